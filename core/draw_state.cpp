@@ -1,0 +1,7 @@
+#include "core/draw_state.h"
+
+CDrawState gDrawState;
+
+CDrawState::CDrawState() = default;
+
+void CDrawState::Reset() { *this = CDrawState(); }

@@ -1,0 +1,34 @@
+// Message boxes by string-table id. The engines call these; the UI installs the real
+// service at start-up and tests install a scripted one.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace tmb {
+
+// Button sets and answers, numbered as the string-table messages expect them.
+enum MessageStyle { kMsgOk = 0, kMsgOkCancel = 1, kMsgYesNoCancel = 3, kMsgYesNo = 4 };
+enum MessageAnswer { kAnswerOk = 1, kAnswerCancel = 2, kAnswerYes = 6, kAnswerNo = 7 };
+
+class MessageService {
+ public:
+  virtual ~MessageService() = default;
+  // Shows text (already looked up) for message id; returns one of MessageAnswer.
+  virtual int Show(int id, const std::string& text, int style) = 0;
+  virtual void Beep() = 0;
+};
+
+// The installed service; a silent one that answers OK (or Yes) until another is set.
+MessageService& Messages();
+// Installs service (not owned); nullptr restores the silent default.
+void SetMessageService(MessageService* service);
+
+// Shows the string-table text of id with %1, %2 ... replaced by args.
+int ShowMessage(int id, int style = kMsgOk, std::initializer_list<std::string_view> args = {});
+// Replaces %1 to %9 in text by the matching argument ("%%" stays a percent sign).
+std::string FormatMessageText(std::string_view text, std::initializer_list<std::string_view> args);
+void Beep();
+
+}  // namespace tmb
