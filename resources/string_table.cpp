@@ -18,6 +18,7 @@ constexpr StringEntry kStrings[] = {
     {62047, "Error : Open File"},
     {62048, "This is not a bitmap file "},
     {62063, "Error : Create Bitmap"},
+    {62119, "This font dictionary file is changed into unicode edition, because it was made by the local code edition."},
 };
 
 const StringEntry* Find(int id) {

@@ -1,0 +1,19 @@
+#include "support/store_folder.h"
+
+#include "core/font_sub_table.h"
+#include "core/work_canvas.h"
+
+namespace tmb::test {
+
+ScopedStoreFolder::ScopedStoreFolder() : saved_(gWorkCanvas.m_folder) {
+  gWorkCanvas.m_folder = dir_.path().string();
+  gFontSubTable.Reset();
+}
+
+ScopedStoreFolder::~ScopedStoreFolder() {
+  gWorkCanvas.m_folder = saved_;
+  gFontSubTable.Reset();
+  gFontSubTable.SetValueFunction(nullptr);
+}
+
+}  // namespace tmb::test
