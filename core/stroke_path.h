@@ -1,0 +1,274 @@
+// The point path: a character's strokes as one run of float points with a flag byte and an
+// attribute byte per point. Every computation on strokes works on one of these.
+//
+// Flag bytes: 0 continues the stroke, 1 starts a stroke, 2 starts a section of a joined
+// stroke (and ends a stroke for the generic stroke tests), 3 marks the first point of an
+// appended selection, 4 and 255 end a segment before them, 6 starts a stroke for stroke
+// numbering only. Attribute bytes: 1 by default, 3 marks a point the neighbour walks skip.
+//
+// Nothing grows a path: appends refuse when the path is full, and every copy stops at the
+// capacity of its destination.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+
+#include "core/fpoint.h"
+#include "platform/gdi/geometry.h"
+
+class CStrokeMarks;
+class CStrokePathEx;
+class CStrokePathLite;
+
+// The 16-byte per-point record of a work path: four floats, 1.0, -1.0, 0, 0 when new.
+struct CPointRecord {
+  float v[4] = {1.0f, -1.0f, 0.0f, 0.0f};
+};
+
+class CStrokePath {
+ public:
+  static constexpr uint8_t kFlagContinue = 0;
+  static constexpr uint8_t kFlagStart = 1;
+  static constexpr uint8_t kFlagSection = 2;
+  static constexpr uint8_t kFlagSelection = 3;
+  static constexpr uint8_t kFlagSegmentEnd = 4;
+  static constexpr uint8_t kFlagStartAlt = 6;
+  static constexpr uint8_t kFlagLink = 255;
+  static constexpr uint8_t kAttrDefault = 1;
+  static constexpr uint8_t kAttrSkip = 3;
+  static constexpr int kMinStrokeMarks = 256;
+
+  // The default capacity is the work canvas's point capacity.
+  CStrokePath();
+  explicit CStrokePath(int capacity);
+  virtual ~CStrokePath();
+  CStrokePath(const CStrokePath&) = delete;
+  CStrokePath& operator=(const CStrokePath&) = delete;
+
+  // Empties the path and allocates fresh arrays: points (0, 0), flags 0, attributes 1.
+  // A capacity that cannot be allocated leaves a path of capacity 0 that refuses appends.
+  void Init(int capacity);
+  // Init with a new capacity; a path that had stroke marks gets a fresh, empty buffer.
+  virtual void Reallocate(int capacity);
+  // Makes sure a stroke-mark buffer of at least n bytes exists (n <= 0: capacity / 32),
+  // and empties it; returns 1 when a buffer exists afterwards.
+  int EnsureAuxBuffer(int n);
+  // Sets every flag and attribute byte of the whole capacity to 0.
+  void ClearFlags();
+
+  // Accessors.
+  int GetCount() const { return m_nCount; }
+  // Clamped to 0 .. capacity.
+  void SetCount(int n);
+  int GetCapacity() const { return m_nCapacity; }
+  // Point i; (0, 0) outside the allocated slots.
+  CFPoint GetPoint(int i) const;
+  // Flag byte i as a signed byte; 0 outside the allocated slots.
+  signed char GetFlag(int i) const;
+  // The mark byte of the stroke holding point i; 0 without a buffer.
+  int GetStrokeMark(int i) const;
+  // Copies the mark of src's stroke at point j to this path's stroke at point i.
+  void CopyStrokeMarkFrom(const CStrokePath& src, int i, int j);
+
+  // Copying and appending. Source ranges are clipped to src's points. Replacing copies
+  // keep what fits and return false when src did not fit; appends of a known number of
+  // points take all or nothing.
+  //
+  // Copies slot srcIndex of src into slot dstIndex (point, attribute, flag, record);
+  // false when either index lies outside its path's slots.
+  bool CopyPointFrom(const CStrokePath& src, int srcIndex, int dstIndex);
+  // 1 when appended, 0 when full.
+  int AppendPointFrom(const CStrokePath& src, int i);
+  // 1 when appended; 0 when skipped as a repeat of the last point, or when full.
+  int AppendPointUnlessRepeat(const CStrokePath& src, int i, int force);
+  bool AppendRangeFrom(const CStrokePath& src, int first, int last, int withMarks);
+  bool CopyRangeFrom(const CStrokePath& src, int first, int last);
+  // last - first, or -1 when the range did not fit (the path keeps what did).
+  int ExtractRange(const CStrokePath& src, int first, int last);
+  bool CopyFrom(const CStrokePath& src);
+  bool CopyStrokesFrom(const CStrokePath& src, int firstStroke, int lastStroke);
+  // The index after the copied stroke, or -1 when it was src's last stroke.
+  int CopyStrokeAt(const CStrokePath& src, int i);
+  // The new count.
+  int CopyWithoutDuplicates(const CStrokePath& src, int drop);
+  // 1, or -1 when count + src's count reaches the capacity (nothing copied).
+  int AppendAllFrom(const CStrokePath& src);
+  // 1, or 0 when full.
+  int AppendFlagged(const CStrokePath& src, int i, int flag);
+  // 1, or 0 when full.
+  int AppendPoint(int x, int y, int flag);
+  // False when skipped (same rounded point and flag as the last one) or full.
+  bool AddIntPointUnique(int x, int y, int flag);
+  // 1 when appended, 0 when skipped or full.
+  int AddPointUnique(float x, float y, int flag, int force);
+  // Appends points [first, last) of the array as continuation points.
+  bool AppendIntPoints(std::span<const tmb::Point> points, int first, int last);
+  bool AppendFrom(const CStrokePath& src);
+  // False when the path filled up before b was reached.
+  bool AppendRangeDirected(const CStrokePath& src, int a, int b, int mode);
+  // abs(b - a); when indices is given it receives the source index of each appended point.
+  int AppendCyclicRange(const CStrokePath& src, int a, int b, int dir, std::span<int> indices,
+                        int forceFirst);
+  // Refused (false, unchanged) when count + src's count reaches the capacity.
+  bool InsertPathAt(const CStrokePath& src, int pos);
+  // Refused (false, unchanged) when full or an index is out of range.
+  bool InsertPointAt(int i, int srcIndex);
+  // Refused (false, unchanged) when the result would not fit.
+  bool ReplaceRange(int first, int last, const CStrokePath& src);
+  bool CopyFromLite(const CStrokePathLite& lite);
+  // 1, or -1 when count + src's count reaches the capacity.
+  int AppendSelectedStrokes(const CStrokePath& src, int mode);
+
+  // Unit bounds. A stroke begins at a point with a non-zero flag (or at index 0) and ends
+  // before the next one; a section begins only at flag 1 looking back and ends before flag
+  // 1 or 2; a segment ends before flag 1, 2, 4 or 255.
+  //
+  // True when i is the last point or point i + 1 has a non-zero flag.
+  bool IsStrokeLast(int i) const;
+  // Point i has a non-zero flag or is its stroke's last point.
+  bool IsStrokeBoundary(int i) const;
+  // True when i is the last point or point i + 1 has flag 1 or 2.
+  bool IsSectionLast(int i) const;
+  // The first j >= i with IsStrokeLast (j).
+  int FindStrokeEnd(int i) const;
+  // The largest j in [1, i] with a non-zero flag, else 0.
+  int FindStrokeStart(int i) const;
+  // The largest j in [1, i] with flag 1, else 0.
+  int FindStrokeStartStrict(int i) const;
+  // The last point from i on before a point with flag 1, 2, 4 or 255.
+  int FindSegmentEnd(int i) const;
+  // The first j > i with flag 1 or 2, or the count.
+  int FindNextBreak(int i) const;
+  // The stroke's start when dir < 1, else its end.
+  int GetStrokeBound(int i, int dir) const;
+  // The other end of i's stroke: its end when i has a non-zero flag, else its start.
+  int GetStrokeBoundIndex(int i) const;
+  // start: the last index <= i with a non-zero flag (0 when none); endExcl: one past the
+  // stroke's end (the count when i is past the end). Returns 1.
+  int GetStrokeRange(int i, int& start, int& endExcl) const;
+  // The largest j in [1, i] with a non-zero flag, else 0.
+  int FindPrevFlag(int i) const;
+
+  // Cyclic neighbours: past a stroke's last point comes its first, before its first its
+  // last. A negative wrapTo wraps inside the stroke; otherwise the wrap goes to wrapTo.
+  int NextInStroke(int i, int wrapTo) const;
+  int NextInSegment(int i, int wrapTo) const;
+  int PrevInStroke(int i, int wrapTo) const;
+  CFPoint NextPoint(int i, int wrapTo) const;
+  CFPoint PrevPoint(int i, int wrapTo) const;
+  // Point i + 1, or point i itself at its stroke's last point.
+  CFPoint NextPointClamped(int i) const;
+  // Point i - 1, or point i itself at a stroke start.
+  CFPoint PrevPointClamped(int i) const;
+  // The cyclic neighbour, passing over points with attribute 3.
+  int NextSkippingType3(int i) const;
+  int PrevSkippingType3(int i) const;
+  // i + offset wrapped once into [start, end] and clamped there; a negative start or end is
+  // looked up from i's stroke.
+  int WrapIndexInStroke(int i, int offset, int start, int end) const;
+  // The same inside i's section and segment.
+  int WrapIndexInSection(int i, int offset, int start, int end) const;
+  // out[k] = i + k wrapped once into [start, end], for k < n and k < out's size. Returns 1.
+  static int FillCyclicIndices(std::span<int> out, int i, int start, int end, int n);
+  // The index distance of a and b the shorter way round their stroke; -1 when they lie in
+  // different strokes.
+  int IndexDistanceInStroke(int a, int b) const;
+  int IndexDistanceInSection(int a, int b) const;
+  // 1 when a and b lie in one stroke less than n apart either way round, else 0.
+  int IsWithinInStroke(int a, int b, int n) const;
+  // The smallest of the direct and the two wrapped distances of a and b in [start, end].
+  static int CyclicDistance(int a, int b, int start, int end);
+
+  // Stroke numbering.
+  //
+  // Points with flag 1.
+  int CountStrokes() const;
+  // Points j <= i with flag 1 or 6, minus 1; i = -1 counts the whole path.
+  int GetStrokeIndex(int i) const;
+  // The index of the n-th point with flag 1, or -1.
+  int GetStrokeStart(int n) const;
+  // The index of the n-th point with a non-zero flag; past the last, the last one's.
+  int GetStartOfStroke(int n) const;
+  // Scanning from index from up to i (the whole path when i = -1): start is the last point
+  // with a non-zero flag, end its stroke's end; returns the number seen minus 1.
+  int GetStrokeOf(int i, int& start, int& end, int from) const;
+  // Every point with a non-zero flag: its index, and when given its stroke's end and the
+  // vector to it. Stops when starts is full; returns the number listed.
+  int CollectStrokeStarts(std::span<int> starts, std::span<int> ends, std::span<CFPoint> vectors) const;
+  // First and last point of every stroke, with their indices; stops when either list is
+  // full. Returns the number of ends listed (twice the strokes).
+  int CollectStrokeEnds(std::span<CFPoint> points, std::span<int> indices) const;
+  // 0, then every stroke start farther than d from the point before it, then the count as
+  // a closing entry; returns the entries before the closing one.
+  int ListGappedStrokeStarts(std::span<int> out, float d) const;
+  // The first and last index of every stroke, then for each stroke its middle index and
+  // the one after it; returns the number of entries written.
+  int ListStrokeEndPairs(std::span<int> out) const;
+
+  // Editing in place.
+  //
+  // Every point of [first, last) (the whole path when either is negative) rounded to whole
+  // units, halves away from zero.
+  void RoundPoints(int first, int last);
+  // Drops continuation points equal to the point before them; returns the new count.
+  int RemoveDuplicates();
+  // Removes points [first, last) (clipped to the path); when a removed point started a
+  // stroke, the point that takes first's place starts one.
+  void DeleteRange(int first, int last);
+  // Inside [first, last] (the whole path when first < 0) drops continuation points that
+  // round to the last kept point, and those at a stroke's end that round to its first.
+  void RemoveRepeatsInRange(int first, int last);
+  // Removes single-point strokes and strokes shorter than minLength; returns how many.
+  int RemoveShortStrokes(int minLength);
+  // Removes strokes whose last index minus first index is n or less; returns how many.
+  int RemoveStrokesByPointCount(int n);
+  // Removes every point equal to a point of other; the next kept point starts a stroke
+  // when a removed one did, or always with markNext. Returns the number removed.
+  int RemoveMatchingPoints(const CStrokePath& other, int markNext);
+  // Drops the last but one point of a stroke when it lies within d of the last; returns the
+  // number dropped.
+  int DropShortEndSegments(float d);
+  // Cuts the path before its last stroke. Returns 1.
+  int RemoveLastStroke();
+
+  // Geometry.
+  //
+  // The length of the segments from point a to point b (swapped when a > b); the gap from
+  // one stroke to the next counts only when acrossStrokes is 1.
+  float PathLength(int a, int b, int acrossStrokes) const;
+  // The length of i's stroke from its first to its last point.
+  float StrokeLength(int i) const;
+
+  int m_nCount = 0;
+  int m_nCapacity = 0;
+  CFPoint* m_pPoints = nullptr;
+  uint8_t* m_pFlags = nullptr;
+  uint8_t* m_pAttrs = nullptr;
+  float m_fParam = 3.1415927f;
+  int m_bOwnsArrays = 0;
+  int m_bHasRecords = 0;
+  int m_bHasStrokeMarks = 0;
+  CPointRecord* m_pRecords = nullptr;
+  CStrokeMarks* m_pStrokeMarks = nullptr;
+
+ protected:
+  // Copies n consecutive slots of src into this path (src may be this path, ranges may
+  // overlap). Subclasses carry their own per-point arrays along.
+  virtual void CopySlots(const CStrokePath& src, int srcIndex, int dstIndex, int n);
+  // An empty path of the same kind and capacity, for operations that rebuild a path.
+  virtual std::unique_ptr<CStrokePath> NewEmptyLike() const;
+  virtual const CStrokePathEx* AsEx() const { return nullptr; }
+  friend class CStrokePathEx;
+
+  // Gives the path a record per point (1.0, -1.0, 0, 0); kept across Reallocate.
+  void AllocRecords();
+  // Appends n slots of src from srcFirst; the caller has checked the room.
+  void AppendSlots(const CStrokePath& src, int srcFirst, int n);
+  // [first, last) clipped to 0 .. count.
+  void ClipRange(int& first, int& last) const;
+
+ private:
+  void FreeArrays();
+  void FreeStrokeMarks();
+};

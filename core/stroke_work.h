@@ -1,0 +1,40 @@
+// The work path of the brush engine and the conversion: a point path with a record per
+// point, two per-point byte arrays, a pen pressure per point and a copy of the 512 brush
+// parameters.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "core/stroke_path.h"
+
+namespace tmb {
+class DeviceContext;
+}
+
+class CStrokeWork : public CStrokePath {
+ public:
+  static constexpr int kParamCount = 512;
+
+  CStrokeWork();
+  explicit CStrokeWork(int capacity);
+  ~CStrokeWork() override;
+
+  void Reallocate(int capacity) override;
+  // Appends the integer sample (x, y) with its pressure and flag; 0 when full, else 1.
+  int AddSample(int x, int y, int pressure, int flag);
+  // Takes all 512 brush parameters of other.
+  void CopyParamsFrom(const CStrokeWork& other);
+
+  uint8_t* m_pWidths = nullptr;   // brush width per point, written by the last pass
+  uint8_t* m_pLevels = nullptr;   // width level per point
+  int16_t* m_pPressure = nullptr;  // pen pressure per point in percent, -1 for none
+  std::array<int32_t, kParamCount> m_param{};
+  // The two memory contexts the painters draw through; owned by the graphics layer.
+  tmb::DeviceContext* m_pWorkDC[2] = {nullptr, nullptr};
+  std::array<int, 4> m_options{1, 1, 1, 1};
+
+ private:
+  void AllocWorkArrays();
+  void FreeWorkArrays();
+};
