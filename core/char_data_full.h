@@ -66,7 +66,7 @@ class CCharDataFull : public CCharData {
   ParamBlock m_paramMax{};
   ParamBlock m_paramSnapshot{};  // the parameters before a load, for change detection
   int32_t m_nTrail0 = 0;
-  int32_t m_nTrailWorkValue = 0;  // copied into the working path
+  int32_t m_nTrail1 = 0;
   // The frame-part commands: a pending replacement (0, 1 or 2) of the cut range
   // [m_nFrameFirst, m_nFrameEnd), set up when the record held m_nFrameSplit points.
   int32_t m_nFramePending = 0;    // 0 after a new document
