@@ -4,12 +4,10 @@
 #include <vector>
 
 #include "core/char_data_full.h"
-#include "core/char_slots.h"
-#include "core/draw_state.h"
 #include "core/stroke_path.h"
 #include "core/stroke_work.h"
+#include "support/char_globals.h"
 #include "support/path_points.h"
-#include "support/scripted_messages.h"
 
 namespace {
 
@@ -33,21 +31,18 @@ std::vector<RecPoint> PointsOf(const CCharData& r) {
   return out;
 }
 
-class CharDataPathTest : public ::testing::Test {
+class CharDataPathTest : public tmb::test::CharGlobalsTest {
  protected:
   void SetUp() override {
-    gDrawState.Reset();
-    gCharSlots.Reset();
+    CharGlobalsTest::SetUp();
     rec = std::make_unique<CCharDataFull>();
     rec->ClearPoints();
   }
-  void TearDown() override { gCharSlots.Reset(); }
 
   static void Straight(CStrokePath& path, int n, int strokeEvery) {
     for (int i = 0; i < n; ++i) path.AppendPoint(i % 500, i / 500, i % strokeEvery == 0 ? 1 : 0);
   }
 
-  tmb::test::ScriptedMessages messages;
   std::unique_ptr<CCharDataFull> rec;
 };
 

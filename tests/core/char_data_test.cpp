@@ -6,23 +6,19 @@
 #include <vector>
 
 #include "core/char_data_full.h"
-#include "core/char_slots.h"
-#include "core/draw_state.h"
-#include "support/scripted_messages.h"
+#include "support/char_globals.h"
 
 namespace {
 
 using Stroke = std::vector<tmb::Point>;
 
-class CharDataTest : public ::testing::Test {
+class CharDataTest : public tmb::test::CharGlobalsTest {
  protected:
   void SetUp() override {
-    gDrawState.Reset();
-    gCharSlots.Reset();
+    CharGlobalsTest::SetUp();
     rec = std::make_unique<CCharDataFull>();
     rec->ClearPoints();
   }
-  void TearDown() override { gCharSlots.Reset(); }
 
   static void AddStroke(CCharData& r, const Stroke& s) {
     for (size_t k = 0; k < s.size(); ++k) {
@@ -48,7 +44,6 @@ class CharDataTest : public ::testing::Test {
     r.m_nPoints = n;
   }
 
-  tmb::test::ScriptedMessages messages;
   std::unique_ptr<CCharDataFull> rec;
 };
 
@@ -193,15 +188,16 @@ TEST_F(CharDataTest, InsertNearTheCapacityKeepsWhatFitsAndReports) {
   } cases[] = {{15990, 20, 10}, {15980, 20, 20}, {kMaxCharPoints, 5, 0}, {0, kMaxCharPoints, kMaxCharPoints}};
   auto src = std::make_unique<CCharData>();
   for (const Case& c : cases) {
-    tmb::test::ScriptedMessages local;
+    messages.ids.clear();
+    messages.beeps = 0;
     Fill(*rec, c.present);
     Fill(*src, c.inserted);
     EXPECT_EQ(rec->InsertPoints(c.present / 2, *src), c.expected) << c.present;
     EXPECT_EQ(rec->m_nPoints, c.present + c.expected);
     EXPECT_LE(rec->m_nPoints, kMaxCharPoints);
     bool cut = c.expected < c.inserted;
-    EXPECT_EQ(local.CountOf(62045), cut ? 1 : 0) << c.present;
-    EXPECT_EQ(local.beeps, cut ? 1 : 0);
+    EXPECT_EQ(messages.CountOf(62045), cut ? 1 : 0) << c.present;
+    EXPECT_EQ(messages.beeps, cut ? 1 : 0);
   }
   // The tail moved up stays intact at the top of the record.
   Fill(*rec, 15990);

@@ -13,24 +13,13 @@
 #include "core/std_setting_dlg.h"
 #include "platform/service/messages.h"
 #include "platform/text/code_page.h"
-#include "support/scripted_messages.h"
+#include "support/char_globals.h"
 
 namespace {
 
 std::string Sjis(const std::string& utf8) { return tmb::Utf8ToSjis(utf8).value(); }
 
-class CharDefaultsTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    gDrawState.Reset();
-    gCharSlots.Reset();
-  }
-  void TearDown() override {
-    gCharSlots.Reset();
-    gDrawState.Reset();
-  }
-  tmb::test::ScriptedMessages messages;
-};
+using CharDefaultsTest = tmb::test::CharGlobalsTest;
 
 std::set<int> Range(int a, int b) {
   std::set<int> s;
