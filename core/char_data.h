@@ -135,7 +135,11 @@ class CCharData {
   // unless it ends a stroke. The path's attribute bytes go to source's second attribute
   // buffer at the kept points' indexes. Returns the new count.
   int FromStrokePathDedup(const CStrokePath& path, CCharDataFull* source);
+  // Every point (as many as work holds) with its flag, step length, pressure and width
+  // level, then the settings.
   void ToStrokeWork(CStrokeWork& work) const;
+  // The parameters, the loaded flag, the range pair, the frame state and percentage, the
+  // frame count and the value the working path takes from the record.
   void CopySettingsToWork(CStrokeWork& work) const;
 
   // ---- fields

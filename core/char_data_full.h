@@ -65,7 +65,7 @@ class CCharDataFull : public CCharData {
   // defaults set entries 0 to 8.
   ParamBlock m_paramMax{};
   ParamBlock m_paramSnapshot{};  // the parameters before a load, for change detection
-  int32_t m_nTrail0 = 0;
+  int32_t m_nTrail0 = 0;          // two values the record carries without a known reader
   int32_t m_nTrail1 = 0;
   // The frame-part commands: a pending replacement (0, 1 or 2) of the cut range
   // [m_nFrameFirst, m_nFrameEnd), set up when the record held m_nFrameSplit points.
