@@ -121,22 +121,124 @@ class CStrokePath {
   int AppendSelectedStrokes(const CStrokePath& src, int mode);
 
   // Unit bounds. A stroke begins at a point with a non-zero flag (or at index 0) and ends
-  // before the next one.
+  // before the next one; a section begins only at flag 1 looking back and ends before flag
+  // 1 or 2; a segment ends before flag 1, 2, 4 or 255.
   //
   // True when i is the last point or point i + 1 has a non-zero flag.
   bool IsStrokeLast(int i) const;
+  // Point i has a non-zero flag or is its stroke's last point.
+  bool IsStrokeBoundary(int i) const;
+  // True when i is the last point or point i + 1 has flag 1 or 2.
+  bool IsSectionLast(int i) const;
   // The first j >= i with IsStrokeLast (j).
   int FindStrokeEnd(int i) const;
   // The largest j in [1, i] with a non-zero flag, else 0.
   int FindStrokeStart(int i) const;
+  // The largest j in [1, i] with flag 1, else 0.
+  int FindStrokeStartStrict(int i) const;
+  // The last point from i on before a point with flag 1, 2, 4 or 255.
+  int FindSegmentEnd(int i) const;
+  // The first j > i with flag 1 or 2, or the count.
+  int FindNextBreak(int i) const;
+  // The stroke's start when dir < 1, else its end.
+  int GetStrokeBound(int i, int dir) const;
+  // The other end of i's stroke: its end when i has a non-zero flag, else its start.
+  int GetStrokeBoundIndex(int i) const;
+  // start: the last index <= i with a non-zero flag (0 when none); endExcl: one past the
+  // stroke's end (the count when i is past the end). Returns 1.
+  int GetStrokeRange(int i, int& start, int& endExcl) const;
+  // The largest j in [1, i] with a non-zero flag, else 0.
+  int FindPrevFlag(int i) const;
+
+  // Cyclic neighbours: past a stroke's last point comes its first, before its first its
+  // last. A negative wrapTo wraps inside the stroke; otherwise the wrap goes to wrapTo.
+  int NextInStroke(int i, int wrapTo) const;
+  int NextInSegment(int i, int wrapTo) const;
+  int PrevInStroke(int i, int wrapTo) const;
+  CFPoint NextPoint(int i, int wrapTo) const;
+  CFPoint PrevPoint(int i, int wrapTo) const;
+  // Point i + 1, or point i itself at its stroke's last point.
+  CFPoint NextPointClamped(int i) const;
+  // Point i - 1, or point i itself at a stroke start.
+  CFPoint PrevPointClamped(int i) const;
+  // The cyclic neighbour, passing over points with attribute 3.
+  int NextSkippingType3(int i) const;
+  int PrevSkippingType3(int i) const;
+  // i + offset wrapped once into [start, end] and clamped there; a negative start or end is
+  // looked up from i's stroke.
+  int WrapIndexInStroke(int i, int offset, int start, int end) const;
+  // The same inside i's section and segment.
+  int WrapIndexInSection(int i, int offset, int start, int end) const;
+  // out[k] = i + k wrapped once into [start, end], for k < n and k < out's size. Returns 1.
+  static int FillCyclicIndices(std::span<int> out, int i, int start, int end, int n);
+  // The index distance of a and b the shorter way round their stroke; -1 when they lie in
+  // different strokes.
+  int IndexDistanceInStroke(int a, int b) const;
+  int IndexDistanceInSection(int a, int b) const;
+  // 1 when a and b lie in one stroke less than n apart either way round, else 0.
+  int IsWithinInStroke(int a, int b, int n) const;
+  // The smallest of the direct and the two wrapped distances of a and b in [start, end].
+  static int CyclicDistance(int a, int b, int start, int end);
+
+  // Stroke numbering.
+  //
+  // Points with flag 1.
+  int CountStrokes() const;
   // Points j <= i with flag 1 or 6, minus 1; i = -1 counts the whole path.
   int GetStrokeIndex(int i) const;
+  // The index of the n-th point with flag 1, or -1.
+  int GetStrokeStart(int n) const;
+  // The index of the n-th point with a non-zero flag; past the last, the last one's.
+  int GetStartOfStroke(int n) const;
+  // Scanning from index from up to i (the whole path when i = -1): start is the last point
+  // with a non-zero flag, end its stroke's end; returns the number seen minus 1.
+  int GetStrokeOf(int i, int& start, int& end, int from) const;
+  // Every point with a non-zero flag: its index, and when given its stroke's end and the
+  // vector to it. Stops when starts is full; returns the number listed.
+  int CollectStrokeStarts(std::span<int> starts, std::span<int> ends, std::span<CFPoint> vectors) const;
+  // First and last point of every stroke, with their indices; stops when either list is
+  // full. Returns the number of ends listed (twice the strokes).
+  int CollectStrokeEnds(std::span<CFPoint> points, std::span<int> indices) const;
+  // 0, then every stroke start farther than d from the point before it, then the count as
+  // a closing entry; returns the entries before the closing one.
+  int ListGappedStrokeStarts(std::span<int> out, float d) const;
+  // The first and last index of every stroke, then for each stroke its middle index and
+  // the one after it; returns the number of entries written.
+  int ListStrokeEndPairs(std::span<int> out) const;
 
   // Editing in place.
   //
+  // Every point of [first, last) (the whole path when either is negative) rounded to whole
+  // units, halves away from zero.
+  void RoundPoints(int first, int last);
+  // Drops continuation points equal to the point before them; returns the new count.
+  int RemoveDuplicates();
   // Removes points [first, last) (clipped to the path); when a removed point started a
   // stroke, the point that takes first's place starts one.
   void DeleteRange(int first, int last);
+  // Inside [first, last] (the whole path when first < 0) drops continuation points that
+  // round to the last kept point, and those at a stroke's end that round to its first.
+  void RemoveRepeatsInRange(int first, int last);
+  // Removes single-point strokes and strokes shorter than minLength; returns how many.
+  int RemoveShortStrokes(int minLength);
+  // Removes strokes whose last index minus first index is n or less; returns how many.
+  int RemoveStrokesByPointCount(int n);
+  // Removes every point equal to a point of other; the next kept point starts a stroke
+  // when a removed one did, or always with markNext. Returns the number removed.
+  int RemoveMatchingPoints(const CStrokePath& other, int markNext);
+  // Drops the last but one point of a stroke when it lies within d of the last; returns the
+  // number dropped.
+  int DropShortEndSegments(float d);
+  // Cuts the path before its last stroke. Returns 1.
+  int RemoveLastStroke();
+
+  // Geometry.
+  //
+  // The length of the segments from point a to point b (swapped when a > b); the gap from
+  // one stroke to the next counts only when acrossStrokes is 1.
+  float PathLength(int a, int b, int acrossStrokes) const;
+  // The length of i's stroke from its first to its last point.
+  float StrokeLength(int i) const;
 
   int m_nCount = 0;
   int m_nCapacity = 0;
