@@ -14,7 +14,7 @@ size_t CopyToCp932Field(char* field, size_t capacity, std::string_view src) {
     if (len == 2 && src[n + 1] == '\0') break;  // a lead byte without its second byte
     n += len;
   }
-  std::memcpy(field, src.data(), n);
+  if (n > 0) std::memcpy(field, src.data(), n);
   return n;
 }
 

@@ -29,6 +29,16 @@ class CDrawState {
   int m_nPointMarkSide = 3;   // side of the point marks in pixels
   tmb::Size m_textCell{128, 128};  // cell width and height of a text row
 
+  // Pen input settings and the start values that a record reset returns them to.
+  int m_nPenDelay = 15;       // minimum interval between two pen samples, milliseconds
+  int m_nPenDelayStart = 15;
+  int m_nPenSpeed = 0;        // pen speed level
+  int m_nPenSpeedStart = 0;
+  int m_nPenRestrain = 0;     // pen restraint of stroke capture
+  int m_nPenRestrainStart = 0;
+  int m_nPenSwitch = 1;       // second pen-input switch of stroke capture
+  int m_nLineModeMask = 0;    // the value parameter 176 takes in new records
+
   std::string m_szCurFolder;     // the data folder: default folder for files (UTF-8)
   std::string m_szCharFilePath;  // path of the current character data file
   std::string m_szLastFolder;    // last folder of the file dialogs

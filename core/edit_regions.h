@@ -1,5 +1,5 @@
-// The rectangles of partial-edit mode in a character record, and the table that records
-// which point ranges of the character lie in which rectangle.
+// The rectangle list of the edit mode and the region area stored after it. The edit view
+// fills and reads the list; records copy the two together as one block.
 #pragma once
 
 #include <array>
@@ -7,28 +7,25 @@
 
 #include "platform/gdi/geometry.h"
 
-struct CEditRegions {
-  static constexpr int kMaxRegions = 256;
+constexpr int kEditRegionCount = 256;
 
-  std::array<tmb::Rect, kMaxRegions> m_rects{};    // the frames the user drew
-  std::array<tmb::Rect, kMaxRegions> m_extents{};  // per frame, the bounds of its points
+struct CEditRegions {
+  std::array<tmb::Rect, kEditRegionCount> m_rects{};
+  std::array<tmb::Rect, kEditRegionCount> m_rects2{};
   int32_t m_nCount = 0;
   int32_t m_nReserved1 = 0;
   int32_t m_nCurrent = 0;
   int32_t m_nReserved2 = 0;
-  uint8_t m_bAppend = 1;  // 1: a new rubber-band rectangle is appended; 0: it replaces
+  uint8_t m_bAppend = 0;   // 1: a new rubber-band rectangle is appended; 0: it replaces
+  uint8_t m_bDrawn = 0;    // the frames are on the screen
+  uint8_t m_nDisplay = 0;  // 2: a hit test asks for a repaint; 1: a rectangle was added
 };
 
-// One range of points [first, last) that lies in frame region.
-struct CRegionMember {
-  int32_t first = 0;
-  int32_t last = 0;
-  int32_t region = 0;
+// The list and its companion area: 20,500 bytes in all.
+struct CRegionBlock {
+  static constexpr size_t kSize = 20500;
+  CEditRegions m_list;
+  std::array<uint8_t, kSize - sizeof(CEditRegions)> m_area{};
 };
 
-struct CRegionMembers {
-  static constexpr int kMaxEntries = 1024;
-
-  std::array<CRegionMember, kMaxEntries> m_entries{};
-  int32_t m_nCount = 0;
-};
+static_assert(sizeof(CRegionBlock) == CRegionBlock::kSize);

@@ -309,7 +309,8 @@ class CStrokePath {
   // The bounds of points [first, last) truncated to whole units.
   void GetIntRangeBounds(tmb::Rect& rect, int first, int last) const;
   // For every frame, the truncated bounds of the point ranges listed for it, into the
-  // frame's extent; a frame with no points keeps its own rectangle as extent.
+  // frame's extent (the second rectangle list); a frame with no points gets its own
+  // rectangle as extent.
   void GroupBounds(CEditRegions& regions, const CRegionMembers& members) const;
 
   // Corners, edges and snapping.

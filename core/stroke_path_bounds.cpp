@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/edit_regions.h"
+#include "core/region_members.h"
 #include "core/stroke_path.h"
 
 CFPoint CStrokePath::GetBoundsOfRange(CFRect& rect, int first, int last, std::span<int> extremes) const {
@@ -63,7 +64,7 @@ void CStrokePath::GetIntRangeBounds(tmb::Rect& rect, int first, int last) const 
 }
 
 void CStrokePath::GroupBounds(CEditRegions& regions, const CRegionMembers& members) const {
-  int frames = std::clamp(regions.m_nCount, 0, CEditRegions::kMaxRegions);
+  int frames = std::clamp(regions.m_nCount, 0, kEditRegionCount);
   int entries = std::clamp(members.m_nCount, 0, CRegionMembers::kMaxEntries);
   for (int f = 0; f < frames; ++f) {
     bool any = false;
@@ -81,6 +82,6 @@ void CStrokePath::GroupBounds(CEditRegions& regions, const CRegionMembers& membe
                 : r;
       any = true;
     }
-    regions.m_extents[f] = any ? box : regions.m_rects[f];
+    regions.m_rects2[f] = any ? box : regions.m_rects[f];
   }
 }

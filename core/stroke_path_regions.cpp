@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "core/edit_regions.h"
+#include "core/region_members.h"
 #include "core/stroke_path.h"
 
 namespace {
@@ -56,7 +57,7 @@ int CStrokePath::EditPointsInRect(const tmb::Rect& rect, int mode, const CFPoint
 
 int CStrokePath::MatchStrokes(const CStrokePath& other, const CEditRegions& regions, CRegionMembers& members) const {
   members.m_nCount = 0;
-  int frames = std::clamp(regions.m_nCount, 0, CEditRegions::kMaxRegions);
+  int frames = std::clamp(regions.m_nCount, 0, kEditRegionCount);
   int stroke = 0;
   for (int s = 0; s < m_nCount; ++stroke) {
     int e = FindStrokeEnd(s);

@@ -37,6 +37,14 @@ class CStrokeWork : public CStrokePath {
   // The two memory contexts the painters draw through; owned by the graphics layer.
   tmb::DeviceContext* m_pWorkDC[2] = {nullptr, nullptr};
   std::array<int, 4> m_options{1, 1, 1, 1};
+  // What a character record hands over with its parameters (CCharData::CopySettingsToWork).
+  int m_bLoaded = 0;
+  int m_rangeFrom = 0;
+  int m_rangeTo = 0;
+  int m_nMorphState = 0;    // animation frame in progress
+  int m_nMorphPercent = 0;  // percentage of the frame
+  int m_nFrameCount = 0;
+  int m_nRecordValue = 0;
 
  private:
   void AllocWorkArrays();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/edit_regions.h"
+#include "core/region_members.h"
 #include "core/stroke_path.h"
 #include "support/path_points.h"
 
@@ -77,14 +78,14 @@ TEST(StrokePathBounds, GroupBoundsCollectsTheRangesOfEachFrame) {
   members.m_entries[2] = {4, 5, 1};
   members.m_entries[3] = {40, 90, 1};  // out of the path: ignored
   path.GroupBounds(regions, members);
-  EXPECT_EQ(regions.m_extents[0], (tmb::Rect{-5, 10, 20, 44}));
-  EXPECT_EQ(regions.m_extents[1], (tmb::Rect{70, 70, 70, 70}));
-  EXPECT_EQ(regions.m_extents[2], (tmb::Rect{1, 2, 3, 4}));  // no points: the frame itself
+  EXPECT_EQ(regions.m_rects2[0], (tmb::Rect{-5, 10, 20, 44}));
+  EXPECT_EQ(regions.m_rects2[1], (tmb::Rect{70, 70, 70, 70}));
+  EXPECT_EQ(regions.m_rects2[2], (tmb::Rect{1, 2, 3, 4}));  // no points: the frame itself
 
   regions.m_nCount = 100000;  // damaged counts stay within the tables
   members.m_nCount = -3;
   path.GroupBounds(regions, members);
-  EXPECT_EQ(regions.m_extents[255], regions.m_rects[255]);
+  EXPECT_EQ(regions.m_rects2[255], regions.m_rects[255]);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/edit_regions.h"
+#include "core/region_members.h"
 #include "core/stroke_path.h"
 #include "support/path_points.h"
 
