@@ -20,6 +20,9 @@
 class CStrokeMarks;
 class CStrokePathEx;
 class CStrokePathLite;
+class PixelMask;
+struct CEditRegions;
+struct CRegionMembers;
 
 // The 16-byte per-point record of a work path: four floats, 1.0, -1.0, 0, 0 when new.
 struct CPointRecord {
@@ -46,10 +49,10 @@ class CStrokePath {
   CStrokePath(const CStrokePath&) = delete;
   CStrokePath& operator=(const CStrokePath&) = delete;
 
-  // Empties the path and allocates fresh arrays: points (0, 0), flags 0, attributes 1.
-  // A capacity that cannot be allocated leaves a path of capacity 0 that refuses appends.
-  void Init(int capacity);
-  // Init with a new capacity; a path that had stroke marks gets a fresh, empty buffer.
+  // Empties the path and allocates fresh arrays of the new capacity: points (0, 0), flags
+  // 0, attributes 1, and every per-point array of the path's kind. A path that had stroke
+  // marks gets a fresh, empty buffer. A capacity that cannot be allocated leaves a path of
+  // capacity 0 that refuses appends.
   virtual void Reallocate(int capacity);
   // Makes sure a stroke-mark buffer of at least n bytes exists (n <= 0: capacity / 32),
   // and empties it; returns 1 when a buffer exists afterwards.
@@ -82,15 +85,21 @@ class CStrokePath {
   int AppendPointFrom(const CStrokePath& src, int i);
   // 1 when appended; 0 when skipped as a repeat of the last point, or when full.
   int AppendPointUnlessRepeat(const CStrokePath& src, int i, int force);
+  // Appends src points [first, last); withMarks carries the mark of src's stroke at first.
   bool AppendRangeFrom(const CStrokePath& src, int first, int last, int withMarks);
+  // Replaces this path by src points [first, last).
   bool CopyRangeFrom(const CStrokePath& src, int first, int last);
   // last - first, or -1 when the range did not fit (the path keeps what did).
   int ExtractRange(const CStrokePath& src, int first, int last);
+  // Replaces this path by src, stroke marks included (made when this path has none).
   bool CopyFrom(const CStrokePath& src);
+  // Replaces this path by src's strokes numbered [firstStroke, lastStroke), any non-zero
+  // flag starting one.
   bool CopyStrokesFrom(const CStrokePath& src, int firstStroke, int lastStroke);
   // The index after the copied stroke, or -1 when it was src's last stroke.
   int CopyStrokeAt(const CStrokePath& src, int i);
-  // The new count.
+  // Replaces this path by src; with drop, a continuation point equal to the point before it
+  // in src is left out. The new count.
   int CopyWithoutDuplicates(const CStrokePath& src, int drop);
   // 1, or -1 when count + src's count reaches the capacity (nothing copied).
   int AppendAllFrom(const CStrokePath& src);
@@ -105,19 +114,30 @@ class CStrokePath {
   // Appends points [first, last) of the array as continuation points.
   bool AppendIntPoints(std::span<const tmb::Point> points, int first, int last);
   bool AppendFrom(const CStrokePath& src);
-  // False when the path filled up before b was reached.
+  // Appends src points a to b inclusive, backwards when a > b, skipping a repeat of the
+  // last point unless (mode 1) it starts a stroke in src; mode 1 copies src's flag, mode 2
+  // writes 0, others keep the slot's flag. False when the path filled up before b.
   bool AppendRangeDirected(const CStrokePath& src, int a, int b, int mode);
-  // abs(b - a); when indices is given it receives the source index of each appended point.
+  // Appends src points from a to b round their stroke, forwards (dir 1) or backwards,
+  // skipping repeats (the first only unless forceFirst). Returns abs(b - a); indices, when
+  // given, receives the source index of each appended point.
   int AppendCyclicRange(const CStrokePath& src, int a, int b, int dir, std::span<int> indices,
                         int forceFirst);
-  // Refused (false, unchanged) when count + src's count reaches the capacity.
+  // Puts src between points pos - 1 and pos. Refused (false, unchanged) when count + src's
+  // count reaches the capacity.
   bool InsertPathAt(const CStrokePath& src, int pos);
-  // Refused (false, unchanged) when full or an index is out of range.
+  // Moves points i.. up one place and copies point srcIndex (counted after the move) into
+  // slot i. Refused (false, unchanged) when full or an index is out of range.
   bool InsertPointAt(int i, int srcIndex);
-  // Refused (false, unchanged) when the result would not fit.
+  // Deletes points [first, last) and inserts src there. Refused (false, unchanged) when the
+  // result would not fit.
   bool ReplaceRange(int first, int last, const CStrokePath& src);
+  // Replaces this path by the light path's points with their flag and attribute bytes.
   bool CopyFromLite(const CStrokePathLite& lite);
-  // 1, or -1 when count + src's count reaches the capacity.
+  // Appends src (only the current division's points while division editing selects one).
+  // Mode 32 turns every appended stroke start into a section break, 33 those whose stroke
+  // mark is not set; mode > 0 then flags the first appended point 2 (mode 2) or 3. Appends
+  // src's stroke marks. 1, or -1 when count + src's count reaches the capacity.
   int AppendSelectedStrokes(const CStrokePath& src, int mode);
 
   // Unit bounds. A stroke begins at a point with a non-zero flag (or at index 0) and ends
@@ -232,13 +252,120 @@ class CStrokePath {
   // Cuts the path before its last stroke. Returns 1.
   int RemoveLastStroke();
 
-  // Geometry.
+  // Line points, densifying and rasterising.
+  //
+  // Appends the integer points of the line from a to b in unit steps along its major axis
+  // (mode 2 leaves both ends out; mode 0 flags the first appended point 1); points whose
+  // mask pixel is white are left out. False when the path filled up.
+  bool AppendLinePoints(tmb::Point a, tmb::Point b, int mode, const PixelMask* mask);
+  // The same between the rounded ends with the minor coordinate kept as a float; unless
+  // mode is 2 the start point comes first (and so stands twice). Writes no flag bytes.
+  bool AppendFloatLinePoints(CFPoint a, CFPoint b, int mode);
+  // Inserts integer points wherever consecutive points of a stroke (and, when closed, the
+  // last and first) differ by more than 1 in x or y. 1, or 0 (unchanged) when the result
+  // would not fit.
+  int Densify(int closed);
+  // Unit-step float points along the segments from the points of [first, last) (a
+  // stroke's last point leads back to its first when closed), then point last itself when
+  // it exists, into out, with the index of the point each came from; returns the number
+  // written, at most out's size.
+  int Rasterize(int first, int last, std::span<CFPoint> out, int closed, std::span<int> indices) const;
+
+  // Lengths.
   //
   // The length of the segments from point a to point b (swapped when a > b); the gap from
   // one stroke to the next counts only when acrossStrokes is 1.
   float PathLength(int a, int b, int acrossStrokes) const;
   // The length of i's stroke from its first to its last point.
   float StrokeLength(int i) const;
+  // The vector over n points from i, moved back to end at the stroke's last point.
+  CFPoint ChordVector(int i, int n) const;
+  // True when a and b differ by at most tol in x and in y.
+  static bool PointsWithin(const CFPoint& a, const CFPoint& b, float tol);
+
+  // Nearest points: squared distances, a start value of 1e8 (100000000 for the integer
+  // searches), and only a strictly nearer point replaces the best.
+  //
+  // In [first, last); 0 when none is nearer than the start value.
+  int FindNearestInRange(float x, float y, int first, int last) const;
+  int FindNearest(float x, float y) const;
+  // Forwards from the first point when step >= 0, else backwards from the last, so ties go
+  // to the lowest index forwards and the highest backwards.
+  int FindNearestDirected(float x, float y, int step) const;
+  // Among the n + 1 points i, i + step, ... that lie in the path; i when none is nearer.
+  int FindNearestStepping(float x, float y, int i, int step, int n) const;
+  // Over the rounded points with integer distances; -1 when none (an empty path).
+  int FindNearestPoint(int x, int y) const;
+  // The same, 0 when none.
+  int FindNearestInt(int x, int y) const;
+  // Stops at the first point at distance 0; dist receives the best squared distance.
+  int FindNearestTo(const CFPoint& p, float& dist) const;
+
+  // Walks along a stroke.
+  //
+  // Steps cyclically through i's stroke from i + step until the point lies at least d from
+  // point i or the walk is back at i; vector receives the way from point i.
+  int WalkUntilDistance(int i, int step, float d, CFPoint& vector) const;
+  // Steps from i while inside the section and before a stroke boundary until the point
+  // lies at least d from point i.
+  int WalkInSection(int i, int step, float d) const;
+  // The same inside the stroke, for at most maxSteps steps.
+  int WalkLimited(int i, int step, float d, int maxSteps) const;
+  // The first j in (i, last] farther than the square root of d2 from point i; else i.
+  int FindFirstBeyond(int i, int last, float d2) const;
+
+  // Bounds, from the first point of the range on. extremes (when given, 4 entries)
+  // receives the indices of the minimum y, minimum x, maximum y and maximum x points;
+  // among equal minima the last point counts, among equal maxima the first. The result is
+  // the rectangle's centre. An empty range gives an empty rectangle at (0, 0).
+  CFPoint GetBoundsOfRange(CFRect& rect, int first, int last, std::span<int> extremes) const;
+  CFPoint GetBoundsWithExtremes(CFRect& rect, std::span<int> extremes) const;
+  CFPoint GetBounds(CFRect& rect) const;
+  // The bounds rounded to whole units, halves away from zero.
+  void GetIntBoundingRect(tmb::Rect& rect) const;
+  // The bounds of points [first, last) truncated to whole units.
+  void GetIntRangeBounds(tmb::Rect& rect, int first, int last) const;
+  // For every frame, the truncated bounds of the point ranges listed for it, into the
+  // frame's extent (the second rectangle list); a frame with no points gets its own
+  // rectangle as extent.
+  void GroupBounds(CEditRegions& regions, const CRegionMembers& members) const;
+
+  // Corners, edges and snapping.
+  //
+  // The absolute turn between p1 - p0 and p2 - p1; with minLen > 0, 0 unless both sides
+  // are at most minLen long and the chord p0 - p2 at least as long as each.
+  static float CornerMeasure(CFPoint p0, CFPoint p1, CFPoint p2, int minLen);
+  // For every point from i to its stroke's end with its cyclic successor: the edge vector
+  // and its squared length; with a mask, edges touching a point of attribute 3 get mask 0,
+  // length -1 and no vector. Returns the number of edges (at most lengths' size).
+  int EdgeVectors(int i, std::span<float> lengths, std::span<CFPoint> vectors, std::span<uint8_t> mask) const;
+  // Moves every horizontal edge onto a multiple of p (rightward) or one below it (leftward).
+  void SnapHorizontalEdges(int p);
+  // The stroke ends with no end of another stroke within d in x and y, into out; returns
+  // their number.
+  int FindUnconnectedEnds(std::span<int> out, float d) const;
+
+  // Editing by rectangle and matching.
+  //
+  // first: the start of the stroke of the first point inside rect; last: one past the end
+  // of the stroke of the last point inside it; both 0 when none is inside.
+  void FindStrokesInRect(const tmb::Rect& rect, int& first, int& last) const;
+  // Mode 1 deletes the strokes in rect, mode 0 the points inside it, mode 2 the point
+  // nearest to pt when it lies within 8 units. Returns 1.
+  int EditPointsInRect(const tmb::Rect& rect, int mode, const CFPoint& pt, int markNext);
+  // For every stroke with a point in one of the frames, an entry naming the stroke of the
+  // same number in other and the first frame hit; returns the number of entries.
+  int MatchStrokes(const CStrokePath& other, const CEditRegions& regions, CRegionMembers& members) const;
+
+  // Transformation.
+  void Translate(float dx, float dy);
+  void Scale(float s);
+  void ScaleXY(float sx, float sy);
+  void ScaleRange(float sx, float sy, int first, int last);
+  // Replaces this path by src scaled by s; false when src did not fit.
+  virtual bool CopyScaled(const CStrokePath& src, float s);
+  // Appends (x, y) unless flag is 0 and the last point rounds to it; 1 when appended.
+  int AppendIntPointIfNew(int flag, int x, int y);
 
   int m_nCount = 0;
   int m_nCapacity = 0;
@@ -253,6 +380,9 @@ class CStrokePath {
   CStrokeMarks* m_pStrokeMarks = nullptr;
 
  protected:
+  // Empties the path and allocates its three arrays afresh, without records or stroke
+  // marks; a path's own kind reallocates through Reallocate.
+  void Init(int capacity);
   // Copies n consecutive slots of src into this path (src may be this path, ranges may
   // overlap). Subclasses carry their own per-point arrays along.
   virtual void CopySlots(const CStrokePath& src, int srcIndex, int dstIndex, int n);

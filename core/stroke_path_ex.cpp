@@ -1,6 +1,7 @@
 #include "core/stroke_path_ex.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <new>
@@ -108,4 +109,40 @@ int CStrokePathEx::AppendCountFrom(int pos, int n, const CStrokePath& src, int s
   }
   m_nCount = w;
   return m_nCount;
+}
+
+bool CStrokePathEx::CopyScaled(const CStrokePath& src, float s) {
+  bool complete = CStrokePath::CopyScaled(src, s);
+  if (!src.AsEx()) return complete;  // a plain source brings no side points to scale
+  for (int i = 0; i < m_nCount; ++i) {
+    m_pSide1[i] = m_pSide1[i] * s;
+    m_pSide2[i] = m_pSide2[i] * s;
+    if (m_bWeightsAllocated) {
+      m_pWeight1[i] = static_cast<float>(double(m_pWeight1[i]) * s);
+      m_pWeight2[i] = static_cast<float>(double(m_pWeight2[i]) * s);
+    }
+  }
+  return complete;
+}
+
+int CStrokePathEx::FindByExtraPoint(float x, float y, int* which) const {
+  const CFPoint* sides = (which && *which != 0) ? m_pSide2 : m_pSide1;
+  for (int i = 0; i < m_nCount; ++i) {
+    if (sides[i] == CFPoint(x, y)) return i;
+  }
+  if (which) *which = -1;
+  return m_nCount;
+}
+
+void CStrokePathEx::ComputeWeights() {
+  if (!AllocWeights()) return;
+  auto distance = [](const CFPoint& a, const CFPoint& b) {
+    double dx = double(a.x) - b.x;
+    double dy = double(a.y) - b.y;
+    return static_cast<float>(std::sqrt(dx * dx + dy * dy));
+  };
+  for (int i = 0; i < m_nCount; ++i) {
+    m_pWeight1[i] = distance(m_pPoints[i], m_pSide1[i]);
+    m_pWeight2[i] = distance(m_pPoints[i], m_pSide2[i]);
+  }
 }

@@ -26,6 +26,13 @@ class CStrokePathEx : public CStrokePath {
   // written is left out, unless it ends a stroke whose start is the point before it.
   // Stops at the capacity; returns the new count.
   int AppendCountFrom(int pos, int n, const CStrokePath& src, int srcFirst, int drop);
+  // Replaces this path by src scaled by s, side points and weights included.
+  bool CopyScaled(const CStrokePath& src, float s) override;
+  // The first index whose side point *which (0 the first, 1 the second) equals (x, y); the
+  // count, with *which set to -1, when none does.
+  int FindByExtraPoint(float x, float y, int* which) const;
+  // Fills the weights with each point's distance from its first and second side point.
+  void ComputeWeights();
 
   CFPoint* m_pSide1 = nullptr;
   CFPoint* m_pSide2 = nullptr;

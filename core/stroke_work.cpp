@@ -49,3 +49,5 @@ int CStrokeWork::AddSample(int x, int y, int pressure, int flag) {
 }
 
 void CStrokeWork::CopyParamsFrom(const CStrokeWork& other) { m_param = other.m_param; }
+
+void CStrokeWork::SetGridLayout() { m_grid.SetLayout(m_gridLayout); }

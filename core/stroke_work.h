@@ -1,11 +1,13 @@
 // The work path of the brush engine and the conversion: a point path with a record per
-// point, two per-point byte arrays, a pen pressure per point and a copy of the 512 brush
-// parameters.
+// point, two per-point byte arrays, a pen pressure per point, a copy of the 512 brush
+// parameters and a grid of character cells.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
+#include "core/cell_grid.h"
+#include "core/param_block.h"
 #include "core/stroke_path.h"
 
 namespace tmb {
@@ -14,8 +16,6 @@ class DeviceContext;
 
 class CStrokeWork : public CStrokePath {
  public:
-  static constexpr int kParamCount = 512;
-
   CStrokeWork();
   explicit CStrokeWork(int capacity);
   ~CStrokeWork() override;
@@ -25,11 +25,15 @@ class CStrokeWork : public CStrokePath {
   int AddSample(int x, int y, int pressure, int flag);
   // Takes all 512 brush parameters of other.
   void CopyParamsFrom(const CStrokeWork& other);
+  // Lays the cell grid out from the stored layout values.
+  void SetGridLayout();
 
   uint8_t* m_pWidths = nullptr;   // brush width per point, written by the last pass
   uint8_t* m_pLevels = nullptr;   // width level per point
   int16_t* m_pPressure = nullptr;  // pen pressure per point in percent, -1 for none
-  std::array<int32_t, kParamCount> m_param{};
+  ParamBlock m_param{};
+  CCellGrid m_grid;
+  CCellLayout m_gridLayout;
   // The two memory contexts the painters draw through; owned by the graphics layer.
   tmb::DeviceContext* m_pWorkDC[2] = {nullptr, nullptr};
   std::array<int, 4> m_options{1, 1, 1, 1};

@@ -438,3 +438,48 @@ TEST_F(AppendSelectedStrokesTest, DivisionEditingSelectsPointsOfTheCurrentDivisi
 }
 
 }  // namespace
+
+namespace {
+
+// Every copy from a path sized like the animation sequence (maximum points x frames) into
+// a path of the default capacity stays inside the smaller one (the sanitizer build checks
+// the memory, these checks the counts).
+TEST(StrokePathCopy, CopiesFromTheSequencePathStayWithinACharacterPath) {
+  tmb::test::ScopedMaxPoints maxPoints(100);
+  CStrokePath sequence(100 * 5);
+  FillRun(sequence, 450);
+  CStrokePathLite lite(500);
+  lite.CopyFrom(sequence);
+  struct Case {
+    const char* name;
+    std::function<void(CStrokePath&)> copy;
+  } cases[] = {
+      {"CopyFrom", [&](CStrokePath& p) { p.CopyFrom(sequence); }},
+      {"CopyRangeFrom", [&](CStrokePath& p) { p.CopyRangeFrom(sequence, 10, 400); }},
+      {"ExtractRange", [&](CStrokePath& p) { p.ExtractRange(sequence, 0, 450); }},
+      {"CopyStrokesFrom", [&](CStrokePath& p) { p.CopyStrokesFrom(sequence, 0, 1000); }},
+      {"CopyStrokeAt", [&](CStrokePath& p) { p.CopyStrokeAt(sequence, 0); }},
+      {"CopyWithoutDuplicates", [&](CStrokePath& p) { p.CopyWithoutDuplicates(sequence, 1); }},
+      {"CopyFromLite", [&](CStrokePath& p) { p.CopyFromLite(lite); }},
+      {"CopyScaled", [&](CStrokePath& p) { p.CopyScaled(sequence, 2.0f); }},
+      {"AppendFrom", [&](CStrokePath& p) { p.AppendFrom(sequence); }},
+      {"AppendAllFrom", [&](CStrokePath& p) { p.AppendAllFrom(sequence); }},
+      {"AppendRangeFrom", [&](CStrokePath& p) { p.AppendRangeFrom(sequence, 0, 450, 1); }},
+      {"AppendSelectedStrokes", [&](CStrokePath& p) { p.AppendSelectedStrokes(sequence, 32); }},
+      {"AppendRangeDirected", [&](CStrokePath& p) { p.AppendRangeDirected(sequence, 449, 0, 1); }},
+      {"AppendCyclicRange", [&](CStrokePath& p) { p.AppendCyclicRange(sequence, 3, 1, 1, {}, 1); }},
+      {"InsertPathAt", [&](CStrokePath& p) { p.InsertPathAt(sequence, 1); }},
+      {"ReplaceRange", [&](CStrokePath& p) { p.ReplaceRange(0, 1, sequence); }},
+      {"AppendLinePoints", [&](CStrokePath& p) { p.AppendLinePoints({0, 0}, {1000, 3}, 0, nullptr); }},
+      {"AppendFloatLinePoints", [&](CStrokePath& p) { p.AppendFloatLinePoints({0, 0}, {1000, 3}, 0); }},
+  };
+  for (const Case& c : cases) {
+    CStrokePath path;
+    FillRun(path, 5);
+    c.copy(path);
+    EXPECT_GE(path.GetCount(), 0) << c.name;
+    EXPECT_LE(path.GetCount(), 100) << c.name;
+  }
+}
+
+}  // namespace

@@ -62,7 +62,7 @@ TEST(StrokeWork, ReallocateResizesEveryPerPointArray) {
 TEST(StrokeWork, CopyParamsFromTakesAllParameters) {
   CStrokeWork a(1);
   CStrokeWork b(1);
-  for (int p = 0; p < CStrokeWork::kParamCount; ++p) a.m_param[p] = p * 3 - 7;
+  for (int p = 0; p < kParamCount; ++p) a.m_param[p] = p * 3 - 7;
   b.CopyParamsFrom(a);
   EXPECT_EQ(b.m_param, a.m_param);
 }
