@@ -184,7 +184,7 @@ int CharStore::ReadIndexFiles() {
   IndexState font = ReadFontIndex();
   IndexState picture = font == IndexState::kRefused ? IndexState::kRefused : ReadPictureRecords();
   if (font == IndexState::kOld || picture == IndexState::kOld) {
-    if (font == IndexState::kRefused || picture == IndexState::kRefused) return -1;
+    if (font == IndexState::kRefused || picture == IndexState::kRefused || s_bUpgradeRefused) return -1;
     if (UpgradeNamedIndexes() != 1) return -1;
     font = ReadFontIndex();
     picture = font == IndexState::kOk ? ReadPictureRecords() : IndexState::kRefused;

@@ -82,6 +82,9 @@ class CharStore {
   // Converts the old index files of the main font set, after asking the user.
   // 1 converted, 0 nothing to convert, -1 refused or failed (the files then unchanged).
   int UpgradeStoreIndex();
+  // Once the user has refused the conversion, later openings of old indexes are refused
+  // without asking again for the rest of the run; this forgets that answer.
+  static void ForgetUpgradeAnswer() { s_bUpgradeRefused = false; }
 
   bool IsOpen() const { return m_bOpen; }
   bool IsTextMode() const { return m_bTextMode; }
@@ -114,6 +117,7 @@ class CharStore {
   std::filesystem::path m_pictureDataName;
   std::vector<CFontIndexRecord> m_fontRecords;
   std::vector<CPictureIndexRecord> m_pictureRecords;
+  inline static bool s_bUpgradeRefused = false;
   bool m_bOpen = false;
   bool m_bTextMode = false;  // set by the first text-mode naming, kept for the object's life
 };

@@ -77,7 +77,10 @@ int CharStore::UpgradeNamedIndexes() {
                           pictureKind != StoreHeaderKind::kCurrentFont;
   if (!fontOld && !pictureOld) return 0;
 
-  if (tmb::ShowMessage(kUpgradeQuestion, tmb::kMsgYesNo) != tmb::kAnswerYes) return -1;
+  if (tmb::ShowMessage(kUpgradeQuestion, tmb::kMsgYesNo) != tmb::kAnswerYes) {
+    s_bUpgradeRefused = true;
+    return -1;
+  }
   if (fontOld && !ReplaceKeepingBackup(m_fontIndexName, kNewFontIndexName,
                                        ConvertIndex<COldFontIndexRecord>(font, kFontIndexMagic))) {
     return -1;

@@ -120,6 +120,14 @@ TEST_F(OldStoreTest, RefusingTheConversionLeavesTheStoreClosedAndTheFilesUntouch
   EXPECT_EQ(FileBytes(folder_ / "picdata.idx"), oldPictureIndex_);
   EXPECT_EQ(fs::file_size(folder_ / "fontdata.dat"), 35u);
   EXPECT_FALSE(fs::exists(folder_ / "fontdata_bak.idx"));
+
+  // Later openings in the same run do not ask again; the explicit conversion does.
+  CharStore again;
+  EXPECT_FALSE(again.IsOpen());
+  EXPECT_EQ(messages_.CountOf(kUpgradeQuestion), 1);
+  EXPECT_EQ(again.UpgradeStoreIndex(), 1);
+  EXPECT_EQ(messages_.CountOf(kUpgradeQuestion), 2);
+  EXPECT_EQ(again.MakeFileNames(0, false, false), 1);
 }
 
 TEST_F(OldStoreTest, TheExplicitUpgradeConvertsOnceAndThenFindsNothingToDo) {

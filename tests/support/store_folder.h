@@ -1,6 +1,6 @@
 // A fresh data folder for the character and picture store, for one test: the work
-// canvas's folder points into a temporary folder and the font face cache is emptied; both
-// are put back afterwards.
+// canvas's folder points into a temporary folder, the font face cache is emptied and a
+// refused index conversion forgotten; all are put back afterwards.
 #pragma once
 
 #include <filesystem>
