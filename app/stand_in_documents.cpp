@@ -1,0 +1,63 @@
+#include "app/stand_in_documents.h"
+
+#include <fstream>
+
+#include "core/draw_state.h"
+#include "core/start_globals.h"
+#include "platform/service/file_chooser.h"
+#include "platform/service/messages.h"
+
+namespace {
+
+const char kFilter[] = "(*.wdf)|*.wdf|(*.*)|*.*||";
+
+}  // namespace
+
+int CStandInCharDoc::LoadFile(const std::string& path, int) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) {
+    // The start file may be missing without a word; anything else is reported.
+    if (!gStartLoading) {
+      tmb::Beep();
+      tmb::ShowMessage(62047);
+    }
+    gDrawState.m_szCharFilePath.clear();
+    return 0;
+  }
+  loaded_ = path;
+  hasPath_ = !gStartLoading;
+  SetModified(false);
+  UpdateAllViews();
+  return 1;
+}
+
+void CStandInCharDoc::LoadDroppedFile() { LoadFile(gDrawState.m_szCharFilePath, 0); }
+
+void CStandInCharDoc::OpenFileDialog() {
+  tmb::FileChoice choice{"", kFilter, gDrawState.m_szLastFolder, "*.wdf", "wdf"};
+  std::string path;
+  if (!tmb::Choosers().OpenFile(choice, path)) return;
+  gDrawState.m_szCharFilePath = path;
+  LoadFile(path, 0);
+}
+
+void CStandInCharDoc::SaveAs() {
+  tmb::FileChoice choice{"", kFilter, gDrawState.m_szLastFolder, "*.wdf", "wdf"};
+  std::string path;
+  if (!tmb::Choosers().SaveFile(choice, path)) return;
+  gDrawState.m_szCharFilePath = path;
+  hasPath_ = true;
+  ++saves_;
+  SetModified(false);
+}
+
+void CStandInCharDoc::SaveToCurrentPath() {
+  if (!hasPath_) return;
+  ++saves_;
+  SetModified(false);
+}
+
+void CStandInPictureDoc::SaveImageAs() {
+  ++saves_;
+  SetModified(false);
+}
