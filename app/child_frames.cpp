@@ -12,8 +12,8 @@ namespace {
 
 QSize SizeOf(const tmb::Rect& r) { return QSize(r.Width(), r.Height()); }
 
-void Place(QWidget* frame, const tmb::Rect& r) {
-  if (!r.IsEmpty()) frame->setGeometry(r.left, r.top, r.Width(), r.Height());
+void Place(tmb::ui::ChildFrame* frame, const tmb::Rect& r) {
+  if (!r.IsEmpty()) frame->SetPlacement(QRect(r.left, r.top, r.Width(), r.Height()));
 }
 
 // The commands of the font-axis toolbar, in order; 0 is a separator.
@@ -43,7 +43,7 @@ bool CFrame_Bmp::OnCreateClient(const tmb::ui::ViewFactory&) {
 
 CFrame_Pre::CFrame_Pre(tmb::ui::Document* document) : tmb::ui::ChildFrame(document) {
   Place(this, gDrawState.m_layout[kLayoutPreviewFrame]);
-  setWindowState(Qt::WindowMinimized);
+  SetStartMinimized(true);
 }
 
 bool CFrame_Pre::OnCreateClient(const tmb::ui::ViewFactory& templateView) {
@@ -54,7 +54,7 @@ CFrame_Set::CFrame_Set(tmb::ui::Document* document) : tmb::ui::ChildFrame(docume
   const tmb::Rect& r = gDrawState.m_layout[kLayoutPanelPane];
   const tmb::Rect& at = gDrawState.m_layout[kLayoutPicturePane];
   if (!r.IsEmpty()) {
-    setGeometry(at.left, at.top, r.Width(), r.Height());
+    SetPlacement(QRect(at.left, at.top, r.Width(), r.Height()));
     setMaximumSize(SizeOf(r));
   }
   setWindowFlag(Qt::WindowSystemMenuHint, false);
@@ -67,7 +67,7 @@ CFrame_List::CFrame_List(tmb::ui::Document* document) : tmb::ui::ChildFrame(docu
 
 CFrame_FontDef::CFrame_FontDef(tmb::ui::Document* document) : tmb::ui::ChildFrame(document) {
   Place(this, gDrawState.m_layout[kLayoutListFrame]);
-  setWindowState(Qt::WindowMinimized);
+  SetStartMinimized(true);
 }
 
 bool CFrame_FontDef::OnCreateClient(const tmb::ui::ViewFactory& templateView) {

@@ -19,7 +19,7 @@ QRect ToQRect(const tmb::Rect& r) { return QRect(r.left, r.top, r.Width(), r.Hei
 CFrame_View::CFrame_View(tmb::ui::Document* document)
     : tmb::ui::ChildFrame(document), m_nKind(gDrawState.m_nCreatingKind) {
   const tmb::Rect& place = gDrawState.m_layout[m_nKind == kKindDrawA ? kLayoutFrameA : kLayoutFrameB];
-  if (!place.IsEmpty()) setGeometry(ToQRect(place));
+  if (!place.IsEmpty()) SetPlacement(ToQRect(place));
   setWindowTitle(QString::fromStdString(tmb::LoadStringText(m_nKind == kKindDrawA ? 62094 : 62095)));
   setObjectName(m_nKind == kKindDrawA ? QStringLiteral("frameA") : QStringLiteral("frameB"));
 }

@@ -6,6 +6,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QIcon>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMdiArea>
@@ -63,6 +64,7 @@ CMainFrame::CMainFrame(tmb::ui::Application* app) : tmb::ui::MainFrame(app) {
   InitToolbarResources();
   setAttribute(Qt::WA_DeleteOnClose);
   setObjectName(QStringLiteral("mainFrame"));
+  setWindowIcon(QIcon(QStringLiteral(":/toolbar/draw_mode.png")));
   tmb::SetProgressService(&progress_);
   RegisterCommands();
 }

@@ -223,6 +223,4 @@ void CTmbApp::Reset() {
   for (auto& doc : m_pKindDoc) doc = nullptr;
   m_pSharedDoc = nullptr;
   m_bImageEditorOpen = 0;
-  m_strCommandLine.clear();
-  m_metrics.reset();
 }

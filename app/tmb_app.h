@@ -34,7 +34,8 @@ class CTmbApp : public tmb::ui::Application {
   void SetCommandLine(std::string text) { m_strCommandLine = std::move(text); }
   // Metrics that replace the display's own (tests).
   void SetScreenMetrics(std::optional<ScreenMetrics> metrics) { m_metrics = metrics; }
-  // Closes every window and forgets templates and documents (tests).
+  // Closes every window and forgets templates and documents (tests); the command line
+  // and screen metrics stay.
   void Reset();
 
   QPointer<tmb::ui::Document> m_pSharedDoc;

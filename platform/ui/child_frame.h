@@ -5,6 +5,7 @@
 
 #include <QMdiSubWindow>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "platform/ui/command_target.h"
@@ -28,6 +29,12 @@ class ChildFrame : public QMdiSubWindow, public CommandTarget {
   Document* document() const { return document_; }
   View* activeView() const { return activeView_; }
   void SetActiveView(View* view);
+  // Where the frame goes in the main window's work area, and whether it starts minimised;
+  // applied when the main window takes the frame.
+  void SetPlacement(const QRect& place) { placement_ = place; }
+  void SetStartMinimized(bool on) { startMinimized_ = on; }
+  const std::optional<QRect>& placement() const { return placement_; }
+  bool startMinimized() const { return startMinimized_; }
   // The menu resource shown while this frame is active; 0 for the main menu.
   int menuId() const { return menuId_; }
   void SetMenuId(int id) { menuId_ = id; }
@@ -52,6 +59,8 @@ class ChildFrame : public QMdiSubWindow, public CommandTarget {
   Document* document_;
   View* activeView_ = nullptr;
   int menuId_ = 0;
+  std::optional<QRect> placement_;
+  bool startMinimized_ = false;
 };
 
 }  // namespace tmb::ui

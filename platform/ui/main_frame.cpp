@@ -44,11 +44,20 @@ MainFrame::MainFrame(Application* app) : app_(app), mdi_(new QMdiArea(this)), id
   idle_->start(kIdleUpdateMs);
 }
 
-MainFrame::~MainFrame() = default;
+MainFrame::~MainFrame() {
+  // The work area outlives this part of the object while Qt takes the window apart.
+  disconnect(mdi_, nullptr, this, nullptr);
+  idle_->stop();
+}
 
 void MainFrame::AddChildFrame(ChildFrame* frame) {
   mdi_->addSubWindow(frame);
-  frame->show();
+  if (frame->placement()) frame->setGeometry(*frame->placement());
+  if (frame->startMinimized()) {
+    frame->showMinimized();
+  } else {
+    frame->show();
+  }
   mdi_->setActiveSubWindow(frame);
   OnFrameActivated();
 }
