@@ -64,7 +64,7 @@ CMainFrame::CMainFrame(tmb::ui::Application* app) : tmb::ui::MainFrame(app) {
   InitToolbarResources();
   setAttribute(Qt::WA_DeleteOnClose);
   setObjectName(QStringLiteral("mainFrame"));
-  setWindowIcon(QIcon(QStringLiteral(":/toolbar/draw_mode.png")));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/toolbar/draw_mode.png")));
   tmb::SetProgressService(&progress_);
   RegisterCommands();
 }

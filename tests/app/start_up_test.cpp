@@ -96,10 +96,15 @@ TEST_F(StartUp, WithOneSharedDocumentEveryKindFindsWindowA) {
   ASSERT_TRUE(Start());
   gDrawState.m_bMultiDoc = 0;
   ui::View* viewA = FrameOfKind(kKindDrawA)->activeView();
-  for (int kind : {-1, 0, 2}) {
-    EXPECT_EQ(GetDocumentOfKind(kind), theApp.m_pKindDoc[0]) << kind;
-    EXPECT_EQ(GetViewOfKind(kind), viewA) << kind;
-  }
+  gDrawState.m_nCurDrawKind = 2;
+  for (int kind : {-1, 0, 1, 2, 3}) EXPECT_EQ(GetDocumentOfKind(kind), theApp.m_pKindDoc[0]) << kind;
+  for (int kind : {-1, 0, 2}) EXPECT_EQ(GetViewOfKind(kind), viewA) << kind;
+  // The image editor was never opened: no view and no beep. The shared document has no
+  // preview: a beep.
+  EXPECT_EQ(GetViewOfKind(kKindImageEditor), nullptr);
+  EXPECT_EQ(messages.beeps, 0);
+  EXPECT_EQ(GetViewOfKind(kKindPreview), nullptr);
+  EXPECT_EQ(messages.beeps, 1);
 }
 
 TEST_F(StartUp, ClosingADrawingWindowClearsOnlyItsOwnFlag) {
