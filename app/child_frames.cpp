@@ -12,10 +12,6 @@ namespace {
 
 QSize SizeOf(const tmb::Rect& r) { return QSize(r.Width(), r.Height()); }
 
-void Place(tmb::ui::ChildFrame* frame, const tmb::Rect& r) {
-  if (!r.IsEmpty()) frame->SetPlacement(QRect(r.left, r.top, r.Width(), r.Height()));
-}
-
 // The commands of the font-axis toolbar, in order; 0 is a separator.
 constexpr int kFontDefButtons[] = {33029, 33012, 33017, 0,     33028, 33042, 33049,
                                    33027, 0,     33030, 33025, 33031, 33026};
@@ -23,7 +19,7 @@ constexpr int kFontDefButtons[] = {33029, 33012, 33017, 0,     33028, 33042, 330
 }  // namespace
 
 CFrame_Bmp::CFrame_Bmp(tmb::ui::Document* document) : tmb::ui::ChildFrame(document) {
-  Place(this, gDrawState.m_layout[kLayoutEditorFrame]);
+  SetPlacement(gDrawState.m_layout[kLayoutEditorFrame]);
 }
 
 bool CFrame_Bmp::OnCreateClient(const tmb::ui::ViewFactory&) {
@@ -42,7 +38,7 @@ bool CFrame_Bmp::OnCreateClient(const tmb::ui::ViewFactory&) {
 }
 
 CFrame_Pre::CFrame_Pre(tmb::ui::Document* document) : tmb::ui::ChildFrame(document) {
-  Place(this, gDrawState.m_layout[kLayoutPreviewFrame]);
+  SetPlacement(gDrawState.m_layout[kLayoutPreviewFrame]);
   SetStartMinimized(true);
 }
 
@@ -54,19 +50,19 @@ CFrame_Set::CFrame_Set(tmb::ui::Document* document) : tmb::ui::ChildFrame(docume
   const tmb::Rect& r = gDrawState.m_layout[kLayoutPanelPane];
   const tmb::Rect& at = gDrawState.m_layout[kLayoutPicturePane];
   if (!r.IsEmpty()) {
-    SetPlacement(QRect(at.left, at.top, r.Width(), r.Height()));
+    SetPlacement(tmb::Rect{at.left, at.top, at.left + r.Width(), at.top + r.Height()});
     setMaximumSize(SizeOf(r));
   }
   setWindowFlag(Qt::WindowSystemMenuHint, false);
 }
 
 CFrame_List::CFrame_List(tmb::ui::Document* document) : tmb::ui::ChildFrame(document) {
-  Place(this, gDrawState.m_layout[kLayoutListFrame]);
+  SetPlacement(gDrawState.m_layout[kLayoutListFrame]);
   setWindowFlag(Qt::WindowSystemMenuHint, false);
 }
 
 CFrame_FontDef::CFrame_FontDef(tmb::ui::Document* document) : tmb::ui::ChildFrame(document) {
-  Place(this, gDrawState.m_layout[kLayoutListFrame]);
+  SetPlacement(gDrawState.m_layout[kLayoutListFrame]);
   SetStartMinimized(true);
 }
 

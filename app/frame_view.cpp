@@ -10,16 +10,9 @@
 #include "platform/service/messages.h"
 #include "resources/string_table.h"
 
-namespace {
-
-QRect ToQRect(const tmb::Rect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
-
-}  // namespace
-
 CFrame_View::CFrame_View(tmb::ui::Document* document)
     : tmb::ui::ChildFrame(document), m_nKind(gDrawState.m_nCreatingKind) {
-  const tmb::Rect& place = gDrawState.m_layout[m_nKind == kKindDrawA ? kLayoutFrameA : kLayoutFrameB];
-  if (!place.IsEmpty()) SetPlacement(ToQRect(place));
+  SetPlacement(gDrawState.m_layout[m_nKind == kKindDrawA ? kLayoutFrameA : kLayoutFrameB]);
   setWindowTitle(QString::fromStdString(tmb::LoadStringText(m_nKind == kKindDrawA ? 62094 : 62095)));
   setObjectName(m_nKind == kKindDrawA ? QStringLiteral("frameA") : QStringLiteral("frameB"));
 }

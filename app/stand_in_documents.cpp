@@ -1,5 +1,6 @@
 #include "app/stand_in_documents.h"
 
+#include <filesystem>
 #include <fstream>
 
 #include "core/draw_state.h"
@@ -39,6 +40,7 @@ void CStandInCharDoc::OpenFileDialog() {
   if (!tmb::Choosers().OpenFile(choice, path)) return;
   gDrawState.m_szCharFilePath = path;
   LoadFile(path, 0);
+  gDrawState.m_szLastFolder = std::filesystem::path(path).parent_path().string();
 }
 
 void CStandInCharDoc::SaveAs() {
@@ -46,6 +48,7 @@ void CStandInCharDoc::SaveAs() {
   std::string path;
   if (!tmb::Choosers().SaveFile(choice, path)) return;
   gDrawState.m_szCharFilePath = path;
+  gDrawState.m_szLastFolder = std::filesystem::path(path).parent_path().string();
   hasPath_ = true;
   ++saves_;
   SetModified(false);

@@ -56,15 +56,7 @@ void BindingForm::Build() {
         auto* edit = new QLineEdit(this);
         control = edit;
         if (IsNumberEdit(b.kind)) {
-          connect(edit, &QLineEdit::editingFinished, this, [this, id = b.id] {
-            for (const Binding& other : table_) {
-              if (other.kind == BindKind::kSlider && other.buddy == id) {
-                for (const Binding& self : table_) {
-                  if (self.id == id) MirrorEdit(self);
-                }
-              }
-            }
-          });
+          connect(edit, &QLineEdit::editingFinished, this, [this, id = b.id] { MirrorEdit(id); });
         }
         break;
       }
@@ -91,10 +83,8 @@ void BindingForm::Build() {
       case BindKind::kSlider: {
         auto* slider = new QSlider(Qt::Horizontal, this);
         slider->setRange(static_cast<int>(b.min), static_cast<int>(b.max));
-        connect(slider, &QSlider::valueChanged, this, [this, id = b.id](int position) {
-          for (const Binding& self : table_) {
-            if (self.id == id) MirrorSlider(self, position);
-          }
+        connect(slider, &QSlider::valueChanged, this, [this, index = &b - table_.data()](int position) {
+          MirrorSlider(table_[static_cast<size_t>(index)], position);
         });
         control = slider;
         break;
@@ -222,12 +212,12 @@ void BindingForm::MirrorSlider(const Binding& slider, int position) {
   if (auto* edit = qobject_cast<QLineEdit*>(Control(slider.buddy))) edit->setText(QString::number(position));
 }
 
-void BindingForm::MirrorEdit(const Binding& edit) {
+void BindingForm::MirrorEdit(int editId) {
   bool ok = false;
-  int value = static_cast<QLineEdit*>(Control(edit.id))->text().trimmed().toInt(&ok);
+  int value = static_cast<QLineEdit*>(Control(editId))->text().trimmed().toInt(&ok);
   if (!ok) return;
   for (const Binding& b : table_) {
-    if (b.kind == BindKind::kSlider && b.buddy == edit.id) {
+    if (b.kind == BindKind::kSlider && b.buddy == editId) {
       QSignalBlocker block(Control(b.id));
       static_cast<QSlider*>(Control(b.id))->setValue(value);
       if (auto* m = MemberAs<int>(b)) *m = static_cast<QSlider*>(Control(b.id))->value();

@@ -32,7 +32,8 @@ class BindingForm : public QWidget {
   bool SaveOne(const Binding& b);
   void LoadOne(const Binding& b);
   void MirrorSlider(const Binding& slider, int position);
-  void MirrorEdit(const Binding& edit);
+  // An edit that a slider mirrors moves the slider when the user leaves it.
+  void MirrorEdit(int editId);
 
   std::vector<Binding> table_;
   std::map<int, QWidget*> controls_;

@@ -17,6 +17,10 @@ void ChildFrame::SetActiveView(View* view) {
   if (view) view->setFocus();
 }
 
+void ChildFrame::SetPlacement(const tmb::Rect& place) {
+  if (!place.IsEmpty()) placement_ = QRect(place.left, place.top, place.Width(), place.Height());
+}
+
 bool ChildFrame::Create(const ViewFactory& templateView) { return OnCreateClient(templateView); }
 
 bool ChildFrame::OnCreateClient(const ViewFactory& templateView) {

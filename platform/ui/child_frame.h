@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/gdi/geometry.h"
 #include "platform/ui/command_target.h"
 
 class QSplitter;
@@ -32,6 +33,8 @@ class ChildFrame : public QMdiSubWindow, public CommandTarget {
   // Where the frame goes in the main window's work area, and whether it starts minimised;
   // applied when the main window takes the frame.
   void SetPlacement(const QRect& place) { placement_ = place; }
+  // A rectangle of the window layout; an empty one leaves the place to the work area.
+  void SetPlacement(const tmb::Rect& place);
   void SetStartMinimized(bool on) { startMinimized_ = on; }
   const std::optional<QRect>& placement() const { return placement_; }
   bool startMinimized() const { return startMinimized_; }

@@ -108,6 +108,8 @@ void MainFrame::LoadMenu(int menuId) {
   std::span<const MenuLine> lines = FindMenuResource(menuId);
   currentMenu_ = menuId;
   QMenuBar* bar = menuBar();
+  // The popups of the menu replaced go with it; the shared actions stay.
+  for (QAction* a : bar->actions()) delete a->menu();
   bar->clear();
   // menus[k] is the open popup of level k; the menu bar stands above level 0.
   std::vector<QMenu*> menus;
