@@ -12,6 +12,9 @@ namespace {
 
 QSize SizeOf(const tmb::Rect& r) { return QSize(r.Width(), r.Height()); }
 
+// A title without the window menu.
+void SetNoSystemMenu(QMdiSubWindow* frame) { frame->setSystemMenu(nullptr); }
+
 // The commands of the font-axis toolbar, in order; 0 is a separator.
 constexpr int kFontDefButtons[] = {33029, 33012, 33017, 0,     33028, 33042, 33049,
                                    33027, 0,     33030, 33025, 33031, 33026};
@@ -53,12 +56,12 @@ CFrame_Set::CFrame_Set(tmb::ui::Document* document) : tmb::ui::ChildFrame(docume
     SetPlacement(tmb::Rect{at.left, at.top, at.left + r.Width(), at.top + r.Height()});
     setMaximumSize(SizeOf(r));
   }
-  setWindowFlag(Qt::WindowSystemMenuHint, false);
+  SetNoSystemMenu(this);
 }
 
 CFrame_List::CFrame_List(tmb::ui::Document* document) : tmb::ui::ChildFrame(document) {
   SetPlacement(gDrawState.m_layout[kLayoutListFrame]);
-  setWindowFlag(Qt::WindowSystemMenuHint, false);
+  SetNoSystemMenu(this);
 }
 
 CFrame_FontDef::CFrame_FontDef(tmb::ui::Document* document) : tmb::ui::ChildFrame(document) {
