@@ -23,13 +23,6 @@ tmb::Colour ColourFromProfile(tmb::ProfileStore& profile, const char* key, tmb::
 
 }  // namespace
 
-void ResetPenSettings(CDrawState& state) {
-  state.m_nPenDelay = state.m_nPenDelayStart;
-  state.m_nPenSpeed = state.m_nPenSpeedStart;
-  state.m_nPenRestrain = state.m_nPenRestrainStart;
-  state.m_nPenSwitch = 1;
-}
-
 void LoadProfileValues(tmb::ProfileStore& profile, CDrawState& state) {
   const bool modern = state.m_nWinVersion >= 501;
   state.m_nPenDelayStart = profile.GetInt(kData, "PenDelay", 15);
@@ -48,7 +41,6 @@ void LoadProfileValues(tmb::ProfileStore& profile, CDrawState& state) {
   state.m_bSettingViewButton = 0;
   state.m_bDrawTempOriginalLine = profile.GetInt(kData, "DrawTempOriginalLine", 1);
   state.m_nRedrawSteps = profile.GetInt(kData, "DrawByTempAnimation", 1);
-  ResetPenSettings(state);
 }
 
 void LoadAppSettings(tmb::ProfileStore& profile, CDrawState& state) {

@@ -8,7 +8,8 @@ class ProfileStore;
 }
 
 // Reads the values of section "Data" with their defaults; the start file, sheet clear
-// mode and colours are LoadAppSettings's. The paper size is taken within the range the
+// mode and colours are LoadAppSettings's. The pen values in use follow from their start
+// values when the character slots are reset; only the sample interval is set here. The paper size is taken within the range the
 // settings dialogs accept, else the standard 500 x 750.
 void LoadProfileValues(tmb::ProfileStore& profile, CDrawState& state);
 // The start file, sheet clear mode, background colours and tablet pen colour, and the
@@ -16,5 +17,3 @@ void LoadProfileValues(tmb::ProfileStore& profile, CDrawState& state);
 void LoadAppSettings(tmb::ProfileStore& profile, CDrawState& state);
 // Writes the values back in the program's order; the start count goes up by one.
 void SaveProfileValues(tmb::ProfileStore& profile, const CDrawState& state);
-// The pen values of the drawing state at their start values (as every start resets them).
-void ResetPenSettings(CDrawState& state);

@@ -15,6 +15,7 @@
 #include "app/stand_in_documents.h"
 #include "app/start_checks.h"
 #include "app/window_boxes.h"
+#include "core/char_slots.h"
 #include "core/draw_state.h"
 #include "core/start_globals.h"
 #include "platform/service/machine.h"
@@ -114,8 +115,8 @@ bool CTmbApp::InitInstance() {
   SetMainWindow(frame);
   if (!frame->Create(m_metrics)) return false;
   frame->show();
-  // 13. The start values of the pen.
-  ResetPenSettings(s);
+  // 13. The character slots, which also put the pen values at their start values.
+  gCharSlots.InitDefaults();
   // 14. The start-settings dialog when the user wants it.
   if (s.m_nStartSetting == 0) BasicSettingsDialog(1);
   // 15. The canvas.

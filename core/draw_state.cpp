@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/path_sequence.h"
 #include "core/work_canvas.h"
 #include "platform/service/messages.h"
 
@@ -69,6 +70,7 @@ int CDrawState::StartCanvas(const ScreenMetrics& metrics) {
   }
   gWorkCanvas.Init(m_sizeCanvas.cx, m_sizeCanvas.cy, m_szCurFolder, m_nMaxPoints, m_ptCanvasOrigin.x,
                    m_ptCanvasOrigin.y);
+  gPathSequence.Init(1);
   MeasureScreen(metrics);
   return 1;
 }

@@ -118,9 +118,10 @@ class CDrawState {
   int m_nRedrawSteps = 1;     // 0 never, 1 after new strokes, 2 always
   int m_nPenRestrain = 0;
   int m_nPenRestrainStart = 0;
-  int m_nPenSwitch = 1;
-  int m_nPenSpeed = 2;
-  int m_nPenSpeedStart = 2;
+  int m_nPenSwitch = 1;       // second pen-input switch of stroke capture
+  int m_nPenSpeed = 0;        // pen speed level
+  int m_nPenSpeedStart = 0;
+  int m_nLineModeMask = 0;    // the value parameter 176 takes in new records
   int m_nMouseSpeedMode = -1;
   int m_bChangeMouseSpeed = 0;
   int m_bChangeMouseSpeedDefault = 0;

@@ -17,7 +17,6 @@ TEST(AppSettings, EveryValueHasItsDefault) {
   EXPECT_EQ(s.m_nPenDelayStart, 15);
   EXPECT_EQ(s.m_nPenDelay, 15);
   EXPECT_EQ(s.m_nPenSpeedStart, 2);  // "PenSpeed" 3, less one
-  EXPECT_EQ(s.m_nPenSpeed, 2);
   EXPECT_EQ(s.m_bChangeMouseSpeed, 0);
   EXPECT_EQ(s.m_nPenRestrainStart, 0);
   EXPECT_EQ(s.m_sizeCanvas, (tmb::Size{500, 750}));
@@ -62,9 +61,8 @@ TEST(AppSettings, StoredValuesAreRead) {
   LoadProfileValues(p, s);
   LoadAppSettings(p, s);
   EXPECT_EQ(s.m_nPenDelay, 30);
-  EXPECT_EQ(s.m_nPenSpeed, 4);
-  EXPECT_EQ(s.m_nPenRestrain, 2);
-  EXPECT_EQ(s.m_nPenSwitch, 1);
+  EXPECT_EQ(s.m_nPenSpeedStart, 4);
+  EXPECT_EQ(s.m_nPenRestrainStart, 2);
   EXPECT_EQ(s.m_nStartCount, 9);
   EXPECT_EQ(s.m_nStartSetting, 0);
   EXPECT_EQ(s.m_szDrawFilePath, "/home/u/chars");
@@ -157,7 +155,7 @@ TEST(AppSettings, ShutDownWritesEveryValueInOrder) {
   CDrawState next;
   LoadProfileValues(p, next);
   EXPECT_EQ(next.m_sizeCanvas, (tmb::Size{640, 900}));
-  EXPECT_EQ(next.m_nPenSpeed, 4);
+  EXPECT_EQ(next.m_nPenSpeedStart, 4);
   EXPECT_EQ(next.m_nStartCount, 42);
 }
 
