@@ -7,6 +7,8 @@
 
 #include "platform/ui/document.h"
 
+class CCharDataFull;
+
 class CharDocument : public tmb::ui::Document {
   Q_OBJECT
 
@@ -22,6 +24,8 @@ class CharDocument : public tmb::ui::Document {
   virtual void SaveToCurrentPath() = 0;
   // Whether the document has a file to save to.
   virtual bool HasPath() const = 0;
+  // The drawn character record of the window.
+  virtual CCharDataFull* DrawnRecord() = 0;
 };
 
 // The document of the image editor, the zoom view and the preview.

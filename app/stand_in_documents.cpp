@@ -27,7 +27,7 @@ int CStandInCharDoc::LoadFile(const std::string& path, int) {
   }
   loaded_ = path;
   hasPath_ = !gStartLoading;
-  SetModified(false);
+  MarkSaved();
   UpdateAllViews();
   return 1;
 }
@@ -51,12 +51,17 @@ void CStandInCharDoc::SaveAs() {
   gDrawState.m_szLastFolder = std::filesystem::path(path).parent_path().string();
   hasPath_ = true;
   ++saves_;
-  SetModified(false);
+  MarkSaved();
 }
 
 void CStandInCharDoc::SaveToCurrentPath() {
   if (!hasPath_) return;
   ++saves_;
+  MarkSaved();
+}
+
+void CStandInCharDoc::MarkSaved() {
+  m_char.m_bModified = 0;
   SetModified(false);
 }
 

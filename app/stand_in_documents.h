@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/char_document.h"
+#include "core/char_data_full.h"
 
 class CStandInCharDoc final : public CharDocument {
   Q_OBJECT
@@ -16,12 +17,19 @@ class CStandInCharDoc final : public CharDocument {
   void SaveAs() override;
   void SaveToCurrentPath() override;
   bool HasPath() const override { return hasPath_; }
+  CCharDataFull* DrawnRecord() override { return &m_char; }
+  // Pen input marks the drawn record as changed.
+  bool IsModified() const override { return m_char.m_bModified != 0 || CharDocument::IsModified(); }
 
   // The last file loaded; empty when none.
   const std::string& loadedPath() const { return loaded_; }
   int saveCount() const { return saves_; }
 
+  CCharDataFull m_char;
+
  private:
+  void MarkSaved();
+
   std::string loaded_;
   bool hasPath_ = false;
   int saves_ = 0;

@@ -127,6 +127,7 @@ bool CTmbApp::InitInstance() {
     if (!OpenWindowOfKind(kind)) return false;
   }
   m_pSharedDoc = m_pKindDoc[0];
+  SetCharWindowRecords(&m_records);
   s.m_charWindowKinds[0] = kKindDrawA;
   s.m_charWindowKinds[1] = kKindDrawB;
   s.m_windowOpen.fill(-1);
@@ -216,7 +217,13 @@ void CTmbApp::BasicSettingsDialog(int mode) {
   if (mainWindow()) mainWindow()->close();
 }
 
+CCharDataFull* CTmbApp::DocumentRecords::DrawnRecord(int kind) {
+  CharDocument* doc = GetCharDocumentOfKind(kind);
+  return doc ? doc->DrawnRecord() : nullptr;
+}
+
 void CTmbApp::Reset() {
+  SetCharWindowRecords(nullptr);
   delete mainWindow();
   SetMainWindow(nullptr);
   RemoveDocTemplates();

@@ -108,8 +108,11 @@ void MainFrame::LoadMenu(int menuId) {
   std::span<const MenuLine> lines = FindMenuResource(menuId);
   currentMenu_ = menuId;
   QMenuBar* bar = menuBar();
-  // The popups of the menu replaced go with it; the shared actions stay.
-  for (QAction* a : bar->actions()) delete a->menu();
+  // The popups of the menu replaced go with it (later: a command of one of them may be
+  // what switched the menu); the shared actions stay.
+  for (QAction* a : bar->actions()) {
+    if (QMenu* popup = a->menu()) popup->deleteLater();
+  }
   bar->clear();
   // menus[k] is the open popup of level k; the menu bar stands above level 0.
   std::vector<QMenu*> menus;

@@ -7,6 +7,7 @@
 #include "app/kind_lookup.h"
 #include "app/stand_in_documents.h"
 #include "app/view_classes.h"
+#include "core/char_windows.h"
 #include "core/work_canvas.h"
 #include "platform/ui/settings_profile.h"
 #include "support/temp_dir.h"
@@ -90,6 +91,20 @@ TEST_F(StartUp, KindLookupsPairViewsAndDocumentsOfOneWindow) {
   theApp.m_pKindDoc[4] = docA;
   EXPECT_EQ(frame()->FindViewOfKind(kKindFontAxis), nullptr);
   EXPECT_EQ(messages.beeps, 1);
+}
+
+TEST_F(StartUp, TheDrawnRecordsOfTheWindowsAreThoseOfTheirDocuments) {
+  ASSERT_TRUE(Start());
+  for (int kind : {kKindDrawA, kKindDrawB}) {
+    auto* doc = qobject_cast<CStandInCharDoc*>(theApp.m_pKindDoc[kind].data());
+    EXPECT_EQ(DrawnRecordOfKind(kind), &doc->m_char) << kind;
+    EXPECT_FALSE(doc->IsModified());
+    doc->m_char.m_bModified = 1;  // as pen input marks it
+    EXPECT_TRUE(doc->IsModified());
+  }
+  EXPECT_EQ(DrawnRecordOfKind(kKindPreview), nullptr);
+  theApp.Reset();
+  EXPECT_EQ(DrawnRecordOfKind(kKindDrawA), nullptr);
 }
 
 TEST_F(StartUp, WithOneSharedDocumentEveryKindFindsWindowA) {
