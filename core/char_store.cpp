@@ -18,6 +18,14 @@ namespace {
 // Offsets in the index are int32: a data file may not grow beyond them.
 constexpr int64_t kMaxDataOffset = std::numeric_limits<int32_t>::max();
 
+// Reads the whole of an open file from its start.
+bool ReadAll(tmb::BinaryFile& file, std::vector<uint8_t>& out) {
+  int64_t size = file.Size();
+  if (size < 0 || !file.Seek(0)) return false;
+  out.resize(static_cast<size_t>(size));
+  return file.Read(out.data(), out.size());
+}
+
 void CleanKey(CFontIndexRecord& record) {
   record.m_key.ClearSize();
   record.m_key.CleanFaceName();
@@ -104,13 +112,6 @@ bool FinishAppend(tmb::BinaryFile& file, const fs::path& name, int64_t length, b
 
 int OpenStoreFile(tmb::BinaryFile& file, const fs::path& name) {
   return file.Open(name, tmb::BinaryFile::Mode::kOpenOrCreate) ? 1 : 0;
-}
-
-bool ReadAll(tmb::BinaryFile& file, std::vector<uint8_t>& out) {
-  int64_t size = file.Size();
-  if (size < 0 || !file.Seek(0)) return false;
-  out.resize(static_cast<size_t>(size));
-  return file.Read(out.data(), out.size());
 }
 
 bool ReadStoreFile(const fs::path& name, std::vector<uint8_t>& out) {

@@ -25,8 +25,6 @@ struct CTextCharEntry;
 // Opens the file for reading and writing, creating it empty when it is missing; an
 // existing file is never truncated. 1 when open, else 0.
 int OpenStoreFile(tmb::BinaryFile& file, const std::filesystem::path& name);
-// Reads the whole of an open file from its start.
-bool ReadAll(tmb::BinaryFile& file, std::vector<uint8_t>& out);
 // Opens (creating when missing) and reads a whole store file.
 bool ReadStoreFile(const std::filesystem::path& name, std::vector<uint8_t>& out);
 
