@@ -325,9 +325,9 @@ bool DeviceContext::Ellipse(int left, int top, int right, int bottom) {
   }
   SpanList outline, interior;
   if (pen_.IsNull()) {
-    EllipseSpans(r, interior);
+    EllipseSpans(r, clip.top, clip.bottom, interior);
   } else {
-    EllipseOutlineAndInterior(r, std::min(pen_.width, kMaxPenWidth), outline, interior);
+    EllipseOutlineAndInterior(r, std::min(pen_.width, kMaxPenWidth), clip.top, clip.bottom, outline, interior);
   }
   if (!brush_.IsNull()) PaintSpans(interior, brush_.colour, drawMode_);
   if (!pen_.IsNull()) PaintSpans(outline, pen_.colour, drawMode_);

@@ -7,12 +7,13 @@
 
 namespace tmb {
 
-// The filled ellipse of box.
-void EllipseSpans(const Rect& box, SpanList& out);
+// The filled ellipse of box, rows rowTop to rowBottom - 1 only.
+void EllipseSpans(const Rect& box, int rowTop, int rowBottom, SpanList& out);
 
 // The outline a pen of penWidth draws around the ellipse of box, and the interior a
-// brush fills inside it. A one-pixel outline is the ellipse's border: its pixels that
-// have a four-neighbour outside it.
-void EllipseOutlineAndInterior(const Rect& box, int penWidth, SpanList& outline, SpanList& interior);
+// brush fills inside it, rows rowTop to rowBottom - 1 only. A one-pixel outline is the
+// ellipse's border: its pixels that have a four-neighbour outside it.
+void EllipseOutlineAndInterior(const Rect& box, int penWidth, int rowTop, int rowBottom, SpanList& outline,
+                               SpanList& interior);
 
 }  // namespace tmb

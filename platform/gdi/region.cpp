@@ -52,7 +52,7 @@ Region Region::FromPolygon(std::span<const Point> points, int fillMode) {
 
 Region Region::FromEllipse(const Rect& r) {
   SpanList spans;
-  EllipseSpans(r, spans);
+  EllipseSpans(r, r.top, r.bottom, spans);
   return FromSpans(spans);
 }
 
