@@ -14,10 +14,12 @@ struct StringEntry {
 // Sorted by id.
 constexpr StringEntry kStrings[] = {
     {62043, "Memory Error"},
+    {62044, "Error : Create Palette"},
     {62045, "The limit with capacity of drawing data"},
     {62047, "Error : Open File"},
     {62048, "This is not a bitmap file "},
     {62063, "Error : Create Bitmap"},
+    {62136, "Cannot create the work bitmaps (stage %1)"},
 };
 
 const StringEntry* Find(int id) {
