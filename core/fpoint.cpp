@@ -36,6 +36,12 @@ CFPoint CFPoint::ScaleXY(float a, float b) const {
   return {Narrow(double(x) * a), Narrow(double(y) * b)};
 }
 
+CFPoint CFPoint::operator*=(float s) {
+  x = Narrow(double(x) * s);
+  y = Narrow(double(y) * s);
+  return *this;
+}
+
 CFPoint CFPoint::AddInPlace(float dx, float dy) {
   x = Narrow(double(x) + dx);
   y = Narrow(double(y) + dy);

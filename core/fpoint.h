@@ -20,6 +20,8 @@ struct CFPoint {
   CFPoint operator*(float s) const;
   CFPoint operator/(float d) const;
   CFPoint ScaleXY(float a, float b) const;
+  // Multiplies both coordinates by s in place and returns a copy.
+  CFPoint operator*=(float s);
   CFPoint AddInPlace(float dx, float dy);
 
   // Exact comparison: no tolerance.

@@ -58,4 +58,11 @@ TEST(FRect, WidthAndHeightAreNotNormalised) {
   EXPECT_EQ(r.Height(), 10.0f);
 }
 
+TEST(FPoint, MultiplyInPlaceChangesThePointAndReturnsACopy) {
+  CFPoint p(1.5f, -2.0f);
+  CFPoint copy = (p *= -2.0f);
+  EXPECT_EQ(p, CFPoint(-3.0f, 4.0f));
+  EXPECT_EQ(copy, p);
+}
+
 }  // namespace

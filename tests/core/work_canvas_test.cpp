@@ -102,7 +102,7 @@ TEST_F(WorkCanvasTest, AFailingStageIsReportedByNumberAndWhatWasMadeStays) {
       EXPECT_EQ(gWorkCanvas.CreateBitmaps(&screen), 0) << stage;
     }
     ASSERT_EQ(messages.ids, std::vector<int>{62136}) << stage;
-    EXPECT_EQ(messages.texts[0], "Cannot create the work bitmaps (stage " + std::to_string(stage) + ")");
+    EXPECT_EQ(messages.texts[0], "The work bitmaps of the paper could not be made (stage " + std::to_string(stage) + ").");
     EXPECT_EQ(gWorkCanvas.m_maskBitmaps[3].m_bCreated, stage > 1);
     EXPECT_EQ(gWorkCanvas.m_spareBitmap.m_bCreated, stage > 2);
     EXPECT_EQ(gWorkCanvas.m_scaledMaskBitmap.m_bCreated, stage > 3);

@@ -1,0 +1,81 @@
+// The full character record: the base record followed by the extension that the
+// documents, the six character slots, the file reader and writer and the brush engine
+// use: change flags, the derived range pair, attribute and width buffers, frame and morph
+// state, the text-mode font, the slider maxima and the parameter snapshot.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "core/char_data.h"
+#include "core/log_font.h"
+#include "platform/gdi/geometry.h"
+
+// Roles of the entries of CCharDataFull::m_flags.
+enum CharFlagIndex {
+  kFlagMorphState = 0,    // animation frame in progress: 0 none, 1, 2 or -2
+  kFlagMorphReset = 1,    // read by the animation frame step
+  kFlagMorphPercent = 5,  // percentage of the frame, 0 to 100
+  kFlagRedrawA = 7,       // redraw flags raised by parameter changes
+  kFlagRedrawB = 8,
+  kFlagRedrawShape = 9,
+};
+constexpr int kCharFlagCount = 11;
+
+// The guide-line helper of the drawing view.
+struct CGuideLines {
+  tmb::Point m_pt;
+  int32_t m_nValue = 0;
+};
+
+class CCharDataFull : public CCharData {
+ public:
+  CCharDataFull();
+  ~CCharDataFull() override;
+
+  CCharDataFull* Full() override { return this; }
+
+  // Drawing-state pen settings back to their start values, the parameter defaults, the
+  // range pair, the active and load flags and the first text block.
+  void ResetSettings();
+
+  // 0: the brush outline is up to date; 1: points or settings changed and the outline
+  // must be rebuilt; -1: a stroke began on an up-to-date outline. The brush engine
+  // rebuilds while it is non-zero and then clears it.
+  int32_t m_bChanged = 0;
+  int32_t m_rangeFrom = 0;  // the derived range pair (UpdateRangeFromMode)
+  int32_t m_rangeTo = 0;
+  // Per-point attribute bytes of the point path; the document allocates them for its
+  // drawn record only, null elsewhere.
+  uint8_t* m_pPointAttr = nullptr;
+  uint8_t* m_pPointAttr2 = nullptr;
+  int32_t m_nFrameCount = 31;
+  int32_t m_bLoaded = 0;          // 1 after a load or an effect copy
+  int32_t m_bPicturesPending = 0;
+  int32_t m_nExtValue = 0;        // 0 after a new document
+  int32_t m_nExtWorkValue = 0;    // copied into the working path with the parameters
+  int32_t m_bModified = 0;        // set by pen input; cleared by reading and writing a file
+  std::array<int32_t, kCharFlagCount> m_flags{0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 0};
+  CGuideLines m_guide;
+  std::array<std::string, 2> m_picturePath;  // source paths of background pictures 1, 2
+  CLogFont m_textFont;
+  // Slider maxima. Sized for every parameter so that no reader can index past it; the
+  // defaults set entries 0 to 8.
+  ParamBlock m_paramMax{};
+  ParamBlock m_paramSnapshot{};  // the parameters before a load, for change detection
+  int32_t m_nTrail0 = 0;          // two values the record carries without a known reader
+  int32_t m_nTrail1 = 0;
+  // The frame-part commands: a pending replacement (0, 1 or 2) of the cut range
+  // [m_nFrameFirst, m_nFrameEnd), set up when the record held m_nFrameSplit points.
+  int32_t m_nFramePending = 0;    // 0 after a new document
+  int32_t m_nFrameFirst = 0;
+  int32_t m_nFrameEnd = 0;
+  int32_t m_nFrameSplit = 0;
+
+  // The width (brush level) of every point as a signed byte: the live stroke writes the
+  // width of each new point, the brush engine its levels, capped at m_nMaxLevel.
+  std::unique_ptr<int8_t[]> m_pLevels;
+  int32_t m_nMaxLevel = 31;
+};

@@ -1,0 +1,17 @@
+// The 512 brush, style and animation parameters of a character record, addressed by
+// index everywhere, and the fixed places within them that several subsystems share.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+constexpr int kParamCount = 512;
+using ParamBlock = std::array<int32_t, kParamCount>;
+
+// The 64 enable flags of the style list live in the block from this entry on.
+constexpr int kStyleFlagFirst = 310;
+constexpr int kStyleFlagCount = 64;
+using StyleFlags = std::array<int32_t, kStyleFlagCount>;
+
+// 32-bit colour as the parameters hold it: red in the low byte.
+constexpr int32_t RgbParam(int r, int g, int b) { return r | (g << 8) | (b << 16); }

@@ -1,0 +1,164 @@
+// Nearest-point searches and walks along a stroke by distance.
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
+#include "core/stroke_path.h"
+
+namespace {
+
+constexpr double kFarFloat = 1e8;
+constexpr int64_t kFarInt = 100000000;
+
+double Dist2(const CFPoint& p, double x, double y) {
+  double dx = double(p.x) - x;
+  double dy = double(p.y) - y;
+  return dx * dx + dy * dy;
+}
+
+}  // namespace
+
+int CStrokePath::FindNearestInRange(float x, float y, int first, int last) const {
+  ClipRange(first, last);
+  double best = kFarFloat;
+  int index = 0;
+  for (int i = first; i < last; ++i) {
+    double d2 = Dist2(m_pPoints[i], x, y);
+    if (d2 < best) {
+      best = d2;
+      index = i;
+    }
+  }
+  return index;
+}
+
+int CStrokePath::FindNearest(float x, float y) const { return FindNearestInRange(x, y, 0, m_nCount); }
+
+int CStrokePath::FindNearestDirected(float x, float y, int step) const {
+  if (step == 0) step = 1;  // a zero step would never end
+  double best = kFarFloat;
+  int index = 0;
+  for (int i = step > 0 ? 0 : m_nCount - 1; i >= 0 && i < m_nCount; i += step) {
+    double d2 = Dist2(m_pPoints[i], x, y);
+    if (d2 < best) {
+      best = d2;
+      index = i;
+    }
+  }
+  return index;
+}
+
+int CStrokePath::FindNearestStepping(float x, float y, int i, int step, int n) const {
+  double best = kFarFloat;
+  int index = i;
+  int64_t j = i;
+  for (int k = 0; k <= n; ++k, j += step) {
+    if (j < 0 || j >= m_nCount) continue;
+    double d2 = Dist2(m_pPoints[j], x, y);
+    if (d2 < best) {
+      best = d2;
+      index = static_cast<int>(j);
+    }
+  }
+  return index;
+}
+
+namespace {
+
+// The index of the rounded point nearest to (x, y), or none when no point is nearer than
+// the start value.
+int NearestRounded(const CStrokePath& path, int x, int y, int none) {
+  int64_t best = kFarInt;
+  int index = none;
+  for (int i = 0; i < path.m_nCount; ++i) {
+    tmb::Point p = path.m_pPoints[i].RoundToPoint();
+    int64_t dx = int64_t(p.x) - x;
+    int64_t dy = int64_t(p.y) - y;
+    int64_t d2 = dx * dx + dy * dy;
+    if (d2 < best) {
+      best = d2;
+      index = i;
+    }
+  }
+  return index;
+}
+
+}  // namespace
+
+int CStrokePath::FindNearestPoint(int x, int y) const { return NearestRounded(*this, x, y, -1); }
+
+int CStrokePath::FindNearestInt(int x, int y) const { return NearestRounded(*this, x, y, 0); }
+
+int CStrokePath::FindNearestTo(const CFPoint& p, float& dist) const {
+  double best = kFarFloat;
+  int index = 0;
+  for (int i = 0; i < m_nCount; ++i) {
+    double d2 = Dist2(m_pPoints[i], p.x, p.y);
+    if (d2 < best) {
+      best = d2;
+      index = i;
+      if (d2 == 0) break;
+    }
+  }
+  dist = static_cast<float>(best);
+  return index;
+}
+
+int CStrokePath::WalkUntilDistance(int i, int step, float d, CFPoint& vector) const {
+  vector = CFPoint(0, 0);
+  if (i < 0 || i >= m_nCount || step == 0) return i;
+  int start = FindStrokeStart(i);
+  int len = FindStrokeEnd(i) - start + 1;
+  double d2 = double(d) * d;
+  auto wrap = [&](int64_t j) { return start + static_cast<int>(((j - start) % len + len) % len); };
+  int j = wrap(int64_t(i) + step);
+  while (true) {
+    vector = m_pPoints[j] - m_pPoints[i];
+    if (j == i || Dist2(m_pPoints[j], m_pPoints[i].x, m_pPoints[i].y) >= d2) return j;
+    j = wrap(int64_t(j) + step);
+  }
+}
+
+namespace {
+
+// Steps from i by step while the point stays inside the path, off a stroke boundary and
+// nearer than d to point i, for at most maxSteps steps; never leaves the path.
+template <typename AtBoundary>
+int WalkOut(const CStrokePath& path, int i, int step, float d, int64_t maxSteps, AtBoundary atBoundary) {
+  double d2 = double(d) * d;
+  const CFPoint& from = path.m_pPoints[i];
+  int64_t j = int64_t(i) + step;
+  int64_t prev = i;
+  for (int64_t n = 1;; ++n) {
+    if (j < 0 || j >= path.m_nCount) return static_cast<int>(prev);
+    int k = static_cast<int>(j);
+    if (atBoundary(k) || n >= maxSteps || Dist2(path.m_pPoints[k], from.x, from.y) >= d2) return k;
+    prev = j;
+    j += step;
+  }
+}
+
+}  // namespace
+
+int CStrokePath::WalkInSection(int i, int step, float d) const {
+  if (i < 0 || i >= m_nCount || step == 0) return i;
+  if (step < 0 && m_pFlags[i] == kFlagStart) return i;
+  if (step > 0 && IsSectionLast(i)) return i;
+  return WalkOut(*this, i, step, d, INT64_MAX, [&](int k) { return IsStrokeBoundary(k); });
+}
+
+int CStrokePath::WalkLimited(int i, int step, float d, int maxSteps) const {
+  if (i < 0 || i >= m_nCount || step == 0 || maxSteps <= 0) return i;
+  if (step < 0 && m_pFlags[i] != 0) return i;
+  if (step > 0 && IsStrokeLast(i)) return i;
+  return WalkOut(*this, i, step, d, maxSteps, [&](int k) { return m_pFlags[k] != 0 || IsStrokeLast(k); });
+}
+
+int CStrokePath::FindFirstBeyond(int i, int last, float d2) const {
+  if (i < 0 || i >= m_nCount) return i;
+  last = std::min(last, m_nCount - 1);
+  for (int j = i + 1; j <= last; ++j) {
+    if (Dist2(m_pPoints[j], m_pPoints[i].x, m_pPoints[i].y) > d2) return j;
+  }
+  return i;
+}
