@@ -18,6 +18,7 @@ constexpr StringEntry kStrings[] = {
     {61510, "Not Exist Html Help File\n\n   File Path [ %1 ]"},
     {61511, "This value is longer than %1 bytes and was not used:\n%2"},
     {62043, "Memory Error"},
+    {62044, "Error : Create Palette"},
     {62045, "The limit with capacity of drawing data"},
     {62047, "Error : Open File"},
     {62048, "This is not a bitmap file "},
@@ -37,7 +38,7 @@ constexpr StringEntry kStrings[] = {
             "enforce the practice of this program?"},
     {62119, "This font dictionary file is changed into unicode edition, because it was made by the "
             "local code edition."},
-    {62136, "The work bitmaps of the paper could not be made (%1)."},
+    {62136, "The work bitmaps of the paper could not be made (stage %1)."},
     {62140, "Tamberi"},
 };
 
