@@ -124,7 +124,9 @@ TEST_F(DibTest, PicturesRoundTripThroughBmpFilesAtEveryBitCount) {
     } else {
       file = BmpFile(picture, bits);
     }
-    const auto path = dir / ("p" + std::to_string(bits) + ".bmp");
+    std::string name = "p";
+    name += std::to_string(bits);
+    const auto path = dir / (name + ".bmp");
     ASSERT_TRUE(tmb::SaveFileAtomically(path, file.data(), file.size()));
     CDib dib;
     ASSERT_EQ(dib.ReadFile(path.string()), 1) << bits;
