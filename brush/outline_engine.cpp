@@ -61,6 +61,8 @@ int CCharData::BuildOutline(CCharDataFull& source, COutlineDocument* doc) {
   CInkHandler& ink = CurrentInkHandler();
   if (source.m_nPoints < kShortRecord && source.m_param[kShortRecordBuild] == 0 && !ink.IsInkActive()) {
     PreparePoints(source, true);
+    // The gap points are temporary here too: nothing shapes them, nothing else drops them.
+    if (gDropFlaggedPoints) DropFlaggedPoints();
     return 1;
   }
 
