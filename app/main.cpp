@@ -1,15 +1,47 @@
 // The tamberi executable: the calligraphy studio's main window.
 #include <QApplication>
-#include <QMainWindow>
+#include <QStringList>
+#include <memory>
 
+#include "app/command_line.h"
+#include "app/tmb_app.h"
+#include "platform/service/profile.h"
+#include "platform/ui/file_chooser_dialogs.h"
+#include "platform/ui/message_box.h"
+#include "platform/ui/settings_profile.h"
 #include "platform/ui/start_options.h"
+#include "platform/ui/wait_cursor_service.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QMainWindow window;
-  window.setWindowTitle(QStringLiteral("Tamberi"));
-  window.resize(1024, 768);
-  window.show();
-  tmb::ui::ApplyStartOptions(app);
-  return app.exec();
+  QApplication::setApplicationName(QStringLiteral("Tamberi"));
+
+  // A smoke run quits after the start: it answers no questions and leaves the user's
+  // settings alone.
+  const bool smoke = tmb::ui::ApplyStartOptions(app);
+  tmb::ui::MessageBoxService messages;
+  tmb::ui::FileChooserDialogs choosers;
+  tmb::ui::WaitCursorService cursors;
+  std::unique_ptr<tmb::ProfileStore> profile;
+  if (smoke) {
+    profile = std::make_unique<tmb::MemoryProfile>();
+  } else {
+    profile = std::make_unique<tmb::ui::SettingsProfile>();
+    tmb::SetMessageService(&messages);
+    tmb::SetFileChooser(&choosers);
+  }
+  tmb::SetProfileStore(profile.get());
+  tmb::SetCursorService(&cursors);
+
+  std::vector<std::string> args;
+  for (const QString& a : QApplication::arguments().mid(1)) args.push_back(a.toStdString());
+  theApp.SetCommandLine(JoinArguments(args));
+  int code = theApp.Run();
+
+  theApp.Reset();
+  tmb::SetProfileStore(nullptr);
+  tmb::SetMessageService(nullptr);
+  tmb::SetFileChooser(nullptr);
+  tmb::SetCursorService(nullptr);
+  return code;
 }

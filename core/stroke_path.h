@@ -49,10 +49,10 @@ class CStrokePath {
   CStrokePath(const CStrokePath&) = delete;
   CStrokePath& operator=(const CStrokePath&) = delete;
 
-  // Empties the path and allocates fresh arrays: points (0, 0), flags 0, attributes 1.
-  // A capacity that cannot be allocated leaves a path of capacity 0 that refuses appends.
-  void Init(int capacity);
-  // Init with a new capacity; a path that had stroke marks gets a fresh, empty buffer.
+  // Empties the path and allocates fresh arrays of the new capacity: points (0, 0), flags
+  // 0, attributes 1, and every per-point array of the path's kind. A path that had stroke
+  // marks gets a fresh, empty buffer. A capacity that cannot be allocated leaves a path of
+  // capacity 0 that refuses appends.
   virtual void Reallocate(int capacity);
   // Makes sure a stroke-mark buffer of at least n bytes exists (n <= 0: capacity / 32),
   // and empties it; returns 1 when a buffer exists afterwards.
@@ -85,15 +85,21 @@ class CStrokePath {
   int AppendPointFrom(const CStrokePath& src, int i);
   // 1 when appended; 0 when skipped as a repeat of the last point, or when full.
   int AppendPointUnlessRepeat(const CStrokePath& src, int i, int force);
+  // Appends src points [first, last); withMarks carries the mark of src's stroke at first.
   bool AppendRangeFrom(const CStrokePath& src, int first, int last, int withMarks);
+  // Replaces this path by src points [first, last).
   bool CopyRangeFrom(const CStrokePath& src, int first, int last);
   // last - first, or -1 when the range did not fit (the path keeps what did).
   int ExtractRange(const CStrokePath& src, int first, int last);
+  // Replaces this path by src, stroke marks included (made when this path has none).
   bool CopyFrom(const CStrokePath& src);
+  // Replaces this path by src's strokes numbered [firstStroke, lastStroke), any non-zero
+  // flag starting one.
   bool CopyStrokesFrom(const CStrokePath& src, int firstStroke, int lastStroke);
   // The index after the copied stroke, or -1 when it was src's last stroke.
   int CopyStrokeAt(const CStrokePath& src, int i);
-  // The new count.
+  // Replaces this path by src; with drop, a continuation point equal to the point before it
+  // in src is left out. The new count.
   int CopyWithoutDuplicates(const CStrokePath& src, int drop);
   // 1, or -1 when count + src's count reaches the capacity (nothing copied).
   int AppendAllFrom(const CStrokePath& src);
@@ -108,19 +114,30 @@ class CStrokePath {
   // Appends points [first, last) of the array as continuation points.
   bool AppendIntPoints(std::span<const tmb::Point> points, int first, int last);
   bool AppendFrom(const CStrokePath& src);
-  // False when the path filled up before b was reached.
+  // Appends src points a to b inclusive, backwards when a > b, skipping a repeat of the
+  // last point unless (mode 1) it starts a stroke in src; mode 1 copies src's flag, mode 2
+  // writes 0, others keep the slot's flag. False when the path filled up before b.
   bool AppendRangeDirected(const CStrokePath& src, int a, int b, int mode);
-  // abs(b - a); when indices is given it receives the source index of each appended point.
+  // Appends src points from a to b round their stroke, forwards (dir 1) or backwards,
+  // skipping repeats (the first only unless forceFirst). Returns abs(b - a); indices, when
+  // given, receives the source index of each appended point.
   int AppendCyclicRange(const CStrokePath& src, int a, int b, int dir, std::span<int> indices,
                         int forceFirst);
-  // Refused (false, unchanged) when count + src's count reaches the capacity.
+  // Puts src between points pos - 1 and pos. Refused (false, unchanged) when count + src's
+  // count reaches the capacity.
   bool InsertPathAt(const CStrokePath& src, int pos);
-  // Refused (false, unchanged) when full or an index is out of range.
+  // Moves points i.. up one place and copies point srcIndex (counted after the move) into
+  // slot i. Refused (false, unchanged) when full or an index is out of range.
   bool InsertPointAt(int i, int srcIndex);
-  // Refused (false, unchanged) when the result would not fit.
+  // Deletes points [first, last) and inserts src there. Refused (false, unchanged) when the
+  // result would not fit.
   bool ReplaceRange(int first, int last, const CStrokePath& src);
+  // Replaces this path by the light path's points with their flag and attribute bytes.
   bool CopyFromLite(const CStrokePathLite& lite);
-  // 1, or -1 when count + src's count reaches the capacity.
+  // Appends src (only the current division's points while division editing selects one).
+  // Mode 32 turns every appended stroke start into a section break, 33 those whose stroke
+  // mark is not set; mode > 0 then flags the first appended point 2 (mode 2) or 3. Appends
+  // src's stroke marks. 1, or -1 when count + src's count reaches the capacity.
   int AppendSelectedStrokes(const CStrokePath& src, int mode);
 
   // Unit bounds. A stroke begins at a point with a non-zero flag (or at index 0) and ends
@@ -363,6 +380,9 @@ class CStrokePath {
   CStrokeMarks* m_pStrokeMarks = nullptr;
 
  protected:
+  // Empties the path and allocates its three arrays afresh, without records or stroke
+  // marks; a path's own kind reallocates through Reallocate.
+  void Init(int capacity);
   // Copies n consecutive slots of src into this path (src may be this path, ranges may
   // overlap). Subclasses carry their own per-point arrays along.
   virtual void CopySlots(const CStrokePath& src, int srcIndex, int dstIndex, int n);

@@ -13,11 +13,33 @@ struct StringEntry {
 
 // Sorted by id.
 constexpr StringEntry kStrings[] = {
+    {61501, "Enter an integer between %1 and %2."},
+    {61502, "Enter a number between %1 and %2."},
+    {61510, "Not Exist Html Help File\n\n   File Path [ %1 ]"},
+    {61511, "This value is longer than %1 bytes and was not used:\n%2"},
     {62043, "Memory Error"},
+    {62044, "Error : Create Palette"},
     {62045, "The limit with capacity of drawing data"},
     {62047, "Error : Open File"},
     {62048, "This is not a bitmap file "},
+    {62049, "The new paper size or amount of data takes effect when the program is started again. "
+            "Close the program now?"},
+    {62054, "本书写数据已经发生改变，是否保存？"},
+    {62055, "The editing picture was changed.  Save changes?"},
     {62063, "Error : Create Bitmap"},
+    {62067, "Open"},
+    {62093, "It doesn't correspond to the display resolution less than 768*1024"},
+    {62094, "书写窗口A"},
+    {62095, "书写窗口B"},
+    {62105, "It may not work normally, because the system resource is too few!"},
+    {62114, "A system resource is very few. Please start this computer again or make it finish the "
+            "software which isn't being used. Do you enforce the practice of this program?"},
+    {62118, "It may not work normally because the free space of the hard disk is small. Do you "
+            "enforce the practice of this program?"},
+    {62119, "This font dictionary file is changed into unicode edition, because it was made by the "
+            "local code edition."},
+    {62136, "The work bitmaps of the paper could not be made (stage %1)."},
+    {62140, "Tamberi"},
 };
 
 const StringEntry* Find(int id) {

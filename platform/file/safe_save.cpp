@@ -21,7 +21,9 @@ Status SafeSave::Begin() {
   committed_ = false;
   std::filesystem::path dir = target_.parent_path();
   if (dir.empty()) dir = ".";
-  std::string pattern = (dir / ("." + target_.filename().string() + ".XXXXXX")).string();
+  std::string hidden = ".";
+  hidden.append(target_.filename().string()).append(".XXXXXX");
+  std::string pattern = (dir / hidden).string();
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
   int fd = ::mkstemp(name.data());

@@ -6,10 +6,10 @@
 
 namespace tmb::ui {
 
-void ApplyStartOptions(QApplication& app) {
-  if (std::getenv("TAMBERI_QUIT_AFTER_START")) {
-    QTimer::singleShot(0, &app, &QApplication::quit);
-  }
+bool ApplyStartOptions(QApplication& app) {
+  if (!std::getenv("TAMBERI_QUIT_AFTER_START")) return false;
+  QTimer::singleShot(0, &app, &QApplication::quit);
+  return true;
 }
 
 }  // namespace tmb::ui

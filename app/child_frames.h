@@ -1,0 +1,63 @@
+// The frames of the other windows: the image editor (picture and zoom side by side), the
+// preview (created minimised), and three frames no template creates today: the settings
+// frame, the list frame and the font-axis frame with its hidden toolbar.
+#pragma once
+
+#include "platform/ui/child_frame.h"
+
+class QSplitter;
+class QToolBar;
+
+class CFrame_Bmp : public tmb::ui::ChildFrame {
+  Q_OBJECT
+
+ public:
+  explicit CFrame_Bmp(tmb::ui::Document* document);
+
+ protected:
+  bool OnCreateClient(const tmb::ui::ViewFactory& templateView) override;
+
+ private:
+  QSplitter* m_wndSplitter = nullptr;
+};
+
+class CFrame_Pre : public tmb::ui::ChildFrame {
+  Q_OBJECT
+
+ public:
+  explicit CFrame_Pre(tmb::ui::Document* document);
+
+ protected:
+  bool OnCreateClient(const tmb::ui::ViewFactory& templateView) override;
+};
+
+// Never larger than the settings panel.
+class CFrame_Set : public tmb::ui::ChildFrame {
+  Q_OBJECT
+
+ public:
+  explicit CFrame_Set(tmb::ui::Document* document);
+};
+
+class CFrame_List : public tmb::ui::ChildFrame {
+  Q_OBJECT
+
+ public:
+  explicit CFrame_List(tmb::ui::Document* document);
+};
+
+class CFrame_FontDef : public tmb::ui::ChildFrame {
+  Q_OBJECT
+
+ public:
+  explicit CFrame_FontDef(tmb::ui::Document* document);
+  QToolBar* toolBar() const { return m_wndToolBar; }
+  // Shows the toolbar with its tips.
+  void ShowToolBar();
+
+ protected:
+  bool OnCreateClient(const tmb::ui::ViewFactory& templateView) override;
+
+ private:
+  QToolBar* m_wndToolBar = nullptr;
+};

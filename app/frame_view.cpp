@@ -1,0 +1,57 @@
+#include "app/frame_view.h"
+
+#include <QCloseEvent>
+#include <QSplitter>
+
+#include "app/char_document.h"
+#include "app/pane_factories.h"
+#include "core/draw_state.h"
+#include "platform/ui/view.h"
+#include "platform/service/messages.h"
+#include "resources/string_table.h"
+
+CFrame_View::CFrame_View(tmb::ui::Document* document)
+    : tmb::ui::ChildFrame(document), m_nKind(gDrawState.m_nCreatingKind) {
+  SetPlacement(gDrawState.m_layout[m_nKind == kKindDrawA ? kLayoutFrameA : kLayoutFrameB]);
+  setWindowTitle(QString::fromStdString(tmb::LoadStringText(m_nKind == kKindDrawA ? 62094 : 62095)));
+  setObjectName(m_nKind == kKindDrawA ? QStringLiteral("frameA") : QStringLiteral("frameB"));
+}
+
+CFrame_View::~CFrame_View() {
+  // Each drawing window keeps its own flag, so closing B never hides that A is open.
+  if (m_nKind >= 0 && m_nKind < static_cast<int>(CDrawState::kWindowFlags)) gDrawState.m_windowOpen[m_nKind] = 0;
+}
+
+bool CFrame_View::OnCreateClient(const tmb::ui::ViewFactory&) {
+  const PaneFactories& panes = Panes();
+  tmb::ui::View* tree = panes.tree ? panes.tree(document(), this) : nullptr;
+  tmb::ui::View* drawing = panes.drawing ? panes.drawing(document(), this) : nullptr;
+  tmb::ui::View* settings = panes.settings ? panes.settings(document(), this) : nullptr;
+  if (!tree || !drawing || !settings) {
+    delete tree;
+    delete drawing;
+    delete settings;
+    return false;
+  }
+  const int panelWidth = gDrawState.m_layout[kLayoutPanelPane].Width();
+  if (panelWidth > 0) settings->setMaximumWidth(panelWidth);
+  m_wndSplitter = CreateSplitter(Qt::Horizontal, {{tree, gDrawState.m_layout[kLayoutTreePane].Width()},
+                                                  {drawing, gDrawState.m_layout[kLayoutDrawPane].Width()},
+                                                  {settings, panelWidth}});
+  SetActiveView(drawing);
+  return true;
+}
+
+void CFrame_View::closeEvent(QCloseEvent* event) {
+  auto* doc = qobject_cast<CharDocument*>(document());
+  if (doc && doc->IsModified()) {
+    int answer = tmb::ShowMessage(62054, tmb::kMsgYesNoCancel);
+    if (answer == tmb::kAnswerYes) doc->SaveAs();
+    // Cancel, or a save that did not happen, keeps the window and its changes.
+    if (answer == tmb::kAnswerCancel || (answer == tmb::kAnswerYes && doc->IsModified())) {
+      event->ignore();
+      return;
+    }
+  }
+  tmb::ui::ChildFrame::closeEvent(event);
+}

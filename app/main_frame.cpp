@@ -1,0 +1,316 @@
+#include "app/main_frame.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QIcon>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMdiArea>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QUrl>
+
+#include "app/char_document.h"
+#include "app/kind_lookup.h"
+#include "app/tmb_app.h"
+#include "app/value_limits.h"
+#include "app/view_classes.h"
+#include "core/draw_state.h"
+#include "platform/service/machine.h"
+#include "platform/service/messages.h"
+#include "platform/service/wait_cursor.h"
+#include "platform/ui/clipboard.h"
+#include "platform/ui/view.h"
+#include "resources/command_ids.h"
+#include "resources/menus.h"
+#include "resources/string_table.h"
+
+// The toolbar's icons live in a static library: their registration must be pulled in.
+static void InitToolbarResources() { Q_INIT_RESOURCE(toolbar); }
+
+namespace {
+
+constexpr int kMinScreenWidth = 1024;
+
+int ViewClassOfKind(int kind) {
+  switch (kind) {
+    case kKindCurrentDraw:
+    case kKindDrawA:
+    case kKindDrawB: return kViewTmb;
+    case kKindSettings: return kViewSet;
+    case kKindImageEditor: return kViewBmp;
+    case kKindZoom: return kViewBmpl;
+    case kKindDataTree: return kViewList;
+    case kKindPreview: return kViewPre;
+    default: return 0;
+  }
+}
+
+std::string FileNameOf(const std::string& path) {
+  return QFileInfo(QString::fromStdString(path)).fileName().toStdString();
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(tmb::ui::Application* app) : tmb::ui::MainFrame(app) {
+  InitToolbarResources();
+  setAttribute(Qt::WA_DeleteOnClose);
+  setObjectName(QStringLiteral("mainFrame"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/toolbar/draw_mode.png")));
+  tmb::SetProgressService(&progress_);
+  RegisterCommands();
+}
+
+CMainFrame::~CMainFrame() {
+  if (&tmb::Progress() == &progress_) tmb::SetProgressService(nullptr);
+}
+
+ScreenMetrics CMainFrame::MeasureDisplay() const {
+  ScreenMetrics m;
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    m.screen = {screen->geometry().width(), screen->geometry().height()};
+  }
+  QFontMetrics fm(QApplication::font());
+  m.textHeight = fm.height();
+  m.externalLeading = std::max(0, fm.leading());
+  m.aveCharWidth = fm.averageCharWidth();
+  m.ascent = fm.ascent();
+  m.captionButtonHeight = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  m.scrollBarWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  return m;
+}
+
+bool CMainFrame::Create(const std::optional<ScreenMetrics>& metrics) {
+  setAcceptDrops(true);
+  m_wndToolBar = CreateToolBar(tmb::MainToolbar());
+  LoadAccelerators(tmb::MainAccelerators());
+  LoadMenu(DefaultMenu());
+
+  m_wndProgress = new QProgressBar(this);
+  m_wndProgress->setObjectName(QStringLiteral("progress"));
+  m_wndProgress->setFixedSize(100, 20);
+  m_wndProgress->setRange(0, 100);
+  m_wndProgress->setValue(0);
+  m_wndProgress->setTextVisible(false);
+  statusBar()->addWidget(m_wndProgress);
+  statusBar()->addWidget(new QLabel(this), 1);
+  m_paneX = new QLabel(QStringLiteral("    "), this);
+  m_paneY = new QLabel(QStringLiteral("    "), this);
+  m_paneX->setObjectName(QStringLiteral("pane%1").arg(tmb::kPaneCursorX));
+  m_paneY->setObjectName(QStringLiteral("pane%1").arg(tmb::kPaneCursorY));
+  statusBar()->addPermanentWidget(m_paneX);
+  statusBar()->addPermanentWidget(m_paneY);
+
+  metrics_ = metrics ? *metrics : MeasureDisplay();
+  gDrawState.m_sizeScreen = metrics_.screen;
+  if (metrics_.screen.cx < kMinScreenWidth) tmb::ShowMessage(62093);
+  gDrawState.MeasureScreen(metrics_);
+
+  const int r = gDrawState.m_nRowHeight;
+  setGeometry(r, r, std::max(1, metrics_.screen.cx - 2 * r), std::max(1, metrics_.screen.cy - 2 * r));
+  const int bars = menuBar()->sizeHint().height() + m_wndToolBar->sizeHint().height() +
+                   statusBar()->sizeHint().height();
+  QRect client = rect();
+  gDrawState.m_rcMainClient = {0, 0, client.width(), std::max(0, client.height() - bars)};
+  gDrawState.LayoutWindows(gDrawState.m_rcMainClient, metrics_);
+  UpdateMainTitle();
+  return true;
+}
+
+void CMainFrame::RegisterCommands() {
+  OnCommand(tmb::kCmdFileOpen, [] {
+    if (CharDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) doc->OpenFileDialog();
+  });
+  OnCommand(tmb::kCmdFileSaveAs, [] {
+    if (CharDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) doc->SaveAs();
+  });
+  OnCommand(tmb::kCmdFileSave, [] {
+    if (CharDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) doc->SaveToCurrentPath();
+  });
+  OnUpdate(tmb::kCmdFileSave, [](tmb::ui::CommandUpdate& u) {
+    CharDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw);
+    u.Enable(doc && doc->HasPath());
+  });
+  OnCommand(tmb::kCmdFileExit, [this] { close(); });
+  OnCommand(tmb::kCmdHelp, [this] { WinHelp(0); });
+}
+
+bool CMainFrame::IsMenuCommandShown(int id) const {
+  // The basic settings and one style are never offered in a menu.
+  return id != tmb::kCmdBasicSettings && id != tmb::kCmdStyleKaisho;
+}
+
+int CMainFrame::DefaultMenu() const { return tmb::kMenuMain; }
+
+tmb::ui::View* CMainFrame::FindViewOfKind(int kind) {
+  tmb::ui::Document* doc = GetDocumentOfKind(kind);
+  if (!doc) return nullptr;
+  const bool editor = kind == kKindImageEditor || kind == kKindZoom;
+  if (editor && !theApp.m_bImageEditorOpen) return nullptr;
+  const int wanted = ViewClassOfKind(kind);
+  for (tmb::ui::View* view : doc->views()) {
+    if (wanted && view->viewClass() == wanted) return view;
+  }
+  if (editor) return doc->views().empty() ? nullptr : doc->views().back();
+  tmb::Beep();
+  return nullptr;
+}
+
+int CMainFrame::GetActiveViewKind() {
+  tmb::ui::ChildFrame* active = ActiveChildFrame();
+  if (!active) return -1;
+  for (int kind : {kKindDrawA, kKindImageEditor, kKindDrawB, kKindPreview}) {
+    tmb::ui::Document* doc = GetDocumentOfKind(kind);
+    if (!doc || ((kind == kKindImageEditor) && !theApp.m_bImageEditorOpen)) continue;
+    for (tmb::ui::View* view : doc->views()) {
+      if (view->viewClass() == ViewClassOfKind(kind) && view->frame() == active) return kind;
+    }
+  }
+  return -1;
+}
+
+int CMainFrame::AskSaveChanges(int askCharacters, int askPicture) {
+  int result = 0;
+  if (askCharacters) {
+    tmb::ui::Document* a = GetDocumentOfKind(kKindDrawA);
+    tmb::ui::Document* b = GetDocumentOfKind(kKindDrawB);
+    if ((a && a->IsModified()) || (b && b->IsModified())) {
+      int answer = tmb::ShowMessage(62054, tmb::kMsgYesNoCancel);
+      if (answer == tmb::kAnswerCancel) return -1;
+      if (answer == tmb::kAnswerYes) {
+        if (CharDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) doc->SaveAs();
+        result = 1;
+      }
+    }
+  }
+  if (theApp.m_bImageEditorOpen && askPicture) {
+    auto* picture = qobject_cast<PictureDocument*>(GetDocumentOfKind(kKindImageEditor));
+    if (picture && picture->IsModified()) {
+      int answer = tmb::ShowMessage(62055, tmb::kMsgYesNoCancel);
+      if (answer == tmb::kAnswerCancel) return -1;
+      if (answer == tmb::kAnswerNo) return result;
+      gDrawState.m_nSaveRange = 0;
+      picture->SaveImageAs();
+      return 1;
+    }
+  }
+  return result;
+}
+
+int CMainFrame::EnsureImageEditor(int create) {
+  if (!create) return theApp.m_bImageEditorOpen;
+  if (!theApp.m_bImageEditorOpen) theApp.OpenImageEditor();
+  return 1;
+}
+
+void CMainFrame::ActivateViewOfKind(int kind, int mode) {
+  if (kind == kKindImageEditor) EnsureImageEditor(1);
+  tmb::ui::View* view = FindViewOfKind(kind);
+  if (!view) return;
+  tmb::ui::ChildFrame* frame = view->frame();
+  if (frame && (mode != 0 || frame != ActiveChildFrame())) {
+    if (frame->isMinimized()) frame->showNormal();
+    ActivateChildFrame(frame);
+    frame->raise();
+    if (mode == 1) {
+      QRect area = mdiArea()->viewport()->rect();
+      frame->move(std::max(0, (area.width() - frame->width()) / 2), std::max(0, (area.height() - frame->height()) / 2));
+    } else if (mode == 2) {
+      frame->show();
+    }
+  }
+  view->RedrawNow();
+}
+
+int CMainFrame::StartCanvas() {
+  if (gDrawState.StartCanvas(metrics_) == -1) {
+    close();
+    return -1;
+  }
+  return 1;
+}
+
+void CMainFrame::SetProgressPos(int pos) {
+  if (gDrawState.m_bNoProgress || pos == m_nLastProgress || !m_wndProgress) return;
+  m_wndProgress->setValue(pos);
+  statusBar()->repaint();
+  m_nLastProgress = pos;
+}
+
+void CMainFrame::UpdateWindowAndSheets() {
+  repaint();
+  for (QWidget* sheet : {m_pSheetFrameA.data(), m_pSheetFrameB.data()}) {
+    if (sheet) sheet->repaint();
+  }
+}
+
+void CMainFrame::UpdateMainTitle() {
+  std::string title = tmb::LoadStringText(62140);
+  const std::string& character = gDrawState.m_szCharFilePath;
+  const std::string& picture = gDrawState.m_szPictureFilePath;
+  if (!character.empty()) title += " - " + FileNameOf(character);
+  if (!picture.empty()) title += (character.empty() ? " - " : " , ") + FileNameOf(picture);
+  setWindowTitle(QString::fromStdString(title));
+}
+
+void CMainFrame::OnDropFiles(const QStringList& paths) {
+  if (paths.isEmpty()) return;
+  const std::string path = paths.first().toStdString();
+  if (!AcceptPathValue(path)) return;
+  const QString extension = QFileInfo(paths.first()).suffix().toLower();
+  if (extension == QLatin1String("bmp")) {
+    gDrawState.m_szPictureFilePath = path;
+    EnsureImageEditor(1);
+  } else if (extension == QLatin1String("wdf")) {
+    gDrawState.m_szCharFilePath = path;
+    if (CharDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) doc->LoadDroppedFile();
+  } else {
+    tmb::Beep();
+    return;
+  }
+  UpdateMainTitle();
+}
+
+void CMainFrame::WinHelp(int) {
+  tmb::WaitCursor wait;
+  const std::string& help = theApp.m_strHelpPath;
+  if (!QFileInfo::exists(QString::fromStdString(help))) {
+    tmb::ShowMessage(61510, tmb::kMsgOk, {help});
+    return;
+  }
+  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help)));
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (AskSaveChanges(1, 1) == -1) {
+    event->ignore();
+    return;
+  }
+  if (gDrawState.m_bClipboardOwned) {
+    tmb::ui::Clipboard().Clear();
+    gDrawState.m_bClipboardOwned = 0;
+  }
+  tmb::Machine().SetMouseSpeedLevel(gDrawState.m_nSavedMouseSpeed);
+  event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+  QStringList paths;
+  for (const QUrl& url : event->mimeData()->urls()) {
+    if (url.isLocalFile()) paths << url.toLocalFile();
+  }
+  OnDropFiles(paths);
+  event->acceptProposedAction();
+}

@@ -1,0 +1,83 @@
+// The one main window: the work area with drawing windows A and B, the image editor and
+// the preview, a toolbar, a status bar with a progress bar, file drops, the save
+// questions at close, and the lookups from window kinds to views.
+#pragma once
+
+#include <QPointer>
+#include <QStringList>
+#include <optional>
+
+#include "core/screen_metrics.h"
+#include "platform/service/progress.h"
+#include "platform/ui/main_frame.h"
+#include "platform/ui/view.h"
+
+class QLabel;
+class QProgressBar;
+class QToolBar;
+
+class CMainFrame : public tmb::ui::MainFrame {
+  Q_OBJECT
+
+ public:
+  explicit CMainFrame(tmb::ui::Application* app);
+  ~CMainFrame() override;
+
+  // The creation: toolbar, status bar and progress bar, the screen measure, the window's
+  // place and the window layout. metrics replaces the display's own (tests).
+  bool Create(const std::optional<ScreenMetrics>& metrics = std::nullopt);
+  const ScreenMetrics& metrics() const { return metrics_; }
+
+  tmb::ui::View* FindViewOfKind(int kind);
+  // The first kind of 0, 1, 2 and 3 whose view is in the active frame; -1 when none.
+  int GetActiveViewKind();
+  // -1 when the user cancelled, 1 when something was saved, else 0.
+  int AskSaveChanges(int askCharacters, int askPicture);
+  int EnsureImageEditor(int create);
+  // Mode 0 brings the frame forward unless it already is; 1 also centres it; 2 only shows it.
+  void ActivateViewOfKind(int kind, int mode);
+  // The canvas start-up on this window's display; -1 (the window closed) on failure.
+  int StartCanvas();
+  // Sets the progress bar unless progress is switched off or pos is the last position.
+  void SetProgressPos(int pos);
+  void UpdateWindowAndSheets();
+  void UpdateMainTitle();
+  // Files dropped on the window: the first is taken, by its extension.
+  void OnDropFiles(const QStringList& paths);
+  // Opens the help file, or says where it was looked for.
+  void WinHelp(int context);
+
+  QProgressBar* progressBar() const { return m_wndProgress; }
+  QToolBar* toolBar() const { return m_wndToolBar; }
+
+  int m_nActiveSheet = 0;  // 0 none, 1 the sheet of window A, 2 that of window B
+  QPointer<QWidget> m_pSheetFrameA, m_pSheetFrameB, m_pAniSheetFrame, m_pCurSheetFrame;
+  int m_nLastProgress = -1;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  bool IsMenuCommandShown(int id) const override;
+  int DefaultMenu() const override;
+
+ private:
+  class ProgressAdapter final : public tmb::ProgressService {
+   public:
+    explicit ProgressAdapter(CMainFrame* frame) : frame_(frame) {}
+    void SetPos(int percent) override { frame_->SetProgressPos(percent); }
+
+   private:
+    CMainFrame* frame_;
+  };
+
+  void RegisterCommands();
+  ScreenMetrics MeasureDisplay() const;
+
+  ScreenMetrics metrics_;
+  ProgressAdapter progress_{this};
+  QProgressBar* m_wndProgress = nullptr;
+  QToolBar* m_wndToolBar = nullptr;
+  QLabel* m_paneX = nullptr;
+  QLabel* m_paneY = nullptr;
+};

@@ -1,0 +1,27 @@
+#include "app/pane_factories.h"
+
+#include "app/placeholder_view.h"
+#include "app/view_classes.h"
+#include "core/draw_state.h"
+
+namespace {
+
+tmb::ui::ViewFactory Placeholder(int viewClass, const char* label) {
+  return [viewClass, label](tmb::ui::Document* document, QWidget* parent) -> tmb::ui::View* {
+    return new PlaceholderView(document, viewClass, gDrawState.m_nCreatingKind, QString::fromUtf8(label), parent);
+  };
+}
+
+PaneFactories Placeholders() {
+  return {Placeholder(kViewList, ""),        Placeholder(kViewTmb, ""),
+          Placeholder(kViewSet, "設定"),     Placeholder(kViewBmp, ""),
+          Placeholder(kViewBmpl, ""),        Placeholder(kViewPre, "")};
+}
+
+PaneFactories gPanes = Placeholders();
+
+}  // namespace
+
+PaneFactories& Panes() { return gPanes; }
+
+void ResetPanes() { gPanes = Placeholders(); }

@@ -1,0 +1,35 @@
+#include "app/setting_dialogs.h"
+
+#include <QLabel>
+#include <QLayout>
+
+#include "core/draw_state.h"
+
+CStartSettingDlg gStartSettingDlg;
+CBasicSettingDlg gBasicSettingDlg;
+
+std::vector<tmb::ui::Binding> CStartSettingDlg::Bindings() {
+  using namespace tmb::ui;
+  return {
+      SignedEdit(570, &m_nHeight, CDrawState::kMinCanvasSide, CDrawState::kMaxCanvasSide, "高さ"),
+      SignedEdit(571, &m_nWidth, CDrawState::kMinCanvasSide, CDrawState::kMaxCanvasSide, "幅"),
+      CheckBox(569, &m_bNoShow, "起動時にこのダイアログを表示しない"),
+  };
+}
+
+std::vector<tmb::ui::Binding> CBasicSettingDlg::Bindings() {
+  using namespace tmb::ui;
+  return {
+      UnsignedEdit(102, &m_nWidth, CDrawState::kMinCanvasSide, CDrawState::kMaxCanvasSide, "幅 (標準 500×750)"),
+      UnsignedEdit(110, &m_nHeight, CDrawState::kMinCanvasSide, CDrawState::kMaxCanvasSide, "高さ"),
+      SignedEdit(111, &m_nDataSize, 1, 5, "標準 × (倍)"),
+      CheckBox(433, &m_bNoShow, "起動時に設定用ダイアログを表示しない"),
+  };
+}
+
+void CAboutDlg::OnInitDialog(tmb::ui::DialogWindow& window) {
+  auto* text = new QLabel(QStringLiteral("Tamberi  %1.%2").arg(gDrawState.m_nProgramVersion / 100)
+                              .arg(gDrawState.m_nProgramVersion % 100, 2, 10, QLatin1Char('0')),
+                          &window);
+  window.layout()->addWidget(text);
+}

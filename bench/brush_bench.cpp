@@ -1,0 +1,140 @@
+// Speed of the work-bitmap road of the brush rendering: a character filled into the
+// supersampled work bitmap and reduced to the paper, and the work bitmap packed into its
+// one-bit copy.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <vector>
+
+#include "brush/dib.h"
+#include "core/work_canvas.h"
+
+namespace {
+
+constexpr int kStrokes = 20;
+constexpr int kScale = 4;
+
+// The outlines of a 20-stroke character on the 500 x 750 paper, scaled by 4: each stroke
+// a curved band of varying width closed by round ends, about 130 points.
+std::vector<std::vector<tmb::Point>> CharacterOutlines() {
+  std::vector<std::vector<tmb::Point>> strokes;
+  uint32_t seed = 12345;
+  auto next = [&seed]() {
+    seed = seed * 1103515245u + 12345u;
+    return double((seed >> 8) & 0xFFFF) / 65535.0;
+  };
+  for (int s = 0; s < kStrokes; ++s) {
+    const double x0 = 60 + next() * 380, y0 = 60 + next() * 630;
+    const double angle = next() * 6.2832, length = 80 + next() * 220, bend = (next() - 0.5) * 1.5;
+    std::vector<double> cx, cy, w;
+    const int n = 30;
+    for (int i = 0; i <= n; ++i) {
+      const double t = double(i) / n;
+      const double a = angle + bend * t;
+      cx.push_back(x0 + std::cos(a) * length * t);
+      cy.push_back(y0 + std::sin(a) * length * t);
+      w.push_back(8 + 14 * std::sin(3.1416 * t) + 4 * next());
+    }
+    std::vector<tmb::Point> outline;
+    auto add = [&outline](double x, double y) {
+      outline.push_back({int(std::lround(x * kScale)), int(std::lround(y * kScale))});
+    };
+    for (int i = 0; i <= n; ++i) {
+      const double a = angle + bend * double(i) / n + 1.5708;
+      add(cx[size_t(i)] + std::cos(a) * w[size_t(i)], cy[size_t(i)] + std::sin(a) * w[size_t(i)]);
+    }
+    for (int k = 1; k < 16; ++k) {  // round end
+      const double a = angle + bend + 1.5708 - 3.1416 * k / 16;
+      add(cx[n] + std::cos(a) * w[n], cy[n] + std::sin(a) * w[n]);
+    }
+    for (int i = n; i >= 0; --i) {
+      const double a = angle + bend * double(i) / n - 1.5708;
+      add(cx[size_t(i)] + std::cos(a) * w[size_t(i)], cy[size_t(i)] + std::sin(a) * w[size_t(i)]);
+    }
+    for (int k = 1; k < 16; ++k) {  // round start
+      const double a = angle - 1.5708 - 3.1416 * k / 16;
+      add(cx[0] + std::cos(a) * w[0], cy[0] + std::sin(a) * w[0]);
+    }
+    strokes.push_back(std::move(outline));
+  }
+  return strokes;
+}
+
+// The canvas at the default paper with its bitmaps.
+struct Canvas {
+  Canvas() {
+    gWorkCanvas.Reset();
+    gWorkCanvas.Init(500, 750, "", 32000, 32, 32);
+    gWorkCanvas.CreateBitmaps(&screen);
+    target.Create(500, 750, tmb::PixelFormat::kColour32);
+  }
+  ~Canvas() { gWorkCanvas.Reset(); }
+  tmb::DeviceContext screen;
+  tmb::Surface target;
+};
+
+// Clears the work bitmap, fills every stroke as a black polygon (winding, with its
+// outline) and reduces it 4:1 into the paper-sized target by averaging.
+void RenderCharacter(tmb::Surface& work, tmb::Surface& target, const std::vector<std::vector<tmb::Point>>& strokes) {
+  tmb::DeviceContext dc(&work);
+  dc.FillRect(work.Bounds(), tmb::Brush::Solid(0xFFFFFF));
+  dc.SetPolyFillMode(tmb::kWinding);
+  dc.SelectBrush(tmb::Brush::Solid(0x000000));
+  dc.SelectPen(tmb::Pen::Solid(1, 0x000000));
+  for (const auto& s : strokes) dc.Polygon(s);
+  tmb::DeviceContext out(&target);
+  out.SetStretchMode(tmb::kHalftone);
+  out.StretchBlt(0, 0, target.width(), target.height(), &dc, 0, 0, work.width(), work.height(), tmb::kSrcCopy);
+}
+
+void BM_RenderCharacterSupersampled(benchmark::State& state) {
+  Canvas canvas;
+  const auto strokes = CharacterOutlines();
+  for (auto _ : state) {
+    RenderCharacter(gWorkCanvas.m_scaledMaskBitmap, canvas.target, strokes);
+    benchmark::DoNotOptimize(canvas.target.bits());
+  }
+}
+BENCHMARK(BM_RenderCharacterSupersampled)->Unit(benchmark::kMillisecond);
+
+void BM_PackWorkBitmapToOneBit(benchmark::State& state) {
+  Canvas canvas;
+  RenderCharacter(gWorkCanvas.m_scaledMaskBitmap, canvas.target, CharacterOutlines());
+  CDib& dib = gWorkCanvas.m_scaledDibs[1];
+  const tmb::Rect all{0, 0, gWorkCanvas.m_scaledWidth, gWorkCanvas.m_scaledHeight};
+  const int stride = int(tmb::DibStride(gWorkCanvas.m_scaledWidth, 1));
+  for (auto _ : state) {
+    const int rows = dib.GetBits(&canvas.screen, &gWorkCanvas.m_scaledMaskBitmap, all, stride, all.bottom);
+    benchmark::DoNotOptimize(rows);
+  }
+}
+BENCHMARK(BM_PackWorkBitmapToOneBit)->Unit(benchmark::kMillisecond);
+
+// The same road on a colour work bitmap of the scaled size, for comparison.
+void BM_RenderCharacterSupersampledColour(benchmark::State& state) {
+  Canvas canvas;
+  tmb::Surface work;
+  work.Create(2000, 3000, tmb::PixelFormat::kColour32);
+  const auto strokes = CharacterOutlines();
+  for (auto _ : state) {
+    RenderCharacter(work, canvas.target, strokes);
+    benchmark::DoNotOptimize(canvas.target.bits());
+  }
+}
+BENCHMARK(BM_RenderCharacterSupersampledColour)->Unit(benchmark::kMillisecond);
+
+void BM_PackColourWorkBitmapToOneBit(benchmark::State& state) {
+  Canvas canvas;
+  tmb::Surface work;
+  work.Create(2000, 3000, tmb::PixelFormat::kColour32);
+  RenderCharacter(work, canvas.target, CharacterOutlines());
+  tmb::DibInfo info;
+  info.header.bitCount = 1;
+  std::vector<uint8_t> bits(size_t(tmb::DibStride(2000, 1)) * 3000);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(tmb::GetDibRows(work, 0, 3000, bits, info));
+  }
+}
+BENCHMARK(BM_PackColourWorkBitmapToOneBit)->Unit(benchmark::kMillisecond);
+
+}  // namespace

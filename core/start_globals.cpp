@@ -1,0 +1,4 @@
+#include "core/start_globals.h"
+
+std::string gProgramFolder;
+int gStartLoading = 0;

@@ -1,0 +1,20 @@
+// Where the character and picture store keeps its files: in the work canvas's data
+// folder, under fixed base names; a temporary set n (1 or 2) inserts "_tmp" and n before
+// the extension (fontdata_tmp1.idx).
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+inline constexpr std::string_view kFontStoreBase = "fontdata";
+inline constexpr std::string_view kTextStoreBase = "textdata";
+inline constexpr std::string_view kPictureStoreBase = "picdata";
+inline constexpr std::string_view kIndexExt = ".idx";
+inline constexpr std::string_view kDataExt = ".dat";
+inline constexpr std::string_view kFontSubFileName = "fontsubdata.dat";
+
+// The file name in the data folder (gWorkCanvas.m_folder).
+std::filesystem::path StoreFilePath(std::string_view fileName);
+// base, "_tmp" and tempSet when tempSet is not 0, then ext, in the data folder.
+std::filesystem::path StoreSetPath(std::string_view base, int tempSet, std::string_view ext);

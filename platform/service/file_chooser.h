@@ -1,0 +1,30 @@
+// File and folder choosers. Filters are written as the program's own tables write them:
+// "(*.wdf)|*.wdf|(*.*)|*.*||", label and pattern pairs separated by bars.
+#pragma once
+
+#include <string>
+
+namespace tmb {
+
+struct FileChoice {
+  std::string title;          // empty: the chooser's own title
+  std::string filter;         // label|pattern|... ; empty: every file
+  std::string folder;         // the folder the chooser starts in
+  std::string fileName;       // proposed name
+  std::string defaultExtension;  // added to a saved name without one ("wdf")
+};
+
+class FileChooser {
+ public:
+  virtual ~FileChooser() = default;
+  // Each returns true and stores the chosen path when the user confirmed.
+  virtual bool OpenFile(const FileChoice& choice, std::string& path) = 0;
+  virtual bool SaveFile(const FileChoice& choice, std::string& path) = 0;
+  virtual bool ChooseFolder(const std::string& start, std::string& path) = 0;
+};
+
+// The installed chooser; one that always reports a cancel until another is set.
+FileChooser& Choosers();
+void SetFileChooser(FileChooser* chooser);
+
+}  // namespace tmb

@@ -1,0 +1,228 @@
+#include "platform/ui/binding_form.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include "platform/service/messages.h"
+
+namespace tmb::ui {
+namespace {
+
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+QString NumberText(double v) { return QString::number(v, 'g', 10); }
+
+bool IsNumberEdit(BindKind kind) {
+  return kind == BindKind::kUnsigned || kind == BindKind::kSigned || kind == BindKind::kFloat;
+}
+
+template <typename T>
+T* MemberAs(const Binding& b) {
+  T* const* p = std::get_if<T*>(&b.member);
+  return p ? *p : nullptr;
+}
+
+}  // namespace
+
+BindingForm::BindingForm(std::vector<Binding> table, QWidget* parent)
+    : QWidget(parent), table_(std::move(table)) {
+  Build();
+}
+
+QWidget* BindingForm::Control(int id) const {
+  auto it = controls_.find(id);
+  return it == controls_.end() ? nullptr : it->second;
+}
+
+void BindingForm::Build() {
+  auto* grid = new QGridLayout(this);
+  int row = 0;
+  for (const Binding& b : table_) {
+    QWidget* control = nullptr;
+    switch (b.kind) {
+      case BindKind::kUnsigned:
+      case BindKind::kSigned:
+      case BindKind::kFloat:
+      case BindKind::kText: {
+        auto* edit = new QLineEdit(this);
+        control = edit;
+        if (IsNumberEdit(b.kind)) {
+          connect(edit, &QLineEdit::editingFinished, this, [this, id = b.id] { MirrorEdit(id); });
+        }
+        break;
+      }
+      case BindKind::kCheck: {
+        control = new QCheckBox(Text(b.label), this);
+        break;
+      }
+      case BindKind::kRadio: {
+        auto* box = new QGroupBox(Text(b.label), this);
+        auto* column = new QVBoxLayout(box);
+        auto* group = new QButtonGroup(box);
+        for (size_t i = 0; i < b.options.size(); ++i) {
+          auto* button = new QRadioButton(Text(b.options[i]), box);
+          int id = b.id + static_cast<int>(i);
+          button->setObjectName(QStringLiteral("ctl%1").arg(id));
+          group->addButton(button, static_cast<int>(i));
+          column->addWidget(button);
+          if (i > 0) controls_[id] = button;
+        }
+        grid->addWidget(box, row++, 0, 1, 2);
+        controls_[b.id] = box->findChild<QRadioButton*>(QStringLiteral("ctl%1").arg(b.id));
+        continue;
+      }
+      case BindKind::kSlider: {
+        auto* slider = new QSlider(Qt::Horizontal, this);
+        slider->setRange(static_cast<int>(b.min), static_cast<int>(b.max));
+        connect(slider, &QSlider::valueChanged, this, [this, index = &b - table_.data()](int position) {
+          MirrorSlider(table_[static_cast<size_t>(index)], position);
+        });
+        control = slider;
+        break;
+      }
+      case BindKind::kCombo: {
+        auto* combo = new QComboBox(this);
+        for (const std::string& item : b.options) combo->addItem(Text(item));
+        control = combo;
+        break;
+      }
+      case BindKind::kButton: {
+        auto* button = new QPushButton(Text(b.label), this);
+        connect(button, &QPushButton::clicked, this, [this, action = b.buddy] {
+          if (onAction_) onAction_(action);
+        });
+        control = button;
+        break;
+      }
+    }
+    control->setObjectName(QStringLiteral("ctl%1").arg(b.id));
+    controls_[b.id] = control;
+    bool labelled = b.kind != BindKind::kCheck && b.kind != BindKind::kButton && !b.label.empty();
+    if (labelled) grid->addWidget(new QLabel(Text(b.label), this), row, 0);
+    grid->addWidget(control, row, labelled ? 1 : 0, 1, labelled ? 1 : 2);
+    ++row;
+  }
+}
+
+bool BindingForm::UpdateData(bool save) {
+  for (const Binding& b : table_) {
+    if (!save) {
+      LoadOne(b);
+    } else if (!SaveOne(b)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+void BindingForm::LoadOne(const Binding& b) {
+  QWidget* control = Control(b.id);
+  switch (b.kind) {
+    case BindKind::kUnsigned:
+      if (auto* m = MemberAs<unsigned>(b)) static_cast<QLineEdit*>(control)->setText(QString::number(*m));
+      break;
+    case BindKind::kSigned:
+      if (auto* m = MemberAs<int>(b)) static_cast<QLineEdit*>(control)->setText(QString::number(*m));
+      break;
+    case BindKind::kFloat:
+      if (auto* m = MemberAs<float>(b)) static_cast<QLineEdit*>(control)->setText(NumberText(*m));
+      break;
+    case BindKind::kText:
+      if (auto* m = MemberAs<std::string>(b)) static_cast<QLineEdit*>(control)->setText(Text(*m));
+      break;
+    case BindKind::kCheck:
+      if (auto* m = MemberAs<int>(b)) static_cast<QCheckBox*>(control)->setChecked(*m != 0);
+      break;
+    case BindKind::kRadio:
+      if (auto* m = MemberAs<int>(b)) {
+        auto* group = static_cast<QRadioButton*>(control)->group();
+        // Unchecking every button needs a moment without exclusivity.
+        group->setExclusive(false);
+        for (QAbstractButton* button : group->buttons()) button->setChecked(group->id(button) == *m);
+        group->setExclusive(true);
+      }
+      break;
+    case BindKind::kSlider:
+      if (auto* m = MemberAs<int>(b)) {
+        QSignalBlocker block(control);
+        static_cast<QSlider*>(control)->setValue(*m);
+      }
+      break;
+    case BindKind::kCombo:
+      if (auto* m = MemberAs<int>(b)) static_cast<QComboBox*>(control)->setCurrentIndex(*m);
+      break;
+    case BindKind::kButton:
+      break;
+  }
+}
+
+bool BindingForm::SaveOne(const Binding& b) {
+  QWidget* control = Control(b.id);
+  if (IsNumberEdit(b.kind)) {
+    auto* edit = static_cast<QLineEdit*>(control);
+    QString text = edit->text().trimmed();
+    bool ok = false;
+    double value = b.kind == BindKind::kFloat ? text.toDouble(&ok) : double(text.toLongLong(&ok));
+    if (!ok || value < b.min || value > b.max) {
+      int message = b.kind == BindKind::kFloat ? 61502 : 61501;
+      tmb::ShowMessage(message, tmb::kMsgOk,
+                       {NumberText(b.min).toStdString(), NumberText(b.max).toStdString()});
+      edit->setFocus();
+      edit->selectAll();
+      return false;
+    }
+    if (auto* m = MemberAs<unsigned>(b)) *m = static_cast<unsigned>(value);
+    if (auto* m = MemberAs<int>(b)) *m = static_cast<int>(value);
+    if (auto* m = MemberAs<float>(b)) *m = static_cast<float>(value);
+    return true;
+  }
+  switch (b.kind) {
+    case BindKind::kText:
+      if (auto* m = MemberAs<std::string>(b)) *m = static_cast<QLineEdit*>(control)->text().toStdString();
+      break;
+    case BindKind::kCheck:
+      if (auto* m = MemberAs<int>(b)) *m = static_cast<QCheckBox*>(control)->isChecked() ? 1 : 0;
+      break;
+    case BindKind::kRadio:
+      if (auto* m = MemberAs<int>(b)) *m = static_cast<QRadioButton*>(control)->group()->checkedId();
+      break;
+    case BindKind::kSlider:
+      if (auto* m = MemberAs<int>(b)) *m = static_cast<QSlider*>(control)->value();
+      break;
+    case BindKind::kCombo:
+      if (auto* m = MemberAs<int>(b)) *m = static_cast<QComboBox*>(control)->currentIndex();
+      break;
+    default:
+      break;
+  }
+  return true;
+}
+
+void BindingForm::MirrorSlider(const Binding& slider, int position) {
+  if (auto* m = MemberAs<int>(slider)) *m = position;
+  if (auto* edit = qobject_cast<QLineEdit*>(Control(slider.buddy))) edit->setText(QString::number(position));
+}
+
+void BindingForm::MirrorEdit(int editId) {
+  bool ok = false;
+  int value = static_cast<QLineEdit*>(Control(editId))->text().trimmed().toInt(&ok);
+  if (!ok) return;
+  for (const Binding& b : table_) {
+    if (b.kind == BindKind::kSlider && b.buddy == editId) {
+      QSignalBlocker block(Control(b.id));
+      static_cast<QSlider*>(Control(b.id))->setValue(value);
+      if (auto* m = MemberAs<int>(b)) *m = static_cast<QSlider*>(Control(b.id))->value();
+    }
+  }
+}
+
+}  // namespace tmb::ui

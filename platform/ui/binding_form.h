@@ -1,0 +1,43 @@
+// The controls of a binding table, laid out one per row with their labels, and the data
+// exchange between them and the bound members.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "platform/ui/binding.h"
+
+namespace tmb::ui {
+
+class BindingForm : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit BindingForm(std::vector<Binding> table, QWidget* parent = nullptr);
+
+  // Saving (true): controls to members, each number checked against its range; on the
+  // first bad one the range message is shown, the focus goes back to that control and
+  // the result is false with the members from that one on left as they were. Loading
+  // (false): members to controls.
+  bool UpdateData(bool save);
+  // The control of id (a radio group's buttons have ids id, id + 1, ...).
+  QWidget* Control(int id) const;
+  // Called with the action number when an action button is pressed.
+  void SetActionHandler(std::function<void(int)> handler) { onAction_ = std::move(handler); }
+
+ private:
+  void Build();
+  bool SaveOne(const Binding& b);
+  void LoadOne(const Binding& b);
+  void MirrorSlider(const Binding& slider, int position);
+  // An edit that a slider mirrors moves the slider when the user leaves it.
+  void MirrorEdit(int editId);
+
+  std::vector<Binding> table_;
+  std::map<int, QWidget*> controls_;
+  std::function<void(int)> onAction_;
+};
+
+}  // namespace tmb::ui

@@ -1,0 +1,48 @@
+#include "platform/ui/child_frame.h"
+
+#include <QSplitter>
+
+#include "platform/ui/view.h"
+
+namespace tmb::ui {
+
+ChildFrame::ChildFrame(Document* document) : document_(document) {
+  setAttribute(Qt::WA_DeleteOnClose);
+}
+
+ChildFrame::~ChildFrame() = default;
+
+void ChildFrame::SetActiveView(View* view) {
+  activeView_ = view;
+  if (view) view->setFocus();
+}
+
+void ChildFrame::SetPlacement(const tmb::Rect& place) {
+  if (!place.IsEmpty()) placement_ = QRect(place.left, place.top, place.Width(), place.Height());
+}
+
+bool ChildFrame::Create(const ViewFactory& templateView) { return OnCreateClient(templateView); }
+
+bool ChildFrame::OnCreateClient(const ViewFactory& templateView) {
+  if (!templateView) return false;
+  View* view = templateView(document_, this);
+  if (!view) return false;
+  setWidget(view);
+  SetActiveView(view);
+  return true;
+}
+
+QSplitter* ChildFrame::CreateSplitter(Qt::Orientation orientation, const std::vector<Pane>& panes) {
+  auto* splitter = new QSplitter(orientation);
+  QList<int> sizes;
+  for (const Pane& pane : panes) {
+    splitter->addWidget(pane.view);
+    sizes << pane.size;
+  }
+  for (int i = 0; i < splitter->count(); ++i) splitter->setCollapsible(i, true);
+  splitter->setSizes(sizes);
+  setWidget(splitter);
+  return splitter;
+}
+
+}  // namespace tmb::ui

@@ -1,0 +1,44 @@
+#include "platform/ui/command_target.h"
+
+namespace tmb::ui {
+
+bool CommandTarget::RunCommand(int id) {
+  auto it = handlers_.find(id);
+  if (it == handlers_.end()) return false;
+  // Copy first: a handler may replace its own table entry while it runs.
+  Handler handler = it->second;
+  handler();
+  return true;
+}
+
+bool CommandTarget::RunUpdate(CommandUpdate& update) {
+  auto it = updates_.find(update.id());
+  if (it != updates_.end()) {
+    update.Enable(true);
+    update.SetHandled();
+    it->second(update);
+    return true;
+  }
+  if (handlers_.count(update.id())) {
+    update.Enable(true);
+    update.SetHandled();
+    return true;
+  }
+  return false;
+}
+
+bool CommandRouter::Execute(int id) const {
+  for (CommandTarget* target : chain_) {
+    if (target && target->RunCommand(id)) return true;
+  }
+  return false;
+}
+
+void CommandRouter::Update(CommandUpdate& update) const {
+  for (CommandTarget* target : chain_) {
+    if (target && target->RunUpdate(update)) return;
+  }
+  update.Enable(false);
+}
+
+}  // namespace tmb::ui

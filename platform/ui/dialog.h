@@ -1,0 +1,78 @@
+// Modal dialogs from binding tables. A dialog object holds its members for as long as
+// its owner keeps it; each DoModal builds the window from the table, loads the members
+// into the controls, runs it, and on OK (or an action button) saves them back after
+// validation. The caller copies the members into the live settings only when the result
+// says the dialog was accepted.
+#pragma once
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+#include "platform/ui/binding.h"
+
+namespace tmb::ui {
+
+class BindingForm;
+
+// Dialog results.
+constexpr int kIdOk = 1;
+constexpr int kIdCancel = 2;
+constexpr int kIdFailed = -1;  // the dialog could not be opened
+
+// Whether the values of a dialog that ended with result are to be taken: only OK, which
+// action buttons end with too. Cancel and a dialog that never opened change nothing.
+inline bool IsAccepted(int result) { return result == kIdOk; }
+
+class DialogWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  DialogWindow(int templateId, const std::string& caption, std::vector<Binding> table, int* action,
+               QWidget* parent = nullptr);
+
+  int templateId() const { return templateId_; }
+  BindingForm* form() const { return form_; }
+  QWidget* Control(int id) const;
+  // OK: the members are saved first; a bad value keeps the dialog open.
+  void accept() override;
+
+ private:
+  int templateId_;
+  BindingForm* form_;
+  int* action_;
+};
+
+// Runs a built dialog window. The default runs it modally; tests install a runner that
+// edits the controls and presses the buttons.
+class DialogRunner {
+ public:
+  virtual ~DialogRunner() = default;
+  // kIdOk, kIdCancel or kIdFailed.
+  virtual int Run(DialogWindow& dialog) = 0;
+};
+
+DialogRunner& Dialogs();
+void SetDialogRunner(DialogRunner* runner);
+
+class ModalDialog {
+ public:
+  ModalDialog(int templateId, std::string caption) : templateId_(templateId), caption_(std::move(caption)) {}
+  virtual ~ModalDialog() = default;
+
+  int DoModal(QWidget* parent = nullptr);
+  int templateId() const { return templateId_; }
+
+  int m_nAction = 0;  // set by action buttons, which end the dialog as OK does
+
+ protected:
+  virtual std::vector<Binding> Bindings() = 0;
+  // After the controls were loaded from the members.
+  virtual void OnInitDialog(DialogWindow&) {}
+
+ private:
+  int templateId_;
+  std::string caption_;
+};
+
+}  // namespace tmb::ui

@@ -1,0 +1,66 @@
+// A started application for tests: scripted messages, machine, dialogs and choosers, a
+// profile held in memory and a display of 1280 x 1024.
+#pragma once
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include "app/main_frame.h"
+#include "app/pane_factories.h"
+#include "app/tmb_app.h"
+#include "core/draw_state.h"
+#include "core/start_globals.h"
+#include "platform/service/profile.h"
+#include "support/scripted_chooser.h"
+#include "support/scripted_machine.h"
+#include "support/scripted_messages.h"
+#include "support/ui/scripted_dialogs.h"
+
+namespace tmb::test {
+
+inline ScreenMetrics TestScreen() {
+  ScreenMetrics m;
+  m.screen = {1280, 1024};
+  m.textHeight = 16;
+  m.ascent = 13;
+  m.captionButtonHeight = 18;
+  m.scrollBarWidth = 16;
+  return m;
+}
+
+// Runs posted deletions, so windows closed by the test are gone.
+inline void FlushDeletes() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QCoreApplication::processEvents();
+}
+
+class AppTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    theApp.Reset();
+    gDrawState.Reset();
+    ResetPanes();
+    SetProfileStore(&profile);
+    theApp.SetScreenMetrics(TestScreen());
+  }
+  void TearDown() override {
+    theApp.Reset();
+    FlushDeletes();
+    SetProfileStore(nullptr);
+    gDrawState.Reset();
+    gStartLoading = 0;
+  }
+  bool Start(const std::string& commandLine = "") {
+    theApp.SetCommandLine(commandLine);
+    return theApp.InitInstance();
+  }
+  CMainFrame* frame() const { return theApp.mainFrame(); }
+
+  ScriptedMessages messages;
+  ScriptedMachine machine;
+  ScriptedDialogs dialogs;
+  ScriptedChooser chooser;
+  MemoryProfile profile;
+};
+
+}  // namespace tmb::test

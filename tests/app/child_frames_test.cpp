@@ -1,0 +1,81 @@
+#include "app/child_frames.h"
+
+#include "app/app_fixture.h"
+#include "app/frame_view.h"
+#include "app/kind_lookup.h"
+#include "app/stand_in_documents.h"
+#include "app/view_classes.h"
+#include "platform/ui/document.h"
+
+namespace tmb::test {
+namespace {
+
+using ChildFrames = AppTest;
+
+CFrame_View* FrameOfKind(int kind) {
+  for (ui::ChildFrame* f : theApp.mainFrame()->ChildFrames()) {
+    auto* v = qobject_cast<CFrame_View*>(f);
+    if (v && v->kind() == kind) return v;
+  }
+  return nullptr;
+}
+
+TEST_F(ChildFrames, ThePreviewStartsMinimisedAndTheEditorHasPictureAndZoom) {
+  ASSERT_TRUE(Start());
+  gDrawState.m_nCreatingKind = kKindPreview;
+  ASSERT_EQ(theApp.OpenWindowOfKind(kKindPreview), 1);
+  ui::View* preview = GetViewOfKind(kKindPreview);
+  ASSERT_TRUE(preview);
+  EXPECT_EQ(preview->viewClass(), kViewPre);
+  EXPECT_TRUE(preview->frame()->isMinimized());
+
+  ASSERT_EQ(theApp.OpenImageEditor(), 1);
+  EXPECT_EQ(theApp.OpenImageEditor(), 0);  // only once
+  ui::View* picture = GetViewOfKind(kKindImageEditor);
+  ui::View* zoom = GetViewOfKind(kKindZoom);
+  ASSERT_TRUE(picture && zoom);
+  EXPECT_EQ(picture->frame(), zoom->frame());
+  EXPECT_EQ(picture->frame()->activeView(), picture);
+  const tmb::Rect& place = gDrawState.m_layout[kLayoutEditorFrame];
+  EXPECT_EQ(picture->frame()->geometry(), QRect(place.left, place.top, place.Width(), place.Height()));
+}
+
+TEST_F(ChildFrames, ClosingAChangedDrawingWindowAsksFirst) {
+  ASSERT_TRUE(Start());
+  CFrame_View* b = FrameOfKind(kKindDrawB);
+  auto* doc = qobject_cast<CStandInCharDoc*>(b->document());
+  doc->SetModified();
+  struct Case {
+    int answer;
+    const char* chosenPath;  // null: the save dialog is cancelled
+    bool closes;
+  } cases[] = {
+      {kAnswerCancel, nullptr, false},
+      {kAnswerYes, nullptr, false},  // the save did not happen: keep the changes
+      {kAnswerYes, "/tmp/b.wdf", true},
+  };
+  for (const Case& c : cases) {
+    messages.Answer(c.answer);
+    if (c.chosenPath) chooser.Next(c.chosenPath);
+    QPointer<CFrame_View> frame = FrameOfKind(kKindDrawB);
+    frame->close();
+    FlushDeletes();
+    EXPECT_EQ(frame.isNull(), c.closes) << c.answer;
+  }
+  EXPECT_EQ(messages.ids, (std::vector<int>{62054, 62054, 62054}));
+  EXPECT_EQ(gDrawState.m_windowOpen[kKindDrawB], 0);
+}
+
+TEST_F(ChildFrames, TheSettingsFrameNeverGrowsPastThePanel) {
+  ASSERT_TRUE(Start());
+  auto* doc = new ui::Document;
+  auto* frame = new CFrame_Set(doc);
+  ASSERT_TRUE(frame->Create(Panes().settings));
+  const tmb::Rect& panel = gDrawState.m_layout[kLayoutPanelPane];
+  EXPECT_EQ(frame->maximumSize(), QSize(panel.Width(), panel.Height()));
+  EXPECT_EQ(frame->systemMenu(), nullptr);
+  delete frame;  // its view leaves the document, which goes with it
+}
+
+}  // namespace
+}  // namespace tmb::test

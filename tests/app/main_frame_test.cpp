@@ -1,0 +1,225 @@
+#include "app/main_frame.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QTest>
+#include <QToolBar>
+#include <fstream>
+
+#include "app/app_fixture.h"
+#include "app/kind_lookup.h"
+#include "app/stand_in_documents.h"
+#include "resources/command_ids.h"
+#include "support/temp_dir.h"
+
+namespace tmb::test {
+namespace {
+
+using MainFrameTest = AppTest;
+
+CStandInCharDoc* DocOf(int kind) { return qobject_cast<CStandInCharDoc*>(GetDocumentOfKind(kind)); }
+
+TEST_F(MainFrameTest, ClosingWithNothingChangedAsksNothing) {
+  ASSERT_TRUE(Start());
+  QPointer<CMainFrame> main = frame();
+  EXPECT_EQ(main->AskSaveChanges(1, 1), 0);
+  main->close();
+  FlushDeletes();
+  EXPECT_TRUE(main.isNull());
+  EXPECT_TRUE(messages.ids.empty());
+  EXPECT_EQ(machine.speedsSet, std::vector<int>{0});  // the saved pointer speed is restored
+}
+
+TEST_F(MainFrameTest, SaveQuestionsFollowTheAnswers) {
+  ASSERT_TRUE(Start());
+  theApp.OpenImageEditor();
+  DocOf(kKindDrawB)->SetModified();
+  GetDocumentOfKind(kKindImageEditor)->SetModified();
+  auto* picture = qobject_cast<CStandInPictureDoc*>(GetDocumentOfKind(kKindImageEditor));
+  struct Case {
+    std::vector<int> answers;
+    int result;
+    std::vector<int> asked;
+    int charSaves, pictureSaves;
+  } cases[] = {
+      {{kAnswerCancel}, -1, {62054}, 0, 0},
+      {{kAnswerNo, kAnswerCancel}, -1, {62054, 62055}, 0, 0},
+      {{kAnswerNo, kAnswerNo}, 0, {62054, 62055}, 0, 0},
+      {{kAnswerYes, kAnswerNo}, 1, {62054, 62055}, 1, 0},
+  };
+  for (const Case& c : cases) {
+    messages.ids.clear();
+    for (int a : c.answers) messages.Answer(a);
+    int charBefore = DocOf(kKindDrawA)->saveCount();
+    chooser.Next("/tmp/saved.wdf");
+    EXPECT_EQ(frame()->AskSaveChanges(1, 1), c.result);
+    EXPECT_EQ(messages.ids, c.asked);
+    EXPECT_EQ(DocOf(kKindDrawA)->saveCount() - charBefore, c.charSaves);
+    EXPECT_EQ(picture->saveCount(), c.pictureSaves);
+    DocOf(kKindDrawB)->SetModified();
+  }
+  // Yes to the picture saves it, as a whole picture.
+  messages.ids.clear();
+  gDrawState.m_nSaveRange = 1;
+  messages.Answer(kAnswerNo);
+  messages.Answer(kAnswerYes);
+  EXPECT_EQ(frame()->AskSaveChanges(1, 1), 1);
+  EXPECT_EQ(picture->saveCount(), 1);
+  EXPECT_EQ(gDrawState.m_nSaveRange, 0);
+}
+
+TEST_F(MainFrameTest, CancelKeepsTheWindowOpen) {
+  ASSERT_TRUE(Start());
+  DocOf(kKindDrawA)->SetModified();
+  messages.Answer(kAnswerCancel);
+  QPointer<CMainFrame> main = frame();
+  EXPECT_FALSE(main->close());
+  FlushDeletes();
+  ASSERT_FALSE(main.isNull());
+  EXPECT_TRUE(main->isVisible());
+  EXPECT_EQ(main->ChildFrames().size(), 2u);
+  EXPECT_EQ(messages.ids, std::vector<int>{62054});
+}
+
+TEST_F(MainFrameTest, DroppedCharacterFilesLoadAndOtherFilesBeep) {
+  TempDir dir;
+  std::ofstream(dir / "B.WDF") << "data";
+  std::ofstream(dir / "a.wdf") << "data";
+  ASSERT_TRUE(Start());
+  gDrawState.m_nCurDrawKind = 2;
+  const QString upper = QString::fromStdString((dir / "B.WDF").string());
+  const QString lower = QString::fromStdString((dir / "a.wdf").string());
+  frame()->OnDropFiles({upper, lower});  // only the first is taken
+  EXPECT_EQ(DocOf(kKindDrawB)->loadedPath(), upper.toStdString());
+  EXPECT_TRUE(DocOf(kKindDrawA)->loadedPath().empty());
+  EXPECT_EQ(frame()->windowTitle(), QStringLiteral("Tamberi - B.WDF"));
+  EXPECT_EQ(messages.beeps, 0);
+
+  frame()->OnDropFiles({QString::fromStdString((dir / "notes.txt").string())});
+  EXPECT_EQ(messages.beeps, 1);
+  EXPECT_TRUE(messages.ids.empty());
+  EXPECT_EQ(DocOf(kKindDrawB)->loadedPath(), upper.toStdString());
+}
+
+TEST_F(MainFrameTest, ADroppedPictureOpensTheImageEditorAndNamesTheTitle) {
+  ASSERT_TRUE(Start());
+  gDrawState.m_szCharFilePath = "/data/chars/a.wdf";
+  frame()->OnDropFiles({QStringLiteral("/pictures/Scan.BMP")});
+  EXPECT_EQ(theApp.m_bImageEditorOpen, 1);
+  EXPECT_EQ(gDrawState.m_szPictureFilePath, "/pictures/Scan.BMP");
+  EXPECT_EQ(frame()->windowTitle(), QStringLiteral("Tamberi - a.wdf , Scan.BMP"));
+  EXPECT_NE(GetViewOfKind(kKindImageEditor), nullptr);
+}
+
+TEST_F(MainFrameTest, CommandsWithoutAHandlerAreDisabled) {
+  ASSERT_TRUE(Start());
+  frame()->UpdateAllActions();
+  struct Case {
+    int id;
+    bool enabled;
+  } cases[] = {
+      {32781, false},  // clear all: no handler yet
+      {32785, false},
+      {57650, false},
+      {kCmdFileOpen, true},
+      {kCmdFileSaveAs, true},
+      {kCmdFileSave, false},  // no file to save to yet
+      {kCmdFileExit, true},
+      {kCmdAppAbout, true},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(frame()->QueryCommand(c.id).enabled(), c.enabled) << c.id;
+    QAction* action = frame()->ActionOf(c.id);
+    ASSERT_TRUE(action) << c.id;
+    EXPECT_EQ(action->isEnabled(), c.enabled) << c.id;
+  }
+  EXPECT_FALSE(frame()->ExecuteCommand(32781));
+  chooser.Next("/tmp/x.wdf");
+  EXPECT_TRUE(frame()->ExecuteCommand(kCmdFileSaveAs));
+  EXPECT_TRUE(frame()->QueryCommand(kCmdFileSave).enabled());
+}
+
+TEST_F(MainFrameTest, MenusToolbarAndKeysComeFromTheResources) {
+  ASSERT_TRUE(Start());
+  QStringList titles;
+  for (QAction* a : frame()->menuBar()->actions()) titles << a->text();
+  EXPECT_EQ(titles.first(), QString::fromUtf8("文件(&F)"));
+  EXPECT_EQ(titles.last(), QString::fromUtf8("帮助(&H)"));
+  // The basic settings and one style never show in a menu.
+  std::function<bool(const QList<QAction*>&, int)> holds = [&](const QList<QAction*>& actions, int id) {
+    for (QAction* a : actions) {
+      if (a->menu() ? holds(a->menu()->actions(), id) : a->data().toInt() == id) return true;
+    }
+    return false;
+  };
+  const QList<QAction*> top = frame()->menuBar()->actions();
+  EXPECT_TRUE(holds(top, 32817));
+  EXPECT_TRUE(holds(top, 33194));
+  EXPECT_FALSE(holds(top, kCmdBasicSettings));
+  EXPECT_FALSE(holds(top, kCmdStyleKaisho));
+
+  QList<QAction*> buttons = frame()->toolBar()->actions();
+  ASSERT_EQ(buttons.size(), 24);
+  int separators = 0;
+  for (QAction* b : buttons) {
+    if (b->isSeparator()) {
+      ++separators;
+    } else {
+      EXPECT_FALSE(b->icon().isNull()) << b->data().toInt();
+    }
+  }
+  EXPECT_EQ(separators, 6);
+  EXPECT_EQ(frame()->ActionOf(kCmdFileOpen)->shortcut(), QKeySequence(QKeySequence::Open));
+  EXPECT_EQ(frame()->ActionOf(kCmdEditUndo)->shortcut(), QKeySequence(QKeySequence::Undo));
+}
+
+class PaintCounter : public QObject {
+ public:
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+  int paints = 0;
+};
+
+TEST_F(MainFrameTest, ProgressSkipsARepeatedPosition) {
+  ASSERT_TRUE(Start());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(frame()));
+  QProgressBar* bar = frame()->progressBar();
+  PaintCounter counter;
+  bar->installEventFilter(&counter);
+  frame()->SetProgressPos(10);
+  EXPECT_EQ(bar->value(), 10);
+  const int afterFirst = counter.paints;
+  EXPECT_GT(afterFirst, 0);
+  frame()->SetProgressPos(10);
+  EXPECT_EQ(counter.paints, afterFirst);
+  tmb::Progress().SetPos(40);  // the engines' road
+  EXPECT_EQ(bar->value(), 40);
+  gDrawState.m_bNoProgress = 1;
+  frame()->SetProgressPos(70);
+  EXPECT_EQ(bar->value(), 40);
+  bar->removeEventFilter(&counter);
+}
+
+TEST_F(MainFrameTest, HelpWithoutItsFileSaysWhereItLooked) {
+  ASSERT_TRUE(Start());
+  theApp.m_strHelpPath = "/nowhere/tamberi.chm";
+  frame()->WinHelp(0);
+  ASSERT_EQ(messages.ids, std::vector<int>{61510});
+  EXPECT_NE(messages.texts[0].find("/nowhere/tamberi.chm"), std::string::npos);
+}
+
+TEST_F(MainFrameTest, ActivatingAViewBringsItsFrameForward) {
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(frame()->GetActiveViewKind(), kKindDrawA);
+  frame()->ActivateViewOfKind(kKindDrawB, 0);
+  EXPECT_EQ(frame()->GetActiveViewKind(), kKindDrawB);
+  frame()->ActivateViewOfKind(kKindImageEditor, 0);
+  EXPECT_EQ(frame()->GetActiveViewKind(), kKindImageEditor);
+  EXPECT_EQ(frame()->EnsureImageEditor(0), 1);
+}
+
+}  // namespace
+}  // namespace tmb::test

@@ -1,0 +1,311 @@
+#include <QFile>
+#include <QSplitter>
+#include <fstream>
+
+#include "app/app_fixture.h"
+#include "app/frame_view.h"
+#include "app/kind_lookup.h"
+#include "app/stand_in_documents.h"
+#include "app/view_classes.h"
+#include "core/char_windows.h"
+#include "core/work_canvas.h"
+#include "platform/ui/settings_profile.h"
+#include "support/temp_dir.h"
+
+namespace tmb::test {
+namespace {
+
+using StartUp = AppTest;
+
+CFrame_View* FrameOfKind(int kind) {
+  for (ui::ChildFrame* f : theApp.mainFrame()->ChildFrames()) {
+    auto* v = qobject_cast<CFrame_View*>(f);
+    if (v && v->kind() == kind) return v;
+  }
+  return nullptr;
+}
+
+void WriteFile(const std::filesystem::path& path) { std::ofstream(path) << "TAMBERI DATA FILE 2.2"; }
+
+TEST_F(StartUp, OpensWindowsAAndBAsThreePaneFramesWithADrawingViewActive) {
+  ASSERT_TRUE(Start());
+  ASSERT_EQ(frame()->ChildFrames().size(), 2u);
+  CFrame_View* a = FrameOfKind(kKindDrawA);
+  CFrame_View* b = FrameOfKind(kKindDrawB);
+  ASSERT_TRUE(a && b);
+  EXPECT_EQ(a->windowTitle(), QString::fromUtf8("书写窗口A"));
+  EXPECT_EQ(b->windowTitle(), QString::fromUtf8("书写窗口B"));
+  for (CFrame_View* f : {a, b}) {
+    QSplitter* split = f->splitter();
+    ASSERT_EQ(split->count(), 3);
+    const int classes[] = {kViewList, kViewTmb, kViewSet};
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(static_cast<ui::View*>(split->widget(i))->viewClass(), classes[i]);
+    EXPECT_EQ(f->activeView(), split->widget(1));
+    EXPECT_EQ(split->sizes()[0], 0);  // the tree starts closed
+    EXPECT_LE(split->widget(2)->width(), gDrawState.m_layout[kLayoutPanelPane].Width());
+  }
+  // B opens one caption button right of and below A.
+  const int g = TestScreen().captionButtonHeight;
+  EXPECT_EQ(b->pos(), a->pos() + QPoint(g, g));
+  EXPECT_EQ(frame()->ActiveChildFrame(), a);
+  EXPECT_EQ(frame()->currentMenu(), 1233);
+  EXPECT_EQ(gDrawState.m_bMultiDoc, 1);
+  EXPECT_EQ(theApp.m_pSharedDoc, theApp.m_pKindDoc[0]);
+  EXPECT_NE(theApp.m_pKindDoc[0], theApp.m_pKindDoc[2]);
+  EXPECT_EQ(gWorkCanvas.m_width, 500);
+  EXPECT_TRUE(messages.ids.empty());
+}
+
+TEST_F(StartUp, KindLookupsPairViewsAndDocumentsOfOneWindow) {
+  ASSERT_TRUE(Start());
+  ui::Document* docA = theApp.m_pKindDoc[0];
+  ui::Document* docB = theApp.m_pKindDoc[2];
+  ui::View* viewA = FrameOfKind(kKindDrawA)->activeView();
+  ui::View* viewB = FrameOfKind(kKindDrawB)->activeView();
+  struct Case {
+    int current;
+    int kind;
+    ui::Document* doc;
+    ui::View* view;
+  } cases[] = {
+      {0, -1, docA, viewA}, {2, -1, docB, viewB}, {1, -1, docB, viewB}, {4, -1, docB, viewB},
+      {2, 0, docA, viewA},  {0, 2, docB, viewB},  {0, 1, nullptr, nullptr}, {0, 3, nullptr, nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "current " << c.current << " kind " << c.kind);
+    gDrawState.m_nCurDrawKind = c.current;
+    EXPECT_EQ(GetDocumentOfKind(c.kind), c.doc);
+    EXPECT_EQ(GetViewOfKind(c.kind), c.view);
+  }
+  // Kinds whose document was never opened answer null without a beep.
+  EXPECT_EQ(messages.beeps, 0);
+  // The settings panel of the current window.
+  gDrawState.m_nCurDrawKind = 2;
+  ui::View* panel = GetViewOfKind(kKindSettings);
+  ASSERT_TRUE(panel);
+  EXPECT_EQ(panel->viewClass(), kViewSet);
+  EXPECT_EQ(panel->document(), docB);
+  // A document without a view of the wanted class beeps.
+  EXPECT_EQ(frame()->FindViewOfKind(kKindFontAxis), nullptr);
+  gDrawState.m_bMultiDoc = 1;
+  theApp.m_pKindDoc[4] = docA;
+  EXPECT_EQ(frame()->FindViewOfKind(kKindFontAxis), nullptr);
+  EXPECT_EQ(messages.beeps, 1);
+}
+
+TEST_F(StartUp, TheDrawnRecordsOfTheWindowsAreThoseOfTheirDocuments) {
+  ASSERT_TRUE(Start());
+  for (int kind : {kKindDrawA, kKindDrawB}) {
+    auto* doc = qobject_cast<CStandInCharDoc*>(theApp.m_pKindDoc[kind].data());
+    EXPECT_EQ(DrawnRecordOfKind(kind), &doc->m_char) << kind;
+    EXPECT_FALSE(doc->IsModified());
+    doc->m_char.m_bModified = 1;  // as pen input marks it
+    EXPECT_TRUE(doc->IsModified());
+  }
+  EXPECT_EQ(DrawnRecordOfKind(kKindPreview), nullptr);
+  theApp.Reset();
+  EXPECT_EQ(DrawnRecordOfKind(kKindDrawA), nullptr);
+}
+
+TEST_F(StartUp, WithOneSharedDocumentEveryKindFindsWindowA) {
+  ASSERT_TRUE(Start());
+  gDrawState.m_bMultiDoc = 0;
+  ui::View* viewA = FrameOfKind(kKindDrawA)->activeView();
+  gDrawState.m_nCurDrawKind = 2;
+  for (int kind : {-1, 0, 1, 2, 3}) EXPECT_EQ(GetDocumentOfKind(kind), theApp.m_pKindDoc[0]) << kind;
+  for (int kind : {-1, 0, 2}) EXPECT_EQ(GetViewOfKind(kind), viewA) << kind;
+  // The image editor was never opened: no view and no beep. The shared document has no
+  // preview: a beep.
+  EXPECT_EQ(GetViewOfKind(kKindImageEditor), nullptr);
+  EXPECT_EQ(messages.beeps, 0);
+  EXPECT_EQ(GetViewOfKind(kKindPreview), nullptr);
+  EXPECT_EQ(messages.beeps, 1);
+}
+
+TEST_F(StartUp, ClosingADrawingWindowClearsOnlyItsOwnFlag) {
+  ASSERT_TRUE(Start());
+  QPointer<ui::Document> docB = theApp.m_pKindDoc[2];
+  FrameOfKind(kKindDrawB)->close();
+  FlushDeletes();
+  EXPECT_EQ(gDrawState.m_windowOpen[kKindDrawB], 0);
+  EXPECT_EQ(gDrawState.m_windowOpen[kKindDrawA], -1);
+  EXPECT_TRUE(docB.isNull());
+  gDrawState.m_nCurDrawKind = 2;
+  EXPECT_EQ(GetDocumentOfKind(-1), nullptr);  // no dangling document
+  FrameOfKind(kKindDrawA)->close();
+  FlushDeletes();
+  EXPECT_EQ(gDrawState.m_windowOpen[kKindDrawA], 0);
+}
+
+TEST_F(StartUp, ProfileValuesReadAtStartAreWrittenBackAtShutDown) {
+  TempDir dir;
+  const QString ini = QString::fromStdString((dir / "profile.ini").string());
+  {
+    ui::SettingsProfile before(ini);
+    before.WriteInt("Data", "CountV3", 7);
+    before.WriteInt("Data", "PenRestrain", 2);
+    before.WriteInt("Data", "BmpWidthV3", 640);
+    before.WriteInt("Data", "BmpHeightV3", 800);
+    before.WriteInt("Data", "BackColorA", 0x112233);
+    before.WriteInt("SubData", "Total", 1);
+    before.WriteString("SubData", "Box1", "(  -4,   5)-(  60,  70)");
+  }
+  ui::SettingsProfile store(ini);
+  SetProfileStore(&store);
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(gDrawState.m_nStartCount, 7);
+  EXPECT_EQ(gDrawState.m_nPenRestrain, 2);
+  EXPECT_EQ(gDrawState.m_sizeCanvas, (tmb::Size{640, 800}));
+  EXPECT_EQ(gWorkCanvas.m_width, 640);
+  EXPECT_EQ(gDrawState.m_crBackA, 0x112233u);
+  ASSERT_EQ(gDrawState.m_boxes.size(), 1u);
+  EXPECT_EQ(gDrawState.m_boxes[0], (tmb::Rect{-4, 5, 60, 70}));
+  gDrawState.m_boxes.push_back({1, 2, 3, 4});
+  frame()->close();
+  theApp.ExitInstance();
+  store.Sync();
+  SetProfileStore(&profile);
+
+  ui::SettingsProfile after(ini);
+  EXPECT_EQ(after.GetInt("Data", "CountV3", 0), 8);
+  EXPECT_EQ(after.GetInt("Data", "PenRestrain", -1), 1);  // the pen switch
+  EXPECT_EQ(after.GetInt("Data", "PenSpeed", 0), 3);
+  EXPECT_EQ(after.GetInt("Data", "BmpWidthV3", 0), 640);
+  EXPECT_EQ(after.GetString("Data", "StartLoadFileName", ""), "(Default1)");
+  EXPECT_EQ(after.GetInt("SubData", "Total", 0), 2);
+  EXPECT_EQ(after.GetString("SubData", "Box2", ""), "(   1,   2)-(   3,   4)");
+}
+
+TEST_F(StartUp, CommandLineFilesAndValues) {
+  TempDir dir;
+  WriteFile(dir / "my char.WDF");
+  const std::string present = (dir / "my char.WDF").string();
+  ASSERT_TRUE(Start("/T list.txt /d pics \"" + present + "\""));
+  EXPECT_EQ(gDrawState.m_szArgT, "list.txt");
+  EXPECT_EQ(gDrawState.m_bArgT, 1);
+  EXPECT_EQ(gDrawState.m_szArgD, "pics");
+  EXPECT_EQ(gDrawState.m_bArgF, 0);
+  auto* doc = qobject_cast<CStandInCharDoc*>(theApp.m_pSharedDoc.data());
+  ASSERT_TRUE(doc);
+  EXPECT_EQ(doc->loadedPath(), present);
+  EXPECT_TRUE(doc->HasPath());
+  EXPECT_TRUE(messages.ids.empty());
+}
+
+TEST_F(StartUp, AMissingCommandLineFileIsReportedAndStartUpGoesOn) {
+  ASSERT_TRUE(Start("/nowhere/missing.wdf"));
+  EXPECT_EQ(messages.ids, std::vector<int>{62047});
+  EXPECT_EQ(messages.beeps, 1);
+  EXPECT_TRUE(gDrawState.m_szCharFilePath.empty());
+  EXPECT_EQ(frame()->ChildFrames().size(), 2u);
+}
+
+TEST_F(StartUp, TheStartFileLoadsQuietlyWithItsExtensionMadeWdf) {
+  TempDir dir;
+  WriteFile(dir / "start.wdf");
+  profile.WriteString("Data", "StartLoadFileName", (dir / "start.txt").string());
+  ASSERT_TRUE(Start());
+  auto* doc = qobject_cast<CStandInCharDoc*>(theApp.m_pSharedDoc.data());
+  EXPECT_EQ(doc->loadedPath(), (dir / "start.wdf").string());
+  EXPECT_EQ(gStartLoading, 0);
+  theApp.Reset();
+
+  profile.WriteString("Data", "StartLoadFileName", (dir / "gone.wdf").string());
+  ASSERT_TRUE(Start());
+  EXPECT_TRUE(messages.ids.empty());  // a missing start file is no error
+  theApp.Reset();
+
+  profile.WriteString("Data", "StartLoadFileName", "(Default2)");
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(gDrawState.m_nStartLoadMode, kStartDefault2);
+  EXPECT_TRUE(qobject_cast<CStandInCharDoc*>(theApp.m_pSharedDoc.data())->loadedPath().empty());
+}
+
+TEST_F(StartUp, TheStartSettingsDialogIsShownOnlyWhenAskedFor) {
+  ASSERT_TRUE(Start());
+  EXPECT_TRUE(dialogs.shown.empty());
+  theApp.Reset();
+
+  profile.WriteInt("Data", "StartSetting", 0);
+  dialogs.Then([](ui::DialogWindow& d) {
+    ScriptedDialogs::Type(d, 571, "800");
+    ScriptedDialogs::Type(d, 570, "3001");
+    EXPECT_EQ(ScriptedDialogs::PressOk(d), 0);  // out of range: the dialog stays
+    ScriptedDialogs::Type(d, 570, "1000");
+    ScriptedDialogs::Check(d, 569, true);
+    return ScriptedDialogs::PressOk(d);
+  });
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(dialogs.shown, std::vector<int>{283});
+  EXPECT_EQ(messages.ids, std::vector<int>{61501});
+  EXPECT_EQ(gDrawState.m_sizeCanvas, (tmb::Size{800, 1000}));
+  EXPECT_EQ(gWorkCanvas.m_width, 800);
+  EXPECT_EQ(gDrawState.m_nStartSetting, 1);
+}
+
+TEST_F(StartUp, ADialogThatNeverOpenedChangesNothing) {
+  profile.WriteInt("Data", "StartSetting", 0);
+  dialogs.Then([](ui::DialogWindow& d) {
+    ScriptedDialogs::Type(d, 571, "800");
+    return ui::kIdFailed;
+  });
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(gDrawState.m_sizeCanvas, (tmb::Size{500, 750}));
+  EXPECT_EQ(gDrawState.m_nStartSetting, 0);
+}
+
+TEST_F(StartUp, LowDiskSpaceAsksWhetherToGoOn) {
+  machine.freeMegabytes = 50;
+  messages.Answer(kAnswerNo);
+  EXPECT_FALSE(Start());
+  EXPECT_EQ(messages.ids, std::vector<int>{62118});
+  theApp.Reset();
+
+  messages.Answer(kAnswerYes);
+  EXPECT_TRUE(Start());
+  theApp.Reset();
+
+  machine.freeMegabytes = 51;
+  messages.ids.clear();
+  EXPECT_TRUE(Start());
+  EXPECT_TRUE(messages.ids.empty());
+}
+
+TEST_F(StartUp, BasicSettingsTakeANewPaperSizeAtTheNextStart) {
+  ASSERT_TRUE(Start());
+  gDrawState.m_strStartFile = "/somewhere/x.wdf";
+  gDrawState.m_nStartLoadMode = kStartNamedFile;
+  dialogs.Then([](ui::DialogWindow& d) {
+    ScriptedDialogs::Type(d, 102, "600");
+    ScriptedDialogs::Type(d, 111, "2");
+    return ScriptedDialogs::PressOk(d);
+  });
+  messages.Answer(kAnswerOk);
+  QPointer<CMainFrame> main = frame();
+  theApp.BasicSettingsDialog(0);
+  EXPECT_EQ(dialogs.shown, std::vector<int>{235});
+  EXPECT_EQ(messages.ids, std::vector<int>{62049});
+  EXPECT_EQ(gDrawState.m_strStartFile, "(Default1)");
+  EXPECT_EQ(gDrawState.m_nStartLoadMode, kStartDefault1);
+  FlushDeletes();
+  EXPECT_TRUE(main.isNull());  // the program ends
+  theApp.ExitInstance();
+  theApp.Reset();
+  gDrawState.Reset();
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(gDrawState.m_sizeCanvas, (tmb::Size{600, 750}));
+  EXPECT_EQ(gDrawState.m_nMaxDataSize, 2);
+}
+
+TEST_F(StartUp, BasicSettingsCancelledOrUnchangedKeepTheWindow) {
+  ASSERT_TRUE(Start());
+  theApp.BasicSettingsDialog(0);  // no step: cancelled
+  dialogs.Then([](ui::DialogWindow& d) { return ScriptedDialogs::PressOk(d); });
+  theApp.BasicSettingsDialog(0);
+  FlushDeletes();
+  EXPECT_TRUE(messages.ids.empty());
+  EXPECT_NE(frame(), nullptr);
+}
+
+}  // namespace
+}  // namespace tmb::test

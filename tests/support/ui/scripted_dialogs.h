@@ -1,0 +1,54 @@
+// Dialogs for tests: each dialog shown takes the next scripted step, which may type into
+// its controls and press its buttons; without a step the dialog is cancelled.
+#pragma once
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "platform/ui/dialog.h"
+
+namespace tmb::test {
+
+class ScriptedDialogs final : public ui::DialogRunner {
+ public:
+  using Step = std::function<int(ui::DialogWindow&)>;
+
+  ScriptedDialogs() { ui::SetDialogRunner(this); }
+  ~ScriptedDialogs() override { ui::SetDialogRunner(nullptr); }
+
+  void Then(Step step) { steps_.push_back(std::move(step)); }
+
+  int Run(ui::DialogWindow& dialog) override {
+    shown.push_back(dialog.templateId());
+    if (steps_.empty()) return ui::kIdCancel;
+    Step step = std::move(steps_.front());
+    steps_.pop_front();
+    return step(dialog);
+  }
+
+  // Types text into edit id.
+  static void Type(ui::DialogWindow& dialog, int id, const QString& text) {
+    auto* edit = qobject_cast<QLineEdit*>(dialog.Control(id));
+    if (edit) edit->setText(text);
+  }
+  static void Check(ui::DialogWindow& dialog, int id, bool on) {
+    auto* box = qobject_cast<QAbstractButton*>(dialog.Control(id));
+    if (box) box->setChecked(on);
+  }
+  // Presses OK: kIdOk when the dialog closed, 0 while it stays open on a bad value.
+  static int PressOk(ui::DialogWindow& dialog) {
+    dialog.accept();
+    return dialog.result() == QDialog::Accepted ? ui::kIdOk : 0;
+  }
+
+  std::vector<int> shown;  // template ids, in order
+
+ private:
+  std::deque<Step> steps_;
+};
+
+}  // namespace tmb::test
