@@ -5,17 +5,19 @@
 // keeps slider moves of the level parameters cheap.
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 #include "brush/character_converter.h"
 #include "brush/ink_handler.h"
 #include "brush/level_shaping.h"
-#include "brush/outline_cursor.h"
 #include "brush/outline_document.h"
 #include "brush/outline_state.h"
 #include "core/char_data.h"
 #include "core/char_data_full.h"
 #include "core/stroke_work.h"
+#include "core/work_canvas.h"
 #include "export/animation_flags.h"
+#include "platform/service/wait_cursor.h"
 
 namespace {
 
@@ -58,8 +60,8 @@ bool IsFrameInProgress(const CCharDataFull& source) {
 
 int CCharData::BuildOutline(CCharDataFull& source, COutlineDocument* doc) {
   CopySettingsAndNames(source);
-  CInkHandler& ink = CurrentInkHandler();
-  if (source.m_nPoints < kShortRecord && source.m_param[kShortRecordBuild] == 0 && !ink.IsInkActive()) {
+  const bool inkActive = gWorkCanvas.m_bInkActive != 0;
+  if (source.m_nPoints < kShortRecord && source.m_param[kShortRecordBuild] == 0 && !inkActive) {
     PreparePoints(source, true);
     // The gap points are temporary here too: nothing shapes them, nothing else drops them.
     if (gDropFlaggedPoints) DropFlaggedPoints();
@@ -75,8 +77,8 @@ int CCharData::BuildOutline(CCharDataFull& source, COutlineDocument* doc) {
     FromStrokePathDedup(*converted, &source);
     source.m_bChanged = 0;
     source.m_bConverted = 1;
-    if (ink.IsInkActive()) {
-      ink.SetCollectorFlag(0);
+    if (inkActive) {
+      CurrentInkHandler().SetCollectorFlag(0);
       source.FromStrokePath(*converted, false);
     }
     return 1;
@@ -89,8 +91,8 @@ int CCharData::BuildOutline(CCharDataFull& source, COutlineDocument* doc) {
 
   const bool penMode = m_param[kPenMode] != 0;
   if (source.m_bChanged != 0 || changed) {
-    const bool wait = m_param[kCursiveDegree] > kWaitDegree;
-    if (wait) CurrentOutlineCursor().BeginWait();
+    std::optional<tmb::WaitCursor> wait;
+    if (m_param[kCursiveDegree] > kWaitDegree) wait.emplace();
     if (doc) doc->m_pSourceRecord = &source;
     PreparePoints(source, true);
     if (!penMode) {
@@ -98,7 +100,6 @@ int CCharData::BuildOutline(CCharDataFull& source, COutlineDocument* doc) {
       FillFloatPoints(points, gResampleX.data(), gResampleY.data(), m_param[kResample]);
       ShapeCursive(points, m_param);
     }
-    if (wait) CurrentOutlineCursor().EndWait();
   }
   gOutlineParamCache = m_param;
   if (gDropFlaggedPoints) DropFlaggedPoints();

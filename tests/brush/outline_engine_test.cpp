@@ -5,11 +5,12 @@
 
 #include "brush/character_converter.h"
 #include "brush/ink_handler.h"
-#include "brush/outline_cursor.h"
 #include "brush/outline_document.h"
 #include "brush/outline_state.h"
 #include "core/stroke_work.h"
+#include "core/work_canvas.h"
 #include "export/animation_flags.h"
+#include "platform/service/wait_cursor.h"
 #include "support/brush_fixture.h"
 #include "support/recorded_character.h"
 
@@ -229,9 +230,8 @@ TEST_F(OutlineEngineTest, OversizedConversionIsCutAtTheRecordsCapacity) {
   EXPECT_EQ(messages.CountOf(62045), 1);
 }
 
-class ActiveInk : public CInkHandler {
+class RecordingInk : public CInkHandler {
  public:
-  bool IsInkActive() const override { return true; }
   void SetCollectorFlag(int on) override { switches.push_back(on); }
   std::vector<int> switches;
 };
@@ -239,8 +239,9 @@ class ActiveInk : public CInkHandler {
 TEST_F(OutlineEngineTest, ConversionWithInkSwitchesTheCollectorOffAndKeepsTheResult) {
   RecordingConverter converter;
   SetCharacterConverter(&converter);
-  ActiveInk ink;
+  RecordingInk ink;
   SetCurrentInkHandler(&ink);
+  gWorkCanvas.m_bInkActive = 1;
   drawn->m_param[37] = 300;
   work->BuildOutline(*drawn);
   EXPECT_EQ(ink.switches, (std::vector<int>{0}));
@@ -248,7 +249,7 @@ TEST_F(OutlineEngineTest, ConversionWithInkSwitchesTheCollectorOffAndKeepsTheRes
   EXPECT_EQ(PointsOf(*drawn), PointsOf(*work));
 }
 
-class CountingCursor : public OutlineCursor {
+class CountingCursor : public tmb::CursorService {
  public:
   void BeginWait() override { ++begun; }
   void EndWait() override { ++ended; }
@@ -258,7 +259,7 @@ class CountingCursor : public OutlineCursor {
 
 TEST_F(OutlineEngineTest, WaitCursorOnlyForHighCursiveDegrees) {
   CountingCursor cursor;
-  SetOutlineCursor(&cursor);
+  tmb::SetCursorService(&cursor);
   drawn->m_param[0] = 100;
   work->BuildOutline(*drawn);
   EXPECT_EQ(cursor.begun, 0);

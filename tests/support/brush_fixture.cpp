@@ -2,10 +2,11 @@
 
 #include "brush/character_converter.h"
 #include "brush/ink_handler.h"
-#include "brush/outline_cursor.h"
 #include "brush/outline_state.h"
 #include "convert/param_defaults.h"
+#include "core/work_canvas.h"
 #include "export/animation_flags.h"
+#include "platform/service/wait_cursor.h"
 
 namespace tmb::test {
 
@@ -61,6 +62,7 @@ void BrushEngineTest::SetUp() {
   CharGlobalsTest::SetUp();
   ResetOutlineEngine();
   gAnimationMode = 0;
+  gWorkCanvas.m_bInkActive = 0;
   drawn = std::make_unique<CCharDataFull>();
   work = std::make_unique<CCharDataFull>();
   drawn->ClearPoints();
@@ -72,7 +74,8 @@ void BrushEngineTest::SetUp() {
 void BrushEngineTest::TearDown() {
   SetCharacterConverter(nullptr);
   SetCurrentInkHandler(nullptr);
-  SetOutlineCursor(nullptr);
+  tmb::SetCursorService(nullptr);
+  gWorkCanvas.m_bInkActive = 0;
   ResetOutlineEngine();
   CharGlobalsTest::TearDown();
 }
