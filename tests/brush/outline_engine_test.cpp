@@ -201,6 +201,16 @@ TEST_F(OutlineEngineTest, ConversionStylesTakeTheConvertedCharacter) {
   EXPECT_EQ(drawn->m_nPoints, 2000);  // without ink the drawn points stay
 }
 
+TEST_F(OutlineEngineTest, WithoutAConversionEngineTheConversionRoadCopiesThePoints) {
+  drawn->ClearPoints();
+  tmb::test::AddStroke(*drawn, {{10, 10}, {20, 15}, {30, 30}});
+  tmb::test::AddStroke(*drawn, {{60, 10}, {60, 40}});
+  drawn->m_param[37] = 400;
+  work->BuildOutline(*drawn);
+  EXPECT_EQ(PointsOf(*work), PointsOf(*drawn));
+  EXPECT_EQ(tmb::test::FlagsOf(*work), tmb::test::FlagsOf(*drawn));
+}
+
 TEST_F(OutlineEngineTest, AnimationFramesInProgressAreConverted) {
   struct Case {
     int state, percent, mode;
