@@ -15,6 +15,8 @@ constexpr int kStyle = 37;
 constexpr int kThinEndTapers = 42;
 constexpr int kTaperFloor = 49;
 constexpr int kAveragingPasses = 111;
+// Bounds the averaging of a damaged file's huge pass count; far above any control's range.
+constexpr int kMaxAveragingPasses = 1000;
 constexpr int kNoSmoothing = 1;
 constexpr int kAveraging = 3;
 constexpr int kHalving = 2;
@@ -48,7 +50,7 @@ void AverageLevels(const CCharData& work, const uint8_t* links, int8_t* levels, 
   for (int i = 1; i + 2 < n; ++i) {
     held[i] = perStroke ? (f[i] != 0 || f[i + 1] != 0 || f[i + 2] != 0) : (links[i - 1] || links[i] || links[i + 1]);
   }
-  const int passes = work.m_param[kAveragingPasses];
+  const int passes = std::clamp(work.m_param[kAveragingPasses], 0, kMaxAveragingPasses);
   for (int pass = 0; pass < passes; ++pass) {
     for (int i = 1; i + 2 < n; ++i) {
       if (!held[i]) v[i] = (v[i - 1] + v[i + 1]) / 2;

@@ -19,6 +19,9 @@ constexpr int kPullPosition = 212;
 constexpr int kStrength = 230;
 constexpr int kHalve = 234;
 constexpr int kGrowingJoin = -100;
+// No control goes near this many passes; a damaged file could ask for billions, which
+// would hang the program in one rebuild. 1,000 passes over 16,000 points take about 0.1 s.
+constexpr int kMaxPasses = 1000;
 
 // Per-point marks of the shaping, allocated once.
 struct ShapeMarks {
@@ -123,7 +126,7 @@ void PullStrokes(const CCharData& rec, CFPoint* f, float limit, int percent) {
 
 void CCharData::ShapeCursive(CFPoint* f, const ParamBlock& params) {
   const int n = m_nPoints;
-  const int passes = params[kPasses];
+  const int passes = std::clamp(params[kPasses], 0, kMaxPasses);
   const int type = params[kCursiveType];
   const int64_t join = params[kJoinDistance];
   int64_t t2 = join * join;

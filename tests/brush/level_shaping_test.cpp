@@ -183,3 +183,22 @@ TEST_F(LevelShapingTest, ThinEndTapersOnlyTouchThinEnds) {
 }
 
 }  // namespace
+
+namespace {
+
+// A damaged file can hold any pass count; a huge one must finish like the largest sane one.
+TEST_F(LevelShapingTest, HugeAveragingPassCountsFinish) {
+  std::vector<int> results[2];
+  const int counts[] = {1000, 2147483647};
+  for (int k = 0; k < 2; ++k) {
+    MakeStrokes({12});
+    work->m_param[13] = 3;
+    work->m_param[111] = counts[k];
+    SetLevels({4, 14, 4, 14, 4, 14, 4, 14, 4, 14, 4, 14});
+    SmoothLevels(*work, links.data(), levels.data(), true);
+    results[k] = Levels();
+  }
+  EXPECT_EQ(results[0], results[1]);
+}
+
+}  // namespace

@@ -99,3 +99,19 @@ TEST_F(ShapeCursiveTest, PullMovesEachLaterStrokeOnMostAtItsPosition) {
 }
 
 }  // namespace
+
+namespace {
+
+// A damaged file can hold any cursive degree; a huge one must finish like the largest sane one.
+TEST_F(ShapeCursiveTest, HugeDegreesFinish) {
+  std::vector<Point> results[2];
+  const int degrees[] = {1000, 2147483647};
+  for (int k = 0; k < 2; ++k) {
+    Make({{0, 0}, {4, 8}, {8, 0}, {12, 8}}, {1, 0, 0, 0});
+    Shape(degrees[k], 0, 100, 100);
+    results[k] = PointsOf(*work);
+  }
+  EXPECT_EQ(results[0], results[1]);
+}
+
+}  // namespace
