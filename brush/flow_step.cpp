@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 #include "brush/quad_sampling.h"
@@ -17,6 +18,13 @@ constexpr tmb::Colour kFlowColour = 0xFFC0;
 constexpr tmb::Colour kPieceColour = 255;  // red
 constexpr int64_t kNearestStart = 100000000;
 constexpr uint8_t kAttrStrokeKey = 2;
+
+// A curve coordinate truncated to a whole pixel, held within the int range (the points
+// may lie anywhere).
+int Pixel(float v) {
+  if (!(v == v)) return 0;
+  return static_cast<int>(std::clamp(std::trunc(double(v)), double(INT32_MIN), double(INT32_MAX)));
+}
 
 CFPoint Blend(CFPoint s, CFPoint target, double f) {
   return CFPoint(static_cast<float>(s.x * (1 - f) + target.x * f), static_cast<float>(s.y * (1 - f) + target.y * f));
@@ -47,7 +55,7 @@ void FlowRedraw(const CStrokePath& keyPath, FlowCanvas* canvas, tmb::Colour colo
       count = SampleQuadraticPolyline(keys, i, r, curve, count, vtx, starts);
       for (int j = before; canvas && j < count; ++j) {
         if (starts[size_t(j)]) odd = !odd;
-        canvas->SetPixel(int(curve[size_t(j)].x), int(curve[size_t(j)].y), odd ? kPieceColour : colour);
+        canvas->SetPixel(Pixel(curve[size_t(j)].x), Pixel(curve[size_t(j)].y), odd ? kPieceColour : colour);
       }
     }
     i += r - 1;
@@ -63,7 +71,9 @@ void FlowRedraw(const CStrokePath& keyPath, FlowCanvas* canvas, tmb::Colour colo
     for (int j = vtx[size_t(i)]; j < vtx[size_t(i) + 1]; ++j) {
       const double dx = double(curve[size_t(j)].x) - key.x;
       const double dy = double(curve[size_t(j)].y) - key.y;
-      const auto d = static_cast<int64_t>(std::min(dx * dx + dy * dy, 9e18));
+      // Nothing at the start distance or beyond can win (a NaN neither).
+      const double d2 = dx * dx + dy * dy;
+      const int64_t d = d2 < double(kNearestStart) ? static_cast<int64_t>(d2) : kNearestStart;
       if (d < best) {
         best = d;
         found = j;

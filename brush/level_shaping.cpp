@@ -116,7 +116,8 @@ void TaperLevels(const CCharData& work, const uint8_t* links, int8_t* levels) {
   auto ramp = [&](int j, int k) {
     const int64_t value = int64_t{floor} + k;
     if (levels[j] <= value) return false;
-    levels[j] = static_cast<int8_t>(value);
+    // A floor below the byte's range tapers to its lowest level instead of wrapping round.
+    levels[j] = static_cast<int8_t>(std::max<int64_t>(value, INT8_MIN));
     return true;
   };
   if (startTapers || thinEnds) {

@@ -11,6 +11,12 @@ namespace {
 
 constexpr uint8_t kGapFlag = 255;
 
+// from + g x t / length for 0 <= t < length, which lies between the gap's ends; the
+// product needs more than 64 bits when the ends lie far apart.
+int Along(int from, int64_t g, int64_t t, int64_t length) {
+  return static_cast<int>(from + static_cast<int64_t>(__int128{g} * t / length));
+}
+
 }  // namespace
 
 void CCharData::FillLinkGaps(int step, int repeat, int mode) {
@@ -40,7 +46,7 @@ void CCharData::FillLinkGaps(int step, int repeat, int mode) {
         t += (skipTo - t + step - 1) / step * step;
         continue;
       }
-      const tmb::Point at{static_cast<int>(a.x + gx * t / length), static_cast<int>(a.y + gy * t / length)};
+      const tmb::Point at{Along(a.x, gx, t, length), Along(a.y, gy, t, length)};
       float ex = float(at.x), ey = float(at.y);
       if (flength > 0) {
         ex = static_cast<float>(fx[i] + fdx * double(t) / flength);

@@ -6,6 +6,7 @@
 
 #include "core/char_data.h"
 #include "core/char_data_full.h"
+#include "core/point_distance.h"
 
 namespace {
 
@@ -59,9 +60,7 @@ int CCharData::ComputePointLevel(int dx, int dy, int penMode, int second, int pr
 
 int64_t CCharData::SegmentLengthSq(int i) const {
   if (i < 0 || i + 1 >= m_nPoints) return 0;
-  const int64_t dx = int64_t{m_pPoints[i + 1].x} - m_pPoints[i].x;
-  const int64_t dy = int64_t{m_pPoints[i + 1].y} - m_pPoints[i].y;
-  return dx * dx + dy * dy;
+  return SquaredDistance(m_pPoints[i], m_pPoints[i + 1]);
 }
 
 void CCharData::FlagLinkSegments(const CCharData& work) {

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "core/char_data.h"
+#include "core/point_distance.h"
 
 namespace {
 
@@ -34,12 +35,6 @@ ShapeMarks& Marks() {
   return marks;
 }
 
-int64_t Dist2(const tmb::Point& a, const tmb::Point& b) {
-  const int64_t dx = int64_t{b.x} - a.x;
-  const int64_t dy = int64_t{b.y} - a.y;
-  return dx * dx + dy * dy;
-}
-
 // A stroke start that lies at least sqrt(t2) from the last continuation point before it
 // is a jump: that point and every point after it up to the start are flagged.
 void MarkJumps(const CCharData& rec, int64_t t2, uint8_t* jump) {
@@ -51,7 +46,7 @@ void MarkJumps(const CCharData& rec, int64_t t2, uint8_t* jump) {
     if (flag == 0) {
       lastContinuation = i;
     } else if (flag == 1 && lastContinuation >= 0 &&
-               Dist2(rec.m_pPoints[lastContinuation], rec.m_pPoints[i]) >= t2) {
+               SquaredDistance(rec.m_pPoints[lastContinuation], rec.m_pPoints[i]) >= t2) {
       std::fill(jump + lastContinuation, jump + i, uint8_t{1});
     }
   }
@@ -63,7 +58,7 @@ void MarkMoves(const CCharData& rec, int type, int64_t t2, const uint8_t* jump, 
   const int n = rec.m_nPoints;
   const uint8_t* f = rec.m_pFlags.get();
   for (int i = 0; i + 2 < n; ++i) {
-    const bool near = Dist2(rec.m_pPoints[i], rec.m_pPoints[i + 2]) < t2;
+    const bool near = SquaredDistance(rec.m_pPoints[i], rec.m_pPoints[i + 2]) < t2;
     bool move = false;
     switch (type) {
       case 0:

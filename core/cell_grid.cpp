@@ -2,9 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "core/draw_state.h"
 #include "core/line_sink.h"
+
+namespace {
+
+int Saturate(int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
+
+}  // namespace
 
 void CCellGrid::SetLayout(int canvasWidth, int canvasHeight, int cellWidth, int cellHeight, int originX,
                           int originY, int leftAnchored) {
@@ -46,7 +53,7 @@ tmb::Point CCellGrid::CellOrigin(int n) const {
 tmb::Rect CCellGrid::CellRect(int n) const {
   tmb::Point o = CellOrigin(n);
   if (IsEmpty()) return {o.x, o.y, o.x, o.y};
-  return {o.x, o.y, o.x + m_nCellWidth, o.y + m_nCellHeight};
+  return {o.x, o.y, Saturate(int64_t{o.x} + m_nCellWidth), Saturate(int64_t{o.y} + m_nCellHeight)};
 }
 
 CFPoint CCellGrid::CellCentreAt(float x, float y) const {
@@ -64,18 +71,19 @@ tmb::Point CCellGrid::SnapToCellCentre(int x, int y) const {
 void CCellGrid::DrawLines(LineSink& dc) const {
   if (IsEmpty()) return;
   tmb::Point o = gDrawState.m_ptCanvasOrigin;
-  int left = RoundHalfAway(m_fLeft) + o.x;
-  int right = RoundHalfAway(m_fRight) + o.x;
-  int top = RoundHalfAway(m_fTop) + o.y;
-  int bottom = RoundHalfAway(m_fBottom) + o.y;
+  // The origin comes from stored parameters: lines beyond the int range are drawn at its edge.
+  const int64_t left = int64_t{RoundHalfAway(m_fLeft)} + o.x;
+  const int64_t top = int64_t{RoundHalfAway(m_fTop)} + o.y;
+  const int right = Saturate(int64_t{RoundHalfAway(m_fRight)} + o.x);
+  const int bottom = Saturate(int64_t{RoundHalfAway(m_fBottom)} + o.y);
   for (int c = 0; c <= m_nColumns; ++c) {
-    int x = left + c * m_nCellWidth;
-    dc.MoveTo(x, top);
+    const int x = Saturate(left + int64_t{c} * m_nCellWidth);
+    dc.MoveTo(x, Saturate(top));
     dc.LineTo(x, bottom);
   }
   for (int r = 0; r <= m_nRows; ++r) {
-    int y = top + r * m_nCellHeight;
-    dc.MoveTo(left, y);
+    const int y = Saturate(top + int64_t{r} * m_nCellHeight);
+    dc.MoveTo(Saturate(left), y);
     dc.LineTo(right, y);
   }
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/point_distance.h"
 #include "platform/service/messages.h"
 
 namespace {
@@ -11,8 +12,6 @@ namespace {
 constexpr int kCapacityMessage = 62045;
 // Nearest-point searches start from this squared distance.
 constexpr int64_t kNearestSentinel = 100000000;
-
-int64_t Square(int64_t v) { return v * v; }
 
 }  // namespace
 
@@ -79,7 +78,7 @@ int CCharData::FindNearestPoint(int x, int y) const {
   int64_t best = kNearestSentinel;
   int found = -1;
   for (int i = 0; i < m_nPoints; ++i) {
-    int64_t d = Square(int64_t{m_pPoints[i].x} - x) + Square(int64_t{m_pPoints[i].y} - y);
+    int64_t d = SquaredDistance(m_pPoints[i], {x, y});
     if (d < best) {
       best = d;
       found = i;

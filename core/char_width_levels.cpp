@@ -5,6 +5,7 @@
 
 #include "convert/vector_geometry.h"
 #include "core/char_data.h"
+#include "core/point_distance.h"
 
 namespace {
 
@@ -15,17 +16,14 @@ constexpr int64_t kShortStroke2 = 48 * 48;  // strokes this short keep level 0
 constexpr int64_t kLookAhead2 = 9;          // a look-ahead point lies more than 3 px away
 constexpr float kCornerAngle = 3.1415927f * 7 / 12;  // 105 degrees
 
-int64_t Distance2(const tmb::Point& a, const tmb::Point& b) {
-  int64_t dx = int64_t{b.x} - a.x;
-  int64_t dy = int64_t{b.y} - a.y;
-  return dx * dx + dy * dy;
-}
+// b - a without overflow: coordinates read from a file can lie anywhere.
+float Diff(int b, int a) { return static_cast<float>(int64_t{b} - a); }
 
 }  // namespace
 
 void CCharData::ComputeWidthLevels() {
   for (int i = 0; i + 1 < m_nPoints; ++i) {
-    double s = std::sqrt(double(Distance2(m_pPoints[i], m_pPoints[i + 1])));
+    double s = std::sqrt(double(SquaredDistance(m_pPoints[i], m_pPoints[i + 1])));
     m_pSegLength[i] = static_cast<int32_t>(std::min(std::trunc(2 * s) - std::trunc(s), double(INT32_MAX)));
   }
   std::fill_n(m_pWidthLevel.get(), std::max(m_nPoints, 0), uint8_t{0});
@@ -40,19 +38,19 @@ void CCharData::ComputeWidthLevelsBy(int divisor) {
   while (i < m_nPoints - 1) {
     if (i == 0 || m_pFlags[i] != 0) {
       corner = i;
-      skip = Distance2(m_pPoints[corner], m_pPoints[FindStrokeEnd(i)]) < kShortStroke2;
+      skip = SquaredDistance(m_pPoints[corner], m_pPoints[FindStrokeEnd(i)]) < kShortStroke2;
     }
     if (skip) {
       ++i;
       continue;
     }
-    const double d = std::sqrt(double(Distance2(m_pPoints[corner], m_pPoints[i])));
+    const double d = std::sqrt(double(SquaredDistance(m_pPoints[corner], m_pPoints[i])));
     bool newCorner = false;
     if (d > 3 && m_pFlags[i + 1] == 0) {
       // Look ahead along the stroke for the first point more than 3 px from point i.
       int j = i + 1;
       while (j < m_nPoints - 1 && m_pFlags[j + 1] == 0 &&
-             Distance2(m_pPoints[i], m_pPoints[j + 1]) <= kLookAhead2) {
+             SquaredDistance(m_pPoints[i], m_pPoints[j + 1]) <= kLookAhead2) {
         ++j;
       }
       if (j < m_nPoints - 1 && m_pFlags[j + 1] == 0) {
@@ -60,8 +58,8 @@ void CCharData::ComputeWidthLevelsBy(int divisor) {
         const tmb::Point& back = m_pPoints[corner];
         const tmb::Point& on = m_pPoints[j + 1];
         i = j;
-        const float angle = VectorAngle(float(back.x - at.x), float(back.y - at.y),
-                                        float(on.x - at.x), float(on.y - at.y), kAngleFirstReversed);
+        const float angle = VectorAngle(Diff(back.x, at.x), Diff(back.y, at.y), Diff(on.x, at.x),
+                                        Diff(on.y, at.y), kAngleFirstReversed);
         if (angle < kCornerAngle) {
           corner = i;
           newCorner = true;

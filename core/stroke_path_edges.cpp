@@ -14,7 +14,8 @@ float CStrokePath::CornerMeasure(CFPoint p0, CFPoint p1, CFPoint p2, int minLen)
   if (minLen > 0) {
     auto len2 = [](const CFPoint& p) {
       double l = double(p.x) * p.x + double(p.y) * p.y;
-      return static_cast<int64_t>(std::min(l, 9.0e18));
+      // Far (and NaN) vectors count as longer than any limit.
+      return l < 9.0e18 ? static_cast<int64_t>(l) : int64_t{9000000000000000000};
     };
     int64_t limit = int64_t(minLen) * minLen;
     int64_t lu = len2(u);

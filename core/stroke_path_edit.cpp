@@ -95,7 +95,8 @@ int RemoveStrokesWhere(CStrokePath& path, Drop drop) {
 
 int CStrokePath::RemoveShortStrokes(int minLength) {
   return RemoveStrokesWhere(*this, [&](int s, int e) {
-    return s == e || static_cast<int>(PathLength(s, e, 0)) < minLength;
+    // In double, not cast to int: a path far out has a length past the int range.
+    return s == e || double(PathLength(s, e, 0)) < double(minLength);
   });
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "core/point_distance.h"
 #include "core/stroke_path.h"
 
 namespace {
@@ -71,10 +72,7 @@ int NearestRounded(const CStrokePath& path, int x, int y, int none) {
   int64_t best = kFarInt;
   int index = none;
   for (int i = 0; i < path.m_nCount; ++i) {
-    tmb::Point p = path.m_pPoints[i].RoundToPoint();
-    int64_t dx = int64_t(p.x) - x;
-    int64_t dy = int64_t(p.y) - y;
-    int64_t d2 = dx * dx + dy * dy;
+    int64_t d2 = SquaredDistance(path.m_pPoints[i].RoundToPoint(), {x, y});
     if (d2 < best) {
       best = d2;
       index = i;

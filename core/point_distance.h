@@ -1,0 +1,15 @@
+// The squared distance of two integer points. Points read from a file can lie anywhere in
+// the 32-bit range, where the square no longer fits in 64 bits: the result then saturates
+// at the largest 64-bit value, which still compares as farther than any real distance.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+
+#include "platform/gdi/geometry.h"
+
+inline int64_t SquaredDistance(const tmb::Point& a, const tmb::Point& b) {
+  const __int128 dx = int64_t{b.x} - a.x;
+  const __int128 dy = int64_t{b.y} - a.y;
+  return static_cast<int64_t>(std::min<__int128>(dx * dx + dy * dy, INT64_MAX));
+}
