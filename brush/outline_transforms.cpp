@@ -26,7 +26,8 @@ constexpr double kPi = 3.14159265358979;
 constexpr int kBoundStartMin = 100000;
 constexpr int kBoundStartMax = 0;
 
-int Saturate(double v) { return static_cast<int>(std::clamp(v, double(INT32_MIN), double(INT32_MAX))); }
+// NaN (a NaN scale factor) gives 0.
+int Saturate(double v) { return v == v ? static_cast<int>(std::clamp(v, double(INT32_MIN), double(INT32_MAX))) : 0; }
 int Saturate(int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
 // Nearest integer, halves away from zero.
 int Round(double v) { return Saturate(std::round(v)); }

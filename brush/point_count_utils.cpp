@@ -127,6 +127,7 @@ int CCharData::RemoveEvenSteps(int n, int mode) {
 }
 
 int CCharData::ReduceToCount(int target) {
+  target = std::max(target, 0);
   for (int mode = 0; m_nPoints > target; mode = 1 - mode) {
     if (RemoveEvenSteps(m_nPoints - target, mode) == 0 && RemoveEvenSteps(m_nPoints - target, 1 - mode) == 0) break;
   }
@@ -148,7 +149,7 @@ void CCharData::InsertEvenly(float factor) {
 
 void CCharData::ResampleTwice(int step, int mode) {
   ResampleStrokesFloat(2, mode);
-  ResampleStrokesFloat(4 * step, -1);
+  ResampleStrokesFloat(Saturate(int64_t{4} * step), -1);
 }
 
 void CCharData::PullStrokesInt(int limit, int percent) {

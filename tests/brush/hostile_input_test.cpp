@@ -53,6 +53,13 @@ constexpr int32_t kEdgeCoords[] = {INT32_MIN, INT32_MIN + 1, -1073741824, -10000
 
 constexpr int32_t kBrushStyles[] = {0, 100, 199, 200, 250, 299};
 
+// Parameters that choose among a few modes, with the number of modes.
+struct Switch {
+  int param;
+  int modes;
+};
+constexpr Switch kSwitches[] = {{11, 6}, {12, 4}, {13, 4}, {14, 4}, {81, 2}, {84, 3}, {85, 2}, {88, 4}};
+
 void FillParams(Random& rng, ParamBlock& params) {
   switch (rng.Range(0, 4)) {
     case 0:  // the defaults
@@ -70,8 +77,13 @@ void FillParams(Random& rng, ParamBlock& params) {
       for (int32_t& p : params) p = rng.Any();
       break;
   }
-  // Keep a good share of the cases on the brush road rather than the conversion.
+  // Keep a good share of the cases on the brush road rather than the conversion or the
+  // pen mode, and let the switches pick each of their modes.
   if (rng.Percent(70)) params[37] = rng.Pick(kBrushStyles);
+  if (rng.Percent(70)) params[47] = 0;
+  for (const Switch& s : kSwitches) {
+    if (rng.Percent(50)) params[size_t(s.param)] = int32_t(rng.Range(0, s.modes - 1));
+  }
 }
 
 int32_t Coordinate(Random& rng, int mode) {
@@ -233,6 +245,46 @@ TEST_F(HostileInputTest, RandomCharactersBuildWithoutHarm) {
   for (uint64_t seed = first; seed < first + cases; ++seed) {
     RunCase(seed);
     if (HasFatalFailure()) return;
+  }
+}
+
+// The point filters and utilities on their own, with any arguments: whatever they are
+// given, the count stays within the capacity.
+TEST_F(HostileInputTest, RandomArgumentsLeaveThePointFiltersWithinCapacity) {
+  const uint64_t first = EnvNumber("TMB_HOSTILE_SEED", 1);
+  const uint64_t cases = EnvNumber("TMB_HOSTILE_CASES", 300);
+  const float kFactors[] = {0.0f, -1.0f, 1.0f, 1.5f, 3.0f, 1e30f, -1e30f, 1.0f / 0.0f, 0.0f / 0.0f};
+  for (uint64_t seed = first; seed < first + cases; ++seed) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    Random rng(seed);
+    work->ClearPoints();
+    FillParams(rng, work->m_param);
+    FillPoints(rng, *work);
+    auto arg = [&] { return rng.Percent(50) ? rng.Pick(kEdgeValues) : int32_t(rng.Range(-3, 50)); };
+    for (int k = 0; k < 4; ++k) {
+      switch (rng.Range(0, 17)) {
+        case 0: work->RepeatPoints(arg()); break;
+        case 1: work->DoubleStrokeEnds(arg()); break;
+        case 2: work->ThinByStep(rng.Pick(kFactors)); break;
+        case 3: work->RemoveEvenSteps(arg(), arg()); break;
+        case 4: work->ReduceToCount(arg()); break;
+        case 5: work->InsertEvenly(rng.Pick(kFactors)); break;
+        case 6: work->ResampleTwice(arg(), arg()); break;
+        case 7: work->PullStrokesInt(arg(), arg()); break;
+        case 8: work->RepeatStrokeHeads(0); break;
+        case 9: work->CutStrokeEnds(arg(), 0); break;
+        case 10: work->StraightenRuns(arg(), arg(), arg()); break;
+        case 11: work->ResampleStrokes(arg()); break;
+        case 12: work->ResampleStrokesFloat(arg(), arg()); break;
+        case 13: work->FillLinkGaps(arg(), arg(), arg()); break;
+        case 14: work->PadShortStrokes(arg(), arg()); break;
+        case 15: work->ScalePoints(rng.Pick(kFactors)); break;
+        case 16: work->ComputeWidthLevelsBy(arg()); break;
+        default: work->ApplyTransforms(); break;
+      }
+      ASSERT_GE(work->m_nPoints, 0);
+      ASSERT_LE(work->m_nPoints, kMaxCharPoints);
+    }
   }
 }
 

@@ -167,6 +167,27 @@ TEST_F(LevelShapingTest, TapersRampFromTheFloorAndNeverRaiseALevel) {
   }
 }
 
+// A floor below the byte's range (a damaged file) tapers down to the lowest level; the
+// ramp must not wrap round into high levels.
+TEST_F(LevelShapingTest, FloorsBelowTheByteRangeTaperToTheLowestLevel) {
+  struct Case {
+    int floor;
+    int first;   // the level at the stroke's start
+    int second;  // the level one point in
+  } cases[] = {{-129, -128, -128}, {-1000, -128, -128}, {INT32_MIN, -128, -128}, {-128, -128, -127}};
+  for (const Case& c : cases) {
+    MakeStrokes({40});
+    work->m_param[49] = c.floor;
+    work->m_param[14] = 3;
+    SetLevels(std::vector<int>(40, 20));
+    TaperLevels(*work, links.data(), levels.data());
+    const std::vector<int> got = Levels();
+    EXPECT_EQ(got[0], c.first) << c.floor;
+    EXPECT_EQ(got[1], c.second) << c.floor;
+    for (size_t i = 0; i < got.size(); ++i) ASSERT_LE(got[i], 20) << c.floor << " at " << i;
+  }
+}
+
 TEST_F(LevelShapingTest, ThinEndTapersOnlyTouchThinEnds) {
   MakeStrokes({20, 20});
   work->m_param[49] = 1;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 #include "core/line_sink.h"
@@ -111,6 +112,12 @@ TEST_F(OutlineTransformsTest, PointHelpers) {
   EXPECT_EQ(out[2], (CFPoint{2.5f, -3}));
   work->FillFloatPoints(out.data(), xs, ys, 0);
   EXPECT_EQ(out[2], (CFPoint{8, 8}));
+
+  // Factors no caller should pass: far points saturate, a NaN factor gives the origin.
+  work->ScalePoints(1e30f);
+  EXPECT_EQ(work->m_pPoints[0], (Point{INT32_MAX, INT32_MAX}));
+  work->ScalePoints(std::nanf(""));
+  EXPECT_EQ(work->m_pPoints[0], (Point{0, 0}));
 }
 
 }  // namespace

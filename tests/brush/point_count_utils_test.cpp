@@ -78,12 +78,26 @@ TEST_F(PointCountUtilsTest, EvenStepsAreRemovedUpToTheTarget) {
   EXPECT_EQ(work->ReduceToCount(3), 3);
   EXPECT_EQ(Xs(), (std::vector<int>{0, 4, 8}));
 
+  // A target below zero asks for as few points as the even steps allow.
+  for (int target : {0, -1, INT32_MIN}) {
+    work->ClearPoints();
+    AddLine(*work, {0, 0}, 1, 0, 9);
+    EXPECT_EQ(work->ReduceToCount(target), 2) << target;
+  }
+
   // A point before a stroke start stays.
   work->ClearPoints();
   AddLine(*work, {0, 0}, 1, 0, 3);
   AddLine(*work, {3, 0}, 1, 0, 3);
   EXPECT_EQ(work->RemoveEvenSteps(10, 1), 2);
   EXPECT_EQ(Xs(), (std::vector<int>{0, 2, 3, 5}));
+}
+
+TEST_F(PointCountUtilsTest, ResamplingTwiceWithAHugeStepKeepsTheStrokeEnds) {
+  AddLine(*work, {0, 0}, 3, 0, 10);
+  work->ResampleTwice(INT32_MAX, 0);
+  // The first pass, 2 px apart, ends the stroke at 26; the second keeps only its ends.
+  EXPECT_EQ(Xs(), (std::vector<int>{0, 26}));
 }
 
 TEST_F(PointCountUtilsTest, PullMovesLaterStrokesInTheirEntryDirection) {

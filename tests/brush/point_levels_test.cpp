@@ -73,6 +73,15 @@ TEST_F(PointLevelsTest, ExtremeValuesStayBetweenTheMinimumAndTheCap) {
   }
 }
 
+TEST_F(PointLevelsTest, SegmentsAcrossTheIntRangeHaveTheLargestLength) {
+  AddStroke(*work, {{INT32_MIN, INT32_MIN}, {INT32_MAX, INT32_MAX}, {INT32_MAX, INT32_MAX - 3}});
+  EXPECT_EQ(work->SegmentLengthSq(0), INT64_MAX);
+  EXPECT_EQ(work->SegmentLengthSq(1), 9);
+  drawn->m_param[2] = INT32_MAX;
+  drawn->FlagLinkSegments(*work);
+  EXPECT_EQ(drawn->m_pLinks[0], 1);
+}
+
 TEST_F(PointLevelsTest, LinkRunsCountOnlyWhenTheyReachAStrokeStart) {
   struct Case {
     const char* what;

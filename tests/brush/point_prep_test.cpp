@@ -6,6 +6,7 @@
 #include <cmath>
 #include <vector>
 
+#include "brush/flow_step.h"
 #include "brush/outline_state.h"
 #include "core/stroke_work.h"
 #include "support/brush_fixture.h"
@@ -56,6 +57,44 @@ TEST_F(PointPrepTest, GapFillingAddsTemporaryPointsAlongEachJump) {
   }
 }
 
+// A jump across the whole int range (a damaged file) gets its gap points on the line
+// between its ends.
+TEST_F(PointPrepTest, GapPointsAlongAJumpAcrossTheIntRange) {
+  constexpr int kStep = 1 << 30;
+  struct Case {
+    Point end, start;
+    std::vector<Point> gap;
+  };
+  const Case cases[] = {
+      {{INT32_MIN, 0}, {INT32_MAX, 0}, {{-kStep, 0}, {0, 0}, {kStep, 0}}},
+      {{INT32_MIN, 7}, {INT32_MIN, INT32_MAX}, {{INT32_MIN, 7 + kStep}}},
+  };
+  for (const Case& c : cases) {
+    work->ClearPoints();
+    AddStroke(*work, {c.end});
+    AddStroke(*work, {c.start});
+    for (int i = 0; i < 2; ++i) {
+      gResampleX[size_t(i)] = float(work->m_pPoints[i].x);
+      gResampleY[size_t(i)] = float(work->m_pPoints[i].y);
+    }
+    work->FillLinkGaps(kStep, 1000, 0);
+    std::vector<Point> expected{c.end};
+    expected.insert(expected.end(), c.gap.begin(), c.gap.end());
+    expected.push_back(c.start);
+    EXPECT_EQ(PointsOf(*work), expected);
+  }
+  // Corner to corner: every gap point on the diagonal, in order.
+  work->ClearPoints();
+  AddStroke(*work, {{INT32_MIN, INT32_MIN}});
+  AddStroke(*work, {{INT32_MAX, INT32_MAX}});
+  work->FillLinkGaps(kStep, 1000, 0);
+  ASSERT_EQ(work->m_nPoints, 7);
+  for (int i = 1; i < 7; ++i) {
+    EXPECT_EQ(work->m_pPoints[i].x, work->m_pPoints[i].y) << i;
+    EXPECT_GT(work->m_pPoints[i].x, work->m_pPoints[i - 1].x) << i;
+  }
+}
+
 TEST_F(PointPrepTest, GapPointsKeepTheExactPositionsInStep) {
   TwoStrokes();
   gResampleX[1] = 5.4f;
@@ -90,6 +129,38 @@ TEST_F(PointPrepTest, FlowStepPullsAWobbleTowardTheCurveThroughTheKeyPoints) {
     }
     EXPECT_NEAR(low, c.low, 0.01) << c.value;
     EXPECT_NEAR(high, c.high, 0.01) << c.value;
+  }
+}
+
+// Records the pixels the flow step plots.
+class PixelRecorder : public FlowCanvas {
+ public:
+  void SetPixel(int x, int y, tmb::Colour) override { pixels.push_back({x, y}); }
+  void DrawPointMarks(const CStrokePath&) override {}
+  std::vector<Point> pixels;
+};
+
+// A curve beyond the int range (points from a damaged file, far out) is plotted at its
+// edge; NaN points are plotted at 0 and never matched.
+TEST_F(PointPrepTest, FlowCurvePixelsStayInTheIntRange) {
+  struct Case {
+    float x;
+    int pixel;
+  } cases[] = {{3e9f, INT32_MAX}, {-3e9f, INT32_MIN}, {std::nanf(""), 0}};
+  for (const Case& c : cases) {
+    CStrokePath keys(8);
+    for (int i = 0; i < 3; ++i) {
+      keys.AppendPoint(0, 0, i == 0 ? 1 : 0);
+      keys.m_pPoints[i] = CFPoint(c.x, float(10 * i));
+      keys.m_pAttrs[i] = CStrokePath::kAttrSkip;
+    }
+    CStrokePath source(8);
+    for (int i = 0; i < 3; ++i) source.AppendPoint(0, 10 * i, i == 0 ? 1 : 0);
+    const int table[] = {0, 1, 2};
+    PixelRecorder canvas;
+    FlowRedraw(keys, &canvas, 0, 0, source, 50, table);
+    ASSERT_FALSE(canvas.pixels.empty());
+    for (const Point& p : canvas.pixels) ASSERT_EQ(p.x, c.pixel) << c.x;
   }
 }
 

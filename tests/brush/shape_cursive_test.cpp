@@ -103,6 +103,17 @@ TEST_F(ShapeCursiveTest, PullMovesEachLaterStrokeOnMostAtItsPosition) {
 namespace {
 
 // A damaged file can hold any cursive degree; a huge one must finish like the largest sane one.
+// Neighbours across the whole int range are far apart however large the join distance:
+// the middle point stays.
+TEST_F(ShapeCursiveTest, PointsAcrossTheIntRangeAreNeverNear) {
+  const std::vector<Point> points{{INT32_MIN, INT32_MIN}, {0, 0}, {INT32_MAX, INT32_MAX}};
+  for (int type : {0, 2, 3, 4}) {
+    Make(points, {1, 0, 0});
+    Shape(1, type, INT32_MAX, 100);
+    EXPECT_EQ(PointsOf(*work), points) << type;
+  }
+}
+
 TEST_F(ShapeCursiveTest, HugeDegreesFinish) {
   std::vector<Point> results[2];
   const int degrees[] = {1000, 2147483647};

@@ -66,6 +66,32 @@ TEST(CellGrid, DrawsColumnAndRowLinesShiftedByTheCanvasOrigin) {
   gDrawState.Reset();
 }
 
+// An origin from a damaged file at the edge of the int range: the lines and rectangles
+// that would lie beyond it are drawn at its edge, the others where they belong.
+TEST(CellGrid, OriginsAtTheEdgeOfTheIntRangeStayInRange) {
+  gDrawState.m_ptCanvasOrigin = {-32, -32};
+  CCellGrid grid;
+  grid.SetLayout(200, 100, 100, 100, INT32_MIN, INT32_MIN, 1);
+  LineRecorder dc;
+  grid.DrawLines(dc);
+  ASSERT_EQ(dc.lines.size(), 5u);
+  EXPECT_EQ(dc.lines[0].from, (tmb::Point{INT32_MIN, INT32_MIN}));
+  EXPECT_EQ(dc.lines[1].from, (tmb::Point{INT32_MIN + 68, INT32_MIN}));
+  EXPECT_EQ(dc.lines[4].from, (tmb::Point{INT32_MIN, INT32_MIN + 68}));
+
+  gDrawState.m_ptCanvasOrigin = {32, 32};
+  grid.SetLayout(200, 100, 100, 100, INT32_MAX, INT32_MAX, 1);
+  dc.lines.clear();
+  grid.DrawLines(dc);
+  for (const LineRecorder::Line& line : dc.lines) {
+    EXPECT_EQ(line.from.y, INT32_MAX);
+    EXPECT_EQ(line.to.x, INT32_MAX);
+  }
+  EXPECT_EQ(grid.CellRect(0).right, INT32_MAX);
+  EXPECT_EQ(grid.CellRect(0).bottom, INT32_MAX);
+  gDrawState.Reset();
+}
+
 TEST(CellGrid, ZeroOrNegativeSizesLayOutAnEmptyGrid) {
   struct Case {
     int canvasWidth, canvasHeight, cellWidth, cellHeight;

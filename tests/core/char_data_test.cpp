@@ -295,6 +295,28 @@ TEST_F(CharDataTest, CornerRestartsTheLevels) {
   EXPECT_EQ(rec->m_pWidthLevel[39], 4);
 }
 
+// Points from a damaged file may lie anywhere in the int range: distances, step lengths
+// and corner angles are measured without overflow.
+TEST_F(CharDataTest, PointsAtTheEdgesOfTheIntRangeAreMeasuredWithoutOverflow) {
+  AddStroke(*rec, {{INT32_MIN, INT32_MIN}, {INT32_MAX, INT32_MAX}, {INT32_MIN, 0}});
+  struct Case {
+    tmb::Point at;
+    int nearest;
+  } cases[] = {{{INT32_MIN, INT32_MIN}, 0}, {{INT32_MAX, INT32_MAX}, 1}, {{INT32_MIN + 5, 3}, 2}, {{0, 0}, -1}};
+  for (const Case& c : cases) EXPECT_EQ(rec->FindNearestPoint(c.at.x, c.at.y), c.nearest) << c.at.x << ", " << c.at.y;
+
+  // A stroke that runs the width of the range and turns straight back: the far end is no
+  // corner (the turn back is 180 degrees), so the point after it is measured.
+  rec->ClearPoints();
+  rec->m_param[114] = 1;
+  AddStroke(*rec, {{INT32_MIN, 0}, {INT32_MAX, 0}, {INT32_MAX, 5}, {0, 0}});
+  rec->ComputeWidthLevels();
+  EXPECT_EQ(rec->m_pSegLength[0], INT32_MAX);
+  EXPECT_EQ(rec->m_pSegLength[1], 5);
+  EXPECT_EQ(rec->m_pSegLength[2], INT32_MAX);
+  EXPECT_EQ(rec->m_pWidthLevel[2], 4);
+}
+
 TEST_F(CharDataTest, WidthLevelsOffLeavesZeros) {
   rec->m_param[114] = 0;
   AddStroke(*rec, Line(0, 0, 4, 0, 30));

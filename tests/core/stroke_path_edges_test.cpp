@@ -18,6 +18,8 @@ TEST(StrokePathEdges, CornerMeasureIsTheAbsoluteTurn) {
   EXPECT_FLOAT_EQ(CStrokePath::CornerMeasure({0, 0}, {2, 0}, {2, 2}, 2), float(M_PI / 2));
   EXPECT_EQ(CStrokePath::CornerMeasure({0, 0}, {3, 0}, {3, 2}, 2), 0.0f);   // a side too long
   EXPECT_EQ(CStrokePath::CornerMeasure({0, 0}, {2, 0}, {0, 0}, 2), 0.0f);   // chord too short
+  EXPECT_EQ(CStrokePath::CornerMeasure({0, 0}, {std::nanf(""), 0}, {1, 1}, 2), 0.0f);  // no length
+  EXPECT_EQ(CStrokePath::CornerMeasure({0, 0}, {3e9f, 0}, {3e9f, 1}, 2), 0.0f);
 }
 
 TEST(StrokePathEdges, EdgeVectorsRunRoundTheStrokeAndMaskSkippedPoints) {

@@ -86,6 +86,12 @@ TEST(StrokePathEdit, RemoveShortStrokesByLengthAndByPointCount) {
   EXPECT_EQ(PointsOf(byLength), (Points{{20, 0, 1}, {23, 0, 0}, {25, 0, 0}, {30, 0, 1}, {33, 0, 0}}));
   EXPECT_EQ(byLength.RemoveShortStrokes(0), 0);
 
+  // A stroke longer than the int range is long.
+  CStrokePath far(4);
+  Fill(far, {{-3e9f, 0, 1}, {3e9f, 0, 0}});
+  EXPECT_EQ(far.RemoveShortStrokes(INT32_MAX), 0);
+  EXPECT_EQ(far.GetCount(), 2);
+
   EXPECT_EQ(path.RemoveStrokesByPointCount(1), 3);
   EXPECT_EQ(PointsOf(path), (Points{{20, 0, 1}, {23, 0, 0}, {25, 0, 0}}));
 }

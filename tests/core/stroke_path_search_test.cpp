@@ -52,6 +52,14 @@ TEST(Nearest, IntegerSearchesCompareRoundedPoints) {
   EXPECT_EQ(dist, 0.0f);
 }
 
+TEST(Nearest, IntegerSearchesAcrossTheIntRange) {
+  CStrokePath path(8);
+  Fill(path, {{-2147483648.0f, -2147483648.0f, 1}, {2147483520.0f, 2147483520.0f, 0}});
+  EXPECT_EQ(path.FindNearestPoint(INT32_MAX, INT32_MAX), 1);
+  EXPECT_EQ(path.FindNearestPoint(INT32_MIN, INT32_MIN), 0);
+  EXPECT_EQ(path.FindNearestPoint(0, 0), -1);  // both beyond the start distance
+}
+
 TEST(Nearest, LitePathNearestWithAndWithoutADistance) {
   CStrokePathLite lite(4);
   lite.m_pPoints[0] = {0, 0};
