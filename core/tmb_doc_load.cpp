@@ -121,13 +121,14 @@ int CTmbDoc::LoadFile(const std::string& path, int settingsOnly) {
       w.doc->AfterLoad(w.doc->m_char);
     }
   }
+  // The path first, so that the refreshed windows name the new file.
+  if (any && mode == kReadAll && !isDefault) gDrawState.m_szCharFilePath = path;
   for (LoadTarget& w : windows) {
     if (!w.loaded) continue;
     w.doc->m_char.m_nLoadState = 2;
     if (mode == kReadAll) w.doc->m_bHasPath = 1;
     DocWindows().RefreshAfterLoad(w.kind);
   }
-  if (any && mode == kReadAll && !isDefault) gDrawState.m_szCharFilePath = path;
   if (gStartLoading) {
     for (int i = 0; i < kLoadWindows; ++i) {
       if (windows[i].doc) gCharSlots[kStartSlot + i].CopyFrom(windows[i].doc->m_char);
