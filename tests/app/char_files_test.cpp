@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/app_fixture.h"
+#include "app/dummy_doc.h"
 #include "app/kind_lookup.h"
 #include "app/tmb_document.h"
 #include "core/file_select.h"
@@ -108,6 +109,28 @@ TEST_F(CharFiles, SaveAsThenOneTouchConversionTakesOnlySettings) {
   EXPECT_EQ(Record(kKindDrawA).m_pPoints[0].x, 50);
   EXPECT_EQ(Record(kKindDrawA).m_param[3], 21);
   EXPECT_EQ(gDrawState.m_szCharFilePath, saved.string());
+}
+
+}  // namespace
+}  // namespace tmb::test
+
+namespace tmb::test {
+namespace {
+
+TEST_F(CharFiles, PictureWindowsHaveADocumentThatHoldsNothing) {
+  theApp.OpenImageEditor();
+  ASSERT_EQ(theApp.OpenWindowOfKind(kKindPreview), 1);
+  for (int kind : {kKindImageEditor, kKindZoom, kKindPreview}) {
+    auto* doc = qobject_cast<CDummyDoc*>(GetDocumentOfKind(kind));
+    ASSERT_TRUE(doc) << kind;
+    EXPECT_TRUE(doc->OnNewDocument());
+    EXPECT_FALSE(doc->IsModified()) << kind;
+    doc->SaveImageAs();  // no image view to save: nothing happens
+    EXPECT_FALSE(doc->IsModified()) << kind;
+    EXPECT_EQ(qobject_cast<CharDocument*>(GetDocumentOfKind(kind)), nullptr);
+  }
+  EXPECT_EQ(frame()->AskSaveChanges(1, 1), 0);
+  EXPECT_TRUE(messages.ids.empty());
 }
 
 }  // namespace
