@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "core/cell_grid.h"
 #include "core/edit_regions.h"
 #include "core/param_block.h"
 #include "core/text_settings.h"
@@ -21,6 +22,9 @@
 #include "platform/gdi/geometry.h"
 
 class CCharDataFull;
+class FlowCanvas;
+class LineSink;
+struct COutlineDocument;
 class CStdSettingDlg;
 class CStrokePath;
 class CStrokeWork;
@@ -142,6 +146,70 @@ class CCharData {
   // frame count and the value the working path takes from the record.
   void CopySettingsToWork(CStrokeWork& work) const;
 
+  // ---- the brush-outline engine (brush/): this record is the working record and source
+  // the drawn record, unless a line says otherwise.
+  //
+  // Rebuilds the working points from source when they or a parameter they depend on
+  // changed, then the brush levels, links, contrast, smoothing, tapers and transforms.
+  // The levels and links go to source's buffers. doc gives the document's float buffer
+  // (the engine's own is used without one). Returns 1.
+  int BuildOutline(CCharDataFull& source, COutlineDocument* doc = nullptr);
+  // On the drawn record: the brush level of a segment (dx, dy) with the point's step
+  // length (second) and pressure; which picks the minimum (1: parameter 49, else 39).
+  int ComputePointLevel(int dx, int dy, int penMode, int second, int pressure, int which) const;
+  // On the drawn record: its link buffer from the segments of work (1 where a segment is
+  // at least parameter 2 long).
+  void FlagLinkSegments(const CCharData& work);
+  // Spreads the levels of each section away from the section's middle level by factor.
+  void ScaleLevelContrast(const uint8_t* links, int8_t* levels, float factor, int perStroke) const;
+  // Lays out the cell grid and moves, scales, tilts, rotates and contracts the points.
+  void ApplyTransforms();
+  // The bounding rectangle of all points, or of points [from, to); returns its centre.
+  tmb::Point GetBoundRect(tmb::Rect& rect) const;
+  tmb::Point GetRangeBoundRect(tmb::Rect& rect, int from, int to) const;
+  // Squared length of the segment from point i to point i + 1 (0 at the last point).
+  int64_t SegmentLengthSq(int i) const;
+  // Removes every point whose flag is 255.
+  void DropFlaggedPoints();
+  // One float point per point: (xs[i], ys[i]) when useArrays is set, else the point.
+  void FillFloatPoints(CFPoint* out, const float* xs, const float* ys, int useArrays) const;
+  // Every point times factor, rounded halves away from zero.
+  void ScalePoints(float factor);
+
+  // Point preparation: the points of source rebuilt by the filters the parameters ask for.
+  void PreparePoints(const CCharData& source, bool allowBuild);
+  // Per-stroke building: lead-ins, lead-outs, thinning or doubling, short-stroke padding.
+  void BuildStrokePoints(const CCharData& source);
+  void PadShortStrokes(int limit, int divisor);
+  // Even-step resampling of every stroke, integer and float forms.
+  void ResampleStrokes(int step);
+  void ResampleStrokesFloat(int step, int mode);
+  // Temporary points (flag 255) along the jumps between strokes.
+  void FillLinkGaps(int step, int repeat, int mode);
+  // Straightens the wobbly monotone runs of the strokes.
+  void StraightenRuns(int strength, int minPoints, int minSide);
+  // Pulls the float points toward a smoother, more cursive line and rounds them back.
+  void ShapeCursive(CFPoint* floatPoints, const ParamBlock& params);
+  // Pulls the points of path (a copy of this record's) toward a curve through its key
+  // points by value percent; with a canvas the curve and the point marks are shown.
+  void FlowStep(CStrokeWork& path, int value, int joinDistance, FlowCanvas* canvas = nullptr);
+
+  // Point-count utilities.
+  void RepeatPoints(int total);
+  int DoubleStrokeEnds(int limit);
+  int ThinByStep(float step);
+  int RemoveEvenSteps(int n, int mode);
+  int ReduceToCount(int target);
+  void InsertEvenly(float factor);
+  void ResampleTwice(int step, int mode);
+  void PullStrokesInt(int limit, int percent);
+  void RepeatStrokeHeads(int unused);
+  void CutStrokeEnds(int divisor, int unused);
+
+  // Lays out the cell grid for a canvas of width x height from parameters 32 to 35 and,
+  // when dc is given, draws the guide lines into it.
+  void DrawGuideLines(int width, int height, LineSink* dc);
+
   // ---- fields
   std::unique_ptr<tmb::Point[]> m_pPoints;   // kMaxCharPoints, in writing order
   std::unique_ptr<uint8_t[]> m_pFlags;       // 1 starts a stroke (254: dropped by the reader)
@@ -161,6 +229,7 @@ class CCharData {
   int32_t m_bRedraw2 = 0;
   CRegionBlock m_regions;
   int32_t m_bActive = 0;      // 1 after construction of a full record and a reset
+  CCellGrid m_cellGrid;       // the character cells of the guide lines
 
  private:
   void MovePoint(int to, int from);

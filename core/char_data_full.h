@@ -113,4 +113,9 @@ class CCharDataFull : public CCharData {
   // width of each new point, the brush engine its levels, capped at m_nMaxLevel.
   std::unique_ptr<int8_t[]> m_pLevels;
   int32_t m_nMaxLevel = 31;
+  // 1 where the segment from working point i to i + 1 is a link (a jump between strokes),
+  // written by the brush engine.
+  std::unique_ptr<uint8_t[]> m_pLinks;
+  // Set to 1 when the brush engine took the working record from the conversion.
+  int32_t m_bConverted = 0;
 };
