@@ -62,7 +62,7 @@ class DamagedBlock : public CharFileTest {
 
   // The record still holds what it held before the read.
   void ExpectUntouched() {
-    EXPECT_EQ(PointsOf(record_), (std::vector<WdfPoint>{{50, 60, 1, 30}, {70, 80, 0, 40}}));
+    EXPECT_EQ(RecordPoints(record_), (std::vector<WdfPoint>{{50, 60, 1, 30}, {70, 80, 0, 40}}));
     EXPECT_EQ(record_.m_param[1], 123);
     EXPECT_EQ(record_.m_text[kTextTextMode], "keep");
     EXPECT_EQ(record_.m_valueTable[0], 55);

@@ -67,7 +67,7 @@ TEST_F(OldLayouts, Before200StrokeStartsComeFromTheIndexListOnAPaperOf1000By1500
   d_ = gCharSlots[0].m_param;
   auto r = Load(b, 1);
   // Anchored at the top right of a 1,000-pixel paper read on a 500-pixel one.
-  EXPECT_EQ(PointsOf(*r), (std::vector<WdfPoint>{{100, 100, 1, -1}, {150, 120, 0, -1}, {200, 300, 1, -1},
+  EXPECT_EQ(RecordPoints(*r), (std::vector<WdfPoint>{{100, 100, 1, -1}, {150, 120, 0, -1}, {200, 300, 1, -1},
                                                  {300, 310, 0, -1}}));
   // 0..6 read 11 12 13 14 15, 5 cleared: 11 12 13 14 15 0 d6; R2 < 8 moves 1..5 up:
   // 11 0 12 13 14 15 0; R2 < 10 rotates 2..6 down: 11 0 13 14 15 0 12.
@@ -94,7 +94,7 @@ TEST_F(OldLayouts, TheEarliestMagicSwapsAndRotatesTheFirstParameters) {
   // 11 0 14 13 12 15 0, and the rotation 11 0 13 12 15 0 14. Before 1.10 17..20 are 1.
   ExpectParams(*r, {{0, 11}, {1, 0}, {2, 13}, {3, 12}, {4, 15}, {5, 0}, {6, 14}, {17, 16}, {18, 16}, {19, 1},
                     {20, 1}, {30, 0}, {37, 400}});
-  EXPECT_EQ(PointsOf(*r), (std::vector<WdfPoint>{{10, 10, 1, -1}, {20, 20, 0, -1}}));
+  EXPECT_EQ(RecordPoints(*r), (std::vector<WdfPoint>{{10, 10, 1, -1}, {20, 20, 0, -1}}));
 }
 
 TEST_F(OldLayouts, Versions200To299ReadTheShapeRecordAndPressures) {
@@ -109,7 +109,7 @@ TEST_F(OldLayouts, Versions200To299ReadTheShapeRecordAndPressures) {
   b.paper = {700, 750};
   b.points = {{300, 40, 1, 50}, {320, 60, 0, -1}, {400, 90, 1, 70}};
   auto r = Load(b, 1);
-  EXPECT_EQ(PointsOf(*r), (std::vector<WdfPoint>{{100, 40, 1, 50}, {120, 60, 0, -1}, {200, 90, 1, 70}}));
+  EXPECT_EQ(RecordPoints(*r), (std::vector<WdfPoint>{{100, 40, 1, 50}, {120, 60, 0, -1}, {200, 90, 1, 70}}));
   // 0..6: 21 22 23 24 25 d5 d6 -> 21 0 22 23 24 25 d5 -> 21 0 23 24 25 d5 22.
   Expect e = FullChain();
   e.insert({{0, 21}, {1, 0}, {2, 23}, {3, 24}, {4, 25}, {5, d_[5]}, {6, 22}, {8, d_[9]}});

@@ -22,7 +22,7 @@ class Placement : public CharFileTest {
     b.valueTable = {0};
     CCharDataFull r;
     EXPECT_EQ(ReadFile(r, WriteBytes("placed.wdf", BuildWdfBlock(b)), 0, anchor), 1);
-    return PointsOf(r);
+    return RecordPoints(r);
   }
 };
 

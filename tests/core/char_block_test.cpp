@@ -111,7 +111,7 @@ TEST_F(CharBlock, WriteThenReadKeepsEverythingAFileHolds) {
   CCharDataFull back;
   SetPoints(back, {{1, 1, 1, -1}});
   ASSERT_EQ(ReadFile(back, path), 1);
-  EXPECT_EQ(PointsOf(back), PointsOf(r));
+  EXPECT_EQ(RecordPoints(back), RecordPoints(r));
   EXPECT_EQ(back.m_param, r.m_param);
   for (int i : {0, 1, 2, 5}) EXPECT_EQ(back.m_text[i], r.m_text[i]) << i;
   EXPECT_EQ(back.m_effect.m_script, r.m_effect.m_script);

@@ -128,15 +128,15 @@ TEST_F(CharDocument, TheFileChoiceModesGiveThePartsToTheirWindows) {
       Reset();
       gFileSelect.m_nMode = c.mode;
       EXPECT_EQ(A().LoadFile(path.string(), 0), c.refreshed.empty() ? 0 : 1);
-      EXPECT_EQ(PointsOf(A().m_char), c.a);
-      EXPECT_EQ(PointsOf(B().m_char), c.b);
+      EXPECT_EQ(RecordPoints(A().m_char), c.a);
+      EXPECT_EQ(RecordPoints(B().m_char), c.b);
       EXPECT_EQ(A().m_bUndoValid, c.undoA ? 1 : 0);
       EXPECT_EQ(B().m_bUndoValid, c.undoB ? 1 : 0);
       if (c.undoA) {
-        EXPECT_EQ(PointsOf(A().m_base[kBaseUndo]), kA);
+        EXPECT_EQ(RecordPoints(A().m_base[kBaseUndo]), kA);
       }
       if (c.undoB) {
-        EXPECT_EQ(PointsOf(B().m_base[kBaseUndo]), kB);
+        EXPECT_EQ(RecordPoints(B().m_base[kBaseUndo]), kB);
       }
       EXPECT_EQ(windows->refreshed, c.refreshed);
       for (int kind : c.refreshed) {
@@ -152,8 +152,8 @@ TEST_F(CharDocument, APartThatFailsKeepsItsWindowAndAFailedFirstPartSkipsTheSeco
   const fs::path single = WriteBytes("one.wdf", BuildWdfBlock(Block(kPart1, 1)));
   Reset();
   EXPECT_EQ(A().LoadFile(single.string(), 0), 1);
-  EXPECT_EQ(PointsOf(A().m_char), kPart1);
-  EXPECT_EQ(PointsOf(B().m_char), kB);
+  EXPECT_EQ(RecordPoints(A().m_char), kPart1);
+  EXPECT_EQ(RecordPoints(B().m_char), kB);
   EXPECT_EQ(windows->refreshed, std::vector<int>{0});
   EXPECT_TRUE(messages.ids.empty());
   // A damaged first part: neither window changes.
@@ -162,8 +162,8 @@ TEST_F(CharDocument, APartThatFailsKeepsItsWindowAndAFailedFirstPartSkipsTheSeco
   bytes[33] = 0xFF;
   Reset();
   EXPECT_EQ(A().LoadFile(WriteBytes("bad.wdf", bytes).string(), 0), 0);
-  EXPECT_EQ(PointsOf(A().m_char), kA);
-  EXPECT_EQ(PointsOf(B().m_char), kB);
+  EXPECT_EQ(RecordPoints(A().m_char), kA);
+  EXPECT_EQ(RecordPoints(B().m_char), kB);
   EXPECT_EQ(messages.ids, std::vector<int>{61521});
 }
 
@@ -199,7 +199,7 @@ TEST_F(CharDocument, ThePathChangesOnlyWithASuccessfulLoad) {
   ASSERT_EQ(A().SaveToCurrentPath(), 1);
   EXPECT_EQ(FileBytes(other), foreign);
   ASSERT_EQ(A().LoadFile(good.string(), 0), 1);
-  EXPECT_EQ(PointsOf(A().m_char), (Points{{7, 7, 1, -1}}));
+  EXPECT_EQ(RecordPoints(A().m_char), (Points{{7, 7, 1, -1}}));
 }
 
 TEST_F(CharDocument, SaveWritesEveryWindowAndReadsBack) {
@@ -222,8 +222,8 @@ TEST_F(CharDocument, SaveWritesEveryWindowAndReadsBack) {
 
   Reset();
   ASSERT_EQ(A().LoadFile(path.string(), 0), 1);
-  EXPECT_EQ(PointsOf(A().m_char), kPart1);
-  EXPECT_EQ(PointsOf(B().m_char), kPart2);
+  EXPECT_EQ(RecordPoints(A().m_char), kPart1);
+  EXPECT_EQ(RecordPoints(B().m_char), kPart2);
   // A cancelled save dialog changes nothing.
   EXPECT_EQ(A().SaveAs(), 0);
   EXPECT_EQ(gDrawState.m_szCharFilePath, path.string());
@@ -313,7 +313,7 @@ TEST_F(CharDocument, TheDefaultFileAndTheStartFileLoadSettingsOnlyAndQuietly) {
   WriteFileBytes(dir / kDefaultCharFile, BuildWdfBlock(b));
   Reset();
   EXPECT_EQ(A().LoadFile(kDefaultCharFile, 0), 1);
-  EXPECT_EQ(PointsOf(A().m_char), kA);
+  EXPECT_EQ(RecordPoints(A().m_char), kA);
   EXPECT_EQ(A().m_char.m_param[3], 71);
   EXPECT_TRUE(gDrawState.m_szCharFilePath.empty());
   EXPECT_EQ(A().m_bHasPath, 0);
@@ -325,10 +325,10 @@ TEST_F(CharDocument, TheDefaultFileAndTheStartFileLoadSettingsOnlyAndQuietly) {
   gStartLoading = 1;
   Reset();
   EXPECT_EQ(A().LoadFile(NewFile().string(), 0), 1);
-  EXPECT_EQ(PointsOf(A().m_char), kA);
+  EXPECT_EQ(RecordPoints(A().m_char), kA);
   EXPECT_TRUE(gDrawState.m_szCharFilePath.empty());
   EXPECT_EQ(gCharSlots[4].m_param[3], A().m_char.m_param[3]);
-  EXPECT_EQ(PointsOf(gCharSlots[5]), kB);
+  EXPECT_EQ(RecordPoints(gCharSlots[5]), kB);
   EXPECT_EQ(A().LoadFile((dir / "gone.wdf").string(), 0), 0);
   EXPECT_TRUE(messages.ids.empty());
 }
@@ -351,7 +351,7 @@ TEST_F(CharDocument, OneTouchConversionTakesSettingsAndKeepsThePath) {
     chooser.Next(path.string());
     A().OnOneTouchConvert();
     EXPECT_EQ(A().m_bBusy, 0);
-    EXPECT_EQ(PointsOf(A().m_char), kA);
+    EXPECT_EQ(RecordPoints(A().m_char), kA);
     EXPECT_EQ(A().m_char.m_param[4], 66);
   }
   EXPECT_EQ(gDrawState.m_szCharFilePath, "/earlier.wdf");
@@ -367,8 +367,8 @@ TEST_F(CharDocument, ANewDocumentForgetsItsPathAndCopies) {
   A().TempSave();
   A().m_bHasPath = 1;
   A().m_work.m_nPoints = 5;
-  EXPECT_EQ(PointsOf(A().m_base[kBaseUndo]), kPart1);
-  EXPECT_EQ(PointsOf(A().m_base[kBaseTempSave]), kPart1);
+  EXPECT_EQ(RecordPoints(A().m_base[kBaseUndo]), kPart1);
+  EXPECT_EQ(RecordPoints(A().m_base[kBaseTempSave]), kPart1);
   EXPECT_EQ(A().OnNewDocument(), 1);
   EXPECT_EQ(A().m_char.m_nPoints, 0);
   EXPECT_EQ(A().m_bUndoValid + A().m_bTempSaved + A().m_bHasPath, 0);

@@ -54,7 +54,7 @@ void SetPoints(CCharData& record, const std::vector<WdfPoint>& points) {
   record.m_nPoints = static_cast<int>(points.size());
 }
 
-std::vector<WdfPoint> PointsOf(const CCharData& record) {
+std::vector<WdfPoint> RecordPoints(const CCharData& record) {
   std::vector<WdfPoint> out;
   for (int i = 0; i < record.m_nPoints; ++i) {
     out.push_back({record.m_pPoints[i].x, record.m_pPoints[i].y, record.m_pFlags[i], record.m_pPressure[i]});

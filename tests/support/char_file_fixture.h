@@ -33,7 +33,7 @@ class CharFileTest : public CharGlobalsTest {
 
 // A few points: (x, y, flag, pressure) into record.
 void SetPoints(CCharData& record, const std::vector<WdfPoint>& points);
-std::vector<WdfPoint> PointsOf(const CCharData& record);
+std::vector<WdfPoint> RecordPoints(const CCharData& record);
 
 // Small pictures by their signatures (not complete pictures: the file only carries bytes).
 std::vector<uint8_t> BmpBytes();
