@@ -84,7 +84,12 @@ int CTmbDoc::LoadFile(const std::string& path, int settingsOnly) {
   }
 
   // The probe tells new files (two blocks) from old ones; a wrong magic ends here, told
-  // once.
+  // once. An empty file holds no block at all: told as a foreign one.
+  if (file.Size() == 0) {
+    tmb::Beep();
+    tmb::ShowMessage(62051);
+    return 0;
+  }
   const int probe = ProbeCharBlock(file);
   if (probe < 0 || !file.Seek(0)) return 0;
   const bool twoParts = probe == 1;

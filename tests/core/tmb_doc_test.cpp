@@ -185,6 +185,7 @@ TEST_F(CharDocument, ThePathChangesOnlyWithASuccessfulLoad) {
   } cases[] = {
       {(dir / "missing.wdf").string(), 0, {62047}},
       {other.string(), 0, {62051}},  // told once, not again as an old file
+      {WriteBytes("empty.wdf", {}).string(), 0, {62051}},
       {NewFile().string(), 1, {}},
   };
   for (const Case& c : cases) {
