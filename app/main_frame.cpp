@@ -129,6 +129,12 @@ void CMainFrame::RegisterCommands() {
   OnCommand(tmb::kCmdFileOpen, [] {
     if (CharDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) doc->OpenFileDialog();
   });
+  OnCommand(tmb::kCmdFileOneTouch, [] {
+    if (CharDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) doc->OnOneTouchConvert();
+  });
+  OnCommand(tmb::kCmdEditTempSave, [] {
+    if (CharDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) doc->TempSave();
+  });
   OnCommand(tmb::kCmdFileSaveAs, [] {
     if (CharDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) doc->SaveAs();
   });
@@ -270,8 +276,8 @@ void CMainFrame::OnDropFiles(const QStringList& paths) {
     gDrawState.m_szPictureFilePath = path;
     EnsureImageEditor(1);
   } else if (extension == QLatin1String("wdf")) {
-    gDrawState.m_szCharFilePath = path;
-    if (CharDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) doc->LoadDroppedFile();
+    // The file becomes the current one only when it loads.
+    if (CharDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) doc->LoadDroppedFile(path);
   } else {
     tmb::Beep();
     return;

@@ -7,13 +7,14 @@
 #include "app/app_settings.h"
 #include "app/child_frames.h"
 #include "app/command_line.h"
+#include "app/dummy_doc.h"
 #include "app/frame_view.h"
 #include "app/kind_lookup.h"
 #include "app/main_frame.h"
 #include "app/pane_factories.h"
 #include "app/setting_dialogs.h"
-#include "app/stand_in_documents.h"
 #include "app/start_checks.h"
+#include "app/tmb_document.h"
 #include "app/window_boxes.h"
 #include "core/char_slots.h"
 #include "core/draw_state.h"
@@ -55,8 +56,12 @@ CTmbApp::CTmbApp() {
 CMainFrame* CTmbApp::mainFrame() const { return qobject_cast<CMainFrame*>(mainWindow()); }
 
 void CTmbApp::RegisterTemplates() {
-  auto charDoc = []() -> Document* { return new CStandInCharDoc; };
-  auto pictureDoc = []() -> Document* { return new CStandInPictureDoc; };
+  auto charDoc = []() -> Document* { return new CTmbDocument; };
+  auto pictureDoc = []() -> Document* {
+    auto* doc = new CDummyDoc;
+    doc->OnNewDocument();
+    return doc;
+  };
   auto frameView = [](Document* d) -> tmb::ui::ChildFrame* { return new CFrame_View(d); };
   auto frameBmp = [](Document* d) -> tmb::ui::ChildFrame* { return new CFrame_Bmp(d); };
   auto framePre = [](Document* d) -> tmb::ui::ChildFrame* { return new CFrame_Pre(d); };
@@ -128,6 +133,7 @@ bool CTmbApp::InitInstance() {
   }
   m_pSharedDoc = m_pKindDoc[0];
   SetCharWindowRecords(&m_records);
+  SetTmbDocWindows(&m_docWindows);
   s.m_charWindowKinds[0] = kKindDrawA;
   s.m_charWindowKinds[1] = kKindDrawB;
   s.m_windowOpen.fill(-1);
@@ -149,7 +155,6 @@ void CTmbApp::ApplyCommandLine() {
   if (line.hasD) s.m_szArgD = line.argD, s.m_bArgD = 1;
   if (line.hasF) s.m_szArgF = line.argF, s.m_bArgF = 1;
   for (const std::string& file : line.files) {
-    s.m_szCharFilePath = file;
     if (auto* doc = qobject_cast<CharDocument*>(m_pSharedDoc.data())) doc->LoadFile(file, 0);
   }
 }
@@ -157,9 +162,11 @@ void CTmbApp::ApplyCommandLine() {
 void CTmbApp::LoadStartFile() {
   CDrawState& s = gDrawState;
   if (s.m_nStartLoadMode != kStartNamedFile || s.m_strStartFile.empty()) return;
-  s.m_szCharFilePath = WithExtension(s.m_strStartFile, ".wdf");
+  // The start file gives its settings only: it never becomes the file of the characters.
   gStartLoading = 1;
-  if (auto* doc = qobject_cast<CharDocument*>(m_pSharedDoc.data())) doc->LoadFile(s.m_szCharFilePath, 0);
+  if (auto* doc = qobject_cast<CharDocument*>(m_pSharedDoc.data())) {
+    doc->LoadFile(WithExtension(s.m_strStartFile, ".wdf"), 0);
+  }
   gStartLoading = 0;
 }
 
@@ -224,6 +231,7 @@ CCharDataFull* CTmbApp::DocumentRecords::DrawnRecord(int kind) {
 
 void CTmbApp::Reset() {
   SetCharWindowRecords(nullptr);
+  SetTmbDocWindows(nullptr);
   delete mainWindow();
   SetMainWindow(nullptr);
   RemoveDocTemplates();

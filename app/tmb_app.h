@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "app/doc_window_links.h"
 #include "core/char_windows.h"
 #include "core/screen_metrics.h"
 #include "platform/ui/application.h"
@@ -59,6 +60,7 @@ class CTmbApp : public tmb::ui::Application {
   std::string m_strCommandLine;
   std::optional<ScreenMetrics> m_metrics;
   DocumentRecords m_records;
+  CDocWindowLinks m_docWindows;
 };
 
 extern CTmbApp theApp;

@@ -11,9 +11,21 @@
 
 #include "core/char_data.h"
 #include "core/log_font.h"
+#include "core/picture_bytes.h"
 #include "platform/gdi/geometry.h"
 
+namespace tmb {
+class BinaryFile;
+}
+
 // Roles of the entries of CCharDataFull::m_flags.
+// Modes of CCharDataFull::ReadBlock.
+enum BlockReadMode {
+  kReadAll = 0,       // points and settings
+  kReadSettings = 1,  // settings only: the record keeps its points
+  kReadProbe = 2,     // the header only: is the file of data version 3.00 or later?
+};
+
 enum CharFlagIndex {
   kFlagMorphState = 0,    // animation frame in progress: 0 none, 1, 2 or -2
   kFlagMorphReset = 1,    // read by the animation frame step
@@ -41,6 +53,26 @@ class CCharDataFull : public CCharData {
   // range pair, the active and load flags and the first text block.
   void ResetSettings();
 
+  // ---- the character data file: one block per character window
+  // Writes this record as block partIndex (1 for the first) at the file's position.
+  // Returns 1, or 0 when a write failed (the block is then incomplete). The modified flag
+  // is the caller's to clear, once the whole file is in place.
+  int WriteBlock(tmb::BinaryFile& file, int partIndex);
+  // Reads one block at the file's position into this record. mode (BlockReadMode) is in
+  // and out: the settings-file question may turn kReadAll into kReadSettings. A probe
+  // returns 0 for a file before data version 3.00 and 1 otherwise. A read returns the
+  // block's first-part flag (0 or 1), or -1 when the block is not read: a wrong magic, a
+  // refused newer version or settings question, or a damaged block (the user is told;
+  // the end of the file is silent). Nothing of the record changes unless the whole block
+  // was read.
+  int ReadBlock(tmb::BinaryFile& file, int& mode, int anchor, int partIndex);
+  // Writes the picture record of kind 3 (picture 1), 4 (picture 2) or -1 (absent) from
+  // m_picturePath. A picture that cannot be read, or is not BMP, JPEG or PNG by its bytes,
+  // is written as absent. 1, or 0 when a write failed.
+  int WritePicture(tmb::BinaryFile& file, int kind);
+  // The first (parameter 50) entries of m_valueTable. 1, or 0 when a write failed.
+  int WriteValueTable(tmb::BinaryFile& file);
+
   // 0: the brush outline is up to date; 1: points or settings changed and the outline
   // must be rebuilt; -1: a stroke began on an up-to-date outline. The brush engine
   // rebuilds while it is non-zero and then clears it.
@@ -59,7 +91,10 @@ class CCharDataFull : public CCharData {
   int32_t m_bModified = 0;        // set by pen input; cleared by reading and writing a file
   std::array<int32_t, kCharFlagCount> m_flags{0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 0};
   CGuideLines m_guide;
-  std::array<std::string, 2> m_picturePath;  // source paths of background pictures 1, 2
+  // Source paths (UTF-8) of background pictures 1 and 2, embedded by the writer.
+  std::array<std::string, 2> m_picturePath;
+  // The temporary files the reader wrote the embedded pictures of the last load to.
+  CTempPictures m_tempPictures;
   CLogFont m_textFont;
   // Slider maxima. Sized for every parameter so that no reader can index past it; the
   // defaults set entries 0 to 8.

@@ -17,6 +17,10 @@ constexpr StringEntry kStrings[] = {
     {61502, "Enter a number between %1 and %2."},
     {61510, "Not Exist Html Help File\n\n   File Path [ %1 ]"},
     {61511, "This value is longer than %1 bytes and was not used:\n%2"},
+    {61520, "This character is larger than the paper: the strokes that leave the paper were not "
+            "loaded."},
+    {61521, "The character data file is damaged: this character could not be read, and the "
+            "window keeps what it held."},
     {62043, "Memory Error"},
     {62044, "Error : Create Palette"},
     {62045, "The limit with capacity of drawing data"},
@@ -24,10 +28,13 @@ constexpr StringEntry kStrings[] = {
     {62048, "This is not a bitmap file "},
     {62049, "The new paper size or amount of data takes effect when the program is started again. "
             "Close the program now?"},
+    {62051, "This is not a tamberi data file"},
     {62054, "本书写数据已经发生改变，是否保存？"},
     {62055, "The editing picture was changed.  Save changes?"},
     {62063, "Error : Create Bitmap"},
+    {62064, "This is a new version file.  It may not be possible to display normally."},
     {62067, "Open"},
+    {62091, "Does it stop processing?"},
     {62093, "It doesn't correspond to the display resolution less than 768*1024"},
     {62094, "书写窗口A"},
     {62095, "书写窗口B"},

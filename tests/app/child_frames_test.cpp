@@ -3,7 +3,8 @@
 #include "app/app_fixture.h"
 #include "app/frame_view.h"
 #include "app/kind_lookup.h"
-#include "app/stand_in_documents.h"
+#include "app/tmb_document.h"
+#include "support/temp_dir.h"
 #include "app/view_classes.h"
 #include "platform/ui/document.h"
 
@@ -43,8 +44,11 @@ TEST_F(ChildFrames, ThePreviewStartsMinimisedAndTheEditorHasPictureAndZoom) {
 TEST_F(ChildFrames, ClosingAChangedDrawingWindowAsksFirst) {
   ASSERT_TRUE(Start());
   CFrame_View* b = FrameOfKind(kKindDrawB);
-  auto* doc = qobject_cast<CStandInCharDoc*>(b->document());
-  doc->SetModified();
+  auto* doc = qobject_cast<CTmbDocument*>(b->document());
+  ASSERT_TRUE(doc);
+  doc->DrawnRecord()->m_bModified = 1;  // as pen input marks it
+  TempDir dir;
+  const std::string saved = (dir / "b.wdf").string();
   struct Case {
     int answer;
     const char* chosenPath;  // null: the save dialog is cancelled
@@ -52,7 +56,7 @@ TEST_F(ChildFrames, ClosingAChangedDrawingWindowAsksFirst) {
   } cases[] = {
       {kAnswerCancel, nullptr, false},
       {kAnswerYes, nullptr, false},  // the save did not happen: keep the changes
-      {kAnswerYes, "/tmp/b.wdf", true},
+      {kAnswerYes, saved.c_str(), true},
   };
   for (const Case& c : cases) {
     messages.Answer(c.answer);

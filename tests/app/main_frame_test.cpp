@@ -5,20 +5,26 @@
 #include <QProgressBar>
 #include <QTest>
 #include <QToolBar>
-#include <fstream>
+#include <filesystem>
 
 #include "app/app_fixture.h"
 #include "app/kind_lookup.h"
-#include "app/stand_in_documents.h"
+#include "app/dummy_doc.h"
+#include "app/tmb_document.h"
 #include "resources/command_ids.h"
+#include "support/file_bytes.h"
 #include "support/temp_dir.h"
+#include "support/wdf_builder.h"
 
 namespace tmb::test {
 namespace {
 
 using MainFrameTest = AppTest;
 
-CStandInCharDoc* DocOf(int kind) { return qobject_cast<CStandInCharDoc*>(GetDocumentOfKind(kind)); }
+CTmbDocument* DocOf(int kind) { return qobject_cast<CTmbDocument*>(GetDocumentOfKind(kind)); }
+
+// Marks the drawn character of window kind as changed, as pen input does.
+void Change(int kind) { DocOf(kind)->DrawnRecord()->m_bModified = 1; }
 
 TEST_F(MainFrameTest, ClosingWithNothingChangedAsksNothing) {
   ASSERT_TRUE(Start());
@@ -34,9 +40,14 @@ TEST_F(MainFrameTest, ClosingWithNothingChangedAsksNothing) {
 TEST_F(MainFrameTest, SaveQuestionsFollowTheAnswers) {
   ASSERT_TRUE(Start());
   theApp.OpenImageEditor();
-  DocOf(kKindDrawB)->SetModified();
+  Change(kKindDrawB);
   GetDocumentOfKind(kKindImageEditor)->SetModified();
-  auto* picture = qobject_cast<CStandInPictureDoc*>(GetDocumentOfKind(kKindImageEditor));
+  auto* picture = qobject_cast<CDummyDoc*>(GetDocumentOfKind(kKindImageEditor));
+  ASSERT_TRUE(picture);
+  int pictureSaves = 0;
+  picture->SetImageSaver([&] { return ++pictureSaves > 0; });
+  TempDir dir;
+  const std::string saved = (dir / "saved.wdf").string();
   struct Case {
     std::vector<int> answers;
     int result;
@@ -51,13 +62,15 @@ TEST_F(MainFrameTest, SaveQuestionsFollowTheAnswers) {
   for (const Case& c : cases) {
     messages.ids.clear();
     for (int a : c.answers) messages.Answer(a);
-    int charBefore = DocOf(kKindDrawA)->saveCount();
-    chooser.Next("/tmp/saved.wdf");
+    const size_t charBefore = chooser.asked.size();
+    std::filesystem::remove(saved);
+    chooser.Next(saved);
     EXPECT_EQ(frame()->AskSaveChanges(1, 1), c.result);
     EXPECT_EQ(messages.ids, c.asked);
-    EXPECT_EQ(DocOf(kKindDrawA)->saveCount() - charBefore, c.charSaves);
-    EXPECT_EQ(picture->saveCount(), c.pictureSaves);
-    DocOf(kKindDrawB)->SetModified();
+    EXPECT_EQ(static_cast<int>(chooser.asked.size() - charBefore), c.charSaves);
+    EXPECT_EQ(std::filesystem::exists(saved), c.charSaves == 1);
+    EXPECT_EQ(pictureSaves, c.pictureSaves);
+    Change(kKindDrawB);
   }
   // Yes to the picture saves it, as a whole picture.
   messages.ids.clear();
@@ -65,13 +78,14 @@ TEST_F(MainFrameTest, SaveQuestionsFollowTheAnswers) {
   messages.Answer(kAnswerNo);
   messages.Answer(kAnswerYes);
   EXPECT_EQ(frame()->AskSaveChanges(1, 1), 1);
-  EXPECT_EQ(picture->saveCount(), 1);
+  EXPECT_EQ(pictureSaves, 1);
+  EXPECT_FALSE(picture->IsModified());
   EXPECT_EQ(gDrawState.m_nSaveRange, 0);
 }
 
 TEST_F(MainFrameTest, CancelKeepsTheWindowOpen) {
   ASSERT_TRUE(Start());
-  DocOf(kKindDrawA)->SetModified();
+  Change(kKindDrawA);
   messages.Answer(kAnswerCancel);
   QPointer<CMainFrame> main = frame();
   EXPECT_FALSE(main->close());
@@ -84,22 +98,37 @@ TEST_F(MainFrameTest, CancelKeepsTheWindowOpen) {
 
 TEST_F(MainFrameTest, DroppedCharacterFilesLoadAndOtherFilesBeep) {
   TempDir dir;
-  std::ofstream(dir / "B.WDF") << "data";
-  std::ofstream(dir / "a.wdf") << "data";
+  WdfBlock part1, part2;
+  part1.points = {{10, 20, 1, -1}};
+  part2.points = {{30, 40, 1, -1}, {31, 41, 0, -1}};
+  part2.firstPart = 0;
+  for (WdfBlock* b : {&part1, &part2}) {
+    b->params[50] = 1;
+    b->valueTable = {0};
+  }
+  WriteFileBytes(dir / "B.WDF", BuildWdfFile({part1, part2}));
+  WriteFileBytes(dir / "a.wdf", BuildWdfFile({part2, part1}));
   ASSERT_TRUE(Start());
   gDrawState.m_nCurDrawKind = 2;
   const QString upper = QString::fromStdString((dir / "B.WDF").string());
   const QString lower = QString::fromStdString((dir / "a.wdf").string());
   frame()->OnDropFiles({upper, lower});  // only the first is taken
-  EXPECT_EQ(DocOf(kKindDrawB)->loadedPath(), upper.toStdString());
-  EXPECT_TRUE(DocOf(kKindDrawA)->loadedPath().empty());
+  EXPECT_EQ(DocOf(kKindDrawA)->DrawnRecord()->m_nPoints, 1);
+  EXPECT_EQ(DocOf(kKindDrawB)->DrawnRecord()->m_nPoints, 2);
+  EXPECT_EQ(gDrawState.m_szCharFilePath, upper.toStdString());
   EXPECT_EQ(frame()->windowTitle(), QStringLiteral("Tamberi - B.WDF"));
   EXPECT_EQ(messages.beeps, 0);
 
   frame()->OnDropFiles({QString::fromStdString((dir / "notes.txt").string())});
   EXPECT_EQ(messages.beeps, 1);
   EXPECT_TRUE(messages.ids.empty());
-  EXPECT_EQ(DocOf(kKindDrawB)->loadedPath(), upper.toStdString());
+  EXPECT_EQ(gDrawState.m_szCharFilePath, upper.toStdString());
+  // A dropped file that is no character file is told, and the file of the characters stays.
+  WriteFileBytes(dir / "fake.wdf", {'n', 'o', 't', ' ', 'o', 'u', 'r', 's'});
+  frame()->OnDropFiles({QString::fromStdString((dir / "fake.wdf").string())});
+  EXPECT_EQ(messages.ids, std::vector<int>{62051});
+  EXPECT_EQ(gDrawState.m_szCharFilePath, upper.toStdString());
+  EXPECT_EQ(frame()->windowTitle(), QStringLiteral("Tamberi - B.WDF"));
 }
 
 TEST_F(MainFrameTest, ADroppedPictureOpensTheImageEditorAndNamesTheTitle) {
@@ -135,7 +164,8 @@ TEST_F(MainFrameTest, CommandsWithoutAHandlerAreDisabled) {
     EXPECT_EQ(action->isEnabled(), c.enabled) << c.id;
   }
   EXPECT_FALSE(frame()->ExecuteCommand(32781));
-  chooser.Next("/tmp/x.wdf");
+  TempDir dir;
+  chooser.Next((dir / "x.wdf").string());
   EXPECT_TRUE(frame()->ExecuteCommand(kCmdFileSaveAs));
   EXPECT_TRUE(frame()->QueryCommand(kCmdFileSave).enabled());
 }

@@ -1,16 +1,18 @@
 #include <QFile>
 #include <QSplitter>
-#include <fstream>
 
 #include "app/app_fixture.h"
 #include "app/frame_view.h"
 #include "app/kind_lookup.h"
-#include "app/stand_in_documents.h"
+#include "app/tmb_document.h"
 #include "app/view_classes.h"
+#include "core/char_slots.h"
 #include "core/char_windows.h"
 #include "core/work_canvas.h"
 #include "platform/ui/settings_profile.h"
+#include "support/file_bytes.h"
 #include "support/temp_dir.h"
+#include "support/wdf_builder.h"
 
 namespace tmb::test {
 namespace {
@@ -25,7 +27,19 @@ CFrame_View* FrameOfKind(int kind) {
   return nullptr;
 }
 
-void WriteFile(const std::filesystem::path& path) { std::ofstream(path) << "TAMBERI DATA FILE 2.2"; }
+// A character file of two parts: one point in part 1 and parameter 3 set to width.
+void WriteFile(const std::filesystem::path& path, int width = 40) {
+  WdfBlock part1, part2;
+  part1.points = {{120, 130, 1, -1}};
+  part2.firstPart = 0;
+  for (WdfBlock* b : {&part1, &part2}) {
+    b->params = {{50, 1}, {3, width}};
+    b->valueTable = {0};
+  }
+  WriteFileBytes(path, BuildWdfFile({part1, part2}));
+}
+
+CTmbDocument* SharedDoc() { return qobject_cast<CTmbDocument*>(theApp.m_pSharedDoc.data()); }
 
 TEST_F(StartUp, OpensWindowsAAndBAsThreePaneFramesWithADrawingViewActive) {
   ASSERT_TRUE(Start());
@@ -96,10 +110,11 @@ TEST_F(StartUp, KindLookupsPairViewsAndDocumentsOfOneWindow) {
 TEST_F(StartUp, TheDrawnRecordsOfTheWindowsAreThoseOfTheirDocuments) {
   ASSERT_TRUE(Start());
   for (int kind : {kKindDrawA, kKindDrawB}) {
-    auto* doc = qobject_cast<CStandInCharDoc*>(theApp.m_pKindDoc[kind].data());
-    EXPECT_EQ(DrawnRecordOfKind(kind), &doc->m_char) << kind;
+    auto* doc = qobject_cast<CTmbDocument*>(theApp.m_pKindDoc[kind].data());
+    ASSERT_TRUE(doc) << kind;
+    EXPECT_EQ(DrawnRecordOfKind(kind), &doc->engine().m_char) << kind;
     EXPECT_FALSE(doc->IsModified());
-    doc->m_char.m_bModified = 1;  // as pen input marks it
+    doc->engine().m_char.m_bModified = 1;  // as pen input marks it
     EXPECT_TRUE(doc->IsModified());
   }
   EXPECT_EQ(DrawnRecordOfKind(kKindPreview), nullptr);
@@ -185,9 +200,10 @@ TEST_F(StartUp, CommandLineFilesAndValues) {
   EXPECT_EQ(gDrawState.m_bArgT, 1);
   EXPECT_EQ(gDrawState.m_szArgD, "pics");
   EXPECT_EQ(gDrawState.m_bArgF, 0);
-  auto* doc = qobject_cast<CStandInCharDoc*>(theApp.m_pSharedDoc.data());
+  CTmbDocument* doc = SharedDoc();
   ASSERT_TRUE(doc);
-  EXPECT_EQ(doc->loadedPath(), present);
+  EXPECT_EQ(doc->DrawnRecord()->m_nPoints, 1);
+  EXPECT_EQ(gDrawState.m_szCharFilePath, present);
   EXPECT_TRUE(doc->HasPath());
   EXPECT_TRUE(messages.ids.empty());
 }
@@ -202,11 +218,18 @@ TEST_F(StartUp, AMissingCommandLineFileIsReportedAndStartUpGoesOn) {
 
 TEST_F(StartUp, TheStartFileLoadsQuietlyWithItsExtensionMadeWdf) {
   TempDir dir;
-  WriteFile(dir / "start.wdf");
+  WriteFile(dir / "start.wdf", 57);
   profile.WriteString("Data", "StartLoadFileName", (dir / "start.txt").string());
   ASSERT_TRUE(Start());
-  auto* doc = qobject_cast<CStandInCharDoc*>(theApp.m_pSharedDoc.data());
-  EXPECT_EQ(doc->loadedPath(), (dir / "start.wdf").string());
+  // Settings only: the start file gives its parameters, keeps no points, names no file,
+  // and becomes the start settings of slots 4 and 5.
+  CTmbDocument* doc = SharedDoc();
+  EXPECT_EQ(doc->DrawnRecord()->m_param[3], 57);
+  EXPECT_EQ(doc->DrawnRecord()->m_nPoints, 0);
+  EXPECT_FALSE(doc->HasPath());
+  EXPECT_TRUE(gDrawState.m_szCharFilePath.empty());
+  EXPECT_EQ(gCharSlots[4].m_param[3], 57);
+  EXPECT_EQ(gCharSlots[5].m_param[3], 57);
   EXPECT_EQ(gStartLoading, 0);
   theApp.Reset();
 
@@ -218,7 +241,7 @@ TEST_F(StartUp, TheStartFileLoadsQuietlyWithItsExtensionMadeWdf) {
   profile.WriteString("Data", "StartLoadFileName", "(Default2)");
   ASSERT_TRUE(Start());
   EXPECT_EQ(gDrawState.m_nStartLoadMode, kStartDefault2);
-  EXPECT_TRUE(qobject_cast<CStandInCharDoc*>(theApp.m_pSharedDoc.data())->loadedPath().empty());
+  EXPECT_NE(SharedDoc()->DrawnRecord()->m_param[3], 57);
 }
 
 TEST_F(StartUp, TheStartSettingsDialogIsShownOnlyWhenAskedFor) {

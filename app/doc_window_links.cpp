@@ -1,0 +1,37 @@
+#include "app/doc_window_links.h"
+
+#include "app/kind_lookup.h"
+#include "app/main_frame.h"
+#include "app/tmb_app.h"
+#include "app/tmb_document.h"
+
+namespace {
+
+CTmbDocument* FrameworkDocOf(CTmbDoc& doc) {
+  for (const QPointer<tmb::ui::Document>& d : theApp.m_pKindDoc) {
+    auto* wrapper = qobject_cast<CTmbDocument*>(d.data());
+    if (wrapper && &wrapper->engine() == &doc) return wrapper;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+CTmbDoc* CDocWindowLinks::DocumentOfKind(int kind) {
+  auto* doc = qobject_cast<CTmbDocument*>(GetCharDocumentOfKind(kind));
+  return doc ? &doc->engine() : nullptr;
+}
+
+void CDocWindowLinks::RefreshAfterLoad(int kind) {
+  if (CMainFrame* frame = theApp.mainFrame()) frame->UpdateMainTitle();
+  if (CharDocument* doc = GetCharDocumentOfKind(kind)) doc->UpdateAllViews();
+}
+
+void CDocWindowLinks::UpdateWindowAndSheets() {
+  if (CMainFrame* frame = theApp.mainFrame()) frame->UpdateWindowAndSheets();
+}
+
+void CDocWindowLinks::UpdateAllViews(CTmbDoc& doc) {
+  if (CTmbDocument* wrapper = FrameworkDocOf(doc)) wrapper->UpdateAllViews();
+  if (CMainFrame* frame = theApp.mainFrame()) frame->UpdateMainTitle();
+}

@@ -1,0 +1,173 @@
+// Damaged and hostile blocks: each gives -1, tells the user, and leaves the record as it
+// was; nothing is read past the file, and no temporary picture is left behind.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/char_data_full.h"
+#include "platform/file/little_endian.h"
+#include "support/char_file_fixture.h"
+
+namespace tmb::test {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<uint8_t>;
+
+// Offset of the first text record's length in a present-day block.
+constexpr size_t kFirstTextAt = 2088;
+
+class DamagedBlock : public CharFileTest {
+ protected:
+  void SetUp() override {
+    CharFileTest::SetUp();
+    // Temporary pictures go to a folder of this test, so that leftovers can be counted.
+    const char* tmp = std::getenv("TMPDIR");
+    savedTmp_ = tmp ? tmp : "";
+    hadTmp_ = tmp != nullptr;
+    tempFolder_ = dir / "tmp";
+    fs::create_directory(tempFolder_);
+    setenv("TMPDIR", tempFolder_.c_str(), 1);
+    SetPoints(record_, {{50, 60, 1, 30}, {70, 80, 0, 40}});
+    record_.m_param[1] = 123;
+    record_.m_text[kTextTextMode] = "keep";
+    record_.m_valueTable[0] = 55;
+  }
+  void TearDown() override {
+    if (hadTmp_) {
+      setenv("TMPDIR", savedTmp_.c_str(), 1);
+    } else {
+      unsetenv("TMPDIR");
+    }
+    CharFileTest::TearDown();
+  }
+
+  // A small block of every part: points, texts, a script, two pictures, a store section
+  // and a value table.
+  static WdfBlock Whole() {
+    WdfBlock b;
+    b.points = {{10, 20, 1, 5}, {30, 40, 0, 6}, {50, 60, 1, -1}};
+    b.params = {{50, 2}, {1, 9}};
+    b.texts = {"e", "ani", "", "", "", "\x8A\xBF"};
+    b.script = "s";
+    b.picture1 = {0, BmpBytes()};
+    b.picture2 = {2, PngBytes()};
+    b.sectionText = "t";
+    b.valueTable = {1, 2};
+    return b;
+  }
+
+  // The record still holds what it held before the read.
+  void ExpectUntouched() {
+    EXPECT_EQ(RecordPoints(record_), (std::vector<WdfPoint>{{50, 60, 1, 30}, {70, 80, 0, 40}}));
+    EXPECT_EQ(record_.m_param[1], 123);
+    EXPECT_EQ(record_.m_text[kTextTextMode], "keep");
+    EXPECT_EQ(record_.m_valueTable[0], 55);
+    EXPECT_TRUE(record_.m_tempPictures.Path(0).empty());
+    EXPECT_TRUE(fs::is_empty(tempFolder_));
+  }
+
+  int Read(const Bytes& bytes) { return ReadFile(record_, WriteBytes("bad.wdf", bytes)); }
+
+  CCharDataFull record_;
+  fs::path tempFolder_;
+  std::string savedTmp_;
+  bool hadTmp_ = false;
+};
+
+TEST_F(DamagedBlock, HostileCountsAreRefused) {
+  struct Case {
+    const char* what;
+    Bytes bytes;
+  };
+  std::vector<Case> cases;
+  {
+    WdfBlock b = Whole();
+    b.storedPoints = 60000;
+    cases.push_back({"60,000 points", BuildWdfBlock(b)});
+  }
+  {
+    Bytes bytes = BuildWdfBlock(Whole());
+    StoreU32(&bytes[kFirstTextAt], 1000000000u);
+    cases.push_back({"a text of 1e9 bytes", bytes});
+    StoreU32(&bytes[kFirstTextAt], 3u);
+    cases.push_back({"a text of an odd length", bytes});
+  }
+  {
+    WdfBlock b = Whole();
+    b.params[50] = 100000;
+    cases.push_back({"parameter 50 of 100,000", BuildWdfBlock(b)});
+    b.params[50] = 0;
+    b.valueTable.clear();
+    cases.push_back({"parameter 50 of 0", BuildWdfBlock(b)});
+    b.params[50] = -3;
+    cases.push_back({"parameter 50 below 0", BuildWdfBlock(b)});
+  }
+  {
+    WdfBlock b = Whole();
+    b.picture2.type = 7;
+    cases.push_back({"an unknown picture type", BuildWdfBlock(b)});
+    b.picture2 = {-1, PngBytes()};
+    cases.push_back({"an absent picture with bytes", BuildWdfBlock(b)});
+  }
+  {
+    WdfBlock b = Whole();
+    Bytes bytes = BuildWdfBlock(b);
+    const Bytes tail = BuildWdfBlock(b);
+    // The size of picture 1 said to be larger than the rest of the file.
+    const size_t at = tail.size() - 4 - 8 - 60 - 2 - (8 + PngBytes().size()) - (8 + BmpBytes().size());
+    ASSERT_EQ(LoadU32(&bytes[at]), 0u);  // the type of picture 1: BMP
+    StoreU32(&bytes[at + 4], 5000000u);
+    cases.push_back({"a picture larger than the file", bytes});
+    bytes = BuildWdfBlock(b);
+    bytes.resize(at + 8 + 4);
+    cases.push_back({"a picture cut short", bytes});
+  }
+  {
+    WdfBlock b;
+    b.magic = "TAMBERI DATA FILE 1.0";
+    b.major = 1;
+    b.minor = 0;
+    b.points = {{1, 2}, {3, 4}};
+    b.strokeStarts = {0, 2};
+    cases.push_back({"a stroke start past the points", BuildWdfBlock(b)});
+  }
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    messages.ids.clear();
+    EXPECT_EQ(Read(c.bytes), -1);
+    EXPECT_EQ(messages.ids, std::vector<int>{61521});
+    ExpectUntouched();
+  }
+}
+
+TEST_F(DamagedBlock, ABlockCutAtAnyByteIsRefused) {
+  const Bytes whole = BuildWdfBlock(Whole());
+  ASSERT_EQ(ReadFile(*std::make_unique<CCharDataFull>(), WriteBytes("whole.wdf", whole)), 1);
+  for (size_t length = 0; length < whole.size(); ++length) {
+    SCOPED_TRACE(length);
+    messages.ids.clear();
+    EXPECT_EQ(Read(Bytes(whole.begin(), whole.begin() + static_cast<long>(length))), -1);
+    // Nothing at all is the end of a file, not damage; a cut magic cannot be told from a
+    // foreign file.
+    const std::vector<int> told = length == 0 ? std::vector<int>{} : length < 26 ? std::vector<int>{62051}
+                                                                                 : std::vector<int>{61521};
+    EXPECT_EQ(messages.ids, told);
+    ExpectUntouched();
+  }
+}
+
+TEST_F(DamagedBlock, AForeignFileIsToldOnce) {
+  Bytes bytes = BuildWdfBlock(Whole());
+  bytes[0] = 'X';
+  EXPECT_EQ(Read(bytes), -1);
+  EXPECT_EQ(messages.ids, std::vector<int>{62051});
+  EXPECT_EQ(messages.beeps, 1);
+  ExpectUntouched();
+}
+
+}  // namespace
+}  // namespace tmb::test
