@@ -65,10 +65,14 @@ void FillParams(Random& rng, ParamBlock& params) {
     case 0:  // the defaults
       break;
     case 1:  // a few small changes
-      for (int k = int(rng.Range(1, 20)); k > 0; --k) params[size_t(rng.Range(0, kParamCount - 1))] = int32_t(rng.Range(-5, 300));
+      for (int k = int(rng.Range(1, 20)); k > 0; --k) {
+        params[size_t(rng.Range(0, kParamCount - 1))] = int32_t(rng.Range(-5, 300));
+      }
       break;
     case 2:  // a few edge values
-      for (int k = int(rng.Range(1, 40)); k > 0; --k) params[size_t(rng.Range(0, kParamCount - 1))] = rng.Pick(kEdgeValues);
+      for (int k = int(rng.Range(1, 40)); k > 0; --k) {
+        params[size_t(rng.Range(0, kParamCount - 1))] = rng.Pick(kEdgeValues);
+      }
       break;
     case 3:  // every parameter an edge or small value
       for (int32_t& p : params) p = rng.Percent(50) ? rng.Pick(kEdgeValues) : int32_t(rng.Range(-3, 120));
