@@ -115,8 +115,13 @@ int OpenStoreFile(tmb::BinaryFile& file, const fs::path& name) {
 }
 
 bool ReadStoreFile(const fs::path& name, std::vector<uint8_t>& out) {
+  out.clear();
+  std::error_code ec;
+  // Looking into the store must leave no empty files in the user's folder: a missing file
+  // reads as empty, and only an addition creates it.
+  if (!fs::exists(name, ec)) return !ec;
   tmb::BinaryFile file;
-  return OpenStoreFile(file, name) && ReadAll(file, out);
+  return file.Open(name, tmb::BinaryFile::Mode::kRead) && ReadAll(file, out);
 }
 
 CharStore::CharStore() { MakeFileNames(kMainSet, false, false); }

@@ -25,7 +25,7 @@ struct CTextCharEntry;
 // Opens the file for reading and writing, creating it empty when it is missing; an
 // existing file is never truncated. 1 when open, else 0.
 int OpenStoreFile(tmb::BinaryFile& file, const std::filesystem::path& name);
-// Opens (creating when missing) and reads a whole store file.
+// Reads a whole store file; a missing file reads as empty and is not created.
 bool ReadStoreFile(const std::filesystem::path& name, std::vector<uint8_t>& out);
 
 class CharStore {
