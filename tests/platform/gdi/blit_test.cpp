@@ -2,23 +2,14 @@
 
 #include "platform/gdi/device_context.h"
 #include "support/surface_text.h"
+#include "support/test_canvas.h"
 
 namespace tmb {
 namespace {
 
 using test::Lines;
 using test::SurfaceText;
-
-// A surface with a context on it, filled with one colour.
-struct Canvas {
-  Canvas(int w, int h, PixelFormat format, Colour fill = 0xFFFFFF) {
-    EXPECT_TRUE(surface.Create(w, h, format));
-    surface.Fill(fill);
-    dc.SelectSurface(&surface);
-  }
-  Surface surface;
-  DeviceContext dc;
-};
+using test::Canvas;
 
 // Pixel i of four holds source bit i >> 1 and destination bit i & 1; the pattern is one
 // brush for the whole transfer, so each code is run once with a black and once with a

@@ -4,21 +4,13 @@
 
 #include "platform/gdi/device_context.h"
 #include "support/surface_text.h"
+#include "support/test_canvas.h"
 
 namespace tmb {
 namespace {
 
 using test::SurfaceText;
-
-struct Canvas {
-  Canvas(int w, int h, PixelFormat format, Colour fill = 0xFFFFFF) {
-    EXPECT_TRUE(surface.Create(w, h, format));
-    surface.Fill(fill);
-    dc.SelectSurface(&surface);
-  }
-  Surface surface;
-  DeviceContext dc;
-};
+using test::Canvas;
 
 TEST(StretchBlt, ASingleBlackPixelSurvivesBlackOnWhiteAndVanishesWhiteOnBlack) {
   for (PixelFormat srcFormat : {PixelFormat::kMono1, PixelFormat::kColour32}) {
