@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/char_data.h"
+#include "core/saturate.h"
 #include "core/work_canvas.h"
 
 namespace {
@@ -27,10 +28,8 @@ constexpr int kBoundStartMin = 100000;
 constexpr int kBoundStartMax = 0;
 
 // NaN (a NaN scale factor) gives 0.
-int Saturate(double v) { return v == v ? static_cast<int>(std::clamp(v, double(INT32_MIN), double(INT32_MAX))) : 0; }
-int Saturate(int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
 // Nearest integer, halves away from zero.
-int Round(double v) { return Saturate(std::round(v)); }
+int Round(double v) { return SaturateToInt(std::round(v)); }
 double Radians(int degrees) { return degrees * kPi / 180; }
 
 }  // namespace
@@ -50,7 +49,7 @@ tmb::Point CCharData::GetRangeBoundRect(tmb::Rect& rect, int from, int to) const
   }
   const int64_t width = int64_t{rect.right} - rect.left;
   const int64_t height = int64_t{rect.bottom} - rect.top;
-  return {Saturate(rect.left + width / 2), Saturate(rect.top + height / 2)};
+  return {SaturateToInt(rect.left + width / 2), SaturateToInt(rect.top + height / 2)};
 }
 
 void CCharData::ScalePoints(float factor) {
@@ -77,7 +76,7 @@ void CCharData::ApplyTransforms() {
       dy = (int64_t{rect.bottom} - rect.top) * m_param[kMoveY] / 100;
     }
     for (int i = 0; i < m_nPoints; ++i) {
-      m_pPoints[i] = {Saturate(m_pPoints[i].x + dx), Saturate(m_pPoints[i].y + dy)};
+      m_pPoints[i] = {SaturateToInt(m_pPoints[i].x + dx), SaturateToInt(m_pPoints[i].y + dy)};
     }
   }
 
@@ -92,9 +91,9 @@ void CCharData::ApplyTransforms() {
       const int64_t x = int64_t{m_pPoints[i].x} - c.x;
       const int64_t y = int64_t{m_pPoints[i].y} - c.y;
       if (tilt) {
-        m_pPoints[i] = {Saturate(c.x + int64_t{Round(double(x) * cosX)}), Saturate(c.y + int64_t{Round(double(y) * cosY)})};
+        m_pPoints[i] = {SaturateToInt(c.x + int64_t{Round(double(x) * cosX)}), SaturateToInt(c.y + int64_t{Round(double(y) * cosY)})};
       } else {
-        m_pPoints[i] = {Saturate(c.x + x * m_param[kScaleX] / 100), Saturate(c.y + y * m_param[kScaleY] / 100)};
+        m_pPoints[i] = {SaturateToInt(c.x + x * m_param[kScaleX] / 100), SaturateToInt(c.y + y * m_param[kScaleY] / 100)};
       }
     }
   }
@@ -120,7 +119,7 @@ void CCharData::ApplyTransforms() {
         const tmb::Point sc = GetRangeBoundRect(strokeRect, s, e + 1);
         const int64_t dx = (int64_t{sc.x} - centre.x) * m_param[kAngle] / 100;
         const int64_t dy = (int64_t{sc.y} - centre.y) * m_param[kAngle] / 100;
-        for (int j = s; j <= e; ++j) m_pPoints[j] = {Saturate(m_pPoints[j].x - dx), Saturate(m_pPoints[j].y - dy)};
+        for (int j = s; j <= e; ++j) m_pPoints[j] = {SaturateToInt(m_pPoints[j].x - dx), SaturateToInt(m_pPoints[j].y - dy)};
         s = e + 1;
       }
     }

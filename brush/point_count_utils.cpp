@@ -8,12 +8,11 @@
 #include "brush/in_box.h"
 #include "brush/point_rebuild.h"
 #include "core/char_data.h"
+#include "core/saturate.h"
 
 namespace {
 
 constexpr int kFlow = 6;
-
-int Saturate(int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
 
 int64_t Chebyshev(tmb::Point a, tmb::Point b) {
   return std::max(std::llabs(int64_t{b.x} - a.x), std::llabs(int64_t{b.y} - a.y));
@@ -149,7 +148,7 @@ void CCharData::InsertEvenly(float factor) {
 
 void CCharData::ResampleTwice(int step, int mode) {
   ResampleStrokesFloat(2, mode);
-  ResampleStrokesFloat(Saturate(int64_t{4} * step), -1);
+  ResampleStrokesFloat(SaturateToInt(int64_t{4} * step), -1);
 }
 
 void CCharData::PullStrokesInt(int limit, int percent) {
@@ -176,8 +175,8 @@ void CCharData::PullStrokesInt(int limit, int percent) {
         m = float(len) - p;
       }
       const double w = 1.0 - std::fabs(double(t) / m);
-      m_pPoints[j] = {Saturate(int64_t(std::trunc(m_pPoints[j].x + double(dx) * w))),
-                      Saturate(int64_t(std::trunc(m_pPoints[j].y + double(dy) * w)))};
+      m_pPoints[j] = {SaturateToInt(int64_t(std::trunc(m_pPoints[j].x + double(dx) * w))),
+                      SaturateToInt(int64_t(std::trunc(m_pPoints[j].y + double(dy) * w)))};
     }
   }
 }

@@ -6,6 +6,7 @@
 
 #include "brush/point_rebuild.h"
 #include "core/char_data.h"
+#include "core/saturate.h"
 
 namespace {
 
@@ -35,8 +36,6 @@ constexpr int kDirY[] = {-1, -1, 0, 1, 1, 1, 0, -1};
 
 int LeadStep(int index) { return kLeadSteps[std::clamp(index, 0, 2)]; }
 
-int ClampCoord(int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
-
 // The offset of a lead of `length` pixels in direction `angle` (degrees). Integer
 // directions come from the table of eight; with float directions the offset is the unit
 // vector times the length, truncated toward zero.
@@ -45,15 +44,15 @@ tmb::Point LeadOffset(int angle, int64_t length, bool floatDirections) {
     const float radians = (90.0f - float(angle)) * 3.1415927f / 180.0f;
     const double x = double(std::cos(radians)) * double(length);
     const double y = -double(std::sin(radians)) * double(length);
-    return {ClampCoord(int64_t(std::clamp(std::trunc(x), -2e9, 2e9))),
-            ClampCoord(int64_t(std::clamp(std::trunc(y), -2e9, 2e9)))};
+    return {SaturateToInt(int64_t(std::clamp(std::trunc(x), -2e9, 2e9))),
+            SaturateToInt(int64_t(std::clamp(std::trunc(y), -2e9, 2e9)))};
   }
   const int index = ((angle % 360) + 360) % 360 / 45;
-  return {ClampCoord(kDirX[index] * length), ClampCoord(kDirY[index] * length)};
+  return {SaturateToInt(kDirX[index] * length), SaturateToInt(kDirY[index] * length)};
 }
 
 tmb::Point Offset(tmb::Point p, tmb::Point d) {
-  return {ClampCoord(int64_t{p.x} + d.x), ClampCoord(int64_t{p.y} + d.y)};
+  return {SaturateToInt(int64_t{p.x} + d.x), SaturateToInt(int64_t{p.y} + d.y)};
 }
 
 }  // namespace
@@ -88,8 +87,8 @@ void CCharData::BuildStrokePoints(const CCharData& source) {
     if (!lastOfStroke) {
       const tmb::Point next = source.m_pPoints[i + 1];
       if (mode == 3) {
-        const tmb::Point mid{ClampCoord(p.x + (int64_t{next.x} - p.x) / 2),
-                             ClampCoord(p.y + (int64_t{next.y} - p.y) / 2)};
+        const tmb::Point mid{SaturateToInt(p.x + (int64_t{next.x} - p.x) / 2),
+                             SaturateToInt(p.y + (int64_t{next.y} - p.y) / 2)};
         if (!out.AppendAt(source, i, mid, 0)) break;
       } else if (mode == 2 && !startsStroke(i + 2)) {
         ++i;  // halving: the next point is left out

@@ -6,12 +6,7 @@
 
 #include "core/draw_state.h"
 #include "core/line_sink.h"
-
-namespace {
-
-int Saturate(int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
-
-}  // namespace
+#include "core/saturate.h"
 
 void CCellGrid::SetLayout(int canvasWidth, int canvasHeight, int cellWidth, int cellHeight, int originX,
                           int originY, int leftAnchored) {
@@ -53,7 +48,7 @@ tmb::Point CCellGrid::CellOrigin(int n) const {
 tmb::Rect CCellGrid::CellRect(int n) const {
   tmb::Point o = CellOrigin(n);
   if (IsEmpty()) return {o.x, o.y, o.x, o.y};
-  return {o.x, o.y, Saturate(int64_t{o.x} + m_nCellWidth), Saturate(int64_t{o.y} + m_nCellHeight)};
+  return {o.x, o.y, SaturateToInt(int64_t{o.x} + m_nCellWidth), SaturateToInt(int64_t{o.y} + m_nCellHeight)};
 }
 
 CFPoint CCellGrid::CellCentreAt(float x, float y) const {
@@ -74,16 +69,16 @@ void CCellGrid::DrawLines(LineSink& dc) const {
   // The origin comes from stored parameters: lines beyond the int range are drawn at its edge.
   const int64_t left = int64_t{RoundHalfAway(m_fLeft)} + o.x;
   const int64_t top = int64_t{RoundHalfAway(m_fTop)} + o.y;
-  const int right = Saturate(int64_t{RoundHalfAway(m_fRight)} + o.x);
-  const int bottom = Saturate(int64_t{RoundHalfAway(m_fBottom)} + o.y);
+  const int right = SaturateToInt(int64_t{RoundHalfAway(m_fRight)} + o.x);
+  const int bottom = SaturateToInt(int64_t{RoundHalfAway(m_fBottom)} + o.y);
   for (int c = 0; c <= m_nColumns; ++c) {
-    const int x = Saturate(left + int64_t{c} * m_nCellWidth);
-    dc.MoveTo(x, Saturate(top));
+    const int x = SaturateToInt(left + int64_t{c} * m_nCellWidth);
+    dc.MoveTo(x, SaturateToInt(top));
     dc.LineTo(x, bottom);
   }
   for (int r = 0; r <= m_nRows; ++r) {
-    const int y = Saturate(top + int64_t{r} * m_nCellHeight);
-    dc.MoveTo(Saturate(left), y);
+    const int y = SaturateToInt(top + int64_t{r} * m_nCellHeight);
+    dc.MoveTo(SaturateToInt(left), y);
     dc.LineTo(right, y);
   }
 }
