@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "core/saturate.h"
+
 namespace {
 
 float Narrow(double v) { return static_cast<float>(v); }
@@ -53,12 +55,8 @@ int RoundHalfAway(float v) {
   double t = std::trunc(d);
   // |trunc(2v) - 2t| >= 1 means the fraction is at least one half in magnitude.
   double correction = std::fabs(std::trunc(2.0 * d) - 2.0 * t) >= 1.0 ? (d >= 0 ? 1.0 : -1.0) : 0.0;
-  double r = t + correction;
-  // Saturate instead of overflowing: coordinates from damaged input can be huge or NaN.
-  if (!(r == r)) return 0;
-  if (r >= 2147483647.0) return 2147483647;
-  if (r <= -2147483648.0) return -2147483647 - 1;
-  return static_cast<int>(r);
+  // Coordinates from damaged input can be huge or NaN.
+  return SaturateToInt(t + correction);
 }
 
 tmb::Point CFPoint::RoundToPoint() const { return {RoundHalfAway(x), RoundHalfAway(y)}; }
