@@ -1,12 +1,12 @@
 #include "brush/flow_step.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <vector>
 
 #include "brush/quad_sampling.h"
 #include "core/char_data.h"
+#include "core/saturate.h"
 #include "core/stroke_path.h"
 #include "core/stroke_work.h"
 #include "core/work_canvas.h"
@@ -21,10 +21,7 @@ constexpr uint8_t kAttrStrokeKey = 2;
 
 // A curve coordinate truncated to a whole pixel, held within the int range (the points
 // may lie anywhere).
-int Pixel(float v) {
-  if (!(v == v)) return 0;
-  return static_cast<int>(std::clamp(std::trunc(double(v)), double(INT32_MIN), double(INT32_MAX)));
-}
+int Pixel(float v) { return SaturateToInt(double(v)); }
 
 CFPoint Blend(CFPoint s, CFPoint target, double f) {
   return CFPoint(static_cast<float>(s.x * (1 - f) + target.x * f), static_cast<float>(s.y * (1 - f) + target.y * f));

@@ -14,6 +14,7 @@
 #include "brush/outline_state.h"
 #include "core/char_data.h"
 #include "core/char_data_full.h"
+#include "core/saturate.h"
 #include "core/stroke_work.h"
 #include "core/work_canvas.h"
 #include "export/animation_flags.h"
@@ -109,11 +110,9 @@ int CCharData::BuildOutline(CCharDataFull& source, COutlineDocument* doc) {
   int8_t* levels = source.m_pLevels.get();
   const bool keepDips = penMode && m_param[kStyle] >= kIntegerStyle;
   for (int i = 0; i + 1 < n; ++i) {
-    const int64_t dx = int64_t{m_pPoints[i + 1].x} - m_pPoints[i].x;
-    const int64_t dy = int64_t{m_pPoints[i + 1].y} - m_pPoints[i].y;
-    const int level = source.ComputePointLevel(static_cast<int>(std::clamp<int64_t>(dx, INT32_MIN, INT32_MAX)),
-                                               static_cast<int>(std::clamp<int64_t>(dy, INT32_MIN, INT32_MAX)),
-                                               penMode ? 1 : 0, m_pSegLength[i], m_pPressure[i], 0);
+    const int dx = SaturateToInt(int64_t{m_pPoints[i + 1].x} - m_pPoints[i].x);
+    const int dy = SaturateToInt(int64_t{m_pPoints[i + 1].y} - m_pPoints[i].y);
+    const int level = source.ComputePointLevel(dx, dy, penMode ? 1 : 0, m_pSegLength[i], m_pPressure[i], 0);
     levels[i] = static_cast<int8_t>(std::clamp(level, -128, 127));
     if (!keepDips && i > 1 && levels[i - 2] == levels[i] && std::abs(levels[i] - levels[i - 1]) < 4) {
       levels[i - 1] = levels[i];

@@ -27,8 +27,7 @@ constexpr double kPi = 3.14159265358979;
 constexpr int kBoundStartMin = 100000;
 constexpr int kBoundStartMax = 0;
 
-// NaN (a NaN scale factor) gives 0.
-// Nearest integer, halves away from zero.
+// Nearest integer, halves away from zero; NaN (a NaN scale factor) gives 0.
 int Round(double v) { return SaturateToInt(std::round(v)); }
 double Radians(int degrees) { return degrees * kPi / 180; }
 

@@ -118,7 +118,7 @@ int CCharData::RemoveEvenSteps(int n, int mode) {
   int kept = 0;
   for (int i = 0; i < m_nPoints; ++i) {
     if (drop[size_t(i)]) continue;
-    if (kept != i) CopyPointFull(kept, *this, i);
+    if (kept != i) MovePoint(kept, i);
     ++kept;
   }
   m_nPoints = kept;
@@ -175,8 +175,7 @@ void CCharData::PullStrokesInt(int limit, int percent) {
         m = float(len) - p;
       }
       const double w = 1.0 - std::fabs(double(t) / m);
-      m_pPoints[j] = {SaturateToInt(int64_t(std::trunc(m_pPoints[j].x + double(dx) * w))),
-                      SaturateToInt(int64_t(std::trunc(m_pPoints[j].y + double(dy) * w)))};
+      m_pPoints[j] = {SaturateToInt(m_pPoints[j].x + double(dx) * w), SaturateToInt(m_pPoints[j].y + double(dy) * w)};
     }
   }
 }

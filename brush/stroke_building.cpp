@@ -44,8 +44,7 @@ tmb::Point LeadOffset(int angle, int64_t length, bool floatDirections) {
     const float radians = (90.0f - float(angle)) * 3.1415927f / 180.0f;
     const double x = double(std::cos(radians)) * double(length);
     const double y = -double(std::sin(radians)) * double(length);
-    return {SaturateToInt(int64_t(std::clamp(std::trunc(x), -2e9, 2e9))),
-            SaturateToInt(int64_t(std::clamp(std::trunc(y), -2e9, 2e9)))};
+    return {SaturateToInt(std::clamp(x, -2e9, 2e9)), SaturateToInt(std::clamp(y, -2e9, 2e9))};
   }
   const int index = ((angle % 360) + 360) % 360 / 45;
   return {SaturateToInt(kDirX[index] * length), SaturateToInt(kDirY[index] * length)};
