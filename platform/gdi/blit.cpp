@@ -39,12 +39,6 @@ bool ClipBlock(Block& b, const Rect& dst, const Rect* src) {
   return b.w > 0 && b.h > 0;
 }
 
-// The pattern of a brush as a colour word or as eight monochrome bits.
-uint32_t PatternWord(const Brush& brush) { return brush.IsNull() ? kStoredBlack : StoredFromColour(brush.colour); }
-uint8_t PatternByte(const Brush& brush) {
-  return !brush.IsNull() && MonoBitOfColour(brush.colour) ? 0xFF : 0x00;
-}
-
 // Mask bits for pixels mx to mx + n - 1 of mask row my, aligned at offset; a pixel outside
 // the mask counts as 1.
 void MaskRow(const Surface* mask, int64_t mx, int64_t my, int n, int offset, std::vector<uint8_t>& out) {
@@ -155,7 +149,7 @@ bool DeviceContext::PatBlt(int x, int y, int width, int height, uint32_t rop) {
   r.Normalize();
   r = Rect::Intersection(ToDevice(r), Clip());
   if (r.IsEmpty()) return true;
-  Transfer t{surface_, nullptr, nullptr, op, op, false, PatternWord(brush_), PatternByte(brush_), 0, 0, 0};
+  Transfer t{surface_, nullptr, nullptr, op, op, false, blit::PatternWord(brush_), blit::PatternByte(brush_), 0, 0, 0};
   RunTransfer(t, Block{r.left, r.top, 0, 0, 0, 0, r.Width(), r.Height()});
   return true;
 }
@@ -199,8 +193,8 @@ bool DeviceContext::MaskBlt(int x, int y, int width, int height, const DeviceCon
              fore,
              back,
              masked,
-             PatternWord(brush_),
-             PatternByte(brush_),
+             blit::PatternWord(brush_),
+             blit::PatternByte(brush_),
              src ? StoredFromColour(src->backgroundColour()) : 0,
              StoredFromColour(backgroundColour_),
              StoredFromColour(textColour_)};

@@ -5,9 +5,20 @@
 #include <cstdint>
 #include <cstring>
 
+#include "platform/gdi/pen.h"
+#include "platform/gdi/pixel.h"
 #include "platform/gdi/surface.h"
 
 namespace tmb::blit {
+
+// The pattern of a brush as a colour word or as eight monochrome bits; a null brush is
+// black.
+inline uint32_t PatternWord(const Brush& brush) {
+  return brush.IsNull() ? kStoredBlack : StoredFromColour(brush.colour);
+}
+inline uint8_t PatternByte(const Brush& brush) {
+  return !brush.IsNull() && MonoBitOfColour(brush.colour) ? 0xFF : 0x00;
+}
 
 // 64 bits of a monochrome row starting at bit position pos, first pixel in the highest
 // bit. Reads up to nine bytes from pos / 8: surfaces keep slack after their last row.

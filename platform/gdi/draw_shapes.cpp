@@ -29,10 +29,10 @@ const DashPattern* PatternOf(int style) {
   }
 }
 
-// Whether step number step of a pattern falls in a drawn run.
 // A multiple of every pattern's period, so that step counts can wrap.
 constexpr int kDashPeriods = 48;
 
+// Whether step number step of a pattern falls in a drawn run.
 bool DashOn(const DashPattern& p, int step) {
   int period = 0;
   for (int i = 0; i < p.count; ++i) period += p.lengths[i];

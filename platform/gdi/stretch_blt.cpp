@@ -145,8 +145,8 @@ bool DeviceContext::StretchBlt(int x, int y, int width, int height, const Device
   const int mode = stretchMode_;
   const uint32_t one = StoredFromColour(backgroundColour_), zero = StoredFromColour(textColour_);
   const uint32_t srcBackground = StoredFromColour(src->backgroundColour());
-  const uint32_t patWord = brush_.IsNull() ? kStoredBlack : StoredFromColour(brush_.colour);
-  const uint8_t patByte = !brush_.IsNull() && MonoBitOfColour(brush_.colour) ? 0xFF : 0x00;
+  const uint32_t patWord = blit::PatternWord(brush_);
+  const uint8_t patByte = blit::PatternByte(brush_);
   const int64_t dx0 = ax.dst0 + i0;
   const int offset = int(dx0 & 7);
   std::vector<uint32_t> words(dstMono ? 0 : size_t(w));
