@@ -16,8 +16,9 @@ constexpr int kMsgMemoryError = 62043;
 constexpr int kMsgCreatePalette = 62044;
 constexpr int kMsgNotABitmap = 62048;
 
-// Reserves budget for a block and makes it; false when either is refused.
-bool AllocateBlock(std::vector<uint8_t>& block, size_t bytes, size_t& reserved) {
+// Reserves budget for an empty block and makes it; false when either is refused. The
+// block's size is what it holds of the budget.
+bool AllocateBlock(std::vector<uint8_t>& block, size_t bytes) {
   if (!tmb::ReserveBitmapMemory(bytes)) return false;
   try {
     block.assign(bytes, 0);
@@ -25,14 +26,12 @@ bool AllocateBlock(std::vector<uint8_t>& block, size_t bytes, size_t& reserved) 
     tmb::ReleaseBitmapMemory(bytes);
     return false;
   }
-  reserved = bytes;
   return true;
 }
 
-void ReleaseBlock(std::vector<uint8_t>& block, size_t& reserved) {
+void ReleaseBlock(std::vector<uint8_t>& block) {
+  tmb::ReleaseBitmapMemory(block.size());
   std::vector<uint8_t>().swap(block);
-  tmb::ReleaseBitmapMemory(reserved);
-  reserved = 0;
 }
 
 // Checks a file image as a BMP file this program can draw and describes it; false for
@@ -76,7 +75,7 @@ CDib::~CDib() {
 }
 
 void CDib::FreeFile() {
-  ReleaseBlock(m_file, m_nFileReserved);
+  ReleaseBlock(m_file);
   m_pPalette.reset();
   m_pFile = m_pInfoHeader = m_pInfo = m_pFileBits = nullptr;
   m_nFileSize = 0;
@@ -92,7 +91,7 @@ int CDib::ReadFile(const std::string& path) {
   std::error_code ec;
   const uint64_t length = std::filesystem::file_size(std::filesystem::u8path(path), ec);
   if (ec) return 0;
-  if (length > kMaxFileSize || !AllocateBlock(m_file, size_t(length), m_nFileReserved)) {
+  if (length > kMaxFileSize || !AllocateBlock(m_file, size_t(length))) {
     tmb::ShowMessage(kMsgMemoryError);
     return 0;
   }
@@ -171,7 +170,7 @@ int CDib::CreateFromBitmap(tmb::DeviceContext* /*hDC*/, const tmb::Surface* hBit
   const uint64_t blockSize = kFileHeaderSize + tmb::kDibHeaderSize + 4ull * colours + image;
   if (blockSize > UINT32_MAX) return -1;
   FreeBits();
-  if (!AllocateBlock(m_block, size_t(blockSize), m_nBlockReserved)) return -1;
+  if (!AllocateBlock(m_block, size_t(blockSize))) return -1;
   m_blockSize = {w, h};
   m_nBlockSize = uint32_t(blockSize);
   m_pBlock = m_block.data();
@@ -202,7 +201,7 @@ int CDib::CreateFromBitmap(tmb::DeviceContext* /*hDC*/, const tmb::Surface* hBit
 
 void CDib::FreeBits() {
   if (!m_bOwnsBlock) return;
-  ReleaseBlock(m_block, m_nBlockReserved);
+  ReleaseBlock(m_block);
   m_pBlock = m_pBits = m_pBlockInfo = nullptr;
   m_bOwnsBlock = 0;
   m_nBlockSize = 0;
@@ -220,39 +219,41 @@ tmb::DibInfo CDib::BlockInfo() const {
   return info;
 }
 
+bool CDib::FindBand(const tmb::Surface* bitmap, const tmb::Rect& rect, int stride, int height, int& first,
+                    int& count) const {
+  if (!m_bOwnsBlock || !bitmap || bitmap->size() != m_blockSize) return false;
+  const tmb::DibHeader header = tmb::ReadDibHeader(m_pBlockInfo);
+  if (stride != tmb::DibStride(header.width, header.bitCount) || height != m_blockSize.cy) return false;
+  first = height - rect.bottom;
+  count = rect.bottom - rect.top;
+  return first >= 0 && count > 0 && rect.top >= 0;
+}
+
 int CDib::GetBits(tmb::DeviceContext* /*hDC*/, const tmb::Surface* hBitmap, const tmb::Rect& rect, int stride,
                   int height) {
-  if (!m_bOwnsBlock || !hBitmap || hBitmap->size() != m_blockSize) return 0;
+  int first = 0, count = 0;
+  if (!FindBand(hBitmap, rect, stride, height, first, count)) return 0;
   tmb::DibInfo info = BlockInfo();
-  if (stride != tmb::DibStride(info.header.width, info.header.bitCount) || height != m_blockSize.cy) return 0;
-  const int first = height - rect.bottom, count = rect.bottom - rect.top;
-  if (first < 0 || count <= 0 || rect.top < 0) return 0;
   const size_t offset = size_t(first) * size_t(stride);
-  return tmb::GetDibRows(*hBitmap, first, count, {m_pBits + offset, size_t(count) * size_t(stride)}, info);
+  return tmb::GetDibRows(*hBitmap, first, count, BlockBits().subspan(offset, size_t(count) * size_t(stride)), info);
 }
 
 int CDib::SetBits(tmb::DeviceContext* /*pDC*/, tmb::Surface* pBitmap, const tmb::Rect& rect, int stride, int height) {
-  if (!m_bOwnsBlock || !pBitmap || pBitmap->size() != m_blockSize) return 0;
-  const tmb::DibInfo info = BlockInfo();
-  if (stride != tmb::DibStride(info.header.width, info.header.bitCount) || height != m_blockSize.cy) return 0;
-  const int first = height - rect.bottom, count = rect.bottom - rect.top;
-  if (first < 0 || count <= 0 || rect.top < 0) return 0;
+  int first = 0, count = 0;
+  if (!FindBand(pBitmap, rect, stride, height, first, count)) return 0;
   const size_t offset = size_t(first) * size_t(stride);
-  return tmb::SetDibRows(*pBitmap, first, count, {m_pBits + offset, size_t(count) * size_t(stride)}, info);
+  return tmb::SetDibRows(*pBitmap, first, count, BlockBits().subspan(offset, size_t(count) * size_t(stride)),
+                         BlockInfo());
 }
 
 int CDib::SetAllBits(tmb::DeviceContext* /*pDC*/, tmb::Surface* pBitmap) {
   if (!m_bOwnsBlock || !pBitmap) return 0;
-  const tmb::DibInfo info = BlockInfo();
-  const size_t image = size_t(tmb::DibStride(info.header.width, info.header.bitCount)) * size_t(m_blockSize.cy);
-  return tmb::SetDibRows(*pBitmap, 0, m_blockSize.cy, {m_pBits, image}, info) > 0 ? 1 : 0;
+  return tmb::SetDibRows(*pBitmap, 0, m_blockSize.cy, BlockBits(), BlockInfo()) > 0 ? 1 : 0;
 }
 
 int CDib::StretchBlock(tmb::DeviceContext* pDC, const tmb::Rect& rect) {
   if (!m_bOwnsBlock || !pDC) return 0;
-  const tmb::DibInfo info = BlockInfo();
-  const size_t image = size_t(tmb::DibStride(info.header.width, info.header.bitCount)) * size_t(m_blockSize.cy);
-  const int rows = tmb::StretchDibBits(*pDC, rect, {0, 0, m_blockSize.cx, m_blockSize.cy}, {m_pBits, image}, info,
+  const int rows = tmb::StretchDibBits(*pDC, rect, {0, 0, m_blockSize.cx, m_blockSize.cy}, BlockBits(), BlockInfo(),
                                        tmb::kSrcCopy);
   return rows == m_blockSize.cy ? 1 : 0;
 }

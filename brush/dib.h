@@ -79,13 +79,17 @@ class CDib {
   void FreeFile();
   // The block's header and colour table.
   tmb::DibInfo BlockInfo() const;
+  // The block's pixel rows, all of them.
+  std::span<uint8_t> BlockBits() const { return {m_pBits, m_block.size() - size_t(m_pBits - m_pBlock)}; }
+  // Picture rows rect.top to rect.bottom - 1 of a bitmap of the block's size as the
+  // block's first scan line and line count; false when the arguments do not fit the block.
+  bool FindBand(const tmb::Surface* bitmap, const tmb::Rect& rect, int stride, int height, int& first,
+                int& count) const;
   // The loaded file's rows and description.
   int DrawFile(tmb::DeviceContext* pDC, const tmb::Rect& dst, const tmb::Rect& src);
 
   tmb::DibInfo m_fileInfo;
   size_t m_nFileBitsSize = 0;
-  size_t m_nFileReserved = 0;
-  size_t m_nBlockReserved = 0;
 };
 
 // Copies tightly packed 24-bit rows (width x 3 bytes each) into rows padded to 4 bytes;

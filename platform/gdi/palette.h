@@ -6,8 +6,6 @@
 #include <span>
 #include <vector>
 
-#include "platform/gdi/geometry.h"
-
 namespace tmb {
 
 struct PaletteEntry {
@@ -26,7 +24,7 @@ class Palette {
   // Makes the palette with these entries (at least one, at most kMaxEntries).
   bool Create(std::span<const PaletteEntry> entries);
   void Destroy();
-  bool IsCreated() const { return created_; }
+  bool IsCreated() const { return !entries_.empty(); }
 
   int EntryCount() const { return int(entries_.size()); }
   // Changes the number of entries; new entries are black. False for a count out of range.
@@ -35,12 +33,9 @@ class Palette {
   int GetEntries(int start, std::span<PaletteEntry> out) const;
   // Sets entries from start, as many as fit; returns the number set.
   int SetEntries(int start, std::span<const PaletteEntry> in);
-  // The index of the entry nearest to colour (the first of equals); -1 when empty.
-  int NearestIndex(Colour colour) const;
 
  private:
-  std::vector<PaletteEntry> entries_;
-  bool created_ = false;
+  std::vector<PaletteEntry> entries_;  // empty until created
 };
 
 }  // namespace tmb

@@ -17,7 +17,6 @@ Surface& Surface::operator=(Surface&& other) noexcept {
   if (this != &other) {
     Destroy();
     words_ = std::move(other.words_);
-    reserved_ = std::exchange(other.reserved_, 0);
     width_ = std::exchange(other.width_, 0);
     height_ = std::exchange(other.height_, 0);
     stride_ = std::exchange(other.stride_, 0);
@@ -40,7 +39,6 @@ Status Surface::Create(int width, int height, PixelFormat format) {
     ReleaseBitmapMemory(bytes);
     return Status::Fail("not enough memory for the bitmap");
   }
-  reserved_ = bytes;
   width_ = width;
   height_ = height;
   stride_ = stride;
@@ -53,9 +51,8 @@ Status Surface::Create(int width, int height, PixelFormat format) {
 void Surface::Destroy() {
   if (words_) {
     words_.reset();
-    ReleaseBitmapMemory(reserved_);
+    ReleaseBitmapMemory(ByteSize() + kReadSlack);
   }
-  reserved_ = 0;
   width_ = height_ = stride_ = 0;
 }
 

@@ -66,7 +66,6 @@ class Surface {
 
  private:
   std::unique_ptr<uint32_t[]> words_;
-  size_t reserved_ = 0;
   int width_ = 0;
   int height_ = 0;
   int stride_ = 0;
