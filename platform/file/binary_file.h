@@ -33,7 +33,6 @@ class BinaryFile {
 
   // False once any read came up short or any write or seek failed since opening.
   bool ok() const { return ok_; }
-  void ClearError() { ok_ = true; }
 
   bool Read(void* data, size_t size);
   bool ReadU8(uint8_t& v);

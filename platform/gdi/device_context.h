@@ -134,7 +134,6 @@ class DeviceContext {
 
   // Text in the selected font, text colour and (when opaque) background colour.
   bool TextOut(int x, int y, std::u16string_view text);
-  bool TextOutUtf8(int x, int y, std::string_view text);
   Size GetTextExtent(std::u16string_view text) const;
   bool GetTextMetrics(TextMetrics& metrics) const;
 

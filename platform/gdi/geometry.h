@@ -35,12 +35,6 @@ struct Rect {
     top += dy;
     bottom += dy;
   }
-  void Inflate(int dx, int dy) {
-    left -= dx;
-    right += dx;
-    top -= dy;
-    bottom += dy;
-  }
   // Swaps edges so that left <= right and top <= bottom.
   void Normalize() {
     if (left > right) std::swap(left, right);
