@@ -35,8 +35,10 @@ void CWorkCanvas::Init(int width, int height, const std::string& folder, int max
 int CWorkCanvas::CreateBitmaps(tmb::DeviceContext* pDC) {
   int failed = 0;
   for (CWorkBitmap& b : m_maskBitmaps) {
-    if (b.Create(pDC, 0) < 0) failed = 1;
-    if (failed) break;
+    if (b.Create(pDC, 0) < 0) {
+      failed = 1;
+      break;
+    }
   }
   if (!failed && (m_colorBitmap.Create(pDC, 1) < 0 || m_spareBitmap.Create(pDC, 1) < 0)) failed = 2;
   m_pColorBitmap = &m_colorBitmap;

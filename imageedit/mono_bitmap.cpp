@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/gdi/raster_ops.h"
+#include "platform/gdi/surface.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ void CMonoBitmap::Attach(uint8_t* bits, int x0, int y0, int x1, int y1, int widt
   m_bottom = y1;
   m_width = std::max(width, 0);
   m_height = std::max(height, 0);
-  m_stride = (m_width + 31) / 32 * 4;
+  m_stride = tmb::MonoStride(m_width);
   m_rows = m_height;
   m_lastRow = m_height - 1;
 }
@@ -46,9 +47,7 @@ void CMonoBitmap::CopyRows(const uint8_t* source, int top, int bottom) {
 
 void CMonoBitmap::SetBit(int x, int y, int value) {
   if (!m_pBits || x < 0 || y < 0 || x >= m_width || y >= m_rows) return;
-  uint8_t& b = RowOf(y)[x >> 3];
-  const uint8_t mask = uint8_t(0x80u >> (x & 7));
-  b = value ? uint8_t(b | mask) : uint8_t(b & ~mask);
+  tmb::SetMonoBit(RowOf(y), x, value != 0);
 }
 
 void CMonoBitmap::PutPixel4(int x, int y, int value) {
@@ -60,7 +59,7 @@ void CMonoBitmap::PutPixel4(int x, int y, int value) {
 
 int CMonoBitmap::TestBit(int x, int y) const {
   if (!m_pBits || x < 0 || y < 0 || x >= m_width || y >= m_rows) return 1;
-  return (RowOf(y)[x >> 3] >> (7 - (x & 7))) & 1;
+  return tmb::MonoBit(RowOf(y), x);
 }
 
 int CMonoBitmap::CountInk4(int x, int y) const {

@@ -12,6 +12,8 @@ namespace tmb {
 constexpr bool IsSjisLeadByte(unsigned char c) {
   return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
+// True for a byte that may follow a lead byte as the second of a two-byte character.
+constexpr bool IsSjisTrailByte(unsigned char c) { return c >= 0x40 && c <= 0xFC && c != 0x7F; }
 
 // Each conversion returns nullopt when the input is not valid in its encoding.
 std::optional<std::string> SjisToUtf8(std::string_view sjis);
