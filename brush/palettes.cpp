@@ -207,8 +207,10 @@ int MarkUnusedColours(const ColourTable& table) {
 }
 
 int ReduceColours(ColourTable& table, int first, int last, int percent, std::span<int> links, int dryRun) {
-  first = std::clamp(first, 0, kColourTableEntries);
-  last = std::clamp(last, first, std::min<int>(kColourTableEntries, int(links.size())));
+  // Both ends within the links given: a short span leaves nothing to link.
+  const int end = int(std::min<size_t>(kColourTableEntries, links.size()));
+  first = std::clamp(first, 0, end);
+  last = std::clamp(last, first, end);
   const int target = (last - first) * percent / 100;
   std::vector<int> key(size_t(kColourTableEntries), 0);
   bool met = false;

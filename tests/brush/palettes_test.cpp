@@ -90,6 +90,9 @@ TEST_F(PaletteTest, ReducingLinksColoursOfOneGridBoxAndRemovesThem) {
   gExcludedColour = tmb::MakeRgb(100, 100, 100);
   links.assign(256, 0);
   EXPECT_EQ(ReduceColours(table, 0, 4, 25, links, 1), 0) << "the excluded colour takes no links";
+  std::vector<int> few(3, 7);
+  EXPECT_EQ(ReduceColours(table, 10, 20, 50, few, 0), 1) << "a range past the links given is empty";
+  EXPECT_EQ(few, std::vector<int>(3, 7));
 }
 
 TEST_F(PaletteTest, RemappingReplacesLinkedColours) {
