@@ -16,28 +16,30 @@ void SetBrushDefaults(CCharData& rec) {
   rec.m_param[37] = 0;
 }
 
+namespace {
+
+// Appends one point of a stroke: no pressure, a step length of 1, width level 0.
+void AppendPoint(CCharData& rec, tmb::Point p, bool first) {
+  const int i = rec.m_nPoints++;
+  rec.m_pPoints[i] = p;
+  rec.m_pFlags[i] = first ? 1 : 0;
+  rec.m_pPressure[i] = -1;
+  rec.m_pSegLength[i] = 1;
+  rec.m_pWidthLevel[i] = 0;
+}
+
+}  // namespace
+
 void AddStroke(CCharData& rec, std::initializer_list<tmb::Point> points) {
   bool first = true;
   for (const tmb::Point& p : points) {
-    const int i = rec.m_nPoints++;
-    rec.m_pPoints[i] = p;
-    rec.m_pFlags[i] = first ? 1 : 0;
-    rec.m_pPressure[i] = -1;
-    rec.m_pSegLength[i] = 1;
-    rec.m_pWidthLevel[i] = 0;
+    AppendPoint(rec, p, first);
     first = false;
   }
 }
 
 void AddLine(CCharData& rec, tmb::Point from, int dx, int dy, int n) {
-  for (int k = 0; k < n; ++k) {
-    const int i = rec.m_nPoints++;
-    rec.m_pPoints[i] = {from.x + k * dx, from.y + k * dy};
-    rec.m_pFlags[i] = k == 0 ? 1 : 0;
-    rec.m_pPressure[i] = -1;
-    rec.m_pSegLength[i] = 1;
-    rec.m_pWidthLevel[i] = 0;
-  }
+  for (int k = 0; k < n; ++k) AppendPoint(rec, {from.x + k * dx, from.y + k * dy}, k == 0);
 }
 
 std::vector<tmb::Point> PointsOf(const CCharData& rec) {
