@@ -118,7 +118,7 @@ int CCharData::RemoveEvenSteps(int n, int mode) {
   int kept = 0;
   for (int i = 0; i < m_nPoints; ++i) {
     if (drop[size_t(i)]) continue;
-    if (kept != i) MovePoint(kept, i);
+    if (kept != i) CopyPointFull(kept, *this, i);
     ++kept;
   }
   m_nPoints = kept;

@@ -13,7 +13,13 @@ void CCharData::DropFlaggedPoints() {
   int kept = 0;
   for (int i = 0; i < m_nPoints; ++i) {
     if (m_pFlags[i] == kDropFlag) continue;
-    if (kept != i) MovePoint(kept, i);
+    if (kept != i) {
+      m_pPoints[kept] = m_pPoints[i];
+      m_pFlags[kept] = m_pFlags[i];
+      m_pPressure[kept] = m_pPressure[i];
+      m_pSegLength[kept] = m_pSegLength[i];
+      m_pWidthLevel[kept] = m_pWidthLevel[i];
+    }
     ++kept;
   }
   m_nPoints = kept;
