@@ -19,15 +19,13 @@ std::string ToNarrow(std::u16string_view wide) {
   return tmb::Utf8ToSjisLossy(utf8);
 }
 
-size_t WideLength(const char16_t* s) {
-  size_t n = 0;
-  while (s[n]) ++n;
-  return n;
-}
-
-int CopyWide(std::span<char16_t> dst, const std::u16string& wide) {
+// Converts bytes bytes of src into dst, as much as fits, with a zero after them where dst
+// has room; returns the number converted.
+int ConvertToWide(std::span<char16_t> dst, const char* src, size_t bytes) {
+  const std::u16string wide = ToWide(std::string_view(src, bytes));
   const size_t n = std::min(wide.size(), dst.size());
   std::copy_n(wide.begin(), n, dst.begin());
+  if (n < dst.size()) dst[n] = 0;
   return int(n);
 }
 
@@ -50,8 +48,7 @@ int CopyNarrow(std::span<char> dst, const std::string& narrow, size_t limit) {
 int MultiByteToWide(std::span<char16_t> dst, const char* src, int n) {
   if (!src) return 0;
   const size_t bytes = n < 1 ? std::strlen(src) : size_t(n);
-  const int count = CopyWide(dst, ToWide(std::string_view(src, bytes)));
-  if (size_t(count) < dst.size()) dst[size_t(count)] = 0;
+  const int count = ConvertToWide(dst, src, bytes);
   auto zero = std::find(dst.begin(), dst.end(), char16_t(0));
   if (zero != dst.end()) std::fill(zero, dst.end(), char16_t(0));
   return count;
@@ -60,15 +57,14 @@ int MultiByteToWide(std::span<char16_t> dst, const char* src, int n) {
 int MbcsToWideN(std::span<char16_t> dst, const char* src, int n) {
   if (!src) return 0;
   const size_t bytes = n < 0 ? std::strlen(src) : size_t(n);
-  const int count = CopyWide(dst, ToWide(std::string_view(src, bytes)));
-  if (size_t(count) < dst.size()) dst[size_t(count)] = 0;
-  if (size_t(bytes) < dst.size()) dst[bytes] = 0;
+  const int count = ConvertToWide(dst, src, bytes);
+  if (bytes < dst.size()) dst[bytes] = 0;
   return count;
 }
 
 int WideToMultiByte(std::span<char> dst, const char16_t* src, int n) {
   if (!src) return 0;
-  const std::u16string_view text(src, WideLength(src));
+  const std::u16string_view text(src);
   const size_t limit = n < 1 ? 2 * text.size() : size_t(n);
   const int written = CopyNarrow(dst, ToNarrow(text), limit);
   const size_t end = std::min(limit + 1, dst.size());
