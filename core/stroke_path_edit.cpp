@@ -36,8 +36,10 @@ void CStrokePath::RemoveRepeatsInRange(int first, int last) {
     first = 0;
     last = m_nCount - 1;
   }
-  if (first >= m_nCount) return;
   last = std::min(last, m_nCount - 1);
+  // An empty range changes nothing; compacting from first would then move the points
+  // after last up over ones not yet read, and past the capacity.
+  if (first >= m_nCount || last < first) return;
   int w = first;
   tmb::Point strokeFirst = m_pPoints[FindStrokeStart(first)].RoundToPoint();
   for (int i = first; i <= last; ++i) {
