@@ -110,6 +110,11 @@ int CStrokePath::Rasterize(int first, int last, std::span<CFPoint> out, int clos
   for (int j = first; j < std::min(last, m_nCount); ++j) {
     int next = closed && IsStrokeLast(j) ? FindStrokeStart(j) : j + 1;
     const CFPoint& p = m_pPoints[j];
+    if (next >= m_nCount) {
+      // The path's last point, open: no segment leads on, so it ends the run alone.
+      if (!put(p, j)) return static_cast<int>(w);
+      continue;
+    }
     double dx = double(m_pPoints[next].x) - p.x;
     double dy = double(m_pPoints[next].y) - p.y;
     bool xMajor = std::fabs(dy) <= std::fabs(dx);
