@@ -1,15 +1,24 @@
-// The squared distance of two integer points. Points read from a file can lie anywhere in
-// the 32-bit range, where the square no longer fits in 64 bits: the result then saturates
-// at the largest 64-bit value, which still compares as farther than any real distance.
+// Squared distances of points. Points read from a file can lie anywhere in the 32-bit
+// range, where the square of an integer distance no longer fits in 64 bits: the result then
+// saturates at the largest 64-bit value, which still compares as farther than any real
+// distance. Float points are measured in double, so results do not depend on the
+// compiler's intermediate precision.
 #pragma once
 
 #include <algorithm>
 #include <cstdint>
 
+#include "core/fpoint.h"
 #include "platform/gdi/geometry.h"
 
 inline int64_t SquaredDistance(const tmb::Point& a, const tmb::Point& b) {
   const __int128 dx = int64_t{b.x} - a.x;
   const __int128 dy = int64_t{b.y} - a.y;
   return static_cast<int64_t>(std::min<__int128>(dx * dx + dy * dy, INT64_MAX));
+}
+
+inline double SquaredDistance(const CFPoint& a, const CFPoint& b) {
+  const double dx = double(b.x) - a.x;
+  const double dy = double(b.y) - a.y;
+  return dx * dx + dy * dy;
 }

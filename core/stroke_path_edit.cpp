@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/point_distance.h"
 #include "core/stroke_path.h"
 
 void CStrokePath::RoundPoints(int first, int last) {
@@ -135,15 +136,11 @@ int CStrokePath::DropShortEndSegments(float d) {
   uint8_t carried = 0;
   for (int i = 0; i < m_nCount; ++i) {
     bool nextEndsStroke = i + 1 < m_nCount && m_pFlags[i + 1] == 0 && IsStrokeLast(i + 1);
-    if (nextEndsStroke) {
-      double dx = double(m_pPoints[i + 1].x) - m_pPoints[i].x;
-      double dy = double(m_pPoints[i + 1].y) - m_pPoints[i].y;
-      if (dx * dx + dy * dy <= d2) {
-        ++dropped;
-        // A dropped stroke start passes its flag on, so the stroke keeps its start.
-        carried = m_pFlags[i];
-        continue;
-      }
+    if (nextEndsStroke && SquaredDistance(m_pPoints[i], m_pPoints[i + 1]) <= d2) {
+      ++dropped;
+      // A dropped stroke start passes its flag on, so the stroke keeps its start.
+      carried = m_pFlags[i];
+      continue;
     }
     CopySlots(*this, i, w++, 1);
     if (carried != 0) {

@@ -6,15 +6,10 @@
 #include <cstdlib>
 
 #include "core/pixel_mask.h"
+#include "core/point_distance.h"
 #include "core/stroke_path.h"
 
 namespace {
-
-double SegmentLength(const CFPoint& a, const CFPoint& b) {
-  double dx = double(b.x) - a.x;
-  double dy = double(b.y) - a.y;
-  return std::sqrt(dx * dx + dy * dy);
-}
 
 constexpr tmb::Colour kWhite = 0xFFFFFF;
 
@@ -141,7 +136,7 @@ float CStrokePath::PathLength(int a, int b, int acrossStrokes) const {
   double sum = 0;
   for (int j = a; j < b; ++j) {
     if (acrossStrokes != 1 && m_pFlags[j + 1] != 0) continue;
-    sum += SegmentLength(m_pPoints[j], m_pPoints[j + 1]);
+    sum += std::sqrt(SquaredDistance(m_pPoints[j], m_pPoints[j + 1]));
   }
   return static_cast<float>(sum);
 }
