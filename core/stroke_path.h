@@ -397,6 +397,9 @@ class CStrokePath {
   void AppendSlots(const CStrokePath& src, int srcFirst, int n);
   // [first, last) clipped to 0 .. count.
   void ClipRange(int& first, int& last) const;
+  // src, or a copy of it held by copy when src is this path, for operations that change
+  // this path before they have read all of src.
+  const CStrokePath& ApartFromThis(const CStrokePath& src, std::unique_ptr<CStrokePath>& copy) const;
 
  private:
   void FreeArrays();

@@ -252,20 +252,22 @@ int CStrokePath::AppendCyclicRange(const CStrokePath& src, int a, int b, int dir
   return result;
 }
 
+const CStrokePath& CStrokePath::ApartFromThis(const CStrokePath& src, std::unique_ptr<CStrokePath>& copy) const {
+  if (&src != this) return src;
+  copy = NewEmptyLike();
+  copy->CopyFrom(src);
+  return *copy;
+}
+
 bool CStrokePath::InsertPathAt(const CStrokePath& src, int pos) {
   if (pos < 0 || pos > m_nCount) return false;
   if (m_nCount + src.m_nCount >= m_nCapacity) return false;
   std::unique_ptr<CStrokePath> selfCopy;
-  const CStrokePath* from = &src;
-  if (&src == this) {
-    selfCopy = NewEmptyLike();
-    selfCopy->CopyFrom(src);
-    from = selfCopy.get();
-  }
+  const CStrokePath& from = ApartFromThis(src, selfCopy);
   std::unique_ptr<CStrokePath> kept = NewEmptyLike();
   kept->CopyRangeFrom(*this, pos, m_nCount);
   m_nCount = pos;
-  AppendSelectedStrokes(*from, -1);
+  AppendSelectedStrokes(from, -1);
   AppendFrom(*kept);
   return true;
 }
@@ -327,12 +329,7 @@ bool CStrokePath::ReplaceRange(int first, int last, const CStrokePath& src) {
   ClipRange(first, last);
   if (m_nCount - (last - first) + src.m_nCount >= m_nCapacity) return false;
   std::unique_ptr<CStrokePath> selfCopy;
-  const CStrokePath* from = &src;
-  if (&src == this) {
-    selfCopy = NewEmptyLike();
-    selfCopy->CopyFrom(src);
-    from = selfCopy.get();
-  }
+  const CStrokePath& from = ApartFromThis(src, selfCopy);
   DeleteRange(first, last);
-  return InsertPathAt(*from, first);
+  return InsertPathAt(from, first);
 }
