@@ -6,6 +6,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "core/fpoint.h"
@@ -15,6 +16,12 @@ inline int64_t SquaredDistance(const tmb::Point& a, const tmb::Point& b) {
   const __int128 dx = int64_t{b.x} - a.x;
   const __int128 dy = int64_t{b.y} - a.y;
   return static_cast<int64_t>(std::min<__int128>(dx * dx + dy * dy, INT64_MAX));
+}
+
+// The distance of two integer points rounded half up, held at the int maximum.
+inline int RoundedDistance(const tmb::Point& a, const tmb::Point& b) {
+  const double d = std::sqrt(double(SquaredDistance(a, b)));
+  return static_cast<int>(std::min(std::trunc(2 * d) - std::trunc(d), double(INT32_MAX)));
 }
 
 inline double SquaredDistance(const CFPoint& a, const CFPoint& b) {
