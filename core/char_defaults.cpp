@@ -18,7 +18,6 @@ namespace {
 
 constexpr int kValueTableFill = 150;
 constexpr int kFrameCountParam = 50;
-constexpr int kShapeMode = 170;
 
 bool InRange(int k, int a, int b) { return k >= a && k <= b; }
 
@@ -91,7 +90,7 @@ void CCharData::SetDefaultsBySlot(int slot) {
   m_text[kTextPicture1] = DataFile(odd ? "森.bmp" : "花見.bmp");
   if (slot <= 3) {
     const bool shaped = slot >= 2;
-    m_param[kShapeMode] = shaped ? 3 : 0;
+    m_param[kShapeModeParam] = shaped ? 3 : 0;
     m_param[10] = shaped ? 4 : 0;
     if (shaped) {
       m_param[156] = slot == 2 ? 0xF06020 : 0x8020F0;
