@@ -140,12 +140,7 @@ int CStrokePath::AppendFlagged(const CStrokePath& src, int i, int flag) {
 }
 
 int CStrokePath::AppendPoint(int x, int y, int flag) {
-  if (m_nCount >= m_nCapacity) return 0;
-  m_pPoints[m_nCount].Set(x, y);
-  m_pFlags[m_nCount] = static_cast<uint8_t>(flag);
-  m_pAttrs[m_nCount] = kAttrDefault;
-  ++m_nCount;
-  return 1;
+  return AddPointUnique(static_cast<float>(x), static_cast<float>(y), flag, 1);
 }
 
 bool CStrokePath::AddIntPointUnique(int x, int y, int flag) {
@@ -180,12 +175,7 @@ bool CStrokePath::AppendIntPoints(std::span<const tmb::Point> points, int first,
   return true;
 }
 
-bool CStrokePath::AppendFrom(const CStrokePath& src) {
-  int n = src.m_nCount;
-  if (n > m_nCapacity - m_nCount) return false;
-  AppendSlots(src, 0, n);
-  return true;
-}
+bool CStrokePath::AppendFrom(const CStrokePath& src) { return AppendRangeFrom(src, 0, src.m_nCount, 0); }
 
 bool CStrokePath::AppendRangeDirected(const CStrokePath& src, int a, int b, int mode) {
   if (src.m_nCount <= 0) return true;
