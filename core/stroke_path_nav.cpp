@@ -81,13 +81,7 @@ int CStrokePath::GetStrokeBoundIndex(int i) const {
 }
 
 int CStrokePath::GetStrokeRange(int i, int& start, int& endExcl) const {
-  start = 0;
-  for (int j = std::min(i, m_nCount - 1); j >= 0; --j) {
-    if (m_pFlags[j] != 0) {
-      start = j;
-      break;
-    }
-  }
+  start = FindStrokeStart(i);
   endExcl = i >= m_nCount ? m_nCount : FindStrokeEnd(i) + 1;
   return 1;
 }
