@@ -243,7 +243,7 @@ class BlockBody {
     if (r2 < 11) {
       if (r2 > 4 && !ReadFontBlock()) return false;
     } else {
-      if (LoadStoreSection(*x_.section, file_, part_) < 0) return false;
+      if (!ReadStoreSection(file_, *x_.section, part_, x_.storeSection)) return false;
       x_.sectionRead = true;
     }
     if (r2 > 13 && !ReadValueTable()) return false;
