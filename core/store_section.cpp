@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/bytes_left.h"
 #include "core/char_store.h"
 #include "core/cp932_field.h"
 #include "core/point_record.h"
@@ -138,7 +139,7 @@ std::optional<int64_t> SkipEntryStrokes(tmb::BinaryFile& file, bool picture, boo
   const int64_t offset = file.Tell();
   int starts = 0;
   if (SkipPointRecord(file) < 0 || (picture && SkipPointRecord(file, &starts) < 0) ||
-      file.Size() - file.Tell() < starts || !file.Seek(starts, SEEK_CUR)) {
+      BytesLeft(file) < starts || !file.Seek(starts, SEEK_CUR)) {
     return ok = false, std::nullopt;
   }
   return offset;

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/bytes_left.h"
 #include "core/wide_text.h"
 #include "platform/file/little_endian.h"
 
@@ -13,8 +14,7 @@ int Limit(int maxChars) { return maxChars > 0 ? maxChars : kStringRecordMaxChars
 int ReadLength(tmb::BinaryFile& file, int maxBytes) {
   int32_t length = 0;
   if (!file.ReadI32(length) || length < 0 || length > maxBytes) return -1;
-  int64_t left = file.Size() - file.Tell();
-  return left < length ? -1 : length;
+  return BytesLeft(file) < length ? -1 : length;
 }
 
 }  // namespace
