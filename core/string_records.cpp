@@ -24,9 +24,7 @@ int WriteWideStringRecord(tmb::BinaryFile& file, std::string_view text, int maxC
   if (wide.size() > static_cast<size_t>(Limit(maxChars))) wide.resize(static_cast<size_t>(Limit(maxChars)));
   std::vector<uint8_t> bytes(4 + 2 * wide.size());
   tmb::StoreU32(bytes.data(), static_cast<uint32_t>(2 * wide.size()));
-  for (size_t i = 0; i < wide.size(); ++i) {
-    tmb::StoreU16(bytes.data() + 4 + 2 * i, static_cast<uint16_t>(wide[i]));
-  }
+  StoreUtf16Le(bytes.data() + 4, wide);
   return file.Write(bytes.data(), bytes.size()) ? static_cast<int>(2 * wide.size()) : -1;
 }
 
@@ -37,7 +35,7 @@ int ReadWideStringRecord(tmb::BinaryFile& file, std::string& out, int maxChars) 
   std::vector<uint8_t> bytes(static_cast<size_t>(length));
   if (!file.Read(bytes.data(), bytes.size())) return -1;
   std::u16string wide(bytes.size() / 2, u'\0');
-  for (size_t i = 0; i < wide.size(); ++i) wide[i] = static_cast<char16_t>(tmb::LoadU16(&bytes[2 * i]));
+  LoadUtf16Le(bytes.data(), wide.data(), wide.size());
   out = Utf16ToCp932(wide);
   return length;
 }
