@@ -13,7 +13,6 @@
 // independent of each other.
 #pragma once
 
-#include <cstdint>
 #include <cstddef>
 
 namespace tmb {
