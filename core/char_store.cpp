@@ -62,18 +62,20 @@ int AppendIndexRecord(const fs::path& name, std::string_view magic, StoreHeaderK
   if (!OpenStoreFile(file, name)) return -1;
   const int64_t oldLength = file.Size();
   if (oldLength < 0) return -1;
+  size_t onDisk = 0;
   if (oldLength > 0) {
     uint8_t header[kStoreHeaderSize] = {};
     if (oldLength < static_cast<int64_t>(kStoreHeaderSize) || !file.Read(header, sizeof header) ||
         ClassifyStoreHeader(header, sizeof header) != kind) {
       return -1;
     }
-    size_t onDisk = static_cast<size_t>(oldLength - kStoreHeaderSize) / Record::kSize;
-    if (onDisk != records.size()) {
-      std::vector<uint8_t> bytes;
-      if (!ReadAll(file, bytes)) return -1;
-      ParseRecords(bytes, records, clean);
-    }
+    onDisk = static_cast<size_t>(oldLength - kStoreHeaderSize) / Record::kSize;
+  }
+  // An index emptied or removed since it was read holds none of the records in memory.
+  if (onDisk != records.size()) {
+    std::vector<uint8_t> bytes;
+    if (!ReadAll(file, bytes)) return -1;
+    ParseRecords(bytes, records, clean);
   }
   const size_t index = records.size();
   if (index >= static_cast<size_t>(std::numeric_limits<int>::max())) return -1;
