@@ -44,8 +44,9 @@ struct CharBlockExtras {
 // Reads the body of a block with header (its counts already read) into scratch, a record
 // primed with the target's settings and reset from character slot 0. mode is kReadAll
 // (the points go into scratch, cleared first) or kReadSettings (the points are read and
-// dropped). Returns true when the whole body was read; false for a short read or an
+// dropped). storeSet is the temporary store set the block's store section is read for (0:
+// none). Returns true when the whole body was read; false for a short read or an
 // inconsistent count (nothing reported: the caller does that). Temporary picture files
 // written before a failure are listed in extras for the caller to remove.
 bool ReadBlockBody(tmb::BinaryFile& file, const CharBlockHeader& header, CCharData& scratch, int mode,
-                   int anchor, int partIndex, CharBlockExtras& extras);
+                   int anchor, int storeSet, CharBlockExtras& extras);

@@ -52,7 +52,7 @@ void RemoveTempPictures(CharBlockExtras& extras) {
 
 }  // namespace
 
-int CCharDataFull::ReadBlock(tmb::BinaryFile& file, int& mode, int anchor, int partIndex) {
+int CCharDataFull::ReadBlock(tmb::BinaryFile& file, int& mode, int anchor, int partIndex, int storeSet) {
   CharBlockHeader h;
   if (ReadBlockHead(file, h) != 1) return -1;
   if (mode == kReadProbe) return h.version < 300 ? 0 : 1;
@@ -68,12 +68,12 @@ int CCharDataFull::ReadBlock(tmb::BinaryFile& file, int& mode, int anchor, int p
   std::unique_ptr<CCharData> scratch = PrimeScratch(*this);
   CharBlockExtras extras;
   extras.section->CopyFrom(m_textSettings[0], 0);
-  if (!ReadBlockBody(file, h, *scratch, mode, anchor, partIndex, extras)) {
+  if (!ReadBlockBody(file, h, *scratch, mode, anchor, storeSet, extras)) {
     RemoveTempPictures(extras);
     return ReportDamagedBlock();
   }
   // The strokes of the block's text characters reach the store only once the whole
-  // block is in.
+  // block is in, and only the set of the window the record belongs to.
   if (extras.sectionRead && TakeStoreSection(extras.storeSection, file, *extras.section) < 0) {
     RemoveTempPictures(extras);
     return ReportDamagedBlock();

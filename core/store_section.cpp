@@ -209,7 +209,7 @@ int SaveStoreSection(const CTextSettings& settings, tmb::BinaryFile& file, int p
 bool ReadStoreSection(tmb::BinaryFile& file, const CTextSettings& settings, int part, StoreSectionRead& s) {
   s = StoreSectionRead();
   s.part = part;
-  if (part != 1 && part != 2) return false;
+  if (part < 0 || part > 2) return false;
   if (!file.ReadI32(s.version) || !file.ReadI32(s.entries)) return false;
   if (s.entries < 0 || s.entries > kTextEntryCount) return false;
   for (int32_t& v : s.head) {
@@ -242,7 +242,7 @@ bool ReadStoreSection(tmb::BinaryFile& file, const CTextSettings& settings, int 
 }
 
 int TakeStoreSection(StoreSectionRead& s, tmb::BinaryFile& file, CTextSettings& settings) {
-  if (s.version > 100 && s.entries > 0) {
+  if (s.part != 0 && s.version > 100 && s.entries > 0) {
     const int64_t end = file.Tell();
     RefillTemporarySet(file, s);
     if (!file.Seek(end)) return -1;
