@@ -3,11 +3,11 @@
 #include <QCloseEvent>
 #include <QSplitter>
 
-#include "app/char_document.h"
 #include "app/pane_factories.h"
+#include "app/tmb_document.h"
 #include "core/draw_state.h"
-#include "platform/ui/view.h"
 #include "platform/service/messages.h"
+#include "platform/ui/view.h"
 #include "resources/string_table.h"
 
 CFrame_View::CFrame_View(tmb::ui::Document* document)
@@ -43,12 +43,11 @@ bool CFrame_View::OnCreateClient(const tmb::ui::ViewFactory&) {
 }
 
 void CFrame_View::closeEvent(QCloseEvent* event) {
-  auto* doc = qobject_cast<CharDocument*>(document());
+  auto* doc = qobject_cast<CTmbDocument*>(document());
   if (doc && doc->IsModified()) {
-    int answer = tmb::ShowMessage(62054, tmb::kMsgYesNoCancel);
-    if (answer == tmb::kAnswerYes) doc->SaveAs();
+    const int answer = tmb::ShowMessage(62054, tmb::kMsgYesNoCancel);
     // Cancel, or a save that did not happen, keeps the window and its changes.
-    if (answer == tmb::kAnswerCancel || (answer == tmb::kAnswerYes && doc->IsModified())) {
+    if (answer == tmb::kAnswerCancel || (answer == tmb::kAnswerYes && !doc->engine().SaveAs())) {
       event->ignore();
       return;
     }

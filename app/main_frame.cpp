@@ -17,8 +17,9 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QUrl>
+#include <functional>
 
-#include "app/char_document.h"
+#include "app/dummy_doc.h"
 #include "app/kind_lookup.h"
 #include "app/tmb_app.h"
 #include "app/value_limits.h"
@@ -52,6 +53,15 @@ int ViewClassOfKind(int kind) {
     case kKindPreview: return kViewPre;
     default: return 0;
   }
+}
+
+// Runs a member of the engine's character document on that of the current drawing window,
+// when there is one.
+template <typename Member>
+tmb::ui::CommandTarget::Handler OnCurrentDoc(Member member) {
+  return [member] {
+    if (CTmbDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) std::invoke(member, doc->engine());
+  };
 }
 
 std::string FileNameOf(const std::string& path) {
@@ -126,23 +136,13 @@ bool CMainFrame::Create(const std::optional<ScreenMetrics>& metrics) {
 }
 
 void CMainFrame::RegisterCommands() {
-  OnCommand(tmb::kCmdFileOpen, [] {
-    if (CharDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) doc->OpenFileDialog();
-  });
-  OnCommand(tmb::kCmdFileOneTouch, [] {
-    if (CharDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) doc->OnOneTouchConvert();
-  });
-  OnCommand(tmb::kCmdEditTempSave, [] {
-    if (CharDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) doc->TempSave();
-  });
-  OnCommand(tmb::kCmdFileSaveAs, [] {
-    if (CharDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) doc->SaveAs();
-  });
-  OnCommand(tmb::kCmdFileSave, [] {
-    if (CharDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) doc->SaveToCurrentPath();
-  });
+  OnCommand(tmb::kCmdFileOpen, OnCurrentDoc(&CTmbDoc::OpenFileDialog));
+  OnCommand(tmb::kCmdFileOneTouch, OnCurrentDoc(&CTmbDoc::OnOneTouchConvert));
+  OnCommand(tmb::kCmdEditTempSave, OnCurrentDoc(&CTmbDoc::TempSave));
+  OnCommand(tmb::kCmdFileSaveAs, OnCurrentDoc(&CTmbDoc::SaveAs));
+  OnCommand(tmb::kCmdFileSave, OnCurrentDoc(&CTmbDoc::SaveToCurrentPath));
   OnUpdate(tmb::kCmdFileSave, [](tmb::ui::CommandUpdate& u) {
-    CharDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw);
+    CTmbDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw);
     u.Enable(doc && doc->HasPath());
   });
   OnCommand(tmb::kCmdFileExit, [this] { close(); });
@@ -192,13 +192,13 @@ int CMainFrame::AskSaveChanges(int askCharacters, int askPicture) {
       int answer = tmb::ShowMessage(62054, tmb::kMsgYesNoCancel);
       if (answer == tmb::kAnswerCancel) return -1;
       if (answer == tmb::kAnswerYes) {
-        if (CharDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) doc->SaveAs();
+        if (CTmbDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) doc->engine().SaveAs();
         result = 1;
       }
     }
   }
   if (theApp.m_bImageEditorOpen && askPicture) {
-    auto* picture = qobject_cast<PictureDocument*>(GetDocumentOfKind(kKindImageEditor));
+    auto* picture = qobject_cast<CDummyDoc*>(GetDocumentOfKind(kKindImageEditor));
     if (picture && picture->IsModified()) {
       int answer = tmb::ShowMessage(62055, tmb::kMsgYesNoCancel);
       if (answer == tmb::kAnswerCancel) return -1;
@@ -277,7 +277,7 @@ void CMainFrame::OnDropFiles(const QStringList& paths) {
     EnsureImageEditor(1);
   } else if (extension == QLatin1String("wdf")) {
     // The file becomes the current one only when it loads.
-    if (CharDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) doc->LoadDroppedFile(path);
+    if (CTmbDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) doc->engine().LoadDroppedFile(path);
   } else {
     tmb::Beep();
     return;

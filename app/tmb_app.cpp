@@ -155,7 +155,7 @@ void CTmbApp::ApplyCommandLine() {
   if (line.hasD) s.m_szArgD = line.argD, s.m_bArgD = 1;
   if (line.hasF) s.m_szArgF = line.argF, s.m_bArgF = 1;
   for (const std::string& file : line.files) {
-    if (auto* doc = qobject_cast<CharDocument*>(m_pSharedDoc.data())) doc->LoadFile(file, 0);
+    if (auto* doc = qobject_cast<CTmbDocument*>(m_pSharedDoc.data())) doc->engine().LoadFile(file, 0);
   }
 }
 
@@ -164,8 +164,8 @@ void CTmbApp::LoadStartFile() {
   if (s.m_nStartLoadMode != kStartNamedFile || s.m_strStartFile.empty()) return;
   // The start file gives its settings only: it never becomes the file of the characters.
   gStartLoading = 1;
-  if (auto* doc = qobject_cast<CharDocument*>(m_pSharedDoc.data())) {
-    doc->LoadFile(WithExtension(s.m_strStartFile, ".wdf"), 0);
+  if (auto* doc = qobject_cast<CTmbDocument*>(m_pSharedDoc.data())) {
+    doc->engine().LoadFile(WithExtension(s.m_strStartFile, ".wdf"), 0);
   }
   gStartLoading = 0;
 }
@@ -225,7 +225,7 @@ void CTmbApp::BasicSettingsDialog(int mode) {
 }
 
 CCharDataFull* CTmbApp::DocumentRecords::DrawnRecord(int kind) {
-  CharDocument* doc = GetCharDocumentOfKind(kind);
+  CTmbDocument* doc = GetCharDocumentOfKind(kind);
   return doc ? doc->DrawnRecord() : nullptr;
 }
 

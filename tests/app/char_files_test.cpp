@@ -99,7 +99,7 @@ TEST_F(CharFiles, SaveAsThenOneTouchConversionTakesOnlySettings) {
   Record(kKindDrawA).m_pFlags[0] = 1;
   Record(kKindDrawA).m_nPoints = 1;
   EXPECT_TRUE(frame()->ExecuteCommand(kCmdEditTempSave));
-  auto* docA = qobject_cast<CTmbDocument*>(GetCharDocumentOfKind(kKindDrawA));
+  CTmbDocument* docA = GetCharDocumentOfKind(kKindDrawA);
   EXPECT_EQ(docA->engine().m_bTempSaved, 1);
   EXPECT_EQ(docA->engine().m_base[kBaseTempSave].m_nPoints, 1);
 
@@ -127,7 +127,7 @@ TEST_F(CharFiles, PictureWindowsHaveADocumentThatHoldsNothing) {
     EXPECT_FALSE(doc->IsModified()) << kind;
     doc->SaveImageAs();  // no image view to save: nothing happens
     EXPECT_FALSE(doc->IsModified()) << kind;
-    EXPECT_EQ(qobject_cast<CharDocument*>(GetDocumentOfKind(kind)), nullptr);
+    EXPECT_EQ(qobject_cast<CTmbDocument*>(GetDocumentOfKind(kind)), nullptr);
   }
   EXPECT_EQ(frame()->AskSaveChanges(1, 1), 0);
   EXPECT_TRUE(messages.ids.empty());
