@@ -192,7 +192,10 @@ int CMainFrame::AskSaveChanges(int askCharacters, int askPicture) {
       int answer = tmb::ShowMessage(62054, tmb::kMsgYesNoCancel);
       if (answer == tmb::kAnswerCancel) return -1;
       if (answer == tmb::kAnswerYes) {
-        if (CTmbDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) doc->engine().SaveAs();
+        // A save that did not happen (the dialog cancelled, the write failed) is no
+        // answer to go on with: the close stops and the changes stay.
+        CTmbDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw);
+        if (!doc || !doc->engine().SaveAs()) return -1;
         result = 1;
       }
     }
@@ -204,8 +207,7 @@ int CMainFrame::AskSaveChanges(int askCharacters, int askPicture) {
       if (answer == tmb::kAnswerCancel) return -1;
       if (answer == tmb::kAnswerNo) return result;
       gDrawState.m_nSaveRange = 0;
-      picture->SaveImageAs();
-      return 1;
+      return picture->SaveImageAs() ? 1 : -1;
     }
   }
   return result;

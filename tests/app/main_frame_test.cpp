@@ -96,6 +96,34 @@ TEST_F(MainFrameTest, CancelKeepsTheWindowOpen) {
   EXPECT_EQ(messages.ids, std::vector<int>{62054});
 }
 
+TEST_F(MainFrameTest, ASaveThatDidNotHappenKeepsTheWindowAndTheChanges) {
+  ASSERT_TRUE(Start());
+  Change(kKindDrawA);
+  QPointer<CMainFrame> main = frame();
+  // Yes, then the save dialog is cancelled.
+  messages.Answer(kAnswerYes);
+  EXPECT_FALSE(main->close());
+  FlushDeletes();
+  ASSERT_FALSE(main.isNull());
+  EXPECT_TRUE(DocOf(kKindDrawA)->IsModified());
+  // Yes, and the file cannot be written.
+  messages.Answer(kAnswerYes);
+  chooser.Next("/nowhere/at/all/x.wdf");
+  EXPECT_EQ(main->AskSaveChanges(1, 0), -1);
+  EXPECT_TRUE(DocOf(kKindDrawA)->IsModified());
+  EXPECT_EQ(messages.ids, (std::vector<int>{62054, 62054, 62047}));
+
+  // Yes to the picture, and its save fails.
+  theApp.OpenImageEditor();
+  auto* picture = qobject_cast<CDummyDoc*>(GetDocumentOfKind(kKindImageEditor));
+  ASSERT_TRUE(picture);
+  picture->SetModified();
+  picture->SetImageSaver([] { return false; });
+  messages.Answer(kAnswerYes);
+  EXPECT_EQ(main->AskSaveChanges(0, 1), -1);
+  EXPECT_TRUE(picture->IsModified());
+}
+
 TEST_F(MainFrameTest, DroppedCharacterFilesLoadAndOtherFilesBeep) {
   TempDir dir;
   WdfBlock part1, part2;
