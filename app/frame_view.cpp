@@ -24,21 +24,13 @@ CFrame_View::~CFrame_View() {
 
 bool CFrame_View::OnCreateClient(const tmb::ui::ViewFactory&) {
   const PaneFactories& panes = Panes();
-  tmb::ui::View* tree = panes.tree ? panes.tree(document(), this) : nullptr;
-  tmb::ui::View* drawing = panes.drawing ? panes.drawing(document(), this) : nullptr;
-  tmb::ui::View* settings = panes.settings ? panes.settings(document(), this) : nullptr;
-  if (!tree || !drawing || !settings) {
-    delete tree;
-    delete drawing;
-    delete settings;
-    return false;
-  }
   const int panelWidth = gDrawState.m_layout[kLayoutPanelPane].Width();
-  if (panelWidth > 0) settings->setMaximumWidth(panelWidth);
-  m_wndSplitter = CreateSplitter(Qt::Horizontal, {{tree, gDrawState.m_layout[kLayoutTreePane].Width()},
-                                                  {drawing, gDrawState.m_layout[kLayoutDrawPane].Width()},
-                                                  {settings, panelWidth}});
-  SetActiveView(drawing);
+  m_wndSplitter = CreateSplitter(Qt::Horizontal, {{panes.tree, gDrawState.m_layout[kLayoutTreePane].Width()},
+                                                  {panes.drawing, gDrawState.m_layout[kLayoutDrawPane].Width()},
+                                                  {panes.settings, panelWidth}});
+  if (!m_wndSplitter) return false;
+  if (panelWidth > 0) m_wndSplitter->widget(2)->setMaximumWidth(panelWidth);
+  SetActiveView(static_cast<tmb::ui::View*>(m_wndSplitter->widget(1)));
   return true;
 }
 

@@ -25,6 +25,7 @@
 #include "app/value_limits.h"
 #include "app/view_classes.h"
 #include "core/draw_state.h"
+#include "core/path_helpers.h"
 #include "platform/service/machine.h"
 #include "platform/service/messages.h"
 #include "platform/service/wait_cursor.h"
@@ -64,8 +65,23 @@ tmb::ui::CommandTarget::Handler OnCurrentDoc(Member member) {
   };
 }
 
-std::string FileNameOf(const std::string& path) {
-  return QFileInfo(QString::fromStdString(path)).fileName().toStdString();
+bool IsEditorKind(int kind) { return kind == kKindImageEditor || kind == kKindZoom; }
+
+// The document a view lookup of kind searches: none for the image editor's kinds before
+// the editor was first opened.
+tmb::ui::Document* LookupDocument(int kind) {
+  if (IsEditorKind(kind) && !theApp.m_bImageEditorOpen) return nullptr;
+  return GetDocumentOfKind(kind);
+}
+
+// The first view of doc of the class that kind shows; null when there is none (always
+// for a kind without a view class).
+tmb::ui::View* FirstViewOfClass(const tmb::ui::Document& doc, int kind) {
+  const int wanted = ViewClassOfKind(kind);
+  for (tmb::ui::View* view : doc.views()) {
+    if (wanted && view->viewClass() == wanted) return view;
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -157,15 +173,10 @@ bool CMainFrame::IsMenuCommandShown(int id) const {
 int CMainFrame::DefaultMenu() const { return tmb::kMenuMain; }
 
 tmb::ui::View* CMainFrame::FindViewOfKind(int kind) {
-  tmb::ui::Document* doc = GetDocumentOfKind(kind);
+  tmb::ui::Document* doc = LookupDocument(kind);
   if (!doc) return nullptr;
-  const bool editor = kind == kKindImageEditor || kind == kKindZoom;
-  if (editor && !theApp.m_bImageEditorOpen) return nullptr;
-  const int wanted = ViewClassOfKind(kind);
-  for (tmb::ui::View* view : doc->views()) {
-    if (wanted && view->viewClass() == wanted) return view;
-  }
-  if (editor) return doc->views().empty() ? nullptr : doc->views().back();
+  if (tmb::ui::View* view = FirstViewOfClass(*doc, kind)) return view;
+  if (IsEditorKind(kind)) return doc->views().empty() ? nullptr : doc->views().back();
   tmb::Beep();
   return nullptr;
 }
@@ -174,11 +185,9 @@ int CMainFrame::GetActiveViewKind() {
   tmb::ui::ChildFrame* active = ActiveChildFrame();
   if (!active) return -1;
   for (int kind : {kKindDrawA, kKindImageEditor, kKindDrawB, kKindPreview}) {
-    tmb::ui::Document* doc = GetDocumentOfKind(kind);
-    if (!doc || ((kind == kKindImageEditor) && !theApp.m_bImageEditorOpen)) continue;
-    for (tmb::ui::View* view : doc->views()) {
-      if (view->viewClass() == ViewClassOfKind(kind) && view->frame() == active) return kind;
-    }
+    tmb::ui::Document* doc = LookupDocument(kind);
+    tmb::ui::View* view = doc ? FirstViewOfClass(*doc, kind) : nullptr;
+    if (view && view->frame() == active) return kind;
   }
   return -1;
 }
@@ -264,8 +273,8 @@ void CMainFrame::UpdateMainTitle() {
   std::string title = tmb::LoadStringText(62140);
   const std::string& character = gDrawState.m_szCharFilePath;
   const std::string& picture = gDrawState.m_szPictureFilePath;
-  if (!character.empty()) title += " - " + FileNameOf(character);
-  if (!picture.empty()) title += (character.empty() ? " - " : " , ") + FileNameOf(picture);
+  if (!character.empty()) title += " - " + GetFileNameOfPath(character);
+  if (!picture.empty()) title += (character.empty() ? " - " : " , ") + GetFileNameOfPath(picture);
   setWindowTitle(QString::fromStdString(title));
 }
 

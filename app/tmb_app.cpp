@@ -96,11 +96,12 @@ void CTmbApp::RegisterTemplates() {
 bool CTmbApp::InitInstance() {
   CDrawState& s = gDrawState;
   // 1. The machine.
-  if (CheckStartMachine(CurrentFolder()) == -1) return false;
+  const std::string folder = CurrentFolder();
+  if (CheckStartMachine(folder) == -1) return false;
   // 2. to 6. Folders, the start drive and the help file.
   m_bImageEditorOpen = 0;
   s.m_nStartDrive = 0;  // no drive letters here
-  s.m_szCurFolder = CurrentFolder();
+  s.m_szCurFolder = folder;
   s.m_szCurFolderCrt = s.m_szCurFolder;
   s.m_bStartDriveIsCdRom = tmb::Machine().IsOnOpticalDisc(s.m_szCurFolder) ? 1 : 0;
   QString program = QCoreApplication::applicationFilePath();
@@ -185,11 +186,9 @@ int CTmbApp::OpenWindowOfKind(int kind) {
 }
 
 int CTmbApp::OpenImageEditor() {
-  if (m_bImageEditorOpen || !mainWindow() || !m_pTemplate[kKindImageEditor]) return 0;
+  if (m_bImageEditorOpen) return 0;
   gDrawState.m_nCreatingKind = kKindImageEditor;
-  Document* doc = m_pTemplate[kKindImageEditor]->OpenNew(*mainWindow());
-  if (!doc) return 0;
-  m_pKindDoc[kKindImageEditor] = doc;
+  if (!OpenWindowOfKind(kKindImageEditor)) return 0;
   m_bImageEditorOpen = 1;
   return 1;
 }

@@ -74,10 +74,9 @@ void BindingForm::Build() {
           button->setObjectName(QStringLiteral("ctl%1").arg(id));
           group->addButton(button, static_cast<int>(i));
           column->addWidget(button);
-          if (i > 0) controls_[id] = button;
+          controls_[id] = button;
         }
         grid->addWidget(box, row++, 0, 1, 2);
-        controls_[b.id] = box->findChild<QRadioButton*>(QStringLiteral("ctl%1").arg(b.id));
         continue;
       }
       case BindKind::kSlider: {
@@ -218,9 +217,10 @@ void BindingForm::MirrorEdit(int editId) {
   if (!ok) return;
   for (const Binding& b : table_) {
     if (b.kind == BindKind::kSlider && b.buddy == editId) {
-      QSignalBlocker block(Control(b.id));
-      static_cast<QSlider*>(Control(b.id))->setValue(value);
-      if (auto* m = MemberAs<int>(b)) *m = static_cast<QSlider*>(Control(b.id))->value();
+      auto* slider = static_cast<QSlider*>(Control(b.id));
+      QSignalBlocker block(slider);
+      slider->setValue(value);
+      if (auto* m = MemberAs<int>(b)) *m = slider->value();
     }
   }
 }
