@@ -8,13 +8,12 @@
 #include <filesystem>
 
 #include "app/app_fixture.h"
-#include "app/kind_lookup.h"
 #include "app/dummy_doc.h"
+#include "app/kind_lookup.h"
 #include "app/tmb_document.h"
 #include "resources/command_ids.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
-#include "support/wdf_builder.h"
 
 namespace tmb::test {
 namespace {
@@ -126,14 +125,8 @@ TEST_F(MainFrameTest, ASaveThatDidNotHappenKeepsTheWindowAndTheChanges) {
 
 TEST_F(MainFrameTest, DroppedCharacterFilesLoadAndOtherFilesBeep) {
   TempDir dir;
-  WdfBlock part1, part2;
-  part1.points = {{10, 20, 1, -1}};
-  part2.points = {{30, 40, 1, -1}, {31, 41, 0, -1}};
-  part2.firstPart = 0;
-  for (WdfBlock* b : {&part1, &part2}) {
-    b->params[50] = 1;
-    b->valueTable = {0};
-  }
+  const WdfBlock part1 = CharPart(1, {{10, 20, 1, -1}});
+  const WdfBlock part2 = CharPart(0, {{30, 40, 1, -1}, {31, 41, 0, -1}});
   WriteFileBytes(dir / "B.WDF", BuildWdfFile({part1, part2}));
   WriteFileBytes(dir / "a.wdf", BuildWdfFile({part2, part1}));
   ASSERT_TRUE(Start());

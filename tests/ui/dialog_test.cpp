@@ -144,11 +144,5 @@ TEST(Dialogs, AnActionButtonStoresItsNumberAndEndsAsOk) {
   EXPECT_EQ(dlg.m_nAction, 2);
 }
 
-TEST(Dialogs, OnlyOkHandsValuesOver) {
-  EXPECT_TRUE(IsAccepted(kIdOk));
-  EXPECT_FALSE(IsAccepted(kIdCancel));
-  EXPECT_FALSE(IsAccepted(kIdFailed));
-}
-
 }  // namespace
 }  // namespace tmb::ui
