@@ -171,7 +171,8 @@ bool BindingForm::SaveOne(const Binding& b) {
     QString text = edit->text().trimmed();
     bool ok = false;
     double value = b.kind == BindKind::kFloat ? text.toDouble(&ok) : double(text.toLongLong(&ok));
-    if (!ok || value < b.min || value > b.max) {
+    // Written so that "nan", which parses, fails the range as well.
+    if (!ok || !(value >= b.min && value <= b.max)) {
       int message = b.kind == BindKind::kFloat ? 61502 : 61501;
       tmb::ShowMessage(message, tmb::kMsgOk,
                        {NumberText(b.min).toStdString(), NumberText(b.max).toStdString()});
