@@ -27,8 +27,9 @@ CFrame_Bmp::CFrame_Bmp(tmb::ui::Document* document) : tmb::ui::ChildFrame(docume
 
 bool CFrame_Bmp::OnCreateClient(const tmb::ui::ViewFactory&) {
   const PaneFactories& panes = Panes();
-  m_wndSplitter = CreateSplitter(Qt::Horizontal, {{panes.picture, gDrawState.m_layout[kLayoutPicturePane].Width()},
-                                                  {panes.zoom, gDrawState.m_layout[kLayoutZoomPane].Width()}});
+  const auto& layout = gDrawState.m_layout;
+  m_wndSplitter = CreateSplitter(Qt::Horizontal, {{panes.picture, layout[kLayoutPicturePane].Width()},
+                                                  {panes.zoom, layout[kLayoutZoomPane].Width()}});
   if (!m_wndSplitter) return false;
   SetActiveView(static_cast<tmb::ui::View*>(m_wndSplitter->widget(0)));
   return true;

@@ -24,9 +24,10 @@ CFrame_View::~CFrame_View() {
 
 bool CFrame_View::OnCreateClient(const tmb::ui::ViewFactory&) {
   const PaneFactories& panes = Panes();
-  const int panelWidth = gDrawState.m_layout[kLayoutPanelPane].Width();
-  m_wndSplitter = CreateSplitter(Qt::Horizontal, {{panes.tree, gDrawState.m_layout[kLayoutTreePane].Width()},
-                                                  {panes.drawing, gDrawState.m_layout[kLayoutDrawPane].Width()},
+  const auto& layout = gDrawState.m_layout;
+  const int panelWidth = layout[kLayoutPanelPane].Width();
+  m_wndSplitter = CreateSplitter(Qt::Horizontal, {{panes.tree, layout[kLayoutTreePane].Width()},
+                                                  {panes.drawing, layout[kLayoutDrawPane].Width()},
                                                   {panes.settings, panelWidth}});
   if (!m_wndSplitter) return false;
   if (panelWidth > 0) m_wndSplitter->widget(2)->setMaximumWidth(panelWidth);
