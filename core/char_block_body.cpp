@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "core/bytes_left.h"
 #include "core/char_block_convert.h"
 #include "core/char_block_format.h"
 #include "core/char_block_place.h"
@@ -61,8 +62,7 @@ class BlockBody {
   }
 
  private:
-  int64_t Left() const { return file_.Size() - file_.Tell(); }
-  bool Need(int64_t n) const { return n >= 0 && Left() >= n; }
+  bool Need(int64_t n) const { return n >= 0 && BytesLeft(file_) >= n; }
   bool Skip(int64_t n) { return Need(n) && file_.Seek(n, SEEK_CUR); }
   bool ReadBytes(std::vector<uint8_t>& out, int64_t n) {
     if (!Need(n)) return false;
@@ -243,7 +243,7 @@ class BlockBody {
     if (r2 < 11) {
       if (r2 > 4 && !ReadFontBlock()) return false;
     } else {
-      if (LoadStoreSection(*x_.section, file_, part_) < 0) return false;
+      if (!ReadStoreSection(file_, *x_.section, part_, x_.storeSection)) return false;
       x_.sectionRead = true;
     }
     if (r2 > 13 && !ReadValueTable()) return false;

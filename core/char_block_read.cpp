@@ -4,10 +4,12 @@
 #include <memory>
 
 #include "core/char_block_body.h"
+#include "core/char_block_convert.h"
 #include "core/char_block_format.h"
 #include "core/char_data_full.h"
 #include "core/char_file_services.h"
 #include "core/char_slots.h"
+#include "core/store_section.h"
 #include "platform/file/binary_file.h"
 #include "platform/service/messages.h"
 
@@ -70,6 +72,12 @@ int CCharDataFull::ReadBlock(tmb::BinaryFile& file, int& mode, int anchor, int p
     RemoveTempPictures(extras);
     return ReportDamagedBlock();
   }
+  // The strokes of the block's text characters reach the store only once the whole
+  // block is in.
+  if (extras.sectionRead && TakeStoreSection(extras.storeSection, file, *extras.section) < 0) {
+    RemoveTempPictures(extras);
+    return ReportDamagedBlock();
+  }
 
   // The whole block is in: it becomes the record's.
   SnapshotSettings();
@@ -94,6 +102,7 @@ int CCharDataFull::ReadBlock(tmb::BinaryFile& file, int& mode, int anchor, int p
   m_bChanged = 1;
   m_bRedraw1 = 1;
   DetectSettingsChanges();
+  if (h.revision2 < kFirstNewBrushRevision) gOldBrushLayout = 1;
   if (extras.cut) tmb::ShowMessage(kMsgCharacterCut);
   return h.firstPart;
 }

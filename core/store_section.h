@@ -17,14 +17,28 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
 
+#include "core/text_settings.h"
 #include "platform/file/binary_file.h"
 
 class CStrokePath;
-class CTextSettings;
-struct CTextCharEntry;
 
 constexpr int32_t kStoreSectionVersion = 300;
+
+// A section read and checked but not yet taken: neither the settings nor the store have
+// changed. Its strokes stay in the file, found again by their offsets.
+struct StoreSectionRead {
+  int part = 0;
+  int32_t version = 0;
+  int32_t entries = 0;
+  int32_t head[8] = {};
+  std::string text;
+  std::vector<CTextCharEntry> entryRecords;
+  std::vector<std::optional<int64_t>> strokes;  // per entry; nullopt when none are stored
+};
 
 // Writes the section of settings at the file's position, each entry's strokes looked up
 // in temporary set part (0: none) and then in the main set. Returns the number of
@@ -37,6 +51,14 @@ int SaveStoreSection(const CTextSettings& settings, tmb::BinaryFile& file, int p
 // capacity, a string or record longer than allowed or than the file, a short read)
 // returns -1 and changes neither settings nor the store.
 int LoadStoreSection(CTextSettings& settings, tmb::BinaryFile& file, int part);
+// The two steps of LoadStoreSection, for a reader that takes the section only once
+// everything around it has been read. Reading checks the section for temporary set part
+// (1 or 2), its entries primed from settings, and changes nothing: false for damage.
+bool ReadStoreSection(tmb::BinaryFile& file, const CTextSettings& settings, int part, StoreSectionRead& out);
+// Refills the section's temporary set from the strokes in file (its position is kept)
+// and puts the section into settings. The entry count, or -1 when the file's position
+// could not be restored (settings then unchanged).
+int TakeStoreSection(StoreSectionRead& section, tmb::BinaryFile& file, CTextSettings& settings);
 
 // Fills path1 (and path2 with its stroke bytes, for a picture entry) with the entry's
 // strokes: from temporary set part when it holds them, else from the main set. A picture
