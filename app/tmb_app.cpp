@@ -133,7 +133,6 @@ bool CTmbApp::InitInstance() {
     if (!OpenWindowOfKind(kind)) return false;
   }
   m_pSharedDoc = m_pKindDoc[0];
-  SetCharWindowRecords(&m_records);
   SetTmbDocWindows(&m_docWindows);
   s.m_charWindowKinds[0] = kKindDrawA;
   s.m_charWindowKinds[1] = kKindDrawB;
@@ -223,13 +222,7 @@ void CTmbApp::BasicSettingsDialog(int mode) {
   if (mainWindow()) mainWindow()->close();
 }
 
-CCharDataFull* CTmbApp::DocumentRecords::DrawnRecord(int kind) {
-  CTmbDocument* doc = GetCharDocumentOfKind(kind);
-  return doc ? doc->DrawnRecord() : nullptr;
-}
-
 void CTmbApp::Reset() {
-  SetCharWindowRecords(nullptr);
   SetTmbDocWindows(nullptr);
   delete mainWindow();
   SetMainWindow(nullptr);

@@ -6,7 +6,7 @@
 #include "app/tmb_document.h"
 #include "app/view_classes.h"
 #include "core/char_slots.h"
-#include "core/char_windows.h"
+#include "core/doc_windows.h"
 #include "core/work_canvas.h"
 #include "platform/ui/settings_profile.h"
 #include "support/file_bytes.h"
