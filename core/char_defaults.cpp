@@ -8,7 +8,7 @@
 #include "core/char_data.h"
 #include "core/char_data_full.h"
 #include "core/char_slots.h"
-#include "core/char_windows.h"
+#include "core/doc_windows.h"
 #include "core/draw_state.h"
 #include "core/path_helpers.h"
 #include "core/std_setting_dlg.h"
