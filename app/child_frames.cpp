@@ -27,16 +27,11 @@ CFrame_Bmp::CFrame_Bmp(tmb::ui::Document* document) : tmb::ui::ChildFrame(docume
 
 bool CFrame_Bmp::OnCreateClient(const tmb::ui::ViewFactory&) {
   const PaneFactories& panes = Panes();
-  tmb::ui::View* picture = panes.picture ? panes.picture(document(), this) : nullptr;
-  tmb::ui::View* zoom = panes.zoom ? panes.zoom(document(), this) : nullptr;
-  if (!picture || !zoom) {
-    delete picture;
-    delete zoom;
-    return false;
-  }
-  m_wndSplitter = CreateSplitter(Qt::Horizontal, {{picture, gDrawState.m_layout[kLayoutPicturePane].Width()},
-                                                  {zoom, gDrawState.m_layout[kLayoutZoomPane].Width()}});
-  SetActiveView(picture);
+  const auto& layout = gDrawState.m_layout;
+  m_wndSplitter = CreateSplitter(Qt::Horizontal, {{panes.picture, layout[kLayoutPicturePane].Width()},
+                                                  {panes.zoom, layout[kLayoutZoomPane].Width()}});
+  if (!m_wndSplitter) return false;
+  SetActiveView(static_cast<tmb::ui::View*>(m_wndSplitter->widget(0)));
   return true;
 }
 

@@ -18,13 +18,13 @@ CTmbDocument* FrameworkDocOf(CTmbDoc& doc) {
 }  // namespace
 
 CTmbDoc* CDocWindowLinks::DocumentOfKind(int kind) {
-  auto* doc = qobject_cast<CTmbDocument*>(GetCharDocumentOfKind(kind));
+  CTmbDocument* doc = GetCharDocumentOfKind(kind);
   return doc ? &doc->engine() : nullptr;
 }
 
 void CDocWindowLinks::RefreshAfterLoad(int kind) {
   if (CMainFrame* frame = theApp.mainFrame()) frame->UpdateMainTitle();
-  if (CharDocument* doc = GetCharDocumentOfKind(kind)) doc->UpdateAllViews();
+  if (CTmbDocument* doc = GetCharDocumentOfKind(kind)) doc->UpdateAllViews();
 }
 
 void CDocWindowLinks::UpdateWindowAndSheets() {

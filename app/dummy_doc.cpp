@@ -1,5 +1,7 @@
 #include "app/dummy_doc.h"
 
-void CDummyDoc::SaveImageAs() {
-  if (m_saveImage && m_saveImage()) SetModified(false);
+bool CDummyDoc::SaveImageAs() {
+  if (!m_saveImage || !m_saveImage()) return false;
+  SetModified(false);
+  return true;
 }

@@ -5,18 +5,19 @@
 
 #include <functional>
 
-#include "app/char_document.h"
+#include "platform/ui/document.h"
 
-class CDummyDoc final : public PictureDocument {
+class CDummyDoc final : public tmb::ui::Document {
   Q_OBJECT
 
  public:
   // The framework's new-document step; always succeeds.
   bool OnNewDocument() { return true; }
 
-  // The picture's save belongs to the image editor's view, which hands it over here;
-  // without one there is nothing to save.
-  void SaveImageAs() override;
+  // Saves the picture under a name the user chooses; true when it was saved. The save
+  // belongs to the image editor's view, which hands it over here; without one there is
+  // nothing to save.
+  bool SaveImageAs();
   void SetImageSaver(std::function<bool()> saver) { m_saveImage = std::move(saver); }
 
  private:

@@ -3,11 +3,11 @@
 #include <QCloseEvent>
 #include <QSplitter>
 
-#include "app/char_document.h"
 #include "app/pane_factories.h"
+#include "app/tmb_document.h"
 #include "core/draw_state.h"
-#include "platform/ui/view.h"
 #include "platform/service/messages.h"
+#include "platform/ui/view.h"
 #include "resources/string_table.h"
 
 CFrame_View::CFrame_View(tmb::ui::Document* document)
@@ -24,31 +24,23 @@ CFrame_View::~CFrame_View() {
 
 bool CFrame_View::OnCreateClient(const tmb::ui::ViewFactory&) {
   const PaneFactories& panes = Panes();
-  tmb::ui::View* tree = panes.tree ? panes.tree(document(), this) : nullptr;
-  tmb::ui::View* drawing = panes.drawing ? panes.drawing(document(), this) : nullptr;
-  tmb::ui::View* settings = panes.settings ? panes.settings(document(), this) : nullptr;
-  if (!tree || !drawing || !settings) {
-    delete tree;
-    delete drawing;
-    delete settings;
-    return false;
-  }
-  const int panelWidth = gDrawState.m_layout[kLayoutPanelPane].Width();
-  if (panelWidth > 0) settings->setMaximumWidth(panelWidth);
-  m_wndSplitter = CreateSplitter(Qt::Horizontal, {{tree, gDrawState.m_layout[kLayoutTreePane].Width()},
-                                                  {drawing, gDrawState.m_layout[kLayoutDrawPane].Width()},
-                                                  {settings, panelWidth}});
-  SetActiveView(drawing);
+  const auto& layout = gDrawState.m_layout;
+  const int panelWidth = layout[kLayoutPanelPane].Width();
+  m_wndSplitter = CreateSplitter(Qt::Horizontal, {{panes.tree, layout[kLayoutTreePane].Width()},
+                                                  {panes.drawing, layout[kLayoutDrawPane].Width()},
+                                                  {panes.settings, panelWidth}});
+  if (!m_wndSplitter) return false;
+  if (panelWidth > 0) m_wndSplitter->widget(2)->setMaximumWidth(panelWidth);
+  SetActiveView(static_cast<tmb::ui::View*>(m_wndSplitter->widget(1)));
   return true;
 }
 
 void CFrame_View::closeEvent(QCloseEvent* event) {
-  auto* doc = qobject_cast<CharDocument*>(document());
+  auto* doc = qobject_cast<CTmbDocument*>(document());
   if (doc && doc->IsModified()) {
-    int answer = tmb::ShowMessage(62054, tmb::kMsgYesNoCancel);
-    if (answer == tmb::kAnswerYes) doc->SaveAs();
+    const int answer = tmb::ShowMessage(62054, tmb::kMsgYesNoCancel);
     // Cancel, or a save that did not happen, keeps the window and its changes.
-    if (answer == tmb::kAnswerCancel || (answer == tmb::kAnswerYes && doc->IsModified())) {
+    if (answer == tmb::kAnswerCancel || (answer == tmb::kAnswerYes && !doc->engine().SaveAs())) {
       event->ignore();
       return;
     }

@@ -17,7 +17,7 @@ tmb::ui::Document* GetDocumentOfKind(int kind) {
   }
 }
 
-CharDocument* GetCharDocumentOfKind(int kind) { return qobject_cast<CharDocument*>(GetDocumentOfKind(kind)); }
+CTmbDocument* GetCharDocumentOfKind(int kind) { return qobject_cast<CTmbDocument*>(GetDocumentOfKind(kind)); }
 
 tmb::ui::View* GetViewOfKind(int kind) {
   auto* frame = qobject_cast<CMainFrame*>(theApp.mainWindow());

@@ -2,7 +2,7 @@
 // whenever the current drawing kind is non-zero, else window A, for both lookups alike.
 #pragma once
 
-#include "app/char_document.h"
+#include "app/tmb_document.h"
 
 namespace tmb::ui {
 class View;
@@ -13,6 +13,6 @@ class View;
 // 3 the preview's, 4 its own. Null when that document was never opened or is closed.
 tmb::ui::Document* GetDocumentOfKind(int kind);
 // The character document of kind; null when there is none or it holds no characters.
-CharDocument* GetCharDocumentOfKind(int kind);
+CTmbDocument* GetCharDocumentOfKind(int kind);
 // The view of kind in the main window; null (after a beep for most kinds) when none.
 tmb::ui::View* GetViewOfKind(int kind);

@@ -17,13 +17,15 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QUrl>
+#include <functional>
 
-#include "app/char_document.h"
+#include "app/dummy_doc.h"
 #include "app/kind_lookup.h"
 #include "app/tmb_app.h"
 #include "app/value_limits.h"
 #include "app/view_classes.h"
 #include "core/draw_state.h"
+#include "core/path_helpers.h"
 #include "platform/service/machine.h"
 #include "platform/service/messages.h"
 #include "platform/service/wait_cursor.h"
@@ -54,8 +56,32 @@ int ViewClassOfKind(int kind) {
   }
 }
 
-std::string FileNameOf(const std::string& path) {
-  return QFileInfo(QString::fromStdString(path)).fileName().toStdString();
+// Runs a member of the engine's character document on that of the current drawing window,
+// when there is one.
+template <typename Member>
+tmb::ui::CommandTarget::Handler OnCurrentDoc(Member member) {
+  return [member] {
+    if (CTmbDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) std::invoke(member, doc->engine());
+  };
+}
+
+bool IsEditorKind(int kind) { return kind == kKindImageEditor || kind == kKindZoom; }
+
+// The document a view lookup of kind searches: none for the image editor's kinds before
+// the editor was first opened.
+tmb::ui::Document* LookupDocument(int kind) {
+  if (IsEditorKind(kind) && !theApp.m_bImageEditorOpen) return nullptr;
+  return GetDocumentOfKind(kind);
+}
+
+// The first view of doc of the class that kind shows; null when there is none (always
+// for a kind without a view class).
+tmb::ui::View* FirstViewOfClass(const tmb::ui::Document& doc, int kind) {
+  const int wanted = ViewClassOfKind(kind);
+  for (tmb::ui::View* view : doc.views()) {
+    if (wanted && view->viewClass() == wanted) return view;
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -126,23 +152,13 @@ bool CMainFrame::Create(const std::optional<ScreenMetrics>& metrics) {
 }
 
 void CMainFrame::RegisterCommands() {
-  OnCommand(tmb::kCmdFileOpen, [] {
-    if (CharDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) doc->OpenFileDialog();
-  });
-  OnCommand(tmb::kCmdFileOneTouch, [] {
-    if (CharDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) doc->OnOneTouchConvert();
-  });
-  OnCommand(tmb::kCmdEditTempSave, [] {
-    if (CharDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) doc->TempSave();
-  });
-  OnCommand(tmb::kCmdFileSaveAs, [] {
-    if (CharDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) doc->SaveAs();
-  });
-  OnCommand(tmb::kCmdFileSave, [] {
-    if (CharDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) doc->SaveToCurrentPath();
-  });
+  OnCommand(tmb::kCmdFileOpen, OnCurrentDoc(&CTmbDoc::OpenFileDialog));
+  OnCommand(tmb::kCmdFileOneTouch, OnCurrentDoc(&CTmbDoc::OnOneTouchConvert));
+  OnCommand(tmb::kCmdEditTempSave, OnCurrentDoc(&CTmbDoc::TempSave));
+  OnCommand(tmb::kCmdFileSaveAs, OnCurrentDoc(&CTmbDoc::SaveAs));
+  OnCommand(tmb::kCmdFileSave, OnCurrentDoc(&CTmbDoc::SaveToCurrentPath));
   OnUpdate(tmb::kCmdFileSave, [](tmb::ui::CommandUpdate& u) {
-    CharDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw);
+    CTmbDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw);
     u.Enable(doc && doc->HasPath());
   });
   OnCommand(tmb::kCmdFileExit, [this] { close(); });
@@ -157,15 +173,10 @@ bool CMainFrame::IsMenuCommandShown(int id) const {
 int CMainFrame::DefaultMenu() const { return tmb::kMenuMain; }
 
 tmb::ui::View* CMainFrame::FindViewOfKind(int kind) {
-  tmb::ui::Document* doc = GetDocumentOfKind(kind);
+  tmb::ui::Document* doc = LookupDocument(kind);
   if (!doc) return nullptr;
-  const bool editor = kind == kKindImageEditor || kind == kKindZoom;
-  if (editor && !theApp.m_bImageEditorOpen) return nullptr;
-  const int wanted = ViewClassOfKind(kind);
-  for (tmb::ui::View* view : doc->views()) {
-    if (wanted && view->viewClass() == wanted) return view;
-  }
-  if (editor) return doc->views().empty() ? nullptr : doc->views().back();
+  if (tmb::ui::View* view = FirstViewOfClass(*doc, kind)) return view;
+  if (IsEditorKind(kind)) return doc->views().empty() ? nullptr : doc->views().back();
   tmb::Beep();
   return nullptr;
 }
@@ -174,11 +185,9 @@ int CMainFrame::GetActiveViewKind() {
   tmb::ui::ChildFrame* active = ActiveChildFrame();
   if (!active) return -1;
   for (int kind : {kKindDrawA, kKindImageEditor, kKindDrawB, kKindPreview}) {
-    tmb::ui::Document* doc = GetDocumentOfKind(kind);
-    if (!doc || ((kind == kKindImageEditor) && !theApp.m_bImageEditorOpen)) continue;
-    for (tmb::ui::View* view : doc->views()) {
-      if (view->viewClass() == ViewClassOfKind(kind) && view->frame() == active) return kind;
-    }
+    tmb::ui::Document* doc = LookupDocument(kind);
+    tmb::ui::View* view = doc ? FirstViewOfClass(*doc, kind) : nullptr;
+    if (view && view->frame() == active) return kind;
   }
   return -1;
 }
@@ -192,20 +201,22 @@ int CMainFrame::AskSaveChanges(int askCharacters, int askPicture) {
       int answer = tmb::ShowMessage(62054, tmb::kMsgYesNoCancel);
       if (answer == tmb::kAnswerCancel) return -1;
       if (answer == tmb::kAnswerYes) {
-        if (CharDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) doc->SaveAs();
+        // A save that did not happen (the dialog cancelled, the write failed) is no
+        // answer to go on with: the close stops and the changes stay.
+        CTmbDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw);
+        if (!doc || !doc->engine().SaveAs()) return -1;
         result = 1;
       }
     }
   }
   if (theApp.m_bImageEditorOpen && askPicture) {
-    auto* picture = qobject_cast<PictureDocument*>(GetDocumentOfKind(kKindImageEditor));
+    auto* picture = qobject_cast<CDummyDoc*>(GetDocumentOfKind(kKindImageEditor));
     if (picture && picture->IsModified()) {
       int answer = tmb::ShowMessage(62055, tmb::kMsgYesNoCancel);
       if (answer == tmb::kAnswerCancel) return -1;
       if (answer == tmb::kAnswerNo) return result;
       gDrawState.m_nSaveRange = 0;
-      picture->SaveImageAs();
-      return 1;
+      return picture->SaveImageAs() ? 1 : -1;
     }
   }
   return result;
@@ -262,8 +273,8 @@ void CMainFrame::UpdateMainTitle() {
   std::string title = tmb::LoadStringText(62140);
   const std::string& character = gDrawState.m_szCharFilePath;
   const std::string& picture = gDrawState.m_szPictureFilePath;
-  if (!character.empty()) title += " - " + FileNameOf(character);
-  if (!picture.empty()) title += (character.empty() ? " - " : " , ") + FileNameOf(picture);
+  if (!character.empty()) title += " - " + GetFileNameOfPath(character);
+  if (!picture.empty()) title += (character.empty() ? " - " : " , ") + GetFileNameOfPath(picture);
   setWindowTitle(QString::fromStdString(title));
 }
 
@@ -277,7 +288,7 @@ void CMainFrame::OnDropFiles(const QStringList& paths) {
     EnsureImageEditor(1);
   } else if (extension == QLatin1String("wdf")) {
     // The file becomes the current one only when it loads.
-    if (CharDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) doc->LoadDroppedFile(path);
+    if (CTmbDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) doc->engine().LoadDroppedFile(path);
   } else {
     tmb::Beep();
     return;

@@ -31,7 +31,8 @@ class CMainFrame : public tmb::ui::MainFrame {
   tmb::ui::View* FindViewOfKind(int kind);
   // The first kind of 0, 1, 2 and 3 whose view is in the active frame; -1 when none.
   int GetActiveViewKind();
-  // -1 when the user cancelled, 1 when something was saved, else 0.
+  // -1 when the user cancelled or a save the user asked for did not happen, 1 when
+  // something was saved, else 0.
   int AskSaveChanges(int askCharacters, int askPicture);
   int EnsureImageEditor(int create);
   // Mode 0 brings the frame forward unless it already is; 1 also centres it; 2 only shows it.

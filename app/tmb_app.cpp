@@ -96,11 +96,12 @@ void CTmbApp::RegisterTemplates() {
 bool CTmbApp::InitInstance() {
   CDrawState& s = gDrawState;
   // 1. The machine.
-  if (CheckStartMachine(CurrentFolder()) == -1) return false;
+  const std::string folder = CurrentFolder();
+  if (CheckStartMachine(folder) == -1) return false;
   // 2. to 6. Folders, the start drive and the help file.
   m_bImageEditorOpen = 0;
   s.m_nStartDrive = 0;  // no drive letters here
-  s.m_szCurFolder = CurrentFolder();
+  s.m_szCurFolder = folder;
   s.m_szCurFolderCrt = s.m_szCurFolder;
   s.m_bStartDriveIsCdRom = tmb::Machine().IsOnOpticalDisc(s.m_szCurFolder) ? 1 : 0;
   QString program = QCoreApplication::applicationFilePath();
@@ -132,7 +133,6 @@ bool CTmbApp::InitInstance() {
     if (!OpenWindowOfKind(kind)) return false;
   }
   m_pSharedDoc = m_pKindDoc[0];
-  SetCharWindowRecords(&m_records);
   SetTmbDocWindows(&m_docWindows);
   s.m_charWindowKinds[0] = kKindDrawA;
   s.m_charWindowKinds[1] = kKindDrawB;
@@ -155,7 +155,7 @@ void CTmbApp::ApplyCommandLine() {
   if (line.hasD) s.m_szArgD = line.argD, s.m_bArgD = 1;
   if (line.hasF) s.m_szArgF = line.argF, s.m_bArgF = 1;
   for (const std::string& file : line.files) {
-    if (auto* doc = qobject_cast<CharDocument*>(m_pSharedDoc.data())) doc->LoadFile(file, 0);
+    if (auto* doc = qobject_cast<CTmbDocument*>(m_pSharedDoc.data())) doc->engine().LoadFile(file, 0);
   }
 }
 
@@ -164,8 +164,8 @@ void CTmbApp::LoadStartFile() {
   if (s.m_nStartLoadMode != kStartNamedFile || s.m_strStartFile.empty()) return;
   // The start file gives its settings only: it never becomes the file of the characters.
   gStartLoading = 1;
-  if (auto* doc = qobject_cast<CharDocument*>(m_pSharedDoc.data())) {
-    doc->LoadFile(WithExtension(s.m_strStartFile, ".wdf"), 0);
+  if (auto* doc = qobject_cast<CTmbDocument*>(m_pSharedDoc.data())) {
+    doc->engine().LoadFile(WithExtension(s.m_strStartFile, ".wdf"), 0);
   }
   gStartLoading = 0;
 }
@@ -185,11 +185,9 @@ int CTmbApp::OpenWindowOfKind(int kind) {
 }
 
 int CTmbApp::OpenImageEditor() {
-  if (m_bImageEditorOpen || !mainWindow() || !m_pTemplate[kKindImageEditor]) return 0;
+  if (m_bImageEditorOpen) return 0;
   gDrawState.m_nCreatingKind = kKindImageEditor;
-  Document* doc = m_pTemplate[kKindImageEditor]->OpenNew(*mainWindow());
-  if (!doc) return 0;
-  m_pKindDoc[kKindImageEditor] = doc;
+  if (!OpenWindowOfKind(kKindImageEditor)) return 0;
   m_bImageEditorOpen = 1;
   return 1;
 }
@@ -224,13 +222,7 @@ void CTmbApp::BasicSettingsDialog(int mode) {
   if (mainWindow()) mainWindow()->close();
 }
 
-CCharDataFull* CTmbApp::DocumentRecords::DrawnRecord(int kind) {
-  CharDocument* doc = GetCharDocumentOfKind(kind);
-  return doc ? doc->DrawnRecord() : nullptr;
-}
-
 void CTmbApp::Reset() {
-  SetCharWindowRecords(nullptr);
   SetTmbDocWindows(nullptr);
   delete mainWindow();
   SetMainWindow(nullptr);

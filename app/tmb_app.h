@@ -9,7 +9,6 @@
 #include <string>
 
 #include "app/doc_window_links.h"
-#include "core/char_windows.h"
 #include "core/screen_metrics.h"
 #include "platform/ui/application.h"
 #include "platform/ui/document.h"
@@ -47,19 +46,12 @@ class CTmbApp : public tmb::ui::Application {
   std::string m_strHelpPath;
 
  private:
-  // The drawn records of windows A and B, from their documents.
-  class DocumentRecords final : public CharWindowRecords {
-   public:
-    CCharDataFull* DrawnRecord(int kind) override;
-  };
-
   void RegisterTemplates();
   void ApplyCommandLine();
   void LoadStartFile();
 
   std::string m_strCommandLine;
   std::optional<ScreenMetrics> m_metrics;
-  DocumentRecords m_records;
   CDocWindowLinks m_docWindows;
 };
 

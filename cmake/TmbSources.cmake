@@ -13,12 +13,7 @@ endfunction()
 
 function(tmb_collect_ui_sources out)
   set(result)
-  foreach(dir platform/ui app views)
-    file(GLOB_RECURSE found CONFIGURE_DEPENDS
-      "${CMAKE_SOURCE_DIR}/${dir}/*.cpp" "${CMAKE_SOURCE_DIR}/${dir}/*.h")
-    list(APPEND result ${found})
-  endforeach()
-  foreach(dir imageedit/view export/sheet)
+  foreach(dir platform/ui app views imageedit/view export/sheet)
     file(GLOB_RECURSE found CONFIGURE_DEPENDS
       "${CMAKE_SOURCE_DIR}/${dir}/*.cpp" "${CMAKE_SOURCE_DIR}/${dir}/*.h")
     list(APPEND result ${found})

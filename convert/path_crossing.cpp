@@ -1,17 +1,12 @@
 #include "convert/path_crossing.h"
 
 #include "convert/vector_geometry.h"
+#include "core/point_distance.h"
 #include "core/stroke_path.h"
 
 namespace {
 
 constexpr int kMinIndexDistance = 4;
-
-double SquaredDistance(const CFPoint& p, const CFPoint& q) {
-  double dx = double(p.x) - q.x;
-  double dy = double(p.y) - q.y;
-  return dx * dx + dy * dy;
-}
 
 }  // namespace
 

@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "core/bytes_left.h"
 #include "core/char_block_convert.h"
 #include "core/char_block_format.h"
 #include "core/char_block_place.h"
@@ -44,9 +45,9 @@ constexpr int kNarrowTextMaxBytes = 2 * kStringRecordMaxChars;  // 1,024 two-byt
 
 class BlockBody {
  public:
-  BlockBody(tmb::BinaryFile& file, const CharBlockHeader& h, CCharData& r, int mode, int anchor, int part,
+  BlockBody(tmb::BinaryFile& file, const CharBlockHeader& h, CCharData& r, int mode, int anchor, int storeSet,
             CharBlockExtras& extras)
-      : file_(file), h_(h), r_(r), mode_(mode), anchor_(anchor), part_(part), x_(extras) {}
+      : file_(file), h_(h), r_(r), mode_(mode), anchor_(anchor), storeSet_(storeSet), x_(extras) {}
 
   bool Read() {
     if (!ReadParamSection()) return false;
@@ -61,8 +62,7 @@ class BlockBody {
   }
 
  private:
-  int64_t Left() const { return file_.Size() - file_.Tell(); }
-  bool Need(int64_t n) const { return n >= 0 && Left() >= n; }
+  bool Need(int64_t n) const { return n >= 0 && BytesLeft(file_) >= n; }
   bool Skip(int64_t n) { return Need(n) && file_.Seek(n, SEEK_CUR); }
   bool ReadBytes(std::vector<uint8_t>& out, int64_t n) {
     if (!Need(n)) return false;
@@ -243,7 +243,7 @@ class BlockBody {
     if (r2 < 11) {
       if (r2 > 4 && !ReadFontBlock()) return false;
     } else {
-      if (LoadStoreSection(*x_.section, file_, part_) < 0) return false;
+      if (!ReadStoreSection(file_, *x_.section, storeSet_, x_.storeSection)) return false;
       x_.sectionRead = true;
     }
     if (r2 > 13 && !ReadValueTable()) return false;
@@ -256,7 +256,7 @@ class BlockBody {
   CCharData& r_;
   int mode_;
   int anchor_;
-  int part_;
+  int storeSet_;
   CharBlockExtras& x_;
   int switch16_ = 0;
   tmb::Size stored_;
@@ -266,6 +266,6 @@ class BlockBody {
 }  // namespace
 
 bool ReadBlockBody(tmb::BinaryFile& file, const CharBlockHeader& header, CCharData& scratch, int mode, int anchor,
-                   int partIndex, CharBlockExtras& extras) {
-  return BlockBody(file, header, scratch, mode, anchor, partIndex, extras).Read();
+                   int storeSet, CharBlockExtras& extras) {
+  return BlockBody(file, header, scratch, mode, anchor, storeSet, extras).Read();
 }

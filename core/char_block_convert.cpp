@@ -102,13 +102,12 @@ void ConvertByRevision(CCharData& r, int r2) {
     p[244] = 2;
     p[245] = 100;
   }
-  if (r2 < 24) {
+  if (r2 < kFirstNewBrushRevision) {
     p[8] = p[9];
     p[9] = 0;
     p[1] = 0;
     p[381] = 0;
     p[37] = 400;
-    gOldBrushLayout = 1;
   }
   if (r2 < 25) {
     p[9] = 0;

@@ -5,8 +5,12 @@
 struct CharBlockHeader;
 class CCharData;
 
-// Raised when a block older than sub-revision 24 was read: its brush parameters use the
-// old layout, which the drawing view tells the user about after the load.
+// The first sub-revision whose brush parameters have the present layout.
+constexpr int kFirstNewBrushRevision = 24;
+
+// Raised by the reader once it has taken a whole block older than
+// kFirstNewBrushRevision: its brush parameters used the old layout, which the drawing
+// view tells the user about after the load.
 extern int gOldBrushLayout;
 
 // Converts record's parameters as read from a block with header; switch16 is the 16-bit

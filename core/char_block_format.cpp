@@ -1,7 +1,7 @@
 #include "core/char_block_format.h"
 
 #include <array>
-#include <cstring>
+#include <string_view>
 
 #include "core/draw_state.h"
 #include "platform/file/binary_file.h"
@@ -20,6 +20,15 @@ constexpr MagicEntry kMagics[] = {
     {"TAMBERI DATA FILE 3.0", 30}, {"TAMBERI DATA FILE 4.0", 40},
 };
 
+// The kind of an accepted magic (compared up to its first NUL), or -1.
+int BlockMagicKind(std::string_view magic) {
+  magic = magic.substr(0, magic.find('\0'));
+  for (const MagicEntry& e : kMagics) {
+    if (magic == e.text) return e.kind;
+  }
+  return -1;
+}
+
 int RejectMagic() {
   tmb::Beep();
   tmb::ShowMessage(62051);
@@ -31,14 +40,6 @@ int RejectMagic() {
 int ReportDamagedBlock() {
   tmb::Beep();
   tmb::ShowMessage(kMsgDamagedBlock);
-  return -1;
-}
-
-int BlockMagicKind(std::string_view magic) {
-  magic = magic.substr(0, magic.find('\0'));
-  for (const MagicEntry& e : kMagics) {
-    if (magic == e.text) return e.kind;
-  }
   return -1;
 }
 

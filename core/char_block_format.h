@@ -13,8 +13,7 @@
 // independent of each other.
 #pragma once
 
-#include <cstdint>
-#include <string_view>
+#include <cstddef>
 
 namespace tmb {
 class BinaryFile;
@@ -37,9 +36,6 @@ constexpr int kMsgCharacterCut = 61520;  // a character larger than the paper lo
 
 // Beeps and tells the user that a block is damaged; returns -1.
 int ReportDamagedBlock();
-
-// The kind of an accepted magic (compared up to its first NUL), or -1.
-int BlockMagicKind(std::string_view magic);
 
 // The fixed head of a block.
 struct CharBlockHeader {

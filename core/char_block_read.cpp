@@ -4,10 +4,12 @@
 #include <memory>
 
 #include "core/char_block_body.h"
+#include "core/char_block_convert.h"
 #include "core/char_block_format.h"
 #include "core/char_data_full.h"
 #include "core/char_file_services.h"
 #include "core/char_slots.h"
+#include "core/store_section.h"
 #include "platform/file/binary_file.h"
 #include "platform/service/messages.h"
 
@@ -50,7 +52,7 @@ void RemoveTempPictures(CharBlockExtras& extras) {
 
 }  // namespace
 
-int CCharDataFull::ReadBlock(tmb::BinaryFile& file, int& mode, int anchor, int partIndex) {
+int CCharDataFull::ReadBlock(tmb::BinaryFile& file, int& mode, int anchor, int partIndex, int storeSet) {
   CharBlockHeader h;
   if (ReadBlockHead(file, h) != 1) return -1;
   if (mode == kReadProbe) return h.version < 300 ? 0 : 1;
@@ -66,7 +68,13 @@ int CCharDataFull::ReadBlock(tmb::BinaryFile& file, int& mode, int anchor, int p
   std::unique_ptr<CCharData> scratch = PrimeScratch(*this);
   CharBlockExtras extras;
   extras.section->CopyFrom(m_textSettings[0], 0);
-  if (!ReadBlockBody(file, h, *scratch, mode, anchor, partIndex, extras)) {
+  if (!ReadBlockBody(file, h, *scratch, mode, anchor, storeSet, extras)) {
+    RemoveTempPictures(extras);
+    return ReportDamagedBlock();
+  }
+  // The strokes of the block's text characters reach the store only once the whole
+  // block is in, and only the set of the window the record belongs to.
+  if (extras.sectionRead && TakeStoreSection(extras.storeSection, file, *extras.section) < 0) {
     RemoveTempPictures(extras);
     return ReportDamagedBlock();
   }
@@ -94,6 +102,7 @@ int CCharDataFull::ReadBlock(tmb::BinaryFile& file, int& mode, int anchor, int p
   m_bChanged = 1;
   m_bRedraw1 = 1;
   DetectSettingsChanges();
+  if (h.revision2 < kFirstNewBrushRevision) gOldBrushLayout = 1;
   if (extras.cut) tmb::ShowMessage(kMsgCharacterCut);
   return h.firstPart;
 }

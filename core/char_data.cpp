@@ -1,7 +1,6 @@
 #include "core/char_data.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 
 #include "core/point_distance.h"
@@ -95,11 +94,10 @@ namespace {
 
 // The length of one step: Chebyshev, or Euclidean rounded half up.
 int StepLength(const tmb::Point& a, const tmb::Point& b, bool euclid) {
+  if (euclid) return RoundedDistance(a, b);
   int64_t dx = std::llabs(int64_t{b.x} - a.x);
   int64_t dy = std::llabs(int64_t{b.y} - a.y);
-  if (!euclid) return static_cast<int>(std::min<int64_t>(std::max(dx, dy), INT32_MAX));
-  double s = std::hypot(double(dx), double(dy));
-  return static_cast<int>(std::min(std::trunc(2 * s) - std::trunc(s), double(INT32_MAX)));
+  return static_cast<int>(std::min<int64_t>(std::max(dx, dy), INT32_MAX));
 }
 
 }  // namespace

@@ -69,7 +69,6 @@ class CCharData {
   // ---- points
   // No points; every flag 0, step length 1, pressure -1 and width level 0.
   void ClearPoints();
-  int GetPointCount() const { return m_nPoints; }
 
   bool IsStrokeEnd(int i) const;
   int FindStrokeEnd(int i) const;
@@ -232,9 +231,7 @@ class CCharData {
   CCellGrid m_cellGrid;       // the character cells of the guide lines
 
  private:
-  void MovePoint(int to, int from);
   void CopyPointFull(int i, const CCharData& src, int j);
-  void DeletePointsUnchecked(int from, int to);
 };
 
 // Shows 62045 (the record cannot hold the points) after a beep.

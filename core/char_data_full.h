@@ -54,9 +54,11 @@ class CCharDataFull : public CCharData {
   void ResetSettings();
 
   // ---- the character data file: one block per character window
-  // Writes this record as block partIndex (1 for the first) at the file's position.
-  // Returns 1, or 0 when a write failed (the block is then incomplete). The modified flag
-  // is the caller's to clear, once the whole file is in place.
+  // Writes this record as block partIndex (1 for the first) at the file's position; the
+  // strokes of its text characters are looked up in temporary set partIndex first, which
+  // is the window's own set as long as window i is written as part i + 1. Returns 1, or
+  // 0 when a write failed (the block is then incomplete). The modified flag is the
+  // caller's to clear, once the whole file is in place.
   int WriteBlock(tmb::BinaryFile& file, int partIndex);
   // Reads one block at the file's position into this record. mode (BlockReadMode) is in
   // and out: the settings-file question may turn kReadAll into kReadSettings. A probe
@@ -64,8 +66,11 @@ class CCharDataFull : public CCharData {
   // block's first-part flag (0 or 1), or -1 when the block is not read: a wrong magic, a
   // refused newer version or settings question, or a damaged block (the user is told;
   // the end of the file is silent). Nothing of the record changes unless the whole block
-  // was read.
-  int ReadBlock(tmb::BinaryFile& file, int& mode, int anchor, int partIndex);
+  // was read. storeSet is the temporary store set of the window this record belongs to
+  // (StoreSetOfWindow), which the block's store section refills; 0 for a record of no
+  // window, whose read leaves every set alone. It is not the block's place in the file:
+  // the file-choice modes send part 1 to window B and part 2 to window A.
+  int ReadBlock(tmb::BinaryFile& file, int& mode, int anchor, int partIndex, int storeSet);
   // Writes the picture record of kind 3 (picture 1), 4 (picture 2) or -1 (absent) from
   // m_picturePath. A picture that cannot be read, or is not BMP, JPEG or PNG by its bytes,
   // is written as absent. 1, or 0 when a write failed.

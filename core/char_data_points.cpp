@@ -19,8 +19,6 @@ void CCharData::CopyPointFull(int i, const CCharData& src, int j) {
   m_pWidthLevel[i] = src.m_pWidthLevel[j];
 }
 
-void CCharData::MovePoint(int to, int from) { CopyPointFull(to, *this, from); }
-
 void CCharData::CopyPointAttributes(int i, const CCharData& src, int j) {
   if (!ValidIndex(i) || !ValidIndex(j)) return;
   m_pPoints[i] = src.m_pPoints[j];
@@ -29,17 +27,12 @@ void CCharData::CopyPointAttributes(int i, const CCharData& src, int j) {
   m_pSegLength[i] = src.m_pSegLength[j];
 }
 
-void CCharData::DeletePointsUnchecked(int from, int to) {
-  for (int i = to; i < m_nPoints; ++i) MovePoint(from + (i - to), i);
-  m_nPoints -= to - from;
-}
-
 void CCharData::DeletePoints(int from, int to) {
-  if (to < from) return;
   from = std::max(from, 0);
   to = std::min(to, m_nPoints);
   if (from >= to) return;
-  DeletePointsUnchecked(from, to);
+  for (int i = to; i < m_nPoints; ++i) CopyPointFull(from + (i - to), *this, i);
+  m_nPoints -= to - from;
 }
 
 int CCharData::InsertPoints(int at, const CCharData& src) {
@@ -55,7 +48,7 @@ int CCharData::InsertPoints(int at, const CCharData& src) {
     ReportCharCapacity();
   }
   if (count <= 0) return 0;
-  for (int i = m_nPoints - 1; i >= at; --i) MovePoint(i + count, i);
+  for (int i = m_nPoints - 1; i >= at; --i) CopyPointFull(i + count, *this, i);
   for (int k = 0; k < count; ++k) CopyPointFull(at + k, src, k);
   m_nPoints += count;
   return count;

@@ -6,14 +6,13 @@
 
 namespace {
 
-constexpr int kShapeMode = 170;
 constexpr int kShapeFirst = 150;
 constexpr int kShapeLast = 158;
 
 }  // namespace
 
 bool CCharData::IsModeInMask(int mask) const {
-  switch (m_param[kShapeMode]) {
+  switch (m_param[kShapeModeParam]) {
     case 0:
       return (mask & 1) != 0;
     case 1:
@@ -28,7 +27,7 @@ bool CCharData::IsModeInMask(int mask) const {
 }
 
 bool CCharData::IsParamActive(int k) const {
-  const int mode = m_param[kShapeMode];
+  const int mode = m_param[kShapeModeParam];
   if (k == 150 || k == 151) return mode == 2;
   if (k >= 152 && k <= 155) return mode == 1;
   if (k == 156) return mode == 3;
@@ -74,7 +73,7 @@ void CCharData::SwapWith(CCharData& other) {
 void CCharData::UpdateRangeFromMode() {
   CCharDataFull* full = Full();
   if (!full) return;
-  switch (m_param[kShapeMode]) {
+  switch (m_param[kShapeModeParam]) {
     case 0:
       full->m_rangeFrom = full->m_rangeTo = 0;
       break;
@@ -121,12 +120,12 @@ void CCharData::DetectSettingsChanges() {
   };
   if (changed(191) || changed(192)) raise(true);
   if (changed(10) || changed(181) || changed(176)) raise(false);
-  if (changed(kShapeMode)) full->m_bChanged = 1;
+  if (changed(kShapeModeParam)) full->m_bChanged = 1;
   if (changed(40) || changed(41) || changed(37)) raise(false);
 }
 
 void CCharData::ClearShapeMode() {
-  m_param[kShapeMode] = 0;
+  m_param[kShapeModeParam] = 0;
   m_param[176] &= ~1;
   m_param[177] &= ~1;
   m_param[180] &= ~1;

@@ -8,8 +8,9 @@
 #include "core/char_data.h"
 #include "core/char_data_full.h"
 #include "core/char_slots.h"
-#include "core/char_windows.h"
+#include "core/doc_windows.h"
 #include "core/draw_state.h"
+#include "core/path_helpers.h"
 #include "core/std_setting_dlg.h"
 #include "platform/service/messages.h"
 #include "platform/text/code_page.h"
@@ -18,20 +19,14 @@ namespace {
 
 constexpr int kValueTableFill = 150;
 constexpr int kFrameCountParam = 50;
-constexpr int kShapeMode = 170;
 
 bool InRange(int k, int a, int b) { return k >= a && k <= b; }
 
 // The data folder in code page 932, as records hold texts.
 std::string DataFolder() { return tmb::Utf8ToSjisLossy(gDrawState.m_szCurFolder); }
 
-// name (UTF-8) in the data folder, in code page 932. The folder gets a separator unless
-// it already ends in one of either kind.
-std::string DataFile(const char* name) {
-  std::string folder = gDrawState.m_szCurFolder;
-  if (!folder.empty() && folder.back() != '/' && folder.back() != '\\') folder += '/';
-  return tmb::Utf8ToSjisLossy(folder + name);
-}
+// name (UTF-8) in the data folder, in code page 932.
+std::string DataFile(const char* name) { return tmb::Utf8ToSjisLossy(JoinPath(gDrawState.m_szCurFolder, name)); }
 
 // The drawing-state pen settings that the guide-line category and a reset restore.
 void RestorePenSettings() {
@@ -91,7 +86,7 @@ void CCharData::SetDefaultsBySlot(int slot) {
   m_text[kTextPicture1] = DataFile(odd ? "森.bmp" : "花見.bmp");
   if (slot <= 3) {
     const bool shaped = slot >= 2;
-    m_param[kShapeMode] = shaped ? 3 : 0;
+    m_param[kShapeModeParam] = shaped ? 3 : 0;
     m_param[10] = shaped ? 4 : 0;
     if (shaped) {
       m_param[156] = slot == 2 ? 0xF06020 : 0x8020F0;

@@ -1,7 +1,5 @@
 #include "core/char_store.h"
 
-#include <algorithm>
-#include <cstring>
 #include <limits>
 #include <system_error>
 
@@ -10,6 +8,7 @@
 #include "core/stroke_path.h"
 #include "core/text_settings.h"
 #include "core/wide_text.h"
+#include "platform/file/safe_save.h"
 
 namespace fs = std::filesystem;
 
@@ -63,18 +62,20 @@ int AppendIndexRecord(const fs::path& name, std::string_view magic, StoreHeaderK
   if (!OpenStoreFile(file, name)) return -1;
   const int64_t oldLength = file.Size();
   if (oldLength < 0) return -1;
+  size_t onDisk = 0;
   if (oldLength > 0) {
     uint8_t header[kStoreHeaderSize] = {};
     if (oldLength < static_cast<int64_t>(kStoreHeaderSize) || !file.Read(header, sizeof header) ||
         ClassifyStoreHeader(header, sizeof header) != kind) {
       return -1;
     }
-    size_t onDisk = static_cast<size_t>(oldLength - kStoreHeaderSize) / Record::kSize;
-    if (onDisk != records.size()) {
-      std::vector<uint8_t> bytes;
-      if (!ReadAll(file, bytes)) return -1;
-      ParseRecords(bytes, records, clean);
-    }
+    onDisk = static_cast<size_t>(oldLength - kStoreHeaderSize) / Record::kSize;
+  }
+  // An index emptied or removed since it was read holds none of the records in memory.
+  if (onDisk != records.size()) {
+    std::vector<uint8_t> bytes;
+    if (!ReadAll(file, bytes)) return -1;
+    ParseRecords(bytes, records, clean);
   }
   const size_t index = records.size();
   if (index >= static_cast<size_t>(std::numeric_limits<int>::max())) return -1;
@@ -120,8 +121,7 @@ bool ReadStoreFile(const fs::path& name, std::vector<uint8_t>& out) {
   // Looking into the store must leave no empty files in the user's folder: a missing file
   // reads as empty, and only an addition creates it.
   if (!fs::exists(name, ec)) return !ec;
-  tmb::BinaryFile file;
-  return file.Open(name, tmb::BinaryFile::Mode::kRead) && ReadAll(file, out);
+  return tmb::ReadWholeFile(name, out).ok();
 }
 
 CharStore::CharStore() { MakeFileNames(kMainSet, false, false); }
@@ -314,8 +314,8 @@ int CharStore::AddPicture(std::string_view pathName, const CStrokePath& path1, c
   record.m_nTag = kRecordTagAdded;
   StoreWideField(record.m_name.data(), record.m_name.size(), Cp932ToUtf16(Cp932FileName(pathName)));
   record.m_nOffset = static_cast<int32_t>(offset);
-  record.m_nSize = static_cast<int32_t>(CountStrokeStarts(path2) + 9 * int64_t{path1.GetCount()} +
-                                        9 * int64_t{path2.GetCount()} + 8);
+  record.m_nSize = static_cast<int32_t>(PointRecordSize(path1.GetCount()) + PointRecordSize(path2.GetCount()) +
+                                        CountStrokeStarts(path2));
   int index = AppendIndexRecord(m_pictureIndexName, kPictureIndexMagic,
                                 StoreHeaderKind::kCurrentPicture, m_pictureRecords, record, NoCleaning);
   if (index < 0) TruncateTo(m_pictureDataName, offset);

@@ -40,7 +40,7 @@ class CharStore {
 
   // Closes the store and names set tempSet (0 main, 1 or 2 temporary) of the font store,
   // or in text mode of the text store (the picture names then stay as they were). Unless
-  // namesOnly, reads both index files (creating them empty when missing). 1 when named
+  // namesOnly, reads both index files (a missing one reads as empty). 1 when named
   // (and opened), -1 when an index could not be read or tempSet is not 0, 1 or 2.
   int MakeFileNames(int tempSet, bool namesOnly, bool textMode);
   // Reads both index files; an old font index is converted first when the user agrees.

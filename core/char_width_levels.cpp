@@ -22,10 +22,7 @@ float Diff(int b, int a) { return static_cast<float>(int64_t{b} - a); }
 }  // namespace
 
 void CCharData::ComputeWidthLevels() {
-  for (int i = 0; i + 1 < m_nPoints; ++i) {
-    double s = std::sqrt(double(SquaredDistance(m_pPoints[i], m_pPoints[i + 1])));
-    m_pSegLength[i] = static_cast<int32_t>(std::min(std::trunc(2 * s) - std::trunc(s), double(INT32_MAX)));
-  }
+  for (int i = 0; i + 1 < m_nPoints; ++i) m_pSegLength[i] = RoundedDistance(m_pPoints[i], m_pPoints[i + 1]);
   std::fill_n(m_pWidthLevel.get(), std::max(m_nPoints, 0), uint8_t{0});
   if (m_param[kWidthParam] != 0) ComputeWidthLevelsBy(kLevelDivisor);
 }

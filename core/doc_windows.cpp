@@ -1,5 +1,7 @@
 #include "core/doc_windows.h"
 
+#include "core/tmb_doc.h"
+
 namespace {
 
 TmbDocWindows gDefaultWindows;
@@ -12,3 +14,8 @@ TmbDocWindows& DocWindows() { return *gWindows; }
 void SetTmbDocWindows(TmbDocWindows* windows) { gWindows = windows ? windows : &gDefaultWindows; }
 
 CTmbDoc* TmbDocOfKind(int kind) { return gWindows->DocumentOfKind(kind); }
+
+CCharDataFull* DrawnRecordOfKind(int kind) {
+  CTmbDoc* doc = TmbDocOfKind(kind);
+  return doc ? &doc->m_char : nullptr;
+}

@@ -3,6 +3,7 @@
 // until then no window has a document and the view calls do nothing.
 #pragma once
 
+class CCharDataFull;
 class CTmbDoc;
 
 class TmbDocWindows {
@@ -29,3 +30,5 @@ TmbDocWindows& DocWindows();
 void SetTmbDocWindows(TmbDocWindows* windows);
 // The document of window kind, through the installed windows.
 CTmbDoc* TmbDocOfKind(int kind);
+// The drawn record of the document of window kind, or null when that window has none.
+CCharDataFull* DrawnRecordOfKind(int kind);

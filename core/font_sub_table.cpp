@@ -7,7 +7,6 @@
 #include "core/cp932_field.h"
 #include "core/store_paths.h"
 #include "core/wide_text.h"
-#include "platform/file/little_endian.h"
 #include "platform/file/safe_save.h"
 
 CFontSubTable gFontSubTable;
@@ -35,7 +34,7 @@ int CFontSubTable::Load() {
     const uint8_t* r = bytes.data() + static_cast<size_t>(i) * kRecordSize;
     auto& name = m_faceNames[static_cast<size_t>(i)];
     name.fill(u'\0');
-    for (size_t k = 0; k < kFaceUnits; ++k) name[k] = static_cast<char16_t>(tmb::LoadU16(r + 2 * k));
+    LoadUtf16Le(r, name.data(), kFaceUnits);
     m_values[static_cast<size_t>(i)] = r[2 * kFaceUnits];
   }
   m_bLoaded = true;
@@ -46,8 +45,7 @@ int CFontSubTable::Save() {
   std::vector<uint8_t> bytes(static_cast<size_t>(m_nCount) * kRecordSize, 0);
   for (int i = 0; i < m_nCount; ++i) {
     uint8_t* r = bytes.data() + static_cast<size_t>(i) * kRecordSize;
-    const auto& name = m_faceNames[static_cast<size_t>(i)];
-    for (size_t k = 0; k < kFaceUnits; ++k) tmb::StoreU16(r + 2 * k, static_cast<uint16_t>(name[k]));
+    StoreUtf16Le(r, {m_faceNames[static_cast<size_t>(i)].data(), kFaceUnits});
     r[2 * kFaceUnits] = m_values[static_cast<size_t>(i)];
   }
   return tmb::SaveFileAtomically(StoreFilePath(kFontSubFileName), bytes.data(), bytes.size()) ? 1 : -1;

@@ -24,7 +24,7 @@ class CFontSubTable {
   // The value of a face (0 or 1), computed from its glyph outlines.
   using ValueFunction = std::function<int(const CLogFont& font)>;
 
-  // Reads the file (created empty when missing), at most kCapacity records. 1 or -1.
+  // Reads the file (a missing one reads as empty), at most kCapacity records. 1 or -1.
   int Load();
   // Writes all held records as the whole file. 1 or -1.
   int Save();

@@ -50,6 +50,9 @@ int FindDigitBoundary(std::string_view text, int from, int mode, int limit) {
 
 int ParseIntList(std::string_view text, std::span<int32_t> out, int limit) {
   if (limit >= 0 && static_cast<size_t>(limit) < text.size()) text = text.substr(0, static_cast<size_t>(limit));
+  // The text ends at its terminator, as it does for the boundary search: a number that
+  // runs up to it must not take in the bytes after it.
+  text = text.substr(0, text.find('\0'));
   size_t count = 0;
   int pos = 0;
   while (count < out.size()) {

@@ -24,6 +24,6 @@ int GetMbcsCharAt(std::string_view text, size_t pos, std::string& ch, int& lengt
 int FindDigitBoundary(std::string_view text, int from, int mode, int limit);
 
 // Reads up to out.size() unsigned decimal numbers from the first limit bytes of text
-// (negative: all), separated by anything else (signs are not read); a number too large
+// (negative: all) up to its first NUL, separated by anything else (signs are not read); a number too large
 // for 32 bits is held at the largest value. Returns how many it read.
 int ParseIntList(std::string_view text, std::span<int32_t> out, int limit);

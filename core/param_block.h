@@ -8,6 +8,10 @@
 constexpr int kParamCount = 512;
 using ParamBlock = std::array<int32_t, kParamCount>;
 
+// The shape mode: 0 none, 1 up to four colours (152 to 155), 2 a range (150 to 151), 3
+// one colour (156).
+constexpr int kShapeModeParam = 170;
+
 // The 64 enable flags of the style list live in the block from this entry on.
 constexpr int kStyleFlagFirst = 310;
 constexpr int kStyleFlagCount = 64;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/bytes_left.h"
 #include "core/stroke_marks.h"
 #include "core/stroke_path.h"
 #include "platform/file/byte_writer.h"
@@ -13,17 +14,11 @@ namespace {
 // Flags are counted in chunks of this size while a record is stepped over.
 constexpr int64_t kChunk = 65536;
 
-int64_t Remaining(const tmb::BinaryFile& file) {
-  int64_t size = file.Size();
-  int64_t pos = file.Tell();
-  return size < 0 || pos < 0 ? 0 : size - pos;
-}
-
 // Reads the count and checks that the record lies within the file.
 int ReadCount(tmb::BinaryFile& file) {
   int32_t n = 0;
   if (!file.ReadI32(n) || n < 0) return -1;
-  if (Remaining(file) < PointRecordSize(n) - 4) return -1;
+  if (BytesLeft(file) < PointRecordSize(n) - 4) return -1;
   return n;
 }
 
@@ -106,7 +101,7 @@ bool WriteStrokeBytes(tmb::BinaryFile& file, const CStrokePath& path) {
 }
 
 bool ReadStrokeBytes(tmb::BinaryFile& file, CStrokePath& path, int storedStarts) {
-  if (storedStarts < 0 || Remaining(file) < storedStarts) return false;
+  if (storedStarts < 0 || BytesLeft(file) < storedStarts) return false;
   const int starts = std::min(CountStrokeStarts(path), storedStarts);
   if (!path.EnsureAuxBuffer(starts)) return false;
   CStrokeMarks& marks = *path.m_pStrokeMarks;

@@ -1,5 +1,7 @@
 #include "core/store_paths.h"
 
+#include <string>
+
 #include "core/work_canvas.h"
 
 std::filesystem::path StoreFilePath(std::string_view fileName) {

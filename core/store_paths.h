@@ -4,7 +4,6 @@
 #pragma once
 
 #include <filesystem>
-#include <string>
 #include <string_view>
 
 inline constexpr std::string_view kFontStoreBase = "fontdata";

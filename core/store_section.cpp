@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "core/bytes_left.h"
 #include "core/char_store.h"
 #include "core/cp932_field.h"
 #include "core/point_record.h"
@@ -139,61 +139,18 @@ std::optional<int64_t> SkipEntryStrokes(tmb::BinaryFile& file, bool picture, boo
   const int64_t offset = file.Tell();
   int starts = 0;
   if (SkipPointRecord(file) < 0 || (picture && SkipPointRecord(file, &starts) < 0) ||
-      file.Size() - file.Tell() < starts || !file.Seek(starts, SEEK_CUR)) {
+      BytesLeft(file) < starts || !file.Seek(starts, SEEK_CUR)) {
     return ok = false, std::nullopt;
   }
   return offset;
 }
 
-// Everything a section holds, read and checked before anything is changed.
-struct ParsedSection {
-  int32_t version = 0;
-  int32_t entries = 0;
-  int32_t head[8] = {};
-  std::string text;
-  std::vector<CTextCharEntry> entryRecords;
-  std::vector<std::optional<int64_t>> strokes;
-  int64_t end = 0;
-};
-
-bool ParseSection(tmb::BinaryFile& file, const CTextSettings& settings, ParsedSection& s) {
-  if (!file.ReadI32(s.version) || !file.ReadI32(s.entries)) return false;
-  if (s.entries < 0 || s.entries > kTextEntryCount) return false;
-  for (int32_t& v : s.head) {
-    if (!file.ReadI32(v)) return false;
-  }
-  int32_t reserved = 0;
-  for (int i = 0; i < kReservedWords; ++i) {
-    if (!file.ReadI32(reserved)) return false;
-  }
-  const bool narrow = s.version < 200;
-  auto readString = [&](std::string& out) {
-    return (narrow ? ReadNarrowStringRecord(file, out) : ReadWideStringRecord(file, out)) >= 0;
-  };
-  if (!readString(s.text)) return false;
-
-  s.entryRecords.assign(settings.m_entries.begin(), settings.m_entries.begin() + s.entries);
-  for (CTextCharEntry& e : s.entryRecords) {
-    std::string face;
-    if (!ReadEntryRecord(file, s.version, e) || !readString(face)) return false;
-    e.m_font.SetFaceName(face.c_str());
-  }
-  if (s.version > 100) {
-    bool ok = true;
-    for (const CTextCharEntry& e : s.entryRecords) {
-      s.strokes.push_back(SkipEntryStrokes(file, IsPictureEntry(e), ok));
-      if (!ok) return false;
-    }
-  }
-  s.end = file.Tell();
-  return file.ok();
-}
-
-// Puts the strokes of the parsed entries into temporary set part.
-void RefillTemporarySet(tmb::BinaryFile& file, ParsedSection& s, int part) {
+// Puts the strokes of the read entries into their temporary set; a picture entry takes
+// its place there as its picture index.
+void RefillTemporarySet(tmb::BinaryFile& file, StoreSectionRead& s) {
   CharStore store;
-  store.RemoveTempFiles(part);
-  const bool open = store.MakeFileNames(part, false, false) == 1;
+  store.RemoveTempFiles(s.part);
+  const bool open = store.MakeFileNames(s.part, false, false) == 1;
   CStrokePathEx path1;
   CStrokePath path2;
   for (size_t i = 0; i < s.entryRecords.size(); ++i) {
@@ -249,15 +206,46 @@ int SaveStoreSection(const CTextSettings& settings, tmb::BinaryFile& file, int p
   return entries;
 }
 
-int LoadStoreSection(CTextSettings& settings, tmb::BinaryFile& file, int part) {
-  if (part != 1 && part != 2) return -1;
-  auto parsed = std::make_unique<ParsedSection>();
-  ParsedSection& s = *parsed;
-  if (!ParseSection(file, settings, s)) return -1;
+bool ReadStoreSection(tmb::BinaryFile& file, const CTextSettings& settings, int part, StoreSectionRead& s) {
+  s = StoreSectionRead();
+  s.part = part;
+  if (part < 0 || part > 2) return false;
+  if (!file.ReadI32(s.version) || !file.ReadI32(s.entries)) return false;
+  if (s.entries < 0 || s.entries > kTextEntryCount) return false;
+  for (int32_t& v : s.head) {
+    if (!file.ReadI32(v)) return false;
+  }
+  int32_t reserved = 0;
+  for (int i = 0; i < kReservedWords; ++i) {
+    if (!file.ReadI32(reserved)) return false;
+  }
+  const bool narrow = s.version < 200;
+  auto readString = [&](std::string& out) {
+    return (narrow ? ReadNarrowStringRecord(file, out) : ReadWideStringRecord(file, out)) >= 0;
+  };
+  if (!readString(s.text)) return false;
 
-  if (s.version > 100 && s.entries > 0) {
-    RefillTemporarySet(file, s, part);
-    if (!file.Seek(s.end)) return -1;
+  s.entryRecords.assign(settings.m_entries.begin(), settings.m_entries.begin() + s.entries);
+  for (CTextCharEntry& e : s.entryRecords) {
+    std::string face;
+    if (!ReadEntryRecord(file, s.version, e) || !readString(face)) return false;
+    e.m_font.SetFaceName(face.c_str());
+  }
+  if (s.version > 100) {
+    bool ok = true;
+    for (const CTextCharEntry& e : s.entryRecords) {
+      s.strokes.push_back(SkipEntryStrokes(file, IsPictureEntry(e), ok));
+      if (!ok) return false;
+    }
+  }
+  return file.ok();
+}
+
+int TakeStoreSection(StoreSectionRead& s, tmb::BinaryFile& file, CTextSettings& settings) {
+  if (s.part != 0 && s.version > 100 && s.entries > 0) {
+    const int64_t end = file.Tell();
+    RefillTemporarySet(file, s);
+    if (!file.Seek(end)) return -1;
   }
   settings.m_nEntries = s.entries;
   settings.m_nCellSize = s.head[0];
@@ -271,6 +259,12 @@ int LoadStoreSection(CTextSettings& settings, tmb::BinaryFile& file, int part) {
   settings.m_strText = s.text;
   std::copy(s.entryRecords.begin(), s.entryRecords.end(), settings.m_entries.begin());
   return s.entries;
+}
+
+int LoadStoreSection(CTextSettings& settings, tmb::BinaryFile& file, int part) {
+  StoreSectionRead section;
+  if (!ReadStoreSection(file, settings, part, section)) return -1;
+  return TakeStoreSection(section, file, settings);
 }
 
 int LoadEntryCharacter(CStrokePath& path1, CStrokePath& path2, const CTextCharEntry& entry, int part) {

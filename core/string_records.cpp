@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/bytes_left.h"
 #include "core/wide_text.h"
 #include "platform/file/little_endian.h"
 
@@ -13,8 +14,7 @@ int Limit(int maxChars) { return maxChars > 0 ? maxChars : kStringRecordMaxChars
 int ReadLength(tmb::BinaryFile& file, int maxBytes) {
   int32_t length = 0;
   if (!file.ReadI32(length) || length < 0 || length > maxBytes) return -1;
-  int64_t left = file.Size() - file.Tell();
-  return left < length ? -1 : length;
+  return BytesLeft(file) < length ? -1 : length;
 }
 
 }  // namespace
@@ -24,9 +24,7 @@ int WriteWideStringRecord(tmb::BinaryFile& file, std::string_view text, int maxC
   if (wide.size() > static_cast<size_t>(Limit(maxChars))) wide.resize(static_cast<size_t>(Limit(maxChars)));
   std::vector<uint8_t> bytes(4 + 2 * wide.size());
   tmb::StoreU32(bytes.data(), static_cast<uint32_t>(2 * wide.size()));
-  for (size_t i = 0; i < wide.size(); ++i) {
-    tmb::StoreU16(bytes.data() + 4 + 2 * i, static_cast<uint16_t>(wide[i]));
-  }
+  StoreUtf16Le(bytes.data() + 4, wide);
   return file.Write(bytes.data(), bytes.size()) ? static_cast<int>(2 * wide.size()) : -1;
 }
 
@@ -37,7 +35,7 @@ int ReadWideStringRecord(tmb::BinaryFile& file, std::string& out, int maxChars) 
   std::vector<uint8_t> bytes(static_cast<size_t>(length));
   if (!file.Read(bytes.data(), bytes.size())) return -1;
   std::u16string wide(bytes.size() / 2, u'\0');
-  for (size_t i = 0; i < wide.size(); ++i) wide[i] = static_cast<char16_t>(tmb::LoadU16(&bytes[2 * i]));
+  LoadUtf16Le(bytes.data(), wide.data(), wide.size());
   out = Utf16ToCp932(wide);
   return length;
 }

@@ -75,14 +75,11 @@ void CStrokePath::Reallocate(int capacity) {
 }
 
 int CStrokePath::EnsureAuxBuffer(int n) {
-  if (m_pStrokeMarks) {
-    if (n > 0 && m_pStrokeMarks->m_nSize < n) {
-      FreeStrokeMarks();
-    } else {
-      m_pStrokeMarks->m_nUsed = 0;
-      return 1;
-    }
+  if (m_pStrokeMarks && (n <= 0 || m_pStrokeMarks->m_nSize >= n)) {
+    m_pStrokeMarks->m_nUsed = 0;
+    return 1;
   }
+  FreeStrokeMarks();  // none, or too small
   int size = n > 0 ? n : m_nCapacity / 32;
   m_pStrokeMarks = new (std::nothrow) CStrokeMarks(std::max(size, kMinStrokeMarks));
   if (m_pStrokeMarks && !m_pStrokeMarks->m_pBytes) FreeStrokeMarks();

@@ -266,9 +266,9 @@ class CStrokePath {
   // would not fit.
   int Densify(int closed);
   // Unit-step float points along the segments from the points of [first, last) (a
-  // stroke's last point leads back to its first when closed), then point last itself when
-  // it exists, into out, with the index of the point each came from; returns the number
-  // written, at most out's size.
+  // stroke's last point leads back to its first when closed; the path's last point, open,
+  // stands alone), then point last itself when it exists, into out, with the index of the
+  // point each came from; returns the number written, at most out's size.
   int Rasterize(int first, int last, std::span<CFPoint> out, int closed, std::span<int> indices) const;
 
   // Lengths.
@@ -397,6 +397,9 @@ class CStrokePath {
   void AppendSlots(const CStrokePath& src, int srcFirst, int n);
   // [first, last) clipped to 0 .. count.
   void ClipRange(int& first, int& last) const;
+  // src, or a copy of it held by copy when src is this path, for operations that change
+  // this path before they have read all of src.
+  const CStrokePath& ApartFromThis(const CStrokePath& src, std::unique_ptr<CStrokePath>& copy) const;
 
  private:
   void FreeArrays();

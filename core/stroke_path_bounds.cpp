@@ -1,10 +1,10 @@
 // Bounding rectangles of paths, point ranges and the point groups of edit frames. The
 // bounds start from the first point of the range, so negative and large coordinates count.
 #include <algorithm>
-#include <cmath>
 
 #include "core/edit_regions.h"
 #include "core/region_members.h"
+#include "core/saturate.h"
 #include "core/stroke_path.h"
 
 CFPoint CStrokePath::GetBoundsOfRange(CFRect& rect, int first, int last, std::span<int> extremes) const {
@@ -43,24 +43,12 @@ void CStrokePath::GetIntBoundingRect(tmb::Rect& rect) const {
   rect = {lo.x, lo.y, hi.x, hi.y};
 }
 
-namespace {
-
-int Truncate(float v) {
-  double t = std::trunc(double(v));
-  if (!(t == t)) return 0;
-  return static_cast<int>(std::clamp(t, -2147483648.0, 2147483647.0));
-}
-
-tmb::Rect TruncatedRect(const CFRect& r) {
-  return {Truncate(r.left), Truncate(r.top), Truncate(r.right), Truncate(r.bottom)};
-}
-
-}  // namespace
-
 void CStrokePath::GetIntRangeBounds(tmb::Rect& rect, int first, int last) const {
   CFRect r;
   GetBoundsOfRange(r, first, last, {});
-  rect = TruncatedRect(r);
+  // The narrowing truncates toward zero.
+  rect = {SaturateToInt(double(r.left)), SaturateToInt(double(r.top)), SaturateToInt(double(r.right)),
+          SaturateToInt(double(r.bottom))};
 }
 
 void CStrokePath::GroupBounds(CEditRegions& regions, const CRegionMembers& members) const {

@@ -140,12 +140,7 @@ int CStrokePath::AppendFlagged(const CStrokePath& src, int i, int flag) {
 }
 
 int CStrokePath::AppendPoint(int x, int y, int flag) {
-  if (m_nCount >= m_nCapacity) return 0;
-  m_pPoints[m_nCount].Set(x, y);
-  m_pFlags[m_nCount] = static_cast<uint8_t>(flag);
-  m_pAttrs[m_nCount] = kAttrDefault;
-  ++m_nCount;
-  return 1;
+  return AddPointUnique(static_cast<float>(x), static_cast<float>(y), flag, 1);
 }
 
 bool CStrokePath::AddIntPointUnique(int x, int y, int flag) {
@@ -180,12 +175,7 @@ bool CStrokePath::AppendIntPoints(std::span<const tmb::Point> points, int first,
   return true;
 }
 
-bool CStrokePath::AppendFrom(const CStrokePath& src) {
-  int n = src.m_nCount;
-  if (n > m_nCapacity - m_nCount) return false;
-  AppendSlots(src, 0, n);
-  return true;
-}
+bool CStrokePath::AppendFrom(const CStrokePath& src) { return AppendRangeFrom(src, 0, src.m_nCount, 0); }
 
 bool CStrokePath::AppendRangeDirected(const CStrokePath& src, int a, int b, int mode) {
   if (src.m_nCount <= 0) return true;
@@ -252,20 +242,22 @@ int CStrokePath::AppendCyclicRange(const CStrokePath& src, int a, int b, int dir
   return result;
 }
 
+const CStrokePath& CStrokePath::ApartFromThis(const CStrokePath& src, std::unique_ptr<CStrokePath>& copy) const {
+  if (&src != this) return src;
+  copy = NewEmptyLike();
+  copy->CopyFrom(src);
+  return *copy;
+}
+
 bool CStrokePath::InsertPathAt(const CStrokePath& src, int pos) {
   if (pos < 0 || pos > m_nCount) return false;
   if (m_nCount + src.m_nCount >= m_nCapacity) return false;
   std::unique_ptr<CStrokePath> selfCopy;
-  const CStrokePath* from = &src;
-  if (&src == this) {
-    selfCopy = NewEmptyLike();
-    selfCopy->CopyFrom(src);
-    from = selfCopy.get();
-  }
+  const CStrokePath& from = ApartFromThis(src, selfCopy);
   std::unique_ptr<CStrokePath> kept = NewEmptyLike();
   kept->CopyRangeFrom(*this, pos, m_nCount);
   m_nCount = pos;
-  AppendSelectedStrokes(*from, -1);
+  AppendSelectedStrokes(from, -1);
   AppendFrom(*kept);
   return true;
 }
@@ -327,12 +319,7 @@ bool CStrokePath::ReplaceRange(int first, int last, const CStrokePath& src) {
   ClipRange(first, last);
   if (m_nCount - (last - first) + src.m_nCount >= m_nCapacity) return false;
   std::unique_ptr<CStrokePath> selfCopy;
-  const CStrokePath* from = &src;
-  if (&src == this) {
-    selfCopy = NewEmptyLike();
-    selfCopy->CopyFrom(src);
-    from = selfCopy.get();
-  }
+  const CStrokePath& from = ApartFromThis(src, selfCopy);
   DeleteRange(first, last);
-  return InsertPathAt(*from, first);
+  return InsertPathAt(from, first);
 }

@@ -1,5 +1,4 @@
 // Corner measures, edge vectors, snapping of horizontal edges and loose stroke ends.
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <vector>

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/point_distance.h"
 #include "core/stroke_path.h"
 
 void CStrokePath::RoundPoints(int first, int last) {
@@ -36,8 +37,10 @@ void CStrokePath::RemoveRepeatsInRange(int first, int last) {
     first = 0;
     last = m_nCount - 1;
   }
-  if (first >= m_nCount) return;
   last = std::min(last, m_nCount - 1);
+  // An empty range changes nothing; compacting from first would then move the points
+  // after last up over ones not yet read, and past the capacity.
+  if (first >= m_nCount || last < first) return;
   int w = first;
   tmb::Point strokeFirst = m_pPoints[FindStrokeStart(first)].RoundToPoint();
   for (int i = first; i <= last; ++i) {
@@ -133,15 +136,11 @@ int CStrokePath::DropShortEndSegments(float d) {
   uint8_t carried = 0;
   for (int i = 0; i < m_nCount; ++i) {
     bool nextEndsStroke = i + 1 < m_nCount && m_pFlags[i + 1] == 0 && IsStrokeLast(i + 1);
-    if (nextEndsStroke) {
-      double dx = double(m_pPoints[i + 1].x) - m_pPoints[i].x;
-      double dy = double(m_pPoints[i + 1].y) - m_pPoints[i].y;
-      if (dx * dx + dy * dy <= d2) {
-        ++dropped;
-        // A dropped stroke start passes its flag on, so the stroke keeps its start.
-        carried = m_pFlags[i];
-        continue;
-      }
+    if (nextEndsStroke && SquaredDistance(m_pPoints[i], m_pPoints[i + 1]) <= d2) {
+      ++dropped;
+      // A dropped stroke start passes its flag on, so the stroke keeps its start.
+      carried = m_pFlags[i];
+      continue;
     }
     CopySlots(*this, i, w++, 1);
     if (carried != 0) {

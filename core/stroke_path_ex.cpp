@@ -6,6 +6,7 @@
 #include <cstring>
 #include <new>
 
+#include "core/point_distance.h"
 #include "core/work_canvas.h"
 
 CStrokePathEx::CStrokePathEx() : CStrokePathEx(gWorkCanvas.m_nMaxPoints) {}
@@ -136,11 +137,7 @@ int CStrokePathEx::FindByExtraPoint(float x, float y, int* which) const {
 
 void CStrokePathEx::ComputeWeights() {
   if (!AllocWeights()) return;
-  auto distance = [](const CFPoint& a, const CFPoint& b) {
-    double dx = double(a.x) - b.x;
-    double dy = double(a.y) - b.y;
-    return static_cast<float>(std::sqrt(dx * dx + dy * dy));
-  };
+  auto distance = [](const CFPoint& a, const CFPoint& b) { return static_cast<float>(std::sqrt(SquaredDistance(a, b))); };
   for (int i = 0; i < m_nCount; ++i) {
     m_pWeight1[i] = distance(m_pPoints[i], m_pSide1[i]);
     m_pWeight2[i] = distance(m_pPoints[i], m_pSide2[i]);

@@ -6,15 +6,10 @@
 #include <cstdlib>
 
 #include "core/pixel_mask.h"
+#include "core/point_distance.h"
 #include "core/stroke_path.h"
 
 namespace {
-
-double SegmentLength(const CFPoint& a, const CFPoint& b) {
-  double dx = double(b.x) - a.x;
-  double dy = double(b.y) - a.y;
-  return std::sqrt(dx * dx + dy * dy);
-}
 
 constexpr tmb::Colour kWhite = 0xFFFFFF;
 
@@ -110,6 +105,11 @@ int CStrokePath::Rasterize(int first, int last, std::span<CFPoint> out, int clos
   for (int j = first; j < std::min(last, m_nCount); ++j) {
     int next = closed && IsStrokeLast(j) ? FindStrokeStart(j) : j + 1;
     const CFPoint& p = m_pPoints[j];
+    if (next >= m_nCount) {
+      // The path's last point, open: no segment leads on, so it ends the run alone.
+      if (!put(p, j)) return static_cast<int>(w);
+      continue;
+    }
     double dx = double(m_pPoints[next].x) - p.x;
     double dy = double(m_pPoints[next].y) - p.y;
     bool xMajor = std::fabs(dy) <= std::fabs(dx);
@@ -136,7 +136,7 @@ float CStrokePath::PathLength(int a, int b, int acrossStrokes) const {
   double sum = 0;
   for (int j = a; j < b; ++j) {
     if (acrossStrokes != 1 && m_pFlags[j + 1] != 0) continue;
-    sum += SegmentLength(m_pPoints[j], m_pPoints[j + 1]);
+    sum += std::sqrt(SquaredDistance(m_pPoints[j], m_pPoints[j + 1]));
   }
   return static_cast<float>(sum);
 }

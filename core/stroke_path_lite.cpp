@@ -1,9 +1,11 @@
 #include "core/stroke_path_lite.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <new>
 
+#include "core/point_distance.h"
 #include "core/stroke_path.h"
 #include "core/work_canvas.h"
 
@@ -60,19 +62,17 @@ int CStrokePathLite::FindStrokeStart(int i) const {
 }
 
 int CStrokePathLite::FindNearest(int x, int y, float maxDist) const {
-  double best = 1e8;
+  int64_t best = 100000000;
   int index = 0;
   for (int i = 0; i < m_nCount; ++i) {
-    double dx = double(m_pPoints[i].x) - x;
-    double dy = double(m_pPoints[i].y) - y;
-    double d2 = dx * dx + dy * dy;
+    int64_t d2 = SquaredDistance(m_pPoints[i], {x, y});
     if (d2 < best) {
       best = d2;
       index = i;
     }
   }
   if (maxDist < 0) return index;
-  return best <= double(maxDist) * maxDist ? 1 : 0;
+  return double(best) <= double(maxDist) * maxDist ? 1 : 0;
 }
 
 int CStrokePathLite::XDirectionAfter(int i) const {

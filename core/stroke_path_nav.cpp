@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "core/point_distance.h"
 #include "core/stroke_path.h"
 
 namespace {
@@ -80,13 +81,7 @@ int CStrokePath::GetStrokeBoundIndex(int i) const {
 }
 
 int CStrokePath::GetStrokeRange(int i, int& start, int& endExcl) const {
-  start = 0;
-  for (int j = std::min(i, m_nCount - 1); j >= 0; --j) {
-    if (m_pFlags[j] != 0) {
-      start = j;
-      break;
-    }
-  }
+  start = FindStrokeStart(i);
   endExcl = i >= m_nCount ? m_nCount : FindStrokeEnd(i) + 1;
   return 1;
 }
@@ -256,10 +251,7 @@ int CStrokePath::ListGappedStrokeStarts(std::span<int> out, float d) const {
   if (out.size() >= 2) out[n++] = 0;
   double d2 = double(d) * d;
   for (int i = 1; i < m_nCount && n + 1 < out.size(); ++i) {
-    if (m_pFlags[i] == 0) continue;
-    double dx = double(m_pPoints[i].x) - m_pPoints[i - 1].x;
-    double dy = double(m_pPoints[i].y) - m_pPoints[i - 1].y;
-    if (dx * dx + dy * dy > d2) out[n++] = i;
+    if (m_pFlags[i] != 0 && SquaredDistance(m_pPoints[i - 1], m_pPoints[i]) > d2) out[n++] = i;
   }
   out[n] = m_nCount;
   return static_cast<int>(n);

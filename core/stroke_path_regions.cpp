@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "core/edit_regions.h"
+#include "core/point_distance.h"
 #include "core/region_members.h"
 #include "core/stroke_path.h"
 
@@ -47,9 +48,7 @@ int CStrokePath::EditPointsInRect(const tmb::Rect& rect, int mode, const CFPoint
     }
   } else if (m_nCount > 0) {
     int i = FindNearest(pt.x, pt.y);
-    double dx = double(m_pPoints[i].x) - pt.x;
-    double dy = double(m_pPoints[i].y) - pt.y;
-    if (dx * dx + dy * dy < kPickDistance2) selection.AppendPointFrom(*this, i);
+    if (SquaredDistance(m_pPoints[i], pt) < kPickDistance2) selection.AppendPointFrom(*this, i);
   }
   if (selection.m_nCount > 0) RemoveMatchingPoints(selection, markNext);
   return 1;

@@ -1,7 +1,6 @@
 // Nearest-point searches and walks along a stroke by distance.
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 
 #include "core/point_distance.h"
 #include "core/stroke_path.h"
@@ -11,60 +10,26 @@ namespace {
 constexpr double kFarFloat = 1e8;
 constexpr int64_t kFarInt = 100000000;
 
-double Dist2(const CFPoint& p, double x, double y) {
-  double dx = double(p.x) - x;
-  double dy = double(p.y) - y;
-  return dx * dx + dy * dy;
-}
-
-}  // namespace
-
-int CStrokePath::FindNearestInRange(float x, float y, int first, int last) const {
-  ClipRange(first, last);
-  double best = kFarFloat;
-  int index = 0;
-  for (int i = first; i < last; ++i) {
-    double d2 = Dist2(m_pPoints[i], x, y);
-    if (d2 < best) {
-      best = d2;
-      index = i;
-    }
-  }
-  return index;
-}
-
-int CStrokePath::FindNearest(float x, float y) const { return FindNearestInRange(x, y, 0, m_nCount); }
-
-int CStrokePath::FindNearestDirected(float x, float y, int step) const {
-  if (step == 0) step = 1;  // a zero step would never end
-  double best = kFarFloat;
-  int index = 0;
-  for (int i = step > 0 ? 0 : m_nCount - 1; i >= 0 && i < m_nCount; i += step) {
-    double d2 = Dist2(m_pPoints[i], x, y);
-    if (d2 < best) {
-      best = d2;
-      index = i;
-    }
-  }
-  return index;
-}
-
-int CStrokePath::FindNearestStepping(float x, float y, int i, int step, int n) const {
-  double best = kFarFloat;
-  int index = i;
-  int64_t j = i;
-  for (int k = 0; k <= n; ++k, j += step) {
-    if (j < 0 || j >= m_nCount) continue;
-    double d2 = Dist2(m_pPoints[j], x, y);
-    if (d2 < best) {
-      best = d2;
+// The nearest to p of the n points i, i + step, ... that lie in the path (the others are
+// passed over); none when no point is nearer than the start value. Only a strictly nearer
+// point replaces the best, so the search may stop at distance 0. best, when given,
+// receives the best squared distance.
+int NearestAlong(const CStrokePath& path, const CFPoint& p, int64_t i, int step, int64_t n, int none,
+                 double* best = nullptr) {
+  double bestD2 = kFarFloat;
+  int index = none;
+  for (int64_t k = 0, j = i; k < n; ++k, j += step) {
+    if (j < 0 || j >= path.m_nCount) continue;
+    double d2 = SquaredDistance(path.m_pPoints[j], p);
+    if (d2 < bestD2) {
+      bestD2 = d2;
       index = static_cast<int>(j);
+      if (d2 == 0) break;
     }
   }
+  if (best) *best = bestD2;
   return index;
 }
-
-namespace {
 
 // The index of the rounded point nearest to (x, y), or none when no point is nearer than
 // the start value.
@@ -83,21 +48,30 @@ int NearestRounded(const CStrokePath& path, int x, int y, int none) {
 
 }  // namespace
 
+int CStrokePath::FindNearestInRange(float x, float y, int first, int last) const {
+  ClipRange(first, last);
+  return NearestAlong(*this, CFPoint(x, y), first, 1, last - first, 0);
+}
+
+int CStrokePath::FindNearest(float x, float y) const { return FindNearestInRange(x, y, 0, m_nCount); }
+
+int CStrokePath::FindNearestDirected(float x, float y, int step) const {
+  if (step == 0) step = 1;  // a zero step would never end
+  // No more than count steps can land in the path.
+  return NearestAlong(*this, CFPoint(x, y), step > 0 ? 0 : m_nCount - 1, step, m_nCount, 0);
+}
+
+int CStrokePath::FindNearestStepping(float x, float y, int i, int step, int n) const {
+  return NearestAlong(*this, CFPoint(x, y), i, step, int64_t{n} + 1, i);
+}
+
 int CStrokePath::FindNearestPoint(int x, int y) const { return NearestRounded(*this, x, y, -1); }
 
 int CStrokePath::FindNearestInt(int x, int y) const { return NearestRounded(*this, x, y, 0); }
 
 int CStrokePath::FindNearestTo(const CFPoint& p, float& dist) const {
-  double best = kFarFloat;
-  int index = 0;
-  for (int i = 0; i < m_nCount; ++i) {
-    double d2 = Dist2(m_pPoints[i], p.x, p.y);
-    if (d2 < best) {
-      best = d2;
-      index = i;
-      if (d2 == 0) break;
-    }
-  }
+  double best = 0;
+  int index = NearestAlong(*this, p, 0, 1, m_nCount, 0, &best);
   dist = static_cast<float>(best);
   return index;
 }
@@ -112,7 +86,7 @@ int CStrokePath::WalkUntilDistance(int i, int step, float d, CFPoint& vector) co
   int j = wrap(int64_t(i) + step);
   while (true) {
     vector = m_pPoints[j] - m_pPoints[i];
-    if (j == i || Dist2(m_pPoints[j], m_pPoints[i].x, m_pPoints[i].y) >= d2) return j;
+    if (j == i || SquaredDistance(m_pPoints[j], m_pPoints[i]) >= d2) return j;
     j = wrap(int64_t(j) + step);
   }
 }
@@ -130,7 +104,7 @@ int WalkOut(const CStrokePath& path, int i, int step, float d, int64_t maxSteps,
   for (int64_t n = 1;; ++n) {
     if (j < 0 || j >= path.m_nCount) return static_cast<int>(prev);
     int k = static_cast<int>(j);
-    if (atBoundary(k) || n >= maxSteps || Dist2(path.m_pPoints[k], from.x, from.y) >= d2) return k;
+    if (atBoundary(k) || n >= maxSteps || SquaredDistance(path.m_pPoints[k], from) >= d2) return k;
     prev = j;
     j += step;
   }
@@ -156,7 +130,7 @@ int CStrokePath::FindFirstBeyond(int i, int last, float d2) const {
   if (i < 0 || i >= m_nCount) return i;
   last = std::min(last, m_nCount - 1);
   for (int j = i + 1; j <= last; ++j) {
-    if (Dist2(m_pPoints[j], m_pPoints[i].x, m_pPoints[i].y) > d2) return j;
+    if (SquaredDistance(m_pPoints[j], m_pPoints[i]) > d2) return j;
   }
   return i;
 }

@@ -12,6 +12,7 @@
 #include "core/mouse_messages.h"
 #include "core/path_helpers.h"
 #include "core/start_globals.h"
+#include "core/store_section.h"
 #include "core/stored_path.h"
 #include "core/tmb_doc.h"
 #include "platform/file/binary_file.h"
@@ -100,19 +101,20 @@ int CTmbDoc::LoadFile(const std::string& path, int settingsOnly) {
   const int first = kPart1Window[choice];
   if (twoParts) {
     // A part whose window has no document is read into the scratch record all the same,
-    // so that the second part is found after it.
+    // so that the second part is found after it; it refills no window's store set.
     auto scratch = std::make_unique<CCharDataFull>();
     LoadTarget* target1 = first >= 0 && windows[first].doc ? &windows[first] : nullptr;
     CCharDataFull& record1 = target1 ? target1->doc->m_char : *scratch;
-    if (record1.ReadBlock(file, mode, anchor, 1) >= 0) {
+    if (record1.ReadBlock(file, mode, anchor, 1, target1 ? StoreSetOfWindow(first) : 0) >= 0) {
       if (target1) target1->loaded = true;
       const int second = kPart2Window[choice];
       if (second >= 0 && windows[second].doc) {
-        windows[second].loaded = windows[second].doc->m_char.ReadBlock(file, mode, anchor, 2) >= 0;
+        windows[second].loaded =
+            windows[second].doc->m_char.ReadBlock(file, mode, anchor, 2, StoreSetOfWindow(second)) >= 0;
       }
     }
   } else if (first >= 0 && choice <= 3 && windows[first].doc) {
-    windows[first].loaded = windows[first].doc->m_char.ReadBlock(file, mode, anchor, 1) >= 0;
+    windows[first].loaded = windows[first].doc->m_char.ReadBlock(file, mode, anchor, 1, StoreSetOfWindow(first)) >= 0;
   }
   file.Close();
 

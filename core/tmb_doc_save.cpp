@@ -38,6 +38,8 @@ int CTmbDoc::SaveCharacterFile(const std::string& path) {
   }
   tmb::SafeSave save(std::filesystem::u8path(path));
   if (!save.Begin()) return SaveFailed();
+  // Window i is part i + 1, whose characters are looked up in set i + 1: the window's own
+  // set (StoreSetOfWindow), the one its loads refill, whatever block of the file it came from.
   for (size_t i = 0; i < docs.size(); ++i) {
     if (docs[i] && !docs[i]->m_char.WriteBlock(save.file(), static_cast<int>(i) + 1)) return SaveFailed();
   }

@@ -5,7 +5,6 @@
 
 #include "core/cp932_field.h"
 #include "core/wide_text.h"
-#include "platform/file/little_endian.h"
 
 CWideLogFont CWideLogFont::FromLogFont(const CLogFont& font) {
   CWideLogFont w;
@@ -34,16 +33,12 @@ void CWideLogFont::CleanFaceName() {
 
 void CWideLogFont::Store(uint8_t* out) const {
   std::memcpy(out, numbers.data(), kNumberBytes);
-  for (size_t i = 0; i < kFaceUnits; ++i) {
-    tmb::StoreU16(out + kNumberBytes + 2 * i, static_cast<uint16_t>(faceName[i]));
-  }
+  StoreUtf16Le(out + kNumberBytes, {faceName.data(), kFaceUnits});
 }
 
 CWideLogFont CWideLogFont::Load(const uint8_t* in) {
   CWideLogFont w;
   std::memcpy(w.numbers.data(), in, kNumberBytes);
-  for (size_t i = 0; i < kFaceUnits; ++i) {
-    w.faceName[i] = static_cast<char16_t>(tmb::LoadU16(in + kNumberBytes + 2 * i));
-  }
+  LoadUtf16Le(in + kNumberBytes, w.faceName.data(), kFaceUnits);
   return w;
 }

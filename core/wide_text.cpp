@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/file/little_endian.h"
 #include "platform/text/code_page.h"
 
 namespace {
@@ -59,6 +60,14 @@ void StoreWideField(char16_t* field, size_t units, std::u16string_view text) {
 
 std::u16string_view WideFieldText(const char16_t* field, size_t units) {
   return UpToZero(std::u16string_view(field, units));
+}
+
+void StoreUtf16Le(uint8_t* out, std::u16string_view units) {
+  for (size_t i = 0; i < units.size(); ++i) tmb::StoreU16(out + 2 * i, static_cast<uint16_t>(units[i]));
+}
+
+void LoadUtf16Le(const uint8_t* in, char16_t* units, size_t count) {
+  for (size_t i = 0; i < count; ++i) units[i] = static_cast<char16_t>(tmb::LoadU16(in + 2 * i));
 }
 
 std::string_view Cp932FileName(std::string_view path) {

@@ -22,6 +22,10 @@ void StoreWideField(char16_t* field, size_t units, std::u16string_view text);
 // The text of a field up to its first zero unit (or the whole field when it has none).
 std::u16string_view WideFieldText(const char16_t* field, size_t units);
 
+// UTF-16 units as files hold them: two bytes each, little-endian.
+void StoreUtf16Le(uint8_t* out, std::u16string_view units);
+void LoadUtf16Le(const uint8_t* in, char16_t* units, size_t count);
+
 // The file name and extension of a path written with '\' or '/' separators, as code page
 // 932 bytes (a trail byte that happens to be '\' does not split the name).
 std::string_view Cp932FileName(std::string_view path);

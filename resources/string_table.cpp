@@ -62,6 +62,4 @@ std::string LoadStringText(int id) {
   return e ? e->text : std::string();
 }
 
-bool HasString(int id) { return Find(id) != nullptr; }
-
 }  // namespace tmb

@@ -7,6 +7,5 @@ namespace tmb {
 
 // The text of id, or an empty string for an id the table does not hold.
 std::string LoadStringText(int id);
-bool HasString(int id);
 
 }  // namespace tmb

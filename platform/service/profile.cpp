@@ -35,10 +35,6 @@ void MemoryProfile::WriteString(const std::string& section, const std::string& k
   writes_.push_back(section + "/" + key);
 }
 
-bool MemoryProfile::Has(const std::string& section, const std::string& key) const {
-  return values_.count({section, key}) != 0;
-}
-
 ProfileStore& Profile() { return *gStore; }
 
 void SetProfileStore(ProfileStore* store) { gStore = store ? store : &gMemory; }

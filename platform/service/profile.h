@@ -29,7 +29,6 @@ class MemoryProfile final : public ProfileStore {
   void WriteInt(const std::string& section, const std::string& key, int value) override;
   void WriteString(const std::string& section, const std::string& key, const std::string& value) override;
 
-  bool Has(const std::string& section, const std::string& key) const;
   // Every write as "section/key", in order.
   const std::vector<std::string>& Writes() const { return writes_; }
 

@@ -30,7 +30,6 @@ class Application : public CommandTarget {
   void SetMainWindow(MainFrame* frame) { mainWindow_ = frame; }
 
   DocTemplate* AddDocTemplate(std::unique_ptr<DocTemplate> docTemplate);
-  const std::vector<std::unique_ptr<DocTemplate>>& docTemplates() const { return templates_; }
   void RemoveDocTemplates() { templates_.clear(); }
 
  private:

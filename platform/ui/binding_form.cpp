@@ -74,10 +74,9 @@ void BindingForm::Build() {
           button->setObjectName(QStringLiteral("ctl%1").arg(id));
           group->addButton(button, static_cast<int>(i));
           column->addWidget(button);
-          if (i > 0) controls_[id] = button;
+          controls_[id] = button;
         }
         grid->addWidget(box, row++, 0, 1, 2);
-        controls_[b.id] = box->findChild<QRadioButton*>(QStringLiteral("ctl%1").arg(b.id));
         continue;
       }
       case BindKind::kSlider: {
@@ -172,7 +171,8 @@ bool BindingForm::SaveOne(const Binding& b) {
     QString text = edit->text().trimmed();
     bool ok = false;
     double value = b.kind == BindKind::kFloat ? text.toDouble(&ok) : double(text.toLongLong(&ok));
-    if (!ok || value < b.min || value > b.max) {
+    // Written so that "nan", which parses, fails the range as well.
+    if (!ok || !(value >= b.min && value <= b.max)) {
       int message = b.kind == BindKind::kFloat ? 61502 : 61501;
       tmb::ShowMessage(message, tmb::kMsgOk,
                        {NumberText(b.min).toStdString(), NumberText(b.max).toStdString()});
@@ -218,9 +218,10 @@ void BindingForm::MirrorEdit(int editId) {
   if (!ok) return;
   for (const Binding& b : table_) {
     if (b.kind == BindKind::kSlider && b.buddy == editId) {
-      QSignalBlocker block(Control(b.id));
-      static_cast<QSlider*>(Control(b.id))->setValue(value);
-      if (auto* m = MemberAs<int>(b)) *m = static_cast<QSlider*>(Control(b.id))->value();
+      auto* slider = static_cast<QSlider*>(Control(b.id));
+      QSignalBlocker block(slider);
+      slider->setValue(value);
+      if (auto* m = MemberAs<int>(b)) *m = slider->value();
     }
   }
 }

@@ -36,7 +36,12 @@ QSplitter* ChildFrame::CreateSplitter(Qt::Orientation orientation, const std::ve
   auto* splitter = new QSplitter(orientation);
   QList<int> sizes;
   for (const Pane& pane : panes) {
-    splitter->addWidget(pane.view);
+    View* view = pane.view ? pane.view(document_, splitter) : nullptr;
+    if (!view) {
+      delete splitter;  // with the views made so far, which leave the document
+      return nullptr;
+    }
+    splitter->addWidget(view);
     sizes << pane.size;
   }
   for (int i = 0; i < splitter->count(); ++i) splitter->setCollapsible(i, true);

@@ -46,16 +46,17 @@ class ChildFrame : public QMdiSubWindow, public CommandTarget {
   // holds. False when a pane could not be made: the window is then abandoned.
   bool Create(const ViewFactory& templateView);
 
-  // A pane of a splitter: its view and its starting width (or height).
+  // A pane of a splitter: the factory of its view and its starting width (or height).
   struct Pane {
-    View* view;
+    ViewFactory view;
     int size;
   };
 
  protected:
   virtual bool OnCreateClient(const ViewFactory& templateView);
-  // Puts the panes side by side (or one above the other) in a splitter that becomes the
-  // frame's widget.
+  // Makes the panes' views and puts them side by side (or one above the other) in a
+  // splitter that becomes the frame's widget. Null, with no view left behind, when a
+  // pane's view could not be made.
   QSplitter* CreateSplitter(Qt::Orientation orientation, const std::vector<Pane>& panes);
 
  private:

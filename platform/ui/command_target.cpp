@@ -13,18 +13,10 @@ bool CommandTarget::RunCommand(int id) {
 
 bool CommandTarget::RunUpdate(CommandUpdate& update) {
   auto it = updates_.find(update.id());
-  if (it != updates_.end()) {
-    update.Enable(true);
-    update.SetHandled();
-    it->second(update);
-    return true;
-  }
-  if (handlers_.count(update.id())) {
-    update.Enable(true);
-    update.SetHandled();
-    return true;
-  }
-  return false;
+  if (it == updates_.end() && !handlers_.count(update.id())) return false;
+  update.Enable(true);
+  if (it != updates_.end()) it->second(update);
+  return true;
 }
 
 bool CommandRouter::Execute(int id) const {

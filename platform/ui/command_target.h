@@ -20,14 +20,11 @@ class CommandUpdate {
   void SetCheck(bool on = true) { checked_ = on; }
   bool enabled() const { return enabled_; }
   bool checked() const { return checked_; }
-  bool handled() const { return handled_; }
-  void SetHandled() { handled_ = true; }
 
  private:
   int id_;
   bool enabled_ = false;
   bool checked_ = false;
-  bool handled_ = false;
 };
 
 class CommandTarget {
@@ -39,7 +36,6 @@ class CommandTarget {
 
   void OnCommand(int id, Handler handler) { handlers_[id] = std::move(handler); }
   void OnUpdate(int id, UpdateHandler handler) { updates_[id] = std::move(handler); }
-  bool HandlesCommand(int id) const { return handlers_.count(id) != 0; }
 
   // Runs the handler of id; false when this target has none.
   bool RunCommand(int id);

@@ -168,21 +168,22 @@ void MainFrame::LoadAccelerators(std::span<const Accelerator> keys) {
   }
 }
 
-CommandUpdate MainFrame::QueryCommand(int id) const {
-  CommandUpdate update(id);
+CommandRouter MainFrame::Router() const {
   ChildFrame* frame = ActiveChildFrame();
   View* view = frame ? frame->activeView() : nullptr;
   Document* document = view ? view->document() : nullptr;
-  CommandRouter({view, document, frame, const_cast<MainFrame*>(this), app_}).Update(update);
+  return CommandRouter({view, document, frame, const_cast<MainFrame*>(this), app_});
+}
+
+CommandUpdate MainFrame::QueryCommand(int id) const {
+  CommandUpdate update(id);
+  Router().Update(update);
   return update;
 }
 
 bool MainFrame::ExecuteCommand(int id) {
   if (!QueryCommand(id).enabled()) return false;
-  ChildFrame* frame = ActiveChildFrame();
-  View* view = frame ? frame->activeView() : nullptr;
-  Document* document = view ? view->document() : nullptr;
-  bool ran = CommandRouter({view, document, frame, this, app_}).Execute(id);
+  bool ran = Router().Execute(id);
   UpdateAllActions();
   return ran;
 }

@@ -61,6 +61,8 @@ class MainFrame : public QMainWindow, public CommandTarget {
 
  private:
   QAction* ActionFor(int id);
+  // The chain of the moment: active view, its document, active frame, this, application.
+  CommandRouter Router() const;
   void UpdateAction(QAction* action) const;
   void OnFrameActivated();
 

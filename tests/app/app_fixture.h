@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "app/frame_view.h"
 #include "app/main_frame.h"
 #include "app/pane_factories.h"
 #include "app/tmb_app.h"
@@ -15,6 +16,7 @@
 #include "support/scripted_machine.h"
 #include "support/scripted_messages.h"
 #include "support/ui/scripted_dialogs.h"
+#include "support/wdf_builder.h"
 
 namespace tmb::test {
 
@@ -26,6 +28,26 @@ inline ScreenMetrics TestScreen() {
   m.captionButtonHeight = 18;
   m.scrollBarWidth = 16;
   return m;
+}
+
+// One part of a character data file of the present layout: its points and parameter 3 (a
+// width) set to width.
+inline WdfBlock CharPart(int firstPart, std::vector<WdfPoint> points, int width = 0) {
+  WdfBlock b;
+  b.firstPart = firstPart;
+  b.points = std::move(points);
+  b.params = {{50, 1}, {3, width}};
+  b.valueTable = {0};
+  return b;
+}
+
+// The drawing window frame of kind (A or B); null when it is not open.
+inline CFrame_View* FrameOfKind(int kind) {
+  for (ui::ChildFrame* f : theApp.mainFrame()->ChildFrames()) {
+    auto* v = qobject_cast<CFrame_View*>(f);
+    if (v && v->kind() == kind) return v;
+  }
+  return nullptr;
 }
 
 // Runs posted deletions, so windows closed by the test are gone.

@@ -10,7 +10,6 @@
 #include "resources/command_ids.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
-#include "support/wdf_builder.h"
 
 namespace tmb::test {
 namespace {
@@ -29,17 +28,10 @@ class CharFiles : public AppTest {
     AppTest::TearDown();
   }
   static CCharDataFull& Record(int kind) { return *GetCharDocumentOfKind(kind)->DrawnRecord(); }
-  static WdfBlock Part(int first, std::vector<WdfPoint> points, int width) {
-    WdfBlock b;
-    b.firstPart = first;
-    b.points = std::move(points);
-    b.params = {{50, 1}, {3, width}};
-    b.valueTable = {0};
-    return b;
-  }
   fs::path TwoParts(const char* name) {
     const fs::path path = dir / name;
-    WriteFileBytes(path, BuildWdfFile({Part(1, {{100, 110, 1, 30}}, 21), Part(0, {{200, 210, 1, -1}, {201, 211, 0, -1}}, 22)}));
+    WriteFileBytes(path, BuildWdfFile({CharPart(1, {{100, 110, 1, 30}}, 21),
+                                       CharPart(0, {{200, 210, 1, -1}, {201, 211, 0, -1}}, 22)}));
     return path;
   }
 
@@ -99,7 +91,7 @@ TEST_F(CharFiles, SaveAsThenOneTouchConversionTakesOnlySettings) {
   Record(kKindDrawA).m_pFlags[0] = 1;
   Record(kKindDrawA).m_nPoints = 1;
   EXPECT_TRUE(frame()->ExecuteCommand(kCmdEditTempSave));
-  auto* docA = qobject_cast<CTmbDocument*>(GetCharDocumentOfKind(kKindDrawA));
+  CTmbDocument* docA = GetCharDocumentOfKind(kKindDrawA);
   EXPECT_EQ(docA->engine().m_bTempSaved, 1);
   EXPECT_EQ(docA->engine().m_base[kBaseTempSave].m_nPoints, 1);
 
@@ -111,12 +103,6 @@ TEST_F(CharFiles, SaveAsThenOneTouchConversionTakesOnlySettings) {
   EXPECT_EQ(gDrawState.m_szCharFilePath, saved.string());
 }
 
-}  // namespace
-}  // namespace tmb::test
-
-namespace tmb::test {
-namespace {
-
 TEST_F(CharFiles, PictureWindowsHaveADocumentThatHoldsNothing) {
   theApp.OpenImageEditor();
   ASSERT_EQ(theApp.OpenWindowOfKind(kKindPreview), 1);
@@ -127,7 +113,7 @@ TEST_F(CharFiles, PictureWindowsHaveADocumentThatHoldsNothing) {
     EXPECT_FALSE(doc->IsModified()) << kind;
     doc->SaveImageAs();  // no image view to save: nothing happens
     EXPECT_FALSE(doc->IsModified()) << kind;
-    EXPECT_EQ(qobject_cast<CharDocument*>(GetDocumentOfKind(kind)), nullptr);
+    EXPECT_EQ(qobject_cast<CTmbDocument*>(GetDocumentOfKind(kind)), nullptr);
   }
   EXPECT_EQ(frame()->AskSaveChanges(1, 1), 0);
   EXPECT_TRUE(messages.ids.empty());

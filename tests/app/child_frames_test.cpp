@@ -1,25 +1,16 @@
 #include "app/child_frames.h"
 
 #include "app/app_fixture.h"
-#include "app/frame_view.h"
 #include "app/kind_lookup.h"
 #include "app/tmb_document.h"
-#include "support/temp_dir.h"
 #include "app/view_classes.h"
 #include "platform/ui/document.h"
+#include "support/temp_dir.h"
 
 namespace tmb::test {
 namespace {
 
 using ChildFrames = AppTest;
-
-CFrame_View* FrameOfKind(int kind) {
-  for (ui::ChildFrame* f : theApp.mainFrame()->ChildFrames()) {
-    auto* v = qobject_cast<CFrame_View*>(f);
-    if (v && v->kind() == kind) return v;
-  }
-  return nullptr;
-}
 
 TEST_F(ChildFrames, ThePreviewStartsMinimisedAndTheEditorHasPictureAndZoom) {
   ASSERT_TRUE(Start());

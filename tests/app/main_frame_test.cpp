@@ -8,13 +8,12 @@
 #include <filesystem>
 
 #include "app/app_fixture.h"
-#include "app/kind_lookup.h"
 #include "app/dummy_doc.h"
+#include "app/kind_lookup.h"
 #include "app/tmb_document.h"
 #include "resources/command_ids.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
-#include "support/wdf_builder.h"
 
 namespace tmb::test {
 namespace {
@@ -96,16 +95,38 @@ TEST_F(MainFrameTest, CancelKeepsTheWindowOpen) {
   EXPECT_EQ(messages.ids, std::vector<int>{62054});
 }
 
+TEST_F(MainFrameTest, ASaveThatDidNotHappenKeepsTheWindowAndTheChanges) {
+  ASSERT_TRUE(Start());
+  Change(kKindDrawA);
+  QPointer<CMainFrame> main = frame();
+  // Yes, then the save dialog is cancelled.
+  messages.Answer(kAnswerYes);
+  EXPECT_FALSE(main->close());
+  FlushDeletes();
+  ASSERT_FALSE(main.isNull());
+  EXPECT_TRUE(DocOf(kKindDrawA)->IsModified());
+  // Yes, and the file cannot be written.
+  messages.Answer(kAnswerYes);
+  chooser.Next("/nowhere/at/all/x.wdf");
+  EXPECT_EQ(main->AskSaveChanges(1, 0), -1);
+  EXPECT_TRUE(DocOf(kKindDrawA)->IsModified());
+  EXPECT_EQ(messages.ids, (std::vector<int>{62054, 62054, 62047}));
+
+  // Yes to the picture, and its save fails.
+  theApp.OpenImageEditor();
+  auto* picture = qobject_cast<CDummyDoc*>(GetDocumentOfKind(kKindImageEditor));
+  ASSERT_TRUE(picture);
+  picture->SetModified();
+  picture->SetImageSaver([] { return false; });
+  messages.Answer(kAnswerYes);
+  EXPECT_EQ(main->AskSaveChanges(0, 1), -1);
+  EXPECT_TRUE(picture->IsModified());
+}
+
 TEST_F(MainFrameTest, DroppedCharacterFilesLoadAndOtherFilesBeep) {
   TempDir dir;
-  WdfBlock part1, part2;
-  part1.points = {{10, 20, 1, -1}};
-  part2.points = {{30, 40, 1, -1}, {31, 41, 0, -1}};
-  part2.firstPart = 0;
-  for (WdfBlock* b : {&part1, &part2}) {
-    b->params[50] = 1;
-    b->valueTable = {0};
-  }
+  const WdfBlock part1 = CharPart(1, {{10, 20, 1, -1}});
+  const WdfBlock part2 = CharPart(0, {{30, 40, 1, -1}, {31, 41, 0, -1}});
   WriteFileBytes(dir / "B.WDF", BuildWdfFile({part1, part2}));
   WriteFileBytes(dir / "a.wdf", BuildWdfFile({part2, part1}));
   ASSERT_TRUE(Start());

@@ -2,41 +2,24 @@
 #include <QSplitter>
 
 #include "app/app_fixture.h"
-#include "app/frame_view.h"
 #include "app/kind_lookup.h"
 #include "app/tmb_document.h"
 #include "app/view_classes.h"
 #include "core/char_slots.h"
-#include "core/char_windows.h"
+#include "core/doc_windows.h"
 #include "core/work_canvas.h"
 #include "platform/ui/settings_profile.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
-#include "support/wdf_builder.h"
 
 namespace tmb::test {
 namespace {
 
 using StartUp = AppTest;
 
-CFrame_View* FrameOfKind(int kind) {
-  for (ui::ChildFrame* f : theApp.mainFrame()->ChildFrames()) {
-    auto* v = qobject_cast<CFrame_View*>(f);
-    if (v && v->kind() == kind) return v;
-  }
-  return nullptr;
-}
-
 // A character file of two parts: one point in part 1 and parameter 3 set to width.
 void WriteFile(const std::filesystem::path& path, int width = 40) {
-  WdfBlock part1, part2;
-  part1.points = {{120, 130, 1, -1}};
-  part2.firstPart = 0;
-  for (WdfBlock* b : {&part1, &part2}) {
-    b->params = {{50, 1}, {3, width}};
-    b->valueTable = {0};
-  }
-  WriteFileBytes(path, BuildWdfFile({part1, part2}));
+  WriteFileBytes(path, BuildWdfFile({CharPart(1, {{120, 130, 1, -1}}, width), CharPart(0, {}, width)}));
 }
 
 CTmbDocument* SharedDoc() { return qobject_cast<CTmbDocument*>(theApp.m_pSharedDoc.data()); }

@@ -4,12 +4,20 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "core/char_block_convert.h"
 #include "core/char_data_full.h"
+#include "core/char_store.h"
+#include "core/store_section.h"
+#include "core/stroke_path.h"
+#include "platform/file/binary_file.h"
 #include "platform/file/little_endian.h"
 #include "support/char_file_fixture.h"
+#include "support/file_bytes.h"
+#include "support/path_points.h"
 
 namespace tmb::test {
 namespace {
@@ -167,6 +175,61 @@ TEST_F(DamagedBlock, AForeignFileIsToldOnce) {
   EXPECT_EQ(messages.ids, std::vector<int>{62051});
   EXPECT_EQ(messages.beeps, 1);
   ExpectUntouched();
+}
+
+// A block is taken whole or not at all: the strokes its store section carries reach the
+// temporary set, and an old brush layout is told, only when the block was read to its end.
+TEST_F(DamagedBlock, ACutBlockLeavesTheStoreAndTheOldLayoutFlagAlone) {
+  const char kKanji[] = "\x8A\xBF";
+  auto src = std::make_unique<CCharDataFull>();
+  src->m_textSettings[0].ParseTextScript(kKanji, false);
+  const CTextCharEntry entry = src->m_textSettings[0].m_entries[0];
+  {
+    CharStore main;
+    CStrokePath path(10);
+    Fill(path, {{1, 2, 1}, {3, 4, 0}});
+    ASSERT_EQ(main.AddFontCharacter(entry, path), 1);
+  }
+  Bytes whole;
+  {
+    BinaryFile file;
+    ASSERT_TRUE(file.Open(dir / "src.wdf", BinaryFile::Mode::kCreate));
+    ASSERT_EQ(src->WriteBlock(file, 1), 1);
+    ASSERT_TRUE(file.Close());
+    whole = FileBytes(dir / "src.wdf");
+  }
+  // Temporary set 1 holds the strokes of the document already open.
+  {
+    CharStore temp;
+    ASSERT_EQ(temp.MakeFileNames(1, false, false), 1);
+    CStrokePath path(10);
+    Fill(path, {{7, 7, 1}});
+    ASSERT_EQ(temp.AddFontCharacter(entry, path), 1);
+  }
+  const Bytes tempIndex = FileBytes(*store / "fontdata_tmp1.idx");
+  const Bytes tempData = FileBytes(*store / "fontdata_tmp1.dat");
+
+  EXPECT_EQ(Read(Bytes(whole.begin(), whole.end() - 1)), -1);
+  EXPECT_EQ(messages.ids, std::vector<int>{61521});
+  EXPECT_EQ(FileBytes(*store / "fontdata_tmp1.idx"), tempIndex);
+  EXPECT_EQ(FileBytes(*store / "fontdata_tmp1.dat"), tempData);
+  ExpectUntouched();
+
+  // Read whole, the block's strokes replace the set's.
+  auto back = std::make_unique<CCharDataFull>();
+  ASSERT_EQ(ReadFile(*back, WriteBytes("whole.wdf", whole)), 1);
+  CStrokePath p1(10), p2(10);
+  ASSERT_EQ(LoadEntryCharacter(p1, p2, back->m_textSettings[0].m_entries[0], 1), 1);
+  EXPECT_EQ(PointsOf(p1), (std::vector<PathPoint>{{1, 2, 1}, {3, 4, 0}}));
+
+  WdfBlock old = Whole();
+  old.r2 = 20;
+  const Bytes oldBytes = BuildWdfBlock(old);
+  EXPECT_EQ(Read(Bytes(oldBytes.begin(), oldBytes.end() - 1)), -1);
+  EXPECT_EQ(gOldBrushLayout, 0);
+  ExpectUntouched();
+  EXPECT_EQ(ReadFile(*back, WriteBytes("old.wdf", oldBytes)), 1);
+  EXPECT_EQ(gOldBrushLayout, 1);
 }
 
 }  // namespace

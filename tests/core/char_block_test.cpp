@@ -222,7 +222,7 @@ TEST_F(CharBlock, ACharacterWithoutPointsAsksBeforeReplacingOne) {
     BinaryFile file;
     ASSERT_TRUE(file.Open(path, BinaryFile::Mode::kRead));
     int mode = kReadAll;
-    EXPECT_EQ(r.ReadBlock(file, mode, 0, 1), c.result);
+    EXPECT_EQ(r.ReadBlock(file, mode, 0, 1, 1), c.result);
     EXPECT_EQ(mode, c.modeAfter);
     EXPECT_EQ(r.m_nPoints, c.pointsAfter);
     EXPECT_EQ(r.m_param[1], c.param1After);
@@ -248,7 +248,7 @@ TEST_F(CharBlock, ProbeTellsNewFilesFromOldAndANewerVersionAsksFirst) {
     int mode = kReadProbe;
     BinaryFile file;
     ASSERT_TRUE(file.Open(WriteBytes("probe.wdf", BuildWdfBlock(block)), BinaryFile::Mode::kRead));
-    EXPECT_EQ(r.ReadBlock(file, mode, 0, -1), expected);
+    EXPECT_EQ(r.ReadBlock(file, mode, 0, -1, 0), expected);
     EXPECT_EQ(file.Tell(), 32);
   }
   WdfBlock newer;

@@ -8,7 +8,8 @@
 
 #include "core/char_data_full.h"
 #include "core/char_slots.h"
-#include "core/char_windows.h"
+#include "core/doc_windows.h"
+#include "core/tmb_doc.h"
 #include "core/draw_state.h"
 #include "core/std_setting_dlg.h"
 #include "platform/service/messages.h"
@@ -316,13 +317,16 @@ class FakeDialog final : public StdSettingDialogRunner {
   int shown = 0;
 };
 
-class FakeWindows final : public CharWindowRecords {
+// Windows A and B with a document each.
+class FakeWindows final : public TmbDocWindows {
  public:
-  FakeWindows() { SetCharWindowRecords(this); }
-  ~FakeWindows() override { SetCharWindowRecords(nullptr); }
-  CCharDataFull* DrawnRecord(int kind) override { return kind == 0 ? a.get() : kind == 2 ? b.get() : nullptr; }
-  std::unique_ptr<CCharDataFull> a = std::make_unique<CCharDataFull>();
-  std::unique_ptr<CCharDataFull> b = std::make_unique<CCharDataFull>();
+  FakeWindows() { SetTmbDocWindows(this); }
+  ~FakeWindows() override { SetTmbDocWindows(nullptr); }
+  CTmbDoc* DocumentOfKind(int kind) override { return kind == 0 ? docA.get() : kind == 2 ? docB.get() : nullptr; }
+  std::unique_ptr<CTmbDoc> docA = std::make_unique<CTmbDoc>();
+  std::unique_ptr<CTmbDoc> docB = std::make_unique<CTmbDoc>();
+  CCharDataFull* a = &docA->m_char;
+  CCharDataFull* b = &docB->m_char;
 };
 
 TEST_F(CharDefaultsTest, SettingsCopyResultByChecks) {

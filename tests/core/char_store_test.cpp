@@ -168,6 +168,21 @@ TEST_F(CharStoreTest, StoresOpenAtTheSameTimeSeeEachOthersAdditionsAndKeepThem) 
   EXPECT_EQ(Loaded(third, Entry("b")), Strokes(5, 4));
 }
 
+TEST_F(CharStoreTest, AnIndexRemovedWhileAStoreIsOpenStartsAgainAtItsHeader) {
+  CharStore store;
+  CStrokePath path(100);
+  Set(path, Strokes(0, 3));
+  ASSERT_EQ(store.AddFontCharacter(Entry("a"), path), 1);
+  fs::remove(folder_ / "fontdata.idx");
+  Set(path, Strokes(5, 4));
+  ASSERT_EQ(store.AddFontCharacter(Entry("b"), path), 1);
+  EXPECT_EQ(store.GetFontCount(), 1);
+  EXPECT_EQ(fs::file_size(folder_ / "fontdata.idx"), 16u + 112);
+  CharStore later;
+  EXPECT_EQ(Loaded(later, Entry("b")), Strokes(5, 4));
+  EXPECT_EQ(Loaded(later, Entry("a")), Points{});
+}
+
 TEST_F(CharStoreTest, ManyAdditionsThroughOneOpeningStayInBounds) {
   CharStore store;
   CStrokePath path(10);

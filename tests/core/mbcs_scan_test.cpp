@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string_view>
 #include <vector>
 
 #include "core/draw_state.h"
@@ -62,6 +63,9 @@ TEST(MbcsScan, NumberListsIgnoreSignsAndSeparators) {
   EXPECT_EQ(ParseIntList("12 34", out, 4), 2);
   EXPECT_EQ(out[1], 3);
   EXPECT_EQ(ParseIntList("none", out, -1), 0);
+  // A number that ends at the terminator ends there.
+  EXPECT_EQ(ParseIntList(std::string_view("12\0 34", 6), out, -1), 1);
+  EXPECT_EQ(out[0], 12);
 }
 
 }  // namespace

@@ -303,8 +303,13 @@ TEST_F(StoreSectionTest, HostileSectionsAreRefusedWithoutChangingTheBlockOrTheSt
     EXPECT_EQ(read->m_nEntries, 3) << c.name;
     EXPECT_EQ(FileBytes(folder_ / "fontdata_tmp1.idx"), tempIndex) << c.name;
   }
+  // A set beyond the two is refused; a section read for no window changes no set.
   CTextSettings read;
-  EXPECT_EQ(Load(read, good, 0), -1);  // not a block's part index
+  EXPECT_EQ(Load(read, good, 3), -1);
+  EXPECT_EQ(Load(read, good, 0), 3);
+  EXPECT_EQ(read.m_entries[0].Char(), kKanji);
+  EXPECT_EQ(FileBytes(folder_ / "fontdata_tmp1.idx"), tempIndex);
+  EXPECT_FALSE(fs::exists(folder_ / "fontdata_tmp2.idx"));
 }
 
 TEST_F(StoreSectionTest, OlderSectionVersionsAreRead) {

@@ -67,6 +67,15 @@ TEST(StrokePathEdit, RemoveRepeatsDropsPointsThatRoundOntoTheirNeighbours) {
   EXPECT_EQ(path.GetPoint(1), CFPoint(0.4f, 0));  // before the range: untouched
 }
 
+TEST(StrokePathEdit, RemoveRepeatsLeavesAFullPathUnchangedForARangeEndingBeforeItStarts) {
+  CStrokePath path(4);
+  Fill(path, {{0, 0, 1}, {0, 0, 0}, {1, 0, 0}, {1, 0, 0}});
+  const Points before = PointsOf(path);
+  path.RemoveRepeatsInRange(3, 0);
+  EXPECT_EQ(PointsOf(path), before);
+  EXPECT_EQ(path.GetCount(), 4);
+}
+
 TEST(StrokePathEdit, RemoveDuplicatesKeepsStarts) {
   CStrokePath path(8);
   Fill(path, {{1, 1, 1}, {1, 1, 0}, {1, 1, 1}, {2, 2, 0}, {2, 2, 0}});

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -126,6 +127,22 @@ TEST(StrokePathLines, RasterizeWritesUnitStepsAndTheirSourceIndices) {
 
   CFPoint few[4];
   EXPECT_EQ(path.Rasterize(0, 2, few, 0, indices), 4);
+}
+
+TEST(StrokePathLines, RasterizeEndsAnOpenRunAtThePathsLastPoint) {
+  // Full, so no slot lies after the last point.
+  CStrokePath path(3);
+  Fill(path, {{0, 0, 1}, {2, 0, 0}, {2, 2, 0}});
+  CFPoint out[16];
+  int indices[16];
+  int n = path.Rasterize(0, 3, out, 0, indices);
+  ASSERT_EQ(n, 5);  // the last point has no segment of its own: it stands alone
+  EXPECT_EQ(out[3], CFPoint(2, 1));
+  EXPECT_EQ(out[4], CFPoint(2, 2));
+  EXPECT_EQ(indices[4], 2);
+  CFPoint upToLast[16];
+  ASSERT_EQ(path.Rasterize(0, 2, upToLast, 0, {}), n);
+  EXPECT_TRUE(std::equal(out, out + n, upToLast));
 }
 
 TEST(StrokePathLengths, PathLengthCountsGapsBetweenStrokesOnlyWhenAsked) {

@@ -10,13 +10,20 @@
 #include <vector>
 
 #include "core/char_slots.h"
+#include "core/char_store.h"
 #include "core/doc_windows.h"
 #include "core/draw_state.h"
 #include "core/file_select.h"
+#include "core/log_font.h"
 #include "core/mouse_messages.h"
 #include "core/start_globals.h"
+#include "core/store_section.h"
+#include "core/stroke_marks.h"
+#include "core/stroke_path.h"
+#include "core/text_settings.h"
 #include "support/char_file_fixture.h"
 #include "support/file_bytes.h"
+#include "support/path_points.h"
 #include "support/scripted_chooser.h"
 
 namespace tmb::test {
@@ -304,6 +311,131 @@ TEST_F(CharDocument, EmbeddedPicturesSurviveALoadAndTheNextSave) {
   // The record's own temporary files go with the record.
   windows->a.reset();
   EXPECT_FALSE(fs::exists(temp));
+}
+
+// A window's text characters: a font character and a picture place, each with strokes
+// of their own (told apart by x) that only the window's temporary store set holds.
+struct Embedded {
+  const char* ch;  // one CP932 character
+  float x;
+};
+const Embedded kOwnA{"\x82\xA0", 10}, kOwnB{"\x82\xA2", 20}, kFile1{"\x82\xA4", 30}, kFile2{"\x82\xA6", 40};
+
+class EmbeddedCharacters : public CharDocument {
+ protected:
+  static std::string PictureName(const Embedded& c) { return std::to_string(int(c.x)) + ".bmp"; }
+  static std::vector<PathPoint> FontStrokes(const Embedded& c) { return {{c.x, 1, 1}, {c.x + 1, 2, 0}}; }
+  static std::vector<PathPoint> PictureStrokes(const Embedded& c) { return {{c.x, 5, 1}, {c.x + 2, 7, 1}}; }
+
+  // Gives doc's first text block the character and a picture place, added to set `set`.
+  static void Give(CTmbDoc& doc, int set, const Embedded& c) {
+    CTextSettings& t = doc.m_char.m_textSettings[0];
+    t.m_nEntries = 2;
+    for (size_t k = 0; k < 2; ++k) {
+      CTextCharEntry& e = t.m_entries[k];
+      e = CTextCharEntry();
+      e.m_font = DefaultTextFont();
+      e.m_nScale = 100;
+    }
+    t.m_entries[0].SetChar(c.ch);
+    t.m_entries[1].m_bHidden = 1;
+    t.m_entries[1].SetPicture(PictureName(c));
+    CharStore store;
+    ASSERT_EQ(store.MakeFileNames(set, false, false), 1);
+    CStrokePath p1(10), p2(10);
+    for (const PathPoint& p : FontStrokes(c)) p1.AppendPoint(int(p.x), int(p.y), p.flag);
+    for (const PathPoint& p : PictureStrokes(c)) p2.AppendPoint(int(p.x), int(p.y), p.flag);
+    p2.EnsureAuxBuffer(0);
+    p2.m_pStrokeMarks->SetMark(1, uint8_t(c.x));
+    ASSERT_EQ(store.AddFontCharacter(t.m_entries[0], p1), 1);
+    t.m_entries[1].m_nPictureIndex = store.AddPicture(PictureName(c), p1, p2);
+    ASSERT_GE(t.m_entries[1].m_nPictureIndex, 0);
+  }
+
+  // doc holds c, and the window's own set gives both its strokes.
+  static void ExpectHolds(const CTmbDoc& doc, int set, const Embedded& c) {
+    const CTextSettings& t = doc.m_char.m_textSettings[0];
+    ASSERT_EQ(t.m_nEntries, 2);
+    EXPECT_EQ(t.m_entries[0].Char(), c.ch);
+    EXPECT_EQ(t.m_entries[1].Picture(), PictureName(c));
+    CStrokePath p1(10), p2(10);
+    EXPECT_EQ(LoadEntryCharacter(p1, p2, t.m_entries[0], set), 1);
+    EXPECT_EQ(PointsOf(p1), FontStrokes(c));
+    EXPECT_EQ(LoadEntryCharacter(p1, p2, t.m_entries[1], set), 1);
+    EXPECT_EQ(PointsOf(p2), PictureStrokes(c));
+    EXPECT_EQ(p2.GetStrokeMark(1), int(c.x));
+  }
+
+  std::vector<Bytes> SetFiles(int set) const {
+    std::vector<Bytes> out;
+    for (const char* base : {"fontdata_tmp", "picdata_tmp"}) {
+      for (const char* ext : {".idx", ".dat"}) out.push_back(FileBytes(*store / (base + std::to_string(set) + ext)));
+    }
+    return out;
+  }
+};
+
+// Each window keeps its characters in its own set (A set 1, B set 2) whichever block of
+// the file it takes, a block read for no window changes no set, and every character
+// survives a save and a load with nothing but the file to go on.
+TEST_F(EmbeddedCharacters, EveryFileChoiceModeKeepsEachWindowsCharactersInItsOwnSet) {
+  Reset();
+  Give(A(), 1, kFile1);
+  Give(B(), 2, kFile2);
+  const fs::path both = dir / "both.wdf";
+  ASSERT_EQ(A().SaveCharacterFile(both.string()), 1);
+  // Saved while window A has no document: window B's block is the file's only one.
+  std::unique_ptr<CTmbDoc> a = std::move(windows->a);
+  const fs::path bAlone = dir / "b alone.wdf";
+  ASSERT_EQ(B().SaveCharacterFile(bAlone.string()), 1);
+  windows->a = std::move(a);
+
+  struct Case {
+    int mode;
+    const Embedded* a;
+    const Embedded* b;
+    bool set1Changes, set2Changes;
+  };
+  const Case bothCases[] = {
+      {kSelectAtoA_BtoB, &kFile1, &kFile2, true, true}, {kSelectAtoB_BtoA, &kFile2, &kFile1, true, true},
+      {kSelectAtoA, &kFile1, &kOwnB, true, false},      {kSelectAtoB, &kOwnA, &kFile1, false, true},
+      {kSelectBtoB, &kOwnA, &kFile2, false, true},      {kSelectBtoA, &kFile2, &kOwnB, true, false},
+  };
+  const Case bAloneCases[] = {
+      {kSelectAtoA_BtoB, &kFile2, &kOwnB, true, false}, {kSelectAtoB_BtoA, &kOwnA, &kFile2, false, true},
+      {kSelectAtoA, &kFile2, &kOwnB, true, false},      {kSelectAtoB, &kOwnA, &kFile2, false, true},
+      {kSelectBtoB, &kOwnA, &kOwnB, false, false},      {kSelectBtoA, &kOwnA, &kOwnB, false, false},
+  };
+  for (auto [path, cases] : {std::pair{both, bothCases}, std::pair{bAlone, bAloneCases}}) {
+    for (int i = 0; i < 6; ++i) {
+      const Case& c = cases[i];
+      SCOPED_TRACE(path.filename().string() + " mode " + std::to_string(c.mode));
+      CharStore().RemoveTempFiles(-1);
+      Reset();
+      Give(A(), 1, kOwnA);
+      Give(B(), 2, kOwnB);
+      const std::vector<Bytes> set1 = SetFiles(1), set2 = SetFiles(2);
+      gFileSelect.m_nMode = c.mode;
+      EXPECT_EQ(A().LoadFile(path.string(), 0), c.set1Changes || c.set2Changes ? 1 : 0);
+      EXPECT_EQ(SetFiles(1) != set1, c.set1Changes);
+      EXPECT_EQ(SetFiles(2) != set2, c.set2Changes);
+      ExpectHolds(A(), 1, *c.a);
+      ExpectHolds(B(), 2, *c.b);
+
+      const fs::path again = dir / "again.wdf";
+      ASSERT_EQ(A().SaveCharacterFile(again.string()), 1);
+      CharStore().RemoveTempFiles(-1);
+      A().m_char.m_textSettings[0].m_nEntries = B().m_char.m_textSettings[0].m_nEntries = 0;
+      gFileSelect.m_nMode = kSelectAtoA_BtoB;
+      ASSERT_EQ(A().LoadFile(again.string(), 0), 1);
+      ExpectHolds(A(), 1, *c.a);
+      ExpectHolds(B(), 2, *c.b);
+    }
+  }
+  // Only the temporary sets ever held them.
+  EXPECT_FALSE(fs::exists(*store / "fontdata.idx"));
+  EXPECT_FALSE(fs::exists(*store / "picdata.idx"));
+  EXPECT_TRUE(messages.ids.empty());
 }
 
 TEST_F(CharDocument, TheDefaultFileAndTheStartFileLoadSettingsOnlyAndQuietly) {

@@ -41,7 +41,7 @@ int CharFileTest::ReadFile(CCharDataFull& record, const std::filesystem::path& p
                            int part) {
   BinaryFile file;
   if (!file.Open(path, BinaryFile::Mode::kRead)) return -2;
-  return record.ReadBlock(file, mode, anchor, part);
+  return record.ReadBlock(file, mode, anchor, part, part);
 }
 
 void SetPoints(CCharData& record, const std::vector<WdfPoint>& points) {

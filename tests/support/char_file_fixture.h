@@ -23,7 +23,8 @@ class CharFileTest : public CharGlobalsTest {
 
   // Writes bytes as file name in the temporary folder and returns its path.
   std::filesystem::path WriteBytes(const char* name, const std::vector<uint8_t>& bytes);
-  // Reads one block of the file at path into record (part 1 unless told otherwise).
+  // Reads one block of the file at path into record (part 1 unless told otherwise), as
+  // the record of the window whose store set has the part's number.
   int ReadFile(CCharDataFull& record, const std::filesystem::path& path, int mode = 0, int anchor = 0,
                int part = 1);
 
