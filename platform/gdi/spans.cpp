@@ -7,6 +7,27 @@
 #include "platform/gdi/raster_ops.h"
 
 namespace tmb {
+namespace {
+
+// Merges overlapping and touching spans of one row, given as pairs in any order.
+void MergeSpans(std::vector<int>& xs) {
+  const size_t n = xs.size() / 2;
+  if (n < 2) return;
+  std::vector<std::pair<int, int>> spans(n);
+  for (size_t i = 0; i < n; ++i) spans[i] = {xs[2 * i], xs[2 * i + 1]};
+  std::sort(spans.begin(), spans.end());
+  xs.clear();
+  for (const auto& [a, b] : spans) {
+    if (!xs.empty() && a <= xs.back()) {
+      xs.back() = std::max(xs.back(), b);
+    } else {
+      xs.push_back(a);
+      xs.push_back(b);
+    }
+  }
+}
+
+}  // namespace
 
 SpanPainter::SpanPainter(Surface& surface, Colour colour, int drawMode)
     : surface_(surface),
@@ -70,23 +91,6 @@ void SpanList::Add(int y, int x0, int x1) {
 
 void SpanList::Row(int y, const int* xs, int count) {
   for (int i = 0; i + 1 < count; i += 2) Add(y, xs[i], xs[i + 1]);
-}
-
-void MergeSpans(std::vector<int>& xs) {
-  const size_t n = xs.size() / 2;
-  if (n < 2) return;
-  std::vector<std::pair<int, int>> spans(n);
-  for (size_t i = 0; i < n; ++i) spans[i] = {xs[2 * i], xs[2 * i + 1]};
-  std::sort(spans.begin(), spans.end());
-  xs.clear();
-  for (const auto& [a, b] : spans) {
-    if (!xs.empty() && a <= xs.back()) {
-      xs.back() = std::max(xs.back(), b);
-    } else {
-      xs.push_back(a);
-      xs.push_back(b);
-    }
-  }
 }
 
 void SpanList::Normalise() {

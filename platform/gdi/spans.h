@@ -57,7 +57,4 @@ class SpanList final : public SpanSink {
   std::vector<std::vector<int>> rows_;
 };
 
-// Merges overlapping and touching spans of one row, given as pairs in any order.
-void MergeSpans(std::vector<int>& xs);
-
 }  // namespace tmb
