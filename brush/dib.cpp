@@ -85,9 +85,10 @@ void CDib::FreeFile() {
 }
 
 int CDib::ReadFile(const std::string& path) {
+  // Whatever happens, the picture loaded before is gone: a failed load leaves nothing.
+  FreeFile();
   std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
   if (!in) return 0;
-  FreeFile();
   std::error_code ec;
   const uint64_t length = std::filesystem::file_size(std::filesystem::u8path(path), ec);
   if (ec) return 0;

@@ -7,7 +7,6 @@
 
 namespace {
 
-bool IsTrailByte(unsigned char c) { return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC); }
 bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 // Printable single bytes: ASCII and the half-width katakana of code page 932.
 bool IsPrintableSingle(unsigned char c) { return (c > 0x20 && c < 0x7F) || (c >= 0xA1 && c <= 0xDF); }
@@ -20,7 +19,7 @@ int GetMbcsCharAt(std::string_view text, size_t pos, std::string& ch, int& lengt
   if (pos >= text.size() || text[pos] == '\0') return kMbcsNone;
   const auto c = static_cast<unsigned char>(text[pos]);
   const bool pair = tmb::IsSjisLeadByte(c) && pos + 1 < text.size() &&
-                    IsTrailByte(static_cast<unsigned char>(text[pos + 1]));
+                    tmb::IsSjisTrailByte(static_cast<unsigned char>(text[pos + 1]));
   const bool wideBlank = pair && c == 0x81 && static_cast<unsigned char>(text[pos + 1]) == 0x40;
   int kind = kMbcsNone;
   length = 1;

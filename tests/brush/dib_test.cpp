@@ -237,10 +237,15 @@ TEST_F(DibTest, DamagedFilesAreRefusedAndLeaveTheObjectEmpty) {
   }
 }
 
-TEST_F(DibTest, AMissingFileFailsQuietly) {
+TEST_F(DibTest, AMissingFileFailsQuietlyAndLeavesNothingLoaded) {
   CDib dib;
+  const auto good = dir / "good.bmp";
+  WriteFile(good, BmpFile(Picture(5, 3, 8), 8));
+  ASSERT_EQ(dib.ReadFile(good.string()), 1);
   EXPECT_EQ(dib.ReadFile((dir / "none.bmp").string()), 0);
   EXPECT_TRUE(messages.ids.empty());
+  EXPECT_EQ(dib.m_pFileBits, nullptr);
+  EXPECT_EQ(dib.m_nFileSize, 0u);
 }
 
 TEST_F(DibTest, RowsMoveBetweenABitmapAndTheBlockByPictureRows) {
