@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/value_limits.h"
-#include "core/draw_state.h"
+#include "core/state/draw_state.h"
 #include "platform/service/profile.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 #include "app/pane_factories.h"
-#include "core/draw_state.h"
+#include "core/state/draw_state.h"
 #include "platform/ui/view.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // repaint after a file dialog.
 #pragma once
 
-#include "core/doc_windows.h"
+#include "core/document/doc_windows.h"
 
 class CDocWindowLinks final : public TmbDocWindows {
  public:

@@ -5,7 +5,7 @@
 
 #include "app/pane_factories.h"
 #include "app/tmb_document.h"
-#include "core/draw_state.h"
+#include "core/state/draw_state.h"
 #include "platform/service/messages.h"
 #include "platform/ui/view.h"
 #include "resources/string_table.h"

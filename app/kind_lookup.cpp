@@ -2,7 +2,7 @@
 
 #include "app/main_frame.h"
 #include "app/tmb_app.h"
-#include "core/draw_state.h"
+#include "core/state/draw_state.h"
 
 tmb::ui::Document* GetDocumentOfKind(int kind) {
   if (!gDrawState.m_bMultiDoc) return theApp.m_pSharedDoc;

@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "core/screen_metrics.h"
+#include "core/state/screen_metrics.h"
 #include "platform/service/progress.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/view.h"

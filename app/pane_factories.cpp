@@ -2,7 +2,7 @@
 
 #include "app/placeholder_view.h"
 #include "app/view_classes.h"
-#include "core/draw_state.h"
+#include "core/state/draw_state.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QPainter>
 
 #include "app/view_classes.h"
-#include "core/draw_state.h"
+#include "core/state/draw_state.h"
 
 namespace {
 

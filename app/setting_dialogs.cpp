@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QLayout>
 
-#include "core/draw_state.h"
+#include "core/state/draw_state.h"
 
 CStartSettingDlg gStartSettingDlg;
 CBasicSettingDlg gBasicSettingDlg;

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app/doc_window_links.h"
-#include "core/screen_metrics.h"
+#include "core/state/screen_metrics.h"
 #include "platform/ui/application.h"
 #include "platform/ui/document.h"
 

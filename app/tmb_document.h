@@ -3,7 +3,7 @@
 // load, save) call directly.
 #pragma once
 
-#include "core/tmb_doc.h"
+#include "core/document/tmb_doc.h"
 #include "platform/ui/document.h"
 
 class CTmbDocument final : public tmb::ui::Document {

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <cstdio>
 
-#include "core/draw_state.h"
+#include "core/state/draw_state.h"
 #include "platform/service/profile.h"
 
 namespace {

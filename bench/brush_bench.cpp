@@ -6,8 +6,8 @@
 #include <cmath>
 #include <vector>
 
-#include "brush/dib.h"
-#include "core/work_canvas.h"
+#include "brush/bitmap/dib.h"
+#include "core/canvas/work_canvas.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 
 #include <memory>
 
-#include "brush/outline_state.h"
-#include "convert/param_defaults.h"
-#include "core/char_data_full.h"
+#include "brush/outline/outline_state.h"
+#include "convert/presets/param_defaults.h"
+#include "core/record/char_data_full.h"
 #include "tests/support/recorded_character.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Measurements of the character data and geometry code.
 #include <benchmark/benchmark.h>
 
-#include "core/stroke_path.h"
+#include "core/path/stroke_path.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "app/dummy_doc.h"
 #include "app/kind_lookup.h"
 #include "app/tmb_document.h"
-#include "core/file_select.h"
+#include "core/file/file_select.h"
 #include "resources/command_ids.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/draw_state.h"
+#include "core/state/draw_state.h"
 #include "platform/service/profile.h"
 
 namespace {

@@ -1,11 +1,11 @@
 #include "support/brush_fixture.h"
 
-#include "brush/character_converter.h"
-#include "brush/ink_handler.h"
-#include "brush/outline_state.h"
-#include "convert/param_defaults.h"
-#include "core/work_canvas.h"
-#include "export/animation_flags.h"
+#include "brush/outline/character_converter.h"
+#include "brush/outline/ink_handler.h"
+#include "brush/outline/outline_state.h"
+#include "convert/presets/param_defaults.h"
+#include "core/canvas/work_canvas.h"
+#include "export/animation/animation_flags.h"
 #include "platform/service/wait_cursor.h"
 
 namespace tmb::test {

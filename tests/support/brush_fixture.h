@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "core/char_data_full.h"
+#include "core/record/char_data_full.h"
 #include "support/char_globals.h"
 
 namespace tmb::test {

@@ -2,11 +2,11 @@
 
 #include <ostream>
 
-#include "core/char_block_convert.h"
-#include "core/char_file_services.h"
-#include "core/doc_windows.h"
-#include "core/file_select.h"
-#include "core/work_canvas.h"
+#include "core/canvas/work_canvas.h"
+#include "core/document/doc_windows.h"
+#include "core/file/char_block_convert.h"
+#include "core/file/char_file_services.h"
+#include "core/file/file_select.h"
 #include "platform/file/binary_file.h"
 #include "support/file_bytes.h"
 

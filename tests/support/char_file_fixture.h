@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/char_data_full.h"
+#include "core/record/char_data_full.h"
 #include "support/char_globals.h"
 #include "support/store_folder.h"
 #include "support/temp_dir.h"

@@ -1,7 +1,7 @@
 #include "support/char_globals.h"
 
-#include "core/char_slots.h"
-#include "core/draw_state.h"
+#include "core/record/char_slots.h"
+#include "core/state/draw_state.h"
 
 namespace tmb::test {
 

@@ -1,8 +1,8 @@
-#include "path_points.h"
+#include "support/path_points.h"
 
 #include <stdexcept>
 
-#include "core/work_canvas.h"
+#include "core/canvas/work_canvas.h"
 
 namespace tmb::test {
 

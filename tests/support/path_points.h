@@ -5,7 +5,7 @@
 #include <ostream>
 #include <vector>
 
-#include "core/stroke_path.h"
+#include "core/path/stroke_path.h"
 
 namespace tmb::test {
 

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "core/char_data.h"
+#include "core/record/char_data.h"
 
 namespace tmb::test {
 

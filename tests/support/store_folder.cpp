@@ -1,8 +1,8 @@
 #include "support/store_folder.h"
 
-#include "core/char_store.h"
-#include "core/font_sub_table.h"
-#include "core/work_canvas.h"
+#include "core/canvas/work_canvas.h"
+#include "core/store/char_store.h"
+#include "core/store/font_sub_table.h"
 
 namespace tmb::test {
 

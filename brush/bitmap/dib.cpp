@@ -1,0 +1,338 @@
+#include "brush/bitmap/dib.h"
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <new>
+
+#include "platform/file/little_endian.h"
+#include "platform/gdi/bitmap_memory.h"
+#include "platform/service/messages.h"
+
+namespace {
+
+constexpr int kMsgMemoryError = 62043;
+constexpr int kMsgCreatePalette = 62044;
+constexpr int kMsgNotABitmap = 62048;
+
+// Reserves budget for an empty block and makes it; false when either is refused. The
+// block's size is what it holds of the budget.
+bool AllocateBlock(std::vector<uint8_t>& block, size_t bytes) {
+  if (!tmb::ReserveBitmapMemory(bytes)) return false;
+  try {
+    block.assign(bytes, 0);
+  } catch (const std::bad_alloc&) {
+    tmb::ReleaseBitmapMemory(bytes);
+    return false;
+  }
+  return true;
+}
+
+void ReleaseBlock(std::vector<uint8_t>& block) {
+  tmb::ReleaseBitmapMemory(block.size());
+  std::vector<uint8_t>().swap(block);
+}
+
+// Checks a file image as a BMP file this program can draw and describes it; false for
+// anything that is not wholly within its bytes.
+bool ParseBmp(const std::vector<uint8_t>& f, tmb::DibInfo& info, uint32_t& bitsOffset, size_t& bitsSize) {
+  const uint64_t size = f.size();
+  if (size < CDib::kFileHeaderSize + tmb::kDibHeaderSize || f[0] != 'B' || f[1] != 'M') return false;
+  bitsOffset = tmb::LoadU32(&f[10]);
+  const uint32_t headerSize = tmb::LoadU32(&f[14]);
+  // The information header and its later, longer forms, all uncompressed here.
+  if (headerSize != 40 && headerSize != 52 && headerSize != 56 && headerSize != 108 && headerSize != 124) return false;
+  if (CDib::kFileHeaderSize + uint64_t(headerSize) > size) return false;
+  info.header = tmb::ReadDibHeader(&f[14]);
+  const tmb::DibHeader& h = info.header;
+  if (h.planes != 1 || !tmb::IsSupportedBitCount(h.bitCount) || h.compression != tmb::kDibUncompressed) return false;
+  if (h.width <= 0 || h.width > tmb::Surface::kMaxSide || h.height == 0 || h.height < -tmb::Surface::kMaxSide ||
+      h.height > tmb::Surface::kMaxSide) {
+    return false;
+  }
+  // A colour table of the used count (or the full one up to 8 bits), at most 256 entries.
+  const int full = tmb::DefaultColourCount(h.bitCount);
+  if (h.clrUsed > 256 || (full > 0 && h.clrUsed > uint32_t(full))) return false;
+  const uint32_t colours = h.clrUsed ? h.clrUsed : uint32_t(full);
+  const uint64_t tableEnd = CDib::kFileHeaderSize + uint64_t(headerSize) + 4ull * colours;
+  if (tableEnd > bitsOffset || bitsOffset > size) return false;
+  const uint64_t rows = uint64_t(h.height < 0 ? -int64_t(h.height) : h.height);
+  const uint64_t bytes = uint64_t(tmb::DibStride(h.width, h.bitCount)) * rows;
+  if (bytes == 0 || bitsOffset + bytes > size) return false;
+  info.colours.resize(colours);
+  const uint8_t* table = &f[CDib::kFileHeaderSize + headerSize];
+  for (uint32_t i = 0; i < colours; ++i) info.colours[i] = {table[4 * i], table[4 * i + 1], table[4 * i + 2], 0};
+  bitsSize = size_t(bytes);
+  return true;
+}
+
+}  // namespace
+
+CDib::~CDib() {
+  FreeFile();
+  FreeBits();
+}
+
+void CDib::FreeFile() {
+  ReleaseBlock(m_file);
+  m_pPalette.reset();
+  m_pFile = m_pInfoHeader = m_pInfo = m_pFileBits = nullptr;
+  m_nFileSize = 0;
+  m_nFileBitsSize = 0;
+  m_size = {};
+  m_fileInfo = {};
+}
+
+int CDib::ReadFile(const std::string& path) {
+  // Whatever happens, the picture loaded before is gone: a failed load leaves nothing.
+  FreeFile();
+  std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
+  if (!in) return 0;
+  std::error_code ec;
+  const uint64_t length = std::filesystem::file_size(std::filesystem::u8path(path), ec);
+  if (ec) return 0;
+  if (length > kMaxFileSize || !AllocateBlock(m_file, size_t(length))) {
+    tmb::ShowMessage(kMsgMemoryError);
+    return 0;
+  }
+  in.read(reinterpret_cast<char*>(m_file.data()), std::streamsize(length));
+  uint32_t bitsOffset = 0;
+  if (size_t(in.gcount()) != m_file.size() || !ParseBmp(m_file, m_fileInfo, bitsOffset, m_nFileBitsSize)) {
+    FreeFile();
+    tmb::ShowMessage(kMsgNotABitmap);
+    return 0;
+  }
+  m_pFile = m_file.data();
+  m_nFileSize = uint32_t(m_file.size());
+  m_pInfoHeader = m_pInfo = m_pFile + kFileHeaderSize;
+  m_pFileBits = m_pFile + bitsOffset;
+  m_size = {m_fileInfo.header.width, std::abs(m_fileInfo.header.height)};
+
+  // The palette of the colour table; a picture without one gets a 6 x 6 x 6 cube.
+  std::vector<tmb::PaletteEntry> entries;
+  if (!m_fileInfo.colours.empty()) {
+    for (const tmb::RgbQuad& q : m_fileInfo.colours) entries.push_back({q.red, q.green, q.blue, 0});
+  } else {
+    for (int i = 0; i < 216; ++i) {
+      const int r = i / 36, g = i / 6 % 6, b = i % 6;
+      entries.push_back({uint8_t(r * 255 / 6), uint8_t(g * 255 / 6), uint8_t(b * 255 / 6), 0});
+    }
+  }
+  m_pPalette = std::make_unique<tmb::Palette>();
+  if (!m_pPalette->Create(entries)) {
+    FreeFile();
+    tmb::ShowMessage(kMsgCreatePalette);
+    return 0;
+  }
+  return 1;
+}
+
+int CDib::DrawFile(tmb::DeviceContext* pDC, const tmb::Rect& dst, const tmb::Rect& src) {
+  if (!pDC || !m_pFileBits) return 0;
+  const std::span<const uint8_t> bits(m_pFileBits, m_nFileBitsSize);
+  return tmb::StretchDibBits(*pDC, dst, src, bits, m_fileInfo, tmb::kSrcCopy);
+}
+
+int CDib::Draw(tmb::DeviceContext* pDC, tmb::Point point, tmb::Size* size, int rightAlign) {
+  if (!m_pFileBits || !pDC) return 0;
+  if (size) *size = m_size;
+  int width = m_size.cx;
+  int x = point.x;
+  if (rightAlign) {
+    width = std::min(width, point.x);
+    x = point.x - width;
+  }
+  if (width <= 0) return 0;
+  const tmb::Palette* previous = pDC->SelectPalette(m_pPalette.get(), false);
+  pDC->RealizePalette();
+  const int rows = DrawFile(pDC, {x, point.y, x + width, point.y + m_size.cy}, {0, 0, width, m_size.cy});
+  pDC->SelectPalette(previous, false);
+  return rows;
+}
+
+int CDib::StretchDraw(tmb::DeviceContext* pDC, tmb::Point point, tmb::Size size, int paletteBackground) {
+  if (!m_pFileBits || !pDC) return 0;
+  const tmb::Palette* previous = pDC->SelectPalette(m_pPalette.get(), paletteBackground != 0);
+  pDC->RealizePalette();
+  const int rows = DrawFile(pDC, {point.x, point.y, point.x + size.cx, point.y + size.cy}, {0, 0, m_size.cx, m_size.cy});
+  pDC->SelectPalette(previous, paletteBackground != 0);
+  return rows;
+}
+
+int CDib::CreateFromBitmap(tmb::DeviceContext* /*hDC*/, const tmb::Surface* hBitmap, const tmb::Palette* /*hPalette*/) {
+  if (!hBitmap || hBitmap->IsNull()) return 0;
+  // Monochrome bitmaps become 1 bit per pixel, colour ones 24.
+  const int bitCount = hBitmap->IsMono() ? 1 : 24;
+  const int w = hBitmap->width(), h = hBitmap->height();
+  const uint64_t stride = uint64_t(tmb::DibStride(w, bitCount));
+  const uint64_t image = stride * uint64_t(h);
+  const uint32_t colours = uint32_t(tmb::DefaultColourCount(bitCount));
+  const uint64_t blockSize = kFileHeaderSize + tmb::kDibHeaderSize + 4ull * colours + image;
+  if (blockSize > UINT32_MAX) return -1;
+  FreeBits();
+  if (!AllocateBlock(m_block, size_t(blockSize))) return -1;
+  m_blockSize = {w, h};
+  m_nBlockSize = uint32_t(blockSize);
+  m_pBlock = m_block.data();
+  const uint32_t bitsOffset = kFileHeaderSize + tmb::kDibHeaderSize + 4 * colours;
+  m_pBlock[0] = 'B';
+  m_pBlock[1] = 'M';
+  tmb::StoreU32(m_pBlock + 2, m_nBlockSize);
+  tmb::StoreU32(m_pBlock + 10, bitsOffset);
+  tmb::DibInfo info;
+  info.header.width = w;
+  info.header.height = h;
+  info.header.bitCount = uint16_t(bitCount);
+  info.header.sizeImage = uint32_t(image);
+  tmb::WriteDibHeader(info.header, m_pBlock + kFileHeaderSize);
+  m_pBlockInfo = m_pBlock + kFileHeaderSize;
+  m_pBits = m_pBlock + bitsOffset;
+  m_bOwnsBlock = 1;
+  const int rows = tmb::GetDibRows(*hBitmap, 0, h, {m_pBits, size_t(image)}, info);
+  for (size_t i = 0; i < info.colours.size() && i < colours; ++i) {
+    uint8_t* e = m_pBlockInfo + tmb::kDibHeaderSize + 4 * i;
+    e[0] = info.colours[i].blue;
+    e[1] = info.colours[i].green;
+    e[2] = info.colours[i].red;
+    e[3] = 0;
+  }
+  return rows > 0 ? 1 : 0;
+}
+
+void CDib::FreeBits() {
+  if (!m_bOwnsBlock) return;
+  ReleaseBlock(m_block);
+  m_pBlock = m_pBits = m_pBlockInfo = nullptr;
+  m_bOwnsBlock = 0;
+  m_nBlockSize = 0;
+  m_blockSize = {};
+}
+
+tmb::DibInfo CDib::BlockInfo() const {
+  tmb::DibInfo info;
+  info.header = tmb::ReadDibHeader(m_pBlockInfo);
+  const int colours = tmb::DefaultColourCount(info.header.bitCount);
+  for (int i = 0; i < colours; ++i) {
+    const uint8_t* e = m_pBlockInfo + tmb::kDibHeaderSize + 4 * i;
+    info.colours.push_back({e[0], e[1], e[2], 0});
+  }
+  return info;
+}
+
+bool CDib::FindBand(const tmb::Surface* bitmap, const tmb::Rect& rect, int stride, int height, int& first,
+                    int& count) const {
+  if (!m_bOwnsBlock || !bitmap || bitmap->size() != m_blockSize) return false;
+  const tmb::DibHeader header = tmb::ReadDibHeader(m_pBlockInfo);
+  if (stride != tmb::DibStride(header.width, header.bitCount) || height != m_blockSize.cy) return false;
+  first = height - rect.bottom;
+  count = rect.bottom - rect.top;
+  return first >= 0 && count > 0 && rect.top >= 0;
+}
+
+int CDib::GetBits(tmb::DeviceContext* /*hDC*/, const tmb::Surface* hBitmap, const tmb::Rect& rect, int stride,
+                  int height) {
+  int first = 0, count = 0;
+  if (!FindBand(hBitmap, rect, stride, height, first, count)) return 0;
+  tmb::DibInfo info = BlockInfo();
+  const size_t offset = size_t(first) * size_t(stride);
+  return tmb::GetDibRows(*hBitmap, first, count, BlockBits().subspan(offset, size_t(count) * size_t(stride)), info);
+}
+
+int CDib::SetBits(tmb::DeviceContext* /*pDC*/, tmb::Surface* pBitmap, const tmb::Rect& rect, int stride, int height) {
+  int first = 0, count = 0;
+  if (!FindBand(pBitmap, rect, stride, height, first, count)) return 0;
+  const size_t offset = size_t(first) * size_t(stride);
+  return tmb::SetDibRows(*pBitmap, first, count, BlockBits().subspan(offset, size_t(count) * size_t(stride)),
+                         BlockInfo());
+}
+
+int CDib::SetAllBits(tmb::DeviceContext* /*pDC*/, tmb::Surface* pBitmap) {
+  if (!m_bOwnsBlock || !pBitmap) return 0;
+  return tmb::SetDibRows(*pBitmap, 0, m_blockSize.cy, BlockBits(), BlockInfo()) > 0 ? 1 : 0;
+}
+
+int CDib::StretchBlock(tmb::DeviceContext* pDC, const tmb::Rect& rect) {
+  if (!m_bOwnsBlock || !pDC) return 0;
+  const int rows = tmb::StretchDibBits(*pDC, rect, {0, 0, m_blockSize.cx, m_blockSize.cy}, BlockBits(), BlockInfo(),
+                                       tmb::kSrcCopy);
+  return rows == m_blockSize.cy ? 1 : 0;
+}
+
+void CDib::SwapRedBlue() {
+  if (!m_bOwnsBlock || tmb::ReadDibHeader(m_pBlockInfo).bitCount != 24) return;
+  const int stride = int(tmb::DibStride(m_blockSize.cx, 24));
+  for (int y = 0; y < m_blockSize.cy; ++y) {
+    uint8_t* row = m_pBits + size_t(y) * size_t(stride);
+    for (int x = 0; x < m_blockSize.cx; ++x) std::swap(row[3 * x], row[3 * x + 2]);
+  }
+}
+
+bool PadPackedRows24(std::span<uint8_t> dst, std::span<const uint8_t> src, int width, int height) {
+  if (width <= 0 || height <= 0) return false;
+  const size_t packed = size_t(width) * 3;
+  const size_t padded = size_t(tmb::DibStride(width, 24));
+  if (padded == 0 || src.size() < packed * size_t(height) || dst.size() < padded * size_t(height)) return false;
+  for (int y = 0; y < height; ++y) {
+    uint8_t* out = dst.data() + size_t(y) * padded;
+    std::memcpy(out, src.data() + size_t(y) * packed, packed);
+    std::memset(out + packed, 0, padded - packed);
+  }
+  return true;
+}
+
+int DrawRgbPixels(tmb::DeviceContext* pDC, tmb::Surface* pDestBitmap, std::span<const uint8_t> pixels, tmb::Size size,
+                  int direction, int swapRedBlue, int step, std::span<const uint8_t> palette) {
+  if (!pDestBitmap || size.cx <= 0 || size.cy <= 0 || size.cx > tmb::Surface::kMaxSide ||
+      size.cy > tmb::Surface::kMaxSide || step == 0 || step < -1) {
+    return 0;
+  }
+  const size_t perPixel = step == -1 ? 1 : size_t(step);
+  if (step != -1 && step < 3) return 0;
+  const size_t rowBytes = perPixel * size_t(size.cx);
+  if (pixels.size() < rowBytes * size_t(size.cy)) return 0;
+  const size_t stride = size_t(tmb::DibStride(size.cx, 24));
+  std::vector<uint8_t> rows;
+  try {
+    rows.assign(stride * size_t(size.cy), 0);
+  } catch (const std::bad_alloc&) {
+    return 0;
+  }
+  const size_t paletteEntries = palette.size() / 4;
+  for (int y = 0; y < size.cy; ++y) {
+    const uint8_t* in = pixels.data() + size_t(y) * rowBytes;
+    uint8_t* out = rows.data() + size_t(y) * stride;
+    for (int x = 0; x < size.cx; ++x) {
+      uint8_t b, g, r;
+      if (step == -1) {
+        const size_t index = in[x];
+        const bool known = index < paletteEntries;
+        r = known ? palette[4 * index] : 0;
+        g = known ? palette[4 * index + 1] : 0;
+        b = known ? palette[4 * index + 2] : 0;
+      } else {
+        const uint8_t* p = in + size_t(x) * perPixel;
+        b = swapRedBlue ? p[2] : p[0];
+        g = p[1];
+        r = swapRedBlue ? p[0] : p[2];
+      }
+      out[3 * x] = b;
+      out[3 * x + 1] = g;
+      out[3 * x + 2] = r;
+    }
+  }
+  tmb::DibInfo info;
+  info.header.width = size.cx;
+  info.header.height = size.cy * (direction < 0 ? -1 : 1);
+  info.header.bitCount = 24;
+  info.header.sizeImage = uint32_t(stride * size_t(size.cy));
+  tmb::Surface picture;
+  if (!picture.Create(size.cx, size.cy, pDC ? pDC->CompatibleFormat() : tmb::PixelFormat::kColour32)) return 0;
+  tmb::SetDibRows(picture, 0, size.cy, rows, info);
+  tmb::DeviceContext src = tmb::DeviceContext::CompatibleWith(pDC);
+  tmb::DeviceContext dst = tmb::DeviceContext::CompatibleWith(pDC);
+  src.SelectSurface(&picture);
+  dst.SelectSurface(pDestBitmap);
+  dst.BitBlt(0, 0, size.cx, size.cy, &src, 0, 0, tmb::kSrcCopy);
+  return 1;
+}

@@ -1,0 +1,91 @@
+#include "brush/outline/point_rebuild.h"
+
+#include <algorithm>
+
+namespace {
+
+// One set of arrays serves every rebuild: the filters run one after another, and
+// allocating 400 KB per filter cost more than the filters themselves.
+PointRebuild::Arrays& SharedArrays() {
+  static PointRebuild::Arrays arrays;
+  return arrays;
+}
+bool gSharedInUse = false;
+
+}  // namespace
+
+PointRebuild::Arrays::Arrays()
+    : points(std::make_unique_for_overwrite<tmb::Point[]>(kMaxCharPoints)),
+      flags(std::make_unique_for_overwrite<uint8_t[]>(kMaxCharPoints)),
+      pressure(std::make_unique_for_overwrite<int32_t[]>(kMaxCharPoints)),
+      segLength(std::make_unique_for_overwrite<int32_t[]>(kMaxCharPoints)),
+      widthLevel(std::make_unique_for_overwrite<uint8_t[]>(kMaxCharPoints)),
+      fx(std::make_unique_for_overwrite<float[]>(kMaxCharPoints)),
+      fy(std::make_unique_for_overwrite<float[]>(kMaxCharPoints)) {}
+
+PointRebuild::PointRebuild(int limit) : m_nLimit(std::clamp(limit, 0, kMaxCharPoints)) {
+  if (gSharedInUse) {
+    m_pOwned = std::make_unique<Arrays>();
+    m_pArrays = m_pOwned.get();
+  } else {
+    gSharedInUse = true;
+    m_pArrays = &SharedArrays();
+  }
+}
+
+PointRebuild::~PointRebuild() {
+  if (!m_pOwned) gSharedInUse = false;
+}
+
+bool PointRebuild::Room() {
+  if (m_nCount < m_nLimit) return true;
+  if (!m_bOverflow) ReportCharCapacity();
+  m_bOverflow = true;
+  return false;
+}
+
+bool PointRebuild::Append(const CCharData& src, int j) {
+  return AppendAt(src, j, src.m_pPoints[j], src.m_pFlags[j], float(src.m_pPoints[j].x),
+                  float(src.m_pPoints[j].y));
+}
+
+bool PointRebuild::AppendAt(const CCharData& src, int j, tmb::Point at, uint8_t flag) {
+  return AppendAt(src, j, at, flag, float(at.x), float(at.y));
+}
+
+bool PointRebuild::AppendAt(const CCharData& src, int j, tmb::Point at, uint8_t flag, float fx, float fy) {
+  if (!Room()) return false;
+  Arrays& a = *m_pArrays;
+  const int i = m_nCount++;
+  a.points[i] = at;
+  a.flags[i] = flag;
+  a.pressure[i] = src.m_pPressure[j];
+  a.segLength[i] = src.m_pSegLength[j];
+  a.widthLevel[i] = src.m_pWidthLevel[j];
+  a.fx[i] = fx;
+  a.fy[i] = fy;
+  return true;
+}
+
+void PointRebuild::SetPoint(int i, tmb::Point at) {
+  if (i < 0 || i >= m_nCount) return;
+  m_pArrays->points[i] = at;
+  m_pArrays->fx[i] = float(at.x);
+  m_pArrays->fy[i] = float(at.y);
+}
+
+void PointRebuild::CopyTo(CCharData& dst) const {
+  const Arrays& a = *m_pArrays;
+  const int n = m_nCount;
+  std::copy_n(a.points.get(), n, dst.m_pPoints.get());
+  std::copy_n(a.flags.get(), n, dst.m_pFlags.get());
+  std::copy_n(a.pressure.get(), n, dst.m_pPressure.get());
+  std::copy_n(a.segLength.get(), n, dst.m_pSegLength.get());
+  std::copy_n(a.widthLevel.get(), n, dst.m_pWidthLevel.get());
+  dst.m_nPoints = n;
+}
+
+void PointRebuild::CopyFloatsTo(float* xs, float* ys) const {
+  std::copy_n(m_pArrays->fx.get(), m_nCount, xs);
+  std::copy_n(m_pArrays->fy.get(), m_nCount, ys);
+}

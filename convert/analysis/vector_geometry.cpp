@@ -1,0 +1,119 @@
+#include "convert/analysis/vector_geometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr float kPi = 3.1415927f;
+constexpr double kSpanTolerance = 1e-5;
+
+float Narrow(double v) { return static_cast<float>(v); }
+
+bool InSpan(double v, double a, double b) {
+  return v >= std::min(a, b) - kSpanTolerance && v <= std::max(a, b) + kSpanTolerance;
+}
+
+bool InSpanBox(const CFPoint& p, const CFPoint& a, const CFPoint& b) {
+  return PointInSpanBox(p.x, p.y, a.x, a.y, b.x, b.y) != 0;
+}
+
+CFPoint MeanOfFour(const CFPoint& p1, const CFPoint& p2, const CFPoint& p3, const CFPoint& p4) {
+  return (p1 + p2 + p3 + p4) / 4.0f;
+}
+
+}  // namespace
+
+float VectorAngle(float ax, float ay, float bx, float by, int mode) {
+  if (mode == kAngleSignedDirections) {
+    float da = Narrow(std::atan2(double(ay), double(ax)));
+    float db = Narrow(std::atan2(double(by), double(bx)));
+    return Narrow(double(da) - double(db));
+  }
+  CFPoint a(ax, ay);
+  if (mode == kAngleFirstReversed) a *= -1.0f;
+  float p = Narrow((double(a.x) * a.x + double(a.y) * a.y) * (double(bx) * bx + double(by) * by));
+  if (p == 0.0f) return 0.0f;
+  float c = Narrow((double(a.x) * bx + double(a.y) * by) / std::sqrt(double(p)));
+  // Rounding can push the cosine of (anti)parallel vectors just past +-1, where acos gives
+  // NaN; such a pair is treated as exactly (anti)parallel.
+  c = std::clamp(c, -1.0f, 1.0f);
+  if (c == 1.0f) return kPi;
+  if (c == 0.0f) return 0.0f;
+  return Narrow(std::acos(double(c)));
+}
+
+int PointInSpanBox(float x, float y, float x1, float y1, float x2, float y2) {
+  return InSpan(x, x1, x2) && InSpan(y, y1, y2) ? 1 : 0;
+}
+
+int ProjectPointOnLine(const CFPoint& p0, const CFPoint& p1, const CFPoint& q, CFPoint* out) {
+  CFPoint d = p1 - p0;
+  CFPoint w = q - p0;
+  double len2 = double(d.x) * d.x + double(d.y) * d.y;
+  if (len2 == 0.0) return 0;
+  double t = (double(d.x) * w.x + double(d.y) * w.y) / len2;
+  *out = CFPoint(Narrow(p0.x + d.x * t), Narrow(p0.y + d.y * t));
+  return 1;
+}
+
+int IntersectSegments(const CFPoint& p1, const CFPoint& p2, const CFPoint& p3, const CFPoint& p4,
+                      CFPoint* out, int mode) {
+  CFPoint d = p2 - p1;
+  CFPoint e = p3 - p1;
+  CFPoint g = p4 - p3;
+  double num = double(e.y) * g.x - double(e.x) * g.y;
+  double den = double(d.y) * g.x - double(d.x) * g.y;
+  if (den == 0.0) {
+    if (mode == kIntersectParallelOut) return 2;
+    *out = MeanOfFour(p1, p2, p3, p4);
+    // The mean of the end points stands in for the meeting point of overlapping
+    // collinear segments; segments on two different parallel lines never meet, even
+    // where that mean falls inside both span boxes.
+    bool collinear = double(d.x) * e.y - double(d.y) * e.x == 0.0 &&
+                     double(g.x) * e.y - double(g.y) * e.x == 0.0;
+    if (!collinear) return 0;
+  } else {
+    double t = num / den;
+    *out = CFPoint(Narrow(p1.x + d.x * t), Narrow(p1.y + d.y * t));
+  }
+  bool hit = InSpanBox(*out, p3, p4);
+  if (mode == kIntersectOnSecond) return hit ? 1 : 0;
+  return hit && InSpanBox(*out, p1, p2) ? 1 : 0;
+}
+
+int IntersectLines(const CFPoint& p1, const CFPoint& p2, const CFPoint& p3, const CFPoint& p4,
+                   CFPoint* out, int both) {
+  double dx1 = double(p2.x) - p1.x;
+  double dx2 = double(p4.x) - p3.x;
+  bool vertical1 = dx1 == 0.0;
+  bool vertical2 = dx2 == 0.0;
+  double m1 = vertical1 ? 0.0 : (double(p2.y) - p1.y) / dx1;
+  double m2 = vertical2 ? 0.0 : (double(p4.y) - p3.y) / dx2;
+  double b1 = p1.y - m1 * p1.x;
+  double b2 = p3.y - m2 * p3.x;
+  if (vertical1 && vertical2) {
+    if (p1.x != p3.x) return -1;
+    *out = MeanOfFour(p1, p2, p3, p4);
+  } else if (vertical1) {
+    *out = CFPoint(p1.x, Narrow(m2 * p1.x + b2));
+  } else if (vertical2) {
+    *out = CFPoint(p3.x, Narrow(m1 * p3.x + b1));
+  } else if (m1 == m2) {
+    if (b1 != b2) return -1;
+    *out = MeanOfFour(p1, p2, p3, p4);
+  } else {
+    double x = (b2 - b1) / (m1 - m2);
+    *out = CFPoint(Narrow(x), Narrow(m1 * x + b1));
+  }
+  if (!InSpanBox(*out, p3, p4)) return 0;
+  if (both && !InSpanBox(*out, p1, p2)) return 0;
+  return 1;
+}
+
+int TurnDirection(float x0, float y0, float x1, float y1, float x2, float y2) {
+  double cross = (double(x1) - x0) * (double(y2) - y1) - (double(y1) - y0) * (double(x2) - x1);
+  if (cross > 0) return 1;
+  if (cross < 0) return -1;
+  return 0;
+}

@@ -1,0 +1,54 @@
+// Angles between vectors, the span-box test, the foot of a perpendicular and segment
+// intersection: the small float geometry that the conversion passes, the shape analysis,
+// the glyph import and the vectoriser share. Intermediate products are formed in double
+// and stored back as float where a result is kept, so results do not depend on the CPU.
+#pragma once
+
+#include "core/geometry/fpoint.h"
+
+// Modes of VectorAngle.
+enum VectorAngleMode {
+  kAngleSignedDirections = -1,  // atan2(a) - atan2(b), not brought into any range
+  kAngleBetween = 0,            // acos of the cosine, with the exact-value rules below
+  kAngleFirstReversed = 1,      // a is reversed first, then as kAngleBetween
+};
+
+// The angle in radians between (ax, ay) and (bx, by). In kAngleBetween (and any mode
+// other than -1 and 1): a zero vector gives 0; a cosine of exactly 1 gives pi, not 0 (so
+// "straight on" reads as pi when a is reversed); a cosine of exactly 0 gives 0, not pi/2;
+// any other cosine, kept within -1..1 against rounding, gives acos.
+float VectorAngle(float ax, float ay, float bx, float by, int mode);
+
+// 1 when (x, y) lies in the box spanned by (x1, y1) and (x2, y2), widened by 1e-5 on
+// every side (edges included); else 0.
+int PointInSpanBox(float x, float y, float x1, float y1, float x2, float y2);
+
+// The foot of the perpendicular from q on the line through p0 and p1, not clamped to the
+// segment, into out: 1. When p0 equals p1 the result is 0 and out is untouched.
+int ProjectPointOnLine(const CFPoint& p0, const CFPoint& p1, const CFPoint& q, CFPoint* out);
+
+// Modes of IntersectSegments.
+enum IntersectMode {
+  kIntersectOnSecond = 0,  // the hit must lie in the span box of p3-p4
+  kIntersectOnBoth = 1,    // ... and in that of p1-p2 (any mode but 0 and 2)
+  kIntersectParallelOut = 2,  // as kIntersectOnBoth, but parallel segments return 2 at once
+};
+
+// Intersects the line through p1-p2 with segment p3-p4; out receives the crossing of the
+// two lines. Parallel segments (in modes other than 2) take out as the mean of the four
+// end points: collinear ones count as a hit when that mean lies in the span box(es),
+// parallel ones on different lines never do. Returns 1 for a hit, 0 for none, 2 for a
+// parallel pair in mode 2 (out untouched then).
+int IntersectSegments(const CFPoint& p1, const CFPoint& p2, const CFPoint& p3, const CFPoint& p4,
+                      CFPoint* out, int mode);
+
+// The crossing of the lines p1-p2 and p3-p4 computed in slope form (a vertical line gives
+// x, the other line y). Parallel lines give -1, except lines lying on one another, whose
+// out is the mean of the four end points. The hit must lie in the span box of p3-p4 and,
+// when both is set, in that of p1-p2: 1; else 0.
+int IntersectLines(const CFPoint& p1, const CFPoint& p2, const CFPoint& p3, const CFPoint& p4,
+                   CFPoint* out, int both);
+
+// The turn at (x1, y1) on the way from (x0, y0) to (x2, y2): the sign of the cross
+// product of the two steps, 1, -1 or 0 when it is exactly 0.
+int TurnDirection(float x0, float y0, float x1, float y1, float x2, float y2);

@@ -1,0 +1,16 @@
+#include "core/geometry/rect_helpers.h"
+
+bool NormalizeAndClipRect(tmb::Rect& rect, const tmb::Rect& clip) {
+  rect.Normalize();
+  rect = tmb::Rect::Intersection(rect, clip);
+  return !rect.IsEmpty();
+}
+
+void ClipCornersToRect(tmb::Point& p1, tmb::Point& p2, const tmb::Rect& clip) {
+  tmb::Rect r{p1.x, p1.y, p2.x, p2.y};
+  r.Normalize();
+  r = tmb::Rect::Intersection(r, clip);
+  if (r == clip) return;
+  p1 = {r.left, r.top};
+  p2 = {r.right, r.bottom};
+}

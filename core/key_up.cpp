@@ -1,9 +1,0 @@
-#include "core/key_up.h"
-
-#include "core/draw_state.h"
-
-void RecordKeyUp(int character, int repeat, int flags) {
-  gDrawState.m_nLastKeyChar = character;
-  gDrawState.m_nLastKeyRepeat = repeat;
-  gDrawState.m_nLastKeyFlags = flags;
-}

@@ -1,0 +1,53 @@
+// The point path with two side points per point, two optional weights per point (the
+// half-widths of a stroke on either side) and an attached output path of the same
+// capacity that receives the stroke outlines.
+#pragma once
+
+#include <memory>
+
+#include "core/path/stroke_path.h"
+
+class CStrokePathEx : public CStrokePath {
+ public:
+  CStrokePathEx();
+  explicit CStrokePathEx(int capacity);
+  ~CStrokePathEx() override;
+
+  // New capacity for every array; the weights are made again when they existed.
+  void Reallocate(int capacity) override;
+  // Sets both side points of every slot to (v, v).
+  void SetExtraPointsTo(float v);
+  // Allocates the two weight arrays (zero-filled) once; false when they cannot be had.
+  bool AllocWeights();
+  bool HasWeights() const { return m_bWeightsAllocated != 0; }
+
+  // Writes n points of src from srcFirst into the slots from pos on and sets the count
+  // after the last one written. With drop, a continuation point equal to the last point
+  // written is left out, unless it ends a stroke whose start is the point before it.
+  // Stops at the capacity; returns the new count.
+  int AppendCountFrom(int pos, int n, const CStrokePath& src, int srcFirst, int drop);
+  // Replaces this path by src scaled by s, side points and weights included.
+  bool CopyScaled(const CStrokePath& src, float s) override;
+  // The first index whose side point *which (0 the first, 1 the second) equals (x, y); the
+  // count, with *which set to -1, when none does.
+  int FindByExtraPoint(float x, float y, int* which) const;
+  // Fills the weights with each point's distance from its first and second side point.
+  void ComputeWeights();
+
+  CFPoint* m_pSide1 = nullptr;
+  CFPoint* m_pSide2 = nullptr;
+  CStrokePath* m_pOutline = nullptr;
+  float* m_pWeight1 = nullptr;
+  float* m_pWeight2 = nullptr;
+  int m_bWeightsAllocated = 0;
+
+ protected:
+  void CopySlots(const CStrokePath& src, int srcIndex, int dstIndex, int n) override;
+  std::unique_ptr<CStrokePath> NewEmptyLike() const override;
+  const CStrokePathEx* AsEx() const override { return this; }
+
+ private:
+  void AllocExtras();
+  void FreeExtras();
+  void FreeWeights();
+};

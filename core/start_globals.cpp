@@ -1,4 +1,0 @@
-#include "core/start_globals.h"
-
-std::string gProgramFolder;
-int gStartLoading = 0;

@@ -1,0 +1,16 @@
+#include "core/store/store_paths.h"
+
+#include <string>
+
+#include "core/canvas/work_canvas.h"
+
+std::filesystem::path StoreFilePath(std::string_view fileName) {
+  return std::filesystem::path(gWorkCanvas.m_folder) / std::filesystem::path(fileName);
+}
+
+std::filesystem::path StoreSetPath(std::string_view base, int tempSet, std::string_view ext) {
+  std::string name(base);
+  if (tempSet != 0) name += "_tmp" + std::to_string(tempSet);
+  name += ext;
+  return StoreFilePath(name);
+}

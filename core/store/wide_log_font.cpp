@@ -1,0 +1,44 @@
+#include "core/store/wide_log_font.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "core/record/cp932_field.h"
+#include "core/store/wide_text.h"
+
+CWideLogFont CWideLogFont::FromLogFont(const CLogFont& font) {
+  CWideLogFont w;
+  CLogFont::Bytes bytes = font.ToBytes();
+  std::copy_n(bytes.begin(), kNumberBytes, w.numbers.begin());
+  std::u16string face = Cp932ToUtf16(Cp932FieldText(font.faceName, CLogFont::kFaceNameSize));
+  StoreWideField(w.faceName.data(), kFaceUnits, face);
+  return w;
+}
+
+CLogFont CWideLogFont::ToLogFont() const {
+  CLogFont::Bytes bytes{};
+  std::copy(numbers.begin(), numbers.end(), bytes.begin());
+  CLogFont font = CLogFont::FromBytes(bytes.data());
+  std::string face = Utf16ToCp932(WideFieldText(faceName.data(), kFaceUnits));
+  font.SetFaceName(face.c_str());
+  return font;
+}
+
+void CWideLogFont::ClearSize() { std::fill_n(numbers.begin(), 8, uint8_t{0}); }
+
+void CWideLogFont::CleanFaceName() {
+  auto zero = std::find(faceName.begin(), faceName.end(), u'\0');
+  std::fill(zero, faceName.end(), u'\0');
+}
+
+void CWideLogFont::Store(uint8_t* out) const {
+  std::memcpy(out, numbers.data(), kNumberBytes);
+  StoreUtf16Le(out + kNumberBytes, {faceName.data(), kFaceUnits});
+}
+
+CWideLogFont CWideLogFont::Load(const uint8_t* in) {
+  CWideLogFont w;
+  std::memcpy(w.numbers.data(), in, kNumberBytes);
+  LoadUtf16Le(in + kNumberBytes, w.faceName.data(), kFaceUnits);
+  return w;
+}

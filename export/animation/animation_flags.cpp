@@ -1,0 +1,5 @@
+#include "export/animation/animation_flags.h"
+
+int gAnimationMode = 0;
+int gFrameRecording = 0;
+int gFramePlayback = 0;

@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "brush/outline/outline_state.h"
+#include "support/brush_fixture.h"
+#include "support/recorded_character.h"
+
+namespace {
+
+using tmb::Point;
+using tmb::test::AddStroke;
+using tmb::test::StrokeStartsOf;
+
+// Rounding moves a point at most this far.
+constexpr double kRounding = 0.7072;
+
+double SegmentDistance(Point p, Point a, Point b) {
+  const double vx = double(b.x) - a.x, vy = double(b.y) - a.y;
+  const double wx = double(p.x) - a.x, wy = double(p.y) - a.y;
+  const double len2 = vx * vx + vy * vy;
+  const double t = len2 == 0 ? 0 : std::clamp((wx * vx + wy * vy) / len2, 0.0, 1.0);
+  return std::hypot(wx - t * vx, wy - t * vy);
+}
+
+// Distance from p to the polyline of the stroke [s, e] of rec.
+double PolylineDistance(const CCharData& rec, int s, int e, Point p) {
+  double best = std::hypot(double(p.x) - rec.m_pPoints[s].x, double(p.y) - rec.m_pPoints[s].y);
+  for (int j = s; j < e; ++j) best = std::min(best, SegmentDistance(p, rec.m_pPoints[j], rec.m_pPoints[j + 1]));
+  return best;
+}
+
+class ResampleStrokesTest : public tmb::test::BrushEngineTest {
+ protected:
+  void SetUp() override {
+    BrushEngineTest::SetUp();
+    tmb::test::AppendRecordedCharacter(*work);
+    AddStroke(*work, {{700, 700}});  // a final dot
+    source = std::make_unique<CCharDataFull>();
+    source->CopyFrom(*work);
+  }
+
+  // The properties every resampling keeps, for a step of `step` pixels.
+  void ExpectEvenSteps(double step) {
+    const std::vector<int> inStarts = StrokeStartsOf(*source);
+    const std::vector<int> outStarts = StrokeStartsOf(*work);
+    ASSERT_EQ(outStarts.size(), inStarts.size());
+    for (size_t s = 0; s < inStarts.size(); ++s) {
+      EXPECT_EQ(work->m_pPoints[outStarts[s]], source->m_pPoints[inStarts[s]]) << "stroke " << s;
+    }
+    EXPECT_EQ(work->m_pPoints[work->m_nPoints - 1], (Point{700, 700}));
+    EXPECT_EQ(work->m_pFlags[work->m_nPoints - 1], 1);
+    for (size_t s = 0; s < outStarts.size(); ++s) {
+      const int from = outStarts[s];
+      const int to = s + 1 < outStarts.size() ? outStarts[s + 1] : work->m_nPoints;
+      const int srcStart = inStarts[s];
+      const int srcEnd = source->FindStrokeEnd(srcStart);
+      for (int i = from; i < to; ++i) {
+        const Point p = work->m_pPoints[i];
+        ASSERT_LE(PolylineDistance(*source, srcStart, srcEnd, p), kRounding) << "point " << i;
+        ASSERT_EQ(p, CFPoint(gResampleX[size_t(i)], gResampleY[size_t(i)]).RoundToPoint()) << "point " << i;
+        if (i + 1 < to) {
+          const Point q = work->m_pPoints[i + 1];
+          const double d = std::hypot(double(q.x) - p.x, double(q.y) - p.y);
+          ASSERT_NEAR(d, step, kRounding) << "points " << i << " and " << i + 1;
+        }
+      }
+    }
+  }
+
+  std::unique_ptr<CCharDataFull> source;
+};
+
+TEST_F(ResampleStrokesTest, IntegerFormKeepsEvenStepsAlongTheStrokes) {
+  for (int step : {1, 2, 3, 7}) {
+    work->CopyPoints(*source);
+    work->ResampleStrokes(step);
+    SCOPED_TRACE(step);
+    ExpectEvenSteps(step);
+  }
+}
+
+TEST_F(ResampleStrokesTest, FloatFormKeepsEvenStepsAlongTheStrokes) {
+  work->m_param[37] = 300;
+  for (int step : {2, 5}) {
+    work->CopyPoints(*source);
+    work->ResampleStrokesFloat(step, 0);
+    SCOPED_TRACE(step);
+    // The last point of a stroke may follow its last resampled point at a shorter step.
+    const std::vector<int> outStarts = StrokeStartsOf(*work);
+    EXPECT_EQ(outStarts.size(), StrokeStartsOf(*source).size());
+    EXPECT_EQ(work->m_pPoints[work->m_nPoints - 1], (Point{700, 700}));
+  }
+}
+
+TEST_F(ResampleStrokesTest, StrokeEndsOfTheFloatForm) {
+  struct Case {
+    int style;
+    std::vector<Point> stroke;
+    std::vector<Point> out;
+  };
+  const Case cases[] = {
+      // A stroke that got resampled points does not take its last point in mode 0.
+      {0, {{0, 0}, {10, 0}}, {{0, 0}, {4, 0}, {8, 0}}},
+      // ... unless the style is 300 or more and the stroke has fewer than 6 points.
+      {300, {{0, 0}, {10, 0}}, {{0, 0}, {4, 0}, {8, 0}, {10, 0}}},
+      // A stroke shorter than the step keeps its last point.
+      {0, {{0, 0}, {3, 0}}, {{0, 0}, {3, 0}}},
+      // A point equal to the one before it adds nothing.
+      {300, {{0, 0}, {0, 0}, {8, 0}}, {{0, 0}, {4, 0}, {8, 0}}},
+  };
+  for (const Case& c : cases) {
+    work->ClearPoints();
+    work->m_param[37] = c.style;
+    for (size_t k = 0; k < c.stroke.size(); ++k) {
+      work->m_pPoints[k] = c.stroke[k];
+      work->m_pFlags[k] = k == 0 ? 1 : 0;
+    }
+    work->m_nPoints = int(c.stroke.size());
+    work->ResampleStrokesFloat(4, 0);
+    EXPECT_EQ(tmb::test::PointsOf(*work), c.out) << "style " << c.style;
+  }
+}
+
+TEST_F(ResampleStrokesTest, PerStrokeStepOfTheFloatForm) {
+  // Mode -100: the step of a stroke of 41 points becomes 2 x 40 / 8 = 10.
+  work->ClearPoints();
+  tmb::test::AddLine(*work, {0, 0}, 1, 0, 41);
+  work->ResampleStrokesFloat(8, -100);
+  ASSERT_GE(work->m_nPoints, 4);
+  EXPECT_EQ(work->m_pPoints[1], (Point{10, 0}));
+  EXPECT_EQ(work->m_pPoints[2], (Point{20, 0}));
+}
+
+TEST_F(ResampleStrokesTest, EmptyRecordIsLeftAlone) {
+  work->ClearPoints();
+  work->ResampleStrokes(2);
+  work->ResampleStrokesFloat(2, 0);
+  EXPECT_EQ(work->m_nPoints, 0);
+}
+
+}  // namespace

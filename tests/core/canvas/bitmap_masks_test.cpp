@@ -1,0 +1,117 @@
+#include "core/canvas/bitmap_masks.h"
+
+#include <gtest/gtest.h>
+
+#include "core/canvas/bitmap_blits.h"
+#include "core/canvas/work_canvas.h"
+#include "support/scripted_messages.h"
+#include "support/surface_text.h"
+
+namespace {
+
+using tmb::test::SurfaceText;
+
+// A small canvas: paper of 6 x 2 and its work bitmaps.
+class MaskTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    gWorkCanvas.Reset();
+    gWorkCanvas.Init(6, 2, "", 32000, 0, 0);
+    ASSERT_EQ(gWorkCanvas.CreateBitmaps(&screen), 1);
+    ASSERT_TRUE(a.Create(6, 2, tmb::PixelFormat::kColour32));
+    ASSERT_TRUE(b.Create(6, 2, tmb::PixelFormat::kColour32));
+    ASSERT_TRUE(m.Create(6, 2, tmb::PixelFormat::kMono1));
+  }
+  void TearDown() override { gWorkCanvas.Reset(); }
+  tmb::DeviceContext screen;
+  tmb::test::ScriptedMessages messages;
+  tmb::Surface a, b, m;
+};
+
+TEST_F(MaskTest, AColourKeyMaskIsWhiteExactlyWhereTheKeyColourIs) {
+  const tmb::Colour row[6] = {0x00FF00, 0x00FE00, 0xFFFFFF, 0x00FF00, 0x000000, 0x01FF00};
+  for (int x = 0; x < 6; ++x) a.SetPixel(x, 0, row[x]);
+  tmb::DeviceContext target(&m);
+  MakeColorKeyMaskBitmap(&screen, &a, &b, {0, 0, 6, 1}, 0x00FF00, &target);
+  EXPECT_EQ(SurfaceText(m, {0, 0, 6, 1}), ".##.##\n");
+}
+
+TEST_F(MaskTest, MergingThroughAMaskTakesAWhereItIsWhiteAndBWhereItIsBlack) {
+  for (int intoB : {0, 1}) {
+    a.Fill(0x0000FF);
+    b.Fill(0x00FF00);
+    m.Fill(0xFFFFFF);
+    m.SetPixel(1, 0, 0x000000);
+    m.SetPixel(4, 1, 0x000000);
+    tmb::DeviceContext da(&a), db(&b), dm(&m);
+    MergeThroughMask(&dm, &db, &da, {0, 0, 6, 2}, intoB);
+    const tmb::Surface& result = intoB ? b : a;
+    for (int y = 0; y < 2; ++y) {
+      for (int x = 0; x < 6; ++x) {
+        const bool black = (x == 1 && y == 0) || (x == 4 && y == 1);
+        EXPECT_EQ(result.GetPixel(x, y), black ? 0x00FF00u : 0x0000FFu) << intoB << " " << x << "," << y;
+      }
+    }
+  }
+}
+
+TEST_F(MaskTest, MergingOntoTheCanvasPutsAUnderTheInkOfB) {
+  a.Fill(0xFF0000);
+  b.Fill(0xFFFFFF);
+  b.SetPixel(2, 1, 0x123456);
+  tmb::DeviceContext da(&a), db(&b), dm(&m);
+  MergeOntoCanvas(&db, &dm, &da);
+  EXPECT_EQ(b.GetPixel(2, 1), 0x123456u);
+  EXPECT_EQ(b.GetPixel(0, 0), 0xFF0000u);
+  EXPECT_EQ(tmb::test::CountPixels(b, 0xFF0000), 11);
+}
+
+TEST_F(MaskTest, WhitePixelsTakeTheColourAndOthersStay) {
+  b.Fill(0xFFFFFF);
+  b.SetPixel(0, 0, 0x000000);
+  b.SetPixel(5, 1, 0xFEFEFE);
+  FillWhiteWithColour(&screen, &b, 0x0080FF);
+  EXPECT_EQ(b.GetPixel(0, 0), 0x000000u);
+  EXPECT_EQ(b.GetPixel(5, 1), 0xFEFEFEu);
+  EXPECT_EQ(tmb::test::CountPixels(b, 0x0080FF), 10);
+}
+
+TEST_F(MaskTest, TintingWithWhiteInvertsThenAddsTheTint) {
+  b.Fill(0xFFFFFF);
+  b.SetPixel(3, 0, 0x000000);
+  TintBitmapOnCanvas(&screen, &b, 0xFFFFFF, 0x200000);
+  EXPECT_EQ(b.GetPixel(3, 0), 0xFFFFFFu);
+  EXPECT_EQ(b.GetPixel(0, 0), 0x200000u);
+  TintBitmapOnCanvas(&screen, &b, 0x000010, 0x200000);
+  EXPECT_EQ(b.GetPixel(0, 0), 0x200010u);
+}
+
+TEST_F(MaskTest, NearWhitePixelsAreLiftedByOneUpToWhite) {
+  const struct {
+    tmb::Colour in, out;
+  } cases[] = {{0xF1F1F1, 0xF2F2F2}, {0xFEFFF5, 0xFFFFF6}, {0xFFFFFF, 0xFFFFFF}, {0xF0FFFF, 0xF0FFFF},
+               {0xF1F1F0, 0xF1F1F0}, {0x000000, 0x000000}};
+  for (const auto& c : cases) {
+    b.Fill(c.in);
+    tmb::DeviceContext db(&b);
+    LiftNearWhitePixels(&db);
+    EXPECT_EQ(b.GetPixel(5, 1), c.out) << std::hex << c.in;
+  }
+}
+
+TEST_F(MaskTest, BlitsBetweenBitmapsConvertFormatsByTheDefaultColours) {
+  a.Fill(0xFFFFFF);
+  a.SetPixel(1, 0, 0x0000FF);
+  EXPECT_TRUE(CopyBitmapArea(&screen, &m, 0, 0, 6, 2, &a, 0, 0));
+  EXPECT_EQ(SurfaceText(m), ".#....\n......\n");
+  b.Fill(0x00FF00);
+  EXPECT_TRUE(AndBitmapArea(&screen, &b, 0, 0, 6, 2, &m, 0, 0));
+  EXPECT_EQ(b.GetPixel(1, 0), 0x000000u);
+  EXPECT_EQ(b.GetPixel(2, 0), 0x00FF00u);
+  EXPECT_TRUE(StretchBitmapArea(&screen, &a, {0, 0, 6, 2}, &b, {0, 0, 3, 1}));
+  EXPECT_EQ(a.GetPixel(2, 1), 0x000000u);
+  EXPECT_EQ(a.GetPixel(4, 1), 0x00FF00u);
+  EXPECT_FALSE(CopyBitmapArea(&screen, nullptr, 0, 0, 1, 1, &a, 0, 0));
+}
+
+}  // namespace

@@ -1,0 +1,22 @@
+#include "core/geometry/rect_helpers.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(RectHelpers, ClipNormalisesAndReportsOverlap) {
+  tmb::Rect r{10, 8, 2, 1};
+  EXPECT_TRUE(NormalizeAndClipRect(r, {0, 0, 5, 5}));
+  EXPECT_EQ(r, (tmb::Rect{2, 1, 5, 5}));
+  tmb::Rect outside{6, 6, 9, 9};
+  EXPECT_FALSE(NormalizeAndClipRect(outside, {0, 0, 5, 5}));
+  tmb::Point p1{8, 9}, p2{-3, 2};
+  ClipCornersToRect(p1, p2, {0, 0, 5, 5});
+  EXPECT_EQ(p1, (tmb::Point{0, 2}));
+  EXPECT_EQ(p2, (tmb::Point{5, 5}));
+  tmb::Point q1{-1, -1}, q2{9, 9};
+  ClipCornersToRect(q1, q2, {0, 0, 5, 5});
+  EXPECT_EQ(q1, (tmb::Point{-1, -1})) << "a result equal to the clip leaves the points";
+}
+
+}  // namespace
