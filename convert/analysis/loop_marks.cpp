@@ -29,6 +29,7 @@ void FindSectionCrossings(const CStrokePath& path, int k, int e, size_t capacity
   for (int i = k + 1; i < e - 2; ++i) {
     for (int j = i + 4; j < e - 2; ++j) {
       CFPoint hit(0, 0);
+      if (!SpanBoxesMeet(p[i], p[i + 1], p[j], p[j + 1])) continue;
       if (IntersectSegments(p[i], p[i + 1], p[j], p[j + 1], &hit, kIntersectOnBoth) != 1) continue;
       if (records.size() >= capacity) break;
       records.emplace_back().Set(i, j, (i + j) / 2, hit.x, hit.y);

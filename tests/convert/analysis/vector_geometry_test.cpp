@@ -175,3 +175,30 @@ TEST(TurnDirection, SignOfTheTurn) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SpanBoxesMeet, BoxesMeetWithinTheTolerance) {
+  EXPECT_EQ(SpanBoxesMeet({0, 0}, {10, 10}, {10, 10}, {20, 30}), 1);        // touching corners
+  EXPECT_EQ(SpanBoxesMeet({0, 0}, {10, 10}, {10.00001f, 0}, {20, 10}), 1);  // within the widening
+  EXPECT_EQ(SpanBoxesMeet({0, 0}, {10, 10}, {10.001f, 0}, {20, 10}), 0);
+  EXPECT_EQ(SpanBoxesMeet({0, 0}, {10, 10}, {0, 11}, {10, 20}), 0);
+  EXPECT_EQ(SpanBoxesMeet({10, 10}, {0, 0}, {20, 5}, {5, 5}), 1);  // either direction
+}
+
+TEST(SpanBoxesMeet, EveryCrossingOnBothSegmentsLiesWhereTheBoxesMeet) {
+  uint32_t seed = 7;
+  auto next = [&seed]() {
+    seed = seed * 1103515245u + 12345u;
+    return float(int((seed >> 16) % 41u) - 20) / 2.0f;  // a coarse grid, so touching ends are common
+  };
+  for (int k = 0; k < 20000; ++k) {
+    const CFPoint p1(next(), next()), p2(next(), next()), p3(next(), next()), p4(next(), next());
+    CFPoint hit(0, 0);
+    if (IntersectSegments(p1, p2, p3, p4, &hit, kIntersectOnBoth) == 1) {
+      ASSERT_EQ(SpanBoxesMeet(p1, p2, p3, p4), 1) << k;
+    }
+  }
+}
+
+}  // namespace
