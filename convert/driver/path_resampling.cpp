@@ -17,22 +17,25 @@ float AdaptiveSpacing(const CStrokePath& path, int i, float s) {
   return s;
 }
 
-int ResamplePath(CStrokePath& path, float s, int endRule, int endDistance2) {
+ResampleResult ResamplePath(CStrokePath& path, float s, int endRule, int endDistance2) {
   double s2 = double(s) * s;
-  if (!(s2 > 0)) return 0;
+  if (!(s2 > 0)) return {};
   const int n = path.GetCount();
   ScratchPath out(path.GetCapacity());
   CStrokeWork& temp = *out;
-  // The last new point must fit back: the walk stops one short of the capacity.
+  // New points along a segment stop one short of the capacity.
   const int limit = temp.GetCapacity() - 1;
+  bool truncated = false;
   CFPoint anchor(0, 0);
   int walked = 0;  // points walked since the stroke's start
-  for (int i = 0; i < n; ++i) {
+  for (int i = 0; i < n && !truncated; ++i) {
     const CFPoint p = path.m_pPoints[i];
     // The first point starts a stroke whatever its flag: the walk needs an anchor.
     if (path.m_pFlags[i] != 0 || i == 0) {
-      if (temp.m_nCount >= temp.GetCapacity()) break;
-      temp.AppendPointFrom(path, i);
+      if (!temp.AppendPointFrom(path, i)) {
+        truncated = true;
+        break;
+      }
       anchor = p;
       walked = 0;
       if (gUnitPassActive != 0) s2 = std::pow(double(AdaptiveSpacing(path, i, s)), 2);
@@ -42,7 +45,11 @@ int ResamplePath(CStrokePath& path, float s, int endRule, int endDistance2) {
       if (p != next) {
         const CFPoint seg = next - p;
         const double seg2 = SquaredDistance(p, next);
-        while (SquaredDistance(anchor, next) >= s2 && temp.m_nCount < limit) {
+        while (SquaredDistance(anchor, next) >= s2) {
+          if (temp.m_nCount >= limit) {
+            truncated = true;
+            break;
+          }
           CFPoint foot = anchor;
           ProjectPointOnLine(p, next, anchor, &foot);
           const double h2 = SquaredDistance(anchor, foot);
@@ -59,7 +66,6 @@ int ResamplePath(CStrokePath& path, float s, int endRule, int endDistance2) {
           }
           anchor = temp.m_pPoints[w];
         }
-        if (temp.m_nCount >= limit) break;
       }
       ++walked;
       continue;
@@ -67,13 +73,15 @@ int ResamplePath(CStrokePath& path, float s, int endRule, int endDistance2) {
     if (endRule == kResampleNoEnds || temp.m_nCount <= 0) continue;
     const int last = temp.m_nCount - 1;
     if (endRule != kResampleAllEnds && walked > endRule && temp.m_pFlags[last] == 0) continue;
-    if (p != temp.m_pPoints[last] && SquaredDistance(p, temp.m_pPoints[last]) > endDistance2 &&
-        temp.AppendPointFrom(path, i)) {
-      temp.m_pFlags[temp.m_nCount - 1] = CStrokePath::kFlagContinue;
+    if (p == temp.m_pPoints[last] || !(SquaredDistance(p, temp.m_pPoints[last]) > endDistance2)) continue;
+    if (!temp.AppendPointFrom(path, i)) {
+      truncated = true;
+      break;
     }
+    temp.m_pFlags[temp.m_nCount - 1] = CStrokePath::kFlagContinue;
   }
   path.CopyRangeFrom(temp, 0, temp.m_nCount);
-  return path.GetCount();
+  return {path.GetCount(), truncated};
 }
 
 void SmoothValueRun(std::span<float> values, int a, int b, int passes) {

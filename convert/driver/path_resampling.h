@@ -15,15 +15,22 @@ extern int gUnitPassActive;
 constexpr int kResampleNoEnds = -2;   // a stroke's end point is never added again
 constexpr int kResampleAllEnds = -1;  // it is added whenever it lies farther than the end distance
 
+// What a resampling did: the new point count (0 when nothing was done), and whether the
+// path filled up before the walk was through (the path then holds what fitted).
+struct ResampleResult {
+  int count = 0;
+  bool truncated = false;
+};
+
 // Replaces the points of path by points at straight-line distance s from one another
 // along each stroke. Every stroke start (any non-zero flag, and the first point) stays
 // where it was with its flag and per-point values; new points take the values of the
 // point they follow and flag 0. A stroke's last point is added again when it lies farther
 // than the square root of endDistance2 from the last new point, unless endRule is
 // kResampleNoEnds, or endRule is a count of points that the stroke walked past while
-// something was written after its start. Stops at the path's capacity. Returns the new
-// count, or 0 (path unchanged) when s squared is not above 0.
-int ResamplePath(CStrokePath& path, float s, int endRule, int endDistance2);
+// something was written after its start. Stops one point short of the path's capacity.
+// When s squared is not above 0 the path is left unchanged and the count is 0.
+ResampleResult ResamplePath(CStrokePath& path, float s, int endRule, int endDistance2);
 
 // The spacing for the stroke that holds point i: its length / 8 when 8 s is longer than
 // the stroke, its length / 32 when 32 s is shorter, else s.

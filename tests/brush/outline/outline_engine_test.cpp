@@ -222,6 +222,20 @@ TEST_F(OutlineEngineTest, TheConversionRoadRunsTheConversionDriver) {
   EXPECT_EQ(drawn->m_bConverted, 1);
 }
 
+TEST_F(OutlineEngineTest, ConversionsAgainGiveTheSameWorkingRecord) {
+  drawn->m_param[37] = 400;
+  work->BuildOutline(*drawn);
+  const auto first = BytesOf(*work);
+  auto other = std::make_unique<CCharDataFull>();
+  other->ClearPoints();
+  tmb::test::SetBrushDefaults(*other);
+  other->m_param[37] = 400;
+  tmb::test::AddStroke(*other, {{5, 5}, {300, 300}});
+  work->BuildOutline(*other);  // the kept work paths hold another character in between
+  work->BuildOutline(*drawn);
+  EXPECT_EQ(BytesOf(*work), first);
+}
+
 TEST_F(OutlineEngineTest, ASwitchedOffConversionShowsTheCharacterAsDrawn) {
   drawn->ClearPoints();
   tmb::test::AddStroke(*drawn, {{10, 10}, {20, 15}, {30, 30}});

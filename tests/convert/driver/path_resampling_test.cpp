@@ -24,15 +24,17 @@ class ResampleTest : public ::testing::Test {
 
 TEST_F(ResampleTest, ASpacingOfZeroLeavesThePathAlone) {
   Fill(path, {{0, 0, 1}, {10, 0, 0}});
-  EXPECT_EQ(ResamplePath(path, 0, kResampleAllEnds, 0), 0);
-  EXPECT_EQ(ResamplePath(path, NAN, kResampleAllEnds, 0), 0);
+  EXPECT_EQ(ResamplePath(path, 0, kResampleAllEnds, 0).count, 0);
+  EXPECT_EQ(ResamplePath(path, NAN, kResampleAllEnds, 0).count, 0);
   EXPECT_EQ(PointsOf(path), (std::vector<PathPoint>{{0, 0, 1}, {10, 0, 0}}));
 }
 
 TEST_F(ResampleTest, NewPointsLieTheSpacingApartAlongTheStroke) {
   // An L: 10 along, then 10 down.
   Fill(path, {{0, 0, 1}, {10, 0, 0}, {10, 10, 0}});
-  const int n = ResamplePath(path, 2.5f, kResampleAllEnds, 0);
+  const ResampleResult result = ResamplePath(path, 2.5f, kResampleAllEnds, 0);
+  EXPECT_FALSE(result.truncated);
+  const int n = result.count;
   const auto points = PointsOf(path);
   ASSERT_EQ(n, int(points.size()));
   EXPECT_EQ(points.front(), (PathPoint{0, 0, 1}));
@@ -104,11 +106,18 @@ TEST_F(ResampleTest, AdaptiveSpacingFollowsEachStrokesLength) {
   EXPECT_EQ(path.GetCount(), 9 + 33 + 21);
 }
 
-TEST_F(ResampleTest, AFullPathStopsTheWalkWithWhatWasWritten) {
+TEST_F(ResampleTest, AFullPathStopsTheWalkWithWhatWasWrittenAndSaysSo) {
   CStrokeWork small(10);
   Fill(small, {{0, 0, 1}, {100, 0, 0}, {0, 50, 1}, {10, 50, 0}});
-  EXPECT_EQ(ResamplePath(small, 1, kResampleAllEnds, 0), 9);
+  const ResampleResult result = ResamplePath(small, 1, kResampleAllEnds, 0);
+  EXPECT_EQ(result.count, 9);
+  EXPECT_TRUE(result.truncated);
   for (int i = 1; i < 9; ++i) EXPECT_EQ(small.m_pPoints[i], CFPoint(float(i), 0)) << i;
+  // Using all the room a walk may use is no truncation.
+  small.SetCount(0);
+  Fill(small, {{0, 0, 1}, {8, 0, 0}});
+  EXPECT_EQ(ResamplePath(small, 1, kResampleAllEnds, 0).truncated, false);
+  EXPECT_EQ(small.GetCount(), 9);
 }
 
 TEST_F(ResampleTest, ASpacingBelowTheFloatStepMakesNoRunawayPoints) {
