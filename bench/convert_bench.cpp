@@ -4,6 +4,7 @@
 // medians.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "convert/presets/param_defaults.h"
@@ -80,5 +81,35 @@ void BM_ConversionRoadOfTheBrushEngine(benchmark::State& state) {
   state.counters["points"] = c.work->m_nPoints;
 }
 BENCHMARK(BM_ConversionRoadOfTheBrushEngine)->Unit(benchmark::kMillisecond);
+
+// The worst case of the loop search: one stroke of 16,000 points scribbled back and forth
+// over a small square, crossing itself everywhere.
+void BM_ConvertOneLongScribble(benchmark::State& state) {
+  auto scribble = std::make_unique<CStrokeWork>();
+  auto source = std::make_unique<CStrokeWork>();
+  auto converted = std::make_unique<CStrokeWork>();
+  uint32_t seed = 1;
+  auto step = [&seed]() {
+    seed = seed * 1103515245u + 12345u;
+    return float(int((seed >> 16) % 21) - 10);
+  };
+  float x = 250;
+  float y = 250;
+  for (int i = 0; i < kMaxCharPoints; ++i) {
+    x = std::clamp(x + step(), 0.0f, 500.0f);
+    y = std::clamp(y + step(), 0.0f, 500.0f);
+    scribble->AddSample(0, 0, 50, i == 0 ? 1 : 0);
+    scribble->m_pPoints[i] = CFPoint(x, y);
+  }
+  InitShapeSettings(scribble->m_param, kConversionStyle);
+  GetSlotParamDefaults(scribble->m_param, {}, 0);
+  for (auto _ : state) {
+    source->CopyFrom(*scribble);
+    source->CopySettingsFrom(*scribble);
+    benchmark::DoNotOptimize(converted->ConvertCharacter(*source));
+  }
+  state.counters["converted"] = converted->GetCount();
+}
+BENCHMARK(BM_ConvertOneLongScribble)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "convert/analysis/loop_marks.h"
 
+#include <algorithm>
 #include <cmath>
+#include <span>
 #include <vector>
 
 #include "convert/analysis/crossing_record.h"
@@ -21,15 +23,15 @@ int SectionEnd(const CStrokePath& path, int k) {
 }
 
 // The crossings of segments i and j of the section [k, e], at least four segments apart,
-// at most capacity of them.
-void FindSectionCrossings(const CStrokePath& path, int k, int e, size_t capacity,
+// at most capacity of them; boxes holds the span box of every segment of the path.
+void FindSectionCrossings(const CStrokePath& path, std::span<const SpanBox> boxes, int k, int e, size_t capacity,
                           std::vector<CCrossingRecord>& records) {
   records.clear();
   const CFPoint* p = path.m_pPoints;
   for (int i = k + 1; i < e - 2; ++i) {
     for (int j = i + 4; j < e - 2; ++j) {
+      if (!boxes[i].Meets(boxes[j])) continue;
       CFPoint hit(0, 0);
-      if (!SpanBoxesMeet(p[i], p[i + 1], p[j], p[j + 1])) continue;
       if (IntersectSegments(p[i], p[i + 1], p[j], p[j + 1], &hit, kIntersectOnBoth) != 1) continue;
       if (records.size() >= capacity) break;
       records.emplace_back().Set(i, j, (i + j) / 2, hit.x, hit.y);
@@ -60,11 +62,15 @@ int FlagStrokeLoops(CStrokePath& path) {
   const size_t capacity = static_cast<size_t>(n / 2);
   std::vector<CCrossingRecord> records;
   records.reserve(capacity);
+  // The positions do not change here: every segment's box is taken once.
+  std::vector<SpanBox> boxes;
+  boxes.reserve(static_cast<size_t>(std::max(n - 1, 0)));
+  for (int i = 0; i + 1 < n; ++i) boxes.push_back(SpanBoxOf(path.m_pPoints[i], path.m_pPoints[i + 1]));
   for (int k = 0; k + 1 < n; ++k) {
     const auto flag = static_cast<int8_t>(path.m_pFlags[k]);
     if (flag < 1 || flag == CStrokePath::kFlagSelection) continue;
     const int e = SectionEnd(path, k);
-    FindSectionCrossings(path, k, e, capacity, records);
+    FindSectionCrossings(path, boxes, k, e, capacity, records);
     for (const CCrossingRecord& r : records) {
       if (!IsKeptLoop(path, r, e)) continue;
       if (path.m_pFlags[r.first] == CStrokePath::kFlagStart || path.m_pFlags[r.second] == CStrokePath::kFlagStart) {

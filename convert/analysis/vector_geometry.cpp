@@ -47,13 +47,10 @@ int PointInSpanBox(float x, float y, float x1, float y1, float x2, float y2) {
   return InSpan(x, x1, x2) && InSpan(y, y1, y2) ? 1 : 0;
 }
 
-int SpanBoxesMeet(const CFPoint& p1, const CFPoint& p2, const CFPoint& p3, const CFPoint& p4) {
+SpanBox SpanBoxOf(const CFPoint& p1, const CFPoint& p2) {
   // The same sums as InSpan, so that no point both boxes hold is missed by rounding.
-  auto meet = [](double a1, double a2, double b1, double b2) {
-    return std::max(a1, a2) + kSpanTolerance >= std::min(b1, b2) - kSpanTolerance &&
-           std::max(b1, b2) + kSpanTolerance >= std::min(a1, a2) - kSpanTolerance;
-  };
-  return meet(p1.x, p2.x, p3.x, p4.x) && meet(p1.y, p2.y, p3.y, p4.y) ? 1 : 0;
+  return {std::min<double>(p1.x, p2.x) - kSpanTolerance, std::min<double>(p1.y, p2.y) - kSpanTolerance,
+          std::max<double>(p1.x, p2.x) + kSpanTolerance, std::max<double>(p1.y, p2.y) + kSpanTolerance};
 }
 
 int ProjectPointOnLine(const CFPoint& p0, const CFPoint& p1, const CFPoint& q, CFPoint* out) {

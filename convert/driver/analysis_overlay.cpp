@@ -1,5 +1,8 @@
 #include "convert/driver/analysis_overlay.h"
 
+#include "convert/driver/label_font.h"
+#include "core/geometry/rect_helpers.h"
+#include "core/geometry/saturate.h"
 #include "core/path/stroke_path.h"
 
 CAnalysisOverlay gAnalysisOverlay;
@@ -8,20 +11,11 @@ namespace {
 
 constexpr tmb::Colour kPartColours[4] = {0xff0000, 0x00ffff, 0x00ff00, 0x0000ff};
 constexpr int kPartShown[4] = {1, 1, 1, 0};
-
-tmb::Font OverlayLabelFont() {
-  tmb::Font font;
-  font.height = 40;
-  font.weight = 400;
-  font.charSet = 128;
-  font.pitchAndFamily = 0x30;
-  font.faceName = "ＭＳ ゴシック";
-  return font;
-}
+constexpr int kLabelHeight = 40;
 
 }  // namespace
 
-CAnalysisOverlay::CAnalysisOverlay() : m_labelFont(OverlayLabelFont()) { Clear(); }
+CAnalysisOverlay::CAnalysisOverlay() : m_labelFont(ConversionLabelFont(kLabelHeight)) { Clear(); }
 
 void CAnalysisOverlay::Clear() {
   for (COverlayMark& mark : m_marks) {
@@ -39,8 +33,8 @@ int CAnalysisOverlay::AddMark(int first, int last, const CStrokePath& path) {
   if (m_nCount >= kCapacity || first < 0 || last < first || last >= path.GetCount()) return 0;
   tmb::Rect rect;
   path.GetIntRangeBounds(rect, first, last + 1);
-  if (rect.Height() < kMinSide) rect.bottom = rect.top + kMinSide;
-  if (rect.Width() < kMinSide) rect.right = rect.left + kMinSide;
+  if (RectHeight64(rect) < kMinSide) rect.bottom = SaturateToInt(int64_t{rect.top} + kMinSide);
+  if (RectWidth64(rect) < kMinSide) rect.right = SaturateToInt(int64_t{rect.left} + kMinSide);
   rect.Normalize();
   COverlayMark& mark = m_marks[m_nCount++];
   for (int p : {0, 3}) {
@@ -78,8 +72,8 @@ CFPoint CAnalysisOverlay::GetAverageMarkSize() const {
   for (int k = 0; k < m_nCount; ++k) {
     const COverlayPart& part = m_marks[k].parts[3];
     if (part.hidden != 0) continue;
-    width += part.rect.Width();
-    height += part.rect.Height();
+    width += double(RectWidth64(part.rect));
+    height += double(RectHeight64(part.rect));
     ++n;
   }
   if (n == 0) return CFPoint(0, 0);

@@ -1,5 +1,6 @@
 #include "convert/driver/marker_list.h"
 
+#include "convert/driver/label_font.h"
 #include "platform/gdi/device_context.h"
 
 CTesData gMarkers;
@@ -13,6 +14,7 @@ struct CodeStyle {
 };
 
 constexpr tmb::Colour kHighlight = 0xffff00;
+constexpr int kLabelHeight = 12;
 
 constexpr CodeStyle kCodeStyles[] = {
     {1033, 1033, {0x0000ff, 2}}, {1034, 1034, {0xff0000, 2}}, {1035, 1035, {0x00ff00, 2}},
@@ -26,17 +28,6 @@ constexpr CodeStyle kCodeStyles[] = {
     {1091, 1110, {kHighlight, 2}},
 };
 
-// The label font of the list: 12 pixels, Shift-JIS, fixed pitch of the modern family.
-tmb::Font MarkerLabelFont() {
-  tmb::Font font;
-  font.height = 12;
-  font.weight = 400;
-  font.charSet = 128;
-  font.pitchAndFamily = 0x30;
-  font.faceName = "ＭＳ ゴシック";
-  return font;
-}
-
 }  // namespace
 
 std::optional<MarkerStyle> MarkerStyleOf(int code) {
@@ -46,7 +37,7 @@ std::optional<MarkerStyle> MarkerStyleOf(int code) {
   return std::nullopt;
 }
 
-CTesData::CTesData() : m_labelFont(MarkerLabelFont()) { Clear(); }
+CTesData::CTesData() : m_labelFont(ConversionLabelFont(kLabelHeight)) { Clear(); }
 
 void CTesData::Clear() {
   m_nCount = 0;

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 
+#include "core/geometry/rect_helpers.h"
 #include "core/path/stroke_path.h"
 
 namespace {
 
-int64_t Area(const tmb::Rect& r) { return int64_t{r.Width()} * r.Height(); }
+// In floating point: the product of two 64-bit spans need not fit in 64 bits.
+double Area(const tmb::Rect& r) { return double(RectWidth64(r)) * double(RectHeight64(r)); }
 
 int64_t CentreDistance2(const tmb::Rect& a, const tmb::Rect& b) {
   const int64_t dx = (int64_t{a.left} + a.right) / 2 - (int64_t{b.left} + b.right) / 2;
@@ -113,7 +115,7 @@ int SplitTallUnits(CStrokeUnitTable& table, const CStrokePath& path) {
   for (int k = 0; k < n; k = NextUnitRecord(table, k, kUnitBegins)) {
     if (table.records[k].state != kUnitBegins) continue;
     const tmb::Rect tall = table.records[k].rect;
-    if (2 * int64_t{tall.Width()} >= tall.Height()) continue;
+    if (2 * RectWidth64(tall) >= RectHeight64(tall)) continue;
     const int m = NextUnitRecord(table, k, kUnitBegins);
     int c = k;
     for (int j = k + 1; j < m; ++j) {
@@ -142,7 +144,7 @@ int SplitTallUnits(CStrokeUnitTable& table, const CStrokePath& path) {
     const int64_t gap = int64_t{right.rect.left} - unit.rect.right;
     const int64_t w = int64_t{std::max(unit.rect.right, right.rect.right)} - std::min(unit.rect.left, right.rect.left);
     const int64_t h = int64_t{std::max(unit.rect.bottom, right.rect.bottom)} - std::min(unit.rect.top, right.rect.top);
-    if (gap > 0 && 2 * gap < unit.rect.Height() && 2 * w > h && w < 2 * h) {
+    if (gap > 0 && 2 * gap < RectHeight64(unit.rect) && 2 * w > h && w < 2 * h) {
       right.state = kUnitContinues;
       ExtendTo(unit, right.last, path);
       changed = 1;

@@ -178,15 +178,17 @@ TEST(TurnDirection, SignOfTheTurn) {
 
 namespace {
 
-TEST(SpanBoxesMeet, BoxesMeetWithinTheTolerance) {
-  EXPECT_EQ(SpanBoxesMeet({0, 0}, {10, 10}, {10, 10}, {20, 30}), 1);        // touching corners
-  EXPECT_EQ(SpanBoxesMeet({0, 0}, {10, 10}, {10.00001f, 0}, {20, 10}), 1);  // within the widening
-  EXPECT_EQ(SpanBoxesMeet({0, 0}, {10, 10}, {10.001f, 0}, {20, 10}), 0);
-  EXPECT_EQ(SpanBoxesMeet({0, 0}, {10, 10}, {0, 11}, {10, 20}), 0);
-  EXPECT_EQ(SpanBoxesMeet({10, 10}, {0, 0}, {20, 5}, {5, 5}), 1);  // either direction
+bool Meet(CFPoint p1, CFPoint p2, CFPoint p3, CFPoint p4) { return SpanBoxOf(p1, p2).Meets(SpanBoxOf(p3, p4)); }
+
+TEST(SpanBox, BoxesMeetWithinTheTolerance) {
+  EXPECT_TRUE(Meet({0, 0}, {10, 10}, {10, 10}, {20, 30}));        // touching corners
+  EXPECT_TRUE(Meet({0, 0}, {10, 10}, {10.00001f, 0}, {20, 10}));  // within the widening
+  EXPECT_FALSE(Meet({0, 0}, {10, 10}, {10.001f, 0}, {20, 10}));
+  EXPECT_FALSE(Meet({0, 0}, {10, 10}, {0, 11}, {10, 20}));
+  EXPECT_TRUE(Meet({10, 10}, {0, 0}, {20, 5}, {5, 5}));  // either direction
 }
 
-TEST(SpanBoxesMeet, EveryCrossingOnBothSegmentsLiesWhereTheBoxesMeet) {
+TEST(SpanBox, EveryCrossingOnBothSegmentsLiesWhereTheBoxesMeet) {
   uint32_t seed = 7;
   auto next = [&seed]() {
     seed = seed * 1103515245u + 12345u;
@@ -196,7 +198,7 @@ TEST(SpanBoxesMeet, EveryCrossingOnBothSegmentsLiesWhereTheBoxesMeet) {
     const CFPoint p1(next(), next()), p2(next(), next()), p3(next(), next()), p4(next(), next());
     CFPoint hit(0, 0);
     if (IntersectSegments(p1, p2, p3, p4, &hit, kIntersectOnBoth) == 1) {
-      ASSERT_EQ(SpanBoxesMeet(p1, p2, p3, p4), 1) << k;
+      ASSERT_TRUE(Meet(p1, p2, p3, p4)) << k;
     }
   }
 }

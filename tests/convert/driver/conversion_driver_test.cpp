@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <memory>
 #include <set>
 #include <string>
@@ -69,10 +68,10 @@ class ConversionTest : public ::testing::Test {
     Result r;
     r.returned = dest->ConvertCharacter(*source);
     const int n = dest->GetCount();
-    r.bytes.resize(size_t(n) * (sizeof(CFPoint) + 2));
-    std::memcpy(r.bytes.data(), dest->m_pPoints, sizeof(CFPoint) * n);
-    std::memcpy(r.bytes.data() + sizeof(CFPoint) * n, dest->m_pFlags, n);
-    std::memcpy(r.bytes.data() + (sizeof(CFPoint) + 1) * n, dest->m_pWidths, n);
+    const auto* points = reinterpret_cast<const uint8_t*>(dest->m_pPoints);
+    r.bytes.assign(points, points + sizeof(CFPoint) * n);
+    r.bytes.insert(r.bytes.end(), dest->m_pFlags, dest->m_pFlags + n);
+    r.bytes.insert(r.bytes.end(), dest->m_pWidths, dest->m_pWidths + n);
     for (int k = 0; k < gMarkers.m_nCount; ++k) r.markerCodes.push_back(gMarkers.m_codes[k]);
     r.overlayMarks = gAnalysisOverlay.m_nCount;
     return r;
