@@ -48,7 +48,8 @@ class SwfStyleChangeRecord : public SwfShapeRecord {
 };
 
 // NumBits of an edge lies in 2..17 (a 4-bit field holds NumBits - 2): a delta beyond
-// -65,536..65,535 twips, or an edge of zero deltas, fails; the export splits long edges.
+// ±65,535 twips (kSwfMaxEdgeDelta), or an edge of zero deltas, fails; the export splits
+// long edges.
 constexpr int kSwfMaxEdgeBits = 17;
 constexpr int32_t kSwfMaxEdgeDelta = (1 << (kSwfMaxEdgeBits - 1)) - 1;
 
