@@ -6,12 +6,17 @@
 void SwfShapeRecordList::SetStyleBits(int fillBits, int lineBits) {
   m_nStartFillBits = m_nFillBits = fillBits;
   m_nStartLineBits = m_nLineBits = lineBits;
+  for (const auto& record : m_records) GiveStyleBits(*record);
+}
+
+void SwfShapeRecordList::GiveStyleBits(SwfShapeRecord& record) {
+  record.SetNumFillBits(m_nFillBits);
+  record.SetNumLineBits(m_nLineBits);
+  if (record.NewStyleBits(m_nFillBits, m_nLineBits)) m_bNewStyles = true;
 }
 
 void SwfShapeRecordList::AddRecord(std::unique_ptr<SwfShapeRecord> record) {
-  record->SetNumFillBits(m_nFillBits);
-  record->SetNumLineBits(m_nLineBits);
-  if (record->NewStyleBits(m_nFillBits, m_nLineBits)) m_bNewStyles = true;
+  GiveStyleBits(*record);
   m_records.push_back(std::move(record));
 }
 

@@ -14,6 +14,7 @@ class SwfShapeRecordList {
   // Gives the record the current index widths, then takes it; a record with new styles
   // sets the widths of the records after it.
   void AddRecord(std::unique_ptr<SwfShapeRecord> record);
+  // The index widths at the start of the list (records already added take them too).
   void SetStyleBits(int fillBits, int lineBits);
   int NumFillBits() const { return m_nStartFillBits; }
   int NumLineBits() const { return m_nStartLineBits; }
@@ -23,6 +24,8 @@ class SwfShapeRecordList {
   void Write(SwfOutputBuffer& out) const;
 
  private:
+  void GiveStyleBits(SwfShapeRecord& record);
+
   std::vector<std::unique_ptr<SwfShapeRecord>> m_records;
   int m_nStartFillBits = 0;
   int m_nStartLineBits = 0;
