@@ -44,8 +44,8 @@ class SwfAdpcmEncoder {
     int index = 0;
   };
 
-  void PutBits(uint32_t value, int n);
-  int Code(Channel& channel, int sample) const;
+  template <int kCodeSize>
+  void EncodeFrames(std::span<const int16_t> samples);
 
   bool m_bStereo;
   int m_nCodeSize;
