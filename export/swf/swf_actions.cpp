@@ -8,9 +8,8 @@ namespace {
 
 constexpr int kLongActionCode = 0x80;
 
-}  // namespace
-
-void SwfAction::WriteAction(SwfOutputBuffer& out, int code, SwfOutputBuffer& body) {
+// The code byte, the body's length when the code is 0x80 or above, the body.
+void WriteAction(SwfOutputBuffer& out, int code, SwfOutputBuffer& body) {
   out.WriteU8(static_cast<uint32_t>(code));
   if (code >= kLongActionCode) {
     const uint64_t length = body.TotalSize();
@@ -21,6 +20,27 @@ void SwfAction::WriteAction(SwfOutputBuffer& out, int code, SwfOutputBuffer& bod
   }
   out.AppendBuffer(body);
 }
+
+// The actions whose body is one value.
+void WriteByteAction(SwfOutputBuffer& out, int code, int value) {
+  SwfOutputBuffer body;
+  body.WriteU8(static_cast<uint32_t>(value));
+  WriteAction(out, code, body);
+}
+
+void WriteI16Action(SwfOutputBuffer& out, int code, int value) {
+  SwfOutputBuffer body;
+  body.WriteI16(value);
+  WriteAction(out, code, body);
+}
+
+void WriteStringAction(SwfOutputBuffer& out, int code, const std::string& value) {
+  SwfOutputBuffer body;
+  WriteSwfString(body, value, true);
+  WriteAction(out, code, body);
+}
+
+}  // namespace
 
 void WriteActions(SwfOutputBuffer& out, const SwfActionList& actions) {
   for (const auto& action : actions) action->Write(out);
@@ -46,23 +66,11 @@ void SwfActionWaitForFrame::Write(SwfOutputBuffer& out) const {
   WriteAction(out, 0x8A, body);
 }
 
-void SwfActionSetTarget::Write(SwfOutputBuffer& out) const {
-  SwfOutputBuffer body;
-  WriteSwfString(body, m_target, true);
-  WriteAction(out, 0x8B, body);
-}
+void SwfActionSetTarget::Write(SwfOutputBuffer& out) const { WriteStringAction(out, 0x8B, m_target); }
 
-void SwfActionGoToLabel::Write(SwfOutputBuffer& out) const {
-  SwfOutputBuffer body;
-  WriteSwfString(body, m_label, true);
-  WriteAction(out, 0x8C, body);
-}
+void SwfActionGoToLabel::Write(SwfOutputBuffer& out) const { WriteStringAction(out, 0x8C, m_label); }
 
-void SwfActionWaitForFrame2::Write(SwfOutputBuffer& out) const {
-  SwfOutputBuffer body;
-  body.WriteU8(static_cast<uint32_t>(m_nSkipCount));
-  WriteAction(out, 0x8D, body);
-}
+void SwfActionWaitForFrame2::Write(SwfOutputBuffer& out) const { WriteByteAction(out, 0x8D, m_nSkipCount); }
 
 void SwfActionPush::Write(SwfOutputBuffer& out) const {
   SwfOutputBuffer body;
@@ -76,26 +84,10 @@ void SwfActionPush::Write(SwfOutputBuffer& out) const {
   WriteAction(out, 0x96, body);
 }
 
-void SwfActionJump::Write(SwfOutputBuffer& out) const {
-  SwfOutputBuffer body;
-  body.WriteI16(m_nOffset);
-  WriteAction(out, 0x99, body);
-}
+void SwfActionJump::Write(SwfOutputBuffer& out) const { WriteI16Action(out, 0x99, m_nOffset); }
 
-void SwfActionGetURL2::Write(SwfOutputBuffer& out) const {
-  SwfOutputBuffer body;
-  body.WriteU8(static_cast<uint32_t>(m_nMethod));
-  WriteAction(out, 0x9A, body);
-}
+void SwfActionGetURL2::Write(SwfOutputBuffer& out) const { WriteByteAction(out, 0x9A, m_nMethod); }
 
-void SwfActionIf::Write(SwfOutputBuffer& out) const {
-  SwfOutputBuffer body;
-  body.WriteI16(m_nOffset);
-  WriteAction(out, 0x9D, body);
-}
+void SwfActionIf::Write(SwfOutputBuffer& out) const { WriteI16Action(out, 0x9D, m_nOffset); }
 
-void SwfActionGotoFrame2::Write(SwfOutputBuffer& out) const {
-  SwfOutputBuffer body;
-  body.WriteU8(static_cast<uint32_t>(m_nPlay));
-  WriteAction(out, 0x9F, body);
-}
+void SwfActionGotoFrame2::Write(SwfOutputBuffer& out) const { WriteByteAction(out, 0x9F, m_nPlay); }

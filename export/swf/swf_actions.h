@@ -13,10 +13,6 @@ class SwfAction {
  public:
   virtual ~SwfAction() = default;
   virtual void Write(SwfOutputBuffer& out) const = 0;
-
- protected:
-  // The code byte, the body's length when the code is 0x80 or above, the body.
-  static void WriteAction(SwfOutputBuffer& out, int code, SwfOutputBuffer& body);
 };
 
 using SwfActionList = std::vector<std::unique_ptr<SwfAction>>;

@@ -8,8 +8,12 @@
 
 namespace {
 
-int SignedBits(SwfOutputBuffer& out, int32_t a, int32_t b) {
-  return SignedFieldBits(out, std::max(Magnitude(a), Magnitude(b)), kSwfMaxFiveBitCount);
+// A 5-bit width and two signed values of that width, as the parts of a MATRIX are written.
+void WritePair(SwfOutputBuffer& out, int32_t a, int32_t b) {
+  const int n = SignedFieldBits(out, std::max(Magnitude(a), Magnitude(b)), kSwfMaxFiveBitCount);
+  out.WriteBits(static_cast<uint32_t>(n), 5);
+  out.WriteSignedBits(a, n);
+  out.WriteSignedBits(b, n);
 }
 
 }  // namespace
@@ -49,23 +53,10 @@ void SwfMatrix::Write(SwfOutputBuffer& out) const {
     return;
   }
   out.WriteBits(m_bHasScale ? 1 : 0, 1);
-  if (m_bHasScale) {
-    const int n = SignedBits(out, m_nScaleX, m_nScaleY);
-    out.WriteBits(n, 5);
-    out.WriteSignedBits(m_nScaleX, n);
-    out.WriteSignedBits(m_nScaleY, n);
-  }
+  if (m_bHasScale) WritePair(out, m_nScaleX, m_nScaleY);
   out.WriteBits(m_bHasRotate ? 1 : 0, 1);
-  if (m_bHasRotate) {
-    const int n = SignedBits(out, m_nSkew0, m_nSkew1);
-    out.WriteBits(n, 5);
-    out.WriteSignedBits(m_nSkew0, n);
-    out.WriteSignedBits(m_nSkew1, n);
-  }
-  const int n = SignedBits(out, m_nTranslateX, m_nTranslateY);
-  out.WriteBits(n, 5);
-  out.WriteSignedBits(m_nTranslateX, n);
-  out.WriteSignedBits(m_nTranslateY, n);
+  if (m_bHasRotate) WritePair(out, m_nSkew0, m_nSkew1);
+  WritePair(out, m_nTranslateX, m_nTranslateY);
   out.FlushBits();
 }
 

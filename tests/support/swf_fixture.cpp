@@ -24,6 +24,16 @@ std::vector<uint8_t> SwfTagBytes(const SwfTag& tag) {
   return SwfBufferBytes(out);
 }
 
+SwfTagRecord ReadBackSwfTag(const SwfTag& tag) {
+  std::vector<uint8_t> stream = SwfTagBytes(tag);
+  stream.push_back(0);  // an End tag closes the stream
+  stream.push_back(0);
+  std::vector<SwfTagRecord> tags;
+  std::string why;
+  EXPECT_TRUE(ParseSwfTags(stream, tags, why)) << why;
+  return tags.empty() ? SwfTagRecord() : tags[0];
+}
+
 std::string SwfTagWriteError(const SwfTag& tag) {
   SwfOutputBuffer out;
   tag.Write(out);

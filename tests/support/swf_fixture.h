@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "support/swf_reader.h"
+
 class SwfOutputBuffer;
 class SwfTag;
 
@@ -16,6 +18,8 @@ namespace tmb::test {
 std::vector<uint8_t> SwfBufferBytes(SwfOutputBuffer& buffer);
 // The record the tag writes; fails the test when the write fails.
 std::vector<uint8_t> SwfTagBytes(const SwfTag& tag);
+// The record the tag writes, as the reader takes it apart.
+SwfTagRecord ReadBackSwfTag(const SwfTag& tag);
 // The reason the tag's write fails (empty when it succeeds).
 std::string SwfTagWriteError(const SwfTag& tag);
 

@@ -11,15 +11,6 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-tmb::test::SwfTagRecord OneTag(const SwfTag& tag) {
-  Bytes stream = tmb::test::SwfTagBytes(tag);
-  stream.insert(stream.end(), {0, 0});
-  std::vector<tmb::test::SwfTagRecord> tags;
-  std::string why;
-  EXPECT_TRUE(tmb::test::ParseSwfTags(stream, tags, why)) << why;
-  return tags.empty() ? tmb::test::SwfTagRecord() : tags[0];
-}
-
 Bytes Inflate(std::span<const uint8_t> data, size_t expected) {
   Bytes out(expected + 16);
   uLongf size = out.size();
@@ -34,7 +25,7 @@ TEST(SwfLossless, Format5WithoutTableChoosesItsCodeByAlpha) {
   for (bool alpha : {false, true}) {
     SwfTagDefineBitsLossless tag(5, 2, 2, 0, {}, pixels, alpha);
     ASSERT_TRUE(tag.status()) << tag.status().message();
-    const auto read = OneTag(tag);
+    const auto read = tmb::test::ReadBackSwfTag(tag);
     EXPECT_EQ(read.code, alpha ? 36 : 20);
     tmb::test::SwfBits r(read.body);
     EXPECT_EQ(r.U16(), tag.Id());
@@ -54,7 +45,7 @@ TEST(SwfLossless, Format3InflatesToTheTableAndRowsPaddedToFourBytes) {
   const Bytes pixels = {0, 1, 2, 2, 1, 0};                    // 3 x 2, tightly packed
   SwfTagDefineBitsLossless tag(3, 3, 2, 3, table, pixels, false);
   ASSERT_TRUE(tag.status());
-  const auto read = OneTag(tag);
+  const auto read = tmb::test::ReadBackSwfTag(tag);
   tmb::test::SwfBits r(read.body);
   r.U16();
   EXPECT_EQ(r.U8(), 3);
@@ -108,10 +99,10 @@ TEST(SwfJpegTags, SpliceTheirDataBetweenTheMarkers) {
             Bytes({0x06, 0x02, 0xFF, 0xD8, 1, 2, 0xFF, 0xD9}));
   EXPECT_EQ(tmb::test::SwfTagBytes(SwfTagDefineBits(jpeg)),
             Bytes({0x88, 0x01, 0x01, 0x00, 0xFF, 0xD8, 1, 2, 0xFF, 0xD9}));
-  const auto j2 = OneTag(SwfTagDefineBitsJPEG2(jpeg));
+  const auto j2 = tmb::test::ReadBackSwfTag(SwfTagDefineBitsJPEG2(jpeg));
   EXPECT_EQ(j2.code, 21);
   EXPECT_EQ(j2.body, Bytes({0x02, 0x00, 0xFF, 0xD9, 0xFF, 0xD8, 0xFF, 0xD8, 1, 2, 0xFF, 0xD9, 0xFF, 0xD9}));
-  const auto j3 = OneTag(SwfTagDefineBitsJPEG3(jpeg, alpha));
+  const auto j3 = tmb::test::ReadBackSwfTag(SwfTagDefineBitsJPEG3(jpeg, alpha));
   EXPECT_EQ(j3.code, 35);
   tmb::test::SwfBits r(j3.body);
   EXPECT_EQ(r.U16(), 3);

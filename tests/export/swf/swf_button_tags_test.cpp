@@ -10,16 +10,6 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-Bytes Body(const SwfTag& tag, int code) {
-  Bytes stream = tmb::test::SwfTagBytes(tag);
-  stream.insert(stream.end(), {0, 0});
-  std::vector<tmb::test::SwfTagRecord> tags;
-  std::string why;
-  EXPECT_TRUE(tmb::test::ParseSwfTags(stream, tags, why)) << why;
-  EXPECT_EQ(tags[0].code, code);
-  return tags[0].body;
-}
-
 TEST(SwfButtons, ARecordShowsTheCharacterItIsGivenAndTakesNoId) {
   SwfMovie movie;
   SwfButtonRecordList records;
@@ -28,7 +18,8 @@ TEST(SwfButtons, ARecordShowsTheCharacterItIsGivenAndTakesNoId) {
   actions.push_back(std::make_unique<SwfActionGotoFrame>(1));
   SwfTagDefineButton button(std::move(records), std::move(actions));
   EXPECT_EQ(button.Id(), 1);
-  EXPECT_EQ(Body(button, 7), Bytes({0x01, 0x00, 0x0A, 0x07, 0x00, 0x02, 0x00, 0x00, 0x00,  //
+  EXPECT_EQ(button.Code(), 7);
+  EXPECT_EQ(tmb::test::ReadBackSwfTag(button).body, Bytes({0x01, 0x00, 0x0A, 0x07, 0x00, 0x02, 0x00, 0x00, 0x00,  //
                                     0x81, 0x02, 0x00, 0x01, 0x00, 0x00}));
   EXPECT_EQ(NextCharacterId(), 2);
 }
@@ -47,7 +38,9 @@ TEST(SwfButtons, Button2OffsetsLeadToEachConditionList) {
   lists[1].SetCondition(10);  // no such condition: nothing changes
   EXPECT_EQ(lists[0].Conditions(), (13u << 9) | 0x100u | 0x01u);
   EXPECT_EQ(lists[1].Conditions(), 0x80u);
-  const Bytes body = Body(SwfTagDefineButton2(true, std::move(records), std::move(lists)), 34);
+  const auto tag = tmb::test::ReadBackSwfTag(SwfTagDefineButton2(true, std::move(records), std::move(lists)));
+  EXPECT_EQ(tag.code, 34);
+  const Bytes& body = tag.body;
   tmb::test::SwfBits r(body);
   EXPECT_EQ(r.U16(), 1);
   EXPECT_EQ(r.U8(), 1);
@@ -76,7 +69,7 @@ TEST(SwfButtons, Button2OffsetsLeadToEachConditionList) {
 
 TEST(SwfButtons, Button2WithoutActionsHasOffsetZero) {
   SwfMovie movie;
-  const Bytes body = Body(SwfTagDefineButton2(false, {}, {}), 34);
+  const Bytes body = tmb::test::ReadBackSwfTag(SwfTagDefineButton2(false, {}, {})).body;
   EXPECT_EQ(body, Bytes({0x01, 0x00, 0x00, 0x00, 0x00, 0x00}));
 }
 
@@ -94,10 +87,12 @@ TEST(SwfButtons, SoundsAndCxformReferToTheButton) {
   sounds[1].info.hasLoops = true;
   sounds[1].info.loopCount = 2;
   SwfTagDefineButtonSound sound(9, sounds);
-  EXPECT_EQ(Body(sound, 17), Bytes({0x09, 0x00, 0x00, 0x00, 0x03, 0x00, 0x04, 0x02, 0x00, 0x00, 0x00,
+  EXPECT_EQ(sound.Code(), 17);
+  EXPECT_EQ(tmb::test::ReadBackSwfTag(sound).body, Bytes({0x09, 0x00, 0x00, 0x00, 0x03, 0x00, 0x04, 0x02, 0x00, 0x00, 0x00,
                                     0x00, 0x00}));
   SwfTagDefineButtonCxform cxform(9, SwfCxform(false, true, {1, 2, 3}, {}));
-  const Bytes body = Body(cxform, 23);
+  EXPECT_EQ(cxform.Code(), 23);
+  const Bytes body = tmb::test::ReadBackSwfTag(cxform).body;
   tmb::test::SwfBits r(body);
   EXPECT_EQ(r.U16(), 9);
   const auto c = tmb::test::ReadSwfCxform(r, false);

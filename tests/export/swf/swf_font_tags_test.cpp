@@ -9,15 +9,6 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-tmb::test::SwfTagRecord OneTag(const SwfTag& tag) {
-  Bytes stream = tmb::test::SwfTagBytes(tag);
-  stream.insert(stream.end(), {0, 0});
-  std::vector<tmb::test::SwfTagRecord> tags;
-  std::string why;
-  EXPECT_TRUE(tmb::test::ParseSwfTags(stream, tags, why)) << why;
-  return tags.empty() ? tmb::test::SwfTagRecord() : tags[0];
-}
-
 // A square glyph of the given side, or a long zigzag of edges.
 std::unique_ptr<SwfShape> Glyph(int side, int zigzag = 0) {
   auto glyph = std::make_unique<SwfShape>();
@@ -49,7 +40,7 @@ TEST(SwfFontInfo, FlagsByteFollowsEncodingStyleAndCodeWidth) {
       {SwfFontEncoding::kShiftJis, false, false, {65, 0x8140}, 0x11},
   };
   for (const Case& c : cases) {
-    const auto tag = OneTag(SwfTagDefineFontInfo(3, "Mincho", c.encoding, c.italic, c.bold, c.codes));
+    const auto tag = tmb::test::ReadBackSwfTag(SwfTagDefineFontInfo(3, "Mincho", c.encoding, c.italic, c.bold, c.codes));
     EXPECT_EQ(tag.code, 13);
     tmb::test::SwfBits r(tag.body);
     EXPECT_EQ(r.U16(), 3);
@@ -66,7 +57,7 @@ TEST(SwfDefineFont, OffsetsStartAtTwiceTheGlyphCount) {
   SwfTagDefineFont font;
   font.AddGlyph(Glyph(100));
   font.AddGlyph(Glyph(1000));
-  const auto tag = OneTag(font);
+  const auto tag = tmb::test::ReadBackSwfTag(font);
   EXPECT_EQ(tag.code, 10);
   tmb::test::SwfBits r(tag.body);
   EXPECT_EQ(r.U16(), 1);
@@ -100,7 +91,7 @@ TEST(SwfDefineFont2, ThreeGlyphsWithCodesLayoutAndKerning) {
     font.AddGlyph(Glyph(100 * (i + 1)), codes[i], 1000 + i, SwfRect{0, -900, 1000, 200 + i});
   }
   font.AddKerning({0x82A0, 65, -30});
-  const auto tag = OneTag(font);
+  const auto tag = tmb::test::ReadBackSwfTag(font);
   EXPECT_EQ(tag.code, 48);
   const auto f = tmb::test::ReadSwfDefineFont2(tag);
   EXPECT_EQ(f.id, 1);
@@ -126,7 +117,7 @@ TEST(SwfDefineFont2, LargeGlyphsTakeWideOffsets) {
   SwfTagDefineFont2 font("Big", SwfFontEncoding::kAnsi, false, true);
   font.AddGlyph(Glyph(10, 40000), 'a', 500, SwfRect{});
   font.AddGlyph(Glyph(20), 'b', 500, SwfRect{});
-  const auto f = tmb::test::ReadSwfDefineFont2(OneTag(font));
+  const auto f = tmb::test::ReadSwfDefineFont2(tmb::test::ReadBackSwfTag(font));
   EXPECT_EQ(f.flags & 0x08, 0x08);
   EXPECT_EQ(f.offsets[0], 12u);  // three u32 entries
   EXPECT_GT(f.offsets[1], 65535u);

@@ -12,15 +12,6 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 using Kind = tmb::test::SwfShapeRecordRead::Kind;
 
-tmb::test::SwfTagRecord OneTag(const SwfTag& tag) {
-  Bytes stream = tmb::test::SwfTagBytes(tag);
-  stream.insert(stream.end(), {0, 0});
-  std::vector<tmb::test::SwfTagRecord> tags;
-  std::string why;
-  EXPECT_TRUE(tmb::test::ParseSwfTags(stream, tags, why)) << why;
-  return tags.empty() ? tmb::test::SwfTagRecord() : tags[0];
-}
-
 std::unique_ptr<SwfStyleChangeRecord> MoveTo(int x, int y, int line, int fill) {
   auto r = std::make_unique<SwfStyleChangeRecord>();
   r->MoveTo(x, y).LineStyle(line).FillStyle1(fill);
@@ -46,7 +37,7 @@ TEST(SwfShapes, OneLineAndOneFillTakeOneBitEach) {
   shape.AddRecord(std::move(move));
   shape.AddRecord(std::make_unique<SwfStraightEdgeRecord>(20, 0));
   shape.AddRecord(std::make_unique<SwfEndShapeRecord>());
-  const auto read = tmb::test::ReadSwfDefineShape(OneTag(shape));
+  const auto read = tmb::test::ReadSwfDefineShape(tmb::test::ReadBackSwfTag(shape));
   EXPECT_EQ(read.id, 1);
   EXPECT_EQ(read.bounds.xMax, 2000);
   EXPECT_EQ(read.shape.fillBits, 1);
@@ -144,7 +135,7 @@ TEST(SwfShapes, StyleArraysTakeTheLongCountFrom255) {
       EXPECT_FALSE(tmb::test::SwfTagWriteError(*shape).empty());  // DefineShape has no long count
       continue;
     }
-    const auto tag = OneTag(*shape);
+    const auto tag = tmb::test::ReadBackSwfTag(*shape);
     EXPECT_EQ(tag.code, 22);
     tmb::test::SwfBits r(tag.body);
     r.U16();
@@ -175,7 +166,7 @@ TEST(SwfShapes, Shape3WritesRgbaAndShape1ForcesRgbEvenInGradients) {
     shape->AddLineStyle(40, SwfColour::Rgba(0, 255, 0, 10));
     shape->AddRecord(MoveTo(5, 5, 1, 1));
     shape->AddRecord(std::make_unique<SwfStraightEdgeRecord>(10, 10));
-    const auto tag = OneTag(*shape);
+    const auto tag = tmb::test::ReadBackSwfTag(*shape);
     const auto read = tmb::test::ReadSwfDefineShape(tag);
     ASSERT_EQ(read.shape.fills.size(), 1u);
     const auto& fill = read.shape.fills[0];
@@ -206,7 +197,7 @@ TEST(SwfShapes, NewStylesAreAlignedAndWidenTheRecordsAfterThem) {
   select->FillStyle0(3);
   shape.AddRecord(std::move(select));
   shape.AddRecord(std::make_unique<SwfStraightEdgeRecord>(0, 9));
-  const auto read = tmb::test::ReadSwfDefineShape(OneTag(shape));
+  const auto read = tmb::test::ReadSwfDefineShape(tmb::test::ReadBackSwfTag(shape));
   ASSERT_EQ(read.shape.records.size(), 6u);
   EXPECT_TRUE(read.shape.records[2].newStyles);
   EXPECT_EQ(read.shape.records[3].fill0, 3u);
@@ -240,7 +231,7 @@ TEST(SwfMorphShape, OffsetLeadsToTheEndEdges) {
   endMove->MoveTo(0, 0);
   morph.AddEndRecord(std::move(endMove));
   morph.AddEndRecord(std::make_unique<SwfStraightEdgeRecord>(200, 0));
-  const auto tag = OneTag(morph);
+  const auto tag = tmb::test::ReadBackSwfTag(morph);
   EXPECT_EQ(tag.code, 46);
   tmb::test::SwfBits r(tag.body);
   EXPECT_EQ(r.U16(), 1);

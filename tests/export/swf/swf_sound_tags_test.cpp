@@ -11,22 +11,14 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-Bytes Body(const SwfTag& tag) {
-  Bytes stream = tmb::test::SwfTagBytes(tag);
-  stream.insert(stream.end(), {0, 0});
-  std::vector<tmb::test::SwfTagRecord> tags;
-  std::string why;
-  EXPECT_TRUE(tmb::test::ParseSwfTags(stream, tags, why)) << why;
-  return tags.empty() ? Bytes() : tags[0].body;
-}
-
 TEST(SwfSoundTags, SamplesInMemoryBecomeAnAdpcmSound) {
   SwfMovie movie;
   const auto samples = tmb::test::SineSamples(440, 16000, 22050, 3000);
   std::unique_ptr<SwfTagDefineSoundB> sound;
   ASSERT_TRUE(SwfTagDefineSoundB::Make(2, false, samples, 5, sound));
-  const Bytes body = Body(*sound);
-  const auto read = tmb::test::ReadSwfDefineSound({14, false, body});
+  const auto tag = tmb::test::ReadBackSwfTag(*sound);
+  EXPECT_EQ(tag.code, 14);
+  const auto read = tmb::test::ReadSwfDefineSound(tag);
   EXPECT_EQ(read.format, 1);
   EXPECT_EQ(read.rate, 2);
   EXPECT_EQ(read.size, 1);
@@ -38,7 +30,7 @@ TEST(SwfSoundTags, SamplesInMemoryBecomeAnAdpcmSound) {
   const Bytes eight = {128, 200, 56, 128};
   std::unique_ptr<SwfTagDefineSoundB> stereo8;
   ASSERT_TRUE(SwfTagDefineSoundB::Make(0, true, std::span<const uint8_t>(eight), 3, stereo8));
-  const auto read8 = tmb::test::ReadSwfDefineSound({14, false, Body(*stereo8)});
+  const auto read8 = tmb::test::ReadSwfDefineSound(tmb::test::ReadBackSwfTag(*stereo8));
   EXPECT_EQ(read8.size, 0);
   EXPECT_EQ(read8.type, 1);
   EXPECT_EQ(read8.sampleCount, 2u);
@@ -58,9 +50,9 @@ TEST(SwfSoundTags, RefusesWhatASoundCannotHold) {
 }
 
 TEST(SwfSoundTags, StreamHeadsTakeTheRateGiven) {
-  const Bytes head = Body(SwfTagSoundStreamHead(0x0A, 2, true, 1470));
+  const Bytes head = tmb::test::ReadBackSwfTag(SwfTagSoundStreamHead(0x0A, 2, true, 1470)).body;
   EXPECT_EQ(head, Bytes({0x0A, 0x1B, 0xBE, 0x05}));  // ADPCM, 22 kHz, 16-bit, stereo
-  const Bytes head2 = Body(SwfTagSoundStreamHead2(0x0E, 0, 3, 1, 0, 100));
+  const Bytes head2 = tmb::test::ReadBackSwfTag(SwfTagSoundStreamHead2(0x0E, 0, 3, 1, 0, 100)).body;
   EXPECT_EQ(head2, Bytes({0x0E, 0x0E, 0x64, 0x00}));  // raw, 44 kHz, 16-bit, mono
   const Bytes block = {5, 6, 7};
   EXPECT_EQ(tmb::test::SwfTagBytes(SwfTagSoundStreamBlock(block)), Bytes({0xC3, 0x04, 5, 6, 7}));
@@ -74,7 +66,7 @@ TEST(SwfSoundTags, SoundInfoWritesThePartsItAnnounces) {
   info.outPoint = 7;
   info.loopCount = 3;
   info.envelope = {{44100, 32768, 0}};
-  const Bytes body = Body(SwfTagStartSound(6, info));
+  const Bytes body = tmb::test::ReadBackSwfTag(SwfTagStartSound(6, info)).body;
   EXPECT_EQ(body, Bytes({0x06, 0x00, 0x2F, 0x04, 0x03, 0x02, 0x01, 0x07, 0x00, 0x00, 0x00, 0x03, 0x00,
                          0x01, 0x44, 0xAC, 0x00, 0x00, 0x00, 0x80, 0x00, 0x00}));
   info.envelope.resize(256);

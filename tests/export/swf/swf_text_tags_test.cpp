@@ -10,15 +10,6 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-tmb::test::SwfTagRecord OneTag(const SwfTag& tag) {
-  Bytes stream = tmb::test::SwfTagBytes(tag);
-  stream.insert(stream.end(), {0, 0});
-  std::vector<tmb::test::SwfTagRecord> tags;
-  std::string why;
-  EXPECT_TRUE(tmb::test::ParseSwfTags(stream, tags, why)) << why;
-  return tags.empty() ? tmb::test::SwfTagRecord() : tags[0];
-}
-
 std::unique_ptr<SwfTextRecord> Style(int font, int x) {
   auto style = std::make_unique<SwfTextRecord>();
   style->Font(font, 240).Colour(SwfColour::Rgba(10, 20, 30, 40)).XOffset(x).YOffset(-5);
@@ -34,7 +25,7 @@ TEST(SwfText, GlyphAndAdvanceBitsComeFromTheLargestValues) {
   run->AddGlyph(200, -700);  // the largest advance is negative
   run->AddGlyph(0, 12);
   text.AddRecord(std::move(run));
-  const auto t = tmb::test::ReadSwfDefineText(OneTag(text));
+  const auto t = tmb::test::ReadSwfDefineText(tmb::test::ReadBackSwfTag(text));
   EXPECT_EQ(t.glyphBits, 9);     // 200 takes 8 bits, plus one
   EXPECT_EQ(t.advanceBits, 11);  // 700 takes 10 bits, plus the sign
   ASSERT_EQ(t.records.size(), 1u);
@@ -54,7 +45,7 @@ TEST(SwfText, Text1ColoursAreRgbText2RgbaAndLaterRecordsStayInPlace) {
       run->AddGlyph(i + 1, 50);
       text->AddRecord(std::move(run));
     }
-    const auto tag = OneTag(*text);
+    const auto tag = tmb::test::ReadBackSwfTag(*text);
     EXPECT_EQ(tag.code, two ? 33 : 11);
     const auto t = tmb::test::ReadSwfDefineText(tag);
     ASSERT_EQ(t.records.size(), 2u);
@@ -78,7 +69,7 @@ TEST(SwfText, RunsPast127GlyphsAreSplit) {
   auto run = std::make_unique<SwfTextRecordB>();
   for (int i = 0; i < 200; ++i) run->AddGlyph(i % 50, 100);
   text.AddRecord(std::move(run));
-  const auto t = tmb::test::ReadSwfDefineText(OneTag(text));
+  const auto t = tmb::test::ReadSwfDefineText(tmb::test::ReadBackSwfTag(text));
   ASSERT_EQ(t.records.size(), 2u);
   EXPECT_EQ(t.records[0].glyphs.size(), 127u);
   EXPECT_EQ(t.records[1].glyphs.size(), 73u);
@@ -94,7 +85,7 @@ TEST(SwfText, StylesAndRunsArePaired) {
   text.AddRecord(std::move(run));  // no style before it
   text.AddRecord(Style(1, 0));
   text.AddRecord(Style(2, 0));  // a style after a style
-  const auto t = tmb::test::ReadSwfDefineText(OneTag(text));
+  const auto t = tmb::test::ReadSwfDefineText(tmb::test::ReadBackSwfTag(text));
   ASSERT_EQ(t.records.size(), 3u);
   EXPECT_EQ(t.records[0].glyphs.size(), 1u);
   EXPECT_EQ(t.records[1].fontId, 1);
@@ -119,7 +110,7 @@ TEST(SwfEditText, EachFlagSitsAloneOnItsBit) {
   for (const Case& c : cases) {
     SwfEditTextFields fields;
     fields.*(c.flag) = true;
-    const auto tag = OneTag(SwfTagDefineEditText(fields));
+    const auto tag = tmb::test::ReadBackSwfTag(SwfTagDefineEditText(fields));
     EXPECT_EQ(tag.code, 37);
     tmb::test::SwfBits r(tag.body);
     r.U16();
@@ -144,7 +135,7 @@ TEST(SwfEditText, WritesTheFieldsItsFlagsAnnounce) {
   f.leading = -8;
   f.variableName = "name";
   f.initialText = "hello";
-  const auto tag = OneTag(SwfTagDefineEditText(f));
+  const auto tag = tmb::test::ReadBackSwfTag(SwfTagDefineEditText(f));
   tmb::test::SwfBits r(tag.body);
   EXPECT_EQ(r.U16(), 1);
   EXPECT_EQ(tmb::test::ReadSwfRect(r).xMax, 2000);
