@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 #include "brush/render/path_pens.h"
@@ -8,6 +10,7 @@
 #include "core/path/stroke_path.h"
 #include "core/path/stroke_path_ex.h"
 #include "support/path_points.h"
+#include "support/picture_files.h"
 #include "support/surface_text.h"
 #include "support/test_canvas.h"
 
@@ -232,6 +235,24 @@ TEST(ThinByAngle, DropsStraightRunsAndKeepsCornersAndEnds) {
   for (int x = 0; x <= 10; ++x) Fill(all, {{float(x), 0, x == 0 ? 1 : 0}});
   all.ThinByAngle(180.0f);
   EXPECT_EQ(all.GetCount(), 11);
+}
+
+TEST_F(PathDrawingTest, ARedStrokeIsRedOnTheScreenAndInAPictureFile) {
+  CStrokePath path(20);
+  Fill(path, {{2, 3, 1}, {12, 3, 0}});
+  path.DrawLines(&canvas.dc, 0x0000FF, -1, 0);
+  // The display shows the surface's words as 0xAARRGGBB.
+  EXPECT_EQ(canvas.surface.ColourRow(3)[5], 0xFFFF0000u);
+  const std::string file = tmb::test::SavePictureForViewing(canvas.surface, "red_stroke");
+  ASSERT_FALSE(file.empty());
+  std::ifstream in(file, std::ios::binary);
+  const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  // 24-bit rows bottom-up, 60 bytes each, blue, green, red per pixel.
+  const size_t pixel = 54 + size_t(12 - 1 - 3) * 60 + 5 * 3;
+  ASSERT_GT(bytes.size(), pixel + 2);
+  EXPECT_EQ(uint8_t(bytes[pixel]), 0);
+  EXPECT_EQ(uint8_t(bytes[pixel + 1]), 0);
+  EXPECT_EQ(uint8_t(bytes[pixel + 2]), 255);
 }
 
 TEST(PathPens, TheTableAndTheMarkColoursAreInRedLowByteOrder) {
