@@ -5,6 +5,7 @@
 #include "core/canvas/work_canvas.h"
 #include "resources/bitmaps.h"
 #include "support/picture_files.h"
+#include "support/scoped_work_canvas.h"
 #include "support/scripted_messages.h"
 #include "support/surface_text.h"
 
@@ -18,14 +19,10 @@ constexpr int kCell = CBrushState::kCell;
 class BrushStateTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    gWorkCanvas.Reset();
-    gWorkCanvas.Init(500, 750, "", 32000, 32, 32);
-    ASSERT_EQ(gWorkCanvas.CreateBitmaps(&screen), 1);
     for (CBrushState& s : gBrushStates) s.Reset();
   }
   void TearDown() override {
     for (CBrushState& s : gBrushStates) s.Reset();
-    gWorkCanvas.Reset();
   }
 
   // State A with the brush parameters set, created and rendered.
@@ -38,7 +35,8 @@ class BrushStateTest : public ::testing::Test {
   }
 
   tmb::test::ScriptedMessages messages;
-  tmb::DeviceContext screen;
+  tmb::test::ScopedWorkCanvas paper{500, 750};
+  tmb::DeviceContext& screen = paper.screen;
 };
 
 Surface Tip() {

@@ -3,12 +3,13 @@
 #include <vector>
 
 #include "brush/render/curve_runs.h"
-#include "convert/presets/division_selection.h"
 #include "core/canvas/work_canvas.h"
 #include "core/path/stroke_marks.h"
 #include "core/path/stroke_work.h"
+#include "support/fixed_division.h"
 #include "support/path_points.h"
 #include "support/picture_files.h"
+#include "support/scoped_work_canvas.h"
 #include "support/surface_text.h"
 #include "support/test_canvas.h"
 
@@ -23,14 +24,7 @@ constexpr tmb::Colour kInk = 0x000000, kWhite = 0xFFFFFF;
 
 class OutlineFillTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    gWorkCanvas.Reset();
-    gWorkCanvas.Init(40, 30, "", 1000, 0, 0);
-  }
-  void TearDown() override {
-    gOutlineCurveMode = 0;
-    gWorkCanvas.Reset();
-  }
+  void TearDown() override { gOutlineCurveMode = 0; }
 
   // The marks (contour flags) of the first n contours of work.
   static std::vector<int> Marks(const CStrokeWork& work, int n) {
@@ -39,6 +33,7 @@ class OutlineFillTest : public ::testing::Test {
     return marks;
   }
 
+  tmb::test::ScopedWorkCanvas paper{40, 30, 1000};
   tmb::test::Canvas canvas{40, 30, PixelFormat::kColour32};
 };
 
@@ -211,26 +206,12 @@ TEST_F(OutlineFillTest, FlaggedContoursAreWhiteAnd255AlsoLosesItsOutline) {
   EXPECT_EQ(canvas.surface.GetPixel(28, 7), kWhite);
 }
 
-// Selects the points [lo, hi) of the correspondence's current division.
-class FixedDivision final : public DivisionSelection {
- public:
-  FixedDivision(int mode, int lo, int hi) : mode_(mode), lo_(lo), hi_(hi) {}
-  int ActiveMode() const override { return mode_; }
-  void GetCurrentRange(int& lo, int& hi) const override {
-    lo = lo_;
-    hi = hi_;
-  }
-
- private:
-  int mode_, lo_, hi_;
-};
-
 TEST_F(OutlineFillTest, OnlyTheContoursOfTheSelectedDivisionAreDrawn) {
   CStrokeWork work(20);
   Square(work, 2, 2, 12, 12, true);
   Square(work, 15, 2, 25, 12, true);
   for (int mode : {1, 2}) {
-    FixedDivision division(mode, 0, 4);
+    tmb::test::FixedDivision division(mode, 0, 4);
     InstallDivisionSelection(&division);
     canvas.surface.Fill(kWhite);
     work.FillOutlines(&canvas.dc, kInk, 2, 1, nullptr, 1.0f, 0);

@@ -7,6 +7,7 @@
 
 #include "core/canvas/work_canvas.h"
 #include "imageedit/onebit/trace_buffer.h"
+#include "support/scoped_work_canvas.h"
 #include "support/surface_text.h"
 
 namespace {
@@ -60,16 +61,9 @@ class FakeEditor final : public ImageEditorLink {
 
 class OutlinePreviewTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    gWorkCanvas.Reset();
-    gWorkCanvas.Init(20, 12, "", 100, 0, 0);
-    tmb::DeviceContext screen;
-    ASSERT_EQ(gWorkCanvas.CreateBitmaps(&screen), 1);
-  }
-  void TearDown() override {
-    SetImageEditorLink(nullptr);
-    gWorkCanvas.Reset();
-  }
+  void TearDown() override { SetImageEditorLink(nullptr); }
+
+  tmb::test::ScopedWorkCanvas paper{20, 12, 100};
 };
 
 TEST_F(OutlinePreviewTest, WithoutAnImageEditorNothingIsTouched) {

@@ -11,6 +11,7 @@
 #include "core/path/stroke_path_ex.h"
 #include "support/path_points.h"
 #include "support/picture_files.h"
+#include "support/scoped_work_canvas.h"
 #include "support/surface_text.h"
 #include "support/test_canvas.h"
 
@@ -24,14 +25,7 @@ using tmb::test::SurfaceText;
 
 class PathDrawingTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    gWorkCanvas.Reset();
-    gWorkCanvas.Init(20, 12, "", 1000, 0, 0);
-    tmb::DeviceContext screen;
-    ASSERT_EQ(gWorkCanvas.CreateBitmaps(&screen), 1);
-  }
-  void TearDown() override { gWorkCanvas.Reset(); }
-
+  tmb::test::ScopedWorkCanvas paper{20, 12, 1000};
   tmb::test::Canvas canvas{20, 12, PixelFormat::kColour32};
 };
 

@@ -8,6 +8,7 @@
 #include "support/path_points.h"
 #include "support/picture_files.h"
 #include "support/recorded_outlines.h"
+#include "support/scoped_work_canvas.h"
 #include "support/surface_text.h"
 #include "support/test_canvas.h"
 
@@ -23,18 +24,12 @@ constexpr Colour kInk = 0x000000, kWhite = 0xFFFFFF, kRed = 0x0000FF;
 // The paper is 40 x 30: the scaled work bitmap 160 x 120.
 class SupersampledRenderTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    gWorkCanvas.Reset();
-    gWorkCanvas.Init(40, 30, "", 2000, 0, 0);
-    ASSERT_EQ(gWorkCanvas.CreateBitmaps(&screen), 1);
-    params.fill(0);
-    params[157] = int32_t(kWhite);
-  }
-  void TearDown() override { gWorkCanvas.Reset(); }
+  void SetUp() override { params[157] = int32_t(kWhite); }
 
   Surface& Large() { return gWorkCanvas.m_scaledMaskBitmap; }
 
-  tmb::DeviceContext screen;
+  tmb::test::ScopedWorkCanvas canvas{40, 30, 2000};
+  tmb::DeviceContext& screen = canvas.screen;
   ParamBlock params{};
   tmb::test::Canvas paper{40, 30, PixelFormat::kColour32, 0x00FF00};
   tmb::test::Canvas scaled{160, 120, PixelFormat::kColour32, 0x00FF00};
@@ -138,10 +133,8 @@ TEST_F(SupersampledRenderTest, FillToBitmapFillsEveryStrokeSolid) {
 // The recorded 20-stroke character, drawn by the brush-outline engine, rendered at the
 // default paper: a picture a person can look at, and its ink where the strokes run.
 TEST(SupersampledCharacter, TheRecordedCharacterRendersAtTheDefaultPaper) {
-  gWorkCanvas.Reset();
-  gWorkCanvas.Init(500, 750, "", 32000, 32, 32);
-  tmb::DeviceContext screen;
-  ASSERT_EQ(gWorkCanvas.CreateBitmaps(&screen), 1);
+  tmb::test::ScopedWorkCanvas canvas{500, 750};
+  tmb::DeviceContext& screen = canvas.screen;
   tmb::test::RecordedBrushCharacter character;
   CStrokeWork outlines(40000);
   tmb::test::AppendBandOutlines(*character.work, character.drawn->m_pLevels.get(), outlines);
@@ -170,7 +163,6 @@ TEST(SupersampledCharacter, TheRecordedCharacterRendersAtTheDefaultPaper) {
   EXPECT_GT(ink, 500 * 750 / 50);
   EXPECT_LT(ink, 500 * 750 / 4);
   EXPECT_GT(ink, tmb::test::CountPixels(picture, 0x202020));
-  gWorkCanvas.Reset();
 }
 
 }  // namespace
