@@ -2,6 +2,7 @@
 // work bitmap, and its reduction into a bitmap of the paper, which smooths the edges of
 // the filled strokes.
 #include <algorithm>
+#include <cstdint>
 #include <span>
 
 #include "core/canvas/bitmap_masks.h"
@@ -31,7 +32,7 @@ int CStrokeWork::RenderToBitmap(tmb::DeviceContext* pDC, tmb::Surface* target, i
   tmb::Surface* large = &canvas.m_scaledMaskBitmap;
   const tmb::Rect scaled{0, 0, canvas.m_scaledWidth, canvas.m_scaledHeight};
   if (mode != 3) {
-    CStrokeWork copy(std::max(m_nCount * 15 / 10, 1));
+    CStrokeWork copy(int(std::clamp<int64_t>(int64_t(m_nCount) * 15 / 10, 1, INT32_MAX)));
     copy.CopyFrom(*this);
     copy.Scale(float(kSupersampling));
     if (mode != 2) {
