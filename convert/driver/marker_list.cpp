@@ -1,5 +1,6 @@
 #include "convert/driver/marker_list.h"
 
+#include "brush/render/path_pens.h"
 #include "convert/driver/label_font.h"
 #include "platform/gdi/device_context.h"
 
@@ -71,8 +72,7 @@ void CTesData::DrawMarkers(tmb::DeviceContext& dc) const {
     const std::optional<MarkerStyle> style = MarkerStyleOf(m_codes[k]);
     if (!style) continue;
     const tmb::Point p = m_points[k].RoundToPoint();
-    const int r = style->halfSize;
-    dc.FillRect({p.x - r, p.y - r, p.x + r, p.y + r}, tmb::Brush::Solid(style->colour));
+    FillSquareMark(&dc, p.x, p.y, style->halfSize, style->colour);
   }
   dc.SetBackgroundMode(oldMode);
 }
