@@ -5,6 +5,7 @@
 #include <new>
 
 #include "core/canvas/work_canvas.h"
+#include "platform/gdi/device_context.h"
 
 CStrokeWork::CStrokeWork() : CStrokeWork(gWorkCanvas.m_nMaxPoints) {}
 
