@@ -63,33 +63,3 @@ void BM_DespeckleAndThinCharacterMask(benchmark::State& state) {
 BENCHMARK(BM_DespeckleAndThinCharacterMask)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-namespace {
-void BM_DespeckleOnly(benchmark::State& state) {
-  const std::vector<uint8_t> original = CharacterMask();
-  std::vector<uint8_t> bits(original.size());
-  CMonoBitmap mask;
-  mask.Attach(bits.data(), 0, 0, kWidth, kHeight, kWidth, kHeight);
-  for (auto _ : state) {
-    std::memcpy(bits.data(), original.data(), bits.size());
-    DespeckleMask(mask);
-  }
-}
-BENCHMARK(BM_DespeckleOnly)->Unit(benchmark::kMillisecond);
-}
-extern long gVisits, gPasses, gFlagged;
-namespace {
-void BM_Stats(benchmark::State& state) {
-  const std::vector<uint8_t> original = CharacterMask();
-  std::vector<uint8_t> bits(original.size());
-  CMonoBitmap mask;
-  mask.Attach(bits.data(), 0, 0, kWidth, kHeight, kWidth, kHeight);
-  for (auto _ : state) {
-    std::memcpy(bits.data(), original.data(), bits.size());
-    gVisits = gPasses = gFlagged = 0;
-    DespeckleMask(mask);
-    ThinMask(mask);
-  }
-  state.counters["visits"] = gVisits; state.counters["passes"] = gPasses; state.counters["flagged"] = gFlagged;
-}
-BENCHMARK(BM_Stats);
-}

@@ -168,7 +168,6 @@ int RemoveWhileSimple(CMonoBitmap& mask, const std::vector<tmb::Point>& flagged,
 }
 
 }  // namespace
-long gVisits, gPasses, gFlagged;
 
 int ThinningPass(CMonoBitmap& source, CMonoBitmap& target, int left, int top, int right, int bottom, int mode) {
   const tmb::Rect area = PassArea(WithRegion(source, left, top, right, bottom));
@@ -245,13 +244,11 @@ int ThinMask(CMonoBitmap& mask, int maxPasses) {
     // Every test of a pass sees the mask as the pass found it; the removals follow.
     flagged.clear();
     candidates.Sweep(mask, [&](const ByteWindows& windows, int x, int y) {
-      ++gVisits;
       const uint32_t window = windows.At(x & 7);
       if ((canThin[window >> 6] >> (window & 63)) & 1) flagged.push_back({x, y});
       return false;
     });
     const int removed = RemoveWhileSimple(mask, flagged, &candidates);
-    ++gPasses; gFlagged += flagged.size();
     total += removed;
     if (removed == 0) break;
   }
