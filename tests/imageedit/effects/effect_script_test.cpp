@@ -32,6 +32,7 @@ std::vector<int> Entries(const CEffectDef& def) {
 class EffectScript : public testing::Test {
  protected:
   void SetUp() override { gWorkCanvas.Init(500, 750, "", 32000, 32, 32); }
+  void TearDown() override { gWorkCanvas.Reset(); }
 };
 
 TEST_F(EffectScript, LabelsInEitherLanguageNameTheSameEffect) {

@@ -9,7 +9,7 @@
 
 #include "imageedit/onebit/region_scan.h"
 #include "support/mono_block.h"
-#include "support/picture_output.h"
+#include "support/picture_files.h"
 
 namespace {
 
@@ -277,7 +277,7 @@ TEST(Thinning, LeavesAPictureOfThinnedBands) {
       }
     }
   }
-  EXPECT_FALSE(tmb::test::SavePicture(picture, "thinned_bands").empty());
+  EXPECT_FALSE(tmb::test::SavePictureForViewing(picture, "thinned_bands").empty());
   int black = 0;
   for (int y = 0; y < picture.height(); ++y) {
     for (int x = 0; x < picture.width(); ++x) black += picture.GetPixel(x, y) == 0x000000;
