@@ -1,41 +1,25 @@
 // Speed of the image editor's one-bit passes on the mask of a written character: the
-// despeckle and the thinning to the end, as the vectoriser runs them on every trace.
+// despeckle and the thinning to the end, as the vectoriser runs them on every trace. Run
+// with --benchmark_repetitions=10 for medians.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <cstring>
 #include <vector>
 
-#include "core/record/char_data.h"
+#include "core/canvas/work_canvas.h"
 #include "imageedit/onebit/region_scan.h"
 #include "imageedit/onebit/thinning.h"
-#include "platform/gdi/device_context.h"
 #include "platform/gdi/dib_rows.h"
-#include "tests/support/recorded_character.h"
+#include "tests/support/character_outlines.h"
+#include "tests/support/recorded_outlines.h"
 
 namespace {
 
 constexpr int kWidth = 500;
 constexpr int kHeight = 750;
 
-// The recorded 20-stroke character on the 500 x 750 paper, each sample drawn as a round
-// dab of a pen whose width follows the pressure (about 14 to 40 pixels), packed into one-bit
-// rows: a mask of the coverage a brush-written character has.
-std::vector<uint8_t> CharacterMask() {
-  auto rec = std::make_unique<CCharData>();
-  rec->ClearPoints();
-  tmb::test::AppendRecordedCharacter(*rec);
-  tmb::Surface paper;
-  paper.Create(kWidth, kHeight, tmb::PixelFormat::kColour32);
-  tmb::DeviceContext dc(&paper);
-  dc.FillSolidRect(paper.Bounds(), 0xFFFFFF);
-  for (int i = 1; i < rec->m_nPoints; ++i) {
-    if (rec->m_pFlags[i] == 1) continue;
-    const tmb::Point a = rec->m_pPoints[i - 1], b = rec->m_pPoints[i];
-    dc.SelectPen(tmb::Pen::Solid(14 + rec->m_pPressure[i] * 3 / 10, 0x000000));
-    dc.MoveTo(a.x + 10, a.y + 120);
-    dc.LineTo(b.x + 10, b.y + 120);
-  }
+// The paper's picture packed into one-bit rows: dark pixels ink.
+std::vector<uint8_t> MaskOf(const tmb::Surface& paper) {
   tmb::DibInfo info;
   info.header.bitCount = 1;
   std::vector<uint8_t> bits(size_t(tmb::DibStride(kWidth, 1)) * kHeight);
@@ -43,23 +27,61 @@ std::vector<uint8_t> CharacterMask() {
   return bits;
 }
 
-void BM_DespeckleAndThinCharacterMask(benchmark::State& state) {
-  const std::vector<uint8_t> original = CharacterMask();
+// The 20 thick strokes of the brush benchmark's character, filled at four times the paper
+// and reduced into it.
+std::vector<uint8_t> ThickCharacterMask() {
+  tmb::Surface large, paper;
+  large.Create(kWidth * tmb::test::kOutlineScale, kHeight * tmb::test::kOutlineScale, tmb::PixelFormat::kColour32);
+  paper.Create(kWidth, kHeight, tmb::PixelFormat::kColour32);
+  tmb::test::RenderCharacter(large, paper, tmb::test::CharacterOutlines());
+  return MaskOf(paper);
+}
+
+// The recorded 20-stroke character as the brush-outline engine draws it, rendered by the
+// work path's own rendering.
+std::vector<uint8_t> RecordedCharacterMask() {
+  gWorkCanvas.Reset();
+  gWorkCanvas.Init(kWidth, kHeight, "", 32000, 32, 32);
+  tmb::DeviceContext screen;
+  gWorkCanvas.CreateBitmaps(&screen);
+  tmb::Surface paper;
+  paper.Create(kWidth, kHeight, tmb::PixelFormat::kColour32);
+  paper.Fill(0xFFFFFF);
+  {
+    tmb::test::RecordedBrushCharacter character;
+    CStrokeWork outlines(40000);
+    tmb::test::AppendBandOutlines(*character.work, character.drawn->m_pLevels.get(), outlines);
+    ParamBlock params{};
+    params[157] = 0xFFFFFF;
+    outlines.RenderToBitmap(&screen, &paper, 0, params, 0x000000);
+  }
+  gWorkCanvas.Reset();
+  return MaskOf(paper);
+}
+
+void DespeckleAndThin(benchmark::State& state, const std::vector<uint8_t>& original) {
   std::vector<uint8_t> bits(original.size());
   CMonoBitmap mask;
   mask.Attach(bits.data(), 0, 0, kWidth, kHeight, kWidth, kHeight);
-  int ink = 0, removed = 0;
+  int removed = 0;
   for (auto _ : state) {
     std::memcpy(bits.data(), original.data(), bits.size());
     removed = DespeckleMask(mask);
     removed += ThinMask(mask);
     benchmark::DoNotOptimize(bits.data());
   }
+  state.counters["skeleton"] = CountInkPixels(mask);
   mask.CopyAllFrom(original.data());
-  ink = CountInkPixels(mask);
-  state.counters["ink"] = ink;
+  state.counters["ink"] = CountInkPixels(mask);
   state.counters["removed"] = removed;
 }
-BENCHMARK(BM_DespeckleAndThinCharacterMask)->Unit(benchmark::kMillisecond);
+
+void BM_DespeckleAndThinThickCharacter(benchmark::State& state) { DespeckleAndThin(state, ThickCharacterMask()); }
+BENCHMARK(BM_DespeckleAndThinThickCharacter)->Unit(benchmark::kMillisecond);
+
+void BM_DespeckleAndThinRecordedCharacter(benchmark::State& state) {
+  DespeckleAndThin(state, RecordedCharacterMask());
+}
+BENCHMARK(BM_DespeckleAndThinRecordedCharacter)->Unit(benchmark::kMillisecond);
 
 }  // namespace

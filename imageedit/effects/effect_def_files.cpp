@@ -110,7 +110,8 @@ int CEffectDef::RunOneTouchDialog() {
   if (dialog.DoModal() != tmb::kAnswerOk) return -1;
   m_strFile = dialog.m_strFile;
   m_nColourSource = dialog.m_nColourSource;
-  m_ptSample = {int(std::min<unsigned>(dialog.m_nPointX, INT32_MAX)), int(std::min<unsigned>(dialog.m_nPointY, INT32_MAX))};
+  const auto coordinate = [](unsigned v) { return int(std::min<unsigned>(v, INT32_MAX)); };
+  m_ptSample = {coordinate(dialog.m_nPointX), coordinate(dialog.m_nPointY)};
   m_strSuffix = dialog.m_strSuffix;
   if (!ReportScript(Reload(1))) return -1;
   return dialog.m_nAction;

@@ -4,9 +4,6 @@
 
 namespace {
 
-constexpr int kRingDx[8] = {0, 1, 1, 1, 0, -1, -1, -1};
-constexpr int kRingDy[8] = {-1, -1, 0, 1, 1, 1, 0, -1};
-
 // Bit of the window for the pixel dx, dy away from the centre.
 constexpr int WindowBit(int dx, int dy) { return (dy + 2) * 4 + (2 - dx); }
 
@@ -81,6 +78,7 @@ void ByteWindows::ReadAtEdge(const CMonoBitmap& bitmap, int b, int y) {
       continue;
     }
     const uint8_t* row = bitmap.m_pBits + size_t(bitmap.m_lastRow - yy) * size_t(bitmap.m_stride);
-    m_rows[r] = (InkOfByte(bitmap, row, b - 1) << 16) | (InkOfByte(bitmap, row, b) << 8) | InkOfByte(bitmap, row, b + 1);
+    m_rows[r] =
+        (InkOfByte(bitmap, row, b - 1) << 16) | (InkOfByte(bitmap, row, b) << 8) | InkOfByte(bitmap, row, b + 1);
   }
 }

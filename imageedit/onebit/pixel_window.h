@@ -36,7 +36,9 @@ class ByteWindows {
       // Well inside the bitmap: three whole bytes of each row.
       const size_t stride = size_t(bitmap.m_stride);
       const uint8_t* p = bitmap.m_pBits + size_t(bitmap.m_lastRow - y + 2) * stride + (b - 1);
-      for (int r = 0; r < 4; ++r, p -= stride) m_rows[r] = ~((uint32_t(p[0]) << 16) | (uint32_t(p[1]) << 8) | p[2]) & 0xFFFFFFu;
+      for (int r = 0; r < 4; ++r, p -= stride) {
+        m_rows[r] = ~((uint32_t(p[0]) << 16) | (uint32_t(p[1]) << 8) | p[2]) & 0xFFFFFFu;
+      }
     } else {
       ReadAtEdge(bitmap, b, y);
     }

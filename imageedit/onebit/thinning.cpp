@@ -56,27 +56,35 @@ class Candidates {
     y0 = std::max(y0, area_.top);
     x1 = std::min(x1, area_.right - 1);
     y1 = std::min(y1, area_.bottom - 1);
-    if (x0 > x1) return;
+    if (x0 > x1 || y0 > y1) return;
+    // Locals, so that the stores below cannot be taken to change them.
+    const size_t words = size_t(words_);
+    uint32_t* flags = rows_.data();
     const int w0 = x0 >> 6, w1 = x1 >> 6;
     const uint64_t head = ~uint64_t(0) >> (x0 & 63);
     const uint64_t tail = ~uint64_t(0) << (63 - (x1 & 63));
-    uint64_t* row = Row(y0);
-    for (int y = y0; y <= y1; ++y, row += words_) {
-      rows_[size_t(y)] = 1;
-      if (w0 == w1) {
-        row[w0] |= head & tail;
-      } else {
-        row[w0] |= head;
-        std::fill(row + w0 + 1, row + w1, ~uint64_t(0));
-        row[w1] |= tail;
+    uint64_t* row = bits_.data() + size_t(y0) * words;
+    if (w0 == w1) {
+      // Nearly always: the pixels lie in one word of each row.
+      const uint64_t bits = head & tail;
+      for (int y = y0; y <= y1; ++y, row += words) {
+        flags[y] = 1;
+        row[w0] |= bits;
       }
+      return;
+    }
+    for (int y = y0; y <= y1; ++y, row += words) {
+      flags[y] = 1;
+      row[w0] |= head;
+      for (int w = w0 + 1; w < w1; ++w) row[w] = ~uint64_t(0);
+      row[w1] |= tail;
     }
   }
 
-  // Calls visit(windows, x, y) for the marked ink pixels in row order, unmarking them
-  // first: marks made meanwhile wait for the next sweep. windows are those of the byte
-  // holding x, read once for all its pixels; visit returns true when it made its pixel
-  // background.
+  // Calls visit(windows, b, y, pixels) for each byte b of row y that holds marked ink
+  // pixels, in row order, with those pixels as the byte's bits (the leftmost highest) and
+  // the windows of the byte, read once for all of them. The marks are taken off first:
+  // marks made meanwhile wait for the next sweep.
   template <class Visit>
   void Sweep(const CMonoBitmap& bitmap, Visit visit) {
     for (int y = area_.top; y < area_.bottom; ++y) {
@@ -88,18 +96,10 @@ class Candidates {
         if (!marks[w]) continue;
         uint64_t pixels = std::exchange(marks[w], 0) & InkWord(bitmap, row, w);
         while (pixels) {
-          const int k = std::countl_zero(pixels);
-          const int b = w * 8 + k / 8;
-          ByteWindows windows(bitmap, b, y);
-          // The byte's marked pixels.
-          uint64_t inByte = pixels & (uint64_t(0xFF) << (56 - 8 * (k / 8)));
-          pixels &= ~inByte;
-          while (inByte) {
-            const int first = std::countl_zero(inByte);
-            inByte &= ~(uint64_t(1) << (63 - first));
-            const int i = first & 7;
-            if (visit(windows, b * 8 + i, y)) windows.Clear(i);
-          }
+          const int byte = std::countl_zero(pixels) / 8;
+          const unsigned inByte = unsigned(pixels >> (56 - 8 * byte)) & 0xFFu;
+          pixels &= ~(uint64_t(0xFF) << (56 - 8 * byte));
+          visit(ByteWindows(bitmap, w * 8 + byte, y), w * 8 + byte, y, inByte);
         }
       }
     }
@@ -152,12 +152,14 @@ class Candidates {
   std::vector<uint32_t> rows_;  // words, not bytes: a byte store may alias anything
 };
 
-// Removes the pixels in row order while they stay simple; marks what their removal
-// changes for the next pass. Returns the number removed.
-int RemoveWhileSimple(CMonoBitmap& mask, const std::vector<tmb::Point>& flagged, Candidates* candidates) {
+// Removes the first count pixels of flagged in row order while they stay simple; marks
+// what their removal changes for the next pass. Returns the number removed.
+int RemoveWhileSimple(CMonoBitmap& mask, const std::vector<tmb::Point>& flagged, size_t count,
+                      Candidates* candidates) {
   const uint8_t* facts = CoreFacts();
   int removed = 0;
-  for (const tmb::Point& p : flagged) {
+  for (size_t n = 0; n < count; ++n) {
+    const tmb::Point p = flagged[n];
     if (!(facts[PixelCore(mask, p.x, p.y)] & kCoreSimple)) continue;
     mask.SetBit(p.x, p.y, 1);
     ++removed;
@@ -193,7 +195,7 @@ int RemoveThinnedPixels(CMonoBitmap& source, const CMonoBitmap& flags) {
   ForEachInkPixel(flags, PassArea(source), [&](int x, int y) {
     if (!source.TestBit(x, y)) flagged.push_back({x, y});
   });
-  return RemoveWhileSimple(source, flagged, nullptr);
+  return RemoveWhileSimple(source, flagged, flagged.size(), nullptr);
 }
 
 int BreakInkBlocks(CMonoBitmap& mask) {
@@ -221,12 +223,15 @@ int DespeckleMask(CMonoBitmap& mask, int maxPasses) {
   int total = 0;
   for (int pass = 0; pass < maxPasses; ++pass) {
     int removed = 0;
-    candidates.Sweep(mask, [&](const ByteWindows& windows, int x, int y) {
-      if ((facts[WindowCore(windows.At(x & 7))] >> kCoreInkShift) >= 4) return false;
-      mask.SetBit(x, y, 1);
-      ++removed;
-      candidates.Mark(x - 1, y - 1, x + 1, y + 1);
-      return true;
+    candidates.Sweep(mask, [&](ByteWindows windows, int b, int y, unsigned pixels) {
+      // One by one: a removal changes the count of the pixels after it.
+      for (int i = 0; i < 8; ++i) {
+        if (!(pixels & (0x80u >> i)) || (facts[WindowCore(windows.At(i))] >> kCoreInkShift) >= 4) continue;
+        mask.SetBit(b * 8 + i, y, 1);
+        windows.Clear(i);
+        ++removed;
+        candidates.Mark(b * 8 + i - 1, y - 1, b * 8 + i + 1, y + 1);
+      }
     });
     total += removed;
     if (removed == 0) break;
@@ -238,17 +243,22 @@ int ThinMask(CMonoBitmap& mask, int maxPasses) {
   const uint64_t* canThin = CanThinBits();
   Candidates candidates(mask, PassArea(mask));
   candidates.MarkBorder(mask);
-  std::vector<tmb::Point> flagged;
+  // A pass flags at most every ink pixel, and writes eight entries past its last.
+  std::vector<tmb::Point> flagged(size_t(CountInkPixels(mask)) + 8);
   int total = 0;
   for (int pass = 0; pass < maxPasses; ++pass) {
-    // Every test of a pass sees the mask as the pass found it; the removals follow.
-    flagged.clear();
-    candidates.Sweep(mask, [&](const ByteWindows& windows, int x, int y) {
-      const uint32_t window = windows.At(x & 7);
-      if ((canThin[window >> 6] >> (window & 63)) & 1) flagged.push_back({x, y});
-      return false;
+    // Every test of a pass sees the mask as the pass found it; the removals follow. The
+    // eight pixels of a byte are tested without branching on the outcome, which is as
+    // likely one way as the other.
+    size_t count = 0;
+    candidates.Sweep(mask, [&](const ByteWindows& windows, int b, int y, unsigned pixels) {
+      for (int i = 0; i < 8; ++i) {
+        const uint32_t window = windows.At(i);
+        flagged[count] = {b * 8 + i, y};
+        count += ((canThin[window >> 6] >> (window & 63)) & (pixels >> (7 - i))) & 1;
+      }
     });
-    const int removed = RemoveWhileSimple(mask, flagged, &candidates);
+    const int removed = RemoveWhileSimple(mask, flagged, count, &candidates);
     total += removed;
     if (removed == 0) break;
   }
