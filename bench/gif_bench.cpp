@@ -6,10 +6,12 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "export/gif/gif_colour_quantizer.h"
@@ -93,6 +95,15 @@ void BM_QuantizeColoursFrame(benchmark::State& state) {
     if (!QuantizeColours(frame, kWidth, kHeight, indexes, palette, 0, 0xFFFFFF)) state.SkipWithError("refused");
     benchmark::DoNotOptimize(indexes.data());
   }
+  std::unordered_set<uint32_t> colours;
+  const size_t stride = (size_t(kWidth) * 3 + 3) / 4 * 4;
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x = 0; x < kWidth; ++x) {
+      const uint8_t* p = frame.data() + size_t(y) * stride + 3 * size_t(x);
+      colours.insert(uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2]);
+    }
+  }
+  state.counters["colours"] = double(colours.size());
 }
 BENCHMARK(BM_QuantizeColoursFrame)->Unit(benchmark::kMillisecond)->UseRealTime();
 

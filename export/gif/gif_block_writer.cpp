@@ -21,12 +21,9 @@ constexpr uint8_t kInterlaceFlag = 0x40;
 constexpr uint8_t kTransparentDisposal = 9;
 constexpr int kTableEntryBytes = 4;
 
-tmb::Status Refuse(const std::string& what, int value, const char* range) {
-  return tmb::Status::Fail("GIF " + what + " " + std::to_string(value) + " outside " + range);
-}
-
-tmb::Status CheckRange(const std::string& what, int value, int low, int high, const char* range) {
-  return value < low || value > high ? Refuse(what, value, range) : tmb::Status::Ok();
+tmb::Status CheckRange(const char* what, int value, int low, int high, const char* range) {
+  if (value >= low && value <= high) return tmb::Status::Ok();
+  return tmb::Status::Fail(std::string("GIF ") + what + " " + std::to_string(value) + " outside " + range);
 }
 
 tmb::Status CheckSize(int width, int height) {

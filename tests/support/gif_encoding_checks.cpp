@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <sys/wait.h>
 
 #include "support/file_bytes.h"
 
