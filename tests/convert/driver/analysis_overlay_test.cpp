@@ -23,7 +23,7 @@ class AnalysisOverlayTest : public ::testing::Test {
 
 TEST_F(AnalysisOverlayTest, ClearingGivesEveryMarkItsColoursAndNoRuns) {
   overlay->AddMark(0, 3, path);
-  overlay->m_marks[0].label = "x";
+  overlay->m_marks[0].label.assign(1, 'x');
   overlay->Clear();
   EXPECT_EQ(overlay->m_nCount, 0);
   EXPECT_TRUE(overlay->m_runStarts.empty());

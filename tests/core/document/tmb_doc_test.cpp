@@ -182,8 +182,10 @@ TEST_F(CharDocument, ThePathChangesOnlyWithASuccessfulLoad) {
   EXPECT_EQ(B().m_bHasPath, 1);
 
   // A file that cannot be opened, a foreign file, a settings-only load: the path stays.
-  Bytes foreign = {'M', 'Z', 0x90, 0};
-  foreign.resize(200, 0);
+  Bytes foreign(200, 0);
+  foreign[0] = 'M';
+  foreign[1] = 'Z';
+  foreign[2] = 0x90;
   const fs::path other = WriteBytes("other.exe", foreign);
   struct Case {
     std::string path;
