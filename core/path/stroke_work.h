@@ -115,15 +115,15 @@ class CStrokeWork : public CStrokePath {
   // cut before `to`, with DrawStroke.
   void DrawStrokeRange(tmb::DeviceContext* pDC, int from, int to, int mode);
   // Hands the widths of points [first, last] to the brush-shapes pass: mode 1 draws the
-  // stroke into the paper-sized stroke picture and adds it to the mode-1 canvas bitmap,
-  // mode 2 adds it at four times the paper into the scaled work bitmap, mode 3 only
-  // collects its outline in the path sequence, mode 0 does nothing.
+  // stroke into the paper-sized stroke picture and adds it to the spare bitmap of the
+  // first memory context, mode 2 adds it at four times the paper into the scaled work
+  // bitmap, mode 3 only collects its outline in the path sequence, mode 0 does nothing.
   void DrawStroke(tmb::DeviceContext* pDC, int first, int last, int mode);
   // The brush-shapes pass: gives the stroke [from, to) its brush outline from the widths
-  // in levels (the first for point from) and appends it to the path sequence's path. style 3 only
-  // builds it; style 0 paints it with the scratch effect into the canvas's third mask
-  // bitmap; any other style adds it at four times the paper into target (whole with
-  // fullMode, unless parameter 351 is set). Returns 1.
+  // in levels (the first for point from) and appends it to the path sequence's path.
+  // style 3 only builds it; style 0 paints it with the scratch effect into the canvas's
+  // third mask bitmap; any other style adds it at four times the paper into target
+  // (whole with fullMode, unless parameter 351 is set). Returns 1.
   int RenderBrushShapes(tmb::DeviceContext* pDC, int from, int to, int fullMode, std::span<const int> levels,
                         int style, tmb::Surface* target);
   // The scratch effect of flying white: white streaks along the strokes of this path,
