@@ -1,0 +1,52 @@
+#include "support/colour_blocks.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace tmb::test {
+namespace {
+
+constexpr uint32_t kBlockColours[3] = {0x0000FF, 0x00FF00, 0xFF0000};
+
+int Channel(uint32_t colour, int shift) { return int((colour >> shift) & 0xFF); }
+
+}  // namespace
+
+uint32_t ColourBlocks::ColourOfRow(int y) const { return kBlockColours[std::min(2, y * 3 / height)]; }
+
+ColourBlocks MakeColourBlocks(int width, int height) {
+  ColourBlocks blocks;
+  blocks.width = width;
+  blocks.height = height;
+  const size_t stride = (size_t(width) * 3 + 3) / 4 * 4;
+  blocks.pixels.assign(stride * size_t(height), 0);
+  for (int y = 0; y < height; ++y) {
+    const uint32_t colour = blocks.ColourOfRow(y);
+    uint8_t* row = blocks.pixels.data() + size_t(height - 1 - y) * stride;
+    for (int x = 0; x < width; ++x) {
+      row[3 * x] = uint8_t(colour >> 16);  // blue
+      row[3 * x + 1] = uint8_t(colour >> 8);
+      row[3 * x + 2] = uint8_t(colour);
+    }
+  }
+  return blocks;
+}
+
+int MaxBlockDifference(const Surface& surface, const ColourBlocks& blocks, int margin) {
+  if (surface.width() < blocks.width || surface.height() < blocks.height) return 256;
+  int worst = 0;
+  for (int y = 0; y < blocks.height; ++y) {
+    const int band = y * 3 / blocks.height;
+    const int bandTop = (band * blocks.height + 2) / 3;
+    const int bandBottom = ((band + 1) * blocks.height + 2) / 3;
+    if (y < bandTop + margin || y >= bandBottom - margin) continue;
+    for (int x = margin; x < blocks.width - margin; ++x) {
+      const uint32_t got = surface.GetPixel(x, y);
+      const uint32_t want = blocks.ColourOfRow(y);
+      for (int shift : {0, 8, 16}) worst = std::max(worst, std::abs(Channel(got, shift) - Channel(want, shift)));
+    }
+  }
+  return worst;
+}
+
+}  // namespace tmb::test
