@@ -48,6 +48,11 @@ bool WriteStream(PngWrite& w, tmb::BinaryFile& file, int width, int height, cons
     png_write_info(w.png, w.info);
   }
   png_set_bgr(w.png);
+  // Movie frames are brush strokes on flat paper: the Up filter alone packs them as small
+  // as trying all five filters per row, in about half the time (a 500 x 750 frame: 4.7
+  // instead of 8.3 ms, 18.9 instead of 19.8 KB). Single pictures may be photographs and
+  // keep the adaptive choice.
+  if (mode == kPngInsideMng) png_set_filter(w.png, PNG_FILTER_TYPE_BASE, PNG_FILTER_UP);
   // PNG rows run top-down; the bitmap's last row is the top one.
   for (int y = 0; y < height; ++y) {
     png_write_row(w.png, bottom + size_t(height - 1 - y) * stride);

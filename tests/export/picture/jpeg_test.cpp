@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "export/picture/jpeg_reader.h"
+#include "export/picture/jpeg_writer.h"
+#include "export/picture/picture_read_result.h"
+#include "platform/gdi/bitmap_memory.h"
+#include "support/checking_tool.h"
+#include "support/colour_blocks.h"
+#include "support/file_bytes.h"
+#include "support/file_size_limit.h"
+#include "support/jpeg_header.h"
+#include "support/temp_dir.h"
+#include "support/test_canvas.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using tmb::PixelFormat;
+using tmb::test::Canvas;
+using tmb::test::FileBytes;
+using tmb::test::WriteFileBytes;
+
+constexpr uint32_t kGrey = 0x808080;
+
+class JpegFiles : public ::testing::Test {
+ protected:
+  fs::path Path(const char* name) const { return dir_ / name; }
+  tmb::test::TempDir dir_;
+};
+
+TEST_F(JpegFiles, ColourBlocksSurviveWithinFourInsideThemAndDjpegDecodesThem) {
+  const tmb::test::ColourBlocks blocks = tmb::test::MakeColourBlocks(61, 48);
+  const fs::path path = Path("blocks.jpg");
+  ASSERT_EQ(WriteJpegFile(path.string(), blocks.width, blocks.height, blocks.pixels), 1);
+
+  Canvas target(64, 50, PixelFormat::kColour32, kGrey);
+  tmb::Size size;
+  ASSERT_EQ(ReadJpegFile(&target.dc, path.string(), &size, &target.surface), kPictureRead);
+  EXPECT_EQ(size, (tmb::Size{61, 48}));
+  EXPECT_LE(tmb::test::MaxBlockDifference(target.surface, blocks, 4), 4);
+  EXPECT_EQ(target.surface.GetPixel(61, 0), kGrey) << "only the picture is drawn";
+
+  if (!tmb::test::HasTool("djpeg")) GTEST_SKIP() << "djpeg is not installed";
+  std::string output;
+  EXPECT_EQ(tmb::test::RunTool("djpeg", "-outfile /dev/null", path, &output), 0) << output;
+  EXPECT_EQ(output, "") << "no warnings";
+}
+
+TEST_F(JpegFiles, DamagedFilesAreRefusedWithoutTouchingTheTarget) {
+  const tmb::test::ColourBlocks blocks = tmb::test::MakeColourBlocks(40, 30);
+  const fs::path goodPath = Path("good.jpg");
+  ASSERT_EQ(WriteJpegFile(goodPath.string(), blocks.width, blocks.height, blocks.pixels), 1);
+  const std::vector<uint8_t> good = FileBytes(goodPath);
+  auto cut = [&](size_t n) { return std::vector<uint8_t>(good.begin(), good.begin() + ptrdiff_t(n)); };
+  using tmb::test::JpegHeaderOnly;
+
+  struct Case {
+    const char* name;
+    std::vector<uint8_t> bytes;
+    int result;
+  };
+  const Case cases[] = {
+      {"empty file", {}, kPictureDamaged},
+      {"wrong magic", {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 0}, kPictureDamaged},
+      {"only the start of the image", cut(3), kPictureDamaged},
+      {"cut in the header", cut(100), kPictureDamaged},
+      {"cut in the image data", cut(good.size() * 3 / 4), kPictureDamaged},
+      {"no end marker", cut(good.size() - 2), kPictureDamaged},
+      {"width 0", JpegHeaderOnly(0, 16, 300), kPictureDamaged},
+      {"height 0", JpegHeaderOnly(16, 0, 300), kPictureDamaged},
+      {"wider than the codec takes", JpegHeaderOnly(65535, 8, 300), kPictureDamaged},
+      {"65,500 x 65,500 in 300 bytes", JpegHeaderOnly(65500, 65500, 300), kPictureTooLarge},
+      {"3,000 x 3,000 in 300 bytes", JpegHeaderOnly(3000, 3000, 300), kPictureDamaged},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const fs::path path = Path("damaged.jpg");
+    WriteFileBytes(path, c.bytes);
+    Canvas target(40, 30, PixelFormat::kColour32, kGrey);
+    tmb::Size size{7, 7};
+    EXPECT_EQ(ReadJpegFile(&target.dc, path.string(), &size, &target.surface), c.result);
+    EXPECT_EQ(size, (tmb::Size{7, 7}));
+    for (int y = 0; y < 30; ++y) {
+      for (int x = 0; x < 40; ++x) ASSERT_EQ(target.surface.GetPixel(x, y), kGrey) << x << "," << y;
+    }
+  }
+  EXPECT_EQ(tmb::BitmapMemoryInUse(), 0u) << "every buffer is given back";
+  EXPECT_EQ(ReadJpegFile(nullptr, Path("missing.jpg").string(), nullptr, nullptr), kPictureNotOpened);
+}
+
+TEST_F(JpegFiles, APictureBeyondTheBudgetIsRefusedBeforeDecoding) {
+  const tmb::test::ColourBlocks blocks = tmb::test::MakeColourBlocks(100, 100);
+  const fs::path path = Path("big.jpg");
+  ASSERT_EQ(WriteJpegFile(path.string(), blocks.width, blocks.height, blocks.pixels), 1);
+  Canvas target(10, 10, PixelFormat::kColour32, kGrey);
+  {
+    tmb::ScopedBitmapMemoryLimit budget(tmb::BitmapMemoryInUse() + 100 * 100 * 3 - 1);
+    EXPECT_EQ(ReadJpegFile(&target.dc, path.string(), nullptr, &target.surface), kPictureTooLarge);
+  }
+  EXPECT_EQ(target.surface.GetPixel(0, 0), kGrey);
+  EXPECT_EQ(ReadJpegFile(&target.dc, path.string(), nullptr, &target.surface), kPictureRead);
+  EXPECT_GE(target.surface.GetPixel(0, 0) & 0xFF, 250u) << "red, cut to the target";
+}
+
+TEST_F(JpegFiles, AFailedSaveKeepsTheOldFile) {
+  const fs::path path = Path("old.jpg");
+  const std::vector<uint8_t> old = {'o', 'l', 'd'};
+  WriteFileBytes(path, old);
+  tmb::test::ColourBlocks noise = tmb::test::MakeColourBlocks(200, 200);
+  std::mt19937 random(2);
+  for (uint8_t& b : noise.pixels) b = uint8_t(random());
+  {
+    tmb::test::ScopedFileSizeLimit disk(4000);
+    EXPECT_EQ(WriteJpegFile(path.string(), noise.width, noise.height, noise.pixels), 0);
+  }
+  EXPECT_EQ(WriteJpegFile(path.string(), 200, 200, std::span(noise.pixels).first(1000)), 0) << "too few pixels";
+  EXPECT_EQ(WriteJpegFile(path.string(), 200, -1, noise.pixels), 0);
+  EXPECT_EQ(FileBytes(path), old);
+  size_t files = 0;
+  for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir_.path())) ++files;
+  EXPECT_EQ(files, 1u) << "no half-written file is left";
+}
+
+}  // namespace
