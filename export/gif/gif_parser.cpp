@@ -11,6 +11,7 @@ namespace {
 
 constexpr uint8_t kExtensionIntroducer = 0x21;
 constexpr uint8_t kImageSeparator = 0x2C;
+constexpr uint8_t kPlainTextLabel = 0x01;
 constexpr uint8_t kGraphicControlLabel = 0xF9;
 constexpr uint8_t kApplicationLabel = 0xFF;
 // The looping sub-block of the looping application extensions: id 1 and a 16-bit count.
@@ -42,6 +43,7 @@ bool IsLoopingApplication(const CGifSubBlock& block, size_t size) {
 bool ReadExtension(tmb::ByteReader& reader, GraphicControl& control, int& loopCount) {
   uint8_t label;
   if (!reader.ReadU8(label)) return false;
+  if (label == kPlainTextLabel) control = {};  // the control block was its own
   if (label != kGraphicControlLabel && label != kApplicationLabel) return SkipGifSubBlocks(reader);
   CGifSubBlock block;
   size_t size;

@@ -48,9 +48,6 @@ bool WriteHeader(tmb::BinaryFile& file, int width, int height, int frames, bool 
 
 }  // namespace
 
-CMngWriter::CMngWriter() = default;
-CMngWriter::~CMngWriter() = default;
-
 int OpenMngFile(CMngWriter& state, const std::string& path, int width, int height, int frames) {
   state.m_pFile.reset();
   state.m_bFailed = 0;

@@ -13,11 +13,6 @@
 // replaces a file of the same name only when it is closed whole; a movie never closed
 // leaves the earlier file as it was.
 struct CMngWriter {
-  CMngWriter();
-  ~CMngWriter();
-  CMngWriter(const CMngWriter&) = delete;
-  CMngWriter& operator=(const CMngWriter&) = delete;
-
   // Set by the animation output before a frame is added. The transparency switch is
   // also read when the file is opened: it chooses the header's simplicity profile.
   int m_nWait = 0;            // wait of the next frame, 1/100 s

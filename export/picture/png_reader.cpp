@@ -1,6 +1,7 @@
 #include "export/picture/png_reader.h"
 
 #include <csetjmp>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <new>

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <random>
 
 namespace tmb::test {
 namespace {
@@ -32,6 +33,13 @@ ColourBlocks MakeColourBlocks(int width, int height) {
   return blocks;
 }
 
+ColourBlocks MakeNoise(int width, int height, unsigned seed) {
+  ColourBlocks noise = MakeColourBlocks(width, height);
+  std::mt19937 random(seed);
+  for (uint8_t& b : noise.pixels) b = uint8_t(random());
+  return noise;
+}
+
 int MaxBlockDifference(const Surface& surface, const ColourBlocks& blocks, int margin) {
   if (surface.width() < blocks.width || surface.height() < blocks.height) return 256;
   int worst = 0;
@@ -47,6 +55,15 @@ int MaxBlockDifference(const Surface& surface, const ColourBlocks& blocks, int m
     }
   }
   return worst;
+}
+
+bool AllPixelsAre(const Surface& surface, Colour colour) {
+  for (int y = 0; y < surface.height(); ++y) {
+    for (int x = 0; x < surface.width(); ++x) {
+      if (surface.GetPixel(x, y) != colour) return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace tmb::test

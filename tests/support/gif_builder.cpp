@@ -161,6 +161,14 @@ GifBuilder& GifBuilder::Comment(const std::string& text) {
   return *this;
 }
 
+GifBuilder& GifBuilder::PlainText(const std::string& text) {
+  bytes_.insert(bytes_.end(), {0x21, 0x01, 12});
+  bytes_.insert(bytes_.end(), 12, 0);
+  const std::vector<uint8_t> chain = GifSubBlockChain({reinterpret_cast<const uint8_t*>(text.data()), text.size()});
+  bytes_.insert(bytes_.end(), chain.begin(), chain.end());
+  return *this;
+}
+
 GifBuilder& GifBuilder::Image(const GifImage& image) {
   std::vector<uint8_t> stored;
   if (image.interlaced) {

@@ -54,6 +54,8 @@ class GifBuilder {
   // Any application extension: an 11-byte identifier and data sub-blocks.
   GifBuilder& Application(const std::string& identifier, const std::vector<std::vector<uint8_t>>& subBlocks);
   GifBuilder& Comment(const std::string& text);
+  // A plain text extension: a graphic block of its own, drawn by no reader here.
+  GifBuilder& PlainText(const std::string& text);
   GifBuilder& Image(const GifImage& image);
   // An image whose data is given as it stands in the file: minimum code size and chain.
   GifBuilder& RawImage(const GifImage& image, int minCodeSize, const std::vector<uint8_t>& chain);

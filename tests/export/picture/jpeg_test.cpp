@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -11,8 +10,8 @@
 #include "platform/gdi/bitmap_memory.h"
 #include "support/checking_tool.h"
 #include "support/colour_blocks.h"
+#include "support/damaged_pictures.h"
 #include "support/file_bytes.h"
-#include "support/file_size_limit.h"
 #include "support/jpeg_header.h"
 #include "support/temp_dir.h"
 #include "support/test_canvas.h"
@@ -23,7 +22,6 @@ namespace fs = std::filesystem;
 using tmb::PixelFormat;
 using tmb::test::Canvas;
 using tmb::test::FileBytes;
-using tmb::test::WriteFileBytes;
 
 constexpr uint32_t kGrey = 0x808080;
 
@@ -59,12 +57,7 @@ TEST_F(JpegFiles, DamagedFilesAreRefusedWithoutTouchingTheTarget) {
   auto cut = [&](size_t n) { return std::vector<uint8_t>(good.begin(), good.begin() + ptrdiff_t(n)); };
   using tmb::test::JpegHeaderOnly;
 
-  struct Case {
-    const char* name;
-    std::vector<uint8_t> bytes;
-    int result;
-  };
-  const Case cases[] = {
+  tmb::test::ExpectRefusedLeavingTargetAlone(ReadJpegFile, {
       {"empty file", {}, kPictureDamaged},
       {"wrong magic", {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 0}, kPictureDamaged},
       {"only the start of the image", cut(3), kPictureDamaged},
@@ -76,19 +69,7 @@ TEST_F(JpegFiles, DamagedFilesAreRefusedWithoutTouchingTheTarget) {
       {"wider than the codec takes", JpegHeaderOnly(65535, 8, 300), kPictureDamaged},
       {"65,500 x 65,500 in 300 bytes", JpegHeaderOnly(65500, 65500, 300), kPictureTooLarge},
       {"3,000 x 3,000 in 300 bytes", JpegHeaderOnly(3000, 3000, 300), kPictureDamaged},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    const fs::path path = Path("damaged.jpg");
-    WriteFileBytes(path, c.bytes);
-    Canvas target(40, 30, PixelFormat::kColour32, kGrey);
-    tmb::Size size{7, 7};
-    EXPECT_EQ(ReadJpegFile(&target.dc, path.string(), &size, &target.surface), c.result);
-    EXPECT_EQ(size, (tmb::Size{7, 7}));
-    for (int y = 0; y < 30; ++y) {
-      for (int x = 0; x < 40; ++x) ASSERT_EQ(target.surface.GetPixel(x, y), kGrey) << x << "," << y;
-    }
-  }
+  });
   EXPECT_EQ(tmb::BitmapMemoryInUse(), 0u) << "every buffer is given back";
   EXPECT_EQ(ReadJpegFile(nullptr, Path("missing.jpg").string(), nullptr, nullptr), kPictureNotOpened);
 }
@@ -105,25 +86,6 @@ TEST_F(JpegFiles, APictureBeyondTheBudgetIsRefusedBeforeDecoding) {
   EXPECT_EQ(target.surface.GetPixel(0, 0), kGrey);
   EXPECT_EQ(ReadJpegFile(&target.dc, path.string(), nullptr, &target.surface), kPictureRead);
   EXPECT_GE(target.surface.GetPixel(0, 0) & 0xFF, 250u) << "red, cut to the target";
-}
-
-TEST_F(JpegFiles, AFailedSaveKeepsTheOldFile) {
-  const fs::path path = Path("old.jpg");
-  const std::vector<uint8_t> old = {'o', 'l', 'd'};
-  WriteFileBytes(path, old);
-  tmb::test::ColourBlocks noise = tmb::test::MakeColourBlocks(200, 200);
-  std::mt19937 random(2);
-  for (uint8_t& b : noise.pixels) b = uint8_t(random());
-  {
-    tmb::test::ScopedFileSizeLimit disk(4000);
-    EXPECT_EQ(WriteJpegFile(path.string(), noise.width, noise.height, noise.pixels), 0);
-  }
-  EXPECT_EQ(WriteJpegFile(path.string(), 200, 200, std::span(noise.pixels).first(1000)), 0) << "too few pixels";
-  EXPECT_EQ(WriteJpegFile(path.string(), 200, -1, noise.pixels), 0);
-  EXPECT_EQ(FileBytes(path), old);
-  size_t files = 0;
-  for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir_.path())) ++files;
-  EXPECT_EQ(files, 1u) << "no half-written file is left";
 }
 
 }  // namespace

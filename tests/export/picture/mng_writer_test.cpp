@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -158,9 +158,7 @@ TEST_F(MngFiles, AMovieThatFailsOrIsNeverClosedKeepsTheOldFile) {
   const fs::path path = dir_ / "old.mng";
   const std::vector<uint8_t> old = {'o', 'l', 'd'};
   tmb::test::WriteFileBytes(path, old);
-  tmb::test::ColourBlocks noise = tmb::test::MakeColourBlocks(200, 200);
-  std::mt19937 random(3);
-  for (uint8_t& b : noise.pixels) b = uint8_t(random());
+  const tmb::test::ColourBlocks noise = tmb::test::MakeNoise(200, 200, 3);
   {
     CMngWriter mng;
     ASSERT_EQ(OpenMngFile(mng, path.string(), 200, 200, 2), 1);
@@ -180,9 +178,7 @@ TEST_F(MngFiles, AMovieThatFailsOrIsNeverClosedKeepsTheOldFile) {
     ASSERT_EQ(AddMngFrame(mng, 200, 200, noise.pixels), 1);
   }
   EXPECT_EQ(FileBytes(path), old);
-  size_t files = 0;
-  for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir_.path())) ++files;
-  EXPECT_EQ(files, 1u) << "no half-written file is left";
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_.path()), {}), 1) << "no half-written file is left";
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <csetjmp>
 #include <cstdio>
 #include <filesystem>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -16,8 +15,8 @@
 #include "platform/file/big_endian.h"
 #include "support/checking_tool.h"
 #include "support/colour_blocks.h"
+#include "support/damaged_pictures.h"
 #include "support/file_bytes.h"
-#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 #include "support/test_canvas.h"
 
@@ -27,7 +26,6 @@ namespace fs = std::filesystem;
 using tmb::PixelFormat;
 using tmb::test::Canvas;
 using tmb::test::FileBytes;
-using tmb::test::WriteFileBytes;
 
 constexpr uint32_t kGrey = 0x808080;
 
@@ -201,12 +199,7 @@ TEST_F(PngFiles, DamagedFilesAreRefusedWithoutTouchingTheTarget) {
   std::vector<uint8_t> badCrc = good;
   badCrc[idat + 10] ^= 0x55;
 
-  struct Case {
-    const char* name;
-    std::vector<uint8_t> bytes;
-    int result;
-  };
-  const Case cases[] = {
+  tmb::test::ExpectRefusedLeavingTargetAlone(ReadPngFile, {
       {"empty file", {}, kPictureDamaged},
       {"wrong magic", {0xFF, 0xD8, 0xFF, 0xE0, 0, 0x10, 'J', 'F', 'I', 'F', 0}, kPictureDamaged},
       {"only the signature", cut(8), kPictureDamaged},
@@ -218,42 +211,8 @@ TEST_F(PngFiles, DamagedFilesAreRefusedWithoutTouchingTheTarget) {
       {"height 0", withSides(20, 0), kPictureDamaged},
       {"wider than any bitmap", withSides(70000, 12), kPictureTooLarge},
       {"more rows than the budget holds", withSides(60000, 60000), kPictureTooLarge},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    const fs::path path = Path("damaged.png");
-    WriteFileBytes(path, c.bytes);
-    Canvas target(20, 12, PixelFormat::kColour32, kGrey);
-    tmb::Size size{7, 7};
-    EXPECT_EQ(ReadPngFile(&target.dc, path.string(), &size, &target.surface), c.result);
-    EXPECT_EQ(size, (tmb::Size{7, 7}));
-    for (int y = 0; y < 12; ++y) {
-      for (int x = 0; x < 20; ++x) ASSERT_EQ(target.surface.GetPixel(x, y), kGrey) << x << "," << y;
-    }
-  }
+  });
   EXPECT_EQ(ReadPngFile(nullptr, Path("missing.png").string(), nullptr, nullptr), kPictureNotOpened);
-}
-
-TEST_F(PngFiles, AFailedSaveKeepsTheOldFile) {
-  const fs::path path = Path("old.png");
-  const std::vector<uint8_t> old = {'o', 'l', 'd'};
-  WriteFileBytes(path, old);
-  // Noise does not compress: the picture needs far more than the disk takes.
-  tmb::test::ColourBlocks noise = tmb::test::MakeColourBlocks(200, 200);
-  std::mt19937 random(1);
-  for (uint8_t& b : noise.pixels) b = uint8_t(random());
-  {
-    tmb::test::ScopedFileSizeLimit disk(4000);
-    EXPECT_EQ(WritePngFile(path.string(), noise.width, noise.height, noise.pixels), 0);
-  }
-  EXPECT_EQ(WritePngFile(path.string(), 200, 200, std::span(noise.pixels).first(1000)), 0) << "too few pixels";
-  EXPECT_EQ(WritePngFile(path.string(), 0, 200, noise.pixels), 0);
-  EXPECT_EQ(FileBytes(path), old);
-  EXPECT_EQ(WritePngFile(dir_.path().string(), 200, 200, noise.pixels), 0) << "a folder is in the way";
-  EXPECT_EQ(WritePngFile((dir_ / "no folder" / "x.png").string(), 200, 200, noise.pixels), 0);
-  size_t files = 0;
-  for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir_.path())) ++files;
-  EXPECT_EQ(files, 1u) << "no half-written file is left";
 }
 
 }  // namespace
