@@ -153,7 +153,8 @@ int ParseBlocks(std::span<const uint8_t> bytes, CGifFileRecord& file, std::vecto
 }  // namespace
 
 bool IsGifSignature(std::span<const uint8_t> bytes) {
-  return bytes.size() >= 6 && (std::memcmp(bytes.data(), "GIF87a", 6) == 0 || std::memcmp(bytes.data(), "GIF89a", 6) == 0);
+  return bytes.size() >= 6 &&
+         (std::memcmp(bytes.data(), "GIF87a", 6) == 0 || std::memcmp(bytes.data(), "GIF89a", 6) == 0);
 }
 
 int ParseGifFile(std::span<const uint8_t> bytes, CGifFileRecord& file, std::vector<CGifFrameRecord>& frames) {

@@ -20,9 +20,8 @@ int ReadGifFile(tmb::DeviceContext* pDC, const std::string& path, tmb::Surface* 
   // Only the frame drawn is decoded: the others' data was checked to lie whole in the
   // file, and bad codes only end a frame early.
   if (!noDraw && pTarget) {
-    if (const int drawn = DecodeAndDrawGifFrame(pDC, bytes.span(), pTarget, parsedFrames.front()); drawn != kPictureRead) {
-      return drawn;
-    }
+    const int drawn = DecodeAndDrawGifFrame(pDC, bytes.span(), pTarget, parsedFrames.front());
+    if (drawn != kPictureRead) return drawn;
   }
   file = parsedFile;
   frames = std::move(parsedFrames);

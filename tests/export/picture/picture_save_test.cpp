@@ -23,7 +23,8 @@ struct Writer {
 };
 
 const Writer kWriters[] = {
-    {"png", [](const std::string& path, int w, int h, std::span<const uint8_t> p) { return WritePngFile(path, w, h, p); }},
+    {"png",
+     [](const std::string& path, int w, int h, std::span<const uint8_t> p) { return WritePngFile(path, w, h, p); }},
     {"jpeg", WriteJpegFile},
 };
 

@@ -30,7 +30,7 @@ using tmb::test::FileBytes;
 constexpr uint32_t kGrey = 0x808080;
 
 // A PNG of any colour type written straight through libpng: rows as PNG holds them.
-struct PngSpec {
+struct PngPicture {
   int width = 0;
   int height = 0;
   int colourType = PNG_COLOR_TYPE_RGB;
@@ -41,7 +41,9 @@ struct PngSpec {
   bool interlaced = false;
 };
 
-bool WriteSpec(const PngSpec& spec, std::FILE* fp) {
+bool WriteTestPngTo(const PngPicture& picture, std::FILE* fp) {
+  std::vector<png_bytep> rows;
+  for (const auto& row : picture.rows) rows.push_back(const_cast<png_bytep>(row.data()));
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png_create_info_struct(png);
   if (setjmp(png_jmpbuf(png))) {
@@ -49,26 +51,24 @@ bool WriteSpec(const PngSpec& spec, std::FILE* fp) {
     return false;
   }
   png_init_io(png, fp);
-  png_set_IHDR(png, info, png_uint_32(spec.width), png_uint_32(spec.height), spec.bitDepth, spec.colourType,
-               spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-               PNG_FILTER_TYPE_DEFAULT);
-  if (!spec.palette.empty()) png_set_PLTE(png, info, spec.palette.data(), int(spec.palette.size()));
-  if (!spec.paletteAlpha.empty()) {
-    png_set_tRNS(png, info, spec.paletteAlpha.data(), int(spec.paletteAlpha.size()), nullptr);
+  png_set_IHDR(png, info, png_uint_32(picture.width), png_uint_32(picture.height), picture.bitDepth,
+               picture.colourType, picture.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  if (!picture.palette.empty()) png_set_PLTE(png, info, picture.palette.data(), int(picture.palette.size()));
+  if (!picture.paletteAlpha.empty()) {
+    png_set_tRNS(png, info, picture.paletteAlpha.data(), int(picture.paletteAlpha.size()), nullptr);
   }
   png_write_info(png, info);
-  std::vector<png_bytep> rows;
-  for (const auto& row : spec.rows) rows.push_back(const_cast<png_bytep>(row.data()));
   png_write_image(png, rows.data());
   png_write_end(png, info);
   png_destroy_write_struct(&png, &info);
   return true;
 }
 
-void WriteSpecFile(const PngSpec& spec, const fs::path& path) {
+void WriteTestPng(const PngPicture& picture, const fs::path& path) {
   std::FILE* fp = std::fopen(path.c_str(), "wb");
   ASSERT_NE(fp, nullptr);
-  const bool written = WriteSpec(spec, fp);
+  const bool written = WriteTestPngTo(picture, fp);
   std::fclose(fp);
   ASSERT_TRUE(written);
 }
@@ -137,7 +137,7 @@ TEST_F(PngFiles, EveryColourTypeReadsAsBlueGreenRedRows) {
   const png_color palette[] = {{0xFF, 0, 0}, {0, 0xFF, 0}, {0, 0, 0xFF}, {0x10, 0x20, 0x30}};
   struct Case {
     const char* name;
-    PngSpec spec;
+    PngPicture picture;
     std::vector<uint32_t> want;  // 3 x 2 pixels, top row first
   };
   const Case cases[] = {
@@ -160,8 +160,8 @@ TEST_F(PngFiles, EveryColourTypeReadsAsBlueGreenRedRows) {
         {}, {}, false},
        {0x0000FF, 0x00FF00, 0xFF0000, 0x302010, 0x000000, 0xFFFFFF}},
       {"colour and alpha",
-       {3, 2, PNG_COLOR_TYPE_RGBA, 8, {{1, 2, 3, 0, 4, 5, 6, 128, 7, 8, 9, 255}, {10, 11, 12, 1, 13, 14, 15, 2, 16, 17, 18, 3}},
-        {}, {}, false},
+       {3, 2, PNG_COLOR_TYPE_RGBA, 8,
+        {{1, 2, 3, 0, 4, 5, 6, 128, 7, 8, 9, 255}, {10, 11, 12, 1, 13, 14, 15, 2, 16, 17, 18, 3}}, {}, {}, false},
        {0x030201, 0x060504, 0x090807, 0x0C0B0A, 0x0F0E0D, 0x121110}},
       {"interlaced colour",
        {3, 2, PNG_COLOR_TYPE_RGB, 8, {{1, 2, 3, 4, 5, 6, 7, 8, 9}, {10, 11, 12, 13, 14, 15, 16, 17, 18}}, {}, {}, true},
@@ -170,7 +170,7 @@ TEST_F(PngFiles, EveryColourTypeReadsAsBlueGreenRedRows) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const fs::path path = Path("kind.png");
-    WriteSpecFile(c.spec, path);
+    WriteTestPng(c.picture, path);
     Canvas target(3, 2, PixelFormat::kColour32, kGrey);
     tmb::Size size;
     ASSERT_EQ(ReadPngFile(&target.dc, path.string(), &size, &target.surface), kPictureRead);
