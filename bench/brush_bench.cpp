@@ -1,13 +1,19 @@
 // Speed of the work-bitmap road of the brush rendering: a character filled into the
-// supersampled work bitmap and reduced to the paper, and the work bitmap packed into its
-// one-bit copy.
+// supersampled work bitmap and reduced to the paper, the work bitmap packed into its
+// one-bit copy, the recorded character rendered through the work path's own rendering,
+// and the brush set of a render state rendered again. Run with
+// --benchmark_repetitions=10 for medians.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <memory>
 #include <vector>
 
 #include "brush/bitmap/dib.h"
+#include "brush/render/brush_state.h"
 #include "core/canvas/work_canvas.h"
+#include "core/path/stroke_work.h"
+#include "tests/support/recorded_outlines.h"
 
 namespace {
 
@@ -136,5 +142,67 @@ void BM_PackColourWorkBitmapToOneBit(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PackColourWorkBitmapToOneBit)->Unit(benchmark::kMillisecond);
+
+// The recorded 20-stroke character as the brush-outline engine draws it, as band
+// outlines: the whole character, and each stroke on its own as the drawing of a
+// converted character hands them over.
+struct RecordedOutlines {
+  RecordedOutlines() {
+    tmb::test::RecordedBrushCharacter character;
+    tmb::test::AppendBandOutlines(*character.work, character.drawn->m_pLevels.get(), whole);
+    for (int first = 0; first < whole.m_nCount;) {
+      const int last = whole.FindStrokeEnd(first);
+      strokes.push_back(std::make_unique<CStrokeWork>(last - first + 1));
+      strokes.back()->CopyRangeFrom(whole, first, last + 1);
+      first = last + 1;
+    }
+    params[157] = 0xFFFFFF;
+  }
+  CStrokeWork whole{40000};
+  std::vector<std::unique_ptr<CStrokeWork>> strokes;
+  ParamBlock params{};
+};
+
+// Filled at four times the paper and reduced into it in one call.
+void BM_RenderRecordedCharacter(benchmark::State& state) {
+  Canvas canvas;
+  RecordedOutlines outlines;
+  for (auto _ : state) {
+    outlines.whole.RenderToBitmap(&canvas.screen, &canvas.target, 0, outlines.params, 0x000000);
+    benchmark::DoNotOptimize(canvas.target.bits());
+  }
+  state.counters["points"] = outlines.whole.m_nCount;
+}
+BENCHMARK(BM_RenderRecordedCharacter)->Unit(benchmark::kMillisecond);
+
+// Stroke by stroke into the scaled work bitmap, then one reduction into the paper.
+void BM_RenderRecordedCharacterByStrokes(benchmark::State& state) {
+  Canvas canvas;
+  RecordedOutlines outlines;
+  CWorkBitmap& large = gWorkCanvas.m_scaledMaskBitmap;
+  for (auto _ : state) {
+    large.Fill(0xFFFFFF);
+    canvas.target.Fill(0xFFFFFF);
+    for (auto& stroke : outlines.strokes) stroke->RenderToBitmap(&canvas.screen, &large, 2, outlines.params, 0);
+    outlines.whole.RenderToBitmap(&canvas.screen, &canvas.target, 3, outlines.params, 0x000000);
+    benchmark::DoNotOptimize(canvas.target.bits());
+  }
+  state.counters["strokes"] = double(outlines.strokes.size());
+}
+BENCHMARK(BM_RenderRecordedCharacterByStrokes)->Unit(benchmark::kMillisecond);
+
+void BM_RenderBrushSet(benchmark::State& state) {
+  Canvas canvas;
+  CBrushState& brush = gBrushStates[0];
+  brush.Reset();
+  brush.Create(&canvas.screen, 1);
+  for (auto _ : state) {
+    brush.m_bRenderRequest = 1;
+    brush.RenderBrushSet(&canvas.screen);
+    benchmark::DoNotOptimize(brush.m_brushSet.bits());
+  }
+  brush.Reset();
+}
+BENCHMARK(BM_RenderBrushSet)->Unit(benchmark::kMillisecond);
 
 }  // namespace

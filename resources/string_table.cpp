@@ -31,6 +31,7 @@ constexpr StringEntry kStrings[] = {
     {62051, "This is not a tamberi data file"},
     {62054, "本书写数据已经发生改变，是否保存？"},
     {62055, "The editing picture was changed.  Save changes?"},
+    {62056, "Error : Load Resource"},
     {62063, "Error : Create Bitmap"},
     {62064, "This is a new version file.  It may not be possible to display normally."},
     {62067, "Open"},

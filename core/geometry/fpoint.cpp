@@ -60,3 +60,7 @@ int RoundHalfAway(float v) {
 }
 
 tmb::Point CFPoint::RoundToPoint() const { return {RoundHalfAway(x), RoundHalfAway(y)}; }
+
+tmb::Point CFPoint::Truncate() const {
+  return {SaturateToInt(double(x)), SaturateToInt(double(y))};
+}

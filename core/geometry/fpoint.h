@@ -30,6 +30,8 @@ struct CFPoint {
 
   // Each coordinate to the nearest integer, halves away from zero.
   tmb::Point RoundToPoint() const;
+  // Each coordinate toward zero.
+  tmb::Point Truncate() const;
 };
 
 // Rounds v to the nearest integer with halves away from zero, independent of the

@@ -19,6 +19,9 @@
 
 class CStrokeMarks;
 class CStrokePathEx;
+namespace tmb {
+class DeviceContext;
+}
 class CStrokePathLite;
 class PixelMask;
 struct CEditRegions;
@@ -366,6 +369,44 @@ class CStrokePath {
   virtual bool CopyScaled(const CStrokePath& src, float s);
   // Appends (x, y) unless flag is 0 and the last point rounds to it; 1 when appended.
   int AppendIntPointIfNew(int flag, int x, int y);
+  // After every control point (attribute 3) followed in its stroke by another control
+  // point that starts no stroke, inserts their midpoint with attribute 0. 1, or 0 (path
+  // unchanged) when the result would not fit.
+  int InsertMidpoints();
+
+  // Drawing (brush/render/). Points become pixels by rounding; colours are 0x00BBGGRR;
+  // every routine leaves pDC with the pen and brush it had.
+  //
+  // DrawRange over every point.
+  void DrawLines(tmb::DeviceContext* pDC, tmb::Colour colour, int mode, int markRadius) const;
+  // Lines along the strokes of points [first, last) (swapped when first > last) in a
+  // one-pixel pen of colour. Mode >= 0 closes each stroke back to its first point, a
+  // negative mode leaves it open. |mode| 2 draws the first four strokes in red levels 0,
+  // 64, 128, 192 and the later ones black; mode -1 and |mode| 4 give each stroke the next
+  // alternative mark colour, with a circle of markRadius at its start when that is
+  // non-zero.
+  void DrawRange(tmb::DeviceContext* pDC, tmb::Colour colour, int mode, int first, int last, int markRadius) const;
+  // One line from point i to point j in a one-pixel pen of colour.
+  void DrawSegment(tmb::DeviceContext* pDC, int i, int j, tmb::Colour colour) const;
+  void DrawNextSegment(tmb::DeviceContext* pDC, int i, tmb::Colour colour) const;
+  // Fills each stroke as one polygon (winding rule) with a one-pixel outline of colour.
+  // Mode 1 fills every stroke in colour; mode 2 every stroke white; mode 0 fills white
+  // without a selection, and with one the strokes whose selection byte (one per stroke)
+  // is 0 in colour and the others white. A selection counts only with useSelection and a
+  // non-zero byte among the strokes; then the strokes are drawn on a white picture of
+  // the scaled paper that is ANDed into pDC.
+  void FillStrokes(tmb::DeviceContext* pDC, tmb::Colour colour, int mode, std::span<const uint8_t> selection,
+                   int useSelection) const;
+  // A mark per point by its attribute: 0 or 1 a square, 2 and 3 circles.
+  void DrawPointMarks(tmb::DeviceContext* pDC) const;
+  void DrawPointMarksAlt(tmb::DeviceContext* pDC) const;
+  // One pixel per point: stroke starts in yellow, the others in colour (alternateColour,
+  // when non-zero, at odd indices); at each stroke's last point its first point becomes
+  // cyan and the point itself dark red.
+  void DrawPointPixels(tmb::DeviceContext* pDC, tmb::Colour colour, tmb::Colour alternateColour) const;
+  // Drops the inner points of strokes whose interior angle exceeds threshold degrees
+  // and whose angle over four points either way exceeds 160 degrees.
+  void ThinByAngle(float threshold);
 
   int m_nCount = 0;
   int m_nCapacity = 0;

@@ -33,6 +33,10 @@ class CStrokePathEx : public CStrokePath {
   int FindByExtraPoint(float x, float y, int* which) const;
   // Fills the weights with each point's distance from its first and second side point.
   void ComputeWeights();
+  // Lines from every point to its first side point, then to its second: in one-pixel pens
+  // of colourA and colourB with givenColours, else in the alternative mark colours per
+  // stroke, those of the second pass at 70 percent (brush/render/).
+  void DrawSideLines(tmb::DeviceContext* pDC, tmb::Colour colourA, tmb::Colour colourB, int givenColours) const;
 
   CFPoint* m_pSide1 = nullptr;
   CFPoint* m_pSide2 = nullptr;

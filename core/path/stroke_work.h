@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "core/geometry/cell_grid.h"
 #include "core/path/stroke_path.h"
@@ -12,6 +13,7 @@
 
 namespace tmb {
 class DeviceContext;
+class Surface;
 }
 
 class CStrokeWork : public CStrokePath {
@@ -27,6 +29,48 @@ class CStrokeWork : public CStrokePath {
   void CopyParamsFrom(const CStrokeWork& other);
   // Lays the cell grid out from the stored layout values.
   void SetGridLayout();
+
+  // Outline filling (brush/render/). The strokes are closed contours whose points of
+  // attribute 3 are the control points of quadratic curves; a contour's byte in the
+  // stroke-mark buffer is its flag: 0 painted, non-zero white (255 also drawn with a white
+  // outline).
+  //
+  // Adds the piece that starts at point i of the contour from strokeStart to out: point i
+  // when point i + 1 is on the curve, else the curve through the run of control points
+  // after i (closing to strokeStart past the stroke's end), flattened. Mode 1 draws the
+  // straight piece as a line and, like mode 5, sets the curve's pixels, at scale, in
+  // colour into pDC (when given). Returns the index of the last point used.
+  int BuildStrokePolygon(int i, int strokeStart, std::vector<CFPoint>& out, int mode, tmb::DeviceContext* pDC,
+                         tmb::Colour colour, float scale) const;
+  // Orders the contours outer first (a contour after every contour whose box holds its
+  // own) and flags as holes those that do not run clockwise at their topmost point (the
+  // others with invert), in the new order; returns 1.
+  int CollectStrokeOutlines(int invert);
+  // Paints the contours into pDC at scale (points times scale, rounded): mode 0 only
+  // collects them (pDC may be null), 1 draws their outlines, 2 to 4 and 6 and 7 fill them
+  // as polygons by their flags (3 and 7 run CollectStrokeOutlines first), 5 sets only the
+  // pixels of their curves. Unless keepBackground, the scaled paper is made white first.
+  // Contours outside the selected division of the morph correspondence are left out.
+  // Every contour drawn is also appended, as integer points, to outPath when given.
+  void FillOutlines(tmb::DeviceContext* pDC, tmb::Colour colour, int mode, int keepBackground, CStrokePath* outPath,
+                    float scale, int invert);
+  // The same into pBitmap through a memory context compatible with pDC.
+  void FillOutlinesInto(tmb::DeviceContext* pDC, tmb::Surface* pBitmap, tmb::Colour colour, int mode,
+                        int keepBackground, CStrokePath* outPath, float scale, int invert);
+  // Moves points that stick out by one pixel from a nearly level or upright run back
+  // into line with their neighbours.
+  void SnapNearAxisPoints();
+
+  // Supersampled rendering (brush/render/): the strokes, scaled by 4, are filled into
+  // the canvas's scaled work bitmap and reduced into target, ink in outlineColour over
+  // the paper colour of params (parameter 157). Modes: 2 adds the solid strokes to target
+  // itself without clearing it and 5 clears target first, both unreduced; 3 only reduces
+  // what the scaled work bitmap holds; 1 fills the contours by their flags; any other
+  // mode fills every stroke solid. Returns 1, or 0 without a target.
+  int RenderToBitmap(tmb::DeviceContext* pDC, tmb::Surface* target, int mode, const ParamBlock& params,
+                     tmb::Colour outlineColour);
+  // Fills every stroke, solid in colour, into target.
+  void FillToBitmap(tmb::DeviceContext* pDC, tmb::Surface* target, tmb::Colour colour);
 
   uint8_t* m_pWidths = nullptr;   // brush width per point, written by the last pass
   uint8_t* m_pLevels = nullptr;   // width level per point

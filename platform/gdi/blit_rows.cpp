@@ -66,4 +66,22 @@ void CombineColourMasked(uint32_t* dst, const uint32_t* src, const uint8_t* mask
   }
 }
 
+void CountOnes4x4(const Surface& src, int64_t sx, int sy, int n, uint8_t* counts) {
+  for (int g = 0; g < n; g += 16) {
+    uint64_t hi = 0, lo = 0;
+    for (int r = 0; r < 4; ++r) {
+      uint64_t x = Load64(src.Row(sy + r), sx + int64_t(g) * 4);
+      x = x - ((x >> 1) & 0x5555555555555555ull);
+      x = (x & 0x3333333333333333ull) + ((x >> 2) & 0x3333333333333333ull);
+      hi += (x >> 4) & 0x0F0F0F0F0F0F0F0Full;
+      lo += x & 0x0F0F0F0F0F0F0F0Full;
+    }
+    const int m = std::min(16, n - g);
+    for (int k = 0; k < m; ++k) {
+      const int byte = 7 - (k >> 1);
+      counts[g + k] = uint8_t(((k & 1) ? lo : hi) >> (8 * byte));
+    }
+  }
+}
+
 }  // namespace tmb::blit

@@ -50,4 +50,9 @@ void CombineMonoMasked(uint8_t* row, int x, int n, const uint8_t* src, const uin
 void CombineColourMasked(uint32_t* dst, const uint32_t* src, const uint8_t* mask, int n, uint8_t fore,
                          uint8_t back, uint32_t pat);
 
+// The 1 bits of the 4 x 4 blocks of a monochrome surface: counts[i] for the block at
+// (sx + 4 i, sy). Rows sy to sy + 3 must lie in the surface; a block may reach past the
+// row's end only into its padding.
+void CountOnes4x4(const Surface& src, int64_t sx, int sy, int n, uint8_t* counts);
+
 }  // namespace tmb::blit

@@ -35,25 +35,6 @@ void SourceBlock(const Axis& a, int64_t i, int64_t& first, int64_t& last) {
   last += a.src0;
 }
 
-// Counts of 1 bits in 4 x 4 blocks: counts[i] for the block at source (sx + 4 i, sy).
-void Count4x4(const Surface& src, int64_t sx, int sy, int n, uint8_t* counts) {
-  for (int g = 0; g < n; g += 16) {
-    uint64_t hi = 0, lo = 0;
-    for (int r = 0; r < 4; ++r) {
-      uint64_t x = blit::Load64(src.Row(sy + r), sx + int64_t(g) * 4);
-      x = x - ((x >> 1) & 0x5555555555555555ull);
-      x = (x & 0x3333333333333333ull) + ((x >> 2) & 0x3333333333333333ull);
-      hi += (x >> 4) & 0x0F0F0F0F0F0F0F0Full;
-      lo += x & 0x0F0F0F0F0F0F0F0Full;
-    }
-    const int m = std::min(16, n - g);
-    for (int k = 0; k < m; ++k) {
-      const int byte = 7 - (k >> 1);
-      counts[g + k] = uint8_t(((k & 1) ? lo : hi) >> (8 * byte));
-    }
-  }
-}
-
 // Averages of the colour blocks of kx x ky pixels starting at (sx + kx i, sy), i < n: red
 // and blue are summed together in the two halves of one word, which holds up to 256 pixels.
 void AverageBlocks(const Surface& src, int64_t sx, int sy, int n, int kx, int ky, uint32_t* out) {
@@ -204,7 +185,7 @@ bool DeviceContext::StretchBlt(int x, int y, int width, int height, const Device
     if (dstMono) std::fill(bits.begin(), bits.end(), 0);
 
     if (quarter && rowsInside) {
-      Count4x4(*source, c0[0], r0, w, counts.data());
+      blit::CountOnes4x4(*source, c0[0], r0, w, counts.data());
       for (int i = 0; i < w; ++i) {
         const uint8_t n = counts[size_t(i)];
         if (dstMono) {

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "convert/presets/division_selection.h"
 #include "core/path/stroke_marks.h"
 #include "core/path/stroke_path.h"
 #include "core/path/stroke_path_lite.h"
+#include "support/fixed_division.h"
 #include "support/path_points.h"
 
 namespace {
@@ -349,20 +349,6 @@ TEST(StrokePathCopy, LiteConversionsRoundAndKeepFlags) {
   EXPECT_EQ(tiny.m_nCount, 1);
 }
 
-// A division selection for the tests: a fixed mode and range.
-class FixedDivision : public DivisionSelection {
- public:
-  FixedDivision(int mode, int lo, int hi) : mode_(mode), lo_(lo), hi_(hi) {}
-  int ActiveMode() const override { return mode_; }
-  void GetCurrentRange(int& lo, int& hi) const override {
-    lo = lo_;
-    hi = hi_;
-  }
-
- private:
-  int mode_, lo_, hi_;
-};
-
 class AppendSelectedStrokesTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -426,7 +412,7 @@ TEST_F(AppendSelectedStrokesTest, DivisionEditingSelectsPointsOfTheCurrentDivisi
       {0, 1, 2, 4, {{9, 9, 1}, {0, 0, 1}, {1, 0, 0}, {2, 0, 1}, {3, 0, 0}, {4, 0, 1}, {5, 0, 0}}},
   };
   for (const Case& c : cases) {
-    FixedDivision division(c.mode, c.lo, c.hi);
+    tmb::test::FixedDivision division(c.mode, c.lo, c.hi);
     InstallDivisionSelection(&division);
     gDivisionEditing = c.editing;
     CStrokePath dst(32);

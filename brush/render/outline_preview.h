@@ -1,0 +1,42 @@
+// The outline preview of the outline page: the image editor's picture is shown behind the
+// drawing view's character, the character's picture is traced into contours, and the
+// contours are drawn over a cleared writing area.
+#pragma once
+
+#include "platform/gdi/device_context.h"
+#include "platform/gdi/surface.h"
+
+// What the preview asks of the drawing view it draws on; the view implements it.
+class COutlinePreviewView {
+ public:
+  virtual ~COutlinePreviewView() = default;
+  virtual void ReleaseOffscreenDCs() = 0;
+  // Makes dc a client context of the view, prepared as the view prepares its drawing.
+  virtual void PrepareClientDC(tmb::DeviceContext& dc) = 0;
+  virtual tmb::Surface* BackBuffer() = 0;
+  virtual tmb::Surface* DrawingBitmap() = 0;
+  // Fills the back buffer with the background and forgets the collected ink.
+  virtual void ClearWritingArea(tmb::DeviceContext* pDC) = 0;
+  virtual void RefreshWritingArea() = 0;
+};
+
+// What the preview asks of the image editor. The application installs the real link;
+// until then no image editor is open.
+class ImageEditorLink {
+ public:
+  virtual ~ImageEditorLink() = default;
+  // The picture of the image editor's view; null while none is open.
+  virtual tmb::Surface* Picture() { return nullptr; }
+  // Traces the ink of the one-bit mask within rect into contours, which it leaves in the
+  // vectoriser's lists (gTraceBuffer).
+  virtual void TraceImageRegion(tmb::DeviceContext* /*pDC*/, tmb::Surface* /*mask*/, const tmb::Rect& /*rect*/) {}
+};
+
+ImageEditorLink& ImageEditor();
+// Installs link (not owned); nullptr restores the default.
+void SetImageEditorLink(ImageEditorLink* link);
+
+// Shows the image editor's picture in pView's back buffer, traces pView's drawing bitmap
+// and draws the traced contours in black into it. Does nothing while no image editor is
+// open.
+void PreviewOutlineOnView(COutlinePreviewView* pView);
