@@ -10,6 +10,7 @@
 #include "support/damaged_pictures.h"
 #include "support/file_bytes.h"
 #include "support/gif_builder.h"
+#include "support/picture_files.h"
 #include "support/temp_dir.h"
 #include "support/test_canvas.h"
 
@@ -163,6 +164,7 @@ TEST_F(GifReaderTest, InterlacedFramesAreDrawnInRowOrder) {
   std::vector<CGifFrameRecord> frames;
   ASSERT_EQ(ReadGifFile(&target.dc, path, &target.surface, 0, file, frames), kPictureRead);
   EXPECT_EQ(frames[0].m_bInterlaced, 1);
+  tmb::test::SavePictureForViewing(target.surface, "interlaced_gif_rows");
   for (int y = 0; y < 11; ++y) EXPECT_EQ(target.surface.GetPixel(1, y), uint32_t(y * 0x101010)) << "row " << y;
 }
 

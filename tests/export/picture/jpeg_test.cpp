@@ -13,6 +13,7 @@
 #include "support/damaged_pictures.h"
 #include "support/file_bytes.h"
 #include "support/jpeg_header.h"
+#include "support/picture_files.h"
 #include "support/temp_dir.h"
 #include "support/test_canvas.h"
 
@@ -40,6 +41,7 @@ TEST_F(JpegFiles, ColourBlocksSurviveWithinFourInsideThemAndDjpegDecodesThem) {
   tmb::Size size;
   ASSERT_EQ(ReadJpegFile(&target.dc, path.string(), &size, &target.surface), kPictureRead);
   EXPECT_EQ(size, (tmb::Size{61, 48}));
+  tmb::test::SavePictureForViewing(target.surface, "colour_blocks_from_jpeg");
   EXPECT_LE(tmb::test::MaxBlockDifference(target.surface, blocks, 4), 4);
   EXPECT_EQ(target.surface.GetPixel(61, 0), kGrey) << "only the picture is drawn";
 
