@@ -4,21 +4,18 @@
 
 namespace {
 
-class CopyingConverter final : public CharacterConverter {
+class DriverConverter final : public CharacterConverter {
  public:
-  int ConvertCharacter(CStrokeWork& dest, CStrokeWork& source) override {
-    dest.CopyFrom(source);
-    return 1;
-  }
+  int ConvertCharacter(CStrokeWork& dest, CStrokeWork& source) override { return dest.ConvertCharacter(source); }
 };
 
-CopyingConverter gCopyingConverter;
-CharacterConverter* gConverter = &gCopyingConverter;
+DriverConverter gDriverConverter;
+CharacterConverter* gConverter = &gDriverConverter;
 
 }  // namespace
 
 CharacterConverter& Converter() { return *gConverter; }
 
 void SetCharacterConverter(CharacterConverter* converter) {
-  gConverter = converter ? converter : &gCopyingConverter;
+  gConverter = converter ? converter : &gDriverConverter;
 }

@@ -1,7 +1,6 @@
 // The conversion driver as the brush-outline engine calls it: a style of 300 or more, or
 // an animation frame in progress, takes the character through the conversion instead of
-// the brush outline. The conversion engine installs the real driver; until then a
-// stand-in copies the points unchanged.
+// the brush outline. The conversion driver itself runs unless tests install another.
 #pragma once
 
 class CStrokeWork;
@@ -10,11 +9,12 @@ class CharacterConverter {
  public:
   virtual ~CharacterConverter() = default;
   // Converts source into dest, which holds the settings already; 1 when converted, 0
-  // when the conversion is switched off. source may be changed.
+  // when the conversion is switched off (dest then holds source unchanged). source may be
+  // changed.
   virtual int ConvertCharacter(CStrokeWork& dest, CStrokeWork& source) = 0;
 };
 
-// The installed driver; the copying stand-in until another is set.
+// The installed driver; the conversion driver until another is set.
 CharacterConverter& Converter();
-// Installs converter (not owned); nullptr restores the stand-in.
+// Installs converter (not owned); nullptr restores the conversion driver.
 void SetCharacterConverter(CharacterConverter* converter);

@@ -51,6 +51,26 @@ CFPoint* EngineFloatPoints() {
   return points.get();
 }
 
+// The two work paths of the conversion road, kept for the next call: making and clearing
+// them took about 0.4 ms on every conversion, whatever the character.
+struct ConversionRoadPaths {
+  std::unique_ptr<CStrokeWork> source;
+  std::unique_ptr<CStrokeWork> converted;
+};
+
+ConversionRoadPaths& RoadPaths() {
+  static ConversionRoadPaths paths;
+  const int capacity = gWorkCanvas.m_nMaxPoints;
+  for (std::unique_ptr<CStrokeWork>* path : {&paths.source, &paths.converted}) {
+    if (!*path) {
+      *path = std::make_unique<CStrokeWork>(capacity);
+    } else if ((*path)->GetCapacity() != capacity) {
+      (*path)->Reallocate(capacity);
+    }
+  }
+  return paths;
+}
+
 bool IsFrameInProgress(const CCharDataFull& source) {
   const int percent = source.m_flags[kFlagMorphPercent];
   return source.m_flags[kFlagMorphState] != 0 && (percent != 0 || gAnimationMode == -1) &&
@@ -70,17 +90,19 @@ int CCharData::BuildOutline(CCharDataFull& source, COutlineDocument* doc) {
   }
 
   if (m_param[kStyle] >= kConversionStyle || IsFrameInProgress(source)) {
-    auto from = std::make_unique<CStrokeWork>();
-    auto converted = std::make_unique<CStrokeWork>();
-    source.ToStrokeWork(*from);
-    source.CopySettingsToWork(*converted);
-    Converter().ConvertCharacter(*converted, *from);
-    FromStrokePathDedup(*converted, &source);
+    ConversionRoadPaths& paths = RoadPaths();
+    source.ToStrokeWork(*paths.source);
+    source.CopySettingsToWork(*paths.converted);
+    // Switched off, the conversion hands back the character unchanged: the working record
+    // shows it as drawn, and the drawn record keeps its own points.
+    const int converted = Converter().ConvertCharacter(*paths.converted, *paths.source);
+    FromStrokePathDedup(*paths.converted, &source);
     source.m_bChanged = 0;
+    if (converted == 0) return 1;
     source.m_bConverted = 1;
     if (inkActive) {
       CurrentInkHandler().SetCollectorFlag(0);
-      source.FromStrokePath(*converted, false);
+      source.FromStrokePath(*paths.converted, false);
     }
     return 1;
   }

@@ -47,6 +47,12 @@ int PointInSpanBox(float x, float y, float x1, float y1, float x2, float y2) {
   return InSpan(x, x1, x2) && InSpan(y, y1, y2) ? 1 : 0;
 }
 
+SpanBox SpanBoxOf(const CFPoint& p1, const CFPoint& p2) {
+  // The same sums as InSpan, so that no point both boxes hold is missed by rounding.
+  return {std::min<double>(p1.x, p2.x) - kSpanTolerance, std::min<double>(p1.y, p2.y) - kSpanTolerance,
+          std::max<double>(p1.x, p2.x) + kSpanTolerance, std::max<double>(p1.y, p2.y) + kSpanTolerance};
+}
+
 int ProjectPointOnLine(const CFPoint& p0, const CFPoint& p1, const CFPoint& q, CFPoint* out) {
   CFPoint d = p1 - p0;
   CFPoint w = q - p0;

@@ -42,6 +42,20 @@ enum IntersectMode {
 int IntersectSegments(const CFPoint& p1, const CFPoint& p2, const CFPoint& p3, const CFPoint& p4,
                       CFPoint* out, int mode);
 
+// The span box of a segment widened as PointInSpanBox widens it. A crossing that
+// IntersectSegments finds in a mode other than 0 lies in the boxes of both segments, so
+// segments whose boxes do not meet need not be intersected.
+struct SpanBox {
+  double left;
+  double top;
+  double right;
+  double bottom;
+
+  bool Meets(const SpanBox& o) const { return right >= o.left && o.right >= left && bottom >= o.top && o.bottom >= top; }
+};
+
+SpanBox SpanBoxOf(const CFPoint& p1, const CFPoint& p2);
+
 // The crossing of the lines p1-p2 and p3-p4 computed in slope form (a vertical line gives
 // x, the other line y). Parallel lines give -1, except lines lying on one another, whose
 // out is the mean of the four end points. The hit must lie in the span box of p3-p4 and,

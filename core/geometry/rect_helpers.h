@@ -1,7 +1,13 @@
 // Rectangle helpers of the drawing code.
 #pragma once
 
+#include <cstdint>
+
 #include "platform/gdi/geometry.h"
+
+// The width and height in 64 bits: rectangles of far-flung points span more than an int.
+inline int64_t RectWidth64(const tmb::Rect& r) { return int64_t{r.right} - r.left; }
+inline int64_t RectHeight64(const tmb::Rect& r) { return int64_t{r.bottom} - r.top; }
 
 // Normalises rect and intersects it with clip; returns whether they overlap (rect holds
 // the overlap, or is emptied).

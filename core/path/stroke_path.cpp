@@ -121,6 +121,8 @@ void CStrokePath::CopySlots(const CStrokePath& src, int srcIndex, int dstIndex, 
   std::memmove(m_pAttrs + dstIndex, src.m_pAttrs + srcIndex, n);
   if (m_bHasRecords && src.m_bHasRecords) {
     std::memmove(m_pRecords + dstIndex, src.m_pRecords + srcIndex, sizeof(CPointRecord) * n);
+  } else if (m_bHasRecords) {
+    std::fill_n(m_pRecords + dstIndex, n, CPointRecord{});
   }
 }
 

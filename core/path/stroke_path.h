@@ -23,6 +23,7 @@ namespace tmb {
 class DeviceContext;
 }
 class CStrokePathLite;
+class CStrokeWork;
 class PixelMask;
 struct CEditRegions;
 struct CRegionMembers;
@@ -425,12 +426,15 @@ class CStrokePath {
   // marks; a path's own kind reallocates through Reallocate.
   void Init(int capacity);
   // Copies n consecutive slots of src into this path (src may be this path, ranges may
-  // overlap). Subclasses carry their own per-point arrays along.
+  // overlap). Subclasses carry their own per-point arrays along. A slot copied from a path
+  // without records gets a fresh record, so nothing of what the slot held before stays.
   virtual void CopySlots(const CStrokePath& src, int srcIndex, int dstIndex, int n);
   // An empty path of the same kind and capacity, for operations that rebuild a path.
   virtual std::unique_ptr<CStrokePath> NewEmptyLike() const;
   virtual const CStrokePathEx* AsEx() const { return nullptr; }
+  virtual const CStrokeWork* AsWork() const { return nullptr; }
   friend class CStrokePathEx;
+  friend class CStrokeWork;
 
   // Gives the path a record per point (1.0, -1.0, 0, 0); kept across Reallocate.
   void AllocRecords();

@@ -1,6 +1,7 @@
 #include "core/path/stroke_work.h"
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 
 #include "core/canvas/work_canvas.h"
@@ -44,10 +45,45 @@ void CStrokeWork::Reallocate(int capacity) {
 
 int CStrokeWork::AddSample(int x, int y, int pressure, int flag) {
   if (!AppendPoint(x, y, flag)) return 0;
-  m_pPressure[m_nCount - 1] = static_cast<int16_t>(std::clamp(pressure, -32768, 32767));
+  const int i = m_nCount - 1;
+  // The slot may hold an earlier character's values: a sample starts afresh.
+  m_pRecords[i] = CPointRecord{};
+  m_pWidths[i] = 0;
+  m_pLevels[i] = 0;
+  m_pPressure[i] = static_cast<int16_t>(std::clamp(pressure, -32768, 32767));
   return 1;
 }
 
 void CStrokeWork::CopyParamsFrom(const CStrokeWork& other) { m_param = other.m_param; }
+
+void CStrokeWork::CopySettingsFrom(const CStrokeWork& other) {
+  m_param = other.m_param;
+  m_options = other.m_options;
+  m_bLoaded = other.m_bLoaded;
+  m_rangeFrom = other.m_rangeFrom;
+  m_rangeTo = other.m_rangeTo;
+  m_nMorphState = other.m_nMorphState;
+  m_nMorphPercent = other.m_nMorphPercent;
+  m_nFrameCount = other.m_nFrameCount;
+  m_nRecordValue = other.m_nRecordValue;
+  m_bLinkPoints = 0;
+}
+
+void CStrokeWork::CopySlots(const CStrokePath& src, int srcIndex, int dstIndex, int n) {
+  CStrokePath::CopySlots(src, srcIndex, dstIndex, n);
+  if (n <= 0) return;
+  if (const CStrokeWork* work = src.AsWork()) {
+    std::memmove(m_pWidths + dstIndex, work->m_pWidths + srcIndex, n);
+    std::memmove(m_pLevels + dstIndex, work->m_pLevels + srcIndex, n);
+    std::memmove(m_pPressure + dstIndex, work->m_pPressure + srcIndex, sizeof(int16_t) * n);
+  } else {
+    // A plain path brings none: the slots take the values of a new path.
+    std::fill_n(m_pWidths + dstIndex, n, uint8_t{0});
+    std::fill_n(m_pLevels + dstIndex, n, uint8_t{0});
+    std::fill_n(m_pPressure + dstIndex, n, int16_t{0});
+  }
+}
+
+std::unique_ptr<CStrokePath> CStrokeWork::NewEmptyLike() const { return std::make_unique<CStrokeWork>(m_nCapacity); }
 
 void CStrokeWork::SetGridLayout() { m_grid.SetLayout(m_gridLayout); }

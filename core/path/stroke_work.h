@@ -27,8 +27,17 @@ class CStrokeWork : public CStrokePath {
   int AddSample(int x, int y, int pressure, int flag);
   // Takes all 512 brush parameters of other.
   void CopyParamsFrom(const CStrokeWork& other);
+  // Takes other's parameters, option words and record settings, and clears the
+  // link-points flag.
+  void CopySettingsFrom(const CStrokeWork& other);
   // Lays the cell grid out from the stored layout values.
   void SetGridLayout();
+
+  // The conversion driver (convert/driver/): this path becomes the character of source
+  // converted as this path's parameters ask. 1 when converted; 0 when the conversion is
+  // switched off (parameter 47), and this path then holds an unchanged copy of source.
+  // source may change: collected ink is merged into it.
+  int ConvertCharacter(CStrokeWork& source);
 
   // Outline filling (brush/render/). The strokes are closed contours whose points of
   // attribute 3 are the control points of quadratic curves; a contour's byte in the
@@ -89,6 +98,16 @@ class CStrokeWork : public CStrokePath {
   int m_nMorphPercent = 0;  // percentage of the frame
   int m_nFrameCount = 0;
   int m_nRecordValue = 0;
+  // What the conversion keeps with the path.
+  int m_nWindow = 0;            // the drawing window the character comes from, 0 (A) or 1 (B)
+  int m_bLinkPoints = 0;        // the path holds inserted link points (flag 255)
+  int m_bConvertRequested = 0;  // raised by the style commands, cleared by a conversion
+
+ protected:
+  // The widths, levels and pressures travel with their points.
+  void CopySlots(const CStrokePath& src, int srcIndex, int dstIndex, int n) override;
+  std::unique_ptr<CStrokePath> NewEmptyLike() const override;
+  const CStrokeWork* AsWork() const override { return this; }
 
  private:
   void AllocWorkArrays();

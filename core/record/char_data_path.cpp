@@ -67,11 +67,11 @@ void CCharData::ToStrokeWork(CStrokeWork& work) const {
   work.SetCount(0);
   for (int i = 0; i < m_nPoints; ++i) {
     if (!work.AppendPoint(m_pPoints[i].x, m_pPoints[i].y, m_pFlags[i])) break;
-    CPointRecord& record = work.m_pRecords[i];
-    record.v[0] = static_cast<float>(m_pSegLength[i]);
-    record.v[1] = static_cast<float>(m_pPressure[i]);
+    // Every value of the slot is written: a reused path holds an earlier character there.
+    work.m_pRecords[i] = CPointRecord{{static_cast<float>(m_pSegLength[i]), static_cast<float>(m_pPressure[i]), 0, 0}};
     work.m_pPressure[i] = static_cast<int16_t>(std::clamp(m_pPressure[i], -32768, 32767));
     work.m_pLevels[i] = m_pWidthLevel[i];
+    work.m_pWidths[i] = 0;
   }
   CopySettingsToWork(work);
 }

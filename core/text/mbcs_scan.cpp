@@ -32,7 +32,7 @@ int GetMbcsCharAt(std::string_view text, size_t pos, std::string& ch, int& lengt
     length = 2;
   }
   if (kind == kMbcsNone && gDrawState.m_bBlankIsChar) kind = kMbcsSingle;
-  if (kind != kMbcsNone) ch.assign(text.substr(pos, static_cast<size_t>(length)));
+  if (kind != kMbcsNone) ch.assign(text.data() + pos, length == 2 ? 2u : 1u);
   return kind;
 }
 

@@ -38,7 +38,7 @@ int DecodeGifFrame(std::span<const uint8_t> bytes, const CGifFrameRecord& frame,
   const size_t count = size_t(frame.m_nWidth) * size_t(frame.m_nHeight);
   tmb::BitmapBytes stored;
   tmb::BitmapBytes& decoded = frame.m_bInterlaced ? stored : pixels;
-  if (!decoded.Allocate(count)) return kPictureTooLarge;
+  if (!decoded.AllocateForOverwrite(count)) return kPictureTooLarge;
   size_t written = 0;
   if (DecodeGifLzw(bytes[frame.m_nDataOffset], chain, decoded.span(), &written) == kGifLzwBadCodeSize) {
     decoded.Free();
@@ -46,7 +46,7 @@ int DecodeGifFrame(std::span<const uint8_t> bytes, const CGifFrameRecord& frame,
   }
   std::memset(decoded.data() + written, 0, count - written);
   if (frame.m_bInterlaced) {
-    if (!pixels.Allocate(count)) return kPictureTooLarge;
+    if (!pixels.AllocateForOverwrite(count)) return kPictureTooLarge;
     DeinterlaceRows(stored.data(), pixels.data(), frame.m_nWidth, frame.m_nHeight);
   }
   return kPictureRead;

@@ -21,7 +21,7 @@ int ReadJpegFile(tmb::DeviceContext* pDC, const std::string& path, tmb::Size* si
   // The header's sides are all that is known before decoding: the rows are held in the
   // budget first, so a small file that claims a huge picture is refused here.
   tmb::BitmapBytes pixels;
-  if (!pixels.Allocate(size_t(picture.cx) * size_t(picture.cy) * 3)) return kPictureTooLarge;
+  if (!pixels.AllocateForOverwrite(size_t(picture.cx) * size_t(picture.cy) * 3)) return kPictureTooLarge;
   const size_t workLimit = tmb::BitmapMemoryLimit() - tmb::BitmapMemoryInUse();
   if (!reader.ReadBgr(pixels.span(), workLimit)) return reader.ranOutOfMemory() ? kPictureTooLarge : kPictureDamaged;
   if (pTarget && !DrawRgbPixels(pDC, pTarget, pixels.span(), picture, -1, 0, 3, {})) return kPictureTooLarge;

@@ -11,7 +11,7 @@ int ReadPictureFileBytes(const std::string& path, tmb::BitmapBytes& bytes) {
   if (!file.Open(std::filesystem::u8path(path), tmb::BinaryFile::Mode::kRead)) return kPictureNotOpened;
   const int64_t size = file.Size();
   if (size < 0) return kPictureNotOpened;
-  if (uint64_t(size) > kMaxPictureFileSize || !bytes.Allocate(size_t(size))) return kPictureTooLarge;
+  if (uint64_t(size) > kMaxPictureFileSize || !bytes.AllocateForOverwrite(size_t(size))) return kPictureTooLarge;
   if (!file.Read(bytes.data(), bytes.size())) {
     bytes.Free();
     return kPictureNotOpened;

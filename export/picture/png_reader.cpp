@@ -100,7 +100,7 @@ int ReadPngFile(tmb::DeviceContext* pDC, const std::string& path, tmb::Size* siz
   }
 
   tmb::BitmapBytes pixels;
-  if (!pixels.Allocate(layout.rowBytes * size_t(layout.height))) return kPictureTooLarge;
+  if (!pixels.AllocateForOverwrite(layout.rowBytes * size_t(layout.height))) return kPictureTooLarge;
   std::vector<png_bytep> rows;
   try {
     rows.resize(size_t(layout.height));

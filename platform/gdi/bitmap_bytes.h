@@ -1,12 +1,14 @@
-// A byte buffer of pixel data that is not a surface (decoded picture rows, a frame's
-// colour indices), held in the bitmap budget for its life like every surface, so that a
-// picture too large for the budget is refused before its bytes are taken.
+// A block of pixel bytes held in the bitmap memory budget for as long as it lives, for
+// engines that need a picture-sized buffer (index pixels, decoded rows) next to a bitmap,
+// so that a picture too large for the budget is refused before its bytes are taken.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
+
+#include "platform/service/result.h"
 
 namespace tmb {
 
@@ -17,10 +19,13 @@ class BitmapBytes {
   BitmapBytes(const BitmapBytes&) = delete;
   BitmapBytes& operator=(const BitmapBytes&) = delete;
 
-  // Replaces the held bytes by size new ones, left uninitialised so that pages a decoder
-  // never reaches (a damaged file ends early) are never touched; false, with nothing
-  // held, when the budget or the memory refuses them.
-  bool Allocate(size_t size);
+  // Replaces the block by size zeroed bytes; fails, holding nothing, when the budget or
+  // the memory refuses them.
+  Status Allocate(size_t size);
+  // The same with the bytes left as they come, for a decoder that writes them all: pages
+  // it never reaches (a damaged file that claims a huge picture ends early) are never
+  // touched.
+  Status AllocateForOverwrite(size_t size);
   void Free();
 
   uint8_t* data() { return bytes_.get(); }

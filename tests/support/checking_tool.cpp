@@ -1,44 +1,33 @@
 #include "support/checking_tool.h"
 
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <sys/wait.h>
 
+#include <gtest/gtest.h>
+
 namespace tmb::test {
-namespace {
 
-std::string Quoted(const std::string& text) {
-  std::string out = "'";
-  for (char c : text) {
-    if (c == '\'') {
-      out += "'\\''";
-    } else {
-      out += c;
-    }
-  }
-  return out + "'";
+bool ToolInstalled(const std::string& name) {
+  return std::system(("command -v '" + name + "' >/dev/null 2>&1").c_str()) == 0;
 }
 
-}  // namespace
-
-bool HasTool(const std::string& name) {
-  const std::string command = "command -v " + Quoted(name) + " >/dev/null 2>&1";
-  return std::system(command.c_str()) == 0;
-}
-
-int RunTool(const std::string& tool, const std::string& arguments, const std::filesystem::path& file,
-            std::string* output) {
-  const std::string command = Quoted(tool) + " " + arguments + " " + Quoted(file.string()) + " 2>&1";
-  std::FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return -1;
-  std::array<char, 4096> buffer;
-  std::string text;
+ToolRun RunTool(const std::string& command) {
+  ToolRun run;
+  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+  if (!pipe) return run;
+  char buffer[4096];
   size_t n;
-  while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) text.append(buffer.data(), n);
-  const int status = ::pclose(pipe);
-  if (output) *output = text;
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, n);
+  const int status = pclose(pipe);
+  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+void ExpectPngcheckPasses(const std::filesystem::path& file) {
+  if (!ToolInstalled("pngcheck")) GTEST_SKIP() << "pngcheck is not installed";
+  const ToolRun check = RunTool("pngcheck -q '" + file.string() + "'");
+  EXPECT_EQ(check.exitCode, 0) << check.output;
 }
 
 }  // namespace tmb::test

@@ -1,5 +1,5 @@
-// Runs the programs the users of a file format trust (pngcheck, djpeg ...) on files the
-// tests wrote.
+// Runs the programs the users of a file format trust (pngcheck, djpeg, gifsicle,
+// gif2rgb ...) on files the tests wrote.
 #pragma once
 
 #include <filesystem>
@@ -7,12 +7,18 @@
 
 namespace tmb::test {
 
-// Whether a program of that name is on the PATH.
-bool HasTool(const std::string& name);
+struct ToolRun {
+  int exitCode = -1;
+  std::string output;  // standard output and error together
+};
 
-// Runs tool with the arguments and the file (quoted for the shell); returns its exit
-// status and puts what it printed (both streams) into output.
-int RunTool(const std::string& tool, const std::string& arguments, const std::filesystem::path& file,
-            std::string* output);
+// Whether a program of that name is on the search path.
+bool ToolInstalled(const std::string& name);
+// Runs a shell command and collects what it prints.
+ToolRun RunTool(const std::string& command);
+
+// Expects pngcheck to find no fault in the PNG or MNG file; skips the test where pngcheck
+// is not installed.
+void ExpectPngcheckPasses(const std::filesystem::path& file);
 
 }  // namespace tmb::test

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <random>
 
+#include "support/bitmap_rows.h"
+
 namespace tmb::test {
 namespace {
 
@@ -19,17 +21,7 @@ ColourBlocks MakeColourBlocks(int width, int height) {
   ColourBlocks blocks;
   blocks.width = width;
   blocks.height = height;
-  const size_t stride = (size_t(width) * 3 + 3) / 4 * 4;
-  blocks.pixels.assign(stride * size_t(height), 0);
-  for (int y = 0; y < height; ++y) {
-    const uint32_t colour = blocks.ColourOfRow(y);
-    uint8_t* row = blocks.pixels.data() + size_t(height - 1 - y) * stride;
-    for (int x = 0; x < width; ++x) {
-      row[3 * x] = uint8_t(colour >> 16);  // blue
-      row[3 * x + 1] = uint8_t(colour >> 8);
-      row[3 * x + 2] = uint8_t(colour);
-    }
-  }
+  blocks.pixels = BitmapRows24(width, height, [&](int, int y) { return blocks.ColourOfRow(y); });
   return blocks;
 }
 

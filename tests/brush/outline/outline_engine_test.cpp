@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "brush/outline/character_converter.h"
@@ -201,14 +202,52 @@ TEST_F(OutlineEngineTest, ConversionStylesTakeTheConvertedCharacter) {
   EXPECT_EQ(drawn->m_nPoints, 2000);  // without ink the drawn points stay
 }
 
-TEST_F(OutlineEngineTest, WithoutAConversionEngineTheConversionRoadCopiesThePoints) {
+TEST_F(OutlineEngineTest, TheConversionRoadRunsTheConversionDriver) {
   drawn->ClearPoints();
   tmb::test::AddStroke(*drawn, {{10, 10}, {20, 15}, {30, 30}});
   tmb::test::AddStroke(*drawn, {{60, 10}, {60, 40}});
   drawn->m_param[37] = 400;
   work->BuildOutline(*drawn);
+
+  CStrokeWork source;
+  CStrokeWork converted;
+  drawn->ToStrokeWork(source);
+  drawn->CopySettingsToWork(converted);
+  ASSERT_EQ(converted.ConvertCharacter(source), 1);
+  auto expected = std::make_unique<CCharDataFull>();
+  expected->FromStrokePathDedup(converted, nullptr);
+  EXPECT_EQ(PointsOf(*work), PointsOf(*expected));
+  EXPECT_EQ(tmb::test::FlagsOf(*work), tmb::test::FlagsOf(*expected));
+  EXPECT_NE(work->m_nPoints, drawn->m_nPoints);  // resampled along the strokes
+  EXPECT_EQ(drawn->m_bConverted, 1);
+}
+
+TEST_F(OutlineEngineTest, ConversionsAgainGiveTheSameWorkingRecord) {
+  drawn->m_param[37] = 400;
+  work->BuildOutline(*drawn);
+  const auto first = BytesOf(*work);
+  auto other = std::make_unique<CCharDataFull>();
+  other->ClearPoints();
+  tmb::test::SetBrushDefaults(*other);
+  other->m_param[37] = 400;
+  tmb::test::AddStroke(*other, {{5, 5}, {300, 300}});
+  work->BuildOutline(*other);  // the kept work paths hold another character in between
+  work->BuildOutline(*drawn);
+  EXPECT_EQ(BytesOf(*work), first);
+}
+
+TEST_F(OutlineEngineTest, ASwitchedOffConversionShowsTheCharacterAsDrawn) {
+  drawn->ClearPoints();
+  tmb::test::AddStroke(*drawn, {{10, 10}, {20, 15}, {30, 30}});
+  tmb::test::AddStroke(*drawn, {{60, 10}, {60, 40}});
+  drawn->m_param[37] = 400;
+  drawn->m_param[47] = 1;  // pen mode switches the conversion off
+  gWorkCanvas.m_bInkActive = 1;
+  work->BuildOutline(*drawn);
   EXPECT_EQ(PointsOf(*work), PointsOf(*drawn));
   EXPECT_EQ(tmb::test::FlagsOf(*work), tmb::test::FlagsOf(*drawn));
+  EXPECT_EQ(drawn->m_nPoints, 5);
+  EXPECT_EQ(drawn->m_bConverted, 0);
 }
 
 TEST_F(OutlineEngineTest, AnimationFramesInProgressAreConverted) {

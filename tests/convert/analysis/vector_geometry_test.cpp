@@ -175,3 +175,32 @@ TEST(TurnDirection, SignOfTheTurn) {
 }
 
 }  // namespace
+
+namespace {
+
+bool Meet(CFPoint p1, CFPoint p2, CFPoint p3, CFPoint p4) { return SpanBoxOf(p1, p2).Meets(SpanBoxOf(p3, p4)); }
+
+TEST(SpanBox, BoxesMeetWithinTheTolerance) {
+  EXPECT_TRUE(Meet({0, 0}, {10, 10}, {10, 10}, {20, 30}));        // touching corners
+  EXPECT_TRUE(Meet({0, 0}, {10, 10}, {10.00001f, 0}, {20, 10}));  // within the widening
+  EXPECT_FALSE(Meet({0, 0}, {10, 10}, {10.001f, 0}, {20, 10}));
+  EXPECT_FALSE(Meet({0, 0}, {10, 10}, {0, 11}, {10, 20}));
+  EXPECT_TRUE(Meet({10, 10}, {0, 0}, {20, 5}, {5, 5}));  // either direction
+}
+
+TEST(SpanBox, EveryCrossingOnBothSegmentsLiesWhereTheBoxesMeet) {
+  uint32_t seed = 7;
+  auto next = [&seed]() {
+    seed = seed * 1103515245u + 12345u;
+    return float(int((seed >> 16) % 41u) - 20) / 2.0f;  // a coarse grid, so touching ends are common
+  };
+  for (int k = 0; k < 20000; ++k) {
+    const CFPoint p1(next(), next()), p2(next(), next()), p3(next(), next()), p4(next(), next());
+    CFPoint hit(0, 0);
+    if (IntersectSegments(p1, p2, p3, p4, &hit, kIntersectOnBoth) == 1) {
+      ASSERT_TRUE(Meet(p1, p2, p3, p4)) << k;
+    }
+  }
+}
+
+}  // namespace

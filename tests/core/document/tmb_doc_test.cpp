@@ -21,9 +21,9 @@
 #include "core/text/text_settings.h"
 #include "support/char_file_fixture.h"
 #include "support/file_bytes.h"
-#include "support/file_size_limit.h"
 #include "support/path_points.h"
 #include "support/scripted_chooser.h"
+#include "support/small_disk.h"
 
 namespace tmb::test {
 namespace {
@@ -181,8 +181,10 @@ TEST_F(CharDocument, ThePathChangesOnlyWithASuccessfulLoad) {
   EXPECT_EQ(B().m_bHasPath, 1);
 
   // A file that cannot be opened, a foreign file, a settings-only load: the path stays.
-  Bytes foreign = {'M', 'Z', 0x90, 0};
-  foreign.resize(200, 0);
+  Bytes foreign(200, 0);
+  foreign[0] = 'M';
+  foreign[1] = 'Z';
+  foreign[2] = 0x90;
   const fs::path other = WriteBytes("other.exe", foreign);
   struct Case {
     std::string path;
@@ -245,7 +247,7 @@ TEST_F(CharDocument, ASaveThatFailsPartWayKeepsTheOldFileAndTheChanges) {
   // A disk that takes only a little: writes past 3,000 bytes fail.
   int result;
   {
-    ScopedFileSizeLimit disk(3000);
+    SmallDisk disk(3000);
     result = A().SaveCharacterFile(path.string());
   }
 

@@ -5,6 +5,8 @@
 #include <random>
 #include <vector>
 
+#include "export/gif/gif_byte_sink.h"
+#include "export/gif/gif_lzw_encoder.h"
 #include "support/gif_builder.h"
 
 namespace {
@@ -64,6 +66,25 @@ TEST(DecodeGifLzw, DecodesWhatTheCoderWroteAtEveryCodeSize) {
     EXPECT_EQ(d.result, kGifLzwEnd);
     EXPECT_EQ(d.written, c.pixels.size());
     EXPECT_EQ(d.pixels, c.pixels);
+  }
+}
+
+TEST(DecodeGifLzw, DecodesThePictureWritersCodes) {
+  // The picture writers' coder, whose streams giflib's own decoder checks.
+  std::vector<uint8_t> runs;
+  for (int i = 0; i < 20000; ++i) runs.push_back(uint8_t((i / 53) % 4));
+  for (int codeSize = 2; codeSize <= 8; ++codeSize) {
+    for (const std::vector<uint8_t>& pixels : {RandomPixels(30000, 1 << codeSize, unsigned(codeSize)), runs}) {
+      SCOPED_TRACE(codeSize);
+      GifMemorySink sink;
+      ASSERT_TRUE(GifLzwCompress(codeSize, 200, int(pixels.size() / 200), pixels, sink));
+      ASSERT_GE(sink.m_bytes.size(), 2u);
+      EXPECT_EQ(sink.m_bytes[0], codeSize);
+      const Decoded d = Decode(codeSize, std::vector<uint8_t>(sink.m_bytes.begin() + 1, sink.m_bytes.end()),
+                               pixels.size());
+      EXPECT_EQ(d.result, kGifLzwEnd);
+      EXPECT_EQ(d.pixels, pixels);
+    }
   }
 }
 

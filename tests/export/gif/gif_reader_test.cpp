@@ -5,8 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "export/gif/gif_file_writer.h"
 #include "export/gif/gif_parser.h"
 #include "export/picture/picture_read_result.h"
+#include "support/colour_blocks.h"
 #include "support/damaged_pictures.h"
 #include "support/file_bytes.h"
 #include "support/gif_builder.h"
@@ -112,6 +114,38 @@ TEST_F(GifReaderTest, ReadsTheRecordsOfEveryFrameAndDrawsTheFirstAtItsPlace) {
   EXPECT_EQ(canvas_.surface.GetPixel(0, 0), kBlue);
   EXPECT_EQ(canvas_.surface.GetPixel(3, 0), kGreen);
   EXPECT_EQ(canvas_.surface.GetPixel(11, 9), kBlue) << "index 1 of its own table";
+}
+
+TEST_F(GifReaderTest, ReadsWhatThePictureWritersWrite) {
+  // A single picture: the colour blocks come back exactly.
+  const tmb::test::ColourBlocks blocks = tmb::test::MakeColourBlocks(23, 15);
+  const std::string single = (dir_ / "single.gif").string();
+  ASSERT_TRUE(WriteGifFile(single, blocks.width, blocks.height, blocks.pixels));
+  tmb::test::Canvas target(23, 15, PixelFormat::kColour32, kGrey);
+  tmb::Size size;
+  ASSERT_EQ(ReadGifPicture(&target.dc, single, &size, &target.surface), kPictureRead);
+  EXPECT_EQ(size, (tmb::Size{23, 15}));
+  EXPECT_EQ(tmb::test::MaxBlockDifference(target.surface, blocks, 0), 0);
+
+  // An animation: waits, the transparent paper colour and the loop count in the records.
+  CGifFile animation;
+  const std::string path = (dir_ / "animation.gif").string();
+  ASSERT_TRUE(OpenGifFile(animation, path));
+  for (int i = 0; i < 3; ++i) {
+    const GifFrameSetup setup{10 * (i + 1), i == 0, i == 2, kBlue};
+    ASSERT_TRUE(AddGifFrame(animation, blocks.width, blocks.height, blocks.pixels, setup));
+  }
+  ASSERT_TRUE(CloseGifFile(animation));
+  CGifFileRecord file;
+  std::vector<CGifFrameRecord> frames;
+  ASSERT_EQ(ReadGifFile(&target.dc, path, &target.surface, 0, file, frames), kPictureRead);
+  ASSERT_EQ(file.m_nFrames, 3);
+  EXPECT_EQ(file.m_nLoopCount, 1000);
+  EXPECT_EQ((std::vector<int>{frames[0].m_nDelay, frames[1].m_nDelay, frames[2].m_nDelay}),
+            (std::vector<int>{10, 20, 30}));
+  EXPECT_EQ(frames[1].m_bTransparent, 0);
+  EXPECT_EQ(frames[2].m_bTransparent, 1);
+  EXPECT_EQ(frames[2].m_nTransparentColour, kBlue);
 }
 
 TEST_F(GifReaderTest, ThePictureSizeIsTheLogicalScreen) {

@@ -26,15 +26,10 @@ using tmb::test::FileBytes;
 
 constexpr uint32_t kGrey = 0x808080;
 
-class JpegFiles : public ::testing::Test {
- protected:
-  fs::path Path(const char* name) const { return dir_ / name; }
-  tmb::test::TempDir dir_;
-};
-
-TEST_F(JpegFiles, ColourBlocksSurviveWithinFourInsideThemAndDjpegDecodesThem) {
+TEST(JpegFiles, ColourBlocksSurviveWithinFourInsideThemAndDjpegDecodesThem) {
+  const tmb::test::TempDir dir;
   const tmb::test::ColourBlocks blocks = tmb::test::MakeColourBlocks(61, 48);
-  const fs::path path = Path("blocks.jpg");
+  const fs::path path = dir / "blocks.jpg";
   ASSERT_EQ(WriteJpegFile(path.string(), blocks.width, blocks.height, blocks.pixels), 1);
 
   Canvas target(64, 50, PixelFormat::kColour32, kGrey);
@@ -45,15 +40,16 @@ TEST_F(JpegFiles, ColourBlocksSurviveWithinFourInsideThemAndDjpegDecodesThem) {
   EXPECT_LE(tmb::test::MaxBlockDifference(target.surface, blocks, 4), 4);
   EXPECT_EQ(target.surface.GetPixel(61, 0), kGrey) << "only the picture is drawn";
 
-  if (!tmb::test::HasTool("djpeg")) GTEST_SKIP() << "djpeg is not installed";
-  std::string output;
-  EXPECT_EQ(tmb::test::RunTool("djpeg", "-outfile /dev/null", path, &output), 0) << output;
-  EXPECT_EQ(output, "") << "no warnings";
+  if (!tmb::test::ToolInstalled("djpeg")) GTEST_SKIP() << "djpeg is not installed";
+  const tmb::test::ToolRun decode = tmb::test::RunTool("djpeg -outfile /dev/null '" + path.string() + "'");
+  EXPECT_EQ(decode.exitCode, 0) << decode.output;
+  EXPECT_EQ(decode.output, "") << "no warnings";
 }
 
-TEST_F(JpegFiles, DamagedFilesAreRefusedWithoutTouchingTheTarget) {
+TEST(JpegFiles, DamagedFilesAreRefusedWithoutTouchingTheTarget) {
+  const tmb::test::TempDir dir;
   const tmb::test::ColourBlocks blocks = tmb::test::MakeColourBlocks(40, 30);
-  const fs::path goodPath = Path("good.jpg");
+  const fs::path goodPath = dir / "good.jpg";
   ASSERT_EQ(WriteJpegFile(goodPath.string(), blocks.width, blocks.height, blocks.pixels), 1);
   const std::vector<uint8_t> good = FileBytes(goodPath);
   auto cut = [&](size_t n) { return std::vector<uint8_t>(good.begin(), good.begin() + ptrdiff_t(n)); };
@@ -73,12 +69,13 @@ TEST_F(JpegFiles, DamagedFilesAreRefusedWithoutTouchingTheTarget) {
       {"3,000 x 3,000 in 300 bytes", JpegHeaderOnly(3000, 3000, 300), kPictureDamaged},
   });
   EXPECT_EQ(tmb::BitmapMemoryInUse(), 0u) << "every buffer is given back";
-  EXPECT_EQ(ReadJpegFile(nullptr, Path("missing.jpg").string(), nullptr, nullptr), kPictureNotOpened);
+  EXPECT_EQ(ReadJpegFile(nullptr, (dir / "missing.jpg").string(), nullptr, nullptr), kPictureNotOpened);
 }
 
-TEST_F(JpegFiles, APictureBeyondTheBudgetIsRefusedBeforeDecoding) {
+TEST(JpegFiles, APictureBeyondTheBudgetIsRefusedBeforeDecoding) {
+  const tmb::test::TempDir dir;
   const tmb::test::ColourBlocks blocks = tmb::test::MakeColourBlocks(100, 100);
-  const fs::path path = Path("big.jpg");
+  const fs::path path = dir / "big.jpg";
   ASSERT_EQ(WriteJpegFile(path.string(), blocks.width, blocks.height, blocks.pixels), 1);
   Canvas target(10, 10, PixelFormat::kColour32, kGrey);
   {

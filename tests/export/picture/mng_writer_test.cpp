@@ -13,7 +13,7 @@
 #include "support/checking_tool.h"
 #include "support/colour_blocks.h"
 #include "support/file_bytes.h"
-#include "support/file_size_limit.h"
+#include "support/small_disk.h"
 #include "support/temp_dir.h"
 #include "support/test_canvas.h"
 
@@ -90,9 +90,7 @@ TEST_F(MngFiles, FourFramesMakeTheHeaderTheFramesAndTheEnd) {
   EXPECT_EQ(chunks[2].data, (std::vector<uint8_t>{4, 0, 1, 0, 0, 0, 0, 0, 0, 10}));
   EXPECT_EQ(chunks[14].data, (std::vector<uint8_t>{4, 0, 1, 0, 0, 0, 0, 0, 0, 40}));
 
-  if (!tmb::test::HasTool("pngcheck")) GTEST_SKIP() << "pngcheck is not installed";
-  std::string output;
-  EXPECT_EQ(tmb::test::RunTool("pngcheck", "-q", path, &output), 0) << output;
+  tmb::test::ExpectPngcheckPasses(path);
 }
 
 TEST_F(MngFiles, EachFrameIsAPngWithoutSignatureOfThePicture) {
@@ -126,9 +124,7 @@ TEST_F(MngFiles, TransparencyMakesProfileElevenAndATrnsChunkPerFrame) {
     EXPECT_EQ(c.data, (std::vector<uint8_t>{0, 0x99, 0, 0x66, 0, 0x33})) << "red, green, blue of 0x00BBGGRR";
   }
   EXPECT_EQ(trns, 4);
-  if (!tmb::test::HasTool("pngcheck")) GTEST_SKIP() << "pngcheck is not installed";
-  std::string output;
-  EXPECT_EQ(tmb::test::RunTool("pngcheck", "-q", path, &output), 0) << output;
+  tmb::test::ExpectPngcheckPasses(path);
 }
 
 TEST_F(MngFiles, NoFrameIsWrittenWithoutAnOpenMovie) {
@@ -164,7 +160,7 @@ TEST_F(MngFiles, AMovieThatFailsOrIsNeverClosedKeepsTheOldFile) {
     ASSERT_EQ(OpenMngFile(mng, path.string(), 200, 200, 2), 1);
     int added = 0;
     {
-      tmb::test::ScopedFileSizeLimit disk(4000);
+      tmb::test::SmallDisk disk(4000);
       added = AddMngFrame(mng, 200, 200, noise.pixels);
     }
     EXPECT_EQ(added, 0);

@@ -10,7 +10,7 @@
 #include "export/picture/png_writer.h"
 #include "support/colour_blocks.h"
 #include "support/file_bytes.h"
-#include "support/file_size_limit.h"
+#include "support/small_disk.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -39,7 +39,7 @@ TEST_P(PictureSave, AFailedSaveKeepsTheOldFileAndLeavesNothingBeside) {
   const tmb::test::ColourBlocks noise = tmb::test::MakeNoise(200, 200, 1);
   {
     // The picture needs far more than the disk takes.
-    tmb::test::ScopedFileSizeLimit disk(4000);
+    tmb::test::SmallDisk disk(4000);
     EXPECT_EQ(writer.write(path.string(), noise.width, noise.height, noise.pixels), 0);
   }
   EXPECT_EQ(writer.write(path.string(), 200, 200, std::span(noise.pixels).first(1000)), 0) << "too few pixels";

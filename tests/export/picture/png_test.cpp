@@ -89,21 +89,10 @@ void FixChunkCrc(std::vector<uint8_t>& bytes, size_t pos) {
   tmb::StoreBigU32(&bytes[pos + 8 + length], uint32_t(crc));
 }
 
-class PngFiles : public ::testing::Test {
- protected:
-  fs::path Path(const char* name) const { return dir_ / name; }
-  tmb::test::TempDir dir_;
-};
-
-void ExpectPngcheckPasses(const fs::path& path) {
-  if (!tmb::test::HasTool("pngcheck")) GTEST_SKIP() << "pngcheck is not installed";
-  std::string output;
-  EXPECT_EQ(tmb::test::RunTool("pngcheck", "-q", path, &output), 0) << output;
-}
-
-TEST_F(PngFiles, ColourBlocksSurviveExactlyAndPassPngcheck) {
+TEST(PngFiles, ColourBlocksSurviveExactlyAndPassPngcheck) {
+  const tmb::test::TempDir dir;
   const tmb::test::ColourBlocks blocks = tmb::test::MakeColourBlocks(37, 30);
-  const fs::path path = Path("blocks.png");
+  const fs::path path = dir / "blocks.png";
   ASSERT_EQ(WritePngFile(path.string(), blocks.width, blocks.height, blocks.pixels), 1);
   EXPECT_EQ(FindChunk(FileBytes(path), "tRNS"), 0u);
 
@@ -114,12 +103,13 @@ TEST_F(PngFiles, ColourBlocksSurviveExactlyAndPassPngcheck) {
   EXPECT_EQ(tmb::test::MaxBlockDifference(target.surface, blocks, 0), 0);
   EXPECT_EQ(target.surface.GetPixel(37, 0), kGrey) << "only the picture is drawn";
   EXPECT_EQ(target.surface.GetPixel(0, 30), kGrey);
-  ExpectPngcheckPasses(path);
+  tmb::test::ExpectPngcheckPasses(path);
 }
 
-TEST_F(PngFiles, TheKeyColourIsWrittenAsItsRedGreenAndBlue) {
+TEST(PngFiles, TheKeyColourIsWrittenAsItsRedGreenAndBlue) {
+  const tmb::test::TempDir dir;
   const tmb::test::ColourBlocks blocks = tmb::test::MakeColourBlocks(9, 6);
-  const fs::path path = Path("key.png");
+  const fs::path path = dir / "key.png";
   ASSERT_EQ(WritePngFile(path.string(), blocks.width, blocks.height, blocks.pixels, 0x00336699u), 1);
   const std::vector<uint8_t> bytes = FileBytes(path);
   const size_t trns = FindChunk(bytes, "tRNS");
@@ -130,10 +120,11 @@ TEST_F(PngFiles, TheKeyColourIsWrittenAsItsRedGreenAndBlue) {
   Canvas target(9, 6, PixelFormat::kColour32, kGrey);
   ASSERT_EQ(ReadPngFile(&target.dc, path.string(), nullptr, &target.surface), kPictureRead);
   EXPECT_EQ(tmb::test::MaxBlockDifference(target.surface, blocks, 0), 0);
-  ExpectPngcheckPasses(path);
+  tmb::test::ExpectPngcheckPasses(path);
 }
 
-TEST_F(PngFiles, EveryColourTypeReadsAsBlueGreenRedRows) {
+TEST(PngFiles, EveryColourTypeReadsAsBlueGreenRedRows) {
+  const tmb::test::TempDir dir;
   const png_color palette[] = {{0xFF, 0, 0}, {0, 0xFF, 0}, {0, 0, 0xFF}, {0x10, 0x20, 0x30}};
   struct Case {
     const char* name;
@@ -169,7 +160,7 @@ TEST_F(PngFiles, EveryColourTypeReadsAsBlueGreenRedRows) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const fs::path path = Path("kind.png");
+    const fs::path path = dir / "kind.png";
     WriteTestPng(c.picture, path);
     Canvas target(3, 2, PixelFormat::kColour32, kGrey);
     tmb::Size size;
@@ -179,9 +170,10 @@ TEST_F(PngFiles, EveryColourTypeReadsAsBlueGreenRedRows) {
   }
 }
 
-TEST_F(PngFiles, DamagedFilesAreRefusedWithoutTouchingTheTarget) {
+TEST(PngFiles, DamagedFilesAreRefusedWithoutTouchingTheTarget) {
+  const tmb::test::TempDir dir;
   const tmb::test::ColourBlocks blocks = tmb::test::MakeColourBlocks(20, 12);
-  const fs::path goodPath = Path("good.png");
+  const fs::path goodPath = dir / "good.png";
   ASSERT_EQ(WritePngFile(goodPath.string(), blocks.width, blocks.height, blocks.pixels), 1);
   const std::vector<uint8_t> good = FileBytes(goodPath);
   const size_t ihdr = FindChunk(good, "IHDR");
@@ -212,7 +204,7 @@ TEST_F(PngFiles, DamagedFilesAreRefusedWithoutTouchingTheTarget) {
       {"wider than any bitmap", withSides(70000, 12), kPictureTooLarge},
       {"more rows than the budget holds", withSides(60000, 60000), kPictureTooLarge},
   });
-  EXPECT_EQ(ReadPngFile(nullptr, Path("missing.png").string(), nullptr, nullptr), kPictureNotOpened);
+  EXPECT_EQ(ReadPngFile(nullptr, (dir / "missing.png").string(), nullptr, nullptr), kPictureNotOpened);
 }
 
 }  // namespace

@@ -1,0 +1,115 @@
+// Measurements of the conversion: the driver on a recorded 20-stroke character of 2,000
+// points with the defaults of window A, with every pass of its own chain at work, and the
+// brush engine's conversion road around it. Run with --benchmark_repetitions=10 for
+// medians.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "convert/presets/param_defaults.h"
+#include "core/path/stroke_work.h"
+#include "core/record/char_data_full.h"
+#include "tests/support/recorded_character.h"
+
+namespace {
+
+constexpr int kConversionStyle = 400;
+
+// A drawn record of the recorded character in the converting style, and its work paths.
+struct Character {
+  Character() {
+    for (CCharDataFull* rec : {drawn.get(), work.get()}) {
+      rec->ClearPoints();
+      rec->SetDefaultParams();
+      GetSlotParamDefaults(rec->m_param, {}, 0);
+      rec->m_param[37] = kConversionStyle;
+    }
+    tmb::test::AppendRecordedCharacter(*drawn);
+  }
+  std::unique_ptr<CCharDataFull> drawn = std::make_unique<CCharDataFull>();
+  std::unique_ptr<CCharDataFull> work = std::make_unique<CCharDataFull>();
+  std::unique_ptr<CStrokeWork> source = std::make_unique<CStrokeWork>();
+  std::unique_ptr<CStrokeWork> converted = std::make_unique<CStrokeWork>();
+};
+
+void Convert(benchmark::State& state, Character& c) {
+  for (auto _ : state) {
+    c.drawn->ToStrokeWork(*c.source);
+    c.drawn->CopySettingsToWork(*c.converted);
+    benchmark::DoNotOptimize(c.converted->ConvertCharacter(*c.source));
+    benchmark::ClobberMemory();
+  }
+  state.counters["points"] = c.source->GetCount();
+  state.counters["converted"] = c.converted->GetCount();
+}
+
+void BM_ConvertRecordedCharacter(benchmark::State& state) {
+  Character c;
+  Convert(state, c);
+}
+BENCHMARK(BM_ConvertRecordedCharacter)->Unit(benchmark::kMillisecond);
+
+// The same with the stroke-end shortening, the three-segment rewrite, many smoothing
+// passes and the closing transform all switched on.
+void BM_ConvertRecordedCharacterAllPasses(benchmark::State& state) {
+  Character c;
+  ParamBlock& p = c.drawn->m_param;
+  p[0] = 12;
+  p[1] = 30;
+  p[7] = 4;
+  p[361] = 1;
+  p[80] = 1;
+  p[82] = 5;
+  p[84] = 2;
+  p[86] = 90;
+  p[87] = 90;
+  p[88] = 1;
+  p[89] = 10;
+  Convert(state, c);
+}
+BENCHMARK(BM_ConvertRecordedCharacterAllPasses)->Unit(benchmark::kMillisecond);
+
+// The brush engine's conversion road: the record to a work path, the conversion and the
+// converted points back into the working record.
+void BM_ConversionRoadOfTheBrushEngine(benchmark::State& state) {
+  Character c;
+  for (auto _ : state) {
+    c.work->BuildOutline(*c.drawn);
+    benchmark::DoNotOptimize(c.work->m_pPoints.get());
+  }
+  state.counters["points"] = c.work->m_nPoints;
+}
+BENCHMARK(BM_ConversionRoadOfTheBrushEngine)->Unit(benchmark::kMillisecond);
+
+// The worst case of the loop search: one stroke of 16,000 points scribbled back and forth
+// over a small square, crossing itself everywhere.
+void BM_ConvertOneLongScribble(benchmark::State& state) {
+  auto scribble = std::make_unique<CStrokeWork>();
+  auto source = std::make_unique<CStrokeWork>();
+  auto converted = std::make_unique<CStrokeWork>();
+  uint32_t seed = 1;
+  auto step = [&seed]() {
+    seed = seed * 1103515245u + 12345u;
+    return float(int((seed >> 16) % 21) - 10);
+  };
+  float x = 250;
+  float y = 250;
+  for (int i = 0; i < kMaxCharPoints; ++i) {
+    x = std::clamp(x + step(), 0.0f, 500.0f);
+    y = std::clamp(y + step(), 0.0f, 500.0f);
+    scribble->AddSample(0, 0, 50, i == 0 ? 1 : 0);
+    scribble->m_pPoints[i] = CFPoint(x, y);
+  }
+  InitShapeSettings(scribble->m_param, kConversionStyle);
+  GetSlotParamDefaults(scribble->m_param, {}, 0);
+  for (auto _ : state) {
+    source->CopyFrom(*scribble);
+    source->CopySettingsFrom(*scribble);
+    benchmark::DoNotOptimize(converted->ConvertCharacter(*source));
+  }
+  state.counters["converted"] = converted->GetCount();
+}
+BENCHMARK(BM_ConvertOneLongScribble)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,67 @@
+// The analysis overlay of the conversion: up to 1,024 marks, one for each run of strokes
+// that the pass manager found to be one written component, each with its run of points
+// and their bounding rectangle. The passes ask it which mark holds a point; the drawing
+// view shows the marks.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/geometry/fpoint.h"
+#include "platform/gdi/font.h"
+#include "platform/gdi/geometry.h"
+
+class CStrokePath;
+
+// One of the four parts of a mark, all of one layout.
+struct COverlayPart {
+  int first = 0;  // first and last point index of the run
+  int last = 0;
+  std::array<int, 4> reserved{-1, -1, -1, -1};
+  int hidden = 0;
+  CFPoint firstPoint{0, 0};
+  CFPoint lastPoint{0, 0};
+  tmb::Rect rect{};  // bounding rectangle of the run's points
+  int spare = 0;
+  tmb::Colour colour = 0;
+  int shown = 0;
+};
+
+struct COverlayMark {
+  std::array<COverlayPart, 4> parts;
+  std::string label;
+  int tag = 255;
+};
+
+class CAnalysisOverlay {
+ public:
+  static constexpr int kCapacity = 1024;
+  // The smallest width and height a mark's rectangle is given.
+  static constexpr int kMinSide = 3;
+
+  CAnalysisOverlay();
+
+  // Every mark reset (colours red, cyan, green, blue; the last part not shown); no marks,
+  // no mark starts.
+  void Clear();
+  // Adds a mark over points first to last of path; dropped when the overlay is full or the
+  // range lies outside the path. 1 when added, else 0.
+  int AddMark(int first, int last, const CStrokePath& path);
+  // The first shown mark whose run holds point j; -1 when none does.
+  int FindEntryOfPoint(int j) const;
+  // Lists the stroke numbers (counting flag-1 starts from 0) at which the mark changes
+  // from the point before.
+  void BuildRunStarts(const CStrokePath& path);
+  // The average width and height of the rectangles of the marks' last parts that are not
+  // hidden; (0, 0) without such marks.
+  CFPoint GetAverageMarkSize() const;
+
+  int m_nCount = 0;
+  std::array<COverlayMark, kCapacity> m_marks;
+  std::vector<int> m_runStarts;  // stroke numbers that open a new mark
+  tmb::Font m_labelFont;
+};
+
+extern CAnalysisOverlay gAnalysisOverlay;

@@ -1,0 +1,37 @@
+// The chain of the conversion: one ordered table of named stages that the pass manager
+// and the driver run on the work path. A stage that a later pass will fill is a stand-in
+// that leaves the path as it is; putting the pass in place changes its one entry.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+class CStrokeWork;
+
+// What the stages of one conversion share.
+struct ConversionRun {
+  explicit ConversionRun(CStrokeWork& path, CStrokeWork* copy = nullptr, int source = 0)
+      : work(path), reference(copy), window(source) {}
+
+  CStrokeWork& work;                  // the character, converted in place
+  CStrokeWork* reference;             // the driver's copy from before the linking (driver stages)
+  int window;                         // the drawing window of the source, 0 (A) or 1 (B)
+  std::vector<int> unitStarts;        // per stroke: 1 where a written unit begins
+  std::vector<uint8_t> savedFlags;    // the flags as the reference copy was taken
+};
+
+// Which entry runs a stage: the pass manager (analysis of the resampled copy) or the
+// driver (linking, widths and the closing transform).
+enum class ChainPart { kPassManager, kDriver };
+
+struct ConversionStage {
+  const char* name;
+  ChainPart part;
+  void (*run)(ConversionRun& run);
+};
+
+// The whole chain in the order it runs.
+std::span<const ConversionStage> ConversionChain();
+// Runs the stages of one part, in order.
+void RunChainPart(ChainPart part, ConversionRun& run);

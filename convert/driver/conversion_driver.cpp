@@ -1,0 +1,92 @@
+#include "convert/driver/conversion_driver.h"
+
+#include <algorithm>
+
+#include "convert/driver/conversion_chain.h"
+#include "convert/driver/marker_list.h"
+#include "convert/driver/path_resampling.h"
+#include "convert/driver/scratch_paths.h"
+#include "convert/driver/tablet_ink.h"
+#include "core/canvas/work_canvas.h"
+#include "core/path/stroke_work.h"
+
+namespace {
+
+constexpr int kPenMode = 47;
+constexpr int kConverted = 400;
+
+// Merges the collected ink of the source's window into the source as its mode says. Only
+// the appended points move from screen to paper coordinates, and merged ink is cleared, so
+// a character converted again neither moves nor gets the ink twice.
+void MergeInk(CStrokeWork& source) {
+  const int w = source.m_nWindow;
+  if (w < 0 || w >= static_cast<int>(gInkModes.size())) return;
+  CTabletInk& own = TabletInkOf(w);
+  if (own.InkPointCount() <= 0) return;
+  if (gInkModes[w] == kInkDiscard) {
+    own.ClearInk();
+    return;
+  }
+  if (gInkModes[w] != kInkMerge) return;
+  // A frame at its end shows the other window's character, and takes that window's ink.
+  const bool frameEnd = source.m_nMorphState != 0 && source.m_nMorphPercent == 100;
+  CTabletInk& ink = frameEnd ? TabletInkOf(1 - w) : own;
+  const int before = source.GetCount();
+  ink.OffsetInk(CFPoint(0, 0), -1);
+  ink.CopyInkToStrokes(source);
+  const tmb::Point origin = gWorkCanvas.m_ptOrigin;
+  for (int i = before; i < source.GetCount(); ++i) {
+    source.m_pPoints[i].AddInPlace(static_cast<float>(-origin.x), static_cast<float>(-origin.y));
+  }
+  ink.ClearInk();
+}
+
+}  // namespace
+
+ScopedParamRanges::ScopedParamRanges(ParamBlock& params) : params_(params) {
+  for (size_t k = 0; k < std::size(kConversionParamRanges); ++k) {
+    const ParamRange& r = kConversionParamRanges[k];
+    saved_[k] = params[r.index];
+    params[r.index] = std::clamp(params[r.index], r.lo, r.hi);
+  }
+}
+
+ScopedParamRanges::~ScopedParamRanges() {
+  for (size_t k = 0; k < std::size(kConversionParamRanges); ++k) params_[kConversionParamRanges[k].index] = saved_[k];
+}
+
+void RunConversionPasses(CStrokeWork& work, CStrokeWork& source, int copyMode) {
+  if (work.m_param[kPenMode] == 0 && copyMode != 0) {
+    work.CopyFrom(source);
+  } else {
+    work.CopyWithoutDuplicates(source, 0);
+  }
+  // The first point starts a stroke whatever its flag; the passes count on the flag.
+  if (work.GetCount() > 0) work.m_pFlags[0] = CStrokePath::kFlagStart;
+  work.m_bLinkPoints = 0;
+  if (work.m_param[kPenMode] != 0) return;
+  ConversionRun run(work);
+  RunChainPart(ChainPart::kPassManager, run);
+}
+
+int CStrokeWork::ConvertCharacter(CStrokeWork& source) {
+  CopySettingsFrom(source);
+  ScopedParamRanges ranges(m_param);
+  MergeInk(source);
+  m_param[kConverted] = 1;
+  if (m_param[kPenMode] != 0) {
+    // Switched off: the caller gets the character as it is, not an empty path.
+    RunConversionPasses(*this, source, 1);
+    return 0;
+  }
+  gUnitPassActive = 1;
+  gMarkers.Clear();
+  gMarkers.EnablePosting(0);
+  RunConversionPasses(*this, source, 1);
+
+  ScratchPath reference(GetCapacity());
+  ConversionRun run(*this, &*reference, source.m_nWindow);
+  RunChainPart(ChainPart::kDriver, run);
+  source.m_bConvertRequested = 0;
+  return 1;
+}

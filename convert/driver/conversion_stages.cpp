@@ -1,0 +1,159 @@
+#include "convert/driver/conversion_stages.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "convert/analysis/loop_marks.h"
+#include "convert/driver/analysis_overlay.h"
+#include "convert/driver/conversion_chain.h"
+#include "convert/driver/marker_list.h"
+#include "convert/driver/part_store.h"
+#include "convert/driver/path_resampling.h"
+#include "convert/driver/stroke_units.h"
+#include "convert/driver/tablet_ink.h"
+#include "convert/driver/unit_grouping.h"
+#include "convert/passes/shape_transform.h"
+#include "convert/passes/stroke_end_shortening.h"
+#include "convert/passes/three_segment_rewrite.h"
+#include "convert/passes/work_path_smoothing.h"
+#include "core/path/stroke_work.h"
+
+namespace {
+
+constexpr int kCursiveDegree = 0;
+constexpr int kBrushVein = 1;
+constexpr int kLightness = 7;
+constexpr int kShowFeatures = 361;
+constexpr int kStoreParts = 334;
+constexpr int64_t kRewriteSum = 10;
+constexpr int64_t kReverseRewriteSum = 20;
+constexpr float kMinSpacing = 0.5f;
+constexpr int kResampleEndDistance2 = 2;
+constexpr uint8_t kLinkKindFirst = 50;
+constexpr uint8_t kLinkKindLast = 61;
+
+bool IsKeptPoint(uint8_t flag) { return flag == kFlagLoopEntry || flag == kFlagLoopExit; }
+
+}  // namespace
+
+void RewriteThreeSegmentsStage(ConversionRun& run) {
+  const int64_t sum = int64_t{run.work.m_param[kCursiveDegree]} + run.work.m_param[kBrushVein];
+  if (sum >= kRewriteSum) RewriteThreeSegmentStrokes(run.work, sum >= kReverseRewriteSum);
+}
+
+void GroupUnitsStage(ConversionRun& run) {
+  run.unitStarts.assign(static_cast<size_t>(run.work.CountStrokes()), 0);
+  MarkStrokeStates(run.work, run.unitStarts);
+}
+
+void LoopMarksStage(ConversionRun& run) { FlagStrokeLoops(run.work); }
+
+void ShortenEndsStage(ConversionRun& run) {
+  if (run.work.m_param[kLightness] != 0) ShortenStrokeEnds(run.work, run.work.m_param[kLightness]);
+}
+
+float ResamplingSpacing(const ParamBlock& params) {
+  if (params[kBrushVein] == 0) return 0;
+  const float s = static_cast<float>(params[kBrushVein] / 4.0);
+  return s > kMinSpacing ? s : kMinSpacing;
+}
+
+void ResampleStage(ConversionRun& run) {
+  const float s = ResamplingSpacing(run.work.m_param);
+  if (s > 0) ResamplePath(run.work, s, kResampleAllEnds, kResampleEndDistance2);
+}
+
+void OverlayMarksStage(ConversionRun& run) {
+  gAnalysisOverlay.Clear();
+  std::vector<int> starts;
+  ListStrokeStarts(run.work, starts);
+  const int n = std::min<int>(static_cast<int>(starts.size()), static_cast<int>(run.unitStarts.size()));
+  for (int k = 0; k < n; ++k) {
+    if (run.unitStarts[k] == 0) continue;
+    int next = k + 1;
+    while (next < n && run.unitStarts[next] == 0) ++next;
+    const int last = next < n ? starts[next] - 1 : run.work.GetCount() - 1;
+    gAnalysisOverlay.AddMark(starts[k], last, run.work);
+    k = next - 1;
+  }
+  gAnalysisOverlay.BuildRunStarts(run.work);
+}
+
+void ReferenceCopyStage(ConversionRun& run) {
+  CStrokeWork& ref = *run.reference;
+  ref.CopySettingsFrom(run.work);
+  ref.CopyRangeFrom(run.work, 0, run.work.GetCount());
+  const int n = run.work.GetCount();
+  run.savedFlags.assign(run.work.m_pFlags, run.work.m_pFlags + n);
+  for (int i = 0; i < n; ++i) {
+    ref.m_pFlags[i] = run.work.m_pFlags[i] == CStrokePath::kFlagStart ? CStrokePath::kFlagStart : 0;
+  }
+}
+
+void SmoothingStage(ConversionRun& run) { SmoothWorkPath(run.work); }
+
+void FirstPassesDoneStage(ConversionRun&) { gUnitPassActive = 0; }
+
+void LinkStartsStage(ConversionRun& run) {
+  uint8_t* flags = run.work.m_pFlags;
+  for (int i = 0; i < run.work.GetCount(); ++i) {
+    if (flags[i] >= kLinkKindFirst && flags[i] <= kLinkKindLast) {
+      flags[i] = CStrokePath::kFlagStart;
+    } else if (IsKeptPoint(flags[i])) {
+      flags[i] = CStrokePath::kFlagContinue;
+    }
+  }
+}
+
+int FeatureMarkerCode(uint8_t flag) {
+  switch (flag) {
+    case 0:
+      return 0;
+    case 1:
+      return 1033;
+    case 3:
+      return 1034;
+    case 22:
+      return 1035;
+    case 'B':
+    case 'C':
+    case 'E':
+      return 1037;
+    case 5:
+    case 21:
+    case 25:
+    case 26:
+      return 1041;
+    default:
+      return 1039;
+  }
+}
+
+void FeatureMarkersStage(ConversionRun& run) {
+  const int show = run.work.m_param[kShowFeatures];
+  if (show == 0) return;  // posting stays off: nothing would be posted
+  gMarkers.EnablePosting(show);
+  for (int i = 0; i < run.work.GetCount(); ++i) {
+    const int code = FeatureMarkerCode(run.work.m_pFlags[i]);
+    if (code != 0) gMarkers.PostMarker(run.work.m_pPoints[i].x, run.work.m_pPoints[i].y, -1, code);
+  }
+  gMarkers.EnablePosting(0);
+}
+
+void KeptPointsStage(ConversionRun& run) {
+  // The saved flags cover the points of the reference time; later passes may have added
+  // points after them.
+  const int n = std::min<int>(run.work.GetCount(), static_cast<int>(run.savedFlags.size()));
+  for (int i = 0; i < n; ++i) {
+    if (run.work.m_pFlags[i] != CStrokePath::kFlagStart && IsKeptPoint(run.savedFlags[i])) {
+      run.work.m_pFlags[i] = run.savedFlags[i];
+    }
+  }
+}
+
+void CharacterPartsStage(ConversionRun& run) {
+  if (run.work.m_param[kStoreParts] == 0) return;
+  CurrentPartStore().RegisterCharacterParts(run.window, TabletInkOf(run.window).InkPointCount());
+}
+
+void ShapeTransformStage(ConversionRun& run) { ApplyShapeTransform(run.work); }

@@ -1,0 +1,42 @@
+// Resampling of a path at an equal spacing along its strokes, so that point indexes stand
+// for equal lengths before the passes measure shapes.
+#pragma once
+
+#include <span>
+
+class CStrokePath;
+
+// The adaptive-spacing switch: while it is non-zero every stroke is resampled at a spacing
+// taken from its own length (so that it gets 8 to 32 points). The conversion driver holds
+// it at 1 while its first passes run; the unit grouping holds it at 0 while it works.
+extern int gUnitPassActive;
+
+// End rules of ResamplePath.
+constexpr int kResampleNoEnds = -2;   // a stroke's end point is never added again
+constexpr int kResampleAllEnds = -1;  // it is added whenever it lies farther than the end distance
+
+// What a resampling did: the new point count (0 when nothing was done), and whether the
+// path filled up before the walk was through (the path then holds what fitted).
+struct ResampleResult {
+  int count = 0;
+  bool truncated = false;
+};
+
+// Replaces the points of path by points at straight-line distance s from one another
+// along each stroke. Every stroke start (any non-zero flag, and the first point) stays
+// where it was with its flag and per-point values; new points take the values of the
+// point they follow and flag 0. A stroke's last point is added again when it lies farther
+// than the square root of endDistance2 from the last new point, unless endRule is
+// kResampleNoEnds, or endRule is a count of points that the stroke walked past while
+// something was written after its start. Stops one point short of the path's capacity.
+// When s squared is not above 0 the path is left unchanged and the count is 0.
+ResampleResult ResamplePath(CStrokePath& path, float s, int endRule, int endDistance2);
+
+// The spacing for the stroke that holds point i: its length / 8 when 8 s is longer than
+// the stroke, its length / 32 when 32 s is shorter, else s.
+float AdaptiveSpacing(const CStrokePath& path, int i, float s);
+
+// Smooths values[a..b] (each value becomes the mean of its neighbours, left to right) for
+// at least passes and at most 10 x passes rounds, stopping once no two neighbours differ
+// by more than 1.
+void SmoothValueRun(std::span<float> values, int a, int b, int passes);

@@ -1,0 +1,522 @@
+#include "convert/driver/conversion_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "convert/driver/analysis_overlay.h"
+#include "convert/driver/conversion_chain.h"
+#include "convert/driver/conversion_stages.h"
+#include "convert/driver/marker_list.h"
+#include "convert/driver/part_store.h"
+#include "convert/driver/path_resampling.h"
+#include "convert/driver/scratch_paths.h"
+#include "convert/driver/tablet_ink.h"
+#include "convert/presets/param_defaults.h"
+#include "core/canvas/work_canvas.h"
+#include "core/path/stroke_work.h"
+#include "support/path_points.h"
+
+namespace {
+
+using tmb::test::Fill;
+using tmb::test::PathPoint;
+using tmb::test::PointsOf;
+
+// The parameters of a new character of a slot, in the converting style.
+ParamBlock SlotDefaults(int slot) {
+  ParamBlock params{};
+  InitShapeSettings(params, 400);
+  GetSlotParamDefaults(params, {}, slot);
+  return params;
+}
+
+// Everything a conversion leaves behind, to compare runs exactly.
+struct Result {
+  int returned = 0;
+  std::vector<uint8_t> bytes;  // points, flags, widths
+  std::vector<int> markerCodes;
+  int overlayMarks = 0;
+  bool operator==(const Result&) const = default;
+};
+
+class ConversionTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetGlobals(); }
+  void TearDown() override {
+    ResetGlobals();
+    ReleaseScratchPaths();
+  }
+  static void ResetGlobals() {
+    gMarkers.Clear();
+    gAnalysisOverlay.Clear();
+    gUnitPassActive = 0;
+    gInkModes = {kInkMerge, kInkMerge};
+    SetTabletInk(0, nullptr);
+    SetTabletInk(1, nullptr);
+    SetCharacterPartStore(nullptr);
+  }
+
+  // Converts source (with params) into dest and records the outcome.
+  Result Convert(const ParamBlock& params) {
+    source->m_param = params;
+    dest->SetCount(0);
+    Result r;
+    r.returned = dest->ConvertCharacter(*source);
+    const int n = dest->GetCount();
+    const auto* points = reinterpret_cast<const uint8_t*>(dest->m_pPoints);
+    r.bytes.assign(points, points + sizeof(CFPoint) * n);
+    r.bytes.insert(r.bytes.end(), dest->m_pFlags, dest->m_pFlags + n);
+    r.bytes.insert(r.bytes.end(), dest->m_pWidths, dest->m_pWidths + n);
+    for (int k = 0; k < gMarkers.m_nCount; ++k) r.markerCodes.push_back(gMarkers.m_codes[k]);
+    r.overlayMarks = gAnalysisOverlay.m_nCount;
+    return r;
+  }
+
+  std::unique_ptr<CStrokeWork> source = std::make_unique<CStrokeWork>(4000);
+  std::unique_ptr<CStrokeWork> dest = std::make_unique<CStrokeWork>(4000);
+};
+
+// Appends a straight stroke from a to b with n + 1 points.
+void AddLine(CStrokeWork& path, CFPoint a, CFPoint b, int n) {
+  for (int k = 0; k <= n; ++k) {
+    const float t = n == 0 ? 0.0f : float(k) / float(n);
+    path.AddSample(0, 0, 50, k == 0 ? 1 : 0);
+    path.m_pPoints[path.m_nCount - 1] = CFPoint(a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t);
+  }
+}
+
+TEST_F(ConversionTest, AnEmptyCharacterConvertsToNothing) {
+  const Result r = Convert(SlotDefaults(0));
+  EXPECT_EQ(r.returned, 1);
+  EXPECT_TRUE(r.bytes.empty());
+  EXPECT_EQ(r.overlayMarks, 0);
+  EXPECT_TRUE(r.markerCodes.empty());
+}
+
+TEST_F(ConversionTest, AOnePointCharacterSurvivesWithAWidth) {
+  source->AddSample(120, 80, -1, 1);
+  ParamBlock params = SlotDefaults(0);
+  for (int width : {0, 1, 3, 30}) {
+    params[3] = width;
+    ASSERT_EQ(Convert(params).returned, 1);
+    ASSERT_EQ(dest->GetCount(), 1) << width;
+    EXPECT_EQ(dest->m_pPoints[0], CFPoint(120, 80));
+    EXPECT_GE(dest->m_pWidths[0], 1) << width;
+    EXPECT_EQ(dest->m_pWidths[0], std::max(1, width / 2));
+  }
+}
+
+TEST_F(ConversionTest, ASwitchedOffConversionGivesTheCharacterUnchanged) {
+  AddLine(*source, {10, 10}, {60, 10}, 5);
+  AddLine(*source, {20, 30}, {20, 80}, 3);
+  gMarkers.PostMarker(1, 1, 1, 1033);
+  ParamBlock params = SlotDefaults(0);
+  params[47] = 1;
+  params[4] = 500;
+  const Result r = Convert(params);
+  EXPECT_EQ(r.returned, 0);
+  EXPECT_EQ(PointsOf(*dest), PointsOf(*source));
+  EXPECT_EQ(gMarkers.m_nCount, 1);  // untouched
+  EXPECT_TRUE(gMarkers.IsPosting());
+  EXPECT_EQ(dest->m_param[400], 1);
+  EXPECT_EQ(dest->m_param[4], 500);
+}
+
+TEST_F(ConversionTest, ParametersAreHeldToTheirRangesOnlyWhileTheConversionRuns) {
+  ParamBlock params = SlotDefaults(0);
+  params[0] = 100000;
+  params[3] = 1000;
+  params[4] = -20;
+  params[201] = 1 << 30;
+  {
+    ScopedParamRanges ranges(params);
+    EXPECT_EQ(params[0], 1000);
+    EXPECT_EQ(params[3], 200);
+    EXPECT_EQ(params[4], 0);
+    EXPECT_EQ(params[201], 100);
+  }
+  EXPECT_EQ(params[0], 100000);
+  EXPECT_EQ(params[4], -20);
+
+  AddLine(*source, {10, 10}, {60, 10}, 5);
+  params[4] = 150;
+  const ParamBlock given = params;
+  Convert(params);
+  EXPECT_EQ(dest->m_pWidths[0], 100);  // the width as seen: 200 / 2
+  EXPECT_EQ(dest->m_param[4], 150);    // and the settings as given, after
+  EXPECT_EQ(dest->m_param[0], 100000);
+  EXPECT_EQ(source->m_param, given);
+}
+
+// A tree radical and a stroke up to its right (the form the rewrite takes).
+void AddTree(CStrokeWork& path) {
+  Fill(path, {{50, 0, 1}, {51, 50, 0}, {52, 100, 0},  //
+              {48, 40, 1}, {30, 65, 0}, {10, 90, 0},  //
+              {54, 40, 1}, {72, 65, 0}, {90, 90, 0},  //
+              {70, 20, 1}, {80, 20, 0}});
+}
+
+TEST_F(ConversionTest, TheThreeSegmentRewriteStartsAtACursiveSumOfTen) {
+  struct Case {
+    int sum;
+    int count;
+    PathPoint seventh;
+  };
+  const Case cases[] = {
+      {9, 11, {72, 65, 0}}, {10, 11, {50, 65, 0}}, {19, 11, {50, 65, 0}}, {20, 8, {80, 20, 0}}};
+  AddTree(*source);
+  for (const Case& c : cases) {
+    dest->m_param = SlotDefaults(0);
+    dest->m_param[0] = c.sum;
+    dest->m_param[1] = 0;  // no resampling
+    RunConversionPasses(*dest, *source, 1);
+    ASSERT_EQ(dest->GetCount(), c.count) << c.sum;
+    EXPECT_EQ(PointsOf(*dest)[7], c.seventh) << c.sum;
+  }
+}
+
+TEST_F(ConversionTest, TheBrushVeinSetsTheResamplingSpacing) {
+  struct Case {
+    int vein;
+    float spacing;
+    int count;
+  };
+  const Case cases[] = {{0, 0, 13}, {1, 0.5f, 97}, {2, 0.5f, 97}, {3, 0.75f, 65}, {8, 2, 25}};
+  AddLine(*source, {0, 0}, {48, 0}, 12);
+  for (const Case& c : cases) {
+    ParamBlock params = SlotDefaults(0);
+    params[1] = c.vein;
+    EXPECT_EQ(ResamplingSpacing(params), c.spacing) << c.vein;
+    dest->m_param = params;
+    RunConversionPasses(*dest, *source, 1);
+    ASSERT_EQ(dest->GetCount(), c.count) << c.vein;
+    if (c.spacing > 0) {
+      EXPECT_NEAR(dest->m_pPoints[1].x - dest->m_pPoints[0].x, c.spacing, 1e-5) << c.vein;
+    }
+  }
+}
+
+TEST_F(ConversionTest, EachUnitOfStrokesGetsAnOverlayMark) {
+  AddLine(*source, {10, 10}, {60, 60}, 20);
+  AddLine(*source, {60, 10}, {10, 60}, 20);  // crossing the first: one unit
+  AddLine(*source, {300, 10}, {350, 60}, 20);
+  Convert(SlotDefaults(0));
+  ASSERT_EQ(gAnalysisOverlay.m_nCount, 2);
+  EXPECT_EQ(gAnalysisOverlay.m_marks[0].parts[0].first, 0);
+  EXPECT_EQ(gAnalysisOverlay.m_marks[1].parts[0].last, dest->GetCount() - 1);
+  EXPECT_EQ(gAnalysisOverlay.m_runStarts, (std::vector<int>{2}));
+}
+
+TEST_F(ConversionTest, FeatureMarkersAreShownOnlyWhenAskedFor) {
+  AddLine(*source, {10, 10}, {60, 60}, 20);
+  AddLine(*source, {300, 10}, {350, 60}, 20);
+  ParamBlock params = SlotDefaults(0);
+  EXPECT_TRUE(Convert(params).markerCodes.empty());
+  params[361] = 1;
+  EXPECT_EQ(Convert(params).markerCodes, (std::vector<int>{1033, 1033}));
+  EXPECT_FALSE(gMarkers.IsPosting());
+  EXPECT_EQ(gMarkers.m_points[1], dest->m_pPoints[dest->GetCount() / 2]);
+}
+
+TEST_F(ConversionTest, FeatureFlagsHaveTheirMarkerCodes) {
+  const std::pair<int, int> cases[] = {{0, 0},     {1, 1033},  {3, 1034},  {22, 1035}, {'B', 1037}, {'C', 1037},
+                                       {'E', 1037}, {5, 1041}, {21, 1041}, {25, 1041}, {26, 1041}, {2, 1039},
+                                       {62, 1039}, {255, 1039}};
+  for (auto [flag, code] : cases) EXPECT_EQ(FeatureMarkerCode(uint8_t(flag)), code) << flag;
+}
+
+// A loop written right to left through its own first leg (see the loop marks' tests).
+void AddLoop(CStrokeWork& path) {
+  auto add = [&](float x, float y) { path.AddPointUnique(x, y, path.GetCount() == 0 ? 1 : 0, 1); };
+  for (int x = 80; x >= 20; x -= 5) add(float(x), 50);
+  for (int y = 45; y >= 10; y -= 5) add(20, float(y));
+  for (int x = 25; x <= 50; x += 5) add(float(x), 10);
+  add(52, 10);
+  for (int y = 12; y <= 87; y += 5) add(52, float(y));
+}
+
+TEST_F(ConversionTest, LoopsKeepTheirKeptPointsThroughTheConversion) {
+  AddLoop(*source);
+  Convert(SlotDefaults(0));
+  std::vector<int> kept;
+  for (int i = 0; i < dest->GetCount(); ++i) {
+    if (dest->m_pFlags[i] != 0 && dest->m_pFlags[i] != 1) kept.push_back(dest->m_pFlags[i]);
+  }
+  EXPECT_EQ(kept, (std::vector<int>{62, 63}));
+}
+
+// A deterministic character of n strokes with every awkward shape in turn.
+void AddGeneratedCharacter(CStrokeWork& path, int n, uint32_t seed) {
+  auto next = [&seed](int range) {
+    seed = seed * 1103515245u + 12345u;
+    return int((seed >> 16) % uint32_t(range));
+  };
+  for (int s = 0; s < n; ++s) {
+    const float x0 = float(next(400) - (s % 7 == 3 ? 600 : 0));  // some far to the left
+    const float y0 = float(next(400) - (s % 5 == 2 ? 500 : 0));
+    const int kind = next(6);
+    const int points = 2 + next(60);
+    for (int k = 0; k < points; ++k) {
+      const float t = float(k) / float(points - 1);
+      float x = x0;
+      float y = y0;
+      switch (kind) {
+        case 0:  // a line
+          x += 120 * t;
+          y += 40 * t;
+          break;
+        case 1:  // an L-turn
+          x += t < 0.5f ? 200 * t : 100;
+          y += t < 0.5f ? 0 : 200 * (t - 0.5f);
+          break;
+        case 2:  // a loop
+          x += 40 * std::cos(7 * t) + 60 * t;
+          y += 40 * std::sin(7 * t);
+          break;
+        case 3:  // a dot
+          if (k > 0) continue;
+          break;
+        case 4:  // a pen that rests: runs of equal points
+          x += float((k / 4) * 6);
+          break;
+        default:  // a jitter
+          x += float(next(9));
+          y += float(next(9)) + 100 * t;
+      }
+      path.AddSample(0, 0, next(101), k == 0 ? 1 : 0);
+      path.m_pPoints[path.m_nCount - 1] = CFPoint(x, y);
+    }
+  }
+  if (seed % 3 == 0 && path.GetCount() > 0) path.m_pFlags[0] = 0;  // a first flag of 0
+}
+
+bool AllFinite(const CStrokeWork& path) {
+  for (int i = 0; i < path.GetCount(); ++i) {
+    if (!std::isfinite(path.m_pPoints[i].x) || !std::isfinite(path.m_pPoints[i].y)) return false;
+  }
+  return true;
+}
+
+TEST_F(ConversionTest, GeneratedCharactersConvertSafely) {
+  std::vector<ParamBlock> settings;
+  for (int slot : {0, 2}) settings.push_back(SlotDefaults(slot));
+  ParamBlock strong = SlotDefaults(0);
+  strong[0] = 12;
+  strong[1] = 30;
+  strong[7] = 6;
+  strong[11] = 4;
+  strong[361] = 1;
+  strong[84] = 2;
+  strong[86] = 80;
+  strong[87] = 120;
+  strong[88] = 1;
+  strong[89] = 30;
+  strong[32] = strong[33] = 150;
+  settings.push_back(strong);
+  ParamBlock extreme = SlotDefaults(0);
+  extreme[0] = 1 << 30;
+  extreme[1] = -7;
+  extreme[3] = -5;
+  extreme[4] = -100;
+  extreme[7] = 1 << 30;
+  extreme[80] = 1;
+  extreme[81] = 1;
+  extreme[82] = 1 << 30;
+  settings.push_back(extreme);
+
+  for (int strokes = 1; strokes <= 40; strokes += 3) {
+    for (size_t s = 0; s < settings.size(); ++s) {
+      source->SetCount(0);
+      AddGeneratedCharacter(*source, strokes, uint32_t(strokes * 31 + s));
+      const auto before = PointsOf(*source);
+      const Result r = Convert(settings[s]);
+      SCOPED_TRACE(testing::Message() << strokes << " strokes, settings " << s);
+      EXPECT_EQ(r.returned, 1);
+      EXPECT_TRUE(AllFinite(*dest));
+      EXPECT_GT(dest->GetCount(), 0);
+      EXPECT_LE(dest->GetCount(), dest->GetCapacity());
+      EXPECT_EQ(source->m_param, settings[s]);
+      EXPECT_EQ(PointsOf(*source), before);
+      ParamBlock converted = settings[s];
+      converted[400] = 1;
+      EXPECT_EQ(dest->m_param, converted);
+      for (int i = 0; i < dest->GetCount(); ++i) ASSERT_GE(dest->m_pWidths[i], 1) << i;
+      EXPECT_EQ(gUnitPassActive, 0);
+      EXPECT_FALSE(gMarkers.IsPosting());
+    }
+  }
+}
+
+TEST_F(ConversionTest, NoStateLeaksFromOneConversionToTheNext) {
+  ParamBlock params = SlotDefaults(0);
+  params[361] = 1;
+  params[7] = 3;
+  AddGeneratedCharacter(*source, 12, 7);
+  const Result x = Convert(params);
+  source->SetCount(0);
+  AddGeneratedCharacter(*source, 30, 99);
+  const Result y = Convert(SlotDefaults(2));
+  source->SetCount(0);
+  AddGeneratedCharacter(*source, 12, 7);
+  EXPECT_EQ(Convert(params), x);
+  EXPECT_NE(y, x);
+}
+
+// Fills every slot of path past its count with values no conversion should ever read.
+void Poison(CStrokeWork& path) {
+  for (int i = path.GetCount(); i < path.GetCapacity(); ++i) {
+    path.m_pPoints[i] = CFPoint(NAN, -1e30f);
+    path.m_pFlags[i] = static_cast<uint8_t>(i % 2 ? 1 : 62);
+    path.m_pAttrs[i] = 3;
+    path.m_pWidths[i] = 0xEE;
+    path.m_pRecords[i].v[0] = NAN;
+  }
+}
+
+TEST_F(ConversionTest, PoisonPastTheCountChangesNoResult) {
+  ParamBlock params = SlotDefaults(0);
+  params[7] = 2;
+  params[0] = 11;
+  AddGeneratedCharacter(*source, 9, 5);
+  const Result clean = Convert(params);
+  {
+    // The pooled scratch paths too.
+    ScratchPath a(dest->GetCapacity());
+    ScratchPath b(dest->GetCapacity());
+    ScratchPath c(dest->GetCapacity());
+    for (const ScratchPath* s : {&a, &b, &c}) Poison(**s);
+  }
+  Poison(*source);
+  dest->SetCount(0);
+  Poison(*dest);
+  EXPECT_EQ(Convert(params), clean);
+}
+
+class FakeInk : public CTabletInk {
+ public:
+  explicit FakeInk(std::vector<CFPoint> points) : ink(std::move(points)) {}
+  int InkPointCount() const override { return int(ink.size()); }
+  void OffsetInk(CFPoint, int value) override { offsets.push_back(value); }
+  void CopyInkToStrokes(CStrokeWork& path) override {
+    for (size_t k = 0; k < ink.size(); ++k) {
+      path.AddSample(0, 0, 50, k == 0 ? 1 : 0);
+      path.m_pPoints[path.m_nCount - 1] = ink[k];
+    }
+  }
+  int ClearInk() override {
+    ink.clear();
+    ++clears;
+    return 1;
+  }
+  std::vector<CFPoint> ink;
+  std::vector<int> offsets;
+  int clears = 0;
+};
+
+TEST_F(ConversionTest, MergedInkMovesOnPaperOnceAndComesOnlyOnce) {
+  const tmb::Point origin = gWorkCanvas.m_ptOrigin;
+  FakeInk ink({{100, 100}, {150, 100}});
+  SetTabletInk(1, &ink);
+  source->m_nWindow = 1;
+  AddLine(*source, {10, 10}, {60, 10}, 5);
+  ParamBlock params = SlotDefaults(0);
+  params[47] = 1;  // no conversion: the merged source shows as it is
+  Convert(params);
+  const std::vector<PathPoint> merged{{10, 10, 1}, {20, 10, 0}, {30, 10, 0}, {40, 10, 0}, {50, 10, 0}, {60, 10, 0},
+                                      {100.0f - origin.x, 100.0f - origin.y, 1},
+                                      {150.0f - origin.x, 100.0f - origin.y, 0}};
+  EXPECT_EQ(PointsOf(*source), merged);
+  EXPECT_EQ(PointsOf(*dest), merged);
+  EXPECT_EQ(ink.offsets, (std::vector<int>{-1}));
+  EXPECT_EQ(ink.clears, 1);
+  Convert(params);  // again: nothing moves and nothing doubles
+  EXPECT_EQ(PointsOf(*source), merged);
+}
+
+TEST_F(ConversionTest, TheInkModeDecidesWhatBecomesOfTheInk) {
+  FakeInk own({{1, 1}});
+  FakeInk other({{5, 5}, {6, 6}});
+  SetTabletInk(0, &own);
+  SetTabletInk(1, &other);
+  AddLine(*source, {10, 10}, {60, 10}, 5);
+  ParamBlock params = SlotDefaults(0);
+  params[47] = 1;
+  gInkModes[0] = kInkLeave;
+  Convert(params);
+  EXPECT_EQ(source->GetCount(), 6);
+  EXPECT_EQ(own.clears, 0);
+  gInkModes[0] = kInkDiscard;
+  Convert(params);
+  EXPECT_EQ(source->GetCount(), 6);
+  EXPECT_EQ(own.clears, 1);
+  // A frame at its end takes the other window's ink.
+  own.ink = {{1, 1}};
+  gInkModes[0] = kInkMerge;
+  source->m_nMorphState = 1;
+  source->m_nMorphPercent = 100;
+  Convert(params);
+  EXPECT_EQ(source->GetCount(), 8);
+  EXPECT_EQ(other.clears, 1);
+  EXPECT_EQ(own.clears, 1);
+}
+
+class RecordingPartStore : public CharacterPartStore {
+ public:
+  int RegisterCharacterParts(int window, int mode) override {
+    calls.push_back({window, mode});
+    return 1;
+  }
+  std::vector<std::pair<int, int>> calls;
+};
+
+TEST_F(ConversionTest, TheCharacterPartsGoToTheStoreWhenAskedFor) {
+  RecordingPartStore store;
+  SetCharacterPartStore(&store);
+  FakeInk ink({{1, 1}, {2, 2}, {3, 3}});
+  SetTabletInk(1, &ink);
+  gInkModes[1] = kInkLeave;
+  source->m_nWindow = 1;
+  AddLine(*source, {10, 10}, {60, 10}, 5);
+  ParamBlock params = SlotDefaults(0);
+  Convert(params);
+  EXPECT_TRUE(store.calls.empty());
+  params[334] = 1;
+  Convert(params);
+  EXPECT_EQ(store.calls, (std::vector<std::pair<int, int>>{{1, 3}}));
+}
+
+TEST_F(ConversionTest, TheChainIsOneOrderedTableOfNamedStages) {
+  std::set<std::string> names;
+  bool driverSeen = false;
+  for (const ConversionStage& stage : ConversionChain()) {
+    ASSERT_NE(stage.name, nullptr);
+    EXPECT_TRUE(names.insert(stage.name).second) << stage.name;
+    ASSERT_NE(stage.run, nullptr) << stage.name;
+    if (stage.part == ChainPart::kDriver) driverSeen = true;
+    EXPECT_FALSE(stage.part == ChainPart::kPassManager && driverSeen) << stage.name;
+  }
+  for (const char* later : {"stroke features", "stroke bow", "box sides", "stroke extension", "stroke form",
+                            "link points", "link point removal", "link decision", "direction changes",
+                            "main linking", "end trimming", "stroke widths"}) {
+    EXPECT_EQ(names.count(later), 1u) << later;
+  }
+}
+
+TEST_F(ConversionTest, ScratchPathsAreKeptForTheNextConversion) {
+  AddGeneratedCharacter(*source, 10, 3);
+  ParamBlock params = SlotDefaults(0);
+  params[7] = 2;
+  params[0] = 10;
+  Convert(params);
+  const int pooled = PooledScratchPathCount();
+  EXPECT_GT(pooled, 0);
+  Convert(params);
+  EXPECT_EQ(PooledScratchPathCount(), pooled);
+}
+
+}  // namespace
