@@ -23,7 +23,8 @@ bool FindMarkExtent(const CStrokePath& path, int i, CMarkExtent& out) {
   out.width = RectWidth64(r);
   out.height = RectHeight64(r);
   out.left = r.left;
-  out.centre = CFPoint(static_cast<float>((double(r.left) + r.right) / 2), static_cast<float>((double(r.top) + r.bottom) / 2));
+  out.centre =
+      CFPoint(static_cast<float>((double(r.left) + r.right) / 2), static_cast<float>((double(r.top) + r.bottom) / 2));
   out.flagWord = part.spare;
   return true;
 }

@@ -6,8 +6,8 @@
 class CStrokeWork;
 
 enum StrokeExtensionMode {
-  kExtendLevelStart = 1,     // the longest stroke running right, less than 1 in 2 steep
-  kExtendFallingEnd = 2,     // the longest stroke falling to the lower left, between 1:4 and 4:1
+  kExtendLevelStart = 1,  // the longest stroke running right, less than 1 in 2 steep
+  kExtendFallingEnd = 2,  // the longest stroke falling to the lower left, between 1:4 and 4:1
 };
 
 // Per shown overlay mark, among its single-segment strokes (no corner or other flag inside)

@@ -5,13 +5,13 @@
 class CStrokeWork;
 
 enum StrokeFormMode {
-  kFormRotate = 0,        // by value degrees
-  kFormSlant = 1,         // y += (centre x - x) tan(value); tan(value / 2) for a flagged mark
-  kFormScaleY = 2,        // by value percent
+  kFormRotate = 0,  // by value degrees
+  kFormSlant = 1,   // y += (centre x - x) tan(value); tan(value / 2) for a flagged mark
+  kFormScaleY = 2,  // by value percent
   kFormScaleX = 3,
-  kFormAspect = 4,        // a mark between 0.5 and 1.2 times as high as wide keeps its area at 1.2
-  kFormScale = 5,         // both ways by value percent
-  kFormShear = 6,         // x += (centre y - y) tan(value)
+  kFormAspect = 4,  // a mark between 0.5 and 1.2 times as high as wide keeps its area at 1.2
+  kFormScale = 5,   // both ways by value percent
+  kFormShear = 6,   // x += (centre y - y) tan(value)
 };
 
 // From each stroke start (flag 1) in a shown overlay mark to the mark's last point, every

@@ -34,16 +34,14 @@ struct Turn {
 
 bool IsCode(const CStrokePath& path, int i) { return path.GetFlag(i) >= kCodeFirst; }
 
-int ReferenceFlag(const CStrokePath& reference, int i) {
-  return i < reference.GetCount() ? reference.m_pFlags[i] : 0;
-}
+int ReferenceFlag(const CStrokePath& reference, int i) { return i < reference.GetCount() ? reference.m_pFlags[i] : 0; }
 
 // Whether the code at i rises, past the end of its run e2, into a run that the reference
 // continues the segment into.
 bool RisesIntoLink(const CStrokeWork& path, const CStrokeWork& reference, const Segment& seg, int i, int e2) {
   const CFPoint* p = path.m_pPoints;
-  return p[i].x < p[e2].x && e2 + 1 < path.GetCount() && IsCode(path, e2 + 1) &&
-         reference.FindSegmentEnd(i) > e2 && i - seg.s > 4 && ReferenceFlag(reference, i) == 0;
+  return p[i].x < p[e2].x && e2 + 1 < path.GetCount() && IsCode(path, e2 + 1) && reference.FindSegmentEnd(i) > e2 &&
+         i - seg.s > 4 && ReferenceFlag(reference, i) == 0;
 }
 
 // The end of the run up and to the left after i: the first k whose step on leads right or

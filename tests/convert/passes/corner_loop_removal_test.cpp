@@ -35,9 +35,9 @@ CStrokeWork& Build(CStrokeWork& path, int p, std::vector<CFPoint> spur, CFPoint 
 
 TEST(RemoveCornerLoops, ASmallBackHookOnALevelStrokeCollapsesOntoItsFirstCorner) {
   CStrokeWork path(64);
-  Fill(path, {{0, 0, 1}, {10, 0}, {20, 0}, {30, 0}, {40, 0}, {50, 0}, {60, 0}, {70, 0}, {80, 0}, {90, 0},
-              {100, 0, 3}, {97, -3}, {94, -1, 3}, {103, 0}, {110, 0}, {120, 0}, {130, 0}, {140, 0}, {150, 0},
-              {160, 0}, {170, 0}, {180, 0}, {190, 0}, {200, 0}});
+  Fill(path, {{0, 0, 1}, {10, 0},  {20, 0},     {30, 0},  {40, 0},     {50, 0},  {60, 0},  {70, 0},
+              {80, 0},   {90, 0},  {100, 0, 3}, {97, -3}, {94, -1, 3}, {103, 0}, {110, 0}, {120, 0},
+              {130, 0},  {140, 0}, {150, 0},    {160, 0}, {170, 0},    {180, 0}, {190, 0}, {200, 0}});
   path.m_param[3] = 30;
   EXPECT_EQ(RemoveCornerLoops(path), 1);
   const auto after = PointsOf(path);
@@ -54,7 +54,7 @@ TEST(RemoveCornerLoops, ASmallBackHookOnALevelStrokeCollapsesOntoItsFirstCorner)
 }
 
 TEST(RemoveCornerLoops, OnlyAShortExcursionTheStrokeComesBackFromCollapses) {
-  const std::vector<CFPoint> back = {{97, -3}, {94, -1}};  // n 37 squared away, nearer to the start
+  const std::vector<CFPoint> back = {{97, -3}, {94, -1}};   // n 37 squared away, nearer to the start
   const std::vector<CFPoint> up = {{99.5f, -3}, {99, -6}};  // turns 80 degrees at the first corner
   struct Case {
     const char* what;

@@ -16,23 +16,25 @@ using tmb::test::PointsOf;
 
 // One stroke spanning (0, 0) to (200, 200), its mark centred on (100, 100), with probes at
 // known offsets from the centre; then a stroke in no mark.
-constexpr int kRight = 2;      // (200, 100): 100 right of the centre
-constexpr int kLeft = 3;       // (0, 100)
-constexpr int kBelow = 4;      // (100, 150): 50 below
-constexpr int kBelowRight = 5; // (150, 150)
-constexpr int kAbove = 6;      // (100, 0): 100 above
-constexpr int kCorner = 1;     // (200, 200)
-constexpr int kMarked = 7;     // points in the mark
+constexpr int kRight = 2;       // (200, 100): 100 right of the centre
+constexpr int kLeft = 3;        // (0, 100)
+constexpr int kBelow = 4;       // (100, 150): 50 below
+constexpr int kBelowRight = 5;  // (150, 150)
+constexpr int kAbove = 6;       // (100, 0): 100 above
+constexpr int kCorner = 1;      // (200, 200)
+constexpr int kMarked = 7;      // points in the mark
 
 class StrokeFormTest : public ::testing::Test {
  protected:
-  void SetUp() override {
+  void SetUp() override { Load(); }
+  void TearDown() override { gAnalysisOverlay.Clear(); }
+  void Load() {
+    path.SetCount(0);
     gAnalysisOverlay.Clear();
-    Fill(path, {{0, 0, 1}, {200, 200}, {200, 100}, {0, 100}, {100, 150}, {150, 150}, {100, 0},  //
-                {300, 300, 1}, {320, 310}});
+    Fill(path,
+         {{0, 0, 1}, {200, 200}, {200, 100}, {0, 100}, {100, 150}, {150, 150}, {100, 0}, {300, 300, 1}, {320, 310}});
     gAnalysisOverlay.AddMark(0, kMarked - 1, path);
   }
-  void TearDown() override { gAnalysisOverlay.Clear(); }
   CStrokeWork path{64};
 };
 
@@ -57,8 +59,7 @@ TEST_F(StrokeFormTest, EachModeMovesTheMarkAboutItsCentre) {
   const auto before = PointsOf(path);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    path.SetCount(0);
-    SetUp();
+    Load();
     EXPECT_EQ(ApplyStrokeForm(path, c.mode, c.value), 1);
     EXPECT_NEAR(path.m_pPoints[c.probe].x, c.expected.x, 1e-3);
     EXPECT_NEAR(path.m_pPoints[c.probe].y, c.expected.y, 1e-3);

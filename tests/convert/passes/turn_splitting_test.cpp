@@ -57,8 +57,8 @@ const std::vector<CFPoint> kUpLeft = {{95, 95}, {90, 90}, {85, 85}, {80, 80}};
 // right into a run opened by a code (point 11) that the stroke of the reference goes on
 // into.
 Points Rise(CFPoint middle) {
-  return {{0, 100, 1}, {10, 100}, {20, 100}, {30, 100}, {40, 100}, {50, 100},  {60, 100, 3},
-          {58, 90},    {middle.x, middle.y}, {70, 70}, {80, 65}, {90, 65, 3}, {100, 65}, {110, 65}};
+  return {{0, 100, 1},          {10, 100}, {20, 100}, {30, 100},   {40, 100}, {50, 100}, {60, 100, 3}, {58, 90},
+          {middle.x, middle.y}, {70, 70},  {80, 65},  {90, 65, 3}, {100, 65}, {110, 65}};
 }
 
 class SplitTurnsTest : public ::testing::Test {
@@ -152,7 +152,7 @@ TEST_F(SplitTurnsTest, AStrokeDrawnUpIntoItsTurnKeepsItsStart) {
 // A code on the last point of a segment has no turn after it in its segment: the next
 // stroke's start, up and to the left of it, stays a start.
 TEST_F(SplitTurnsTest, ACodeOnASegmentsLastPointStartsNoTurn) {
-  const Points points = {{0, 0, 1},    {20, 0},     {40, 0},     {60, 0},   {80, 0},
+  const Points points = {{0, 0, 1},   {20, 0},      {40, 0},   {60, 0},  {80, 0},
                          {100, 0, 3}, {90, -10, 1}, {80, -20}, {70, -30}};
   EXPECT_EQ(Split(points, 30), Codes(points));
 }
