@@ -7,8 +7,7 @@
 #include <vector>
 
 #include "convert/morph/character_interpolation.h"
-#include "core/document/doc_windows.h"
-#include "core/document/tmb_doc.h"
+#include "support/drawing_windows.h"
 #include "support/generated_character.h"
 #include "support/morph_fixture.h"
 #include "support/scripted_messages.h"
@@ -43,16 +42,6 @@ void ExpectClose(const Shape& got, const Shape& want, float tolerance) {
   EXPECT_EQ(got.widths, want.widths);
 }
 
-// Windows A and B with a document each.
-class Windows final : public TmbDocWindows {
- public:
-  Windows() { SetTmbDocWindows(this); }
-  ~Windows() override { SetTmbDocWindows(nullptr); }
-  CTmbDoc* DocumentOfKind(int kind) override { return kind == 0 ? a.get() : kind == 2 ? b.get() : nullptr; }
-  std::unique_ptr<CTmbDoc> a = std::make_unique<CTmbDoc>();
-  std::unique_ptr<CTmbDoc> b = std::make_unique<CTmbDoc>();
-};
-
 class MorphPairTest : public tmb::test::MorphFixture {
  protected:
   // Characters of differing stroke and point counts, one for each seed.
@@ -65,14 +54,14 @@ class MorphPairTest : public tmb::test::MorphFixture {
 
 TEST_F(MorphPairTest, ThePairIsTakenFromTheDrawnCharactersOfWindowsAAndB) {
   {
-    Windows windows;
-    tmb::test::AppendGeneratedCharacter(windows.a->m_char, 1, 4, 30);
-    tmb::test::AppendGeneratedCharacter(windows.b->m_char, 2, 6, 25);
+    tmb::test::DrawingWindows windows;
+    tmb::test::AppendGeneratedCharacter(*windows.a, 1, 4, 30);
+    tmb::test::AppendGeneratedCharacter(*windows.b, 2, 6, 25);
     EXPECT_GE(gMorphPair.Prepare(kNoGapDistance), 0);
     ASSERT_TRUE(gMorphPair.IsPrepared());
     EXPECT_GT(gMorphPair.PathA().GetCount(), 100);
     EXPECT_EQ(gMorphPair.PathA().GetCount(), gMorphPair.PathB().GetCount());
-    EXPECT_EQ(gMorphPair.PathA().m_pPoints[0], CFPoint(windows.a->m_char.m_pPoints[0].x, windows.a->m_char.m_pPoints[0].y));
+    EXPECT_EQ(gMorphPair.PathA().m_pPoints[0], CFPoint(windows.a->m_pPoints[0].x, windows.a->m_pPoints[0].y));
   }
   // Without the windows there is nothing to pair, and the earlier pair is gone.
   EXPECT_EQ(gMorphPair.Prepare(kNoGapDistance), -1);
