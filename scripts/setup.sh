@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
   gifsicle giflib-tools
+  pngcheck libjpeg-turbo-progs
 )
 
 missing=()

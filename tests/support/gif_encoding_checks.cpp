@@ -1,29 +1,10 @@
 #include "support/gif_encoding_checks.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
-#include <sys/wait.h>
 
 #include "support/file_bytes.h"
 
 namespace tmb::test {
-
-bool ToolInstalled(const std::string& name) {
-  return std::system(("command -v '" + name + "' >/dev/null 2>&1").c_str()) == 0;
-}
-
-ToolRun RunTool(const std::string& command) {
-  ToolRun run;
-  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, n);
-  const int status = pclose(pipe);
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
 
 std::vector<uint8_t> DecodeWithGif2Rgb(const std::filesystem::path& gif, std::string& why) {
   const std::filesystem::path rgb = gif.string() + ".rgb";
@@ -33,27 +14,6 @@ std::vector<uint8_t> DecodeWithGif2Rgb(const std::filesystem::path& gif, std::st
   std::vector<uint8_t> pixels = FileBytes(rgb);
   std::filesystem::remove(rgb);
   return pixels;
-}
-
-std::vector<uint8_t> BitmapRows24(int width, int height, const std::function<uint32_t(int x, int y)>& colourAt) {
-  const size_t stride = (size_t(width) * 3 + 3) / 4 * 4;
-  std::vector<uint8_t> rows(stride * size_t(height));
-  for (int y = 0; y < height; ++y) {
-    uint8_t* row = rows.data() + size_t(height - 1 - y) * stride;
-    for (int x = 0; x < width; ++x) {
-      const uint32_t c = colourAt(x, y);
-      row[3 * x] = static_cast<uint8_t>(c >> 16);
-      row[3 * x + 1] = static_cast<uint8_t>(c >> 8);
-      row[3 * x + 2] = static_cast<uint8_t>(c);
-    }
-  }
-  return rows;
-}
-
-uint32_t BitmapRowsColour(std::span<const uint8_t> rows, int width, int height, int x, int y) {
-  const size_t stride = (size_t(width) * 3 + 3) / 4 * 4;
-  const uint8_t* p = rows.data() + size_t(height - 1 - y) * stride + 3 * size_t(x);
-  return uint32_t(p[2]) | uint32_t(p[1]) << 8 | uint32_t(p[0]) << 16;
 }
 
 int GifLzwTrace::Clears() const {

@@ -5,32 +5,18 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "support/bitmap_rows.h"
+#include "support/checking_tool.h"
+
 namespace tmb::test {
-
-struct ToolRun {
-  int exitCode = -1;
-  std::string output;  // standard output and error together
-};
-
-// Whether a program of that name is on the search path.
-bool ToolInstalled(const std::string& name);
-// Runs a shell command and collects what it prints.
-ToolRun RunTool(const std::string& command);
 
 // A GIF decoded by gif2rgb: its first image's pixels as red, green, blue triples, top row
 // first; empty when gif2rgb refused the file (why says what it printed).
 std::vector<uint8_t> DecodeWithGif2Rgb(const std::filesystem::path& gif, std::string& why);
-
-// A 24-bit picture as bitmap rows (bottom row first, blue, green, red, rows padded to 4
-// bytes) from the colour (COLORREF) of each pixel, y = 0 being the top row.
-std::vector<uint8_t> BitmapRows24(int width, int height, const std::function<uint32_t(int x, int y)>& colourAt);
-// The colour of pixel (x, y) of such rows.
-uint32_t BitmapRowsColour(std::span<const uint8_t> rows, int width, int height, int x, int y);
 
 // LZW image data read code by code, as a decoder reads it.
 struct GifLzwTrace {
