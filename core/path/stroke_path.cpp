@@ -5,8 +5,8 @@
 #include <new>
 
 #include "core/canvas/work_canvas.h"
-#include "core/path/stroke_marks.h"
 #include "core/path/slot_values.h"
+#include "core/path/stroke_marks.h"
 
 CStrokePath::CStrokePath() : CStrokePath(gWorkCanvas.m_nMaxPoints) {}
 

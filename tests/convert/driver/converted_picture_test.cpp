@@ -2,12 +2,8 @@
 // drawn with each point's width and left as a picture for a person to look at.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <memory>
-#include <vector>
 
-#include "brush/bitmap/dib.h"
 #include "convert/driver/path_resampling.h"
 #include "convert/presets/param_defaults.h"
 #include "core/path/stroke_work.h"
@@ -15,6 +11,7 @@
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/surface.h"
 #include "support/converted_drawing.h"
+#include "support/picture_files.h"
 #include "support/recorded_character.h"
 #include "support/surface_text.h"
 
@@ -53,12 +50,7 @@ TEST(ConvertedPicture, TheRecordedCharacterShowsWithItsWidths) {
   tmb::DeviceContext dc(&surface);
   tmb::test::DrawConverted(dc, converted);
 
-  const std::filesystem::path folder = std::filesystem::path(TMB_BUILD_DIR) / "pictures";
-  std::filesystem::create_directories(folder);
-  CDib dib;
-  ASSERT_EQ(dib.CreateFromBitmap(&dc, &surface, nullptr), 1);
-  std::ofstream(folder / "converted_recorded_character.bmp", std::ios::binary)
-      .write(reinterpret_cast<const char*>(dib.m_pBlock), dib.m_nBlockSize);
+  EXPECT_FALSE(tmb::test::SavePictureForViewing(surface, "converted_recorded_character").empty());
 
   // Ink on every converted point, around the middle of every stroke as written, and
   // nowhere near the corners of the paper.
