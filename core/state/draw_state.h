@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/state/registration_panel.h"
 #include "core/state/screen_metrics.h"
 #include "platform/gdi/geometry.h"
 
@@ -106,6 +107,7 @@ class CDrawState {
   int m_nRowHeight = 0;       // the unit of the window layout
   int m_nPanelWidth = 0;      // 7 rows
   std::vector<tmb::Rect> m_boxes;  // user boxes of the area dialog, at most kMaxBoxes
+  CRegistrationPanel m_toolPanel;
   int m_nDisplayBits = 32;
   int m_nMaxPoints = 32000;   // capacity of the work paths
   tmb::Size m_sizeCanvas{kDefaultCanvasWidth, kDefaultCanvasHeight};
@@ -157,6 +159,8 @@ class CDrawState {
   int m_nSheetClearMode = 0;
   int m_bNoProgress = 0;      // 1: the progress bar is left alone
   int m_bPaletteDevice = 0;
+  int m_bCtrlDown = 0;   // the keys held at the last key press in a drawing view
+  int m_bShiftDown = 0;
   int m_bEffectRunning = 0;         // 1 while an effect script runs (the progress display)
   tmb::Colour m_crRightClick = 0;   // the colour a right click took in the zoom window
 };
