@@ -21,6 +21,7 @@
 #include "platform/ui/main_frame.h"
 #include "platform/ui/timers.h"
 #include "views/tmb_view_area.h"
+#include "views/view_params.h"
 
 namespace {
 
@@ -120,6 +121,16 @@ void CTmbView::OnViewportResized() {
 
 void CTmbView::OnScrolled() { Invalidate(); }
 
+void CTmbView::ScrollBy(tmb::DeviceContext& dc, int bar, int delta) {
+  QScrollBar* scroll = bar == 0 ? m_pArea->horizontalScrollBar() : m_pArea->verticalScrollBar();
+  scroll->setValue(scroll->value() + delta);
+  OnPrepareDC(dc);
+  PaintWritingArea(dc);
+  // The writing area was just shown at the new place: a later paint only shows it, and
+  // leaves what the caller draws over it (a rubber band) alone.
+  m_bNeedsDraw = false;
+}
+
 void CTmbView::OnPrepareDC(tmb::DeviceContext& dc) {
   dc.SetViewportOrigin({-m_pArea->horizontalScrollBar()->value(), -m_pArea->verticalScrollBar()->value()});
 }
@@ -161,7 +172,20 @@ void CTmbView::PaintViewport() {
     m_bNeedsDraw = false;
     tmb::DeviceContext dc(&m_windowSurface);
     OnPrepareDC(dc);
-    OnDraw(dc);
+    if (m_bInitialised) {
+      OnDraw(dc);
+    } else {
+      // The set-up may ask the user things and converts the character: it runs once
+      // this paint is over, which shows the blank paper meanwhile.
+      PaintWritingArea(dc);
+      if (!m_bSetUpQueued) {
+        m_bSetUpQueued = true;
+        AfterPaint([this] {
+          ClientDC client(*this);
+          if (!m_bInitialised) OnDraw(client);
+        });
+      }
+    }
   }
   // The surface's words are laid out as Format_RGB32 reads them: shown without a copy.
   const QImage shown(m_windowSurface.bits(), m_windowSurface.width(), m_windowSurface.height(),
@@ -189,7 +213,7 @@ void CTmbView::UpdateCursor() {
     viewport->setCursor(Qt::WaitCursor);
   } else if (m_nMode == kModeDraw) {
     const CCharDataFull* rec = DrawnRecord();
-    if (rec && rec->m_param[200] == 0) {
+    if (rec && rec->m_param[kParamDisplayMode] == 0) {
       viewport->setCursor(DrawingCursor());
     } else {
       viewport->setCursor(Qt::ArrowCursor);

@@ -123,6 +123,10 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView {
   void RepaintNow();
   void RepaintBackBuffer();
   void RedrawGuides();
+  // Moves a scroll bar (0 horizontal, else vertical) by delta and shows the writing area.
+  void ScrollBy(tmb::DeviceContext& dc, int bar, int delta);
+  // A 4 x 4 dot around (x, y): outline in pen, inside in brush.
+  static void DrawDot(tmb::DeviceContext& dc, int x, int y, tmb::Colour pen, tmb::Colour brush);
   void RedrawInSteps(int force);
   void ShowOriginalLineDrawMode();
   int TogglePointDisplay(int toggle);
@@ -137,6 +141,7 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView {
   void RebuildOutlineAndRedraw(int force);
   void RunSettingAction(int action);
   void CopyDataBetweenWindows(int direction);
+  void OverlayOtherWindow();
   void RefreshAfterLoad();
 
   // ---- what the outline preview asks of the view
@@ -243,4 +248,5 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView {
   CTmbViewArea* m_pArea;
   tmb::Surface m_windowSurface;
   bool m_bNeedsDraw = true;
+  bool m_bSetUpQueued = false;
 };

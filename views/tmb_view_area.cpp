@@ -47,7 +47,9 @@ void CTmbViewArea::focusOutEvent(QFocusEvent* event) {
 
 void CTmbViewArea::keyPressEvent(QKeyEvent* event) {
   const Qt::KeyboardModifiers mods = event->modifiers();
-  if (view_) view_->OnKeyDown(tmb::ui::VirtualKeyOf(event->key()), mods & Qt::ControlModifier, mods & Qt::ShiftModifier);
+  if (view_) {
+    view_->OnKeyDown(tmb::ui::VirtualKeyOf(event->key()), mods & Qt::ControlModifier, mods & Qt::ShiftModifier);
+  }
   QAbstractScrollArea::keyPressEvent(event);
 }
 

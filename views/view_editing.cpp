@@ -14,10 +14,10 @@
 #include "platform/ui/virtual_keys.h"
 #include "views/tmb_view.h"
 #include "views/tmb_view_area.h"
+#include "views/view_params.h"
 
 namespace {
 
-constexpr int kGuideMode = 36;
 constexpr int kVkZ = 'Z';
 
 // Setting actions of RunSettingAction.
@@ -47,7 +47,7 @@ void CTmbView::EraseStrokes(tmb::DeviceContext& dc, int x, int y, int mode) {
   MarkEdited(rec);
   RebuildOutline();
   PaintCharacterView(dc);
-  if (m_bGuidesDrawn || rec.m_param[kGuideMode] == 2) DrawGuides(dc);
+  if (m_bGuidesDrawn || rec.m_param[kParamGuideMode] == 2) DrawGuides(dc);
 }
 
 void CTmbView::RedrawAfterErase(int mode) {

@@ -15,6 +15,7 @@
 #include "platform/service/progress.h"
 #include "platform/service/wait_cursor.h"
 #include "views/tmb_view.h"
+#include "views/view_params.h"
 
 namespace {
 
@@ -23,24 +24,12 @@ constexpr tmb::Colour kGuideGrey = 0xA0A0A0;
 // Commands the painting sends to the main frame.
 constexpr int kCmdRefreshTitle = 32937;
 
-// Parameters of the record the painting reads.
-constexpr int kPenMode = 47;          // draw the written points without conversion
-constexpr int kFlyingWhite = 5;
-constexpr int kGuideWidth = 32;
-constexpr int kGuideHeight = 33;
-constexpr int kGuideMode = 36;        // 1 guides with every paint, 2 after a clear or erase
-constexpr int kResyncBrush = 115;
-constexpr int kBackColour = 157;
-constexpr int kLineMode = 170;
-constexpr int kDisplayMode = 200;
-constexpr int kPenLineMode = 240;
-constexpr int kLineModeSwitch = 243;
-
 // The road of a paint at line mode 2 draws at four times the paper; for a stroke with
 // flying white or a line mode of 1 or 2 it is taken at mode 1 for the one paint.
 bool SwitchesLineMode(const ParamBlock& p) {
-  return p[kPenLineMode] == 2 && p[kLineModeSwitch] != 0 &&
-         (p[kFlyingWhite] != 0 || p[kLineMode] == 1 || p[kLineMode] == 2) && p[kDisplayMode] == 0;
+  const int lineMode = p[kShapeModeParam];
+  return p[kParamPenLineMode] == 2 && p[kParamLineModeSwitch] != 0 &&
+         (p[kParamFlyingWhite] != 0 || lineMode == 1 || lineMode == 2) && p[kParamDisplayMode] == 0;
 }
 
 }  // namespace
@@ -62,14 +51,14 @@ int CTmbView::PaintCharacterView(tmb::DeviceContext& dc) {
   tmb::WaitCursor wait;
   CCharDataFull& rec = doc->m_char;
   m_pShownBrushState = m_pBrushState;
-  if (rec.m_param[kDisplayMode] == 0 && rec.m_nPoints == 0) {
+  if (rec.m_param[kParamDisplayMode] == 0 && rec.m_nPoints == 0) {
     ClearWritingArea(dc, 0);
     return 1;
   }
   const bool switched = SwitchesLineMode(rec.m_param);
-  if (switched) rec.m_param[kPenLineMode] = 1;
+  if (switched) rec.m_param[kParamPenLineMode] = 1;
   const int result = DrawCharacterStrokes(dc, 0, -1);
-  if (switched) rec.m_param[kPenLineMode] = 2;
+  if (switched) rec.m_param[kParamPenLineMode] = 2;
   ReleaseOffscreenDCs();
   tmb::Progress().SetPos(0);
   PaintWritingArea(dc);
@@ -84,8 +73,8 @@ int CTmbView::DrawCharacterStrokes(tmb::DeviceContext& dc, int from, int to) {
   const CCharDataFull& rec = doc->m_char;
   // The written points without conversion: the stamped drawing of the live strokes
   // belongs to the pen input; until it comes, the unconverted strokes are brush-rendered.
-  if (rec.m_param[kPenMode]) ClearWritingArea(dc, 1);
-  if (!rec.m_param[kPenMode] && rec.m_param[kDisplayMode] != 0) return 0;
+  if (rec.m_param[kParamPenMode]) ClearWritingArea(dc, 1);
+  if (!rec.m_param[kParamPenMode] && rec.m_param[kParamDisplayMode] != 0) return 0;
   auto source = std::make_unique<CStrokeWork>();
   auto converted = std::make_unique<CStrokeWork>();
   rec.ToStrokeWork(*source);
@@ -104,7 +93,9 @@ void CTmbView::PaintWritingArea(tmb::DeviceContext& dc) {
   const CRegistrationPanel& panel = gDrawState.m_toolPanel;
   if (panel.m_bShown) {
     const tmb::Rect& r = panel.m_rcWriting;
-    if (m_bOffscreen) dc.BitBlt(r.left + o.x, r.top + o.y, r.Width(), r.Height(), &m_dcBack, r.left, r.top, tmb::kSrcCopy);
+    if (m_bOffscreen) {
+      dc.BitBlt(r.left + o.x, r.top + o.y, r.Width(), r.Height(), &m_dcBack, r.left, r.top, tmb::kSrcCopy);
+    }
     return;
   }
   const tmb::Colour around = m_nKind == kKindDrawB ? gDrawState.m_crBackB : gDrawState.m_crBackA;
@@ -119,7 +110,7 @@ void CTmbView::PaintWritingArea(tmb::DeviceContext& dc) {
   if (!rec) return;
   CEditRegions& regions = rec->m_regions.m_list;
   regions.m_bDrawn = 0;  // the paper was painted over the frames
-  if (m_bGuidesDrawn || rec->m_param[kGuideMode] == 1) DrawGuides(dc);
+  if (m_bGuidesDrawn || rec->m_param[kParamGuideMode] == 1) DrawGuides(dc);
   if (m_nMode == kModeEdit && regions.m_nDisplay) regions.ShowAll(dc);
 }
 
@@ -130,7 +121,7 @@ void CTmbView::ClearWritingArea(tmb::DeviceContext& dc, int mode) {
   {
     OffscreenScope offscreen(*this, dc);
     if (m_bOffscreen) {
-      const tmb::Colour fill = PaletteRgb(m_bBackgroundOption ? tmb::Colour(rec.m_param[kBackColour]) : kWhite);
+      const tmb::Colour fill = PaletteRgb(m_bBackgroundOption ? tmb::Colour(rec.m_param[kParamBackColour]) : kWhite);
       m_pShownBrushState->m_bitmap.Fill(fill);
     }
   }
@@ -139,7 +130,7 @@ void CTmbView::ClearWritingArea(tmb::DeviceContext& dc, int mode) {
   regions.m_bDrawn = 0;
   regions.m_nDisplay = 0;
   if (mode == 2) {
-    if (rec.m_param[kResyncBrush]) SyncBrushState();
+    if (rec.m_param[kParamResyncBrush]) SyncBrushState();
     regions.Clear();
     m_nAutoCapture = 0;
     TabletInkOf(m_nIndex).ClearInk();
@@ -147,7 +138,7 @@ void CTmbView::ClearWritingArea(tmb::DeviceContext& dc, int mode) {
   }
   if (mode == 0 || mode == 2) PaintWritingArea(dc);
   if (mode == 2) {
-    if (m_bGuidesDrawn || rec.m_param[kGuideMode] == 2) DrawGuides(dc);
+    if (m_bGuidesDrawn || rec.m_param[kParamGuideMode] == 2) DrawGuides(dc);
   } else {
     m_bGuidesDrawn = 0;
   }
@@ -161,7 +152,7 @@ void CTmbView::ClearWritingArea(tmb::DeviceContext* pDC) {
 void CTmbView::DrawGuides(tmb::DeviceContext& dc) {
   CCharDataFull* rec = DrawnRecord();
   if (!rec || gDrawState.m_toolPanel.m_bShown) return;
-  if (!rec->m_param[kGuideWidth] || !rec->m_param[kGuideHeight] || !m_pBrushState) return;
+  if (!rec->m_param[kParamGuideWidth] || !rec->m_param[kParamGuideHeight] || !m_pBrushState) return;
   const tmb::Pen pen = dc.SelectPen(tmb::Pen::Solid(1, PaletteRgb(kGuideGrey)));
   // The grid is laid out on the paper, which starts at the canvas origin.
   const tmb::Point origin = dc.viewportOrigin();
@@ -197,4 +188,12 @@ void CTmbView::RepaintBackBuffer() {
 void CTmbView::RedrawGuides() {
   ClientDC dc(*this);
   DrawGuides(dc);
+}
+
+void CTmbView::DrawDot(tmb::DeviceContext& dc, int x, int y, tmb::Colour pen, tmb::Colour brush) {
+  const tmb::Pen oldPen = dc.SelectPen(tmb::Pen::Solid(1, pen));
+  const tmb::Brush oldBrush = dc.SelectBrush(tmb::Brush::Solid(brush));
+  dc.Ellipse(x - 2, y - 2, x + 2, y + 2);
+  dc.SelectBrush(oldBrush);
+  dc.SelectPen(oldPen);
 }

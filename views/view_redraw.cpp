@@ -5,12 +5,9 @@
 #include "core/state/draw_state.h"
 #include "views/stepped_display.h"
 #include "views/tmb_view.h"
+#include "views/view_params.h"
 
 namespace {
-
-constexpr int kPenMode = 47;
-constexpr int kDisplayMode = 200;
-constexpr int kShowPoints = 291;
 
 // Redraw modes of CDrawState::m_nRedrawSteps.
 constexpr int kRedrawPlain = 0;
@@ -23,8 +20,8 @@ void CTmbView::RedrawInSteps(int force) {
   CTmbDoc* doc = GetDocument();
   if (!doc) return;
   CCharDataFull& rec = doc->m_char;
-  if (rec.m_param[kDisplayMode] != m_nLastDisplayMode) force = 1;
-  m_nLastDisplayMode = rec.m_param[kDisplayMode];
+  if (rec.m_param[kParamDisplayMode] != m_nLastDisplayMode) force = 1;
+  m_nLastDisplayMode = rec.m_param[kParamDisplayMode];
   {
     // The record gets its own display values back however the painting ends, so that no
     // save or later paint can see a stepped value.
@@ -46,17 +43,17 @@ void CTmbView::RedrawInSteps(int force) {
 void CTmbView::ShowOriginalLineDrawMode() {
   CCharDataFull* rec = DrawnRecord();
   if (!rec) return;
-  rec->m_param[kPenMode] = 1;
+  rec->m_param[kParamPenMode] = 1;
   rec->m_bChanged = 1;
   RedrawInSteps(0);
-  rec->m_param[kPenMode] = 0;
+  rec->m_param[kParamPenMode] = 0;
 }
 
 int CTmbView::TogglePointDisplay(int toggle) {
   CCharDataFull* rec = DrawnRecord();
   if (!rec) return 0;
-  if (toggle == 1) rec->m_param[kShowPoints] = rec->m_param[kShowPoints] ? 0 : 1;
-  return rec->m_param[kShowPoints];
+  if (toggle == 1) rec->m_param[kParamShowPoints] = rec->m_param[kParamShowPoints] ? 0 : 1;
+  return rec->m_param[kParamShowPoints];
 }
 
 void CTmbView::RebuildOutline() {

@@ -14,6 +14,7 @@
 #include "platform/service/wait_cursor.h"
 #include "platform/ui/timers.h"
 #include "views/tmb_view.h"
+#include "views/view_params.h"
 
 namespace {
 
@@ -22,7 +23,6 @@ constexpr int kMsgSixteenBits = 62117;
 // The display warnings come back at every tenth start.
 constexpr int kWarnEveryStarts = 10;
 constexpr int kTrueColourBits = 24;
-constexpr int kLineModeMaskParam = 176;
 
 bool IsDrawingWindowIndex(int index) { return index == 0 || index == 1; }
 
@@ -36,7 +36,7 @@ void CTmbView::SetUpPalette(tmb::DeviceContext& dc) {
   InitDrawing(dc);
   if (CCharDataFull* rec = DrawnRecord()) {
     // After the settings of the set-up, which would take the palette display's mode away.
-    if (gDrawState.m_bPaletteDevice) rec->m_param[kLineModeMaskParam] = 1;
+    if (gDrawState.m_bPaletteDevice) rec->m_param[kParamLineModeMask] = 1;
     rec->m_effect.m_strFile = rec->m_text[kTextEffectFile];
   }
   gDrawState.m_bViewsReady = 1;

@@ -71,7 +71,8 @@ class CDrawState {
   int MeasureScreen(const ScreenMetrics& metrics);
   // Window layout from the main window's client rectangle.
   void LayoutWindows(const tmb::Rect& client, const ScreenMetrics& metrics);
-  // Canvas start-up: point capacity, work canvas, screen measure. 1, or -1 on failure.
+  // Canvas start-up: point capacity, work canvas and its bitmaps, screen measure. 1, or -1
+  // on failure (the user was told).
   int StartCanvas(const ScreenMetrics& metrics);
   // The kind a lookup of kind -1 means: window B whenever the current drawing kind is
   // non-zero, else window A. Other kinds are returned as they are. View and document

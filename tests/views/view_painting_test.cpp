@@ -187,6 +187,64 @@ TEST_F(ViewPainting, EditModeShowsTheRectanglesAndDrawingModeTakesThemAway) {
   EXPECT_TRUE(WindowShowsBackBuffer(view));
 }
 
+TEST_F(ViewPainting, TheOtherWindowsPictureIsLaidUnderThisOne) {
+  AddStroke(a, {{100, 100}, {200, 100}, {300, 100}});
+  AddStroke(b, {{100, 500}, {200, 500}, {300, 500}});
+  CTmbView& viewA = MakeView(0);
+  CTmbView& viewB = MakeView(2);
+  FirstPaint(viewA);
+  FirstPaint(viewB);
+  auto inkNear = [](const Surface& s, int y) { return CountNot(s, kWhite) && s.GetPixel(200, y) != kWhite; };
+  ASSERT_TRUE(inkNear(BackBuffer(0), 100));
+  ASSERT_FALSE(inkNear(BackBuffer(0), 500));
+  ASSERT_TRUE(inkNear(BackBuffer(1), 500));
+  const int inkB = CountNot(BackBuffer(1), kWhite);
+  viewA.OverlayOtherWindow();
+  EXPECT_TRUE(inkNear(BackBuffer(0), 100));
+  EXPECT_TRUE(inkNear(BackBuffer(0), 500));
+  EXPECT_EQ(CountNot(BackBuffer(1), kWhite), inkB);
+  EXPECT_TRUE(WindowShowsBackBuffer(viewA));
+}
+
+TEST_F(ViewPainting, ScrollingByAStepShowsThePaperAtItsNewPlace) {
+  AddThreeStrokes(a);
+  CTmbView& view = MakeView();
+  view.resize(300, 300);
+  QCoreApplication::sendPostedEvents();
+  FirstPaint(view);
+  const Rect before = view.ClientRectLogical();
+  CTmbView::ClientDC dc(view);
+  view.ScrollBy(dc, 1, 32);
+  view.ScrollBy(dc, 0, -32);
+  const Rect after = view.ClientRectLogical();
+  EXPECT_EQ(after.top, before.top + 32);
+  EXPECT_EQ(after.left, before.left - 32);
+  const Surface& back = BackBuffer();
+  int differ = 0, compared = 0;
+  for (int y = 0; y < back.height(); ++y) {
+    for (int x = 0; x < back.width(); ++x) {
+      const Colour c = WindowPixel(view, x, y);
+      if (c == kInvalidColour) continue;
+      ++compared;
+      differ += c != back.GetPixel(x, y);
+    }
+  }
+  EXPECT_GT(compared, 200 * 200);
+  EXPECT_EQ(differ, 0);
+}
+
+TEST(DrawDot, IsAFourPixelRoundDotInItsColours) {
+  Surface s;
+  ASSERT_TRUE(s.Create(20, 20, PixelFormat::kColour32));
+  s.Fill(kWhite);
+  DeviceContext dc(&s);
+  CTmbView::DrawDot(dc, 10, 10, 0xFF0000, 0x00FF00);
+  EXPECT_EQ(s.GetPixel(10, 10), 0x00FF00u);
+  EXPECT_EQ(s.GetPixel(8, 9), 0xFF0000u);
+  EXPECT_EQ(s.GetPixel(12, 10), kWhite);
+  EXPECT_EQ(CountNot(s, kWhite) <= 16, true);
+}
+
 TEST_F(ViewPainting, TheDisplayWarningsComeFromTheDisplayAndWaitUntilThePaintIsOver) {
   struct Case {
     int bits, largest;
@@ -208,9 +266,12 @@ TEST_F(ViewPainting, TheDisplayWarningsComeFromTheDisplayAndWaitUntilThePaintIsO
     messages.ids.clear();
     a.m_param[176] = 0;
     CTmbView& view = MakeView(c.kind);
-    view.grab();  // a real paint event sets the view up
-    EXPECT_EQ(view.m_bInitialised, 1);
+    // A real paint event: the set-up and its questions wait until it is over.
+    view.grab();
+    EXPECT_EQ(view.m_bInitialised, 0);
     EXPECT_TRUE(messages.ids.empty());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view.m_bInitialised, 1);
     QCoreApplication::processEvents();
     EXPECT_EQ(messages.ids, c.shown);
     EXPECT_EQ(gDrawState.m_nDisplayBits, c.bits);
