@@ -8,9 +8,7 @@ namespace {
 using enum ChainPart;
 
 // The conversion in the order it runs. Stand-ins and what their passes will do there:
-// - stroke features: AnalyseStrokeFeatures (1, 0, 1), always;
 // - stroke bow: BowHorizontalStrokes (0, 45) when parameter 11 is 1;
-// - box sides: BendBoxSides (0, parameter 330) when parameter 330 is set;
 // - stroke extension, when parameter 344 is set: ExtendStrokeEnds (2, 25 when 344 is 2,
 //   else 12), then (1, 25) when 344 is 1;
 // - stroke form: ApplyStrokeForm (2, 80) when 344 is 2; (5, 80) when 344 is 3; (1, 10)
@@ -30,9 +28,9 @@ constexpr ConversionStage kChain[] = {
     {"end shortening", kPassManager, ShortenEndsStage},
     {"resampling", kPassManager, ResampleStage},
     {"overlay marks", kPassManager, OverlayMarksStage},
-    {"stroke features", kPassManager, LeavePathAsIs},
+    {"stroke features", kPassManager, StrokeFeaturesStage},
     {"stroke bow", kPassManager, LeavePathAsIs},
-    {"box sides", kPassManager, LeavePathAsIs},
+    {"box sides", kPassManager, BoxSidesStage},
     {"stroke extension", kPassManager, LeavePathAsIs},
     {"stroke form", kPassManager, LeavePathAsIs},
     {"reference copy", kDriver, ReferenceCopyStage},
