@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "convert/analysis/corner_list.h"
@@ -64,6 +65,43 @@ void FindStrokeCorners(const CStrokePath& path, int s, int e, int k, const Corne
   }
 }
 
+// The points of one stroke ordered by x, so that the point nearest to a corner is found
+// from a narrow band of x: a long stroke with many corners is not walked whole for each.
+class StrokeNearest {
+ public:
+  void Take(const CStrokePath& path, int first, int last) {
+    p_ = path.m_pPoints;
+    order_.resize(static_cast<size_t>(last - first + 1));
+    for (int k = first; k <= last; ++k) order_[static_cast<size_t>(k - first)] = k;
+    std::stable_sort(order_.begin(), order_.end(), [this](int a, int b) { return p_[a].x < p_[b].x; });
+  }
+
+  // The nearest point to q, the lowest index among equally near ones.
+  int Find(const CFPoint& q) const {
+    double best = std::numeric_limits<double>::infinity();
+    int index = -1;
+    auto consider = [&](int k) {
+      const double d2 = SquaredDistance(p_[k], q);
+      if (d2 < best || (d2 == best && k < index)) {
+        best = d2;
+        index = k;
+      }
+    };
+    auto dx2 = [&](int k) {
+      const double dx = double(p_[k].x) - q.x;
+      return dx * dx;
+    };
+    const auto mid = std::lower_bound(order_.begin(), order_.end(), q.x, [this](int k, float x) { return p_[k].x < x; });
+    for (auto it = mid; it != order_.end() && dx2(*it) <= best; ++it) consider(*it);
+    for (auto it = mid; it != order_.begin() && dx2(*(it - 1)) <= best; --it) consider(*(it - 1));
+    return index;
+  }
+
+ private:
+  const CFPoint* p_ = nullptr;
+  std::vector<int> order_;
+};
+
 }  // namespace
 
 int AnalyseChords(CStrokePath& path, const CornerSearch& search) {
@@ -101,13 +139,18 @@ int FindCorners(CStrokePath& path, const CornerSearch& search) {
   std::vector<int> starts;
   ListStrokeStarts(path, starts);
   EnsureCornerAngleSize(path.GetCapacity());
+  StrokeNearest nearest;
+  int taken = -1;  // the stroke nearest holds; the list runs stroke by stroke
   for (int c = 0; c < found; ++c) {
     const CCornerEntry& corner = gCornerList.m_entries[c];
     if (corner.stroke >= static_cast<int>(starts.size())) continue;
-    const int first = starts[corner.stroke];
-    const int last = path.FindSegmentEnd(first);
-    const int j = path.FindNearestInRange(corner.point.x, corner.point.y, first, last + 1);
-    if (j < first || j > last) continue;
+    if (corner.stroke != taken) {
+      const int first = starts[static_cast<size_t>(corner.stroke)];
+      nearest.Take(path, first, path.FindSegmentEnd(first));
+      taken = corner.stroke;
+    }
+    const int j = nearest.Find(corner.point);
+    if (j < 0) continue;  // no point of the stroke has a position to measure
     if (path.m_pFlags[j] == 0) path.m_pFlags[j] = kFlagCorner;
     gCornerAngle[j] = corner.angle;
   }

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -105,6 +107,35 @@ TEST_F(CornerTest, ACornerGoesToItsOwnStrokeNotToOneThatPassesCloser) {
   ASSERT_EQ(FindCorners(*path, kFeatureSearch), 1);
   EXPECT_EQ(path->m_pFlags[1], kFlagCorner);
   EXPECT_EQ(path->m_pFlags[diagonal + 1], 0);
+}
+
+TEST_F(CornerTest, EachCornerGoesToTheNearestPointOfItsStroke) {
+  // A scribble crossing itself everywhere, so that far parts of the stroke pass close.
+  uint32_t seed = 3;
+  auto step = [&seed]() {
+    seed = seed * 1103515245u + 12345u;
+    return float(int((seed >> 16) % 21) - 10);
+  };
+  CFPoint at(100, 100);
+  for (int i = 0; i < 3000; ++i) {
+    path->AddPointUnique(at.x, at.y, i == 0 ? 1 : 0, 1);
+    at = CFPoint(std::clamp(at.x + step(), 60.0f, 140.0f), std::clamp(at.y + step(), 60.0f, 140.0f));
+  }
+  const int found = FindCorners(*path, kFeatureSearch);
+  ASSERT_GT(found, 100);
+  std::vector<float> want(static_cast<size_t>(path->GetCount()), -1.0f);
+  for (int c = 0; c < found; ++c) {
+    const CCornerEntry& e = gCornerList.m_entries[c];
+    const int j = path->FindNearestInRange(e.point.x, e.point.y, 0, path->GetCount());
+    if (j > 0) want[static_cast<size_t>(j)] = e.angle;
+  }
+  for (int i = 1; i < path->GetCount(); ++i) {
+    const float angle = want[static_cast<size_t>(i)];
+    ASSERT_EQ(path->m_pFlags[i] == kFlagCorner, angle >= 0) << i;
+    if (angle >= 0) {
+      EXPECT_EQ(gCornerAngle[static_cast<size_t>(i)], angle);
+    }
+  }
 }
 
 TEST_F(CornerTest, CornersLateInALongPathGetTheirAngles) {
