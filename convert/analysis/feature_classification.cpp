@@ -3,6 +3,7 @@
 // linking cares about, and the crossings with the strokes after it in its mark.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "convert/analysis/stroke_crossings.h"
 #include "convert/analysis/stroke_feature_list.h"
@@ -27,21 +28,22 @@ constexpr float kCrossingEndShare2 = 64.0f;
 constexpr double kLeftGapShareOfWidth = 0.2;
 constexpr double kLongStrokeShareOfSize = 1.2;
 
-// A mark as the tests measure it: its rectangle's larger side, width, height and centre.
+// A mark as the tests measure it: its rectangle's larger side, width, height and centre,
+// in 64 bits (a mark of far-flung points spans more than an int).
 struct MarkFrame {
   float size = 0;
-  int width = 0;
-  int height = 0;
+  int64_t width = 0;
+  int64_t height = 0;
   CFPoint centre{0, 0};
 };
 
 MarkFrame FrameOf(int mark) {
   const tmb::Rect& r = gAnalysisOverlay.m_marks[static_cast<size_t>(mark)].parts[3].rect;
   MarkFrame f;
-  f.width = r.Width();
-  f.height = r.Height();
+  f.width = int64_t{r.right} - r.left;
+  f.height = int64_t{r.bottom} - r.top;
   f.size = static_cast<float>(std::max(f.width, f.height));
-  f.centre = CFPoint(static_cast<float>((r.left + r.right) / 2), static_cast<float>((r.top + r.bottom) / 2));
+  f.centre = CFPoint(static_cast<float>((int64_t{r.left} + r.right) / 2), static_cast<float>((int64_t{r.top} + r.bottom) / 2));
   return f;
 }
 
@@ -123,7 +125,7 @@ class FeatureClassifier {
     const double gap = Length(g);
     const CFPoint c = frame_.centre;
     const float size = frame_.size;
-    const int quarterHeight = frame_.height / 4;
+    const int64_t quarterHeight = frame_.height / 4;
 
     const int q = std::max(prev.end - kEndDirectionPoints, prev.start);
     const CFPoint h = prev.endPoint - path_.m_pPoints[q];
