@@ -6,8 +6,11 @@
 
 #include <algorithm>
 #include <memory>
+#include <vector>
 
+#include "convert/driver/conversion_chain.h"
 #include "convert/driver/conversion_driver.h"
+#include "convert/driver/conversion_stages.h"
 #include "convert/driver/path_resampling.h"
 #include "convert/passes/stroke_features.h"
 #include "convert/presets/param_defaults.h"
@@ -87,19 +90,21 @@ BENCHMARK(BM_ConversionRoadOfTheBrushEngine)->Unit(benchmark::kMillisecond);
 
 // The feature pass alone on the recorded character as the pass manager hands it over
 // (resampled, its overlay marks gathered): the corners, the records and the
-// classification with its crossing searches.
+// classification with its crossing searches. Arg 0: as in a conversion, where every
+// stroke is resampled into 8 to 32 points; 1: the 2,000 points resampled at the spacing
+// of window A's brush vein instead.
 void BM_AnalyseStrokeFeatures(benchmark::State& state) {
   Character c;
   c.drawn->ToStrokeWork(*c.source);
   c.drawn->CopySettingsToWork(*c.converted);
   c.converted->CopySettingsFrom(*c.source);
-  gUnitPassActive = 1;  // as while the driver's first passes run
+  gUnitPassActive = state.range(0) == 0 ? 1 : 0;
   RunConversionPasses(*c.converted, *c.source, 1);
   for (auto _ : state) benchmark::DoNotOptimize(AnalyseStrokeFeatures(*c.converted, 0, 1));
   gUnitPassActive = 0;
   state.counters["points"] = c.converted->GetCount();
 }
-BENCHMARK(BM_AnalyseStrokeFeatures)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AnalyseStrokeFeatures)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The worst case of the loop search: one stroke of 16,000 points scribbled back and forth
 // over a small square, crossing itself everywhere.
@@ -130,5 +135,46 @@ void BM_ConvertOneLongScribble(benchmark::State& state) {
   state.counters["converted"] = converted->GetCount();
 }
 BENCHMARK(BM_ConvertOneLongScribble)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+namespace {
+
+// The bow, extension and form stages of the pass manager on the recorded character as the
+// stages before them leave it, its points put back before every run (a copy of 2,000
+// points, a microsecond or two of the figure). Arg 0: the defaults of window A, which slant
+// the marks only; 1: bowed strokes, both ends reaching out and a lean; 2: the falling ends
+// reaching out, squashed, slanted and leaning.
+void BM_ShapingStagesRecordedCharacter(benchmark::State& state) {
+  Character c;
+  c.drawn->ToStrokeWork(*c.source);
+  c.drawn->CopySettingsToWork(*c.converted);
+  ParamBlock& p = c.converted->m_param;
+  const ParamBlock asked = p;
+  p[11] = 4;
+  p[317] = p[344] = p[359] = 0;
+  RunConversionPasses(*c.converted, *c.source, 1);
+  p = asked;
+  if (state.range(0) == 1) {
+    p[11] = 1;
+    p[344] = 1;
+    p[359] = 1;
+  } else if (state.range(0) == 2) {
+    p[344] = 2;
+    p[359] = 1;
+  }
+  const int n = c.converted->GetCount();
+  const std::vector<CFPoint> analysed(c.converted->m_pPoints, c.converted->m_pPoints + n);
+  ConversionRun run(*c.converted);
+  for (auto _ : state) {
+    std::copy(analysed.begin(), analysed.end(), c.converted->m_pPoints);
+    StrokeBowStage(run);
+    StrokeExtensionStage(run);
+    StrokeFormStage(run);
+    benchmark::ClobberMemory();
+  }
+  state.counters["points"] = n;
+}
+BENCHMARK(BM_ShapingStagesRecordedCharacter)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

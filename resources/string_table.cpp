@@ -21,6 +21,10 @@ constexpr StringEntry kStrings[] = {
             "loaded."},
     {61521, "The character data file is damaged: this character could not be read, and the "
             "window keeps what it held."},
+    {61540, "The effect script file could not be read:\n%1"},
+    {61541, "The effect script file is larger than %1 bytes and was not read:\n%2"},
+    {61542, "The effect script file names no effect:\n%1"},
+    {61543, "Only the first %1 effects of the script are run; %2 more effect lines were not used:\n%3"},
     {62043, "Memory Error"},
     {62044, "Error : Create Palette"},
     {62045, "The limit with capacity of drawing data"},

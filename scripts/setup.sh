@@ -9,6 +9,8 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-wqy-microhei
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
+  gifsicle giflib-tools
+  pngcheck libjpeg-turbo-progs
 )
 
 missing=()

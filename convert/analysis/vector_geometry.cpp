@@ -43,6 +43,10 @@ float VectorAngle(float ax, float ay, float bx, float by, int mode) {
   return Narrow(std::acos(double(c)));
 }
 
+double JointAngleDegrees(const CFPoint& in, const CFPoint& on, float pi) {
+  return double(VectorAngle(in.x, in.y, on.x, on.y, kAngleFirstReversed)) * 180.0 / double(pi);
+}
+
 int PointInSpanBox(float x, float y, float x1, float y1, float x2, float y2) {
   return InSpan(x, x1, x2) && InSpan(y, y1, y2) ? 1 : 0;
 }

@@ -19,6 +19,11 @@ enum VectorAngleMode {
 // any other cosine, kept within -1..1 against rounding, gives acos.
 float VectorAngle(float ax, float ay, float bx, float by, int mode);
 
+// The angle in degrees at the joint of the way in and the way on (VectorAngle with
+// kAngleFirstReversed: 180 for straight on), turned into degrees with pi, the path's own
+// value of it.
+double JointAngleDegrees(const CFPoint& in, const CFPoint& on, float pi);
+
 // 1 when (x, y) lies in the box spanned by (x1, y1) and (x2, y2), widened by 1e-5 on
 // every side (edges included); else 0.
 int PointInSpanBox(float x, float y, float x1, float y1, float x2, float y2);

@@ -8,11 +8,6 @@ namespace {
 using enum ChainPart;
 
 // The conversion in the order it runs. Stand-ins and what their passes will do there:
-// - stroke bow: BowHorizontalStrokes (0, 45) when parameter 11 is 1;
-// - stroke extension, when parameter 344 is set: ExtendStrokeEnds (2, 25 when 344 is 2,
-//   else 12), then (1, 25) when 344 is 1;
-// - stroke form: ApplyStrokeForm (2, 80) when 344 is 2; (5, 80) when 344 is 3; (1, 10)
-//   when 317 is set or 344 is 2, and 11 is not 1; (6, -1) when 359 is set; in this order;
 // - link points: InsertLinkPoints with spacing trunc((parameter 1 + 1.0) x parameter 44);
 // - link point removal: RemoveLinkPoints when the path's link-points flag is set;
 // - link decision: DecideLinks with the reference copy;
@@ -29,10 +24,10 @@ constexpr ConversionStage kChain[] = {
     {"resampling", kPassManager, ResampleStage},
     {"overlay marks", kPassManager, OverlayMarksStage},
     {"stroke features", kPassManager, StrokeFeaturesStage},
-    {"stroke bow", kPassManager, LeavePathAsIs},
+    {"stroke bow", kPassManager, StrokeBowStage},
     {"box sides", kPassManager, BoxSidesStage},
-    {"stroke extension", kPassManager, LeavePathAsIs},
-    {"stroke form", kPassManager, LeavePathAsIs},
+    {"stroke extension", kPassManager, StrokeExtensionStage},
+    {"stroke form", kPassManager, StrokeFormStage},
     {"reference copy", kDriver, ReferenceCopyStage},
     {"link points", kDriver, LeavePathAsIs},
     {"work-path smoothing", kDriver, SmoothingStage},

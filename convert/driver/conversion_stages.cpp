@@ -14,8 +14,11 @@
 #include "convert/driver/unit_grouping.h"
 #include "convert/passes/box_sides.h"
 #include "convert/passes/shape_transform.h"
+#include "convert/passes/stroke_bow.h"
 #include "convert/passes/stroke_end_shortening.h"
+#include "convert/passes/stroke_extension.h"
 #include "convert/passes/stroke_features.h"
+#include "convert/passes/stroke_form.h"
 #include "convert/passes/three_segment_rewrite.h"
 #include "convert/passes/work_path_smoothing.h"
 #include "core/path/stroke_work.h"
@@ -34,6 +37,20 @@ constexpr float kMinSpacing = 0.5f;
 constexpr int kResampleEndDistance2 = 2;
 constexpr uint8_t kLinkKindFirst = 50;
 constexpr uint8_t kLinkKindLast = 61;
+constexpr int kCursiveType = 11;
+constexpr int kBowedType = 1;
+constexpr int kStrokeForm = 344;
+constexpr int kSlantForm = 317;
+constexpr int kShearForm = 359;
+constexpr int kSquashedForm = 2;
+constexpr int kScaledForm = 3;
+constexpr int kReachingForm = 1;
+constexpr int kFallingReach = 12;
+constexpr int kSquashedFallingReach = 25;
+constexpr int kLevelReach = 25;
+constexpr int kFormPercent = 80;
+constexpr int kSlant = 10;
+constexpr int kShear = -1;
 
 bool IsKeptPoint(uint8_t flag) { return flag == kFlagLoopEntry || flag == kFlagLoopExit; }
 
@@ -64,6 +81,27 @@ float ResamplingSpacing(const ParamBlock& params) {
 void ResampleStage(ConversionRun& run) {
   const float s = ResamplingSpacing(run.work.m_param);
   if (s > 0) ResamplePath(run.work, s, kResampleAllEnds, kResampleEndDistance2);
+}
+
+void StrokeBowStage(ConversionRun& run) {
+  if (run.work.m_param[kCursiveType] == kBowedType) BowHorizontalStrokes(run.work);
+}
+
+void StrokeExtensionStage(ConversionRun& run) {
+  const int form = run.work.m_param[kStrokeForm];
+  if (form == 0) return;
+  ExtendStrokeEnds(run.work, kExtendFallingEnd, form == kSquashedForm ? kSquashedFallingReach : kFallingReach);
+  if (form == kReachingForm) ExtendStrokeEnds(run.work, kExtendLevelStart, kLevelReach);
+}
+
+void StrokeFormStage(ConversionRun& run) {
+  const ParamBlock& p = run.work.m_param;
+  if (p[kStrokeForm] == kSquashedForm) ApplyStrokeForm(run.work, kFormScaleY, kFormPercent);
+  if (p[kStrokeForm] == kScaledForm) ApplyStrokeForm(run.work, kFormScale, kFormPercent);
+  if ((p[kSlantForm] != 0 || p[kStrokeForm] == kSquashedForm) && p[kCursiveType] != kBowedType) {
+    ApplyStrokeForm(run.work, kFormSlant, kSlant);
+  }
+  if (p[kShearForm] != 0) ApplyStrokeForm(run.work, kFormShear, kShear);
 }
 
 void OverlayMarksStage(ConversionRun& run) {

@@ -28,6 +28,15 @@ void BoxSidesStage(ConversionRun& run);
 // The spacing of the pass manager's resampling: parameter 1 / 4, at least 0.5; 0 (no
 // resampling) when parameter 1 is 0.
 float ResamplingSpacing(const ParamBlock& params);
+// With parameter 11 at 1: the stroke bow.
+void StrokeBowStage(ConversionRun& run);
+// With parameter 344: the falling ends reach out (by 25 % at 2, else 12 %), and at 1 then
+// the level starts (25 %).
+void StrokeExtensionStage(ConversionRun& run);
+// The stroke forms, in this order: at parameter 344 of 2 squashed to 80 %, of 3 scaled to
+// 80 %; slanted by 10 degrees with parameter 317 or 344 of 2, unless parameter 11 is 1
+// (bowed strokes); sheared by -1 degree with parameter 359.
+void StrokeFormStage(ConversionRun& run);
 
 // Driver.
 //

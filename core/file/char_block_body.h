@@ -11,6 +11,7 @@
 #include "core/record/log_font.h"
 #include "core/store/store_section.h"
 #include "core/text/text_settings.h"
+#include "imageedit/effects/effect_def.h"
 
 namespace tmb {
 class BinaryFile;
@@ -18,8 +19,6 @@ class BinaryFile;
 class CCharData;
 struct CharBlockHeader;
 
-// Longest effect script a block holds, in characters (UTF-16 units).
-constexpr int kMaxScriptChars = 1 << 16;
 // Largest embedded picture a block holds, in bytes.
 constexpr uint32_t kMaxPictureBytes = 1u << 28;
 // The value table holds this many entries; parameter 50 says how many a block stores.

@@ -157,6 +157,8 @@ class CDrawState {
   int m_nSheetClearMode = 0;
   int m_bNoProgress = 0;      // 1: the progress bar is left alone
   int m_bPaletteDevice = 0;
+  int m_bEffectRunning = 0;         // 1 while an effect script runs (the progress display)
+  tmb::Colour m_crRightClick = 0;   // the colour a right click took in the zoom window
 };
 
 extern CDrawState gDrawState;

@@ -45,21 +45,11 @@ void CMonoBitmap::CopyRows(const uint8_t* source, int top, int bottom) {
   }
 }
 
-void CMonoBitmap::SetBit(int x, int y, int value) {
-  if (!m_pBits || x < 0 || y < 0 || x >= m_width || y >= m_rows) return;
-  tmb::SetMonoBit(RowOf(y), x, value != 0);
-}
-
 void CMonoBitmap::PutPixel4(int x, int y, int value) {
   SetBit(x - 1, y, value);
   SetBit(x, y + 1, value);
   SetBit(x + 1, y, value);
   SetBit(x, y - 1, value);
-}
-
-int CMonoBitmap::TestBit(int x, int y) const {
-  if (!m_pBits || x < 0 || y < 0 || x >= m_width || y >= m_rows) return 1;
-  return tmb::MonoBit(RowOf(y), x);
 }
 
 int CMonoBitmap::CountInk4(int x, int y) const {
@@ -90,6 +80,15 @@ int CountRingTransitions(const int ring[8]) {
 int CountRingBackground(const int ring[8]) {
   int n = 0;
   for (int k = 0; k < 8; ++k) n += ring[k] == 0;
+  return n;
+}
+
+int RingConnectivity8(const int ring[8]) {
+  int n = 0;
+  for (int k = 0; k < 8; k += 2) {
+    const int a = 1 - ring[k], b = 1 - ring[k + 1], c = 1 - ring[(k + 2) % 8];
+    n += a - a * b * c;
+  }
   return n;
 }
 

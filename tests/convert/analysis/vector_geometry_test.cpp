@@ -62,6 +62,26 @@ TEST(VectorAngle, CosinePushedPastOneByRoundingNeverGivesNaN) {
   }
 }
 
+TEST(JointAngleDegrees, TheWayInIsReversedAndTheAngleTurnedIntoDegrees) {
+  struct Case {
+    CFPoint in;
+    CFPoint on;
+    double expected;
+  } cases[] = {
+      {{10, 0}, {5, 0}, 180},       // straight on
+      {{10, 0}, {5, 5}, 135},       // a turn of 45 degrees
+      {{10, 0}, {-5, -5}, 45},      // nearly back
+      {{10, 0}, {-5, 0}, 180},      // exactly back: a cosine of 1 reads as pi
+      {{10, 0}, {0, 5}, 0},         // a right angle: a cosine of 0 reads as 0
+      {{0, 0}, {5, 5}, 0},          // no way in
+  };
+  for (const Case& c : cases) {
+    EXPECT_NEAR(JointAngleDegrees(c.in, c.on, kPi), c.expected, 1e-4) << c.on.x << "," << c.on.y;
+  }
+  // The path's own pi divides: a coarser one gives larger angles.
+  EXPECT_NEAR(JointAngleDegrees({10, 0}, {5, 5}, 3.0f), 135 * kPi / 3.0, 1e-3);
+}
+
 TEST(PointInSpanBox, EdgesAndToleranceCount) {
   struct Case {
     float x, y;

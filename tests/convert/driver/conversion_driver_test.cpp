@@ -101,6 +101,7 @@ TEST_F(ConversionTest, AnEmptyCharacterConvertsToNothing) {
 TEST_F(ConversionTest, AOnePointCharacterSurvivesWithAWidth) {
   source->AddSample(120, 80, -1, 1);
   ParamBlock params = SlotDefaults(0);
+  params[317] = 0;  // no slant of the stroke form: the point stays where it is
   for (int width : {0, 1, 3, 30}) {
     params[3] = width;
     ASSERT_EQ(Convert(params).returned, 1);
@@ -174,6 +175,7 @@ TEST_F(ConversionTest, TheThreeSegmentRewriteStartsAtACursiveSumOfTen) {
     dest->m_param = SlotDefaults(0);
     dest->m_param[0] = c.sum;
     dest->m_param[1] = 0;  // no resampling
+    dest->m_param[317] = 0;  // no slant of the stroke form
     RunConversionPasses(*dest, *source, 1);
     ASSERT_EQ(dest->GetCount(), c.count) << c.sum;
     EXPECT_EQ(PointsOf(*dest)[7], c.seventh) << c.sum;

@@ -7,6 +7,7 @@
 
 #include "convert/analysis/corner_detection.h"
 #include "convert/analysis/corner_list.h"
+#include "convert/analysis/near_chord.h"
 #include "convert/analysis/stroke_feature_list.h"
 #include "convert/analysis/stroke_feature_table.h"
 #include "convert/driver/analysis_overlay.h"
@@ -44,8 +45,8 @@ class ConversionFeaturesTest : public ::testing::Test {
 TEST_F(ConversionFeaturesTest, TheBoxShowsOneCornerAtTheTurnOfItsSecondStroke) {
   // A box drawn by hand, in a new character of a slot past A and B: no resampling and no
   // smoothing move the points the corner is flagged on. (With the presets of A and B the
-  // turn is resampled at an eighth to a thirty-second of its stroke and smoothed three
-  // times, which draws the flagged point some pixels into the box.)
+  // turn is resampled at a thirty-second of its stroke and smoothed three times, which
+  // draws the flagged point some pixels into the box.)
   GetSlotParamDefaults(source->m_param, {}, 2);
   AddPolyline(*source, {{20, 20}, {22, 120}});
   AddPolyline(*source, {{20, 20}, {120, 22}, {118, 120}});
@@ -57,7 +58,15 @@ TEST_F(ConversionFeaturesTest, TheBoxShowsOneCornerAtTheTurnOfItsSecondStroke) {
     if (gMarkers.m_codes[k] == kCornerMarker) corners.push_back(gMarkers.m_points[k]);
   }
   ASSERT_EQ(corners.size(), 1u);
-  EXPECT_LT(std::hypot(corners[0].x - 120, corners[0].y - 22), 2.0);
+  // The turn as converted (the shaping passes slant the character): the point of the
+  // second stroke farthest from its chord.
+  const int first = dest->GetStrokeStart(1);
+  int turn = -1;
+  IsNearChord(*dest, first, dest->FindSegmentEnd(first), 0, &turn);
+  ASSERT_GT(turn, first);
+  const CFPoint at = dest->m_pPoints[turn];
+  EXPECT_LT(std::hypot(corners[0].x - at.x, corners[0].y - at.y), 2.0);
+  EXPECT_LT(std::hypot(at.x - 120, at.y - 22), 12.0);
   // The table the linking reads has the box's three strokes; the bottom starts left of
   // the end of the turn.
   EXPECT_EQ(gStrokeFeatureLists[0].m_nCount, 3);

@@ -1,8 +1,6 @@
 #include "core/document/tmb_doc.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <filesystem>
 #include <memory>
@@ -25,6 +23,7 @@
 #include "support/file_bytes.h"
 #include "support/path_points.h"
 #include "support/scripted_chooser.h"
+#include "support/small_disk.h"
 
 namespace tmb::test {
 namespace {
@@ -246,17 +245,11 @@ TEST_F(CharDocument, ASaveThatFailsPartWayKeepsTheOldFileAndTheChanges) {
   SetPoints(A().m_char, kOld);
   A().m_char.m_bModified = 1;
   // A disk that takes only a little: writes past 3,000 bytes fail.
-  struct sigaction ignore {}, old {};
-  ignore.sa_handler = SIG_IGN;
-  sigaction(SIGXFSZ, &ignore, &old);
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  rlimit small = saved;
-  small.rlim_cur = 3000;
-  setrlimit(RLIMIT_FSIZE, &small);
-  const int result = A().SaveCharacterFile(path.string());
-  setrlimit(RLIMIT_FSIZE, &saved);
-  sigaction(SIGXFSZ, &old, nullptr);
+  int result;
+  {
+    SmallDisk disk(3000);
+    result = A().SaveCharacterFile(path.string());
+  }
 
   EXPECT_EQ(result, 0);
   EXPECT_EQ(messages.ids, std::vector<int>{62047});

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
+#include <string>
 
 #include "export/swf/swf_control_tags.h"
 #include "export/swf/swf_font_tags.h"
@@ -9,6 +8,7 @@
 #include "export/swf/swf_sound_tags.h"
 #include "export/swf/swf_sprite.h"
 #include "export/swf/swf_text_tags.h"
+#include "support/checking_tool.h"
 #include "support/file_bytes.h"
 #include "support/swf_adpcm_decoder.h"
 #include "support/swf_fixture.h"
@@ -128,16 +128,12 @@ TEST(SwfEndToEnd, MovieWithFontTextSoundAndSpriteReadsBack) {
 // swfdump is the SWF users' own checker; Debian does not carry it, so this runs only where
 // it was installed by hand.
 TEST(SwfEndToEnd, SwfdumpListsTheTags) {
-  if (std::system("command -v swfdump >/dev/null 2>&1") != 0) GTEST_SKIP() << "swfdump is not installed";
+  if (!tmb::test::ToolInstalled("swfdump")) GTEST_SKIP() << "swfdump is not installed";
   MediaMovie m;
   ASSERT_TRUE(m.Write());
-  const std::string command = "swfdump '" + m.swf.string() + "' 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  ASSERT_NE(pipe, nullptr);
-  std::string output;
-  char line[512];
-  while (fgets(line, sizeof line, pipe)) output += line;
-  EXPECT_EQ(pclose(pipe), 0) << output;
+  const tmb::test::ToolRun run = tmb::test::RunTool("swfdump '" + m.swf.string() + "'");
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  const std::string& output = run.output;
   for (const char* tag : {"DEFINEFONT2", "DEFINETEXT", "DEFINESOUND", "DEFINESPRITE", "STARTSOUND", "SHOWFRAME"}) {
     EXPECT_NE(output.find(tag), std::string::npos) << tag << "\n" << output;
   }

@@ -6,17 +6,11 @@
 
 #include "imageedit/onebit/trace_buffer.h"
 #include "platform/gdi/raster_ops.h"
+#include "support/mono_block.h"
 
 namespace {
 
-// A one-bit block of width x height with its bitmap attached over the whole of it.
-struct Block {
-  Block(int width, int height) : bits(size_t((width + 31) / 32 * 4 * height), 0xFF) {
-    bitmap.Attach(bits.data(), 0, 0, width, height, width, height);
-  }
-  std::vector<uint8_t> bits;
-  CMonoBitmap bitmap;
-};
+using Block = tmb::test::MonoBlock;
 
 TEST(MonoBitmap, RowsRunBottomUpWithTheLeftmostPixelHighest) {
   Block b(40, 3);
@@ -47,6 +41,22 @@ TEST(MonoBitmap, OutsideReadsBackgroundAndWritesNothing) {
   EXPECT_NE(unattached.TestBit(0, 0), 0);
   unattached.SetBit(0, 0, 0);
   unattached.Clear();
+}
+
+TEST(MonoBitmap, TheConnectivityNumberCountsSeparateGroupsOfInk) {
+  const struct {
+    int ring[8];  // up, then clockwise
+    int groups;
+  } cases[] = {
+      {{1, 0, 0, 0, 0, 0, 0, 0}, 1},
+      {{1, 0, 0, 0, 1, 0, 0, 0}, 2},  // up and down: a bridge
+      {{1, 0, 1, 0, 0, 0, 0, 0}, 1},  // up and right touch at a corner
+      {{0, 1, 0, 0, 0, 1, 0, 0}, 2},  // two corners
+      {{1, 1, 1, 1, 1, 1, 1, 1}, 0},  // inside
+      {{1, 0, 1, 0, 1, 0, 1, 0}, 0},  // a hole would open
+      {{1, 1, 1, 0, 0, 0, 0, 0}, 1},
+  };
+  for (const auto& c : cases) EXPECT_EQ(RingConnectivity8(c.ring), c.groups);
 }
 
 TEST(MonoBitmap, NeighbourCountsSeeInkAroundAPixel) {

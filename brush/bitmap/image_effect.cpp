@@ -1,0 +1,29 @@
+#include "brush/bitmap/image_effect.h"
+
+#include "core/canvas/bitmap_blits.h"
+#include "core/canvas/bitmap_masks.h"
+#include "core/canvas/work_canvas.h"
+#include "imageedit/effects/effect_def.h"
+
+ImageEffectRoutine gImageEffectRoutines[kEffectSlots] = {};
+
+void PrepareImageEffect(CEffectDef& def, tmb::DeviceContext* pDC, tmb::Surface* image, tmb::Surface* work, int pass,
+                        int position) {
+  CEffectRandom random(1);
+  const tmb::Rect canvas{0, 0, gWorkCanvas.m_width, gWorkCanvas.m_height};
+  const int effect = def.m_nCurrentEffect;
+  def.m_region.Normalize();
+  if (effect == kEffectColourPaperAll) def.m_region = canvas;
+  const tmb::Rect& r = def.m_region;
+  if (pass != 2 && position == 1) {
+    FillBitmapRect(pDC, work, canvas, def.m_colour1[kEffectColourBack]);
+    CopyBitmapArea(pDC, work, r.left, r.top, r.Width(), r.Height(), image, r.left, r.top);
+  }
+  if (effect == kEffectColourPaper && (pass != 0 || r == canvas)) {
+    def.m_colour1[kEffectColourBack] = def.m_colour1[kEffectColourPaper];
+  }
+  if (effect > 0 && effect < kEffectSlots && gImageEffectRoutines[effect]) {
+    gImageEffectRoutines[effect](def, pDC, image, work, pass, random);
+  }
+  if (position != 0 && pass < 2) CopyBitmapArea(pDC, image, r.left, r.top, r.Width(), r.Height(), work, r.left, r.top);
+}

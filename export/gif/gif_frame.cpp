@@ -1,0 +1,71 @@
+#include "export/gif/gif_frame.h"
+
+#include <cstring>
+
+#include "brush/bitmap/dib.h"
+#include "export/gif/gif_lzw_decoder.h"
+#include "export/gif/gif_sub_blocks.h"
+#include "export/picture/picture_read_result.h"
+#include "platform/file/byte_reader.h"
+#include "platform/gdi/raster_ops.h"
+
+namespace {
+
+// The four passes of an interlaced frame: first row and row step of each.
+constexpr int kPassStart[4] = {0, 4, 2, 1};
+constexpr int kPassStep[4] = {8, 8, 4, 2};
+
+// Moves rows stored pass by pass into picture order.
+void DeinterlaceRows(const uint8_t* stored, uint8_t* out, int width, int height) {
+  const size_t rowBytes = size_t(width);
+  size_t next = 0;
+  for (int pass = 0; pass < 4; ++pass) {
+    for (int y = kPassStart[pass]; y < height; y += kPassStep[pass]) {
+      std::memcpy(out + size_t(y) * rowBytes, stored + next * rowBytes, rowBytes);
+      ++next;
+    }
+  }
+}
+
+}  // namespace
+
+int DecodeGifFrame(std::span<const uint8_t> bytes, const CGifFrameRecord& frame, tmb::BitmapBytes& pixels) {
+  pixels.Free();
+  if (frame.m_nWidth <= 0 || frame.m_nHeight <= 0 || frame.m_nDataOffset >= bytes.size()) return kPictureDamaged;
+  const std::span<const uint8_t> chain = bytes.subspan(frame.m_nDataOffset + 1);
+  tmb::ByteReader whole(chain);
+  if (!SkipGifSubBlocks(whole)) return kPictureDamaged;
+  const size_t count = size_t(frame.m_nWidth) * size_t(frame.m_nHeight);
+  tmb::BitmapBytes stored;
+  tmb::BitmapBytes& decoded = frame.m_bInterlaced ? stored : pixels;
+  if (!decoded.AllocateForOverwrite(count)) return kPictureTooLarge;
+  size_t written = 0;
+  if (DecodeGifLzw(bytes[frame.m_nDataOffset], chain, decoded.span(), &written) == kGifLzwBadCodeSize) {
+    decoded.Free();
+    return kPictureDamaged;
+  }
+  std::memset(decoded.data() + written, 0, count - written);
+  if (frame.m_bInterlaced) {
+    if (!pixels.AllocateForOverwrite(count)) return kPictureTooLarge;
+    DeinterlaceRows(stored.data(), pixels.data(), frame.m_nWidth, frame.m_nHeight);
+  }
+  return kPictureRead;
+}
+
+int DecodeAndDrawGifFrame(tmb::DeviceContext* pDC, std::span<const uint8_t> bytes, tmb::Surface* pTarget,
+                          const CGifFrameRecord& frame) {
+  tmb::Surface picture;
+  if (pTarget && !picture.Create(frame.m_nWidth, frame.m_nHeight, tmb::PixelFormat::kColour32)) {
+    return frame.m_nWidth > 0 && frame.m_nHeight > 0 ? kPictureTooLarge : kPictureDamaged;
+  }
+  tmb::BitmapBytes pixels;
+  if (const int decoded = DecodeGifFrame(bytes, frame, pixels); decoded != kPictureRead || !pTarget) return decoded;
+  const tmb::Size size{frame.m_nWidth, frame.m_nHeight};
+  if (!DrawRgbPixels(pDC, &picture, pixels.span(), size, -1, 0, -1, frame.m_table)) return kPictureTooLarge;
+  tmb::DeviceContext src = tmb::DeviceContext::CompatibleWith(pDC);
+  tmb::DeviceContext dst = tmb::DeviceContext::CompatibleWith(pDC);
+  src.SelectSurface(&picture);
+  dst.SelectSurface(pTarget);
+  dst.BitBlt(frame.m_nLeft, frame.m_nTop, size.cx, size.cy, &src, 0, 0, tmb::kSrcCopy);
+  return kPictureRead;
+}
