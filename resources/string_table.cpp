@@ -25,6 +25,8 @@ constexpr StringEntry kStrings[] = {
     {61541, "The effect script file is larger than %1 bytes and was not read:\n%2"},
     {61542, "The effect script file names no effect:\n%1"},
     {61543, "Only the first %1 effects of the script are run; %2 more effect lines were not used:\n%3"},
+    {61550, "Characters A and B fall into more than %1 divisions: their strokes were not paired, "
+            "and the morph was not prepared."},
     {62043, "Memory Error"},
     {62044, "Error : Create Palette"},
     {62045, "The limit with capacity of drawing data"},
@@ -50,6 +52,8 @@ constexpr StringEntry kStrings[] = {
             "enforce the practice of this program?"},
     {62119, "This font dictionary file is changed into unicode edition, because it was made by the "
             "local code edition."},
+    {62122, "The number of division character '/' in [TEXT] boxs on the font dialogs doesn't "
+            "correspond."},
     {62136, "The work bitmaps of the paper could not be made (stage %1)."},
     {62140, "Tamberi"},
 };

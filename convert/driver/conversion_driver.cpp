@@ -7,6 +7,7 @@
 #include "convert/driver/path_resampling.h"
 #include "convert/driver/scratch_paths.h"
 #include "convert/driver/tablet_ink.h"
+#include "convert/morph/morph_pair.h"
 #include "core/canvas/work_canvas.h"
 #include "core/path/stroke_work.h"
 
@@ -82,7 +83,14 @@ int CStrokeWork::ConvertCharacter(CStrokeWork& source) {
   gUnitPassActive = 1;
   gMarkers.Clear();
   gMarkers.EnablePosting(0);
-  RunConversionPasses(*this, source, 1);
+  if (gMorphPair.Morphs(source)) {
+    // A morph converts the in-between character of the prepared pair instead.
+    ScratchPath morph(GetCapacity());
+    gMorphPair.MorphInto(*morph, source);
+    RunConversionPasses(*this, *morph, 1);
+  } else {
+    RunConversionPasses(*this, source, 1);
+  }
 
   ScratchPath reference(GetCapacity());
   ConversionRun run(*this, &*reference, source.m_nWindow);

@@ -11,6 +11,18 @@ class CStrokePath;
 // it at 1 while its first passes run; the unit grouping holds it at 0 while it works.
 extern int gUnitPassActive;
 
+// The adaptive-spacing switch for the length of a scope, put back as it was after.
+class ScopedUnitPass {
+ public:
+  explicit ScopedUnitPass(int value) : saved_(gUnitPassActive) { gUnitPassActive = value; }
+  ~ScopedUnitPass() { gUnitPassActive = saved_; }
+  ScopedUnitPass(const ScopedUnitPass&) = delete;
+  ScopedUnitPass& operator=(const ScopedUnitPass&) = delete;
+
+ private:
+  int saved_;
+};
+
 // End rules of ResamplePath.
 constexpr int kResampleNoEnds = -2;   // a stroke's end point is never added again
 constexpr int kResampleAllEnds = -1;  // it is added whenever it lies farther than the end distance

@@ -18,18 +18,6 @@ constexpr int kStrongPasses = 5;
 constexpr double kJump2 = 64.0;  // a jump of more than 8 pixels between strokes
 constexpr int kMaxRefinements = 10;
 
-// The adaptive-spacing switch for the length of a scope, put back as it was after.
-class ScopedUnitPass {
- public:
-  explicit ScopedUnitPass(int value) : saved_(gUnitPassActive) { gUnitPassActive = value; }
-  ~ScopedUnitPass() { gUnitPassActive = saved_; }
-  ScopedUnitPass(const ScopedUnitPass&) = delete;
-  ScopedUnitPass& operator=(const ScopedUnitPass&) = delete;
-
- private:
-  int saved_;
-};
-
 // copy becomes path resampled at the grouping spacing and smoothed by passes.
 void ResampledCopy(CStrokeWork& copy, const CStrokePath& path, int passes) {
   copy.CopyRangeFrom(path, 0, path.GetCount());

@@ -1,14 +1,15 @@
 #include "convert/presets/division_selection.h"
 
+#include "convert/morph/division_table.h"
+
 int gDivisionEditing = 0;
 
 namespace {
 
-const DivisionSelection kInactive;
 const DivisionSelection* gInstalled = nullptr;
 
 }  // namespace
 
-const DivisionSelection& CurrentDivisionSelection() { return gInstalled ? *gInstalled : kInactive; }
+const DivisionSelection& CurrentDivisionSelection() { return gInstalled ? *gInstalled : gDivisionTable; }
 
 void InstallDivisionSelection(const DivisionSelection* selection) { gInstalled = selection; }

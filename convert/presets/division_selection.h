@@ -1,6 +1,6 @@
 // What point-path appends read of the morph engine's division table: the division-editing
-// switch and, while a division is selected, its mode and point range. The morph engine
-// installs its table here; until then no division is selected.
+// switch and, while a division is selected, its mode and point range. The morph engine's
+// table (gDivisionTable) is the selection unless another is installed.
 #pragma once
 
 // The division-editing switch (0 off). Nothing in the path code sets it.
@@ -20,7 +20,7 @@ class DivisionSelection {
   }
 };
 
-// The installed selection, or an inactive default.
+// The installed selection, or the morph engine's division table.
 const DivisionSelection& CurrentDivisionSelection();
-// Installs a selection (not owned); null restores the inactive default.
+// Installs a selection (not owned); null restores the division table.
 void InstallDivisionSelection(const DivisionSelection* selection);

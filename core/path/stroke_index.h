@@ -10,6 +10,9 @@ class CStrokeIndex {
  public:
   explicit CStrokeIndex(std::span<const uint8_t> flags);
 
+  // The stroke k with m_first[k] <= i <= m_last[k]; m_nStrokes when i lies in none.
+  int FindStroke(int i) const;
+
   int m_nStrokes = 0;
   std::vector<int> m_first;  // m_nStrokes entries, then n
   std::vector<int> m_last;   // m_nStrokes entries, then n

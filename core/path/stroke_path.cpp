@@ -5,6 +5,7 @@
 #include <new>
 
 #include "core/canvas/work_canvas.h"
+#include "core/path/slot_values.h"
 #include "core/path/stroke_marks.h"
 
 CStrokePath::CStrokePath() : CStrokePath(gWorkCanvas.m_nMaxPoints) {}
@@ -116,11 +117,11 @@ std::unique_ptr<CStrokePath> CStrokePath::NewEmptyLike() const {
 
 void CStrokePath::CopySlots(const CStrokePath& src, int srcIndex, int dstIndex, int n) {
   if (n <= 0) return;
-  std::memmove(m_pPoints + dstIndex, src.m_pPoints + srcIndex, sizeof(CFPoint) * n);
-  std::memmove(m_pFlags + dstIndex, src.m_pFlags + srcIndex, n);
-  std::memmove(m_pAttrs + dstIndex, src.m_pAttrs + srcIndex, n);
+  MoveSlotValues(m_pPoints + dstIndex, src.m_pPoints + srcIndex, n);
+  MoveSlotValues(m_pFlags + dstIndex, src.m_pFlags + srcIndex, n);
+  MoveSlotValues(m_pAttrs + dstIndex, src.m_pAttrs + srcIndex, n);
   if (m_bHasRecords && src.m_bHasRecords) {
-    std::memmove(m_pRecords + dstIndex, src.m_pRecords + srcIndex, sizeof(CPointRecord) * n);
+    MoveSlotValues(m_pRecords + dstIndex, src.m_pRecords + srcIndex, n);
   } else if (m_bHasRecords) {
     std::fill_n(m_pRecords + dstIndex, n, CPointRecord{});
   }

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <new>
 
 #include "core/canvas/work_canvas.h"
 #include "core/geometry/point_distance.h"
+#include "core/path/slot_values.h"
 
 CStrokePathEx::CStrokePathEx() : CStrokePathEx(gWorkCanvas.m_nMaxPoints) {}
 
@@ -81,11 +81,11 @@ void CStrokePathEx::CopySlots(const CStrokePath& src, int srcIndex, int dstIndex
   CStrokePath::CopySlots(src, srcIndex, dstIndex, n);
   const CStrokePathEx* ex = src.AsEx();
   if (!ex || n <= 0) return;
-  std::memmove(m_pSide1 + dstIndex, ex->m_pSide1 + srcIndex, sizeof(CFPoint) * n);
-  std::memmove(m_pSide2 + dstIndex, ex->m_pSide2 + srcIndex, sizeof(CFPoint) * n);
+  MoveSlotValues(m_pSide1 + dstIndex, ex->m_pSide1 + srcIndex, n);
+  MoveSlotValues(m_pSide2 + dstIndex, ex->m_pSide2 + srcIndex, n);
   if (ex->m_bWeightsAllocated && AllocWeights()) {
-    std::memmove(m_pWeight1 + dstIndex, ex->m_pWeight1 + srcIndex, sizeof(float) * n);
-    std::memmove(m_pWeight2 + dstIndex, ex->m_pWeight2 + srcIndex, sizeof(float) * n);
+    MoveSlotValues(m_pWeight1 + dstIndex, ex->m_pWeight1 + srcIndex, n);
+    MoveSlotValues(m_pWeight2 + dstIndex, ex->m_pWeight2 + srcIndex, n);
   }
 }
 

@@ -33,6 +33,13 @@ class CStrokePathEx : public CStrokePath {
   int FindByExtraPoint(float x, float y, int* which) const;
   // Fills the weights with each point's distance from its first and second side point.
   void ComputeWeights();
+  // The morph interpolation of the weights (convert/morph/): for every point of this path
+  // (which needs at least 2), the weights of a and b blended at percent, a's scaled by
+  // factor when it is above 1 and b's by 1 / factor when below (a factor not above 0
+  // counts as 1). Mode 0 maps this path's points evenly onto a's and b's; other modes
+  // average the weights of the matching stretch of the matching stroke. Leaves the
+  // weights as they are when a or b has no points or no weights. Returns the count.
+  int InterpolateWeights(const CStrokePathEx& a, const CStrokePathEx& b, int percent, float factor, int mode);
   // Lines from every point to its first side point, then to its second: in one-pixel pens
   // of colourA and colourB with givenColours, else in the alternative mark colours per
   // stroke, those of the second pass at 70 percent (brush/render/).

@@ -1,10 +1,10 @@
 #include "core/path/stroke_work.h"
 
 #include <algorithm>
-#include <cstring>
 #include <new>
 
 #include "core/canvas/work_canvas.h"
+#include "core/path/slot_values.h"
 
 CStrokeWork::CStrokeWork() : CStrokeWork(gWorkCanvas.m_nMaxPoints) {}
 
@@ -73,9 +73,9 @@ void CStrokeWork::CopySlots(const CStrokePath& src, int srcIndex, int dstIndex, 
   CStrokePath::CopySlots(src, srcIndex, dstIndex, n);
   if (n <= 0) return;
   if (const CStrokeWork* work = src.AsWork()) {
-    std::memmove(m_pWidths + dstIndex, work->m_pWidths + srcIndex, n);
-    std::memmove(m_pLevels + dstIndex, work->m_pLevels + srcIndex, n);
-    std::memmove(m_pPressure + dstIndex, work->m_pPressure + srcIndex, sizeof(int16_t) * n);
+    MoveSlotValues(m_pWidths + dstIndex, work->m_pWidths + srcIndex, n);
+    MoveSlotValues(m_pLevels + dstIndex, work->m_pLevels + srcIndex, n);
+    MoveSlotValues(m_pPressure + dstIndex, work->m_pPressure + srcIndex, n);
   } else {
     // A plain path brings none: the slots take the values of a new path.
     std::fill_n(m_pWidths + dstIndex, n, uint8_t{0});

@@ -38,6 +38,11 @@ class CStrokeWork : public CStrokePath {
   // switched off (parameter 47), and this path then holds an unchanged copy of source.
   // source may change: collected ink is merged into it.
   int ConvertCharacter(CStrokeWork& source);
+  // The morph interpolation (convert/morph/): this path becomes the in-between character
+  // of the paired paths a and b (other paths than this one) at percent (held within 0 to
+  // 100), read with this path's parameters (the time lag and the stretch tolerance).
+  // Takes the smaller of the two counts; returns it.
+  int InterpolateCharacters(const CStrokePath& a, const CStrokePath& b, int percent);
 
   // Outline filling (brush/render/). The strokes are closed contours whose points of
   // attribute 3 are the control points of quadratic curves; a contour's byte in the

@@ -11,8 +11,8 @@
 
 #include "brush/bitmap/dib.h"
 #include "export/picture/picture_file_bytes.h"
-#include "export/picture/png_error_handlers.h"
 #include "export/picture/picture_read_result.h"
+#include "export/picture/png_error_handlers.h"
 #include "platform/gdi/bitmap_bytes.h"
 
 namespace {

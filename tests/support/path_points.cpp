@@ -22,6 +22,15 @@ void Fill(CStrokePath& path, std::initializer_list<PathPoint> points) {
   }
 }
 
+void AddLineStroke(CStrokePath& path, CFPoint a, CFPoint b, int segments) {
+  for (int k = 0; k <= segments; ++k) {
+    const float t = segments == 0 ? 0.0f : float(k) / float(segments);
+    if (!path.AddPointUnique(a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t, k == 0 ? 1 : 0, 1)) {
+      throw std::length_error("test path is full");
+    }
+  }
+}
+
 std::vector<PathPoint> PointsOf(const CStrokePath& path) {
   std::vector<PathPoint> out;
   for (int i = 0; i < path.GetCount(); ++i) {

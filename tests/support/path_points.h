@@ -33,6 +33,9 @@ class ScopedMaxPoints {
 
 // Appends the points to path (which must have room).
 void Fill(CStrokePath& path, std::initializer_list<PathPoint> points);
+// Appends a straight stroke from a to b of segments + 1 evenly spaced points, the first
+// flagged 1 (which must fit).
+void AddLineStroke(CStrokePath& path, CFPoint a, CFPoint b, int segments);
 // The points [0, count) of path with their flags.
 std::vector<PathPoint> PointsOf(const CStrokePath& path);
 

@@ -7,7 +7,7 @@
 
 namespace tmb::test {
 
-// Writes surface as <build dir>/pictures/<name>.bmp; returns the path, or an empty string
+// Writes surface as <build dir>/pictures/<name>.png; returns the path, or an empty string
 // when the picture could not be written.
 std::string SavePictureForViewing(const Surface& surface, const std::string& name);
 

@@ -2,18 +2,16 @@
 // drawn with each point's width and left as a picture for a person to look at.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <memory>
-#include <vector>
 
-#include "brush/bitmap/dib.h"
 #include "convert/driver/path_resampling.h"
 #include "convert/presets/param_defaults.h"
 #include "core/path/stroke_work.h"
 #include "core/record/char_data_full.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/surface.h"
+#include "support/converted_drawing.h"
+#include "support/picture_files.h"
 #include "support/recorded_character.h"
 #include "support/surface_text.h"
 
@@ -21,18 +19,6 @@ namespace {
 
 constexpr int kSide = 500;
 constexpr tmb::Colour kWhite = 0xFFFFFF;
-
-// Each segment of a stroke (flag 1 starts one) as a line of its first point's width.
-void DrawConverted(tmb::DeviceContext& dc, const CStrokeWork& path) {
-  for (int i = 0; i + 1 < path.GetCount(); ++i) {
-    if (path.m_pFlags[i + 1] == CStrokePath::kFlagStart) continue;
-    dc.SelectPen({tmb::kPenSolid, path.m_pWidths[i], 0x000000, tmb::kCapRound, tmb::kJoinRound});
-    const tmb::Point a = path.m_pPoints[i].RoundToPoint();
-    const tmb::Point b = path.m_pPoints[i + 1].RoundToPoint();
-    dc.MoveTo(a.x, a.y);
-    dc.LineTo(b.x, b.y);
-  }
-}
 
 bool InkNear(const tmb::Surface& s, tmb::Point p, int r) {
   for (int y = p.y - r; y <= p.y + r; ++y) {
@@ -62,14 +48,9 @@ TEST(ConvertedPicture, TheRecordedCharacterShowsWithItsWidths) {
   ASSERT_TRUE(surface.Create(kSide, kSide, tmb::PixelFormat::kColour32));
   surface.Fill(kWhite);
   tmb::DeviceContext dc(&surface);
-  DrawConverted(dc, converted);
+  tmb::test::DrawConverted(dc, converted);
 
-  const std::filesystem::path folder = std::filesystem::path(TMB_BUILD_DIR) / "pictures";
-  std::filesystem::create_directories(folder);
-  CDib dib;
-  ASSERT_EQ(dib.CreateFromBitmap(&dc, &surface, nullptr), 1);
-  std::ofstream(folder / "converted_recorded_character.bmp", std::ios::binary)
-      .write(reinterpret_cast<const char*>(dib.m_pBlock), dib.m_nBlockSize);
+  EXPECT_FALSE(tmb::test::SavePictureForViewing(surface, "converted_recorded_character").empty());
 
   // Ink on every converted point, around the middle of every stroke as written, and
   // nowhere near the corners of the paper.

@@ -230,4 +230,14 @@ TEST(StrokeIndex, ListsFirstAndLastIndicesClosedByTheLength) {
   EXPECT_EQ(none.m_first, (std::vector<int>{0}));
 }
 
+TEST(StrokeIndex, FindsTheStrokeOfAPointOrTheCountOutsideEveryStroke) {
+  const uint8_t flags[] = {0, 1, 0, 1, 1, 0, 2};
+  CStrokeIndex index(flags);
+  const int expected[] = {3, 0, 0, 1, 2, 2, 2};  // point 0 comes before the first start
+  for (int i = 0; i < 7; ++i) EXPECT_EQ(index.FindStroke(i), expected[i]) << i;
+  EXPECT_EQ(index.FindStroke(-1), 3);
+  EXPECT_EQ(index.FindStroke(7), 3);
+  EXPECT_EQ(CStrokeIndex(std::span<const uint8_t>{}).FindStroke(0), 0);
+}
+
 }  // namespace

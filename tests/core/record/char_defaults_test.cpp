@@ -6,8 +6,6 @@
 #include <utility>
 #include <vector>
 
-#include "core/document/doc_windows.h"
-#include "core/document/tmb_doc.h"
 #include "core/record/char_data_full.h"
 #include "core/record/char_slots.h"
 #include "core/record/std_setting_dlg.h"
@@ -15,6 +13,7 @@
 #include "platform/service/messages.h"
 #include "platform/text/code_page.h"
 #include "support/char_globals.h"
+#include "support/drawing_windows.h"
 
 namespace {
 
@@ -317,18 +316,6 @@ class FakeDialog final : public StdSettingDialogRunner {
   int shown = 0;
 };
 
-// Windows A and B with a document each.
-class FakeWindows final : public TmbDocWindows {
- public:
-  FakeWindows() { SetTmbDocWindows(this); }
-  ~FakeWindows() override { SetTmbDocWindows(nullptr); }
-  CTmbDoc* DocumentOfKind(int kind) override { return kind == 0 ? docA.get() : kind == 2 ? docB.get() : nullptr; }
-  std::unique_ptr<CTmbDoc> docA = std::make_unique<CTmbDoc>();
-  std::unique_ptr<CTmbDoc> docB = std::make_unique<CTmbDoc>();
-  CCharDataFull* a = &docA->m_char;
-  CCharDataFull* b = &docB->m_char;
-};
-
 TEST_F(CharDefaultsTest, SettingsCopyResultByChecks) {
   struct Case {
     const char* name;
@@ -415,7 +402,7 @@ TEST_F(CharDefaultsTest, SettingsDialogCopiesBetweenTheWindows) {
   auto self = std::make_unique<CCharDataFull>();
   self->m_param[2] = 5;
   EXPECT_EQ(self->CopySettingsWithDialog(1, false), 0) << "no windows to copy between";
-  FakeWindows windows;
+  tmb::test::DrawingWindows windows;
   windows.a->m_param[2] = 21;
   windows.b->m_param[2] = 22;
   EXPECT_EQ(self->CopySettingsWithDialog(1, false), 1);
