@@ -1,8 +1,9 @@
 // Speed of the work-bitmap road of the brush rendering: a character filled into the
 // supersampled work bitmap and reduced to the paper, the work bitmap packed into its
 // one-bit copy, the recorded character rendered through the work path's own rendering,
-// and the brush set of a render state rendered again. Run with
-// --benchmark_repetitions=10 for medians.
+// the converted character drawn into a render state as the drawing view draws it, and
+// the brush set of a render state rendered again. Run with --benchmark_repetitions=10
+// for medians.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -12,8 +13,10 @@
 #include "brush/bitmap/dib.h"
 #include "brush/render/brush_state.h"
 #include "core/canvas/work_canvas.h"
+#include "core/path/path_sequence.h"
 #include "core/path/stroke_work.h"
 #include "tests/support/character_outlines.h"
+#include "tests/support/converted_character.h"
 #include "tests/support/recorded_outlines.h"
 
 namespace {
@@ -131,6 +134,33 @@ void BM_RenderRecordedCharacterByStrokes(benchmark::State& state) {
   state.counters["strokes"] = double(outlines.strokes.size());
 }
 BENCHMARK(BM_RenderRecordedCharacterByStrokes)->Unit(benchmark::kMillisecond);
+
+// The converted recorded character drawn into window A's render state: every stroke's
+// outline filled at four times the paper, the reduction into the state's picture and
+// the paper colour; with the conversion before it, the whole road of a repaint.
+void DrawConverted(benchmark::State& state, bool convert) {
+  Canvas canvas;
+  CBrushState& brush = gBrushStates[0];
+  brush.Reset();
+  brush.Create(&canvas.screen, 1);
+  tmb::test::ConvertedRecordedCharacter character;
+  CStrokeWork& converted = *character.converted;
+  for (auto _ : state) {
+    if (convert) character.Convert();
+    converted.SelectBrushState(nullptr);
+    converted.DrawCharacter(&canvas.screen, 0, -1, *character.source);
+    benchmark::DoNotOptimize(brush.m_bitmap.bits());
+  }
+  state.counters["points"] = converted.GetCount();
+  brush.Reset();
+  gPathSequence.FreePath();
+}
+
+void BM_DrawConvertedCharacter(benchmark::State& state) { DrawConverted(state, false); }
+BENCHMARK(BM_DrawConvertedCharacter)->Unit(benchmark::kMillisecond);
+
+void BM_ConvertAndDrawCharacter(benchmark::State& state) { DrawConverted(state, true); }
+BENCHMARK(BM_ConvertAndDrawCharacter)->Unit(benchmark::kMillisecond);
 
 void BM_RenderBrushSet(benchmark::State& state) {
   Canvas canvas;

@@ -5,6 +5,7 @@
 #include "resources/bitmaps.h"
 
 CBrushState gBrushStates[2];
+int gBrushDrawOption = 0;
 
 namespace {
 

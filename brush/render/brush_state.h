@@ -77,3 +77,6 @@ class CBrushState {
 
 // The states of drawing windows A (0) and B (1).
 extern CBrushState gBrushStates[2];
+// The drawing option of the character being drawn (its parameter 352), for the brush
+// painting.
+extern int gBrushDrawOption;

@@ -408,6 +408,11 @@ class CStrokePath {
   // Drops the inner points of strokes whose interior angle exceeds threshold degrees
   // and whose angle over four points either way exceeds 160 degrees.
   void ThinByAngle(float threshold);
+  // The outline merge: replaces the path sequence's path by the outer outline of the
+  // union of this path's closed outlines, the first point of each contour flagged 3 with
+  // mode 2, else 1. 1 when replaced, 0 when its picture cannot be made, -1 when the
+  // result does not fit.
+  int BuildOutlineViaBitmap(tmb::DeviceContext* pDC, tmb::Colour colour, int mode) const;
 
   int m_nCount = 0;
   int m_nCapacity = 0;

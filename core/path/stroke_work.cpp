@@ -5,6 +5,7 @@
 
 #include "core/canvas/work_canvas.h"
 #include "core/path/slot_values.h"
+#include "platform/gdi/device_context.h"
 
 CStrokeWork::CStrokeWork() : CStrokeWork(gWorkCanvas.m_nMaxPoints) {}
 

@@ -5,6 +5,8 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <span>
 #include <vector>
 
 #include "core/geometry/cell_grid.h"
@@ -15,6 +17,7 @@ namespace tmb {
 class DeviceContext;
 class Surface;
 }
+class CBrushState;
 
 class CStrokeWork : public CStrokePath {
  public:
@@ -86,18 +89,62 @@ class CStrokeWork : public CStrokePath {
   // Fills every stroke, solid in colour, into target.
   void FillToBitmap(tmb::DeviceContext* pDC, tmb::Surface* target, tmb::Colour colour);
 
+  // Drawing of the converted character (brush/render/) into the picture of a brush render
+  // state. Every call refuses to draw, and leaves the picture as it is, while the state is
+  // not created.
+  //
+  // Selects state as the drawing target, or with null the state of this path's window
+  // (none for a window other than 0 or 1), and takes the addresses of its bitmaps.
+  void SelectBrushState(CBrushState* state);
+  // Makes the two memory contexts, compatible with pDC: the canvas's spare bitmap in the
+  // first, the state's picture in the second. Nothing when they exist already, the window
+  // index is negative, or no created state is selected. 1 when the contexts exist.
+  int PrepareWorkDCs(tmb::DeviceContext* pDC);
+  // Puts back what the contexts held before and deletes them.
+  void ReleaseWorkDCs();
+  // Fills the whole state picture with the paper colour (parameter 157) when useColour is
+  // non-zero, else with white.
+  void FillStateBitmap(tmb::DeviceContext* pDC, int useColour);
+  // Paints this converted character (points [start, end), end -1 for all) into the
+  // selected state's picture: as dots round every point when parameter 291 is set (round
+  // the points of source when the conversion is off), else as the brush-rendered strokes.
+  // Returns 1.
+  int DrawCharacter(tmb::DeviceContext* pDC, int start, int end, const CStrokeWork& source);
+  // The brush-rendered strokes: the picture is cleared, and unless linking (parameter 2)
+  // is 0 the strokes of [start, end) (or of the partial display, parameter 90) are
+  // rendered in the outline colour over the paper colour, at four times the paper and
+  // reduced (parameter 240 = 2), or through the paper-sized stroke pictures with the
+  // scratch effect (parameters 5, 220, 221).
+  void DrawConverted(tmb::DeviceContext* pDC, int start, int end);
+  // Begins a one-frame path sequence and draws every stroke from `from` on, the last one
+  // cut before `to`, with DrawStroke.
+  void DrawStrokeRange(tmb::DeviceContext* pDC, int from, int to, int mode);
+  // Hands the widths of points [first, last] to the brush-shapes pass: mode 1 draws the
+  // stroke into the paper-sized stroke picture and adds it to the spare bitmap of the
+  // first memory context, mode 2 adds it at four times the paper into the scaled work
+  // bitmap, mode 3 only collects its outline in the path sequence, mode 0 does nothing.
+  void DrawStroke(tmb::DeviceContext* pDC, int first, int last, int mode);
+  // The brush-shapes pass: gives the stroke [from, to) its brush outline from the widths
+  // in levels (the first for point from) and appends it to the path sequence's path.
+  // style 3 only builds it; style 0 paints it with the scratch effect into the canvas's
+  // third mask bitmap; any other style adds it at four times the paper into target
+  // (whole with fullMode, unless parameter 351 is set). Returns 1.
+  int RenderBrushShapes(tmb::DeviceContext* pDC, int from, int to, int fullMode, std::span<const int> levels,
+                        int style, tmb::Surface* target);
+  // The scratch effect of flying white: white streaks along the strokes of this path,
+  // a streak starting at a point with a chance of density percent, ORed into rect of pDC.
+  void DrawCharacterStrokes(tmb::DeviceContext* pDC, const tmb::Rect& rect, int density);
+
   uint8_t* m_pWidths = nullptr;   // brush width per point, written by the last pass
   uint8_t* m_pLevels = nullptr;   // width level per point
   int16_t* m_pPressure = nullptr;  // pen pressure per point in percent, -1 for none
   ParamBlock m_param{};
   CCellGrid m_grid;
   CCellLayout m_gridLayout;
-  // The two memory contexts the painters draw through; owned by the graphics layer.
-  tmb::DeviceContext* m_pWorkDC[2] = {nullptr, nullptr};
   std::array<int, 4> m_options{1, 1, 1, 1};
   // What a character record hands over with its parameters (CCharData::CopySettingsToWork).
   int m_bLoaded = 0;
-  int m_rangeFrom = 0;
+  int m_rangeFrom = 0;  // the first colour of the shape mode: the outline colour of the drawing
   int m_rangeTo = 0;
   int m_nMorphState = 0;    // animation frame in progress
   int m_nMorphPercent = 0;  // percentage of the frame
@@ -107,6 +154,15 @@ class CStrokeWork : public CStrokePath {
   int m_nWindow = 0;            // the drawing window the character comes from, 0 (A) or 1 (B)
   int m_bLinkPoints = 0;        // the path holds inserted link points (flag 255)
   int m_bConvertRequested = 0;  // raised by the style commands, cleared by a conversion
+  // What the drawing keeps (SelectBrushState, PrepareWorkDCs).
+  CBrushState* m_pBrushState = nullptr;      // the state drawn into
+  tmb::Surface* m_pStateBitmap = nullptr;    // its picture, the second context's target
+  std::array<tmb::Surface*, 4> m_pBrushBitmaps{};  // its tip strip, brush set, mask 1, mask 2
+  std::unique_ptr<tmb::DeviceContext> m_pWorkDC[2];  // the memory contexts while prepared
+  tmb::Surface* m_pReplaced[2] = {nullptr, nullptr};  // what they held before
+  int m_bWorkDCsPrepared = 0;
+  // Set by a drawing; the view clears the first before it draws, a style below 300 the third.
+  std::array<int, 3> m_drawFlags{};
 
  protected:
   // The widths, levels and pressures travel with their points.
