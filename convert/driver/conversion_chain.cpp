@@ -8,8 +8,6 @@ namespace {
 using enum ChainPart;
 
 // The conversion in the order it runs. Stand-ins and what their passes will do there:
-// - stroke features: AnalyseStrokeFeatures (1, 0, 1), always;
-// - box sides: BendBoxSides (0, parameter 330) when parameter 330 is set;
 // - link points: InsertLinkPoints with spacing trunc((parameter 1 + 1.0) x parameter 44);
 // - link point removal: RemoveLinkPoints when the path's link-points flag is set;
 // - link decision: DecideLinks with the reference copy;
@@ -25,9 +23,9 @@ constexpr ConversionStage kChain[] = {
     {"end shortening", kPassManager, ShortenEndsStage},
     {"resampling", kPassManager, ResampleStage},
     {"overlay marks", kPassManager, OverlayMarksStage},
-    {"stroke features", kPassManager, LeavePathAsIs},
+    {"stroke features", kPassManager, StrokeFeaturesStage},
     {"stroke bow", kPassManager, StrokeBowStage},
-    {"box sides", kPassManager, LeavePathAsIs},
+    {"box sides", kPassManager, BoxSidesStage},
     {"stroke extension", kPassManager, StrokeExtensionStage},
     {"stroke form", kPassManager, StrokeFormStage},
     {"reference copy", kDriver, ReferenceCopyStage},

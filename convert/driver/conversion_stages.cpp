@@ -12,10 +12,12 @@
 #include "convert/driver/stroke_units.h"
 #include "convert/driver/tablet_ink.h"
 #include "convert/driver/unit_grouping.h"
+#include "convert/passes/box_sides.h"
 #include "convert/passes/shape_transform.h"
 #include "convert/passes/stroke_bow.h"
 #include "convert/passes/stroke_end_shortening.h"
 #include "convert/passes/stroke_extension.h"
+#include "convert/passes/stroke_features.h"
 #include "convert/passes/stroke_form.h"
 #include "convert/passes/three_segment_rewrite.h"
 #include "convert/passes/work_path_smoothing.h"
@@ -28,6 +30,7 @@ constexpr int kBrushVein = 1;
 constexpr int kLightness = 7;
 constexpr int kShowFeatures = 361;
 constexpr int kStoreParts = 334;
+constexpr int kBoxSides = 330;
 constexpr int64_t kRewriteSum = 10;
 constexpr int64_t kReverseRewriteSum = 20;
 constexpr float kMinSpacing = 0.5f;
@@ -115,6 +118,12 @@ void OverlayMarksStage(ConversionRun& run) {
     k = next - 1;
   }
   gAnalysisOverlay.BuildRunStarts(run.work);
+}
+
+void StrokeFeaturesStage(ConversionRun& run) { AnalyseStrokeFeatures(run.work, 0, 1); }
+
+void BoxSidesStage(ConversionRun& run) {
+  if (run.work.m_param[kBoxSides] != 0) BendBoxSides(run.work, run.work.m_param[kBoxSides]);
 }
 
 void ReferenceCopyStage(ConversionRun& run) {

@@ -20,6 +20,10 @@ void ResampleStage(ConversionRun& run);
 // One overlay mark for each run of strokes from a unit start to the next, and the list of
 // strokes that open a mark.
 void OverlayMarksStage(ConversionRun& run);
+// The corners and the stroke feature table, into record list 0.
+void StrokeFeaturesStage(ConversionRun& run);
+// With parameter 330: the box-shape test in that mode.
+void BoxSidesStage(ConversionRun& run);
 
 // The spacing of the pass manager's resampling: parameter 1 / 4, at least 0.5; 0 (no
 // resampling) when parameter 1 is 0.
