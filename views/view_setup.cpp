@@ -4,6 +4,7 @@
 
 #include "brush/bitmap/palettes.h"
 #include "brush/render/brush_state.h"
+#include "convert/analysis/stroke_feature_list.h"
 #include "core/document/doc_windows.h"
 #include "core/document/tmb_doc.h"
 #include "core/state/draw_state.h"
@@ -32,7 +33,7 @@ bool IsDrawingWindowIndex(int index) { return index == 0 || index == 1; }
 
 void CTmbView::SetUpPalette(tmb::DeviceContext& dc) {
   WarnAboutDisplay();
-  // 5. The tablet is opened by the pen input.
+  // The pen input opens its tablet here, before the drawing set-up.
   InitDrawing(dc);
   if (CCharDataFull* rec = DrawnRecord()) {
     // After the settings of the set-up, which would take the palette display's mode away.
@@ -41,6 +42,10 @@ void CTmbView::SetUpPalette(tmb::DeviceContext& dc) {
   }
   gDrawState.m_bViewsReady = 1;
   m_bInitialised = 1;
+  // The conversion's stroke feature lists get their records before any conversion runs.
+  if (m_nKind == kKindDrawA) {
+    for (CStrokeFeatureList& list : gStrokeFeatureLists) list.Allocate(-1);
+  }
 }
 
 void CTmbView::WarnAboutDisplay() {

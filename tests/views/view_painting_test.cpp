@@ -3,6 +3,7 @@
 // clearing of the back buffer, and the first paint's warnings about the display.
 #include <QCoreApplication>
 
+#include "convert/analysis/stroke_feature_list.h"
 #include "core/document/tmb_doc.h"
 #include "support/picture_files.h"
 #include "support/recorded_character.h"
@@ -45,6 +46,7 @@ TEST_F(ViewPainting, AnEmptyCharacterPaintsACleanBufferAndThePaperInItsWindow) {
   EXPECT_EQ(view.m_bInitialised, 1);
   EXPECT_EQ(view.m_nIndex, 0);
   EXPECT_EQ(gDrawState.m_bViewsReady, 1);
+  for (const CStrokeFeatureList& list : gStrokeFeatureLists) EXPECT_TRUE(list.IsAllocated());
   const Surface& back = BackBuffer();
   ASSERT_EQ(back.width(), kPaperWidth);
   ASSERT_EQ(back.height(), kPaperHeight);
