@@ -10,8 +10,8 @@ PNGs are committed and installed by cmake/TmbInstall.cmake.
 """
 import math
 import os
-import struct
-import zlib
+
+from png_file import png_bytes
 
 SIZES = [16, 22, 24, 32, 48, 64, 128, 256]
 SAMPLES = 4
@@ -90,24 +90,12 @@ def pixel(size, px, py):
     return tuple(round(c / total[3]) for c in total[:3]) + (round(total[3] / SAMPLES ** 2),)
 
 
-def png(size, rows):
-    raw = b"".join(b"\0" + b"".join(struct.pack("4B", *p) for p in row) for row in rows)
-
-    def chunk(kind, data):
-        body = kind + data
-        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
-
-    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
-            chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
-
-
 def main():
     os.makedirs(OUT, exist_ok=True)
     for size in SIZES:
         rows = [[pixel(size, x, y) for x in range(size)] for y in range(size)]
         with open(os.path.join(OUT, "tamberi_%d.png" % size), "wb") as f:
-            f.write(png(size, rows))
+            f.write(png_bytes(rows))
 
 
 if __name__ == "__main__":
