@@ -8,6 +8,7 @@
 #include "platform/service/profile.h"
 #include "platform/ui/file_chooser_dialogs.h"
 #include "platform/ui/message_box.h"
+#include "platform/ui/screen_display_modes.h"
 #include "platform/ui/settings_profile.h"
 #include "platform/ui/start_options.h"
 #include "platform/ui/wait_cursor_service.h"
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
   tmb::ui::MessageBoxService messages;
   tmb::ui::FileChooserDialogs choosers;
   tmb::ui::WaitCursorService cursors;
+  tmb::ui::ScreenDisplayModes display;
   std::unique_ptr<tmb::ProfileStore> profile;
   if (smoke) {
     profile = std::make_unique<tmb::MemoryProfile>();
@@ -32,6 +34,7 @@ int main(int argc, char** argv) {
   }
   tmb::SetProfileStore(profile.get());
   tmb::SetCursorService(&cursors);
+  tmb::SetDisplayModes(&display);
 
   std::vector<std::string> args;
   for (const QString& a : QApplication::arguments().mid(1)) args.push_back(a.toStdString());
@@ -43,5 +46,6 @@ int main(int argc, char** argv) {
   tmb::SetMessageService(nullptr);
   tmb::SetFileChooser(nullptr);
   tmb::SetCursorService(nullptr);
+  tmb::SetDisplayModes(nullptr);
   return code;
 }

@@ -10,7 +10,10 @@ namespace {
 class DrawStateTest : public ::testing::Test {
  protected:
   void SetUp() override { gDrawState.Reset(); }
-  void TearDown() override { gDrawState.Reset(); }
+  void TearDown() override {
+    gDrawState.Reset();
+    gWorkCanvas.Reset();
+  }
 };
 
 TEST_F(DrawStateTest, RowHeightGrowsForSmallScreenFonts) {
@@ -82,7 +85,9 @@ TEST_F(DrawStateTest, CanvasStartUpGivesTheWorkCanvasThePaperSize) {
   EXPECT_EQ(gWorkCanvas.m_height, 900);
   EXPECT_EQ(gWorkCanvas.m_folder, "/data");
   EXPECT_EQ(gDrawState.m_rcCanvas, (tmb::Rect{32, 32, 672, 932}));
-  gWorkCanvas.Init(500, 750, "", 32000, 32, 32);
+  // The drawing's work bitmaps are there, at the paper size.
+  EXPECT_EQ(gWorkCanvas.m_spareBitmap.width(), 640);
+  EXPECT_EQ(gWorkCanvas.m_spareBitmap.height(), 900);
 }
 
 TEST_F(DrawStateTest, CanvasWithoutAreaFailsWithAMessage) {
