@@ -150,6 +150,7 @@ class CStrokeWork : public CStrokePath {
   int m_nMorphPercent = 0;  // percentage of the frame
   int m_nFrameCount = 0;
   int m_nRecordValue = 0;
+  int m_nMaxWidth = 31;  // the widest stroke the record allows (its maximum level)
   // What the conversion keeps with the path.
   int m_nWindow = 0;            // the drawing window the character comes from, 0 (A) or 1 (B)
   int m_bLinkPoints = 0;        // the path holds inserted link points (flag 255)
