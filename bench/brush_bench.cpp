@@ -1,13 +1,17 @@
 // Speed of the work-bitmap road of the brush rendering: a character filled into the
 // supersampled work bitmap and reduced to the paper, the work bitmap packed into its
 // one-bit copy, the recorded character rendered through the work path's own rendering,
-// the converted character drawn into a render state as the drawing view draws it, and
-// the brush set of a render state rendered again. Run with --benchmark_repetitions=10
+// the converted character drawn into a render state as the drawing view draws it, its
+// brush shapes and their merge into one outline, and the brush set of a render state
+// rendered again. Run with --benchmark_repetitions=10
 // for medians.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <cstdint>
 #include <memory>
+#include <span>
+#include <utility>
 #include <vector>
 
 #include "brush/bitmap/dib.h"
@@ -161,6 +165,57 @@ BENCHMARK(BM_DrawConvertedCharacter)->Unit(benchmark::kMillisecond);
 
 void BM_ConvertAndDrawCharacter(benchmark::State& state) { DrawConverted(state, true); }
 BENCHMARK(BM_ConvertAndDrawCharacter)->Unit(benchmark::kMillisecond);
+
+// The brush shapes of every stroke of the converted recorded character, with per-point
+// widths and the parameters of slot 0, built without rendering (style 3), as every
+// repaint builds them.
+void BM_RenderBrushShapesStyle3(benchmark::State& state) {
+  Canvas canvas;
+  tmb::test::ConvertedRecordedCharacter character;
+  character.SwellWidths(12);
+  CStrokeWork& converted = *character.converted;
+  std::vector<std::pair<int, int>> strokes;
+  for (int s = 0; s < converted.GetCount();) {
+    const int e = converted.FindNextBreak(s);
+    strokes.emplace_back(s, e);
+    s = e;
+  }
+  std::vector<int> levels(converted.GetCount());
+  for (int i = 0; i < converted.GetCount(); ++i) levels[size_t(i)] = int8_t(converted.m_pWidths[i]);
+  for (auto _ : state) {
+    gPathSequence.Init(1);
+    for (auto [first, end] : strokes) {
+      converted.RenderBrushShapes(&canvas.screen, first, end, 0,
+                                  std::span<const int>(levels).subspan(size_t(first)), 3, nullptr);
+    }
+    benchmark::DoNotOptimize(gPathSequence.m_pPath->GetCount());
+  }
+  state.counters["strokes"] = double(strokes.size());
+  state.counters["outline points"] = gPathSequence.m_pPath->GetCount();
+  gPathSequence.FreePath();
+}
+BENCHMARK(BM_RenderBrushShapesStyle3)->Unit(benchmark::kMillisecond);
+
+// The outline merge of those brush shapes at the default paper (500 x 750), as every
+// frame of an animation runs it.
+void BM_BuildOutlineViaBitmap(benchmark::State& state) {
+  Canvas canvas;
+  tmb::test::ConvertedRecordedCharacter character;
+  character.SwellWidths(12);
+  CStrokeWork& converted = *character.converted;
+  converted.m_param[240] = 0;  // the shapes only
+  converted.m_param[220] = converted.m_param[221] = 0;
+  converted.DrawStrokeRange(&canvas.screen, 0, converted.GetCount(), 3);
+  CStrokePath outlines(gPathSequence.m_pPath->GetCapacity());
+  outlines.CopyFrom(*gPathSequence.m_pPath);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(outlines.BuildOutlineViaBitmap(&canvas.screen, 0x000000, 1));
+  }
+  state.counters["outline points"] = outlines.GetCount();
+  state.counters["merged points"] = gPathSequence.m_pPath->GetCount();
+  gPathSequence.FreePath();
+}
+BENCHMARK(BM_BuildOutlineViaBitmap)->Unit(benchmark::kMillisecond);
 
 void BM_RenderBrushSet(benchmark::State& state) {
   Canvas canvas;

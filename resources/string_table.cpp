@@ -48,6 +48,7 @@ constexpr StringEntry kStrings[] = {
     {62105, "It may not work normally, because the system resource is too few!"},
     {62114, "A system resource is very few. Please start this computer again or make it finish the "
             "software which isn't being used. Do you enforce the practice of this program?"},
+    {62115, "It exceeded setup capacity. Enlarge the value of \"Paper Area\" in \"Basic Setting\" dialog."},
     {62118, "It may not work normally because the free space of the hard disk is small. Do you "
             "enforce the practice of this program?"},
     {62119, "This font dictionary file is changed into unicode edition, because it was made by the "

@@ -11,7 +11,6 @@ using enum ChainPart;
 // - link points: InsertLinkPoints with spacing trunc((parameter 1 + 1.0) x parameter 44);
 // - link point removal: RemoveLinkPoints when the path's link-points flag is set;
 // - link decision: DecideLinks with the reference copy;
-// - direction changes: MarkDirectionChanges;
 // - main linking: ShapeLinkedStrokesAlt (reference, saved flags) when parameter 356 is
 //   set, else ShapeLinkedStrokes (reference);
 // - end trimming: TrimStrokeEnds (reference, parameter 315);
@@ -35,7 +34,7 @@ constexpr ConversionStage kChain[] = {
     {"link point removal", kDriver, LeavePathAsIs},
     {"link decision", kDriver, LeavePathAsIs},
     {"link starts", kDriver, LinkStartsStage},
-    {"direction changes", kDriver, LeavePathAsIs},
+    {"direction changes", kDriver, DirectionChangesStage},
     {"main linking", kDriver, LeavePathAsIs},
     {"end trimming", kDriver, LeavePathAsIs},
     {"feature markers", kDriver, FeatureMarkersStage},

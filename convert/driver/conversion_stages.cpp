@@ -13,6 +13,7 @@
 #include "convert/driver/tablet_ink.h"
 #include "convert/driver/unit_grouping.h"
 #include "convert/passes/box_sides.h"
+#include "convert/passes/direction_changes.h"
 #include "convert/passes/shape_transform.h"
 #include "convert/passes/stroke_bow.h"
 #include "convert/passes/stroke_end_shortening.h"
@@ -151,6 +152,8 @@ void LinkStartsStage(ConversionRun& run) {
     }
   }
 }
+
+void DirectionChangesStage(ConversionRun& run) { MarkDirectionChanges(run.work); }
 
 int FeatureMarkerCode(uint8_t flag) {
   switch (flag) {
