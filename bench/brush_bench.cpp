@@ -8,10 +8,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <cstdint>
 #include <memory>
-#include <span>
-#include <utility>
 #include <vector>
 
 #include "brush/bitmap/dib.h"
@@ -166,31 +163,24 @@ BENCHMARK(BM_DrawConvertedCharacter)->Unit(benchmark::kMillisecond);
 void BM_ConvertAndDrawCharacter(benchmark::State& state) { DrawConverted(state, true); }
 BENCHMARK(BM_ConvertAndDrawCharacter)->Unit(benchmark::kMillisecond);
 
-// The brush shapes of every stroke of the converted recorded character, with per-point
-// widths and the parameters of slot 0, built without rendering (style 3), as every
-// repaint builds them.
+// The converted recorded character with per-point widths and the parameters of slot 0.
+struct SwollenCharacter {
+  SwollenCharacter() { character.SwellWidths(12); }
+  // Builds the brush shape of every stroke into the path sequence without rendering it
+  // (drawing mode 3), as every repaint builds them.
+  void BuildShapes(tmb::DeviceContext* dc) { converted.DrawStrokeRange(dc, 0, converted.GetCount(), 3); }
+
+  tmb::test::ConvertedRecordedCharacter character;
+  CStrokeWork& converted = *character.converted;
+};
+
 void BM_RenderBrushShapesStyle3(benchmark::State& state) {
   Canvas canvas;
-  tmb::test::ConvertedRecordedCharacter character;
-  character.SwellWidths(12);
-  CStrokeWork& converted = *character.converted;
-  std::vector<std::pair<int, int>> strokes;
-  for (int s = 0; s < converted.GetCount();) {
-    const int e = converted.FindNextBreak(s);
-    strokes.emplace_back(s, e);
-    s = e;
-  }
-  std::vector<int> levels(converted.GetCount());
-  for (int i = 0; i < converted.GetCount(); ++i) levels[size_t(i)] = int8_t(converted.m_pWidths[i]);
+  SwollenCharacter character;
   for (auto _ : state) {
-    gPathSequence.Init(1);
-    for (auto [first, end] : strokes) {
-      converted.RenderBrushShapes(&canvas.screen, first, end, 0,
-                                  std::span<const int>(levels).subspan(size_t(first)), 3, nullptr);
-    }
+    character.BuildShapes(&canvas.screen);
     benchmark::DoNotOptimize(gPathSequence.m_pPath->GetCount());
   }
-  state.counters["strokes"] = double(strokes.size());
   state.counters["outline points"] = gPathSequence.m_pPath->GetCount();
   gPathSequence.FreePath();
 }
@@ -200,12 +190,8 @@ BENCHMARK(BM_RenderBrushShapesStyle3)->Unit(benchmark::kMillisecond);
 // frame of an animation runs it.
 void BM_BuildOutlineViaBitmap(benchmark::State& state) {
   Canvas canvas;
-  tmb::test::ConvertedRecordedCharacter character;
-  character.SwellWidths(12);
-  CStrokeWork& converted = *character.converted;
-  converted.m_param[240] = 0;  // the shapes only
-  converted.m_param[220] = converted.m_param[221] = 0;
-  converted.DrawStrokeRange(&canvas.screen, 0, converted.GetCount(), 3);
+  SwollenCharacter character;
+  character.BuildShapes(&canvas.screen);
   CStrokePath outlines(gPathSequence.m_pPath->GetCapacity());
   outlines.CopyFrom(*gPathSequence.m_pPath);
   for (auto _ : state) {

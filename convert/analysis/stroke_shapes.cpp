@@ -5,17 +5,17 @@
 #include <cstdint>
 #include <vector>
 
+#include "convert/analysis/loop_marks.h"
 #include "convert/analysis/shape_records.h"
 #include "convert/analysis/side_points.h"
 #include "convert/analysis/vector_geometry.h"
 #include "convert/driver/marker_list.h"
+#include "convert/passes/direction_changes.h"
+#include "convert/passes/turn_splitting.h"
 #include "core/canvas/work_canvas.h"
 #include "core/geometry/point_distance.h"
 #include "core/path/point_index_list.h"
 #include "core/path/stroke_path_ex.h"
-#include "convert/analysis/loop_marks.h"
-#include "convert/passes/direction_changes.h"
-#include "convert/passes/turn_splitting.h"
 
 namespace {
 
