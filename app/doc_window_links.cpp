@@ -4,6 +4,7 @@
 #include "app/main_frame.h"
 #include "app/tmb_app.h"
 #include "app/tmb_document.h"
+#include "views/tmb_view.h"
 
 namespace {
 
@@ -25,6 +26,7 @@ CTmbDoc* CDocWindowLinks::DocumentOfKind(int kind) {
 void CDocWindowLinks::RefreshAfterLoad(int kind) {
   if (CMainFrame* frame = theApp.mainFrame()) frame->UpdateMainTitle();
   if (CTmbDocument* doc = GetCharDocumentOfKind(kind)) doc->UpdateAllViews();
+  if (CTmbView* view = CTmbView::ViewOfKind(kind)) view->RefreshAfterLoad();
 }
 
 void CDocWindowLinks::UpdateWindowAndSheets() {

@@ -5,9 +5,11 @@
 
 #include "app/command_line.h"
 #include "app/tmb_app.h"
+#include "platform/service/logged_messages.h"
 #include "platform/service/profile.h"
 #include "platform/ui/file_chooser_dialogs.h"
 #include "platform/ui/message_box.h"
+#include "platform/ui/screen_display_modes.h"
 #include "platform/ui/settings_profile.h"
 #include "platform/ui/start_options.h"
 #include "platform/ui/wait_cursor_service.h"
@@ -15,16 +17,21 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tamberi"));
+  // The installed desktop entry, by which the desktop knows the windows and their icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("tamberi"));
 
-  // A smoke run quits after the start: it answers no questions and leaves the user's
-  // settings alone.
+  // A smoke run quits after the start: it answers no questions, leaves the user's
+  // settings alone and writes what it would have shown on the error stream.
   const bool smoke = tmb::ui::ApplyStartOptions(app);
   tmb::ui::MessageBoxService messages;
+  tmb::LoggedMessages logged(stderr);
   tmb::ui::FileChooserDialogs choosers;
   tmb::ui::WaitCursorService cursors;
+  tmb::ui::ScreenDisplayModes display;
   std::unique_ptr<tmb::ProfileStore> profile;
   if (smoke) {
     profile = std::make_unique<tmb::MemoryProfile>();
+    tmb::SetMessageService(&logged);
   } else {
     profile = std::make_unique<tmb::ui::SettingsProfile>();
     tmb::SetMessageService(&messages);
@@ -32,6 +39,7 @@ int main(int argc, char** argv) {
   }
   tmb::SetProfileStore(profile.get());
   tmb::SetCursorService(&cursors);
+  tmb::SetDisplayModes(&display);
 
   std::vector<std::string> args;
   for (const QString& a : QApplication::arguments().mid(1)) args.push_back(a.toStdString());
@@ -43,5 +51,6 @@ int main(int argc, char** argv) {
   tmb::SetMessageService(nullptr);
   tmb::SetFileChooser(nullptr);
   tmb::SetCursorService(nullptr);
+  tmb::SetDisplayModes(nullptr);
   return code;
 }

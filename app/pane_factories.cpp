@@ -3,6 +3,7 @@
 #include "app/placeholder_view.h"
 #include "app/view_classes.h"
 #include "core/state/draw_state.h"
+#include "views/tmb_view.h"
 
 namespace {
 
@@ -12,16 +13,20 @@ tmb::ui::ViewFactory Placeholder(int viewClass, const char* label) {
   };
 }
 
-PaneFactories Placeholders() {
-  return {Placeholder(kViewList, ""),        Placeholder(kViewTmb, ""),
+tmb::ui::View* DrawingView(tmb::ui::Document* document, QWidget* parent) {
+  return new CTmbView(document, kViewTmb, parent);
+}
+
+PaneFactories DefaultPanes() {
+  return {Placeholder(kViewList, ""),        DrawingView,
           Placeholder(kViewSet, "設定"),     Placeholder(kViewBmp, ""),
           Placeholder(kViewBmpl, ""),        Placeholder(kViewPre, "")};
 }
 
-PaneFactories gPanes = Placeholders();
+PaneFactories gPanes = DefaultPanes();
 
 }  // namespace
 
 PaneFactories& Panes() { return gPanes; }
 
-void ResetPanes() { gPanes = Placeholders(); }
+void ResetPanes() { gPanes = DefaultPanes(); }

@@ -1,5 +1,5 @@
-// The views the frames put in their panes. Each starts as a placeholder; the real views
-// replace their entry when they are built.
+// The views the frames put in their panes: the drawing view, and placeholders where the
+// real views are still to come.
 #pragma once
 
 #include "platform/ui/child_frame.h"
@@ -14,5 +14,5 @@ struct PaneFactories {
 };
 
 PaneFactories& Panes();
-// Back to the placeholders.
+// Back to the panes of the program.
 void ResetPanes();

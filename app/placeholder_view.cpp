@@ -21,15 +21,6 @@ PlaceholderView::PlaceholderView(tmb::ui::Document* document, int viewClass, int
 void PlaceholderView::paintEvent(QPaintEvent*) {
   QPainter p(this);
   switch (viewClass()) {
-    case kViewTmb: {
-      p.fillRect(rect(), FromColour(kind_ == kKindDrawB ? gDrawState.m_crBackB : gDrawState.m_crBackA));
-      QRect paper(gDrawState.m_ptCanvasOrigin.x, gDrawState.m_ptCanvasOrigin.y, gDrawState.m_sizeCanvas.cx,
-                  gDrawState.m_sizeCanvas.cy);
-      p.fillRect(paper, Qt::white);
-      p.setPen(QColor(0x40, 0x40, 0x40));
-      p.drawRect(paper.adjusted(0, 0, -1, -1));
-      break;
-    }
     case kViewPre:
       p.fillRect(rect(), FromColour(gDrawState.m_crBackPreview));
       break;

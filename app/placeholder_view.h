@@ -1,6 +1,5 @@
 // A pane that stands where a view of later work will go: it paints the window's
-// background and, for a drawing view, the paper at the canvas origin, so the windows
-// have their real shape before their views exist.
+// background, so the windows have their real shape before their views exist.
 #pragma once
 
 #include <QString>

@@ -17,6 +17,8 @@ constexpr StringEntry kStrings[] = {
     {61502, "Enter a number between %1 and %2."},
     {61510, "Not Exist Html Help File\n\n   File Path [ %1 ]"},
     {61511, "This value is longer than %1 bytes and was not used:\n%2"},
+    {61515, "These files of the program were not found, and it goes on without them:\n%1\n\n"
+            "Looked in:\n%2"},
     {61520, "This character is larger than the paper: the strokes that leave the paper were not "
             "loaded."},
     {61521, "The character data file is damaged: this character could not be read, and the "
@@ -49,6 +51,9 @@ constexpr StringEntry kStrings[] = {
     {62114, "A system resource is very few. Please start this computer again or make it finish the "
             "software which isn't being used. Do you enforce the practice of this program?"},
     {62115, "It exceeded setup capacity. Enlarge the value of \"Paper Area\" in \"Basic Setting\" dialog."},
+    {62116, "Ths program can't be used for the normality on this display mode which is not a full color."},
+    {62117, "In this 16 bits display color mode, some graphic treatments don't become precise.  As much as "
+            "possible, please change the color mode of control panel on windows system to more than 24 bits."},
     {62118, "It may not work normally because the free space of the hard disk is small. Do you "
             "enforce the practice of this program?"},
     {62119, "This font dictionary file is changed into unicode edition, because it was made by the "

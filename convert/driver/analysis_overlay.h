@@ -14,6 +14,9 @@
 #include "platform/gdi/geometry.h"
 
 class CStrokePath;
+namespace tmb {
+class DeviceContext;
+}
 
 // One of the four parts of a mark, all of one layout.
 struct COverlayPart {
@@ -26,7 +29,7 @@ struct COverlayPart {
   tmb::Rect rect{};  // bounding rectangle of the run's points
   int spare = 0;
   tmb::Colour colour = 0;
-  int shown = 0;
+  int shown = 0;  // the drawing frames the part one pixel inside its rectangle
 };
 
 struct COverlayMark {
@@ -57,6 +60,11 @@ class CAnalysisOverlay {
   // The average width and height of the rectangles of the marks' last parts that are not
   // hidden; (0, 0) without such marks.
   CFPoint GetAverageMarkSize() const;
+  // Frames the parts that are not hidden, each in its colour, in the overlay's font:
+  // part 0 of every mark from the last mark to the first, then (unless lastOnly) parts 1
+  // and 2 the same way, then part 3 with, when withLabels, the mark's label at the
+  // top-left corner of that part's rectangle.
+  void Draw(tmb::DeviceContext& dc, bool withLabels, bool lastOnly) const;
 
   int m_nCount = 0;
   std::array<COverlayMark, kCapacity> m_marks;

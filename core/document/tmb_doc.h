@@ -17,7 +17,7 @@
 #include "core/record/char_data_full.h"
 
 // The path of the default file, which loads settings only and never becomes the path of
-// the characters.
+// the characters; it is read from the data folder.
 inline constexpr char kDefaultCharFile[] = "standerd.wdf";
 inline constexpr char kCharFileFilter[] = "(*.wdf)|*.wdf|(*.*)|*.*||";
 
@@ -71,6 +71,8 @@ class CTmbDoc {
   int32_t m_bBusy = 0;      // while the one-touch conversion's dialog runs
   int32_t m_nReserved = 0;
   int32_t m_bHasPath = 0;   // the characters were loaded from or saved to the current path
+  int32_t m_nIndex = 0;     // the index of the window showing the document: 0 (A) or 1 (B)
+  int32_t m_nLastPainted = 0;  // the point count when the character was last painted
 
  private:
   std::unique_ptr<uint8_t[]> m_attr;

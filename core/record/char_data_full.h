@@ -42,6 +42,14 @@ struct CGuideLines {
   int32_t m_nValue = 0;
 };
 
+// The five brush values of a record (CCharDataFull::m_brushValues), which the drawing view
+// hands to its window's brush render state and takes back around a render.
+enum BrushValueIndex {
+  kBrushRenderRequest = 0,  // the brush set is to be rendered again
+  kBrushInkColour = 4,      // the colour the brush set was last painted in
+};
+constexpr int kBrushValueCount = 5;
+
 class CCharDataFull : public CCharData {
  public:
   CCharDataFull();
@@ -123,4 +131,6 @@ class CCharDataFull : public CCharData {
   std::unique_ptr<uint8_t[]> m_pLinks;
   // Set to 1 when the brush engine took the working record from the conversion.
   int32_t m_bConverted = 0;
+  // BrushValueIndex: a new record asks for its brush set to be rendered.
+  std::array<int32_t, kBrushValueCount> m_brushValues{1, 0, 0, 0, 0};
 };

@@ -68,8 +68,12 @@ int CDrawState::StartCanvas(const ScreenMetrics& metrics) {
     tmb::ShowMessage(62136, tmb::kMsgOk, {"6"});
     return -1;
   }
-  gWorkCanvas.Init(m_sizeCanvas.cx, m_sizeCanvas.cy, m_szCurFolder, m_nMaxPoints, m_ptCanvasOrigin.x,
+  // The paper's work bitmaps are made afresh at its size; the drawing needs them.
+  gWorkCanvas.DeleteBitmaps();
+  gWorkCanvas.Init(m_sizeCanvas.cx, m_sizeCanvas.cy, m_szUserFolder, m_nMaxPoints, m_ptCanvasOrigin.x,
                    m_ptCanvasOrigin.y);
+  tmb::DeviceContext screen;
+  if (gWorkCanvas.CreateBitmaps(&screen) != 1) return -1;
   gPathSequence.Init(1);
   MeasureScreen(metrics);
   return 1;

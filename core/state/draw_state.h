@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/state/registration_panel.h"
 #include "core/state/screen_metrics.h"
 #include "platform/gdi/geometry.h"
 
@@ -70,7 +71,8 @@ class CDrawState {
   int MeasureScreen(const ScreenMetrics& metrics);
   // Window layout from the main window's client rectangle.
   void LayoutWindows(const tmb::Rect& client, const ScreenMetrics& metrics);
-  // Canvas start-up: point capacity, work canvas, screen measure. 1, or -1 on failure.
+  // Canvas start-up: point capacity, work canvas (whose store folder is the user's data
+  // folder) and its bitmaps, screen measure. 1, or -1 on failure (the user was told).
   int StartCanvas(const ScreenMetrics& metrics);
   // The kind a lookup of kind -1 means: window B whenever the current drawing kind is
   // non-zero, else window A. Other kinds are returned as they are. View and document
@@ -106,6 +108,7 @@ class CDrawState {
   int m_nRowHeight = 0;       // the unit of the window layout
   int m_nPanelWidth = 0;      // 7 rows
   std::vector<tmb::Rect> m_boxes;  // user boxes of the area dialog, at most kMaxBoxes
+  CRegistrationPanel m_toolPanel;
   int m_nDisplayBits = 32;
   int m_nMaxPoints = 32000;   // capacity of the work paths
   tmb::Size m_sizeCanvas{kDefaultCanvasWidth, kDefaultCanvasHeight};
@@ -138,7 +141,8 @@ class CDrawState {
 
   // Paths are UTF-8 and of any length.
   std::string m_szCurFolderCrt;  // the current folder at start
-  std::string m_szCurFolder;     // the data folder: default folder for files
+  std::string m_szCurFolder;     // the data folder: default folder for files; only read
+  std::string m_szUserFolder;    // the user's data folder: the store writes here
   std::string m_szDrawFilePath;  // the folder of character data files
   std::string m_szWindowsFolder = "c:\\windows";
   std::array<std::string, 2> m_folderCopies;  // copies of the start folder
@@ -157,6 +161,8 @@ class CDrawState {
   int m_nSheetClearMode = 0;
   int m_bNoProgress = 0;      // 1: the progress bar is left alone
   int m_bPaletteDevice = 0;
+  int m_bCtrlDown = 0;   // the keys held at the last key press in a drawing view
+  int m_bShiftDown = 0;
   int m_bEffectRunning = 0;         // 1 while an effect script runs (the progress display)
   tmb::Colour m_crRightClick = 0;   // the colour a right click took in the zoom window
 };

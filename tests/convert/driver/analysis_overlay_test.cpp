@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/path/stroke_path.h"
+#include "platform/gdi/device_context.h"
 #include "support/path_points.h"
 
 namespace {
@@ -99,6 +100,33 @@ TEST_F(AnalysisOverlayTest, TheAverageMarkSizeLeavesHiddenMarksOut) {
   EXPECT_EQ(overlay->GetAverageMarkSize(), CFPoint(20, 16.5f));
   overlay->m_marks[1].parts[3].hidden = 1;
   EXPECT_EQ(overlay->GetAverageMarkSize(), CFPoint(20, 30));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(AnalysisOverlayTest, DrawingFramesThePartsInTheirColoursOutsideInAndSkipsHiddenOnes) {
+  overlay->Clear();
+  overlay->AddMark(4, 5, path);  // rectangle (100, 100)-(121, 104)
+  overlay->m_marks[0].parts[3].rect = {90, 90, 130, 120};
+  tmb::Surface s;
+  ASSERT_TRUE(s.Create(160, 160, tmb::PixelFormat::kColour32));
+  s.Fill(0xFFFFFF);
+  tmb::DeviceContext dc(&s);
+  overlay->Draw(dc, false, true);
+  // Part 3 on its rectangle's edge; part 0 (shown: one pixel inside) drawn before it.
+  EXPECT_EQ(s.GetPixel(90, 95), overlay->m_marks[0].parts[3].colour);
+  EXPECT_EQ(s.GetPixel(110, 101), overlay->m_marks[0].parts[0].colour);
+  EXPECT_EQ(s.GetPixel(110, 100), 0xFFFFFFu);
+  // Parts 1 and 2 only without lastOnly: they frame the same place after part 0.
+  overlay->Draw(dc, false, false);
+  EXPECT_EQ(s.GetPixel(110, 101), overlay->m_marks[0].parts[2].colour);
+  // A hidden part is left out.
+  s.Fill(0xFFFFFF);
+  overlay->m_marks[0].parts[3].hidden = 1;
+  overlay->Draw(dc, false, true);
+  EXPECT_EQ(s.GetPixel(90, 95), 0xFFFFFFu);
 }
 
 }  // namespace

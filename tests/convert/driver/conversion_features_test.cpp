@@ -81,6 +81,10 @@ TEST_F(ConversionFeaturesTest, SixHundredDotsConvert) {
     AddPolyline(*source, {{x, y}, {x + 2, y + 2}});
   }
   source->m_param[kShowFeatures] = 1;
+  // No smoothing to pull the dots towards each other and the shortest link reach: dots 10
+  // pixels apart stay apart.
+  source->m_param[0] = 0;
+  source->m_param[2] = 0;
   ASSERT_EQ(dest->ConvertCharacter(*source), 1);
   EXPECT_EQ(gStrokeFeatureLists[0].m_nCount, 600);
   EXPECT_GT(gStrokeFeatureTable.Count(), 600);
@@ -95,6 +99,7 @@ TEST_F(ConversionFeaturesTest, CornersPastPointTenThousandKeepTheirAngles) {
     AddPolyline(*source, {{x, y}, {x + 12, y}, {x + 12, y + 12}}, 12);
   }
   source->m_param[1] = 1;
+  source->m_param[2] = 0;  // the shortest link reach: the turns stay apart
   source->m_param[kShowFeatures] = 1;
   ASSERT_EQ(dest->ConvertCharacter(*source), 1);
   ASSERT_GT(dest->GetCount(), 12000);

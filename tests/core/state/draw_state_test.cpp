@@ -10,7 +10,10 @@ namespace {
 class DrawStateTest : public ::testing::Test {
  protected:
   void SetUp() override { gDrawState.Reset(); }
-  void TearDown() override { gDrawState.Reset(); }
+  void TearDown() override {
+    gDrawState.Reset();
+    gWorkCanvas.Reset();
+  }
 };
 
 TEST_F(DrawStateTest, RowHeightGrowsForSmallScreenFonts) {
@@ -74,15 +77,18 @@ TEST_F(DrawStateTest, CanvasStartUpKeepsTheDataSizeClassInRange) {
   }
 }
 
-TEST_F(DrawStateTest, CanvasStartUpGivesTheWorkCanvasThePaperSize) {
+TEST_F(DrawStateTest, CanvasStartUpGivesTheWorkCanvasThePaperSizeAndTheUsersFolder) {
   gDrawState.m_sizeCanvas = {640, 900};
-  gDrawState.m_szCurFolder = "/data";
+  gDrawState.m_szCurFolder = "/usr/share/tamberi";
+  gDrawState.m_szUserFolder = "/data";
   ASSERT_EQ(gDrawState.StartCanvas(ScreenMetrics{}), 1);
   EXPECT_EQ(gWorkCanvas.m_width, 640);
   EXPECT_EQ(gWorkCanvas.m_height, 900);
   EXPECT_EQ(gWorkCanvas.m_folder, "/data");
   EXPECT_EQ(gDrawState.m_rcCanvas, (tmb::Rect{32, 32, 672, 932}));
-  gWorkCanvas.Init(500, 750, "", 32000, 32, 32);
+  // The drawing's work bitmaps are there, at the paper size.
+  EXPECT_EQ(gWorkCanvas.m_spareBitmap.width(), 640);
+  EXPECT_EQ(gWorkCanvas.m_spareBitmap.height(), 900);
 }
 
 TEST_F(DrawStateTest, CanvasWithoutAreaFailsWithAMessage) {

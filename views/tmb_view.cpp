@@ -1,0 +1,228 @@
+// The drawing view as a window: its scrolled area, its window surface and how that
+// reaches the screen, the client contexts, the cursor and the view of each window kind.
+#include "views/tmb_view.h"
+
+#include <QCursor>
+#include <QImage>
+#include <QMetaObject>
+#include <QPainter>
+#include <QPixmap>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "brush/render/brush_state.h"
+#include "core/canvas/work_canvas.h"
+#include "core/document/doc_windows.h"
+#include "core/document/tmb_doc.h"
+#include "core/state/draw_state.h"
+#include "core/state/mouse_messages.h"
+#include "platform/ui/main_frame.h"
+#include "platform/ui/timers.h"
+#include "views/tmb_view_area.h"
+#include "views/view_params.h"
+
+namespace {
+
+// The settings panel is the third pane of a drawing window's splitter.
+constexpr int kSettingsPane = 2;
+// Lines a click on a scroll bar's arrow moves, in pixels.
+constexpr int kScrollLine = 16;
+// Where the pen of the drawing cursor touches the paper.
+constexpr int kPenTipX = 1;
+constexpr int kPenTipY = 14;
+
+std::vector<CTmbView*>& LiveViews() {
+  static std::vector<CTmbView*> views;
+  return views;
+}
+
+QCursor DrawingCursor() {
+  const QPixmap pen(QStringLiteral(":/toolbar/draw_mode.png"));
+  return pen.isNull() ? QCursor(Qt::CrossCursor) : QCursor(pen, kPenTipX, kPenTipY);
+}
+
+}  // namespace
+
+CTmbView::CTmbView(tmb::ui::Document* document, int viewClass, QWidget* parent)
+    : tmb::ui::View(document, viewClass, parent), m_nKind(gDrawState.m_nCreatingKind), m_pArea(new CTmbViewArea(this)) {
+  setObjectName(m_nKind == kKindDrawB ? QStringLiteral("drawingViewB") : QStringLiteral("drawingViewA"));
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(m_pArea);
+  setFocusProxy(m_pArea);
+  LiveViews().push_back(this);
+}
+
+CTmbView::~CTmbView() {
+  m_pArea->Detach();
+  tmb::ui::Timers().Kill(this, kIdleTimer);
+  ReleaseOffscreenDCs();
+  if (m_nIndex == 0 || m_nIndex == 1) gBrushStates[m_nIndex].DeleteObjects();
+  std::erase(LiveViews(), this);
+}
+
+CTmbView* CTmbView::ViewOfKind(int kind) {
+  const int wanted = gDrawState.ResolveKind(kind);
+  for (CTmbView* view : LiveViews()) {
+    if (view->m_nKind == wanted) return view;
+  }
+  return nullptr;
+}
+
+CTmbDoc* CTmbView::GetDocument() const { return TmbDocOfKind(m_nKind); }
+
+CCharDataFull* CTmbView::DrawnRecord() const {
+  CTmbDoc* doc = GetDocument();
+  return doc ? &doc->m_char : nullptr;
+}
+
+// ---- the window and its surface
+
+void CTmbView::OnInitialUpdate() {
+  UpdateScrollRanges();
+  // Vertical writing starts at the right: the view opens on the paper's right side.
+  m_pArea->horizontalScrollBar()->setValue(m_pArea->horizontalScrollBar()->maximum());
+  m_pArea->verticalScrollBar()->setValue(0);
+  FlushMouseMessages();
+  Invalidate();
+}
+
+void CTmbView::OnUpdate() { Invalidate(); }
+
+void CTmbView::Invalidate() {
+  m_bNeedsDraw = true;
+  m_pArea->viewport()->update();
+}
+
+void CTmbView::UpdateScrollRanges() {
+  const tmb::Point o = gDrawState.m_ptCanvasOrigin;
+  const QSize total(gWorkCanvas.m_width + 2 * o.x, gWorkCanvas.m_height + 2 * o.y);
+  const QSize shown = m_pArea->viewport()->size();
+  QScrollBar* h = m_pArea->horizontalScrollBar();
+  QScrollBar* v = m_pArea->verticalScrollBar();
+  h->setRange(0, std::max(0, total.width() - shown.width()));
+  h->setPageStep(std::max(1, shown.width()));
+  h->setSingleStep(kScrollLine);
+  v->setRange(0, std::max(0, total.height() - shown.height()));
+  v->setPageStep(std::max(1, shown.height()));
+  v->setSingleStep(kScrollLine);
+}
+
+void CTmbView::OnViewportResized() {
+  QScrollBar* h = m_pArea->horizontalScrollBar();
+  const bool atRight = h->value() == h->maximum();
+  UpdateScrollRanges();
+  // A view that showed the paper's right side keeps showing it.
+  if (atRight) h->setValue(h->maximum());
+  Invalidate();
+}
+
+void CTmbView::OnScrolled() { Invalidate(); }
+
+void CTmbView::ScrollBy(tmb::DeviceContext& dc, int bar, int delta) {
+  QScrollBar* scroll = bar == 0 ? m_pArea->horizontalScrollBar() : m_pArea->verticalScrollBar();
+  scroll->setValue(scroll->value() + delta);
+  OnPrepareDC(dc);
+  PaintWritingArea(dc);
+  // The writing area was just shown at the new place: a later paint only shows it, and
+  // leaves what the caller draws over it (a rubber band) alone.
+  m_bNeedsDraw = false;
+}
+
+void CTmbView::OnPrepareDC(tmb::DeviceContext& dc) {
+  dc.SetViewportOrigin({-m_pArea->horizontalScrollBar()->value(), -m_pArea->verticalScrollBar()->value()});
+}
+
+tmb::Rect CTmbView::ClientRectLogical() const {
+  const int x = m_pArea->horizontalScrollBar()->value();
+  const int y = m_pArea->verticalScrollBar()->value();
+  const QSize shown = m_pArea->viewport()->size();
+  return {x, y, x + shown.width(), y + shown.height()};
+}
+
+void CTmbView::FitWindowSurface() {
+  const QSize size = m_pArea->viewport()->size();
+  if (size.isEmpty()) {
+    m_windowSurface.Destroy();
+    return;
+  }
+  if (!m_windowSurface.IsNull() && m_windowSurface.width() == size.width() &&
+      m_windowSurface.height() == size.height()) {
+    return;
+  }
+  if (m_windowSurface.Create(size.width(), size.height(), tmb::PixelFormat::kColour32)) m_bNeedsDraw = true;
+}
+
+void CTmbView::PrepareClientDC(tmb::DeviceContext& dc) {
+  FitWindowSurface();
+  dc.SelectSurface(m_windowSurface.IsNull() ? nullptr : &m_windowSurface);
+  OnPrepareDC(dc);
+}
+
+CTmbView::ClientDC::ClientDC(CTmbView& view) : view_(view) { view_.PrepareClientDC(dc_); }
+
+CTmbView::ClientDC::~ClientDC() { view_.m_pArea->viewport()->update(); }
+
+void CTmbView::PaintViewport() {
+  FitWindowSurface();
+  if (m_windowSurface.IsNull()) return;
+  if (m_bNeedsDraw) {
+    m_bNeedsDraw = false;
+    tmb::DeviceContext dc(&m_windowSurface);
+    OnPrepareDC(dc);
+    if (m_bInitialised) {
+      OnDraw(dc);
+    } else {
+      // The set-up may ask the user things and converts the character: it runs once
+      // this paint is over, which shows the blank paper meanwhile.
+      PaintWritingArea(dc);
+      if (!m_bSetUpQueued) {
+        m_bSetUpQueued = true;
+        AfterPaint([this] {
+          ClientDC client(*this);
+          if (!m_bInitialised) OnDraw(client);
+        });
+      }
+    }
+  }
+  // The surface's words are laid out as Format_RGB32 reads them: shown without a copy.
+  const QImage shown(m_windowSurface.bits(), m_windowSurface.width(), m_windowSurface.height(),
+                     m_windowSurface.stride(), QImage::Format_RGB32);
+  QPainter painter(m_pArea->viewport());
+  painter.drawImage(0, 0, shown);
+}
+
+void CTmbView::AfterPaint(std::function<void()> work) {
+  QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
+}
+
+void CTmbView::SendFrameCommand(int id) {
+  if (auto* main = qobject_cast<tmb::ui::MainFrame*>(window())) main->ExecuteCommand(id);
+}
+
+void CTmbView::RedrawSettingsPane() {
+  auto* splitter = qobject_cast<QSplitter*>(parentWidget());
+  if (splitter && splitter->count() > kSettingsPane) splitter->widget(kSettingsPane)->repaint();
+}
+
+void CTmbView::UpdateCursor() {
+  QWidget* viewport = m_pArea->viewport();
+  if (m_bBusy) {
+    viewport->setCursor(Qt::WaitCursor);
+  } else if (m_nMode == kModeDraw) {
+    const CCharDataFull* rec = DrawnRecord();
+    if (rec && rec->m_param[kParamDisplayMode] == 0) {
+      viewport->setCursor(DrawingCursor());
+    } else {
+      viewport->setCursor(Qt::ArrowCursor);
+    }
+  } else if (m_nMode == kModeEdit) {
+    viewport->setCursor(gDrawState.m_toolPanel.m_bShown ? Qt::ArrowCursor : Qt::CrossCursor);
+  }
+}
+
+tmb::Surface* CTmbView::BackBuffer() { return m_pShownBrushState ? &m_pShownBrushState->m_bitmap : nullptr; }
+
+tmb::Surface* CTmbView::DrawingBitmap() { return m_pBrushState ? &m_pBrushState->m_bitmap : nullptr; }

@@ -1,0 +1,252 @@
+// The drawing view of drawing windows A and B: a scrolled view over the paper that shows
+// its window's character through a back buffer (the picture of the window's brush render
+// state), with the off-screen contexts every painting goes through, the idle release of
+// those contexts, keys, and the entry points the commands call. The pen input, the
+// registration panel and the popup menus add their behaviour to this one class.
+#pragma once
+
+#include <QPointer>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "brush/render/outline_preview.h"
+#include "platform/gdi/device_context.h"
+#include "platform/gdi/geometry.h"
+#include "platform/gdi/surface.h"
+#include "platform/ui/view.h"
+
+class CBrushState;
+class CCharDataFull;
+class CKeyEdit;
+class CTmbDoc;
+class CTmbViewArea;
+class QPushButton;
+
+// One of the four on-view records of the pen input: the buttons of the registration panel
+// (a rectangle first and an enabled word last) and the points the input works with.
+struct CViewInputRecord {
+  tmb::Rect m_rect{};
+  std::array<tmb::Point, 5> m_points{};
+  int32_t m_bEnabled = 0;
+};
+
+class CTmbView : public tmb::ui::View, public COutlinePreviewView {
+  Q_OBJECT
+
+ public:
+  // Timer 1 looks for an idle user every 5 s and releases the off-screen contexts after
+  // more than 10 s without input.
+  static constexpr int kIdleTimer = 1;
+  static constexpr int kIdleTimerMs = 5000;
+  static constexpr uint32_t kIdleReleaseMs = 10000;
+  // View modes (m_nMode).
+  static constexpr int kModeDraw = 0;
+  static constexpr int kModeEdit = 1;
+  static constexpr int kModePointEdit = 10;
+
+  // Takes its window kind from the kind being created (CDrawState::m_nCreatingKind).
+  CTmbView(tmb::ui::Document* document, int viewClass, QWidget* parent = nullptr);
+  ~CTmbView() override;
+
+  // The drawing view of window kind 0 or 2 (-1: the current drawing window); null when
+  // that window has none.
+  static CTmbView* ViewOfKind(int kind);
+  // The document of this view's window; null while the window has none.
+  CTmbDoc* GetDocument() const;
+
+  // ---- the framework
+  void OnInitialUpdate() override;
+  // The document changed: the window shows the back buffer again at the next paint.
+  void OnUpdate() override;
+  // Makes dc draw into the view's window surface in logical coordinates (the scroll
+  // position taken off). Drawing there reaches the screen at the next paint.
+  void OnPrepareDC(tmb::DeviceContext& dc);
+
+  // A prepared context on the window surface that shows what was drawn when it goes.
+  class ClientDC {
+   public:
+    explicit ClientDC(CTmbView& view);
+    ~ClientDC();
+    ClientDC(const ClientDC&) = delete;
+    ClientDC& operator=(const ClientDC&) = delete;
+    operator tmb::DeviceContext&() { return dc_; }
+    tmb::DeviceContext& dc() { return dc_; }
+
+   private:
+    CTmbView& view_;
+    tmb::DeviceContext dc_;
+  };
+
+  // ---- set-up (first paint) and the off-screen contexts
+  void OnDraw(tmb::DeviceContext& dc);
+  void SetUpPalette(tmb::DeviceContext& dc);
+  void InitDrawing(tmb::DeviceContext& dc);
+  void PrepareOffscreenDCs(tmb::DeviceContext& dc);
+  void ReleaseOffscreenDCs() override;
+  // The record's parameters and brush values into the window's brush render state, and
+  // the brush values back.
+  void SaveParamsToBrushState();
+  void LoadParamsFromBrushState();
+  void SyncBrushState();
+  void PaintBrushCharacter(tmb::DeviceContext& dc, tmb::Colour colour, int mode);
+
+  // ---- focus, idle timer, mouse speed
+  void OnSetFocus();
+  void OnKillFocus();
+  void OnTimer(int id);
+  // With on 0 the saved system speed comes back; otherwise the speed of the view's mode
+  // is set, once per change of mode.
+  void SetMouseSpeedForMode(int on);
+  // The pen input notes each input at the time now: the full time for the idle release,
+  // its low 16 bits for the interval between samples.
+  void NoteInputTime(uint32_t now);
+  // Milliseconds from the last noted sample to now, modulo 65,536.
+  int SampleInterval(uint32_t now) const;
+
+  // ---- keys (Windows virtual-key codes); a key-up reads the keys held at its key-down
+  void OnKeyDown(int key, bool ctrl, bool shift);
+  void OnKeyUp(int key);
+  void ReplayLastKey();
+
+  // ---- painting
+  int PaintCharacterView(tmb::DeviceContext& dc);
+  int DrawCharacterStrokes(tmb::DeviceContext& dc, int from, int to);
+  void PaintWritingArea(tmb::DeviceContext& dc);
+  // Mode 0 fills the back buffer and shows it, 1 only fills it, 2 also forgets the
+  // strokes' drawing state.
+  void ClearWritingArea(tmb::DeviceContext& dc, int mode);
+  void ClearWritingArea(tmb::DeviceContext* pDC) override;
+  void DrawGuides(tmb::DeviceContext& dc);
+  void RefreshWritingArea() override;
+  void RepaintNow();
+  void RepaintBackBuffer();
+  void RedrawGuides();
+  // Moves a scroll bar (0 horizontal, else vertical) by delta and shows the writing area.
+  void ScrollBy(tmb::DeviceContext& dc, int bar, int delta);
+  // A 4 x 4 dot around (x, y): outline in pen, inside in brush.
+  static void DrawDot(tmb::DeviceContext& dc, int x, int y, tmb::Colour pen, tmb::Colour brush);
+  void RedrawInSteps(int force);
+  void ShowOriginalLineDrawMode();
+  int TogglePointDisplay(int toggle);
+
+  // ---- editing the character
+  void EraseStrokes(tmb::DeviceContext& dc, int x, int y, int mode);
+  void RedrawAfterErase(int mode);
+  void SetEditMode(int mode);
+  void ClearAll();
+  void RestoreCharacter(int which);
+  void Undo() { RestoreCharacter(0); }
+  void RebuildOutlineAndRedraw(int force);
+  void RunSettingAction(int action);
+  void CopyDataBetweenWindows(int direction);
+  void OverlayOtherWindow();
+  void RefreshAfterLoad();
+
+  // ---- what the outline preview asks of the view
+  void PrepareClientDC(tmb::DeviceContext& dc) override;
+  tmb::Surface* BackBuffer() override;
+  tmb::Surface* DrawingBitmap() override;
+
+  // The window surface the view shows (device pixels of the visible part).
+  const tmb::Surface& windowSurface() const { return m_windowSurface; }
+  // The client area in logical coordinates (the visible part of the scrolled paper).
+  tmb::Rect ClientRectLogical() const;
+  CTmbViewArea* area() const { return m_pArea; }
+
+  // ---- state (names as the rest of the system reads them)
+  CBrushState* m_pShownBrushState = nullptr;  // whose picture m_dcBack holds
+  CBrushState* m_pBrushState = nullptr;       // gBrushStates[m_nIndex]
+  // Its tip strip, brush set and two masks, used by the brush painting.
+  std::array<tmb::Surface*, 4> m_pBrushBitmaps{};
+  int32_t m_nKind = 0;        // 0 window A, 2 window B
+  int32_t m_nIndex = -1;      // 0 (A) or 1 (B) once InitDrawing ran
+  int32_t m_nStampCount = 0;  // stamps of the current drawing (live strokes)
+  int32_t m_bDrawingReady = 0;
+  int32_t m_nMode = kModeDraw;
+  int32_t m_bPreviewSource = 0;    // show the preview's picture instead of this window's
+  int32_t m_nPreviewSelector = 0;  // 1 the preview's picture, 0 that of the first window
+  int32_t m_nLastDisplayMode = 0;  // parameter 200 at the last stepped redraw
+  int32_t m_bStrokeActive = 0;     // 0 none, 1 pressed, 2 sampling, 3 final sample taken
+  int32_t m_bInitialised = 0;
+  int32_t m_bPrintPreview = 0;
+  int32_t m_bOffscreen = 0;
+  int32_t m_bBusy = 0;
+  std::array<int32_t, 2> m_renderWords{};
+  tmb::DeviceContext m_dcBrush;  // the brush set of the window's state
+  tmb::DeviceContext m_dcBack;   // the back buffer: the picture of m_pShownBrushState
+  tmb::Surface* m_pOldBrushBitmap = nullptr;
+  tmb::Surface* m_pOldBackBitmap = nullptr;
+  uint32_t m_dwLastInput = 0;  // millisecond time of the last input or set-up
+  uint16_t m_wLastSample = 0;  // low 16 bits of the time of the last accepted sample
+  int32_t m_bGuidesDrawn = 0;      // the guides are drawn again with every writing-area paint
+  int32_t m_bBackgroundOption = 0;  // clear to parameter 157 instead of white
+  int32_t m_nAutoCapture = -1;     // capture of the first drawing into the image editor
+  int32_t m_bCaptureOption = 0;
+  tmb::Point m_ptErase{};  // paper point of the erase from the nearby part on
+
+  // Pen input: stroke capture, rubber bands, point edits, tablet sampling.
+  tmb::Point m_ptLast{};
+  std::array<int32_t, 4> m_rcDirty{};  // smallest x, y, largest x, y of the stroke
+  tmb::Rect m_rcVisible{};
+  int32_t m_nRubber = 0;
+  int32_t m_bAutoScrolled = 0;
+  tmb::Point m_ptAnchor{};
+  tmb::Point m_ptEdited{};
+  int32_t m_nEditedFlag = 0;
+  int32_t m_nEditedIndex = 0;
+  std::array<CViewInputRecord, 4> m_buttons{};
+  int32_t m_nStartPackets = 0;
+  int32_t m_nSampleLog = 0;  // 0 off, 1 requested, 2 running
+  std::array<std::vector<int32_t>, 6> m_sampleColumns;
+  int32_t m_nSampleStroke = 0;
+  int32_t m_nSampleStep = 0;
+
+  // The registration panel's list box and push button, made by the registration.
+  CKeyEdit* m_edit = nullptr;
+  QPushButton* m_button = nullptr;
+
+ private:
+  friend class CTmbViewArea;
+
+  // Prepares the off-screen contexts for the length of a painting step and releases
+  // them again when they were not prepared before.
+  class OffscreenScope {
+   public:
+    OffscreenScope(CTmbView& view, tmb::DeviceContext& dc);
+    ~OffscreenScope();
+    OffscreenScope(const OffscreenScope&) = delete;
+    OffscreenScope& operator=(const OffscreenScope&) = delete;
+
+   private:
+    CTmbView& view_;
+    bool mine_;
+  };
+
+  CCharDataFull* DrawnRecord() const;
+  void BindBrushState();
+  void RenderBrushSetNow(tmb::DeviceContext& dc);
+  void WarnAboutDisplay();
+  // Runs work after the present event: what a paint must not do inside a paint event.
+  void AfterPaint(std::function<void()> work);
+  void SendFrameCommand(int id);
+  void RedrawSettingsPane();
+  void RebuildOutline();
+  void UpdateCursor();
+  void UpdateScrollRanges();
+  // The window surface at the size of the viewport; a new one asks for a full redraw.
+  void FitWindowSurface();
+  // The window shows the back buffer again at the next paint.
+  void Invalidate();
+
+  // Events that reach the scrolled area.
+  void PaintViewport();
+  void OnViewportResized();
+  void OnScrolled();
+
+  CTmbViewArea* m_pArea;
+  tmb::Surface m_windowSurface;
+  bool m_bNeedsDraw = true;
+  bool m_bSetUpQueued = false;
+};
