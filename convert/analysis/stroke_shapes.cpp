@@ -63,8 +63,10 @@ CFPoint Stretched(const CFPoint& p, const CFPoint& s, double factor) {
   return {float(p.x + (double(s.x) - p.x) * factor), float(p.y + (double(s.y) - p.y) * factor)};
 }
 
-// p rounded to whole pixels, halves away from zero: the sum with a half is exact in double
-// for the coordinates of a paper, and anything farther goes the general way.
+// p rounded to whole pixels, halves away from zero, as RoundToPoint rounds it: the
+// densifying rounds every sample, where the general rounding took an eighth of the brush
+// shapes' time. The sum with a half is exact in double for the coordinates of a paper;
+// anything farther goes the general way.
 tmb::Point Rounded(const CFPoint& p) {
   constexpr double kExactReach = 1e9;
   if (std::fabs(p.x) >= kExactReach || std::fabs(p.y) >= kExactReach || std::isnan(p.x) || std::isnan(p.y)) {
