@@ -28,9 +28,6 @@ void PlaceholderView::paintEvent(QPaintEvent*) {
     case kViewBmpl:
       p.fillRect(rect(), FromColour(gDrawState.m_crBackEdit));
       break;
-    case kViewList:
-      p.fillRect(rect(), palette().base());
-      break;
     default:
       p.fillRect(rect(), palette().window());
       break;
