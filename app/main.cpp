@@ -5,7 +5,9 @@
 
 #include "app/command_line.h"
 #include "app/tmb_app.h"
+#include "platform/service/colour_chooser.h"
 #include "platform/service/profile.h"
+#include "platform/ui/colour_chooser_dialog.h"
 #include "platform/ui/file_chooser_dialogs.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/screen_display_modes.h"
@@ -22,6 +24,7 @@ int main(int argc, char** argv) {
   const bool smoke = tmb::ui::ApplyStartOptions(app);
   tmb::ui::MessageBoxService messages;
   tmb::ui::FileChooserDialogs choosers;
+  tmb::ui::ColourChooserDialog colours;
   tmb::ui::WaitCursorService cursors;
   tmb::ui::ScreenDisplayModes display;
   std::unique_ptr<tmb::ProfileStore> profile;
@@ -31,6 +34,7 @@ int main(int argc, char** argv) {
     profile = std::make_unique<tmb::ui::SettingsProfile>();
     tmb::SetMessageService(&messages);
     tmb::SetFileChooser(&choosers);
+    tmb::SetColourChooser(&colours);
   }
   tmb::SetProfileStore(profile.get());
   tmb::SetCursorService(&cursors);
@@ -45,6 +49,7 @@ int main(int argc, char** argv) {
   tmb::SetProfileStore(nullptr);
   tmb::SetMessageService(nullptr);
   tmb::SetFileChooser(nullptr);
+  tmb::SetColourChooser(nullptr);
   tmb::SetCursorService(nullptr);
   tmb::SetDisplayModes(nullptr);
   return code;
