@@ -18,7 +18,6 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QUrl>
-#include <functional>
 
 #include "app/dummy_doc.h"
 #include "app/frame_view.h"

@@ -1,5 +1,5 @@
-// A started application for tests: scripted messages, machine, dialogs and choosers, a
-// profile held in memory and a display of 1280 x 1024.
+// A started application for tests: scripted messages, machine, dialogs, file and colour
+// choosers, a profile held in memory and a display of 1280 x 1024.
 #pragma once
 
 #include <QApplication>
@@ -13,6 +13,7 @@
 #include "core/state/start_globals.h"
 #include "platform/service/profile.h"
 #include "support/scripted_chooser.h"
+#include "support/scripted_colour_chooser.h"
 #include "support/scripted_machine.h"
 #include "support/scripted_messages.h"
 #include "support/ui/scripted_dialogs.h"
@@ -82,6 +83,7 @@ class AppTest : public ::testing::Test {
   ScriptedMachine machine;
   ScriptedDialogs dialogs;
   ScriptedChooser chooser;
+  ScriptedColourChooser colours;
   MemoryProfile profile;
 };
 
