@@ -11,21 +11,10 @@
 
 namespace {
 
-ScreenMetrics BenchScreen() {
-  ScreenMetrics m;
-  m.screen = {1280, 1024};
-  m.textHeight = 16;
-  m.ascent = 13;
-  m.captionButtonHeight = 18;
-  m.scrollBarWidth = 16;
-  return m;
-}
-
 // The idle pass that enables and ticks every command four times a second, with windows A
 // and B open and the character windows' menu (1233) in the menu bar.
 void BM_IdleUpdatePassWithBothWindows(benchmark::State& state) {
   gDrawState.Reset();
-  theApp.SetScreenMetrics(BenchScreen());
   if (!theApp.InitInstance()) {
     state.SkipWithError("the application did not start");
     return;

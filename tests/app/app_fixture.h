@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "app/frame_view.h"
@@ -78,6 +79,11 @@ class AppTest : public ::testing::Test {
     return theApp.InitInstance();
   }
   CMainFrame* frame() const { return theApp.mainFrame(); }
+  // Waits until the main window is on the (offscreen) screen and its views have painted.
+  void ShowAndPaint() {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame()));
+    QCoreApplication::processEvents();
+  }
 
   ScriptedMessages messages;
   ScriptedMachine machine;

@@ -2,25 +2,16 @@
 // current colour, and shown at once; a cancelled choice changes and refreshes nothing;
 // the two colour schemes set all four colours.
 #include <QAbstractScrollArea>
-#include <QTest>
 
 #include "app/app_fixture.h"
 #include "app/kind_lookup.h"
 #include "resources/command_ids.h"
+#include "support/ui/paint_counter.h"
 #include "views/tmb_view.h"
 #include "views/tmb_view_area.h"
 
 namespace tmb::test {
 namespace {
-
-class PaintCounter : public QObject {
- public:
-  bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == QEvent::Paint) ++paints;
-    return false;
-  }
-  int paints = 0;
-};
 
 int CountColour(const Surface& s, Colour colour) {
   int n = 0;
@@ -35,8 +26,7 @@ class BackgroundColours : public AppTest {
   void SetUp() override {
     AppTest::SetUp();
     ASSERT_TRUE(Start());
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame()));
-    QCoreApplication::processEvents();
+    ShowAndPaint();
   }
   static CTmbView* View(int kind) { return qobject_cast<CTmbView*>(FrameOfKind(kind)->activeView()); }
 };
@@ -55,7 +45,7 @@ TEST_F(BackgroundColours, ACancelledChoiceChangesAndRefreshesNothing) {
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdBackEditor));
   EXPECT_EQ(frame()->EnsureImageEditor(0), 1);
   PaintCounter counter;
-  for (int kind : {kKindDrawA, kKindDrawB}) View(kind)->area()->viewport()->installEventFilter(&counter);
+  for (int kind : {kKindDrawA, kKindDrawB}) counter.Watch(View(kind)->area()->viewport());
   for (const Case& c : cases) {
     const Colour before = *c.colour;
     colours.offered.clear();
@@ -75,14 +65,13 @@ TEST_F(BackgroundColours, AChosenColourIsStoredAndShownAroundThePaper) {
   CTmbView* a = View(kKindDrawA);
   ASSERT_EQ(CountColour(a->windowSurface(), red), 0);
   PaintCounter counter;
-  a->area()->viewport()->installEventFilter(&counter);
+  counter.Watch(a->area()->viewport());
   QCoreApplication::processEvents();
   counter.paints = 0;
   colours.Next(red);
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdBackA));
   QCoreApplication::processEvents();
   EXPECT_GT(counter.paints, 0);
-  a->area()->viewport()->removeEventFilter(&counter);
   EXPECT_EQ(gDrawState.m_crBackA, 0x0000FFu);
   EXPECT_GT(CountColour(a->windowSurface(), red), 0);
   EXPECT_EQ(CountColour(View(kKindDrawB)->windowSurface(), red), 0);

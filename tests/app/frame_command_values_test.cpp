@@ -11,6 +11,7 @@
 #include "app/tmb_document.h"
 #include "convert/presets/param_defaults.h"
 #include "resources/command_ids.h"
+#include "support/ui/paint_counter.h"
 #include "views/tmb_view.h"
 
 namespace tmb::test {
@@ -131,30 +132,19 @@ TEST_F(FrameCommandValues, AllOnAllOffAndKeepingTheConversionValues) {
   EXPECT_EQ(Record(kKindDrawA).m_param[380], keep);
 }
 
-class PaintCounter : public QObject {
- public:
-  bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == QEvent::Paint) ++paints;
-    return false;
-  }
-  int paints = 0;
-};
-
 TEST_F(FrameCommandValues, OneRedrawValuesComeBackOnEveryPath) {
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(frame()));
-  QCoreApplication::processEvents();
+  ShowAndPaint();
   gDrawState.m_nRedrawSteps = 0;
   gDrawState.m_bDrawTempOriginalLine = 1;
   // The stepped redraw of 33190 runs as "always": the settings panel follows each step,
   // which a plain redraw at mode 0 leaves alone.
   auto* panel = qobject_cast<QSplitter*>(View(kKindDrawA)->parentWidget())->widget(2);
   PaintCounter counter;
-  panel->installEventFilter(&counter);
+  counter.Watch(panel);
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdConvertDisplay));
   EXPECT_EQ(counter.paints, 0);
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdRedrawOnce));
   EXPECT_GT(counter.paints, 0);
-  panel->removeEventFilter(&counter);
   EXPECT_EQ(gDrawState.m_nRedrawSteps, 0);
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdOverlayDisplay));
   EXPECT_EQ(gDrawState.m_bDrawTempOriginalLine, 1);

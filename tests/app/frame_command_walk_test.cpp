@@ -3,7 +3,6 @@
 // choosers and questions are cancelled; the idle update pass never beeps and the main
 // window stays open.
 #include <QAction>
-#include <QTest>
 #include <set>
 
 #include "app/app_fixture.h"
@@ -43,8 +42,7 @@ class FrameCommandWalk : public AppTest {
   void SetUp() override {
     AppTest::SetUp();
     ASSERT_TRUE(Start());
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame()));
-    QCoreApplication::processEvents();
+    ShowAndPaint();
   }
 
   void Enter(Walk walk) {

@@ -14,6 +14,7 @@
 #include "resources/command_ids.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
+#include "support/ui/paint_counter.h"
 
 namespace tmb::test {
 namespace {
@@ -235,21 +236,12 @@ TEST_F(MainFrameTest, MenusToolbarAndKeysComeFromTheResources) {
   EXPECT_EQ(frame()->ActionOf(kCmdRedrawSettingsPanel)->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_F5));
 }
 
-class PaintCounter : public QObject {
- public:
-  bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == QEvent::Paint) ++paints;
-    return false;
-  }
-  int paints = 0;
-};
-
 TEST_F(MainFrameTest, ProgressSkipsARepeatedPosition) {
   ASSERT_TRUE(Start());
   ASSERT_TRUE(QTest::qWaitForWindowExposed(frame()));
   QProgressBar* bar = frame()->progressBar();
   PaintCounter counter;
-  bar->installEventFilter(&counter);
+  counter.Watch(bar);
   frame()->SetProgressPos(10);
   EXPECT_EQ(bar->value(), 10);
   const int afterFirst = counter.paints;
@@ -261,7 +253,6 @@ TEST_F(MainFrameTest, ProgressSkipsARepeatedPosition) {
   gDrawState.m_bNoProgress = 1;
   frame()->SetProgressPos(70);
   EXPECT_EQ(bar->value(), 40);
-  bar->removeEventFilter(&counter);
 }
 
 TEST_F(MainFrameTest, HelpWithoutItsFileSaysWhereItLooked) {
