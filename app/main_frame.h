@@ -46,8 +46,8 @@ class CMainFrame : public tmb::ui::MainFrame {
   void SetProgressPos(int pos);
   void UpdateWindowAndSheets();
   void UpdateMainTitle();
-  // The shape sheet of the current drawing window: its frame, and showing it (centred
-  // when asked) on the page the drawing state names.
+  // The shape sheet of the current drawing window: its frame, and showing it, centred
+  // when asked; the sheet turns to the page the drawing state names.
   QWidget* GetCurrentShapeSheetFrame() const;
   void ShowShapeSheet(bool centre);
   // Files dropped on the window: the first is taken, by its extension.
