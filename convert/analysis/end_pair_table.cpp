@@ -29,11 +29,14 @@ CEndPairRecord RecordAt(const CStrokePathEx& c, const CStrokePath& q, int i) {
   r.m_nPoint = i;
   r.m_pt = q.GetPoint(i);
   r.m_dir = q.ChordVector(i, 1);
-  int which = -1;
-  const int centre = c.FindByExtraPoint(r.m_pt.x, r.m_pt.y, &which);
-  if (which >= 0) {
+  // The first side points are searched first, then the second ones.
+  for (int side = 0; side < 2; ++side) {
+    int which = side;
+    const int centre = c.FindByExtraPoint(r.m_pt.x, r.m_pt.y, &which);
+    if (which < 0) continue;
     r.m_nCentre = centre;
     r.m_centreDir = c.ChordVector(centre, 2);
+    break;
   }
   return r;
 }
