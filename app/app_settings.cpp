@@ -36,8 +36,9 @@ void LoadProfileValues(tmb::ProfileStore& profile, CDrawState& state) {
                                     CDrawState::kMaxMaxDataSize);
   state.m_nStartCount = profile.GetInt(kData, "CountV3", 0);
   state.m_nStartSetting = profile.GetInt(kData, "StartSetting", 1);
-  std::string drawPath = profile.GetString(kData, "DrawFilePath", state.m_szCurFolder);
-  state.m_szDrawFilePath = AcceptPathValue(drawPath) ? drawPath : state.m_szCurFolder;
+  // The user's files belong in the user's folder: the data folder is only read.
+  std::string drawPath = profile.GetString(kData, "DrawFilePath", state.m_szUserFolder);
+  state.m_szDrawFilePath = AcceptPathValue(drawPath) ? drawPath : state.m_szUserFolder;
   state.m_bSettingViewButton = 0;
   state.m_bDrawTempOriginalLine = profile.GetInt(kData, "DrawTempOriginalLine", 1);
   state.m_nRedrawSteps = profile.GetInt(kData, "DrawByTempAnimation", 1);

@@ -5,6 +5,7 @@
 
 #include "app/command_line.h"
 #include "app/tmb_app.h"
+#include "platform/service/logged_messages.h"
 #include "platform/service/profile.h"
 #include "platform/ui/file_chooser_dialogs.h"
 #include "platform/ui/message_box.h"
@@ -16,17 +17,21 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tamberi"));
+  // The installed desktop entry, by which the desktop knows the windows and their icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("tamberi"));
 
-  // A smoke run quits after the start: it answers no questions and leaves the user's
-  // settings alone.
+  // A smoke run quits after the start: it answers no questions, leaves the user's
+  // settings alone and writes what it would have shown on the error stream.
   const bool smoke = tmb::ui::ApplyStartOptions(app);
   tmb::ui::MessageBoxService messages;
+  tmb::LoggedMessages logged(stderr);
   tmb::ui::FileChooserDialogs choosers;
   tmb::ui::WaitCursorService cursors;
   tmb::ui::ScreenDisplayModes display;
   std::unique_ptr<tmb::ProfileStore> profile;
   if (smoke) {
     profile = std::make_unique<tmb::MemoryProfile>();
+    tmb::SetMessageService(&logged);
   } else {
     profile = std::make_unique<tmb::ui::SettingsProfile>();
     tmb::SetMessageService(&messages);

@@ -12,6 +12,7 @@
 #include "app/kind_lookup.h"
 #include "app/main_frame.h"
 #include "app/pane_factories.h"
+#include "app/program_folders.h"
 #include "app/setting_dialogs.h"
 #include "app/start_checks.h"
 #include "app/tmb_document.h"
@@ -95,18 +96,22 @@ void CTmbApp::RegisterTemplates() {
 
 bool CTmbApp::InitInstance() {
   CDrawState& s = gDrawState;
-  // 1. The machine.
-  const std::string folder = CurrentFolder();
-  if (CheckStartMachine(folder) == -1) return false;
-  // 2. to 6. Folders, the start drive and the help file.
+  // 1. The machine: its free space is that of the user's folder, the one the program
+  // writes to.
+  s.m_szUserFolder = UserDataFolder();
+  if (CheckStartMachine(s.m_szUserFolder) == -1) return false;
+  // 2. to 6. Folders, the start drive and the help file. The data folder is found from
+  // the program's own place, wherever it was started from, and is only read.
   m_bImageEditorOpen = 0;
   s.m_nStartDrive = 0;  // no drive letters here
-  s.m_szCurFolder = folder;
-  s.m_szCurFolderCrt = s.m_szCurFolder;
-  s.m_bStartDriveIsCdRom = tmb::Machine().IsOnOpticalDisc(s.m_szCurFolder) ? 1 : 0;
-  QString program = QCoreApplication::applicationFilePath();
+  s.m_szCurFolderCrt = CurrentFolder();
+  s.m_bStartDriveIsCdRom = tmb::Machine().IsOnOpticalDisc(s.m_szCurFolderCrt) ? 1 : 0;
+  const QString program =
+      m_strProgramFile.empty() ? QCoreApplication::applicationFilePath() : QString::fromStdString(m_strProgramFile);
   gProgramFolder = QFileInfo(program).absolutePath().toStdString();
-  m_strHelpPath = WithExtension(program.toStdString(), ".chm");
+  const std::vector<std::string> dataFolders = DataFolderCandidates(gProgramFolder);
+  s.m_szCurFolder = FindDataFolder(dataFolders);
+  m_strHelpPath = HelpFilePath(s.m_szCurFolder);
   // 7. to 9. Profile values, user boxes, start file and colours, pointer speed.
   tmb::ProfileStore& profile = tmb::Profile();
   LoadProfileValues(profile, s);
@@ -121,6 +126,7 @@ bool CTmbApp::InitInstance() {
   SetMainWindow(frame);
   if (!frame->Create(m_metrics)) return false;
   frame->show();
+  CheckDataFiles(s.m_szCurFolder, dataFolders);
   // 13. The character slots, which also put the pen values at their start values.
   gCharSlots.InitDefaults();
   // 14. The start-settings dialog when the user wants it.
@@ -138,7 +144,8 @@ bool CTmbApp::InitInstance() {
   s.m_charWindowKinds[1] = kKindDrawB;
   s.m_windowOpen.fill(-1);
   frame->ActivateViewOfKind(kKindDrawA, 0);
-  // 19. File types belong to the desktop's installation, not to a start of the program.
+  // 19. Installing registers the file type with the desktop (a desktop entry and a MIME
+  // package); a start registers nothing.
   // 20. The command line.
   s.m_bArgT = s.m_bArgD = 0;
   ApplyCommandLine();

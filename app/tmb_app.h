@@ -33,10 +33,13 @@ class CTmbApp : public tmb::ui::Application {
 
   // The program's own command line (the arguments after the program's name).
   void SetCommandLine(std::string text) { m_strCommandLine = std::move(text); }
+  // The program's own file in place of the running one's, which places the data folder
+  // (tests); empty for the running one.
+  void SetProgramFile(std::string path) { m_strProgramFile = std::move(path); }
   // Metrics that replace the display's own (tests).
   void SetScreenMetrics(std::optional<ScreenMetrics> metrics) { m_metrics = metrics; }
-  // Closes every window and forgets templates and documents (tests); the command line
-  // and screen metrics stay.
+  // Closes every window and forgets templates and documents (tests); the command line,
+  // program file and screen metrics stay.
   void Reset();
 
   QPointer<tmb::ui::Document> m_pSharedDoc;
@@ -51,6 +54,7 @@ class CTmbApp : public tmb::ui::Application {
   void LoadStartFile();
 
   std::string m_strCommandLine;
+  std::string m_strProgramFile;
   std::optional<ScreenMetrics> m_metrics;
   CDocWindowLinks m_docWindows;
 };

@@ -178,3 +178,47 @@ void BM_ShapingStagesRecordedCharacter(benchmark::State& state) {
 BENCHMARK(BM_ShapingStagesRecordedCharacter)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+
+namespace {
+
+// The linking passes of the driver (link points in, out again, the link decision) on the
+// recorded character as the pass manager hands it over in a conversion, its points and
+// flags put back before every run. Arg 0: the defaults of window A; 1: a long link reach
+// that links half the strokes, with the densest link points.
+void BM_LinkingPassesRecordedCharacter(benchmark::State& state) {
+  Character c;
+  c.drawn->ToStrokeWork(*c.source);
+  c.drawn->CopySettingsToWork(*c.converted);
+  ParamBlock& p = c.converted->m_param;
+  if (state.range(0) == 1) {
+    p[2] = 100;
+    p[358] = 1;
+  }
+  gUnitPassActive = 1;
+  RunConversionPasses(*c.converted, *c.source, 1);
+  gUnitPassActive = 0;
+  auto analysed = std::make_unique<CStrokeWork>();
+  analysed->CopyFrom(*c.converted);
+  auto reference = std::make_unique<CStrokeWork>();
+  ConversionRun run(*c.converted, reference.get());
+  ReferenceCopyStage(run);
+  int inserted = 0;
+  for (auto _ : state) {
+    c.converted->CopyRangeFrom(*analysed, 0, analysed->GetCount());
+    LinkPointsStage(run);
+    inserted = c.converted->GetCount() - analysed->GetCount();
+    LinkPointRemovalStage(run);
+    LinkDecisionStage(run);
+    benchmark::ClobberMemory();
+  }
+  state.counters["points"] = analysed->GetCount();
+  state.counters["inserted"] = inserted;
+  int starts = 0;  // the strokes that stay apart
+  for (int i = 0; i < c.converted->GetCount(); ++i) {
+    starts += reference->m_pFlags[i] != 0 && c.converted->m_pFlags[i] != 0 ? 1 : 0;
+  }
+  state.counters["strokes"] = starts;
+}
+BENCHMARK(BM_LinkingPassesRecordedCharacter)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

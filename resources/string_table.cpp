@@ -17,6 +17,8 @@ constexpr StringEntry kStrings[] = {
     {61502, "Enter a number between %1 and %2."},
     {61510, "Not Exist Html Help File\n\n   File Path [ %1 ]"},
     {61511, "This value is longer than %1 bytes and was not used:\n%2"},
+    {61515, "These files of the program were not found, and it goes on without them:\n%1\n\n"
+            "Looked in:\n%2"},
     {61520, "This character is larger than the paper: the strokes that leave the paper were not "
             "loaded."},
     {61521, "The character data file is damaged: this character could not be read, and the "

@@ -5,8 +5,8 @@ Run it again after changing a drawing; the PNGs are committed and compiled in th
 resources/toolbar.qrc.
 """
 import os
-import struct
-import zlib
+
+from png_file import png_bytes
 
 SIZE = 16
 OUT = os.path.join(os.path.dirname(__file__), "..", "resources", "icons", "toolbar")
@@ -77,15 +77,7 @@ class Icon:
                     self.set(x0 + x, y0 + y, c)
 
     def png(self):
-        raw = b"".join(b"\0" + b"".join(struct.pack("4B", *p) for p in row) for row in self.px)
-
-        def chunk(kind, data):
-            body = kind + data
-            return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
-
-        header = struct.pack(">IIBBBBB", SIZE, SIZE, 8, 6, 0, 0, 0)
-        return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
-                chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+        return png_bytes(self.px)
 
 
 def page(i):

@@ -8,9 +8,6 @@ namespace {
 using enum ChainPart;
 
 // The conversion in the order it runs. Stand-ins and what their passes will do there:
-// - link points: InsertLinkPoints with spacing trunc((parameter 1 + 1.0) x parameter 44);
-// - link point removal: RemoveLinkPoints when the path's link-points flag is set;
-// - link decision: DecideLinks with the reference copy;
 // - direction changes: MarkDirectionChanges;
 // - main linking: ShapeLinkedStrokesAlt (reference, saved flags) when parameter 356 is
 //   set, else ShapeLinkedStrokes (reference);
@@ -29,11 +26,11 @@ constexpr ConversionStage kChain[] = {
     {"stroke extension", kPassManager, StrokeExtensionStage},
     {"stroke form", kPassManager, StrokeFormStage},
     {"reference copy", kDriver, ReferenceCopyStage},
-    {"link points", kDriver, LeavePathAsIs},
+    {"link points", kDriver, LinkPointsStage},
     {"work-path smoothing", kDriver, SmoothingStage},
     {"first passes done", kDriver, FirstPassesDoneStage},
-    {"link point removal", kDriver, LeavePathAsIs},
-    {"link decision", kDriver, LeavePathAsIs},
+    {"link point removal", kDriver, LinkPointRemovalStage},
+    {"link decision", kDriver, LinkDecisionStage},
     {"link starts", kDriver, LinkStartsStage},
     {"direction changes", kDriver, LeavePathAsIs},
     {"main linking", kDriver, LeavePathAsIs},

@@ -1,7 +1,9 @@
 #include "convert/driver/conversion_stages.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 
 #include "convert/analysis/loop_marks.h"
 #include "convert/driver/analysis_overlay.h"
@@ -13,6 +15,9 @@
 #include "convert/driver/tablet_ink.h"
 #include "convert/driver/unit_grouping.h"
 #include "convert/passes/box_sides.h"
+#include "convert/passes/link_decision.h"
+#include "convert/passes/link_point_insertion.h"
+#include "convert/passes/link_point_removal.h"
 #include "convert/passes/shape_transform.h"
 #include "convert/passes/stroke_bow.h"
 #include "convert/passes/stroke_end_shortening.h"
@@ -28,6 +33,7 @@ namespace {
 constexpr int kCursiveDegree = 0;
 constexpr int kBrushVein = 1;
 constexpr int kLightness = 7;
+constexpr int kLinkSpacing = 44;
 constexpr int kShowFeatures = 361;
 constexpr int kStoreParts = 334;
 constexpr int kBoxSides = 330;
@@ -137,9 +143,22 @@ void ReferenceCopyStage(ConversionRun& run) {
   }
 }
 
+int LinkPointSpacing(const ParamBlock& params) {
+  const double d = std::trunc((params[kBrushVein] + 1.0) * params[kLinkSpacing]);
+  return static_cast<int>(std::clamp<double>(d, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+void LinkPointsStage(ConversionRun& run) { InsertLinkPoints(run.work, LinkPointSpacing(run.work.m_param)); }
+
 void SmoothingStage(ConversionRun& run) { SmoothWorkPath(run.work); }
 
 void FirstPassesDoneStage(ConversionRun&) { gUnitPassActive = 0; }
+
+void LinkPointRemovalStage(ConversionRun& run) {
+  if (run.work.m_bLinkPoints != 0) RemoveLinkPoints(run.work);
+}
+
+void LinkDecisionStage(ConversionRun& run) { DecideLinks(run.work, *run.reference); }
 
 void LinkStartsStage(ConversionRun& run) {
   uint8_t* flags = run.work.m_pFlags;

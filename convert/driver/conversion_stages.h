@@ -43,10 +43,16 @@ void StrokeFormStage(ConversionRun& run);
 // The reference copy of the work path (flag 1 at plain stroke starts, else 0) and the
 // flags as they are.
 void ReferenceCopyStage(ConversionRun& run);
+// The link points, with the spacing LinkPointSpacing.
+void LinkPointsStage(ConversionRun& run);
 // The work-path smoothing.
 void SmoothingStage(ConversionRun& run);
 // The first passes are over: resampling takes the asked spacing again.
 void FirstPassesDoneStage(ConversionRun& run);
+// The link points out again, when the path holds them.
+void LinkPointRemovalStage(ConversionRun& run);
+// The link decision, marking strong links in the reference copy.
+void LinkDecisionStage(ConversionRun& run);
 // Link kinds (50 to 61) become stroke starts again, kept points (62, 63) continuations.
 void LinkStartsStage(ConversionRun& run);
 // With parameter 361, one marker per flagged point, coded by its flag.
@@ -56,6 +62,10 @@ void KeptPointsStage(ConversionRun& run);
 // With parameter 334, the character's parts go to the part store.
 void CharacterPartsStage(ConversionRun& run);
 void ShapeTransformStage(ConversionRun& run);
+
+// The spacing of the link points: (parameter 1 + 1) x parameter 44, truncated, held to
+// the range of an int.
+int LinkPointSpacing(const ParamBlock& params);
 
 // The marker code of a feature flag; 0 for none.
 int FeatureMarkerCode(uint8_t flag);

@@ -1,5 +1,5 @@
-// The one work canvas: the paper size, the point capacity of every point path, the data
-// folder of the store and the work bitmaps the painters borrow.
+// The one work canvas: the paper size, the point capacity of every point path, the folder
+// of the store and the work bitmaps the painters borrow.
 #pragma once
 
 #include <string>
@@ -51,7 +51,7 @@ class CWorkCanvas {
   int m_bTabletPC = 0;
   int m_bInkActive = 0;
   int m_nInkValue = 0;
-  std::string m_folder;  // the data folder (UTF-8)
+  std::string m_folder;  // the store's folder: the user's data folder (UTF-8)
   std::string m_text;
 };
 

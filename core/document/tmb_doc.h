@@ -17,7 +17,7 @@
 #include "core/record/char_data_full.h"
 
 // The path of the default file, which loads settings only and never becomes the path of
-// the characters.
+// the characters; it is read from the data folder.
 inline constexpr char kDefaultCharFile[] = "standerd.wdf";
 inline constexpr char kCharFileFilter[] = "(*.wdf)|*.wdf|(*.*)|*.*||";
 

@@ -66,8 +66,10 @@ int CTmbDoc::LoadFile(const std::string& path, int settingsOnly) {
   const bool isDefault = path == kDefaultCharFile;
   const bool quiet = isDefault || gStartLoading != 0;
   if (quiet) settingsOnly = 1;
+  // The default file is the one of the data folder, wherever the program was started.
+  const std::string opened = isDefault ? JoinPath(gDrawState.m_szCurFolder, path) : path;
   tmb::BinaryFile file;
-  if (!file.Open(std::filesystem::u8path(path), tmb::BinaryFile::Mode::kRead)) {
+  if (!file.Open(std::filesystem::u8path(opened), tmb::BinaryFile::Mode::kRead)) {
     if (!quiet) {
       tmb::Beep();
       tmb::ShowMessage(62047);

@@ -37,6 +37,12 @@ int RejectMagic() {
 
 }  // namespace
 
+std::vector<std::string_view> AcceptedBlockMagics() {
+  std::vector<std::string_view> magics;
+  for (const MagicEntry& e : kMagics) magics.emplace_back(e.text);
+  return magics;
+}
+
 int ReportDamagedBlock() {
   tmb::Beep();
   tmb::ShowMessage(kMsgDamagedBlock);

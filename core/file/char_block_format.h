@@ -14,6 +14,8 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
+#include <vector>
 
 namespace tmb {
 class BinaryFile;
@@ -33,6 +35,10 @@ constexpr int kOldCanvasHeight = 1500;
 // Messages of the reader of our own choosing.
 constexpr int kMsgDamagedBlock = 61521;  // a block shorter than its counts, or inconsistent
 constexpr int kMsgCharacterCut = 61520;  // a character larger than the paper lost strokes
+
+// Every magic a block may start with to be read (each NUL-padded to kBlockMagicSize in
+// the file); the desktop's file type is told by the same list.
+std::vector<std::string_view> AcceptedBlockMagics();
 
 // Beeps and tells the user that a block is damaged; returns -1.
 int ReportDamagedBlock();

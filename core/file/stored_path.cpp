@@ -14,12 +14,14 @@ bool IsWindowsPath(std::string_view path) {
   return drive || path.find('\\') != std::string_view::npos;
 }
 
+bool IsBareName(std::string_view path) { return path.find('/') == std::string_view::npos; }
+
 }  // namespace
 
 std::string ResolveStoredPath(std::string_view cp932) {
   if (cp932.empty()) return {};
   std::string path = tmb::SjisToUtf8Lossy(cp932);
-  if (!IsWindowsPath(path) || gDrawState.m_szCurFolder.empty()) return path;
+  if (!(IsWindowsPath(path) || IsBareName(path)) || gDrawState.m_szCurFolder.empty()) return path;
   std::string local = JoinPath(gDrawState.m_szCurFolder, GetFileNameOfPath(path));
   std::error_code ec;
   return std::filesystem::exists(std::filesystem::u8path(local), ec) ? local : path;

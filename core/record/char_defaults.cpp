@@ -10,6 +10,7 @@
 #include "core/record/char_data.h"
 #include "core/record/char_data_full.h"
 #include "core/record/char_slots.h"
+#include "core/record/default_files.h"
 #include "core/record/std_setting_dlg.h"
 #include "core/state/draw_state.h"
 #include "platform/service/messages.h"
@@ -82,8 +83,8 @@ void CCharData::SetDefaultsBySlot(int slot) {
   GetSlotParamDefaults(m_param, full ? std::span<int32_t>(full->m_paramMax) : std::span<int32_t>(),
                        slot);
   const bool odd = slot % 2 == 1;
-  m_text[kTextPicture2] = DataFile("花見.bmp");
-  m_text[kTextPicture1] = DataFile(odd ? "森.bmp" : "花見.bmp");
+  m_text[kTextPicture2] = DataFile(kDefaultPictureFlowers);
+  m_text[kTextPicture1] = DataFile(odd ? kDefaultPictureForest : kDefaultPictureFlowers);
   if (slot <= 3) {
     const bool shaped = slot >= 2;
     m_param[kShapeModeParam] = shaped ? 3 : 0;
@@ -92,9 +93,7 @@ void CCharData::SetDefaultsBySlot(int slot) {
       m_param[156] = slot == 2 ? 0xF06020 : 0x8020F0;
       if (full) full->m_rangeFrom = m_param[156];
     }
-    static const char* const kEffectFiles[] = {"ef_sample1.txt", "ef石版浮彫.txt", "ef浮彫.txt",
-                                               "ef輪郭影.txt"};
-    m_text[kTextEffectFile] = DataFile(kEffectFiles[slot]);
+    m_text[kTextEffectFile] = DataFile(kDefaultEffectFiles[static_cast<size_t>(slot)]);
     if (slot == 3) m_param[100] = 1;
     if (full) full->m_flags[kFlagRedrawA] = 1;
   }

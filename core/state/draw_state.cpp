@@ -70,7 +70,7 @@ int CDrawState::StartCanvas(const ScreenMetrics& metrics) {
   }
   // The paper's work bitmaps are made afresh at its size; the drawing needs them.
   gWorkCanvas.DeleteBitmaps();
-  gWorkCanvas.Init(m_sizeCanvas.cx, m_sizeCanvas.cy, m_szCurFolder, m_nMaxPoints, m_ptCanvasOrigin.x,
+  gWorkCanvas.Init(m_sizeCanvas.cx, m_sizeCanvas.cy, m_szUserFolder, m_nMaxPoints, m_ptCanvasOrigin.x,
                    m_ptCanvasOrigin.y);
   tmb::DeviceContext screen;
   if (gWorkCanvas.CreateBitmaps(&screen) != 1) return -1;

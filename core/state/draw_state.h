@@ -71,8 +71,8 @@ class CDrawState {
   int MeasureScreen(const ScreenMetrics& metrics);
   // Window layout from the main window's client rectangle.
   void LayoutWindows(const tmb::Rect& client, const ScreenMetrics& metrics);
-  // Canvas start-up: point capacity, work canvas and its bitmaps, screen measure. 1, or -1
-  // on failure (the user was told).
+  // Canvas start-up: point capacity, work canvas (whose store folder is the user's data
+  // folder) and its bitmaps, screen measure. 1, or -1 on failure (the user was told).
   int StartCanvas(const ScreenMetrics& metrics);
   // The kind a lookup of kind -1 means: window B whenever the current drawing kind is
   // non-zero, else window A. Other kinds are returned as they are. View and document
@@ -141,7 +141,8 @@ class CDrawState {
 
   // Paths are UTF-8 and of any length.
   std::string m_szCurFolderCrt;  // the current folder at start
-  std::string m_szCurFolder;     // the data folder: default folder for files
+  std::string m_szCurFolder;     // the data folder: default folder for files; only read
+  std::string m_szUserFolder;    // the user's data folder: the store writes here
   std::string m_szDrawFilePath;  // the folder of character data files
   std::string m_szWindowsFolder = "c:\\windows";
   std::array<std::string, 2> m_folderCopies;  // copies of the start folder

@@ -112,7 +112,7 @@ bool FinishAppend(tmb::BinaryFile& file, const fs::path& name, int64_t length, b
 }  // namespace
 
 int OpenStoreFile(tmb::BinaryFile& file, const fs::path& name) {
-  return file.Open(name, tmb::BinaryFile::Mode::kOpenOrCreate) ? 1 : 0;
+  return MakeFolderOf(name) && file.Open(name, tmb::BinaryFile::Mode::kOpenOrCreate) ? 1 : 0;
 }
 
 bool ReadStoreFile(const fs::path& name, std::vector<uint8_t>& out) {

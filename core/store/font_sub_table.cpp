@@ -48,7 +48,8 @@ int CFontSubTable::Save() {
     StoreUtf16Le(r, {m_faceNames[static_cast<size_t>(i)].data(), kFaceUnits});
     r[2 * kFaceUnits] = m_values[static_cast<size_t>(i)];
   }
-  return tmb::SaveFileAtomically(StoreFilePath(kFontSubFileName), bytes.data(), bytes.size()) ? 1 : -1;
+  const std::filesystem::path path = StoreFilePath(kFontSubFileName);
+  return MakeFolderOf(path) && tmb::SaveFileAtomically(path, bytes.data(), bytes.size()) ? 1 : -1;
 }
 
 int CFontSubTable::GetValue(const CLogFont& font) {

@@ -8,6 +8,14 @@ std::filesystem::path StoreFilePath(std::string_view fileName) {
   return std::filesystem::path(gWorkCanvas.m_folder) / std::filesystem::path(fileName);
 }
 
+bool MakeFolderOf(const std::filesystem::path& file) {
+  const std::filesystem::path folder = file.parent_path();
+  if (folder.empty()) return true;  // the current folder
+  std::error_code ec;
+  std::filesystem::create_directories(folder, ec);
+  return std::filesystem::is_directory(folder, ec);
+}
+
 std::filesystem::path StoreSetPath(std::string_view base, int tempSet, std::string_view ext) {
   std::string name(base);
   if (tempSet != 0) name += "_tmp" + std::to_string(tempSet);

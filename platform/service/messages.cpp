@@ -7,9 +7,7 @@ namespace {
 
 class SilentMessages final : public MessageService {
  public:
-  int Show(int, const std::string&, int style) override {
-    return style == kMsgYesNo || style == kMsgYesNoCancel ? kAnswerYes : kAnswerOk;
-  }
+  int Show(int, const std::string&, int style) override { return SilentAnswer(style); }
   void Beep() override {}
 };
 
@@ -19,6 +17,8 @@ MessageService* gService = &gSilent;
 }  // namespace
 
 MessageService& Messages() { return *gService; }
+
+int SilentAnswer(int style) { return style == kMsgYesNo || style == kMsgYesNoCancel ? kAnswerYes : kAnswerOk; }
 
 void SetMessageService(MessageService* service) { gService = service ? service : &gSilent; }
 

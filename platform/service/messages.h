@@ -22,6 +22,8 @@ class MessageService {
 
 // The installed service; a silent one that answers OK (or Yes) until another is set.
 MessageService& Messages();
+// The answer a service that asks nobody gives: Yes to a question, else OK.
+int SilentAnswer(int style);
 // Installs service (not owned); nullptr restores the silent default.
 void SetMessageService(MessageService* service);
 

@@ -64,10 +64,13 @@ class AppTest : public ::testing::Test {
     ResetPanes();
     SetProfileStore(&profile);
     theApp.SetScreenMetrics(TestScreen());
+    // The program of the build tree, whose data folder lies beside it.
+    theApp.SetProgramFile(TMB_BUILD_DIR "/tamberi");
   }
   void TearDown() override {
     theApp.Reset();
     FlushDeletes();
+    theApp.SetProgramFile("");
     SetProfileStore(nullptr);
     gDrawState.Reset();
     gStartLoading = 0;

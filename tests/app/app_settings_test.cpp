@@ -11,7 +11,8 @@ namespace {
 TEST(AppSettings, EveryValueHasItsDefault) {
   tmb::MemoryProfile profile;
   CDrawState s;
-  s.m_szCurFolder = "/work/data";
+  s.m_szCurFolder = "/usr/share/tamberi";
+  s.m_szUserFolder = "/work/data";
   LoadProfileValues(profile, s);
   LoadAppSettings(profile, s);
   EXPECT_EQ(s.m_nPenDelayStart, 15);
@@ -119,7 +120,7 @@ TEST(AppSettings, AnOverLongFolderIsRefusedWithAMessage) {
   tmb::MemoryProfile p;
   p.WriteString("Data", "DrawFilePath", std::string(5000, 'd'));
   CDrawState s;
-  s.m_szCurFolder = "/work";
+  s.m_szUserFolder = "/work";
   LoadProfileValues(p, s);
   EXPECT_EQ(s.m_szDrawFilePath, "/work");
   EXPECT_EQ(messages.ids, std::vector<int>{61511});

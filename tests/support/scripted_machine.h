@@ -1,7 +1,8 @@
 // A machine for tests: free disk space, the kind of disc and the pointer speed are what
-// the test says, and pointer speed changes are recorded.
+// the test says; the folders asked about and pointer speed changes are recorded.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "platform/service/machine.h"
@@ -13,7 +14,10 @@ class ScriptedMachine final : public MachineService {
   ScriptedMachine() { SetMachineService(this); }
   ~ScriptedMachine() override { SetMachineService(nullptr); }
 
-  int64_t FreeDiskMegabytes(const std::string&) override { return freeMegabytes; }
+  int64_t FreeDiskMegabytes(const std::string& folder) override {
+    spaceFolders.push_back(folder);
+    return freeMegabytes;
+  }
   bool IsOnOpticalDisc(const std::string&) override { return optical; }
   int GetMouseSpeedLevel() override { return speed; }
   void SetMouseSpeedLevel(int level) override { speedsSet.push_back(level); }
@@ -22,6 +26,7 @@ class ScriptedMachine final : public MachineService {
   bool optical = false;
   int speed = 0;
   std::vector<int> speedsSet;
+  std::vector<std::string> spaceFolders;
 };
 
 }  // namespace tmb::test

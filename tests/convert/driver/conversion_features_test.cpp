@@ -80,6 +80,10 @@ TEST_F(ConversionFeaturesTest, SixHundredDotsConvert) {
     AddPolyline(*source, {{x, y}, {x + 2, y + 2}});
   }
   source->m_param[kShowFeatures] = 1;
+  // No smoothing to pull the dots towards each other and the shortest link reach: dots 10
+  // pixels apart stay apart.
+  source->m_param[0] = 0;
+  source->m_param[2] = 0;
   ASSERT_EQ(dest->ConvertCharacter(*source), 1);
   EXPECT_EQ(gStrokeFeatureLists[0].m_nCount, 600);
   EXPECT_GT(gStrokeFeatureTable.Count(), 600);

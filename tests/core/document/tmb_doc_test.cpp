@@ -434,8 +434,8 @@ TEST_F(EmbeddedCharacters, EveryFileChoiceModeKeepsEachWindowsCharactersInItsOwn
 }
 
 TEST_F(CharDocument, TheDefaultFileAndTheStartFileLoadSettingsOnlyAndQuietly) {
-  const fs::path cwd = fs::current_path();
-  fs::current_path(dir.path());
+  // The default file is the data folder's, not the current folder's.
+  gDrawState.m_szCurFolder = dir.path().string();
   WdfBlock b = Block(kPart1, 1);
   b.params[3] = 71;
   WriteFileBytes(dir / kDefaultCharFile, BuildWdfBlock(b));
@@ -448,7 +448,6 @@ TEST_F(CharDocument, TheDefaultFileAndTheStartFileLoadSettingsOnlyAndQuietly) {
   EXPECT_TRUE(windows->pictures.empty());  // no pictures for the default file
   fs::remove(dir / kDefaultCharFile);
   EXPECT_EQ(A().LoadFile(kDefaultCharFile, 0), 0);
-  fs::current_path(cwd);
 
   gStartLoading = 1;
   Reset();

@@ -13,7 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(StoredPath, WindowsPathsOfFilesInTheDataFolderLeadThere) {
+TEST(StoredPath, WindowsPathsAndBareNamesOfFilesInTheDataFolderLeadThere) {
   TempDir data;
   gDrawState.Reset();
   gDrawState.m_szCurFolder = data.path().string();
@@ -28,6 +28,9 @@ TEST(StoredPath, WindowsPathsOfFilesInTheDataFolderLeadThere) {
       {"\\\\server\\share\\\x89\xD4\x8C\xA9.bmp", local},
       {"c:\\elsewhere\\gone.bmp", "c:\\elsewhere\\gone.bmp"},  // nothing of that name here
       {"/home/me/\x89\xD4\x8C\xA9.bmp", "/home/me/花見.bmp"},   // a path of this system
+      {"\x89\xD4\x8C\xA9.bmp", local},                          // as the default file holds it
+      {"gone.bmp", "gone.bmp"},
+      {"pics/\x89\xD4\x8C\xA9.bmp", "pics/花見.bmp"},  // relative to the current folder
       {"", ""},
   };
   for (const Case& c : cases) EXPECT_EQ(ResolveStoredPath(c.stored), c.expected) << c.stored;

@@ -77,9 +77,10 @@ TEST_F(DrawStateTest, CanvasStartUpKeepsTheDataSizeClassInRange) {
   }
 }
 
-TEST_F(DrawStateTest, CanvasStartUpGivesTheWorkCanvasThePaperSize) {
+TEST_F(DrawStateTest, CanvasStartUpGivesTheWorkCanvasThePaperSizeAndTheUsersFolder) {
   gDrawState.m_sizeCanvas = {640, 900};
-  gDrawState.m_szCurFolder = "/data";
+  gDrawState.m_szCurFolder = "/usr/share/tamberi";
+  gDrawState.m_szUserFolder = "/data";
   ASSERT_EQ(gDrawState.StartCanvas(ScreenMetrics{}), 1);
   EXPECT_EQ(gWorkCanvas.m_width, 640);
   EXPECT_EQ(gWorkCanvas.m_height, 900);

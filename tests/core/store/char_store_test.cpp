@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/canvas/work_canvas.h"
 #include "core/path/stroke_marks.h"
 #include "core/path/stroke_path.h"
 #include "core/record/log_font.h"
@@ -112,6 +113,29 @@ TEST_F(CharStoreTest, MissingIndexesAreMadeOnlyByTheFirstAdditionWithTheirHeader
   EXPECT_EQ(FileBytes(folder_ / "fontdata.idx"), expected);
   EXPECT_EQ(FileBytes(folder_ / "fontdata.dat"),
             ByteWriter().I32(2).I32(1).I32(2).I32(3).I32(4).U8(1).U8(0).bytes());
+}
+
+TEST_F(CharStoreTest, AMissingStoreFolderIsMadeByTheFirstAdditionOnly) {
+  // The user's data folder does not exist before the program first writes there.
+  const fs::path user = folder_ / "home/.local/share/Tamberi";
+  gWorkCanvas.m_folder = user.string();
+  {
+    CharStore store;
+    ASSERT_TRUE(store.IsOpen());
+    EXPECT_TRUE(Loaded(store, Entry(kKanji)).empty());
+    EXPECT_EQ(store.RemoveTempFiles(-1), 1);
+  }
+  EXPECT_FALSE(fs::exists(folder_ / "home"));
+  Add(Entry(kKanji), Strokes(0, 4));
+  EXPECT_TRUE(fs::is_regular_file(user / "fontdata.idx"));
+  CharStore store;
+  EXPECT_EQ(Loaded(store, Entry(kKanji)), Strokes(0, 4));
+  // A folder that cannot be made (a file is in its way) fails the addition, no more.
+  gWorkCanvas.m_folder = (folder_ / "home/.local/share/Tamberi/fontdata.idx/sub").string();
+  CharStore blocked;
+  CStrokePath path(10);
+  Set(path, Strokes(0, 2));
+  EXPECT_EQ(blocked.AddFontCharacter(Entry(kKanji), path), -1);
 }
 
 TEST_F(CharStoreTest, TheNewestOfTwoEqualKeysWinsInThisAndEveryLaterOpening) {

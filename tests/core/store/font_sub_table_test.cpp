@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/canvas/work_canvas.h"
 #include "core/record/log_font.h"
 #include "core/store/font_sub_table.h"
 #include "platform/file/byte_writer.h"
@@ -56,6 +57,14 @@ TEST_F(FontSubTableTest, ANewFaceIsComputedOnceAndSavedAs65ByteRecords) {
   EXPECT_EQ(gFontSubTable.GetValue(Face("Round")), 1);
   EXPECT_EQ(computed_, 2);
   EXPECT_EQ(gFontSubTable.GetCount(), 2);
+}
+
+TEST_F(FontSubTableTest, TheCacheMakesTheUsersFolderWhenItFirstSaves) {
+  const fs::path user = folder_ / "new/Tamberi";
+  gWorkCanvas.m_folder = user.string();
+  InstallValueFunction();
+  EXPECT_EQ(gFontSubTable.GetValue(Face("Round")), 1);
+  EXPECT_EQ(fs::file_size(user / "fontsubdata.dat"), 65u);
 }
 
 TEST_F(FontSubTableTest, WithoutAValueFunctionNothingIsCached) {
