@@ -1,8 +1,9 @@
 // Speed of the work-bitmap road of the brush rendering: a character filled into the
 // supersampled work bitmap and reduced to the paper, the work bitmap packed into its
 // one-bit copy, the recorded character rendered through the work path's own rendering,
-// the converted character drawn into a render state as the drawing view draws it, and
-// the brush set of a render state rendered again. Run with --benchmark_repetitions=10
+// the converted character drawn into a render state as the drawing view draws it, its
+// brush shapes and their merge into one outline, and the brush set of a render state
+// rendered again. Run with --benchmark_repetitions=10
 // for medians.
 #include <benchmark/benchmark.h>
 
@@ -161,6 +162,46 @@ BENCHMARK(BM_DrawConvertedCharacter)->Unit(benchmark::kMillisecond);
 
 void BM_ConvertAndDrawCharacter(benchmark::State& state) { DrawConverted(state, true); }
 BENCHMARK(BM_ConvertAndDrawCharacter)->Unit(benchmark::kMillisecond);
+
+// The converted recorded character with per-point widths and the parameters of slot 0.
+struct SwollenCharacter {
+  SwollenCharacter() { character.SwellWidths(12); }
+  // Builds the brush shape of every stroke into the path sequence without rendering it
+  // (drawing mode 3), as every repaint builds them.
+  void BuildShapes(tmb::DeviceContext* dc) { converted.DrawStrokeRange(dc, 0, converted.GetCount(), 3); }
+
+  tmb::test::ConvertedRecordedCharacter character;
+  CStrokeWork& converted = *character.converted;
+};
+
+void BM_RenderBrushShapesStyle3(benchmark::State& state) {
+  Canvas canvas;
+  SwollenCharacter character;
+  for (auto _ : state) {
+    character.BuildShapes(&canvas.screen);
+    benchmark::DoNotOptimize(gPathSequence.m_pPath->GetCount());
+  }
+  state.counters["outline points"] = gPathSequence.m_pPath->GetCount();
+  gPathSequence.FreePath();
+}
+BENCHMARK(BM_RenderBrushShapesStyle3)->Unit(benchmark::kMillisecond);
+
+// The outline merge of those brush shapes at the default paper (500 x 750), as every
+// frame of an animation runs it.
+void BM_BuildOutlineViaBitmap(benchmark::State& state) {
+  Canvas canvas;
+  SwollenCharacter character;
+  character.BuildShapes(&canvas.screen);
+  CStrokePath outlines(gPathSequence.m_pPath->GetCapacity());
+  outlines.CopyFrom(*gPathSequence.m_pPath);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(outlines.BuildOutlineViaBitmap(&canvas.screen, 0x000000, 1));
+  }
+  state.counters["outline points"] = outlines.GetCount();
+  state.counters["merged points"] = gPathSequence.m_pPath->GetCount();
+  gPathSequence.FreePath();
+}
+BENCHMARK(BM_BuildOutlineViaBitmap)->Unit(benchmark::kMillisecond);
 
 void BM_RenderBrushSet(benchmark::State& state) {
   Canvas canvas;

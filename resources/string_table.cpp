@@ -50,6 +50,7 @@ constexpr StringEntry kStrings[] = {
     {62105, "It may not work normally, because the system resource is too few!"},
     {62114, "A system resource is very few. Please start this computer again or make it finish the "
             "software which isn't being used. Do you enforce the practice of this program?"},
+    {62115, "It exceeded setup capacity. Enlarge the value of \"Paper Area\" in \"Basic Setting\" dialog."},
     {62116, "Ths program can't be used for the normality on this display mode which is not a full color."},
     {62117, "In this 16 bits display color mode, some graphic treatments don't become precise.  As much as "
             "possible, please change the color mode of control panel on windows system to more than 24 bits."},

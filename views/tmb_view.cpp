@@ -2,11 +2,9 @@
 // reaches the screen, the client contexts, the cursor and the view of each window kind.
 #include "views/tmb_view.h"
 
-#include <QCursor>
 #include <QImage>
 #include <QMetaObject>
 #include <QPainter>
-#include <QPixmap>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QVBoxLayout>
@@ -20,8 +18,8 @@
 #include "core/state/mouse_messages.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/timers.h"
+#include "views/input/tablet_ink_input.h"
 #include "views/tmb_view_area.h"
-#include "views/view_params.h"
 
 namespace {
 
@@ -29,18 +27,10 @@ namespace {
 constexpr int kSettingsPane = 2;
 // Lines a click on a scroll bar's arrow moves, in pixels.
 constexpr int kScrollLine = 16;
-// Where the pen of the drawing cursor touches the paper.
-constexpr int kPenTipX = 1;
-constexpr int kPenTipY = 14;
 
 std::vector<CTmbView*>& LiveViews() {
   static std::vector<CTmbView*> views;
   return views;
-}
-
-QCursor DrawingCursor() {
-  const QPixmap pen(QStringLiteral(":/toolbar/draw_mode.png"));
-  return pen.isNull() ? QCursor(Qt::CrossCursor) : QCursor(pen, kPenTipX, kPenTipY);
 }
 
 }  // namespace
@@ -54,9 +44,12 @@ CTmbView::CTmbView(tmb::ui::Document* document, int viewClass, QWidget* parent)
   setFocusProxy(m_pArea);
   RegisterCommands();
   LiveViews().push_back(this);
+  AttachTabletInk(*this, m_nKind != kKindDrawA ? 1 : 0);
 }
 
 CTmbView::~CTmbView() {
+  DetachTabletInk(m_nKind != kKindDrawA ? 1 : 0);
+  CloseTablet();
   m_pArea->Detach();
   tmb::ui::Timers().Kill(this, kIdleTimer);
   ReleaseOffscreenDCs();
@@ -206,22 +199,6 @@ void CTmbView::SendFrameCommand(int id) {
 void CTmbView::RedrawSettingsPane() {
   auto* splitter = qobject_cast<QSplitter*>(parentWidget());
   if (splitter && splitter->count() > kSettingsPane) splitter->widget(kSettingsPane)->repaint();
-}
-
-void CTmbView::UpdateCursor() {
-  QWidget* viewport = m_pArea->viewport();
-  if (m_bBusy) {
-    viewport->setCursor(Qt::WaitCursor);
-  } else if (m_nMode == kModeDraw) {
-    const CCharDataFull* rec = DrawnRecord();
-    if (rec && rec->m_param[kParamDisplayMode] == 0) {
-      viewport->setCursor(DrawingCursor());
-    } else {
-      viewport->setCursor(Qt::ArrowCursor);
-    }
-  } else if (m_nMode == kModeEdit) {
-    viewport->setCursor(gDrawState.m_toolPanel.m_bShown ? Qt::ArrowCursor : Qt::CrossCursor);
-  }
 }
 
 tmb::Surface* CTmbView::BackBuffer() { return m_pShownBrushState ? &m_pShownBrushState->m_bitmap : nullptr; }

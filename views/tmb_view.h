@@ -5,6 +5,7 @@
 // registration panel and the popup menus add their behaviour to this one class.
 #pragma once
 
+#include <QCursor>
 #include <QPointer>
 #include <array>
 #include <cstdint>
@@ -18,12 +19,15 @@
 #include "platform/ui/view.h"
 
 class CBrushState;
+class CCharData;
 class CCharDataFull;
 class CKeyEdit;
 class CLayoutDlg;
 class CTmbDoc;
 class CTmbViewArea;
 class QPushButton;
+struct CPointRecord;
+struct CStampSizes;
 
 // One of the four on-view records of the pen input: the buttons of the registration panel
 // (a rectangle first and an enabled word last) and the points the input works with.
@@ -156,6 +160,56 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView {
   // Runs the move dialog; on OK moves every point of the drawn record and redraws.
   void OnMoveAll();
 
+  // ---- pen input (views/input/): the button and move handlers take device pixels of
+  // the view's window; the operations below them take paper points and a client context.
+  void OnLButtonDown(tmb::Point device);
+  // leftHeld: the left button is down during the move.
+  void OnMouseMove(tmb::Point device, bool leftHeld);
+  void OnLButtonUp(tmb::Point device);
+  void OnRButtonDown(tmb::Point device);
+  void OnRButtonUp(tmb::Point device);
+  void BeginStroke(tmb::DeviceContext& dc, int x, int y);
+  // One sample; final is non-zero for the release.
+  void AddStrokePoint(tmb::DeviceContext& dc, int x, int y, int final);
+  void EndStroke(tmb::DeviceContext& dc, int x, int y);
+  // Event 0 press, 1 move, 2 release; non-zero when the registration panel took it.
+  int RouteRegistrationMouse(tmb::DeviceContext& dc, int x, int y, int event);
+  // The visible part of the paper (m_rcVisible) in logical coordinates.
+  void UpdateVisibleRect();
+  // The view's reference to the one tablet context: taken at the first paint, given back
+  // when the view goes.
+  void OpenTablet();
+  void CloseTablet();
+
+  // ---- live stroke drawing: stamps of the brush set along each new segment
+  // kind: 1 a stroke's first segment, 2 its last, 0 one between.
+  void DrawLiveStroke(tmb::DeviceContext& dc, tmb::Point from, tmb::Point to, int kind);
+  // The width of a segment (fx, fy) by the settings of the live-stroke work object; rec
+  // holds the previous length, the pressure (-1 none), a residue and the last length.
+  static int StrokeWidthAt(float fx, float fy, int kind, int endFlag, const CPointRecord& rec);
+  void PrepareSegmentSizes(CStampSizes& out, int i, int kind, int interpolate, int count);
+  // Stamps the segment from (x0, y0) by (dx, dy), its last pixel left out; live stamps go
+  // to the window dc (and the back buffer where the window does not show them), others
+  // to the back buffer. Returns the size of the first stamp.
+  int StampSegment(tmb::DeviceContext& dc, int x0, int y0, int dx, int dy, const CStampSizes& sizes,
+                   tmb::DeviceContext& brushDC, tmb::DeviceContext& backDC, int endFlag, const CCharData& rec,
+                   int live);
+  // The stamp size at step t of n along the segment, moving the running size by one.
+  static int InterpolateStampSize(int t, int n, int minor, const CStampSizes& sizes, int* up, int* down);
+  // The brush set column of the next stamp; stored in *out and returned.
+  static int PickStampColumn(int* out, int n, int endFlag, int counter);
+  void StampCell(tmb::DeviceContext& dc, tmb::DeviceContext& brushDC, tmb::DeviceContext& backDC, int x, int y,
+                 int size, int column, int mode, const CCharData& rec, int live);
+  // Point display: the back buffer cleared and every written point's segment stamped,
+  // each point's width stored with it. Returns 1.
+  int StampCharacterPoints(tmb::DeviceContext& dc);
+
+  // ---- cursors
+  void BeginWaitCursor();
+  void EndWaitCursor();
+  void RestoreArrowCursor();
+  void SetDrawingCursor();
+
   // ---- what the outline preview asks of the view
   void PrepareClientDC(tmb::DeviceContext& dc) override;
   tmb::Surface* BackBuffer() override;
@@ -214,6 +268,10 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView {
   std::array<std::vector<int32_t>, 6> m_sampleColumns;
   int32_t m_nSampleStroke = 0;
   int32_t m_nSampleStep = 0;
+  int32_t m_nSampleCount = 0;      // accepted samples since the log began
+  int32_t m_bTabletOpen = 0;       // the view holds a reference to the tablet context
+  int32_t m_bCapacityWarning = 0;  // the stroke filled the record past the warning mark
+  QCursor m_savedCursor;           // the cursor before the wait cursor
 
   // The registration panel's list box and push button, made by the registration.
   CKeyEdit* m_edit = nullptr;
@@ -253,6 +311,26 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView {
   void FitWindowSurface();
   // The window shows the back buffer again at the next paint.
   void Invalidate();
+
+  // Pen input: the stroke's end after the last sample, the points and the edit modes.
+  // A point of the window in logical coordinates (the scroll position added).
+  tmb::Point LogicalOf(tmb::Point device) const;
+  void FinishStroke(tmb::DeviceContext& dc, int x, int y);
+  // Appends (x, y) with flag to the drawn record, and to the working record's points.
+  void StorePoint(CTmbDoc& doc, int x, int y, int flag);
+  void PressRubberBand(tmb::DeviceContext& dc, tmb::Point device, int x, int y);
+  void DragRubberBand(tmb::DeviceContext& dc, tmb::Point device, int x, int y);
+  void ReleaseRubberBand(tmb::DeviceContext& dc, int x, int y);
+  void InsertPointNear(tmb::DeviceContext& dc, int x, int y);
+  void DeletePointNear(tmb::DeviceContext& dc, int x, int y);
+  // Tablet packets around a stroke and the pressure of a sample.
+  void DrainStartPackets();
+  void ReadSamplePressure();
+  void DrainEndPackets();
+  // The diagnostic sample log.
+  void SampleLogBeginStroke(CCharDataFull& rec);
+  void SampleLogSample(int index, uint32_t now, int interval);
+  void SampleLogEndStroke();
 
   // Events that reach the scrolled area.
   void PaintViewport();

@@ -1,7 +1,10 @@
 #include "views/tmb_view_area.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTabletEvent>
 
+#include "platform/ui/tablet.h"
 #include "platform/ui/virtual_keys.h"
 #include "views/tmb_view.h"
 
@@ -25,6 +28,20 @@ bool CTmbViewArea::viewportEvent(QEvent* event) {
     case QEvent::Enter:
       view_->UpdateCursor();
       break;
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+      // The pen's pressure waits as a packet; the mouse event Qt makes of the unaccepted
+      // tablet event brings the point.
+      tmb::ui::Tablet().Feed(*static_cast<QTabletEvent*>(event));
+      event->ignore();
+      return false;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove:
+      MouseEvent(*static_cast<QMouseEvent*>(event));
+      return true;
     default:
       break;
   }
@@ -59,4 +76,24 @@ void CTmbViewArea::keyReleaseEvent(QKeyEvent* event) {
     view_->OnKeyUp(tmb::ui::VirtualKeyOf(event->key()));
   }
   QAbstractScrollArea::keyReleaseEvent(event);
+}
+
+void CTmbViewArea::MouseEvent(const QMouseEvent& event) {
+  const QPoint at = event.position().toPoint();
+  const tmb::Point device{at.x(), at.y()};
+  switch (event.type()) {
+    // A quick second press is a stroke of its own, as a press is.
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+      if (event.button() == Qt::LeftButton) view_->OnLButtonDown(device);
+      if (event.button() == Qt::RightButton) view_->OnRButtonDown(device);
+      break;
+    case QEvent::MouseButtonRelease:
+      if (event.button() == Qt::LeftButton) view_->OnLButtonUp(device);
+      if (event.button() == Qt::RightButton) view_->OnRButtonUp(device);
+      break;
+    default:
+      view_->OnMouseMove(device, event.buttons() & Qt::LeftButton);
+      break;
+  }
 }

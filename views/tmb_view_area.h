@@ -5,6 +5,7 @@
 #include <QAbstractScrollArea>
 
 class CTmbView;
+class QMouseEvent;
 
 class CTmbViewArea final : public QAbstractScrollArea {
   Q_OBJECT
@@ -23,5 +24,8 @@ class CTmbViewArea final : public QAbstractScrollArea {
   void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
+  // Button presses, releases and moves go to the view's handlers in device pixels.
+  void MouseEvent(const QMouseEvent& event);
+
   CTmbView* view_;
 };

@@ -71,10 +71,9 @@ int CTmbView::DrawCharacterStrokes(tmb::DeviceContext& dc, int from, int to) {
   CTmbDoc* doc = GetDocument();
   if (!doc) return 0;
   const CCharDataFull& rec = doc->m_char;
-  // The written points without conversion: the stamped drawing of the live strokes
-  // belongs to the pen input; until it comes, the unconverted strokes are brush-rendered.
-  if (rec.m_param[kParamPenMode]) ClearWritingArea(dc, 1);
-  if (!rec.m_param[kParamPenMode] && rec.m_param[kParamDisplayMode] != 0) return 0;
+  // Point display: the written points stamped as the pen drew them.
+  if (rec.m_param[kParamPenMode]) return StampCharacterPoints(dc);
+  if (rec.m_param[kParamDisplayMode] != 0) return 0;
   auto source = std::make_unique<CStrokeWork>();
   auto converted = std::make_unique<CStrokeWork>();
   rec.ToStrokeWork(*source);

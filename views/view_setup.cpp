@@ -33,7 +33,7 @@ bool IsDrawingWindowIndex(int index) { return index == 0 || index == 1; }
 
 void CTmbView::SetUpPalette(tmb::DeviceContext& dc) {
   WarnAboutDisplay();
-  // The pen input opens its tablet here, before the drawing set-up.
+  OpenTablet();
   InitDrawing(dc);
   if (CCharDataFull* rec = DrawnRecord()) {
     // After the settings of the set-up, which would take the palette display's mode away.

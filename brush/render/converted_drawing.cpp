@@ -9,6 +9,7 @@
 
 #include "brush/render/brush_state.h"
 #include "brush/render/edge_smoothing_link.h"
+#include "brush/render/sequence_capacity.h"
 #include "brush/render/work_dc_scope.h"
 #include "core/canvas/bitmap_blits.h"
 #include "core/canvas/bitmap_masks.h"
@@ -169,12 +170,14 @@ void CStrokeWork::DrawConverted(tmb::DeviceContext* pDC, int start, int end) {
 
 void CStrokeWork::DrawStrokeRange(tmb::DeviceContext* pDC, int from, int to, int mode) {
   gPathSequence.Init(1);
+  BeginSequenceDrawing();
   from = std::max(from, 0);
   to = std::min(to, m_nCount);
-  // The range may begin inside a stroke (the partial display): that stroke is drawn from
-  // there on.
+  // A stroke runs to the next stroke start (flag 1, or 2 of a section): the codes the
+  // passes leave inside it (turns, corners, loops) are part of its brush shape. The range
+  // may begin inside a stroke (the partial display): that stroke is drawn from there on.
   for (int i = from; i < to;) {
-    const int last = std::min(FindStrokeEnd(i), to - 1);
+    const int last = std::min(FindNextBreak(i) - 1, to - 1);
     DrawStroke(pDC, i, last, mode);
     i = last + 1;
   }

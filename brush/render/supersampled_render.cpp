@@ -1,6 +1,8 @@
 // Rendering of a work path at four times the paper's resolution into the canvas's scaled
 // work bitmap, and its reduction into a bitmap of the paper, which smooths the edges of
 // the filled strokes.
+#include "brush/render/supersampled_render.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <span>
@@ -27,13 +29,18 @@ std::span<const uint8_t> ClearedSelection(CStrokePath& path) {
 
 int CStrokeWork::RenderToBitmap(tmb::DeviceContext* pDC, tmb::Surface* target, int mode, const ParamBlock& params,
                                 tmb::Colour outlineColour) {
+  return RenderPathToBitmap(*this, pDC, target, mode, params, outlineColour);
+}
+
+int RenderPathToBitmap(const CStrokePath& path, tmb::DeviceContext* pDC, tmb::Surface* target, int mode,
+                       const ParamBlock& params, tmb::Colour outlineColour) {
   if (!target) return 0;
   CWorkCanvas& canvas = gWorkCanvas;
   tmb::Surface* large = &canvas.m_scaledMaskBitmap;
   const tmb::Rect scaled{0, 0, canvas.m_scaledWidth, canvas.m_scaledHeight};
   if (mode != 3) {
-    CStrokeWork copy(int(std::clamp<int64_t>(int64_t(m_nCount) * 15 / 10, 1, INT32_MAX)));
-    copy.CopyFrom(*this);
+    CStrokeWork copy(int(std::clamp<int64_t>(int64_t(path.GetCount()) * 15 / 10, 1, INT32_MAX)));
+    copy.CopyFrom(path);
     copy.Scale(float(kSupersampling));
     if (mode != 2) {
       if (mode != 5) FillBitmapRect(pDC, large, scaled, 0xFFFFFF);

@@ -24,9 +24,9 @@ enum CrossingSearchMode {
 // meet are passed over without being intersected. reach is not used.
 //
 // kCrossRange (and 1): for i from first while i < second - 4 and j from i + 2 while
-// j < second - 1, the segments (i, i + 1) and (j, j + 1) unless either ends its section;
-// pairs from strokes whose boxes do not meet are passed over. With reach >= 0 a pair
-// counts only when the points i and j lie less than reach apart (in x, in y and in
-// straight distance).
+// j < second - 1, the segments (i, i + 1) and (j, j + 1) unless either ends its section,
+// in (i, j) order; pairs whose segments cannot meet are passed over (a grid of the
+// segments' boxes finds those that can). With reach >= 0 a pair counts only when the
+// points i and j lie less than reach apart (in x, in y and in straight distance).
 int AnalyseStrokeCrossings(const CStrokePath& path, int first, int second, std::span<CCrossingRecord> records,
                            int mode, int reach);

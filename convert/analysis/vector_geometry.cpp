@@ -127,3 +127,9 @@ int TurnDirection(float x0, float y0, float x1, float y1, float x2, float y2) {
   if (cross < 0) return -1;
   return 0;
 }
+
+int DiagonalSide(const CFPoint& d) {
+  CFPoint foot(0, 0);
+  ProjectPointOnLine(CFPoint(0, 0), CFPoint(1, 1), d, &foot);
+  return foot.x >= d.x ? -1 : 1;
+}

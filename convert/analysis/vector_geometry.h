@@ -71,3 +71,8 @@ int IntersectLines(const CFPoint& p1, const CFPoint& p2, const CFPoint& p3, cons
 // The turn at (x1, y1) on the way from (x0, y0) to (x2, y2): the sign of the cross
 // product of the two steps, 1, -1 or 0 when it is exactly 0.
 int TurnDirection(float x0, float y0, float x1, float y1, float x2, float y2);
+
+// The side of the diagonal y = x a step d runs to: -1 when it runs at least as much
+// downwards as rightwards (the foot of d on the diagonal lies no further left than d),
+// else +1.
+int DiagonalSide(const CFPoint& d);

@@ -8,7 +8,6 @@ namespace {
 using enum ChainPart;
 
 // The conversion in the order it runs. Stand-ins and what their passes will do there:
-// - direction changes: MarkDirectionChanges;
 // - main linking: ShapeLinkedStrokesAlt (reference, saved flags) when parameter 356 is
 //   set, else ShapeLinkedStrokes (reference);
 // - end trimming: TrimStrokeEnds (reference, parameter 315);
@@ -32,7 +31,7 @@ constexpr ConversionStage kChain[] = {
     {"link point removal", kDriver, LinkPointRemovalStage},
     {"link decision", kDriver, LinkDecisionStage},
     {"link starts", kDriver, LinkStartsStage},
-    {"direction changes", kDriver, LeavePathAsIs},
+    {"direction changes", kDriver, DirectionChangesStage},
     {"main linking", kDriver, LeavePathAsIs},
     {"end trimming", kDriver, LeavePathAsIs},
     {"feature markers", kDriver, FeatureMarkersStage},

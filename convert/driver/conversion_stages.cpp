@@ -15,6 +15,7 @@
 #include "convert/driver/tablet_ink.h"
 #include "convert/driver/unit_grouping.h"
 #include "convert/passes/box_sides.h"
+#include "convert/passes/direction_changes.h"
 #include "convert/passes/link_decision.h"
 #include "convert/passes/link_point_insertion.h"
 #include "convert/passes/link_point_removal.h"
@@ -170,6 +171,8 @@ void LinkStartsStage(ConversionRun& run) {
     }
   }
 }
+
+void DirectionChangesStage(ConversionRun& run) { MarkDirectionChanges(run.work); }
 
 int FeatureMarkerCode(uint8_t flag) {
   switch (flag) {

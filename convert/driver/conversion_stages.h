@@ -55,6 +55,8 @@ void LinkPointRemovalStage(ConversionRun& run);
 void LinkDecisionStage(ConversionRun& run);
 // Link kinds (50 to 61) become stroke starts again, kept points (62, 63) continuations.
 void LinkStartsStage(ConversionRun& run);
+// The points where the writing direction crosses the diagonal get flag 3.
+void DirectionChangesStage(ConversionRun& run);
 // With parameter 361, one marker per flagged point, coded by its flag.
 void FeatureMarkersStage(ConversionRun& run);
 // Kept points of the reference time that are not stroke starts get their flags back.

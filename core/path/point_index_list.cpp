@@ -43,3 +43,11 @@ int CPointIndexList::Append(int value) {
   m_pKinds[m_nCount] = 0;
   return ++m_nCount;
 }
+
+void CPointIndexList::AddPoint(float x, float y, uint8_t kind, int index) {
+  if (m_nCount >= m_nCapacity) return;
+  m_pPoints[m_nCount] = CFPoint(x, y);
+  m_pValues[m_nCount] = index;
+  m_pKinds[m_nCount] = kind;
+  ++m_nCount;
+}

@@ -21,6 +21,8 @@ class CPointIndexList {
   int Find(int value, int kind) const;
   // Appends a value (point (0, 0), kind 0); the new count, or -1 when full.
   int Append(int value);
+  // Appends the point (x, y) with its index and kind; nothing when full.
+  void AddPoint(float x, float y, uint8_t kind, int index);
 
   CFPoint* m_pPoints = nullptr;
   int32_t* m_pValues = nullptr;

@@ -71,6 +71,8 @@ class CStrokePath {
   int GetCapacity() const { return m_nCapacity; }
   // Point i; (0, 0) outside the allocated slots.
   CFPoint GetPoint(int i) const;
+  // The last point; (0, 0) for an empty path.
+  CFPoint GetLastPoint() const { return m_nCount > 0 ? m_pPoints[m_nCount - 1] : CFPoint(0, 0); }
   // Flag byte i as a signed byte; 0 outside the allocated slots.
   signed char GetFlag(int i) const;
   // The mark byte of the stroke holding point i; 0 without a buffer.
@@ -408,10 +410,11 @@ class CStrokePath {
   // Drops the inner points of strokes whose interior angle exceeds threshold degrees
   // and whose angle over four points either way exceeds 160 degrees.
   void ThinByAngle(float threshold);
-  // The outline merge: replaces the path sequence's path by the outer outline of the
-  // union of this path's closed outlines, the first point of each contour flagged 3 with
-  // mode 2, else 1. 1 when replaced, 0 when its picture cannot be made, -1 when the
-  // result does not fit.
+  // The outline merge (brush/render/outline_merge.cpp): replaces the path sequence's path
+  // by the contours of the union of this path's closed outlines, the first point of each
+  // contour flagged 3 with mode 2, else 1. 1 when replaced; 0 when its picture cannot be
+  // made or read; -1 when the result does not fit the point capacity (62115 shown once on
+  // the export road), the sequence's path then unchanged.
   int BuildOutlineViaBitmap(tmb::DeviceContext* pDC, tmb::Colour colour, int mode) const;
 
   int m_nCount = 0;

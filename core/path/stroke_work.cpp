@@ -67,6 +67,7 @@ void CStrokeWork::CopySettingsFrom(const CStrokeWork& other) {
   m_nMorphPercent = other.m_nMorphPercent;
   m_nFrameCount = other.m_nFrameCount;
   m_nRecordValue = other.m_nRecordValue;
+  m_nMaxWidth = other.m_nMaxWidth;
   m_bLinkPoints = 0;
 }
 

@@ -131,19 +131,22 @@ class CStrokeWork : public CStrokePath {
   // reduced (parameter 240 = 2), or through the paper-sized stroke pictures with the
   // scratch effect (parameters 5, 220, 221).
   void DrawConverted(tmb::DeviceContext* pDC, int start, int end);
-  // Begins a one-frame path sequence and draws every stroke from `from` on, the last one
-  // cut before `to`, with DrawStroke.
+  // Begins a one-frame path sequence and draws every stroke (from a flag 1 or 2 to the
+  // point before the next) from `from` on, the last one cut before `to`, with DrawStroke.
   void DrawStrokeRange(tmb::DeviceContext* pDC, int from, int to, int mode);
   // Hands the widths of points [first, last] to the brush-shapes pass: mode 1 draws the
   // stroke into the paper-sized stroke picture and adds it to the spare bitmap of the
   // first memory context, mode 2 adds it at four times the paper into the scaled work
   // bitmap, mode 3 only collects its outline in the path sequence, mode 0 does nothing.
   void DrawStroke(tmb::DeviceContext* pDC, int first, int last, int mode);
-  // The brush-shapes pass: gives the stroke [from, to) its brush outline from the widths
-  // in levels (the first for point from) and appends it to the path sequence's path.
-  // style 3 only builds it; style 0 paints it with the scratch effect into the canvas's
-  // third mask bitmap; any other style adds it at four times the paper into target
-  // (whole with fullMode, unless parameter 351 is set). Returns 1.
+  // The brush-shapes pass (brush/render/brush_shapes.cpp): gives the stroke [from, to)
+  // the outline a slanted brush writes, each side half the level in levels (the first for
+  // point from) away, a stroke shorter than the width setting (parameter 3) straightened
+  // first, and appends it, opened by flag 3, to the path sequence's path; a sequence path
+  // too full for it is reported once on the export road. style 3 only builds it; style 0
+  // paints it with the scratch effect into the canvas's third mask bitmap; any other style
+  // adds it at four times the paper into target (whole with fullMode, unless parameter
+  // 351 is set). Returns 1.
   int RenderBrushShapes(tmb::DeviceContext* pDC, int from, int to, int fullMode, std::span<const int> levels,
                         int style, tmb::Surface* target);
   // The scratch effect of flying white: white streaks along the strokes of this path,
@@ -165,6 +168,7 @@ class CStrokeWork : public CStrokePath {
   int m_nMorphPercent = 0;  // percentage of the frame
   int m_nFrameCount = 0;
   int m_nRecordValue = 0;
+  int m_nMaxWidth = 31;  // the widest stroke the record allows (its maximum level)
   // What the conversion keeps with the path.
   int m_nWindow = 0;            // the drawing window the character comes from, 0 (A) or 1 (B)
   int m_bLinkPoints = 0;        // the path holds inserted link points (flag 255)

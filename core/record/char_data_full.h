@@ -102,6 +102,7 @@ class CCharDataFull : public CCharData {
   int32_t m_nExtValue = 0;        // 0 after a new document
   int32_t m_nExtWorkValue = 0;    // copied into the working path with the parameters
   int32_t m_bModified = 0;        // set by pen input; cleared by reading and writing a file
+  int32_t m_bEverySample = 0;     // pen input keeps every sample, however soon it comes
   std::array<int32_t, kCharFlagCount> m_flags{0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 0};
   CGuideLines m_guide;
   // Source paths (UTF-8) of background pictures 1 and 2, embedded by the writer.

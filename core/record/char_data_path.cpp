@@ -97,5 +97,6 @@ void CCharData::CopySettingsToWork(CStrokeWork& work) const {
     work.m_nMorphPercent = full->m_flags[kFlagMorphPercent];
     work.m_nFrameCount = full->m_nFrameCount;
     work.m_nRecordValue = full->m_nExtWorkValue;
+    work.m_nMaxWidth = full->m_nMaxLevel;
   }
 }

@@ -126,6 +126,9 @@ class CDrawState {
   int m_nPenSpeedStart = 0;
   int m_nLineModeMask = 0;    // the value parameter 176 takes in new records
   int m_nMouseSpeedMode = -1;
+  int m_bTabletPresent = 0;   // a tablet answered and its context is open
+  int m_nPenPressure = -1;    // of the current sample, percent; -1 none, -2 right after a stroke start
+  int m_nPressureMax = 0;     // the maximum of the tablet's pressure axis
   int m_bChangeMouseSpeed = 0;
   int m_bChangeMouseSpeedDefault = 0;
   int m_nSavedMouseSpeed = 0;

@@ -4,6 +4,8 @@
 // the benchmarks use it too.
 #pragma once
 
+#include <cmath>
+#include <cstdint>
 #include <memory>
 
 #include "convert/presets/param_defaults.h"
@@ -30,6 +32,20 @@ struct ConvertedRecordedCharacter {
     drawn->ToStrokeWork(*source);
     drawn->CopySettingsToWork(*converted);
     return converted->ConvertCharacter(*source);
+  }
+
+  // Gives every converted point its own brush width, swelling from a third of width at a
+  // stroke's ends to width in its middle, as a pen's pressure does.
+  void SwellWidths(int width) {
+    CStrokeWork& path = *converted;
+    for (int s = 0; s < path.GetCount();) {
+      const int e = path.FindNextBreak(s) - 1;
+      for (int i = s; i <= e; ++i) {
+        const double t = e > s ? double(i - s) / (e - s) : 0.5;
+        path.m_pWidths[i] = uint8_t(std::lround(width * (1 + 2 * std::sin(t * 3.14159265358979)) / 3));
+      }
+      s = e + 1;
+    }
   }
 
   std::unique_ptr<CCharDataFull> drawn = std::make_unique<CCharDataFull>();

@@ -39,4 +39,14 @@ std::vector<PathPoint> PointsOf(const CStrokePath& path) {
   return out;
 }
 
+std::vector<std::pair<int, int>> StrokeRanges(const CStrokePath& path) {
+  std::vector<std::pair<int, int>> out;
+  for (int s = 0; s < path.GetCount();) {
+    const int e = path.FindStrokeEnd(s);
+    out.emplace_back(s, e);
+    s = e + 1;
+  }
+  return out;
+}
+
 }  // namespace tmb::test

@@ -3,6 +3,7 @@
 
 #include <initializer_list>
 #include <ostream>
+#include <utility>
 #include <vector>
 
 #include "core/path/stroke_path.h"
@@ -38,5 +39,8 @@ void Fill(CStrokePath& path, std::initializer_list<PathPoint> points);
 void AddLineStroke(CStrokePath& path, CFPoint a, CFPoint b, int segments);
 // The points [0, count) of path with their flags.
 std::vector<PathPoint> PointsOf(const CStrokePath& path);
+// The first and last index of every stroke of path (each running to the point before the
+// next non-zero flag).
+std::vector<std::pair<int, int>> StrokeRanges(const CStrokePath& path);
 
 }  // namespace tmb::test

@@ -37,8 +37,11 @@ class ConvertedCharacterPicture : public ::testing::Test {
     return picture;
   }
 
-  // Where ink may lie: along every stroke as converted, within its width and a pixel of
-  // soft edge, drawn here with a round pen.
+  // Where ink may lie: along every stroke as converted (from a flag 1 to the next), within
+  // its width and two pixels of soft edge, drawn here with a round pen. The slanted brush
+  // moves width from one side of a stroke to the other, up to all of it for a stroke
+  // running across the diagonal, so each side may reach twice its half-width; the outline
+  // cuts the corners of its side points by a pixel where a stroke bends.
   tmb::Surface InkAllowed(int w, int h) {
     tmb::Surface allowed;
     EXPECT_TRUE(allowed.Create(w, h, tmb::PixelFormat::kMono1));
@@ -46,8 +49,8 @@ class ConvertedCharacterPicture : public ::testing::Test {
     tmb::DeviceContext dc(&allowed);
     for (int i = 0; i < converted.GetCount(); ++i) {
       const tmb::Point a = converted.m_pPoints[i].RoundToPoint();
-      const tmb::Point b = converted.m_pPoints[converted.IsStrokeLast(i) ? i : i + 1].RoundToPoint();
-      dc.SelectPen({tmb::kPenSolid, converted.m_pWidths[i] + 4, kInk, tmb::kCapRound, tmb::kJoinRound});
+      const tmb::Point b = converted.m_pPoints[converted.IsSectionLast(i) ? i : i + 1].RoundToPoint();
+      dc.SelectPen({tmb::kPenSolid, 4 * (converted.m_pWidths[i] / 2) + 6, kInk, tmb::kCapRound, tmb::kJoinRound});
       dc.MoveTo(a.x, a.y);
       dc.LineTo(b.x, b.y);
     }
@@ -80,10 +83,20 @@ TEST_F(ConvertedCharacterPicture, TheRecordedCharacterIsInkedUnderItsStrokesOnly
   const int area = picture.width() * picture.height();
   EXPECT_GT(ink, area / 100);
   EXPECT_LT(ink, area / 4);
-  // Dark ink on every converted point.
+  // Dark ink within a half-width and two pixels of every converted point but the last of
+  // each stroke, which its brush shape leaves out: the slanted brush may put a point on the
+  // edge of its stroke, and the smoothing draws a pointed start back a little.
+  auto darkNear = [&picture](tmb::Point p, int r) {
+    for (int y = p.y - r; y <= p.y + r; ++y) {
+      for (int x = p.x - r; x <= p.x + r; ++x) {
+        if (tmb::RedOf(picture.GetPixel(x, y)) < 128) return true;
+      }
+    }
+    return false;
+  };
   for (int i = 0; i < converted.GetCount(); ++i) {
-    const tmb::Point p = converted.m_pPoints[i].RoundToPoint();
-    ASSERT_LT(tmb::RedOf(picture.GetPixel(p.x, p.y)), 128) << i;
+    if (converted.IsSectionLast(i)) continue;
+    EXPECT_TRUE(darkNear(converted.m_pPoints[i].RoundToPoint(), converted.m_pWidths[i] / 2 + 2)) << i;
   }
   // The conversion bows and moves strokes: a written stroke's middle lies within a few
   // widths of its converted ink.

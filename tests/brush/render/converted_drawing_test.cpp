@@ -123,10 +123,10 @@ TEST_F(ConvertedDrawingTest, ThePartialDisplayDrawsOnlyItsWindowOfTheStroke) {
     EXPECT_EQ(work->DrawCharacter(&screen, 0, -1, *work), 1);
     const std::vector<int> ink = ColumnsNot(Picture(), 50, kWhite);
     ASSERT_FALSE(ink.empty()) << c.mode;
-    // The round ends reach a pixel or two beyond the first and last point.
+    // The brush shape runs from the window's first point to the one before its last.
     EXPECT_GE(ink.front(), c.first - 3) << c.mode;
     EXPECT_LE(ink.front(), c.first) << c.mode;
-    EXPECT_GE(ink.back(), c.last) << c.mode;
+    EXPECT_GE(ink.back(), c.last - 1) << c.mode;
     EXPECT_LE(ink.back(), c.last + 3) << c.mode;
   }
 }
@@ -185,10 +185,11 @@ TEST_F(ConvertedDrawingTest, TheStrokesTakeTheOutlineColourOverThePaperColourWit
   work->m_rangeFrom = int32_t(kRed);
   work->m_param[157] = int32_t(kPaleYellow);
   work->DrawCharacter(&screen, 0, -1, *work);
-  // Half a width of 5 on either side of row 50: full ink inside, paper far off, and the
-  // rows at the band's edge shaded between the two.
+  // Half a width of 5 on either side of row 50, which the slanted brush shifts to 2.5
+  // above and 7.5 below a level stroke: full ink inside, paper far off, and the rows at the
+  // band's edge shaded between the two.
   EXPECT_EQ(Picture().GetPixel(70, 50), kRed);
-  EXPECT_EQ(Picture().GetPixel(70, 47), kRed);
+  EXPECT_EQ(Picture().GetPixel(70, 56), kRed);
   EXPECT_EQ(Picture().GetPixel(70, 20), kPaleYellow);
   EXPECT_EQ(Picture().GetPixel(5, 50), kPaleYellow);
   int shaded = 0;
@@ -248,8 +249,10 @@ TEST_F(ConvertedDrawingTest, EveryStrokeLeavesItsOutlineInThePathSequence) {
   EXPECT_EQ(contours, 3);
   CFRect box;
   path.GetBounds(box);
-  EXPECT_NEAR(box.top, 16, 1);
-  EXPECT_NEAR(box.bottom, 84, 1);
+  // Half a width of 4 on each side, shifted by the slanted brush to 2 above a level
+  // stroke and 6 below it.
+  EXPECT_NEAR(box.top, 18, 1);
+  EXPECT_NEAR(box.bottom, 86, 1);
 
   // While a frame is recorded the outlines are merged, their contours flagged 1.
   gFrameRecording = 1;
@@ -295,7 +298,7 @@ TEST_F(ConvertedDrawingTest, StrokePicturesShowTheStrokesWithFlyingWhiteAndAskFo
   work->m_param[157] = int32_t(kPaleYellow);
   auto inkInBand = [this]() {
     int n = 0;
-    for (int y = 40; y < 60; ++y) {
+    for (int y = 45; y < 65; ++y) {  // 6 above the stroke and 18 below it
       for (int x = 30; x < 130; ++x) n += Picture().GetPixel(x, y) == kRed;
     }
     return n;

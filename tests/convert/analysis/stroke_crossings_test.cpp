@@ -98,7 +98,7 @@ TEST(StrokeCrossings, TheRangeSearchPassesOverOnlyStrokesThatCannotMeet) {
     int first;
     int second;
     int reach;
-  } cases[] = {{0, n, -1}, {7, n, -1}, {0, n, 25}, {path.GetStrokeStart(3) + 2, path.GetStrokeStart(20), -1}};
+  } cases[] = {{0, n, -1}, {7, n, -1}, {0, n, 25}, {0, n, 10}, {path.GetStrokeStart(3) + 2, path.GetStrokeStart(20), -1}};
   std::vector<CCrossingRecord> records(static_cast<size_t>(n));
   for (const Case& c : cases) {
     const std::vector<CCrossingRecord> want = AllRangeCrossings(path, c.first, c.second, c.reach);
@@ -112,7 +112,21 @@ TEST(StrokeCrossings, TheRangeSearchPassesOverOnlyStrokesThatCannotMeet) {
         EXPECT_EQ(records[k].crossing, want[k].crossing);
       }
     }
+    // A short table takes the first crossings in the same order.
+    std::vector<CCrossingRecord> few(want.size() / 2);
+    ASSERT_EQ(AnalyseStrokeCrossings(path, c.first, c.second, few, kCrossRange, c.reach), static_cast<int>(few.size()));
+    for (size_t k = 0; k < few.size(); ++k) EXPECT_EQ(few[k].second, want[k].second);
   }
+}
+
+TEST(StrokeCrossings, TheRangeSearchSurvivesPointsFarOffOrDamaged) {
+  CStrokePath path(32);
+  Fill(path, {{0, 0, 1}, {10, 10, 0}, {0, 10, 0}, {10, 0, 0}, {1e30f, 5, 1}, {-1e30f, 5, 0}, {5, NAN, 0},
+              {5, -5, 0}, {5, 15, 0}});
+  std::vector<CCrossingRecord> records(static_cast<size_t>(path.GetCount()));
+  const std::vector<CCrossingRecord> want = AllRangeCrossings(path, 0, path.GetCount(), -1);
+  EXPECT_EQ(AnalyseStrokeCrossings(path, 0, path.GetCount(), records, kCrossRange, -1), static_cast<int>(want.size()));
+  EXPECT_EQ(AnalyseStrokeCrossings(path, 0, path.GetCount(), records, kCrossRange, 10), 1);
 }
 
 }  // namespace

@@ -249,8 +249,10 @@ TEST_F(ConversionTest, LoopsKeepTheirKeptPointsThroughTheConversion) {
   for (int i = 0; i < dest->GetCount(); ++i) {
     if (dest->m_pFlags[i] != 0 && dest->m_pFlags[i] != 1) kept.push_back(dest->m_pFlags[i]);
   }
-  // The loop's three right-angled turns are corners (3) between its entry and exit.
-  EXPECT_EQ(kept, (std::vector<int>{62, 3, 3, 3, 63}));
+  // Between its entry and exit the loop turns from leftwards to upwards and from
+  // rightwards to downwards, across the diagonal (3); its turn from upwards to rightwards
+  // stays on one side of it.
+  EXPECT_EQ(kept, (std::vector<int>{62, 3, 3, 63}));
 }
 
 // A deterministic character of n strokes with every awkward shape in turn.

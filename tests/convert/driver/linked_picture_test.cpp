@@ -50,11 +50,14 @@ TEST(LinkedPicture, StrokesRunOnIntoTheNextAcrossTheirGaps) {
   tmb::test::DrawConverted(dc, linked, {kSide, 0});
   EXPECT_FALSE(tmb::test::SavePictureForViewing(surface, "linked_converted_character").empty());
 
-  // The starts that were linked: their gaps are drawn on the right; on the left only where
-  // another stroke crosses the gap's middle.
+  // The starts that were linked (a continuation, or a change of direction across the
+  // diagonal where the link turns into the stroke): their gaps are drawn on the right; on
+  // the left only where another stroke crosses the gap's middle.
   std::vector<int> links;
   for (int i = 1; i < linked.GetCount(); ++i) {
-    if (apart.m_pFlags[i] == CStrokePath::kFlagStart && linked.m_pFlags[i] == 0) links.push_back(i);
+    if (apart.m_pFlags[i] == CStrokePath::kFlagStart && linked.m_pFlags[i] != CStrokePath::kFlagStart) {
+      links.push_back(i);
+    }
   }
   EXPECT_EQ(apart.CountStrokes(), 19);  // the strokes drawn on from an end become one
   EXPECT_GE(links.size(), 8u);

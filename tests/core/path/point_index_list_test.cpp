@@ -29,6 +29,18 @@ TEST(PointIndexList, FindMatchesValueAndKind) {
   EXPECT_EQ(list.Find(5, 8), -1);
 }
 
+TEST(PointIndexList, AddPointWritesPointIndexAndKindUntilFull) {
+  CPointIndexList list(2);
+  list.AddPoint(1.5f, 2.5f, 255, 40);
+  list.AddPoint(3, 4, 8, 41);
+  list.AddPoint(5, 6, 4, 42);  // full: nothing
+  ASSERT_EQ(list.m_nCount, 2);
+  EXPECT_EQ(list.m_pPoints[0], CFPoint(1.5f, 2.5f));
+  EXPECT_EQ(list.m_pValues[0], 40);
+  EXPECT_EQ(list.m_pKinds[0], 255);
+  EXPECT_EQ(list.Find(41, 8), 1);
+}
+
 TEST(PathArrays, AllocateGivesFourZeroedArraysAndReallocates) {
   CPathArrays arrays;
   ASSERT_TRUE(arrays.Allocate(3));
