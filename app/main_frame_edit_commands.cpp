@@ -11,7 +11,7 @@ namespace {
 // Commands of the drawing view's own: frame parts, layout and moving everything.
 constexpr int kDrawingViewCommands[] = {
     32991, 32992, 32993, 32994, 32999, 33000, 33001, 33004,  // frame parts
-    tmb::kCmdLayout, tmb::kCmdMoveAll,
+    tmb::kCmdEditLayout, tmb::kCmdEditMoveAll,
 };
 
 // The mode commands act while the drawing views are ready and no registration panel is up.

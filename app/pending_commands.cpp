@@ -7,7 +7,6 @@ constexpr const char* kImageView = "image-view";
 constexpr const char* kSheets = "sheets";
 constexpr const char* kAnimationSheet = "animation-sheet";
 constexpr const char* kRegistrationMenus = "registration-menus";
-constexpr const char* kLayoutClipping = "layout-clipping";
 constexpr const char* kMoreDialogs = "more-dialogs";
 constexpr const char* kPresetsMorph = "presets-morph";
 constexpr const char* kDialogs = "dialogs";
@@ -77,9 +76,6 @@ constexpr PendingCommand kPending[] = {
     {33001, kRegistrationMenus},
     {33004, kRegistrationMenus},
     {33005, kRegistrationMenus},  // the toolbar's pop-up menu
-
-    {33020, kLayoutClipping},  // layout
-    {32990, kLayoutClipping},  // move everything
 
     {32931, kMoreDialogs},  // file options
 

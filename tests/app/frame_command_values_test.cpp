@@ -299,6 +299,16 @@ TEST_F(FrameCommandValues, PrintingFromThePreviewRemembersItAndGoesThroughTheDra
   EXPECT_EQ(printed, (std::vector<int>{kCmdFramePrint, kCmdFramePrintPreview}));
 }
 
+TEST_F(FrameCommandValues, CommandsOfTheDrawingViewReachItFromAnotherActiveWindow) {
+  MakeCurrent(kKindDrawB);
+  frame()->ActivateViewOfKind(kKindImageEditor, 0);
+  ASSERT_EQ(frame()->GetActiveViewKind(), kKindImageEditor);
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdEditLayout));
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdEditMoveAll));
+  EXPECT_EQ(dialogs.shown, (std::vector<int>{276, 251}));  // the layout and move dialogs, cancelled
+  EXPECT_EQ(frame()->GetActiveViewKind(), kKindImageEditor);
+}
+
 TEST_F(FrameCommandValues, AfterWindowAClosedOneReopenOpensOneWindowAAtItsOwnSize) {
   const Rect entry = gDrawState.m_layout[kLayoutFrameA];
   ASSERT_GT(entry.Width(), gDrawState.m_layout[kLayoutDrawPane].Width());
