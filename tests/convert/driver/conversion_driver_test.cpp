@@ -250,9 +250,11 @@ TEST_F(ConversionTest, LoopsKeepTheirKeptPointsThroughTheConversion) {
     if (dest->m_pFlags[i] != 0 && dest->m_pFlags[i] != 1) kept.push_back(dest->m_pFlags[i]);
   }
   // Between its entry and exit the loop turns from leftwards to upwards and from
-  // rightwards to downwards, across the diagonal (3); its turn from upwards to rightwards
-  // stays on one side of it.
-  EXPECT_EQ(kept, (std::vector<int>{62, 3, 3, 63}));
+  // rightwards to downwards, across the diagonal; its turn from upwards to rightwards
+  // stays on one side of it. The main linking writes the turn up and to the left as two
+  // movements ('B' before it, 'C' after it) and the second turn as the start of the run
+  // the climb leads into ('E').
+  EXPECT_EQ(kept, (std::vector<int>{62, 'B', 'C', 'E', 63}));
 }
 
 // A deterministic character of n strokes with every awkward shape in turn.
