@@ -15,7 +15,7 @@ namespace {
 constexpr float kNoLowerBound = -2.0f;  // the lo that resets weights out of range to 1
 constexpr float kResetWeight = 1.0f;
 constexpr double kLengthDifference2 = 2.0;
-constexpr int kScaleSmoothA = 0, kScaleSmoothB = 25;
+constexpr int kSideUpdateA = 0, kSideUpdateB = 25;
 
 // Holds w within lo and hi as ClampWeights does; returns how many bounds it met.
 int Clamp(float& w, float lo, float hi) {
@@ -63,7 +63,10 @@ int ScaleWeights(CStrokePathEx& path, int percent) {
       path.m_pWeight2[i] *= factor;
     }
   }
-  UpdateSidePoints(path, 1, 0, kScaleSmoothA, kScaleSmoothB);
+  // The side points follow the weights; the centre line stays as it is (the end smoothing
+  // of the update, at its values 0 and 25, would run 130 passes and fold every stroke
+  // onto its two ends).
+  UpdateSidePoints(path, 0, 0, kSideUpdateA, kSideUpdateB);
   return 1;
 }
 

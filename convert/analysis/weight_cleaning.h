@@ -11,7 +11,7 @@ class CStrokePathEx;
 int ClampWeights(CStrokePathEx& path, float lo, float hi);
 
 // 0 for 100 percent, which changes nothing. Otherwise the weights are scaled by percent /
-// 100 and the side points made again from them (UpdateSidePoints with smoothing): 1.
+// 100 and the side points made again from them, the centre line left as it is: 1.
 int ScaleWeights(CStrokePathEx& path, int percent);
 
 // Caps the weights of points [a, b) on one side (0 the first, else the second): a run that
