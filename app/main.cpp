@@ -5,8 +5,10 @@
 
 #include "app/command_line.h"
 #include "app/tmb_app.h"
+#include "platform/service/colour_chooser.h"
 #include "platform/service/logged_messages.h"
 #include "platform/service/profile.h"
+#include "platform/ui/colour_chooser_dialog.h"
 #include "platform/ui/file_chooser_dialogs.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/screen_display_modes.h"
@@ -26,6 +28,7 @@ int main(int argc, char** argv) {
   tmb::ui::MessageBoxService messages;
   tmb::LoggedMessages logged(stderr);
   tmb::ui::FileChooserDialogs choosers;
+  tmb::ui::ColourChooserDialog colours;
   tmb::ui::WaitCursorService cursors;
   tmb::ui::ScreenDisplayModes display;
   std::unique_ptr<tmb::ProfileStore> profile;
@@ -36,6 +39,7 @@ int main(int argc, char** argv) {
     profile = std::make_unique<tmb::ui::SettingsProfile>();
     tmb::SetMessageService(&messages);
     tmb::SetFileChooser(&choosers);
+    tmb::SetColourChooser(&colours);
   }
   tmb::SetProfileStore(profile.get());
   tmb::SetCursorService(&cursors);
@@ -50,6 +54,7 @@ int main(int argc, char** argv) {
   tmb::SetProfileStore(nullptr);
   tmb::SetMessageService(nullptr);
   tmb::SetFileChooser(nullptr);
+  tmb::SetColourChooser(nullptr);
   tmb::SetCursorService(nullptr);
   tmb::SetDisplayModes(nullptr);
   return code;

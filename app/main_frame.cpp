@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QScreen>
@@ -17,10 +18,11 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QUrl>
-#include <functional>
 
 #include "app/dummy_doc.h"
+#include "app/frame_view.h"
 #include "app/kind_lookup.h"
+#include "app/pending_commands.h"
 #include "app/tmb_app.h"
 #include "app/value_limits.h"
 #include "app/view_classes.h"
@@ -56,15 +58,6 @@ int ViewClassOfKind(int kind) {
   }
 }
 
-// Runs a member of the engine's character document on that of the current drawing window,
-// when there is one.
-template <typename Member>
-tmb::ui::CommandTarget::Handler OnCurrentDoc(Member member) {
-  return [member] {
-    if (CTmbDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) std::invoke(member, doc->engine());
-  };
-}
-
 bool IsEditorKind(int kind) { return kind == kKindImageEditor || kind == kKindZoom; }
 
 // The document a view lookup of kind searches: none for the image editor's kinds before
@@ -92,6 +85,11 @@ CMainFrame::CMainFrame(tmb::ui::Application* app) : tmb::ui::MainFrame(app) {
   setObjectName(QStringLiteral("mainFrame"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/toolbar/draw_mode.png")));
   tmb::SetProgressService(&progress_);
+  // Bringing a drawing window forward makes it the current one, as its view taking the
+  // focus does; the window left when the current one closes becomes current this way too.
+  connect(mdiArea(), &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* window) {
+    if (auto* frame = qobject_cast<CFrame_View*>(window)) gDrawState.m_nCurDrawKind = frame->kind();
+  });
   RegisterCommands();
 }
 
@@ -152,17 +150,14 @@ bool CMainFrame::Create(const std::optional<ScreenMetrics>& metrics) {
 }
 
 void CMainFrame::RegisterCommands() {
-  OnCommand(tmb::kCmdFileOpen, OnCurrentDoc(&CTmbDoc::OpenFileDialog));
-  OnCommand(tmb::kCmdFileOneTouch, OnCurrentDoc(&CTmbDoc::OnOneTouchConvert));
-  OnCommand(tmb::kCmdEditTempSave, OnCurrentDoc(&CTmbDoc::TempSave));
-  OnCommand(tmb::kCmdFileSaveAs, OnCurrentDoc(&CTmbDoc::SaveAs));
-  OnCommand(tmb::kCmdFileSave, OnCurrentDoc(&CTmbDoc::SaveToCurrentPath));
-  OnUpdate(tmb::kCmdFileSave, [](tmb::ui::CommandUpdate& u) {
-    CTmbDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw);
-    u.Enable(doc && doc->HasPath());
-  });
-  OnCommand(tmb::kCmdFileExit, [this] { close(); });
-  OnCommand(tmb::kCmdHelp, [this] { WinHelp(0); });
+  RegisterFileCommands();
+  RegisterEditCommands();
+  RegisterDisplayCommands();
+  RegisterSettingCommands();
+  RegisterSheetCommands();
+  RegisterWindowCommands();
+  RegisterColourCommands();
+  for (const PendingCommand& pending : PendingCommands()) HoldCommand(pending.id);
 }
 
 bool CMainFrame::IsMenuCommandShown(int id) const {
@@ -172,12 +167,16 @@ bool CMainFrame::IsMenuCommandShown(int id) const {
 
 int CMainFrame::DefaultMenu() const { return tmb::kMenuMain; }
 
-tmb::ui::View* CMainFrame::FindViewOfKind(int kind) {
+tmb::ui::View* CMainFrame::FindViewOfKind(int kind) { return LookupView(kind, true); }
+
+tmb::ui::View* CMainFrame::PeekViewOfKind(int kind) { return LookupView(kind, false); }
+
+tmb::ui::View* CMainFrame::LookupView(int kind, bool beep) {
   tmb::ui::Document* doc = LookupDocument(kind);
   if (!doc) return nullptr;
   if (tmb::ui::View* view = FirstViewOfClass(*doc, kind)) return view;
   if (IsEditorKind(kind)) return doc->views().empty() ? nullptr : doc->views().back();
-  tmb::Beep();
+  if (beep) tmb::Beep();
   return nullptr;
 }
 

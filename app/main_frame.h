@@ -28,7 +28,10 @@ class CMainFrame : public tmb::ui::MainFrame {
   bool Create(const std::optional<ScreenMetrics>& metrics = std::nullopt);
   const ScreenMetrics& metrics() const { return metrics_; }
 
+  // The view of kind; null, after a beep when kind's document has no such view, when none.
   tmb::ui::View* FindViewOfKind(int kind);
+  // The same lookup without the beep, for update handlers that run at every idle moment.
+  tmb::ui::View* PeekViewOfKind(int kind);
   // The first kind of 0, 1, 2 and 3 whose view is in the active frame; -1 when none.
   int GetActiveViewKind();
   // -1 when the user cancelled or a save the user asked for did not happen, 1 when
@@ -43,6 +46,10 @@ class CMainFrame : public tmb::ui::MainFrame {
   void SetProgressPos(int pos);
   void UpdateWindowAndSheets();
   void UpdateMainTitle();
+  // The shape sheet of the current drawing window: its frame, and showing it, centred
+  // when asked; the sheet turns to the page the drawing state names.
+  QWidget* GetCurrentShapeSheetFrame() const;
+  void ShowShapeSheet(bool centre);
   // Files dropped on the window: the first is taken, by its extension.
   void OnDropFiles(const QStringList& paths);
   // Opens the help file, or says where it was looked for.
@@ -72,7 +79,25 @@ class CMainFrame : public tmb::ui::MainFrame {
     CMainFrame* frame_;
   };
 
+  // The command handlers by family; the pending commands are held back last.
   void RegisterCommands();
+  void RegisterFileCommands();
+  void RegisterEditCommands();
+  void RegisterDisplayCommands();
+  void RegisterSettingCommands();
+  void RegisterSheetCommands();
+  void RegisterWindowCommands();
+  void RegisterColourCommands();
+  // Print and print preview through the current drawing window's frame.
+  void PrintThroughDrawingWindow(int frameCommand);
+  // Hands command id to the view of kind, whose class does the work.
+  void SendToViewOfKind(int kind, int id);
+  // Opens window A when no window A exists, and puts the current drawing window at the
+  // top left of the work area.
+  void ReopenWindowA();
+  // Shows the background colour of window kind again; kinds not open are left alone.
+  void RefreshBackground(int kind);
+  tmb::ui::View* LookupView(int kind, bool beep);
   ScreenMetrics MeasureDisplay() const;
 
   ScreenMetrics metrics_;

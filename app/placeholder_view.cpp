@@ -4,12 +4,7 @@
 
 #include "app/view_classes.h"
 #include "core/state/draw_state.h"
-
-namespace {
-
-QColor FromColour(tmb::Colour c) { return QColor(tmb::RedOf(c), tmb::GreenOf(c), tmb::BlueOf(c)); }
-
-}  // namespace
+#include "platform/ui/colour_chooser_dialog.h"
 
 PlaceholderView::PlaceholderView(tmb::ui::Document* document, int viewClass, int kind, QString label,
                                  QWidget* parent)
@@ -22,11 +17,11 @@ void PlaceholderView::paintEvent(QPaintEvent*) {
   QPainter p(this);
   switch (viewClass()) {
     case kViewPre:
-      p.fillRect(rect(), FromColour(gDrawState.m_crBackPreview));
+      p.fillRect(rect(), tmb::ui::ToQColor(gDrawState.m_crBackPreview));
       break;
     case kViewBmp:
     case kViewBmpl:
-      p.fillRect(rect(), FromColour(gDrawState.m_crBackEdit));
+      p.fillRect(rect(), tmb::ui::ToQColor(gDrawState.m_crBackEdit));
       break;
     case kViewList:
       p.fillRect(rect(), palette().base());

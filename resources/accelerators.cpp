@@ -5,11 +5,21 @@
 namespace tmb {
 namespace {
 
+constexpr StandardKey kOwn = StandardKey::kNone;
+
 constexpr Accelerator kMain[] = {
-    {kCmdFileOpen, StandardKey::kOpen},   {kCmdFileSave, StandardKey::kSave},
-    {kCmdFileSaveAs, StandardKey::kSaveAs}, {kCmdEditUndo, StandardKey::kUndo},
-    {kCmdFilePrint, StandardKey::kPrint}, {kCmdFileExit, StandardKey::kQuit},
+    {kCmdFileOpen, StandardKey::kOpen},
+    {kCmdFileSave, StandardKey::kSave},
+    {kCmdFileSaveAs, StandardKey::kSaveAs},
+    {kCmdFilePrint, StandardKey::kPrint},
+    {kCmdFileExit, StandardKey::kQuit},
     {kCmdHelp, StandardKey::kHelp},
+    {kCmdReopenA, kOwn, "F2"},
+    {kCmdRefreshWritingArea, kOwn, "F5"},
+    {kCmdRedrawSettingsPanel, kOwn, "Shift+F5"},
+    {kCmdRebuildOutline, kOwn, "F6"},
+    {kCmdRebuildOutlineKey, kOwn, "Shift+F6"},
+    {kCmdReleaseOffscreen, kOwn, "F9"},
 };
 
 }  // namespace

@@ -1,15 +1,18 @@
-// Accelerators: commands reached by the desktop's standard keys.
+// Accelerators: commands reached by the desktop's standard keys, and keys of our own for
+// the commands that no menu carries. Home, Backspace and Ctrl+Z belong to the drawing view.
 #pragma once
 
 #include <span>
 
 namespace tmb {
 
-enum class StandardKey { kOpen, kSave, kSaveAs, kUndo, kPrint, kQuit, kHelp };
+enum class StandardKey { kNone, kOpen, kSave, kSaveAs, kPrint, kQuit, kHelp };
 
 struct Accelerator {
   int id;
   StandardKey key;
+  // With kNone: the key in portable text ("Shift+F5").
+  const char* keys = nullptr;
 };
 
 std::span<const Accelerator> MainAccelerators();

@@ -42,6 +42,7 @@ CTmbView::CTmbView(tmb::ui::Document* document, int viewClass, QWidget* parent)
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(m_pArea);
   setFocusProxy(m_pArea);
+  RegisterCommands();
   LiveViews().push_back(this);
   AttachTabletInk(*this, m_nKind != kKindDrawA ? 1 : 0);
 }

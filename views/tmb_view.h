@@ -22,6 +22,7 @@ class CBrushState;
 class CCharData;
 class CCharDataFull;
 class CKeyEdit;
+class CLayoutDlg;
 class CTmbDoc;
 class CTmbViewArea;
 class QPushButton;
@@ -147,6 +148,17 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView {
   void CopyDataBetweenWindows(int direction);
   void OverlayOtherWindow();
   void RefreshAfterLoad();
+
+  // ---- the framed layout and the move of the whole character (edit menu)
+  // Runs the layout dialog; on OK takes the undo copy, lays the framed parts out and
+  // redraws.
+  void OnLayout();
+  // Lays out the framed parts of the drawn record as dialog says (operation, edge, box and
+  // dimension) with the pair (a, b), or with clear set takes the framed strokes out and
+  // empties the frames. The points keep their pressures and levels.
+  void ApplyLayout(const CLayoutDlg& dialog, int clear, int a, int b);
+  // Runs the move dialog; on OK moves every point of the drawn record and redraws.
+  void OnMoveAll();
 
   // ---- pen input (views/input/): the button and move handlers take device pixels of
   // the view's window; the operations below them take paper points and a client context.
@@ -289,6 +301,8 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView {
   // Runs work after the present event: what a paint must not do inside a paint event.
   void AfterPaint(std::function<void()> work);
   void SendFrameCommand(int id);
+  // The edit commands the view itself handles.
+  void RegisterCommands();
   void RedrawSettingsPane();
   void RebuildOutline();
   void UpdateCursor();

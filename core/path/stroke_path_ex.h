@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 
 #include "core/path/stroke_path.h"
 
@@ -45,6 +46,20 @@ class CStrokePathEx : public CStrokePath {
   // of colourA and colourB with givenColours, else in the alternative mark colours per
   // stroke, those of the second pass at 70 percent (brush/render/).
   void DrawSideLines(tmb::DeviceContext* pDC, tmb::Colour colourA, tmb::Colour colourB, int givenColours) const;
+
+  // The outline clipping (convert/analysis/): this path is the centre path of a character
+  // whose side points lie on outline, a path of closed contours (points of attribute 3
+  // are curve control points).
+  //
+  // Cuts outline where the selected strokes (one byte per stroke of this path, non-zero
+  // selected) meet the others and joins the pieces whose ends meet into strokes; the
+  // contours no cut reaches stay whole. result becomes the joined contours, outer ones
+  // first, with hole marks. Returns 1.
+  int ClipOutline(const CStrokeWork& outline, std::span<const uint8_t> selection, CStrokeWork& result) const;
+  // Appends to result one clipping per stroke of this path (stroke negative), each with
+  // only that stroke selected, or one clipping with only stroke selected; invert selects
+  // every other stroke instead. Returns 1.
+  int ClipOutlineByStrokes(const CStrokeWork& outline, int stroke, int invert, CStrokeWork& result) const;
 
   CFPoint* m_pSide1 = nullptr;
   CFPoint* m_pSide2 = nullptr;

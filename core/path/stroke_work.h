@@ -47,6 +47,21 @@ class CStrokeWork : public CStrokePath {
   // Takes the smaller of the two counts; returns it.
   int InterpolateCharacters(const CStrokePath& a, const CStrokePath& b, int percent);
 
+  // Reshaping that the conversion offers beside its passes (convert/analysis/); no pass
+  // runs it.
+  //
+  // Every stroke whose segment from its start is nearly level (flatter than 1 in 4, a
+  // chord of at least a pixel) and nearly straight (every point within about 0.18 of the
+  // chord from it) is slanted to rise towards its end: a point at distance d from the
+  // start moves up by (d - L / 2) / 4, L the chord's length. Returns 1.
+  int RaiseLevelStrokes();
+  // Cuts each stroke where its horizontal or vertical direction reverses and turns every
+  // slanted run between two such points into an L-shaped step, each point moving to the
+  // nearer leg. amount other than 1 moves the inner step corners by amount - 1 pixels
+  // away from the corner before them; snap keeps that move short of the other runs. Mode
+  // 2 takes the whole path as one run of points.
+  void SquareStrokeSteps(int mode, int amount, int snap);
+
   // Outline filling (brush/render/). The strokes are closed contours whose points of
   // attribute 3 are the control points of quadratic curves; a contour's byte in the
   // stroke-mark buffer is its flag: 0 painted, non-zero white (255 also drawn with a white

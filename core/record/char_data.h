@@ -95,6 +95,9 @@ class CCharData {
   // 62045 when a source does not fit (what fits is kept).
   void CopyPointAttributes(int i, const CCharData& src, int j);
   void DeletePoints(int from, int to);
+  // Adds (dx, dy) to points [from, to) (clipped to the points; each coordinate held within
+  // the int range) and marks the record changed and modified.
+  void MoveAllPoints(int from, int to, int dx, int dy);
   // Returns the number of points inserted.
   int InsertPoints(int at, const CCharData& src);
   void CopyPoints(const CCharData& src);
@@ -141,6 +144,9 @@ class CCharData {
   // Every point (as many as work holds) with its flag, step length, pressure and width
   // level, then the settings.
   void ToStrokeWork(CStrokeWork& work) const;
+  // The way back: every point of work (FromStrokePath from index 0) with the pressure,
+  // step length and width level that travelled with it. Returns the number written.
+  int FromStrokeWork(const CStrokeWork& work);
   // The parameters, the loaded flag, the range pair, the frame state and percentage, the
   // frame count and the value the working path takes from the record.
   void CopySettingsToWork(CStrokeWork& work) const;

@@ -2,6 +2,7 @@
 // which every computation runs.
 #include <algorithm>
 
+#include "core/geometry/saturate.h"
 #include "core/path/stroke_path.h"
 #include "core/path/stroke_work.h"
 #include "core/record/char_data.h"
@@ -74,6 +75,16 @@ void CCharData::ToStrokeWork(CStrokeWork& work) const {
     work.m_pWidths[i] = 0;
   }
   CopySettingsToWork(work);
+}
+
+int CCharData::FromStrokeWork(const CStrokeWork& work) {
+  const int n = FromStrokePath(work, false);
+  for (int i = 0; i < n; ++i) {
+    m_pPressure[i] = work.m_pPressure[i];
+    m_pSegLength[i] = work.m_pRecords ? SaturateToInt(double(work.m_pRecords[i].v[0])) : 0;
+    m_pWidthLevel[i] = work.m_pLevels[i];
+  }
+  return n;
 }
 
 void CCharData::CopySettingsToWork(CStrokeWork& work) const {

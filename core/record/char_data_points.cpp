@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <memory>
 
+#include "core/geometry/saturate.h"
 #include "core/record/char_data.h"
+#include "core/record/char_data_full.h"
 
 namespace {
 
@@ -33,6 +35,19 @@ void CCharData::DeletePoints(int from, int to) {
   if (from >= to) return;
   for (int i = to; i < m_nPoints; ++i) CopyPointFull(from + (i - to), *this, i);
   m_nPoints -= to - from;
+}
+
+void CCharData::MoveAllPoints(int from, int to, int dx, int dy) {
+  from = std::max(from, 0);
+  to = std::min({to, m_nPoints, kMaxCharPoints});
+  for (int i = from; i < to; ++i) {
+    tmb::Point& p = m_pPoints[i];
+    p = {SaturateToInt(int64_t{p.x} + dx), SaturateToInt(int64_t{p.y} + dy)};
+  }
+  if (CCharDataFull* full = Full()) {
+    full->m_bChanged = 1;
+    full->m_bModified = 1;
+  }
 }
 
 int CCharData::InsertPoints(int at, const CCharData& src) {

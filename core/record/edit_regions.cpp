@@ -73,5 +73,5 @@ tmb::Rect CEditRegions::GetCurrent() const {
 void CEditRegions::Clear() {
   m_nCount = 0;
   m_nCurrent = 0;
-  m_nReserved2 = 0;
+  m_nReference = 0;
 }

@@ -22,7 +22,7 @@ struct CEditRegions {
   int32_t m_nCount = 0;
   int32_t m_nReserved1 = 0;
   int32_t m_nCurrent = 0;
-  int32_t m_nReserved2 = 0;
+  int32_t m_nReference = 0;  // the frame the layout takes as its model
   uint8_t m_bAppend = 0;   // 1: a new rubber-band rectangle is appended; 0: it replaces
   uint8_t m_bDrawn = 0;    // the frames are on the screen
   uint8_t m_nDisplay = 0;  // 2: a hit test asks for a repaint; 1: a rectangle was added
@@ -39,7 +39,7 @@ struct CEditRegions {
   void ToggleCurrent(tmb::DeviceContext& dc);
   // The current rectangle; an empty one when the index lies outside the list.
   tmb::Rect GetCurrent() const;
-  // No rectangles: count, current index and the word after it 0.
+  // No rectangles: count, current index and reference index 0.
   void Clear();
 
  private:

@@ -7,6 +7,7 @@
 #include "platform/service/messages.h"
 
 CDrawState gDrawState;
+int gPrintSourceKind = -1;
 
 CDrawState::CDrawState() {
   m_windowOpen.fill(-1);

@@ -171,3 +171,6 @@ class CDrawState {
 };
 
 extern CDrawState gDrawState;
+// The kind of the window that was active when printing to the active window began (the
+// print itself goes through the current drawing window); -1 before any.
+extern int gPrintSourceKind;

@@ -12,10 +12,13 @@ bool CommandTarget::RunCommand(int id) {
 }
 
 bool CommandTarget::RunUpdate(CommandUpdate& update) {
-  auto it = updates_.find(update.id());
-  if (it == updates_.end() && !handlers_.count(update.id())) return false;
+  const int id = update.id();
+  auto it = updates_.find(id);
+  const bool held = held_.count(id) != 0;
+  if (it == updates_.end() && !handlers_.count(id) && !held) return false;
   update.Enable(true);
   if (it != updates_.end()) it->second(update);
+  if (held) update.Enable(false);
   return true;
 }
 

@@ -21,12 +21,12 @@ namespace {
 // Toolbar and accelerator states are refreshed this often while the program is idle.
 constexpr int kIdleUpdateMs = 250;
 
-QKeySequence KeyOf(StandardKey key) {
-  switch (key) {
+QKeySequence KeyOf(const Accelerator& accelerator) {
+  switch (accelerator.key) {
+    case StandardKey::kNone: return QKeySequence::fromString(QString::fromUtf8(accelerator.keys));
     case StandardKey::kOpen: return QKeySequence::Open;
     case StandardKey::kSave: return QKeySequence::Save;
     case StandardKey::kSaveAs: return QKeySequence::SaveAs;
-    case StandardKey::kUndo: return QKeySequence::Undo;
     case StandardKey::kPrint: return QKeySequence::Print;
     case StandardKey::kQuit: return QKeySequence::Quit;
     case StandardKey::kHelp: return QKeySequence::HelpContents;
@@ -123,8 +123,9 @@ void MainFrame::LoadMenu(int menuId) {
       QMenu* popup = parent ? parent->addMenu(QString::fromUtf8(line.text))
                             : bar->addMenu(QString::fromUtf8(line.text));
       connect(popup, &QMenu::aboutToShow, this, [this, popup] {
+        const CommandRouter router = Router();
         for (QAction* a : popup->actions()) {
-          if (!a->menu() && !a->isSeparator()) UpdateAction(a);
+          if (!a->menu() && !a->isSeparator()) UpdateAction(a, router);
         }
       });
       menus.push_back(popup);
@@ -162,7 +163,7 @@ QToolBar* MainFrame::CreateToolBar(std::span<const ToolbarButton> buttons) {
 void MainFrame::LoadAccelerators(std::span<const Accelerator> keys) {
   for (const Accelerator& key : keys) {
     QAction* action = ActionFor(key.id);
-    action->setShortcut(KeyOf(key.key));
+    action->setShortcut(KeyOf(key));
     action->setShortcutContext(Qt::ApplicationShortcut);
     addAction(action);  // keys work even while no menu holds the command
   }
@@ -188,8 +189,9 @@ bool MainFrame::ExecuteCommand(int id) {
   return ran;
 }
 
-void MainFrame::UpdateAction(QAction* action) const {
-  CommandUpdate update = QueryCommand(action->data().toInt());
+void MainFrame::UpdateAction(QAction* action, const CommandRouter& router) {
+  CommandUpdate update(action->data().toInt());
+  router.Update(update);
   action->setEnabled(update.enabled());
   // Only checked commands show a check mark; the others keep the plain look.
   action->setCheckable(update.checked());
@@ -197,7 +199,30 @@ void MainFrame::UpdateAction(QAction* action) const {
 }
 
 void MainFrame::UpdateAllActions() {
-  for (auto& [id, action] : actions_) UpdateAction(action);
+  // One chain for the whole pass: no update handler changes which frame is active.
+  const CommandRouter router = Router();
+  for (auto& [id, action] : actions_) UpdateAction(action, router);
+}
+
+void MainFrame::CascadeFrames() { mdi_->cascadeSubWindows(); }
+
+void MainFrame::TileFrames() { mdi_->tileSubWindows(); }
+
+void MainFrame::ArrangeIcons() {
+  // Left to right along the bottom of the work area, a row higher whenever one is full.
+  const int width = mdi_->viewport()->width();
+  int x = 0;
+  int bottom = mdi_->viewport()->height();
+  for (QMdiSubWindow* frame : mdi_->subWindowList(QMdiArea::CreationOrder)) {
+    if (!frame->isMinimized()) continue;
+    const QSize size = frame->size();
+    if (x > 0 && x + size.width() > width) {
+      x = 0;
+      bottom -= size.height();
+    }
+    frame->move(x, bottom - size.height());
+    x += size.width();
+  }
 }
 
 }  // namespace tmb::ui

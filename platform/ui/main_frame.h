@@ -53,6 +53,12 @@ class MainFrame : public QMainWindow, public CommandTarget {
   // The update pass over every action (the idle pass of toolbar and keys).
   void UpdateAllActions();
 
+  // The work area's frames: overlapping from the top left, side by side, and the
+  // minimised ones lined up at the bottom.
+  void CascadeFrames();
+  void TileFrames();
+  void ArrangeIcons();
+
  protected:
   // Commands left out of every menu that is built.
   virtual bool IsMenuCommandShown(int) const { return true; }
@@ -63,7 +69,7 @@ class MainFrame : public QMainWindow, public CommandTarget {
   QAction* ActionFor(int id);
   // The chain of the moment: active view, its document, active frame, this, application.
   CommandRouter Router() const;
-  void UpdateAction(QAction* action) const;
+  static void UpdateAction(QAction* action, const CommandRouter& router);
   void OnFrameActivated();
 
   Application* app_;

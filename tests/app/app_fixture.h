@@ -1,8 +1,9 @@
-// A started application for tests: scripted messages, machine, dialogs and choosers, a
-// profile held in memory and a display of 1280 x 1024.
+// A started application for tests: scripted messages, machine, dialogs, file and colour
+// choosers, a profile held in memory and a display of 1280 x 1024.
 #pragma once
 
 #include <QApplication>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "app/frame_view.h"
@@ -13,6 +14,7 @@
 #include "core/state/start_globals.h"
 #include "platform/service/profile.h"
 #include "support/scripted_chooser.h"
+#include "support/scripted_colour_chooser.h"
 #include "support/scripted_machine.h"
 #include "support/scripted_messages.h"
 #include "support/ui/scripted_dialogs.h"
@@ -80,11 +82,17 @@ class AppTest : public ::testing::Test {
     return theApp.InitInstance();
   }
   CMainFrame* frame() const { return theApp.mainFrame(); }
+  // Waits until the main window is on the (offscreen) screen and its views have painted.
+  void ShowAndPaint() {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame()));
+    QCoreApplication::processEvents();
+  }
 
   ScriptedMessages messages;
   ScriptedMachine machine;
   ScriptedDialogs dialogs;
   ScriptedChooser chooser;
+  ScriptedColourChooser colours;
   MemoryProfile profile;
 };
 

@@ -186,4 +186,28 @@ TEST_F(CharDataPathTest, ToStrokeWorkCarriesPerPointValuesAndSettings) {
   EXPECT_EQ(live.m_param[300], 123);
 }
 
+TEST_F(CharDataPathTest, FromStrokeWorkBringsThePerPointValuesBackWithTheirPoints) {
+  for (int i = 0; i < 6; ++i) {
+    rec->m_pPoints[i] = {10 * i, 0};
+    rec->m_pFlags[i] = i % 3 == 0 ? 1 : 0;
+    rec->m_pPressure[i] = 30 + i;
+    rec->m_pSegLength[i] = 100 + i;
+    rec->m_pWidthLevel[i] = static_cast<uint8_t>(i % 5);
+  }
+  rec->m_nPoints = 6;
+  CStrokeWork work(32);
+  rec->ToStrokeWork(work);
+  // The first stroke goes: the second one's values move down with its points.
+  work.DeleteRange(0, 3);
+  EXPECT_EQ(rec->FromStrokeWork(work), 3);
+  ASSERT_EQ(rec->m_nPoints, 3);
+  for (int k = 0; k < 3; ++k) {
+    EXPECT_EQ(rec->m_pPoints[k], (tmb::Point{10 * (k + 3), 0}));
+    EXPECT_EQ(rec->m_pFlags[k], k == 0 ? 1 : 0);
+    EXPECT_EQ(rec->m_pPressure[k], 33 + k);
+    EXPECT_EQ(rec->m_pSegLength[k], 103 + k);
+    EXPECT_EQ(rec->m_pWidthLevel[k], (3 + k) % 5);
+  }
+}
+
 }  // namespace

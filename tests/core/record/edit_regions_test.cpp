@@ -92,11 +92,11 @@ TEST(EditRegions, TheCurrentRectangleAndClearing) {
   EXPECT_EQ(regions->GetCurrent(), (tmb::Rect{5, 6, 7, 8}));
   regions->m_nCurrent = kEditRegionCount;
   EXPECT_EQ(regions->GetCurrent(), tmb::Rect{});
-  regions->m_nReserved2 = 9;
+  regions->m_nReference = 9;
   regions->Clear();
   EXPECT_EQ(regions->m_nCount, 0);
   EXPECT_EQ(regions->m_nCurrent, 0);
-  EXPECT_EQ(regions->m_nReserved2, 0);
+  EXPECT_EQ(regions->m_nReference, 0);
 }
 
 }  // namespace

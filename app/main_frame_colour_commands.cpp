@@ -1,0 +1,51 @@
+// The background colours of the windows and the tablet pen's colour: each chosen in the
+// colour chooser, and the two colour schemes; a window shows its new colour at once.
+#include "app/frame_command_helpers.h"
+#include "app/main_frame.h"
+#include "app/tmb_app.h"
+#include "platform/service/colour_chooser.h"
+#include "resources/command_ids.h"
+
+namespace {
+
+struct ColourChoice {
+  int id;
+  tmb::Colour CDrawState::*colour;
+  int kind;  // the window that shows it; -1 none
+};
+
+constexpr ColourChoice kColourChoices[] = {
+    {tmb::kCmdBackA, &CDrawState::m_crBackA, kKindDrawA},
+    {tmb::kCmdBackB, &CDrawState::m_crBackB, kKindDrawB},
+    {tmb::kCmdBackEditor, &CDrawState::m_crBackEdit, kKindImageEditor},
+    {tmb::kCmdBackPreview, &CDrawState::m_crBackPreview, kKindPreview},
+    // No tablet ink collector exists on this platform to take the pen's colour.
+    {tmb::kCmdTabletPen, &CDrawState::m_crTabletPen, -1},
+};
+
+}  // namespace
+
+void CMainFrame::RegisterColourCommands() {
+  for (const ColourChoice& c : kColourChoices) {
+    OnCommand(c.id, [this, c] {
+      if (c.kind == kKindImageEditor) EnsureImageEditor(1);
+      if (tmb::ChooseColour(gDrawState.*c.colour)) RefreshBackground(c.kind);
+    });
+  }
+  for (int row : {0, 1}) {
+    OnCommand(row == 0 ? tmb::kCmdBackSchemeDefault : tmb::kCmdBackSchemeGrey, [this, row] {
+      gDrawState.ApplyBackScheme(row);
+      for (int kind : {kKindDrawA, kKindDrawB, kKindPreview, kKindImageEditor}) RefreshBackground(kind);
+    });
+  }
+}
+
+void CMainFrame::RefreshBackground(int kind) {
+  if (kind < 0 || (kind == kKindImageEditor && !EnsureImageEditor(0))) return;
+  tmb::ui::View* view = PeekViewOfKind(kind);
+  if (auto* drawing = qobject_cast<CTmbView*>(view)) {
+    drawing->RefreshWritingArea();
+  } else if (view) {
+    view->RedrawNow();
+  }
+}

@@ -1,0 +1,86 @@
+// The main window's Edit menu: the modes of the drawing view, undo, clearing and erasing,
+// the edit rectangles, the temporary save, copies between the windows, and the frame-part
+// and layout commands that the drawing view takes.
+#include "app/frame_command_helpers.h"
+#include "app/main_frame.h"
+#include "app/tmb_document.h"
+#include "resources/command_ids.h"
+
+namespace {
+
+// Commands of the drawing view's own: frame parts, layout and moving everything.
+constexpr int kDrawingViewCommands[] = {
+    32991, 32992, 32993, 32994, 32999, 33000, 33001, 33004,  // frame parts
+    tmb::kCmdEditLayout, tmb::kCmdEditMoveAll,
+};
+
+// The mode commands act while the drawing views are ready and no registration panel is up.
+tmb::ui::CommandTarget::UpdateHandler ModeUpdate(int mode) {
+  return [mode](tmb::ui::CommandUpdate& u) {
+    CTmbView* view = PeekCurrentView();
+    u.Enable(view && gDrawState.m_bViewsReady && !gDrawState.m_toolPanel.m_bShown);
+    u.SetCheck(view && view->m_nMode == mode);
+  };
+}
+
+// The rectangle list of the edit mode: the document's cell-rectangle table. Its append
+// flag is the document's several-frames switch: on, a new rectangle joins the list.
+CEditRegions& Cells(CCharDataFull& rec) { return rec.m_regions.m_list; }
+
+}  // namespace
+
+void CMainFrame::RegisterEditCommands() {
+  OnCommand(tmb::kCmdDrawMode, OnCurrentView(&CTmbView::SetEditMode, CTmbView::kModeDraw));
+  OnUpdate(tmb::kCmdDrawMode, ModeUpdate(CTmbView::kModeDraw));
+  OnCommand(tmb::kCmdEditMode, OnCurrentView(&CTmbView::SetEditMode, CTmbView::kModeEdit));
+  OnUpdate(tmb::kCmdEditMode, ModeUpdate(CTmbView::kModeEdit));
+
+  OnCommand(tmb::kCmdEditUndo, OnCurrentView(&CTmbView::Undo));
+  OnUpdate(tmb::kCmdEditUndo, [](tmb::ui::CommandUpdate& u) {
+    // The flag of the window the undo works on, not that of the first window.
+    const int kind = gDrawState.ResolveKind(kKindCurrentDraw);
+    CTmbDocument* doc = PeekCurrentDoc();
+    u.Enable(gDrawState.m_windowOpen[size_t(kind)] != 0 && doc && doc->engine().m_bUndoValid);
+  });
+
+  OnCommand(tmb::kCmdClearAll, OnCurrentView(&CTmbView::ClearAll));
+  OnCommand(tmb::kCmdEraseLastStroke, OnCurrentView(&CTmbView::RedrawAfterErase, 0));
+  OnCommand(tmb::kCmdEraseFromNearest, OnCurrentView(&CTmbView::RedrawAfterErase, 1));
+  OnCommand(tmb::kCmdEditTempSave, OnCurrentDoc(&CTmbDoc::TempSave));
+  OnCommand(tmb::kCmdEditTempLoad, OnCurrentView(&CTmbView::RestoreCharacter, 1));
+  OnCommand(tmb::kCmdCopyAToB, OnCurrentView(&CTmbView::CopyDataBetweenWindows, 0));
+  OnCommand(tmb::kCmdCopyBToA, OnCurrentView(&CTmbView::CopyDataBetweenWindows, 1));
+  OnCommand(tmb::kCmdOverlayOther, OnCurrentView(&CTmbView::OverlayOtherWindow));
+
+  OnCommand(tmb::kCmdClearCells, [] {
+    CTmbView* view = CommandView();
+    CTmbDoc* doc = view ? view->GetDocument() : nullptr;
+    if (!doc) return;
+    Cells(doc->m_char).Clear();
+    view->RefreshWritingArea();
+  });
+  OnCommand(tmb::kCmdSeveralFrames, [] {
+    CTmbView* view = CommandView();
+    CTmbDoc* doc = view ? view->GetDocument() : nullptr;
+    if (!doc) return;
+    CEditRegions& cells = Cells(doc->m_char);
+    cells.m_bAppend = cells.m_bAppend ? 0 : 1;
+    cells.Clear();
+  });
+  OnUpdate(tmb::kCmdSeveralFrames, CheckFromRecord([](const CCharDataFull& rec) {
+             return rec.m_regions.m_list.m_bAppend != 0;
+           }));
+
+  OnCommand(tmb::kCmdCaptureFirstChar, [] {
+    if (CTmbView* view = CommandView()) view->m_bCaptureOption = view->m_bCaptureOption ? 0 : 1;
+  });
+  OnUpdate(tmb::kCmdCaptureFirstChar, [](tmb::ui::CommandUpdate& u) {
+    CTmbView* view = PeekCurrentView();
+    u.Enable(view != nullptr);
+    u.SetCheck(view && view->m_bCaptureOption);
+  });
+
+  for (int id : kDrawingViewCommands) {
+    OnCommand(id, [this, id] { SendToViewOfKind(kKindCurrentDraw, id); });
+  }
+}

@@ -1,0 +1,95 @@
+// The main window's File menu: character files, the basic settings, exit and help, the
+// print settings and the road of print and print preview through the current drawing
+// window, and the picture commands that the image editor's and preview's views take.
+#include "app/frame_command_helpers.h"
+#include "app/main_frame.h"
+#include "app/tmb_app.h"
+#include "app/tmb_document.h"
+#include "platform/ui/child_frame.h"
+#include "resources/command_ids.h"
+
+namespace {
+
+// A command that sets a print field to value, ticked while the field holds it.
+struct PrintChoice {
+  int id;
+  int CDrawState::*field;
+  int value;
+};
+
+constexpr PrintChoice kPrintChoices[] = {
+    {tmb::kCmdPrintRangeAll, &CDrawState::m_nPrintRange, 0},
+    {tmb::kCmdPrintRangeRegion, &CDrawState::m_nPrintRange, 1},
+    {tmb::kCmdPrintModeVector, &CDrawState::m_nPrintMode, 1},
+    {tmb::kCmdPrintModeImage, &CDrawState::m_nPrintMode, 0},
+    {tmb::kCmdPrintTargetActive, &CDrawState::m_nPrintTarget, -1},
+    {tmb::kCmdPrintTargetA, &CDrawState::m_nPrintTarget, kKindDrawA},
+    {tmb::kCmdPrintTargetB, &CDrawState::m_nPrintTarget, kKindDrawB},
+    {tmb::kCmdPrintTargetEditor, &CDrawState::m_nPrintTarget, kKindImageEditor},
+    {tmb::kCmdPrintTargetPreview, &CDrawState::m_nPrintTarget, kKindPreview},
+};
+
+// Picture commands that a view does: the command id and the kind of the view.
+struct ViewCommand {
+  int id;
+  int kind;
+};
+
+constexpr ViewCommand kPictureCommands[] = {
+    {32780, kKindCurrentDraw},  // export the window as a picture
+    {32967, kKindCurrentDraw},  // to the clipboard: the main frame's part
+    {32968, kKindCurrentDraw},  // to the clipboard: everything
+    {32970, kKindPreview},      // the preview to the clipboard: region
+    {32971, kKindPreview},      // the preview to the clipboard: everything
+    {32906, kKindPreview},      // redraw the preview
+    {33002, kKindPreview},      // clear the preview
+};
+
+constexpr int kCmdOpenPicture = 32774;
+
+}  // namespace
+
+void CMainFrame::RegisterFileCommands() {
+  OnCommand(tmb::kCmdFileOpen, OnCurrentDoc(&CTmbDoc::OpenFileDialog));
+  OnCommand(tmb::kCmdFileOneTouch, OnCurrentDoc(&CTmbDoc::OnOneTouchConvert));
+  OnCommand(tmb::kCmdFileSaveAs, OnCurrentDoc(&CTmbDoc::SaveAs));
+  OnCommand(tmb::kCmdFileSave, OnCurrentDoc(&CTmbDoc::SaveToCurrentPath));
+  OnUpdate(tmb::kCmdFileSave, [](tmb::ui::CommandUpdate& u) {
+    CTmbDocument* doc = PeekCurrentDoc();
+    u.Enable(doc && doc->HasPath());
+  });
+  OnCommand(tmb::kCmdBasicSettings, [] { theApp.BasicSettingsDialog(0); });
+  OnCommand(tmb::kCmdFileExit, [this] { close(); });
+  OnCommand(tmb::kCmdHelp, [this] { WinHelp(0); });
+  OnCommand(tmb::kCmdUpdateTitle, [this] { UpdateMainTitle(); });
+
+  for (const PrintChoice& c : kPrintChoices) {
+    OnCommand(c.id, [c] { gDrawState.*c.field = c.value; });
+    OnUpdate(c.id, [c](tmb::ui::CommandUpdate& u) { u.SetCheck(gDrawState.*c.field == c.value); });
+  }
+  OnCommand(tmb::kCmdFilePrint, [this] { PrintThroughDrawingWindow(tmb::kCmdFramePrint); });
+  OnCommand(tmb::kCmdFilePrintPreview, [this] { PrintThroughDrawingWindow(tmb::kCmdFramePrintPreview); });
+
+  OnCommand(kCmdOpenPicture, [this] {
+    ActivateViewOfKind(kKindImageEditor, 0);
+    SendToViewOfKind(kKindImageEditor, kCmdOpenPicture);
+  });
+  for (const ViewCommand& c : kPictureCommands) {
+    OnCommand(c.id, [this, c] { SendToViewOfKind(c.kind, c.id); });
+  }
+}
+
+void CMainFrame::PrintThroughDrawingWindow(int frameCommand) {
+  if (gDrawState.m_nPrintTarget == -1) gPrintSourceKind = GetActiveViewKind();
+  const int kind = gDrawState.ResolveKind(kKindCurrentDraw);
+  tmb::ui::View* view = FindViewOfKind(kind);
+  tmb::ui::ChildFrame* frame = view ? view->frame() : nullptr;
+  if (!frame) return;
+  ActivateViewOfKind(kind, 0);
+  frame->SetActiveView(view);
+  tmb::ui::CommandRouter({view, view->document(), frame}).Execute(frameCommand);
+}
+
+void CMainFrame::SendToViewOfKind(int kind, int id) {
+  if (tmb::ui::View* view = FindViewOfKind(gDrawState.ResolveKind(kind))) view->RunCommand(id);
+}

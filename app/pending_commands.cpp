@@ -1,0 +1,123 @@
+#include "app/pending_commands.h"
+
+namespace {
+
+constexpr const char* kPrinting = "printing";
+constexpr const char* kImageView = "image-view";
+constexpr const char* kSheets = "sheets";
+constexpr const char* kAnimationSheet = "animation-sheet";
+constexpr const char* kRegistrationMenus = "registration-menus";
+constexpr const char* kMoreDialogs = "more-dialogs";
+constexpr const char* kPresetsMorph = "presets-morph";
+constexpr const char* kDialogs = "dialogs";
+constexpr const char* kSettingsPanel = "settings-panel";
+
+// One line per id, never a range: an id leaves the table on its own.
+constexpr PendingCommand kPending[] = {
+    {32989, kPrinting},  // print
+    {32988, kPrinting},  // print preview
+    {33002, kPrinting},  // clear the preview
+    {32906, kPrinting},  // redraw the preview
+
+    {32774, kImageView},  // open a picture file
+    {32780, kImageView},  // export the window as a picture
+    {32967, kImageView},  // clipboard: the main frame's part
+    {32968, kImageView},  // clipboard: everything
+    {32970, kImageView},  // preview to the clipboard: region
+    {32971, kImageView},  // preview to the clipboard: everything
+
+    {32782, kSheets},  // pen dialog
+    {32852, kSheets},  // guide frame dialog
+    {32886, kSheets},  // export options
+    {33106, kSheets},  // font division
+    {33131, kSheets},  // automatic registration
+    {33135, kSheets},  // dictionary
+    {140, kSheets},    // shape sheet pages
+    {141, kSheets},
+    {142, kSheets},
+    {143, kSheets},
+    {144, kSheets},
+    {145, kSheets},
+    {146, kSheets},
+    {147, kSheets},
+    {397, kSheets},
+    {419, kSheets},
+    {489, kSheets},
+    {626, kSheets},
+    {627, kSheets},
+    {628, kSheets},
+    {33095, kSheets},
+    {33096, kSheets},
+    {33097, kSheets},
+    {33104, kSheets},  // the sheet of the target characters
+    {33105, kSheets},  // the sheet of the source characters
+    {32917, kSheets},  // settings window A
+    {32918, kSheets},  // settings window B
+    {32920, kSheets},  // settings window A, centred
+    {32922, kSheets},  // settings window B, centred
+    {33016, kSheets},  // the font-axis window's sheet
+
+    {33098, kAnimationSheet},  // animation sheet pages
+    {33099, kAnimationSheet},
+    {33100, kAnimationSheet},
+    {33101, kAnimationSheet},
+    {33102, kAnimationSheet},
+    {33103, kAnimationSheet},
+    {396, kAnimationSheet},
+    {32907, kAnimationSheet},  // the preview's settings
+    {32908, kAnimationSheet},
+
+    {32991, kRegistrationMenus},  // frame parts
+    {32992, kRegistrationMenus},
+    {32993, kRegistrationMenus},
+    {32994, kRegistrationMenus},
+    {32999, kRegistrationMenus},
+    {33000, kRegistrationMenus},
+    {33001, kRegistrationMenus},
+    {33004, kRegistrationMenus},
+    {33005, kRegistrationMenus},  // the toolbar's pop-up menu
+
+    {32931, kMoreDialogs},  // file options
+
+    {33137, kPresetsMorph},  // the styles
+    {33138, kPresetsMorph},
+    {33136, kPresetsMorph},
+    {33159, kPresetsMorph},
+    {33142, kPresetsMorph},
+    {33143, kPresetsMorph},
+    {33144, kPresetsMorph},
+    {33148, kPresetsMorph},
+    {33149, kPresetsMorph},
+    {33150, kPresetsMorph},
+    {33152, kPresetsMorph},
+    {33153, kPresetsMorph},
+    {33155, kPresetsMorph},
+    {33156, kPresetsMorph},
+    {33157, kPresetsMorph},
+    {33158, kPresetsMorph},
+    {33161, kPresetsMorph},
+    {33167, kPresetsMorph},
+    {33168, kPresetsMorph},
+    {33170, kPresetsMorph},
+    {33171, kPresetsMorph},
+    {33173, kPresetsMorph},
+
+    {33183, kDialogs},  // typeface options
+    {33051, kDialogs},  // standard settings
+    {32980, kDialogs},  // copy A to B
+    {32981, kDialogs},  // copy B to A
+
+    {33053, kSettingsPanel},  // the settings panels' buttons
+    {32928, kSettingsPanel},  // redraw the settings panel
+};
+
+}  // namespace
+
+std::span<const PendingCommand> PendingCommands() { return kPending; }
+
+const char* PendingIssueOf(int id) {
+  for (const PendingCommand& p : kPending) {
+    if (p.id == id) return p.issue;
+  }
+  return nullptr;
+}

@@ -1,0 +1,59 @@
+// Moving every point of a character record (CCharData::MoveAllPoints).
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <memory>
+
+#include "core/record/char_data.h"
+#include "core/record/char_data_full.h"
+
+namespace {
+
+std::unique_ptr<CCharDataFull> RecordOf(int n) {
+  auto rec = std::make_unique<CCharDataFull>();
+  rec->ClearPoints();
+  for (int i = 0; i < n; ++i) {
+    rec->m_pPoints[i] = {i % 500, i / 500};
+    rec->m_pFlags[i] = i % 100 == 0 ? 1 : 0;
+  }
+  rec->m_nPoints = n;
+  rec->m_bChanged = 0;
+  rec->m_bModified = 0;
+  return rec;
+}
+
+TEST(MoveAllPoints, AFullRecordMovesEveryPointAndNothingPastIt) {
+  auto rec = RecordOf(kMaxCharPoints);
+  rec->MoveAllPoints(0, rec->m_nPoints, 20, -10);
+  for (int i = 0; i < kMaxCharPoints; ++i) {
+    ASSERT_EQ(rec->m_pPoints[i], (tmb::Point{i % 500 + 20, i / 500 - 10})) << i;
+  }
+  EXPECT_EQ(rec->m_nPoints, kMaxCharPoints);
+  EXPECT_EQ(rec->m_bChanged, 1);
+  EXPECT_EQ(rec->m_bModified, 1);
+}
+
+TEST(MoveAllPoints, TheRangeEndIsLeftOutAndHeldToThePoints) {
+  struct Case {
+    int from, to;
+    int firstMoved, endMoved;
+  } cases[] = {{2, 5, 2, 5}, {-3, 4, 0, 4}, {8, 99, 8, 10}, {6, 6, 6, 6}, {7, 3, 7, 7}};
+  for (const Case& c : cases) {
+    auto rec = RecordOf(10);
+    rec->MoveAllPoints(c.from, c.to, 1, 1);
+    for (int i = 0; i < 10; ++i) {
+      const bool moved = i >= c.firstMoved && i < c.endMoved;
+      EXPECT_EQ(rec->m_pPoints[i].x, i + (moved ? 1 : 0)) << c.from << ".." << c.to << " point " << i;
+    }
+  }
+}
+
+TEST(MoveAllPoints, FarPointsStopAtTheEndsOfTheIntRange) {
+  auto rec = RecordOf(2);
+  rec->m_pPoints[0] = {INT_MAX - 5, INT_MIN + 5};
+  rec->MoveAllPoints(0, 2, 10, -10);
+  EXPECT_EQ(rec->m_pPoints[0], (tmb::Point{INT_MAX, INT_MIN}));
+  EXPECT_EQ(rec->m_pPoints[1], (tmb::Point{11, -10}));
+}
+
+}  // namespace

@@ -1,0 +1,50 @@
+// The binding tables of the layout and move dialogs.
+#include "views/layout_dialogs.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "core/canvas/work_canvas.h"
+
+CLayoutDlg gLayoutDlg;
+CMoveDlg gMoveDlg;
+
+namespace {
+
+// Offsets reach twice the paper either way: far enough to move anything off and back,
+// and the sums stay far from the int range.
+int MaxOffsetX() { return 2 * gWorkCanvas.m_width; }
+int MaxOffsetY() { return 2 * gWorkCanvas.m_height; }
+
+}  // namespace
+
+std::vector<tmb::ui::Binding> CLayoutDlg::Bindings() {
+  using namespace tmb::ui;
+  return {
+      RadioGroup(kEdgeRadio, &m_nEdge, {"左辺", "上辺", "右辺", "下辺", "縦中央軸", "横中央軸"}, "基準"),
+      RadioGroup(kOperationRadio, &m_nOperation,
+                 {"縁／軸合わせ", "均等配置", "大きさの相同化", "移動", "拡大縮小（％）", "用紙の中央に配置"}, "操作"),
+      RadioGroup(kBoxRadio, &m_nBox, {"枠内文字の最小範囲", "枠自体"}, "範囲"),
+      RadioGroup(kDimensionRadio, &m_nDimension, {"横・幅", "縦・高さ", "双方"}, "方向"),
+      SignedEdit(kMoveXEdit, &m_nMoveX, -MaxOffsetX(), MaxOffsetX(), "移動 X"),
+      SignedEdit(kMoveYEdit, &m_nMoveY, -MaxOffsetY(), MaxOffsetY(), "移動 Y"),
+      SignedEdit(kScaleXEdit, &m_nScaleX, -kMaxPercent, kMaxPercent, "拡大縮小 X（％）"),
+      SignedEdit(kScaleYEdit, &m_nScaleY, -kMaxPercent, kMaxPercent, "拡大縮小 Y（％）"),
+  };
+}
+
+void CLayoutDlg::OnInitDialog(tmb::ui::DialogWindow& window) {
+  auto* note = new QLabel(
+      QStringLiteral("※レイアウトコマンドは[部分編集]モードで設定した領域枠の箇所のみに対して効果を及ぼします。"),
+      &window);
+  note->setWordWrap(true);
+  if (auto* column = qobject_cast<QVBoxLayout*>(window.layout())) column->insertWidget(0, note);
+}
+
+std::vector<tmb::ui::Binding> CMoveDlg::Bindings() {
+  using namespace tmb::ui;
+  return {
+      SignedEdit(kXEdit, &m_nX, -MaxOffsetX(), MaxOffsetX(), "X"),
+      SignedEdit(kYEdit, &m_nY, -MaxOffsetY(), MaxOffsetY(), "Y"),
+  };
+}
