@@ -18,7 +18,7 @@
 #include "app/tmb_document.h"
 #include "app/window_boxes.h"
 #include "convert/driver/part_store.h"
-#include "core/glyph/glyph_outline_read.h"
+#include "core/text/glyph_outline_read.h"
 #include "core/record/char_slots.h"
 #include "core/state/draw_state.h"
 #include "core/state/start_globals.h"

@@ -1,6 +1,6 @@
 #include "support/glyph_faces.h"
 
-#include "core/glyph/glyph_faces.h"
+#include "core/text/glyph_faces.h"
 #include "platform/gdi/font_engine.h"
 
 namespace tmb::test {

@@ -1,8 +1,8 @@
-#include "core/glyph/glyph_faces.h"
+#include "core/text/glyph_faces.h"
 
 #include <set>
 
-#include "core/glyph/glyph_outline_read.h"
+#include "core/text/glyph_outline_read.h"
 #include "platform/service/messages.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "core/glyph/stroke_end_clipping.h"
+#include "core/text/stroke_end_clipping.h"
 
 #include <optional>
 #include <utility>

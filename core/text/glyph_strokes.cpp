@@ -1,4 +1,4 @@
-#include "core/glyph/glyph_strokes.h"
+#include "core/text/glyph_strokes.h"
 
 #include <algorithm>
 

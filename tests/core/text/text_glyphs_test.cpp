@@ -1,4 +1,4 @@
-#include "core/glyph/text_glyphs.h"
+#include "core/text/text_glyphs.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "core/glyph/glyph_faces.h"
-#include "core/glyph/glyph_outline_read.h"
+#include "core/text/glyph_faces.h"
+#include "core/text/glyph_outline_read.h"
 #include "core/path/stroke_marks.h"
 #include "core/path/stroke_path_ex.h"
 #include "core/path/stroke_work.h"

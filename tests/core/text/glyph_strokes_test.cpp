@@ -1,10 +1,10 @@
-#include "core/glyph/glyph_strokes.h"
+#include "core/text/glyph_strokes.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "core/glyph/stroke_end_clipping.h"
+#include "core/text/stroke_end_clipping.h"
 #include "core/path/stroke_path_ex.h"
 #include "platform/gdi/device_context.h"
 #include "support/path_points.h"

@@ -1,10 +1,10 @@
-#include "core/glyph/text_glyphs.h"
+#include "core/text/text_glyphs.h"
 
 #include <algorithm>
 
 #include "convert/analysis/side_points.h"
-#include "core/glyph/glyph_outline_read.h"
-#include "core/glyph/glyph_strokes.h"
+#include "core/text/glyph_outline_read.h"
+#include "core/text/glyph_strokes.h"
 #include "core/path/stroke_marks.h"
 #include "core/path/stroke_path_ex.h"
 #include "core/path/stroke_work.h"

@@ -1,4 +1,4 @@
-#include "core/glyph/glyph_outline_read.h"
+#include "core/text/glyph_outline_read.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <random>
 #include <vector>
 
-#include "core/glyph/glyph_faces.h"
+#include "core/text/glyph_faces.h"
 #include "core/path/stroke_path.h"
 #include "core/path/stroke_work.h"
 #include "core/store/font_sub_table.h"

@@ -1,4 +1,4 @@
-#include "core/glyph/glyph_outline_read.h"
+#include "core/text/glyph_outline_read.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/glyph/glyph_faces.h"
+#include "core/text/glyph_faces.h"
 #include "core/path/stroke_marks.h"
 #include "core/path/stroke_path.h"
 #include "core/path/stroke_work.h"
