@@ -13,7 +13,7 @@
 #include "app/main_frame.h"
 #include "app/pane_factories.h"
 #include "app/program_folders.h"
-#include "app/setting_dialogs.h"
+#include "app/dialogs/setting_dialogs.h"
 #include "app/start_checks.h"
 #include "app/tmb_document.h"
 #include "app/window_boxes.h"

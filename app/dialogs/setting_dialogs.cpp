@@ -1,4 +1,4 @@
-#include "app/setting_dialogs.h"
+#include "app/dialogs/setting_dialogs.h"
 
 #include <QLabel>
 #include <QLayout>
