@@ -27,6 +27,16 @@ std::vector<tmb::ui::Binding> CBasicSettingDlg::Bindings() {
   };
 }
 
+std::vector<tmb::ui::Binding> CInitSettingDlg::Bindings() {
+  using namespace tmb::ui;
+  return {
+      SignedEdit(429, &m_nWidth, kMinSide, kMaxSide, "最大画像領域: 幅"),
+      SignedEdit(428, &m_nHeight, kMinSide, kMaxSide, "高さ"),
+      RadioGroup(427, &m_nValueSet, {"ペン・標準", "ペン・特殊", "毛筆・標準", "毛筆・特殊"}, "標準値セット"),
+      CheckBox(432, &m_bNoShow, "このダイアログを次回から表示しない"),
+  };
+}
+
 void CAboutDlg::OnInitDialog(tmb::ui::DialogWindow& window) {
   auto* text = new QLabel(QStringLiteral("Tamberi  %1.%2").arg(gDrawState.m_nProgramVersion / 100)
                               .arg(gDrawState.m_nProgramVersion % 100, 2, 10, QLatin1Char('0')),
