@@ -8,6 +8,7 @@
 #include "app/char_file_answers.h"
 #include "app/child_frames.h"
 #include "app/command_line.h"
+#include "app/dialogs/effect_dialog_forms.h"
 #include "app/dialogs/setting_dialogs.h"
 #include "app/dialogs/settings_value_dialogs.h"
 #include "app/dummy_doc.h"
@@ -125,6 +126,7 @@ bool CTmbApp::InitInstance() {
   // The questions the engines ask of the dialogs.
   SetStdSettingDialogRunner(&gStdSettingForm);
   SetCharFileDialogs(&gCharFileAnswers);
+  SetEffectDialogRunner(&gEffectDialogForms);
   // 10. and 11. One document per window kind, and the templates.
   s.m_bMultiDoc = 1;
   RegisterTemplates();
@@ -240,6 +242,7 @@ void CTmbApp::Reset() {
   SetTmbDocWindows(nullptr);
   SetStdSettingDialogRunner(nullptr);
   SetCharFileDialogs(nullptr);
+  SetEffectDialogRunner(nullptr);
   delete mainWindow();
   SetMainWindow(nullptr);
   RemoveDocTemplates();

@@ -2,10 +2,11 @@
 
 #include <algorithm>
 
+#include "app/tmb_app.h"
 #include "app/window_boxes.h"
 #include "core/canvas/work_canvas.h"
+#include "platform/service/messages.h"
 
-CZoomDlg gZoomDlg;
 CGuideLineDlg gGuideLineDlg;
 CSaveRangeDlg gSaveRangeDlg;
 
@@ -15,18 +16,26 @@ unsigned CanvasSide(int side) { return static_cast<unsigned>(std::max(1, side));
 
 }  // namespace
 
-std::vector<tmb::ui::Binding> CZoomDlg::Bindings() {
+int CZoomForm::Run(CZoomDlg& values) {
+  m_values = values;
+  if (!tmb::ui::IsAccepted(DoModal(theApp.mainWindow()))) return tmb::kAnswerCancel;
+  values = m_values;
+  return tmb::kAnswerOk;
+}
+
+std::vector<tmb::ui::Binding> CZoomForm::Bindings() {
   using namespace tmb::ui;
+  CZoomDlg& v = m_values;
   return {
-      RadioGroup(132, &m_nMode, {"ピクセル値指定", "比率", "縦横同比", "台形", "傾斜", "楕円"}, "モード"),
-      UnsignedEdit(102, &m_nHeight, 1, CanvasSide(gWorkCanvas.m_height), "高さ (ピクセル)"),
-      UnsignedEdit(103, &m_nWidth, 1, CanvasSide(gWorkCanvas.m_width), "幅 (ピクセル)"),
-      UnsignedEdit(105, &m_nHeightPercent, 1, kMaxPercent, "高さ (%)"),
-      UnsignedEdit(108, &m_nWidthPercent, 1, kMaxPercent, "幅 (%)"),
-      UnsignedEdit(110, &m_nPercent, 1, kMaxPercent, "縦横同比 (%)"),
-      SignedEdit(112, &m_nTopEdge, -kMaxEdge, kMaxEdge, "上辺 (%)"),
-      SignedEdit(113, &m_nBottomEdge, -kMaxEdge, kMaxEdge, "下辺 (%)"),
-      SignedEdit(114, &m_nAngle, 0, kMaxAngle, "左上内角 (度)"),
+      RadioGroup(132, &v.m_nMode, {"ピクセル値指定", "比率", "縦横同比", "台形", "傾斜", "楕円"}, "モード"),
+      UnsignedEdit(102, &v.m_nHeight, 1, CanvasSide(gWorkCanvas.m_height), "高さ (ピクセル)"),
+      UnsignedEdit(103, &v.m_nWidth, 1, CanvasSide(gWorkCanvas.m_width), "幅 (ピクセル)"),
+      UnsignedEdit(105, &v.m_nHeightPercent, 1, kMaxPercent, "高さ (%)"),
+      UnsignedEdit(108, &v.m_nWidthPercent, 1, kMaxPercent, "幅 (%)"),
+      UnsignedEdit(110, &v.m_nSamePercent, 1, kMaxPercent, "縦横同比 (%)"),
+      SignedEdit(112, &v.m_nTopPercent, -kMaxEdge, kMaxEdge, "上辺 (%)"),
+      SignedEdit(113, &v.m_nBottomPercent, -kMaxEdge, kMaxEdge, "下辺 (%)"),
+      SignedEdit(114, &v.m_nAngle, 0, kMaxAngle, "左上内角 (度)"),
   };
 }
 

@@ -1,5 +1,5 @@
 // The dialogs of sizes and areas on the paper: the scaling of a picture region (template
-// 149), the reference lines (template 150), the placement of picture files (template 219)
+// 149, on the values the image effects keep), the reference lines (template 150), the placement of picture files (template 219)
 // and the range a saved picture covers (template 323). Ranges that depend on the paper
 // are taken from the work canvas each time a dialog opens.
 #pragma once
@@ -7,30 +7,27 @@
 #include <string>
 #include <vector>
 
+#include "imageedit/effects/effect_dialogs.h"
 #include "platform/gdi/geometry.h"
 #include "platform/ui/dialog.h"
 
-class CZoomDlg : public tmb::ui::ModalDialog {
+// Shows the effects' scaling values (template 149).
+class CZoomForm final : public tmb::ui::ModalDialog {
  public:
-  enum Mode { kPixels = 0, kRatio, kSameRatio, kTrapezoid, kSlant, kEllipse };
   static constexpr unsigned kMaxPercent = 500;
   static constexpr int kMaxEdge = 500;
   static constexpr int kMaxAngle = 359;
 
-  CZoomDlg() : ModalDialog(149, "拡大縮小") {}
+  CZoomForm() : ModalDialog(149, "拡大縮小") {}
 
-  int m_nMode = 0;                 // 132
-  unsigned m_nHeight = 0;          // 102, pixels: 1 .. the canvas height
-  unsigned m_nWidth = 0;           // 103, pixels: 1 .. the canvas width
-  unsigned m_nHeightPercent = 0;   // 105
-  unsigned m_nWidthPercent = 0;    // 108
-  unsigned m_nPercent = 0;         // 110: the same ratio both ways
-  int m_nTopEdge = 0;              // 112, percent
-  int m_nBottomEdge = 0;           // 113, percent
-  int m_nAngle = 0;                // 114: inner angle at the upper left, degrees
+  // Shows values; unless cancelled the user's input goes back into them.
+  int Run(CZoomDlg& values);
 
  protected:
   std::vector<tmb::ui::Binding> Bindings() override;
+
+ private:
+  CZoomDlg m_values;
 };
 
 class CGuideLineDlg : public tmb::ui::ModalDialog {
@@ -82,6 +79,5 @@ class CSaveRangeDlg : public tmb::ui::ModalDialog {
   std::vector<tmb::ui::Binding> Bindings() override;
 };
 
-extern CZoomDlg gZoomDlg;
 extern CGuideLineDlg gGuideLineDlg;
 extern CSaveRangeDlg gSaveRangeDlg;

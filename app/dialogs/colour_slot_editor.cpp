@@ -29,9 +29,11 @@ tmb::Colour ColourSlotEditor::SlotColour(int slot) const {
 }
 
 void ColourSlotEditor::SetSlotColour(int slot, tmb::Colour colour) {
-  m_slots[size_t(slot >= 0 && slot < SlotCount() ? slot : 0)] = {uint8_t(tmb::RedOf(colour)),
-                                                                  uint8_t(tmb::GreenOf(colour)),
-                                                                  uint8_t(tmb::BlueOf(colour))};
+  const size_t index = size_t(slot >= 0 && slot < SlotCount() ? slot : 0);
+  m_slots[index] = {uint8_t(tmb::RedOf(colour)), uint8_t(tmb::GreenOf(colour)), uint8_t(tmb::BlueOf(colour))};
+  if (index < m_controls.swatches.size()) {
+    if (QWidget* swatch = Control(m_controls.swatches[index])) swatch->update();
+  }
 }
 
 void ColourSlotEditor::Attach(tmb::ui::DialogWindow& window) {
