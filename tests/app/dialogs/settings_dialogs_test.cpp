@@ -5,6 +5,7 @@
 #include <QSpinBox>
 #include <gtest/gtest.h>
 
+#include "app/dialogs/animation_values_dialog.h"
 #include "app/dialogs/area_dialogs.h"
 #include "app/dialogs/effect_dialog_forms.h"
 #include "app/dialogs/notice_dialogs.h"
@@ -210,6 +211,44 @@ TEST(NoticeDialogs, TheyOfferTheirButtonsOnly) {
   EXPECT_EQ(CClipboardNoticeDlg().DoModal(), ui::kIdCancel);
   EXPECT_EQ(CDlg269().DoModal(), ui::kIdCancel);
   EXPECT_EQ(dialogs.shown, (std::vector<int>{205, 253, 269}));
+}
+
+
+TEST(AnimationValuesDialog, ItsSlidersWriteTheirEditsAndTheShiftSpansTheFrames) {
+  struct Case {
+    unsigned frames;
+    int slider;        // moved to
+    const char* shift; // then shown in 334
+    const char* typed; // typed into 334
+    int position;      // the slider after it
+  } cases[] = {{10, 4, "2", "1.5", 3}, {10, -10, "-5", "5", 10}, {0, 0, "0", "5", 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.frames);
+    ScriptedDialogs dialogs;
+    CDlg220 dlg;
+    dlg.m_nFrames = c.frames;
+    dialogs.Then([&](DialogWindow& d) {
+      auto* shift = qobject_cast<QSlider*>(d.Control(440));
+      EXPECT_EQ(shift->minimum(), -int(c.frames));
+      EXPECT_EQ(shift->maximum(), int(c.frames));
+      shift->setValue(c.slider + 1);
+      shift->setValue(c.slider);
+      if (c.frames) {
+        EXPECT_EQ(qobject_cast<QLineEdit*>(d.Control(334))->text(), QString::fromLatin1(c.shift));
+      }
+      ScriptedDialogs::Enter(d, 334, QString::fromLatin1(c.typed));
+      EXPECT_EQ(shift->value(), c.position);
+      qobject_cast<QSlider*>(d.Control(409))->setValue(70);
+      EXPECT_EQ(qobject_cast<QLineEdit*>(d.Control(402))->text(), QStringLiteral("70"));
+      qobject_cast<QSlider*>(d.Control(435))->setValue(9);
+      EXPECT_EQ(qobject_cast<QLineEdit*>(d.Control(436))->text(), QStringLiteral("9"));
+      return ScriptedDialogs::PressOk(d);
+    });
+    EXPECT_EQ(dlg.DoModal(), ui::kIdOk);
+    EXPECT_EQ(dlg.m_nSplit, 70);
+    EXPECT_EQ(dlg.m_nStretch, 9);
+    EXPECT_EQ(dlg.m_nSlider440, c.position);
+  }
 }
 
 }  // namespace
