@@ -1,5 +1,6 @@
 // The colour-slot editor in its dialogs, boxes and page: scales, swatches, channel edits,
 // the colour box, the buttons of the colour change and the hand-over of each.
+#include <QImage>
 #include <QLineEdit>
 #include <QPointer>
 #include <QSlider>
@@ -173,12 +174,23 @@ TEST_F(ColourDialogs, TheBackgroundButtonsSetOnlyTheBackgroundSlot) {
 
 TEST_F(ColourDialogs, TheCorrectionBoxShowsItsOneSwatchAndGoesWithItsWindow) {
   QPointer<CFixColorDlg> box = new CFixColorDlg;
-  box->m_colours.SetSlotColour(0, MakeRgb(0, 128, 0));
+  box->m_colours.SetSlotColour(0, 0x0000FF);
   box->m_colours.SetSlotColour(1, MakeRgb(1, 2, 3));
   ASSERT_TRUE(box->Create());
   DialogWindow& d = *box->window();
   EXPECT_EQ(box->m_bActive, 1);
   EXPECT_EQ(d.Control(103), nullptr);
+  EXPECT_EQ(SliderOf(d, 185)->value(), 100);
+  // The swatch of colour 0x0000FF: red in the low byte, so pure red, and no text.
+  const QImage swatch = d.Control(102)->grab().toImage();
+  int notRed = 0;
+  for (int y = 0; y < swatch.height(); ++y) {
+    for (int x = 0; x < swatch.width(); ++x) notRed += swatch.pixel(x, y) != qRgb(255, 0, 0);
+  }
+  EXPECT_GT(swatch.width(), 0);
+  EXPECT_EQ(notRed, 0);
+  box->m_colours.SetSlotColour(0, MakeRgb(0, 128, 0));
+  box->m_colours.Refresh(7);
   EXPECT_EQ(SliderOf(d, 186)->value(), 50);
   // The second slot has no swatch: choosing it shows its values and touches nothing else.
   box->m_colours.SelectSlot(1);

@@ -6,6 +6,7 @@
 #include "app/dialogs/conv_option_dialog.h"
 #include "app/kind_lookup.h"
 #include "core/record/char_slots.h"
+#include "imageedit/effects/effect_dialogs.h"
 #include "resources/command_ids.h"
 #include "support/char_file_fixture.h"
 #include "support/file_bytes.h"
@@ -113,6 +114,20 @@ TEST_F(DialogCommands, TheTypefaceOptionStoresBothChecksOnOkAndLeavesThemOnCance
   EXPECT_EQ(gnConvKeepColour, 1);
   EXPECT_EQ(gnConvKeepBlur, 1);
   EXPECT_EQ(dialogs.shown, (std::vector<int>{326, 326}));
+}
+
+TEST_F(DialogCommands, TheColourChangeTakesThePaperColourOfTheCurrentWindow) {
+  Record(kKindDrawA).m_param[157] = int(MakeRgb(1, 2, 3));
+  Record(kKindDrawB).m_param[157] = int(MakeRgb(4, 5, 6));
+  frame()->ActivateViewOfKind(kKindDrawB, 0);
+  CColorChangeDlg values;
+  dialogs.Then([](ui::DialogWindow& d) {
+    ScriptedDialogs::Click(d, 288);
+    return ScriptedDialogs::PressOk(d);
+  });
+  EXPECT_EQ(values.DoModal(), kAnswerOk) << "the application shows the effects' dialogs";
+  EXPECT_EQ(values.m_slots[CColorChangeDlg::kSlotBackground], (RgbSlot{4, 5, 6}));
+  EXPECT_EQ(dialogs.shown, std::vector<int>{217});
 }
 
 }  // namespace
