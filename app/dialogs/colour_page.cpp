@@ -35,11 +35,6 @@ void CColorPage::OnInitDialog() {
   m_colours.OnInitDialog(true);
 }
 
-bool CColorPage::OnSetActive() {
-  m_bRemembered = false;
-  return PropertyPage::OnSetActive();
-}
-
 void CColorPage::OnNotify(int id, tmb::ui::Notify code) {
   if (m_colours.OnNotify(id, code)) return;
   if (id == kColourBox) {

@@ -34,7 +34,6 @@ class CColorPage : public tmb::ui::PropertyPage {
   std::function<void()> m_onApply;
   std::function<void()> m_onReload;
 
-  bool OnSetActive() override;
   void OnOK() override;
   void OnCancel() override;
 
@@ -44,7 +43,8 @@ class CColorPage : public tmb::ui::PropertyPage {
   void OnNotify(int id, tmb::ui::Notify code) override;
 
  private:
-  // Writes the chosen mode into the record, remembering the value it held first.
+  // Writes the chosen mode into the record, remembering the value it held before the
+  // first such write since the last OK or Cancel, however often the page came to the front.
   void WriteModeToRecord();
 
   bool m_bRemembered = false;

@@ -260,6 +260,11 @@ TEST_F(ColourPage, ChoosingASlotWritesTheModeIntoTheRecordAndCancelTakesItBack) 
   EXPECT_EQ(record->m_param[CColorPage::kColourModeParam], CColorPage::kSingleColourMode);
   EXPECT_EQ(record->m_bChanged, 1);
   EXPECT_EQ(page->m_colours.CurrentSlot(), CColorPage::kPaperColour);
+  // Another page in front and back again: the first value is still the one to restore.
+  sheet.AddPage(new CColorPage);
+  ASSERT_TRUE(sheet.SetActivePage(1));
+  ASSERT_TRUE(sheet.SetActivePage(0));
+  qobject_cast<QAbstractButton*>(page->Control(668))->click();
   sheet.PressCancel();
   EXPECT_EQ(record->m_param[CColorPage::kColourModeParam], 0);
   EXPECT_EQ(reloads, 1);
