@@ -7,6 +7,7 @@
 
 #include "app/dialogs/animation_values_dialog.h"
 #include "app/dialogs/area_dialogs.h"
+#include "app/dialogs/colour_dialogs.h"
 #include "app/dialogs/effect_dialog_forms.h"
 #include "app/dialogs/notice_dialogs.h"
 #include "app/dialogs/pen_dialogs.h"
@@ -194,6 +195,49 @@ TEST(ViewMouseDialogs, Buttons135And140EndAsOkWithTheirAction) {
   EXPECT_EQ(text.DoModal(), ui::kIdOk);
   EXPECT_EQ(text.m_strText, "文字");
   EXPECT_EQ(dialogs.shown, (std::vector<int>{197, 201}));
+}
+
+TEST(FreeTemplates, DialogsWithoutATemplateOfTheirOwnOpenFromTheirTable) {
+  ScriptedDialogs dialogs;
+  CDlg147 d147;
+  CDlg196 d196;
+  CDlg197 d197;
+  CDlg198 d198;
+  CDlg201 d201;
+  CDlg206 d206;
+  CDlg220 d220;
+  CDlg225 d225;
+  CDlg255 d255;
+  CDlg269 d269;
+  CSaveRangeDlg d323;
+  for (ui::ModalDialog* dlg : std::initializer_list<ui::ModalDialog*>{&d147, &d196, &d197, &d198, &d201, &d206, &d220,
+                                                                      &d225, &d255, &d269, &d323}) {
+    dialogs.Then([](DialogWindow& d) {
+      EXPECT_FALSE(d.findChildren<QWidget*>().isEmpty());
+      return ScriptedDialogs::PressOk(d);
+    });
+    EXPECT_NE(dlg->DoModal(), ui::kIdFailed) << dlg->templateId();
+  }
+  EXPECT_EQ(dialogs.shown, (std::vector<int>{147, 196, 197, 198, 201, 206, 220, 225, 255, 269, 323}));
+}
+
+TEST(SaveRangeDialog, OkTakesTheChosenRangeAndCancelLeavesIt) {
+  ScriptedDialogs dialogs;
+  CSaveRangeDlg& dlg = gSaveRangeDlg;
+  dlg.m_nRange = 0;
+  dialogs.Then([](DialogWindow& d) {
+    ScriptedDialogs::Check(d, 481, true);
+    return ui::kIdCancel;
+  });
+  dlg.DoModal();
+  EXPECT_EQ(dlg.m_nRange, 0);
+  dialogs.Then([](DialogWindow& d) {
+    ScriptedDialogs::Check(d, 481, true);
+    return ScriptedDialogs::PressOk(d);
+  });
+  EXPECT_EQ(dlg.DoModal(), ui::kIdOk);
+  EXPECT_EQ(dlg.m_nRange, 1);
+  dlg.m_nRange = 0;
 }
 
 TEST(NoticeDialogs, TheyOfferTheirButtonsOnly) {
