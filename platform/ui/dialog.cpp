@@ -82,6 +82,12 @@ int ModalDialog::DoModal(QWidget* parent) {
   return Dialogs().Run(window);
 }
 
+ModelessDialog::~ModelessDialog() {
+  if (!window_) return;
+  disconnect(window_, nullptr, this, nullptr);
+  delete window_;
+}
+
 bool ModelessDialog::Create(QWidget* parent) {
   if (window_) return false;
   window_ = new DialogWindow(templateId_, caption_, Bindings(), &action_, parent);

@@ -91,6 +91,8 @@ class ModelessDialog : public QObject {
 
  public:
   ModelessDialog(int templateId, std::string caption) : templateId_(templateId), caption_(std::move(caption)) {}
+  // An owner that deletes the box while it is shown closes its window too.
+  ~ModelessDialog() override;
 
   // Shows the window; false when it is already shown.
   bool Create(QWidget* parent = nullptr);

@@ -195,6 +195,13 @@ TEST(DialogControls, AModelessBoxStaysOpenAndDeletesItselfWhenClosed) {
   FlushDeletes();
   EXPECT_EQ(cancels, 1);
   EXPECT_TRUE(box.isNull());
+
+  // Deleted by its owner while shown, the box takes its window along.
+  box = new Box;
+  box->Create();
+  QPointer<DialogWindow> shown = box->window();
+  delete box.data();
+  EXPECT_TRUE(shown.isNull());
 }
 
 }  // namespace
