@@ -51,6 +51,7 @@ constexpr StringEntry kStrings[] = {
     {62093, "It doesn't correspond to the display resolution less than 768*1024"},
     {62094, "书写窗口A"},
     {62095, "书写窗口B"},
+    {62101, "选择要保存或读取的设置"},
     {62105, "It may not work normally, because the system resource is too few!"},
     {62114, "A system resource is very few. Please start this computer again or make it finish the "
             "software which isn't being used. Do you enforce the practice of this program?"},
