@@ -1,0 +1,333 @@
+// The image editor's operations without a window: pictures read from files and the
+// clipboard, the batch step, the region's copy, cut and undo, and the recorded regions.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/canvas/work_canvas.h"
+#include "core/state/draw_state.h"
+#include "export/picture/picture_file_reader.h"
+#include "export/picture/picture_file_writer.h"
+#include "export/picture/picture_read_result.h"
+#include "imageedit/editor/area_setting.h"
+#include "imageedit/editor/bmp_view.h"
+#include "support/colour_blocks.h"
+#include "support/editor_host.h"
+#include "support/file_bytes.h"
+#include "support/gif_builder.h"
+#include "support/jpeg_header.h"
+#include "support/scoped_work_canvas.h"
+#include "support/scripted_messages.h"
+#include "support/temp_dir.h"
+#include "support/test_canvas.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using tmb::Colour;
+using tmb::PixelFormat;
+using tmb::Point;
+using tmb::Rect;
+using tmb::Size;
+using tmb::Surface;
+
+constexpr int kWidth = 200, kHeight = 150;
+constexpr Colour kWhite = 0xFFFFFF;
+
+bool SamePixels(const Surface& a, const Surface& b) {
+  if (a.size() != b.size()) return false;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      if (a.GetPixel(x, y) != b.GetPixel(x, y)) return false;
+    }
+  }
+  return true;
+}
+
+void CopySurface(const Surface& from, Surface& to) {
+  ASSERT_TRUE(to.Create(from.width(), from.height(), from.format()));
+  for (int y = 0; y < from.height(); ++y) {
+    for (int x = 0; x < from.width(); ++x) to.SetPixel(x, y, from.GetPixel(x, y));
+  }
+}
+
+class ImageEditor : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    gDrawState.Reset();
+    const Point o = gDrawState.m_ptCanvasOrigin;
+    gDrawState.m_rcCanvas = {o.x, o.y, o.x + kWidth, o.y + kHeight};
+    view.OnInitialUpdate();
+    ASSERT_TRUE(view.EnsureSetup(nullptr));
+    // A picture with something in every part: a diagonal of colours.
+    for (int y = 0; y < kHeight; ++y) {
+      for (int x = 0; x < kWidth; ++x) view.m_bmpWork.SetPixel(x, y, Colour(x * 0x010000 + y * 0x0100 + ((x + y) & 0xFF)));
+    }
+  }
+  void TearDown() override { gDrawState.Reset(); }
+
+  // Writes a picture of blocks of width x height in format under name.
+  std::string WriteBlocks(const std::string& name, int width, int height, int format) {
+    tmb::test::Canvas c(width, height, PixelFormat::kColour32, 0x0000FF);
+    c.dc.FillSolidRect({0, height / 2, width, height}, 0xFF0000);
+    const std::string path = (dir / name).string();
+    EXPECT_EQ(WritePictureFile(&c.dc, &c.surface, nullptr, path, width, height, format), 1);
+    return path;
+  }
+
+  tmb::test::ScopedWorkCanvas canvas{kWidth, kHeight};
+  tmb::test::ScriptedMessages messages;
+  tmb::test::TempDir dir;
+  tmb::test::EditorHost host{kWidth + 64, kHeight + 64};
+  CBmpView view{&host};
+};
+
+TEST_F(ImageEditor, ADamagedOrMissingPictureChangesNothingAndIsToldOnce) {
+  const std::vector<uint8_t> png = tmb::test::FileBytes(WriteBlocks("good.png", 40, 30, kFormatPng));
+  const std::vector<uint8_t> bmp = tmb::test::FileBytes(WriteBlocks("good.bmp", 40, 30, kFormatBmp));
+  std::vector<uint8_t> bmpSideZero = bmp;
+  bmpSideZero[18] = bmpSideZero[19] = 0;
+  std::vector<uint8_t> gifCut = tmb::test::GifBuilder("GIF89a", 4, 2, {0, 0xFFFFFF}).bytes();
+  struct Case {
+    const char* name;
+    std::vector<uint8_t> bytes;
+    int message;
+  };
+  const std::vector<Case> cases = {
+      {"truncated BMP", std::vector<uint8_t>(bmp.begin(), bmp.begin() + 300), 62048},
+      {"BMP of width 0", bmpSideZero, 62048},
+      {"truncated PNG", std::vector<uint8_t>(png.begin(), png.begin() + ptrdiff_t(png.size() / 2)), 62048},
+      {"PNG magic, nothing more", std::vector<uint8_t>(png.begin(), png.begin() + 8), 62048},
+      {"GIF without an image", gifCut, 62048},
+      {"GIF cut in its header", {'G', 'I', 'F', '8', '9', 'a', 4}, 62048},
+      {"JPEG cut short", tmb::test::JpegHeaderOnly(40, 30, 300), 62048},
+      {"JPEG of 65,500 x 65,500 in 300 bytes", tmb::test::JpegHeaderOnly(65500, 65500, 300), 62043},
+      {"no known magic", {'G', 'I', 'F', '7'}, 62048},
+      {"empty", {}, 62048},
+  };
+  Surface before;
+  CopySurface(view.m_bmpWork, before);
+  view.m_sizeClip = {11, 12};
+  for (int range : {0, 1}) {
+    gDrawState.m_nSaveRange = range;
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(c.name) + (range ? " into the clip buffer" : " into the picture"));
+      const fs::path path = dir / "damaged.bmp";
+      tmb::test::WriteFileBytes(path, c.bytes);
+      messages.ids.clear();
+      EXPECT_NE(view.LoadPicture(path.string()), kPictureRead);
+      EXPECT_EQ(messages.ids, std::vector<int>{c.message});
+      EXPECT_TRUE(SamePixels(view.m_bmpWork, before));
+      EXPECT_EQ(view.m_sizeClip, (Size{11, 12}));
+      EXPECT_EQ(view.m_nUndoKind, CBmpView::kUndoNone);
+    }
+    messages.ids.clear();
+    EXPECT_EQ(view.LoadPicture((dir / "missing.png").string()), kPictureNotOpened);
+    EXPECT_EQ(messages.ids, std::vector<int>{62047});
+  }
+  EXPECT_TRUE(host.commands.empty()) << "nothing was loaded";
+}
+
+TEST_F(ImageEditor, APictureLoadsIntoThePictureOrIntoTheClipBuffer) {
+  const std::string path = WriteBlocks("blocks.bmp", 300, 40, kFormatBmp);
+  ASSERT_EQ(view.LoadPicture(path), kPictureRead);
+  EXPECT_EQ(view.m_bmpWork.GetPixel(0, 0), 0x0000FFu);
+  EXPECT_EQ(view.m_bmpWork.GetPixel(kWidth - 1, 39), 0xFF0000u);
+  EXPECT_EQ(view.m_bmpWork.GetPixel(0, 40), kWhite) << "cleared to the background below the picture";
+  EXPECT_EQ(view.m_nUndoKind, CBmpView::kUndoWhole);
+  EXPECT_EQ(host.commands, std::vector<int>{32937});
+  EXPECT_TRUE(messages.ids.empty());
+
+  // Into the clip buffer: the size held is the part the buffer holds, whatever the kind.
+  gDrawState.m_nSaveRange = 1;
+  for (const char* name : {"small.bmp", "small.png", "small.jpg"}) {
+    SCOPED_TRACE(name);
+    const int format = name[6] == 'b' ? kFormatBmp : name[6] == 'p' ? kFormatPng : kFormatJpeg;
+    messages.ids.clear();
+    ASSERT_EQ(view.LoadPicture(WriteBlocks(name, 17, 13, format)), kPictureRead);
+    EXPECT_EQ(view.m_sizeClip, (Size{17, 13}));
+    EXPECT_EQ(view.m_bClipFilled, 1);
+    EXPECT_EQ(messages.ids, std::vector<int>{62058});
+  }
+  ASSERT_EQ(view.LoadPicture(path), kPictureRead);
+  EXPECT_EQ(view.m_sizeClip, (Size{kWidth, 40})) << "cut to the buffer";
+}
+
+TEST_F(ImageEditor, TheBatchStepWritesTheLoadedPictureAndNothingAfterAFailedLoad) {
+  const std::string in = WriteBlocks("in.png", 23, 19, kFormatPng);
+  view.m_region = {5, 6, 50, 60};
+  const fs::path out = dir / "out.bmp";
+  ASSERT_EQ(view.ProcessPictureFile(in, out.string(), 1), 1);
+  EXPECT_TRUE(messages.ids.empty()) << "a batch says nothing per file";
+  EXPECT_EQ(view.m_region, (Rect{5, 6, 50, 60}));
+  EXPECT_EQ(gDrawState.m_nSaveRange, 0);
+  EXPECT_EQ(gDrawState.m_nPlaceMode, 0);
+  tmb::test::Canvas back(40, 40, PixelFormat::kColour32, 0x808080);
+  Size size{};
+  ASSERT_EQ(ReadPictureFile(&back.dc, out.string(), &back.surface, &size), kPictureRead);
+  EXPECT_EQ(size, (Size{23, 19}));
+
+  const fs::path none = dir / "none.bmp";
+  EXPECT_EQ(view.ProcessPictureFile((dir / "missing.png").string(), none.string(), 1), 0);
+  EXPECT_FALSE(fs::exists(none));
+}
+
+TEST_F(ImageEditor, ANarrowerClipboardPictureTakenWholeAlignsRightAndKeepsTheLeft) {
+  Surface before;
+  CopySurface(view.m_bmpWork, before);
+  tmb::test::Canvas clip(80, 400, PixelFormat::kColour32, 0x00FF00);
+  view.ReceiveClipboard(clip.surface, 1);
+  for (int y : {0, kHeight - 1}) {
+    EXPECT_EQ(view.m_bmpWork.GetPixel(kWidth - 80, y), 0x00FF00u);
+    EXPECT_EQ(view.m_bmpWork.GetPixel(kWidth - 1, y), 0x00FF00u);
+    for (int x : {0, kWidth - 81}) EXPECT_EQ(view.m_bmpWork.GetPixel(x, y), before.GetPixel(x, y)) << x;
+  }
+  view.Undo();
+  EXPECT_TRUE(SamePixels(view.m_bmpWork, before));
+
+  // By region it waits in the clip buffer, cut to the picture's size.
+  view.ReceiveClipboard(clip.surface, 0);
+  EXPECT_EQ(view.m_sizeClip, (Size{80, kHeight}));
+  EXPECT_EQ(view.m_bClipFilled, 1);
+  EXPECT_TRUE(SamePixels(view.m_bmpWork, before));
+}
+
+TEST_F(ImageEditor, CopyTakesOnlyThePictureAndCutLeavesTheBackground) {
+  view.m_region = {kWidth - 10, 20, kWidth + 30, 5};  // reversed, and past the right edge
+  ASSERT_TRUE(view.Copy());
+  EXPECT_EQ(view.m_sizeClip, (Size{10, 15}));
+  EXPECT_EQ(view.m_ptLift, (Point{kWidth - 10, 5}));
+  EXPECT_EQ(view.m_bmpClip.GetPixel(0, 0), view.m_bmpWork.GetPixel(kWidth - 10, 5));
+
+  view.m_region = {kWidth + 5, 0, kWidth + 40, 40};
+  messages.beeps = 0;
+  EXPECT_FALSE(view.Copy()) << "nothing of the picture in the region";
+  EXPECT_EQ(messages.beeps, 1);
+  EXPECT_EQ(view.m_sizeClip, (Size{10, 15}));
+
+  Surface before;
+  CopySurface(view.m_bmpWork, before);
+  view.m_region = {10, 10, 30, 40};
+  view.Cut();
+  EXPECT_EQ(view.m_bmpWork.GetPixel(10, 10), kWhite);
+  EXPECT_EQ(view.m_bmpWork.GetPixel(29, 39), kWhite);
+  EXPECT_EQ(view.m_bmpWork.GetPixel(30, 40), before.GetPixel(30, 40));
+  EXPECT_EQ(view.m_bModified, 1);
+  view.Undo();
+  EXPECT_TRUE(SamePixels(view.m_bmpWork, before));
+}
+
+TEST_F(ImageEditor, AWindowWithoutPictureOrAnEmptyBlockGivesNothingToPaste) {
+  view.TakeWindowRegion(kKindDrawB);
+  EXPECT_EQ(messages.beeps, 1);
+  EXPECT_EQ(view.m_nMode, CBmpView::kModeRegion);
+  tmb::test::Canvas other(kWidth, kHeight, PixelFormat::kColour32, 0x123456);
+  host.picture = &other.surface;
+  host.region = {40, 40, 40, 90};
+  view.TakeWindowRegion(kKindDrawA);
+  EXPECT_EQ(messages.beeps, 2);
+  EXPECT_EQ(view.m_nMode, CBmpView::kModeRegion);
+  host.region = {60, 50, 40, 20};
+  view.TakeWindowRegion(kKindDrawA);
+  EXPECT_EQ(view.m_nMode, CBmpView::kModeFloat);
+  EXPECT_EQ(view.m_sizeClip, (Size{20, 30}));
+  EXPECT_EQ(view.m_bForeignPaste, 1);
+
+  Surface before;
+  CopySurface(view.m_bmpWork, before);
+  view.CaptureWindowImage(0, 0, kKindDrawB);
+  EXPECT_EQ(messages.beeps, 3);
+  EXPECT_TRUE(SamePixels(view.m_bmpWork, before));
+  view.CaptureWindowImage(0, 0, kKindDrawA);
+  EXPECT_EQ(view.m_bmpWork.GetPixel(7, 7), 0x123456u);
+  EXPECT_EQ(host.commands.back(), 32906);
+}
+
+TEST_F(ImageEditor, ARegionCoveringThePictureTakesNoGrip) {
+  view.m_nFrameState = 1;
+  for (Rect whole : {Rect{0, 0, kWidth, kHeight}, Rect{kWidth, kHeight, 0, 0}, Rect{-5, -5, kWidth + 5, kHeight + 5}}) {
+    view.m_region = whole;
+    EXPECT_FALSE(view.HitRegionInside({50, 50}));
+  }
+  view.m_region = {0, 0, kWidth - 1, kHeight};
+  EXPECT_TRUE(view.HitRegionInside({50, 60}));
+  EXPECT_EQ(view.m_ptGrab, (Point{50, 60}));
+  EXPECT_EQ(view.HitRegionEdge({kWidth - 3, 60}), 1);
+  view.m_nFrameState = 0;
+  EXPECT_FALSE(view.HitRegionInside({50, 60})) << "only a shown frame is gripped";
+}
+
+TEST(RecordedRegions, ALongListIsCutToTheArraysKeepingTheNewest) {
+  std::vector<Rect> sixty;
+  for (int i = 0; i < 60; ++i) sixty.push_back({i, i, i + 10, i + 10});
+  CPointArrayPair list;
+  list.Allocate(kAreaListCapacity);
+  list.CopyFromRects(sixty);
+  ASSERT_EQ(list.Count(), 49);
+  EXPECT_EQ(list.At(0), sixty[11]);
+  EXPECT_EQ(list.At(48), sixty[59]);
+
+  // Appending to a full list drops the oldest.
+  EXPECT_TRUE(list.Append({1000, 0, 1010, 10}));
+  EXPECT_EQ(list.Count(), 49);
+  EXPECT_EQ(list.At(0), sixty[12]);
+  CPointArrayPair copy;
+  copy.Allocate(10);
+  copy.CopyFrom(list);
+  EXPECT_EQ(copy.Count(), 9);
+  EXPECT_EQ(copy.At(8), (Rect{1000, 0, 1010, 10}));
+}
+
+TEST(RecordedRegions, TheRegionDialogsValuesStayConsistent) {
+  CAreaSettingState s;
+  s.SetRegion({50, 40, 10, 20});
+  EXPECT_EQ(s.Region(), (Rect{10, 20, 50, 40}));
+  EXPECT_EQ(s.m_nWidth, 40u);
+  s.m_nRight = 4;  // typed left of the left edge
+  s.OnFieldChanged(CAreaSettingState::kRight);
+  EXPECT_EQ(s.Region(), (Rect{4, 20, 10, 40}));
+  EXPECT_EQ(s.m_nWidth, 6u);
+  s.m_nHeight = 100;
+  s.OnFieldChanged(CAreaSettingState::kHeight);
+  EXPECT_EQ(s.m_nBottom, 120u);
+
+  tmb::test::ScriptedMessages messages;
+  s.m_boxes.Allocate(kAreaListCapacity);
+  EXPECT_FALSE(s.Record(false, {1, 1, 5, 5}));
+  EXPECT_EQ(messages.ids, std::vector<int>{62059});
+  EXPECT_TRUE(s.Record(true, {1, 1, 5, 5}));
+  EXPECT_FALSE(s.Record(true, {1, 1, 5, 5})) << "recorded already";
+  EXPECT_EQ(messages.beeps, 2);
+}
+
+TEST(RecordedRegions, TheDialogChangesTheRegionAndTheListOnlyWhenConfirmed) {
+  gDrawState.Reset();
+  gDrawState.m_boxes = {{1, 2, 3, 4}};
+  Point c1{10, 10}, c2{30, 40};
+  SetAreaSettingRunner([](CAreaSettingState& s) {
+    s.m_nLeft = 5;
+    s.OnFieldChanged(CAreaSettingState::kLeft);
+    s.Record(true, s.Region());
+    return 2;  // cancelled
+  });
+  EXPECT_FALSE(RunAreaSettingDialog(c1, c2, 1));
+  EXPECT_EQ(c1, (Point{10, 10}));
+  EXPECT_EQ(gDrawState.m_boxes.size(), 1u);
+  SetAreaSettingRunner([](CAreaSettingState& s) {
+    s.m_nLeft = 5;
+    s.OnFieldChanged(CAreaSettingState::kLeft);
+    s.Record(true, s.Region());
+    return 1;
+  });
+  EXPECT_TRUE(RunAreaSettingDialog(c1, c2, 1));
+  EXPECT_EQ(c1, (Point{5, 10}));
+  EXPECT_EQ(c2, (Point{25, 40}));
+  ASSERT_EQ(gDrawState.m_boxes.size(), 2u);
+  EXPECT_EQ(gDrawState.m_boxes[1], (Rect{5, 10, 25, 40}));
+  SetAreaSettingRunner(nullptr);
+  gDrawState.Reset();
+}
+
+}  // namespace
