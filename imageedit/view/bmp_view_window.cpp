@@ -22,6 +22,7 @@
 #include "platform/ui/clipboard.h"
 #include "platform/ui/document.h"
 #include "platform/ui/main_frame.h"
+#include "platform/ui/paper_scroll.h"
 #include "platform/ui/virtual_keys.h"
 #include "resources/menus.h"
 #include "resources/string_table.h"
@@ -148,17 +149,9 @@ void CBmpViewWindow::OnUpdate() {
 }
 
 void CBmpViewWindow::UpdateScrollRanges() {
+  // The paper with the canvas origin as a margin on every side.
   const tmb::Point o = gDrawState.m_ptCanvasOrigin;
-  const QSize total(gWorkCanvas.m_width + 2 * o.x, gWorkCanvas.m_height + 2 * o.y);
-  const QSize shown = m_pArea->viewport()->size();
-  QScrollBar* h = m_pArea->horizontalScrollBar();
-  QScrollBar* v = m_pArea->verticalScrollBar();
-  h->setRange(0, std::max(0, total.width() - shown.width()));
-  h->setPageStep(std::max(1, shown.width()));
-  h->setSingleStep(kScrollLine);
-  v->setRange(0, std::max(0, total.height() - shown.height()));
-  v->setPageStep(std::max(1, shown.height()));
-  v->setSingleStep(kScrollLine);
+  tmb::ui::SetPaperScrollRanges(*m_pArea, {gWorkCanvas.m_width + 2 * o.x, gWorkCanvas.m_height + 2 * o.y}, kScrollLine);
 }
 
 void CBmpViewWindow::OnViewportResized() {
@@ -167,16 +160,7 @@ void CBmpViewWindow::OnViewportResized() {
 }
 
 void CBmpViewWindow::FitWindowSurface() {
-  const QSize size = m_pArea->viewport()->size();
-  if (size.isEmpty()) {
-    m_windowSurface.Destroy();
-    return;
-  }
-  if (!m_windowSurface.IsNull() && m_windowSurface.width() == size.width() &&
-      m_windowSurface.height() == size.height()) {
-    return;
-  }
-  if (m_windowSurface.Create(size.width(), size.height(), tmb::PixelFormat::kColour32)) m_bNeedsDraw = true;
+  if (tmb::ui::FitSurfaceToSize(m_windowSurface, m_pArea->viewport()->size())) m_bNeedsDraw = true;
 }
 
 void CBmpViewWindow::PaintViewport() {

@@ -20,6 +20,7 @@
 #include "support/jpeg_header.h"
 #include "support/scoped_work_canvas.h"
 #include "support/scripted_messages.h"
+#include "support/surface_copies.h"
 #include "support/temp_dir.h"
 #include "support/test_canvas.h"
 
@@ -36,22 +37,8 @@ using tmb::Surface;
 constexpr int kWidth = 200, kHeight = 150;
 constexpr Colour kWhite = 0xFFFFFF;
 
-bool SamePixels(const Surface& a, const Surface& b) {
-  if (a.size() != b.size()) return false;
-  for (int y = 0; y < a.height(); ++y) {
-    for (int x = 0; x < a.width(); ++x) {
-      if (a.GetPixel(x, y) != b.GetPixel(x, y)) return false;
-    }
-  }
-  return true;
-}
-
-void CopySurface(const Surface& from, Surface& to) {
-  ASSERT_TRUE(to.Create(from.width(), from.height(), from.format()));
-  for (int y = 0; y < from.height(); ++y) {
-    for (int x = 0; x < from.width(); ++x) to.SetPixel(x, y, from.GetPixel(x, y));
-  }
-}
+using tmb::test::CopyOfSurface;
+using tmb::test::SamePixels;
 
 class ImageEditor : public ::testing::Test {
  protected:
@@ -107,8 +94,7 @@ TEST_F(ImageEditor, ADamagedOrMissingPictureChangesNothingAndIsToldOnce) {
       {"no known magic", {'G', 'I', 'F', '7'}, 62048},
       {"empty", {}, 62048},
   };
-  Surface before;
-  CopySurface(view.m_bmpWork, before);
+  const Surface before = CopyOfSurface(view.m_bmpWork);
   view.m_sizeClip = {11, 12};
   for (int range : {0, 1}) {
     gDrawState.m_nSaveRange = range;
@@ -175,8 +161,7 @@ TEST_F(ImageEditor, TheBatchStepWritesTheLoadedPictureAndNothingAfterAFailedLoad
 }
 
 TEST_F(ImageEditor, ANarrowerClipboardPictureTakenWholeAlignsRightAndKeepsTheLeft) {
-  Surface before;
-  CopySurface(view.m_bmpWork, before);
+  const Surface before = CopyOfSurface(view.m_bmpWork);
   tmb::test::Canvas clip(80, 400, PixelFormat::kColour32, 0x00FF00);
   view.ReceiveClipboard(clip.surface, 1);
   for (int y : {0, kHeight - 1}) {
@@ -207,8 +192,7 @@ TEST_F(ImageEditor, CopyTakesOnlyThePictureAndCutLeavesTheBackground) {
   EXPECT_EQ(messages.beeps, 1);
   EXPECT_EQ(view.m_sizeClip, (Size{10, 15}));
 
-  Surface before;
-  CopySurface(view.m_bmpWork, before);
+  const Surface before = CopyOfSurface(view.m_bmpWork);
   view.m_region = {10, 10, 30, 40};
   view.Cut();
   EXPECT_EQ(view.m_bmpWork.GetPixel(10, 10), kWhite);
@@ -235,8 +219,7 @@ TEST_F(ImageEditor, AWindowWithoutPictureOrAnEmptyBlockGivesNothingToPaste) {
   EXPECT_EQ(view.m_sizeClip, (Size{20, 30}));
   EXPECT_EQ(view.m_bForeignPaste, 1);
 
-  Surface before;
-  CopySurface(view.m_bmpWork, before);
+  const Surface before = CopyOfSurface(view.m_bmpWork);
   view.CaptureWindowImage(0, 0, kKindDrawB);
   EXPECT_EQ(messages.beeps, 3);
   EXPECT_TRUE(SamePixels(view.m_bmpWork, before));

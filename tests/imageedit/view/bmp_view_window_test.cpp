@@ -13,6 +13,7 @@
 #include "support/picture_files.h"
 #include "support/scoped_work_canvas.h"
 #include "support/scripted_messages.h"
+#include "support/surface_copies.h"
 #include "support/ui/pen_events.h"
 
 namespace {
@@ -25,14 +26,7 @@ using tmb::Surface;
 constexpr int kWidth = 300, kHeight = 200;
 constexpr Colour kWhite = 0xFFFFFF, kRed = 0x0000FF, kBlue = 0xFF0000;
 
-bool SamePixels(const Surface& a, const Surface& b) {
-  for (int y = 0; y < a.height(); ++y) {
-    for (int x = 0; x < a.width(); ++x) {
-      if (a.GetPixel(x, y) != b.GetPixel(x, y)) return false;
-    }
-  }
-  return true;
-}
+using tmb::test::SamePixels;
 
 class EditorMouse : public ::testing::Test {
  protected:
@@ -83,15 +77,7 @@ class EditorMouse : public ::testing::Test {
     const QPoint d = At(p);
     return window->windowSurface().GetPixel(d.x(), d.y());
   }
-  Surface Snapshot() const {
-    const Surface& work = window->editor().m_bmpWork;
-    Surface copy;
-    copy.Create(work.width(), work.height(), work.format());
-    for (int y = 0; y < work.height(); ++y) {
-      for (int x = 0; x < work.width(); ++x) copy.SetPixel(x, y, work.GetPixel(x, y));
-    }
-    return copy;
-  }
+  Surface Snapshot() const { return tmb::test::CopyOfSurface(window->editor().m_bmpWork); }
 
   tmb::test::ScopedWorkCanvas canvas{kWidth, kHeight};
   tmb::test::ScriptedMessages messages;
