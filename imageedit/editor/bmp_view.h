@@ -83,9 +83,14 @@ class CBmpView {
   // The block the region of window kind names, floated for a paste; a beep when that
   // window has no picture or the block is empty.
   void TakeWindowRegion(int kind);
-  // Takes the whole picture of window kind into the picture (byRegion: its written cells,
-  // not yet supported, beeps). A beep and no change when that window has no picture.
+  // Takes the picture of window kind into the picture: whole, or byRegion its cells that
+  // hold writing, put in vertical order. A beep and no change when that window has no
+  // picture (or, by region, no characters).
   void CaptureWindowImage(int byRegion, int noRedraw, int kind);
+  // The cells of source's grid (kind's character's guide grid) that hold a point of its
+  // drawn or working record, read row by row from the left, copied into dest down the
+  // columns from the right.
+  void CopyCellsToVerticalOrder(tmb::Surface& dest, const tmb::Surface& source, int kind);
   bool EditRegionByDialog();
 
   // ---- files and the clipboard

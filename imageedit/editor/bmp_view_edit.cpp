@@ -5,6 +5,8 @@
 
 #include "core/canvas/box_drawing.h"
 #include "core/canvas/work_canvas.h"
+#include "core/geometry/cell_grid.h"
+#include "core/record/char_data.h"
 #include "core/state/draw_state.h"
 #include "imageedit/editor/area_setting.h"
 #include "imageedit/editor/bmp_view.h"
@@ -186,15 +188,19 @@ void CBmpView::TakeWindowRegion(int kind) {
 
 void CBmpView::CaptureWindowImage(int byRegion, int noRedraw, int kind) {
   tmb::Surface* source = m_pHost->WindowPicture(kind);
-  // The written cells of a window are not laid out yet: only whole pictures are taken.
-  if (!source || byRegion || m_bmpWork.IsNull()) {
+  if (!source || m_bmpWork.IsNull() || (byRegion && !m_pHost->WindowRecord(kind, 0))) {
     tmb::Beep();
     return;
   }
   m_pHost->ActivateEditor();
   BeginWaitCursor();
   SaveUndoImage();
-  CopyBlock(m_bmpWork, 0, 0, *source, 0, 0, gWorkCanvas.m_width, gWorkCanvas.m_height);
+  if (byRegion) {
+    m_bmpWork.Fill(BackgroundColour());
+    CopyCellsToVerticalOrder(m_bmpWork, *source, kind);
+  } else {
+    CopyBlock(m_bmpWork, 0, 0, *source, 0, 0, gWorkCanvas.m_width, gWorkCanvas.m_height);
+  }
   if (kind != kKindPreview) {
     tmb::Colour& back = m_effectDef.m_colour1[kEffectColourBack];
     back = m_pHost->WindowBackground(kind, back);
@@ -206,6 +212,35 @@ void CBmpView::CaptureWindowImage(int byRegion, int noRedraw, int kind) {
     m_pHost->SendCommand(kCmdPictureTaken);
   }
   EndWaitCursor();
+}
+
+void CBmpView::CopyCellsToVerticalOrder(tmb::Surface& dest, const tmb::Surface& source, int kind) {
+  CCharData* record = m_pHost->WindowRecord(kind, 0);
+  if (!record) return;
+  record->DrawGuideLines(gWorkCanvas.m_width, gWorkCanvas.m_height, nullptr);
+  const CCellGrid& grid = record->m_cellGrid;
+  if (grid.IsEmpty()) return;
+  const CCharData* second = m_pHost->WindowRecord(kind, 1);
+  auto holdsWriting = [&](const tmb::Rect& cell) {
+    for (const CCharData* r : {static_cast<const CCharData*>(record), second}) {
+      if (!r) continue;
+      for (int i = 0; i < r->m_nPoints; ++i) {
+        if (cell.Contains(r->m_pPoints[i])) return true;
+      }
+    }
+    return false;
+  };
+  // Cells are numbered down the columns from the right: the next place is the next number.
+  const int rows = grid.m_nRows;
+  int next = 0;
+  for (int row = 0; row < rows; ++row) {
+    for (int column = grid.m_nColumns - 1; column >= 0; --column) {
+      const tmb::Rect cell = grid.CellRect(column * rows + row);
+      if (!holdsWriting(cell)) continue;
+      const tmb::Rect to = grid.CellRect(next++);
+      CopyBlock(dest, to.left, to.top, source, cell.left, cell.top, cell.Width(), cell.Height());
+    }
+  }
 }
 
 bool CBmpView::EditRegionByDialog() {

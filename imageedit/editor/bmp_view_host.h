@@ -9,6 +9,8 @@
 #include "platform/gdi/geometry.h"
 #include "platform/gdi/surface.h"
 
+class CCharData;
+
 class CBmpViewHost {
  public:
   virtual ~CBmpViewHost() = default;
@@ -42,6 +44,9 @@ class CBmpViewHost {
   // rectangle of it that the window's region names; null when that window has none.
   virtual tmb::Surface* WindowPicture(int /*kind*/) { return nullptr; }
   virtual tmb::Rect WindowRegion(int /*kind*/) { return {}; }
+  // The character record of window kind: which 0 the drawn one, 1 the working one; null
+  // for a window without characters.
+  virtual CCharData* WindowRecord(int /*kind*/, int /*which*/) { return nullptr; }
   // The paper colour of window kind's character (fallback for a window without one).
   virtual tmb::Colour WindowBackground(int /*kind*/, tmb::Colour fallback) { return fallback; }
 

@@ -264,6 +264,13 @@ tmb::Surface* CBmpViewWindow::WindowPicture(int kind) { return WindowPictureOfKi
 
 tmb::Rect CBmpViewWindow::WindowRegion(int kind) { return WindowRegionOfKind(kind); }
 
+CCharData* CBmpViewWindow::WindowRecord(int kind, int which) {
+  CTmbView* view = CTmbView::ViewOfKind(kind);
+  CTmbDoc* doc = view ? view->GetDocument() : nullptr;
+  if (!doc) return nullptr;
+  return which ? &doc->m_work : &doc->m_char;
+}
+
 tmb::Colour CBmpViewWindow::WindowBackground(int kind, tmb::Colour fallback) {
   CTmbView* view = CTmbView::ViewOfKind(kind);
   CTmbDoc* doc = view ? view->GetDocument() : nullptr;

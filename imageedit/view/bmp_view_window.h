@@ -53,6 +53,7 @@ class CBmpViewWindow : public tmb::ui::View, public CBmpViewHost {
   void ActivateEditor() override;
   tmb::Surface* WindowPicture(int kind) override;
   tmb::Rect WindowRegion(int kind) override;
+  CCharData* WindowRecord(int kind, int which) override;
   tmb::Colour WindowBackground(int kind, tmb::Colour fallback) override;
 
   // Events of the viewport (the scroll area hands them over).

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "core/record/char_data.h"
 #include "core/state/draw_state.h"
 #include "imageedit/editor/bmp_view_host.h"
 #include "platform/gdi/surface.h"
@@ -23,6 +24,7 @@ class EditorHost final : public CBmpViewHost {
   void SendCommand(int id) override { commands.push_back(id); }
   Surface* WindowPicture(int kind) override { return kind == pictureKind ? picture : nullptr; }
   Rect WindowRegion(int kind) override { return kind == pictureKind ? region : Rect{}; }
+  CCharData* WindowRecord(int kind, int which) override { return kind == pictureKind && !which ? record : nullptr; }
 
   Surface screen;
   Point scroll{};
@@ -30,6 +32,7 @@ class EditorHost final : public CBmpViewHost {
   int pictureKind = kKindDrawA;
   Surface* picture = nullptr;
   Rect region{};
+  CCharData* record = nullptr;
 };
 
 }  // namespace tmb::test

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/canvas/work_canvas.h"
+#include "core/record/char_data.h"
 #include "core/state/draw_state.h"
 #include "export/picture/picture_file_reader.h"
 #include "export/picture/picture_file_writer.h"
@@ -226,6 +227,34 @@ TEST_F(ImageEditor, AWindowWithoutPictureOrAnEmptyBlockGivesNothingToPaste) {
   view.CaptureWindowImage(0, 0, kKindDrawA);
   EXPECT_EQ(view.m_bmpWork.GetPixel(7, 7), 0x123456u);
   EXPECT_EQ(host.commands.back(), 32906);
+}
+
+TEST_F(ImageEditor, TheWrittenCellsOfAWindowAreTakenInVerticalOrder) {
+  // Cells of 50 x 50 from the right edge: 4 columns of 3 rows, numbered down each column.
+  CCharData record;
+  record.m_param[32] = record.m_param[33] = 50;
+  tmb::test::Canvas other(kWidth, kHeight, PixelFormat::kColour32);
+  auto cellColour = [](int n) { return Colour(0x0A0A0A * (n + 1)); };
+  for (int n = 0; n < 12; ++n) {
+    const int column = n / 3, row = n % 3;
+    other.dc.FillSolidRect({kWidth - 50 * (column + 1), 50 * row, kWidth - 50 * column, 50 * (row + 1)}, cellColour(n));
+  }
+  // Writing in the top row's leftmost and rightmost cells and the middle row's leftmost.
+  for (Point p : {Point{10, 10}, Point{190, 40}, Point{25, 60}}) record.m_pPoints[record.m_nPoints++] = p;
+  host.picture = &other.surface;
+  host.record = &record;
+  view.CaptureWindowImage(1, 0, kKindDrawA);
+  // Read row by row from the left, put down the right column.
+  EXPECT_EQ(view.m_bmpWork.GetPixel(175, 25), cellColour(9));
+  EXPECT_EQ(view.m_bmpWork.GetPixel(175, 75), cellColour(0));
+  EXPECT_EQ(view.m_bmpWork.GetPixel(175, 125), cellColour(10));
+  for (Point empty : {Point{125, 25}, Point{25, 25}, Point{75, 125}}) EXPECT_EQ(view.m_bmpWork.GetPixel(empty.x, empty.y), kWhite);
+  view.Undo();
+  EXPECT_NE(view.m_bmpWork.GetPixel(175, 25), cellColour(9));
+
+  host.record = nullptr;
+  view.CaptureWindowImage(1, 0, kKindDrawA);
+  EXPECT_EQ(messages.beeps, 1) << "a window without characters has no cells";
 }
 
 TEST_F(ImageEditor, ARegionCoveringThePictureTakesNoGrip) {
