@@ -14,6 +14,8 @@ tmb::Point gEditorPointer{};
 namespace {
 
 constexpr char kEffectSampleFile[] = "ef_sample1.txt";
+constexpr int kCmdHideCanvasBar = 32958;
+constexpr int kCmdShowCanvasBar = 32959;
 
 }  // namespace
 
@@ -56,7 +58,28 @@ void CBmpView::OnInitialUpdate() {
 
 void CBmpView::OnDraw(tmb::DeviceContext& dc) {
   EnsureSetup(&dc);
-  Redraw(dc);
+  if (m_bPrinting) {
+    m_pHost->RenderPrintPage(dc);
+  } else {
+    Redraw(dc);
+  }
+}
+
+void CBmpView::OnBeginPrinting(int preview) {
+  m_bPrinting = 1;
+  if (preview) {
+    m_pHost->SendCommand(kCmdHideCanvasBar);
+    m_bPreviewHidBar = 1;
+  }
+}
+
+void CBmpView::OnEndPrinting() {
+  m_bPrinting = 0;
+  if (m_bPreviewHidBar) {
+    m_pHost->SendCommand(kCmdShowCanvasBar);
+    m_bPreviewHidBar = 0;
+  }
+  DrawRegion();
 }
 
 bool CBmpView::EnsureSetup(tmb::DeviceContext* pDC) {

@@ -92,6 +92,13 @@ class CBmpView {
   // columns from the right.
   void CopyCellsToVerticalOrder(tmb::Surface& dest, const tmb::Surface& source, int kind);
   bool EditRegionByDialog();
+  // The strokes of the animation's path sequence filled into a cleared picture.
+  void ShowVectorStrokes();
+
+  // ---- printing: OnDraw then renders a page; a print preview hides the main frame's
+  // on-canvas bar meanwhile
+  void OnBeginPrinting(int preview);
+  void OnEndPrinting();
 
   // ---- files and the clipboard
   // Reads the picture at path into the target m_nSaveRange names (0 the picture, 1 the
@@ -145,6 +152,7 @@ class CBmpView {
   int m_bModified = 0;
   int m_bPaletteChanged = 0;
   int m_bPrinting = 0;
+  int m_bPreviewHidBar = 0;
   tmb::Point m_ptLastRef{};
   int m_nFloatState = kFloatNone;
   int m_nRubberBand = 0;  // 0 idle, 1 pressed, 2 dragging

@@ -6,6 +6,7 @@
 #include "core/canvas/box_drawing.h"
 #include "core/canvas/work_canvas.h"
 #include "core/geometry/cell_grid.h"
+#include "core/path/path_sequence.h"
 #include "core/record/char_data.h"
 #include "core/state/draw_state.h"
 #include "imageedit/editor/area_setting.h"
@@ -18,6 +19,7 @@ namespace {
 
 constexpr int kCmdPaletteReset = 32929;
 constexpr int kCmdPictureTaken = 32906;
+constexpr tmb::Colour kStrokeOutline = 0x000000;
 
 tmb::Rect Normalised(tmb::Rect r) {
   r.Normalize();
@@ -241,6 +243,16 @@ void CBmpView::CopyCellsToVerticalOrder(tmb::Surface& dest, const tmb::Surface& 
       CopyBlock(dest, to.left, to.top, source, cell.left, cell.top, cell.Width(), cell.Height());
     }
   }
+}
+
+void CBmpView::ShowVectorStrokes() {
+  ClearImage(0);
+  if (gPathSequence.m_pPath && !m_bmpWork.IsNull()) {
+    tmb::DeviceContext work(&m_bmpWork);
+    gPathSequence.m_pPath->FillStrokes(&work, kStrokeOutline, 2, {}, 0);
+  }
+  Redraw();
+  FollowInZoomView();
 }
 
 bool CBmpView::EditRegionByDialog() {

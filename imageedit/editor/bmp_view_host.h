@@ -53,6 +53,8 @@ class CBmpViewHost {
   // The zoom window: scroll to the pointer, redraw around the last painted point.
   virtual void FollowInZoomView() {}
   virtual void NotifyZoomPoint() {}
+  // Printing: renders the page of the picture on dc.
+  virtual void RenderPrintPage(tmb::DeviceContext& /*dc*/) {}
   // The image effects: refresh their sample after the picture was cleared, and run the
   // one-touch effect on the region of a picture.
   virtual void RefreshEffectSample() {}

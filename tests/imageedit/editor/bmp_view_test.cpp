@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/canvas/work_canvas.h"
+#include "core/path/path_sequence.h"
 #include "core/record/char_data.h"
 #include "core/state/draw_state.h"
 #include "export/picture/picture_file_reader.h"
@@ -255,6 +256,30 @@ TEST_F(ImageEditor, TheWrittenCellsOfAWindowAreTakenInVerticalOrder) {
   host.record = nullptr;
   view.CaptureWindowImage(1, 0, kKindDrawA);
   EXPECT_EQ(messages.beeps, 1) << "a window without characters has no cells";
+}
+
+TEST_F(ImageEditor, TheVectorStrokesAreOutlinedOnAClearedPicture) {
+  CStrokePath path(20);
+  const float square[][2] = {{20, 20}, {60, 20}, {60, 60}, {20, 60}};
+  for (int i = 0; i < 4; ++i) path.AddPointUnique(square[i][0], square[i][1], i == 0 ? 1 : 0, 1);
+  gPathSequence.m_pPath = &path;
+  view.ShowVectorStrokes();
+  gPathSequence.m_pPath = nullptr;
+  EXPECT_EQ(view.m_bmpWork.GetPixel(40, 20), 0x000000u);
+  EXPECT_EQ(view.m_bmpWork.GetPixel(40, 40), kWhite);
+  EXPECT_EQ(view.m_bmpWork.GetPixel(100, 100), kWhite) << "the picture was cleared";
+  view.Undo();
+  EXPECT_NE(view.m_bmpWork.GetPixel(100, 100), kWhite);
+}
+
+TEST_F(ImageEditor, APrintPreviewHidesTheCanvasBarUntilItEnds) {
+  view.OnBeginPrinting(1);
+  EXPECT_EQ(view.m_bPrinting, 1);
+  view.OnEndPrinting();
+  EXPECT_EQ(view.m_bPrinting, 0);
+  view.OnBeginPrinting(0);
+  view.OnEndPrinting();
+  EXPECT_EQ(host.commands, (std::vector<int>{32958, 32959}));
 }
 
 TEST_F(ImageEditor, ARegionCoveringThePictureTakesNoGrip) {
