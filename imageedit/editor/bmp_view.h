@@ -92,6 +92,11 @@ class CBmpView {
   // columns from the right.
   void CopyCellsToVerticalOrder(tmb::Surface& dest, const tmb::Surface& source, int kind);
   bool EditRegionByDialog();
+  // The effects' sample of card turning at phase (0 to 200 a half turn): the cells of the
+  // current drawing window's grid that meet clip, squeezed about their middle (direction
+  // 0 in height, 1 in width, both with both set) into the canvas's colour bitmap, whose
+  // clip part is then shown.
+  void DrawFlipSample(int cellWidth, int cellHeight, const tmb::Rect& clip, int phase, int direction, int both);
   // The strokes of the animation's path sequence filled into a cleared picture.
   void ShowVectorStrokes();
 

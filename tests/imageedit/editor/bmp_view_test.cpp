@@ -258,6 +258,31 @@ TEST_F(ImageEditor, TheWrittenCellsOfAWindowAreTakenInVerticalOrder) {
   EXPECT_EQ(messages.beeps, 1) << "a window without characters has no cells";
 }
 
+TEST_F(ImageEditor, TheCardTurningSampleSqueezesEachCellAboutItsMiddle) {
+  CCharData record;
+  record.m_param[32] = record.m_param[33] = 50;
+  host.pictureKind = kKindCurrentDraw;
+  host.record = &record;
+  tmb::DeviceContext work(&view.m_bmpWork);
+  work.FillSolidRect({0, 0, kWidth, kHeight}, 0x00FF00);
+  const Surface& sample = gWorkCanvas.m_colorBitmap;
+  // A quarter turn: half the height, centred in the cell.
+  view.DrawFlipSample(50, 50, {0, 0, kWidth, kHeight}, 33, 0, 0);
+  EXPECT_EQ(sample.GetPixel(175, 25), 0x00FF00u);
+  EXPECT_EQ(sample.GetPixel(175, 2), kWhite) << "above the squeezed cell";
+  EXPECT_EQ(sample.GetPixel(175, 48), kWhite);
+  // Edge on: never thinner than 8 pixels; both ways at once.
+  view.DrawFlipSample(50, 50, {0, 0, kWidth, kHeight}, 200, 0, 1);
+  EXPECT_EQ(sample.GetPixel(175, 25), 0x00FF00u);
+  EXPECT_EQ(sample.GetPixel(175, 20), kWhite);
+  EXPECT_EQ(sample.GetPixel(160, 25), kWhite);
+  // Cells away from the clip rectangle stay background.
+  view.DrawFlipSample(50, 50, {150, 0, kWidth, 50}, 100, 0, 0);
+  EXPECT_EQ(sample.GetPixel(175, 25), 0x00FF00u);
+  EXPECT_EQ(sample.GetPixel(25, 25), kWhite);
+  EXPECT_EQ(host.screen.GetPixel(175 + 32, 25 + 32), 0x00FF00u) << "the clip part is shown";
+}
+
 TEST_F(ImageEditor, TheVectorStrokesAreOutlinedOnAClearedPicture) {
   CStrokePath path(20);
   const float square[][2] = {{20, 20}, {60, 20}, {60, 60}, {20, 60}};
