@@ -136,7 +136,14 @@ void CBmpViewWindow::RegisterCommands() {
 }
 
 void CBmpViewWindow::OnInitialUpdate() {
-  if (tmb::ui::ChildFrame* f = frame()) f->setWindowTitle(QString::fromStdString(tmb::LoadStringText(kMsgEditorTitle)));
+  if (tmb::ui::ChildFrame* f = frame()) {
+    f->setWindowTitle(QString::fromStdString(tmb::LoadStringText(kMsgEditorTitle)));
+    // The editor stays open for the program's life: its frame offers no close.
+    f->setWindowFlag(Qt::WindowCloseButtonHint, false);
+    for (QAction* action : f->systemMenu() ? f->systemMenu()->actions() : QList<QAction*>{}) {
+      if (action->shortcut() == QKeySequence(QKeySequence::Close)) action->setEnabled(false);
+    }
+  }
   UpdateScrollRanges();
   m_view.OnInitialUpdate();
   FlushMouseMessages();

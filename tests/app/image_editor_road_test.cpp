@@ -12,6 +12,7 @@
 #include "export/picture/picture_file_writer.h"
 #include "export/picture/picture_read_result.h"
 #include "imageedit/view/bmp_view_window.h"
+#include "platform/ui/child_frame.h"
 #include "support/checking_tool.h"
 #include "support/manual_clock.h"
 #include "support/picture_files.h"
@@ -43,6 +44,8 @@ TEST_F(ImageEditorRoad, OpenCopyPasteByMouseAndSaveAsPngReadsBackTheSame) {
   CBmpViewWindow* window = CBmpViewWindow::Instance();
   ASSERT_NE(window, nullptr);
   CBmpView& editor = window->editor();
+  ASSERT_NE(window->frame(), nullptr);
+  EXPECT_FALSE(window->frame()->windowFlags() & Qt::WindowCloseButtonHint) << "the editor stays open";
   EXPECT_EQ(gDrawState.m_szPictureFilePath, in);
   EXPECT_EQ(editor.m_bmpWork.GetPixel(20, 20), kRed);
   EXPECT_EQ(editor.m_bmpWork.GetPixel(170, 20), kWhite) << "the canvas around the picture is background";
