@@ -2,6 +2,8 @@
 // copied and put elsewhere with the mouse, the picture saved as PNG and read back the same.
 #include <gtest/gtest.h>
 
+#include <QColor>
+#include <QImage>
 #include <filesystem>
 
 #include "app/app_fixture.h"
@@ -12,6 +14,7 @@
 #include "export/picture/picture_file_writer.h"
 #include "export/picture/picture_read_result.h"
 #include "imageedit/view/bmp_view_window.h"
+#include "imageedit/view/clipboard_pictures.h"
 #include "platform/ui/child_frame.h"
 #include "support/checking_tool.h"
 #include "support/manual_clock.h"
@@ -51,8 +54,17 @@ TEST_F(ImageEditorRoad, OpenCopyPasteByMouseAndSaveAsPngReadsBackTheSame) {
   EXPECT_EQ(editor.m_bmpWork.GetPixel(170, 20), kWhite) << "the canvas around the picture is background";
   EXPECT_TRUE(messages.ids.empty());
 
-  // The red block selected with the mouse, copied, and put down at (100, 10).
+  // The window shows the picture at the canvas origin when the window system paints it.
   window->ScrollBy(-100000, -100000);
+  const QImage shown = window->viewport()->grab().toImage();
+  const Point origin = gDrawState.m_ptCanvasOrigin;
+  EXPECT_EQ(shown.pixelColor(origin.x + 20, origin.y + 20), QColor(Qt::red));
+  EXPECT_EQ(shown.pixelColor(origin.x + 20, origin.y + 100), QColor(Qt::white));
+  Surface shownSurface;
+  ASSERT_TRUE(SurfaceFromImage(shown, shownSurface));
+  SavePictureForViewing(shownSurface, "image_editor_window");
+
+  // The red block selected with the mouse, copied, and put down at (100, 10).
   ManualClock clock;
   PenEvents mouse(window->viewport(), clock);
   const Point o = gDrawState.m_ptCanvasOrigin;
