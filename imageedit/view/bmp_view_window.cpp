@@ -59,6 +59,7 @@ class BmpViewArea final : public QAbstractScrollArea {
     switch (event->type()) {
       case QEvent::Paint: view_->PaintViewport(); return true;
       case QEvent::Resize: view_->OnViewportResized(); break;
+      case QEvent::Leave: view_->OnPointerLeft(); break;
       case QEvent::MouseButtonPress:
       case QEvent::MouseButtonDblClick:
       case QEvent::MouseButtonRelease:
@@ -301,6 +302,11 @@ void CBmpViewWindow::OnMouseEvent(const QMouseEvent& event) {
   }
   UpdateCursor();
   SyncModified();
+}
+
+void CBmpViewWindow::OnPointerLeft() {
+  // A floating block goes with the pointer: a move outside the client takes it away.
+  if (m_view.m_nMode == CBmpView::kModeFloat) m_view.OnMouseMove({-1, -1}, false);
 }
 
 void CBmpViewWindow::OnKeyUp(int key) {

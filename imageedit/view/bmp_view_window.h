@@ -60,6 +60,7 @@ class CBmpViewWindow : public tmb::ui::View, public CBmpViewHost {
   void PaintViewport();
   void OnViewportResized();
   void OnMouseEvent(const QMouseEvent& event);
+  void OnPointerLeft();
   void OnKeyUp(int key);
 
   bool m_bCapture = false;

@@ -2,6 +2,8 @@
 // the stretch and move of a lifted block, the floating paste and auto-scroll.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QScrollBar>
 #include <memory>
 
@@ -183,7 +185,13 @@ TEST_F(EditorMouse, APasteReleasedOffThePictureOrRightClickedAddsNothing) {
   EXPECT_TRUE(SamePixels(v.m_bmpWork, before));
   EXPECT_EQ(Shown({160, 130}), kWhite);
 
+  // The pointer leaving the window takes the block off the screen; it comes back with it.
   v.BeginPaste();
+  events->Move(At({150, 120}));
+  QEvent leave(QEvent::Leave);
+  QCoreApplication::sendEvent(window->viewport(), &leave);
+  EXPECT_EQ(Shown({160, 130}), kWhite);
+  EXPECT_EQ(v.m_nMode, CBmpView::kModeFloat);
   events->Move(At({150, 120}));
   events->Press(At({200, 120}));
   events->Release(At({200, 120}));
