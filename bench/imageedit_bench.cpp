@@ -15,6 +15,7 @@
 #include "platform/gdi/dib_rows.h"
 #include "tests/support/character_outlines.h"
 #include "tests/support/editor_host.h"
+#include "tests/support/paper_state.h"
 #include "tests/support/recorded_outlines.h"
 
 namespace {
@@ -94,9 +95,7 @@ void BM_FloatingPasteMove(benchmark::State& state) {
   constexpr int kSide = 3000;
   gWorkCanvas.Reset();
   gWorkCanvas.Init(kSide, kSide, "", 32000, 0, 0);
-  gDrawState.Reset();
-  const tmb::Point o = gDrawState.m_ptCanvasOrigin;
-  gDrawState.m_rcCanvas = {o.x, o.y, o.x + kSide, o.y + kSide};
+  tmb::test::ResetDrawStateForPaper(kSide, kSide);
   tmb::test::EditorHost host(1024, 768);
   CBmpView view(&host);
   view.OnInitialUpdate();

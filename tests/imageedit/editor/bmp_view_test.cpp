@@ -20,6 +20,7 @@
 #include "support/file_bytes.h"
 #include "support/gif_builder.h"
 #include "support/jpeg_header.h"
+#include "support/paper_state.h"
 #include "support/scoped_work_canvas.h"
 #include "support/scripted_messages.h"
 #include "support/surface_copies.h"
@@ -45,9 +46,7 @@ using tmb::test::SamePixels;
 class ImageEditor : public ::testing::Test {
  protected:
   void SetUp() override {
-    gDrawState.Reset();
-    const Point o = gDrawState.m_ptCanvasOrigin;
-    gDrawState.m_rcCanvas = {o.x, o.y, o.x + kWidth, o.y + kHeight};
+    tmb::test::ResetDrawStateForPaper(kWidth, kHeight);
     view.OnInitialUpdate();
     ASSERT_TRUE(view.EnsureSetup(nullptr));
     // A picture with something in every part: a diagonal of colours.

@@ -13,6 +13,7 @@
 #include "imageedit/view/bmp_view_window.h"
 #include "support/manual_clock.h"
 #include "support/picture_files.h"
+#include "support/paper_state.h"
 #include "support/scoped_work_canvas.h"
 #include "support/scripted_messages.h"
 #include "support/surface_copies.h"
@@ -33,9 +34,7 @@ using tmb::test::SamePixels;
 class EditorMouse : public ::testing::Test {
  protected:
   void SetUp() override {
-    gDrawState.Reset();
-    const Point o = gDrawState.m_ptCanvasOrigin;
-    gDrawState.m_rcCanvas = {o.x, o.y, o.x + kWidth, o.y + kHeight};
+    tmb::test::ResetDrawStateForPaper(kWidth, kHeight);
   }
   void TearDown() override {
     window.reset();

@@ -12,6 +12,7 @@
 #include "export/picture/picture_read_result.h"
 #include "imageedit/view/bmp_view_window.h"
 #include "imageedit/view/picture_commands.h"
+#include "support/paper_state.h"
 #include "support/scoped_work_canvas.h"
 #include "support/scripted_chooser.h"
 #include "support/scripted_messages.h"
@@ -30,9 +31,7 @@ constexpr Colour kRed = 0x0000FF, kWhite = 0xFFFFFF;
 class PictureCommands : public ::testing::Test {
  protected:
   void SetUp() override {
-    gDrawState.Reset();
-    const tmb::Point o = gDrawState.m_ptCanvasOrigin;
-    gDrawState.m_rcCanvas = {o.x, o.y, o.x + kWidth, o.y + kHeight};
+    tmb::test::ResetDrawStateForPaper(kWidth, kHeight);
     window = std::make_unique<CBmpViewWindow>(nullptr, kViewBmp);
     window->OnInitialUpdate();
     ASSERT_TRUE(window->editor().EnsureSetup(nullptr));
