@@ -142,20 +142,19 @@ void CBmpView::DrawFrame(tmb::DeviceContext& dc) {
 }
 
 void CBmpView::ShowRegionFrame() {
-  if (m_nFrameState == 1) return;
-  tmb::DeviceContext dc;
-  m_pHost->PrepareClientDC(dc);
-  if (dc.surface()) DrawFrame(dc);
-  m_nFrameState = 1;
-  m_pHost->ShowDrawn();
+  if (m_nFrameState != 1) ToggleFrame(1);
 }
 
 void CBmpView::HideRegionFrame() {
-  if (m_nFrameState != 1) return;
+  if (m_nFrameState == 1) ToggleFrame(0);
+}
+
+void CBmpView::ToggleFrame(int state) {
+  // The frame inverts what it covers: drawing it again takes it away.
   tmb::DeviceContext dc;
   m_pHost->PrepareClientDC(dc);
   if (dc.surface()) DrawFrame(dc);
-  m_nFrameState = 0;
+  m_nFrameState = state;
   m_pHost->ShowDrawn();
 }
 

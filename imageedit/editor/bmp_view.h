@@ -186,6 +186,7 @@ class CBmpView {
   bool InCanvas(tmb::Point image) const;
   tmb::Size CanvasSize() const;
   void DrawFrame(tmb::DeviceContext& dc);
+  void ToggleFrame(int state);
   void FillWork(const tmb::Rect& rect, tmb::Colour colour);
   void Modified() { m_bModified = 1; }
   void RegionDown(tmb::Point p);
