@@ -256,7 +256,8 @@ void CBmpView::ShowVectorStrokes() {
 }
 
 bool CBmpView::EditRegionByDialog() {
-  const tmb::Rect r = Normalised(m_region);
+  // The dialog opens on the region until it was once confirmed; then on what it held.
+  const tmb::Rect r = m_bDialogUsed ? AreaSettingState().Region() : Normalised(m_region);
   tmb::Point c1{r.left, r.top}, c2{r.right, r.bottom};
   if (!RunAreaSettingDialog(c1, c2, 1)) return false;
   m_bDialogUsed = 1;

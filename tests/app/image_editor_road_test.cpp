@@ -111,5 +111,31 @@ TEST_F(ImageEditorRoad, OpenCopyPasteByMouseAndSaveAsPngReadsBackTheSame) {
   EXPECT_TRUE(messages.ids.empty());
 }
 
+TEST_F(ImageEditorRoad, AChangedPictureIsSavedAtCloseWhereTheUserSays) {
+  ASSERT_TRUE(Start());
+  theApp.OpenImageEditor();
+  CBmpViewWindow* window = CBmpViewWindow::Instance();
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(window->editor().EnsureSetup(nullptr));
+  window->editor().ClearImage(0);
+  window->editor().m_bModified = 1;
+  window->SyncModified();
+  ASSERT_TRUE(GetDocumentOfKind(kKindImageEditor)->IsModified());
+
+  // Yes, then no name chosen: the close stops and the picture stays changed.
+  messages.Answer(kAnswerYes);
+  EXPECT_EQ(frame()->AskSaveChanges(0, 1), -1);
+  EXPECT_TRUE(GetDocumentOfKind(kKindImageEditor)->IsModified());
+
+  TempDir dir;
+  const std::filesystem::path out = dir / "at close.bmp";
+  chooser.Next(out.string());
+  messages.Answer(kAnswerYes);
+  EXPECT_EQ(frame()->AskSaveChanges(0, 1), 1);
+  EXPECT_TRUE(std::filesystem::exists(out));
+  EXPECT_FALSE(GetDocumentOfKind(kKindImageEditor)->IsModified());
+  EXPECT_EQ(messages.CountOf(62055), 2);
+}
+
 }  // namespace
 }  // namespace tmb::test

@@ -320,6 +320,54 @@ TEST_F(ImageEditor, ARegionCoveringThePictureTakesNoGrip) {
   EXPECT_FALSE(view.HitRegionInside({50, 60})) << "only a shown frame is gripped";
 }
 
+TEST_F(ImageEditor, PaintModeSetsDotsWhereThePointerGoes) {
+  view.m_nMode = CBmpView::kModePaint;
+  gDrawState.m_crDot = 0x00FF00;
+  const Point o = gDrawState.m_ptCanvasOrigin;
+  auto device = [&](int x, int y) { return Point{x + o.x, y + o.y}; };
+  view.OnLButtonDown(device(10, 10));
+  view.OnMouseMove(device(11, 10), true);
+  view.OnMouseMove(device(12, 10), false);  // no button: no dot
+  view.OnLButtonUp(device(11, 10));
+  EXPECT_EQ(view.m_bmpWork.GetPixel(10, 10), 0x00FF00u);
+  EXPECT_EQ(view.m_bmpWork.GetPixel(11, 10), 0x00FF00u);
+  EXPECT_NE(view.m_bmpWork.GetPixel(12, 10), 0x00FF00u);
+  EXPECT_EQ(host.screen.GetPixel(10 + o.x, 10 + o.y), 0x00FF00u) << "shown at once";
+  EXPECT_EQ(gDrawState.m_ptLastDot, (Point{11, 10}));
+  EXPECT_EQ(view.m_bModified, 1);
+
+  gDrawState.m_nDotSize = 3;
+  view.OnLButtonDown(device(50, 50));
+  EXPECT_EQ(view.m_bmpWork.GetPixel(52, 52), 0x00FF00u);
+  EXPECT_NE(view.m_bmpWork.GetPixel(53, 53), 0x00FF00u);
+  view.OnLButtonDown(device(-5, 20));
+  EXPECT_EQ(messages.beeps, 1) << "off the picture";
+}
+
+TEST_F(ImageEditor, TheRegionDialogOpensOnTheRegionUntilItWasOnceConfirmed) {
+  std::vector<Rect> opened;
+  int answer = 2;
+  SetAreaSettingRunner([&](CAreaSettingState& s) {
+    opened.push_back(s.Region());
+    s.SetRegion({1, 2, 30, 40});
+    return answer;
+  });
+  view.m_region = {50, 60, 10, 20};
+  EXPECT_FALSE(view.EditRegionByDialog());
+  EXPECT_EQ(view.m_region, (Rect{50, 60, 10, 20}));
+  answer = 1;
+  EXPECT_TRUE(view.EditRegionByDialog());
+  EXPECT_EQ(view.m_region, (Rect{1, 2, 30, 40}));
+  EXPECT_EQ(view.m_nFrameState, 1);
+  view.m_region = {5, 5, 9, 9};
+  view.EditRegionByDialog();
+  ASSERT_EQ(opened.size(), 3u);
+  EXPECT_EQ(opened[0], (Rect{10, 20, 50, 60}));
+  EXPECT_EQ(opened[1], (Rect{10, 20, 50, 60}));
+  EXPECT_EQ(opened[2], (Rect{1, 2, 30, 40})) << "what the dialog held";
+  SetAreaSettingRunner(nullptr);
+}
+
 TEST(RecordedRegions, ALongListIsCutToTheArraysKeepingTheNewest) {
   std::vector<Rect> sixty;
   for (int i = 0; i < 60; ++i) sixty.push_back({i, i, i + 10, i + 10});
