@@ -33,8 +33,6 @@ class CBmpView {
   // Auto-scroll: margin at the client's edges and the step in scroll units.
   static constexpr int kScrollMargin = 16;
   static constexpr int kScrollStep = 32;
-  // The surround's border colour.
-  static constexpr tmb::Colour kBorderColour = 0x404040;
 
   // The host is not owned; null: a view without a window.
   explicit CBmpView(CBmpViewHost* host = nullptr);
