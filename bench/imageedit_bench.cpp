@@ -1,6 +1,6 @@
 // Speed of the image editor: the one-bit passes on the mask of a written character (the
-// despeckle and the thinning to the end, as the vectoriser runs them on every trace), and
-// the floating paste following the pointer. Run with --benchmark_repetitions=10 for
+// despeckle and the thinning to the end, as the vectoriser runs them on every trace), the
+// soft-edge reduction of every render, and the floating paste following the pointer. Run with --benchmark_repetitions=10 for
 // medians.
 #include <benchmark/benchmark.h>
 
@@ -10,6 +10,7 @@
 #include "core/canvas/work_canvas.h"
 #include "core/state/draw_state.h"
 #include "imageedit/editor/bmp_view.h"
+#include "imageedit/onebit/effect_masks.h"
 #include "imageedit/onebit/region_scan.h"
 #include "imageedit/onebit/thinning.h"
 #include "platform/gdi/dib_rows.h"
@@ -88,6 +89,26 @@ void BM_DespeckleAndThinRecordedCharacter(benchmark::State& state) {
   DespeckleAndThin(state, RecordedCharacterMask());
 }
 BENCHMARK(BM_DespeckleAndThinRecordedCharacter)->Unit(benchmark::kMillisecond);
+
+// The soft edge of every render: the 2,000 x 3,000 one-bit mask of the 20-stroke
+// character grown by one pixel and reduced 4:1 onto the 500 x 750 paper.
+void BM_SoftEdgeGrowOne(benchmark::State& state) {
+  constexpr int kScale = tmb::test::kOutlineScale;
+  tmb::Surface large, mask, paper;
+  large.Create(kWidth * kScale, kHeight * kScale, tmb::PixelFormat::kColour32);
+  mask.Create(kWidth * kScale, kHeight * kScale, tmb::PixelFormat::kMono1);
+  paper.Create(kWidth, kHeight, tmb::PixelFormat::kColour32);
+  tmb::test::RenderCharacter(large, paper, tmb::test::CharacterOutlines());
+  {
+    tmb::DeviceContext from(&large), to(&mask);
+    to.BitBlt(0, 0, mask.width(), mask.height(), &from, 0, 0, tmb::kSrcCopy);
+  }
+  for (auto _ : state) {
+    BuildEffectMasks(nullptr, &paper, &mask, 0, 0, mask.width(), mask.height(), kScale, 0x000000, 0xFFFFFF, 1, 100);
+    benchmark::DoNotOptimize(paper.bits());
+  }
+}
+BENCHMARK(BM_SoftEdgeGrowOne)->Unit(benchmark::kMillisecond);
 
 // One step of a floating paste: a 256 x 256 block on a 3,000 x 3,000 picture follows the
 // pointer by a pixel or two, through a window of 1,024 x 768 pixels.

@@ -24,7 +24,10 @@ constexpr Colour kInk = 0x000000, kWhite = 0xFFFFFF, kRed = 0x0000FF;
 // The paper is 40 x 30: the scaled work bitmap 160 x 120.
 class SupersampledRenderTest : public ::testing::Test {
  protected:
-  void SetUp() override { params[157] = int32_t(kWhite); }
+  void SetUp() override {
+    params[157] = int32_t(kWhite);
+    params[241] = 100;  // the record's straight soft edge
+  }
 
   Surface& Large() { return gWorkCanvas.m_scaledMaskBitmap; }
 
