@@ -1,11 +1,42 @@
 #include "brush/bitmap/image_effect.h"
 
+#include <algorithm>
+
+#include "brush/bitmap/deform_selection.h"
 #include "core/canvas/bitmap_blits.h"
 #include "core/canvas/bitmap_masks.h"
 #include "core/canvas/work_canvas.h"
 #include "imageedit/effects/effect_def.h"
+#include "imageedit/effects/paper_colour.h"
+
+namespace {
+
+void ScaleRegion(CEffectDef& def, tmb::DeviceContext* pDC, tmb::Surface*, tmb::Surface* work, int, CEffectRandom&) {
+  DeformSelection(def, pDC, work, work, def.m_nCurrentEffect);
+}
+
+void ChangePaperColour(CEffectDef& def, tmb::DeviceContext* pDC, tmb::Surface*, tmb::Surface* work, int,
+                       CEffectRandom&) {
+  ChangeWholePaperColour(def, pDC, work, def.m_region);
+}
+
+// Fills the table; the table starts filled (it is set before anything runs).
+bool FillRoutines() {
+  std::fill(std::begin(gImageEffectRoutines), std::end(gImageEffectRoutines), nullptr);
+  for (int e = kEffectScaleSame; e <= kEffectScaleEllipse; ++e) gImageEffectRoutines[e] = ScaleRegion;
+  gImageEffectRoutines[kEffectColourPaperAll] = ChangePaperColour;
+  return true;
+}
+
+}  // namespace
 
 ImageEffectRoutine gImageEffectRoutines[kEffectSlots] = {};
+
+namespace {
+[[maybe_unused]] const bool gRoutinesFilled = FillRoutines();
+}  // namespace
+
+void ResetImageEffectRoutines() { FillRoutines(); }
 
 void PrepareImageEffect(CEffectDef& def, tmb::DeviceContext* pDC, tmb::Surface* image, tmb::Surface* work, int pass,
                         int position) {

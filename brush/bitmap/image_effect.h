@@ -34,8 +34,11 @@ class CEffectRandom {
 using ImageEffectRoutine = void (*)(CEffectDef& def, tmb::DeviceContext* pDC, tmb::Surface* image, tmb::Surface* work,
                                     int pass, CEffectRandom& random);
 
-// The routines by effect number; an empty entry does nothing.
+// The routines by effect number; an empty entry does nothing. They start with the scalings
+// (40 to 45) and the whole-paper colour change (56), both on work.
 extern ImageEffectRoutine gImageEffectRoutines[kEffectSlots];
+// Puts the table back as it starts.
+void ResetImageEffectRoutines();
 
 // Runs def's current effect. Puts the region's corners in order (effect 56 works on the
 // whole canvas); when pass is not 2 and position is 1 (the first of a script) fills work

@@ -27,21 +27,6 @@ constexpr char kFilterOther[] = "(*.bmp)|*.bmp|(*.png)|*.png|(*.jpg)|*.jpg|(*.sv
 
 bool IsDrawingKind(int kind) { return kind == kKindCurrentDraw || kind == kKindDrawA || kind == kKindDrawB; }
 
-std::string LowerExtension(const std::string& path) {
-  std::string ext = GetFileExtension(path);
-  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-  return ext;
-}
-
-// The format an extension names; kFormatNone for the vector formats not written here.
-int FormatOfExtension(const std::string& ext) {
-  if (ext == "jpg") return kFormatJpeg;
-  if (ext == "png") return kFormatPng;
-  if (ext == "gif") return kFormatGif;
-  if (ext == "swf" || ext == "svg") return kFormatNone;
-  return kFormatBmp;
-}
-
 // The block of kind's picture a save or send takes; empty when there is none.
 tmb::Rect BlockOf(int kind, const tmb::Surface& picture, int whole) {
   tmb::Rect r = whole ? tmb::Rect{0, 0, gWorkCanvas.m_width, gWorkCanvas.m_height} : WindowRegionOfKind(kind);
@@ -81,7 +66,7 @@ bool SaveImageAs(int kind) {
   const bool chosen = tmb::Choosers().SaveFile(choice, path);
   FlushMouseMessages();
   if (!chosen) return false;
-  const int format = FormatOfExtension(LowerExtension(path));
+  const int format = PictureFormatOfPath(path);
   tmb::Surface* picture = WindowPictureOfKind(kind);
   if (format == kFormatNone || !picture) {
     tmb::Beep();
