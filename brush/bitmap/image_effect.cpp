@@ -11,13 +11,15 @@
 
 namespace {
 
-void ScaleRegion(CEffectDef& def, tmb::DeviceContext* pDC, tmb::Surface*, tmb::Surface* work, int, CEffectRandom&) {
-  DeformSelection(def, pDC, work, work, def.m_nCurrentEffect);
+void ScaleRegion(CEffectDef& def, tmb::DeviceContext* pDC, tmb::Surface* image, tmb::Surface* work, int pass,
+                 CEffectRandom&) {
+  tmb::Surface* target = EffectTarget(image, work, pass);
+  DeformSelection(def, pDC, target, target, def.m_nCurrentEffect);
 }
 
-void ChangePaperColour(CEffectDef& def, tmb::DeviceContext* pDC, tmb::Surface*, tmb::Surface* work, int,
+void ChangePaperColour(CEffectDef& def, tmb::DeviceContext* pDC, tmb::Surface* image, tmb::Surface* work, int pass,
                        CEffectRandom&) {
-  ChangeWholePaperColour(def, pDC, work, def.m_region);
+  ChangeWholePaperColour(def, pDC, EffectTarget(image, work, pass), def.m_region);
 }
 
 // Fills the table; the table starts filled (it is set before anything runs).

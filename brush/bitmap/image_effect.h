@@ -34,6 +34,12 @@ class CEffectRandom {
 using ImageEffectRoutine = void (*)(CEffectDef& def, tmb::DeviceContext* pDC, tmb::Surface* image, tmb::Surface* work,
                                     int pass, CEffectRandom& random);
 
+// The picture a routine changes: work, which carries the region between the steps of a
+// script, except in a run over files (pass 2), whose steps work on image itself.
+inline tmb::Surface* EffectTarget(tmb::Surface* image, tmb::Surface* work, int pass) {
+  return pass == 2 ? image : work;
+}
+
 // The routines by effect number; an empty entry does nothing. They start with the scalings
 // (40 to 45) and the whole-paper colour change (56), both on work.
 extern ImageEffectRoutine gImageEffectRoutines[kEffectSlots];
