@@ -1,6 +1,8 @@
 // The main window's File menu: character files, the basic settings, exit and help, the
 // print settings and the road of print and print preview through the current drawing
 // window, and the picture commands that the image editor's and preview's views take.
+#include <QToolBar>
+
 #include "app/frame_command_helpers.h"
 #include "app/main_frame.h"
 #include "app/tmb_app.h"
@@ -46,6 +48,9 @@ constexpr ViewCommand kPictureCommands[] = {
 };
 
 constexpr int kCmdOpenPicture = 32774;
+// The bar the main window hides for the length of a print preview.
+constexpr int kCmdHideBar = 32958;
+constexpr int kCmdShowBar = 32959;
 
 }  // namespace
 
@@ -69,6 +74,14 @@ void CMainFrame::RegisterFileCommands() {
   }
   OnCommand(tmb::kCmdFilePrint, [this] { PrintThroughDrawingWindow(tmb::kCmdFramePrint); });
   OnCommand(tmb::kCmdFilePrintPreview, [this] { PrintThroughDrawingWindow(tmb::kCmdFramePrintPreview); });
+  OnCommand(kCmdHideBar, [this] {
+    m_bBarHiddenForPreview = m_wndToolBar && m_wndToolBar->isVisible();
+    if (m_bBarHiddenForPreview) m_wndToolBar->hide();
+  });
+  OnCommand(kCmdShowBar, [this] {
+    if (m_bBarHiddenForPreview && m_wndToolBar) m_wndToolBar->show();
+    m_bBarHiddenForPreview = false;
+  });
 
   OnCommand(kCmdOpenPicture, [this] {
     ActivateViewOfKind(kKindImageEditor, 0);

@@ -3,6 +3,7 @@
 #include "app/placeholder_view.h"
 #include "app/view_classes.h"
 #include "core/state/draw_state.h"
+#include "views/pre_view.h"
 #include "views/tmb_view.h"
 
 namespace {
@@ -17,10 +18,14 @@ tmb::ui::View* DrawingView(tmb::ui::Document* document, QWidget* parent) {
   return new CTmbView(document, kViewTmb, parent);
 }
 
+tmb::ui::View* PreviewView(tmb::ui::Document* document, QWidget* parent) {
+  return new CPre_View(document, kViewPre, parent);
+}
+
 PaneFactories DefaultPanes() {
   return {Placeholder(kViewList, ""),        DrawingView,
           Placeholder(kViewSet, "設定"),     Placeholder(kViewBmp, ""),
-          Placeholder(kViewBmpl, ""),        Placeholder(kViewPre, "")};
+          Placeholder(kViewBmpl, ""),        PreviewView};
 }
 
 PaneFactories gPanes = DefaultPanes();

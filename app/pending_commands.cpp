@@ -2,7 +2,6 @@
 
 namespace {
 
-constexpr const char* kPrinting = "printing";
 constexpr const char* kImageView = "image-view";
 constexpr const char* kSheets = "sheets";
 constexpr const char* kAnimationSheet = "animation-sheet";
@@ -14,11 +13,6 @@ constexpr const char* kSettingsPanel = "settings-panel";
 
 // One line per id, never a range: an id leaves the table on its own.
 constexpr PendingCommand kPending[] = {
-    {32989, kPrinting},  // print
-    {32988, kPrinting},  // print preview
-    {33002, kPrinting},  // clear the preview
-    {32906, kPrinting},  // redraw the preview
-
     {32774, kImageView},  // open a picture file
     {32780, kImageView},  // export the window as a picture
     {32967, kImageView},  // clipboard: the main frame's part

@@ -29,6 +29,10 @@ constexpr StringEntry kStrings[] = {
     {61543, "Only the first %1 effects of the script are run; %2 more effect lines were not used:\n%3"},
     {61550, "Characters A and B fall into more than %1 divisions: their strokes were not paired, "
             "and the morph was not prepared."},
+    {61580, "リソース不足のため精細な印刷が出来ません。解像度を緩めて実行しますか？"
+            "（精細さを保つには小さい用紙にするか画像をモノクロにしてください）"},
+    {61581, "カラー印刷を実行出来ません。"
+            "モノクロまたは小さい用紙にすると成功することがあります"},
     {62043, "Memory Error"},
     {62044, "Error : Create Palette"},
     {62045, "The limit with capacity of drawing data"},
@@ -40,6 +44,8 @@ constexpr StringEntry kStrings[] = {
     {62054, "本书写数据已经发生改变，是否保存？"},
     {62055, "The editing picture was changed.  Save changes?"},
     {62056, "Error : Load Resource"},
+    {62057, "Error : It failed in the spread of the picture"},
+    {62059, "No region is set."},
     {62063, "Error : Create Bitmap"},
     {62064, "This is a new version file.  It may not be possible to display normally."},
     {62067, "Open"},
@@ -47,6 +53,7 @@ constexpr StringEntry kStrings[] = {
     {62093, "It doesn't correspond to the display resolution less than 768*1024"},
     {62094, "书写窗口A"},
     {62095, "书写窗口B"},
+    {62097, "Preview"},
     {62105, "It may not work normally, because the system resource is too few!"},
     {62114, "A system resource is very few. Please start this computer again or make it finish the "
             "software which isn't being used. Do you enforce the practice of this program?"},

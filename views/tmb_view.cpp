@@ -43,6 +43,8 @@ CTmbView::CTmbView(tmb::ui::Document* document, int viewClass, QWidget* parent)
   layout->addWidget(m_pArea);
   setFocusProxy(m_pArea);
   RegisterCommands();
+  RegisterPrintCommands();
+  RegisterPrintSource(m_nKind, this);
   LiveViews().push_back(this);
   AttachTabletInk(*this, m_nKind != kKindDrawA ? 1 : 0);
 }
@@ -55,6 +57,7 @@ CTmbView::~CTmbView() {
   ReleaseOffscreenDCs();
   if (m_nIndex == 0 || m_nIndex == 1) gBrushStates[m_nIndex].DeleteObjects();
   std::erase(LiveViews(), this);
+  UnregisterPrintSource(this);
 }
 
 CTmbView* CTmbView::ViewOfKind(int kind) {

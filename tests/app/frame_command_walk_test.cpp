@@ -106,10 +106,12 @@ TEST_F(FrameCommandWalk, ThePendingTableListsEachIdOnceAndOnlyCommandsWithoutThe
     EXPECT_TRUE(seen.insert(p.id).second) << p.id;
     EXPECT_NE(p.issue, nullptr);
   }
-  EXPECT_EQ(std::string(PendingIssueOf(32989)), "printing");
   EXPECT_EQ(std::string(PendingIssueOf(33150)), "presets-morph");
-  // The layout and the move of everything came with their work.
-  for (int id : {kCmdFileOpen, kCmdEditLayout, kCmdEditMoveAll}) EXPECT_EQ(PendingIssueOf(id), nullptr) << id;
+  // The layout, the move of everything, printing and the preview's commands came with
+  // their work.
+  for (int id : {kCmdFileOpen, kCmdEditLayout, kCmdEditMoveAll, kCmdFilePrint, kCmdFilePrintPreview, 33002, 32906}) {
+    EXPECT_EQ(PendingIssueOf(id), nullptr) << id;
+  }
 }
 
 TEST_F(FrameCommandWalk, ExitClosesTheMainWindow) {
