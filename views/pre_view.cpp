@@ -377,7 +377,8 @@ bool CPre_View::AutoScroll(tmb::DeviceContext& dc, tmb::Point device) {
 }
 
 void CPre_View::OnLButtonUp(tmb::Point) {
-  if (m_nDrag < 2) {
+  // A click hides the frame; a release after a press beside the paper leaves it alone.
+  if (m_nDrag == 1) {
     ClientDC dc(*this);
     HideSelectionFrame(dc.dc());
   }
