@@ -22,13 +22,12 @@
 #include "platform/ui/surface_image.h"
 #include "resources/command_ids.h"
 #include "resources/string_table.h"
+#include "views/paper_scroll.h"
 
 namespace {
 
 constexpr int kMsgPreviewTitle = 62097;
 constexpr tmb::Colour kWhite = 0xFFFFFF;
-// Lines a click on a scroll bar's arrow moves, in pixels.
-constexpr int kScrollLine = 16;
 // The commands the main frame runs on the preview.
 constexpr int kCmdRedrawPreview = 32906;
 constexpr int kCmdClearPreview = 33002;
@@ -188,45 +187,19 @@ void CPre_View::OnDraw(tmb::DeviceContext& dc) {
   DrawPreviewBitmap(dc);
 }
 
-tmb::Rect CPre_View::ClientRectLogical() const {
-  const int x = m_pArea->horizontalScrollBar()->value();
-  const int y = m_pArea->verticalScrollBar()->value();
-  const QSize shown = m_pArea->viewport()->size();
-  return {x, y, x + shown.width(), y + shown.height()};
-}
+tmb::Rect CPre_View::ClientRectLogical() const { return LogicalClientRect(*m_pArea); }
 
-void CPre_View::UpdateScrollRanges() {
-  const tmb::Point o = gDrawState.m_ptCanvasOrigin;
-  const QSize total(gWorkCanvas.m_width + 2 * o.x, gWorkCanvas.m_height + 2 * o.y);
-  const QSize shown = m_pArea->viewport()->size();
-  QScrollBar* h = m_pArea->horizontalScrollBar();
-  QScrollBar* v = m_pArea->verticalScrollBar();
-  h->setRange(0, std::max(0, total.width() - shown.width()));
-  h->setPageStep(std::max(1, shown.width()));
-  h->setSingleStep(kScrollLine);
-  v->setRange(0, std::max(0, total.height() - shown.height()));
-  v->setPageStep(std::max(1, shown.height()));
-  v->setSingleStep(kScrollLine);
-}
+void CPre_View::UpdateScrollRanges() { SetPaperScrollRanges(*m_pArea); }
 
 void CPre_View::OnViewportResized() {
-  QScrollBar* h = m_pArea->horizontalScrollBar();
-  const bool atRight = h->value() == h->maximum();
-  UpdateScrollRanges();
-  if (atRight) h->setValue(h->maximum());
+  RefitPaperScrollRanges(*m_pArea);
   Invalidate();
 }
 
 void CPre_View::OnScrolled() { Invalidate(); }
 
 void CPre_View::FitWindowSurface() {
-  const QSize size = m_pArea->viewport()->size();
-  if (size.isEmpty()) {
-    m_windowSurface.Destroy();
-    return;
-  }
-  if (!m_windowSurface.IsNull() && m_windowSurface.size() == tmb::Size{size.width(), size.height()}) return;
-  if (m_windowSurface.Create(size.width(), size.height(), tmb::PixelFormat::kColour32)) m_bNeedsDraw = true;
+  if (FitSurfaceToViewport(m_windowSurface, *m_pArea)) m_bNeedsDraw = true;
 }
 
 void CPre_View::PaintViewport() {

@@ -19,14 +19,13 @@
 #include "platform/ui/main_frame.h"
 #include "platform/ui/timers.h"
 #include "views/input/tablet_ink_input.h"
+#include "views/paper_scroll.h"
 #include "views/tmb_view_area.h"
 
 namespace {
 
 // The settings panel is the third pane of a drawing window's splitter.
 constexpr int kSettingsPane = 2;
-// Lines a click on a scroll bar's arrow moves, in pixels.
-constexpr int kScrollLine = 16;
 
 std::vector<CTmbView*>& LiveViews() {
   static std::vector<CTmbView*> views;
@@ -93,26 +92,10 @@ void CTmbView::Invalidate() {
   m_pArea->viewport()->update();
 }
 
-void CTmbView::UpdateScrollRanges() {
-  const tmb::Point o = gDrawState.m_ptCanvasOrigin;
-  const QSize total(gWorkCanvas.m_width + 2 * o.x, gWorkCanvas.m_height + 2 * o.y);
-  const QSize shown = m_pArea->viewport()->size();
-  QScrollBar* h = m_pArea->horizontalScrollBar();
-  QScrollBar* v = m_pArea->verticalScrollBar();
-  h->setRange(0, std::max(0, total.width() - shown.width()));
-  h->setPageStep(std::max(1, shown.width()));
-  h->setSingleStep(kScrollLine);
-  v->setRange(0, std::max(0, total.height() - shown.height()));
-  v->setPageStep(std::max(1, shown.height()));
-  v->setSingleStep(kScrollLine);
-}
+void CTmbView::UpdateScrollRanges() { SetPaperScrollRanges(*m_pArea); }
 
 void CTmbView::OnViewportResized() {
-  QScrollBar* h = m_pArea->horizontalScrollBar();
-  const bool atRight = h->value() == h->maximum();
-  UpdateScrollRanges();
-  // A view that showed the paper's right side keeps showing it.
-  if (atRight) h->setValue(h->maximum());
+  RefitPaperScrollRanges(*m_pArea);
   Invalidate();
 }
 
@@ -132,24 +115,10 @@ void CTmbView::OnPrepareDC(tmb::DeviceContext& dc) {
   dc.SetViewportOrigin({-m_pArea->horizontalScrollBar()->value(), -m_pArea->verticalScrollBar()->value()});
 }
 
-tmb::Rect CTmbView::ClientRectLogical() const {
-  const int x = m_pArea->horizontalScrollBar()->value();
-  const int y = m_pArea->verticalScrollBar()->value();
-  const QSize shown = m_pArea->viewport()->size();
-  return {x, y, x + shown.width(), y + shown.height()};
-}
+tmb::Rect CTmbView::ClientRectLogical() const { return LogicalClientRect(*m_pArea); }
 
 void CTmbView::FitWindowSurface() {
-  const QSize size = m_pArea->viewport()->size();
-  if (size.isEmpty()) {
-    m_windowSurface.Destroy();
-    return;
-  }
-  if (!m_windowSurface.IsNull() && m_windowSurface.width() == size.width() &&
-      m_windowSurface.height() == size.height()) {
-    return;
-  }
-  if (m_windowSurface.Create(size.width(), size.height(), tmb::PixelFormat::kColour32)) m_bNeedsDraw = true;
+  if (FitSurfaceToViewport(m_windowSurface, *m_pArea)) m_bNeedsDraw = true;
 }
 
 void CTmbView::PrepareClientDC(tmb::DeviceContext& dc) {
