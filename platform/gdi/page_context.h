@@ -14,8 +14,6 @@ class PageContext {
 
   // The printable area: width and height in device pixels.
   virtual Size PageSize() const = 0;
-  // The page is shown in a print preview rather than printed.
-  virtual bool IsPreview() const = 0;
   // Stretches block of source onto (0, 0, dest.cx, dest.cy) of the page. False when
   // nothing could be put on the page.
   virtual bool StretchToPage(const Surface& source, const Rect& block, Size dest) = 0;

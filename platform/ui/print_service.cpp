@@ -45,7 +45,7 @@ PrintService& Printing() { return *gService; }
 void SetPrintService(PrintService* service) { gService = service ? service : &gDesktop; }
 
 bool PrintPageOn(QPrinter& printer, PrintJob& job, bool preview) {
-  PrinterPage page(printer, preview);
+  PrinterPage page(printer);
   if (job.PrintPage(page) < 1) {
     // A preview shows what it has; a print sends nothing rather than a blank page.
     if (!preview) page.Abandon();

@@ -2,16 +2,17 @@
 
 #include <QPrinter>
 
+#include "platform/ui/print_service.h"
 #include "platform/ui/surface_image.h"
 
 namespace tmb::ui {
 
-PrinterPage::PrinterPage(QPrinter& printer, bool preview) : printer_(printer), preview_(preview) {}
+PrinterPage::PrinterPage(QPrinter& printer) : printer_(printer) {}
 
 PrinterPage::~PrinterPage() { Finish(); }
 
 Size PrinterPage::PageSize() const {
-  const QRect r = printer_.pageLayout().paintRectPixels(printer_.resolution());
+  const QRect r = printer_.pageLayout().paintRectPixels(kPrintResolution);
   return {r.width(), r.height()};
 }
 
@@ -19,8 +20,10 @@ bool PrinterPage::StretchToPage(const Surface& source, const Rect& block, Size d
   if (source.IsNull() || block.IsEmpty() || dest.cx <= 0 || dest.cy <= 0) return false;
   if (Rect::Intersection(block, source.Bounds()) != block) return false;
   if (!painter_.isActive() && !painter_.begin(&printer_)) return false;
-  painter_.drawImage(QRect(0, 0, dest.cx, dest.cy), ImageOfSurface(source),
-                     QRect(block.left, block.top, block.Width(), block.Height()));
+  // The page's pixels are those of 300 dpi: the printer's own may be finer.
+  const double f = double(printer_.resolution()) / kPrintResolution;
+  painter_.drawImage(QRectF(0, 0, dest.cx * f, dest.cy * f), ImageOfSurface(source),
+                     QRectF(block.left, block.top, block.Width(), block.Height()));
   return true;
 }
 

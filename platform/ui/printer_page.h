@@ -1,5 +1,6 @@
-// A page of a printer as the page renderer draws on it: the printable area in device
-// pixels, and pictures stretched onto it through a painter that opens with the first one.
+// A page of a printer as the page renderer draws on it: the printable area in pixels of
+// 300 dpi whatever the printer's own resolution, and pictures stretched onto it through a
+// painter that opens with the first one.
 #pragma once
 
 #include <QPainter>
@@ -12,13 +13,12 @@ namespace tmb::ui {
 
 class PrinterPage final : public PageContext {
  public:
-  PrinterPage(QPrinter& printer, bool preview);
+  explicit PrinterPage(QPrinter& printer);
   ~PrinterPage() override;
   PrinterPage(const PrinterPage&) = delete;
   PrinterPage& operator=(const PrinterPage&) = delete;
 
   Size PageSize() const override;
-  bool IsPreview() const override { return preview_; }
   bool StretchToPage(const Surface& source, const Rect& block, Size dest) override;
 
   // Sends what was drawn (nothing when nothing was).
@@ -29,7 +29,6 @@ class PrinterPage final : public PageContext {
  private:
   QPrinter& printer_;
   QPainter painter_;
-  bool preview_;
 };
 
 }  // namespace tmb::ui

@@ -19,10 +19,9 @@ class RecordingPage final : public PageContext {
     Surface picture;  // a copy of the whole source as it was at the transfer
   };
 
-  explicit RecordingPage(Size size, bool preview = false) : size_(size), preview_(preview) {}
+  explicit RecordingPage(Size size) : size_(size) {}
 
   Size PageSize() const override { return size_; }
-  bool IsPreview() const override { return preview_; }
   bool StretchToPage(const Surface& source, const Rect& block, Size dest) override {
     if (refuse) return false;
     Transfer& t = transfers.emplace_back();
@@ -42,7 +41,6 @@ class RecordingPage final : public PageContext {
 
  private:
   Size size_;
-  bool preview_;
 };
 
 }  // namespace tmb::test

@@ -35,7 +35,7 @@ class ScriptedPrinting final : public ui::PrintService {
   int previews = 0;
 
  private:
-  // An A4 page without margins: 2,480 x 3,508 pixels at 300 dpi.
+  // An A4 page without margins: about 2,480 x 3,508 pixels at 300 dpi.
   static void ToPdf(QPrinter& printer, const std::string& path) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(path));
