@@ -1,7 +1,7 @@
 // Measurements of the conversion: the driver on a recorded 20-stroke character of 2,000
-// points with the defaults of window A, with every pass of its own chain at work, and the
-// brush engine's conversion road around it. Run with --benchmark_repetitions=10 for
-// medians.
+// points with the defaults of window A, with every pass of its own chain at work, the
+// brush engine's conversion road around it, and the thinning of traced outlines. Run with
+// --benchmark_repetitions=10 for medians.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "convert/analysis/redundant_points.h"
 #include "convert/driver/conversion_chain.h"
 #include "convert/driver/conversion_driver.h"
 #include "convert/driver/conversion_stages.h"
@@ -17,6 +18,7 @@
 #include "convert/presets/param_defaults.h"
 #include "core/path/stroke_work.h"
 #include "core/record/char_data_full.h"
+#include "tests/support/disc_staircase.h"
 #include "tests/support/recorded_character.h"
 
 namespace {
@@ -221,6 +223,32 @@ void BM_LinkingPassesRecordedCharacter(benchmark::State& state) {
   state.counters["strokes"] = starts;
 }
 BENCHMARK(BM_LinkingPassesRecordedCharacter)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The thinning the SWF export runs on every picture: 20 traced disc outlines of 804 unit
+// steps each (radius 101), their zigzags removed.
+void BM_RemoveRedundantPointsDiscStaircases(benchmark::State& state) {
+  constexpr int kDiscs = 20, kRadius = 101;
+  auto traced = std::make_unique<CStrokePath>(kDiscs * 8 * kRadius);
+  for (int k = 0; k < kDiscs; ++k) {
+    if (!tmb::test::AppendDiscStaircase(*traced, 110 + 220 * (k % 5), 110 + 220 * (k / 5), kRadius)) {
+      state.SkipWithError("the traced outlines do not fit");
+      return;
+    }
+  }
+  auto path = std::make_unique<CStrokePath>(traced->GetCapacity());
+  int removed = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    path->CopyFrom(*traced);
+    state.ResumeTiming();
+    removed = RemoveRedundantPoints(*path, -1, 0);
+    benchmark::ClobberMemory();
+  }
+  state.counters["points"] = traced->GetCount();
+  state.counters["kept"] = path->GetCount();
+  state.counters["removed"] = removed;
+}
+BENCHMARK(BM_RemoveRedundantPointsDiscStaircases)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
