@@ -3,7 +3,6 @@
 #include "views/pre_view.h"
 
 #include <QAbstractScrollArea>
-#include <QCursor>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -319,11 +318,10 @@ void CPre_View::OnMouseMove(tmb::Point device) {
   m_rcSelect.right = p.x;
   m_rcSelect.bottom = p.y;
   if (AutoScroll(dc.dc(), device)) {
-    // The corner follows the cursor to where the scrolled paper puts it.
-    const QPoint at = m_pArea->viewport()->mapFromGlobal(QCursor::pos());
+    // The cursor stays where it was over the scrolled paper: the corner follows it.
     const tmb::Rect client = ClientRectLogical();
-    m_rcSelect.right = client.left + at.x() - gDrawState.m_ptCanvasOrigin.x;
-    m_rcSelect.bottom = client.top + at.y() - gDrawState.m_ptCanvasOrigin.y;
+    m_rcSelect.right = client.left + device.x - gDrawState.m_ptCanvasOrigin.x;
+    m_rcSelect.bottom = client.top + device.y - gDrawState.m_ptCanvasOrigin.y;
   }
   ShowSelectionFrame(dc.dc());
 }

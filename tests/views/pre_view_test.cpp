@@ -163,6 +163,26 @@ TEST_F(PreViewTest, TheCopyPutsExactlyTheRectanglesPixelsOnTheClipboard) {
   EXPECT_EQ(clipboard.Image().size(), QSize(30, 40));
 }
 
+TEST_F(PreViewTest, ADragNearAnEdgeScrollsThePaperAndTheCornerFollows) {
+  Open(700, 400);
+  QScrollBar* v = view->area()->verticalScrollBar();
+  ASSERT_EQ(v->value(), 0);
+  PenEvents events(viewport(), clock);
+  const Point o = gDrawState.m_ptCanvasOrigin;
+  events.Press(QPoint(100 + o.x, 100 + o.y));
+  events.Move(QPoint(200, 390));  // within 16 pixels of the bottom, moving down
+  EXPECT_EQ(v->value(), CPre_View::kScrollStep);
+  EXPECT_EQ(view->m_bAutoScrolled, 1);
+  EXPECT_EQ(view->m_rcSelect, (Rect{100, 100, 200 - o.x, 390 + CPre_View::kScrollStep - o.y}));
+  // Moving back up away from the edge scrolls no more.
+  events.Move(QPoint(200, 300));
+  EXPECT_EQ(v->value(), CPre_View::kScrollStep);
+  EXPECT_EQ(view->m_bAutoScrolled, 0);
+  events.Release(QPoint(200, 300));
+  EXPECT_EQ(view->m_rcSelect, (Rect{100, 100, 200 - o.x, 300 + CPre_View::kScrollStep - o.y}));
+  EXPECT_EQ(view->m_nFrameShown, 1);
+}
+
 TEST_F(PreViewTest, ClearingMakesThePictureWhiteAndKeepsTheFrame) {
   Open(700, 900);
   view->m_bmpPreview.Fill(kBlack);
