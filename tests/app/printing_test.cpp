@@ -173,9 +173,25 @@ TEST_F(Printing, ThePreviewWindowsPictureReachesThePrintedPage) {
   }
   // The print went back to the window it came from.
   EXPECT_EQ(frame()->GetActiveViewKind(), kKindPreview);
+
+  // The block selected (dragged up-left) fills the page's width and as much of its height.
+  preview.SetSelection({200, 300, 100, 200});
+  gDrawState.m_nPrintRange = 1;
+  printing.pdfPath = (dir / "preview_region.pdf").string();
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdFilePrint));
+  const GreyPage region = RenderPdf(printing.pdfPath, "printed_preview_region");
+  ASSERT_FALSE(region.pixels.empty());
+  int dark = 0;
+  for (int y = 5; y < region.width - 5; y += 5) {
+    for (int x = 5; x < region.width - 5; x += 5) dark += region.At(x, y) < 128;
+  }
+  const int side = (region.width - 10 + 4) / 5;
+  EXPECT_EQ(dark, side * side);
+  EXPECT_GT(region.At(region.width / 2, region.width + 20), 200);
+  EXPECT_TRUE(messages.ids.empty());
 }
 
-TEST_F(Printing, WindowAsCharacterInVectorModeShowsInkUnderItsStrokes) {
+TEST_F(Printing, WindowAsCharacterShowsInkUnderItsStrokesInBothModes) {
   SkipWithoutPoppler();
   CTmbView& view = ViewA();
   CCharDataFull& rec = view.GetDocument()->m_char;
@@ -192,28 +208,31 @@ TEST_F(Printing, WindowAsCharacterInVectorModeShowsInkUnderItsStrokes) {
   rec.m_bChanged = 1;
   view.RebuildOutlineAndRedraw(1);
   gDrawState.m_nPrintTarget = kKindDrawA;
-  gDrawState.m_nPrintMode = 1;
-  printing.pdfPath = (dir / "window_a.pdf").string();
-  ASSERT_TRUE(frame()->ExecuteCommand(kCmdFilePrint));
-  EXPECT_TRUE(messages.ids.empty());
-  ASSERT_EQ(PageCount(printing.pdfPath), 1);
-  const GreyPage page = RenderPdf(printing.pdfPath, "printed_window_a_vector");
-  ASSERT_FALSE(page.pixels.empty());
-  // The brush drew the strokes on the screen: the page has ink wherever the window's
-  // picture has.
-  const Surface& shown = gBrushStates[0].m_bitmap;
-  int inked = 0, onPage = 0;
-  for (int y = 0; y < shown.height(); y += 2) {
-    for (int x = 0; x < shown.width(); x += 2) {
-      if (RedOf(shown.GetPixel(x, y)) >= 128) continue;
-      ++inked;
-      onPage += page.InkAround({x, y}, 1) > 0;
+  for (int mode : {1, 0}) {
+    gDrawState.m_nPrintMode = mode;
+    const std::string name = mode == 1 ? "printed_window_a_vector" : "printed_window_a_image";
+    printing.pdfPath = (dir / (name + ".pdf")).string();
+    ASSERT_TRUE(frame()->ExecuteCommand(kCmdFilePrint));
+    EXPECT_TRUE(messages.ids.empty());
+    ASSERT_EQ(PageCount(printing.pdfPath), 1);
+    const GreyPage page = RenderPdf(printing.pdfPath, name);
+    ASSERT_FALSE(page.pixels.empty());
+    // The brush drew the strokes on the screen: the page has ink wherever the window's
+    // picture has.
+    const Surface& shown = gBrushStates[0].m_bitmap;
+    int inked = 0, onPage = 0;
+    for (int y = 0; y < shown.height(); y += 2) {
+      for (int x = 0; x < shown.width(); x += 2) {
+        if (RedOf(shown.GetPixel(x, y)) >= 128) continue;
+        ++inked;
+        onPage += page.InkAround({x, y}, 1) > 0;
+      }
     }
-  }
-  EXPECT_GT(inked, 200);
-  EXPECT_GE(onPage, inked * 95 / 100);
-  for (Point white : {Point{100, 100}, Point{400, 600}, Point{50, 700}}) {
-    EXPECT_EQ(page.InkAround(white, 10), 0) << white.x << "," << white.y;
+    EXPECT_GT(inked, 200) << mode;
+    EXPECT_GE(onPage, inked * 95 / 100) << mode;
+    for (Point white : {Point{100, 100}, Point{400, 600}, Point{50, 700}}) {
+      EXPECT_EQ(page.InkAround(white, 10), 0) << mode << ": " << white.x << "," << white.y;
+    }
   }
 }
 
