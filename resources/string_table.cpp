@@ -29,6 +29,10 @@ constexpr StringEntry kStrings[] = {
     {61543, "Only the first %1 effects of the script are run; %2 more effect lines were not used:\n%3"},
     {61550, "Characters A and B fall into more than %1 divisions: their strokes were not paired, "
             "and the morph was not prepared."},
+    {61560, "The font \"%1\" could not be read: its characters are not drawn as outlines."},
+    {61561, "The font \"%1\" holds damaged character outlines: those characters are not drawn."},
+    {61562, "The font \"%1\" holds character outlines far larger than its size: those characters are "
+            "not drawn."},
     {61580, "リソース不足のため精細な印刷が出来ません。解像度を緩めて実行しますか？"
             "（精細さを保つには小さい用紙にするか画像をモノクロにしてください）"},
     {61581, "カラー印刷を実行出来ません。"
