@@ -9,6 +9,7 @@
 
 #include "app/app_fixture.h"
 #include "app/kind_lookup.h"
+#include "platform/ui/child_frame.h"
 #include "brush/render/brush_state.h"
 #include "core/canvas/work_canvas.h"
 #include "core/document/tmb_doc.h"
@@ -238,6 +239,8 @@ TEST_F(Printing, WindowAsCharacterShowsInkUnderItsStrokesInBothModes) {
 
 TEST_F(Printing, ThePreviewsClearAndRedrawCommandsReachIt) {
   CPre_View& preview = OpenPreview();
+  ASSERT_TRUE(preview.frame());
+  EXPECT_EQ(preview.frame()->windowTitle(), QStringLiteral("Preview"));
   preview.m_bmpPreview.Fill(0x000000);
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdRedrawPreview));
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdClearPreview));
