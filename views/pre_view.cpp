@@ -18,14 +18,17 @@
 #include "platform/ui/child_frame.h"
 #include "platform/ui/clipboard.h"
 #include "platform/ui/main_frame.h"
+#include "platform/ui/paper_scroll.h"
 #include "platform/ui/surface_image.h"
 #include "resources/command_ids.h"
 #include "resources/string_table.h"
-#include "views/paper_scroll.h"
+#include "views/tmb_view.h"
 
 namespace {
 
 constexpr int kMsgPreviewTitle = 62097;
+// Lines a click on a scroll bar's arrow moves, in pixels.
+constexpr int kScrollLine = 16;
 constexpr tmb::Colour kWhite = 0xFFFFFF;
 // The commands the main frame runs on the preview.
 constexpr int kCmdRedrawPreview = 32906;
@@ -186,19 +189,19 @@ void CPre_View::OnDraw(tmb::DeviceContext& dc) {
   DrawPreviewBitmap(dc);
 }
 
-tmb::Rect CPre_View::ClientRectLogical() const { return LogicalClientRect(*m_pArea); }
+tmb::Rect CPre_View::ClientRectLogical() const { return tmb::ui::VisibleRect(*m_pArea); }
 
-void CPre_View::UpdateScrollRanges() { SetPaperScrollRanges(*m_pArea); }
+void CPre_View::UpdateScrollRanges() { tmb::ui::SetPaperScrollRanges(*m_pArea, CTmbView::ScrolledSize(), kScrollLine); }
 
 void CPre_View::OnViewportResized() {
-  RefitPaperScrollRanges(*m_pArea);
+  tmb::ui::RefitPaperScrollRanges(*m_pArea, CTmbView::ScrolledSize(), kScrollLine);
   Invalidate();
 }
 
 void CPre_View::OnScrolled() { Invalidate(); }
 
 void CPre_View::FitWindowSurface() {
-  if (FitSurfaceToViewport(m_windowSurface, *m_pArea)) m_bNeedsDraw = true;
+  if (tmb::ui::FitSurfaceToSize(m_windowSurface, m_pArea->viewport()->size())) m_bNeedsDraw = true;
 }
 
 void CPre_View::PaintViewport() {

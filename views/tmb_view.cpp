@@ -17,15 +17,17 @@
 #include "core/state/draw_state.h"
 #include "core/state/mouse_messages.h"
 #include "platform/ui/main_frame.h"
+#include "platform/ui/paper_scroll.h"
 #include "platform/ui/timers.h"
 #include "views/input/tablet_ink_input.h"
-#include "views/paper_scroll.h"
 #include "views/tmb_view_area.h"
 
 namespace {
 
 // The settings panel is the third pane of a drawing window's splitter.
 constexpr int kSettingsPane = 2;
+// Lines a click on a scroll bar's arrow moves, in pixels.
+constexpr int kScrollLine = 16;
 
 std::vector<CTmbView*>& LiveViews() {
   static std::vector<CTmbView*> views;
@@ -92,10 +94,17 @@ void CTmbView::Invalidate() {
   m_pArea->viewport()->update();
 }
 
-void CTmbView::UpdateScrollRanges() { SetPaperScrollRanges(*m_pArea); }
+// The paper with the canvas origin as a margin on every side.
+QSize CTmbView::ScrolledSize() {
+  const tmb::Point o = gDrawState.m_ptCanvasOrigin;
+  return {gWorkCanvas.m_width + 2 * o.x, gWorkCanvas.m_height + 2 * o.y};
+}
+
+void CTmbView::UpdateScrollRanges() { tmb::ui::SetPaperScrollRanges(*m_pArea, ScrolledSize(), kScrollLine); }
 
 void CTmbView::OnViewportResized() {
-  RefitPaperScrollRanges(*m_pArea);
+  // A view that showed the paper's right side keeps showing it.
+  tmb::ui::RefitPaperScrollRanges(*m_pArea, ScrolledSize(), kScrollLine);
   Invalidate();
 }
 
@@ -115,10 +124,10 @@ void CTmbView::OnPrepareDC(tmb::DeviceContext& dc) {
   dc.SetViewportOrigin({-m_pArea->horizontalScrollBar()->value(), -m_pArea->verticalScrollBar()->value()});
 }
 
-tmb::Rect CTmbView::ClientRectLogical() const { return LogicalClientRect(*m_pArea); }
+tmb::Rect CTmbView::ClientRectLogical() const { return tmb::ui::VisibleRect(*m_pArea); }
 
 void CTmbView::FitWindowSurface() {
-  if (FitSurfaceToViewport(m_windowSurface, *m_pArea)) m_bNeedsDraw = true;
+  if (tmb::ui::FitSurfaceToSize(m_windowSurface, m_pArea->viewport()->size())) m_bNeedsDraw = true;
 }
 
 void CTmbView::PrepareClientDC(tmb::DeviceContext& dc) {

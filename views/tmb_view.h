@@ -234,6 +234,9 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   const tmb::Surface& windowSurface() const { return m_windowSurface; }
   // The client area in logical coordinates (the visible part of the scrolled paper).
   tmb::Rect ClientRectLogical() const;
+  // The paper with the canvas origin as a margin on every side: what the views over the
+  // paper scroll over.
+  static QSize ScrolledSize();
   CTmbViewArea* area() const { return m_pArea; }
 
   // ---- state (names as the rest of the system reads them)

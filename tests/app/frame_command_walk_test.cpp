@@ -107,9 +107,10 @@ TEST_F(FrameCommandWalk, ThePendingTableListsEachIdOnceAndOnlyCommandsWithoutThe
     EXPECT_NE(p.issue, nullptr);
   }
   EXPECT_EQ(std::string(PendingIssueOf(33150)), "presets-morph");
-  // The layout, the move of everything, printing and the preview's commands came with
-  // their work.
-  for (int id : {kCmdFileOpen, kCmdEditLayout, kCmdEditMoveAll, kCmdFilePrint, kCmdFilePrintPreview, 33002, 32906}) {
+  // The layout, the move of everything, the dialogs, printing and the preview's commands
+  // came with their work.
+  for (int id : {kCmdFileOpen, kCmdEditLayout, kCmdEditMoveAll, kCmdStandardSettings, kCmdConvOption, kCmdCopyAToB,
+                 kCmdCopyBToA, kCmdFilePrint, kCmdFilePrintPreview, 33002, 32906}) {
     EXPECT_EQ(PendingIssueOf(id), nullptr) << id;
   }
 }

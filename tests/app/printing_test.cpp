@@ -1,7 +1,7 @@
 // Printing in the running application through a PDF printer: the preview's begin and end
-// around the main window's bar, a cancelled printer dialog, the preview window's picture
-// and window A's character in vector mode on the printed page (read back with poppler's
-// tools), and the preview's clear and redraw commands.
+// around the main window's bar, a cancelled printer dialog, the pictures of the preview
+// window and the image editor and window A's character in both modes on the printed page
+// (read back with poppler's tools), and the preview's commands.
 #include <QCoreApplication>
 #include <cstdio>
 #include <fstream>
@@ -13,10 +13,12 @@
 #include "brush/render/brush_state.h"
 #include "core/canvas/work_canvas.h"
 #include "core/document/tmb_doc.h"
+#include "imageedit/view/bmp_view_window.h"
 #include "resources/command_ids.h"
 #include "support/checking_tool.h"
 #include "support/picture_files.h"
 #include "support/temp_dir.h"
+#include "support/ui/memory_clipboard.h"
 #include "views/pre_view.h"
 #include "views/tmb_view.h"
 #include "views/tmb_view_area.h"
@@ -26,6 +28,7 @@ namespace {
 
 constexpr int kCmdHideBar = 32958, kCmdShowBar = 32959;
 constexpr int kCmdRedrawPreview = 32906, kCmdClearPreview = 33002;
+constexpr int kCmdSendPreviewRegion = 32970;
 // The page is read back at 60 dpi: a paper pixel of the A4 page (500 paper pixels onto
 // 2,480 printed at 300 dpi) is then 0.992 of a pixel.
 constexpr int kReadDpi = 60;
@@ -190,6 +193,54 @@ TEST_F(Printing, ThePreviewWindowsPictureReachesThePrintedPage) {
   EXPECT_EQ(dark, side * side);
   EXPECT_GT(region.At(region.width / 2, region.width + 20), 200);
   EXPECT_TRUE(messages.ids.empty());
+}
+
+TEST_F(Printing, TheImageEditorPrintsItsPictureWhenItIsActive) {
+  SkipWithoutPoppler();
+  frame()->ActivateViewOfKind(kKindImageEditor, 0);
+  CBmpViewWindow* editor = CBmpViewWindow::Instance();
+  ASSERT_TRUE(editor);
+  for (int i = 0; i < 20 && editor->editor().m_bmpWork.IsNull(); ++i) QCoreApplication::processEvents();
+  Surface& picture = editor->editor().m_bmpWork;
+  ASSERT_FALSE(picture.IsNull());
+  picture.Fill(0xFFFFFF);
+  for (int y = 400; y < 500; ++y) {
+    for (int x = 300; x < 450; ++x) picture.SetPixel(x, y, 0x000000);
+  }
+  ASSERT_EQ(frame()->GetActiveViewKind(), kKindImageEditor);
+  // Whatever the target and mode, the active editor prints its own picture.
+  gDrawState.m_nPrintTarget = kKindDrawB;
+  gDrawState.m_nPrintMode = 1;
+  printing.pdfPath = (dir / "editor.pdf").string();
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdFilePrint));
+  EXPECT_EQ(gDrawState.m_nPrintTarget, kKindDrawB);
+  EXPECT_EQ(editor->editor().m_bPrinting, 0);
+  EXPECT_TRUE(messages.ids.empty());
+  ASSERT_EQ(PageCount(printing.pdfPath), 1);
+  const GreyPage page = RenderPdf(printing.pdfPath, "printed_image_editor_block");
+  ASSERT_FALSE(page.pixels.empty());
+  EXPECT_EQ(page.InkAround({375, 450}, 40), 81 * 81);
+  for (Point white : {Point{100, 100}, Point{375, 300}, Point{200, 450}, Point{375, 600}}) {
+    EXPECT_EQ(page.InkAround(white, 10), 0) << white.x << "," << white.y;
+  }
+
+  // Its preview hides the main window's bar and shows it again.
+  printing.previewPath = (dir / "editor_preview.pdf").string();
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdFilePrintPreview));
+  EXPECT_EQ(bar, (std::vector<int>{kCmdHideBar, kCmdShowBar}));
+  EXPECT_EQ(editor->editor().m_bPrinting, 0);
+}
+
+TEST_F(Printing, ThePreviewsSelectionGoesToTheClipboard) {
+  MemoryClipboard clipboard;
+  CPre_View& preview = OpenPreview();
+  preview.m_bmpPreview.SetPixel(20, 30, 0x0000FF);
+  preview.SetSelection({60, 70, 20, 30});
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdSendPreviewRegion));
+  const QImage image = clipboard.Image();
+  ASSERT_EQ(image.size(), QSize(40, 40));
+  EXPECT_EQ(image.pixel(0, 0), qRgb(255, 0, 0));
+  EXPECT_EQ(image.pixel(1, 1), qRgb(255, 255, 255));
 }
 
 TEST_F(Printing, WindowAsCharacterShowsInkUnderItsStrokesInBothModes) {

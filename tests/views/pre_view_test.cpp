@@ -159,8 +159,7 @@ TEST_F(PreViewTest, TheCopyPutsExactlyTheRectanglesPixelsOnTheClipboard) {
     EXPECT_FALSE(view->CopyPictureToClipboard(r));
   }
   EXPECT_EQ(messages.beeps, 2);
-  EXPECT_EQ(clipboard.puts, 1);
-  EXPECT_EQ(clipboard.Image().size(), QSize(30, 40));
+  EXPECT_EQ(clipboard.Image(), image);
 }
 
 TEST_F(PreViewTest, ADragNearAnEdgeScrollsThePaperAndTheCornerFollows) {

@@ -3,6 +3,7 @@
 #include "core/canvas/work_canvas.h"
 #include "core/document/tmb_doc.h"
 #include "core/path/path_sequence.h"
+#include "core/state/draw_state.h"
 #include "core/record/param_block.h"
 #include "views/print/print_source.h"
 #include "views/tmb_view.h"
@@ -34,4 +35,13 @@ bool CViewPrintWindows::LayOutOutlines(int kind, CPathSequence& sequence) {
   sequence.m_rcCanvas = gWorkCanvas.m_rect;
   RecordPrintFrame(sequence, tmb::PlainColour(tmb::Colour(uint32_t(doc->m_char.m_rangeFrom))), doc->m_char.m_param);
   return true;
+}
+
+int RenderPrintPageOfKind(tmb::PageContext& page, int kind) {
+  const int target = gDrawState.m_nPrintTarget;
+  gDrawState.m_nPrintTarget = kind;
+  CViewPrintWindows windows;
+  const int result = RenderPrintPage(page, windows);
+  gDrawState.m_nPrintTarget = target;
+  return result;
 }

@@ -9,3 +9,7 @@ class CViewPrintWindows final : public CPrintWindows {
   CPrintSource* SourceOfKind(int kind) override;
   bool LayOutOutlines(int kind, CPathSequence& sequence) override;
 };
+
+// The page renderer's page of the windows, with the print target held at kind meanwhile:
+// a window that prints itself prints its own picture.
+int RenderPrintPageOfKind(tmb::PageContext& page, int kind);

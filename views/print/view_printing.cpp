@@ -6,6 +6,7 @@
 #include "platform/ui/print_service.h"
 #include "resources/command_ids.h"
 #include "views/print/view_print_windows.h"
+#include "views/print/window_print_job.h"
 #include "views/tmb_view.h"
 
 namespace {
@@ -25,17 +26,6 @@ int ShowCommandOfKind(int kind) {
   }
 }
 
-class ViewPrintJob final : public tmb::ui::PrintJob {
- public:
-  explicit ViewPrintJob(CTmbView& view) : view_(view) {}
-  void BeginPrinting(bool preview) override { view_.OnBeginPrinting(preview ? 1 : 0); }
-  int PrintPage(tmb::PageContext& page) override { return view_.OnPrint(page); }
-  void EndPrinting() override { view_.OnEndPrinting(); }
-
- private:
-  CTmbView& view_;
-};
-
 }  // namespace
 
 void CTmbView::RegisterPrintCommands() {
@@ -44,7 +34,8 @@ void CTmbView::RegisterPrintCommands() {
 }
 
 void CTmbView::OnFilePrint(int preview) {
-  ViewPrintJob job(*this);
+  CWindowPrintJob job([this](bool p) { OnBeginPrinting(p ? 1 : 0); },
+                      [this](tmb::PageContext& page) { return OnPrint(page); }, [this] { OnEndPrinting(); });
   tmb::ui::RunPrintJob(job, preview != 0);
 }
 

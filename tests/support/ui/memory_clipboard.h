@@ -1,4 +1,4 @@
-// A clipboard held in memory for tests: what the program put there, and how often.
+// A clipboard for tests: holds one image in memory, installed for the life of the object.
 #pragma once
 
 #include <QImage>
@@ -11,18 +11,14 @@ class MemoryClipboard final : public ui::ClipboardService {
  public:
   MemoryClipboard() { ui::SetClipboardService(this); }
   ~MemoryClipboard() override { ui::SetClipboardService(nullptr); }
+  MemoryClipboard(const MemoryClipboard&) = delete;
+  MemoryClipboard& operator=(const MemoryClipboard&) = delete;
 
-  void SetImage(const QImage& image) override {
-    image_ = image;
-    ++puts;
-  }
-  QImage Image() const override { return image_; }
-  void Clear() override { image_ = QImage(); }
+  void SetImage(const QImage& picture) override { image = picture; }
+  QImage Image() const override { return image; }
+  void Clear() override { image = QImage(); }
 
-  int puts = 0;
-
- private:
-  QImage image_;
+  QImage image;
 };
 
 }  // namespace tmb::test
