@@ -151,6 +151,8 @@ void CPre_View::RegisterCommands() {
 void CPre_View::OnInitialUpdate() {
   if (tmb::ui::ChildFrame* f = frame()) {
     f->setWindowTitle(QString::fromStdString(tmb::LoadStringText(kMsgPreviewTitle)));
+    // The windows that render into the preview need it: its frame offers no close.
+    f->DisableClose();
   }
   m_bmpPreview.SetSizeToCreate(gWorkCanvas.m_width, gWorkCanvas.m_height);
   m_bmpClip.SetSizeToCreate(gWorkCanvas.m_width, gWorkCanvas.m_height);

@@ -161,10 +161,7 @@ void CBmpViewWindow::OnInitialUpdate() {
   if (tmb::ui::ChildFrame* f = frame()) {
     f->setWindowTitle(QString::fromStdString(tmb::LoadStringText(kMsgEditorTitle)));
     // The editor stays open for the program's life: its frame offers no close.
-    f->setWindowFlag(Qt::WindowCloseButtonHint, false);
-    for (QAction* action : f->systemMenu() ? f->systemMenu()->actions() : QList<QAction*>{}) {
-      if (action->shortcut() == QKeySequence(QKeySequence::Close)) action->setEnabled(false);
-    }
+    f->DisableClose();
   }
   UpdateScrollRanges();
   m_view.OnInitialUpdate();

@@ -157,10 +157,7 @@ TEST_F(Printing, ThePreviewWindowsPictureReachesThePrintedPage) {
   SkipWithoutPoppler();
   CPre_View& preview = OpenPreview();
   // A black block on the white picture, printed from the active preview window.
-  Surface& picture = preview.m_bmpPreview;
-  for (int y = 200; y < 300; ++y) {
-    for (int x = 100; x < 200; ++x) picture.SetPixel(x, y, 0x000000);
-  }
+  DeviceContext(&preview.m_bmpPreview).FillSolidRect({100, 200, 200, 300}, 0x000000);
   frame()->ActivateViewOfKind(kKindPreview, 0);
   gDrawState.m_nPrintTarget = -1;
   gDrawState.m_nPrintMode = 1;  // the preview prints its picture all the same
@@ -204,9 +201,7 @@ TEST_F(Printing, TheImageEditorPrintsItsPictureWhenItIsActive) {
   Surface& picture = editor->editor().m_bmpWork;
   ASSERT_FALSE(picture.IsNull());
   picture.Fill(0xFFFFFF);
-  for (int y = 400; y < 500; ++y) {
-    for (int x = 300; x < 450; ++x) picture.SetPixel(x, y, 0x000000);
-  }
+  DeviceContext(&picture).FillSolidRect({300, 400, 450, 500}, 0x000000);
   ASSERT_EQ(frame()->GetActiveViewKind(), kKindImageEditor);
   // Whatever the target and mode, the active editor prints its own picture.
   gDrawState.m_nPrintTarget = kKindDrawB;
@@ -292,6 +287,7 @@ TEST_F(Printing, ThePreviewsClearAndRedrawCommandsReachIt) {
   CPre_View& preview = OpenPreview();
   ASSERT_TRUE(preview.frame());
   EXPECT_EQ(preview.frame()->windowTitle(), QStringLiteral("Preview"));
+  EXPECT_FALSE(preview.frame()->windowFlags() & Qt::WindowCloseButtonHint);
   preview.m_bmpPreview.Fill(0x000000);
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdRedrawPreview));
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdClearPreview));
