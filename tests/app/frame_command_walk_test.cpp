@@ -107,9 +107,11 @@ TEST_F(FrameCommandWalk, ThePendingTableListsEachIdOnceAndOnlyCommandsWithoutThe
     EXPECT_NE(p.issue, nullptr);
   }
   EXPECT_EQ(std::string(PendingIssueOf(32989)), "printing");
-  EXPECT_EQ(std::string(PendingIssueOf(33150)), "presets-morph");
-  // The layout and the move of everything came with their work.
-  for (int id : {kCmdFileOpen, kCmdEditLayout, kCmdEditMoveAll}) EXPECT_EQ(PendingIssueOf(id), nullptr) << id;
+  EXPECT_EQ(std::string(PendingIssueOf(33136)), "gif-animation");
+  // The layout, the move of everything and the styles came with their work.
+  for (int id : {kCmdFileOpen, kCmdEditLayout, kCmdEditMoveAll, 33137, 33138, 33150, 33173}) {
+    EXPECT_EQ(PendingIssueOf(id), nullptr) << id;
+  }
 }
 
 TEST_F(FrameCommandWalk, ExitClosesTheMainWindow) {

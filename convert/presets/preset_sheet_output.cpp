@@ -1,0 +1,12 @@
+#include "convert/presets/preset_sheet_output.h"
+
+namespace {
+
+PresetSheetOutput gNoOutput;
+PresetSheetOutput* gSheetOutput = &gNoOutput;
+
+}  // namespace
+
+PresetSheetOutput& SheetOutput() { return *gSheetOutput; }
+
+void SetPresetSheetOutput(PresetSheetOutput* output) { gSheetOutput = output ? output : &gNoOutput; }
