@@ -72,6 +72,10 @@ void CTmbView::RegisterStyleCommands() {
   for (const tmb::StyleCommand& command : tmb::StyleCommands()) {
     const int style = command.style;
     OnCommand(command.id, [this, style] { ApplyStyleCommand(style); });
+    // A sheet waits for an output to save its pictures to.
+    if (style == kStyleSheetConversionTypes || style == kStyleSheetModelStyles) {
+      tmb::ui::CommandTarget::OnUpdate(command.id, [](tmb::ui::CommandUpdate& u) { u.Enable(SheetOutputInstalled()); });
+    }
   }
 }
 

@@ -9,4 +9,6 @@ PresetSheetOutput* gSheetOutput = &gNoOutput;
 
 PresetSheetOutput& SheetOutput() { return *gSheetOutput; }
 
+bool SheetOutputInstalled() { return gSheetOutput != &gNoOutput; }
+
 void SetPresetSheetOutput(PresetSheetOutput* output) { gSheetOutput = output ? output : &gNoOutput; }

@@ -36,5 +36,7 @@ class PresetSheetOutput {
 
 // The installed output; the default cannot start.
 PresetSheetOutput& SheetOutput();
+// Whether an output that can start is installed.
+bool SheetOutputInstalled();
 // Installs output (not owned); nullptr restores the default.
 void SetPresetSheetOutput(PresetSheetOutput* output);
