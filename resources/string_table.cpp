@@ -29,6 +29,10 @@ constexpr StringEntry kStrings[] = {
     {61543, "Only the first %1 effects of the script are run; %2 more effect lines were not used:\n%3"},
     {61550, "Characters A and B fall into more than %1 divisions: their strokes were not paired, "
             "and the morph was not prepared."},
+    {61560, "The font \"%1\" could not be read: its characters are not drawn as outlines."},
+    {61561, "The font \"%1\" holds damaged character outlines: those characters are not drawn."},
+    {61562, "The font \"%1\" holds character outlines far larger than its size: those characters are "
+            "not drawn."},
     {62043, "Memory Error"},
     {62044, "Error : Create Palette"},
     {62045, "The limit with capacity of drawing data"},
