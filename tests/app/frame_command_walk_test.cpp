@@ -108,8 +108,9 @@ TEST_F(FrameCommandWalk, ThePendingTableListsEachIdOnceAndOnlyCommandsWithoutThe
   }
   EXPECT_EQ(std::string(PendingIssueOf(32989)), "printing");
   EXPECT_EQ(std::string(PendingIssueOf(33136)), "gif-animation");
-  // The layout, the move of everything and the styles came with their work.
-  for (int id : {kCmdFileOpen, kCmdEditLayout, kCmdEditMoveAll, 33137, 33138, 33150, 33173}) {
+  // The layout, the move of everything, the dialogs and the styles came with their work.
+  for (int id : {kCmdFileOpen, kCmdEditLayout, kCmdEditMoveAll, kCmdStandardSettings, kCmdConvOption, kCmdCopyAToB,
+                 kCmdCopyBToA, 33137, 33138, 33150, 33173}) {
     EXPECT_EQ(PendingIssueOf(id), nullptr) << id;
   }
 }
