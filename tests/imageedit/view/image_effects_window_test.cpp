@@ -4,7 +4,6 @@
 
 #include <memory>
 
-#include "app/view_classes.h"
 #include "core/canvas/work_canvas.h"
 #include "core/state/draw_state.h"
 #include "imageedit/editor/image_effects.h"
@@ -16,6 +15,7 @@
 #include "support/scripted_effect_dialogs.h"
 #include "support/scripted_messages.h"
 #include "support/surface_copies.h"
+#include "support/ui/editor_window.h"
 
 namespace {
 
@@ -40,15 +40,8 @@ class EditorColourChange : public ::testing::Test {
 };
 
 TEST_F(EditorColourChange, ButtonThreeTurnsEveryWhitePixelYellowAndUndoRestores) {
-  window = std::make_unique<CBmpViewWindow>(nullptr, kViewBmp);
-  window->resize(kWidth + 80, kHeight + 80);
-  window->show();
-  window->OnInitialUpdate();
-  tmb::DeviceContext client;
-  window->PrepareClientDC(client);
-  window->editor().OnDraw(client);
+  window = tmb::test::OpenEditorWindow(kWidth + 80, kHeight + 80);
   CBmpView& v = window->editor();
-  ASSERT_EQ(v.m_bSetUpDone, 1);
   {
     tmb::DeviceContext dc(&v.m_bmpWork);
     dc.FillSolidRect({20, 20, 70, 60}, 0x000000);
