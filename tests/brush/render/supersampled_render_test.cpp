@@ -94,6 +94,23 @@ TEST_F(SupersampledRenderTest, ModeThreeOnlyReducesWhatTheScaledBitmapHolds) {
   EXPECT_EQ(paper.surface.GetPixel(10, 5), tmb::MakeRgb(128, 128, 0));
 }
 
+TEST_F(SupersampledRenderTest, TheRecordsGrowCountWidensTheInkBeforeTheReduction) {
+  Large().Fill(kWhite);
+  tmb::DeviceContext large(&Large());
+  large.FillSolidRect({40, 8, 42, 32}, kInk);  // paper column 10: half covered
+  CStrokeWork ignored(10);
+  params[244] = 1;  // one pixel of growth at four times the paper
+  ignored.RenderToBitmap(&screen, &paper.surface, 3, params, kRed);
+  EXPECT_EQ(paper.surface.GetPixel(10, 5), tmb::MakeRgb(255, 64, 64)) << "columns 39 to 42 are ink now: 3 of 4 here";
+  EXPECT_EQ(paper.surface.GetPixel(9, 5), tmb::MakeRgb(255, 192, 192)) << "one of four columns";
+  EXPECT_EQ(paper.surface.GetPixel(11, 5), 0x00FF00u);
+  // The curve of parameter 241 bends the share: a square of it.
+  params[244] = 0;
+  params[241] = 50;
+  ignored.RenderToBitmap(&screen, &paper.surface, 3, params, kRed);
+  EXPECT_EQ(paper.surface.GetPixel(10, 5), tmb::MakeRgb(255, 191, 191));
+}
+
 TEST_F(SupersampledRenderTest, TheFullRenderingFillsScalesAndReducesWithSmoothEdges) {
   CStrokeWork work(10);
   Square(work, 5, 5, 15.5f, 12);  // the right edge halfway across paper column 15
