@@ -1,12 +1,10 @@
 #include "imageedit/view/picture_commands.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string>
 
 #include "core/canvas/work_canvas.h"
 #include "core/document/tmb_doc.h"
-#include "core/file/path_helpers.h"
 #include "core/state/draw_state.h"
 #include "core/state/mouse_messages.h"
 #include "export/picture/picture_file_writer.h"
