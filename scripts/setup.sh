@@ -11,6 +11,7 @@ packages=(
   xvfb xauth
   gifsicle giflib-tools
   pngcheck libjpeg-turbo-progs
+  libxml2-utils librsvg2-bin
   desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
 )
 
