@@ -39,8 +39,8 @@ class AnimationBuilder {
                    SwfMovie& movie, const SwfMovieFrame& frame)
       : m_sequence(sequence), m_path(path), m_param(param), m_movie(movie), m_frame(frame) {}
 
-  // The shapes of the picture whose points start at index start, placed on the stage.
-  std::vector<Placed> BuildPicture(int start, int picture);
+  // The shapes of the picture of points [start, end), placed on the stage.
+  std::vector<Placed> BuildPicture(int start, int end, int picture);
   void Place(const std::vector<Placed>& shapes) {
     for (const Placed& s : shapes) PlaceCharacter(m_movie, s.id, false, s.depth);
   }
@@ -133,7 +133,7 @@ std::unique_ptr<SwfTagDefineShape> AnimationBuilder::PaperRectangle(int picture)
   return shape;
 }
 
-std::vector<Placed> AnimationBuilder::BuildPicture(int start, int picture) {
+std::vector<Placed> AnimationBuilder::BuildPicture(int start, int end, int picture) {
   std::vector<Placed> shapes;
   auto add = [&](std::unique_ptr<SwfTagDefineShape> shape, int depth) {
     const int id = shape->Id();
@@ -144,13 +144,11 @@ std::vector<Placed> AnimationBuilder::BuildPicture(int start, int picture) {
   if (!gSwfSinglePicture) m_nNextDepth = kFirstOutlineDepth;
   // The paper goes beneath the outlines.
   if (m_param[kSwfFrameRectParam] != 0) add(PaperRectangle(picture), 1);
-  const int count = m_path.m_nCount;
-  for (int first = start; first < count;) {
+  for (int first = start; first < end;) {
     int last = first;
-    while (last + 1 < count && m_path.GetFlag(last + 1) < CStrokePath::kFlagSection) ++last;
+    while (last + 1 < end && m_path.GetFlag(last + 1) < CStrokePath::kFlagSection) ++last;
     add(OutlineShape(first, last, picture), NextDepth());
     first = last + 1;
-    if (first < count && m_path.m_pFlags[first] == CStrokePath::kFlagSelection) break;
   }
   return shapes;
 }
@@ -176,7 +174,11 @@ tmb::Status BuildSwfAnimation(const CPathSequence& sequence, std::span<const int
     TrimPath(*path, sequence.m_bKeepFirstPicture != 0, sequence.m_bKeepLastPicture != 0);
   }
 
-  const std::vector<int> starts = SwfPictureStarts(*path);
+  std::vector<int> starts = SwfPictureStarts(*path);
+  // Outlines past the recorded pictures belong to the last of them: a picture drawn
+  // stroke by stroke opens every stroke's outline as a picture start.
+  const size_t recorded = size_t(std::clamp(sequence.m_nFrameCounter, 1, CPathSequence::kMaxFrames));
+  if (starts.size() > recorded) starts.resize(recorded);
   const int pictures = int(starts.size());
   const bool backAndForth = sequence.m_bBackAndForth != 0;
   const SwfTiming timing = ComputeSwfTiming(param[kSwfTimingModeParam], durations, pictures, backAndForth);
@@ -186,7 +188,8 @@ tmb::Status BuildSwfAnimation(const CPathSequence& sequence, std::span<const int
   AnimationBuilder builder(sequence, *path, param, movie, frame);
   std::vector<std::vector<Placed>> shown;
   for (int p = 0; p < pictures; ++p) {
-    std::vector<Placed> shapes = builder.BuildPicture(starts[size_t(p)], p);
+    const int end = p + 1 < pictures ? starts[size_t(p) + 1] : path->m_nCount;
+    std::vector<Placed> shapes = builder.BuildPicture(starts[size_t(p)], end, p);
     const int repeats = timing.repeats[size_t(p)];
     const bool lastPicture = p == pictures - 1;
     for (int r = 0; r < repeats; ++r) {

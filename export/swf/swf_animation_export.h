@@ -34,8 +34,9 @@ struct SwfMovieFrame {
 void PlaceCharacter(SwfMovie& movie, int id, bool move, int depth);
 
 // Builds the movie of the sequence's pictures into movie (constructed just before, so
-// that its ids start at 1); durations are hundredths of a second per picture. The sequence
-// is read, never changed. Fails when the sequence has no path or it cannot be copied.
+// that its ids start at 1); durations are hundredths of a second per picture. Picture
+// starts past the pictures recorded with AddFrame belong to the last recorded picture. The
+// sequence is read, never changed. Fails when the sequence has no path or it cannot be copied.
 tmb::Status BuildSwfAnimation(const CPathSequence& sequence, std::span<const int32_t> durations,
                               const ParamBlock& param, SwfMovie& movie, SwfMovieFrame& frame);
 

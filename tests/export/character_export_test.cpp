@@ -106,7 +106,9 @@ tmb::Surface FirstFrame(const tmb::test::SwfFileInfo& info, int width, int heigh
   return picture;
 }
 
-class CharacterExport : public ::testing::Test {
+// Drawn as a frame is recorded (true), the strokes' outlines merge into the character's
+// one outline; drawn for the window, each stroke's outline opens a picture start.
+class CharacterExport : public ::testing::TestWithParam<bool> {
  protected:
   void SetUp() override {
     gBrushStates[0].Reset();
@@ -114,9 +116,7 @@ class CharacterExport : public ::testing::Test {
     converted.m_nWindow = 0;
     converted.SelectBrushState(nullptr);
     converted.m_drawFlags[0] = 0;
-    // Drawn as a frame is recorded: the strokes' outlines merge into the character's one
-    // outline, the picture the export writes.
-    gFrameRecording = 1;
+    gFrameRecording = GetParam() ? 1 : 0;
     ASSERT_EQ(converted.DrawCharacter(&canvas.screen, 0, -1, *character.source), 1);
     gFrameRecording = 0;
     ASSERT_NE(gPathSequence.m_pPath, nullptr);
@@ -143,7 +143,7 @@ class CharacterExport : public ::testing::Test {
   tmb::test::TempDir dir;
 };
 
-TEST_F(CharacterExport, TheSvgPictureInksWhatTheBrushInked) {
+TEST_P(CharacterExport, TheSvgPictureInksWhatTheBrushInked) {
   if (!tmb::test::ToolInstalled("rsvg-convert")) GTEST_SKIP() << "rsvg-convert is not installed";
   const auto svg = dir / "character.svg";
   const auto png = dir / "character.png";
@@ -157,15 +157,16 @@ TEST_F(CharacterExport, TheSvgPictureInksWhatTheBrushInked) {
   ASSERT_EQ(ReadPngFile(&dc, png.string(), &size, &rendered), 1);
   EXPECT_EQ(size.cx, 500);
   EXPECT_EQ(size.cy, 750);
-  tmb::test::SavePictureForViewing(Brush(), "character_export_brush");
-  tmb::test::SavePictureForViewing(rendered, "character_export_svg");
+  const std::string road = GetParam() ? "_merged" : "_strokes";
+  tmb::test::SavePictureForViewing(Brush(), "character_export_brush" + road);
+  tmb::test::SavePictureForViewing(rendered, "character_export_svg" + road);
   const InkComparison c = CompareInk(Brush(), rendered);
   RecordProperty("differing", c.differing);
   ASSERT_GT(c.ink, 10000);
   EXPECT_LT(c.differing, c.ink / 20) << c.differing << " of " << c.ink;
 }
 
-TEST_F(CharacterExport, TheSwfMoviesFirstFrameInksWhatTheBrushInked) {
+TEST_P(CharacterExport, TheSwfMoviesFirstFrameInksWhatTheBrushInked) {
   const auto swf = dir / "character.swf";
   ASSERT_TRUE(SaveSwfPicture(swf, record));
   tmb::test::SwfFileInfo info;
@@ -173,14 +174,14 @@ TEST_F(CharacterExport, TheSwfMoviesFirstFrameInksWhatTheBrushInked) {
   ASSERT_TRUE(tmb::test::ParseSwfFile(tmb::test::FileBytes(swf), info, why)) << why;
   EXPECT_EQ(info.frameCount, 1);
   const tmb::Surface frame = FirstFrame(info, 500, 750);
-  tmb::test::SavePictureForViewing(frame, "character_export_swf");
+  tmb::test::SavePictureForViewing(frame, std::string("character_export_swf") + (GetParam() ? "_merged" : "_strokes"));
   const InkComparison c = CompareInk(Brush(), frame);
   RecordProperty("differing", c.differing);
   ASSERT_GT(c.ink, 10000);
   EXPECT_LT(c.differing, c.ink / 20) << c.differing << " of " << c.ink;
 }
 
-TEST_F(CharacterExport, AFailedSaveKeepsThePreviousFiles) {
+TEST_P(CharacterExport, AFailedSaveKeepsThePreviousFiles) {
   for (const char* name : {"old.svg", "old.swf"}) {
     const auto file = dir / name;
     tmb::test::WriteFileBytes(file, {'o', 'l', 'd'});
@@ -194,5 +195,8 @@ TEST_F(CharacterExport, AFailedSaveKeepsThePreviousFiles) {
     EXPECT_EQ(tmb::test::FileBytes(file), (std::vector<uint8_t>{'o', 'l', 'd'})) << name;
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(Roads, CharacterExport, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "MergedOutline" : "StrokeOutlines"; });
 
 }  // namespace

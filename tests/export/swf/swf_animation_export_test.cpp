@@ -282,17 +282,25 @@ TEST(SwfAnimationExport, FillColourSourceAndUnfilledOutlines) {
   EXPECT_FALSE(shapes.begin()->second.shape.records[0].fill1.has_value());
 }
 
-TEST(SwfAnimationExport, PicturesBeyondTheRecordedOnesTakeTheLast) {
+TEST(SwfAnimationExport, OutlinesBeyondTheRecordedPicturesJoinTheLast) {
   TestSequence t;
+  // A picture drawn stroke by stroke opens every stroke as a picture start.
   t.Square(10, 10, 20, kPicture).Frame(0x0000FF);
-  t.Square(10, 10, 20, kPicture).Square(10, 10, 20, kPicture);  // never recorded
+  t.Square(40, 10, 20, kPicture).Square(10, 40, 20, kPicture);  // never recorded
   t.param[kSwfTimingModeParam] = 1;
-  const std::vector<int32_t> durations{100};  // one entry for three pictures
+  const std::vector<int32_t> durations{100};
   const SwfFileInfo info = t.Export(durations);
-  EXPECT_EQ(info.frameCount, 36);
+  EXPECT_EQ(info.frameCount, 12);
+  const auto play = tmb::test::PlaySwfTags(info.tags);
+  ASSERT_FALSE(play.frames.empty());
+  EXPECT_EQ(play.frames[0].size(), 3u);
   for (const auto& [id, shape] : tmb::test::SwfShapesById(info.tags)) {
     EXPECT_EQ(shape.shape.fills[0].colour, (tmb::test::SwfRgba{255, 0, 0, 255})) << id;
   }
+
+  // Durations past the list take its last entry.
+  t.Frame(0x0000FF).Frame(0x0000FF);
+  EXPECT_EQ(t.Export(durations).frameCount, 36);
 }
 
 TEST(SwfAnimationExport, TheSequenceIsLeftAsDrawnSoAnExportCanBeRepeated) {
