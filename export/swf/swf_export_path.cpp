@@ -4,6 +4,7 @@
 #include <cmath>
 #include <new>
 
+#include "convert/analysis/redundant_points.h"
 #include "core/path/path_sequence.h"
 #include "core/path/stroke_path.h"
 
@@ -58,9 +59,5 @@ void TrimPath(CStrokePath& path, bool keepFirst, bool keepLast) {
   path.RemoveRepeatsInRange(first, last - 1);
   // The removals moved the last picture forward.
   last = keepLast ? SwfPictureStarts(path).back() : path.m_nCount;
-  RemoveRedundantExportPoints(path, first, last);
-}
-
-void RemoveRedundantExportPoints(CStrokePath& /*path*/, int /*first*/, int /*last*/) {
-  // The outline thinning is not part of the engine yet: the pictures keep their points.
+  RemoveRedundantPoints(path, first, last);
 }

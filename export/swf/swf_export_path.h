@@ -25,10 +25,7 @@ std::unique_ptr<CStrokePath> PrepareSwfPath(const CPathSequence& sequence);
 // 3 after it.
 std::vector<int> SwfPictureStarts(const CStrokePath& path);
 
-// Simplifies the pictures of the path: rounds the points, removes repeated points and
-// thins what the outline thinning finds redundant. With keepFirst the first picture, with
-// keepLast the last stays as it is; with neither the whole path is simplified.
+// Simplifies the pictures of the path: rounds the points, removes repeated points and the
+// periodic zigzags of traced outlines. With keepFirst the first picture, with keepLast
+// the last stays as it is; with neither the whole path is simplified.
 void TrimPath(CStrokePath& path, bool keepFirst, bool keepLast);
-
-// The thinning stage of TrimPath over points [first, last).
-void RemoveRedundantExportPoints(CStrokePath& path, int first, int last);
