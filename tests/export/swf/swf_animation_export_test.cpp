@@ -443,7 +443,15 @@ TEST(SwfAnimationExport, SavedFilesReplaceTheOldOnlyWhenComplete) {
   const auto bytes = tmb::test::FileBytes(file);
   ASSERT_TRUE(tmb::test::ParseSwfFile(bytes, info, why)) << why;
   EXPECT_EQ(info.fileLength, bytes.size());
+}
+
+TEST(SwfAnimationExport, SwfdumpReadsTheMovie) {
   if (!tmb::test::ToolInstalled("swfdump")) GTEST_SKIP() << "swfdump is not installed";
+  tmb::test::TempDir dir;
+  const auto file = dir / "movie.swf";
+  TestSequence t;
+  t.Square(10, 10, 20, kPicture).Point(50, 50, kRun).Point(60, 50).Point(60, 60, 0, kControl).Frame(0);
+  ASSERT_TRUE(ExportSwfAnimation(*t.seq, file, {}, t.param));
   const auto run = tmb::test::RunTool("swfdump '" + file.string() + "'");
   EXPECT_EQ(run.exitCode, 0) << run.output;
   EXPECT_NE(run.output.find("DEFINESHAPE"), std::string::npos) << run.output;
