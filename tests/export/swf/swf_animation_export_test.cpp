@@ -377,6 +377,26 @@ TEST(SwfAnimationExport, TrimPathSimplifiesThePicturesBetweenTheKeptOnes) {
   EXPECT_EQ(path.m_pPoints[8], CFPoint(10, 10));
 }
 
+TEST(SwfAnimationExport, TrimPathThinsTheStaircasesOfTracedOutlines) {
+  // Three pictures of one staircase contour, as a traced pixel outline makes them.
+  CStrokePath path(1000);
+  for (int p = 0; p < 3; ++p) {
+    const int start = path.m_nCount;
+    for (int k = 0; k < 20; ++k) {
+      path.AppendPoint(k, k, k == 0 ? kPicture : 0);
+      path.AppendPoint(k + 1, k, 0);
+    }
+    path.AppendPoint(0, 20, 0);
+    EXPECT_EQ(path.m_nCount - start, 41);
+  }
+  TrimPath(path, true, true);
+  const std::vector<int> starts = SwfPictureStarts(path);
+  ASSERT_EQ(starts.size(), 3u);
+  EXPECT_EQ(starts[1], 41);
+  EXPECT_LT(starts[2] - starts[1], 10);             // the middle staircase thinned
+  EXPECT_EQ(path.m_nCount - starts[2], 41);         // the last picture as drawn
+}
+
 TEST(SwfAnimationExport, GradientEntriesAndTheirRatios) {
   struct Case {
     int weightMode;
