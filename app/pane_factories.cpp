@@ -3,6 +3,7 @@
 #include "app/placeholder_view.h"
 #include "app/view_classes.h"
 #include "core/state/draw_state.h"
+#include "views/data_file_tree.h"
 #include "views/tmb_view.h"
 
 namespace {
@@ -13,12 +14,16 @@ tmb::ui::ViewFactory Placeholder(int viewClass, const char* label) {
   };
 }
 
+tmb::ui::View* DataFileTree(tmb::ui::Document* document, QWidget* parent) {
+  return new CListv(document, kViewList, parent);
+}
+
 tmb::ui::View* DrawingView(tmb::ui::Document* document, QWidget* parent) {
   return new CTmbView(document, kViewTmb, parent);
 }
 
 PaneFactories DefaultPanes() {
-  return {Placeholder(kViewList, ""),        DrawingView,
+  return {DataFileTree,                      DrawingView,
           Placeholder(kViewSet, "設定"),     Placeholder(kViewBmp, ""),
           Placeholder(kViewBmpl, ""),        Placeholder(kViewPre, "")};
 }
