@@ -3,7 +3,6 @@
 namespace {
 
 constexpr const char* kPrinting = "printing";
-constexpr const char* kImageView = "image-view";
 constexpr const char* kSheets = "sheets";
 constexpr const char* kAnimationSheet = "animation-sheet";
 constexpr const char* kRegistrationMenus = "registration-menus";
@@ -17,13 +16,6 @@ constexpr PendingCommand kPending[] = {
     {32988, kPrinting},  // print preview
     {33002, kPrinting},  // clear the preview
     {32906, kPrinting},  // redraw the preview
-
-    {32774, kImageView},  // open a picture file
-    {32780, kImageView},  // export the window as a picture
-    {32967, kImageView},  // clipboard: the main frame's part
-    {32968, kImageView},  // clipboard: everything
-    {32970, kImageView},  // preview to the clipboard: region
-    {32971, kImageView},  // preview to the clipboard: everything
 
     {32782, kSheets},  // pen dialog
     {32852, kSheets},  // guide frame dialog
