@@ -16,6 +16,7 @@
 #include "export/swf/swf_picture_save.h"
 #include "imageedit/view/bmp_view_window.h"
 #include "imageedit/view/clipboard_pictures.h"
+#include "platform/gdi/pixel.h"
 #include "platform/service/file_chooser.h"
 #include "platform/service/messages.h"
 #include "platform/service/wait_cursor.h"
@@ -71,7 +72,7 @@ bool SaveVectorPicture(int kind, const std::string& path, bool swf) {
   gPathSequence.m_rcCanvas = frame;
   gPathSequence.m_nFrameCounter = 0;
   const CCharDataFull& record = doc->m_char;
-  gPathSequence.AddFrame(tmb::Colour(uint32_t(record.m_rangeFrom)), record.m_param);
+  gPathSequence.AddFrame(tmb::PlainColour(tmb::Colour(uint32_t(record.m_rangeFrom))), record.m_param);
   const std::filesystem::path file = std::filesystem::u8path(path);
   if (swf ? SaveSwfPicture(file, record) : SaveSvgPicture(file, record)) return true;
   tmb::Beep();
