@@ -1,15 +1,22 @@
 #include "imageedit/view/picture_commands.h"
 
 #include <algorithm>
+#include <cctype>
+#include <filesystem>
 #include <string>
 
 #include "core/canvas/work_canvas.h"
 #include "core/document/tmb_doc.h"
+#include "core/file/path_helpers.h"
+#include "core/path/path_sequence.h"
 #include "core/state/draw_state.h"
 #include "core/state/mouse_messages.h"
 #include "export/picture/picture_file_writer.h"
+#include "export/svg/svg_writer.h"
+#include "export/swf/swf_picture_save.h"
 #include "imageedit/view/bmp_view_window.h"
 #include "imageedit/view/clipboard_pictures.h"
+#include "platform/gdi/pixel.h"
 #include "platform/service/file_chooser.h"
 #include "platform/service/messages.h"
 #include "platform/service/wait_cursor.h"
@@ -25,6 +32,43 @@ constexpr char kFilterDrawing[] =
 constexpr char kFilterOther[] = "(*.bmp)|*.bmp|(*.png)|*.png|(*.jpg)|*.jpg|(*.svg)|*.svg|(*.*)|*.*||";
 
 bool IsDrawingKind(int kind) { return kind == kKindCurrentDraw || kind == kKindDrawA || kind == kKindDrawB; }
+
+std::string LowerExtension(const std::string& path) {
+  std::string ext = GetFileExtension(path);
+  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+  return ext;
+}
+
+constexpr int kMsgOpenFile = 62047;
+
+// The drawing window's character as an SWF movie or an SVG picture: the outlines its
+// strokes leave in the path sequence while the view redraws, framed by the canvas or by
+// the current rectangle.
+bool SaveVectorPicture(int kind, const std::string& path, bool swf) {
+  CTmbView* view = CTmbView::ViewOfKind(kind);
+  CTmbDoc* doc = view ? view->GetDocument() : nullptr;
+  if (!doc) {
+    tmb::Beep();
+    return false;
+  }
+  tmb::WaitCursor wait;
+  gPathSequence.Init(1);
+  view->RedrawInSteps(0);
+  tmb::Rect frame = gWorkCanvas.m_rect;
+  if (gDrawState.m_nSaveRange != 0) {
+    frame = WindowRegionOfKind(kind);
+    frame.Normalize();
+  }
+  gPathSequence.m_rcCanvas = frame;
+  gPathSequence.m_nFrameCounter = 0;
+  const CCharDataFull& record = doc->m_char;
+  gPathSequence.AddFrame(tmb::PlainColour(tmb::Colour(uint32_t(record.m_rangeFrom))), record.m_param);
+  const std::filesystem::path file = std::filesystem::u8path(path);
+  if (swf ? SaveSwfPicture(file, record) : SaveSvgPicture(file, record)) return true;
+  tmb::Beep();
+  tmb::ShowMessage(kMsgOpenFile);
+  return false;
+}
 
 // The block of kind's picture a save or send takes; empty when there is none.
 tmb::Rect BlockOf(int kind, const tmb::Surface& picture, int whole) {
@@ -71,6 +115,7 @@ bool SaveImageAs(int kind) {
   FlushMouseMessages();
   if (!chosen) return false;
   const int format = PictureFormatOfPath(path);
+  if (IsDrawingKind(kind) && format == kFormatNone) return SaveVectorPicture(kind, path, LowerExtension(path) == "swf");
   tmb::Surface* picture = WindowPictureOfKind(kind);
   if (format == kFormatNone || !picture) {
     tmb::Beep();
