@@ -23,6 +23,7 @@
 #include "app/frame_view.h"
 #include "app/kind_lookup.h"
 #include "app/pending_commands.h"
+#include "export/animation/sheet_frame_output.h"
 #include "app/tmb_app.h"
 #include "app/value_limits.h"
 #include "app/view_classes.h"
@@ -86,6 +87,7 @@ CMainFrame::CMainFrame(tmb::ui::Application* app) : tmb::ui::MainFrame(app) {
   setObjectName(QStringLiteral("mainFrame"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/toolbar/draw_mode.png")));
   tmb::SetProgressService(&progress_);
+  SetPresetSheetOutput(&gSheetFrameOutput);
   // Bringing a drawing window forward makes it the current one, as its view taking the
   // focus does; the window left when the current one closes becomes current this way too.
   connect(mdiArea(), &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* window) {
@@ -96,6 +98,7 @@ CMainFrame::CMainFrame(tmb::ui::Application* app) : tmb::ui::MainFrame(app) {
 
 CMainFrame::~CMainFrame() {
   if (&tmb::Progress() == &progress_) tmb::SetProgressService(nullptr);
+  if (&SheetOutput() == &gSheetFrameOutput) SetPresetSheetOutput(nullptr);
 }
 
 ScreenMetrics CMainFrame::MeasureDisplay() const {

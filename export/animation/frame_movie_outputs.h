@@ -35,6 +35,8 @@ class FrameIndexPage {
   virtual void Init(const std::string& /*base*/, int /*openWhenDone*/, const tmb::Rect& /*canvas*/) {}
   // Appends a picture's file name.
   virtual void AddImageName(const std::string& /*name*/) {}
+  // Puts a caption under the last picture appended.
+  virtual void AddCaption(const std::string& /*caption*/) {}
   // Writes the page.
   virtual void Write() {}
 };
