@@ -150,7 +150,7 @@ int RunAnimation(AnimationFrameView& view, tmb::DeviceContext& dc, const CAnimat
   tmb::Progress().SetPos(0);
   for (int frame = 0; frame < frames && result == 1; ++frame) {
     result = StepAnimationFrame(view, dc, frame, frames, 0, 1, ownStyle, records, kind, 0, changed);
-    tmb::Progress().SetPos((frame + 1) * 100 / frames);
+    if (result == 1) tmb::Progress().SetPos((frame + 1) * 100 / frames);
   }
   if (result != 1) gAnimAborted = 1;
   output.End(record.m_param, dc, frames, frames);

@@ -9,6 +9,7 @@
 #include "core/file/stored_path.h"
 #include "core/path/path_sequence.h"
 #include "core/record/char_data.h"
+#include "export/animation/animation_flags.h"
 #include "export/animation/frame_movie_outputs.h"
 #include "export/picture/picture_file_writer.h"
 #include "export/picture/png_reader.h"
@@ -66,6 +67,7 @@ bool CFrameOutput::AnyMovieOn(const ParamBlock& params) const {
 bool CFrameOutput::BackAndForth(const ParamBlock& params) const { return On(params, kAnimBackAndForth); }
 
 void CFrameOutput::Abandon() {
+  gFrameRecording = 0;
   if (m_bAviOpen) AviMovie().Abandon();
   m_bAviOpen = 0;
   m_mng.m_pFile.reset();
@@ -104,6 +106,7 @@ int CFrameOutput::Begin(const CCharData& record, int frames) {
   if (On(params, kAnimSwf)) {
     gPathSequence.Init(frames);
     gPathSequence.m_rcCanvas = m_rcCanvas;
+    gFrameRecording = 1;
     m_szSwf = m_szBase + ".swf";
     m_szSvg = m_szBase + ".svg";
   }
@@ -264,6 +267,7 @@ int CFrameOutput::CloseMovies(const ParamBlock& params) {
 }
 
 int CFrameOutput::End(const ParamBlock& params, tmb::DeviceContext& dc, int frames, int count) {
+  gFrameRecording = 0;
   if (m_bHtml && !gAnimAborted) IndexPage().Write();
   int result = 1;
   if (gAnimAborted) {

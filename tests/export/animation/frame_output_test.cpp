@@ -23,6 +23,7 @@
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/surface.h"
 #include "platform/service/messages.h"
+#include "platform/service/progress.h"
 #include "platform/service/shell_open.h"
 #include "support/checking_tool.h"
 #include "support/file_bytes.h"
@@ -69,6 +70,14 @@ class FakeIndexPage final : public FrameIndexPage {
   void Write() override { ++writes; }
   std::vector<std::string> names;
   int writes = 0;
+};
+
+class RecordedProgress final : public tmb::ProgressService {
+ public:
+  RecordedProgress() { tmb::SetProgressService(this); }
+  ~RecordedProgress() override { tmb::SetProgressService(nullptr); }
+  void SetPos(int percent) override { positions.push_back(percent); }
+  std::vector<int> positions;
 };
 
 class FakeShell final : public tmb::ShellOpenService {
@@ -258,7 +267,11 @@ TEST_F(FrameOutputTest, MoviesAloneListNoPicturesOnTheIndexPage) {
   ASSERT_EQ(Run(3), 1);
   EXPECT_TRUE(page.names.empty());
   EXPECT_FALSE(fs::exists(dir / "ani_01.bmp"));
-  EXPECT_TRUE(fs::exists(dir / "ani.gif"));
+  // Every frame reached the GIF, with no frame picture written.
+  CGifFileRecord file;
+  std::vector<CGifFrameRecord> frames;
+  ASSERT_EQ(ReadGifFile(&dc, (dir / "ani.gif").string(), nullptr, 1, file, frames), kPictureRead);
+  EXPECT_EQ(frames.size(), 3u);
 }
 
 TEST_F(FrameOutputTest, AnAviThatCannotBeMadeIsSwitchedOffAndTheOthersAreWritten) {
@@ -343,6 +356,7 @@ TEST_F(FrameOutputTest, AReleaseAnsweredYesLeavesTheEarlierMoviesAsTheyWere) {
   const std::string old = "an older animation";
   std::ofstream(dir / "ani.gif", std::ios::binary) << old;
   FakeShell shell;
+  RecordedProgress progress;
   ColourView view;
   ReleaseAt release(3);
   messages.Answer(tmb::kAnswerYes);
@@ -356,6 +370,7 @@ TEST_F(FrameOutputTest, AReleaseAnsweredYesLeavesTheEarlierMoviesAsTheyWere) {
   EXPECT_EQ(RunAnimation(view, dc, records, 0), -1);
   EXPECT_EQ(messages.ids, (std::vector<int>{62091}));
   EXPECT_EQ(view.painted, 3);
+  EXPECT_EQ(progress.positions, (std::vector<int>{0, 16, 33, 50, 0}));  // per frame drawn
   EXPECT_EQ(gAnimAborted, 1);
   const std::vector<uint8_t> kept = tmb::test::FileBytes(dir / "ani.gif");
   EXPECT_EQ(std::string(kept.begin(), kept.end()), old);
