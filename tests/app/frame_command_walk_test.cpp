@@ -58,6 +58,10 @@ class FrameCommandWalk : public AppTest {
     ASSERT_TRUE(doc);
     doc->engine().m_bHasPath = 1;
     gDrawState.m_szCharFilePath = (dir / "walk.wdf").string();
+    // Pictures the commands save (the comparison sheets) go to the test's folder.
+    for (int kind : {kKindDrawA, kKindDrawB}) {
+      if (CTmbDocument* d = GetCharDocumentOfKind(kind)) d->DrawnRecord()->m_text[kTextFolder] = dir.path().string();
+    }
     doc->engine().SaveUndoCopy();
     gDrawState.m_bViewsReady = 1;
     gDrawState.m_toolPanel.m_bShown = 0;

@@ -289,6 +289,19 @@ TEST_F(FrameOutputTest, AnAviThatCannotBeMadeIsSwitchedOffAndTheOthersAreWritten
   EXPECT_EQ(messages.ids, (std::vector<int>{61590}));
 }
 
+TEST_F(FrameOutputTest, FramePicturesAreNumberedFromOne) {
+  params()[kAnimFrameFiles] = 1;
+  params()[kAnimFrameFormat] = 0;  // BMP
+  ASSERT_EQ(output.Begin(*record, 101), 1);
+  for (int number : {0, 10, 100}) {
+    EXPECT_EQ(output.SaveFrameImage(params(), number, 101, number, 101, dc, surface), 1);
+  }
+  for (const char* name : {"ani_01.bmp", "ani_11.bmp", "ani_101.bmp"}) EXPECT_TRUE(fs::exists(dir / name)) << name;
+  output.m_bNoFiles = 1;  // one picture under the bare name
+  EXPECT_EQ(output.SaveFrameImage(params(), 3, 101, 3, 101, dc, surface), 1);
+  EXPECT_TRUE(fs::exists(dir / "ani.bmp"));
+}
+
 TEST_F(FrameOutputTest, AMissingFolderIsRefusedBeforeAnythingIsWritten) {
   record->m_text[kTextFolder] = (dir / "gone").string();
   params()[kAnimFrameFiles] = 1;
