@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/canvas/work_canvas.h"
 #include "core/file/path_helpers.h"
 #include "core/file/stored_path.h"
 #include "core/path/path_sequence.h"
@@ -84,6 +85,7 @@ int CFrameOutput::Begin(const CCharData& record, int frames) {
   gOutputsOn = 0;
   const ParamBlock& params = record.m_param;
   frames = std::clamp(frames, 1, kMaxAnimFrames);
+  if (m_rcCanvas.IsEmpty()) m_rcCanvas = {0, 0, gWorkCanvas.m_width, gWorkCanvas.m_height};
   const std::string folder = ResolveStoredPath(record.m_text[kTextFolder]);
   m_szBase = JoinPath(folder, tmb::SjisToUtf8Lossy(record.m_text[kTextAnimationName]));
   // Whatever is written goes into the folder: a missing one is refused before anything.
@@ -268,6 +270,7 @@ int CFrameOutput::CloseMovies(const ParamBlock& params) {
 
 int CFrameOutput::End(const ParamBlock& params, tmb::DeviceContext& dc, int frames, int count) {
   gFrameRecording = 0;
+  if (m_bNoFiles) return 1;
   if (m_bHtml && !gAnimAborted) IndexPage().Write();
   int result = 1;
   if (gAnimAborted) {
@@ -275,7 +278,7 @@ int CFrameOutput::End(const ParamBlock& params, tmb::DeviceContext& dc, int fram
     Abandon();
     return 1;
   }
-  if (!m_bNoFiles && BackAndForth(params) && AnyMovieOn(params) && m_tempFolder.IsMade()) {
+  if (BackAndForth(params) && AnyMovieOn(params) && m_tempFolder.IsMade()) {
     if (!PlayWayBack(params, dc, frames, count)) {
       Abandon();
       TellMovieNotWritten(m_szBase, "the frames of the way back could not be added");

@@ -50,8 +50,8 @@ class CFrameOutput {
 
   // Frame pictures get no number and no movie is written (set by the caller).
   int m_bNoFiles = 0;
-  // The area written: width right, height bottom.
-  tmb::Rect m_rcCanvas{0, 0, 500, 750};
+  // The area written: width right, height bottom; Begin makes an empty one the paper.
+  tmb::Rect m_rcCanvas{};
   std::string m_szBase;  // folder and file-name base, UTF-8
   std::string m_szFrameFile;
   std::string m_szAvi, m_szMng, m_szGif, m_szSwf, m_szSvg;
