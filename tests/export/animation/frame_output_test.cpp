@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -146,16 +145,26 @@ struct GifInfo {
   std::vector<std::string> delays;
 };
 
-GifInfo GifsicleInfo(const fs::path& gif) {
-  const tmb::test::ToolRun run = tmb::test::RunTool("gifsicle --info '" + gif.string() + "' 2>&1");
-  GifInfo info;
-  std::smatch m;
-  if (std::regex_search(run.output, m, std::regex(R"((\d+) images?)"))) info.images = std::stoi(m[1]);
-  if (std::regex_search(run.output, m, std::regex(R"(loop count (\w+))"))) info.loop = m[1];
-  const std::regex delay(R"(delay (\S+)s)");
-  for (auto it = std::sregex_iterator(run.output.begin(), run.output.end(), delay); it != std::sregex_iterator(); ++it) {
-    info.delays.push_back((*it)[1]);
+// The text after each occurrence of key, up to the next character of stops.
+std::vector<std::string> ValuesAfter(const std::string& text, const std::string& key, const char* stops) {
+  std::vector<std::string> values;
+  for (size_t at = text.find(key); at != std::string::npos; at = text.find(key, at + key.size())) {
+    const size_t from = at + key.size();
+    values.push_back(text.substr(from, text.find_first_of(stops, from) - from));
   }
+  return values;
+}
+
+GifInfo GifsicleInfo(const fs::path& gif) {
+  const std::string out = tmb::test::RunTool("gifsicle --info '" + gif.string() + "' 2>&1").output;
+  GifInfo info;
+  // "* name.gif 8 images": the count is the word before " images".
+  if (const size_t at = out.find(" images"); at != std::string::npos) {
+    const size_t from = out.rfind(' ', at - 1) + 1;
+    info.images = std::stoi(out.substr(from, at - from));
+  }
+  if (const auto loops = ValuesAfter(out, "loop count ", " \n"); !loops.empty()) info.loop = loops[0];
+  info.delays = ValuesAfter(out, "delay ", "s");
   return info;
 }
 
