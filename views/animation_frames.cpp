@@ -3,6 +3,7 @@
 #include "brush/render/brush_state.h"
 #include "core/document/tmb_doc.h"
 #include "core/record/char_data_full.h"
+#include "views/pre_view.h"
 #include "views/tmb_view.h"
 
 namespace {
@@ -38,4 +39,8 @@ AnimationFrameView* CViewAnimationWindows::ViewOfKind(int kind) {
   if (!view) return nullptr;
   m_frame = std::make_unique<CViewAnimationFrame>(*view);
   return m_frame.get();
+}
+
+void CViewAnimationWindows::RefreshAfterFrame(int /*kind*/, int /*cellPreview*/) {
+  if (CPre_View* preview = CPre_View::Instance()) preview->RedrawPreview();
 }

@@ -22,6 +22,8 @@ class CViewAnimationFrame final : public AnimationFrameView {
 class CViewAnimationWindows final : public AnimationWindows {
  public:
   AnimationFrameView* ViewOfKind(int kind) override;
+  // The preview window shows its picture again.
+  void RefreshAfterFrame(int kind, int cellPreview) override;
 
  private:
   std::unique_ptr<CViewAnimationFrame> m_frame;
