@@ -4,10 +4,12 @@
 #include <memory>
 
 #include "convert/morph/morph_pair.h"
+#include "core/path/path_sequence.h"
 #include "core/state/draw_state.h"
 #include "core/state/mouse_messages.h"
 #include "export/animation/animation_params.h"
 #include "export/animation/frame_interpolation.h"
+#include "platform/gdi/pixel.h"
 #include "platform/service/progress.h"
 
 namespace {
@@ -130,6 +132,10 @@ int StepAnimationFrame(AnimationFrameView& view, tmb::DeviceContext& dc, int fra
   const int count = frames * passes + (passes >= 2 ? 2 : 0);
   if (passes > 1 && pass == passes - 1) number += 2;
   if (gPlaybackOutput.SaveFrameImage(out->m_param, frame, frames, number, count, dc, view.Picture()) < 0) return -1;
+  // The frame's outline went into the path sequence as it was drawn; its colours follow.
+  if (settings[kAnimSwf]) {
+    gPathSequence.AddFrame(tmb::PlainColour(tmb::Colour(uint32_t(out->m_rangeFrom))), out->m_param);
+  }
   return 1;
 }
 

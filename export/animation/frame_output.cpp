@@ -108,6 +108,7 @@ int CFrameOutput::Begin(const CCharData& record, int frames) {
   if (On(params, kAnimSwf)) {
     gPathSequence.Init(frames);
     gPathSequence.m_rcCanvas = m_rcCanvas;
+    gPathSequence.m_bBackAndForth = params[kAnimBackAndForth];
     gFrameRecording = 1;
     m_szSwf = m_szBase + ".swf";
     m_szSvg = m_szBase + ".svg";

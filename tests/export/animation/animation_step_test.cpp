@@ -5,7 +5,9 @@
 #include <memory>
 #include <vector>
 
+#include "core/path/path_sequence.h"
 #include "core/record/char_data_full.h"
+#include "export/animation/animation_flags.h"
 #include "export/animation/animation_params.h"
 #include "export/animation/animation_step.h"
 #include "export/animation/frame_interpolation.h"
@@ -167,6 +169,25 @@ TEST_F(StepFixture, DamagedFrameCountsAndSplitPositionsStepCleanly) {
     EXPECT_GE(p, 0);
     EXPECT_LE(p, 100);
   }
+}
+
+TEST_F(StepFixture, FramesOfARunWithSwfOnAreRecordedInThePathSequence) {
+  record->m_param[kAnimSwf] = 1;
+  record->m_param[kAnimBackAndForth] = 1;
+  record->m_param[kAnimWarpSwitch] = 1;
+  record->m_param[157] = 0x00FF00;  // colour B
+  b->m_param[157] = 0x0000FF;
+  ASSERT_EQ(gPlaybackOutput.Begin(*record, 3), 1);
+  EXPECT_EQ(gFrameRecording, 1);
+  EXPECT_EQ(gPathSequence.m_bBackAndForth, 1);
+  for (int frame = 0; frame < 3; ++frame) EXPECT_EQ(Step(frame, 3), 1);
+  EXPECT_EQ(gPathSequence.m_nFrameCounter, 3);
+  // The colours of each frame: A's at the start, B's at the end.
+  EXPECT_EQ(gPathSequence.m_frames[0].colourB, 0x00FF00u);
+  EXPECT_EQ(gPathSequence.m_frames[2].colourB, 0x0000FFu);
+  EXPECT_EQ(gPlaybackOutput.End(record->m_param, dc, 3, 3), 1);
+  EXPECT_EQ(gFrameRecording, 0);
+  gPathSequence.FreePath();
 }
 
 TEST_F(StepFixture, CellPreviewDrawsIntoCells) {
