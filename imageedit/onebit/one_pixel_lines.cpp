@@ -1,0 +1,32 @@
+#include "imageedit/onebit/one_pixel_lines.h"
+
+#include <vector>
+
+#include "imageedit/onebit/pixel_window.h"
+#include "imageedit/onebit/region_scan.h"
+
+int ThinToOnePixel(CMonoBitmap& mask, int maxRounds) {
+  const tmb::Rect area = RegionWithin(mask, {1, 1, mask.m_width, mask.m_height});
+  constexpr tmb::Point kSides[4] = {{0, -1}, {1, 0}, {0, 1}, {-1, 0}};
+  std::vector<tmb::Point> found;
+  int total = 0;
+  for (int round = 0; round < maxRounds; ++round) {
+    int removed = 0;
+    for (const tmb::Point& side : kSides) {
+      // The pixels open on this side as the sweep finds them; each goes only while its
+      // own neighbourhood still allows it.
+      found.clear();
+      ForEachInkPixel(mask, area, [&](int x, int y) {
+        if (mask.TestBit(x + side.x, y + side.y) && WindowIsSimple(PixelWindow(mask, x, y))) found.push_back({x, y});
+      });
+      for (const tmb::Point& p : found) {
+        if (!WindowIsSimple(PixelWindow(mask, p.x, p.y))) continue;
+        mask.SetBit(p.x, p.y, 1);
+        ++removed;
+      }
+    }
+    total += removed;
+    if (removed == 0) break;
+  }
+  return total;
+}
