@@ -7,7 +7,9 @@
 
 int ThinToOnePixel(CMonoBitmap& mask, int maxRounds) {
   const tmb::Rect area = RegionWithin(mask, {1, 1, mask.m_width, mask.m_height});
-  constexpr tmb::Point kSides[4] = {{0, -1}, {1, 0}, {0, 1}, {-1, 0}};
+  // The upper and left sides first: of a band two pixels wide the lower, right pixels stay,
+  // the middle a pen of even width is drawn round.
+  constexpr tmb::Point kSides[4] = {{0, -1}, {-1, 0}, {0, 1}, {1, 0}};
   std::vector<tmb::Point> found;
   int total = 0;
   for (int round = 0; round < maxRounds; ++round) {

@@ -4,7 +4,7 @@
 
 #include "imageedit/onebit/mono_bitmap.h"
 
-// In rounds of four sweeps, one per side (up, right, down, left): every ink pixel of
+// In rounds of four sweeps, one per side (up, left, down, right): every ink pixel of
 // mask's region whose neighbour on that side is background is removed, one at a time,
 // while it has two or more ink neighbours and removing it keeps them 8-connected. A
 // sweep takes only one side, so a band loses a layer from one side at a time and its

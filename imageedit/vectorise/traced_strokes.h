@@ -44,3 +44,14 @@ int FitTracedStrokes(CStrokePath& path, const CMonoBitmap& mask, const CStrokePa
 // stays. Returns 1, or -1 when not every carried way fitted in path.
 int ConnectTracedStrokes(CStrokePath& path, const CMonoBitmap& mask, const CStrokePath* reference,
                          const CStrokePath& target, CStrokePath& work, tmb::DeviceContext* pDC);
+
+// Removes the spurs thinning leaves where a wide stroke ends or bends: strokes with one
+// end at another stroke's end (within 2 pixels) and the other free, no longer than the
+// ink's half-width at the attached end (its distance from the background of ink) plus 2
+// pixels, and loops as short that leave and come back at one end. Returns the number of
+// strokes removed.
+int PruneTracedSpurs(CStrokePath& path, const CMonoBitmap& ink);
+
+// Gives every stroke of four or more points that ends on its first point the ring flag
+// 2, as the tracing gives a ring without ends. Returns their number.
+int MarkTracedRings(CStrokePath& path);

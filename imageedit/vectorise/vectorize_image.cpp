@@ -67,6 +67,9 @@ int VectorizeImage(CStrokePath& path, tmb::DeviceContext* pDC, tmb::Surface* pic
 
   bool full = TraceSkeleton(path, b, region.left, region.top, region.right, region.bottom) < 0;
   auto work = std::make_unique<CStrokePath>(path.GetCapacity());
+  // Spurs come in layers where a corner of a wide stroke was thinned from two sides.
+  while (PruneTracedSpurs(path, c) > 0) {
+  }
   if (mode == 2) {
     if (reference) FitTracedStrokes(path, c, *reference, target, *work, pDC);
     if (gVectorizeSettings.m_values[CVectorizeSettings::kJoin] != 0) {
@@ -75,6 +78,8 @@ int VectorizeImage(CStrokePath& path, tmb::DeviceContext* pDC, tmb::Surface* pic
       }
     }
   }
+  // A ring cut at a pruned spur is whole again.
+  MarkTracedRings(path);
   full = SimplifyTracedStrokes(path, kAttachRadius, kAttachLength) < 0 || full;
   if (target) full = ConnectTracedStrokes(path, c, reference, *target, *work, pDC) < 0 || full;
 
