@@ -6,6 +6,7 @@
 
 #include "core/canvas/work_canvas.h"
 #include "imageedit/onebit/region_masks.h"
+#include "platform/gdi/dib_rows.h"
 #include "imageedit/onebit/trace_buffer.h"
 #include "imageedit/vectorise/mask_rows.h"
 #include "imageedit/vectorise/outline_trace.h"
@@ -219,13 +220,15 @@ void RenderStrokesByStroke(tmb::DeviceContext* pDC, tmb::Surface* bitmap, tmb::C
   background = tmb::PlainColour(background);
   Paper paper(*bitmap, background);
   const tmb::Rect area = paper.Area();
-  const size_t bytes = RegionMaskBytes(*bitmap);
+  // The masks have the paper's size, whatever the bitmap's.
+  const int width = gWorkCanvas.m_width, height = gWorkCanvas.m_height;
+  const size_t bytes = size_t(tmb::DibStride(width, 1)) * size_t(std::max(height, 0));
   const std::span<uint8_t> rows[3] = {MaskDibRows(0), MaskDibRows(1), MaskDibRows(2)};
   if (area.IsEmpty() || rows[0].size() < bytes || rows[1].size() < bytes || rows[2].size() < bytes) return;
 
   // The character colour's area as ink of a one-bit mask, its border and a copy to trace.
   CMonoBitmap filled, border, copy;
-  filled.Attach(rows[0].data(), area.left, area.top, area.right, area.bottom, bitmap->width(), bitmap->height());
+  filled.Attach(rows[0].data(), area.left, area.top, area.right, area.bottom, width, height);
   filled.Clear();
   const uint32_t key = tmb::StoredFromColour(ink) & 0xFFFFFFu;
   for (int y = area.top; y < area.bottom; ++y) {
@@ -234,10 +237,10 @@ void RenderStrokesByStroke(tmb::DeviceContext* pDC, tmb::Surface* bitmap, tmb::C
       if ((row[x] & 0xFFFFFFu) == key) filled.SetBit(x, y, 0);
     }
   }
-  border.Attach(rows[1].data(), area.left, area.top, area.right, area.bottom, bitmap->width(), bitmap->height());
+  border.Attach(rows[1].data(), area.left, area.top, area.right, area.bottom, width, height);
   border.Clear();
   ExtractBorder(filled, border);
-  copy.Attach(rows[2].data(), area.left, area.top, area.right, area.bottom, bitmap->width(), bitmap->height());
+  copy.Attach(rows[2].data(), area.left, area.top, area.right, area.bottom, width, height);
   copy.CopyAllFrom(rows[1].data());
   TraceRegionOutlines(border, pDC, copy, filled);
 
