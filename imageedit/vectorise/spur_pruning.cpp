@@ -10,6 +10,8 @@
 namespace {
 
 constexpr float kAttached = 2.0f;
+// A square corner's spur reaches the corner: the half-width times the root of two.
+constexpr float kSpurReach = 1.5f;
 constexpr float kSpurAllowance = 2.0f;
 constexpr int kMaxHalfWidth = 64;
 constexpr uint8_t kRingFlag = 2;
@@ -52,7 +54,7 @@ int PruneTracedSpurs(CStrokePath& path, const CMonoBitmap& ink) {
     if (a == b && !crumb) continue;
     const int root = a ? span.first : span.last;
     const float half = HalfWidthAt(ink, path.GetPoint(root).RoundToPoint());
-    if (path.PathLength(span.first, span.last, 0) > half + kSpurAllowance) continue;
+    if (path.PathLength(span.first, span.last, 0) > kSpurReach * half + kSpurAllowance) continue;
     drop[s] = 1;
     ++removed;
   }

@@ -46,9 +46,10 @@ int ConnectTracedStrokes(CStrokePath& path, const CMonoBitmap& mask, const CStro
                          const CStrokePath& target, CStrokePath& work, tmb::DeviceContext* pDC);
 
 // Removes the spurs thinning leaves where a wide stroke ends or bends: strokes with one
-// end at another stroke's end (within 2 pixels) and the other free, no longer than the
-// ink's half-width at the attached end (its distance from the background of ink) plus 2
-// pixels, and loops as short that leave and come back at one end. Returns the number of
+// end at another stroke's end (within 2 pixels) and the other free, no longer than one
+// and a half times the ink's half-width at the attached end (its distance from the
+// background of ink) plus 2 pixels, and loops as short that leave and come back at one
+// end. Returns the number of
 // strokes removed.
 int PruneTracedSpurs(CStrokePath& path, const CMonoBitmap& ink);
 
