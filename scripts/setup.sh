@@ -12,6 +12,7 @@ packages=(
   gifsicle giflib-tools
   pngcheck libjpeg-turbo-progs
   desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
+  potrace  # a timing reference for the vectoriser benchmark only
 )
 
 missing=()

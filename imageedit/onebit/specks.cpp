@@ -18,6 +18,13 @@ int RemoveSpecks(CMonoBitmap& mask, int maxSize) {
         !mask.TestBit(x + 1, y - 1)) {
       return;
     }
+    // A column or row of maxSize + 1 from it is too big at once.
+    bool down = true, across = true;
+    for (int k = 1; k <= maxSize; ++k) {
+      down = down && !mask.TestBit(x, y + k);
+      across = across && !mask.TestBit(x + k, y);
+    }
+    if (down || across) return;
     group.assign(1, {x, y});
     int left = x, right = x, bottom = y;
     for (size_t n = 0; n < group.size(); ++n) {

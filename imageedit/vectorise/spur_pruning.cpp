@@ -1,4 +1,5 @@
 // Removing the short side branches that thinning leaves at the corners of wide strokes.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <memory>
@@ -17,10 +18,11 @@ constexpr int kMaxHalfWidth = 64;
 constexpr uint8_t kRingFlag = 2;
 
 // The distance from p to the nearest background pixel of ink, searched in growing
-// squares up to kMaxHalfWidth.
-float HalfWidthAt(const CMonoBitmap& ink, tmb::Point p) {
-  float best = float(kMaxHalfWidth);
-  for (int r = 1; r <= kMaxHalfWidth && float(r) < best; ++r) {
+// squares up to reach (at most kMaxHalfWidth); reach when none is nearer.
+float HalfWidthAt(const CMonoBitmap& ink, tmb::Point p, int reach) {
+  reach = std::min(reach, kMaxHalfWidth);
+  float best = float(reach);
+  for (int r = 1; r <= reach && float(r) < best; ++r) {
     for (int k = -r; k <= r; ++k) {
       const tmb::Point ring[4] = {{p.x + k, p.y - r}, {p.x + k, p.y + r}, {p.x - r, p.y + k}, {p.x + r, p.y + k}};
       for (const tmb::Point& q : ring) {
@@ -53,8 +55,12 @@ int PruneTracedSpurs(CStrokePath& path, const CMonoBitmap& ink) {
     const bool crumb = a && b && CStrokePath::PointsWithin(path.GetPoint(span.first), path.GetPoint(span.last), kAttached);
     if (a == b && !crumb) continue;
     const int root = a ? span.first : span.last;
-    const float half = HalfWidthAt(ink, path.GetPoint(root).RoundToPoint());
-    if (path.PathLength(span.first, span.last, 0) > kSpurReach * half + kSpurAllowance) continue;
+    const float length = path.PathLength(span.first, span.last, 0);
+    // Only a half-width the length needs is looked for.
+    const int needed = int(std::ceil((length - kSpurAllowance) / kSpurReach));
+    if (needed > kMaxHalfWidth) continue;
+    const float half = needed <= 0 ? 0.0f : HalfWidthAt(ink, path.GetPoint(root).RoundToPoint(), needed + 1);
+    if (length > kSpurReach * half + kSpurAllowance) continue;
     drop[s] = 1;
     ++removed;
   }

@@ -1,9 +1,11 @@
 #include "imageedit/vectorise/vectorize_image.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "core/canvas/work_canvas.h"
 #include "imageedit/onebit/one_pixel_lines.h"
+#include "imageedit/onebit/region_scan.h"
 #include "imageedit/onebit/specks.h"
 #include "imageedit/onebit/staircase.h"
 #include "imageedit/onebit/thinning.h"
@@ -12,6 +14,7 @@
 #include "imageedit/vectorise/traced_strokes.h"
 #include "imageedit/vectorise/vectorize_settings.h"
 #include "platform/gdi/dib_rows.h"
+#include "platform/gdi/pixel.h"
 
 CVectorizeSettings gVectorizeSettings;
 
@@ -36,6 +39,22 @@ bool LoadRegion(CMonoBitmap& mask, std::span<uint8_t> rows, const tmb::Surface& 
     for (int x = region.right; x < width; ++x) mask.SetBit(x, y, 1);
   }
   return true;
+}
+
+// Paints region of picture black where the skeleton has ink, white elsewhere.
+void WriteSkeleton(const CMonoBitmap& skeleton, tmb::Surface& picture, const tmb::Rect& region) {
+  if (picture.IsMono()) {
+    for (int y = region.top; y < region.bottom; ++y) {
+      for (int x = region.left; x < region.right; ++x) picture.SetPixel(x, y, skeleton.TestBit(x, y) ? 0xFFFFFF : 0);
+    }
+    return;
+  }
+  const uint32_t white = tmb::StoredFromColour(0xFFFFFF), black = tmb::StoredFromColour(0x000000);
+  for (int y = region.top; y < region.bottom; ++y) {
+    uint32_t* row = picture.ColourRow(y);
+    std::fill(row + region.left, row + region.right, white);
+    ForEachInkPixel(skeleton, {region.left, y, region.right, y + 1}, [&](int x, int) { row[x] = black; });
+  }
 }
 
 }  // namespace
@@ -83,11 +102,7 @@ int VectorizeImage(CStrokePath& path, tmb::DeviceContext* pDC, tmb::Surface* pic
   full = SimplifyTracedStrokes(path, kAttachRadius, kAttachLength) < 0 || full;
   if (target) full = ConnectTracedStrokes(path, c, reference, *target, *work, pDC) < 0 || full;
 
-  if (mode != 0) {
-    for (int y = region.top; y < region.bottom; ++y) {
-      for (int x = region.left; x < region.right; ++x) picture->SetPixel(x, y, a.TestBit(x, y) ? 0xFFFFFF : 0x000000);
-    }
-  }
+  if (mode != 0) WriteSkeleton(a, *picture, region);
   return full ? -1 : 1;
 }
 
