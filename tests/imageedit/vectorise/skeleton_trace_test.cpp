@@ -11,20 +11,15 @@
 #include "imageedit/onebit/staircase.h"
 #include "imageedit/onebit/thinning.h"
 #include "support/mono_block.h"
+#include "support/path_points.h"
 #include "support/scoped_work_canvas.h"
 
 namespace {
 
+using tmb::test::StrokeRanges;
+
 using tmb::Point;
 using tmb::test::MonoBlock;
-
-std::vector<int> StrokeStarts(const CStrokePath& path) {
-  std::vector<int> starts;
-  for (int i = 0; i < path.GetCount(); ++i) {
-    if (i == 0 || path.GetFlag(i) != 0) starts.push_back(i);
-  }
-  return starts;
-}
 
 class TraceSkeletonTest : public ::testing::Test {
  protected:
@@ -55,10 +50,9 @@ TEST_F(TraceSkeletonTest, TheBranchesOfAForkMeetAtTheJunction) {
       "...........",
   });
   EXPECT_EQ(Trace(block), 3);
-  const std::vector<int> starts = StrokeStarts(*path);
+  const auto starts = StrokeRanges(*path);
   ASSERT_EQ(starts.size(), 3u);
-  for (int s : starts) {
-    const int e = path->FindStrokeEnd(s);
+  for (const auto& [s, e] : starts) {
     const bool atJunction = path->GetPoint(s).RoundToPoint() == Point{5, 5} || path->GetPoint(e).RoundToPoint() == Point{5, 5};
     EXPECT_TRUE(atJunction) << "stroke from " << s;
     EXPECT_EQ(path->GetFlag(s), 1);
@@ -80,7 +74,7 @@ TEST_F(TraceSkeletonTest, ARingIsOneStrokeOfFlagTwoClosingOnItsStart) {
   EXPECT_EQ(Trace(block), 1);
   ASSERT_GT(path->GetCount(), 16);
   EXPECT_EQ(path->GetFlag(0), 2);
-  EXPECT_EQ(StrokeStarts(*path).size(), 1u);
+  EXPECT_EQ(StrokeRanges(*path).size(), 1u);
   EXPECT_EQ(path->GetPoint(0).RoundToPoint(), path->GetLastPoint().RoundToPoint());
   EXPECT_EQ(path->GetCount(), 17) << "every pixel once, the first again at the end";
 }
@@ -92,7 +86,7 @@ TEST_F(TraceSkeletonTest, AFullPathKeepsWholeBranches) {
   }
   path = std::make_unique<CStrokePath>(150);
   EXPECT_EQ(Trace(block), -1);
-  const std::vector<int> starts = StrokeStarts(*path);
+  const auto starts = StrokeRanges(*path);
   EXPECT_EQ(starts.size(), 2u);
   EXPECT_EQ(path->GetCount(), 2 * 58);
 }

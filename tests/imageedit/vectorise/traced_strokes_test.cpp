@@ -9,21 +9,16 @@
 
 #include "imageedit/vectorise/vectorize_settings.h"
 #include "support/mono_block.h"
+#include "support/path_points.h"
 #include "support/polyline_strokes.h"
 
 namespace {
 
+using tmb::test::StrokeRanges;
+
 using tmb::Point;
 using tmb::test::AddPolyline;
 using tmb::test::MonoBlock;
-
-std::vector<int> StrokeStarts(const CStrokePath& path) {
-  std::vector<int> starts;
-  for (int i = 0; i < path.GetCount(); ++i) {
-    if (i == 0 || path.GetFlag(i) != 0) starts.push_back(i);
-  }
-  return starts;
-}
 
 class TracedStrokesTest : public ::testing::Test {
  protected:
@@ -56,7 +51,7 @@ TEST_F(TracedStrokesTest, StrokesWhoseEndsTouchAreJoinedOnlyWhereOneEndMeetsOne)
     for (const auto& s : c.strokes) AddPolyline(*path, s);
     const int count = path->GetCount();
     EXPECT_EQ(JoinTracedStrokes(*path, 0), c.joins) << c.what;
-    EXPECT_EQ(int(StrokeStarts(*path).size()), int(c.strokes.size()) - c.joins) << c.what;
+    EXPECT_EQ(int(StrokeRanges(*path).size()), int(c.strokes.size()) - c.joins) << c.what;
     EXPECT_EQ(path->GetCount(), count) << c.what;
   }
   // The joined stroke runs from one far end to the other.
@@ -77,7 +72,7 @@ TEST_F(TracedStrokesTest, AShortPieceAtAStrokeStartGetsItsTargetBeforeIt) {
   EXPECT_EQ(path->GetFlag(0), 1);
   EXPECT_EQ(path->GetPoint(1).RoundToPoint(), (Point{66, 50}));
   EXPECT_EQ(path->GetFlag(1), 0) << "no stroke of one point is left";
-  EXPECT_EQ(StrokeStarts(*path).size(), 2u);
+  EXPECT_EQ(StrokeRanges(*path).size(), 2u);
 }
 
 // A target line at x = 50 and a traced stroke running at it along y = 50.
@@ -98,7 +93,7 @@ TEST_F(ConnectTest, AFreeEndIsCarriedToTheTargetAlongInk) {
   const MonoBlock ink = InkAlong(0, 60);
   EXPECT_EQ(ConnectTracedStrokes(*path, ink.bitmap, nullptr, *target, *work, nullptr), 1);
   EXPECT_EQ(path->GetLastPoint().RoundToPoint(), (Point{50, 50}));
-  EXPECT_EQ(StrokeStarts(*path).size(), 1u);
+  EXPECT_EQ(StrokeRanges(*path).size(), 1u);
   for (int i = 1; i < path->GetCount(); ++i) {
     EXPECT_LE(std::abs(path->GetPoint(i).x - path->GetPoint(i - 1).x), 1.0f) << "densified";
   }
@@ -146,7 +141,7 @@ class FitTest : public TracedStrokesTest {
     AddPolyline(*path, points, 100.0f);
     path->RemoveDuplicates();
     FitTracedStrokes(*path, mask.bitmap, *reference, nullptr, *work, nullptr);
-    return int(StrokeStarts(*path).size()) - 1;
+    return int(StrokeRanges(*path).size()) - 1;
   }
   MonoBlock AllInk() {
     MonoBlock mask(140, 120);

@@ -12,11 +12,14 @@
 #include "core/canvas/work_canvas.h"
 #include "platform/gdi/device_context.h"
 #include "support/ink_compare.h"
+#include "support/path_points.h"
 #include "support/picture_files.h"
 #include "support/polyline_strokes.h"
 #include "support/scoped_work_canvas.h"
 
 namespace {
+
+using tmb::test::StrokeRanges;
 
 using tmb::Point;
 using tmb::Surface;
@@ -56,15 +59,6 @@ Polyline Arc(Point centre, int radius, double from, double to, int steps) {
   return p;
 }
 
-// Stroke starts: points with a non-zero flag, and the first point.
-std::vector<int> StrokeStarts(const CStrokePath& path) {
-  std::vector<int> starts;
-  for (int i = 0; i < path.GetCount(); ++i) {
-    if (i == 0 || path.GetFlag(i) != 0) starts.push_back(i);
-  }
-  return starts;
-}
-
 class VectorizeImageTest : public ::testing::Test {
  protected:
   tmb::test::ScopedWorkCanvas canvas{kWidth, kHeight};
@@ -93,7 +87,7 @@ TEST_F(VectorizeImageTest, ShapesComeBackAsTheirStrokesAndDrawAgainAsThePenDrewT
       Surface original = WhitePaper();
       DrawPolylines(original, shape.lines, width);
       ASSERT_EQ(VectorizeImageRegion(*path, &canvas.screen, &picture, 0, 0, kWidth, kHeight, nullptr, nullptr), 1);
-      const std::vector<int> starts = StrokeStarts(*path);
+      const auto starts = StrokeRanges(*path);
       EXPECT_EQ(int(starts.size()), shape.strokes);
       if (shape.ring && starts.size() == 1) {
         EXPECT_EQ(path->GetFlag(0), 2);
@@ -127,7 +121,7 @@ TEST_F(VectorizeImageTest, TheRegionIsCutToThePaperAndAnEmptyOneGivesNothing) {
   EXPECT_EQ(VectorizeImage(*path, &canvas.screen, &picture, 600, 0, 900, 900, nullptr, nullptr, 0), 0);
   // Only the part within the region, which runs past the paper, is traced.
   ASSERT_EQ(VectorizeImage(*path, &canvas.screen, &picture, 250, -50, 900, 900, nullptr, nullptr, 0), 1);
-  ASSERT_EQ(StrokeStarts(*path).size(), 1u);
+  ASSERT_EQ(StrokeRanges(*path).size(), 1u);
   CFRect bounds;
   path->GetBounds(bounds);
   EXPECT_GE(bounds.left, 250);
@@ -158,11 +152,10 @@ TEST_F(VectorizeImageTest, FullListsKeepTheStrokesThatFitted) {
   DrawPolylines(picture, bars, 6);
   auto small = std::make_unique<CStrokePath>(1000);
   EXPECT_EQ(VectorizeImage(*small, &canvas.screen, &picture, 0, 0, kWidth, kHeight, nullptr, nullptr, 0), -1);
-  const std::vector<int> starts = StrokeStarts(*small);
+  const auto starts = StrokeRanges(*small);
   EXPECT_GE(starts.size(), 2u);
   EXPECT_LT(starts.size(), bars.size());
-  for (int s : starts) {
-    const int e = small->FindStrokeEnd(s);
+  for (const auto& [s, e] : starts) {
     EXPECT_GT(small->PathLength(s, e, 0), 380.0f) << "whole strokes only";
   }
 }
