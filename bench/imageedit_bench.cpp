@@ -1,8 +1,8 @@
-// Speed of the image editor's one-bit passes on the mask of a written character: the
-// despeckle and the thinning to the end, as the vectoriser runs them on every trace; and
-// the whole vectoriser on that character, beside potrace run on the same bitmap as a
-// whole process for reference (skipped where potrace is not installed). Run with
-// --benchmark_repetitions=11 for medians.
+// Speed of the image editor: the one-bit passes on the mask of a written character (the
+// despeckle and the thinning to the end, as the vectoriser runs them on every trace), the
+// whole vectoriser on that character beside potrace run on the same bitmap as a whole
+// process for reference (skipped where potrace is not installed), and the floating paste
+// following the pointer. Run with --benchmark_repetitions=11 for medians.
 #include <benchmark/benchmark.h>
 
 #include <spawn.h>
@@ -19,11 +19,15 @@
 #include <vector>
 
 #include "core/canvas/work_canvas.h"
+#include "core/state/draw_state.h"
+#include "imageedit/editor/bmp_view.h"
 #include "imageedit/onebit/region_scan.h"
 #include "imageedit/onebit/thinning.h"
 #include "imageedit/vectorise/vectorize_image.h"
 #include "platform/gdi/dib_rows.h"
 #include "tests/support/character_outlines.h"
+#include "tests/support/editor_host.h"
+#include "tests/support/paper_state.h"
 #include "tests/support/recorded_outlines.h"
 
 namespace {
@@ -178,5 +182,33 @@ void BM_PotraceThickCharacter(benchmark::State& state) {
   std::filesystem::remove(pbm);
 }
 BENCHMARK(BM_PotraceThickCharacter)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// One step of a floating paste: a 256 x 256 block on a 3,000 x 3,000 picture follows the
+// pointer by a pixel or two, through a window of 1,024 x 768 pixels.
+void BM_FloatingPasteMove(benchmark::State& state) {
+  constexpr int kSide = 3000;
+  gWorkCanvas.Reset();
+  gWorkCanvas.Init(kSide, kSide, "", 32000, 0, 0);
+  tmb::test::ResetDrawStateForPaper(kSide, kSide);
+  tmb::test::EditorHost host(1024, 768);
+  CBmpView view(&host);
+  view.OnInitialUpdate();
+  if (!view.EnsureSetup(nullptr)) {
+    state.SkipWithError("no room for the pictures");
+    return;
+  }
+  view.m_region = {100, 100, 356, 356};
+  view.Copy();
+  view.BeginPaste();
+  int step = 0;
+  for (auto _ : state) {
+    const int d = step++ % 64;
+    view.OnMouseMove({200 + d * 2, 150 + d}, false);
+  }
+  benchmark::DoNotOptimize(view.m_lastFloat);
+  gDrawState.Reset();
+  gWorkCanvas.Reset();
+}
+BENCHMARK(BM_FloatingPasteMove)->Unit(benchmark::kMillisecond);
 
 }  // namespace

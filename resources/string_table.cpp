@@ -29,6 +29,10 @@ constexpr StringEntry kStrings[] = {
     {61543, "Only the first %1 effects of the script are run; %2 more effect lines were not used:\n%3"},
     {61550, "Characters A and B fall into more than %1 divisions: their strokes were not paired, "
             "and the morph was not prepared."},
+    {61560, "The font \"%1\" could not be read: its characters are not drawn as outlines."},
+    {61561, "The font \"%1\" holds damaged character outlines: those characters are not drawn."},
+    {61562, "The font \"%1\" holds character outlines far larger than its size: those characters are "
+            "not drawn."},
     {62043, "Memory Error"},
     {62044, "Error : Create Palette"},
     {62045, "The limit with capacity of drawing data"},
@@ -40,6 +44,8 @@ constexpr StringEntry kStrings[] = {
     {62054, "本书写数据已经发生改变，是否保存？"},
     {62055, "The editing picture was changed.  Save changes?"},
     {62056, "Error : Load Resource"},
+    {62058, "The picture was read into the clip buffer: paste it where it is to go."},
+    {62059, "No region is set."},
     {62063, "Error : Create Bitmap"},
     {62064, "This is a new version file.  It may not be possible to display normally."},
     {62067, "Open"},
@@ -47,7 +53,10 @@ constexpr StringEntry kStrings[] = {
     {62093, "It doesn't correspond to the display resolution less than 768*1024"},
     {62094, "书写窗口A"},
     {62095, "书写窗口B"},
+    {62096, "Image Editing and Expantion"},
+    {62101, "选择要保存或读取的设置"},
     {62105, "It may not work normally, because the system resource is too few!"},
+    {62110, "Cancel"},
     {62114, "A system resource is very few. Please start this computer again or make it finish the "
             "software which isn't being used. Do you enforce the practice of this program?"},
     {62115, "It exceeded setup capacity. Enlarge the value of \"Paper Area\" in \"Basic Setting\" dialog."},
