@@ -35,7 +35,7 @@ void PreviewOutlineOnView(COutlinePreviewView* pView) {
   // Lists too full for every contour still show those that fitted.
   const bool traced = TraceImageRegion(&dc, &mask, paper.left, paper.top, paper.right, paper.bottom) != 0;
   pView->ClearWritingArea(&dc);
-  if (drawing && traced) {
+  if (drawing && traced && gTraceBuffer.m_bAllocated) {
     tmb::DeviceContext memory = tmb::DeviceContext::CompatibleWith(&dc);
     memory.SelectSurface(drawing);
     gTraceBuffer.m_pPath->DrawLines(&memory, 0x000000, 0, 0);
