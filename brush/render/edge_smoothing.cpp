@@ -230,11 +230,18 @@ void RenderStrokesByStroke(tmb::DeviceContext* pDC, tmb::Surface* bitmap, tmb::C
   CMonoBitmap filled, border, copy;
   filled.Attach(rows[0].data(), area.left, area.top, area.right, area.bottom, width, height);
   filled.Clear();
+  // Eight pixels to a byte, written whole.
   const uint32_t key = tmb::StoredFromColour(ink) & 0xFFFFFFu;
   for (int y = area.top; y < area.bottom; ++y) {
     const uint32_t* row = bitmap->ColourRow(y);
-    for (int x = area.left; x < area.right; ++x) {
-      if ((row[x] & 0xFFFFFFu) == key) filled.SetBit(x, y, 0);
+    uint8_t* bits = filled.m_pBits + size_t(filled.m_lastRow - y) * size_t(filled.m_stride);
+    for (int x = area.left; x < area.right;) {
+      const int end = std::min(area.right, (x | 7) + 1);
+      unsigned byte = bits[x >> 3];
+      for (; x < end; ++x) {
+        if ((row[x] & 0xFFFFFFu) == key) byte &= ~(0x80u >> (x & 7));
+      }
+      bits[(end - 1) >> 3] = uint8_t(byte);
     }
   }
   border.Attach(rows[1].data(), area.left, area.top, area.right, area.bottom, width, height);
