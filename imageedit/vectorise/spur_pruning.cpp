@@ -37,12 +37,19 @@ float HalfWidthAt(const CMonoBitmap& ink, tmb::Point p, int reach) {
 
 int PruneTracedSpurs(CStrokePath& path, const CMonoBitmap& ink) {
   const std::vector<StrokeSpan> spans = ListStrokeSpans(path);
+  std::vector<CFPoint> ends;
+  ends.reserve(spans.size() * 2);
+  for (const StrokeSpan& span : spans) {
+    ends.push_back(path.GetPoint(span.first));
+    ends.push_back(path.GetPoint(span.last));
+  }
+  auto near = [](const CFPoint& a, const CFPoint& b) {
+    return std::fabs(a.x - b.x) <= kAttached && std::fabs(a.y - b.y) <= kAttached;
+  };
   auto attached = [&](size_t own, int end) {
-    for (size_t s = 0; s < spans.size(); ++s) {
-      if (s == own) continue;
-      for (int other : {spans[s].first, spans[s].last}) {
-        if (CStrokePath::PointsWithin(path.GetPoint(end), path.GetPoint(other), kAttached)) return true;
-      }
+    const CFPoint p = path.GetPoint(end);
+    for (size_t k = 0; k < ends.size(); ++k) {
+      if (k / 2 != own && near(p, ends[k])) return true;
     }
     return false;
   };
@@ -52,7 +59,7 @@ int PruneTracedSpurs(CStrokePath& path, const CMonoBitmap& ink) {
     const StrokeSpan& span = spans[s];
     const bool a = attached(s, span.first), b = attached(s, span.last);
     // A spur hangs from one end; a crumb loops back to where it left.
-    const bool crumb = a && b && CStrokePath::PointsWithin(path.GetPoint(span.first), path.GetPoint(span.last), kAttached);
+    const bool crumb = a && b && near(path.GetPoint(span.first), path.GetPoint(span.last));
     if (a == b && !crumb) continue;
     const int root = a ? span.first : span.last;
     const float length = path.PathLength(span.first, span.last, 0);
