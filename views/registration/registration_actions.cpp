@@ -187,6 +187,10 @@ int CTmbView::ConfirmAndSave(tmb::DeviceContext& dc) {
     panel.m_nCurrent = int(panel.m_entries.size()) - 1;
   }
   const std::string path = panel.NextPicturePath();
+  // The picture is the character as the brush renders it, not the live strokes the window
+  // happens to show.
+  PrepareOffscreenDCs(dc);
+  PaintCharacterView(dc);
   const tmb::Point topLeft{panel.m_rcWriting.left, panel.m_rcWriting.top};
   // A save that failed has told the user; the character stays current to be saved again.
   if (!m_pShownBrushState || SaveCharacterImageFile(&dc, m_pShownBrushState->m_bitmap, topLeft, path) != 1) {
