@@ -55,7 +55,7 @@ struct CRegistrationPanel {
   int32_t m_bPictureBox = 0;  // the picture box is shown
   int32_t m_nOptionWord = 0;  // the options dialog's fourth option
   int32_t m_bNoCheck = 0;     // every character counts as unwritten
-  tmb::Size m_sizePicture{256, 256};
+  tmb::Size m_sizePicture{128, 128};  // the picture box, square; the panel is at least as wide
   std::string m_szFolder;  // the picture folder, UTF-8
 
   // ---- layout, paper coordinates

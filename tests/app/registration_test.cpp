@@ -219,7 +219,7 @@ TEST_F(Registration, DamagedListInformationFilesAreRefusedAndChangeNothing) {
     ASSERT_TRUE(StartWith("/f \"" + info.string() + "\"")) << c.what;
     EXPECT_EQ(messages.ids, (std::vector<int>{kMsgOpenInfoFile})) << c.what;
     EXPECT_TRUE(Panel().m_entries.empty()) << c.what;
-    EXPECT_EQ(Panel().m_sizePicture, (Size{256, 256})) << c.what;
+    EXPECT_EQ(Panel().m_sizePicture, (Size{128, 128})) << c.what;
     TearDown();
     SetUp();
   }
