@@ -167,6 +167,50 @@ TEST_F(Registration, AListNamedOnTheCommandLineIsWrittenCharacterByCharacterInto
   WriteCross();
   PressButton(0);
   EXPECT_FALSE(std::filesystem::exists(pictures / "__あ_3.bmp"));
+
+  // With the save-data option a character data file joins the picture; the document keeps
+  // the path it had.
+  const std::string before = gDrawState.m_szCharFilePath;
+  panel.m_nCurrent = 1;
+  panel.m_bSaveData = 1;
+  WriteCross();
+  PressButton(0);
+  EXPECT_TRUE(std::filesystem::exists(pictures / "__い.wdf"));
+  EXPECT_EQ(gDrawState.m_szCharFilePath, before);
+  // Confirming with nothing written saves nothing.
+  panel.m_nCurrent = 1;
+  PressButton(0);
+  EXPECT_EQ(messages.ids, (std::vector<int>{62062}));
+}
+
+TEST_F(Registration, TheOptionsDialogSetsTheOptionsAndTheSizeOfThePictureBox) {
+  ASSERT_TRUE(StartWith(""));
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdRegistrationPanel));
+  const std::string other = (dir / "other").string();
+  std::filesystem::create_directories(other);
+  dialogs.Then([&](ui::DialogWindow& d) {
+    ScriptedDialogs::Check(d, 188, true);  // code names
+    ScriptedDialogs::Check(d, 189, true);  // the picture box
+    ScriptedDialogs::Type(d, 103, "300");
+    ScriptedDialogs::Type(d, 102, QString::fromStdString(other));
+    return ScriptedDialogs::PressOk(d);
+  });
+  PressButton(3);
+  CRegistrationPanel& panel = Panel();
+  EXPECT_EQ(panel.m_bCodeNames, 1);
+  EXPECT_EQ(panel.m_bPictureBox, 1);
+  EXPECT_EQ(panel.m_sizePicture, (Size{300, 300}));
+  EXPECT_EQ(panel.m_rcPanel.Width(), 300);
+  EXPECT_EQ(panel.m_rcPicture.Width(), 300);
+  EXPECT_EQ(panel.m_szFolder, other);
+  // A list information file whose box is outside 256..384 keeps the size.
+  const std::filesystem::path info = dir / "list.inf";
+  WriteBytes(info, ListInfoFile(200, 300, 1, "", {0x41}));
+  gDrawState.m_szArgF = info.string();
+  CTmbView::ClientDC dc(*view);
+  ASSERT_EQ(view->LoadRegistrationList(dc), 1);
+  EXPECT_EQ(panel.m_sizePicture, (Size{300, 300}));
+  EXPECT_EQ(panel.m_entries.size(), 1u);
 }
 
 TEST_F(Registration, ASaveIntoAFolderThatWentAwayIsToldAndLeavesTheCharacterUnregistered) {
