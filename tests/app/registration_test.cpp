@@ -10,6 +10,7 @@
 #include "core/document/tmb_doc.h"
 #include "resources/command_ids.h"
 #include "support/manual_clock.h"
+#include "support/list_info_file.h"
 #include "support/temp_dir.h"
 #include "support/ui/memory_clipboard.h"
 #include "support/ui/pen_events.h"
@@ -26,24 +27,6 @@ constexpr int kMsgBadListBytes = 61570;
 
 void WriteBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
   std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-}
-
-std::vector<uint8_t> ListInfoFile(int width, int height, int count, const std::string& folder,
-                                  std::initializer_list<int> codes) {
-  std::vector<uint8_t> b;
-  auto i16 = [&](int v) {
-    b.push_back(uint8_t(v & 0xFF));
-    b.push_back(uint8_t((v >> 8) & 0xFF));
-  };
-  i16(width), i16(height), i16(count);
-  std::string field = folder;
-  field.resize(260, '\0');
-  b.insert(b.end(), field.begin(), field.end());
-  for (int code : codes) {
-    i16(code);
-    b.insert(b.end(), 32, 0);
-  }
-  return b;
 }
 
 class Registration : public AppTest {
@@ -205,7 +188,7 @@ TEST_F(Registration, TheOptionsDialogSetsTheOptionsAndTheSizeOfThePictureBox) {
   EXPECT_EQ(panel.m_szFolder, other);
   // A list information file whose box is outside 256..384 keeps the size.
   const std::filesystem::path info = dir / "list.inf";
-  WriteBytes(info, ListInfoFile(200, 300, 1, "", {0x41}));
+  WriteBytes(info, ListInfoFileBytes(200, 300, 1, "", {0x41}));
   gDrawState.m_szArgF = info.string();
   CTmbView::ClientDC dc(*view);
   ASSERT_EQ(view->LoadRegistrationList(dc), 1);
@@ -227,7 +210,7 @@ TEST_F(Registration, ASaveIntoAFolderThatWentAwayIsToldAndLeavesTheCharacterUnre
 
 TEST_F(Registration, AListInformationFileSetsTheBoxTheFolderAndAWideListOfCodes) {
   const std::filesystem::path info = dir / "list.inf";
-  WriteBytes(info, ListInfoFile(300, 300, 3, "c:\\work\\marks\\", {0x3042, 0x41, 0x3F}));
+  WriteBytes(info, ListInfoFileBytes(300, 300, 3, "c:\\work\\marks\\", {0x3042, 0x41, 0x3F}));
   ASSERT_TRUE(StartWith("/f \"" + info.string() + "\""));
   CRegistrationPanel& panel = Panel();
   ASSERT_EQ(panel.m_bShown, 1);
@@ -253,8 +236,8 @@ TEST_F(Registration, DamagedListInformationFilesAreRefusedAndChangeNothing) {
     std::vector<uint8_t> bytes;
   } cases[] = {
       {"short header", {1, 0, 1, 0}},
-      {"negative count", ListInfoFile(300, 300, -2, "", {})},
-      {"records missing", ListInfoFile(300, 300, 3, "", {0x41})},
+      {"negative count", ListInfoFileBytes(300, 300, -2, "", {})},
+      {"records missing", ListInfoFileBytes(300, 300, 3, "", {0x41})},
   };
   for (const Case& c : cases) {
     const std::filesystem::path info = dir / "bad.inf";

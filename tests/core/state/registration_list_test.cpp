@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/state/registration_panel.h"
+#include "support/list_info_file.h"
 #include "support/temp_dir.h"
 
 namespace tmb::test {
@@ -84,42 +85,24 @@ TEST(CharacterList, TextPositionsCountUtf16UnitsAndMapBackToEntries) {
   EXPECT_EQ(panel.EntryAtTextPos(7), -1);
 }
 
-std::vector<uint8_t> ListInfo(int width, int height, int count, const std::string& folder,
-                              std::initializer_list<int> codes) {
-  std::vector<uint8_t> b;
-  auto i16 = [&](int v) {
-    b.push_back(uint8_t(v & 0xFF));
-    b.push_back(uint8_t((v >> 8) & 0xFF));
-  };
-  i16(width), i16(height), i16(count);
-  std::string field = folder;
-  field.resize(kListFolderField, '\0');
-  b.insert(b.end(), field.begin(), field.end());
-  for (int code : codes) {
-    i16(code);
-    b.insert(b.end(), 32, 0);
-  }
-  return b;
-}
-
 TEST(ListInformationFile, ReadsSizeFolderAndCodesAndRefusesShortFilesAndNegativeCounts) {
   CListInfo info;
-  ASSERT_EQ(ReadListInfo(ListInfo(300, 300, 3, "c:\\pics\\", {0x3042, 0x41, 0x6F22}), info), 1);
+  ASSERT_EQ(ReadListInfo(ListInfoFileBytes(300, 300, 3, "c:\\pics\\", {0x3042, 0x41, 0x6F22}), info), 1);
   EXPECT_EQ(info.box, (Size{300, 300}));
   EXPECT_EQ(info.folder, "c:\\pics\\");
   EXPECT_EQ(Texts(info.list), (std::vector<std::string>{"あ", "A", "漢"}));
   EXPECT_EQ(info.list.wide, 1);
   // A folder field without its NUL is cut at the field's end.
-  ASSERT_EQ(ReadListInfo(ListInfo(0, 0, 0, std::string(300, 'f'), {}), info), 1);
+  ASSERT_EQ(ReadListInfo(ListInfoFileBytes(0, 0, 0, std::string(300, 'f'), {}), info), 1);
   EXPECT_EQ(info.folder.size(), kListFolderField);
   // A code 0 ends the list.
-  ASSERT_EQ(ReadListInfo(ListInfo(0, 0, 3, "", {0x41, 0, 0x42}), info), 1);
+  ASSERT_EQ(ReadListInfo(ListInfoFileBytes(0, 0, 3, "", {0x41, 0, 0x42}), info), 1);
   EXPECT_EQ(Texts(info.list), (std::vector<std::string>{"A"}));
 
-  std::vector<uint8_t> shortRecords = ListInfo(300, 300, 3, "", {0x41, 0x42, 0x43});
+  std::vector<uint8_t> shortRecords = ListInfoFileBytes(300, 300, 3, "", {0x41, 0x42, 0x43});
   shortRecords.resize(shortRecords.size() - 1);
   EXPECT_EQ(ReadListInfo(shortRecords, info), 0);
-  EXPECT_EQ(ReadListInfo(ListInfo(300, 300, -1, "", {}), info), 0);
+  EXPECT_EQ(ReadListInfo(ListInfoFileBytes(300, 300, -1, "", {}), info), 0);
   EXPECT_EQ(ReadListInfo(Bytes({1, 0, 1}), info), 0);
 }
 
