@@ -9,6 +9,7 @@
 #include "imageedit/view/bmp_view_window.h"
 #include "imageedit/view/picture_commands.h"
 #include "views/data_file_tree.h"
+#include "views/pre_view.h"
 #include "views/tmb_view.h"
 
 namespace {
@@ -41,10 +42,14 @@ tmb::ui::View* PictureView(tmb::ui::Document* document, QWidget* parent) {
   return view;
 }
 
+tmb::ui::View* PreviewView(tmb::ui::Document* document, QWidget* parent) {
+  return new CPre_View(document, kViewPre, parent);
+}
+
 PaneFactories DefaultPanes() {
   return {DataFileTree,                      DrawingView,
           Placeholder(kViewSet, "設定"),     PictureView,
-          Placeholder(kViewBmpl, ""),        Placeholder(kViewPre, "")};
+          Placeholder(kViewBmpl, ""),        PreviewView};
 }
 
 PaneFactories gPanes = DefaultPanes();

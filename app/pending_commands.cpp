@@ -2,20 +2,14 @@
 
 namespace {
 
-constexpr const char* kPrinting = "printing";
 constexpr const char* kSheets = "sheets";
 constexpr const char* kAnimationSheet = "animation-sheet";
 constexpr const char* kMoreDialogs = "more-dialogs";
-constexpr const char* kPresetsMorph = "presets-morph";
+constexpr const char* kGifAnimation = "gif-animation";
 constexpr const char* kSettingsPanel = "settings-panel";
 
 // One line per id, never a range: an id leaves the table on its own.
 constexpr PendingCommand kPending[] = {
-    {32989, kPrinting},  // print
-    {32988, kPrinting},  // print preview
-    {33002, kPrinting},  // clear the preview
-    {32906, kPrinting},  // redraw the preview
-
     {32782, kSheets},  // pen dialog
     {32852, kSheets},  // guide frame dialog
     {32886, kSheets},  // export options
@@ -59,28 +53,9 @@ constexpr PendingCommand kPending[] = {
 
     {32931, kMoreDialogs},  // file options
 
-    {33137, kPresetsMorph},  // the styles
-    {33138, kPresetsMorph},
-    {33136, kPresetsMorph},
-    {33159, kPresetsMorph},
-    {33142, kPresetsMorph},
-    {33143, kPresetsMorph},
-    {33144, kPresetsMorph},
-    {33148, kPresetsMorph},
-    {33149, kPresetsMorph},
-    {33150, kPresetsMorph},
-    {33152, kPresetsMorph},
-    {33153, kPresetsMorph},
-    {33155, kPresetsMorph},
-    {33156, kPresetsMorph},
-    {33157, kPresetsMorph},
-    {33158, kPresetsMorph},
-    {33161, kPresetsMorph},
-    {33167, kPresetsMorph},
-    {33168, kPresetsMorph},
-    {33170, kPresetsMorph},
-    {33171, kPresetsMorph},
-    {33173, kPresetsMorph},
+    // The comparison sheets save their pictures through the animation output.
+    {33136, kGifAnimation},
+    {33159, kGifAnimation},
 
     {33053, kSettingsPanel},  // the settings panels' buttons
     {32928, kSettingsPanel},  // redraw the settings panel

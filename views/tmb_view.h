@@ -15,8 +15,10 @@
 #include "brush/render/outline_preview.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/geometry.h"
+#include "platform/gdi/page_context.h"
 #include "platform/gdi/surface.h"
 #include "platform/ui/view.h"
+#include "views/print/print_source.h"
 
 class CBrushState;
 class CCharData;
@@ -37,7 +39,7 @@ struct CViewInputRecord {
   int32_t m_bEnabled = 0;
 };
 
-class CTmbView : public tmb::ui::View, public COutlinePreviewView {
+class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrintSource {
   Q_OBJECT
 
  public:
@@ -200,6 +202,20 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView {
   // Runs the move dialog; on OK moves every point of the drawn record and redraws.
   void OnMoveAll();
 
+  // ---- the style commands
+  // Ids 2 and 3 render their comparison sheet, any other id applies its style; 1.
+  int ApplyStyleCommand(int id);
+  // Applies the preset of style command id (or, for -1, the style chosen in the style
+  // menus) and draws the character with it. 1 when drawn; 0, with nothing changed, when
+  // the id has no values.
+  int ApplyStylePreset(tmb::DeviceContext& dc, int id);
+  // Draws the character once per picture of the sheet of id and saves each picture with
+  // its name. 1 when done; -1 when the output does not start or a painting or a save
+  // fails. The parameters are as before on every road.
+  int RenderPresetSheet(tmb::DeviceContext& dc, int id);
+  // The character slot whose brush values this window's styles start from.
+  int SlotIndex() const;
+
   // ---- pen input (views/input/): the button and move handlers take device pixels of
   // the view's window; the operations below them take paper points and a client context.
   void OnLButtonDown(tmb::Point device);
@@ -244,6 +260,19 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView {
   // each point's width stored with it. Returns 1.
   int StampCharacterPoints(tmb::DeviceContext& dc);
 
+  // ---- printing (views/print/): the frame's print and print preview commands run a job
+  // of one page; while it runs, paints leave the window alone.
+  void OnFilePrint(int preview);
+  void OnBeginPrinting(int preview);
+  // The page renderer's result for the page.
+  int OnPrint(tmb::PageContext& page);
+  void OnEndPrinting();
+  int RenderPrintPage(tmb::PageContext& page);
+  // What the page renderer prints of this window: the picture of its brush render state
+  // and the document's current edit rectangle.
+  const tmb::Surface* PrintPicture() override;
+  tmb::Rect PrintSelection() override;
+
   // ---- cursors
   void BeginWaitCursor();
   void EndWaitCursor();
@@ -259,6 +288,9 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView {
   const tmb::Surface& windowSurface() const { return m_windowSurface; }
   // The client area in logical coordinates (the visible part of the scrolled paper).
   tmb::Rect ClientRectLogical() const;
+  // The paper with the canvas origin as a margin on every side: what the views over the
+  // paper scroll over.
+  static QSize ScrolledSize();
   CTmbViewArea* area() const { return m_pArea; }
 
   // ---- state (names as the rest of the system reads them)
@@ -277,9 +309,11 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView {
   int32_t m_bStrokeActive = 0;     // 0 none, 1 pressed, 2 sampling, 3 final sample taken
   int32_t m_bInitialised = 0;
   int32_t m_bPrintPreview = 0;
+  int32_t m_bBarHidden = 0;  // a print preview hid the main frame's bar
   int32_t m_bOffscreen = 0;
   int32_t m_bBusy = 0;
   std::array<int32_t, 2> m_renderWords{};
+  std::array<int32_t, 2> m_sheetRunning{};  // 1 while a comparison sheet renders
   tmb::DeviceContext m_dcBrush;  // the brush set of the window's state
   tmb::DeviceContext m_dcBack;   // the back buffer: the picture of m_pShownBrushState
   tmb::Surface* m_pOldBrushBitmap = nullptr;
@@ -341,8 +375,10 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView {
   // Runs work after the present event: what a paint must not do inside a paint event.
   void AfterPaint(std::function<void()> work);
   void SendFrameCommand(int id);
-  // The edit commands the view itself handles.
+  // The edit and style commands the view itself handles.
   void RegisterCommands();
+  void RegisterPrintCommands();
+  void RegisterStyleCommands();
   void RedrawSettingsPane();
   void RebuildOutline();
   void UpdateCursor();

@@ -1,5 +1,6 @@
-// A started application for tests: scripted messages, machine, dialogs, noted popup menus,
-// file and colour choosers, a profile held in memory and a display of 1280 x 1024.
+// A started application for tests: scripted messages, machine, dialogs, printing, noted
+// popup menus, file and colour choosers, a profile held in memory and a display of
+// 1280 x 1024.
 #pragma once
 
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include "support/scripted_messages.h"
 #include "support/ui/noted_popups.h"
 #include "support/ui/scripted_dialogs.h"
+#include "support/ui/scripted_printing.h"
 #include "support/wdf_builder.h"
 
 namespace tmb::test {
@@ -92,6 +94,7 @@ class AppTest : public ::testing::Test {
   ScriptedMessages messages;
   ScriptedMachine machine;
   ScriptedDialogs dialogs;
+  ScriptedPrinting printing;
   NotedPopups popups;
   ScriptedChooser chooser;
   ScriptedColourChooser colours;
