@@ -100,7 +100,7 @@ TEST(ListInformationFile, ReadsSizeFolderAndCodesAndRefusesShortFilesAndNegative
   EXPECT_EQ(Texts(info.list), (std::vector<std::string>{"A"}));
 
   std::vector<uint8_t> shortRecords = ListInfoFileBytes(300, 300, 3, "", {0x41, 0x42, 0x43});
-  shortRecords.resize(shortRecords.size() - 1);
+  shortRecords.pop_back();
   EXPECT_EQ(ReadListInfo(shortRecords, info), 0);
   EXPECT_EQ(ReadListInfo(ListInfoFileBytes(300, 300, -1, "", {}), info), 0);
   EXPECT_EQ(ReadListInfo(Bytes({1, 0, 1}), info), 0);
