@@ -3,7 +3,9 @@
 // panel's button, the list information file and the damaged files the panel meets.
 #include <QDir>
 #include <QImage>
+#include <QKeyEvent>
 #include <QScrollBar>
+#include <QTextCursor>
 #include <fstream>
 
 #include "app/app_fixture.h"
@@ -166,6 +168,26 @@ TEST_F(Registration, AListNamedOnTheCommandLineIsWrittenCharacterByCharacterInto
   EXPECT_EQ(messages.ids, (std::vector<int>{62062}));
 }
 
+TEST_F(Registration, TheCaretInTheTextBoxChoosesTheCurrentCharacter) {
+  ASSERT_TRUE(StartWith(""));
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdRegistrationPanel));
+  ASSERT_TRUE(view->m_edit);
+  view->m_edit->setPlainText(QString::fromUtf8("𠀋 字\n形"));
+  ASSERT_EQ(Panel().m_entries.size(), 3u);
+  struct Case {
+    int caret;
+    int current;
+  } cases[] = {{0, 0}, {2, 1}, {3, 1}, {5, 2}, {6, -1}};
+  for (const Case& c : cases) {
+    QTextCursor cursor = view->m_edit->textCursor();
+    cursor.setPosition(c.caret);
+    view->m_edit->setTextCursor(cursor);
+    QKeyEvent up(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier);
+    QCoreApplication::sendEvent(view->m_edit, &up);
+    EXPECT_EQ(Panel().m_nCurrent, c.current) << c.caret;
+  }
+}
+
 TEST_F(Registration, TheOptionsDialogSetsTheOptionsAndTheSizeOfThePictureBox) {
   ASSERT_TRUE(StartWith(""));
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdRegistrationPanel));
@@ -204,6 +226,8 @@ TEST_F(Registration, ASaveIntoAFolderThatWentAwayIsToldAndLeavesTheCharacterUnre
   WriteCross();
   PressButton(0);
   EXPECT_EQ(messages.ids, (std::vector<int>{kMsgOpenFile}));
+  ASSERT_FALSE(messages.texts.empty());
+  EXPECT_NE(messages.texts.back().find("_A.bmp"), std::string::npos);
   EXPECT_EQ(Panel().m_entries[0].done, 0);
   EXPECT_EQ(Panel().m_nCurrent, 0);
 }

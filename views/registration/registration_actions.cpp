@@ -16,6 +16,7 @@
 #include "platform/service/file_chooser.h"
 #include "platform/service/messages.h"
 #include "platform/ui/clipboard.h"
+#include "resources/string_table.h"
 #include "views/registration/key_edit.h"
 #include "views/tmb_view.h"
 #include "views/tmb_view_area.h"
@@ -187,6 +188,13 @@ int CTmbView::ConfirmAndSave(tmb::DeviceContext& dc) {
     panel.m_nCurrent = int(panel.m_entries.size()) - 1;
   }
   const std::string path = panel.NextPicturePath();
+  // A folder that went away since the list was read: the user is told which file could
+  // not be written, and the character stays current.
+  if (!FolderExists(panel.m_szFolder)) {
+    tmb::Beep();
+    tmb::Messages().Show(kMsgOpenFile, tmb::LoadStringText(kMsgOpenFile) + "\n" + path, tmb::kMsgOk);
+    return 0;
+  }
   // The picture is the character as the brush renders it, not the live strokes the window
   // happens to show.
   PrepareOffscreenDCs(dc);
