@@ -5,7 +5,6 @@ namespace {
 constexpr const char* kSheets = "sheets";
 constexpr const char* kAnimationSheet = "animation-sheet";
 constexpr const char* kMoreDialogs = "more-dialogs";
-constexpr const char* kGifAnimation = "gif-animation";
 constexpr const char* kSettingsPanel = "settings-panel";
 
 // One line per id, never a range: an id leaves the table on its own.
@@ -52,10 +51,6 @@ constexpr PendingCommand kPending[] = {
     {32908, kAnimationSheet},
 
     {32931, kMoreDialogs},  // file options
-
-    // The comparison sheets save their pictures through the animation output.
-    {33136, kGifAnimation},
-    {33159, kGifAnimation},
 
     {33053, kSettingsPanel},  // the settings panels' buttons
     {32928, kSettingsPanel},  // redraw the settings panel
