@@ -1,6 +1,7 @@
 #include "app/pane_factories.h"
 
 #include "app/placeholder_view.h"
+#include "app/settings/set_view.h"
 #include "app/view_classes.h"
 #include "core/state/draw_state.h"
 #include "views/tmb_view.h"
@@ -17,9 +18,13 @@ tmb::ui::View* DrawingView(tmb::ui::Document* document, QWidget* parent) {
   return new CTmbView(document, kViewTmb, parent);
 }
 
+tmb::ui::View* SettingsPanel(tmb::ui::Document* document, QWidget* parent) {
+  return new CSetView(document, kViewSet, parent);
+}
+
 PaneFactories DefaultPanes() {
   return {Placeholder(kViewList, ""),        DrawingView,
-          Placeholder(kViewSet, "設定"),     Placeholder(kViewBmp, ""),
+          SettingsPanel,                     Placeholder(kViewBmp, ""),
           Placeholder(kViewBmpl, ""),        Placeholder(kViewPre, "")};
 }
 

@@ -10,7 +10,6 @@ constexpr const char* kRegistrationMenus = "registration-menus";
 constexpr const char* kMoreDialogs = "more-dialogs";
 constexpr const char* kPresetsMorph = "presets-morph";
 constexpr const char* kDialogs = "dialogs";
-constexpr const char* kSettingsPanel = "settings-panel";
 
 // One line per id, never a range: an id leaves the table on its own.
 constexpr PendingCommand kPending[] = {
@@ -106,9 +105,6 @@ constexpr PendingCommand kPending[] = {
     {33051, kDialogs},  // standard settings
     {32980, kDialogs},  // copy A to B
     {32981, kDialogs},  // copy B to A
-
-    {33053, kSettingsPanel},  // the settings panels' buttons
-    {32928, kSettingsPanel},  // redraw the settings panel
 };
 
 }  // namespace

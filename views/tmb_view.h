@@ -143,6 +143,8 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView {
   void ClearAll();
   void RestoreCharacter(int which);
   void Undo() { RestoreCharacter(0); }
+  // The brush outline of the working record from the drawn record, nothing redrawn.
+  void RebuildOutline();
   void RebuildOutlineAndRedraw(int force);
   void RunSettingAction(int action);
   void CopyDataBetweenWindows(int direction);
@@ -304,7 +306,6 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView {
   // The edit commands the view itself handles.
   void RegisterCommands();
   void RedrawSettingsPane();
-  void RebuildOutline();
   void UpdateCursor();
   void UpdateScrollRanges();
   // The window surface at the size of the viewport; a new one asks for a full redraw.

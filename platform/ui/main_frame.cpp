@@ -122,12 +122,7 @@ void MainFrame::LoadMenu(int menuId) {
     if (line.id == kMenuPopup) {
       QMenu* popup = parent ? parent->addMenu(QString::fromUtf8(line.text))
                             : bar->addMenu(QString::fromUtf8(line.text));
-      connect(popup, &QMenu::aboutToShow, this, [this, popup] {
-        const CommandRouter router = Router();
-        for (QAction* a : popup->actions()) {
-          if (!a->menu() && !a->isSeparator()) UpdateAction(a, router);
-        }
-      });
+      UpdateBeforeShowing(popup);
       menus.push_back(popup);
     } else if (!parent) {
       continue;  // a command directly on the menu bar has no place in this design
@@ -139,6 +134,16 @@ void MainFrame::LoadMenu(int menuId) {
       parent->addAction(action);
     }
   }
+  OnMenuLoaded(menuId);
+}
+
+void MainFrame::UpdateBeforeShowing(QMenu* popup) {
+  connect(popup, &QMenu::aboutToShow, this, [this, popup] {
+    const CommandRouter router = Router();
+    for (QAction* a : popup->actions()) {
+      if (!a->menu() && !a->isSeparator()) UpdateAction(a, router);
+    }
+  });
 }
 
 QToolBar* MainFrame::CreateToolBar(std::span<const ToolbarButton> buttons) {

@@ -1,0 +1,116 @@
+#include "app/settings/style_menus.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <filesystem>
+
+#include "app/frame_command_helpers.h"
+#include "app/kind_lookup.h"
+#include "app/main_frame.h"
+#include "convert/presets/style_def_tree.h"
+#include "core/state/draw_state.h"
+#include "platform/text/code_page.h"
+#include "resources/command_ids.h"
+#include "resources/menus.h"
+#include "resources/string_table.h"
+
+namespace {
+
+constexpr int kParamChosenStyle = 381;
+constexpr int kParamStyleVersion = 382;
+constexpr int kStyleMenuTitle = 62081;
+constexpr int kApplyChosenClass = -1;
+constexpr int kApplyChosenTable = 1;
+
+StyleCommandRunner gRunner;
+
+QString MenuText(const std::array<char, CStyleDefTree::kNameBytes>& field) {
+  return QString::fromStdString(tmb::SjisToUtf8Lossy(StyleName(field)));
+}
+
+void RunStyle(int id) {
+  if (!gRunner) return;
+  if (CTmbView* view = CommandView()) gRunner(*view, id);
+}
+
+}  // namespace
+
+void ReadStyleDefinitions(const std::string& programFolder, const std::string& dataFolder) {
+  const std::string beside = programFolder + "/" + CStyleDefTree::kFileName;
+  std::error_code ec;
+  const bool found = std::filesystem::is_regular_file(std::filesystem::u8path(beside), ec);
+  gStyleDefRoot.ReadFile(found ? beside : dataFolder + "/" + CStyleDefTree::kFileName);
+}
+
+void ApplyStyleVersion() {
+  const std::optional<int> version = gStyleDefRoot.version();
+  if (!version) return;
+  for (int kind : {kKindDrawA, kKindDrawB}) {
+    if (CTmbDocument* doc = GetCharDocumentOfKind(kind)) doc->DrawnRecord()->m_param[kParamStyleVersion] = *version;
+  }
+}
+
+void SetStyleCommandRunner(StyleCommandRunner runner) { gRunner = std::move(runner); }
+
+const StyleCommandRunner& StyleRunner() { return gRunner; }
+
+void CMainFrame::RegisterStyleCommands() {
+  for (int c = 0; c < CStyleDefTree::kCommands; ++c) {
+    const int item = CStyleDefTree::kFirstItemId + c;
+    OnCommand(item, [item, c] {
+      CTmbDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw);
+      if (!doc || gStyleDefRoot.ClassOfCommand(item) < 0) return;
+      gStyleDefRoot.m_nCurEntry = c;
+      gStyleDefRoot.m_nCurClass = gStyleDefRoot.ClassOfCommand(item);
+      doc->DrawnRecord()->m_param[kParamChosenStyle] = c;
+      RunStyle(kApplyChosenClass);
+    });
+    OnUpdate(item, [item, c](tmb::ui::CommandUpdate& u) {
+      const CCharDataFull* rec = PeekCurrentRecord();
+      u.Enable(gRunner && rec && gStyleDefRoot.ClassOfCommand(item) >= 0);
+      u.SetCheck(rec && rec->m_param[kParamChosenStyle] == c);
+    });
+    const int choice = CStyleDefTree::kFirstTableId + c;
+    OnCommand(choice, [choice] {
+      if (gStyleDefRoot.TableOfCommand(choice) < 0) return;
+      gStyleDefRoot.m_nCurTable = gStyleDefRoot.TableOfCommand(choice);
+      RunStyle(kApplyChosenTable);
+    });
+    OnUpdate(choice, [choice](tmb::ui::CommandUpdate& u) {
+      u.Enable(gRunner && PeekCurrentRecord() && gStyleDefRoot.TableOfCommand(choice) >= 0);
+    });
+  }
+}
+
+void CMainFrame::OnMenuLoaded(int menuId) {
+  if (menuId != tmb::kMenuCharacter || gStyleDefRoot.entries().empty()) return;
+  // The Settings menu is the one that holds the standard settings.
+  QAction* anchor = ActionOf(tmb::kCmdStandardSettings);
+  QMenu* settings = nullptr;
+  for (QAction* top : menuBar()->actions()) {
+    if (top->menu() && anchor && top->menu()->actions().contains(anchor)) settings = top->menu();
+  }
+  if (!settings) return;
+  settings->addSeparator();
+  QMenu* root = settings->addMenu(QString::fromStdString(tmb::LoadStringText(kStyleMenuTitle)));
+  root->setObjectName(QStringLiteral("styleMenu"));
+  UpdateBeforeShowing(root);
+  // levels[d]: the menu of depth d, opened by the last popup of depth d - 1.
+  std::array<QMenu*, CStyleDefTree::kMaxDepths> levels{};
+  levels[0] = root;
+  for (const CStyleDefTree::MenuEntry& entry : gStyleDefRoot.entries()) {
+    QMenu* menu = levels[size_t(entry.depth)];
+    if (!menu) continue;
+    if (entry.type == CStyleDefTree::kSeparator) {
+      menu->addSeparator();
+    } else if (entry.type == CStyleDefTree::kItem) {
+      QAction* action = ActionFor(entry.command);
+      action->setText(MenuText(entry.text));
+      menu->addAction(action);
+    } else {
+      QMenu* popup = menu->addMenu(MenuText(entry.text));
+      UpdateBeforeShowing(popup);
+      if (entry.depth + 1 < CStyleDefTree::kMaxDepths) levels[size_t(entry.depth) + 1] = popup;
+    }
+  }
+}

@@ -1,0 +1,20 @@
+// The style menus of the style definitions: reading the style file at start-up, the
+// commands of the menus' ids (1000-1127 choose a style class, 2000-2127 a style table) and
+// the hand-over of a chosen style to the drawing view's style command.
+#pragma once
+
+#include <functional>
+#include <string>
+
+class CTmbView;
+
+// Reads the style file once: the one beside the program, else the data folder's copy.
+void ReadStyleDefinitions(const std::string& programFolder, const std::string& dataFolder);
+// The style file's version into the drawn records of windows A and B, when it has one.
+void ApplyStyleVersion();
+
+// What runs the drawing view's style command (id -1: the chosen class, 1: the chosen
+// table). The style items stay disabled while none is installed.
+using StyleCommandRunner = std::function<void(CTmbView&, int)>;
+void SetStyleCommandRunner(StyleCommandRunner runner);
+const StyleCommandRunner& StyleRunner();
