@@ -216,7 +216,6 @@ void CSetView::OnDraw(tmb::DeviceContext& dc) {
   if (!m_bBuilt) BuildControls(dc);
   CTmbDoc* doc = GetCharDocument();
   m_nSet = doc ? RowSetOf(doc->m_char.m_param[kParamRowSet]) : 0;
-  m_bButtonsHidden = gDrawState.m_bSettingViewButton;
   if (m_nSet != m_nPrevSet || m_bButtonsHidden != m_bPrevButtonsHidden) {
     if (m_nSet != m_nPrevSet) {
       FillRowLabels();
