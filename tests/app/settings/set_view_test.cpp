@@ -89,7 +89,7 @@ TEST_F(SettingsPanel, EachRowSetShowsItsRowsLabelsAndTitle) {
   EXPECT_EQ(PanelOf(kKindDrawA)->shownSet(), 0);
   EXPECT_EQ(FrameOfKind(kKindDrawA)->windowTitle().toStdString(), "书写窗口A");
   // The labels and values are written on the panel's picture, left for a person to see.
-  SavePictureForViewing(panel->surface(), "settings_panel_b.png");
+  SavePictureForViewing(panel->surface(), "settings_panel_b");
   const Surface& s = panel->surface();
   int ink = 0;
   for (int y = 0; y < s.height(); ++y) {
