@@ -8,6 +8,7 @@
 #include "app/kind_lookup.h"
 #include "app/main_frame.h"
 #include "convert/presets/style_def_tree.h"
+#include "core/record/char_slots.h"
 #include "core/state/draw_state.h"
 #include "platform/text/code_page.h"
 #include "resources/command_ids.h"
@@ -45,6 +46,8 @@ void ReadStyleDefinitions(const std::string& programFolder, const std::string& d
 void ApplyStyleVersion() {
   const std::optional<int> version = gStyleDefRoot.version();
   if (!version) return;
+  // The slots too: a window's first paint takes its settings from them.
+  for (int i = 0; i < kCharSlotCount; ++i) gCharSlots[i].m_param[kParamStyleVersion] = *version;
   for (int kind : {kKindDrawA, kKindDrawB}) {
     if (CTmbDocument* doc = GetCharDocumentOfKind(kind)) doc->DrawnRecord()->m_param[kParamStyleVersion] = *version;
   }

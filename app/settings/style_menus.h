@@ -10,7 +10,8 @@ class CTmbView;
 
 // Reads the style file once: the one beside the program, else the data folder's copy.
 void ReadStyleDefinitions(const std::string& programFolder, const std::string& dataFolder);
-// The style file's version into the drawn records of windows A and B, when it has one.
+// The style file's version into the drawn records of windows A and B and into the
+// character slots, when it has one.
 void ApplyStyleVersion();
 
 // What runs the drawing view's style command (id -1: the chosen class, 1: the chosen
