@@ -38,7 +38,7 @@ TEST(ProgramFolders, TheBuiltDataFolderHoldsEveryFileTheProgramReadsAndItsHelp) 
   EXPECT_TRUE(MissingDataFiles(kBuildData.string()).empty());
   EXPECT_TRUE(fs::is_regular_file(HelpFilePath(kBuildData.string())));
   const std::vector<std::string> all = MissingDataFiles("/nowhere");
-  EXPECT_EQ(all.size(), 3 + kDefaultEffectFiles.size());
+  EXPECT_EQ(all.size(), 4 + kDefaultEffectFiles.size());  // with the style file
   EXPECT_EQ(all.front(), kDefaultCharFile);
 }
 
