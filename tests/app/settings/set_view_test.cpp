@@ -1,5 +1,7 @@
 // The settings panels in the running application: their rows for each row set, values and
 // maxima, dragging a bar, the rebuild when a value settles, the buttons and the commands.
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSplitter>
@@ -218,6 +220,19 @@ TEST_F(SettingsPanel, TheButtonsRunTheSettingActionsAndOneCommandHidesThemInBoth
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdRedrawSettingsPanel));
   EXPECT_EQ(b->rowCount(), 1);
   EXPECT_EQ(a->rowCount(), 7);
+}
+
+TEST_F(SettingsPanel, FocusMakesItsWindowCurrentAndAKeyReleaseIsRecorded) {
+  CSetView* b = PanelOf(kKindDrawB);
+  gDrawState.m_nCurDrawKind = kKindDrawA;
+  QFocusEvent in(QEvent::FocusIn);
+  QApplication::sendEvent(b, &in);
+  EXPECT_EQ(gDrawState.m_nCurDrawKind, kKindDrawB);
+  QKeyEvent up(QEvent::KeyRelease, Qt::Key_F, Qt::NoModifier, QStringLiteral("f"));
+  QApplication::sendEvent(b, &up);
+  EXPECT_EQ(gDrawState.m_nLastKeyChar, 'F');
+  EXPECT_EQ(gDrawState.m_nLastKeyRepeat, 1);
+  EXPECT_EQ(messages.beeps, 0);
 }
 
 }  // namespace
