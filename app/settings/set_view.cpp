@@ -21,7 +21,17 @@ namespace {
 
 constexpr int kDrawingPane = 1;
 constexpr int kParamRowSet = 200;  // the record's display mode picks the row set
-constexpr int kStyleOriginal = 8;  // label slots of the window titles of sets 1 and 2
+// The string table's labels: the seven row labels, the three buttons and, from label
+// slot 8 on, eight more of which slots 14 and 15 title windows A and B in sets 1 and 2.
+constexpr int kRowLabelStrings = 62073;
+constexpr int kRowLabels = 7;
+constexpr int kButtonStrings = 62080;
+constexpr int kMoreLabelStrings = 62123;
+constexpr int kMoreLabelSlot = 8;
+constexpr int kTitleSlotA = 14;
+constexpr int kTitleSlotB = 15;
+constexpr int kTitleA = 62094;
+constexpr int kTitleB = 62095;
 constexpr tmb::Colour kWhite = 0xFFFFFF;
 constexpr tmb::Colour kBlack = 0x000000;
 constexpr tmb::Colour kFrameLight = 0xE8E8E8;
@@ -89,10 +99,12 @@ CSetView::CSetView(tmb::ui::Document* document, int viewClass, QWidget* parent)
 
 void CSetView::OnInitialUpdate() {
   FlushMouseMessages();
-  for (int i = 0; i < 7; ++i) m_labelTable[size_t(i)] = tmb::LoadStringText(62073 + i);
-  for (int i = 0; i < 8; ++i) m_labelTable[size_t(kStyleOriginal + i)] = tmb::LoadStringText(62123 + i);
+  for (int i = 0; i < kRowLabels; ++i) m_labelTable[size_t(i)] = tmb::LoadStringText(kRowLabelStrings + i);
+  for (int i = kMoreLabelSlot; i < kLabelSlots; ++i) {
+    m_labelTable[size_t(i)] = tmb::LoadStringText(kMoreLabelStrings + i - kMoreLabelSlot);
+  }
   for (int i = 0; i < kButtons; ++i) {
-    m_buttonLabels[size_t(i)] = tmb::LoadStringText(62080 + i);
+    m_buttonLabels[size_t(i)] = tmb::LoadStringText(kButtonStrings + i);
     m_buttons[size_t(i)]->setText(QString::fromStdString(m_buttonLabels[size_t(i)]));
   }
   m_bButtonsHidden = m_bPrevButtonsHidden = gDrawState.m_bSettingViewButton;
@@ -188,8 +200,8 @@ void CSetView::SetFrameTitle() {
   tmb::ui::ChildFrame* owner = frame();
   if (!owner) return;
   const bool b = m_nKind != kKindDrawA;
-  const std::string title = m_nSet != 0 ? m_labelTable[size_t(kStyleOriginal + (b ? 7 : 6))]
-                                        : tmb::LoadStringText(b ? 62095 : 62094);
+  const std::string title =
+      m_nSet != 0 ? m_labelTable[size_t(b ? kTitleSlotB : kTitleSlotA)] : tmb::LoadStringText(b ? kTitleB : kTitleA);
   owner->setWindowTitle(QString::fromStdString(title));
 }
 
