@@ -1,13 +1,15 @@
 // Measurements of the conversion: the driver on a recorded 20-stroke character of 2,000
-// points with the defaults of window A, with every pass of its own chain at work, and the
-// brush engine's conversion road around it. Run with --benchmark_repetitions=10 for
-// medians.
+// points with the defaults of window A, with every pass of its own chain at work, the
+// brush engine's conversion road around it, and the thinning of traced outlines. Run with
+// --benchmark_repetitions=10 for medians.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <memory>
+#include <string_view>
 #include <vector>
 
+#include "convert/analysis/redundant_points.h"
 #include "convert/driver/conversion_chain.h"
 #include "convert/driver/conversion_driver.h"
 #include "convert/driver/conversion_stages.h"
@@ -16,6 +18,7 @@
 #include "convert/presets/param_defaults.h"
 #include "core/path/stroke_work.h"
 #include "core/record/char_data_full.h"
+#include "tests/support/disc_staircase.h"
 #include "tests/support/recorded_character.h"
 
 namespace {
@@ -220,5 +223,106 @@ void BM_LinkingPassesRecordedCharacter(benchmark::State& state) {
   state.counters["strokes"] = starts;
 }
 BENCHMARK(BM_LinkingPassesRecordedCharacter)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The thinning the SWF export runs on every picture: 20 traced disc outlines of 804 unit
+// steps each (radius 101), their zigzags removed.
+void BM_RemoveRedundantPointsDiscStaircases(benchmark::State& state) {
+  constexpr int kDiscs = 20, kRadius = 101;
+  auto traced = std::make_unique<CStrokePath>(kDiscs * 8 * kRadius);
+  for (int k = 0; k < kDiscs; ++k) {
+    if (!tmb::test::AppendDiscStaircase(*traced, 110 + 220 * (k % 5), 110 + 220 * (k / 5), kRadius)) {
+      state.SkipWithError("the traced outlines do not fit");
+      return;
+    }
+  }
+  auto path = std::make_unique<CStrokePath>(traced->GetCapacity());
+  int removed = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    path->CopyFrom(*traced);
+    state.ResumeTiming();
+    removed = RemoveRedundantPoints(*path, -1, 0);
+    benchmark::ClobberMemory();
+  }
+  state.counters["points"] = traced->GetCount();
+  state.counters["kept"] = path->GetCount();
+  state.counters["removed"] = removed;
+}
+BENCHMARK(BM_RemoveRedundantPointsDiscStaircases)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+namespace {
+
+// One stroke of 2,000 samples a pixel apart meandering with right-angle turns: right 20,
+// down 180, right 20, up 180, five times over. Its runs are long, so walks that scan a
+// run again at each of its points would show.
+void AppendMeander(CCharData& rec) {
+  constexpr int kLegs[4][3] = {{1, 0, 20}, {0, 1, 180}, {1, 0, 20}, {0, -1, 180}};
+  int x = 100;
+  int y = 100;
+  for (int turn = 0; rec.m_nPoints < 2000; turn = (turn + 1) % 4) {
+    for (int k = 0; k < kLegs[turn][2] && rec.m_nPoints < 2000; ++k) {
+      const int i = rec.m_nPoints++;
+      rec.m_pPoints[i] = {x, y};
+      rec.m_pFlags[i] = i == 0 ? 1 : 0;
+      rec.m_pPressure[i] = 50;
+      rec.m_pSegLength[i] = 1;
+      rec.m_pWidthLevel[i] = 0;
+      x += kLegs[turn][0];
+      y += kLegs[turn][1];
+    }
+  }
+}
+
+// The meander in place of the recorded character.
+void UseMeander(Character& c) {
+  c.drawn->ClearPoints();
+  AppendMeander(*c.drawn);
+}
+
+// The passes after the linking (the main linking, the trimming of stroke ends and the
+// stroke widths) on the work path as the stages before them leave it in a conversion, its
+// points and flags put back before every run. Arg 0: the recorded character with the
+// defaults of window A (the alternative form of the main linking); 1: the same with the
+// standard form; 2 and 3: the meander of 2,000 points in either form, resampled at the
+// spacing of window A's brush vein (not into 8 to 32 points as in a conversion), so that
+// the passes see one run of well over a thousand points.
+void BM_PassesAfterLinking(benchmark::State& state) {
+  Character c;
+  if (state.range(0) >= 2) UseMeander(c);
+  c.drawn->ToStrokeWork(*c.source);
+  c.drawn->CopySettingsToWork(*c.converted);
+  c.converted->m_param[356] = state.range(0) % 2 == 0 ? 1 : 0;
+  gUnitPassActive = state.range(0) >= 2 ? 0 : 1;
+  RunConversionPasses(*c.converted, *c.source, 1);
+  auto reference = std::make_unique<CStrokeWork>();
+  ConversionRun run(*c.converted, reference.get());
+  for (const ConversionStage& stage : ConversionChain()) {
+    if (stage.part != ChainPart::kDriver) continue;
+    if (std::string_view(stage.name) == "main linking") break;
+    stage.run(run);
+  }
+  auto linked = std::make_unique<CStrokeWork>();
+  linked->CopyFrom(*c.converted);
+  for (auto _ : state) {
+    c.converted->CopyRangeFrom(*linked, 0, linked->GetCount());
+    MainLinkingStage(run);
+    EndTrimmingStage(run);
+    StrokeWidthsStage(run);
+    benchmark::ClobberMemory();
+  }
+  gUnitPassActive = 0;
+  state.counters["points"] = linked->GetCount();
+}
+BENCHMARK(BM_PassesAfterLinking)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
+
+// The whole conversion of the meander.
+void BM_ConvertOneLongStroke(benchmark::State& state) {
+  Character c;
+  UseMeander(c);
+  Convert(state, c);
+}
+BENCHMARK(BM_ConvertOneLongStroke)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -189,7 +189,7 @@ void CStrokeWork::DrawStroke(tmb::DeviceContext* pDC, int first, int last, int m
   // stroke ending at the path's capacity still has room for it.
   std::vector<int> levels;
   levels.reserve(size_t(last - first) + 2);
-  for (int i = first; i <= last; ++i) levels.push_back(int8_t(m_pWidths[i]));
+  for (int i = first; i <= last; ++i) levels.push_back(m_pWidths[i]);
   levels.push_back(gDrawScratch.terminator);
 
   CWorkCanvas& canvas = gWorkCanvas;

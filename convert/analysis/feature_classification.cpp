@@ -5,12 +5,14 @@
 #include <cmath>
 #include <cstdint>
 
+#include "convert/analysis/mark_extent.h"
 #include "convert/analysis/stroke_crossings.h"
 #include "convert/analysis/stroke_feature_list.h"
 #include "convert/analysis/stroke_feature_table.h"
 #include "convert/analysis/three_segment_stroke.h"
 #include "convert/driver/analysis_overlay.h"
 #include "core/geometry/point_distance.h"
+#include "core/geometry/rect_helpers.h"
 #include "core/path/stroke_path.h"
 
 namespace {
@@ -40,9 +42,9 @@ struct MarkFrame {
 MarkFrame FrameOf(int mark) {
   const tmb::Rect& r = gAnalysisOverlay.m_marks[static_cast<size_t>(mark)].parts[3].rect;
   MarkFrame f;
-  f.width = int64_t{r.right} - r.left;
-  f.height = int64_t{r.bottom} - r.top;
-  f.size = static_cast<float>(std::max(f.width, f.height));
+  f.width = RectWidth64(r);
+  f.height = RectHeight64(r);
+  f.size = static_cast<float>(RectLongerSide(r));
   f.centre = CFPoint(static_cast<float>((int64_t{r.left} + r.right) / 2), static_cast<float>((int64_t{r.top} + r.bottom) / 2));
   return f;
 }

@@ -13,6 +13,8 @@ constexpr int kLastPart = 3;
 
 }  // namespace
 
+int64_t RectLongerSide(const tmb::Rect& r) { return std::max(RectWidth64(r), RectHeight64(r)); }
+
 bool FindMarkExtent(const CStrokePath& path, int i, CMarkExtent& out) {
   const int mark = gAnalysisOverlay.FindEntryOfPoint(i);
   if (mark < 0) return false;

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "core/geometry/fpoint.h"
+#include "platform/gdi/geometry.h"
 
 class CStrokePath;
 
@@ -16,6 +17,9 @@ struct CMarkExtent {
   CFPoint centre{0, 0};
   int flagWord = 0;  // the spare word of the mark's last part
 };
+
+// The larger of r's width and height, in 64 bits.
+int64_t RectLongerSide(const tmb::Rect& r);
 
 // The extent of the first shown mark of gAnalysisOverlay that holds point i of path; false
 // when none does. A point in no mark has no size, so the passes leave its stroke alone.

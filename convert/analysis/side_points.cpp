@@ -11,8 +11,6 @@ namespace {
 
 constexpr double kNormalLength = 10.0;
 constexpr float kStraightTolerance = 0.001f;
-constexpr uint8_t kClearedMark = 2;     // the flag bit of a point without side points
-constexpr uint8_t kClearedEndMark = 4;  // the start's flag bit of a stroke whose end has none
 constexpr int kEndSmoothingBase = 5;
 constexpr int kEndSmoothingPercent = 20;
 
@@ -109,18 +107,11 @@ int UpdateSidePoints(CStrokePathEx& path, int smooth, int clearMarks, int a, int
                      int(std::clamp<int64_t>(percent, INT32_MIN, INT32_MAX)));
     path.RemoveDuplicates();
   }
-  uint8_t* flags = path.m_pFlags;
+  uint8_t* marks = path.m_pGuideMarks;
   for (int i = 0; i < path.GetCount(); ++i) {
-    if (clearMarks && (flags[i] & kClearedMark)) {
-      flags[i] = uint8_t(flags[i] & ~kClearedMark);
+    if (clearMarks && marks[i]) {
+      marks[i] = 0;
       continue;
-    }
-    if (clearMarks && path.IsStrokeLast(i)) {
-      uint8_t& startFlag = flags[path.FindStrokeStart(i)];
-      if (startFlag & kClearedEndMark) {
-        startFlag = uint8_t(startFlag & ~kClearedEndMark);
-        continue;
-      }
     }
     ComputeSidePoints(path, i);
   }

@@ -28,9 +28,9 @@ void ComputeSidePoints(CStrokePathEx& path, int i);
 void ComputeAllSidePoints(CStrokePathEx& path);
 
 // With smooth: the stroke ends smoothed (a x (b + 2) / 2 + (b + 1) x 5 passes at (b + 1) x
-// 5 + 20 percent) and repeated points removed. Then the side points of every point, except,
-// with clearMarks, a point whose flag has bit 2 and the last point of a stroke whose first
-// flag has bit 4: those bits are cleared instead. Returns BuildStrokeOutlines.
+// 5 + 20 percent) and repeated points removed. Then the side points of every point,
+// except, with clearMarks, a point whose guide mark is set: its side points stay as they
+// were found, and the mark is cleared. Returns BuildStrokeOutlines.
 int UpdateSidePoints(CStrokePathEx& path, int smooth, int clearMarks, int a, int b);
 
 // The outline of every stroke into the output path: flag 1, the first side from the

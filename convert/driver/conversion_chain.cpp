@@ -1,17 +1,12 @@
 #include "convert/driver/conversion_chain.h"
 
 #include "convert/driver/conversion_stages.h"
-#include "convert/passes/stand_in_stages.h"
 
 namespace {
 
 using enum ChainPart;
 
-// The conversion in the order it runs. Stand-ins and what their passes will do there:
-// - main linking: ShapeLinkedStrokesAlt (reference, saved flags) when parameter 356 is
-//   set, else ShapeLinkedStrokes (reference);
-// - end trimming: TrimStrokeEnds (reference, parameter 315);
-// - stroke widths: AssignStrokeWidths (reference).
+// The conversion in the order it runs.
 constexpr ConversionStage kChain[] = {
     {"three-segment rewrite", kPassManager, RewriteThreeSegmentsStage},
     {"unit grouping", kPassManager, GroupUnitsStage},
@@ -32,10 +27,10 @@ constexpr ConversionStage kChain[] = {
     {"link decision", kDriver, LinkDecisionStage},
     {"link starts", kDriver, LinkStartsStage},
     {"direction changes", kDriver, DirectionChangesStage},
-    {"main linking", kDriver, LeavePathAsIs},
-    {"end trimming", kDriver, LeavePathAsIs},
+    {"main linking", kDriver, MainLinkingStage},
+    {"end trimming", kDriver, EndTrimmingStage},
     {"feature markers", kDriver, FeatureMarkersStage},
-    {"stroke widths", kDriver, AssignPlainWidths},
+    {"stroke widths", kDriver, StrokeWidthsStage},
     {"kept points", kDriver, KeptPointsStage},
     {"character parts", kDriver, CharacterPartsStage},
     {"shape transform", kDriver, ShapeTransformStage},

@@ -1,6 +1,5 @@
 // The chain of the conversion: one ordered table of named stages that the pass manager
-// and the driver run on the work path. A stage that a later pass will fill is a stand-in
-// that leaves the path as it is; putting the pass in place changes its one entry.
+// and the driver run on the work path.
 #pragma once
 
 #include <cstdint>

@@ -16,15 +16,19 @@
 #include "convert/driver/unit_grouping.h"
 #include "convert/passes/box_sides.h"
 #include "convert/passes/direction_changes.h"
+#include "convert/passes/end_trimming.h"
 #include "convert/passes/link_decision.h"
 #include "convert/passes/link_point_insertion.h"
 #include "convert/passes/link_point_removal.h"
+#include "convert/passes/main_linking.h"
+#include "convert/passes/main_linking_alt.h"
 #include "convert/passes/shape_transform.h"
 #include "convert/passes/stroke_bow.h"
 #include "convert/passes/stroke_end_shortening.h"
 #include "convert/passes/stroke_extension.h"
 #include "convert/passes/stroke_features.h"
 #include "convert/passes/stroke_form.h"
+#include "convert/passes/stroke_widths.h"
 #include "convert/passes/three_segment_rewrite.h"
 #include "convert/passes/work_path_smoothing.h"
 #include "core/path/stroke_work.h"
@@ -38,6 +42,8 @@ constexpr int kLinkSpacing = 44;
 constexpr int kShowFeatures = 361;
 constexpr int kStoreParts = 334;
 constexpr int kBoxSides = 330;
+constexpr int kStrongTrimming = 315;
+constexpr int kAlternativeLinking = 356;
 constexpr int64_t kRewriteSum = 10;
 constexpr int64_t kReverseRewriteSum = 20;
 constexpr float kMinSpacing = 0.5f;
@@ -174,6 +180,16 @@ void LinkStartsStage(ConversionRun& run) {
 
 void DirectionChangesStage(ConversionRun& run) { MarkDirectionChanges(run.work); }
 
+void MainLinkingStage(ConversionRun& run) {
+  if (run.work.m_param[kAlternativeLinking] != 0) {
+    ShapeLinkedStrokesAlt(run.work, *run.reference);
+  } else {
+    ShapeLinkedStrokes(run.work, *run.reference);
+  }
+}
+
+void EndTrimmingStage(ConversionRun& run) { TrimStrokeEnds(run.work, run.work.m_param[kStrongTrimming]); }
+
 int FeatureMarkerCode(uint8_t flag) {
   switch (flag) {
     case 0:
@@ -208,6 +224,8 @@ void FeatureMarkersStage(ConversionRun& run) {
   }
   gMarkers.EnablePosting(0);
 }
+
+void StrokeWidthsStage(ConversionRun& run) { AssignStrokeWidths(run.work, *run.reference); }
 
 void KeptPointsStage(ConversionRun& run) {
   // The saved flags cover the points of the reference time; later passes may have added

@@ -57,8 +57,14 @@ void LinkDecisionStage(ConversionRun& run);
 void LinkStartsStage(ConversionRun& run);
 // The points where the writing direction crosses the diagonal get flag 3.
 void DirectionChangesStage(ConversionRun& run);
+// The main linking: its alternative form with parameter 356, else the standard form.
+void MainLinkingStage(ConversionRun& run);
+// The trimming of stroke starts and ends, in its strong form with parameter 315.
+void EndTrimmingStage(ConversionRun& run);
 // With parameter 361, one marker per flagged point, coded by its flag.
 void FeatureMarkersStage(ConversionRun& run);
+// The brush width of every point.
+void StrokeWidthsStage(ConversionRun& run);
 // Kept points of the reference time that are not stroke starts get their flags back.
 void KeptPointsStage(ConversionRun& run);
 // With parameter 334, the character's parts go to the part store.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "convert/analysis/run_reads.h"
 #include "convert/analysis/vector_geometry.h"
 #include "convert/driver/marker_list.h"
 #include "core/geometry/point_distance.h"
@@ -33,8 +34,6 @@ struct Turn {
 };
 
 bool IsCode(const CStrokePath& path, int i) { return path.GetFlag(i) >= kCodeFirst; }
-
-int ReferenceFlag(const CStrokePath& reference, int i) { return i < reference.GetCount() ? reference.m_pFlags[i] : 0; }
 
 // Whether the code at i rises, past the end of its run e2, into a run that the reference
 // continues the segment into.

@@ -341,6 +341,10 @@ class CStrokePath {
   // The absolute turn between p1 - p0 and p2 - p1; with minLen > 0, 0 unless both sides
   // are at most minLen long and the chord p0 - p2 at least as long as each.
   static float CornerMeasure(CFPoint p0, CFPoint p1, CFPoint p2, int minLen);
+  // The length rule of CornerMeasure on its own: with minLen > 0, whether both sides are
+  // at most minLen long (squared lengths truncated) and the chord at least as long as
+  // each; always true otherwise.
+  static bool CornerSidesFit(CFPoint p0, CFPoint p1, CFPoint p2, int minLen);
   // For every point from i to its stroke's end with its cyclic successor: the edge vector
   // and its squared length; with a mask, edges touching a point of attribute 3 get mask 0,
   // length -1 and no vector. Returns the number of edges (at most lengths' size).

@@ -7,22 +7,24 @@
 #include "core/path/stroke_path.h"
 
 float CStrokePath::CornerMeasure(CFPoint p0, CFPoint p1, CFPoint p2, int minLen) {
+  if (!CornerSidesFit(p0, p1, p2, minLen)) return 0;
   CFPoint u = p1 - p0;
   CFPoint v = p2 - p1;
-  CFPoint w = p0 - p2;
-  if (minLen > 0) {
-    auto len2 = [](const CFPoint& p) {
-      double l = double(p.x) * p.x + double(p.y) * p.y;
-      // Far (and NaN) vectors count as longer than any limit.
-      return l < 9.0e18 ? static_cast<int64_t>(l) : int64_t{9000000000000000000};
-    };
-    int64_t limit = int64_t(minLen) * minLen;
-    int64_t lu = len2(u);
-    int64_t lv = len2(v);
-    int64_t lw = len2(w);
-    if (!(lu <= limit && lv <= limit && lw >= lu && lw >= lv)) return 0;
-  }
   return std::fabs(VectorAngle(u.x, u.y, v.x, v.y, kAngleSignedDirections));
+}
+
+bool CStrokePath::CornerSidesFit(CFPoint p0, CFPoint p1, CFPoint p2, int minLen) {
+  if (minLen <= 0) return true;
+  auto len2 = [](const CFPoint& p) {
+    double l = double(p.x) * p.x + double(p.y) * p.y;
+    // Far (and NaN) vectors count as longer than any limit.
+    return l < 9.0e18 ? static_cast<int64_t>(l) : int64_t{9000000000000000000};
+  };
+  int64_t limit = int64_t(minLen) * minLen;
+  int64_t lu = len2(p1 - p0);
+  int64_t lv = len2(p2 - p1);
+  int64_t lw = len2(p0 - p2);
+  return lu <= limit && lv <= limit && lw >= lu && lw >= lv;
 }
 
 int CStrokePath::EdgeVectors(int i, std::span<float> lengths, std::span<CFPoint> vectors,

@@ -21,12 +21,14 @@ CStrokePathEx::~CStrokePathEx() {
 void CStrokePathEx::AllocExtras() {
   m_pSide1 = new (std::nothrow) CFPoint[m_nCapacity];
   m_pSide2 = new (std::nothrow) CFPoint[m_nCapacity];
+  m_pGuideMarks = new (std::nothrow) uint8_t[m_nCapacity]();
   m_pOutline = new (std::nothrow) CStrokePath(m_nCapacity);
-  if (!m_pSide1 || !m_pSide2 || !m_pOutline) {
+  if (!m_pSide1 || !m_pSide2 || !m_pGuideMarks || !m_pOutline) {
     FreeExtras();
     CStrokePath::Reallocate(0);
     m_pSide1 = new CFPoint[0];
     m_pSide2 = new CFPoint[0];
+    m_pGuideMarks = new uint8_t[0];
     m_pOutline = new CStrokePath(0);
     return;
   }
@@ -37,9 +39,11 @@ void CStrokePathEx::AllocExtras() {
 void CStrokePathEx::FreeExtras() {
   delete[] m_pSide1;
   delete[] m_pSide2;
+  delete[] m_pGuideMarks;
   delete m_pOutline;
   m_pSide1 = nullptr;
   m_pSide2 = nullptr;
+  m_pGuideMarks = nullptr;
   m_pOutline = nullptr;
 }
 
@@ -80,9 +84,14 @@ void CStrokePathEx::SetExtraPointsTo(float v) {
 void CStrokePathEx::CopySlots(const CStrokePath& src, int srcIndex, int dstIndex, int n) {
   CStrokePath::CopySlots(src, srcIndex, dstIndex, n);
   const CStrokePathEx* ex = src.AsEx();
-  if (!ex || n <= 0) return;
+  if (n <= 0) return;
+  if (!ex) {
+    std::fill_n(m_pGuideMarks + dstIndex, n, uint8_t{0});
+    return;
+  }
   MoveSlotValues(m_pSide1 + dstIndex, ex->m_pSide1 + srcIndex, n);
   MoveSlotValues(m_pSide2 + dstIndex, ex->m_pSide2 + srcIndex, n);
+  MoveSlotValues(m_pGuideMarks + dstIndex, ex->m_pGuideMarks + srcIndex, n);
   if (ex->m_bWeightsAllocated && AllocWeights()) {
     MoveSlotValues(m_pWeight1 + dstIndex, ex->m_pWeight1 + srcIndex, n);
     MoveSlotValues(m_pWeight2 + dstIndex, ex->m_pWeight2 + srcIndex, n);

@@ -1,6 +1,6 @@
 // The point path with two side points per point, two optional weights per point (the
-// half-widths of a stroke on either side) and an attached output path of the same
-// capacity that receives the stroke outlines.
+// half-widths of a stroke on either side), a guide mark per point and an attached output
+// path of the same capacity that receives the stroke outlines.
 #pragma once
 
 #include <cstdint>
@@ -63,6 +63,11 @@ class CStrokePathEx : public CStrokePath {
 
   CFPoint* m_pSide1 = nullptr;
   CFPoint* m_pSide2 = nullptr;
+  // Per point, non-zero while its side points were taken from a segment of a guide and
+  // must stay as found (the width measurement sets it, the side-point update clears it).
+  // Kept apart from the flag bytes, whose codes it would otherwise change. A slot copied
+  // from a path of another kind gets 0.
+  uint8_t* m_pGuideMarks = nullptr;
   CStrokePath* m_pOutline = nullptr;
   float* m_pWeight1 = nullptr;
   float* m_pWeight2 = nullptr;

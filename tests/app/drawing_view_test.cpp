@@ -1,8 +1,12 @@
 // The drawing views in the running application: a character data file named on the
-// command line is shown brush-written in window A.
+// command line is shown brush-written in window A, its strokes as a fast brush writes
+// them.
+#include <algorithm>
+
 #include "app/app_fixture.h"
 #include "app/kind_lookup.h"
 #include "brush/render/brush_state.h"
+#include "support/picture_files.h"
 #include "support/recorded_character.h"
 #include "support/recorded_character_file.h"
 #include "support/temp_dir.h"
@@ -55,6 +59,51 @@ TEST_F(DrawingViews, ACharacterFileOnTheCommandLineIsShownBrushWrittenInWindowA)
   if (viewB->m_bInitialised) {
     EXPECT_EQ(CountInk(gBrushStates[1].m_bitmap, paper), 0);
   }
+  EXPECT_TRUE(messages.ids.empty());
+}
+
+// The dark pixels of column x of s.
+int InkHeight(const Surface& s, int x) { return CountInk(s, {x, 0, x + 1, s.height()}); }
+
+TEST_F(DrawingViews, ALevelStrokeStartsWideAndNarrowsToASharpEnd) {
+  TempDir dir;
+  const std::string path = (dir / "level.wdf").string();
+  // From (100, 300) to (400, 300), a point every 4 pixels.
+  ASSERT_TRUE(WriteWindowACharacterFile(path, [](CCharData& a) {
+    for (int x = 100; x <= 400; x += 4) {
+      const int i = a.m_nPoints++;
+      a.m_pPoints[i] = {x, 300};
+      a.m_pFlags[i] = x == 100 ? 1 : 0;
+      a.m_pPressure[i] = -1;
+    }
+  }));
+  ASSERT_TRUE(Start(path));
+  ASSERT_EQ(GetCharDocumentOfKind(kKindDrawA)->DrawnRecord()->m_nPoints, 76);
+  const Surface& back = gBrushStates[0].m_bitmap;
+  EXPECT_FALSE(SavePictureForViewing(back, "level_stroke_sharp_end").empty());
+  // The stroke is inked along most of its length (the conversion slants and draws it in a
+  // little).
+  int left = back.width();
+  int right = -1;
+  for (int x = 0; x < back.width(); ++x) {
+    if (InkHeight(back, x) == 0) continue;
+    left = std::min(left, x);
+    right = std::max(right, x);
+  }
+  ASSERT_LT(left, 120);
+  ASSERT_GT(right - left, 240);
+  EXPECT_LT(right, 420);
+  // Full near its start, thinner in the middle, and ending in a point where the brush
+  // lifts off: its last pixels are far thinner than the stroke anywhere before.
+  const int length = right - left;
+  const int start = InkHeight(back, left + length / 10);
+  const int middle = InkHeight(back, left + length / 2);
+  int thinnest = back.height();
+  for (int x = left + length / 10; x < right - length / 20; ++x) thinnest = std::min(thinnest, InkHeight(back, x));
+  EXPECT_GE(start, 5);
+  EXPECT_GT(start, middle);
+  EXPECT_GE(thinnest, 2);
+  EXPECT_LT(InkHeight(back, right), thinnest);
   EXPECT_TRUE(messages.ids.empty());
 }
 

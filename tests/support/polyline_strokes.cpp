@@ -9,6 +9,12 @@
 namespace tmb::test {
 
 int AddPolyline(CStrokePath& path, const std::vector<CFPoint>& corners, float step) {
+  std::vector<int> cornerIndices;
+  return AddPolyline(path, corners, step, cornerIndices);
+}
+
+int AddPolyline(CStrokePath& path, const std::vector<CFPoint>& corners, float step, std::vector<int>& cornerIndices) {
+  cornerIndices.clear();
   const int first = path.GetCount();
   auto add = [&](double x, double y) {
     const int flag = path.GetCount() == first ? 1 : 0;
@@ -18,6 +24,7 @@ int AddPolyline(CStrokePath& path, const std::vector<CFPoint>& corners, float st
   };
   if (corners.empty()) return first;
   add(corners[0].x, corners[0].y);
+  cornerIndices.push_back(first);
   for (size_t c = 1; c < corners.size(); ++c) {
     const CFPoint a = corners[c - 1];
     const CFPoint b = corners[c];
@@ -27,6 +34,7 @@ int AddPolyline(CStrokePath& path, const std::vector<CFPoint>& corners, float st
       const double t = double(k) / n;
       add(a.x + (double(b.x) - a.x) * t, a.y + (double(b.y) - a.y) * t);
     }
+    cornerIndices.push_back(path.GetCount() - 1);
   }
   return first;
 }

@@ -16,5 +16,7 @@ namespace tmb::test {
 // Returns the index of its first point.
 int AddPolyline(CStrokePath& path, std::initializer_list<CFPoint> corners, float step = 1.0f);
 int AddPolyline(CStrokePath& path, const std::vector<CFPoint>& corners, float step = 1.0f);
+// The same; cornerIndices receives the index of the point at each corner.
+int AddPolyline(CStrokePath& path, const std::vector<CFPoint>& corners, float step, std::vector<int>& cornerIndices);
 
 }  // namespace tmb::test

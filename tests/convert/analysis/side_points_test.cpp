@@ -12,6 +12,7 @@ namespace {
 
 using tmb::test::Fill;
 using tmb::test::PathPoint;
+using tmb::test::PointsOf;
 
 double Distance(const CFPoint& a, const CFPoint& b) { return std::hypot(double(a.x) - b.x, double(a.y) - b.y); }
 
@@ -128,15 +129,27 @@ TEST(SidePoints, ASideOutlineRunsForwardOnTheFirstSideAndBackOnTheSecond) {
 
 TEST(SidePoints, UpdateLeavesMarkedPointsWithoutSidesAndClearsTheirMarks) {
   CStrokePathEx path(16);
-  // Stroke A's start carries bit 4 (its last point gets no sides), stroke B's bit 2.
-  Build(path, {{0, 0, 5}, {10, 0, 0}, {20, 0, 0}, {0, 20, 3}, {10, 20, 0}, {20, 20, 0}}, 2, 2);
+  // Stroke A's last point and stroke B's first carry guide marks; B opens a section (2).
+  Build(path, {{0, 0, 1}, {10, 0, 0}, {20, 0, 0}, {0, 20, 2}, {10, 20, 0}, {20, 20, 0}}, 2, 2);
+  path.m_pGuideMarks[2] = 1;
+  path.m_pGuideMarks[3] = 1;
   path.SetExtraPointsTo(-99);
   const int count = UpdateSidePoints(path, 0, 1, 0, 0);
   EXPECT_EQ(count, path.m_pOutline->GetCount());
   EXPECT_EQ(count, 2 * 6 - 1);  // A's last point kept its two equal sides: one is dropped
-  EXPECT_EQ(path.m_pFlags[0], 1);
-  EXPECT_EQ(path.m_pFlags[3], 1);
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(path.m_pSide1[i] == CFPoint(-99, -99), i == 2 || i == 3) << i;
+  EXPECT_EQ(PointsOf(path)[0].flag, 1);
+  EXPECT_EQ(PointsOf(path)[3].flag, 2) << "the section break stays";
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(path.m_pSide1[i] == CFPoint(-99, -99), i == 2 || i == 3) << i;
+    EXPECT_EQ(path.m_pGuideMarks[i], 0) << i;
+  }
+
+  // Without clearMarks the marks are neither read nor cleared.
+  path.m_pGuideMarks[4] = 1;
+  path.m_pSide1[4] = CFPoint(-99, -99);
+  UpdateSidePoints(path, 0, 0, 0, 0);
+  EXPECT_NE(path.m_pSide1[4], CFPoint(-99, -99));
+  EXPECT_EQ(path.m_pGuideMarks[4], 1);
 
   // Without clearMarks every point gets its sides, and the smoothing keeps the ends.
   CStrokePathEx smooth(64);

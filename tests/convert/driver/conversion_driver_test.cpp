@@ -19,10 +19,13 @@
 #include "convert/presets/param_defaults.h"
 #include "core/canvas/work_canvas.h"
 #include "core/path/stroke_work.h"
+#include "support/awkward_character.h"
 #include "support/path_points.h"
 
 namespace {
 
+using tmb::test::AddAwkwardCharacter;
+using tmb::test::AllPointsFinite;
 using tmb::test::Fill;
 using tmb::test::PathPoint;
 using tmb::test::PointsOf;
@@ -250,61 +253,11 @@ TEST_F(ConversionTest, LoopsKeepTheirKeptPointsThroughTheConversion) {
     if (dest->m_pFlags[i] != 0 && dest->m_pFlags[i] != 1) kept.push_back(dest->m_pFlags[i]);
   }
   // Between its entry and exit the loop turns from leftwards to upwards and from
-  // rightwards to downwards, across the diagonal (3); its turn from upwards to rightwards
-  // stays on one side of it.
-  EXPECT_EQ(kept, (std::vector<int>{62, 3, 3, 63}));
-}
-
-// A deterministic character of n strokes with every awkward shape in turn.
-void AddGeneratedCharacter(CStrokeWork& path, int n, uint32_t seed) {
-  auto next = [&seed](int range) {
-    seed = seed * 1103515245u + 12345u;
-    return int((seed >> 16) % uint32_t(range));
-  };
-  for (int s = 0; s < n; ++s) {
-    const float x0 = float(next(400) - (s % 7 == 3 ? 600 : 0));  // some far to the left
-    const float y0 = float(next(400) - (s % 5 == 2 ? 500 : 0));
-    const int kind = next(6);
-    const int points = 2 + next(60);
-    for (int k = 0; k < points; ++k) {
-      const float t = float(k) / float(points - 1);
-      float x = x0;
-      float y = y0;
-      switch (kind) {
-        case 0:  // a line
-          x += 120 * t;
-          y += 40 * t;
-          break;
-        case 1:  // an L-turn
-          x += t < 0.5f ? 200 * t : 100;
-          y += t < 0.5f ? 0 : 200 * (t - 0.5f);
-          break;
-        case 2:  // a loop
-          x += 40 * std::cos(7 * t) + 60 * t;
-          y += 40 * std::sin(7 * t);
-          break;
-        case 3:  // a dot
-          if (k > 0) continue;
-          break;
-        case 4:  // a pen that rests: runs of equal points
-          x += float((k / 4) * 6);
-          break;
-        default:  // a jitter
-          x += float(next(9));
-          y += float(next(9)) + 100 * t;
-      }
-      path.AddSample(0, 0, next(101), k == 0 ? 1 : 0);
-      path.m_pPoints[path.m_nCount - 1] = CFPoint(x, y);
-    }
-  }
-  if (seed % 3 == 0 && path.GetCount() > 0) path.m_pFlags[0] = 0;  // a first flag of 0
-}
-
-bool AllFinite(const CStrokeWork& path) {
-  for (int i = 0; i < path.GetCount(); ++i) {
-    if (!std::isfinite(path.m_pPoints[i].x) || !std::isfinite(path.m_pPoints[i].y)) return false;
-  }
-  return true;
+  // rightwards to downwards, across the diagonal; its turn from upwards to rightwards
+  // stays on one side of it. The main linking writes the turn up and to the left as two
+  // movements ('B' before it, 'C' after it) and the second turn as the start of the run
+  // the climb leads into ('E').
+  EXPECT_EQ(kept, (std::vector<int>{62, 'B', 'C', 'E', 63}));
 }
 
 TEST_F(ConversionTest, GeneratedCharactersConvertSafely) {
@@ -337,12 +290,12 @@ TEST_F(ConversionTest, GeneratedCharactersConvertSafely) {
   for (int strokes = 1; strokes <= 40; strokes += 3) {
     for (size_t s = 0; s < settings.size(); ++s) {
       source->SetCount(0);
-      AddGeneratedCharacter(*source, strokes, uint32_t(strokes * 31 + s));
+      AddAwkwardCharacter(*source, strokes, uint32_t(strokes * 31 + s));
       const auto before = PointsOf(*source);
       const Result r = Convert(settings[s]);
       SCOPED_TRACE(testing::Message() << strokes << " strokes, settings " << s);
       EXPECT_EQ(r.returned, 1);
-      EXPECT_TRUE(AllFinite(*dest));
+      EXPECT_TRUE(AllPointsFinite(*dest));
       EXPECT_GT(dest->GetCount(), 0);
       EXPECT_LE(dest->GetCount(), dest->GetCapacity());
       EXPECT_EQ(source->m_param, settings[s]);
@@ -361,13 +314,13 @@ TEST_F(ConversionTest, NoStateLeaksFromOneConversionToTheNext) {
   ParamBlock params = SlotDefaults(0);
   params[361] = 1;
   params[7] = 3;
-  AddGeneratedCharacter(*source, 12, 7);
+  AddAwkwardCharacter(*source, 12, 7);
   const Result x = Convert(params);
   source->SetCount(0);
-  AddGeneratedCharacter(*source, 30, 99);
+  AddAwkwardCharacter(*source, 30, 99);
   const Result y = Convert(SlotDefaults(2));
   source->SetCount(0);
-  AddGeneratedCharacter(*source, 12, 7);
+  AddAwkwardCharacter(*source, 12, 7);
   EXPECT_EQ(Convert(params), x);
   EXPECT_NE(y, x);
 }
@@ -387,7 +340,7 @@ TEST_F(ConversionTest, PoisonPastTheCountChangesNoResult) {
   ParamBlock params = SlotDefaults(0);
   params[7] = 2;
   params[0] = 11;
-  AddGeneratedCharacter(*source, 9, 5);
+  AddAwkwardCharacter(*source, 9, 5);
   const Result clean = Convert(params);
   {
     // The pooled scratch paths too.
@@ -513,7 +466,7 @@ TEST_F(ConversionTest, TheChainIsOneOrderedTableOfNamedStages) {
 }
 
 TEST_F(ConversionTest, ScratchPathsAreKeptForTheNextConversion) {
-  AddGeneratedCharacter(*source, 10, 3);
+  AddAwkwardCharacter(*source, 10, 3);
   ParamBlock params = SlotDefaults(0);
   params[7] = 2;
   params[0] = 10;

@@ -9,6 +9,7 @@
 #include "convert/analysis/corner_detection.h"
 #include "convert/analysis/corner_list.h"
 #include "convert/analysis/near_chord.h"
+#include "convert/analysis/stroke_end_codes.h"
 #include "convert/analysis/stroke_feature_list.h"
 #include "convert/analysis/stroke_feature_table.h"
 #include "convert/driver/analysis_overlay.h"
@@ -104,12 +105,14 @@ TEST_F(ConversionFeaturesTest, CornersPastPointTenThousandKeepTheirAngles) {
   ASSERT_EQ(dest->ConvertCharacter(*source), 1);
   ASSERT_GT(dest->GetCount(), 12000);
   // The turn of each stroke is the first point where the writing direction crosses the
-  // diagonal (flag 3); the smoothing bends each stroke's end towards the next stroke,
-  // which crosses it again.
+  // diagonal (flag 3), which the main linking codes: 3 where the stroke goes on down, 22
+  // where that way down is short and ends at the next code (the smoothing bends each
+  // stroke's end towards the next stroke, which crosses the diagonal again).
   std::vector<int> corners;
   for (int i = 0; i < dest->GetCount(); ++i) {
     if (dest->m_pFlags[i] == CStrokePath::kFlagStart) corners.push_back(-1);
-    if (dest->m_pFlags[i] == kFlagCorner && corners.back() < 0) corners.back() = i;
+    const bool coded = dest->m_pFlags[i] == kFlagCorner || dest->m_pFlags[i] == kFlagTurnInto;
+    if (coded && corners.back() < 0) corners.back() = i;
   }
   ASSERT_EQ(corners.size(), 400u);
   EXPECT_EQ(std::count(corners.begin(), corners.end(), -1), 0);

@@ -45,8 +45,10 @@ int Differing(const tmb::Surface& s, int p, int q) {
 TEST_F(MorphPicture, HalfWayFromAToBLooksLikeNeither) {
   auto a = NewRecord();
   auto b = NewRecord();
-  // Plain strokes, neither cursive nor linked, show the change of shape best.
-  for (int p : {0, 1, 2}) a->m_param[p] = 0;
+  // Plain strokes, neither cursive nor linked, show the change of shape best; linking at
+  // its least still gives them their brush widths.
+  for (int p : {0, 1}) a->m_param[p] = 0;
+  a->m_param[2] = 1;
   tmb::test::AppendRecordedCharacter(*a);
   tmb::test::AppendGeneratedCharacter(*b, 2024, tmb::test::kRecordedStrokeCount, tmb::test::kRecordedPointsPerStroke);
   // Pen jumps longer than 30 pixels divide the characters, so that strokes pair up.

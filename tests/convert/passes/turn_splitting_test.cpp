@@ -7,29 +7,16 @@
 
 #include "core/path/stroke_work.h"
 #include "support/path_points.h"
+#include "support/reference_copy.h"
 
 namespace {
 
+using tmb::test::MakeReference;
 using tmb::test::PathPoint;
 using tmb::test::PointsOf;
 using Points = std::vector<PathPoint>;
 
-// The driver's copy from before the linking: the same points, 1 at every stroke start.
-void TakeReference(const CStrokeWork& path, CStrokeWork& ref) {
-  ref.CopyFrom(path);
-  for (int i = 0; i < ref.GetCount(); ++i) {
-    ref.m_pFlags[i] = path.m_pFlags[i] == CStrokePath::kFlagStart ? CStrokePath::kFlagStart : 0;
-  }
-}
-
-// The non-zero flags of path by point.
-std::map<int, int> Codes(const CStrokePath& path) {
-  std::map<int, int> codes;
-  for (int i = 0; i < path.GetCount(); ++i) {
-    if (path.m_pFlags[i] != 0) codes[i] = path.m_pFlags[i];
-  }
-  return codes;
-}
+std::map<int, int> Codes(const CStrokePath& path) { return tmb::test::FlagCodes(path); }
 
 std::map<int, int> Codes(const Points& points) {
   std::map<int, int> codes;
@@ -67,7 +54,7 @@ class SplitTurnsTest : public ::testing::Test {
     path.SetCount(0);
     for (const PathPoint& q : points) path.AddPointUnique(q.x, q.y, q.flag, 1);
     path.m_param[3] = p;
-    TakeReference(path, ref);
+    MakeReference(path, ref);
   }
   // Splits the turns with the reference as it is; the positions must not change.
   std::map<int, int> Split() {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "support/path_points.h"
@@ -35,6 +36,7 @@ TEST(StrokePathEx, CopiesCarrySidePointsAndWeightsWithEachPoint) {
     src.m_pSide2[i] = CFPoint(float(i), -1);
     src.m_pWeight1[i] = 10.0f + i;
     src.m_pWeight2[i] = 20.0f + i;
+    src.m_pGuideMarks[i] = uint8_t(i);
   }
   CStrokePathEx dst(8);
   ASSERT_TRUE(dst.CopyRangeFrom(src, 1, 3));
@@ -43,6 +45,7 @@ TEST(StrokePathEx, CopiesCarrySidePointsAndWeightsWithEachPoint) {
   EXPECT_EQ(dst.m_pSide2[1], CFPoint(2, -1));
   EXPECT_EQ(dst.m_pWeight1[1], 12.0f);
   EXPECT_EQ(dst.m_pWeight2[0], 21.0f);
+  EXPECT_EQ(dst.m_pGuideMarks[0], 1);
 
   // Rebuilding in place keeps the extras with their points.
   dst.InsertPointAt(0, 2);
@@ -51,11 +54,13 @@ TEST(StrokePathEx, CopiesCarrySidePointsAndWeightsWithEachPoint) {
   dst.DeleteRange(0, 1);
   EXPECT_EQ(dst.m_pSide1[0], CFPoint(1, 1));
 
-  // A plain path gives points only; the extras stay as they were.
+  // A plain path gives points only; the extras stay as they were, but no guide mark
+  // stays to hold side points that the new point never had.
   CStrokePath plain(8);
   Fill(plain, {{5, 5, 1}});
   ASSERT_TRUE(dst.CopyFrom(plain));
   EXPECT_EQ(dst.m_pSide1[0], CFPoint(1, 1));
+  EXPECT_EQ(dst.m_pGuideMarks[0], 0);
 }
 
 TEST(StrokePathEx, ReallocateKeepsTheWeightArraysWhenTheyExisted) {
