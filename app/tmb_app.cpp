@@ -137,7 +137,7 @@ bool CTmbApp::InitInstance() {
   if (frame->StartCanvas() == -1) return false;
   // The style definitions, read once, before any window asks for its menus; the answers
   // of the character file reader give loaded records their version.
-  ReadStyleDefinitions(gProgramFolder, s.m_szCurFolder);
+  ReadStyleDef(gProgramFolder, s.m_szCurFolder);
   static CCharFileAnswers answers;
   SetCharFileDialogs(&answers);
   // 16. to 18. Drawing windows A and B; A is active.

@@ -36,11 +36,11 @@ void RunStyle(int id) {
 
 }  // namespace
 
-void ReadStyleDefinitions(const std::string& programFolder, const std::string& dataFolder) {
+int ReadStyleDef(const std::string& programFolder, const std::string& dataFolder) {
   const std::string beside = programFolder + "/" + CStyleDefTree::kFileName;
   std::error_code ec;
   const bool found = std::filesystem::is_regular_file(std::filesystem::u8path(beside), ec);
-  gStyleDefRoot.ReadFile(found ? beside : dataFolder + "/" + CStyleDefTree::kFileName);
+  return gStyleDefRoot.ReadFile(found ? beside : dataFolder + "/" + CStyleDefTree::kFileName);
 }
 
 void ApplyStyleVersion() {
@@ -98,21 +98,27 @@ void CMainFrame::OnMenuLoaded(int menuId) {
   QMenu* root = settings->addMenu(QString::fromStdString(tmb::LoadStringText(kStyleMenuTitle)));
   root->setObjectName(QStringLiteral("styleMenu"));
   UpdateBeforeShowing(root);
+  BuildStyleMenus(
+      *root, [this](int id) { return ActionFor(id); }, [this](QMenu* popup) { UpdateBeforeShowing(popup); });
+}
+
+void BuildStyleMenus(QMenu& root, const std::function<QAction*(int)>& actionOf,
+                     const std::function<void(QMenu*)>& watch) {
   // levels[d]: the menu of depth d, opened by the last popup of depth d - 1.
   std::array<QMenu*, CStyleDefTree::kMaxDepths> levels{};
-  levels[0] = root;
+  levels[0] = &root;
   for (const CStyleDefTree::MenuEntry& entry : gStyleDefRoot.entries()) {
     QMenu* menu = levels[size_t(entry.depth)];
     if (!menu) continue;
     if (entry.type == CStyleDefTree::kSeparator) {
       menu->addSeparator();
     } else if (entry.type == CStyleDefTree::kItem) {
-      QAction* action = ActionFor(entry.command);
+      QAction* action = actionOf(entry.command);
       action->setText(MenuText(entry.text));
       menu->addAction(action);
     } else {
       QMenu* popup = menu->addMenu(MenuText(entry.text));
-      UpdateBeforeShowing(popup);
+      watch(popup);
       if (entry.depth + 1 < CStyleDefTree::kMaxDepths) levels[size_t(entry.depth) + 1] = popup;
     }
   }

@@ -7,9 +7,12 @@
 #include <string>
 
 class CTmbView;
+class QAction;
+class QMenu;
 
 // Reads the style file once: the one beside the program, else the data folder's copy.
-void ReadStyleDefinitions(const std::string& programFolder, const std::string& dataFolder);
+// Returns 1.
+int ReadStyleDef(const std::string& programFolder, const std::string& dataFolder);
 // The style file's version into the drawn records of windows A and B and into the
 // character slots, when it has one.
 void ApplyStyleVersion();
@@ -17,5 +20,9 @@ void ApplyStyleVersion();
 // What runs the drawing view's style command (id -1: the chosen class, 1: the chosen
 // table). The style items stay disabled while none is installed.
 using StyleCommandRunner = std::function<void(CTmbView&, int)>;
+// Fills root with the style menus of gStyleDefRoot: its items take the actions actionOf
+// gives for their ids, and each popup made is handed to watch (for its update pass).
+void BuildStyleMenus(QMenu& root, const std::function<QAction*(int)>& actionOf,
+                     const std::function<void(QMenu*)>& watch);
 void SetStyleCommandRunner(StyleCommandRunner runner);
 const StyleCommandRunner& StyleRunner();

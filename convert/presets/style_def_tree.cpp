@@ -272,6 +272,10 @@ int CStyleDefTree::GetStyle(ParamBlock& values, std::string& name, int entry) {
   return m_nCurClass;
 }
 
+int CStyleDefTree::StyleCount() const {
+  return m_nCurTable >= 0 && m_nCurTable < int(m_tables.size()) ? int(m_tables[size_t(m_nCurTable)].classes.size()) : 0;
+}
+
 int CStyleDefTree::ClassOfCommand(int id) const {
   const int c = id - kFirstItemId;
   return c >= 0 && c < kCommands ? m_commandClass[size_t(c)] : -1;

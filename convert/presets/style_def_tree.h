@@ -76,6 +76,8 @@ class CStyleDefTree {
   // The class an item's menu id chooses, or the table a table item's id chooses; -1.
   int ClassOfCommand(int id) const;
   int TableOfCommand(int id) const;
+  // The number of styles of the current table; 0 when none is chosen.
+  int StyleCount() const;
 
   const std::vector<ClassNode>& classes() const { return m_classes; }
   const std::vector<MenuEntry>& entries() const { return m_entries; }
@@ -85,6 +87,10 @@ class CStyleDefTree {
   int m_nCurClass = -1;
   int m_nCurEntry = -1;  // the item chosen last (menu id - 1000)
   int m_nCurTable = -1;  // the table chosen last (menu id - 2000)
+  // When a chosen style is applied, these keep the record's flying white (parameter 5) and
+  // its colours (parameters 156, 157 and 170). Both start off; a new file leaves them.
+  int m_bKeepFlyingWhite = 0;
+  int m_bKeepColours = 0;
 
  private:
   class Builder;

@@ -112,7 +112,11 @@ TEST_F(StyleDefTree, GetStyleWalksTheCurrentTable) {
   ParamBlock values{};
   std::string name;
   EXPECT_EQ(tree.GetStyle(values, name, 0), -1);  // no table chosen
+  EXPECT_EQ(tree.StyleCount(), 0);
+  EXPECT_EQ(tree.m_bKeepFlyingWhite, 0);
+  EXPECT_EQ(tree.m_bKeepColours, 0);
   tree.m_nCurTable = 0;
+  EXPECT_EQ(tree.StyleCount(), 2);
   EXPECT_EQ(tree.GetStyle(values, name, 0), 1);
   EXPECT_EQ(name, "A");
   EXPECT_EQ(values[0], 1);
