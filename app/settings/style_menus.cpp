@@ -108,7 +108,7 @@ void BuildStyleMenus(QMenu& root, const std::function<QAction*(int)>& actionOf,
   std::array<QMenu*, CStyleDefTree::kMaxDepths> levels{};
   levels[0] = &root;
   for (const CStyleDefTree::MenuEntry& entry : gStyleDefRoot.entries()) {
-    QMenu* menu = levels[size_t(entry.depth)];
+    QMenu* menu = entry.depth >= 0 && entry.depth < CStyleDefTree::kMaxDepths ? levels[size_t(entry.depth)] : nullptr;
     if (!menu) continue;
     if (entry.type == CStyleDefTree::kSeparator) {
       menu->addSeparator();

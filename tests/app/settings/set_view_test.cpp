@@ -1,5 +1,6 @@
 // The settings panels in the running application: their rows for each row set, values and
 // maxima, dragging a bar, the rebuild when a value settles, the buttons and the commands.
+#include <QDir>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -14,7 +15,6 @@
 #include "app/settings/set_view.h"
 #include "core/document/tmb_doc.h"
 #include "resources/command_ids.h"
-#include "support/picture_files.h"
 #include "views/tmb_view.h"
 
 namespace tmb::test {
@@ -90,8 +90,10 @@ TEST_F(SettingsPanel, EachRowSetShowsItsRowsLabelsAndTitle) {
   }
   EXPECT_EQ(PanelOf(kKindDrawA)->shownSet(), 0);
   EXPECT_EQ(FrameOfKind(kKindDrawA)->windowTitle().toStdString(), "书写窗口A");
-  // The labels and values are written on the panel's picture, left for a person to see.
-  SavePictureForViewing(panel->surface(), "settings_panel_b");
+  // The labels and values are written on the panel's picture; the panel with its bars and
+  // buttons is left for a person to see.
+  QDir().mkpath(QStringLiteral(TMB_BUILD_DIR "/pictures"));
+  EXPECT_TRUE(panel->grab().save(QStringLiteral(TMB_BUILD_DIR "/pictures/settings_panel_b.png")));
   const Surface& s = panel->surface();
   int ink = 0;
   for (int y = 0; y < s.height(); ++y) {
