@@ -4,6 +4,7 @@
 #include "app/settings/set_view.h"
 #include "app/view_classes.h"
 #include "core/state/draw_state.h"
+#include "views/data_file_tree.h"
 #include "views/tmb_view.h"
 
 namespace {
@@ -12,6 +13,10 @@ tmb::ui::ViewFactory Placeholder(int viewClass, const char* label) {
   return [viewClass, label](tmb::ui::Document* document, QWidget* parent) -> tmb::ui::View* {
     return new PlaceholderView(document, viewClass, gDrawState.m_nCreatingKind, QString::fromUtf8(label), parent);
   };
+}
+
+tmb::ui::View* DataFileTree(tmb::ui::Document* document, QWidget* parent) {
+  return new CListv(document, kViewList, parent);
 }
 
 tmb::ui::View* DrawingView(tmb::ui::Document* document, QWidget* parent) {
@@ -23,7 +28,7 @@ tmb::ui::View* SettingsPanel(tmb::ui::Document* document, QWidget* parent) {
 }
 
 PaneFactories DefaultPanes() {
-  return {Placeholder(kViewList, ""),        DrawingView,
+  return {DataFileTree,                      DrawingView,
           SettingsPanel,                     Placeholder(kViewBmp, ""),
           Placeholder(kViewBmpl, ""),        Placeholder(kViewPre, "")};
 }

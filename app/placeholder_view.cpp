@@ -23,9 +23,6 @@ void PlaceholderView::paintEvent(QPaintEvent*) {
     case kViewBmpl:
       p.fillRect(rect(), tmb::ui::ToQColor(gDrawState.m_crBackEdit));
       break;
-    case kViewList:
-      p.fillRect(rect(), palette().base());
-      break;
     default:
       p.fillRect(rect(), palette().window());
       break;

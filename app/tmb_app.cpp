@@ -19,9 +19,13 @@
 #include "app/start_checks.h"
 #include "app/tmb_document.h"
 #include "app/window_boxes.h"
+#include "convert/driver/part_store.h"
+#include "core/text/glyph_outline_read.h"
 #include "core/record/char_slots.h"
 #include "core/state/draw_state.h"
 #include "core/state/start_globals.h"
+#include "core/store/character_parts.h"
+#include "core/store/font_sub_table.h"
 #include "platform/service/machine.h"
 #include "platform/service/messages.h"
 #include "platform/service/profile.h"
@@ -120,6 +124,10 @@ bool CTmbApp::InitInstance() {
   LoadWindowBoxes(profile, s);
   LoadAppSettings(profile, s);
   s.m_nSavedMouseSpeed = tmb::Machine().GetMouseSpeedLevel();
+  // The engine's services of fonts and parts: the face cache computes a face's value from
+  // its glyphs, and conversions store the parts of handwritten characters.
+  gFontSubTable.SetValueFunction(GlyphFaceTurnValue);
+  SetCharacterPartStore(&TextStorePartStore());
   // 10. and 11. One document per window kind, and the templates.
   s.m_bMultiDoc = 1;
   RegisterTemplates();

@@ -1,6 +1,14 @@
 // Measurements of the character data and geometry code.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "core/file/data_file_listing.h"
 #include "core/path/stroke_path.h"
 
 namespace {
@@ -20,5 +28,25 @@ void BM_StrokePathCopyFrom(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * kPoints);
 }
 BENCHMARK(BM_StrokePathCopyFrom);
+
+// Listing a folder of 1,000 sub-folders and 1,000 character data files, as the data-file
+// tree does when such a folder is opened: every sub-folder is looked into as well.
+void BM_ListDataFolder(benchmark::State& state) {
+  namespace fs = std::filesystem;
+  const fs::path dir = fs::temp_directory_path() / ("tmb_bench_listing_" + std::to_string(::getpid()));
+  fs::remove_all(dir);
+  for (int i = 0; i < 1000; ++i) {
+    fs::create_directories(dir / ("folder" + std::to_string(i)));
+    std::ofstream(dir / ("file" + std::to_string(i) + ".wdf")) << 'x';
+  }
+  std::vector<CFolderItem> items;
+  for (auto _ : state) {
+    ListDataFolder(dir.string(), items);
+    benchmark::DoNotOptimize(items.data());
+  }
+  state.SetItemsProcessed(state.iterations() * int64_t(items.size()));
+  fs::remove_all(dir);
+}
+BENCHMARK(BM_ListDataFolder)->Unit(benchmark::kMillisecond);
 
 }  // namespace

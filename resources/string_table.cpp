@@ -29,6 +29,10 @@ constexpr StringEntry kStrings[] = {
     {61543, "Only the first %1 effects of the script are run; %2 more effect lines were not used:\n%3"},
     {61550, "Characters A and B fall into more than %1 divisions: their strokes were not paired, "
             "and the morph was not prepared."},
+    {61560, "The font \"%1\" could not be read: its characters are not drawn as outlines."},
+    {61561, "The font \"%1\" holds damaged character outlines: those characters are not drawn."},
+    {61562, "The font \"%1\" holds character outlines far larger than its size: those characters are "
+            "not drawn."},
     {61570, "no exist : style_def file"},
     {61571, "The style definition file is damaged at line %2: the styles before it were kept.\n%1"},
     {62043, "Memory Error"},

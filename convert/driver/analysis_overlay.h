@@ -34,8 +34,11 @@ struct COverlayPart {
 
 struct COverlayMark {
   std::array<COverlayPart, 4> parts;
-  std::string label;
+  std::string label;  // code page 932; the text a recogniser read in the mark's ink
   int tag = 255;
+  // 1 when the mark continues the written part of the mark before it rather than starting
+  // one of its own (the pass manager's marks each start one).
+  int continued = 0;
 };
 
 class CAnalysisOverlay {

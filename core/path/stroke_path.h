@@ -312,6 +312,10 @@ class CStrokePath {
   // Steps cyclically through i's stroke from i + step until the point lies at least d from
   // point i or the walk is back at i; vector receives the way from point i.
   int WalkUntilDistance(int i, int step, float d, CFPoint& vector) const;
+  // Steps cyclically through i's stroke from i by step (+1 or -1) until the point lies
+  // outside the box of half-size w round point i (farther than w in x or in y), for at most
+  // maxSteps steps; returns the index reached (i when the walk could not start).
+  int WalkUntilOutsideBox(int i, int step, float w, int maxSteps) const;
   // Steps from i while inside the section and before a stroke boundary until the point
   // lies at least d from point i.
   int WalkInSection(int i, int step, float d) const;

@@ -1,5 +1,6 @@
 // Nearest-point searches and walks along a stroke by distance.
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "core/geometry/point_distance.h"
@@ -89,6 +90,20 @@ int CStrokePath::WalkUntilDistance(int i, int step, float d, CFPoint& vector) co
     if (j == i || SquaredDistance(m_pPoints[j], m_pPoints[i]) >= d2) return j;
     j = wrap(int64_t(j) + step);
   }
+}
+
+int CStrokePath::WalkUntilOutsideBox(int i, int step, float w, int maxSteps) const {
+  if (i < 0 || i >= m_nCount || step == 0) return i;
+  const int start = FindStrokeStart(i);
+  const int len = FindStrokeEnd(i) - start + 1;
+  const int dir = step > 0 ? 1 : -1;
+  const CFPoint centre = m_pPoints[i];
+  int j = i;
+  for (int n = 0; n < maxSteps; ++n) {
+    j = start + ((j - start + dir) % len + len) % len;
+    if (std::fabs(m_pPoints[j].x - centre.x) > w || std::fabs(m_pPoints[j].y - centre.y) > w) break;
+  }
+  return j;
 }
 
 namespace {

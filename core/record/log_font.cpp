@@ -4,6 +4,7 @@
 
 #include "core/record/cp932_field.h"
 #include "platform/file/little_endian.h"
+#include "platform/text/code_page.h"
 
 static_assert(sizeof(CLogFont) == CLogFont::kSize, "the in-memory font is the stored layout");
 static_assert(offsetof(CLogFont, italic) == CLogFont::kOffItalic);
@@ -59,5 +60,21 @@ CLogFont DefaultTextFont() {
   f.charSet = kShiftJisCharSet;
   f.outPrecision = 7;
   f.SetFaceName(kGothicFaceName);
+  return f;
+}
+
+tmb::Font PlatformFontOf(const CLogFont& font) {
+  tmb::Font f;
+  f.height = font.height;
+  f.width = font.width;
+  f.escapement = font.escapement;
+  f.orientation = font.orientation;
+  f.weight = font.weight;
+  f.italic = font.italic != 0;
+  f.underline = font.underline != 0;
+  f.strikeOut = font.strikeOut != 0;
+  f.charSet = font.charSet;
+  f.pitchAndFamily = font.pitchAndFamily;
+  f.faceName = tmb::SjisToUtf8Lossy(Cp932FieldText(font.faceName, CLogFont::kFaceNameSize));
   return f;
 }

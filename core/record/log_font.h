@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "platform/gdi/font.h"
+
 struct CLogFont {
   int32_t height = 0;
   int32_t width = 0;
@@ -62,3 +64,6 @@ inline constexpr char kGothicFaceName[] = "\x82\x6c\x82\x72\x20\x83\x53\x83\x56\
 // The default font of text mode: height 24, weight 400, Shift-JIS, output precision 7,
 // all other numbers 0, face "ＭＳ ゴシック".
 CLogFont DefaultTextFont();
+
+// The font as the font engine takes it: the same numbers, the face name in UTF-8.
+tmb::Font PlatformFontOf(const CLogFont& font);

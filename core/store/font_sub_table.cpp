@@ -63,7 +63,10 @@ int CFontSubTable::GetValue(const CLogFont& font) {
     }
   }
   if (!m_valueFunction) return 0;
-  int value = m_valueFunction(font) != 0 ? 1 : 0;
+  const int computed = m_valueFunction(font);
+  // A damaged or missing face is asked again next time rather than remembered wrongly.
+  if (computed < 0) return 0;
+  const int value = computed != 0 ? 1 : 0;
   if (usable && Add(Cp932FieldText(font.faceName, CLogFont::kFaceNameSize), value) == 1) Save();
   return value;
 }

@@ -21,7 +21,8 @@ class CFontSubTable {
   static constexpr size_t kFaceUnits = 32;
   static constexpr size_t kRecordSize = 2 * kFaceUnits + 1;  // 65
 
-  // The value of a face (0 or 1), computed from its glyph outlines.
+  // The value of a face (0 or 1), computed from its glyph outlines; negative when the
+  // face could not be read, which is then not cached.
   using ValueFunction = std::function<int(const CLogFont& font)>;
 
   // Reads the file (a missing one reads as empty), at most kCapacity records. 1 or -1.
@@ -29,7 +30,8 @@ class CFontSubTable {
   // Writes all held records as the whole file. 1 or -1.
   int Save();
   // The cached value of the font's face. A face not yet held is computed, added and
-  // saved; without a value function it is 0 and nothing is cached.
+  // saved; without a value function, or when the face cannot be read, it is 0 and
+  // nothing is cached.
   int GetValue(const CLogFont& font);
   // Appends a face (code page 932) and its value: 1, or -1 when the table is full.
   int Add(std::string_view faceName, int value);

@@ -123,10 +123,9 @@ struct Scaled {
   int descent = 0;
 };
 
-// Opens the face of font and sets its size; false when there is no face.
-bool ScaleFace(const Font& font, Scaled& s) {
-  FaceCache& cache = Cache();
-  s.face = cache.Open(cache.Resolve(font));
+// Opens the face of file and sets it to font's size; false when there is no face.
+bool ScaleFace(const FaceFile& file, const Font& font, Scaled& s) {
+  s.face = Cache().Open(file);
   if (!s.face) return false;
   const double upem = s.face->units_per_EM > 0 ? s.face->units_per_EM : 1000;
   double asc = s.face->ascender, desc = -double(s.face->descender);
@@ -148,6 +147,23 @@ bool ScaleFace(const Font& font, Scaled& s) {
   s.descent = int(std::lround(desc * s.em / upem));
   const FT_F26Dot6 size = FT_F26Dot6(std::lround(s.em * 64.0));
   return FT_Set_Char_Size(s.face, 0, std::max<FT_F26Dot6>(size, 1), 72, 72) == 0;
+}
+
+bool ScaleFace(const Font& font, Scaled& s) { return ScaleFace(Cache().Resolve(font), font, s); }
+
+// Copies the outline of the loaded glyph.
+void TakeOutline(const FT_GlyphSlot slot, RawOutline& out) {
+  out.advance64 = int(slot->advance.x);
+  if (slot->format != FT_GLYPH_FORMAT_OUTLINE) return;
+  const FT_Outline& o = slot->outline;
+  for (int c = 0; c < o.n_contours; ++c) out.contourEnds.push_back(o.contours[c]);
+  for (int i = 0; i < o.n_points; ++i) {
+    out.x.push_back(o.points[i].x);
+    out.y.push_back(o.points[i].y);
+    const int tag = FT_CURVE_TAG(o.tags[i]);
+    out.onCurve.push_back(tag == FT_CURVE_TAG_ON);
+    out.cubic.push_back(tag == FT_CURVE_TAG_CUBIC);
+  }
 }
 
 }  // namespace
@@ -180,7 +196,7 @@ bool GetFontMetrics(const Font& font, TextMetrics& m) {
   return true;
 }
 
-bool RenderGlyph(const Font& font, char32_t code, GlyphBitmap& g) {
+bool RenderGlyph(const Font& font, char32_t code, GlyphBitmap& g, GlyphHinting hinting) {
   Scaled s;
   if (!ScaleFace(font, s)) return false;
   FT_Face face = s.face;
@@ -195,7 +211,9 @@ bool RenderGlyph(const Font& font, char32_t code, GlyphBitmap& g) {
       index = otherIndex;
     }
   }
-  if (FT_Load_Glyph(face, index, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO | FT_LOAD_MONOCHROME) != 0) return false;
+  FT_Int32 flags = FT_LOAD_RENDER | FT_LOAD_TARGET_MONO | FT_LOAD_MONOCHROME;
+  if (hinting == GlyphHinting::kUnhinted) flags |= FT_LOAD_NO_HINTING;
+  if (FT_Load_Glyph(face, index, flags) != 0) return false;
   const FT_GlyphSlot slot = face->glyph;
   const FT_Bitmap& bm = slot->bitmap;
   g.left = slot->bitmap_left;
@@ -226,18 +244,19 @@ bool LoadGlyphOutline(const Font& font, char32_t code, RawOutline& out) {
   if (!ScaleFace(font, s)) return false;
   const FT_UInt index = FT_Get_Char_Index(s.face, FT_ULong(code));
   if (FT_Load_Glyph(s.face, index, FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) != 0) return false;
-  const FT_GlyphSlot slot = s.face->glyph;
-  out.advance64 = int(slot->advance.x);
-  if (slot->format != FT_GLYPH_FORMAT_OUTLINE) return true;
-  const FT_Outline& o = slot->outline;
-  for (int c = 0; c < o.n_contours; ++c) out.contourEnds.push_back(o.contours[c]);
-  for (int i = 0; i < o.n_points; ++i) {
-    out.x.push_back(o.points[i].x);
-    out.y.push_back(o.points[i].y);
-    // Cubic control points (of faces in the compact format) count as off-curve too.
-    out.onCurve.push_back(FT_CURVE_TAG(o.tags[i]) == FT_CURVE_TAG_ON);
-  }
+  TakeOutline(s.face->glyph, out);
   return true;
+}
+
+GlyphLoad LoadGlyphOutline(const FaceFile& file, const Font& font, char32_t code, RawOutline& out) {
+  out = RawOutline{};
+  Scaled s;
+  if (!ScaleFace(file, font, s)) return s.face ? GlyphLoad::kRefused : GlyphLoad::kNoFace;
+  const FT_UInt index = FT_Get_Char_Index(s.face, FT_ULong(code));
+  if (index == 0) return GlyphLoad::kNoGlyph;
+  if (FT_Load_Glyph(s.face, index, FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) != 0) return GlyphLoad::kRefused;
+  TakeOutline(s.face->glyph, out);
+  return GlyphLoad::kOk;
 }
 
 std::u32string DecodeUtf16(std::u16string_view text) {

@@ -36,18 +36,34 @@ struct GlyphBitmap {
   int advance = 0; // pen advance in whole pixels
   std::vector<uint8_t> bits;
 };
-bool RenderGlyph(const Font& font, char32_t code, GlyphBitmap& glyph);
+// Hinted glyphs are what text drawing shows; unhinted ones follow the outline exactly, as
+// outline readers see it.
+enum class GlyphHinting { kHinted, kUnhinted };
+bool RenderGlyph(const Font& font, char32_t code, GlyphBitmap& glyph, GlyphHinting hinting = GlyphHinting::kHinted);
 
 // The outline of a glyph at the font's size in 1/64 pixel units, y upwards from the
-// baseline: contour end indices, points and their on-curve flags.
+// baseline: contour end indices, points and their on-curve flags. Off-curve points are
+// quadratic control points, or cubic ones (in pairs) where cubic is set, as faces in the
+// compact and PostScript formats have them.
 struct RawOutline {
   std::vector<int> contourEnds;
   std::vector<int64_t> x;
   std::vector<int64_t> y;
   std::vector<bool> onCurve;
+  std::vector<bool> cubic;
   int advance64 = 0;
 };
+// The face's outline of code, unhinted; false when no face serves font. A character the
+// face lacks gives the face's default glyph (a box), as text drawing shows it.
 bool LoadGlyphOutline(const Font& font, char32_t code, RawOutline& outline);
+
+// What reading a glyph from a face file came to: read; the file gives no face (missing,
+// damaged, not a font); the face has no glyph for the character; or the face refused to
+// load the glyph (damaged glyph data).
+enum class GlyphLoad { kOk, kNoFace, kNoGlyph, kRefused };
+// The outline of code from the face in file at font's size. Font files are untrusted
+// input: every failure is a result, never a crash.
+GlyphLoad LoadGlyphOutline(const FaceFile& file, const Font& font, char32_t code, RawOutline& outline);
 
 // Decodes UTF-16 into code points (an unpaired surrogate becomes U+FFFD).
 std::u32string DecodeUtf16(std::u16string_view text);

@@ -87,6 +87,18 @@ TEST(StrokeWalks, WalkUntilDistanceGoesRoundTheStroke) {
   EXPECT_EQ(v, CFPoint(0, 0));
 }
 
+TEST(StrokeWalks, WalkUntilOutsideBoxLeavesTheBoxRoundThePointOrStopsAtTheStepLimit) {
+  CStrokePath path(16);
+  Fill(path, {{0, 0, 1}, {1, 0, 0}, {2, 1, 0}, {2, 3, 0}, {0, 2, 0}, {50, 50, 1}});
+  EXPECT_EQ(path.WalkUntilOutsideBox(0, 1, 2.0f, 10), 3);   // y 3 leaves it; x 2 did not
+  EXPECT_EQ(path.WalkUntilOutsideBox(0, 1, 1.5f, 10), 2);
+  EXPECT_EQ(path.WalkUntilOutsideBox(0, -1, 1.5f, 10), 4);  // backwards, wrapping to the last
+  EXPECT_EQ(path.WalkUntilOutsideBox(0, 1, 2.0f, 2), 2);    // two steps only
+  EXPECT_EQ(path.WalkUntilOutsideBox(1, 1, 99.0f, 5), 1);   // round and back
+  EXPECT_EQ(path.WalkUntilOutsideBox(5, 1, 1.0f, 3), 5);    // a stroke of one point
+  EXPECT_EQ(path.WalkUntilOutsideBox(9, 1, 1.0f, 3), 9);    // outside the path
+}
+
 TEST(StrokeWalks, SectionAndLimitedWalksStopAtBoundariesAndInsideThePath) {
   CStrokePath path(16);
   Fill(path, {{0, 0, 1}, {1, 0, 0}, {2, 0, 0}, {3, 0, 0}, {4, 0, 0}, {5, 0, 2}, {6, 0, 0}});
