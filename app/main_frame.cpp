@@ -28,6 +28,7 @@
 #include "app/view_classes.h"
 #include "core/file/path_helpers.h"
 #include "core/state/draw_state.h"
+#include "imageedit/view/bmp_view_window.h"
 #include "platform/service/machine.h"
 #include "platform/service/messages.h"
 #include "platform/service/wait_cursor.h"
@@ -284,8 +285,13 @@ void CMainFrame::OnDropFiles(const QStringList& paths) {
   if (!AcceptPathValue(path)) return;
   const QString extension = QFileInfo(paths.first()).suffix().toLower();
   if (extension == QLatin1String("bmp")) {
-    gDrawState.m_szPictureFilePath = path;
     EnsureImageEditor(1);
+    CBmpViewWindow* editor = CBmpViewWindow::Instance();
+    // The picture's name is shown only once the picture is in the editor.
+    const std::string previous = gDrawState.m_szPictureFilePath;
+    gDrawState.m_szPictureFilePath = path;
+    if (!editor || editor->editor().OpenDroppedImage() != 1) gDrawState.m_szPictureFilePath = previous;
+    if (editor) editor->SyncModified();
   } else if (extension == QLatin1String("wdf")) {
     // The file becomes the current one only when it loads.
     if (CTmbDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw)) doc->engine().LoadDroppedFile(path);

@@ -93,6 +93,11 @@ class CMainFrame : public tmb::ui::MainFrame {
   void RegisterStyleCommands();
   // Print and print preview through the current drawing window's frame.
   void PrintThroughDrawingWindow(int frameCommand);
+  // The window whose picture the picture commands take: the active one, else the
+  // current drawing window.
+  int PictureSourceKind();
+  // Saves that window's picture under a name the user chooses.
+  void ExportActivePicture();
   // Hands command id to the view of kind, whose class does the work.
   void SendToViewOfKind(int kind, int id);
   // Opens window A when no window A exists, and puts the current drawing window at the

@@ -1,10 +1,13 @@
 // The main window's File menu: character files, the basic settings, exit and help, the
 // print settings and the road of print and print preview through the current drawing
 // window, and the picture commands that the image editor's and preview's views take.
+#include "app/dummy_doc.h"
 #include "app/frame_command_helpers.h"
+#include "app/kind_lookup.h"
 #include "app/main_frame.h"
 #include "app/tmb_app.h"
 #include "app/tmb_document.h"
+#include "imageedit/view/picture_commands.h"
 #include "platform/ui/child_frame.h"
 #include "resources/command_ids.h"
 
@@ -36,16 +39,16 @@ struct ViewCommand {
 };
 
 constexpr ViewCommand kPictureCommands[] = {
-    {32780, kKindCurrentDraw},  // export the window as a picture
-    {32967, kKindCurrentDraw},  // to the clipboard: the main frame's part
-    {32968, kKindCurrentDraw},  // to the clipboard: everything
-    {32970, kKindPreview},      // the preview to the clipboard: region
-    {32971, kKindPreview},      // the preview to the clipboard: everything
-    {32906, kKindPreview},      // redraw the preview
-    {33002, kKindPreview},      // clear the preview
+    {32906, kKindPreview},  // redraw the preview
+    {33002, kKindPreview},  // clear the preview
 };
 
 constexpr int kCmdOpenPicture = 32774;
+constexpr int kCmdExportPicture = 32780;
+constexpr int kCmdSendRegion = 32967;
+constexpr int kCmdSendWhole = 32968;
+constexpr int kCmdSendPreviewRegion = 32970;
+constexpr int kCmdSendPreviewWhole = 32971;
 
 }  // namespace
 
@@ -74,8 +77,29 @@ void CMainFrame::RegisterFileCommands() {
     ActivateViewOfKind(kKindImageEditor, 0);
     SendToViewOfKind(kKindImageEditor, kCmdOpenPicture);
   });
+  OnCommand(kCmdExportPicture, [this] { ExportActivePicture(); });
+  OnCommand(kCmdSendRegion, [this] { SendImageToClipboard(PictureSourceKind(), 0); });
+  OnCommand(kCmdSendWhole, [this] { SendImageToClipboard(PictureSourceKind(), 1); });
+  OnCommand(kCmdSendPreviewRegion, [] { SendImageToClipboard(kKindPreview, 0); });
+  OnCommand(kCmdSendPreviewWhole, [] { SendImageToClipboard(kKindPreview, 1); });
   for (const ViewCommand& c : kPictureCommands) {
     OnCommand(c.id, [this, c] { SendToViewOfKind(c.kind, c.id); });
+  }
+}
+
+int CMainFrame::PictureSourceKind() {
+  const int kind = GetActiveViewKind();
+  return kind == -1 ? kKindCurrentDraw : kind;
+}
+
+void CMainFrame::ExportActivePicture() {
+  const int kind = PictureSourceKind();
+  // The editor's own save also tells its document that the picture is saved.
+  auto* picture = kind == kKindImageEditor ? qobject_cast<CDummyDoc*>(GetDocumentOfKind(kind)) : nullptr;
+  if (picture) {
+    picture->SaveImageAs();
+  } else {
+    SaveImageAs(kind);
   }
 }
 

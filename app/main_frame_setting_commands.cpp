@@ -1,10 +1,11 @@
-// The main window's Settings menu: the standard settings, keeping the conversion values,
-// the detailed conversion switches of the current character and the style commands, which
-// the drawing view takes.
+// The main window's Settings menu: the standard settings, the typeface option, keeping the
+// conversion values, the detailed conversion switches of the current character and the
+// style commands, which the drawing view takes.
 #include <algorithm>
 #include <functional>
 
 #include "app/conversion_switches.h"
+#include "app/dialogs/conv_option_dialog.h"
 #include "app/frame_command_helpers.h"
 #include "app/main_frame.h"
 #include "app/tmb_document.h"
@@ -33,6 +34,7 @@ void Toggle(ParamBlock& params, int index) { params[size_t(index)] = params[size
 
 void CMainFrame::RegisterSettingCommands() {
   OnCommand(tmb::kCmdStandardSettings, OnCurrentView(&CTmbView::RunSettingAction, kStandardSettingsAction));
+  OnCommand(tmb::kCmdConvOption, RunConvOptionDialog);
 
   OnCommand(tmb::kCmdKeepConversion, [] { ChangeCurrentRecord([](ParamBlock& p) { Toggle(p, kKeepConversionParam); }); });
   OnUpdate(tmb::kCmdKeepConversion,

@@ -1,9 +1,14 @@
 #include "app/pane_factories.h"
 
+#include <QPointer>
+
+#include "app/dummy_doc.h"
 #include "app/placeholder_view.h"
 #include "app/settings/set_view.h"
 #include "app/view_classes.h"
 #include "core/state/draw_state.h"
+#include "imageedit/view/bmp_view_window.h"
+#include "imageedit/view/picture_commands.h"
 #include "views/data_file_tree.h"
 #include "views/tmb_view.h"
 
@@ -27,9 +32,23 @@ tmb::ui::View* SettingsPanel(tmb::ui::Document* document, QWidget* parent) {
   return new CSetView(document, kViewSet, parent);
 }
 
+// The image editor's view, which also becomes the saver of its document's picture.
+tmb::ui::View* PictureView(tmb::ui::Document* document, QWidget* parent) {
+  auto* view = new CBmpViewWindow(document, kViewBmp, parent);
+  if (auto* doc = qobject_cast<CDummyDoc*>(document)) {
+    QPointer<CBmpViewWindow> alive(view);
+    doc->SetImageSaver([alive] {
+      if (!alive || !SaveImageAs(kKindImageEditor)) return false;
+      alive->editor().m_bModified = 0;
+      return true;
+    });
+  }
+  return view;
+}
+
 PaneFactories DefaultPanes() {
   return {DataFileTree,                      DrawingView,
-          SettingsPanel,                     Placeholder(kViewBmp, ""),
+          SettingsPanel,                     PictureView,
           Placeholder(kViewBmpl, ""),        Placeholder(kViewPre, "")};
 }
 

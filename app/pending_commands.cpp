@@ -3,13 +3,11 @@
 namespace {
 
 constexpr const char* kPrinting = "printing";
-constexpr const char* kImageView = "image-view";
 constexpr const char* kSheets = "sheets";
 constexpr const char* kAnimationSheet = "animation-sheet";
 constexpr const char* kRegistrationMenus = "registration-menus";
 constexpr const char* kMoreDialogs = "more-dialogs";
 constexpr const char* kPresetsMorph = "presets-morph";
-constexpr const char* kDialogs = "dialogs";
 
 // One line per id, never a range: an id leaves the table on its own.
 constexpr PendingCommand kPending[] = {
@@ -17,13 +15,6 @@ constexpr PendingCommand kPending[] = {
     {32988, kPrinting},  // print preview
     {33002, kPrinting},  // clear the preview
     {32906, kPrinting},  // redraw the preview
-
-    {32774, kImageView},  // open a picture file
-    {32780, kImageView},  // export the window as a picture
-    {32967, kImageView},  // clipboard: the main frame's part
-    {32968, kImageView},  // clipboard: everything
-    {32970, kImageView},  // preview to the clipboard: region
-    {32971, kImageView},  // preview to the clipboard: everything
 
     {32782, kSheets},  // pen dialog
     {32852, kSheets},  // guide frame dialog
@@ -100,11 +91,6 @@ constexpr PendingCommand kPending[] = {
     {33170, kPresetsMorph},
     {33171, kPresetsMorph},
     {33173, kPresetsMorph},
-
-    {33183, kDialogs},  // typeface options
-    {33051, kDialogs},  // standard settings
-    {32980, kDialogs},  // copy A to B
-    {32981, kDialogs},  // copy B to A
 };
 
 }  // namespace

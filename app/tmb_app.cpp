@@ -8,24 +8,28 @@
 #include "app/char_file_answers.h"
 #include "app/child_frames.h"
 #include "app/command_line.h"
+#include "app/dialogs/effect_dialog_forms.h"
+#include "app/dialogs/setting_dialogs.h"
+#include "app/dialogs/settings_value_dialogs.h"
 #include "app/dummy_doc.h"
 #include "app/frame_view.h"
 #include "app/kind_lookup.h"
 #include "app/main_frame.h"
 #include "app/pane_factories.h"
 #include "app/program_folders.h"
-#include "app/setting_dialogs.h"
 #include "app/settings/style_menus.h"
 #include "app/start_checks.h"
 #include "app/tmb_document.h"
 #include "app/window_boxes.h"
 #include "convert/driver/part_store.h"
-#include "core/text/glyph_outline_read.h"
+#include "core/file/char_file_services.h"
 #include "core/record/char_slots.h"
+#include "core/record/std_setting_dlg.h"
 #include "core/state/draw_state.h"
 #include "core/state/start_globals.h"
 #include "core/store/character_parts.h"
 #include "core/store/font_sub_table.h"
+#include "core/text/glyph_outline_read.h"
 #include "platform/service/machine.h"
 #include "platform/service/messages.h"
 #include "platform/service/profile.h"
@@ -128,6 +132,10 @@ bool CTmbApp::InitInstance() {
   // its glyphs, and conversions store the parts of handwritten characters.
   gFontSubTable.SetValueFunction(GlyphFaceTurnValue);
   SetCharacterPartStore(&TextStorePartStore());
+  // The questions the engines ask of the dialogs.
+  SetStdSettingDialogRunner(&gStdSettingForm);
+  SetCharFileDialogs(&gCharFileAnswers);
+  SetEffectDialogRunner(&gEffectDialogForms);
   // 10. and 11. One document per window kind, and the templates.
   s.m_bMultiDoc = 1;
   RegisterTemplates();
@@ -146,8 +154,6 @@ bool CTmbApp::InitInstance() {
   // The style definitions, read once, before any window asks for its menus; the answers
   // of the character file reader give loaded records their version.
   ReadStyleDef(gProgramFolder, s.m_szCurFolder);
-  static CCharFileAnswers answers;
-  SetCharFileDialogs(&answers);
   // 16. to 18. Drawing windows A and B; A is active.
   for (int kind : {kKindDrawA, kKindDrawB}) {
     s.m_nCreatingKind = kind;
@@ -247,6 +253,9 @@ void CTmbApp::BasicSettingsDialog(int mode) {
 
 void CTmbApp::Reset() {
   SetTmbDocWindows(nullptr);
+  SetStdSettingDialogRunner(nullptr);
+  SetCharFileDialogs(nullptr);
+  SetEffectDialogRunner(nullptr);
   delete mainWindow();
   SetMainWindow(nullptr);
   RemoveDocTemplates();

@@ -1,16 +1,21 @@
-// Speed of the image editor's one-bit passes on the mask of a written character: the
-// despeckle and the thinning to the end, as the vectoriser runs them on every trace. Run
-// with --benchmark_repetitions=10 for medians.
+// Speed of the image editor: the one-bit passes on the mask of a written character (the
+// despeckle and the thinning to the end, as the vectoriser runs them on every trace), and
+// the floating paste following the pointer. Run with --benchmark_repetitions=10 for
+// medians.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
 #include <vector>
 
 #include "core/canvas/work_canvas.h"
+#include "core/state/draw_state.h"
+#include "imageedit/editor/bmp_view.h"
 #include "imageedit/onebit/region_scan.h"
 #include "imageedit/onebit/thinning.h"
 #include "platform/gdi/dib_rows.h"
 #include "tests/support/character_outlines.h"
+#include "tests/support/editor_host.h"
+#include "tests/support/paper_state.h"
 #include "tests/support/recorded_outlines.h"
 
 namespace {
@@ -83,5 +88,33 @@ void BM_DespeckleAndThinRecordedCharacter(benchmark::State& state) {
   DespeckleAndThin(state, RecordedCharacterMask());
 }
 BENCHMARK(BM_DespeckleAndThinRecordedCharacter)->Unit(benchmark::kMillisecond);
+
+// One step of a floating paste: a 256 x 256 block on a 3,000 x 3,000 picture follows the
+// pointer by a pixel or two, through a window of 1,024 x 768 pixels.
+void BM_FloatingPasteMove(benchmark::State& state) {
+  constexpr int kSide = 3000;
+  gWorkCanvas.Reset();
+  gWorkCanvas.Init(kSide, kSide, "", 32000, 0, 0);
+  tmb::test::ResetDrawStateForPaper(kSide, kSide);
+  tmb::test::EditorHost host(1024, 768);
+  CBmpView view(&host);
+  view.OnInitialUpdate();
+  if (!view.EnsureSetup(nullptr)) {
+    state.SkipWithError("no room for the pictures");
+    return;
+  }
+  view.m_region = {100, 100, 356, 356};
+  view.Copy();
+  view.BeginPaste();
+  int step = 0;
+  for (auto _ : state) {
+    const int d = step++ % 64;
+    view.OnMouseMove({200 + d * 2, 150 + d}, false);
+  }
+  benchmark::DoNotOptimize(view.m_lastFloat);
+  gDrawState.Reset();
+  gWorkCanvas.Reset();
+}
+BENCHMARK(BM_FloatingPasteMove)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -67,6 +67,7 @@ constexpr int kCmdSettingButtons = 33053;
 
 // Settings.
 constexpr int kCmdStandardSettings = 33051;
+constexpr int kCmdConvOption = 33183;
 constexpr int kCmdKeepConversion = 33147;
 constexpr int kCmdSwitchesAllOn = 33121;
 constexpr int kCmdSwitchesAllOff = 33120;

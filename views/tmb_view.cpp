@@ -17,6 +17,7 @@
 #include "core/state/draw_state.h"
 #include "core/state/mouse_messages.h"
 #include "platform/ui/main_frame.h"
+#include "platform/ui/paper_scroll.h"
 #include "platform/ui/timers.h"
 #include "views/input/tablet_ink_input.h"
 #include "views/tmb_view_area.h"
@@ -91,17 +92,9 @@ void CTmbView::Invalidate() {
 }
 
 void CTmbView::UpdateScrollRanges() {
+  // The paper with the canvas origin as a margin on every side.
   const tmb::Point o = gDrawState.m_ptCanvasOrigin;
-  const QSize total(gWorkCanvas.m_width + 2 * o.x, gWorkCanvas.m_height + 2 * o.y);
-  const QSize shown = m_pArea->viewport()->size();
-  QScrollBar* h = m_pArea->horizontalScrollBar();
-  QScrollBar* v = m_pArea->verticalScrollBar();
-  h->setRange(0, std::max(0, total.width() - shown.width()));
-  h->setPageStep(std::max(1, shown.width()));
-  h->setSingleStep(kScrollLine);
-  v->setRange(0, std::max(0, total.height() - shown.height()));
-  v->setPageStep(std::max(1, shown.height()));
-  v->setSingleStep(kScrollLine);
+  tmb::ui::SetPaperScrollRanges(*m_pArea, {gWorkCanvas.m_width + 2 * o.x, gWorkCanvas.m_height + 2 * o.y}, kScrollLine);
 }
 
 void CTmbView::OnViewportResized() {
@@ -137,16 +130,7 @@ tmb::Rect CTmbView::ClientRectLogical() const {
 }
 
 void CTmbView::FitWindowSurface() {
-  const QSize size = m_pArea->viewport()->size();
-  if (size.isEmpty()) {
-    m_windowSurface.Destroy();
-    return;
-  }
-  if (!m_windowSurface.IsNull() && m_windowSurface.width() == size.width() &&
-      m_windowSurface.height() == size.height()) {
-    return;
-  }
-  if (m_windowSurface.Create(size.width(), size.height(), tmb::PixelFormat::kColour32)) m_bNeedsDraw = true;
+  if (tmb::ui::FitSurfaceToSize(m_windowSurface, m_pArea->viewport()->size())) m_bNeedsDraw = true;
 }
 
 void CTmbView::PrepareClientDC(tmb::DeviceContext& dc) {

@@ -85,23 +85,30 @@ void CDib::FreeFile() {
 }
 
 int CDib::ReadFile(const std::string& path) {
+  switch (LoadFile(path)) {
+    case kLoaded: return 1;
+    case kNoMemory: tmb::ShowMessage(kMsgMemoryError); break;
+    case kNotABitmap: tmb::ShowMessage(kMsgNotABitmap); break;
+    case kNoPalette: tmb::ShowMessage(kMsgCreatePalette); break;
+    default: break;
+  }
+  return 0;
+}
+
+int CDib::LoadFile(const std::string& path) {
   // Whatever happens, the picture loaded before is gone: a failed load leaves nothing.
   FreeFile();
   std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
-  if (!in) return 0;
+  if (!in) return kNotOpened;
   std::error_code ec;
   const uint64_t length = std::filesystem::file_size(std::filesystem::u8path(path), ec);
-  if (ec) return 0;
-  if (length > kMaxFileSize || !AllocateBlock(m_file, size_t(length))) {
-    tmb::ShowMessage(kMsgMemoryError);
-    return 0;
-  }
+  if (ec) return kNotOpened;
+  if (length > kMaxFileSize || !AllocateBlock(m_file, size_t(length))) return kNoMemory;
   in.read(reinterpret_cast<char*>(m_file.data()), std::streamsize(length));
   uint32_t bitsOffset = 0;
   if (size_t(in.gcount()) != m_file.size() || !ParseBmp(m_file, m_fileInfo, bitsOffset, m_nFileBitsSize)) {
     FreeFile();
-    tmb::ShowMessage(kMsgNotABitmap);
-    return 0;
+    return kNotABitmap;
   }
   m_pFile = m_file.data();
   m_nFileSize = uint32_t(m_file.size());
@@ -122,10 +129,9 @@ int CDib::ReadFile(const std::string& path) {
   m_pPalette = std::make_unique<tmb::Palette>();
   if (!m_pPalette->Create(entries)) {
     FreeFile();
-    tmb::ShowMessage(kMsgCreatePalette);
-    return 0;
+    return kNoPalette;
   }
-  return 1;
+  return kLoaded;
 }
 
 int CDib::DrawFile(tmb::DeviceContext* pDC, const tmb::Rect& dst, const tmb::Rect& src) {

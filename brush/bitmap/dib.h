@@ -27,10 +27,15 @@ class CDib {
   // Largest BMP file read (larger ones get "Memory Error").
   static constexpr uint64_t kMaxFileSize = uint64_t(1) << 30;
 
+  // What LoadFile tells its caller, who shows the message it wants.
+  enum LoadResult { kLoaded = 1, kNotOpened = 0, kNotABitmap = -1, kNoPalette = -2, kNoMemory = -3 };
+
   // Loads a BMP file: 1 when loaded, else 0. A file that cannot be opened fails quietly;
   // one that is not an uncompressed BMP of 1, 4, 8, 24 or 32 bits that lies wholly within
   // its bytes shows 62048; no memory shows 62043. A failed load leaves nothing loaded.
   int ReadFile(const std::string& path);
+  // The same load without any message: a LoadResult.
+  int LoadFile(const std::string& path);
   // Draws the loaded picture at its own size with its top-left at point (with rightAlign,
   // its right edge on point.x, cut to point.x columns). Writes the picture size into
   // size; returns the rows drawn (0 when nothing is loaded).

@@ -17,6 +17,7 @@ class CStdSettingDlg {
  public:
   int DoModal();
 
+  int m_nMode = 0;    // non-zero: the dialog chooses what to save or load, not a source
   int m_bBrush = 0;
   int m_bOther = 0;
   int m_bShape = 0;

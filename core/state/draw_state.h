@@ -168,6 +168,20 @@ class CDrawState {
   int m_bShiftDown = 0;
   int m_bEffectRunning = 0;         // 1 while an effect script runs (the progress display)
   tmb::Colour m_crRightClick = 0;   // the colour a right click took in the zoom window
+
+  // The image editor's share.
+  tmb::Point m_ptLastDot{};        // last painted point of paint mode
+  int m_nDotSize = 1;              // side of a painted dot (1: one pixel)
+  tmb::Colour m_crDot = 0;         // colour of the painted dots
+  int m_bDotToDrawWindow = 0;      // paint mode paints into the current drawing window's picture
+  int m_nFixColourMode = 0;        // 0 colour, 1 monochrome
+  int m_nPlaceMode = 0;            // after a picture loaded into the clip buffer: 0 say so, 3 nothing
+  int m_bImageEditorOpened = 0;    // the image editing view was shown once
+  int m_bZoomFollows = 0;          // the zoom window scrolls with the editor's pointer
+  int m_nEditorRedrawBits = 0;     // 2: the next redraw resets the horizontal scroll
+  tmb::Size m_sizeClipboard{};     // size of the picture last put on the clipboard
+  tmb::Size m_sizeCharImage{256, 256};  // size of a saved character image
+  int m_bCharImageMono = 1;        // saved character images are 1-bit
 };
 
 extern CDrawState gDrawState;

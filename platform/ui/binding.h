@@ -3,15 +3,25 @@
 // lays the controls out and moves the values between members and controls.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <variant>
 #include <vector>
 
+#include "platform/gdi/geometry.h"
+
 namespace tmb::ui {
 
-enum class BindKind { kUnsigned, kSigned, kFloat, kText, kCheck, kRadio, kSlider, kCombo, kButton };
+enum class BindKind {
+  kUnsigned, kSigned, kFloat, kText, kCheck, kRadio, kSlider, kCombo, kButton,
+  kPush, kSpin, kList, kFrame, kSwatch, kLabel,
+};
 
-using BoundMember = std::variant<std::monostate, int*, unsigned*, float*, std::string*>;
+// What a control tells its dialog: a button was pressed (a radio button too), a slider
+// moved, an edit was left, a swatch took the focus.
+enum class Notify { kClicked, kScroll, kKillFocus, kSetFocus };
+
+using BoundMember = std::variant<std::monostate, int*, unsigned*, float*, std::string*, std::vector<std::string>*>;
 
 struct Binding {
   int id = 0;
@@ -21,7 +31,9 @@ struct Binding {
   double max = 0;
   std::string label;                 // text beside the control, or the group's caption
   std::vector<std::string> options;  // radio buttons (ids id, id + 1, ...) or combo items
-  int buddy = 0;                     // slider: the edit it mirrors; button: its action number
+  int buddy = 0;                     // slider, spin: the edit it mirrors; button: its action number
+  std::vector<int> ids;              // radio buttons whose ids do not follow each other
+  std::function<Colour()> colour;    // swatch: the colour it shows, read at each paint
 };
 
 Binding UnsignedEdit(int id, unsigned* member, unsigned min, unsigned max, std::string label);
@@ -36,5 +48,21 @@ Binding Slider(int id, int* member, int min, int max, int buddy, std::string lab
 Binding ComboIndex(int id, int* member, std::vector<std::string> items, std::string label);
 // A button that stores action into the dialog's action member and ends it as OK does.
 Binding ActionButton(int id, int action, std::string label);
+
+// Radio buttons with the listed ids, in order; member holds the index, -1 for none.
+Binding RadioButtons(std::vector<int> ids, int* member, std::vector<std::string> buttons, std::string label);
+// A button that tells the dialog and leaves it open.
+Binding PushButton(int id, std::string label);
+// Up and down arrows that step the number in edit buddy within min..max.
+Binding SpinButton(int id, int buddy, int min, int max);
+// A list of lines, shown as they stand in member; the user does not edit it.
+Binding ListBox(int id, std::vector<std::string>* member, std::string label);
+// A captioned frame around a part of the dialog.
+Binding GroupFrame(int id, std::string label);
+// A field painted all over in colour(); it shows no text and tells the dialog when it
+// takes the focus.
+Binding Swatch(int id, std::function<Colour()> colour, std::string label);
+// A fixed text.
+Binding Label(int id, std::string text);
 
 }  // namespace tmb::ui

@@ -7,12 +7,15 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "platform/service/messages.h"
+#include "platform/ui/swatch_box.h"
 
 namespace tmb::ui {
 namespace {
@@ -47,69 +50,113 @@ void BindingForm::Build() {
   auto* grid = new QGridLayout(this);
   int row = 0;
   for (const Binding& b : table_) {
-    QWidget* control = nullptr;
-    switch (b.kind) {
-      case BindKind::kUnsigned:
-      case BindKind::kSigned:
-      case BindKind::kFloat:
-      case BindKind::kText: {
-        auto* edit = new QLineEdit(this);
-        control = edit;
-        if (IsNumberEdit(b.kind)) {
-          connect(edit, &QLineEdit::editingFinished, this, [this, id = b.id] { MirrorEdit(id); });
-        }
-        break;
-      }
-      case BindKind::kCheck: {
-        control = new QCheckBox(Text(b.label), this);
-        break;
-      }
-      case BindKind::kRadio: {
-        auto* box = new QGroupBox(Text(b.label), this);
-        auto* column = new QVBoxLayout(box);
-        auto* group = new QButtonGroup(box);
-        for (size_t i = 0; i < b.options.size(); ++i) {
-          auto* button = new QRadioButton(Text(b.options[i]), box);
-          int id = b.id + static_cast<int>(i);
-          button->setObjectName(QStringLiteral("ctl%1").arg(id));
-          group->addButton(button, static_cast<int>(i));
-          column->addWidget(button);
-          controls_[id] = button;
-        }
-        grid->addWidget(box, row++, 0, 1, 2);
-        continue;
-      }
-      case BindKind::kSlider: {
-        auto* slider = new QSlider(Qt::Horizontal, this);
-        slider->setRange(static_cast<int>(b.min), static_cast<int>(b.max));
-        connect(slider, &QSlider::valueChanged, this, [this, index = &b - table_.data()](int position) {
-          MirrorSlider(table_[static_cast<size_t>(index)], position);
-        });
-        control = slider;
-        break;
-      }
-      case BindKind::kCombo: {
-        auto* combo = new QComboBox(this);
-        for (const std::string& item : b.options) combo->addItem(Text(item));
-        control = combo;
-        break;
-      }
-      case BindKind::kButton: {
-        auto* button = new QPushButton(Text(b.label), this);
-        connect(button, &QPushButton::clicked, this, [this, action = b.buddy] {
-          if (onAction_) onAction_(action);
-        });
-        control = button;
-        break;
-      }
+    if (b.kind == BindKind::kRadio) {
+      grid->addWidget(BuildRadio(b), row++, 0, 1, 2);
+      continue;
     }
+    QWidget* control = BuildControl(b);
     control->setObjectName(QStringLiteral("ctl%1").arg(b.id));
     controls_[b.id] = control;
-    bool labelled = b.kind != BindKind::kCheck && b.kind != BindKind::kButton && !b.label.empty();
+    const bool captioned = b.kind == BindKind::kCheck || b.kind == BindKind::kButton || b.kind == BindKind::kPush ||
+                           b.kind == BindKind::kFrame || b.kind == BindKind::kLabel;
+    const bool labelled = !captioned && !b.label.empty();
     if (labelled) grid->addWidget(new QLabel(Text(b.label), this), row, 0);
     grid->addWidget(control, row, labelled ? 1 : 0, 1, labelled ? 1 : 2);
     ++row;
   }
+}
+
+QWidget* BindingForm::BuildRadio(const Binding& b) {
+  auto* box = new QGroupBox(Text(b.label), this);
+  auto* column = new QVBoxLayout(box);
+  auto* group = new QButtonGroup(box);
+  for (size_t i = 0; i < b.options.size(); ++i) {
+    auto* button = new QRadioButton(Text(b.options[i]), box);
+    const int id = i < b.ids.size() ? b.ids[i] : b.id + static_cast<int>(i);
+    button->setObjectName(QStringLiteral("ctl%1").arg(id));
+    group->addButton(button, static_cast<int>(i));
+    column->addWidget(button);
+    controls_[id] = button;
+    connect(button, &QRadioButton::clicked, this, [this, id] { Tell(id, Notify::kClicked); });
+  }
+  return box;
+}
+
+QWidget* BindingForm::BuildControl(const Binding& b) {
+  switch (b.kind) {
+    case BindKind::kUnsigned:
+    case BindKind::kSigned:
+    case BindKind::kFloat:
+    case BindKind::kText: {
+      auto* edit = new QLineEdit(this);
+      connect(edit, &QLineEdit::editingFinished, this, [this, id = b.id, number = IsNumberEdit(b.kind)] {
+        if (number) MirrorEdit(id);
+        Tell(id, Notify::kKillFocus);
+      });
+      return edit;
+    }
+    case BindKind::kCheck: {
+      auto* box = new QCheckBox(Text(b.label), this);
+      connect(box, &QCheckBox::clicked, this, [this, id = b.id] { Tell(id, Notify::kClicked); });
+      return box;
+    }
+    case BindKind::kSlider: {
+      auto* slider = new QSlider(Qt::Horizontal, this);
+      slider->setRange(static_cast<int>(b.min), static_cast<int>(b.max));
+      // Every step of a drag, not only its end, reaches the edit.
+      connect(slider, &QSlider::valueChanged, this, [this, index = &b - table_.data()](int position) {
+        const Binding& line = table_[static_cast<size_t>(index)];
+        MirrorSlider(line, position);
+        Tell(line.id, Notify::kScroll);
+      });
+      return slider;
+    }
+    case BindKind::kSpin: {
+      auto* spin = new QSpinBox(this);
+      spin->setRange(static_cast<int>(b.min), static_cast<int>(b.max));
+      connect(spin, &QSpinBox::valueChanged, this, [this, buddy = b.buddy, id = b.id](int value) {
+        if (auto* edit = qobject_cast<QLineEdit*>(Control(buddy))) edit->setText(QString::number(value));
+        Tell(id, Notify::kScroll);
+      });
+      return spin;
+    }
+    case BindKind::kCombo: {
+      auto* combo = new QComboBox(this);
+      for (const std::string& item : b.options) combo->addItem(Text(item));
+      return combo;
+    }
+    case BindKind::kButton: {
+      auto* button = new QPushButton(Text(b.label), this);
+      connect(button, &QPushButton::clicked, this, [this, action = b.buddy] {
+        if (onAction_) onAction_(action);
+      });
+      return button;
+    }
+    case BindKind::kPush: {
+      auto* button = new QPushButton(Text(b.label), this);
+      connect(button, &QPushButton::clicked, this, [this, id = b.id] { Tell(id, Notify::kClicked); });
+      return button;
+    }
+    case BindKind::kList:
+      return new QListWidget(this);
+    case BindKind::kFrame:
+      return new QGroupBox(Text(b.label), this);
+    case BindKind::kSwatch: {
+      auto* swatch = new SwatchBox(b.colour, this);
+      swatch->SetFocusHandler([this, id = b.id] { Tell(id, Notify::kSetFocus); });
+      return swatch;
+    }
+    case BindKind::kLabel:
+    case BindKind::kRadio:
+      break;
+  }
+  auto* label = new QLabel(Text(b.label), this);
+  label->setWordWrap(true);
+  return label;
+}
+
+void BindingForm::Tell(int id, Notify code) {
+  if (onNotify_) onNotify_(id, code);
 }
 
 bool BindingForm::UpdateData(bool save) {
@@ -159,7 +206,21 @@ void BindingForm::LoadOne(const Binding& b) {
     case BindKind::kCombo:
       if (auto* m = MemberAs<int>(b)) static_cast<QComboBox*>(control)->setCurrentIndex(*m);
       break;
-    case BindKind::kButton:
+    case BindKind::kSpin:
+      // Follows its edit, which stands before it in the table.
+      if (auto* edit = qobject_cast<QLineEdit*>(Control(b.buddy))) {
+        QSignalBlocker block(control);
+        static_cast<QSpinBox*>(control)->setValue(edit->text().toInt());
+      }
+      break;
+    case BindKind::kList:
+      if (auto* m = MemberAs<std::vector<std::string>>(b)) {
+        auto* list = static_cast<QListWidget*>(control);
+        list->clear();
+        for (const std::string& line : *m) list->addItem(Text(line));
+      }
+      break;
+    default:
       break;
   }
 }
@@ -217,11 +278,16 @@ void BindingForm::MirrorEdit(int editId) {
   int value = static_cast<QLineEdit*>(Control(editId))->text().trimmed().toInt(&ok);
   if (!ok) return;
   for (const Binding& b : table_) {
-    if (b.kind == BindKind::kSlider && b.buddy == editId) {
+    if (b.buddy != editId) continue;
+    if (b.kind == BindKind::kSlider) {
       auto* slider = static_cast<QSlider*>(Control(b.id));
       QSignalBlocker block(slider);
       slider->setValue(value);
       if (auto* m = MemberAs<int>(b)) *m = slider->value();
+    } else if (b.kind == BindKind::kSpin) {
+      auto* spin = static_cast<QSpinBox*>(Control(b.id));
+      QSignalBlocker block(spin);
+      spin->setValue(value);
     }
   }
 }

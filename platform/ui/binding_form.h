@@ -26,18 +26,24 @@ class BindingForm : public QWidget {
   QWidget* Control(int id) const;
   // Called with the action number when an action button is pressed.
   void SetActionHandler(std::function<void(int)> handler) { onAction_ = std::move(handler); }
+  // Called with the control id when a control tells its dialog something.
+  void SetNotifyHandler(std::function<void(int, Notify)> handler) { onNotify_ = std::move(handler); }
 
  private:
   void Build();
   bool SaveOne(const Binding& b);
   void LoadOne(const Binding& b);
+  QWidget* BuildRadio(const Binding& b);
+  QWidget* BuildControl(const Binding& b);
   void MirrorSlider(const Binding& slider, int position);
-  // An edit that a slider mirrors moves the slider when the user leaves it.
+  // An edit that a slider or spin mirrors moves it when the user leaves the edit.
   void MirrorEdit(int editId);
+  void Tell(int id, Notify code);
 
   std::vector<Binding> table_;
   std::map<int, QWidget*> controls_;
   std::function<void(int)> onAction_;
+  std::function<void(int, Notify)> onNotify_;
 };
 
 }  // namespace tmb::ui

@@ -1,6 +1,9 @@
 #include "platform/ui/dialog.h"
 
 #include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -43,17 +46,64 @@ DialogWindow::DialogWindow(int templateId, const std::string& caption, std::vect
   });
 }
 
-QWidget* DialogWindow::Control(int id) const { return form_->Control(id); }
+QWidget* DialogWindow::Control(int id) const {
+  if (id == kIdOk || id == kIdCancel) return findChild<QWidget*>(QStringLiteral("ctl%1").arg(id));
+  return form_->Control(id);
+}
+
+void DialogWindow::EnableControl(int id, bool enable) {
+  if (QWidget* control = Control(id)) control->setEnabled(enable);
+}
+
+void DialogWindow::SetControlText(int id, const std::string& text) {
+  const QString s = QString::fromStdString(text);
+  QWidget* control = Control(id);
+  if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+    edit->setText(s);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+    button->setText(s);
+  } else if (auto* label = qobject_cast<QLabel*>(control)) {
+    label->setText(s);
+  } else if (auto* box = qobject_cast<QGroupBox*>(control)) {
+    box->setTitle(s);
+  }
+}
 
 void DialogWindow::accept() {
   if (form_->UpdateData(true)) QDialog::accept();
 }
 
 int ModalDialog::DoModal(QWidget* parent) {
+  m_nAction = 0;
   DialogWindow window(templateId_, caption_, Bindings(), &m_nAction, parent);
   window.form()->UpdateData(false);
+  window.form()->SetNotifyHandler([this, &window](int id, Notify code) { OnNotify(window, id, code); });
   OnInitDialog(window);
   return Dialogs().Run(window);
+}
+
+ModelessDialog::~ModelessDialog() {
+  if (!window_) return;
+  disconnect(window_, nullptr, this, nullptr);
+  delete window_;
+}
+
+bool ModelessDialog::Create(QWidget* parent) {
+  if (window_) return false;
+  window_ = new DialogWindow(templateId_, caption_, Bindings(), &action_, parent);
+  window_->setModal(false);
+  window_->setAttribute(Qt::WA_DeleteOnClose);
+  window_->form()->UpdateData(false);
+  window_->form()->SetNotifyHandler([this](int id, Notify code) { OnNotify(*window_, id, code); });
+  connect(window_, &QDialog::accepted, this, [this] { OnOK(); });
+  connect(window_, &QDialog::rejected, this, [this] { OnCancel(); });
+  connect(window_, &QObject::destroyed, this, [this] {
+    window_ = nullptr;
+    deleteLater();
+  });
+  OnInitDialog(*window_);
+  window_->show();
+  return true;
 }
 
 }  // namespace tmb::ui

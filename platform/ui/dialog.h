@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QObject>
 #include <string>
 #include <vector>
 
@@ -33,7 +34,10 @@ class DialogWindow : public QDialog {
 
   int templateId() const { return templateId_; }
   BindingForm* form() const { return form_; }
+  // The control of id; kIdOk and kIdCancel are the dialog's own buttons.
   QWidget* Control(int id) const;
+  void EnableControl(int id, bool enable);
+  void SetControlText(int id, const std::string& text);
   // OK: the members are saved first; a bad value keeps the dialog open.
   void accept() override;
 
@@ -60,6 +64,8 @@ class ModalDialog {
   ModalDialog(int templateId, std::string caption) : templateId_(templateId), caption_(std::move(caption)) {}
   virtual ~ModalDialog() = default;
 
+  // Every run starts with no action, so OK after an earlier action button hands the
+  // caller no stale action.
   int DoModal(QWidget* parent = nullptr);
   int templateId() const { return templateId_; }
 
@@ -69,10 +75,43 @@ class ModalDialog {
   virtual std::vector<Binding> Bindings() = 0;
   // After the controls were loaded from the members.
   virtual void OnInitDialog(DialogWindow&) {}
+  // A control told the dialog something (buttons that stay open, sliders, edits).
+  virtual void OnNotify(DialogWindow&, int /*id*/, Notify) {}
 
  private:
   int templateId_;
   std::string caption_;
+};
+
+// A dialog that stays open beside the other windows. Create builds and shows its window;
+// when the window is closed and destroyed, the object deletes itself, so owners keep it
+// in a QPointer.
+class ModelessDialog : public QObject {
+  Q_OBJECT
+
+ public:
+  ModelessDialog(int templateId, std::string caption) : templateId_(templateId), caption_(std::move(caption)) {}
+  // An owner that deletes the box while it is shown closes its window too.
+  ~ModelessDialog() override;
+
+  // Shows the window; false when it is already shown.
+  bool Create(QWidget* parent = nullptr);
+  DialogWindow* window() const { return window_; }
+  int templateId() const { return templateId_; }
+
+ protected:
+  virtual std::vector<Binding> Bindings() = 0;
+  virtual void OnInitDialog(DialogWindow&) {}
+  virtual void OnNotify(DialogWindow&, int /*id*/, Notify) {}
+  // OK, after the members were saved, and Cancel; both then close the box.
+  virtual void OnOK() {}
+  virtual void OnCancel() {}
+
+ private:
+  int templateId_;
+  std::string caption_;
+  DialogWindow* window_ = nullptr;
+  int action_ = 0;
 };
 
 }  // namespace tmb::ui

@@ -19,13 +19,16 @@ QWidget* PropertyPage::Control(int id) const { return form_ ? form_->Control(id)
 bool PropertyPage::UpdateData(bool save) { return form_ ? form_->UpdateData(save) : true; }
 
 bool PropertyPage::OnSetActive() {
-  if (!form_) {
+  const bool first = !form_;
+  if (first) {
     form_ = new BindingForm(Bindings(), this);
+    form_->SetNotifyHandler([this](int id, Notify code) { OnNotify(id, code); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(form_);
     layout->addStretch();
   }
   form_->UpdateData(false);
+  if (first) OnInitDialog();
   return true;
 }
 

@@ -37,6 +37,10 @@ class PropertyPage : public QWidget {
 
  protected:
   virtual std::vector<Binding> Bindings() = 0;
+  // Once, after the page was built and first loaded.
+  virtual void OnInitDialog() {}
+  // A control told the page something (buttons that stay open, sliders, edits).
+  virtual void OnNotify(int /*id*/, Notify) {}
 
  private:
   int templateId_;

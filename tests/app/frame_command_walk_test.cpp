@@ -108,8 +108,11 @@ TEST_F(FrameCommandWalk, ThePendingTableListsEachIdOnceAndOnlyCommandsWithoutThe
   }
   EXPECT_EQ(std::string(PendingIssueOf(32989)), "printing");
   EXPECT_EQ(std::string(PendingIssueOf(33150)), "presets-morph");
-  // The layout and the move of everything came with their work.
-  for (int id : {kCmdFileOpen, kCmdEditLayout, kCmdEditMoveAll}) EXPECT_EQ(PendingIssueOf(id), nullptr) << id;
+  // The layout, the move of everything and the dialogs came with their work.
+  for (int id : {kCmdFileOpen, kCmdEditLayout, kCmdEditMoveAll, kCmdStandardSettings, kCmdConvOption, kCmdCopyAToB,
+                 kCmdCopyBToA}) {
+    EXPECT_EQ(PendingIssueOf(id), nullptr) << id;
+  }
 }
 
 TEST_F(FrameCommandWalk, ExitClosesTheMainWindow) {

@@ -11,6 +11,8 @@
 #include "app/dummy_doc.h"
 #include "app/kind_lookup.h"
 #include "app/tmb_document.h"
+#include "export/picture/picture_file_writer.h"
+#include "imageedit/view/bmp_view_window.h"
 #include "resources/command_ids.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
@@ -155,12 +157,26 @@ TEST_F(MainFrameTest, DroppedCharacterFilesLoadAndOtherFilesBeep) {
 
 TEST_F(MainFrameTest, ADroppedPictureOpensTheImageEditorAndNamesTheTitle) {
   ASSERT_TRUE(Start());
+  TempDir dir;
+  Surface picture;
+  ASSERT_TRUE(picture.Create(40, 30, PixelFormat::kColour32));
+  picture.Fill(0x00FF00);
+  const std::string path = (dir / "Scan.BMP").string();
+  ASSERT_EQ(WritePictureFile(nullptr, &picture, nullptr, path, 40, 30, kFormatBmp), 1);
   gDrawState.m_szCharFilePath = "/data/chars/a.wdf";
-  frame()->OnDropFiles({QStringLiteral("/pictures/Scan.BMP")});
+  frame()->OnDropFiles({QString::fromStdString(path)});
   EXPECT_EQ(theApp.m_bImageEditorOpen, 1);
-  EXPECT_EQ(gDrawState.m_szPictureFilePath, "/pictures/Scan.BMP");
+  EXPECT_EQ(gDrawState.m_szPictureFilePath, path);
   EXPECT_EQ(frame()->windowTitle(), QStringLiteral("Tamberi - a.wdf , Scan.BMP"));
-  EXPECT_NE(GetViewOfKind(kKindImageEditor), nullptr);
+  ASSERT_NE(GetViewOfKind(kKindImageEditor), nullptr);
+  ASSERT_NE(CBmpViewWindow::Instance(), nullptr);
+  EXPECT_EQ(CBmpViewWindow::Instance()->editor().m_bmpWork.GetPixel(39, 29), 0x00FF00u);
+
+  // A picture that cannot be read is said so, and the title keeps the picture it had.
+  frame()->OnDropFiles({QStringLiteral("/pictures/missing.bmp")});
+  EXPECT_EQ(messages.ids, std::vector<int>{62047});
+  EXPECT_EQ(gDrawState.m_szPictureFilePath, path);
+  EXPECT_EQ(frame()->windowTitle(), QStringLiteral("Tamberi - a.wdf , Scan.BMP"));
 }
 
 TEST_F(MainFrameTest, CommandsWithoutAHandlerAreDisabled) {

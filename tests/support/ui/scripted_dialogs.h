@@ -4,6 +4,8 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <deque>
 #include <functional>
@@ -38,6 +40,25 @@ class ScriptedDialogs final : public ui::DialogRunner {
   static void Check(ui::DialogWindow& dialog, int id, bool on) {
     auto* box = qobject_cast<QAbstractButton*>(dialog.Control(id));
     if (box) box->setChecked(on);
+  }
+  // Clicks button id (a radio button is checked first, as the user's click does).
+  static void Click(ui::DialogWindow& dialog, int id) {
+    auto* button = qobject_cast<QAbstractButton*>(dialog.Control(id));
+    if (button) button->click();
+  }
+  // Types text into edit id and leaves it, as the user's tab to the next control does.
+  static void Enter(ui::DialogWindow& dialog, int id, const QString& text) {
+    auto* edit = qobject_cast<QLineEdit*>(dialog.Control(id));
+    if (!edit) return;
+    edit->setText(text);
+    emit edit->editingFinished();
+  }
+  // Gives control id the focus, as a click on it does, even while the dialog is not shown.
+  static void Focus(ui::DialogWindow& dialog, int id) {
+    if (QWidget* control = dialog.Control(id)) {
+      QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason);
+      QCoreApplication::sendEvent(control, &in);
+    }
   }
   // Presses OK: kIdOk when the dialog closed, 0 while it stays open on a bad value.
   static int PressOk(ui::DialogWindow& dialog) {

@@ -1,5 +1,6 @@
-// The two settings dialogs of the start: the paper size at start (template 283) and the
-// basic settings (template 235), each kept for the whole run, and the about box.
+// The settings dialogs of the start: the paper size at start (template 283), the basic
+// settings (template 235), each kept for the whole run, the initial settings (template
+// 252), and the about box.
 #pragma once
 
 #include "platform/ui/dialog.h"
@@ -27,6 +28,24 @@ class CBasicSettingDlg : public tmb::ui::ModalDialog {
 
  protected:
   std::vector<tmb::ui::Binding> Bindings() override;
+};
+
+class CInitSettingDlg : public tmb::ui::ModalDialog {
+ public:
+  static constexpr int kMinSide = 100;
+  static constexpr int kMaxSide = 3000;
+
+  CInitSettingDlg() : ModalDialog(252, "初期設定") {}
+
+  int m_nOpened = 0;     // 1 once the dialog was opened
+  int m_nWidth = 0;      // 429: largest picture area
+  int m_nHeight = 0;     // 428
+  int m_nValueSet = 0;   // 427: standard value set
+  int m_bNoShow = 0;     // 432: do not show this dialog again
+
+ protected:
+  std::vector<tmb::ui::Binding> Bindings() override;
+  void OnInitDialog(tmb::ui::DialogWindow&) override { m_nOpened = 1; }
 };
 
 class CAboutDlg : public tmb::ui::ModalDialog {

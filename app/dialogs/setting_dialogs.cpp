@@ -1,4 +1,4 @@
-#include "app/setting_dialogs.h"
+#include "app/dialogs/setting_dialogs.h"
 
 #include <QLabel>
 #include <QLayout>
@@ -24,6 +24,16 @@ std::vector<tmb::ui::Binding> CBasicSettingDlg::Bindings() {
       UnsignedEdit(110, &m_nHeight, CDrawState::kMinCanvasSide, CDrawState::kMaxCanvasSide, "高さ"),
       SignedEdit(111, &m_nDataSize, 1, 5, "標準 × (倍)"),
       CheckBox(433, &m_bNoShow, "起動時に設定用ダイアログを表示しない"),
+  };
+}
+
+std::vector<tmb::ui::Binding> CInitSettingDlg::Bindings() {
+  using namespace tmb::ui;
+  return {
+      SignedEdit(429, &m_nWidth, kMinSide, kMaxSide, "最大画像領域: 幅"),
+      SignedEdit(428, &m_nHeight, kMinSide, kMaxSide, "高さ"),
+      RadioGroup(427, &m_nValueSet, {"ペン・標準", "ペン・特殊", "毛筆・標準", "毛筆・特殊"}, "標準値セット"),
+      CheckBox(432, &m_bNoShow, "このダイアログを次回から表示しない"),
   };
 }
 

@@ -1,0 +1,74 @@
+#include "app/dialogs/colour_page.h"
+
+#include <QAbstractButton>
+
+#include "core/record/char_data_full.h"
+
+namespace {
+
+constexpr int kModeRadio = 667;
+// The template's set of 667 runs into the "設定" buttons at 668, so the single-colour
+// button takes an id of its own.
+constexpr int kSingleColourButton = 679;
+constexpr int kSetRadio = 668;
+constexpr int kColourBox = 672;
+
+}  // namespace
+
+CColorPage::CColorPage()
+    : PropertyPage(317, "颜色"),
+      m_colours({{671, 670}, {673, 674, 675}, {676, 677, 678}, SliderScale::kDirect, true}) {}
+
+std::vector<tmb::ui::Binding> CColorPage::Bindings() {
+  using namespace tmb::ui;
+  std::vector<Binding> lines = {
+      RadioButtons({kModeRadio, kSingleColourButton}, &m_nColourMode, {"黑墨", "单色"}, "文字颜色"),
+      RadioGroup(kSetRadio, &m_nSetRadio, {"设置: 文字颜色", "设置: 纸张颜色"}, "设置"),
+  };
+  for (Binding& b : m_colours.Bindings({"文字颜色", "纸张颜色"})) lines.push_back(std::move(b));
+  lines.push_back(PushButton(kColourBox, "标准颜色"));
+  return lines;
+}
+
+void CColorPage::OnInitDialog() {
+  m_colours.Attach([this](int id) { return Control(id); });
+  m_colours.OnInitDialog(true);
+}
+
+void CColorPage::OnNotify(int id, tmb::ui::Notify code) {
+  if (m_colours.OnNotify(id, code)) return;
+  if (id == kColourBox) {
+    m_colours.ChooseFromColourBox();
+  } else if (id == kSetRadio || id == kSetRadio + 1) {
+    m_nSetRadio = id - kSetRadio;
+    WriteModeToRecord();
+    m_colours.SelectSlot(m_nSetRadio);
+  }
+}
+
+void CColorPage::WriteModeToRecord() {
+  if (auto* single = qobject_cast<QAbstractButton*>(Control(kSingleColourButton))) {
+    m_nColourMode = single->isChecked() ? 1 : 0;
+  }
+  if (!m_pRecord) return;
+  if (!m_bRemembered) {
+    m_nRememberedMode = m_pRecord->m_param[kColourModeParam];
+    m_bRemembered = true;
+  }
+  m_pRecord->m_param[kColourModeParam] = m_nColourMode ? kSingleColourMode : 0;
+  m_pRecord->m_bChanged = 1;
+}
+
+void CColorPage::OnOK() {
+  if (!UpdateData(true)) return;
+  m_bRemembered = false;
+  if (m_onApply) m_onApply();
+}
+
+void CColorPage::OnCancel() {
+  // The slot buttons wrote the mode into the live record; give it back before the page
+  // is reloaded from that record, so Cancel keeps nothing.
+  if (m_bRemembered && m_pRecord) m_pRecord->m_param[kColourModeParam] = m_nRememberedMode;
+  m_bRemembered = false;
+  if (m_onReload) m_onReload();
+}

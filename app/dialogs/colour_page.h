@@ -1,0 +1,52 @@
+// The colour page of the writing sheet (template 317, sheet page 1): black ink or one
+// colour for the character, and the paper colour, edited as two colour slots.
+#pragma once
+
+#include <array>
+#include <functional>
+
+#include "app/dialogs/colour_slot_editor.h"
+#include "platform/ui/property_sheet.h"
+
+class CCharDataFull;
+
+class CColorPage : public tmb::ui::PropertyPage {
+  Q_OBJECT
+
+ public:
+  enum Slot { kCharColour = 0, kPaperColour };
+  // Parameter 170 of the record: the colour mode the page writes.
+  static constexpr int kColourModeParam = 170;
+  static constexpr int kSingleColourMode = 3;
+
+  CColorPage();
+
+  ColourSlotEditor m_colours;
+  int m_nColourMode = 0;  // 667: 0 black ink, 1 single colour
+  int m_nSetRadio = 0;    // 668: the slot the "設定" buttons chose
+  // Parameters 158..165, which the page carries unchanged.
+  std::array<tmb::Colour, 8> m_otherColours{};
+
+  // The drawn record of the page's window; the owning sheet sets it.
+  CCharDataFull* m_pRecord = nullptr;
+  // The sheet's hand-over: OK takes the pages into the record and redraws; Cancel
+  // reloads this page from the record.
+  std::function<void()> m_onApply;
+  std::function<void()> m_onReload;
+
+  void OnOK() override;
+  void OnCancel() override;
+
+ protected:
+  std::vector<tmb::ui::Binding> Bindings() override;
+  void OnInitDialog() override;
+  void OnNotify(int id, tmb::ui::Notify code) override;
+
+ private:
+  // Writes the chosen mode into the record, remembering the value it held before the
+  // first such write since the last OK or Cancel, however often the page came to the front.
+  void WriteModeToRecord();
+
+  bool m_bRemembered = false;
+  int m_nRememberedMode = 0;
+};

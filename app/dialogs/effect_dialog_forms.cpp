@@ -1,0 +1,3 @@
+#include "app/dialogs/effect_dialog_forms.h"
+
+CEffectDialogForms gEffectDialogForms;

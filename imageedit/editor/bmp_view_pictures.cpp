@@ -1,0 +1,108 @@
+// Pictures entering and leaving the image editing view: files read into the picture or the
+// clip buffer, the per-file step of the batch effect, and the clipboard's picture.
+#include <algorithm>
+
+#include "core/canvas/work_canvas.h"
+#include "core/state/draw_state.h"
+#include "export/picture/picture_file_reader.h"
+#include "export/picture/picture_file_writer.h"
+#include "export/picture/picture_read_result.h"
+#include "imageedit/editor/bmp_view.h"
+#include "platform/gdi/raster_ops.h"
+#include "platform/service/messages.h"
+
+namespace {
+
+constexpr int kCmdPictureLoaded = 32937;
+constexpr int kMsgNoMemory = 62043;
+constexpr int kMsgCannotOpen = 62047;
+constexpr int kMsgNotAPicture = 62048;
+constexpr int kMsgInClipBuffer = 62058;
+constexpr int kPlaceQuietly = 3;
+
+int MessageOfResult(int result) {
+  switch (result) {
+    case kPictureNotOpened: return kMsgCannotOpen;
+    case kPictureTooLarge: return kMsgNoMemory;
+    default: return kMsgNotAPicture;
+  }
+}
+
+}  // namespace
+
+int CBmpView::LoadPicture(const std::string& path, tmb::Surface* pCallerBitmap) {
+  if (!EnsureSetup(nullptr)) return kPictureTooLarge;
+  const int range = gDrawState.m_nSaveRange;
+  tmb::Surface* target = range == 0 ? &m_bmpWork : range == 1 ? &m_bmpClip : pCallerBitmap;
+  if (!target || target->IsNull()) return kPictureNotOpened;
+  BeginWaitCursor();
+  // The picture is proved sound before anything of the view changes.
+  int result = ReadPictureFile(nullptr, path, nullptr, nullptr);
+  tmb::Size size{};
+  if (result == kPictureRead) {
+    if (range == 0) {
+      HideRegionFrame();
+      SaveUndoImage();
+      target->Fill(BackgroundColour());
+    }
+    result = ReadPictureFile(nullptr, path, target, &size);
+  }
+  if (result != kPictureRead) {
+    EndWaitCursor();
+    tmb::ShowMessage(MessageOfResult(result));
+    return result;
+  }
+  if (range == 0) {
+    Redraw();
+    m_bModified = gDrawState.m_bPaletteDevice ? 1 : 0;
+    FollowInZoomView();
+  } else if (range == 1) {
+    m_sizeClip = size;
+    m_bClipFilled = 1;
+    if (gDrawState.m_nPlaceMode == 0) tmb::ShowMessage(kMsgInClipBuffer);
+  }
+  EndWaitCursor();
+  if (range != 2) m_pHost->SendCommand(kCmdPictureLoaded);
+  return result;
+}
+
+int CBmpView::OpenDroppedImage() { return LoadPicture(gDrawState.m_szPictureFilePath); }
+
+int CBmpView::ProcessPictureFile(const std::string& in, const std::string& out, int noEffect) {
+  const int savedRange = gDrawState.m_nSaveRange;
+  const int savedPlace = gDrawState.m_nPlaceMode;
+  const tmb::Rect savedRegion = m_region;
+  gDrawState.m_nSaveRange = 1;
+  gDrawState.m_nPlaceMode = kPlaceQuietly;
+  int written = 0;
+  if (LoadPicture(in) == kPictureRead) {
+    m_region = {0, 0, m_sizeClip.cx, m_sizeClip.cy};
+    if (!noEffect) m_pHost->RunOneTouchEffect(m_bmpClip, m_region);
+    written = SaveDCImageFile(nullptr, &m_bmpClip, m_region.left, m_region.top, m_sizeClip.cx, m_sizeClip.cy, out,
+                              kFormatBmp, gDrawState.m_nSaveRange);
+  }
+  m_region = savedRegion;
+  gDrawState.m_nSaveRange = savedRange;
+  gDrawState.m_nPlaceMode = savedPlace;
+  return written;
+}
+
+void CBmpView::ReceiveClipboard(const tmb::Surface& picture, int whole) {
+  if (!EnsureSetup(nullptr) || picture.IsNull() || m_bmpWork.IsNull() || m_bmpClip.IsNull()) return;
+  const int w = std::min(picture.width(), m_bmpWork.width());
+  const int h = std::min(picture.height(), m_bmpWork.height());
+  tmb::DeviceContext src(const_cast<tmb::Surface*>(&picture));
+  if (!whole) {
+    tmb::DeviceContext clip(&m_bmpClip);
+    clip.BitBlt(0, 0, w, h, &src, 0, 0, tmb::kSrcCopy);
+    m_sizeClip = {w, h};
+    m_bClipFilled = 1;
+    return;
+  }
+  SaveUndoImage();
+  tmb::DeviceContext work(&m_bmpWork);
+  work.BitBlt(m_bmpWork.width() - w, 0, w, h, &src, 0, 0, tmb::kSrcCopy);
+  Modified();
+  Redraw();
+  FollowInZoomView();
+}

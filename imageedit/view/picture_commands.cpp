@@ -1,0 +1,109 @@
+#include "imageedit/view/picture_commands.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+
+#include "core/canvas/work_canvas.h"
+#include "core/document/tmb_doc.h"
+#include "core/file/path_helpers.h"
+#include "core/state/draw_state.h"
+#include "core/state/mouse_messages.h"
+#include "export/picture/picture_file_writer.h"
+#include "imageedit/view/bmp_view_window.h"
+#include "imageedit/view/clipboard_pictures.h"
+#include "platform/service/file_chooser.h"
+#include "platform/service/messages.h"
+#include "platform/service/wait_cursor.h"
+#include "platform/ui/clipboard.h"
+#include "views/tmb_view.h"
+
+namespace {
+
+constexpr char kFilterPalette[] = "(*.bmp)|*.bmp|(*.*)|*.*||";
+constexpr char kFilterDrawing[] =
+    "(*.bmp)|*.bmp|(*.png)|*.png|(*.jpg)|*.jpg|(*.swf)|*.swf|(*.svg)|*.svg|(*.*)|*.*||";
+constexpr char kFilterOther[] = "(*.bmp)|*.bmp|(*.png)|*.png|(*.jpg)|*.jpg|(*.svg)|*.svg|(*.*)|*.*||";
+
+bool IsDrawingKind(int kind) { return kind == kKindCurrentDraw || kind == kKindDrawA || kind == kKindDrawB; }
+
+std::string LowerExtension(const std::string& path) {
+  std::string ext = GetFileExtension(path);
+  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+  return ext;
+}
+
+// The format an extension names; kFormatNone for the vector formats not written here.
+int FormatOfExtension(const std::string& ext) {
+  if (ext == "jpg") return kFormatJpeg;
+  if (ext == "png") return kFormatPng;
+  if (ext == "gif") return kFormatGif;
+  if (ext == "swf" || ext == "svg") return kFormatNone;
+  return kFormatBmp;
+}
+
+// The block of kind's picture a save or send takes; empty when there is none.
+tmb::Rect BlockOf(int kind, const tmb::Surface& picture, int whole) {
+  tmb::Rect r = whole ? tmb::Rect{0, 0, gWorkCanvas.m_width, gWorkCanvas.m_height} : WindowRegionOfKind(kind);
+  r.Normalize();
+  const tmb::Rect b = picture.Bounds();
+  return {std::max(r.left, b.left), std::max(r.top, b.top), std::min(r.right, b.right), std::min(r.bottom, b.bottom)};
+}
+
+}  // namespace
+
+tmb::Surface* WindowPictureOfKind(int kind) {
+  if (kind == kKindImageEditor) {
+    CBmpViewWindow* editor = CBmpViewWindow::Instance();
+    tmb::Surface* work = editor ? &editor->editor().m_bmpWork : nullptr;
+    return work && !work->IsNull() ? work : nullptr;
+  }
+  CTmbView* view = IsDrawingKind(kind) ? CTmbView::ViewOfKind(kind) : nullptr;
+  tmb::Surface* picture = view ? view->BackBuffer() : nullptr;
+  return picture && !picture->IsNull() ? picture : nullptr;
+}
+
+tmb::Rect WindowRegionOfKind(int kind) {
+  if (kind == kKindImageEditor) {
+    CBmpViewWindow* editor = CBmpViewWindow::Instance();
+    return editor ? editor->editor().m_region : tmb::Rect{};
+  }
+  CTmbView* view = IsDrawingKind(kind) ? CTmbView::ViewOfKind(kind) : nullptr;
+  CTmbDoc* doc = view ? view->GetDocument() : nullptr;
+  return doc ? doc->m_char.m_regions.m_list.GetCurrent() : tmb::Rect{};
+}
+
+bool SaveImageAs(int kind) {
+  tmb::FileChoice choice;
+  choice.filter = gDrawState.m_bPaletteDevice ? kFilterPalette : IsDrawingKind(kind) ? kFilterDrawing : kFilterOther;
+  choice.folder = gDrawState.m_szLastFolder;
+  std::string path;
+  const bool chosen = tmb::Choosers().SaveFile(choice, path);
+  FlushMouseMessages();
+  if (!chosen) return false;
+  const int format = FormatOfExtension(LowerExtension(path));
+  tmb::Surface* picture = WindowPictureOfKind(kind);
+  if (format == kFormatNone || !picture) {
+    tmb::Beep();
+    return false;
+  }
+  tmb::WaitCursor wait;
+  const int whole = gDrawState.m_nSaveRange == 0;
+  const tmb::Rect block = BlockOf(kind, *picture, whole);
+  // A picture of the canvas's own size is written as it is; any other is cut first.
+  const bool region = !whole || picture->size() != tmb::Size{gWorkCanvas.m_width, gWorkCanvas.m_height};
+  return SaveDCImageFile(nullptr, picture, block.left, block.top, block.Width(), block.Height(), path, format,
+                         region) == 1;
+}
+
+void SendImageToClipboard(int kind, int whole) {
+  tmb::Surface* picture = WindowPictureOfKind(kind);
+  const tmb::Rect block = picture ? BlockOf(kind, *picture, whole) : tmb::Rect{};
+  if (!picture || block.IsEmpty()) {
+    tmb::Beep();
+    return;
+  }
+  gDrawState.m_sizeClipboard = {block.Width(), block.Height()};
+  tmb::ui::Clipboard().SetImage(ImageFromSurface(*picture, block));
+  gDrawState.m_bClipboardOwned = 1;
+}

@@ -1,0 +1,31 @@
+#include "platform/ui/paper_scroll.h"
+
+#include <QAbstractScrollArea>
+#include <QScrollBar>
+#include <algorithm>
+
+
+namespace tmb::ui {
+
+void SetPaperScrollRanges(QAbstractScrollArea& area, QSize total, int lineStep) {
+  const QSize shown = area.viewport()->size();
+  QScrollBar* h = area.horizontalScrollBar();
+  QScrollBar* v = area.verticalScrollBar();
+  h->setRange(0, std::max(0, total.width() - shown.width()));
+  h->setPageStep(std::max(1, shown.width()));
+  h->setSingleStep(lineStep);
+  v->setRange(0, std::max(0, total.height() - shown.height()));
+  v->setPageStep(std::max(1, shown.height()));
+  v->setSingleStep(lineStep);
+}
+
+bool FitSurfaceToSize(Surface& surface, QSize size) {
+  if (size.isEmpty()) {
+    surface.Destroy();
+    return false;
+  }
+  if (!surface.IsNull() && surface.width() == size.width() && surface.height() == size.height()) return false;
+  return bool(surface.Create(size.width(), size.height(), PixelFormat::kColour32));
+}
+
+}  // namespace tmb::ui

@@ -1,0 +1,20 @@
+// What the views over the paper share: scroll bars that run over the whole scrolled size,
+// and a window surface kept at the viewport's size.
+#pragma once
+
+#include <QSize>
+
+#include "platform/gdi/surface.h"
+
+class QAbstractScrollArea;
+
+namespace tmb::ui {
+
+// Sets area's scroll bars to show total pixels through its viewport, lineStep pixels per
+// arrow click.
+void SetPaperScrollRanges(QAbstractScrollArea& area, QSize total, int lineStep);
+// Makes surface a colour surface of size (none for an empty size); true when it was made
+// anew, so everything on it must be drawn again.
+bool FitSurfaceToSize(Surface& surface, QSize size);
+
+}  // namespace tmb::ui
