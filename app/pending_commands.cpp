@@ -7,7 +7,7 @@ constexpr const char* kSheets = "sheets";
 constexpr const char* kAnimationSheet = "animation-sheet";
 constexpr const char* kRegistrationMenus = "registration-menus";
 constexpr const char* kMoreDialogs = "more-dialogs";
-constexpr const char* kPresetsMorph = "presets-morph";
+constexpr const char* kGifAnimation = "gif-animation";
 
 // One line per id, never a range: an id leaves the table on its own.
 constexpr PendingCommand kPending[] = {
@@ -69,28 +69,9 @@ constexpr PendingCommand kPending[] = {
 
     {32931, kMoreDialogs},  // file options
 
-    {33137, kPresetsMorph},  // the styles
-    {33138, kPresetsMorph},
-    {33136, kPresetsMorph},
-    {33159, kPresetsMorph},
-    {33142, kPresetsMorph},
-    {33143, kPresetsMorph},
-    {33144, kPresetsMorph},
-    {33148, kPresetsMorph},
-    {33149, kPresetsMorph},
-    {33150, kPresetsMorph},
-    {33152, kPresetsMorph},
-    {33153, kPresetsMorph},
-    {33155, kPresetsMorph},
-    {33156, kPresetsMorph},
-    {33157, kPresetsMorph},
-    {33158, kPresetsMorph},
-    {33161, kPresetsMorph},
-    {33167, kPresetsMorph},
-    {33168, kPresetsMorph},
-    {33170, kPresetsMorph},
-    {33171, kPresetsMorph},
-    {33173, kPresetsMorph},
+    // The comparison sheets save their pictures through the animation output.
+    {33136, kGifAnimation},
+    {33159, kGifAnimation},
 };
 
 }  // namespace

@@ -162,6 +162,20 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView {
   // Runs the move dialog; on OK moves every point of the drawn record and redraws.
   void OnMoveAll();
 
+  // ---- the style commands
+  // Ids 2 and 3 render their comparison sheet, any other id applies its style; 1.
+  int ApplyStyleCommand(int id);
+  // Applies the preset of style command id (or, for -1, the style chosen in the style
+  // menus) and draws the character with it. 1 when drawn; 0, with nothing changed, when
+  // the id has no values.
+  int ApplyStylePreset(tmb::DeviceContext& dc, int id);
+  // Draws the character once per picture of the sheet of id and saves each picture with
+  // its name. 1 when done; -1 when the output does not start or a painting or a save
+  // fails. The parameters are as before on every road.
+  int RenderPresetSheet(tmb::DeviceContext& dc, int id);
+  // The character slot whose brush values this window's styles start from.
+  int SlotIndex() const;
+
   // ---- pen input (views/input/): the button and move handlers take device pixels of
   // the view's window; the operations below them take paper points and a client context.
   void OnLButtonDown(tmb::Point device);
@@ -242,6 +256,7 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView {
   int32_t m_bOffscreen = 0;
   int32_t m_bBusy = 0;
   std::array<int32_t, 2> m_renderWords{};
+  std::array<int32_t, 2> m_sheetRunning{};  // 1 while a comparison sheet renders
   tmb::DeviceContext m_dcBrush;  // the brush set of the window's state
   tmb::DeviceContext m_dcBack;   // the back buffer: the picture of m_pShownBrushState
   tmb::Surface* m_pOldBrushBitmap = nullptr;
@@ -303,8 +318,9 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView {
   // Runs work after the present event: what a paint must not do inside a paint event.
   void AfterPaint(std::function<void()> work);
   void SendFrameCommand(int id);
-  // The edit commands the view itself handles.
+  // The edit and style commands the view itself handles.
   void RegisterCommands();
+  void RegisterStyleCommands();
   void RedrawSettingsPane();
   void UpdateCursor();
   void UpdateScrollRanges();

@@ -13,6 +13,7 @@
 void CTmbView::RegisterCommands() {
   OnCommand(tmb::kCmdEditLayout, [this] { OnLayout(); });
   OnCommand(tmb::kCmdEditMoveAll, [this] { OnMoveAll(); });
+  RegisterStyleCommands();
 }
 
 void CTmbView::OnLayout() {

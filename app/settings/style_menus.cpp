@@ -7,6 +7,7 @@
 #include "app/frame_command_helpers.h"
 #include "app/kind_lookup.h"
 #include "app/main_frame.h"
+#include "convert/presets/preset_list.h"
 #include "convert/presets/style_def_tree.h"
 #include "core/record/char_slots.h"
 #include "core/state/draw_state.h"
@@ -20,18 +21,8 @@ namespace {
 constexpr int kParamChosenStyle = 381;
 constexpr int kParamStyleVersion = 382;
 constexpr int kStyleMenuTitle = 62081;
-constexpr int kApplyChosenClass = -1;
-constexpr int kApplyChosenTable = 1;
-
-StyleCommandRunner gRunner;
-
 QString MenuText(const std::array<char, CStyleDefTree::kNameBytes>& field) {
   return QString::fromStdString(tmb::SjisToUtf8Lossy(StyleName(field)));
-}
-
-void RunStyle(int id) {
-  if (!gRunner) return;
-  if (CTmbView* view = CommandView()) gRunner(*view, id);
 }
 
 }  // namespace
@@ -40,6 +31,7 @@ int ReadStyleDef(const std::string& programFolder, const std::string& dataFolder
   const std::string beside = programFolder + "/" + CStyleDefTree::kFileName;
   std::error_code ec;
   const bool found = std::filesystem::is_regular_file(std::filesystem::u8path(beside), ec);
+  SetStyleDefSource(&gStyleDefRoot);
   return gStyleDefRoot.ReadFile(found ? beside : dataFolder + "/" + CStyleDefTree::kFileName);
 }
 
@@ -53,10 +45,6 @@ void ApplyStyleVersion() {
   }
 }
 
-void SetStyleCommandRunner(StyleCommandRunner runner) { gRunner = std::move(runner); }
-
-const StyleCommandRunner& StyleRunner() { return gRunner; }
-
 void CMainFrame::RegisterStyleCommands() {
   for (int c = 0; c < CStyleDefTree::kCommands; ++c) {
     const int item = CStyleDefTree::kFirstItemId + c;
@@ -65,22 +53,23 @@ void CMainFrame::RegisterStyleCommands() {
       if (!doc || gStyleDefRoot.ClassOfCommand(item) < 0) return;
       gStyleDefRoot.m_nCurEntry = c;
       gStyleDefRoot.m_nCurClass = gStyleDefRoot.ClassOfCommand(item);
-      doc->DrawnRecord()->m_param[kParamChosenStyle] = c;
-      RunStyle(kApplyChosenClass);
+      CCharDataFull& rec = *doc->DrawnRecord();
+      rec.m_param[kParamChosenStyle] = c;
+      if (CTmbView* view = CommandView()) view->ApplyStyleCommand(kStyleFromStyleMenus);
+      // A style whose values stay brings every parameter with it: the choice is noted again.
+      rec.m_param[kParamChosenStyle] = c;
     });
     OnUpdate(item, [item, c](tmb::ui::CommandUpdate& u) {
       const CCharDataFull* rec = PeekCurrentRecord();
-      u.Enable(gRunner && rec && gStyleDefRoot.ClassOfCommand(item) >= 0);
+      u.Enable(rec && gStyleDefRoot.ClassOfCommand(item) >= 0);
       u.SetCheck(rec && rec->m_param[kParamChosenStyle] == c);
     });
+    // A table is only chosen here; the comparison of its styles goes by the choice.
     const int choice = CStyleDefTree::kFirstTableId + c;
-    OnCommand(choice, [choice] {
-      if (gStyleDefRoot.TableOfCommand(choice) < 0) return;
-      gStyleDefRoot.m_nCurTable = gStyleDefRoot.TableOfCommand(choice);
-      RunStyle(kApplyChosenTable);
-    });
+    OnCommand(choice, [choice] { gStyleDefRoot.m_nCurTable = gStyleDefRoot.TableOfCommand(choice); });
     OnUpdate(choice, [choice](tmb::ui::CommandUpdate& u) {
-      u.Enable(gRunner && PeekCurrentRecord() && gStyleDefRoot.TableOfCommand(choice) >= 0);
+      u.Enable(PeekCurrentRecord() && gStyleDefRoot.TableOfCommand(choice) >= 0);
+      u.SetCheck(gStyleDefRoot.m_nCurTable >= 0 && gStyleDefRoot.m_nCurTable == gStyleDefRoot.TableOfCommand(choice));
     });
   }
 }

@@ -68,16 +68,6 @@ SpanBox SpanBoxOf(const CFPoint& p1, const CFPoint& p2) {
           std::max<double>(p1.x, p2.x) + kSpanTolerance, std::max<double>(p1.y, p2.y) + kSpanTolerance};
 }
 
-int ProjectPointOnLine(const CFPoint& p0, const CFPoint& p1, const CFPoint& q, CFPoint* out) {
-  CFPoint d = p1 - p0;
-  CFPoint w = q - p0;
-  double len2 = double(d.x) * d.x + double(d.y) * d.y;
-  if (len2 == 0.0) return 0;
-  double t = (double(d.x) * w.x + double(d.y) * w.y) / len2;
-  *out = CFPoint(Narrow(p0.x + d.x * t), Narrow(p0.y + d.y * t));
-  return 1;
-}
-
 int IntersectSegments(const CFPoint& p1, const CFPoint& p2, const CFPoint& p3, const CFPoint& p4,
                       CFPoint* out, int mode) {
   CFPoint d = p2 - p1;

@@ -35,8 +35,19 @@ double TrueJointAngleDegrees(const CFPoint& in, const CFPoint& on, float pi);
 int PointInSpanBox(float x, float y, float x1, float y1, float x2, float y2);
 
 // The foot of the perpendicular from q on the line through p0 and p1, not clamped to the
-// segment, into out: 1. When p0 equals p1 the result is 0 and out is untouched.
-int ProjectPointOnLine(const CFPoint& p0, const CFPoint& p1, const CFPoint& q, CFPoint* out);
+// segment, into out: 1. When p0 equals p1 the result is 0 and out is untouched. Inline:
+// the resampling calls it for every point it makes.
+inline int ProjectPointOnLine(const CFPoint& p0, const CFPoint& p1, const CFPoint& q, CFPoint* out) {
+  const double dx = double(p1.x) - p0.x;
+  const double dy = double(p1.y) - p0.y;
+  const CFPoint d(static_cast<float>(dx), static_cast<float>(dy));
+  const CFPoint w(static_cast<float>(double(q.x) - p0.x), static_cast<float>(double(q.y) - p0.y));
+  const double len2 = double(d.x) * d.x + double(d.y) * d.y;
+  if (len2 == 0.0) return 0;
+  const double t = (double(d.x) * w.x + double(d.y) * w.y) / len2;
+  *out = CFPoint(static_cast<float>(p0.x + d.x * t), static_cast<float>(p0.y + d.y * t));
+  return 1;
+}
 
 // Modes of IntersectSegments.
 enum IntersectMode {

@@ -17,14 +17,60 @@ float AdaptiveSpacing(const CStrokePath& path, int i, float s) {
   return s;
 }
 
-ResampleResult ResamplePath(CStrokePath& path, float s, int endRule, int endDistance2) {
+namespace {
+
+// Where the walk puts its points: into a path (with the values of the point each new one
+// follows), or nowhere but a count, for searches that need only how many there would be.
+class PathSink {
+ public:
+  explicit PathSink(CStrokePath& out) : out_(out) { out_.SetCount(0); }
+  int count() const { return out_.m_nCount; }
+  int capacity() const { return out_.GetCapacity(); }
+  bool AppendFrom(const CStrokePath& path, int i, uint8_t flag) {
+    if (!out_.AppendPointFrom(path, i)) return false;
+    out_.m_pFlags[out_.m_nCount - 1] = flag;
+    return true;
+  }
+  void SetLastPoint(CFPoint p) { out_.m_pPoints[out_.m_nCount - 1] = p; }
+  void DropLast() { out_.SetCount(out_.m_nCount - 1); }
+  CFPoint LastPoint() const { return out_.m_pPoints[out_.m_nCount - 1]; }
+  uint8_t LastFlag() const { return out_.m_pFlags[out_.m_nCount - 1]; }
+
+ private:
+  CStrokePath& out_;
+};
+
+class CountSink {
+ public:
+  explicit CountSink(int capacity) : capacity_(capacity) {}
+  int count() const { return count_; }
+  int capacity() const { return capacity_; }
+  bool AppendFrom(const CStrokePath& path, int i, uint8_t flag) {
+    if (count_ >= capacity_) return false;
+    ++count_;
+    last_ = path.m_pPoints[i];
+    lastFlag_ = flag;
+    return true;
+  }
+  void SetLastPoint(CFPoint p) { last_ = p; }
+  void DropLast() { --count_; }
+  CFPoint LastPoint() const { return last_; }
+  uint8_t LastFlag() const { return lastFlag_; }
+
+ private:
+  int capacity_;
+  int count_ = 0;
+  CFPoint last_{0, 0};
+  uint8_t lastFlag_ = 0;
+};
+
+template <typename Sink>
+ResampleResult Walk(const CStrokePath& path, Sink& temp, float s, int endRule, int endDistance2) {
   double s2 = double(s) * s;
   if (!(s2 > 0)) return {};
   const int n = path.GetCount();
-  ScratchPath out(path.GetCapacity());
-  CStrokeWork& temp = *out;
   // New points along a segment stop one short of the capacity.
-  const int limit = temp.GetCapacity() - 1;
+  const int limit = temp.capacity() - 1;
   bool truncated = false;
   CFPoint anchor(0, 0);
   int walked = 0;  // points walked since the stroke's start
@@ -32,7 +78,7 @@ ResampleResult ResamplePath(CStrokePath& path, float s, int endRule, int endDist
     const CFPoint p = path.m_pPoints[i];
     // The first point starts a stroke whatever its flag: the walk needs an anchor.
     if (path.m_pFlags[i] != 0 || i == 0) {
-      if (!temp.AppendPointFrom(path, i)) {
+      if (!temp.AppendFrom(path, i, path.m_pFlags[i])) {
         truncated = true;
         break;
       }
@@ -46,7 +92,7 @@ ResampleResult ResamplePath(CStrokePath& path, float s, int endRule, int endDist
         const CFPoint seg = next - p;
         const double seg2 = SquaredDistance(p, next);
         while (SquaredDistance(anchor, next) >= s2) {
-          if (temp.m_nCount >= limit) {
+          if (temp.count() >= limit) {
             truncated = true;
             break;
           }
@@ -54,34 +100,51 @@ ResampleResult ResamplePath(CStrokePath& path, float s, int endRule, int endDist
           ProjectPointOnLine(p, next, anchor, &foot);
           const double h2 = SquaredDistance(anchor, foot);
           const double t = std::sqrt(std::fabs(s2 - h2) / seg2);
-          temp.AppendPointFrom(path, i);
-          const int w = temp.m_nCount - 1;
-          temp.m_pPoints[w] = CFPoint(static_cast<float>(foot.x + seg.x * t), static_cast<float>(foot.y + seg.y * t));
-          temp.m_pFlags[w] = CStrokePath::kFlagContinue;
+          const CFPoint made(static_cast<float>(foot.x + seg.x * t), static_cast<float>(foot.y + seg.y * t));
+          temp.AppendFrom(path, i, CStrokePath::kFlagContinue);
+          temp.SetLastPoint(made);
           // A spacing below the float step at these coordinates makes no headway: the
           // point is taken back and the walk goes on with the next source point.
-          if (temp.m_pPoints[w] == anchor) {
-            temp.SetCount(w);
+          if (made == anchor) {
+            temp.DropLast();
             break;
           }
-          anchor = temp.m_pPoints[w];
+          anchor = made;
         }
       }
       ++walked;
       continue;
     }
-    if (endRule == kResampleNoEnds || temp.m_nCount <= 0) continue;
-    const int last = temp.m_nCount - 1;
-    if (endRule != kResampleAllEnds && walked > endRule && temp.m_pFlags[last] == 0) continue;
-    if (p == temp.m_pPoints[last] || !(SquaredDistance(p, temp.m_pPoints[last]) > endDistance2)) continue;
-    if (!temp.AppendPointFrom(path, i)) {
+    if (endRule == kResampleNoEnds || temp.count() <= 0) continue;
+    if (endRule != kResampleAllEnds && walked > endRule && temp.LastFlag() == 0) continue;
+    const CFPoint last = temp.LastPoint();
+    if (p == last || !(SquaredDistance(p, last) > endDistance2)) continue;
+    if (!temp.AppendFrom(path, i, CStrokePath::kFlagContinue)) {
       truncated = true;
       break;
     }
-    temp.m_pFlags[temp.m_nCount - 1] = CStrokePath::kFlagContinue;
   }
-  path.CopyRangeFrom(temp, 0, temp.m_nCount);
-  return {path.GetCount(), truncated};
+  return {temp.count(), truncated};
+}
+
+}  // namespace
+
+ResampleResult ResamplePath(CStrokePath& path, float s, int endRule, int endDistance2) {
+  if (!(double(s) * s > 0)) return {};
+  ScratchPath out(path.GetCapacity());
+  const ResampleResult result = ResamplePathInto(path, *out, s, endRule, endDistance2);
+  path.CopyRangeFrom(*out, 0, out->m_nCount);
+  return {path.GetCount(), result.truncated};
+}
+
+ResampleResult ResamplePathInto(const CStrokePath& path, CStrokePath& out, float s, int endRule, int endDistance2) {
+  PathSink sink(out);
+  return Walk(path, sink, s, endRule, endDistance2);
+}
+
+int CountResampledPoints(const CStrokePath& path, float s, int endRule, int endDistance2, int capacity) {
+  CountSink sink(capacity);
+  return Walk(path, sink, s, endRule, endDistance2).count;
 }
 
 void SmoothValueRun(std::span<float> values, int a, int b, int passes) {

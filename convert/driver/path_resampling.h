@@ -43,6 +43,11 @@ struct ResampleResult {
 // something was written after its start. Stops one point short of the path's capacity.
 // When s squared is not above 0 the path is left unchanged and the count is 0.
 ResampleResult ResamplePath(CStrokePath& path, float s, int endRule, int endDistance2);
+// The same walk with path left as it is and the new points written into out (emptied
+// first; another path than path), within out's capacity. The count is out's.
+ResampleResult ResamplePathInto(const CStrokePath& path, CStrokePath& out, float s, int endRule, int endDistance2);
+// The count ResamplePathInto would give into a path of capacity, without writing a point.
+int CountResampledPoints(const CStrokePath& path, float s, int endRule, int endDistance2, int capacity);
 
 // The spacing for the stroke that holds point i: its length / 8 when 8 s is longer than
 // the stroke, its length / 32 when 32 s is shorter, else s.

@@ -24,10 +24,11 @@ int Resample(CStrokePath& path, double s) {
   return path.GetCount();
 }
 
-// trial becomes path resampled at s; returns its count.
-int Trial(CStrokeWork& trial, const CStrokePath& path, double s) {
-  trial.CopyRangeFrom(path, 0, path.GetCount());
-  return Resample(trial, s);
+// The count of path resampled at s within trial's capacity. Only a trial that hits the
+// target is kept, so the search counts and writes the points of that one alone: copying
+// the path into every trial and writing its points cost a tenth of the pairing.
+int Trial(const CStrokeWork& trial, const CStrokePath& path, double s) {
+  return CountResampledPoints(path, static_cast<float>(s), kEndRule, kEndDistance2, trial.GetCapacity());
 }
 
 // Appends n copies of the path's last point, as points of its last stroke, while they fit.
@@ -54,14 +55,15 @@ int CStrokeMatcher::EqualizePointCounts(CStrokePath& a, CStrokePath& b) const {
   CStrokePath& longer = &shorter == &a ? b : a;
   const int target = longer.GetCount();
   ScratchPath trial(shorter.GetCapacity());
-  auto takeTrial = [&] {
+  auto takeTrial = [&](double s) {
+    ResamplePathInto(shorter, *trial, static_cast<float>(s), kEndRule, kEndDistance2);
     shorter.CopyRangeFrom(*trial, 0, trial->GetCount());
     return 1;
   };
 
   const double s0 = shorter.PathLength(0, shorter.GetCount(), 0) / target;
   int count = Trial(*trial, shorter, s0);
-  if (count == target) return takeTrial();
+  if (count == target) return takeTrial(s0);
 
   // A smaller spacing gives more points: step away from s0 until the target lies between.
   const int direction = count < target ? -1 : 1;
@@ -79,7 +81,7 @@ int CStrokeMatcher::EqualizePointCounts(CStrokePath& a, CStrokePath& b) const {
       Resample(shorter, s0);
       return 0;
     }
-    if (count == target) return takeTrial();
+    if (count == target) return takeTrial(s);
     if (direction > 0 && count <= target) {
       upper = s;
       break;
@@ -98,7 +100,7 @@ int CStrokeMatcher::EqualizePointCounts(CStrokePath& a, CStrokePath& b) const {
   for (Step& st : steps) {
     s = (lower + upper) / 2;
     count = Trial(*trial, shorter, s);
-    if (count == target) return takeTrial();
+    if (count == target) return takeTrial(s);
     (count > target ? lower : upper) = s;
     st = {count, s};
   }

@@ -8,6 +8,7 @@
 #include "core/record/cp932_field.h"
 #include "platform/file/safe_save.h"
 #include "platform/service/messages.h"
+#include "platform/text/code_page.h"
 
 CStyleDefTree gStyleDefRoot;
 
@@ -270,6 +271,19 @@ int CStyleDefTree::GetStyle(ParamBlock& values, std::string& name, int entry) {
   CollectValues(m_nCurClass, values);
   name = std::string(StyleName(m_classes[size_t(m_nCurClass)].name));
   return m_nCurClass;
+}
+
+bool CStyleDefTree::HasChosenStyle() const { return m_nCurClass >= 0 && m_nCurClass < int(m_classes.size()); }
+
+bool CStyleDefTree::CollectChosenValues(ParamBlock& params) {
+  if (!HasChosenStyle()) return false;
+  CollectValues(m_nCurClass, params);
+  return true;
+}
+
+std::string CStyleDefTree::ApplyStyle(ParamBlock& params, int index) {
+  std::string name;
+  return GetStyle(params, name, index) >= 0 ? tmb::SjisToUtf8Lossy(name) : std::string();
 }
 
 int CStyleDefTree::StyleCount() const {

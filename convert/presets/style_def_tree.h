@@ -11,11 +11,12 @@
 #include <string_view>
 #include <vector>
 
+#include "convert/presets/style_def_source.h"
 #include "core/record/param_block.h"
 
 struct CStyleParse;
 
-class CStyleDefTree {
+class CStyleDefTree final : public StyleDefSource {
  public:
   static constexpr int kNameBytes = 128;
   static constexpr int kMaxClasses = 128;
@@ -76,8 +77,16 @@ class CStyleDefTree {
   // The class an item's menu id chooses, or the table a table item's id chooses; -1.
   int ClassOfCommand(int id) const;
   int TableOfCommand(int id) const;
+
+  // What the style commands read: the class chosen in the menus, the styles of the
+  // current table and the keep switches.
+  bool HasChosenStyle() const override;
+  bool CollectChosenValues(ParamBlock& params) override;
   // The number of styles of the current table; 0 when none is chosen.
-  int StyleCount() const;
+  int StyleCount() const override;
+  std::string ApplyStyle(ParamBlock& params, int index) override;
+  bool KeepsFlyingWhite() const override { return m_bKeepFlyingWhite != 0; }
+  bool KeepsShapeColours() const override { return m_bKeepColours != 0; }
 
   const std::vector<ClassNode>& classes() const { return m_classes; }
   const std::vector<MenuEntry>& entries() const { return m_entries; }

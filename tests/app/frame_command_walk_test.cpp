@@ -107,10 +107,10 @@ TEST_F(FrameCommandWalk, ThePendingTableListsEachIdOnceAndOnlyCommandsWithoutThe
     EXPECT_NE(p.issue, nullptr);
   }
   EXPECT_EQ(std::string(PendingIssueOf(32989)), "printing");
-  EXPECT_EQ(std::string(PendingIssueOf(33150)), "presets-morph");
-  // The layout, the move of everything and the dialogs came with their work.
+  EXPECT_EQ(std::string(PendingIssueOf(33136)), "gif-animation");
+  // The layout, the move of everything, the dialogs and the styles came with their work.
   for (int id : {kCmdFileOpen, kCmdEditLayout, kCmdEditMoveAll, kCmdStandardSettings, kCmdConvOption, kCmdCopyAToB,
-                 kCmdCopyBToA}) {
+                 kCmdCopyBToA, 33137, 33138, 33150, 33173}) {
     EXPECT_EQ(PendingIssueOf(id), nullptr) << id;
   }
 }

@@ -8,6 +8,7 @@
 #include "app/app_fixture.h"
 #include "app/kind_lookup.h"
 #include "app/settings/style_menus.h"
+#include "convert/presets/style_def_source.h"
 #include "convert/presets/style_def_tree.h"
 #include "core/file/char_file_services.h"
 #include "platform/text/code_page.h"
@@ -39,9 +40,9 @@ std::string Lines(const QMenu& menu) {
 class StyleMenus : public AppTest {
  protected:
   void TearDown() override {
-    SetStyleCommandRunner(nullptr);
     AppTest::TearDown();
     gStyleDefRoot.Clear();
+    SetStyleDefSource(nullptr);
   }
   QMenu* StyleMenu() const { return frame()->menuBar()->findChild<QMenu*>(QStringLiteral("styleMenu")); }
 };
@@ -56,25 +57,36 @@ TEST_F(StyleMenus, TheShippedStylesAppearInTheSettingsMenuAndGoToTheViewWhenChos
   // The file's version is the style selection of both windows and of every record read.
   for (int kind : {kKindDrawA, kKindDrawB}) EXPECT_EQ(GetCharDocumentOfKind(kind)->DrawnRecord()->m_param[382], 1);
   EXPECT_EQ(FileDialogs().StyleSelection(), 1);
-  // Until the view's style command is there, the items stay disabled.
-  EXPECT_FALSE(frame()->QueryCommand(1001).enabled());
-  EXPECT_FALSE(frame()->ExecuteCommand(1001));
-
-  std::vector<std::pair<CTmbView*, int>> runs;
-  SetStyleCommandRunner([&runs](CTmbView& view, int id) { runs.emplace_back(&view, id); });
+  // Choosing a style applies it to the current window's record; with the keep switch
+  // (380) its values stay.
   frame()->ActivateViewOfKind(kKindDrawB, 0);
-  ASSERT_TRUE(frame()->QueryCommand(1001).enabled());
-  ASSERT_TRUE(frame()->ExecuteCommand(1001));
+  CCharDataFull& recA = *GetCharDocumentOfKind(kKindDrawA)->DrawnRecord();
   CCharDataFull& recB = *GetCharDocumentOfKind(kKindDrawB)->DrawnRecord();
-  EXPECT_EQ(recB.m_param[381], 1);
-  EXPECT_NE(GetCharDocumentOfKind(kKindDrawA)->DrawnRecord()->m_param[381], 1);
-  EXPECT_EQ(gStyleDefRoot.m_nCurClass, 1);
-  EXPECT_TRUE(frame()->QueryCommand(1001).checked());
+  const int32_t cursiveA = recA.m_param[0];
+  recB.m_param[380] = 1;
+  recB.m_param[3] = 77;
+  ASSERT_TRUE(frame()->QueryCommand(1002).enabled());
+  ASSERT_TRUE(frame()->ExecuteCommand(1002));  // 草書風: 崩し 80 over 行書風 over 楷書風
+  EXPECT_EQ(gStyleDefRoot.m_nCurClass, 2);
+  EXPECT_EQ(recB.m_param[0], 80);
+  EXPECT_EQ(recB.m_param[1], 30);
+  EXPECT_EQ(recB.m_param[3], 100);
+  EXPECT_EQ(recB.m_param[381], 2);
+  EXPECT_EQ(recB.m_param[382], 1);
+  EXPECT_EQ(recA.m_param[0], cursiveA);
+  EXPECT_TRUE(frame()->QueryCommand(1002).checked());
   EXPECT_FALSE(frame()->QueryCommand(1000).checked());
+  // Without the keep switch the record shows the style once and keeps its own values.
+  recB.m_param[380] = 0;
+  recB.m_param[3] = 77;
+  ASSERT_TRUE(frame()->ExecuteCommand(1003));
+  EXPECT_EQ(recB.m_param[3], 77);
+  EXPECT_EQ(recB.m_param[381], 3);
+  // A table item chooses the table whose styles a comparison goes through.
   ASSERT_TRUE(frame()->ExecuteCommand(2001));
   EXPECT_EQ(gStyleDefRoot.m_nCurTable, 1);
-  auto* viewB = qobject_cast<CTmbView*>(FrameOfKind(kKindDrawB)->activeView());
-  EXPECT_EQ(runs, (std::vector<std::pair<CTmbView*, int>>{{viewB, -1}, {viewB, 1}}));
+  EXPECT_EQ(StyleDefs().StyleCount(), 2);
+  EXPECT_TRUE(frame()->QueryCommand(2001).checked());
   // Ids that no line of the file carries stay disabled.
   EXPECT_FALSE(frame()->QueryCommand(1005).enabled());
   EXPECT_FALSE(frame()->QueryCommand(2002).enabled());

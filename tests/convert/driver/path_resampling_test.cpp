@@ -146,3 +146,42 @@ TEST(SmoothValueRun, SmoothsUntilNeighboursAgreeWithinOne) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every way to resample one path agrees: in place, into another path, and counted alone,
+// for the end rules, a walk cut short by the capacity, runaway spacings and a first point
+// without its flag.
+TEST(ResampleInto, CountsAndPointsAgreeWithTheResamplingInPlace) {
+  struct Case {
+    std::initializer_list<PathPoint> points;
+    float s;
+    int endRule;
+    int capacity;
+  };
+  const Case cases[] = {
+      {{{0, 0, 1}, {10, 0, 0}, {10, 10, 0}, {3, 3, 1}, {4, 9, 0}}, 2.5f, kResampleAllEnds, 200},
+      {{{0, 0, 1}, {10, 0, 0}, {10, 10, 0}, {3, 3, 1}, {4, 9, 0}}, 2.5f, kResampleNoEnds, 200},
+      {{{0, 0, 1}, {10, 0, 0}, {10, 10, 0}, {3, 3, 1}, {4, 9, 0}}, 3.1f, 2, 200},
+      {{{0, 0, 1}, {100, 0, 0}, {0, 50, 1}, {10, 50, 0}}, 1, kResampleAllEnds, 10},
+      {{{0, 0, 1}, {8, 0, 0}}, 1, kResampleAllEnds, 10},
+      {{{100000, 0, 1}, {100001, 0, 0}}, 1e-4f, kResampleAllEnds, 200},
+      {{{0, 0, 0}, {3, 0, 0}}, 1, kResampleAllEnds, 200},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.s);
+    CStrokeWork inPlace(c.capacity), source(c.capacity), out(c.capacity);
+    Fill(inPlace, c.points);
+    Fill(source, c.points);
+    const std::vector<PathPoint> given = PointsOf(source);
+    const ResampleResult expected = ResamplePath(inPlace, c.s, c.endRule, 2);
+    EXPECT_EQ(CountResampledPoints(source, c.s, c.endRule, 2, c.capacity), expected.count);
+    const ResampleResult into = ResamplePathInto(source, out, c.s, c.endRule, 2);
+    EXPECT_EQ(into.count, expected.count);
+    EXPECT_EQ(into.truncated, expected.truncated);
+    EXPECT_EQ(PointsOf(out), PointsOf(inPlace));
+    EXPECT_EQ(PointsOf(source), given);
+  }
+}
+
+}  // namespace

@@ -124,6 +124,28 @@ TEST_F(StyleDefTree, GetStyleWalksTheCurrentTable) {
   EXPECT_EQ(tree.GetStyle(values, name, 2), -1);
 }
 
+TEST_F(StyleDefTree, TheStyleCommandsReadTheChosenClassAndTable) {
+  ASSERT_EQ(Read("<class \"楷\"> 崩し 1 </class><class \"草\" : \"楷\"> 太さ 2 </class><table \"t\"> 草 </table>"), 0);
+  const StyleDefSource& source = tree;
+  ParamBlock values{};
+  EXPECT_FALSE(source.HasChosenStyle());
+  EXPECT_FALSE(tree.CollectChosenValues(values));
+  tree.m_nCurClass = 1;
+  ASSERT_TRUE(source.HasChosenStyle());
+  ASSERT_TRUE(tree.CollectChosenValues(values));
+  EXPECT_EQ(values[0], 1);
+  EXPECT_EQ(values[3], 2);
+  tree.m_nCurTable = 0;
+  ParamBlock sheet{};
+  EXPECT_EQ(tree.ApplyStyle(sheet, 0), "草");  // the name in UTF-8
+  EXPECT_EQ(sheet[3], 2);
+  EXPECT_EQ(tree.ApplyStyle(sheet, 1), "");
+  EXPECT_FALSE(source.KeepsFlyingWhite());
+  EXPECT_FALSE(source.KeepsShapeColours());
+  tree.m_bKeepColours = 1;
+  EXPECT_TRUE(source.KeepsShapeColours());
+}
+
 TEST_F(StyleDefTree, CapacitiesAreKept) {
   std::string text;
   for (int i = 0; i < 130; ++i) text += "<class \"c" + std::to_string(i) + "\"></class>";

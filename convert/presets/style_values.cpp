@@ -1,0 +1,56 @@
+#include "convert/presets/style_values.h"
+
+#include "convert/presets/preset_list.h"
+#include "convert/presets/style_def_source.h"
+#include "core/record/char_data_full.h"
+#include "core/record/char_slots.h"
+
+namespace {
+
+constexpr int kFlyingWhiteParam = 5;
+constexpr int kShapeColourParam = 156;
+constexpr int kShapeColour2Param = 157;
+constexpr int kUncopiedParam = 194;
+constexpr int kPenModeParam = 47;
+constexpr int kShapeModeOneColour = 3;
+
+}  // namespace
+
+bool StyleHasValues(int id) {
+  if (id == kStyleFromStyleMenus) return StyleDefs().HasChosenStyle();
+  return PresetOfStyleCommand(id) >= 0;
+}
+
+CStyleSavedValues SaveStyleValues(const CCharDataFull& rec) { return {rec.m_param, rec.m_paramMax, rec.m_rangeFrom}; }
+
+void SetStyleValues(CCharDataFull& rec, int id, int slot, const CStyleSavedValues& saved) {
+  // The defaults are those of the parameters alone: a style must not take the points, the
+  // texts or the background pictures with it.
+  const CCharDataFull& defaults = gCharSlots[0];
+  for (int k = 0; k < kParamCount; ++k) {
+    if (k != kUncopiedParam) rec.m_param[size_t(k)] = defaults.m_param[size_t(k)];
+  }
+  rec.CopySettingsByCategory(kCategoryBrush, &gCharSlots[slot]);
+  if (id != kStyleFromStyleMenus) {
+    gPresetList.Apply(rec.m_param, PresetOfStyleCommand(id));
+  } else {
+    StyleDefSource& styles = StyleDefs();
+    styles.CollectChosenValues(rec.m_param);
+    if (styles.KeepsFlyingWhite()) rec.m_param[kFlyingWhiteParam] = saved.params[kFlyingWhiteParam];
+    if (styles.KeepsShapeColours()) {
+      for (int k : {kShapeModeParam, kShapeColourParam, kShapeColour2Param}) rec.m_param[size_t(k)] = saved.params[size_t(k)];
+      rec.m_rangeFrom = saved.params[kShapeModeParam] == kShapeModeOneColour ? saved.params[kShapeColourParam] : 0;
+    }
+  }
+  rec.m_bChanged = 1;
+}
+
+void EndStyleValues(CCharDataFull& rec, const CStyleSavedValues& saved) {
+  // The switch is the user's, as it was before the style's defaults replaced it.
+  if (!saved.params[kStyleKeepParam]) {
+    rec.m_param = saved.params;
+    rec.m_paramMax = saved.maxima;
+    rec.m_rangeFrom = saved.rangeFrom;
+  }
+  rec.m_param[kPenModeParam] = 0;
+}

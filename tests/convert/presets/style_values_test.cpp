@@ -1,0 +1,150 @@
+// The values a style command gives a record and takes back: the defaults with the
+// window's brush values, a preset or the chosen style of the style menus, its keep
+// switches, and the way back after the drawing.
+#include "convert/presets/style_values.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "convert/presets/preset_list.h"
+#include "convert/presets/style_def_source.h"
+#include "core/record/char_data_full.h"
+#include "core/record/char_slots.h"
+#include "support/char_globals.h"
+
+namespace tmb::test {
+namespace {
+
+// A chosen style of the style menus: 崩し 40, 太さ 120, and its own colours.
+class ChosenStyle : public StyleDefSource {
+ public:
+  bool HasChosenStyle() const override { return true; }
+  bool CollectChosenValues(ParamBlock& params) override {
+    params[0] = 40;
+    params[3] = 120;
+    params[5] = 9;
+    params[156] = 0x123456;
+    params[157] = 0x654321;
+    params[kShapeModeParam] = 1;
+    return true;
+  }
+  bool KeepsFlyingWhite() const override { return keepFlyingWhite; }
+  bool KeepsShapeColours() const override { return keepColours; }
+
+  bool keepFlyingWhite = false;
+  bool keepColours = false;
+};
+
+class StyleValues : public CharGlobalsTest {
+ protected:
+  void SetUp() override {
+    CharGlobalsTest::SetUp();
+    gCharSlots.InitDefaults();
+    rec->CopySettingsByCategory(kCategoryAll, nullptr);
+    // The user's own settings, a character and a background picture.
+    rec->m_param[0] = 7;
+    rec->m_param[47] = 1;
+    rec->m_param[100] = 3;
+    rec->m_param[194] = 11;
+    rec->m_paramMax[0] = 33;
+    rec->m_nPoints = 2;
+    rec->m_pPoints[1] = {5, 6};
+    rec->m_text[kTextPicture1] = "mine.bmp";
+  }
+  void TearDown() override {
+    SetStyleDefSource(nullptr);
+    CharGlobalsTest::TearDown();
+  }
+  // Applies style id as a style command does up to the drawing.
+  CStyleSavedValues Apply(int id, int slot = 0) {
+    const CStyleSavedValues saved = SaveStyleValues(*rec);
+    SetStyleValues(*rec, id, slot, saved);
+    return saved;
+  }
+
+  std::unique_ptr<CCharDataFull> rec = std::make_unique<CCharDataFull>();
+};
+
+TEST_F(StyleValues, NoConversionOnTheDefaultsThenTheOldValuesOrTheStylesStay) {
+  for (int keep : {0, 1}) {
+    SCOPED_TRACE(keep);
+    rec->m_param[kStyleKeepParam] = keep;
+    const ParamBlock before = rec->m_param;
+    const CStyleSavedValues saved = Apply(1);
+    const ParamBlock& p = rec->m_param;
+    EXPECT_EQ((std::array{p[0], p[1], p[2], p[3], p[4]}), (std::array{0, 0, 10, 6, 0}));
+    // Everything else is the defaults, but for the parameter no copy carries.
+    EXPECT_EQ(p[100], gCharSlots[0].m_param[100]);
+    EXPECT_EQ(p[47], gCharSlots[0].m_param[47]);
+    EXPECT_EQ(p[194], 11);
+    EXPECT_EQ(rec->m_bChanged, 1);
+    // The points and the texts are the user's.
+    EXPECT_EQ(rec->m_nPoints, 2);
+    EXPECT_EQ(rec->m_pPoints[1], (Point{5, 6}));
+    EXPECT_EQ(rec->m_text[kTextPicture1], "mine.bmp");
+
+    EndStyleValues(*rec, saved);
+    ParamBlock expected = before;
+    if (keep) expected = p;
+    expected[47] = 0;
+    EXPECT_EQ(rec->m_param, expected);
+    EXPECT_EQ(rec->m_paramMax[0], keep ? gCharSlots[0].m_paramMax[0] : 33);
+    rec->m_param = before;
+    rec->m_paramMax[0] = 33;
+  }
+}
+
+TEST_F(StyleValues, TheBrushValuesComeFromTheWindowsSlotThenThePreset) {
+  gCharSlots[1].m_param[5] = 61;
+  gCharSlots[1].m_param[0] = 62;
+  Apply(6, 1);
+  EXPECT_EQ(rec->m_param[5], 61);
+  EXPECT_EQ(rec->m_param[0], 4);  // the cursive preset
+  EXPECT_EQ(rec->m_param[1], 0);
+  EXPECT_EQ(rec->m_param[328], 1);
+}
+
+TEST_F(StyleValues, OnlyListedIdsAndAChosenStyleHaveValues) {
+  for (int id : {0, 1, 4, 9, 11, 22}) EXPECT_TRUE(StyleHasValues(id)) << id;
+  for (int id : {2, 3, 10, 23, 24, -2}) EXPECT_FALSE(StyleHasValues(id)) << id;
+  EXPECT_FALSE(StyleHasValues(kStyleFromStyleMenus));
+  ChosenStyle chosen;
+  SetStyleDefSource(&chosen);
+  EXPECT_TRUE(StyleHasValues(kStyleFromStyleMenus));
+}
+
+TEST_F(StyleValues, TheChosenStyleWithAndWithoutItsKeepSwitches) {
+  ChosenStyle chosen;
+  SetStyleDefSource(&chosen);
+  rec->m_param[5] = 3;
+  rec->m_param[156] = 0xF06020;
+  rec->m_param[157] = 0x0000FF;
+  rec->m_param[kShapeModeParam] = 3;
+  rec->m_rangeFrom = 77;
+  const ParamBlock before = rec->m_param;
+
+  Apply(kStyleFromStyleMenus);
+  EXPECT_EQ(rec->m_param[0], 40);
+  EXPECT_EQ(rec->m_param[3], 120);
+  EXPECT_EQ(rec->m_param[5], 9);
+  EXPECT_EQ(rec->m_param[156], 0x123456);
+  EXPECT_EQ(rec->m_rangeFrom, 77);
+
+  rec->m_param = before;
+  chosen.keepFlyingWhite = chosen.keepColours = true;
+  Apply(kStyleFromStyleMenus);
+  EXPECT_EQ(rec->m_param[0], 40);
+  EXPECT_EQ(rec->m_param[5], 3);
+  EXPECT_EQ(rec->m_param[156], 0xF06020);
+  EXPECT_EQ(rec->m_param[157], 0x0000FF);
+  EXPECT_EQ(rec->m_param[kShapeModeParam], 3);
+  EXPECT_EQ(rec->m_rangeFrom, 0xF06020);  // one colour: the range starts at it
+  rec->m_param = before;
+  rec->m_param[kShapeModeParam] = 1;
+  Apply(kStyleFromStyleMenus);
+  EXPECT_EQ(rec->m_rangeFrom, 0);
+}
+
+}  // namespace
+}  // namespace tmb::test
