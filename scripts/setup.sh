@@ -4,13 +4,13 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config git ccache
-  qt6-base-dev qt6-qpa-plugins libgl-dev libxkbcommon-dev
+  qt6-base-dev qt6-qpa-plugins libqt6printsupport6 libgl-dev libxkbcommon-dev
   zlib1g-dev libpng-dev libjpeg62-turbo-dev libfreetype-dev libfontconfig-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-wqy-microhei fonts-urw-base35
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
   gifsicle giflib-tools
-  pngcheck libjpeg-turbo-progs
+  pngcheck libjpeg-turbo-progs poppler-utils
   desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
 )
 

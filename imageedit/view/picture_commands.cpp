@@ -16,6 +16,7 @@
 #include "platform/service/messages.h"
 #include "platform/service/wait_cursor.h"
 #include "platform/ui/clipboard.h"
+#include "views/pre_view.h"
 #include "views/tmb_view.h"
 
 namespace {
@@ -53,6 +54,10 @@ tmb::Rect BlockOf(int kind, const tmb::Surface& picture, int whole) {
 }  // namespace
 
 tmb::Surface* WindowPictureOfKind(int kind) {
+  if (kind == kKindPreview) {
+    CPre_View* preview = CPre_View::Instance();
+    return preview && !preview->m_bmpPreview.IsNull() ? &preview->m_bmpPreview : nullptr;
+  }
   if (kind == kKindImageEditor) {
     CBmpViewWindow* editor = CBmpViewWindow::Instance();
     tmb::Surface* work = editor ? &editor->editor().m_bmpWork : nullptr;
@@ -64,6 +69,7 @@ tmb::Surface* WindowPictureOfKind(int kind) {
 }
 
 tmb::Rect WindowRegionOfKind(int kind) {
+  if (kind == kKindPreview) return CPre_View::Instance() ? CPre_View::Instance()->m_rcSelect : tmb::Rect{};
   if (kind == kKindImageEditor) {
     CBmpViewWindow* editor = CBmpViewWindow::Instance();
     return editor ? editor->editor().m_region : tmb::Rect{};
