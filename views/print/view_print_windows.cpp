@@ -7,16 +7,13 @@
 #include "core/record/param_block.h"
 #include "views/print/print_source.h"
 #include "views/tmb_view.h"
-#include "views/view_params.h"
 
 namespace {
 
 // Records the frame of the laid-out character: its ink and, as colour B, its paper.
 void RecordPrintFrame(CPathSequence& sequence, tmb::Colour ink, const ParamBlock& param) {
-  CSequenceFrame& frame = sequence.m_frames[0];
-  frame.colour = ink;
-  frame.colourB = tmb::Colour(uint32_t(param[kParamBackColour]));
-  sequence.m_nFrameCounter = 1;
+  sequence.m_nFrameCounter = 0;
+  sequence.AddFrame(ink, param);
 }
 
 }  // namespace
