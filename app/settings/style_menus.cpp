@@ -86,9 +86,9 @@ void CMainFrame::OnMenuLoaded(int menuId) {
   settings->addSeparator();
   QMenu* root = settings->addMenu(QString::fromStdString(tmb::LoadStringText(kStyleMenuTitle)));
   root->setObjectName(QStringLiteral("styleMenu"));
-  UpdateBeforeShowing(root);
+  UpdateWhenShown(root);
   BuildStyleMenus(
-      *root, [this](int id) { return ActionFor(id); }, [this](QMenu* popup) { UpdateBeforeShowing(popup); });
+      *root, [this](int id) { return ActionFor(id); }, [this](QMenu* popup) { UpdateWhenShown(popup); });
 }
 
 void BuildStyleMenus(QMenu& root, const std::function<QAction*(int)>& actionOf,

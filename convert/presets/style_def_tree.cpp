@@ -16,8 +16,8 @@ namespace {
 
 // Far above any style file written by hand; the element capacity ends reading long before.
 constexpr size_t kMaxFileBytes = size_t(1) << 20;
-constexpr int kMsgNoStyleFile = 61570;
-constexpr int kMsgDamagedStyleFile = 61571;
+constexpr int kMsgNoStyleFile = 61575;
+constexpr int kMsgDamagedStyleFile = 61576;
 
 template <size_t N>
 void SetName(std::array<char, N>& field, std::string_view text) {

@@ -99,7 +99,7 @@ TEST_F(StartFolders, ADataFolderThatLacksFilesIsToldAndStartUpGoesOn) {
   theApp.SetProgramFile((root / "bin" / "tamberi").string());
   ASSERT_TRUE(Start());
   // The missing style file is named in the list, and its reader says it found none.
-  ASSERT_EQ(messages.ids, (std::vector<int>{61515, 61570}));
+  ASSERT_EQ(messages.ids, (std::vector<int>{61515, 61575}));
   const std::string& text = messages.texts[0];
   EXPECT_NE(text.find("style_def.dat"), std::string::npos);
   EXPECT_NE(text.find(kDefaultPictureFlowers), std::string::npos);
@@ -119,7 +119,7 @@ TEST_F(StartFolders, ADataFolderThatLacksFilesIsToldAndStartUpGoesOn) {
   messages.ids.clear();
   messages.texts.clear();
   ASSERT_TRUE(Start());
-  ASSERT_EQ(messages.ids, (std::vector<int>{61515, 61570}));
+  ASSERT_EQ(messages.ids, (std::vector<int>{61515, 61575}));
   EXPECT_NE(messages.texts[0].find(kDefaultCharFile), std::string::npos);
   EXPECT_NE(messages.texts[0].find((root / "share" / "tamberi").string()), std::string::npos);
   EXPECT_NE(messages.texts[0].find((root / "bin" / "data").string()), std::string::npos);

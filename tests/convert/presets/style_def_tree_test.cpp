@@ -12,8 +12,8 @@
 namespace tmb::test {
 namespace {
 
-constexpr int kMsgNoStyleFile = 61570;
-constexpr int kMsgDamaged = 61571;
+constexpr int kMsgNoStyleFile = 61575;
+constexpr int kMsgDamaged = 61576;
 
 std::string Sjis(const std::string& utf8) { return Utf8ToSjisLossy(utf8); }
 
