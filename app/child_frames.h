@@ -6,7 +6,7 @@
 #include "platform/ui/child_frame.h"
 
 class QSplitter;
-class QToolBar;
+class CCheckToolBar;
 
 class CFrame_Bmp : public tmb::ui::ChildFrame {
   Q_OBJECT
@@ -51,7 +51,7 @@ class CFrame_FontDef : public tmb::ui::ChildFrame {
 
  public:
   explicit CFrame_FontDef(tmb::ui::Document* document);
-  QToolBar* toolBar() const { return m_wndToolBar; }
+  CCheckToolBar* toolBar() const { return m_wndToolBar; }
   // Shows the toolbar with its tips.
   void ShowToolBar();
 
@@ -59,5 +59,5 @@ class CFrame_FontDef : public tmb::ui::ChildFrame {
   bool OnCreateClient(const tmb::ui::ViewFactory& templateView) override;
 
  private:
-  QToolBar* m_wndToolBar = nullptr;
+  CCheckToolBar* m_wndToolBar = nullptr;
 };

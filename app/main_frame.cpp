@@ -167,6 +167,7 @@ void CMainFrame::RegisterCommands() {
   RegisterSheetCommands();
   RegisterWindowCommands();
   RegisterColourCommands();
+  RegisterStyleCommands();
   for (const PendingCommand& pending : PendingCommands()) HoldCommand(pending.id);
 }
 

@@ -4,6 +4,7 @@
 
 #include "app/dummy_doc.h"
 #include "app/placeholder_view.h"
+#include "app/settings/set_view.h"
 #include "app/view_classes.h"
 #include "core/state/draw_state.h"
 #include "imageedit/view/bmp_view_window.h"
@@ -28,6 +29,10 @@ tmb::ui::View* DrawingView(tmb::ui::Document* document, QWidget* parent) {
   return new CTmbView(document, kViewTmb, parent);
 }
 
+tmb::ui::View* SettingsPanel(tmb::ui::Document* document, QWidget* parent) {
+  return new CSetView(document, kViewSet, parent);
+}
+
 // The image editor's view, which also becomes the saver of its document's picture.
 tmb::ui::View* PictureView(tmb::ui::Document* document, QWidget* parent) {
   auto* view = new CBmpViewWindow(document, kViewBmp, parent);
@@ -48,7 +53,7 @@ tmb::ui::View* PreviewView(tmb::ui::Document* document, QWidget* parent) {
 
 PaneFactories DefaultPanes() {
   return {DataFileTree,                      DrawingView,
-          Placeholder(kViewSet, "設定"),     PictureView,
+          SettingsPanel,                     PictureView,
           Placeholder(kViewBmpl, ""),        PreviewView};
 }
 

@@ -5,7 +5,6 @@ namespace {
 constexpr const char* kSheets = "sheets";
 constexpr const char* kAnimationSheet = "animation-sheet";
 constexpr const char* kMoreDialogs = "more-dialogs";
-constexpr const char* kSettingsPanel = "settings-panel";
 
 // One line per id, never a range: an id leaves the table on its own.
 constexpr PendingCommand kPending[] = {
@@ -51,9 +50,6 @@ constexpr PendingCommand kPending[] = {
     {32908, kAnimationSheet},
 
     {32931, kMoreDialogs},  // file options
-
-    {33053, kSettingsPanel},  // the settings panels' buttons
-    {32928, kSettingsPanel},  // redraw the settings panel
 };
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "app/main_frame.h"
 #include "app/pane_factories.h"
 #include "app/program_folders.h"
+#include "app/settings/style_menus.h"
 #include "app/start_checks.h"
 #include "app/tmb_document.h"
 #include "app/window_boxes.h"
@@ -151,11 +152,15 @@ bool CTmbApp::InitInstance() {
   if (s.m_nStartSetting == 0) BasicSettingsDialog(1);
   // 15. The canvas.
   if (frame->StartCanvas() == -1) return false;
+  // The style definitions, read once, before any window asks for its menus; the answers
+  // of the character file reader give loaded records their version.
+  ReadStyleDef(gProgramFolder, s.m_szCurFolder);
   // 16. to 18. Drawing windows A and B; A is active.
   for (int kind : {kKindDrawA, kKindDrawB}) {
     s.m_nCreatingKind = kind;
     if (!OpenWindowOfKind(kind)) return false;
   }
+  ApplyStyleVersion();
   m_pSharedDoc = m_pKindDoc[0];
   SetTmbDocWindows(&m_docWindows);
   s.m_charWindowKinds[0] = kKindDrawA;
