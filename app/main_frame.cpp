@@ -32,6 +32,7 @@
 #include "export/animation/frame_movie_outputs.h"
 #include "export/animation/sheet_frame_output.h"
 #include "export/avi/avi_movie_output.h"
+#include "export/html/html_index_page.h"
 #include "imageedit/view/bmp_view_window.h"
 #include "platform/service/machine.h"
 #include "platform/service/messages.h"
@@ -97,6 +98,7 @@ CMainFrame::CMainFrame(tmb::ui::Application* app) : tmb::ui::MainFrame(app) {
   SetPresetSheetOutput(&gSheetFrameOutput);
   SetAviMovieOutput(&gAviMovieFile);
   SetAviCodecChooser(&gAviCodecDlg);
+  SetFrameIndexPage(&gHtmlIndexPage);
   SetAnimationWindows(&gViewAnimationWindows);
   // Bringing a drawing window forward makes it the current one, as its view taking the
   // focus does; the window left when the current one closes becomes current this way too.
@@ -111,6 +113,7 @@ CMainFrame::~CMainFrame() {
   if (&SheetOutput() == &gSheetFrameOutput) SetPresetSheetOutput(nullptr);
   if (&AviMovie() == &gAviMovieFile) SetAviMovieOutput(nullptr);
   if (&AviCodecs() == &gAviCodecDlg) SetAviCodecChooser(nullptr);
+  if (&IndexPage() == &gHtmlIndexPage) SetFrameIndexPage(nullptr);
   if (&AnimWindows() == &gViewAnimationWindows) SetAnimationWindows(nullptr);
 }
 
