@@ -21,6 +21,7 @@
 #include "platform/media/avi_reader.h"
 #include "platform/service/progress.h"
 #include "support/file_bytes.h"
+#include "support/recorded_services.h"
 #include "support/movie_probe.h"
 #include "support/scripted_messages.h"
 #include "support/small_disk.h"
@@ -50,26 +51,6 @@ class ScriptedCodecs final : public AviCodecChooser {
   bool fillDisk = false;
   int asked = 0;
   std::unique_ptr<tmb::test::SmallDisk> disk;
-};
-
-// A button released while the frame `at` is recompressed.
-class ReleaseAt final : public MouseQueue {
- public:
-  explicit ReleaseAt(int at) : at_(at) { SetMouseQueue(this); }
-  ~ReleaseAt() override { SetMouseQueue(nullptr); }
-  int TakeMouseMessage(bool) override { return calls_++ == at_ ? kMouseLeftUp : kMouseNone; }
-
- private:
-  int at_;
-  int calls_ = 0;
-};
-
-class RecordedProgress final : public tmb::ProgressService {
- public:
-  RecordedProgress() { tmb::SetProgressService(this); }
-  ~RecordedProgress() override { tmb::SetProgressService(nullptr); }
-  void SetPos(int percent) override { positions.push_back(percent); }
-  std::vector<int> positions;
 };
 
 class AviMovieFileTest : public ::testing::Test {
@@ -185,7 +166,7 @@ TEST_F(AviMovieFileTest, AFrameOfAnotherSizeIsRefusedAndTheRunLeavesNoMovie) {
 
 TEST_F(AviMovieFileTest, RecompressionGivesMotionJpegWithTheSameFrames) {
   ScriptedCodecs codecs;
-  RecordedProgress progress;
+  tmb::test::RecordedProgress progress;
   params()[kAnimAviRecompress] = 1;
   ASSERT_EQ(Run(6), 1);
   EXPECT_EQ(codecs.asked, 1);
@@ -217,7 +198,7 @@ TEST_F(AviMovieFileTest, ACancelledOrFailedRecompressionKeepsTheUncompressedMovi
 
   codecs.answer = true;  // the work stopped by a click answered Yes
   {
-    ReleaseAt release(2);
+    tmb::test::ReleaseAt release(2);
     ASSERT_EQ(Run(5), 1);
   }
   EXPECT_EQ(messages.CountOf(62091), 1);

@@ -19,20 +19,13 @@
 #include "platform/service/shell_open.h"
 #include "support/checking_tool.h"
 #include "support/file_bytes.h"
+#include "support/recorded_services.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-class FakeShell final : public tmb::ShellOpenService {
- public:
-  FakeShell() { tmb::SetShellOpenService(this); }
-  ~FakeShell() override { tmb::SetShellOpenService(nullptr); }
-  bool Open(const std::string& path) override { return opened.push_back(path), true; }
-  std::vector<std::string> opened;
-};
 
 std::string FileText(const fs::path& path) {
   const std::vector<uint8_t> bytes = tmb::test::FileBytes(path);
@@ -121,7 +114,7 @@ TEST_F(HtmlIndexWriterTest, AThousandLongNamesAndCaptionsAreAllWritten) {
 }
 
 TEST_F(HtmlIndexWriterTest, NamesAndCaptionsAreEscapedAndXmllintReadsThePage) {
-  FakeShell shell;
+  tmb::test::RecordedShell shell;
   gHtmlIndexWriter.Init((dir / "page").string(), 1);
   gHtmlIndexWriter.AddImageName("a\"b<c.png");
   gHtmlIndexWriter.AddCaption("x & y");
@@ -139,7 +132,7 @@ TEST_F(HtmlIndexWriterTest, NamesAndCaptionsAreEscapedAndXmllintReadsThePage) {
 }
 
 TEST_F(HtmlIndexWriterTest, APageThatCannotBeWrittenIsToldAndNothingIsOpened) {
-  FakeShell shell;
+  tmb::test::RecordedShell shell;
   gHtmlIndexWriter.Init((dir / "missing" / "page").string(), 1);
   gHtmlIndexWriter.AddImageName("a.png");
   EXPECT_EQ(WriteHtmlIndex(), 0);
