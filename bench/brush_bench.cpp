@@ -3,7 +3,8 @@
 // one-bit copy, the recorded character rendered through the work path's own rendering,
 // the converted character drawn into a render state as the drawing view draws it, its
 // brush shapes and their merge into one outline, and the brush set of a render state
-// rendered again. Run with --benchmark_repetitions=10
+// rendered again, and the outline extraction of the image effects over the character.
+// Run with --benchmark_repetitions=10
 // for medians.
 #include <benchmark/benchmark.h>
 
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "brush/bitmap/dib.h"
+#include "brush/bitmap/mask_effects.h"
 #include "brush/render/brush_state.h"
 #include "core/canvas/work_canvas.h"
 #include "core/path/path_sequence.h"
@@ -216,5 +218,22 @@ void BM_RenderBrushSet(benchmark::State& state) {
   brush.Reset();
 }
 BENCHMARK(BM_RenderBrushSet)->Unit(benchmark::kMillisecond);
+
+// Outline extraction (effect 1) over the whole paper of the recorded character: the
+// picture read into one bit, its edge found and the cleared ink painted back as paper.
+void BM_OutlineEffectOnCharacter(benchmark::State& state) {
+  Canvas canvas;
+  RecordedOutlines outlines;
+  canvas.target.Fill(0xFFFFFF);
+  outlines.whole.RenderToBitmap(&canvas.screen, &canvas.target, 0, outlines.params, 0x000000);
+  tmb::Surface work;
+  work.Create(500, 750, tmb::PixelFormat::kColour32);
+  CEffectRandom random;
+  for (auto _ : state) {
+    std::copy(canvas.target.bits(), canvas.target.bits() + canvas.target.ByteSize(), work.bits());
+    benchmark::DoNotOptimize(ApplyMaskEffect(work, work.Bounds(), 1, 0xFFFFFF, 0xFFFFFF, 0, {}, random));
+  }
+}
+BENCHMARK(BM_OutlineEffectOnCharacter)->Unit(benchmark::kMillisecond);
 
 }  // namespace

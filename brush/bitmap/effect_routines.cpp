@@ -1,0 +1,343 @@
+#include "brush/bitmap/effect_routines.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "brush/bitmap/hls_colour.h"
+#include "brush/bitmap/mask_effects.h"
+#include "brush/bitmap/pixel_effects.h"
+#include "core/canvas/work_canvas.h"
+#include "core/state/draw_state.h"
+#include "imageedit/effects/effect_def.h"
+
+namespace {
+
+using tmb::Colour;
+using tmb::Surface;
+
+// Steps of the saturation and lightness effects when their value gives none, in percent.
+constexpr int kDefaultHlsStep = 10;
+// How far the light side of a relief goes towards white, in percent.
+constexpr int kReliefLight = 60;
+constexpr int kMaxHeight = 100;
+constexpr int kMaxOutlineWidth = 100;
+
+tmb::Rect Area(const CEffectDef& def, const Surface& s) { return tmb::Rect::Intersection(def.m_region, s.Bounds()); }
+Colour Paper(const CEffectDef& def) { return def.m_colour1[kEffectColourBack]; }
+int Value(const CEffectDef& def, int effect) { return def.m_value1[size_t(effect)]; }
+Colour Colour1(const CEffectDef& def, int effect) { return def.m_colour1[size_t(effect)]; }
+
+int Chan(Colour c, int i) { return int((c >> (8 * i)) & 0xFFu); }
+Colour Pack(int r, int g, int b) {
+  auto c = [](int v) { return Colour(std::clamp(v, 0, 255)); };
+  return c(r) | (c(g) << 8) | (c(b) << 16);
+}
+Colour Blend(Colour from, Colour to, int percent) {
+  int v[3];
+  for (int i = 0; i < 3; ++i) v[i] = Chan(from, i) + (Chan(to, i) - Chan(from, i)) * percent / 100;
+  return Pack(v[0], v[1], v[2]);
+}
+
+// Calls f(colour) -> colour for every pixel of the area.
+template <typename F>
+void MapPixels(Surface& s, const tmb::Rect& r, F f) {
+  for (int y = r.top; y < r.bottom; ++y) {
+    uint32_t* row = s.ColourRow(y);
+    for (int x = r.left; x < r.right; ++x) row[x] = tmb::StoredFromColour(f(tmb::ColourFromStored(row[x])));
+  }
+}
+
+// Recolours the pixels of the area that equal key (match) or differ from it.
+void Recolour(Surface& s, const tmb::Rect& r, Colour key, bool match, Colour colour) {
+  const uint32_t k = tmb::StoredFromColour(key), c = tmb::StoredFromColour(colour);
+  for (int y = r.top; y < r.bottom; ++y) {
+    uint32_t* row = s.ColourRow(y);
+    for (int x = r.left; x < r.right; ++x) {
+      if ((row[x] == k) == match) row[x] = c;
+    }
+  }
+}
+
+void RunMask(CEffectDef& def, Surface* work, int effect, Colour added, int rounds, CEffectRandom& random) {
+  MaskStepValues values;
+  values.density = std::clamp(Value(def, kEffectStone), 0, 100);
+  ApplyMaskEffect(*work, Area(def, *work), effect, Paper(def), added, rounds, values, random);
+}
+
+void Outline(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom& random) {
+  RunMask(def, work, 1, Paper(def), 0, random);
+}
+void Stone(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom& random) {
+  RunMask(def, work, kEffectStone, Colour1(def, kEffectStone), 0, random);
+}
+void Fluff(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom& random) {
+  RunMask(def, work, 4, Paper(def), 0, random);
+}
+void Hollow(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom& random) {
+  RunMask(def, work, kEffectHollow, Paper(def), Value(def, kEffectHollow), random);
+}
+void Thin(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom& random) {
+  RunMask(def, work, 14, Paper(def), 0, random);
+}
+void Drag(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom& random) {
+  RunMask(def, work, 17, def.m_colour1[kEffectColourPen], 0, random);
+}
+void Axis(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom& random) {
+  RunMask(def, work, 66, Paper(def), 0, random);
+}
+
+void LightColouring(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom&) {
+  const int strength = std::clamp(Value(def, kEffectLightColouring), 0, 100);
+  MapPixels(*work, Area(def, *work), [strength](Colour c) { return Blend(c, 0xFFFFFF, strength); });
+}
+
+void Invert(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom&) {
+  MapPixels(*work, Area(def, *work), [](Colour c) { return c ^ 0xFFFFFFu; });
+}
+
+void MirrorLeftRight(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom&) {
+  const tmb::Rect r = Area(def, *work);
+  for (int y = r.top; y < r.bottom; ++y) std::reverse(work->ColourRow(y) + r.left, work->ColourRow(y) + r.right);
+}
+
+void MirrorTopBottom(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom&) {
+  const tmb::Rect r = Area(def, *work);
+  for (int a = r.top, b = r.bottom - 1; a < b; ++a, --b) {
+    std::swap_ranges(work->ColourRow(a) + r.left, work->ColourRow(a) + r.right, work->ColourRow(b) + r.left);
+  }
+}
+
+// Averages over a copy, so that every pixel sees the picture as it was; onlyKey limits
+// the change to the pixels of that colour (ink bleeding into the paper).
+void Average(Surface& s, const tmb::Rect& r, int radius, bool onlyPaper, Colour paper) {
+  Surface before;
+  if (r.IsEmpty() || !before.Create(s.width(), s.height(), tmb::PixelFormat::kColour32)) return;
+  for (int y = r.top; y < r.bottom; ++y) {
+    std::copy(s.ColourRow(y) + r.left, s.ColourRow(y) + r.right, before.ColourRow(y) + r.left);
+  }
+  const uint32_t key = tmb::StoredFromColour(paper);
+  for (int y = r.top; y < r.bottom; ++y) {
+    uint32_t* row = s.ColourRow(y);
+    for (int x = r.left; x < r.right; ++x) {
+      if (onlyPaper && before.ColourRow(y)[x] != key) continue;
+      NeighbourhoodParams p{r, tmb::ColourFromStored(before.ColourRow(y)[x]), radius};
+      if (AverageNeighbourhood(before, x, y, p)) row[x] = tmb::StoredFromColour(p.colour);
+    }
+  }
+}
+
+void Fog(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom&) {
+  Average(*work, Area(def, *work), std::clamp(Value(def, kEffectFog), 1, kMaxAverageRadius), false, 0);
+}
+void Shade(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom&) {
+  Average(*work, Area(def, *work), std::clamp(Value(def, kEffectShade), 1, kMaxAverageRadius), true, Paper(def));
+}
+
+// Effects 21 to 24: saturation up, down, lightness up, down, by the effect's value in
+// percent (10 when it gives none); with the background switch the paper stays.
+void StepHls(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom&) {
+  const int effect = def.m_nCurrentEffect;
+  const int value = Value(def, effect);
+  const double step = (value > 0 ? value : kDefaultHlsStep) / 100.0;
+  const int k = effect - kEffectSaturationUp;
+  const double sign = k % 2 == 0 ? 1.0 : -1.0;
+  const bool keepPaper = def.m_flagA[size_t(effect)] != 0;
+  const Colour paper = Paper(def);
+  MapPixels(*work, Area(def, *work), [&](Colour c) {
+    if (keepPaper && c == tmb::PlainColour(paper)) return c;
+    double h = 0, s = 0, l = 0;
+    RgbToHls(c, &h, &s, &l);
+    if (k < 2) {
+      s = std::clamp(s + sign * step, 0.0, 1.0);
+    } else {
+      l = std::clamp(l + sign * step, 0.0, 1.0);
+    }
+    return HlsToRgb(h, s, l);
+  });
+}
+
+void Monochrome(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom&) {
+  MapPixels(*work, Area(def, *work), [](Colour c) {
+    const int g = GreyValue(c, 0);
+    return Pack(g, g, g);
+  });
+}
+
+// A brownish tone of the grey value, as strong as the density (1 to 10) says.
+void Antique(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom&) {
+  const int density = std::clamp(Value(def, kEffectAntique), 1, 10);
+  MapPixels(*work, Area(def, *work), [density](Colour c) {
+    const int g = GreyValue(c, 0);
+    return Blend(c, Pack(g + 40, g + 10, g - 30), density * 10);
+  });
+}
+
+// Relief (raised) and intaglio (cut in): the ink's sides facing the light and away from
+// it, height pixels deep, are lightened and shaded with the relief colour; shadow: the
+// ink's shape, shifted by height, in the relief colour on the paper behind it.
+void ReliefOrShadow(CEffectDef& def, Surface* work, int effect) {
+  const tmb::Rect r = Area(def, *work);
+  OneBitPlane ink;
+  if (!ReadInkPlane(*work, r, Paper(def), ink)) return;
+  const CMonoBitmap& m = ink.map();
+  const int valueOf = effect == kEffectShadow ? kEffectShadow : kEffectRelief;
+  const int h = std::clamp(Value(def, valueOf), 1, kMaxHeight);
+  const Colour dark = Colour1(def, valueOf);
+  const uint32_t darkStored = tmb::StoredFromColour(dark);
+  for (int y = r.top; y < r.bottom; ++y) {
+    uint32_t* row = work->ColourRow(y);
+    for (int x = r.left; x < r.right; ++x) {
+      const bool isInk = !m.TestBit(x, y);
+      if (effect == kEffectShadow) {
+        if (!isInk && !m.TestBit(x - h, y - h) && x - h >= r.left && y - h >= r.top) row[x] = darkStored;
+        continue;
+      }
+      if (!isInk) continue;
+      const bool litSide = m.TestBit(x - h, y - h) != 0, shadedSide = m.TestBit(x + h, y + h) != 0;
+      const bool raised = effect == kEffectRelief;
+      if (raised ? litSide : shadedSide) {
+        row[x] = tmb::StoredFromColour(Blend(tmb::ColourFromStored(row[x]), 0xFFFFFF, kReliefLight));
+      } else if (raised ? shadedSide : litSide) {
+        row[x] = darkStored;
+      }
+    }
+  }
+  // With the outline switch, the ink's edge is drawn over it in the pen colour.
+  if (def.m_flagA[size_t(valueOf)]) {
+    OneBitPlane edge;
+    edge.CopyFrom(ink);
+    edge.map().Clear();
+    CEffectRandom unused;
+    MaskNeighbourhoodStep(m, edge.map(), effect == kEffectShadow ? kEffectShadow : kEffectRelief, {}, unused);
+    OneBitPlane none;
+    none.CopyFrom(edge);
+    none.map().Clear();
+    WriteMaskChanges(*work, r, none.map(), edge.map(), 0, def.m_colour1[kEffectColourPen]);
+  }
+}
+void Relief(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom&) {
+  ReliefOrShadow(def, work, kEffectRelief);
+}
+void Shadow(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom&) {
+  ReliefOrShadow(def, work, kEffectShadow);
+}
+void Intaglio(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom&) {
+  ReliefOrShadow(def, work, 26);
+}
+
+// An outline as wide as the effect's value grown around the ink in its colour.
+void AddOutline(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom& random) {
+  const tmb::Rect r = Area(def, *work);
+  OneBitPlane ink, grown, edge;
+  if (!ReadInkPlane(*work, r, Paper(def), ink)) return;
+  grown.CopyFrom(ink);
+  edge.CopyFrom(ink);
+  const int width = std::clamp(Value(def, kEffectFrame), 1, kMaxOutlineWidth);
+  for (int round = 0; round < width; ++round) {
+    edge.map().Clear();
+    MaskNeighbourhoodStep(grown.map(), edge.map(), kEffectFrame, {}, random);
+    int added = 0;
+    for (int y = r.top; y < r.bottom; ++y) {
+      for (int x = r.left; x < r.right; ++x) {
+        if (edge.map().TestBit(x, y)) continue;
+        for (const tmb::Point d : {tmb::Point{-1, 0}, {1, 0}, {0, -1}, {0, 1}}) {
+          const int nx = x + d.x, ny = y + d.y;
+          if (nx < r.left || nx >= r.right || ny < r.top || ny >= r.bottom || !grown.map().TestBit(nx, ny)) continue;
+          grown.map().SetBit(nx, ny, 0);
+          ++added;
+        }
+      }
+    }
+    if (added == 0) break;
+  }
+  WriteMaskChanges(*work, r, ink.map(), grown.map(), Paper(def), Colour1(def, kEffectFrame));
+}
+
+// 29 and 30 over the ink, 31 and 32 over the paper; 29 and 31 change along the width.
+void Gradient(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom&) {
+  const int effect = def.m_nCurrentEffect;
+  const int k = effect - kEffectGradeX;
+  const size_t e = size_t(effect);
+  GradientFillSelection(*work, Area(def, *work), k % 2 == 0, def.m_flagT[e], def.m_colour1[e], def.m_colour2[e],
+                        Paper(def), k < 2 ? 0 : 1);
+}
+
+// 50 the ink, 51 the paper, 52 everything, 53 the pixels of the free-point colour, shifted
+// by the colour change's three amounts.
+void ShiftColours(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom&) {
+  const int effect = def.m_nCurrentEffect;
+  static constexpr int kFilter[] = {kShiftOtherThanKey, kShiftKeyOnly, kShiftAll, kShiftKeyOnly};
+  const Colour key = effect == 53 ? def.m_colour1[kEffectColourFreePoint] : Paper(def);
+  ShiftRectColours(*work, Area(def, *work), def.m_exchange.data(), kFilter[effect - 50], 0, key);
+}
+
+void PaperColour(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom&) {
+  const tmb::Rect r = Area(def, *work);
+  const Colour to = def.m_colour1[kEffectColourPaper];
+  Recolour(*work, r, def.m_crPaper, true, to);
+  if (r == tmb::Rect{0, 0, gWorkCanvas.m_width, gWorkCanvas.m_height}) def.m_crPaper = to;
+}
+void PenColour(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom&) {
+  Recolour(*work, Area(def, *work), def.m_crPaper, false, def.m_colour1[kEffectColourPen]);
+}
+// The colour a right click took in the zoom window becomes the free-point colour.
+void FreePointColour(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom&) {
+  Recolour(*work, Area(def, *work), gDrawState.m_crRightClick, true, def.m_colour1[kEffectColourFreePoint]);
+}
+// Every pixel becomes the pen or the paper colour, whichever is nearer.
+void TwoColours(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom&) {
+  const tmb::Rect r = Area(def, *work);
+  ThresholdTwoColours(*work, def.m_colour1[kEffectColourPen], def.m_crPaper, r.left, r.top, r.right - 1, r.bottom - 1,
+                      0);
+}
+
+// Pixels on an edge between colours take half of their neighbourhood's average.
+void AntiAlias(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom&) {
+  const tmb::Rect r = Area(def, *work);
+  Surface before;
+  if (r.IsEmpty() || !before.Create(work->width(), work->height(), tmb::PixelFormat::kColour32)) return;
+  for (int y = r.top; y < r.bottom; ++y) {
+    std::copy(work->ColourRow(y) + r.left, work->ColourRow(y) + r.right, before.ColourRow(y) + r.left);
+  }
+  for (int y = r.top; y < r.bottom; ++y) {
+    uint32_t* row = work->ColourRow(y);
+    for (int x = r.left; x < r.right; ++x) {
+      const Colour c = tmb::ColourFromStored(before.ColourRow(y)[x]);
+      NeighbourhoodParams p{r, c, 1};
+      if (AverageNeighbourhood(before, x, y, p)) row[x] = tmb::StoredFromColour(Blend(c, p.colour, 50));
+    }
+  }
+}
+
+}  // namespace
+
+void RegisterEffectRoutines() {
+  ImageEffectRoutine* t = gImageEffectRoutines;
+  t[1] = Outline;
+  t[kEffectLightColouring] = LightColouring;
+  t[kEffectStone] = Stone;
+  t[4] = Fluff;
+  t[5] = Invert;
+  t[kEffectRelief] = Relief;
+  t[kEffectShadow] = Shadow;
+  t[11] = MirrorLeftRight;
+  t[12] = MirrorTopBottom;
+  t[kEffectHollow] = Hollow;
+  t[14] = Thin;
+  t[kEffectFog] = Fog;
+  t[kEffectShade] = Shade;
+  t[17] = Drag;
+  for (int e = kEffectSaturationUp; e <= kEffectLuminosityDown; ++e) t[e] = StepHls;
+  t[25] = Monochrome;
+  t[26] = Intaglio;
+  t[kEffectAntique] = Antique;
+  t[kEffectFrame] = AddOutline;
+  for (int e = kEffectGradeX; e <= kEffectGradeYPaper; ++e) t[e] = Gradient;
+  for (int e = 50; e <= 53; ++e) t[e] = ShiftColours;
+  t[kEffectColourPaper] = PaperColour;
+  t[kEffectColourPen] = PenColour;
+  t[kEffectColourFreePoint] = FreePointColour;
+  t[59] = TwoColours;
+  t[66] = Axis;
+  t[67] = AntiAlias;
+}
