@@ -7,6 +7,7 @@
 #include "app/view_classes.h"
 #include "core/state/draw_state.h"
 #include "imageedit/view/bmp_view_window.h"
+#include "imageedit/view/bmpl_view.h"
 #include "imageedit/view/picture_commands.h"
 #include "views/data_file_tree.h"
 #include "views/tmb_view.h"
@@ -21,6 +22,10 @@ tmb::ui::ViewFactory Placeholder(int viewClass, const char* label) {
 
 tmb::ui::View* DataFileTree(tmb::ui::Document* document, QWidget* parent) {
   return new CListv(document, kViewList, parent);
+}
+
+tmb::ui::View* ZoomView(tmb::ui::Document* document, QWidget* parent) {
+  return new CBmplView(document, kViewBmpl, parent);
 }
 
 tmb::ui::View* DrawingView(tmb::ui::Document* document, QWidget* parent) {
@@ -44,7 +49,7 @@ tmb::ui::View* PictureView(tmb::ui::Document* document, QWidget* parent) {
 PaneFactories DefaultPanes() {
   return {DataFileTree,                      DrawingView,
           Placeholder(kViewSet, "設定"),     PictureView,
-          Placeholder(kViewBmpl, ""),        Placeholder(kViewPre, "")};
+          ZoomView,                          Placeholder(kViewPre, "")};
 }
 
 PaneFactories gPanes = DefaultPanes();

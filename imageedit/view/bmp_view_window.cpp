@@ -15,7 +15,9 @@
 #include "core/state/draw_state.h"
 #include "core/state/key_up.h"
 #include "core/state/mouse_messages.h"
+#include "imageedit/view/bmpl_view.h"
 #include "imageedit/view/clipboard_pictures.h"
+#include "imageedit/view/editor_keys.h"
 #include "imageedit/view/picture_commands.h"
 #include "platform/service/file_chooser.h"
 #include "platform/ui/child_frame.h"
@@ -118,6 +120,7 @@ CBmpViewWindow::CBmpViewWindow(tmb::ui::Document* document, int viewClass, QWidg
   layout->addWidget(m_pArea);
   setFocusProxy(m_pArea);
   RegisterCommands();
+  InstallEditorKeys(this);
   gInstance = this;
 }
 
@@ -340,4 +343,12 @@ void CBmpViewWindow::ReceiveClipboard(int whole) {
   if (!SurfaceFromImage(tmb::ui::Clipboard().Image(), picture)) return;
   m_view.ReceiveClipboard(picture, whole);
   SyncModified();
+}
+
+void CBmpViewWindow::FollowInZoomView() {
+  if (CBmplView* zoom = CBmplView::Instance(); zoom && gDrawState.m_bZoomFollows) zoom->ScrollToCursor(gEditorPointer);
+}
+
+void CBmpViewWindow::NotifyZoomPoint() {
+  if (CBmplView* zoom = CBmplView::Instance()) zoom->Redraw();
 }

@@ -55,6 +55,8 @@ class CBmpViewWindow : public tmb::ui::View, public CBmpViewHost {
   tmb::Rect WindowRegion(int kind) override;
   CCharData* WindowRecord(int kind, int which) override;
   tmb::Colour WindowBackground(int kind, tmb::Colour fallback) override;
+  void FollowInZoomView() override;
+  void NotifyZoomPoint() override;
 
   // Events of the viewport (the scroll area hands them over).
   void PaintViewport();
