@@ -61,6 +61,7 @@ constexpr int kCmdPreviewDrawing = 32911;
 constexpr int kCmdEffectDetail = 32824;
 constexpr int kCmdFixColour = 32869;
 constexpr int kCmdFixMono = 32870;
+constexpr int kCmdFixColourBox = 32855;
 
 struct KindCommand {
   int id;
@@ -133,6 +134,14 @@ void CFrame_Bmp::RegisterCommands() {
   OnUpdate(kCmdFixColour, [](CommandUpdate& u) { u.SetCheck(gDrawState.m_nFixColourMode == 0); });
   OnCommand(kCmdFixMono, [] { gDrawState.m_nFixColourMode = 1; });
   OnUpdate(kCmdFixMono, [](CommandUpdate& u) { u.SetCheck(gDrawState.m_nFixColourMode != 0); });
+  OnCommand(kCmdFixColourBox, [] {
+    if (CBmplView* zoom = ZoomWindow()) zoom->ToggleFixColourDialog();
+  });
+  OnUpdate(kCmdFixColourBox, [](CommandUpdate& u) {
+    CBmplView* zoom = ZoomWindow();
+    u.SetCheck(zoom && zoom->IsFixColourDialogShown());
+    u.Enable(zoom && gDrawState.m_nFixColourMode == 0);
+  });
   for (const KindCommand& c : kZoomFactors) {
     OnCommand(c.id, [factor = c.kind] { SetZoomFactor(factor); });
     OnUpdate(c.id, [factor = c.kind](CommandUpdate& u) {

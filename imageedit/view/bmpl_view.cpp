@@ -19,7 +19,6 @@
 
 namespace {
 
-constexpr int kCmdFixColourBox = 32855;
 constexpr int kCmdKeyUp = 32849;
 constexpr int kScrollLine = 16;
 constexpr int kLowRedrawBits = 3;
@@ -78,7 +77,6 @@ CBmplView::CBmplView(tmb::ui::Document* document, int viewClass, QWidget* parent
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(m_pArea);
   setFocusProxy(m_pArea);
-  RegisterCommands();
   InstallEditorKeys(this);
   gInstance = this;
 }
@@ -92,14 +90,6 @@ CBmplView::~CBmplView() {
 CBmplView* CBmplView::Instance() { return gInstance; }
 
 QWidget* CBmplView::viewport() const { return m_pArea->viewport(); }
-
-void CBmplView::RegisterCommands() {
-  OnCommand(kCmdFixColourBox, [this] { ToggleFixColourDialog(); });
-  CommandTarget::OnUpdate(kCmdFixColourBox, [this](tmb::ui::CommandUpdate& u) {
-    u.SetCheck(IsFixColourDialogShown());
-    u.Enable(gDrawState.m_nFixColourMode == 0);
-  });
-}
 
 tmb::Size CBmplView::SourceSize() const { return {gWorkCanvas.m_width, gWorkCanvas.m_height}; }
 

@@ -68,7 +68,6 @@ class CBmplView : public tmb::ui::View {
   void PrepareClientDC(tmb::DeviceContext& dc);
   tmb::Size SourceSize() const;
   const tmb::Surface* Source() const;
-  void RegisterCommands();
 
   QPointer<CFixColorDlg> m_pFixDlg;
   int m_bBusy = 0;
