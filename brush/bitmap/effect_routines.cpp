@@ -58,32 +58,16 @@ void Recolour(Surface& s, const tmb::Rect& r, Colour key, bool match, Colour col
   }
 }
 
-void RunMask(CEffectDef& def, Surface* work, int effect, Colour added, int rounds, CEffectRandom& random) {
+// The mask effects: what they add is painted in the stone colour (3) or the pen colour
+// (17); the hollowing takes its width as rounds.
+template <int kEffect>
+void Mask(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom& random) {
+  Colour added = Paper(def);
+  if (kEffect == kEffectStone) added = Colour1(def, kEffectStone);
+  if (kEffect == 17) added = def.m_colour1[kEffectColourPen];
   MaskStepValues values;
   values.density = std::clamp(Value(def, kEffectStone), 0, 100);
-  ApplyMaskEffect(*work, Area(def, *work), effect, Paper(def), added, rounds, values, random);
-}
-
-void Outline(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom& random) {
-  RunMask(def, work, 1, Paper(def), 0, random);
-}
-void Stone(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom& random) {
-  RunMask(def, work, kEffectStone, Colour1(def, kEffectStone), 0, random);
-}
-void Fluff(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom& random) {
-  RunMask(def, work, 4, Paper(def), 0, random);
-}
-void Hollow(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom& random) {
-  RunMask(def, work, kEffectHollow, Paper(def), Value(def, kEffectHollow), random);
-}
-void Thin(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom& random) {
-  RunMask(def, work, 14, Paper(def), 0, random);
-}
-void Drag(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom& random) {
-  RunMask(def, work, 17, def.m_colour1[kEffectColourPen], 0, random);
-}
-void Axis(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom& random) {
-  RunMask(def, work, 66, Paper(def), 0, random);
+  ApplyMaskEffect(*work, Area(def, *work), kEffect, Paper(def), added, Value(def, kEffectHollow), values, random);
 }
 
 void LightColouring(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, int, CEffectRandom&) {
@@ -313,20 +297,20 @@ void AntiAlias(CEffectDef& def, tmb::DeviceContext*, Surface*, Surface* work, in
 
 void RegisterEffectRoutines() {
   ImageEffectRoutine* t = gImageEffectRoutines;
-  t[1] = Outline;
+  t[1] = Mask<1>;
   t[kEffectLightColouring] = LightColouring;
-  t[kEffectStone] = Stone;
-  t[4] = Fluff;
+  t[kEffectStone] = Mask<kEffectStone>;
+  t[4] = Mask<4>;
   t[5] = Invert;
   t[kEffectRelief] = Relief;
   t[kEffectShadow] = Shadow;
   t[11] = MirrorLeftRight;
   t[12] = MirrorTopBottom;
-  t[kEffectHollow] = Hollow;
-  t[14] = Thin;
+  t[kEffectHollow] = Mask<kEffectHollow>;
+  t[14] = Mask<14>;
   t[kEffectFog] = Fog;
   t[kEffectShade] = Shade;
-  t[17] = Drag;
+  t[17] = Mask<17>;
   for (int e = kEffectSaturationUp; e <= kEffectLuminosityDown; ++e) t[e] = StepHls;
   t[25] = Monochrome;
   t[26] = Intaglio;
@@ -338,6 +322,6 @@ void RegisterEffectRoutines() {
   t[kEffectColourPen] = PenColour;
   t[kEffectColourFreePoint] = FreePointColour;
   t[59] = TwoColours;
-  t[66] = Axis;
+  t[66] = Mask<66>;
   t[67] = AntiAlias;
 }

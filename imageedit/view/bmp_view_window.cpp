@@ -1,11 +1,9 @@
 #include "imageedit/view/bmp_view_window.h"
 
 #include <QAbstractScrollArea>
-#include <QImage>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -183,10 +181,7 @@ void CBmpViewWindow::PaintViewport() {
     PrepareClientDC(dc);
     m_view.OnDraw(dc);
   }
-  const QImage shown(m_windowSurface.bits(), m_windowSurface.width(), m_windowSurface.height(),
-                     m_windowSurface.stride(), QImage::Format_RGB32);
-  QPainter painter(m_pArea->viewport());
-  painter.drawImage(0, 0, shown);
+  tmb::ui::ShowSurface(*m_pArea->viewport(), m_windowSurface);
 }
 
 void CBmpViewWindow::PrepareClientDC(tmb::DeviceContext& dc) {

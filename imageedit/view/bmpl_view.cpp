@@ -2,7 +2,6 @@
 
 #include <QAbstractScrollArea>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -240,10 +239,7 @@ void CBmplView::PaintViewport() {
     PrepareClientDC(dc);
     OnDraw(dc);
   }
-  const QImage shown(m_windowSurface.bits(), m_windowSurface.width(), m_windowSurface.height(),
-                     m_windowSurface.stride(), QImage::Format_RGB32);
-  QPainter painter(m_pArea->viewport());
-  painter.drawImage(0, 0, shown);
+  tmb::ui::ShowSurface(*m_pArea->viewport(), m_windowSurface);
 }
 
 void CBmplView::OnMouseEvent(const QMouseEvent& event) {
