@@ -99,6 +99,16 @@ TEST_F(EffectRoutines, TheSameEffectGivesTheSamePictureEveryTime) {
   }
 }
 
+TEST_F(EffectRoutines, InARunOverFilesTheStepsChangeThePictureItself) {
+  def.m_nCurrentEffect = 5;
+  def.m_region = kArea;
+  work.Fill(0x123456);
+  PrepareImageEffect(def, nullptr, &image, &work, 2, 0);
+  EXPECT_EQ(image.GetPixel(20, 30), 0xFFFF00u) << "red inverted in the picture";
+  EXPECT_EQ(work.GetPixel(20, 30), 0x123456u);
+  EXPECT_EQ(Changed(kArea, false), 0);
+}
+
 TEST_F(EffectRoutines, OutlineKeepsTheSquaresEdgeOnly) {
   Run(1);
   EXPECT_EQ(image.GetPixel(kSquare.left, 30), kRed) << "the edge stays";
