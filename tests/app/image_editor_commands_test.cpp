@@ -2,6 +2,8 @@
 // redraws, and the menu's road through an opened picture.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/app_fixture.h"
 #include "app/child_frames.h"
 #include "app/kind_lookup.h"
@@ -63,6 +65,19 @@ TEST_F(ImageEditorCommands, TheMenuOffersEachEditCommandOnlyWhenItCanWork) {
   for (int id : {32835, 32836, 32837}) {
     ASSERT_TRUE(frame()->ExecuteCommand(id));
     for (int other : {32835, 32836, 32837}) EXPECT_EQ(Checked(other), other == id) << id << " " << other;
+  }
+}
+
+TEST(PictureMenu, HoldsEveryCommandOfTheEditorOnce) {
+  const auto lines = tmb::FindMenuResource(tmb::kMenuPicture);
+  const int ids[] = {32774, 32780, 32886, 32889, 32793, 33185, 32775, 32787, 32777, 32790, 32892, 32807, 32910,
+                     32788, 32797, 32789, 32798, 33041, 32824, 32887, 32851, 32885, 32976, 32975, 32974, 32977,
+                     32978, 32979, 32869, 32870, 32835, 32836, 32837, 32855, 32802, 32803, 32804, 32805, 32806,
+                     32821, 32822, 32826, 32827, 32828, 32829, 32858, 32859, 32862, 32863, 32864, 32865, 32867,
+                     32866, 32871, 32823, 32877, 32876, 32878, 32879, 33050, 57666, 57650};
+  for (int id : ids) {
+    const auto n = std::count_if(lines.begin(), lines.end(), [id](const tmb::MenuLine& l) { return l.id == id; });
+    EXPECT_EQ(n, 1) << id;
   }
 }
 
