@@ -61,6 +61,7 @@ class CMainFrame : public tmb::ui::MainFrame {
   int m_nActiveSheet = 0;  // 0 none, 1 the sheet of window A, 2 that of window B
   QPointer<QWidget> m_pSheetFrameA, m_pSheetFrameB, m_pAniSheetFrame, m_pCurSheetFrame;
   int m_nLastProgress = -1;
+  bool m_bBarHiddenForPreview = false;  // the toolbar was hidden by a print preview
 
  protected:
   void closeEvent(QCloseEvent* event) override;

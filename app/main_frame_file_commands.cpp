@@ -1,6 +1,8 @@
 // The main window's File menu: character files, the basic settings, exit and help, the
 // print settings and the road of print and print preview through the current drawing
 // window, and the picture commands that the image editor's and preview's views take.
+#include <QToolBar>
+
 #include "app/dummy_doc.h"
 #include "app/frame_command_helpers.h"
 #include "app/kind_lookup.h"
@@ -49,6 +51,9 @@ constexpr int kCmdSendRegion = 32967;
 constexpr int kCmdSendWhole = 32968;
 constexpr int kCmdSendPreviewRegion = 32970;
 constexpr int kCmdSendPreviewWhole = 32971;
+// The bar the main window hides for the length of a print preview.
+constexpr int kCmdHideBar = 32958;
+constexpr int kCmdShowBar = 32959;
 
 }  // namespace
 
@@ -72,6 +77,14 @@ void CMainFrame::RegisterFileCommands() {
   }
   OnCommand(tmb::kCmdFilePrint, [this] { PrintThroughDrawingWindow(tmb::kCmdFramePrint); });
   OnCommand(tmb::kCmdFilePrintPreview, [this] { PrintThroughDrawingWindow(tmb::kCmdFramePrintPreview); });
+  OnCommand(kCmdHideBar, [this] {
+    m_bBarHiddenForPreview = m_wndToolBar && m_wndToolBar->isVisible();
+    if (m_bBarHiddenForPreview) m_wndToolBar->hide();
+  });
+  OnCommand(kCmdShowBar, [this] {
+    if (m_bBarHiddenForPreview && m_wndToolBar) m_wndToolBar->show();
+    m_bBarHiddenForPreview = false;
+  });
 
   OnCommand(kCmdOpenPicture, [this] {
     ActivateViewOfKind(kKindImageEditor, 0);

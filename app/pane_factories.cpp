@@ -10,6 +10,7 @@
 #include "imageedit/view/bmpl_view.h"
 #include "imageedit/view/picture_commands.h"
 #include "views/data_file_tree.h"
+#include "views/pre_view.h"
 #include "views/tmb_view.h"
 
 namespace {
@@ -46,10 +47,14 @@ tmb::ui::View* PictureView(tmb::ui::Document* document, QWidget* parent) {
   return view;
 }
 
+tmb::ui::View* PreviewView(tmb::ui::Document* document, QWidget* parent) {
+  return new CPre_View(document, kViewPre, parent);
+}
+
 PaneFactories DefaultPanes() {
   return {DataFileTree,                      DrawingView,
           Placeholder(kViewSet, "設定"),     PictureView,
-          ZoomView,                          Placeholder(kViewPre, "")};
+          ZoomView,                          PreviewView};
 }
 
 PaneFactories gPanes = DefaultPanes();

@@ -2,7 +2,6 @@
 
 namespace {
 
-constexpr const char* kPrinting = "printing";
 constexpr const char* kSheets = "sheets";
 constexpr const char* kAnimationSheet = "animation-sheet";
 constexpr const char* kRegistrationMenus = "registration-menus";
@@ -13,11 +12,6 @@ constexpr const char* kEffects = "effects";
 
 // One line per id, never a range: an id leaves the table on its own.
 constexpr PendingCommand kPending[] = {
-    {32989, kPrinting},  // print
-    {32988, kPrinting},  // print preview
-    {33002, kPrinting},  // clear the preview
-    {32906, kPrinting},  // redraw the preview
-
     {32782, kSheets},  // pen dialog
     {32852, kSheets},  // guide frame dialog
     {32886, kSheets},  // export options

@@ -16,9 +16,6 @@ PlaceholderView::PlaceholderView(tmb::ui::Document* document, int viewClass, int
 void PlaceholderView::paintEvent(QPaintEvent*) {
   QPainter p(this);
   switch (viewClass()) {
-    case kViewPre:
-      p.fillRect(rect(), tmb::ui::ToQColor(gDrawState.m_crBackPreview));
-      break;
     case kViewBmp:
     case kViewBmpl:
       p.fillRect(rect(), tmb::ui::ToQColor(gDrawState.m_crBackEdit));

@@ -33,6 +33,10 @@ constexpr StringEntry kStrings[] = {
     {61561, "The font \"%1\" holds damaged character outlines: those characters are not drawn."},
     {61562, "The font \"%1\" holds character outlines far larger than its size: those characters are "
             "not drawn."},
+    {61580, "リソース不足のため精細な印刷が出来ません。解像度を緩めて実行しますか？"
+            "（精細さを保つには小さい用紙にするか画像をモノクロにしてください）"},
+    {61581, "カラー印刷を実行出来ません。"
+            "モノクロまたは小さい用紙にすると成功することがあります"},
     {62043, "Memory Error"},
     {62044, "Error : Create Palette"},
     {62045, "The limit with capacity of drawing data"},
@@ -44,6 +48,7 @@ constexpr StringEntry kStrings[] = {
     {62054, "本书写数据已经发生改变，是否保存？"},
     {62055, "The editing picture was changed.  Save changes?"},
     {62056, "Error : Load Resource"},
+    {62057, "Error : It failed in the spread of the picture"},
     {62058, "The picture was read into the clip buffer: paste it where it is to go."},
     {62059, "No region is set."},
     {62063, "Error : Create Bitmap"},
@@ -54,6 +59,7 @@ constexpr StringEntry kStrings[] = {
     {62094, "书写窗口A"},
     {62095, "书写窗口B"},
     {62096, "Image Editing and Expantion"},
+    {62097, "Preview"},
     {62101, "选择要保存或读取的设置"},
     {62105, "It may not work normally, because the system resource is too few!"},
     {62110, "Cancel"},

@@ -4,13 +4,14 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config git ccache
-  qt6-base-dev qt6-qpa-plugins libgl-dev libxkbcommon-dev
+  qt6-base-dev qt6-qpa-plugins libqt6printsupport6 libgl-dev libxkbcommon-dev
   zlib1g-dev libpng-dev libjpeg62-turbo-dev libfreetype-dev libfontconfig-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-wqy-microhei fonts-urw-base35
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
   gifsicle giflib-tools
-  pngcheck libjpeg-turbo-progs
+  pngcheck libjpeg-turbo-progs poppler-utils
+  libxml2-utils librsvg2-bin
   desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
 )
 
@@ -27,4 +28,11 @@ if ((${#missing[@]})); then
   if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
   "${sudo_cmd[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# A locale with a decimal comma, for the tests that numbers in files never follow it.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  sudo_cmd=()
+  if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+  "${sudo_cmd[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "setup: no de_DE.UTF-8 locale; its tests will be skipped"
 fi

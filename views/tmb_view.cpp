@@ -42,6 +42,8 @@ CTmbView::CTmbView(tmb::ui::Document* document, int viewClass, QWidget* parent)
   layout->addWidget(m_pArea);
   setFocusProxy(m_pArea);
   RegisterCommands();
+  RegisterPrintCommands();
+  RegisterPrintSource(m_nKind, this);
   LiveViews().push_back(this);
   AttachTabletInk(*this, m_nKind != kKindDrawA ? 1 : 0);
 }
@@ -54,6 +56,7 @@ CTmbView::~CTmbView() {
   ReleaseOffscreenDCs();
   if (m_nIndex == 0 || m_nIndex == 1) gBrushStates[m_nIndex].DeleteObjects();
   std::erase(LiveViews(), this);
+  UnregisterPrintSource(this);
 }
 
 CTmbView* CTmbView::ViewOfKind(int kind) {
@@ -89,18 +92,17 @@ void CTmbView::Invalidate() {
   m_pArea->viewport()->update();
 }
 
-void CTmbView::UpdateScrollRanges() {
-  // The paper with the canvas origin as a margin on every side.
+// The paper with the canvas origin as a margin on every side.
+QSize CTmbView::ScrolledSize() {
   const tmb::Point o = gDrawState.m_ptCanvasOrigin;
-  tmb::ui::SetPaperScrollRanges(*m_pArea, {gWorkCanvas.m_width + 2 * o.x, gWorkCanvas.m_height + 2 * o.y}, kScrollLine);
+  return {gWorkCanvas.m_width + 2 * o.x, gWorkCanvas.m_height + 2 * o.y};
 }
 
+void CTmbView::UpdateScrollRanges() { tmb::ui::SetPaperScrollRanges(*m_pArea, ScrolledSize(), kScrollLine); }
+
 void CTmbView::OnViewportResized() {
-  QScrollBar* h = m_pArea->horizontalScrollBar();
-  const bool atRight = h->value() == h->maximum();
-  UpdateScrollRanges();
   // A view that showed the paper's right side keeps showing it.
-  if (atRight) h->setValue(h->maximum());
+  tmb::ui::RefitPaperScrollRanges(*m_pArea, ScrolledSize(), kScrollLine);
   Invalidate();
 }
 
@@ -120,12 +122,7 @@ void CTmbView::OnPrepareDC(tmb::DeviceContext& dc) {
   dc.SetViewportOrigin({-m_pArea->horizontalScrollBar()->value(), -m_pArea->verticalScrollBar()->value()});
 }
 
-tmb::Rect CTmbView::ClientRectLogical() const {
-  const int x = m_pArea->horizontalScrollBar()->value();
-  const int y = m_pArea->verticalScrollBar()->value();
-  const QSize shown = m_pArea->viewport()->size();
-  return {x, y, x + shown.width(), y + shown.height()};
-}
+tmb::Rect CTmbView::ClientRectLogical() const { return tmb::ui::VisibleRect(*m_pArea); }
 
 void CTmbView::FitWindowSurface() {
   if (tmb::ui::FitSurfaceToSize(m_windowSurface, m_pArea->viewport()->size())) m_bNeedsDraw = true;

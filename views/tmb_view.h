@@ -15,8 +15,10 @@
 #include "brush/render/outline_preview.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/geometry.h"
+#include "platform/gdi/page_context.h"
 #include "platform/gdi/surface.h"
 #include "platform/ui/view.h"
+#include "views/print/print_source.h"
 
 class CBrushState;
 class CCharData;
@@ -37,7 +39,7 @@ struct CViewInputRecord {
   int32_t m_bEnabled = 0;
 };
 
-class CTmbView : public tmb::ui::View, public COutlinePreviewView {
+class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrintSource {
   Q_OBJECT
 
  public:
@@ -218,6 +220,19 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView {
   // each point's width stored with it. Returns 1.
   int StampCharacterPoints(tmb::DeviceContext& dc);
 
+  // ---- printing (views/print/): the frame's print and print preview commands run a job
+  // of one page; while it runs, paints leave the window alone.
+  void OnFilePrint(int preview);
+  void OnBeginPrinting(int preview);
+  // The page renderer's result for the page.
+  int OnPrint(tmb::PageContext& page);
+  void OnEndPrinting();
+  int RenderPrintPage(tmb::PageContext& page);
+  // What the page renderer prints of this window: the picture of its brush render state
+  // and the document's current edit rectangle.
+  const tmb::Surface* PrintPicture() override;
+  tmb::Rect PrintSelection() override;
+
   // ---- cursors
   void BeginWaitCursor();
   void EndWaitCursor();
@@ -233,6 +248,9 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView {
   const tmb::Surface& windowSurface() const { return m_windowSurface; }
   // The client area in logical coordinates (the visible part of the scrolled paper).
   tmb::Rect ClientRectLogical() const;
+  // The paper with the canvas origin as a margin on every side: what the views over the
+  // paper scroll over.
+  static QSize ScrolledSize();
   CTmbViewArea* area() const { return m_pArea; }
 
   // ---- state (names as the rest of the system reads them)
@@ -251,6 +269,7 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView {
   int32_t m_bStrokeActive = 0;     // 0 none, 1 pressed, 2 sampling, 3 final sample taken
   int32_t m_bInitialised = 0;
   int32_t m_bPrintPreview = 0;
+  int32_t m_bBarHidden = 0;  // a print preview hid the main frame's bar
   int32_t m_bOffscreen = 0;
   int32_t m_bBusy = 0;
   std::array<int32_t, 2> m_renderWords{};
@@ -318,6 +337,7 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView {
   void SendFrameCommand(int id);
   // The edit and style commands the view itself handles.
   void RegisterCommands();
+  void RegisterPrintCommands();
   void RegisterStyleCommands();
   void RedrawSettingsPane();
   void RebuildOutline();

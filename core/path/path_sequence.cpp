@@ -23,6 +23,7 @@ int CPathSequence::Init(int frames) {
   if (!gPathSequenceHold) {
     m_nFrames = std::clamp(frames, 1, kMaxFrames);
     m_nFrameCounter = 0;
+    m_bBackAndForth = 0;
   }
   if (!m_pPath) {
     m_pPath = new (std::nothrow) CStrokePath(PathCapacityFor(m_nFrames));
@@ -47,4 +48,19 @@ void CPathSequence::FreePath() {
   if (m_bOwnsPath) delete m_pPath;
   m_pPath = nullptr;
   m_bOwnsPath = 0;
+}
+
+int CPathSequence::AddFrame(tmb::Colour value, const ParamBlock& param) {
+  if (m_nFrameCounter < 0 || m_nFrameCounter >= kMaxFrames) return 0;
+  CSequenceFrame& frame = m_frames[size_t(m_nFrameCounter)];
+  auto colourAt = [&param](int index) { return tmb::Colour(uint32_t(param[size_t(index)])); };
+  frame.colour = value;
+  frame.colourB = colourAt(157);
+  frame.colourC = colourAt(159);
+  for (size_t k = 0; k < frame.gradient.size(); ++k) {
+    frame.gradient[k] = colourAt(152 + int(k));
+    frame.weights[k] = param[172 + k];
+  }
+  ++m_nFrameCounter;
+  return 1;
 }

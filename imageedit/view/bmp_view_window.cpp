@@ -26,6 +26,9 @@
 #include "platform/ui/virtual_keys.h"
 #include "resources/menus.h"
 #include "resources/string_table.h"
+#include "resources/command_ids.h"
+#include "views/print/view_print_windows.h"
+#include "views/print/window_print_job.h"
 #include "views/tmb_view.h"
 
 namespace {
@@ -119,12 +122,14 @@ CBmpViewWindow::CBmpViewWindow(tmb::ui::Document* document, int viewClass, QWidg
   setFocusProxy(m_pArea);
   RegisterCommands();
   InstallEditorKeys(this);
+  RegisterPrintSource(kKindImageEditor, this);
   gInstance = this;
 }
 
 CBmpViewWindow::~CBmpViewWindow() {
   static_cast<BmpViewArea*>(m_pArea)->Detach();
   m_view.SetHost(nullptr);
+  UnregisterPrintSource(this);
   if (gInstance == this) gInstance = nullptr;
 }
 
@@ -135,16 +140,29 @@ QWidget* CBmpViewWindow::viewport() const { return m_pArea->viewport(); }
 void CBmpViewWindow::RegisterCommands() {
   OnCommand(kCmdOpenPicture, [this] { OpenImageFileDialog(); });
   OnCommand(kCmdPopupCancel, [] {});
+  OnCommand(tmb::kCmdFilePrint, [this] { OnFilePrint(0); });
+  OnCommand(tmb::kCmdFilePrintPreview, [this] { OnFilePrint(1); });
 }
+
+void CBmpViewWindow::OnFilePrint(int preview) {
+  CWindowPrintJob job([this](bool p) { m_view.OnBeginPrinting(p ? 1 : 0); },
+                      [](tmb::PageContext& page) { return RenderPrintPageOfKind(page, kKindImageEditor); },
+                      [this] { m_view.OnEndPrinting(); });
+  tmb::ui::RunPrintJob(job, preview != 0);
+}
+
+const tmb::Surface* CBmpViewWindow::PrintPicture() {
+  const tmb::Surface& work = m_view.m_bmpWork;
+  return work.IsNull() ? nullptr : &work;
+}
+
+tmb::Rect CBmpViewWindow::PrintSelection() { return m_view.m_region; }
 
 void CBmpViewWindow::OnInitialUpdate() {
   if (tmb::ui::ChildFrame* f = frame()) {
     f->setWindowTitle(QString::fromStdString(tmb::LoadStringText(kMsgEditorTitle)));
     // The editor stays open for the program's life: its frame offers no close.
-    f->setWindowFlag(Qt::WindowCloseButtonHint, false);
-    for (QAction* action : f->systemMenu() ? f->systemMenu()->actions() : QList<QAction*>{}) {
-      if (action->shortcut() == QKeySequence(QKeySequence::Close)) action->setEnabled(false);
-    }
+    f->DisableClose();
   }
   UpdateScrollRanges();
   m_view.OnInitialUpdate();
@@ -158,9 +176,7 @@ void CBmpViewWindow::OnUpdate() {
 }
 
 void CBmpViewWindow::UpdateScrollRanges() {
-  // The paper with the canvas origin as a margin on every side.
-  const tmb::Point o = gDrawState.m_ptCanvasOrigin;
-  tmb::ui::SetPaperScrollRanges(*m_pArea, {gWorkCanvas.m_width + 2 * o.x, gWorkCanvas.m_height + 2 * o.y}, kScrollLine);
+  tmb::ui::SetPaperScrollRanges(*m_pArea, CTmbView::ScrolledSize(), kScrollLine);
 }
 
 void CBmpViewWindow::OnViewportResized() {
@@ -197,11 +213,7 @@ tmb::Point CBmpViewWindow::ScrollPosition() const {
   return {m_pArea->horizontalScrollBar()->value(), m_pArea->verticalScrollBar()->value()};
 }
 
-tmb::Rect CBmpViewWindow::ClientRectLogical() const {
-  const tmb::Point s = ScrollPosition();
-  const QSize shown = m_pArea->viewport()->size();
-  return {s.x, s.y, s.x + shown.width(), s.y + shown.height()};
-}
+tmb::Rect CBmpViewWindow::ClientRectLogical() const { return tmb::ui::VisibleRect(*m_pArea); }
 
 bool CBmpViewWindow::ScrollBy(int dx, int dy) {
   const tmb::Point before = ScrollPosition();

@@ -9,11 +9,12 @@
 #include "imageedit/editor/bmp_view_host.h"
 #include "platform/gdi/surface.h"
 #include "platform/ui/view.h"
+#include "views/print/print_source.h"
 
 class QAbstractScrollArea;
 class QMouseEvent;
 
-class CBmpViewWindow : public tmb::ui::View, public CBmpViewHost {
+class CBmpViewWindow : public tmb::ui::View, public CBmpViewHost, public CPrintSource {
   Q_OBJECT
 
  public:
@@ -57,6 +58,13 @@ class CBmpViewWindow : public tmb::ui::View, public CBmpViewHost {
   tmb::Colour WindowBackground(int kind, tmb::Colour fallback) override;
   void FollowInZoomView() override;
   void NotifyZoomPoint() override;
+
+  // ---- what the page renderer prints: the picture and the region
+  const tmb::Surface* PrintPicture() override;
+  tmb::Rect PrintSelection() override;
+  void BringForward() override { ActivateEditor(); }
+  // The editor prints itself (print target held at the editor) or shows its preview.
+  void OnFilePrint(int preview);
 
   // Events of the viewport (the scroll area hands them over).
   void PaintViewport();

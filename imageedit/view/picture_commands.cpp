@@ -2,20 +2,26 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <string>
 
 #include "core/canvas/work_canvas.h"
 #include "core/document/tmb_doc.h"
 #include "core/file/path_helpers.h"
+#include "core/path/path_sequence.h"
 #include "core/state/draw_state.h"
 #include "core/state/mouse_messages.h"
 #include "export/picture/picture_file_writer.h"
+#include "export/svg/svg_writer.h"
+#include "export/swf/swf_picture_save.h"
 #include "imageedit/view/bmp_view_window.h"
 #include "imageedit/view/clipboard_pictures.h"
+#include "platform/gdi/pixel.h"
 #include "platform/service/file_chooser.h"
 #include "platform/service/messages.h"
 #include "platform/service/wait_cursor.h"
 #include "platform/ui/clipboard.h"
+#include "views/pre_view.h"
 #include "views/tmb_view.h"
 
 namespace {
@@ -33,13 +39,45 @@ std::string LowerExtension(const std::string& path) {
   return ext;
 }
 
-// The format an extension names; kFormatNone for the vector formats not written here.
+// The format an extension names; kFormatNone for the vector formats, which only the
+// drawing windows write.
 int FormatOfExtension(const std::string& ext) {
   if (ext == "jpg") return kFormatJpeg;
   if (ext == "png") return kFormatPng;
   if (ext == "gif") return kFormatGif;
   if (ext == "swf" || ext == "svg") return kFormatNone;
   return kFormatBmp;
+}
+
+constexpr int kMsgOpenFile = 62047;
+
+// The drawing window's character as an SWF movie or an SVG picture: the outlines its
+// strokes leave in the path sequence while the view redraws, framed by the canvas or by
+// the current rectangle.
+bool SaveVectorPicture(int kind, const std::string& path, bool swf) {
+  CTmbView* view = CTmbView::ViewOfKind(kind);
+  CTmbDoc* doc = view ? view->GetDocument() : nullptr;
+  if (!doc) {
+    tmb::Beep();
+    return false;
+  }
+  tmb::WaitCursor wait;
+  gPathSequence.Init(1);
+  view->RedrawInSteps(0);
+  tmb::Rect frame = gWorkCanvas.m_rect;
+  if (gDrawState.m_nSaveRange != 0) {
+    frame = WindowRegionOfKind(kind);
+    frame.Normalize();
+  }
+  gPathSequence.m_rcCanvas = frame;
+  gPathSequence.m_nFrameCounter = 0;
+  const CCharDataFull& record = doc->m_char;
+  gPathSequence.AddFrame(tmb::PlainColour(tmb::Colour(uint32_t(record.m_rangeFrom))), record.m_param);
+  const std::filesystem::path file = std::filesystem::u8path(path);
+  if (swf ? SaveSwfPicture(file, record) : SaveSvgPicture(file, record)) return true;
+  tmb::Beep();
+  tmb::ShowMessage(kMsgOpenFile);
+  return false;
 }
 
 // The block of kind's picture a save or send takes; empty when there is none.
@@ -53,6 +91,10 @@ tmb::Rect BlockOf(int kind, const tmb::Surface& picture, int whole) {
 }  // namespace
 
 tmb::Surface* WindowPictureOfKind(int kind) {
+  if (kind == kKindPreview) {
+    CPre_View* preview = CPre_View::Instance();
+    return preview && !preview->m_bmpPreview.IsNull() ? &preview->m_bmpPreview : nullptr;
+  }
   if (kind == kKindImageEditor) {
     CBmpViewWindow* editor = CBmpViewWindow::Instance();
     tmb::Surface* work = editor ? &editor->editor().m_bmpWork : nullptr;
@@ -64,6 +106,7 @@ tmb::Surface* WindowPictureOfKind(int kind) {
 }
 
 tmb::Rect WindowRegionOfKind(int kind) {
+  if (kind == kKindPreview) return CPre_View::Instance() ? CPre_View::Instance()->m_rcSelect : tmb::Rect{};
   if (kind == kKindImageEditor) {
     CBmpViewWindow* editor = CBmpViewWindow::Instance();
     return editor ? editor->editor().m_region : tmb::Rect{};
@@ -81,7 +124,9 @@ bool SaveImageAs(int kind) {
   const bool chosen = tmb::Choosers().SaveFile(choice, path);
   FlushMouseMessages();
   if (!chosen) return false;
-  const int format = FormatOfExtension(LowerExtension(path));
+  const std::string ext = LowerExtension(path);
+  if (IsDrawingKind(kind) && (ext == "swf" || ext == "svg")) return SaveVectorPicture(kind, path, ext == "swf");
+  const int format = FormatOfExtension(ext);
   tmb::Surface* picture = WindowPictureOfKind(kind);
   if (format == kFormatNone || !picture) {
     tmb::Beep();

@@ -13,8 +13,10 @@ tmb::Surface* WindowPictureOfKind(int kind);
 tmb::Rect WindowRegionOfKind(int kind);
 
 // The save dialog and the save of kind's picture (whole or region by the drawing state's
-// save range) as BMP, JPEG, PNG or GIF by the name's extension; SWF and SVG beep. True
-// when the file was written; a failed save leaves any earlier file as it was.
+// save range) as BMP, JPEG, PNG or GIF by the name's extension; a drawing window's
+// character also as an SWF movie or an SVG picture of its outlines (62047 when that save
+// fails), while the other windows beep for those. True when the file was written; a
+// failed save leaves any earlier file as it was.
 bool SaveImageAs(int kind);
 // Puts kind's picture (whole, or the block of its region) on the clipboard. A window
 // without a picture, or an empty block, beeps and changes nothing.

@@ -1,5 +1,7 @@
 #include "platform/ui/child_frame.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QSplitter>
 
 #include "platform/ui/view.h"
@@ -11,6 +13,13 @@ ChildFrame::ChildFrame(Document* document) : document_(document) {
 }
 
 ChildFrame::~ChildFrame() = default;
+
+void ChildFrame::DisableClose() {
+  setWindowFlag(Qt::WindowCloseButtonHint, false);
+  for (QAction* action : systemMenu() ? systemMenu()->actions() : QList<QAction*>{}) {
+    if (action->shortcut() == QKeySequence(QKeySequence::Close)) action->setEnabled(false);
+  }
+}
 
 void ChildFrame::SetActiveView(View* view) {
   activeView_ = view;

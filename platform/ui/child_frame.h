@@ -36,6 +36,9 @@ class ChildFrame : public QMdiSubWindow, public CommandTarget {
   // A rectangle of the window layout; an empty one leaves the place to the work area.
   void SetPlacement(const tmb::Rect& place);
   void SetStartMinimized(bool on) { startMinimized_ = on; }
+  // A window that stays open for the program's life: no close button, and the close item
+  // of its window menu greyed.
+  void DisableClose();
   const std::optional<QRect>& placement() const { return placement_; }
   bool startMinimized() const { return startMinimized_; }
   // The menu resource shown while this frame is active; 0 for the main menu.

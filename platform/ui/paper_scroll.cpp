@@ -6,7 +6,6 @@
 #include <QScrollBar>
 #include <algorithm>
 
-
 namespace tmb::ui {
 
 void SetPaperScrollRanges(QAbstractScrollArea& area, QSize total, int lineStep) {
@@ -19,6 +18,20 @@ void SetPaperScrollRanges(QAbstractScrollArea& area, QSize total, int lineStep) 
   v->setRange(0, std::max(0, total.height() - shown.height()));
   v->setPageStep(std::max(1, shown.height()));
   v->setSingleStep(lineStep);
+}
+
+void RefitPaperScrollRanges(QAbstractScrollArea& area, QSize total, int lineStep) {
+  QScrollBar* h = area.horizontalScrollBar();
+  const bool atRight = h->value() == h->maximum();
+  SetPaperScrollRanges(area, total, lineStep);
+  if (atRight) h->setValue(h->maximum());
+}
+
+Rect VisibleRect(const QAbstractScrollArea& area) {
+  const int x = area.horizontalScrollBar()->value();
+  const int y = area.verticalScrollBar()->value();
+  const QSize shown = area.viewport()->size();
+  return {x, y, x + shown.width(), y + shown.height()};
 }
 
 bool FitSurfaceToSize(Surface& surface, QSize size) {

@@ -1,5 +1,5 @@
-// A started application for tests: scripted messages, machine, dialogs, file and colour
-// choosers, a profile held in memory and a display of 1280 x 1024.
+// A started application for tests: scripted messages, machine, dialogs, printing, file
+// and colour choosers, a profile held in memory and a display of 1280 x 1024.
 #pragma once
 
 #include <QApplication>
@@ -18,6 +18,7 @@
 #include "support/scripted_machine.h"
 #include "support/scripted_messages.h"
 #include "support/ui/scripted_dialogs.h"
+#include "support/ui/scripted_printing.h"
 #include "support/wdf_builder.h"
 
 namespace tmb::test {
@@ -91,6 +92,7 @@ class AppTest : public ::testing::Test {
   ScriptedMessages messages;
   ScriptedMachine machine;
   ScriptedDialogs dialogs;
+  ScriptedPrinting printing;
   ScriptedChooser chooser;
   ScriptedColourChooser colours;
   MemoryProfile profile;

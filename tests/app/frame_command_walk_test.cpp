@@ -106,11 +106,11 @@ TEST_F(FrameCommandWalk, ThePendingTableListsEachIdOnceAndOnlyCommandsWithoutThe
     EXPECT_TRUE(seen.insert(p.id).second) << p.id;
     EXPECT_NE(p.issue, nullptr);
   }
-  EXPECT_EQ(std::string(PendingIssueOf(32989)), "printing");
   EXPECT_EQ(std::string(PendingIssueOf(33136)), "gif-animation");
-  // The layout, the move of everything, the dialogs and the styles came with their work.
+  // The layout, the move of everything, the dialogs, the styles, printing and the
+  // preview's commands came with their work.
   for (int id : {kCmdFileOpen, kCmdEditLayout, kCmdEditMoveAll, kCmdStandardSettings, kCmdConvOption, kCmdCopyAToB,
-                 kCmdCopyBToA, 33137, 33138, 33150, 33173}) {
+                 kCmdCopyBToA, 33137, 33138, 33150, 33173, kCmdFilePrint, kCmdFilePrintPreview, 33002, 32906}) {
     EXPECT_EQ(PendingIssueOf(id), nullptr) << id;
   }
 }

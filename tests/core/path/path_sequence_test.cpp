@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "core/canvas/work_canvas.h"
 #include "core/path/stroke_marks.h"
 #include "support/path_points.h"
@@ -81,6 +83,44 @@ TEST_F(PathSequenceTest, FreePathDeletesAnOwnedPath) {
   EXPECT_EQ(seq.m_pPath, nullptr);
   EXPECT_EQ(seq.m_bOwnsPath, 0);
   seq.FreePath();
+}
+
+TEST_F(PathSequenceTest, AddFrameRecordsThePictureValuesAndRefusesThe1001st) {
+  auto seq = std::make_unique<CPathSequence>();
+  ParamBlock param{};
+  param[157] = 0x00FFEEDD;
+  param[159] = 0x00112233;
+  for (int k = 0; k < 4; ++k) {
+    param[size_t(152 + k)] = 0x10 * (k + 1);
+    param[size_t(172 + k)] = 25 * k;
+  }
+  EXPECT_EQ(seq->AddFrame(0x0000FF, param), 1);
+  EXPECT_EQ(seq->m_nFrameCounter, 1);
+  const CSequenceFrame& f = seq->m_frames[0];
+  EXPECT_EQ(f.colour, 0x0000FFu);
+  EXPECT_EQ(f.colourB, 0x00FFEEDDu);
+  EXPECT_EQ(f.colourC, 0x00112233u);
+  EXPECT_EQ(f.gradient, (std::array<tmb::Colour, 4>{0x10, 0x20, 0x30, 0x40}));
+  EXPECT_EQ(f.weights, (std::array<int32_t, 4>{0, 25, 50, 75}));
+
+  for (int n = 1; n < CPathSequence::kMaxFrames; ++n) ASSERT_EQ(seq->AddFrame(tmb::Colour(n), param), 1);
+  EXPECT_EQ(seq->AddFrame(0x123456, param), 0);
+  EXPECT_EQ(seq->m_nFrameCounter, CPathSequence::kMaxFrames);
+  EXPECT_EQ(seq->m_frames[999].colour, 999u);
+}
+
+TEST_F(PathSequenceTest, InitClearsTheBackAndForthFlagUnlessHeld) {
+  CPathSequence seq;
+  seq.m_bBackAndForth = 1;
+  gPathSequenceHold = 1;
+  seq.Init(2);
+  EXPECT_EQ(seq.m_bBackAndForth, 1);  // a frame of the animation under way
+  gPathSequenceHold = 0;
+  seq.Init(2);
+  EXPECT_EQ(seq.m_bBackAndForth, 0);
+  EXPECT_EQ(seq.m_bKeepFirstPicture, 1);
+  EXPECT_EQ(seq.m_bKeepLastPicture, 1);
+  EXPECT_EQ(seq.m_gradient.mode, 0);
 }
 
 }  // namespace
