@@ -74,33 +74,33 @@ void Recolour(Surface& s, const tmb::Rect& r, Colour key, bool match, Colour col
 // The mask effects: what they add is painted in the stone colour (3) or the pen colour
 // (17); the hollowing takes its width as rounds.
 template <int kEffect>
-void Mask(CEffectDef& def, Surface& work, CEffectRandom& random) {
+void Mask(CEffectDef& def, Surface& target, CEffectRandom& random) {
   Colour added = Paper(def);
   if (kEffect == kEffectStone) added = Colour1(def, kEffectStone);
   if (kEffect == 17) added = def.m_colour1[kEffectColourPen];
   MaskStepValues values;
   values.density = std::clamp(Value(def, kEffectStone), 0, 100);
-  ApplyMaskEffect(work, Area(def, work), kEffect, Paper(def), added, Value(def, kEffectHollow), values, random);
+  ApplyMaskEffect(target, Area(def, target), kEffect, Paper(def), added, Value(def, kEffectHollow), values, random);
 }
 
-void LightColouring(CEffectDef& def, Surface& work, CEffectRandom&) {
+void LightColouring(CEffectDef& def, Surface& target, CEffectRandom&) {
   const int strength = std::clamp(Value(def, kEffectLightColouring), 0, 100);
-  MapPixels(work, Area(def, work), [strength](Colour c) { return Blend(c, 0xFFFFFF, strength); });
+  MapPixels(target, Area(def, target), [strength](Colour c) { return Blend(c, 0xFFFFFF, strength); });
 }
 
-void Invert(CEffectDef& def, Surface& work, CEffectRandom&) {
-  MapPixels(work, Area(def, work), [](Colour c) { return c ^ 0xFFFFFFu; });
+void Invert(CEffectDef& def, Surface& target, CEffectRandom&) {
+  MapPixels(target, Area(def, target), [](Colour c) { return c ^ 0xFFFFFFu; });
 }
 
-void MirrorLeftRight(CEffectDef& def, Surface& work, CEffectRandom&) {
-  const tmb::Rect r = Area(def, work);
-  for (int y = r.top; y < r.bottom; ++y) std::reverse(work.ColourRow(y) + r.left, work.ColourRow(y) + r.right);
+void MirrorLeftRight(CEffectDef& def, Surface& target, CEffectRandom&) {
+  const tmb::Rect r = Area(def, target);
+  for (int y = r.top; y < r.bottom; ++y) std::reverse(target.ColourRow(y) + r.left, target.ColourRow(y) + r.right);
 }
 
-void MirrorTopBottom(CEffectDef& def, Surface& work, CEffectRandom&) {
-  const tmb::Rect r = Area(def, work);
+void MirrorTopBottom(CEffectDef& def, Surface& target, CEffectRandom&) {
+  const tmb::Rect r = Area(def, target);
   for (int a = r.top, b = r.bottom - 1; a < b; ++a, --b) {
-    std::swap_ranges(work.ColourRow(a) + r.left, work.ColourRow(a) + r.right, work.ColourRow(b) + r.left);
+    std::swap_ranges(target.ColourRow(a) + r.left, target.ColourRow(a) + r.right, target.ColourRow(b) + r.left);
   }
 }
 
@@ -123,16 +123,16 @@ void Average(Surface& s, const tmb::Rect& r, int radius, bool onlyPaper, Colour 
   }
 }
 
-void Fog(CEffectDef& def, Surface& work, CEffectRandom&) {
-  Average(work, Area(def, work), std::clamp(Value(def, kEffectFog), 1, kMaxAverageRadius), false, 0);
+void Fog(CEffectDef& def, Surface& target, CEffectRandom&) {
+  Average(target, Area(def, target), std::clamp(Value(def, kEffectFog), 1, kMaxAverageRadius), false, 0);
 }
-void Shade(CEffectDef& def, Surface& work, CEffectRandom&) {
-  Average(work, Area(def, work), std::clamp(Value(def, kEffectShade), 1, kMaxAverageRadius), true, Paper(def));
+void Shade(CEffectDef& def, Surface& target, CEffectRandom&) {
+  Average(target, Area(def, target), std::clamp(Value(def, kEffectShade), 1, kMaxAverageRadius), true, Paper(def));
 }
 
 // Effects 21 to 24: saturation up, down, lightness up, down, by the effect's value in
 // percent (10 when it gives none); with the background switch the paper stays.
-void StepHls(CEffectDef& def, Surface& work, CEffectRandom&) {
+void StepHls(CEffectDef& def, Surface& target, CEffectRandom&) {
   const int effect = def.m_nCurrentEffect;
   const int value = Value(def, effect);
   const double step = (value > 0 ? value : kDefaultHlsStep) / 100.0;
@@ -140,7 +140,7 @@ void StepHls(CEffectDef& def, Surface& work, CEffectRandom&) {
   const double sign = k % 2 == 0 ? 1.0 : -1.0;
   const bool keepPaper = def.m_flagA[size_t(effect)] != 0;
   const Colour paper = Paper(def);
-  MapPixels(work, Area(def, work), [&](Colour c) {
+  MapPixels(target, Area(def, target), [&](Colour c) {
     if (keepPaper && c == tmb::PlainColour(paper)) return c;
     double h = 0, s = 0, l = 0;
     RgbToHls(c, &h, &s, &l);
@@ -153,17 +153,17 @@ void StepHls(CEffectDef& def, Surface& work, CEffectRandom&) {
   });
 }
 
-void Monochrome(CEffectDef& def, Surface& work, CEffectRandom&) {
-  MapPixels(work, Area(def, work), [](Colour c) {
+void Monochrome(CEffectDef& def, Surface& target, CEffectRandom&) {
+  MapPixels(target, Area(def, target), [](Colour c) {
     const int g = GreyValue(c, 0);
     return Pack(g, g, g);
   });
 }
 
 // A brownish tone of the grey value, as strong as the density (1 to 10) says.
-void Antique(CEffectDef& def, Surface& work, CEffectRandom&) {
+void Antique(CEffectDef& def, Surface& target, CEffectRandom&) {
   const int density = std::clamp(Value(def, kEffectAntique), 1, 10);
-  MapPixels(work, Area(def, work), [density](Colour c) {
+  MapPixels(target, Area(def, target), [density](Colour c) {
     const int g = GreyValue(c, 0);
     return Blend(c, Pack(g + 40, g + 10, g - 30), density * 10);
   });
@@ -172,17 +172,17 @@ void Antique(CEffectDef& def, Surface& work, CEffectRandom&) {
 // Relief (raised) and intaglio (cut in): the ink's sides facing the light and away from
 // it, height pixels deep, are lightened and shaded with the relief colour; shadow: the
 // ink's shape, shifted by height, in the relief colour on the paper behind it.
-void ReliefOrShadow(CEffectDef& def, Surface& work, int effect) {
-  const tmb::Rect r = Area(def, work);
+void ReliefOrShadow(CEffectDef& def, Surface& target, int effect) {
+  const tmb::Rect r = Area(def, target);
   OneBitPlane ink;
-  if (!ReadInkPlane(work, r, Paper(def), ink)) return;
+  if (!ReadInkPlane(target, r, Paper(def), ink)) return;
   const CMonoBitmap& m = ink.map();
   const int valueOf = effect == kEffectShadow ? kEffectShadow : kEffectRelief;
   const int h = std::clamp(Value(def, valueOf), 1, kMaxHeight);
   const Colour dark = Colour1(def, valueOf);
   const uint32_t darkStored = tmb::StoredFromColour(dark);
   for (int y = r.top; y < r.bottom; ++y) {
-    uint32_t* row = work.ColourRow(y);
+    uint32_t* row = target.ColourRow(y);
     for (int x = r.left; x < r.right; ++x) {
       const bool isInk = !m.TestBit(x, y);
       if (effect == kEffectShadow) {
@@ -209,24 +209,24 @@ void ReliefOrShadow(CEffectDef& def, Surface& work, int effect) {
     OneBitPlane none;
     none.CopyFrom(edge);
     none.map().Clear();
-    WriteMaskChanges(work, r, none.map(), edge.map(), 0, def.m_colour1[kEffectColourPen]);
+    WriteMaskChanges(target, r, none.map(), edge.map(), 0, def.m_colour1[kEffectColourPen]);
   }
 }
-void Relief(CEffectDef& def, Surface& work, CEffectRandom&) {
-  ReliefOrShadow(def, work, kEffectRelief);
+void Relief(CEffectDef& def, Surface& target, CEffectRandom&) {
+  ReliefOrShadow(def, target, kEffectRelief);
 }
-void Shadow(CEffectDef& def, Surface& work, CEffectRandom&) {
-  ReliefOrShadow(def, work, kEffectShadow);
+void Shadow(CEffectDef& def, Surface& target, CEffectRandom&) {
+  ReliefOrShadow(def, target, kEffectShadow);
 }
-void Intaglio(CEffectDef& def, Surface& work, CEffectRandom&) {
-  ReliefOrShadow(def, work, 26);
+void Intaglio(CEffectDef& def, Surface& target, CEffectRandom&) {
+  ReliefOrShadow(def, target, 26);
 }
 
 // An outline as wide as the effect's value grown around the ink in its colour.
-void AddOutline(CEffectDef& def, Surface& work, CEffectRandom& random) {
-  const tmb::Rect r = Area(def, work);
+void AddOutline(CEffectDef& def, Surface& target, CEffectRandom& random) {
+  const tmb::Rect r = Area(def, target);
   OneBitPlane ink, grown, edge;
-  if (!ReadInkPlane(work, r, Paper(def), ink)) return;
+  if (!ReadInkPlane(target, r, Paper(def), ink)) return;
   grown.CopyFrom(ink);
   edge.CopyFrom(ink);
   const int width = std::clamp(Value(def, kEffectFrame), 1, kMaxOutlineWidth);
@@ -247,57 +247,57 @@ void AddOutline(CEffectDef& def, Surface& work, CEffectRandom& random) {
     }
     if (added == 0) break;
   }
-  WriteMaskChanges(work, r, ink.map(), grown.map(), Paper(def), Colour1(def, kEffectFrame));
+  WriteMaskChanges(target, r, ink.map(), grown.map(), Paper(def), Colour1(def, kEffectFrame));
 }
 
 // 29 and 30 over the ink, 31 and 32 over the paper; 29 and 31 change along the width.
-void Gradient(CEffectDef& def, Surface& work, CEffectRandom&) {
+void Gradient(CEffectDef& def, Surface& target, CEffectRandom&) {
   const int effect = def.m_nCurrentEffect;
   const int k = effect - kEffectGradeX;
   const size_t e = size_t(effect);
-  GradientFillSelection(work, Area(def, work), k % 2 == 0, def.m_flagT[e], def.m_colour1[e], def.m_colour2[e],
+  GradientFillSelection(target, Area(def, target), k % 2 == 0, def.m_flagT[e], def.m_colour1[e], def.m_colour2[e],
                         Paper(def), k < 2 ? 0 : 1);
 }
 
 // 50 the ink, 51 the paper, 52 everything, 53 the pixels of the free-point colour, shifted
 // by the colour change's three amounts.
-void ShiftColours(CEffectDef& def, Surface& work, CEffectRandom&) {
+void ShiftColours(CEffectDef& def, Surface& target, CEffectRandom&) {
   const int effect = def.m_nCurrentEffect;
   static constexpr int kFilter[] = {kShiftOtherThanKey, kShiftKeyOnly, kShiftAll, kShiftKeyOnly};
   const Colour key = effect == 53 ? def.m_colour1[kEffectColourFreePoint] : Paper(def);
-  ShiftRectColours(work, Area(def, work), def.m_exchange.data(), kFilter[effect - 50], 0, key);
+  ShiftRectColours(target, Area(def, target), def.m_exchange.data(), kFilter[effect - 50], 0, key);
 }
 
-void PaperColour(CEffectDef& def, Surface& work, CEffectRandom&) {
-  const tmb::Rect r = Area(def, work);
+void PaperColour(CEffectDef& def, Surface& target, CEffectRandom&) {
+  const tmb::Rect r = Area(def, target);
   const Colour to = def.m_colour1[kEffectColourPaper];
-  Recolour(work, r, def.m_crPaper, true, to);
+  Recolour(target, r, def.m_crPaper, true, to);
   if (r == tmb::Rect{0, 0, gWorkCanvas.m_width, gWorkCanvas.m_height}) def.m_crPaper = to;
 }
-void PenColour(CEffectDef& def, Surface& work, CEffectRandom&) {
-  Recolour(work, Area(def, work), def.m_crPaper, false, def.m_colour1[kEffectColourPen]);
+void PenColour(CEffectDef& def, Surface& target, CEffectRandom&) {
+  Recolour(target, Area(def, target), def.m_crPaper, false, def.m_colour1[kEffectColourPen]);
 }
 // The colour a right click took in the zoom window becomes the free-point colour.
-void FreePointColour(CEffectDef& def, Surface& work, CEffectRandom&) {
-  Recolour(work, Area(def, work), gDrawState.m_crRightClick, true, def.m_colour1[kEffectColourFreePoint]);
+void FreePointColour(CEffectDef& def, Surface& target, CEffectRandom&) {
+  Recolour(target, Area(def, target), gDrawState.m_crRightClick, true, def.m_colour1[kEffectColourFreePoint]);
 }
 // Every pixel becomes the pen or the paper colour, whichever is nearer.
-void TwoColours(CEffectDef& def, Surface& work, CEffectRandom&) {
-  const tmb::Rect r = Area(def, work);
-  ThresholdTwoColours(work, def.m_colour1[kEffectColourPen], def.m_crPaper, r.left, r.top, r.right - 1, r.bottom - 1,
+void TwoColours(CEffectDef& def, Surface& target, CEffectRandom&) {
+  const tmb::Rect r = Area(def, target);
+  ThresholdTwoColours(target, def.m_colour1[kEffectColourPen], def.m_crPaper, r.left, r.top, r.right - 1, r.bottom - 1,
                       0);
 }
 
 // Pixels on an edge between colours take half of their neighbourhood's average.
-void AntiAlias(CEffectDef& def, Surface& work, CEffectRandom&) {
-  const tmb::Rect r = Area(def, work);
+void AntiAlias(CEffectDef& def, Surface& target, CEffectRandom&) {
+  const tmb::Rect r = Area(def, target);
   Surface before;
-  if (r.IsEmpty() || !before.Create(work.width(), work.height(), tmb::PixelFormat::kColour32)) return;
+  if (r.IsEmpty() || !before.Create(target.width(), target.height(), tmb::PixelFormat::kColour32)) return;
   for (int y = r.top; y < r.bottom; ++y) {
-    std::copy(work.ColourRow(y) + r.left, work.ColourRow(y) + r.right, before.ColourRow(y) + r.left);
+    std::copy(target.ColourRow(y) + r.left, target.ColourRow(y) + r.right, before.ColourRow(y) + r.left);
   }
   for (int y = r.top; y < r.bottom; ++y) {
-    uint32_t* row = work.ColourRow(y);
+    uint32_t* row = target.ColourRow(y);
     for (int x = r.left; x < r.right; ++x) {
       const Colour c = tmb::ColourFromStored(before.ColourRow(y)[x]);
       NeighbourhoodParams p{r, c, 1};
