@@ -9,6 +9,7 @@
 #include "platform/service/logged_messages.h"
 #include "platform/service/profile.h"
 #include "platform/ui/colour_chooser_dialog.h"
+#include "platform/ui/desktop_open.h"
 #include "platform/ui/file_chooser_dialogs.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/screen_display_modes.h"
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
   tmb::ui::ColourChooserDialog colours;
   tmb::ui::WaitCursorService cursors;
   tmb::ui::ScreenDisplayModes display;
+  tmb::ui::DesktopOpen desktop;
   std::unique_ptr<tmb::ProfileStore> profile;
   if (smoke) {
     profile = std::make_unique<tmb::MemoryProfile>();
@@ -40,6 +42,7 @@ int main(int argc, char** argv) {
     tmb::SetMessageService(&messages);
     tmb::SetFileChooser(&choosers);
     tmb::SetColourChooser(&colours);
+    tmb::SetShellOpenService(&desktop);
   }
   tmb::SetProfileStore(profile.get());
   tmb::SetCursorService(&cursors);
@@ -55,6 +58,7 @@ int main(int argc, char** argv) {
   tmb::SetMessageService(nullptr);
   tmb::SetFileChooser(nullptr);
   tmb::SetColourChooser(nullptr);
+  tmb::SetShellOpenService(nullptr);
   tmb::SetCursorService(nullptr);
   tmb::SetDisplayModes(nullptr);
   return code;

@@ -28,6 +28,7 @@
 #include "app/view_classes.h"
 #include "core/file/path_helpers.h"
 #include "core/state/draw_state.h"
+#include "export/animation/sheet_frame_output.h"
 #include "imageedit/view/bmp_view_window.h"
 #include "platform/service/machine.h"
 #include "platform/service/messages.h"
@@ -37,11 +38,15 @@
 #include "resources/command_ids.h"
 #include "resources/menus.h"
 #include "resources/string_table.h"
+#include "views/animation_frames.h"
 
 // The toolbar's icons live in a static library: their registration must be pulled in.
 static void InitToolbarResources() { Q_INIT_RESOURCE(toolbar); }
 
 namespace {
+
+// The drawing views the animation stepping draws its frames in.
+CViewAnimationWindows gViewAnimationWindows;
 
 constexpr int kMinScreenWidth = 1024;
 
@@ -86,6 +91,8 @@ CMainFrame::CMainFrame(tmb::ui::Application* app) : tmb::ui::MainFrame(app) {
   setObjectName(QStringLiteral("mainFrame"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/toolbar/draw_mode.png")));
   tmb::SetProgressService(&progress_);
+  SetPresetSheetOutput(&gSheetFrameOutput);
+  SetAnimationWindows(&gViewAnimationWindows);
   // Bringing a drawing window forward makes it the current one, as its view taking the
   // focus does; the window left when the current one closes becomes current this way too.
   connect(mdiArea(), &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* window) {
@@ -96,6 +103,8 @@ CMainFrame::CMainFrame(tmb::ui::Application* app) : tmb::ui::MainFrame(app) {
 
 CMainFrame::~CMainFrame() {
   if (&tmb::Progress() == &progress_) tmb::SetProgressService(nullptr);
+  if (&SheetOutput() == &gSheetFrameOutput) SetPresetSheetOutput(nullptr);
+  if (&AnimWindows() == &gViewAnimationWindows) SetAnimationWindows(nullptr);
 }
 
 ScreenMetrics CMainFrame::MeasureDisplay() const {

@@ -6,7 +6,6 @@ constexpr const char* kSheets = "sheets";
 constexpr const char* kAnimationSheet = "animation-sheet";
 constexpr const char* kRegistrationMenus = "registration-menus";
 constexpr const char* kMoreDialogs = "more-dialogs";
-constexpr const char* kGifAnimation = "gif-animation";
 constexpr const char* kSettingsPanel = "settings-panel";
 constexpr const char* kEffects = "effects";
 
@@ -64,10 +63,6 @@ constexpr PendingCommand kPending[] = {
     {33005, kRegistrationMenus},  // the toolbar's pop-up menu
 
     {32931, kMoreDialogs},  // file options
-
-    // The comparison sheets save their pictures through the animation output.
-    {33136, kGifAnimation},
-    {33159, kGifAnimation},
 
     {33053, kSettingsPanel},  // the settings panels' buttons
     {32928, kSettingsPanel},  // redraw the settings panel

@@ -1,6 +1,7 @@
 // Speed of the work-bitmap road of the brush rendering: a character filled into the
 // supersampled work bitmap and reduced to the paper, the work bitmap packed into its
-// one-bit copy, the recorded character rendered through the work path's own rendering,
+// one-bit copy, the edges of the painted character smoothed, the recorded character
+// rendered through the work path's own rendering,
 // the converted character drawn into a render state as the drawing view draws it, its
 // brush shapes and their merge into one outline, and the brush set of a render state
 // rendered again, and the outline extraction of the image effects over the character.
@@ -8,6 +9,7 @@
 // for medians.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -15,6 +17,7 @@
 #include "brush/bitmap/dib.h"
 #include "brush/bitmap/mask_effects.h"
 #include "brush/render/brush_state.h"
+#include "brush/render/edge_smoothing.h"
 #include "core/canvas/work_canvas.h"
 #include "core/path/path_sequence.h"
 #include "core/path/stroke_work.h"
@@ -62,6 +65,22 @@ void BM_PackWorkBitmapToOneBit(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PackWorkBitmapToOneBit)->Unit(benchmark::kMillisecond);
+
+// The edge smoothing at level 2 of the character painted on the paper, as every smoothed
+// display runs it; the painting is put back before each run.
+void BM_SmoothCharacterEdges(benchmark::State& state) {
+  Canvas canvas;
+  RenderCharacter(gWorkCanvas.m_scaledMaskBitmap, canvas.target, CharacterOutlines());
+  tmb::Surface painted;
+  painted.Create(500, 750, tmb::PixelFormat::kColour32);
+  std::copy(canvas.target.bits(), canvas.target.bits() + canvas.target.ByteSize(), painted.bits());
+  for (auto _ : state) {
+    std::copy(painted.bits(), painted.bits() + painted.ByteSize(), canvas.target.bits());
+    RenderStrokesByStroke(&canvas.screen, &canvas.target, 0xFFFFFF, 0x000000, 100, 2);
+    benchmark::DoNotOptimize(canvas.target.bits());
+  }
+}
+BENCHMARK(BM_SmoothCharacterEdges)->Unit(benchmark::kMillisecond);
 
 // The same road on a colour work bitmap of the scaled size, for comparison.
 void BM_RenderCharacterSupersampledColour(benchmark::State& state) {

@@ -1,10 +1,21 @@
 // Speed of the image editor: the one-bit passes on the mask of a written character (the
-// despeckle and the thinning to the end, as the vectoriser runs them on every trace), and
-// the floating paste following the pointer. Run with --benchmark_repetitions=10 for
-// medians.
+// despeckle and the thinning to the end, as the vectoriser runs them on every trace), the
+// whole vectoriser on that character beside potrace run on the same bitmap as a whole
+// process for reference (skipped where potrace is not installed), and the floating paste
+// following the pointer. Run with --benchmark_repetitions=11 for medians.
 #include <benchmark/benchmark.h>
 
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "core/canvas/work_canvas.h"
@@ -12,6 +23,7 @@
 #include "imageedit/editor/bmp_view.h"
 #include "imageedit/onebit/region_scan.h"
 #include "imageedit/onebit/thinning.h"
+#include "imageedit/vectorise/vectorize_image.h"
 #include "platform/gdi/dib_rows.h"
 #include "tests/support/character_outlines.h"
 #include "tests/support/editor_host.h"
@@ -34,13 +46,15 @@ std::vector<uint8_t> MaskOf(const tmb::Surface& paper) {
 
 // The 20 thick strokes of the brush benchmark's character, filled at four times the paper
 // and reduced into it.
-std::vector<uint8_t> ThickCharacterMask() {
+tmb::Surface ThickCharacter() {
   tmb::Surface large, paper;
   large.Create(kWidth * tmb::test::kOutlineScale, kHeight * tmb::test::kOutlineScale, tmb::PixelFormat::kColour32);
   paper.Create(kWidth, kHeight, tmb::PixelFormat::kColour32);
   tmb::test::RenderCharacter(large, paper, tmb::test::CharacterOutlines());
-  return MaskOf(paper);
+  return paper;
 }
+
+std::vector<uint8_t> ThickCharacterMask() { return MaskOf(ThickCharacter()); }
 
 // The recorded 20-stroke character as the brush-outline engine draws it, rendered by the
 // work path's own rendering.
@@ -88,6 +102,86 @@ void BM_DespeckleAndThinRecordedCharacter(benchmark::State& state) {
   DespeckleAndThin(state, RecordedCharacterMask());
 }
 BENCHMARK(BM_DespeckleAndThinRecordedCharacter)->Unit(benchmark::kMillisecond);
+
+// The canvas at the default paper with its bitmaps.
+struct Canvas {
+  Canvas() {
+    gWorkCanvas.Reset();
+    gWorkCanvas.Init(kWidth, kHeight, "", 32000, 32, 32);
+    gWorkCanvas.CreateBitmaps(&screen);
+  }
+  ~Canvas() { gWorkCanvas.Reset(); }
+  tmb::DeviceContext screen;
+};
+
+// The whole vectoriser (mode 2, no reference and no target) on the character; the
+// picture is put back before each run, as the vectoriser writes its skeleton into it.
+void BM_VectorizeThickCharacter(benchmark::State& state) {
+  Canvas canvas;
+  const tmb::Surface original = ThickCharacter();
+  tmb::Surface picture;
+  picture.Create(kWidth, kHeight, tmb::PixelFormat::kColour32);
+  auto path = std::make_unique<CStrokePath>();
+  for (auto _ : state) {
+    std::memcpy(picture.bits(), original.bits(), original.ByteSize());
+    VectorizeImage(*path, &canvas.screen, &picture, 0, 0, kWidth, kHeight, nullptr, nullptr, 2);
+    benchmark::DoNotOptimize(path->m_pPoints);
+  }
+  state.counters["strokes"] = path->CountStrokes();
+  state.counters["points"] = path->GetCount();
+}
+BENCHMARK(BM_VectorizeThickCharacter)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The character's mask as a binary PBM file: rows top first, a set bit for ink.
+std::string WritePbm(const std::vector<uint8_t>& mask) {
+  const std::string path = (std::filesystem::temp_directory_path() / "tamberi_bench_mask.pbm").string();
+  std::ofstream out(path, std::ios::binary);
+  out << "P4\n" << kWidth << " " << kHeight << "\n";
+  const size_t stride = size_t(tmb::DibStride(kWidth, 1)), row = size_t(kWidth + 7) / 8;
+  for (int y = 0; y < kHeight; ++y) {
+    const uint8_t* bits = mask.data() + size_t(kHeight - 1 - y) * stride;
+    for (size_t b = 0; b < row; ++b) out.put(char(~bits[b]));
+  }
+  return out ? path : std::string();
+}
+
+// potrace on the same bitmap, started and waited for as a whole process.
+void BM_PotraceThickCharacter(benchmark::State& state) {
+  const char* potrace = "/usr/bin/potrace";
+  if (access(potrace, X_OK) != 0) {
+    state.SkipWithError("potrace is not installed");
+    return;
+  }
+  const std::string pbm = WritePbm(ThickCharacterMask());
+  std::vector<std::string> args = {potrace, "-b", "svg", "-o", "/dev/null", pbm};
+  std::vector<char*> argv;
+  for (std::string& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  rusage before{};
+  getrusage(RUSAGE_CHILDREN, &before);
+  for (auto _ : state) {
+    pid_t pid = 0;
+    if (posix_spawn(&pid, potrace, nullptr, nullptr, argv.data(), environ) != 0) {
+      state.SkipWithError("potrace could not be started");
+      break;
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+      state.SkipWithError("potrace failed");
+      break;
+    }
+  }
+  // The processor time of the runs themselves, beside the wall time of starting and
+  // waiting for them.
+  rusage after{};
+  getrusage(RUSAGE_CHILDREN, &after);
+  auto ms = [](const timeval& t) { return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3; };
+  const double cpu = ms(after.ru_utime) + ms(after.ru_stime) - ms(before.ru_utime) - ms(before.ru_stime);
+  if (state.iterations() > 0) state.counters["child_cpu_ms"] = cpu / double(state.iterations());
+  std::filesystem::remove(pbm);
+}
+BENCHMARK(BM_PotraceThickCharacter)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // One step of a floating paste: a 256 x 256 block on a 3,000 x 3,000 picture follows the
 // pointer by a pixel or two, through a window of 1,024 x 768 pixels.

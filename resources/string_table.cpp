@@ -37,6 +37,9 @@ constexpr StringEntry kStrings[] = {
             "（精細さを保つには小さい用紙にするか画像をモノクロにしてください）"},
     {61581, "カラー印刷を実行出来ません。"
             "モノクロまたは小さい用紙にすると成功することがあります"},
+    {61590, "The AVI file can not be made. The other software may be using it."},
+    {61591, "The folder for the animation files does not exist, and nothing was written:\n%1"},
+    {61592, "The animation file could not be written, and a file of its name stays as it was:\n%1\n%2"},
     {62043, "Memory Error"},
     {62044, "Error : Create Palette"},
     {62045, "The limit with capacity of drawing data"},

@@ -13,6 +13,7 @@ packages=(
   pngcheck libjpeg-turbo-progs poppler-utils
   libxml2-utils librsvg2-bin
   desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
+  potrace  # a timing reference for the vectoriser benchmark only
 )
 
 missing=()

@@ -123,7 +123,7 @@ int CTmbView::RenderPresetSheet(tmb::DeviceContext& dc, int id) {
   tmb::Rect bounds;
   rec->GetBoundRect(bounds);
   output.GrowSaveArea(bounds);
-  if (output.Begin(rec->m_param, rec->m_text[kTextAnimationName], count) < 0) {
+  if (output.Begin(*rec, count) < 0) {
     rec->m_param = before;
     return -1;
   }

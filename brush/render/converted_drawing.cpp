@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "brush/render/brush_state.h"
-#include "brush/render/edge_smoothing_link.h"
+#include "brush/render/edge_smoothing.h"
 #include "brush/render/sequence_capacity.h"
 #include "brush/render/work_dc_scope.h"
 #include "core/canvas/bitmap_blits.h"
@@ -157,8 +157,7 @@ void CStrokeWork::DrawConverted(tmb::DeviceContext* pDC, int start, int end) {
     dcs.StateDC().BitBlt(0, 0, canvas.m_width, canvas.m_height, m_pWorkDC[0].get(), 0, 0, tmb::kSrcCopy);
     TintBitmapOnCanvas(pDC, m_pStateBitmap, outline, paper);
     FillWhiteWithColour(pDC, m_pStateBitmap, paper);
-    EdgeSmoothing().RenderStrokesByStroke(pDC, m_pStateBitmap, paper, outline, m_param[kSmoothStrength],
-                                          m_param[kSmoothLevel]);
+    RenderStrokesByStroke(pDC, m_pStateBitmap, paper, outline, m_param[kSmoothStrength], m_param[kSmoothLevel]);
   }
 
   if (whiteInk) {

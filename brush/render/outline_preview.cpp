@@ -6,6 +6,7 @@
 #include "core/canvas/work_canvas.h"
 #include "core/path/stroke_path.h"
 #include "imageedit/onebit/trace_buffer.h"
+#include "imageedit/vectorise/outline_trace.h"
 
 namespace {
 
@@ -30,20 +31,14 @@ void PreviewOutlineOnView(COutlinePreviewView* pView) {
   tmb::Surface* drawing = pView->DrawingBitmap();
   CWorkBitmap& mask = gWorkCanvas.m_maskBitmaps[2];
   CopyBitmapArea(&dc, &mask, 0, 0, w, h, drawing, 0, 0);
-  gTraceBuffer.m_nCount = 0;
-  ImageEditor().TraceImageRegion(&dc, &mask, gWorkCanvas.m_rect);
+  const tmb::Rect& paper = gWorkCanvas.m_rect;
+  // Lists too full for every contour still show those that fitted.
+  const bool traced = TraceImageRegion(&dc, &mask, paper.left, paper.top, paper.right, paper.bottom) != 0;
   pView->ClearWritingArea(&dc);
-
-  const int count = std::min<int>(gTraceBuffer.m_nCount, int(gTraceBuffer.m_points.size()));
-  CStrokePath traced(std::max(count, 1));
-  for (int k = 0; k < count; ++k) {
-    const tmb::Point p = gTraceBuffer.m_points[size_t(k)];
-    traced.AppendPoint(p.x, p.y, gTraceBuffer.m_flags[size_t(k)]);
-  }
-  if (drawing) {
+  if (drawing && traced && gTraceBuffer.m_bAllocated) {
     tmb::DeviceContext memory = tmb::DeviceContext::CompatibleWith(&dc);
     memory.SelectSurface(drawing);
-    traced.DrawLines(&memory, 0x000000, 0, 0);
+    gTraceBuffer.m_pPath->DrawLines(&memory, 0x000000, 0, 0);
   }
   pView->RefreshWritingArea();
 }

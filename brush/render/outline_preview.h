@@ -27,9 +27,6 @@ class ImageEditorLink {
   virtual ~ImageEditorLink() = default;
   // The picture of the image editor's view; null while none is open.
   virtual tmb::Surface* Picture() { return nullptr; }
-  // Traces the ink of the one-bit mask within rect into contours, which it leaves in the
-  // vectoriser's lists (gTraceBuffer).
-  virtual void TraceImageRegion(tmb::DeviceContext* /*pDC*/, tmb::Surface* /*mask*/, const tmb::Rect& /*rect*/) {}
 };
 
 ImageEditorLink& ImageEditor();

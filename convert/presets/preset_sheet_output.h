@@ -8,6 +8,8 @@
 #include "core/record/param_block.h"
 #include "platform/gdi/geometry.h"
 
+class CCharData;
+
 namespace tmb {
 class DeviceContext;
 class Surface;
@@ -18,9 +20,9 @@ class PresetSheetOutput {
   virtual ~PresetSheetOutput() = default;
   // Grows the save area's dirty rectangle to hold rect.
   virtual void GrowSaveArea(const tmb::Rect& /*rect*/) {}
-  // Prepares a series of count pictures with the settings of params and the record's
-  // animation name; -1 when it cannot start.
-  virtual int Begin(const ParamBlock& /*params*/, const std::string& /*baseName*/, int /*count*/) { return -1; }
+  // Prepares a series of count pictures with the settings, file-name base, save folder
+  // and waits of record; -1 when it cannot start.
+  virtual int Begin(const CCharData& /*record*/, int /*count*/) { return -1; }
   // Writes picture index of count from picture; -1 when it could not be written.
   virtual int SaveFrameImage(const ParamBlock& /*params*/, int /*index*/, int /*count*/, tmb::DeviceContext& /*dc*/,
                              const tmb::Surface& /*picture*/) {

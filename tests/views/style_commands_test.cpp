@@ -28,8 +28,8 @@ class FakeSheetOutput : public PresetSheetOutput {
   explicit FakeSheetOutput(const CTmbView* view) : view_(view) { SetPresetSheetOutput(this); }
   ~FakeSheetOutput() override { SetPresetSheetOutput(nullptr); }
 
-  int Begin(const ParamBlock& params, const std::string&, int count) override {
-    begun = params;
+  int Begin(const CCharData& record, int count) override {
+    begun = record.m_param;
     announced = count;
     return beginFails ? -1 : 0;
   }

@@ -28,14 +28,17 @@ class FakeView final : public COutlinePreviewView {
   void PrepareClientDC(tmb::DeviceContext&) override { calls.push_back("prepare"); }
   Surface* BackBuffer() override { return &back; }
   Surface* DrawingBitmap() override { return &drawing; }
-  void ClearWritingArea(tmb::DeviceContext*) override { calls.push_back("clear"); }
+  void ClearWritingArea(tmb::DeviceContext*) override {
+    calls.push_back("clear");
+    drawing.Fill(0xFFFFFF);  // so that only the contours show afterwards
+  }
   void RefreshWritingArea() override { calls.push_back("refresh"); }
 
   Surface back, drawing;
   std::vector<std::string> calls;
 };
 
-// An image editor with a picture whose tracer finds one square wherever it is asked.
+// An image editor with a picture.
 class FakeEditor final : public ImageEditorLink {
  public:
   FakeEditor() {
@@ -43,20 +46,8 @@ class FakeEditor final : public ImageEditorLink {
     picture.Fill(0x0000FF);
   }
   Surface* Picture() override { return &picture; }
-  void TraceImageRegion(tmb::DeviceContext*, Surface* mask, const tmb::Rect& rect) override {
-    traced = rect;
-    inkSeen = mask->GetPixel(3, 3) == 0x000000;
-    const tmb::Point square[] = {{2, 2}, {8, 2}, {8, 7}, {2, 7}};
-    for (int k = 0; k < 4; ++k) {
-      gTraceBuffer.m_points[size_t(k)] = square[k];
-      gTraceBuffer.m_flags[size_t(k)] = k == 0 ? 1 : 0;
-    }
-    gTraceBuffer.m_nCount = 4;
-  }
 
   Surface picture;
-  tmb::Rect traced;
-  bool inkSeen = false;
 };
 
 class OutlinePreviewTest : public ::testing::Test {
@@ -78,14 +69,16 @@ TEST_F(OutlinePreviewTest, ThePictureGoesBehindAndTheTracedContoursAreDrawnInBla
   FakeEditor editor;
   SetImageEditorLink(&editor);
   FakeView view;
-  tmb::DeviceContext(&view.drawing).FillSolidRect({3, 3, 6, 6}, 0x000000);  // the character's ink
+  tmb::DeviceContext(&view.drawing).FillSolidRect({4, 3, 14, 9}, 0x000000);  // the character's ink
   PreviewOutlineOnView(&view);
   EXPECT_EQ(view.calls, (std::vector<std::string>{"release", "prepare", "clear", "refresh"}));
   EXPECT_EQ(tmb::test::CountPixels(view.back, 0x0000FF), 20 * 12);
-  EXPECT_TRUE(editor.inkSeen) << "the tracer reads the drawing bitmap through the canvas mask";
-  EXPECT_EQ(editor.traced, (tmb::Rect{0, 0, 20, 12}));
-  EXPECT_EQ(view.drawing.GetPixel(5, 2), 0x000000u);
-  EXPECT_EQ(view.drawing.GetPixel(2, 5), 0x000000u) << "the contour is closed";
+  EXPECT_EQ(view.drawing.GetPixel(8, 3), 0x000000u) << "the top edge";
+  EXPECT_EQ(view.drawing.GetPixel(4, 6), 0x000000u) << "the left edge";
+  EXPECT_EQ(view.drawing.GetPixel(13, 6), 0x000000u) << "the right edge";
+  EXPECT_EQ(view.drawing.GetPixel(8, 8), 0x000000u) << "the contour is closed";
+  EXPECT_EQ(view.drawing.GetPixel(8, 6), 0xFFFFFFu) << "inside the ink only the contour is drawn";
+  EXPECT_EQ(tmb::test::CountPixels(view.drawing, 0x000000), 2 * 10 + 2 * 4);
 }
 
 }  // namespace

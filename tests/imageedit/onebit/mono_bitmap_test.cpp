@@ -128,14 +128,16 @@ TEST(TraceBuffer, AllocatesEveryListForTheCapacityAndFreesThem) {
   buffer.Free();
   buffer.Allocate(500);
   EXPECT_EQ(buffer.m_bAllocated, 1);
-  EXPECT_EQ(buffer.m_points.size(), 500u);
+  EXPECT_EQ(buffer.m_pLite->m_nCapacity, 500);
+  EXPECT_EQ(buffer.m_pPath->GetCapacity(), 500);
   EXPECT_EQ(buffer.m_runOffsets.size(), 500u);
-  EXPECT_EQ(buffer.m_holeFlags.size(), 500u);
+  EXPECT_EQ(buffer.m_holeFlags.m_nCapacity, 500);
   buffer.Allocate(10);
   EXPECT_EQ(buffer.m_nCapacity, 10);
   buffer.Free();
   EXPECT_EQ(buffer.m_bAllocated, 0);
-  EXPECT_TRUE(buffer.m_points.empty());
+  EXPECT_EQ(buffer.m_pLite, nullptr);
+  EXPECT_TRUE(buffer.m_runOffsets.empty());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 #include "core/canvas/work_canvas.h"
@@ -22,6 +23,29 @@ TEST(RegionMasks, TheBorderKeepsTheInkThatTouchesTheBackground) {
   MonoBlock none(3, 3);
   ExtractBorder(full.bitmap, none.bitmap);
   EXPECT_EQ(CountInkPixels(none.bitmap), 0);
+}
+
+TEST(RegionMasks, TheBorderOfRandomInkIsWhatTheFourNeighboursSay) {
+  std::mt19937 random(11);
+  for (int width : {9, 31, 33, 70}) {
+    MonoBlock source(width, 23);
+    for (int y = 0; y < 23; ++y) {
+      for (int x = 0; x < width; ++x) {
+        if (random() % 4 != 0) source.Ink(x, y);
+      }
+    }
+    source.bitmap.m_left = 3;  // a region that starts and ends inside bytes
+    source.bitmap.m_right = width - 2;
+    MonoBlock target(width, 23);
+    ExtractBorder(source.bitmap, target.bitmap);
+    for (int y = 0; y < 23; ++y) {
+      for (int x = 0; x < width; ++x) {
+        const bool inArea = x >= 3 && x < width - 2 && x < width - 1 && y >= 1 && y < 22;
+        const bool border = inArea && source.IsInk(x, y) && source.bitmap.CountInk4(x, y) < 4;
+        ASSERT_EQ(target.IsInk(x, y), border) << width << ": " << x << "," << y;
+      }
+    }
+  }
 }
 
 class BuildMasks : public testing::Test {

@@ -1,0 +1,31 @@
+// Smoothing the staircase edges of a character painted into a bitmap: the outline of the
+// area painted in the character colour is traced, and the pixels along each step of it
+// get colours between the character colour and the colour beside them.
+#pragma once
+
+#include "core/path/stroke_path_lite.h"
+#include "platform/gdi/device_context.h"
+#include "platform/gdi/surface.h"
+
+// Gives the edges of the character painted in ink over background in bitmap (the canvas's
+// size, colour) intermediate colours: strength is a percent (clamped to 0..100), level 1
+// to 3 (clamped) chooses how much of the neighbourhood is read. Pixels outside the paper
+// are read as background and never written.
+void RenderStrokesByStroke(tmb::DeviceContext* pDC, tmb::Surface* bitmap, tmb::Colour background, tmb::Colour ink,
+                           int strength, int level);
+
+// The colour of pixel j (0 to runHalf) of a shaded run: from near towards ink by
+// ((100 - s) + j s / (runHalf + 1)) percent, channel by channel, in whole numbers.
+tmb::Colour ShadeRunColour(tmb::Colour near, tmb::Colour ink, int s, int runHalf, int j);
+
+// 1 when the step from point i to the next of the closed outline first..last (its points
+// without the closing one) is a long vertical (horizontal) step whose nearest steps either
+// way that are neither diagonal units nor zero, within 10 points, are both horizontal
+// (vertical): the corner of a one-pixel jog. Else 0.
+int IsStepCorner(const CStrokePathLite& path, int i, int first, int last);
+
+// Makes every outline of path end on its first point. Returns 1, or -1 when the path
+// had no room for every closing point (the outlines that did not fit are dropped).
+int CloseOutlines(CStrokePathLite& path);
+
+inline int IntEquals(int a, int b) { return a == b ? 1 : 0; }

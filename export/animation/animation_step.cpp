@@ -1,0 +1,167 @@
+#include "export/animation/animation_step.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "convert/morph/morph_pair.h"
+#include "core/path/path_sequence.h"
+#include "core/state/draw_state.h"
+#include "core/state/mouse_messages.h"
+#include "export/animation/animation_params.h"
+#include "export/animation/frame_interpolation.h"
+#include "platform/gdi/pixel.h"
+#include "platform/service/progress.h"
+
+namespace {
+
+// The seven conversion bars that may run through a median: the bar's switch, its median
+// and the parameter it drives.
+struct MedianSlot {
+  int on;
+  int median;
+  int target;
+};
+constexpr MedianSlot kMedianSlots[] = {{64, 65, 0},   {270, 275, 9},  {271, 276, 1}, {272, 277, 8},
+                                       {273, 278, 2}, {274, 279, 3}, {140, 141, 4}};
+// The values the bars start and end at, up to 50 % and above: 0 for every bar.
+constexpr int kMedianEnds[2][std::size(kMedianSlots)] = {};
+
+// Conversion styles of the transition-frame list entries 1 to 6.
+constexpr int kTransitionStyles[] = {4, 0, 1, 2, 3, 5};
+
+constexpr int kSplitFrames = 101;
+constexpr int kStateFirst = 1;
+constexpr int kStateFrame = 2;
+constexpr int kStateFrameAlt = -2;
+constexpr int kResetParams[] = {8, 1, 9};
+
+void BlendThroughMedians(ParamBlock& params, int percent) {
+  const int d = percent <= 50 ? percent : 100 - percent;
+  const auto& ends = kMedianEnds[percent <= 50 ? 0 : 1];
+  for (size_t s = 0; s < std::size(kMedianSlots); ++s) {
+    const MedianSlot& slot = kMedianSlots[s];
+    if (params[size_t(slot.on)] == 0) continue;
+    const int64_t median = params[size_t(slot.median)];
+    params[size_t(slot.target)] = int32_t(((median - ends[s]) * d + int64_t(ends[s]) * 50) / 50);
+  }
+}
+
+void ChooseTransitionStyle(ParamBlock& params, int percent, int ownStyle) {
+  const int choice = params[kAnimStyleChoice];
+  if (choice == 0) return;
+  if (percent == 0 || percent == 100) {
+    params[kAnimStyle] = ownStyle;
+  } else if (choice >= 1 && choice <= int(std::size(kTransitionStyles))) {
+    params[kAnimStyle] = kTransitionStyles[choice - 1];
+  }
+}
+
+}  // namespace
+
+void SetUpFrameRecord(CCharDataFull& out, const CAnimationRecords& records, int frame, int frames, int pass,
+                      int ownStyle, int& changedOut) {
+  const CCharDataFull& record = *records.record;
+  out.CopyFrom(record);
+  out.m_flags = record.m_flags;
+  ParamBlock& params = out.m_param;
+  const double exponent = EasingExponent(record.m_param);
+  const int percent = FramePercent(frame, frames, exponent);
+  out.m_flags[kFlagMorphPercent] = percent;
+  const bool morphing = params[kAnimMorphSwitch] != 0;
+  if (percent == 100 && morphing) {
+    out.m_flags[kFlagMorphState] = kStateFirst;
+    out.CopyPoints(*records.b);
+    params[kAnimDisplayMode] = records.sourceRecord->m_param[kAnimDisplayMode];
+  }
+  if (percent == 0) out.m_flags[kFlagMorphState] = kStateFirst;
+  if (percent != 0 || pass != 0) {
+    out.m_flags[kFlagMorphState] = records.modeRecord->m_param[kAnimMorphMode] == 1 ? kStateFrameAlt : kStateFrame;
+    if (params[kAnimWarpSwitch] != 0) {
+      const int last = std::max(std::clamp(frames, kMinAnimFrames, kMaxAnimFrames) - 1, 1);
+      if (InterpolateRecords(params, records.a->m_param, records.b->m_param, std::clamp(frame, 0, last), last,
+                             exponent)) {
+        changedOut = 1;
+        out.UpdateRangeFromMode();
+      }
+    }
+    BlendThroughMedians(params, percent);
+    ChooseTransitionStyle(params, percent, ownStyle);
+  }
+  if (out.m_flags[kFlagMorphReset] == 0) {
+    out.m_flags[kFlagMorphState] = 0;
+  } else {
+    for (int p : kResetParams) params[size_t(p)] = 0;
+  }
+  out.m_bChanged = 1;
+}
+
+int LoadShapeSheetForKind(int kind) {
+  const int before = gDrawState.m_nCurDrawKind;
+  gDrawState.m_nCurDrawKind = kind;
+  const int result = AnimWindows().LoadShapeSheet();
+  gDrawState.m_nCurDrawKind = before;
+  return result;
+}
+
+int StepAnimationFrame(AnimationFrameView& view, tmb::DeviceContext& dc, int frame, int frames, int pass, int passes,
+                       int ownStyle, const CAnimationRecords& records, int kind, int single, int& changedOut) {
+  const ParamBlock& settings = records.record->m_param;
+  if (single) {
+    frame = settings[kAnimSplitPercent];
+    frames = kSplitFrames;
+  }
+  frames = std::clamp(frames, kMinAnimFrames, kMaxAnimFrames);
+  frame = std::clamp(frame, 0, frames - 1);
+  if (CheckUserAbort()) {
+    gAnimAborted = 1;
+    return -1;
+  }
+  auto out = std::make_unique<CCharDataFull>();
+  SetUpFrameRecord(*out, records, frame, frames, pass, ownStyle, changedOut);
+  const int cellPreview = settings[kAnimCellPreview];
+  if (!view.PaintFrame(dc, *out, cellPreview ? 2 : 1)) {
+    gAnimAborted = 1;
+    return -1;
+  }
+  AnimWindows().RefreshAfterFrame(kind, cellPreview);
+  LoadShapeSheetForKind(kind);
+  if (settings[kAnimClipboard] && !AnimWindows().CopyFrameToClipboard(gPlaybackOutput.m_rcCanvas)) return 0;
+  if (single) return 1;
+  passes = std::max(passes, 1);
+  int number = frame + frames * pass;
+  const int count = frames * passes + (passes >= 2 ? 2 : 0);
+  if (passes > 1 && pass == passes - 1) number += 2;
+  if (gPlaybackOutput.SaveFrameImage(out->m_param, frame, frames, number, count, dc, view.Picture()) < 0) return -1;
+  // The frame's outline went into the path sequence as it was drawn; its colours follow.
+  if (settings[kAnimSwf]) {
+    gPathSequence.AddFrame(tmb::PlainColour(tmb::Colour(uint32_t(out->m_rangeFrom))), out->m_param);
+  }
+  return 1;
+}
+
+int RunAnimation(AnimationFrameView& view, tmb::DeviceContext& dc, const CAnimationRecords& records, int kind) {
+  const CCharDataFull& record = *records.record;
+  const int frames = std::clamp(record.m_param[kAnimFrames], kMinAnimFrames, kMaxAnimFrames);
+  CFrameOutput& output = gPlaybackOutput;
+  if (output.Begin(record, frames) < 0) {
+    output.Abandon();
+    return -1;
+  }
+  // The frames show a real change of shape only with A and B paired point for point.
+  const bool morph = record.m_param[kAnimMorphSwitch] != 0;
+  if (morph) gMorphPair.Prepare(*records.a, *records.b, kNoGapDistance);
+  const int ownStyle = record.m_param[kAnimStyle];
+  int changed = 0;
+  int result = 1;
+  tmb::Progress().SetPos(0);
+  for (int frame = 0; frame < frames && result == 1; ++frame) {
+    result = StepAnimationFrame(view, dc, frame, frames, 0, 1, ownStyle, records, kind, 0, changed);
+    if (result == 1) tmb::Progress().SetPos((frame + 1) * 100 / frames);
+  }
+  if (result != 1) gAnimAborted = 1;
+  output.End(record.m_param, dc, frames, frames);
+  if (result == 1) output.OpenResults(record.m_param);
+  if (morph) gMorphPair.Clear();
+  tmb::Progress().SetPos(0);
+  return result;
+}

@@ -1,0 +1,39 @@
+// What the animation stepping asks of the windows: a drawing view that draws a frame's
+// record into its picture, and the windows around it refreshed after each frame. The
+// views install theirs; until then no view is found and nothing is refreshed.
+#pragma once
+
+#include "platform/gdi/device_context.h"
+#include "platform/gdi/geometry.h"
+#include "platform/gdi/surface.h"
+
+class CCharDataFull;
+
+class AnimationFrameView {
+ public:
+  virtual ~AnimationFrameView() = default;
+  // Draws frame (a copy of the window's record, set up for this frame) as a frame of an
+  // animation into the window's picture; cellMode 2 lays it into the preview's cells, 1
+  // draws it whole. false when the drawing failed.
+  virtual bool PaintFrame(tmb::DeviceContext& dc, CCharDataFull& frame, int cellMode) = 0;
+  // The window's picture, holding the frame last drawn.
+  virtual const tmb::Surface& Picture() const = 0;
+};
+
+class AnimationWindows {
+ public:
+  virtual ~AnimationWindows() = default;
+  // The drawing view of window kind (0 A, 2 B, -1 the current one); null when none.
+  virtual AnimationFrameView* ViewOfKind(int /*kind*/) { return nullptr; }
+  // After a frame: the preview (its cells when cellPreview), the shape sheet of window
+  // kind and the settings pane show it.
+  virtual void RefreshAfterFrame(int /*kind*/, int /*cellPreview*/) {}
+  // The shape sheet shows the current drawing window's record again; its result.
+  virtual int LoadShapeSheet() { return 0; }
+  // Puts the canvas on the clipboard and tells the user; false when the user stops.
+  virtual bool CopyFrameToClipboard(const tmb::Rect& /*canvas*/) { return true; }
+};
+
+AnimationWindows& AnimWindows();
+// Installs windows (not owned); nullptr restores the default.
+void SetAnimationWindows(AnimationWindows* windows);

@@ -1,0 +1,305 @@
+#include "export/animation/frame_output.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "core/canvas/work_canvas.h"
+#include "core/file/path_helpers.h"
+#include "core/file/stored_path.h"
+#include "core/path/path_sequence.h"
+#include "core/record/char_data.h"
+#include "export/animation/animation_flags.h"
+#include "export/animation/frame_movie_outputs.h"
+#include "export/picture/picture_file_writer.h"
+#include "export/picture/png_reader.h"
+#include "export/picture/picture_read_result.h"
+#include "platform/service/messages.h"
+#include "platform/service/shell_open.h"
+#include "platform/text/code_page.h"
+
+int gOutputsOn = 0;
+int gAnimAborted = 0;
+CFrameOutput gPlaybackOutput;
+CFrameOutput gSaveOutput;
+
+namespace {
+
+constexpr int kMsgAviNotMade = 61590;
+constexpr int kMsgNoFolder = 61591;
+constexpr int kMsgMovieNotWritten = 61592;
+
+bool On(const ParamBlock& params, int index) { return params[size_t(index)] != 0; }
+
+// The picture writer's format of the frame-picture setting (0 BMP, 1 PNG, 2 JPEG).
+int FrameFormat(const ParamBlock& params) {
+  switch (params[kAnimFrameFormat]) {
+    case 0: return kFormatBmp;
+    case 1: return kFormatPng;
+    default: return kFormatJpeg;
+  }
+}
+
+const char* FrameExtension(const ParamBlock& params) {
+  switch (params[kAnimFrameFormat]) {
+    case 0: return ".bmp";
+    case 1: return ".png";
+    default: return ".jpg";
+  }
+}
+
+void TellMovieNotWritten(const std::string& path, const std::string& why) {
+  tmb::ShowMessage(kMsgMovieNotWritten, tmb::kMsgOk, {path, why});
+}
+
+}  // namespace
+
+CFrameOutput::~CFrameOutput() { Abandon(); }
+
+bool CFrameOutput::AviOn(const ParamBlock& params) const { return !m_bNoFiles && On(params, kAnimAvi) && m_bAviOpen; }
+bool CFrameOutput::MngOn(const ParamBlock& params) const {
+  return !m_bNoFiles && On(params, kAnimMng) && m_mng.m_pFile != nullptr;
+}
+bool CFrameOutput::GifOn(const ParamBlock& params) const { return !m_bNoFiles && On(params, kAnimGif) && m_gif.IsOpen(); }
+bool CFrameOutput::AnyMovieOn(const ParamBlock& params) const {
+  return AviOn(params) || MngOn(params) || GifOn(params);
+}
+bool CFrameOutput::BackAndForth(const ParamBlock& params) const { return On(params, kAnimBackAndForth); }
+
+void CFrameOutput::Abandon() {
+  gFrameRecording = 0;
+  if (m_bAviOpen) AviMovie().Abandon();
+  m_bAviOpen = 0;
+  m_mng.m_pFile.reset();
+  m_mng.m_bFailed = 0;
+  m_mng.m_nFramesWritten = 0;
+  AbandonGifFile(m_gif);
+  m_tempFolder.Remove();
+  m_tempNames.clear();
+}
+
+int CFrameOutput::Begin(const CCharData& record, int frames) {
+  Abandon();
+  gAnimAborted = 0;
+  gOutputsOn = 0;
+  const ParamBlock& params = record.m_param;
+  frames = std::clamp(frames, 1, kMaxAnimFrames);
+  if (m_rcCanvas.IsEmpty()) m_rcCanvas = {0, 0, gWorkCanvas.m_width, gWorkCanvas.m_height};
+  const std::string folder = ResolveStoredPath(record.m_text[kTextFolder]);
+  m_szBase = JoinPath(folder, tmb::SjisToUtf8Lossy(record.m_text[kTextAnimationName]));
+  // Whatever is written goes into the folder: a missing one is refused before anything.
+  const bool writes = On(params, kAnimFrameFiles) || On(params, kAnimHtml) ||
+                      (!m_bNoFiles && (On(params, kAnimAvi) || On(params, kAnimMng) || On(params, kAnimGif))) ||
+                      On(params, kAnimSwf);
+  std::error_code ec;
+  if (writes && !std::filesystem::is_directory(std::filesystem::u8path(folder.empty() ? "." : folder), ec)) {
+    tmb::ShowMessage(kMsgNoFolder, tmb::kMsgOk, {folder});
+    return -1;
+  }
+  for (size_t i = 0; i < m_frameWait.size(); ++i) {
+    m_frameWait[i] = i < record.m_valueTable.size() ? record.m_valueTable[i] : params[kAnimWaitMiddle];
+  }
+  m_bHtml = params[kAnimHtml];
+  if (m_bHtml) IndexPage().Init(m_szBase, params[kAnimOpenMng], m_rcCanvas);
+
+  gOutputsOn = On(params, kAnimAvi) || On(params, kAnimMng) || On(params, kAnimGif) || On(params, kAnimSwf);
+  if (!gOutputsOn) return 1;
+  if (On(params, kAnimSwf)) {
+    gPathSequence.Init(frames);
+    gPathSequence.m_rcCanvas = m_rcCanvas;
+    gPathSequence.m_bBackAndForth = params[kAnimBackAndForth];
+    gFrameRecording = 1;
+    m_szSwf = m_szBase + ".swf";
+    m_szSvg = m_szBase + ".svg";
+  }
+  if (m_bNoFiles) return 1;
+  int result = 1;
+  OpenMovies(params, frames, result);
+  if (BackAndForth(params) && AnyMovieOn(params)) {
+    if (tmb::Status s = m_tempFolder.Create("tamberi_frames_"); !s) {
+      TellMovieNotWritten(m_szBase, s.message());
+      result = -1;
+    }
+  }
+  return result;
+}
+
+void CFrameOutput::OpenMovies(const ParamBlock& params, int frames, int& result) {
+  const int width = m_rcCanvas.right, height = m_rcCanvas.bottom;
+  const bool back = BackAndForth(params);
+  if (On(params, kAnimAvi)) {
+    m_nAviFrames = 0;
+    m_szAvi = m_szBase + ".avi";
+    const int length = back ? 2 * frames - 1 : frames;
+    m_bAviOpen = AviMovie().Open(m_szAvi, width, height, length, params[kAnimAviWait]) ? 1 : 0;
+    if (!m_bAviOpen) {
+      tmb::ShowMessage(kMsgAviNotMade);
+      result = -1;
+    }
+  }
+  if (On(params, kAnimMng)) {
+    m_szMng = m_szBase + ".mng";
+    m_bMngTransparent = params[kAnimMngTransparent];
+    m_mng.m_bTransparent = m_bMngTransparent;
+    const int length = back ? 2 * frames - 2 : frames;
+    if (OpenMngFile(m_mng, m_szMng, width, height, std::max(length, 1)) != 1) {
+      TellMovieNotWritten(m_szMng, "the file cannot be made");
+      result = -1;
+    }
+  }
+  if (On(params, kAnimGif)) {
+    m_szGif = m_szBase + ".gif";
+    m_bGifTransparent = params[kAnimGifTransparent];
+    if (tmb::Status s = OpenGifFile(m_gif, std::filesystem::u8path(m_szGif)); !s) {
+      TellMovieNotWritten(m_szGif, s.message());
+      result = -1;
+    }
+  }
+}
+
+void CFrameOutput::SetFrameDelay(const ParamBlock& params, int frame, int frames, int number) {
+  int wait = params[kAnimWaitMiddle];
+  if (params[kAnimWaitMode] == 1) {
+    wait = m_frameWait[size_t(std::clamp(frame, 0, kMaxAnimFrames - 1))];
+  } else if (frame == 0) {
+    wait = params[kAnimWaitFirst];
+  } else if (frame == frames - 1) {
+    wait = params[kAnimWaitLast];
+  }
+  const auto paper = uint32_t(params[kAnimPaperColour]);
+  if (On(params, kAnimMng)) {
+    m_nMngWait = wait;
+    m_mng.m_nWait = wait;
+    if (m_bMngTransparent) m_nMngKeyColour = m_mng.m_nKeyColour = paper;
+  }
+  if (On(params, kAnimGif)) {
+    m_nGifWait = wait;
+    m_bGifFirst = number == 0 ? 1 : 0;
+    if (m_bGifTransparent) m_nGifKeyColour = paper;
+  }
+}
+
+bool CFrameOutput::AddToMovies(const ParamBlock& params, tmb::DeviceContext& dc, const tmb::Surface& picture,
+                               bool mngAndGif) {
+  bool ok = true;
+  if (AviOn(params)) {
+    ok = AviMovie().AddFrame(dc, picture, m_rcCanvas.right, m_rcCanvas.bottom);
+    if (ok) ++m_nAviFrames;
+  }
+  if (!mngAndGif || !(MngOn(params) || GifOn(params))) return ok;
+  CPictureFrames frames;
+  if (MngOn(params)) frames.mng = &m_mng;
+  if (GifOn(params)) {
+    frames.gif = &m_gif;
+    frames.gifSetup = {m_nGifWait, m_bGifFirst, m_bGifTransparent, m_nGifKeyColour};
+  }
+  return SaveDCImageFile(&dc, &picture, 0, 0, m_rcCanvas.right, m_rcCanvas.bottom, std::string(), kFormatNone, 1,
+                         frames) == 1 &&
+         ok;
+}
+
+int CFrameOutput::SaveFrameImage(const ParamBlock& params, int frame, int frames, int number, int count,
+                                 tmb::DeviceContext& dc, const tmb::Surface& bitmap) {
+  const bool files = On(params, kAnimFrameFiles);
+  if (!files && !AnyMovieOn(params)) return 0;
+  m_szFrameFile = m_szBase;
+  if (!m_bNoFiles) {
+    char numbered[16];
+    std::snprintf(numbered, sizeof numbered, "_%02d", number + 1);
+    m_szFrameFile += numbered;
+  }
+  m_szFrameFile += FrameExtension(params);
+  SetFrameDelay(params, frame, frames, number);
+  if (files) {
+    if (SaveDCImageFile(&dc, &bitmap, 0, 0, m_rcCanvas.right, m_rcCanvas.bottom, m_szFrameFile,
+                        FrameFormat(params), 1) != 1) {
+      return -1;
+    }
+    // Only a picture that was written is listed on the page.
+    if (m_bHtml) IndexPage().AddImageName(GetFileNameOfPath(m_szFrameFile));
+  }
+  if (!AddToMovies(params, dc, bitmap, true)) return -1;
+  if (BackAndForth(params) && AnyMovieOn(params) && !KeepForWayBack(number, count, dc, bitmap)) return -1;
+  return 1;
+}
+
+bool CFrameOutput::KeepForWayBack(int number, int count, tmb::DeviceContext& dc, const tmb::Surface& bitmap) {
+  if (!m_tempFolder.IsMade() || number < 0 || number >= count) return true;
+  if (m_tempNames.size() < size_t(count)) m_tempNames.resize(size_t(count));
+  std::string& name = m_tempNames[size_t(number)];
+  name = (m_tempFolder.path() / ("frame_" + std::to_string(number) + ".png")).string();
+  return SaveDCImageFile(&dc, &bitmap, 0, 0, m_rcCanvas.right, m_rcCanvas.bottom, name, kFormatPng, 1) == 1;
+}
+
+int CFrameOutput::PlayWayBack(const ParamBlock& params, tmb::DeviceContext& dc, int frames, int count) {
+  tmb::Surface picture;
+  if (!picture.Create(m_rcCanvas.right, m_rcCanvas.bottom, dc.CompatibleFormat())) return 0;
+  for (int k = 2; k <= count; ++k) {
+    const int index = count - k;
+    if (size_t(index) >= m_tempNames.size() || m_tempNames[size_t(index)].empty()) continue;
+    tmb::Size size;
+    if (ReadPngFile(&dc, m_tempNames[size_t(index)], &size, &picture) != kPictureRead) continue;
+    SetFrameDelay(params, index, frames, k);
+    // The last frame of the way back is the first one again: a looping movie shows it once.
+    if (!AddToMovies(params, dc, picture, k < count)) return 0;
+  }
+  return 1;
+}
+
+int CFrameOutput::CloseMovies(const ParamBlock& params) {
+  int result = 1;
+  if (m_bAviOpen) {
+    if (!AviMovie().Close(On(params, kAnimAviRecompress))) {
+      TellMovieNotWritten(m_szAvi, "the movie could not be finished");
+      result = 0;
+    }
+    m_bAviOpen = 0;
+  }
+  if (m_mng.m_pFile && CloseMngFile(m_mng) != 1) {
+    TellMovieNotWritten(m_szMng, "a frame could not be written");
+    result = 0;
+  }
+  if (m_gif.IsOpen()) {
+    if (tmb::Status s = CloseGifFile(m_gif); !s) {
+      TellMovieNotWritten(m_szGif, s.message());
+      result = 0;
+    }
+  }
+  return result;
+}
+
+int CFrameOutput::End(const ParamBlock& params, tmb::DeviceContext& dc, int frames, int count) {
+  gFrameRecording = 0;
+  if (m_bNoFiles) return 1;
+  if (m_bHtml && !gAnimAborted) IndexPage().Write();
+  int result = 1;
+  if (gAnimAborted) {
+    // A stopped run leaves no half movie under the names, and earlier files as they were.
+    Abandon();
+    return 1;
+  }
+  if (BackAndForth(params) && AnyMovieOn(params) && m_tempFolder.IsMade()) {
+    if (!PlayWayBack(params, dc, frames, count)) {
+      Abandon();
+      TellMovieNotWritten(m_szBase, "the frames of the way back could not be added");
+      return 0;
+    }
+  }
+  m_tempFolder.Remove();
+  m_tempNames.clear();
+  if (!CloseMovies(params)) result = 0;
+  return result;
+}
+
+int CFrameOutput::OpenResults(const ParamBlock& params) {
+  if (m_bNoFiles || !gOutputsOn || gAnimAborted) return 1;
+  auto open = [](const std::string& path) {
+    std::error_code ec;
+    if (std::filesystem::exists(std::filesystem::u8path(path), ec)) tmb::ShellOpen().Open(path);
+  };
+  if (On(params, kAnimGif) && On(params, kAnimOpenGif)) open(m_szGif);
+  if (On(params, kAnimMng) && On(params, kAnimOpenMng)) open(m_szMng);
+  if (On(params, kAnimSwf) && On(params, kAnimOpenSwf)) open(m_szSwf);
+  return 1;
+}

@@ -1,0 +1,408 @@
+// The output of an animation run: frame pictures, the looping GIF and MNG movies played
+// forwards and back, the private folder of the way back, refusals, and a stopped run that
+// leaves the files of its names as they were.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/record/char_data_full.h"
+#include "core/state/mouse_messages.h"
+#include "export/animation/animation_params.h"
+#include "export/animation/animation_step.h"
+#include "export/animation/frame_movie_outputs.h"
+#include "export/animation/frame_output.h"
+#include "export/gif/gif_reader.h"
+#include "export/picture/picture_read_result.h"
+#include "export/picture/png_reader.h"
+#include "platform/gdi/device_context.h"
+#include "platform/gdi/surface.h"
+#include "platform/service/messages.h"
+#include "platform/service/progress.h"
+#include "platform/service/shell_open.h"
+#include "support/checking_tool.h"
+#include "support/file_bytes.h"
+#include "support/scripted_messages.h"
+#include "support/temp_dir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kWidth = 16;
+constexpr int kHeight = 12;
+
+// Frame i: a colour of its own with a dark block whose place moves.
+tmb::Colour FrameColour(int i) { return tmb::Colour(0x102030 + 0x203010 * uint32_t(i)); }
+
+void PaintFrame(tmb::Surface& s, int i) {
+  s.Fill(FrameColour(i));
+  tmb::DeviceContext dc(&s);
+  for (int y = 2; y < 6; ++y) {
+    for (int x = i; x < i + 4; ++x) dc.SetPixel(x, y, 0x000000);
+  }
+}
+
+class FakeAvi final : public AviMovieOutput {
+ public:
+  FakeAvi() { SetAviMovieOutput(this); }
+  ~FakeAvi() override { SetAviMovieOutput(nullptr); }
+  bool Open(const std::string&, int, int, int len, int) override {
+    length = len;
+    return true;
+  }
+  bool AddFrame(tmb::DeviceContext&, const tmb::Surface&, int, int) override { return ++frames, true; }
+  bool Close(bool) override { return closed = true; }
+  int length = 0, frames = 0;
+  bool closed = false;
+};
+
+class FakeIndexPage final : public FrameIndexPage {
+ public:
+  FakeIndexPage() { SetFrameIndexPage(this); }
+  ~FakeIndexPage() override { SetFrameIndexPage(nullptr); }
+  void AddImageName(const std::string& name) override { names.push_back(name); }
+  void Write() override { ++writes; }
+  std::vector<std::string> names;
+  int writes = 0;
+};
+
+class RecordedProgress final : public tmb::ProgressService {
+ public:
+  RecordedProgress() { tmb::SetProgressService(this); }
+  ~RecordedProgress() override { tmb::SetProgressService(nullptr); }
+  void SetPos(int percent) override { positions.push_back(percent); }
+  std::vector<int> positions;
+};
+
+class FakeShell final : public tmb::ShellOpenService {
+ public:
+  FakeShell() { tmb::SetShellOpenService(this); }
+  ~FakeShell() override { tmb::SetShellOpenService(nullptr); }
+  bool Open(const std::string& path) override { return opened.push_back(path), true; }
+  std::vector<std::string> opened;
+};
+
+class FrameOutputTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // The run's private folder goes under a temporary folder this test alone looks at.
+    const char* old = std::getenv("TMPDIR");
+    oldTmp_ = old ? old : "";
+    hadTmp_ = old != nullptr;
+    fs::create_directories(dir / "tmp");
+    setenv("TMPDIR", (dir / "tmp").c_str(), 1);
+    record->m_text[kTextFolder] = dir.path().string();
+    record->m_text[kTextAnimationName] = "ani";
+    surface.Create(kWidth, kHeight, tmb::PixelFormat::kColour32);
+    output.m_rcCanvas = {0, 0, kWidth, kHeight};
+  }
+  void TearDown() override {
+    output.Abandon();
+    gAnimAborted = 0;
+    if (hadTmp_) {
+      setenv("TMPDIR", oldTmp_.c_str(), 1);
+    } else {
+      unsetenv("TMPDIR");
+    }
+  }
+  ParamBlock& params() { return record->m_param; }
+  // Begin, frames 0 .. frames - 1, End.
+  int Run(int frames) {
+    if (output.Begin(*record, frames) < 0) return -1;
+    for (int i = 0; i < frames; ++i) {
+      PaintFrame(surface, i);
+      if (output.SaveFrameImage(params(), i, frames, i, frames, dc, surface) < 0) return -1;
+    }
+    return output.End(params(), dc, frames, frames);
+  }
+  int PrivateFolders() const {
+    int n = 0;
+    for (const auto& e : fs::directory_iterator(dir / "tmp")) n += e.is_directory() ? 1 : 0;
+    return n;
+  }
+
+  tmb::test::TempDir dir;
+  tmb::test::ScriptedMessages messages;
+  std::unique_ptr<CCharDataFull> record = std::make_unique<CCharDataFull>();
+  CFrameOutput output;
+  tmb::Surface surface;
+  tmb::DeviceContext dc{&surface};
+
+ private:
+  std::string oldTmp_;
+  bool hadTmp_ = false;
+};
+
+// What gifsicle --info tells of a GIF: its image count, loop count and delays.
+struct GifInfo {
+  int images = -1;
+  std::string loop;
+  std::vector<std::string> delays;
+};
+
+// The text after each occurrence of key, up to the next character of stops.
+std::vector<std::string> ValuesAfter(const std::string& text, const std::string& key, const char* stops) {
+  std::vector<std::string> values;
+  for (size_t at = text.find(key); at != std::string::npos; at = text.find(key, at + key.size())) {
+    const size_t from = at + key.size();
+    values.push_back(text.substr(from, text.find_first_of(stops, from) - from));
+  }
+  return values;
+}
+
+GifInfo GifsicleInfo(const fs::path& gif) {
+  const std::string out = tmb::test::RunTool("gifsicle --info '" + gif.string() + "' 2>&1").output;
+  GifInfo info;
+  // "* name.gif 8 images": the count is the word before " images".
+  if (const size_t at = out.find(" images"); at != std::string::npos) {
+    const size_t from = out.rfind(' ', at - 1) + 1;
+    info.images = std::stoi(out.substr(from, at - from));
+  }
+  if (const auto loops = ValuesAfter(out, "loop count ", " \n"); !loops.empty()) info.loop = loops[0];
+  info.delays = ValuesAfter(out, "delay ", "s");
+  return info;
+}
+
+uint32_t BigU32(const std::vector<uint8_t>& b, size_t at) {
+  return uint32_t(b[at]) << 24 | uint32_t(b[at + 1]) << 16 | uint32_t(b[at + 2]) << 8 | b[at + 3];
+}
+
+int CountChunks(const std::vector<uint8_t>& b, const char* type) {
+  const std::string s(b.begin(), b.end());
+  int n = 0;
+  for (size_t at = s.find(type); at != std::string::npos; at = s.find(type, at + 4)) ++n;
+  return n;
+}
+
+TEST_F(FrameOutputTest, BackAndForthPlaysTheFramesBackWithoutRepeatingTheEnds) {
+  if (!tmb::test::ToolInstalled("gifsicle")) GTEST_SKIP() << "gifsicle is not installed";
+  FakeAvi avi;
+  params()[kAnimAvi] = 1;
+  params()[kAnimMng] = 1;
+  params()[kAnimGif] = 1;
+  params()[kAnimBackAndForth] = 1;
+  params()[kAnimWaitMiddle] = 5;
+  params()[kAnimWaitFirst] = 30;
+  params()[kAnimWaitLast] = 70;
+  ASSERT_EQ(output.Begin(*record, 5), 1);
+  for (int i = 0; i < 5; ++i) {
+    PaintFrame(surface, i);
+    ASSERT_EQ(output.SaveFrameImage(params(), i, 5, i, 5, dc, surface), 1);
+  }
+  EXPECT_EQ(PrivateFolders(), 1);
+  ASSERT_EQ(output.End(params(), dc, 5, 5), 1);
+  EXPECT_EQ(PrivateFolders(), 0);
+
+  EXPECT_EQ(avi.length, 9);
+  EXPECT_EQ(avi.frames, 9);
+  EXPECT_TRUE(avi.closed);
+  const std::vector<uint8_t> mng = tmb::test::FileBytes(dir / "ani.mng");
+  ASSERT_GT(mng.size(), 40u);
+  EXPECT_EQ(BigU32(mng, 32), 8u);  // the header's frame count
+  EXPECT_EQ(CountChunks(mng, "IHDR"), 8);
+  tmb::test::ExpectPngcheckPasses(dir / "ani.mng");
+  const GifInfo info = GifsicleInfo(dir / "ani.gif");
+  EXPECT_EQ(info.images, 8);
+  EXPECT_EQ(info.loop, "1000");
+  EXPECT_EQ(info.delays,
+            (std::vector<std::string>{"0.30", "0.05", "0.05", "0.05", "0.70", "0.05", "0.05", "0.05"}));
+  // The way back shows frames 3, 2, 1: image 5 is frame 3 again.
+  CGifFileRecord file;
+  std::vector<CGifFrameRecord> frames;
+  ASSERT_EQ(ReadGifFile(&dc, (dir / "ani.gif").string(), nullptr, 1, file, frames), kPictureRead);
+  tmb::Surface third, fifth;
+  ASSERT_TRUE(third.Create(kWidth, kHeight, tmb::PixelFormat::kColour32));
+  ASSERT_TRUE(fifth.Create(kWidth, kHeight, tmb::PixelFormat::kColour32));
+  ASSERT_EQ(DrawGifFrame(&dc, (dir / "ani.gif").string(), &third, frames[3]), kPictureRead);
+  ASSERT_EQ(DrawGifFrame(&dc, (dir / "ani.gif").string(), &fifth, frames[5]), kPictureRead);
+  EXPECT_EQ(third.GetPixel(0, 0), FrameColour(3));
+  EXPECT_EQ(fifth.GetPixel(0, 0), FrameColour(3));
+  EXPECT_EQ(fifth.GetPixel(3, 3), 0x000000u);
+}
+
+TEST_F(FrameOutputTest, PathSequenceAloneKeepsNoFramesForTheWayBack) {
+  params()[kAnimSwf] = 1;
+  params()[kAnimBackAndForth] = 1;
+  ASSERT_EQ(output.Begin(*record, 5), 1);
+  PaintFrame(surface, 0);
+  EXPECT_EQ(output.SaveFrameImage(params(), 0, 5, 0, 5, dc, surface), 0);
+  EXPECT_EQ(PrivateFolders(), 0);
+  EXPECT_EQ(output.End(params(), dc, 5, 5), 1);
+  EXPECT_TRUE(fs::is_empty(dir / "tmp"));
+}
+
+TEST_F(FrameOutputTest, FramePicturesAndTheGifShowTheSameFrames) {
+  if (!tmb::test::ToolInstalled("gifsicle")) GTEST_SKIP() << "gifsicle is not installed";
+  FakeIndexPage page;
+  params()[kAnimFrameFiles] = 1;
+  params()[kAnimFrameFormat] = 1;  // PNG
+  params()[kAnimGif] = 1;
+  params()[kAnimHtml] = 1;
+  ASSERT_EQ(Run(5), 1);
+  EXPECT_EQ(page.names, (std::vector<std::string>{"ani_01.png", "ani_02.png", "ani_03.png", "ani_04.png", "ani_05.png"}));
+  EXPECT_EQ(page.writes, 1);
+  EXPECT_EQ(GifsicleInfo(dir / "ani.gif").images, 5);
+  CGifFileRecord file;
+  std::vector<CGifFrameRecord> frames;
+  const std::string gif = (dir / "ani.gif").string();
+  ASSERT_EQ(ReadGifFile(&dc, gif, nullptr, 1, file, frames), kPictureRead);
+  ASSERT_EQ(frames.size(), 5u);
+  for (int i = 0; i < 5; ++i) {
+    tmb::Surface png, image;
+    ASSERT_TRUE(png.Create(kWidth, kHeight, tmb::PixelFormat::kColour32));
+    ASSERT_TRUE(image.Create(kWidth, kHeight, tmb::PixelFormat::kColour32));
+    tmb::Size size;
+    const fs::path name = dir / ("ani_0" + std::to_string(i + 1) + ".png");
+    tmb::test::ExpectPngcheckPasses(name);
+    ASSERT_EQ(ReadPngFile(&dc, name.string(), &size, &png), kPictureRead) << i;
+    ASSERT_EQ(DrawGifFrame(&dc, gif, &image, frames[size_t(i)]), kPictureRead) << i;
+    int differing = 0;
+    for (int y = 0; y < kHeight; ++y) {
+      for (int x = 0; x < kWidth; ++x) differing += png.GetPixel(x, y) != image.GetPixel(x, y) ? 1 : 0;
+    }
+    EXPECT_EQ(differing, 0) << "frame " << i;
+  }
+}
+
+TEST_F(FrameOutputTest, MoviesAloneListNoPicturesOnTheIndexPage) {
+  FakeIndexPage page;
+  params()[kAnimGif] = 1;
+  params()[kAnimHtml] = 1;
+  ASSERT_EQ(Run(3), 1);
+  EXPECT_TRUE(page.names.empty());
+  EXPECT_FALSE(fs::exists(dir / "ani_01.bmp"));
+  // Every frame reached the GIF, with no frame picture written.
+  CGifFileRecord file;
+  std::vector<CGifFrameRecord> frames;
+  ASSERT_EQ(ReadGifFile(&dc, (dir / "ani.gif").string(), nullptr, 1, file, frames), kPictureRead);
+  EXPECT_EQ(frames.size(), 3u);
+}
+
+TEST_F(FrameOutputTest, AnAviThatCannotBeMadeIsSwitchedOffAndTheOthersAreWritten) {
+  params()[kAnimAvi] = 1;
+  params()[kAnimGif] = 1;
+  EXPECT_EQ(output.Begin(*record, 3), -1);
+  EXPECT_EQ(messages.CountOf(61590), 1);
+  for (int i = 0; i < 3; ++i) {
+    PaintFrame(surface, i);
+    EXPECT_EQ(output.SaveFrameImage(params(), i, 3, i, 3, dc, surface), 1);
+  }
+  EXPECT_EQ(output.End(params(), dc, 3, 3), 1);
+  EXPECT_EQ(output.m_nAviFrames, 0);
+  EXPECT_TRUE(fs::exists(dir / "ani.gif"));
+  EXPECT_EQ(messages.ids, (std::vector<int>{61590}));
+}
+
+TEST_F(FrameOutputTest, FramePicturesAreNumberedFromOne) {
+  params()[kAnimFrameFiles] = 1;
+  params()[kAnimFrameFormat] = 0;  // BMP
+  ASSERT_EQ(output.Begin(*record, 101), 1);
+  for (int number : {0, 10, 100}) {
+    EXPECT_EQ(output.SaveFrameImage(params(), number, 101, number, 101, dc, surface), 1);
+  }
+  for (const char* name : {"ani_01.bmp", "ani_11.bmp", "ani_101.bmp"}) EXPECT_TRUE(fs::exists(dir / name)) << name;
+  output.m_bNoFiles = 1;  // one picture under the bare name
+  EXPECT_EQ(output.SaveFrameImage(params(), 3, 101, 3, 101, dc, surface), 1);
+  EXPECT_TRUE(fs::exists(dir / "ani.bmp"));
+}
+
+TEST_F(FrameOutputTest, AMissingFolderIsRefusedBeforeAnythingIsWritten) {
+  record->m_text[kTextFolder] = (dir / "gone").string();
+  params()[kAnimFrameFiles] = 1;
+  params()[kAnimGif] = 1;
+  EXPECT_EQ(output.Begin(*record, 3), -1);
+  EXPECT_EQ(messages.CountOf(61591), 1);
+  EXPECT_FALSE(fs::exists(dir / "gone"));
+  EXPECT_FALSE(output.m_gif.IsOpen());
+}
+
+TEST_F(FrameOutputTest, WaitsPerFrameComeFromTheRecordsTable) {
+  params()[kAnimGif] = 1;
+  params()[kAnimWaitMode] = 1;
+  params()[kAnimWaitMiddle] = 9;
+  record->m_valueTable[0] = 11;
+  record->m_valueTable[255] = 12;
+  ASSERT_EQ(output.Begin(*record, 3), 1);
+  output.SetFrameDelay(params(), 0, 3, 0);
+  EXPECT_EQ(output.m_nGifWait, 11);
+  EXPECT_EQ(output.m_bGifFirst, 1);
+  output.SetFrameDelay(params(), 255, 300, 255);
+  EXPECT_EQ(output.m_nGifWait, 12);
+  EXPECT_EQ(output.m_bGifFirst, 0);
+  output.SetFrameDelay(params(), 999, 1000, 999);  // beyond the table: the middle wait
+  EXPECT_EQ(output.m_nGifWait, 9);
+}
+
+TEST_F(FrameOutputTest, AWholeRunOpensWhatTheSettingsAskToSee) {
+  FakeShell shell;
+  params()[kAnimGif] = 1;
+  params()[kAnimOpenGif] = 1;
+  params()[kAnimMng] = 1;
+  ASSERT_EQ(Run(2), 1);
+  EXPECT_EQ(output.OpenResults(params()), 1);
+  EXPECT_EQ(shell.opened, (std::vector<std::string>{(dir / "ani.gif").string()}));
+}
+
+// A view that paints each frame in its own colour.
+class ColourView final : public AnimationFrameView {
+ public:
+  ColourView() { picture.Create(kWidth, kHeight, tmb::PixelFormat::kColour32); }
+  bool PaintFrame(tmb::DeviceContext&, CCharDataFull&, int) override {
+    PaintFrame(picture, painted++);
+    return true;
+  }
+  const tmb::Surface& Picture() const override { return picture; }
+  static void PaintFrame(tmb::Surface& s, int i) { ::PaintFrame(s, i); }
+  tmb::Surface picture;
+  int painted = 0;
+};
+
+// A mouse that is released while frame `at` is about to be drawn.
+class ReleaseAt final : public MouseQueue {
+ public:
+  explicit ReleaseAt(int at) : at_(at) { SetMouseQueue(this); }
+  ~ReleaseAt() override { SetMouseQueue(nullptr); }
+  int TakeMouseMessage(bool) override { return calls_++ == at_ ? kMouseLeftUp : kMouseNone; }
+
+ private:
+  int at_;
+  int calls_ = 0;
+};
+
+TEST_F(FrameOutputTest, AReleaseAnsweredYesLeavesTheEarlierMoviesAsTheyWere) {
+  const std::string old = "an older animation";
+  std::ofstream(dir / "ani.gif", std::ios::binary) << old;
+  FakeShell shell;
+  RecordedProgress progress;
+  ColourView view;
+  ReleaseAt release(3);
+  messages.Answer(tmb::kAnswerYes);
+  params()[kAnimFrames] = 6;
+  params()[kAnimGif] = 1;
+  params()[kAnimOpenGif] = 1;
+  params()[kAnimMng] = 1;
+  params()[kAnimBackAndForth] = 1;
+  const CAnimationRecords records{record.get(), record.get(), record.get(), record.get(), record.get()};
+  gPlaybackOutput.m_rcCanvas = {0, 0, kWidth, kHeight};
+  EXPECT_EQ(RunAnimation(view, dc, records, 0), -1);
+  EXPECT_EQ(messages.ids, (std::vector<int>{62091}));
+  EXPECT_EQ(view.painted, 3);
+  EXPECT_EQ(progress.positions, (std::vector<int>{0, 16, 33, 50, 0}));  // per frame drawn
+  EXPECT_EQ(gAnimAborted, 1);
+  const std::vector<uint8_t> kept = tmb::test::FileBytes(dir / "ani.gif");
+  EXPECT_EQ(std::string(kept.begin(), kept.end()), old);
+  EXPECT_FALSE(fs::exists(dir / "ani.mng"));
+  EXPECT_TRUE(shell.opened.empty());
+  // Nothing but the old file and the test's own folder is left.
+  int entries = 0;
+  for (const auto& e : fs::directory_iterator(dir.path())) entries += e.path().filename() != "tmp" ? 1 : 0;
+  EXPECT_EQ(entries, 1);
+  EXPECT_TRUE(fs::is_empty(dir / "tmp"));
+}
+
+}  // namespace
