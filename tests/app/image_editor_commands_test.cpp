@@ -117,6 +117,22 @@ TEST_F(ImageEditorCommands, TheZoomPaintsTheSourcePixelUnderAClickAndNothingOuts
   EXPECT_EQ(gDrawState.m_crRightClick, kRed);
 }
 
+TEST_F(ImageEditorCommands, InMonochromeModeTheButtonsPaintBlackAndWhite) {
+  CBmpViewWindow* window = OpenEditor();
+  ASSERT_NE(window, nullptr);
+  CBmplView* zoom = CBmplView::Instance();
+  ASSERT_NE(zoom, nullptr);
+  ASSERT_TRUE(frame()->ExecuteCommand(32870));
+  EXPECT_FALSE(Enabled(32855)) << "the colour box belongs to colour mode";
+  ASSERT_TRUE(zoom->PaintPixelAt({zoom->zoom() * 5, zoom->zoom() * 5}, false));
+  EXPECT_EQ(window->editor().m_bmpWork.GetPixel(5, 5), 0x000000u);
+  ASSERT_TRUE(zoom->PaintPixelAt({zoom->zoom() * 5, zoom->zoom() * 5}, true));
+  EXPECT_EQ(window->editor().m_bmpWork.GetPixel(5, 5), kWhite);
+  ASSERT_TRUE(frame()->ExecuteCommand(32869));
+  EXPECT_TRUE(Checked(32869));
+  EXPECT_TRUE(Enabled(32855));
+}
+
 TEST_F(ImageEditorCommands, TheColourBoxTogglesAndRedrawsClearTheEditorsBitsOnce) {
   ASSERT_NE(OpenEditor(), nullptr);
   CBmplView* zoom = CBmplView::Instance();
