@@ -98,6 +98,8 @@ class CMainFrame : public tmb::ui::MainFrame {
   void ExportActivePicture();
   // Hands command id to the view of kind, whose class does the work.
   void SendToViewOfKind(int kind, int id);
+  // Popup popup of the drawing views' popup menus at the mouse pointer.
+  void ShowViewPopupAtCursor(int popup);
   // Opens window A when no window A exists, and puts the current drawing window at the
   // top left of the work area.
   void ReopenWindowA();

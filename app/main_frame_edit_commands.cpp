@@ -1,18 +1,38 @@
 // The main window's Edit menu: the modes of the drawing view, undo, clearing and erasing,
 // the edit rectangles, the temporary save, copies between the windows, and the frame-part
 // and layout commands that the drawing view takes.
+#include <QCursor>
+#include <QMenu>
+
 #include "app/frame_command_helpers.h"
 #include "app/main_frame.h"
 #include "app/tmb_document.h"
+#include "platform/ui/popup_menus.h"
 #include "resources/command_ids.h"
+#include "resources/menus.h"
 
 namespace {
 
-// Commands of the drawing view's own: frame parts, layout and moving everything.
-constexpr int kDrawingViewCommands[] = {
-    32991, 32992, 32993, 32994, 32999, 33000, 33001, 33004,  // frame parts
-    tmb::kCmdEditLayout, tmb::kCmdEditMoveAll,
+// Commands of the drawing view's own: layout and moving everything.
+constexpr int kDrawingViewCommands[] = {tmb::kCmdEditLayout, tmb::kCmdEditMoveAll};
+
+// The frame-part commands and what each needs: an edit rectangle, and for the moves the
+// part saved before. Looked at whenever a menu shows them, never only when the view's
+// popup opened.
+struct FrameCommand {
+  int id;
+  int mode;
+  bool needsSaved;
 };
+constexpr FrameCommand kFrameCommands[] = {
+    {tmb::kCmdFrameClear, kFrameCut, false},         {tmb::kCmdFrameKeep, kFrameKeep, false},
+    {tmb::kCmdFrameMoveAfter, kFrameMoveAfter, true}, {tmb::kCmdFrameMoveFirst, kFrameMoveFirst, true},
+    {tmb::kCmdFrameRange, kFrameRange, false},        {tmb::kCmdFrameReplace, kFrameCutForNew, false},
+    {tmb::kCmdFrameInsert, kFrameKeepForNew, false},  {tmb::kCmdFrameCopy, kFrameCopy, false},
+};
+
+bool RegionsExist(const CCharDataFull& rec) { return rec.m_regions.m_list.m_nCount != 0; }
+bool SavedPartExists(const CCharDataFull& rec) { return rec.m_nFrameFirst != 0 || rec.m_nFrameEnd != 0; }
 
 // The mode commands act while the drawing views are ready and no registration panel is up.
 tmb::ui::CommandTarget::UpdateHandler ModeUpdate(int mode) {
@@ -83,4 +103,27 @@ void CMainFrame::RegisterEditCommands() {
   for (int id : kDrawingViewCommands) {
     OnCommand(id, [this, id] { SendToViewOfKind(kKindCurrentDraw, id); });
   }
+  for (const FrameCommand& c : kFrameCommands) {
+    OnCommand(c.id, OnCurrentView(&CTmbView::ClearFramePart, c.mode));
+    OnUpdate(c.id, [c](tmb::ui::CommandUpdate& u) {
+      const CCharDataFull* rec = PeekCurrentRecord();
+      u.Enable(rec && RegionsExist(*rec) && (!c.needsSaved || SavedPartExists(*rec)));
+    });
+  }
+  // "Cancel" of the popup menus.
+  OnCommand(tmb::kCmdCancelMenu, [] {});
+  OnCommand(tmb::kCmdToolbarPopup, [this] { ShowViewPopupAtCursor(tmb::kPopupCopyDirection); });
+  // The panel lives on window A's paper, whichever drawing window is current.
+  OnCommand(tmb::kCmdRegistrationPanel, [] {
+    if (CTmbView* view = CommandView(kKindDrawA)) view->ToggleRegistration();
+  });
+  OnUpdate(tmb::kCmdRegistrationPanel, [](tmb::ui::CommandUpdate& u) {
+    u.Enable(CTmbView::ViewOfKind(kKindDrawA) != nullptr);
+    u.SetCheck(gDrawState.m_toolPanel.m_bShown != 0);
+  });
+}
+
+void CMainFrame::ShowViewPopupAtCursor(int popup) {
+  QMenu menu(this);
+  if (FillPopupMenu(menu, tmb::kMenuViewPopups, popup)) tmb::ui::PopupMenus().Track(menu, QCursor::pos());
 }

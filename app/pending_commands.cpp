@@ -4,7 +4,6 @@ namespace {
 
 constexpr const char* kSheets = "sheets";
 constexpr const char* kAnimationSheet = "animation-sheet";
-constexpr const char* kRegistrationMenus = "registration-menus";
 constexpr const char* kMoreDialogs = "more-dialogs";
 constexpr const char* kSettingsPanel = "settings-panel";
 constexpr const char* kEffects = "effects";
@@ -51,16 +50,6 @@ constexpr PendingCommand kPending[] = {
     {396, kAnimationSheet},
     {32907, kAnimationSheet},  // the preview's settings
     {32908, kAnimationSheet},
-
-    {32991, kRegistrationMenus},  // frame parts
-    {32992, kRegistrationMenus},
-    {32993, kRegistrationMenus},
-    {32994, kRegistrationMenus},
-    {32999, kRegistrationMenus},
-    {33000, kRegistrationMenus},
-    {33001, kRegistrationMenus},
-    {33004, kRegistrationMenus},
-    {33005, kRegistrationMenus},  // the toolbar's pop-up menu
 
     {32931, kMoreDialogs},  // file options
 

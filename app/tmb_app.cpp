@@ -35,6 +35,7 @@
 #include "platform/service/profile.h"
 #include "resources/command_ids.h"
 #include "resources/menus.h"
+#include "views/tmb_view.h"
 
 CTmbApp theApp;
 
@@ -171,6 +172,11 @@ bool CTmbApp::InitInstance() {
   ApplyCommandLine();
   // 21. The start file.
   LoadStartFile();
+  // A list named on the command line starts the registration on window A, before its
+  // first paint reads the list information file.
+  if (!s.m_szArgT.empty() || !s.m_szArgF.empty()) {
+    if (CTmbView* view = CTmbView::ViewOfKind(kKindDrawA)) view->StartRegistration();
+  }
   frame->UpdateMainTitle();
   return true;
 }

@@ -44,6 +44,18 @@ constexpr int kCmdCopyAToB = 32980;
 constexpr int kCmdCopyBToA = 32981;
 constexpr int kCmdOverlayOther = 33003;
 constexpr int kCmdCaptureFirstChar = 33176;
+// The frame parts of the edit mode (the current edit rectangle).
+constexpr int kCmdFrameClear = 32991;       // the frame's strokes taken out by the layout
+constexpr int kCmdFrameKeep = 32992;        // the frame's strokes saved
+constexpr int kCmdFrameMoveAfter = 32993;   // the saved strokes follow the frame's others
+constexpr int kCmdFrameMoveFirst = 32994;   // the saved strokes go first
+constexpr int kCmdFrameRange = 32999;
+constexpr int kCmdFrameReplace = 33000;     // what is written next replaces the frame's strokes
+constexpr int kCmdFrameInsert = 33001;      // what is written next goes before them
+constexpr int kCmdFrameCopy = 33004;
+constexpr int kCmdCancelMenu = 32899;       // "cancel" of the popup menus: nothing to do
+constexpr int kCmdToolbarPopup = 33005;     // the toolbar's pop-up menu
+constexpr int kCmdRegistrationPanel = 33300;  // shows or hides the registration panel
 
 // Display.
 constexpr int kCmdConvertDisplay = 33192;

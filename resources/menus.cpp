@@ -90,6 +90,8 @@ constexpr MenuLine kCharacterMenu[] = {
     {2, 32967, "发送(仅主框内)(&P)"},
     {2, 32968, "发送(全部)(&A)"},
     {1, 33003, "与对照窗口图像结合"},
+    {1, 0, nullptr},
+    {1, 33300, "手書き文字登録(&R)"},
 
     {0, P, "显示(&V)"},
     {1, 33192, "变换显示(&R)"},
@@ -357,6 +359,91 @@ constexpr MenuLine kPictureMenu[] = {
     {1, 57664, "バージョン情報(&A)..."},
 };
 
+// The drawing views' popup menus, one popup per use, taken by position.
+constexpr MenuLine kViewPopups[] = {
+    {0, P, "write"},  // 0: an earlier form of 11
+    {1, 32929, "变换显示"},
+    {1, 0, nullptr},
+    {1, 32895, "删除最后一笔"},
+    {1, 32781, "删除全部"},
+    {1, 0, nullptr},
+    {1, 32899, "取消"},
+    {0, P, "edit"},  // 1
+    {1, 32785, "转到书写模式"},
+    {1, 0, nullptr},
+    {1, 33019, "删除框"},
+    {1, 0, nullptr},
+    {1, 32899, "取消"},
+    {0, P, "prev"},  // 2: the preview view's menu, filled by the preview
+    {0, P, "write_edit"},  // 3: edit mode and the registration panel
+    {1, 32785, "转到书写模式"},
+    {1, 0, nullptr},
+    {1, 33018, "设置复数框"},
+    {1, 33019, "删除框"},
+    {1, 0, nullptr},
+    {1, 32991, "删除文字"},
+    {1, 0, nullptr},
+    {1, 33000, "主框内的文字:以到下次变换显示为止的书写部分置换"},
+    {1, 33001, "主框内的文字:将到下次变换显示为止的书写部分添加到前面"},
+    {1, 0, nullptr},
+    {1, 32992, "书写顺序的更改:确保主框内的文字"},
+    {1, 32993, "书写顺序的更改:将确保文字接续到主框内文字的后面"},
+    {1, 32994, "书写顺序的更改:将确保文字设置到全体的最开头"},
+    {1, 0, nullptr},
+    {1, 32929, "变换显示"},
+    {1, 0, nullptr},
+    {1, 32899, "取消"},
+    {0, P, "write_font"},  // 4
+    {1, 32929, "变换显示"},
+    {1, 0, nullptr},
+    {1, 32899, "取消"},
+    {0, P, "copy_direc"},  // 5: the toolbar's pop-up menu
+    {1, 32980, "A→B"},
+    {1, 32981, "B→A"},
+    {0, P, "drawing_font"},  // 6: the converted display
+    {1, 33003, "対照ウィンドウ画像の一時マージ"},
+    {1, 0, nullptr},
+    {1, 32899, "キャンセル"},
+    {0, P, "style"},  // 7 and 8: the style lists, built from the style definitions
+    {0, P, "style"},
+    {0, P, "write"},  // 9: with test items
+    {1, 32929, "变换显示"},
+    {1, 32987, "仅显示原线条"},
+    {1, 0, nullptr},
+    {1, 32784, "转到部分编辑模式"},
+    {1, 32895, "删除最后一笔"},
+    {1, 32898, "删除接近部分以后笔划"},
+    {1, 32781, "删除全部"},
+    {1, 0, nullptr},
+    {1, 32899, "取消"},
+    {0, P, "write_edit"},  // 10: with the layout
+    {1, 32785, "转到书写模式"},
+    {1, 0, nullptr},
+    {1, 33018, "设置复数框"},
+    {1, 33019, "删除框"},
+    {1, 33020, "排列"},
+    {1, 0, nullptr},
+    {1, 32991, "删除文字"},
+    {1, 0, nullptr},
+    {1, 32929, "变换显示"},
+    {1, 0, nullptr},
+    {1, 32899, "取消"},
+    {0, P, "write"},  // 11: drawing mode
+    {1, 32929, "变换显示"},
+    {1, 0, nullptr},
+    {1, 0, nullptr},
+    {1, P, "基础编辑"},
+    {2, 32784, "转到部分编辑模式"},
+    {2, 32895, "删除最后一笔"},
+    {2, 32898, "删除接近部分以后笔划"},
+    {2, 32781, "删除全部"},
+    {2, 0, nullptr},
+    {2, 32990, "全体移动"},
+    {2, 33003, "与对照窗口图像结合"},
+    {1, 0, nullptr},
+    {1, 32899, "取消"},
+};
+
 }  // namespace
 
 std::span<const MenuLine> FindMenuResource(int id) {
@@ -364,6 +451,7 @@ std::span<const MenuLine> FindMenuResource(int id) {
     case kMenuMain: return kMainMenu;
     case kMenuCharacter: return kCharacterMenu;
     case kMenuPicture: return kPictureMenu;
+    case kMenuViewPopups: return kViewPopups;
     default: return {};
   }
 }

@@ -13,6 +13,16 @@ constexpr int kMenuPopup = -1;
 constexpr int kMenuMain = 128;       // the main window without a child window
 constexpr int kMenuCharacter = 1233; // drawing windows, settings and preview
 constexpr int kMenuPicture = 1229;   // image editor and zoom
+constexpr int kMenuViewPopups = 227; // the drawing views' popup menus, by position
+
+// Popups of kMenuViewPopups.
+enum ViewPopup {
+  kPopupPreview = 2,
+  kPopupEdit = 3,
+  kPopupCopyDirection = 5,
+  kPopupConverted = 6,
+  kPopupDrawing = 11,
+};
 
 struct MenuLine {
   int level;         // 0 for the menu bar's own popups

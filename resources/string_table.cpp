@@ -33,6 +33,7 @@ constexpr StringEntry kStrings[] = {
     {61561, "The font \"%1\" holds damaged character outlines: those characters are not drawn."},
     {61562, "The font \"%1\" holds character outlines far larger than its size: those characters are "
             "not drawn."},
+    {61570, "The character list held %1 bytes that are no characters; they were left out."},
     {61580, "リソース不足のため精細な印刷が出来ません。解像度を緩めて実行しますか？"
             "（精細さを保つには小さい用紙にするか画像をモノクロにしてください）"},
     {61581, "カラー印刷を実行出来ません。"
@@ -54,9 +55,11 @@ constexpr StringEntry kStrings[] = {
     {62057, "Error : It failed in the spread of the picture"},
     {62058, "The picture was read into the clip buffer: paste it where it is to go."},
     {62059, "No region is set."},
+    {62062, "Nothing is written yet: write the character in the box first."},
     {62063, "Error : Create Bitmap"},
     {62064, "This is a new version file.  It may not be possible to display normally."},
     {62067, "Open"},
+    {62072, "Error : Open Infomation File"},
     {62091, "Does it stop processing?"},
     {62093, "It doesn't correspond to the display resolution less than 768*1024"},
     {62094, "书写窗口A"},
@@ -79,6 +82,7 @@ constexpr StringEntry kStrings[] = {
     {62122, "The number of division character '/' in [TEXT] boxs on the font dialogs doesn't "
             "correspond."},
     {62136, "The work bitmaps of the paper could not be made (stage %1)."},
+    {62137, "書体(&T)"},
     {62140, "Tamberi"},
 };
 

@@ -151,6 +151,46 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   void OverlayOtherWindow();
   void RefreshAfterLoad();
 
+  // ---- the popup menus and the frame parts of the edit mode
+  // The popup of the view popups (ViewPopup) a right press opens now; -1 for none.
+  int ContextMenuOf() const;
+  void ShowContextMenu(tmb::Point device);
+  // The style popup at the paper's bottom-right corner.
+  void ShowStyleMenu();
+  // The frame-part command mode (FramePartMode) on the current edit rectangle; a mode that
+  // cannot act beeps and leaves the character as it was.
+  void ClearFramePart(int mode);
+
+  // ---- handwritten registration (window A): the panel on the paper, its list, its four
+  // buttons and the pictures it saves
+  // The panel's first start: fonts, folder (/d, else "fontbmp" in the user folder), text
+  // box, the panel shown and the list named with /t read.
+  void StartRegistration();
+  // Shows the panel (started the first time) or hides it.
+  void ToggleRegistration();
+  // With the panel shown lays it out and shows it (state 1 takes the undo copy); with it
+  // hidden puts the view back into drawing mode.
+  void ShowRegistrationPanel(int state);
+  void DrawRegistrationPanel(tmb::DeviceContext& dc);
+  // The picture box.
+  void PaintRegistrationPanel(tmb::DeviceContext& dc);
+  // Event 1 move, 2 release over a wide list's boxes.
+  void PanelListMouse(tmb::DeviceContext& dc, int x, int y, int event);
+  // Saves what is written as the current character's picture; 1 when saved.
+  int ConfirmAndSave(tmb::DeviceContext& dc);
+  void NextCharacter(tmb::DeviceContext& dc);
+  void ReadCharacterText(tmb::DeviceContext& dc);
+  void PanelOptions();
+  // 1 when the list file at path (UTF-8) was read; the list is unchanged otherwise.
+  int LoadCharacterList(tmb::DeviceContext& dc, const std::string& path);
+  // The list information file named with /f: 1 read, -1 not.
+  int LoadRegistrationList(tmb::DeviceContext& dc);
+  void SetPictureSize(int size);
+  void RefreshPanelText();
+  // From the text box: its text was edited, its caret moved to UTF-16 position pos.
+  void OnPanelTextEdited(const std::string& utf8);
+  void OnPanelCaret(int pos);
+
   // ---- the framed layout and the move of the whole character (edit menu)
   // Runs the layout dialog; on OK takes the undo copy, lays the framed parts out and
   // redraws.

@@ -68,6 +68,9 @@ void CTmbView::ClearAll() {
   if (doc->m_char.m_nPoints > 0) MarkEdited(doc->m_char);
   doc->m_char.ClearPoints();
   doc->m_work.m_nPoints = 0;
+  // A replacement set up by a frame command has nothing left to replace.
+  doc->m_char.m_nFramePending = 0;
+  doc->m_char.m_nFrameFirst = doc->m_char.m_nFrameEnd = 0;
 }
 
 void CTmbView::RestoreCharacter(int which) {

@@ -12,6 +12,7 @@
 #include "core/document/tmb_doc.h"
 #include "core/path/stroke_work.h"
 #include "core/state/draw_state.h"
+#include "platform/service/messages.h"
 #include "platform/service/progress.h"
 #include "platform/service/wait_cursor.h"
 #include "views/tmb_view.h"
@@ -38,6 +39,10 @@ void CTmbView::OnDraw(tmb::DeviceContext& dc) {
   if (!m_bInitialised) {
     SetUpPalette(dc);
     PaintCharacterView(dc);
+    // The list information file named at start-up is read once the panel can show it.
+    if (m_nKind == kKindDrawA && gDrawState.m_toolPanel.m_bShown && !gDrawState.m_szArgF.empty()) {
+      LoadRegistrationList(dc);
+    }
   }
   // Printing is rendered by the print road.
   if (!m_bPrintPreview) PaintWritingArea(dc);
@@ -57,6 +62,13 @@ int CTmbView::PaintCharacterView(tmb::DeviceContext& dc) {
   }
   const bool switched = SwitchesLineMode(rec.m_param);
   if (switched) rec.m_param[kParamPenLineMode] = 1;
+  // What was written since a frame command asked for it now takes its place.
+  if (rec.m_nFramePending) {
+    doc->SaveUndoCopy();
+    if (rec.ReplaceFramePart(kFrameFinishPending, rec.m_regions.m_list.GetCurrent(), doc->m_base[kBaseSpare]) != 1) {
+      tmb::Beep();
+    }
+  }
   const int result = DrawCharacterStrokes(dc, 0, -1);
   if (switched) rec.m_param[kParamPenLineMode] = 2;
   ReleaseOffscreenDCs();
@@ -95,6 +107,7 @@ void CTmbView::PaintWritingArea(tmb::DeviceContext& dc) {
     if (m_bOffscreen) {
       dc.BitBlt(r.left + o.x, r.top + o.y, r.Width(), r.Height(), &m_dcBack, r.left, r.top, tmb::kSrcCopy);
     }
+    DrawRegistrationPanel(dc);
     return;
   }
   const tmb::Colour around = m_nKind == kKindDrawB ? gDrawState.m_crBackB : gDrawState.m_crBackA;

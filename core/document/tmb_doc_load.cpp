@@ -154,6 +154,9 @@ void CTmbDoc::AfterLoad(CCharDataFull& record) {
   record.m_bLoaded = 1;
   record.m_bChanged = 1;
   record.m_flags[kFlagRedrawA] = 1;
+  // The frame commands' ranges named points of the character that was replaced.
+  record.m_nFramePending = 0;
+  record.m_nFrameFirst = record.m_nFrameEnd = 0;
   for (int k = 0; k < 2; ++k) {
     std::string& text = record.m_text[kTextPicture1 + k];
     const std::string shown = ResolveStoredPath(text);

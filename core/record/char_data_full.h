@@ -26,6 +26,21 @@ enum BlockReadMode {
   kReadProbe = 2,     // the header only: is the file of data version 3.00 or later?
 };
 
+// Modes of CCharDataFull::ReplaceFramePart.
+enum FramePartMode {
+  kFrameFinishPending = -1,  // the pending replacement, if any, is carried out
+  kFrameKeep = 0,            // the frame's strokes become the saved part
+  kFrameMoveAfter = 1,       // the saved part moves behind the frame's other strokes
+  kFrameCut = 2,             // the frame's strokes are saved and taken out
+  kFrameMoveFirst = 3,       // the saved part moves to the start of the character
+  kFrameRange = 4,           // only the range is looked at
+  kFrameCutForNew = 5,       // cut; what is written next takes the part's place
+  kFrameReplace = 6,         // (pending 1) the new strokes go where the cut part was
+  kFrameKeepForNew = 7,      // kept; what is written next goes in front of it
+  kFrameInsertBefore = 8,    // (pending 2) the new strokes go in front of the part
+  kFrameCopy = 9,            // the frame's strokes copied into the saved part only
+};
+
 enum CharFlagIndex {
   kFlagMorphState = 0,    // animation frame in progress: 0 none, 1, 2 or -2
   kFlagMorphReset = 1,    // read by the animation frame step
@@ -122,6 +137,12 @@ class CCharDataFull : public CCharData {
   int32_t m_nFrameFirst = 0;
   int32_t m_nFrameEnd = 0;
   int32_t m_nFrameSplit = 0;
+
+  // The frame-part commands on the strokes inside frame (FramePartMode), with saved as
+  // the part they keep. Returns 1, or 0 when the mode found its range no longer holding
+  // what it refers to (the record changed under it): nothing moves and a pending
+  // replacement is dropped; the caller tells the user.
+  int ReplaceFramePart(int mode, const tmb::Rect& frame, CCharData& saved);
 
   // The width (brush level) of every point as a signed byte: the live stroke writes the
   // width of each new point, the brush engine its levels, capped at m_nMaxLevel.

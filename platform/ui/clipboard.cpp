@@ -10,6 +10,7 @@ class DesktopClipboard final : public ClipboardService {
  public:
   void SetImage(const QImage& image) override { QGuiApplication::clipboard()->setImage(image); }
   QImage Image() const override { return QGuiApplication::clipboard()->image(); }
+  QString Text() const override { return QGuiApplication::clipboard()->text(); }
   void Clear() override { QGuiApplication::clipboard()->clear(); }
 };
 

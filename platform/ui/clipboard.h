@@ -1,8 +1,9 @@
-// The clipboard: pictures put there by the program and taken back from it. Tests install
-// a clipboard of their own.
+// The clipboard: pictures put there by the program and taken back from it, and the text
+// a list is pasted from. Tests install a clipboard of their own.
 #pragma once
 
 #include <QImage>
+#include <QString>
 
 namespace tmb::ui {
 
@@ -12,6 +13,8 @@ class ClipboardService {
   virtual void SetImage(const QImage& image) = 0;
   // A null image when the clipboard holds no picture.
   virtual QImage Image() const = 0;
+  // The clipboard's text; empty when it holds none.
+  virtual QString Text() const = 0;
   virtual void Clear() = 0;
 };
 

@@ -122,12 +122,7 @@ void MainFrame::LoadMenu(int menuId) {
     if (line.id == kMenuPopup) {
       QMenu* popup = parent ? parent->addMenu(QString::fromUtf8(line.text))
                             : bar->addMenu(QString::fromUtf8(line.text));
-      connect(popup, &QMenu::aboutToShow, this, [this, popup] {
-        const CommandRouter router = Router();
-        for (QAction* a : popup->actions()) {
-          if (!a->menu() && !a->isSeparator()) UpdateAction(a, router);
-        }
-      });
+      UpdateWhenShown(popup);
       menus.push_back(popup);
     } else if (!parent) {
       continue;  // a command directly on the menu bar has no place in this design
@@ -139,6 +134,51 @@ void MainFrame::LoadMenu(int menuId) {
       parent->addAction(action);
     }
   }
+}
+
+void MainFrame::UpdateWhenShown(QMenu* popup) {
+  connect(popup, &QMenu::aboutToShow, this, [this, popup] {
+    const CommandRouter router = Router();
+    for (QAction* a : popup->actions()) {
+      if (!a->menu() && !a->isSeparator()) UpdateAction(a, router);
+    }
+  });
+}
+
+bool MainFrame::FillPopupMenu(QMenu& menu, int menuId, int position) {
+  const std::span<const MenuLine> lines = FindMenuResource(menuId);
+  size_t at = lines.size();
+  int popups = 0;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].level == 0 && popups++ == position) {
+      at = i;
+      break;
+    }
+  }
+  if (at == lines.size() || lines[at].id != kMenuPopup) return false;
+  UpdateWhenShown(&menu);
+  // menus[k] is the open popup of level k + 1.
+  std::vector<QMenu*> menus{&menu};
+  for (size_t i = at + 1; i < lines.size() && lines[i].level > 0; ++i) {
+    const MenuLine& line = lines[i];
+    menus.resize(static_cast<size_t>(line.level));
+    QMenu* parent = menus.back();
+    if (line.id == kMenuPopup) {
+      QMenu* popup = parent->addMenu(QString::fromUtf8(line.text));
+      UpdateWhenShown(popup);
+      menus.push_back(popup);
+    } else if (line.id == 0) {
+      parent->addSeparator();
+    } else {
+      // The popup's own action: the popup names some commands otherwise than the menu bar.
+      auto* action = new QAction(QString::fromUtf8(line.text), parent);
+      const int id = line.id;
+      action->setData(id);
+      connect(action, &QAction::triggered, this, [this, id] { ExecuteCommand(id); });
+      parent->addAction(action);
+    }
+  }
+  return true;
 }
 
 QToolBar* MainFrame::CreateToolBar(std::span<const ToolbarButton> buttons) {

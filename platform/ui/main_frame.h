@@ -46,6 +46,10 @@ class MainFrame : public QMainWindow, public CommandTarget {
   void LoadAccelerators(std::span<const Accelerator> keys);
   // The action of a command id; null when no menu, button or key carries it.
   QAction* ActionOf(int id) const;
+  // Fills menu with the popup at position of menu resource menuId (counting the lines of
+  // level 0), its commands updated through the router as the popup opens. False when the
+  // resource has no such popup.
+  bool FillPopupMenu(QMenu& menu, int menuId, int position);
 
   // Runs command id through the router when its update pass enables it.
   bool ExecuteCommand(int id);
@@ -70,6 +74,8 @@ class MainFrame : public QMainWindow, public CommandTarget {
   // The chain of the moment: active view, its document, active frame, this, application.
   CommandRouter Router() const;
   static void UpdateAction(QAction* action, const CommandRouter& router);
+  // Every command of popup is updated each time it opens.
+  void UpdateWhenShown(QMenu* popup);
   void OnFrameActivated();
 
   Application* app_;

@@ -1,5 +1,6 @@
-// A started application for tests: scripted messages, machine, dialogs, printing, file
-// and colour choosers, a profile held in memory and a display of 1280 x 1024.
+// A started application for tests: scripted messages, machine, dialogs, printing, noted
+// popup menus, file and colour choosers, a profile held in memory and a display of
+// 1280 x 1024.
 #pragma once
 
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include "support/scripted_colour_chooser.h"
 #include "support/scripted_machine.h"
 #include "support/scripted_messages.h"
+#include "support/ui/noted_popups.h"
 #include "support/ui/scripted_dialogs.h"
 #include "support/ui/scripted_printing.h"
 #include "support/wdf_builder.h"
@@ -93,6 +95,7 @@ class AppTest : public ::testing::Test {
   ScriptedMachine machine;
   ScriptedDialogs dialogs;
   ScriptedPrinting printing;
+  NotedPopups popups;
   ScriptedChooser chooser;
   ScriptedColourChooser colours;
   MemoryProfile profile;

@@ -53,7 +53,7 @@ class FrameCommandWalk : public AppTest {
     frame()->ActivateViewOfKind(walk == Walk::kBCurrent ? kKindDrawB : kKindDrawA, 0);
     if (walk == Walk::kEditorActive) frame()->ActivateViewOfKind(kKindImageEditor, 0);
     // What the conditional items wait for: a file to save to, something to undo, views
-    // that have painted once and no registration panel.
+    // that have painted once, no registration panel, and a frame with a saved part.
     CTmbDocument* doc = GetCharDocumentOfKind(kKindCurrentDraw);
     ASSERT_TRUE(doc);
     doc->engine().m_bHasPath = 1;
@@ -65,6 +65,14 @@ class FrameCommandWalk : public AppTest {
     doc->engine().SaveUndoCopy();
     gDrawState.m_bViewsReady = 1;
     gDrawState.m_toolPanel.m_bShown = 0;
+    // The frame commands wait for an edit rectangle and a part saved from it; the
+    // registration's folders go to the test's folder.
+    CEditRegions& regions = doc->engine().m_char.m_regions.m_list;
+    regions.m_rects[0] = {0, 0, 100, 100};
+    regions.m_nCount = 1;
+    regions.m_nCurrent = 0;
+    doc->engine().m_char.m_nFrameEnd = 1;
+    gDrawState.m_szUserFolder = dir.path().string();
   }
 
   TempDir dir;

@@ -187,7 +187,7 @@ TEST_F(MainFrameTest, CommandsWithoutAHandlerAreDisabled) {
     bool enabled;
   } cases[] = {
       {32834, false},  // a toolbar button without a command
-      {33005, false},  // the toolbar's pop-up menu: no handler yet
+      {33005, true},   // the toolbar's pop-up menu
       {32782, false},  // the pen dialog: no handler yet
       {kCmdFileOpen, true},
       {kCmdFileSaveAs, true},

@@ -188,7 +188,9 @@ TEST_F(StartUp, CommandLineFilesAndValues) {
   EXPECT_EQ(doc->DrawnRecord()->m_nPoints, 1);
   EXPECT_EQ(gDrawState.m_szCharFilePath, present);
   EXPECT_TRUE(doc->HasPath());
-  EXPECT_TRUE(messages.ids.empty());
+  // The list named with /t starts the registration; it is not there, and the user is told.
+  EXPECT_EQ(gDrawState.m_toolPanel.m_bShown, 1);
+  EXPECT_EQ(messages.ids, (std::vector<int>{62047}));
 }
 
 TEST_F(StartUp, AMissingCommandLineFileIsReportedAndStartUpGoesOn) {

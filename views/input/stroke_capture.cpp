@@ -119,13 +119,14 @@ void CTmbView::OnLButtonUp(tmb::Point device) {
   }
 }
 
-void CTmbView::OnRButtonDown(tmb::Point /*device*/) {
+void CTmbView::OnRButtonDown(tmb::Point device) {
   if (gWorkCanvas.m_bInkActive) return;
   // The stroke under way ends where it got to.
   if (m_bStrokeActive) {
     ClientDC dc(*this);
     FinishStroke(dc, m_ptLast.x, m_ptLast.y);
   }
+  ShowContextMenu(device);
 }
 
 void CTmbView::OnRButtonUp(tmb::Point device) {
@@ -136,19 +137,6 @@ void CTmbView::OnRButtonUp(tmb::Point device) {
   if (m_nMode != kModePointEdit || gWorkCanvas.m_bInkActive) return;
   const tmb::Point p = LogicalOf(device);
   DeletePointNear(dc, p.x - gDrawState.m_ptCanvasOrigin.x, p.y - gDrawState.m_ptCanvasOrigin.y);
-}
-
-int CTmbView::RouteRegistrationMouse(tmb::DeviceContext& /*dc*/, int x, int y, int /*event*/) {
-  const CRegistrationPanel& panel = gDrawState.m_toolPanel;
-  if (!panel.m_bShown) return 0;
-  const bool in = panel.m_rcWriting.Contains({x, y});
-  // A stroke that leaves the writing box goes on.
-  if (m_bStrokeActive && !in && m_nMode == kModeDraw) return 0;
-  m_nMode = in ? kModeDraw : kModeEdit;
-  SetMouseSpeedForMode(1);
-  if (m_nMode == kModeDraw) return 0;
-  // Outside the writing box the panel takes the event.
-  return 1;
 }
 
 // ---- the stroke

@@ -1,4 +1,4 @@
-// A clipboard for tests: holds one image in memory, installed for the life of the object.
+// A clipboard for tests: holds one image and one text in memory, installed for the life of the object.
 #pragma once
 
 #include <QImage>
@@ -16,9 +16,14 @@ class MemoryClipboard final : public ui::ClipboardService {
 
   void SetImage(const QImage& picture) override { image = picture; }
   QImage Image() const override { return image; }
-  void Clear() override { image = QImage(); }
+  QString Text() const override { return text; }
+  void Clear() override {
+    image = QImage();
+    text.clear();
+  }
 
   QImage image;
+  QString text;
 };
 
 }  // namespace tmb::test

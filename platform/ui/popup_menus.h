@@ -1,0 +1,24 @@
+// Popup menus taken from the menu resources: a popup of a menu resource by its position,
+// sharing the main window's command actions (so the same update pass enables them), and
+// the service that shows a popup at a screen point. Tests install a service that notes
+// the popup instead of running it.
+#pragma once
+
+#include <QPoint>
+
+class QMenu;
+
+namespace tmb::ui {
+
+class PopupMenuService {
+ public:
+  virtual ~PopupMenuService() = default;
+  // Shows menu at the screen point and returns when it closed (its command has run).
+  virtual void Track(QMenu& menu, QPoint global) = 0;
+};
+
+// The installed service; one that runs the menu until another is set.
+PopupMenuService& PopupMenus();
+void SetPopupMenuService(PopupMenuService* service);
+
+}  // namespace tmb::ui

@@ -1,0 +1,33 @@
+// The registration panel's text box: the list of characters as text. A key or a click
+// makes the character at the caret the current one; an edit or a paste reads the list
+// again.
+#pragma once
+
+#include <QPlainTextEdit>
+
+class CTmbView;
+
+class CKeyEdit : public QPlainTextEdit {
+  Q_OBJECT
+
+ public:
+  // Control id of the text box.
+  static constexpr int kControlId = 2;
+
+  explicit CKeyEdit(CTmbView* view, QWidget* parent);
+
+  // Shows text as the list without reading it again.
+  void ShowList(const QString& text);
+  // Selects the character at UTF-16 position pos and scrolls it into sight.
+  void SelectAt(int pos);
+
+ protected:
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  void TakeCaret();
+
+  CTmbView* view_;
+  bool showing_ = false;
+};

@@ -1,0 +1,185 @@
+// The registration panel on drawing window A's paper: showing and hiding it, its layout
+// with the text box, its painting (buttons, list boxes, prompt, picture box) and the mouse
+// over its buttons and boxes.
+#include <QScrollBar>
+
+#include "core/canvas/work_canvas.h"
+#include "core/document/tmb_doc.h"
+#include "core/state/draw_state.h"
+#include "platform/gdi/font.h"
+#include "platform/text/code_page.h"
+#include "views/registration/key_edit.h"
+#include "views/tmb_view.h"
+#include "views/tmb_view_area.h"
+
+namespace {
+
+constexpr tmb::Colour kWhite = 0xFFFFFF;
+constexpr tmb::Colour kLight = 0xC0C0C0;
+constexpr tmb::Colour kDark = 0x404040;
+constexpr tmb::Colour kButtonFace = 0xC0C0C0;
+constexpr tmb::Colour kButtonShadow = 0x606060;
+constexpr tmb::Colour kCurrentBox = 0xFF0000;
+constexpr tmb::Colour kDoneBox = 0x0000FF;
+constexpr tmb::Colour kOpenBox = 0x80FFFF;
+constexpr tmb::Colour kHoverBox = 0x008080;
+constexpr char kPanelFace[] = "ＭＳ ゴシック";
+constexpr const char* kButtonLabels[] = {"確定･保存", "次へ", "ﾃｷｽﾄ読込", "ｵﾌﾟｼｮﾝ"};
+enum MouseEvent { kMousePress = 0, kMouseMove = 1, kMouseRelease = 2 };
+
+CRegistrationPanel& Panel() { return gDrawState.m_toolPanel; }
+
+// r moved from paper to logical coordinates.
+tmb::Rect OnWindow(tmb::Rect r) {
+  r.Offset(gDrawState.m_ptCanvasOrigin.x, gDrawState.m_ptCanvasOrigin.y);
+  return r;
+}
+
+void Frame3d(tmb::DeviceContext& dc, const tmb::Rect& r, tmb::Colour light, tmb::Colour dark) {
+  dc.FillSolidRect({r.left, r.top, r.right, r.top + 1}, light);
+  dc.FillSolidRect({r.left, r.top, r.left + 1, r.bottom}, light);
+  dc.FillSolidRect({r.left, r.bottom - 1, r.right, r.bottom}, dark);
+  dc.FillSolidRect({r.right - 1, r.top, r.right, r.bottom}, dark);
+}
+
+void TextIn(tmb::DeviceContext& dc, const tmb::Rect& r, const std::string& utf8, int height, bool centred) {
+  tmb::Font font;
+  font.height = -height;
+  font.faceName = kPanelFace;
+  font.charSet = 128;
+  const tmb::Font old = dc.SelectFont(font);
+  const std::u16string text = tmb::Utf8ToUtf16(utf8).value_or(u"");
+  const tmb::Size extent = dc.GetTextExtent(text);
+  const int x = centred ? r.left + (r.Width() - extent.cx) / 2 : r.left + 2;
+  dc.TextOut(x, r.top + (r.Height() - extent.cy) / 2, text);
+  dc.SelectFont(old);
+}
+
+}  // namespace
+
+void CTmbView::ShowRegistrationPanel(int state) {
+  ReleaseOffscreenDCs();
+  CRegistrationPanel& panel = Panel();
+  if (!panel.m_bShown) {
+    m_nMode = kModeDraw;
+    SetMouseSpeedForMode(1);
+    if (m_edit) m_edit->hide();
+    Invalidate();
+    return;
+  }
+  if (state == 1) {
+    if (CTmbDoc* doc = GetDocument()) doc->SaveUndoCopy();
+  }
+  panel.Layout(gWorkCanvas.m_width, gDrawState.m_sizeCharImage, gDrawState.m_nRowHeight);
+  for (int i = 0; i < 4; ++i) {
+    m_buttons[size_t(i)].m_rect = panel.m_rcButtons[size_t(i)];
+    m_buttons[size_t(i)].m_bEnabled = 1;
+  }
+  if (m_edit) {
+    if (panel.m_bWide) {
+      m_edit->hide();
+    } else {
+      const tmb::Rect r = OnWindow(panel.m_rcList);
+      m_edit->setGeometry(r.left - m_pArea->horizontalScrollBar()->value(),
+                          r.top - m_pArea->verticalScrollBar()->value(), r.Width(), r.Height());
+      m_edit->show();
+    }
+  }
+  if (state == 1) panel.m_nCurrent = -1;
+  Invalidate();
+}
+
+void CTmbView::DrawRegistrationPanel(tmb::DeviceContext& dc) {
+  const CRegistrationPanel& panel = Panel();
+  if (!panel.m_bShown || m_nKind != kKindDrawA) return;
+  const tmb::Rect whole = OnWindow(panel.m_rcPanel);
+  dc.FillSolidRect(whole, kWhite);
+  Frame3d(dc, whole, kLight, kDark);
+  for (int i = 0; i < 4; ++i) {
+    const tmb::Rect b = OnWindow(panel.m_rcButtons[size_t(i)]);
+    dc.FillSolidRect(b, kButtonFace);
+    const bool pressed = panel.m_nPressed == i;
+    Frame3d(dc, b, pressed ? kButtonShadow : kWhite, pressed ? kWhite : kButtonShadow);
+    TextIn(dc, b, kButtonLabels[i], panel.m_nTextHeight * 7 / 10, true);
+  }
+  if (panel.m_bWide) {
+    for (int i = 0; i < int(panel.m_entries.size()); ++i) {
+      const CRegistrationEntry& e = panel.m_entries[size_t(i)];
+      const tmb::Colour fill = i == panel.m_nCurrent ? kCurrentBox
+                               : i == panel.m_nHover ? kHoverBox
+                               : e.done              ? kDoneBox
+                                                     : kOpenBox;
+      const tmb::Rect box = OnWindow(panel.BoxOf(i));
+      dc.FillSolidRect(box, fill);
+      Frame3d(dc, box, kLight, kDark);
+      TextIn(dc, box, e.text, panel.m_nCellHeight * 3 / 4, true);
+    }
+  }
+  const tmb::Rect prompt = OnWindow(panel.m_rcPrompt);
+  dc.FillSolidRect(prompt, kWhite);
+  TextIn(dc, prompt, panel.Prompt(), panel.m_nTextHeight * 6 / 10, false);
+  if (panel.m_bPictureBox) PaintRegistrationPanel(dc);
+}
+
+void CTmbView::PaintRegistrationPanel(tmb::DeviceContext& dc) {
+  const CRegistrationPanel& panel = Panel();
+  if (!panel.m_bPictureBox || panel.m_rcPicture.IsEmpty()) return;
+  const tmb::Rect box = OnWindow(panel.m_rcPicture);
+  dc.FillSolidRect(box, kWhite);
+  Frame3d(dc, box, kDark, kLight);
+}
+
+void CTmbView::PanelListMouse(tmb::DeviceContext& dc, int x, int y, int event) {
+  CRegistrationPanel& panel = Panel();
+  const int box = panel.EntryAt(x, y);
+  if (event == kMouseRelease && box >= 0) {
+    panel.m_nCurrent = box;
+    panel.m_bAllDone = 0;
+  }
+  panel.m_nHover = event == kMouseMove ? box : -1;
+  DrawRegistrationPanel(dc);
+}
+
+void CTmbView::RefreshPanelText() {
+  ClientDC dc(*this);
+  DrawRegistrationPanel(dc);
+}
+
+int CTmbView::RouteRegistrationMouse(tmb::DeviceContext& dc, int x, int y, int event) {
+  CRegistrationPanel& panel = Panel();
+  if (!panel.m_bShown) return 0;
+  const bool in = panel.m_rcWriting.Contains({x, y});
+  // A stroke that leaves the writing box goes on.
+  if (m_bStrokeActive && !in && m_nMode == kModeDraw) return 0;
+  m_nMode = in ? kModeDraw : kModeEdit;
+  SetMouseSpeedForMode(1);
+  if (m_nMode == kModeDraw) return 0;
+  if (event != kMouseMove) {
+    for (int i = 0; i < 4; ++i) {
+      const CViewInputRecord& b = m_buttons[size_t(i)];
+      if (!b.m_rect.Contains({x, y}) || !b.m_bEnabled) continue;
+      if (event == kMousePress) {
+        panel.m_nPressed = i;
+        DrawRegistrationPanel(dc);
+        return 1;
+      }
+      const bool wasPressed = panel.m_nPressed == i;
+      panel.m_nPressed = -1;
+      DrawRegistrationPanel(dc);
+      if (!wasPressed) return 1;
+      switch (i) {
+        case 0: ConfirmAndSave(dc); break;
+        case 1: NextCharacter(dc); break;
+        case 2: ReadCharacterText(dc); break;
+        default: PanelOptions(); break;
+      }
+      return 1;
+    }
+    if (event == kMouseRelease && panel.m_nPressed >= 0) {
+      panel.m_nPressed = -1;
+      DrawRegistrationPanel(dc);
+    }
+  }
+  if (event != kMousePress && panel.m_bWide) PanelListMouse(dc, x, y, event);
+  return 1;
+}

@@ -1,0 +1,13 @@
+// The hook through which the style commands reach the drawing view's popup menu: whoever
+// holds the style definitions installs a filler; without one the style popup stays empty.
+#pragma once
+
+#include <functional>
+
+class QMenu;
+
+using StyleMenuFiller = std::function<void(QMenu& menu)>;
+
+void SetStyleMenuFiller(StyleMenuFiller filler);
+// Fills menu with the style commands (nothing while no filler is installed).
+void FillStyleMenu(QMenu& menu);
