@@ -23,6 +23,7 @@ constexpr int kFontDefButtons[] = {33029, 33012, 33017, 0,     33028, 33042, 330
 
 CFrame_Bmp::CFrame_Bmp(tmb::ui::Document* document) : tmb::ui::ChildFrame(document) {
   SetPlacement(gDrawState.m_layout[kLayoutEditorFrame]);
+  RegisterCommands();
 }
 
 bool CFrame_Bmp::OnCreateClient(const tmb::ui::ViewFactory&) {

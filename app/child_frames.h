@@ -8,6 +8,10 @@
 class QSplitter;
 class CCheckToolBar;
 
+// A factor above 0 becomes the zoom window's; the zoom window is redrawn. Nothing happens
+// while the zoom window is closed.
+void SetZoomFactor(int factor);
+
 class CFrame_Bmp : public tmb::ui::ChildFrame {
   Q_OBJECT
 
@@ -18,6 +22,9 @@ class CFrame_Bmp : public tmb::ui::ChildFrame {
   bool OnCreateClient(const tmb::ui::ViewFactory& templateView) override;
 
  private:
+  // The editor's commands (frame_bmp_commands.cpp).
+  void RegisterCommands();
+
   QSplitter* m_wndSplitter = nullptr;
 };
 

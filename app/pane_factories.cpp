@@ -3,11 +3,11 @@
 #include <QPointer>
 
 #include "app/dummy_doc.h"
-#include "app/placeholder_view.h"
 #include "app/settings/set_view.h"
 #include "app/view_classes.h"
 #include "core/state/draw_state.h"
 #include "imageedit/view/bmp_view_window.h"
+#include "imageedit/view/bmpl_view.h"
 #include "imageedit/view/picture_commands.h"
 #include "views/data_file_tree.h"
 #include "views/pre_view.h"
@@ -15,14 +15,12 @@
 
 namespace {
 
-tmb::ui::ViewFactory Placeholder(int viewClass, const char* label) {
-  return [viewClass, label](tmb::ui::Document* document, QWidget* parent) -> tmb::ui::View* {
-    return new PlaceholderView(document, viewClass, gDrawState.m_nCreatingKind, QString::fromUtf8(label), parent);
-  };
-}
-
 tmb::ui::View* DataFileTree(tmb::ui::Document* document, QWidget* parent) {
   return new CListv(document, kViewList, parent);
+}
+
+tmb::ui::View* ZoomView(tmb::ui::Document* document, QWidget* parent) {
+  return new CBmplView(document, kViewBmpl, parent);
 }
 
 tmb::ui::View* DrawingView(tmb::ui::Document* document, QWidget* parent) {
@@ -54,7 +52,7 @@ tmb::ui::View* PreviewView(tmb::ui::Document* document, QWidget* parent) {
 PaneFactories DefaultPanes() {
   return {DataFileTree,                      DrawingView,
           SettingsPanel,                     PictureView,
-          Placeholder(kViewBmpl, ""),        PreviewView};
+          ZoomView,                          PreviewView};
 }
 
 PaneFactories gPanes = DefaultPanes();

@@ -21,6 +21,7 @@
 #include "app/start_checks.h"
 #include "app/tmb_document.h"
 #include "app/window_boxes.h"
+#include "brush/bitmap/effect_routines.h"
 #include "convert/driver/part_store.h"
 #include "core/file/char_file_services.h"
 #include "core/record/char_slots.h"
@@ -111,6 +112,8 @@ bool CTmbApp::InitInstance() {
   // writes to.
   s.m_szUserFolder = UserDataFolder();
   if (CheckStartMachine(s.m_szUserFolder) == -1) return false;
+  // The image effects' pixel routines, which scripts and menu commands run by number.
+  RegisterEffectRoutines();
   // 2. to 6. Folders, the start drive and the help file. The data folder is found from
   // the program's own place, wherever it was started from, and is only read.
   m_bImageEditorOpen = 0;
