@@ -2,6 +2,7 @@
 
 #include "app/dialogs/settings_value_dialogs.h"
 #include "app/tmb_app.h"
+#include "convert/presets/style_def_tree.h"
 
 CCharFileAnswers gCharFileAnswers;
 
@@ -10,3 +11,5 @@ int CCharFileAnswers::AskSettingFile() {
   if (!tmb::ui::IsAccepted(dlg.DoModal(theApp.mainWindow()))) return kSettingFileCancel;
   return dlg.m_nAction == CSettingFileDlg::kReplaceAction ? kSettingFileReplace : kSettingFileConvert;
 }
+
+std::optional<int> CCharFileAnswers::StyleSelection() { return gStyleDefRoot.version(); }

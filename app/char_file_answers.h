@@ -9,6 +9,8 @@ class CCharFileAnswers final : public CharFileDialogs {
   // Template 148: OK converts with the file's settings, "設定" erases the points first,
   // Cancel reads nothing.
   int AskSettingFile() override;
+  // The version of the style definitions read at start-up.
+  std::optional<int> StyleSelection() override;
 };
 
 extern CCharFileAnswers gCharFileAnswers;

@@ -1,10 +1,10 @@
 #include "app/child_frames.h"
 
 #include <QSplitter>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 #include "app/pane_factories.h"
+#include "app/settings/check_tool_bar.h"
 #include "core/state/draw_state.h"
 #include "platform/ui/view.h"
 
@@ -23,6 +23,7 @@ constexpr int kFontDefButtons[] = {33029, 33012, 33017, 0,     33028, 33042, 330
 
 CFrame_Bmp::CFrame_Bmp(tmb::ui::Document* document) : tmb::ui::ChildFrame(document) {
   SetPlacement(gDrawState.m_layout[kLayoutEditorFrame]);
+  RegisterCommands();
 }
 
 bool CFrame_Bmp::OnCreateClient(const tmb::ui::ViewFactory&) {
@@ -69,7 +70,7 @@ bool CFrame_FontDef::OnCreateClient(const tmb::ui::ViewFactory& templateView) {
   auto* client = new QWidget;
   auto* layout = new QVBoxLayout(client);
   layout->setContentsMargins(0, 0, 0, 0);
-  m_wndToolBar = new QToolBar(client);
+  m_wndToolBar = new CCheckToolBar(client);
   for (int id : kFontDefButtons) {
     if (id == 0) {
       m_wndToolBar->addSeparator();

@@ -6,7 +6,11 @@
 #include "platform/ui/child_frame.h"
 
 class QSplitter;
-class QToolBar;
+class CCheckToolBar;
+
+// A factor above 0 becomes the zoom window's; the zoom window is redrawn. Nothing happens
+// while the zoom window is closed.
+void SetZoomFactor(int factor);
 
 class CFrame_Bmp : public tmb::ui::ChildFrame {
   Q_OBJECT
@@ -18,6 +22,9 @@ class CFrame_Bmp : public tmb::ui::ChildFrame {
   bool OnCreateClient(const tmb::ui::ViewFactory& templateView) override;
 
  private:
+  // The editor's commands (frame_bmp_commands.cpp).
+  void RegisterCommands();
+
   QSplitter* m_wndSplitter = nullptr;
 };
 
@@ -51,7 +58,7 @@ class CFrame_FontDef : public tmb::ui::ChildFrame {
 
  public:
   explicit CFrame_FontDef(tmb::ui::Document* document);
-  QToolBar* toolBar() const { return m_wndToolBar; }
+  CCheckToolBar* toolBar() const { return m_wndToolBar; }
   // Shows the toolbar with its tips.
   void ShowToolBar();
 
@@ -59,5 +66,5 @@ class CFrame_FontDef : public tmb::ui::ChildFrame {
   bool OnCreateClient(const tmb::ui::ViewFactory& templateView) override;
 
  private:
-  QToolBar* m_wndToolBar = nullptr;
+  CCheckToolBar* m_wndToolBar = nullptr;
 };

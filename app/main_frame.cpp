@@ -20,6 +20,7 @@
 #include <QToolBar>
 #include <QUrl>
 
+#include "app/dialogs/avi_codec_dialog.h"
 #include "app/dummy_doc.h"
 #include "app/frame_view.h"
 #include "app/kind_lookup.h"
@@ -29,7 +30,10 @@
 #include "app/view_classes.h"
 #include "core/file/path_helpers.h"
 #include "core/state/draw_state.h"
+#include "export/animation/frame_movie_outputs.h"
 #include "export/animation/sheet_frame_output.h"
+#include "export/avi/avi_movie_output.h"
+#include "export/html/html_index_page.h"
 #include "imageedit/view/bmp_view_window.h"
 #include "platform/service/machine.h"
 #include "platform/service/messages.h"
@@ -93,6 +97,9 @@ CMainFrame::CMainFrame(tmb::ui::Application* app) : tmb::ui::MainFrame(app) {
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/toolbar/draw_mode.png")));
   tmb::SetProgressService(&progress_);
   SetPresetSheetOutput(&gSheetFrameOutput);
+  SetAviMovieOutput(&gAviMovieFile);
+  SetAviCodecChooser(&gAviCodecDlg);
+  SetFrameIndexPage(&gHtmlIndexPage);
   SetAnimationWindows(&gViewAnimationWindows);
   // Bringing a drawing window forward makes it the current one, as its view taking the
   // focus does; the window left when the current one closes becomes current this way too.
@@ -105,6 +112,9 @@ CMainFrame::CMainFrame(tmb::ui::Application* app) : tmb::ui::MainFrame(app) {
 CMainFrame::~CMainFrame() {
   if (&tmb::Progress() == &progress_) tmb::SetProgressService(nullptr);
   if (&SheetOutput() == &gSheetFrameOutput) SetPresetSheetOutput(nullptr);
+  if (&AviMovie() == &gAviMovieFile) SetAviMovieOutput(nullptr);
+  if (&AviCodecs() == &gAviCodecDlg) SetAviCodecChooser(nullptr);
+  if (&IndexPage() == &gHtmlIndexPage) SetFrameIndexPage(nullptr);
   if (&AnimWindows() == &gViewAnimationWindows) SetAnimationWindows(nullptr);
 }
 
@@ -173,6 +183,7 @@ void CMainFrame::RegisterCommands() {
   RegisterSheetCommands();
   RegisterWindowCommands();
   RegisterColourCommands();
+  RegisterStyleCommands();
   for (const PendingCommand& pending : PendingCommands()) HoldCommand(pending.id);
 }
 

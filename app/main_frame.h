@@ -74,6 +74,8 @@ class CMainFrame : public tmb::ui::MainFrame {
   void dropEvent(QDropEvent* event) override;
   bool IsMenuCommandShown(int id) const override;
   int DefaultMenu() const override;
+  // The style menus go into the Settings menu of the character windows' menu.
+  void OnMenuLoaded(int menuId) override;
 
  private:
   class ProgressAdapter final : public tmb::ProgressService {
@@ -96,6 +98,7 @@ class CMainFrame : public tmb::ui::MainFrame {
   void RegisterSheetCommands();
   void RegisterWindowCommands();
   void RegisterColourCommands();
+  void RegisterStyleCommands();
   // Print and print preview through the current drawing window's frame.
   void PrintThroughDrawingWindow(int frameCommand);
   // The window whose picture the picture commands take: the active one, else the

@@ -3,6 +3,7 @@
 // off-screen contexts, the replayed key, and the settings panels.
 #include "app/frame_command_helpers.h"
 #include "app/main_frame.h"
+#include "app/settings/set_view.h"
 #include "app/view_classes.h"
 #include "platform/ui/document.h"
 #include "resources/command_ids.h"
@@ -70,16 +71,21 @@ void CMainFrame::RegisterDisplayCommands() {
   OnCommand(tmb::kCmdRedrawSettingsPanel, [this] {
     if (tmb::ui::View* panel = FindViewOfKind(kKindSettings)) panel->RedrawNow();
   });
-  // One switch for the buttons of both panels, so that they never disagree.
-  OnCommand(tmb::kCmdSettingButtons, [this] {
-    gDrawState.m_bSettingViewButton = gDrawState.m_bSettingViewButton ? 0 : 1;
+  // The panels of both windows switch together, so that they never disagree; with no
+  // panel open the switch alone changes.
+  OnCommand(tmb::kCmdSettingButtons, [] {
+    bool toggled = false;
     for (int kind : {kKindDrawA, kKindDrawB}) {
       tmb::ui::Document* doc = GetDocumentOfKind(kind);
       if (!doc) continue;
       for (tmb::ui::View* view : doc->views()) {
-        if (view->viewClass() == kViewSet) view->RedrawNow();
+        if (auto* panel = qobject_cast<CSetView*>(view)) {
+          panel->ToggleButtons();
+          toggled = true;
+        }
       }
     }
+    if (!toggled) gDrawState.m_bSettingViewButton = gDrawState.m_bSettingViewButton ? 0 : 1;
   });
   OnUpdate(tmb::kCmdSettingButtons,
            [](tmb::ui::CommandUpdate& u) { u.SetCheck(gDrawState.m_bSettingViewButton != 0); });

@@ -3,10 +3,11 @@
 #include <QPointer>
 
 #include "app/dummy_doc.h"
-#include "app/placeholder_view.h"
+#include "app/settings/set_view.h"
 #include "app/view_classes.h"
 #include "core/state/draw_state.h"
 #include "imageedit/view/bmp_view_window.h"
+#include "imageedit/view/bmpl_view.h"
 #include "imageedit/view/picture_commands.h"
 #include "views/data_file_tree.h"
 #include "views/pre_view.h"
@@ -14,18 +15,20 @@
 
 namespace {
 
-tmb::ui::ViewFactory Placeholder(int viewClass, const char* label) {
-  return [viewClass, label](tmb::ui::Document* document, QWidget* parent) -> tmb::ui::View* {
-    return new PlaceholderView(document, viewClass, gDrawState.m_nCreatingKind, QString::fromUtf8(label), parent);
-  };
-}
-
 tmb::ui::View* DataFileTree(tmb::ui::Document* document, QWidget* parent) {
   return new CListv(document, kViewList, parent);
 }
 
+tmb::ui::View* ZoomView(tmb::ui::Document* document, QWidget* parent) {
+  return new CBmplView(document, kViewBmpl, parent);
+}
+
 tmb::ui::View* DrawingView(tmb::ui::Document* document, QWidget* parent) {
   return new CTmbView(document, kViewTmb, parent);
+}
+
+tmb::ui::View* SettingsPanel(tmb::ui::Document* document, QWidget* parent) {
+  return new CSetView(document, kViewSet, parent);
 }
 
 // The image editor's view, which also becomes the saver of its document's picture.
@@ -48,8 +51,8 @@ tmb::ui::View* PreviewView(tmb::ui::Document* document, QWidget* parent) {
 
 PaneFactories DefaultPanes() {
   return {DataFileTree,                      DrawingView,
-          Placeholder(kViewSet, "設定"),     PictureView,
-          Placeholder(kViewBmpl, ""),        PreviewView};
+          SettingsPanel,                     PictureView,
+          ZoomView,                          PreviewView};
 }
 
 PaneFactories gPanes = DefaultPanes();

@@ -1,5 +1,5 @@
-// The views the frames put in their panes: the data-file tree, the drawing view, and
-// placeholders where the real views are still to come.
+// The views the frames put in their panes: the data-file tree, the drawing view, the
+// settings panel, the image editor and its zoom window, and the preview.
 #pragma once
 
 #include "platform/ui/child_frame.h"

@@ -3,6 +3,7 @@
 #include <QStandardPaths>
 #include <filesystem>
 
+#include "convert/presets/style_def_tree.h"
 #include "core/document/tmb_doc.h"
 #include "core/file/path_helpers.h"
 #include "core/record/default_files.h"
@@ -50,7 +51,8 @@ std::string UserDataFolder() {
 std::string HelpFilePath(const std::string& dataFolder) { return JoinPath(dataFolder, kHelpFile); }
 
 std::vector<std::string> MissingDataFiles(const std::string& dataFolder) {
-  std::vector<std::string> names = {kDefaultCharFile, kDefaultPictureFlowers, kDefaultPictureForest};
+  std::vector<std::string> names = {kDefaultCharFile, kDefaultPictureFlowers, kDefaultPictureForest,
+                                    CStyleDefTree::kFileName};
   names.insert(names.end(), kDefaultEffectFiles.begin(), kDefaultEffectFiles.end());
   std::vector<std::string> missing;
   for (const std::string& name : names) {

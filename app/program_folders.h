@@ -16,8 +16,8 @@ std::string FindDataFolder(const std::vector<std::string>& candidates);
 std::string UserDataFolder();
 // The help that is installed with the data.
 std::string HelpFilePath(const std::string& dataFolder);
-// The files the program reads from the data folder (the default file and what the record
-// defaults name) that dataFolder lacks.
+// The files the program reads from the data folder (the default file, what the record
+// defaults name and the style file) that dataFolder lacks.
 std::vector<std::string> MissingDataFiles(const std::string& dataFolder);
 // When dataFolder lacks any of those files, tells the user which and where it looked (the
 // data folder, or every candidate when none was found) and returns 0; else 1. Start-up goes

@@ -17,9 +17,11 @@
 #include "app/main_frame.h"
 #include "app/pane_factories.h"
 #include "app/program_folders.h"
+#include "app/settings/style_menus.h"
 #include "app/start_checks.h"
 #include "app/tmb_document.h"
 #include "app/window_boxes.h"
+#include "brush/bitmap/effect_routines.h"
 #include "convert/driver/part_store.h"
 #include "core/file/char_file_services.h"
 #include "core/record/char_slots.h"
@@ -110,6 +112,8 @@ bool CTmbApp::InitInstance() {
   // writes to.
   s.m_szUserFolder = UserDataFolder();
   if (CheckStartMachine(s.m_szUserFolder) == -1) return false;
+  // The image effects' pixel routines, which scripts and menu commands run by number.
+  RegisterEffectRoutines();
   // 2. to 6. Folders, the start drive and the help file. The data folder is found from
   // the program's own place, wherever it was started from, and is only read.
   m_bImageEditorOpen = 0;
@@ -151,11 +155,15 @@ bool CTmbApp::InitInstance() {
   if (s.m_nStartSetting == 0) BasicSettingsDialog(1);
   // 15. The canvas.
   if (frame->StartCanvas() == -1) return false;
+  // The style definitions, read once, before any window asks for its menus; the answers
+  // of the character file reader give loaded records their version.
+  ReadStyleDef(gProgramFolder, s.m_szCurFolder);
   // 16. to 18. Drawing windows A and B; A is active.
   for (int kind : {kKindDrawA, kKindDrawB}) {
     s.m_nCreatingKind = kind;
     if (!OpenWindowOfKind(kind)) return false;
   }
+  ApplyStyleVersion();
   m_pSharedDoc = m_pKindDoc[0];
   SetTmbDocWindows(&m_docWindows);
   s.m_charWindowKinds[0] = kKindDrawA;

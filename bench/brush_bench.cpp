@@ -4,7 +4,8 @@
 // rendered through the work path's own rendering,
 // the converted character drawn into a render state as the drawing view draws it, its
 // brush shapes and their merge into one outline, and the brush set of a render state
-// rendered again. Run with --benchmark_repetitions=10
+// rendered again, and the outline extraction of the image effects over the character.
+// Run with --benchmark_repetitions=10
 // for medians.
 #include <benchmark/benchmark.h>
 
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "brush/bitmap/dib.h"
+#include "brush/bitmap/mask_effects.h"
 #include "brush/render/brush_state.h"
 #include "brush/render/edge_smoothing.h"
 #include "core/canvas/work_canvas.h"
@@ -235,5 +237,25 @@ void BM_RenderBrushSet(benchmark::State& state) {
   brush.Reset();
 }
 BENCHMARK(BM_RenderBrushSet)->Unit(benchmark::kMillisecond);
+
+// Outline extraction (effect 1) over the whole paper of the recorded character: the
+// picture read into one bit, its edge found and the cleared ink painted back as paper.
+void BM_OutlineEffectOnCharacter(benchmark::State& state) {
+  Canvas canvas;
+  RecordedOutlines outlines;
+  canvas.target.Fill(0xFFFFFF);
+  outlines.whole.RenderToBitmap(&canvas.screen, &canvas.target, 0, outlines.params, 0x000000);
+  tmb::Surface work;
+  work.Create(500, 750, tmb::PixelFormat::kColour32);
+  CEffectRandom random;
+  int changed = 0;
+  for (auto _ : state) {
+    std::copy(canvas.target.bits(), canvas.target.bits() + canvas.target.ByteSize(), work.bits());
+    changed = ApplyMaskEffect(work, work.Bounds(), 1, 0xFFFFFF, 0xFFFFFF, 0, {}, random);
+    benchmark::DoNotOptimize(changed);
+  }
+  state.counters["cleared"] = changed;
+}
+BENCHMARK(BM_OutlineEffectOnCharacter)->Unit(benchmark::kMillisecond);
 
 }  // namespace

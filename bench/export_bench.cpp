@@ -6,6 +6,9 @@
 #include <vector>
 
 #include "export/picture/mng_writer.h"
+#include "platform/file/binary_file.h"
+#include "platform/media/avi_recompress.h"
+#include "platform/media/avi_writer.h"
 
 namespace {
 
@@ -52,5 +55,44 @@ void BM_AddMngFrame(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_AddMngFrame)->Unit(benchmark::kMillisecond);
+
+// Recompressing an uncompressed movie of 100 canvas frames to Motion-JPEG, as a save with
+// recompression does after the last frame.
+void BM_RecompressAviToMotionJpeg(benchmark::State& state) {
+  constexpr int kWidth = 500;
+  constexpr int kHeight = 750;
+  constexpr int kFrames = 100;
+  const std::vector<uint8_t> frame = CanvasFrame(kWidth, kHeight);
+  const std::filesystem::path dir = std::filesystem::temp_directory_path();
+  const std::filesystem::path source = dir / "tamberi_bench_raw.avi";
+  const std::filesystem::path target = dir / "tamberi_bench_mjpeg.avi";
+  {
+    tmb::BinaryFile file;
+    tmb::AviWriter writer(file);
+    tmb::AviFormat format;
+    format.width = kWidth;
+    format.height = kHeight;
+    format.scale = 10;
+    format.rate = 100;
+    bool ok = file.Open(source, tmb::BinaryFile::Mode::kCreate) && writer.Start(format).ok();
+    for (int i = 0; ok && i < kFrames; ++i) ok = writer.AddFrame(frame.data(), ptrdiff_t(tmb::AviFrameBytes(kWidth, 1))).ok();
+    if (!ok || !writer.Finish() || !file.Close()) {
+      state.SkipWithError("cannot write the uncompressed movie");
+      return;
+    }
+  }
+  for (auto _ : state) {
+    bool cancelled = false;
+    if (!tmb::RecompressAviFile(source, target, tmb::AviCodec::kMotionJpeg, 75, nullptr, cancelled)) {
+      state.SkipWithError("not recompressed");
+      break;
+    }
+  }
+  std::error_code ec;
+  std::filesystem::remove(source, ec);
+  std::filesystem::remove(target, ec);
+  state.SetItemsProcessed(state.iterations() * kFrames);
+}
+BENCHMARK(BM_RecompressAviToMotionJpeg)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace

@@ -28,6 +28,14 @@ add_custom_command(OUTPUT ${TMB_MADE_DATA}
   COMMENT "Making the default character file and pictures"
   VERBATIM)
 
+# The style definition file is read from the program's own folder as well: a copy lies
+# beside the program of the build tree.
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/style_def.dat
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/data/style_def.dat ${CMAKE_BINARY_DIR}/style_def.dat
+  DEPENDS ${CMAKE_SOURCE_DIR}/data/style_def.dat
+  VERBATIM)
+list(APPEND TMB_DATA_OUTPUTS ${CMAKE_BINARY_DIR}/style_def.dat)
+
 add_custom_target(tamberi_data ALL DEPENDS ${TMB_DATA_OUTPUTS} ${TMB_MADE_DATA})
 # A program that is built can be started at once: its data folder is made with it.
 add_dependencies(tamberi tamberi_data)

@@ -22,8 +22,17 @@ constexpr Accelerator kMain[] = {
     {kCmdReleaseOffscreen, kOwn, "F9"},
 };
 
+constexpr Accelerator kEditor[] = {
+    {32793, kOwn, "Ctrl+Z"},
+    {32775, kOwn, "Ctrl+X"},
+    {32787, kOwn, "Ctrl+C"},
+    {32777, kOwn, "Ctrl+V"},
+};
+
 }  // namespace
 
 std::span<const Accelerator> MainAccelerators() { return kMain; }
+
+std::span<const Accelerator> EditorAccelerators() { return kEditor; }
 
 }  // namespace tmb

@@ -16,5 +16,8 @@ struct Accelerator {
 };
 
 std::span<const Accelerator> MainAccelerators();
+// The image editor's own keys (undo, cut, copy, paste), live while its windows have the
+// focus.
+std::span<const Accelerator> EditorAccelerators();
 
 }  // namespace tmb

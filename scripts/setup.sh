@@ -11,7 +11,7 @@ packages=(
   xvfb xauth
   gifsicle giflib-tools
   pngcheck libjpeg-turbo-progs poppler-utils
-  libxml2-utils librsvg2-bin
+  libxml2-utils librsvg2-bin ffmpeg
   desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
   potrace  # a timing reference for the vectoriser benchmark only
 )

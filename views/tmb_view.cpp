@@ -2,9 +2,7 @@
 // reaches the screen, the client contexts, the cursor and the view of each window kind.
 #include "views/tmb_view.h"
 
-#include <QImage>
 #include <QMetaObject>
-#include <QPainter>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QVBoxLayout>
@@ -162,11 +160,7 @@ void CTmbView::PaintViewport() {
       }
     }
   }
-  // The surface's words are laid out as Format_RGB32 reads them: shown without a copy.
-  const QImage shown(m_windowSurface.bits(), m_windowSurface.width(), m_windowSurface.height(),
-                     m_windowSurface.stride(), QImage::Format_RGB32);
-  QPainter painter(m_pArea->viewport());
-  painter.drawImage(0, 0, shown);
+  tmb::ui::ShowSurface(*m_pArea->viewport(), m_windowSurface);
 }
 
 void CTmbView::AfterPaint(std::function<void()> work) {

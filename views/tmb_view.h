@@ -145,6 +145,8 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   void ClearAll();
   void RestoreCharacter(int which);
   void Undo() { RestoreCharacter(0); }
+  // The brush outline of the working record from the drawn record, nothing redrawn.
+  void RebuildOutline();
   void RebuildOutlineAndRedraw(int force);
   void RunSettingAction(int action);
   void CopyDataBetweenWindows(int direction);
@@ -380,7 +382,6 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   void RegisterPrintCommands();
   void RegisterStyleCommands();
   void RedrawSettingsPane();
-  void RebuildOutline();
   void UpdateCursor();
   void UpdateScrollRanges();
   // The window surface at the size of the viewport; a new one asks for a full redraw.

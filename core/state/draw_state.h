@@ -168,6 +168,7 @@ class CDrawState {
   int m_bShiftDown = 0;
   int m_bEffectRunning = 0;         // 1 while an effect script runs (the progress display)
   tmb::Colour m_crRightClick = 0;   // the colour a right click took in the zoom window
+  tmb::Point m_ptZoomPixel{};       // the picture pixel the zoom window painted last
 
   // The image editor's share.
   tmb::Point m_ptLastDot{};        // last painted point of paint mode

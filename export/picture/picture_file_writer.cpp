@@ -11,6 +11,7 @@
 #include "export/picture/png_writer.h"
 #include "platform/file/safe_save.h"
 #include "platform/service/messages.h"
+#include "resources/string_table.h"
 
 namespace {
 
@@ -58,8 +59,13 @@ int WritePictureFile(tmb::DeviceContext* pDC, const tmb::Surface* bitmap, const 
   const bool colour = !bitmap->IsMono();
   const bool coded = format == kFormatJpeg || format == kFormatPng || format == kFormatGif;
   const bool wantsFrames = frames.mng || frames.gif;
-  if ((!colour && (coded || wantsFrames)) || !WriteFile(dib, path, format) || !AddFrames(dib, frames)) {
+  if (!colour && (coded || wantsFrames)) {
     tmb::ShowMessage(kMsgOpenFile);
+    return 0;
+  }
+  // A write that failed names its file: a batch or a registration writes many.
+  if (!WriteFile(dib, path, format) || !AddFrames(dib, frames)) {
+    tmb::Messages().Show(kMsgOpenFile, tmb::LoadStringText(kMsgOpenFile) + "\n" + path, tmb::kMsgOk);
     return 0;
   }
   return 1;

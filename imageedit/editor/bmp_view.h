@@ -65,6 +65,8 @@ class CBmpView {
   void SaveUndoImage();
   void Undo();
   void PaintPoint(tmb::DeviceContext& dc, int x, int y);
+  // One pixel of the picture in colour (the zoom window's painting); outside it nothing.
+  void DrawPenDot(int x, int y, tmb::Colour colour);
   tmb::Colour BackgroundColour() const;
 
   // ---- the region and the clip buffer

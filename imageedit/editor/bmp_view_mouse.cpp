@@ -271,3 +271,9 @@ bool CBmpView::AutoScroll(tmb::Point& p, tmb::Point previous) {
   m_bAutoScrolled = 1;
   return true;
 }
+
+void CBmpView::DrawPenDot(int x, int y, tmb::Colour colour) {
+  if (m_bmpWork.IsNull() || x < 0 || y < 0 || x >= m_bmpWork.width() || y >= m_bmpWork.height()) return;
+  m_bmpWork.SetPixel(x, y, colour);
+  Modified();
+}

@@ -1,11 +1,9 @@
 #include "imageedit/view/bmp_view_window.h"
 
 #include <QAbstractScrollArea>
-#include <QImage>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -15,7 +13,9 @@
 #include "core/state/draw_state.h"
 #include "core/state/key_up.h"
 #include "core/state/mouse_messages.h"
+#include "imageedit/view/bmpl_view.h"
 #include "imageedit/view/clipboard_pictures.h"
+#include "imageedit/view/editor_keys.h"
 #include "imageedit/view/picture_commands.h"
 #include "platform/service/file_chooser.h"
 #include "platform/ui/child_frame.h"
@@ -121,6 +121,7 @@ CBmpViewWindow::CBmpViewWindow(tmb::ui::Document* document, int viewClass, QWidg
   layout->addWidget(m_pArea);
   setFocusProxy(m_pArea);
   RegisterCommands();
+  InstallEditorKeys(this);
   RegisterPrintSource(kKindImageEditor, this);
   gInstance = this;
 }
@@ -196,10 +197,7 @@ void CBmpViewWindow::PaintViewport() {
     PrepareClientDC(dc);
     m_view.OnDraw(dc);
   }
-  const QImage shown(m_windowSurface.bits(), m_windowSurface.width(), m_windowSurface.height(),
-                     m_windowSurface.stride(), QImage::Format_RGB32);
-  QPainter painter(m_pArea->viewport());
-  painter.drawImage(0, 0, shown);
+  tmb::ui::ShowSurface(*m_pArea->viewport(), m_windowSurface);
 }
 
 void CBmpViewWindow::PrepareClientDC(tmb::DeviceContext& dc) {
@@ -352,4 +350,12 @@ void CBmpViewWindow::ReceiveClipboard(int whole) {
   if (!SurfaceFromImage(tmb::ui::Clipboard().Image(), picture)) return;
   m_view.ReceiveClipboard(picture, whole);
   SyncModified();
+}
+
+void CBmpViewWindow::FollowInZoomView() {
+  if (CBmplView* zoom = CBmplView::Instance(); zoom && gDrawState.m_bZoomFollows) zoom->ScrollToCursor(gEditorPointer);
+}
+
+void CBmpViewWindow::NotifyZoomPoint() {
+  if (CBmplView* zoom = CBmplView::Instance()) zoom->Redraw();
 }

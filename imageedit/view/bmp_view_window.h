@@ -56,6 +56,8 @@ class CBmpViewWindow : public tmb::ui::View, public CBmpViewHost, public CPrintS
   tmb::Rect WindowRegion(int kind) override;
   CCharData* WindowRecord(int kind, int which) override;
   tmb::Colour WindowBackground(int kind, tmb::Colour fallback) override;
+  void FollowInZoomView() override;
+  void NotifyZoomPoint() override;
 
   // ---- what the page renderer prints: the picture and the region
   const tmb::Surface* PrintPicture() override;

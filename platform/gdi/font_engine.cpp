@@ -72,10 +72,43 @@ class FaceCache {
     return resolved_.emplace(key, std::move(result)).first->second;
   }
 
+  // A face that has a glyph for code, for text whose face lacks it (as the system links
+  // fonts); null when no installed face has one.
+  FT_Face FallbackFor(char32_t code) {
+    auto it = fallback_.find(code);
+    if (it != fallback_.end()) return Open(it->second);
+    FaceFile result;
+    if (FcInit()) {
+      FcPattern* pattern = FcPatternCreate();
+      FcCharSet* chars = FcCharSetCreate();
+      FcCharSetAddChar(chars, FcChar32(code));
+      FcPatternAddCharSet(pattern, FC_CHARSET, chars);
+      FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+      FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+      FcDefaultSubstitute(pattern);
+      FcResult fcResult = FcResultNoMatch;
+      if (FcPattern* match = FcFontMatch(nullptr, pattern, &fcResult)) {
+        FcCharSet* has = nullptr;
+        FcChar8* path = nullptr;
+        int index = 0;
+        if (FcPatternGetCharSet(match, FC_CHARSET, 0, &has) == FcResultMatch && FcCharSetHasChar(has, FcChar32(code)) &&
+            FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch && path) {
+          result.path = reinterpret_cast<const char*>(path);
+          if (FcPatternGetInteger(match, FC_INDEX, 0, &index) == FcResultMatch) result.index = index;
+        }
+        FcPatternDestroy(match);
+      }
+      FcCharSetDestroy(chars);
+      FcPatternDestroy(pattern);
+    }
+    return Open(fallback_.emplace(code, std::move(result)).first->second);
+  }
+
  private:
   FT_Library library_ = nullptr;
   std::map<std::pair<std::string, int>, FT_Face> faces_;
   std::map<std::tuple<std::string, bool, bool>, FaceFile> resolved_;
+  std::map<char32_t, FaceFile> fallback_;
 };
 
 FaceCache& Cache() {
@@ -166,11 +199,22 @@ bool GetFontMetrics(const Font& font, TextMetrics& m) {
 bool RenderGlyph(const Font& font, char32_t code, GlyphBitmap& g, GlyphHinting hinting) {
   Scaled s;
   if (!ScaleFace(font, s)) return false;
-  const FT_UInt index = FT_Get_Char_Index(s.face, FT_ULong(code));
+  FT_Face face = s.face;
+  FT_UInt index = FT_Get_Char_Index(face, FT_ULong(code));
+  // A character the face lacks is drawn from a face that has it, at the same em size.
+  if (index == 0) {
+    FT_Face other = Cache().FallbackFor(code);
+    const FT_F26Dot6 size = std::max<FT_F26Dot6>(FT_F26Dot6(std::lround(s.em * 64.0)), 1);
+    const FT_UInt otherIndex = other ? FT_Get_Char_Index(other, FT_ULong(code)) : 0;
+    if (otherIndex != 0 && FT_Set_Char_Size(other, 0, size, 72, 72) == 0) {
+      face = other;
+      index = otherIndex;
+    }
+  }
   FT_Int32 flags = FT_LOAD_RENDER | FT_LOAD_TARGET_MONO | FT_LOAD_MONOCHROME;
   if (hinting == GlyphHinting::kUnhinted) flags |= FT_LOAD_NO_HINTING;
-  if (FT_Load_Glyph(s.face, index, flags) != 0) return false;
-  const FT_GlyphSlot slot = s.face->glyph;
+  if (FT_Load_Glyph(face, index, flags) != 0) return false;
+  const FT_GlyphSlot slot = face->glyph;
   const FT_Bitmap& bm = slot->bitmap;
   g.left = slot->bitmap_left;
   g.top = slot->bitmap_top;

@@ -134,6 +134,7 @@ void MainFrame::LoadMenu(int menuId) {
       parent->addAction(action);
     }
   }
+  OnMenuLoaded(menuId);
 }
 
 void MainFrame::UpdateWhenShown(QMenu* popup) {

@@ -68,14 +68,17 @@ class MainFrame : public QMainWindow, public CommandTarget {
   virtual bool IsMenuCommandShown(int) const { return true; }
   // The menu of the main window when no frame is active.
   virtual int DefaultMenu() const;
+  // Called after each LoadMenu, for menus the program adds to the resource's.
+  virtual void OnMenuLoaded(int /*menuId*/) {}
+  // The one action of command id, made on first need.
+  QAction* ActionFor(int id);
+  // Every command of popup is updated each time it opens.
+  void UpdateWhenShown(QMenu* popup);
 
  private:
-  QAction* ActionFor(int id);
   // The chain of the moment: active view, its document, active frame, this, application.
   CommandRouter Router() const;
   static void UpdateAction(QAction* action, const CommandRouter& router);
-  // Every command of popup is updated each time it opens.
-  void UpdateWhenShown(QMenu* popup);
   void OnFrameActivated();
 
   Application* app_;

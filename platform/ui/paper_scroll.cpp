@@ -1,6 +1,8 @@
 #include "platform/ui/paper_scroll.h"
 
 #include <QAbstractScrollArea>
+#include <QImage>
+#include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
 
@@ -39,6 +41,13 @@ bool FitSurfaceToSize(Surface& surface, QSize size) {
   }
   if (!surface.IsNull() && surface.width() == size.width() && surface.height() == size.height()) return false;
   return bool(surface.Create(size.width(), size.height(), PixelFormat::kColour32));
+}
+
+void ShowSurface(QWidget& widget, const Surface& surface) {
+  // The surface's words are laid out as Format_RGB32 reads them: shown without a copy.
+  const QImage shown(surface.bits(), surface.width(), surface.height(), surface.stride(), QImage::Format_RGB32);
+  QPainter painter(&widget);
+  painter.drawImage(0, 0, shown);
 }
 
 }  // namespace tmb::ui

@@ -8,6 +8,7 @@
 #include "platform/gdi/surface.h"
 
 class QAbstractScrollArea;
+class QWidget;
 
 namespace tmb::ui {
 
@@ -21,5 +22,7 @@ Rect VisibleRect(const QAbstractScrollArea& area);
 // Makes surface a colour surface of size (none for an empty size); true when it was made
 // anew, so everything on it must be drawn again.
 bool FitSurfaceToSize(Surface& surface, QSize size);
+// Paints surface on the top-left of widget (inside its paint event).
+void ShowSurface(QWidget& widget, const Surface& surface);
 
 }  // namespace tmb::ui

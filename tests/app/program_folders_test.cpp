@@ -38,7 +38,7 @@ TEST(ProgramFolders, TheBuiltDataFolderHoldsEveryFileTheProgramReadsAndItsHelp) 
   EXPECT_TRUE(MissingDataFiles(kBuildData.string()).empty());
   EXPECT_TRUE(fs::is_regular_file(HelpFilePath(kBuildData.string())));
   const std::vector<std::string> all = MissingDataFiles("/nowhere");
-  EXPECT_EQ(all.size(), 3 + kDefaultEffectFiles.size());
+  EXPECT_EQ(all.size(), 4 + kDefaultEffectFiles.size());  // with the style file
   EXPECT_EQ(all.front(), kDefaultCharFile);
 }
 
@@ -98,8 +98,10 @@ TEST_F(StartFolders, ADataFolderThatLacksFilesIsToldAndStartUpGoesOn) {
   fs::copy_file(kBuildData / kDefaultCharFile, root / "share" / "tamberi" / kDefaultCharFile);
   theApp.SetProgramFile((root / "bin" / "tamberi").string());
   ASSERT_TRUE(Start());
-  ASSERT_EQ(messages.ids, std::vector<int>{61515});
+  // The missing style file is named in the list, and its reader says it found none.
+  ASSERT_EQ(messages.ids, (std::vector<int>{61515, 61575}));
   const std::string& text = messages.texts[0];
+  EXPECT_NE(text.find("style_def.dat"), std::string::npos);
   EXPECT_NE(text.find(kDefaultPictureFlowers), std::string::npos);
   EXPECT_NE(text.find(kDefaultEffectFiles[3]), std::string::npos);
   EXPECT_EQ(text.find(kDefaultCharFile), std::string::npos) << "it is there";
@@ -107,9 +109,9 @@ TEST_F(StartFolders, ADataFolderThatLacksFilesIsToldAndStartUpGoesOn) {
   EXPECT_EQ(frame()->ChildFrames().size(), 2u);
   // The help is looked for in the same folder, and the message says where.
   frame()->WinHelp(0);
-  ASSERT_EQ(messages.ids.size(), 2u);
-  EXPECT_EQ(messages.ids[1], 61510);
-  EXPECT_NE(messages.texts[1].find((root / "share" / "tamberi" / "help" / "index.html").string()), std::string::npos);
+  ASSERT_EQ(messages.ids.size(), 3u);
+  EXPECT_EQ(messages.ids[2], 61510);
+  EXPECT_NE(messages.texts[2].find((root / "share" / "tamberi" / "help" / "index.html").string()), std::string::npos);
   theApp.Reset();
 
   // No data folder at all: both places are named.
@@ -117,7 +119,7 @@ TEST_F(StartFolders, ADataFolderThatLacksFilesIsToldAndStartUpGoesOn) {
   messages.ids.clear();
   messages.texts.clear();
   ASSERT_TRUE(Start());
-  ASSERT_EQ(messages.ids, std::vector<int>{61515});
+  ASSERT_EQ(messages.ids, (std::vector<int>{61515, 61575}));
   EXPECT_NE(messages.texts[0].find(kDefaultCharFile), std::string::npos);
   EXPECT_NE(messages.texts[0].find((root / "share" / "tamberi").string()), std::string::npos);
   EXPECT_NE(messages.texts[0].find((root / "bin" / "data").string()), std::string::npos);

@@ -26,6 +26,7 @@
 #include "platform/service/shell_open.h"
 #include "support/checking_tool.h"
 #include "support/file_bytes.h"
+#include "support/recorded_services.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
 
@@ -69,22 +70,6 @@ class FakeIndexPage final : public FrameIndexPage {
   void Write() override { ++writes; }
   std::vector<std::string> names;
   int writes = 0;
-};
-
-class RecordedProgress final : public tmb::ProgressService {
- public:
-  RecordedProgress() { tmb::SetProgressService(this); }
-  ~RecordedProgress() override { tmb::SetProgressService(nullptr); }
-  void SetPos(int percent) override { positions.push_back(percent); }
-  std::vector<int> positions;
-};
-
-class FakeShell final : public tmb::ShellOpenService {
- public:
-  FakeShell() { tmb::SetShellOpenService(this); }
-  ~FakeShell() override { tmb::SetShellOpenService(nullptr); }
-  bool Open(const std::string& path) override { return opened.push_back(path), true; }
-  std::vector<std::string> opened;
 };
 
 class FrameOutputTest : public ::testing::Test {
@@ -339,7 +324,7 @@ TEST_F(FrameOutputTest, WaitsPerFrameComeFromTheRecordsTable) {
 }
 
 TEST_F(FrameOutputTest, AWholeRunOpensWhatTheSettingsAskToSee) {
-  FakeShell shell;
+  tmb::test::RecordedShell shell;
   params()[kAnimGif] = 1;
   params()[kAnimOpenGif] = 1;
   params()[kAnimMng] = 1;
@@ -362,25 +347,13 @@ class ColourView final : public AnimationFrameView {
   int painted = 0;
 };
 
-// A mouse that is released while frame `at` is about to be drawn.
-class ReleaseAt final : public MouseQueue {
- public:
-  explicit ReleaseAt(int at) : at_(at) { SetMouseQueue(this); }
-  ~ReleaseAt() override { SetMouseQueue(nullptr); }
-  int TakeMouseMessage(bool) override { return calls_++ == at_ ? kMouseLeftUp : kMouseNone; }
-
- private:
-  int at_;
-  int calls_ = 0;
-};
-
 TEST_F(FrameOutputTest, AReleaseAnsweredYesLeavesTheEarlierMoviesAsTheyWere) {
   const std::string old = "an older animation";
   std::ofstream(dir / "ani.gif", std::ios::binary) << old;
-  FakeShell shell;
-  RecordedProgress progress;
+  tmb::test::RecordedShell shell;
+  tmb::test::RecordedProgress progress;
   ColourView view;
-  ReleaseAt release(3);
+  tmb::test::ReleaseAt release(3);
   messages.Answer(tmb::kAnswerYes);
   params()[kAnimFrames] = 6;
   params()[kAnimGif] = 1;

@@ -149,11 +149,14 @@ TEST_F(PictureFiles, AFailedSaveTellsTheUserAndKeepsTheOldFile) {
   for (int format : {kFormatBmp, kFormatPng, kFormatJpeg, kFormatGif}) {
     SCOPED_TRACE(format);
     messages.ids.clear();
+    messages.texts.clear();
     {
       tmb::test::SmallDisk disk(2000);
       EXPECT_EQ(WritePictureFile(&c.dc, &c.surface, nullptr, path.string(), 300, 300, format), 0);
     }
     EXPECT_EQ(messages.ids, std::vector<int>{62047});
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_NE(messages.texts[0].find(path.string()), std::string::npos) << "the message names the file";
     EXPECT_EQ(tmb::test::FileBytes(path), old);
   }
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1) << "no temporary file is left";

@@ -40,6 +40,19 @@ TEST(Fonts, NegativeHeightsAreTheEmAndPositiveOnesTheCell) {
   EXPECT_EQ(em.internalLeading, em.height - 40);
 }
 
+TEST(Fonts, ACharacterTheFaceLacksIsDrawnFromAFaceThatHasIt) {
+  // The Japanese gothic face has no simplified Chinese forms: without a fallback both
+  // characters would be the same empty box of the face.
+  GlyphBitmap simplified, missing;
+  ASSERT_TRUE(RenderGlyph(Gothic(-24), U'书', simplified));
+  ASSERT_TRUE(RenderGlyph(Gothic(-24), U'\uE000', missing));
+  EXPECT_NE(simplified.bits, missing.bits);
+  int ink = 0;
+  for (uint8_t b : simplified.bits) ink += __builtin_popcount(b);
+  EXPECT_GT(ink, 40);
+  EXPECT_GE(simplified.advance, 20);
+}
+
 TEST(TextOut, DrawsInTheTextColourInsideItsExtentOnAnOpaqueBackground) {
   Surface s;
   ASSERT_TRUE(s.Create(120, 40, PixelFormat::kColour32));

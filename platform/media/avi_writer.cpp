@@ -1,0 +1,167 @@
+#include "platform/media/avi_writer.h"
+
+#include <algorithm>
+
+#include "platform/media/jpeg_codec.h"
+
+namespace tmb {
+namespace {
+
+constexpr uint32_t kAvihHasIndex = 0x10;
+constexpr uint32_t kIndexKeyFrame = 0x10;
+constexpr int kMaxSide = 32767;  // the stream header holds the frame as 16-bit numbers
+constexpr size_t kIndexEntryBytes = 16;
+
+uint32_t FrameChunkId(AviCodec codec) { return codec == AviCodec::kMotionJpeg ? FourCc("00dc") : FourCc("00db"); }
+
+}  // namespace
+
+size_t AviFrameBytes(int width, int height) {
+  return (size_t(width) * 3 + 3) / 4 * 4 * size_t(height);
+}
+
+Status AviWriter::Start(const AviFormat& format) {
+  if (started_) return Status::Fail("the movie has already started");
+  if (format.width < 1 || format.height < 1 || format.width > kMaxSide || format.height > kMaxSide) {
+    return Status::Fail("the frame size is out of range");
+  }
+  if (format.scale == 0 || format.rate == 0) return Status::Fail("the frame rate is out of range");
+  format_ = format;
+  format_.quality = std::clamp(format.quality, 1, 100);
+  started_ = true;
+  return WriteHeaders();
+}
+
+Status AviWriter::WriteHeaders() {
+  BinaryFile& f = riff_.file();
+  const bool jpeg = format_.codec == AviCodec::kMotionJpeg;
+  const uint32_t frameBytes = uint32_t(AviFrameBytes(format_.width, format_.height));
+  riff_.BeginList(FourCc("RIFF"), FourCc("AVI "));
+  riff_.BeginList(FourCc("LIST"), FourCc("hdrl"));
+
+  riff_.BeginChunk(FourCc("avih"));
+  f.WriteU32(uint32_t(std::min<uint64_t>(uint64_t(format_.scale) * 1000000 / format_.rate, UINT32_MAX)));
+  maxBytesPerSecField_ = riff_.Position();
+  f.WriteU32(0);
+  f.WriteU32(0);  // padding granularity
+  f.WriteU32(kAvihHasIndex);
+  totalFramesField_ = riff_.Position();
+  f.WriteU32(0);
+  f.WriteU32(0);  // initial frames
+  f.WriteU32(1);  // streams
+  avihBufferField_ = riff_.Position();
+  f.WriteU32(0);
+  f.WriteU32(uint32_t(format_.width));
+  f.WriteU32(uint32_t(format_.height));
+  for (int i = 0; i < 4; ++i) f.WriteU32(0);
+  if (Status s = riff_.EndChunk(); !s) return s;
+
+  riff_.BeginList(FourCc("LIST"), FourCc("strl"));
+  riff_.BeginChunk(FourCc("strh"));
+  f.WriteU32(FourCc("vids"));
+  f.WriteU32(jpeg ? FourCc("MJPG") : FourCc("DIB "));
+  f.WriteU32(0);  // flags
+  f.WriteU16(0);  // priority
+  f.WriteU16(0);  // language
+  f.WriteU32(0);  // initial frames
+  f.WriteU32(format_.scale);
+  f.WriteU32(format_.rate);
+  f.WriteU32(0);  // start
+  lengthField_ = riff_.Position();
+  f.WriteU32(0);
+  strhBufferField_ = riff_.Position();
+  f.WriteU32(0);
+  f.WriteU32(0xFFFFFFFFu);  // default quality
+  f.WriteU32(0);            // sample size: frames vary
+  f.WriteU16(0);
+  f.WriteU16(0);
+  f.WriteU16(uint16_t(format_.width));
+  f.WriteU16(uint16_t(format_.height));
+  if (Status s = riff_.EndChunk(); !s) return s;
+
+  riff_.BeginChunk(FourCc("strf"));
+  f.WriteU32(40);
+  f.WriteI32(format_.width);
+  f.WriteI32(format_.height);
+  f.WriteU16(1);
+  f.WriteU16(24);
+  f.WriteU32(jpeg ? FourCc("MJPG") : 0);
+  f.WriteU32(frameBytes);
+  for (int i = 0; i < 4; ++i) f.WriteU32(0);
+  if (Status s = riff_.EndChunk(); !s) return s;
+  if (Status s = riff_.EndChunk(); !s) return s;  // strl
+  if (Status s = riff_.EndChunk(); !s) return s;  // hdrl
+
+  riff_.BeginList(FourCc("LIST"), FourCc("movi"));
+  moviStart_ = riff_.Position() - 4;
+  return riff_.Check();
+}
+
+Status AviWriter::AddFrame(const uint8_t* bottom, ptrdiff_t stride) {
+  if (!started_) return Status::Fail("the movie has not started");
+  const int64_t before = riff_.Position();
+  riff_.BeginChunk(FrameChunkId(format_.codec));
+  Status s = format_.codec == AviCodec::kMotionJpeg ? AddJpeg(bottom, stride) : AddUncompressed(bottom, stride);
+  if (!s) return s;
+  const int64_t bodyEnd = riff_.Position();
+  if (Status e = riff_.EndChunk(); !e) return e;
+  // The index still to come must fit as well.
+  if (!riff_.Fits(int64_t(index_.size() + 1) * int64_t(kIndexEntryBytes) + 8)) {
+    return Status::Fail("the movie would grow past the largest size an AVI file can hold");
+  }
+  const auto size = uint32_t(bodyEnd - before - 8);
+  index_.push_back({uint32_t(before - moviStart_), size});
+  largestFrame_ = std::max(largestFrame_, size);
+  return riff_.Check();
+}
+
+Status AviWriter::AddUncompressed(const uint8_t* bottom, ptrdiff_t stride) {
+  const size_t rowBytes = AviFrameBytes(format_.width, 1);
+  if (!riff_.Fits(int64_t(rowBytes) * format_.height + 8)) {
+    return Status::Fail("the movie would grow past the largest size an AVI file can hold");
+  }
+  const size_t pixelBytes = size_t(format_.width) * 3;
+  BinaryFile& f = riff_.file();
+  if (stride == ptrdiff_t(rowBytes)) {
+    f.Write(bottom, rowBytes * size_t(format_.height));
+  } else {
+    row_.assign(rowBytes, 0);
+    for (int y = 0; y < format_.height; ++y) {
+      std::copy_n(bottom + ptrdiff_t(y) * stride, pixelBytes, row_.begin());
+      f.Write(row_.data(), rowBytes);
+    }
+  }
+  return riff_.Check();
+}
+
+Status AviWriter::AddJpeg(const uint8_t* bottom, ptrdiff_t stride) {
+  const uint8_t* top = bottom + ptrdiff_t(format_.height - 1) * stride;
+  return WriteJpegBgr(riff_.file(), top, -stride, format_.width, format_.height, format_.quality);
+}
+
+Status AviWriter::Finish() {
+  if (!started_) return Status::Fail("the movie has not started");
+  if (Status s = riff_.EndChunk(); !s) return s;  // movi
+  BinaryFile& f = riff_.file();
+  riff_.BeginChunk(FourCc("idx1"));
+  const uint32_t id = FrameChunkId(format_.codec);
+  for (const IndexEntry& e : index_) {
+    f.WriteU32(id);
+    f.WriteU32(kIndexKeyFrame);
+    f.WriteU32(e.offset);
+    f.WriteU32(e.size);
+  }
+  if (Status s = riff_.EndChunk(); !s) return s;
+  if (Status s = riff_.EndChunk(); !s) return s;  // RIFF
+  const auto count = uint32_t(index_.size());
+  const uint64_t perSecond = uint64_t(largestFrame_) * format_.rate / format_.scale + 1;
+  riff_.Patch(totalFramesField_, count);
+  riff_.Patch(lengthField_, count);
+  riff_.Patch(avihBufferField_, largestFrame_);
+  riff_.Patch(strhBufferField_, largestFrame_);
+  riff_.Patch(maxBytesPerSecField_, uint32_t(std::min<uint64_t>(perSecond, UINT32_MAX)));
+  started_ = false;
+  return riff_.Check();
+}
+
+}  // namespace tmb

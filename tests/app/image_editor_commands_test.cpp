@@ -1,0 +1,190 @@
+// The image editor's menu: which commands are offered when, the zoom window's painting and
+// redraws, and the menu's road through an opened picture.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/app_fixture.h"
+#include "app/child_frames.h"
+#include "app/kind_lookup.h"
+#include "core/canvas/work_canvas.h"
+#include "imageedit/view/bmp_view_window.h"
+#include "imageedit/view/bmpl_view.h"
+#include "imageedit/view/clipboard_pictures.h"
+#include "resources/menus.h"
+#include "support/picture_files.h"
+
+namespace tmb::test {
+namespace {
+
+constexpr Colour kRed = 0x0000FF, kWhite = 0xFFFFFF;
+
+class ImageEditorCommands : public AppTest {
+ protected:
+  // The editor open and in front, its picture white.
+  CBmpViewWindow* OpenEditor() {
+    if (!Start()) return nullptr;
+    frame()->ActivateViewOfKind(kKindImageEditor, 0);
+    CBmpViewWindow* window = CBmpViewWindow::Instance();
+    if (!window || !window->editor().EnsureSetup(nullptr)) return nullptr;
+    window->editor().ClearImage(0);
+    gDrawState.m_bViewsReady = 1;  // as after the drawing windows' first paint
+    return window;
+  }
+  bool Enabled(int id) { return frame()->QueryCommand(id).enabled(); }
+  bool Checked(int id) { return frame()->QueryCommand(id).checked(); }
+};
+
+TEST_F(ImageEditorCommands, TheMenuOffersEachEditCommandOnlyWhenItCanWork) {
+  CBmpViewWindow* window = OpenEditor();
+  ASSERT_NE(window, nullptr);
+  CBmpView& editor = window->editor();
+  EXPECT_FALSE(tmb::FindMenuResource(tmb::kMenuPicture).empty());
+  struct Row {
+    int id;
+    bool before;  // offered before a frame was shown, a block copied and in true colour
+  };
+  const Row rows[] = {{32775, false}, {32787, false}, {32777, false}, {32807, false},
+                      {32910, false}, {32789, true},  {32798, true},  {32790, true}};
+  for (const Row& r : rows) EXPECT_EQ(Enabled(r.id), r.before) << r.id;
+  editor.m_region = {10, 10, 40, 30};
+  editor.ShowRegionFrame();
+  EXPECT_TRUE(Enabled(32775));
+  EXPECT_TRUE(Enabled(32787));
+  EXPECT_TRUE(Enabled(32807));
+  EXPECT_FALSE(Enabled(32777)) << "nothing copied yet";
+  ASSERT_TRUE(frame()->ExecuteCommand(32787));
+  EXPECT_TRUE(Enabled(32777)) << "the clip buffer is filled";
+  editor.CancelMode();
+  EXPECT_FALSE(Enabled(32775));
+  EXPECT_TRUE(Enabled(32807)) << "a frame was shown once";
+  gDrawState.m_bPaletteDevice = 1;
+  EXPECT_FALSE(Enabled(32789)) << "region reception is off in 256-colour mode";
+  EXPECT_TRUE(Enabled(32798));
+  gDrawState.m_bPaletteDevice = 0;
+  for (int id : {32835, 32836, 32837}) {
+    ASSERT_TRUE(frame()->ExecuteCommand(id));
+    for (int other : {32835, 32836, 32837}) EXPECT_EQ(Checked(other), other == id) << id << " " << other;
+  }
+}
+
+TEST(PictureMenu, HoldsEveryCommandOfTheEditorOnce) {
+  const auto lines = tmb::FindMenuResource(tmb::kMenuPicture);
+  const int ids[] = {32774, 32780, 32886, 32889, 32793, 33185, 32775, 32787, 32777, 32790, 32892, 32807, 32910,
+                     32788, 32797, 32789, 32798, 33041, 32824, 32887, 32851, 32885, 32976, 32975, 32974, 32977,
+                     32978, 32979, 32869, 32870, 32835, 32836, 32837, 32855, 32802, 32803, 32804, 32805, 32806,
+                     32821, 32822, 32826, 32827, 32828, 32829, 32858, 32859, 32862, 32863, 32864, 32865, 32867,
+                     32866, 32871, 32823, 32877, 32876, 32878, 32879, 33050, 57666, 57650};
+  for (int id : ids) {
+    const auto n = std::count_if(lines.begin(), lines.end(), [id](const tmb::MenuLine& l) { return l.id == id; });
+    EXPECT_EQ(n, 1) << id;
+  }
+}
+
+TEST_F(ImageEditorCommands, WithTheEditorClosedItsCommandsChangeNothing) {
+  ASSERT_TRUE(Start());
+  ASSERT_EQ(CBmplView::Instance(), nullptr);
+  SetZoomFactor(6);  // no zoom window: nothing happens
+  EXPECT_EQ(GetViewOfKind(kKindZoom), nullptr);
+  EXPECT_EQ(GetViewOfKind(kKindImageEditor), nullptr);
+}
+
+TEST_F(ImageEditorCommands, TheZoomPaintsTheSourcePixelUnderAClickAndNothingOutside) {
+  CBmpViewWindow* window = OpenEditor();
+  ASSERT_NE(window, nullptr);
+  CBmplView* zoom = CBmplView::Instance();
+  ASSERT_NE(zoom, nullptr);
+  zoom->SetZoomFactor(4);
+  zoom->fixColourDialog()->m_colours.SetSlotColour(0, kRed);
+  zoom->ScrollToCursor({0, 0});
+  ASSERT_EQ(zoom->ScrollPosition(), (Point{0, 0}));
+  ASSERT_TRUE(zoom->PaintPixelAt({10, 7}, false));
+  EXPECT_EQ(gDrawState.m_ptZoomPixel, (Point{2, 1}));
+  EXPECT_EQ(window->editor().m_bmpWork.GetPixel(2, 1), kRed);
+  EXPECT_EQ(window->editor().m_bmpWork.GetPixel(3, 1), kWhite);
+  const Surface& shown = zoom->windowSurface();
+  for (int y = 4; y <= 7; ++y) {
+    for (int x = 8; x <= 11; ++x) EXPECT_EQ(shown.GetPixel(x, y), kRed) << x << "," << y;
+  }
+  EXPECT_TRUE(GetDocumentOfKind(kKindImageEditor)->IsModified());
+  // The last point of the picture rectangle and points outside it show no pixel.
+  const int extent = gWorkCanvas.m_width * 4;
+  EXPECT_FALSE(zoom->PaintPixelAt({extent, 7}, false));
+  EXPECT_FALSE(zoom->PaintPixelAt({-1, 7}, false));
+  EXPECT_FALSE(zoom->PaintPixelAt({10, gWorkCanvas.m_height * 4 + 5}, false));
+  // A right click takes the picture's colour, whatever the window shows around it.
+  zoom->TakeColourAt({10, 7});
+  EXPECT_EQ(gDrawState.m_crRightClick, kRed);
+}
+
+TEST_F(ImageEditorCommands, InMonochromeModeTheButtonsPaintBlackAndWhite) {
+  CBmpViewWindow* window = OpenEditor();
+  ASSERT_NE(window, nullptr);
+  CBmplView* zoom = CBmplView::Instance();
+  ASSERT_NE(zoom, nullptr);
+  ASSERT_TRUE(frame()->ExecuteCommand(32870));
+  EXPECT_FALSE(Enabled(32855)) << "the colour box belongs to colour mode";
+  ASSERT_TRUE(zoom->PaintPixelAt({zoom->zoom() * 5, zoom->zoom() * 5}, false));
+  EXPECT_EQ(window->editor().m_bmpWork.GetPixel(5, 5), 0x000000u);
+  ASSERT_TRUE(zoom->PaintPixelAt({zoom->zoom() * 5, zoom->zoom() * 5}, true));
+  EXPECT_EQ(window->editor().m_bmpWork.GetPixel(5, 5), kWhite);
+  ASSERT_TRUE(frame()->ExecuteCommand(32869));
+  EXPECT_TRUE(Checked(32869));
+  EXPECT_TRUE(Enabled(32855));
+}
+
+TEST_F(ImageEditorCommands, TheColourBoxTogglesAndRedrawsClearTheEditorsBitsOnce) {
+  ASSERT_NE(OpenEditor(), nullptr);
+  CBmplView* zoom = CBmplView::Instance();
+  ASSERT_NE(zoom, nullptr);
+  const bool shown = zoom->IsFixColourDialogShown();
+  CFixColorDlg* box = zoom->fixColourDialog();
+  ASSERT_TRUE(frame()->ExecuteCommand(32855));
+  EXPECT_NE(zoom->IsFixColourDialogShown(), shown);
+  ASSERT_TRUE(frame()->ExecuteCommand(32855));
+  EXPECT_EQ(zoom->IsFixColourDialogShown(), shown);
+  gDrawState.m_nEditorRedrawBits = 1;
+  const int before = zoom->m_nInitialUpdates;
+  zoom->Redraw();
+  zoom->Redraw();
+  zoom->Redraw();
+  EXPECT_EQ(zoom->m_nInitialUpdates, before + 1);
+  EXPECT_EQ(gDrawState.m_nEditorRedrawBits, 0);
+  EXPECT_EQ(zoom->fixColourDialog(), box) << "the box is made once";
+}
+
+TEST_F(ImageEditorCommands, TheScrollToThePointerStaysInItsRange) {
+  ASSERT_NE(OpenEditor(), nullptr);
+  CBmplView* zoom = CBmplView::Instance();
+  ASSERT_NE(zoom, nullptr);
+  zoom->SetZoomFactor(2);
+  zoom->ScrollToCursor({-50, -50});
+  EXPECT_EQ(zoom->ScrollPosition(), (Point{0, 0}));
+  zoom->ScrollToCursor({100000, 100000});
+  EXPECT_GE(zoom->ScrollPosition().x, 0);
+  EXPECT_GE(zoom->ScrollPosition().y, 0);
+}
+
+TEST_F(ImageEditorCommands, FourTimesShowsEachPixelAsAFourByFourSquare) {
+  CBmpViewWindow* window = OpenEditor();
+  ASSERT_NE(window, nullptr);
+  window->editor().DrawPenDot(1, 1, kRed);
+  ASSERT_TRUE(frame()->ExecuteCommand(32836));
+  EXPECT_TRUE(Checked(32836));
+  CBmplView* zoom = CBmplView::Instance();
+  ASSERT_NE(zoom, nullptr);
+  zoom->ScrollToCursor({0, 0});
+  const QImage grabbed = zoom->viewport()->grab().toImage();
+  Surface shown;
+  ASSERT_TRUE(SurfaceFromImage(grabbed, shown));
+  for (int y = 0; y < 12; ++y) {
+    for (int x = 0; x < 12; ++x) {
+      const bool red = x >= 4 && x < 8 && y >= 4 && y < 8;
+      EXPECT_EQ(shown.GetPixel(x, y), red ? kRed : kWhite) << x << "," << y;
+    }
+  }
+  SavePictureForViewing(shown, "zoom_window_4x");
+}
+
+}  // namespace
+}  // namespace tmb::test
