@@ -13,6 +13,7 @@
 #include <QMdiSubWindow>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -145,6 +146,11 @@ bool CMainFrame::Create(const std::optional<ScreenMetrics>& metrics) {
   m_wndProgress->setValue(0);
   m_wndProgress->setTextVisible(false);
   statusBar()->addWidget(m_wndProgress);
+  m_btnCancel = new QPushButton(QString::fromStdString(tmb::LoadStringText(62110)), this);
+  m_btnCancel->setObjectName(QStringLiteral("progressCancel"));
+  m_btnCancel->hide();
+  connect(m_btnCancel, &QPushButton::clicked, this, [this] { m_bCancelPressed = true; });
+  statusBar()->addWidget(m_btnCancel);
   statusBar()->addWidget(new QLabel(this), 1);
   m_paneX = new QLabel(QStringLiteral("    "), this);
   m_paneY = new QLabel(QStringLiteral("    "), this);
@@ -280,6 +286,17 @@ void CMainFrame::SetProgressPos(int pos) {
   m_wndProgress->setValue(pos);
   statusBar()->repaint();
   m_nLastProgress = pos;
+}
+
+void CMainFrame::OfferCancel(bool on) {
+  m_bCancelPressed = false;
+  if (m_btnCancel) m_btnCancel->setVisible(on);
+}
+
+bool CMainFrame::CancelRequested() {
+  // The work runs on this thread: the click waits among the pending events.
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  return m_bCancelPressed;
 }
 
 void CMainFrame::UpdateWindowAndSheets() {

@@ -14,6 +14,7 @@
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 class QToolBar;
 
 class CMainFrame : public tmb::ui::MainFrame {
@@ -56,6 +57,10 @@ class CMainFrame : public tmb::ui::MainFrame {
   void WinHelp(int context);
 
   QProgressBar* progressBar() const { return m_wndProgress; }
+  QPushButton* progressCancel() const { return m_btnCancel; }
+  // The cancel beside the progress bar of a long operation.
+  void OfferCancel(bool on);
+  bool CancelRequested();
   QToolBar* toolBar() const { return m_wndToolBar; }
 
   int m_nActiveSheet = 0;  // 0 none, 1 the sheet of window A, 2 that of window B
@@ -77,6 +82,8 @@ class CMainFrame : public tmb::ui::MainFrame {
    public:
     explicit ProgressAdapter(CMainFrame* frame) : frame_(frame) {}
     void SetPos(int percent) override { frame_->SetProgressPos(percent); }
+    void OfferCancel(bool on) override { frame_->OfferCancel(on); }
+    bool CancelRequested() override { return frame_->CancelRequested(); }
 
    private:
     CMainFrame* frame_;
@@ -114,6 +121,8 @@ class CMainFrame : public tmb::ui::MainFrame {
   ScreenMetrics metrics_;
   ProgressAdapter progress_{this};
   QProgressBar* m_wndProgress = nullptr;
+  QPushButton* m_btnCancel = nullptr;
+  bool m_bCancelPressed = false;
   QToolBar* m_wndToolBar = nullptr;
   QLabel* m_paneX = nullptr;
   QLabel* m_paneY = nullptr;

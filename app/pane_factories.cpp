@@ -5,6 +5,7 @@
 #include "app/dummy_doc.h"
 #include "app/settings/set_view.h"
 #include "app/view_classes.h"
+#include "core/state/draw_state.h"
 #include "imageedit/view/bmp_view_window.h"
 #include "imageedit/view/bmpl_view.h"
 #include "imageedit/view/picture_commands.h"

@@ -1,8 +1,9 @@
 // Speed of the image editor: the one-bit passes on the mask of a written character (the
 // despeckle and the thinning to the end, as the vectoriser runs them on every trace), the
 // whole vectoriser on that character beside potrace run on the same bitmap as a whole
-// process for reference (skipped where potrace is not installed), and the floating paste
-// following the pointer. Run with --benchmark_repetitions=11 for medians.
+// process for reference (skipped where potrace is not installed), the soft-edge reduction
+// of every render, and the floating paste following the pointer. Run with
+// --benchmark_repetitions=11 for medians.
 #include <benchmark/benchmark.h>
 
 #include <spawn.h>
@@ -21,6 +22,7 @@
 #include "core/canvas/work_canvas.h"
 #include "core/state/draw_state.h"
 #include "imageedit/editor/bmp_view.h"
+#include "imageedit/onebit/effect_masks.h"
 #include "imageedit/onebit/region_scan.h"
 #include "imageedit/onebit/thinning.h"
 #include "imageedit/vectorise/vectorize_image.h"
@@ -102,6 +104,26 @@ void BM_DespeckleAndThinRecordedCharacter(benchmark::State& state) {
   DespeckleAndThin(state, RecordedCharacterMask());
 }
 BENCHMARK(BM_DespeckleAndThinRecordedCharacter)->Unit(benchmark::kMillisecond);
+
+// The soft edge of every render: the 2,000 x 3,000 one-bit mask of the 20-stroke
+// character grown by one pixel and reduced 4:1 onto the 500 x 750 paper.
+void BM_SoftEdgeGrowOne(benchmark::State& state) {
+  constexpr int kScale = tmb::test::kOutlineScale;
+  tmb::Surface large, mask, paper;
+  large.Create(kWidth * kScale, kHeight * kScale, tmb::PixelFormat::kColour32);
+  mask.Create(kWidth * kScale, kHeight * kScale, tmb::PixelFormat::kMono1);
+  paper.Create(kWidth, kHeight, tmb::PixelFormat::kColour32);
+  tmb::test::RenderCharacter(large, paper, tmb::test::CharacterOutlines());
+  {
+    tmb::DeviceContext from(&large), to(&mask);
+    to.BitBlt(0, 0, mask.width(), mask.height(), &from, 0, 0, tmb::kSrcCopy);
+  }
+  for (auto _ : state) {
+    BuildEffectMasks(nullptr, &paper, &mask, 0, 0, mask.width(), mask.height(), kScale, 0x000000, 0xFFFFFF, 1, 100);
+    benchmark::DoNotOptimize(paper.bits());
+  }
+}
+BENCHMARK(BM_SoftEdgeGrowOne)->Unit(benchmark::kMillisecond);
 
 // The canvas at the default paper with its bitmaps.
 struct Canvas {

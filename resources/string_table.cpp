@@ -27,6 +27,12 @@ constexpr StringEntry kStrings[] = {
     {61541, "The effect script file is larger than %1 bytes and was not read:\n%2"},
     {61542, "The effect script file names no effect:\n%1"},
     {61543, "Only the first %1 effects of the script are run; %2 more effect lines were not used:\n%3"},
+    {61544, "Set an area on the Editing Window"},
+    {61545, "With the suffix \"%1\" these results would be written over pictures that were chosen:\n%2\n"
+            "Write over them?"},
+    {61546, "The one-touch effect wrote %1 of %2 pictures:\n%3\nSkipped (could not be read or written):\n%4"},
+    {61547, "The one-touch effect was cancelled after %1 of %2 pictures. Written:\n%3\n"
+            "Skipped (could not be read or written):\n%4"},
     {61550, "Characters A and B fall into more than %1 divisions: their strokes were not paired, "
             "and the morph was not prepared."},
     {61560, "The font \"%1\" could not be read: its characters are not drawn as outlines."},

@@ -1,11 +1,44 @@
 #include "brush/bitmap/image_effect.h"
 
+#include <algorithm>
+
+#include "brush/bitmap/deform_selection.h"
 #include "core/canvas/bitmap_blits.h"
 #include "core/canvas/bitmap_masks.h"
 #include "core/canvas/work_canvas.h"
 #include "imageedit/effects/effect_def.h"
+#include "imageedit/effects/paper_colour.h"
+
+namespace {
+
+void ScaleRegion(CEffectDef& def, tmb::DeviceContext* pDC, tmb::Surface* image, tmb::Surface* work, int pass,
+                 CEffectRandom&) {
+  tmb::Surface* target = EffectTarget(image, work, pass);
+  DeformSelection(def, pDC, target, target, def.m_nCurrentEffect);
+}
+
+void ChangePaperColour(CEffectDef& def, tmb::DeviceContext* pDC, tmb::Surface* image, tmb::Surface* work, int pass,
+                       CEffectRandom&) {
+  ChangeWholePaperColour(def, pDC, EffectTarget(image, work, pass), def.m_region);
+}
+
+// Fills the table; the table starts filled (it is set before anything runs).
+bool FillRoutines() {
+  std::fill(std::begin(gImageEffectRoutines), std::end(gImageEffectRoutines), nullptr);
+  for (int e = kEffectScaleSame; e <= kEffectScaleEllipse; ++e) gImageEffectRoutines[e] = ScaleRegion;
+  gImageEffectRoutines[kEffectColourPaperAll] = ChangePaperColour;
+  return true;
+}
+
+}  // namespace
 
 ImageEffectRoutine gImageEffectRoutines[kEffectSlots] = {};
+
+namespace {
+[[maybe_unused]] const bool gRoutinesFilled = FillRoutines();
+}  // namespace
+
+void ResetImageEffectRoutines() { FillRoutines(); }
 
 void PrepareImageEffect(CEffectDef& def, tmb::DeviceContext* pDC, tmb::Surface* image, tmb::Surface* work, int pass,
                         int position) {

@@ -34,8 +34,17 @@ class CEffectRandom {
 using ImageEffectRoutine = void (*)(CEffectDef& def, tmb::DeviceContext* pDC, tmb::Surface* image, tmb::Surface* work,
                                     int pass, CEffectRandom& random);
 
-// The routines by effect number; an empty entry does nothing.
+// The picture a routine changes: work, which carries the region between the steps of a
+// script, except in a run over files (pass 2), whose steps work on image itself.
+inline tmb::Surface* EffectTarget(tmb::Surface* image, tmb::Surface* work, int pass) {
+  return pass == 2 ? image : work;
+}
+
+// The routines by effect number; an empty entry does nothing. They start with the scalings
+// (40 to 45) and the whole-paper colour change (56), both on work.
 extern ImageEffectRoutine gImageEffectRoutines[kEffectSlots];
+// Puts the table back as it starts.
+void ResetImageEffectRoutines();
 
 // Runs def's current effect. Puts the region's corners in order (effect 56 works on the
 // whole canvas); when pass is not 2 and position is 1 (the first of a script) fills work

@@ -17,6 +17,8 @@ namespace {
 
 constexpr int kSupersampling = 4;
 constexpr int kPaperColourParam = 157;
+constexpr int kEdgeCurveParam = 241;
+constexpr int kEdgeGrowParam = 244;
 
 // The stroke-mark bytes of path as a selection, all cleared: every stroke is filled solid.
 std::span<const uint8_t> ClearedSelection(CStrokePath& path) {
@@ -60,7 +62,8 @@ int RenderPathToBitmap(const CStrokePath& path, tmb::DeviceContext* pDC, tmb::Su
     }
   }
   BuildEffectMasks(pDC, target, large, 0, 0, scaled.right, scaled.bottom, kSupersampling, outlineColour,
-                   tmb::PlainColour(tmb::Colour(params[kPaperColourParam])));
+                   tmb::PlainColour(tmb::Colour(params[kPaperColourParam])), params[kEdgeGrowParam],
+                   params[kEdgeCurveParam]);
   return 1;
 }
 

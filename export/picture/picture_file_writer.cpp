@@ -1,9 +1,12 @@
 #include "export/picture/picture_file_writer.h"
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <span>
 
 #include "brush/bitmap/dib.h"
+#include "core/file/path_helpers.h"
 #include "export/picture/jpeg_writer.h"
 #include "export/picture/png_writer.h"
 #include "platform/file/safe_save.h"
@@ -84,4 +87,14 @@ int SaveDCImageFile(tmb::DeviceContext* pDC, const tmb::Surface* source, int x, 
   tmb::DeviceContext dst(&block);
   dst.BitBlt(0, 0, width, height, &src, x, y, tmb::kSrcCopy);
   return WritePictureFile(pDC, &block, nullptr, path, width, height, format, frames);
+}
+
+int PictureFormatOfPath(const std::string& path) {
+  std::string ext = GetFileExtension(path);
+  std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+  if (ext == "jpg" || ext == "jpeg") return kFormatJpeg;
+  if (ext == "png") return kFormatPng;
+  if (ext == "gif") return kFormatGif;
+  if (ext == "swf" || ext == "svg") return kFormatNone;
+  return kFormatBmp;
 }

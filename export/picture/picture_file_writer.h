@@ -13,6 +13,10 @@
 // Format codes of the picture writer; any other code writes no file.
 enum PictureFormat { kFormatBmp = 0, kFormatJpeg = 1, kFormatPng = 2, kFormatGif = 3, kFormatNone = -1 };
 
+// The format the extension of path names, in either case: "jpg" or "jpeg" JPEG, "png" PNG,
+// "gif" GIF, "swf" and "svg" kFormatNone (vector formats, not written here), any other BMP.
+int PictureFormatOfPath(const std::string& path);
+
 // The open animations a written picture is also added to; null ones get nothing.
 struct CPictureFrames {
   CMngWriter* mng = nullptr;

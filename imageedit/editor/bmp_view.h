@@ -111,13 +111,25 @@ class CBmpView {
   // 62047 cannot open, 62048 refused, 62043 too large. Returns the reader's result.
   int LoadPicture(const std::string& path, tmb::Surface* pCallerBitmap = nullptr);
   int OpenDroppedImage();
-  // One file of the batch effect: in is loaded into the clip buffer, run through the
-  // one-touch effect (unless noEffect) and written as BMP to out. 1, or 0 when either
-  // the load or the write failed (nothing is written after a failed load).
+  // One file of the batch effect: in is read into a picture of its own (the editor's
+  // pictures stay as they are), run through the one-touch effect (unless noEffect) and
+  // written to out in the format its extension names. 1, or 0 when either the read or the
+  // write failed (nothing is written after a failed read); only the writer speaks, of a
+  // failed write.
   int ProcessPictureFile(const std::string& in, const std::string& out, int noEffect);
   // The clipboard's picture: whole, aligned to the right edge of the picture (the left
   // part kept); else into the clip buffer for a paste. Cut to the picture's size.
   void ReceiveClipboard(const tmb::Surface& picture, int whole);
+
+  // ---- the image effects
+  // Whether the region holds part of the picture.
+  bool HasArea() const;
+  // The one-touch effect (the whole definition) on the region of the picture, saved for
+  // undo first; batch 1 runs without the undo and the zoom window.
+  void ApplyOneTouchEffect(tmb::DeviceContext* pDC, int batch);
+  void ApplyOneTouchEffectOn(tmb::Surface& picture, const tmb::Rect& region, tmb::DeviceContext* pDC, int batch);
+  // The effects' scratch bitmap at the canvas size; null when it cannot be made.
+  tmb::Surface* EffectWorkBitmap();
 
   // ---- mouse (device pixels of the window's client area)
   void OnLButtonDown(tmb::Point device);
@@ -175,6 +187,9 @@ class CBmpView {
   tmb::Point m_ptGrab{};
   int m_bDialogUsed = 0;
   CEffectDef m_effectDef;
+  CEffectDef m_effectDef2;  // the definition as the last scaling ran it
+  tmb::Size m_sizeArea{};   // the size of the area the last scaling took
+  tmb::Surface m_bmpEffectWork;
   tmb::Point m_ptPress{};  // image point of the last press
   tmb::Point m_ptLast{};   // image point of the last move of a drag
 

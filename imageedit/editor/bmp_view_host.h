@@ -55,8 +55,6 @@ class CBmpViewHost {
   virtual void NotifyZoomPoint() {}
   // Printing: renders the page of the picture on dc.
   virtual void RenderPrintPage(tmb::DeviceContext& /*dc*/) {}
-  // The image effects: refresh their sample after the picture was cleared, and run the
-  // one-touch effect on the region of a picture.
+  // The image effects: refresh their sample after the picture was cleared.
   virtual void RefreshEffectSample() {}
-  virtual void RunOneTouchEffect(tmb::Surface& /*picture*/, const tmb::Rect& /*region*/) {}
 };

@@ -18,7 +18,6 @@ constexpr int kMsgNoMemory = 62043;
 constexpr int kMsgCannotOpen = 62047;
 constexpr int kMsgNotAPicture = 62048;
 constexpr int kMsgInClipBuffer = 62058;
-constexpr int kPlaceQuietly = 3;
 
 int MessageOfResult(int result) {
   switch (result) {
@@ -69,22 +68,17 @@ int CBmpView::LoadPicture(const std::string& path, tmb::Surface* pCallerBitmap) 
 int CBmpView::OpenDroppedImage() { return LoadPicture(gDrawState.m_szPictureFilePath); }
 
 int CBmpView::ProcessPictureFile(const std::string& in, const std::string& out, int noEffect) {
-  const int savedRange = gDrawState.m_nSaveRange;
-  const int savedPlace = gDrawState.m_nPlaceMode;
-  const tmb::Rect savedRegion = m_region;
-  gDrawState.m_nSaveRange = 1;
-  gDrawState.m_nPlaceMode = kPlaceQuietly;
-  int written = 0;
-  if (LoadPicture(in) == kPictureRead) {
-    m_region = {0, 0, m_sizeClip.cx, m_sizeClip.cy};
-    if (!noEffect) m_pHost->RunOneTouchEffect(m_bmpClip, m_region);
-    written = SaveDCImageFile(nullptr, &m_bmpClip, m_region.left, m_region.top, m_sizeClip.cx, m_sizeClip.cy, out,
-                              kFormatBmp, gDrawState.m_nSaveRange);
-  }
-  m_region = savedRegion;
-  gDrawState.m_nSaveRange = savedRange;
-  gDrawState.m_nPlaceMode = savedPlace;
-  return written;
+  const tmb::Size canvas = CanvasSize();
+  tmb::Surface picture;
+  if (canvas.cx <= 0 || canvas.cy <= 0 || !picture.Create(canvas.cx, canvas.cy, tmb::PixelFormat::kColour32)) return 0;
+  picture.Fill(BackgroundColour());
+  tmb::Size size{};
+  if (ReadPictureFile(nullptr, in, &picture, &size) != kPictureRead || size.cx <= 0 || size.cy <= 0) return 0;
+  const tmb::Rect region{0, 0, size.cx, size.cy};
+  if (!noEffect) ApplyOneTouchEffectOn(picture, region, nullptr, 1);
+  const int format = PictureFormatOfPath(out);
+  if (format == kFormatNone) return 0;
+  return SaveDCImageFile(nullptr, &picture, 0, 0, size.cx, size.cy, out, format, 1);
 }
 
 void CBmpView::ReceiveClipboard(const tmb::Surface& picture, int whole) {

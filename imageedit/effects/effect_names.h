@@ -30,16 +30,20 @@ enum EffectNumber {
   kEffectScaleRatio = 42,
   kEffectScaleTrapezoid = 43,
   kEffectScaleIncline = 44,
+  kEffectScaleEllipse = 45,
+  kEffectChannelUp = 50,  // 50 to 53: channel changes of the strokes, paper, all paper, set colour
   kEffectColourBack = 54,       // colour1: the background colour
   kEffectColourPaper = 55,      // colour1: the paper colour
   kEffectColourPaperAll = 56,
   kEffectColourPen = 57,        // colour1: the pen (ink) colour
   kEffectColourFreePoint = 58,  // colour1: the free-point colour
+  kEffectColourBackOld = 59,    // two colours: the picture made black and white
   kEffectColourOutline = 60,    // colour1: the added-outline colour
   kEffectColourRelief = 61,     // colour1: the relief and shadow colour
   kEffectColourStone = 62,      // colour1: the stone-dot colour
   kEffectColourGrade1 = 63,     // colour1: the first gradient colour
   kEffectColourGrade2 = 64,     // colour1: the second gradient colour
+  kEffectColourBoxTopLeft = 65,  // colour1: the picture's colour at the area's top-left
 };
 
 // The name of effect number (0 to kEffectNames - 1), else nullptr.

@@ -1,11 +1,15 @@
 #include "imageedit/onebit/effect_masks.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstring>
 #include <vector>
 
 #include "platform/gdi/blit_rows.h"
 
 namespace {
+
+constexpr int kLinearCurve = 100;
 
 // The one-bit mask of a colour picture (white 1, any other colour 0), as block transfers
 // make it with a white background colour.
@@ -18,12 +22,18 @@ bool MonoCopy(tmb::DeviceContext* pDC, const tmb::Surface& source, tmb::Surface&
   return to.BitBlt(0, 0, source.width(), source.height(), &from, 0, 0, tmb::kSrcCopy);
 }
 
+bool CopyMono(const tmb::Surface& source, tmb::Surface& mask) {
+  if (!mask.Create(source.width(), source.height(), tmb::PixelFormat::kMono1)) return false;
+  std::memcpy(mask.bits(), source.bits(), source.ByteSize());
+  return true;
+}
+
 // Adds to ink[i] the ink pixels of mask row sy in columns [base + i s, base + (i + 1) s),
 // counting only columns x0 to x1 - 1.
-void CountRowInk(const tmb::Surface& mask, int sy, int base, int x0, int x1, int s, std::vector<int>& ink) {
+void CountRowInk(const tmb::Surface& mask, int sy, int base, int x0, int x1, int s, int* ink) {
   const uint8_t* row = mask.Row(sy);
   for (int sx = x0; sx < x1; ++sx) {
-    if (!tmb::MonoBit(row, sx)) ++ink[size_t((sx - base) / s)];
+    if (!tmb::MonoBit(row, sx)) ++ink[(sx - base) / s];
   }
 }
 
@@ -35,52 +45,153 @@ void SetTargetPixel(tmb::Surface& target, int x, int y, tmb::Colour colour) {
   }
 }
 
+// One channel of the shade of c ink pixels out of n, paper p and ink q.
+int ShadeChannel(int p, int q, int c, int n, int curve) {
+  if (p == q) return q;
+  if (curve == kLinearCurve) return p - (p - q) * c / n;
+  const double e = 100.0 / std::max(curve, 1);
+  double v;
+  if (q <= p) {
+    v = p - std::pow(double(c) / n, e) * (p - q);
+  } else {
+    v = q + std::pow(double(n - c) / n, e) * (p - q);
+  }
+  return std::clamp(int(v), 0, 255);
+}
+
+// The ink of a monochrome row as 64-bit words, first pixel in the highest bit; pixels past
+// the width are no ink.
+void LoadInk(const tmb::Surface& mask, int y, std::vector<uint64_t>& ink) {
+  const uint8_t* row = mask.Row(y);
+  const int words = int(ink.size());
+  for (int j = 0; j < words; ++j) ink[size_t(j)] = ~tmb::blit::Load64(row, int64_t(j) * 64);
+  const int tail = mask.width() & 63;
+  if (tail) ink[size_t(words - 1)] &= ~0ull << (64 - tail);
+}
+
+// The ink widened by one pixel left and right.
+void Widen(const std::vector<uint64_t>& ink, std::vector<uint64_t>& out, uint64_t lastMask) {
+  const size_t words = ink.size();
+  for (size_t j = 0; j < words; ++j) {
+    uint64_t v = ink[j] | (ink[j] >> 1) | (ink[j] << 1);
+    if (j > 0) v |= ink[j - 1] << 63;
+    if (j + 1 < words) v |= ink[j + 1] >> 63;
+    out[j] = v;
+  }
+  out[words - 1] &= lastMask;
+}
+
+void StoreInk(tmb::Surface& mask, int y, const std::vector<uint64_t>& ink) {
+  uint8_t* row = mask.Row(y);
+  const int stride = mask.stride();
+  for (int b = 0; b < stride; ++b) {
+    row[b] = uint8_t(~(ink[size_t(b >> 3)] >> (56 - 8 * (b & 7))));
+  }
+}
+
 }  // namespace
 
+bool GrowMask(tmb::Surface& mask) {
+  if (mask.IsNull() || !mask.IsMono()) return false;
+  const int height = mask.height();
+  const size_t words = size_t((mask.width() + 63) / 64);
+  const int tail = mask.width() & 63;
+  const uint64_t lastMask = tail ? ~0ull << (64 - tail) : ~0ull;
+  std::vector<uint64_t> inkCur(words), inkNext(words), wideUp(words, 0), wideCur(words), wideNext(words, 0), out(words);
+  LoadInk(mask, 0, inkCur);
+  Widen(inkCur, wideCur, lastMask);
+  bool changed = false;
+  for (int y = 0; y < height; ++y) {
+    // The next row is read before this one is written.
+    if (y + 1 < height) {
+      LoadInk(mask, y + 1, inkNext);
+      Widen(inkNext, wideNext, lastMask);
+    } else {
+      std::fill(wideNext.begin(), wideNext.end(), 0);
+    }
+    bool rowChanged = false;
+    for (size_t j = 0; j < words; ++j) {
+      out[j] = wideUp[j] | wideCur[j] | wideNext[j];
+      rowChanged |= out[j] != inkCur[j];
+    }
+    if (rowChanged) {
+      StoreInk(mask, y, out);
+      changed = true;
+    }
+    std::swap(wideUp, wideCur);
+    std::swap(wideCur, wideNext);
+    std::swap(inkCur, inkNext);
+  }
+  return changed;
+}
+
+int CountEmptyNeighbourCells(const int* counts, int columns, int rows, int i, int j) {
+  if (i <= 0 || j <= 0 || i >= columns - 1 || j >= rows - 1) return 0;
+  static constexpr int kNeighbours[7][2] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {1, 0}, {-1, 1}, {0, 1}};
+  int empty = 0;
+  for (const auto& d : kNeighbours) {
+    if (counts[size_t(j + d[1]) * size_t(columns) + size_t(i + d[0])] == 0) ++empty;
+  }
+  return empty;
+}
+
 void BuildEffectMasks(tmb::DeviceContext* pDC, tmb::Surface* target, const tmb::Surface* source, int x, int y, int w,
-                      int h, int scale, tmb::Colour ink, tmb::Colour paper) {
+                      int h, int scale, tmb::Colour ink, tmb::Colour paper, int grow, int curve) {
   if (!target || !source || source->IsNull() || target->IsNull() || scale < 1) return;
+  grow = std::clamp(grow, 0, kMaxEffectMaskGrow);
+  if (curve < 0) curve = 0;
   tmb::Surface ownMask;
   const tmb::Surface* mask = source;
   if (!source->IsMono()) {
     if (!MonoCopy(pDC, *source, ownMask)) return;
     mask = &ownMask;
+  } else if (grow > 0) {
+    if (!CopyMono(*source, ownMask)) return;
+    mask = &ownMask;
+  }
+  for (int i = 0; i < grow; ++i) {
+    if (!GrowMask(ownMask)) break;
   }
   const tmb::Rect region = tmb::Rect::Intersection({x, y, x + w, y + h}, mask->Bounds());
   if (region.IsEmpty()) return;
 
-  // The shade of every ink count, and the target's pixels of the blocks.
+  // The shade of every ink count.
   const int cells = scale * scale;
   std::vector<tmb::Colour> shade(size_t(cells) + 1);
-  auto channel = [cells](int p, int q, int c) { return p - (p - q) * c / cells; };
   for (int c = 0; c <= cells; ++c) {
-    shade[size_t(c)] = tmb::MakeRgb(channel(tmb::RedOf(paper), tmb::RedOf(ink), c),
-                                    channel(tmb::GreenOf(paper), tmb::GreenOf(ink), c),
-                                    channel(tmb::BlueOf(paper), tmb::BlueOf(ink), c));
+    shade[size_t(c)] = tmb::MakeRgb(ShadeChannel(tmb::RedOf(paper), tmb::RedOf(ink), c, cells, curve),
+                                    ShadeChannel(tmb::GreenOf(paper), tmb::GreenOf(ink), c, cells, curve),
+                                    ShadeChannel(tmb::BlueOf(paper), tmb::BlueOf(ink), c, cells, curve));
   }
   const int bx0 = region.left / scale, by0 = region.top / scale;
   const int bx1 = std::min((region.right + scale - 1) / scale, target->width());
   const int by1 = std::min((region.bottom + scale - 1) / scale, target->height());
   if (bx0 >= bx1 || by0 >= by1) return;
 
-  const int n = bx1 - bx0;
-  std::vector<int> counts(static_cast<size_t>(n));
-  std::vector<uint8_t> ones(static_cast<size_t>(n));
+  // The ink count of every block.
+  const int columns = bx1 - bx0, rows = by1 - by0;
+  std::vector<int> counts(size_t(columns) * size_t(rows), 0);
+  std::vector<uint8_t> ones(static_cast<size_t>(columns));
   for (int by = by0; by < by1; ++by) {
-    std::fill(counts.begin(), counts.end(), 0);
+    int* row = counts.data() + size_t(by - by0) * size_t(columns);
     const int sy0 = std::max(by * scale, region.top), sy1 = std::min((by + 1) * scale, region.bottom);
     const int sx0 = std::max(bx0 * scale, region.left), sx1 = std::min(bx1 * scale, region.right);
     // Whole 4 x 4 blocks are counted 64 pixels at a time: the supersampling factor.
-    const bool whole = scale == 4 && sy1 - sy0 == 4 && sx0 == bx0 * 4 && sx1 == bx1 * 4;
-    if (whole) {
-      tmb::blit::CountOnes4x4(*mask, sx0, sy0, n, ones.data());
-      for (int i = 0; i < n; ++i) counts[size_t(i)] = 16 - ones[size_t(i)];
+    if (scale == 4 && sy1 - sy0 == 4 && sx0 == bx0 * 4 && sx1 == bx1 * 4) {
+      tmb::blit::CountOnes4x4(*mask, sx0, sy0, columns, ones.data());
+      for (int i = 0; i < columns; ++i) row[i] = 16 - ones[size_t(i)];
     } else {
-      for (int sy = sy0; sy < sy1; ++sy) CountRowInk(*mask, sy, bx0 * scale, sx0, sx1, scale, counts);
+      for (int sy = sy0; sy < sy1; ++sy) CountRowInk(*mask, sy, bx0 * scale, sx0, sx1, scale, row);
     }
-    for (int i = 0; i < n; ++i) {
-      const int c = counts[size_t(i)];
-      if (c > 0) SetTargetPixel(*target, bx0 + i, by, shade[size_t(c)]);
+  }
+  constexpr int kSpeckEmpty = 6;
+  for (int j = 0; j < rows; ++j) {
+    const int* row = counts.data() + size_t(j) * size_t(columns);
+    for (int i = 0; i < columns; ++i) {
+      const int c = row[i];
+      if (c == 0) continue;
+      const bool speck = CountEmptyNeighbourCells(counts.data(), columns, rows, i, j) >= kSpeckEmpty;
+      SetTargetPixel(*target, bx0 + i, by0 + j, speck ? paper : shade[size_t(c)]);
     }
   }
 }

@@ -39,16 +39,6 @@ std::string LowerExtension(const std::string& path) {
   return ext;
 }
 
-// The format an extension names; kFormatNone for the vector formats, which only the
-// drawing windows write.
-int FormatOfExtension(const std::string& ext) {
-  if (ext == "jpg") return kFormatJpeg;
-  if (ext == "png") return kFormatPng;
-  if (ext == "gif") return kFormatGif;
-  if (ext == "swf" || ext == "svg") return kFormatNone;
-  return kFormatBmp;
-}
-
 constexpr int kMsgOpenFile = 62047;
 
 // The drawing window's character as an SWF movie or an SVG picture: the outlines its
@@ -124,9 +114,8 @@ bool SaveImageAs(int kind) {
   const bool chosen = tmb::Choosers().SaveFile(choice, path);
   FlushMouseMessages();
   if (!chosen) return false;
-  const std::string ext = LowerExtension(path);
-  if (IsDrawingKind(kind) && (ext == "swf" || ext == "svg")) return SaveVectorPicture(kind, path, ext == "swf");
-  const int format = FormatOfExtension(ext);
+  const int format = PictureFormatOfPath(path);
+  if (IsDrawingKind(kind) && format == kFormatNone) return SaveVectorPicture(kind, path, LowerExtension(path) == "swf");
   tmb::Surface* picture = WindowPictureOfKind(kind);
   if (format == kFormatNone || !picture) {
     tmb::Beep();

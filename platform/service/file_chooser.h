@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace tmb {
 
@@ -19,6 +20,14 @@ class FileChooser {
   virtual ~FileChooser() = default;
   // Each returns true and stores the chosen path when the user confirmed.
   virtual bool OpenFile(const FileChoice& choice, std::string& path) = 0;
+  // Several files to open at once, in the order chosen; a chooser that takes one file at a
+  // time gives one.
+  virtual bool OpenFiles(const FileChoice& choice, std::vector<std::string>& paths) {
+    std::string path;
+    if (!OpenFile(choice, path)) return false;
+    paths = {path};
+    return true;
+  }
   virtual bool SaveFile(const FileChoice& choice, std::string& path) = 0;
   virtual bool ChooseFolder(const std::string& start, std::string& path) = 0;
 };

@@ -18,7 +18,10 @@ MessageService* gService = &gSilent;
 
 MessageService& Messages() { return *gService; }
 
-int SilentAnswer(int style) { return style == kMsgYesNo || style == kMsgYesNoCancel ? kAnswerYes : kAnswerOk; }
+int SilentAnswer(int style) {
+  if (style == kMsgYesNoDefaultNo) return kAnswerNo;
+  return style == kMsgYesNo || style == kMsgYesNoCancel ? kAnswerYes : kAnswerOk;
+}
 
 void SetMessageService(MessageService* service) { gService = service ? service : &gSilent; }
 

@@ -9,7 +9,8 @@
 namespace tmb {
 
 // Button sets and answers, numbered as the string-table messages expect them.
-enum MessageStyle { kMsgOk = 0, kMsgOkCancel = 1, kMsgYesNoCancel = 3, kMsgYesNo = 4 };
+// kMsgYesNoDefaultNo asks Yes or No with No as the default: a question whose Yes risks a file.
+enum MessageStyle { kMsgOk = 0, kMsgOkCancel = 1, kMsgYesNoCancel = 3, kMsgYesNo = 4, kMsgYesNoDefaultNo = 5 };
 enum MessageAnswer { kAnswerOk = 1, kAnswerCancel = 2, kAnswerYes = 6, kAnswerNo = 7 };
 
 class MessageService {
@@ -22,7 +23,8 @@ class MessageService {
 
 // The installed service; a silent one that answers OK (or Yes) until another is set.
 MessageService& Messages();
-// The answer a service that asks nobody gives: Yes to a question, else OK.
+// The answer a service that asks nobody gives: the default of a question (Yes, or No where
+// No is the default), else OK.
 int SilentAnswer(int style);
 // Installs service (not owned); nullptr restores the silent default.
 void SetMessageService(MessageService* service);

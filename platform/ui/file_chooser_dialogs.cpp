@@ -17,6 +17,10 @@ QString StartPath(const FileChoice& choice) {
   return QDir(folder).filePath(QString::fromStdString(choice.fileName));
 }
 
+QString OpenTitle(const FileChoice& choice) {
+  return choice.title.empty() ? QString::fromStdString(LoadStringText(62067)) : QString::fromStdString(choice.title);
+}
+
 }  // namespace
 
 QString ConvertFilter(const std::string& filter) {
@@ -33,12 +37,19 @@ QString ConvertFilter(const std::string& filter) {
 }
 
 bool FileChooserDialogs::OpenFile(const FileChoice& choice, std::string& path) {
-  QString title = choice.title.empty() ? QString::fromStdString(LoadStringText(62067))
-                                       : QString::fromStdString(choice.title);
-  QString chosen = QFileDialog::getOpenFileName(QApplication::activeWindow(), title, StartPath(choice),
+  QString chosen = QFileDialog::getOpenFileName(QApplication::activeWindow(), OpenTitle(choice), StartPath(choice),
                                                 ConvertFilter(choice.filter));
   if (chosen.isEmpty()) return false;
   path = chosen.toStdString();
+  return true;
+}
+
+bool FileChooserDialogs::OpenFiles(const FileChoice& choice, std::vector<std::string>& paths) {
+  const QStringList chosen = QFileDialog::getOpenFileNames(QApplication::activeWindow(), OpenTitle(choice),
+                                                           StartPath(choice), ConvertFilter(choice.filter));
+  if (chosen.isEmpty()) return false;
+  paths.clear();
+  for (const QString& path : chosen) paths.push_back(path.toStdString());
   return true;
 }
 

@@ -13,6 +13,7 @@ QString ConvertFilter(const std::string& filter);
 class FileChooserDialogs final : public FileChooser {
  public:
   bool OpenFile(const FileChoice& choice, std::string& path) override;
+  bool OpenFiles(const FileChoice& choice, std::vector<std::string>& paths) override;
   bool SaveFile(const FileChoice& choice, std::string& path) override;
   bool ChooseFolder(const std::string& start, std::string& path) override;
 };

@@ -19,8 +19,10 @@ int MessageBoxService::Show(int, const std::string& text, int style) {
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       break;
     case kMsgYesNo:
+    case kMsgYesNoDefaultNo:
       box.setIcon(QMessageBox::Question);
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      if (style == kMsgYesNoDefaultNo) box.setDefaultButton(QMessageBox::No);
       break;
     default:
       box.setIcon(QMessageBox::Information);
@@ -31,7 +33,7 @@ int MessageBoxService::Show(int, const std::string& text, int style) {
     case QMessageBox::Yes: return kAnswerYes;
     case QMessageBox::No: return kAnswerNo;
     case QMessageBox::Cancel: return kAnswerCancel;
-    default: return style == kMsgYesNo ? kAnswerNo : kAnswerOk;
+    default: return style == kMsgYesNo || style == kMsgYesNoDefaultNo ? kAnswerNo : kAnswerOk;
   }
 }
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTest>
 #include <QToolBar>
 #include <filesystem>
@@ -250,6 +251,24 @@ TEST_F(MainFrameTest, MenusToolbarAndKeysComeFromTheResources) {
   }
   EXPECT_EQ(frame()->ActionOf(kCmdReopenA)->shortcut(), QKeySequence(Qt::Key_F2));
   EXPECT_EQ(frame()->ActionOf(kCmdRedrawSettingsPanel)->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_F5));
+}
+
+TEST_F(MainFrameTest, TheCancelOfALongOperationIsShownWhileOfferedAndTakesAClick) {
+  ASSERT_TRUE(Start());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(frame()));
+  QPushButton* cancel = frame()->progressCancel();
+  ASSERT_NE(cancel, nullptr);
+  EXPECT_FALSE(cancel->isVisible());
+  {
+    tmb::CancellableProgress progress;
+    EXPECT_TRUE(cancel->isVisible());
+    EXPECT_FALSE(progress.Cancelled());
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    EXPECT_TRUE(progress.Cancelled());
+  }
+  EXPECT_FALSE(cancel->isVisible());
+  tmb::CancellableProgress again;
+  EXPECT_FALSE(again.Cancelled()) << "a new offer starts uncancelled";
 }
 
 TEST_F(MainFrameTest, ProgressSkipsARepeatedPosition) {

@@ -16,8 +16,17 @@ class ScriptedChooser final : public FileChooser {
   ~ScriptedChooser() override { SetFileChooser(nullptr); }
 
   void Next(std::string path) { paths_.push_back(std::move(path)); }
+  // The answer to the next question for several files.
+  void NextFiles(std::vector<std::string> paths) { files_.push_back(std::move(paths)); }
 
   bool OpenFile(const FileChoice& choice, std::string& path) override { return Take(choice, path); }
+  bool OpenFiles(const FileChoice& choice, std::vector<std::string>& paths) override {
+    asked.push_back(choice);
+    if (files_.empty()) return false;
+    paths = files_.front();
+    files_.pop_front();
+    return true;
+  }
   bool SaveFile(const FileChoice& choice, std::string& path) override { return Take(choice, path); }
   bool ChooseFolder(const std::string&, std::string& path) override { return Take({}, path); }
 
@@ -32,6 +41,7 @@ class ScriptedChooser final : public FileChooser {
     return true;
   }
   std::deque<std::string> paths_;
+  std::deque<std::vector<std::string>> files_;
 };
 
 }  // namespace tmb::test

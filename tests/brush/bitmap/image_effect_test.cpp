@@ -28,7 +28,7 @@ class ImageEffect : public testing::Test {
     def.m_colour1[54] = 0xFFFFFF;
   }
   void TearDown() override {
-    for (auto& r : gImageEffectRoutines) r = nullptr;
+    ResetImageEffectRoutines();
     gWorkCanvas.Reset();
   }
 

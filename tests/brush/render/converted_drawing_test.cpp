@@ -28,9 +28,11 @@ class ConvertedDrawingTest : public ::testing::Test {
   void SetUp() override {
     gBrushStates[0].Reset();
     ASSERT_EQ(gBrushStates[0].Create(&screen, 0), 1);
-    // What the drawing reads: linking on, white paper, black ink, the scaled road.
+    // What the drawing reads: linking on, white paper, black ink, the scaled road, the
+    // record's straight soft edge.
     work->m_param[2] = 12;
     work->m_param[157] = int32_t(kWhite);
+    work->m_param[241] = 100;
     work->m_param[240] = 2;
     work->SelectBrushState(nullptr);
   }

@@ -24,7 +24,10 @@ constexpr Colour kInk = 0x000000, kWhite = 0xFFFFFF, kRed = 0x0000FF;
 // The paper is 40 x 30: the scaled work bitmap 160 x 120.
 class SupersampledRenderTest : public ::testing::Test {
  protected:
-  void SetUp() override { params[157] = int32_t(kWhite); }
+  void SetUp() override {
+    params[157] = int32_t(kWhite);
+    params[241] = 100;  // the record's straight soft edge
+  }
 
   Surface& Large() { return gWorkCanvas.m_scaledMaskBitmap; }
 
@@ -89,6 +92,23 @@ TEST_F(SupersampledRenderTest, ModeThreeOnlyReducesWhatTheScaledBitmapHolds) {
   params[157] = int32_t(0x00FFFF);
   ignored.RenderToBitmap(&screen, &paper.surface, 3, params, kInk);
   EXPECT_EQ(paper.surface.GetPixel(10, 5), tmb::MakeRgb(128, 128, 0));
+}
+
+TEST_F(SupersampledRenderTest, TheRecordsGrowCountWidensTheInkBeforeTheReduction) {
+  Large().Fill(kWhite);
+  tmb::DeviceContext large(&Large());
+  large.FillSolidRect({40, 8, 42, 32}, kInk);  // paper column 10: half covered
+  CStrokeWork ignored(10);
+  params[244] = 1;  // one pixel of growth at four times the paper
+  ignored.RenderToBitmap(&screen, &paper.surface, 3, params, kRed);
+  EXPECT_EQ(paper.surface.GetPixel(10, 5), tmb::MakeRgb(255, 64, 64)) << "columns 39 to 42 are ink now: 3 of 4 here";
+  EXPECT_EQ(paper.surface.GetPixel(9, 5), tmb::MakeRgb(255, 192, 192)) << "one of four columns";
+  EXPECT_EQ(paper.surface.GetPixel(11, 5), 0x00FF00u);
+  // The curve of parameter 241 bends the share: a square of it.
+  params[244] = 0;
+  params[241] = 50;
+  ignored.RenderToBitmap(&screen, &paper.surface, 3, params, kRed);
+  EXPECT_EQ(paper.surface.GetPixel(10, 5), tmb::MakeRgb(255, 191, 191));
 }
 
 TEST_F(SupersampledRenderTest, TheFullRenderingFillsScalesAndReducesWithSmoothEdges) {

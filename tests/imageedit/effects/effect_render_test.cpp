@@ -41,7 +41,7 @@ class EffectRender : public testing::Test {
     def.m_nCurrentEffect = 33;
   }
   void TearDown() override {
-    for (auto& r : gImageEffectRoutines) r = nullptr;
+    ResetImageEffectRoutines();
     gWorkCanvas.Reset();
   }
 

@@ -46,6 +46,7 @@ class VectoriseRoundTripTest : public ::testing::Test {
     work->m_param[47] = 1;
     work->m_param[157] = 0xFFFFFF;
     work->m_param[240] = 2;
+    work->m_param[241] = 100;  // the record's straight soft edge
     work->SelectBrushState(nullptr);
     return work;
   }

@@ -17,6 +17,7 @@
 #include "support/scoped_work_canvas.h"
 #include "support/scripted_messages.h"
 #include "support/surface_copies.h"
+#include "support/ui/editor_window.h"
 #include "support/ui/pen_events.h"
 
 namespace {
@@ -44,16 +45,8 @@ class EditorMouse : public ::testing::Test {
   // The window at a size that shows width x height device pixels, painted once, with a
   // red block at (20, 20)-(80, 60) and a blue one at (100, 100)-(140, 130) on white.
   CBmpViewWindow& Open(int width, int height) {
-    window = std::make_unique<CBmpViewWindow>(nullptr, kViewBmp);
-    window->resize(width, height);
-    window->show();
-    window->OnInitialUpdate();
-    // The first paint, as the framework asks for it.
-    tmb::DeviceContext client;
-    window->PrepareClientDC(client);
-    window->editor().OnDraw(client);
+    window = tmb::test::OpenEditorWindow(width, height);
     CBmpView& v = window->editor();
-    EXPECT_EQ(v.m_bSetUpDone, 1);
     tmb::DeviceContext dc(&v.m_bmpWork);
     dc.FillSolidRect({20, 20, 80, 60}, kRed);
     dc.FillSolidRect({100, 100, 140, 130}, kBlue);
