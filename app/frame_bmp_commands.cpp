@@ -7,6 +7,8 @@
 #include "app/kind_lookup.h"
 #include "app/main_frame.h"
 #include "core/state/draw_state.h"
+#include "imageedit/editor/batch_effect.h"
+#include "imageedit/editor/image_effects.h"
 #include "imageedit/view/bmp_view_window.h"
 #include "imageedit/view/bmpl_view.h"
 #include "imageedit/view/picture_commands.h"
@@ -71,6 +73,23 @@ constexpr KindCommand kCaptureWhole[] = {{32976, kKindDrawA}, {32975, kKindDrawB
 constexpr KindCommand kCaptureCells[] = {{32985, kKindDrawA}, {32986, kKindDrawB}};
 constexpr KindCommand kTakeRegion[] = {{32977, kKindDrawA}, {32978, kKindDrawB}, {32979, kKindPreview}};
 constexpr KindCommand kZoomFactors[] = {{32835, 2}, {32836, 4}, {32837, 6}};
+
+constexpr int kCmdOneTouch = 32887;
+constexpr int kCmdOneTouchFiles = 32889;
+constexpr int kCmdScaleArea = 32851;
+constexpr int kCmdChangeColours = 32885;
+
+// The special effects, each command with the effect number the scripts use.
+struct EffectCommand {
+  int id;
+  int effect;
+};
+constexpr EffectCommand kSpecialEffects[] = {
+    {32802, 1},  {32803, 2},  {32804, 3},  {32805, 4},  {32806, 5},  {32821, 6},  {32822, 7},
+    {32826, 11}, {32827, 12}, {32828, 13}, {32829, 14}, {32858, 15}, {32859, 16}, {32862, 21},
+    {32863, 22}, {32864, 23}, {32865, 24}, {32867, 25}, {32866, 26}, {32871, 27}, {32823, 28},
+    {32877, 29}, {32876, 30}, {32878, 31}, {32879, 32}, {33050, 67},
+};
 
 }  // namespace
 
@@ -149,4 +168,14 @@ void CFrame_Bmp::RegisterCommands() {
       u.SetCheck(zoom && zoom->zoom() == factor);
     });
   }
+  for (const EffectCommand& c : kSpecialEffects) {
+    OnCommand(c.id, OnEditor([effect = c.effect](CBmpViewWindow& w) {
+                w.editor().m_nEffect = effect;
+                RunImageEffect(w.editor());
+              }));
+  }
+  OnCommand(kCmdOneTouch, OnEditor([](CBmpViewWindow& w) { BatchOneTouchEffect(w.editor()); }));
+  OnCommand(kCmdOneTouchFiles, OnEditor([](CBmpViewWindow& w) { BatchOneTouchEffect(w.editor()); }));
+  OnCommand(kCmdScaleArea, OnEditor([](CBmpViewWindow& w) { ScaleImageArea(w.editor()); }));
+  OnCommand(kCmdChangeColours, OnEditor([](CBmpViewWindow& w) { ChangeImageColours(w.editor()); }));
 }

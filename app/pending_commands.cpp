@@ -5,7 +5,6 @@ namespace {
 constexpr const char* kSheets = "sheets";
 constexpr const char* kAnimationSheet = "animation-sheet";
 constexpr const char* kMoreDialogs = "more-dialogs";
-constexpr const char* kEffects = "effects";
 
 // One line per id, never a range: an id leaves the table on its own.
 constexpr PendingCommand kPending[] = {
@@ -51,37 +50,6 @@ constexpr PendingCommand kPending[] = {
     {32908, kAnimationSheet},
 
     {32931, kMoreDialogs},  // file options
-
-    {32889, kEffects},  // the one-touch effect over many files
-    {32887, kEffects},  // the one-touch effect
-    {32851, kEffects},  // scaling the area
-    {32885, kEffects},  // the colour change
-    {32802, kEffects},  // the special effects, each by its number
-    {32803, kEffects},
-    {32804, kEffects},
-    {32805, kEffects},
-    {32806, kEffects},
-    {32821, kEffects},
-    {32822, kEffects},
-    {32826, kEffects},
-    {32827, kEffects},
-    {32828, kEffects},
-    {32829, kEffects},
-    {32858, kEffects},
-    {32859, kEffects},
-    {32862, kEffects},
-    {32863, kEffects},
-    {32864, kEffects},
-    {32865, kEffects},
-    {32867, kEffects},
-    {32866, kEffects},
-    {32871, kEffects},
-    {32823, kEffects},
-    {32877, kEffects},
-    {32876, kEffects},
-    {32878, kEffects},
-    {32879, kEffects},
-    {33050, kEffects},
 };
 
 }  // namespace
