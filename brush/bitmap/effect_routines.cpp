@@ -22,16 +22,12 @@ constexpr int kReliefLight = 60;
 constexpr int kMaxHeight = 100;
 constexpr int kMaxOutlineWidth = 100;
 
-// The routines below work on the picture the step names (see Target).
+// The routines below work on the picture the step names (see EffectTarget).
 using PixelRoutine = void (*)(CEffectDef& def, Surface& target, CEffectRandom& random);
-
-// work carries the region between the steps of a script; in a run over files (pass 2) the
-// steps work on the picture itself.
-Surface* Target(Surface* image, Surface* work, int pass) { return pass == 2 ? image : work; }
 
 template <PixelRoutine kRoutine>
 void OnTarget(CEffectDef& def, tmb::DeviceContext*, Surface* image, Surface* work, int pass, CEffectRandom& random) {
-  Surface* target = Target(image, work, pass);
+  Surface* target = EffectTarget(image, work, pass);
   if (target && !target->IsNull() && !target->IsMono()) kRoutine(def, *target, random);
 }
 
