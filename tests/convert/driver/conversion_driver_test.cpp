@@ -20,6 +20,7 @@
 #include "core/canvas/work_canvas.h"
 #include "core/path/stroke_work.h"
 #include "support/awkward_character.h"
+#include "support/conversion_globals.h"
 #include "support/path_points.h"
 
 namespace {
@@ -49,20 +50,8 @@ struct Result {
 
 class ConversionTest : public ::testing::Test {
  protected:
-  void SetUp() override { ResetGlobals(); }
-  void TearDown() override {
-    ResetGlobals();
-    ReleaseScratchPaths();
-  }
-  static void ResetGlobals() {
-    gMarkers.Clear();
-    gAnalysisOverlay.Clear();
-    gUnitPassActive = 0;
-    gInkModes = {kInkMerge, kInkMerge};
-    SetTabletInk(0, nullptr);
-    SetTabletInk(1, nullptr);
-    SetCharacterPartStore(nullptr);
-  }
+  void SetUp() override { tmb::test::ResetConversionGlobals(); }
+  void TearDown() override { tmb::test::ResetConversionGlobals(); }
 
   // Converts source (with params) into dest and records the outcome.
   Result Convert(const ParamBlock& params) {

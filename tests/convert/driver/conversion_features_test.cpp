@@ -12,12 +12,10 @@
 #include "convert/analysis/stroke_end_codes.h"
 #include "convert/analysis/stroke_feature_list.h"
 #include "convert/analysis/stroke_feature_table.h"
-#include "convert/driver/analysis_overlay.h"
 #include "convert/driver/marker_list.h"
-#include "convert/driver/path_resampling.h"
-#include "convert/driver/scratch_paths.h"
 #include "convert/presets/param_defaults.h"
 #include "core/path/stroke_work.h"
+#include "support/conversion_globals.h"
 #include "support/polyline_strokes.h"
 
 namespace {
@@ -33,13 +31,7 @@ class ConversionFeaturesTest : public ::testing::Test {
     InitShapeSettings(source->m_param, 400);
     GetSlotParamDefaults(source->m_param, {}, 0);
   }
-  void TearDown() override {
-    gMarkers.Clear();
-    gAnalysisOverlay.Clear();
-    gStrokeFeatureTable.Clear();
-    gUnitPassActive = 0;
-    ReleaseScratchPaths();
-  }
+  void TearDown() override { tmb::test::ResetConversionGlobals(); }
   std::unique_ptr<CStrokeWork> source = std::make_unique<CStrokeWork>();
   std::unique_ptr<CStrokeWork> dest = std::make_unique<CStrokeWork>();
 };

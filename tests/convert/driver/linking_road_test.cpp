@@ -12,34 +12,25 @@
 #include <memory>
 #include <string>
 
-#include "convert/analysis/stroke_feature_table.h"
-#include "convert/driver/analysis_overlay.h"
 #include "convert/driver/conversion_chain.h"
 #include "convert/driver/conversion_driver.h"
 #include "convert/driver/conversion_stages.h"
-#include "convert/driver/marker_list.h"
-#include "convert/driver/path_resampling.h"
 #include "convert/driver/scratch_paths.h"
 #include "convert/presets/param_defaults.h"
 #include "core/path/stroke_work.h"
 #include "core/record/char_data_full.h"
 #include "support/brush_fixture.h"
 #include "support/char_file_fixture.h"
+#include "support/conversion_globals.h"
 #include "support/polyline_strokes.h"
 
 namespace {
 
+using tmb::test::ResetConversionGlobals;
+
 using tmb::test::AddPolyline;
 
 constexpr int kConversionStyle = 300;
-
-void ResetConversionGlobals() {
-  gMarkers.Clear();
-  gAnalysisOverlay.Clear();
-  gStrokeFeatureTable.Clear();
-  gUnitPassActive = 0;
-  ReleaseScratchPaths();
-}
 
 int CountStarts(const CCharData& rec) {
   return static_cast<int>(std::count(rec.m_pFlags.get(), rec.m_pFlags.get() + rec.m_nPoints, 1));

@@ -7,15 +7,14 @@
 #include <memory>
 #include <vector>
 
-#include "convert/driver/analysis_overlay.h"
 #include "convert/driver/conversion_chain.h"
 #include "convert/driver/conversion_driver.h"
-#include "convert/driver/marker_list.h"
 #include "convert/driver/path_resampling.h"
 #include "convert/driver/scratch_paths.h"
 #include "convert/presets/param_defaults.h"
 #include "core/path/stroke_work.h"
 #include "support/awkward_character.h"
+#include "support/conversion_globals.h"
 
 namespace {
 
@@ -85,16 +84,8 @@ void Poison(CStrokeWork& path) {
 
 class MainLinkingCorpusTest : public ::testing::Test {
  protected:
-  void SetUp() override { ResetGlobals(); }
-  void TearDown() override {
-    ResetGlobals();
-    ReleaseScratchPaths();
-  }
-  static void ResetGlobals() {
-    gMarkers.Clear();
-    gAnalysisOverlay.Clear();
-    gUnitPassActive = 0;
-  }
+  void SetUp() override { tmb::test::ResetConversionGlobals(); }
+  void TearDown() override { tmb::test::ResetConversionGlobals(); }
 
   void Load(int strokes, uint32_t seed, const ParamBlock& params) {
     source->SetCount(0);

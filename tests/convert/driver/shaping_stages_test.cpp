@@ -6,15 +6,13 @@
 #include <utility>
 #include <vector>
 
-#include "convert/driver/analysis_overlay.h"
 #include "convert/driver/conversion_driver.h"
-#include "convert/driver/marker_list.h"
-#include "convert/driver/path_resampling.h"
 #include "convert/passes/stroke_bow.h"
 #include "convert/passes/stroke_extension.h"
 #include "convert/passes/stroke_form.h"
 #include "convert/presets/param_defaults.h"
 #include "core/path/stroke_work.h"
+#include "support/conversion_globals.h"
 #include "support/path_points.h"
 #include "support/polyline_strokes.h"
 
@@ -58,11 +56,7 @@ class ShapingStagesTest : public ::testing::Test {
     base[11] = 4;
     base[317] = base[344] = base[359] = 0;
   }
-  void TearDown() override {
-    gAnalysisOverlay.Clear();
-    gMarkers.Clear();
-    gUnitPassActive = 0;
-  }
+  void TearDown() override { tmb::test::ResetConversionGlobals(); }
   ParamBlock base{};
   std::unique_ptr<CStrokeWork> source = std::make_unique<CStrokeWork>(512);
   std::unique_ptr<CStrokeWork> dest = std::make_unique<CStrokeWork>(512);
