@@ -2,7 +2,6 @@
 // drag with its frame and auto-scroll, the popup menu and the clipboard copy.
 #include "views/pre_view.h"
 
-#include <QAbstractScrollArea>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,6 +19,7 @@
 #include "platform/ui/main_frame.h"
 #include "platform/ui/paper_scroll.h"
 #include "platform/ui/surface_image.h"
+#include "platform/ui/surface_scroll_area.h"
 #include "resources/command_ids.h"
 #include "resources/string_table.h"
 #include "views/tmb_view.h"
@@ -49,42 +49,15 @@ constexpr PopupItem kPopupTail[] = {{0, ""}, {32899, "キャンセル"}};
 
 // The scrolled area: its viewport shows the view's window surface, and paints, resizes,
 // scrolling and the mouse go on to the view.
-class CPreViewArea final : public QAbstractScrollArea {
+class CPreViewArea final : public tmb::ui::SurfaceScrollArea<CPre_View> {
  public:
-  explicit CPreViewArea(CPre_View* view) : QAbstractScrollArea(view), view_(view) {
-    setFrameShape(QFrame::NoFrame);
-    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
-    viewport()->setCursor(Qt::CrossCursor);
-  }
-  void Detach() { view_ = nullptr; }
+  explicit CPreViewArea(CPre_View* view) : SurfaceScrollArea(view) { viewport()->setCursor(Qt::CrossCursor); }
 
  protected:
-  bool viewportEvent(QEvent* event) override {
-    if (!view_) return QAbstractScrollArea::viewportEvent(event);
-    switch (event->type()) {
-      case QEvent::Paint:
-        view_->PaintViewport();
-        return true;
-      case QEvent::Resize:
-        view_->OnViewportResized();
-        break;
-      case QEvent::MouseButtonPress:
-      case QEvent::MouseButtonDblClick:
-      case QEvent::MouseButtonRelease:
-      case QEvent::MouseMove:
-        Mouse(*static_cast<QMouseEvent*>(event));
-        return true;
-      default:
-        break;
-    }
-    return QAbstractScrollArea::viewportEvent(event);
-  }
   void scrollContentsBy(int, int) override {
     if (view_) view_->OnScrolled();
   }
-
- private:
-  void Mouse(const QMouseEvent& event) {
+  bool ViewportMouse(const QMouseEvent& event) override {
     const QPoint at = event.position().toPoint();
     const tmb::Point device{at.x(), at.y()};
     switch (event.type()) {
@@ -100,9 +73,8 @@ class CPreViewArea final : public QAbstractScrollArea {
         view_->OnMouseMove(device);
         break;
     }
+    return true;
   }
-
-  CPre_View* view_;
 };
 
 void AddItems(QMenu& menu, std::span<const PopupItem> items, QWidget* owner) {

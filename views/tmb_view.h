@@ -30,6 +30,10 @@ class CTmbViewArea;
 class QPushButton;
 struct CPointRecord;
 struct CStampSizes;
+namespace tmb::ui {
+template <class View>
+class SurfaceScrollArea;
+}  // namespace tmb::ui
 
 // One of the four on-view records of the pen input: the buttons of the registration panel
 // (a rectangle first and an enabled word last) and the points the input works with.
@@ -355,6 +359,7 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
 
  private:
   friend class CTmbViewArea;
+  friend class tmb::ui::SurfaceScrollArea<CTmbView>;
 
   // Prepares the off-screen contexts for the length of a painting step and releases
   // them again when they were not prepared before.

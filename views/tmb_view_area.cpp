@@ -8,44 +8,27 @@
 #include "platform/ui/virtual_keys.h"
 #include "views/tmb_view.h"
 
-CTmbViewArea::CTmbViewArea(CTmbView* view) : QAbstractScrollArea(view), view_(view) {
-  setFrameShape(QFrame::NoFrame);
+CTmbViewArea::CTmbViewArea(CTmbView* view) : SurfaceScrollArea(view) {
   setFocusPolicy(Qt::StrongFocus);
-  // The view paints every pixel of the viewport from its window surface.
-  viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   viewport()->setMouseTracking(true);
 }
 
-bool CTmbViewArea::viewportEvent(QEvent* event) {
-  if (!view_) return QAbstractScrollArea::viewportEvent(event);
-  switch (event->type()) {
-    case QEvent::Paint:
-      view_->PaintViewport();
-      return true;
-    case QEvent::Resize:
-      view_->OnViewportResized();
-      break;
+std::optional<bool> CTmbViewArea::OtherViewportEvent(QEvent& event) {
+  switch (event.type()) {
     case QEvent::Enter:
       view_->UpdateCursor();
-      break;
+      return std::nullopt;
     case QEvent::TabletPress:
     case QEvent::TabletMove:
     case QEvent::TabletRelease:
       // The pen's pressure waits as a packet; the mouse event Qt makes of the unaccepted
       // tablet event brings the point.
-      tmb::ui::Tablet().Feed(*static_cast<QTabletEvent*>(event));
-      event->ignore();
+      tmb::ui::Tablet().Feed(static_cast<QTabletEvent&>(event));
+      event.ignore();
       return false;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseMove:
-      MouseEvent(*static_cast<QMouseEvent*>(event));
-      return true;
     default:
-      break;
+      return std::nullopt;
   }
-  return QAbstractScrollArea::viewportEvent(event);
 }
 
 void CTmbViewArea::scrollContentsBy(int, int) {
@@ -78,7 +61,7 @@ void CTmbViewArea::keyReleaseEvent(QKeyEvent* event) {
   QAbstractScrollArea::keyReleaseEvent(event);
 }
 
-void CTmbViewArea::MouseEvent(const QMouseEvent& event) {
+bool CTmbViewArea::ViewportMouse(const QMouseEvent& event) {
   const QPoint at = event.position().toPoint();
   const tmb::Point device{at.x(), at.y()};
   switch (event.type()) {
@@ -96,4 +79,5 @@ void CTmbViewArea::MouseEvent(const QMouseEvent& event) {
       view_->OnMouseMove(device, event.buttons() & Qt::LeftButton);
       break;
   }
+  return true;
 }

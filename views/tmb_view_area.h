@@ -2,30 +2,23 @@
 // and what reaches the area (paints, resizes, scrolling, focus, keys) goes on to the view.
 #pragma once
 
-#include <QAbstractScrollArea>
+#include "platform/ui/surface_scroll_area.h"
 
 class CTmbView;
-class QMouseEvent;
 
-class CTmbViewArea final : public QAbstractScrollArea {
+class CTmbViewArea final : public tmb::ui::SurfaceScrollArea<CTmbView> {
   Q_OBJECT
 
  public:
   explicit CTmbViewArea(CTmbView* view);
-  // The view is going: nothing more goes on to it.
-  void Detach() { view_ = nullptr; }
 
  protected:
-  bool viewportEvent(QEvent* event) override;
+  // Button presses, releases and moves go to the view's handlers in device pixels.
+  bool ViewportMouse(const QMouseEvent& event) override;
+  std::optional<bool> OtherViewportEvent(QEvent& event) override;
   void scrollContentsBy(int dx, int dy) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
-
- private:
-  // Button presses, releases and moves go to the view's handlers in device pixels.
-  void MouseEvent(const QMouseEvent& event);
-
-  CTmbView* view_;
 };

@@ -1,6 +1,5 @@
 #include "imageedit/view/bmp_view_window.h"
 
-#include <QAbstractScrollArea>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -23,6 +22,7 @@
 #include "platform/ui/document.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/paper_scroll.h"
+#include "platform/ui/surface_scroll_area.h"
 #include "platform/ui/virtual_keys.h"
 #include "resources/menus.h"
 #include "resources/string_table.h"
@@ -45,31 +45,22 @@ constexpr char kOpenFilter[] = "(*.bmp;*.png;*.jpg)|*.bmp;*.png;*.jpg|(*.*)|*.*|
 CBmpViewWindow* gInstance = nullptr;
 
 // The scrolled area: its viewport shows the window surface, and its events go to the view.
-class BmpViewArea final : public QAbstractScrollArea {
+class BmpViewArea final : public tmb::ui::SurfaceScrollArea<CBmpViewWindow> {
  public:
-  explicit BmpViewArea(CBmpViewWindow* view) : QAbstractScrollArea(view), view_(view) {
-    setFrameShape(QFrame::NoFrame);
+  explicit BmpViewArea(CBmpViewWindow* view) : SurfaceScrollArea(view) {
     setFocusPolicy(Qt::StrongFocus);
-    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setMouseTracking(true);
     viewport()->setObjectName(QStringLiteral("imageEditorViewport"));
   }
-  void Detach() { view_ = nullptr; }
 
  protected:
-  bool viewportEvent(QEvent* event) override {
-    if (!view_) return QAbstractScrollArea::viewportEvent(event);
-    switch (event->type()) {
-      case QEvent::Paint: view_->PaintViewport(); return true;
-      case QEvent::Resize: view_->OnViewportResized(); break;
-      case QEvent::Leave: view_->OnPointerLeft(); break;
-      case QEvent::MouseButtonPress:
-      case QEvent::MouseButtonDblClick:
-      case QEvent::MouseButtonRelease:
-      case QEvent::MouseMove: view_->OnMouseEvent(*static_cast<QMouseEvent*>(event)); return true;
-      default: break;
-    }
-    return QAbstractScrollArea::viewportEvent(event);
+  bool ViewportMouse(const QMouseEvent& event) override {
+    view_->OnMouseEvent(event);
+    return true;
+  }
+  std::optional<bool> OtherViewportEvent(QEvent& event) override {
+    if (event.type() == QEvent::Leave) view_->OnPointerLeft();
+    return std::nullopt;
   }
   void scrollContentsBy(int, int) override {
     if (view_) view_->OnUpdate();
@@ -78,9 +69,6 @@ class BmpViewArea final : public QAbstractScrollArea {
     if (view_ && !event->isAutoRepeat()) view_->OnKeyUp(tmb::ui::VirtualKeyOf(event->key()));
     QAbstractScrollArea::keyReleaseEvent(event);
   }
-
- private:
-  CBmpViewWindow* view_;
 };
 
 // Adds the lines of one popup (those one level below first, up to the next line at the

@@ -1,6 +1,5 @@
 #include "imageedit/view/bmpl_view.h"
 
-#include <QAbstractScrollArea>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -15,6 +14,7 @@
 #include "imageedit/view/editor_keys.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/paper_scroll.h"
+#include "platform/ui/surface_scroll_area.h"
 
 namespace {
 
@@ -24,28 +24,19 @@ constexpr int kLowRedrawBits = 3;
 
 CBmplView* gInstance = nullptr;
 
-class ZoomArea final : public QAbstractScrollArea {
+class ZoomArea final : public tmb::ui::SurfaceScrollArea<CBmplView> {
  public:
-  explicit ZoomArea(CBmplView* view) : QAbstractScrollArea(view), view_(view) {
-    setFrameShape(QFrame::NoFrame);
-    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+  explicit ZoomArea(CBmplView* view) : SurfaceScrollArea(view) {
     viewport()->setObjectName(QStringLiteral("zoomViewport"));
     viewport()->setCursor(Qt::CrossCursor);  // the paint cursor of the zoom window
   }
-  void Detach() { view_ = nullptr; }
 
  protected:
-  bool viewportEvent(QEvent* event) override {
-    if (!view_) return QAbstractScrollArea::viewportEvent(event);
-    switch (event->type()) {
-      case QEvent::Paint: view_->PaintViewport(); return true;
-      case QEvent::Resize: view_->OnUpdate(); break;
-      case QEvent::MouseButtonPress:
-      case QEvent::MouseButtonRelease:
-      case QEvent::MouseMove: view_->OnMouseEvent(*static_cast<QMouseEvent*>(event)); return true;
-      default: break;
-    }
-    return QAbstractScrollArea::viewportEvent(event);
+  // A double click is no second paint: it stays with the scroll area.
+  bool ViewportMouse(const QMouseEvent& event) override {
+    if (event.type() == QEvent::MouseButtonDblClick) return false;
+    view_->OnMouseEvent(event);
+    return true;
   }
   void scrollContentsBy(int, int) override {
     if (view_) view_->OnUpdate();
@@ -57,9 +48,6 @@ class ZoomArea final : public QAbstractScrollArea {
     }
     QAbstractScrollArea::keyReleaseEvent(event);
   }
-
- private:
-  CBmplView* view_;
 };
 
 CBmpView* Editor() {

@@ -58,6 +58,8 @@ class CBmplView : public tmb::ui::View {
   void OnDraw(tmb::DeviceContext& dc);
   // Events of the viewport (the scroll area hands them over).
   void PaintViewport();
+  // A new viewport size redraws the zoomed picture.
+  void OnViewportResized() { OnUpdate(); }
   void OnMouseEvent(const QMouseEvent& event);
   QWidget* viewport() const;
   const tmb::Surface& windowSurface() const { return m_windowSurface; }
