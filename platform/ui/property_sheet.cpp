@@ -32,17 +32,11 @@ bool PropertyPage::OnSetActive() {
   return true;
 }
 
-PropertySheet::PropertySheet(const std::string& caption, QWidget* parent)
+PropertySheet::PropertySheet(const std::string& caption, QWidget* parent, ButtonRow row)
     : QWidget(parent), tabs_(new QTabWidget(this)) {
   setWindowTitle(QString::fromStdString(caption));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tabs_);
-  auto* buttons =
-      new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, this);
-  layout->addWidget(buttons);
-  connect(buttons->button(QDialogButtonBox::Ok), &QPushButton::clicked, this, [this] { PressOk(); });
-  connect(buttons->button(QDialogButtonBox::Cancel), &QPushButton::clicked, this, [this] { PressCancel(); });
-  connect(buttons->button(QDialogButtonBox::Apply), &QPushButton::clicked, this, [this] { Apply(); });
   connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
     if (index == current_ || index < 0) return;
     if (!SetActivePage(index)) {
@@ -50,6 +44,13 @@ PropertySheet::PropertySheet(const std::string& caption, QWidget* parent)
       tabs_->setCurrentIndex(current_);
     }
   });
+  if (row == ButtonRow::kNone) return;
+  auto* buttons =
+      new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, this);
+  layout->addWidget(buttons);
+  connect(buttons->button(QDialogButtonBox::Ok), &QPushButton::clicked, this, [this] { PressOk(); });
+  connect(buttons->button(QDialogButtonBox::Cancel), &QPushButton::clicked, this, [this] { PressCancel(); });
+  connect(buttons->button(QDialogButtonBox::Apply), &QPushButton::clicked, this, [this] { Apply(); });
 }
 
 void PropertySheet::AddPage(PropertyPage* page) {

@@ -1,6 +1,7 @@
 // Property sheets: pages of bound controls under tabs, with OK, Cancel and Apply. A page
 // leaves the front only when its values pass validation; OK and Apply save every page
-// that was shown and call its OnOK; Cancel calls OnCancel of each.
+// that was shown and call its OnOK; Cancel calls OnCancel of each. A floating sheet
+// whose pages carry their own confirm and cancel buttons goes without the button row.
 #pragma once
 
 #include <QWidget>
@@ -52,7 +53,9 @@ class PropertySheet : public QWidget {
   Q_OBJECT
 
  public:
-  explicit PropertySheet(const std::string& caption, QWidget* parent = nullptr);
+  enum class ButtonRow { kShown, kNone };
+  explicit PropertySheet(const std::string& caption, QWidget* parent = nullptr,
+                         ButtonRow row = ButtonRow::kShown);
 
   // Adds page (the sheet takes it as a child).
   void AddPage(PropertyPage* page);

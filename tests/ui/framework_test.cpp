@@ -2,6 +2,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 #include "platform/service/clock.h"
@@ -97,6 +98,21 @@ TEST(Framework, APageWithABadValueKeepsTheFront) {
   EXPECT_EQ(second->oks, 1);
   sheet.PressCancel();
   EXPECT_EQ(first->cancels, 1);
+}
+
+TEST(Framework, ASheetWithoutButtonRowStillSwitchesAndConfirmsPages) {
+  test::ScriptedMessages messages;
+  PropertySheet sheet("sheet", nullptr, PropertySheet::ButtonRow::kNone);
+  EXPECT_TRUE(sheet.findChildren<QPushButton*>().isEmpty());
+  auto* first = new RangePage(1);
+  auto* second = new RangePage(2);
+  sheet.AddPage(first);
+  sheet.AddPage(second);
+  qobject_cast<QLineEdit*>(first->Control(100))->setText(QStringLiteral("7"));
+  EXPECT_TRUE(sheet.SetActivePage(1));
+  EXPECT_EQ(first->value, 7);
+  EXPECT_TRUE(sheet.Apply());
+  EXPECT_EQ(first->oks + second->oks, 2);
 }
 
 class ManualTimers final : public TimerService {
