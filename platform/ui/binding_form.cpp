@@ -89,6 +89,7 @@ QWidget* BindingForm::BuildRadio(const Binding& b) {
     column->addWidget(button);
     controls_[id] = button;
     connect(button, &QRadioButton::clicked, this, [this, id] { Tell(id, Notify::kClicked); });
+    connect(button, &QRadioButton::toggled, this, [this, group = b.id] { Touch(group); });
   }
   return box;
 }
@@ -100,6 +101,7 @@ QWidget* BindingForm::BuildControl(const Binding& b) {
     case BindKind::kFloat:
     case BindKind::kText: {
       auto* edit = new QLineEdit(this);
+      connect(edit, &QLineEdit::textChanged, this, [this, id = b.id] { Touch(id); });
       connect(edit, &QLineEdit::editingFinished, this, [this, id = b.id, number = IsNumberEdit(b.kind)] {
         if (number) MirrorEdit(id);
         Tell(id, Notify::kKillFocus);
@@ -108,6 +110,7 @@ QWidget* BindingForm::BuildControl(const Binding& b) {
     }
     case BindKind::kCheck: {
       auto* box = new QCheckBox(Text(b.label), this);
+      connect(box, &QCheckBox::toggled, this, [this, id = b.id] { Touch(id); });
       connect(box, &QCheckBox::clicked, this, [this, id = b.id] { Tell(id, Notify::kClicked); });
       return box;
     }
@@ -117,6 +120,7 @@ QWidget* BindingForm::BuildControl(const Binding& b) {
       // Every step of a drag, not only its end, reaches the edit.
       connect(slider, &QSlider::valueChanged, this, [this, index = &b - table_.data()](int position) {
         const Binding& line = table_[static_cast<size_t>(index)];
+        Touch(line.id);
         MirrorSlider(line, position);
         Tell(line.id, Notify::kScroll);
       });
@@ -134,6 +138,7 @@ QWidget* BindingForm::BuildControl(const Binding& b) {
     case BindKind::kCombo: {
       auto* combo = new QComboBox(this);
       for (const std::string& item : b.options) combo->addItem(Text(item));
+      connect(combo, &QComboBox::currentIndexChanged, this, [this, id = b.id] { Touch(id); });
       connect(combo, &QComboBox::activated, this, [this, id = b.id] { Tell(id, Notify::kClicked); });
       return combo;
     }
@@ -178,23 +183,19 @@ bool BindingForm::UpdateData(bool save) {
     }
     return true;
   }
+  loading_ = true;
   for (bool following : {false, true}) {
     for (const Binding& b : table_) {
       if (FollowsEdits(b.kind) == following) LoadOne(b);
     }
   }
-  for (const Binding& b : table_) exchanged_[b.id] = State(b);
+  loading_ = false;
+  touched_.clear();
   return true;
 }
 
-QString BindingForm::State(const Binding& b) const {
-  QWidget* control = Control(b.id);
-  if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit->text().trimmed();
-  if (b.kind == BindKind::kRadio) return QString::number(static_cast<QRadioButton*>(control)->group()->checkedId());
-  if (auto* box = qobject_cast<QCheckBox*>(control)) return QString::number(box->isChecked() ? 1 : 0);
-  if (auto* slider = qobject_cast<QSlider*>(control)) return QString::number(slider->value());
-  if (auto* combo = qobject_cast<QComboBox*>(control)) return QString::number(combo->currentIndex());
-  return {};
+void BindingForm::Touch(int id) {
+  if (!loading_) touched_.insert(id);
 }
 
 void BindingForm::LoadOne(const Binding& b) {
@@ -257,8 +258,7 @@ void BindingForm::LoadOne(const Binding& b) {
 
 bool BindingForm::SaveOne(const Binding& b) {
   QWidget* control = Control(b.id);
-  const QString now = State(b);
-  if (now == exchanged_[b.id]) return true;
+  if (!touched_.count(b.id)) return true;
   if (IsNumberEdit(b.kind)) {
     auto* edit = static_cast<QLineEdit*>(control);
     QString text = edit->text().trimmed();
@@ -276,7 +276,7 @@ bool BindingForm::SaveOne(const Binding& b) {
     if (auto* m = MemberAs<unsigned>(b)) *m = static_cast<unsigned>(value);
     if (auto* m = MemberAs<int>(b)) *m = static_cast<int>(value);
     if (auto* m = MemberAs<float>(b)) *m = static_cast<float>(value);
-    exchanged_[b.id] = now;
+    touched_.erase(b.id);
     return true;
   }
   switch (b.kind) {
@@ -298,7 +298,7 @@ bool BindingForm::SaveOne(const Binding& b) {
     default:
       break;
   }
-  exchanged_[b.id] = now;
+  touched_.erase(b.id);
   return true;
 }
 

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <set>
 #include <vector>
 
 #include "platform/ui/binding.h"
@@ -42,13 +43,14 @@ class BindingForm : public QWidget {
   // An edit that a slider or spin mirrors moves it when the user leaves the edit.
   void MirrorEdit(int editId);
   void Tell(int id, Notify code);
-  // What the control of b shows, to tell whether the user changed it.
-  QString State(const Binding& b) const;
+  // The control of binding id changed since the last exchange (not by a load).
+  void Touch(int id);
 
   std::vector<Binding> table_;
   std::map<int, QWidget*> controls_;
-  // By binding: what its control showed after the last exchange.
-  std::map<int, QString> exchanged_;
+  // The bindings whose controls changed since they were last loaded or saved.
+  std::set<int> touched_;
+  bool loading_ = false;
   std::function<void(int)> onAction_;
   std::function<void(int, Notify)> onNotify_;
 };
