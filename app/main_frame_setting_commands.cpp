@@ -8,6 +8,7 @@
 #include "app/dialogs/conv_option_dialog.h"
 #include "app/frame_command_helpers.h"
 #include "app/main_frame.h"
+#include "app/settings_glue.h"
 #include "app/tmb_document.h"
 #include "convert/presets/param_defaults.h"
 #include "resources/command_ids.h"
@@ -16,6 +17,11 @@
 namespace {
 
 constexpr int kKeepConversionParam = 380;
+// The settings glue's menu entries.
+constexpr int kCmdPenSettings = 32782;
+constexpr int kCmdGuideFrame = 32852;
+constexpr int kCmdSaveRange = 32886;
+constexpr int kCmdAutoRegistration = 33131;
 constexpr int kStandardSettingsAction = 3;
 
 // Changes the drawn record of the current drawing window and marks its outline for a
@@ -35,6 +41,15 @@ void Toggle(ParamBlock& params, int index) { params[size_t(index)] = params[size
 void CMainFrame::RegisterSettingCommands() {
   OnCommand(tmb::kCmdStandardSettings, OnCurrentView(&CTmbView::RunSettingAction, kStandardSettingsAction));
   OnCommand(tmb::kCmdConvOption, RunConvOptionDialog);
+  OnCommand(kCmdPenSettings, RunPenSettings);
+  OnCommand(kCmdGuideFrame, [] {
+    if (CTmbView* view = CommandView()) RunGuideFrameCommand(*view);
+  });
+  OnCommand(kCmdSaveRange, EditSaveRange);
+  OnCommand(kCmdAutoRegistration, [] {
+    if (CTmbView* view = CommandView()) RunAutoRegistration(*view);
+  });
+  OnUpdate(kCmdAutoRegistration, [](tmb::ui::CommandUpdate& u) { u.SetCheck(gDrawState.m_bAutoRegistration != 0); });
 
   OnCommand(tmb::kCmdKeepConversion, [] { ChangeCurrentRecord([](ParamBlock& p) { Toggle(p, kKeepConversionParam); }); });
   OnUpdate(tmb::kCmdKeepConversion,
