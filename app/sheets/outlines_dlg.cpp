@@ -40,10 +40,7 @@ void COutlinesDlg::OnControlNotify(int id, tmb::ui::Notify code) {
 }
 
 void COutlinesDlg::ApplyEnabling() {
-  int mode = -1;
-  for (int i = 0; i < 3; ++i) {
-    if (CheckedButton(kModeButtons[i], 1) == 0) mode = i;
-  }
+  const int mode = CheckedButton(kModeButtons);
   // In this order, so 476 ends enabled only in mode 1.
   EnableControls({482, 476, 486, 487}, mode <= 0);
   EnableControls({481, 476, 493, 484, 494}, mode == 1);

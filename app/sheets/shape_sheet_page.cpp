@@ -1,6 +1,7 @@
 #include "app/sheets/shape_sheet_page.h"
 
 #include <QAbstractButton>
+#include <algorithm>
 
 #include "platform/ui/dialog.h"
 
@@ -55,9 +56,15 @@ void CShapeSheetPage::EnableControls(std::initializer_list<int> ids, bool enable
 }
 
 int CShapeSheetPage::CheckedButton(int first, int count) const {
-  for (int i = 0; i < count; ++i) {
-    auto* button = qobject_cast<QAbstractButton*>(Control(first + i));
-    if (button && button->isChecked()) return i;
+  std::vector<int> ids(size_t(std::max(count, 0)));
+  for (size_t i = 0; i < ids.size(); ++i) ids[i] = first + int(i);
+  return CheckedButton(ids);
+}
+
+int CShapeSheetPage::CheckedButton(std::span<const int> ids) const {
+  for (size_t i = 0; i < ids.size(); ++i) {
+    auto* button = qobject_cast<QAbstractButton*>(Control(ids[i]));
+    if (button && button->isChecked()) return int(i);
   }
   return -1;
 }

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -47,8 +48,9 @@ class CShapeSheetPage : public tmb::ui::PropertyPage {
   virtual void ApplyEnabling() {}
   void EnableControls(std::initializer_list<int> ids, bool enable);
   // The index of the checked button of the radio set whose buttons are first, first + 1,
-  // ...; -1 for none.
+  // ... (or the listed ones); -1 for none.
   int CheckedButton(int first, int count) const;
+  int CheckedButton(std::span<const int> ids) const;
 
  private:
   std::vector<tmb::ui::Binding> Bindings() final;

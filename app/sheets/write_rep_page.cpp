@@ -1,6 +1,5 @@
 #include "app/sheets/write_rep_page.h"
 
-#include <QAbstractButton>
 #include <algorithm>
 #include <array>
 
@@ -54,12 +53,7 @@ void CWriteRep::OnControlNotify(int id, tmb::ui::Notify code) {
 }
 
 void CWriteRep::ApplyEnabling() {
-  int crushType = -1;
-  for (size_t i = 0; i < kCrushTypeButtons.size(); ++i) {
-    auto* button = qobject_cast<QAbstractButton*>(Control(kCrushTypeButtons[i]));
-    if (button && button->isChecked()) crushType = static_cast<int>(i);
-  }
-  EnableControls({300, 105}, crushType == kSemiCursive);
+  EnableControls({300, 105}, CheckedButton(kCrushTypeButtons) == kSemiCursive);
   EnableControls({298, 299}, m_values.m_nSpeedMode == kSpeedIndependent);
 }
 
