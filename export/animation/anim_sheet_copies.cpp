@@ -1,6 +1,7 @@
 #include "export/animation/anim_sheet_copies.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "core/document/doc_windows.h"
 #include "core/record/char_data_full.h"
@@ -57,8 +58,69 @@ constexpr int kMedianModeParam[kMedianBars] = {kBarModeFirst, kBarModeFirst + 1,
 constexpr int kMedianValueParam[kMedianBars] = {kBarValueFirst, kBarValueFirst + 1, kBarValueFirst + 2,
                                                 kBarValueFirst + 3, kBarValueFirst + 4, kFlowValue};
 
-int Get(const CCharData& record, int k) { return record.m_param[size_t(k)]; }
-void Put(CCharData& record, int k, int value) { record.m_param[size_t(k)] = value; }
+// One value of a page and the place of the record that holds it. Where a value goes to
+// several places, the first is read back. A number the page edits is shown within its
+// range, so that a value a file brought never keeps the user from leaving the page.
+template <typename Page>
+struct Place {
+  int Page::*field;
+  int param;
+  int lo = std::numeric_limits<int>::min();
+  int hi = std::numeric_limits<int>::max();
+};
+
+using B = CAniBaseValues;
+constexpr Place<B> kBasePlaces[] = {
+    {&B::m_nFrames, kAnimFrames, kSheetMinFrames, kSheetMaxFrames},         {&B::m_nMorph, kAnimMorphSwitch},    {&B::m_nWarp, kAnimWarpSwitch},
+    {&B::m_nDirection, kDirection},       {&B::m_nMedianValue, kMedianValue, 0, kSheetMaxMedian},  {&B::m_nMedianMode, kMedianMode},
+    {&B::m_nSplit, kAnimSplitPercent, 0, kSheetMaxPercent},    {&B::m_nStretch, kStretch, 0, kSheetMaxStretch},          {&B::m_nStyle, kAnimStyleChoice},
+};
+
+using S = CAniSpecialValues;
+constexpr Place<S> kSpecialPlaces[] = {
+    {&S::m_bAfterImage, kAfterImage},      {&S::m_bTimeLag, kTimeLag},          {&S::m_nStrength, kStrength, 0, kSheetMaxPercent},
+    {&S::m_nAcceleration, kAnimAcceleration, 0, kSheetMaxAcceleration}, {&S::m_nDecelerate, kAnimDecelerate}, {&S::m_nLatest, kLatest, 0, kSheetMaxPercent},
+    {&S::m_nEarliest, kEarliest, 0, kSheetMaxPercent},          {&S::m_bBlocks, kBlocks},            {&S::m_nEdgeDistance, kEdgeDistance, 0, kSheetMaxEdgeDistance},
+};
+
+using F = CAniSaveValues;
+constexpr Place<F> kSavePlaces[] = {
+    {&F::m_bFrameFiles, kAnimFrameFiles},   {&F::m_nFrameFormat, kAnimFrameFormat},
+    {&F::m_bAvi, kAnimAvi},                 {&F::m_bAviRecompress, kAnimAviRecompress},
+    {&F::m_nSaveRange, kSaveRange},         {&F::m_nMarginX, kAnimMarginX, 0, kSheetMaxMargin},
+    {&F::m_nMarginY, kAnimMarginY, 0, kSheetMaxMargin},         {&F::m_bClipboard, kAnimClipboard},
+    {&F::m_bMng, kAnimMng},                 {&F::m_bGif, kAnimGif},
+    {&F::m_bSwf, kAnimSwf},                 {&F::m_nWaitFirst, kAnimWaitFirst, 0, kSheetMaxWait},
+    {&F::m_nWaitFirst, kWaitFirstCopy},     {&F::m_nWaitMiddle, kAnimWaitMiddle, 0, kSheetMaxWait},
+    {&F::m_nWaitMiddle, kWaitMiddleCopy},   {&F::m_nWaitMiddle, kAnimAviWait},
+    {&F::m_nWaitLast, kAnimWaitLast, 0, kSheetMaxWait},       {&F::m_nWaitLast, kWaitLastCopy},
+    {&F::m_nWaitMode, kAnimWaitMode},       {&F::m_bTransparent, kAnimMngTransparent},
+    {&F::m_bTransparent, kAnimGifTransparent}, {&F::m_bOpenResults, kAnimOpenMng},
+    {&F::m_bOpenResults, kAnimOpenGif},     {&F::m_bOpenResults, kAnimOpenSwf},
+    {&F::m_bBackAndForth, kAnimBackAndForth}, {&F::m_bHtml, kAnimHtml},
+};
+
+using W = CSwfFileValues;
+constexpr Place<W> kSwfPlaces[] = {
+    {&W::m_bDummyBox, kDummyBox},   {&W::m_bOutlineOnly, kOutlineOnly}, {&W::m_bUseWaits, kUseWaits},
+    {&W::m_bSplitFont, kSplitFont}, {&W::m_bCompress, kCompress},       {&W::m_nGradient, kGradient},
+    {&W::m_nLineColour, kLineColour}, {&W::m_nFillArea, kFillArea},     {&W::m_nPointMeaning, kPointMeaning},
+    {&W::m_nSmoothing, kSmoothing, 0, kSheetMaxSmoothing},
+};
+
+template <typename Page, size_t N>
+void ToPage(const CCharData& record, Page& page, const Place<Page> (&places)[N]) {
+  // Backwards, so that a value kept in several places ends with its first.
+  for (size_t i = N; i-- > 0;) {
+    const Place<Page>& place = places[i];
+    page.*place.field = std::clamp(record.m_param[size_t(place.param)], place.lo, place.hi);
+  }
+}
+
+template <typename Page, size_t N>
+void FromPage(CCharData& record, const Page& page, const Place<Page> (&places)[N]) {
+  for (const Place<Page>& place : places) record.m_param[size_t(place.param)] = page.*place.field;
+}
 
 void PutText(CCharData& record, int text, const std::string& utf8) {
   if (std::optional<std::string> sjis = tmb::Utf8ToSjis(utf8)) record.m_text[size_t(text)] = std::move(*sjis);
@@ -67,152 +129,58 @@ void PutText(CCharData& record, int text, const std::string& utf8) {
 }  // namespace
 
 void AnimToBasePage(const CCharData& record, CAniBaseValues& page) {
-  page.m_nFrames = Get(record, kAnimFrames);
-  page.m_nMorph = Get(record, kAnimMorphSwitch);
-  page.m_nWarp = Get(record, kAnimWarpSwitch);
-  page.m_nDirection = Get(record, kDirection);
-  page.m_nMedianValue = Get(record, kMedianValue);
-  page.m_nMedianMode = Get(record, kMedianMode);
-  page.m_nSplit = Get(record, kAnimSplitPercent);
-  page.m_nStretch = Get(record, kStretch);
-  page.m_nStyle = Get(record, kAnimStyleChoice);
+  ToPage(record, page, kBasePlaces);
   for (int i = 0; i < kMedianBars; ++i) {
-    page.m_median.m_value[size_t(i)] = Get(record, kMedianValueParam[i]);
-    page.m_median.m_mode[size_t(i)] = Get(record, kMedianModeParam[i]);
+    page.m_median.m_value[size_t(i)] = record.m_param[size_t(kMedianValueParam[i])];
+    page.m_median.m_mode[size_t(i)] = record.m_param[size_t(kMedianModeParam[i])];
   }
 }
 
 void AnimFromBasePage(CCharData& record, const CAniBaseValues& page) {
-  Put(record, kAnimFrames, page.m_nFrames);
-  Put(record, kAnimMorphSwitch, page.m_nMorph);
-  Put(record, kAnimWarpSwitch, page.m_nWarp);
-  Put(record, kDirection, page.m_nDirection);
-  Put(record, kMedianValue, page.m_nMedianValue);
-  Put(record, kMedianMode, page.m_nMedianMode);
-  Put(record, kAnimSplitPercent, page.m_nSplit);
-  Put(record, kStretch, page.m_nStretch);
-  Put(record, kAnimStyleChoice, page.m_nStyle);
+  FromPage(record, page, kBasePlaces);
   for (int i = 0; i < kMedianBars; ++i) {
-    Put(record, kMedianValueParam[i], page.m_median.m_value[size_t(i)]);
-    Put(record, kMedianModeParam[i], page.m_median.m_mode[size_t(i)]);
+    record.m_param[size_t(kMedianValueParam[i])] = page.m_median.m_value[size_t(i)];
+    record.m_param[size_t(kMedianModeParam[i])] = page.m_median.m_mode[size_t(i)];
   }
 }
 
-void AnimToSpecialPage(const CCharData& record, CAniSpecialValues& page) {
-  page.m_bAfterImage = Get(record, kAfterImage);
-  page.m_bTimeLag = Get(record, kTimeLag);
-  page.m_nStrength = Get(record, kStrength);
-  page.m_nAcceleration = Get(record, kAnimAcceleration);
-  page.m_nDecelerate = Get(record, kAnimDecelerate);
-  page.m_nLatest = Get(record, kLatest);
-  page.m_nEarliest = Get(record, kEarliest);
-  page.m_bBlocks = Get(record, kBlocks);
-  page.m_nEdgeDistance = Get(record, kEdgeDistance);
-}
+void AnimToSpecialPage(const CCharData& record, CAniSpecialValues& page) { ToPage(record, page, kSpecialPlaces); }
 
-void AnimFromSpecialPage(CCharData& record, const CAniSpecialValues& page) {
-  Put(record, kAfterImage, page.m_bAfterImage);
-  Put(record, kTimeLag, page.m_bTimeLag);
-  Put(record, kStrength, page.m_nStrength);
-  Put(record, kAnimAcceleration, page.m_nAcceleration);
-  Put(record, kAnimDecelerate, page.m_nDecelerate);
-  Put(record, kLatest, page.m_nLatest);
-  Put(record, kEarliest, page.m_nEarliest);
-  Put(record, kBlocks, page.m_bBlocks);
-  Put(record, kEdgeDistance, page.m_nEdgeDistance);
-}
+void AnimFromSpecialPage(CCharData& record, const CAniSpecialValues& page) { FromPage(record, page, kSpecialPlaces); }
 
 void AnimToSavePage(const CCharData& record, CAniSaveValues& page) {
+  ToPage(record, page, kSavePlaces);
   page.m_strBase = tmb::SjisToUtf8Lossy(record.m_text[kTextAnimationName]);
   page.m_strFolder = tmb::SjisToUtf8Lossy(record.m_text[kTextFolder]);
-  page.m_bFrameFiles = Get(record, kAnimFrameFiles);
-  page.m_nFrameFormat = Get(record, kAnimFrameFormat);
-  page.m_bAvi = Get(record, kAnimAvi);
-  page.m_bAviRecompress = Get(record, kAnimAviRecompress);
-  page.m_nSaveRange = Get(record, kSaveRange);
-  page.m_nMarginX = Get(record, kAnimMarginX);
-  page.m_nMarginY = Get(record, kAnimMarginY);
-  page.m_bClipboard = Get(record, kAnimClipboard);
-  page.m_bMng = Get(record, kAnimMng);
-  page.m_bGif = Get(record, kAnimGif);
-  page.m_bSwf = Get(record, kAnimSwf);
-  page.m_nWaitFirst = Get(record, kAnimWaitFirst);
-  page.m_nWaitMiddle = Get(record, kAnimWaitMiddle);
-  page.m_nWaitLast = Get(record, kAnimWaitLast);
-  page.m_nWaitMode = Get(record, kAnimWaitMode);
-  page.m_bTransparent = Get(record, kAnimMngTransparent);
-  page.m_bOpenResults = Get(record, kAnimOpenMng);
-  page.m_bBackAndForth = Get(record, kAnimBackAndForth);
-  page.m_bHtml = Get(record, kAnimHtml);
   page.m_bTest = gAnimTestFlag;
   page.m_waits = record.m_valueTable;
-  page.m_nWaitCount = std::clamp(Get(record, kAnimFrames), 0, kValueTableSize);
+  page.m_nWaitCount = std::clamp(record.m_param[kAnimFrames], 0, kValueTableSize);
 }
 
 void AnimFromSavePage(CCharData& record, const CAniSaveValues& page) {
+  FromPage(record, page, kSavePlaces);
   PutText(record, kTextAnimationName, page.m_strBase);
   PutText(record, kTextFolder, page.m_strFolder);
-  Put(record, kAnimFrameFiles, page.m_bFrameFiles);
-  Put(record, kAnimFrameFormat, page.m_nFrameFormat);
-  Put(record, kAnimAvi, page.m_bAvi);
-  Put(record, kAnimAviRecompress, page.m_bAviRecompress);
-  Put(record, kSaveRange, page.m_nSaveRange);
-  Put(record, kAnimMarginX, page.m_nMarginX);
-  Put(record, kAnimMarginY, page.m_nMarginY);
-  Put(record, kAnimClipboard, page.m_bClipboard);
-  Put(record, kAnimMng, page.m_bMng);
-  Put(record, kAnimGif, page.m_bGif);
-  Put(record, kAnimSwf, page.m_bSwf);
-  for (int k : {int(kAnimWaitFirst), int(kWaitFirstCopy)}) Put(record, k, page.m_nWaitFirst);
-  for (int k : {int(kAnimWaitMiddle), int(kWaitMiddleCopy), int(kAnimAviWait)}) Put(record, k, page.m_nWaitMiddle);
-  for (int k : {int(kAnimWaitLast), int(kWaitLastCopy)}) Put(record, k, page.m_nWaitLast);
-  Put(record, kAnimWaitMode, page.m_nWaitMode);
-  for (int k : {int(kAnimMngTransparent), int(kAnimGifTransparent)}) Put(record, k, page.m_bTransparent);
-  for (int k : {int(kAnimOpenMng), int(kAnimOpenGif), int(kAnimOpenSwf)}) Put(record, k, page.m_bOpenResults);
-  Put(record, kAnimBackAndForth, page.m_bBackAndForth);
-  Put(record, kAnimHtml, page.m_bHtml);
   gAnimTestFlag = page.m_bTest;
   record.m_valueTable = page.m_waits;
 }
 
-void AnimToSwfPage(const CCharData& record, CSwfFileValues& page) {
-  page.m_bDummyBox = Get(record, kDummyBox);
-  page.m_bOutlineOnly = Get(record, kOutlineOnly);
-  page.m_bUseWaits = Get(record, kUseWaits);
-  page.m_bSplitFont = Get(record, kSplitFont);
-  page.m_bCompress = Get(record, kCompress);
-  page.m_nGradient = Get(record, kGradient);
-  page.m_nLineColour = Get(record, kLineColour);
-  page.m_nFillArea = Get(record, kFillArea);
-  page.m_nPointMeaning = Get(record, kPointMeaning);
-  page.m_nSmoothing = Get(record, kSmoothing);
-}
+void AnimToSwfPage(const CCharData& record, CSwfFileValues& page) { ToPage(record, page, kSwfPlaces); }
 
-void AnimFromSwfPage(CCharData& record, const CSwfFileValues& page) {
-  Put(record, kDummyBox, page.m_bDummyBox);
-  Put(record, kOutlineOnly, page.m_bOutlineOnly);
-  Put(record, kUseWaits, page.m_bUseWaits);
-  Put(record, kSplitFont, page.m_bSplitFont);
-  Put(record, kCompress, page.m_bCompress);
-  Put(record, kGradient, page.m_nGradient);
-  Put(record, kLineColour, page.m_nLineColour);
-  Put(record, kFillArea, page.m_nFillArea);
-  Put(record, kPointMeaning, page.m_nPointMeaning);
-  Put(record, kSmoothing, page.m_nSmoothing);
-}
+void AnimFromSwfPage(CCharData& record, const CSwfFileValues& page) { FromPage(record, page, kSwfPlaces); }
 
 void AnimToSaveExPage(const CCharData& record, CAnimateSaveExValues& page) {
   page.m_nChain = gAnimChain.m_nChain;
   page.m_bInheritArea = gAnimChain.m_bInheritArea;
   page.m_bInheritName = gAnimChain.m_bInheritName;
-  page.m_nSplitOutput = Get(record, kSplitOutput);
+  page.m_nSplitOutput = record.m_param[kSplitOutput];
 }
 
 void AnimFromSaveExPage(CCharData& record, const CAnimateSaveExValues& page) {
   gAnimChain.m_nChain = page.m_nChain;
   gAnimChain.m_bInheritArea = page.m_bInheritArea;
   gAnimChain.m_bInheritName = page.m_bInheritName;
-  Put(record, kSplitOutput, page.m_nSplitOutput);
+  record.m_param[kSplitOutput] = page.m_nSplitOutput;
 }
 
 bool LoadAnimSettings(CCharData& record, const CAniSheetValues& sheet, int page) {

@@ -22,6 +22,15 @@ enum AnimSheetPage {
 // The frame counts the sheet accepts, in its edit and its spin alike.
 constexpr int kSheetMinFrames = 2;
 constexpr int kSheetMaxFrames = 100;
+// The other numbers the pages edit run from 0 to these.
+constexpr int kSheetMaxMedian = 1000;
+constexpr int kSheetMaxPercent = 100;
+constexpr int kSheetMaxStretch = 50;
+constexpr int kSheetMaxAcceleration = 30;
+constexpr int kSheetMaxEdgeDistance = 2000;
+constexpr int kSheetMaxMargin = 5000;
+constexpr int kSheetMaxWait = 6000;  // 1/100 s
+constexpr int kSheetMaxSmoothing = 20;
 
 // The conversion bars whose transition frames may run through a median value.
 enum MedianBar { kMedianVein, kMedianLinking, kMedianWidth, kMedianModulation, kMedianBlur, kMedianFlow, kMedianBars };

@@ -4,13 +4,6 @@
 #include "export/sheet/wait_time_dlg.h"
 #include "platform/ui/radio_choice.h"
 
-namespace {
-
-constexpr int kMaxMargin = 5000;
-constexpr int kMaxWait = 6000;  // 1/100 s
-
-}  // namespace
-
 CAniSavePage::CAniSavePage(CAniSheetValues& values) : CAniPage(292, "ファイル", kAnimPageSave, values) {}
 
 std::vector<tmb::ui::Binding> CAniSavePage::PageBindings() {
@@ -25,20 +18,20 @@ std::vector<tmb::ui::Binding> CAniSavePage::PageBindings() {
       CheckBox(kAviCheck, &v.m_bAvi, "AVIファイル"),
       CheckBox(394, &v.m_bAviRecompress, "圧縮保存"),
       RadioChoice(389, &v.m_nSaveRange, {"全範囲", "選択範囲", "自動設定"}, "保存範囲"),
-      SignedEdit(399, &v.m_nMarginX, 0, kMaxMargin, "横"),
-      SpinButton(414, 399, 0, kMaxMargin),
-      SignedEdit(400, &v.m_nMarginY, 0, kMaxMargin, "縦"),
-      SpinButton(415, 400, 0, kMaxMargin),
+      SignedEdit(399, &v.m_nMarginX, 0, kSheetMaxMargin, "横"),
+      SpinButton(414, 399, 0, kSheetMaxMargin),
+      SignedEdit(400, &v.m_nMarginY, 0, kSheetMaxMargin, "縦"),
+      SpinButton(415, 400, 0, kSheetMaxMargin),
       CheckBox(431, &v.m_bClipboard, "１枚ごとにクリップボードに送付"),
       CheckBox(437, &v.m_bMng, "MNGファイル"),
       CheckBox(438, &v.m_bGif, "ｱﾆﾒｰｼｮﾝGIFファイル"),
       CheckBox(562, &v.m_bSwf, "フラッシュSWFファイル"),
-      SignedEdit(441, &v.m_nWaitFirst, 0, kMaxWait, "開始コマ"),
-      SpinButton(446, 441, 0, kMaxWait),
-      SignedEdit(442, &v.m_nWaitMiddle, 0, kMaxWait, "中間部"),
-      SpinButton(447, 442, 0, kMaxWait),
-      SignedEdit(443, &v.m_nWaitLast, 0, kMaxWait, "最終コマ"),
-      SpinButton(444, 443, 0, kMaxWait),
+      SignedEdit(441, &v.m_nWaitFirst, 0, kSheetMaxWait, "開始コマ"),
+      SpinButton(446, 441, 0, kSheetMaxWait),
+      SignedEdit(442, &v.m_nWaitMiddle, 0, kSheetMaxWait, "中間部"),
+      SpinButton(447, 442, 0, kSheetMaxWait),
+      SignedEdit(443, &v.m_nWaitLast, 0, kSheetMaxWait, "最終コマ"),
+      SpinButton(444, 443, 0, kSheetMaxWait),
       RadioChoice(579, &v.m_nWaitMode, {"簡易設定", "個別設定"}, "ウェイトタイム"),
       PushButton(kWaitButton, "設定"),
       CheckBox(445, &v.m_bTransparent, "用紙色を透過"),

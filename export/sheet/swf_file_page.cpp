@@ -24,8 +24,8 @@ std::vector<tmb::ui::Binding> CSwfFilePage::PageBindings() {
       RadioChoice(623, &v.m_nLineColour, {"背景色", "右端相当色", "[文字]指定色"}, "線（輪郭）色"),
       RadioChoice(624, &v.m_nFillArea, {"ストローク毎", "領域全体"}, "塗りの基準領域"),
       RadioChoice(652, &v.m_nPointMeaning, {"位置", "対他量"}, "ポイント値の意味"),
-      SignedEdit(kSmoothingEdit, &v.m_nSmoothing, 0, 20, ""),
-      SpinButton(kSmoothingSpin, kSmoothingEdit, 0, 20),
+      SignedEdit(kSmoothingEdit, &v.m_nSmoothing, 0, kSheetMaxSmoothing, ""),
+      SpinButton(kSmoothingSpin, kSmoothingEdit, 0, kSheetMaxSmoothing),
   };
 }
 

@@ -62,6 +62,9 @@ TEST_F(AnimationSheet, TheCommandsOpenTheirTabsAndTheSixthKeepsTheTabShown) {
   } cases[] = {{33100, CAniPSheet::kTabSave},    {33098, CAniPSheet::kTabMotion}, {33099, CAniPSheet::kTabSpecial},
                {33103, CAniPSheet::kTabSpecial}, {33101, CAniPSheet::kTabSaveEx}, {396, CAniPSheet::kTabSaveEx},
                {33102, CAniPSheet::kTabSwf},     {32907, CAniPSheet::kTabSwf},    {32908, CAniPSheet::kTabSwf}};
+  // Numbers a file brought outside the pages' ranges never hold a page in front.
+  Record(kKindDrawA).m_param[kAnimFrames] = 256;
+  Record(kKindDrawA).m_param[kAnimWaitFirst] = -5;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.command);
     EXPECT_TRUE(frame()->ExecuteCommand(c.command));
@@ -69,6 +72,7 @@ TEST_F(AnimationSheet, TheCommandsOpenTheirTabsAndTheSixthKeepsTheTabShown) {
     EXPECT_EQ(Sheet().ActiveIndex(), c.tab);
     EXPECT_EQ(Sheet().m_bShown, 1);
   }
+  EXPECT_TRUE(messages.ids.empty());
   EXPECT_EQ(frame()->m_pAniSheetFrame->windowTitle(), QStringLiteral("Animation"));
   frame()->m_pAniSheetFrame->close();  // only hides it
   EXPECT_FALSE(SheetShown());

@@ -188,6 +188,27 @@ TEST_F(AnimSheetCopies, AGrownFrameCountGivesTheNewFramesWaits) {
   EXPECT_EQ(sheet.save.m_waits[6], 0);
 }
 
+TEST_F(AnimSheetCopies, NumbersAFileBroughtAreShownWithinTheRangesThePagesAccept) {
+  auto record = std::make_unique<CCharDataFull>();
+  struct Case {
+    int param;
+    int stored;
+    int shown;
+  } cases[] = {{kAnimFrames, 256, kSheetMaxFrames}, {kAnimSplitPercent, 500, 100}, {78, -3, 0},  {kAnimWaitMiddle, 99999, kSheetMaxWait},  {263, 2001, kSheetMaxEdgeDistance},
+               {265, 21, kSheetMaxSmoothing}};
+  for (const Case& c : cases) record->m_param[size_t(c.param)] = c.stored;
+  CAniSheetValues sheet;
+  LoadAnimSheetPage(*record, sheet, kAnimPageAll);
+  auto back = std::make_unique<CCharDataFull>();
+  LoadAnimSettings(*back, sheet, kAnimPageAll);
+  for (const Case& c : cases) {
+    EXPECT_EQ(back->m_param[size_t(c.param)], c.shown) << c.param;
+  }
+  record->m_param[kAnimFrames] = 1;
+  LoadAnimSheetPage(*record, sheet, kAnimPageMotion);
+  EXPECT_EQ(sheet.base.m_nFrames, kSheetMinFrames);
+}
+
 TEST_F(AnimSheetCopies, NamesOutsideCodePage932AreFoundAndNeverStored) {
   CAniSaveValues page;
   page.m_strBase = "ani";

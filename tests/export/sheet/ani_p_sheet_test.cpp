@@ -67,7 +67,8 @@ class AniSheet : public ::testing::Test {
 TEST_F(AniSheet, FivePagesInTheirOrderEachWithControlsOfTheirOwnIds) {
   ASSERT_EQ(sheet.pageCount(), 5);
   const std::vector<std::string> captions = {"動作", "特殊動作", "ファイル", "ファイル拡張", "swfファイル"};
-  const std::vector<int> numbers = {kAnimPageMotion, kAnimPageSpecial, kAnimPageSave, kAnimPageSaveEx, kAnimPageSwf};
+  const std::vector<int> numbers = {kAnimPageMotion, kAnimPageSpecial, kAnimPageSave, kAnimPageSaveEx,
+                                    kAnimPageSwf};
   // The radio sets whose template numbering ran into other controls keep their ids.
   const std::vector<std::vector<int>> mustHave = {
       {306, 411, 365, 366, 367, 368, 369, 402, 409, 605, 403, 1, 2},
