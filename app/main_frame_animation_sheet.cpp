@@ -4,12 +4,15 @@
 // cancelled one is shown again as the record holds it.
 #include "app/main_frame.h"
 #include "core/document/doc_windows.h"
+#include "export/animation/animation_step.h"
 #include "core/record/char_data_full.h"
 #include "core/state/draw_state.h"
 #include "export/animation/anim_sheet_copies.h"
 #include "export/sheet/ani_p_sheet.h"
 #include "export/sheet/ani_sheet_frame.h"
+#include "platform/service/messages.h"
 #include "resources/string_table.h"
+#include "views/tmb_view.h"
 
 namespace {
 
@@ -29,6 +32,26 @@ constexpr SheetTab kSheetTabs[] = {
     {33101, CAniPSheet::kTabSaveEx}, {33102, CAniPSheet::kTabSwf},     {33103, CAniPSheet::kTabs},
     {396, kShownTab},                {32907, kShownTab},               {32908, kShownTab},
 };
+
+// "表示": the confirmed settings run as an animation in the current drawing window, from
+// A's character to B's, with the outputs they switch on.
+void ShowAnimation() {
+  const int kind = gDrawState.ResolveKind(kKindCurrentDraw);
+  CTmbView* view = CTmbView::ViewOfKind(kind);
+  AnimationFrameView* frames = AnimWindows().ViewOfKind(kind);
+  const CCharDataFull* record = DrawnRecordOfKind(kind);
+  const CCharDataFull* a = DrawnRecordOfKind(kKindDrawA);
+  const CCharDataFull* b = DrawnRecordOfKind(kKindDrawB);
+  if (!view || !frames || !record || !a || !b) {
+    tmb::Beep();
+    return;
+  }
+  {
+    CTmbView::ClientDC dc(*view);
+    RunAnimation(*frames, dc, {record, a, b, record, b}, kind);
+  }
+  view->update();
+}
 
 }  // namespace
 
@@ -50,11 +73,12 @@ void CMainFrame::ShowAnimationSheet(int page) {
     m_pAniSheetFrame = frame;
     CAniPSheet* sheet = frame->m_pSheet;
     frame->m_onClose = [this] { HideAnimationSheet(); };
-    sheet->m_onConfirm = [this, sheet](CAniPage& confirmed) {
+    sheet->m_onConfirm = [this, sheet](CAniPage& confirmed, CAniPage::ApplyMode mode) {
       if (confirmed.StoresOnConfirm()) StoreAnimationSheet();
       HideAnimationSheet();
       UpdateWindowAndSheets();
       ApplyAnimSheetToAllDocs(sheet->m_values);
+      if (mode == CAniPage::kApplyShow) ShowAnimation();
     };
     sheet->m_onCancel = [this](CAniPage& cancelled) {
       HideAnimationSheet();

@@ -38,7 +38,7 @@ bool CAniBasePage::OnKillActive() {
 void CAniBasePage::OnPageNotify(int id, tmb::ui::Notify code) {
   if (code != tmb::ui::Notify::kClicked) return;
   if (id == kShowButton) {
-    Confirm();
+    Confirm(kApplyShow);
   } else if (id == kMedianButton) {
     CMedianOptionDlg dialog;
     dialog.m_values = m_values.base.m_median;

@@ -12,7 +12,7 @@ class CAniBasePage : public CAniPage {
   static constexpr int kFramesEdit = 306;
   static constexpr int kFramesSpin = 411;
   static constexpr int kMedianButton = 605;
-  static constexpr int kShowButton = 403;  // "表示": confirms as "実行" does
+  static constexpr int kShowButton = 403;  // "表示": confirms, then shows the animation
 
   explicit CAniBasePage(CAniSheetValues& values);
   bool StoresOnConfirm() const override { return false; }

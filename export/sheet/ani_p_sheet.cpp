@@ -18,7 +18,7 @@ CAniPSheet::CAniPSheet(QWidget* parent) : PropertySheet("Tamberi", parent, Butto
   m_pages = {new CAniBasePage(m_values), new CAniBasePage2(m_values), new CAniSavePage(m_values),
              new CAnimateSaveExPage(m_values), new CSwfFilePage(m_values)};
   for (CAniPage* page : m_pages) {
-    page->m_onConfirm = [this](CAniPage& p) { OnPageConfirmed(p); };
+    page->m_onConfirm = [this](CAniPage& p, CAniPage::ApplyMode mode) { OnPageConfirmed(p, mode); };
     page->m_onCancel = [this](CAniPage& p) {
       if (m_onCancel) m_onCancel(p);
     };
@@ -39,7 +39,7 @@ void CAniPSheet::ShowValues(int pageIndex) {
   }
 }
 
-void CAniPSheet::OnPageConfirmed(CAniPage& page) {
+void CAniPSheet::OnPageConfirmed(CAniPage& page, CAniPage::ApplyMode mode) {
   // Every page goes into the records, so a name typed on the file page is checked
   // whichever page confirms.
   if (const std::string bad = UnstorableSaveName(m_values.save); !bad.empty()) {
@@ -48,5 +48,5 @@ void CAniPSheet::OnPageConfirmed(CAniPage& page) {
     return;
   }
   FitWaitsToFrames(m_values);
-  if (m_onConfirm) m_onConfirm(page);
+  if (m_onConfirm) m_onConfirm(page, mode);
 }

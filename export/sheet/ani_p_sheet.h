@@ -28,11 +28,11 @@ class CAniPSheet : public tmb::ui::PropertySheet {
   CAniSheetValues m_values;
   int m_bShown = 0;
   // The owner's part of a confirmed page (the values already checked) and of a cancel.
-  std::function<void(CAniPage&)> m_onConfirm;
+  std::function<void(CAniPage&, CAniPage::ApplyMode)> m_onConfirm;
   std::function<void(CAniPage&)> m_onCancel;
 
  private:
-  void OnPageConfirmed(CAniPage& page);
+  void OnPageConfirmed(CAniPage& page, CAniPage::ApplyMode mode);
 
   std::array<CAniPage*, kTabs> m_pages{};
 };

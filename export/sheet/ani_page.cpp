@@ -20,9 +20,9 @@ void CAniPage::OnNotify(int id, tmb::ui::Notify code) {
   }
 }
 
-bool CAniPage::Confirm() {
+bool CAniPage::Confirm(ApplyMode mode) {
   if (!UpdateData(true)) return false;
-  if (m_onConfirm) m_onConfirm(*this);
+  if (m_onConfirm) m_onConfirm(*this, mode);
   return true;
 }
 

@@ -23,12 +23,15 @@ class CAniPage : public tmb::ui::PropertyPage {
   // Whether confirming this page first stores the sheet into the current record.
   virtual bool StoresOnConfirm() const { return true; }
 
+  // How a confirmed page is applied: "実行", or "表示", which then shows the animation.
+  enum ApplyMode { kApplyRun = 1, kApplyShow = 2 };
+
   // Set by the sheet: a page read its controls and is confirmed; a page is cancelled.
-  std::function<void(CAniPage&)> m_onConfirm;
+  std::function<void(CAniPage&, ApplyMode)> m_onConfirm;
   std::function<void(CAniPage&)> m_onCancel;
 
   // Reads the controls (a bad value keeps the page as it is) and hands the page over.
-  bool Confirm();
+  bool Confirm(ApplyMode mode = kApplyRun);
   void Cancel();
 
  protected:

@@ -147,5 +147,31 @@ TEST_F(AnimationSheet, TickingAviOnTheFilePageMakesTheNextPictureSheetAMovieAndA
   if (!probe || !lint) GTEST_SKIP() << "ffprobe or xmllint is not installed";
 }
 
+TEST_F(AnimationSheet, ShowOnTheMotionPageRunsTheAnimationThroughItsOutputs) {
+  ShowAndPaint();
+  AppendRecordedCharacter(Record(kKindDrawA));
+  AppendRecordedCharacter(Record(kKindDrawB));
+  for (int kind : {kKindDrawA, kKindDrawB}) {
+    Record(kind).m_text[kTextFolder] = dir.path().string();
+    Record(kind).m_text[kTextAnimationName] = "play";
+    Record(kind).m_param[kAnimFrameFiles] = 1;
+    Record(kind).m_param[kAnimFrameFormat] = 1;  // PNG
+  }
+  ASSERT_TRUE(frame()->ExecuteCommand(33098));
+  Type(CAniBasePage::kFramesEdit, QStringLiteral("3"));
+  Click(CAniBasePage::kShowButton);
+  EXPECT_FALSE(SheetShown());
+  EXPECT_EQ(Record(kKindDrawB).m_param[kAnimFrames], 3);
+  EXPECT_TRUE(messages.ids.empty());
+  for (int i = 1; i <= 3; ++i) EXPECT_TRUE(std::filesystem::exists(dir / ("play_0" + std::to_string(i) + ".png"))) << i;
+  EXPECT_FALSE(std::filesystem::exists(dir / "play_04.png"));
+
+  // "実行" only applies.
+  std::filesystem::remove(dir / "play_01.png");
+  ASSERT_TRUE(frame()->ExecuteCommand(33098));
+  Click(CAniPage::kConfirm);
+  EXPECT_FALSE(std::filesystem::exists(dir / "play_01.png"));
+}
+
 }  // namespace
 }  // namespace tmb::test

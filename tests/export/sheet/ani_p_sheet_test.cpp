@@ -47,7 +47,10 @@ QLineEdit* Edit(const tmb::ui::PropertyPage& page, int id) { return qobject_cast
 class AniSheet : public ::testing::Test {
  protected:
   void SetUp() override {
-    sheet.m_onConfirm = [this](CAniPage& page) { confirmed.push_back(page.pageIndex()); };
+    sheet.m_onConfirm = [this](CAniPage& page, CAniPage::ApplyMode mode) {
+      confirmed.push_back(page.pageIndex());
+      modes.push_back(mode);
+    };
     sheet.m_onCancel = [this](CAniPage& page) { cancelled.push_back(page.pageIndex()); };
   }
   CAniPage& Page(int tab) {
@@ -62,6 +65,7 @@ class AniSheet : public ::testing::Test {
   ScriptedDialogs dialogs;
   CAniPSheet sheet;
   std::vector<int> confirmed, cancelled;
+  std::vector<CAniPage::ApplyMode> modes;
 };
 
 TEST_F(AniSheet, FivePagesInTheirOrderEachWithControlsOfTheirOwnIds) {
@@ -239,6 +243,9 @@ TEST_F(AniSheet, ANameOutsideCodePage932IsRefusedWhicheverPageConfirms) {
   Edit(save, CAniSavePage::kFolderEdit)->setText(QStringLiteral("/tmp/漢字"));
   Click(save, CAniPage::kConfirm);
   EXPECT_EQ(confirmed, std::vector<int>{kAnimPageSave});
+  Click(Page(CAniPSheet::kTabMotion), CAniBasePage::kShowButton);
+  EXPECT_EQ(confirmed, (std::vector<int>{kAnimPageSave, kAnimPageMotion}));
+  EXPECT_EQ(modes, (std::vector<CAniPage::ApplyMode>{CAniPage::kApplyRun, CAniPage::kApplyShow}));
   Click(save, CAniPage::kCancel);
   EXPECT_EQ(cancelled, std::vector<int>{kAnimPageSave});
 }
