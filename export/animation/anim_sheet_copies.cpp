@@ -12,6 +12,8 @@
 
 CAnimChainSettings gAnimChain;
 int gAnimTestFlag = 0;
+tmb::Rect gAnimSaveRegion{};
+int gAnimRegionSet = 0;
 
 namespace {
 

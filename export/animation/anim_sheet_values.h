@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/record/char_data.h"
+#include "platform/gdi/geometry.h"
 
 // Which pages a copy between the sheet and a record takes.
 enum AnimSheetPage {
@@ -134,3 +135,7 @@ struct CAnimChainSettings {
 extern CAnimChainSettings gAnimChain;
 // The file page's hidden test switch.
 extern int gAnimTestFlag;
+// The save region the file page's "詳細設定" edits, from the preview's selection, and
+// whether it was set there.
+extern tmb::Rect gAnimSaveRegion;
+extern int gAnimRegionSet;

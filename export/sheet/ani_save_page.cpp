@@ -1,8 +1,10 @@
 #include "export/sheet/ani_save_page.h"
 
 #include "core/file/path_edit.h"
+#include "imageedit/editor/area_setting.h"
 #include "export/sheet/wait_time_dlg.h"
 #include "platform/ui/radio_choice.h"
+#include "views/pre_view.h"
 
 CAniSavePage::CAniSavePage(CAniSheetValues& values) : CAniPage(292, "ファイル", kAnimPageSave, values) {}
 
@@ -18,6 +20,7 @@ std::vector<tmb::ui::Binding> CAniSavePage::PageBindings() {
       CheckBox(kAviCheck, &v.m_bAvi, "AVIファイル"),
       CheckBox(394, &v.m_bAviRecompress, "圧縮保存"),
       RadioChoice(389, &v.m_nSaveRange, {"全範囲", "選択範囲", "自動設定"}, "保存範囲"),
+      PushButton(kRegionButton, "詳細設定"),
       SignedEdit(399, &v.m_nMarginX, 0, kSheetMaxMargin, "横"),
       SpinButton(414, 399, 0, kSheetMaxMargin),
       SignedEdit(400, &v.m_nMarginY, 0, kSheetMaxMargin, "縦"),
@@ -50,6 +53,8 @@ void CAniSavePage::OnPageNotify(int id, tmb::ui::Notify code) {
     Browse();
   } else if (id == kWaitButton) {
     EditWaits();
+  } else if (id == kRegionButton) {
+    EditRegion();
   }
 }
 
@@ -72,4 +77,15 @@ void CAniSavePage::EditWaits() {
   dialog.m_nMiddle = v.m_nWaitMiddle;
   dialog.m_nLast = v.m_nWaitLast;
   if (tmb::ui::IsAccepted(dialog.DoModal(this))) v.m_waits = dialog.m_waits;
+}
+
+void CAniSavePage::EditRegion() {
+  // The region dialog's target other than the image editor is the preview.
+  constexpr int kPreviewTarget = 0;
+  if (CPre_View* preview = CPre_View::Instance()) gAnimSaveRegion = preview->m_rcSelect;
+  tmb::Point corner1{gAnimSaveRegion.left, gAnimSaveRegion.top};
+  tmb::Point corner2{gAnimSaveRegion.right, gAnimSaveRegion.bottom};
+  if (!RunAreaSettingDialog(corner1, corner2, kPreviewTarget)) return;
+  gAnimSaveRegion = {corner1.x, corner1.y, corner2.x, corner2.y};
+  gAnimRegionSet = 1;
 }

@@ -14,6 +14,7 @@ class CAniSavePage : public CAniPage {
   static constexpr int kBrowseButton = 314;
   static constexpr int kAviCheck = 393;
   static constexpr int kWaitButton = 523;
+  static constexpr int kRegionButton = 398;
   static constexpr int kTestCheck = 439;
 
   explicit CAniSavePage(CAniSheetValues& values);
@@ -26,4 +27,5 @@ class CAniSavePage : public CAniPage {
  private:
   void Browse();
   void EditWaits();
+  void EditRegion();
 };

@@ -18,6 +18,7 @@
 #include "export/sheet/ani_save_page.h"
 #include "export/sheet/median_option_dlg.h"
 #include "export/sheet/wait_time_dlg.h"
+#include "imageedit/editor/area_setting.h"
 #include "platform/ui/radio_choice.h"
 #include "support/scripted_chooser.h"
 #include "support/scripted_messages.h"
@@ -228,6 +229,29 @@ TEST_F(AniSheet, TheChosenFolderIsShownAndTypedValuesStay) {
   EXPECT_EQ(Edit(page, CAniSavePage::kBaseEdit)->text(), QStringLiteral("typed"));
   Click(page, CAniSavePage::kBrowseButton);  // cancelled: the folder stays
   EXPECT_EQ(sheet.m_values.save.m_strFolder, "/tmp/選んだ");
+}
+
+TEST_F(AniSheet, TheRegionButtonSetsTheSaveRegionUnlessTheDialogIsCancelled) {
+  gAnimSaveRegion = {10, 20, 110, 220};
+  gAnimRegionSet = 0;
+  int answer = 2;  // the region dialog's result: IDCANCEL
+  SetAreaSettingRunner([&answer](CAreaSettingState& s) {
+    EXPECT_EQ(s.Region(), (Rect{10, 20, 110, 220}));
+    EXPECT_NE(s.m_nTarget, 1);  // the preview, not the image editor
+    s.SetRegion({5, 6, 50, 60});
+    return answer;
+  });
+  CAniPage& page = Page(CAniPSheet::kTabSave);
+  Click(page, CAniSavePage::kRegionButton);
+  EXPECT_EQ(gAnimRegionSet, 0);
+  EXPECT_EQ(gAnimSaveRegion, (Rect{10, 20, 110, 220}));
+  answer = 1;
+  Click(page, CAniSavePage::kRegionButton);
+  EXPECT_EQ(gAnimRegionSet, 1);
+  EXPECT_EQ(gAnimSaveRegion, (Rect{5, 6, 50, 60}));
+  SetAreaSettingRunner(nullptr);
+  gAnimSaveRegion = {};
+  gAnimRegionSet = 0;
 }
 
 TEST_F(AniSheet, ANameOutsideCodePage932IsRefusedWhicheverPageConfirms) {
