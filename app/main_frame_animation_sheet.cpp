@@ -4,10 +4,10 @@
 // cancelled one is shown again as the record holds it.
 #include "app/main_frame.h"
 #include "core/document/doc_windows.h"
-#include "export/animation/animation_step.h"
 #include "core/record/char_data_full.h"
 #include "core/state/draw_state.h"
 #include "export/animation/anim_sheet_copies.h"
+#include "export/animation/animation_step.h"
 #include "export/sheet/ani_p_sheet.h"
 #include "export/sheet/ani_sheet_frame.h"
 #include "platform/service/messages.h"
