@@ -185,6 +185,7 @@ void CMainFrame::RegisterCommands() {
   RegisterDisplayCommands();
   RegisterSettingCommands();
   RegisterSheetCommands();
+  RegisterAnimationSheetCommands();
   RegisterWindowCommands();
   RegisterColourCommands();
   RegisterStyleCommands();

@@ -12,6 +12,7 @@
 #include "platform/ui/main_frame.h"
 #include "platform/ui/view.h"
 
+class CAniPSheet;
 class CShapePropSheetFrame;
 class QLabel;
 class QProgressBar;
@@ -77,6 +78,14 @@ class CMainFrame : public tmb::ui::MainFrame {
   // Hides the active sheet's frame; hides the sheets of both windows.
   void HideActiveSheet();
   void HideShapeSheet();
+  // The animation sheet: shown on tab page (a tab it lacks keeps the tab shown), hidden,
+  // loaded from the current drawing window's record (page number -1 all, refresh shows
+  // the values) and stored into that record; null before it was first shown.
+  void ShowAnimationSheet(int page);
+  void HideAnimationSheet();
+  void LoadAnimationSheetPage(int page, int refresh);
+  void StoreAnimationSheet();
+  CAniPSheet* AnimationSheet() const;
   // Files dropped on the window: the first is taken, by its extension.
   void OnDropFiles(const QStringList& paths);
   // Opens the help file, or says where it was looked for.
@@ -122,6 +131,7 @@ class CMainFrame : public tmb::ui::MainFrame {
   void RegisterDisplayCommands();
   void RegisterSettingCommands();
   void RegisterSheetCommands();
+  void RegisterAnimationSheetCommands();
   void RegisterWindowCommands();
   void RegisterColourCommands();
   void RegisterStyleCommands();
