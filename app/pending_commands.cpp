@@ -8,12 +8,8 @@ constexpr const char* kMoreDialogs = "more-dialogs";
 
 // One line per id, never a range: an id leaves the table on its own.
 constexpr PendingCommand kPending[] = {
-    {32782, kSheets},  // pen dialog
-    {32852, kSheets},  // guide frame dialog
-    {32886, kSheets},  // export options
-    {33106, kSheets},  // font division
-    {33131, kSheets},  // automatic registration
-    {33135, kSheets},  // dictionary
+    {33106, kMoreDialogs},  // font division
+    {33135, kMoreDialogs},  // dictionary
     {140, kSheets},    // shape sheet pages
     {141, kSheets},
     {142, kSheets},

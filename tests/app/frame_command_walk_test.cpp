@@ -118,12 +118,12 @@ TEST_F(FrameCommandWalk, ThePendingTableListsEachIdOnceAndOnlyCommandsWithoutThe
     EXPECT_TRUE(seen.insert(p.id).second) << p.id;
     EXPECT_NE(p.issue, nullptr);
   }
-  EXPECT_EQ(std::string(PendingIssueOf(32782)), "sheets");
+  EXPECT_EQ(std::string(PendingIssueOf(33135)), "more-dialogs");
   // The layout, the move of everything, the dialogs, the styles and their comparison
-  // sheets, printing and the preview's commands came with their work.
+  // sheets, printing, the preview's commands and the settings glue came with their work.
   for (int id : {kCmdFileOpen, kCmdEditLayout, kCmdEditMoveAll, kCmdStandardSettings, kCmdConvOption, kCmdCopyAToB,
                  kCmdCopyBToA, 33137, 33138, 33150, 33173, 33136, 33159, kCmdFilePrint, kCmdFilePrintPreview, 33002,
-                 32906}) {
+                 32906, kCmdPenSettings, kCmdGuideFrame, kCmdSaveRange, kCmdAutoRegistration}) {
     EXPECT_EQ(PendingIssueOf(id), nullptr) << id;
   }
 }
