@@ -181,6 +181,7 @@ void CMainFrame::RegisterCommands() {
   RegisterDisplayCommands();
   RegisterSettingCommands();
   RegisterSheetCommands();
+  RegisterAnimationSheetCommands();
   RegisterWindowCommands();
   RegisterColourCommands();
   RegisterStyleCommands();
