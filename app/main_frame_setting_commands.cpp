@@ -1,6 +1,7 @@
 // The main window's Settings menu: the standard settings, the typeface option, keeping the
 // conversion values, the detailed conversion switches of the current character and the
-// style commands, which the drawing view takes.
+// style commands, which the drawing view takes; the pen, guide-frame and save-range
+// dialogs and automatic registration.
 #include <algorithm>
 #include <functional>
 
@@ -8,7 +9,7 @@
 #include "app/dialogs/conv_option_dialog.h"
 #include "app/frame_command_helpers.h"
 #include "app/main_frame.h"
-#include "app/settings_glue.h"
+#include "app/settings/settings_glue.h"
 #include "app/tmb_document.h"
 #include "convert/presets/param_defaults.h"
 #include "resources/command_ids.h"
@@ -17,11 +18,6 @@
 namespace {
 
 constexpr int kKeepConversionParam = 380;
-// The settings glue's menu entries.
-constexpr int kCmdPenSettings = 32782;
-constexpr int kCmdGuideFrame = 32852;
-constexpr int kCmdSaveRange = 32886;
-constexpr int kCmdAutoRegistration = 33131;
 constexpr int kStandardSettingsAction = 3;
 
 // Changes the drawn record of the current drawing window and marks its outline for a
@@ -41,15 +37,12 @@ void Toggle(ParamBlock& params, int index) { params[size_t(index)] = params[size
 void CMainFrame::RegisterSettingCommands() {
   OnCommand(tmb::kCmdStandardSettings, OnCurrentView(&CTmbView::RunSettingAction, kStandardSettingsAction));
   OnCommand(tmb::kCmdConvOption, RunConvOptionDialog);
-  OnCommand(kCmdPenSettings, RunPenSettings);
-  OnCommand(kCmdGuideFrame, [] {
-    if (CTmbView* view = CommandView()) RunGuideFrameCommand(*view);
-  });
-  OnCommand(kCmdSaveRange, EditSaveRange);
-  OnCommand(kCmdAutoRegistration, [] {
-    if (CTmbView* view = CommandView()) RunAutoRegistration(*view);
-  });
-  OnUpdate(kCmdAutoRegistration, [](tmb::ui::CommandUpdate& u) { u.SetCheck(gDrawState.m_bAutoRegistration != 0); });
+
+  OnCommand(tmb::kCmdPenSettings, [] { RunPenSettings(); });
+  OnCommand(tmb::kCmdGuideFrame, [] { RunGuideFrameCommand(); });
+  OnCommand(tmb::kCmdSaveRange, [] { EditSaveRange(); });
+  OnCommand(tmb::kCmdAutoRegistration, [] { RunAutoRegistrationCommand(); });
+  OnUpdate(tmb::kCmdAutoRegistration, [](tmb::ui::CommandUpdate& u) { u.SetCheck(IsAutoRegistrationOn()); });
 
   OnCommand(tmb::kCmdKeepConversion, [] { ChangeCurrentRecord([](ParamBlock& p) { Toggle(p, kKeepConversionParam); }); });
   OnUpdate(tmb::kCmdKeepConversion,

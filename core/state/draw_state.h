@@ -114,7 +114,6 @@ class CDrawState {
   tmb::Size m_sizeCanvas{kDefaultCanvasWidth, kDefaultCanvasHeight};
   int m_bSettingViewButton = 0;
   int m_nSaveRange = 0;       // 0 whole picture, 1 a region
-  int m_bAutoRegistration = 0;  // the automatic registration command draws the character
   int m_bViewsReady = 0;
   int m_nPenDelay = 15;       // minimum interval between two pen samples, ms
   int m_nPenDelayStart = 15;

@@ -339,5 +339,25 @@ TEST_F(FrameCommandValues, AfterWindowAClosedOneReopenOpensOneWindowAAtItsOwnSiz
   EXPECT_EQ(messages.beeps, 0);
 }
 
+TEST_F(FrameCommandValues, TheGuideFrameAndAutoRegistrationActOnTheCurrentWindow) {
+  MakeCurrent(kKindDrawB);
+  const int a33 = Record(kKindDrawA).m_param[33];
+  dialogs.Then([](ui::DialogWindow& d) {
+    ScriptedDialogs::Type(d, 103, QStringLiteral("60"));
+    return ScriptedDialogs::PressOk(d);
+  });
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdGuideFrame));
+  EXPECT_EQ(Record(kKindDrawB).m_param[33], 60);
+  EXPECT_EQ(Record(kKindDrawA).m_param[33], a33);
+
+  gDrawState.m_toolPanel.m_bShown = 0;
+  EXPECT_FALSE(Checked(kCmdAutoRegistration));
+  gDrawState.m_toolPanel.m_bShown = 1;
+  EXPECT_TRUE(Checked(kCmdAutoRegistration));
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdAutoRegistration));
+  EXPECT_EQ(Record(kKindDrawB).m_param[334], 0) << "the store loader is asked for one repaint only";
+  gDrawState.m_toolPanel.m_bShown = 0;
+}
+
 }  // namespace
 }  // namespace tmb::test

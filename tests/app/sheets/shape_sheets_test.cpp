@@ -8,7 +8,6 @@
 #include "app/app_fixture.h"
 #include "app/dialogs/colour_page.h"
 #include "app/kind_lookup.h"
-#include "app/settings_glue.h"
 #include "app/sheets/aux_setting_page.h"
 #include "app/sheets/line_page.h"
 #include "app/sheets/shape_sheet.h"
@@ -263,19 +262,6 @@ TEST_F(ShapeSheets, TheStyleCommandsAndTheAnimationReloadTheCurrentWindowsSheet)
   // The current window's sheet: B has none shown.
   gDrawState.m_nCurDrawKind = kKindDrawB;
   EXPECT_EQ(AnimWindows().LoadShapeSheet(), 0);
-}
-
-TEST_F(ShapeSheets, AutomaticRegistrationRunsOnlyWhileItsSwitchIsOn) {
-  CTmbView* view = CTmbView::ViewOfKind(kKindDrawA);
-  ASSERT_TRUE(view);
-  CCharDataFull& rec = Record(kKindDrawA);
-  rec.m_bChanged = 0;
-  EXPECT_EQ(RunAutoRegistration(*view), 0);
-  EXPECT_EQ(rec.m_bChanged, 0);
-  gDrawState.m_bAutoRegistration = 1;
-  EXPECT_EQ(RunAutoRegistration(*view), 1);
-  EXPECT_EQ(rec.m_bChanged, 1);
-  EXPECT_EQ(rec.m_param[334], 0);
 }
 
 }  // namespace
