@@ -6,6 +6,7 @@
 
 #include "app/kind_lookup.h"
 #include "app/main_frame.h"
+#include "app/dialogs/colour_page.h"
 #include "app/sheets/shape_sheet.h"
 #include "core/document/tmb_doc.h"
 #include "core/state/draw_state.h"
@@ -95,7 +96,12 @@ bool CMainFrame::CreateShapeSheetFrame() {
 void CMainFrame::ConnectShapeSheet(CShapePropSheetFrame& frame) {
   CModelessShapePropSheet* sheet = frame.m_pSheet;
   const int window = sheet->m_nWindow;
-  frame.m_onActivate = [this, window] { m_nActiveSheet = window; };
+  frame.m_onActivate = [this, window, sheet] {
+    m_nActiveSheet = window;
+    // The colour page writes its mode into the record as its buttons are pressed: it
+    // gets the record the window holds now (none once the window closed).
+    sheet->colourPage()->m_pRecord = RecordOfKind(sheet->kind());
+  };
   sheet->m_onApply = [this, kind = sheet->kind()] { ApplyShapePages(kind, true); };
   sheet->m_onReload = [this, window](int page) {
     LoadShapeSheetPage(page, 1, window == kWindowB ? kSheetOfB : kSheetOfA);
