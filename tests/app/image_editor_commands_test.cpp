@@ -2,7 +2,10 @@
 // redraws, and the menu's road through an opened picture.
 #include <gtest/gtest.h>
 
+#include <QAbstractScrollArea>
+#include <QScrollBar>
 #include <algorithm>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -14,8 +17,11 @@
 #include "imageedit/view/bmp_view_window.h"
 #include "imageedit/view/bmpl_view.h"
 #include "imageedit/view/clipboard_pictures.h"
+#include "imageedit/view/zoom_cursor.h"
 #include "resources/menus.h"
 #include "support/picture_files.h"
+#include "support/temp_dir.h"
+#include "views/tmb_view.h"
 
 namespace tmb::test {
 namespace {
@@ -37,8 +43,8 @@ Surface Enlarged(const Surface& picture, const Rect& area, int factor) {
 class ImageEditorCommands : public AppTest {
  protected:
   // The editor open and in front, its picture white.
-  CBmpViewWindow* OpenEditor() {
-    if (!Start()) return nullptr;
+  CBmpViewWindow* OpenEditor(const std::string& commandLine = "") {
+    if (!Start(commandLine)) return nullptr;
     frame()->ActivateViewOfKind(kKindImageEditor, 0);
     CBmpViewWindow* window = CBmpViewWindow::Instance();
     if (!window || !window->editor().EnsureSetup(nullptr)) return nullptr;
@@ -166,6 +172,87 @@ TEST_F(ImageEditorCommands, TheColourBoxTogglesAndRedrawsClearTheEditorsBitsOnce
   EXPECT_EQ(zoom->m_nInitialUpdates, before + 1);
   EXPECT_EQ(gDrawState.m_nEditorRedrawBits, 0);
   EXPECT_EQ(zoom->fixColourDialog(), box) << "the box is made once";
+}
+
+// Panel mode: the zoom window shows drawing window A's writing area from its top-left
+// corner, centred in the window; a click paints the drawing window's paper there and
+// leaves the editor's picture as it was.
+TEST_F(ImageEditorCommands, InPanelModeTheZoomShowsAndPaintsTheWritingArea) {
+  TempDir dir;
+  const std::filesystem::path list = dir / "list.txt";
+  std::ofstream(list, std::ios::binary) << "\x82\xA0";  // "あ" in code page 932
+  CBmpViewWindow* window = OpenEditor("/t \"" + list.string() + "\" /d \"" + dir.path().string() + "\"");
+  ASSERT_NE(window, nullptr);
+  ShowAndPaint();
+  const CRegistrationPanel& panel = gDrawState.m_toolPanel;
+  ASSERT_EQ(panel.m_bShown, 1);
+  CTmbView* drawing = CTmbView::ViewOfKind(kKindDrawA);
+  ASSERT_NE(drawing, nullptr);
+  Surface* paper = drawing->BackBuffer();
+  ASSERT_TRUE(paper && !paper->IsNull());
+  const Rect w = panel.m_rcWriting;
+  paper->SetPixel(w.left + 127, w.top + 127, kRed);
+  CBmplView* zoom = CBmplView::Instance();
+  ASSERT_NE(zoom, nullptr);
+
+  gDrawState.m_bZoomPanelMode = 1;
+  zoom->SetZoomFactor(2);
+  zoom->SetZoomFactor(4);
+  // The writing area less its frame line, 255 x 255 pixels, in the middle.
+  const QSize client = zoom->viewport()->size();
+  const int extent = 255 * 4;
+  const Point scroll = zoom->ScrollPosition();
+  EXPECT_EQ(scroll, (Point{std::max(0, (extent - client.width()) / 2), std::max(0, (extent - client.height()) / 2)}));
+  zoom->ScrollToCursor({0, 0});
+  EXPECT_EQ(zoom->ScrollPosition(), scroll) << "the editor's pointer does not move the panel";
+  Surface shown;
+  ASSERT_TRUE(SurfaceFromImage(zoom->viewport()->grab().toImage(), shown));
+  int wrong = 0, red = 0;
+  for (int y = 0; y < shown.height(); ++y) {
+    for (int x = 0; x < shown.width(); ++x) {
+      const int px = (x + scroll.x) / 4, py = (y + scroll.y) / 4;
+      const Colour expected = px < 255 && py < 255 ? paper->GetPixel(w.left + px, w.top + py) : CBmplView::kSurround;
+      wrong += shown.GetPixel(x, y) != expected;
+      red += shown.GetPixel(x, y) == kRed;
+    }
+  }
+  EXPECT_EQ(wrong, 0);
+  EXPECT_EQ(red, 16) << "the red pixel as one 4 x 4 square";
+  SavePictureForViewing(shown, "zoom_panel_mode");
+
+  // A click on the square right of the red one paints the drawing window's paper.
+  CBmpView& editor = window->editor();
+  const std::vector<Colour> before = {editor.m_bmpWork.GetPixel(128, 127),
+                                      editor.m_bmpWork.GetPixel(w.left + 128, w.top + 127)};
+  constexpr Colour kBlue = 0xFF0000;
+  zoom->fixColourDialog()->m_colours.SetSlotColour(0, kBlue);
+  ASSERT_TRUE(zoom->PaintPixelAt({128 * 4 + 1, 127 * 4 + 2}, false));
+  EXPECT_EQ(gDrawState.m_ptZoomPixel, (Point{w.left + 128, w.top + 127}));
+  EXPECT_EQ(paper->GetPixel(w.left + 128, w.top + 127), kBlue);
+  const std::vector<Colour> after = {editor.m_bmpWork.GetPixel(128, 127),
+                                     editor.m_bmpWork.GetPixel(w.left + 128, w.top + 127)};
+  EXPECT_EQ(after, before);
+  EXPECT_FALSE(GetDocumentOfKind(kKindImageEditor)->IsModified());
+  EXPECT_FALSE(zoom->PaintPixelAt({255 * 4, 10}, false)) << "the frame line is no picture pixel";
+  zoom->TakeColourAt({127 * 4 + 3, 127 * 4});
+  EXPECT_EQ(gDrawState.m_crRightClick, kRed);
+}
+
+// The zoom window shows its own painting cursor over the picture; the scroll bars keep
+// the default one.
+TEST_F(ImageEditorCommands, TheZoomWindowsCursorIsItsPaintingCross) {
+  ASSERT_NE(OpenEditor(), nullptr);
+  CBmplView* zoom = CBmplView::Instance();
+  ASSERT_NE(zoom, nullptr);
+  const QCursor cursor = zoom->viewport()->cursor();
+  EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
+  EXPECT_EQ(cursor.hotSpot(), QPoint(kZoomCursorHotSpot, kZoomCursorHotSpot));
+  const QImage picture = cursor.pixmap().toImage();
+  EXPECT_EQ(qAlpha(picture.pixel(kZoomCursorHotSpot, kZoomCursorHotSpot)), 0) << "the pixel to paint stays in sight";
+  EXPECT_GT(qAlpha(picture.pixel(kZoomCursorHotSpot + 10, kZoomCursorHotSpot)), 0);
+  auto* area = qobject_cast<QAbstractScrollArea*>(zoom->viewport()->parentWidget());
+  ASSERT_NE(area, nullptr);
+  EXPECT_FALSE(area->verticalScrollBar()->testAttribute(Qt::WA_SetCursor));
 }
 
 TEST_F(ImageEditorCommands, TheScrollToThePointerStaysInItsRange) {

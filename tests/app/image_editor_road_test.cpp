@@ -237,7 +237,8 @@ TEST_F(ImageEditorRoad, MirrorUndoOneTouchAndZoomFromTheEditorsMenu) {
   for (int y = 0; y < image.height(); ++y) {
     for (int x = 0; x < image.width(); ++x) {
       const bool in = area.Contains({x, y});
-      const Colour expected = opened[size_t(y) * size_t(image.width()) + size_t(in ? area.left + area.right - 1 - x : x)];
+      const Colour expected =
+          opened[size_t(y) * size_t(image.width()) + size_t(in ? area.left + area.right - 1 - x : x)];
       differing += image.GetPixel(x, y) != expected;
     }
   }
