@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <filesystem>
 #include <initializer_list>
+#include <memory>
 
 #include "app/app_fixture.h"
 #include "app/dummy_doc.h"
@@ -34,7 +35,38 @@ namespace {
 
 constexpr Colour kRed = 0x0000FF, kBlue = 0xFF0000, kWhite = 0xFFFFFF, kBlack = 0x000000;
 
-using ImageEditorRoad = AppTest;
+class ImageEditorRoad : public AppTest {
+ protected:
+  // Writes picture as the BMP file name in dir and opens it with the editor's menu; the
+  // editor's window, or null.
+  CBmpViewWindow* OpenPicture(const Surface& picture, const std::string& name) {
+    const std::string path = (dir / name).string();
+    if (WritePictureFile(nullptr, &picture, nullptr, path, picture.width(), picture.height(), kFormatBmp) != 1) {
+      return nullptr;
+    }
+    chooser.Next(path);
+    if (!frame()->ExecuteCommand(32774)) return nullptr;
+    CBmpViewWindow* window = CBmpViewWindow::Instance();
+    if (window) mouse = std::make_unique<PenEvents>(window->viewport(), clock);
+    return window;
+  }
+  // Where picture point (x, y) lies in the editor's window scrolled to its start.
+  static QPoint At(int x, int y) {
+    const Point o = gDrawState.m_ptCanvasOrigin;
+    return {x + o.x, y + o.y};
+  }
+  // Drags the mouse over area, from its top-left corner to its bottom-right one.
+  void DragOver(const Rect& area) {
+    mouse->Press(At(area.left, area.top));
+    mouse->Move(At((area.left + area.right) / 2, (area.top + area.bottom) / 2));
+    mouse->Move(At(area.right, area.bottom));
+    mouse->Release(At(area.right, area.bottom));
+  }
+
+  TempDir dir;
+  ManualClock clock;
+  std::unique_ptr<PenEvents> mouse;
+};
 
 // A menu text without its access key and its keys: "元に戻す(&U)\tCtrl+Z" is "元に戻す".
 QString Label(const QAction* action) {
@@ -81,7 +113,6 @@ std::vector<Colour> PixelsOf(const Surface& s) {
 
 TEST_F(ImageEditorRoad, OpenCopyPasteByMouseAndSaveAsPngReadsBackTheSame) {
   ASSERT_TRUE(Start());
-  TempDir dir;
   // A picture of two blocks on white.
   Surface picture;
   ASSERT_TRUE(picture.Create(160, 120, PixelFormat::kColour32));
@@ -89,13 +120,9 @@ TEST_F(ImageEditorRoad, OpenCopyPasteByMouseAndSaveAsPngReadsBackTheSame) {
   DeviceContext dc(&picture);
   dc.FillSolidRect({10, 10, 50, 40}, kRed);
   dc.FillSolidRect({60, 60, 90, 100}, kBlue);
-  const std::string in = (dir / "two blocks.bmp").string();
-  ASSERT_EQ(WritePictureFile(nullptr, &picture, nullptr, in, 160, 120, kFormatBmp), 1);
-
-  chooser.Next(in);
-  ASSERT_TRUE(frame()->ExecuteCommand(32774));
-  CBmpViewWindow* window = CBmpViewWindow::Instance();
+  CBmpViewWindow* window = OpenPicture(picture, "two blocks.bmp");
   ASSERT_NE(window, nullptr);
+  const std::string in = (dir / "two blocks.bmp").string();
   CBmpView& editor = window->editor();
   ASSERT_NE(window->frame(), nullptr);
   EXPECT_FALSE(window->frame()->windowFlags() & Qt::WindowCloseButtonHint) << "the editor stays open";
@@ -115,23 +142,16 @@ TEST_F(ImageEditorRoad, OpenCopyPasteByMouseAndSaveAsPngReadsBackTheSame) {
   SavePictureForViewing(shownSurface, "image_editor_window");
 
   // The red block selected with the mouse, copied, and put down at (100, 10).
-  ManualClock clock;
-  PenEvents mouse(window->viewport(), clock);
-  const Point o = gDrawState.m_ptCanvasOrigin;
-  auto at = [&](int x, int y) { return QPoint(x + o.x, y + o.y); };
-  mouse.Press(at(10, 10));
-  mouse.Move(at(30, 25));
-  mouse.Move(at(50, 40));
-  mouse.Release(at(50, 40));
+  DragOver({10, 10, 50, 40});
   ASSERT_EQ(editor.m_region, (Rect{10, 10, 50, 40}));
   editor.m_nEditOperation = CBmpView::kEditCopy;
   editor.RunEditOperation();
   editor.m_nEditOperation = CBmpView::kEditPaste;
   editor.RunEditOperation();
-  mouse.Move(at(90, 10));
-  mouse.Move(at(100, 10));
-  mouse.Press(at(100, 10));
-  mouse.Release(at(100, 10));
+  mouse->Move(At(90, 10));
+  mouse->Move(At(100, 10));
+  mouse->Press(At(100, 10));
+  mouse->Release(At(100, 10));
   EXPECT_EQ(editor.m_bmpWork.GetPixel(100, 10), kRed);
   EXPECT_EQ(editor.m_bmpWork.GetPixel(139, 39), kRed);
   EXPECT_EQ(editor.m_bmpWork.GetPixel(140, 40), kWhite);
@@ -177,7 +197,6 @@ TEST_F(ImageEditorRoad, AChangedPictureIsSavedAtCloseWhereTheUserSays) {
   EXPECT_EQ(frame()->AskSaveChanges(0, 1), -1);
   EXPECT_TRUE(GetDocumentOfKind(kKindImageEditor)->IsModified());
 
-  TempDir dir;
   const std::filesystem::path out = dir / "at close.bmp";
   chooser.Next(out.string());
   messages.Answer(kAnswerYes);
@@ -193,7 +212,6 @@ TEST_F(ImageEditorRoad, AChangedPictureIsSavedAtCloseWhereTheUserSays) {
 TEST_F(ImageEditorRoad, MirrorUndoOneTouchAndZoomFromTheEditorsMenu) {
   ASSERT_TRUE(Start());
   ShowAndPaint();
-  TempDir dir;
   // Black ink on white: an L inside the area to be selected, a block outside it.
   Surface picture;
   ASSERT_TRUE(picture.Create(200, 150, PixelFormat::kColour32));
@@ -202,12 +220,7 @@ TEST_F(ImageEditorRoad, MirrorUndoOneTouchAndZoomFromTheEditorsMenu) {
   dc.FillSolidRect({20, 20, 28, 80}, kBlack);
   dc.FillSolidRect({20, 72, 70, 80}, kBlack);
   dc.FillSolidRect({130, 30, 150, 50}, kBlack);
-  const std::string in = (dir / "ink.bmp").string();
-  ASSERT_EQ(WritePictureFile(nullptr, &picture, nullptr, in, 200, 150, kFormatBmp), 1);
-
-  chooser.Next(in);
-  ASSERT_TRUE(frame()->ExecuteCommand(32774));
-  CBmpViewWindow* window = CBmpViewWindow::Instance();
+  CBmpViewWindow* window = OpenPicture(picture, "ink.bmp");
   ASSERT_NE(window, nullptr);
   CBmpView& editor = window->editor();
   Surface& image = editor.m_bmpWork;
@@ -219,15 +232,8 @@ TEST_F(ImageEditorRoad, MirrorUndoOneTouchAndZoomFromTheEditorsMenu) {
 
   // The area (10, 10)-(90, 100) chosen with the mouse.
   window->ScrollBy(-100000, -100000);
-  ManualClock clock;
-  PenEvents mouse(window->viewport(), clock);
-  const Point o = gDrawState.m_ptCanvasOrigin;
-  auto at = [&](int x, int y) { return QPoint(x + o.x, y + o.y); };
-  mouse.Press(at(10, 10));
-  mouse.Move(at(50, 50));
-  mouse.Move(at(90, 100));
-  mouse.Release(at(90, 100));
   const Rect area{10, 10, 90, 100};
+  DragOver(area);
   ASSERT_EQ(editor.m_region, area);
 
   // Mirrored left to right inside the area: the L's bar moves to the right side.
