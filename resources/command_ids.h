@@ -84,6 +84,10 @@ constexpr int kCmdKeepConversion = 33147;
 constexpr int kCmdSwitchesAllOn = 33121;
 constexpr int kCmdSwitchesAllOff = 33120;
 constexpr int kCmdStyleKaisho = 33150;
+constexpr int kCmdPenSettings = 32782;
+constexpr int kCmdGuideFrame = 32852;
+constexpr int kCmdSaveRange = 32886;       // "画像ファイルオプション" of the file menu
+constexpr int kCmdAutoRegistration = 33131;
 
 // Windows.
 constexpr int kCmdReopenA = 32810;
