@@ -163,7 +163,7 @@ void CopyParamSetDFromPage(const OutlineValues& page, const OutlineValues& loade
 
 void CopyParamSetEToPage(const CCharDataFull& record, OutlineSwitchValues& page) {
   PlainToPage<E>(record, page, kSetE);
-  page.m_bAntiAlias = record.m_param[kAntiAliasParam] == kAntiAliasOn ? 1 : 0;
+  page.m_bAntiAlias = CheckOf(record.m_param[kAntiAliasParam]);
 }
 void CopyParamSetEFromPage(const OutlineSwitchValues& page, const OutlineSwitchValues& loaded,
                            CCharDataFull& record) {
