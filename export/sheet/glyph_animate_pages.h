@@ -60,14 +60,13 @@ class CGlyphTideAnimatePageBase : public CGlyphAnimMotionPage {
   void RunMedianDialog();
 };
 
-// The reduced twin first stores the sheet's tabs into the current record.
+// The reduced twin writes its own values only, as the full page does: the tabs' values,
+// maybe edited and never confirmed, stay out of the records.
 class CGlyphTideAnimatePageLiteBase : public CGlyphAnimMotionPage {
   Q_OBJECT
 
  public:
   explicit CGlyphTideAnimatePageLiteBase(CAniSheetValues& values) : CGlyphAnimMotionPage(307, "動作", values) {}
-  bool StoresOnConfirm() const override { return true; }
-  bool WritesSheet() const override { return true; }
   void StoreInto(CCharData& record) const override;
 
  protected:

@@ -1,0 +1,316 @@
+// The glyph family's pages in the started application, each in window A's sheet: a
+// record of distinct values shows in the controls and goes back unchanged on OK, damaged
+// values show clamped and survive, a changed field is stored; the colour page's swatch
+// and "set" buttons choose the slot the sliders show; Cancel reloads the page.
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QSlider>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/app_fixture.h"
+#include "app/kind_lookup.h"
+#include "app/sheets/glyph_colour_pages.h"
+#include "app/sheets/glyph_shape_pages.h"
+#include "app/sheets/shape_sheet.h"
+#include "app/sheets/sheet_copies.h"
+#include "export/sheet/ani_p_sheet.h"
+#include "export/sheet/glyph_animate_pages.h"
+#include "platform/ui/dialog.h"
+#include "platform/ui/radio_choice.h"
+
+namespace tmb::test {
+namespace {
+
+constexpr int kCmdShapePage = 145;
+
+// Distinct values, each within what its page accepts. p0 = 500 and p2 = 1200 lie past
+// their sliders' ends; p240 = 1 is trace anti-aliasing.
+struct ParamValue {
+  int param;
+  int32_t value;
+};
+constexpr ParamValue kDistinct[] = {
+    {0, 500},   {2, 1200},  {6, 150},   {26, 4},    {44, 30},   {230, 75},  {234, 1},
+    {201, 33},  {220, 1},   {225, 0},   {226, 44},  {240, 1},   {241, 55},  {244, 12},
+    {152, 0x0A0B0C}, {153, 0x141516}, {154, 0x1E1F20}, {155, 0x28292A}, {156, 0x010203}, {157, 0xF0E0D0},
+    {172, 10},  {173, 20},  {174, 30},  {175, 40},
+    {50, 12},   {64, 1},    {65, 7},    {142, 3},   {61, 1},    {78, 25},   {71, 60},
+    {276, 80},  {141, 120}, {271, 1},   {140, 0},   {261, 45},  {267, 210},
+};
+
+class GlyphPages : public AppTest {
+ public:
+  void SetUp() override {
+    AppTest::SetUp();
+    ASSERT_TRUE(Start());
+    for (const ParamValue& v : kDistinct) Record().m_param[size_t(v.param)] = v.value;
+  }
+  static CCharDataFull& Record() { return *GetCharDocumentOfKind(kKindDrawA)->DrawnRecord(); }
+  CModelessShapePropSheet& ShapeSheet() {
+    return *qobject_cast<CShapePropSheetFrame*>(frame()->m_pSheetFrameA.data())->m_pSheet;
+  }
+  // Window A's sheet with page added, loaded from the record and in front.
+  template <class Page, class V>
+  ui::PropertyPage* InShapeSheet(Page* page, ShapeSheetCopies::ToPage<V> to, ShapeSheetCopies::FromPage<V> from) {
+    gDrawState.m_nCurDrawKind = kKindDrawA;
+    EXPECT_TRUE(frame()->ExecuteCommand(kCmdShapePage));
+    CModelessShapePropSheet& sheet = ShapeSheet();
+    sheet.AddWritingPage(page, to, from);
+    frame()->LoadShapeSheetPage(-1, 1, CMainFrame::kSheetOfA);
+    EXPECT_TRUE(sheet.SetActivePage(sheet.pageCount() - 1));
+    return page;
+  }
+  // The animation sheet shown for window A, with its glyph page built.
+  CAniPage* InAnimationSheet(CAniPage& (*which)(CAniPSheet&)) {
+    gDrawState.m_nCurDrawKind = kKindDrawA;
+    frame()->ShowAnimationSheet(0);
+    CAniPage& page = which(*frame()->AnimationSheet());
+    page.OnSetActive();
+    return &page;
+  }
+  static QLineEdit* Edit(ui::PropertyPage* page, int id) { return qobject_cast<QLineEdit*>(page->Control(id)); }
+  static QAbstractButton* Button(ui::PropertyPage* page, int id) {
+    return qobject_cast<QAbstractButton*>(page->Control(id));
+  }
+  static QSlider* Bar(ui::PropertyPage* page, int id) { return qobject_cast<QSlider*>(page->Control(id)); }
+  static void Type(ui::PropertyPage* page, int id, int value) { Edit(page, id)->setText(QString::number(value)); }
+};
+
+// A control that shows a parameter.
+struct Shows {
+  int id;
+  int param;
+};
+
+// One page: how it is opened, the edits and checks (ticked when not 0) that show a
+// parameter, its OK button, and one change of the user with the parameter and value it
+// stores.
+struct PageCase {
+  const char* name;
+  std::function<ui::PropertyPage*(GlyphPages&)> open;
+  std::vector<Shows> edits;
+  std::vector<Shows> checks;
+  int okButton;
+  std::function<void(ui::PropertyPage*)> change;
+  ParamValue stored;
+};
+
+std::vector<PageCase> Pages() {
+  return {
+      {"colour",
+       [](GlyphPages& t) {
+         return t.InShapeSheet(new CGlyphTidePageColor, CopySixColoursToPage, CopySixColoursFromPage);
+       },
+       {{621, 172}, {618, 173}, {619, 174}, {620, 175}},
+       {},
+       ui::kIdOk,
+       [](ui::PropertyPage* p) { GlyphPages::Type(p, 621, 77); },
+       {172, 77}},
+      {"colour lite",
+       [](GlyphPages& t) {
+         return t.InShapeSheet(new CGlyphTidePageLiteColor, CopyTwoColoursToPage, CopyTwoColoursFromPage);
+       },
+       {},
+       {},
+       ui::kIdOk,
+       [](ui::PropertyPage* p) { GlyphPages::Bar(p, 552)->setValue(200); },  // red of the character's colour
+       {156, 0x0102C8}},
+      {"form",
+       [](GlyphPages& t) {
+         return t.InShapeSheet(new CGlyphTidePageForm, CopyParamSetJToPage, CopyParamSetJFromPage);
+       },
+       {{307, 0}, {309, 2}, {305, 6}, {299, 26}, {105, 44}, {303, 230}},
+       {{583, 234}},  // "50%"
+       ui::kIdOk,
+       [](ui::PropertyPage* p) { GlyphPages::Type(p, 307, 900); },
+       {0, 900}},
+      {"outline",
+       [](GlyphPages& t) {
+         return t.InShapeSheet(new CGlyphTidePageOutline, CopyParamSetEToPage, CopyParamSetEFromPage);
+       },
+       {{518, 201}, {520, 226}, {523, 244}, {522, 241}},
+       {{517, 220}, {521, 225}, {649, 240}},
+       ui::kIdOk,
+       [](ui::PropertyPage* p) { GlyphPages::Type(p, 523, 20); },
+       {244, 20}},
+      {"motion",
+       [](GlyphPages& t) {
+         return t.InAnimationSheet([](CAniPSheet& s) -> CAniPage& { return s.glyphBasePage(); });
+       },
+       {{436, 78}, {306, 50}, {402, 71}, {366, 65}},
+       {{365 + ui::kSecondButton, 61}, {367 + ui::kSecondButton, 64}},
+       CGlyphAnimPage::kOkButton,
+       [](ui::PropertyPage* p) { GlyphPages::Type(p, 306, 15); },
+       {50, 15}},
+      {"motion lite",
+       [](GlyphPages& t) {
+         return t.InAnimationSheet([](CAniPSheet& s) -> CAniPage& { return s.glyphLiteBasePage(); });
+       },
+       {{436, 78}, {306, 50}, {402, 71}, {366, 65}},
+       {{365 + ui::kSecondButton, 61}},
+       ui::kIdOk,
+       [](ui::PropertyPage* p) { GlyphPages::Type(p, 366, 9); },
+       {65, 9}},
+      {"font correction",
+       [](GlyphPages& t) {
+         return t.InAnimationSheet([](CAniPSheet& s) -> CAniPage& { return s.glyphLiteFontPage(); });
+       },
+       {{595, 261}, {597, 267}},
+       {},
+       CGlyphAnimPage::kOkButton,
+       [](ui::PropertyPage* p) { GlyphPages::Type(p, 597, 250); },
+       {267, 250}},
+  };
+}
+
+TEST_F(GlyphPages, EachPageShowsTheRecordAndOkStoresItBackUnchanged) {
+  for (const PageCase& c : Pages()) {
+    SCOPED_TRACE(c.name);
+    ui::PropertyPage* page = c.open(*this);
+    ASSERT_TRUE(page && page->built());
+    for (const Shows& e : c.edits) {
+      EXPECT_EQ(Edit(page, e.id)->text().toInt(), Record().m_param[size_t(e.param)]) << e.id;
+    }
+    for (const Shows& k : c.checks) {
+      EXPECT_EQ(Button(page, k.id)->isChecked(), Record().m_param[size_t(k.param)] != 0) << k.id;
+    }
+    const ParamBlock before = Record().m_param;
+    Button(page, c.okButton)->click();
+    EXPECT_TRUE(messages.ids.empty());
+    EXPECT_EQ(Record().m_param, before);
+    EXPECT_EQ(Record().m_param[240], 1) << "trace anti-aliasing stays trace";
+  }
+}
+
+TEST_F(GlyphPages, AChangedFieldIsStoredAndNothingElse) {
+  for (const PageCase& c : Pages()) {
+    SCOPED_TRACE(c.name);
+    for (const ParamValue& v : kDistinct) Record().m_param[size_t(v.param)] = v.value;
+    ui::PropertyPage* page = c.open(*this);
+    ASSERT_TRUE(page && page->built());
+    ParamBlock expected = Record().m_param;
+    expected[size_t(c.stored.param)] = c.stored.value;
+    c.change(page);
+    Button(page, c.okButton)->click();
+    EXPECT_TRUE(messages.ids.empty());
+    EXPECT_EQ(Record().m_param[size_t(c.stored.param)], c.stored.value);
+    EXPECT_EQ(Record().m_param, expected);
+  }
+}
+
+TEST_F(GlyphPages, DamagedValuesShowClampedAndSurviveAnUntouchedOk) {
+  CCharDataFull& rec = Record();
+  rec.m_param[240] = 9;
+  rec.m_param[0] = 5000;
+  rec.m_param[172] = 300;
+  ui::PropertyPage* outline = InShapeSheet(new CGlyphTidePageOutline, CopyParamSetEToPage, CopyParamSetEFromPage);
+  ui::PropertyPage* form = InShapeSheet(new CGlyphTidePageForm, CopyParamSetJToPage, CopyParamSetJFromPage);
+  ui::PropertyPage* colour = InShapeSheet(new CGlyphTidePageColor, CopySixColoursToPage, CopySixColoursFromPage);
+  ASSERT_TRUE(outline->built() && form->built() && colour->built());
+  EXPECT_TRUE(Button(outline, 649)->isChecked());
+  EXPECT_EQ(Edit(form, 307)->text(), QStringLiteral("1000"));
+  EXPECT_EQ(Bar(form, 306)->value(), 100);
+  EXPECT_EQ(Edit(colour, 621)->text(), QStringLiteral("100"));
+  const ParamBlock before = rec.m_param;
+  Button(colour, ui::kIdOk)->click();
+  EXPECT_TRUE(messages.ids.empty());
+  EXPECT_EQ(rec.m_param, before);
+
+  // Another field changed beside them: the damaged values still stay.
+  Type(form, 305, 200);
+  Button(form, ui::kIdOk)->click();
+  EXPECT_EQ(rec.m_param[6], 200);
+  EXPECT_EQ(rec.m_param[240], 9);
+  EXPECT_EQ(rec.m_param[0], 5000);
+  EXPECT_EQ(rec.m_param[172], 300);
+}
+
+TEST_F(GlyphPages, TheFormPageTakesACrushPastItsSliderAndRefusesOnePastTheBar) {
+  ui::PropertyPage* form = InShapeSheet(new CGlyphTidePageForm, CopyParamSetJToPage, CopyParamSetJFromPage);
+  EXPECT_EQ(Edit(form, 307)->text(), QStringLiteral("500"));
+  EXPECT_EQ(Bar(form, 306)->value(), 100);
+  Type(form, 307, 1001);
+  const ParamBlock before = Record().m_param;
+  Button(form, ui::kIdOk)->click();
+  EXPECT_EQ(messages.ids.size(), 1u);
+  EXPECT_EQ(Record().m_param, before);
+  Type(form, 307, 700);
+  Button(form, ui::kIdOk)->click();
+  EXPECT_EQ(Record().m_param[0], 700);
+}
+
+TEST_F(GlyphPages, TurningAntiAliasingOffAndOnAgainKeepsTraceAndOnAloneStoresStretch) {
+  ui::PropertyPage* outline = InShapeSheet(new CGlyphTidePageOutline, CopyParamSetEToPage, CopyParamSetEFromPage);
+  Button(outline, 649)->click();
+  Button(outline, 649)->click();
+  Button(outline, ui::kIdOk)->click();
+  EXPECT_EQ(Record().m_param[240], 1);
+  Button(outline, 649)->click();
+  Button(outline, ui::kIdOk)->click();
+  EXPECT_EQ(Record().m_param[240], 0);
+  Button(outline, 649)->click();
+  Button(outline, ui::kIdOk)->click();
+  EXPECT_EQ(Record().m_param[240], 2);
+}
+
+TEST_F(GlyphPages, FocusingTheCharacterSwatchShowsItsColourOnTheSliders) {
+  auto* page = static_cast<CGlyphTidePageColor*>(
+      InShapeSheet(new CGlyphTidePageColor, CopySixColoursToPage, CopySixColoursFromPage));
+  Button(page, 635)->click();  // "set" of the third gradient point: p154
+  EXPECT_EQ(Bar(page, 552)->value(), 0x20);
+  EXPECT_EQ(Bar(page, 554)->value(), 0x1E);
+  QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason);
+  QCoreApplication::sendEvent(page->Control(629), &in);
+  EXPECT_EQ(Bar(page, 552)->value(), 0x03);
+  EXPECT_EQ(Bar(page, 553)->value(), 0x02);
+  EXPECT_EQ(Bar(page, 554)->value(), 0x01);
+  EXPECT_EQ(Edit(page, 258)->text(), QStringLiteral("3"));
+  EXPECT_EQ(page->m_nSlot, 0);
+  EXPECT_TRUE(Button(page, 644)->isChecked());
+  // The slider now edits the character's colour.
+  Bar(page, 554)->setValue(0x40);
+  Button(page, ui::kIdOk)->click();
+  EXPECT_EQ(Record().m_param[156], 0x400203);
+  EXPECT_EQ(Record().m_param[154], 0x1E1F20);
+}
+
+TEST_F(GlyphPages, CancelShowsTheRecordAgain) {
+  ui::PropertyPage* form = InShapeSheet(new CGlyphTidePageForm, CopyParamSetJToPage, CopyParamSetJFromPage);
+  auto* colour = static_cast<CGlyphTidePageColor*>(
+      InShapeSheet(new CGlyphTidePageColor, CopySixColoursToPage, CopySixColoursFromPage));
+  Type(form, 305, 222);
+  Bar(colour, 552)->setValue(99);
+  const ParamBlock before = Record().m_param;
+  Button(form, ui::kIdCancel)->click();
+  EXPECT_EQ(Edit(form, 305)->text(), QStringLiteral("150"));
+  Button(colour, ui::kIdCancel)->click();
+  EXPECT_EQ(Bar(colour, 552)->value(), 0x03);
+  Button(colour, ui::kIdOk)->click();
+  EXPECT_EQ(Record().m_param, before);
+}
+
+TEST_F(GlyphPages, TheMotionPageGoesIntoEveryWindowWithoutTheTabsUnconfirmedValues) {
+  CCharDataFull& b = *GetCharDocumentOfKind(kKindDrawB)->DrawnRecord();
+  b.m_param[50] = 30;
+  CAniPage* page = InAnimationSheet([](CAniPSheet& s) -> CAniPage& { return s.glyphBasePage(); });
+  CAniPSheet& sheet = *frame()->AnimationSheet();
+  sheet.m_values.special.m_nStrength = 99;  // typed on a tab, never confirmed
+  const int strengthA = Record().m_param[146];
+  const int strengthB = b.m_param[146];
+  Type(page, 306, 16);
+  Button(page, CGlyphAnimPage::kOkButton)->click();
+  EXPECT_FALSE(frame()->m_pAniSheetFrame->isVisible());
+  EXPECT_EQ(Record().m_param[50], 16);
+  EXPECT_EQ(b.m_param[50], 16);
+  EXPECT_EQ(b.m_param[71], 60);
+  EXPECT_EQ(Record().m_param[146], strengthA);
+  EXPECT_EQ(b.m_param[146], strengthB);
+}
+
+}  // namespace
+}  // namespace tmb::test
