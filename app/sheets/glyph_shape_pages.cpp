@@ -1,5 +1,7 @@
 #include "app/sheets/glyph_shape_pages.h"
 
+#include "app/sheets/outline_page.h"
+
 namespace {
 
 constexpr int kSubFactor = 5;
@@ -33,17 +35,15 @@ std::vector<tmb::ui::Binding> CGlyphTidePageForm::PageBindings() {
 std::vector<tmb::ui::Binding> CGlyphTidePageOutline::PageBindings() {
   using namespace tmb::ui;
   OutlineSwitchValues& v = m_values;
-  return {
-      CheckBox(517, &v.m_bNaturalSmooth, "ナチュラルスムージング: ストローク毎(標準)"),
-      SignedEdit(518, &v.m_nNaturalStrength, 0, 100, "強度"),
-      Slider(428, nullptr, 0, 100, 518, ""),
-      CheckBox(521, &v.m_bPartSmooth, "部分体"),
-      SignedEdit(520, &v.m_nPartStrength, 0, 100, "強度"),
-      Slider(430, nullptr, 0, 100, 520, ""),
+  std::vector<Binding> lines =
+      NaturalSmoothingLines(&v.m_bNaturalSmooth, &v.m_nNaturalStrength, &v.m_bPartSmooth, &v.m_nPartStrength);
+  std::vector<Binding> more = {
       CheckBox(649, &v.m_bAntiAlias, "アンチエイリアス: ON"),
       SignedEdit(523, &v.m_nBold, 0, 32, "ボールド補正"),
       Slider(432, nullptr, 0, 32, 523, ""),
       SignedEdit(522, &v.m_nDensity, 0, 100, "濃度"),
       Slider(431, nullptr, 0, 100, 522, ""),
   };
+  lines.insert(lines.end(), more.begin(), more.end());
+  return lines;
 }

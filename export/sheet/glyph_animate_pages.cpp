@@ -31,16 +31,23 @@ bool CGlyphAnimMotionPage::OnKillActive() {
 
 void CGlyphAnimMotionPage::FitWaits() { FitWaitsToFrameCount(m_values.save, Frames()); }
 
+std::vector<tmb::ui::Binding> CGlyphAnimMotionPage::MotionLines(int* stretch, int* frames, int* split) {
+  using namespace tmb::ui;
+  return {
+      SignedEdit(436, stretch, 0, kSheetMaxStretch, "伸張許容度 (弱 .. 強)"),
+      Slider(435, nullptr, 0, kSheetMaxStretch, 436, ""),
+      SignedEdit(kFramesEdit, frames, kSheetMinFrames, kSheetMaxFrames, "コマ枚数"),
+      SpinButton(kFramesSpin, kFramesEdit, kSheetMinFrames, kSheetMaxFrames),
+      SignedEdit(402, split, 0, kSheetMaxPercent, "分割位置"),
+      Slider(409, nullptr, 0, kSheetMaxPercent, 402, ""),
+  };
+}
+
 std::vector<tmb::ui::Binding> CGlyphTideAnimatePageBase::PageBindings() {
   using namespace tmb::ui;
   CGlyphAnimBaseValues& v = m_values.glyph.base;
-  return {
-      SignedEdit(436, &v.m_nStretch, 0, kSheetMaxStretch, "伸張許容度 (弱 .. 強)"),
-      Slider(435, nullptr, 0, kSheetMaxStretch, 436, ""),
-      SignedEdit(kFramesEdit, &v.m_nFrames, kSheetMinFrames, kSheetMaxFrames, "コマ枚数"),
-      SpinButton(kFramesSpin, kFramesEdit, kSheetMinFrames, kSheetMaxFrames),
-      SignedEdit(402, &v.m_nSplit, 0, kSheetMaxPercent, "分割位置"),
-      Slider(409, nullptr, 0, kSheetMaxPercent, 402, ""),
+  std::vector<Binding> lines = MotionLines(&v.m_nStretch, &v.m_nFrames, &v.m_nSplit);
+  std::vector<Binding> more = {
       RadioChoice(365, &v.m_nDirection, {"A→B", "B→A"}, "方向"),
       ComboIndex(463, &v.m_nStyle, TransitionStyleNames(), "崩し型"),
       SignedEdit(366, &v.m_nMedianValue, 0, kSheetMaxPercent, "他の変換値の中央値"),
@@ -50,6 +57,8 @@ std::vector<tmb::ui::Binding> CGlyphTideAnimatePageBase::PageBindings() {
       PushButton(kOkButton, "OK"),
       PushButton(kShowButton, "表示"),
   };
+  lines.insert(lines.end(), more.begin(), more.end());
+  return lines;
 }
 
 void CGlyphTideAnimatePageBase::OnGlyphNotify(int id, tmb::ui::Notify code) {
@@ -78,13 +87,8 @@ void CGlyphTideAnimatePageBase::StoreInto(CCharData& record) const {
 std::vector<tmb::ui::Binding> CGlyphTideAnimatePageLiteBase::PageBindings() {
   using namespace tmb::ui;
   CGlyphAnimLiteBaseValues& v = m_values.glyph.liteBase;
-  return {
-      SignedEdit(436, &v.m_nStretch, 0, kSheetMaxStretch, "伸張許容度 (弱 .. 強)"),
-      Slider(435, nullptr, 0, kSheetMaxStretch, 436, ""),
-      SignedEdit(kFramesEdit, &v.m_nFrames, kSheetMinFrames, kSheetMaxFrames, "コマ枚数"),
-      SpinButton(kFramesSpin, kFramesEdit, kSheetMinFrames, kSheetMaxFrames),
-      SignedEdit(402, &v.m_nSplit, 0, kSheetMaxPercent, "分割位置"),
-      Slider(409, nullptr, 0, kSheetMaxPercent, 402, ""),
+  std::vector<Binding> lines = MotionLines(&v.m_nStretch, &v.m_nFrames, &v.m_nSplit);
+  std::vector<Binding> more = {
       // The conversion degree's median keeps the motion tab's range; the slider shows its
       // first part.
       SignedEdit(366, &v.m_nCrush, 0, kSheetMaxMedian, "形状崩し度"),
@@ -93,6 +97,8 @@ std::vector<tmb::ui::Binding> CGlyphTideAnimatePageLiteBase::PageBindings() {
       PushButton(kOkButton, "OK"),
       PushButton(kShowButton, "表示"),
   };
+  lines.insert(lines.end(), more.begin(), more.end());
+  return lines;
 }
 
 void CGlyphTideAnimatePageLiteBase::StoreInto(CCharData& record) const {

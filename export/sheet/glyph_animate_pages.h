@@ -40,6 +40,8 @@ class CGlyphAnimMotionPage : public CGlyphAnimPage {
  protected:
   using CGlyphAnimPage::CGlyphAnimPage;
   virtual int Frames() const = 0;
+  // The lines both motion pages open with: stretch, frame count and split position.
+  static std::vector<tmb::ui::Binding> MotionLines(int* stretch, int* frames, int* split);
 };
 
 class CGlyphTideAnimatePageBase : public CGlyphAnimMotionPage {
