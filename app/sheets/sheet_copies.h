@@ -92,3 +92,9 @@ void CopyTwoColoursFromPage(const TwoColourValues& page, const TwoColourValues& 
 // The six colours of kSixColourTable and the gradient points 172 to 175.
 void CopySixColoursToPage(const CCharDataFull& record, SixColourValues& page);
 void CopySixColoursFromPage(const SixColourValues& page, const SixColourValues& loaded, CCharDataFull& record);
+
+// The record's first text-settings block, whole. A store that finds the block changed
+// (its text, grid, entries, axis order or template) copies it into the record and marks
+// the record changed; an untouched block leaves the record's own.
+void CopyFontBlockToPage(const CCharDataFull& record, FontBlockValues& page);
+void CopyFontBlockFromPage(const FontBlockValues& page, const FontBlockValues& loaded, CCharDataFull& record);

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/text/text_settings.h"
 #include "platform/gdi/geometry.h"
 
 // Base style page (template 319 "基本設定", sheet page 0).
@@ -218,4 +219,10 @@ struct TwoColourValues {
 struct SixColourValues {
   std::array<RgbBytes, 6> m_rgb{};
   std::array<int, 4> m_nPoint{};
+};
+
+// Font-point page of the glyph family (template 306 "フォント"): a copy of the record's
+// first text-settings block, whole.
+struct FontBlockValues {
+  CTextSettings m_block;
 };
