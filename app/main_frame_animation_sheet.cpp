@@ -80,7 +80,11 @@ void CMainFrame::ShowAnimationSheet(int page) {
       UpdateWindowAndSheets();
       // Each page writes its own: a tab the whole sheet, a glyph page its own values.
       ApplyToAnimationRecords([&confirmed](CCharData& record) { confirmed.StoreInto(record); });
-      if (mode == CAniPage::kApplyShow) ShowAnimation();
+      if (mode == CAniPage::kApplyShow) {
+        ShowAnimation();
+      } else if (CTmbView* view = CTmbView::ViewOfKind(gDrawState.ResolveKind(kKindCurrentDraw))) {
+        view->update();
+      }
     };
     sheet->m_onCancel = [this](CAniPage& cancelled) {
       HideAnimationSheet();
