@@ -22,6 +22,7 @@
 #include "export/sheet/glyph_animate_pages.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/radio_choice.h"
+#include "support/ui/control_ids.h"
 
 namespace tmb::test {
 namespace {
@@ -201,6 +202,18 @@ TEST_F(GlyphPages, AChangedFieldIsStoredAndNothingElse) {
     EXPECT_EQ(Record().m_param[size_t(c.stored.param)], c.stored.value);
     EXPECT_EQ(Record().m_param, expected);
   }
+}
+
+TEST_F(GlyphPages, EachShapePageHasItsControlsUnderIdsOfTheirOwn) {
+  ExpectEveryIdOnce(*InShapeSheet(new CGlyphTidePageColor, CopySixColoursToPage, CopySixColoursFromPage),
+                    {644, 643, 633, 634, 635, 636, 629, 630, 641, 640, 639, 642, 258, 631, 632, 552, 553, 554, 621,
+                     618, 619, 620, 172, 173, 174, 175, 638, 1, 2});
+  ExpectEveryIdOnce(*InShapeSheet(new CGlyphTidePageLiteColor, CopyTwoColoursToPage, CopyTwoColoursFromPage),
+                    {644, 643, 629, 630, 258, 631, 632, 552, 553, 554, 638, 1, 2});
+  ExpectEveryIdOnce(*InShapeSheet(new CGlyphTidePageForm, CopyParamSetJToPage, CopyParamSetJFromPage),
+                    {307, 306, 582, 583, 299, 298, 303, 302, 105, 300, 309, 308, 305, 304, 1, 2});
+  ExpectEveryIdOnce(*InShapeSheet(new CGlyphTidePageOutline, CopyParamSetEToPage, CopyParamSetEFromPage),
+                    {517, 518, 428, 521, 520, 430, 649, 523, 432, 522, 431, 1, 2});
 }
 
 TEST_F(GlyphPages, DamagedValuesShowClampedAndSurviveAnUntouchedOk) {

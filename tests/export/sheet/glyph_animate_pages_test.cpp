@@ -17,6 +17,7 @@
 #include "export/animation/animation_params.h"
 #include "export/sheet/ani_p_sheet.h"
 #include "support/scripted_messages.h"
+#include "support/ui/control_ids.h"
 #include "support/ui/scripted_dialogs.h"
 
 namespace tmb::test {
@@ -66,6 +67,21 @@ Waits TenFramesWithGaps() {
   w[5] = 77;
   w[20] = 5;
   return w;
+}
+
+TEST_F(GlyphAnimatePages, EachPageHasItsControlsUnderIdsOfTheirOwn) {
+  const std::vector<std::pair<CAniPage*, std::vector<int>>> pages = {
+      {&sheet.glyphBasePage(), {436, 435, 306, 411, 402, 409, 365, 463, 366, 412, 367, 605, 1, 324, 403, 2}},
+      {&sheet.glyphLiteBasePage(), {436, 435, 306, 411, 402, 409, 366, 437, 365, 1, 324, 403, 2}},
+      {&sheet.glyphLiteFontPage(), {595, 594, 597, 596, 1, 324, 2}},
+  };
+  for (const auto& [page, ids] : pages) {
+    SCOPED_TRACE(page->templateId());
+    page->OnSetActive();
+    ExpectEveryIdOnce(*page, ids);
+  }
+  // None of them is a tab.
+  EXPECT_EQ(sheet.pageCount(), CAniPSheet::kTabs);
 }
 
 TEST_F(GlyphAnimatePages, RaisingTheFramesOnLeavingGivesTheEmptyWaitsBelowTheNewCountThirty) {
