@@ -22,14 +22,8 @@ CAniPSheet::CAniPSheet(QWidget* parent)
       m_pGlyphLiteFont(std::make_unique<CGlyphTideAnimatePageLiteFont>(m_values)) {
   m_pages = {new CAniBasePage(m_values), new CAniBasePage2(m_values), new CAniSavePage(m_values),
              new CAnimateSaveExPage(m_values), new CSwfFilePage(m_values)};
-  for (CAniPage* page : m_pages) {
-    Connect(*page);
-    AddPage(page);
-  }
-  for (CAniPage* page : {static_cast<CAniPage*>(m_pGlyphBase.get()), static_cast<CAniPage*>(m_pGlyphLiteBase.get()),
-                         static_cast<CAniPage*>(m_pGlyphLiteFont.get())}) {
-    Connect(*page);
-  }
+  for (CAniPage* page : m_pages) AddPage(page);
+  for (CAniPage* page : AllPages()) Connect(*page);
 }
 
 CAniPSheet::~CAniPSheet() = default;
