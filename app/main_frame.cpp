@@ -180,6 +180,7 @@ void CMainFrame::RegisterCommands() {
   RegisterEditCommands();
   RegisterDisplayCommands();
   RegisterSettingCommands();
+  RegisterDictionaryCommands();
   RegisterSheetCommands();
   RegisterWindowCommands();
   RegisterColourCommands();

@@ -95,6 +95,7 @@ class CMainFrame : public tmb::ui::MainFrame {
   void RegisterEditCommands();
   void RegisterDisplayCommands();
   void RegisterSettingCommands();
+  void RegisterDictionaryCommands();
   void RegisterSheetCommands();
   void RegisterWindowCommands();
   void RegisterColourCommands();

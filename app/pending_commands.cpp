@@ -4,16 +4,13 @@ namespace {
 
 constexpr const char* kSheets = "sheets";
 constexpr const char* kAnimationSheet = "animation-sheet";
-constexpr const char* kMoreDialogs = "more-dialogs";
 
 // One line per id, never a range: an id leaves the table on its own.
 constexpr PendingCommand kPending[] = {
     {32782, kSheets},  // pen dialog
     {32852, kSheets},  // guide frame dialog
     {32886, kSheets},  // export options
-    {33106, kSheets},  // font division
     {33131, kSheets},  // automatic registration
-    {33135, kSheets},  // dictionary
     {140, kSheets},    // shape sheet pages
     {141, kSheets},
     {142, kSheets},
@@ -48,8 +45,6 @@ constexpr PendingCommand kPending[] = {
     {396, kAnimationSheet},
     {32907, kAnimationSheet},  // the preview's settings
     {32908, kAnimationSheet},
-
-    {32931, kMoreDialogs},  // file options
 };
 
 }  // namespace

@@ -84,6 +84,9 @@ constexpr int kCmdKeepConversion = 33147;
 constexpr int kCmdSwitchesAllOn = 33121;
 constexpr int kCmdSwitchesAllOff = 33120;
 constexpr int kCmdStyleKaisho = 33150;
+constexpr int kCmdFontDivision = 33106;
+constexpr int kCmdDictionary = 33135;
+constexpr int kCmdFileOptions = 32931;
 
 // Windows.
 constexpr int kCmdReopenA = 32810;

@@ -39,11 +39,14 @@ class BindingForm : public QWidget {
   // An edit that a slider or spin mirrors moves it when the user leaves the edit.
   void MirrorEdit(int editId);
   void Tell(int id, Notify code);
+  // An edit's text changed: told unless the form is loading its controls.
+  void TellChange(int id);
 
   std::vector<Binding> table_;
   std::map<int, QWidget*> controls_;
   std::function<void(int)> onAction_;
   std::function<void(int, Notify)> onNotify_;
+  bool loading_ = false;
 };
 
 }  // namespace tmb::ui
