@@ -114,7 +114,8 @@ int ExpandTextCharacters(CTmbDoc& doc, std::string_view text) {
     total += path->GetCount();
     placed.push_back(std::move(path));
   }
-  CStrokePath all(std::max(total, 1));
+  // An append needs room for one point more than it brings.
+  CStrokePath all(total + 1);
   for (const auto& path : placed) all.AppendAllFrom(*path);
   doc.SaveUndoCopy();
   rec.ClearPoints();
