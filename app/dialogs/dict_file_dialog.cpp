@@ -139,6 +139,12 @@ void CDictFileDlg::Expand(tmb::ui::DialogWindow& window) {
     tmb::Beep();
     return;
   }
+  // The detail values chosen in this run are the ones the expansion uses; OK, which it
+  // ends with, keeps them in the record.
+  ParamBlock& p = doc->m_char.m_param;
+  p[kDictScaleParam] = m_bFit;
+  p[kDictCentreParam] = m_bCentre;
+  p[kDictPercentParam] = m_nScale;
   if (ExpandTextCharacters(*doc, text) != 1) return;
   view->ReleaseOffscreenDCs();
   view->RedrawInSteps(0);
