@@ -53,8 +53,9 @@ std::vector<tmb::ui::Binding> COneTouchEffectForm::Bindings() {
   using namespace tmb::ui;
   COneTouchEffectDlg& v = m_values;
   return {
-      RadioGroup(kColourRadio, &v.m_nColourSource,
-                 {"編集ｳｨﾝﾄﾞｳの現背景色([カラー変更]で変更可)", "領域内の指定点の色"}, "背景色"),
+      // The second button takes an id of its own: 326 is the X edit.
+      RadioButtons({kColourRadio, kPointRadio}, &v.m_nColourSource,
+                   {"編集ｳｨﾝﾄﾞｳの現背景色([カラー変更]で変更可)", "領域内の指定点の色"}, "背景色"),
       UnsignedEdit(kPointX, &v.m_nPointX, 0, UINT32_MAX, "X (左上から)"),
       UnsignedEdit(kPointY, &v.m_nPointY, 0, UINT32_MAX, "Y (左上から)"),
       TextEdit(kSuffix, &m_strSuffix,

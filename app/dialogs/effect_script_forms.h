@@ -12,6 +12,7 @@
 class COneTouchEffectForm final : public tmb::ui::ModalDialog {
  public:
   static constexpr int kColourRadio = 325;
+  static constexpr int kPointRadio = 3251;
   static constexpr int kPointX = 326;
   static constexpr int kPointY = 327;
   static constexpr int kSuffix = 328;

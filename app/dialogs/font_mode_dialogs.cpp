@@ -59,10 +59,12 @@ std::vector<tmb::ui::Binding> CFontAxisOptionDlg::Bindings() {
       SignedEdit(577, &m_nWidthLimit, 1, 1024, "ピクセル以上の幅値をこの値に抑える"),
       CheckBox(574, &m_bAutoFit, "エッジへのオートフィット"),
       CheckBox(578, &m_bWhiteOnBlack, "確認表示を白文字／黒地で行う"),
-      RadioGroup(590, &m_nSlantTolerance, {"弱", "中", "強"}, "斜行ラインの許容度"),
-      RadioGroup(591, &m_nUnevenLimit, {"しない", "通常", "強く"}, "幅線の凹凸制限"),
       CheckBox(575, &m_bJoinNear, "近接線の内部結合"),
       CheckBox(579, &m_bDropBranches, "エッジの枝線の削除"),
+      // The two runs start at neighbouring ids: the buttons after the first take ids of
+      // their own.
+      RadioButtons({590, 5901, 5902}, &m_nSlantTolerance, {"弱", "中", "強"}, "斜行ラインの許容度"),
+      RadioButtons({591, 5911, 5912}, &m_nUnevenLimit, {"しない", "通常", "強く"}, "幅線の凹凸制限"),
   };
 }
 

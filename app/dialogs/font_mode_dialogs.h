@@ -48,14 +48,16 @@ class CFontAxisOptionDlg : public tmb::ui::ModalDialog {
  public:
   CFontAxisOptionDlg() : ModalDialog(285, "フォント軸の設定　オプション") {}
 
-  int m_bLimitWidth = 0;   // 576
-  int m_nWidthLimit = 0;   // 577, 1..1024
-  int m_bAutoFit = 0;      // 574
-  int m_bWhiteOnBlack = 0; // 578
-  int m_nSlantTolerance = 1;  // 590
-  int m_nUnevenLimit = 1;     // 591
-  int m_bJoinNear = 0;     // 575
-  int m_bDropBranches = 0; // 579
+  // In binding order; the limit starts at its lowest value, so that an untouched OK
+  // passes.
+  int m_bLimitWidth = 0;      // 576
+  int m_nWidthLimit = 1;      // 577, 1..1024
+  int m_bAutoFit = 0;         // 574
+  int m_bWhiteOnBlack = 0;    // 578
+  int m_bJoinNear = 1;        // 575
+  int m_bDropBranches = 1;    // 579
+  int m_nSlantTolerance = 0;  // 590
+  int m_nUnevenLimit = 0;     // 591
 
  protected:
   std::vector<tmb::ui::Binding> Bindings() override;

@@ -6,11 +6,14 @@
 #include "app/app_fixture.h"
 #include "app/kind_lookup.h"
 #include "app/pending_commands.h"
+#include "brush/render/brush_state.h"
 #include "core/document/tmb_doc.h"
 #include "core/path/stroke_path.h"
 #include "core/store/text_store.h"
 #include "resources/command_ids.h"
+#include "support/ink_compare.h"
 #include "support/path_points.h"
+#include "support/picture_files.h"
 #include "support/store_folder.h"
 
 namespace tmb::test {
@@ -76,6 +79,11 @@ TEST_F(DictionaryRoad, TypedCharactersAreExpandedIntoWindowAsCellsAndTheDetailVa
   EXPECT_EQ(a.m_param[300], 1);
   EXPECT_EQ(a.m_param[301], 0);
   EXPECT_EQ(a.m_param[302], 50);
+  // The window shows the expanded characters.
+  QCoreApplication::processEvents();
+  const Surface& shown = gBrushStates[0].m_bitmap;
+  EXPECT_FALSE(SavePictureForViewing(shown, "dictionary_expansion").empty());
+  EXPECT_GT(CountInk(shown), 0);
   ASSERT_EQ(DocA().m_bUndoValid, 1);
   const CCharData& undo = DocA().m_base[kBaseUndo];
   EXPECT_EQ(std::vector<Point>(undo.m_pPoints.get(), undo.m_pPoints.get() + undo.m_nPoints),

@@ -3,7 +3,10 @@
 // export settings of strokes.
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QSpinBox>
+#include <filesystem>
+#include <memory>
 #include <gtest/gtest.h>
 
 #include "app/dialogs/area_setting_dialog.h"
@@ -13,9 +16,14 @@
 #include "app/window_boxes.h"
 #include "core/file/file_select.h"
 #include "core/state/draw_state.h"
+#include "imageedit/effects/effect_def.h"
+#include "platform/text/code_page.h"
 #include "platform/ui/list_rows.h"
+#include "support/file_bytes.h"
 #include "support/scoped_work_canvas.h"
+#include "support/scripted_chooser.h"
 #include "support/scripted_messages.h"
+#include "support/temp_dir.h"
 #include "support/ui/scripted_dialogs.h"
 #include "views/layout_dialogs.h"
 
@@ -235,6 +243,34 @@ TEST_F(OneTouch, TheScriptEditorHandsBackTheTextAndTheSaveButtonsAction) {
   });
   EXPECT_EQ(values.DoModal(), kAnswerOk);
   EXPECT_EQ(values.m_nAction, 2);
+}
+
+TEST_F(OneTouch, TheOpenAndEditButtonsWorkOnTheDefinitionsScript) {
+  TempDir dir;
+  ScriptedChooser chooser;
+  const std::filesystem::path script = dir / "ef1.txt";
+  WriteFileBytes(script, {'x', '\r', '\n'});
+  auto def = std::make_unique<CEffectDef>();
+  chooser.Next(script.string());
+  dialogs.Then([](DialogWindow& d) {
+    ScriptedDialogs::Click(d, COneTouchEffectForm::kOpen);
+    EXPECT_TRUE(TextOf(d, COneTouchEffectForm::kFile).endsWith(QStringLiteral("ef1.txt")));
+    ScriptedDialogs::Click(d, COneTouchEffectForm::kEdit);
+    return ScriptedDialogs::PressOk(d);
+  });
+  // The script editor, opened by the edit button, saves over the file.
+  dialogs.Then([](DialogWindow& d) {
+    auto* edit = qobject_cast<QPlainTextEdit*>(d.Control(102));
+    EXPECT_EQ(edit->toPlainText(), QStringLiteral("x\n"));
+    edit->setPlainText(QStringLiteral("輪郭抽出\n"));
+    ScriptedDialogs::Click(d, 354);
+    return d.result() == QDialog::Accepted ? ui::kIdOk : 0;
+  });
+  EXPECT_EQ(def->RunOneTouchDialog(), 0);
+  EXPECT_EQ(dialogs.shown, (std::vector<int>{222, 224}));
+  EXPECT_EQ(FileBytes(script), (std::vector<uint8_t>{0x97, 0xd6, 0x8a, 0x73, 0x92, 0x8a, 0x8f, 0x6f, '\n'}));
+  EXPECT_EQ(def->m_strFile, Utf8ToSjisLossy(script.string()));
+  EXPECT_GT(def->m_nEntries, 0);
 }
 
 TEST(MoveAndLayout, OffsetsPast10000AreRefusedWhateverThePaperAndTheSpinsStopThere) {
