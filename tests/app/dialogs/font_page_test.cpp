@@ -4,12 +4,15 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QSlider>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 
 #include "app/dialogs/dict_file_dialog.h"
+#include "app/dialogs/font_mode_dialogs.h"
 #include "app/dialogs/font_page.h"
+#include "app/dialogs/line_option_dialog.h"
 #include "core/document/tmb_doc.h"
 #include "platform/ui/list_rows.h"
 #include "support/file_bytes.h"
@@ -148,6 +151,46 @@ TEST_F(FontPageOnSheet, SelectedLinesTakeTheDefaultEntryAndADoubleClickMakesALin
   qobject_cast<QAbstractButton*>(page->Control(CFontPage::kAxisOrder))->click();
   EXPECT_EQ(page->m_block.m_nCurEntry, 2);
   EXPECT_EQ(page->m_nState, 2);
+}
+
+TEST(FontPageDialogs, APictureOfTheListIsChosenByDoubleClickAndOkAsksForANewFile) {
+  ScriptedDialogs dialogs;
+  CImageListDlg list;
+  list.m_names = {"a.bmp", "\x89\x69.png"};  // 永.png
+  dialogs.Then([](ui::DialogWindow& d) {
+    auto* lines = qobject_cast<QListWidget*>(d.Control(CImageListDlg::kList));
+    EXPECT_EQ(lines->item(1)->text(), QStringLiteral("永.png"));
+    ui::SelectRows(lines, {1});
+    emit lines->itemDoubleClicked(lines->item(1));
+    return d.result() == QDialog::Accepted ? ui::kIdOk : 0;
+  });
+  EXPECT_EQ(list.DoModal(), ui::kIdOk);
+  EXPECT_EQ(list.m_nChosen, 1);
+  EXPECT_EQ(list.m_strChosen, "\x89\x69.png");
+  dialogs.Then([](ui::DialogWindow& d) { return ScriptedDialogs::PressOk(d); });
+  EXPECT_EQ(list.DoModal(), ui::kIdOk);
+  EXPECT_EQ(list.m_nChosen, -1) << "no picture chosen: a new file is asked for";
+}
+
+TEST(FontPageDialogs, TheLineOptionsSliderAndEditShowOneValue) {
+  ScriptedMessages messages;
+  ScriptedDialogs dialogs;
+  CLineOptionDlg options;
+  options.m_nSmooth = 12;
+  dialogs.Then([](ui::DialogWindow& d) {
+    auto* slider = qobject_cast<QSlider*>(d.Control(421));
+    EXPECT_EQ(slider->maximum(), CLineOptionDlg::kMaxSmooth);
+    EXPECT_EQ(slider->value(), 12);
+    slider->setValue(20);
+    EXPECT_EQ(qobject_cast<QLineEdit*>(d.Control(422))->text(), QStringLiteral("20"));
+    ScriptedDialogs::Type(d, 422, "31");
+    EXPECT_EQ(ScriptedDialogs::PressOk(d), 0);
+    ScriptedDialogs::Type(d, 422, "7");  // typed and not left: the edit's value counts
+    return ScriptedDialogs::PressOk(d);
+  });
+  EXPECT_EQ(options.DoModal(), ui::kIdOk);
+  EXPECT_EQ(options.m_nSmooth, 7);
+  EXPECT_EQ(messages.ids, std::vector<int>{61501});
 }
 
 class DictFileDialog : public ::testing::Test {
