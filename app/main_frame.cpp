@@ -182,6 +182,7 @@ void CMainFrame::RegisterCommands() {
   RegisterSettingCommands();
   RegisterDictionaryCommands();
   RegisterSheetCommands();
+  RegisterAnimationSheetCommands();
   RegisterWindowCommands();
   RegisterColourCommands();
   RegisterStyleCommands();

@@ -12,6 +12,7 @@
 #include "platform/ui/main_frame.h"
 #include "platform/ui/view.h"
 
+class CAniPSheet;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -51,6 +52,14 @@ class CMainFrame : public tmb::ui::MainFrame {
   // when asked; the sheet turns to the page the drawing state names.
   QWidget* GetCurrentShapeSheetFrame() const;
   void ShowShapeSheet(bool centre);
+  // The animation sheet: shown on tab page (a tab it lacks keeps the tab shown), hidden,
+  // loaded from the current drawing window's record (page number -1 all, refresh shows
+  // the values) and stored into that record; null before it was first shown.
+  void ShowAnimationSheet(int page);
+  void HideAnimationSheet();
+  void LoadAnimationSheetPage(int page, int refresh);
+  void StoreAnimationSheet();
+  CAniPSheet* AnimationSheet() const;
   // Files dropped on the window: the first is taken, by its extension.
   void OnDropFiles(const QStringList& paths);
   // Opens the help file, or says where it was looked for.
@@ -97,6 +106,7 @@ class CMainFrame : public tmb::ui::MainFrame {
   void RegisterSettingCommands();
   void RegisterDictionaryCommands();
   void RegisterSheetCommands();
+  void RegisterAnimationSheetCommands();
   void RegisterWindowCommands();
   void RegisterColourCommands();
   void RegisterStyleCommands();

@@ -3,7 +3,6 @@
 namespace {
 
 constexpr const char* kSheets = "sheets";
-constexpr const char* kAnimationSheet = "animation-sheet";
 
 // One line per id, never a range: an id leaves the table on its own.
 constexpr PendingCommand kPending[] = {
@@ -35,16 +34,6 @@ constexpr PendingCommand kPending[] = {
     {32920, kSheets},  // settings window A, centred
     {32922, kSheets},  // settings window B, centred
     {33016, kSheets},  // the font-axis window's sheet
-
-    {33098, kAnimationSheet},  // animation sheet pages
-    {33099, kAnimationSheet},
-    {33100, kAnimationSheet},
-    {33101, kAnimationSheet},
-    {33102, kAnimationSheet},
-    {33103, kAnimationSheet},
-    {396, kAnimationSheet},
-    {32907, kAnimationSheet},  // the preview's settings
-    {32908, kAnimationSheet},
 };
 
 }  // namespace

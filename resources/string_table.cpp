@@ -52,6 +52,8 @@ constexpr StringEntry kStrings[] = {
     {61591, "The folder for the animation files does not exist, and nothing was written:\n%1"},
     {61592, "The animation file could not be written, and a file of its name stays as it was:\n%1\n%2"},
     {61593, "The movie could not be recompressed and stays uncompressed:\n%1\n%2"},
+    {61594, "The file-name base and the save folder are kept in Japanese (code page 932) characters, and "
+            "this one holds others: it was not used.\n%1"},
     {62043, "Memory Error"},
     {62044, "Error : Create Palette"},
     {62045, "The limit with capacity of drawing data"},
@@ -87,6 +89,7 @@ constexpr StringEntry kStrings[] = {
     {62095, "书写窗口B"},
     {62096, "Image Editing and Expantion"},
     {62097, "Preview"},
+    {62100, "Animation"},
     {62101, "选择要保存或读取的设置"},
     {62105, "It may not work normally, because the system resource is too few!"},
     {62110, "Cancel"},

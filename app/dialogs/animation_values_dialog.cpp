@@ -7,6 +7,8 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/ui/radio_choice.h"
+
 namespace {
 
 constexpr int kShiftEdit = 334;
@@ -17,16 +19,6 @@ constexpr int kStretchEdit = 436;
 constexpr int kStretchSlider = 435;
 constexpr int kPercentMax = 100;
 constexpr int kStretchMax = 10;
-
-// The template's radio sets start at ids that other controls follow at once, so each
-// second button takes an id of its own from this offset.
-constexpr int kSecondButton = 10000;
-
-tmb::ui::Binding Choice(int id, int* member, std::vector<std::string> buttons) {
-  std::vector<int> ids = {id};
-  for (size_t i = 1; i < buttons.size(); ++i) ids.push_back(id + kSecondButton * int(i));
-  return tmb::ui::RadioButtons(std::move(ids), member, std::move(buttons), "");
-}
 
 QSlider* SliderOf(tmb::ui::DialogWindow& window, int id) { return qobject_cast<QSlider*>(window.Control(id)); }
 
@@ -53,20 +45,20 @@ std::vector<tmb::ui::Binding> CDlg220::Bindings() {
       CheckBox(188, &m_bCheck188, "188"),
       TextEdit(320, &m_strFolder, "保存フォルダ"),
       FloatEdit(kShiftEdit, &m_fShift, 0.0f, kMaxShift, "334"),
-      Choice(367, &m_nRadio367, {"順次", "指定中央値"}),
+      tmb::ui::RadioChoice(367, &m_nRadio367, {"順次", "指定中央値"}),
       UnsignedEdit(366, &m_nValue366, 0, 1000, "366"),
-      Choice(368, &m_nRadio368, {"しない", "する"}),
-      Choice(365, &m_nRadio365, {"A→B", "B→A"}),
-      Choice(369, &m_nRadio369, {"しない", "する"}),
-      Choice(388, &m_nRadio388, {"BMP", "PNG", "JPEG"}),
+      tmb::ui::RadioChoice(368, &m_nRadio368, {"しない", "する"}),
+      tmb::ui::RadioChoice(365, &m_nRadio365, {"A→B", "B→A"}),
+      tmb::ui::RadioChoice(369, &m_nRadio369, {"しない", "する"}),
+      tmb::ui::RadioChoice(388, &m_nRadio388, {"BMP", "PNG", "JPEG"}),
       CheckBox(393, &m_bCheck393, "AVIファイル"),
       CheckBox(394, &m_bCheck394, "圧縮保存"),
-      Choice(389, &m_nRadio389, {"全範囲", "選択範囲", "自動設定"}),
+      tmb::ui::RadioChoice(389, &m_nRadio389, {"全範囲", "選択範囲", "自動設定"}),
       UnsignedEdit(395, &m_nValue395, 0, 1000, "395"),
       SignedEdit(399, &m_nValue399, -100, 1000, "横"),
       SignedEdit(400, &m_nValue400, -100, 1000, "縦"),
       SignedEdit(kSplitEdit, &m_nSplit, std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), "分割位置"),
-      Choice(430, &m_nRadio430, {"0", "1"}),
+      tmb::ui::RadioChoice(430, &m_nRadio430, {"0", "1"}),
       CheckBox(431, &m_bCheck431, "１枚ごとにクリップボードに送付"),
       SignedEdit(kStretchEdit, &m_nStretch, 0, kStretchMax, "伸張許容度"),
       CheckBox(437, &m_bCheck437, "MNGファイル"),

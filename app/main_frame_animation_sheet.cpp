@@ -1,0 +1,113 @@
+// The animation sheet of the main window: the commands that open it on a tab, its
+// floating frame made on first use, and the copies between its pages and the records.
+// A confirmed page goes into the record of every character window of the animation; a
+// cancelled one is shown again as the record holds it.
+#include "app/main_frame.h"
+#include "core/document/doc_windows.h"
+#include "core/record/char_data_full.h"
+#include "core/state/draw_state.h"
+#include "export/animation/anim_sheet_copies.h"
+#include "export/animation/animation_step.h"
+#include "export/sheet/ani_p_sheet.h"
+#include "export/sheet/ani_sheet_frame.h"
+#include "platform/service/messages.h"
+#include "resources/string_table.h"
+#include "views/tmb_view.h"
+
+namespace {
+
+// Keeps the tab shown.
+constexpr int kShownTab = -1;
+constexpr int kMsgAnimationTitle = 62100;
+
+struct SheetTab {
+  int id;
+  int tab;
+};
+
+// "基本設定" .. "形状補正": the last asks for a sixth tab the sheet does not have and so
+// keeps the tab shown; the sheet button and the preview's "設定" keep it too.
+constexpr SheetTab kSheetTabs[] = {
+    {33098, CAniPSheet::kTabMotion}, {33099, CAniPSheet::kTabSpecial}, {33100, CAniPSheet::kTabSave},
+    {33101, CAniPSheet::kTabSaveEx}, {33102, CAniPSheet::kTabSwf},     {33103, CAniPSheet::kTabs},
+    {396, kShownTab},                {32907, kShownTab},               {32908, kShownTab},
+};
+
+// "表示": the confirmed settings run as an animation in the current drawing window, from
+// A's character to B's, with the outputs they switch on.
+void ShowAnimation() {
+  const int kind = gDrawState.ResolveKind(kKindCurrentDraw);
+  CTmbView* view = CTmbView::ViewOfKind(kind);
+  AnimationFrameView* frames = AnimWindows().ViewOfKind(kind);
+  const CCharDataFull* record = DrawnRecordOfKind(kind);
+  const CCharDataFull* a = DrawnRecordOfKind(kKindDrawA);
+  const CCharDataFull* b = DrawnRecordOfKind(kKindDrawB);
+  if (!view || !frames || !record || !a || !b) {
+    tmb::Beep();
+    return;
+  }
+  {
+    CTmbView::ClientDC dc(*view);
+    RunAnimation(*frames, dc, {record, a, b, record, b}, kind);
+  }
+  view->update();
+}
+
+}  // namespace
+
+void CMainFrame::RegisterAnimationSheetCommands() {
+  for (const SheetTab& t : kSheetTabs) {
+    OnCommand(t.id, [this, t] { ShowAnimationSheet(t.tab); });
+  }
+}
+
+CAniPSheet* CMainFrame::AnimationSheet() const {
+  auto* frame = qobject_cast<CAniSheetFrame*>(m_pAniSheetFrame.data());
+  return frame ? frame->m_pSheet : nullptr;
+}
+
+void CMainFrame::ShowAnimationSheet(int page) {
+  auto* frame = qobject_cast<CAniSheetFrame*>(m_pAniSheetFrame.data());
+  if (!frame) {
+    frame = new CAniSheetFrame(QString::fromStdString(tmb::LoadStringText(kMsgAnimationTitle)), this);
+    m_pAniSheetFrame = frame;
+    CAniPSheet* sheet = frame->m_pSheet;
+    frame->m_onClose = [this] { HideAnimationSheet(); };
+    sheet->m_onConfirm = [this, sheet](CAniPage& confirmed, CAniPage::ApplyMode mode) {
+      if (confirmed.StoresOnConfirm()) StoreAnimationSheet();
+      HideAnimationSheet();
+      UpdateWindowAndSheets();
+      ApplyAnimSheetToAllDocs(sheet->m_values);
+      if (mode == CAniPage::kApplyShow) ShowAnimation();
+    };
+    sheet->m_onCancel = [this](CAniPage& cancelled) {
+      HideAnimationSheet();
+      LoadAnimationSheetPage(cancelled.pageIndex(), 1);
+    };
+    frame->CentreOnOwner();
+  }
+  LoadAnimationSheetPage(kAnimPageAll, 1);
+  CAniPSheet* sheet = frame->m_pSheet;
+  if (page >= 0 && page < sheet->pageCount()) sheet->SetActivePage(page);
+  frame->show();
+  frame->raise();
+  sheet->m_bShown = 1;
+}
+
+void CMainFrame::HideAnimationSheet() {
+  if (m_pAniSheetFrame) m_pAniSheetFrame->hide();
+  if (CAniPSheet* sheet = AnimationSheet()) sheet->m_bShown = 0;
+}
+
+void CMainFrame::LoadAnimationSheetPage(int page, int refresh) {
+  CAniPSheet* sheet = AnimationSheet();
+  const CCharDataFull* record = DrawnRecordOfKind(kKindCurrentDraw);
+  if (!sheet || !record) return;
+  if (LoadAnimSheetPage(*record, sheet->m_values, page) && refresh) sheet->ShowValues(page);
+}
+
+void CMainFrame::StoreAnimationSheet() {
+  CAniPSheet* sheet = AnimationSheet();
+  CCharDataFull* record = DrawnRecordOfKind(kKindCurrentDraw);
+  if (sheet && record) LoadAnimSettings(*record, sheet->m_values, kAnimPageAll);
+}

@@ -1,0 +1,45 @@
+// The copies between a record's parameter block and the animation sheet's pages, the
+// confirmed sheet written into every character window's record, and the page rules that
+// need no window: the waits refitted when the frame count changes and the names a record
+// can keep.
+#pragma once
+
+#include <string>
+
+#include "export/animation/anim_sheet_values.h"
+
+class CCharData;
+
+void AnimToBasePage(const CCharData& record, CAniBaseValues& page);
+void AnimFromBasePage(CCharData& record, const CAniBaseValues& page);
+void AnimToSpecialPage(const CCharData& record, CAniSpecialValues& page);
+void AnimFromSpecialPage(CCharData& record, const CAniSpecialValues& page);
+// With the texts, the per-frame waits and the test switch. A text outside code page 932
+// leaves the record's own (the sheet refuses such a text before it confirms).
+void AnimToSavePage(const CCharData& record, CAniSaveValues& page);
+void AnimFromSavePage(CCharData& record, const CAniSaveValues& page);
+void AnimToSwfPage(const CCharData& record, CSwfFileValues& page);
+void AnimFromSwfPage(CCharData& record, const CSwfFileValues& page);
+// With the three chain settings.
+void AnimToSaveExPage(const CCharData& record, CAnimateSaveExValues& page);
+void AnimFromSaveExPage(CCharData& record, const CAnimateSaveExValues& page);
+
+// The sheet's page (AnimSheetPage; -1 all five) into record. Returns false, copying
+// nothing, for any other page number.
+bool LoadAnimSettings(CCharData& record, const CAniSheetValues& sheet, int page);
+// The way back: record into the sheet's page (-1 all five); false for any other number.
+bool LoadAnimSheetPage(const CCharData& record, CAniSheetValues& sheet, int page);
+
+// Every page into the drawn record of each character window of one animation (the first
+// m_nCharWindows of m_charWindowKinds, held to that table); windows without a document
+// are passed by. Returns the number of records written.
+int ApplyAnimSheetToAllDocs(const CAniSheetValues& sheet);
+
+// Leaving the motion page: when its frame count differs from the count the waits were
+// fitted to, the frames below the new count that have no wait get one, and the waits
+// are fitted to the new count.
+void FitWaitsToFrames(CAniSheetValues& sheet);
+
+// The name or folder of the file page a record cannot keep (it holds characters outside
+// code page 932), in the page's UTF-8; empty when both can be kept.
+std::string UnstorableSaveName(const CAniSaveValues& page);
