@@ -131,6 +131,9 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   void ClearWritingArea(tmb::DeviceContext* pDC) override;
   void DrawGuides(tmb::DeviceContext& dc);
   void RefreshWritingArea() override;
+  // Sets paper pixel (x, y) of the back buffer to colour and shows it in the window (the
+  // zoom window paints the writing area this way); a pixel off the buffer is left alone.
+  void DrawPenDotOnCharacterView(int x, int y, tmb::Colour colour);
   void RepaintNow();
   void RepaintBackBuffer();
   void RedrawGuides();

@@ -182,6 +182,13 @@ void CTmbView::RefreshWritingArea() {
   PaintWritingArea(dc);
 }
 
+void CTmbView::DrawPenDotOnCharacterView(int x, int y, tmb::Colour colour) {
+  tmb::Surface* back = BackBuffer();
+  if (!back || back->IsNull() || !back->Bounds().Contains({x, y})) return;
+  back->SetPixel(x, y, colour);
+  RefreshWritingArea();
+}
+
 void CTmbView::RepaintNow() {
   ReleaseOffscreenDCs();
   ClientDC dc(*this);

@@ -33,7 +33,9 @@ int DeformSelection(const CEffectDef& def, tmb::DeviceContext* pDC, tmb::Surface
   to.SelectSurface(&result);
   to.SetStretchMode(tmb::kColorOnColor);
   const int v1 = def.m_value1[size_t(mode)], v2 = def.m_value2[size_t(mode)];
-  const int c = w / 2;  // the middle column, within the block
+  // The middle column, within the block; a row from x reaches as far past the middle on
+  // the other side (w - 2x wide), so an odd width keeps its last column.
+  const int c = w / 2;
   switch (mode) {
     case kEffectScaleSame:
       to.StretchBlt(0, 0, Extent(int64_t(w) * v1 / 100), Extent(int64_t(h) * v1 / 100), &from, block.left, block.top,
@@ -52,13 +54,13 @@ int DeformSelection(const CEffectDef& def, tmb::DeviceContext* pDC, tmb::Surface
         if (mode == kEffectScaleTrapezoid) {
           const int64_t percent = v1 + int64_t(v2 - v1) * r / std::max(h - 1, 1);
           x = Extent(c - int64_t(w) * percent / 200);
-          width = 2 * (c - x);
+          width = w - 2 * x;
         } else if (mode == kEffectScaleIncline) {
           x = Extent(int64_t(r * std::cos(v1 * kPi / 180)));
         } else {
           const double k = r - h / 2, radius2 = double(h) * h / 4;
           x = c - int(std::sqrt(std::max(0.0, radius2 - k * k)) * w / h);
-          width = 2 * (c - x);
+          width = w - 2 * x;
         }
         if (width != 0) to.StretchBlt(x, r, width, 1, &from, block.left, block.top + r, w, 1, tmb::kSrcCopy);
       }

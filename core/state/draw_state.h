@@ -176,6 +176,7 @@ class CDrawState {
   tmb::Colour m_crDot = 0;         // colour of the painted dots
   int m_bDotToDrawWindow = 0;      // paint mode paints into the current drawing window's picture
   int m_nFixColourMode = 0;        // 0 colour, 1 monochrome
+  int m_bZoomPanelMode = 0;        // the zoom window shows the current drawing window's writing area
   int m_nPlaceMode = 0;            // after a picture loaded into the clip buffer: 0 say so, 3 nothing
   int m_bImageEditorOpened = 0;    // the image editing view was shown once
   int m_bZoomFollows = 0;          // the zoom window scrolls with the editor's pointer

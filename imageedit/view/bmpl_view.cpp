@@ -12,9 +12,12 @@
 #include "core/state/mouse_messages.h"
 #include "imageedit/view/bmp_view_window.h"
 #include "imageedit/view/editor_keys.h"
+#include "imageedit/view/picture_commands.h"
+#include "imageedit/view/zoom_cursor.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/paper_scroll.h"
 #include "platform/ui/surface_scroll_area.h"
+#include "views/tmb_view.h"
 
 namespace {
 
@@ -28,7 +31,7 @@ class ZoomArea final : public tmb::ui::SurfaceScrollArea<CBmplView> {
  public:
   explicit ZoomArea(CBmplView* view) : SurfaceScrollArea(view) {
     viewport()->setObjectName(QStringLiteral("zoomViewport"));
-    viewport()->setCursor(Qt::CrossCursor);  // the paint cursor of the zoom window
+    viewport()->setCursor(ZoomPaintCursor());  // the scroll bars keep the default one
   }
 
  protected:
@@ -55,6 +58,17 @@ CBmpView* Editor() {
   return window ? &window->editor() : nullptr;
 }
 
+// Panel mode shows the current drawing window's paper instead of the editor's picture:
+// from the top-left corner of the registration panel's writing area while the panel is
+// shown, else from the paper's corner.
+bool PanelMode() { return gDrawState.m_bZoomPanelMode != 0; }
+bool PanelShown() { return PanelMode() && gDrawState.m_toolPanel.m_bShown; }
+tmb::Point PanelOrigin() {
+  if (!PanelShown()) return {0, 0};
+  const tmb::Rect& r = gDrawState.m_toolPanel.m_rcWriting;
+  return {r.left, r.top};
+}
+
 }  // namespace
 
 CBmplView::CBmplView(tmb::ui::Document* document, int viewClass, QWidget* parent)
@@ -78,9 +92,15 @@ CBmplView* CBmplView::Instance() { return gInstance; }
 
 QWidget* CBmplView::viewport() const { return m_pArea->viewport(); }
 
-tmb::Size CBmplView::SourceSize() const { return {gWorkCanvas.m_width, gWorkCanvas.m_height}; }
+tmb::Size CBmplView::SourceSize() const {
+  if (!PanelMode()) return {gWorkCanvas.m_width, gWorkCanvas.m_height};
+  // The panel's frame line around the writing area is left out.
+  const tmb::Size image = gDrawState.m_sizeCharImage;
+  return PanelShown() ? tmb::Size{image.cx - 1, image.cy - 1} : image;
+}
 
 const tmb::Surface* CBmplView::Source() const {
+  if (PanelMode()) return WindowPictureOfKind(kKindCurrentDraw);
   const CBmpView* editor = Editor();
   return editor && !editor->m_bmpWork.IsNull() ? &editor->m_bmpWork : nullptr;
 }
@@ -91,7 +111,14 @@ void CBmplView::OnInitialUpdate() {
   m_sizeExtent = {size.cx * m_nZoom, size.cy * m_nZoom};
   m_rcPicture = {0, 0, m_sizeExtent.cx + 1, m_sizeExtent.cy + 1};
   tmb::ui::SetPaperScrollRanges(*m_pArea, {m_sizeExtent.cx, m_sizeExtent.cy}, kScrollLine);
-  if (m_pArea->viewport()->width() > m_sizeExtent.cx) m_pArea->horizontalScrollBar()->setValue(0);
+  const QSize client = m_pArea->viewport()->size();
+  if (PanelShown()) {
+    // The writing area in the middle of the window.
+    m_pArea->horizontalScrollBar()->setValue(std::max(0, (m_sizeExtent.cx - client.width()) / 2));
+    m_pArea->verticalScrollBar()->setValue(std::max(0, (m_sizeExtent.cy - client.height()) / 2));
+  } else if (client.width() > m_sizeExtent.cx) {
+    m_pArea->horizontalScrollBar()->setValue(0);
+  }
   FlushMouseMessages();
   gDrawState.m_bZoomFollows = 1;
   // The box is made once for the view's life; later initial updates keep it as it is.
@@ -117,6 +144,8 @@ tmb::Point CBmplView::ScrollPosition() const {
 }
 
 void CBmplView::ScrollToCursor(tmb::Point cursor) {
+  // The editor's pointer means nothing to the drawing window's paper.
+  if (PanelMode()) return;
   const QSize client = m_pArea->viewport()->size();
   const tmb::Size size = SourceSize();
   // A client larger than the magnified picture keeps the position at 0.
@@ -145,10 +174,17 @@ bool CBmplView::PaintPixelAt(tmb::Point view, bool white) {
   // The picture rectangle reaches one point past the picture: that point shows no pixel.
   const tmb::Size size = SourceSize();
   if (pixel.x < 0 || pixel.y < 0 || pixel.x >= size.cx || pixel.y >= size.cy) return false;
-  gDrawState.m_ptZoomPixel = pixel;
+  const tmb::Point origin = PanelOrigin();
+  gDrawState.m_ptZoomPixel = {pixel.x + origin.x, pixel.y + origin.y};
   tmb::Colour colour = PaintColour();
   if (gDrawState.m_nFixColourMode != 0) colour = white ? 0xFFFFFF : 0x000000;
   PaintCell(pixel, colour);
+  if (PanelMode()) {
+    // The drawing window's paper changes, not the editor's picture.
+    const tmb::Point at = gDrawState.m_ptZoomPixel;
+    if (CTmbView* view = CTmbView::ViewOfKind(kKindCurrentDraw)) view->DrawPenDotOnCharacterView(at.x, at.y, colour);
+    return true;
+  }
   CBmpViewWindow* window = CBmpViewWindow::Instance();
   if (window) {
     window->editor().DrawPenDot(pixel.x, pixel.y, colour);
@@ -168,9 +204,12 @@ void CBmplView::PaintCell(tmb::Point pixel, tmb::Colour colour) {
 void CBmplView::TakeColourAt(tmb::Point view) {
   // The colour comes from the picture, never from the grey surround around it.
   const tmb::Surface* source = Source();
+  const tmb::Size size = SourceSize();
   const tmb::Point pixel{view.x / m_nZoom, view.y / m_nZoom};
-  if (!source || view.x < 0 || view.y < 0 || pixel.x >= source->width() || pixel.y >= source->height()) return;
-  const tmb::Colour colour = source->GetPixel(pixel.x, pixel.y);
+  if (!source || view.x < 0 || view.y < 0 || pixel.x >= size.cx || pixel.y >= size.cy) return;
+  const tmb::Point origin = PanelOrigin();
+  const tmb::Colour colour = source->GetPixel(pixel.x + origin.x, pixel.y + origin.y);
+  if (colour == tmb::kInvalidColour) return;
   gDrawState.m_crRightClick = colour;
   if (!m_pFixDlg) m_pFixDlg = new CFixColorDlg();
   m_bBusy = 1;
@@ -207,15 +246,19 @@ void CBmplView::OnDraw(tmb::DeviceContext& dc) {
   const tmb::Surface* source = Source();
   if (!gDrawState.m_bViewsReady || !gDrawState.m_bImageEditorOpened || !source) return;
   const int z = m_nZoom;
-  // The source block in view: whole cells from the first one the scroll position cuts.
+  const tmb::Size size = SourceSize();
+  const tmb::Point origin = PanelOrigin();
+  // The source block in view: whole cells from the first one the scroll position cuts,
+  // within the shown size and the source picture.
   const int sx = scroll.x / z, sy = scroll.y / z;
-  const int cellsX = std::min(client.width() / z + 2, source->width() - sx);
-  const int cellsY = std::min(client.height() / z + 2, source->height() - sy);
+  const int cellsX = std::min({client.width() / z + 2, size.cx - sx, source->width() - origin.x - sx});
+  const int cellsY = std::min({client.height() / z + 2, size.cy - sy, source->height() - origin.y - sy});
   if (cellsX <= 0 || cellsY <= 0) return;
   tmb::DeviceContext from;
   from.SelectSurface(const_cast<tmb::Surface*>(source));
   dc.SetStretchMode(tmb::kColorOnColor);
-  dc.StretchBlt(sx * z, sy * z, cellsX * z, cellsY * z, &from, sx, sy, cellsX, cellsY, tmb::kSrcCopy);
+  dc.StretchBlt(sx * z, sy * z, cellsX * z, cellsY * z, &from, origin.x + sx, origin.y + sy, cellsX, cellsY,
+                tmb::kSrcCopy);
 }
 
 void CBmplView::PaintViewport() {

@@ -1,7 +1,7 @@
-// The image editor's zoom window: the editor's picture magnified by a whole factor, in
-// which single pixels are painted with the mouse in the correction colour (or black and
-// white in monochrome mode), and a right click takes a picture's colour into the
-// correction colour box.
+// The image editor's zoom window: the editor's picture (in panel mode the current drawing
+// window's writing area) magnified by a whole factor, in which single pixels are painted
+// with the mouse in the correction colour (or black and white in monochrome mode), and a
+// right click takes a picture's colour into the correction colour box.
 #pragma once
 
 #include <QPointer>

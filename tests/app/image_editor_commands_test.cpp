@@ -2,29 +2,49 @@
 // redraws, and the menu's road through an opened picture.
 #include <gtest/gtest.h>
 
+#include <QAbstractScrollArea>
+#include <QScrollBar>
 #include <algorithm>
+#include <fstream>
+#include <string>
 #include <vector>
 
 #include "app/app_fixture.h"
 #include "app/child_frames.h"
 #include "app/kind_lookup.h"
 #include "core/canvas/work_canvas.h"
+#include "imageedit/effects/effect_names.h"
 #include "imageedit/view/bmp_view_window.h"
 #include "imageedit/view/bmpl_view.h"
 #include "imageedit/view/clipboard_pictures.h"
+#include "imageedit/view/zoom_cursor.h"
 #include "resources/menus.h"
 #include "support/picture_files.h"
+#include "support/temp_dir.h"
+#include "views/tmb_view.h"
 
 namespace tmb::test {
 namespace {
 
 constexpr Colour kRed = 0x0000FF, kWhite = 0xFFFFFF;
 
+// The area of picture, each pixel a factor x factor square, for a person to look at.
+Surface Enlarged(const Surface& picture, const Rect& area, int factor) {
+  Surface big;
+  if (!big.Create(area.Width() * factor, area.Height() * factor, PixelFormat::kColour32)) return big;
+  for (int y = 0; y < big.height(); ++y) {
+    for (int x = 0; x < big.width(); ++x) {
+      big.SetPixel(x, y, picture.GetPixel(area.left + x / factor, area.top + y / factor));
+    }
+  }
+  return big;
+}
+
 class ImageEditorCommands : public AppTest {
  protected:
   // The editor open and in front, its picture white.
-  CBmpViewWindow* OpenEditor() {
-    if (!Start()) return nullptr;
+  CBmpViewWindow* OpenEditor(const std::string& commandLine = "") {
+    if (!Start(commandLine)) return nullptr;
     frame()->ActivateViewOfKind(kKindImageEditor, 0);
     CBmpViewWindow* window = CBmpViewWindow::Instance();
     if (!window || !window->editor().EnsureSetup(nullptr)) return nullptr;
@@ -154,6 +174,87 @@ TEST_F(ImageEditorCommands, TheColourBoxTogglesAndRedrawsClearTheEditorsBitsOnce
   EXPECT_EQ(zoom->fixColourDialog(), box) << "the box is made once";
 }
 
+// Panel mode: the zoom window shows drawing window A's writing area from its top-left
+// corner, centred in the window; a click paints the drawing window's paper there and
+// leaves the editor's picture as it was.
+TEST_F(ImageEditorCommands, InPanelModeTheZoomShowsAndPaintsTheWritingArea) {
+  TempDir dir;
+  const std::filesystem::path list = dir / "list.txt";
+  std::ofstream(list, std::ios::binary) << "\x82\xA0";  // "あ" in code page 932
+  CBmpViewWindow* window = OpenEditor("/t \"" + list.string() + "\" /d \"" + dir.path().string() + "\"");
+  ASSERT_NE(window, nullptr);
+  ShowAndPaint();
+  const CRegistrationPanel& panel = gDrawState.m_toolPanel;
+  ASSERT_EQ(panel.m_bShown, 1);
+  CTmbView* drawing = CTmbView::ViewOfKind(kKindDrawA);
+  ASSERT_NE(drawing, nullptr);
+  Surface* paper = drawing->BackBuffer();
+  ASSERT_TRUE(paper && !paper->IsNull());
+  const Rect w = panel.m_rcWriting;
+  paper->SetPixel(w.left + 127, w.top + 127, kRed);
+  CBmplView* zoom = CBmplView::Instance();
+  ASSERT_NE(zoom, nullptr);
+
+  gDrawState.m_bZoomPanelMode = 1;
+  zoom->SetZoomFactor(2);
+  zoom->SetZoomFactor(4);
+  // The writing area less its frame line, 255 x 255 pixels, in the middle.
+  const QSize client = zoom->viewport()->size();
+  const int extent = 255 * 4;
+  const Point scroll = zoom->ScrollPosition();
+  EXPECT_EQ(scroll, (Point{std::max(0, (extent - client.width()) / 2), std::max(0, (extent - client.height()) / 2)}));
+  zoom->ScrollToCursor({0, 0});
+  EXPECT_EQ(zoom->ScrollPosition(), scroll) << "the editor's pointer does not move the panel";
+  Surface shown;
+  ASSERT_TRUE(SurfaceFromImage(zoom->viewport()->grab().toImage(), shown));
+  int wrong = 0, red = 0;
+  for (int y = 0; y < shown.height(); ++y) {
+    for (int x = 0; x < shown.width(); ++x) {
+      const int px = (x + scroll.x) / 4, py = (y + scroll.y) / 4;
+      const Colour expected = px < 255 && py < 255 ? paper->GetPixel(w.left + px, w.top + py) : CBmplView::kSurround;
+      wrong += shown.GetPixel(x, y) != expected;
+      red += shown.GetPixel(x, y) == kRed;
+    }
+  }
+  EXPECT_EQ(wrong, 0);
+  EXPECT_EQ(red, 16) << "the red pixel as one 4 x 4 square";
+  SavePictureForViewing(shown, "zoom_panel_mode");
+
+  // A click on the square right of the red one paints the drawing window's paper.
+  CBmpView& editor = window->editor();
+  const std::vector<Colour> before = {editor.m_bmpWork.GetPixel(128, 127),
+                                      editor.m_bmpWork.GetPixel(w.left + 128, w.top + 127)};
+  constexpr Colour kBlue = 0xFF0000;
+  zoom->fixColourDialog()->m_colours.SetSlotColour(0, kBlue);
+  ASSERT_TRUE(zoom->PaintPixelAt({128 * 4 + 1, 127 * 4 + 2}, false));
+  EXPECT_EQ(gDrawState.m_ptZoomPixel, (Point{w.left + 128, w.top + 127}));
+  EXPECT_EQ(paper->GetPixel(w.left + 128, w.top + 127), kBlue);
+  const std::vector<Colour> after = {editor.m_bmpWork.GetPixel(128, 127),
+                                     editor.m_bmpWork.GetPixel(w.left + 128, w.top + 127)};
+  EXPECT_EQ(after, before);
+  EXPECT_FALSE(GetDocumentOfKind(kKindImageEditor)->IsModified());
+  EXPECT_FALSE(zoom->PaintPixelAt({255 * 4, 10}, false)) << "the frame line is no picture pixel";
+  zoom->TakeColourAt({127 * 4 + 3, 127 * 4});
+  EXPECT_EQ(gDrawState.m_crRightClick, kRed);
+}
+
+// The zoom window shows its own painting cursor over the picture; the scroll bars keep
+// the default one.
+TEST_F(ImageEditorCommands, TheZoomWindowsCursorIsItsPaintingCross) {
+  ASSERT_NE(OpenEditor(), nullptr);
+  CBmplView* zoom = CBmplView::Instance();
+  ASSERT_NE(zoom, nullptr);
+  const QCursor cursor = zoom->viewport()->cursor();
+  EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
+  EXPECT_EQ(cursor.hotSpot(), QPoint(kZoomCursorHotSpot, kZoomCursorHotSpot));
+  const QImage picture = cursor.pixmap().toImage();
+  EXPECT_EQ(qAlpha(picture.pixel(kZoomCursorHotSpot, kZoomCursorHotSpot)), 0) << "the pixel to paint stays in sight";
+  EXPECT_GT(qAlpha(picture.pixel(kZoomCursorHotSpot + 10, kZoomCursorHotSpot)), 0);
+  auto* area = qobject_cast<QAbstractScrollArea*>(zoom->viewport()->parentWidget());
+  ASSERT_NE(area, nullptr);
+  EXPECT_FALSE(area->verticalScrollBar()->testAttribute(Qt::WA_SetCursor));
+}
+
 TEST_F(ImageEditorCommands, TheScrollToThePointerStaysInItsRange) {
   ASSERT_NE(OpenEditor(), nullptr);
   CBmplView* zoom = CBmplView::Instance();
@@ -187,21 +288,22 @@ TEST_F(ImageEditorCommands, FourTimesShowsEachPixelAsAFourByFourSquare) {
   SavePictureForViewing(shown, "zoom_window_4x");
 }
 
-}  // namespace
 // Each special-effect command stores its number and changes the picture inside the area
-// only; the mirrors and the inversion undo themselves when run twice.
+// only; the mirrors and the inversion undo themselves when run twice. The editor's
+// background colour is the tinted paper, so the effects that work on the paper (stone
+// dots, paper blur, added outline, paper gradients) find it and leave the ink alone.
 TEST_F(ImageEditorCommands, EachSpecialEffectChangesOnlyTheArea) {
   CBmpViewWindow* window = OpenEditor();
   ASSERT_NE(window, nullptr);
   CBmpView& editor = window->editor();
   Surface& picture = editor.m_bmpWork;
   const Rect area{10, 10, 50, 50};
+  constexpr Colour kPaper = 0xC8D8E8;
+  editor.m_effectDef.m_colour1[kEffectColourBack] = kPaper;
+  const auto isInk = [](int x, int y) { return x >= 14 && x < 30 && y >= 16 && y < 26; };
   const auto paint = [&] {
     for (int y = 0; y < picture.height(); ++y) {
-      for (int x = 0; x < picture.width(); ++x) {
-        const bool ink = x >= 14 && x < 30 && y >= 16 && y < 26;
-        picture.SetPixel(x, y, ink ? kRed : 0xC8D8E8);
-      }
+      for (int x = 0; x < picture.width(); ++x) picture.SetPixel(x, y, isInk(x, y) ? kRed : kPaper);
     }
   };
   const auto pixels = [&] {
@@ -213,10 +315,13 @@ TEST_F(ImageEditorCommands, EachSpecialEffectChangesOnlyTheArea) {
   };
   const struct {
     int id, effect;
-  } rows[] = {{32802, 1},  {32803, 2},  {32804, 3},  {32805, 4},  {32806, 5},  {32821, 6},  {32822, 7},
-              {32826, 11}, {32827, 12}, {32828, 13}, {32829, 14}, {32858, 15}, {32859, 16}, {32862, 21},
-              {32863, 22}, {32864, 23}, {32865, 24}, {32867, 25}, {32866, 26}, {32871, 27}, {32823, 28},
-              {32877, 29}, {32876, 30}, {32878, 31}, {32879, 32}, {33050, 67}};
+    bool paperOnly;  // works on the paper: the ink stays as it was
+  } rows[] = {{32802, 1, false},  {32803, 2, false},  {32804, 3, true},   {32805, 4, false},  {32806, 5, false},
+              {32821, 6, false},  {32822, 7, false},  {32826, 11, false}, {32827, 12, false}, {32828, 13, false},
+              {32829, 14, false}, {32858, 15, false}, {32859, 16, true},  {32862, 21, false}, {32863, 22, false},
+              {32864, 23, false}, {32865, 24, false}, {32867, 25, false}, {32866, 26, false}, {32871, 27, false},
+              {32823, 28, true},  {32877, 29, false}, {32876, 30, false}, {32878, 31, true},  {32879, 32, true},
+              {33050, 67, false}};
   for (const auto& r : rows) {
     SCOPED_TRACE(r.id);
     paint();
@@ -226,21 +331,24 @@ TEST_F(ImageEditorCommands, EachSpecialEffectChangesOnlyTheArea) {
     ASSERT_TRUE(frame()->ExecuteCommand(r.id));
     EXPECT_EQ(editor.m_nEffect, r.effect);
     const std::vector<Colour> after = pixels();
-    int inside = 0, outside = 0;
+    int inside = 0, outside = 0, ink = 0;
     for (int y = 0; y < picture.height(); ++y) {
       for (int x = 0; x < picture.width(); ++x) {
         const size_t i = size_t(y) * size_t(picture.width()) + size_t(x);
         if (before[i] == after[i]) continue;
         (area.Contains({x, y}) ? inside : outside)++;
+        ink += isInk(x, y);
       }
     }
-    // Stone, the paper blur, the added outline and the paper gradients leave this fixture
-    // as it is; they are checked on their own pictures with the effect routines.
-    const bool changesHere = r.effect != 3 && r.effect != 16 && r.effect != 28 && r.effect != 31 && r.effect != 32;
-    if (changesHere) {
-      EXPECT_GT(inside, 0);
-    }
+    EXPECT_GT(inside, 0);
     EXPECT_EQ(outside, 0);
+    if (r.paperOnly) {
+      EXPECT_EQ(ink, 0);
+      if (r.effect == 28) {
+        EXPECT_EQ(picture.GetPixel(13, 20), editor.m_effectDef.m_colour1[kEffectFrame]);
+      }
+      SavePictureForViewing(Enlarged(picture, area, 6), "special_effect_" + std::to_string(r.effect));
+    }
     if (r.effect == 5 || r.effect == 11 || r.effect == 12) {
       ASSERT_TRUE(frame()->ExecuteCommand(r.id));
       EXPECT_EQ(pixels(), before) << "twice gives the picture back";
@@ -248,4 +356,5 @@ TEST_F(ImageEditorCommands, EachSpecialEffectChangesOnlyTheArea) {
   }
 }
 
+}  // namespace
 }  // namespace tmb::test

@@ -2,9 +2,14 @@
 // copied and put elsewhere with the mouse, the picture saved as PNG and read back the same.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QColor>
 #include <QImage>
+#include <QMenu>
+#include <QMenuBar>
 #include <filesystem>
+#include <initializer_list>
+#include <memory>
 
 #include "app/app_fixture.h"
 #include "app/dummy_doc.h"
@@ -13,25 +18,101 @@
 #include "export/picture/picture_file_reader.h"
 #include "export/picture/picture_file_writer.h"
 #include "export/picture/picture_read_result.h"
+#include "imageedit/effects/effect_dialogs.h"
 #include "imageedit/view/bmp_view_window.h"
+#include "imageedit/view/bmpl_view.h"
 #include "imageedit/view/clipboard_pictures.h"
 #include "platform/ui/child_frame.h"
 #include "support/checking_tool.h"
 #include "support/manual_clock.h"
 #include "support/picture_files.h"
+#include "support/scripted_effect_dialogs.h"
 #include "support/temp_dir.h"
 #include "support/ui/pen_events.h"
 
 namespace tmb::test {
 namespace {
 
-constexpr Colour kRed = 0x0000FF, kBlue = 0xFF0000, kWhite = 0xFFFFFF;
+constexpr Colour kRed = 0x0000FF, kBlue = 0xFF0000, kWhite = 0xFFFFFF, kBlack = 0x000000;
 
-using ImageEditorRoad = AppTest;
+class ImageEditorRoad : public AppTest {
+ protected:
+  // Writes picture as the BMP file name in dir and opens it with the editor's menu; the
+  // editor's window, or null.
+  CBmpViewWindow* OpenPicture(const Surface& picture, const std::string& name) {
+    const std::string path = (dir / name).string();
+    if (WritePictureFile(nullptr, &picture, nullptr, path, picture.width(), picture.height(), kFormatBmp) != 1) {
+      return nullptr;
+    }
+    chooser.Next(path);
+    if (!frame()->ExecuteCommand(32774)) return nullptr;
+    CBmpViewWindow* window = CBmpViewWindow::Instance();
+    if (window) mouse = std::make_unique<PenEvents>(window->viewport(), clock);
+    return window;
+  }
+  // Where picture point (x, y) lies in the editor's window scrolled to its start.
+  static QPoint At(int x, int y) {
+    const Point o = gDrawState.m_ptCanvasOrigin;
+    return {x + o.x, y + o.y};
+  }
+  // Drags the mouse over area, from its top-left corner to its bottom-right one.
+  void DragOver(const Rect& area) {
+    mouse->Press(At(area.left, area.top));
+    mouse->Move(At((area.left + area.right) / 2, (area.top + area.bottom) / 2));
+    mouse->Move(At(area.right, area.bottom));
+    mouse->Release(At(area.right, area.bottom));
+  }
+
+  TempDir dir;
+  ManualClock clock;
+  std::unique_ptr<PenEvents> mouse;
+};
+
+// A menu text without its access key and its keys: "元に戻す(&U)\tCtrl+Z" is "元に戻す".
+QString Label(const QAction* action) {
+  QString text = action->text().section(QLatin1Char('\t'), 0, 0);
+  const qsizetype key = text.indexOf(QLatin1String("(&"));
+  if (key >= 0) text.truncate(key);
+  return text.remove(QLatin1Char('&'));
+}
+
+// The menu bar's item at the end of path (labels), each popup on the way opened as the
+// user opens it, so that its items are enabled and ticked; null when the path is missing.
+QAction* MenuItem(QMenuBar* bar, std::initializer_list<const char*> path) {
+  QList<QAction*> items = bar->actions();
+  QAction* found = nullptr;
+  for (const char* label : path) {
+    found = nullptr;
+    for (QAction* a : items) {
+      if (Label(a) == QString::fromUtf8(label)) found = a;
+    }
+    if (!found) return nullptr;
+    if (QMenu* popup = found->menu()) {
+      emit popup->aboutToShow();
+      items = popup->actions();
+    }
+  }
+  return found;
+}
+
+// Chooses the menu item at path; false when it is missing or disabled.
+bool Choose(QMenuBar* bar, std::initializer_list<const char*> path) {
+  QAction* item = MenuItem(bar, path);
+  if (!item || !item->isEnabled()) return false;
+  item->trigger();
+  return true;
+}
+
+std::vector<Colour> PixelsOf(const Surface& s) {
+  std::vector<Colour> all;
+  for (int y = 0; y < s.height(); ++y) {
+    for (int x = 0; x < s.width(); ++x) all.push_back(s.GetPixel(x, y));
+  }
+  return all;
+}
 
 TEST_F(ImageEditorRoad, OpenCopyPasteByMouseAndSaveAsPngReadsBackTheSame) {
   ASSERT_TRUE(Start());
-  TempDir dir;
   // A picture of two blocks on white.
   Surface picture;
   ASSERT_TRUE(picture.Create(160, 120, PixelFormat::kColour32));
@@ -39,13 +120,9 @@ TEST_F(ImageEditorRoad, OpenCopyPasteByMouseAndSaveAsPngReadsBackTheSame) {
   DeviceContext dc(&picture);
   dc.FillSolidRect({10, 10, 50, 40}, kRed);
   dc.FillSolidRect({60, 60, 90, 100}, kBlue);
-  const std::string in = (dir / "two blocks.bmp").string();
-  ASSERT_EQ(WritePictureFile(nullptr, &picture, nullptr, in, 160, 120, kFormatBmp), 1);
-
-  chooser.Next(in);
-  ASSERT_TRUE(frame()->ExecuteCommand(32774));
-  CBmpViewWindow* window = CBmpViewWindow::Instance();
+  CBmpViewWindow* window = OpenPicture(picture, "two blocks.bmp");
   ASSERT_NE(window, nullptr);
+  const std::string in = (dir / "two blocks.bmp").string();
   CBmpView& editor = window->editor();
   ASSERT_NE(window->frame(), nullptr);
   EXPECT_FALSE(window->frame()->windowFlags() & Qt::WindowCloseButtonHint) << "the editor stays open";
@@ -65,23 +142,16 @@ TEST_F(ImageEditorRoad, OpenCopyPasteByMouseAndSaveAsPngReadsBackTheSame) {
   SavePictureForViewing(shownSurface, "image_editor_window");
 
   // The red block selected with the mouse, copied, and put down at (100, 10).
-  ManualClock clock;
-  PenEvents mouse(window->viewport(), clock);
-  const Point o = gDrawState.m_ptCanvasOrigin;
-  auto at = [&](int x, int y) { return QPoint(x + o.x, y + o.y); };
-  mouse.Press(at(10, 10));
-  mouse.Move(at(30, 25));
-  mouse.Move(at(50, 40));
-  mouse.Release(at(50, 40));
+  DragOver({10, 10, 50, 40});
   ASSERT_EQ(editor.m_region, (Rect{10, 10, 50, 40}));
   editor.m_nEditOperation = CBmpView::kEditCopy;
   editor.RunEditOperation();
   editor.m_nEditOperation = CBmpView::kEditPaste;
   editor.RunEditOperation();
-  mouse.Move(at(90, 10));
-  mouse.Move(at(100, 10));
-  mouse.Press(at(100, 10));
-  mouse.Release(at(100, 10));
+  mouse->Move(At(90, 10));
+  mouse->Move(At(100, 10));
+  mouse->Press(At(100, 10));
+  mouse->Release(At(100, 10));
   EXPECT_EQ(editor.m_bmpWork.GetPixel(100, 10), kRed);
   EXPECT_EQ(editor.m_bmpWork.GetPixel(139, 39), kRed);
   EXPECT_EQ(editor.m_bmpWork.GetPixel(140, 40), kWhite);
@@ -127,7 +197,6 @@ TEST_F(ImageEditorRoad, AChangedPictureIsSavedAtCloseWhereTheUserSays) {
   EXPECT_EQ(frame()->AskSaveChanges(0, 1), -1);
   EXPECT_TRUE(GetDocumentOfKind(kKindImageEditor)->IsModified());
 
-  TempDir dir;
   const std::filesystem::path out = dir / "at close.bmp";
   chooser.Next(out.string());
   messages.Answer(kAnswerYes);
@@ -135,6 +204,122 @@ TEST_F(ImageEditorRoad, AChangedPictureIsSavedAtCloseWhereTheUserSays) {
   EXPECT_TRUE(std::filesystem::exists(out));
   EXPECT_FALSE(GetDocumentOfKind(kKindImageEditor)->IsModified());
   EXPECT_EQ(messages.CountOf(62055), 2);
+}
+
+// The road of the editor's own menu: a picture opened, an area selected with the mouse,
+// mirrored and put back, the sample one-touch script run on the area only, and the zoom
+// window at four times showing each pixel as a 4 x 4 square.
+TEST_F(ImageEditorRoad, MirrorUndoOneTouchAndZoomFromTheEditorsMenu) {
+  ASSERT_TRUE(Start());
+  ShowAndPaint();
+  // Black ink on white: an L inside the area to be selected, a block outside it.
+  Surface picture;
+  ASSERT_TRUE(picture.Create(200, 150, PixelFormat::kColour32));
+  picture.Fill(kWhite);
+  DeviceContext dc(&picture);
+  dc.FillSolidRect({20, 20, 28, 80}, kBlack);
+  dc.FillSolidRect({20, 72, 70, 80}, kBlack);
+  dc.FillSolidRect({130, 30, 150, 50}, kBlack);
+  CBmpViewWindow* window = OpenPicture(picture, "ink.bmp");
+  ASSERT_NE(window, nullptr);
+  CBmpView& editor = window->editor();
+  Surface& image = editor.m_bmpWork;
+  ASSERT_EQ(image.GetPixel(20, 20), kBlack);
+  QMenuBar* bar = frame()->menuBar();
+  ASSERT_NE(MenuItem(bar, {"加工", "特殊効果", "左右反転"}), nullptr) << "the editor's menu is shown";
+  const std::vector<Colour> opened = PixelsOf(image);
+  SavePictureForViewing(image, "editor_menu_road_opened");
+
+  // The area (10, 10)-(90, 100) chosen with the mouse.
+  window->ScrollBy(-100000, -100000);
+  const Rect area{10, 10, 90, 100};
+  DragOver(area);
+  ASSERT_EQ(editor.m_region, area);
+
+  // Mirrored left to right inside the area: the L's bar moves to the right side.
+  ASSERT_TRUE(Choose(bar, {"加工", "特殊効果", "左右反転"}));
+  EXPECT_EQ(editor.m_nEffect, 11);
+  int differing = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const bool in = area.Contains({x, y});
+      const Colour expected =
+          opened[size_t(y) * size_t(image.width()) + size_t(in ? area.left + area.right - 1 - x : x)];
+      differing += image.GetPixel(x, y) != expected;
+    }
+  }
+  EXPECT_EQ(differing, 0);
+  EXPECT_EQ(image.GetPixel(75, 50), kBlack) << "the bar at 20..27 mirrors to 72..79";
+  EXPECT_EQ(image.GetPixel(22, 50), kWhite);
+  EXPECT_EQ(image.GetPixel(140, 40), kBlack) << "the block outside stays";
+  SavePictureForViewing(image, "editor_menu_road_mirrored");
+
+  // Undone: the picture as opened.
+  ASSERT_TRUE(Choose(bar, {"画像編集", "元に戻す"}));
+  EXPECT_EQ(PixelsOf(image), opened);
+  SavePictureForViewing(image, "editor_menu_road_undone");
+
+  // The one-touch effect with the sample script the editor starts with: an added outline
+  // (3 wide, light green) and a shadow (4 deep, grey green, outlined), inside the area only.
+  ScriptedEffectDialogs effectDialogs;
+  std::string script;
+  effectDialogs.oneTouch = [&](COneTouchEffectDlg& d) {
+    script = d.m_strFile;
+    d.m_nAction = 0;
+    return kAnswerOk;
+  };
+  ASSERT_TRUE(Choose(bar, {"加工", "ワンタッチエフェクト"}));
+  EXPECT_EQ(std::filesystem::path(script).filename(), "ef_sample1.txt");
+  constexpr Colour kOutline = 0xC0FFC0, kShadow = 0x608060;
+  int outline = 0, shadow = 0, outside = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const Colour c = image.GetPixel(x, y);
+      if (!area.Contains({x, y})) {
+        outside += c != opened[size_t(y) * size_t(image.width()) + size_t(x)];
+        continue;
+      }
+      outline += c == kOutline;
+      shadow += c == kShadow;
+    }
+  }
+  EXPECT_EQ(outside, 0);
+  EXPECT_GT(outline, 0);
+  EXPECT_GT(shadow, 0);
+  EXPECT_EQ(image.GetPixel(18, 50), kOutline) << "two pixels left of the L";
+  EXPECT_EQ(image.GetPixel(128, 40), kWhite) << "the block outside gets no outline";
+  EXPECT_EQ(messages.ids, std::vector<int>{});
+  SavePictureForViewing(image, "editor_menu_road_one_touch");
+
+  // Four times: ticked, and each picture pixel a 4 x 4 square in the zoom window.
+  ASSERT_TRUE(Choose(bar, {"拡大ｳｨﾝﾄﾞｳ", "拡大率", "４倍"}));
+  for (const char* factor : {"２倍", "４倍", "６倍"}) {
+    QAction* item = MenuItem(bar, {"拡大ｳｨﾝﾄﾞｳ", "拡大率", factor});
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->isChecked(), std::string(factor) == "４倍") << factor;
+  }
+  CBmplView* zoom = CBmplView::Instance();
+  ASSERT_NE(zoom, nullptr);
+  ASSERT_EQ(zoom->zoom(), 4);
+  zoom->ScrollToCursor({40, 60});
+  const Point scroll = zoom->ScrollPosition();
+  Surface shown;
+  ASSERT_TRUE(SurfaceFromImage(zoom->viewport()->grab().toImage(), shown));
+  // Every point shows the picture pixel of its 4 x 4 square.
+  int compared = 0, wrong = 0, inkShown = 0;
+  for (int y = 0; y < shown.height(); ++y) {
+    for (int x = 0; x < shown.width(); ++x) {
+      const int px = (x + scroll.x) / 4, py = (y + scroll.y) / 4;
+      if (px >= image.width() || py >= image.height()) continue;
+      ++compared;
+      wrong += shown.GetPixel(x, y) != image.GetPixel(px, py);
+      inkShown += shown.GetPixel(x, y) == kBlack;
+    }
+  }
+  EXPECT_GT(compared, 0);
+  EXPECT_EQ(wrong, 0);
+  EXPECT_GT(inkShown, 0) << "the window shows the L";
+  SavePictureForViewing(shown, "editor_menu_road_zoom_4x");
 }
 
 }  // namespace

@@ -101,6 +101,41 @@ TEST_F(Deform, TheRowWiseShapesNarrowTheirRows) {
   EXPECT_EQ(picture.GetPixel(10, 29), kGrey);
 }
 
+// Blocks one row high, even and odd in width: the ratio of 100 and the ellipse keep the
+// whole row, the trapezoid takes its upper side (100 % keeps the row, 50 % halves it
+// about the middle).
+TEST_F(Deform, ABlockOneRowHighKeepsItsRowOrTakesTheUpperSide) {
+  struct Case {
+    int mode, v1, v2;
+    bool keeps;  // the row stays as it was; else it is halved
+  };
+  const Case cases[] = {{42, 100, 100, true}, {45, 0, 0, true}, {43, 100, 0, true}, {43, 50, 100, false}};
+  for (int w : {20, 21}) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(testing::Message() << "mode " << c.mode << " " << c.v1 << "/" << c.v2 << " width " << w);
+      SetUp();
+      def.m_region = {10, 15, 10 + w, 16};
+      def.m_value1[size_t(c.mode)] = c.v1;
+      def.m_value2[size_t(c.mode)] = c.v2;
+      const tmb::Surface before = tmb::test::CopyOfSurface(picture);
+      ASSERT_EQ(DeformSelection(def, nullptr, &picture, &picture, c.mode), 1);
+      for (int y : {14, 16}) {
+        for (int x = 0; x < kW; ++x) EXPECT_EQ(picture.GetPixel(x, y), before.GetPixel(x, y)) << x << "," << y;
+      }
+      if (c.keeps) {
+        for (int x = 0; x < kW; ++x) EXPECT_EQ(picture.GetPixel(x, 15), before.GetPixel(x, 15)) << x;
+        continue;
+      }
+      // Half the width about the middle: 5 grey columns on either side.
+      for (int x = 10; x < 10 + w; ++x) {
+        const bool edge = x < 15 || x >= 10 + w - 5;
+        EXPECT_EQ(picture.GetPixel(x, 15) == kGrey, edge) << x;
+      }
+      EXPECT_EQ(picture.GetPixel(15, 15), kBlack);
+    }
+  }
+}
+
 TEST_F(Deform, NothingHappensForAnEmptyBlockOrAnotherNumber) {
   const tmb::Surface before = tmb::test::CopyOfSurface(picture);
   EXPECT_EQ(DeformSelection(def, nullptr, &picture, &picture, 39), 0);

@@ -23,6 +23,8 @@ TEST(GradientPosition, ModesAndTheFallback) {
       {5, 40, 30, 10, 2, 25},  {0, 40, 30, 10, 2, 40},
       {5, 40, 30, 10, 3, 10},   // at span / 2: fallback - range
       {5, 10, 30, 10, 3, 0},    // clamped to 0
+      {5, 40, 30, 11, 3, 10},   // an odd span: its half is truncated
+      {0, 40, 30, 1, 3, 10},    // a span of one: pos 0 is its half
       {5, 40, 30, 10, 4, 40},  {5, 40, 30, 10, 9, 10},
       {5, 40, 30, 0, 1, 40},    // a span of 0 gives the fallback
   };
