@@ -27,6 +27,11 @@ void CDocWindowLinks::RefreshAfterLoad(int kind) {
   if (CMainFrame* frame = theApp.mainFrame()) frame->UpdateMainTitle();
   if (CTmbDocument* doc = GetCharDocumentOfKind(kind)) doc->UpdateAllViews();
   if (CTmbView* view = CTmbView::ViewOfKind(kind)) view->RefreshAfterLoad();
+  // Both shape sheets show what the file brought.
+  if (CMainFrame* frame = theApp.mainFrame()) {
+    frame->LoadShapeSheetPage(-1, 1, CMainFrame::kSheetOfA);
+    frame->LoadShapeSheetPage(-1, 1, CMainFrame::kSheetOfB);
+  }
 }
 
 void CDocWindowLinks::UpdateWindowAndSheets() {

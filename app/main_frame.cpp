@@ -101,6 +101,8 @@ CMainFrame::CMainFrame(tmb::ui::Application* app) : tmb::ui::MainFrame(app) {
   SetAviCodecChooser(&gAviCodecDlg);
   SetFrameIndexPage(&gHtmlIndexPage);
   SetAnimationWindows(&gViewAnimationWindows);
+  gViewAnimationWindows.SetShapeSheetLoader([this] { return LoadShapeSheetPage(-1, 1, kCurrentSheet); });
+  InstallShapeSheetLinks();
   // Bringing a drawing window forward makes it the current one, as its view taking the
   // focus does; the window left when the current one closes becomes current this way too.
   connect(mdiArea(), &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* window) {
@@ -116,6 +118,8 @@ CMainFrame::~CMainFrame() {
   if (&AviCodecs() == &gAviCodecDlg) SetAviCodecChooser(nullptr);
   if (&IndexPage() == &gHtmlIndexPage) SetFrameIndexPage(nullptr);
   if (&AnimWindows() == &gViewAnimationWindows) SetAnimationWindows(nullptr);
+  gViewAnimationWindows.SetShapeSheetLoader(nullptr);
+  RemoveShapeSheetLinks();
 }
 
 ScreenMetrics CMainFrame::MeasureDisplay() const {

@@ -13,6 +13,7 @@
 #include "platform/ui/view.h"
 
 class CAniPSheet;
+class CShapePropSheetFrame;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -48,10 +49,35 @@ class CMainFrame : public tmb::ui::MainFrame {
   void SetProgressPos(int pos);
   void UpdateWindowAndSheets();
   void UpdateMainTitle();
-  // The shape sheet of the current drawing window: its frame, and showing it, centred
-  // when asked; the sheet turns to the page the drawing state names.
+  // ---- the shape sheets of windows A and B (frames made on first use, closed = hidden)
+  // Whether the sheet of A or of B is shown.
+  bool IsAnySheetShown() const;
+  // The frame of the sheet that last came to the front; null when none.
+  QWidget* GetActiveSheetFrame() const;
+  // The frame of the current drawing window's sheet; null until it was made.
   QWidget* GetCurrentShapeSheetFrame() const;
+  // Makes the frame of the current drawing window's sheet, its pages loaded from that
+  // window's record; false (and nothing kept) when it could not be made.
+  bool CreateShapeSheetFrame();
+  // Shows the current drawing window's sheet, centred when asked, on the page the drawing
+  // state names: a hidden sheet is loaded from the record first, a shown one is applied
+  // to it first.
   void ShowShapeSheet(bool centre);
+  // Reads the page in front of frame's sheet and stores the pages into its window's
+  // record without redrawing; false when the frame is not shown or a value is out of
+  // range (the record is then unchanged).
+  bool ApplyShapeSheet(QWidget* frame);
+  // The pages of the sheet of window kind into its record; with redraw the character is
+  // converted and shown. false as above.
+  bool ApplyShapePages(int kind, bool redraw);
+  // Copies the record into sheet pages: page below 0 all, else the pages of that number;
+  // which names the sheet (any other value: the current one). With refresh the pages
+  // show the new values. 0 when that sheet is not shown, else 1.
+  enum SheetChoice { kActiveSheet = 0, kSheetOfA = -1, kSheetOfB = -2, kCurrentSheet = -3 };
+  int LoadShapeSheetPage(int page, int refresh, int which);
+  // Hides the active sheet's frame; hides the sheets of both windows.
+  void HideActiveSheet();
+  void HideShapeSheet();
   // The animation sheet: shown on tab page (a tab it lacks keeps the tab shown), hidden,
   // loaded from the current drawing window's record (page number -1 all, refresh shows
   // the values) and stored into that record; null before it was first shown.
@@ -110,6 +136,14 @@ class CMainFrame : public tmb::ui::MainFrame {
   void RegisterWindowCommands();
   void RegisterColourCommands();
   void RegisterStyleCommands();
+  // The callers below the shell that ask for a shape sheet reload, and the live stroke's
+  // question whether a sheet is shown: installed with the window, removed with it.
+  void InstallShapeSheetLinks();
+  void RemoveShapeSheetLinks();
+  // The sheet frame of window 1 (A) or 2 (B); null when it was not made.
+  CShapePropSheetFrame* SheetFrameOfWindow(int window) const;
+  // The sheet's hand-over to its window: "変換表示" and a page's Cancel.
+  void ConnectShapeSheet(CShapePropSheetFrame& frame);
   // Print and print preview through the current drawing window's frame.
   void PrintThroughDrawingWindow(int frameCommand);
   // The window whose picture the picture commands take: the active one, else the

@@ -26,9 +26,12 @@ constexpr int kTempLineOverlay = 2;
 
 void CMainFrame::RegisterDisplayCommands() {
   OnCommand(tmb::kCmdConvertDisplay, OnCurrentView(&CTmbView::RedrawInSteps, 0));
-  // The image editor's request after it cleared its palettes; the shape sheet is applied
-  // first once the sheets are there.
-  OnCommand(tmb::kCmdConvertDisplaySheet, OnCurrentView(&CTmbView::RedrawInSteps, 0));
+  // The image editor's request after it cleared its palettes: a shown sheet of the
+  // current drawing window is applied first.
+  OnCommand(tmb::kCmdConvertDisplaySheet, [this] {
+    if (GetActiveSheetFrame() == GetCurrentShapeSheetFrame()) ApplyShapeSheet(GetCurrentShapeSheetFrame());
+    if (CTmbView* view = CommandView()) view->RedrawInSteps(0);
+  });
   for (const RedrawChoice& c : kRedrawChoices) {
     OnCommand(c.id, [c] { gDrawState.m_nRedrawSteps = c.mode; });
     OnUpdate(c.id, [c](tmb::ui::CommandUpdate& u) { u.SetCheck(gDrawState.m_nRedrawSteps == c.mode); });

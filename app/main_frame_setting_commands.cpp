@@ -1,6 +1,7 @@
 // The main window's Settings menu: the standard settings, the typeface option, keeping the
 // conversion values, the detailed conversion switches of the current character and the
-// style commands, which the drawing view takes.
+// style commands, which the drawing view takes; the pen, guide-frame and save-range
+// dialogs and automatic registration.
 #include <algorithm>
 #include <functional>
 
@@ -8,6 +9,7 @@
 #include "app/dialogs/conv_option_dialog.h"
 #include "app/frame_command_helpers.h"
 #include "app/main_frame.h"
+#include "app/settings/settings_glue.h"
 #include "app/tmb_document.h"
 #include "convert/presets/param_defaults.h"
 #include "resources/command_ids.h"
@@ -35,6 +37,12 @@ void Toggle(ParamBlock& params, int index) { params[size_t(index)] = params[size
 void CMainFrame::RegisterSettingCommands() {
   OnCommand(tmb::kCmdStandardSettings, OnCurrentView(&CTmbView::RunSettingAction, kStandardSettingsAction));
   OnCommand(tmb::kCmdConvOption, RunConvOptionDialog);
+
+  OnCommand(tmb::kCmdPenSettings, [] { RunPenSettings(); });
+  OnCommand(tmb::kCmdGuideFrame, [] { RunGuideFrameCommand(); });
+  OnCommand(tmb::kCmdSaveRange, [] { EditSaveRange(); });
+  OnCommand(tmb::kCmdAutoRegistration, [] { RunAutoRegistrationCommand(); });
+  OnUpdate(tmb::kCmdAutoRegistration, [](tmb::ui::CommandUpdate& u) { u.SetCheck(IsAutoRegistrationOn()); });
 
   OnCommand(tmb::kCmdKeepConversion, [] { ChangeCurrentRecord([](ParamBlock& p) { Toggle(p, kKeepConversionParam); }); });
   OnUpdate(tmb::kCmdKeepConversion,

@@ -66,21 +66,3 @@ void CMainFrame::RegisterSheetCommands() {
     });
   }
 }
-
-QWidget* CMainFrame::GetCurrentShapeSheetFrame() const {
-  return gDrawState.ResolveKind(kKindCurrentDraw) == kKindDrawB ? m_pSheetFrameB : m_pSheetFrameA;
-}
-
-void CMainFrame::ShowShapeSheet(bool centre) {
-  m_pCurSheetFrame = GetCurrentShapeSheetFrame();
-  QWidget* sheet = m_pCurSheetFrame;
-  // The sheets make their frames when they first show; until one exists there is nothing
-  // to bring up.
-  if (!sheet) return;
-  if (centre) {
-    const QRect area = geometry();
-    sheet->move(area.center() - QPoint(sheet->width() / 2, sheet->height() / 2));
-  }
-  sheet->show();
-  sheet->raise();
-}

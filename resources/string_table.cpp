@@ -13,6 +13,7 @@ struct StringEntry {
 
 // Sorted by id.
 constexpr StringEntry kStrings[] = {
+    {57344, "Tamberi"},
     {61501, "Enter an integer between %1 and %2."},
     {61502, "Enter a number between %1 and %2."},
     {61510, "Not Exist Html Help File\n\n   File Path [ %1 ]"},
@@ -83,6 +84,8 @@ constexpr StringEntry kStrings[] = {
     {62080, "变换"},
     {62081, "字体"},
     {62082, "清除"},
+    {62084, "书写窗口A设置"},
+    {62085, "书写窗口B设置"},
     {62091, "Does it stop processing?"},
     {62093, "It doesn't correspond to the display resolution less than 768*1024"},
     {62094, "书写窗口A"},

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "export/animation/animation_windows.h"
@@ -24,7 +25,12 @@ class CViewAnimationWindows final : public AnimationWindows {
   AnimationFrameView* ViewOfKind(int kind) override;
   // The preview window shows its picture again.
   void RefreshAfterFrame(int kind, int cellPreview) override;
+  // The shape sheet of the current drawing window shows its record again, through the
+  // loader the shell sets; 0 without one.
+  int LoadShapeSheet() override { return m_loadShapeSheet ? m_loadShapeSheet() : 0; }
+  void SetShapeSheetLoader(std::function<int()> load) { m_loadShapeSheet = std::move(load); }
 
  private:
   std::unique_ptr<CViewAnimationFrame> m_frame;
+  std::function<int()> m_loadShapeSheet;
 };

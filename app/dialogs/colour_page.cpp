@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 
 #include "core/record/char_data_full.h"
+#include "platform/ui/dialog.h"
 
 namespace {
 
@@ -27,6 +28,9 @@ std::vector<tmb::ui::Binding> CColorPage::Bindings() {
   };
   for (Binding& b : m_colours.Bindings({"文字颜色", "纸张颜色"})) lines.push_back(std::move(b));
   lines.push_back(PushButton(kColourBox, "标准颜色"));
+  // The page confirms and cancels itself: the sheet that holds it has no buttons.
+  lines.push_back(PushButton(kIdOk, "変換表示"));
+  lines.push_back(PushButton(kIdCancel, "キャンセル"));
   return lines;
 }
 
@@ -37,7 +41,11 @@ void CColorPage::OnInitDialog() {
 
 void CColorPage::OnNotify(int id, tmb::ui::Notify code) {
   if (m_colours.OnNotify(id, code)) return;
-  if (id == kColourBox) {
+  if (id == tmb::ui::kIdOk) {
+    OnOK();
+  } else if (id == tmb::ui::kIdCancel) {
+    OnCancel();
+  } else if (id == kColourBox) {
     m_colours.ChooseFromColourBox();
   } else if (id == kSetRadio || id == kSetRadio + 1) {
     m_nSetRadio = id - kSetRadio;

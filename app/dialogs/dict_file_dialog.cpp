@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "app/settings/settings_glue.h"
 #include "app/tmb_app.h"
 #include "core/document/tmb_doc.h"
 #include "core/file/path_helpers.h"
@@ -69,8 +70,6 @@ std::vector<tmb::ui::Binding> CDictFileDlg::Bindings() {
 
 void CDictFileDlg::OnInitDialog(tmb::ui::DialogWindow& window) {
   if (QWidget* edit = window.Control(kTextEdit)) edit->setFont(tmb::ui::ToQFont(PlatformFontOf(DefaultTextFont())));
-  // The guide frame of the window's character is set from the settings menu.
-  window.EnableControl(kFrameButton, false);
 }
 
 void CDictFileDlg::OnNotify(tmb::ui::DialogWindow& window, int id, tmb::ui::Notify code) {
@@ -87,6 +86,7 @@ void CDictFileDlg::OnNotify(tmb::ui::DialogWindow& window, int id, tmb::ui::Noti
     case kRegisterButton:
       if (window.form()->UpdateData(true)) Register();
       break;
+    case kFrameButton: EditFrame(); break;
     case kDetailButton: EditDetails(); break;
     default: break;
   }
@@ -162,6 +162,18 @@ void CDictFileDlg::Register() {
   if (result == 0) tmb::Beep();
   if (result < 0) tmb::ShowMessage(kMsgFileError);
   view->RedrawInSteps(0);
+}
+
+void CDictFileDlg::EditFrame() {
+  CTmbView* view = TargetView();
+  CTmbDoc* doc = view ? view->GetDocument() : nullptr;
+  if (!doc) {
+    tmb::Beep();
+    return;
+  }
+  if (RunGuideFrameDialog(doc->m_char) == 0) return;
+  view->RefreshWritingArea();
+  view->RedrawGuides();
 }
 
 void CDictFileDlg::EditDetails() {

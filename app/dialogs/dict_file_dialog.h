@@ -59,6 +59,8 @@ class CDictFileDlg : public tmb::ui::ModalDialog {
   void SaveText(bool overwrite);
   void Expand(tmb::ui::DialogWindow& window);
   void Register();
+  // The guide frame of the window's character, whose cells the runs use.
+  void EditFrame();
   void EditDetails();
 };
 

@@ -3,8 +3,10 @@
 #include <QKeyEvent>
 
 #include "app/kind_lookup.h"
+#include "app/main_frame.h"
 #include "app/settings/set_row_values.h"
 #include "app/settings/set_view.h"
+#include "app/tmb_app.h"
 #include "core/document/tmb_doc.h"
 #include "core/state/draw_state.h"
 #include "core/state/key_up.h"
@@ -43,6 +45,8 @@ void CSetView::ApplyValue(CTmbDoc& doc, int p, int32_t value) {
   const bool built = m_lastApplied[size_t(p)] == value && doc.m_work.m_param[size_t(p)] == value &&
                      doc.m_char.m_bChanged == 0;
   if (built) return;
+  // A shown sheet of the window takes the settled value into its pages.
+  if (CMainFrame* main = theApp.mainFrame()) main->LoadShapeSheetPage(-1, 1, CMainFrame::kCurrentSheet);
   CTmbView* view = CharacterView();
   if (!view) return;
   {

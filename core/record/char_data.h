@@ -232,6 +232,7 @@ class CCharData {
   int32_t m_bStrokeEnded = 0; // 1 at the end of every pen stroke and after a reset
   int32_t m_bRedraw1 = 0;     // raised by parameter copies and defaults; the view clears
   int32_t m_bRedraw2 = 0;
+  int32_t m_bDerived = 0;     // 1 when blended or page-copied colours changed the settings
   CRegionBlock m_regions;
   int32_t m_bActive = 0;      // 1 after construction of a full record and a reset
   CCellGrid m_cellGrid;       // the character cells of the guide lines

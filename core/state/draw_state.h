@@ -161,7 +161,8 @@ class CDrawState {
   int m_nLastKeyChar = 0, m_nLastKeyRepeat = 0, m_nLastKeyFlags = 0;  // the last key
   int m_nWritingPageSwitch = 1;
   int m_nShapeSheetPage = 1;  // -10 keeps the page last shown
-  int m_nSheetClearMode = 0;
+  int m_nSheetClearMode = 0;  // 1: a conversion from the shape sheet hides the sheet
+  int m_nDetailMode = 0;      // the auxiliary page's copy of parameter 37, as it stored it
   int m_bNoProgress = 0;      // 1: the progress bar is left alone
   int m_bPaletteDevice = 0;
   int m_bCtrlDown = 0;   // the keys held at the last key press in a drawing view

@@ -48,6 +48,12 @@ Binding Slider(int id, int* member, int min, int max, int buddy, std::string lab
   return Line(id, BindKind::kSlider, member, double(min), double(max), std::move(label), {}, buddy);
 }
 
+Binding ScaledSlider(int id, int* member, int min, int max, int buddy, int factor, std::string label) {
+  Binding b = Slider(id, member, min, max, buddy, std::move(label));
+  b.factor = factor == 0 ? 1 : factor;
+  return b;
+}
+
 Binding ComboIndex(int id, int* member, std::vector<std::string> items, std::string label) {
   double last = double(items.size()) - 1;
   return Line(id, BindKind::kCombo, member, -1, last, std::move(label), std::move(items));

@@ -18,9 +18,10 @@ enum class BindKind {
   kMultiText, kSelectList,
 };
 
-// What a control tells its dialog: a button was pressed (a radio button too), a slider
-// moved, an edit was left, a swatch took the focus, the text of an edit changed (each
-// key, never while the dialog loads its controls), a line of a list was double-clicked.
+// What a control tells its dialog: a button was pressed (a radio button too) or a combo
+// item chosen, a slider moved, an edit was left, a swatch took the focus, the text of an
+// edit changed (each key, never while the dialog loads its controls), a line of a list
+// was double-clicked.
 enum class Notify { kClicked, kScroll, kKillFocus, kSetFocus, kChanged, kDoubleClick };
 
 using BoundMember = std::variant<std::monostate, int*, unsigned*, float*, std::string*, std::vector<std::string>*>;
@@ -34,6 +35,7 @@ struct Binding {
   std::string label;                 // text beside the control, or the group's caption
   std::vector<std::string> options;  // radio buttons (ids id, id + 1, ...) or combo items
   int buddy = 0;                     // slider, spin: the edit it mirrors; button: its action number
+  int factor = 1;                    // slider: its edit shows the position times factor
   std::vector<int> ids;              // radio buttons whose ids do not follow each other
   std::function<Colour()> colour;    // swatch: the colour it shows, read at each paint
 };
@@ -47,6 +49,9 @@ Binding CheckBox(int id, int* member, std::string label);
 Binding RadioGroup(int id, int* member, std::vector<std::string> buttons, std::string label);
 // A slider whose moves are written into member and, as a decimal number, into edit buddy.
 Binding Slider(int id, int* member, int min, int max, int buddy, std::string label);
+// A slider whose edit shows the position times factor and which stands at the edit's
+// value divided by factor (rounded toward zero); member, when given, gets the edit's value.
+Binding ScaledSlider(int id, int* member, int min, int max, int buddy, int factor, std::string label);
 Binding ComboIndex(int id, int* member, std::vector<std::string> items, std::string label);
 // A button that stores action into the dialog's action member and ends it as OK does.
 Binding ActionButton(int id, int action, std::string label);

@@ -36,6 +36,17 @@ T* MemberAs(const Binding& b) {
   return p ? *p : nullptr;
 }
 
+// A number as its edit shows it: the nearest value of the binding's range.
+template <typename T>
+T InRange(const Binding& b, T value) {
+  if (double(value) < b.min) return static_cast<T>(b.min);
+  if (double(value) > b.max) return static_cast<T>(b.max);
+  return value;
+}
+
+// Sliders and spins follow the edits they mirror, so they load after every edit.
+bool FollowsEdits(BindKind kind) { return kind == BindKind::kSlider || kind == BindKind::kSpin; }
+
 }  // namespace
 
 BindingForm::BindingForm(std::vector<Binding> table, QWidget* parent)
@@ -80,6 +91,7 @@ QWidget* BindingForm::BuildRadio(const Binding& b) {
     column->addWidget(button);
     controls_[id] = button;
     connect(button, &QRadioButton::clicked, this, [this, id] { Tell(id, Notify::kClicked); });
+    connect(button, &QRadioButton::toggled, this, [this, group = b.id] { Touch(group); });
   }
   return box;
 }
@@ -91,6 +103,7 @@ QWidget* BindingForm::BuildControl(const Binding& b) {
     case BindKind::kFloat:
     case BindKind::kText: {
       auto* edit = new QLineEdit(this);
+      connect(edit, &QLineEdit::textChanged, this, [this, id = b.id] { Touch(id); });
       connect(edit, &QLineEdit::editingFinished, this, [this, id = b.id, number = IsNumberEdit(b.kind)] {
         if (number) MirrorEdit(id);
         Tell(id, Notify::kKillFocus);
@@ -100,7 +113,10 @@ QWidget* BindingForm::BuildControl(const Binding& b) {
     }
     case BindKind::kMultiText: {
       auto* edit = new QPlainTextEdit(this);
-      connect(edit, &QPlainTextEdit::textChanged, this, [this, id = b.id] { TellChange(id); });
+      connect(edit, &QPlainTextEdit::textChanged, this, [this, id = b.id] {
+        Touch(id);
+        TellChange(id);
+      });
       return edit;
     }
     case BindKind::kSelectList: {
@@ -111,6 +127,7 @@ QWidget* BindingForm::BuildControl(const Binding& b) {
     }
     case BindKind::kCheck: {
       auto* box = new QCheckBox(Text(b.label), this);
+      connect(box, &QCheckBox::toggled, this, [this, id = b.id] { Touch(id); });
       connect(box, &QCheckBox::clicked, this, [this, id = b.id] { Tell(id, Notify::kClicked); });
       return box;
     }
@@ -120,6 +137,7 @@ QWidget* BindingForm::BuildControl(const Binding& b) {
       // Every step of a drag, not only its end, reaches the edit.
       connect(slider, &QSlider::valueChanged, this, [this, index = &b - table_.data()](int position) {
         const Binding& line = table_[static_cast<size_t>(index)];
+        Touch(line.id);
         MirrorSlider(line, position);
         Tell(line.id, Notify::kScroll);
       });
@@ -137,6 +155,8 @@ QWidget* BindingForm::BuildControl(const Binding& b) {
     case BindKind::kCombo: {
       auto* combo = new QComboBox(this);
       for (const std::string& item : b.options) combo->addItem(Text(item));
+      connect(combo, &QComboBox::currentIndexChanged, this, [this, id = b.id] { Touch(id); });
+      connect(combo, &QComboBox::activated, this, [this, id = b.id] { Tell(id, Notify::kClicked); });
       return combo;
     }
     case BindKind::kButton: {
@@ -178,33 +198,38 @@ void BindingForm::TellChange(int id) {
 }
 
 bool BindingForm::UpdateData(bool save) {
-  // Loading the controls is no edit of the user's: it tells no change.
-  const bool wasLoading = loading_;
-  if (!save) loading_ = true;
-  bool ok = true;
-  for (const Binding& b : table_) {
-    if (!save) {
-      LoadOne(b);
-    } else if (!SaveOne(b)) {
-      ok = false;
-      break;
+  if (save) {
+    for (const Binding& b : table_) {
+      if (!SaveOne(b)) return false;
+    }
+    return true;
+  }
+  loading_ = true;
+  for (bool following : {false, true}) {
+    for (const Binding& b : table_) {
+      if (FollowsEdits(b.kind) == following) LoadOne(b);
     }
   }
-  loading_ = wasLoading;
-  return ok;
+  loading_ = false;
+  touched_.clear();
+  return true;
+}
+
+void BindingForm::Touch(int id) {
+  if (!loading_) touched_.insert(id);
 }
 
 void BindingForm::LoadOne(const Binding& b) {
   QWidget* control = Control(b.id);
   switch (b.kind) {
     case BindKind::kUnsigned:
-      if (auto* m = MemberAs<unsigned>(b)) static_cast<QLineEdit*>(control)->setText(QString::number(*m));
+      if (auto* m = MemberAs<unsigned>(b)) static_cast<QLineEdit*>(control)->setText(QString::number(InRange(b, *m)));
       break;
     case BindKind::kSigned:
-      if (auto* m = MemberAs<int>(b)) static_cast<QLineEdit*>(control)->setText(QString::number(*m));
+      if (auto* m = MemberAs<int>(b)) static_cast<QLineEdit*>(control)->setText(QString::number(InRange(b, *m)));
       break;
     case BindKind::kFloat:
-      if (auto* m = MemberAs<float>(b)) static_cast<QLineEdit*>(control)->setText(NumberText(*m));
+      if (auto* m = MemberAs<float>(b)) static_cast<QLineEdit*>(control)->setText(NumberText(InRange(b, *m)));
       break;
     case BindKind::kText:
       if (auto* m = MemberAs<std::string>(b)) static_cast<QLineEdit*>(control)->setText(Text(*m));
@@ -221,12 +246,15 @@ void BindingForm::LoadOne(const Binding& b) {
         group->setExclusive(true);
       }
       break;
-    case BindKind::kSlider:
-      if (auto* m = MemberAs<int>(b)) {
-        QSignalBlocker block(control);
-        static_cast<QSlider*>(control)->setValue(*m);
-      }
+    case BindKind::kSlider: {
+      // A slider without a member of its own stands where its edit says.
+      auto* edit = qobject_cast<QLineEdit*>(Control(b.buddy));
+      int* m = MemberAs<int>(b);
+      if (!m && !edit) break;
+      QSignalBlocker block(control);
+      static_cast<QSlider*>(control)->setValue((m ? *m : edit->text().toInt()) / b.factor);
       break;
+    }
     case BindKind::kCombo:
       if (auto* m = MemberAs<int>(b)) static_cast<QComboBox*>(control)->setCurrentIndex(*m);
       break;
@@ -257,6 +285,7 @@ void BindingForm::LoadOne(const Binding& b) {
 
 bool BindingForm::SaveOne(const Binding& b) {
   QWidget* control = Control(b.id);
+  if (!touched_.count(b.id)) return true;
   if (IsNumberEdit(b.kind)) {
     auto* edit = static_cast<QLineEdit*>(control);
     QString text = edit->text().trimmed();
@@ -274,6 +303,7 @@ bool BindingForm::SaveOne(const Binding& b) {
     if (auto* m = MemberAs<unsigned>(b)) *m = static_cast<unsigned>(value);
     if (auto* m = MemberAs<int>(b)) *m = static_cast<int>(value);
     if (auto* m = MemberAs<float>(b)) *m = static_cast<float>(value);
+    touched_.erase(b.id);
     return true;
   }
   switch (b.kind) {
@@ -287,7 +317,7 @@ bool BindingForm::SaveOne(const Binding& b) {
       if (auto* m = MemberAs<int>(b)) *m = static_cast<QRadioButton*>(control)->group()->checkedId();
       break;
     case BindKind::kSlider:
-      if (auto* m = MemberAs<int>(b)) *m = static_cast<QSlider*>(control)->value();
+      if (auto* m = MemberAs<int>(b)) *m = static_cast<QSlider*>(control)->value() * b.factor;
       break;
     case BindKind::kCombo:
       if (auto* m = MemberAs<int>(b)) *m = static_cast<QComboBox*>(control)->currentIndex();
@@ -298,12 +328,14 @@ bool BindingForm::SaveOne(const Binding& b) {
     default:
       break;
   }
+  touched_.erase(b.id);
   return true;
 }
 
 void BindingForm::MirrorSlider(const Binding& slider, int position) {
-  if (auto* m = MemberAs<int>(slider)) *m = position;
-  if (auto* edit = qobject_cast<QLineEdit*>(Control(slider.buddy))) edit->setText(QString::number(position));
+  const int value = position * slider.factor;
+  if (auto* m = MemberAs<int>(slider)) *m = value;
+  if (auto* edit = qobject_cast<QLineEdit*>(Control(slider.buddy))) edit->setText(QString::number(value));
 }
 
 void BindingForm::MirrorEdit(int editId) {
@@ -315,8 +347,8 @@ void BindingForm::MirrorEdit(int editId) {
     if (b.kind == BindKind::kSlider) {
       auto* slider = static_cast<QSlider*>(Control(b.id));
       QSignalBlocker block(slider);
-      slider->setValue(value);
-      if (auto* m = MemberAs<int>(b)) *m = slider->value();
+      slider->setValue(value / b.factor);
+      if (auto* m = MemberAs<int>(b)) *m = slider->value() * b.factor;
     } else if (b.kind == BindKind::kSpin) {
       auto* spin = static_cast<QSpinBox*>(Control(b.id));
       QSignalBlocker block(spin);

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <set>
 #include <vector>
 
 #include "platform/ui/binding.h"
@@ -19,8 +20,11 @@ class BindingForm : public QWidget {
 
   // Saving (true): controls to members, each number checked against its range; on the
   // first bad one the range message is shown, the focus goes back to that control and
-  // the result is false with the members from that one on left as they were. Loading
-  // (false): members to controls.
+  // the result is false with the members from that one on left as they were. Only
+  // controls the user changed since the last exchange are saved: the others leave their
+  // members as they are, even a value outside the control's range. Loading (false):
+  // members to controls; a number outside its range shows the nearest one in range, a
+  // radio value that names no button checks none.
   bool UpdateData(bool save);
   // The control of id (a radio group's buttons have ids id, id + 1, ...).
   QWidget* Control(int id) const;
@@ -39,14 +43,18 @@ class BindingForm : public QWidget {
   // An edit that a slider or spin mirrors moves it when the user leaves the edit.
   void MirrorEdit(int editId);
   void Tell(int id, Notify code);
+  // The control of binding id changed since the last exchange (not by a load).
+  void Touch(int id);
   // An edit's text changed: told unless the form is loading its controls.
   void TellChange(int id);
 
   std::vector<Binding> table_;
   std::map<int, QWidget*> controls_;
+  // The bindings whose controls changed since they were last loaded or saved.
+  std::set<int> touched_;
+  bool loading_ = false;
   std::function<void(int)> onAction_;
   std::function<void(int, Notify)> onNotify_;
-  bool loading_ = false;
 };
 
 }  // namespace tmb::ui

@@ -89,6 +89,19 @@ TEST_F(DictionaryRoad, TypedCharactersAreExpandedIntoWindowAsCellsAndTheDetailVa
   EXPECT_EQ(std::vector<Point>(undo.m_pPoints.get(), undo.m_pPoints.get() + undo.m_nPoints),
             (std::vector<Point>{{5, 5}, {6, 6}}));
 
+  // The frame button sets the guide grid of the window's character, whose cells the runs
+  // use.
+  dialogs.Then([](ui::DialogWindow& d) {
+    ScriptedDialogs::Click(d, 411);
+    return ui::kIdCancel;
+  });
+  dialogs.Then([](ui::DialogWindow& d) {
+    ScriptedDialogs::Type(d, 102, "150");
+    return ScriptedDialogs::PressOk(d);
+  });
+  EXPECT_TRUE(frame()->ExecuteCommand(kCmdDictionary));
+  EXPECT_EQ(a.m_param[32], 150);
+
   // Cancelled, the detail values stay as they were.
   dialogs.Then([](ui::DialogWindow& d) {
     ScriptedDialogs::Click(d, 412);

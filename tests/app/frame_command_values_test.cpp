@@ -235,9 +235,6 @@ TEST_F(FrameCommandValues, EditRectanglesAreClearedAndTheSeveralFramesSwitchTogg
 }
 
 TEST_F(FrameCommandValues, SheetCommandsAddressTheWindowTheCurrentKindResolvesTo) {
-  QWidget sheetA, sheetB;
-  frame()->m_pSheetFrameA = &sheetA;
-  frame()->m_pSheetFrameB = &sheetB;
   struct Case {
     int id;
     bool showsB;
@@ -247,23 +244,22 @@ TEST_F(FrameCommandValues, SheetCommandsAddressTheWindowTheCurrentKindResolvesTo
       {kCmdSheetB, true, -99},       {kCmdCentreSheetA, false, -99}, {145, false, 0},
       {397, false, 4},
   };
+  auto shown = [](QWidget* sheet) { return sheet && sheet->isVisible(); };
   for (const Case& c : cases) {
-    sheetA.hide();
-    sheetB.hide();
+    for (QWidget* sheet : {frame()->m_pSheetFrameA.data(), frame()->m_pSheetFrameB.data()}) {
+      if (sheet) sheet->hide();
+    }
     gDrawState.m_nShapeSheetPage = -99;
-    // Held back until the sheets are there; the handler itself runs.
-    EXPECT_FALSE(frame()->QueryCommand(c.id).enabled()) << c.id;
+    EXPECT_TRUE(frame()->QueryCommand(c.id).enabled()) << c.id;
     ASSERT_TRUE(frame()->RunCommand(c.id)) << c.id;
-    EXPECT_EQ(sheetB.isVisible(), c.showsB) << c.id;
-    EXPECT_EQ(sheetA.isVisible(), !c.showsB) << c.id;
+    EXPECT_EQ(shown(frame()->m_pSheetFrameB), c.showsB) << c.id;
+    EXPECT_EQ(shown(frame()->m_pSheetFrameA), !c.showsB) << c.id;
     EXPECT_EQ(gDrawState.m_nShapeSheetPage, c.page) << c.id;
     // The view and the document of the current window agree on the window.
     const int kind = c.showsB ? kKindDrawB : kKindDrawA;
     EXPECT_EQ(GetViewOfKind(kKindCurrentDraw), View(kind)) << c.id;
     EXPECT_EQ(GetDocumentOfKind(kKindCurrentDraw), GetDocumentOfKind(kind)) << c.id;
   }
-  frame()->m_pSheetFrameA = nullptr;
-  frame()->m_pSheetFrameB = nullptr;
 }
 
 TEST_F(FrameCommandValues, TheSettingButtonsOfBothPanelsFollowOneSwitch) {
@@ -341,6 +337,26 @@ TEST_F(FrameCommandValues, AfterWindowAClosedOneReopenOpensOneWindowAAtItsOwnSiz
   EXPECT_EQ(gDrawState.ResolveKind(kKindCurrentDraw), kKindDrawA);
   EXPECT_EQ(GetViewOfKind(kKindDrawA), a->activeView());
   EXPECT_EQ(messages.beeps, 0);
+}
+
+TEST_F(FrameCommandValues, TheGuideFrameAndAutoRegistrationActOnTheCurrentWindow) {
+  MakeCurrent(kKindDrawB);
+  const int a33 = Record(kKindDrawA).m_param[33];
+  dialogs.Then([](ui::DialogWindow& d) {
+    ScriptedDialogs::Type(d, 103, QStringLiteral("60"));
+    return ScriptedDialogs::PressOk(d);
+  });
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdGuideFrame));
+  EXPECT_EQ(Record(kKindDrawB).m_param[33], 60);
+  EXPECT_EQ(Record(kKindDrawA).m_param[33], a33);
+
+  gDrawState.m_toolPanel.m_bShown = 0;
+  EXPECT_FALSE(Checked(kCmdAutoRegistration));
+  gDrawState.m_toolPanel.m_bShown = 1;
+  EXPECT_TRUE(Checked(kCmdAutoRegistration));
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdAutoRegistration));
+  EXPECT_EQ(Record(kKindDrawB).m_param[334], 0) << "the store loader is asked for one repaint only";
+  gDrawState.m_toolPanel.m_bShown = 0;
 }
 
 }  // namespace

@@ -189,7 +189,8 @@ TEST_F(MainFrameTest, CommandsWithoutAHandlerAreDisabled) {
   } cases[] = {
       {32834, false},  // a toolbar button without a command
       {33005, true},   // the toolbar's pop-up menu
-      {32782, false},  // the pen dialog: no handler yet
+      {33135, true},   // the dictionary dialog
+      {kCmdPenSettings, true},
       {kCmdFileOpen, true},
       {kCmdFileSaveAs, true},
       {kCmdFileSave, false},  // no file to save to yet

@@ -236,13 +236,15 @@ TEST_F(OneTouch, TheScriptEditorHandsBackTheTextAndTheSaveButtonsAction) {
   dialogs.Then([](DialogWindow& d) { return ScriptedDialogs::PressOk(d); });
   EXPECT_EQ(values.DoModal(), kAnswerOk);
   EXPECT_EQ(values.m_nAction, 7) << "OK leaves the caller's preset";
-  EXPECT_EQ(values.m_strText, "1 \x89\x69\n");
+  EXPECT_EQ(values.m_strText, "1 \x89\x69\r\n") << "an untouched text keeps its line ends";
   dialogs.Then([](DialogWindow& d) {
+    qobject_cast<QPlainTextEdit*>(d.Control(102))->appendPlainText(QStringLiteral("2"));
     ScriptedDialogs::Click(d, 407);
     return d.result() == QDialog::Accepted ? ui::kIdOk : 0;
   });
   EXPECT_EQ(values.DoModal(), kAnswerOk);
   EXPECT_EQ(values.m_nAction, 2);
+  EXPECT_EQ(values.m_strText, "1 \x89\x69\n\n2");
 }
 
 TEST_F(OneTouch, TheOpenAndEditButtonsWorkOnTheDefinitionsScript) {

@@ -1,0 +1,18 @@
+// The outline page of the writing sheet (template 280 "アウトライン"): smoothing, spline,
+// tip shape, anti-aliasing, bold correction, detail mode and density. Its Cancel reloads
+// every page.
+#pragma once
+
+#include "app/sheets/shape_sheet_page.h"
+#include "app/sheets/sheet_page_values.h"
+
+class COutlinePage : public CShapeSheetPage {
+  Q_OBJECT
+
+ public:
+  COutlinePage() : CShapeSheetPage(280, "アウトライン", kAllPages) {}
+  OutlineValues m_values;
+
+ protected:
+  std::vector<tmb::ui::Binding> PageBindings() override;
+};

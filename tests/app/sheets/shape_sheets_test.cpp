@@ -1,0 +1,268 @@
+// The shape sheets of windows A and B in the running application: opened by the sheet
+// commands, loaded from their own window's record, handing over on "変換表示" only what
+// the user changed, reloading on Cancel, and the callers below the shell that reload them.
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QSlider>
+
+#include "app/app_fixture.h"
+#include "app/dialogs/colour_page.h"
+#include "app/kind_lookup.h"
+#include "app/sheets/aux_setting_page.h"
+#include "app/sheets/line_page.h"
+#include "app/sheets/shape_sheet.h"
+#include "app/sheets/sheet_copies.h"
+#include "app/sheets/special_shape_page.h"
+#include "app/sheets/write_base_pages.h"
+#include "app/tmb_document.h"
+#include "export/animation/animation_windows.h"
+#include "platform/ui/dialog.h"
+#include "views/live_stroke.h"
+#include "views/style_command_windows.h"
+#include "views/tmb_view.h"
+
+namespace tmb::test {
+namespace {
+
+constexpr int kCmdShapePage = 145;   // page 0 of the current window's sheet
+constexpr int kCmdColourPage = 142;  // page 1
+constexpr int kCmdAuxPage = 144;     // page 2, which the sheet does not hold
+constexpr int kCmdEffectPage = 397;  // page 4, neither
+constexpr int kSmoothEdit = 518;
+constexpr int kSmoothSlider = 428;
+
+class ShapeSheets : public AppTest {
+ protected:
+  void SetUp() override {
+    AppTest::SetUp();
+    ASSERT_TRUE(Start());
+  }
+  static CCharDataFull& Record(int kind) { return *GetCharDocumentOfKind(kind)->DrawnRecord(); }
+  CShapePropSheetFrame* Frame(int kind) const {
+    return qobject_cast<CShapePropSheetFrame*>(kind == kKindDrawB ? frame()->m_pSheetFrameB : frame()->m_pSheetFrameA);
+  }
+  CModelessShapePropSheet& Sheet(int kind) const { return *Frame(kind)->m_pSheet; }
+  // Opens the sheet of window kind with command id.
+  void Open(int kind, int id = kCmdShapePage) {
+    gDrawState.m_nCurDrawKind = kind;
+    ASSERT_TRUE(frame()->ExecuteCommand(id)) << id;
+    ASSERT_TRUE(Frame(kind));
+  }
+  static QLineEdit* Edit(ui::PropertyPage* page, int id) { return qobject_cast<QLineEdit*>(page->Control(id)); }
+  static void Click(ui::PropertyPage* page, int id) { qobject_cast<QAbstractButton*>(page->Control(id))->click(); }
+  // The user's "変換表示" on page.
+  static void Convert(ui::PropertyPage* page) { Click(page, ui::kIdOk); }
+};
+
+TEST_F(ShapeSheets, TheShapeCommandOpensWindowAsSheetAndConvertStoresTheChangedSmoothnessOnly) {
+  Record(kKindDrawA).m_param[201] = 12;
+  Record(kKindDrawB).m_param[201] = 7;
+  const ParamBlock before = Record(kKindDrawA).m_param;
+  const ParamBlock otherBefore = Record(kKindDrawB).m_param;
+  Open(kKindDrawA);
+  CShapePropSheetFrame* sheet = Frame(kKindDrawA);
+  EXPECT_TRUE(sheet->isVisible());
+  EXPECT_EQ(sheet->windowTitle(), QStringLiteral("书写窗口A设置"));
+  EXPECT_EQ(Sheet(kKindDrawA).ActiveIndex(), 0);
+  EXPECT_EQ(Sheet(kKindDrawA).m_nWindow, 1);
+  EXPECT_EQ(frame()->m_nActiveSheet, 1);
+  EXPECT_EQ(frame()->m_pSheetFrameB, nullptr);
+  CWriteBasicPage* page = Sheet(kKindDrawA).basicPage();
+  EXPECT_EQ(Edit(page, kSmoothEdit)->text(), QStringLiteral("12"));
+  Record(kKindDrawA).m_bChanged = 0;
+  qobject_cast<QSlider*>(page->Control(kSmoothSlider))->setValue(30);
+  Convert(page);
+  CCharDataFull& a = Record(kKindDrawA);
+  EXPECT_EQ(a.m_param[201], 30);
+  EXPECT_EQ(a.m_bChanged, 1);
+  for (size_t i = 0; i < before.size(); ++i) {
+    if (i != 201) {
+      EXPECT_EQ(a.m_param[i], before[i]) << i;
+    }
+  }
+  EXPECT_EQ(Record(kKindDrawB).m_param, otherBefore);
+}
+
+// A's sheet with the line, special-shape and auxiliary pages beside its own, each once in
+// front.
+class DamagedRecord : public ShapeSheets {
+ protected:
+  void SetUp() override {
+    ShapeSheets::SetUp();
+    CCharDataFull& rec = Record(kKindDrawA);
+    rec.m_param[201] = 80;
+    rec.m_param[14] = 9;
+    rec.m_param[215] = 999;
+    rec.m_param[0] = 5000;
+    Open(kKindDrawA);
+    CModelessShapePropSheet& sheet = Sheet(kKindDrawA);
+    sheet.AddWritingPage(line, CopyParamSetFToPage, CopyParamSetFFromPage);
+    sheet.AddWritingPage(shape, CopyParamSetGToPage, CopyParamSetGFromPage);
+    sheet.AddWritingPage(aux, CopyBasicToPage, CopyBasicFromPage);
+    ASSERT_EQ(frame()->LoadShapeSheetPage(-1, 1, CMainFrame::kSheetOfA), 1);
+    for (int i = sheet.pageCount() - 1; i >= 0; --i) ASSERT_TRUE(sheet.SetActivePage(i));
+    before = rec.m_param;
+  }
+  void ExpectUnchangedBut(int changed) {
+    const CCharDataFull& rec = Record(kKindDrawA);
+    for (int p : {201, 14, 215, 0}) {
+      if (p != changed) {
+        EXPECT_EQ(rec.m_param[size_t(p)], before[size_t(p)]) << p;
+      }
+    }
+  }
+
+  CLinePage* line = new CLinePage;
+  CSpecialShapePage* shape = new CSpecialShapePage;
+  CAuxSettingPage* aux = new CAuxSettingPage;
+  ParamBlock before{};
+};
+
+TEST_F(DamagedRecord, IsShownClampedPassesAndConvertLeavesEveryDamagedValue) {
+  EXPECT_EQ(Edit(Sheet(kKindDrawA).basicPage(), kSmoothEdit)->text(), QStringLiteral("50"));
+  for (int i = 0; i < CLinePage::kChangeModes; ++i) {
+    EXPECT_FALSE(qobject_cast<QAbstractButton*>(line->Control(CLinePage::kChangeRadio + i))->isChecked());
+  }
+  EXPECT_EQ(Edit(shape, 503)->text(), QStringLiteral("360"));
+  EXPECT_EQ(Edit(aux, 254)->text(), QStringLiteral("1000"));
+  Convert(Sheet(kKindDrawA).basicPage());
+  EXPECT_TRUE(messages.ids.empty());
+  ExpectUnchangedBut(-1);
+  // The auxiliary page was in front, so it was stored: as it does, it leaves 37 at 400.
+  EXPECT_EQ(Record(kKindDrawA).m_param[37], kStoredDetailMode);
+}
+
+TEST_F(DamagedRecord, MovingOneSliderWritesThatValueOnly) {
+  qobject_cast<QSlider*>(shape->Control(189))->setValue(-10);
+  Convert(shape);
+  EXPECT_EQ(Record(kKindDrawA).m_param[215], -50);
+  ExpectUnchangedBut(215);
+}
+
+TEST_F(ShapeSheets, ValuesChangedBehindTheSheetSurviveConvertAndABadValueChangesNothing) {
+  Open(kKindDrawA);
+  CCharDataFull& rec = Record(kKindDrawA);
+  for (int p = 0; p <= 5; ++p) rec.m_param[size_t(p)] = 11 + p;
+  rec.m_param[37] = 123;
+  rec.m_param[100] = 1;
+  CWriteBasicPage* page = Sheet(kKindDrawA).basicPage();
+  Convert(page);
+  for (int p = 0; p <= 5; ++p) EXPECT_EQ(rec.m_param[size_t(p)], 11 + p) << p;
+  EXPECT_EQ(rec.m_param[37], 123);
+  EXPECT_EQ(rec.m_param[100], 1);
+
+  // A colour chosen on the colour page, then a bad smoothness in front: nothing is stored.
+  ASSERT_TRUE(Sheet(kKindDrawA).SetActivePage(1));
+  Click(Sheet(kKindDrawA).colourPage(), 679);
+  ASSERT_TRUE(Sheet(kKindDrawA).SetActivePage(0));
+  const ParamBlock before = rec.m_param;
+  rec.m_bChanged = 0;
+  Edit(page, kSmoothEdit)->setText(QStringLiteral("51"));
+  Convert(page);
+  EXPECT_EQ(messages.ids.size(), 1u);
+  EXPECT_EQ(rec.m_param, before);
+  EXPECT_EQ(rec.m_bChanged, 0);
+  // Put right, both pages go in: the colour switch is stored as 3.
+  Edit(page, kSmoothEdit)->setText(QStringLiteral("5"));
+  Convert(page);
+  EXPECT_EQ(rec.m_param[201], 5);
+  EXPECT_EQ(rec.m_param[CColorPage::kColourModeParam], CColorPage::kSingleColourMode);
+}
+
+TEST_F(ShapeSheets, APageTheSheetDoesNotHoldLeavesThePageInFront) {
+  Open(kKindDrawA, kCmdColourPage);
+  EXPECT_EQ(Sheet(kKindDrawA).ActiveIndex(), 1);
+  for (int id : {kCmdAuxPage, kCmdEffectPage}) {
+    ASSERT_TRUE(frame()->ExecuteCommand(id));
+    EXPECT_EQ(Sheet(kKindDrawA).ActiveIndex(), 1) << id;
+  }
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdShapePage));
+  EXPECT_EQ(Sheet(kKindDrawA).ActiveIndex(), 0);
+}
+
+TEST_F(ShapeSheets, BsSheetOpensBesideAsWhoseUnappliedEditStays) {
+  Record(kKindDrawA).m_param[201] = 12;
+  Record(kKindDrawB).m_param[201] = 7;
+  Open(kKindDrawA);
+  Edit(Sheet(kKindDrawA).basicPage(), kSmoothEdit)->setText(QStringLiteral("33"));
+  Open(kKindDrawB);
+  EXPECT_TRUE(Frame(kKindDrawA)->isVisible());
+  EXPECT_TRUE(Frame(kKindDrawB)->isVisible());
+  EXPECT_EQ(Frame(kKindDrawB)->windowTitle(), QStringLiteral("书写窗口B设置"));
+  EXPECT_EQ(frame()->m_nActiveSheet, 2);
+  EXPECT_EQ(frame()->GetActiveSheetFrame(), Frame(kKindDrawB));
+  EXPECT_EQ(Edit(Sheet(kKindDrawA).basicPage(), kSmoothEdit)->text(), QStringLiteral("33"));
+  EXPECT_EQ(Edit(Sheet(kKindDrawB).basicPage(), kSmoothEdit)->text(), QStringLiteral("7"));
+  // A's frame coming to the front makes A's sheet the active one again.
+  Frame(kKindDrawA)->activateWindow();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(frame()->m_nActiveSheet, 1);
+  Convert(Sheet(kKindDrawA).basicPage());
+  EXPECT_EQ(Record(kKindDrawA).m_param[201], 33);
+  EXPECT_EQ(Record(kKindDrawB).m_param[201], 7);
+}
+
+TEST_F(ShapeSheets, ClosingHidesTheSheetAndShowingItAgainReloadsIt) {
+  Record(kKindDrawA).m_param[201] = 12;
+  Open(kKindDrawA);
+  EXPECT_TRUE(frame()->IsAnySheetShown());
+  EXPECT_TRUE(IsShapeSheetShown());
+  Edit(Sheet(kKindDrawA).basicPage(), kSmoothEdit)->setText(QStringLiteral("33"));
+  QPointer<CShapePropSheetFrame> closed = Frame(kKindDrawA);
+  closed->close();
+  FlushDeletes();
+  ASSERT_FALSE(closed.isNull());
+  EXPECT_FALSE(closed->isVisible());
+  EXPECT_EQ(Sheet(kKindDrawA).m_bShown, 0);
+  EXPECT_FALSE(IsShapeSheetShown());
+  EXPECT_EQ(Record(kKindDrawA).m_param[201], 12);
+  Record(kKindDrawA).m_param[201] = 44;
+  Open(kKindDrawA);
+  EXPECT_EQ(Frame(kKindDrawA), closed.data());
+  EXPECT_EQ(Sheet(kKindDrawA).m_bShown, 1);
+  EXPECT_EQ(Edit(Sheet(kKindDrawA).basicPage(), kSmoothEdit)->text(), QStringLiteral("44"));
+}
+
+TEST_F(ShapeSheets, SpecialShapeCancelReloadsEveryPageItselfTooAndMayHideTheSheet) {
+  CCharDataFull& rec = Record(kKindDrawA);
+  rec.m_param[201] = 12;
+  rec.m_param[215] = 45;
+  Open(kKindDrawA);
+  auto* shape = new CSpecialShapePage;
+  Sheet(kKindDrawA).AddWritingPage(shape, CopyParamSetGToPage, CopyParamSetGFromPage);
+  frame()->LoadShapeSheetPage(-1, 1, CMainFrame::kSheetOfA);
+  CWriteBasicPage* basic = Sheet(kKindDrawA).basicPage();
+  Edit(basic, kSmoothEdit)->setText(QStringLiteral("33"));
+  ASSERT_TRUE(Sheet(kKindDrawA).SetActivePage(Sheet(kKindDrawA).pageCount() - 1));
+  EXPECT_EQ(Edit(shape, 503)->text(), QStringLiteral("45"));
+  Edit(shape, 503)->setText(QStringLiteral("100"));
+  Click(shape, ui::kIdCancel);
+  EXPECT_EQ(Edit(shape, 503)->text(), QStringLiteral("45"));
+  EXPECT_EQ(Edit(basic, kSmoothEdit)->text(), QStringLiteral("12"));
+  EXPECT_EQ(shape->m_values.m_nFrontDirection, 45);
+  EXPECT_TRUE(Frame(kKindDrawA)->isVisible());
+  // With "変換表示時にこのシートを消去" set, Cancel hides the sheet too.
+  gDrawState.m_nSheetClearMode = 1;
+  Click(basic, ui::kIdCancel);
+  EXPECT_FALSE(Frame(kKindDrawA)->isVisible());
+  EXPECT_EQ(rec.m_param[201], 12);
+  EXPECT_EQ(rec.m_param[215], 45);
+}
+
+TEST_F(ShapeSheets, TheStyleCommandsAndTheAnimationReloadTheCurrentWindowsSheet) {
+  EXPECT_EQ(AnimWindows().LoadShapeSheet(), 0);  // no sheet shown
+  Open(kKindDrawA);
+  CWriteBasicPage* page = Sheet(kKindDrawA).basicPage();
+  Record(kKindDrawA).m_param[201] = 21;
+  StyleWindows().ReloadShapeSheet();
+  EXPECT_EQ(Edit(page, kSmoothEdit)->text(), QStringLiteral("21"));
+  Record(kKindDrawA).m_param[201] = 22;
+  EXPECT_EQ(AnimWindows().LoadShapeSheet(), 1);
+  EXPECT_EQ(Edit(page, kSmoothEdit)->text(), QStringLiteral("22"));
+  // The current window's sheet: B has none shown.
+  gDrawState.m_nCurDrawKind = kKindDrawB;
+  EXPECT_EQ(AnimWindows().LoadShapeSheet(), 0);
+}
+
+}  // namespace
+}  // namespace tmb::test
