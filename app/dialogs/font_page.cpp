@@ -65,6 +65,15 @@ void CFontPage::Load(CCharDataFull& record) {
   }
 }
 
+void CFontPage::LoadBlock(const CTextSettings& block) {
+  m_block.CopyFrom(block, 0);
+  MembersFromBlock();
+  if (built()) {
+    UpdateData(false);
+    BuildList();
+  }
+}
+
 void CFontPage::Store(CTmbDoc& doc) {
   CCharDataFull& rec = doc.m_char;
   const bool changed = rec.m_param[kFontModeParam] != m_bFontMode || rec.m_textSettings[0].Differs(m_block) != 0;

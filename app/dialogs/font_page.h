@@ -39,6 +39,8 @@ class CFontPage : public tmb::ui::PropertyPage {
   // The record's first block into the page (and into the record's second block, as a
   // backup), with the font-mode switch (m_param 200) and the option (m_param 224).
   void Load(CCharDataFull& record);
+  // A block of its own into the page, for a page shown on a copy of a block.
+  void LoadBlock(const CTextSettings& block);
   // The page back into doc's drawn record, which is flagged as changed. When the switch or
   // the block changed, the strokes laid out from the old block go, after the undo copy.
   void Store(CTmbDoc& doc);
