@@ -6,11 +6,13 @@
 #include "app/command_line.h"
 #include "app/tmb_app.h"
 #include "platform/service/colour_chooser.h"
+#include "platform/service/font_chooser.h"
 #include "platform/service/logged_messages.h"
 #include "platform/service/profile.h"
 #include "platform/ui/colour_chooser_dialog.h"
 #include "platform/ui/desktop_open.h"
 #include "platform/ui/file_chooser_dialogs.h"
+#include "platform/ui/font_chooser_dialog.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/screen_display_modes.h"
 #include "platform/ui/settings_profile.h"
@@ -30,6 +32,7 @@ int main(int argc, char** argv) {
   tmb::LoggedMessages logged(stderr);
   tmb::ui::FileChooserDialogs choosers;
   tmb::ui::ColourChooserDialog colours;
+  tmb::ui::FontChooserDialog fonts;
   tmb::ui::WaitCursorService cursors;
   tmb::ui::ScreenDisplayModes display;
   tmb::ui::DesktopOpen desktop;
@@ -42,6 +45,7 @@ int main(int argc, char** argv) {
     tmb::SetMessageService(&messages);
     tmb::SetFileChooser(&choosers);
     tmb::SetColourChooser(&colours);
+    tmb::SetFontChooser(&fonts);
     tmb::SetShellOpenService(&desktop);
   }
   tmb::SetProfileStore(profile.get());
@@ -58,6 +62,7 @@ int main(int argc, char** argv) {
   tmb::SetMessageService(nullptr);
   tmb::SetFileChooser(nullptr);
   tmb::SetColourChooser(nullptr);
+  tmb::SetFontChooser(nullptr);
   tmb::SetShellOpenService(nullptr);
   tmb::SetCursorService(nullptr);
   tmb::SetDisplayModes(nullptr);

@@ -184,6 +184,7 @@ void CMainFrame::RegisterCommands() {
   RegisterEditCommands();
   RegisterDisplayCommands();
   RegisterSettingCommands();
+  RegisterDictionaryCommands();
   RegisterSheetCommands();
   RegisterAnimationSheetCommands();
   RegisterWindowCommands();

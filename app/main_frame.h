@@ -130,6 +130,7 @@ class CMainFrame : public tmb::ui::MainFrame {
   void RegisterEditCommands();
   void RegisterDisplayCommands();
   void RegisterSettingCommands();
+  void RegisterDictionaryCommands();
   void RegisterSheetCommands();
   void RegisterAnimationSheetCommands();
   void RegisterWindowCommands();

@@ -1,15 +1,12 @@
 #include "app/pending_commands.h"
 
+#include <array>
+
 namespace {
 
-constexpr const char* kMoreDialogs = "more-dialogs";
-
-// One line per id, never a range: an id leaves the table on its own.
-constexpr PendingCommand kPending[] = {
-    {33106, kMoreDialogs},  // font division
-    {33135, kMoreDialogs},  // dictionary
-    {32931, kMoreDialogs},  // file options
-};
+// One line per id, never a range: an id leaves the table on its own. Every command has
+// its work now.
+constexpr std::array<PendingCommand, 0> kPending{};
 
 }  // namespace
 

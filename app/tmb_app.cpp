@@ -8,6 +8,7 @@
 #include "app/char_file_answers.h"
 #include "app/child_frames.h"
 #include "app/command_line.h"
+#include "app/dialogs/area_setting_dialog.h"
 #include "app/dialogs/effect_dialog_forms.h"
 #include "app/dialogs/setting_dialogs.h"
 #include "app/dialogs/settings_value_dialogs.h"
@@ -140,6 +141,7 @@ bool CTmbApp::InitInstance() {
   SetStdSettingDialogRunner(&gStdSettingForm);
   SetCharFileDialogs(&gCharFileAnswers);
   SetEffectDialogRunner(&gEffectDialogForms);
+  SetAreaSettingRunner(RunAreaSettingWindow);
   // 10. and 11. One document per window kind, and the templates.
   s.m_bMultiDoc = 1;
   RegisterTemplates();
@@ -265,6 +267,7 @@ void CTmbApp::Reset() {
   SetStdSettingDialogRunner(nullptr);
   SetCharFileDialogs(nullptr);
   SetEffectDialogRunner(nullptr);
+  SetAreaSettingRunner(nullptr);
   delete mainWindow();
   SetMainWindow(nullptr);
   RemoveDocTemplates();

@@ -88,6 +88,9 @@ constexpr int kCmdPenSettings = 32782;
 constexpr int kCmdGuideFrame = 32852;
 constexpr int kCmdSaveRange = 32886;       // "画像ファイルオプション" of the file menu
 constexpr int kCmdAutoRegistration = 33131;
+constexpr int kCmdFontDivision = 33106;
+constexpr int kCmdDictionary = 33135;
+constexpr int kCmdFileOptions = 32931;
 
 // Windows.
 constexpr int kCmdReopenA = 32810;

@@ -34,6 +34,8 @@ constexpr StringEntry kStrings[] = {
     {61546, "The one-touch effect wrote %1 of %2 pictures:\n%3\nSkipped (could not be read or written):\n%4"},
     {61547, "The one-touch effect was cancelled after %1 of %2 pictures. Written:\n%3\n"
             "Skipped (could not be read or written):\n%4"},
+    {61548, "The suffix \"%1\" names a folder: the pictures of a run over many files are written beside "
+            "the pictures they come from. Enter a suffix without \"/\" or \"\\\"."},
     {61550, "Characters A and B fall into more than %1 divisions: their strokes were not paired, "
             "and the morph was not prepared."},
     {61560, "The font \"%1\" could not be read: its characters are not drawn as outlines."},

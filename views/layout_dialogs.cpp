@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/canvas/work_canvas.h"
 
@@ -11,10 +12,11 @@ CMoveDlg gMoveDlg;
 
 namespace {
 
-// Offsets reach twice the paper either way: far enough to move anything off and back,
-// and the sums stay far from the int range.
-int MaxOffsetX() { return 2 * gWorkCanvas.m_width; }
-int MaxOffsetY() { return 2 * gWorkCanvas.m_height; }
+// Offsets reach twice the paper either way, and never past what the spins offer: far
+// enough to move anything off and back, and the sums stay far from the int range.
+constexpr int kMaxOffset = 10000;
+int MaxOffsetX() { return std::min(kMaxOffset, 2 * gWorkCanvas.m_width); }
+int MaxOffsetY() { return std::min(kMaxOffset, 2 * gWorkCanvas.m_height); }
 
 }  // namespace
 
@@ -27,9 +29,13 @@ std::vector<tmb::ui::Binding> CLayoutDlg::Bindings() {
       RadioGroup(kBoxRadio, &m_nBox, {"枠内文字の最小範囲", "枠自体"}, "範囲"),
       RadioGroup(kDimensionRadio, &m_nDimension, {"横・幅", "縦・高さ", "双方"}, "方向"),
       SignedEdit(kMoveXEdit, &m_nMoveX, -MaxOffsetX(), MaxOffsetX(), "移動 X"),
+      SpinButton(456, kMoveXEdit, -MaxOffsetX(), MaxOffsetX()),
       SignedEdit(kMoveYEdit, &m_nMoveY, -MaxOffsetY(), MaxOffsetY(), "移動 Y"),
+      SpinButton(457, kMoveYEdit, -MaxOffsetY(), MaxOffsetY()),
       SignedEdit(kScaleXEdit, &m_nScaleX, -kMaxPercent, kMaxPercent, "拡大縮小 X（％）"),
+      SpinButton(458, kScaleXEdit, -kMaxPercent, kMaxPercent),
       SignedEdit(kScaleYEdit, &m_nScaleY, -kMaxPercent, kMaxPercent, "拡大縮小 Y（％）"),
+      SpinButton(459, kScaleYEdit, -kMaxPercent, kMaxPercent),
   };
 }
 
@@ -45,6 +51,8 @@ std::vector<tmb::ui::Binding> CMoveDlg::Bindings() {
   using namespace tmb::ui;
   return {
       SignedEdit(kXEdit, &m_nX, -MaxOffsetX(), MaxOffsetX(), "X"),
+      SpinButton(457, kXEdit, -MaxOffsetX(), MaxOffsetX()),
       SignedEdit(kYEdit, &m_nY, -MaxOffsetY(), MaxOffsetY(), "Y"),
+      SpinButton(456, kYEdit, -MaxOffsetY(), MaxOffsetY()),
   };
 }

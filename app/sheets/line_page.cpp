@@ -1,8 +1,10 @@
 #include "app/sheets/line_page.h"
 
+#include "app/dialogs/line_option_dialog.h"
+
 namespace {
 
-// The option button; its dialog comes with the editing dialogs.
+// The option button: the line options' dialog on the page's three option values.
 constexpr int kOptionButton = 499;
 
 }  // namespace
@@ -36,7 +38,20 @@ std::vector<tmb::ui::Binding> CLinePage::PageBindings() {
 }
 
 void CLinePage::OnControlNotify(int id, tmb::ui::Notify code) {
-  if (code == tmb::ui::Notify::kClicked && id >= kChangeRadio && id < kChangeRadio + kChangeModes) ApplyEnabling();
+  if (code != tmb::ui::Notify::kClicked) return;
+  if (id >= kChangeRadio && id < kChangeRadio + kChangeModes) ApplyEnabling();
+  if (id == kOptionButton) RunOptions();
+}
+
+void CLinePage::RunOptions() {
+  CLineOptionDlg options;
+  options.m_nSmooth = m_values.m_nOptionInflection;
+  options.m_bDetails = m_values.m_bOptionDetail;
+  options.m_nDetailMode = m_values.m_nOptionSmoothing;
+  if (!tmb::ui::IsAccepted(options.DoModal(this))) return;
+  m_values.m_nOptionInflection = options.m_nSmooth;
+  m_values.m_bOptionDetail = options.m_bDetails;
+  m_values.m_nOptionSmoothing = options.m_nDetailMode;
 }
 
 void CLinePage::ApplyEnabling() {

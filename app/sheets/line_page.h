@@ -23,4 +23,9 @@ class CLinePage : public CShapeSheetPage {
   std::vector<tmb::ui::Binding> PageBindings() override;
   void OnControlNotify(int id, tmb::ui::Notify code) override;
   void ApplyEnabling() override;
+
+ private:
+  // Button 499: the line options on the page's three option values, kept unless the
+  // dialog is cancelled.
+  void RunOptions();
 };

@@ -1,10 +1,13 @@
 #include "app/sheets/outlines_dlg.h"
 
+#include "app/dialogs/font_page_dialog.h"
+
 namespace {
 
 // The mode set; 481 and 482 are controls of their own, so its further buttons are not
 // numbered on from 480.
 constexpr int kModeButtons[] = {480, 740, 741};
+constexpr int kFontPageButton = 505;
 
 }  // namespace
 
@@ -28,12 +31,17 @@ std::vector<tmb::ui::Binding> COutlinesDlg::PageBindings() {
       SignedEdit(507, &v.m_nValue507, 1, 64, "507"),
       PushButton(488, "プレビュー"),
       Label(497, "モード 2"),
-      PushButton(505, "フォント設定"),
+      PushButton(kFontPageButton, "フォント設定"),
   };
 }
 
 void COutlinesDlg::OnControlNotify(int id, tmb::ui::Notify code) {
   if (code != tmb::ui::Notify::kClicked) return;
+  if (id == kFontPageButton) {
+    CFontPageDlg fontPage;
+    if (tmb::ui::IsAccepted(fontPage.Run(m_block))) ShowValues();
+    return;
+  }
   for (int button : kModeButtons) {
     if (id == button) ApplyEnabling();
   }

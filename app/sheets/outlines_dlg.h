@@ -1,10 +1,11 @@
 // The text-outline page (template 268): a text-settings block of its own whose controls
-// are enabled by its mode. The font dialog, the outline preview and the font page of its
-// buttons come with later dialogs.
+// are enabled by its mode; its font-page button edits the block. The font dialog and the
+// outline preview of its other buttons come with later dialogs.
 #pragma once
 
 #include "app/sheets/shape_sheet_page.h"
 #include "app/sheets/sheet_page_values.h"
+#include "core/text/text_settings.h"
 
 class COutlinesDlg : public CShapeSheetPage {
   Q_OBJECT
@@ -12,6 +13,7 @@ class COutlinesDlg : public CShapeSheetPage {
  public:
   COutlinesDlg() : CShapeSheetPage(268, "アウトライン文字", kAllPages) {}
   OutlinesDlgValues m_values;
+  CTextSettings m_block;  // 505 edits it on the font page
 
  protected:
   std::vector<tmb::ui::Binding> PageBindings() override;

@@ -64,3 +64,9 @@ tmb::Point CFPoint::RoundToPoint() const { return {RoundHalfAway(x), RoundHalfAw
 tmb::Point CFPoint::Truncate() const {
   return {SaturateToInt(double(x)), SaturateToInt(double(y))};
 }
+
+CFPoint DivideNonZero(const CFPoint& p, float sx, float sy) {
+  const double x = sx != 0 ? double(p.x) / sx : double(p.x);
+  const double y = sy != 0 ? double(p.y) / sy : double(p.y);
+  return CFPoint(static_cast<float>(x), static_cast<float>(y));
+}

@@ -38,6 +38,9 @@ struct CFPoint {
 // processor's rounding mode.
 int RoundHalfAway(float v);
 
+// p with x divided by sx and y by sy; a divisor of 0 leaves its coordinate as it is.
+CFPoint DivideNonZero(const CFPoint& p, float sx, float sy);
+
 struct CFRect {
   float left = 0;
   float top = 0;

@@ -78,3 +78,17 @@ tmb::Font PlatformFontOf(const CLogFont& font) {
   f.faceName = tmb::SjisToUtf8Lossy(Cp932FieldText(font.faceName, CLogFont::kFaceNameSize));
   return f;
 }
+
+void TakePlatformFont(const tmb::Font& chosen, CLogFont& font) {
+  font.height = chosen.height;
+  font.width = chosen.width;
+  font.escapement = chosen.escapement;
+  font.orientation = chosen.orientation;
+  font.weight = chosen.weight;
+  font.italic = chosen.italic ? 1 : 0;
+  font.underline = chosen.underline ? 1 : 0;
+  font.strikeOut = chosen.strikeOut ? 1 : 0;
+  font.charSet = static_cast<uint8_t>(chosen.charSet);
+  font.pitchAndFamily = static_cast<uint8_t>(chosen.pitchAndFamily);
+  font.SetFaceName(tmb::Utf8ToSjisLossy(chosen.faceName).c_str());
+}

@@ -67,3 +67,6 @@ CLogFont DefaultTextFont();
 
 // The font as the font engine takes it: the same numbers, the face name in UTF-8.
 tmb::Font PlatformFontOf(const CLogFont& font);
+// The way back, for a font the user chose: its numbers, switches and face name (code page
+// 932) into font; the precisions and the quality stay as they were.
+void TakePlatformFont(const tmb::Font& chosen, CLogFont& font);

@@ -49,6 +49,19 @@ void CAreaSettingState::SetRegion(tmb::Rect region) {
   m_nHeight = m_nBottom - m_nTop;
 }
 
+void CAreaSettingState::KeepInside(int width, int height) {
+  const auto w = unsigned(std::max(0, width));
+  const auto h = unsigned(std::max(0, height));
+  Order(m_nLeft, m_nRight);
+  Order(m_nTop, m_nBottom);
+  m_nLeft = std::min(m_nLeft, w);
+  m_nRight = std::min(m_nRight, w);
+  m_nTop = std::min(m_nTop, h);
+  m_nBottom = std::min(m_nBottom, h);
+  m_nWidth = m_nRight - m_nLeft;
+  m_nHeight = m_nBottom - m_nTop;
+}
+
 bool CAreaSettingState::Record(bool valid, const tmb::Rect& region) {
   if (!valid) {
     tmb::Beep();

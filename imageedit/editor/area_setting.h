@@ -27,6 +27,9 @@ struct CAreaSettingState {
   tmb::Rect Region() const { return {int(m_nLeft), int(m_nTop), int(m_nRight), int(m_nBottom)}; }
   // Takes a region into the six values (ordered, with its sizes).
   void SetRegion(tmb::Rect region);
+  // Keeps the region on a paper of width x height: both pairs ordered, the edges within
+  // the paper, the sizes following them.
+  void KeepInside(int width, int height);
   // Records the region: false (after a beep, and 62059 for the image editor) when there
   // is no valid region or it is recorded already.
   bool Record(bool valid, const tmb::Rect& region);

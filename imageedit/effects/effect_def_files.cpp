@@ -107,7 +107,10 @@ int CEffectDef::RunOneTouchDialog() {
   dialog.m_nPointX = unsigned(std::max(m_ptSample.x, 0));
   dialog.m_nPointY = unsigned(std::max(m_ptSample.y, 0));
   dialog.m_strSuffix = m_strSuffix;
-  if (dialog.DoModal() != tmb::kAnswerOk) return -1;
+  dialog.m_pDef = this;
+  const int answer = dialog.DoModal();
+  dialog.m_pDef = nullptr;
+  if (answer != tmb::kAnswerOk) return -1;
   m_strFile = dialog.m_strFile;
   m_nColourSource = dialog.m_nColourSource;
   const auto coordinate = [](unsigned v) { return int(std::min<unsigned>(v, INT32_MAX)); };

@@ -9,6 +9,8 @@
 
 #include "platform/gdi/pixel.h"
 
+class CEffectDef;
+
 // A colour slot of a dialog: red, green and blue bytes.
 using RgbSlot = std::array<uint8_t, 3>;
 RgbSlot RgbSlotOf(tmb::Colour colour);
@@ -80,6 +82,9 @@ class COneTouchEffectDlg {
   std::string m_strSuffix = "_";    // 328: added to each file title of a batch
   std::string m_strFile;            // 330: the effect script file
   int m_nAction = 0;                // 1: "ファイル選択・実行" ended the dialog
+  // The definition whose script the dialog's open, edit and save buttons work on; set by
+  // the definition that runs the dialog.
+  CEffectDef* m_pDef = nullptr;
 };
 
 // The editing of an effect script (template 224). The text is code page 932.

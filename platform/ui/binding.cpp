@@ -93,4 +93,13 @@ Binding Swatch(int id, std::function<Colour()> colour, std::string label) {
 
 Binding Label(int id, std::string text) { return Line(id, BindKind::kLabel, std::monostate{}, 0, 0, std::move(text)); }
 
+Binding MultiLineEdit(int id, std::string* member, std::string label) {
+  return Line(id, BindKind::kMultiText, member, 0, 0, std::move(label));
+}
+
+Binding SelectList(int id, std::vector<std::string>* member, bool multiple, std::string label) {
+  // max tells the list how many lines may be selected at once.
+  return Line(id, BindKind::kSelectList, member, 0, multiple ? 2 : 1, std::move(label));
+}
+
 }  // namespace tmb::ui

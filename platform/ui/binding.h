@@ -15,11 +15,14 @@ namespace tmb::ui {
 enum class BindKind {
   kUnsigned, kSigned, kFloat, kText, kCheck, kRadio, kSlider, kCombo, kButton,
   kPush, kSpin, kList, kFrame, kSwatch, kLabel,
+  kMultiText, kSelectList,
 };
 
 // What a control tells its dialog: a button was pressed (a radio button too) or a combo
-// item chosen, a slider moved, an edit was left, a swatch took the focus.
-enum class Notify { kClicked, kScroll, kKillFocus, kSetFocus };
+// item chosen, a slider moved, an edit was left, a swatch took the focus, the text of an
+// edit changed (each key, never while the dialog loads its controls), a line of a list
+// was double-clicked.
+enum class Notify { kClicked, kScroll, kKillFocus, kSetFocus, kChanged, kDoubleClick };
 
 using BoundMember = std::variant<std::monostate, int*, unsigned*, float*, std::string*, std::vector<std::string>*>;
 
@@ -68,5 +71,10 @@ Binding GroupFrame(int id, std::string label);
 Binding Swatch(int id, std::function<Colour()> colour, std::string label);
 // A fixed text.
 Binding Label(int id, std::string text);
+// Free text over several lines (line ends kept as typed).
+Binding MultiLineEdit(int id, std::string* member, std::string label);
+// A list of lines the user selects from (several at once when multiple is set) and
+// double-clicks; list_rows.h reads and sets the selection.
+Binding SelectList(int id, std::vector<std::string>* member, bool multiple, std::string label);
 
 }  // namespace tmb::ui

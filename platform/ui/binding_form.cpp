@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -15,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "platform/service/messages.h"
+#include "platform/ui/list_rows.h"
 #include "platform/ui/swatch_box.h"
 
 namespace tmb::ui {
@@ -106,7 +108,22 @@ QWidget* BindingForm::BuildControl(const Binding& b) {
         if (number) MirrorEdit(id);
         Tell(id, Notify::kKillFocus);
       });
+      connect(edit, &QLineEdit::textChanged, this, [this, id = b.id] { TellChange(id); });
       return edit;
+    }
+    case BindKind::kMultiText: {
+      auto* edit = new QPlainTextEdit(this);
+      connect(edit, &QPlainTextEdit::textChanged, this, [this, id = b.id] {
+        Touch(id);
+        TellChange(id);
+      });
+      return edit;
+    }
+    case BindKind::kSelectList: {
+      auto* list = new QListWidget(this);
+      list->setSelectionMode(b.max > 1 ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
+      connect(list, &QListWidget::itemDoubleClicked, this, [this, id = b.id] { Tell(id, Notify::kDoubleClick); });
+      return list;
     }
     case BindKind::kCheck: {
       auto* box = new QCheckBox(Text(b.label), this);
@@ -174,6 +191,10 @@ QWidget* BindingForm::BuildControl(const Binding& b) {
 
 void BindingForm::Tell(int id, Notify code) {
   if (onNotify_) onNotify_(id, code);
+}
+
+void BindingForm::TellChange(int id) {
+  if (!loading_) Tell(id, Notify::kChanged);
 }
 
 bool BindingForm::UpdateData(bool save) {
@@ -251,6 +272,12 @@ void BindingForm::LoadOne(const Binding& b) {
         for (const std::string& line : *m) list->addItem(Text(line));
       }
       break;
+    case BindKind::kMultiText:
+      if (auto* m = MemberAs<std::string>(b)) static_cast<QPlainTextEdit*>(control)->setPlainText(Text(*m));
+      break;
+    case BindKind::kSelectList:
+      if (auto* m = MemberAs<std::vector<std::string>>(b)) SetListLines(control, *m);
+      break;
     default:
       break;
   }
@@ -294,6 +321,9 @@ bool BindingForm::SaveOne(const Binding& b) {
       break;
     case BindKind::kCombo:
       if (auto* m = MemberAs<int>(b)) *m = static_cast<QComboBox*>(control)->currentIndex();
+      break;
+    case BindKind::kMultiText:
+      if (auto* m = MemberAs<std::string>(b)) *m = static_cast<QPlainTextEdit*>(control)->toPlainText().toStdString();
       break;
     default:
       break;

@@ -45,6 +45,8 @@ class BindingForm : public QWidget {
   void Tell(int id, Notify code);
   // The control of binding id changed since the last exchange (not by a load).
   void Touch(int id);
+  // An edit's text changed: told unless the form is loading its controls.
+  void TellChange(int id);
 
   std::vector<Binding> table_;
   std::map<int, QWidget*> controls_;

@@ -40,7 +40,7 @@ DialogWindow::DialogWindow(int templateId, const std::string& caption, std::vect
   connect(buttons, &QDialogButtonBox::rejected, this, &DialogWindow::reject);
   layout->addWidget(buttons);
   form_->SetActionHandler([this](int number) {
-    if (!form_->UpdateData(true)) return;
+    if (!SaveAndCheck()) return;
     if (action_) *action_ = number;
     QDialog::accept();
   });
@@ -69,8 +69,10 @@ void DialogWindow::SetControlText(int id, const std::string& text) {
   }
 }
 
+bool DialogWindow::SaveAndCheck() { return form_->UpdateData(true) && (!validator_ || validator_()); }
+
 void DialogWindow::accept() {
-  if (form_->UpdateData(true)) QDialog::accept();
+  if (SaveAndCheck()) QDialog::accept();
 }
 
 int ModalDialog::DoModal(QWidget* parent) {
@@ -78,6 +80,7 @@ int ModalDialog::DoModal(QWidget* parent) {
   DialogWindow window(templateId_, caption_, Bindings(), &m_nAction, parent);
   window.form()->UpdateData(false);
   window.form()->SetNotifyHandler([this, &window](int id, Notify code) { OnNotify(window, id, code); });
+  window.SetValidator([this, &window] { return OnValidate(window); });
   OnInitDialog(window);
   return Dialogs().Run(window);
 }

@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <QObject>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,11 +41,17 @@ class DialogWindow : public QDialog {
   void SetControlText(int id, const std::string& text);
   // OK: the members are saved first; a bad value keeps the dialog open.
   void accept() override;
+  // Checked after the members were saved by OK or an action button: false keeps the
+  // dialog open (the check tells the user why).
+  void SetValidator(std::function<bool()> validator) { validator_ = std::move(validator); }
 
  private:
+  bool SaveAndCheck();
+
   int templateId_;
   BindingForm* form_;
   int* action_;
+  std::function<bool()> validator_;
 };
 
 // Runs a built dialog window. The default runs it modally; tests install a runner that
@@ -77,6 +84,8 @@ class ModalDialog {
   virtual void OnInitDialog(DialogWindow&) {}
   // A control told the dialog something (buttons that stay open, sliders, edits).
   virtual void OnNotify(DialogWindow&, int /*id*/, Notify) {}
+  // OK or an action button, after the members were saved: false keeps the dialog open.
+  virtual bool OnValidate(DialogWindow&) { return true; }
 
  private:
   int templateId_;

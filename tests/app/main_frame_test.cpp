@@ -189,7 +189,7 @@ TEST_F(MainFrameTest, CommandsWithoutAHandlerAreDisabled) {
   } cases[] = {
       {32834, false},  // a toolbar button without a command
       {33005, true},   // the toolbar's pop-up menu
-      {33135, false},  // the dictionary dialog: no handler yet
+      {33135, true},   // the dictionary dialog
       {kCmdPenSettings, true},
       {kCmdFileOpen, true},
       {kCmdFileSaveAs, true},

@@ -61,6 +61,30 @@ TEST_F(LinePage, AModeOfNoButtonChecksNoneAndKeepsTheStandardControls) {
   EXPECT_EQ(page->m_values.m_nLineChange, 9);
 }
 
+TEST_F(LinePage, TheOptionButtonEditsThePagesThreeOptionValuesUnlessCancelled) {
+  ScriptedDialogs dialogs;
+  page->m_values.m_nOptionInflection = 12;
+  page->m_values.m_nOptionSmoothing = 1;
+  Show();
+  dialogs.Then([](ui::DialogWindow& d) {
+    EXPECT_EQ(qobject_cast<QSlider*>(d.Control(421))->value(), 12);
+    ScriptedDialogs::Type(d, 422, "30");
+    ScriptedDialogs::Check(d, 514, true);
+    ScriptedDialogs::Click(d, 518);  // "軽く"
+    return ScriptedDialogs::PressOk(d);
+  });
+  dialogs.Then([](ui::DialogWindow& d) {
+    ScriptedDialogs::Type(d, 422, "1");
+    return ui::kIdCancel;
+  });
+  Click(499);
+  Click(499);
+  EXPECT_EQ(dialogs.shown, (std::vector<int>{273, 273}));
+  EXPECT_EQ(page->m_values.m_nOptionInflection, 30);
+  EXPECT_EQ(page->m_values.m_bOptionDetail, 1);
+  EXPECT_EQ(page->m_values.m_nOptionSmoothing, 2);
+}
+
 using SpecialShapePage = PageTest<CSpecialShapePage>;
 
 TEST_F(SpecialShapePage, TheDirectionSlidersShowFiveDegreesAPosition) {
@@ -126,6 +150,35 @@ TEST_F(BasicFormPage, SoftnessFollowsTheSemiCursiveTypeAndTheMainHardnessTheSpee
 }
 
 using TextOutlinePage = PageTest<COutlinesDlg>;
+
+TEST_F(TextOutlinePage, TheFontPageButtonEditsTheBlockOnACopyKeptOnlyOnOk) {
+  ScriptedDialogs dialogs;
+  page->m_block.Init();
+  page->m_block.Reparse("ab");
+  Show();
+  dialogs.Then([](ui::DialogWindow& d) {
+    auto* text = d.findChild<QLineEdit*>(QStringLiteral("ctl532"));
+    EXPECT_EQ(text->text(), QStringLiteral("ab"));
+    text->setText(QStringLiteral("xyz"));
+    return ui::kIdCancel;
+  });
+  dialogs.Then([](ui::DialogWindow& d) {
+    auto* count = d.findChild<QLineEdit*>(QStringLiteral("ctl527"));
+    count->setText(QStringLiteral("0"));
+    EXPECT_EQ(ScriptedDialogs::PressOk(d), 0) << "a count out of range keeps the page";
+    count->setText(QStringLiteral("2"));
+    d.findChild<QLineEdit*>(QStringLiteral("ctl532"))->setText(QStringLiteral("xyz"));
+    return ScriptedDialogs::PressOk(d);
+  });
+  Click(505);
+  EXPECT_EQ(page->m_block.m_strText, "ab");
+  Click(505);
+  EXPECT_EQ(dialogs.shown, (std::vector<int>{275, 275}));
+  EXPECT_EQ(page->m_block.m_strText, "xyz");
+  EXPECT_EQ(page->m_block.m_nCharsPerLine, 2);
+  EXPECT_EQ(page->m_block.m_nEntries, 3);
+  EXPECT_EQ(messages.ids, std::vector<int>{61501});
+}
 
 TEST_F(TextOutlinePage, EachModeEnablesItsControlsAndTheTextOnlyInModeOne) {
   struct Case {

@@ -1,0 +1,27 @@
+// The font page shown as a modal dialog on a copy of a text-settings block, for the pages
+// that carry a block of their own (the text outlines).
+#pragma once
+
+#include <QPointer>
+
+#include "app/dialogs/font_page.h"
+#include "platform/ui/dialog.h"
+
+class CFontPageDlg final : public tmb::ui::ModalDialog {
+ public:
+  CFontPageDlg() : ModalDialog(275, "フォント") {}
+
+  // Shows the page on a copy of block; on OK the edited copy goes back into block.
+  int Run(CTextSettings& block);
+  // The page while the dialog is shown.
+  CFontPage* page() const { return m_page; }
+
+ protected:
+  std::vector<tmb::ui::Binding> Bindings() override { return {}; }
+  void OnInitDialog(tmb::ui::DialogWindow& window) override;
+  bool OnValidate(tmb::ui::DialogWindow& window) override;
+
+ private:
+  CTextSettings m_block;
+  QPointer<CFontPage> m_page;
+};

@@ -1,0 +1,37 @@
+// The dictionary runs of the dictionary-file dialog: a text split into its characters in
+// the global name list, the characters of a text fetched from the text store into the
+// cells of a character's guide grid, and the strokes written in those cells stored under
+// the text's characters. Texts are code page 932.
+#pragma once
+
+#include <string_view>
+
+class CCharDataFull;
+class CTmbDoc;
+
+// Parameters of the expansion: scale the characters (by p302 percent), centre them in
+// their cells.
+constexpr int kDictScaleParam = 300;
+constexpr int kDictCentreParam = 301;
+constexpr int kDictPercentParam = 302;
+// Bytes of a text that are split into characters.
+constexpr int kDictTextLimit = 1024;
+
+// Empties gNameList and appends each character of the first kDictTextLimit bytes of text
+// (a two-byte character whole; line ends, blanks and full-width spaces skipped), first
+// making room for all of them. Returns the list's count.
+int SplitTextCharacters(std::string_view text);
+
+// Replaces the drawn strokes of doc by the characters of text, each the newest the text
+// store holds for it, fitted into the cell of its place in the record's guide grid
+// (scaled by p302 percent while p300 is on, centred while p301 is on). The undo copy is
+// taken first; a character the store lacks leaves its cell empty. 1 when done; 0, with
+// nothing changed, when text has no characters or the grid no cell (after a beep).
+int ExpandTextCharacters(CTmbDoc& doc, std::string_view text);
+
+// Stores the strokes written into the cells of the record's guide grid under the
+// characters of text, in order: each stroke belongs to the cell of its first point, and
+// the strokes of a cell are moved so that their box's top-left corner is the origin. A
+// cell without strokes is passed over. 1 when some strokes were stored; 0 when the record
+// has no strokes in the cells of the text, -1 when the store could not be written.
+int RegisterTextCharacters(CCharDataFull& record, std::string_view text);

@@ -1,0 +1,22 @@
+// The lines and the selection of a list box made by a binding table, for the dialogs
+// that change a list while it is shown and act on the lines the user selected.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class QWidget;
+
+namespace tmb::ui {
+
+// Shows lines in the list control; rows still present stay selected. Nothing for a
+// control that is no list.
+void SetListLines(QWidget* control, const std::vector<std::string>& lines);
+// The selected rows in ascending order; none for a control that is no list.
+std::vector<int> SelectedRows(QWidget* control);
+// The one selected (or current) row of a single-selection list; -1 when none.
+int SelectedRow(QWidget* control);
+// Selects exactly rows (rows outside the list are ignored).
+void SelectRows(QWidget* control, const std::vector<int>& rows);
+
+}  // namespace tmb::ui

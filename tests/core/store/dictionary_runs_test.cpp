@@ -1,0 +1,169 @@
+#include "core/store/dictionary_runs.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/document/tmb_doc.h"
+#include "core/path/stroke_path.h"
+#include "core/store/text_store.h"
+#include "core/text/name_list.h"
+#include "support/path_points.h"
+#include "support/scoped_work_canvas.h"
+#include "support/scripted_messages.h"
+#include "support/store_folder.h"
+
+namespace tmb::test {
+namespace {
+
+const char kEi[] = "\x89\x69";     // 永
+const char kIchi[] = "\x88\xea";   // 一
+const char kSpace[] = "\x81\x40";  // the full-width space
+constexpr int kMsgCapacity = 62045;
+
+std::vector<std::string> ListedNames() {
+  std::vector<std::string> names;
+  for (int i = 0; i < gNameList.GetCount(); ++i) names.push_back(gNameList.Entry(i).m_strName);
+  return names;
+}
+
+TEST(SplitTextCharacters, KeepsDoubleByteCharactersWholeAndSkipsLineEndsAndBlanks) {
+  const std::string text = std::string(kEi) + " a\r\n" + kSpace + "b\t" + kIchi + "\x89";  // a cut-off lead byte
+  EXPECT_EQ(SplitTextCharacters(text), 4);
+  EXPECT_EQ(ListedNames(), (std::vector<std::string>{kEi, "a", "b", kIchi}));
+  EXPECT_EQ(SplitTextCharacters(""), 0);
+  EXPECT_EQ(gNameList.GetCount(), 0);
+}
+
+TEST(SplitTextCharacters, MakesRoomForATextLongerThanTheListsCapacity) {
+  ASSERT_EQ(gNameList.GetCapacity(), CNameList::kDefaultCapacity);
+  const std::string text(2000, 'x');
+  EXPECT_EQ(SplitTextCharacters(text), kDictTextLimit) << "the first 1,024 bytes, every one listed";
+  EXPECT_EQ(gNameList.Entry(kDictTextLimit - 1).m_strName, "x");
+  gNameList = CNameList();
+}
+
+class Expansion : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    doc = std::make_unique<CTmbDoc>();
+    CCharDataFull& rec = doc->m_char;
+    // Cells of 200 x 200 from 50 pixels inside the top right corner.
+    rec.m_param[32] = 200;
+    rec.m_param[33] = 200;
+    rec.m_param[34] = 50;
+    rec.m_param[35] = 50;
+    rec.m_param[kDictScaleParam] = 0;
+    rec.m_param[kDictCentreParam] = 0;
+    rec.m_param[kDictPercentParam] = 50;
+    rec.m_nPoints = 2;
+    rec.m_pPoints[0] = {7, 7};
+    rec.m_pPoints[1] = {9, 9};
+    rec.m_pFlags[0] = 1;
+    rec.m_pFlags[1] = 0;
+  }
+  // Stores a character of one level stroke of width w and one upright stroke of height h.
+  static void StoreCross(const char* text, float w, float h) {
+    CStrokePath path(10);
+    Fill(path, {{0, h / 2, 1}, {w, h / 2, 0}, {w / 2, 0, 1}, {w / 2, h, 0}});
+    ASSERT_EQ(SaveTextCharacter(path, text), 1);
+  }
+  std::vector<Point> Points() const {
+    const CCharDataFull& rec = doc->m_char;
+    return {rec.m_pPoints.get(), rec.m_pPoints.get() + rec.m_nPoints};
+  }
+
+  ScopedWorkCanvas canvas{500, 750};
+  ScopedStoreFolder folder;
+  ScriptedMessages messages;
+  std::unique_ptr<CTmbDoc> doc;
+};
+
+TEST_F(Expansion, AnEmptyTextChangesNothingAndTakesNoUndoCopy) {
+  for (std::string text : {std::string(), std::string(" \r\n") + kSpace}) {
+    EXPECT_EQ(ExpandTextCharacters(*doc, text), 0);
+    EXPECT_EQ(Points(), (std::vector<Point>{{7, 7}, {9, 9}}));
+    EXPECT_EQ(doc->m_bUndoValid, 0);
+  }
+}
+
+TEST_F(Expansion, EachCharacterFillsItsCellAfterTheUndoCopyOfTheOldStrokes) {
+  StoreCross(kEi, 100, 50);
+  StoreCross(kIchi, 40, 80);
+  doc->m_char.m_bChanged = 0;
+  EXPECT_EQ(ExpandTextCharacters(*doc, std::string(kEi) + kIchi), 1);
+  const CCharDataFull& rec = doc->m_char;
+  const Rect c0 = rec.m_cellGrid.CellRect(0);
+  const Rect c1 = rec.m_cellGrid.CellRect(1);
+  ASSERT_EQ(c0, (Rect{250, 50, 450, 250}));
+  ASSERT_EQ(c1, (Rect{250, 250, 450, 450}));
+  // 永 is twice as wide as high: it takes the cell's width; 一 the cell's height.
+  EXPECT_EQ(Points(), (std::vector<Point>{{250, 100}, {450, 100}, {350, 50}, {350, 150},
+                                          {250, 350}, {350, 350}, {300, 250}, {300, 450}}));
+  EXPECT_EQ((std::vector<int>{rec.m_pFlags[0], rec.m_pFlags[2], rec.m_pFlags[4], rec.m_pFlags[6]}),
+            (std::vector<int>{1, 1, 1, 1}));
+  EXPECT_EQ(rec.m_pPressure[0], -1);
+  EXPECT_EQ(rec.m_bChanged, 1);
+  ASSERT_EQ(doc->m_bUndoValid, 1);
+  const CCharData& undo = doc->m_base[kBaseUndo];
+  EXPECT_EQ(std::vector<Point>(undo.m_pPoints.get(), undo.m_pPoints.get() + undo.m_nPoints),
+            (std::vector<Point>{{7, 7}, {9, 9}}));
+}
+
+TEST_F(Expansion, TheScaleAndTheCentringOfTheDetailValuesApply) {
+  StoreCross(kEi, 100, 50);
+  doc->m_char.m_param[kDictScaleParam] = 1;   // half the fitted size
+  doc->m_char.m_param[kDictCentreParam] = 1;
+  EXPECT_EQ(ExpandTextCharacters(*doc, kEi), 1);
+  // 100 x 50 fitted to 200 x 100, halved, in the middle of (250, 50)-(450, 250).
+  EXPECT_EQ(Points(), (std::vector<Point>{{300, 150}, {400, 150}, {350, 125}, {350, 175}}));
+}
+
+TEST_F(Expansion, ACharacterTheStoreLacksLeavesItsCellEmpty) {
+  StoreCross(kIchi, 40, 80);
+  EXPECT_EQ(ExpandTextCharacters(*doc, std::string(kEi) + kIchi), 1);
+  ASSERT_EQ(doc->m_char.m_nPoints, 4);
+  EXPECT_EQ(doc->m_char.m_pPoints[0], (Point{250, 350})) << "in the second cell";
+}
+
+TEST_F(Expansion, MorePointsThanARecordHoldsKeepWhatFitsAndTellTheUser) {
+  CStrokePath big(9000);
+  for (int i = 0; i < 9000; ++i) big.AppendPoint(i % 100, i / 100, i % 100 == 0 ? 1 : 0);
+  ASSERT_EQ(SaveTextCharacter(big, kEi), 1);
+  EXPECT_EQ(ExpandTextCharacters(*doc, std::string(kEi) + kEi), 1);
+  EXPECT_EQ(doc->m_char.m_nPoints, kMaxCharPoints);
+  EXPECT_EQ(messages.CountOf(kMsgCapacity), 1);
+  EXPECT_EQ(doc->m_base[kBaseUndo].m_nPoints, 2) << "the strokes before are in the undo copy";
+}
+
+TEST_F(Expansion, AGridWithoutCellsExpandsNothing) {
+  StoreCross(kEi, 100, 50);
+  doc->m_char.m_param[32] = 0;
+  EXPECT_EQ(ExpandTextCharacters(*doc, kEi), 0);
+  EXPECT_EQ(doc->m_char.m_nPoints, 2);
+  EXPECT_EQ(messages.beeps, 1);
+}
+
+TEST_F(Expansion, RegisteringStoresTheStrokesOfEachCellUnderItsCharacter) {
+  CCharDataFull& rec = doc->m_char;
+  EXPECT_EQ(RegisterTextCharacters(rec, kEi), 0) << "no stroke starts in a cell";
+  // One stroke in the first cell, two in the second.
+  const std::vector<std::pair<Point, int>> points = {{{300, 100}, 1}, {{400, 100}, 0}, {{300, 300}, 1},
+                                                     {{320, 300}, 0}, {{310, 290}, 1}, {{310, 330}, 0}};
+  rec.m_nPoints = int(points.size());
+  for (size_t i = 0; i < points.size(); ++i) {
+    rec.m_pPoints[i] = points[i].first;
+    rec.m_pFlags[i] = uint8_t(points[i].second);
+  }
+  EXPECT_EQ(RegisterTextCharacters(rec, std::string(kEi) + " " + kIchi), 1);
+  CStrokePath loaded(100);
+  ASSERT_EQ(LoadTextCharacter(loaded, kEi), 1);
+  EXPECT_EQ(PointsOf(loaded), (std::vector<PathPoint>{{0, 0, 1}, {100, 0, 0}}));
+  ASSERT_EQ(LoadTextCharacter(loaded, kIchi), 1);
+  EXPECT_EQ(PointsOf(loaded), (std::vector<PathPoint>{{0, 10, 1}, {20, 10, 0}, {10, 0, 1}, {10, 40, 0}}));
+}
+
+}  // namespace
+}  // namespace tmb::test
