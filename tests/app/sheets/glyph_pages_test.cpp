@@ -1,11 +1,13 @@
 // The glyph family's pages in the started application, each in window A's sheet: a
 // record of distinct values shows in the controls and goes back unchanged on OK, damaged
 // values show clamped and survive, a changed field is stored; the colour page's swatch
-// and "set" buttons choose the slot the sliders show; Cancel reloads the page.
+// and "set" buttons choose the slot the sliders show; the font-point page refuses a long
+// text and sets entries and the axis order; Cancel reloads the page.
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QSlider>
 
 #include <functional>
@@ -15,13 +17,16 @@
 #include "app/app_fixture.h"
 #include "app/kind_lookup.h"
 #include "app/sheets/glyph_colour_pages.h"
+#include "app/sheets/glyph_font_page.h"
 #include "app/sheets/glyph_shape_pages.h"
 #include "app/sheets/shape_sheet.h"
 #include "app/sheets/sheet_copies.h"
 #include "export/sheet/ani_p_sheet.h"
 #include "export/sheet/glyph_animate_pages.h"
 #include "platform/ui/dialog.h"
+#include "platform/ui/list_rows.h"
 #include "platform/ui/radio_choice.h"
+#include "support/scripted_font_chooser.h"
 #include "support/ui/control_ids.h"
 
 namespace tmb::test {
@@ -49,7 +54,21 @@ class GlyphPages : public AppTest {
   void SetUp() override {
     AppTest::SetUp();
     ASSERT_TRUE(Start());
+    SetRecord();
+  }
+  // The distinct values, and a text-settings block of distinct values laid out.
+  static void SetRecord() {
     for (const ParamValue& v : kDistinct) Record().m_param[size_t(v.param)] = v.value;
+    CTextSettings& b = Record().m_textSettings[0];
+    b.Init();
+    b.m_nCharsPerLine = 3;
+    b.m_nCellSize = 140;
+    b.m_nPosX = 5;
+    b.m_nPosY = 6;
+    b.m_template.m_nPosX = 7;
+    b.m_template.m_nPosY = 8;
+    b.m_template.m_nScale = 120;
+    b.Reparse("abcd");
   }
   static CCharDataFull& Record() { return *GetCharDocumentOfKind(kKindDrawA)->DrawnRecord(); }
   CModelessShapePropSheet& ShapeSheet() {
@@ -89,8 +108,9 @@ struct Shows {
 };
 
 // One page: how it is opened, the edits and checks (ticked when not 0) that show a
-// parameter, its OK button, and one change of the user with the parameter and value it
-// stores.
+// parameter or (the font-point page) a field of the text-settings block with its value,
+// its OK button, and one change of the user with the parameter and value it stores (or,
+// with parameter -1, the check of the block it changed).
 struct PageCase {
   const char* name;
   std::function<ui::PropertyPage*(GlyphPages&)> open;
@@ -99,6 +119,8 @@ struct PageCase {
   int okButton;
   std::function<void(ui::PropertyPage*)> change;
   ParamValue stored;
+  std::vector<ParamValue> blockEdits = {};
+  std::function<bool(const CTextSettings&)> blockStored = {};
 };
 
 std::vector<PageCase> Pages() {
@@ -157,6 +179,17 @@ std::vector<PageCase> Pages() {
        ui::kIdOk,
        [](ui::PropertyPage* p) { GlyphPages::Type(p, 366, 9); },
        {65, 9}},
+      {"font point",
+       [](GlyphPages& t) {
+         return t.InShapeSheet(new CGlyphTidePageLiteFontPoint, CopyFontBlockToPage, CopyFontBlockFromPage);
+       },
+       {},
+       {},
+       ui::kIdOk,
+       [](ui::PropertyPage* p) { GlyphPages::Type(p, 356, 150); },
+       {-1, 0},
+       {{527, 3}, {356, 140}, {358, 5}, {359, 6}, {529, 7}, {530, 8}, {535, 120}},
+       [](const CTextSettings& b) { return b.m_nCellSize == 150; }},
       {"font correction",
        [](GlyphPages& t) {
          return t.InAnimationSheet([](CAniPSheet& s) -> CAniPage& { return s.glyphLiteFontPage(); });
@@ -180,10 +213,15 @@ TEST_F(GlyphPages, EachPageShowsTheRecordAndOkStoresItBackUnchanged) {
     for (const Shows& k : c.checks) {
       EXPECT_EQ(Button(page, k.id)->isChecked(), Record().m_param[size_t(k.param)] != 0) << k.id;
     }
+    for (const ParamValue& e : c.blockEdits) EXPECT_EQ(Edit(page, e.param)->text().toInt(), e.value) << e.param;
     const ParamBlock before = Record().m_param;
+    CTextSettings block;
+    block.CopyFrom(Record().m_textSettings[0], 0);
     Button(page, c.okButton)->click();
     EXPECT_TRUE(messages.ids.empty());
     EXPECT_EQ(Record().m_param, before);
+    EXPECT_EQ(Record().m_textSettings[0].Differs(block), 0);
+    EXPECT_EQ(CTextSettings::EntryDiffers(Record().m_textSettings[0].m_template, block.m_template), 0);
     EXPECT_EQ(Record().m_param[240], 1) << "trace anti-aliasing stays trace";
   }
 }
@@ -191,16 +229,18 @@ TEST_F(GlyphPages, EachPageShowsTheRecordAndOkStoresItBackUnchanged) {
 TEST_F(GlyphPages, AChangedFieldIsStoredAndNothingElse) {
   for (const PageCase& c : Pages()) {
     SCOPED_TRACE(c.name);
-    for (const ParamValue& v : kDistinct) Record().m_param[size_t(v.param)] = v.value;
+    SetRecord();
     ui::PropertyPage* page = c.open(*this);
     ASSERT_TRUE(page && page->built());
     ParamBlock expected = Record().m_param;
-    expected[size_t(c.stored.param)] = c.stored.value;
+    if (c.stored.param >= 0) expected[size_t(c.stored.param)] = c.stored.value;
     c.change(page);
     Button(page, c.okButton)->click();
     EXPECT_TRUE(messages.ids.empty());
-    EXPECT_EQ(Record().m_param[size_t(c.stored.param)], c.stored.value);
     EXPECT_EQ(Record().m_param, expected);
+    if (c.blockStored) {
+      EXPECT_TRUE(c.blockStored(Record().m_textSettings[0]));
+    }
   }
 }
 
@@ -292,10 +332,70 @@ TEST_F(GlyphPages, FocusingTheCharacterSwatchShowsItsColourOnTheSliders) {
   EXPECT_EQ(Record().m_param[154], 0x1E1F20);
 }
 
+TEST_F(GlyphPages, TheFontPointPageListsTheEntriesAndRefusesATwentyFirstCharacter) {
+  auto* page = static_cast<CGlyphTidePageLiteFontPoint*>(
+      InShapeSheet(new CGlyphTidePageLiteFontPoint, CopyFontBlockToPage, CopyFontBlockFromPage));
+  ExpectEveryIdOnce(*page, {532, 527, 356, 358, 359, 529, 530, 535, 522, 531, 533, 537, 1, 2});
+  auto* list = qobject_cast<QListWidget*>(page->Control(CGlyphTidePageLiteFontPoint::kList));
+  ASSERT_EQ(list->count(), 4);
+  EXPECT_EQ(list->item(0)->text().left(2), QStringLiteral(" a"));
+  EXPECT_EQ(Edit(page, CGlyphTidePageLiteFontPoint::kText)->text(), QStringLiteral("abcd"));
+  EXPECT_EQ(page->m_nState, 0);
+  QLineEdit* text = Edit(page, CGlyphTidePageLiteFontPoint::kText);
+  text->setText(QStringLiteral("一二三四五六七八九十一二三四五六七八九十一"));
+  EXPECT_EQ(text->text().size(), CGlyphTidePageLiteFontPoint::kMaxTextChars);
+  Button(page, ui::kIdOk)->click();
+  EXPECT_EQ(Record().m_textSettings[0].m_nEntries, CGlyphTidePageLiteFontPoint::kMaxTextChars);
+}
+
+TEST_F(GlyphPages, TheFontPointPageKeepsADamagedBlockItShowsClamped) {
+  CTextSettings& block = Record().m_textSettings[0];
+  block.m_nCellSize = 9999;
+  block.m_strText = std::string(30, 'x');
+  ui::PropertyPage* page = InShapeSheet(new CGlyphTidePageLiteFontPoint, CopyFontBlockToPage, CopyFontBlockFromPage);
+  EXPECT_EQ(Edit(page, 356)->text(), QStringLiteral("512"));
+  EXPECT_EQ(Edit(page, CGlyphTidePageLiteFontPoint::kText)->text().size(), 20);
+  Button(page, ui::kIdOk)->click();
+  EXPECT_EQ(block.m_nCellSize, 9999);
+  EXPECT_EQ(block.m_strText, std::string(30, 'x'));
+  Type(page, 535, 150);
+  Button(page, ui::kIdOk)->click();
+  EXPECT_EQ(block.m_template.m_nScale, 150);
+  EXPECT_EQ(block.m_nCellSize, 9999);
+  EXPECT_EQ(block.m_strText, std::string(30, 'x'));
+}
+
+TEST_F(GlyphPages, SelectedLinesTakeTheDefaultEntryAndTheHighestSetsTheAxisOrder) {
+  ScriptedFontChooser fonts;
+  fonts.Next([](Font& f) { f.weight = 700; });
+  auto* page = static_cast<CGlyphTidePageLiteFontPoint*>(
+      InShapeSheet(new CGlyphTidePageLiteFontPoint, CopyFontBlockToPage, CopyFontBlockFromPage));
+  Button(page, CGlyphTidePageLiteFontPoint::kFont)->click();
+  Type(page, 529, -9);
+  ui::SelectRows(page->Control(CGlyphTidePageLiteFontPoint::kList), {0, 2});
+  Button(page, CGlyphTidePageLiteFontPoint::kUpdate)->click();
+  auto* list = qobject_cast<QListWidget*>(page->Control(CGlyphTidePageLiteFontPoint::kList));
+  EXPECT_NE(list->item(2)->text().toStdString().find(" B"), std::string::npos);
+  ui::SelectRows(page->Control(CGlyphTidePageLiteFontPoint::kList), {1, 3});
+  Button(page, CGlyphTidePageLiteFontPoint::kAxisOrder)->click();
+  EXPECT_EQ(page->m_nState, 2);
+  Button(page, ui::kIdOk)->click();
+  const CTextSettings& block = Record().m_textSettings[0];
+  EXPECT_EQ(block.m_entries[0].m_nPosX, -9);
+  EXPECT_EQ(block.m_entries[2].m_font.weight, 700);
+  EXPECT_EQ(block.m_entries[1].m_nPosX, 7);
+  EXPECT_EQ(block.m_nCurEntry, 3);
+  EXPECT_EQ(block.m_template.m_font.weight, 700);
+}
+
 TEST_F(GlyphPages, CancelShowsTheRecordAgain) {
   ui::PropertyPage* form = InShapeSheet(new CGlyphTidePageForm, CopyParamSetJToPage, CopyParamSetJFromPage);
   auto* colour = static_cast<CGlyphTidePageColor*>(
       InShapeSheet(new CGlyphTidePageColor, CopySixColoursToPage, CopySixColoursFromPage));
+  ui::PropertyPage* font = InShapeSheet(new CGlyphTidePageLiteFontPoint, CopyFontBlockToPage, CopyFontBlockFromPage);
+  Type(font, 356, 200);
+  Button(font, ui::kIdCancel)->click();
+  EXPECT_EQ(Edit(font, 356)->text(), QStringLiteral("140"));
   Type(form, 305, 222);
   Bar(colour, 552)->setValue(99);
   const ParamBlock before = Record().m_param;
@@ -305,6 +405,7 @@ TEST_F(GlyphPages, CancelShowsTheRecordAgain) {
   EXPECT_EQ(Bar(colour, 552)->value(), 0x03);
   Button(colour, ui::kIdOk)->click();
   EXPECT_EQ(Record().m_param, before);
+  EXPECT_EQ(Record().m_textSettings[0].m_nCellSize, 140);
 }
 
 TEST_F(GlyphPages, TheMotionPageGoesIntoEveryWindowWithoutTheTabsUnconfirmedValues) {
