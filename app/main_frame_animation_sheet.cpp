@@ -1,7 +1,8 @@
 // The animation sheet of the main window: the commands that open it on a tab, its
 // floating frame made on first use, and the copies between its pages and the records.
 // A confirmed page goes into the record of every character window of the animation; a
-// cancelled one is shown again as the record holds it.
+// cancelled one is shown again as the record holds it. The glyph pages the sheet holds
+// beside its tabs are loaded with all tabs and write only their own values.
 #include "app/main_frame.h"
 #include "core/document/doc_windows.h"
 #include "core/record/char_data_full.h"
@@ -73,12 +74,17 @@ void CMainFrame::ShowAnimationSheet(int page) {
     m_pAniSheetFrame = frame;
     CAniPSheet* sheet = frame->m_pSheet;
     frame->m_onClose = [this] { HideAnimationSheet(); };
-    sheet->m_onConfirm = [this, sheet](CAniPage& confirmed, CAniPage::ApplyMode mode) {
+    sheet->m_onConfirm = [this](CAniPage& confirmed, CAniPage::ApplyMode mode) {
       if (confirmed.StoresOnConfirm()) StoreAnimationSheet();
       HideAnimationSheet();
       UpdateWindowAndSheets();
-      ApplyAnimSheetToAllDocs(sheet->m_values);
-      if (mode == CAniPage::kApplyShow) ShowAnimation();
+      // Each page writes its own: a tab the whole sheet, a glyph page its own values.
+      ApplyToAnimationRecords([&confirmed](CCharData& record) { confirmed.StoreInto(record); });
+      if (mode == CAniPage::kApplyShow) {
+        ShowAnimation();
+      } else if (CTmbView* view = CTmbView::ViewOfKind(gDrawState.ResolveKind(kKindCurrentDraw))) {
+        view->update();
+      }
     };
     sheet->m_onCancel = [this](CAniPage& cancelled) {
       HideAnimationSheet();
@@ -103,7 +109,9 @@ void CMainFrame::LoadAnimationSheetPage(int page, int refresh) {
   CAniPSheet* sheet = AnimationSheet();
   const CCharDataFull* record = DrawnRecordOfKind(kKindCurrentDraw);
   if (!sheet || !record) return;
-  if (LoadAnimSheetPage(*record, sheet->m_values, page) && refresh) sheet->ShowValues(page);
+  if (!LoadAnimSheetPage(*record, sheet->m_values, page)) return;
+  if (page == kAnimPageAll) LoadGlyphAnimPages(*record, sheet->m_values.glyph);
+  if (refresh) sheet->ShowValues(page);
 }
 
 void CMainFrame::StoreAnimationSheet() {

@@ -9,7 +9,7 @@ namespace {
 
 constexpr int kPageColourFirst = 156;  // the character's colour; the paper's follows
 constexpr int kPaperColourParam = 157;
-constexpr int kColourSwitchFirst = 172;
+constexpr int kGradientPointFirst = 172;
 constexpr int kSingleColourMode = 3;
 // The colours a page may change, for the derived flag.
 constexpr int kColourFirst = 152;
@@ -85,7 +85,7 @@ void CopySixColoursToPage(const CCharDataFull& record, SixColourValues& page) {
   for (size_t k = 0; k < page.m_rgb.size(); ++k) {
     page.m_rgb[k] = BytesOf(record.m_param[size_t(kSixColourFirst + kSixColourTable[k])]);
   }
-  for (size_t k = 0; k < page.m_bOn.size(); ++k) page.m_bOn[k] = record.m_param[kColourSwitchFirst + k];
+  for (size_t k = 0; k < page.m_nPoint.size(); ++k) page.m_nPoint[k] = record.m_param[kGradientPointFirst + k];
 }
 
 void CopySixColoursFromPage(const SixColourValues& page, const SixColourValues& loaded, CCharDataFull& record) {
@@ -95,8 +95,8 @@ void CopySixColoursFromPage(const SixColourValues& page, const SixColourValues& 
       written += PutTouched(page.m_rgb[k], loaded.m_rgb[k], ColourOf(page.m_rgb[k]),
                             p[size_t(kSixColourFirst + kSixColourTable[k])]);
     }
-    for (size_t k = 0; k < page.m_bOn.size(); ++k) {
-      written += PutTouched(page.m_bOn[k], loaded.m_bOn[k], page.m_bOn[k], p[kColourSwitchFirst + k]);
+    for (size_t k = 0; k < page.m_nPoint.size(); ++k) {
+      written += PutTouched(page.m_nPoint[k], loaded.m_nPoint[k], page.m_nPoint[k], p[kGradientPointFirst + k]);
     }
     return written;
   });

@@ -6,6 +6,11 @@
 #include "app/sheets/shape_sheet_page.h"
 #include "app/sheets/sheet_page_values.h"
 
+// The natural smoothing lines both outline pages open with: per stroke (517, strength 518
+// with slider 428) and of partial bodies (521, strength 520 with slider 430).
+std::vector<tmb::ui::Binding> NaturalSmoothingLines(int* perStroke, int* strokeStrength, int* partial,
+                                                    int* partialStrength);
+
 class COutlinePage : public CShapeSheetPage {
   Q_OBJECT
 

@@ -34,7 +34,7 @@ class CModelessShapePropSheet : public tmb::ui::PropertySheet {
   template <class Page, class V>
   void AddWritingPage(Page* page, ShapeSheetCopies::ToPage<V> toPage, ShapeSheetCopies::FromPage<V> fromPage) {
     m_copies.Register(page->sheetPage() < 0 ? kNoNumber : page->sheetPage(), page->m_values, toPage, fromPage,
-                      {[page] { return page->built(); }, [page] { return page->UpdateData(true); }});
+                      {[page] { return page->built(); }, [page] { return page->ExchangeValues(true); }});
     Connect(page);
   }
 

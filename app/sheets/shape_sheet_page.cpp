@@ -26,7 +26,7 @@ void CShapeSheetPage::OnNotify(int id, tmb::ui::Notify code) {
 }
 
 void CShapeSheetPage::OnOK() {
-  if (!UpdateData(true)) return;
+  if (!ExchangeValues(true)) return;
   if (m_onApply) m_onApply();
 }
 
@@ -36,7 +36,7 @@ void CShapeSheetPage::OnCancel() {
 
 void CShapeSheetPage::ShowValues() {
   if (!built()) return;
-  UpdateData(false);
+  ExchangeValues(false);
   ApplyEnabling();
 }
 

@@ -31,6 +31,10 @@ class CShapeSheetPage : public tmb::ui::PropertyPage {
   // The controls to the values first; a value out of range keeps the page and hands
   // nothing over.
   void OnOK() override;
+  // Saving (true): the controls into the values, false when one is out of range; loading
+  // (false): the values into the controls. Pages whose values are not all bound members
+  // override it; the page must be built.
+  virtual bool ExchangeValues(bool save) { return UpdateData(save); }
   // The controls show the values again (after the sheet reloaded them from the record);
   // a page not built yet loads them when it first comes to the front.
   void ShowValues();

@@ -163,7 +163,7 @@ void CopyParamSetDFromPage(const OutlineValues& page, const OutlineValues& loade
 
 void CopyParamSetEToPage(const CCharDataFull& record, OutlineSwitchValues& page) {
   PlainToPage<E>(record, page, kSetE);
-  page.m_bAntiAlias = record.m_param[kAntiAliasParam] == kAntiAliasOn ? 1 : 0;
+  page.m_bAntiAlias = CheckOf(record.m_param[kAntiAliasParam]);
 }
 void CopyParamSetEFromPage(const OutlineSwitchValues& page, const OutlineSwitchValues& loaded,
                            CCharDataFull& record) {
@@ -234,4 +234,17 @@ void CopyBasicFromPage(const AuxSettingValues& page, const AuxSettingValues& loa
   });
   gDrawState.m_nDetailMode = kStoredDetailMode;
   if (Touched(page, loaded, &Aux::m_bHideSheet)) gDrawState.m_nSheetClearMode = page.m_bHideSheet;
+}
+
+void CopyFontBlockToPage(const CCharDataFull& record, FontBlockValues& page) {
+  page.m_block.CopyFrom(record.m_textSettings[0], 0);
+}
+void CopyFontBlockFromPage(const FontBlockValues& page, const FontBlockValues& loaded, CCharDataFull& record) {
+  const CTextSettings& shown = page.m_block;
+  if (!shown.Differs(loaded.m_block) && !CTextSettings::EntryDiffers(shown.m_template, loaded.m_block.m_template)) {
+    return;
+  }
+  record.m_textSettings[0].CopyFrom(shown, 0);
+  record.m_bChanged = 1;
+  record.m_bModified = 1;
 }

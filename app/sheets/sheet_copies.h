@@ -39,7 +39,8 @@ void CopyParamSetCFromPage(const BrushBlurValues& page, const BrushBlurValues& l
 void CopyParamSetDToPage(const CCharDataFull& record, OutlineValues& page);
 void CopyParamSetDFromPage(const OutlineValues& page, const OutlineValues& loaded, CCharDataFull& record);
 
-// Set E: 220, 201, 225, 226, 241, 244 and 240 as a switch (on is 2, off 0).
+// Set E, the glyph outline page: 220, 201, 225, 226, 241, 244 and 240 as a switch
+// (any non-zero value shows on; switched on stores 2, off 0).
 void CopyParamSetEToPage(const CCharDataFull& record, OutlineSwitchValues& page);
 void CopyParamSetEFromPage(const OutlineSwitchValues& page, const OutlineSwitchValues& loaded,
                            CCharDataFull& record);
@@ -61,7 +62,7 @@ void CopyParamSetHFromPage(const ScaleValues& page, const ScaleValues& loaded, C
 void CopyParamSetIToPage(const CCharDataFull& record, WriteRepValues& page);
 void CopyParamSetIFromPage(const WriteRepValues& page, const WriteRepValues& loaded, CCharDataFull& record);
 
-// Set J: 26, 44, 230, 234, 6, 0, 2.
+// Set J, the glyph form page: 26, 44, 230, 234, 6, 0, 2.
 void CopyParamSetJToPage(const CCharDataFull& record, WriteRepLiteValues& page);
 void CopyParamSetJFromPage(const WriteRepLiteValues& page, const WriteRepLiteValues& loaded,
                            CCharDataFull& record);
@@ -88,6 +89,12 @@ void CopyColoursFromPage(const ColourPageValues& page, const ColourPageValues& l
 void CopyTwoColoursToPage(const CCharDataFull& record, TwoColourValues& page);
 void CopyTwoColoursFromPage(const TwoColourValues& page, const TwoColourValues& loaded, CCharDataFull& record);
 
-// The six colours of kSixColourTable and the switches 172 to 175.
+// The six colours of kSixColourTable and the gradient points 172 to 175.
 void CopySixColoursToPage(const CCharDataFull& record, SixColourValues& page);
 void CopySixColoursFromPage(const SixColourValues& page, const SixColourValues& loaded, CCharDataFull& record);
+
+// The record's first text-settings block, whole. A store that finds the block changed
+// (its text, grid, entries, axis order or template) copies it into the record and marks
+// the record changed; an untouched block leaves the record's own.
+void CopyFontBlockToPage(const CCharDataFull& record, FontBlockValues& page);
+void CopyFontBlockFromPage(const FontBlockValues& page, const FontBlockValues& loaded, CCharDataFull& record);

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/text/text_settings.h"
 #include "platform/gdi/geometry.h"
 
 // Base style page (template 319 "基本設定", sheet page 0).
@@ -179,28 +180,30 @@ struct ColourPageValues {
   std::array<tmb::Colour, kColourCount> m_colours{};
 };
 
-// The further copy pairs of the settings glue, which no page of the sheet uses yet.
+// The pages of the second family (the glyph pages): the outline page with anti-aliasing
+// as a switch, the form page, and the six and two colour pages.
 
-// Outline values with anti-aliasing as a switch.
+// Outline page of the glyph family (template 298 "アウトライン").
 struct OutlineSwitchValues {
-  int m_bNaturalSmooth = 0;    // parameter 220
-  int m_nNaturalStrength = 0;  // 0..100; 201
-  int m_bPartSmooth = 0;       // 225
-  int m_nPartStrength = 0;     // 0..100; 226
-  int m_nDensity = 0;          // 0..100; 241
-  int m_nBold = 0;             // 0..32; 244
-  int m_bAntiAlias = 0;        // on: parameter 240 = 2 (stretch), off: 0
+  int m_bNaturalSmooth = 0;    // 517: natural smoothing per stroke; parameter 220
+  int m_nNaturalStrength = 0;  // 518 (slider 428): 0..100; 201
+  int m_bPartSmooth = 0;       // 521: smoothing of partial bodies; 225
+  int m_nPartStrength = 0;     // 520 (slider 430): 0..100; 226
+  int m_nDensity = 0;          // 522 (slider 431): 0..100; 241
+  int m_nBold = 0;             // 523 (slider 432): 0..32; 244
+  int m_bAntiAlias = 0;        // 649: any non-zero 240 shows on; turned on stores 2 (stretch), off 0
 };
 
-// Basic-form values with the crush and linked-writing bars.
+// Form page of the glyph family (template 297 "フォーム"): the crush and linked-writing
+// bars take their whole range in the edits; the sliders show only their first part.
 struct WriteRepLiteValues {
-  unsigned m_nMain = 1;       // 1..100; parameter 26
-  unsigned m_nSoftness = 1;   // 1..1000; 44
-  int m_nSub = 0;             // 0..150; 230
-  int m_nCrushSoftness = -1;  // 0 kana, 1 kanji; 234
-  int m_nFlow = 0;            // 1..300; 6
-  unsigned m_nCrush = 0;      // 0..1000; 0
-  unsigned m_nRenmen = 0;     // 0..1500; 2
+  int m_nMain = 1;            // 299 (slider 298 1..10): 1..100, "正"; parameter 26
+  int m_nSoftness = 1;        // 105 (slider 300 1..50): 1..1000, semi-cursive softness; 44
+  int m_nSub = 0;             // 303 (slider 302 0..30, factor 5): 0..150, "副"; 230
+  int m_nCrushSoftness = -1;  // 582: 0 "100%", 1 "50%", -1 none; 234
+  int m_nFlow = 1;            // 305 (slider 304): 1..300, "流れ"; 6
+  int m_nCrush = 0;           // 307 (slider 306 0..100): 0..1000, "崩し"; 0
+  int m_nRenmen = 0;          // 309 (slider 308 0..100): 0..1500, "連綿"; 2
 };
 
 using RgbBytes = std::array<uint8_t, 3>;  // red, green, blue
@@ -210,9 +213,16 @@ struct TwoColourValues {
   std::array<RgbBytes, 2> m_rgb{};
 };
 
-// Six colours: colour k is parameter 152 + {4, 5, 0, 1, 2, 3}[k]; the four switches are
-// parameters 172..175.
+// Six colours: colour k is parameter 152 + {4, 5, 0, 1, 2, 3}[k] (the character's, the
+// paper's, then the four gradient points'); the positions of the four gradient points
+// (0..100) are parameters 172..175.
 struct SixColourValues {
   std::array<RgbBytes, 6> m_rgb{};
-  std::array<int, 4> m_bOn{};
+  std::array<int, 4> m_nPoint{};
+};
+
+// Font-point page of the glyph family (template 306 "フォント"): a copy of the record's
+// first text-settings block, whole.
+struct FontBlockValues {
+  CTextSettings m_block;
 };

@@ -45,6 +45,8 @@ enum SheetParam {
   kBarModeFirst = 270,   // 筆脈, 連綿, 太さ, 抑揚, 掠れ
   kBarValueFirst = 275,
   kSplitOutput = 281,
+  kFontSoftness = 261,
+  kFontSmoothing = 267,
   kGradient = 282,
   kLineColour = 284,
   kFillArea = 285,
@@ -108,6 +110,28 @@ constexpr Place<W> kSwfPlaces[] = {
     {&W::m_bSplitFont, kSplitFont}, {&W::m_bCompress, kCompress},       {&W::m_nGradient, kGradient},
     {&W::m_nLineColour, kLineColour}, {&W::m_nFillArea, kFillArea},     {&W::m_nPointMeaning, kPointMeaning},
     {&W::m_nSmoothing, kSmoothing, 0, kSheetMaxSmoothing},
+};
+
+using GB = CGlyphAnimBaseValues;
+constexpr Place<GB> kGlyphBasePlaces[] = {
+    {&GB::m_nFrames, kAnimFrames},        {&GB::m_nMedianMode, kMedianMode},
+    {&GB::m_nMedianValue, kMedianValue},  {&GB::m_nStyle, kAnimStyleChoice},
+    {&GB::m_nDirection, kDirection},      {&GB::m_nStretch, kStretch},
+    {&GB::m_nSplit, kAnimSplitPercent},   {&GB::m_nRenmenValue, kMedianValueParam[kMedianLinking]},
+    {&GB::m_nFlowValue, kFlowValue},      {&GB::m_nRenmenMode, kMedianModeParam[kMedianLinking]},
+    {&GB::m_nFlowMode, kFlowMode},
+};
+
+using GL = CGlyphAnimLiteBaseValues;
+constexpr Place<GL> kGlyphLiteBasePlaces[] = {
+    {&GL::m_nFrames, kAnimFrames}, {&GL::m_nCrush, kMedianValue},       {&GL::m_nDirection, kDirection},
+    {&GL::m_nStretch, kStretch},   {&GL::m_nSplit, kAnimSplitPercent},
+};
+
+using GF = CGlyphAnimLiteFontValues;
+constexpr Place<GF> kGlyphLiteFontPlaces[] = {
+    {&GF::m_nSoftness, kFontSoftness},
+    {&GF::m_nSmoothing, kFontSmoothing},
 };
 
 template <typename Page, size_t N>
@@ -185,6 +209,36 @@ void AnimFromSaveExPage(CCharData& record, const CAnimateSaveExValues& page) {
   record.m_param[kSplitOutput] = page.m_nSplitOutput;
 }
 
+void AnimToGlyphBasePage(const CCharData& record, CGlyphAnimBaseValues& page) {
+  ToPage(record, page, kGlyphBasePlaces);
+}
+
+void AnimFromGlyphBasePage(CCharData& record, const CGlyphAnimBaseValues& page) {
+  FromPage(record, page, kGlyphBasePlaces);
+}
+
+void AnimToGlyphLiteBasePage(const CCharData& record, CGlyphAnimLiteBaseValues& page) {
+  ToPage(record, page, kGlyphLiteBasePlaces);
+}
+
+void AnimFromGlyphLiteBasePage(CCharData& record, const CGlyphAnimLiteBaseValues& page) {
+  FromPage(record, page, kGlyphLiteBasePlaces);
+}
+
+void AnimToGlyphLiteFontPage(const CCharData& record, CGlyphAnimLiteFontValues& page) {
+  ToPage(record, page, kGlyphLiteFontPlaces);
+}
+
+void AnimFromGlyphLiteFontPage(CCharData& record, const CGlyphAnimLiteFontValues& page) {
+  FromPage(record, page, kGlyphLiteFontPlaces);
+}
+
+void LoadGlyphAnimPages(const CCharData& record, CGlyphAnimValues& pages) {
+  AnimToGlyphBasePage(record, pages.base);
+  AnimToGlyphLiteBasePage(record, pages.liteBase);
+  AnimToGlyphLiteFontPage(record, pages.liteFont);
+}
+
 bool LoadAnimSettings(CCharData& record, const CAniSheetValues& sheet, int page) {
   switch (page) {
     case kAnimPageAll:
@@ -213,23 +267,28 @@ bool LoadAnimSheetPage(const CCharData& record, CAniSheetValues& sheet, int page
   }
 }
 
-int ApplyAnimSheetToAllDocs(const CAniSheetValues& sheet) {
+int ApplyToAnimationRecords(const std::function<void(CCharData&)>& store) {
   const int windows = std::clamp(gDrawState.m_nCharWindows, 0, int(gDrawState.m_charWindowKinds.size()));
   int written = 0;
   for (int i = 0; i < windows; ++i) {
     CCharDataFull* record = DrawnRecordOfKind(gDrawState.m_charWindowKinds[size_t(i)]);
     if (!record) continue;
-    LoadAnimSettings(*record, sheet, kAnimPageAll);
+    store(*record);
     ++written;
   }
   return written;
 }
 
-void FitWaitsToFrames(CAniSheetValues& sheet) {
-  CAniSaveValues& save = sheet.save;
-  if (sheet.base.m_nFrames == save.m_nWaitCount) return;
-  FillNewFrameWaits(save.m_waits, sheet.base.m_nFrames);
-  save.m_nWaitCount = std::clamp(sheet.base.m_nFrames, 0, kValueTableSize);
+int ApplyAnimSheetToAllDocs(const CAniSheetValues& sheet) {
+  return ApplyToAnimationRecords([&sheet](CCharData& record) { LoadAnimSettings(record, sheet, kAnimPageAll); });
+}
+
+void FitWaitsToFrames(CAniSheetValues& sheet) { FitWaitsToFrameCount(sheet.save, sheet.base.m_nFrames); }
+
+void FitWaitsToFrameCount(CAniSaveValues& save, int frames) {
+  if (frames == save.m_nWaitCount) return;
+  FillNewFrameWaits(save.m_waits, frames);
+  save.m_nWaitCount = std::clamp(frames, 0, kValueTableSize);
 }
 
 std::string UnstorableSaveName(const CAniSaveValues& page) {

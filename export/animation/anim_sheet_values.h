@@ -13,6 +13,7 @@
 // Which pages a copy between the sheet and a record takes.
 enum AnimSheetPage {
   kAnimPageAll = -1,
+  kAnimPageNone = 0,  // a page of the sheet that no copy of the five tabs takes
   kAnimPageMotion = 20,
   kAnimPageSave = 21,
   kAnimPageSpecial = 22,
@@ -118,12 +119,54 @@ struct CAnimateSaveExValues {
   int m_nSplitOutput = -1;  // special split output with blocks
 };
 
+// The pages of the glyph family that the sheet holds beside its tabs: the motion page,
+// its reduced twin and the font correction page. The numbers the motion pages show run
+// within the tabs' ranges (frames kSheetMinFrames..kSheetMaxFrames).
+
+// "動作" (template 301)
+struct CGlyphAnimBaseValues {
+  int m_nFrames = kSheetMinFrames;  // 306
+  int m_nMedianMode = -1;           // 367: 0 in turn, 1 the median of 366
+  int m_nMedianValue = 0;           // 366: 0..100
+  int m_nStyle = -1;                // 463: conversion style of the transition frames
+  int m_nDirection = -1;            // 365: 0 A to B, 1 B to A
+  int m_nStretch = 0;               // 436: 0..kSheetMaxStretch
+  int m_nSplit = 0;                 // 402: percent
+  // The four medians the page hands its median dialog (button 605): linked writing and flow.
+  int m_nRenmenValue = 0;
+  int m_nRenmenMode = -1;
+  int m_nFlowValue = 0;
+  int m_nFlowMode = -1;
+};
+
+// "動作" (template 307), the reduced twin.
+struct CGlyphAnimLiteBaseValues {
+  int m_nFrames = kSheetMinFrames;  // 306
+  int m_nCrush = 0;                 // 366 (slider 437 0..10): "形状崩し度", the conversion degree's median
+  int m_nDirection = -1;            // 365
+  int m_nStretch = 0;               // 436
+  int m_nSplit = 0;                 // 402
+};
+
+// "補正" (template 309)
+struct CGlyphAnimLiteFontValues {
+  int m_nSoftness = 0;   // 595 (slider 594): 10..100, "崩し軟度"
+  int m_nSmoothing = 0;  // 597 (slider 596): 0..300, "アウトラインスムージング"
+};
+
+struct CGlyphAnimValues {
+  CGlyphAnimBaseValues base;
+  CGlyphAnimLiteBaseValues liteBase;
+  CGlyphAnimLiteFontValues liteFont;
+};
+
 struct CAniSheetValues {
   CAniBaseValues base;
   CAniSpecialValues special;
   CAniSaveValues save;
   CSwfFileValues swf;
   CAnimateSaveExValues saveEx;
+  CGlyphAnimValues glyph;
 };
 
 // The settings the continuous file processing reads, kept by the file extension page.

@@ -4,6 +4,10 @@
 #include "export/sheet/median_option_dlg.h"
 #include "platform/ui/radio_choice.h"
 
+std::vector<std::string> TransitionStyleNames() {
+  return {"同種", "行書", "草書", "隷書", "特殊行書Ａ", "特殊行書Ｂ", "デジタル"};
+}
+
 CAniBasePage::CAniBasePage(CAniSheetValues& values) : CAniPage(257, "動作", kAnimPageMotion, values) {}
 
 std::vector<tmb::ui::Binding> CAniBasePage::PageBindings() {
@@ -22,8 +26,7 @@ std::vector<tmb::ui::Binding> CAniBasePage::PageBindings() {
       Slider(409, &v.m_nSplit, 0, kSheetMaxPercent, 402, ""),
       SignedEdit(436, &v.m_nStretch, 0, kSheetMaxStretch, "伸張許容度"),
       Slider(435, &v.m_nStretch, 0, kSheetMaxStretch, 436, ""),
-      ComboIndex(463, &v.m_nStyle, {"同種", "行書", "草書", "隷書", "特殊行書Ａ", "特殊行書Ｂ", "デジタル"},
-                 "崩し型"),
+      ComboIndex(463, &v.m_nStyle, TransitionStyleNames(), "崩し型"),
       PushButton(kMedianButton, "中央値指定オプション"),
       PushButton(kShowButton, "表示"),
   };

@@ -3,7 +3,13 @@
 // frames and, through its own dialog, the medians of six more bars.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "export/sheet/ani_page.h"
+
+// The conversion styles the transition frames may take, as the motion pages list them.
+std::vector<std::string> TransitionStyleNames();
 
 class CAniBasePage : public CAniPage {
   Q_OBJECT

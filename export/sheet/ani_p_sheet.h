@@ -6,10 +6,15 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "export/animation/anim_sheet_values.h"
 #include "export/sheet/ani_page.h"
 #include "platform/ui/property_sheet.h"
+
+class CGlyphTideAnimatePageBase;
+class CGlyphTideAnimatePageLiteBase;
+class CGlyphTideAnimatePageLiteFont;
 
 class CAniPSheet : public tmb::ui::PropertySheet {
   Q_OBJECT
@@ -19,10 +24,18 @@ class CAniPSheet : public tmb::ui::PropertySheet {
   enum Tab { kTabMotion, kTabSpecial, kTabSave, kTabSaveEx, kTabSwf, kTabs };
 
   explicit CAniPSheet(QWidget* parent = nullptr);
+  ~CAniPSheet() override;
+
+  // The pages of the glyph family the sheet holds beside its tabs: they share the
+  // sheet's values and hand over like the tabs, but are none of them.
+  CGlyphTideAnimatePageBase& glyphBasePage() const { return *m_pGlyphBase; }
+  CGlyphTideAnimatePageLiteBase& glyphLiteBasePage() const { return *m_pGlyphLiteBase; }
+  CGlyphTideAnimatePageLiteFont& glyphLiteFontPage() const { return *m_pGlyphLiteFont; }
 
   // The page of a copy's page number; null for any other number.
   CAniPage* PageOfIndex(int pageIndex) const;
-  // The built pages show their values again: the one of pageIndex, or all for -1.
+  // The built pages show their values again: the one of pageIndex, or all for -1 (the
+  // glyph pages too).
   void ShowValues(int pageIndex);
 
   CAniSheetValues m_values;
@@ -33,6 +46,12 @@ class CAniPSheet : public tmb::ui::PropertySheet {
 
  private:
   void OnPageConfirmed(CAniPage& page, CAniPage::ApplyMode mode);
+  void Connect(CAniPage& page);
+  // The tabs, then the glyph pages.
+  std::vector<CAniPage*> AllPages() const;
 
   std::array<CAniPage*, kTabs> m_pages{};
+  std::unique_ptr<CGlyphTideAnimatePageBase> m_pGlyphBase;
+  std::unique_ptr<CGlyphTideAnimatePageLiteBase> m_pGlyphLiteBase;
+  std::unique_ptr<CGlyphTideAnimatePageLiteFont> m_pGlyphLiteFont;
 };

@@ -8,6 +8,8 @@
 #include "export/animation/anim_sheet_values.h"
 #include "platform/ui/property_sheet.h"
 
+class CCharData;
+
 class CAniPage : public tmb::ui::PropertyPage {
   Q_OBJECT
 
@@ -22,9 +24,17 @@ class CAniPage : public tmb::ui::PropertyPage {
   int pageIndex() const { return m_nPageIndex; }
   // Whether confirming this page first stores the sheet into the current record.
   virtual bool StoresOnConfirm() const { return true; }
+  // Whether confirming this page writes the sheet's tabs into a record, so that the
+  // names of the file page must be ones a record can keep.
+  virtual bool WritesSheet() const { return true; }
+  // Before the page is applied: the file page's waits fitted to the frame count.
+  virtual void FitWaits();
+  // What the confirmed page writes into each record of the animation: every tab.
+  virtual void StoreInto(CCharData& record) const;
 
-  // How a confirmed page is applied: "実行", or "表示", which then shows the animation.
-  enum ApplyMode { kApplyRun = 1, kApplyShow = 2 };
+  // How a confirmed page is applied: "OK", "実行", or "表示", which then shows the
+  // animation. "OK" and "実行" apply alike.
+  enum ApplyMode { kApplyOk = 0, kApplyRun = 1, kApplyShow = 2 };
 
   // Set by the sheet: a page read its controls and is confirmed; a page is cancelled.
   std::function<void(CAniPage&, ApplyMode)> m_onConfirm;

@@ -276,8 +276,8 @@ TEST_F(SheetCopies, EveryPageValueGoesToItsParameterAndComesBack) {
                                  {152, 153, 154, 155, 156, 157, 172, 173, 174, 175},
                                  [](Six& shown, Six& loaded) {
                                    for (size_t k = 0; k < 6; ++k) shown.m_rgb[k] = {uint8_t(k + 1), 0, 0};
-                                   shown.m_bOn = {1, 0, 1, 1};
-                                   loaded.m_bOn = {-1, -1, -1, -1};
+                                   shown.m_nPoint = {1, 0, 1, 1};
+                                   loaded.m_nPoint = {-1, -1, -1, -1};
                                  },
                                  [](const CCharDataFull& rec, const Six& back) {
                                    // Colours 0 and 1 are 156 and 157, then 152 to 155.
@@ -288,7 +288,7 @@ TEST_F(SheetCopies, EveryPageValueGoesToItsParameterAndComesBack) {
                                    EXPECT_EQ(rec.m_param[172], 1);
                                    EXPECT_EQ(rec.m_param[173], 0);
                                    EXPECT_EQ(back.m_rgb[2], (RgbBytes{3, 0, 0}));
-                                   EXPECT_EQ(back.m_bOn, (std::array<int, 4>{1, 0, 1, 1}));
+                                   EXPECT_EQ(back.m_nPoint, (std::array<int, 4>{1, 0, 1, 1}));
                                  }});
       },
   };
@@ -315,7 +315,7 @@ TEST_F(SheetCopies, MappedValuesShowMappedAndStayWhenUntouched) {
   EXPECT_EQ(colour.m_nColourMode, 1);
   OutlineSwitchValues outline;
   CopyParamSetEToPage(*rec, outline);
-  EXPECT_EQ(outline.m_bAntiAlias, 0);
+  EXPECT_EQ(outline.m_bAntiAlias, 1) << "trace anti-aliasing shows on";
   WriteRepValues form;
   CopyParamSetIToPage(*rec, form);
   EXPECT_EQ(form.m_bKeepTurn, 1);

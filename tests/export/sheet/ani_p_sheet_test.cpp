@@ -22,26 +22,11 @@
 #include "platform/ui/radio_choice.h"
 #include "support/scripted_chooser.h"
 #include "support/scripted_messages.h"
+#include "support/ui/control_ids.h"
 #include "support/ui/scripted_dialogs.h"
 
 namespace tmb::test {
 namespace {
-
-// The control ids under window, with how often each is used.
-std::map<int, int> ControlIds(const QWidget& window) {
-  std::map<int, int> uses;
-  for (const QWidget* w : window.findChildren<QWidget*>()) {
-    const QString name = w->objectName();
-    if (name.startsWith(QStringLiteral("ctl"))) ++uses[name.mid(3).toInt()];
-  }
-  return uses;
-}
-
-void ExpectEveryIdOnce(const QWidget& window, const std::vector<int>& mustHave) {
-  const std::map<int, int> uses = ControlIds(window);
-  for (const auto& [id, count] : uses) EXPECT_EQ(count, 1) << "control " << id;
-  for (int id : mustHave) EXPECT_TRUE(uses.count(id)) << "control " << id;
-}
 
 QLineEdit* Edit(const tmb::ui::PropertyPage& page, int id) { return qobject_cast<QLineEdit*>(page.Control(id)); }
 
