@@ -24,7 +24,6 @@
 #include "app/dummy_doc.h"
 #include "app/frame_view.h"
 #include "app/kind_lookup.h"
-#include "app/pending_commands.h"
 #include "app/tmb_app.h"
 #include "app/value_limits.h"
 #include "app/view_classes.h"
@@ -190,7 +189,6 @@ void CMainFrame::RegisterCommands() {
   RegisterWindowCommands();
   RegisterColourCommands();
   RegisterStyleCommands();
-  for (const PendingCommand& pending : PendingCommands()) HoldCommand(pending.id);
 }
 
 bool CMainFrame::IsMenuCommandShown(int id) const {

@@ -124,7 +124,7 @@ class CMainFrame : public tmb::ui::MainFrame {
     CMainFrame* frame_;
   };
 
-  // The command handlers by family; the pending commands are held back last.
+  // The command handlers by family.
   void RegisterCommands();
   void RegisterFileCommands();
   void RegisterEditCommands();

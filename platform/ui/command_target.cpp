@@ -14,11 +14,9 @@ bool CommandTarget::RunCommand(int id) {
 bool CommandTarget::RunUpdate(CommandUpdate& update) {
   const int id = update.id();
   auto it = updates_.find(id);
-  const bool held = held_.count(id) != 0;
-  if (it == updates_.end() && !handlers_.count(id) && !held) return false;
+  if (it == updates_.end() && !handlers_.count(id)) return false;
   update.Enable(true);
   if (it != updates_.end()) it->second(update);
-  if (held) update.Enable(false);
   return true;
 }
 

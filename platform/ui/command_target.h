@@ -6,7 +6,6 @@
 
 #include <functional>
 #include <map>
-#include <set>
 #include <vector>
 
 namespace tmb::ui {
@@ -37,21 +36,15 @@ class CommandTarget {
 
   void OnCommand(int id, Handler handler) { handlers_[id] = std::move(handler); }
   void OnUpdate(int id, UpdateHandler handler) { updates_[id] = std::move(handler); }
-  // Holds command id back: this target knows it and keeps it disabled whatever its update
-  // handler decides (a check mark still shows). Its handler still runs when called directly.
-  void HoldCommand(int id) { held_.insert(id); }
-
   // Runs the handler of id; false when this target has none.
   bool RunCommand(int id);
   // With an update handler: enables the command and lets the handler decide. With only a
-  // command handler: enables it. A held command is then disabled. Otherwise false and the
-  // update is left to the next target.
+  // command handler: enables it. Otherwise false and the update is left to the next target.
   bool RunUpdate(CommandUpdate& update);
 
  private:
   std::map<int, Handler> handlers_;
   std::map<int, UpdateHandler> updates_;
-  std::set<int> held_;
 };
 
 // Offers commands to targets in order; null targets are skipped.

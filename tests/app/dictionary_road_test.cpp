@@ -5,7 +5,6 @@
 
 #include "app/app_fixture.h"
 #include "app/kind_lookup.h"
-#include "app/pending_commands.h"
 #include "brush/render/brush_state.h"
 #include "core/document/tmb_doc.h"
 #include "core/path/stroke_path.h"
@@ -40,7 +39,6 @@ class DictionaryRoad : public AppTest {
 };
 
 TEST_F(DictionaryRoad, TypedCharactersAreExpandedIntoWindowAsCellsAndTheDetailValuesStored) {
-  EXPECT_EQ(PendingIssueOf(kCmdDictionary), nullptr);
   CStrokePath stroke(10);
   Fill(stroke, {{0, 0, 1}, {100, 0, 0}, {50, 0, 1}, {50, 100, 0}});
   ASSERT_EQ(SaveTextCharacter(stroke, kEi), 1);
@@ -116,8 +114,6 @@ TEST_F(DictionaryRoad, TypedCharactersAreExpandedIntoWindowAsCellsAndTheDetailVa
 }
 
 TEST_F(DictionaryRoad, TheFontDivisionAndTheFileOptionsOpenTheirDialogs) {
-  EXPECT_EQ(PendingIssueOf(kCmdFontDivision), nullptr);
-  EXPECT_EQ(PendingIssueOf(kCmdFileOptions), nullptr);
   EXPECT_TRUE(frame()->ExecuteCommand(kCmdFontDivision));
   EXPECT_TRUE(frame()->ExecuteCommand(kCmdFileOptions));
   EXPECT_EQ(dialogs.shown, (std::vector<int>{312, 230}));

@@ -1,13 +1,11 @@
 // Every item of the menus, toolbar and keys of the main window, tried in the states a user
-// meets: each is either enabled and runs its handler, or held back as pending. Dialogs,
-// choosers and questions are cancelled; the idle update pass never beeps and the main
-// window stays open.
+// meets: each is enabled and runs its handler. Dialogs, choosers and questions are
+// cancelled; the idle update pass never beeps and the main window stays open.
 #include <QAction>
 #include <set>
 
 #include "app/app_fixture.h"
 #include "app/kind_lookup.h"
-#include "app/pending_commands.h"
 #include "app/tmb_document.h"
 #include "resources/accelerators.h"
 #include "resources/command_ids.h"
@@ -95,7 +93,7 @@ TEST_F(FrameCommandWalk, EachItemRunsOrIsHeldBackInEveryState) {
       main->UpdateAllActions();
       EXPECT_EQ(messages.beeps, beeps) << "the update pass beeped, state " << state << ", id " << id;
       const bool enabled = main->QueryCommand(id).enabled();
-      if (PendingIssueOf(id) || id == kButtonWithoutCommand) {
+      if (id == kButtonWithoutCommand) {
         EXPECT_FALSE(enabled) << "state " << state << ", id " << id;
         EXPECT_FALSE(main->ExecuteCommand(id)) << "state " << state << ", id " << id;
       } else {
@@ -112,23 +110,6 @@ TEST_F(FrameCommandWalk, EachItemRunsOrIsHeldBackInEveryState) {
     QAction* action = main->ActionOf(key.id);
     ASSERT_TRUE(action) << key.id;
     EXPECT_EQ(action->shortcut(), QKeySequence::fromString(QString::fromUtf8(key.keys))) << key.id;
-  }
-}
-
-TEST_F(FrameCommandWalk, ThePendingTableListsEachIdOnceAndOnlyCommandsWithoutTheirWork) {
-  std::set<int> seen;
-  for (const PendingCommand& p : PendingCommands()) {
-    EXPECT_TRUE(seen.insert(p.id).second) << p.id;
-    EXPECT_NE(p.issue, nullptr);
-  }
-  // The layout, the move of everything, the dialogs, the styles and their comparison
-  // sheets, printing, the preview's commands, the settings glue, the shape sheets, the
-  // dictionary, the font division and the file options came with their work.
-  for (int id : {140, 145, 397, 33097, 33104, 33105, 32917, 33016, kCmdFileOpen, kCmdEditLayout, kCmdEditMoveAll, kCmdStandardSettings, kCmdConvOption, kCmdCopyAToB,
-                 kCmdCopyBToA, 33137, 33138, 33150, 33173, 33136, 33159, kCmdFilePrint, kCmdFilePrintPreview, 33002,
-                 32906, kCmdPenSettings, kCmdGuideFrame, kCmdSaveRange, kCmdAutoRegistration, kCmdDictionary,
-                 kCmdFontDivision, kCmdFileOptions}) {
-    EXPECT_EQ(PendingIssueOf(id), nullptr) << id;
   }
 }
 

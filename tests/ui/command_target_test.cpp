@@ -62,30 +62,6 @@ TEST(CommandRouting, UpdateHandlersEnableAndCheck) {
   EXPECT_TRUE(onlyUpdate.checked());
 }
 
-TEST(CommandRouting, AHeldCommandIsDisabledWhereItIsHeldAndKeepsItsCheck) {
-  Chain chain;
-  int runs = 0;
-  chain.main.OnCommand(8, [&] { ++runs; });
-  chain.main.OnUpdate(8, [](CommandUpdate& u) { u.SetCheck(); });
-  chain.main.HoldCommand(8);
-  chain.main.HoldCommand(9);  // held with no handler at all
-  chain.Handle(chain.app, "app", 9);
-  for (int id : {8, 9}) {
-    CommandUpdate update(id);
-    chain.router.Update(update);
-    EXPECT_FALSE(update.enabled()) << id;
-    EXPECT_EQ(update.checked(), id == 8);
-  }
-  // A target before the holder still takes the command.
-  chain.Handle(chain.view, "view", 8);
-  CommandUpdate fromView(8);
-  chain.router.Update(fromView);
-  EXPECT_TRUE(fromView.enabled());
-  // Called directly, the held handler runs.
-  EXPECT_TRUE(chain.main.RunCommand(8));
-  EXPECT_EQ(runs, 1);
-}
-
 TEST(CommandRouting, NullTargetsAreSkipped) {
   CommandTarget app;
   int runs = 0;
