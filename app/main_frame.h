@@ -67,6 +67,9 @@ class CMainFrame : public tmb::ui::MainFrame {
   // record without redrawing; false when the frame is not shown or a value is out of
   // range (the record is then unchanged).
   bool ApplyShapeSheet(QWidget* frame);
+  // ApplyShapeSheet on the sheet of drawing window kind when that sheet is the one that
+  // was last in front; false when it is not.
+  bool ApplySheetInFront(int kind);
   // The pages of the sheet of window kind into its record; with redraw the character is
   // converted and shown. false as above.
   bool ApplyShapePages(int kind, bool redraw);

@@ -29,7 +29,7 @@ void CMainFrame::RegisterDisplayCommands() {
   // The image editor's request after it cleared its palettes: a shown sheet of the
   // current drawing window is applied first.
   OnCommand(tmb::kCmdConvertDisplaySheet, [this] {
-    if (GetActiveSheetFrame() == GetCurrentShapeSheetFrame()) ApplyShapeSheet(GetCurrentShapeSheetFrame());
+    ApplySheetInFront(gDrawState.ResolveKind(kKindCurrentDraw));
     if (CTmbView* view = CommandView()) view->RedrawInSteps(0);
   });
   for (const RedrawChoice& c : kRedrawChoices) {

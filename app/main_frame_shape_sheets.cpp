@@ -12,6 +12,7 @@
 #include "core/state/draw_state.h"
 #include "resources/string_table.h"
 #include "views/live_stroke.h"
+#include "views/shape_sheet_windows.h"
 #include "views/style_command_windows.h"
 #include "views/tmb_view.h"
 
@@ -29,31 +30,39 @@ CCharDataFull* RecordOfKind(int kind) {
 
 CShapePropSheetFrame* AsSheetFrame(QWidget* frame) { return qobject_cast<CShapePropSheetFrame*>(frame); }
 
-// The style commands reload the current drawing window's sheet after a style changed
-// its record.
-class CSheetStyleWindows final : public StyleCommandWindows {
+// What the views below the shell ask of the sheets: the style commands reload the
+// current drawing window's sheet after a style changed its record; the drawing views
+// apply, reload and hide the sheets of their own windows.
+class CSheetLinks final : public StyleCommandWindows, public ShapeSheetWindows {
  public:
-  explicit CSheetStyleWindows(CMainFrame& frame) : m_frame(frame) {}
+  explicit CSheetLinks(CMainFrame& frame) : m_frame(frame) {}
   void ReloadShapeSheet() override { m_frame.LoadShapeSheetPage(-1, 1, CMainFrame::kCurrentSheet); }
+  bool ApplySheetOf(int kind) override { return m_frame.ApplySheetInFront(kind); }
+  bool ReloadSheetOf(int kind) override {
+    return m_frame.LoadShapeSheetPage(-1, 1, kind == kKindDrawB ? CMainFrame::kSheetOfB : CMainFrame::kSheetOfA) == 1;
+  }
+  void HideSheets() override { m_frame.HideShapeSheet(); }
 
  private:
   CMainFrame& m_frame;
 };
 
-std::unique_ptr<CSheetStyleWindows> gSheetStyleWindows;
+std::unique_ptr<CSheetLinks> gSheetLinks;
 
 }  // namespace
 
 void CMainFrame::InstallShapeSheetLinks() {
   SetShapeSheetQuery([this] { return IsAnySheetShown(); });
-  gSheetStyleWindows = std::make_unique<CSheetStyleWindows>(*this);
-  SetStyleCommandWindows(gSheetStyleWindows.get());
+  gSheetLinks = std::make_unique<CSheetLinks>(*this);
+  SetStyleCommandWindows(gSheetLinks.get());
+  SetShapeSheetWindows(gSheetLinks.get());
 }
 
 void CMainFrame::RemoveShapeSheetLinks() {
   SetShapeSheetQuery(nullptr);
-  if (gSheetStyleWindows && &StyleWindows() == gSheetStyleWindows.get()) SetStyleCommandWindows(nullptr);
-  gSheetStyleWindows.reset();
+  if (gSheetLinks && &StyleWindows() == gSheetLinks.get()) SetStyleCommandWindows(nullptr);
+  if (gSheetLinks && &SheetWindows() == gSheetLinks.get()) SetShapeSheetWindows(nullptr);
+  gSheetLinks.reset();
 }
 
 CShapePropSheetFrame* CMainFrame::SheetFrameOfWindow(int window) const {
@@ -141,6 +150,11 @@ bool CMainFrame::ApplyShapeSheet(QWidget* frame) {
   CShapePropSheetFrame* sheetFrame = AsSheetFrame(frame);
   if (!sheetFrame || !sheetFrame->isVisible()) return false;
   return ApplyShapePages(sheetFrame->m_pSheet->kind(), false);
+}
+
+bool CMainFrame::ApplySheetInFront(int kind) {
+  CShapePropSheetFrame* frame = SheetFrameOfWindow(kind == kKindDrawB ? kWindowB : kWindowA);
+  return frame && frame == GetActiveSheetFrame() && ApplyShapeSheet(frame);
 }
 
 bool CMainFrame::ApplyShapePages(int kind, bool redraw) {

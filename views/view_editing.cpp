@@ -12,6 +12,7 @@
 #include "platform/ui/document.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/virtual_keys.h"
+#include "views/shape_sheet_windows.h"
 #include "views/tmb_view.h"
 #include "views/tmb_view_area.h"
 #include "views/view_params.h"
@@ -21,7 +22,7 @@ namespace {
 constexpr int kVkZ = 'Z';
 
 // Setting actions of RunSettingAction.
-enum SettingAction { kApplySheet = 0, kClearAll = 2, kStandardSettings = 3 };
+enum SettingAction { kApplySheet = 0, kStyleMenu = 1, kClearAll = 2, kStandardSettings = 3 };
 
 // The record was edited: its outline must be built again and the file saved.
 void MarkEdited(CCharDataFull& rec) {
@@ -86,6 +87,8 @@ void CTmbView::RestoreCharacter(int which) {
     doc->m_char.CopyFrom(doc->m_base[kBaseTempSave]);
   }
   MarkEdited(doc->m_char);
+  // A shown sheet would otherwise hand the values gone back on its next apply.
+  SheetWindows().ReloadSheetOf(m_nKind);
   RedrawInSteps(1);
 }
 
@@ -105,7 +108,12 @@ void CTmbView::SetEditMode(int mode) {
 void CTmbView::RunSettingAction(int action) {
   switch (action) {
     case kApplySheet:
+      // Edits waiting on the window's sheet are part of what the user asks to see.
+      SheetWindows().ApplySheetOf(m_nKind);
       RebuildOutlineAndRedraw(0);
+      break;
+    case kStyleMenu:
+      ShowStyleMenu();
       break;
     case kClearAll:
       ClearAll();
@@ -113,6 +121,7 @@ void CTmbView::RunSettingAction(int action) {
     case kStandardSettings:
       if (CCharDataFull* rec = DrawnRecord(); rec && rec->CopySettingsWithDialog(0, m_nKind != kKindDrawA) == 1) {
         RebuildOutlineAndRedraw(1);
+        SheetWindows().ReloadSheetOf(m_nKind);
       }
       break;
     default:
@@ -134,6 +143,7 @@ void CTmbView::CopyDataBetweenWindows(int direction) {
     if (view->document()) view->document()->UpdateAllViews();
   }
   gDrawState.m_nCurDrawKind = targetKind;
+  SheetWindows().ReloadSheetOf(targetKind);
 }
 
 void CTmbView::RefreshAfterLoad() {

@@ -15,6 +15,7 @@
 #include "platform/service/messages.h"
 #include "platform/service/progress.h"
 #include "platform/service/wait_cursor.h"
+#include "views/shape_sheet_windows.h"
 #include "views/tmb_view.h"
 #include "views/view_params.h"
 
@@ -56,6 +57,8 @@ int CTmbView::PaintCharacterView(tmb::DeviceContext& dc) {
   tmb::WaitCursor wait;
   CCharDataFull& rec = doc->m_char;
   m_pShownBrushState = m_pBrushState;
+  // While the image editor follows the drawing windows, the sheets stand out of its way.
+  if (gDrawState.m_bEditorSync) SheetWindows().HideSheets();
   if (rec.m_param[kParamDisplayMode] == 0 && rec.m_nPoints == 0) {
     ClearWritingArea(dc, 0);
     return 1;

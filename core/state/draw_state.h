@@ -185,6 +185,7 @@ class CDrawState {
   tmb::Size m_sizeClipboard{};     // size of the picture last put on the clipboard
   tmb::Size m_sizeCharImage{256, 256};  // size of a saved character image
   int m_bCharImageMono = 1;        // saved character images are 1-bit
+  int m_bEditorSync = 0;           // the editor follows the drawing windows, whose paints hide the sheets
 };
 
 extern CDrawState gDrawState;

@@ -1,7 +1,7 @@
 // The animation sheet in the started application: the sheet commands open it on their
 // tab, a confirmed page goes into both windows' records, a cancelled one leaves them and
-// shows their values again, and the file page's movie is written by the next picture
-// sheet together with its index page.
+// shows their values again, the file page's movie is written by the next picture sheet
+// together with its index page, and its region button runs the region dialog.
 #include <QAbstractButton>
 #include <QLineEdit>
 
@@ -12,11 +12,13 @@
 #include "app/kind_lookup.h"
 #include "convert/presets/preset_list.h"
 #include "convert/presets/preset_sheets.h"
+#include "export/animation/anim_sheet_values.h"
 #include "export/animation/animation_params.h"
 #include "export/animation/frame_output.h"
 #include "export/sheet/ani_base_page.h"
 #include "export/sheet/ani_p_sheet.h"
 #include "export/sheet/ani_save_page.h"
+#include "imageedit/editor/area_setting.h"
 #include "support/checking_tool.h"
 #include "support/movie_probe.h"
 #include "support/recorded_character.h"
@@ -171,6 +173,28 @@ TEST_F(AnimationSheet, ShowOnTheMotionPageRunsTheAnimationThroughItsOutputs) {
   ASSERT_TRUE(frame()->ExecuteCommand(33098));
   Click(CAniPage::kConfirm);
   EXPECT_FALSE(std::filesystem::exists(dir / "play_01.png"));
+}
+
+TEST_F(AnimationSheet, TheFilePagesRegionButtonRunsTheRegionDialogForTheSaveRegion) {
+  gAnimRegionSet = 0;
+  ASSERT_TRUE(frame()->ExecuteCommand(33100));
+  dialogs.Then([](ui::DialogWindow&) { return ui::kIdCancel; });
+  Click(CAniSavePage::kRegionButton);
+  EXPECT_EQ(dialogs.shown, std::vector<int>{226});
+  EXPECT_EQ(gAnimRegionSet, 0);
+  dialogs.Then([](ui::DialogWindow& d) {
+    ScriptedDialogs::Enter(d, CAreaSettingState::kLeft, "5");
+    ScriptedDialogs::Enter(d, CAreaSettingState::kRight, "50");
+    ScriptedDialogs::Enter(d, CAreaSettingState::kTop, "6");
+    ScriptedDialogs::Enter(d, CAreaSettingState::kBottom, "60");
+    return ScriptedDialogs::PressOk(d);
+  });
+  Click(CAniSavePage::kRegionButton);
+  EXPECT_EQ(dialogs.shown.size(), 2u);
+  EXPECT_EQ(gAnimRegionSet, 1);
+  EXPECT_EQ(gAnimSaveRegion, (Rect{5, 6, 50, 60}));
+  gAnimSaveRegion = {};
+  gAnimRegionSet = 0;
 }
 
 }  // namespace

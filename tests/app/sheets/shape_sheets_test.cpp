@@ -1,6 +1,7 @@
 // The shape sheets of windows A and B in the running application: opened by the sheet
 // commands, loaded from their own window's record, handing over on "変換表示" only what
-// the user changed, reloading on Cancel, and the callers below the shell that reload them.
+// the user changed, reloading on Cancel, and the callers below the shell that apply,
+// reload and hide them.
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QSlider>
@@ -15,9 +16,13 @@
 #include "app/sheets/special_shape_page.h"
 #include "app/sheets/write_base_pages.h"
 #include "app/tmb_document.h"
+#include "core/record/char_slots.h"
+#include "core/state/draw_state.h"
 #include "export/animation/animation_windows.h"
 #include "platform/ui/dialog.h"
+#include "resources/command_ids.h"
 #include "views/live_stroke.h"
+#include "views/shape_sheet_windows.h"
 #include "views/style_command_windows.h"
 #include "views/tmb_view.h"
 
@@ -262,6 +267,136 @@ TEST_F(ShapeSheets, TheStyleCommandsAndTheAnimationReloadTheCurrentWindowsSheet)
   // The current window's sheet: B has none shown.
   gDrawState.m_nCurDrawKind = kKindDrawB;
   EXPECT_EQ(AnimWindows().LoadShapeSheet(), 0);
+}
+
+// The drawing views' calls up into the sheets, each made the way the user makes it.
+class ViewSheetLinks : public ShapeSheets {
+ protected:
+  void SetUp() override {
+    ShapeSheets::SetUp();
+    Record(kKindDrawA).m_param[201] = 12;
+    Record(kKindDrawB).m_param[201] = 7;
+  }
+  static CTmbView& View(int kind) { return *CTmbView::ViewOfKind(kind); }
+  static CTmbDoc& Doc(int kind) { return GetCharDocumentOfKind(kind)->engine(); }
+  QString Smoothness(int kind) const { return Edit(Sheet(kind).basicPage(), kSmoothEdit)->text(); }
+  void TypeSmoothness(int kind, const char* text) const {
+    Edit(Sheet(kind).basicPage(), kSmoothEdit)->setText(QString::fromLatin1(text));
+  }
+  // The standard-settings dialog answers OK with "变换设置栏" and "设置栏以外的基本变换值"
+  // (smoothness among them); the second alone counts as no copy.
+  void AnswerWithOtherValues() {
+    dialogs.Then([](ui::DialogWindow& d) {
+      ScriptedDialogs::Check(d, 176, true);
+      ScriptedDialogs::Check(d, 188, true);
+      return ScriptedDialogs::PressOk(d);
+    });
+  }
+};
+
+TEST_F(ViewSheetLinks, ConvertOnTheSettingsPaneTakesTheSheetInFrontIntoItsRecordFirst) {
+  Open(kKindDrawA);
+  TypeSmoothness(kKindDrawA, "33");
+  View(kKindDrawA).RunSettingAction(0);
+  EXPECT_EQ(Record(kKindDrawA).m_param[201], 33);
+  EXPECT_EQ(Doc(kKindDrawA).m_work.m_param[201], 33) << "converted with the sheet's value";
+  EXPECT_EQ(Record(kKindDrawB).m_param[201], 7);
+
+  // B's sheet came to the front since: A's waiting edit is left to A's own sheet.
+  TypeSmoothness(kKindDrawA, "40");
+  Open(kKindDrawB);
+  TypeSmoothness(kKindDrawB, "8");
+  View(kKindDrawA).RunSettingAction(0);
+  EXPECT_EQ(Record(kKindDrawA).m_param[201], 33);
+  EXPECT_EQ(Record(kKindDrawB).m_param[201], 7);
+  View(kKindDrawB).RunSettingAction(0);
+  EXPECT_EQ(Record(kKindDrawB).m_param[201], 8);
+
+  // A bad value stores nothing, says so, and the character is converted all the same.
+  TypeSmoothness(kKindDrawB, "51");
+  View(kKindDrawB).RunSettingAction(0);
+  EXPECT_EQ(messages.ids.size(), 1u);
+  EXPECT_EQ(Record(kKindDrawB).m_param[201], 8);
+}
+
+TEST_F(ViewSheetLinks, UndoAndTheTemporaryLoadShowTheRestoredValuesOnTheWindowsOwnSheet) {
+  const struct {
+    int save;
+    int restore;
+  } cases[] = {{0, kCmdEditUndo}, {kCmdEditTempSave, kCmdEditTempLoad}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.restore);
+    gDrawState.m_nCurDrawKind = kKindDrawA;
+    Record(kKindDrawA).m_param[201] = 12;
+    if (c.save) {
+      ASSERT_TRUE(frame()->ExecuteCommand(c.save));
+    } else {
+      Doc(kKindDrawA).SaveUndoCopy();
+    }
+    Open(kKindDrawA);
+    Open(kKindDrawB);
+    TypeSmoothness(kKindDrawB, "9");
+    TypeSmoothness(kKindDrawA, "30");
+    Convert(Sheet(kKindDrawA).basicPage());
+    ASSERT_EQ(Record(kKindDrawA).m_param[201], 30);
+    gDrawState.m_nCurDrawKind = kKindDrawA;
+    ASSERT_TRUE(frame()->ExecuteCommand(c.restore));
+    EXPECT_EQ(Record(kKindDrawA).m_param[201], 12);
+    EXPECT_EQ(Smoothness(kKindDrawA), QStringLiteral("12"));
+    EXPECT_EQ(Smoothness(kKindDrawB), QStringLiteral("9")) << "the other window's edit stays";
+    // The next convert does not bring the undone value back.
+    Convert(Sheet(kKindDrawA).basicPage());
+    EXPECT_EQ(Record(kKindDrawA).m_param[201], 12);
+  }
+}
+
+TEST_F(ViewSheetLinks, StandardSettingsAndTheCopyBetweenWindowsReloadTheSheetOfTheChangedRecord) {
+  Open(kKindDrawB);
+  Open(kKindDrawA);
+  gCharSlots[0].m_param[201] = 27;
+  AnswerWithOtherValues();
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdStandardSettings));
+  ASSERT_EQ(Record(kKindDrawA).m_param[201], 27);
+  EXPECT_EQ(Smoothness(kKindDrawA), QStringLiteral("27"));
+  EXPECT_EQ(Smoothness(kKindDrawB), QStringLiteral("7"));
+
+  AnswerWithOtherValues();
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdCopyAToB));
+  ASSERT_EQ(Record(kKindDrawB).m_param[201], 27);
+  EXPECT_EQ(gDrawState.m_nCurDrawKind, kKindDrawB);
+  EXPECT_EQ(Smoothness(kKindDrawB), QStringLiteral("27"));
+}
+
+TEST_F(ViewSheetLinks, TheSettingsPanesFontButtonOpensTheStyleMenu) {
+  View(kKindDrawA).RunSettingAction(1);
+  ASSERT_EQ(popups.names.size(), 1u);
+  EXPECT_EQ(popups.names.front(), "stylePopup");
+}
+
+TEST_F(ViewSheetLinks, APaintWhileTheImageEditorFollowsHidesBothSheets) {
+  ShowAndPaint();
+  Open(kKindDrawA);
+  Open(kKindDrawB);
+  View(kKindDrawA).RedrawInSteps(1);
+  EXPECT_TRUE(Frame(kKindDrawA)->isVisible());
+  EXPECT_TRUE(Frame(kKindDrawB)->isVisible());
+  gDrawState.m_bEditorSync = 1;
+  View(kKindDrawA).RedrawInSteps(1);
+  for (int kind : {kKindDrawA, kKindDrawB}) {
+    SCOPED_TRACE(kind);
+    EXPECT_FALSE(Frame(kind)->isVisible());
+    EXPECT_EQ(Sheet(kind).m_bShown, 0);
+  }
+  EXPECT_FALSE(IsShapeSheetShown());
+}
+
+TEST_F(ViewSheetLinks, OnceTheMainWindowIsGoneTheViewsReachNoSheets) {
+  Open(kKindDrawA);
+  theApp.Reset();
+  FlushDeletes();
+  EXPECT_FALSE(SheetWindows().ApplySheetOf(kKindDrawA));
+  EXPECT_FALSE(SheetWindows().ReloadSheetOf(kKindDrawA));
+  SheetWindows().HideSheets();
 }
 
 }  // namespace
