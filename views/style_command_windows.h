@@ -6,7 +6,7 @@
 class StyleCommandWindows {
  public:
   virtual ~StyleCommandWindows() = default;
-  // The shape sheet of window A's frame shows the record's values again.
+  // The shape sheet of the current drawing window shows the record's values again.
   virtual void ReloadShapeSheet() {}
   // The preview window comes to the front.
   virtual void ShowPreview() {}
