@@ -2,12 +2,15 @@
 #include <QApplication>
 #include <QStringList>
 #include <memory>
+#include <string>
+#include <utility>
 
 #include "app/command_line.h"
 #include "app/tmb_app.h"
 #include "platform/service/colour_chooser.h"
 #include "platform/service/font_chooser.h"
 #include "platform/service/logged_messages.h"
+#include "platform/service/messages.h"
 #include "platform/service/profile.h"
 #include "platform/ui/colour_chooser_dialog.h"
 #include "platform/ui/desktop_open.h"
@@ -18,6 +21,13 @@
 #include "platform/ui/settings_profile.h"
 #include "platform/ui/start_options.h"
 #include "platform/ui/wait_cursor_service.h"
+#include "resources/string_table.h"
+
+namespace {
+
+constexpr int kMsgSettingsNotWritten = 62047;
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -37,11 +47,14 @@ int main(int argc, char** argv) {
   tmb::ui::ScreenDisplayModes display;
   tmb::ui::DesktopOpen desktop;
   std::unique_ptr<tmb::ProfileStore> profile;
+  tmb::ui::SettingsProfile* settings = nullptr;
   if (smoke) {
     profile = std::make_unique<tmb::MemoryProfile>();
     tmb::SetMessageService(&logged);
   } else {
-    profile = std::make_unique<tmb::ui::SettingsProfile>();
+    auto desktopSettings = std::make_unique<tmb::ui::SettingsProfile>();
+    settings = desktopSettings.get();
+    profile = std::move(desktopSettings);
     tmb::SetMessageService(&messages);
     tmb::SetFileChooser(&choosers);
     tmb::SetColourChooser(&colours);
@@ -58,6 +71,12 @@ int main(int argc, char** argv) {
   int code = theApp.Run();
 
   theApp.Reset();
+  // The settings are written while a message can still say that they could not be.
+  if (settings && !settings->Sync()) {
+    tmb::Messages().Show(kMsgSettingsNotWritten,
+                         tmb::LoadStringText(kMsgSettingsNotWritten) + "\n" + settings->FileName().toStdString(),
+                         tmb::kMsgOk);
+  }
   tmb::SetProfileStore(nullptr);
   tmb::SetMessageService(nullptr);
   tmb::SetFileChooser(nullptr);

@@ -146,25 +146,28 @@ std::optional<int64_t> SkipEntryStrokes(tmb::BinaryFile& file, bool picture, boo
 }
 
 // Puts the strokes of the read entries into their temporary set; a picture entry takes
-// its place there as its picture index.
-void RefillTemporarySet(tmb::BinaryFile& file, StoreSectionRead& s) {
+// its place there as its picture index. False when any of them did not get there (a full
+// disk): a block taken without its strokes would lose them at the next save.
+bool RefillTemporarySet(tmb::BinaryFile& file, StoreSectionRead& s) {
   CharStore store;
   store.RemoveTempFiles(s.part);
-  const bool open = store.MakeFileNames(s.part, false, false) == 1;
+  if (store.MakeFileNames(s.part, false, false) != 1) return false;
   CStrokePathEx path1;
   CStrokePath path2;
   for (size_t i = 0; i < s.entryRecords.size(); ++i) {
     CTextCharEntry& e = s.entryRecords[i];
     if (!s.strokes[i]) continue;
     int starts = 0;
-    bool read = file.Seek(*s.strokes[i]) && ReadPointRecord(file, path1) >= 0;
+    if (!file.Seek(*s.strokes[i]) || ReadPointRecord(file, path1) < 0) return false;
     if (IsPictureEntry(e)) {
-      read = read && ReadPointRecord(file, path2, &starts) >= 0 && ReadStrokeBytes(file, path2, starts);
-      e.m_nPictureIndex = open && read ? store.AddPicture(e.Picture(), path1, path2) : -1;
-    } else if (open && read) {
-      store.AddFontCharacter(e, path1);
+      if (ReadPointRecord(file, path2, &starts) < 0 || !ReadStrokeBytes(file, path2, starts)) return false;
+      e.m_nPictureIndex = store.AddPicture(e.Picture(), path1, path2);
+      if (e.m_nPictureIndex < 0) return false;
+    } else if (store.AddFontCharacter(e, path1) != 1) {
+      return false;
     }
   }
+  return true;
 }
 
 }  // namespace
@@ -244,8 +247,7 @@ bool ReadStoreSection(tmb::BinaryFile& file, const CTextSettings& settings, int 
 int TakeStoreSection(StoreSectionRead& s, tmb::BinaryFile& file, CTextSettings& settings) {
   if (s.part != 0 && s.version > 100 && s.entries > 0) {
     const int64_t end = file.Tell();
-    RefillTemporarySet(file, s);
-    if (!file.Seek(end)) return -1;
+    if (!RefillTemporarySet(file, s) || !file.Seek(end)) return -1;
   }
   settings.m_nEntries = s.entries;
   settings.m_nCellSize = s.head[0];

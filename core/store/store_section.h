@@ -63,8 +63,9 @@ int LoadStoreSection(CTextSettings& settings, tmb::BinaryFile& file, int part);
 // for damage or another part.
 bool ReadStoreSection(tmb::BinaryFile& file, const CTextSettings& settings, int part, StoreSectionRead& out);
 // Refills the section's temporary set (if any) from the strokes in file (its position
-// is kept) and puts the section into settings. The entry count, or -1 when the file's
-// position could not be restored (settings then unchanged).
+// is kept) and puts the section into settings. The entry count, or -1 when a character
+// could not be stored in the set (a full disk) or the file's position could not be
+// restored (settings then unchanged).
 int TakeStoreSection(StoreSectionRead& section, tmb::BinaryFile& file, CTextSettings& settings);
 
 // Fills path1 (and path2 with its stroke bytes, for a picture entry) with the entry's

@@ -160,6 +160,12 @@ bool BinaryFile::Flush() {
   if (!fp_) return Fail("flush");
   errno = 0;
   if (std::fflush(fp_) != 0) return Fail("flush");
+  // A buffer that failed to reach the disk in an earlier flush (one inside Size) is
+  // dropped, and a later flush succeeds: only the stream's error mark still tells.
+  if (std::ferror(fp_)) {
+    errno = EIO;
+    return Fail("flush");
+  }
   return true;
 }
 

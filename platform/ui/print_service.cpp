@@ -4,8 +4,15 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <string_view>
 
+#include "platform/file/safe_save.h"
+#include "platform/service/messages.h"
 #include "platform/ui/printer_page.h"
+#include "resources/string_table.h"
 
 namespace tmb::ui {
 namespace {
@@ -38,6 +45,48 @@ class JobScope {
   PrintJob& job_;
 };
 
+constexpr int kMsgFileNotWritten = 62047;
+// A document's end-of-file mark, which closes the last bytes of a complete PDF.
+constexpr std::string_view kPdfEndMark = "%%EOF";
+constexpr size_t kPdfTailSize = 1024;
+
+void TellNotWritten(const std::filesystem::path& target) {
+  Messages().Show(kMsgFileNotWritten, LoadStringText(kMsgFileNotWritten) + "\n" + target.string(), kMsgOk);
+}
+
+// Whether the PDF at path got as far as its end-of-file mark: the printer's writer does
+// not tell of a write that failed (a full disk), a cut-off file shows it.
+bool PdfIsComplete(const std::filesystem::path& path) {
+  BinaryFile file;
+  if (!file.Open(path, BinaryFile::Mode::kRead)) return false;
+  const int64_t size = file.Size();
+  const int64_t tail = std::min<int64_t>(size, int64_t(kPdfTailSize));
+  std::array<char, kPdfTailSize> bytes{};
+  if (tail <= 0 || !file.Seek(size - tail) || !file.Read(bytes.data(), size_t(tail))) return false;
+  return std::string_view(bytes.data(), size_t(tail)).find(kPdfEndMark) != std::string_view::npos;
+}
+
+// Printing into a file: the page goes to a temporary file beside it, which replaces the
+// file only once it is complete, so a failed print leaves the previous file whole.
+bool PrintPageToFile(QPrinter& printer, PrintJob& job) {
+  const QString name = printer.outputFileName();
+  const std::filesystem::path target = std::filesystem::u8path(name.toStdString());
+  SafeSave save(target);
+  if (!save.Begin()) {
+    TellNotWritten(target);
+    return false;
+  }
+  printer.setOutputFileName(QString::fromStdString(save.temporary().string()));
+  const bool printed = PrintPageOn(printer, job, false);
+  printer.setOutputFileName(name);
+  if (!printed) return false;
+  if (!PdfIsComplete(save.temporary()) || !save.Commit()) {
+    TellNotWritten(target);
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 PrintService& Printing() { return *gService; }
@@ -62,6 +111,9 @@ bool RunPrintJob(PrintJob& job, bool preview) {
   if (!preview) {
     if (!Printing().ChoosePrinter(printer)) return false;
     JobScope scope(job, false);
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+      return PrintPageToFile(printer, job);
+    }
     return PrintPageOn(printer, job, false);
   }
   JobScope scope(job, true);

@@ -48,6 +48,11 @@ void SettingsProfile::WriteString(const std::string& section, const std::string&
   settings_->setValue(KeyOf(section, key), QString::fromStdString(value));
 }
 
-void SettingsProfile::Sync() { settings_->sync(); }
+bool SettingsProfile::Sync() {
+  settings_->sync();
+  return settings_->status() == QSettings::NoError;
+}
+
+QString SettingsProfile::FileName() const { return settings_->fileName(); }
 
 }  // namespace tmb::ui

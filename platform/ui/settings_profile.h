@@ -24,8 +24,11 @@ class SettingsProfile final : public ProfileStore {
                         const std::string& fallback) override;
   void WriteInt(const std::string& section, const std::string& key, int value) override;
   void WriteString(const std::string& section, const std::string& key, const std::string& value) override;
-  // Writes everything out now.
-  void Sync();
+  // Writes everything out now (through a temporary file, so a failed write leaves the
+  // previous settings whole); false when they could not be written.
+  bool Sync();
+  // Where the settings are kept, for a message.
+  QString FileName() const;
 
  private:
   std::unique_ptr<QSettings> settings_;

@@ -7,8 +7,14 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
 
 #include "support/checking_tool.h"
+#include "support/file_bytes.h"
+#include "support/scripted_messages.h"
+#include "support/small_disk.h"
 #include "support/temp_dir.h"
 #include "support/ui/scripted_printing.h"
 
@@ -96,6 +102,44 @@ TEST_F(PrintServiceTest, AFailedPageSendsNothingAndTheJobStillEnds) {
     EXPECT_EQ(job.ends, 1);
     EXPECT_FALSE(std::filesystem::exists(pdf)) << result;
   }
+}
+
+TEST_F(PrintServiceTest, APrintToAFileThatCannotBeWrittenSaysSoAndKeepsThePreviousFile) {
+  ScriptedMessages messages;
+  const std::filesystem::path pdf = dir / "old.pdf";
+  const std::vector<uint8_t> old{'%', 'P', 'D', 'F', '-', 'o', 'l', 'd'};
+  WriteFileBytes(pdf, old);
+  struct Case {
+    const char* name;
+    std::filesystem::path path;
+    rlim_t room;
+  };
+  const Case cases[] = {
+      {"full disk", pdf, 512},
+      {"folder that is a file", pdf / "x.pdf", RLIM_INFINITY},
+  };
+  for (const Case& c : cases) {
+    printing.pdfPath = c.path.string();
+    BlockJob job(PixelFormat::kColour32);
+    {
+      SmallDisk disk(c.room);
+      EXPECT_FALSE(ui::RunPrintJob(job, false)) << c.name;
+    }
+    EXPECT_EQ(job.ends, 1) << c.name;
+    EXPECT_EQ(FileBytes(pdf), old) << c.name;
+    ASSERT_EQ(messages.texts.size(), 1u) << c.name;
+    EXPECT_NE(messages.texts.back().find(c.path.string()), std::string::npos) << c.name;
+    messages.texts.clear();
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1)
+        << c.name;
+  }
+
+  // With room, the print replaces the file.
+  printing.pdfPath = pdf.string();
+  BlockJob job(PixelFormat::kColour32);
+  EXPECT_TRUE(ui::RunPrintJob(job, false));
+  EXPECT_NE(FileBytes(pdf), old);
+  EXPECT_TRUE(messages.texts.empty());
 }
 
 TEST_F(PrintServiceTest, ACancelledDialogBeginsNothingAndACancelledPreviewStillEnds) {

@@ -2,11 +2,14 @@
 // sample interval over 30 strokes, three per interval, and then writes every point of
 // the drawn record with its timing to "tes.txt" in the current folder. No command asks
 // for it; a caller sets m_nSampleLog to 1.
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <string>
 
 #include "core/document/tmb_doc.h"
 #include "core/state/draw_state.h"
+#include "platform/file/safe_save.h"
 #include "views/tmb_view.h"
 
 namespace {
@@ -20,6 +23,8 @@ constexpr int kStrokesPerDelay = 3;
 constexpr int kLastStep = 10;
 constexpr int kDelayAfterLog = 30;
 constexpr char kLogFile[] = "tes.txt";
+// Six numbers of at most 11 characters each and the line's own characters.
+constexpr size_t kLogLineSize = 96;
 
 }  // namespace
 
@@ -61,14 +66,17 @@ void CTmbView::SampleLogEndStroke() {
   }
   if (m_nSampleStep < kLastStep) return;
   const CCharDataFull* rec = DrawnRecord();
-  // A file that cannot be written loses the log, nothing else.
-  if (std::FILE* file = rec ? std::fopen(kLogFile, "w") : nullptr) {
+  // A log that cannot be written is lost, and the previous one is kept whole.
+  if (rec) {
+    std::string text;
     for (int k = 0; k < rec->m_nPoints; ++k) {
       const auto at = [this, k](LogColumn c) { return m_sampleColumns[c][size_t(k)]; };
-      std::fprintf(file, "\n %-6d %-3d %-4d %-4d (%-6d,%-4d)", at(kColSample), at(kColDelay), at(kColInterval),
-                   at(kColPressure), at(kColCleared), at(kColTime));
+      std::array<char, kLogLineSize> line{};
+      const int n = std::snprintf(line.data(), line.size(), "\n %-6d %-3d %-4d %-4d (%-6d,%-4d)", at(kColSample),
+                                  at(kColDelay), at(kColInterval), at(kColPressure), at(kColCleared), at(kColTime));
+      text.append(line.data(), size_t(std::clamp(n, 0, int(line.size()) - 1)));
     }
-    std::fclose(file);
+    tmb::SaveFileAtomically(kLogFile, text.data(), text.size());
   }
   m_nSampleLog = kLogOff;
   for (std::vector<int32_t>& column : m_sampleColumns) std::vector<int32_t>().swap(column);

@@ -18,6 +18,7 @@
 #include "support/file_bytes.h"
 #include "support/path_points.h"
 #include "support/scripted_messages.h"
+#include "support/small_disk.h"
 #include "support/store_folder.h"
 #include "support/temp_dir.h"
 
@@ -181,6 +182,28 @@ TEST_F(StoreSectionTest, ARoundTripCarriesTheStrokesIntoTemporarySetOne) {
 
   // Saved again from the temporary set alone, the section is the same to the byte.
   EXPECT_EQ(Save(read, 1, 3), saved);
+}
+
+TEST_F(StoreSectionTest, AFullDiskWhileRefillingTheTemporarySetRefusesTheSection) {
+  AddCharacter(0, kKanji, Strokes(0, 5));
+  ASSERT_EQ(AddPicture("p.bmp", Strokes(100, 3), Strokes(200, 4)), 0);
+  std::unique_ptr<CTextSettings> block = Block();
+  const Bytes saved = Save(*block, 1, 3);
+  Bytes withMarker = saved;
+  const Bytes word = ByteWriter().I32(0x0BADF00D).bytes();
+  withMarker.insert(withMarker.end(), word.begin(), word.end());
+  tmb::test::WriteFileBytes(files_ / "l.bin", withMarker);
+
+  // Taken without its strokes, the block would lose them at its next save.
+  CTextSettings read;
+  BinaryFile f;
+  ASSERT_TRUE(f.Open(files_ / "l.bin", BinaryFile::Mode::kRead));
+  {
+    tmb::test::SmallDisk full(kStoreHeaderSize);
+    EXPECT_EQ(LoadStoreSection(read, f, 1), -1);
+  }
+  EXPECT_EQ(read.Differs(CTextSettings()), 0);
+  EXPECT_EQ(tmb::test::FileBytes(files_ / "l.bin"), withMarker);
 }
 
 TEST_F(StoreSectionTest, APictureIndexIsResolvedInTheSetItBelongsTo) {

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
+#include <vector>
 #include <sys/stat.h>
 
 #include "platform/file/binary_file.h"
 #include "platform/file/byte_reader.h"
 #include "platform/file/byte_writer.h"
 #include "platform/file/safe_save.h"
+#include "support/small_disk.h"
 #include "support/temp_dir.h"
 
 namespace tmb {
@@ -160,6 +163,24 @@ TEST(SafeSave, FailedWriteKeepsTheOldFile) {
   save.file().Write("more", 4);
   EXPECT_FALSE(save.Commit());
   EXPECT_EQ(Slurp(target), "precious");
+}
+
+TEST(SafeSave, AWriteLostInAnEarlierFlushStillFailsTheCommit) {
+  test::TempDir dir;
+  auto target = dir / "keep.bin";
+  ASSERT_TRUE(SaveFileAtomically(target, "precious", 8));
+  {
+    SafeSave save(target);
+    ASSERT_TRUE(save.Begin());
+    test::SmallDisk full(64);
+    const std::vector<char> block(256, 'x');
+    save.file().Write(block.data(), block.size());
+    // Asking for the size flushes; its failure is not the size's to report.
+    save.file().Size();
+    EXPECT_FALSE(save.Commit());
+  }
+  EXPECT_EQ(Slurp(target), "precious");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1);
 }
 
 TEST(SafeSave, UnwritableFolderFailsToBegin) {

@@ -2,10 +2,13 @@
 // strokes and then writes every point with its timing to "tes.txt".
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 
 #include "core/document/tmb_doc.h"
+#include "support/file_bytes.h"
+#include "support/small_disk.h"
 #include "support/temp_dir.h"
 #include "views/input/pen_fixture.h"
 
@@ -24,6 +27,18 @@ class SampleLog : public PenInputTest {
     PenInputTest::TearDown();
   }
 
+  // Draws the thirty strokes of a log.
+  void DrawLogStrokes() {
+    view->m_nSampleLog = 1;
+    // Samples far enough apart for every interval tried.
+    PenEvents slow(view->area()->viewport(), clock, 300);
+    for (int k = 0; k < 30; ++k) {
+      ASSERT_FALSE(std::filesystem::exists("tes.txt")) << k;
+      const int y = 20 + 20 * k;
+      slow.Stroke({At(100, y), At(120, y), At(140, y)});
+    }
+  }
+
   TempDir dir;
 
  private:
@@ -32,14 +47,7 @@ class SampleLog : public PenInputTest {
 
 TEST_F(SampleLog, ThirtyStrokesSweepTheIntervalAndWriteEveryPoint) {
   AddThreeStrokes(a);
-  view->m_nSampleLog = 1;
-  // Samples far enough apart for every interval tried.
-  PenEvents slow(view->area()->viewport(), clock, 300);
-  for (int k = 0; k < 30; ++k) {
-    ASSERT_FALSE(std::filesystem::exists("tes.txt")) << k;
-    const int y = 20 + 20 * k;
-    slow.Stroke({At(100, y), At(120, y), At(140, y)});
-  }
+  ASSERT_NO_FATAL_FAILURE(DrawLogStrokes());
   EXPECT_EQ(view->m_nSampleLog, 0);
   EXPECT_EQ(gDrawState.m_nPenDelay, 30);
   // The log began with an empty character; each stroke is four points.
@@ -69,6 +77,24 @@ TEST_F(SampleLog, ThirtyStrokesSweepTheIntervalAndWriteEveryPoint) {
   ASSERT_EQ(std::sscanf(all[119].c_str(), " %d %d", &sample, &delay), 2);
   EXPECT_EQ(delay, 120);
   EXPECT_EQ(sample, 90);
+}
+
+TEST_F(SampleLog, ALogThatCannotBeWrittenKeepsThePreviousOneWhole) {
+  AddThreeStrokes(a);
+  ASSERT_NO_FATAL_FAILURE(DrawLogStrokes());
+  const std::vector<uint8_t> previous = FileBytes("tes.txt");
+  a.m_nPoints = 0;
+  {
+    // A disk with room for a few bytes only, far fewer than the new log's.
+    SmallDisk full(16);
+    view->m_nSampleLog = 1;
+    PenEvents slow(view->area()->viewport(), clock, 300);
+    for (int k = 0; k < 30; ++k) slow.Stroke({At(100, 20 + 20 * k), At(130, 20 + 20 * k)});
+  }
+  EXPECT_EQ(view->m_nSampleLog, 0);
+  EXPECT_EQ(FileBytes("tes.txt"), previous);
+  // Nothing but the log in the folder: the unfinished copy is gone.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1);
 }
 
 }  // namespace
