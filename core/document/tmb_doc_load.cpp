@@ -1,8 +1,10 @@
 // The load road of the character document: the open dialog, the one-touch conversion,
 // dropped files and the load of a file into the character windows.
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "core/document/doc_windows.h"
 #include "core/document/tmb_doc.h"
@@ -15,6 +17,7 @@
 #include "core/state/mouse_messages.h"
 #include "core/state/start_globals.h"
 #include "core/store/store_section.h"
+#include "core/store/temp_set_keeper.h"
 #include "platform/file/binary_file.h"
 #include "platform/service/file_chooser.h"
 #include "platform/service/messages.h"
@@ -24,6 +27,7 @@ namespace {
 // Windows A and B: the first two of the character windows.
 constexpr int kLoadWindows = 2;
 constexpr int kStartSlot = 4;  // slots 4 and 5 take the start file's settings
+constexpr int kMsgFileNotWritten = 62047;
 
 struct LoadTarget {
   int kind = -1;
@@ -99,26 +103,40 @@ int CTmbDoc::LoadFile(const std::string& path, int settingsOnly) {
   if (windows[0].doc && (choice <= 2 || choice == 5)) windows[0].doc->SaveUndoCopy();
   if (windows[1].doc && (choice <= 1 || choice == 3 || choice == 4)) windows[1].doc->SaveUndoCopy();
 
+  // A window's block refills the window's temporary store set; the old set is kept aside
+  // until the window has taken the whole block, and put back when it has not (the
+  // window then keeps its old document, whose strokes only that set holds). A window
+  // whose set cannot be kept aside is not loaded.
+  std::array<std::optional<TempSetKeeper>, kLoadWindows> keepers;
+  auto keepSet = [&](int window) {
+    if (keepers[window].emplace(StoreSetOfWindow(window)).Kept()) return true;
+    tmb::Beep();
+    tmb::ShowMessage(kMsgFileNotWritten);
+    return false;
+  };
   int mode = settingsOnly ? kReadSettings : kReadAll;
   const int first = kPart1Window[choice];
   if (twoParts) {
     // A part whose window has no document is read into the scratch record all the same,
     // so that the second part is found after it; it refills no window's store set.
     auto scratch = std::make_unique<CCharDataFull>();
-    LoadTarget* target1 = first >= 0 && windows[first].doc ? &windows[first] : nullptr;
+    LoadTarget* target1 = first >= 0 && windows[first].doc && keepSet(first) ? &windows[first] : nullptr;
     CCharDataFull& record1 = target1 ? target1->doc->m_char : *scratch;
     if (record1.ReadBlock(file, mode, anchor, 1, target1 ? StoreSetOfWindow(first) : 0) >= 0) {
       if (target1) target1->loaded = true;
       const int second = kPart2Window[choice];
-      if (second >= 0 && windows[second].doc) {
+      if (second >= 0 && windows[second].doc && keepSet(second)) {
         windows[second].loaded =
             windows[second].doc->m_char.ReadBlock(file, mode, anchor, 2, StoreSetOfWindow(second)) >= 0;
       }
     }
-  } else if (first >= 0 && choice <= 3 && windows[first].doc) {
+  } else if (first >= 0 && choice <= 3 && windows[first].doc && keepSet(first)) {
     windows[first].loaded = windows[first].doc->m_char.ReadBlock(file, mode, anchor, 1, StoreSetOfWindow(first)) >= 0;
   }
   file.Close();
+  for (int i = 0; i < kLoadWindows; ++i) {
+    if (keepers[i] && windows[i].loaded) keepers[i]->Commit();
+  }
 
   bool any = false;
   for (LoadTarget& w : windows) {

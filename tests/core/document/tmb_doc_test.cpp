@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/document/doc_windows.h"
+#include "core/file/char_block_format.h"
 #include "core/file/file_select.h"
 #include "core/path/stroke_marks.h"
 #include "core/path/stroke_path.h"
@@ -17,6 +18,7 @@
 #include "core/state/mouse_messages.h"
 #include "core/state/start_globals.h"
 #include "core/store/char_store.h"
+#include "core/store/store_records.h"
 #include "core/store/store_section.h"
 #include "core/text/text_settings.h"
 #include "support/char_file_fixture.h"
@@ -431,6 +433,80 @@ TEST_F(EmbeddedCharacters, EveryFileChoiceModeKeepsEachWindowsCharactersInItsOwn
   EXPECT_FALSE(fs::exists(*store / "fontdata.idx"));
   EXPECT_FALSE(fs::exists(*store / "picdata.idx"));
   EXPECT_TRUE(messages.ids.empty());
+}
+
+// A file with both windows' characters, and windows A and B holding their own again.
+class KeptSets : public EmbeddedCharacters {
+ protected:
+  void SetUp() override {
+    EmbeddedCharacters::SetUp();
+    Reset();
+    Give(A(), 1, kFile1);
+    Give(B(), 2, kFile2);
+    ASSERT_EQ(A().SaveCharacterFile(file.string()), 1);
+    CharStore().RemoveTempFiles(-1);
+    Reset();
+    Give(A(), 1, kOwnA);
+    Give(B(), 2, kOwnB);
+    set1 = SetFiles(1);
+    set2 = SetFiles(2);
+    gFileSelect.m_nMode = kSelectAtoA_BtoB;
+  }
+
+  // Files the load left beside the store's own.
+  std::vector<std::string> Leftovers() const {
+    std::vector<std::string> out;
+    for (const fs::directory_entry& e : fs::directory_iterator(store->path())) {
+      if (e.path().extension() == ".kept") out.push_back(e.path().filename().string());
+    }
+    return out;
+  }
+
+  const fs::path file = dir / "both.wdf";
+  std::vector<Bytes> set1, set2;
+};
+
+// A window whose block fails keeps its old document, and so its set to the byte; a window
+// that took its block keeps the block's set. Cut in the first block, neither changes; cut
+// in the second, only window A takes its block.
+TEST_F(KeptSets, AWindowWhoseBlockFailsKeepsItsSet) {
+  const Bytes whole = FileBytes(file);
+  for (const size_t cut : {size_t{200}, whole.size() - 1}) {
+    SCOPED_TRACE(cut);
+    const bool firstTaken = cut > 200;
+    const fs::path damaged = WriteBytes("damaged.wdf", Bytes(whole.begin(), whole.begin() + cut));
+    messages.ids.clear();
+    EXPECT_EQ(A().LoadFile(damaged.string(), 0), firstTaken ? 1 : 0);
+    EXPECT_EQ(messages.ids, std::vector<int>{kMsgDamagedBlock});
+    EXPECT_EQ(SetFiles(1) != set1, firstTaken);
+    EXPECT_EQ(SetFiles(2), set2);
+    ExpectHolds(A(), 1, firstTaken ? kFile1 : kOwnA);
+    ExpectHolds(B(), 2, kOwnB);
+    EXPECT_EQ(Leftovers(), std::vector<std::string>{});
+  }
+}
+
+// The refill of window A's set fails on a full disk: neither window takes the file and
+// both sets are as they were; once the disk has room, the load replaces both sets and
+// leaves no kept files behind.
+TEST_F(KeptSets, AFullDiskWhileRefillingKeepsTheOldSetAndALoadThatTakesReplacesIt) {
+  {
+    SmallDisk full(kStoreHeaderSize);
+    EXPECT_EQ(A().LoadFile(file.string(), 0), 0);
+  }
+  EXPECT_EQ(messages.ids, std::vector<int>{kMsgDamagedBlock});
+  EXPECT_EQ(SetFiles(1), set1);
+  EXPECT_EQ(SetFiles(2), set2);
+  ExpectHolds(A(), 1, kOwnA);
+  ExpectHolds(B(), 2, kOwnB);
+  EXPECT_EQ(Leftovers(), std::vector<std::string>{});
+
+  ASSERT_EQ(A().LoadFile(file.string(), 0), 1);
+  EXPECT_NE(SetFiles(1), set1);
+  EXPECT_NE(SetFiles(2), set2);
+  ExpectHolds(A(), 1, kFile1);
+  ExpectHolds(B(), 2, kFile2);
+  EXPECT_EQ(Leftovers(), std::vector<std::string>{});
 }
 
 TEST_F(CharDocument, TheDefaultFileAndTheStartFileLoadSettingsOnlyAndQuietly) {

@@ -1,0 +1,37 @@
+// Keeping a character window's temporary store set aside while a load refills it: the
+// window takes the new set only when it takes the whole document, and a load that fails
+// (a full disk half-way through the refill, a damaged block after it) puts the old set
+// back, so that the window's old document still finds its strokes at its next save.
+#pragma once
+
+#include <array>
+#include <filesystem>
+
+class TempSetKeeper {
+ public:
+  // Keeps the files of temporary set 1 or 2 under backup names beside them. A backup is
+  // a second link to the file where the folder allows it (it takes no room on a full
+  // disk), else a copy: the refill deletes the set's files before it writes new ones,
+  // so either keeps the old contents.
+  explicit TempSetKeeper(int set);
+  // Puts the kept set back, unless the load was committed.
+  ~TempSetKeeper();
+  TempSetKeeper(const TempSetKeeper&) = delete;
+  TempSetKeeper& operator=(const TempSetKeeper&) = delete;
+
+  // Whether the set is kept; when not, nothing was changed and nothing will be.
+  bool Kept() const { return kept_; }
+  // The window took the new document: the kept files are dropped.
+  void Commit();
+
+ private:
+  struct SetFile {
+    std::filesystem::path name;
+    std::filesystem::path backup;
+    bool existed = false;
+  };
+  void DropBackups();
+
+  std::array<SetFile, 4> files_;
+  bool kept_ = false;
+};
