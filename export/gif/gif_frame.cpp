@@ -7,6 +7,7 @@
 #include "export/gif/gif_sub_blocks.h"
 #include "export/picture/picture_read_result.h"
 #include "platform/file/byte_reader.h"
+#include "platform/gdi/bitmap_memory.h"
 #include "platform/gdi/raster_ops.h"
 
 namespace {
@@ -25,6 +26,19 @@ void DeinterlaceRows(const uint8_t* stored, uint8_t* out, int width, int height)
       ++next;
     }
   }
+}
+
+// The most pixels one byte of image data can give: codes are at least 2 bits and none
+// stands for more than the 4,096 entries of the code table.
+constexpr uint64_t kMaxGifPixelsPerDataByte = 4 * 4096;
+
+// Whether the frame has more pixels than its data could hold, even whole. Frames past the
+// memory budget are left to the allocation, which refuses them as too large.
+bool OutgrowsItsData(std::span<const uint8_t> bytes, const CGifFrameRecord& frame) {
+  const uint64_t pixels = uint64_t(frame.m_nWidth) * uint64_t(frame.m_nHeight);
+  if (pixels * 4 > tmb::BitmapMemoryLimit() || frame.m_nDataOffset >= bytes.size()) return false;
+  tmb::ByteReader chain(bytes.subspan(frame.m_nDataOffset + 1));
+  return SkipGifSubBlocks(chain) && pixels > uint64_t(chain.pos()) * kMaxGifPixelsPerDataByte;
 }
 
 }  // namespace
@@ -54,6 +68,9 @@ int DecodeGifFrame(std::span<const uint8_t> bytes, const CGifFrameRecord& frame,
 
 int DecodeAndDrawGifFrame(tmb::DeviceContext* pDC, std::span<const uint8_t> bytes, tmb::Surface* pTarget,
                           const CGifFrameRecord& frame) {
+  // A small file claiming a huge frame is damage, told before the frame's memory is taken
+  // and filled.
+  if (OutgrowsItsData(bytes, frame)) return kPictureDamaged;
   tmb::Surface picture;
   if (pTarget && !picture.Create(frame.m_nWidth, frame.m_nHeight, tmb::PixelFormat::kColour32)) {
     return frame.m_nWidth > 0 && frame.m_nHeight > 0 ? kPictureTooLarge : kPictureDamaged;

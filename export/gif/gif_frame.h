@@ -20,7 +20,8 @@ int DecodeGifFrame(std::span<const uint8_t> bytes, const CGifFrameRecord& frame,
 // Decodes the frame from bytes and draws it with the frame's table at the frame's place
 // (left, top) in pTarget, cut to the target; a null pTarget only decodes it. The frame's
 // bitmap is made before its pixels are decoded, so a small file that claims a huge frame
-// is refused before any work. Returns as DecodeGifFrame; the target changes only when it
+// is refused before any work: kPictureTooLarge past the memory budget, kPictureDamaged
+// when its data could not fill it. Returns as DecodeGifFrame; the target changes only when it
 // returns kPictureRead.
 int DecodeAndDrawGifFrame(tmb::DeviceContext* pDC, std::span<const uint8_t> bytes, tmb::Surface* pTarget,
                           const CGifFrameRecord& frame);

@@ -9,6 +9,9 @@ namespace tmb {
 namespace {
 
 constexpr uint32_t kBitmapHeaderBytes = 40;
+// "rec " lists group the chunks of one moment and are not nested in movies; a deeper
+// chain is damage, refused before it can exhaust the stack.
+constexpr int kMaxRecordListDepth = 8;
 
 // The chunk id of a video frame of stream 0: "00db" or "00dc".
 bool IsFrameChunk(uint32_t id) { return id == FourCc("00db") || id == FourCc("00dc"); }
@@ -41,7 +44,7 @@ Status AviReader::Open(const std::filesystem::path& path) {
       if (listType == FourCc("hdrl")) {
         if (Status s = ReadHeaderList(chunkEnd); !s) return s;
       } else if (listType == FourCc("movi")) {
-        if (Status s = ReadFrameList(chunkEnd); !s) return s;
+        if (Status s = ReadFrameList(chunkEnd, 0); !s) return s;
         movi = true;
       }
     }
@@ -107,7 +110,8 @@ Status AviReader::ReadStreamList(int64_t end) {
   return Status::Ok();
 }
 
-Status AviReader::ReadFrameList(int64_t end) {
+Status AviReader::ReadFrameList(int64_t end, int depth) {
+  if (depth > kMaxRecordListDepth) return Damaged("record lists are nested too deeply");
   while (file_.Tell() + 8 <= end) {
     uint32_t id = 0, size = 0, listType = 0;
     if (!file_.ReadU32(id) || !file_.ReadU32(size)) return Damaged("a frame header is cut off");
@@ -115,7 +119,7 @@ Status AviReader::ReadFrameList(int64_t end) {
     const int64_t chunkEnd = body + int64_t(size);
     if (chunkEnd > end) return Damaged("a frame runs past the end of the file");
     if (id == FourCc("LIST") && size >= 4 && file_.ReadU32(listType) && listType == FourCc("rec ")) {
-      if (Status s = ReadFrameList(chunkEnd); !s) return s;
+      if (Status s = ReadFrameList(chunkEnd, depth + 1); !s) return s;
     } else if (IsFrameChunk(id)) {
       if (frames_.size() >= size_t(kMaxAviReadFrames)) return Damaged("too many frames");
       frames_.push_back({body, size});

@@ -37,7 +37,8 @@ class AviReader {
   };
   Status ReadHeaderList(int64_t end);
   Status ReadStreamList(int64_t end);
-  Status ReadFrameList(int64_t end);
+  // The frames of a movi list, or of a "rec " list depth levels inside it.
+  Status ReadFrameList(int64_t end, int depth);
   Status Damaged(const char* what) const;
 
   BinaryFile file_;

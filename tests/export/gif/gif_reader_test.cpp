@@ -247,6 +247,11 @@ TEST_F(GifReaderTest, DamagedFilesAreRefusedWithoutTouchingTheTarget) {
   GifBuilder hugeFrame("GIF89a", 12, 10, kGlobal);
   hugeFrame.RawImage({0, 0, 65535, 65535, {}, {}, false}, 2, tmb::test::GifSubBlockChain(std::vector<uint8_t>{0x0C}))
       .Trailer();
+  // Within the budget, but a byte of data cannot fill it: once its 3.6 GB bitmap was
+  // made and filled before the decoding failed.
+  GifBuilder emptyFrame("GIF89a", 12, 10, kGlobal);
+  emptyFrame.RawImage({0, 0, 30000, 30000, {}, {}, false}, 2, tmb::test::GifSubBlockChain(std::vector<uint8_t>{0x0C}))
+      .Trailer();
   GifBuilder noFrame("GIF89a", 12, 10, kGlobal);
   noFrame.Loop(0).Trailer();
 
@@ -267,6 +272,7 @@ TEST_F(GifReaderTest, DamagedFilesAreRefusedWithoutTouchingTheTarget) {
       {"cut in the image data", cut(plain, data + 3), kPictureDamaged},
       {"a sub-block longer than the file", patched(cut(plain, data + 3), data + 1, {255}), kPictureDamaged},
       {"a frame larger than the budget", hugeFrame.bytes(), kPictureTooLarge},
+      {"a frame larger than its data could hold", emptyFrame.bytes(), kPictureDamaged},
       {"no frame", noFrame.bytes(), kPictureDamaged},
   };
   tmb::test::ExpectRefusedLeavingTargetAlone(ReadGifPicture, cases);

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "platform/file/byte_writer.h"
 #include "platform/file/little_endian.h"
 #include "platform/media/avi_reader.h"
 #include "platform/media/avi_recompress.h"
@@ -59,6 +60,21 @@ AviFormat Format(int width, int height, uint32_t wait, AviCodec codec = AviCodec
   f.rate = 100;
   f.codec = codec;
   return f;
+}
+
+// The movie's headers followed by a movi list whose body is depth "rec " lists, each the
+// only content of the one before; the RIFF size matches.
+std::vector<uint8_t> NestedRecordLists(const std::vector<uint8_t>& movie, int depth) {
+  const std::string text(movie.begin(), movie.end());
+  const size_t movi = text.find("movi");
+  EXPECT_NE(movi, std::string::npos);
+  std::vector<uint8_t> out(movie.begin(), movie.begin() + ptrdiff_t(movi - 8));
+  tmb::ByteWriter w;
+  w.Bytes("LIST", 4).U32(uint32_t(4 + 12 * size_t(depth))).Bytes("movi", 4);
+  for (int k = 0; k < depth; ++k) w.Bytes("LIST", 4).U32(uint32_t(4 + 12 * (depth - 1 - k))).Bytes("rec ", 4);
+  out.insert(out.end(), w.bytes().begin(), w.bytes().end());
+  tmb::StoreU32(out.data() + 4, uint32_t(out.size() - 8));
+  return out;
 }
 
 class AviWriterTest : public ::testing::Test {
@@ -150,6 +166,9 @@ TEST_F(AviWriterTest, DamagedFilesAreRefused) {
   cases.push_back({"oversized frame", bytes});
   const size_t strf = 12 + 12 + 64 + 12 + 64;  // RIFF, hdrl, avih, strl, strh
   tmb::StoreU32(cases.back().bytes.data() + strf + 8 + 4, 40000);
+  // The frames list holds "rec " lists nested half a million deep, which once ran the
+  // reader's recursion off the stack.
+  cases.push_back({"nested record lists", NestedRecordLists(bytes, 500000)});
   for (const Case& c : cases) {
     const fs::path path = dir / "damaged.avi";
     tmb::test::WriteFileBytes(path, c.bytes);
