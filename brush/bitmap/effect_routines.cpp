@@ -8,6 +8,7 @@
 #include "brush/bitmap/pixel_effects.h"
 #include "core/canvas/work_canvas.h"
 #include "core/state/draw_state.h"
+#include "imageedit/effects/colour_functions.h"
 #include "imageedit/effects/effect_def.h"
 
 namespace {
@@ -36,15 +37,11 @@ Colour Paper(const CEffectDef& def) { return def.m_colour1[kEffectColourBack]; }
 int Value(const CEffectDef& def, int effect) { return def.m_value1[size_t(effect)]; }
 Colour Colour1(const CEffectDef& def, int effect) { return def.m_colour1[size_t(effect)]; }
 
-int Chan(Colour c, int i) { return int((c >> (8 * i)) & 0xFFu); }
-Colour Pack(int r, int g, int b) {
-  auto c = [](int v) { return Colour(std::clamp(v, 0, 255)); };
-  return c(r) | (c(g) << 8) | (c(b) << 16);
-}
+int Chan(Colour c, int i) { return ColourChannel(c, i); }
 Colour Blend(Colour from, Colour to, int percent) {
   int v[3];
   for (int i = 0; i < 3; ++i) v[i] = Chan(from, i) + (Chan(to, i) - Chan(from, i)) * percent / 100;
-  return Pack(v[0], v[1], v[2]);
+  return ClampedRgb(v[0], v[1], v[2]);
 }
 
 // Calls f(colour) -> colour for every pixel of the area.
@@ -100,14 +97,21 @@ void MirrorTopBottom(CEffectDef& def, Surface& target, CEffectRandom&) {
   }
 }
 
+// Copies the area of s into before, a picture of s's size, so that a neighbourhood
+// routine reads the pixels as they were; false when the area is empty or memory short.
+bool CopyArea(const Surface& s, const tmb::Rect& r, Surface& before) {
+  if (r.IsEmpty() || !before.Create(s.width(), s.height(), tmb::PixelFormat::kColour32)) return false;
+  for (int y = r.top; y < r.bottom; ++y) {
+    std::copy(s.ColourRow(y) + r.left, s.ColourRow(y) + r.right, before.ColourRow(y) + r.left);
+  }
+  return true;
+}
+
 // Averages over a copy, so that every pixel sees the picture as it was; onlyKey limits
 // the change to the pixels of that colour (ink bleeding into the paper).
 void Average(Surface& s, const tmb::Rect& r, int radius, bool onlyPaper, Colour paper) {
   Surface before;
-  if (r.IsEmpty() || !before.Create(s.width(), s.height(), tmb::PixelFormat::kColour32)) return;
-  for (int y = r.top; y < r.bottom; ++y) {
-    std::copy(s.ColourRow(y) + r.left, s.ColourRow(y) + r.right, before.ColourRow(y) + r.left);
-  }
+  if (!CopyArea(s, r, before)) return;
   const uint32_t key = tmb::StoredFromColour(paper);
   for (int y = r.top; y < r.bottom; ++y) {
     uint32_t* row = s.ColourRow(y);
@@ -152,7 +156,7 @@ void StepHls(CEffectDef& def, Surface& target, CEffectRandom&) {
 void Monochrome(CEffectDef& def, Surface& target, CEffectRandom&) {
   MapPixels(target, Area(def, target), [](Colour c) {
     const int g = GreyValue(c, 0);
-    return Pack(g, g, g);
+    return ClampedRgb(g, g, g);
   });
 }
 
@@ -161,7 +165,7 @@ void Antique(CEffectDef& def, Surface& target, CEffectRandom&) {
   const int density = std::clamp(Value(def, kEffectAntique), 1, 10);
   MapPixels(target, Area(def, target), [density](Colour c) {
     const int g = GreyValue(c, 0);
-    return Blend(c, Pack(g + 40, g + 10, g - 30), density * 10);
+    return Blend(c, ClampedRgb(g + 40, g + 10, g - 30), density * 10);
   });
 }
 
@@ -288,10 +292,7 @@ void TwoColours(CEffectDef& def, Surface& target, CEffectRandom&) {
 void AntiAlias(CEffectDef& def, Surface& target, CEffectRandom&) {
   const tmb::Rect r = Area(def, target);
   Surface before;
-  if (r.IsEmpty() || !before.Create(target.width(), target.height(), tmb::PixelFormat::kColour32)) return;
-  for (int y = r.top; y < r.bottom; ++y) {
-    std::copy(target.ColourRow(y) + r.left, target.ColourRow(y) + r.right, before.ColourRow(y) + r.left);
-  }
+  if (!CopyArea(target, r, before)) return;
   for (int y = r.top; y < r.bottom; ++y) {
     uint32_t* row = target.ColourRow(y);
     for (int x = r.left; x < r.right; ++x) {

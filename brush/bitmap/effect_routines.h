@@ -6,9 +6,5 @@
 
 #include "brush/bitmap/image_effect.h"
 
-// The effect numbers the routines here serve.
-constexpr int kPixelEffects[] = {1,  2,  3,  4,  5,  6,  7,  11, 12, 13, 14, 15, 16, 17, 21, 22, 23, 24, 25,
-                                 26, 27, 28, 29, 30, 31, 32, 50, 51, 52, 53, 55, 57, 58, 59, 66, 67};
-
 // Puts the routines into gImageEffectRoutines; the other entries are left as they are.
 void RegisterEffectRoutines();

@@ -1,23 +1,14 @@
 #include "brush/bitmap/pixel_effects.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdlib>
+
+#include "imageedit/effects/colour_functions.h"
 
 namespace {
 
 using tmb::Colour;
 
-int Channel(Colour c, int i) { return int((c >> (8 * i)) & 0xFFu); }
-Colour Pack(int r, int g, int b) {
-  auto c = [](int v) { return Colour(std::clamp(v, 0, 255)); };
-  return c(r) | (c(g) << 8) | (c(b) << 16);
-}
-
-int Distance(Colour a, Colour b) {
-  return std::abs(Channel(a, 0) - Channel(b, 0)) + std::abs(Channel(a, 1) - Channel(b, 1)) +
-         std::abs(Channel(a, 2) - Channel(b, 2));
-}
+int Channel(Colour c, int i) { return ColourChannel(c, i); }
 
 // The offsets a negative radius compares: left and up, then right and down, then the
 // diagonals.
@@ -56,7 +47,7 @@ int AverageNeighbourhood(const tmb::Surface& picture, int x, int y, Neighbourhoo
     for (int k = 0; k < n; ++k) take(x + kDirect[k].x, y + kDirect[k].y);
   }
   if (count == 0 || equal == count) return 0;
-  params.colour = Pack(sum[0] / count, sum[1] / count, sum[2] / count);
+  params.colour = ClampedRgb(sum[0] / count, sum[1] / count, sum[2] / count);
   return 1;
 }
 
@@ -71,7 +62,7 @@ int ShiftPixelColour(tmb::Surface& picture, int x, int y, const int amounts[3], 
   if ((filter == kShiftOtherThanKey && isKey) || (filter == kShiftKeyOnly && !isKey)) return 0;
   int v[3];
   for (int i = 0; i < 3; ++i) v[i] = scale ? Channel(c, i) * amounts[i] / 255 : Channel(c, i) + amounts[i];
-  stored = tmb::StoredFromColour(Pack(v[0], v[1], v[2]));
+  stored = tmb::StoredFromColour(ClampedRgb(v[0], v[1], v[2]));
   return 1;
 }
 
@@ -99,7 +90,7 @@ void ThresholdTwoColours(tmb::Surface& picture, Colour colourA, Colour colourB, 
       if (!known || row[x] != last) {
         last = row[x];
         const Colour c = tmb::ColourFromStored(last);
-        lastB = Distance(c, colourB) < Distance(c, colourA);
+        lastB = ColourDistance(c, colourB) < ColourDistance(c, colourA);
         known = true;
       }
       row[x] = lastB ? outB : outA;
@@ -114,7 +105,7 @@ Colour GradientColourAt(Colour colour1, Colour colour2, int pos, int span, int m
   p = std::clamp(p, 0, lines);
   int v[3];
   for (int i = 0; i < 3; ++i) v[i] = Channel(colour1, i) + (Channel(colour2, i) - Channel(colour1, i)) * p / lines;
-  return Pack(v[0], v[1], v[2]);
+  return ClampedRgb(v[0], v[1], v[2]);
 }
 
 void GradientFillSelection(tmb::Surface& picture, const tmb::Rect& rect, int vertical, int mirrored, Colour colour1,

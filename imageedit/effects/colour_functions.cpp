@@ -5,17 +5,22 @@
 
 namespace {
 
-int Channel(tmb::Colour c, int k) { return int((c >> (8 * k)) & 0xFF); }
+int Channel(tmb::Colour c, int k) { return ColourChannel(c, k); }
 
-// The colour of three channel values, each held within 0..255.
+// The colour of f(0), f(1) and f(2) as red, green and blue.
 template <class F>
 tmb::Colour PerChannel(F f) {
-  tmb::Colour out = 0;
-  for (int k = 0; k < 3; ++k) out |= tmb::Colour(std::clamp(f(k), 0, 255)) << (8 * k);
-  return out;
+  return ClampedRgb(f(0), f(1), f(2));
 }
 
 }  // namespace
+
+int ColourChannel(tmb::Colour c, int k) { return int((c >> (8 * k)) & 0xFFu); }
+
+tmb::Colour ClampedRgb(int r, int g, int b) {
+  auto c = [](int v) { return tmb::Colour(std::clamp(v, 0, 255)); };
+  return c(r) | (c(g) << 8) | (c(b) << 16);
+}
 
 tmb::Colour AverageColour2(tmb::Colour a, tmb::Colour b) {
   return PerChannel([&](int k) { return (Channel(a, k) + Channel(b, k)) >> 1; });

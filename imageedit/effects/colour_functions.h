@@ -4,6 +4,11 @@
 
 #include "platform/gdi/geometry.h"
 
+// Channel k of c: 0 red, 1 green, 2 blue.
+int ColourChannel(tmb::Colour c, int k);
+// The colour of three channel values, each held within 0..255.
+tmb::Colour ClampedRgb(int r, int g, int b);
+
 tmb::Colour AverageColour2(tmb::Colour a, tmb::Colour b);
 tmb::Colour AverageColour3(tmb::Colour a, tmb::Colour b, tmb::Colour c);
 tmb::Colour AverageColour4(tmb::Colour a, tmb::Colour b, tmb::Colour c, tmb::Colour d);
