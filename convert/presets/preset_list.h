@@ -22,9 +22,6 @@ class CPresetList {
   // Builds the start index of table (pairs of key and value; not copied).
   explicit CPresetList(std::span<const int32_t> table);
 
-  // Walks the pairs up to the table's end key: every preset end opens the next entry,
-  // and the end of the table closes the last one.
-  void Build();
   // Writes the pairs of preset into params. Only presets that hold values (0 to
   // PresetCount() - 1) are applied; any other number changes nothing.
   void Apply(ParamBlock& params, int preset) const;
@@ -34,6 +31,10 @@ class CPresetList {
   int PresetCount() const { return m_nEntries > 0 ? m_nEntries - 1 : 0; }
 
  private:
+  // Walks the pairs up to the table's end key: every preset end opens the next entry,
+  // and the end of the table closes the last one.
+  void Build();
+
   std::array<int, kMaxEntries> m_start{};  // index of each preset's first pair
   int m_nEntries = 0;
   std::span<const int32_t> m_table;

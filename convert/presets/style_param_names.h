@@ -4,9 +4,6 @@
 
 #include <string_view>
 
-// The table's entries: parameters 0 to 399 can be named.
-constexpr int kStyleParamNames = 400;
-
 // The parameter that name (code page 932 bytes, as a style file holds it) names; -1 for
 // a name not in the table and for "_".
 int FindStyleParam(std::string_view name);

@@ -66,16 +66,14 @@ void SwfOutlineWriter::CurveTo(tmb::Point control, tmb::Point anchor) {
 
 void AddOutlineRecords(SwfOutlineWriter& writer, const CStrokePath& path, int first, int last) {
   last = std::min(last, path.m_nCount - 1);
-  tmb::Point contourFirst;
   for (int i = first; i <= last; ++i) {
     const tmb::Point p = path.m_pPoints[i].RoundToPoint();
     auto lastOfContour = [&path, last](int j) { return j >= last || path.m_pFlags[j + 1] != 0; };
     if (path.m_pFlags[i] != 0) {
       writer.MoveTo(p);
-      contourFirst = p;
     } else if (path.m_pAttrs[i] == CStrokePath::kAttrSkip) {
       if (lastOfContour(i)) {
-        writer.CurveTo(p, contourFirst);
+        writer.CurveTo(p, writer.ContourFirst());
       } else {
         ++i;  // the anchor is consumed
         writer.CurveTo(p, path.m_pPoints[i].RoundToPoint());

@@ -27,6 +27,8 @@ class SwfOutlineWriter {
   void CloseContour() { LineTo(m_contourFirst); }
 
   tmb::Point Pen() const { return m_pen; }
+  // Where the current contour started.
+  tmb::Point ContourFirst() const { return m_contourFirst; }
 
  private:
   SwfTagDefineShape& m_shape;

@@ -10,11 +10,36 @@
 #include <cmath>
 #include <map>
 #include <memory>
+#include <optional>
 #include <tuple>
 #include <utility>
 
 namespace tmb {
 namespace {
+
+// The scalable face file fontconfig matches to pattern (destroyed here); empty when none
+// matches or, with mustHave, when the match has no glyph for that character.
+FaceFile MatchFace(FcPattern* pattern, std::optional<char32_t> mustHave) {
+  FaceFile result;
+  FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+  FcResult fcResult = FcResultNoMatch;
+  if (FcPattern* match = FcFontMatch(nullptr, pattern, &fcResult)) {
+    FcCharSet* has = nullptr;
+    FcChar8* path = nullptr;
+    int index = 0;
+    const bool hasChar = !mustHave || (FcPatternGetCharSet(match, FC_CHARSET, 0, &has) == FcResultMatch &&
+                                       FcCharSetHasChar(has, FcChar32(*mustHave)));
+    if (hasChar && FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch && path) {
+      result.path = reinterpret_cast<const char*>(path);
+      if (FcPatternGetInteger(match, FC_INDEX, 0, &index) == FcResultMatch) result.index = index;
+    }
+    FcPatternDestroy(match);
+  }
+  FcPatternDestroy(pattern);
+  return result;
+}
 
 // The FreeType library and every face opened, released at exit.
 class FaceCache {
@@ -53,21 +78,7 @@ class FaceCache {
       FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
       FcPatternAddInteger(pattern, FC_SLANT, font.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
       FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>("ja"));
-      FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
-      FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-      FcDefaultSubstitute(pattern);
-      FcResult fcResult = FcResultNoMatch;
-      FcPattern* match = FcFontMatch(nullptr, pattern, &fcResult);
-      if (match) {
-        FcChar8* path = nullptr;
-        int index = 0;
-        if (FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch && path) {
-          result.path = reinterpret_cast<const char*>(path);
-          if (FcPatternGetInteger(match, FC_INDEX, 0, &index) == FcResultMatch) result.index = index;
-        }
-        FcPatternDestroy(match);
-      }
-      FcPatternDestroy(pattern);
+      result = MatchFace(pattern, std::nullopt);
     }
     return resolved_.emplace(key, std::move(result)).first->second;
   }
@@ -83,23 +94,8 @@ class FaceCache {
       FcCharSet* chars = FcCharSetCreate();
       FcCharSetAddChar(chars, FcChar32(code));
       FcPatternAddCharSet(pattern, FC_CHARSET, chars);
-      FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
-      FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-      FcDefaultSubstitute(pattern);
-      FcResult fcResult = FcResultNoMatch;
-      if (FcPattern* match = FcFontMatch(nullptr, pattern, &fcResult)) {
-        FcCharSet* has = nullptr;
-        FcChar8* path = nullptr;
-        int index = 0;
-        if (FcPatternGetCharSet(match, FC_CHARSET, 0, &has) == FcResultMatch && FcCharSetHasChar(has, FcChar32(code)) &&
-            FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch && path) {
-          result.path = reinterpret_cast<const char*>(path);
-          if (FcPatternGetInteger(match, FC_INDEX, 0, &index) == FcResultMatch) result.index = index;
-        }
-        FcPatternDestroy(match);
-      }
+      result = MatchFace(pattern, code);
       FcCharSetDestroy(chars);
-      FcPatternDestroy(pattern);
     }
     return Open(fallback_.emplace(code, std::move(result)).first->second);
   }
