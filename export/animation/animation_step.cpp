@@ -23,8 +23,6 @@ struct MedianSlot {
 };
 constexpr MedianSlot kMedianSlots[] = {{64, 65, 0},   {270, 275, 9},  {271, 276, 1}, {272, 277, 8},
                                        {273, 278, 2}, {274, 279, 3}, {140, 141, 4}};
-// The values the bars start and end at, up to 50 % and above: 0 for every bar.
-constexpr int kMedianEnds[2][std::size(kMedianSlots)] = {};
 
 // Conversion styles of the transition-frame list entries 1 to 6.
 constexpr int kTransitionStyles[] = {4, 0, 1, 2, 3, 5};
@@ -35,14 +33,12 @@ constexpr int kStateFrame = 2;
 constexpr int kStateFrameAlt = -2;
 constexpr int kResetParams[] = {8, 1, 9};
 
+// Each bar that is switched on starts and ends at 0 and reaches its median half-way.
 void BlendThroughMedians(ParamBlock& params, int percent) {
   const int d = percent <= 50 ? percent : 100 - percent;
-  const auto& ends = kMedianEnds[percent <= 50 ? 0 : 1];
-  for (size_t s = 0; s < std::size(kMedianSlots); ++s) {
-    const MedianSlot& slot = kMedianSlots[s];
+  for (const MedianSlot& slot : kMedianSlots) {
     if (params[size_t(slot.on)] == 0) continue;
-    const int64_t median = params[size_t(slot.median)];
-    params[size_t(slot.target)] = int32_t(((median - ends[s]) * d + int64_t(ends[s]) * 50) / 50);
+    params[size_t(slot.target)] = int32_t(int64_t(params[size_t(slot.median)]) * d / 50);
   }
 }
 

@@ -7,6 +7,7 @@
 
 #include "core/canvas/work_canvas.h"
 #include "core/file/path_helpers.h"
+#include "core/file/picture_bytes.h"
 #include "core/file/stored_path.h"
 #include "core/path/path_sequence.h"
 #include "core/record/char_data.h"
@@ -41,13 +42,9 @@ int FrameFormat(const ParamBlock& params) {
   }
 }
 
-const char* FrameExtension(const ParamBlock& params) {
-  switch (params[kAnimFrameFormat]) {
-    case 0: return ".bmp";
-    case 1: return ".png";
-    default: return ".jpg";
-  }
-}
+// The writer's formats number the picture types alike, so a format names its extension.
+static_assert(int(kFormatBmp) == int(kPictureBmp) && int(kFormatJpeg) == int(kPictureJpeg) &&
+              int(kFormatPng) == int(kPicturePng));
 
 void TellMovieNotWritten(const std::string& path, const std::string& why) {
   tmb::ShowMessage(kMsgMovieNotWritten, tmb::kMsgOk, {path, why});
@@ -209,7 +206,7 @@ int CFrameOutput::SaveFrameImage(const ParamBlock& params, int frame, int frames
     std::snprintf(numbered, sizeof numbered, "_%02d", number + 1);
     m_szFrameFile += numbered;
   }
-  m_szFrameFile += FrameExtension(params);
+  m_szFrameFile += PictureExtension(FrameFormat(params));
   SetFrameDelay(params, frame, frames, number);
   if (files) {
     if (SaveDCImageFile(&dc, &bitmap, 0, 0, m_rcCanvas.right, m_rcCanvas.bottom, m_szFrameFile,

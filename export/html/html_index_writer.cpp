@@ -62,17 +62,8 @@ void AppendQuotedNumber(std::string& text, int value) {
 }  // namespace
 
 void CHtmlIndexWriter::Init(const std::string& base, int openAfter) {
-  m_imageNames.clear();
-  m_captions.clear();
-  m_nLimit = kHtmlIndexLimit;
+  *this = CHtmlIndexWriter();
   m_bOpenAfter = openAfter;
-  m_nBorder = 1;
-  m_nTableWidth = 300;
-  m_nColumns = 2;
-  m_nRows = 2;
-  m_nImageWidth = 100;
-  m_nImageHeight = 100;
-  m_fScale = 1.0f;
   SetFileName(base);
 }
 

@@ -11,7 +11,7 @@ constexpr int kHtmlIndexLimit = 1000;
 
 class CHtmlIndexWriter {
  public:
-  CHtmlIndexWriter() { Init(std::string(), 1); }
+  CHtmlIndexWriter() { SetFileName(std::string()); }
 
   // Empties the lists and restores the layout defaults; the page goes to base + ".html"
   // ("test_html.html" for an empty base); openAfter opens it with the shell when written.

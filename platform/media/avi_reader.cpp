@@ -93,7 +93,7 @@ Status AviReader::ReadStreamList(int64_t end) {
           !file_.ReadU16(planes) || !file_.ReadU16(bits) || !file_.ReadU32(compression)) {
         return Damaged("the frame format is too short");
       }
-      if (width < 1 || height < 1 || width > 32767 || height > 32767) return Damaged("the frame size is out of range");
+      if (width < 1 || height < 1 || width > kMaxAviSide || height > kMaxAviSide) return Damaged("the frame size is out of range");
       format_.width = width;
       format_.height = height;
       if (compression == 0 && bits == 24) {

@@ -9,7 +9,6 @@ namespace {
 
 constexpr uint32_t kAvihHasIndex = 0x10;
 constexpr uint32_t kIndexKeyFrame = 0x10;
-constexpr int kMaxSide = 32767;  // the stream header holds the frame as 16-bit numbers
 constexpr size_t kIndexEntryBytes = 16;
 
 uint32_t FrameChunkId(AviCodec codec) { return codec == AviCodec::kMotionJpeg ? FourCc("00dc") : FourCc("00db"); }
@@ -22,7 +21,7 @@ size_t AviFrameBytes(int width, int height) {
 
 Status AviWriter::Start(const AviFormat& format) {
   if (started_) return Status::Fail("the movie has already started");
-  if (format.width < 1 || format.height < 1 || format.width > kMaxSide || format.height > kMaxSide) {
+  if (format.width < 1 || format.height < 1 || format.width > kMaxAviSide || format.height > kMaxAviSide) {
     return Status::Fail("the frame size is out of range");
   }
   if (format.scale == 0 || format.rate == 0) return Status::Fail("the frame rate is out of range");

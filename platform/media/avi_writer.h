@@ -26,6 +26,9 @@ struct AviFormat {
   int quality = 75;  // Motion-JPEG, 1 to 100
 };
 
+// The largest side of a frame: the stream header holds the frame as 16-bit numbers.
+constexpr int kMaxAviSide = 32767;
+
 // Bytes of one uncompressed frame: rows of blue, green, red padded to 4 bytes.
 size_t AviFrameBytes(int width, int height);
 
