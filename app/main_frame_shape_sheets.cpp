@@ -28,6 +28,9 @@ CCharDataFull* RecordOfKind(int kind) {
   return doc ? &doc->engine().m_char : nullptr;
 }
 
+// The sheet window (A or B) of drawing window kind.
+int WindowOfKind(int kind) { return kind == kKindDrawB ? kWindowB : kWindowA; }
+
 CShapePropSheetFrame* AsSheetFrame(QWidget* frame) { return qobject_cast<CShapePropSheetFrame*>(frame); }
 
 // What the views below the shell ask of the sheets: the style commands reload the
@@ -88,7 +91,7 @@ QWidget* CMainFrame::GetCurrentShapeSheetFrame() const {
 
 bool CMainFrame::CreateShapeSheetFrame() {
   if (m_pCurSheetFrame) return true;
-  const int window = gDrawState.ResolveKind(kKindCurrentDraw) == kKindDrawB ? kWindowB : kWindowA;
+  const int window = WindowOfKind(gDrawState.ResolveKind(kKindCurrentDraw));
   const QString title = QString::fromStdString(tmb::LoadStringText(window == kWindowB ? kTitleB : kTitleA));
   auto* frame = new CShapePropSheetFrame(window, title, this);
   (window == kWindowB ? m_pSheetFrameB : m_pSheetFrameA) = frame;
@@ -153,12 +156,12 @@ bool CMainFrame::ApplyShapeSheet(QWidget* frame) {
 }
 
 bool CMainFrame::ApplySheetInFront(int kind) {
-  CShapePropSheetFrame* frame = SheetFrameOfWindow(kind == kKindDrawB ? kWindowB : kWindowA);
+  CShapePropSheetFrame* frame = SheetFrameOfWindow(WindowOfKind(kind));
   return frame && frame == GetActiveSheetFrame() && ApplyShapeSheet(frame);
 }
 
 bool CMainFrame::ApplyShapePages(int kind, bool redraw) {
-  CShapePropSheetFrame* frame = SheetFrameOfWindow(kind == kKindDrawB ? kWindowB : kWindowA);
+  CShapePropSheetFrame* frame = SheetFrameOfWindow(WindowOfKind(kind));
   CCharDataFull* rec = RecordOfKind(kind);
   if (!frame || !rec || !frame->m_pSheet->StorePages(*rec)) return false;
   if (redraw) {

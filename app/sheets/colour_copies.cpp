@@ -15,10 +15,7 @@ constexpr int kSingleColourMode = 3;
 constexpr int kColourFirst = 152;
 constexpr int kColourLast = 165;
 
-RgbBytes BytesOf(int32_t colour) {
-  const auto c = static_cast<tmb::Colour>(colour);
-  return {uint8_t(tmb::RedOf(c)), uint8_t(tmb::GreenOf(c)), uint8_t(tmb::BlueOf(c))};
-}
+RgbBytes BytesOf(int32_t colour) { return RgbBytesOf(static_cast<tmb::Colour>(colour)); }
 int32_t ColourOf(const RgbBytes& rgb) { return RgbParam(rgb[0], rgb[1], rgb[2]); }
 
 // Runs write (which returns how many values it wrote) as a page's store, then derives

@@ -58,10 +58,7 @@ bool CGlyphColourPage::ExchangeValues(bool save) {
   }
   if (!UpdateData(true)) return false;
   const std::span<RgbBytes> rgb = SlotValues();
-  for (size_t k = 0; k < rgb.size(); ++k) {
-    const tmb::Colour c = m_colours.SlotColour(int(k));
-    rgb[k] = {uint8_t(tmb::RedOf(c)), uint8_t(tmb::GreenOf(c)), uint8_t(tmb::BlueOf(c))};
-  }
+  for (size_t k = 0; k < rgb.size(); ++k) rgb[k] = RgbBytesOf(m_colours.SlotColour(int(k)));
   return true;
 }
 

@@ -207,6 +207,9 @@ struct WriteRepLiteValues {
 };
 
 using RgbBytes = std::array<uint8_t, 3>;  // red, green, blue
+constexpr RgbBytes RgbBytesOf(tmb::Colour c) {
+  return {uint8_t(tmb::RedOf(c)), uint8_t(tmb::GreenOf(c)), uint8_t(tmb::BlueOf(c))};
+}
 
 // The character's and the paper's colour as bytes: parameters 156 and 157.
 struct TwoColourValues {

@@ -103,12 +103,14 @@ QWidget* BindingForm::BuildControl(const Binding& b) {
     case BindKind::kFloat:
     case BindKind::kText: {
       auto* edit = new QLineEdit(this);
-      connect(edit, &QLineEdit::textChanged, this, [this, id = b.id] { Touch(id); });
+      connect(edit, &QLineEdit::textChanged, this, [this, id = b.id] {
+        Touch(id);
+        TellChange(id);
+      });
       connect(edit, &QLineEdit::editingFinished, this, [this, id = b.id, number = IsNumberEdit(b.kind)] {
         if (number) MirrorEdit(id);
         Tell(id, Notify::kKillFocus);
       });
-      connect(edit, &QLineEdit::textChanged, this, [this, id = b.id] { TellChange(id); });
       return edit;
     }
     case BindKind::kMultiText: {
