@@ -18,7 +18,6 @@
 #include "platform/text/code_page.h"
 #include "platform/ui/binding_form.h"
 #include "platform/ui/font_chooser_dialog.h"
-#include "resources/string_table.h"
 #include "views/tmb_view.h"
 
 CDictFileDlg gDictFileDlg;
@@ -26,15 +25,13 @@ CDictFileDlg gDictFileDlg;
 namespace {
 
 constexpr char kTextFilter[] = "(*.txt)|*.txt|(*.*)|*.*||";
-constexpr int kMsgOpenTitle = 62067;
 constexpr int kMsgFileError = 62047;
 constexpr int kActionSave = 1;
 constexpr int kActionOverwrite = 2;
 constexpr int kActionRead = 3;
 
-tmb::FileChoice TextChoice(const std::string& path, bool open) {
+tmb::FileChoice TextChoice(const std::string& path) {
   tmb::FileChoice choice;
-  if (open) choice.title = tmb::LoadStringText(kMsgOpenTitle);
   choice.filter = kTextFilter;
   choice.folder = path.empty() ? gDrawState.m_szLastFolder : GetDirectoryOfPath(path);
   choice.fileName = path.empty() ? "*.txt" : GetFileNameOfPath(path);
@@ -92,11 +89,16 @@ void CDictFileDlg::OnNotify(tmb::ui::DialogWindow& window, int id, tmb::ui::Noti
   }
 }
 
-CTmbView* CDictFileDlg::TargetView() const { return CTmbView::ViewOfKind(m_nWindow ? kKindDrawB : kKindDrawA); }
+CTmbDoc* CDictFileDlg::TargetDocument(CTmbView*& view) const {
+  view = CTmbView::ViewOfKind(m_nWindow ? kKindDrawB : kKindDrawA);
+  CTmbDoc* doc = view ? view->GetDocument() : nullptr;
+  if (!doc) tmb::Beep();
+  return doc;
+}
 
 void CDictFileDlg::ReadTextFile(tmb::ui::DialogWindow& window) {
   std::string path;
-  if (!tmb::Choosers().OpenFile(TextChoice(m_strPath, true), path)) return;
+  if (!tmb::Choosers().OpenFile(TextChoice(m_strPath), path)) return;
   gDrawState.m_szLastFolder = GetDirectoryOfPath(path);
   std::string bytes;
   if (LoadTextFile(bytes, path, kMaxFileBytes) < 0) {
@@ -124,7 +126,7 @@ bool CDictFileDlg::WriteTextFile(const std::string& path) {
 void CDictFileDlg::SaveText(bool overwrite) {
   std::string path = m_strPath;
   // Overwriting needs a file: without one it asks, as saving does.
-  if ((!overwrite || path.empty()) && !tmb::Choosers().SaveFile(TextChoice(path, false), path)) return;
+  if ((!overwrite || path.empty()) && !tmb::Choosers().SaveFile(TextChoice(path), path)) return;
   if (WriteTextFile(path)) m_strPath = path;
 }
 
@@ -133,12 +135,9 @@ void CDictFileDlg::Expand(tmb::ui::DialogWindow& window) {
   const std::string text = tmb::Utf8ToSjisLossy(m_strText);
   // An empty text expands nothing: the dialog stays for the user to type one.
   if (SplitTextCharacters(text) == 0) return;
-  CTmbView* view = TargetView();
-  CTmbDoc* doc = view ? view->GetDocument() : nullptr;
-  if (!doc) {
-    tmb::Beep();
-    return;
-  }
+  CTmbView* view = nullptr;
+  CTmbDoc* doc = TargetDocument(view);
+  if (!doc) return;
   // The detail values chosen in this run are the ones the expansion uses; OK, which it
   // ends with, keeps them in the record.
   ParamBlock& p = doc->m_char.m_param;
@@ -152,12 +151,9 @@ void CDictFileDlg::Expand(tmb::ui::DialogWindow& window) {
 }
 
 void CDictFileDlg::Register() {
-  CTmbView* view = TargetView();
-  CTmbDoc* doc = view ? view->GetDocument() : nullptr;
-  if (!doc) {
-    tmb::Beep();
-    return;
-  }
+  CTmbView* view = nullptr;
+  CTmbDoc* doc = TargetDocument(view);
+  if (!doc) return;
   const int result = RegisterTextCharacters(doc->m_char, tmb::Utf8ToSjisLossy(m_strText));
   if (result == 0) tmb::Beep();
   if (result < 0) tmb::ShowMessage(kMsgFileError);
@@ -165,12 +161,9 @@ void CDictFileDlg::Register() {
 }
 
 void CDictFileDlg::EditFrame() {
-  CTmbView* view = TargetView();
-  CTmbDoc* doc = view ? view->GetDocument() : nullptr;
-  if (!doc) {
-    tmb::Beep();
-    return;
-  }
+  CTmbView* view = nullptr;
+  CTmbDoc* doc = TargetDocument(view);
+  if (!doc) return;
   if (RunGuideFrameDialog(doc->m_char) == 0) return;
   view->RefreshWritingArea();
   view->RedrawGuides();

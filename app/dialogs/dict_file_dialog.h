@@ -7,6 +7,7 @@
 
 #include "platform/ui/dialog.h"
 
+class CTmbDoc;
 class CTmbView;
 
 class CDetailSettingDlg : public tmb::ui::ModalDialog {
@@ -52,7 +53,9 @@ class CDictFileDlg : public tmb::ui::ModalDialog {
   void OnNotify(tmb::ui::DialogWindow& window, int id, tmb::ui::Notify code) override;
 
  private:
-  CTmbView* TargetView() const;
+  // The document of the dialog's window, and its view in view; null (after a beep) when
+  // the window is not open.
+  CTmbDoc* TargetDocument(CTmbView*& view) const;
   void ReadTextFile(tmb::ui::DialogWindow& window);
   // Writes the text to path; false (after a message) when it could not.
   bool WriteTextFile(const std::string& path);

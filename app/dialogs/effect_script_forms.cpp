@@ -13,12 +13,10 @@
 #include "platform/text/code_page.h"
 #include "platform/ui/binding_form.h"
 #include "platform/ui/font_chooser_dialog.h"
-#include "resources/string_table.h"
 
 namespace {
 
 constexpr int kScriptEdit = 102;
-constexpr int kMsgOpenTitle = 62067;
 constexpr int kMsgSuffixFolder = 61548;
 constexpr char kScriptFilter[] = "(ef*.txt)|ef*.txt|(*.txt)|*.txt|(*.*)|*.*||";
 
@@ -78,7 +76,6 @@ bool COneTouchEffectForm::OnValidate(tmb::ui::DialogWindow& window) {
 
 void COneTouchEffectForm::OpenScript(tmb::ui::DialogWindow& window) {
   tmb::FileChoice choice;
-  choice.title = tmb::LoadStringText(kMsgOpenTitle);
   choice.filter = kScriptFilter;
   const std::string current = ResolveStoredPath(m_values.m_strFile);
   choice.folder = GetDirectoryOfPath(current);

@@ -14,11 +14,9 @@
 #include "platform/service/font_chooser.h"
 #include "platform/text/code_page.h"
 #include "platform/ui/list_rows.h"
-#include "resources/string_table.h"
 
 namespace {
 
-constexpr int kMsgOpenTitle = 62067;
 constexpr char kPictureFilter[] = "(*.bmp;*.png;*.jpg;)|*.bmp;*.png;*.jpg;|(*.*)|*.*||";
 constexpr std::array<const char*, 10> kWeightNames = {"",       "THIN",   "ELIGHT", "LIGHT",  "",
                                                       "MEDIUM", "S_BOLD", "B",      "E_BOLD", "HEAVY"};
@@ -198,7 +196,6 @@ void CFontPage::ChoosePicture() {
     t.m_nPictureIndex = list.m_nChosen;
   } else if (answer == tmb::ui::kIdOk) {
     tmb::FileChoice choice;
-    choice.title = tmb::LoadStringText(kMsgOpenTitle);
     choice.filter = kPictureFilter;
     choice.folder = gDrawState.m_szLastFolder;
     choice.fileName = "*.bmp";

@@ -77,8 +77,7 @@ void FitIntoCell(CStrokePath& path, const tmb::Rect& cell, bool scaled, int perc
 // The cell of grid holding p; -1 when none does.
 int CellOf(const CCellGrid& grid, int cells, tmb::Point p) {
   for (int n = 0; n < cells; ++n) {
-    const tmb::Rect r = grid.CellRect(n);
-    if (p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom) return n;
+    if (grid.CellRect(n).Contains(p)) return n;
   }
   return -1;
 }

@@ -33,5 +33,4 @@ class CancellableProgress {
   bool Cancelled() { return Progress().CancelRequested(); }
 };
 
-
 }  // namespace tmb

@@ -14,7 +14,7 @@ namespace tmb::ui {
 void SetListLines(QWidget* control, const std::vector<std::string>& lines);
 // The selected rows in ascending order; none for a control that is no list.
 std::vector<int> SelectedRows(QWidget* control);
-// The one selected (or current) row of a single-selection list; -1 when none.
+// The first selected row (the one of a single-selection list); -1 when none.
 int SelectedRow(QWidget* control);
 // Selects exactly rows (rows outside the list are ignored).
 void SelectRows(QWidget* control, const std::vector<int>& rows);

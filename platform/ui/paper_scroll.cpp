@@ -1,10 +1,11 @@
 #include "platform/ui/paper_scroll.h"
 
 #include <QAbstractScrollArea>
-#include <QImage>
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
+
+#include "platform/ui/surface_image.h"
 
 namespace tmb::ui {
 
@@ -44,10 +45,8 @@ bool FitSurfaceToSize(Surface& surface, QSize size) {
 }
 
 void ShowSurface(QWidget& widget, const Surface& surface) {
-  // The surface's words are laid out as Format_RGB32 reads them: shown without a copy.
-  const QImage shown(surface.bits(), surface.width(), surface.height(), surface.stride(), QImage::Format_RGB32);
   QPainter painter(&widget);
-  painter.drawImage(0, 0, shown);
+  painter.drawImage(0, 0, ImageOfSurface(surface));
 }
 
 }  // namespace tmb::ui

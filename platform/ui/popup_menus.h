@@ -1,7 +1,5 @@
-// Popup menus taken from the menu resources: a popup of a menu resource by its position,
-// sharing the main window's command actions (so the same update pass enables them), and
-// the service that shows a popup at a screen point. Tests install a service that notes
-// the popup instead of running it.
+// The service that shows a popup menu (one the main frame filled from a menu resource) at
+// a screen point. Tests install a service that notes the popup instead of running it.
 #pragma once
 
 #include <QPoint>
