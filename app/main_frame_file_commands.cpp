@@ -51,9 +51,6 @@ constexpr int kCmdSendRegion = 32967;
 constexpr int kCmdSendWhole = 32968;
 constexpr int kCmdSendPreviewRegion = 32970;
 constexpr int kCmdSendPreviewWhole = 32971;
-// The bar the main window hides for the length of a print preview.
-constexpr int kCmdHideBar = 32958;
-constexpr int kCmdShowBar = 32959;
 
 }  // namespace
 
@@ -77,11 +74,11 @@ void CMainFrame::RegisterFileCommands() {
   }
   OnCommand(tmb::kCmdFilePrint, [this] { PrintThroughDrawingWindow(tmb::kCmdFramePrint); });
   OnCommand(tmb::kCmdFilePrintPreview, [this] { PrintThroughDrawingWindow(tmb::kCmdFramePrintPreview); });
-  OnCommand(kCmdHideBar, [this] {
+  OnCommand(tmb::kCmdHideBar, [this] {
     m_bBarHiddenForPreview = m_wndToolBar && m_wndToolBar->isVisible();
     if (m_bBarHiddenForPreview) m_wndToolBar->hide();
   });
-  OnCommand(kCmdShowBar, [this] {
+  OnCommand(tmb::kCmdShowBar, [this] {
     if (m_bBarHiddenForPreview && m_wndToolBar) m_wndToolBar->show();
     m_bBarHiddenForPreview = false;
   });

@@ -26,6 +26,9 @@ constexpr int kCmdPrintTargetPreview = 32943;
 // What a drawing window's frame does when it prints or shows the print preview.
 constexpr int kCmdFramePrint = 57607;
 constexpr int kCmdFramePrintPreview = 57609;
+// The main window's toolbar hidden for the length of a print preview, and shown again.
+constexpr int kCmdHideBar = 32958;
+constexpr int kCmdShowBar = 32959;
 
 // Editing.
 constexpr int kCmdDrawMode = 32785;

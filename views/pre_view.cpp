@@ -4,7 +4,6 @@
 
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -187,8 +186,7 @@ void CPre_View::PaintViewport() {
     OnPrepareDC(dc);
     OnDraw(dc);
   }
-  QPainter painter(m_pArea->viewport());
-  painter.drawImage(0, 0, tmb::ui::ImageOfSurface(m_windowSurface));
+  tmb::ui::ShowSurface(*m_pArea->viewport(), m_windowSurface);
 }
 
 CPre_View::ClientDC::ClientDC(CPre_View& view) : view_(view) {

@@ -1,7 +1,5 @@
 #include "app/settings/set_view.h"
 
-#include <QImage>
-#include <QPainter>
 #include <QPushButton>
 #include <QSplitter>
 #include <algorithm>
@@ -14,6 +12,7 @@
 #include "core/state/mouse_messages.h"
 #include "platform/text/code_page.h"
 #include "platform/ui/child_frame.h"
+#include "platform/ui/paper_scroll.h"
 #include "resources/string_table.h"
 #include "views/tmb_view.h"
 
@@ -208,15 +207,11 @@ void CSetView::SetFrameTitle() {
 // ---- drawing
 
 void CSetView::paintEvent(QPaintEvent*) {
-  if (width() <= 0 || height() <= 0) return;
-  if (m_surface.IsNull() || m_surface.width() != width() || m_surface.height() != height()) {
-    if (!m_surface.Create(width(), height(), tmb::PixelFormat::kColour32)) return;
-  }
+  tmb::ui::FitSurfaceToSize(m_surface, size());
+  if (m_surface.IsNull()) return;
   tmb::DeviceContext dc(&m_surface);
   OnDraw(dc);
-  const QImage shown(m_surface.bits(), m_surface.width(), m_surface.height(), m_surface.stride(),
-                     QImage::Format_RGB32);
-  QPainter(this).drawImage(0, 0, shown);
+  tmb::ui::ShowSurface(*this, m_surface);
 }
 
 void CSetView::resizeEvent(QResizeEvent* event) {

@@ -11,10 +11,6 @@
 
 namespace {
 
-// The main frame hides its bar for the length of a preview.
-constexpr int kCmdHideBar = 32958;
-constexpr int kCmdShowBar = 32959;
-
 // The main frame's command that brings the window of kind forward; 0 for none.
 int ShowCommandOfKind(int kind) {
   switch (kind) {
@@ -43,7 +39,7 @@ void CTmbView::OnBeginPrinting(int preview) {
   ReleaseOffscreenDCs();
   m_bPrintPreview = 1;
   if (preview) {
-    SendFrameCommand(kCmdHideBar);
+    SendFrameCommand(tmb::kCmdHideBar);
     m_bBarHidden = 1;
   }
 }
@@ -54,7 +50,7 @@ void CTmbView::OnEndPrinting() {
   m_bPrintPreview = 0;
   if (m_bBarHidden) {
     m_bBarHidden = 0;
-    SendFrameCommand(kCmdShowBar);
+    SendFrameCommand(tmb::kCmdShowBar);
   }
   {
     ClientDC dc(*this);

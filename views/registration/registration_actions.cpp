@@ -111,10 +111,8 @@ int CTmbView::LoadCharacterList(tmb::DeviceContext& dc, const std::string& path)
   panel.SetList(std::move(list));
   if (m_edit) m_edit->ShowList(QString::fromStdString(panel.m_listText));
   if (panel.m_bWide != wasWide || panel.m_bWide) ShowRegistrationPanel(2);
-  if (!panel.m_entries.empty()) {
-    panel.m_nCurrent = -1;
-    NextCharacter(dc);
-  }
+  // SetList left no character current: the first unwritten one is taken.
+  if (!panel.m_entries.empty()) NextCharacter(dc);
   DrawRegistrationPanel(dc);
   return 1;
 }
