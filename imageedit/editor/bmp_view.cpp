@@ -7,6 +7,7 @@
 #include "imageedit/effects/effect_names.h"
 #include "platform/gdi/raster_ops.h"
 #include "platform/text/code_page.h"
+#include "resources/command_ids.h"
 
 int gPendingCaptureKind = -1;
 tmb::Point gEditorPointer{};
@@ -14,8 +15,6 @@ tmb::Point gEditorPointer{};
 namespace {
 
 constexpr char kEffectSampleFile[] = "ef_sample1.txt";
-constexpr int kCmdHideCanvasBar = 32958;
-constexpr int kCmdShowCanvasBar = 32959;
 
 }  // namespace
 
@@ -68,7 +67,7 @@ void CBmpView::OnDraw(tmb::DeviceContext& dc) {
 void CBmpView::OnBeginPrinting(int preview) {
   m_bPrinting = 1;
   if (preview) {
-    m_pHost->SendCommand(kCmdHideCanvasBar);
+    m_pHost->SendCommand(tmb::kCmdHideBar);
     m_bPreviewHidBar = 1;
   }
 }
@@ -76,7 +75,7 @@ void CBmpView::OnBeginPrinting(int preview) {
 void CBmpView::OnEndPrinting() {
   m_bPrinting = 0;
   if (m_bPreviewHidBar) {
-    m_pHost->SendCommand(kCmdShowCanvasBar);
+    m_pHost->SendCommand(tmb::kCmdShowBar);
     m_bPreviewHidBar = 0;
   }
   DrawRegion();

@@ -26,7 +26,6 @@
 namespace tmb::test {
 namespace {
 
-constexpr int kCmdHideBar = 32958, kCmdShowBar = 32959;
 constexpr int kCmdRedrawPreview = 32906, kCmdClearPreview = 33002;
 constexpr int kCmdSendPreviewRegion = 32970;
 // The page is read back at 60 dpi: a paper pixel of the A4 page (500 paper pixels onto
