@@ -169,16 +169,19 @@ int CTabletInk::RecognizeText(int first, int end, std::string& text) {
   if (first < 0 || first > end || end > int(strokes.size())) return 0;
   strokes.erase(strokes.begin() + end, strokes.end());
   strokes.erase(strokes.begin(), strokes.begin() + first);
-  const int side = FitIntoReadingBox(strokes);
-  if (side == 0) return 1;
-  tmb::WaitCursor wait;
-  for (const tmb::InkCandidate& c : Shared().recogniser.Classify(strokes, side, side, kCandidates)) {
-    if (std::optional<std::string> sjis = tmb::Utf8ToSjis(c.text); sjis && !sjis->empty()) {
-      text = *sjis;
-      break;
-    }
-  }
+  text = ReadHandwriting(std::move(strokes));
   return 1;
+}
+
+std::string ReadHandwriting(std::vector<std::vector<tmb::Point>> strokes) {
+  const tmb::HandwritingRecogniser& recogniser = Shared().recogniser;
+  const int side = FitIntoReadingBox(strokes);
+  if (side == 0 || !recogniser.IsOpen()) return {};
+  tmb::WaitCursor wait;
+  for (const tmb::InkCandidate& c : recogniser.Classify(strokes, side, side, kCandidates)) {
+    if (std::optional<std::string> sjis = tmb::Utf8ToSjis(c.text); sjis && !sjis->empty()) return *sjis;
+  }
+  return {};
 }
 
 void CTabletInk::SetPenAttributes(int width, tmb::Colour colour) {

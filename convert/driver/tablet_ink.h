@@ -93,6 +93,11 @@ extern int gInkActive;
 // The colour a newly attached ink is drawn in.
 extern tmb::Colour gInkPenColour;
 
+// Reads strokes (points in writing order) as one character with the windows' recogniser:
+// its top reading that code page 932 can hold; "" when none can, there are no points or
+// no model is loaded.
+std::string ReadHandwriting(std::vector<std::vector<tmb::Point>> strokes);
+
 // The files the recogniser's model is looked for in, in order: where its package puts
 // it, then the data folder.
 std::vector<std::string> HandwritingModelPlaces();
