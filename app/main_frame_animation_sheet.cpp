@@ -26,16 +26,16 @@ struct SheetTab {
   int tab;
 };
 
-// "基本設定" .. "形状補正": the last asks for a sixth tab the sheet does not have and so
-// keeps the tab shown; the sheet button and the preview's "設定" keep it too.
+// "基本設定" .. "形状補正", one tab each; the sheet button and the preview's "設定" keep
+// the tab shown.
 constexpr SheetTab kSheetTabs[] = {
     {33098, CAniPSheet::kTabMotion}, {33099, CAniPSheet::kTabSpecial}, {33100, CAniPSheet::kTabSave},
-    {33101, CAniPSheet::kTabSaveEx}, {33102, CAniPSheet::kTabSwf},     {33103, CAniPSheet::kTabs},
+    {33101, CAniPSheet::kTabSaveEx}, {33102, CAniPSheet::kTabSwf},     {33103, CAniPSheet::kTabFont},
     {396, kShownTab},                {32907, kShownTab},               {32908, kShownTab},
 };
 
-// "表示": the confirmed settings run as an animation in the current drawing window, from
-// A's character to B's, with the outputs they switch on.
+// "実行" and "表示": the confirmed settings run as an animation in the current drawing
+// window, from A's character to B's, with the outputs they switch on.
 void ShowAnimation() {
   const int kind = gDrawState.ResolveKind(kKindCurrentDraw);
   CTmbView* view = CTmbView::ViewOfKind(kind);
@@ -80,7 +80,7 @@ void CMainFrame::ShowAnimationSheet(int page) {
       UpdateWindowAndSheets();
       // Each page writes its own: a tab the whole sheet, a glyph page its own values.
       ApplyToAnimationRecords([&confirmed](CCharData& record) { confirmed.StoreInto(record); });
-      if (mode == CAniPage::kApplyShow) {
+      if (mode != CAniPage::kApplyOk) {
         ShowAnimation();
       } else if (CTmbView* view = CTmbView::ViewOfKind(gDrawState.ResolveKind(kKindCurrentDraw))) {
         view->update();

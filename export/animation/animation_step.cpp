@@ -139,9 +139,12 @@ int StepAnimationFrame(AnimationFrameView& view, tmb::DeviceContext& dc, int fra
   const int count = frames * passes + (passes >= 2 ? 2 : 0);
   if (passes > 1 && pass == passes - 1) number += 2;
   if (gPlaybackOutput.SaveFrameImage(out->m_param, frame, frames, number, count, dc, view.Picture()) < 0) return -1;
-  // The frame's outline went into the path sequence as it was drawn; its colours follow.
+  // The frame's outline went into the path sequence as it was drawn; its colours follow,
+  // and the run's movie keeps it as its next picture.
   if (settings[kAnimSwf]) {
-    gPathSequence.AddFrame(tmb::PlainColour(tmb::Colour(uint32_t(out->m_rangeFrom))), out->m_param);
+    const tmb::Colour colour = tmb::PlainColour(tmb::Colour(uint32_t(out->m_rangeFrom)));
+    gPathSequence.AddFrame(colour, out->m_param);
+    gPlaybackOutput.AddSwfPicture(colour, out->m_param);
   }
   return 1;
 }

@@ -1,6 +1,6 @@
-// What the five pages of the animation sheet share: their values in the sheet's plain
-// record of pages, a page number for the copies, and their own "実行" and cancel
-// buttons, which hand the page to the sheet.
+// What the pages of the animation sheet share: their values in the sheet's plain record
+// of pages, a page number for the copies, and their own "実行", "OK" and cancel buttons,
+// which hand the page to the sheet.
 #pragma once
 
 #include <functional>
@@ -15,8 +15,9 @@ class CAniPage : public tmb::ui::PropertyPage {
 
  public:
   // The page's own buttons.
-  static constexpr int kConfirm = 1;  // "実行"
+  static constexpr int kConfirm = 1;  // "実行": applies and runs the animation
   static constexpr int kCancel = 2;
+  static constexpr int kOk = 324;     // "OK": applies only
 
   CAniPage(int templateId, const std::string& caption, int pageIndex, CAniSheetValues& values);
 
@@ -32,8 +33,8 @@ class CAniPage : public tmb::ui::PropertyPage {
   // What the confirmed page writes into each record of the animation: every tab.
   virtual void StoreInto(CCharData& record) const;
 
-  // How a confirmed page is applied: "OK", "実行", or "表示", which then shows the
-  // animation. "OK" and "実行" apply alike.
+  // How a confirmed page is applied: "OK" only applies; "実行" and "表示" then run the
+  // animation in the current drawing window through the outputs the sheet switches on.
   enum ApplyMode { kApplyOk = 0, kApplyRun = 1, kApplyShow = 2 };
 
   // Set by the sheet: a page read its controls and is confirmed; a page is cancelled.
