@@ -48,6 +48,8 @@ class CAniPage : public tmb::ui::PropertyPage {
  protected:
   // The page's own lines, then its buttons.
   virtual std::vector<tmb::ui::Binding> PageBindings() = 0;
+  // Two columns keep the tallest page within a screen of 768 lines.
+  int Columns() const override { return 2; }
   // A control of the page's own told it something.
   virtual void OnPageNotify(int /*id*/, tmb::ui::Notify) {}
   // Hides the controls of ids.

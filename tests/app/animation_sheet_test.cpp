@@ -24,6 +24,7 @@
 #include "export/sheet/ani_save_page.h"
 #include "export/swf/swf_animation_export.h"
 #include "imageedit/editor/area_setting.h"
+#include "imageedit/view/clipboard_pictures.h"
 #include "support/checking_tool.h"
 #include "support/movie_probe.h"
 #include "support/recorded_character.h"
@@ -406,6 +407,30 @@ TEST_F(AnimationSheet, TheCellPreviewLaysTheWrittenCellsIntoThePreviewInVertical
   EXPECT_TRUE(messages.ids.empty());
   EXPECT_GT(Ink(preview->m_bmpPreview, rightTop), 100) << "the written cell is the first of the vertical order";
   EXPECT_EQ(Ink(preview->m_bmpPreview, leftTop), 0);
+}
+
+TEST_F(AnimationSheet, EveryPageFitsAScreenOf1024By768AndEachMenuItemOpensItsOwnPage) {
+  ShowAndPaint();
+  struct Case {
+    const char* item;
+    const char* caption;
+  } cases[] = {{"基本設定", "動作"},         {"特殊動作", "特殊動作"},         {"ファイル", "ファイル"},
+               {"ファイル拡張", "ファイル拡張"}, {"SWFオプション", "swfファイル"}, {"形状補正", "フォント形状補正"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.item);
+    ASSERT_TRUE(ChooseMenu({"动画", c.item}));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ShownPage().caption(), c.caption);
+    QWidget* sheetFrame = frame()->m_pAniSheetFrame;
+    const QSize size = sheetFrame->frameGeometry().size().expandedTo(sheetFrame->sizeHint());
+    EXPECT_LE(size.height(), 768 - 40) << "room for the title bar";
+    EXPECT_LE(size.width(), 1024);
+  }
+  ASSERT_TRUE(ChooseMenu({"动画", "ファイル"}));
+  QCoreApplication::processEvents();
+  Surface shown;
+  ASSERT_TRUE(SurfaceFromImage(frame()->m_pAniSheetFrame->grab().toImage(), shown));
+  SavePictureForViewing(shown, "animation_sheet_file_page");
 }
 
 }  // namespace
