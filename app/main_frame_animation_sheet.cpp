@@ -34,8 +34,8 @@ constexpr SheetTab kSheetTabs[] = {
     {396, kShownTab},                {32907, kShownTab},               {32908, kShownTab},
 };
 
-// "実行" and "表示": the confirmed settings run as an animation in the current drawing
-// window, from A's character to B's, with the outputs they switch on.
+// "表示": the confirmed settings run as an animation in the current drawing window, from
+// A's character to B's, with the outputs they switch on.
 void ShowAnimation() {
   const int kind = gDrawState.ResolveKind(kKindCurrentDraw);
   CTmbView* view = CTmbView::ViewOfKind(kind);
@@ -80,7 +80,7 @@ void CMainFrame::ShowAnimationSheet(int page) {
       UpdateWindowAndSheets();
       // Each page writes its own: a tab the whole sheet, a glyph page its own values.
       ApplyToAnimationRecords([&confirmed](CCharData& record) { confirmed.StoreInto(record); });
-      if (mode != CAniPage::kApplyOk) {
+      if (mode == CAniPage::kApplyShow) {
         ShowAnimation();
       } else if (CTmbView* view = CTmbView::ViewOfKind(gDrawState.ResolveKind(kKindCurrentDraw))) {
         view->update();

@@ -15,7 +15,7 @@ std::vector<tmb::ui::Binding> CAniPage::Bindings() {
 
 void CAniPage::OnNotify(int id, tmb::ui::Notify code) {
   if (id == kConfirm && code == tmb::ui::Notify::kClicked) {
-    Confirm(kApplyRun);
+    Confirm(kApplyConfirm);
   } else if (id == kOk && code == tmb::ui::Notify::kClicked) {
     Confirm(kApplyOk);
   } else if (id == kCancel && code == tmb::ui::Notify::kClicked) {

@@ -15,7 +15,7 @@ class CAniPage : public tmb::ui::PropertyPage {
 
  public:
   // The page's own buttons.
-  static constexpr int kConfirm = 1;  // "実行": applies and runs the animation
+  static constexpr int kConfirm = 1;  // "実行": applies the settings
   static constexpr int kCancel = 2;
   static constexpr int kOk = 324;     // "OK": applies only
 
@@ -33,16 +33,17 @@ class CAniPage : public tmb::ui::PropertyPage {
   // What the confirmed page writes into each record of the animation: every tab.
   virtual void StoreInto(CCharData& record) const;
 
-  // How a confirmed page is applied: "OK" only applies; "実行" and "表示" then run the
-  // animation in the current drawing window through the outputs the sheet switches on.
-  enum ApplyMode { kApplyOk = 0, kApplyRun = 1, kApplyShow = 2 };
+  // How a confirmed page is applied: "実行" and "OK" apply the settings to every
+  // character window; "表示" then runs the animation in the current drawing window
+  // through the outputs the sheet switches on.
+  enum ApplyMode { kApplyOk = 0, kApplyConfirm = 1, kApplyShow = 2 };
 
   // Set by the sheet: a page read its controls and is confirmed; a page is cancelled.
   std::function<void(CAniPage&, ApplyMode)> m_onConfirm;
   std::function<void(CAniPage&)> m_onCancel;
 
   // Reads the controls (a bad value keeps the page as it is) and hands the page over.
-  bool Confirm(ApplyMode mode = kApplyRun);
+  bool Confirm(ApplyMode mode = kApplyConfirm);
   void Cancel();
 
  protected:

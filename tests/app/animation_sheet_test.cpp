@@ -264,7 +264,7 @@ TEST_F(AnimationSheet, TheFilePagesRegionButtonRunsTheRegionDialogForTheSaveRegi
   gAnimRegionSet = 0;
 }
 
-TEST_F(AnimationSheet, RunOnTheMotionFileExtensionAndSwfPagesMakesTheAnimationAndItsSwfMovie) {
+TEST_F(AnimationSheet, RunAppliesThePagesAndShowMakesTheAnimationAndItsSwfMovie) {
   LoadBothWindows();
   SetBoth(kAnimFrames, 3);
   SetBoth(kAnimFrameFiles, 1);
@@ -272,23 +272,28 @@ TEST_F(AnimationSheet, RunOnTheMotionFileExtensionAndSwfPagesMakesTheAnimationAn
   SetBoth(kAnimSwf, 0);
   SetBoth(kAnimMorphSwitch, 1);
   SetBoth(kSwfTimingModeParam, 0);  // one frame per picture for these waits
+  // "実行" on the motion, file-extension and SWF pages applies the settings to both
+  // windows and hides the sheet; it makes no animation of its own.
   const char* pages[] = {"基本設定", "ファイル拡張", "SWFオプション"};
   for (const char* page : pages) {
     SCOPED_TRACE(page);
-    for (int i = 1; i <= 3; ++i) std::filesystem::remove(dir / ("play_0" + std::to_string(i) + ".png"));
     ASSERT_TRUE(ChooseMenu({"动画", page}));
     Click(CAniPage::kConfirm);
     EXPECT_FALSE(SheetShown());
-    for (int i = 1; i <= 3; ++i) EXPECT_TRUE(std::filesystem::exists(dir / ("play_0" + std::to_string(i) + ".png"))) << i;
+    EXPECT_FALSE(std::filesystem::exists(dir / "play_01.png"));
   }
+  // "表示" runs it with the outputs the settings switch on.
+  ASSERT_TRUE(ChooseMenu({"动画", "基本設定"}));
+  Click(CAniBasePage::kShowButton);
+  for (int i = 1; i <= 3; ++i) EXPECT_TRUE(std::filesystem::exists(dir / ("play_0" + std::to_string(i) + ".png"))) << i;
   EXPECT_FALSE(std::filesystem::exists(dir / "play.swf"));
 
   // "フラッシュSWFファイル" ticked: the frames' outlines become a movie of three frames.
   ASSERT_TRUE(ChooseMenu({"动画", "ファイル"}));
   Click(562);
-  Click(CAniPage::kOk);
-  ASSERT_TRUE(ChooseMenu({"动画", "SWFオプション"}));
   Click(CAniPage::kConfirm);
+  ASSERT_TRUE(ChooseMenu({"动画", "基本設定"}));
+  Click(CAniBasePage::kShowButton);
   EXPECT_TRUE(messages.ids.empty());
   const std::filesystem::path movie = dir / "play.swf";
   ASSERT_TRUE(std::filesystem::exists(movie));

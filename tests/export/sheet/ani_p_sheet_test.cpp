@@ -257,7 +257,7 @@ TEST_F(AniSheet, ANameOutsideCodePage932IsRefusedWhicheverPageConfirms) {
   Click(Page(CAniPSheet::kTabMotion), CAniBasePage::kShowButton);
   EXPECT_EQ(confirmed, (std::vector<int>{kAnimPageSave, kAnimPageMotion}));
   Click(save, CAniPage::kOk);
-  EXPECT_EQ(modes, (std::vector<CAniPage::ApplyMode>{CAniPage::kApplyRun, CAniPage::kApplyShow, CAniPage::kApplyOk}));
+  EXPECT_EQ(modes, (std::vector<CAniPage::ApplyMode>{CAniPage::kApplyConfirm, CAniPage::kApplyShow, CAniPage::kApplyOk}));
   Click(save, CAniPage::kCancel);
   EXPECT_EQ(cancelled, std::vector<int>{kAnimPageSave});
 }

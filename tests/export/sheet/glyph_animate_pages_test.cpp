@@ -144,13 +144,13 @@ TEST_F(GlyphAnimatePages, EachButtonConfirmsWithItsModeAndCancelKeepsTheValues) 
     CAniPage::ApplyMode mode;
   };
   const std::vector<Case> cases = {
-      {&sheet.glyphBasePage(), CAniPage::kConfirm, CAniPage::kApplyRun},
+      {&sheet.glyphBasePage(), CAniPage::kConfirm, CAniPage::kApplyConfirm},
       {&sheet.glyphBasePage(), CAniPage::kOk, CAniPage::kApplyOk},
       {&sheet.glyphBasePage(), CGlyphAnimPage::kShowButton, CAniPage::kApplyShow},
-      {&sheet.glyphLiteBasePage(), CAniPage::kConfirm, CAniPage::kApplyRun},
+      {&sheet.glyphLiteBasePage(), CAniPage::kConfirm, CAniPage::kApplyConfirm},
       {&sheet.glyphLiteBasePage(), CAniPage::kOk, CAniPage::kApplyOk},
       {&sheet.glyphLiteBasePage(), CGlyphAnimPage::kShowButton, CAniPage::kApplyShow},
-      {&sheet.glyphLiteFontPage(), CAniPage::kConfirm, CAniPage::kApplyRun},
+      {&sheet.glyphLiteFontPage(), CAniPage::kConfirm, CAniPage::kApplyConfirm},
       {&sheet.glyphLiteFontPage(), CAniPage::kOk, CAniPage::kApplyOk},
   };
   for (const Case& c : cases) {
