@@ -21,6 +21,7 @@
 #include <QUrl>
 
 #include "app/dialogs/avi_codec_dialog.h"
+#include "app/dialogs/notice_dialogs.h"
 #include "app/dummy_doc.h"
 #include "app/frame_view.h"
 #include "app/kind_lookup.h"
@@ -101,6 +102,7 @@ CMainFrame::CMainFrame(tmb::ui::Application* app) : tmb::ui::MainFrame(app) {
   SetFrameIndexPage(&gHtmlIndexPage);
   SetAnimationWindows(&gViewAnimationWindows);
   gViewAnimationWindows.SetShapeSheetLoader([this] { return LoadShapeSheetPage(-1, 1, kCurrentSheet); });
+  gViewAnimationWindows.SetClipboardNotice([this] { return tmb::ui::IsAccepted(CClipboardNoticeDlg().DoModal(this)); });
   InstallShapeSheetLinks();
   // Bringing a drawing window forward makes it the current one, as its view taking the
   // focus does; the window left when the current one closes becomes current this way too.
@@ -118,6 +120,7 @@ CMainFrame::~CMainFrame() {
   if (&IndexPage() == &gHtmlIndexPage) SetFrameIndexPage(nullptr);
   if (&AnimWindows() == &gViewAnimationWindows) SetAnimationWindows(nullptr);
   gViewAnimationWindows.SetShapeSheetLoader(nullptr);
+  gViewAnimationWindows.SetClipboardNotice(nullptr);
   RemoveShapeSheetLinks();
 }
 

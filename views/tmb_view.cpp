@@ -171,6 +171,8 @@ void CTmbView::SendFrameCommand(int id) {
   if (auto* main = qobject_cast<tmb::ui::MainFrame*>(window())) main->ExecuteCommand(id);
 }
 
+void CTmbView::ShowWindowNow() { m_pArea->viewport()->repaint(); }
+
 void CTmbView::RedrawSettingsPane() {
   auto* splitter = qobject_cast<QSplitter*>(parentWidget());
   if (splitter && splitter->count() > kSettingsPane) splitter->widget(kSettingsPane)->repaint();

@@ -135,6 +135,11 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   // zoom window paints the writing area this way); a pixel off the buffer is left alone.
   void DrawPenDotOnCharacterView(int x, int y, tmb::Colour colour);
   void RepaintNow();
+  // The window shows what was drawn into it at once, not at the next paint (the frames of
+  // an animation, drawn one after the other without a return to the event loop).
+  void ShowWindowNow();
+  // The settings pane beside the view is drawn again at once.
+  void RedrawSettingsPane();
   void RepaintBackBuffer();
   void RedrawGuides();
   // Moves a scroll bar (0 horizontal, else vertical) by delta and shows the writing area.
@@ -389,7 +394,6 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   void RegisterCommands();
   void RegisterPrintCommands();
   void RegisterStyleCommands();
-  void RedrawSettingsPane();
   void UpdateCursor();
   void UpdateScrollRanges();
   // The window surface at the size of the viewport; a new one asks for a full redraw.

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -49,8 +50,8 @@ bool FollowsEdits(BindKind kind) { return kind == BindKind::kSlider || kind == B
 
 }  // namespace
 
-BindingForm::BindingForm(std::vector<Binding> table, QWidget* parent)
-    : QWidget(parent), table_(std::move(table)) {
+BindingForm::BindingForm(std::vector<Binding> table, QWidget* parent, int columns)
+    : QWidget(parent), table_(std::move(table)), columns_(columns) {
   Build();
 }
 
@@ -60,23 +61,57 @@ QWidget* BindingForm::Control(int id) const {
 }
 
 void BindingForm::Build() {
-  auto* grid = new QGridLayout(this);
-  int row = 0;
-  for (const Binding& b : table_) {
-    if (b.kind == BindKind::kRadio) {
-      grid->addWidget(BuildRadio(b), row++, 0, 1, 2);
-      continue;
-    }
-    QWidget* control = BuildControl(b);
-    control->setObjectName(QStringLiteral("ctl%1").arg(b.id));
-    controls_[b.id] = control;
-    const bool captioned = b.kind == BindKind::kCheck || b.kind == BindKind::kButton || b.kind == BindKind::kPush ||
-                           b.kind == BindKind::kFrame || b.kind == BindKind::kLabel;
-    const bool labelled = !captioned && !b.label.empty();
-    if (labelled) grid->addWidget(new QLabel(Text(b.label), this), row, 0);
-    grid->addWidget(control, row, labelled ? 1 : 0, 1, labelled ? 1 : 2);
-    ++row;
+  if (columns_ <= 1) {
+    auto* grid = new QGridLayout(this);
+    for (size_t i = 0; i < table_.size(); ++i) AddRow(*grid, int(i), table_[i]);
+    return;
   }
+  // Columns side by side, each filled to about an equal height from the top.
+  auto* row = new QHBoxLayout(this);
+  int total = 0;
+  for (const Binding& b : table_) total += RowUnits(b);
+  const int perColumn = (total + columns_ - 1) / columns_;
+  QGridLayout* grid = nullptr;
+  int used = 0, line = 0, column = 0;
+  for (const Binding& b : table_) {
+    const int units = RowUnits(b);
+    if (!grid || (used > 0 && used + units > perColumn && column < columns_)) {
+      auto* stack = new QVBoxLayout;
+      grid = new QGridLayout;
+      stack->addLayout(grid);
+      stack->addStretch();
+      row->addLayout(stack);
+      used = line = 0;
+      ++column;
+    }
+    AddRow(*grid, line++, b);
+    used += units;
+  }
+}
+
+int BindingForm::RowUnits(const Binding& b) {
+  switch (b.kind) {
+    case BindKind::kRadio: return int(b.options.size()) + 1;
+    case BindKind::kList:
+    case BindKind::kSelectList:
+    case BindKind::kMultiText: return 5;
+    default: return 1;
+  }
+}
+
+void BindingForm::AddRow(QGridLayout& grid, int row, const Binding& b) {
+  if (b.kind == BindKind::kRadio) {
+    grid.addWidget(BuildRadio(b), row, 0, 1, 2);
+    return;
+  }
+  QWidget* control = BuildControl(b);
+  control->setObjectName(QStringLiteral("ctl%1").arg(b.id));
+  controls_[b.id] = control;
+  const bool captioned = b.kind == BindKind::kCheck || b.kind == BindKind::kButton || b.kind == BindKind::kPush ||
+                         b.kind == BindKind::kFrame || b.kind == BindKind::kLabel;
+  const bool labelled = !captioned && !b.label.empty();
+  if (labelled) grid.addWidget(new QLabel(Text(b.label), this), row, 0);
+  grid.addWidget(control, row, labelled ? 1 : 0, 1, labelled ? 1 : 2);
 }
 
 QWidget* BindingForm::BuildRadio(const Binding& b) {

@@ -1,8 +1,10 @@
-// The controls of a binding table, laid out one per row with their labels, and the data
-// exchange between them and the bound members.
+// The controls of a binding table, laid out one per row with their labels (in columns
+// side by side where asked), and the data exchange between them and the bound members.
 #pragma once
 
 #include <QWidget>
+
+class QGridLayout;
 #include <functional>
 #include <map>
 #include <set>
@@ -16,7 +18,9 @@ class BindingForm : public QWidget {
   Q_OBJECT
 
  public:
-  explicit BindingForm(std::vector<Binding> table, QWidget* parent = nullptr);
+  // With columns above 1 the rows are shared out over that many columns of about equal
+  // height, in table order.
+  explicit BindingForm(std::vector<Binding> table, QWidget* parent = nullptr, int columns = 1);
 
   // Saving (true): controls to members, each number checked against its range; on the
   // first bad one the range message is shown, the focus goes back to that control and
@@ -35,6 +39,9 @@ class BindingForm : public QWidget {
 
  private:
   void Build();
+  void AddRow(QGridLayout& grid, int row, const Binding& b);
+  // The height of a binding's row, in rows of one line.
+  static int RowUnits(const Binding& b);
   bool SaveOne(const Binding& b);
   void LoadOne(const Binding& b);
   QWidget* BuildRadio(const Binding& b);
@@ -49,6 +56,7 @@ class BindingForm : public QWidget {
   void TellChange(int id);
 
   std::vector<Binding> table_;
+  int columns_ = 1;
   std::map<int, QWidget*> controls_;
   // The bindings whose controls changed since they were last loaded or saved.
   std::set<int> touched_;
