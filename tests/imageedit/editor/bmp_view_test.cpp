@@ -91,7 +91,8 @@ TEST_F(ImageEditor, ADamagedOrMissingPictureChangesNothingAndIsToldOnce) {
       {"GIF without an image", gifCut, 62048},
       {"GIF cut in its header", {'G', 'I', 'F', '8', '9', 'a', 4}, 62048},
       {"JPEG cut short", tmb::test::JpegHeaderOnly(40, 30, 300), 62048},
-      {"JPEG of 65,500 x 65,500 in 300 bytes", tmb::test::JpegHeaderOnly(65500, 65500, 300), 62043},
+      // Too many pixels for its bytes: damaged, not a lack of memory.
+      {"JPEG of 65,500 x 65,500 in 300 bytes", tmb::test::JpegHeaderOnly(65500, 65500, 300), 62048},
       {"no known magic", {'G', 'I', 'F', '7'}, 62048},
       {"empty", {}, 62048},
   };
