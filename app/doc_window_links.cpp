@@ -4,6 +4,11 @@
 #include "app/main_frame.h"
 #include "app/tmb_app.h"
 #include "app/tmb_document.h"
+#include "core/canvas/work_canvas.h"
+#include "export/picture/picture_read_result.h"
+#include "imageedit/editor/background_pictures.h"
+#include "imageedit/view/bmp_view_window.h"
+#include "platform/service/messages.h"
 #include "views/tmb_view.h"
 
 namespace {
@@ -21,6 +26,23 @@ CTmbDocument* FrameworkDocOf(CTmbDoc& doc) {
 CTmbDoc* CDocWindowLinks::DocumentOfKind(int kind) {
   CTmbDocument* doc = GetCharDocumentOfKind(kind);
   return doc ? &doc->engine() : nullptr;
+}
+
+void CDocWindowLinks::LoadImageIntoView(int kind, int picture) {
+  CCharDataFull* record = DrawnRecordOfKind(kind);
+  tmb::Size size{};
+  const int read = record ? ReadBackgroundPicture(*record, picture, size) : kPictureNotOpened;
+  // A picture the file names but that is gone is passed over; a damaged one is told.
+  if (read == kPictureNotOpened) return;
+  if (read != kPictureRead) {
+    tmb::ShowMessage(read == kPictureTooLarge ? 62043 : 62048);
+    return;
+  }
+  if (CMainFrame* frame = theApp.mainFrame()) frame->EnsureImageEditor(1);
+  if (CBmpViewWindow* editor = CBmpViewWindow::Instance()) {
+    editor->editor().ShowPicture(gWorkCanvas.m_colorBitmap, size);
+    editor->SyncModified();
+  }
 }
 
 void CDocWindowLinks::RefreshAfterLoad(int kind) {
