@@ -174,7 +174,8 @@ class CBmpView {
   int m_bForeignPaste = 0;
   int m_nEditOperation = 0;
   int m_bModified = 0;
-  int m_bPaletteChanged = 0;
+  int m_bPaletteChanged = 0;  // clearing the picture then resets the palette tables
+  int m_bPaletteFull = 0;     // the editor's palette took all the colours it can
   int m_bPrinting = 0;
   int m_bPreviewHidBar = 0;
   tmb::Point m_ptLastRef{};
@@ -216,6 +217,8 @@ class CBmpView {
   void RegionUp();
   void FloatMove(tmb::Point logical, tmb::Point p);
   void FloatUp(tmb::Point p);
+  // The colours in use by the drawing windows added to the editor's palette.
+  void MergeWindowColours();
   void LiftMove(tmb::Point p);
   void LiftUp(tmb::Point p);
   void RestoreFloatArea(tmb::DeviceContext& dc);
