@@ -4,7 +4,9 @@
 #include "app/main_frame.h"
 #include "app/tmb_app.h"
 #include "app/tmb_document.h"
+#include "brush/bitmap/palettes.h"
 #include "core/canvas/work_canvas.h"
+#include "core/record/param_block.h"
 #include "export/picture/picture_read_result.h"
 #include "imageedit/editor/background_pictures.h"
 #include "imageedit/view/bmp_view_window.h"
@@ -12,6 +14,8 @@
 #include "views/tmb_view.h"
 
 namespace {
+
+constexpr int kParamInkColour = 156;  // the one colour the character is written in
 
 CTmbDocument* FrameworkDocOf(CTmbDoc& doc) {
   for (const QPointer<tmb::ui::Document>& d : theApp.m_pKindDoc) {
@@ -46,6 +50,11 @@ void CDocWindowLinks::LoadImageIntoView(int kind, int picture) {
 }
 
 void CDocWindowLinks::RefreshAfterLoad(int kind) {
+  // On a display of 256 colours the colour the character is written in enters the
+  // palette of its window.
+  if (const CCharDataFull* record = DrawnRecordOfKind(kind); record && gPaletteMode) {
+    AddDrawingWindowColour(kind, record->m_param[kShapeModeParam] != 0 ? tmb::Colour(uint32_t(record->m_param[kParamInkColour])) : 0);
+  }
   if (CMainFrame* frame = theApp.mainFrame()) frame->UpdateMainTitle();
   if (CTmbDocument* doc = GetCharDocumentOfKind(kind)) doc->UpdateAllViews();
   if (CTmbView* view = CTmbView::ViewOfKind(kind)) view->RefreshAfterLoad();

@@ -6,6 +6,7 @@
 #include "app/dummy_doc.h"
 #include "app/kind_lookup.h"
 #include "app/tmb_document.h"
+#include "brush/bitmap/palettes.h"
 #include "core/file/file_select.h"
 #include "export/picture/picture_file_writer.h"
 #include "imageedit/view/bmp_view_window.h"
@@ -27,6 +28,7 @@ class CharFiles : public AppTest {
   }
   void TearDown() override {
     gFileSelect.Reset();
+    ResetPalettes();
     AppTest::TearDown();
   }
   static CCharDataFull& Record(int kind) { return *GetCharDocumentOfKind(kind)->DrawnRecord(); }
@@ -140,6 +142,23 @@ TEST_F(CharFiles, AFileWithABackgroundPictureOpensWithItInTheImageEditor) {
   chooser.Next(TwoParts("plain.wdf").string());
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdFileOpen));
   EXPECT_EQ(shown.GetPixel(0, 0), picture.GetPixel(0, 0));
+}
+
+// On a display of 256 colours a loaded character's colour enters its window's palette,
+// the window's paper kept out.
+TEST_F(CharFiles, OnAPaletteDisplayALoadedCharactersColourEntersThePalette) {
+  gPaletteMode = 1;
+  InitAppPalettes();
+  WdfBlock part = CharPart(1, {{100, 110, 1, 30}});
+  part.params[170] = 3;
+  part.params[156] = 0x3080C0;
+  part.params[157] = 0xF0F0E0;
+  const fs::path path = dir / "coloured.wdf";
+  WriteFileBytes(path, BuildWdfFile({part}));
+  chooser.Next(path.string());
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdFileOpen));
+  EXPECT_EQ(gColourTables[1][0], (PaletteEntry{0xC0, 0x80, 0x30, 0}));
+  EXPECT_EQ(gExcludedColour, 0xF0F0E0u);
 }
 
 TEST_F(CharFiles, PictureWindowsHaveADocumentThatHoldsNothing) {
