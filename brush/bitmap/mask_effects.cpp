@@ -1,8 +1,8 @@
 #include "brush/bitmap/mask_effects.h"
 
 #include <algorithm>
-#include <cstring>
 #include <span>
+#include <vector>
 
 #include "core/canvas/work_canvas.h"
 #include "imageedit/onebit/region_scan.h"
