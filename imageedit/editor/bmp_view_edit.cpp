@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "brush/bitmap/palettes.h"
 #include "core/canvas/box_drawing.h"
 #include "core/canvas/cell_order.h"
 #include "core/canvas/work_canvas.h"
@@ -65,6 +66,7 @@ void CBmpView::FillImageRect(const tmb::Rect& rect, int withFrame) {
   Redraw();
   if (m_bPaletteChanged) {
     m_bPaletteChanged = 0;
+    ResetPaletteTables();
     m_pHost->SendCommand(kCmdPaletteReset);
   }
   if (m_bSetUpDone) {

@@ -334,9 +334,12 @@ void CBmpViewWindow::OpenImageFileDialog() {
 }
 
 void CBmpViewWindow::ReceiveClipboard(int whole) {
+  const QImage image = tmb::ui::Clipboard().Image();
   tmb::Surface picture;
-  if (!SurfaceFromImage(tmb::ui::Clipboard().Image(), picture)) return;
-  m_view.ReceiveClipboard(picture, whole);
+  if (!SurfaceFromImage(image, picture)) return;
+  tmb::Palette palette;
+  PaletteOfImage(image, palette);
+  m_view.ReceiveClipboard(picture, whole, &palette);
   SyncModified();
 }
 

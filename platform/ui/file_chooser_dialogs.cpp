@@ -57,6 +57,8 @@ bool FileChooserDialogs::SaveFile(const FileChoice& choice, std::string& path) {
   QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(choice.title), StartPath(choice),
                      ConvertFilter(choice.filter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
+  const QStringList filters = ConvertFilter(choice.filter).split(QStringLiteral(";;"));
+  if (choice.filterIndex > 0 && choice.filterIndex < filters.size()) dialog.selectNameFilter(filters[choice.filterIndex]);
   if (!choice.defaultExtension.empty()) dialog.setDefaultSuffix(QString::fromStdString(choice.defaultExtension));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
   path = dialog.selectedFiles().first().toStdString();
