@@ -5,10 +5,8 @@
 #include <QAction>
 #include <QColor>
 #include <QImage>
-#include <QMenu>
 #include <QMenuBar>
 #include <filesystem>
-#include <initializer_list>
 #include <memory>
 
 #include "app/app_fixture.h"
@@ -28,6 +26,7 @@
 #include "support/picture_files.h"
 #include "support/scripted_effect_dialogs.h"
 #include "support/temp_dir.h"
+#include "support/ui/menu_items.h"
 #include "support/ui/pen_events.h"
 
 namespace tmb::test {
@@ -67,41 +66,6 @@ class ImageEditorRoad : public AppTest {
   ManualClock clock;
   std::unique_ptr<PenEvents> mouse;
 };
-
-// A menu text without its access key and its keys: "元に戻す(&U)\tCtrl+Z" is "元に戻す".
-QString Label(const QAction* action) {
-  QString text = action->text().section(QLatin1Char('\t'), 0, 0);
-  const qsizetype key = text.indexOf(QLatin1String("(&"));
-  if (key >= 0) text.truncate(key);
-  return text.remove(QLatin1Char('&'));
-}
-
-// The menu bar's item at the end of path (labels), each popup on the way opened as the
-// user opens it, so that its items are enabled and ticked; null when the path is missing.
-QAction* MenuItem(QMenuBar* bar, std::initializer_list<const char*> path) {
-  QList<QAction*> items = bar->actions();
-  QAction* found = nullptr;
-  for (const char* label : path) {
-    found = nullptr;
-    for (QAction* a : items) {
-      if (Label(a) == QString::fromUtf8(label)) found = a;
-    }
-    if (!found) return nullptr;
-    if (QMenu* popup = found->menu()) {
-      emit popup->aboutToShow();
-      items = popup->actions();
-    }
-  }
-  return found;
-}
-
-// Chooses the menu item at path; false when it is missing or disabled.
-bool Choose(QMenuBar* bar, std::initializer_list<const char*> path) {
-  QAction* item = MenuItem(bar, path);
-  if (!item || !item->isEnabled()) return false;
-  item->trigger();
-  return true;
-}
 
 std::vector<Colour> PixelsOf(const Surface& s) {
   std::vector<Colour> all;
