@@ -1,0 +1,93 @@
+// The File menu as a user works it: character files of every age opened and shown,
+// pictures exported under the name and type the user chose, the one-touch conversion and
+// printing with what the print settings name.
+#include <QMenuBar>
+#include <filesystem>
+#include <fstream>
+
+#include "app/app_fixture.h"
+#include "app/kind_lookup.h"
+#include "app/tmb_document.h"
+#include "brush/render/brush_state.h"
+#include "support/file_bytes.h"
+#include "support/picture_files.h"
+#include "support/temp_dir.h"
+#include "support/ui/menu_items.h"
+#include "views/tmb_view.h"
+
+namespace tmb::test {
+namespace {
+
+// The dark pixels of s within r (pixels outside s do not count).
+int CountInk(const Surface& s, const Rect& r) {
+  int n = 0;
+  for (int y = r.top; y < r.bottom; ++y) {
+    for (int x = r.left; x < r.right; ++x) {
+      const Colour c = s.GetPixel(x, y);
+      n += c != kInvalidColour && RedOf(c) < 128;
+    }
+  }
+  return n;
+}
+
+// A character of data version 1.50, from the time of the 1,000 x 1,500 paper: 13 strokes
+// (a grid of six rows and seven columns in the paper's right half, where the top-right
+// anchoring finds them), with the brush values that read as today's standard ones.
+WdfBlock OldCharacter() {
+  WdfBlock b;
+  b.magic = "TAMBERI DATA FILE 1.0";
+  b.major = 1;
+  b.minor = 50;
+  b.r1 = b.r2 = 0;
+  b.params = {{0, 3}, {1, 100}, {2, 12}, {3, 15}, {4, 70}, {11, 4}, {13, 3}, {19, 1}, {20, 1}};
+  for (int row = 0; row < 6; ++row) {
+    b.strokeStarts.push_back(static_cast<int>(b.points.size()));
+    for (int x = 560; x <= 940; x += 20) b.points.push_back({x, 200 + row * 120});
+  }
+  for (int column = 0; column < 7; ++column) {
+    b.strokeStarts.push_back(static_cast<int>(b.points.size()));
+    for (int y = 160; y <= 860; y += 25) b.points.push_back({580 + column * 60, y});
+  }
+  return b;
+}
+
+class FileMenuRoad : public AppTest {
+ protected:
+  void SetUp() override {
+    AppTest::SetUp();
+    ASSERT_TRUE(Start());
+    ShowAndPaint();
+  }
+  QMenuBar* bar() const { return frame()->menuBar(); }
+  static CTmbView* ViewOf(int kind) { return CTmbView::ViewOfKind(kind); }
+
+  TempDir dir;
+};
+
+TEST_F(FileMenuRoad, AnOldCharacterFileOpenedFromTheMenuIsShownInWindowA) {
+  const std::string path = (dir / "old.wdf").string();
+  WriteFileBytes(path, BuildWdfBlock(OldCharacter()));
+  chooser.Next(path);
+  ASSERT_TRUE(Choose(bar(), {"文件", "打开"}));
+  ASSERT_EQ(GetCharDocumentOfKind(kKindDrawA)->DrawnRecord()->m_nPoints, 6 * 20 + 7 * 29);
+  EXPECT_TRUE(messages.ids.empty());
+  for (const char* step : {"opened", "converted"}) {
+    SCOPED_TRACE(step);
+    if (std::string(step) == "converted") {
+      ASSERT_TRUE(Choose(bar(), {"显示", "变换显示"}));
+    }
+    QCoreApplication::processEvents();
+    const Surface& back = gBrushStates[0].m_bitmap;
+    SavePictureForViewing(back, std::string("old_character_") + step);
+    EXPECT_GT(CountInk(back, back.Bounds()), 5000) << "the strokes of the file are on the paper";
+    // The window shows that paper where it lies in the window.
+    CTmbView* view = ViewOf(kKindDrawA);
+    const Point o = gDrawState.m_ptCanvasOrigin;
+    const Rect client = view->ClientRectLogical();
+    const Rect shown{o.x - client.left, o.y - client.top, o.x - client.left + back.width(), o.y - client.top + 300};
+    EXPECT_GT(CountInk(view->windowSurface(), shown), 1000);
+  }
+}
+
+}  // namespace
+}  // namespace tmb::test
