@@ -1,14 +1,21 @@
 // The File menu as a user works it: character files of every age opened and shown,
 // pictures exported under the name and type the user chose, the one-touch conversion and
 // printing with what the print settings name.
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QTimer>
 #include <filesystem>
-#include <fstream>
+#include <vector>
 
 #include "app/app_fixture.h"
 #include "app/kind_lookup.h"
 #include "app/tmb_document.h"
 #include "brush/render/brush_state.h"
+#include "platform/ui/file_chooser_dialogs.h"
+#include "support/checking_tool.h"
 #include "support/file_bytes.h"
 #include "support/picture_files.h"
 #include "support/temp_dir.h"
@@ -87,6 +94,70 @@ TEST_F(FileMenuRoad, AnOldCharacterFileOpenedFromTheMenuIsShownInWindowA) {
     const Rect shown{o.x - client.left, o.y - client.top, o.x - client.left + back.width(), o.y - client.top + 300};
     EXPECT_GT(CountInk(view->windowSurface(), shown), 1000);
   }
+}
+
+// The desktop's own file dialogs in place of the scripted ones, for as long as it lives.
+class DesktopChooser {
+ public:
+  explicit DesktopChooser(FileChooser& scripted) : scripted_(scripted) { SetFileChooser(&dialogs_); }
+  ~DesktopChooser() { SetFileChooser(&scripted_); }
+
+ private:
+  ui::FileChooserDialogs dialogs_;
+  FileChooser& scripted_;
+};
+
+// The file dialog on the screen; null when none is shown.
+QFileDialog* ShownFileDialog() {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (auto* dialog = qobject_cast<QFileDialog*>(w); dialog && dialog->isVisible()) return dialog;
+  }
+  return nullptr;
+}
+
+// Answers the next file dialog as a user does: chooses the file type whose name begins
+// with type, types name and presses the dialog's own button.
+void AnswerFileDialog(const QString& type, const QString& name) {
+  QTimer::singleShot(0, [type, name] {
+    QFileDialog* dialog = ShownFileDialog();
+    ASSERT_TRUE(dialog);
+    auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    ASSERT_TRUE(types);
+    // Down the list with the arrow key, as far as the type.
+    for (int k = 0; k < types->count() && !types->currentText().startsWith(type); ++k) {
+      QTest::keyClick(types, Qt::Key_Down);
+    }
+    ASSERT_TRUE(types->currentText().startsWith(type)) << type.toStdString();
+    auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_TRUE(edit);
+    edit->setText(name);
+    QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+  });
+}
+
+TEST_F(FileMenuRoad, ExportWithThePngTypeAndANameWithoutExtensionWritesAPngOfThatType) {
+  DesktopChooser desktop(chooser);
+  gDrawState.m_szLastFolder = dir.path().string();
+  // The type list says what each type is.
+  QStringList shown;
+  QTimer::singleShot(0, [&shown] {
+    QFileDialog* dialog = ShownFileDialog();
+    ASSERT_TRUE(dialog);
+    shown = dialog->nameFilters();
+    dialog->reject();
+  });
+  ASSERT_TRUE(Choose(bar(), {"文件", "输出"}));
+  EXPECT_EQ(shown, (QStringList{"BMP picture (*.bmp)", "PNG picture (*.png)", "JPEG picture (*.jpg)",
+                                "SWF movie (*.swf)", "SVG picture (*.svg)", "All files (*)"}));
+  AnswerFileDialog(QStringLiteral("PNG picture"), (dir / "export").string().c_str());
+  ASSERT_TRUE(Choose(bar(), {"文件", "输出"}));
+  EXPECT_FALSE(std::filesystem::exists(dir / "export"));
+  ASSERT_TRUE(std::filesystem::exists(dir / "export.png"));
+  const std::vector<uint8_t> bytes = FileBytes(dir / "export.png");
+  ASSERT_GT(bytes.size(), 8u);
+  EXPECT_EQ(bytes[1], 'P');
+  EXPECT_TRUE(messages.ids.empty());
+  ExpectPngcheckPasses(dir / "export.png");
 }
 
 }  // namespace
