@@ -18,6 +18,8 @@
 #include "support/checking_tool.h"
 #include "support/file_bytes.h"
 #include "support/picture_files.h"
+#include "support/recorded_character.h"
+#include "support/recorded_character_file.h"
 #include "support/temp_dir.h"
 #include "support/ui/menu_items.h"
 #include "views/tmb_view.h"
@@ -60,8 +62,8 @@ WdfBlock OldCharacter() {
 
 class FileMenuRoad : public AppTest {
  protected:
-  void SetUp() override {
-    AppTest::SetUp();
+  // Files the test writes with the program's own writer are written before the start.
+  void StartShown() {
     ASSERT_TRUE(Start());
     ShowAndPaint();
   }
@@ -74,6 +76,7 @@ class FileMenuRoad : public AppTest {
 TEST_F(FileMenuRoad, AnOldCharacterFileOpenedFromTheMenuIsShownInWindowA) {
   const std::string path = (dir / "old.wdf").string();
   WriteFileBytes(path, BuildWdfBlock(OldCharacter()));
+  StartShown();
   chooser.Next(path);
   ASSERT_TRUE(Choose(bar(), {"文件", "打开"}));
   ASSERT_EQ(GetCharDocumentOfKind(kKindDrawA)->DrawnRecord()->m_nPoints, 6 * 20 + 7 * 29);
@@ -94,6 +97,40 @@ TEST_F(FileMenuRoad, AnOldCharacterFileOpenedFromTheMenuIsShownInWindowA) {
     const Rect shown{o.x - client.left, o.y - client.top, o.x - client.left + back.width(), o.y - client.top + 300};
     EXPECT_GT(CountInk(view->windowSurface(), shown), 1000);
   }
+}
+
+TEST_F(FileMenuRoad, OneTouchConversionShowsTheCharacterWithTheSettingsOfTheChosenFile) {
+  const std::string character = (dir / "character.wdf").string();
+  const std::string settings = (dir / "yellow paper.wdf").string();
+  ASSERT_TRUE(WriteRecordedCharacterFile(character));
+  constexpr Colour kPaleYellow = 0x80FFFF;
+  ASSERT_TRUE(WriteWindowACharacterFile(settings, [](CCharData& a) {
+    a.m_param[157] = int32_t(kPaleYellow);
+    a.m_pPoints[0] = {10, 10};
+    a.m_pFlags[0] = 1;
+    a.m_pPressure[0] = -1;
+    a.m_nPoints = 1;
+  }));
+  StartShown();
+  chooser.Next(character);
+  ASSERT_TRUE(Choose(bar(), {"文件", "打开"}));
+  CCharDataFull& rec = *GetCharDocumentOfKind(kKindDrawA)->DrawnRecord();
+  const int points = rec.m_nPoints;
+  ASSERT_EQ(points, kRecordedStrokeCount * kRecordedPointsPerStroke);
+  const Surface& back = gBrushStates[0].m_bitmap;
+  EXPECT_EQ(back.GetPixel(2, 2), 0xFFFFFFu);
+
+  chooser.Next(settings);
+  ASSERT_TRUE(Choose(bar(), {"文件", "ワンタッチ変換"}));
+  QCoreApplication::processEvents();
+  // The character stays, shown on the file's paper; the file in use stays the first one.
+  EXPECT_EQ(rec.m_nPoints, points);
+  EXPECT_EQ(rec.m_param[157], int32_t(kPaleYellow));
+  SavePictureForViewing(back, "one_touch_yellow_paper");
+  EXPECT_EQ(back.GetPixel(2, 2), kPaleYellow);
+  EXPECT_GT(CountInk(back, back.Bounds()), 5000);
+  EXPECT_EQ(gDrawState.m_szCharFilePath, character);
+  EXPECT_TRUE(messages.ids.empty());
 }
 
 // The desktop's own file dialogs in place of the scripted ones, for as long as it lives.
@@ -136,6 +173,7 @@ void AnswerFileDialog(const QString& type, const QString& name) {
 }
 
 TEST_F(FileMenuRoad, ExportWithThePngTypeAndANameWithoutExtensionWritesAPngOfThatType) {
+  StartShown();
   DesktopChooser desktop(chooser);
   gDrawState.m_szLastFolder = dir.path().string();
   // The type list says what each type is.
