@@ -55,6 +55,10 @@ constexpr StringEntry kStrings[] = {
     {61593, "The movie could not be recompressed and stays uncompressed:\n%1\n%2"},
     {61594, "The file-name base and the save folder are kept in Japanese (code page 932) characters, and "
             "this one holds others: it was not used.\n%1"},
+    {61620, "There is no window to print: bring the window to print to the front, or choose it under "
+            "打印对象."},
+    {61621, "%1 is not open: there is nothing of it to print."},
+    {61622, "%1 shows no picture yet: there is nothing of it to print."},
     {62043, "Memory Error"},
     {62044, "Error : Create Palette"},
     {62045, "The limit with capacity of drawing data"},

@@ -133,6 +133,45 @@ TEST_F(FileMenuRoad, OneTouchConversionShowsTheCharacterWithTheSettingsOfTheChos
   EXPECT_TRUE(messages.ids.empty());
 }
 
+TEST_F(FileMenuRoad, PrintingWhatThePrintSettingsCannotGiveSaysWhyAndShowsNoPreview) {
+  StartShown();
+  const std::string pdf = (dir / "preview.pdf").string();
+  printing.previewPath = pdf;
+  const struct Case {
+    std::vector<const char*> choices;  // under 文件
+    int message;
+  } cases[] = {
+      {{"打印范围", "区域"}, 62059},                 // window A has no edit rectangle
+      {{"打印对象", "編集ｳｨﾝﾄﾞｳ"}, 61621},          // the image editor was never opened
+      {{"打印对象", "ﾌﾟﾚﾋﾞｭｰｳｨﾝﾄﾞｳ"}, 61621},       // nor the preview
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    ASSERT_TRUE(Choose(bar(), {"文件", "打印范围", "全部"}));
+    ASSERT_TRUE(Choose(bar(), {"文件", "打印对象", "描画ｳｨﾝﾄﾞｳA"}));
+    if (c.choices.size() == 2) {
+      ASSERT_TRUE(Choose(bar(), {"文件", c.choices[0], c.choices[1]}));
+    }
+    messages.ids.clear();
+    const int previews = printing.previews;
+    for (const char* command : {"打印预览", "打印"}) {
+      ASSERT_TRUE(Choose(bar(), {"文件", command}));
+      EXPECT_EQ(printing.previews, previews) << "no preview of nothing";
+      EXPECT_EQ(printing.choices, 0) << "no printer is asked for";
+    }
+    EXPECT_EQ(messages.ids, (std::vector<int>{c.message, c.message}));
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+  }
+  // With the whole paper of window A, the preview shows its page.
+  ASSERT_TRUE(Choose(bar(), {"文件", "打印范围", "全部"}));
+  ASSERT_TRUE(Choose(bar(), {"文件", "打印对象", "描画ｳｨﾝﾄﾞｳA"}));
+  messages.ids.clear();
+  ASSERT_TRUE(Choose(bar(), {"文件", "打印预览"}));
+  EXPECT_EQ(printing.previews, 1);
+  EXPECT_TRUE(std::filesystem::exists(pdf));
+  EXPECT_TRUE(messages.ids.empty());
+}
+
 // The desktop's own file dialogs in place of the scripted ones, for as long as it lives.
 class DesktopChooser {
  public:
