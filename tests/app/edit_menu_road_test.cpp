@@ -86,5 +86,45 @@ TEST_F(EditMenuRoad, UndoNeverTakesTheOpenedCharacterAway) {
   EXPECT_TRUE(messages.ids.empty());
 }
 
+// The pixels of window A as shown.
+std::vector<Colour> ShownPixels() {
+  const Surface& s = CTmbView::ViewOfKind(kKindDrawA)->windowSurface();
+  std::vector<Colour> all;
+  for (int y = 0; y < s.height(); ++y) {
+    for (int x = 0; x < s.width(); ++x) all.push_back(s.GetPixel(x, y));
+  }
+  return all;
+}
+
+TEST_F(EditMenuRoad, FramesDrawnInEditModeAreSeveralWhileSetAndTheFrameItemDeletesThem) {
+  StartShown();
+  CEditRegions& frames = RecordA().m_regions.m_list;
+  ASSERT_TRUE(Choose(bar(), {"编辑", "编辑模式"}));
+  const std::vector<Colour> plain = ShownPixels();
+  auto drag = [this](int x0, int y0, int x1, int y1) {
+    mouse->Press(InWindow(x0, y0));
+    mouse->Move(InWindow((x0 + x1) / 2, (y0 + y1) / 2));
+    mouse->Move(InWindow(x1, y1));
+    mouse->Release(InWindow(x1, y1));
+  };
+  drag(40, 40, 140, 140);
+  EXPECT_EQ(frames.m_nCount, 1);
+  EXPECT_NE(ShownPixels(), plain) << "the frame is on the screen";
+  // One frame at a time until several are set: a second drag replaces the first.
+  drag(160, 40, 260, 140);
+  EXPECT_EQ(frames.m_nCount, 1);
+  EXPECT_FALSE(MenuItem(bar(), {"编辑", "框", "设置复数框"})->isChecked());
+  ASSERT_TRUE(Choose(bar(), {"编辑", "框", "设置复数框"}));
+  EXPECT_TRUE(MenuItem(bar(), {"编辑", "框", "设置复数框"})->isChecked());
+  drag(40, 40, 140, 140);
+  drag(160, 40, 260, 140);
+  EXPECT_EQ(frames.m_nCount, 2);
+  EXPECT_EQ(RecordA().m_nPoints, 0) << "dragging in edit mode writes nothing";
+  ASSERT_TRUE(Choose(bar(), {"编辑", "框", "框"}));
+  EXPECT_EQ(frames.m_nCount, 0);
+  EXPECT_EQ(ShownPixels(), plain) << "no frame is left on the screen";
+  EXPECT_TRUE(messages.ids.empty());
+}
+
 }  // namespace
 }  // namespace tmb::test
