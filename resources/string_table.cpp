@@ -59,6 +59,7 @@ constexpr StringEntry kStrings[] = {
             "打印对象."},
     {61621, "%1 is not open: there is nothing of it to print."},
     {61622, "%1 shows no picture yet: there is nothing of it to print."},
+    {61625, "None of these characters is in the dictionary, and the window keeps its character:\n%1"},
     {62043, "Memory Error"},
     {62044, "Error : Create Palette"},
     {62045, "The limit with capacity of drawing data"},
