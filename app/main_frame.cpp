@@ -260,10 +260,13 @@ int CMainFrame::EnsureImageEditor(int create) {
 
 void CMainFrame::ActivateViewOfKind(int kind, int mode) {
   if (kind == kKindImageEditor) EnsureImageEditor(1);
+  // Nothing else opens the preview window: the commands that show it open it, and it
+  // opens minimised.
+  const bool opened = kind == kKindPreview && theApp.OpenPreview();
   tmb::ui::View* view = FindViewOfKind(kind);
   if (!view) return;
   tmb::ui::ChildFrame* frame = view->frame();
-  if (frame && (mode != 0 || frame != ActiveChildFrame())) {
+  if (frame && (mode != 0 || opened || frame != ActiveChildFrame())) {
     if (frame->isMinimized()) frame->showNormal();
     ActivateChildFrame(frame);
     frame->raise();
