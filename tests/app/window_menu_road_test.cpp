@@ -55,5 +55,22 @@ TEST_F(WindowMenuRoad, TheFontAxisItemsShowTheSheetTheCurrentKindNamesAndMoveNoW
   EXPECT_EQ(messages.beeps, 0);
 }
 
+TEST_F(WindowMenuRoad, CascadeSetsTheWindowsOneCaptionApartAtTheirOwnSize) {
+  ui::ChildFrame* a = FrameOfKind(kKindDrawA);
+  ui::ChildFrame* b = FrameOfKind(kKindDrawB);
+  ASSERT_TRUE(a && b);
+  const QSize sizeA = a->size(), sizeB = b->size();
+  frame()->ActivateViewOfKind(kKindDrawA, 0);
+  ASSERT_TRUE(Choose(bar(), {"窗口", "重叠显示"}));
+  EXPECT_EQ(a->size(), sizeA);
+  EXPECT_EQ(b->size(), sizeB);
+  // B behind, A (the active one) a caption further down and right, in front.
+  EXPECT_EQ(b->pos(), QPoint(0, 0));
+  EXPECT_GT(a->pos().y(), 10);
+  EXPECT_EQ(a->pos().x(), a->pos().y());
+  EXPECT_EQ(frame()->ActiveChildFrame(), a);
+  EXPECT_TRUE(messages.ids.empty());
+}
+
 }  // namespace
 }  // namespace tmb::test
