@@ -15,6 +15,7 @@
 #include "platform/ui/document.h"
 #include "platform/ui/view.h"
 #include "resources/menus.h"
+#include "resources/string_table.h"
 
 namespace tmb::ui {
 namespace {
@@ -195,7 +196,12 @@ QToolBar* MainFrame::CreateToolBar(std::span<const ToolbarButton> buttons) {
     }
     QAction* action = ActionFor(b.id);
     if (b.icon) action->setIcon(QIcon(QString::fromUtf8(b.icon)));
-    if (b.tip && *b.tip) action->setToolTip(QString::fromUtf8(b.tip));
+    // The prompt: the status bar's line, then after a line break the tip.
+    const QString prompt = QString::fromStdString(LoadStringText(b.id));
+    if (!prompt.isEmpty()) {
+      action->setStatusTip(prompt.section(QLatin1Char('\n'), 0, 0));
+      action->setToolTip(prompt.section(QLatin1Char('\n'), -1));
+    }
     bar->addAction(action);
   }
   addToolBar(Qt::TopToolBarArea, bar);
