@@ -24,6 +24,7 @@
 #include "app/dummy_doc.h"
 #include "app/frame_view.h"
 #include "app/kind_lookup.h"
+#include "app/settings/style_menus.h"
 #include "app/tmb_app.h"
 #include "app/value_limits.h"
 #include "app/view_classes.h"
@@ -43,6 +44,7 @@
 #include "resources/menus.h"
 #include "resources/string_table.h"
 #include "views/animation_frames.h"
+#include "views/view_popup_menus.h"
 
 // The toolbar's icons live in a static library: their registration must be pulled in.
 static void InitToolbarResources() { Q_INIT_RESOURCE(toolbar); }
@@ -102,6 +104,11 @@ CMainFrame::CMainFrame(tmb::ui::Application* app) : tmb::ui::MainFrame(app) {
   SetAnimationWindows(&gViewAnimationWindows);
   gViewAnimationWindows.SetShapeSheetLoader([this] { return LoadShapeSheetPage(-1, 1, kCurrentSheet); });
   InstallShapeSheetLinks();
+  // The drawing views' popup menus hold the style menus of the Settings menu.
+  SetStyleMenuFiller([this](QMenu& menu) {
+    UpdateWhenShown(&menu);
+    BuildStyleMenus(menu, [this](int id) { return ActionFor(id); }, [this](QMenu* popup) { UpdateWhenShown(popup); });
+  });
   // Bringing a drawing window forward makes it the current one, as its view taking the
   // focus does; the window left when the current one closes becomes current this way too.
   connect(mdiArea(), &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* window) {
@@ -119,6 +126,7 @@ CMainFrame::~CMainFrame() {
   if (&AnimWindows() == &gViewAnimationWindows) SetAnimationWindows(nullptr);
   gViewAnimationWindows.SetShapeSheetLoader(nullptr);
   RemoveShapeSheetLinks();
+  SetStyleMenuFiller(nullptr);
 }
 
 ScreenMetrics CMainFrame::MeasureDisplay() const {
