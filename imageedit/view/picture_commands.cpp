@@ -40,6 +40,7 @@ std::string LowerExtension(const std::string& path) {
 }
 
 constexpr int kMsgOpenFile = 62047;
+constexpr int kMsgNoRegion = 62059;
 
 // The drawing window's character as an SWF movie or an SVG picture: the outlines its
 // strokes leave in the path sequence while the view redraws, framed by the canvas or by
@@ -135,6 +136,8 @@ void SendImageToClipboard(int kind, int whole) {
   const tmb::Rect block = picture ? BlockOf(kind, *picture, whole) : tmb::Rect{};
   if (!picture || block.IsEmpty()) {
     tmb::Beep();
+    // The window's frame (or region) is what a send of part of it takes.
+    if (picture && !whole) tmb::ShowMessage(kMsgNoRegion);
     return;
   }
   gDrawState.m_sizeClipboard = {block.Width(), block.Height()};

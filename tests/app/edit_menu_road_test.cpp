@@ -2,14 +2,18 @@
 // from a file: undo after an open, the frame commands of the edit mode and sending to
 // the clipboard.
 #include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
 
 #include "app/app_fixture.h"
 #include "app/kind_lookup.h"
 #include "app/tmb_document.h"
+#include "core/canvas/work_canvas.h"
 #include "support/manual_clock.h"
 #include "support/recorded_character.h"
 #include "support/recorded_character_file.h"
 #include "support/temp_dir.h"
+#include "support/ui/memory_clipboard.h"
 #include "support/ui/menu_items.h"
 #include "support/ui/pen_events.h"
 #include "views/tmb_view.h"
@@ -123,6 +127,34 @@ TEST_F(EditMenuRoad, FramesDrawnInEditModeAreSeveralWhileSetAndTheFrameItemDelet
   ASSERT_TRUE(Choose(bar(), {"编辑", "框", "框"}));
   EXPECT_EQ(frames.m_nCount, 0);
   EXPECT_EQ(ShownPixels(), plain) << "no frame is left on the screen";
+  EXPECT_TRUE(messages.ids.empty());
+}
+
+TEST_F(EditMenuRoad, SendingTheFramesPartWithoutAFrameSaysSoAndTheWholeGoesToTheClipboard) {
+  StartShown();
+  MemoryClipboard clipboard;
+  WriteStroke(60, 60);
+  frame()->UpdateAllActions();
+  QToolButton* button = nullptr;
+  for (QAction* a : frame()->toolBar()->actions()) {
+    if (a->data().toInt() == 32967) button = qobject_cast<QToolButton*>(frame()->toolBar()->widgetForAction(a));
+  }
+  ASSERT_TRUE(button);
+  ASSERT_TRUE(Choose(bar(), {"编辑", "剪贴板", "发送(仅主框内)"}));
+  button->click();
+  EXPECT_EQ(messages.ids, (std::vector<int>{62059, 62059}));
+  EXPECT_TRUE(clipboard.image.isNull());
+  messages.ids.clear();
+  ASSERT_TRUE(Choose(bar(), {"编辑", "剪贴板", "发送(全部)"}));
+  EXPECT_EQ(clipboard.image.size(), QSize(gWorkCanvas.m_width, gWorkCanvas.m_height));
+  // With a frame set in edit mode, the part goes.
+  ASSERT_TRUE(Choose(bar(), {"编辑", "编辑模式"}));
+  mouse->Press(InWindow(40, 40));
+  mouse->Move(InWindow(100, 100));
+  mouse->Move(InWindow(200, 140));
+  mouse->Release(InWindow(200, 140));
+  button->click();
+  EXPECT_EQ(clipboard.image.size(), QSize(160, 100));
   EXPECT_TRUE(messages.ids.empty());
 }
 
