@@ -15,7 +15,7 @@
 #include "support/path_points.h"
 #include "support/picture_files.h"
 #include "support/store_folder.h"
-#include "support/ui/menu_items.h"
+#include "support/ui/menu_path.h"
 
 namespace tmb::test {
 namespace {
@@ -135,7 +135,7 @@ TEST_F(DictionaryRoad, ExpandingCharactersTheDictionaryLacksKeepsWindowAAndSaysS
     stayed = d.result() != QDialog::Accepted;
     return ui::kIdCancel;
   });
-  ASSERT_TRUE(Choose(frame()->menuBar(), {"设置", "辞書"}));
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"设置", "辞書"}));
   EXPECT_EQ(dialogs.shown, std::vector<int>{313});
   EXPECT_TRUE(stayed) << "the dialog stays for another text";
   EXPECT_EQ(a.m_nPoints, 2);

@@ -1,7 +1,10 @@
 // The Edit menu as a user works it, with a character written with the mouse or opened
 // from a file: undo after an open, the frame commands of the edit mode and sending to
 // the clipboard.
+#include <QLineEdit>
 #include <QMenuBar>
+#include <functional>
+#include <QSpinBox>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -14,7 +17,7 @@
 #include "support/recorded_character_file.h"
 #include "support/temp_dir.h"
 #include "support/ui/memory_clipboard.h"
-#include "support/ui/menu_items.h"
+#include "support/ui/menu_path.h"
 #include "support/ui/pen_events.h"
 #include "views/tmb_view.h"
 #include "views/tmb_view_area.h"
@@ -65,27 +68,27 @@ TEST_F(EditMenuRoad, UndoNeverTakesTheOpenedCharacterAway) {
   StartShown();
   // Opened into the empty window A: there is nothing to go back to.
   chooser.Next(path);
-  ASSERT_TRUE(Choose(bar(), {"文件", "打开"}));
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"文件", "打开"}));
   ASSERT_EQ(RecordA().m_nPoints, kRecordedPoints);
   EXPECT_FALSE(UndoOffered());
   // A stroke written on it is taken back by its own key, never with the opened character.
   WriteStroke(60, 60);
   const int written = RecordA().m_nPoints;
   ASSERT_GT(written, kRecordedPoints);
-  EXPECT_FALSE(Choose(bar(), {"编辑", "还原"}));
+  EXPECT_FALSE(ChooseMenuItem(bar(), {"编辑", "还原"}));
   EXPECT_EQ(RecordA().m_nPoints, written);
   QTest::keyClick(CTmbView::ViewOfKind(kKindDrawA)->area()->viewport(), Qt::Key_Backspace);
   EXPECT_EQ(RecordA().m_nPoints, kRecordedPoints);
 
   // Opened over a character written by hand: one undo brings that character back.
-  ASSERT_TRUE(Choose(bar(), {"编辑", "清除", "全部"}));
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"编辑", "清除", "全部"}));
   WriteStroke(60, 60);
   WriteStroke(60, 120);
   const int handWritten = RecordA().m_nPoints;
   chooser.Next(path);
-  ASSERT_TRUE(Choose(bar(), {"文件", "打开"}));
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"文件", "打开"}));
   ASSERT_EQ(RecordA().m_nPoints, kRecordedPoints);
-  ASSERT_TRUE(Choose(bar(), {"编辑", "还原"}));
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"编辑", "还原"}));
   EXPECT_EQ(RecordA().m_nPoints, handWritten);
   EXPECT_TRUE(messages.ids.empty());
 }
@@ -103,7 +106,7 @@ std::vector<Colour> ShownPixels() {
 TEST_F(EditMenuRoad, FramesDrawnInEditModeAreSeveralWhileSetAndTheFrameItemDeletesThem) {
   StartShown();
   CEditRegions& frames = RecordA().m_regions.m_list;
-  ASSERT_TRUE(Choose(bar(), {"编辑", "编辑模式"}));
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"编辑", "编辑模式"}));
   const std::vector<Colour> plain = ShownPixels();
   auto drag = [this](int x0, int y0, int x1, int y1) {
     mouse->Press(InWindow(x0, y0));
@@ -118,13 +121,13 @@ TEST_F(EditMenuRoad, FramesDrawnInEditModeAreSeveralWhileSetAndTheFrameItemDelet
   drag(160, 40, 260, 140);
   EXPECT_EQ(frames.m_nCount, 1);
   EXPECT_FALSE(MenuItem(bar(), {"编辑", "框", "设置复数框"})->isChecked());
-  ASSERT_TRUE(Choose(bar(), {"编辑", "框", "设置复数框"}));
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"编辑", "框", "设置复数框"}));
   EXPECT_TRUE(MenuItem(bar(), {"编辑", "框", "设置复数框"})->isChecked());
   drag(40, 40, 140, 140);
   drag(160, 40, 260, 140);
   EXPECT_EQ(frames.m_nCount, 2);
   EXPECT_EQ(RecordA().m_nPoints, 0) << "dragging in edit mode writes nothing";
-  ASSERT_TRUE(Choose(bar(), {"编辑", "框", "框"}));
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"编辑", "框", "框"}));
   EXPECT_EQ(frames.m_nCount, 0);
   EXPECT_EQ(ShownPixels(), plain) << "no frame is left on the screen";
   EXPECT_TRUE(messages.ids.empty());
@@ -140,15 +143,15 @@ TEST_F(EditMenuRoad, SendingTheFramesPartWithoutAFrameSaysSoAndTheWholeGoesToThe
     if (a->data().toInt() == 32967) button = qobject_cast<QToolButton*>(frame()->toolBar()->widgetForAction(a));
   }
   ASSERT_TRUE(button);
-  ASSERT_TRUE(Choose(bar(), {"编辑", "剪贴板", "发送(仅主框内)"}));
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"编辑", "剪贴板", "发送(仅主框内)"}));
   button->click();
   EXPECT_EQ(messages.ids, (std::vector<int>{62059, 62059}));
   EXPECT_TRUE(clipboard.image.isNull());
   messages.ids.clear();
-  ASSERT_TRUE(Choose(bar(), {"编辑", "剪贴板", "发送(全部)"}));
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"编辑", "剪贴板", "发送(全部)"}));
   EXPECT_EQ(clipboard.image.size(), QSize(gWorkCanvas.m_width, gWorkCanvas.m_height));
   // With a frame set in edit mode, the part goes.
-  ASSERT_TRUE(Choose(bar(), {"编辑", "编辑模式"}));
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"编辑", "编辑模式"}));
   mouse->Press(InWindow(40, 40));
   mouse->Move(InWindow(100, 100));
   mouse->Move(InWindow(200, 140));
@@ -156,6 +159,52 @@ TEST_F(EditMenuRoad, SendingTheFramesPartWithoutAFrameSaysSoAndTheWholeGoesToThe
   button->click();
   EXPECT_EQ(clipboard.image.size(), QSize(160, 100));
   EXPECT_TRUE(messages.ids.empty());
+}
+
+TEST_F(EditMenuRoad, EachValueOfTheMoveLayoutAndGuideDialogsIsShownOnceWithArrowsThatFollowIt) {
+  StartShown();
+  const struct Case {
+    std::function<bool()> open;
+    int dialog;
+    std::vector<std::pair<int, int>> editAndArrows;
+  } cases[] = {
+      {[this] { return ChooseMenuItem(bar(), {"编辑", "框", "全体移动"}); }, 251, {{303, 457}, {262, 456}}},
+      {[this] { return ChooseMenuItem(bar(), {"编辑", "框", "排列"}); }, 276,
+       {{303, 456}, {262, 457}, {304, 458}, {263, 459}}},
+      {[this] { return ChooseMenuItem(bar(), {"设置", "参考线"}); }, 150,
+       {{102, 172}, {103, 173}, {105, 174}, {108, 175}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.dialog);
+    dialogs.Then([&c](ui::DialogWindow& d) {
+      // On the screen, as the user sees it.
+      d.show();
+      QCoreApplication::processEvents();
+      for (auto [editId, arrowsId] : c.editAndArrows) {
+        SCOPED_TRACE(editId);
+        auto* edit = qobject_cast<QLineEdit*>(d.Control(editId));
+        auto* arrows = qobject_cast<QSpinBox*>(d.Control(arrowsId));
+        if (!edit || !arrows) {
+          ADD_FAILURE() << "no edit or no arrows";
+          continue;
+        }
+        // The arrows stand beside their edit and show no number of their own.
+        EXPECT_NEAR(arrows->geometry().center().y(), edit->geometry().center().y(), 2);
+        EXPECT_GT(arrows->x(), edit->x());
+        EXPECT_LT(arrows->width(), edit->width() / 2);
+        for (QLineEdit* inner : arrows->findChildren<QLineEdit*>()) EXPECT_TRUE(inner->isHidden());
+        // Typed, the number moves the arrows at once; stepped, the arrows move the number.
+        ScriptedDialogs::Type(d, editId, QStringLiteral("7"));
+        EXPECT_EQ(arrows->value(), 7);
+        arrows->stepBy(1);
+        EXPECT_EQ(edit->text(), QStringLiteral("8"));
+      }
+      d.hide();
+      return ui::kIdCancel;
+    });
+    ASSERT_TRUE(c.open());
+    EXPECT_EQ(dialogs.shown.back(), c.dialog);
+  }
 }
 
 }  // namespace

@@ -21,7 +21,7 @@
 #include "support/recorded_character.h"
 #include "support/recorded_character_file.h"
 #include "support/temp_dir.h"
-#include "support/ui/menu_items.h"
+#include "support/ui/menu_path.h"
 #include "views/tmb_view.h"
 
 namespace tmb::test {
@@ -78,13 +78,13 @@ TEST_F(FileMenuRoad, AnOldCharacterFileOpenedFromTheMenuIsShownInWindowA) {
   WriteFileBytes(path, BuildWdfBlock(OldCharacter()));
   StartShown();
   chooser.Next(path);
-  ASSERT_TRUE(Choose(bar(), {"文件", "打开"}));
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"文件", "打开"}));
   ASSERT_EQ(GetCharDocumentOfKind(kKindDrawA)->DrawnRecord()->m_nPoints, 6 * 20 + 7 * 29);
   EXPECT_TRUE(messages.ids.empty());
   for (const char* step : {"opened", "converted"}) {
     SCOPED_TRACE(step);
     if (std::string(step) == "converted") {
-      ASSERT_TRUE(Choose(bar(), {"显示", "变换显示"}));
+      ASSERT_TRUE(ChooseMenuItem(bar(), {"显示", "变换显示"}));
     }
     QCoreApplication::processEvents();
     const Surface& back = gBrushStates[0].m_bitmap;
@@ -113,7 +113,7 @@ TEST_F(FileMenuRoad, OneTouchConversionShowsTheCharacterWithTheSettingsOfTheChos
   }));
   StartShown();
   chooser.Next(character);
-  ASSERT_TRUE(Choose(bar(), {"文件", "打开"}));
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"文件", "打开"}));
   CCharDataFull& rec = *GetCharDocumentOfKind(kKindDrawA)->DrawnRecord();
   const int points = rec.m_nPoints;
   ASSERT_EQ(points, kRecordedStrokeCount * kRecordedPointsPerStroke);
@@ -121,7 +121,7 @@ TEST_F(FileMenuRoad, OneTouchConversionShowsTheCharacterWithTheSettingsOfTheChos
   EXPECT_EQ(back.GetPixel(2, 2), 0xFFFFFFu);
 
   chooser.Next(settings);
-  ASSERT_TRUE(Choose(bar(), {"文件", "ワンタッチ変換"}));
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"文件", "ワンタッチ変換"}));
   QCoreApplication::processEvents();
   // The character stays, shown on the file's paper; the file in use stays the first one.
   EXPECT_EQ(rec.m_nPoints, points);
@@ -138,24 +138,23 @@ TEST_F(FileMenuRoad, PrintingWhatThePrintSettingsCannotGiveSaysWhyAndShowsNoPrev
   const std::string pdf = (dir / "preview.pdf").string();
   printing.previewPath = pdf;
   const struct Case {
-    std::vector<const char*> choices;  // under 文件
+    const char* popup;  // under 文件
+    const char* choice;
     int message;
   } cases[] = {
-      {{"打印范围", "区域"}, 62059},                 // window A has no edit rectangle
-      {{"打印对象", "編集ｳｨﾝﾄﾞｳ"}, 61621},          // the image editor was never opened
-      {{"打印对象", "ﾌﾟﾚﾋﾞｭｰｳｨﾝﾄﾞｳ"}, 61621},       // nor the preview
+      {"打印范围", "区域", 62059},                 // window A has no edit rectangle
+      {"打印对象", "編集ｳｨﾝﾄﾞｳ", 61621},          // the image editor was never opened
+      {"打印对象", "ﾌﾟﾚﾋﾞｭｰｳｨﾝﾄﾞｳ", 61621},       // nor the preview
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
-    ASSERT_TRUE(Choose(bar(), {"文件", "打印范围", "全部"}));
-    ASSERT_TRUE(Choose(bar(), {"文件", "打印对象", "描画ｳｨﾝﾄﾞｳA"}));
-    if (c.choices.size() == 2) {
-      ASSERT_TRUE(Choose(bar(), {"文件", c.choices[0], c.choices[1]}));
-    }
+    ASSERT_TRUE(ChooseMenuItem(bar(), {"文件", "打印范围", "全部"}));
+    ASSERT_TRUE(ChooseMenuItem(bar(), {"文件", "打印对象", "描画ｳｨﾝﾄﾞｳA"}));
+    ASSERT_TRUE(ChooseMenuItem(bar(), {"文件", c.popup, c.choice}));
     messages.ids.clear();
     const int previews = printing.previews;
     for (const char* command : {"打印预览", "打印"}) {
-      ASSERT_TRUE(Choose(bar(), {"文件", command}));
+      ASSERT_TRUE(ChooseMenuItem(bar(), {"文件", command}));
       EXPECT_EQ(printing.previews, previews) << "no preview of nothing";
       EXPECT_EQ(printing.choices, 0) << "no printer is asked for";
     }
@@ -163,10 +162,10 @@ TEST_F(FileMenuRoad, PrintingWhatThePrintSettingsCannotGiveSaysWhyAndShowsNoPrev
     EXPECT_FALSE(std::filesystem::exists(pdf));
   }
   // With the whole paper of window A, the preview shows its page.
-  ASSERT_TRUE(Choose(bar(), {"文件", "打印范围", "全部"}));
-  ASSERT_TRUE(Choose(bar(), {"文件", "打印对象", "描画ｳｨﾝﾄﾞｳA"}));
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"文件", "打印范围", "全部"}));
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"文件", "打印对象", "描画ｳｨﾝﾄﾞｳA"}));
   messages.ids.clear();
-  ASSERT_TRUE(Choose(bar(), {"文件", "打印预览"}));
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"文件", "打印预览"}));
   EXPECT_EQ(printing.previews, 1);
   EXPECT_TRUE(std::filesystem::exists(pdf));
   EXPECT_TRUE(messages.ids.empty());
@@ -223,11 +222,11 @@ TEST_F(FileMenuRoad, ExportWithThePngTypeAndANameWithoutExtensionWritesAPngOfTha
     shown = dialog->nameFilters();
     dialog->reject();
   });
-  ASSERT_TRUE(Choose(bar(), {"文件", "输出"}));
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"文件", "输出"}));
   EXPECT_EQ(shown, (QStringList{"BMP picture (*.bmp)", "PNG picture (*.png)", "JPEG picture (*.jpg)",
                                 "SWF movie (*.swf)", "SVG picture (*.svg)", "All files (*)"}));
   AnswerFileDialog(QStringLiteral("PNG picture"), (dir / "export").string().c_str());
-  ASSERT_TRUE(Choose(bar(), {"文件", "输出"}));
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"文件", "输出"}));
   EXPECT_FALSE(std::filesystem::exists(dir / "export"));
   ASSERT_TRUE(std::filesystem::exists(dir / "export.png"));
   const std::vector<uint8_t> bytes = FileBytes(dir / "export.png");

@@ -22,7 +22,7 @@
 #include "export/animation/animation_windows.h"
 #include "platform/ui/dialog.h"
 #include "resources/command_ids.h"
-#include "support/ui/menu_items.h"
+#include "support/ui/menu_path.h"
 #include "views/live_stroke.h"
 #include "views/shape_sheet_windows.h"
 #include "views/style_command_windows.h"
@@ -241,7 +241,7 @@ TEST_F(ShapeSheets, EscapeAndTheFramesCloseButtonHideTheSheetOpenedFromTheMenu) 
   } items[] = {{"形状", 0}, {"色彩", 1}, {"フォーム", 0}, {"アウトライン", 0}, {"カラー", 1}, {"アウトライン", 1}};
   for (const auto& [item, page] : items) {
     SCOPED_TRACE(item);
-    ASSERT_TRUE(Choose(bar, {"形状", item}));
+    ASSERT_TRUE(ChooseMenuItem(bar, {"形状", item}));
     CShapePropSheetFrame* sheet = Frame(kKindDrawA);
     ASSERT_TRUE(sheet);
     ASSERT_TRUE(sheet->isVisible());
@@ -257,7 +257,7 @@ TEST_F(ShapeSheets, EscapeAndTheFramesCloseButtonHideTheSheetOpenedFromTheMenu) 
     EXPECT_EQ(Record(kKindDrawA).m_param[201], 12) << "closing hands nothing over";
   }
   // Window B's sheet, opened from the Window menu, closes the same way.
-  ASSERT_TRUE(Choose(bar, {"窗口", "设置窗口B", "显示"}));
+  ASSERT_TRUE(ChooseMenuItem(bar, {"窗口", "设置窗口B", "显示"}));
   ASSERT_TRUE(Frame(kKindDrawB) && Frame(kKindDrawB)->isVisible());
   QTest::keyClick(Frame(kKindDrawB)->focusWidget() ? Frame(kKindDrawB)->focusWidget() : Frame(kKindDrawB),
                   Qt::Key_Escape);
