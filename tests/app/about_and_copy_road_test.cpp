@@ -11,15 +11,7 @@
 namespace tmb::test {
 namespace {
 
-class AboutAndCopyRoad : public AppTest {
- protected:
-  void SetUp() override {
-    AppTest::SetUp();
-    ASSERT_TRUE(Start());
-    ShowAndPaint();
-  }
-  QMenuBar* bar() const { return frame()->menuBar(); }
-};
+using AboutAndCopyRoad = ShownAppTest;
 
 TEST_F(AboutAndCopyRoad, TheAboutBoxShowsTheVersionAboveItsOneButton) {
   bool checked = false;

@@ -163,9 +163,13 @@ class RealCharacterWalk : public AppTest {
       ASSERT_EQ(GetCharDocumentOfKind(kKindDrawA)->engine().LoadFile(path, 0), 1);
     }
     gFileSelect.m_nMode = mode;
+    gDrawState.m_szUserFolder = dir.path().string();
     for (int kind : {kKindDrawA, kKindDrawB}) {
       CCharDataFull& rec = *GetCharDocumentOfKind(kind)->DrawnRecord();
       ASSERT_EQ(rec.m_nPoints, kRecordedStrokeCount * kRecordedPointsPerStroke);
+      // What the commands write (comparison sheets, animation pages) goes to the test's
+      // folder.
+      rec.m_text[kTextFolder] = dir.path().string();
       CEditRegions& frames = rec.m_regions.m_list;
       frames.m_rects[0] = {40, 40, 240, 240};
       frames.m_nCount = 1;

@@ -21,12 +21,10 @@ namespace {
 // The button that carries no command.
 constexpr int kButtonWithoutCommand = 32834;
 
-class ToolbarRoad : public AppTest {
+class ToolbarRoad : public ShownAppTest {
  protected:
   void SetUp() override {
-    AppTest::SetUp();
-    ASSERT_TRUE(Start());
-    ShowAndPaint();
+    ShownAppTest::SetUp();
     // The idle pass that enables the buttons.
     frame()->UpdateAllActions();
   }

@@ -12,15 +12,7 @@
 namespace tmb::test {
 namespace {
 
-class WindowMenuRoad : public AppTest {
- protected:
-  void SetUp() override {
-    AppTest::SetUp();
-    ASSERT_TRUE(Start());
-    ShowAndPaint();
-  }
-  QMenuBar* bar() const { return frame()->menuBar(); }
-};
+using WindowMenuRoad = ShownAppTest;
 
 TEST_F(WindowMenuRoad, ThePreviewsShowItemOpensThePreviewWindowInFront) {
   ASSERT_EQ(CPre_View::Instance(), nullptr);
