@@ -18,6 +18,7 @@
 namespace {
 
 constexpr int kMaxPercent = 1000;
+constexpr int kMsgNotInDictionary = 61625;
 
 bool IsSkipped(std::string_view c) { return c == " " || c == "\r" || c == "\n" || c == "\t" || c == "\x81\x40"; }
 
@@ -123,6 +124,13 @@ int ExpandTextCharacters(CTmbDoc& doc, std::string_view text) {
     FitIntoCell(*path, rec.m_cellGrid.CellRect(i), scaled, percent, centred);
     total += path->GetCount();
     placed.push_back(std::move(path));
+  }
+  // None of the characters is stored: the window keeps its character, and the user is
+  // told why nothing came.
+  if (placed.empty()) {
+    tmb::Beep();
+    tmb::ShowMessage(kMsgNotInDictionary, tmb::kMsgOk, {tmb::SjisToUtf8Lossy(text.substr(0, kDictTextLimit))});
+    return 0;
   }
   // An append needs room for one point more than it brings.
   CStrokePath all(total + 1);

@@ -26,7 +26,8 @@ int SplitTextCharacters(std::string_view text);
 // store holds for it, fitted into the cell of its place in the record's guide grid
 // (scaled by p302 percent while p300 is on, centred while p301 is on). The undo copy is
 // taken first; a character the store lacks leaves its cell empty. 1 when done; 0, with
-// nothing changed, when text has no characters or the grid no cell (after a beep).
+// nothing changed, when text has no characters or the grid no cell (after a beep), or
+// when the store holds none of the characters (after a beep and a message).
 int ExpandTextCharacters(CTmbDoc& doc, std::string_view text);
 
 // Stores the strokes written into the cells of the record's guide grid under the

@@ -133,7 +133,8 @@ void CBmpViewWindow::RegisterCommands() {
 }
 
 void CBmpViewWindow::OnFilePrint(int preview) {
-  CWindowPrintJob job([this](bool p) { m_view.OnBeginPrinting(p ? 1 : 0); },
+  CWindowPrintJob job([] { return CanPrintPageOfKind(kKindImageEditor); },
+                      [this](bool p) { m_view.OnBeginPrinting(p ? 1 : 0); },
                       [](tmb::PageContext& page) { return RenderPrintPageOfKind(page, kKindImageEditor); },
                       [this] { m_view.OnEndPrinting(); });
   tmb::ui::RunPrintJob(job, preview != 0);

@@ -40,6 +40,7 @@ std::string LowerExtension(const std::string& path) {
 }
 
 constexpr int kMsgOpenFile = 62047;
+constexpr int kMsgNoRegion = 62059;
 
 // The filter the save dialog showed for the last picture saved, counted from 0.
 int gSaveFilterIndex = 0;
@@ -157,6 +158,8 @@ void SendImageToClipboard(int kind, int whole) {
   const tmb::Rect block = picture ? BlockOf(kind, *picture, whole) : tmb::Rect{};
   if (!picture || block.IsEmpty()) {
     tmb::Beep();
+    // The window's frame (or region) is what a send of part of it takes.
+    if (picture && !whole) tmb::ShowMessage(kMsgNoRegion);
     return;
   }
   gDrawState.m_sizeClipboard = {block.Width(), block.Height()};

@@ -37,6 +37,10 @@ class BindingForm : public QWidget {
   // Called with the control id when a control tells its dialog something.
   void SetNotifyHandler(std::function<void(int, Notify)> handler) { onNotify_ = std::move(handler); }
 
+ protected:
+  // Before the form is first shown, the arrows of each edit move beside it.
+  void showEvent(QShowEvent* event) override;
+
  private:
   void Build();
   void AddRow(QGridLayout& grid, int row, const Binding& b);
@@ -47,8 +51,9 @@ class BindingForm : public QWidget {
   QWidget* BuildRadio(const Binding& b);
   QWidget* BuildControl(const Binding& b);
   void MirrorSlider(const Binding& slider, int position);
-  // An edit that a slider or spin mirrors moves it when the user leaves the edit.
-  void MirrorEdit(int editId);
+  // An edit that a slider or spin mirrors moves it when the user leaves the edit (spins
+  // also follow each number typed: spinsOnly).
+  void MirrorEdit(int editId, bool spinsOnly = false);
   void Tell(int id, Notify code);
   // The control of binding id changed since the last exchange (not by a load).
   void Touch(int id);
@@ -63,6 +68,9 @@ class BindingForm : public QWidget {
   bool loading_ = false;
   std::function<void(int)> onAction_;
   std::function<void(int, Notify)> onNotify_;
+  // The arrows of an edit stand in its row, right of it.
+  void PlaceArrowsBesideEdits();
+  bool arrowsPlaced_ = false;
 };
 
 }  // namespace tmb::ui

@@ -311,4 +311,21 @@ TEST_F(ConvertedDrawingTest, StrokePicturesShowTheStrokesWithFlyingWhiteAndSmoot
   EXPECT_EQ(inkInBand(), streaked);  // the same streaks every time
 }
 
+TEST_F(ConvertedDrawingTest, WithEveryWayOfDrawingSwitchedOffTheStrokesAreDrawnAtPaperSize) {
+  // As a file from before the switches reads: no stroke pictures, no scaled road.
+  AddStroke(20, 50, 120, 24);
+  work->m_param[240] = 0;
+  work->m_param[220] = work->m_param[221] = 0;
+  work->m_rangeFrom = int32_t(kRed);
+  work->m_param[157] = int32_t(kPaleYellow);
+  ASSERT_EQ(DrawingMode(work->m_param), 0);
+  work->DrawCharacter(&screen, 0, -1, *work);
+  int ink = 0;
+  for (int y = 45; y < 65; ++y) {
+    for (int x = 30; x < 130; ++x) ink += Picture().GetPixel(x, y) == kRed;
+  }
+  EXPECT_GT(ink, 100 * 20 * 9 / 10);
+  EXPECT_EQ(Picture().GetPixel(80, 10), kPaleYellow);
+}
+
 }  // namespace

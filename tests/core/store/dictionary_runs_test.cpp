@@ -27,6 +27,7 @@ const char kIchi[] = "\x88\xea";   // 一
 const char kSpace[] = "\x81\x40";  // the full-width space
 constexpr int kMsgCapacity = 62045;
 constexpr char kPackageModel[] = "/usr/share/tegaki/models/zinnia/handwriting-ja.model";
+constexpr int kMsgNotInDictionary = 61625;
 
 std::vector<std::string> ListedNames() {
   std::vector<std::string> names;
@@ -138,6 +139,17 @@ TEST_F(Expansion, ACharacterTheStoreLacksLeavesItsCellEmpty) {
   EXPECT_EQ(ExpandTextCharacters(*doc, std::string(kEi) + kIchi), 1);
   ASSERT_EQ(doc->m_char.m_nPoints, 4);
   EXPECT_EQ(doc->m_char.m_pPoints[0], (Point{250, 350})) << "in the second cell";
+}
+
+TEST_F(Expansion, CharactersTheStoreLacksAllLeaveTheStrokesAndSaySo) {
+  StoreCross(kIchi, 40, 80);
+  EXPECT_EQ(ExpandTextCharacters(*doc, std::string(kEi) + kEi), 0);
+  EXPECT_EQ(Points(), (std::vector<Point>{{7, 7}, {9, 9}}));
+  EXPECT_EQ(doc->m_bUndoValid, 0);
+  EXPECT_EQ(messages.ids, std::vector<int>{kMsgNotInDictionary});
+  ASSERT_EQ(messages.texts.size(), 1u);
+  EXPECT_NE(messages.texts[0].find("永永"), std::string::npos) << messages.texts[0];
+  EXPECT_EQ(messages.beeps, 1);
 }
 
 TEST_F(Expansion, MorePointsThanARecordHoldsKeepWhatFitsAndTellTheUser) {

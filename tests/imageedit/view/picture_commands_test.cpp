@@ -120,6 +120,7 @@ TEST_F(PictureCommands, ThePictureGoesToTheClipboardWholeOrByRegion) {
   editor().m_region = {30, 30, 30, 60};
   SendImageToClipboard(kKindImageEditor, 0);
   EXPECT_EQ(messages.beeps, 3);
+  EXPECT_EQ(messages.ids, std::vector<int>{62059}) << "a part asked for without a region says so";
   EXPECT_EQ(clipboard.image, held);
 }
 

@@ -166,26 +166,30 @@ TEST_F(PageRendererTest, RegionPrintingWithoutASelectionSaysSo) {
   }
 }
 
-TEST_F(PageRendererTest, AMissingWindowOrPicturePrintsNothing) {
+TEST_F(PageRendererTest, AMissingWindowOrPicturePrintsNothingAndSaysWhy) {
   windows.sources[kKindDrawB] = nullptr;  // window B closed
   sources[kKindImageEditor].picture.Destroy();
   struct Case {
     int target;
     int sourceKind;
     int mode;
+    int message;
   };
-  for (Case c : {Case{kKindDrawB, -1, kVector}, Case{kKindDrawB, -1, kImage}, Case{kKindImageEditor, -1, kImage},
-                 Case{-1, kKindSettings, kImage}, Case{-1, -1, kVector}}) {
+  for (Case c : {Case{kKindDrawB, -1, kVector, kMsgPrintWindowClosed}, Case{kKindDrawB, -1, kImage, kMsgPrintWindowClosed},
+                 Case{kKindImageEditor, -1, kImage, kMsgPrintWindowEmpty}, Case{-1, kKindSettings, kImage, kMsgNoPrintWindow},
+                 Case{-1, -1, kVector, kMsgNoPrintWindow}}) {
     Print(c.target, c.mode);
     gPrintSourceKind = c.sourceKind;
     RecordingPage page({1000, 1500});
+    messages.ids.clear();
+    EXPECT_FALSE(CanRenderPrintPage(windows)) << c.target << " " << c.sourceKind;
     const int beeps = messages.beeps;
     EXPECT_EQ(RenderPrintPage(page, windows), 0) << c.target << " " << c.sourceKind;
     EXPECT_TRUE(page.transfers.empty());
     EXPECT_EQ(messages.beeps, beeps + 1);
+    EXPECT_EQ(messages.ids, (std::vector<int>{c.message, c.message})) << c.target << " " << c.sourceKind;
   }
   EXPECT_EQ(windows.layouts, 0);
-  EXPECT_TRUE(messages.ids.empty());
 }
 
 TEST_F(PageRendererTest, APageThatRefusesThePictureAbandonsTheJob) {
