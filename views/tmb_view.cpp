@@ -87,6 +87,12 @@ void CTmbView::OnInitialUpdate() {
 
 void CTmbView::OnUpdate() { Invalidate(); }
 
+void CTmbView::ShowNow() {
+  // The surface holds what is to be seen: the paint only shows it.
+  m_bNeedsDraw = false;
+  m_pArea->viewport()->repaint();
+}
+
 void CTmbView::Invalidate() {
   m_bNeedsDraw = true;
   m_pArea->viewport()->update();

@@ -142,6 +142,9 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   // A 4 x 4 dot around (x, y): outline in pen, inside in brush.
   static void DrawDot(tmb::DeviceContext& dc, int x, int y, tmb::Colour pen, tmb::Colour brush);
   void RedrawInSteps(int force);
+  // The written strokes as lines of colour: into the back buffer from the first point
+  // (offscreen 1), else onto the window from the first point not yet painted.
+  void DrawStrokeLines(tmb::DeviceContext& dc, tmb::Colour colour, int offscreen);
   void ShowOriginalLineDrawMode();
   int TogglePointDisplay(int toggle);
 
@@ -396,6 +399,8 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   void FitWindowSurface();
   // The window shows the back buffer again at the next paint.
   void Invalidate();
+  // What was drawn on the window surface reaches the screen now, not at the next paint.
+  void ShowNow();
 
   // Pen input: the stroke's end after the last sample, the points and the edit modes.
   // A point of the window in logical coordinates (the scroll position added).

@@ -23,6 +23,11 @@ namespace {
 
 constexpr tmb::Colour kWhite = 0xFFFFFF;
 constexpr tmb::Colour kGuideGrey = 0xA0A0A0;
+constexpr tmb::Colour kStrokeLineBlue = 0xF00000;
+// Values of CDrawState::m_bDrawTempOriginalLine: the written lines shown while the first
+// conversion of new strokes runs, or over the converted character for one repaint.
+constexpr int kTempLinesAtConversion = 1;
+constexpr int kTempLinesOverlay = 2;
 // Commands the painting sends to the main frame.
 constexpr int kCmdRefreshTitle = 32937;
 
@@ -72,10 +77,17 @@ int CTmbView::PaintCharacterView(tmb::DeviceContext& dc) {
       tmb::Beep();
     }
   }
+  // The hand's lines stay in sight while the brush draws what was newly written.
+  const bool converts = rec.m_param[kParamPenMode] == 0 && rec.m_param[kParamDisplayMode] == 0;
+  if (converts && gDrawState.m_bDrawTempOriginalLine == kTempLinesAtConversion && rec.m_nPoints > doc->m_nLastPainted) {
+    DrawStrokeLines(dc, kStrokeLineBlue, 0);
+    ShowNow();
+  }
   const int result = DrawCharacterStrokes(dc, 0, -1);
   if (switched) rec.m_param[kParamPenLineMode] = 2;
   ReleaseOffscreenDCs();
   tmb::Progress().SetPos(0);
+  if (gDrawState.m_bDrawTempOriginalLine == kTempLinesOverlay) DrawStrokeLines(dc, kStrokeLineBlue, 1);
   PaintWritingArea(dc);
   doc->m_nLastPainted = rec.m_nPoints;
   UpdateCursor();
