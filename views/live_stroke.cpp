@@ -68,6 +68,7 @@ void CTmbView::DrawLiveStroke(tmb::DeviceContext& dc, tmb::Point from, tmb::Poin
       if (m_bOffscreen) StampSegment(dc, from.x, from.y, dx, dy, sizes, m_dcBrush, m_dcBack, 1, rec, 1);
     }
   }
+  doc->m_bLiveDrawn = 1;
   if (m_nIndex == 0 || m_nIndex == 1) gInkModes[size_t(m_nIndex)] = kInkMerge;
   gLiveStroke.sheetShown = 0;
 }

@@ -182,6 +182,6 @@ void CTmbView::RedrawSettingsPane() {
   if (splitter && splitter->count() > kSettingsPane) splitter->widget(kSettingsPane)->repaint();
 }
 
-tmb::Surface* CTmbView::BackBuffer() { return m_pShownBrushState ? &m_pShownBrushState->m_bitmap : nullptr; }
+tmb::Surface* CTmbView::BackBuffer() { return m_pShownBitmap ? m_pShownBitmap : ShownBitmap(); }
 
 tmb::Surface* CTmbView::DrawingBitmap() { return m_pBrushState ? &m_pBrushState->m_bitmap : nullptr; }

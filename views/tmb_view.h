@@ -102,6 +102,9 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   void LoadParamsFromBrushState();
   void SyncBrushState();
   void PaintBrushCharacter(tmb::DeviceContext& dc, tmb::Colour colour, int mode);
+  // Renders the window's brush set again when the brush kind, style, scatter or size of the
+  // record differ from those it was rendered from.
+  void RenderBrushSetIfChanged(tmb::DeviceContext& dc);
 
   // ---- focus, idle timer, mouse speed
   void OnSetFocus();
@@ -307,6 +310,7 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
 
   // ---- state (names as the rest of the system reads them)
   CBrushState* m_pShownBrushState = nullptr;  // whose picture m_dcBack holds
+  tmb::Surface* m_pShownBitmap = nullptr;     // the picture m_dcBack holds while prepared
   CBrushState* m_pBrushState = nullptr;       // gBrushStates[m_nIndex]
   // Its tip strip, brush set and two masks, used by the brush painting.
   std::array<tmb::Surface*, 4> m_pBrushBitmaps{};
@@ -336,6 +340,9 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   int32_t m_bBackgroundOption = 0;  // clear to parameter 157 instead of white
   int32_t m_nAutoCapture = -1;     // capture of the first drawing into the image editor
   int32_t m_bCaptureOption = 0;
+  // The brush kind, style, scatter and size the brush set was rendered from; none yet.
+  std::array<int32_t, 4> m_brushSetSource{INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN};
+  tmb::Surface m_previewBlank;  // the blank page drawn on instead of the preview's picture
   tmb::Point m_ptErase{};  // paper point of the erase from the nearby part on
 
   // Pen input: stroke capture, rubber bands, point edits, tablet sampling.
@@ -381,9 +388,35 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
     bool mine_;
   };
 
+  // The wait cursor and m_bBusy for the length of a piece of painting; an inner scope
+  // leaves them to the outer one.
+  class BusyScope {
+   public:
+    explicit BusyScope(CTmbView& view);
+    ~BusyScope();
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+   private:
+    CTmbView& view_;
+    bool mine_;
+  };
+
   CCharDataFull* DrawnRecord() const;
+  // The feature markers and the analysis overlay of the last conversion, into the back
+  // buffer.
+  void DrawConversionMarks(tmb::DeviceContext& dc);
   void BindBrushState();
   void RenderBrushSetNow(tmb::DeviceContext& dc);
+  // The record's brush values that the window's brush set now comes from.
+  void NoteBrushSetSource();
+  // Copies a character of more than five points into the image editor once, when the
+  // capture option asks for it.
+  void CaptureFirstCharacter(const CCharDataFull& rec);
+  // The picture the back buffer is: the window's own, or with the preview as the source the
+  // preview's (a blank copy when the record asks for one) or the first character window's.
+  tmb::Surface* ShownBitmap();
+  void TakeShownPicture(const CCharDataFull& rec);
   void WarnAboutDisplay();
   // Runs work after the present event: what a paint must not do inside a paint event.
   void AfterPaint(std::function<void()> work);

@@ -12,6 +12,7 @@
 #include "platform/ui/document.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/virtual_keys.h"
+#include "resources/command_ids.h"
 #include "views/shape_sheet_windows.h"
 #include "views/tmb_view.h"
 #include "views/tmb_view_area.h"
@@ -139,6 +140,8 @@ void CTmbView::CopyDataBetweenWindows(int direction) {
   if (CTmbView* view = ViewOfKind(targetKind)) {
     auto* main = qobject_cast<tmb::ui::MainFrame*>(window());
     if (main && view->frame()) main->ActivateChildFrame(view->frame());
+    // The main window's title and bars follow the window now in front.
+    SendFrameCommand(tmb::kCmdUpdateTitle);
     view->RedrawInSteps(0);
     if (view->document()) view->document()->UpdateAllViews();
   }

@@ -199,7 +199,8 @@ int CTmbView::ConfirmAndSave(tmb::DeviceContext& dc) {
   PaintCharacterView(dc);
   const tmb::Point topLeft{panel.m_rcWriting.left, panel.m_rcWriting.top};
   // A save that failed has told the user; the character stays current to be saved again.
-  if (!m_pShownBrushState || SaveCharacterImageFile(&dc, m_pShownBrushState->m_bitmap, topLeft, path) != 1) {
+  const tmb::Surface* picture = BackBuffer();
+  if (!picture || SaveCharacterImageFile(&dc, *picture, topLeft, path) != 1) {
     return 0;
   }
   panel.m_entries[size_t(panel.m_nCurrent)].done = 1;
