@@ -187,8 +187,21 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   // hidden puts the view back into drawing mode.
   void ShowRegistrationPanel(int state);
   void DrawRegistrationPanel(tmb::DeviceContext& dc);
-  // The picture box.
+  // The picture box, with the picture it took in.
   void PaintRegistrationPanel(tmb::DeviceContext& dc);
+  // The panel's fonts, made once per run.
+  void CreatePanelFonts(tmb::DeviceContext& dc);
+  // The square part of the image editor's shown selection, stretched into the picture box
+  // or into the writing box of the back buffer; false (nothing changed) without one.
+  enum SelectionTarget { kIntoPictureBox = 0, kIntoWritingBox = 1 };
+  bool TakeEditorSelection(int target);
+  // The picture box's picture over the writing box of the back buffer.
+  void StretchPanelPictureIntoWritingBox();
+  // The selection into the writing box, shown; a beep when the editor shows none.
+  void CopySelectionToPanel(tmb::DeviceContext& dc);
+  // Asks for a folder and writes one line per registered picture in it on the window:
+  // character, code and path. Returns the count; 0 when no folder was chosen.
+  int ShowPictureListing();
   // Event 1 move, 2 release over a wide list's boxes.
   void PanelListMouse(tmb::DeviceContext& dc, int x, int y, int event);
   // Saves what is written as the current character's picture; 1 when saved.
@@ -342,6 +355,7 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   int32_t m_bCaptureOption = 0;
   // The brush kind, style, scatter and size the brush set was rendered from; none yet.
   std::array<int32_t, 4> m_brushSetSource{INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN};
+  tmb::Surface m_panelPicture;  // what the registration panel's picture box shows
   tmb::Surface m_previewBlank;  // the blank page drawn on instead of the preview's picture
   tmb::Point m_ptErase{};  // paper point of the erase from the nearby part on
 

@@ -136,6 +136,10 @@ void CTmbView::PaintWritingArea(tmb::DeviceContext& dc) {
   const tmb::Point o = gDrawState.m_ptCanvasOrigin;
   const CRegistrationPanel& panel = gDrawState.m_toolPanel;
   if (panel.m_bShown) {
+    // The panel's page: blank paper but for the writing box and the panel.
+    const tmb::Colour around = m_nKind == kKindDrawB ? gDrawState.m_crBackB : gDrawState.m_crBackA;
+    FillAroundRect(dc, ClientRectLogical(), gDrawState.m_rcCanvas, around);
+    dc.FillSolidRect(gDrawState.m_rcCanvas, kWhite);
     const tmb::Rect& r = panel.m_rcWriting;
     if (m_bOffscreen) {
       dc.BitBlt(r.left + o.x, r.top + o.y, r.Width(), r.Height(), &m_dcBack, r.left, r.top, tmb::kSrcCopy);

@@ -13,6 +13,7 @@
 #include "platform/service/machine.h"
 #include "platform/service/messages.h"
 #include "platform/ui/timers.h"
+#include "views/registration/key_edit.h"
 #include "views/tmb_view.h"
 #include "views/view_params.h"
 
@@ -82,6 +83,7 @@ void CTmbView::InitDrawing(tmb::DeviceContext& dc) {
     CTmbView* a = m_nIndex == 0 ? this : other;
     CTmbView* b = m_nIndex == 0 ? other : this;
     b->m_brushSetSource = a->m_brushSetSource;
+    CreatePanelFonts(dc);
   }
   m_bDrawingReady = 1;
   m_dwLastInput = tmb::TickCount();
@@ -183,6 +185,10 @@ void CTmbView::OnSetFocus() {
   for (int i = 0; i < windows && doc; ++i) {
     const int kind = gDrawState.m_charWindowKinds[size_t(i)];
     if (TmbDocOfKind(kind) == doc) gDrawState.m_nCurDrawKind = kind;
+  }
+  // The registration panel's text box takes the keys while the panel is up.
+  if (gDrawState.m_toolPanel.m_bShown && gDrawState.m_toolPanel.m_bFocusEdit && m_edit && m_edit->isVisible()) {
+    m_edit->setFocus();
   }
   SetMouseSpeedForMode(1);
   if (!m_bOffscreen) {
