@@ -14,6 +14,7 @@
 #include "core/document/tmb_doc.h"
 #include "core/state/draw_state.h"
 #include "core/state/mouse_messages.h"
+#include "platform/ui/child_frame.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/paper_scroll.h"
 #include "platform/ui/timers.h"
@@ -82,6 +83,9 @@ void CTmbView::OnInitialUpdate() {
   m_pArea->horizontalScrollBar()->setValue(m_pArea->horizontalScrollBar()->maximum());
   m_pArea->verticalScrollBar()->setValue(0);
   FlushMouseMessages();
+  // The user cannot close a drawing window; the program still may (a file of one window),
+  // and then command 32810 opens window A again.
+  if (tmb::ui::ChildFrame* f = frame()) f->DisableClose();
   Invalidate();
 }
 

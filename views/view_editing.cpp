@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "core/document/doc_windows.h"
+#include "core/file/char_block_convert.h"
 #include "core/document/tmb_doc.h"
 #include "core/state/draw_state.h"
 #include "platform/ui/child_frame.h"
@@ -157,6 +158,15 @@ void CTmbView::RefreshAfterLoad() {
     const int windows = std::clamp(gDrawState.m_nCharWindows, 0, int(gDrawState.m_charWindowKinds.size()));
     for (int i = 0; i < windows; ++i) {
       if (CTmbView* view = ViewOfKind(gDrawState.m_charWindowKinds[size_t(i)])) view->RefreshWritingArea();
+    }
+  }
+  // A file of the old brush layout takes the style chosen in the style menus, once, in
+  // every window (the title and the sheets follow the load where it is handed out).
+  if (gOldBrushLayout) {
+    gOldBrushLayout = 0;
+    const int windows = std::clamp(gDrawState.m_nCharWindows, 0, int(gDrawState.m_charWindowKinds.size()));
+    for (int i = 0; i < windows; ++i) {
+      if (CTmbView* view = ViewOfKind(gDrawState.m_charWindowKinds[size_t(i)])) view->ApplyStyleCommand(-1);
     }
   }
   m_pArea->horizontalScrollBar()->setValue(m_pArea->horizontalScrollBar()->maximum());

@@ -84,6 +84,39 @@ TEST_F(ViewPaintSources, APendingBrushColourRecoloursTheSetOnceAtTheNextPaint) {
   EXPECT_FALSE(SamePixels(before, gBrushStates[0].m_brushSet));
 }
 
+TEST_F(ViewPaintSources, WithThePreviewAsItsSourceTheBackBufferIsAnotherPicture) {
+  CTmbView& viewA = MakeView(kKindDrawA);
+  CTmbView& viewB = MakeView(kKindDrawB);
+  FirstPaint(viewA);
+  FirstPaint(viewB);
+  struct Case {
+    int source, selector;
+    const Surface* shown;
+  } cases[] = {
+      {0, 0, &gBrushStates[1].m_bitmap},  // its own picture
+      {1, 0, &gBrushStates[0].m_bitmap},  // the first character window's
+      {1, 1, &gBrushStates[1].m_bitmap},  // the preview's: none is open
+  };
+  for (const Case& c : cases) {
+    viewB.m_bPreviewSource = c.source;
+    viewB.m_nPreviewSelector = c.selector;
+    CTmbView::ClientDC dc(viewB);
+    viewB.PrepareOffscreenDCs(dc);
+    EXPECT_EQ(viewB.BackBuffer(), c.shown) << c.source << c.selector;
+    EXPECT_EQ(viewB.m_dcBack.surface(), c.shown) << c.source << c.selector;
+    viewB.ReleaseOffscreenDCs();
+  }
+  // Clearing the window clears the picture it shows.
+  viewB.m_bPreviewSource = 1;
+  viewB.m_nPreviewSelector = 0;
+  gBrushStates[0].m_bitmap.Fill(0x000000);
+  {
+    CTmbView::ClientDC dc(viewB);
+    viewB.ClearWritingArea(dc, 1);
+  }
+  EXPECT_EQ(gBrushStates[0].m_bitmap.GetPixel(10, 10), kWhite);
+}
+
 // Notes whether the view was busy each time the painting reported its progress.
 class BusyProgress final : public ProgressService {
  public:
