@@ -268,6 +268,8 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   // ---- live stroke drawing: stamps of the brush set along each new segment
   // kind: 1 a stroke's first segment, 2 its last, 0 one between.
   void DrawLiveStroke(tmb::DeviceContext& dc, tmb::Point from, tmb::Point to, int kind);
+  // The live segment as a black line of width 2, in the back buffer and on the window.
+  void DrawPlainLiveLine(tmb::DeviceContext& dc, tmb::Point from, tmb::Point to);
   // The width of a segment (fx, fy) by the settings of the live-stroke work object; rec
   // holds the previous length, the pressure (-1 none), a residue and the last length.
   static int StrokeWidthAt(float fx, float fy, int kind, int endFlag, const CPointRecord& rec);
@@ -275,9 +277,10 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   // Stamps the segment from (x0, y0) by (dx, dy), its last pixel left out; live stamps go
   // to the window dc (and the back buffer where the window does not show them), others
   // to the back buffer. Returns the size of the first stamp.
+  // gradient (0 none) sizes the stamps by GradientPosition of m_gradientValues instead.
   int StampSegment(tmb::DeviceContext& dc, int x0, int y0, int dx, int dy, const CStampSizes& sizes,
-                   tmb::DeviceContext& brushDC, tmb::DeviceContext& backDC, int endFlag, const CCharData& rec,
-                   int live);
+                   tmb::DeviceContext& brushDC, tmb::DeviceContext& backDC, int gradient, int endFlag,
+                   const CCharData& rec, int live);
   // The stamp size at step t of n along the segment, moving the running size by one.
   static int InterpolateStampSize(int t, int n, int minor, const CStampSizes& sizes, int* up, int* down);
   // The brush set column of the next stamp; stored in *out and returned.
@@ -342,6 +345,10 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   int32_t m_bOffscreen = 0;
   int32_t m_bBusy = 0;
   std::array<int32_t, 2> m_renderWords{};
+  int32_t m_bThinLine = 0;  // live strokes as plain lines in the ink colour
+  // A stamp size by gradient: the size to start from, the range it spans and the length
+  // over which it does (0: the segment's).
+  std::array<int32_t, 3> m_gradientValues{};
   std::array<int32_t, 2> m_sheetRunning{};  // 1 while a comparison sheet renders
   tmb::DeviceContext m_dcBrush;  // the brush set of the window's state
   tmb::DeviceContext m_dcBack;   // the back buffer: the picture of m_pShownBrushState
