@@ -92,8 +92,7 @@ int RenderPrintPage(tmb::PageContext& page, CPrintWindows& windows) {
   if (!source) return Fail();
   const bool drawing = target == kKindDrawA || target == kKindDrawB;
   if (!drawing) source->BringForward();
-  // The editor and the preview hold pictures, not characters: they print in image mode.
-  const bool image = !drawing || gDrawState.m_nPrintMode == kModeImage;
+  const bool image = gDrawState.m_nPrintMode == kModeImage;
   const tmb::Surface* picture = source->PrintPicture();
   if (image && (!picture || picture->IsNull())) return Fail();
 
@@ -102,10 +101,14 @@ int RenderPrintPage(tmb::PageContext& page, CPrintWindows& windows) {
   const tmb::Rect region = range == kRangeRegion ? source->PrintSelection() : tmb::Rect{};
   if (range == kRangeRegion && NormalisePrintRegion(region, canvas).IsEmpty()) {
     tmb::Beep();
-    tmb::ShowMessage(kMsgNoRegion);
+    // The editor and the preview have a selection to make; a drawing window's edit
+    // rectangle is simply absent.
+    if (!drawing) tmb::ShowMessage(kMsgNoRegion);
     return 0;
   }
   CPageGeometry g;
   if (!ComputePageGeometry(page.PageSize(), canvas, range, region, gDrawState.m_nPrintScale, g)) return Fail();
-  return image ? PrintImagePage(page, *picture, g) : PrintVectorPage(page, windows, target, g);
+  if (image) return PrintImagePage(page, *picture, g);
+  // A vector page always shows the current character, over the part the target names.
+  return PrintVectorPage(page, windows, drawing ? target : gDrawState.ResolveKind(kKindCurrentDraw), g);
 }
