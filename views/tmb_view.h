@@ -25,6 +25,7 @@ class CCharData;
 class CCharDataFull;
 class CKeyEdit;
 class CLayoutDlg;
+class CStrokePathEx;
 class CTmbDoc;
 class CTmbViewArea;
 class QPushButton;
@@ -303,6 +304,32 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   // and the document's current edit rectangle.
   const tmb::Surface* PrintPicture() override;
   tmb::Rect PrintSelection() override;
+
+  // ---- raster routines over the canvas rectangle (no command runs them)
+  // A colour-key mask of a's pixels of colour, through which a is merged into b.
+  void MaskMergeColour(tmb::DeviceContext& dc, tmb::Surface* a, tmb::Surface* b, tmb::Colour colour);
+  // The same through mask, filled with colour first.
+  void MaskMerge(tmb::DeviceContext& dc, tmb::Surface* a, tmb::Surface* b, tmb::Surface* mask, tmb::Colour colour);
+  // source (w x h) into target with the inverse of colour ORed into it first (0: the copy
+  // inverted; white: copied as it is).
+  void CopyWithTint(tmb::DeviceContext& dc, tmb::Surface* target, tmb::Surface* source, int w, int h,
+                    tmb::Colour colour);
+  // source's pixels where mask is 0, dc's kept where it is 1; a beep when it fails.
+  void MaskedCopy(tmb::DeviceContext& dc, int left, int top, int right, int bottom, tmb::DeviceContext& source,
+                  const tmb::Surface* mask);
+  void CopyBitmapRect(tmb::DeviceContext& dc, tmb::Surface* target, int left, int top, int right, int bottom,
+                      tmb::Surface* source);
+  // A copy of rect from source with dc's background colour set for it.
+  void CopyWithBackground(tmb::DeviceContext& dc, tmb::DeviceContext& source, tmb::Colour background,
+                          const tmb::Rect& rect);
+  void HalftoneCopyBitmaps(tmb::DeviceContext& dc, tmb::Surface* a, tmb::Surface* b, tmb::Size size);
+  // Every stroke of rec through the brush-shape renderer, as the picture of each stroke
+  // in the canvas's third mask bitmap; the number of strokes.
+  int RenderBrushShapesTo(tmb::DeviceContext& dc, const CCharDataFull& rec);
+  // The same for the window's character, on the view's own contexts.
+  int RenderBrushShapesOfCharacter();
+  // path's side lines (dark red and green) and then the path itself, into target.
+  void DrawSideLinesTo(tmb::DeviceContext& dc, const CStrokePathEx& path, tmb::Surface* target);
 
   // ---- cursors
   void BeginWaitCursor();
