@@ -23,6 +23,7 @@
 #include "app/dialogs/avi_codec_dialog.h"
 #include "app/dummy_doc.h"
 #include "app/frame_view.h"
+#include "app/image_editor_link.h"
 #include "app/kind_lookup.h"
 #include "app/tmb_app.h"
 #include "app/value_limits.h"
@@ -102,6 +103,7 @@ CMainFrame::CMainFrame(tmb::ui::Application* app) : tmb::ui::MainFrame(app) {
   SetAnimationWindows(&gViewAnimationWindows);
   gViewAnimationWindows.SetShapeSheetLoader([this] { return LoadShapeSheetPage(-1, 1, kCurrentSheet); });
   InstallShapeSheetLinks();
+  InstallImageEditorLink();
   // Bringing a drawing window forward makes it the current one, as its view taking the
   // focus does; the window left when the current one closes becomes current this way too.
   connect(mdiArea(), &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* window) {
@@ -119,6 +121,7 @@ CMainFrame::~CMainFrame() {
   if (&AnimWindows() == &gViewAnimationWindows) SetAnimationWindows(nullptr);
   gViewAnimationWindows.SetShapeSheetLoader(nullptr);
   RemoveShapeSheetLinks();
+  RemoveImageEditorLink();
 }
 
 ScreenMetrics CMainFrame::MeasureDisplay() const {
