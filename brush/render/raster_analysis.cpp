@@ -11,30 +11,27 @@ constexpr int kTestSide = 8;
 constexpr int kBoxStart = 100000;
 // Copy the source where the mask is 0, keep the destination where it is 1.
 constexpr uint32_t kKeepWhereMasked = 0xCCAA0029;
+// Every run shaded; the outline smoothed first with all corners alike; all corners alike
+// at one strength.
+constexpr CSmoothingVariant kTraceVariant{.everyRun = true};
+constexpr CSmoothingVariant kSmoothVariant{.midpointOutline = true, .plainCorners = true};
+constexpr CSmoothingVariant kBasicVariant{.plainCorners = true, .evenStrength = true};
 
 }  // namespace
 
 void RenderStrokesByStrokeTrace(tmb::DeviceContext* pDC, tmb::Surface* bitmap, tmb::Colour background,
                                 tmb::Colour ink, int strength, int level) {
-  CSmoothingVariant v;
-  v.everyRun = true;
-  SmoothPaintedEdges(pDC, bitmap, background, ink, strength, level, v);
+  SmoothPaintedEdges(pDC, bitmap, background, ink, strength, level, kTraceVariant);
 }
 
 void RenderStrokesByStrokeSmooth(tmb::DeviceContext* pDC, tmb::Surface* bitmap, tmb::Colour background,
                                  tmb::Colour ink, int strength, int level) {
-  CSmoothingVariant v;
-  v.midpointOutline = true;
-  v.plainCorners = true;
-  SmoothPaintedEdges(pDC, bitmap, background, ink, strength, level, v);
+  SmoothPaintedEdges(pDC, bitmap, background, ink, strength, level, kSmoothVariant);
 }
 
 void RenderStrokesByStrokeBasic(tmb::DeviceContext* pDC, tmb::Surface* bitmap, tmb::Colour background,
                                 tmb::Colour ink, int strength, int level) {
-  CSmoothingVariant v;
-  v.plainCorners = true;
-  v.evenStrength = true;
-  SmoothPaintedEdges(pDC, bitmap, background, ink, strength, level, v);
+  SmoothPaintedEdges(pDC, bitmap, background, ink, strength, level, kBasicVariant);
 }
 
 int TestRasterOps(tmb::DeviceContext* pDC) {
