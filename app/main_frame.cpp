@@ -24,6 +24,7 @@
 #include "app/dialogs/notice_dialogs.h"
 #include "app/dummy_doc.h"
 #include "app/frame_view.h"
+#include "app/image_editor_link.h"
 #include "app/kind_lookup.h"
 #include "app/settings/style_menus.h"
 #include "app/tmb_app.h"
@@ -111,6 +112,7 @@ CMainFrame::CMainFrame(tmb::ui::Application* app) : tmb::ui::MainFrame(app) {
     UpdateWhenShown(&menu);
     BuildStyleMenus(menu, [this](int id) { return ActionFor(id); }, [this](QMenu* popup) { UpdateWhenShown(popup); });
   });
+  InstallImageEditorLink();
   // Bringing a drawing window forward makes it the current one, as its view taking the
   // focus does; the window left when the current one closes becomes current this way too.
   connect(mdiArea(), &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* window) {
@@ -130,6 +132,7 @@ CMainFrame::~CMainFrame() {
   gViewAnimationWindows.SetClipboardNotice(nullptr);
   RemoveShapeSheetLinks();
   SetStyleMenuFiller(nullptr);
+  RemoveImageEditorLink();
 }
 
 ScreenMetrics CMainFrame::MeasureDisplay() const {
