@@ -19,7 +19,6 @@ namespace {
 // A chosen style of the style menus: 崩し 40, 太さ 120, and its own colours.
 class ChosenStyle : public StyleDefSource {
  public:
-  bool HasChosenStyle() const override { return true; }
   bool CollectChosenValues(ParamBlock& params) override {
     params[0] = 40;
     params[3] = 120;
