@@ -395,6 +395,35 @@ TEST_F(ImageEditor, ADroppedForeignBlockMergesTheWindowsColoursUntilTheNextClear
   ResetPalettes();
 }
 
+// Once drops filled the editor's palette, later drops add nothing; the clear that starts
+// the palette tables again lets the next drop bring its colours in.
+TEST_F(ImageEditor, AFullPaletteTakesColoursAgainOnceTheTablesStartAgain) {
+  tmb::test::Canvas other(kWidth, kHeight, PixelFormat::kColour32, 0x123456);
+  host.picture = &other.surface;
+  host.region = {0, 0, 20, 20};
+  gPaletteMode = 1;
+  InitAppPalettes();
+  gDrawState.m_bPaletteDevice = 1;
+  const Point o = gDrawState.m_ptCanvasOrigin;
+  const tmb::PaletteEntry used{0x56, 0x34, 0x12, 0};
+  auto drop = [&] {
+    gColourTables[1][0] = used;
+    view.TakeWindowRegion(kKindDrawA);
+    view.OnMouseMove({50 + o.x, 50 + o.y}, true);
+    view.OnLButtonUp({50 + o.x, 50 + o.y});
+  };
+  for (int i = 0; i < kPaletteSearchEntries; ++i) (*gCurTableB)[size_t(i)] = {uint8_t(i + 1), 7, 7, 0};
+  drop();
+  EXPECT_EQ(view.m_bPaletteFull, 1);
+  EXPECT_EQ(gColourTables[2][0], tmb::PaletteEntry{});
+  view.ClearImage(0);
+  EXPECT_EQ(view.m_bPaletteFull, 0);
+  drop();
+  EXPECT_EQ(view.m_bPaletteFull, 0);
+  EXPECT_EQ(gColourTables[2][0], used) << "the drop after the clear adds its colour";
+  ResetPalettes();
+}
+
 TEST_F(ImageEditor, TheRegionDialogOpensOnTheRegionUntilItWasOnceConfirmed) {
   std::vector<Rect> opened;
   int answer = 2;
