@@ -29,6 +29,7 @@
 #include "app/view_classes.h"
 #include "core/file/path_helpers.h"
 #include "core/state/draw_state.h"
+#include "core/state/mouse_messages.h"
 #include "export/animation/frame_movie_outputs.h"
 #include "export/animation/sheet_frame_output.h"
 #include "export/avi/avi_movie_output.h"
@@ -152,6 +153,7 @@ bool CMainFrame::Create(const std::optional<ScreenMetrics>& metrics) {
   m_btnCancel = new QPushButton(QString::fromStdString(tmb::LoadStringText(62110)), this);
   m_btnCancel->setObjectName(QStringLiteral("progressCancel"));
   m_btnCancel->hide();
+  tmb::ui::PendingInput::MarkTakesInputWhileBusy(m_btnCancel);
   connect(m_btnCancel, &QPushButton::clicked, this, [this] { m_bCancelPressed = true; });
   statusBar()->addWidget(m_btnCancel);
   statusBar()->addWidget(new QLabel(this), 1);
@@ -189,6 +191,7 @@ void CMainFrame::RegisterCommands() {
   RegisterWindowCommands();
   RegisterColourCommands();
   RegisterStyleCommands();
+  RegisterRecentFileCommands();
 }
 
 bool CMainFrame::IsMenuCommandShown(int id) const {
@@ -298,8 +301,9 @@ void CMainFrame::OfferCancel(bool on) {
 }
 
 bool CMainFrame::CancelRequested() {
-  // The work runs on this thread: the click waits among the pending events.
-  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  // The work runs on this thread: the click on the cancel waits among the pending events,
+  // and a click anywhere else (or Escape) asks whether to stop.
+  if (CheckUserAbort()) m_bCancelPressed = true;
   return m_bCancelPressed;
 }
 

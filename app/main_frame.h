@@ -10,10 +10,12 @@
 #include "core/state/screen_metrics.h"
 #include "platform/service/progress.h"
 #include "platform/ui/main_frame.h"
+#include "platform/ui/pending_input.h"
 #include "platform/ui/view.h"
 
 class CAniPSheet;
 class CShapePropSheetFrame;
+class QAction;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -91,6 +93,10 @@ class CMainFrame : public tmb::ui::MainFrame {
   CAniPSheet* AnimationSheet() const;
   // Files dropped on the window: the first is taken, by its extension.
   void OnDropFiles(const QStringList& paths);
+  // The recent files of the File menu show the application's list again.
+  void ShowRecentFiles();
+  // Opens recent file index; a file no longer there is taken off the list, with a message.
+  void OpenRecentFile(int index);
   // Opens the help file, or says where it was looked for.
   void WinHelp(int context);
 
@@ -139,6 +145,9 @@ class CMainFrame : public tmb::ui::MainFrame {
   void RegisterWindowCommands();
   void RegisterColourCommands();
   void RegisterStyleCommands();
+  void RegisterRecentFileCommands();
+  // The recent files go into the File menu of a menu just loaded, before its exit.
+  void AddRecentFileMenu();
   // The callers below the shell that ask for a shape sheet reload, and the live stroke's
   // question whether a sheet is shown: installed with the window, removed with it.
   void InstallShapeSheetLinks();
@@ -168,10 +177,13 @@ class CMainFrame : public tmb::ui::MainFrame {
 
   ScreenMetrics metrics_;
   ProgressAdapter progress_{this};
+  // Clicks and Escape during long work: the stop requests the work asks for.
+  tmb::ui::PendingInput input_;
   QProgressBar* m_wndProgress = nullptr;
   QPushButton* m_btnCancel = nullptr;
   bool m_bCancelPressed = false;
   QToolBar* m_wndToolBar = nullptr;
+  QPointer<QAction> m_recentSeparator;  // after the recent files in the File menu shown
   QLabel* m_paneX = nullptr;
   QLabel* m_paneY = nullptr;
 };
