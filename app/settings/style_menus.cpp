@@ -75,6 +75,7 @@ void CMainFrame::RegisterStyleCommands() {
 }
 
 void CMainFrame::OnMenuLoaded(int menuId) {
+  AddRecentFileMenu();
   if (menuId != tmb::kMenuCharacter || gStyleDefRoot.entries().empty()) return;
   // The Settings menu is the one that holds the standard settings.
   QAction* anchor = ActionOf(tmb::kCmdStandardSettings);
