@@ -34,6 +34,7 @@
 #include "export/animation/sheet_frame_output.h"
 #include "export/avi/avi_movie_output.h"
 #include "export/html/html_index_page.h"
+#include "imageedit/editor/bmp_view.h"
 #include "imageedit/view/bmp_view_window.h"
 #include "platform/service/machine.h"
 #include "platform/service/messages.h"
@@ -305,6 +306,15 @@ bool CMainFrame::CancelRequested() {
   // and a click anywhere else (or Escape) asks whether to stop.
   if (CheckUserAbort()) m_bCancelPressed = true;
   return m_bCancelPressed;
+}
+
+void CMainFrame::UpdateCursorPanes() {
+  if (!m_paneX || !m_paneY || !theApp.m_bImageEditorOpen) return;
+  const tmb::Point p = gEditorPointer;
+  if (m_ptPaneShown == p) return;
+  m_ptPaneShown = p;
+  m_paneX->setText(QString::asprintf("%4d", p.x));
+  m_paneY->setText(QString::asprintf("%4d", p.y));
 }
 
 void CMainFrame::UpdateWindowAndSheets() {

@@ -106,6 +106,9 @@ class CMainFrame : public tmb::ui::MainFrame {
   void OfferCancel(bool on);
   bool CancelRequested();
   QToolBar* toolBar() const { return m_wndToolBar; }
+  // The panes 59144 and 59143: x and y of the image editor's cursor point, written when
+  // they changed since the last write (the idle pass runs it).
+  void UpdateCursorPanes();
 
   int m_nActiveSheet = 0;  // 0 none, 1 the sheet of window A, 2 that of window B
   QPointer<QWidget> m_pSheetFrameA, m_pSheetFrameB, m_pAniSheetFrame, m_pCurSheetFrame;
@@ -120,6 +123,7 @@ class CMainFrame : public tmb::ui::MainFrame {
   int DefaultMenu() const override;
   // The style menus go into the Settings menu of the character windows' menu.
   void OnMenuLoaded(int menuId) override;
+  void OnIdle() override { UpdateCursorPanes(); }
 
  private:
   class ProgressAdapter final : public tmb::ProgressService {
@@ -186,4 +190,5 @@ class CMainFrame : public tmb::ui::MainFrame {
   QPointer<QAction> m_recentSeparator;  // after the recent files in the File menu shown
   QLabel* m_paneX = nullptr;
   QLabel* m_paneY = nullptr;
+  std::optional<tmb::Point> m_ptPaneShown;  // the point the panes show
 };
