@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -38,6 +37,7 @@
 #include "imageedit/view/bmp_view_window.h"
 #include "platform/service/machine.h"
 #include "platform/service/messages.h"
+#include "platform/service/shell_open.h"
 #include "platform/service/wait_cursor.h"
 #include "platform/ui/clipboard.h"
 #include "platform/ui/view.h"
@@ -55,6 +55,8 @@ namespace {
 CViewAnimationWindows gViewAnimationWindows;
 
 constexpr int kMinScreenWidth = 1024;
+constexpr int kMsgNoHelpFile = 61510;
+constexpr int kMsgHelpNotShown = 61513;
 
 int ViewClassOfKind(int kind) {
   switch (kind) {
@@ -358,12 +360,15 @@ void CMainFrame::OnDropFiles(const QStringList& paths) {
 
 void CMainFrame::WinHelp(int) {
   tmb::WaitCursor wait;
+  // A drag under way ends before the help window comes up.
+  if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
   const std::string& help = theApp.m_strHelpPath;
   if (!QFileInfo::exists(QString::fromStdString(help))) {
-    tmb::ShowMessage(61510, tmb::kMsgOk, {help});
+    tmb::ShowMessage(kMsgNoHelpFile, tmb::kMsgOk, {help});
     return;
   }
-  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help)));
+  // The page is one for every context; without a browser the user can open it by hand.
+  if (!tmb::ShellOpen().Open(help)) tmb::ShowMessage(kMsgHelpNotShown, tmb::kMsgOk, {help});
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -9,6 +9,7 @@
 
 #include "core/state/screen_metrics.h"
 #include "platform/service/progress.h"
+#include "platform/ui/context_help.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/pending_input.h"
 #include "platform/ui/view.h"
@@ -183,6 +184,8 @@ class CMainFrame : public tmb::ui::MainFrame {
   ProgressAdapter progress_{this};
   // Clicks and Escape during long work: the stop requests the work asks for.
   tmb::ui::PendingInput input_;
+  // F1 in a dialog or a sheet's page: the help at its context.
+  tmb::ui::ContextHelp help_{[this](int context) { WinHelp(context); }};
   QProgressBar* m_wndProgress = nullptr;
   QPushButton* m_btnCancel = nullptr;
   bool m_bCancelPressed = false;
