@@ -123,6 +123,9 @@ CMainFrame::~CMainFrame() {
   if (&AnimWindows() == &gViewAnimationWindows) SetAnimationWindows(nullptr);
   gViewAnimationWindows.SetShapeSheetLoader(nullptr);
   RemoveShapeSheetLinks();
+  // The canvas's own bitmaps stay: the child windows, taken apart after this, draw on them
+  // to the end, and the next canvas start-up makes them afresh.
+  gDrawState.m_bmpWork.Destroy();
 }
 
 ScreenMetrics CMainFrame::MeasureDisplay() const {
@@ -378,6 +381,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
   }
   if (gDrawState.m_bClipboardOwned) {
     tmb::ui::Clipboard().Clear();
+    gDrawState.m_bmpClipboard.Destroy();
     gDrawState.m_bClipboardOwned = 0;
   }
   tmb::Machine().SetMouseSpeedLevel(gDrawState.m_nSavedMouseSpeed);
