@@ -5,9 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "convert/driver/analysis_overlay.h"
 #include "core/canvas/work_canvas.h"
 #include "core/document/tmb_doc.h"
 #include "core/path/stroke_path.h"
+#include "core/path/stroke_work.h"
 #include "core/record/char_data_full.h"
 #include "core/store/text_store.h"
 #include "core/text/name_list.h"
@@ -82,6 +84,21 @@ int CellOf(const CCellGrid& grid, int cells, tmb::Point p) {
   return -1;
 }
 
+// The analysis overlay gets one mark for each written stroke, from its flagged start to the
+// point before the next: the view shows the runs that were registered.
+void MarkStrokeRuns(const CCharDataFull& record) {
+  CStrokeWork work(std::max(record.m_nPoints + 1, 1));
+  record.ToStrokeWork(work);
+  gAnalysisOverlay.Clear();
+  const int n = work.GetCount();
+  for (int start = 0; start < n;) {
+    int end = start + 1;
+    while (end < n && work.m_pFlags[end] != 1) ++end;
+    gAnalysisOverlay.AddMark(start, end - 1, work);
+    start = end;
+  }
+}
+
 }  // namespace
 
 int SplitTextCharacters(std::string_view text) {
@@ -127,6 +144,7 @@ int ExpandTextCharacters(CTmbDoc& doc, std::string_view text) {
 
 int RegisterTextCharacters(CCharDataFull& record, std::string_view text) {
   if (record.m_nPoints <= 0) return 0;
+  MarkStrokeRuns(record);
   const int cells = LayOutCells(record);
   const std::vector<std::string_view> chars = TextCharacters(text);
   std::vector<std::unique_ptr<CStrokePath>> parts(chars.size());
