@@ -15,6 +15,9 @@
 #include "platform/ui/view.h"
 
 class CAniPSheet;
+namespace tmb::ui {
+class PropertyPage;
+}
 class CShapePropSheetFrame;
 class QAction;
 class QLabel;
@@ -70,6 +73,12 @@ class CMainFrame : public tmb::ui::MainFrame {
   // record without redrawing; false when the frame is not shown or a value is out of
   // range (the record is then unchanged).
   bool ApplyShapeSheet(QWidget* frame);
+  // ApplyShapeSheet on the sheets of A and of B.
+  void ApplyBothSheets();
+  // The writing pages' look at the auxiliary page of the sheet in front: when its values
+  // are the record's, the sheet's window only becomes the current one and its settings
+  // panel is drawn again; otherwise the pages are applied to the record first.
+  void ApplyAuxPage();
   // ApplyShapeSheet on the sheet of drawing window kind when that sheet is the one that
   // was last in front; false when it is not.
   bool ApplySheetInFront(int kind);
@@ -81,6 +90,8 @@ class CMainFrame : public tmb::ui::MainFrame {
   // show the new values. 0 when that sheet is not shown, else 1.
   enum SheetChoice { kActiveSheet = 0, kSheetOfA = -1, kSheetOfB = -2, kCurrentSheet = -3 };
   int LoadShapeSheetPage(int page, int refresh, int which);
+  // The basic page of the sheet of window B (or A); null before that sheet was made.
+  tmb::ui::PropertyPage* GetShapePage(bool windowB) const;
   // Hides the active sheet's frame; hides the sheets of both windows.
   void HideActiveSheet();
   void HideShapeSheet();

@@ -1,13 +1,15 @@
 #include "app/sheets/outlines_dlg.h"
 
 #include "app/dialogs/font_page_dialog.h"
+#include "core/record/char_data_full.h"
+#include "core/record/log_font.h"
+#include "platform/service/font_chooser.h"
 
 namespace {
 
 // The mode set; 481 and 482 are controls of their own, so its further buttons are not
 // numbered on from 480.
 constexpr int kModeButtons[] = {480, 740, 741};
-constexpr int kFontPageButton = 505;
 
 }  // namespace
 
@@ -20,7 +22,7 @@ std::vector<tmb::ui::Binding> COutlinesDlg::PageBindings() {
       Label(486, "モード 0"),
       Label(487, "モード 0"),
       TextEdit(476, &v.m_strText, "文字列"),
-      PushButton(481, "フォント"),
+      PushButton(kFontButton, "フォント"),
       Label(493, "モード 1"),
       Label(484, "モード 1"),
       SignedEdit(494, &v.m_nValue494, 1, 10, "494"),
@@ -38,8 +40,21 @@ std::vector<tmb::ui::Binding> COutlinesDlg::PageBindings() {
 void COutlinesDlg::OnControlNotify(int id, tmb::ui::Notify code) {
   if (code != tmb::ui::Notify::kClicked) return;
   if (id == kFontPageButton) {
+    // A copy of the block goes to the font page; OK brings it back.
+    CTextSettings& block = m_pRecord ? m_pRecord->m_textSettings[0] : m_block;
     CFontPageDlg fontPage;
-    if (tmb::ui::IsAccepted(fontPage.Run(m_block))) ShowValues();
+    if (!tmb::ui::IsAccepted(fontPage.Run(block))) return;
+    if (m_pRecord) {
+      m_block.CopyFrom(block, 0);
+      m_pRecord->m_bChanged = 1;
+      m_pRecord->m_bModified = 1;
+    }
+    ShowValues();
+    return;
+  }
+  if (id == kFontButton) {
+    tmb::Font font = PlatformFontOf(m_block.m_template.m_font);
+    if (tmb::ChooseFont(font)) TakePlatformFont(font, m_block.m_template.m_font);
     return;
   }
   for (int button : kModeButtons) {
