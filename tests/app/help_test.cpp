@@ -2,7 +2,6 @@
 // it; F1 in a dialog asks for the help of the control with the focus, and the dialog stays.
 #include "app/app_fixture.h"
 #include "app/dialogs/pen_dialogs.h"
-#include "platform/service/shell_open.h"
 #include "resources/command_ids.h"
 #include "support/recorded_services.h"
 
@@ -10,15 +9,6 @@ namespace tmb::test {
 namespace {
 
 constexpr int kMsgHelpNotShown = 61513;
-
-// A desktop where no program opens anything.
-class NoBrowser final : public ShellOpenService {
- public:
-  NoBrowser() { SetShellOpenService(this); }
-  ~NoBrowser() override { SetShellOpenService(nullptr); }
-  bool Open(const std::string& path) override { return asked.push_back(path), false; }
-  std::vector<std::string> asked;
-};
 
 class Help : public AppTest {
  protected:
@@ -36,9 +26,10 @@ TEST_F(Help, TheHelpCommandOpensThePageOrSaysWhereItIs) {
     EXPECT_EQ(shell.opened, std::vector<std::string>{theApp.m_strHelpPath});
     EXPECT_TRUE(messages.ids.empty());
   }
-  NoBrowser none;
+  RecordedShell none;
+  none.opens = false;
   EXPECT_TRUE(frame()->ExecuteCommand(kCmdHelp));
-  EXPECT_EQ(none.asked.size(), 1u);
+  EXPECT_EQ(none.opened.size(), 1u);
   ASSERT_EQ(messages.ids, std::vector<int>{kMsgHelpNotShown});
   EXPECT_NE(messages.texts[0].find(theApp.m_strHelpPath), std::string::npos);
 }
