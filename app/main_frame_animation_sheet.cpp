@@ -26,11 +26,11 @@ struct SheetTab {
   int tab;
 };
 
-// "基本設定" .. "形状補正": the last asks for a sixth tab the sheet does not have and so
-// keeps the tab shown; the sheet button and the preview's "設定" keep it too.
+// "基本設定" .. "形状補正", one tab each; the sheet button and the preview's "設定" keep
+// the tab shown.
 constexpr SheetTab kSheetTabs[] = {
     {33098, CAniPSheet::kTabMotion}, {33099, CAniPSheet::kTabSpecial}, {33100, CAniPSheet::kTabSave},
-    {33101, CAniPSheet::kTabSaveEx}, {33102, CAniPSheet::kTabSwf},     {33103, CAniPSheet::kTabs},
+    {33101, CAniPSheet::kTabSaveEx}, {33102, CAniPSheet::kTabSwf},     {33103, CAniPSheet::kTabFont},
     {396, kShownTab},                {32907, kShownTab},               {32908, kShownTab},
 };
 

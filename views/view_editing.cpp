@@ -6,12 +6,14 @@
 #include <algorithm>
 
 #include "core/document/doc_windows.h"
+#include "core/file/char_block_convert.h"
 #include "core/document/tmb_doc.h"
 #include "core/state/draw_state.h"
 #include "platform/ui/child_frame.h"
 #include "platform/ui/document.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/virtual_keys.h"
+#include "resources/command_ids.h"
 #include "views/shape_sheet_windows.h"
 #include "views/tmb_view.h"
 #include "views/tmb_view_area.h"
@@ -139,6 +141,8 @@ void CTmbView::CopyDataBetweenWindows(int direction) {
   if (CTmbView* view = ViewOfKind(targetKind)) {
     auto* main = qobject_cast<tmb::ui::MainFrame*>(window());
     if (main && view->frame()) main->ActivateChildFrame(view->frame());
+    // The main window's title and bars follow the window now in front.
+    SendFrameCommand(tmb::kCmdUpdateTitle);
     view->RedrawInSteps(0);
     if (view->document()) view->document()->UpdateAllViews();
   }
@@ -154,6 +158,15 @@ void CTmbView::RefreshAfterLoad() {
     const int windows = std::clamp(gDrawState.m_nCharWindows, 0, int(gDrawState.m_charWindowKinds.size()));
     for (int i = 0; i < windows; ++i) {
       if (CTmbView* view = ViewOfKind(gDrawState.m_charWindowKinds[size_t(i)])) view->RefreshWritingArea();
+    }
+  }
+  // A file of the old brush layout takes the style chosen in the style menus, once, in
+  // every window (the title and the sheets follow the load where it is handed out).
+  if (gOldBrushLayout) {
+    gOldBrushLayout = 0;
+    const int windows = std::clamp(gDrawState.m_nCharWindows, 0, int(gDrawState.m_charWindowKinds.size()));
+    for (int i = 0; i < windows; ++i) {
+      if (CTmbView* view = ViewOfKind(gDrawState.m_charWindowKinds[size_t(i)])) view->ApplyStyleCommand(-1);
     }
   }
   m_pArea->horizontalScrollBar()->setValue(m_pArea->horizontalScrollBar()->maximum());

@@ -147,6 +147,8 @@ void CDictFileDlg::Expand(tmb::ui::DialogWindow& window) {
   if (ExpandTextCharacters(*doc, text) != 1) return;
   view->ReleaseOffscreenDCs();
   view->RedrawInSteps(0);
+  // The frames of the expanded characters over them, with their labels.
+  view->RepaintBackBuffer();
   window.accept();
 }
 

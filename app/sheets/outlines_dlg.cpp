@@ -1,15 +1,19 @@
 #include "app/sheets/outlines_dlg.h"
 
 #include "app/dialogs/font_page_dialog.h"
+#include "brush/render/outline_preview.h"
 #include "core/record/char_data_full.h"
 #include "core/record/log_font.h"
+#include "core/state/draw_state.h"
 #include "platform/service/font_chooser.h"
+#include "views/tmb_view.h"
 
 namespace {
 
 // The mode set; 481 and 482 are controls of their own, so its further buttons are not
 // numbered on from 480.
 constexpr int kModeButtons[] = {480, 740, 741};
+constexpr int kPreviewButton = 488;
 
 }  // namespace
 
@@ -31,7 +35,7 @@ std::vector<tmb::ui::Binding> COutlinesDlg::PageBindings() {
       SignedEdit(509, &v.m_nValue509, 8, 256, "509"),
       SignedEdit(506, &v.m_nValue506, 1, 64, "506"),
       SignedEdit(507, &v.m_nValue507, 1, 64, "507"),
-      PushButton(488, "プレビュー"),
+      PushButton(kPreviewButton, "プレビュー"),
       Label(497, "モード 2"),
       PushButton(kFontPageButton, "フォント設定"),
   };
@@ -55,6 +59,11 @@ void COutlinesDlg::OnControlNotify(int id, tmb::ui::Notify code) {
   if (id == kFontButton) {
     tmb::Font font = PlatformFontOf(m_block.m_template.m_font);
     if (tmb::ChooseFont(font)) TakePlatformFont(font, m_block.m_template.m_font);
+    return;
+  }
+  if (id == kPreviewButton) {
+    // The outlines of the window's character over the image editor's picture.
+    PreviewOutlineOnView(CTmbView::ViewOfKind(kKindCurrentDraw));
     return;
   }
   for (int button : kModeButtons) {

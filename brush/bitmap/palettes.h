@@ -64,6 +64,11 @@ int AddPaletteColour(int& paletteFull, tmb::Colour colour);
 // The drawing windows' add: documentColour becomes the excluded colour and every state
 // entry -1; then through table A and palette A, recording into table 1.
 int AddWindowPaletteColour(int& paletteFull, tmb::Colour documentColour, tmb::Colour colour);
+// The twins of drawing windows A (kind 0) and B (kind 2): AddWindowPaletteColour with the
+// window's own palette-full flag and its paper colour (parameter 157 of its document's
+// drawn record) as the document colour. 0 for another kind or a window without document.
+int AddDrawingWindowColour(int kind, tmb::Colour colour);
+extern int gWindowPaletteFull[2];  // of windows A and B
 
 // Copies red, green and blue of entries [first, last) with flags 0; returns 1.
 int CopyPaletteColours(ColourTable& dst, const ColourTable& src, int first, int last);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "convert/driver/analysis_overlay.h"
+#include "convert/driver/tablet_ink.h"
 #include "core/canvas/work_canvas.h"
 #include "core/document/tmb_doc.h"
 #include "core/path/stroke_path.h"
@@ -19,6 +20,7 @@
 namespace {
 
 constexpr int kMaxPercent = 1000;
+constexpr int kMsgNotInDictionary = 61625;
 
 bool IsSkipped(std::string_view c) { return c == " " || c == "\r" || c == "\n" || c == "\t" || c == "\x81\x40"; }
 
@@ -84,6 +86,16 @@ int CellOf(const CCellGrid& grid, int cells, tmb::Point p) {
   return -1;
 }
 
+// The strokes of path as point lists in writing order.
+std::vector<std::vector<tmb::Point>> StrokesOf(const CStrokePath& path) {
+  std::vector<std::vector<tmb::Point>> strokes;
+  for (int i = 0; i < path.GetCount(); ++i) {
+    if (strokes.empty() || path.m_pFlags[i] == CStrokePath::kFlagStart) strokes.emplace_back();
+    strokes.back().push_back(path.m_pPoints[i].RoundToPoint());
+  }
+  return strokes;
+}
+
 // The analysis overlay gets one mark for each written stroke, from its flagged start to the
 // point before the next: the view shows the runs that were registered.
 void MarkStrokeRuns(const CCharDataFull& record) {
@@ -130,6 +142,13 @@ int ExpandTextCharacters(CTmbDoc& doc, std::string_view text) {
     total += path->GetCount();
     placed.push_back(std::move(path));
   }
+  // None of the characters is stored: the window keeps its character, and the user is
+  // told why nothing came.
+  if (placed.empty()) {
+    tmb::Beep();
+    tmb::ShowMessage(kMsgNotInDictionary, tmb::kMsgOk, {tmb::SjisToUtf8Lossy(text.substr(0, kDictTextLimit))});
+    return 0;
+  }
   // An append needs room for one point more than it brings.
   CStrokePath all(total + 1);
   for (const auto& path : placed) all.AppendAllFrom(*path);
@@ -147,7 +166,9 @@ int RegisterTextCharacters(CCharDataFull& record, std::string_view text) {
   MarkStrokeRuns(record);
   const int cells = LayOutCells(record);
   const std::vector<std::string_view> chars = TextCharacters(text);
-  std::vector<std::unique_ptr<CStrokePath>> parts(chars.size());
+  // With ink input the cells the text does not reach are named by what is written there.
+  const bool reading = gInkActive != 0;
+  std::vector<std::unique_ptr<CStrokePath>> parts(reading ? std::max<size_t>(size_t(cells), chars.size()) : chars.size());
   for (int start = 0; start < record.m_nPoints;) {
     int end = start + 1;
     while (end < record.m_nPoints && record.m_pFlags[end] == 0) ++end;
@@ -162,10 +183,12 @@ int RegisterTextCharacters(CCharDataFull& record, std::string_view text) {
   int stored = 0;
   for (size_t i = 0; i < parts.size(); ++i) {
     if (!parts[i]) continue;
+    const std::string name = i < chars.size() ? std::string(chars[i]) : ReadHandwriting(StrokesOf(*parts[i]));
+    if (name.empty()) continue;
     CFRect box;
     parts[i]->GetBounds(box);
     parts[i]->Translate(-box.left, -box.top);
-    if (SaveTextCharacter(*parts[i], chars[i]) != 1) return -1;
+    if (SaveTextCharacter(*parts[i], name) != 1) return -1;
     ++stored;
   }
   return stored > 0 ? 1 : 0;

@@ -7,6 +7,7 @@
 #include "core/path/path_sequence.h"
 #include "core/state/draw_state.h"
 #include "core/state/mouse_messages.h"
+#include "export/animation/animation_flags.h"
 #include "export/animation/animation_params.h"
 #include "export/animation/frame_interpolation.h"
 #include "platform/gdi/pixel.h"
@@ -59,6 +60,7 @@ void SetUpFrameRecord(CCharDataFull& out, const CAnimationRecords& records, int 
   const CCharDataFull& record = *records.record;
   out.CopyFrom(record);
   out.m_flags = record.m_flags;
+  out.m_bDerived = record.m_bDerived;
   ParamBlock& params = out.m_param;
   const double exponent = EasingExponent(record.m_param);
   const int percent = FramePercent(frame, frames, exponent);
@@ -68,6 +70,8 @@ void SetUpFrameRecord(CCharDataFull& out, const CAnimationRecords& records, int 
     out.m_flags[kFlagMorphState] = kStateFirst;
     out.CopyPoints(*records.b);
     params[kAnimDisplayMode] = records.sourceRecord->m_param[kAnimDisplayMode];
+    // Settings derived from page colours differ from B's own at the end as well.
+    if (out.m_bDerived) changedOut = 1;
   }
   if (percent == 0) out.m_flags[kFlagMorphState] = kStateFirst;
   if (percent != 0 || pass != 0) {
@@ -78,6 +82,7 @@ void SetUpFrameRecord(CCharDataFull& out, const CAnimationRecords& records, int 
                              exponent)) {
         changedOut = 1;
         out.UpdateRangeFromMode();
+        out.m_bDerived = 1;
       }
     }
     BlendThroughMedians(params, percent);
@@ -115,22 +120,31 @@ int StepAnimationFrame(AnimationFrameView& view, tmb::DeviceContext& dc, int fra
   auto out = std::make_unique<CCharDataFull>();
   SetUpFrameRecord(*out, records, frame, frames, pass, ownStyle, changedOut);
   const int cellPreview = settings[kAnimCellPreview];
-  if (!view.PaintFrame(dc, *out, cellPreview ? 2 : 1)) {
+  // The outline engine draws the frame as a frame of an animation while this is set.
+  gAnimationMode = 1;
+  const bool painted = view.PaintFrame(dc, *out, cellPreview ? 2 : 1);
+  gAnimationMode = 0;
+  if (!painted) {
     gAnimAborted = 1;
     return -1;
   }
-  AnimWindows().RefreshAfterFrame(kind, cellPreview);
+  AnimWindows().RefreshAfterFrame(kind, *out, cellPreview);
   LoadShapeSheetForKind(kind);
-  if (settings[kAnimClipboard] && !AnimWindows().CopyFrameToClipboard(gPlaybackOutput.m_rcCanvas)) return 0;
+  if (settings[kAnimClipboard] && !AnimWindows().CopyFrameToClipboard(view.Picture(), gPlaybackOutput.m_rcCanvas)) {
+    return 0;
+  }
   if (single) return 1;
   passes = std::max(passes, 1);
   int number = frame + frames * pass;
   const int count = frames * passes + (passes >= 2 ? 2 : 0);
   if (passes > 1 && pass == passes - 1) number += 2;
   if (gPlaybackOutput.SaveFrameImage(out->m_param, frame, frames, number, count, dc, view.Picture()) < 0) return -1;
-  // The frame's outline went into the path sequence as it was drawn; its colours follow.
+  // The frame's outline went into the path sequence as it was drawn; its colours follow,
+  // and the run's movie keeps it as its next picture.
   if (settings[kAnimSwf]) {
-    gPathSequence.AddFrame(tmb::PlainColour(tmb::Colour(uint32_t(out->m_rangeFrom))), out->m_param);
+    const tmb::Colour colour = tmb::PlainColour(tmb::Colour(uint32_t(out->m_rangeFrom)));
+    gPathSequence.AddFrame(colour, out->m_param);
+    gPlaybackOutput.AddSwfPicture(colour, out->m_param);
   }
   return 1;
 }

@@ -25,13 +25,14 @@ class AnimationWindows {
   virtual ~AnimationWindows() = default;
   // The drawing view of window kind (0 A, 2 B, -1 the current one); null when none.
   virtual AnimationFrameView* ViewOfKind(int /*kind*/) { return nullptr; }
-  // After a frame: the preview (its cells when cellPreview), the shape sheet of window
-  // kind and the settings pane show it.
-  virtual void RefreshAfterFrame(int /*kind*/, int /*cellPreview*/) {}
+  // After frame (the record window kind drew): the preview shows it, with cellPreview its
+  // written cells in vertical order, and the window's settings pane is drawn again.
+  virtual void RefreshAfterFrame(int /*kind*/, CCharDataFull& /*frame*/, int /*cellPreview*/) {}
   // The shape sheet shows the current drawing window's record again; its result.
   virtual int LoadShapeSheet() { return 0; }
-  // Puts the canvas on the clipboard and tells the user; false when the user stops.
-  virtual bool CopyFrameToClipboard(const tmb::Rect& /*canvas*/) { return true; }
+  // Puts the canvas block of frame (the picture last drawn) on the clipboard and tells
+  // the user; false when the user stops the animation there.
+  virtual bool CopyFrameToClipboard(const tmb::Surface& /*frame*/, const tmb::Rect& /*canvas*/) { return true; }
 };
 
 AnimationWindows& AnimWindows();

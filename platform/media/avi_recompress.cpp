@@ -7,6 +7,15 @@
 
 namespace tmb {
 
+Status CopyAviStream(AviWriter& target, AviReader& source) {
+  std::vector<uint8_t> chunk;
+  for (int i = 0; i < source.audioChunks(); ++i) {
+    if (Status s = source.ReadAudioChunk(i, chunk); !s) return s;
+    if (Status s = target.AddAudioChunk(chunk.data(), chunk.size()); !s) return s;
+  }
+  return Status::Ok();
+}
+
 Status RecompressAviFile(const std::filesystem::path& source, const std::filesystem::path& target, AviCodec codec,
                          int quality, const AviProgress& progress, bool& cancelled) {
   cancelled = false;
@@ -21,7 +30,7 @@ Status RecompressAviFile(const std::filesystem::path& source, const std::filesys
   format.codec = codec;
   format.quality = quality;
   AviWriter writer(save.file());
-  if (Status s = writer.Start(format); !s) return s;
+  if (Status s = writer.Start(format, reader.hasAudio() ? &reader.audio() : nullptr); !s) return s;
   const ptrdiff_t stride = ptrdiff_t(AviFrameBytes(format.width, 1));
   std::vector<uint8_t> frame;
   const int total = reader.frames();
@@ -32,6 +41,9 @@ Status RecompressAviFile(const std::filesystem::path& source, const std::filesys
       cancelled = true;
       return Status::Fail("cancelled");
     }
+  }
+  if (reader.hasAudio()) {
+    if (Status s = CopyAviStream(writer, reader); !s) return s;
   }
   if (Status s = writer.Finish(); !s) return s;
   reader.Close();

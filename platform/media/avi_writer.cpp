@@ -12,6 +12,8 @@ constexpr uint32_t kIndexKeyFrame = 0x10;
 constexpr size_t kIndexEntryBytes = 16;
 
 uint32_t FrameChunkId(AviCodec codec) { return codec == AviCodec::kMotionJpeg ? FourCc("00dc") : FourCc("00db"); }
+// The audio stream is the second one.
+constexpr uint32_t kAudioChunkId = FourCc("01wb");
 
 }  // namespace
 
@@ -19,14 +21,19 @@ size_t AviFrameBytes(int width, int height) {
   return (size_t(width) * 3 + 3) / 4 * 4 * size_t(height);
 }
 
-Status AviWriter::Start(const AviFormat& format) {
+Status AviWriter::Start(const AviFormat& format, const AviStreamInfo* audio) {
   if (started_) return Status::Fail("the movie has already started");
+  if (audio && audio->format.size() > kMaxAviFormatBytes) return Status::Fail("the audio format is too long");
   if (format.width < 1 || format.height < 1 || format.width > kMaxAviSide || format.height > kMaxAviSide) {
     return Status::Fail("the frame size is out of range");
   }
   if (format.scale == 0 || format.rate == 0) return Status::Fail("the frame rate is out of range");
   format_ = format;
   format_.quality = std::clamp(format.quality, 1, 100);
+  hasAudio_ = audio != nullptr;
+  if (audio) audio_ = *audio;
+  index_.clear();
+  frames_ = 0;
   started_ = true;
   return WriteHeaders();
 }
@@ -47,7 +54,7 @@ Status AviWriter::WriteHeaders() {
   totalFramesField_ = riff_.Position();
   f.WriteU32(0);
   f.WriteU32(0);  // initial frames
-  f.WriteU32(1);  // streams
+  f.WriteU32(hasAudio_ ? 2 : 1);  // streams
   avihBufferField_ = riff_.Position();
   f.WriteU32(0);
   f.WriteU32(uint32_t(format_.width));
@@ -89,6 +96,9 @@ Status AviWriter::WriteHeaders() {
   for (int i = 0; i < 4; ++i) f.WriteU32(0);
   if (Status s = riff_.EndChunk(); !s) return s;
   if (Status s = riff_.EndChunk(); !s) return s;  // strl
+  if (hasAudio_) {
+    if (Status s = WriteAudioHeaders(); !s) return s;
+  }
   if (Status s = riff_.EndChunk(); !s) return s;  // hdrl
 
   riff_.BeginList(FourCc("LIST"), FourCc("movi"));
@@ -96,22 +106,56 @@ Status AviWriter::WriteHeaders() {
   return riff_.Check();
 }
 
-Status AviWriter::AddFrame(const uint8_t* bottom, ptrdiff_t stride) {
-  if (!started_) return Status::Fail("the movie has not started");
-  const int64_t before = riff_.Position();
-  riff_.BeginChunk(FrameChunkId(format_.codec));
-  Status s = format_.codec == AviCodec::kMotionJpeg ? AddJpeg(bottom, stride) : AddUncompressed(bottom, stride);
-  if (!s) return s;
+Status AviWriter::WriteAudioHeaders() {
+  BinaryFile& f = riff_.file();
+  const AviStreamInfo& a = audio_;
+  riff_.BeginList(FourCc("LIST"), FourCc("strl"));
+  riff_.BeginChunk(FourCc("strh"));
+  for (uint32_t v : {a.type, a.handler, a.flags}) f.WriteU32(v);
+  f.WriteU16(a.priority);
+  f.WriteU16(a.language);
+  for (uint32_t v : {a.initialFrames, a.scale, a.rate, a.start, a.length, a.bufferSize, a.quality, a.sampleSize}) {
+    f.WriteU32(v);
+  }
+  for (uint16_t v : a.frame) f.WriteU16(v);
+  if (Status s = riff_.EndChunk(); !s) return s;
+  riff_.BeginChunk(FourCc("strf"));
+  if (!a.format.empty()) f.Write(a.format.data(), a.format.size());
+  if (Status s = riff_.EndChunk(); !s) return s;
+  return riff_.EndChunk();  // strl
+}
+
+Status AviWriter::EndIndexedChunk(uint32_t id, int64_t before) {
   const int64_t bodyEnd = riff_.Position();
   if (Status e = riff_.EndChunk(); !e) return e;
   // The index still to come must fit as well.
   if (!riff_.Fits(int64_t(index_.size() + 1) * int64_t(kIndexEntryBytes) + 8)) {
     return Status::Fail("the movie would grow past the largest size an AVI file can hold");
   }
-  const auto size = uint32_t(bodyEnd - before - 8);
-  index_.push_back({uint32_t(before - moviStart_), size});
-  largestFrame_ = std::max(largestFrame_, size);
+  index_.push_back({id, uint32_t(before - moviStart_), uint32_t(bodyEnd - before - 8)});
   return riff_.Check();
+}
+
+Status AviWriter::AddFrame(const uint8_t* bottom, ptrdiff_t stride) {
+  if (!started_) return Status::Fail("the movie has not started");
+  const int64_t before = riff_.Position();
+  const uint32_t id = FrameChunkId(format_.codec);
+  riff_.BeginChunk(id);
+  Status s = format_.codec == AviCodec::kMotionJpeg ? AddJpeg(bottom, stride) : AddUncompressed(bottom, stride);
+  if (!s) return s;
+  if (Status e = EndIndexedChunk(id, before); !e) return e;
+  largestFrame_ = std::max(largestFrame_, index_.back().size);
+  ++frames_;
+  return Status::Ok();
+}
+
+Status AviWriter::AddAudioChunk(const uint8_t* data, size_t size) {
+  if (!started_ || !hasAudio_) return Status::Fail("the movie has no audio stream");
+  if (!riff_.Fits(int64_t(size) + 8)) return Status::Fail("the movie would grow past the largest size an AVI file can hold");
+  const int64_t before = riff_.Position();
+  riff_.BeginChunk(kAudioChunkId);
+  if (size > 0) riff_.file().Write(data, size);
+  return EndIndexedChunk(kAudioChunkId, before);
 }
 
 Status AviWriter::AddUncompressed(const uint8_t* bottom, ptrdiff_t stride) {
@@ -143,16 +187,15 @@ Status AviWriter::Finish() {
   if (Status s = riff_.EndChunk(); !s) return s;  // movi
   BinaryFile& f = riff_.file();
   riff_.BeginChunk(FourCc("idx1"));
-  const uint32_t id = FrameChunkId(format_.codec);
   for (const IndexEntry& e : index_) {
-    f.WriteU32(id);
+    f.WriteU32(e.id);
     f.WriteU32(kIndexKeyFrame);
     f.WriteU32(e.offset);
     f.WriteU32(e.size);
   }
   if (Status s = riff_.EndChunk(); !s) return s;
   if (Status s = riff_.EndChunk(); !s) return s;  // RIFF
-  const auto count = uint32_t(index_.size());
+  const auto count = uint32_t(frames_);
   const uint64_t perSecond = uint64_t(largestFrame_) * format_.rate / format_.scale + 1;
   riff_.Patch(totalFramesField_, count);
   riff_.Patch(lengthField_, count);

@@ -1,9 +1,11 @@
 // A movie of one video stream in an AVI file: 24-bit uncompressed frames or Motion-JPEG
-// frames, every frame a key frame, with an index at the end. The frame size, codec and
-// timing are fixed when the movie starts; the frame counts are those really written,
-// filled in when it finishes.
+// frames, every frame a key frame, with an index at the end; beside it, where asked, an
+// audio stream carried over from another movie as it stood there. The frame size, codec
+// and timing are fixed when the movie starts; the frame counts are those really
+// written, filled in when it finishes.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -26,6 +28,29 @@ struct AviFormat {
   int quality = 75;  // Motion-JPEG, 1 to 100
 };
 
+// A stream's header and format block as a movie holds them, so that a stream can be
+// written again unchanged: its samples keep their meaning only with both.
+struct AviStreamInfo {
+  uint32_t type = 0;  // "auds"
+  uint32_t handler = 0;
+  uint32_t flags = 0;
+  uint16_t priority = 0;
+  uint16_t language = 0;
+  uint32_t initialFrames = 0;
+  uint32_t scale = 1;
+  uint32_t rate = 1;
+  uint32_t start = 0;
+  uint32_t length = 0;
+  uint32_t bufferSize = 0;
+  uint32_t quality = 0xFFFFFFFFu;
+  uint32_t sampleSize = 0;
+  std::array<uint16_t, 4> frame{};  // left, top, right, bottom
+  std::vector<uint8_t> format;      // the stream format (a WAVEFORMATEX for audio)
+};
+
+// The largest format block a stream may carry: a WAVEFORMATEX with the longest extra part.
+constexpr size_t kMaxAviFormatBytes = 18 + 65535;
+
 // The largest side of a frame: the stream header holds the frame as 16-bit numbers.
 constexpr int kMaxAviSide = 32767;
 
@@ -38,30 +63,41 @@ class AviWriter {
   // file's size (tests make it small).
   explicit AviWriter(BinaryFile& file, int64_t limit = kMaxRiffFileBytes) : riff_(file, limit) {}
 
-  // Writes the headers; fails for a side outside 1..32767 or a zero scale or rate.
-  Status Start(const AviFormat& format);
+  // Writes the headers, with audio as a second stream when given; fails for a side
+  // outside 1..32767, a zero scale or rate, or an audio format block past its limit.
+  Status Start(const AviFormat& format, const AviStreamInfo* audio = nullptr);
   // Adds one frame from rows of blue, green, red pixels of the movie's size: row y (0 the
   // bottom one) starts at bottom + y x stride. Fails when the file would pass its limit
   // or a write failed; the movie is then unusable.
   Status AddFrame(const uint8_t* bottom, ptrdiff_t stride);
+  // Adds one chunk of the audio stream as it stood in its source, marked as a key
+  // sample. Fails when the movie has no audio stream or would pass its limit.
+  Status AddAudioChunk(const uint8_t* data, size_t size);
   // Writes the index and the real counts. The file stays open.
   Status Finish();
 
-  int frames() const { return int(index_.size()); }
+  int frames() const { return frames_; }
   const AviFormat& format() const { return format_; }
 
  private:
   struct IndexEntry {
+    uint32_t id;
     uint32_t offset;  // from the "movi" form type
     uint32_t size;
   };
   Status WriteHeaders();
+  Status WriteAudioHeaders();
+  // Closes the chunk begun at before and indexes it under id.
+  Status EndIndexedChunk(uint32_t id, int64_t before);
   Status AddUncompressed(const uint8_t* bottom, ptrdiff_t stride);
   Status AddJpeg(const uint8_t* bottom, ptrdiff_t stride);
 
   RiffWriter riff_;
   AviFormat format_;
+  bool hasAudio_ = false;
+  AviStreamInfo audio_;
   std::vector<IndexEntry> index_;
+  int frames_ = 0;
   std::vector<uint8_t> row_;
   int64_t moviStart_ = 0;
   int64_t totalFramesField_ = 0, maxBytesPerSecField_ = 0, avihBufferField_ = 0;

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "convert/driver/analysis_overlay.h"
+#include "convert/driver/tablet_ink.h"
 #include "core/document/tmb_doc.h"
 #include "core/path/stroke_path.h"
 #include "core/store/text_store.h"
@@ -15,6 +17,8 @@
 #include "support/scoped_work_canvas.h"
 #include "support/scripted_messages.h"
 #include "support/store_folder.h"
+#include "support/written_characters.h"
+#include "platform/text/code_page.h"
 
 namespace tmb::test {
 namespace {
@@ -23,6 +27,8 @@ const char kEi[] = "\x89\x69";     // 永
 const char kIchi[] = "\x88\xea";   // 一
 const char kSpace[] = "\x81\x40";  // the full-width space
 constexpr int kMsgCapacity = 62045;
+constexpr char kPackageModel[] = "/usr/share/tegaki/models/zinnia/handwriting-ja.model";
+constexpr int kMsgNotInDictionary = 61625;
 
 std::vector<std::string> ListedNames() {
   std::vector<std::string> names;
@@ -70,6 +76,13 @@ class Expansion : public ::testing::Test {
     CStrokePath path(10);
     Fill(path, {{0, h / 2, 1}, {w, h / 2, 0}, {w / 2, 0, 1}, {w / 2, h, 0}});
     ASSERT_EQ(SaveTextCharacter(path, text), 1);
+  }
+  // Appends a stroke through points to rec.
+  static void AddStroke(CCharData& rec, const std::vector<Point>& points) {
+    for (size_t k = 0; k < points.size(); ++k) {
+      rec.m_pPoints[rec.m_nPoints] = points[k];
+      rec.m_pFlags[rec.m_nPoints++] = k == 0 ? 1 : 0;
+    }
   }
   std::vector<Point> Points() const {
     const CCharDataFull& rec = doc->m_char;
@@ -129,6 +142,17 @@ TEST_F(Expansion, ACharacterTheStoreLacksLeavesItsCellEmpty) {
   EXPECT_EQ(doc->m_char.m_pPoints[0], (Point{250, 350})) << "in the second cell";
 }
 
+TEST_F(Expansion, CharactersTheStoreLacksAllLeaveTheStrokesAndSaySo) {
+  StoreCross(kIchi, 40, 80);
+  EXPECT_EQ(ExpandTextCharacters(*doc, std::string(kEi) + kEi), 0);
+  EXPECT_EQ(Points(), (std::vector<Point>{{7, 7}, {9, 9}}));
+  EXPECT_EQ(doc->m_bUndoValid, 0);
+  EXPECT_EQ(messages.ids, std::vector<int>{kMsgNotInDictionary});
+  ASSERT_EQ(messages.texts.size(), 1u);
+  EXPECT_NE(messages.texts[0].find("永永"), std::string::npos) << messages.texts[0];
+  EXPECT_EQ(messages.beeps, 1);
+}
+
 TEST_F(Expansion, MorePointsThanARecordHoldsKeepWhatFitsAndTellTheUser) {
   CStrokePath big(9000);
   for (int i = 0; i < 9000; ++i) big.AppendPoint(i % 100, i / 100, i % 100 == 0 ? 1 : 0);
@@ -173,6 +197,31 @@ TEST_F(Expansion, RegisteringStoresTheStrokesOfEachCellUnderItsCharacter) {
   }
   EXPECT_EQ(gAnalysisOverlay.m_marks[2].parts[0].rect, (tmb::Rect{310, 290, 313, 330}));
   gAnalysisOverlay.Clear();
+}
+
+TEST_F(Expansion, WithInkInputACellPastTheTextIsStoredUnderWhatIsWrittenThere) {
+  if (!std::filesystem::exists(kPackageModel)) GTEST_SKIP() << "no handwriting model installed";
+  CCharDataFull& rec = doc->m_char;
+  rec.ClearPoints();
+  // A level stroke in the first cell, a ten in the second.
+  AddStroke(rec, {{300, 100}, {400, 100}});
+  for (const auto& stroke : WrittenCharacters()[1].strokes) AddStroke(rec, StrokeSamples(stroke, 1, {300, 290}, 8));
+  const std::string ten = Utf8ToSjis("十").value();
+  CStrokePath loaded(100);
+  // Without ink input the text names only the first cell.
+  EXPECT_EQ(RegisterTextCharacters(rec, kEi), 1);
+  ASSERT_EQ(LoadTextCharacter(loaded, ten), 1);
+  EXPECT_EQ(loaded.GetCount(), 0);
+
+  SetHandwritingModelPlaces({kPackageModel});
+  ASSERT_EQ(gTabletInk[0].Attach(nullptr, 0), 0);
+  ASSERT_EQ(gInkActive, 1);
+  EXPECT_EQ(RegisterTextCharacters(rec, kEi), 1);
+  gTabletInk[0].Detach();
+  SetHandwritingModelPlaces({});
+  ASSERT_EQ(LoadTextCharacter(loaded, ten), 1);
+  EXPECT_EQ(loaded.GetCount(), rec.m_nPoints - 2);
+  EXPECT_EQ(loaded.CountStrokes(), 2);
 }
 
 }  // namespace

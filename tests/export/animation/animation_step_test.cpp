@@ -89,12 +89,14 @@ class RecordingView final : public AnimationFrameView {
     params.push_back(frame.m_param);
     points.push_back(frame.m_nPoints);
     cellModes.push_back(cellMode);
+    modes.push_back(gAnimationMode);
+    derived.push_back(frame.m_bDerived);
     return true;
   }
   const tmb::Surface& Picture() const override { return picture; }
 
   tmb::Surface picture;
-  std::vector<int> percents, points, cellModes;
+  std::vector<int> percents, points, cellModes, modes, derived;
   std::vector<ParamBlock> params;
 };
 
@@ -109,6 +111,9 @@ class StepFixture : public ::testing::Test {
   }
   int Step(int frame, int frames, int single = 0) {
     int changed = 0;
+    return StepReporting(frame, frames, changed, single);
+  }
+  int StepReporting(int frame, int frames, int& changed, int single = 0) {
     return StepAnimationFrame(view, dc, frame, frames, 0, 1, 7, records, 0, single, changed);
   }
 
@@ -188,6 +193,37 @@ TEST_F(StepFixture, FramesOfARunWithSwfOnAreRecordedInThePathSequence) {
   EXPECT_EQ(gPlaybackOutput.End(record->m_param, dc, 3, 3), 1);
   EXPECT_EQ(gFrameRecording, 0);
   gPathSequence.FreePath();
+}
+
+TEST_F(StepFixture, FramesAreDrawnAsAnimationFramesAndTheModeEndsWithThem) {
+  gAnimationMode = 0;
+  for (int frame : {0, 2, 4}) ASSERT_EQ(Step(frame, 5), 1);
+  EXPECT_EQ(view.modes, (std::vector<int>{1, 1, 1}));
+  EXPECT_EQ(gAnimationMode, 0);
+}
+
+TEST_F(StepFixture, DerivedColoursAreReportedAtTheEndAndByEachWarpedColourChange) {
+  struct Case {
+    int derived, morph, warp, frame;
+    int changed, frameDerived;
+  } cases[] = {
+      {1, 1, 0, 4, 1, 1},  // derived settings report at B
+      {0, 1, 0, 4, 0, 0},
+      {1, 0, 0, 4, 0, 1},  // no morph: nothing taken from B
+      {1, 1, 0, 2, 0, 1},  // not yet at B
+      {0, 0, 1, 2, 1, 1},  // a blended colour changed: the frame's settings are derived
+  };
+  b->m_param[151] = 0x0000FF;
+  for (const Case& c : cases) {
+    record->m_bDerived = c.derived;
+    record->m_param[kAnimMorphSwitch] = c.morph;
+    record->m_param[kAnimWarpSwitch] = c.warp;
+    int changed = 0;
+    ASSERT_EQ(StepReporting(c.frame, 5, changed), 1);
+    EXPECT_EQ(changed, c.changed) << c.derived << c.morph << c.warp << c.frame;
+    EXPECT_EQ(view.derived.back(), c.frameDerived) << c.derived << c.morph << c.warp << c.frame;
+    EXPECT_EQ(record->m_bDerived, c.derived);  // the window's record stays as it was
+  }
 }
 
 TEST_F(StepFixture, CellPreviewDrawsIntoCells) {
