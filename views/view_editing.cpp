@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "convert/driver/tablet_ink.h"
 #include "core/document/doc_windows.h"
 #include "core/file/char_block_convert.h"
 #include "core/document/tmb_doc.h"
@@ -151,6 +152,8 @@ void CTmbView::CopyDataBetweenWindows(int direction) {
 }
 
 void CTmbView::RefreshAfterLoad() {
+  // A character read from a file is no handwriting collected here.
+  TabletInkOf(m_nIndex).ClearInk();
   ClientDC dc(*this);
   if (!m_bInitialised) {
     SetUpPalette(dc);
