@@ -86,3 +86,8 @@ void CDocWindowLinks::UpdateAllViews(CTmbDoc& doc) {
   if (CTmbDocument* wrapper = FrameworkDocOf(doc)) wrapper->UpdateAllViews();
   if (CMainFrame* frame = theApp.mainFrame()) frame->UpdateMainTitle();
 }
+
+void CDocWindowLinks::NoteCurrentFile(const std::string& path) {
+  theApp.m_recentFiles.Add(path);
+  if (CMainFrame* frame = theApp.mainFrame()) frame->ShowRecentFiles();
+}

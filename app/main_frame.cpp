@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -32,13 +31,16 @@
 #include "app/view_classes.h"
 #include "core/file/path_helpers.h"
 #include "core/state/draw_state.h"
+#include "core/state/mouse_messages.h"
 #include "export/animation/frame_movie_outputs.h"
 #include "export/animation/sheet_frame_output.h"
 #include "export/avi/avi_movie_output.h"
 #include "export/html/html_index_page.h"
+#include "imageedit/editor/bmp_view.h"
 #include "imageedit/view/bmp_view_window.h"
 #include "platform/service/machine.h"
 #include "platform/service/messages.h"
+#include "platform/service/shell_open.h"
 #include "platform/service/wait_cursor.h"
 #include "platform/ui/clipboard.h"
 #include "platform/ui/view.h"
@@ -57,6 +59,8 @@ namespace {
 CViewAnimationWindows gViewAnimationWindows;
 
 constexpr int kMinScreenWidth = 1024;
+constexpr int kMsgNoHelpFile = 61510;
+constexpr int kMsgHelpNotShown = 61513;
 
 int ViewClassOfKind(int kind) {
   switch (kind) {
@@ -133,6 +137,9 @@ CMainFrame::~CMainFrame() {
   RemoveShapeSheetLinks();
   SetStyleMenuFiller(nullptr);
   RemoveImageEditorLink();
+  // The canvas's own bitmaps stay: the child windows, taken apart after this, draw on them
+  // to the end, and the next canvas start-up makes them afresh.
+  gDrawState.m_bmpWork.Destroy();
 }
 
 ScreenMetrics CMainFrame::MeasureDisplay() const {
@@ -166,6 +173,7 @@ bool CMainFrame::Create(const std::optional<ScreenMetrics>& metrics) {
   m_btnCancel = new QPushButton(QString::fromStdString(tmb::LoadStringText(62110)), this);
   m_btnCancel->setObjectName(QStringLiteral("progressCancel"));
   m_btnCancel->hide();
+  tmb::ui::PendingInput::MarkTakesInputWhileBusy(m_btnCancel);
   connect(m_btnCancel, &QPushButton::clicked, this, [this] { m_bCancelPressed = true; });
   statusBar()->addWidget(m_btnCancel);
   statusBar()->addWidget(new QLabel(this), 1);
@@ -203,6 +211,7 @@ void CMainFrame::RegisterCommands() {
   RegisterWindowCommands();
   RegisterColourCommands();
   RegisterStyleCommands();
+  RegisterRecentFileCommands();
 }
 
 bool CMainFrame::IsMenuCommandShown(int id) const {
@@ -315,9 +324,19 @@ void CMainFrame::OfferCancel(bool on) {
 }
 
 bool CMainFrame::CancelRequested() {
-  // The work runs on this thread: the click waits among the pending events.
-  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  // The work runs on this thread: the click on the cancel waits among the pending events,
+  // and a click anywhere else (or Escape) asks whether to stop.
+  if (CheckUserAbort()) m_bCancelPressed = true;
   return m_bCancelPressed;
+}
+
+void CMainFrame::UpdateCursorPanes() {
+  if (!m_paneX || !m_paneY || !theApp.m_bImageEditorOpen) return;
+  const tmb::Point p = gEditorPointer;
+  if (m_ptPaneShown == p) return;
+  m_ptPaneShown = p;
+  m_paneX->setText(QString::asprintf("%4d", p.x));
+  m_paneY->setText(QString::asprintf("%4d", p.y));
 }
 
 void CMainFrame::UpdateWindowAndSheets() {
@@ -361,12 +380,15 @@ void CMainFrame::OnDropFiles(const QStringList& paths) {
 
 void CMainFrame::WinHelp(int) {
   tmb::WaitCursor wait;
+  // A drag under way ends before the help window comes up.
+  if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
   const std::string& help = theApp.m_strHelpPath;
   if (!QFileInfo::exists(QString::fromStdString(help))) {
-    tmb::ShowMessage(61510, tmb::kMsgOk, {help});
+    tmb::ShowMessage(kMsgNoHelpFile, tmb::kMsgOk, {help});
     return;
   }
-  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help)));
+  // The page is one for every context; without a browser the user can open it by hand.
+  if (!tmb::ShellOpen().Open(help)) tmb::ShowMessage(kMsgHelpNotShown, tmb::kMsgOk, {help});
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
@@ -376,6 +398,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
   }
   if (gDrawState.m_bClipboardOwned) {
     tmb::ui::Clipboard().Clear();
+    gDrawState.m_bmpClipboard.Destroy();
     gDrawState.m_bClipboardOwned = 0;
   }
   tmb::Machine().SetMouseSpeedLevel(gDrawState.m_nSavedMouseSpeed);

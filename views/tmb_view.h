@@ -262,6 +262,9 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   // One sample; final is non-zero for the release.
   void AddStrokePoint(tmb::DeviceContext& dc, int x, int y, int final);
   void EndStroke(tmb::DeviceContext& dc, int x, int y);
+  // Forgets a stroke left pending (its press, samples, dirty box and capacity warning):
+  // after the pen settings changed, the next stroke starts afresh under the new ones.
+  void ClearPendingStroke();
   // Event 0 press, 1 move, 2 release; non-zero when the registration panel took it.
   int RouteRegistrationMouse(tmb::DeviceContext& dc, int x, int y, int event);
   // The visible part of the paper (m_rcVisible) in logical coordinates.

@@ -168,6 +168,8 @@ void CDictFileDlg::Register() {
   if (result == 0) tmb::Beep();
   if (result < 0) tmb::ShowMessage(kMsgFileError);
   view->RedrawInSteps(0);
+  // The runs of strokes that were registered show on the character.
+  if (result > 0) view->RepaintBackBuffer();
 }
 
 void CDictFileDlg::EditFrame() {

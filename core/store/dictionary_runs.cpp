@@ -5,10 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "convert/driver/analysis_overlay.h"
 #include "convert/driver/tablet_ink.h"
 #include "core/canvas/work_canvas.h"
 #include "core/document/tmb_doc.h"
 #include "core/path/stroke_path.h"
+#include "core/path/stroke_work.h"
 #include "core/record/char_data_full.h"
 #include "core/store/text_store.h"
 #include "core/text/name_list.h"
@@ -84,6 +86,21 @@ int CellOf(const CCellGrid& grid, int cells, tmb::Point p) {
   return -1;
 }
 
+// The analysis overlay gets one mark for each written stroke, from its flagged start to the
+// point before the next: the view shows the runs that were registered.
+void MarkStrokeRuns(const CCharDataFull& record) {
+  CStrokeWork work(std::max(record.m_nPoints + 1, 1));
+  record.ToStrokeWork(work);
+  gAnalysisOverlay.Clear();
+  const int n = work.GetCount();
+  for (int start = 0; start < n;) {
+    int end = start + 1;
+    while (end < n && work.m_pFlags[end] != 1) ++end;
+    gAnalysisOverlay.AddMark(start, end - 1, work);
+    start = end;
+  }
+}
+
 }  // namespace
 
 int SplitTextCharacters(std::string_view text) {
@@ -136,6 +153,7 @@ int ExpandTextCharacters(CTmbDoc& doc, std::string_view text) {
 
 int RegisterTextCharacters(CCharDataFull& record, std::string_view text, int window) {
   if (record.m_nPoints <= 0) return 0;
+  MarkStrokeRuns(record);
   const int cells = LayOutCells(record);
   const std::vector<std::string_view> chars = TextCharacters(text);
   // With the window's ink active the cells the text does not reach are named by what is

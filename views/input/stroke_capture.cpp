@@ -229,6 +229,15 @@ void CTmbView::EndStroke(tmb::DeviceContext& dc, int /*x*/, int /*y*/) {
   if (CCharDataFull* rec = DrawnRecord()) rec->m_bStrokeEnded = 1;
 }
 
+void CTmbView::ClearPendingStroke() {
+  m_bStrokeActive = 0;
+  m_bCapacityWarning = 0;
+  m_nStartPackets = 0;
+  m_wLastSample = 0;
+  m_ptLast = {};
+  m_rcDirty = {};
+}
+
 void CTmbView::FinishStroke(tmb::DeviceContext& dc, int x, int y) {
   m_bStrokeActive = 0;
   EndStroke(dc, x, y);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "convert/driver/analysis_overlay.h"
 #include "convert/driver/tablet_ink.h"
 #include "core/document/tmb_doc.h"
 #include "core/path/stroke_path.h"
@@ -185,6 +186,15 @@ TEST_F(Expansion, RegisteringStoresTheStrokesOfEachCellUnderItsCharacter) {
   EXPECT_EQ(PointsOf(loaded), (std::vector<PathPoint>{{0, 0, 1}, {100, 0, 0}}));
   ASSERT_EQ(LoadTextCharacter(loaded, kIchi), 1);
   EXPECT_EQ(PointsOf(loaded), (std::vector<PathPoint>{{0, 10, 1}, {20, 10, 0}, {10, 0, 1}, {10, 40, 0}}));
+  // The analysis overlay holds one mark per written stroke, over its points.
+  ASSERT_EQ(gAnalysisOverlay.m_nCount, 3);
+  const int runs[3][2] = {{0, 1}, {2, 3}, {4, 5}};
+  for (int k = 0; k < 3; ++k) {
+    EXPECT_EQ(gAnalysisOverlay.m_marks[size_t(k)].parts[0].first, runs[k][0]) << k;
+    EXPECT_EQ(gAnalysisOverlay.m_marks[size_t(k)].parts[0].last, runs[k][1]) << k;
+  }
+  EXPECT_EQ(gAnalysisOverlay.m_marks[2].parts[0].rect, (tmb::Rect{310, 290, 313, 330}));
+  gAnalysisOverlay.Clear();
 }
 
 // The ink of window A: active or not, beginning at a stroke of the record, and reading
