@@ -144,7 +144,10 @@ int RenderToWorkBitmap(tmb::DeviceContext* pDC, tmb::Surface* target, const tmb:
   tmb::DeviceContext maskDC(&mask);
   // White in the mask where source shows the transparent colour.
   MakeColorKeyMask(&sourceDC, &scratchDC, paper, transparent, &maskDC);
+  // The source with its transparent pixels made white, ANDed in: the target stays where
+  // the source is transparent, and under its ink the darker of the two wins.
   BitBltRect(&scratchDC, paper.left, paper.top, paper.right, paper.bottom, &sourceDC, tmb::kSrcCopy);
-  MergeThroughMask(&maskDC, &scratchDC, &targetDC, paper, 0);
+  BitBltRect(&scratchDC, paper.left, paper.top, paper.right, paper.bottom, &maskDC, tmb::kSrcPaint);
+  BitBltRect(&targetDC, paper.left, paper.top, paper.right, paper.bottom, &scratchDC, tmb::kSrcAnd);
   return 1;
 }

@@ -209,6 +209,34 @@ TEST_F(ViewPainting, TheOtherWindowsPictureIsLaidUnderThisOne) {
   EXPECT_TRUE(WindowShowsBackBuffer(viewA));
 }
 
+TEST_F(ViewPainting, WhereBothWindowsHaveInkTheOverlayKeepsTheDarkerOfTheTwo) {
+  AddStroke(a, {{100, 100}, {200, 100}, {300, 100}});
+  AddStroke(b, {{200, 40}, {200, 100}, {200, 160}});
+  CTmbView& viewA = MakeView(0);
+  CTmbView& viewB = MakeView(2);
+  FirstPaint(viewA);
+  FirstPaint(viewB);
+  const Surface& under = BackBuffer(1);
+  std::vector<Colour> before;
+  for (int y = 0; y < kPaperHeight; ++y) {
+    for (int x = 0; x < kPaperWidth; ++x) before.push_back(BackBuffer(0).GetPixel(x, y));
+  }
+  viewA.OverlayOtherWindow();
+  SavePictureForViewing(BackBuffer(0), "overlay_of_window_b_under_a");
+  const Colour paperB = Colour(b.m_param[157]);
+  int wrong = 0, overlap = 0;
+  for (int y = 0; y < kPaperHeight; ++y) {
+    for (int x = 0; x < kPaperWidth; ++x) {
+      const Colour mine = before[size_t(y * kPaperWidth + x)], other = under.GetPixel(x, y);
+      const Colour expected = other == paperB ? mine : Colour(mine & other);
+      wrong += BackBuffer(0).GetPixel(x, y) != expected;
+      overlap += mine != kWhite && other != kWhite && other != paperB;
+    }
+  }
+  EXPECT_EQ(wrong, 0);
+  EXPECT_GT(overlap, 0) << "the strokes cross";
+}
+
 TEST_F(ViewPainting, ScrollingByAStepShowsThePaperAtItsNewPlace) {
   AddThreeStrokes(a);
   CTmbView& view = MakeView();
