@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "core/state/draw_state.h"
+
 namespace {
 
 constexpr int kButtonWidth = 100;
@@ -28,6 +30,20 @@ void CRegistrationPanel::SetList(CCharacterList list) {
   m_bAllDone = 0;
   m_nHover = -1;
   LookUpPictures();
+  // A new list of the same kind keeps the layout: its boxes still get their rows.
+  LayOutRows();
+}
+
+void CRegistrationPanel::LayOutRows() {
+  m_rows.clear();
+  if (!m_bWide) return;
+  const int rows = m_entries.empty() ? kEmptyListRows : int(m_entries.size() * 2) / kCellsPerRow + 1;
+  gDrawState.m_textCell = {2 * m_nCellWidth, m_nCellHeight};
+  m_rows.resize(size_t(rows));
+  for (int r = 0; r < rows; ++r) {
+    SetupTextRow(m_rows[size_t(r)], {m_rcList.left, m_rcList.top + r * m_nCellHeight}, m_rcList.Width(),
+                 kBoxesPerRow, r * kBoxesPerRow, m_nCurrent);
+  }
 }
 
 void CRegistrationPanel::LookUpPictures() {
@@ -60,6 +76,7 @@ void CRegistrationPanel::Layout(int canvasWidth, tmb::Size characterImage, int r
     const int lx = left + (width - kTextListWidth) / 2;
     m_rcList = {lx, y, lx + kTextListWidth, y + kTextListHeight};
   }
+  LayOutRows();
   m_nTextHeight = row;
   y = m_rcList.bottom + kGap;
   m_rcPrompt = {left + 4, y, left + width - 4, y + row};
@@ -77,15 +94,26 @@ void CRegistrationPanel::Layout(int canvasWidth, tmb::Size characterImage, int r
 }
 
 tmb::Rect CRegistrationPanel::BoxOf(int i) const {
-  const int x = m_rcList.left + (i % kBoxesPerRow) * 2 * m_nCellWidth;
-  const int y = m_rcList.top + (i / kBoxesPerRow) * m_nCellHeight;
-  return {x, y, x + 2 * m_nCellWidth, y + m_nCellHeight};
+  const size_t r = size_t(i / kBoxesPerRow), c = size_t(i % kBoxesPerRow);
+  return i >= 0 && r < m_rows.size() ? m_rows[r].cells[c] : tmb::Rect{};
+}
+
+tmb::Rect CRegistrationPanel::BoxTextOf(int i) const {
+  const size_t r = size_t(i / kBoxesPerRow), c = size_t(i % kBoxesPerRow);
+  return i >= 0 && r < m_rows.size() ? m_rows[r].inner[c] : tmb::Rect{};
 }
 
 int CRegistrationPanel::EntryAt(int x, int y) const {
-  if (!m_bWide || !m_rcList.Contains({x, y}) || m_nCellWidth <= 0 || m_nCellHeight <= 0) return -1;
-  const int i = ((y - m_rcList.top) / m_nCellHeight) * kBoxesPerRow + (x - m_rcList.left) / (2 * m_nCellWidth);
-  return i < int(m_entries.size()) ? i : -1;
+  if (!m_bWide || m_nCellHeight <= 0 || y < m_rcList.top) return -1;
+  const size_t r = size_t((y - m_rcList.top) / m_nCellHeight);
+  if (r >= m_rows.size()) return -1;
+  const CTextRow& row = m_rows[r];
+  for (size_t c = 0; c < row.cells.size(); ++c) {
+    if (!row.cells[c].Contains({x, y})) continue;
+    const int i = row.first + int(c);
+    return i < int(m_entries.size()) ? i : -1;
+  }
+  return -1;
 }
 
 int CRegistrationPanel::NextUnwritten(int from) const {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "core/geometry/text_row.h"
 #include "platform/gdi/font.h"
 #include "platform/gdi/geometry.h"
 
@@ -67,6 +68,8 @@ struct CRegistrationPanel {
   std::array<tmb::Rect, 4> m_rcButtons{};
   int32_t m_nCellWidth = 12;  // a wide list's box is two cells wide
   int32_t m_nCellHeight = 24;
+  // A wide list's rows of boxes, each box one text cell of the drawing state.
+  std::vector<CTextRow> m_rows;
   int32_t m_nHover = -1;     // the box under the pointer, -1 none
   int32_t m_nPressed = -1;   // the button held down, -1 none
   int32_t m_bStarted = 0;    // the text box and the folder are set up
@@ -87,12 +90,17 @@ struct CRegistrationPanel {
   // Looks every entry's picture up (none while the no-check option is set).
   void LookUpPictures();
   // Lays the panel out on a paper canvasWidth wide; characterImage is the size of the
-  // writing rectangle, centred below the panel.
+  // writing rectangle, centred below the panel. A wide list's box becomes the drawing
+  // state's text cell.
   void Layout(int canvasWidth, tmb::Size characterImage, int rowHeight);
+  // Lays a wide list's rows of boxes out in the list rectangle, one row of text cells
+  // for every ten boxes; a text list has none.
+  void LayOutRows();
   // The entry of the box at paper point (x, y) of a wide list; -1 outside every box.
   int EntryAt(int x, int y) const;
-  // The rectangle of entry i's box.
+  // The rectangle of entry i's box, and the part of it its character is centred in.
   tmb::Rect BoxOf(int i) const;
+  tmb::Rect BoxTextOf(int i) const;
   // The next entry from from on (inclusive) without a picture; -1 when none.
   int NextUnwritten(int from) const;
   // The text of the prompt line.

@@ -147,7 +147,7 @@ void CTmbView::DrawRegistrationPanel(tmb::DeviceContext& dc) {
       const tmb::Rect box = OnWindow(panel.BoxOf(i));
       dc.FillSolidRect(box, fill);
       Frame3d(dc, box, kLight, kDark);
-      TextIn(dc, box, e.text, panel.m_fontList, true);
+      TextIn(dc, OnWindow(panel.BoxTextOf(i)), e.text, panel.m_fontList, true);
     }
   }
   const tmb::Rect prompt = OnWindow(panel.m_rcPrompt);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/state/draw_state.h"
 #include "core/state/registration_panel.h"
 #include "support/list_info_file.h"
 #include "support/temp_dir.h"
@@ -212,6 +213,43 @@ TEST(RegistrationPanel, LayoutPromptsAndTheNextCharacter) {
   EXPECT_EQ(panel.Prompt(), "「 丁 」は書込済みの文字です   ");
   panel.m_bAllDone = 1;
   EXPECT_EQ(panel.Prompt(), "文字は全て登録済みです");
+}
+
+// A wide list's boxes are rows of ten text cells: the entry at byte index i (entry i / 2)
+// stands at cell column i mod 20 and row i / 20, its character centred inside the box.
+TEST(RegistrationPanel, AWideListsBoxesAreRowsOfTextCellsWithTheCharacterInside) {
+  std::vector<uint8_t> bytes{0xFF, 0xFE};
+  for (int i = 0; i < 23; ++i) bytes.push_back(uint8_t(i)), bytes.push_back(0x4E);
+  CRegistrationPanel panel;
+  panel.SetList(ReadCharacterList(bytes));
+  panel.Layout(500, {256, 256}, 20);
+  const int cw = panel.m_nCellWidth, ch = panel.m_nCellHeight;
+  ASSERT_GT(cw, 0);
+  EXPECT_EQ(gDrawState.m_textCell, (Size{2 * cw, ch})) << "a box is the drawing state's text cell";
+  EXPECT_EQ(panel.m_rows.size(), 3u);
+  const int left = panel.m_rcList.left, top = panel.m_rcList.top;
+  for (int e : {0, 9, 10, 19, 22}) {
+    SCOPED_TRACE(e);
+    const int i = 2 * e;
+    const Rect box = panel.BoxOf(e);
+    EXPECT_EQ(box, (Rect{left + (i % 20) * cw, top + (i / 20) * ch, left + (i % 20 + 2) * cw, top + (i / 20 + 1) * ch}));
+    const Rect text = panel.BoxTextOf(e);
+    EXPECT_EQ(text.left - box.left, box.right - text.right) << "centred across";
+    EXPECT_EQ(text.top - box.top, box.bottom - text.bottom) << "and up and down";
+    EXPECT_GT(text.left, box.left);
+    EXPECT_EQ(panel.EntryAt(box.right - 1, box.bottom - 1), e);
+  }
+  EXPECT_EQ(panel.BoxOf(30), Rect{}) << "past the rows";
+  // A longer list of the same kind, not laid out again, still finds its boxes.
+  for (int i = 23; i < 45; ++i) bytes.push_back(uint8_t(i)), bytes.push_back(0x4E);
+  panel.SetList(ReadCharacterList(bytes));
+  EXPECT_EQ(panel.m_rows.size(), 5u);
+  EXPECT_EQ(panel.EntryAt(panel.BoxOf(44).left, panel.BoxOf(44).top), 44);
+  // A text list has no boxes.
+  panel.SetList(ReadCharacterList(Bytes({'A', 'B'})));
+  EXPECT_TRUE(panel.m_rows.empty());
+  EXPECT_EQ(panel.EntryAt(left + 1, top + 1), -1);
+  gDrawState.Reset();
 }
 
 }  // namespace
