@@ -1,6 +1,7 @@
 #include "app/dialogs/font_page.h"
 
 #include <QFont>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <algorithm>
 #include <array>
@@ -15,6 +16,7 @@
 #include "platform/service/file_chooser.h"
 #include "platform/service/font_chooser.h"
 #include "platform/text/code_page.h"
+#include "platform/ui/font_chooser_dialog.h"
 #include "platform/ui/list_rows.h"
 
 namespace {
@@ -139,11 +141,21 @@ std::vector<tmb::ui::Binding> CFontPage::Bindings() {
   };
 }
 
+QFont CFontPage::ListFont() {
+  tmb::Font& font = gDrawState.m_font;
+  if (font.faceName.empty()) {
+    const QFont fixed = tmb::ui::ListFont();
+    tmb::ui::TakeQFont(fixed, font);
+    font.height = -QFontInfo(fixed).pixelSize();
+  }
+  return tmb::ui::ToQFont(font);
+}
+
 void CFontPage::OnInitDialog() {
   m_nState = 0;
   if (auto* edit = qobject_cast<QLineEdit*>(Control(kText))) edit->setMaxLength(kMaxTextChars);
   // The lines are columns of fixed width.
-  if (QWidget* list = Control(kList)) list->setFont(tmb::ui::ListFont());
+  if (QWidget* list = Control(kList)) list->setFont(ListFont());
   m_block.m_template.SetPicture("");
   BuildList();
 }

@@ -13,6 +13,7 @@
 
 class CCharDataFull;
 class CTmbDoc;
+class QFont;
 
 class CFontPage : public tmb::ui::PropertyPage {
  public:
@@ -35,6 +36,9 @@ class CFontPage : public tmb::ui::PropertyPage {
   static std::string EntryLine(const CTextCharEntry& e);
   // The name of a font weight: weight / 100 names one of ten; blank outside 0 to 999.
   static const char* WeightName(int weight);
+  // The font the font pages show their lists in: the drawing state's, which the
+  // desktop's fixed-pitch font becomes the first time a page asks for it.
+  static QFont ListFont();
 
   // The record's first block into the page (and into the record's second block, as a
   // backup), with the font-mode switch (m_param 200) and the option (m_param 224).

@@ -1,5 +1,6 @@
 #include "app/sheets/glyph_font_page.h"
 
+#include <QFont>
 #include <QLineEdit>
 
 #include "app/dialogs/font_page.h"
@@ -77,6 +78,7 @@ void CGlyphTidePageLiteFontPoint::OnInitDialog() {
   // The edit refuses a longer text; a longer one the record brought is shown cut and kept
   // while the user leaves it alone (the load below forgets the cut).
   if (auto* edit = qobject_cast<QLineEdit*>(Control(kText))) edit->setMaxLength(kMaxTextChars);
+  if (QWidget* list = Control(kList)) list->setFont(CFontPage::ListFont());
   MembersFromBlock();
   UpdateData(false);
   BuildList();

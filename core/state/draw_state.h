@@ -11,6 +11,7 @@
 #include "core/canvas/work_bitmap.h"
 #include "core/state/registration_panel.h"
 #include "core/state/screen_metrics.h"
+#include "platform/gdi/font.h"
 #include "platform/gdi/geometry.h"
 
 // Window kinds: the small integers that name the windows.
@@ -165,6 +166,9 @@ class CDrawState {
   int m_bStartDriveIsCdRom = 0;
 
   int m_nLastKeyChar = 0, m_nLastKeyRepeat = 0, m_nLastKeyFlags = 0;  // the last key
+  // The font of the font pages' lists, whose lines are laid out in columns; no face until
+  // a font page first needs it.
+  tmb::Font m_font;
   int m_nWritingPageSwitch = 1;
   int m_nShapeSheetPage = 1;  // -10 keeps the page last shown
   int m_nSheetClearMode = 0;  // 1: a conversion from the shape sheet hides the sheet

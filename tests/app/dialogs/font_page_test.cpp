@@ -14,6 +14,7 @@
 #include "app/dialogs/font_mode_dialogs.h"
 #include "app/dialogs/font_page.h"
 #include "app/dialogs/line_option_dialog.h"
+#include "app/sheets/glyph_font_page.h"
 #include "core/document/tmb_doc.h"
 #include "core/state/draw_state.h"
 #include "platform/ui/list_rows.h"
@@ -181,9 +182,29 @@ TEST_F(FontPageOnSheet, APictureFileIsAskedForWhenTheListGivesNoneAndItsFolderIs
 }
 
 TEST_F(FontPageOnSheet, TheListShowsItsColumnsInTheFixedPitchFont) {
-  EXPECT_EQ(List()->font(), ui::ListFont());
+  EXPECT_EQ(gDrawState.m_font.faceName, ui::ListFont().family().toStdString()) << "the drawing state's list font";
+  EXPECT_EQ(List()->font(), CFontPage::ListFont());
   if (!QFontInfo(ui::ListFont()).fixedPitch()) GTEST_SKIP() << "no fixed-pitch font is installed";
   EXPECT_TRUE(QFontInfo(List()->font()).fixedPitch());
+}
+
+TEST(FontPageListFont, BothFontPagesShowTheirListsInTheDrawingStatesFont) {
+  struct Restore {
+    ~Restore() { gDrawState.Reset(); }
+  } restore;
+  gDrawState.m_font.faceName = "IPAGothic";
+  gDrawState.m_font.height = -19;
+  ui::PropertySheet sheet{"sheet"};
+  auto* page = new CFontPage;
+  auto* lite = new CGlyphTidePageLiteFontPoint;
+  sheet.AddPage(page);
+  sheet.AddPage(lite);
+  ASSERT_TRUE(sheet.SetActivePage(1));
+  for (ui::PropertyPage* p : {static_cast<ui::PropertyPage*>(page), static_cast<ui::PropertyPage*>(lite)}) {
+    const QFont shown = p->Control(CFontPage::kList)->font();
+    EXPECT_EQ(shown.family(), QStringLiteral("IPAGothic")) << p->templateId();
+    EXPECT_EQ(shown.pixelSize(), 19) << p->templateId();
+  }
 }
 
 TEST(FontPageDialogs, APictureOfTheListIsChosenByDoubleClickAndOkAsksForANewFile) {
