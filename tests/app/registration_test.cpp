@@ -218,6 +218,31 @@ TEST_F(Registration, TheOptionsDialogSetsTheOptionsAndTheSizeOfThePictureBox) {
   EXPECT_EQ(panel.m_entries.size(), 1u);
 }
 
+TEST_F(Registration, TheOptionsFolderButtonBrowsesForThePictureFolderUnderItsTitle) {
+  ASSERT_TRUE(StartWith(""));
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdRegistrationPanel));
+  const std::string start = Panel().m_szFolder;
+  const std::string chosen = (dir / "chosen").string();
+  std::filesystem::create_directories(chosen);
+  auto browse = [](ui::DialogWindow& d) {
+    ScriptedDialogs::Click(d, 135);  // "フォルダの参照..."
+    return d.result() == QDialog::Accepted ? ui::kIdOk : 0;
+  };
+  // Cancelled, the folder stays; chosen, it becomes the picture folder.
+  dialogs.Then(browse);
+  PressButton(3);
+  ASSERT_EQ(chooser.asked.size(), 1u);
+  EXPECT_EQ(chooser.asked[0].title, "登録画像の保存フォルダ");
+  EXPECT_EQ(chooser.asked[0].folder, start);
+  EXPECT_EQ(Panel().m_szFolder, start);
+  chooser.Next(chosen);
+  dialogs.Then(browse);
+  PressButton(3);
+  ASSERT_EQ(chooser.asked.size(), 2u);
+  EXPECT_EQ(chooser.asked[1].title, "登録画像の保存フォルダ");
+  EXPECT_EQ(Panel().m_szFolder, chosen);
+}
+
 TEST_F(Registration, ASaveIntoAFolderThatWentAwayIsToldAndLeavesTheCharacterUnregistered) {
   const std::filesystem::path list = dir / "list.txt";
   WriteBytes(list, {'A', 'B'});

@@ -10,6 +10,7 @@
 #include "app/dialogs/view_mouse_dialogs.h"
 #include "brush/render/brush_state.h"
 #include "core/document/tmb_doc.h"
+#include "core/file/path_edit.h"
 #include "core/state/draw_state.h"
 #include "export/picture/character_image_file.h"
 #include "platform/file/safe_save.h"
@@ -29,6 +30,7 @@ constexpr int kMsgOpenInfoFile = 62072;
 constexpr int kMsgBadListBytes = 61570;
 constexpr char kListFilter[] = "(*.txt)|*.txt|(*.*)|*.*||";
 constexpr char kDataExtension[] = ".wdf";
+constexpr char kPictureFolderTitle[] = "登録画像の保存フォルダ";
 
 CRegistrationPanel& Panel() { return gDrawState.m_toolPanel; }
 
@@ -255,7 +257,7 @@ void CTmbView::PanelOptions() {
   if (!tmb::ui::IsAccepted(options.DoModal(this))) return;
   if (options.m_nAction == CDlg198::kAction135) {
     std::string folder;
-    if (tmb::Choosers().ChooseFolder(panel.m_szFolder, folder)) options.m_strText = folder;
+    if (BrowseForFolder(folder, panel.m_szFolder, kPictureFolderTitle) == 1) options.m_strText = folder;
   }
   const bool boxChanged = (options.m_bCheck189 != 0) != (panel.m_bPictureBox != 0);
   const bool sizeChanged = int(options.m_nValue) != panel.m_sizePicture.cx;
