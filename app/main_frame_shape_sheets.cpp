@@ -111,11 +111,17 @@ void CMainFrame::ConnectShapeSheet(CShapePropSheetFrame& frame) {
   const int window = sheet->m_nWindow;
   frame.m_onActivate = [this, window, sheet] {
     m_nActiveSheet = window;
-    // The colour page writes its mode into the record as its buttons are pressed: it
-    // gets the record the window holds now (none once the window closed).
-    sheet->colourPage()->m_pRecord = RecordOfKind(sheet->kind());
+    // The colour and text-outline pages write into the record as their buttons are
+    // pressed: they get the record the window holds now (none once the window closed).
+    sheet->SetRecord(RecordOfKind(sheet->kind()));
   };
   sheet->m_onApply = [this, kind = sheet->kind()] { ApplyShapePages(kind, true); };
+  // Turning to a writing page makes its sheet the active one and its window the current
+  // one, with the auxiliary page's bar values in the record.
+  sheet->m_onPageFront = [this, window] {
+    m_nActiveSheet = window;
+    ApplyAuxPage();
+  };
   sheet->m_onReload = [this, window](int page) {
     LoadShapeSheetPage(page, 1, window == kWindowB ? kSheetOfB : kSheetOfA);
     if (gDrawState.m_nSheetClearMode) {
@@ -142,8 +148,7 @@ void CMainFrame::ShowShapeSheet(bool centre) {
   }
   // A page the sheet does not hold (the auxiliary and image-effect pages among them)
   // leaves the page in front as it is.
-  const int page = gDrawState.m_nShapeSheetPage;
-  if (page >= 0 && page < sheet->pageCount()) sheet->SetActivePage(page);
+  sheet->SelectPageNumbered(gDrawState.m_nShapeSheetPage);
   if (centre) frame->CentreOnOwner();
   frame->raise();
   frame->activateWindow();

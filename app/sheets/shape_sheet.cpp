@@ -6,6 +6,7 @@
 #include "app/dialogs/colour_page.h"
 #include "app/sheets/aux_setting_page.h"
 #include "app/sheets/image_effect_page.h"
+#include "app/sheets/outlines_dlg.h"
 #include "app/sheets/sheet_copies.h"
 #include "app/sheets/write_base_pages.h"
 #include "core/state/draw_state.h"
@@ -28,7 +29,8 @@ CModelessShapePropSheet::CModelessShapePropSheet(int window, QWidget* parent)
       m_pBasicPage(new CWriteBasicPage),
       m_pColorPage(new CColorPage),
       m_pEffectPage(new CImageEffectPage),
-      m_pAuxPage(new CAuxSettingPage) {
+      m_pAuxPage(new CAuxSettingPage),
+      m_pOutlinesPage(new COutlinesDlg) {
   AddWritingPage(m_pBasicPage, CopyParamSetAToPage, CopyParamSetAFromPage);
   m_copies.Register(kColourSheetPage, m_colourValues, CopyColourSwitchToPage, CopyColoursFromPage,
                     {[this] { return m_pColorPage->built(); }, [this] { return TakeColourValues(); }});
@@ -43,6 +45,23 @@ CModelessShapePropSheet::CModelessShapePropSheet(int window, QWidget* parent)
   // set again and the detail mode stored as the present one at every apply.
   HoldPage(m_pEffectPage, CopyEffectToPage, CopyEffectFromPage);
   HoldPage(m_pAuxPage, CopyBasicToPage, CopyBasicFromPage);
+  // The text-outline page stores nothing with an apply: its font-page button writes the
+  // record's first text block back at once.
+  Connect(m_pOutlinesPage);
+}
+
+void CModelessShapePropSheet::SetRecord(CCharDataFull* rec) {
+  m_pColorPage->m_pRecord = rec;
+  m_pOutlinesPage->m_pRecord = rec;
+}
+
+bool CModelessShapePropSheet::SelectPageNumbered(int page) {
+  for (int i = 0; i < pageCount(); ++i) {
+    auto* shaped = qobject_cast<CShapeSheetPage*>(Page(i));
+    const int number = Page(i) == m_pColorPage ? kColourSheetPage : shaped ? shaped->sheetPage() : kNoNumber;
+    if (number == page && page >= 0) return SetActivePage(i);
+  }
+  return false;
 }
 
 bool CModelessShapePropSheet::AuxPageMatches(const CCharDataFull& rec) {
@@ -61,11 +80,14 @@ void CModelessShapePropSheet::Connect(CShapeSheetPage* page) {
   page->m_onReload = [this, number = page->sheetPage()] {
     if (m_onReload) m_onReload(number);
   };
+  page->m_onFront = [this] {
+    if (m_onPageFront) m_onPageFront();
+  };
   AddPage(page);
 }
 
 void CModelessShapePropSheet::LoadPages(int page, const CCharDataFull& rec, bool refresh) {
-  m_pColorPage->m_pRecord = const_cast<CCharDataFull*>(&rec);
+  SetRecord(const_cast<CCharDataFull*>(&rec));
   m_pEffectPage->m_pRecord = const_cast<CCharDataFull*>(&rec);
   m_copies.Load(page, rec);
   if (page < 0 || page == kColourSheetPage) ShowColourValues();

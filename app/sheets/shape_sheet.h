@@ -1,6 +1,7 @@
 // The shape sheet of a drawing window and the mini frame that floats it: the basic page
 // and the colour page, loaded from the window's record and stored back into it through
-// the copy pair each page registers. Pages carry their own "変換表示" and Cancel.
+// the copy pair each page registers, and the text-outline page, which works on the
+// record's text blocks itself. Pages carry their own "変換表示" and Cancel.
 #pragma once
 
 #include <functional>
@@ -15,6 +16,7 @@ class CAuxSettingPage;
 class CCharDataFull;
 class CColorPage;
 class CImageEffectPage;
+class COutlinesDlg;
 class CWriteBasicPage;
 
 class CModelessShapePropSheet : public tmb::ui::PropertySheet {
@@ -30,6 +32,13 @@ class CModelessShapePropSheet : public tmb::ui::PropertySheet {
   int kind() const;
   CWriteBasicPage* basicPage() const { return m_pBasicPage; }
   CColorPage* colourPage() const { return m_pColorPage; }
+  COutlinesDlg* outlinesPage() const { return m_pOutlinesPage; }
+  // Gives the pages that act on the record themselves the record of the sheet's window
+  // (null: none, once the window closed).
+  void SetRecord(CCharDataFull* rec);
+  // Brings the tab of sheet page number page (0 the basic page, 1 the colour page) to
+  // the front; false, and the page in front stays, for a number no tab has.
+  bool SelectPageNumbered(int page);
   // The image-effect and auxiliary pages: members the sheet loads and stores with the
   // others but shows no tab of.
   CImageEffectPage* effectPage() const { return m_pEffectPage; }
@@ -59,6 +68,8 @@ class CModelessShapePropSheet : public tmb::ui::PropertySheet {
   // Cancel (reload page number n from the record, hide the sheet when the user asked).
   std::function<void()> m_onApply;
   std::function<void(int)> m_onReload;
+  // A writing page of the sheet came to the front.
+  std::function<void()> m_onPageFront;
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -84,6 +95,7 @@ class CModelessShapePropSheet : public tmb::ui::PropertySheet {
   CColorPage* m_pColorPage;
   CImageEffectPage* m_pEffectPage;
   CAuxSettingPage* m_pAuxPage;
+  COutlinesDlg* m_pOutlinesPage;
   ColourPageValues m_colourValues;
   ShapeSheetCopies m_copies;
 };

@@ -43,6 +43,7 @@ void CShapeSheetPage::ShowValues() {
 bool CShapeSheetPage::OnSetActive() {
   const bool shown = PropertyPage::OnSetActive();
   ApplyEnabling();
+  if (m_onFront) m_onFront();
   return shown;
 }
 

@@ -27,6 +27,8 @@ class CShapeSheetPage : public tmb::ui::PropertyPage {
   // when the user asked for that. Unset, they do nothing.
   std::function<void()> m_onApply;
   std::function<void()> m_onReload;
+  // The page came to the front: the sheet's window becomes the one the user works on.
+  std::function<void()> m_onFront;
 
   // The controls to the values first; a value out of range keeps the page and hands
   // nothing over.

@@ -6,6 +6,9 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QSlider>
+#include <QSplitter>
+#include <QTabBar>
+#include <QTest>
 
 #include "app/app_fixture.h"
 #include "app/dialogs/colour_page.h"
@@ -13,10 +16,12 @@
 #include "app/sheets/aux_setting_page.h"
 #include "app/sheets/image_effect_page.h"
 #include "app/sheets/line_page.h"
+#include "app/sheets/outlines_dlg.h"
 #include "app/sheets/shape_sheet.h"
 #include "app/sheets/sheet_copies.h"
 #include "app/sheets/special_shape_page.h"
 #include "app/sheets/write_base_pages.h"
+#include "app/settings/set_view.h"
 #include "app/tmb_document.h"
 #include "core/record/char_slots.h"
 #include "core/state/draw_state.h"
@@ -60,6 +65,13 @@ class ShapeSheets : public AppTest {
   static void Click(ui::PropertyPage* page, int id) { qobject_cast<QAbstractButton*>(page->Control(id))->click(); }
   // The user's "変換表示" on page.
   static void Convert(ui::PropertyPage* page) { Click(page, ui::kIdOk); }
+  // The user's click on tab index of kind's sheet.
+  void ClickTab(int kind, int index) const {
+    QTabBar* tabs = Frame(kind)->findChild<QTabBar*>();
+    ASSERT_TRUE(tabs);
+    ASSERT_LT(index, tabs->count());
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+  }
 };
 
 TEST_F(ShapeSheets, TheShapeCommandOpensWindowAsSheetAndConvertStoresTheChangedSmoothnessOnly) {
@@ -235,7 +247,7 @@ TEST_F(ShapeSheets, EscapeAndTheFramesCloseButtonHideTheSheetOpenedFromTheMenu) 
   ShowAndPaint();
   Record(kKindDrawA).m_param[201] = 12;
   QMenuBar* bar = frame()->menuBar();
-  // The outline item keeps the page last shown: the sheet holds no outline page.
+  // The outline items keep the page last shown.
   const struct {
     const char* item;
     int page;
@@ -446,7 +458,10 @@ TEST_F(ShapeSheets, AnApplyStoresTheHeldEffectAndAuxiliaryPagesToo) {
   a.m_effect.m_strFile = "stale";
   Open(kKindDrawA);
   CModelessShapePropSheet& sheet = Sheet(kKindDrawA);
-  EXPECT_EQ(sheet.pageCount(), 2) << "no tab for them";
+  for (int i = 0; i < sheet.pageCount(); ++i) {
+    EXPECT_NE(sheet.Page(i), sheet.effectPage()) << "no tab for them";
+    EXPECT_NE(sheet.Page(i), sheet.auxPage()) << "no tab for them";
+  }
   EXPECT_EQ(sheet.effectPage()->m_values.m_bApply, 1) << "loaded with the others";
   EXPECT_EQ(sheet.auxPage()->m_values.m_nDetailMode, 1);
   Convert(sheet.basicPage());
@@ -472,6 +487,63 @@ TEST_F(ShapeSheets, TheAuxiliaryPageCheckAppliesOnlyWhenThePageDiffersFromTheRec
   frame()->ApplyAuxPage();
   EXPECT_EQ(b.m_param[37], 400) << "applied";
   EXPECT_EQ(b.m_param[0], 77) << "a value the user did not change stays";
+}
+
+TEST_F(ShapeSheets, TurningToAWritingPageMakesItsSheetsWindowCurrentWithTheAuxiliaryBarValues) {
+  ShowAndPaint();
+  CCharDataFull& b = Record(kKindDrawB);
+  b.m_param[37] = 250;
+  Open(kKindDrawB);
+  Open(kKindDrawA);
+  ASSERT_EQ(gDrawState.m_nCurDrawKind, kKindDrawA);
+  ASSERT_EQ(frame()->m_nActiveSheet, 1);
+  auto* panelB = qobject_cast<CSetView*>(FrameOfKind(kKindDrawB)->splitter()->widget(2));
+  ASSERT_TRUE(panelB);
+  // Behind both sheets: a bar value and the detail style.
+  b.m_param[0] = 77;
+  b.m_param[37] = 320;
+  ASSERT_NE(panelB->RowValueText(0).substr(0, 3), " 77");
+  ClickTab(kKindDrawB, 1);  // the colour page, no writing page
+  EXPECT_EQ(gDrawState.m_nCurDrawKind, kKindDrawA);
+  ClickTab(kKindDrawB, 0);
+  EXPECT_EQ(Sheet(kKindDrawB).ActiveIndex(), 0);
+  EXPECT_EQ(frame()->m_nActiveSheet, 2);
+  EXPECT_EQ(gDrawState.m_nCurDrawKind, kKindDrawB);
+  EXPECT_EQ(b.m_param[37], 400) << "the auxiliary page differed from the record: the pages were applied";
+  EXPECT_EQ(b.m_param[0], 77) << "a value nobody edited stays";
+  EXPECT_EQ(panelB->RowValueText(0).substr(0, 3), " 77") << "window B's settings panel was drawn again";
+}
+
+TEST_F(ShapeSheets, TheTextOutlineTabsFontPageButtonEditsItsOwnWindowsFirstTextBlock) {
+  ShowAndPaint();
+  CCharDataFull& a = Record(kKindDrawA);
+  CCharDataFull& b = Record(kKindDrawB);
+  a.m_textSettings[0].Init();
+  a.m_textSettings[0].Reparse("aaa");
+  b.m_textSettings[0].Init();
+  b.m_textSettings[0].Reparse("bbb");
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"窗口", "设置窗口B", "显示"}));
+  ASSERT_TRUE(Frame(kKindDrawB) && Frame(kKindDrawB)->isVisible());
+  gDrawState.m_nCurDrawKind = kKindDrawA;  // the sheet edits its own window, not the current one
+  QTabBar* tabs = Frame(kKindDrawB)->findChild<QTabBar*>();
+  ASSERT_TRUE(tabs);
+  ASSERT_EQ(tabs->count(), 3);
+  EXPECT_EQ(tabs->tabText(2), QStringLiteral("アウトライン文字"));
+  ClickTab(kKindDrawB, 2);
+  COutlinesDlg* page = Sheet(kKindDrawB).outlinesPage();
+  ASSERT_EQ(Sheet(kKindDrawB).Page(Sheet(kKindDrawB).ActiveIndex()), page);
+  dialogs.Then([](ui::DialogWindow& d) {
+    auto* text = d.findChild<QLineEdit*>(QStringLiteral("ctl532"));
+    EXPECT_EQ(text->text(), QStringLiteral("bbb")) << "window B's block is shown";
+    text->setText(QStringLiteral("new"));
+    return ScriptedDialogs::PressOk(d);
+  });
+  b.m_bChanged = 0;
+  Click(page, COutlinesDlg::kFontPageButton);
+  EXPECT_EQ(dialogs.shown, std::vector<int>{275});
+  EXPECT_EQ(b.m_textSettings[0].m_strText, "new");
+  EXPECT_EQ(b.m_bChanged, 1);
+  EXPECT_EQ(a.m_textSettings[0].m_strText, "aaa");
 }
 
 TEST_F(ShapeSheets, BothSheetsAreAppliedAtOnceAndEachSheetsBasicPageIsFound) {
