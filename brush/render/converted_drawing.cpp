@@ -120,9 +120,7 @@ void CStrokeWork::DrawConverted(tmb::DeviceContext* pDC, int start, int end) {
   gDrawScratch.counters = {};
   if (m_param[kStyle] < kStyleKeepsFlag) m_drawFlags[2] = 0;
   if (m_param[kPartialDisplay] != 0) PartialDisplayRange(m_param, m_nCount, start, end);
-  // No switch asking for a way of drawing (a file older than the switches clears them)
-  // still draws the strokes: at paper size, as the stroke pictures draw them.
-  const int mode = std::max(DrawingMode(m_param), 1);
+  const int mode = DrawingMode(m_param);
   const tmb::Colour paper = ParamColour(m_param[kPaperColour]);
   const tmb::Colour fill = ParamColour(m_rangeFrom) == kWhite ? paper : kWhite;
 

@@ -311,21 +311,36 @@ TEST_F(ConvertedDrawingTest, StrokePicturesShowTheStrokesWithFlyingWhiteAndSmoot
   EXPECT_EQ(inkInBand(), streaked);  // the same streaks every time
 }
 
-TEST_F(ConvertedDrawingTest, WithEveryWayOfDrawingSwitchedOffTheStrokesAreDrawnAtPaperSize) {
-  // As a file from before the switches reads: no stroke pictures, no scaled road.
+TEST_F(ConvertedDrawingTest, WithThePenModeOnlyTheScaledRoadOrFlyingWhiteDrawTheStrokes) {
+  // The pen mode (the conversion off, as the original-line display sets it) ignores the
+  // stroke pictures; with no way of drawing left the paper stays empty.
+  struct Case {
+    int penMode, pictures, lineMode, flyingWhite;
+    bool drawn;
+  };
+  const Case cases[] = {
+      {1, 1, 2, 0, true}, {1, 1, 0, 0, false}, {1, 0, 0, 40, true}, {0, 1, 0, 0, true}, {0, 0, 0, 0, false},
+  };
   AddStroke(20, 50, 120, 24);
-  work->m_param[240] = 0;
-  work->m_param[220] = work->m_param[221] = 0;
   work->m_rangeFrom = int32_t(kRed);
-  work->m_param[157] = int32_t(kPaleYellow);
-  ASSERT_EQ(DrawingMode(work->m_param), 0);
-  work->DrawCharacter(&screen, 0, -1, *work);
-  int ink = 0;
-  for (int y = 45; y < 65; ++y) {
-    for (int x = 30; x < 130; ++x) ink += Picture().GetPixel(x, y) == kRed;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.penMode << c.pictures << c.lineMode << c.flyingWhite);
+    work->m_param[47] = c.penMode;
+    work->m_param[220] = c.pictures;
+    work->m_param[240] = c.lineMode;
+    work->m_param[5] = c.flyingWhite;
+    work->DrawCharacter(&screen, 0, -1, *work);
+    int ink = 0;
+    for (int y = 45; y < 65; ++y) {
+      for (int x = 30; x < 130; ++x) ink += Picture().GetPixel(x, y) == kRed;
+    }
+    if (c.drawn) {
+      EXPECT_GT(ink, 100 * 20 / 4);
+    } else {
+      EXPECT_EQ(tmb::test::CountPixels(Picture(), kRed), 0);
+      EXPECT_EQ(tmb::test::CountPixels(Picture(), kWhite), kPaperWidth * kPaperHeight);
+    }
   }
-  EXPECT_GT(ink, 100 * 20 * 9 / 10);
-  EXPECT_EQ(Picture().GetPixel(80, 10), kPaleYellow);
 }
 
 }  // namespace
