@@ -42,7 +42,12 @@ void CDocWindowLinks::LoadImageIntoView(int kind, int picture) {
     tmb::ShowMessage(read == kPictureTooLarge ? 62043 : 62048);
     return;
   }
-  if (CMainFrame* frame = theApp.mainFrame()) frame->EnsureImageEditor(1);
+  if (CMainFrame* frame = theApp.mainFrame()) {
+    // The editor opens to show the picture, but the window the file was read into stays
+    // the one the user works in.
+    tmb::ui::ChildFrame* working = frame->ActiveChildFrame();
+    if (!frame->EnsureImageEditor(0) && frame->EnsureImageEditor(1) && working) frame->ActivateChildFrame(working);
+  }
   if (CBmpViewWindow* editor = CBmpViewWindow::Instance()) {
     editor->editor().ShowPicture(gWorkCanvas.m_colorBitmap, size);
     editor->SyncModified();
