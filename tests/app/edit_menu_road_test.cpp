@@ -121,11 +121,17 @@ TEST_F(EditMenuRoad, FramesDrawnInEditModeAreSeveralWhileSetAndTheFrameItemDelet
   drag(160, 40, 260, 140);
   EXPECT_EQ(frames.m_nCount, 1);
   EXPECT_FALSE(MenuItem(bar(), {"编辑", "框", "设置复数框"})->isChecked());
-  ASSERT_TRUE(ChooseMenuItem(bar(), {"编辑", "框", "设置复数框"}));
-  EXPECT_TRUE(MenuItem(bar(), {"编辑", "框", "设置复数框"})->isChecked());
-  drag(40, 40, 140, 140);
-  drag(160, 40, 260, 140);
-  EXPECT_EQ(frames.m_nCount, 2);
+  // Each turn of the switch deletes the frames set so far, from the screen too.
+  for (const bool several : {true, false, true}) {
+    SCOPED_TRACE(several);
+    ASSERT_TRUE(ChooseMenuItem(bar(), {"编辑", "框", "设置复数框"}));
+    EXPECT_EQ(MenuItem(bar(), {"编辑", "框", "设置复数框"})->isChecked(), several);
+    EXPECT_EQ(frames.m_nCount, 0);
+    EXPECT_EQ(ShownPixels(), plain) << "no frame is left on the screen";
+    drag(40, 40, 140, 140);
+    drag(160, 40, 260, 140);
+    EXPECT_EQ(frames.m_nCount, several ? 2 : 1);
+  }
   EXPECT_EQ(RecordA().m_nPoints, 0) << "dragging in edit mode writes nothing";
   ASSERT_TRUE(ChooseMenuItem(bar(), {"编辑", "框", "框"}));
   EXPECT_EQ(frames.m_nCount, 0);
