@@ -66,18 +66,24 @@ TEST_F(EditMenuRoad, UndoNeverTakesTheOpenedCharacterAway) {
   const std::string path = (dir / "recorded.wdf").string();
   ASSERT_TRUE(WriteRecordedCharacterFile(path));
   StartShown();
+  CTmbView* view = CTmbView::ViewOfKind(kKindDrawA);
   // Opened into the empty window A: there is nothing to go back to.
   chooser.Next(path);
   ASSERT_TRUE(ChooseMenuItem(bar(), {"文件", "打开"}));
   ASSERT_EQ(RecordA().m_nPoints, kRecordedPoints);
   EXPECT_FALSE(UndoOffered());
-  // A stroke written on it is taken back by its own key, never with the opened character.
+  // The first stroke written on it is what one undo takes back.
+  WriteStroke(60, 60);
+  ASSERT_GT(RecordA().m_nPoints, kRecordedPoints);
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"编辑", "还原"}));
+  EXPECT_EQ(RecordA().m_nPoints, kRecordedPoints);
+  // Later strokes take no undo copy; their own key takes them back.
   WriteStroke(60, 60);
   const int written = RecordA().m_nPoints;
   ASSERT_GT(written, kRecordedPoints);
   EXPECT_FALSE(ChooseMenuItem(bar(), {"编辑", "还原"}));
   EXPECT_EQ(RecordA().m_nPoints, written);
-  QTest::keyClick(CTmbView::ViewOfKind(kKindDrawA)->area()->viewport(), Qt::Key_Backspace);
+  QTest::keyClick(view->area()->viewport(), Qt::Key_Backspace);
   EXPECT_EQ(RecordA().m_nPoints, kRecordedPoints);
 
   // Opened over a character written by hand: one undo brings that character back.
@@ -90,6 +96,21 @@ TEST_F(EditMenuRoad, UndoNeverTakesTheOpenedCharacterAway) {
   ASSERT_EQ(RecordA().m_nPoints, kRecordedPoints);
   ASSERT_TRUE(ChooseMenuItem(bar(), {"编辑", "还原"}));
   EXPECT_EQ(RecordA().m_nPoints, handWritten);
+  // Opened over it again and written on: one undo takes the stroke and leaves the file's
+  // character; a stroke after that goes with the first, as pen strokes take no copy.
+  chooser.Next(path);
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"文件", "打开"}));
+  ASSERT_EQ(RecordA().m_nPoints, kRecordedPoints);
+  WriteStroke(60, 60);
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"编辑", "还原"}));
+  EXPECT_EQ(RecordA().m_nPoints, kRecordedPoints);
+  EXPECT_FALSE(UndoOffered());
+  chooser.Next(path);
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"文件", "打开"}));
+  WriteStroke(60, 60);
+  WriteStroke(60, 120);
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"编辑", "还原"}));
+  EXPECT_EQ(RecordA().m_nPoints, kRecordedPoints);
   EXPECT_TRUE(messages.ids.empty());
 }
 

@@ -164,6 +164,7 @@ void CTmbView::BeginStroke(tmb::DeviceContext& /*dc*/, int x, int y) {
   m_bCapacityWarning = 0;
   SampleLogBeginStroke(rec);
   if (rec.m_nPoints >= kMaxCharPoints) return;
+  if (doc->m_bUndoAtNextStroke) doc->SaveUndoCopy();
   StorePoint(*doc, x, y, CStrokePath::kFlagStart);
   if (rec.m_bChanged == 0) rec.m_bChanged = -1;
   rec.m_bRedraw1 = 1;
