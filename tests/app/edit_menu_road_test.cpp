@@ -19,6 +19,7 @@
 #include "support/ui/memory_clipboard.h"
 #include "support/ui/menu_path.h"
 #include "support/ui/pen_events.h"
+#include "support/ui/toolbar_button.h"
 #include "views/tmb_view.h"
 #include "views/tmb_view_area.h"
 
@@ -165,10 +166,7 @@ TEST_F(EditMenuRoad, SendingTheFramesPartWithoutAFrameSaysSoAndTheWholeGoesToThe
   MemoryClipboard clipboard;
   WriteStroke(60, 60);
   frame()->UpdateAllActions();
-  QToolButton* button = nullptr;
-  for (QAction* a : frame()->toolBar()->actions()) {
-    if (a->data().toInt() == 32967) button = qobject_cast<QToolButton*>(frame()->toolBar()->widgetForAction(a));
-  }
+  QToolButton* button = ButtonOfCommand(frame()->toolBar(), 32967);
   ASSERT_TRUE(button);
   ASSERT_TRUE(ChooseMenuItem(bar(), {"编辑", "剪贴板", "发送(仅主框内)"}));
   button->click();
