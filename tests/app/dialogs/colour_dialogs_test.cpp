@@ -147,7 +147,7 @@ TEST_F(ColourDialogs, TheBackgroundButtonsSetOnlyTheBackgroundSlot) {
   dialogs.Then([&](DialogWindow& d) {
     ScriptedDialogs::Click(d, 289);  // the background slot is current
     ScriptedDialogs::Click(d, 292);
-    ScriptedDialogs::Click(d, 332);  // no picture region: a beep
+    ScriptedDialogs::Click(d, 332);  // no image editor, so no region: a beep
     EXPECT_EQ(messages.beeps, 1);
     EXPECT_EQ(TextOf(d, 106), QStringLiteral("5"));
     return ScriptedDialogs::PressOk(d);
@@ -159,6 +159,7 @@ TEST_F(ColourDialogs, TheBackgroundButtonsSetOnlyTheBackgroundSlot) {
     ScriptedDialogs::Click(d, 292);
     return ScriptedDialogs::PressOk(d);
   });
+  const auto editorCorner = gEffectDialogForms.m_change.m_regionCornerColour;
   gEffectDialogForms.m_change.m_regionCornerColour = [] { return std::optional<Colour>(MakeRgb(7, 8, 9)); };
   EXPECT_EQ(values.DoModal(), kAnswerOk);
   EXPECT_EQ(values.m_slots[CColorChangeDlg::kSlotBackground], (RgbSlot{1, 1, 1}));
@@ -167,7 +168,7 @@ TEST_F(ColourDialogs, TheBackgroundButtonsSetOnlyTheBackgroundSlot) {
     return ScriptedDialogs::PressOk(d);
   });
   EXPECT_EQ(values.DoModal(), kAnswerOk);
-  gEffectDialogForms.m_change.m_regionCornerColour = nullptr;
+  gEffectDialogForms.m_change.m_regionCornerColour = editorCorner;
   EXPECT_EQ(values.m_slots[CColorChangeDlg::kSlotBackground], (RgbSlot{7, 8, 9}));
   EXPECT_EQ(values.m_slots[CColorChangeDlg::kSlotCharacter], (RgbSlot{1, 1, 1}));
 }
