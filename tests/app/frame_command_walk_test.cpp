@@ -15,6 +15,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <map>
+#include <optional>
 #include <set>
 
 #include "app/app_fixture.h"
@@ -267,50 +268,53 @@ class RealCharacterWalk : public AppTest {
     }
     ++run;
   }
-  // Every item of the menu bar of the window in front, chosen once each.
+  // Each of items chosen once, in a state of its own made by prepare. choose chooses
+  // item as the user does and says whether it was enabled; nullopt when it is gone.
+  void ChooseEach(const std::vector<MenuItemPlace>& items, const std::string& where,
+                  const std::function<void()>& prepare,
+                  const std::function<std::optional<bool>(const MenuItemPlace&)>& choose) {
+    ASSERT_FALSE(items.empty()) << where;
+    for (const MenuItemPlace& item : items) {
+      if (kSkipped.count(item.id)) continue;
+      const std::string what = where + ": " + item.labels;
+      SCOPED_TRACE(what);
+      prepare();
+      const int beeps = messages.beeps;
+      main->UpdateAllActions();
+      const std::optional<bool> enabled = choose(item);
+      ASSERT_TRUE(enabled.has_value()) << what << " is gone";
+      if (!*enabled) held.push_back(what);
+      CheckAfter(what, beeps);
+    }
+  }
+  // Every item of the menu bar of the window in front.
   void WalkMenuBar(const std::function<void()>& prepare, const std::string& where) {
     prepare();
     const std::vector<MenuItemPlace> items = EveryMenuItem(main->menuBar()->actions());
     ASSERT_GT(items.size(), 20u) << where;
-    for (const MenuItemPlace& item : items) {
-      if (kSkipped.count(item.id)) continue;
-      SCOPED_TRACE(where + ": " + item.labels);
-      prepare();
-      const int beeps = messages.beeps;
-      main->UpdateAllActions();
+    ChooseEach(items, where, prepare, [&](const MenuItemPlace& item) -> std::optional<bool> {
       QAction* action = MenuItemAt(main->menuBar()->actions(), item.at);
-      ASSERT_TRUE(action) << where << ": " << item.labels;
-      if (action->isEnabled()) {
-        action->trigger();
-      } else {
-        held.push_back(where + ": " + item.labels);
-      }
-      CheckAfter(where + ": " + item.labels, beeps);
-    }
+      if (!action) return std::nullopt;
+      const bool enabled = action->isEnabled();
+      if (enabled) action->trigger();
+      return enabled;
+    });
   }
-  // Every item of the popup that open() brings up, chosen once each from a popup of
-  // its own.
+  // Every item of the popup that open() brings up, each chosen from a popup of its own.
   void WalkPopup(const std::function<void()>& prepare, const std::function<void()>& open, const std::string& where) {
     prepare();
-    popups.choose.clear();
-    const int shown = popups.shown;
+    walked.choose.clear();
+    const int shown = walked.shown;
     open();
-    ASSERT_EQ(popups.shown, shown + 1) << where << ": no popup";
-    const std::vector<MenuItemPlace> items = popups.items;
-    ASSERT_FALSE(items.empty()) << where;
-    for (const MenuItemPlace& item : items) {
-      if (kSkipped.count(item.id)) continue;
-      SCOPED_TRACE(where + ": " + item.labels);
-      prepare();
-      const int beeps = messages.beeps;
-      main->UpdateAllActions();
-      popups.choose = item.at;
-      popups.found = false;
+    ASSERT_EQ(walked.shown, shown + 1) << where << ": no popup";
+    const std::vector<MenuItemPlace> items = walked.items;
+    ChooseEach(items, where, prepare, [&](const MenuItemPlace& item) -> std::optional<bool> {
+      walked.choose = item.at;
+      walked.found = false;
       open();
-      ASSERT_TRUE(popups.found) << where << ": " << item.labels;
-      if (!popups.enabled) held.push_back(where + ": " + item.labels);
-      CheckAfter(where + ": " + item.labels, beeps);
-    }
+      if (!walked.found) return std::nullopt;
+      return walked.enabled;
+    });
   }
   // Every item held back waits for what kWaiting says.
   void ExpectHeldAreWaiting() const {
@@ -327,7 +331,7 @@ class RealCharacterWalk : public AppTest {
   ManualClock clock;
   std::string path;
   QPointer<CMainFrame> main;
-  WalkedPopups popups;
+  WalkedPopups walked;
   int depth = 0;                               // of the dialog looked at
   int nested = 0;                              // dialogs reached from a dialog
   std::vector<std::string> held;               // items found disabled
@@ -364,14 +368,14 @@ TEST_P(RealCharacterWalkOfWindow, EveryMenuPopupAndButtonItemRunsWithoutABeepAnd
     main->UpdateAllActions();
     QToolButton* button = ButtonOfCommand(toolbar, id);
     ASSERT_TRUE(button);
-    const int shown = popups.shown;
+    const int shown = walked.shown;
     if (button->isEnabled()) {
       QTest::mouseClick(button, Qt::LeftButton);
     } else if (id != kButtonWithoutCommand) {
       held.push_back("toolbar: " + std::to_string(id));
     }
     CheckAfter("toolbar: " + std::to_string(id), beeps);
-    if (popups.shown != shown) {
+    if (walked.shown != shown) {
       WalkPopup(prepare, [&] { QTest::mouseClick(ButtonOfCommand(toolbar, id), Qt::LeftButton); },
                 "toolbar " + std::to_string(id) + " popup");
     }
@@ -419,7 +423,7 @@ TEST_F(RealCharacterWalk, ThePreviewsRightClickItemsRunWithoutABeep) {
   // The preview runs its menu itself: the walk takes it once it is on the screen.
   auto open = [&] {
     QTimer::singleShot(0, [&] {
-      if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) popups.Walk(*menu);
+      if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) walked.Walk(*menu);
     });
     QTimer guard;
     guard.setSingleShot(true);

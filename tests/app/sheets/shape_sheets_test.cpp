@@ -243,6 +243,19 @@ QWidget* ShownControl(ui::PropertyPage* page) {
   return nullptr;
 }
 
+// Closes sheet as the user does: Escape in control (of the page shown), or the frame's
+// close button, which closes the frame as the desktop's click on it does.
+void CloseSheet(CShapePropSheetFrame* sheet, QWidget* control, bool escape) {
+  if (escape) {
+    // The key goes to the control that has the focus, as the user's key does.
+    control->setFocus();
+    QTest::keyClick(control, Qt::Key_Escape);
+  } else {
+    sheet->close();
+  }
+  QCoreApplication::processEvents();
+}
+
 TEST_F(ShapeSheets, EscapeAndTheFramesCloseButtonHideTheSheetOpenedFromTheMenu) {
   ShowAndPaint();
   Record(kKindDrawA).m_param[201] = 12;
@@ -271,15 +284,7 @@ TEST_F(ShapeSheets, EscapeAndTheFramesCloseButtonHideTheSheetOpenedFromTheMenu) 
     QWidget* control = ShownControl(Sheet(kKindDrawA).Page(page));
     ASSERT_TRUE(control);
     if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->setText(QStringLiteral("33"));
-    if (close == kEscape) {
-      // The key goes to the control that has the focus, as the user's key does.
-      control->setFocus();
-      QTest::keyClick(control, Qt::Key_Escape);
-    } else {
-      // The frame's close button closes the frame as the desktop's click on it does.
-      sheet->close();
-    }
-    QCoreApplication::processEvents();
+    CloseSheet(sheet, control, close == kEscape);
     EXPECT_FALSE(sheet->isVisible());
     EXPECT_EQ(Sheet(kKindDrawA).m_bShown, 0);
     EXPECT_FALSE(frame()->IsAnySheetShown());
@@ -321,15 +326,9 @@ TEST_F(ShapeSheets, TheWindowMenusAndTheToolbarsSheetButtonsOpenASheetThatCloses
     ASSERT_TRUE(sheet->isVisible());
     EXPECT_EQ(sheet->windowTitle(), QString::fromUtf8(w.title));
     // Every other way closes with Escape in the page shown, the others with the close button.
-    if (round++ % 2 == 0) {
-      QWidget* control = ShownControl(Sheet(w.kind).Page(Sheet(w.kind).ActiveIndex()));
-      ASSERT_TRUE(control);
-      control->setFocus();
-      QTest::keyClick(control, Qt::Key_Escape);
-    } else {
-      sheet->close();
-    }
-    QCoreApplication::processEvents();
+    QWidget* control = ShownControl(Sheet(w.kind).Page(Sheet(w.kind).ActiveIndex()));
+    ASSERT_TRUE(control);
+    CloseSheet(sheet, control, round++ % 2 == 0);
     EXPECT_FALSE(sheet->isVisible());
     EXPECT_FALSE(frame()->IsAnySheetShown());
   }
