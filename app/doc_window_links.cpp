@@ -1,11 +1,13 @@
 #include "app/doc_window_links.h"
 
+
 #include "app/kind_lookup.h"
 #include "app/main_frame.h"
 #include "app/tmb_app.h"
 #include "app/tmb_document.h"
 #include "brush/bitmap/palettes.h"
 #include "core/canvas/work_canvas.h"
+#include "core/file/stored_path.h"
 #include "core/record/param_block.h"
 #include "export/picture/picture_read_result.h"
 #include "imageedit/editor/background_pictures.h"
@@ -34,24 +36,30 @@ CTmbDoc* CDocWindowLinks::DocumentOfKind(int kind) {
 
 void CDocWindowLinks::LoadImageIntoView(int kind, int picture) {
   CCharDataFull* record = DrawnRecordOfKind(kind);
+  if (!record || (picture != 0 && picture != 1)) return;
+  // Only a picture the file carries comes into the image editor. One the record merely
+  // names (every new record names the default pictures) stays behind the character, or
+  // each file opened would open the editor over the window it was opened into.
+  const std::string& carried = record->m_tempPictures.Path(picture);
+  const bool fromFile =
+      !carried.empty() && ResolveStoredPath(record->m_text[size_t(kTextPicture1 + picture)]) == carried;
   tmb::Size size{};
-  const int read = record ? ReadBackgroundPicture(*record, picture, size) : kPictureNotOpened;
+  const int read = ReadBackgroundPicture(*record, picture, size);
   // A picture the file names but that is gone is passed over; a damaged one is told.
   if (read == kPictureNotOpened) return;
   if (read != kPictureRead) {
     tmb::ShowMessage(read == kPictureTooLarge ? 62043 : 62048);
     return;
   }
-  if (CMainFrame* frame = theApp.mainFrame()) {
-    // The editor opens to show the picture, but the window the file was read into stays
-    // the one the user works in.
-    tmb::ui::ChildFrame* working = frame->ActiveChildFrame();
-    if (!frame->EnsureImageEditor(0) && frame->EnsureImageEditor(1) && working) frame->ActivateChildFrame(working);
-  }
+  if (!fromFile) return;
+  CMainFrame* frame = theApp.mainFrame();
+  if (frame) frame->EnsureImageEditor(1);
   if (CBmpViewWindow* editor = CBmpViewWindow::Instance()) {
     editor->editor().ShowPicture(gWorkCanvas.m_colorBitmap, size);
     editor->SyncModified();
   }
+  // The window the file was opened into stays the one in front.
+  if (frame) frame->ActivateViewOfKind(kind, 0);
 }
 
 void CDocWindowLinks::RefreshAfterLoad(int kind) {
@@ -77,4 +85,9 @@ void CDocWindowLinks::UpdateWindowAndSheets() {
 void CDocWindowLinks::UpdateAllViews(CTmbDoc& doc) {
   if (CTmbDocument* wrapper = FrameworkDocOf(doc)) wrapper->UpdateAllViews();
   if (CMainFrame* frame = theApp.mainFrame()) frame->UpdateMainTitle();
+}
+
+void CDocWindowLinks::NoteCurrentFile(const std::string& path) {
+  theApp.m_recentFiles.Add(path);
+  if (CMainFrame* frame = theApp.mainFrame()) frame->ShowRecentFiles();
 }

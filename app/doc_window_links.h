@@ -13,4 +13,5 @@ class CDocWindowLinks final : public TmbDocWindows {
   void RefreshAfterLoad(int kind) override;
   void UpdateWindowAndSheets() override;
   void UpdateAllViews(CTmbDoc& doc) override;
+  void NoteCurrentFile(const std::string& path) override;
 };

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -24,6 +23,7 @@
 #include "app/dialogs/notice_dialogs.h"
 #include "app/dummy_doc.h"
 #include "app/frame_view.h"
+#include "app/image_editor_link.h"
 #include "app/kind_lookup.h"
 #include "app/settings/style_menus.h"
 #include "app/tmb_app.h"
@@ -31,13 +31,16 @@
 #include "app/view_classes.h"
 #include "core/file/path_helpers.h"
 #include "core/state/draw_state.h"
+#include "core/state/mouse_messages.h"
 #include "export/animation/frame_movie_outputs.h"
 #include "export/animation/sheet_frame_output.h"
 #include "export/avi/avi_movie_output.h"
 #include "export/html/html_index_page.h"
+#include "imageedit/editor/bmp_view.h"
 #include "imageedit/view/bmp_view_window.h"
 #include "platform/service/machine.h"
 #include "platform/service/messages.h"
+#include "platform/service/shell_open.h"
 #include "platform/service/wait_cursor.h"
 #include "platform/ui/clipboard.h"
 #include "platform/ui/view.h"
@@ -56,6 +59,8 @@ namespace {
 CViewAnimationWindows gViewAnimationWindows;
 
 constexpr int kMinScreenWidth = 1024;
+constexpr int kMsgNoHelpFile = 61510;
+constexpr int kMsgHelpNotShown = 61513;
 
 int ViewClassOfKind(int kind) {
   switch (kind) {
@@ -111,6 +116,7 @@ CMainFrame::CMainFrame(tmb::ui::Application* app) : tmb::ui::MainFrame(app) {
     UpdateWhenShown(&menu);
     BuildStyleMenus(menu, [this](int id) { return ActionFor(id); }, [this](QMenu* popup) { UpdateWhenShown(popup); });
   });
+  InstallImageEditorLink();
   // Bringing a drawing window forward makes it the current one, as its view taking the
   // focus does; the window left when the current one closes becomes current this way too.
   connect(mdiArea(), &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* window) {
@@ -130,6 +136,10 @@ CMainFrame::~CMainFrame() {
   gViewAnimationWindows.SetClipboardNotice(nullptr);
   RemoveShapeSheetLinks();
   SetStyleMenuFiller(nullptr);
+  RemoveImageEditorLink();
+  // The canvas's own bitmaps stay: the child windows, taken apart after this, draw on them
+  // to the end, and the next canvas start-up makes them afresh.
+  gDrawState.m_bmpWork.Destroy();
 }
 
 ScreenMetrics CMainFrame::MeasureDisplay() const {
@@ -163,6 +173,7 @@ bool CMainFrame::Create(const std::optional<ScreenMetrics>& metrics) {
   m_btnCancel = new QPushButton(QString::fromStdString(tmb::LoadStringText(62110)), this);
   m_btnCancel->setObjectName(QStringLiteral("progressCancel"));
   m_btnCancel->hide();
+  tmb::ui::PendingInput::MarkTakesInputWhileBusy(m_btnCancel);
   connect(m_btnCancel, &QPushButton::clicked, this, [this] { m_bCancelPressed = true; });
   statusBar()->addWidget(m_btnCancel);
   statusBar()->addWidget(new QLabel(this), 1);
@@ -200,6 +211,7 @@ void CMainFrame::RegisterCommands() {
   RegisterWindowCommands();
   RegisterColourCommands();
   RegisterStyleCommands();
+  RegisterRecentFileCommands();
 }
 
 bool CMainFrame::IsMenuCommandShown(int id) const {
@@ -312,9 +324,19 @@ void CMainFrame::OfferCancel(bool on) {
 }
 
 bool CMainFrame::CancelRequested() {
-  // The work runs on this thread: the click waits among the pending events.
-  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  // The work runs on this thread: the click on the cancel waits among the pending events,
+  // and a click anywhere else (or Escape) asks whether to stop.
+  if (CheckUserAbort()) m_bCancelPressed = true;
   return m_bCancelPressed;
+}
+
+void CMainFrame::UpdateCursorPanes() {
+  if (!m_paneX || !m_paneY || !theApp.m_bImageEditorOpen) return;
+  const tmb::Point p = gEditorPointer;
+  if (m_ptPaneShown == p) return;
+  m_ptPaneShown = p;
+  m_paneX->setText(QString::asprintf("%4d", p.x));
+  m_paneY->setText(QString::asprintf("%4d", p.y));
 }
 
 void CMainFrame::UpdateWindowAndSheets() {
@@ -358,12 +380,15 @@ void CMainFrame::OnDropFiles(const QStringList& paths) {
 
 void CMainFrame::WinHelp(int) {
   tmb::WaitCursor wait;
+  // A drag under way ends before the help window comes up.
+  if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
   const std::string& help = theApp.m_strHelpPath;
   if (!QFileInfo::exists(QString::fromStdString(help))) {
-    tmb::ShowMessage(61510, tmb::kMsgOk, {help});
+    tmb::ShowMessage(kMsgNoHelpFile, tmb::kMsgOk, {help});
     return;
   }
-  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help)));
+  // The page is one for every context; without a browser the user can open it by hand.
+  if (!tmb::ShellOpen().Open(help)) tmb::ShowMessage(kMsgHelpNotShown, tmb::kMsgOk, {help});
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
@@ -373,6 +398,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
   }
   if (gDrawState.m_bClipboardOwned) {
     tmb::ui::Clipboard().Clear();
+    gDrawState.m_bmpClipboard.Destroy();
     gDrawState.m_bClipboardOwned = 0;
   }
   tmb::Machine().SetMouseSpeedLevel(gDrawState.m_nSavedMouseSpeed);

@@ -9,11 +9,17 @@
 
 #include "core/state/screen_metrics.h"
 #include "platform/service/progress.h"
+#include "platform/ui/context_help.h"
 #include "platform/ui/main_frame.h"
+#include "platform/ui/pending_input.h"
 #include "platform/ui/view.h"
 
 class CAniPSheet;
+namespace tmb::ui {
+class PropertyPage;
+}
 class CShapePropSheetFrame;
+class QAction;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -68,6 +74,12 @@ class CMainFrame : public tmb::ui::MainFrame {
   // record without redrawing; false when the frame is not shown or a value is out of
   // range (the record is then unchanged).
   bool ApplyShapeSheet(QWidget* frame);
+  // ApplyShapeSheet on the sheets of A and of B.
+  void ApplyBothSheets();
+  // The writing pages' look at the auxiliary page of the sheet in front: when its values
+  // are the record's, the sheet's window only becomes the current one and its settings
+  // panel is drawn again; otherwise the pages are applied to the record first.
+  void ApplyAuxPage();
   // ApplyShapeSheet on the sheet of drawing window kind when that sheet is the one that
   // was last in front; false when it is not.
   bool ApplySheetInFront(int kind);
@@ -79,6 +91,8 @@ class CMainFrame : public tmb::ui::MainFrame {
   // show the new values. 0 when that sheet is not shown, else 1.
   enum SheetChoice { kActiveSheet = 0, kSheetOfA = -1, kSheetOfB = -2, kCurrentSheet = -3 };
   int LoadShapeSheetPage(int page, int refresh, int which);
+  // The basic page of the sheet of window B (or A); null before that sheet was made.
+  tmb::ui::PropertyPage* GetShapePage(bool windowB) const;
   // Hides the active sheet's frame; hides the sheets of both windows.
   void HideActiveSheet();
   void HideShapeSheet();
@@ -92,6 +106,10 @@ class CMainFrame : public tmb::ui::MainFrame {
   CAniPSheet* AnimationSheet() const;
   // Files dropped on the window: the first is taken, by its extension.
   void OnDropFiles(const QStringList& paths);
+  // The recent files of the File menu show the application's list again.
+  void ShowRecentFiles();
+  // Opens recent file index; a file no longer there is taken off the list, with a message.
+  void OpenRecentFile(int index);
   // Opens the help file, or says where it was looked for.
   void WinHelp(int context);
 
@@ -101,6 +119,9 @@ class CMainFrame : public tmb::ui::MainFrame {
   void OfferCancel(bool on);
   bool CancelRequested();
   QToolBar* toolBar() const { return m_wndToolBar; }
+  // The panes 59144 and 59143: x and y of the image editor's cursor point, written when
+  // they changed since the last write (the idle pass runs it).
+  void UpdateCursorPanes();
 
   int m_nActiveSheet = 0;  // 0 none, 1 the sheet of window A, 2 that of window B
   QPointer<QWidget> m_pSheetFrameA, m_pSheetFrameB, m_pAniSheetFrame, m_pCurSheetFrame;
@@ -115,6 +136,7 @@ class CMainFrame : public tmb::ui::MainFrame {
   int DefaultMenu() const override;
   // The style menus go into the Settings menu of the character windows' menu.
   void OnMenuLoaded(int menuId) override;
+  void OnIdle() override { UpdateCursorPanes(); }
 
  private:
   class ProgressAdapter final : public tmb::ProgressService {
@@ -140,6 +162,9 @@ class CMainFrame : public tmb::ui::MainFrame {
   void RegisterWindowCommands();
   void RegisterColourCommands();
   void RegisterStyleCommands();
+  void RegisterRecentFileCommands();
+  // The recent files go into the File menu of a menu just loaded, before its exit.
+  void AddRecentFileMenu();
   // The callers below the shell that ask for a shape sheet reload, and the live stroke's
   // question whether a sheet is shown: installed with the window, removed with it.
   void InstallShapeSheetLinks();
@@ -169,10 +194,16 @@ class CMainFrame : public tmb::ui::MainFrame {
 
   ScreenMetrics metrics_;
   ProgressAdapter progress_{this};
+  // Clicks and Escape during long work: the stop requests the work asks for.
+  tmb::ui::PendingInput input_;
+  // F1 in a dialog or a sheet's page: the help at its context.
+  tmb::ui::ContextHelp help_{[this](int context) { WinHelp(context); }};
   QProgressBar* m_wndProgress = nullptr;
   QPushButton* m_btnCancel = nullptr;
   bool m_bCancelPressed = false;
   QToolBar* m_wndToolBar = nullptr;
+  QPointer<QAction> m_recentSeparator;  // after the recent files in the File menu shown
   QLabel* m_paneX = nullptr;
   QLabel* m_paneY = nullptr;
+  std::optional<tmb::Point> m_ptPaneShown;  // the point the panes show
 };

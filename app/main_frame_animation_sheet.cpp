@@ -35,12 +35,13 @@ constexpr SheetTab kSheetTabs[] = {
 };
 
 // "表示": the confirmed settings run as an animation in the current drawing window, from
-// A's character to B's, with the outputs they switch on.
+// A's character to B's, with the outputs they switch on; then the window shows its own
+// character again.
 void ShowAnimation() {
   const int kind = gDrawState.ResolveKind(kKindCurrentDraw);
   CTmbView* view = CTmbView::ViewOfKind(kind);
   AnimationFrameView* frames = AnimWindows().ViewOfKind(kind);
-  const CCharDataFull* record = DrawnRecordOfKind(kind);
+  CCharDataFull* record = DrawnRecordOfKind(kind);
   const CCharDataFull* a = DrawnRecordOfKind(kKindDrawA);
   const CCharDataFull* b = DrawnRecordOfKind(kKindDrawB);
   if (!view || !frames || !record || !a || !b) {
@@ -51,7 +52,8 @@ void ShowAnimation() {
     CTmbView::ClientDC dc(*view);
     RunAnimation(*frames, dc, {record, a, b, record, b}, kind);
   }
-  view->update();
+  // The frames were drawn into the window's picture: its own character replaces the last.
+  view->RepaintNow();
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "app/main_frame.h"
 #include "app/dialogs/colour_page.h"
 #include "app/sheets/shape_sheet.h"
+#include "app/sheets/write_base_pages.h"
 #include "core/document/tmb_doc.h"
 #include "core/state/draw_state.h"
 #include "resources/string_table.h"
@@ -155,6 +156,21 @@ bool CMainFrame::ApplyShapeSheet(QWidget* frame) {
   return ApplyShapePages(sheetFrame->m_pSheet->kind(), false);
 }
 
+void CMainFrame::ApplyBothSheets() {
+  for (int window : {kWindowA, kWindowB}) ApplyShapeSheet(SheetFrameOfWindow(window));
+}
+
+void CMainFrame::ApplyAuxPage() {
+  CShapePropSheetFrame* frame = AsSheetFrame(GetActiveSheetFrame());
+  if (!frame) return;
+  const int kind = frame->m_pSheet->kind();
+  CCharDataFull* rec = RecordOfKind(kind);
+  if (!rec) return;
+  if (!frame->m_pSheet->AuxPageMatches(*rec) && !ApplyShapePages(kind, false)) return;
+  gDrawState.m_nCurDrawKind = kind;
+  if (tmb::ui::View* panel = PeekViewOfKind(kKindSettings)) panel->RedrawNow();
+}
+
 bool CMainFrame::ApplySheetInFront(int kind) {
   CShapePropSheetFrame* frame = SheetFrameOfWindow(WindowOfKind(kind));
   return frame && frame == GetActiveSheetFrame() && ApplyShapeSheet(frame);
@@ -181,6 +197,11 @@ int CMainFrame::LoadShapeSheetPage(int page, int refresh, int which) {
   if (!rec) return 0;
   frame->m_pSheet->LoadPages(page, *rec, refresh != 0);
   return 1;
+}
+
+tmb::ui::PropertyPage* CMainFrame::GetShapePage(bool windowB) const {
+  CShapePropSheetFrame* frame = SheetFrameOfWindow(windowB ? kWindowB : kWindowA);
+  return frame ? frame->m_pSheet->basicPage() : nullptr;
 }
 
 void CMainFrame::HideActiveSheet() {

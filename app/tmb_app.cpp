@@ -128,6 +128,8 @@ bool CTmbApp::InitInstance() {
   const std::vector<std::string> dataFolders = DataFolderCandidates(gProgramFolder);
   s.m_szCurFolder = FindDataFolder(dataFolders);
   m_strHelpPath = HelpFilePath(s.m_szCurFolder);
+  // 6. The recent files.
+  m_recentFiles.Read(tmb::Profile());
   // 7. to 9. Profile values, user boxes, start file and colours, pointer speed.
   tmb::ProfileStore& profile = tmb::Profile();
   LoadProfileValues(profile, s);
@@ -212,6 +214,7 @@ void CTmbApp::LoadStartFile() {
 }
 
 int CTmbApp::ExitInstance() {
+  m_recentFiles.Write(tmb::Profile());
   SaveProfileValues(tmb::Profile(), gDrawState);
   SaveWindowBoxes(tmb::Profile(), gDrawState);
   return 1;

@@ -9,9 +9,11 @@
 #include <string>
 
 #include "app/doc_window_links.h"
+#include "app/recent_files.h"
 #include "core/state/screen_metrics.h"
 #include "platform/ui/application.h"
 #include "platform/ui/document.h"
+#include "resources/command_ids.h"
 
 class CMainFrame;
 
@@ -49,6 +51,7 @@ class CTmbApp : public tmb::ui::Application {
   std::array<tmb::ui::DocTemplate*, 8> m_pTemplate{};
   int m_bImageEditorOpen = 0;
   std::string m_strHelpPath;
+  CRecentFileList m_recentFiles{tmb::kRecentFileCount};
 
  private:
   void RegisterTemplates();

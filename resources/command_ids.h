@@ -131,6 +131,10 @@ constexpr int kCmdAppAbout = 57664;
 constexpr int kCmdAppExit = 57665;
 constexpr int kCmdHelp = 57666;
 
+// The recent character files of the File menu, newest first.
+constexpr int kCmdRecentFile1 = 57616;
+constexpr int kRecentFileCount = 4;
+
 // Status bar panes beside the progress bar: x and y of the image editor's cursor.
 constexpr int kPaneCursorX = 59144;
 constexpr int kPaneCursorY = 59143;

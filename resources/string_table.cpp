@@ -35,6 +35,8 @@ constexpr StringEntry kStrings[] = {
     {61502, "Enter a number between %1 and %2."},
     {61510, "Not Exist Html Help File\n\n   File Path [ %1 ]"},
     {61511, "This value is longer than %1 bytes and was not used:\n%2"},
+    {61512, "This file is no longer there and was taken off the list of recent files:\n%1"},
+    {61513, "No program opened the help page. Any web browser shows it; it is this file:\n%1"},
     {61515, "These files of the program were not found, and it goes on without them:\n%1\n\n"
             "Looked in:\n%2"},
     {61520, "This character is larger than the paper: the strokes that leave the paper were not "

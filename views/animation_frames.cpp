@@ -24,7 +24,7 @@ void CopyFrameRecord(CCharDataFull& to, const CCharDataFull& from) {
 
 }  // namespace
 
-bool CViewAnimationFrame::PaintFrame(tmb::DeviceContext& dc, CCharDataFull& frame, int /*cellMode*/) {
+bool CViewAnimationFrame::PaintFrame(tmb::DeviceContext& dc, CCharDataFull& frame) {
   CTmbDoc* doc = m_view.GetDocument();
   if (!doc || !m_view.m_pBrushState) return false;
   CCharDataFull& own = doc->m_char;
@@ -34,7 +34,7 @@ bool CViewAnimationFrame::PaintFrame(tmb::DeviceContext& dc, CCharDataFull& fram
   m_view.PrepareOffscreenDCs(dc);
   const int painted = m_view.PaintCharacterView(dc);
   m_view.ReleaseOffscreenDCs();
-  // The window shows its own character again at its next paint.
+  // The window's record is its own again; the caller draws it once the run is over.
   CopyFrameRecord(own, *kept);
   // The user sees every frame, not only the last one when the run is over.
   if (painted != -1) m_view.ShowWindowNow();

@@ -14,7 +14,7 @@ class CTmbView;
 class CViewAnimationFrame final : public AnimationFrameView {
  public:
   explicit CViewAnimationFrame(CTmbView& view) : m_view(view) {}
-  bool PaintFrame(tmb::DeviceContext& dc, CCharDataFull& frame, int cellMode) override;
+  bool PaintFrame(tmb::DeviceContext& dc, CCharDataFull& frame) override;
   const tmb::Surface& Picture() const override;
 
  private:

@@ -3,10 +3,23 @@
 #include "app/kind_lookup.h"
 #include "app/tmb_app.h"
 #include "core/state/draw_state.h"
+#include "imageedit/view/bmp_view_window.h"
+#include "platform/gdi/pixel.h"
 #include "platform/service/messages.h"
 #include "views/view_params.h"
 
 namespace {
+
+// The colour of the image editor's picture at the top-left corner of its set region.
+std::optional<tmb::Colour> EditorRegionCorner() {
+  CBmpViewWindow* window = CBmpViewWindow::Instance();
+  if (!window || !window->editor().HasArea()) return std::nullopt;
+  tmb::Rect region = window->editor().m_region;
+  region.Normalize();
+  const tmb::Colour colour = window->editor().m_bmpWork.GetPixel(region.left, region.top);
+  if (colour == tmb::kInvalidColour) return std::nullopt;
+  return tmb::PlainColour(colour);
+}
 
 using tmb::ui::Notify;
 
@@ -174,7 +187,7 @@ void CColorChangeForm::OnNotify(tmb::ui::DialogWindow&, int id, Notify code) {
       background = CurrentPaperColour();
       break;
     case kTakeRegionCorner:
-      if (m_regionCornerColour) background = m_regionCornerColour();
+      background = m_regionCornerColour ? m_regionCornerColour() : EditorRegionCorner();
       if (!background) tmb::Beep();
       break;
     default:

@@ -39,7 +39,8 @@ class CColorChangeForm final : public tmb::ui::ModalDialog {
   int Run(CColorChangeDlg& values);
 
   // The colour at the upper-left corner of the image editor's set region; none when the
-  // editor has none. Button 332 takes it, and beeps without it.
+  // editor has none. Button 332 takes it, and beeps without it. Unset, the running image
+  // editor answers.
   std::function<std::optional<tmb::Colour>()> m_regionCornerColour;
 
  protected:

@@ -3,6 +3,9 @@
 #include <QAbstractButton>
 
 #include "core/record/char_data_full.h"
+#include "core/state/draw_state.h"
+#include "platform/service/file_chooser.h"
+#include "platform/text/code_page.h"
 #include "platform/ui/dialog.h"
 
 namespace {
@@ -13,6 +16,8 @@ constexpr int kModeRadio = 667;
 constexpr int kSingleColourButton = 679;
 constexpr int kSetRadio = 668;
 constexpr int kColourBox = 672;
+constexpr char kPictureFilter[] = "(*.bmp;*.png;*.jpg;)|*.bmp;*.png;*.jpg;|(*.*)|*.*||";
+constexpr int kTextFirstPicture = 3;  // texts 3 and 4: background pictures 1 and 2
 
 }  // namespace
 
@@ -79,4 +84,18 @@ void CColorPage::OnCancel() {
   if (m_bRemembered && m_pRecord) m_pRecord->m_param[kColourModeParam] = m_nRememberedMode;
   m_bRemembered = false;
   if (m_onReload) m_onReload();
+}
+
+bool CColorPage::ChoosePictureFile(int index) {
+  if (!m_pRecord || index < 0 || index > 1) return false;
+  tmb::FileChoice choice;
+  choice.filter = kPictureFilter;
+  choice.fileName = "*.bmp";
+  choice.folder = gDrawState.m_szLastFolder;
+  std::string path;
+  if (!tmb::Choosers().OpenFile(choice, path)) return false;
+  m_strPictures[size_t(index)] = path;
+  m_pRecord->m_text[size_t(kTextFirstPicture + index)] = tmb::Utf8ToSjis(path).value_or(tmb::Utf8ToSjisLossy(path));
+  m_pRecord->m_bModified = 1;
+  return true;
 }

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <string>
 
 #include "app/dialogs/colour_slot_editor.h"
 #include "platform/ui/property_sheet.h"
@@ -36,6 +37,12 @@ class CColorPage : public tmb::ui::PropertyPage {
 
   void OnOK() override;
   void OnCancel() override;
+
+  // The page's two picture-file commands, for background picture 1 (index 0) or 2: a
+  // picture chosen in the open dialog is kept by the page and named in the record (its
+  // text 3 or 4). False when the dialog was cancelled or there is no record.
+  bool ChoosePictureFile(int index);
+  std::array<std::string, 2> m_strPictures;  // UTF-8
 
  protected:
   std::vector<tmb::ui::Binding> Bindings() override;

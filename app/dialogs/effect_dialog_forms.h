@@ -9,9 +9,6 @@
 
 class CEffectDialogForms final : public EffectDialogRunner {
  public:
-  // The colour change takes its region corner from the image editor.
-  CEffectDialogForms();
-
   int Run(CEffectDetailDlg& dialog) override { return m_detail.Run(dialog); }
   int Run(CColorChangeDlg& dialog) override { return m_change.Run(dialog); }
   int Run(CZoomDlg& dialog) override { return m_zoom.Run(dialog); }

@@ -1,5 +1,6 @@
 #include "app/dialogs/font_page.h"
 
+#include <QFont>
 #include <QLineEdit>
 #include <algorithm>
 #include <array>
@@ -7,6 +8,7 @@
 
 #include "app/dialogs/font_mode_dialogs.h"
 #include "core/document/tmb_doc.h"
+#include "core/file/path_helpers.h"
 #include "core/record/char_data_full.h"
 #include "core/state/draw_state.h"
 #include "core/store/char_store.h"
@@ -100,6 +102,11 @@ void CFontPage::MembersFromBlock() {
 }
 
 void CFontPage::MembersIntoBlock() {
+  MembersIntoBlockFields();
+  m_block.Reparse(tmb::Utf8ToSjisLossy(m_strText));
+}
+
+void CFontPage::MembersIntoBlockFields() {
   m_block.m_nCharsPerLine = m_nCharsPerLine;
   m_block.m_nCellSize = m_nCellSize;
   m_block.m_nAspect = m_nAspect;
@@ -108,7 +115,6 @@ void CFontPage::MembersIntoBlock() {
   m_block.m_template.m_nPosX = m_nDispX;
   m_block.m_template.m_nPosY = m_nDispY;
   m_block.m_template.m_nScale = m_nScale;
-  m_block.Reparse(tmb::Utf8ToSjisLossy(m_strText));
 }
 
 std::vector<tmb::ui::Binding> CFontPage::Bindings() {
@@ -136,6 +142,8 @@ std::vector<tmb::ui::Binding> CFontPage::Bindings() {
 void CFontPage::OnInitDialog() {
   m_nState = 0;
   if (auto* edit = qobject_cast<QLineEdit*>(Control(kText))) edit->setMaxLength(kMaxTextChars);
+  // The lines are columns of fixed width.
+  if (QWidget* list = Control(kList)) list->setFont(tmb::ui::ListFont());
   m_block.m_template.SetPicture("");
   BuildList();
 }
@@ -169,8 +177,11 @@ void CFontPage::UpdateEntries() {
   if (!UpdateData(true)) return;
   const std::vector<int> rows = Selected();
   if (m_nCharsPerLine == before && rows.empty()) return;
-  MembersIntoBlock();
+  // The lines the user selected take the default entry before the text is laid out again,
+  // so that each takes it where it stood in the list.
+  MembersIntoBlockFields();
   for (int row : rows) m_block.StoreTemplateToEntry(row);
+  m_block.Reparse(tmb::Utf8ToSjisLossy(m_strText));
   BuildList();
   tmb::ui::SelectRows(Control(kList), rows);
 }
@@ -194,7 +205,8 @@ void CFontPage::ChoosePicture() {
   if (answer == tmb::ui::kIdOk && list.m_nChosen >= 0) {
     t.SetPicture(list.m_strChosen);
     t.m_nPictureIndex = list.m_nChosen;
-  } else if (answer == tmb::ui::kIdOk) {
+  } else {
+    // Without a listed picture (a new file asked for, or the list closed) a file is chosen.
     tmb::FileChoice choice;
     choice.filter = kPictureFilter;
     choice.folder = gDrawState.m_szLastFolder;
@@ -203,8 +215,8 @@ void CFontPage::ChoosePicture() {
     if (!tmb::Choosers().OpenFile(choice, path)) return;
     t.SetPicture(tmb::Utf8ToSjisLossy(path));
     t.m_nPictureIndex = kPictureIndexNone;
-  } else {
-    return;
+    // The next picture is looked for where this one was.
+    gDrawState.m_szLastFolder = GetDirectoryOfPath(path);
   }
   for (int row : Selected()) {
     CTextCharEntry& e = m_block.m_entries[size_t(row)];

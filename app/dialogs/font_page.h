@@ -78,7 +78,9 @@ class CFontPage : public tmb::ui::PropertyPage {
 
  private:
   void MembersFromBlock();
+  // The members into the block, and the text laid out again; the first without the layout.
   void MembersIntoBlock();
+  void MembersIntoBlockFields();
   void BuildList();
   // The two edits of an EN_CHANGE, read alone: the text laid out again while the number
   // of characters per line is within its range.

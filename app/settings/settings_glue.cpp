@@ -7,6 +7,7 @@
 #include "core/record/char_data_full.h"
 #include "core/state/draw_state.h"
 #include "platform/service/machine.h"
+#include "views/tmb_view.h"
 
 namespace {
 
@@ -38,6 +39,9 @@ int RunPenSettings() {
   tmb::Machine().SetMouseSpeedLevel(gDrawState.m_nPenSpeed);
   // The speed each view last set for its mode is stale: the next move sets it again.
   gDrawState.m_nMouseSpeedMode = -1;
+  for (int kind : {kKindDrawA, kKindDrawB}) {
+    if (CTmbView* view = CTmbView::ViewOfKind(kind)) view->ClearPendingStroke();
+  }
   return 1;
 }
 

@@ -21,6 +21,8 @@ namespace {
 constexpr int kParamChosenStyle = 381;
 constexpr int kParamStyleVersion = 382;
 constexpr int kStyleMenuTitle = 62081;
+// The style command a table item runs once its table is chosen.
+constexpr int kStyleAfterTableChoice = 1;
 QString MenuText(const std::array<char, CStyleDefTree::kNameBytes>& field) {
   return QString::fromStdString(tmb::SjisToUtf8Lossy(StyleName(field)));
 }
@@ -64,9 +66,13 @@ void CMainFrame::RegisterStyleCommands() {
       u.Enable(rec && gStyleDefRoot.ClassOfCommand(item) >= 0);
       u.SetCheck(rec && rec->m_param[kParamChosenStyle] == c);
     });
-    // A table is only chosen here; the comparison of its styles goes by the choice.
+    // The table chosen, the style command compares its styles.
     const int choice = CStyleDefTree::kFirstTableId + c;
-    OnCommand(choice, [choice] { gStyleDefRoot.m_nCurTable = gStyleDefRoot.TableOfCommand(choice); });
+    OnCommand(choice, [choice] {
+      if (gStyleDefRoot.TableOfCommand(choice) < 0) return;
+      gStyleDefRoot.m_nCurTable = gStyleDefRoot.TableOfCommand(choice);
+      if (CTmbView* view = CommandView()) view->ApplyStyleCommand(kStyleAfterTableChoice);
+    });
     OnUpdate(choice, [choice](tmb::ui::CommandUpdate& u) {
       u.Enable(PeekCurrentRecord() && gStyleDefRoot.TableOfCommand(choice) >= 0);
       u.SetCheck(gStyleDefRoot.m_nCurTable >= 0 && gStyleDefRoot.m_nCurTable == gStyleDefRoot.TableOfCommand(choice));
@@ -75,6 +81,7 @@ void CMainFrame::RegisterStyleCommands() {
 }
 
 void CMainFrame::OnMenuLoaded(int menuId) {
+  AddRecentFileMenu();
   if (menuId != tmb::kMenuCharacter || gStyleDefRoot.entries().empty()) return;
   // The Settings menu is the one that holds the standard settings.
   QAction* anchor = ActionOf(tmb::kCmdStandardSettings);

@@ -54,8 +54,11 @@ void CopyColourSwitchToPage(const CCharDataFull& record, ColourPageValues& page)
 
 void CopyColoursFromPage(const ColourPageValues& page, const ColourPageValues& loaded, CCharDataFull& record) {
   StoreColours(record, [&](ParamBlock& p) {
-    int written = PutTouched(page.m_nColourMode, loaded.m_nColourMode, page.m_nColourMode ? kSingleColourMode : 0,
-                             p[kShapeModeParam]);
+    // The colour mode is the page's whatever the record held: on is single colour (3),
+    // whatever other mode the record was in.
+    const int32_t mode = page.m_nColourMode ? kSingleColourMode : 0;
+    int written = p[kShapeModeParam] != mode ? 1 : 0;
+    p[kShapeModeParam] = mode;
     for (size_t k = 0; k < ColourPageValues::kColourCount; ++k) {
       written += PutTouched(page.m_colours[k], loaded.m_colours[k], static_cast<int32_t>(page.m_colours[k]),
                             p[kPageColourFirst + k]);

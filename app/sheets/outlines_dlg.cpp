@@ -1,13 +1,19 @@
 #include "app/sheets/outlines_dlg.h"
 
 #include "app/dialogs/font_page_dialog.h"
+#include "brush/render/outline_preview.h"
+#include "core/record/char_data_full.h"
+#include "core/record/log_font.h"
+#include "core/state/draw_state.h"
+#include "platform/service/font_chooser.h"
+#include "views/tmb_view.h"
 
 namespace {
 
 // The mode set; 481 and 482 are controls of their own, so its further buttons are not
 // numbered on from 480.
 constexpr int kModeButtons[] = {480, 740, 741};
-constexpr int kFontPageButton = 505;
+constexpr int kPreviewButton = 488;
 
 }  // namespace
 
@@ -20,7 +26,7 @@ std::vector<tmb::ui::Binding> COutlinesDlg::PageBindings() {
       Label(486, "モード 0"),
       Label(487, "モード 0"),
       TextEdit(476, &v.m_strText, "文字列"),
-      PushButton(481, "フォント"),
+      PushButton(kFontButton, "フォント"),
       Label(493, "モード 1"),
       Label(484, "モード 1"),
       SignedEdit(494, &v.m_nValue494, 1, 10, "494"),
@@ -29,7 +35,7 @@ std::vector<tmb::ui::Binding> COutlinesDlg::PageBindings() {
       SignedEdit(509, &v.m_nValue509, 8, 256, "509"),
       SignedEdit(506, &v.m_nValue506, 1, 64, "506"),
       SignedEdit(507, &v.m_nValue507, 1, 64, "507"),
-      PushButton(488, "プレビュー"),
+      PushButton(kPreviewButton, "プレビュー"),
       Label(497, "モード 2"),
       PushButton(kFontPageButton, "フォント設定"),
   };
@@ -38,8 +44,26 @@ std::vector<tmb::ui::Binding> COutlinesDlg::PageBindings() {
 void COutlinesDlg::OnControlNotify(int id, tmb::ui::Notify code) {
   if (code != tmb::ui::Notify::kClicked) return;
   if (id == kFontPageButton) {
+    // A copy of the block goes to the font page; OK brings it back.
+    CTextSettings& block = m_pRecord ? m_pRecord->m_textSettings[0] : m_block;
     CFontPageDlg fontPage;
-    if (tmb::ui::IsAccepted(fontPage.Run(m_block))) ShowValues();
+    if (!tmb::ui::IsAccepted(fontPage.Run(block))) return;
+    if (m_pRecord) {
+      m_block.CopyFrom(block, 0);
+      m_pRecord->m_bChanged = 1;
+      m_pRecord->m_bModified = 1;
+    }
+    ShowValues();
+    return;
+  }
+  if (id == kFontButton) {
+    tmb::Font font = PlatformFontOf(m_block.m_template.m_font);
+    if (tmb::ChooseFont(font)) TakePlatformFont(font, m_block.m_template.m_font);
+    return;
+  }
+  if (id == kPreviewButton) {
+    // The outlines of the window's character over the image editor's picture.
+    PreviewOutlineOnView(CTmbView::ViewOfKind(kKindCurrentDraw));
     return;
   }
   for (int button : kModeButtons) {

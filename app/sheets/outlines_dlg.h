@@ -1,19 +1,26 @@
 // The text-outline page (template 268): a text-settings block of its own whose controls
-// are enabled by its mode; its font-page button edits the block. The font dialog and the
-// outline preview of its other buttons come with later dialogs.
+// are enabled by its mode; its font button chooses the block's font and its font-page
+// button edits the first text block of the window's record (the page's own block when it
+// serves no window).
 #pragma once
 
 #include "app/sheets/shape_sheet_page.h"
 #include "app/sheets/sheet_page_values.h"
 #include "core/text/text_settings.h"
 
+class CCharDataFull;
+
 class COutlinesDlg : public CShapeSheetPage {
   Q_OBJECT
 
  public:
   COutlinesDlg() : CShapeSheetPage(268, "アウトライン文字", kAllPages) {}
+  static constexpr int kFontButton = 481;
+  static constexpr int kFontPageButton = 505;
+
   OutlinesDlgValues m_values;
-  CTextSettings m_block;  // 505 edits it on the font page
+  CTextSettings m_block;  // the page's block; 481 sets the font of its default entry
+  CCharDataFull* m_pRecord = nullptr;  // the window's record, whose first block 505 edits
 
  protected:
   std::vector<tmb::ui::Binding> PageBindings() override;

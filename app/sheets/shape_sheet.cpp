@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 
 #include "app/dialogs/colour_page.h"
+#include "app/sheets/aux_setting_page.h"
+#include "app/sheets/image_effect_page.h"
 #include "app/sheets/sheet_copies.h"
 #include "app/sheets/write_base_pages.h"
 #include "core/state/draw_state.h"
@@ -24,7 +26,9 @@ CModelessShapePropSheet::CModelessShapePropSheet(int window, QWidget* parent)
     : PropertySheet(tmb::LoadStringText(kSheetCaption), parent, ButtonRow::kNone),
       m_nWindow(window),
       m_pBasicPage(new CWriteBasicPage),
-      m_pColorPage(new CColorPage) {
+      m_pColorPage(new CColorPage),
+      m_pEffectPage(new CImageEffectPage),
+      m_pAuxPage(new CAuxSettingPage) {
   AddWritingPage(m_pBasicPage, CopyParamSetAToPage, CopyParamSetAFromPage);
   m_copies.Register(kColourSheetPage, m_colourValues, CopyColourSwitchToPage, CopyColoursFromPage,
                     {[this] { return m_pColorPage->built(); }, [this] { return TakeColourValues(); }});
@@ -35,6 +39,17 @@ CModelessShapePropSheet::CModelessShapePropSheet(int window, QWidget* parent)
   m_pColorPage->m_onReload = [this] {
     if (m_onReload) m_onReload(kColourSheetPage);
   };
+  // The apply takes them after the colour page, in this order: the effect definition is
+  // set again and the detail mode stored as the present one at every apply.
+  HoldPage(m_pEffectPage, CopyEffectToPage, CopyEffectFromPage);
+  HoldPage(m_pAuxPage, CopyBasicToPage, CopyBasicFromPage);
+}
+
+bool CModelessShapePropSheet::AuxPageMatches(const CCharDataFull& rec) {
+  if (m_pAuxPage->built() && !m_pAuxPage->ExchangeValues(true)) return false;
+  AuxSettingValues held;
+  CopyBasicToPage(rec, held);
+  return held == m_pAuxPage->m_values;
 }
 
 int CModelessShapePropSheet::kind() const { return m_nWindow == 2 ? kKindDrawB : kKindDrawA; }
@@ -51,12 +66,16 @@ void CModelessShapePropSheet::Connect(CShapeSheetPage* page) {
 
 void CModelessShapePropSheet::LoadPages(int page, const CCharDataFull& rec, bool refresh) {
   m_pColorPage->m_pRecord = const_cast<CCharDataFull*>(&rec);
+  m_pEffectPage->m_pRecord = const_cast<CCharDataFull*>(&rec);
   m_copies.Load(page, rec);
   if (page < 0 || page == kColourSheetPage) ShowColourValues();
   if (!refresh) return;
+  std::vector<CShapeSheetPage*> pages = {m_pEffectPage, m_pAuxPage};
   for (int i = 0; i < pageCount(); ++i) {
-    auto* shaped = qobject_cast<CShapeSheetPage*>(Page(i));
-    if (shaped && (page < 0 || shaped->sheetPage() == page)) shaped->ShowValues();
+    if (auto* shaped = qobject_cast<CShapeSheetPage*>(Page(i))) pages.push_back(shaped);
+  }
+  for (CShapeSheetPage* shaped : pages) {
+    if (page < 0 || shaped->sheetPage() == page) shaped->ShowValues();
   }
 }
 

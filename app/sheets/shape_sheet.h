@@ -11,8 +11,10 @@
 #include "platform/ui/mini_frame.h"
 #include "platform/ui/property_sheet.h"
 
+class CAuxSettingPage;
 class CCharDataFull;
 class CColorPage;
+class CImageEffectPage;
 class CWriteBasicPage;
 
 class CModelessShapePropSheet : public tmb::ui::PropertySheet {
@@ -28,6 +30,13 @@ class CModelessShapePropSheet : public tmb::ui::PropertySheet {
   int kind() const;
   CWriteBasicPage* basicPage() const { return m_pBasicPage; }
   CColorPage* colourPage() const { return m_pColorPage; }
+  // The image-effect and auxiliary pages: members the sheet loads and stores with the
+  // others but shows no tab of.
+  CImageEffectPage* effectPage() const { return m_pEffectPage; }
+  CAuxSettingPage* auxPage() const { return m_pAuxPage; }
+  // Whether the auxiliary page (its controls read first, when it was built) holds what
+  // rec holds.
+  bool AuxPageMatches(const CCharDataFull& rec);
 
   // Adds page, reloaded by its sheet page number, with its copy pair between its values
   // and the record.
@@ -59,12 +68,22 @@ class CModelessShapePropSheet : public tmb::ui::PropertySheet {
   static constexpr int kNoNumber = 1000;
   // Gives page the sheet's hand-over and adds it.
   void Connect(CShapeSheetPage* page);
+  // Registers a page held without a tab: always stored, its controls read when built.
+  template <class Page, class V>
+  void HoldPage(Page* page, ShapeSheetCopies::ToPage<V> toPage, ShapeSheetCopies::FromPage<V> fromPage) {
+    page->setParent(this);
+    page->hide();
+    m_copies.Register(page->sheetPage(), page->m_values, toPage, fromPage,
+                      {[] { return true; }, [page] { return !page->built() || page->ExchangeValues(true); }});
+  }
   // The colour page's values to its controls and back.
   void ShowColourValues();
   bool TakeColourValues();
 
   CWriteBasicPage* m_pBasicPage;
   CColorPage* m_pColorPage;
+  CImageEffectPage* m_pEffectPage;
+  CAuxSettingPage* m_pAuxPage;
   ColourPageValues m_colourValues;
   ShapeSheetCopies m_copies;
 };

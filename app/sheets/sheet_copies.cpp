@@ -211,13 +211,11 @@ void CopyEffectToPage(const CCharDataFull& record, ImageEffectValues& page) {
   page.m_strFile = tmb::SjisToUtf8Lossy(record.m_text[kTextEffectFile]);
 }
 void CopyEffectFromPage(const ImageEffectValues& page, const ImageEffectValues& loaded, CCharDataFull& record) {
-  const bool newFile = Touched(page, loaded, &Fx::m_strFile);
-  const bool newSource = Touched(page, loaded, &Fx::m_nBackground);
   StoreSettings(record, [&](ParamBlock& p) { StoreFields<Fx>(page, loaded, p, kEffect); });
-  if (newFile) record.m_text[kTextEffectFile] = tmb::Utf8ToSjisLossy(page.m_strFile);
-  if (newFile || newSource) {
-    record.m_effect.SetFile(record.m_text[kTextEffectFile], record.m_param[kEffectBackgroundParam]);
-  }
+  if (Touched(page, loaded, &Fx::m_strFile)) record.m_text[kTextEffectFile] = tmb::Utf8ToSjisLossy(page.m_strFile);
+  // Every store sets the definition again: the detail values and the paper's size may
+  // have changed since the last.
+  record.m_effect.SetFile(record.m_text[kTextEffectFile], record.m_param[kEffectBackgroundParam]);
 }
 
 void CopyBasicToPage(const CCharDataFull& record, AuxSettingValues& page) {

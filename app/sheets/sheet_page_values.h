@@ -55,6 +55,8 @@ struct AuxSettingValues {
   unsigned m_nBlurMax = 1;     // 265: 1..200; maximum 5
   int m_bHideSheet = 0;    // 188: hide the sheet after conversion; the drawing state's flag
   int m_nPressure = 0;     // 139: pen-pressure effect 0 "小", 1 "大"; parameter 43
+
+  friend bool operator==(const AuxSettingValues&, const AuxSettingValues&) = default;
 };
 
 // Special-shape page (template 231 "特殊形状").

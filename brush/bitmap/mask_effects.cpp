@@ -171,7 +171,7 @@ int ApplyMaskEffect(tmb::Surface& picture, const tmb::Rect& region, int effect, 
       // The vectoriser's thinning: the thinning test alone, whether its pixels go all at
       // once or one by one, wears staircase bands away from their ends.
       merge(out, source, tmb::kSrcCopy);
-      ThinMask(out, effect == kMaskThin ? 1 : kMaxThinRounds);
+      ThinMask(out, effect == kMaskThin ? 1 : kMaxThinRounds, showProgress);
       break;
     case kMaskHollow: {
       // The second plane keeps the ink not yet worn, the third gathers every edge worn.

@@ -69,8 +69,9 @@ int MaskNeighbourhoodStep(const CMonoBitmap& source, CMonoBitmap& destination, i
 // rounds (1 to 20), the ink left in the second, the edges worn gathered in the third, and
 // keeps the third: a frame as wide as the rounds; 3 and 17 add their ink to the ink
 // there was; any other effect runs one step into the second. What the result changed is
-// painted back: ink that went in paper, ink that came in added. Returns the number of
-// pixels changed, -1 when the planes cannot be made.
+// painted back: ink that went in paper, ink that came in added. With showProgress the
+// steps and the thinning show their progress. Returns the number of pixels changed, -1
+// when the planes cannot be made.
 int ApplyMaskEffect(tmb::Surface& picture, const tmb::Rect& region, int effect, tmb::Colour paper,
                     tmb::Colour added, int repeat, const MaskStepValues& values, CEffectRandom& random,
                     int showProgress = 0);

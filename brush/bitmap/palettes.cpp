@@ -114,6 +114,8 @@ void InitAppPalettes() {
 void ResetPaletteTables() {
   for (ColourTable& t : gColourTables) t.fill({});
   gColourTables[0][255] = {255, 255, 255, 0};
+  // The tables the drawing windows filled are empty again: they take colours once more.
+  for (int& full : gWindowPaletteFull) full = 0;
 }
 
 int FindOrAddColour(ColourTable& table, int first, int last, tmb::Colour colour) {

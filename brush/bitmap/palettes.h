@@ -49,7 +49,8 @@ int SelectEditPalette3(tmb::DeviceContext* a, tmb::DeviceContext* b, tmb::Device
 // In palette mode: makes the five palettes that do not exist yet (256 entries), resets
 // the tables, loads table 0 into all five and makes gAppPalette and table 0 current.
 void InitAppPalettes();
-// Table 0 black but for entry 255 white; tables 1 and 2 all black.
+// Table 0 black but for entry 255 white; tables 1 and 2 all black; the drawing windows'
+// palette-full flags cleared.
 void ResetPaletteTables();
 
 // Outside palette mode 1. last when colour is among entries [first, last); otherwise

@@ -91,7 +91,8 @@ class TagReader {
       Advance();
     }
     const std::string_view word = text_.substr(start, pos_ - start);
-    const bool number = IsDigit(word[0]) || (word[0] == '-' && word.size() > 1 && IsDigit(word[1]));
+    // Only a word that starts with a digit is a number: "-7" is a word, like a name.
+    const bool number = IsDigit(word[0]);
     if (number) {
       int value = 0;
       if (!ParseStyleNumber(word, value)) return Damage(line);
@@ -176,7 +177,22 @@ class TagReader {
     CStyleElement& e = Add(tag, line);
     e.attributes = std::move(attributes);
     e.nAttributes = count;
-    if (!empty) open_.push_back(int(result_.elements.size()) - 1);
+    if (empty) return;
+    open_.push_back(int(result_.elements.size()) - 1);
+    // A word or number written in its own tag is the text up to the next tag.
+    if (tag == "data" || tag == "val") e.text = Cut(Trimmed(ReadText()));
+  }
+
+  // The text from here up to the next "<" or the end.
+  std::string_view ReadText() {
+    const size_t start = pos_;
+    while (!AtEnd() && Peek() != '<') Advance();
+    return text_.substr(start, pos_ - start);
+  }
+  static std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
   }
 
   // Closes the innermost open element of the name, and any left open inside it.

@@ -165,24 +165,18 @@ class CStyleDefTree::Builder {
     }
   }
 
-  int FindTable(std::string_view name) const {
-    for (size_t t = 0; t < tree_.m_tables.size(); ++t) {
-      if (StyleName(tree_.m_tables[t].name) == name) return int(t);
-    }
-    return -1;
-  }
-
-  // Gives each item its command; an item that names no class (or table), or whose command
-  // falls outside the ids of its kind, is left out.
+  // Gives each item its command; a style item that names no class, or whose command falls
+  // outside the ids of its kind, is left out.
   void ResolveItems() {
     std::vector<MenuEntry> kept;
     int choices = 0;
     for (size_t k = 0; k < tree_.m_entries.size(); ++k) {
       MenuEntry entry = tree_.m_entries[k];
       if (entry.type == kItem && tableItem_[k]) {
-        const int table = FindTable(StyleName(entry.text));
-        if (table < 0 || choices >= kCommands) continue;
-        tree_.m_choiceTable[size_t(choices)] = table;
+        // Item k of the table menus chooses table k, whatever its word; one past the
+        // tables chooses none (and is offered greyed).
+        if (choices >= kCommands) continue;
+        tree_.m_choiceTable[size_t(choices)] = choices < int(tree_.m_tables.size()) ? choices : -1;
         entry.command = kFirstTableId + choices++;
       } else if (entry.type == kItem) {
         const int cls = tree_.FindClass(StyleName(entry.text), int(tree_.m_classes.size()));

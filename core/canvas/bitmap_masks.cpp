@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/canvas/bitmap_blits.h"
+#include "core/canvas/work_bitmap.h"
 #include "core/canvas/work_canvas.h"
 
 namespace {
@@ -125,4 +126,25 @@ void FillWhiteWithColour(tmb::DeviceContext* pDC, tmb::Surface* bitmap, tmb::Col
   tmb::DeviceContext m = ContextOn(pDC, mask);
   BitBltRect(&m, paper.left, paper.top, paper.right, paper.bottom, &b, tmb::kSrcCopy);
   MergeThroughMask(&m, &b, &a, paper, 1);
+}
+
+int RenderToWorkBitmap(tmb::DeviceContext* pDC, tmb::Surface* target, const tmb::Surface* source,
+                       tmb::Colour transparent) {
+  if (!target || !source || target->IsMono() || source->IsMono()) return -1;
+  const tmb::Rect paper = tmb::Rect::Intersection(
+      Paper(), tmb::Rect::Intersection(target->Bounds(), source->Bounds()));
+  if (paper.IsEmpty()) return 1;
+  CWorkBitmap scratch, mask;
+  scratch.SetSizeToCreate(gWorkCanvas.m_width, gWorkCanvas.m_height);
+  mask.SetSizeToCreate(gWorkCanvas.m_width, gWorkCanvas.m_height);
+  if (scratch.Create(pDC, 1) < 0 || mask.Create(pDC, 0) < 0) return -1;
+  tmb::DeviceContext sourceDC = ContextOn(pDC, const_cast<tmb::Surface*>(source));
+  tmb::DeviceContext scratchDC = ContextOn(pDC, &scratch);
+  tmb::DeviceContext targetDC = ContextOn(pDC, target);
+  tmb::DeviceContext maskDC(&mask);
+  // White in the mask where source shows the transparent colour.
+  MakeColorKeyMask(&sourceDC, &scratchDC, paper, transparent, &maskDC);
+  BitBltRect(&scratchDC, paper.left, paper.top, paper.right, paper.bottom, &sourceDC, tmb::kSrcCopy);
+  MergeThroughMask(&maskDC, &scratchDC, &targetDC, paper, 0);
+  return 1;
 }

@@ -39,3 +39,9 @@ void LiftNearWhitePixels(tmb::DeviceContext* pDC);
 void TintBitmapOnCanvas(tmb::DeviceContext* pDC, tmb::Surface* bitmap, tmb::Colour colour, tmb::Colour tint);
 // Paints colour into the white pixels of bitmap over the paper.
 void FillWhiteWithColour(tmb::DeviceContext* pDC, tmb::Surface* bitmap, tmb::Colour colour);
+// Lays the paper of source (the work canvas's size) over target, which keeps its own
+// pixels wherever source has the colour transparent: the other window's picture under
+// this one's. A scratch copy and a mask of the paper's size are made for it, so source is
+// left as it was. 1, or -1 (nothing changed) when they cannot be made.
+int RenderToWorkBitmap(tmb::DeviceContext* pDC, tmb::Surface* target, const tmb::Surface* source,
+                       tmb::Colour transparent);

@@ -3,6 +3,8 @@
 // until then no window has a document and the view calls do nothing.
 #pragma once
 
+#include <string>
+
 class CCharDataFull;
 class CTmbDoc;
 
@@ -22,6 +24,8 @@ class TmbDocWindows {
   virtual void UpdateWindowAndSheets() {}
   // Every view of doc shows it again.
   virtual void UpdateAllViews(CTmbDoc& /*doc*/) {}
+  // path became the current character data file by a full load or a save.
+  virtual void NoteCurrentFile(const std::string& /*path*/) {}
 };
 
 // The installed windows; the empty default until another is set.

@@ -77,6 +77,10 @@ class CTmbDoc {
   // copy, so that one undo takes that stroke back and leaves the file's character. Any
   // undo copy taken clears it.
   int32_t m_bUndoAtNextStroke = 0;
+  int32_t m_bLiveDrawn = 0;    // a stroke was drawn live since the document began
+  // The brush set is to be painted in m_crBrushCharPending at the next paint.
+  int32_t m_bBrushCharPending = 0;
+  tmb::Colour m_crBrushCharPending = 0;
 
  private:
   std::unique_ptr<uint8_t[]> m_attr;

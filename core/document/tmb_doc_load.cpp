@@ -159,7 +159,10 @@ int CTmbDoc::LoadFile(const std::string& path, int settingsOnly) {
     }
   }
   // The path first, so that the refreshed windows name the new file.
-  if (any && mode == kReadAll && !isDefault) gDrawState.m_szCharFilePath = path;
+  if (any && mode == kReadAll && !isDefault) {
+    gDrawState.m_szCharFilePath = path;
+    DocWindows().NoteCurrentFile(path);
+  }
   for (LoadTarget& w : windows) {
     if (!w.loaded) continue;
     w.doc->m_char.m_nLoadState = 2;

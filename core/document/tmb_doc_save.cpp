@@ -65,6 +65,7 @@ int CTmbDoc::SaveAs() {
   gDrawState.m_szLastFolder = GetDirectoryOfPath(path);
   if (saved) {
     gDrawState.m_szCharFilePath = path;
+    DocWindows().NoteCurrentFile(path);
     for (CTmbDoc* doc : CharWindowDocs()) {
       if (doc) doc->m_bHasPath = 1;
     }

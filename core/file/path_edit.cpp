@@ -53,9 +53,9 @@ std::string AppendToFileTitle(std::string_view path, std::string_view suffix) {
   return Join(parts, suffix, parts.ext);
 }
 
-int BrowseForFolder(std::string& out, const std::string& initial, const std::string& /*title*/) {
+int BrowseForFolder(std::string& out, const std::string& initial, const std::string& title) {
   std::string chosen;
-  if (!tmb::Choosers().ChooseFolder(initial, chosen)) return 0;
+  if (!tmb::Choosers().ChooseFolder(initial, chosen, title)) return 0;
   out = chosen;
   return 1;
 }

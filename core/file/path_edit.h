@@ -14,6 +14,6 @@ std::string ReplaceExtension(std::string_view path, std::string_view ext);
 bool ReplaceExtensionInPlace(std::span<char> buffer, std::string_view ext);
 // path with suffix appended to its file title: "c:\a\b.bmp" + "_01" is "c:\a\b_01.bmp".
 std::string AppendToFileTitle(std::string_view path, std::string_view suffix);
-// The folder chooser, starting at initial; the chosen folder goes to out. 1 when one was
-// chosen, 0 when cancelled (out unchanged). The desktop's chooser brings its own title.
+// The folder chooser under title, starting at initial; the chosen folder goes to out. 1
+// when one was chosen, 0 when cancelled (out unchanged).
 int BrowseForFolder(std::string& out, const std::string& initial, const std::string& title);

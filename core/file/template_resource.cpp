@@ -3,7 +3,14 @@
 #include <algorithm>
 #include <cstring>
 
-std::span<const CompiledResource> CompiledResources() { return {}; }
+#include "resources/svg_template.h"
+
+std::span<const CompiledResource> CompiledResources() {
+  static const CompiledResource kResources[] = {
+      {kTemplateResourceType, kTemplateResourceId, tmb::kSvgAnimationTemplate},
+  };
+  return kResources;
+}
 
 int LoadResourceText(std::span<const CompiledResource> table, int type, int id, char* buffer, size_t bufferSize,
                      int n) {

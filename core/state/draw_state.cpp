@@ -6,6 +6,12 @@
 #include "core/path/path_sequence.h"
 #include "platform/service/messages.h"
 
+namespace {
+
+constexpr int kMsgNoWorkBitmap = 62136;
+
+}  // namespace
+
 CDrawState gDrawState;
 int gPrintSourceKind = -1;
 
@@ -66,7 +72,7 @@ int CDrawState::StartCanvas(const ScreenMetrics& metrics) {
   m_nMaxPoints = std::clamp(kPointsPerDataSize * m_nMaxDataSize, kMinPoints, kMaxPointsLimit);
   // A canvas without area cannot get its work bitmaps.
   if (m_sizeCanvas.cx <= 0 || m_sizeCanvas.cy <= 0) {
-    tmb::ShowMessage(62136, tmb::kMsgOk, {"6"});
+    tmb::ShowMessage(kMsgNoWorkBitmap, tmb::kMsgOk, {"6"});
     return -1;
   }
   // The paper's work bitmaps are made afresh at its size; the drawing needs them.
@@ -77,6 +83,12 @@ int CDrawState::StartCanvas(const ScreenMetrics& metrics) {
   if (gWorkCanvas.CreateBitmaps(&screen) != 1) return -1;
   gPathSequence.Init(1);
   MeasureScreen(metrics);
+  m_bmpWork.Destroy();
+  m_bmpWork.SetSizeToCreate(m_sizeCanvas.cx, m_sizeCanvas.cy);
+  if (m_bmpWork.Create(&screen, 1) < 0) {
+    tmb::ShowMessage(kMsgNoWorkBitmap, tmb::kMsgOk, {"6"});  // after the canvas's own stages 1 to 5
+    return -1;
+  }
   return 1;
 }
 

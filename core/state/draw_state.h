@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/canvas/work_bitmap.h"
 #include "core/state/registration_panel.h"
 #include "core/state/screen_metrics.h"
 #include "platform/gdi/geometry.h"
@@ -72,7 +73,8 @@ class CDrawState {
   // Window layout from the main window's client rectangle.
   void LayoutWindows(const tmb::Rect& client, const ScreenMetrics& metrics);
   // Canvas start-up: point capacity, work canvas (whose store folder is the user's data
-  // folder) and its bitmaps, screen measure. 1, or -1 on failure (the user was told).
+  // folder) and its bitmaps, screen measure, the work bitmap. 1, or -1 on failure (the
+  // user was told).
   int StartCanvas(const ScreenMetrics& metrics);
   // The kind a lookup of kind -1 means: window B whenever the current drawing kind is
   // non-zero, else window A. Other kinds are returned as they are. View and document
@@ -93,7 +95,9 @@ class CDrawState {
   tmb::Colour m_crBackB = kBackSchemes[0][1];
   tmb::Colour m_crBackPreview = kBackSchemes[0][2];
   tmb::Colour m_crTabletPen = 0xFF0000;
+  CWorkBitmap m_bmpClipboard;  // the picture last put on the clipboard; released at close
   int m_bClipboardOwned = 0;
+  CWorkBitmap m_bmpWork;       // a work bitmap of the canvas size, made by the canvas start-up
   int m_nCharWindows = 2;     // character windows that make up one file and animation
   std::array<int, 8> m_charWindowKinds{0, 2};
   tmb::Point m_ptCanvasOrigin{32, 32};
@@ -128,6 +132,8 @@ class CDrawState {
   int m_nMouseSpeedMode = -1;
   int m_bTabletPresent = 0;   // a tablet answered and its context is open
   int m_nPenPressure = -1;    // of the current sample, percent; -1 none, -2 right after a stroke start
+  int m_nLiveLineMode = 0;    // 2: a live stroke is drawn as a plain line of width 2, not stamped
+  int m_bInkDisplay = 1;      // collected Tablet PC ink shows its own strokes while they are written
   int m_nPressureMax = 0;     // the maximum of the tablet's pressure axis
   int m_bChangeMouseSpeed = 0;
   int m_bChangeMouseSpeedDefault = 0;

@@ -13,13 +13,10 @@ MouseQueue& Mouse() { return *gQueue; }
 
 void SetMouseQueue(MouseQueue* queue) { gQueue = queue ? queue : &gDefaultQueue; }
 
-void FlushMouseMessages() {
-  gQueue->TakeMouseMessage(true);
-  gQueue->TakeMouseMessage(false);
-}
+void FlushMouseMessages() { gQueue->DropPending(); }
 
 int CheckUserAbort() {
   const int kind = gQueue->TakeMouseMessage(false);
-  if (kind != kMouseLeftUp && kind != kMouseRightUp) return 0;
+  if (kind != kMouseLeftUp && kind != kMouseRightUp && kind != kKeyEscape) return 0;
   return tmb::ShowMessage(62091, tmb::kMsgYesNo) == tmb::kAnswerYes ? 1 : 0;
 }

@@ -53,14 +53,19 @@ void ChooseTransitionStyle(ParamBlock& params, int percent, int ownStyle) {
   }
 }
 
+// The record's points, settings, frame flags and derived state.
+void CopyAnimatedRecord(CCharDataFull& to, const CCharDataFull& from) {
+  to.CopyFrom(from);
+  to.m_flags = from.m_flags;
+  to.m_bDerived = from.m_bDerived;
+}
+
 }  // namespace
 
 void SetUpFrameRecord(CCharDataFull& out, const CAnimationRecords& records, int frame, int frames, int pass,
                       int ownStyle, int& changedOut) {
-  const CCharDataFull& record = *records.record;
-  out.CopyFrom(record);
-  out.m_flags = record.m_flags;
-  out.m_bDerived = record.m_bDerived;
+  CCharDataFull& record = *records.record;
+  CopyAnimatedRecord(out, record);
   ParamBlock& params = out.m_param;
   const double exponent = EasingExponent(record.m_param);
   const int percent = FramePercent(frame, frames, exponent);
@@ -82,7 +87,8 @@ void SetUpFrameRecord(CCharDataFull& out, const CAnimationRecords& records, int 
                              exponent)) {
         changedOut = 1;
         out.UpdateRangeFromMode();
-        out.m_bDerived = 1;
+        // The last frame reports the change too, when it takes B's points.
+        out.m_bDerived = record.m_bDerived = 1;
       }
     }
     BlendThroughMedians(params, percent);
@@ -122,7 +128,7 @@ int StepAnimationFrame(AnimationFrameView& view, tmb::DeviceContext& dc, int fra
   const int cellPreview = settings[kAnimCellPreview];
   // The outline engine draws the frame as a frame of an animation while this is set.
   gAnimationMode = 1;
-  const bool painted = view.PaintFrame(dc, *out, cellPreview ? 2 : 1);
+  const bool painted = view.PaintFrame(dc, *out);
   gAnimationMode = 0;
   if (!painted) {
     gAnimAborted = 1;
@@ -150,7 +156,11 @@ int StepAnimationFrame(AnimationFrameView& view, tmb::DeviceContext& dc, int fra
 }
 
 int RunAnimation(AnimationFrameView& view, tmb::DeviceContext& dc, const CAnimationRecords& records, int kind) {
-  const CCharDataFull& record = *records.record;
+  auto animated = std::make_unique<CCharDataFull>();
+  CopyAnimatedRecord(*animated, *records.record);
+  CAnimationRecords run = records;
+  run.record = animated.get();
+  const CCharDataFull& record = *animated;
   const int frames = std::clamp(record.m_param[kAnimFrames], kMinAnimFrames, kMaxAnimFrames);
   CFrameOutput& output = gPlaybackOutput;
   if (output.Begin(record, frames) < 0) {
@@ -165,7 +175,7 @@ int RunAnimation(AnimationFrameView& view, tmb::DeviceContext& dc, const CAnimat
   int result = 1;
   tmb::Progress().SetPos(0);
   for (int frame = 0; frame < frames && result == 1; ++frame) {
-    result = StepAnimationFrame(view, dc, frame, frames, 0, 1, ownStyle, records, kind, 0, changed);
+    result = StepAnimationFrame(view, dc, frame, frames, 0, 1, ownStyle, run, kind, 0, changed);
     if (result == 1) tmb::Progress().SetPos((frame + 1) * 100 / frames);
   }
   if (result != 1) gAnimAborted = 1;

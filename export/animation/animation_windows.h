@@ -13,9 +13,8 @@ class AnimationFrameView {
  public:
   virtual ~AnimationFrameView() = default;
   // Draws frame (a copy of the window's record, set up for this frame) as a frame of an
-  // animation into the window's picture; cellMode 2 lays it into the preview's cells, 1
-  // draws it whole. false when the drawing failed.
-  virtual bool PaintFrame(tmb::DeviceContext& dc, CCharDataFull& frame, int cellMode) = 0;
+  // animation into the window's picture and shows it there. false when the drawing failed.
+  virtual bool PaintFrame(tmb::DeviceContext& dc, CCharDataFull& frame) = 0;
   // The window's picture, holding the frame last drawn.
   virtual const tmb::Surface& Picture() const = 0;
 };

@@ -33,9 +33,6 @@ bool WriteFile(const CDib& dib, const std::string& path, int format) {
   }
 }
 
-// The application palette while the display works through one; none otherwise.
-const tmb::Palette* AppPaletteOfWrites() { return gPaletteMode ? gCurPaletteA : nullptr; }
-
 bool AddFrames(const CDib& dib, const CPictureFrames& frames) {
   const std::span<const uint8_t> bits(dib.m_pBits, dib.m_nBlockSize - size_t(dib.m_pBits - dib.m_pBlock));
   const int w = dib.m_blockSize.cx, h = dib.m_blockSize.cy;
@@ -46,6 +43,8 @@ bool AddFrames(const CDib& dib, const CPictureFrames& frames) {
 }
 
 }  // namespace
+
+const tmb::Palette* PaletteOfPictureWrites() { return gPaletteMode ? gCurPaletteA : nullptr; }
 
 int WritePictureFile(tmb::DeviceContext* pDC, const tmb::Surface* bitmap, const tmb::Palette* palette,
                      const std::string& path, int width, int height, int format, const CPictureFrames& frames) {
@@ -80,7 +79,7 @@ int SaveDCImageFile(tmb::DeviceContext* pDC, const tmb::Surface* source, int x, 
                     const std::string& path, int format, int region, const CPictureFrames& frames) {
   if (!source || source->IsNull()) return 0;
   if (!region) {
-    return WritePictureFile(pDC, source, AppPaletteOfWrites(), path, source->width(), source->height(), format,
+    return WritePictureFile(pDC, source, PaletteOfPictureWrites(), path, source->width(), source->height(), format,
                             frames);
   }
   tmb::Surface block;
@@ -92,7 +91,7 @@ int SaveDCImageFile(tmb::DeviceContext* pDC, const tmb::Surface* source, int x, 
   tmb::DeviceContext src(const_cast<tmb::Surface*>(source));
   tmb::DeviceContext dst(&block);
   dst.BitBlt(0, 0, width, height, &src, x, y, tmb::kSrcCopy);
-  return WritePictureFile(pDC, &block, AppPaletteOfWrites(), path, width, height, format, frames);
+  return WritePictureFile(pDC, &block, PaletteOfPictureWrites(), path, width, height, format, frames);
 }
 
 int PictureFormatOfPath(const std::string& path) {

@@ -3,6 +3,13 @@
 #include "core/state/draw_state.h"
 #include "platform/service/file_chooser.h"
 #include "platform/ui/binding_form.h"
+#include "resources/string_table.h"
+
+namespace {
+
+constexpr int kMsgOpenTitle = 62067;  // "Open"
+
+}  // namespace
 
 std::vector<tmb::ui::Binding> CMergeGifDlg::Bindings() {
   using namespace tmb::ui;
@@ -21,6 +28,7 @@ void CMergeGifDlg::OnNotify(tmb::ui::DialogWindow& window, int id, tmb::ui::Noti
     // What was typed into the other edits stays when the chosen file is shown.
     if (!window.form()->UpdateData(true)) return;
     tmb::FileChoice choice;
+    choice.title = tmb::LoadStringText(kMsgOpenTitle);
     choice.filter = "(*.gif)|*.gif|(*.gif)|*.gif|(*.*)|*.*||";
     choice.folder = gDrawState.m_szLastFolder;
     choice.fileName = "*.gif";

@@ -67,6 +67,8 @@ void CBmpView::FillImageRect(const tmb::Rect& rect, int withFrame) {
   if (m_bPaletteChanged) {
     m_bPaletteChanged = 0;
     ResetPaletteTables();
+    // The emptied tables take the colours of later drops again.
+    m_bPaletteFull = 0;
     m_pHost->SendCommand(kCmdPaletteReset);
   }
   if (m_bSetUpDone) {

@@ -1,6 +1,7 @@
 #include "imageedit/vectorise/gap_closer.h"
 
 #include <cmath>
+#include <utility>
 
 #include "imageedit/onebit/mask_line.h"
 #include "imageedit/vectorise/stroke_spans.h"
@@ -57,12 +58,17 @@ int CloseOutlineGaps(const CStrokePath& outline, CMonoBitmap& mask, CStrokePathL
       if (Cross(e[1], e[3]) != 0.0f || Dot(e[1], e[3]) >= 0 || !SameWay(e[0], e[4])) continue;
       const tmb::Point a = Along(p(i + 1), e[1], kInset);
       const tmb::Point b = Along(p(i + 4), {-e[3].x, -e[3].y}, kInset);
-      const Edge across{float(b.x - a.x), float(b.y - a.y)};
-      if (across.Squared() == 0.0f) continue;
-      const tmb::Point beyondB = Along(CFPoint(float(b.x), float(b.y)), across, kInset);
-      const tmb::Point beyondA = Along(CFPoint(float(a.x), float(a.y)), {-across.x, -across.y}, kInset);
-      if (!InkAt(mask, beyondA) || !InkAt(mask, beyondB)) continue;
-      if (DrawMaskLine(mask, a, b, &added) > 0) ++closed;
+      if (a == b) continue;
+      // From each of the two points across to the other: drawn when the ink there is a
+      // strand no more than two pixels thick, paper beyond it, so that a strand split off
+      // by a thin streak joins its stroke and two strokes beside each other stay apart.
+      int drawn = 0;
+      for (const auto& [from, to] : {std::pair{a, b}, std::pair{b, a}}) {
+        const Edge across{float(to.x - from.x), float(to.y - from.y)};
+        if (InkAt(mask, Along(CFPoint(float(to.x), float(to.y)), across, kInset))) continue;
+        drawn += DrawMaskLine(mask, from, to, &added);
+      }
+      if (drawn > 0) ++closed;
     }
   }
   return closed;

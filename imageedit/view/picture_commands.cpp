@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "core/canvas/bitmap_blits.h"
 #include "core/canvas/work_canvas.h"
 #include "core/document/tmb_doc.h"
 #include "core/file/path_helpers.h"
@@ -26,6 +27,7 @@
 
 namespace {
 
+constexpr int kMsgCannotCreateBitmap = 62063;
 constexpr char kFilterPalette[] = "(*.bmp)|*.bmp|(*.*)|*.*||";
 constexpr char kFilterDrawing[] =
     "(*.bmp)|*.bmp|(*.png)|*.png|(*.jpg)|*.jpg|(*.swf)|*.swf|(*.svg)|*.svg|(*.*)|*.*||";
@@ -162,7 +164,19 @@ void SendImageToClipboard(int kind, int whole) {
     if (picture && !whole) tmb::ShowMessage(kMsgNoRegion);
     return;
   }
+  // The block is kept as the drawing state's clipboard picture, which the clipboard takes.
+  CWorkBitmap& held = gDrawState.m_bmpClipboard;
+  held.Destroy();
+  held.SetSizeToCreate(block.Width(), block.Height());
+  tmb::DeviceContext screen;
+  if (held.Create(&screen, 1) < 0 || !CopyBitmapArea(&screen, &held, 0, 0, block.Width(), block.Height(), picture,
+                                                     block.left, block.top)) {
+    held.Destroy();
+    tmb::Beep();
+    tmb::ShowMessage(kMsgCannotCreateBitmap);
+    return;
+  }
   gDrawState.m_sizeClipboard = {block.Width(), block.Height()};
-  tmb::ui::Clipboard().SetImage(ImageFromSurface(*picture, block));
+  tmb::ui::Clipboard().SetImage(ImageFromSurface(held, held.Bounds()));
   gDrawState.m_bClipboardOwned = 1;
 }

@@ -26,8 +26,9 @@ class HandwritingRecogniser {
   HandwritingRecogniser(const HandwritingRecogniser&) = delete;
   HandwritingRecogniser& operator=(const HandwritingRecogniser&) = delete;
 
-  // Opens the model file at path (UTF-8), closing any open one first: true when it was read.
-  bool Open(const std::string& path);
+  // Opens the model file at path (UTF-8), closing any open one first: true when it was
+  // read. The model is read in parts at once, one a core (parts 0), at most 8.
+  bool Open(const std::string& path, unsigned parts = 0);
   void Close();
   bool IsOpen() const;
 

@@ -7,13 +7,16 @@
 
 namespace tmb {
 
-Status CopyAviStream(AviWriter& target, AviReader& source) {
-  std::vector<uint8_t> chunk;
-  for (int i = 0; i < source.audioChunks(); ++i) {
-    if (Status s = source.ReadAudioChunk(i, chunk); !s) return s;
-    if (Status s = target.AddAudioChunk(chunk.data(), chunk.size()); !s) return s;
+int CopyAviStream(AviWriter& target, AviReader& source, int stream) {
+  if (stream < 0 || stream >= source.streams()) return 0;
+  int created = 0;
+  if (!target.CreateStream(source.stream(stream), created)) return 0;
+  std::vector<uint8_t> sample;
+  for (int i = 0; i < source.samples(stream); ++i) {
+    if (!source.ReadSample(stream, i, sample)) return 0;
+    if (!target.AddSample(created, sample.data(), sample.size())) return 0;
   }
-  return Status::Ok();
+  return 1;
 }
 
 Status RecompressAviFile(const std::filesystem::path& source, const std::filesystem::path& target, AviCodec codec,
@@ -30,7 +33,11 @@ Status RecompressAviFile(const std::filesystem::path& source, const std::filesys
   format.codec = codec;
   format.quality = quality;
   AviWriter writer(save.file());
-  if (Status s = writer.Start(format, reader.hasAudio() ? &reader.audio() : nullptr); !s) return s;
+  if (Status s = writer.Start(format); !s) return s;
+  // The sound goes first: a stream can be made only before the frames begin.
+  if (reader.hasAudio() && !CopyAviStream(writer, reader, reader.audioStream())) {
+    return Status::Fail("the movie's sound could not be copied");
+  }
   const ptrdiff_t stride = ptrdiff_t(AviFrameBytes(format.width, 1));
   std::vector<uint8_t> frame;
   const int total = reader.frames();
@@ -41,9 +48,6 @@ Status RecompressAviFile(const std::filesystem::path& source, const std::filesys
       cancelled = true;
       return Status::Fail("cancelled");
     }
-  }
-  if (reader.hasAudio()) {
-    if (Status s = CopyAviStream(writer, reader); !s) return s;
   }
   if (Status s = writer.Finish(); !s) return s;
   reader.Close();

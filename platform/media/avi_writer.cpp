@@ -12,8 +12,15 @@ constexpr uint32_t kIndexKeyFrame = 0x10;
 constexpr size_t kIndexEntryBytes = 16;
 
 uint32_t FrameChunkId(AviCodec codec) { return codec == AviCodec::kMotionJpeg ? FourCc("00dc") : FourCc("00db"); }
-// The audio stream is the second one.
-constexpr uint32_t kAudioChunkId = FourCc("01wb");
+
+// The chunk id of stream number n (1 to 99) of type: "wb" for sound, "tx" for text, "dc"
+// for pictures and anything else.
+uint32_t StreamChunkId(int n, uint32_t type) {
+  uint32_t kind = FourCc("00dc");
+  if (type == FourCc("auds")) kind = FourCc("00wb");
+  if (type == FourCc("txts")) kind = FourCc("00tx");
+  return (kind & 0xFFFF0000u) | uint32_t('0' + n / 10) | (uint32_t('0' + n % 10) << 8);
+}
 
 }  // namespace
 
@@ -21,20 +28,35 @@ size_t AviFrameBytes(int width, int height) {
   return (size_t(width) * 3 + 3) / 4 * 4 * size_t(height);
 }
 
-Status AviWriter::Start(const AviFormat& format, const AviStreamInfo* audio) {
+Status AviWriter::Start(const AviFormat& format) {
   if (started_) return Status::Fail("the movie has already started");
-  if (audio && audio->format.size() > kMaxAviFormatBytes) return Status::Fail("the audio format is too long");
   if (format.width < 1 || format.height < 1 || format.width > kMaxAviSide || format.height > kMaxAviSide) {
     return Status::Fail("the frame size is out of range");
   }
   if (format.scale == 0 || format.rate == 0) return Status::Fail("the frame rate is out of range");
   format_ = format;
   format_.quality = std::clamp(format.quality, 1, 100);
-  hasAudio_ = audio != nullptr;
-  if (audio) audio_ = *audio;
+  streams_.clear();
+  headersWritten_ = false;
   index_.clear();
   frames_ = 0;
   started_ = true;
+  return Status::Ok();
+}
+
+Status AviWriter::CreateStream(const AviStreamInfo& info, int& stream) {
+  if (!started_) return Status::Fail("the movie has not started");
+  if (headersWritten_) return Status::Fail("the movie's streams are fixed once a sample is written");
+  if (info.format.size() > kMaxAviFormatBytes) return Status::Fail("the stream format is too long");
+  if (int(streams_.size()) + 1 >= kMaxAviStreams) return Status::Fail("the movie has too many streams");
+  stream = int(streams_.size()) + 1;
+  streams_.push_back({info, StreamChunkId(stream, info.type)});
+  return Status::Ok();
+}
+
+Status AviWriter::BeginMovieData() {
+  if (headersWritten_) return Status::Ok();
+  headersWritten_ = true;
   return WriteHeaders();
 }
 
@@ -54,7 +76,7 @@ Status AviWriter::WriteHeaders() {
   totalFramesField_ = riff_.Position();
   f.WriteU32(0);
   f.WriteU32(0);  // initial frames
-  f.WriteU32(hasAudio_ ? 2 : 1);  // streams
+  f.WriteU32(uint32_t(1 + streams_.size()));  // streams
   avihBufferField_ = riff_.Position();
   f.WriteU32(0);
   f.WriteU32(uint32_t(format_.width));
@@ -96,8 +118,8 @@ Status AviWriter::WriteHeaders() {
   for (int i = 0; i < 4; ++i) f.WriteU32(0);
   if (Status s = riff_.EndChunk(); !s) return s;
   if (Status s = riff_.EndChunk(); !s) return s;  // strl
-  if (hasAudio_) {
-    if (Status s = WriteAudioHeaders(); !s) return s;
+  for (const Stream& stream : streams_) {
+    if (Status s = WriteStreamHeaders(stream.info); !s) return s;
   }
   if (Status s = riff_.EndChunk(); !s) return s;  // hdrl
 
@@ -106,9 +128,8 @@ Status AviWriter::WriteHeaders() {
   return riff_.Check();
 }
 
-Status AviWriter::WriteAudioHeaders() {
+Status AviWriter::WriteStreamHeaders(const AviStreamInfo& a) {
   BinaryFile& f = riff_.file();
-  const AviStreamInfo& a = audio_;
   riff_.BeginList(FourCc("LIST"), FourCc("strl"));
   riff_.BeginChunk(FourCc("strh"));
   for (uint32_t v : {a.type, a.handler, a.flags}) f.WriteU32(v);
@@ -138,6 +159,7 @@ Status AviWriter::EndIndexedChunk(uint32_t id, int64_t before) {
 
 Status AviWriter::AddFrame(const uint8_t* bottom, ptrdiff_t stride) {
   if (!started_) return Status::Fail("the movie has not started");
+  if (Status s = BeginMovieData(); !s) return s;
   const int64_t before = riff_.Position();
   const uint32_t id = FrameChunkId(format_.codec);
   riff_.BeginChunk(id);
@@ -149,13 +171,15 @@ Status AviWriter::AddFrame(const uint8_t* bottom, ptrdiff_t stride) {
   return Status::Ok();
 }
 
-Status AviWriter::AddAudioChunk(const uint8_t* data, size_t size) {
-  if (!started_ || !hasAudio_) return Status::Fail("the movie has no audio stream");
+Status AviWriter::AddSample(int stream, const uint8_t* data, size_t size) {
+  if (!started_ || stream < 1 || stream > int(streams_.size())) return Status::Fail("the movie has no such stream");
+  if (Status s = BeginMovieData(); !s) return s;
   if (!riff_.Fits(int64_t(size) + 8)) return Status::Fail("the movie would grow past the largest size an AVI file can hold");
+  const uint32_t id = streams_[size_t(stream - 1)].chunkId;
   const int64_t before = riff_.Position();
-  riff_.BeginChunk(kAudioChunkId);
+  riff_.BeginChunk(id);
   if (size > 0) riff_.file().Write(data, size);
-  return EndIndexedChunk(kAudioChunkId, before);
+  return EndIndexedChunk(id, before);
 }
 
 Status AviWriter::AddUncompressed(const uint8_t* bottom, ptrdiff_t stride) {
@@ -184,6 +208,7 @@ Status AviWriter::AddJpeg(const uint8_t* bottom, ptrdiff_t stride) {
 
 Status AviWriter::Finish() {
   if (!started_) return Status::Fail("the movie has not started");
+  if (Status s = BeginMovieData(); !s) return s;
   if (Status s = riff_.EndChunk(); !s) return s;  // movi
   BinaryFile& f = riff_.file();
   riff_.BeginChunk(FourCc("idx1"));

@@ -7,7 +7,7 @@ class CancelAll final : public FileChooser {
  public:
   bool OpenFile(const FileChoice&, std::string&) override { return false; }
   bool SaveFile(const FileChoice&, std::string&) override { return false; }
-  bool ChooseFolder(const std::string&, std::string&) override { return false; }
+  bool ChooseFolder(const std::string&, std::string&, const std::string&) override { return false; }
 };
 
 CancelAll gNone;

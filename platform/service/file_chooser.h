@@ -30,7 +30,8 @@ class FileChooser {
     return true;
   }
   virtual bool SaveFile(const FileChoice& choice, std::string& path) = 0;
-  virtual bool ChooseFolder(const std::string& start, std::string& path) = 0;
+  // A folder, starting at start, under the chooser's title (empty: the chooser's own).
+  virtual bool ChooseFolder(const std::string& start, std::string& path, const std::string& title = {}) = 0;
 };
 
 // The installed chooser; one that always reports a cancel until another is set.

@@ -112,8 +112,8 @@ bool FileChooserDialogs::SaveFile(const FileChoice& choice, std::string& path) {
   return true;
 }
 
-bool FileChooserDialogs::ChooseFolder(const std::string& start, std::string& path) {
-  QString chosen = QFileDialog::getExistingDirectory(QApplication::activeWindow(), QString(),
+bool FileChooserDialogs::ChooseFolder(const std::string& start, std::string& path, const std::string& title) {
+  QString chosen = QFileDialog::getExistingDirectory(QApplication::activeWindow(), QString::fromStdString(title),
                                                      QString::fromStdString(start));
   if (chosen.isEmpty()) return false;
   path = chosen.toStdString();

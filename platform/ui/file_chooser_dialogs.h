@@ -17,7 +17,7 @@ class FileChooserDialogs final : public FileChooser {
   bool OpenFile(const FileChoice& choice, std::string& path) override;
   bool OpenFiles(const FileChoice& choice, std::vector<std::string>& paths) override;
   bool SaveFile(const FileChoice& choice, std::string& path) override;
-  bool ChooseFolder(const std::string& start, std::string& path) override;
+  bool ChooseFolder(const std::string& start, std::string& path, const std::string& title = {}) override;
 };
 
 }  // namespace tmb::ui

@@ -1,5 +1,7 @@
 #include "platform/ui/list_rows.h"
 
+#include <QFont>
+#include <QFontDatabase>
 #include <QListWidget>
 #include <algorithm>
 
@@ -37,5 +39,7 @@ void SelectRows(QWidget* control, const std::vector<int>& rows) {
     if (QListWidgetItem* item = list->item(row)) item->setSelected(true);
   }
 }
+
+QFont ListFont() { return QFontDatabase::systemFont(QFontDatabase::FixedFont); }
 
 }  // namespace tmb::ui

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+class QFont;
 class QWidget;
 
 namespace tmb::ui {
@@ -18,5 +19,7 @@ std::vector<int> SelectedRows(QWidget* control);
 int SelectedRow(QWidget* control);
 // Selects exactly rows (rows outside the list are ignored).
 void SelectRows(QWidget* control, const std::vector<int>& rows);
+// The font of lists whose lines are laid out in columns: the desktop's fixed-pitch font.
+QFont ListFont();
 
 }  // namespace tmb::ui

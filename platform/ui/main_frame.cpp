@@ -42,7 +42,10 @@ MainFrame::MainFrame(Application* app) : app_(app), mdi_(new QMdiArea(this)), id
   mdi_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
   setCentralWidget(mdi_);
   connect(mdi_, &QMdiArea::subWindowActivated, this, [this] { OnFrameActivated(); });
-  connect(idle_, &QTimer::timeout, this, [this] { UpdateAllActions(); });
+  connect(idle_, &QTimer::timeout, this, [this] {
+    UpdateAllActions();
+    OnIdle();
+  });
   idle_->start(kIdleUpdateMs);
 }
 

@@ -70,6 +70,8 @@ class MainFrame : public QMainWindow, public CommandTarget {
   virtual int DefaultMenu() const;
   // Called after each LoadMenu, for menus the program adds to the resource's.
   virtual void OnMenuLoaded(int /*menuId*/) {}
+  // The idle pass's further work, after the commands were updated (the status panes).
+  virtual void OnIdle() {}
   // The one action of command id, made on first need.
   QAction* ActionFor(int id);
   // Every command of popup is updated each time it opens.

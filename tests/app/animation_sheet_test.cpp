@@ -8,6 +8,7 @@
 #include <QSplitter>
 
 #include <fstream>
+#include <functional>
 #include <set>
 #include <sstream>
 
@@ -24,13 +25,16 @@
 #include "export/sheet/ani_save_page.h"
 #include "export/swf/swf_animation_export.h"
 #include "imageedit/editor/area_setting.h"
+#include "imageedit/view/bmp_view_window.h"
 #include "imageedit/view/clipboard_pictures.h"
+#include "platform/ui/radio_choice.h"
 #include "support/checking_tool.h"
 #include "support/movie_probe.h"
 #include "support/recorded_character.h"
 #include "support/recorded_services.h"
 #include "support/file_bytes.h"
 #include "support/picture_files.h"
+#include "support/surface_copies.h"
 #include "support/swf_display_list.h"
 #include "support/temp_dir.h"
 #include "support/ui/memory_clipboard.h"
@@ -86,6 +90,19 @@ class AnimationSheet : public AppTest {
     for (int kind : {kKindDrawA, kKindDrawB}) Record(kind).m_param[size_t(p)] = value;
   }
   bool ChooseMenu(std::initializer_list<const char*> path) { return ChooseMenuItem(frame()->menuBar(), path); }
+  // "フラッシュSWFファイル" ticked on the file page and "表示" pressed: the movie of the
+  // frames' outlines.
+  std::filesystem::path ShowWithSwfMovie() {
+    SetBoth(kAnimMorphSwitch, 1);
+    SetBoth(kSwfTimingModeParam, 0);  // one frame per picture for these waits
+    SetBoth(kAnimSwf, 0);
+    EXPECT_TRUE(ChooseMenu({"动画", "ファイル"}));
+    Click(562);
+    Click(CAniPage::kConfirm);
+    EXPECT_TRUE(ChooseMenu({"动画", "基本設定"}));
+    Click(CAniBasePage::kShowButton);
+    return dir / "play.swf";
+  }
   // Dark pixels of a picture: ink, not paper or guide lines.
   static int Ink(const Surface& s, Rect area) {
     int ink = 0;
@@ -264,24 +281,44 @@ TEST_F(AnimationSheet, TheFilePagesRegionButtonRunsTheRegionDialogForTheSaveRegi
   gAnimRegionSet = 0;
 }
 
-TEST_F(AnimationSheet, RunAppliesThePagesAndShowMakesTheAnimationAndItsSwfMovie) {
+// "実行" on the motion, file-extension and SWF pages puts the value changed there into
+// both windows' records and hides the sheet; it makes no animation of its own.
+TEST_F(AnimationSheet, RunOnEachPageAppliesItsValueToBothWindowsAndMakesNoAnimation) {
+  LoadBothWindows();
+  SetBoth(kAnimFrames, 3);
+  SetBoth(kAnimFrameFiles, 1);
+  SetBoth(kAnimFrameFormat, 1);  // PNG
+  constexpr int kSplitOutput = 281, kOutlinesOnly = 254;
+  SetBoth(kSplitOutput, 0);
+  SetBoth(kOutlinesOnly, 0);
+  struct Case {
+    const char* page;
+    std::function<void()> change;
+    int param, value;
+  } cases[] = {
+      {"基本設定", [this] { Type(CAniBasePage::kFramesEdit, QStringLiteral("4")); }, kAnimFrames, 4},
+      {"ファイル拡張", [this] { Click(617 + 2 * ui::kSecondButton); }, kSplitOutput, 2},  // "ステップ分割"
+      {"SWFオプション", [this] { Click(567); }, kOutlinesOnly, 1},     // "輪郭線のみ"
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.page);
+    ASSERT_TRUE(ChooseMenu({"动画", c.page}));
+    c.change();
+    Click(CAniPage::kConfirm);
+    EXPECT_FALSE(SheetShown());
+    for (int kind : {kKindDrawA, kKindDrawB}) EXPECT_EQ(Record(kind).m_param[size_t(c.param)], c.value) << kind;
+    EXPECT_FALSE(std::filesystem::exists(dir / "play_01.png"));
+  }
+  EXPECT_TRUE(messages.ids.empty());
+}
+
+TEST_F(AnimationSheet, ShowMakesTheAnimationWithItsOutputsAndItsSwfMovie) {
   LoadBothWindows();
   SetBoth(kAnimFrames, 3);
   SetBoth(kAnimFrameFiles, 1);
   SetBoth(kAnimFrameFormat, 1);  // PNG
   SetBoth(kAnimSwf, 0);
   SetBoth(kAnimMorphSwitch, 1);
-  SetBoth(kSwfTimingModeParam, 0);  // one frame per picture for these waits
-  // "実行" on the motion, file-extension and SWF pages applies the settings to both
-  // windows and hides the sheet; it makes no animation of its own.
-  const char* pages[] = {"基本設定", "ファイル拡張", "SWFオプション"};
-  for (const char* page : pages) {
-    SCOPED_TRACE(page);
-    ASSERT_TRUE(ChooseMenu({"动画", page}));
-    Click(CAniPage::kConfirm);
-    EXPECT_FALSE(SheetShown());
-    EXPECT_FALSE(std::filesystem::exists(dir / "play_01.png"));
-  }
   // "表示" runs it with the outputs the settings switch on.
   ASSERT_TRUE(ChooseMenu({"动画", "基本設定"}));
   Click(CAniBasePage::kShowButton);
@@ -289,13 +326,8 @@ TEST_F(AnimationSheet, RunAppliesThePagesAndShowMakesTheAnimationAndItsSwfMovie)
   EXPECT_FALSE(std::filesystem::exists(dir / "play.swf"));
 
   // "フラッシュSWFファイル" ticked: the frames' outlines become a movie of three frames.
-  ASSERT_TRUE(ChooseMenu({"动画", "ファイル"}));
-  Click(562);
-  Click(CAniPage::kConfirm);
-  ASSERT_TRUE(ChooseMenu({"动画", "基本設定"}));
-  Click(CAniBasePage::kShowButton);
+  const std::filesystem::path movie = ShowWithSwfMovie();
   EXPECT_TRUE(messages.ids.empty());
-  const std::filesystem::path movie = dir / "play.swf";
   ASSERT_TRUE(std::filesystem::exists(movie));
   SwfFileInfo info;
   std::string why;
@@ -305,8 +337,38 @@ TEST_F(AnimationSheet, RunAppliesThePagesAndShowMakesTheAnimationAndItsSwfMovie)
   ASSERT_EQ(shown.frames.size(), 3u);
   for (const SwfStage& stage : shown.frames) EXPECT_FALSE(stage.empty());
   EXPECT_NE(shown.frames.front(), shown.frames.back()) << "each frame shows its own outline";
+}
+
+// swfdump is the SWF users' own checker; Debian does not carry it, so this runs only where
+// it was installed by hand.
+TEST_F(AnimationSheet, SwfdumpReadsTheMovieOfAnAnimation) {
   if (!ToolInstalled("swfdump")) GTEST_SKIP() << "swfdump is not installed";
+  LoadBothWindows();
+  SetBoth(kAnimFrames, 3);
+  const std::filesystem::path movie = ShowWithSwfMovie();
+  ASSERT_TRUE(std::filesystem::exists(movie));
   EXPECT_EQ(RunTool("swfdump '" + movie.string() + "' >/dev/null").exitCode, 0);
+}
+
+// After "表示" the window shows its own character again, not the animation's last frame.
+TEST_F(AnimationSheet, AfterShowTheWindowShowsItsOwnCharacterAgain) {
+  LoadBothWindows();
+  SetBoth(kAnimFrames, 3);
+  SetBoth(kAnimMorphSwitch, 1);
+  CTmbView* view = CTmbView::ViewOfKind(kKindDrawA);
+  ASSERT_TRUE(view && view->DrawingBitmap());
+  view->RepaintNow();
+  QCoreApplication::processEvents();
+  const Surface own = CopyOfSurface(*view->DrawingBitmap());
+  const Surface shown = CopyOfSurface(view->windowSurface());
+  ASSERT_GT(Ink(own, own.Bounds()), 100);
+
+  ASSERT_TRUE(ChooseMenu({"动画", "基本設定"}));
+  Click(CAniBasePage::kShowButton);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(messages.ids.empty());
+  EXPECT_TRUE(SamePixels(*view->DrawingBitmap(), own)) << "the window's picture";
+  EXPECT_TRUE(SamePixels(view->windowSurface(), shown)) << "what the window shows";
 }
 
 TEST_F(AnimationSheet, ShowOnTheMotionPagePaintsEveryFrameOfTheMorphInTheWindowAndItsPane) {
@@ -405,12 +467,20 @@ TEST_F(AnimationSheet, TheCellPreviewLaysTheWrittenCellsIntoThePreviewInVertical
   EXPECT_GT(Ink(preview->m_bmpPreview, leftTop), 100) << "the whole frame, where it was written";
   EXPECT_EQ(Ink(preview->m_bmpPreview, rightTop), 0);
 
+  // The image editor open with a picture of its own: its document holds no character, so
+  // the cells are those of the frame drawn, taken from the frame's picture.
+  frame()->ActivateViewOfKind(kKindImageEditor, 0);
+  CBmpViewWindow* editor = CBmpViewWindow::Instance();
+  ASSERT_TRUE(editor && editor->editor().EnsureSetup(nullptr));
+  editor->editor().m_bmpWork.Fill(0x000000);
+  frame()->ActivateViewOfKind(kKindDrawA, 0);
   SetBoth(kAnimCellPreview, 1);
   ASSERT_TRUE(ChooseMenu({"动画", "基本設定"}));
   Click(CAniBasePage::kShowButton);
   SavePictureForViewing(preview->m_bmpPreview, "animation_cell_preview");
   EXPECT_TRUE(messages.ids.empty());
   EXPECT_GT(Ink(preview->m_bmpPreview, rightTop), 100) << "the written cell is the first of the vertical order";
+  EXPECT_LT(Ink(preview->m_bmpPreview, rightTop), 250 * 250 / 2) << "the frame's cell, not the editor's picture";
   EXPECT_EQ(Ink(preview->m_bmpPreview, leftTop), 0);
 }
 

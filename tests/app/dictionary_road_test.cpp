@@ -88,6 +88,12 @@ TEST_F(DictionaryRoad, TypedCharactersAreExpandedIntoWindowAsCellsAndTheDetailVa
   const Surface& shown = gBrushStates[0].m_bitmap;
   EXPECT_FALSE(SavePictureForViewing(shown, "dictionary_expansion").empty());
   EXPECT_GT(CountInk(shown), 0);
+  // The frames of the runs the conversion marked, in their colours, over the characters.
+  int framed = 0;
+  for (int y = 0; y < shown.height(); ++y) {
+    for (int x = 0; x < shown.width(); ++x) framed += shown.GetPixel(x, y) == 0xFF0000;
+  }
+  EXPECT_GT(framed, 0);
   ASSERT_EQ(DocA().m_bUndoValid, 1);
   const CCharData& undo = DocA().m_base[kBaseUndo];
   EXPECT_EQ(std::vector<Point>(undo.m_pPoints.get(), undo.m_pPoints.get() + undo.m_nPoints),

@@ -14,6 +14,7 @@
 #include "app/kind_lookup.h"
 #include "app/tmb_document.h"
 #include "brush/render/brush_state.h"
+#include "imageedit/view/bmp_view_window.h"
 #include "platform/ui/file_chooser_dialogs.h"
 #include "support/checking_tool.h"
 #include "support/file_bytes.h"
@@ -81,6 +82,9 @@ TEST_F(FileMenuRoad, AnOldCharacterFileOpenedFromTheMenuIsShownInWindowA) {
   ASSERT_TRUE(ChooseMenuItem(bar(), {"文件", "打开"}));
   ASSERT_EQ(GetCharDocumentOfKind(kKindDrawA)->DrawnRecord()->m_nPoints, 6 * 20 + 7 * 29);
   EXPECT_TRUE(messages.ids.empty());
+  // The file carries no picture: the default pictures its record names stay behind the
+  // character, and the image editor does not open over window A.
+  EXPECT_EQ(CBmpViewWindow::Instance(), nullptr);
   for (const char* step : {"opened", "converted"}) {
     SCOPED_TRACE(step);
     if (std::string(step) == "converted") {
@@ -187,8 +191,9 @@ TEST_F(FileMenuRoad, PrintingTheActiveWindowPrintsTheWindowInFrontOrSaysWhyNot) 
   EXPECT_TRUE(messages.ids.empty());
   std::filesystem::remove(pdf);
 
-  // The image editor opened in front (for its background colour, the chooser cancelled)
-  // and not painted yet holds no picture: its print and preview say so.
+  // Printed as a picture, the image editor opened in front (for its background colour,
+  // the chooser cancelled) and not painted yet holds none: its print and preview say so.
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"文件", "打印方式", "位图(保持飞白)"}));
   ASSERT_TRUE(ChooseMenuItem(bar(), {"窗口", "背景色", "編集・拡大ｳｨﾝﾄﾞｳ"}));
   ASSERT_EQ(frame()->GetActiveViewKind(), kKindImageEditor);
   for (const char* command : {"印刷プレビュー", "印刷"}) {

@@ -163,6 +163,7 @@ const std::map<std::string, const char*> kWaiting = {
 // Push buttons of dialogs that the walk does not press to reach a dialog behind them.
 const std::map<std::pair<int, int>, const char*> kButtonsNotPressed = {
     {{313, 661}, "overwrites the text file the dictionary last read or wrote"},
+    {{313, 410}, "registers the characters of the text typed: the walk types none, and nothing registered beeps"},
 };
 
 // What the drawing view is doing when it is right-clicked.
@@ -243,6 +244,11 @@ class RealCharacterWalk : public AppTest {
     }
     main->ActivateViewOfKind(kind, 0);
     gDrawState.m_nCurDrawKind = kind;
+    // The copy of the first character into the image editor an item switched on is
+    // switched off again as its menu item does.
+    if (QAction* copy = MenuItem(main->menuBar(), {"设置", "最初の文字を画像ウィンドウへ"}); copy && copy->isChecked()) {
+      copy->trigger();
+    }
     LoadCharacters();
     CTmbView* view = CTmbView::ViewOfKind(kind);
     ASSERT_TRUE(view);

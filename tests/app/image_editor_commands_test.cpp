@@ -15,6 +15,7 @@
 #include "app/frame_view.h"
 #include "app/kind_lookup.h"
 #include "core/canvas/work_canvas.h"
+#include "imageedit/effects/effect_dialogs.h"
 #include "imageedit/effects/effect_names.h"
 #include "imageedit/view/bmp_view_window.h"
 #include "imageedit/view/bmpl_view.h"
@@ -380,6 +381,22 @@ TEST_F(ImageEditorCommands, EachSpecialEffectChangesOnlyTheArea) {
       EXPECT_EQ(pixels(), before) << "twice gives the picture back";
     }
   }
+}
+
+TEST_F(ImageEditorCommands, TheColourChangeTakesTheBackgroundFromTheRegionsCorner) {
+  CBmpViewWindow* window = OpenEditor();
+  ASSERT_NE(window, nullptr);
+  CBmpView& editor = window->editor();
+  editor.m_bmpWork.SetPixel(20, 30, 0x123456);
+  editor.m_region = {40, 50, 20, 30};  // drawn from the bottom right: its corner is (20, 30)
+  dialogs.Then([&](ui::DialogWindow& d) {
+    ScriptedDialogs::Click(d, 332);
+    return ScriptedDialogs::PressOk(d);
+  });
+  ASSERT_TRUE(frame()->ExecuteCommand(32885));
+  ASSERT_EQ(dialogs.shown, std::vector<int>{217});
+  EXPECT_EQ(messages.beeps, 0);
+  EXPECT_EQ(gColorChangeDlg.m_slots[CColorChangeDlg::kSlotBackground], (RgbSlot{0x56, 0x34, 0x12}));
 }
 
 }  // namespace

@@ -17,7 +17,9 @@
 #include "resources/command_ids.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
+#include "support/ui/memory_clipboard.h"
 #include "support/ui/paint_counter.h"
+#include "imageedit/view/picture_commands.h"
 
 namespace tmb::test {
 namespace {
@@ -289,6 +291,23 @@ TEST_F(MainFrameTest, ProgressSkipsARepeatedPosition) {
   gDrawState.m_bNoProgress = 1;
   frame()->SetProgressPos(70);
   EXPECT_EQ(bar->value(), 40);
+}
+
+TEST_F(MainFrameTest, ClosingEmptiesTheClipboardOfThisProgramsPictureAndReleasesIt) {
+  MemoryClipboard clipboard;
+  ASSERT_TRUE(Start());
+  ShowAndPaint();
+  ASSERT_EQ(gDrawState.m_bmpWork.size(), gDrawState.m_sizeCanvas) << "the canvas start-up made the work bitmap";
+  SendImageToClipboard(kKindDrawA, 1);
+  ASSERT_EQ(gDrawState.m_bClipboardOwned, 1);
+  ASSERT_EQ(gDrawState.m_bmpClipboard.m_bCreated, 1);
+  EXPECT_FALSE(clipboard.image.isNull());
+  frame()->close();
+  EXPECT_TRUE(clipboard.image.isNull());
+  EXPECT_EQ(gDrawState.m_bmpClipboard.m_bCreated, 0);
+  EXPECT_EQ(gDrawState.m_bClipboardOwned, 0);
+  FlushDeletes();
+  EXPECT_EQ(gDrawState.m_bmpWork.m_bCreated, 0) << "released with the main window";
 }
 
 TEST_F(MainFrameTest, HelpWithoutItsFileSaysWhereItLooked) {

@@ -16,8 +16,9 @@ class RecordedShell final : public ShellOpenService {
  public:
   RecordedShell() { SetShellOpenService(this); }
   ~RecordedShell() override { SetShellOpenService(nullptr); }
-  bool Open(const std::string& path) override { return opened.push_back(path), true; }
+  bool Open(const std::string& path) override { return opened.push_back(path), opens; }
   std::vector<std::string> opened;
+  bool opens = true;  // false: a desktop where no program opens anything
 };
 
 class RecordedProgress final : public ProgressService {

@@ -28,7 +28,12 @@ class ScriptedChooser final : public FileChooser {
     return true;
   }
   bool SaveFile(const FileChoice& choice, std::string& path) override { return Take(choice, path); }
-  bool ChooseFolder(const std::string&, std::string& path) override { return Take({}, path); }
+  bool ChooseFolder(const std::string& start, std::string& path, const std::string& title = {}) override {
+    FileChoice choice;
+    choice.folder = start;
+    choice.title = title;
+    return Take(choice, path);
+  }
 
   std::vector<FileChoice> asked;
 

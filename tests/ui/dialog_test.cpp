@@ -6,9 +6,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QKeyEvent>
 #include <gtest/gtest.h>
 
 #include "platform/ui/binding_form.h"
+#include "platform/ui/context_help.h"
 #include "support/scripted_messages.h"
 #include "support/ui/scripted_dialogs.h"
 
@@ -142,6 +144,53 @@ TEST(Dialogs, AnActionButtonStoresItsNumberAndEndsAsOk) {
   });
   EXPECT_EQ(dlg.DoModal(), kIdOk);
   EXPECT_EQ(dlg.m_nAction, 2);
+}
+
+}  // namespace
+}  // namespace tmb::ui
+
+// The help context F1 asks for: a control's id + 0x10000, the dialog's template id +
+// 0x20000 for IDHELP and for what has no id; nothing for a widget outside every dialog.
+namespace tmb::ui {
+namespace {
+
+TEST(ContextHelp, TheContextOfAControlOfADialogOrAPage) {
+  int delay = 0;
+  DialogWindow dialog(104, "pen", {SignedEdit(110, &delay, 0, 10, "delay"), PushButton(9, "help")}, nullptr);
+  QWidget plain;
+  auto* inside = new QWidget(&plain);
+  struct Case {
+    const char* what;
+    const QWidget* widget;
+    int context;
+  } cases[] = {
+      {"an edit", dialog.Control(110), 110 + kHelpContextControl},
+      {"the help button", dialog.Control(9), 104 + kHelpContextDialog},
+      {"the dialog", &dialog, 104 + kHelpContextDialog},
+      {"a widget of no dialog", inside, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ASSERT_NE(c.widget, nullptr);
+    EXPECT_EQ(HelpContextOf(c.widget), c.context);
+  }
+}
+
+void PressKey(QWidget* widget, int key) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+  QCoreApplication::sendEvent(widget, &press);
+}
+
+TEST(ContextHelp, F1GoesToTheHelpWithTheContextAndNoFurther) {
+  std::vector<int> asked;
+  ContextHelp help([&](int context) { asked.push_back(context); });
+  int delay = 0;
+  DialogWindow dialog(104, "pen", {SignedEdit(110, &delay, 0, 10, "delay")}, nullptr);
+  PressKey(dialog.Control(110), Qt::Key_F1);
+  PressKey(dialog.Control(110), Qt::Key_F2);
+  QWidget plain;
+  PressKey(&plain, Qt::Key_F1);
+  EXPECT_EQ(asked, std::vector<int>{110 + kHelpContextControl});
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "convert/driver/tablet_ink.h"
 #include "core/canvas/work_canvas.h"
 #include "core/document/tmb_doc.h"
 #include "core/path/stroke_path.h"
@@ -165,6 +166,9 @@ void CTmbView::BeginStroke(tmb::DeviceContext& /*dc*/, int x, int y) {
   SampleLogBeginStroke(rec);
   if (rec.m_nPoints >= kMaxCharPoints) return;
   if (doc->m_bUndoAtNextStroke) doc->SaveUndoCopy();
+  // Handwriting for the recogniser: the ink runs from the first stroke written since it
+  // was last cleared.
+  TabletInkOf(m_nIndex).CollectStrokeFrom(rec.m_nPoints);
   StorePoint(*doc, x, y, CStrokePath::kFlagStart);
   if (rec.m_bChanged == 0) rec.m_bChanged = -1;
   rec.m_bRedraw1 = 1;
@@ -224,6 +228,15 @@ void CTmbView::EndStroke(tmb::DeviceContext& dc, int /*x*/, int /*y*/) {
     }
   }
   if (CCharDataFull* rec = DrawnRecord()) rec->m_bStrokeEnded = 1;
+}
+
+void CTmbView::ClearPendingStroke() {
+  m_bStrokeActive = 0;
+  m_bCapacityWarning = 0;
+  m_nStartPackets = 0;
+  m_wLastSample = 0;
+  m_ptLast = {};
+  m_rcDirty = {};
 }
 
 void CTmbView::FinishStroke(tmb::DeviceContext& dc, int x, int y) {

@@ -120,9 +120,8 @@ bool ChoosePrintSource(CPrintWindows& windows, CPrintChoice& choice) {
     tmb::ShowMessage(kMsgPrintWindowClosed, tmb::kMsgOk, {name});
     return false;
   }
-  const bool drawing = choice.target == kKindDrawA || choice.target == kKindDrawB;
-  // The editor and the preview hold pictures, not characters: they print in image mode.
-  choice.image = !drawing || gDrawState.m_nPrintMode == kModeImage;
+  // In vector mode every target prints the current character, over the part it names.
+  choice.image = gDrawState.m_nPrintMode == kModeImage;
   choice.picture = choice.source->PrintPicture();
   if (choice.image && (!choice.picture || choice.picture->IsNull())) {
     tmb::Beep();
@@ -156,5 +155,7 @@ int RenderPrintPage(tmb::PageContext& page, CPrintWindows& windows) {
   if (!ComputePageGeometry(page.PageSize(), canvas, choice.range, choice.region, gDrawState.m_nPrintScale, g)) {
     return Fail();
   }
-  return choice.image ? PrintImagePage(page, *choice.picture, g) : PrintVectorPage(page, windows, choice.target, g);
+  if (choice.image) return PrintImagePage(page, *choice.picture, g);
+  const bool drawing = choice.target == kKindDrawA || choice.target == kKindDrawB;
+  return PrintVectorPage(page, windows, drawing ? choice.target : gDrawState.ResolveKind(kKindCurrentDraw), g);
 }

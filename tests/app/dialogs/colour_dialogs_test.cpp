@@ -6,11 +6,15 @@
 #include <QSlider>
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "app/dialogs/colour_boxes.h"
 #include "app/dialogs/colour_page.h"
 #include "app/dialogs/effect_dialog_forms.h"
 #include "core/record/char_data_full.h"
+#include "platform/text/code_page.h"
 #include "platform/ui/property_sheet.h"
+#include "support/scripted_chooser.h"
 #include "support/scripted_colour_chooser.h"
 #include "support/scripted_messages.h"
 #include "support/ui/scripted_dialogs.h"
@@ -147,7 +151,7 @@ TEST_F(ColourDialogs, TheBackgroundButtonsSetOnlyTheBackgroundSlot) {
   dialogs.Then([&](DialogWindow& d) {
     ScriptedDialogs::Click(d, 289);  // the background slot is current
     ScriptedDialogs::Click(d, 292);
-    ScriptedDialogs::Click(d, 332);  // no image editor, so no region: a beep
+    ScriptedDialogs::Click(d, 332);  // no picture region: a beep
     EXPECT_EQ(messages.beeps, 1);
     EXPECT_EQ(TextOf(d, 106), QStringLiteral("5"));
     return ScriptedDialogs::PressOk(d);
@@ -159,7 +163,6 @@ TEST_F(ColourDialogs, TheBackgroundButtonsSetOnlyTheBackgroundSlot) {
     ScriptedDialogs::Click(d, 292);
     return ScriptedDialogs::PressOk(d);
   });
-  const auto editorCorner = gEffectDialogForms.m_change.m_regionCornerColour;
   gEffectDialogForms.m_change.m_regionCornerColour = [] { return std::optional<Colour>(MakeRgb(7, 8, 9)); };
   EXPECT_EQ(values.DoModal(), kAnswerOk);
   EXPECT_EQ(values.m_slots[CColorChangeDlg::kSlotBackground], (RgbSlot{1, 1, 1}));
@@ -168,7 +171,7 @@ TEST_F(ColourDialogs, TheBackgroundButtonsSetOnlyTheBackgroundSlot) {
     return ScriptedDialogs::PressOk(d);
   });
   EXPECT_EQ(values.DoModal(), kAnswerOk);
-  gEffectDialogForms.m_change.m_regionCornerColour = editorCorner;
+  gEffectDialogForms.m_change.m_regionCornerColour = nullptr;
   EXPECT_EQ(values.m_slots[CColorChangeDlg::kSlotBackground], (RgbSlot{7, 8, 9}));
   EXPECT_EQ(values.m_slots[CColorChangeDlg::kSlotCharacter], (RgbSlot{1, 1, 1}));
 }
@@ -283,6 +286,25 @@ TEST_F(ColourPage, ARefusedChannelKeepsThePageAndOkHandsOverOtherwise) {
   EXPECT_TRUE(sheet.PressOk());
   EXPECT_EQ(applies, 1);
   EXPECT_EQ(page->m_colours.SlotColour(CColorPage::kCharColour), MakeRgb(255, 10, 20));
+}
+
+TEST_F(ColourDialogs, TheColourPagesPictureCommandsNameTheBackgroundPicturesInTheRecord) {
+  ScriptedChooser chooser;
+  auto rec = std::make_unique<CCharDataFull>();
+  CColorPage page;
+  EXPECT_FALSE(page.ChoosePictureFile(0)) << "no record";
+  page.m_pRecord = rec.get();
+  chooser.Next("/pictures/草.png");
+  EXPECT_TRUE(page.ChoosePictureFile(1));
+  EXPECT_EQ(page.m_strPictures[1], "/pictures/草.png");
+  EXPECT_EQ(rec->m_text[4], Utf8ToSjisLossy("/pictures/草.png"));
+  EXPECT_TRUE(rec->m_text[3].empty());
+  ASSERT_EQ(chooser.asked.size(), 1u);
+  EXPECT_EQ(chooser.asked[0].filter, "(*.bmp;*.png;*.jpg;)|*.bmp;*.png;*.jpg;|(*.*)|*.*||");
+  EXPECT_EQ(chooser.asked[0].fileName, "*.bmp");
+  EXPECT_FALSE(page.ChoosePictureFile(0)) << "cancelled";
+  EXPECT_TRUE(rec->m_text[3].empty());
+  EXPECT_FALSE(page.ChoosePictureFile(2));
 }
 
 }  // namespace

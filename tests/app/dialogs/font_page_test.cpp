@@ -1,6 +1,7 @@
 // The font page: the lines of its list, the text laid out again as it is typed, the
 // entries, fonts and pictures of the selected lines, and the block stored back into the
 // record; and the dictionary-file dialog on its own.
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -14,6 +15,7 @@
 #include "app/dialogs/font_page.h"
 #include "app/dialogs/line_option_dialog.h"
 #include "core/document/tmb_doc.h"
+#include "core/state/draw_state.h"
 #include "platform/ui/list_rows.h"
 #include "support/file_bytes.h"
 #include "support/scripted_chooser.h"
@@ -151,6 +153,37 @@ TEST_F(FontPageOnSheet, SelectedLinesTakeTheDefaultEntryAndADoubleClickMakesALin
   qobject_cast<QAbstractButton*>(page->Control(CFontPage::kAxisOrder))->click();
   EXPECT_EQ(page->m_block.m_nCurEntry, 2);
   EXPECT_EQ(page->m_nState, 2);
+}
+
+TEST_F(FontPageOnSheet, UpdateGivesTheSelectedLinesTheDefaultEntryBeforeTheTextIsLaidOutAgain) {
+  ui::SelectRows(page->Control(CFontPage::kList), {1});  // "b"
+  Edit(529)->setText(QStringLiteral("12"));
+  page->m_strText = "xabcd";  // a character in front that was not laid out yet
+  qobject_cast<QAbstractButton*>(page->Control(CFontPage::kUpdate))->click();
+  ASSERT_EQ(page->m_block.UsedEntries(), 5);
+  EXPECT_EQ(std::string(page->m_block.m_entries[2].Char()), "b");
+  EXPECT_EQ(page->m_block.m_entries[2].m_nPosX, 12) << "the line selected keeps the values given to it";
+  EXPECT_EQ(page->m_block.m_entries[1].m_nPosX, 0) << "\"a\" was not selected";
+}
+
+TEST_F(FontPageOnSheet, APictureFileIsAskedForWhenTheListGivesNoneAndItsFolderIsKept) {
+  ScriptedChooser chooser;
+  gDrawState.m_szLastFolder = "/start";
+  chooser.Next("/pictures/logo.bmp");
+  ui::SelectRows(page->Control(CFontPage::kList), {0});
+  qobject_cast<QAbstractButton*>(page->Control(CFontPage::kPicture))->click();  // the list is closed
+  EXPECT_EQ(dialogs.shown, std::vector<int>{279});
+  ASSERT_EQ(chooser.asked.size(), 1u);
+  EXPECT_EQ(chooser.asked[0].folder, "/start");
+  EXPECT_EQ(std::string(page->m_block.m_entries[0].Picture()), "/pictures/logo.bmp");
+  EXPECT_EQ(gDrawState.m_szLastFolder, "/pictures");
+  gDrawState.Reset();
+}
+
+TEST_F(FontPageOnSheet, TheListShowsItsColumnsInTheFixedPitchFont) {
+  EXPECT_EQ(List()->font(), ui::ListFont());
+  if (!QFontInfo(ui::ListFont()).fixedPitch()) GTEST_SKIP() << "no fixed-pitch font is installed";
+  EXPECT_TRUE(QFontInfo(List()->font()).fixedPitch());
 }
 
 TEST(FontPageDialogs, APictureOfTheListIsChosenByDoubleClickAndOkAsksForANewFile) {

@@ -82,9 +82,13 @@ TEST_F(StyleMenus, TheShippedStylesAppearInTheSettingsMenuAndGoToTheViewWhenChos
   ASSERT_TRUE(frame()->ExecuteCommand(1003));
   EXPECT_EQ(recB.m_param[3], 77);
   EXPECT_EQ(recB.m_param[381], 3);
-  // A table item chooses the table whose styles a comparison goes through.
+  // A table item chooses the table whose styles a comparison goes through, then runs the
+  // style command 1 (whose preset, with the keep switch on, stays in the record).
+  recB.m_param[380] = 1;
   ASSERT_TRUE(frame()->ExecuteCommand(2001));
   EXPECT_EQ(gStyleDefRoot.m_nCurTable, 1);
+  EXPECT_EQ(recB.m_param[3], 6);
+  EXPECT_EQ(recB.m_param[2], 10);
   EXPECT_EQ(StyleDefs().StyleCount(), 2);
   EXPECT_TRUE(frame()->QueryCommand(2001).checked());
   // Ids that no line of the file carries stay disabled.

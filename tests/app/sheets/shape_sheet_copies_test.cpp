@@ -72,6 +72,7 @@ struct Pages {
   void ShowAll() { std::fill(std::begin(shown), std::end(shown), true); }
 };
 constexpr int kPageCount = 15;
+constexpr int kColourIndex = 1;
 constexpr int kEffectIndex = 2;
 constexpr int kAuxIndex = 3;
 
@@ -113,18 +114,24 @@ TEST_F(ShapeSheetCopiesTest, ARecordThroughEveryPageComesBackWhole) {
 
   pages.ShowAll();
   ASSERT_TRUE(copies.Store(*rec));
+  // Two values are stored as the present ones: the detail mode, and the colour mode of a
+  // switched-on colour page, single colour (3) whatever mode the record was in.
+  ParamBlock stored = params;
+  stored[37] = kStoredDetailMode;
+  stored[170] = 3;
   for (int k = 0; k < kParamCount; ++k) {
-    EXPECT_EQ(rec->m_param[size_t(k)], k == 37 ? kStoredDetailMode : params[size_t(k)]) << "parameter " << k;
+    EXPECT_EQ(rec->m_param[size_t(k)], stored[size_t(k)]) << "parameter " << k;
   }
   EXPECT_EQ(rec->m_paramMax, maxima);
   EXPECT_EQ(rec->m_text, texts);
   EXPECT_EQ(rec->m_bChanged, 1);
   EXPECT_EQ(rec->m_bDerived, 0);
 
-  // Without the auxiliary page in front, not even 37 changes.
+  // Without the auxiliary and colour pages in front, not even 37 and 170 change.
   auto again = DistinctRecord();
   copies.Load(-10, *again);
   pages.shown[kAuxIndex] = false;
+  pages.shown[kColourIndex] = false;
   ASSERT_TRUE(copies.Store(*again));
   EXPECT_EQ(again->m_param, params);
 }

@@ -11,6 +11,7 @@
 #include "app/dialogs/colour_page.h"
 #include "app/kind_lookup.h"
 #include "app/sheets/aux_setting_page.h"
+#include "app/sheets/image_effect_page.h"
 #include "app/sheets/line_page.h"
 #include "app/sheets/shape_sheet.h"
 #include "app/sheets/sheet_copies.h"
@@ -156,7 +157,7 @@ TEST_F(ShapeSheets, ValuesChangedBehindTheSheetSurviveConvertAndABadValueChanges
   CWriteBasicPage* page = Sheet(kKindDrawA).basicPage();
   Convert(page);
   for (int p = 0; p <= 5; ++p) EXPECT_EQ(rec.m_param[size_t(p)], 11 + p) << p;
-  EXPECT_EQ(rec.m_param[37], 123);
+  EXPECT_EQ(rec.m_param[37], 400) << "the one value every apply stores: the present detail mode";
   EXPECT_EQ(rec.m_param[100], 1);
 
   // A colour chosen on the colour page, then a bad smoothness in front: nothing is stored.
@@ -504,6 +505,57 @@ TEST_F(ViewSheetLinks, OnceTheMainWindowIsGoneTheViewsReachNoSheets) {
   EXPECT_FALSE(SheetWindows().ApplySheetOf(kKindDrawA));
   EXPECT_FALSE(SheetWindows().ReloadSheetOf(kKindDrawA));
   SheetWindows().HideSheets();
+}
+
+// The image-effect and auxiliary pages are held without a tab and take part in every apply:
+// the effect definition is set again from the record and the detail mode is stored as 400.
+TEST_F(ShapeSheets, AnApplyStoresTheHeldEffectAndAuxiliaryPagesToo) {
+  CCharDataFull& a = Record(kKindDrawA);
+  a.m_param[37] = 250;
+  a.m_param[100] = 1;
+  a.m_text[0] = "ef_sample1.txt";
+  a.m_effect.m_strFile = "stale";
+  Open(kKindDrawA);
+  CModelessShapePropSheet& sheet = Sheet(kKindDrawA);
+  EXPECT_EQ(sheet.pageCount(), 2) << "no tab for them";
+  EXPECT_EQ(sheet.effectPage()->m_values.m_bApply, 1) << "loaded with the others";
+  EXPECT_EQ(sheet.auxPage()->m_values.m_nDetailMode, 1);
+  Convert(sheet.basicPage());
+  EXPECT_EQ(a.m_param[37], 400);
+  EXPECT_EQ(gDrawState.m_nDetailMode, 400);
+  EXPECT_EQ(a.m_effect.m_strFile, "ef_sample1.txt");
+  EXPECT_EQ(a.m_param[100], 1);
+  // A reload of page 4 alone reaches the held page.
+  a.m_param[100] = 0;
+  ASSERT_EQ(frame()->LoadShapeSheetPage(4, 1, CMainFrame::kSheetOfA), 1);
+  EXPECT_EQ(sheet.effectPage()->m_values.m_bApply, 0);
+}
+
+TEST_F(ShapeSheets, TheAuxiliaryPageCheckAppliesOnlyWhenThePageDiffersFromTheRecord) {
+  CCharDataFull& b = Record(kKindDrawB);
+  b.m_param[37] = 250;
+  Open(kKindDrawB);
+  gDrawState.m_nCurDrawKind = kKindDrawA;
+  frame()->ApplyAuxPage();
+  EXPECT_EQ(gDrawState.m_nCurDrawKind, kKindDrawB) << "the sheet's window becomes the current one";
+  EXPECT_EQ(b.m_param[37], 250) << "nothing applied: the page holds the record's values";
+  b.m_param[0] = 77;  // changed behind the page
+  frame()->ApplyAuxPage();
+  EXPECT_EQ(b.m_param[37], 400) << "applied";
+  EXPECT_EQ(b.m_param[0], 77) << "a value the user did not change stays";
+}
+
+TEST_F(ShapeSheets, BothSheetsAreAppliedAtOnceAndEachSheetsBasicPageIsFound) {
+  EXPECT_EQ(frame()->GetShapePage(false), nullptr);
+  Open(kKindDrawA);
+  Open(kKindDrawB);
+  EXPECT_EQ(frame()->GetShapePage(false), Sheet(kKindDrawA).basicPage());
+  EXPECT_EQ(frame()->GetShapePage(true), Sheet(kKindDrawB).basicPage());
+  Edit(Sheet(kKindDrawA).basicPage(), kSmoothEdit)->setText(QStringLiteral("21"));
+  Edit(Sheet(kKindDrawB).basicPage(), kSmoothEdit)->setText(QStringLiteral("22"));
+  frame()->ApplyBothSheets();
+  EXPECT_EQ(Record(kKindDrawA).m_param[201], 21);
+  EXPECT_EQ(Record(kKindDrawB).m_param[201], 22);
 }
 
 }  // namespace

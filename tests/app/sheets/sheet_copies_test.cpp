@@ -324,11 +324,14 @@ TEST_F(SheetCopies, MappedValuesShowMappedAndStayWhenUntouched) {
   EXPECT_EQ(aux.m_nDetailMode, 1);
 
   CopyParamSetBFromPage(base, base, *rec);
-  CopyColoursFromPage(colour, colour, *rec);
   CopyParamSetEFromPage(outline, outline, *rec);
   CopyParamSetIFromPage(form, form, *rec);
-  EXPECT_EQ(rec->m_param, before) << "p11 stays 3, p170 2, p290 2, p240 1";
+  EXPECT_EQ(rec->m_param, before) << "p11 stays 3, p290 2, p240 1";
   EXPECT_EQ(rec->m_bDerived, 0);
+  // The colour page is the exception: its switch is stored whatever the record held.
+  CopyColoursFromPage(colour, colour, *rec);
+  EXPECT_EQ(rec->m_param[170], 3) << "a switched-on page stores 3 over the record's 2";
+  rec->m_param[170] = 2;
 
   // The user moves only the base page's smoothness: the style stays as it was.
   const WriteLiteRepBaseValues shown = base;
@@ -383,7 +386,7 @@ TEST_F(SheetCopies, TheColourPageWritesOnlyTheColoursTheUserChanged) {
   page.m_colours[1] = MakeRgb(1, 2, 3);
   CopyColoursFromPage(page, loaded, *rec);
   EXPECT_EQ(rec->m_param[157], RgbParam(1, 2, 3));
-  EXPECT_EQ(rec->m_param[170], 1) << "the switch was not touched";
+  EXPECT_EQ(rec->m_param[170], 3) << "the page's switch is on: stored as 3 even where the record held 1";
   for (int k = 158; k <= 165; ++k) EXPECT_EQ(rec->m_param[size_t(k)], Background(k)) << k;
   EXPECT_EQ(rec->m_bDerived, 1);
   EXPECT_EQ(rec->m_effect.m_colour1[kEffectColourBack], MakeRgb(1, 2, 3));
@@ -412,15 +415,18 @@ TEST_F(SheetCopies, AStoreFlagsTheChangedSettingsForRedraw) {
   EXPECT_EQ(rec->m_bChanged, 1);
 }
 
-TEST_F(SheetCopies, AnUntouchedEffectPageLeavesTheDefinitionAlone) {
+TEST_F(SheetCopies, AnEffectStoreKeepsTheFileNamesBytesAndSetsTheDefinitionAgain) {
   auto rec = std::make_unique<CCharDataFull>();
   rec->m_text[kTextEffectFile] = "ef\x81.txt";  // a broken double-byte character
-  rec->m_effect.m_strFile = "kept";
+  rec->m_param[101] = 1;
+  rec->m_effect.m_strFile = "stale";
+  rec->m_effect.m_nColourSource = 0;
   ImageEffectValues page;
   CopyEffectToPage(*rec, page);
   CopyEffectFromPage(page, page, *rec);
-  EXPECT_EQ(rec->m_text[kTextEffectFile], "ef\x81.txt");
-  EXPECT_EQ(rec->m_effect.m_strFile, "kept");
+  EXPECT_EQ(rec->m_text[kTextEffectFile], "ef\x81.txt") << "an untouched name is not written back";
+  EXPECT_EQ(rec->m_effect.m_strFile, "ef\x81.txt") << "the definition is set again from the record";
+  EXPECT_EQ(rec->m_effect.m_nColourSource, 1);
 }
 
 }  // namespace

@@ -7,12 +7,23 @@
 #include <QSlider>
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <memory>
+
+#include "app/sheets/image_effect_page.h"
 #include "app/sheets/line_page.h"
 #include "app/sheets/outlines_dlg.h"
 #include "app/sheets/special_shape_page.h"
 #include "app/sheets/write_rep_page.h"
 #include "platform/ui/dialog.h"
+#include "core/record/char_data_full.h"
+#include "platform/text/code_page.h"
+#include "support/file_bytes.h"
+#include "support/scripted_chooser.h"
+#include "support/scripted_effect_dialogs.h"
+#include "support/scripted_font_chooser.h"
 #include "support/scripted_messages.h"
+#include "support/temp_dir.h"
 #include "support/ui/scripted_dialogs.h"
 
 namespace tmb::test {
@@ -193,6 +204,107 @@ TEST_F(TextOutlinePage, EachModeEnablesItsControlsAndTheTextOnlyInModeOne) {
     EXPECT_EQ(Enabled(488), c.preview) << c.button;
     EXPECT_EQ(Enabled(482), c.group0) << c.button;
   }
+}
+
+TEST_F(TextOutlinePage, TheFontPageButtonEditsACopyOfTheRecordsFirstBlockAndWritesItBack) {
+  ScriptedDialogs dialogs;
+  auto rec = std::make_unique<CCharDataFull>();
+  rec->m_textSettings[0].Init();
+  rec->m_textSettings[0].Reparse("rec");
+  page->m_block.Init();
+  page->m_block.Reparse("own");
+  page->m_pRecord = rec.get();
+  Show();
+  dialogs.Then([](ui::DialogWindow& d) {
+    auto* text = d.findChild<QLineEdit*>(QStringLiteral("ctl532"));
+    EXPECT_EQ(text->text(), QStringLiteral("rec")) << "the record's block is shown";
+    text->setText(QStringLiteral("new"));
+    return ui::kIdCancel;
+  });
+  dialogs.Then([](ui::DialogWindow& d) {
+    d.findChild<QLineEdit*>(QStringLiteral("ctl532"))->setText(QStringLiteral("new"));
+    return ScriptedDialogs::PressOk(d);
+  });
+  rec->m_bChanged = 0;
+  Click(COutlinesDlg::kFontPageButton);
+  EXPECT_EQ(rec->m_textSettings[0].m_strText, "rec") << "cancelled: the record keeps its block";
+  EXPECT_EQ(rec->m_bChanged, 0);
+  Click(COutlinesDlg::kFontPageButton);
+  EXPECT_EQ(rec->m_textSettings[0].m_strText, "new");
+  EXPECT_EQ(rec->m_bChanged, 1);
+  EXPECT_EQ(page->m_block.m_strText, "new") << "and the page shows it";
+}
+
+TEST_F(TextOutlinePage, TheFontButtonChoosesTheFontOfTheBlocksDefaultEntry) {
+  ScriptedFontChooser fonts;
+  page->m_block.Init();
+  Show();
+  Click(740);  // mode 1, in which the button is enabled
+  fonts.Next([](Font& f) {
+    f.faceName = "IPAMincho";
+    f.weight = 700;
+  });
+  Click(COutlinesDlg::kFontButton);
+  ASSERT_EQ(fonts.offered.size(), 1u);
+  EXPECT_EQ(std::string(page->m_block.m_template.m_font.faceName), "IPAMincho");
+  EXPECT_EQ(page->m_block.m_template.m_font.weight, 700);
+  Click(COutlinesDlg::kFontButton);  // cancelled: nothing changes
+  EXPECT_EQ(page->m_block.m_template.m_font.weight, 700);
+}
+
+std::string ReadFileText(const std::string& path) {
+  const std::vector<uint8_t> bytes = FileBytes(path);
+  return std::string(bytes.begin(), bytes.end());
+}
+
+// The image-effect page's file buttons work on its record's effect definition.
+class ImageEffectPage : public PageTest<CImageEffectPage> {
+ protected:
+  void SetUp() override {
+    page->m_pRecord = rec.get();
+    script = (dir / "ef_bars.txt").string();
+    std::ofstream(script) << Utf8ToSjisLossy("左右反転\r\n");
+  }
+  std::unique_ptr<CCharDataFull> rec = std::make_unique<CCharDataFull>();
+  TempDir dir;
+  ScriptedChooser chooser;
+  ScriptedEffectDialogs effectDialogs;
+  std::string script;
+};
+
+TEST_F(ImageEffectPage, AnotherFileIsReadIntoTheRecordsDefinitionAndShownByName) {
+  Show();
+  Click(CImageEffectPage::kChangeFile);  // cancelled
+  EXPECT_TRUE(Edit(CImageEffectPage::kFileEdit)->text().isEmpty());
+  ASSERT_EQ(chooser.asked.size(), 1u);
+  EXPECT_EQ(chooser.asked[0].filter, "(ef*.txt)|ef*.txt|(*.txt)|*.txt|(*.*)|*.*||");
+  chooser.Next(script);
+  Click(CImageEffectPage::kChangeFile);
+  EXPECT_EQ(Edit(CImageEffectPage::kFileEdit)->text(), QString::fromStdString(script));
+  EXPECT_EQ(rec->m_effect.m_script, Utf8ToSjisLossy("左右反転\r\n"));
+  EXPECT_EQ(rec->m_effect.m_nEntries, 1);
+  EXPECT_TRUE(messages.ids.empty());
+  // A file that cannot be read says so.
+  chooser.Next((dir / "gone.txt").string());
+  Click(CImageEffectPage::kChangeFile);
+  EXPECT_EQ(messages.ids.size(), 1u);
+}
+
+TEST_F(ImageEffectPage, EditingTakesTheTextAndSavingWritesItUnderTheFilesName) {
+  page->m_values.m_strFile = script;
+  Show();
+  effectDialogs.script = [](CEffectScriptDlg& d) {
+    d.m_strText = Utf8ToSjisLossy("上下反転\r\n");
+    d.m_nAction = 0;
+    return kAnswerOk;
+  };
+  Click(CImageEffectPage::kEditScript);
+  EXPECT_EQ(effectDialogs.runs, 1);
+  EXPECT_EQ(rec->m_effect.m_script, Utf8ToSjisLossy("上下反転\r\n"));
+  EXPECT_EQ(ReadFileText(script), Utf8ToSjisLossy("左右反転\r\n")) << "not saved by the edit";
+  Click(CImageEffectPage::kSaveScript);
+  EXPECT_EQ(ReadFileText(script), Utf8ToSjisLossy("上下反転\r\n"));
+  EXPECT_TRUE(chooser.asked.empty()) << "the page's file name was used";
 }
 
 }  // namespace

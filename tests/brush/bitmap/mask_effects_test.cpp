@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "imageedit/onebit/region_scan.h"
@@ -113,6 +114,51 @@ TEST(ApplyMaskEffect, AxisExtractionKeepsAStaircaseBandWhole) {
   }
   EXPECT_LE(top, 6);
   EXPECT_GE(bottom, 31);
+}
+
+// Stone dots (3) and the drag to the left (17) put their ink onto the ink there was: every
+// pixel of the square keeps its ink, wherever a dot fell, and the paper takes new ink.
+TEST(ApplyMaskEffect, StoneDotsAndTheDragAddToTheInkThereWas) {
+  constexpr tmb::Colour kAdded = 0x00FF00;
+  for (int effect : {3, 17}) {
+    SCOPED_TRACE(effect);
+    const tmb::Surface original = SquarePicture();
+    tmb::Surface picture = SquarePicture();
+    CEffectRandom random(5);
+    MaskStepValues values;
+    values.density = 30;
+    EXPECT_GT(ApplyMaskEffect(picture, picture.Bounds(), effect, kPaper, kAdded, 0, values, random), 0);
+    int kept = 0, added = 0;
+    for (int y = 0; y < kH; ++y) {
+      for (int x = 0; x < kW; ++x) {
+        if (original.GetPixel(x, y) == kInk) kept += picture.GetPixel(x, y) == kInk;
+        if (original.GetPixel(x, y) == kPaper) added += picture.GetPixel(x, y) == kAdded;
+      }
+    }
+    EXPECT_EQ(kept, kSquare.Width() * kSquare.Height());
+    EXPECT_GT(added, 0);
+  }
+}
+
+// The axis extraction, the longest of the mask effects, shows its progress as it thins.
+TEST(ApplyMaskEffect, AxisExtractionShowsItsProgressAndResetsIt) {
+  for (int show : {1, 0}) {
+    SCOPED_TRACE(show);
+    tmb::Surface picture = SquarePicture();
+    CEffectRandom random;
+    tmb::test::RecordedProgress progress;
+    ASSERT_GT(ApplyMaskEffect(picture, picture.Bounds(), 66, kPaper, kPaper, 0, {}, random, show), 0);
+    if (!show) {
+      EXPECT_TRUE(progress.positions.empty());
+      continue;
+    }
+    ASSERT_GE(progress.positions.size(), 3u);
+    EXPECT_EQ(progress.positions.front(), 0);
+    EXPECT_EQ(progress.positions.back(), -1);
+    EXPECT_NE(std::find(progress.positions.begin(), progress.positions.end(), 50), progress.positions.end())
+        << "the first pass goes through the rows";
+    for (int p : progress.positions) EXPECT_TRUE(p == -1 || (p >= 0 && p <= 100 && p % 10 == 0)) << p;
+  }
 }
 
 TEST(MaskNeighbourhoodStep, ShowsItsProgressByTensOfTheRowsAndResetsIt) {

@@ -146,6 +146,12 @@ TEST_F(PaletteTest, EachDrawingWindowAddsWithItsOwnPaperExcludedAndItsOwnFullFla
   EXPECT_EQ(gWindowPaletteFull[1], 0);
   EXPECT_EQ(AddDrawingWindowColour(0, 0x010102), 0) << "window A's palette is full";
   EXPECT_EQ(AddDrawingWindowColour(2, 0x010102), -2) << "window B finds the shared table full itself";
+  // Tables started again take colours again, in both windows.
+  ResetPaletteTables();
+  EXPECT_EQ(gWindowPaletteFull[0], 0);
+  EXPECT_EQ(gWindowPaletteFull[1], 0);
+  EXPECT_EQ(AddDrawingWindowColour(0, 0x010102), 0);
+  EXPECT_EQ(AddDrawingWindowColour(2, 0x020202), 1);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@ namespace {
 
 std::string Sjis(const char* utf8) { return tmb::Utf8ToSjisLossy(utf8); }
 
-TEST(StyleDefParser, BareWordsBecomeDataAndNumbersValInsideTheirTag) {
+TEST(StyleDefParser, BareWordsBecomeDataAndWordsStartingWithADigitValInsideTheirTag) {
   const CStyleParse parse = ParseStyleTags(Sjis("<class \"甲\" : \"乙\" id=105> 崩し 40, 太さ -7 // 筆脈 9\n</class>"));
   ASSERT_EQ(parse.damageLine, 0);
   ASSERT_EQ(parse.elements.size(), 5u);
@@ -22,13 +22,28 @@ TEST(StyleDefParser, BareWordsBecomeDataAndNumbersValInsideTheirTag) {
   const struct {
     const char* tag;
     std::string text;
-  } content[] = {{"data", Sjis("崩し")}, {"val", "40"}, {"data", Sjis("太さ")}, {"val", "-7"}};
+  } content[] = {{"data", Sjis("崩し")}, {"val", "40"}, {"data", Sjis("太さ")}, {"data", "-7"}};
   for (size_t i = 0; i < std::size(content); ++i) {
     const CStyleElement& e = parse.elements[i + 1];
     EXPECT_EQ(e.tag, content[i].tag) << i;
     EXPECT_EQ(e.text, content[i].text) << i;
     EXPECT_EQ(e.depth, 1) << i;
   }
+}
+
+TEST(StyleDefParser, AWordOrNumberInItsOwnTagIsThatElementsText) {
+  const CStyleParse parse = ParseStyleTags(Sjis("<class \"c\"><data> 崩し </data><val>-7</val>\n<data>太さ</data> 9</class>"));
+  ASSERT_EQ(parse.damageLine, 0);
+  const struct {
+    const char* tag;
+    std::string text;
+  } elements[] = {{"class", ""}, {"data", Sjis("崩し")}, {"val", "-7"}, {"data", Sjis("太さ")}, {"val", "9"}};
+  ASSERT_EQ(parse.elements.size(), std::size(elements));
+  for (size_t i = 0; i < std::size(elements); ++i) {
+    EXPECT_EQ(parse.elements[i].tag, elements[i].tag) << i;
+    EXPECT_EQ(parse.elements[i].text, elements[i].text) << i;
+  }
+  EXPECT_EQ(parse.elements[0].last, 4);
 }
 
 TEST(StyleDefParser, NestingLinesAndEmptyElements) {

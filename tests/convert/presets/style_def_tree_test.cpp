@@ -64,10 +64,20 @@ TEST_F(StyleDefTree, UnknownOrLaterParentsGiveOnlyTheClassOwnValues) {
 }
 
 TEST_F(StyleDefTree, MinusThousandLetsTheParentValueThrough) {
-  ASSERT_EQ(Read("<class \"B\"> 太さ 30 抑揚 8 </class><class \"A\" : \"B\"> 太さ -1000 抑揚 -3 </class>"), 0);
+  ASSERT_EQ(Read("<class \"B\"> 太さ 30 抑揚 8 </class>"
+                 "<class \"A\" : \"B\"> 太さ <val>-1000</val> 抑揚 <val>-3</val> </class>"),
+            0);
   const ParamBlock a = ValuesOf("A");
   EXPECT_EQ(a[3], 30);
   EXPECT_EQ(a[4], -3);
+}
+
+TEST_F(StyleDefTree, ABareMinusNumberIsAWordThatEndsTheClassValues) {
+  ASSERT_EQ(Read("<class \"C\"> 太さ 5 抑揚 -3 崩し 9 </class>"), 0);
+  const ParamBlock c = ValuesOf("C");
+  EXPECT_EQ(c[3], 5);
+  EXPECT_EQ(c[4], 7) << "no value: \"-3\" is a word, not a number";
+  EXPECT_EQ(c[0], 7) << "the values end at the first word that is no name-number pair";
 }
 
 TEST_F(StyleDefTree, NamesMatchTheTableByteForByte) {
@@ -97,12 +107,15 @@ TEST_F(StyleDefTree, ItemsOnlyGetCommandsOfTheirOwnRange) {
             0);
   std::vector<int> commands;
   for (const auto& e : tree.entries()) commands.push_back(e.command);
-  EXPECT_EQ(commands, (std::vector<int>{1000, 1003, -1, 2000, 2001}));
+  EXPECT_EQ(commands, (std::vector<int>{1000, 1003, -1, 2000, 2001, 2002}));
   EXPECT_EQ(tree.entries()[2].type, CStyleDefTree::kTableMenu);
   EXPECT_EQ(tree.ClassOfCommand(1000), 0);
   EXPECT_EQ(tree.ClassOfCommand(1003), 3);
   EXPECT_EQ(tree.ClassOfCommand(1001), -1);
-  EXPECT_EQ(tree.TableOfCommand(2001), 0);
+  // Item k of the table menu chooses table k, whatever word it shows.
+  EXPECT_EQ(tree.TableOfCommand(2000), 0);
+  EXPECT_EQ(tree.TableOfCommand(2001), -1) << "there is no second table";
+  EXPECT_EQ(tree.TableOfCommand(2002), -1);
   ASSERT_EQ(tree.tables().size(), 1u);
   EXPECT_EQ(tree.tables()[0].classes, (std::vector<int>{0, 3}));
 }
@@ -128,10 +141,10 @@ TEST_F(StyleDefTree, TheStyleCommandsReadTheChosenClassAndTable) {
   ASSERT_EQ(Read("<class \"楷\"> 崩し 1 </class><class \"草\" : \"楷\"> 太さ 2 </class><table \"t\"> 草 </table>"), 0);
   const StyleDefSource& source = tree;
   ParamBlock values{};
-  EXPECT_FALSE(source.HasChosenStyle());
+  EXPECT_FALSE(tree.HasChosenStyle());
   EXPECT_FALSE(tree.CollectChosenValues(values));
   tree.m_nCurClass = 1;
-  ASSERT_TRUE(source.HasChosenStyle());
+  ASSERT_TRUE(tree.HasChosenStyle());
   ASSERT_TRUE(tree.CollectChosenValues(values));
   EXPECT_EQ(values[0], 1);
   EXPECT_EQ(values[3], 2);
@@ -181,8 +194,8 @@ TEST_F(StyleDefTree, DamageKeepsTheStylesBeforeItWithOneMessage) {
       {"version that is no number", "<version/> v", 3},
       {"popup outside a menu", "\n<popup \"p\"> A </popup>", 4},
       {"separator outside a menu", "<s/>", 3},
-      {"line under an item", "<menu \"n\"> <data> A </data> </menu>", 3},
-      {"value that is no number", "<class \"B\"> 崩し <val>1</val> </class>", 3},
+      {"line under an item", "<menu \"n\"> <data> A <s/> </data> </menu>", 3},
+      {"value that is no number", "<class \"B\"> 崩し <val>1x</val> </class>", 3},
       {"unterminated comment and tag", "<class \"B\" // open", 3},
   };
   for (const auto& c : cases) {

@@ -115,3 +115,26 @@ TEST_F(MaskTest, BlitsBetweenBitmapsConvertFormatsByTheDefaultColours) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MaskTest, RenderingOverATargetKeepsTheTargetWhereTheSourceIsTransparent) {
+  constexpr tmb::Colour kPaper = 0x306038, kInk = 0x101010, kUnder = 0x0000FF;
+  a.Fill(kPaper);  // the source: paper with ink at two pixels
+  a.SetPixel(1, 0, kInk);
+  a.SetPixel(4, 1, 0x306039);  // one step off the paper colour is ink too
+  b.Fill(kUnder);
+  EXPECT_EQ(RenderToWorkBitmap(&screen, &b, &a, kPaper), 1);
+  for (int y = 0; y < 2; ++y) {
+    for (int x = 0; x < 6; ++x) {
+      const tmb::Colour source = a.GetPixel(x, y);
+      EXPECT_EQ(b.GetPixel(x, y), source == kPaper ? kUnder : source) << x << "," << y;
+    }
+  }
+  EXPECT_EQ(a.GetPixel(1, 0), kInk) << "the source is left as it was";
+  EXPECT_EQ(a.GetPixel(0, 0), kPaper);
+  EXPECT_EQ(RenderToWorkBitmap(&screen, &b, &m, kPaper), -1) << "a one-bit source is refused";
+  EXPECT_EQ(RenderToWorkBitmap(&screen, nullptr, &a, kPaper), -1);
+}
+
+}  // namespace

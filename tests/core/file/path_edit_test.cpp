@@ -34,14 +34,18 @@ TEST(PathEdit, ExtensionsAndTitlesChangeAndTheRestStays) {
   EXPECT_STREQ(buffer.data(), "ab/c.wdf");
 }
 
-TEST(PathEdit, TheFolderChooserReportsACancel) {
+TEST(PathEdit, TheFolderChooserShowsItsTitleAndReportsACancel) {
   tmb::test::ScriptedChooser chooser;
   std::string out = "before";
-  EXPECT_EQ(BrowseForFolder(out, "/start", "title"), 0);
+  EXPECT_EQ(BrowseForFolder(out, "/start", "保存フォルダ"), 0);
   EXPECT_EQ(out, "before");
   chooser.Next("/chosen");
   EXPECT_EQ(BrowseForFolder(out, "/start", "title"), 1);
   EXPECT_EQ(out, "/chosen");
+  ASSERT_EQ(chooser.asked.size(), 2u);
+  EXPECT_EQ(chooser.asked[0].title, "保存フォルダ");
+  EXPECT_EQ(chooser.asked[0].folder, "/start");
+  EXPECT_EQ(chooser.asked[1].title, "title");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/gdi/bitmap_memory.h"
+
 #include "core/canvas/work_canvas.h"
 #include "support/scripted_messages.h"
 
@@ -89,6 +91,26 @@ TEST_F(DrawStateTest, CanvasStartUpGivesTheWorkCanvasThePaperSizeAndTheUsersFold
   // The drawing's work bitmaps are there, at the paper size.
   EXPECT_EQ(gWorkCanvas.m_spareBitmap.width(), 640);
   EXPECT_EQ(gWorkCanvas.m_spareBitmap.height(), 900);
+  // And the work bitmap of the drawing state, in colour.
+  EXPECT_EQ(gDrawState.m_bmpWork.m_bCreated, 1);
+  EXPECT_EQ(gDrawState.m_bmpWork.size(), (tmb::Size{640, 900}));
+  EXPECT_FALSE(gDrawState.m_bmpWork.IsMono());
+}
+
+TEST_F(DrawStateTest, AWorkBitmapThatCannotBeMadeFailsTheStartUpWithStageSix) {
+  tmb::test::ScriptedMessages messages;
+  ASSERT_EQ(gDrawState.StartCanvas(ScreenMetrics{}), 1);
+  // Room for the canvas's bitmaps and not one byte more: the work bitmap, made last, fails.
+  const size_t all = tmb::BitmapMemoryInUse();
+  gDrawState.m_bmpWork.Destroy();
+  const size_t canvasOnly = tmb::BitmapMemoryInUse();
+  ASSERT_LT(canvasOnly, all);
+  gWorkCanvas.DeleteBitmaps();
+  tmb::ScopedBitmapMemoryLimit limit(all - 1);
+  EXPECT_EQ(gDrawState.StartCanvas(ScreenMetrics{}), -1);
+  ASSERT_EQ(messages.ids, std::vector<int>{62136});
+  EXPECT_NE(messages.texts[0].find('6'), std::string::npos);
+  EXPECT_EQ(gDrawState.m_bmpWork.m_bCreated, 0);
 }
 
 TEST_F(DrawStateTest, CanvasWithoutAreaFailsWithAMessage) {

@@ -23,20 +23,22 @@ class Pending final : public MouseQueue {
   int windowTakes = 0, programTakes = 0;
 };
 
-TEST(MouseMessages, AReleasedButtonAsksWhetherToStop) {
+TEST(MouseMessages, AReleasedButtonOrEscapeAsksWhetherToStop) {
   tmb::test::ScriptedMessages messages;
   Pending pending;
-  pending.kinds = {kMouseOther, kMouseLeftUp, kMouseRightUp};
+  pending.kinds = {kMouseOther, kMouseLeftUp, kMouseRightUp, kKeyEscape};
   EXPECT_EQ(CheckUserAbort(), 0);  // a move: nothing asked
   messages.Answer(tmb::kAnswerNo);
   EXPECT_EQ(CheckUserAbort(), 0);
   messages.Answer(tmb::kAnswerYes);
   EXPECT_EQ(CheckUserAbort(), 1);
+  messages.Answer(tmb::kAnswerYes);
+  EXPECT_EQ(CheckUserAbort(), 1);
   EXPECT_EQ(CheckUserAbort(), 0);  // nothing pending
-  EXPECT_EQ(messages.ids, (std::vector<int>{62091, 62091}));
+  EXPECT_EQ(messages.ids, (std::vector<int>{62091, 62091, 62091}));
   FlushMouseMessages();
   EXPECT_EQ(pending.windowTakes, 1);
-  EXPECT_EQ(pending.programTakes, 5);
+  EXPECT_EQ(pending.programTakes, 6);
 }
 
 }  // namespace

@@ -172,6 +172,44 @@ TEST_F(PictureFiles, OnAPaletteDisplayBmpFilesHaveEightBitsAndTheApplicationPale
   EXPECT_EQ(run.exitCode, 0) << run.output;
 }
 
+// A colour character image on a display of 256 colours: eight bits whose colour table is
+// the characters' palette, so its colours are those the character was drawn in.
+TEST_F(PictureFiles, OnAPaletteDisplayAColourCharacterImageHasTheCharactersPalette) {
+  tmb::test::ScriptedDisplay display;
+  display.bits = 8;
+  gPaletteMode = 1;
+  InitAppPalettes();
+  const tmb::Colour ink = 0x3050A0, wash = 0x90C0E0;
+  for (tmb::Colour c : {ink, wash, tmb::Colour(0xFFFFFF)}) AddColourToPalette(gColourTables[0], c, gCurPaletteA);
+  gDrawState.m_sizeCharImage = {32, 24};
+  gDrawState.m_bCharImageMono = 0;
+  Canvas picture(100, 100, PixelFormat::kColour32);
+  picture.dc.FillSolidRect({0, 0, 100, 100}, 0xFFFFFF);
+  picture.dc.FillSolidRect({10, 10, 20, 20}, ink);
+  picture.dc.FillSolidRect({20, 10, 30, 20}, wash);
+  const fs::path path = dir / "char8.bmp";
+  ASSERT_EQ(SaveCharacterImageFile(&picture.dc, picture.surface, {5, 5}, path.string()), 1);
+  const std::vector<uint8_t> bmp = tmb::test::FileBytes(path);
+  ASSERT_GT(bmp.size(), 54u + 1024u);
+  EXPECT_EQ(bmp[28], 8) << "bits per pixel";
+  std::vector<tmb::PaletteEntry> entries(3);
+  gCurPaletteA->GetEntries(0, entries);
+  for (size_t i = 0; i < entries.size(); ++i) {
+    const uint8_t* quad = bmp.data() + 54 + 4 * i;
+    EXPECT_EQ((tmb::PaletteEntry{quad[2], quad[1], quad[0], 0}), entries[i]) << "colour table entry " << i;
+  }
+  Canvas back(32, 24, PixelFormat::kColour32, kGrey);
+  tmb::Size size{};
+  ASSERT_EQ(ReadPictureFile(&back.dc, path.string(), &back.surface, &size), kPictureRead);
+  EXPECT_EQ(back.surface.GetPixel(6, 6), ink);
+  EXPECT_EQ(back.surface.GetPixel(16, 6), wash);
+  EXPECT_EQ(back.surface.GetPixel(1, 1), 0xFFFFFFu);
+  ResetPalettes();
+  if (!tmb::test::ToolInstalled("cjpeg")) GTEST_SKIP() << "cjpeg is not installed";
+  const tmb::test::ToolRun run = tmb::test::RunTool("cjpeg '" + path.string() + "' > /dev/null");
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+}
+
 TEST_F(PictureFiles, AFailedSaveTellsTheUserAndKeepsTheOldFile) {
   const fs::path path = dir / "old.png";
   const std::vector<uint8_t> old = {'o', 'l', 'd'};

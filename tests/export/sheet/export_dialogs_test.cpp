@@ -38,6 +38,7 @@ TEST(MergeGifDlg, EachBrowseButtonPutsItsChosenFileIntoItsOwnEditAndTypedTextSta
   EXPECT_EQ(chooser.asked[0].filter, "(*.gif)|*.gif|(*.gif)|*.gif|(*.*)|*.*||");
   EXPECT_EQ(chooser.asked[0].folder, "/home/user/gifs");
   EXPECT_EQ(chooser.asked[0].defaultExtension, "gif");
+  for (const FileChoice& asked : chooser.asked) EXPECT_EQ(asked.title, "Open");
   gDrawState.Reset();
 }
 

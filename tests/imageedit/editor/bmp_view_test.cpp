@@ -66,12 +66,20 @@ class ImageEditor : public ::testing::Test {
     EXPECT_EQ(WritePictureFile(&c.dc, &c.surface, nullptr, path, width, height, format), 1);
     return path;
   }
+  // Another window's picture to take blocks from, on a display of 256 colours.
+  void ForeignPictureOnPaletteDisplay() {
+    host.picture = &foreign.surface;
+    host.region = {0, 0, 20, 20};
+    gPaletteMode = 1;
+    InitAppPalettes();
+  }
 
   tmb::test::ScopedWorkCanvas canvas{kWidth, kHeight};
   tmb::test::ScriptedMessages messages;
   tmb::test::TempDir dir;
   tmb::test::EditorHost host{kWidth + 64, kHeight + 64};
   CBmpView view{&host};
+  tmb::test::Canvas foreign{kWidth, kHeight, PixelFormat::kColour32, 0x123456};
 };
 
 TEST_F(ImageEditor, ADamagedOrMissingPictureChangesNothingAndIsToldOnce) {
@@ -351,11 +359,7 @@ TEST_F(ImageEditor, PaintModeSetsDotsWhereThePointerGoes) {
 // picture brings the colours the drawing windows use (up to the first free entry) into
 // the editor's palette; the palette tables start again when the picture is next cleared.
 TEST_F(ImageEditor, ADroppedForeignBlockMergesTheWindowsColoursUntilTheNextClear) {
-  tmb::test::Canvas other(kWidth, kHeight, PixelFormat::kColour32, 0x123456);
-  host.picture = &other.surface;
-  host.region = {0, 0, 20, 20};
-  gPaletteMode = 1;
-  InitAppPalettes();
+  ForeignPictureOnPaletteDisplay();
   const Point o = gDrawState.m_ptCanvasOrigin;
   const tmb::PaletteEntry used[] = {{0x56, 0x34, 0x12, 0}, {200, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 99, 0}};
   struct Case {
@@ -392,6 +396,31 @@ TEST_F(ImageEditor, ADroppedForeignBlockMergesTheWindowsColoursUntilTheNextClear
   EXPECT_EQ(gColourTables[0][255], (tmb::PaletteEntry{255, 255, 255, 0}));
   EXPECT_EQ(host.commands.back(), 32929);
   EXPECT_EQ(view.m_bPaletteChanged, 0);
+  ResetPalettes();
+}
+
+// Once drops filled the editor's palette, later drops add nothing; the clear that starts
+// the palette tables again lets the next drop bring its colours in.
+TEST_F(ImageEditor, AFullPaletteTakesColoursAgainOnceTheTablesStartAgain) {
+  ForeignPictureOnPaletteDisplay();
+  gDrawState.m_bPaletteDevice = 1;
+  const Point o = gDrawState.m_ptCanvasOrigin;
+  const tmb::PaletteEntry used{0x56, 0x34, 0x12, 0};
+  auto drop = [&] {
+    gColourTables[1][0] = used;
+    view.TakeWindowRegion(kKindDrawA);
+    view.OnMouseMove({50 + o.x, 50 + o.y}, true);
+    view.OnLButtonUp({50 + o.x, 50 + o.y});
+  };
+  for (int i = 0; i < kPaletteSearchEntries; ++i) (*gCurTableB)[size_t(i)] = {uint8_t(i + 1), 7, 7, 0};
+  drop();
+  EXPECT_EQ(view.m_bPaletteFull, 1);
+  EXPECT_EQ(gColourTables[2][0], tmb::PaletteEntry{});
+  view.ClearImage(0);
+  EXPECT_EQ(view.m_bPaletteFull, 0);
+  drop();
+  EXPECT_EQ(view.m_bPaletteFull, 0);
+  EXPECT_EQ(gColourTables[2][0], used) << "the drop after the clear adds its colour";
   ResetPalettes();
 }
 

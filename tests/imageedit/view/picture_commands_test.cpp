@@ -111,8 +111,13 @@ TEST_F(PictureCommands, ThePictureGoesToTheClipboardWholeOrByRegion) {
   EXPECT_EQ(clipboard.image.pixelColor(0, 0), QColor(Qt::white));
   EXPECT_EQ(gDrawState.m_sizeClipboard, (tmb::Size{40, 40}));
   EXPECT_EQ(gDrawState.m_bClipboardOwned, 1);
+  // The drawing state holds the picture the clipboard has.
+  ASSERT_EQ(gDrawState.m_bmpClipboard.size(), (tmb::Size{40, 40}));
+  EXPECT_EQ(gDrawState.m_bmpClipboard.GetPixel(5, 5), kRed);
+  EXPECT_EQ(gDrawState.m_bmpClipboard.GetPixel(0, 0), kWhite);
   SendImageToClipboard(kKindImageEditor, 1);
   EXPECT_EQ(clipboard.image.size(), QSize(kWidth, kHeight));
+  EXPECT_EQ(gDrawState.m_bmpClipboard.size(), (tmb::Size{kWidth, kHeight})) << "the one before is replaced";
 
   // No picture, or an empty block: a beep and the clipboard as it was.
   const QImage held = clipboard.image;

@@ -38,6 +38,25 @@ TEST(HandwritingRecogniser, ThePackagedModelReadsACharacterBestFirst) {
   EXPECT_TRUE(recogniser.Classify(TenStrokes(), 300, 300, 0).empty());
 }
 
+TEST(HandwritingRecogniser, ReadingInPartsGivesTheReadingsOfTheWholeModel) {
+  if (!std::filesystem::exists(kPackageModel)) GTEST_SKIP() << "no handwriting model installed";
+  HandwritingRecogniser whole, inParts;
+  ASSERT_TRUE(whole.Open(kPackageModel, 1));
+  ASSERT_TRUE(inParts.Open(kPackageModel, 8));
+  for (const test::WrittenCharacter& c : test::WrittenCharacters()) {
+    std::vector<std::vector<Point>> strokes;
+    for (const auto& stroke : c.strokes) strokes.push_back(test::StrokeSamples(stroke, 3, {}, 8));
+    const std::vector<InkCandidate> a = whole.Classify(strokes, 300, 300, 10);
+    const std::vector<InkCandidate> b = inParts.Classify(strokes, 300, 300, 10);
+    ASSERT_EQ(a.size(), 10u);
+    ASSERT_EQ(b.size(), a.size());
+    for (size_t k = 0; k < a.size(); ++k) {
+      EXPECT_EQ(b[k].text, a[k].text) << k;
+      EXPECT_FLOAT_EQ(b[k].score, a[k].score) << k;
+    }
+  }
+}
+
 TEST(HandwritingRecogniser, ADamagedModelOpensAsNoModel) {
   test::TempDir dir;
   std::ofstream(dir / "empty.model").close();

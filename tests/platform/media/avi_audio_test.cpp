@@ -1,6 +1,6 @@
 // A movie with an audio stream beside its frames: written by our writer and read back by
-// our reader and ffprobe, carried over byte for byte by a recompression, and damaged
-// audio headers and chunks refused.
+// our reader and ffprobe, carried over byte for byte by a recompression, any stream copied
+// into another movie, and damaged audio headers and chunks refused.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -62,8 +62,9 @@ tmb::Status WriteMovieWithAudio(const fs::path& path, int frames, int chunks) {
   format.height = kHeight;
   format.scale = 10;
   format.rate = 100;
-  const AviStreamInfo audio = PcmAudio(chunks);
-  if (tmb::Status s = writer.Start(format, &audio); !s) return s;
+  int audio = 0;
+  if (tmb::Status s = writer.Start(format); !s) return s;
+  if (tmb::Status s = writer.CreateStream(PcmAudio(chunks), audio); !s) return s;
   std::vector<uint8_t> rows(tmb::AviFrameBytes(kWidth, kHeight), 0x40);
   for (int i = 0; i < frames; ++i) {
     rows[0] = uint8_t(i);
@@ -71,7 +72,7 @@ tmb::Status WriteMovieWithAudio(const fs::path& path, int frames, int chunks) {
   }
   for (int i = 0; i < chunks; ++i) {
     const std::vector<uint8_t> c = Chunk(i);
-    if (tmb::Status s = writer.AddAudioChunk(c.data(), c.size()); !s) return s;
+    if (tmb::Status s = writer.AddSample(audio, c.data(), c.size()); !s) return s;
   }
   if (tmb::Status s = writer.Finish(); !s) return s;
   return file.Close() ? tmb::Status::Ok() : tmb::Status::Fail("close");
@@ -92,10 +93,10 @@ void ExpectSameAudio(AviReader& reader, int chunks) {
   EXPECT_EQ(reader.audio().format, want.format);
   EXPECT_EQ(reader.audio().rate, want.rate);
   EXPECT_EQ(reader.audio().length, want.length);
-  ASSERT_EQ(reader.audioChunks(), chunks);
+  ASSERT_EQ(reader.samples(reader.audioStream()), chunks);
   std::vector<uint8_t> c;
   for (int i = 0; i < chunks; ++i) {
-    ASSERT_TRUE(reader.ReadAudioChunk(i, c));
+    ASSERT_TRUE(reader.ReadSample(reader.audioStream(), i, c));
     EXPECT_EQ(c, Chunk(i)) << "chunk " << i;
   }
 }
@@ -139,11 +140,72 @@ TEST_F(AviAudio, AMovieWithoutSoundTakesNoAudioChunk) {
   format.width = format.height = 4;
   ASSERT_TRUE(writer.Start(format));
   const std::vector<uint8_t> c = Chunk(0);
-  EXPECT_FALSE(writer.AddAudioChunk(c.data(), c.size()));
+  EXPECT_FALSE(writer.AddSample(1, c.data(), c.size()));
   AviStreamInfo tooLong = PcmAudio(1);
   tooLong.format.resize(tmb::kMaxAviFormatBytes + 1);
-  AviWriter second(file);
-  EXPECT_FALSE(second.Start(format, &tooLong));
+  int stream = 0;
+  EXPECT_FALSE(writer.CreateStream(tooLong, stream));
+}
+
+// Any stream of a movie, its pictures as well as its sound, goes into another movie with
+// its header, its format and every sample as they stood, once the other has begun and
+// before its first sample; afterwards no stream can be made.
+TEST_F(AviAudio, AnyStreamIsCopiedIntoAnotherMovieWithItsHeaderFormatAndEverySample) {
+  const fs::path from = dir / "from.avi";
+  ASSERT_TRUE(WriteMovieWithAudio(from, 3, 4));
+  AviReader source;
+  ASSERT_TRUE(source.Open(from));
+  ASSERT_EQ(source.streams(), 2);
+  const bool probe = tmb::test::ToolInstalled("ffprobe");
+  struct Case {
+    int stream;
+    const char* probed;
+  } cases[] = {{0, "rawvideo,video,2\nrawvideo,video,3\n"}, {1, "rawvideo,video,2\npcm_s16le,audio,8000,1,4\n"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.stream);
+    const fs::path to = dir / "to.avi";
+    {
+      BinaryFile file;
+      ASSERT_TRUE(file.Open(to, BinaryFile::Mode::kCreate));
+      AviWriter writer(file);
+      tmb::AviFormat format;
+      format.width = 5;
+      format.height = 4;
+      format.scale = 20;
+      format.rate = 100;
+      ASSERT_TRUE(writer.Start(format));
+      EXPECT_EQ(tmb::CopyAviStream(writer, source, 2), 0) << "no such stream";
+      EXPECT_EQ(tmb::CopyAviStream(writer, source, c.stream), 1);
+      EXPECT_EQ(tmb::CopyAviStream(writer, source, 1 - c.stream), 0) << "the movie's samples have begun";
+      const std::vector<uint8_t> rows(tmb::AviFrameBytes(5, 4), 0x80);
+      for (int i = 0; i < 2; ++i) ASSERT_TRUE(writer.AddFrame(rows.data(), ptrdiff_t(tmb::AviFrameBytes(5, 1))));
+      ASSERT_TRUE(writer.Finish());
+      ASSERT_TRUE(file.Close());
+    }
+    AviReader copy;
+    ASSERT_TRUE(copy.Open(to));
+    ASSERT_EQ(copy.streams(), 2);
+    EXPECT_EQ(copy.frames(), 2) << "the movie's own frames";
+    const AviStreamInfo& want = source.stream(c.stream);
+    const AviStreamInfo& got = copy.stream(1);
+    EXPECT_EQ(got.type, want.type);
+    EXPECT_EQ(got.scale, want.scale);
+    EXPECT_EQ(got.rate, want.rate);
+    EXPECT_EQ(got.length, want.length);
+    EXPECT_EQ(got.format, want.format);
+    ASSERT_EQ(copy.samples(1), source.samples(c.stream));
+    std::vector<uint8_t> a, b;
+    for (int i = 0; i < source.samples(c.stream); ++i) {
+      ASSERT_TRUE(source.ReadSample(c.stream, i, a));
+      ASSERT_TRUE(copy.ReadSample(1, i, b));
+      EXPECT_EQ(a, b) << "sample " << i;
+    }
+    copy.Close();
+    if (probe) {
+      EXPECT_EQ(ProbeStreams(to), c.probed);
+    }
+  }
+  if (!probe) GTEST_SKIP() << "ffprobe is not installed";
 }
 
 TEST_F(AviAudio, DamagedSoundIsRefusedOrLeftWithoutReadingPastTheFile) {
@@ -176,8 +238,9 @@ TEST_F(AviAudio, DamagedSoundIsRefusedOrLeftWithoutReadingPastTheFile) {
     const tmb::Status s = reader.Open(path);
     if (s) {
       std::vector<uint8_t> chunk;
-      for (int i = 0; i < reader.audioChunks(); ++i) (void)reader.ReadAudioChunk(i, chunk);
-      EXPECT_FALSE(reader.hasAudio() && reader.audioChunks() == 2) << c.name;
+      const int chunks = reader.hasAudio() ? reader.samples(reader.audioStream()) : 0;
+      for (int i = 0; i < chunks; ++i) (void)reader.ReadSample(reader.audioStream(), i, chunk);
+      EXPECT_FALSE(reader.hasAudio() && chunks == 2) << c.name;
     } else {
       EXPECT_FALSE(s.message().empty()) << c.name;
     }

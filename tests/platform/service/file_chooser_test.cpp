@@ -14,7 +14,7 @@ class OneAnswer final : public tmb::FileChooser {
     return true;
   }
   bool SaveFile(const tmb::FileChoice&, std::string&) override { return false; }
-  bool ChooseFolder(const std::string&, std::string&) override { return false; }
+  bool ChooseFolder(const std::string&, std::string&, const std::string&) override { return false; }
   std::string answer, title;
 };
 

@@ -128,11 +128,12 @@ TEST_F(PageRendererTest, PageGeometryOnAScriptedPage) {
   EXPECT_TRUE(messages.ids.empty());
 }
 
-TEST_F(PageRendererTest, TheEditorAndThePreviewPrintTheirPictureWhateverTheMode) {
+TEST_F(PageRendererTest, TheEditorAndThePreviewPrintTheirPictureOrInVectorModeTheCurrentCharacter) {
+  windows.layout = SquareAtTopRight(kBlack, kWhite);
   for (int kind : {kKindImageEditor, kKindPreview}) {
     FakeSource& source = sources[size_t(kind)];
     source.picture.SetPixel(499, 0, kBlack);
-    Print(kind, kVector);
+    Print(kind, kImage);
     RecordingPage page({1000, 1500});
     EXPECT_EQ(RenderPrintPage(page, windows), 1) << kind;
     ASSERT_EQ(page.transfers.size(), 1u) << kind;
@@ -140,28 +141,46 @@ TEST_F(PageRendererTest, TheEditorAndThePreviewPrintTheirPictureWhateverTheMode)
     EXPECT_EQ(source.broughtForward, 1) << kind;
   }
   EXPECT_EQ(windows.layouts, 0);
+  // Vector mode lays the current character out whatever the target, over the part of the
+  // paper the target's selection names.
+  for (int kind : {kKindImageEditor, kKindPreview}) {
+    const int before = windows.layouts;
+    sources[size_t(kind)].selection = {400, 0, 500, 100};
+    Print(kind, kVector, 1);
+    RecordingPage page({1000, 1000});
+    EXPECT_EQ(RenderPrintPage(page, windows), 1) << kind;
+    EXPECT_EQ(windows.layouts, before + 1) << kind;
+    ASSERT_EQ(page.transfers.size(), 1u) << kind;
+    // The square (440..490, 10..60) scaled by ten from the region's corner.
+    const Surface& printed = page.transfers[0].picture;
+    EXPECT_EQ(printed.GetPixel(650, 350), kBlack) << kind;
+    EXPECT_EQ(printed.GetPixel(200, 350), kWhite) << kind;
+  }
   // The active window stands for the target -1.
-  Print(-1, kVector);
+  Print(-1, kImage);
   gPrintSourceKind = kKindPreview;
   RecordingPage page({1000, 1500});
   EXPECT_EQ(RenderPrintPage(page, windows), 1);
-  EXPECT_EQ(sources[kKindPreview].broughtForward, 2);
-  EXPECT_EQ(windows.layouts, 0);
+  EXPECT_EQ(sources[kKindPreview].broughtForward, 3);
 }
 
-TEST_F(PageRendererTest, RegionPrintingWithoutASelectionSaysSo) {
+TEST_F(PageRendererTest, RegionPrintingWithoutASelectionPrintsNothingAndSaysSo) {
   // Nothing selected, and a click's single point.
   for (Rect selection : {Rect{}, Rect{100, 100, 100, 100}}) {
     for (int kind : {kKindImageEditor, kKindPreview, kKindDrawA}) {
-      sources[size_t(kind)].selection = selection;
-      Print(kind, kImage, 1);
-      RecordingPage page({1000, 1500});
-      messages.ids.clear();
-      const int beeps = messages.beeps;
-      EXPECT_EQ(RenderPrintPage(page, windows), 0) << kind;
-      EXPECT_TRUE(page.transfers.empty()) << kind;
-      EXPECT_EQ(messages.ids, std::vector<int>{kMsgNoRegion}) << kind;
-      EXPECT_EQ(messages.beeps, beeps + 1) << kind;
+      for (int mode : {kImage, kVector}) {
+        sources[size_t(kind)].selection = selection;
+        Print(kind, mode, 1);
+        RecordingPage page({1000, 1500});
+        messages.ids.clear();
+        const int beeps = messages.beeps;
+        EXPECT_EQ(RenderPrintPage(page, windows), 0) << kind;
+        EXPECT_TRUE(page.transfers.empty()) << kind;
+        // A drawing window without an edit rectangle says so too: a print of nothing is
+        // never silent.
+        EXPECT_EQ(messages.ids, std::vector<int>{kMsgNoRegion}) << kind;
+        EXPECT_EQ(messages.beeps, beeps + 1) << kind;
+      }
     }
   }
 }
