@@ -258,4 +258,30 @@ void BM_OutlineEffectOnCharacter(benchmark::State& state) {
 }
 BENCHMARK(BM_OutlineEffectOnCharacter)->Unit(benchmark::kMillisecond);
 
+// The converted recorded character drawn stroke by stroke at paper size (flying white
+// asks for it) into window A's render state, with the client context of a window as the
+// drawing view hands it: each stroke's picture is copied onto that window.
+void BM_DrawConvertedCharacterOntoWindow(benchmark::State& state) {
+  Canvas canvas;
+  CBrushState& brush = gBrushStates[0];
+  brush.Reset();
+  brush.Create(&canvas.screen, 1);
+  tmb::test::ConvertedRecordedCharacter character;
+  CStrokeWork& converted = *character.converted;
+  converted.m_param[5] = 10;
+  const tmb::Point o = gWorkCanvas.m_ptOrigin;
+  tmb::Surface window;
+  window.Create(gWorkCanvas.m_width + 2 * o.x, gWorkCanvas.m_height + 2 * o.y, tmb::PixelFormat::kColour32);
+  tmb::DeviceContext client(&window);
+  for (auto _ : state) {
+    converted.SelectBrushState(nullptr);
+    converted.DrawCharacter(&client, 0, -1, *character.source);
+    benchmark::DoNotOptimize(brush.m_bitmap.bits());
+  }
+  state.counters["points"] = converted.GetCount();
+  brush.Reset();
+  gPathSequence.FreePath();
+}
+BENCHMARK(BM_DrawConvertedCharacterOntoWindow)->Unit(benchmark::kMillisecond);
+
 }  // namespace
