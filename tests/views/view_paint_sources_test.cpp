@@ -2,9 +2,11 @@
 // rendered again when the brush it came from changed, the conversion's feature marks when
 // the record asks for them, the pending brush colour, and the busy state while it paints.
 #include "core/document/tmb_doc.h"
+#include "core/record/char_data_full.h"
 #include "platform/service/progress.h"
 #include "support/picture_files.h"
 #include "support/surface_copies.h"
+#include "support/surface_text.h"
 #include "views/tmb_view_area.h"
 #include "views/view_fixture.h"
 #include "views/view_params.h"
@@ -51,6 +53,55 @@ TEST_F(ViewPaintSources, AChangedBrushStyleScatterOrSizeRendersTheBrushSetAgain)
     EXPECT_TRUE(SamePixels(after, gBrushStates[0].m_brushSet)) << c.param;
   }
   SavePictureForViewing(gBrushStates[0].m_brushSet, "brush_set_after_kind_and_size_changes");
+}
+
+TEST_F(ViewPaintSources, TheBrushKindTheLineModeMaskAndTheRedrawFlagsAlsoRenderTheBrushSetAgain) {
+  CTmbView& view = MakeView();
+  FirstPaint(view);
+  const Surface rendered = CopyOfSurface(gBrushStates[0].m_brushSet);
+  // Red, which no brush tip holds.
+  constexpr Colour kStale = 0x0000FF;
+  ASSERT_EQ(tmb::test::CountPixels(rendered, kStale), 0);
+  auto Stale = [] { DeviceContext(&gBrushStates[0].m_brushSet).FillSolidRect({32, 960, 63, 991}, kStale); };
+  struct Case {
+    const char* what;
+    int param;  // -1: none changed, the change detection's flags raised
+    int value;
+    bool rendered;
+  } cases[] = {
+      {"brush kind", 10, a.m_param[10] == 3 ? 4 : 3, true},
+      {"line-mode mask", 176, a.m_param[176] ^ 1, true},
+      {"parameter 181", 181, a.m_param[181] + 1, true},
+      {"flags of a detected change", -1, 0, true},
+      {"width", 3, a.m_param[3] + 20, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    a.m_flags[kFlagRedrawA] = a.m_flags[kFlagRedrawB] = 0;
+    if (c.param >= 0) {
+      a.m_param[size_t(c.param)] = c.value;
+    } else {
+      // A page stored parameter 181 and it went back before the paint: only the change
+      // detection saw it.
+      a.SnapshotSettings();
+      a.m_param[181] += 1;
+      a.DetectSettingsChanges();
+      a.m_param[181] -= 1;
+      ASSERT_EQ(a.m_flags[kFlagRedrawA], 1);
+    }
+    // A set gone stale in one of its cells (kind 1, size 31): a render makes it the brush
+    // set again.
+    Stale();
+    view.RebuildOutlineAndRedraw(0);
+    EXPECT_EQ(SamePixels(gBrushStates[0].m_brushSet, rendered), c.rendered);
+    EXPECT_EQ(a.m_flags[kFlagRedrawA], 0);
+    EXPECT_EQ(a.m_flags[kFlagRedrawB], 0);
+    // A second paint with the same values leaves the set alone.
+    Stale();
+    view.RedrawInSteps(0);
+    EXPECT_EQ(tmb::test::CountPixels(gBrushStates[0].m_brushSet, kStale), 31 * 31);
+    gBrushStates[0].m_brushSet = CopyOfSurface(rendered);
+  }
 }
 
 TEST_F(ViewPaintSources, FeatureMarksShowOverTheCharacterOnlyWhenTheRecordAsks) {
