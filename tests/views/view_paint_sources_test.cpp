@@ -1,7 +1,9 @@
 // What a paint of the drawing view settles before and around its drawing: a brush set
 // rendered again when the brush it came from changed, the conversion's feature marks when
 // the record asks for them, the pending brush colour, and the busy state while it paints.
+#include "convert/driver/marker_list.h"
 #include "core/document/tmb_doc.h"
+#include "core/path/stroke_work.h"
 #include "core/record/char_data_full.h"
 #include "platform/service/progress.h"
 #include "support/picture_files.h"
@@ -114,6 +116,30 @@ TEST_F(ViewPaintSources, FeatureMarksShowOverTheCharacterOnlyWhenTheRecordAsks) 
   SavePictureForViewing(BackBuffer(), "conversion_feature_marks");
   // Coloured squares at the stroke starts and ends, and the frames of the marked runs.
   EXPECT_GT(ColouredPixels(BackBuffer()), 3 * 9);
+  // The conversion's stroke-start markers (code 1033) each show as a red square of four
+  // pixels a side where a stroke of the converted character starts.
+  constexpr int kStrokeStart = 1033;
+  constexpr Colour kStartRed = 0x0000FF;
+  std::vector<Point> marked;
+  for (int i = 0; i < gMarkers.m_nCount; ++i) {
+    if (gMarkers.m_codes[size_t(i)] == kStrokeStart) marked.push_back(gMarkers.m_points[size_t(i)].RoundToPoint());
+  }
+  // The same conversion again, for the converted character's stroke starts.
+  CStrokeWork source, converted;
+  a.ToStrokeWork(source);
+  a.CopySettingsToWork(converted);
+  converted.ConvertCharacter(source);
+  std::vector<Point> strokeStarts;
+  for (int i = 0; i < converted.GetCount(); ++i) {
+    if (converted.m_pFlags[i] == CStrokePath::kFlagStart) strokeStarts.push_back(converted.m_pPoints[i].RoundToPoint());
+  }
+  ASSERT_EQ(strokeStarts.size(), 3u);
+  ASSERT_EQ(marked, strokeStarts);
+  for (const Point p : marked) {
+    for (int y = p.y - 2; y < p.y + 2; ++y) {
+      for (int x = p.x - 2; x < p.x + 2; ++x) EXPECT_EQ(BackBuffer().GetPixel(x, y), kStartRed) << x << "," << y;
+    }
+  }
   a.m_param[kParamShowFeatures] = 0;
   view.RedrawInSteps(0);
   EXPECT_EQ(ColouredPixels(BackBuffer()), 0);
