@@ -2,6 +2,7 @@
 // the character back in full when the mode is left, an options dialog in words, and a
 // picture box that takes the image editor's selection, which 確定･保存 saves.
 #include <QAbstractButton>
+#include <QApplication>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include "support/picture_files.h"
 #include "support/surface_copies.h"
 #include "support/ui/scripted_dialogs.h"
+#include "views/registration/key_edit.h"
 
 namespace tmb::test {
 namespace {
@@ -97,6 +99,76 @@ TEST_F(RegistrationScreen, ThePanelsPageIsBlankPaperAndLeavingItShowsTheCharacte
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdEditUndo));
   EXPECT_TRUE(SamePixels(Window(), before));
   EXPECT_TRUE(messages.ids.empty());
+}
+
+TEST_F(RegistrationScreen, TheTextBoxTakesTheFocusTheWindowGetsAndKeepsItThroughARepaint) {
+  QApplication::setActiveWindow(frame());
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdRegistrationPanel));
+  ASSERT_TRUE(view->m_edit);
+  ASSERT_TRUE(view->m_edit->isVisible());
+  CTmbView* viewB = CTmbView::ViewOfKind(kKindDrawB);
+  ASSERT_TRUE(viewB);
+  // The user goes to window B and comes back to window A: the keys go on to the list.
+  viewB->area()->setFocus(Qt::MouseFocusReason);
+  QCoreApplication::processEvents();
+  ASSERT_EQ(gDrawState.m_nCurDrawKind, kKindDrawB);
+  view->area()->setFocus(Qt::MouseFocusReason);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(gDrawState.m_nCurDrawKind, kKindDrawA);
+  EXPECT_TRUE(view->m_edit->hasFocus());
+  // A repaint of the character while the list has the focus shows the panel over it
+  // again, and leaves the keys with the list.
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdConvertDisplay));
+  const Rect button = Panel().m_rcButtons[1];
+  EXPECT_EQ(WindowAt({button.left + 4, button.top + 4}), Colour(0xC0C0C0));
+  EXPECT_TRUE(view->m_edit->hasFocus());
+  // Without the panel the window keeps its focus.
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdRegistrationPanel));
+  viewB->area()->setFocus(Qt::MouseFocusReason);
+  view->area()->setFocus(Qt::MouseFocusReason);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(view->area()->hasFocus());
+  EXPECT_TRUE(messages.ids.empty());
+}
+
+TEST_F(RegistrationScreen, ThePanelsFontsAreMadeOnceBoldAndWithASofterHighlightForLargeText) {
+  struct Case {
+    int textHeight;  // of the system's text, in the context the fonts are made with
+    int large;
+    int buttonWeight;
+    Colour highlight;  // of the buttons' upper and left edges
+  } cases[] = {{12, 0, 400, kWhite}, {28, 1, 700, 0xE0E0E0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.textHeight);
+    Panel().m_bFontsMade = 0;
+    auto ofHeight = [](int h) {
+      Font f;
+      f.height = -h;
+      return f;
+    };
+    DeviceContext dc;
+    dc.SelectFont(ofHeight(c.textHeight));
+    view->CreatePanelFonts(dc);
+    EXPECT_EQ(Panel().m_bLargeText, c.large);
+    EXPECT_EQ(Panel().m_fontButton.weight, c.buttonWeight);
+    EXPECT_EQ(Panel().m_fontPanel.weight, 400);
+    EXPECT_EQ(Panel().m_fontPanel.faceName, "ＭＳ ゴシック");
+    // Made once: a context of the other size changes nothing.
+    const Font button = Panel().m_fontButton;
+    DeviceContext other;
+    other.SelectFont(ofHeight(40 - c.textHeight));
+    view->CreatePanelFonts(other);
+    EXPECT_EQ(Panel().m_bLargeText, c.large);
+    EXPECT_EQ(Panel().m_fontButton, button);
+
+    ASSERT_TRUE(frame()->ExecuteCommand(kCmdRegistrationPanel));
+    const Rect b = Panel().m_rcButtons[2];
+    if (c.large) SavePictureForViewing(Window(), "registration_panel_large_text");
+    EXPECT_EQ(WindowAt({b.left, b.top + 3}), c.highlight);
+    EXPECT_EQ(WindowAt({b.left + 3, b.top}), c.highlight);
+    EXPECT_EQ(WindowAt({b.right - 1, b.top + 3}), Colour(0x606060));
+    ASSERT_TRUE(frame()->ExecuteCommand(kCmdRegistrationPanel));
+  }
 }
 
 TEST_F(RegistrationScreen, TheOptionsDialogNamesItsControlsInWords) {
