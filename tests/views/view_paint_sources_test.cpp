@@ -9,6 +9,7 @@
 #include "support/picture_files.h"
 #include "support/surface_copies.h"
 #include "support/surface_text.h"
+#include "views/pre_view.h"
 #include "views/tmb_view_area.h"
 #include "views/view_fixture.h"
 #include "views/view_params.h"
@@ -192,6 +193,45 @@ TEST_F(ViewPaintSources, WithThePreviewAsItsSourceTheBackBufferIsAnotherPicture)
     viewB.ClearWritingArea(dc, 1);
   }
   EXPECT_EQ(gBrushStates[0].m_bitmap.GetPixel(10, 10), kWhite);
+}
+
+TEST_F(ViewPaintSources, WithThePreviewsPictureAsTheSourceTheBlankPageOptionLeavesThatPictureAlone) {
+  CPre_View preview(nullptr, 0);
+  preview.OnInitialUpdate();
+  CTmbView& view = MakeView();
+  AddThreeStrokes(a);
+  FirstPaint(view);
+  view.m_bPreviewSource = 1;
+  view.m_nPreviewSelector = 1;
+  view.m_bBackgroundOption = 1;
+  a.m_param[47] = 1;  // point display: the stamps go into the picture the view shows
+  constexpr Colour kPreviewGreen = 0x00C000, kPaper = 0x80FFFF;
+  a.m_param[kParamBackColour] = int32_t(kPaper);
+  struct Case {
+    int blank;  // parameter 76: draw on a blank page instead
+    bool previewKept;
+  } cases[] = {{1, true}, {0, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.blank);
+    preview.m_bmpPreview.Fill(kPreviewGreen);
+    a.m_param[76] = c.blank;
+    view.RedrawInSteps(0);
+    const int previewGreen = tmb::test::CountPixels(preview.m_bmpPreview, kPreviewGreen);
+    EXPECT_EQ(previewGreen == kPaperWidth * kPaperHeight, c.previewKept);
+    // The character went onto the blank page in the record's paper colour, or onto the
+    // preview's picture itself.
+    const Surface& drawnOn = c.blank ? view.m_previewBlank : static_cast<const Surface&>(preview.m_bmpPreview);
+    ASSERT_EQ(drawnOn.width(), kPaperWidth);
+    EXPECT_EQ(drawnOn.GetPixel(20, 20), kPaper);
+    int ink = 0;
+    for (int y = 95; y < 140; ++y) {
+      for (int x = 100; x < 300; ++x) ink += RedOf(drawnOn.GetPixel(x, y)) < 128;
+    }
+    EXPECT_GT(ink, 100);
+    if (c.blank) SavePictureForViewing(drawnOn, "preview_source_blank_page");
+  }
+  // Its own picture was not drawn on either time.
+  EXPECT_EQ(tmb::test::CountPixels(gBrushStates[0].m_bitmap, kPaper), 0);
 }
 
 // Notes whether the view was busy each time the painting reported its progress.
