@@ -201,5 +201,9 @@ void CStrokeWork::DrawStroke(tmb::DeviceContext* pDC, int first, int last, int m
     tmb::DeviceContext picture = tmb::DeviceContext::CompatibleWith(pDC);
     picture.SelectSurface(&canvas.m_maskBitmaps[2]);
     m_pWorkDC[0]->BitBlt(0, 0, canvas.m_width, canvas.m_height, &picture, 0, 0, tmb::kSrcAnd);
+    // The window watches the character grow stroke by stroke; a context that draws into
+    // no window takes nothing.
+    const tmb::Point o = canvas.m_ptOrigin;
+    if (pDC) pDC->BitBlt(o.x, o.y, canvas.m_width, canvas.m_height, m_pWorkDC[0].get(), 0, 0, tmb::kSrcCopy);
   }
 }

@@ -11,7 +11,9 @@
 #include "core/path/path_sequence.h"
 #include "core/path/stroke_work.h"
 #include "export/animation/animation_flags.h"
+#include "support/picture_files.h"
 #include "support/scoped_work_canvas.h"
+#include "support/surface_copies.h"
 #include "support/surface_text.h"
 
 namespace {
@@ -344,6 +346,46 @@ TEST_F(ConvertedDrawingTest, WithThePenModeOnlyTheScaledRoadOrFlyingWhiteDrawThe
       EXPECT_EQ(tmb::test::CountPixels(Picture(), kWhite), kPaperWidth * kPaperHeight);
     }
   }
+}
+
+TEST_F(ConvertedDrawingTest, DrawnStrokeByStrokeTheStrokesAreCopiedOntoTheWindowDrawnFor) {
+  AddStroke(20, 20, 100, 12);
+  AddStroke(20, 60, 100, 12);
+  work->m_param[240] = 0;
+  work->m_param[220] = 1;
+  work->m_rangeFrom = int32_t(kRed);
+  work->m_param[157] = int32_t(kPaleYellow);
+  work->DrawCharacter(&screen, 0, -1, *work);
+  const Surface alone = tmb::test::CopyOfSurface(Picture());
+  // A window with the paper at (12, 8) inside its margin.
+  gWorkCanvas.m_ptOrigin = {12, 8};
+  Surface window;
+  ASSERT_TRUE(window.Create(kPaperWidth + 24, kPaperHeight + 16, tmb::PixelFormat::kColour32));
+  window.Fill(kBlue);
+  tmb::DeviceContext client(&window);
+  work->DrawCharacter(&client, 0, -1, *work);
+  tmb::test::SavePictureForViewing(window, "converted_strokes_on_the_window");
+  // The character itself is drawn as without a window.
+  EXPECT_TRUE(tmb::test::SamePixels(Picture(), alone));
+  // The window shows the strokes' pictures, black on white, on its paper; its margin is
+  // left as it was.
+  int ink = 0, other = 0;
+  for (int y = 0; y < window.height(); ++y) {
+    for (int x = 0; x < window.width(); ++x) {
+      const Colour c = window.GetPixel(x, y);
+      const bool onPaper = x >= 12 && y >= 8 && x < 12 + kPaperWidth && y < 8 + kPaperHeight;
+      if (!onPaper) {
+        other += c != kBlue;
+        continue;
+      }
+      EXPECT_EQ(c, gWorkCanvas.m_spareBitmap.GetPixel(x - 12, y - 8)) << x << "," << y;
+      ink += c == 0x000000;
+    }
+  }
+  EXPECT_EQ(other, 0);
+  EXPECT_GT(ink, 2 * 90 * 10);
+  EXPECT_EQ(window.GetPixel(12 + 70, 8 + 22), 0x000000);
+  EXPECT_EQ(window.GetPixel(12 + 70, 8 + 40), kWhite);
 }
 
 }  // namespace
