@@ -86,6 +86,7 @@ void CMainFrame::RegisterEditCommands() {
     CEditRegions& cells = Cells(doc->m_char);
     cells.m_bAppend = cells.m_bAppend ? 0 : 1;
     cells.Clear();
+    view->RefreshWritingArea();
   });
   OnUpdate(tmb::kCmdSeveralFrames, CheckFromRecord([](const CCharDataFull& rec) {
              return rec.m_regions.m_list.m_bAppend != 0;

@@ -61,19 +61,19 @@ void CTmbView::DrawLiveStroke(tmb::DeviceContext& dc, tmb::Point from, tmb::Poin
   const tmb::Point o = gDrawState.m_ptCanvasOrigin;
   // A plain line where no brush is wanted: thin-line drawing, or a display mode that shows
   // the character otherwise than as written.
-  if (m_bThinLine == 1 || rec.m_param[kParamDisplayMode] != 0) {
+  const bool plainLine = m_bThinLine == 1 || rec.m_param[kParamDisplayMode] != 0;
+  if (plainLine) {
     const tmb::Pen old = dc.SelectPen(tmb::Pen::Solid(1, tmb::Colour(rec.m_brushValues[kBrushInkColour])));
     dc.MoveTo(from.x + o.x, from.y + o.y);
     dc.LineTo(to.x + o.x, to.y + o.y);
     dc.SelectPen(old);
-    return;
   }
   gLiveStroke.sheetShown = IsShapeSheetShown() ? 1 : 0;
   // Where a collector gathers the ink apart from the record and the ink is shown, the ink
   // shows the stroke itself; ink the capture writes into the record is drawn here like any
   // stroke.
   const CTabletInk& ink = TabletInkOf(m_nIndex);
-  if (ink.InkPointCount() == 0 || ink.WrittenIntoRecord() || !gDrawState.m_bInkDisplay) {
+  if (!plainLine && (ink.InkPointCount() == 0 || ink.WrittenIntoRecord() || !gDrawState.m_bInkDisplay)) {
     PrepareOffscreenDCs(dc);
     const int i = rec.m_nPoints - 1;
     rec.CopySettingsToWork(LiveStrokeWork());

@@ -21,9 +21,9 @@ constexpr int kParamStartMode = 38;
 constexpr int kParamMinWidth = 39;
 constexpr int kParamEmphasis = 43;
 constexpr int kParamMinEndWidth = 49;
-// The brush kind chooses the column of the brush set a stroke without flying white
-// stamps with.
-constexpr int kParamBrushKind = 10;
+// Without flying white a stroke stamps with the whole tip, whatever the brush kind: the
+// later columns hold the tip ever more thinned.
+constexpr int kDefaultColumn = 0;
 constexpr int kLiveWorkCapacity = 10;
 
 // Settings and lengths are bounded so that no product below overflows: no meaningful
@@ -58,7 +58,7 @@ CLiveStrokeValues LiveStrokeValuesOf(const CStrokeWork& work) {
   v.minNormal = p[kParamMinWidth];
   v.minEnd = p[kParamMinEndWidth];
   v.blur = p[kParamBlur];
-  v.defaultColumn = std::clamp(p[kParamBrushKind], 0, kStampColumns - 1);
+  v.defaultColumn = kDefaultColumn;
   return v;
 }
 

@@ -103,8 +103,9 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   void LoadParamsFromBrushState();
   void SyncBrushState();
   void PaintBrushCharacter(tmb::DeviceContext& dc, tmb::Colour colour, int mode);
-  // Renders the window's brush set again when the brush kind, style, scatter or size of the
-  // record differ from those it was rendered from.
+  // Renders the window's brush set again when the record's brush words differ from those
+  // it was rendered from, or when the change detection of a load or a page raised the
+  // record's redraw flags of the two windows (which the render then takes down).
   void RenderBrushSetIfChanged(tmb::DeviceContext& dc);
 
   // ---- focus, idle timer, mouse speed
@@ -395,8 +396,9 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   int32_t m_bBackgroundOption = 0;  // clear to parameter 157 instead of white
   int32_t m_nAutoCapture = -1;     // capture of the first drawing into the image editor
   int32_t m_bCaptureOption = 0;
-  // The brush kind, style, scatter and size the brush set was rendered from; none yet.
-  std::array<int32_t, 4> m_brushSetSource{INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN};
+  // The brush words the brush set was rendered from (kind, style, scatter, size, line-mode
+  // mask and parameter 181); none yet.
+  std::array<int32_t, 6> m_brushSetSource{INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN};
   tmb::Surface m_panelPicture;  // what the registration panel's picture box shows
   tmb::Surface m_previewBlank;  // the blank page drawn on instead of the preview's picture
   tmb::Point m_ptErase{};  // paper point of the erase from the nearby part on

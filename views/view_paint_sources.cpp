@@ -3,6 +3,8 @@
 // preview's or the first character window's), and a brush set rendered again when the
 // brush it was made from changed.
 #include <algorithm>
+#include <iterator>
+#include <tuple>
 
 #include "brush/render/brush_state.h"
 #include "core/canvas/work_canvas.h"
@@ -20,9 +22,10 @@ namespace {
 
 // The capture waits for a character of more than this many points.
 constexpr int kCapturePoints = 5;
-// The parameters the brush set is rendered from: the brush kind, the style, the scatter
-// and the brush size.
-constexpr int kBrushSetParams[] = {10, 37, 40, 41};
+// The parameters whose change asks for the brush set to be rendered again: the brush
+// kind, the style, the scatter, the brush size, the line-mode mask and parameter 181, as
+// the change detection of a record names them.
+constexpr int kBrushSetParams[] = {10, 37, 40, 41, 176, 181};
 // With the preview as its picture the view draws on a blank copy of the canvas.
 constexpr int kParamPreviewBlank = 76;
 
@@ -65,13 +68,15 @@ void CTmbView::TakeShownPicture(const CCharDataFull& rec) {
 void CTmbView::RenderBrushSetIfChanged(tmb::DeviceContext& dc) {
   CCharDataFull* rec = DrawnRecord();
   if (!rec || !m_pBrushState || !m_pBrushState->m_bCreated) return;
-  bool changed = false;
+  static_assert(std::size(kBrushSetParams) == std::tuple_size_v<decltype(m_brushSetSource)>);
+  bool changed = rec->m_flags[kFlagRedrawA] != 0 || rec->m_flags[kFlagRedrawB] != 0;
   for (size_t k = 0; k < m_brushSetSource.size(); ++k) {
     changed = changed || rec->m_param[size_t(kBrushSetParams[k])] != m_brushSetSource[k];
   }
   if (!changed) return;
   rec->m_brushValues[kBrushRenderRequest] = 1;
   RenderBrushSetNow(dc);
+  rec->m_flags[kFlagRedrawA] = rec->m_flags[kFlagRedrawB] = 0;
 }
 
 void CTmbView::NoteBrushSetSource() {

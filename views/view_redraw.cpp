@@ -35,6 +35,8 @@ void CTmbView::RedrawInSteps(int force) {
       if (force == 1 || mode != kRedrawPlain) RedrawSettingsPane();
       ClientDC dc(*this);
       PaintCharacterView(dc);
+      // Each step is seen as it is drawn, whatever else the window shows meanwhile.
+      if (n > 0) ShowNow();
     }
   }
   doc->m_nLastPainted = rec.m_nPoints;

@@ -22,6 +22,8 @@ class CEffectDetailForm final : public tmb::ui::ModalDialog {
   std::vector<tmb::ui::Binding> Bindings() override;
   void OnInitDialog(tmb::ui::DialogWindow& window) override;
   void OnNotify(tmb::ui::DialogWindow& window, int id, tmb::ui::Notify code) override;
+  // Side by side, so that the dialog fits a 768-pixel screen.
+  int Columns() const override { return 2; }
 
  private:
   CEffectDetailDlg m_values;
@@ -45,6 +47,7 @@ class CColorChangeForm final : public tmb::ui::ModalDialog {
   std::vector<tmb::ui::Binding> Bindings() override;
   void OnInitDialog(tmb::ui::DialogWindow& window) override;
   void OnNotify(tmb::ui::DialogWindow& window, int id, tmb::ui::Notify code) override;
+  int Columns() const override { return 2; }
 
  private:
   CColorChangeDlg m_values;

@@ -120,9 +120,7 @@ void CStrokeWork::DrawConverted(tmb::DeviceContext* pDC, int start, int end) {
   gDrawScratch.counters = {};
   if (m_param[kStyle] < kStyleKeepsFlag) m_drawFlags[2] = 0;
   if (m_param[kPartialDisplay] != 0) PartialDisplayRange(m_param, m_nCount, start, end);
-  // No switch asking for a way of drawing (a file older than the switches clears them)
-  // still draws the strokes: at paper size, as the stroke pictures draw them.
-  const int mode = std::max(DrawingMode(m_param), 1);
+  const int mode = DrawingMode(m_param);
   const tmb::Colour paper = ParamColour(m_param[kPaperColour]);
   const tmb::Colour fill = ParamColour(m_rangeFrom) == kWhite ? paper : kWhite;
 
@@ -203,5 +201,9 @@ void CStrokeWork::DrawStroke(tmb::DeviceContext* pDC, int first, int last, int m
     tmb::DeviceContext picture = tmb::DeviceContext::CompatibleWith(pDC);
     picture.SelectSurface(&canvas.m_maskBitmaps[2]);
     m_pWorkDC[0]->BitBlt(0, 0, canvas.m_width, canvas.m_height, &picture, 0, 0, tmb::kSrcAnd);
+    // The window watches the character grow stroke by stroke; a context that draws into
+    // no window takes nothing.
+    const tmb::Point o = canvas.m_ptOrigin;
+    if (pDC) pDC->BitBlt(o.x, o.y, canvas.m_width, canvas.m_height, m_pWorkDC[0].get(), 0, 0, tmb::kSrcCopy);
   }
 }

@@ -25,6 +25,7 @@ int CTmbDoc::OnNewDocument() {
   m_nReserved = 0;
   m_bHasPath = 0;
   m_bUndoValid = 0;
+  m_bUndoAtNextStroke = 0;
   m_bTempSaved = 0;
   m_work.m_nPoints = 0;
   m_base[kBaseUndo].m_nPoints = 0;
@@ -40,6 +41,7 @@ int CTmbDoc::OnNewDocument() {
 void CTmbDoc::SaveUndoCopy() {
   m_base[kBaseUndo].CopyFrom(m_char);
   m_bUndoValid = 1;
+  m_bUndoAtNextStroke = 0;
 }
 
 void CTmbDoc::TempSave() {

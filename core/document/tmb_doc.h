@@ -73,6 +73,10 @@ class CTmbDoc {
   int32_t m_bHasPath = 0;   // the characters were loaded from or saved to the current path
   int32_t m_nIndex = 0;     // the index of the window showing the document: 0 (A) or 1 (B)
   int32_t m_nLastPainted = 0;  // the point count when the character was last painted
+  // Set by a load of the user's file: the first stroke written after it takes the undo
+  // copy, so that one undo takes that stroke back and leaves the file's character. Any
+  // undo copy taken clears it.
+  int32_t m_bUndoAtNextStroke = 0;
   int32_t m_bLiveDrawn = 0;    // a stroke was drawn live since the document began
   // The brush set is to be painted in m_crBrushCharPending at the next paint.
   int32_t m_bBrushCharPending = 0;

@@ -167,6 +167,7 @@ int CTmbDoc::LoadFile(const std::string& path, int settingsOnly) {
     if (!w.loaded) continue;
     w.doc->m_char.m_nLoadState = 2;
     if (mode == kReadAll) w.doc->m_bHasPath = 1;
+    if (!quiet) w.doc->m_bUndoAtNextStroke = 1;
     DocWindows().RefreshAfterLoad(w.kind);
   }
   if (gStartLoading) {

@@ -11,6 +11,7 @@ int gOldBrushLayout = 0;
 namespace {
 
 constexpr int kMagicKind05 = 0;  // "TMB DATA FILE   0.5"
+constexpr int kScaledLineMode = 2;  // parameter 240: strokes drawn at four times the paper
 
 // Arithmetic on values straight from a file wraps as the 32-bit values it stands for,
 // whatever the file holds.
@@ -86,7 +87,12 @@ void ConvertByRevision(CCharData& r, int r2) {
   }
   if (r2 < 9) p[230] = 100;
   if (r2 < 10) std::rotate(p.begin() + 2, p.begin() + 3, p.begin() + 7);
-  if (r2 < 11) p[220] = p[240] = 0;
+  if (r2 < 11) {
+    // Blocks from before the stroke pictures and the anti-aliasing had no way of drawing
+    // of their own: they take the scaled road, which draws with the conversion on or off.
+    p[220] = 0;
+    p[240] = kScaledLineMode;
+  }
   if (r2 < 16) p[260] = Wrap(int64_t{p[260]} + 1);
   if (r2 < 17) p[261] = 100;
   if (r2 < 18) p[264] = 1;

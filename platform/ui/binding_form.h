@@ -32,6 +32,8 @@ class BindingForm : public QWidget {
   bool UpdateData(bool save);
   // The control of id (a radio group's buttons have ids id, id + 1, ...).
   QWidget* Control(int id) const;
+  // The table the form was built from.
+  const std::vector<Binding>& table() const { return table_; }
   // Called with the action number when an action button is pressed.
   void SetActionHandler(std::function<void(int)> handler) { onAction_ = std::move(handler); }
   // Called with the control id when a control tells its dialog something.

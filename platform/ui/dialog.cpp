@@ -27,8 +27,11 @@ DialogRunner& Dialogs() { return *gRunner; }
 void SetDialogRunner(DialogRunner* runner) { gRunner = runner ? runner : &gExec; }
 
 DialogWindow::DialogWindow(int templateId, const std::string& caption, std::vector<Binding> table,
-                           int* action, QWidget* parent)
-    : QDialog(parent), templateId_(templateId), form_(new BindingForm(std::move(table), this)), action_(action) {
+                           int* action, QWidget* parent, int columns)
+    : QDialog(parent),
+      templateId_(templateId),
+      form_(new BindingForm(std::move(table), this, columns)),
+      action_(action) {
   setWindowTitle(QString::fromStdString(caption));
   setObjectName(QStringLiteral("dialog%1").arg(templateId));
   auto* layout = new QVBoxLayout(this);
@@ -77,7 +80,7 @@ void DialogWindow::accept() {
 
 int ModalDialog::DoModal(QWidget* parent) {
   m_nAction = 0;
-  DialogWindow window(templateId_, caption_, Bindings(), &m_nAction, parent);
+  DialogWindow window(templateId_, caption_, Bindings(), &m_nAction, parent, Columns());
   window.form()->UpdateData(false);
   window.form()->SetNotifyHandler([this, &window](int id, Notify code) { OnNotify(window, id, code); });
   window.SetValidator([this, &window] { return OnValidate(window); });

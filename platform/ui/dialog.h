@@ -30,8 +30,9 @@ class DialogWindow : public QDialog {
   Q_OBJECT
 
  public:
+  // With columns above 1 the controls are shared out over that many columns.
   DialogWindow(int templateId, const std::string& caption, std::vector<Binding> table, int* action,
-               QWidget* parent = nullptr);
+               QWidget* parent = nullptr, int columns = 1);
 
   int templateId() const { return templateId_; }
   BindingForm* form() const { return form_; }
@@ -86,6 +87,8 @@ class ModalDialog {
   virtual void OnNotify(DialogWindow&, int /*id*/, Notify) {}
   // OK or an action button, after the members were saved: false keeps the dialog open.
   virtual bool OnValidate(DialogWindow&) { return true; }
+  // The columns the controls are laid out in: more for a table too tall for the screen.
+  virtual int Columns() const { return 1; }
 
  private:
   int templateId_;

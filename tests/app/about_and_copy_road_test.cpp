@@ -1,11 +1,14 @@
 // The dialogs the Help and Edit menus open that only tell or choose: the about box with
-// its one button below the version, and the copy between the windows named as its item.
+// its one button below the version, and the copy between the windows named as its item,
+// which once accepted brings the target window in front under a refreshed main title.
 #include <QAbstractButton>
 #include <QLabel>
 #include <QMenuBar>
 
 #include "app/app_fixture.h"
 #include "app/dialogs/setting_dialogs.h"
+#include "app/kind_lookup.h"
+#include "core/state/draw_state.h"
 #include "support/ui/menu_path.h"
 
 namespace tmb::test {
@@ -55,6 +58,28 @@ TEST_F(AboutAndCopyRoad, TheCopyBetweenTheWindowsIsNamedAsItsItem) {
   });
   ASSERT_TRUE(ChooseMenuItem(bar(), {"设置", "標準設定"}));
   EXPECT_EQ(titles.last(), QStringLiteral("标准设置"));
+}
+
+TEST_F(AboutAndCopyRoad, AnAcceptedCopyBringsTheTargetWindowInFrontWithTheMainTitleRefreshed) {
+  gDrawState.m_szCharFilePath = "/data/pair.wdf";
+  struct Case {
+    bool accept;
+    QString title;  // the main window's title right after the command
+  } cases[] = {{false, QStringLiteral("stale")}, {true, QStringLiteral("Tamberi - pair.wdf")}};
+  for (const Case& c : cases) {
+    // The title goes stale while the dialog is up; only the copy's own refresh, not a
+    // later paint, can mend it before the command returns.
+    dialogs.Then([&c, this](ui::DialogWindow& d) {
+      frame()->setWindowTitle(QStringLiteral("stale"));
+      if (!c.accept) return ui::kIdCancel;
+      ScriptedDialogs::Check(d, 176, true);  // the brush settings
+      return ScriptedDialogs::PressOk(d);
+    });
+    ASSERT_TRUE(ChooseMenuItem(bar(), {"编辑", "窗口间复制", "A→B"}));
+    EXPECT_EQ(frame()->windowTitle(), c.title) << c.accept;
+    EXPECT_EQ(gDrawState.m_nCurDrawKind, c.accept ? kKindDrawB : kKindDrawA) << c.accept;
+  }
+  EXPECT_EQ(frame()->GetActiveViewKind(), kKindDrawB);
 }
 
 }  // namespace

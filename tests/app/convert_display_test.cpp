@@ -1,6 +1,8 @@
 // 変換表示 in the running application, from the View menu and from the right-button menu:
 // strokes just written with the mouse are shown converted by the brush; a character shown
 // converted already is drawn again the same.
+#include <algorithm>
+
 #include "app/recorded_window_fixture.h"
 #include "resources/command_ids.h"
 #include "support/picture_files.h"
@@ -21,13 +23,15 @@ TEST_F(ConvertDisplay, TheMenuAndTheRightButtonMenuShowWrittenStrokesConverted) 
     WriteStroke(dy += 60);
     const Surface written = CopyOfSurface(Window());
     if (c.popup) {
-      popups.choose = kCmdConvertDisplaySheet;
+      popups.chooseLabel = QStringLiteral("变换显示");
       PenEvents mouse(view->area()->viewport(), clock);
       const QPoint at = Device({VisibleCorner().x + 200, VisibleCorner().y + 300});
       mouse.Press(at, Qt::RightButton);
       mouse.Release(at, Qt::RightButton);
-      popups.choose = 0;
+      popups.chooseLabel.clear();
       ASSERT_FALSE(popups.names.empty()) << c.how;
+      // The popup offered the conversion display there.
+      EXPECT_NE(std::find(popups.items.begin(), popups.items.end(), kCmdConvertDisplaySheet), popups.items.end());
     } else {
       ASSERT_TRUE(frame()->ExecuteCommand(kCmdConvertDisplay)) << c.how;
     }

@@ -1,16 +1,22 @@
 // How a drawing window starts and takes a loaded file: the user cannot close it, and a
-// file of the old brush layout takes the style chosen in the style menus in every window.
+// file of the old brush layout takes the style chosen in the style menus in every window,
+// opened from the File menu as a user opens it.
 #include <QAction>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QMenu>
 
 #include "app/app_fixture.h"
 #include "app/kind_lookup.h"
 #include "app/tmb_document.h"
+#include "convert/presets/param_defaults.h"
 #include "core/file/char_block_convert.h"
 #include "resources/command_ids.h"
+#include "support/file_bytes.h"
 #include "support/recorded_character_file.h"
 #include "support/temp_dir.h"
+#include "support/ui/menu_path.h"
+#include "support/wdf_builder.h"
 #include "views/tmb_view.h"
 
 namespace tmb::test {
@@ -84,6 +90,47 @@ TEST_F(DrawingWindowSetup, AFileOfTheOldBrushLayoutTakesTheStyleChosenInTheStyle
     ResetPanes();
     theApp.SetScreenMetrics(TestScreen());
   }
+}
+
+TEST_F(DrawingWindowSetup, OpeningAFileOfTheOldBrushLayoutGivesEveryWindowTheStyleOnce) {
+  TempDir dir;
+  const std::string path = (dir / "old.wdf").string();
+  // Both parts of revision 23, the last of the old brush layout: a level stroke of width
+  // 40 in each, the style's values to be kept (parameter 380).
+  ParamBlock defaults{};
+  GetSlotParamDefaults(defaults, {}, 0);
+  auto part = [&defaults](int firstPart, int y) {
+    WdfBlock b = CharPart(firstPart, {}, 40);
+    for (size_t k = 0; k < defaults.size(); ++k) b.params.emplace(int(k), defaults[k]);
+    b.r2 = 23;
+    b.params[380] = 1;
+    for (int x = 100; x <= 300; x += 4) b.points.push_back({x, y, x == 100 ? 1 : 0, -1});
+    return b;
+  };
+  WriteFileBytes(path, BuildWdfFile({part(1, 200), part(0, 300)}));
+  ASSERT_TRUE(Start());
+  ShowAndPaint();
+  // The user chooses the first style of the menus, 楷書風 (width 100), then opens the file.
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"设置", "字体", "楷書風"}));
+  for (int kind : {kKindDrawA, kKindDrawB}) GetCharDocumentOfKind(kind)->DrawnRecord()->m_param[3] = 40;
+  chooser.Next(path);
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"文件", "打开"}));
+  QCoreApplication::processEvents();
+  for (int kind : {kKindDrawA, kKindDrawB}) {
+    const CCharDataFull& rec = *GetCharDocumentOfKind(kind)->DrawnRecord();
+    EXPECT_GT(rec.m_nPoints, 40) << kind;
+    EXPECT_EQ(rec.m_param[3], 100) << kind;
+  }
+  EXPECT_EQ(gOldBrushLayout, 0);
+  // Once: reading a file of the new layout afterwards leaves its width.
+  std::vector<WdfBlock> fresh = {part(1, 200), part(0, 300)};
+  for (WdfBlock& b : fresh) b.r2 = 28;
+  WriteFileBytes(path, BuildWdfFile(fresh));
+  chooser.Next(path);
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"文件", "打开"}));
+  QCoreApplication::processEvents();
+  for (int kind : {kKindDrawA, kKindDrawB}) EXPECT_EQ(GetCharDocumentOfKind(kind)->DrawnRecord()->m_param[3], 40) << kind;
+  EXPECT_TRUE(messages.ids.empty());
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "support/ui/memory_clipboard.h"
 #include "support/ui/menu_path.h"
 #include "support/ui/pen_events.h"
+#include "support/ui/toolbar_button.h"
 #include "views/tmb_view.h"
 #include "views/tmb_view_area.h"
 
@@ -66,18 +67,24 @@ TEST_F(EditMenuRoad, UndoNeverTakesTheOpenedCharacterAway) {
   const std::string path = (dir / "recorded.wdf").string();
   ASSERT_TRUE(WriteRecordedCharacterFile(path));
   StartShown();
+  CTmbView* view = CTmbView::ViewOfKind(kKindDrawA);
   // Opened into the empty window A: there is nothing to go back to.
   chooser.Next(path);
   ASSERT_TRUE(ChooseMenuItem(bar(), {"文件", "打开"}));
   ASSERT_EQ(RecordA().m_nPoints, kRecordedPoints);
   EXPECT_FALSE(UndoOffered());
-  // A stroke written on it is taken back by its own key, never with the opened character.
+  // The first stroke written on it is what one undo takes back.
+  WriteStroke(60, 60);
+  ASSERT_GT(RecordA().m_nPoints, kRecordedPoints);
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"编辑", "还原"}));
+  EXPECT_EQ(RecordA().m_nPoints, kRecordedPoints);
+  // Later strokes take no undo copy; their own key takes them back.
   WriteStroke(60, 60);
   const int written = RecordA().m_nPoints;
   ASSERT_GT(written, kRecordedPoints);
   EXPECT_FALSE(ChooseMenuItem(bar(), {"编辑", "还原"}));
   EXPECT_EQ(RecordA().m_nPoints, written);
-  QTest::keyClick(CTmbView::ViewOfKind(kKindDrawA)->area()->viewport(), Qt::Key_Backspace);
+  QTest::keyClick(view->area()->viewport(), Qt::Key_Backspace);
   EXPECT_EQ(RecordA().m_nPoints, kRecordedPoints);
 
   // Opened over a character written by hand: one undo brings that character back.
@@ -90,6 +97,21 @@ TEST_F(EditMenuRoad, UndoNeverTakesTheOpenedCharacterAway) {
   ASSERT_EQ(RecordA().m_nPoints, kRecordedPoints);
   ASSERT_TRUE(ChooseMenuItem(bar(), {"编辑", "还原"}));
   EXPECT_EQ(RecordA().m_nPoints, handWritten);
+  // Opened over it again and written on: one undo takes the stroke and leaves the file's
+  // character; a stroke after that goes with the first, as pen strokes take no copy.
+  chooser.Next(path);
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"文件", "打开"}));
+  ASSERT_EQ(RecordA().m_nPoints, kRecordedPoints);
+  WriteStroke(60, 60);
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"编辑", "还原"}));
+  EXPECT_EQ(RecordA().m_nPoints, kRecordedPoints);
+  EXPECT_FALSE(UndoOffered());
+  chooser.Next(path);
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"文件", "打开"}));
+  WriteStroke(60, 60);
+  WriteStroke(60, 120);
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"编辑", "还原"}));
+  EXPECT_EQ(RecordA().m_nPoints, kRecordedPoints);
   EXPECT_TRUE(messages.ids.empty());
 }
 
@@ -121,11 +143,17 @@ TEST_F(EditMenuRoad, FramesDrawnInEditModeAreSeveralWhileSetAndTheFrameItemDelet
   drag(160, 40, 260, 140);
   EXPECT_EQ(frames.m_nCount, 1);
   EXPECT_FALSE(MenuItem(bar(), {"编辑", "框", "设置复数框"})->isChecked());
-  ASSERT_TRUE(ChooseMenuItem(bar(), {"编辑", "框", "设置复数框"}));
-  EXPECT_TRUE(MenuItem(bar(), {"编辑", "框", "设置复数框"})->isChecked());
-  drag(40, 40, 140, 140);
-  drag(160, 40, 260, 140);
-  EXPECT_EQ(frames.m_nCount, 2);
+  // Each turn of the switch deletes the frames set so far, from the screen too.
+  for (const bool several : {true, false, true}) {
+    SCOPED_TRACE(several);
+    ASSERT_TRUE(ChooseMenuItem(bar(), {"编辑", "框", "设置复数框"}));
+    EXPECT_EQ(MenuItem(bar(), {"编辑", "框", "设置复数框"})->isChecked(), several);
+    EXPECT_EQ(frames.m_nCount, 0);
+    EXPECT_EQ(ShownPixels(), plain) << "no frame is left on the screen";
+    drag(40, 40, 140, 140);
+    drag(160, 40, 260, 140);
+    EXPECT_EQ(frames.m_nCount, several ? 2 : 1);
+  }
   EXPECT_EQ(RecordA().m_nPoints, 0) << "dragging in edit mode writes nothing";
   ASSERT_TRUE(ChooseMenuItem(bar(), {"编辑", "框", "框"}));
   EXPECT_EQ(frames.m_nCount, 0);
@@ -138,10 +166,7 @@ TEST_F(EditMenuRoad, SendingTheFramesPartWithoutAFrameSaysSoAndTheWholeGoesToThe
   MemoryClipboard clipboard;
   WriteStroke(60, 60);
   frame()->UpdateAllActions();
-  QToolButton* button = nullptr;
-  for (QAction* a : frame()->toolBar()->actions()) {
-    if (a->data().toInt() == 32967) button = qobject_cast<QToolButton*>(frame()->toolBar()->widgetForAction(a));
-  }
+  QToolButton* button = ButtonOfCommand(frame()->toolBar(), 32967);
   ASSERT_TRUE(button);
   ASSERT_TRUE(ChooseMenuItem(bar(), {"编辑", "剪贴板", "发送(仅主框内)"}));
   button->click();

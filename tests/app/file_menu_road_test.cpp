@@ -175,6 +175,43 @@ TEST_F(FileMenuRoad, PrintingWhatThePrintSettingsCannotGiveSaysWhyAndShowsNoPrev
   EXPECT_TRUE(messages.ids.empty());
 }
 
+TEST_F(FileMenuRoad, PrintingTheActiveWindowPrintsTheWindowInFrontOrSaysWhyNot) {
+  StartShown();
+  const std::string pdf = (dir / "active.pdf").string();
+  printing.previewPath = pdf;
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"文件", "打印对象", "アクティブなウィンドウ"}));
+  EXPECT_TRUE(MenuItem(bar(), {"文件", "打印对象", "アクティブなウィンドウ"})->isChecked());
+  // Window B in front: its page is previewed and B is in front again afterwards.
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"窗口", "书写窗口B", "显示"}));
+  ASSERT_EQ(frame()->GetActiveViewKind(), kKindDrawB);
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"文件", "打印预览"}));
+  EXPECT_EQ(printing.previews, 1);
+  EXPECT_TRUE(std::filesystem::exists(pdf));
+  EXPECT_EQ(frame()->GetActiveViewKind(), kKindDrawB);
+  EXPECT_TRUE(messages.ids.empty());
+  std::filesystem::remove(pdf);
+
+  // Printed as a picture, the image editor opened in front (for its background colour,
+  // the chooser cancelled) and not painted yet holds none: its print and preview say so.
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"文件", "打印方式", "位图(保持飞白)"}));
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"窗口", "背景色", "編集・拡大ｳｨﾝﾄﾞｳ"}));
+  ASSERT_EQ(frame()->GetActiveViewKind(), kKindImageEditor);
+  for (const char* command : {"印刷プレビュー", "印刷"}) {
+    ASSERT_TRUE(ChooseMenuItem(bar(), {"画像ﾌｧｲﾙ", command}));
+  }
+  EXPECT_EQ(messages.ids, (std::vector<int>{61622, 61622}));
+  EXPECT_EQ(printing.previews, 1) << "no preview of nothing";
+  EXPECT_EQ(printing.choices, 0) << "no printer is asked for";
+  EXPECT_FALSE(std::filesystem::exists(pdf));
+  // Painted, it has its picture, which is then previewed.
+  QCoreApplication::processEvents();
+  messages.ids.clear();
+  ASSERT_TRUE(ChooseMenuItem(bar(), {"画像ﾌｧｲﾙ", "印刷プレビュー"}));
+  EXPECT_EQ(printing.previews, 2);
+  EXPECT_TRUE(std::filesystem::exists(pdf));
+  EXPECT_TRUE(messages.ids.empty());
+}
+
 // The desktop's own file dialogs in place of the scripted ones, for as long as it lives.
 class DesktopChooser {
  public:

@@ -1,12 +1,21 @@
 // Every item of the menus, toolbar and keys of the main window, tried in the states a user
 // meets: each is enabled and runs its handler. Dialogs, choosers and questions are
 // cancelled; the idle update pass never beeps and the main window stays open. With a
-// real character in both windows, every item (right-click items too) runs without a
-// beep, every dialog and floating window fits a 1,024 x 768 screen, and every floating
-// window it leaves closes with Escape.
+// real character in both windows and window A or B current, every item of the menu bar
+// (popups and the style menus built as they open), of the drawing view's right-click
+// menus in each of its modes, of the image editor's menu bar and of the preview's
+// right-click menu, and every toolbar button, is chosen as a user chooses it: none beeps
+// (the update pass neither), every dialog (with the dialogs its buttons open) and every
+// floating window fits a 1,024 x 768 screen, and every floating window left closes with
+// Escape.
 #include <QAction>
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <map>
+#include <optional>
 #include <set>
 
 #include "app/app_fixture.h"
@@ -17,10 +26,19 @@
 #include "resources/menus.h"
 #include "resources/toolbars.h"
 #include "core/file/file_select.h"
-#include "export/sheet/ani_sheet_frame.h"
 #include "support/recorded_character.h"
 #include "support/recorded_character_file.h"
 #include "support/temp_dir.h"
+#include "support/manual_clock.h"
+#include "support/ui/menu_walk.h"
+#include "support/ui/pen_events.h"
+#include "imageedit/view/bmp_view_window.h"
+#include "support/ui/toolbar_button.h"
+#include "views/pre_view.h"
+#include "views/tmb_view.h"
+#include "views/tmb_view_area.h"
+#include "views/view_params.h"
+#include "platform/ui/binding_form.h"
 
 namespace tmb::test {
 namespace {
@@ -122,17 +140,34 @@ TEST_F(FrameCommandWalk, EachItemRunsOrIsHeldBackInEveryState) {
   }
 }
 
-// The commands of the drawing views' right-click menus.
-std::set<int> EveryCommandOfTheViewPopups() {
-  std::set<int> ids;
-  for (const MenuLine& line : FindMenuResource(kMenuViewPopups)) {
-    if (line.id > 0) ids.insert(line.id);
-  }
-  return ids;
-}
-
-// The height of a screen of 1,024 x 768 that every window must fit.
+// A screen of 1,024 x 768 that every dialog and floating window must fit, with room for
+// the title bar the desktop adds.
+constexpr int kScreenWidth = 1024;
 constexpr int kScreenHeight = 768;
+constexpr int kTitleBar = 40;
+
+// Items the walk leaves out, each with its reason.
+const std::map<int, const char*> kSkipped = {
+    {kCmdFileExit, "ends the program: tested apart"},
+};
+// Items held back in the walk's state, each with what it waits for; every other item is
+// enabled.
+const std::map<std::string, const char*> kWaiting = {
+    {"menu bar: 编辑 > 书写顺序 > 书写顺序的更改:将确保文字接续到主框内文字的后面", "a part saved from the frame"},
+    {"menu bar: 编辑 > 书写顺序 > 书写顺序的更改:将确保文字设置到全体的最开头", "a part saved from the frame"},
+    {"edit popup: 书写顺序的更改:将确保文字接续到主框内文字的后面", "a part saved from the frame"},
+    {"edit popup: 书写顺序的更改:将确保文字设置到全体的最开头", "a part saved from the frame"},
+    {"editor menu bar: 画像編集 > 元に戻す", "an edit of the picture to undo"},
+};
+
+// Push buttons of dialogs that the walk does not press to reach a dialog behind them.
+const std::map<std::pair<int, int>, const char*> kButtonsNotPressed = {
+    {{313, 661}, "overwrites the text file the dictionary last read or wrote"},
+    {{313, 410}, "registers the characters of the text typed: the walk types none, and nothing registered beeps"},
+};
+
+// What the drawing view is doing when it is right-clicked.
+enum class Scene { kDrawing, kEditing, kConverted };
 
 class RealCharacterWalk : public AppTest {
  protected:
@@ -143,18 +178,41 @@ class RealCharacterWalk : public AppTest {
     ASSERT_TRUE(WriteRecordedCharacterFile(path));
     ASSERT_TRUE(Start());
     ShowAndPaint();
-    // Every modal dialog is looked at on the screen before it is cancelled.
-    dialogs.onShown = [this](ui::DialogWindow& d) {
-      d.show();
-      QCoreApplication::processEvents();
-      if (d.frameGeometry().height() > kScreenHeight) tall.push_back(d.templateId());
-      d.hide();
-    };
+    main = frame();
+    // Every modal dialog is looked at on the screen; the push buttons of a first one are
+    // pressed, so that the dialogs they open are looked at too (and cancelled).
+    dialogs.onShown = [this](ui::DialogWindow& d) { LookAt(d); };
   }
   void TearDown() override {
     dialogs.onShown = nullptr;
     AppTest::TearDown();
   }
+
+  void LookAt(ui::DialogWindow& d) {
+    ++depth;
+    if (depth > 1) ++nested;
+    d.show();
+    QCoreApplication::processEvents();
+    CheckFits(d, "dialog " + std::to_string(d.templateId()));
+    if (depth == 1 && d.form()) {
+      for (const ui::Binding& b : d.form()->table()) {
+        if (b.kind != ui::BindKind::kPush || kButtonsNotPressed.count({d.templateId(), b.id})) continue;
+        auto* button = qobject_cast<QAbstractButton*>(d.Control(b.id));
+        if (!button || !button->isVisible() || !button->isEnabled()) continue;
+        button->click();
+        QCoreApplication::processEvents();
+      }
+    }
+    d.hide();
+    --depth;
+  }
+  void CheckFits(QWidget* w, const std::string& name) {
+    const QRect r = w->frameGeometry();
+    EXPECT_LE(r.width(), kScreenWidth) << name << " is wider than the screen";
+    EXPECT_LE(r.height() + kTitleBar, kScreenHeight) << name << " is taller than the screen";
+  }
+  void CheckFits(QWidget& w, const std::string& name) { CheckFits(&w, name); }
+
   // The character opened into both windows, with a frame set around a part of it.
   void LoadCharacters() {
     const int mode = gFileSelect.m_nMode;
@@ -176,62 +234,215 @@ class RealCharacterWalk : public AppTest {
       frames.m_nCurrent = 0;
     }
   }
-  // The floating windows shown now (sheets, boxes, the editor's own windows).
-  std::vector<QWidget*> FloatingWindows() const {
-    std::vector<QWidget*> shown;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (w != frame() && w->isVisible() && !qobject_cast<QMenu*>(w)) shown.push_back(w);
+  // Both characters loaded afresh, window kind current and in front, its view doing
+  // what scene says.
+  void Prepare(int kind, Scene scene = Scene::kDrawing) {
+    // The registration panel an item showed is put away as its menu item does.
+    if (gDrawState.m_toolPanel.m_bShown) CTmbView::ViewOfKind(kKindDrawA)->ToggleRegistration();
+    for (int k : {kKindDrawA, kKindDrawB}) {
+      if (CTmbView* v = CTmbView::ViewOfKind(k)) v->SetEditMode(CTmbView::kModeDraw);
     }
-    return shown;
-  }
-
-  TempDir dir;
-  std::string path;
-  std::vector<int> tall;  // the dialogs taller than the screen
-};
-
-TEST_F(RealCharacterWalk, EveryItemRunsWithoutABeepAndEveryWindowFitsTheScreenAndCloses) {
-  QPointer<CMainFrame> main = frame();
-  std::set<int> ids = EveryCommandOfMenusToolbarAndKeys();
-  for (int id : EveryCommandOfTheViewPopups()) ids.insert(id);
-  int run = 0;
-  std::vector<int> held;
-  for (int id : ids) {
-    // Exit is tested apart; the button without a command does nothing.
-    if (id == kCmdFileExit || id == kButtonWithoutCommand) continue;
-    SCOPED_TRACE(id);
-    frame()->ActivateViewOfKind(kKindDrawA, 0);
-    gDrawState.m_nCurDrawKind = kKindDrawA;
+    main->ActivateViewOfKind(kind, 0);
+    gDrawState.m_nCurDrawKind = kind;
+    // The copy of the first character into the image editor an item switched on is
+    // switched off again as its menu item does.
+    if (QAction* copy = MenuItem(main->menuBar(), {"设置", "最初の文字を画像ウィンドウへ"}); copy && copy->isChecked()) {
+      copy->trigger();
+    }
     LoadCharacters();
-    main->UpdateAllActions();
-    const int beeps = messages.beeps;
-    tall.clear();
-    if (main->QueryCommand(id).enabled()) {
-      EXPECT_TRUE(main->ExecuteCommand(id));
-      ++run;
-    } else {
-      held.push_back(id);
-    }
+    CTmbView* view = CTmbView::ViewOfKind(kind);
+    ASSERT_TRUE(view);
+    if (scene == Scene::kEditing) view->SetEditMode(CTmbView::kModeEdit);
+    if (scene == Scene::kConverted) GetCharDocumentOfKind(kind)->DrawnRecord()->m_param[kParamDisplayMode] = 1;
+  }
+  // After one item: the main window is there, nothing beeped since beeps, and every
+  // floating window fits the screen and closes with Escape.
+  void CheckAfter(const std::string& what, int beeps) {
+    SCOPED_TRACE(what);
     ASSERT_FALSE(main.isNull());
     ASSERT_TRUE(main->isVisible());
     EXPECT_EQ(messages.beeps, beeps) << "a beep";
-    EXPECT_TRUE(tall.empty()) << "dialog " << (tall.empty() ? 0 : tall.front()) << " is taller than the screen";
     QCoreApplication::processEvents();
-    for (QWidget* window : FloatingWindows()) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (window == main || !window->isVisible() || qobject_cast<QMenu*>(window)) continue;
       const std::string name = window->objectName().toStdString();
-      // The animation sheet's own tests see to its pages' heights.
-      if (!qobject_cast<CAniSheetFrame*>(window)) {
-        EXPECT_LE(window->frameGeometry().height(), kScreenHeight) << name << " is taller than the screen";
-      }
+      CheckFits(window, name);
       QWidget* focus = window->focusWidget() ? window->focusWidget() : window;
       QTest::keyClick(focus, Qt::Key_Escape);
       EXPECT_FALSE(window->isVisible()) << name << " stays after Escape";
       window->close();
     }
+    ++run;
   }
-  // Only the moves of a frame's saved part wait, for a part to be saved first.
-  EXPECT_EQ(held, (std::vector<int>{32993, 32994}));
-  EXPECT_GT(run, 150);
+  // Each of items chosen once, in a state of its own made by prepare. choose chooses
+  // item as the user does and says whether it was enabled; nullopt when it is gone.
+  void ChooseEach(const std::vector<MenuItemPlace>& items, const std::string& where,
+                  const std::function<void()>& prepare,
+                  const std::function<std::optional<bool>(const MenuItemPlace&)>& choose) {
+    ASSERT_FALSE(items.empty()) << where;
+    for (const MenuItemPlace& item : items) {
+      if (kSkipped.count(item.id)) continue;
+      const std::string what = where + ": " + item.labels;
+      SCOPED_TRACE(what);
+      prepare();
+      const int beeps = messages.beeps;
+      main->UpdateAllActions();
+      const std::optional<bool> enabled = choose(item);
+      ASSERT_TRUE(enabled.has_value()) << what << " is gone";
+      if (!*enabled) held.push_back(what);
+      CheckAfter(what, beeps);
+    }
+  }
+  // Every item of the menu bar of the window in front.
+  void WalkMenuBar(const std::function<void()>& prepare, const std::string& where) {
+    prepare();
+    const std::vector<MenuItemPlace> items = EveryMenuItem(main->menuBar()->actions());
+    ASSERT_GT(items.size(), 20u) << where;
+    ChooseEach(items, where, prepare, [&](const MenuItemPlace& item) -> std::optional<bool> {
+      QAction* action = MenuItemAt(main->menuBar()->actions(), item.at);
+      if (!action) return std::nullopt;
+      const bool enabled = action->isEnabled();
+      if (enabled) action->trigger();
+      return enabled;
+    });
+  }
+  // Every item of the popup that open() brings up, each chosen from a popup of its own.
+  void WalkPopup(const std::function<void()>& prepare, const std::function<void()>& open, const std::string& where) {
+    prepare();
+    walked.choose.clear();
+    const int shown = walked.shown;
+    open();
+    ASSERT_EQ(walked.shown, shown + 1) << where << ": no popup";
+    const std::vector<MenuItemPlace> items = walked.items;
+    ChooseEach(items, where, prepare, [&](const MenuItemPlace& item) -> std::optional<bool> {
+      walked.choose = item.at;
+      walked.found = false;
+      open();
+      if (!walked.found) return std::nullopt;
+      return walked.enabled;
+    });
+  }
+  // Every item held back waits for what kWaiting says.
+  void ExpectHeldAreWaiting() const {
+    for (const std::string& item : held) EXPECT_TRUE(kWaiting.count(item)) << item << " is held back";
+  }
+  // The right button pressed and released on the drawing view of kind.
+  static void RightClickView(int kind) {
+    QWidget* viewport = CTmbView::ViewOfKind(kind)->area()->viewport();
+    QTest::mousePress(viewport, Qt::RightButton, {}, QPoint(120, 120));
+    QTest::mouseRelease(viewport, Qt::RightButton, {}, QPoint(120, 120));
+  }
+
+  TempDir dir;
+  ManualClock clock;
+  std::string path;
+  QPointer<CMainFrame> main;
+  WalkedPopups walked;
+  int depth = 0;                               // of the dialog looked at
+  int nested = 0;                              // dialogs reached from a dialog
+  std::vector<std::string> held;               // items found disabled
+  int run = 0;
+};
+
+class RealCharacterWalkOfWindow : public RealCharacterWalk, public ::testing::WithParamInterface<int> {};
+
+TEST_P(RealCharacterWalkOfWindow, EveryMenuPopupAndButtonItemRunsWithoutABeepAndEveryWindowFitsAndCloses) {
+  const int kind = GetParam();
+  auto prepare = [&] { Prepare(kind); };
+  WalkMenuBar(prepare, "menu bar");
+  const struct {
+    Scene scene;
+    const char* where;
+  } scenes[] = {{Scene::kDrawing, "drawing popup"}, {Scene::kEditing, "edit popup"}, {Scene::kConverted, "converted popup"}};
+  for (const auto& [scene, where] : scenes) {
+    WalkPopup([&, scene = scene] { Prepare(kind, scene); }, [&] { RightClickView(kind); }, where);
+  }
+  // Every button of the toolbar, clicked; the one that pops a menu up has its items
+  // walked as well.
+  prepare();
+  main->UpdateAllActions();
+  QToolBar* toolbar = main->toolBar();
+  std::vector<int> buttons;
+  for (QAction* a : toolbar->actions()) {
+    if (!a->isSeparator() && a->isVisible()) buttons.push_back(a->data().toInt());
+  }
+  ASSERT_GT(buttons.size(), 15u);
+  for (int id : buttons) {
+    SCOPED_TRACE(id);
+    prepare();
+    const int beeps = messages.beeps;
+    main->UpdateAllActions();
+    QToolButton* button = ButtonOfCommand(toolbar, id);
+    ASSERT_TRUE(button);
+    const int shown = walked.shown;
+    if (button->isEnabled()) {
+      QTest::mouseClick(button, Qt::LeftButton);
+    } else if (id != kButtonWithoutCommand) {
+      held.push_back("toolbar: " + std::to_string(id));
+    }
+    CheckAfter("toolbar: " + std::to_string(id), beeps);
+    if (walked.shown != shown) {
+      WalkPopup(prepare, [&] { QTest::mouseClick(ButtonOfCommand(toolbar, id), Qt::LeftButton); },
+                "toolbar " + std::to_string(id) + " popup");
+    }
+  }
+  ExpectHeldAreWaiting();
+  EXPECT_GT(run, 200);
+  EXPECT_GT(nested, 0) << "no dialog was reached from a dialog";
+}
+
+INSTANTIATE_TEST_SUITE_P(WindowAOrBCurrent, RealCharacterWalkOfWindow, ::testing::Values(kKindDrawA, kKindDrawB),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                           return info.param == kKindDrawA ? std::string("A") : std::string("B");
+                         });
+
+TEST_F(RealCharacterWalk, TheImageEditorsMenuItemsRunWithoutABeepAndItsWindowsFitAndClose) {
+  WalkMenuBar(
+      [&] {
+        // The preview open, for the items that take its picture.
+        Prepare(kKindDrawA);
+        main->ActivateViewOfKind(kKindPreview, 0);
+        main->ActivateViewOfKind(kKindImageEditor, 0);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(main->GetActiveViewKind(), kKindImageEditor);
+        // A region dragged out and copied, for the items that work on them.
+        if (!ChooseMenuItem(main->menuBar(), {"画像編集", "コピー"})) {
+          // A picture pasted before is set down with a click first.
+          PenEvents mouse(CBmpViewWindow::Instance()->viewport(), clock);
+          mouse.Stroke({{300, 300}});
+          ChooseMenuItem(main->menuBar(), {"画像編集", "領域枠の消去"});
+          mouse.Stroke({{60, 60}, {120, 120}, {180, 180}});
+          ASSERT_TRUE(ChooseMenuItem(main->menuBar(), {"画像編集", "コピー"}));
+        }
+      },
+      "editor menu bar");
+  ExpectHeldAreWaiting();
+}
+
+TEST_F(RealCharacterWalk, ThePreviewsRightClickItemsRunWithoutABeep) {
+  auto prepare = [&] {
+    Prepare(kKindDrawA);
+    main->ActivateViewOfKind(kKindPreview, 0);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(main->GetActiveViewKind(), kKindPreview);
+  };
+  // The preview runs its menu itself: the walk takes it once it is on the screen.
+  auto open = [&] {
+    QTimer::singleShot(0, [&] {
+      if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) walked.Walk(*menu);
+    });
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] {
+      while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    });
+    guard.start(2000);
+    QWidget* viewport = CPre_View::Instance()->area()->viewport();
+    QTest::mousePress(viewport, Qt::RightButton, {}, QPoint(60, 60));
+    QTest::mouseRelease(viewport, Qt::RightButton, {}, QPoint(60, 60));
+  };
+  WalkPopup(prepare, open, "preview popup");
+  ExpectHeldAreWaiting();
 }
 
 TEST_F(FrameCommandWalk, ExitClosesTheMainWindow) {

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QColor>
 #include <QImage>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <filesystem>
@@ -286,6 +287,31 @@ TEST_F(ImageEditorRoad, MirrorUndoOneTouchAndZoomFromTheEditorsMenu) {
   EXPECT_EQ(wrong, 0);
   EXPECT_GT(inkShown, 0) << "the window shows the L";
   SavePictureForViewing(shown, "editor_menu_road_zoom_4x");
+}
+
+TEST_F(ImageEditorRoad, TheColourChangeTakesTheColourAtTheCornerOfTheRegionDragged) {
+  ASSERT_TRUE(Start());
+  Surface picture;
+  ASSERT_TRUE(picture.Create(160, 120, PixelFormat::kColour32));
+  picture.Fill(kWhite);
+  DeviceContext(&picture).FillSolidRect({10, 10, 50, 40}, kRed);
+  ASSERT_TRUE(OpenPicture(picture, "red block.bmp"));
+  DragOver({10, 10, 50, 40});
+  // In the dialog: the background slot made current, then its colour taken from the
+  // region's upper-left corner.
+  QString red, green;
+  dialogs.Then([&](ui::DialogWindow& d) {
+    ScriptedDialogs::Click(d, 289);
+    ScriptedDialogs::Click(d, 332);
+    red = qobject_cast<QLineEdit*>(d.Control(106))->text();
+    green = qobject_cast<QLineEdit*>(d.Control(229))->text();
+    return ui::kIdCancel;
+  });
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"加工", "カラー変更"}));
+  EXPECT_EQ(dialogs.shown, (std::vector<int>{217}));
+  EXPECT_EQ(red, QStringLiteral("255"));
+  EXPECT_EQ(green, QStringLiteral("0"));
+  EXPECT_EQ(messages.beeps, 0);
 }
 
 }  // namespace

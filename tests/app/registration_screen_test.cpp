@@ -2,12 +2,15 @@
 // the character back in full when the mode is left, an options dialog in words, and a
 // picture box that takes the image editor's selection, which 確定･保存 saves.
 #include <QAbstractButton>
+#include <QApplication>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <filesystem>
+#include <fstream>
+#include <string>
 
 #include "app/kind_lookup.h"
 #include "app/recorded_window_fixture.h"
@@ -18,6 +21,7 @@
 #include "support/picture_files.h"
 #include "support/surface_copies.h"
 #include "support/ui/scripted_dialogs.h"
+#include "views/registration/key_edit.h"
 
 namespace tmb::test {
 namespace {
@@ -32,6 +36,21 @@ class RegistrationScreen : public RecordedWindowTest {
   Colour WindowAt(Point p) {
     const QPoint d = Device(p);
     return Window().GetPixel(d.x(), d.y());
+  }
+  // A picture in the image editor, its left part black and the rest white, with a
+  // selection 200 wide and 120 high shown over it; window A in front again.
+  void ShowEditorSelection() {
+    ASSERT_TRUE(frame()->ExecuteCommand(kCmdShowEditor));
+    CBmpViewWindow* window = CBmpViewWindow::Instance();
+    ASSERT_TRUE(window);
+    CBmpView& editor = window->editor();
+    ASSERT_TRUE(editor.EnsureSetup(nullptr));
+    for (int y = 0; y < editor.m_bmpWork.height(); ++y) {
+      for (int x = 0; x < editor.m_bmpWork.width(); ++x) editor.m_bmpWork.SetPixel(x, y, x < 60 ? kBlack : kWhite);
+    }
+    editor.m_region = {0, 0, 200, 120};
+    editor.m_nFrameState = 1;
+    frame()->ActivateViewOfKind(kKindDrawA, 0);
   }
   void PressButton(int i) {
     view->area()->verticalScrollBar()->setValue(0);
@@ -82,6 +101,76 @@ TEST_F(RegistrationScreen, ThePanelsPageIsBlankPaperAndLeavingItShowsTheCharacte
   EXPECT_TRUE(messages.ids.empty());
 }
 
+TEST_F(RegistrationScreen, TheTextBoxTakesTheFocusTheWindowGetsAndKeepsItThroughARepaint) {
+  QApplication::setActiveWindow(frame());
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdRegistrationPanel));
+  ASSERT_TRUE(view->m_edit);
+  ASSERT_TRUE(view->m_edit->isVisible());
+  CTmbView* viewB = CTmbView::ViewOfKind(kKindDrawB);
+  ASSERT_TRUE(viewB);
+  // The user goes to window B and comes back to window A: the keys go on to the list.
+  viewB->area()->setFocus(Qt::MouseFocusReason);
+  QCoreApplication::processEvents();
+  ASSERT_EQ(gDrawState.m_nCurDrawKind, kKindDrawB);
+  view->area()->setFocus(Qt::MouseFocusReason);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(gDrawState.m_nCurDrawKind, kKindDrawA);
+  EXPECT_TRUE(view->m_edit->hasFocus());
+  // A repaint of the character while the list has the focus shows the panel over it
+  // again, and leaves the keys with the list.
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdConvertDisplay));
+  const Rect button = Panel().m_rcButtons[1];
+  EXPECT_EQ(WindowAt({button.left + 4, button.top + 4}), Colour(0xC0C0C0));
+  EXPECT_TRUE(view->m_edit->hasFocus());
+  // Without the panel the window keeps its focus.
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdRegistrationPanel));
+  viewB->area()->setFocus(Qt::MouseFocusReason);
+  view->area()->setFocus(Qt::MouseFocusReason);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(view->area()->hasFocus());
+  EXPECT_TRUE(messages.ids.empty());
+}
+
+TEST_F(RegistrationScreen, ThePanelsFontsAreMadeOnceBoldAndWithASofterHighlightForLargeText) {
+  struct Case {
+    int textHeight;  // of the system's text, in the context the fonts are made with
+    int large;
+    int buttonWeight;
+    Colour highlight;  // of the buttons' upper and left edges
+  } cases[] = {{12, 0, 400, kWhite}, {28, 1, 700, 0xE0E0E0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.textHeight);
+    Panel().m_bFontsMade = 0;
+    auto ofHeight = [](int h) {
+      Font f;
+      f.height = -h;
+      return f;
+    };
+    DeviceContext dc;
+    dc.SelectFont(ofHeight(c.textHeight));
+    view->CreatePanelFonts(dc);
+    EXPECT_EQ(Panel().m_bLargeText, c.large);
+    EXPECT_EQ(Panel().m_fontButton.weight, c.buttonWeight);
+    EXPECT_EQ(Panel().m_fontPanel.weight, 400);
+    EXPECT_EQ(Panel().m_fontPanel.faceName, "ＭＳ ゴシック");
+    // Made once: a context of the other size changes nothing.
+    const Font button = Panel().m_fontButton;
+    DeviceContext other;
+    other.SelectFont(ofHeight(40 - c.textHeight));
+    view->CreatePanelFonts(other);
+    EXPECT_EQ(Panel().m_bLargeText, c.large);
+    EXPECT_EQ(Panel().m_fontButton, button);
+
+    ASSERT_TRUE(frame()->ExecuteCommand(kCmdRegistrationPanel));
+    const Rect b = Panel().m_rcButtons[2];
+    if (c.large) SavePictureForViewing(Window(), "registration_panel_large_text");
+    EXPECT_EQ(WindowAt({b.left, b.top + 3}), c.highlight);
+    EXPECT_EQ(WindowAt({b.left + 3, b.top}), c.highlight);
+    EXPECT_EQ(WindowAt({b.right - 1, b.top + 3}), Colour(0x606060));
+    ASSERT_TRUE(frame()->ExecuteCommand(kCmdRegistrationPanel));
+  }
+}
+
 TEST_F(RegistrationScreen, TheOptionsDialogNamesItsControlsInWords) {
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdRegistrationPanel));
   QStringList texts;
@@ -103,49 +192,111 @@ TEST_F(RegistrationScreen, TheOptionsDialogNamesItsControlsInWords) {
   EXPECT_TRUE(texts.contains(QStringLiteral("画像フォルダ")));
 }
 
-TEST_F(RegistrationScreen, ThePictureBoxShowsTheEditorsSelectionAndConfirmSavesIt) {
-  // A picture in the image editor, its left part black and the rest white, with a selection
-  // 200 wide and 120 high shown over it.
-  ASSERT_TRUE(frame()->ExecuteCommand(kCmdShowEditor));
-  CBmpViewWindow* window = CBmpViewWindow::Instance();
-  ASSERT_TRUE(window);
-  CBmpView& editor = window->editor();
-  ASSERT_TRUE(editor.EnsureSetup(nullptr));
-  for (int y = 0; y < editor.m_bmpWork.height(); ++y) {
-    for (int x = 0; x < editor.m_bmpWork.width(); ++x) editor.m_bmpWork.SetPixel(x, y, x < 60 ? kBlack : kWhite);
-  }
-  editor.m_region = {0, 0, 200, 120};
-  editor.m_nFrameState = 1;
-  frame()->ActivateViewOfKind(kKindDrawA, 0);
-  // Nothing written; the picture box on; the panel entered from the edit mode.
-  ASSERT_TRUE(frame()->ExecuteCommand(kCmdClearAll));
-  Panel().m_bPictureBox = 1;
-  Panel().m_szFolder = (dir / "pictures").string();
-  std::filesystem::create_directories(Panel().m_szFolder);
-  ASSERT_TRUE(frame()->ExecuteCommand(kCmdEditMode));
-  ASSERT_TRUE(frame()->ExecuteCommand(kCmdRegistrationPanel));
-  const Rect box = Panel().m_rcPicture;
-  ASSERT_FALSE(box.IsEmpty());
-  SavePictureForViewing(Window(), "registration_picture_box");
-  // The square of the selection (120 x 120) fills the box: half black, half white.
-  EXPECT_EQ(WindowAt({box.left + box.Width() / 4, box.top + box.Height() / 2}), kBlack);
-  EXPECT_EQ(WindowAt({box.left + 3 * box.Width() / 4, box.top + box.Height() / 2}), kWhite);
+TEST_F(RegistrationScreen, EnteredFromTheEditModeThePanelTakesTheEditorsSelectionAndConfirmSavesIt) {
+  struct Case {
+    const char* what;
+    int pictureBox;  // the option that shows the picture box
+  } cases[] = {{"box shown", 1}, {"box not shown", 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ShowEditorSelection();
+    // Nothing written; the panel entered from the edit mode.
+    ASSERT_TRUE(frame()->ExecuteCommand(kCmdClearAll));
+    Panel().m_bPictureBox = c.pictureBox;
+    Panel().m_bPictureFilled = 0;
+    Panel().m_nCurrent = -1;
+    Panel().m_szFolder = (dir / (std::string("pictures_") + std::to_string(c.pictureBox))).string();
+    std::filesystem::create_directories(Panel().m_szFolder);
+    ASSERT_TRUE(frame()->ExecuteCommand(kCmdEditMode));
+    ASSERT_TRUE(frame()->ExecuteCommand(kCmdRegistrationPanel));
+    EXPECT_EQ(Panel().m_bPictureFilled, 1);
+    if (c.pictureBox) {
+      const Rect box = Panel().m_rcPicture;
+      ASSERT_FALSE(box.IsEmpty());
+      SavePictureForViewing(Window(), "registration_picture_box");
+      // The square of the selection (120 x 120) fills the box: half black, half white.
+      EXPECT_EQ(WindowAt({box.left + box.Width() / 4, box.top + box.Height() / 2}), kBlack);
+      EXPECT_EQ(WindowAt({box.left + 3 * box.Width() / 4, box.top + box.Height() / 2}), kWhite);
+    }
 
-  // No character is current: the one the user names is saved, from the box's picture.
-  dialogs.Then([](ui::DialogWindow& d) {
-    ScriptedDialogs::Type(d, 102, QStringLiteral("永"));
-    return ScriptedDialogs::PressOk(d);
-  });
-  PressButton(0);  // 確定･保存
+    // No character is current: the one the user names is saved, from the box's picture.
+    dialogs.Then([](ui::DialogWindow& d) {
+      ScriptedDialogs::Type(d, 102, QStringLiteral("永"));
+      return ScriptedDialogs::PressOk(d);
+    });
+    PressButton(0);  // 確定･保存
+    EXPECT_TRUE(messages.ids.empty());
+    std::vector<std::filesystem::path> saved;
+    for (const auto& e : std::filesystem::directory_iterator(Panel().m_szFolder)) saved.push_back(e.path());
+    ASSERT_EQ(saved.size(), 1u);
+    QImage image(QString::fromStdString(saved[0].string()), "BMP");
+    ASSERT_FALSE(image.isNull());
+    if (c.pictureBox) image.save(QStringLiteral(TMB_BUILD_DIR "/pictures/registration_saved_from_box.png"));
+    EXPECT_EQ(image.pixel(image.width() / 4, image.height() / 2), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(3 * image.width() / 4, image.height() / 2), qRgb(255, 255, 255));
+    ASSERT_TRUE(frame()->ExecuteCommand(kCmdRegistrationPanel));  // the panel is left
+  }
+}
+
+TEST_F(RegistrationScreen, TheEditorsSelectionCopiedIntoTheWritingBoxShowsThereAndNoSelectionBeeps) {
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdRegistrationPanel));
+  const Rect r = Panel().m_rcWriting;
+  ASSERT_FALSE(r.IsEmpty());
+  // Without a selection in the editor: a beep and the window as it was.
+  const Surface before = CopyOfSurface(Window());
+  {
+    CTmbView::ClientDC dc(*view);
+    view->CopySelectionToPanel(dc);
+  }
+  EXPECT_EQ(messages.beeps, 1);
+  EXPECT_TRUE(SamePixels(Window(), before));
+
+  ShowEditorSelection();
+  {
+    CTmbView::ClientDC dc(*view);
+    view->CopySelectionToPanel(dc);
+  }
+  EXPECT_EQ(messages.beeps, 1);
+  SavePictureForViewing(Window(), "registration_selection_in_writing_box");
+  // The selection's square (its left half black) fills the writing box; the panel stays.
+  EXPECT_EQ(WindowAt({r.left + r.Width() / 4, r.top + r.Height() / 2}), kBlack);
+  EXPECT_EQ(WindowAt({r.left + 3 * r.Width() / 4, r.top + r.Height() / 2}), kWhite);
+  EXPECT_EQ(gBrushStates[0].m_bitmap.GetPixel(r.left + r.Width() / 4, r.top + r.Height() / 2), kBlack);
+  const Rect button = Panel().m_rcButtons[0];
+  EXPECT_EQ(WindowAt({button.left + 4, button.top + 4}), Colour(0xC0C0C0));
   EXPECT_TRUE(messages.ids.empty());
-  std::vector<std::filesystem::path> saved;
-  for (const auto& e : std::filesystem::directory_iterator(Panel().m_szFolder)) saved.push_back(e.path());
-  ASSERT_EQ(saved.size(), 1u);
-  QImage image(QString::fromStdString(saved[0].string()), "BMP");
-  ASSERT_FALSE(image.isNull());
-  image.save(QStringLiteral(TMB_BUILD_DIR "/pictures/registration_saved_from_box.png"));
-  EXPECT_EQ(image.pixel(image.width() / 4, image.height() / 2), qRgb(0, 0, 0));
-  EXPECT_EQ(image.pixel(3 * image.width() / 4, image.height() / 2), qRgb(255, 255, 255));
+}
+
+TEST_F(RegistrationScreen, ThePictureListingWritesALineOnTheWindowForEveryRegisteredPicture) {
+  const std::filesystem::path folder = dir / "registered";
+  std::filesystem::create_directories(folder);
+  for (const char* name : {"__\xe6\xb0\xb8.bmp", "_6c38.bmp", "_6c38_2.bmp", "notes.txt", "_x.bmp"}) {
+    std::ofstream(folder / name) << "BM";
+  }
+  // Cancelled: nothing is listed and the window stays as it was.
+  const Surface before = CopyOfSurface(Window());
+  EXPECT_EQ(view->ShowPictureListing(), 0);
+  EXPECT_TRUE(SamePixels(Window(), before));
+
+  chooser.Next(folder.string());
+  EXPECT_EQ(view->ShowPictureListing(), 3);
+  const Surface& shown = Window();
+  SavePictureForViewing(shown, "registration_picture_listing");
+  // Three lines 25 pixels apart from the paper's top, nothing below them.
+  auto darkIn = [&](int top, int bottom) {
+    int n = 0;
+    for (int y = top; y < bottom; ++y) {
+      for (int x = 0; x < 400; ++x) {
+        const QPoint d = Device({x, y});
+        const Colour c = shown.GetPixel(d.x(), d.y());
+        n += c != kInvalidColour && RedOf(c) < 128;
+      }
+    }
+    return n;
+  };
+  for (int line = 0; line < 3; ++line) EXPECT_GT(darkIn(25 * line, 25 * line + 20), 20) << line;
+  EXPECT_EQ(darkIn(75, 300), 0);
+  EXPECT_TRUE(messages.ids.empty());
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "resources/menus.h"
 #include "resources/string_table.h"
 #include "resources/toolbars.h"
+#include "support/ui/toolbar_button.h"
 #include "views/tmb_view.h"
 
 namespace tmb::test {
@@ -28,13 +29,7 @@ class ToolbarRoad : public ShownAppTest {
     // The idle pass that enables the buttons.
     frame()->UpdateAllActions();
   }
-  QToolButton* Button(int id) const {
-    QToolBar* bar = frame()->toolBar();
-    for (QAction* a : bar->actions()) {
-      if (!a->isSeparator() && a->data().toInt() == id) return qobject_cast<QToolButton*>(bar->widgetForAction(a));
-    }
-    return nullptr;
-  }
+  QToolButton* Button(int id) const { return ButtonOfCommand(frame()->toolBar(), id); }
 };
 
 TEST_F(ToolbarRoad, EveryButtonWithACommandShowsTheStringTablesTipAndStatusPrompt) {

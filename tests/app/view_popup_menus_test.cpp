@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QTimer>
+#include <QTest>
 
 #include "app/app_fixture.h"
 #include "app/kind_lookup.h"
@@ -103,6 +104,56 @@ TEST_F(ViewPopupMenus, TheStylePopupHoldsTheStyleMenusAndEscapeClosesItThenTheMe
   EXPECT_GT(styles.size(), 3) << "the style definitions' menus";
   EXPECT_TRUE(subMenuClosedAlone);
   EXPECT_TRUE(closed);
+}
+
+TEST_F(ViewPopupMenus, AStyleChosenFromTheStylePopupOfARightPressChangesTheCharacter) {
+  // The menus as they run on the screen, opened by the right button on the view.
+  ui::SetPopupMenuService(nullptr);
+  const ParamBlock before = doc->m_char.m_param;
+  QString chosen;
+  QTimer::singleShot(0, [&] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_TRUE(menu);
+    QMenu* open = menu->findChild<QMenu*>(QStringLiteral("stylePopup"));
+    ASSERT_TRUE(open);
+    menu->setActiveAction(open->menuAction());
+    QTest::keyClick(menu, Qt::Key_Right);
+    // Down the first popups of the style menus to their first style, clicked.
+    for (int depth = 0; depth < 8; ++depth) {
+      ASSERT_EQ(QApplication::activePopupWidget(), open);
+      QAction* first = nullptr;
+      for (QAction* a : open->actions()) {
+        if (!a->isSeparator() && a->isEnabled()) {
+          first = a;
+          break;
+        }
+      }
+      ASSERT_TRUE(first);
+      if (QMenu* deeper = first->menu()) {
+        open->setActiveAction(first);
+        QTest::keyClick(open, Qt::Key_Right);
+        open = deeper;
+        continue;
+      }
+      chosen = first->text();
+      QTest::mouseClick(open, Qt::LeftButton, {}, open->actionGeometry(first).center());
+      return;
+    }
+  });
+  // Should the menus stay open, they are closed all the same so the test goes on.
+  QTimer guard;
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, [] {
+    while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+  });
+  guard.start(2000);
+  QTest::mousePress(view->area()->viewport(), Qt::RightButton, {}, QPoint(120, 120));
+  QTest::mouseRelease(view->area()->viewport(), Qt::RightButton, {}, QPoint(120, 120));
+  ui::SetPopupMenuService(&popups);
+  ASSERT_FALSE(chosen.isEmpty());
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+  EXPECT_NE(doc->m_char.m_param, before) << "the style " << chosen.toStdString() << " changed nothing";
+  EXPECT_EQ(messages.beeps, 0);
 }
 
 TEST_F(ViewPopupMenus, ThePopupFollowsWhatTheViewIsDoing) {

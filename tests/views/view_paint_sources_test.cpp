@@ -1,10 +1,15 @@
 // What a paint of the drawing view settles before and around its drawing: a brush set
 // rendered again when the brush it came from changed, the conversion's feature marks when
 // the record asks for them, the pending brush colour, and the busy state while it paints.
+#include "convert/driver/marker_list.h"
 #include "core/document/tmb_doc.h"
+#include "core/path/stroke_work.h"
+#include "core/record/char_data_full.h"
 #include "platform/service/progress.h"
 #include "support/picture_files.h"
 #include "support/surface_copies.h"
+#include "support/surface_text.h"
+#include "views/pre_view.h"
 #include "views/tmb_view_area.h"
 #include "views/view_fixture.h"
 #include "views/view_params.h"
@@ -53,6 +58,55 @@ TEST_F(ViewPaintSources, AChangedBrushStyleScatterOrSizeRendersTheBrushSetAgain)
   SavePictureForViewing(gBrushStates[0].m_brushSet, "brush_set_after_kind_and_size_changes");
 }
 
+TEST_F(ViewPaintSources, TheBrushKindTheLineModeMaskAndTheRedrawFlagsAlsoRenderTheBrushSetAgain) {
+  CTmbView& view = MakeView();
+  FirstPaint(view);
+  const Surface rendered = CopyOfSurface(gBrushStates[0].m_brushSet);
+  // Red, which no brush tip holds.
+  constexpr Colour kStale = 0x0000FF;
+  ASSERT_EQ(tmb::test::CountPixels(rendered, kStale), 0);
+  auto Stale = [] { DeviceContext(&gBrushStates[0].m_brushSet).FillSolidRect({32, 960, 63, 991}, kStale); };
+  struct Case {
+    const char* what;
+    int param;  // -1: none changed, the change detection's flags raised
+    int value;
+    bool rendered;
+  } cases[] = {
+      {"brush kind", 10, a.m_param[10] == 3 ? 4 : 3, true},
+      {"line-mode mask", 176, a.m_param[176] ^ 1, true},
+      {"parameter 181", 181, a.m_param[181] + 1, true},
+      {"flags of a detected change", -1, 0, true},
+      {"width", 3, a.m_param[3] + 20, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    a.m_flags[kFlagRedrawA] = a.m_flags[kFlagRedrawB] = 0;
+    if (c.param >= 0) {
+      a.m_param[size_t(c.param)] = c.value;
+    } else {
+      // A page stored parameter 181 and it went back before the paint: only the change
+      // detection saw it.
+      a.SnapshotSettings();
+      a.m_param[181] += 1;
+      a.DetectSettingsChanges();
+      a.m_param[181] -= 1;
+      ASSERT_EQ(a.m_flags[kFlagRedrawA], 1);
+    }
+    // A set gone stale in one of its cells (kind 1, size 31): a render makes it the brush
+    // set again.
+    Stale();
+    view.RebuildOutlineAndRedraw(0);
+    EXPECT_EQ(SamePixels(gBrushStates[0].m_brushSet, rendered), c.rendered);
+    EXPECT_EQ(a.m_flags[kFlagRedrawA], 0);
+    EXPECT_EQ(a.m_flags[kFlagRedrawB], 0);
+    // A second paint with the same values leaves the set alone.
+    Stale();
+    view.RedrawInSteps(0);
+    EXPECT_EQ(tmb::test::CountPixels(gBrushStates[0].m_brushSet, kStale), 31 * 31);
+    gBrushStates[0].m_brushSet = CopyOfSurface(rendered);
+  }
+}
+
 TEST_F(ViewPaintSources, FeatureMarksShowOverTheCharacterOnlyWhenTheRecordAsks) {
   CTmbView& view = MakeView();
   AddThreeStrokes(a);
@@ -63,6 +117,30 @@ TEST_F(ViewPaintSources, FeatureMarksShowOverTheCharacterOnlyWhenTheRecordAsks) 
   SavePictureForViewing(BackBuffer(), "conversion_feature_marks");
   // Coloured squares at the stroke starts and ends, and the frames of the marked runs.
   EXPECT_GT(ColouredPixels(BackBuffer()), 3 * 9);
+  // The conversion's stroke-start markers (code 1033) each show as a red square of four
+  // pixels a side where a stroke of the converted character starts.
+  constexpr int kStrokeStart = 1033;
+  constexpr Colour kStartRed = 0x0000FF;
+  std::vector<Point> marked;
+  for (int i = 0; i < gMarkers.m_nCount; ++i) {
+    if (gMarkers.m_codes[size_t(i)] == kStrokeStart) marked.push_back(gMarkers.m_points[size_t(i)].RoundToPoint());
+  }
+  // The same conversion again, for the converted character's stroke starts.
+  CStrokeWork source, converted;
+  a.ToStrokeWork(source);
+  a.CopySettingsToWork(converted);
+  converted.ConvertCharacter(source);
+  std::vector<Point> strokeStarts;
+  for (int i = 0; i < converted.GetCount(); ++i) {
+    if (converted.m_pFlags[i] == CStrokePath::kFlagStart) strokeStarts.push_back(converted.m_pPoints[i].RoundToPoint());
+  }
+  ASSERT_EQ(strokeStarts.size(), 3u);
+  ASSERT_EQ(marked, strokeStarts);
+  for (const Point p : marked) {
+    for (int y = p.y - 2; y < p.y + 2; ++y) {
+      for (int x = p.x - 2; x < p.x + 2; ++x) EXPECT_EQ(BackBuffer().GetPixel(x, y), kStartRed) << x << "," << y;
+    }
+  }
   a.m_param[kParamShowFeatures] = 0;
   view.RedrawInSteps(0);
   EXPECT_EQ(ColouredPixels(BackBuffer()), 0);
@@ -115,6 +193,45 @@ TEST_F(ViewPaintSources, WithThePreviewAsItsSourceTheBackBufferIsAnotherPicture)
     viewB.ClearWritingArea(dc, 1);
   }
   EXPECT_EQ(gBrushStates[0].m_bitmap.GetPixel(10, 10), kWhite);
+}
+
+TEST_F(ViewPaintSources, WithThePreviewsPictureAsTheSourceTheBlankPageOptionLeavesThatPictureAlone) {
+  CPre_View preview(nullptr, 0);
+  preview.OnInitialUpdate();
+  CTmbView& view = MakeView();
+  AddThreeStrokes(a);
+  FirstPaint(view);
+  view.m_bPreviewSource = 1;
+  view.m_nPreviewSelector = 1;
+  view.m_bBackgroundOption = 1;
+  a.m_param[47] = 1;  // point display: the stamps go into the picture the view shows
+  constexpr Colour kPreviewGreen = 0x00C000, kPaper = 0x80FFFF;
+  a.m_param[kParamBackColour] = int32_t(kPaper);
+  struct Case {
+    int blank;  // parameter 76: draw on a blank page instead
+    bool previewKept;
+  } cases[] = {{1, true}, {0, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.blank);
+    preview.m_bmpPreview.Fill(kPreviewGreen);
+    a.m_param[76] = c.blank;
+    view.RedrawInSteps(0);
+    const int previewGreen = tmb::test::CountPixels(preview.m_bmpPreview, kPreviewGreen);
+    EXPECT_EQ(previewGreen == kPaperWidth * kPaperHeight, c.previewKept);
+    // The character went onto the blank page in the record's paper colour, or onto the
+    // preview's picture itself.
+    const Surface& drawnOn = c.blank ? view.m_previewBlank : static_cast<const Surface&>(preview.m_bmpPreview);
+    ASSERT_EQ(drawnOn.width(), kPaperWidth);
+    EXPECT_EQ(drawnOn.GetPixel(20, 20), kPaper);
+    int ink = 0;
+    for (int y = 95; y < 140; ++y) {
+      for (int x = 100; x < 300; ++x) ink += RedOf(drawnOn.GetPixel(x, y)) < 128;
+    }
+    EXPECT_GT(ink, 100);
+    if (c.blank) SavePictureForViewing(drawnOn, "preview_source_blank_page");
+  }
+  // Its own picture was not drawn on either time.
+  EXPECT_EQ(tmb::test::CountPixels(gBrushStates[0].m_bitmap, kPaper), 0);
 }
 
 // Notes whether the view was busy each time the painting reported its progress.

@@ -165,6 +165,7 @@ void CTmbView::BeginStroke(tmb::DeviceContext& /*dc*/, int x, int y) {
   m_bCapacityWarning = 0;
   SampleLogBeginStroke(rec);
   if (rec.m_nPoints >= kMaxCharPoints) return;
+  if (doc->m_bUndoAtNextStroke) doc->SaveUndoCopy();
   // Handwriting for the recogniser: the ink runs from the first stroke written since it
   // was last cleared.
   TabletInkOf(m_nIndex).CollectStrokeFrom(rec.m_nPoints);

@@ -173,7 +173,7 @@ int CTmbView::ConfirmAndSave(tmb::DeviceContext& dc) {
   CRegistrationPanel& panel = Panel();
   // With nothing written, the picture the box took in is the character's picture.
   const bool fromBox = doc->m_char.m_nPoints == 0;
-  if (fromBox && !(panel.m_bPictureBox && panel.m_bPictureFilled)) {
+  if (fromBox && !panel.m_bPictureFilled) {
     tmb::ShowMessage(kMsgNothingWritten);
     return 0;
   }

@@ -104,8 +104,9 @@ void CTmbView::ShowRegistrationPanel(int state) {
       m_edit->show();
     }
   }
-  // Entered from the edit mode, the picture box takes the image editor's selection.
-  if (state == 1 && m_nMode == kModeEdit && panel.m_bPictureBox) TakeEditorSelection(kIntoPictureBox);
+  // Entered from the edit mode, the picture box takes the image editor's selection, shown
+  // or not.
+  if (state == 1 && m_nMode == kModeEdit) TakeEditorSelection(kIntoPictureBox);
   if (state == 1) panel.m_nCurrent = -1;
   Invalidate();
 }

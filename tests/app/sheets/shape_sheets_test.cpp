@@ -29,6 +29,7 @@
 #include "platform/ui/dialog.h"
 #include "resources/command_ids.h"
 #include "support/ui/menu_path.h"
+#include "support/ui/toolbar_button.h"
 #include "views/live_stroke.h"
 #include "views/shape_sheet_windows.h"
 #include "views/style_command_windows.h"
@@ -243,38 +244,108 @@ TEST_F(ShapeSheets, ClosingHidesTheSheetAndShowingItAgainReloadsIt) {
   EXPECT_EQ(Edit(Sheet(kKindDrawA).basicPage(), kSmoothEdit)->text(), QStringLiteral("44"));
 }
 
+// A control the user sees on page, where a click would put the focus: its first edit
+// shown, else its first button shown.
+QWidget* ShownControl(ui::PropertyPage* page) {
+  for (QLineEdit* edit : page->findChildren<QLineEdit*>()) {
+    if (edit->isVisible() && edit->isEnabled()) return edit;
+  }
+  for (QAbstractButton* button : page->findChildren<QAbstractButton*>()) {
+    if (button->isVisible() && button->isEnabled()) return button;
+  }
+  return nullptr;
+}
+
+// Closes sheet as the user does: Escape in control (of the page shown), or the frame's
+// close button, which closes the frame as the desktop's click on it does.
+void CloseSheet(CShapePropSheetFrame* sheet, QWidget* control, bool escape) {
+  if (escape) {
+    // The key goes to the control that has the focus, as the user's key does.
+    control->setFocus();
+    QTest::keyClick(control, Qt::Key_Escape);
+  } else {
+    sheet->close();
+  }
+  QCoreApplication::processEvents();
+}
+
 TEST_F(ShapeSheets, EscapeAndTheFramesCloseButtonHideTheSheetOpenedFromTheMenu) {
   ShowAndPaint();
   Record(kKindDrawA).m_param[201] = 12;
   QMenuBar* bar = frame()->menuBar();
-  // The outline items keep the page last shown.
+  const ParamBlock before = Record(kKindDrawA).m_param;
+  // The outline items keep the page last shown. Each sheet is closed with Escape in the
+  // page shown or with the frame's close button.
+  enum Close { kEscape, kCloseButton };
   const struct {
     const char* item;
     int page;
-  } items[] = {{"形状", 0}, {"色彩", 1}, {"フォーム", 0}, {"アウトライン", 0}, {"カラー", 1}, {"アウトライン", 1}};
-  for (const auto& [item, page] : items) {
+    Close close;
+  } items[] = {{"形状", 0, kEscape},        {"色彩", 1, kEscape},        {"フォーム", 0, kCloseButton},
+               {"アウトライン", 0, kEscape}, {"カラー", 1, kCloseButton}, {"アウトライン", 1, kEscape},
+               {"色彩", 1, kCloseButton},   {"形状", 0, kCloseButton}};
+  for (const auto& [item, page, close] : items) {
     SCOPED_TRACE(item);
     ASSERT_TRUE(ChooseMenuItem(bar, {"形状", item}));
+    QCoreApplication::processEvents();
     CShapePropSheetFrame* sheet = Frame(kKindDrawA);
     ASSERT_TRUE(sheet);
     ASSERT_TRUE(sheet->isVisible());
-    EXPECT_EQ(Sheet(kKindDrawA).ActiveIndex(), page);
+    ASSERT_EQ(Sheet(kKindDrawA).ActiveIndex(), page);
     EXPECT_TRUE(sheet->windowFlags() & Qt::WindowCloseButtonHint);
-    // The key goes to the control that has the focus, as the user's key does.
-    QLineEdit* edit = Edit(Sheet(kKindDrawA).basicPage(), kSmoothEdit);
-    edit->setText(QStringLiteral("33"));
-    QTest::keyClick(edit, Qt::Key_Escape);
+    // A value typed into the page shown (where it has an edit), then the sheet closed.
+    QWidget* control = ShownControl(Sheet(kKindDrawA).Page(page));
+    ASSERT_TRUE(control);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->setText(QStringLiteral("33"));
+    CloseSheet(sheet, control, close == kEscape);
     EXPECT_FALSE(sheet->isVisible());
     EXPECT_EQ(Sheet(kKindDrawA).m_bShown, 0);
     EXPECT_FALSE(frame()->IsAnySheetShown());
-    EXPECT_EQ(Record(kKindDrawA).m_param[201], 12) << "closing hands nothing over";
+    EXPECT_EQ(Record(kKindDrawA).m_param, before) << "closing hands nothing over";
   }
-  // Window B's sheet, opened from the Window menu, closes the same way.
-  ASSERT_TRUE(ChooseMenuItem(bar, {"窗口", "设置窗口B", "显示"}));
-  ASSERT_TRUE(Frame(kKindDrawB) && Frame(kKindDrawB)->isVisible());
-  QTest::keyClick(Frame(kKindDrawB)->focusWidget() ? Frame(kKindDrawB)->focusWidget() : Frame(kKindDrawB),
-                  Qt::Key_Escape);
-  EXPECT_FALSE(Frame(kKindDrawB)->isVisible());
+}
+
+TEST_F(ShapeSheets, TheWindowMenusAndTheToolbarsSheetButtonsOpenASheetThatCloses) {
+  ShowAndPaint();
+  QMenuBar* bar = frame()->menuBar();
+  frame()->UpdateAllActions();
+  const struct {
+    const char* window;  // the Window menu's popup, or null for the toolbar button
+    const char* item;
+    int button;
+    int kind;
+    const char* title;
+  } ways[] = {
+      {"设置窗口A", "显示", 0, kKindDrawA, "书写窗口A设置"},
+      {"设置窗口A", "移动到中央", 0, kKindDrawA, "书写窗口A设置"},
+      {"设置窗口B", "显示", 0, kKindDrawB, "书写窗口B设置"},
+      {"设置窗口B", "移动到中央", 0, kKindDrawB, "书写窗口B设置"},
+      {nullptr, nullptr, 32920, kKindDrawA, "书写窗口A设置"},
+      {nullptr, nullptr, 32922, kKindDrawB, "书写窗口B设置"},
+  };
+  int round = 0;
+  for (const auto& w : ways) {
+    SCOPED_TRACE(w.window ? std::string(w.window) + " " + w.item : std::to_string(w.button));
+    if (w.window) {
+      ASSERT_TRUE(ChooseMenuItem(bar, {"窗口", w.window, w.item}));
+    } else {
+      QToolButton* button = ButtonOfCommand(frame()->toolBar(), w.button);
+      ASSERT_TRUE(button && button->isEnabled());
+      QTest::mouseClick(button, Qt::LeftButton);
+    }
+    QCoreApplication::processEvents();
+    CShapePropSheetFrame* sheet = Frame(w.kind);
+    ASSERT_TRUE(sheet);
+    ASSERT_TRUE(sheet->isVisible());
+    EXPECT_EQ(sheet->windowTitle(), QString::fromUtf8(w.title));
+    // Every other way closes with Escape in the page shown, the others with the close button.
+    QWidget* control = ShownControl(Sheet(w.kind).Page(Sheet(w.kind).ActiveIndex()));
+    ASSERT_TRUE(control);
+    CloseSheet(sheet, control, round++ % 2 == 0);
+    EXPECT_FALSE(sheet->isVisible());
+    EXPECT_FALSE(frame()->IsAnySheetShown());
+  }
+  EXPECT_EQ(messages.beeps, 0);
 }
 
 TEST_F(ShapeSheets, SpecialShapeCancelReloadsEveryPageItselfTooAndMayHideTheSheet) {

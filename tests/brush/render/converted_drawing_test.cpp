@@ -11,7 +11,9 @@
 #include "core/path/path_sequence.h"
 #include "core/path/stroke_work.h"
 #include "export/animation/animation_flags.h"
+#include "support/picture_files.h"
 #include "support/scoped_work_canvas.h"
+#include "support/surface_copies.h"
 #include "support/surface_text.h"
 
 namespace {
@@ -314,21 +316,76 @@ TEST_F(ConvertedDrawingTest, StrokePicturesShowTheStrokesWithFlyingWhiteAndSmoot
   EXPECT_EQ(inkInBand(), streaked);  // the same streaks every time
 }
 
-TEST_F(ConvertedDrawingTest, WithEveryWayOfDrawingSwitchedOffTheStrokesAreDrawnAtPaperSize) {
-  // As a file from before the switches reads: no stroke pictures, no scaled road.
+TEST_F(ConvertedDrawingTest, WithThePenModeOnlyTheScaledRoadOrFlyingWhiteDrawTheStrokes) {
+  // The pen mode (the conversion off, as the original-line display sets it) ignores the
+  // stroke pictures; with no way of drawing left the paper stays empty.
+  struct Case {
+    int penMode, pictures, lineMode, flyingWhite;
+    bool drawn;
+  };
+  const Case cases[] = {
+      {1, 1, 2, 0, true}, {1, 1, 0, 0, false}, {1, 0, 0, 40, true}, {0, 1, 0, 0, true}, {0, 0, 0, 0, false},
+  };
   AddStroke(20, 50, 120, 24);
+  work->m_rangeFrom = int32_t(kRed);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.penMode << c.pictures << c.lineMode << c.flyingWhite);
+    work->m_param[47] = c.penMode;
+    work->m_param[220] = c.pictures;
+    work->m_param[240] = c.lineMode;
+    work->m_param[5] = c.flyingWhite;
+    work->DrawCharacter(&screen, 0, -1, *work);
+    int ink = 0;
+    for (int y = 45; y < 65; ++y) {
+      for (int x = 30; x < 130; ++x) ink += Picture().GetPixel(x, y) == kRed;
+    }
+    if (c.drawn) {
+      EXPECT_GT(ink, 100 * 20 / 4);
+    } else {
+      EXPECT_EQ(tmb::test::CountPixels(Picture(), kRed), 0);
+      EXPECT_EQ(tmb::test::CountPixels(Picture(), kWhite), kPaperWidth * kPaperHeight);
+    }
+  }
+}
+
+TEST_F(ConvertedDrawingTest, DrawnStrokeByStrokeTheStrokesAreCopiedOntoTheWindowDrawnFor) {
+  AddStroke(20, 20, 100, 12);
+  AddStroke(20, 60, 100, 12);
   work->m_param[240] = 0;
-  work->m_param[220] = work->m_param[221] = 0;
+  work->m_param[220] = 1;
   work->m_rangeFrom = int32_t(kRed);
   work->m_param[157] = int32_t(kPaleYellow);
-  ASSERT_EQ(DrawingMode(work->m_param), 0);
   work->DrawCharacter(&screen, 0, -1, *work);
-  int ink = 0;
-  for (int y = 45; y < 65; ++y) {
-    for (int x = 30; x < 130; ++x) ink += Picture().GetPixel(x, y) == kRed;
+  const Surface alone = tmb::test::CopyOfSurface(Picture());
+  // A window with the paper at (12, 8) inside its margin.
+  gWorkCanvas.m_ptOrigin = {12, 8};
+  Surface window;
+  ASSERT_TRUE(window.Create(kPaperWidth + 24, kPaperHeight + 16, tmb::PixelFormat::kColour32));
+  window.Fill(kBlue);
+  tmb::DeviceContext client(&window);
+  work->DrawCharacter(&client, 0, -1, *work);
+  tmb::test::SavePictureForViewing(window, "converted_strokes_on_the_window");
+  // The character itself is drawn as without a window.
+  EXPECT_TRUE(tmb::test::SamePixels(Picture(), alone));
+  // The window shows the strokes' pictures, black on white, on its paper; its margin is
+  // left as it was.
+  int ink = 0, other = 0;
+  for (int y = 0; y < window.height(); ++y) {
+    for (int x = 0; x < window.width(); ++x) {
+      const Colour c = window.GetPixel(x, y);
+      const bool onPaper = x >= 12 && y >= 8 && x < 12 + kPaperWidth && y < 8 + kPaperHeight;
+      if (!onPaper) {
+        other += c != kBlue;
+        continue;
+      }
+      EXPECT_EQ(c, gWorkCanvas.m_spareBitmap.GetPixel(x - 12, y - 8)) << x << "," << y;
+      ink += c == 0x000000;
+    }
   }
-  EXPECT_GT(ink, 100 * 20 * 9 / 10);
-  EXPECT_EQ(Picture().GetPixel(80, 10), kPaleYellow);
+  EXPECT_EQ(other, 0);
+  EXPECT_GT(ink, 2 * 90 * 10);
+  EXPECT_EQ(window.GetPixel(12 + 70, 8 + 22), 0x000000);
+  EXPECT_EQ(window.GetPixel(12 + 70, 8 + 40), kWhite);
 }
 
 }  // namespace

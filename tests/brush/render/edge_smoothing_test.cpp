@@ -161,6 +161,40 @@ TEST_F(EdgeSmoothingTest, AShortLedgeOpenAtBothEndsIsLeftAndALongOneShaded) {
   }
 }
 
+TEST_F(EdgeSmoothingTest, AShortRunAtTheOutlinesFarCornerIsShadedAtFullStrength) {
+  // A block with a notch and a small foot at its bottom right: the foot's corner (117, 91)
+  // is the outline's point farthest from where the trace begins (the top left), and its
+  // short runs end there. A tail at the bottom left takes the far corner away.
+  constexpr Point kFootCorner{117, 91};
+  struct Case {
+    bool tail;
+    bool paperAtCorner;  // the corner pixel shaded all the way to the paper
+  } cases[] = {{false, true}, {true, false}};
+  for (const Case& c : cases) {
+    Surface s = Paper(kWhite);
+    tmb::DeviceContext dc(&s);
+    dc.FillSolidRect({40, 30, 120, 90}, kBlack);
+    dc.FillSolidRect({118, 88, 120, 90}, kWhite);
+    dc.FillSolidRect({115, 90, 118, 92}, kBlack);
+    if (c.tail) dc.FillSolidRect({40, 90, 50, 140}, kBlack);
+    Surface before = Paper(kWhite);
+    std::copy(s.bits(), s.bits() + s.ByteSize(), before.bits());
+    // Below full strength every other run stops short of the paper's colour.
+    RenderStrokesByStroke(&canvas.screen, &s, kWhite, kBlack, 90, 2);
+    if (!c.tail) tmb::test::SavePictureForViewing(s, "edge_smoothing_far_corner");
+    int inkToPaper = 0;
+    for (int y = 0; y < s.height(); ++y) {
+      for (int x = 0; x < s.width(); ++x) inkToPaper += before.GetPixel(x, y) == kBlack && s.GetPixel(x, y) == kWhite;
+    }
+    const Colour corner = s.GetPixel(kFootCorner.x, kFootCorner.y);
+    EXPECT_EQ(corner == kWhite, c.paperAtCorner) << c.tail;
+    EXPECT_EQ(inkToPaper, c.paperAtCorner ? 1 : 0) << c.tail;
+    if (!c.paperAtCorner) {
+      EXPECT_LT(Channel(corner, 0), 128) << c.tail;
+    }
+  }
+}
+
 TEST(SmoothOutline, EachPointBecomesTheMidpointToItsSuccessor) {
   CStrokePathLite square(8);
   const Point points[] = {{0, 0}, {10, 0}, {10, 10}, {0, 10}};

@@ -43,9 +43,11 @@ class OldLayouts : public CharFileTest {
   void ExpectParams(const CCharDataFull& r, const Expect& expected) {
     for (auto [k, v] : expected) EXPECT_EQ(r.m_param[k], v) << "parameter " << k;
   }
-  // The parameters the sub-revision chain sets whatever they held, for R2 below 7.
+  // The parameters the sub-revision chain sets whatever they held, for R2 below 7; below 11
+  // the stroke pictures are off and the strokes take the scaled road (240 = 2), so that
+  // the character is drawn.
   Expect FullChain() const {
-    return {{205, 4}, {206, 2}, {207, 80}, {208, 80}, {230, 100}, {220, 0}, {240, 0}, {261, 100}, {264, 1},
+    return {{205, 4}, {206, 2}, {207, 80}, {208, 80}, {230, 100}, {220, 0}, {240, 2}, {261, 100}, {264, 1},
             {263, 300}, {265, 1}, {267, 100}, {244, 2}, {245, 100}, {9, 0}, {381, -1}, {37, 400}, {353, 0},
             {354, 0}, {355, 0}, {361, 0}, {362, 0}, {233, 0}, {260, d_[260] + 1}};
   }
@@ -184,7 +186,7 @@ TEST_F(OldLayouts, RevisionsBelow12HaveATextFieldAndTheOldFontBlock) {
 TEST_F(OldLayouts, Revisions12To14HaveAFullBlockAndATextFieldWithoutTerminator) {
   WdfBlock b;
   b.r2 = 13;
-  b.params = {{1, 9}, {8, 3}, {9, 44}, {144, 1}, {260, 5}, {263, 0}, {50, 2}};
+  b.params = {{1, 9}, {8, 3}, {9, 44}, {144, 1}, {260, 5}, {263, 0}, {50, 2}, {240, 1}};
   b.fixedText.clear();
   for (int i = 0; i < 128; ++i) b.fixedText.insert(b.fixedText.end(), {0x8A, 0xBF});  // 漢 x 128
   b.sectionText = kKanji;
@@ -194,7 +196,7 @@ TEST_F(OldLayouts, Revisions12To14HaveAFullBlockAndATextFieldWithoutTerminator) 
   EXPECT_EQ(r->m_textSettings[0].m_strText, kKanji);
   // R2 13: 260 + 1; 144 set: 144 0, 262 1, 263 0 then 300; 8 takes 9; 1 and 9 cleared.
   ExpectParams(*r, {{260, 6}, {144, 0}, {262, 1}, {263, 300}, {8, 44}, {9, 0}, {1, 0}, {381, -1}, {37, 400},
-                    {264, 1}, {50, 2}, {205, 0}});
+                    {264, 1}, {50, 2}, {205, 0}, {220, 0}, {240, 1}});
 }
 
 TEST_F(OldLayouts, Revisions15To19HaveNarrowTextRecordsAndTheValueTable) {

@@ -2,10 +2,13 @@
 // flying-white column, stamps cut at every edge, and the point display that stamps the
 // whole character.
 #include <climits>
+#include <vector>
 
+#include "convert/driver/tablet_ink.h"
 #include "core/document/tmb_doc.h"
 #include "core/path/stroke_work.h"
 #include "support/picture_files.h"
+#include "support/surface_copies.h"
 #include "views/input/pen_fixture.h"
 
 namespace tmb::test {
@@ -255,6 +258,7 @@ TEST_F(LiveStroke, AThinLineAPlainLineModeOrTheBrushDrawWhatIsWritten) {
     gDrawState.m_nLiveLineMode = c.lineMode;
     a.m_brushValues[kBrushInkColour] = 0x0000C0;
     windows.docA->m_bLiveDrawn = 0;
+    gInkModes[0] = kInkLeave;
     // Slowly, a sample every 3 pixels.
     pen->Press(At(100, y));
     for (int x = 103; x < 190; x += 3) pen->Move(At(x, y));
@@ -262,8 +266,10 @@ TEST_F(LiveStroke, AThinLineAPlainLineModeOrTheBrushDrawWhatIsWritten) {
     const int ink = ColumnInk(BackBuffer(), 145, y - 30, y + 30);
     EXPECT_LE(ink, c.widest);
     EXPECT_GE(ink, c.narrowest);
-    // Only the brush tells the document that a stroke was drawn live.
-    EXPECT_EQ(windows.docA->m_bLiveDrawn, c.thinLine ? 0 : 1);
+    // Whichever way it was drawn, the document knows the stroke was drawn live, and the
+    // window's ink is to be merged into the character.
+    EXPECT_EQ(windows.docA->m_bLiveDrawn, 1);
+    EXPECT_EQ(gInkModes[0], kInkMerge);
     y += 100;
   }
   // The thin line takes the record's ink colour.
@@ -289,17 +295,55 @@ TEST_F(LiveStroke, AGradientSizesTheStampsAlongTheSegmentByItsKind) {
   view->ReleaseOffscreenDCs();
 }
 
-TEST_F(LiveStroke, WithoutFlyingWhiteTheBrushKindChoosesTheColumn) {
-  CStrokeWork& work = LiveStrokeWork();
-  struct Case {
-    int kind, column;
-  } cases[] = {{0, 0}, {3, 3}, {5, 5}, {7, 5}, {-2, 0}};
-  for (const Case& c : cases) {
-    work.m_param.fill(0);
-    work.m_param[10] = c.kind;
+TEST_F(LiveStroke, WithoutFlyingWhiteEveryBrushKindStampsWithTheWholeTip) {
+  a.m_param[5] = 0;
+  std::vector<Surface> pictures;
+  for (int kind : {0, 4, 5, 7}) {
+    a.m_param[10] = kind;
+    view->ClearAll();
+    pen->Press(At(100, 200));
+    for (int x = 104; x < 300; x += 4) pen->Move(At(x, 200 + (x - 100) / 4));
+    pen->Release(At(300, 250));
+    pictures.push_back(CopyOfSurface(BackBuffer()));
     int column = -1;
-    EXPECT_EQ(CTmbView::PickStampColumn(&column, 10, 0, 0), c.column) << c.kind;
+    EXPECT_EQ(CTmbView::PickStampColumn(&column, 10, 0, 0), 0) << kind;
   }
+  SavePictureForViewing(pictures.back(), "live_stroke_brush_kind_7");
+  EXPECT_GT(InkIn({100, 180, 310, 270}), 500);
+  // Every brush kind writes the one stroke.
+  for (size_t k = 1; k < pictures.size(); ++k) EXPECT_TRUE(SamePixels(pictures[0], pictures[k])) << k;
+}
+
+}  // namespace
+}  // namespace tmb::test
+
+namespace tmb::test {
+namespace {
+
+// Ink a collector holds apart from the record, as the platform's ink collector holds it.
+class CollectedInk final : public CTabletInk {
+ public:
+  int InkPointCount() const override { return 12; }
+};
+
+TEST_F(LiveStroke, CollectedInkShowsTheStrokeItselfUnlessItsDisplayIsOff) {
+  CollectedInk ink;
+  SetTabletInk(0, &ink);
+  struct Case {
+    int inkDisplay;
+    bool stamped;
+  } cases[] = {{1, false}, {0, true}};
+  for (const Case& c : cases) {
+    view->ClearAll();
+    gDrawState.m_bInkDisplay = c.inkDisplay;
+    pen->Press(At(100, 300));
+    for (int x = 104; x < 260; x += 4) pen->Move(At(x, 300));
+    pen->Release(At(260, 300));
+    EXPECT_EQ(InkIn({90, 270, 280, 330}) > 100, c.stamped) << c.inkDisplay;
+    EXPECT_EQ(windows.docA->m_bLiveDrawn, 1) << c.inkDisplay;
+  }
+  gDrawState.m_bInkDisplay = 1;
+  SetTabletInk(0, nullptr);
 }
 
 }  // namespace
