@@ -1,0 +1,266 @@
+// Converted characters drawn into window A's render state at every drawing mode and
+// colour road, pinned to the bit by checksums of their pictures: the painting may be made
+// faster, never different. Each case also pins what the painting was given (the converted
+// points and the brush outlines), so that a change of the conversion or of the brush
+// shapes is told apart from a change of the painting. The pictures are left for a person
+// to look at as pixels_<case>.png.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <ostream>
+
+#include "brush/render/brush_state.h"
+#include "convert/driver/path_resampling.h"
+#include "convert/presets/param_defaults.h"
+#include "core/path/path_sequence.h"
+#include "core/path/stroke_work.h"
+#include "core/record/char_data_full.h"
+#include "export/animation/animation_flags.h"
+#include "support/awkward_character.h"
+#include "support/generated_character.h"
+#include "support/picture_files.h"
+#include "support/recorded_character.h"
+#include "support/scoped_work_canvas.h"
+#include "support/surface_checksum.h"
+
+namespace {
+
+using tmb::test::ChecksumText;
+
+enum class Character { kRecorded, kTrees, kScattered, kOffThePaper, kAwkward };
+
+// A character converted at the default style of window A, as the drawing view converts it.
+struct Converted {
+  explicit Converted(Character which) {
+    drawn->ClearPoints();
+    drawn->SetDefaultParams();
+    GetSlotParamDefaults(drawn->m_param, {}, 0);
+    drawn->m_param[37] = 400;
+    switch (which) {
+      case Character::kRecorded:
+        tmb::test::AppendRecordedCharacter(*drawn);
+        break;
+      case Character::kTrees:
+        tmb::test::AppendRecordedTrees(*drawn);
+        break;
+      case Character::kScattered:
+        tmb::test::AppendGeneratedCharacter(*drawn, 5, 12, 60);
+        break;
+      // Strokes reach past the left and top edges of the paper.
+      case Character::kOffThePaper:
+        tmb::test::AppendGeneratedCharacter(*drawn, 11, 30, 40, -60, -40);
+        break;
+      case Character::kAwkward:
+        break;
+    }
+    drawn->ToStrokeWork(*source);
+    if (which == Character::kAwkward) tmb::test::AddAwkwardCharacter(*source, 24, 3);
+    drawn->CopySettingsToWork(*converted);
+    converted->ConvertCharacter(*source);
+  }
+  std::unique_ptr<CCharDataFull> drawn = std::make_unique<CCharDataFull>();
+  std::unique_ptr<CStrokeWork> source = std::make_unique<CStrokeWork>();
+  std::unique_ptr<CStrokeWork> converted = std::make_unique<CStrokeWork>();
+};
+
+constexpr int32_t kPaleYellow = 0x80FFFF, kBlue = 0xFF0000, kRed = 0x0000FF, kWhite = 0xFFFFFF;
+
+struct DrawCase {
+  const char* name;
+  Character character;
+  int width, height;  // the paper
+  void (*setup)(CStrokeWork& work);
+  int start, end;
+  uint64_t given;    // the converted points and widths, and the brush outlines made of them
+  uint64_t picture;  // the state's picture
+};
+
+void Defaults(CStrokeWork&) {}
+void StrokePictures(CStrokeWork& w) { w.m_param[240] = 0; }
+// A frame of an animation is being recorded: the outline merge runs too.
+void AnimationFrame(CStrokeWork&) { gFrameRecording = 1; }
+
+const DrawCase kCases[] = {
+    {"scaled", Character::kRecorded, 500, 750, Defaults, 0, -1, 0xf010ad669ab47aa0, 0xecb584fb55f8ff3f},
+    {"scaled_coloured", Character::kRecorded, 500, 750,
+     [](CStrokeWork& w) {
+       w.m_param[157] = kPaleYellow;
+       w.m_rangeFrom = kBlue;
+     },
+     0, -1, 0xf010ad669ab47aa0, 0x9269d5d342374257},
+    {"scaled_outline_unset", Character::kRecorded, 500, 750,
+     [](CStrokeWork& w) {
+       w.m_param[157] = kPaleYellow;
+       w.m_rangeFrom = kWhite;
+     },
+     0, -1, 0xf010ad669ab47aa0, 0x986233cf8330f062},
+    {"scaled_curved_grown_edge", Character::kRecorded, 500, 750,
+     [](CStrokeWork& w) {
+       w.m_param[241] = 60;
+       w.m_param[244] = 2;
+     },
+     0, -1, 0xf010ad669ab47aa0, 0x2ad0f7eb4e75a4e8},
+    {"scaled_white_ink", Character::kRecorded, 500, 750,
+     [](CStrokeWork& w) {
+       w.m_param[170] = 3;
+       w.m_param[156] = kWhite;
+       w.m_param[157] = 0x403020;
+     },
+     0, -1, 0xf010ad669ab47aa0, 0x02fac80090028209},
+    {"scaled_white_ink_near_white_paper", Character::kRecorded, 500, 750,
+     [](CStrokeWork& w) {
+       w.m_param[170] = 3;
+       w.m_param[156] = kWhite;
+       w.m_param[157] = 0xFEFEFE;
+     },
+     0, -1, 0xf010ad669ab47aa0, 0xf5ab9d19a330be6a},
+    {"scaled_range", Character::kRecorded, 500, 750, Defaults, 120, 400, 0x1e39748b2c9ea11c, 0xdab0a3fba2549fe2},
+    {"scaled_partial", Character::kRecorded, 500, 750,
+     [](CStrokeWork& w) {
+       w.m_param[90] = 1;
+       w.m_param[91] = 1;
+       w.m_param[92] = 20;
+       w.m_param[93] = 50;
+     },
+     0, -1, 0x244d77721d5e4ab5, 0x7eab2524381db64f},
+    {"scaled_animation_frame", Character::kRecorded, 500, 750, AnimationFrame, 0, -1, 0x785174a48f2abdfc,
+     0xecb584fb55f8ff3f},
+    {"stroke_pictures", Character::kRecorded, 500, 750, StrokePictures, 0, -1, 0xf010ad669ab47aa0, 0x3a70cf71fb2aede5},
+    {"stroke_pictures_unsmoothed", Character::kRecorded, 500, 750,
+     [](CStrokeWork& w) {
+       w.m_param[240] = 0;
+       w.m_param[242] = 0;
+     },
+     0, -1, 0xf010ad669ab47aa0, 0x26f8cae73d7e616a},
+    {"stroke_pictures_coloured", Character::kRecorded, 500, 750,
+     [](CStrokeWork& w) {
+       w.m_param[240] = 0;
+       w.m_param[157] = kPaleYellow;
+       w.m_rangeFrom = kRed;
+     },
+     0, -1, 0xf010ad669ab47aa0, 0xa70a11bf17d9b4f2},
+    {"stroke_pictures_outline_unset", Character::kRecorded, 500, 750,
+     [](CStrokeWork& w) {
+       w.m_param[240] = 0;
+       w.m_param[157] = 0x604020;
+       w.m_rangeFrom = kWhite;
+     },
+     0, -1, 0xf010ad669ab47aa0, 0xbd3ab7390d577b0a},
+    {"stroke_pictures_partial", Character::kRecorded, 500, 750,
+     [](CStrokeWork& w) {
+       w.m_param[240] = 0;
+       w.m_param[90] = 1;
+       w.m_param[92] = 30;
+       w.m_param[93] = 10;
+     },
+     0, -1, 0x4a76e371b2f568c9, 0x57433a4c0872a47a},
+    {"stroke_pictures_animation_frame", Character::kRecorded, 500, 750,
+     [](CStrokeWork& w) {
+       StrokePictures(w);
+       AnimationFrame(w);
+     },
+     0, -1, 0x785174a48f2abdfc, 0x3a70cf71fb2aede5},
+    {"flying_white", Character::kRecorded, 500, 750,
+     [](CStrokeWork& w) {
+       w.m_param[3] = 40;
+       w.m_param[5] = 20;
+       for (int i = 0; i < w.GetCount(); ++i) w.m_pWidths[i] = 20;
+     },
+     0, -1, 0x774f99d09aeb9281, 0x6ff5040cc18a9a4a},
+    {"no_stroke_pictures", Character::kRecorded, 500, 750,
+     [](CStrokeWork& w) {
+       w.m_param[220] = 0;
+       w.m_param[240] = 0;
+     },
+     0, -1, 0x8e8f63a79356022a, 0xf5ab9d19a330be6a},
+    {"no_linking", Character::kRecorded, 500, 750, [](CStrokeWork& w) { w.m_param[2] = 0; }, 0, -1, 0x69ff00d94a3c39f5,
+     0xf5ab9d19a330be6a},
+    {"dots", Character::kRecorded, 500, 750, [](CStrokeWork& w) { w.m_param[291] = 1; }, 0, -1, 0x69ff00d94a3c39f5,
+     0xeaecb542f99ff2ba},
+    {"dots_of_the_written_points", Character::kRecorded, 500, 750,
+     [](CStrokeWork& w) {
+       w.m_param[291] = 1;
+       w.m_param[47] = 1;
+     },
+     0, -1, 0x69ff00d94a3c39f5, 0xa54435ed806cfa1f},
+    // Papers smaller than the character, and one smaller than the colour work bitmap.
+    {"small_paper_scaled", Character::kRecorded, 300, 260, Defaults, 0, -1, 0xf010ad669ab47aa0, 0x4b55fe88be485dba},
+    {"small_paper_stroke_pictures", Character::kRecorded, 300, 260, StrokePictures, 0, -1, 0xf010ad669ab47aa0,
+     0x5928e8545ce7da7d},
+    {"tiny_paper_scaled_coloured", Character::kRecorded, 100, 200,
+     [](CStrokeWork& w) {
+       w.m_param[157] = kPaleYellow;
+       w.m_rangeFrom = kBlue;
+     },
+     0, -1, 0xf010ad669ab47aa0, 0x2f236c9ebf9e5952},
+    {"trees_scaled", Character::kTrees, 500, 750, Defaults, 0, -1, 0x4207a296dab8252a, 0xf5d25864d01b3af7},
+    {"trees_stroke_pictures", Character::kTrees, 500, 750, StrokePictures, 0, -1, 0x4207a296dab8252a,
+     0x7ed0f926cdf8da73},
+    {"scattered_scaled", Character::kScattered, 500, 750, Defaults, 0, -1, 0xf291f12b45f97c45, 0xb35a6f73ae7cb70a},
+    {"scattered_stroke_pictures", Character::kScattered, 500, 750, StrokePictures, 0, -1, 0xf291f12b45f97c45,
+     0x28557e00dca6d6cd},
+    {"off_the_paper_scaled", Character::kOffThePaper, 500, 750, Defaults, 0, -1, 0x8a26ed9f1f2e3098,
+     0x02695058b4f5de52},
+    {"off_the_paper_stroke_pictures", Character::kOffThePaper, 500, 750, StrokePictures, 0, -1, 0x8a26ed9f1f2e3098,
+     0x670b06ec57e75c74},
+    {"awkward_scaled", Character::kAwkward, 500, 750, Defaults, 0, -1, 0x8d38c3d6b3aed47a, 0x79f5cff01180884f},
+    {"awkward_stroke_pictures", Character::kAwkward, 500, 750, StrokePictures, 0, -1, 0x8d38c3d6b3aed47a,
+     0xcd85ec8f847c1f1e},
+    {"awkward_dots", Character::kAwkward, 500, 750, [](CStrokeWork& w) { w.m_param[291] = 1; }, 0, -1,
+     0xfdd76c654cd2663e, 0x7a938b4632ed74a2},
+};
+
+// What the painting was given: the converted points, their widths and the brush outlines
+// of the path sequence.
+uint64_t GivenChecksum(const CStrokeWork& converted) {
+  uint64_t h = tmb::test::PathChecksum(converted);
+  for (int i = 0; i < converted.GetCount(); ++i) h = (h ^ converted.m_pWidths[i]) * 0x100000001B3ull;
+  if (gPathSequence.m_pPath) h ^= tmb::test::PathChecksum(*gPathSequence.m_pPath) * 3;
+  return h;
+}
+
+void PrintTo(const DrawCase& c, std::ostream* os) { *os << c.name; }
+
+class DrawingChecksums : public ::testing::TestWithParam<DrawCase> {
+ protected:
+  void TearDown() override {
+    gBrushStates[0].Reset();
+    gPathSequence.FreePath();
+    gFrameRecording = 0;
+    gUnitPassActive = 0;
+  }
+};
+
+TEST_P(DrawingChecksums, ThePictureStaysBitForBit) {
+  const DrawCase& c = GetParam();
+  tmb::test::ScopedWorkCanvas canvas(c.width, c.height);
+  gBrushStates[0].Reset();
+  ASSERT_EQ(gBrushStates[0].Create(&canvas.screen, 1), 1);
+  Converted character(c.character);
+  CStrokeWork& converted = *character.converted;
+  ASSERT_GT(converted.GetCount(), 0);
+  c.setup(converted);
+  converted.m_nWindow = 0;
+  converted.SelectBrushState(nullptr);
+  converted.m_drawFlags[0] = 0;
+  ASSERT_EQ(converted.DrawCharacter(&canvas.screen, c.start, c.end, *character.source), 1);
+  const tmb::Surface& picture = gBrushStates[0].m_bitmap;
+  EXPECT_FALSE(tmb::test::SavePictureForViewing(picture, std::string("pixels_") + c.name).empty());
+
+  const uint64_t given = GivenChecksum(converted), drawn = tmb::test::SurfaceChecksum(picture);
+  const std::string row =
+      std::string("{\"") + c.name + "\", ..., " + ChecksumText(given) + ", " + ChecksumText(drawn) + "}";
+  if (given != c.given) {
+    ADD_FAILURE() << "the conversion or the brush outlines changed, not the painting; when that change is meant, "
+                     "record the case anew: "
+                  << row;
+  } else {
+    EXPECT_EQ(drawn, c.picture) << "the painting changed: " << row;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryModeAndCharacter, DrawingChecksums, ::testing::ValuesIn(kCases),
+                         [](const ::testing::TestParamInfo<DrawCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
