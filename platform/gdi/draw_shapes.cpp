@@ -134,9 +134,20 @@ void DeviceContext::ThinLine(Point a, Point b) {
   i0 = std::max<int64_t>(i0, 0);
   i1 = std::min<int64_t>(i1, n);
   // Pixel i of n: the major coordinate steps by one, the minor one is the exact position
-  // rounded (halves away from the start); the end point itself is left out.
+  // rounded (halves away from the start), m = (2 i aminor + n) / (2 n); the end point
+  // itself is left out. m is stepped with its remainder: a division per pixel took a third
+  // of the time of the outlines of a supersampled character.
+  const int64_t den = 2 * n;
+  int64_t m = (2 * i0 * aminor + n) / den;
+  int64_t rest = (2 * i0 * aminor + n) % den;
   for (int64_t i = i0; i < i1; ++i) {
-    const int64_t m = (2 * i * aminor + n) / (2 * n);
+    if (i > i0) {
+      rest += 2 * aminor;
+      if (rest >= den) {
+        rest -= den;
+        ++m;
+      }
+    }
     const int64_t px = xMajor ? a.x + sMajor * i : a.x + sMinor * m;
     const int64_t py = xMajor ? a.y + sMinor * m : a.y + sMajor * i;
     if (px < clip.left || px >= clip.right || py < clip.top || py >= clip.bottom) continue;
