@@ -151,11 +151,15 @@ void DeviceContext::ThinLine(Point a, Point b) {
     const int64_t px = xMajor ? a.x + sMajor * i : a.x + sMinor * m;
     const int64_t py = xMajor ? a.y + sMinor * m : a.y + sMajor * i;
     if (px < clip.left || px >= clip.right || py < clip.top || py >= clip.bottom) continue;
-    const bool on = !pattern || DashOn(*pattern, int((styleStep_ + i) % kDashPeriods));
+    if (!pattern) {
+      pen.Pixel(int(py), int(px));
+      continue;
+    }
+    const bool on = DashOn(*pattern, int((styleStep_ + i) % kDashPeriods));
     if (on) {
-      pen.Span(int(py), int(px), int(px) + 1);
+      pen.Pixel(int(py), int(px));
     } else if (paintGaps) {
-      gap.Span(int(py), int(px), int(px) + 1);
+      gap.Pixel(int(py), int(px));
     }
   }
   if (pattern) styleStep_ = int((styleStep_ + n) % kDashPeriods);
