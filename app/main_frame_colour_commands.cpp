@@ -5,6 +5,7 @@
 #include "app/tmb_app.h"
 #include "platform/service/colour_chooser.h"
 #include "resources/command_ids.h"
+#include "views/input/tablet_ink_input.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ constexpr ColourChoice kColourChoices[] = {
     {tmb::kCmdBackB, &CDrawState::m_crBackB, kKindDrawB},
     {tmb::kCmdBackEditor, &CDrawState::m_crBackEdit, kKindImageEditor},
     {tmb::kCmdBackPreview, &CDrawState::m_crBackPreview, kKindPreview},
-    // No tablet ink collector exists on this platform to take the pen's colour.
+    // The tablet pen's colour goes to the windows' ink, which no window shows.
     {tmb::kCmdTabletPen, &CDrawState::m_crTabletPen, -1},
 };
 
@@ -29,7 +30,9 @@ void CMainFrame::RegisterColourCommands() {
   for (const ColourChoice& c : kColourChoices) {
     OnCommand(c.id, [this, c] {
       if (c.kind == kKindImageEditor) EnsureImageEditor(1);
-      if (tmb::ChooseColour(gDrawState.*c.colour)) RefreshBackground(c.kind);
+      if (!tmb::ChooseColour(gDrawState.*c.colour)) return;
+      if (c.id == tmb::kCmdTabletPen) SetTabletPenColour(gDrawState.m_crTabletPen);
+      RefreshBackground(c.kind);
     });
   }
   for (int row : {0, 1}) {

@@ -14,6 +14,7 @@ packages=(
   libxml2-utils librsvg2-bin ffmpeg
   desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
   potrace  # a timing reference for the vectoriser benchmark only
+  libzinnia-dev tegaki-zinnia-japanese  # the handwriting recogniser and its Japanese model
 )
 
 missing=()

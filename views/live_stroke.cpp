@@ -52,8 +52,10 @@ void CTmbView::DrawLiveStroke(tmb::DeviceContext& dc, tmb::Point from, tmb::Poin
   if (!doc) return;
   CCharDataFull& rec = doc->m_char;
   gLiveStroke.sheetShown = IsShapeSheetShown() ? 1 : 0;
-  // Where ink is collected, the ink shows the stroke itself.
-  if (TabletInkOf(m_nIndex).InkPointCount() == 0) {
+  // Where a collector gathers the ink apart from the record, the ink shows the stroke
+  // itself; ink the capture writes into the record is drawn here like any stroke.
+  const CTabletInk& ink = TabletInkOf(m_nIndex);
+  if (ink.InkPointCount() == 0 || ink.WrittenIntoRecord()) {
     PrepareOffscreenDCs(dc);
     const int i = rec.m_nPoints - 1;
     rec.CopySettingsToWork(LiveStrokeWork());

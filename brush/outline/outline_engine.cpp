@@ -98,11 +98,10 @@ int CCharData::BuildOutline(CCharDataFull& source, COutlineDocument* doc) {
     const int converted = Converter().ConvertCharacter(*paths.converted, *paths.source);
     FromStrokePathDedup(*paths.converted, &source);
     source.m_bChanged = 0;
-    if (converted == 0) return 1;
     source.m_bConverted = 1;
     if (inkActive) {
       CurrentInkHandler().SetCollectorFlag(0);
-      source.FromStrokePath(*paths.converted, false);
+      if (converted != 0) source.FromStrokePath(*paths.converted, false);
     }
     return 1;
   }

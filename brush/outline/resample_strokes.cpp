@@ -4,6 +4,7 @@
 // resampling float arrays, the rounded ones to the record.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "brush/outline/outline_state.h"
 #include "brush/outline/point_rebuild.h"
@@ -52,10 +53,11 @@ bool CircleCut(tmb::Point k, tmb::Point p0, tmb::Point p1, double r, double* x, 
   return true;
 }
 
-// Walks the segment from point i to point i + 1 of rec, appending a point each time the
-// last kept point k lies more than step from the segment's end. A cut that brings no
-// point nearer to the end stops the walk (it could only repeat). False when out is full.
-bool WalkSegment(PointRebuild& out, const CCharData& rec, int i, double step, tmb::Point& k) {
+// Walks the segment from point i to point i + 1 of rec, appending a point with point i's
+// attributes and the given flag each time the last kept point k lies more than step from
+// the segment's end. A cut that brings no point nearer to the end stops the walk (it
+// could only repeat). False when out is full.
+bool WalkSegment(PointRebuild& out, const CCharData& rec, int i, double step, uint8_t flag, tmb::Point& k) {
   const tmb::Point p0 = rec.m_pPoints[i];
   const tmb::Point p1 = rec.m_pPoints[i + 1];
   if (p0 == p1) return true;
@@ -67,8 +69,7 @@ bool WalkSegment(PointRebuild& out, const CCharData& rec, int i, double step, tm
     const tmb::Point r = exact.RoundToPoint();
     const double now = Dist2(r.x, r.y, p1.x, p1.y);
     if (now >= left) break;
-    // A resampled point continues its stroke.
-    if (!out.AppendAt(rec, i, r, 0, exact.x, exact.y)) return false;
+    if (!out.AppendAt(rec, i, r, flag, exact.x, exact.y)) return false;
     k = r;
     left = now;
   }
@@ -88,7 +89,8 @@ void CCharData::ResampleStrokes(int step) {
       k = m_pPoints[i];
     }
     if (IsStrokeEnd(i)) continue;
-    if (!WalkSegment(out, *this, i, r, k)) break;
+    // The new points are copies of point i, its flag byte with the rest.
+    if (!WalkSegment(out, *this, i, r, m_pFlags[i], k)) break;
   }
   out.CopyTo(*this);
   out.CopyFloatsTo(gResampleX.data(), gResampleY.data());
@@ -111,7 +113,9 @@ void CCharData::ResampleStrokesFloat(int step, int mode) {
       if (mode == kStepPerStroke) r = std::max(2 * (FindStrokeEnd(i) - i) / step, 2);
     }
     if (!IsStrokeEnd(i)) {
-      if (!WalkSegment(out, *this, i, r, k)) break;
+      // The conversion styles take the new points as continuations; the others keep point
+      // i's flag byte, as the integer form does.
+      if (!WalkSegment(out, *this, i, r, floatStyle ? 0 : m_pFlags[i], k)) break;
       ++walked;
       continue;
     }

@@ -69,8 +69,8 @@ void CCharData::BuildStrokePoints(const CCharData& source) {
     if (!out.Append(source, i)) break;
     if (m_param[kLeadInOn] != 0 && source.m_pFlags[i] != 0) {
       // The stroke begins `length` pixels out along the lead-in direction and walks back
-      // to the drawn start, which it reaches even when the length is no multiple of the
-      // step.
+      // toward the drawn start in whole steps: a length that is no multiple of the step
+      // stops short of it, and the stroke goes on from its next drawn point.
       const int64_t length = m_param[kLeadInLength];
       const int step = LeadStep(m_param[kLeadInStep]);
       const int angle = m_param[kLeadInAngle];
@@ -79,7 +79,6 @@ void CCharData::BuildStrokePoints(const CCharData& source) {
       for (int64_t t = step; t <= length && !full; t += step) {
         full = !out.AppendAt(source, i, Offset(p, LeadOffset(angle, length - t, floatDirections)), 0);
       }
-      if (!full && out.PointAt(out.Count() - 1) != p) full = !out.AppendAt(source, i, p, 0);
       if (full) break;
     }
     const bool lastOfStroke = startsStroke(i + 1);

@@ -15,10 +15,6 @@ namespace {
 
 tmb::Point Scaled(const CFPoint& p, float scale) { return (p * scale).RoundToPoint(); }
 
-void AppendUnlessRepeat(std::vector<CFPoint>& out, const CFPoint& p) {
-  if (out.empty() || out.back() != p) out.push_back(p);
-}
-
 // Whether the contour ending at point last is drawn under the division selection of the
 // morph correspondence.
 bool InSelectedDivision(int last) {
@@ -33,7 +29,8 @@ bool InSelectedDivision(int last) {
 }  // namespace
 
 int CStrokeWork::BuildStrokePolygon(int i, int strokeStart, std::vector<CFPoint>& out, int mode,
-                                    tmb::DeviceContext* pDC, tmb::Colour colour, float scale) const {
+                                    tmb::DeviceContext* pDC, tmb::Colour colour, float scale,
+                                    CStrokePath* sidePath) const {
   const int last = FindStrokeEnd(i);
   if (i >= last || m_pAttrs[i + 1] != kAttrSkip) {
     if (mode == 1 && pDC && i < last) {
@@ -43,7 +40,11 @@ int CStrokeWork::BuildStrokePolygon(int i, int strokeStart, std::vector<CFPoint>
       pDC->MoveTo(a.x, a.y);
       pDC->LineTo(b.x, b.y);
     }
-    AppendUnlessRepeat(out, m_pPoints[i]);
+    if (mode == -1 && sidePath && i < last) {
+      sidePath->AppendFlagged(*this, i, kFlagStart);
+      sidePath->AppendFlagged(*this, i + 1, kFlagContinue);
+    }
+    out.push_back(m_pPoints[i]);
     return i + 1;
   }
 
@@ -57,7 +58,7 @@ int CStrokeWork::BuildStrokePolygon(int i, int strokeStart, std::vector<CFPoint>
   std::vector<CFPoint> flat;
   FlattenCurveRun(run, flat);
   for (const CFPoint& p : flat) {
-    AppendUnlessRepeat(out, p);
+    out.push_back(p);
     if ((mode == 1 || mode == 5) && pDC) {
       const tmb::Point q = Scaled(p, scale);
       pDC->SetPixel(q.x, q.y, colour);
@@ -95,7 +96,7 @@ void CStrokeWork::FillOutlines(tmb::DeviceContext* pDC, tmb::Colour colour, int 
     s = last + 1;
     if (mode == 5 || !InSelectedDivision(last)) continue;
     // A last point that is a control point was used by the run that closes the contour.
-    if (m_pAttrs[last] != kAttrSkip || first == last) AppendUnlessRepeat(contour, m_pPoints[last]);
+    if (m_pAttrs[last] != kAttrSkip || first == last) contour.push_back(m_pPoints[last]);
     polygon.clear();
     for (const CFPoint& p : contour) polygon.push_back(Scaled(p, scale));
     if (dc && mode == 1) {

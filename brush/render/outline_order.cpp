@@ -24,10 +24,44 @@ int BoxTest(const tmb::Rect& a, const tmb::Rect& b) {
   return term(a.left > b.left) + term(a.right < b.right) + term(a.top > b.top) + term(a.bottom < b.bottom);
 }
 
-// Whether contour y must come before contour x: x lies strictly inside y, or y comes
-// first as given and holds x.
-bool MustPrecede(const std::vector<Contour>& c, size_t y, size_t x) {
-  return BoxTest(c[x].box, c[y].box) == -4 || (y < x && BoxTest(c[y].box, c[x].box) == 4);
+// Whether the ranks of contours i and j (i given before j) are out of order: i is ranked
+// before j but lies strictly inside it, or ranked after j and holds it.
+bool OutOfOrder(const std::vector<Contour>& c, const std::vector<int>& rank, size_t i, size_t j) {
+  return (rank[i] < rank[j] && BoxTest(c[i].box, c[j].box) == -4) ||
+         (rank[i] > rank[j] && BoxTest(c[i].box, c[j].box) == 4);
+}
+
+// The ranks of the contours, from the order given: the first pair (i, j) out of order,
+// in the order i then j, has its ranks swapped, and the search starts over, until no pair
+// is out of order. A swap changes only the pairs of i and j; as every pair before (i, j)
+// was in order, the search goes on at the first of those pairs before it that the swap
+// put out of order, else at (i, j).
+std::vector<int> RanksOf(const std::vector<Contour>& c) {
+  const size_t n = c.size();
+  std::vector<int> rank(n);
+  for (size_t k = 0; k < n; ++k) rank[k] = int(k);
+  size_t i = 0, j = 1;
+  while (i + 1 < n) {
+    if (!OutOfOrder(c, rank, i, j)) {
+      if (++j == n) j = ++i + 1;
+      continue;
+    }
+    std::swap(rank[i], rank[j]);
+    // The pairs of i or j before (i, j): (a, i) and (a, j) for a < i, then (i, b) for
+    // i < b < j, taken in the search's order.
+    const size_t si = i, sj = j;
+    for (size_t a = 0; a < si && i == si && j == sj; ++a) {
+      if (OutOfOrder(c, rank, a, si)) {
+        i = a, j = si;
+      } else if (OutOfOrder(c, rank, a, sj)) {
+        i = a, j = sj;
+      }
+    }
+    for (size_t b = si + 1; b < sj && i == si && j == sj; ++b) {
+      if (OutOfOrder(c, rank, si, b)) j = b;
+    }
+  }
+  return rank;
 }
 
 // The way the contour turns at its topmost point p, from a = p - previous point and
@@ -65,19 +99,11 @@ int CStrokeWork::CollectStrokeOutlines(int invert) {
     s = c.last + 1;
   }
 
-  // Every contour comes after all that must precede it: a stable sort by their number
-  // keeps the given order wherever no box holds another. (Swapping pairs until none is
-  // out of order gives such an order too, but restarts after every swap.)
+  // The contour of rank r goes to place r.
   const size_t n = contours.size();
-  std::vector<int> depth(n, 0);
-  for (size_t x = 0; x < n; ++x) {
-    for (size_t y = 0; y < n; ++y) {
-      if (y != x && MustPrecede(contours, y, x)) ++depth[x];
-    }
-  }
+  const std::vector<int> rank = RanksOf(contours);
   std::vector<size_t> order(n);
-  for (size_t k = 0; k < n; ++k) order[k] = k;
-  std::stable_sort(order.begin(), order.end(), [&depth](size_t a, size_t b) { return depth[a] < depth[b]; });
+  for (size_t k = 0; k < n; ++k) order[size_t(rank[k])] = k;
 
   CStrokeWork given(std::max(m_nCount, 1));
   given.CopyRangeFrom(*this, 0, m_nCount);

@@ -52,20 +52,22 @@ void CStrokePath::ThinByAngle(float threshold) {
   CopyRangeFrom(*kept, 0, kept->m_nCount);
 }
 
+// The work is done on whole pixels: the points are rounded, and a snapped coordinate is
+// the neighbour's rounded one.
 void CStrokeWork::SnapNearAxisPoints() {
   for (int i = 0; i < m_nCount; ++i) {
     CFPoint& p = m_pPoints[i];
-    const CFPoint q = m_pPoints[PrevInStroke(i, -1)];
-    const CFPoint r = m_pPoints[NextInStroke(i, -1)];
-    const tmb::Point ip = p.RoundToPoint(), iq = q.RoundToPoint(), ir = r.RoundToPoint();
+    const tmb::Point ip = p.RoundToPoint();
+    const tmb::Point iq = m_pPoints[PrevInStroke(i, -1)].RoundToPoint();
+    const tmb::Point ir = m_pPoints[NextInStroke(i, -1)].RoundToPoint();
     const tmb::Point d1{ip.x - iq.x, ip.y - iq.y};
     const tmb::Point d2{ip.x - ir.x, ip.y - ir.y};
     if (std::abs(d1.x) < 2 && std::abs(d1.y) < 2) {
-      if (d1.x != 0 && d2.x != 0 && Sign(d1.x) != Sign(d2.x)) p.x = q.x;
-      if (d1.y != 0 && d2.y != 0 && Sign(d1.y) != Sign(d2.y)) p.y = q.y;
+      if (d1.x != 0 && d2.x != 0 && Sign(d1.x) != Sign(d2.x)) p.x = float(iq.x);
+      if (d1.y != 0 && d2.y != 0 && Sign(d1.y) != Sign(d2.y)) p.y = float(iq.y);
     } else {
-      if (d1.y == 0 && d1.x != 0 && std::abs(d2.x) == 1 && Sign(d1.x) != Sign(d2.x)) p.x = r.x;
-      if (d2.x == 0 && d1.y != 0 && std::abs(d2.y) == 1 && Sign(d1.y) != Sign(d2.y)) p.y = r.y;
+      if (d1.y == 0 && d1.x != 0 && std::abs(d2.x) == 1 && Sign(d1.x) != Sign(d2.x)) p.x = float(ir.x);
+      if (d2.x == 0 && d1.y != 0 && std::abs(d2.y) == 1 && Sign(d1.y) != Sign(d2.y)) p.y = float(ir.y);
     }
   }
 }

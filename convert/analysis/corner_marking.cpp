@@ -72,8 +72,9 @@ void MarkCorners(CStrokePath& path) {
       const bool nearC = i - c <= 1 && Length2(d) <= kNearCorner2;
       corner = !nearC && !noEdge && VectorAngle(d.x, d.y, e.x, e.y, kAngleFirstReversed) < cornerAngle;
     }
-    // A point with no edge ahead (a stroke's last point) shows no change of direction.
-    if (!corner && !noEdge) {
+    // A point with no edge ahead (a stroke's last point) leaves every direction known
+    // since the last corner: it is a corner once one is known.
+    if (!corner) {
       if (Leaves(sx, Sign(e.x)) || Leaves(sy, Sign(e.y))) {
         corner = directionsFromE = true;
       } else {

@@ -45,9 +45,10 @@ int FitControlPoints(CStrokePath& out, const CStrokePath& source, int first, int
   for (int j = 0; j < k; ++j) {
     CFPoint c;
     if (k == 1) {
-      // The quadratic from p to end through the middle sample at its middle.
+      // The quadratic from p to the run's last control point through the middle sample at
+      // its middle: that point is always in the stroke, whether or not the run wraps.
       const CFPoint middle = samples[size_t(n / 2)];
-      c = middle * 2.0f - (p + end) / 2.0f;
+      c = middle * 2.0f - (p + source.m_pPoints[last - 1]) / 2.0f;
     } else {
       const float fraction = k == 2 ? kSpacingOfTwo[j] : kSpacingOfThree[j];
       const int idx = std::min(RoundHalfAway(float(n) * fraction), n - 1);

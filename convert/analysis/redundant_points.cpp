@@ -12,8 +12,8 @@ CFPoint Step(const CStrokePath& path, int k) { return path.m_pPoints[k + 1] - pa
 
 int IsRepeatedRun(const CStrokePath& path, int start, int len) {
   if (start < 0 || len < 1 || len > kMaxRepeatedRun || start + 2 * len >= path.GetCount()) return 0;
-  // A control point of a curve must not be thinned away with the stretch.
-  for (int k = std::max(start - 1, 0); k <= start + 2 * len; ++k) {
+  // A stretch does not begin at a point to skip or beside one.
+  for (int k = std::max(start - 1, 0); k <= start + 1; ++k) {
     if (path.m_pAttrs[k] == CStrokePath::kAttrSkip) return 0;
   }
   for (int k = start; k < start + len; ++k) {

@@ -10,8 +10,8 @@ constexpr int kMaxRepeatedRun = 500;
 
 // len when the len steps from point start (a step runs from point k to point k + 1) are
 // followed by the same len steps again, coordinates exactly equal; else 0. A stretch
-// touching a point of attribute 3 (from start - 1 to start + 2 len) never repeats, nor
-// does one reaching past the path's last point. len runs from 1 to kMaxRepeatedRun.
+// whose start, or a point beside it, has attribute 3 never repeats, nor does one reaching
+// past the path's last point. len runs from 1 to kMaxRepeatedRun.
 int IsRepeatedRun(const CStrokePath& path, int start, int len);
 
 // The length of the periodic stretch of run length len from point start, its repeats

@@ -279,28 +279,28 @@ int DensifyOutline(CStrokePath& outline, CPointIndexList& anchors, const CShapeR
     if (r.index >= 0 && r.index < count && r.kind >= 0 && r.kind < 16) kinds[size_t(r.index)] |= uint16_t(1u << r.kind);
   }
 
+  // A full outline stops growing, and the anchors of the points that no longer fit refer
+  // to its last point.
   CStrokePath rebuilt(int(std::min<int64_t>(need, capacity)));
+  bool full = false;
   for (int i = 0; i < count; ++i) {
-    if (!rebuilt.AddPointUnique(o[i].x, o[i].y, i == 0 ? CStrokePath::kFlagStart : 0, 1)) break;
+    full = full || !rebuilt.AddPointUnique(o[i].x, o[i].y, i == 0 ? CStrokePath::kFlagStart : 0, 1);
+    if (rebuilt.GetCount() == 0) break;  // no room at all
     CFPoint last = rebuilt.GetLastPoint();
     for (uint8_t kind : kKindOrder) {
       if (kinds[size_t(i)] & (1u << kind)) anchors.AddPoint(last.x, last.y, kind, rebuilt.GetCount() - 1);
     }
+    if (full) continue;
     const CFPoint d = o[outline.NextInStroke(i, 0)] - o[i];
     const int m = steps[size_t(i)];
     tmb::Point lastRounded = Rounded(last);
-    bool full = false;
-    for (int t = 1; t < m; ++t) {
+    for (int t = 1; t < m && !full; ++t) {
       const CFPoint sample(float(o[i].x + double(d.x) * t / m), float(o[i].y + double(d.y) * t / m));
       const tmb::Point rounded = Rounded(sample);
       if (shortStroke == 0 && rounded == lastRounded) continue;
-      if (!rebuilt.AddPointUnique(sample.x, sample.y, 0, 1)) {
-        full = true;
-        break;
-      }
+      full = !rebuilt.AddPointUnique(sample.x, sample.y, 0, 1);
       lastRounded = rounded;
     }
-    if (full) break;
   }
   if (outline.GetCapacity() < rebuilt.GetCount()) outline.Reallocate(rebuilt.GetCount());
   outline.CopyFrom(rebuilt);

@@ -29,7 +29,7 @@ void CAnalysisOverlay::Clear() {
   m_runStarts.clear();
 }
 
-int CAnalysisOverlay::AddMark(int first, int last, const CStrokePath& path) {
+int CAnalysisOverlay::AddMark(int first, int last, const CStrokePath& path, int firstStroke) {
   if (m_nCount >= kCapacity || first < 0 || last < first || last >= path.GetCount()) return 0;
   tmb::Rect rect;
   path.GetIntRangeBounds(rect, first, last + 1);
@@ -37,6 +37,7 @@ int CAnalysisOverlay::AddMark(int first, int last, const CStrokePath& path) {
   if (RectWidth64(rect) < kMinSide) rect.right = SaturateToInt(int64_t{rect.left} + kMinSide);
   rect.Normalize();
   COverlayMark& mark = m_marks[m_nCount++];
+  mark.firstStroke = firstStroke;
   for (int p : {0, 3}) {
     mark.parts[p].first = first;
     mark.parts[p].last = last;

@@ -32,6 +32,8 @@ void MergeInk(CStrokeWork& source) {
   // A frame at its end shows the other window's character, and takes that window's ink.
   const bool frameEnd = source.m_nMorphState != 0 && source.m_nMorphPercent == 100;
   CTabletInk& ink = frameEnd ? TabletInkOf(1 - w) : own;
+  // Ink the capture wrote into a record is that record's strokes: it is there already.
+  if (ink.WrittenIntoRecord()) return;
   const int before = source.GetCount();
   ink.OffsetInk(CFPoint(0, 0), -1);
   ink.CopyInkToStrokes(source);

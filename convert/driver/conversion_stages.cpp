@@ -127,7 +127,7 @@ void OverlayMarksStage(ConversionRun& run) {
     int next = k + 1;
     while (next < n && run.unitStarts[next] == 0) ++next;
     const int last = next < n ? starts[next] - 1 : run.work.GetCount() - 1;
-    gAnalysisOverlay.AddMark(starts[k], last, run.work);
+    gAnalysisOverlay.AddMark(starts[k], last, run.work, k);
     k = next - 1;
   }
   gAnalysisOverlay.BuildRunStarts(run.work);

@@ -28,13 +28,10 @@ int MarkDirectionChanges(CStrokePath& path) {
   for (int i = 0; i < n; ++i) {
     if (flags[i] == CStrokePath::kFlagStart) strokeLast = path.FindStrokeEnd(i);
     if (path.IsSectionLast(i) || i >= strokeLast) continue;
-    // A repeated point has no direction of its own: it takes that of the first step that
-    // leaves it, and where none does it changes nothing.
-    int k = i + 1;
-    while (k < strokeLast && p[k] == p[i]) ++k;
-    const CFPoint d = p[k] - p[i];
+    // A step of no length counts as one below the diagonal, as its projection's x equals
+    // its own.
+    const CFPoint d = p[i + 1] - p[i];
     if (flags[i] != 0) lastFlagged = p[i];
-    if (d == CFPoint(0, 0)) continue;
     const int side = DiagonalSide(d);
     if (flags[i] != 0) {
       previousSide = side;

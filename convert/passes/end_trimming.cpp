@@ -54,17 +54,19 @@ bool AddFirstStrokeEntry(CStrokeWork& path, int64_t p) {
 }
 
 // A start turn close to its segment's start: the points from the start up to it are laid
-// evenly on the step that leaves it. A turn on the segment's last point has no such step.
+// evenly on the step that leaves it, which for a turn on the segment's last point is the
+// step into the next segment. The path's last point has no step on and keeps its code.
 void FlattenStartHook(CStrokeWork& path, const Segment& seg, int j, int64_t limit) {
   CFPoint* pt = path.m_pPoints;
-  if (j >= seg.e || Squared(limit) <= SquaredDistance(pt[j], pt[seg.s])) return;
+  if (j + 1 >= path.GetCount() || Squared(limit) <= SquaredDistance(pt[j], pt[seg.s])) return;
   const CFPoint g = pt[j + 1] - pt[j];
   const float c = float(j + 1 - seg.s);
   for (int k = seg.s; k <= j; ++k) pt[k] = pt[j] + g * float(k - seg.s) / c;
   path.m_pFlags[j] = CStrokePath::kFlagContinue;
 }
 
-// Whether the flourish after code j (j > 0, inside the segment) is cut.
+// Whether the flourish after code j (j > 0) is cut. A code beyond the selected segment
+// is only cleared: no point lies between it and the segment's end.
 bool IsCut(const CStrokeWork& path, const Segment& seg, int j, int64_t p) {
   const CFPoint* pt = path.m_pPoints;
   const int f = path.m_pFlags[j];
@@ -130,8 +132,8 @@ int TrimStrokeEnds(CStrokeWork& path, int mode) {
   for (int j = 0; j < path.GetCount(); ++j) {
     if (path.m_pFlags[j] == CStrokePath::kFlagStart) seg = {j, path.FindSegmentEnd(j)};
     if (path.m_pFlags[j] == kFlagStartTurn) FlattenStartHook(path, seg, j, hookLimit);
-    // Codes outside the selected segment, and at point 0, have no step before them in it.
-    const bool cut = j > 0 && j <= seg.e && IsCut(path, seg, j, p);
+    // A code at point 0 has no step before it.
+    const bool cut = j > 0 && IsCut(path, seg, j, p);
     if (j == seg.e && j > 0) ShortenTail(path, j, p);
     if (cut) CutAfter(path, seg, j);
   }

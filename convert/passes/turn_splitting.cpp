@@ -95,8 +95,9 @@ Turn FindTurn(const CStrokeWork& path, const CStrokeWork& reference, const Segme
   t.k = WalkForward(path, seg, i);
   if (t.kind == kRiseIntoLink && t.k == seg.e) return {};
   const int b = WalkBack(path, seg, i, t.kind);
-  // A walk back to the segment's start leaves the turn there, not on the stroke before.
-  t.before = std::max(b - 1, seg.s);
+  // A walk back to the segment's start puts the point before the turn on the last point
+  // of the stroke before; the path's first stroke has none, and keeps it on its start.
+  t.before = std::max(b - 1, 0);
   t.next = e2 + 1;
   if (t.kind == kTurnUpLeft) {
     const CFPoint u = p[t.k] - p[t.before];
@@ -113,7 +114,7 @@ int MarkTurn(CStrokeWork& path, const Segment& seg, const Turn& t, int i) {
   for (int j = t.before; j < t.k; ++j) {
     if (IsCode(path, j)) flags[j] = CStrokePath::kFlagContinue;
   }
-  // A segment's start already ends the movement before the turn.
+  // A stroke start already ends the movement before the turn, and must stay a start.
   if (flags[t.before] != CStrokePath::kFlagStart) flags[t.before] = kFlagTurnBefore;
   if (t.kind == kTurnUpLeft) {
     if (t.k != seg.e) flags[t.k] = kFlagTurnAfter;

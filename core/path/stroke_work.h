@@ -69,14 +69,17 @@ class CStrokeWork : public CStrokePath {
   //
   // Adds the piece that starts at point i of the contour from strokeStart to out: point i
   // when point i + 1 is on the curve, else the curve through the run of control points
-  // after i (closing to strokeStart past the stroke's end), flattened. Mode 1 draws the
-  // straight piece as a line and, like mode 5, sets the curve's pixels, at scale, in
-  // colour into pDC (when given). Returns the index of the last point used.
+  // after i (closing to strokeStart past the stroke's end), flattened; points repeated
+  // stay. Mode 1 draws the straight piece as a line and, like mode 5, sets the curve's
+  // pixels, at scale, in colour into pDC (when given); mode -1 appends the straight piece
+  // to sidePath (when given) as a stroke of its two points. Returns the index of the last
+  // point used.
   int BuildStrokePolygon(int i, int strokeStart, std::vector<CFPoint>& out, int mode, tmb::DeviceContext* pDC,
-                         tmb::Colour colour, float scale) const;
-  // Orders the contours outer first (a contour after every contour whose box holds its
-  // own) and flags as holes those that do not run clockwise at their topmost point (the
-  // others with invert), in the new order; returns 1.
+                         tmb::Colour colour, float scale, CStrokePath* sidePath = nullptr) const;
+  // Orders the contours outer first, swapping the first pair out of order (a contour
+  // ranked before one whose box strictly holds its own, or after one its box holds) until
+  // none is, and flags as holes those that do not run clockwise at their topmost point
+  // (the others with invert), in the new order; returns 1.
   int CollectStrokeOutlines(int invert);
   // Paints the contours into pDC at scale (points times scale, rounded): mode 0 only
   // collects them (pDC may be null), 1 draws their outlines, 2 to 4 and 6 and 7 fill them

@@ -12,12 +12,13 @@
 // else none. A part starts at a mark that continues no other and runs to the point before
 // the next such mark, or to the last point; its box is that of its first mark.
 //
-// Listing empties gNameList and adds each part with its mark's label as name, stopping
-// when the list is full. Storing has the recogniser read each part's marks into the
-// mark's label and stores the part's points (taken within those there are, moved so that
-// its box's top-left corner is the origin) under that text, unless the text is empty, the
-// part has no points, or the store's newest character of that text is the same already.
-// Returns the number of parts listed or walked.
+// Listing empties gNameList and adds each part with its mark's label as name and the
+// marks' points, stopping when the list is full. Storing takes each part's strokes of the
+// ink (from the stroke its first mark begins to the stroke the next part begins), has the
+// recogniser read them into the mark's label and stores their points, moved so that the
+// box's top-left corner is the origin, under that text; a part without strokes or text is
+// not stored (its label left empty), nor one the store's newest character of that text
+// already is. Returns the number of parts listed or walked.
 int RegisterCharacterParts(int window, int mode);
 
 // The part store the conversion calls, installed at start.

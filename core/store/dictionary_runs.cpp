@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "convert/driver/tablet_ink.h"
 #include "core/canvas/work_canvas.h"
 #include "core/document/tmb_doc.h"
 #include "core/path/stroke_path.h"
@@ -82,6 +83,16 @@ int CellOf(const CCellGrid& grid, int cells, tmb::Point p) {
   return -1;
 }
 
+// The strokes of path as point lists in writing order.
+std::vector<std::vector<tmb::Point>> StrokesOf(const CStrokePath& path) {
+  std::vector<std::vector<tmb::Point>> strokes;
+  for (int i = 0; i < path.GetCount(); ++i) {
+    if (strokes.empty() || path.m_pFlags[i] == CStrokePath::kFlagStart) strokes.emplace_back();
+    strokes.back().push_back(path.m_pPoints[i].RoundToPoint());
+  }
+  return strokes;
+}
+
 }  // namespace
 
 int SplitTextCharacters(std::string_view text) {
@@ -129,7 +140,9 @@ int RegisterTextCharacters(CCharDataFull& record, std::string_view text) {
   if (record.m_nPoints <= 0) return 0;
   const int cells = LayOutCells(record);
   const std::vector<std::string_view> chars = TextCharacters(text);
-  std::vector<std::unique_ptr<CStrokePath>> parts(chars.size());
+  // With ink input the cells the text does not reach are named by what is written there.
+  const bool reading = gInkActive != 0;
+  std::vector<std::unique_ptr<CStrokePath>> parts(reading ? std::max<size_t>(size_t(cells), chars.size()) : chars.size());
   for (int start = 0; start < record.m_nPoints;) {
     int end = start + 1;
     while (end < record.m_nPoints && record.m_pFlags[end] == 0) ++end;
@@ -144,10 +157,12 @@ int RegisterTextCharacters(CCharDataFull& record, std::string_view text) {
   int stored = 0;
   for (size_t i = 0; i < parts.size(); ++i) {
     if (!parts[i]) continue;
+    const std::string name = i < chars.size() ? std::string(chars[i]) : ReadHandwriting(StrokesOf(*parts[i]));
+    if (name.empty()) continue;
     CFRect box;
     parts[i]->GetBounds(box);
     parts[i]->Translate(-box.left, -box.top);
-    if (SaveTextCharacter(*parts[i], chars[i]) != 1) return -1;
+    if (SaveTextCharacter(*parts[i], name) != 1) return -1;
     ++stored;
   }
   return stored > 0 ? 1 : 0;

@@ -32,6 +32,7 @@ int ExpandTextCharacters(CTmbDoc& doc, std::string_view text);
 // Stores the strokes written into the cells of the record's guide grid under the
 // characters of text, in order: each stroke belongs to the cell of its first point, and
 // the strokes of a cell are moved so that their box's top-left corner is the origin. A
-// cell without strokes is passed over. 1 when some strokes were stored; 0 when the record
+// cell without strokes is passed over; while ink input works, a written cell past the
+// text's characters is stored under what the recogniser reads in it (if anything). 1 when some strokes were stored; 0 when the record
 // has no strokes in the cells of the text, -1 when the store could not be written.
 int RegisterTextCharacters(CCharDataFull& record, std::string_view text);

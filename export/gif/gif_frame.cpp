@@ -7,7 +7,7 @@
 #include "export/gif/gif_sub_blocks.h"
 #include "export/picture/picture_read_result.h"
 #include "platform/file/byte_reader.h"
-#include "platform/gdi/bitmap_memory.h"
+#include "platform/gdi/picture_limit.h"
 #include "platform/gdi/raster_ops.h"
 
 namespace {
@@ -32,23 +32,23 @@ void DeinterlaceRows(const uint8_t* stored, uint8_t* out, int width, int height)
 // stands for more than the 4,096 entries of the code table.
 constexpr uint64_t kMaxGifPixelsPerDataByte = 4 * 4096;
 
-// Whether the frame has more pixels than its data could hold, even whole. Frames past the
-// memory budget are left to the allocation, which refuses them as too large.
-bool OutgrowsItsData(std::span<const uint8_t> bytes, const CGifFrameRecord& frame) {
+// Whether the frame's sides can be taken in: kPictureDamaged when the frame has more
+// pixels than its data could hold even whole (told before its memory is taken and
+// filled, with a target or without), kPictureTooLarge beyond the largest picture.
+int CheckFrameSize(std::span<const uint8_t> bytes, const CGifFrameRecord& frame) {
+  if (frame.m_nWidth <= 0 || frame.m_nHeight <= 0 || frame.m_nDataOffset >= bytes.size()) return kPictureDamaged;
   const uint64_t pixels = uint64_t(frame.m_nWidth) * uint64_t(frame.m_nHeight);
-  if (pixels * 4 > tmb::BitmapMemoryLimit() || frame.m_nDataOffset >= bytes.size()) return false;
   tmb::ByteReader chain(bytes.subspan(frame.m_nDataOffset + 1));
-  return SkipGifSubBlocks(chain) && pixels > uint64_t(chain.pos()) * kMaxGifPixelsPerDataByte;
+  if (!SkipGifSubBlocks(chain) || pixels > uint64_t(chain.pos()) * kMaxGifPixelsPerDataByte) return kPictureDamaged;
+  return tmb::IsHoldablePicture(frame.m_nWidth, frame.m_nHeight) ? kPictureRead : kPictureTooLarge;
 }
 
 }  // namespace
 
 int DecodeGifFrame(std::span<const uint8_t> bytes, const CGifFrameRecord& frame, tmb::BitmapBytes& pixels) {
   pixels.Free();
-  if (frame.m_nWidth <= 0 || frame.m_nHeight <= 0 || frame.m_nDataOffset >= bytes.size()) return kPictureDamaged;
+  if (const int sized = CheckFrameSize(bytes, frame); sized != kPictureRead) return sized;
   const std::span<const uint8_t> chain = bytes.subspan(frame.m_nDataOffset + 1);
-  tmb::ByteReader whole(chain);
-  if (!SkipGifSubBlocks(whole)) return kPictureDamaged;
   const size_t count = size_t(frame.m_nWidth) * size_t(frame.m_nHeight);
   tmb::BitmapBytes stored;
   tmb::BitmapBytes& decoded = frame.m_bInterlaced ? stored : pixels;
@@ -68,13 +68,10 @@ int DecodeGifFrame(std::span<const uint8_t> bytes, const CGifFrameRecord& frame,
 
 int DecodeAndDrawGifFrame(tmb::DeviceContext* pDC, std::span<const uint8_t> bytes, tmb::Surface* pTarget,
                           const CGifFrameRecord& frame) {
-  // A small file claiming a huge frame is damage, told before the frame's memory is taken
-  // and filled.
-  if (OutgrowsItsData(bytes, frame)) return kPictureDamaged;
+  // The frame's bitmap is made before its pixels are decoded: its sides are checked first.
+  if (const int sized = CheckFrameSize(bytes, frame); sized != kPictureRead) return sized;
   tmb::Surface picture;
-  if (pTarget && !picture.Create(frame.m_nWidth, frame.m_nHeight, tmb::PixelFormat::kColour32)) {
-    return frame.m_nWidth > 0 && frame.m_nHeight > 0 ? kPictureTooLarge : kPictureDamaged;
-  }
+  if (pTarget && !picture.Create(frame.m_nWidth, frame.m_nHeight, tmb::PixelFormat::kColour32)) return kPictureTooLarge;
   tmb::BitmapBytes pixels;
   if (const int decoded = DecodeGifFrame(bytes, frame, pixels); decoded != kPictureRead || !pTarget) return decoded;
   const tmb::Size size{frame.m_nWidth, frame.m_nHeight};

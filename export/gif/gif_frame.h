@@ -13,15 +13,15 @@
 // Decodes the frame into pixels, top row first (an interlaced frame's rows put in
 // order); pixels the codes do not reach (bad codes end a frame early) are index 0.
 // Returns kPictureRead, kPictureDamaged (the record's data lies outside bytes or is cut
-// short, a minimum code size outside 1 to 8, a frame side of 0) or kPictureTooLarge
-// (beyond the bitmap budget).
+// short or could not fill the frame even whole, a minimum code size outside 1 to 8, a
+// frame side of 0) or kPictureTooLarge (beyond the largest picture or the bitmap budget);
+// the sides are checked before any memory is taken.
 int DecodeGifFrame(std::span<const uint8_t> bytes, const CGifFrameRecord& frame, tmb::BitmapBytes& pixels);
 
 // Decodes the frame from bytes and draws it with the frame's table at the frame's place
 // (left, top) in pTarget, cut to the target; a null pTarget only decodes it. The frame's
-// bitmap is made before its pixels are decoded, so a small file that claims a huge frame
-// is refused before any work: kPictureTooLarge past the memory budget, kPictureDamaged
-// when its data could not fill it. Returns as DecodeGifFrame; the target changes only when it
-// returns kPictureRead.
+// bitmap is made before its pixels are decoded, once its sides passed the checks of
+// DecodeGifFrame. Returns as DecodeGifFrame; the target changes only when it returns
+// kPictureRead.
 int DecodeAndDrawGifFrame(tmb::DeviceContext* pDC, std::span<const uint8_t> bytes, tmb::Surface* pTarget,
                           const CGifFrameRecord& frame);

@@ -6,6 +6,7 @@
 #include "export/picture/picture_read_result.h"
 #include "platform/gdi/bitmap_bytes.h"
 #include "platform/gdi/bitmap_memory.h"
+#include "platform/gdi/picture_limit.h"
 #include "platform/media/jpeg_codec.h"
 
 int ReadJpegFile(tmb::DeviceContext* pDC, const std::string& path, tmb::Size* size, tmb::Surface* pTarget) {
@@ -13,13 +14,16 @@ int ReadJpegFile(tmb::DeviceContext* pDC, const std::string& path, tmb::Size* si
   if (const int read = ReadPictureFileBytes(path, file); read != kPictureRead) return read;
   if (PictureTypeOfBytes(file.span()) != kPictureJpeg) return kPictureDamaged;
   tmb::JpegReader reader;
-  if (!reader.Open(file.span())) return kPictureDamaged;
+  if (!reader.Open(file.span()) || reader.ClaimsMoreThanItsData()) return kPictureDamaged;
   const tmb::Size picture{reader.width(), reader.height()};
-  if (picture.cx > tmb::Surface::kMaxSide || picture.cy > tmb::Surface::kMaxSide) return kPictureTooLarge;
   if (picture.cx <= 0 || picture.cy <= 0) return kPictureDamaged;
+  if (picture.cx > tmb::Surface::kMaxSide || picture.cy > tmb::Surface::kMaxSide ||
+      !tmb::IsHoldablePicture(picture.cx, picture.cy)) {
+    return kPictureTooLarge;
+  }
 
   // The header's sides are all that is known before decoding: the rows are held in the
-  // budget first, so a small file that claims a huge picture is refused here.
+  // budget first, so a picture the budget cannot hold is refused here.
   tmb::BitmapBytes pixels;
   if (!pixels.AllocateForOverwrite(size_t(picture.cx) * size_t(picture.cy) * 3)) return kPictureTooLarge;
   const size_t workLimit = tmb::BitmapMemoryLimit() - tmb::BitmapMemoryInUse();

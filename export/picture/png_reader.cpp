@@ -14,10 +14,15 @@
 #include "export/picture/picture_read_result.h"
 #include "export/picture/png_error_handlers.h"
 #include "platform/gdi/bitmap_bytes.h"
+#include "platform/gdi/picture_limit.h"
 
 namespace {
 
 constexpr size_t kSignatureBytes = 8;
+
+// The most pixels one byte of a PNG file can fill: deflate gives at most 1,032 bytes for
+// one (a 258-byte copy in two bits), and a byte of one-bit rows holds 8 pixels.
+constexpr uint64_t kMaxPixelsPerFileByte = 1032 * 8;
 
 struct MemorySource {
   const uint8_t* data = nullptr;
@@ -93,7 +98,14 @@ int ReadPngFile(tmb::DeviceContext* pDC, const std::string& path, tmb::Size* siz
   r.src = {file.data(), file.size(), 0};
   PngLayout layout;
   if (!ReadHeader(r, layout)) return kPictureDamaged;
-  if (layout.width > tmb::Surface::kMaxSide || layout.height > tmb::Surface::kMaxSide) return kPictureTooLarge;
+  // A small file claiming a huge picture is damaged, told before its rows are taken.
+  if (uint64_t(layout.width) * uint64_t(layout.height) > uint64_t(file.size()) * kMaxPixelsPerFileByte) {
+    return kPictureDamaged;
+  }
+  if (layout.width > tmb::Surface::kMaxSide || layout.height > tmb::Surface::kMaxSide ||
+      (layout.width > 0 && layout.height > 0 && !tmb::IsHoldablePicture(layout.width, layout.height))) {
+    return kPictureTooLarge;
+  }
   if (layout.width <= 0 || layout.height <= 0 || (layout.channels != 3 && layout.channels != 4) ||
       layout.rowBytes != size_t(layout.width) * size_t(layout.channels)) {
     return kPictureDamaged;

@@ -13,6 +13,11 @@ namespace {
 // Bytes the encoder collects before each write to the file.
 constexpr size_t kWriteBufferSize = 64 * 1024;
 
+// The most pixels one byte of a JPEG file can fill: every 8 x 8 block of a component
+// costs at least one bit of coded data, and a block of the least sampled component spans
+// at most 4 x 4 blocks of pixels. Photographs and scans take several bytes per block.
+constexpr uint64_t kMaxPixelsPerDataByte = 8 * 64 * 16;
+
 // Library failures jump back to the call that started the work instead of exiting the
 // program; warnings are not printed. Data that ends before the picture does is a failure:
 // the library would only warn and pad the picture with grey.
@@ -164,6 +169,7 @@ JpegReader::~JpegReader() = default;
 Status JpegReader::Open(std::span<const uint8_t> bytes) {
   codec_ = std::make_unique<Codec>();
   width_ = height_ = 0;
+  dataBytes_ = bytes.size();
   opened_ = false;
   outOfMemory_ = false;
   if (bytes.empty()) return Status::Fail("no JPEG data");
@@ -172,6 +178,10 @@ Status JpegReader::Open(std::span<const uint8_t> bytes) {
   height_ = int(codec_->cinfo.image_height);
   opened_ = true;
   return Status::Ok();
+}
+
+bool JpegReader::ClaimsMoreThanItsData() const {
+  return uint64_t(width_) * uint64_t(height_) > uint64_t(dataBytes_) * kMaxPixelsPerDataByte;
 }
 
 Status JpegReader::ReadBgr(std::span<uint8_t> out, size_t workLimit) {

@@ -26,6 +26,10 @@ class JpegReader {
   // The picture's sides from the header (0 before a successful Open).
   int width() const { return width_; }
   int height() const { return height_; }
+  // Whether the header claims more pixels than the opened bytes could fill even if all of
+  // them were image data (a small file claiming a huge picture): it is damaged, and told
+  // before any memory is taken for its pixels.
+  bool ClaimsMoreThanItsData() const;
 
   // Decodes the opened picture into out, top row first, width() x 3 bytes per row, each
   // pixel blue, green, red; out must hold exactly width() x height() x 3 bytes. Fails on
@@ -42,6 +46,7 @@ class JpegReader {
   std::unique_ptr<Codec> codec_;
   int width_ = 0;
   int height_ = 0;
+  size_t dataBytes_ = 0;
   bool opened_ = false;
   bool outOfMemory_ = false;
 };

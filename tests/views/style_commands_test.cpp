@@ -143,6 +143,8 @@ TEST_F(StyleCommands, NoConversionIsDrawnOnceThenTheOldValuesReturnOrStay) {
   EXPECT_TRUE(messages.ids.empty());
 }
 
+// An id without a style must not leave the record on the defaults and the slot's brush
+// values: nothing would bring the user's own settings (the broad brush) back.
 TEST_F(StyleCommands, IdsWithoutAStyleChangeNothingAndDrawNothing) {
   const ParamBlock before = a.m_param;
   const std::vector<Colour> shown = Picture();
@@ -151,6 +153,7 @@ TEST_F(StyleCommands, IdsWithoutAStyleChangeNothingAndDrawNothing) {
     EXPECT_EQ(view->ApplyStylePreset(dc, id), 0) << id;
     EXPECT_EQ(view->ApplyStyleCommand(id), 1) << id;
     EXPECT_EQ(a.m_param, before) << id;
+    EXPECT_EQ(a.m_param[3], 25) << id;
     EXPECT_EQ(Picture(), shown) << id;
   }
 }
@@ -207,8 +210,11 @@ bool Offered(CTmbView& view, int id) {
   return view.RunUpdate(update) && update.enabled();
 }
 
+// A sheet that cannot start must not leave the animation-save switches it forces on:
+// the user's own choices for the frame pictures would be lost.
 TEST_F(StyleCommands, ASheetWhoseOutputFailsGivesEveryValueBackAndClosesTheOutput) {
   const ParamBlock before = a.m_param;
+  ASSERT_EQ(before[59], 0);
   for (int id : {33136, 33159}) EXPECT_FALSE(Offered(*view, id)) << id;
   {
     // No output installed: the sheet cannot start.

@@ -1,13 +1,17 @@
 #include "views/input/tablet_ink_input.h"
 
-int gInkAvailable = 0;
-tmb::Colour gInkPenColour = 0;
+#include "convert/driver/tablet_ink.h"
 
-int AttachTabletInk(CTmbView& /*view*/, int /*index*/) {
-  gInkAvailable = 0;
-  return 0;
+int AttachTabletInk(CTmbView& view, int index) {
+  if (index != 0 && index != 1) return 0;
+  return gTabletInk[size_t(index)].Attach(&view, index);
 }
 
-void DetachTabletInk(int /*index*/) {}
+void DetachTabletInk(int index) {
+  if (index == 0 || index == 1) gTabletInk[size_t(index)].Detach();
+}
 
-void SetTabletPenAttributes(int /*index*/, int /*width*/, tmb::Colour /*colour*/) {}
+void SetTabletPenColour(tmb::Colour colour) {
+  if (!gInkActive) return;
+  for (CTabletInk& ink : gTabletInk) ink.SetPenAttributes(1, colour);
+}

@@ -1,21 +1,16 @@
-// Tablet PC ink input of the drawing windows. This platform has no ink collector: it is
-// never a tablet computer, so no window collects ink, ink input never becomes active
-// (CWorkCanvas::m_bInkActive stays 0) and every call returns at once. The ink a window
-// would hold is its CTabletInk (convert/driver/tablet_ink.h), which stays empty.
+// Tablet ink input of the drawing windows: each drawing view attaches its window's ink
+// (convert/driver/tablet_ink.h) when it is made and detaches it when it is destroyed, and
+// the tablet pen colour command colours the ink of both windows.
 #pragma once
 
 #include "platform/gdi/geometry.h"
 
 class CTmbView;
 
-// Whether the system reported a tablet computer at the last attach: never here.
-extern int gInkAvailable;
-// The colour a new ink collector would draw in.
-extern tmb::Colour gInkPenColour;
-
-// Attaches the ink of window index (0 A, 1 B) to view: 0, done or not a tablet computer.
+// Attaches the ink of window index (0 A, 1 B) to view: 0 done or no recogniser's model,
+// -1 when the model cannot be read.
 int AttachTabletInk(CTmbView& view, int index);
 // Detaches the ink of window index.
 void DetachTabletInk(int index);
-// The pen width and colour of window index's collector; a negative width changes nothing.
-void SetTabletPenAttributes(int index, int width, tmb::Colour colour);
+// While ink input works, both windows' ink is drawn one pixel wide in colour.
+void SetTabletPenColour(tmb::Colour colour);

@@ -42,14 +42,24 @@ class ResampleStrokesTest : public tmb::test::BrushEngineTest {
     source->CopyFrom(*work);
   }
 
+  // Where each drawn stroke begins in the resampled record: its start point, flagged.
+  // (Points resampled on a stroke's first segment are copies of its start, flag and all.)
+  std::vector<int> DrawnStartsInWork() const {
+    std::vector<int> starts;
+    int i = 0;
+    for (int s : StrokeStartsOf(*source)) {
+      while (i < work->m_nPoints && !(work->m_pFlags[i] == 1 && work->m_pPoints[i] == source->m_pPoints[s])) ++i;
+      starts.push_back(i++);
+    }
+    return starts;
+  }
+
   // The properties every resampling keeps, for a step of `step` pixels.
   void ExpectEvenSteps(double step) {
     const std::vector<int> inStarts = StrokeStartsOf(*source);
-    const std::vector<int> outStarts = StrokeStartsOf(*work);
+    const std::vector<int> outStarts = DrawnStartsInWork();
     ASSERT_EQ(outStarts.size(), inStarts.size());
-    for (size_t s = 0; s < inStarts.size(); ++s) {
-      EXPECT_EQ(work->m_pPoints[outStarts[s]], source->m_pPoints[inStarts[s]]) << "stroke " << s;
-    }
+    ASSERT_LT(outStarts.back(), work->m_nPoints);
     EXPECT_EQ(work->m_pPoints[work->m_nPoints - 1], (Point{700, 700}));
     EXPECT_EQ(work->m_pFlags[work->m_nPoints - 1], 1);
     for (size_t s = 0; s < outStarts.size(); ++s) {
@@ -59,6 +69,10 @@ class ResampleStrokesTest : public tmb::test::BrushEngineTest {
       const int srcEnd = source->FindStrokeEnd(srcStart);
       for (int i = from; i < to; ++i) {
         const Point p = work->m_pPoints[i];
+        // The start's flag is copied only as long as its first segment lasts.
+        if (i > from) {
+          ASSERT_LE(work->m_pFlags[i], work->m_pFlags[i - 1]) << "point " << i;
+        }
         ASSERT_LE(PolylineDistance(*source, srcStart, srcEnd, p), kRounding) << "point " << i;
         ASSERT_EQ(p, CFPoint(gResampleX[size_t(i)], gResampleY[size_t(i)]).RoundToPoint()) << "point " << i;
         if (i + 1 < to) {
@@ -82,6 +96,43 @@ TEST_F(ResampleStrokesTest, IntegerFormKeepsEvenStepsAlongTheStrokes) {
   }
 }
 
+TEST_F(ResampleStrokesTest, NewPointsAreCopiesOfThePointBeforeThem) {
+  struct Case {
+    int style;
+    bool floatForm;
+    std::vector<int> flags;
+  };
+  // A stroke (0, 0) - (10, 0) - (10, 10) at step 4: (4, 0) and (8, 0) come from its start,
+  // (10, 3) and (10, 7) from its second point. The conversion styles' float form writes
+  // every new point as a continuation (and ends a short stroke on its last point).
+  const Case cases[] = {
+      {0, false, {1, 1, 1, 0, 0}},
+      {0, true, {1, 1, 1, 0, 0}},
+      {300, true, {1, 0, 0, 0, 0, 0}},
+  };
+  const std::vector<Point> points{{0, 0}, {4, 0}, {8, 0}, {10, 3}, {10, 7}, {10, 10}};
+  const std::vector<int> pressures{40, 40, 40, 70, 70, 50};
+  for (const Case& c : cases) {
+    work->ClearPoints();
+    work->m_param[37] = c.style;
+    AddStroke(*work, {{0, 0}, {10, 0}, {10, 10}});
+    work->m_pPressure[0] = 40;
+    work->m_pPressure[1] = 70;
+    work->m_pPressure[2] = 50;
+    if (c.floatForm) {
+      work->ResampleStrokesFloat(4, 0);
+    } else {
+      work->ResampleStrokes(4);
+    }
+    SCOPED_TRACE(c.style);
+    const size_t n = c.flags.size();
+    EXPECT_EQ(tmb::test::PointsOf(*work), (std::vector<Point>(points.begin(), points.begin() + n)));
+    EXPECT_EQ(tmb::test::FlagsOf(*work), c.flags);
+    EXPECT_EQ((std::vector<int>(work->m_pPressure.get(), work->m_pPressure.get() + n)),
+              (std::vector<int>(pressures.begin(), pressures.begin() + n)));
+  }
+}
+
 TEST_F(ResampleStrokesTest, FloatFormKeepsEvenStepsAlongTheStrokes) {
   work->m_param[37] = 300;
   for (int step : {2, 5}) {
@@ -102,9 +153,13 @@ TEST_F(ResampleStrokesTest, StrokeEndsOfTheFloatForm) {
     std::vector<Point> out;
   };
   const Case cases[] = {
-      // A stroke that got resampled points does not take its last point in mode 0.
-      {0, {{0, 0}, {10, 0}}, {{0, 0}, {4, 0}, {8, 0}}},
-      // ... unless the style is 300 or more and the stroke has fewer than 6 points.
+      // A stroke whose last added point is a resampled one (flag 0) does not take its last
+      // point in mode 0.
+      {0, {{0, 0}, {2, 0}, {10, 0}}, {{0, 0}, {4, 0}, {8, 0}}},
+      // Points resampled on the first segment keep the start's flag below style 300, so
+      // such a stroke takes its last point ...
+      {0, {{0, 0}, {10, 0}}, {{0, 0}, {4, 0}, {8, 0}, {10, 0}}},
+      // ... and so does any stroke of fewer than 6 points in the conversion styles.
       {300, {{0, 0}, {10, 0}}, {{0, 0}, {4, 0}, {8, 0}, {10, 0}}},
       // A stroke shorter than the step keeps its last point.
       {0, {{0, 0}, {3, 0}}, {{0, 0}, {3, 0}}},

@@ -4,6 +4,7 @@
 
 #include "brush/render/brush_state.h"
 #include "convert/driver/path_resampling.h"
+#include "core/canvas/work_canvas.h"
 #include "core/path/path_sequence.h"
 #include "support/converted_character.h"
 #include "support/picture_files.h"
@@ -107,6 +108,24 @@ TEST_F(ConvertedCharacterPicture, TheRecordedCharacterIsInkedUnderItsStrokesOnly
     int r = 0;
     while (r < 40 && !inkNear(character.drawn->m_pPoints[middle], r, 255)) ++r;
     EXPECT_LE(r, 16) << "stroke " << s;
+  }
+}
+
+// The character at window A's defaults and at a cursive degree of 120, the two a reader
+// of the conversion compares by eye.
+TEST_F(ConvertedCharacterPicture, TheRecordedCharacterAtTheDefaultStyleAndAtCursive120) {
+  struct Case {
+    int cursive;
+    const char* name;
+  };
+  for (const Case& c : {Case{3, "recorded_character_default_style"}, Case{120, "recorded_character_cursive_120"}}) {
+    SCOPED_TRACE(c.name);
+    character.drawn->m_param[0] = c.cursive;
+    ASSERT_EQ(character.Convert(), 1);
+    int ink = 0, stray = 0;
+    CountInk(Draw(c.name), ink, stray);
+    EXPECT_EQ(stray, 0);
+    EXPECT_GT(ink, gWorkCanvas.m_width * gWorkCanvas.m_height / 100);
   }
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "brush/render/curve_runs.h"
@@ -97,7 +99,9 @@ TEST_F(OutlineFillTest, BoxesThatOnlyOverlapKeepTheirOrder) {
   EXPECT_EQ(PointsOf(two)[4], (PathPoint{10, 10, 1}));
 }
 
-TEST_F(OutlineFillTest, NestingIsOrderedOutsideInWhateverTheGivenOrder) {
+// Innermost, apart, outermost, middle: the innermost swaps with the outermost, then with
+// the middle, which leaves outermost, apart, middle, innermost.
+TEST_F(OutlineFillTest, NestingIsOrderedBySwappingTheFirstPairOutOfOrder) {
   CStrokeWork nest(40);
   Square(nest, 12, 10, 18, 14, true);  // innermost
   Square(nest, 30, 2, 38, 8, true);    // apart
@@ -105,11 +109,74 @@ TEST_F(OutlineFillTest, NestingIsOrderedOutsideInWhateverTheGivenOrder) {
   Square(nest, 8, 6, 22, 20, false);   // middle
   nest.CollectStrokeOutlines(0);
   const std::vector<PathPoint> p = PointsOf(nest);
-  EXPECT_EQ(p[0], (PathPoint{30, 2, 1}));
-  EXPECT_EQ(p[4], (PathPoint{2, 2, 1}));
+  EXPECT_EQ(p[0], (PathPoint{2, 2, 1}));
+  EXPECT_EQ(p[4], (PathPoint{30, 2, 1}));
   EXPECT_EQ(p[8], (PathPoint{8, 6, 1}));
   EXPECT_EQ(p[12], (PathPoint{12, 10, 1}));
   EXPECT_EQ(Marks(nest, 4), (std::vector<int>{0, 0, 1, 0}));
+}
+
+// The box test of the order: 4 when a holds b, -4 when a lies strictly inside b.
+int Holds(const tmb::Rect& a, const tmb::Rect& b) {
+  auto term = [](bool so) { return so ? -1 : 1; };
+  return term(a.left > b.left) + term(a.right < b.right) + term(a.top > b.top) + term(a.bottom < b.bottom);
+}
+
+// The order by its plain rule: swap the ranks of the first pair out of order and start
+// over from the first pair, until none is.
+std::vector<int> PlainOrder(const std::vector<tmb::Rect>& boxes) {
+  const size_t n = boxes.size();
+  std::vector<int> rank(n);
+  for (size_t k = 0; k < n; ++k) rank[k] = int(k);
+  for (bool swapped = true; swapped;) {
+    swapped = false;
+    for (size_t i = 0; i < n && !swapped; ++i) {
+      for (size_t j = i + 1; j < n && !swapped; ++j) {
+        const int t = Holds(boxes[i], boxes[j]);
+        if ((rank[i] < rank[j] && t == -4) || (rank[i] > rank[j] && t == 4)) {
+          std::swap(rank[i], rank[j]);
+          swapped = true;
+        }
+      }
+    }
+  }
+  std::vector<int> order(n);
+  for (size_t k = 0; k < n; ++k) order[size_t(rank[k])] = int(k);
+  return order;
+}
+
+TEST_F(OutlineFillTest, ChainsOfNestedAndEqualBoxesTakeTheOrderOfThePlainRule) {
+  uint32_t seed = 7;
+  auto next = [&seed](int range) {
+    seed = seed * 1103515245u + 12345u;
+    return int((seed >> 16) % uint32_t(range));
+  };
+  for (int round = 0; round < 40; ++round) {
+    // Squares about nearly one centre in any order, so that chains of them hold one
+    // another, some only on a shared side, and some are equal.
+    std::vector<tmb::Rect> boxes;
+    CStrokeWork work(200);
+    const int n = 2 + next(11);
+    for (int k = 0; k < n; ++k) {
+      const int h = 1 + next(12), x = 20 + next(2), y = 20 + next(2);
+      const tmb::Rect box{x - h, y - h, x + h, y + h};
+      boxes.push_back(box);
+      Square(work, float(box.left), float(box.top), float(box.right), float(box.bottom), true);
+    }
+    work.CollectStrokeOutlines(0);
+    std::vector<int> order;
+    for (int s = 0; s < work.GetCount(); s += 4) {
+      for (int k = 0; k < n; ++k) {
+        if (work.m_pPoints[s] == CFPoint(float(boxes[size_t(k)].left), float(boxes[size_t(k)].top)) &&
+            work.m_pPoints[s + 2] == CFPoint(float(boxes[size_t(k)].right), float(boxes[size_t(k)].bottom)) &&
+            std::find(order.begin(), order.end(), k) == order.end()) {
+          order.push_back(k);
+          break;
+        }
+      }
+    }
+    EXPECT_EQ(order, PlainOrder(boxes)) << "round " << round;
+  }
 }
 
 TEST_F(OutlineFillTest, CollectOnlyPaintsNothingButGivesTheContoursAsIntegerPoints) {
@@ -127,6 +194,30 @@ TEST_F(OutlineFillTest, CollectOnlyPaintsNothingButGivesTheContoursAsIntegerPoin
   CStrokePath again(20);
   work.FillOutlines(nullptr, kInk, 0, 0, &again, 1.0f, 0);
   EXPECT_EQ(PointsOf(again), PointsOf(out));
+}
+
+// The polygon of a contour keeps its points as they come, repeats and all: a point given
+// twice, and the end of a curve, which the next piece begins with again.
+TEST_F(OutlineFillTest, PolygonsKeepRepeatedPointsAndModeMinusOneCollectsTheStraightPieces) {
+  CStrokeWork work(20);
+  Fill(work, {{0, 0, 1}, {10, 0, 0}, {10, 0, 0}, {20, 0, 0}, {28, 4, 0}, {20, 10, 0}, {0, 10, 0}});
+  work.m_pAttrs[4] = CStrokePath::kAttrSkip;  // (20, 0) to (20, 10) is a curve
+  CStrokePath out(64);
+  work.FillOutlines(nullptr, kInk, 0, 0, &out, 1.0f, 0);
+  const std::vector<PathPoint> p = PointsOf(out);
+  ASSERT_GT(p.size(), 8u);
+  EXPECT_EQ(std::vector<PathPoint>(p.begin(), p.begin() + 4),
+            (std::vector<PathPoint>{{0, 0, 1}, {10, 0, 0}, {10, 0, 0}, {20, 0, 0}}));
+  EXPECT_EQ(p[p.size() - 3], (PathPoint{20, 10, 0}));  // the curve's end
+  EXPECT_EQ(p[p.size() - 2], (PathPoint{20, 10, 0}));  // the straight piece from it
+  EXPECT_EQ(p.back(), (PathPoint{0, 10, 0}));
+
+  // Mode -1: each straight piece as a stroke of its two points, the curve not.
+  std::vector<CFPoint> polygon;
+  CStrokePath sides(20);
+  for (int i = 0; i < 6;) i = work.BuildStrokePolygon(i, 0, polygon, -1, nullptr, kInk, 1.0f, &sides);
+  EXPECT_EQ(PointsOf(sides), (std::vector<PathPoint>{{0, 0, 1}, {10, 0, 0}, {10, 0, 1}, {10, 0, 0}, {10, 0, 1},
+                                                     {20, 0, 0}, {20, 10, 1}, {0, 10, 0}}));
 }
 
 TEST_F(OutlineFillTest, AContourOnTheCurveIsFilledAsItsPlainPolygon) {
@@ -266,7 +357,13 @@ INSTANTIATE_TEST_SUITE_P(
         // The end of a level run one pixel short of the upright side after it: onto it.
         SnapCase{"ShortEndOfALevelRun", {{0, 0, 1}, {5, 0, 0}, {6, 3, 0}, {0, 3, 0}}, {6, 0, 0}},
         // A straight run is left alone.
-        SnapCase{"StraightRunStays", {{0, 0, 1}, {5, 0, 0}, {10, 0, 0}, {5, 5, 0}}, {5, 0, 0}}),
+        SnapCase{"StraightRunStays", {{0, 0, 1}, {5, 0, 0}, {10, 0, 0}, {5, 5, 0}}, {5, 0, 0}},
+        // Points off the pixels are looked at rounded, and a snapped coordinate is the
+        // neighbour's rounded one; the other stays as it was.
+        SnapCase{"OffThePixelsStepNearItsPredecessor", {{0.2f, 0.3f, 1}, {1.4f, 1.2f, 0}, {0.1f, 2.2f, 0}, {-5, 2, 0}},
+                 {1.4f, 0, 0}},
+        SnapCase{"OffThePixelsShortEndOfALevelRun", {{0.4f, 0, 1}, {5.2f, 0.3f, 0}, {5.6f, 3, 0}, {0, 3, 0}},
+                 {6, 0.3f, 0}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(InsertMidpoints, PutsAnOnCurvePointBetweenTwoControlPoints) {

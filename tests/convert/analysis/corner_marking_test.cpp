@@ -26,14 +26,16 @@ TEST(CornerMarking, FarEdgeVectorTakesTheFirstFarSuccessorElseTheSecond) {
   EXPECT_EQ(FarEdgeVector(path, 2, 8, 0, -1), CFPoint(-20, 0)) << "round the stroke it finds";
 }
 
-TEST(CornerMarking, AStraightRunMarksNothingAndATurnAfterAFarPointDoes) {
+// A stroke's last point has no edge ahead: it is a corner once a direction is known since
+// the corner before it, and not when it follows a corner.
+TEST(CornerMarking, AStraightRunMarksOnlyItsEndAndATurnAfterAFarPointIsACorner) {
   struct Case {
     CFPoint third;
     std::vector<int> attributes;
   } cases[] = {
-      {{20, 0}, {1, 3, 3}},   // straight on: an interior angle of 180 degrees
+      {{20, 0}, {1, 3, 1}},   // straight on: an interior angle of 180 degrees
       {{10, 10}, {1, 1, 3}},  // a right angle
-      {{20, 2}, {1, 3, 3}},   // a turn of 11 degrees: 169 inside
+      {{20, 2}, {1, 3, 1}},   // a turn of 11 degrees: 169 inside
       {{20, 4}, {1, 1, 3}},   // a turn of 22 degrees: 158 inside
   };
   for (const Case& c : cases) {
@@ -47,7 +49,7 @@ TEST(CornerMarking, AStraightRunMarksNothingAndATurnAfterAFarPointDoes) {
   for (int k = 0; k < 20; ++k) runs.AddPointUnique(float(k), 5, k == 0 ? 1 : 0, 1);
   for (int k = 0; k < 20; ++k) runs.AddPointUnique(float(k), float(k), k == 0 ? 1 : 0, 1);
   MarkCorners(runs);
-  for (int i = 0; i < runs.GetCount(); ++i) EXPECT_EQ(runs.m_pAttrs[i], i % 20 == 0 ? 1 : 3) << i;
+  for (int i = 0; i < runs.GetCount(); ++i) EXPECT_EQ(runs.m_pAttrs[i], i % 20 == 0 || i % 20 == 19 ? 1 : 3) << i;
 }
 
 TEST(CornerMarking, ACornerStandsWhereTheWayLeavesItsXOrYDirection) {
@@ -55,9 +57,10 @@ TEST(CornerMarking, ACornerStandsWhereTheWayLeavesItsXOrYDirection) {
   // Down to the right, then up to the right: y stops going down at the apex.
   Fill(path, {{0, 0, 1}, {2, 2, 0}, {4, 4, 0}, {6, 6, 0}, {8, 8, 0}, {10, 6, 0}, {12, 4, 0}, {14, 2, 0}, {16, 0, 0}});
   MarkCorners(path);
-  EXPECT_EQ(Attributes(path), (std::vector<int>{1, 3, 3, 1, 3, 3, 3, 3, 3}));
+  EXPECT_EQ(Attributes(path), (std::vector<int>{1, 3, 3, 1, 3, 3, 3, 3, 1}));
 
-  // A square traced in unit steps keeps its four corners, and nothing else.
+  // A square traced in unit steps keeps its four corners, and its last point before the
+  // start, where the way up ends.
   CStrokePath square(64);
   CFPoint p(0, 0);
   square.AddPointUnique(p.x, p.y, 1, 1);
@@ -68,7 +71,8 @@ TEST(CornerMarking, ACornerStandsWhereTheWayLeavesItsXOrYDirection) {
     }
   }
   MarkCorners(square);
-  for (int i = 0; i < square.GetCount(); ++i) EXPECT_EQ(square.m_pAttrs[i], i % 10 == 0 ? 1 : 3) << i;
+  ASSERT_EQ(square.GetCount(), 40);
+  for (int i = 0; i < square.GetCount(); ++i) EXPECT_EQ(square.m_pAttrs[i], i % 10 == 0 || i == 39 ? 1 : 3) << i;
 }
 
 TEST(CornerMarking, ALongEdgeMarksBothItsEndsAndCloseCornersGiveWay) {

@@ -43,6 +43,8 @@ TEST(CurveFitting, SampleCountsChooseOneToThreeControlPointsOnAStraightRun) {
   }
 }
 
+// The curve of one control point runs from the run's first point to point last - 1 and
+// passes through the middle sample at its middle.
 TEST(CurveFitting, OneControlPointPassesTheCurveThroughItsMiddleSampleAlsoAfterAWrap) {
   std::vector<CFPoint> samples(1000);
   CStrokePath out(8);
@@ -51,9 +53,9 @@ TEST(CurveFitting, OneControlPointPassesTheCurveThroughItsMiddleSampleAlsoAfterA
     int first, last;
     CFPoint end, middle;
   } cases[] = {
-      {false, 0, 2, {10, 10}, {10, 0}},  // ends at point 2
-      {false, 1, 4, {0, 0}, {5, 10}},    // wraps to the stroke's first point at the path's end
-      {true, 1, 4, {0, 0}, {5, 10}},     // wraps before the next stroke
+      {false, 0, 2, {10, 0}, {10, 0}},  // up to point 2: 21 samples, the middle one (10, 0)
+      {false, 1, 4, {0, 10}, {5, 10}},  // wraps to the stroke's first point at the path's end
+      {true, 1, 4, {0, 10}, {5, 10}},   // wraps before the next stroke
   };
   for (const Case& c : cases) {
     CStrokePath source(8);

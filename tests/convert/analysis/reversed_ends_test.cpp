@@ -11,22 +11,36 @@ namespace {
 
 using tmb::test::AddLineStroke;
 
-// A level stroke from (20, 50) to (120, 50), a point every 5 pixels, 8 wide, with its
-// side outline built.
-void Stroke(CStrokePathEx& centre) {
+// A stroke from `from` to `to` in 20 steps, 8 wide, with its side outline built; level
+// from (20, 50) to (120, 50) unless told otherwise.
+void Stroke(CStrokePathEx& centre, CFPoint from = {20, 50}, CFPoint to = {120, 50}) {
   ASSERT_TRUE(centre.AllocWeights());
-  AddLineStroke(centre, {20, 50}, {120, 50}, 20);
+  AddLineStroke(centre, from, to, 20);
   for (int i = 0; i < centre.GetCount(); ++i) centre.m_pWeight1[i] = centre.m_pWeight2[i] = 4;
   UpdateSidePoints(centre, 0, 0, 0, 0);
 }
 
+// The outline along a straight stroke runs on with it at both ends, whatever the stroke's
+// direction. (The shared angle reads exactly equal directions as pi, more than a right
+// angle: taken as it is, it would anchor both sides at both ends of each of these.)
 TEST(FindReversedEnds, AnOutlineRunningOnAlongTheStrokeIsNotAnchored) {
-  CStrokePathEx centre(200);
-  Stroke(centre);
-  ASSERT_GT(centre.m_pOutline->GetCount(), 4);
-  CPointIndexList anchors(100);
-  EXPECT_EQ(FindReversedEnds(centre, *centre.m_pOutline, anchors), 1);
-  EXPECT_EQ(anchors.m_nCount, 0);
+  struct Case {
+    const char* what;
+    CFPoint from, to;
+  };
+  const Case cases[] = {
+      {"level", {20, 50}, {120, 50}},
+      {"upright", {50, 20}, {50, 120}},
+      {"slanting", {20, 20}, {120, 70}},
+  };
+  for (const Case& c : cases) {
+    CStrokePathEx centre(200);
+    Stroke(centre, c.from, c.to);
+    ASSERT_GT(centre.m_pOutline->GetCount(), 4) << c.what;
+    CPointIndexList anchors(100);
+    EXPECT_EQ(FindReversedEnds(centre, *centre.m_pOutline, anchors), 1);
+    EXPECT_EQ(anchors.m_nCount, 0) << c.what;
+  }
 }
 
 TEST(FindReversedEnds, AnOutlineRunningBackPastAnEndIsAnchoredThere) {

@@ -63,7 +63,9 @@ TEST(SideLoops, SmallLoopsOfTheCentreLineAreFolded) {
       // A loop crossing the segment (10, 0)-(20, 0) upright.
       {{{0, 0, 1}, {10, 0, 0}, {20, 0, 0}, {20, 10, 0}, {15, 10, 0}, {15, -5, 0}, {15, -10, 0}},
        {{0, 0, 1}, {10, 0, 0}, {15, -5, 0}, {15, -10, 0}}},
-      // Two diagonals crossing at a right angle.
+      // Two diagonals crossing at a right angle: with directions (10, 10) and (-10, 10),
+      // |u.x v.y| equals |u.y v.x|, and a parallel test on those sizes instead of on the
+      // cross product would leave this loop standing.
       {{{0, 0, 1}, {10, 0, 0}, {20, 10, 0}, {25, 5, 0}, {20, 0, 0}, {10, 10, 0}, {10, 20, 0}},
        {{0, 0, 1}, {10, 0, 0}, {10, 10, 0}, {10, 20, 0}}},
   };

@@ -277,16 +277,29 @@ TEST(DensifyOutline, SamplesEachSegmentAtTwoPointsPerPixel) {
   EXPECT_EQ(level.GetCount(), 1 + 3 + 1 + 2);
 }
 
-TEST(DensifyOutline, AFarPointFillsTheOutlineAndStopsADamagedOneGetsNoSamples) {
+// A far point fills the outline, which then stops growing: the anchors of the points that
+// no longer fit go on being made, on its last point. A damaged (NaN) point gets no samples.
+TEST(DensifyOutline, AFarPointFillsTheOutlineAndLaterAnchorsReferToItsLastPoint) {
   ScopedMaxPoints capacity(100);
   for (float far : {1e30f, std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()}) {
+    SCOPED_TRACE(far);
     CStrokePath outline(8);
     tmb::test::Fill(outline, {{0, 0, 1}, {far, 0, 0}, {0, 5, 0}});
     CShapeRecordList records(4);
     records.Add(2, kAnchorEnd, 0);
+    records.Add(2, kAnchorOuterTurn, 0);
     CPointIndexList anchors(8);
     DensifyOutline(outline, anchors, records, 1);
-    EXPECT_EQ(outline.GetCount(), std::isnan(far) ? 3 + 9 : 100) << far;  // 9 samples back to the start
+    const int count = std::isnan(far) ? 3 + 9 : 100;  // 9 samples back to the start
+    ASSERT_EQ(outline.GetCount(), count);
+    ASSERT_EQ(anchors.m_nCount, 2);
+    EXPECT_EQ(anchors.m_pKinds[0], kAnchorEnd);
+    EXPECT_EQ(anchors.m_pKinds[1], kAnchorOuterTurn);
+    const int at = std::isnan(far) ? 2 : count - 1;
+    for (int k = 0; k < 2; ++k) {
+      EXPECT_EQ(anchors.m_pValues[k], at);
+      EXPECT_EQ(anchors.m_pPoints[k], outline.m_pPoints[at]);
+    }
   }
 }
 

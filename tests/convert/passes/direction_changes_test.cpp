@@ -70,19 +70,28 @@ TEST(MarkDirectionChanges, AStrokeJustUnderTheDiagonalIsNotMarked) {
   EXPECT_TRUE(FlaggedThree(path).empty());
 }
 
-TEST(MarkDirectionChanges, TheLastTwoPointsAndRepeatedPointsAreNotMarked) {
+TEST(MarkDirectionChanges, TheLastTwoPointsAreNotMarkedAndAStillPenLiesBelowTheDiagonal) {
   CStrokePath path(64);
   // A turn down at the second-to-last point.
   AddSteps(path, 0, 0, {{{1, 0}, 10}, {{0, 1}, 1}});
-  // Repeated points at a stroke's start and end, and between two runs of one direction.
+  // Repeated points at a stroke's start and end, and between two runs to the right: a step
+  // of no length counts as one below the diagonal, so the way changes side where the pen
+  // moves on to the right (15, 22) and where it stops (20, 27).
+  const int second = path.GetCount();
   AddSteps(path, 0, 50, {{{0, 0}, 3}, {{1, 0}, 5}, {{0, 0}, 2}, {{1, 0}, 5}, {{0, 0}, 3}});
   // A stroke's last point keeps a flag other than 3.
   AddSteps(path, 0, 80, {{{0, 1}, 5}, {{1, 0}, 5}});
   const int third = path.GetCount() - 11;
   path.m_pFlags[third + 10] = 22;
   MarkDirectionChanges(path);
-  EXPECT_EQ(FlaggedThree(path), (std::vector<int>{third + 5}));
+  EXPECT_EQ(FlaggedThree(path), (std::vector<int>{second + 3, second + 8, second + 10, second + 15, third + 5}));
   EXPECT_EQ(path.m_pFlags[third + 10], 22);
+
+  // A stroke that comes down to a still pen changes nothing: its steps already lie below.
+  CStrokePath down(16);
+  AddSteps(down, 0, 0, {{{0, 1}, 5}, {{0, 0}, 3}, {{0, 1}, 5}});
+  MarkDirectionChanges(down);
+  EXPECT_TRUE(FlaggedThree(down).empty());
 }
 
 }  // namespace

@@ -104,6 +104,37 @@ TEST_F(TrimStrokeEndsTest, AStartTurnCloseToItsSegmentStartFlattensTheHook) {
   }
 }
 
+// The segment is the one selected at the last stroke start: a code on its last point
+// works with the point after it, and a code past it is used up without moving a point.
+TEST_F(TrimStrokeEndsTest, CodesOnTheSegmentsLastPointAndPastItAreUsedUp) {
+  struct Case {
+    const char* what;
+    Points points, trimmed;
+  };
+  const float third = 10.0f / 3;
+  const Case cases[] = {
+      {"a start turn before a section break, flattened toward the next section",
+       {{0, 0, 1}, {5, -5}, {10, 0, 25}, {10, 10, 2}, {10, 20}, {10, 30}},
+       {{10, 0, 1}, {10, third}, {10, 2 * third}, {10, 10, 2}, {10, 20}, {10, 30}}},
+      {"a start turn on a stroke's last point, flattened toward the next stroke",
+       {{0, 0, 1}, {5, -5}, {10, 0, 25}, {10, 10, 1}, {10, 20}, {10, 30}},
+       {{10, 0, 1}, {10, third}, {10, 2 * third}, {10, 10, 1}, {10, 20}, {10, 30}}},
+      {"a turning point in the section after the segment, cleared in place",
+       {{0, 0, 1}, {45, 0}, {90, 0}, {90, 5, 2}, {90, 10}, {92, 12, 21}, {95, 15}},
+       {{0, 0, 1}, {45, 0}, {90, 0}, {90, 5, 2}, {90, 10}, {92, 12}, {95, 15}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const Points trimmed = Trim(c.points, 30, 0);
+    ASSERT_EQ(trimmed.size(), c.trimmed.size());
+    for (size_t i = 0; i < trimmed.size(); ++i) {
+      EXPECT_NEAR(trimmed[i].x, c.trimmed[i].x, 1e-5) << i;
+      EXPECT_NEAR(trimmed[i].y, c.trimmed[i].y, 1e-5) << i;
+      EXPECT_EQ(trimmed[i].flag, c.trimmed[i].flag) << i;
+    }
+  }
+}
+
 TEST_F(TrimStrokeEndsTest, TheFlourishAfterATurnNearTheEndIsCut) {
   struct Case {
     const char* what;

@@ -124,8 +124,8 @@ TEST_F(SplitTurnsTest, ARiseIntoARunTheReferenceEndsBeforeIsNoLink) {
 }
 
 // A stroke drawn upwards into its turn: the walk back reaches the stroke's start, which
-// keeps its flag; nothing is written before it, neither before point 0 nor on the stroke
-// before.
+// keeps its flag. 'B' goes on the point before it, the last point of the stroke before;
+// the path's first stroke has no point before it and gets no 'B'.
 TEST_F(SplitTurnsTest, AStrokeDrawnUpIntoItsTurnKeepsItsStart) {
   const Points upward = {{100, 100, 1}, {99, 90}, {98, 80}, {97, 70}, {96, 60}, {95, 50, 3},
                          {90, 45},      {85, 40}, {80, 35}, {90, 35}, {100, 35}};
@@ -133,7 +133,11 @@ TEST_F(SplitTurnsTest, AStrokeDrawnUpIntoItsTurnKeepsItsStart) {
 
   Points second = {{0, 0, 1}, {0, 50}, {0, 100}};
   second.insert(second.end(), upward.begin(), upward.end());
-  EXPECT_EQ(Split(second, 30), (std::map<int, int>{{0, 1}, {3, 1}, {11, 'C'}}));
+  EXPECT_EQ(Split(second, 30), (std::map<int, int>{{0, 1}, {2, 'B'}, {3, 1}, {11, 'C'}}));
+  // A stroke of one point before it stays a stroke.
+  Points afterDot = {{0, 0, 1}};
+  afterDot.insert(afterDot.end(), upward.begin(), upward.end());
+  EXPECT_EQ(Split(afterDot, 30), (std::map<int, int>{{0, 1}, {1, 1}, {9, 'C'}}));
 }
 
 // A code on the last point of a segment has no turn after it in its segment: the next

@@ -28,7 +28,7 @@ using tmb::test::PointsOf;
 using Points = std::vector<PathPoint>;
 
 // Ink of a window: its points on the screen's canvas, and the text a recogniser reads in
-// the marks of each part (by the part's first mark).
+// the strokes of each part (by the part's first stroke).
 class FakeInk : public CTabletInk {
  public:
   int InkPointCount() const override { return int(ink.size()); }
@@ -38,10 +38,11 @@ class FakeInk : public CTabletInk {
       path.m_pPoints[path.GetCount() - 1] = ink[k];
     }
   }
-  std::string RecognizeText(int first, int end) override {
+  int RecognizeText(int first, int end, std::string& text) override {
     reads.push_back({first, end});
     auto it = texts.find(first);
-    return it == texts.end() ? std::string() : it->second;
+    text = it == texts.end() ? std::string() : it->second;
+    return 1;
   }
   std::vector<CFPoint> ink;
   std::map<int, int> starts;  // indices that start a stroke (as a set)

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "convert/driver/tablet_ink.h"
 #include "core/document/tmb_doc.h"
 #include "core/path/stroke_path.h"
 #include "core/store/text_store.h"
@@ -14,6 +16,8 @@
 #include "support/scoped_work_canvas.h"
 #include "support/scripted_messages.h"
 #include "support/store_folder.h"
+#include "support/written_characters.h"
+#include "platform/text/code_page.h"
 
 namespace tmb::test {
 namespace {
@@ -22,6 +26,7 @@ const char kEi[] = "\x89\x69";     // 永
 const char kIchi[] = "\x88\xea";   // 一
 const char kSpace[] = "\x81\x40";  // the full-width space
 constexpr int kMsgCapacity = 62045;
+constexpr char kPackageModel[] = "/usr/share/tegaki/models/zinnia/handwriting-ja.model";
 
 std::vector<std::string> ListedNames() {
   std::vector<std::string> names;
@@ -69,6 +74,13 @@ class Expansion : public ::testing::Test {
     CStrokePath path(10);
     Fill(path, {{0, h / 2, 1}, {w, h / 2, 0}, {w / 2, 0, 1}, {w / 2, h, 0}});
     ASSERT_EQ(SaveTextCharacter(path, text), 1);
+  }
+  // Appends a stroke through points to rec.
+  static void AddStroke(CCharData& rec, const std::vector<Point>& points) {
+    for (size_t k = 0; k < points.size(); ++k) {
+      rec.m_pPoints[rec.m_nPoints] = points[k];
+      rec.m_pFlags[rec.m_nPoints++] = k == 0 ? 1 : 0;
+    }
   }
   std::vector<Point> Points() const {
     const CCharDataFull& rec = doc->m_char;
@@ -163,6 +175,31 @@ TEST_F(Expansion, RegisteringStoresTheStrokesOfEachCellUnderItsCharacter) {
   EXPECT_EQ(PointsOf(loaded), (std::vector<PathPoint>{{0, 0, 1}, {100, 0, 0}}));
   ASSERT_EQ(LoadTextCharacter(loaded, kIchi), 1);
   EXPECT_EQ(PointsOf(loaded), (std::vector<PathPoint>{{0, 10, 1}, {20, 10, 0}, {10, 0, 1}, {10, 40, 0}}));
+}
+
+TEST_F(Expansion, WithInkInputACellPastTheTextIsStoredUnderWhatIsWrittenThere) {
+  if (!std::filesystem::exists(kPackageModel)) GTEST_SKIP() << "no handwriting model installed";
+  CCharDataFull& rec = doc->m_char;
+  rec.ClearPoints();
+  // A level stroke in the first cell, a ten in the second.
+  AddStroke(rec, {{300, 100}, {400, 100}});
+  for (const auto& stroke : WrittenCharacters()[1].strokes) AddStroke(rec, StrokeSamples(stroke, 1, {300, 290}, 8));
+  const std::string ten = Utf8ToSjis("十").value();
+  CStrokePath loaded(100);
+  // Without ink input the text names only the first cell.
+  EXPECT_EQ(RegisterTextCharacters(rec, kEi), 1);
+  ASSERT_EQ(LoadTextCharacter(loaded, ten), 1);
+  EXPECT_EQ(loaded.GetCount(), 0);
+
+  SetHandwritingModelPlaces({kPackageModel});
+  ASSERT_EQ(gTabletInk[0].Attach(nullptr, 0), 0);
+  ASSERT_EQ(gInkActive, 1);
+  EXPECT_EQ(RegisterTextCharacters(rec, kEi), 1);
+  gTabletInk[0].Detach();
+  SetHandwritingModelPlaces({});
+  ASSERT_EQ(LoadTextCharacter(loaded, ten), 1);
+  EXPECT_EQ(loaded.GetCount(), rec.m_nPoints - 2);
+  EXPECT_EQ(loaded.CountStrokes(), 2);
 }
 
 }  // namespace

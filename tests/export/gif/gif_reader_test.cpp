@@ -244,8 +244,10 @@ TEST_F(GifReaderTest, DamagedFilesAreRefusedWithoutTouchingTheTarget) {
     for (uint8_t v : values) bytes.at(at++) = v;
     return bytes;
   };
+  // Past the largest picture, with data enough to fill it.
   GifBuilder hugeFrame("GIF89a", 12, 10, kGlobal);
-  hugeFrame.RawImage({0, 0, 65535, 65535, {}, {}, false}, 2, tmb::test::GifSubBlockChain(std::vector<uint8_t>{0x0C}))
+  hugeFrame
+      .RawImage({0, 0, 10001, 10001, {}, {}, false}, 2, tmb::test::GifSubBlockChain(std::vector<uint8_t>(6200, 0)))
       .Trailer();
   // Within the budget, but a byte of data cannot fill it: once its 3.6 GB bitmap was
   // made and filled before the decoding failed.
@@ -271,7 +273,7 @@ TEST_F(GifReaderTest, DamagedFilesAreRefusedWithoutTouchingTheTarget) {
       {"minimum code size 9", patched(plain, data, {9}), kPictureDamaged},
       {"cut in the image data", cut(plain, data + 3), kPictureDamaged},
       {"a sub-block longer than the file", patched(cut(plain, data + 3), data + 1, {255}), kPictureDamaged},
-      {"a frame larger than the budget", hugeFrame.bytes(), kPictureTooLarge},
+      {"a frame larger than the largest picture", hugeFrame.bytes(), kPictureTooLarge},
       {"a frame larger than its data could hold", emptyFrame.bytes(), kPictureDamaged},
       {"no frame", noFrame.bytes(), kPictureDamaged},
   };
