@@ -43,8 +43,13 @@ void BlendForward(CFPoint* p, int from, int to) {
 // side, each two points behind the one before, and every point gets the same sums as one
 // round after the other would give it.
 void SmoothFixedStartRounds(CFPoint* p, const uint8_t* fixed, int s, int e, int rounds) {
+  // Fixed points are few: kept off the straight path, the free ones run without a jump.
   auto inner = [p, fixed](CFPoint& left, int a) {
-    left = fixed[a] ? p[a] : Mean(left, p[a + 1]);
+    if (fixed[a]) [[unlikely]] {
+      left = p[a];
+    } else {
+      left = Mean(left, p[a + 1]);
+    }
     p[a] = left;
   };
   auto step = [p, fixed, s, e](CFPoint& left, int a) {
