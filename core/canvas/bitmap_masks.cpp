@@ -128,8 +128,8 @@ void TintBitmapOnCanvas(tmb::DeviceContext*, tmb::Surface* bitmap, tmb::Colour c
   tmb::Surface* canvas = gWorkCanvas.m_pColorBitmap;
   if (!bitmap || !canvas || canvas->IsNull()) return;
   // The colour is ORed in over the part of the paper that both bitmaps hold; white first
-  // inverts the paper. Row by row on the bitmap: the block transfers through the canvas
-  // colour bitmap cost 1.2 ms of a 500 x 750 paper.
+  // inverts the paper. Row by row on the bitmap itself, not by filling the canvas colour
+  // bitmap and ORing it in, which went over the paper twice more.
   const tmb::Rect& paper = Paper();
   const bool white = tmb::PlainColour(colour) == 0xFFFFFF;
   if (white) ChangePixels(*bitmap, Within(paper, *bitmap), [](uint32_t p) { return ~p; });
@@ -142,7 +142,8 @@ void FillWhiteWithColour(tmb::DeviceContext*, tmb::Surface* bitmap, tmb::Colour 
   tmb::Surface* mask = &gWorkCanvas.m_maskBitmaps[0];
   if (!bitmap || !canvas || canvas->IsNull() || mask->IsNull()) return;
   // Over the paper as far as the mask and the canvas colour bitmap reach, as the merge
-  // through them did; row by row, it costs a twentieth of that merge.
+  // through them did. Row by row: the merge took 48 of the 88 million instructions of
+  // drawing the recorded character, even on white paper, where nothing changes.
   const tmb::Rect area = Within(Within(Within(Paper(), *bitmap), *mask), *canvas);
   const uint32_t fill = tmb::StoredFromColour(colour);
   if (fill == tmb::kStoredWhite) return;

@@ -28,7 +28,7 @@ class SpanPainter final : public SpanSink {
   // Paints one span (the rasterisers' single pixels and lines come here).
   void Span(int y, int x0, int x1);
   // Paints one pixel, as Span(y, x, x + 1) does. The copy mode writes it in place: a span
-  // call per pixel took half of the time of the outlines of a supersampled character.
+  // call per pixel took half of the instructions of the outlines of a supersampled character.
   void Pixel(int y, int x) {
     if (mode_ != kR2CopyPen || x < 0 || y < 0 || x >= surface_.width() || y >= surface_.height()) {
       Span(y, x, x + 1);
