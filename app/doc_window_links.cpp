@@ -1,12 +1,23 @@
 #include "app/doc_window_links.h"
 
+
 #include "app/kind_lookup.h"
 #include "app/main_frame.h"
 #include "app/tmb_app.h"
 #include "app/tmb_document.h"
+#include "brush/bitmap/palettes.h"
+#include "core/canvas/work_canvas.h"
+#include "core/file/stored_path.h"
+#include "core/record/param_block.h"
+#include "export/picture/picture_read_result.h"
+#include "imageedit/editor/background_pictures.h"
+#include "imageedit/view/bmp_view_window.h"
+#include "platform/service/messages.h"
 #include "views/tmb_view.h"
 
 namespace {
+
+constexpr int kParamInkColour = 156;  // the one colour the character is written in
 
 CTmbDocument* FrameworkDocOf(CTmbDoc& doc) {
   for (const QPointer<tmb::ui::Document>& d : theApp.m_pKindDoc) {
@@ -23,7 +34,40 @@ CTmbDoc* CDocWindowLinks::DocumentOfKind(int kind) {
   return doc ? &doc->engine() : nullptr;
 }
 
+void CDocWindowLinks::LoadImageIntoView(int kind, int picture) {
+  CCharDataFull* record = DrawnRecordOfKind(kind);
+  if (!record || (picture != 0 && picture != 1)) return;
+  // Only a picture the file carries comes into the image editor. One the record merely
+  // names (every new record names the default pictures) stays behind the character, or
+  // each file opened would open the editor over the window it was opened into.
+  const std::string& carried = record->m_tempPictures.Path(picture);
+  const bool fromFile =
+      !carried.empty() && ResolveStoredPath(record->m_text[size_t(kTextPicture1 + picture)]) == carried;
+  tmb::Size size{};
+  const int read = ReadBackgroundPicture(*record, picture, size);
+  // A picture the file names but that is gone is passed over; a damaged one is told.
+  if (read == kPictureNotOpened) return;
+  if (read != kPictureRead) {
+    tmb::ShowMessage(read == kPictureTooLarge ? 62043 : 62048);
+    return;
+  }
+  if (!fromFile) return;
+  CMainFrame* frame = theApp.mainFrame();
+  if (frame) frame->EnsureImageEditor(1);
+  if (CBmpViewWindow* editor = CBmpViewWindow::Instance()) {
+    editor->editor().ShowPicture(gWorkCanvas.m_colorBitmap, size);
+    editor->SyncModified();
+  }
+  // The window the file was opened into stays the one in front.
+  if (frame) frame->ActivateViewOfKind(kind, 0);
+}
+
 void CDocWindowLinks::RefreshAfterLoad(int kind) {
+  // On a display of 256 colours the colour the character is written in enters the
+  // palette of its window.
+  if (const CCharDataFull* record = DrawnRecordOfKind(kind); record && gPaletteMode) {
+    AddDrawingWindowColour(kind, record->m_param[kShapeModeParam] != 0 ? tmb::Colour(uint32_t(record->m_param[kParamInkColour])) : 0);
+  }
   if (CMainFrame* frame = theApp.mainFrame()) frame->UpdateMainTitle();
   if (CTmbDocument* doc = GetCharDocumentOfKind(kind)) doc->UpdateAllViews();
   if (CTmbView* view = CTmbView::ViewOfKind(kind)) view->RefreshAfterLoad();

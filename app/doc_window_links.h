@@ -8,6 +8,8 @@
 class CDocWindowLinks final : public TmbDocWindows {
  public:
   CTmbDoc* DocumentOfKind(int kind) override;
+  // The picture goes into the image editor, which opens for it.
+  void LoadImageIntoView(int kind, int picture) override;
   void RefreshAfterLoad(int kind) override;
   void UpdateWindowAndSheets() override;
   void UpdateAllViews(CTmbDoc& doc) override;

@@ -1,9 +1,11 @@
 // The commands of the image editor's frame: each finds the editor's picture view (kind 1)
 // or its zoom window (kind 7) and calls one of its operations; while that window is
 // closed a command does nothing.
+#include <QSplitter>
 #include <functional>
 
 #include "app/child_frames.h"
+#include "app/frame_view.h"
 #include "app/kind_lookup.h"
 #include "app/main_frame.h"
 #include "core/state/draw_state.h"
@@ -12,6 +14,7 @@
 #include "imageedit/view/bmp_view_window.h"
 #include "imageedit/view/bmpl_view.h"
 #include "imageedit/view/picture_commands.h"
+#include "platform/ui/view.h"
 #include "resources/command_ids.h"
 
 namespace {
@@ -134,10 +137,17 @@ void CFrame_Bmp::RegisterCommands() {
     if (auto* main = qobject_cast<CMainFrame*>(window())) main->ExecuteCommand(kCmdPrintPreview);
   });
   OnCommand(kCmdPreviewDrawing, [this] {
-    if (auto* main = qobject_cast<CMainFrame*>(window())) {
-      main->ActivateViewOfKind(kKindCurrentDraw, 0);
-      main->ExecuteCommand(kCmdPrintPreview);
-    }
+    auto* main = qobject_cast<CMainFrame*>(window());
+    if (!main) return;
+    main->ActivateViewOfKind(kKindCurrentDraw, 0);
+    // The drawing view, the splitter's middle pane, takes the preview command.
+    tmb::ui::View* current = main->FindViewOfKind(gDrawState.ResolveKind(kKindCurrentDraw));
+    auto* drawing = current ? qobject_cast<CFrame_View*>(current->frame()) : nullptr;
+    QSplitter* panes = drawing ? drawing->splitter() : nullptr;
+    auto* view = panes && panes->count() > 1 ? qobject_cast<tmb::ui::View*>(panes->widget(1)) : nullptr;
+    if (!view) return;
+    drawing->SetActiveView(view);
+    main->ExecuteCommand(tmb::kCmdFramePrintPreview);
   });
   OnCommand(kCmdEffectDetail, OnEditor([](CBmpViewWindow& w) { w.editor().m_effectDef.RunDetailDialog(); }));
   for (const KindCommand& c : kCaptureWhole) {

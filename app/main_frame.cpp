@@ -21,9 +21,12 @@
 #include <QUrl>
 
 #include "app/dialogs/avi_codec_dialog.h"
+#include "app/dialogs/notice_dialogs.h"
 #include "app/dummy_doc.h"
 #include "app/frame_view.h"
+#include "app/image_editor_link.h"
 #include "app/kind_lookup.h"
+#include "app/settings/style_menus.h"
 #include "app/tmb_app.h"
 #include "app/value_limits.h"
 #include "app/view_classes.h"
@@ -43,6 +46,7 @@
 #include "resources/menus.h"
 #include "resources/string_table.h"
 #include "views/animation_frames.h"
+#include "views/view_popup_menus.h"
 
 // The toolbar's icons live in a static library: their registration must be pulled in.
 static void InitToolbarResources() { Q_INIT_RESOURCE(toolbar); }
@@ -101,7 +105,14 @@ CMainFrame::CMainFrame(tmb::ui::Application* app) : tmb::ui::MainFrame(app) {
   SetFrameIndexPage(&gHtmlIndexPage);
   SetAnimationWindows(&gViewAnimationWindows);
   gViewAnimationWindows.SetShapeSheetLoader([this] { return LoadShapeSheetPage(-1, 1, kCurrentSheet); });
+  gViewAnimationWindows.SetClipboardNotice([this] { return tmb::ui::IsAccepted(CClipboardNoticeDlg().DoModal(this)); });
   InstallShapeSheetLinks();
+  // The drawing views' popup menus hold the style menus of the Settings menu.
+  SetStyleMenuFiller([this](QMenu& menu) {
+    UpdateWhenShown(&menu);
+    BuildStyleMenus(menu, [this](int id) { return ActionFor(id); }, [this](QMenu* popup) { UpdateWhenShown(popup); });
+  });
+  InstallImageEditorLink();
   // Bringing a drawing window forward makes it the current one, as its view taking the
   // focus does; the window left when the current one closes becomes current this way too.
   connect(mdiArea(), &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* window) {
@@ -118,7 +129,10 @@ CMainFrame::~CMainFrame() {
   if (&IndexPage() == &gHtmlIndexPage) SetFrameIndexPage(nullptr);
   if (&AnimWindows() == &gViewAnimationWindows) SetAnimationWindows(nullptr);
   gViewAnimationWindows.SetShapeSheetLoader(nullptr);
+  gViewAnimationWindows.SetClipboardNotice(nullptr);
   RemoveShapeSheetLinks();
+  SetStyleMenuFiller(nullptr);
+  RemoveImageEditorLink();
 }
 
 ScreenMetrics CMainFrame::MeasureDisplay() const {
@@ -260,10 +274,13 @@ int CMainFrame::EnsureImageEditor(int create) {
 
 void CMainFrame::ActivateViewOfKind(int kind, int mode) {
   if (kind == kKindImageEditor) EnsureImageEditor(1);
+  // Nothing else opens the preview window: the commands that show it open it, and it
+  // opens minimised.
+  const bool opened = kind == kKindPreview && theApp.OpenPreview();
   tmb::ui::View* view = FindViewOfKind(kind);
   if (!view) return;
   tmb::ui::ChildFrame* frame = view->frame();
-  if (frame && (mode != 0 || frame != ActiveChildFrame())) {
+  if (frame && (mode != 0 || opened || frame != ActiveChildFrame())) {
     if (frame->isMinimized()) frame->showNormal();
     ActivateChildFrame(frame);
     frame->raise();

@@ -42,6 +42,7 @@ class CMainFrame : public tmb::ui::MainFrame {
   int AskSaveChanges(int askCharacters, int askPicture);
   int EnsureImageEditor(int create);
   // Mode 0 brings the frame forward unless it already is; 1 also centres it; 2 only shows it.
+  // The image editor and the preview are opened first when they are not open.
   void ActivateViewOfKind(int kind, int mode);
   // The canvas start-up on this window's display; -1 (the window closed) on failure.
   int StartCanvas();

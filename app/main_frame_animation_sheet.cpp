@@ -26,21 +26,22 @@ struct SheetTab {
   int tab;
 };
 
-// "基本設定" .. "形状補正": the last asks for a sixth tab the sheet does not have and so
-// keeps the tab shown; the sheet button and the preview's "設定" keep it too.
+// "基本設定" .. "形状補正", one tab each; the sheet button and the preview's "設定" keep
+// the tab shown.
 constexpr SheetTab kSheetTabs[] = {
     {33098, CAniPSheet::kTabMotion}, {33099, CAniPSheet::kTabSpecial}, {33100, CAniPSheet::kTabSave},
-    {33101, CAniPSheet::kTabSaveEx}, {33102, CAniPSheet::kTabSwf},     {33103, CAniPSheet::kTabs},
+    {33101, CAniPSheet::kTabSaveEx}, {33102, CAniPSheet::kTabSwf},     {33103, CAniPSheet::kTabFont},
     {396, kShownTab},                {32907, kShownTab},               {32908, kShownTab},
 };
 
 // "表示": the confirmed settings run as an animation in the current drawing window, from
-// A's character to B's, with the outputs they switch on.
+// A's character to B's, with the outputs they switch on; then the window shows its own
+// character again.
 void ShowAnimation() {
   const int kind = gDrawState.ResolveKind(kKindCurrentDraw);
   CTmbView* view = CTmbView::ViewOfKind(kind);
   AnimationFrameView* frames = AnimWindows().ViewOfKind(kind);
-  const CCharDataFull* record = DrawnRecordOfKind(kind);
+  CCharDataFull* record = DrawnRecordOfKind(kind);
   const CCharDataFull* a = DrawnRecordOfKind(kKindDrawA);
   const CCharDataFull* b = DrawnRecordOfKind(kKindDrawB);
   if (!view || !frames || !record || !a || !b) {
@@ -51,7 +52,8 @@ void ShowAnimation() {
     CTmbView::ClientDC dc(*view);
     RunAnimation(*frames, dc, {record, a, b, record, b}, kind);
   }
-  view->update();
+  // The frames were drawn into the window's picture: its own character replaces the last.
+  view->RepaintNow();
 }
 
 }  // namespace

@@ -232,6 +232,12 @@ int CTmbApp::OpenImageEditor() {
   return 1;
 }
 
+int CTmbApp::OpenPreview() {
+  if (m_pKindDoc[kKindPreview]) return 0;
+  gDrawState.m_nCreatingKind = kKindPreview;
+  return OpenWindowOfKind(kKindPreview);
+}
+
 void CTmbApp::BasicSettingsDialog(int mode) {
   CDrawState& s = gDrawState;
   if (mode == 1) {

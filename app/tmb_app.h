@@ -27,6 +27,8 @@ class CTmbApp : public tmb::ui::Application {
   int OpenWindowOfKind(int kind);
   // Opens the image editor once; 1 when it was opened now, else 0.
   int OpenImageEditor();
+  // Opens the preview window when it is not open; 1 when it was opened.
+  int OpenPreview();
   // Mode 1: the start-settings dialog; mode 0: the basic settings of the File menu.
   void BasicSettingsDialog(int mode);
   CMainFrame* mainFrame() const;

@@ -8,4 +8,5 @@ enum ViewClass {
   kViewBmp,      // the image editor's picture
   kViewBmpl,     // the image editor's zoom view
   kViewPre,      // the preview
+  kViewColset,   // the image editor module's empty view
 };

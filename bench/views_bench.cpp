@@ -40,6 +40,7 @@ void BM_RecogniseTenStrokeCharacter(benchmark::State& state) {
   }
   CTabletInk& ink = gTabletInk[0];
   ink.Attach(nullptr, 0);
+  ink.CollectStrokeFrom(0);  // the strokes are handwriting, as the capture writes it
   if (!ink.m_bActive) {
     state.SkipWithError("no handwriting model installed");
     gWorkCanvas.Reset();

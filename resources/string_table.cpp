@@ -11,9 +11,26 @@ struct StringEntry {
   const char* text;
 };
 
-// Sorted by id.
+// Sorted by id. A command's entry is its prompt: the status bar's line, "\n", its tip.
 constexpr StringEntry kStrings[] = {
+    {32781, "清除全部笔划\n全部清除"},
+    {32784, "转到编辑模式，设置框\n编辑模式"},
+    {32785, "转到书写模式\n书写模式"},
+    {32817, "打开书写数据文件\n打开"},
+    {32818, "以新名称保存书写数据\n另存为"},
+    {32833, "还原上一次编辑\n还原"},
+    {32919, "将书写窗口A移动到中央\n书写窗口A 移动到中央"},
+    {32920, "将设置窗口A移动到中央\n设置窗口A 移动到中央"},
+    {32921, "将书写窗口B移动到中央\n书写窗口B 移动到中央"},
+    {32922, "将设置窗口B移动到中央\n设置窗口B 移动到中央"},
+    {32966, "重新显示参考线\n参考线"},
+    {32967, "将主框内的图像发送到剪贴板\n发送到剪贴板"},
+    {32987, "以书写时的线条显示\n仅显示原线条"},
+    {32988, "显示打印的页面\n打印预览"},
+    {32989, "打印\n打印"},
+    {33005, "弹出菜单\n菜单"},
     {57344, "Tamberi"},
+    {57666, "显示帮助\n帮助"},
     {61501, "Enter an integer between %1 and %2."},
     {61502, "Enter a number between %1 and %2."},
     {61510, "Not Exist Html Help File\n\n   File Path [ %1 ]"},
@@ -55,6 +72,11 @@ constexpr StringEntry kStrings[] = {
     {61593, "The movie could not be recompressed and stays uncompressed:\n%1\n%2"},
     {61594, "The file-name base and the save folder are kept in Japanese (code page 932) characters, and "
             "this one holds others: it was not used.\n%1"},
+    {61620, "There is no window to print: bring the window to print to the front, or choose it under "
+            "打印对象."},
+    {61621, "%1 is not open: there is nothing of it to print."},
+    {61622, "%1 shows no picture yet: there is nothing of it to print."},
+    {61625, "None of these characters is in the dictionary, and the window keeps its character:\n%1"},
     {62043, "Memory Error"},
     {62044, "Error : Create Palette"},
     {62045, "The limit with capacity of drawing data"},

@@ -1,5 +1,5 @@
-// Toolbar resources: buttons in order, each a command id with its icon and tip; an id of
-// 0 is a separator.
+// Toolbar resources: buttons in order, each a command id with its icon; an id of 0 is a
+// separator. A button's tip and status prompt are its command's string-table entry.
 #pragma once
 
 #include <span>
@@ -9,7 +9,6 @@ namespace tmb {
 struct ToolbarButton {
   int id;
   const char* icon;  // path in the compiled-in resources
-  const char* tip;
 };
 
 // The main window's toolbar (resource 308).

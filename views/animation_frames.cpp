@@ -1,8 +1,15 @@
 #include "views/animation_frames.h"
 
+#include <QAbstractScrollArea>
+
 #include "brush/render/brush_state.h"
+#include "core/canvas/bitmap_blits.h"
+#include "core/canvas/cell_order.h"
+#include "core/canvas/work_canvas.h"
 #include "core/document/tmb_doc.h"
 #include "core/record/char_data_full.h"
+#include "platform/ui/clipboard.h"
+#include "platform/ui/surface_image.h"
 #include "views/pre_view.h"
 #include "views/tmb_view.h"
 
@@ -17,7 +24,7 @@ void CopyFrameRecord(CCharDataFull& to, const CCharDataFull& from) {
 
 }  // namespace
 
-bool CViewAnimationFrame::PaintFrame(tmb::DeviceContext& dc, CCharDataFull& frame, int /*cellMode*/) {
+bool CViewAnimationFrame::PaintFrame(tmb::DeviceContext& dc, CCharDataFull& frame) {
   CTmbDoc* doc = m_view.GetDocument();
   if (!doc || !m_view.m_pBrushState) return false;
   CCharDataFull& own = doc->m_char;
@@ -27,8 +34,10 @@ bool CViewAnimationFrame::PaintFrame(tmb::DeviceContext& dc, CCharDataFull& fram
   m_view.PrepareOffscreenDCs(dc);
   const int painted = m_view.PaintCharacterView(dc);
   m_view.ReleaseOffscreenDCs();
-  // The window shows its own character again at its next paint.
+  // The window's record is its own again; the caller draws it once the run is over.
   CopyFrameRecord(own, *kept);
+  // The user sees every frame, not only the last one when the run is over.
+  if (painted != -1) m_view.ShowWindowNow();
   return painted != -1;
 }
 
@@ -41,6 +50,33 @@ AnimationFrameView* CViewAnimationWindows::ViewOfKind(int kind) {
   return m_frame.get();
 }
 
-void CViewAnimationWindows::RefreshAfterFrame(int /*kind*/, int /*cellPreview*/) {
-  if (CPre_View* preview = CPre_View::Instance()) preview->RedrawPreview();
+void CViewAnimationWindows::RefreshAfterFrame(int kind, CCharDataFull& frame, int cellPreview) {
+  CTmbView* view = CTmbView::ViewOfKind(kind);
+  tmb::Surface* picture = view ? view->DrawingBitmap() : nullptr;
+  CPre_View* preview = CPre_View::Instance();
+  if (picture && preview && !preview->m_bmpPreview.IsNull()) {
+    tmb::Surface& shown = preview->m_bmpPreview;
+    if (cellPreview) {
+      // Only the written cells, read row by row and laid down the columns from the right.
+      shown.Fill(0xFFFFFF);
+      CTmbDoc* doc = view->GetDocument();
+      CopyCellsToVerticalOrder(shown, *picture, frame, doc ? &doc->m_work : nullptr);
+    } else {
+      CopyBitmapBlock(nullptr, &shown, 0, 0, gWorkCanvas.m_width, gWorkCanvas.m_height, picture, 0, 0);
+    }
+    preview->RedrawPreview();
+    preview->area()->viewport()->repaint();
+  }
+  if (view) view->RedrawSettingsPane();
+}
+
+bool CViewAnimationWindows::CopyFrameToClipboard(const tmb::Surface& frame, const tmb::Rect& canvas) {
+  CPre_View* preview = CPre_View::Instance();
+  if (preview && !preview->m_bmpPreview.IsNull()) {
+    if (!preview->CopyPictureToClipboard(canvas)) return false;
+  } else {
+    const QRect block(canvas.left, canvas.top, canvas.Width(), canvas.Height());
+    tmb::ui::Clipboard().SetImage(tmb::ui::ImageOfSurface(frame).copy(block));
+  }
+  return m_clipboardNotice ? m_clipboardNotice() : true;
 }

@@ -1,11 +1,13 @@
 // The binding tables of the layout and move dialogs.
 #include "views/layout_dialogs.h"
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "core/canvas/work_canvas.h"
+#include "platform/ui/binding_form.h"
 
 CLayoutDlg gLayoutDlg;
 CMoveDlg gMoveDlg;
@@ -17,6 +19,9 @@ namespace {
 constexpr int kMaxOffset = 10000;
 int MaxOffsetX() { return std::min(kMaxOffset, 2 * gWorkCanvas.m_width); }
 int MaxOffsetY() { return std::min(kMaxOffset, 2 * gWorkCanvas.m_height); }
+
+// The grid column right of the edits and their arrows.
+constexpr int kSecondColumn = 3;
 
 }  // namespace
 
@@ -45,6 +50,18 @@ void CLayoutDlg::OnInitDialog(tmb::ui::DialogWindow& window) {
       &window);
   note->setWordWrap(true);
   if (auto* column = qobject_cast<QVBoxLayout*>(window.layout())) column->insertWidget(0, note);
+  // The range and direction choices stand beside the edge and the operation, so that the
+  // dialog fits a screen of 768 pixels.
+  auto* grid = qobject_cast<QGridLayout*>(window.form()->layout());
+  if (!grid) return;
+  int row = 0;
+  for (int radio : {kBoxRadio, kDimensionRadio}) {
+    QWidget* button = window.Control(radio);
+    QWidget* group = button ? button->parentWidget() : nullptr;
+    if (!group || grid->indexOf(group) < 0) continue;
+    grid->removeWidget(group);
+    grid->addWidget(group, row++, kSecondColumn, Qt::AlignTop);
+  }
 }
 
 std::vector<tmb::ui::Binding> CMoveDlg::Bindings() {

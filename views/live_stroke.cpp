@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "brush/render/brush_state.h"
+#include "brush/render/shape_drawing.h"
 #include "convert/driver/tablet_ink.h"
 #include "core/document/tmb_doc.h"
 #include "core/path/stroke_work.h"
@@ -18,9 +19,15 @@
 namespace {
 
 constexpr int kParamStyle = 37;
+// The gradient kind that grows from both ends towards the middle keeps the narrower
+// minimum of a stroke's inside.
+constexpr int kGradientEnds = 3;
 // Styles from 300 on stamp the whole tip of a size and allow size 1.
 constexpr int kFineStampStyle = 300;
 constexpr tmb::Colour kWhite = 0xFFFFFF;
+// The live line mode that draws plain lines, and their width.
+constexpr int kLiveLinePlain = 2;
+constexpr int kPlainLiveLineWidth = 2;
 
 // How stamps combine with the picture.
 enum StampMode {
@@ -51,11 +58,22 @@ void CTmbView::DrawLiveStroke(tmb::DeviceContext& dc, tmb::Point from, tmb::Poin
   CTmbDoc* doc = GetDocument();
   if (!doc) return;
   CCharDataFull& rec = doc->m_char;
+  const tmb::Point o = gDrawState.m_ptCanvasOrigin;
+  // A plain line where no brush is wanted: thin-line drawing, or a display mode that shows
+  // the character otherwise than as written.
+  if (m_bThinLine == 1 || rec.m_param[kParamDisplayMode] != 0) {
+    const tmb::Pen old = dc.SelectPen(tmb::Pen::Solid(1, tmb::Colour(rec.m_brushValues[kBrushInkColour])));
+    dc.MoveTo(from.x + o.x, from.y + o.y);
+    dc.LineTo(to.x + o.x, to.y + o.y);
+    dc.SelectPen(old);
+    return;
+  }
   gLiveStroke.sheetShown = IsShapeSheetShown() ? 1 : 0;
-  // Where a collector gathers the ink apart from the record, the ink shows the stroke
-  // itself; ink the capture writes into the record is drawn here like any stroke.
+  // Where a collector gathers the ink apart from the record and the ink is shown, the ink
+  // shows the stroke itself; ink the capture writes into the record is drawn here like any
+  // stroke.
   const CTabletInk& ink = TabletInkOf(m_nIndex);
-  if (ink.InkPointCount() == 0 || ink.WrittenIntoRecord()) {
+  if (ink.InkPointCount() == 0 || ink.WrittenIntoRecord() || !gDrawState.m_bInkDisplay) {
     PrepareOffscreenDCs(dc);
     const int i = rec.m_nPoints - 1;
     rec.CopySettingsToWork(LiveStrokeWork());
@@ -67,11 +85,31 @@ void CTmbView::DrawLiveStroke(tmb::DeviceContext& dc, tmb::Point from, tmb::Poin
       rec.m_pLevels[i] = static_cast<int8_t>(width);
       CStampSizes sizes;
       PrepareSegmentSizes(sizes, i, kind, 1, 0);
-      if (m_bOffscreen) StampSegment(dc, from.x, from.y, dx, dy, sizes, m_dcBrush, m_dcBack, 1, rec, 1);
+      if (gDrawState.m_nLiveLineMode == kLiveLinePlain) {
+        DrawPlainLiveLine(dc, from, to);
+      } else if (m_bOffscreen) {
+        StampSegment(dc, from.x, from.y, dx, dy, sizes, m_dcBrush, m_dcBack, 0, 1, rec, 1);
+      }
     }
   }
+  doc->m_bLiveDrawn = 1;
   if (m_nIndex == 0 || m_nIndex == 1) gInkModes[size_t(m_nIndex)] = kInkMerge;
   gLiveStroke.sheetShown = 0;
+}
+
+void CTmbView::DrawPlainLiveLine(tmb::DeviceContext& dc, tmb::Point from, tmb::Point to) {
+  const tmb::Pen pen = tmb::Pen::Solid(kPlainLiveLineWidth, 0x000000);
+  const tmb::Point o = gDrawState.m_ptCanvasOrigin;
+  auto line = [&](tmb::DeviceContext& target, tmb::Point shift) {
+    const tmb::Pen oldPen = target.SelectPen(pen);
+    const tmb::Brush oldBrush = target.SelectBrush(tmb::Brush::Null());
+    target.MoveTo(from.x + shift.x, from.y + shift.y);
+    target.LineTo(to.x + shift.x, to.y + shift.y);
+    target.SelectBrush(oldBrush);
+    target.SelectPen(oldPen);
+  };
+  if (m_bOffscreen) line(m_dcBack, {0, 0});
+  line(dc, o);
 }
 
 int CTmbView::StampCharacterPoints(tmb::DeviceContext& dc) {
@@ -94,14 +132,14 @@ int CTmbView::StampCharacterPoints(tmb::DeviceContext& dc) {
         StrokeWidthAt(float(next.x - p.x), float(next.y - p.y), kind, kind == kSegmentLast, point));
     CStampSizes sizes;
     PrepareSegmentSizes(sizes, i, kind, 0, n);
-    if (!end) StampSegment(dc, p.x, p.y, next.x - p.x, next.y - p.y, sizes, m_dcBrush, m_dcBack, 0, rec, 0);
+    if (!end) StampSegment(dc, p.x, p.y, next.x - p.x, next.y - p.y, sizes, m_dcBrush, m_dcBack, 0, 0, rec, 0);
   }
   return 1;
 }
 
 int CTmbView::StampSegment(tmb::DeviceContext& dc, int x0, int y0, int dx, int dy, const CStampSizes& sizes,
-                           tmb::DeviceContext& brushDC, tmb::DeviceContext& backDC, int endFlag, const CCharData& rec,
-                           int live) {
+                           tmb::DeviceContext& brushDC, tmb::DeviceContext& backDC, int gradient, int endFlag,
+                           const CCharData& rec, int live) {
   // Along the longer axis, one stamp per pixel.
   const bool upright = std::abs(dx) < std::abs(dy);
   const int major = upright ? dy : dx;
@@ -112,7 +150,14 @@ int CTmbView::StampSegment(tmb::DeviceContext& dc, int x0, int y0, int dx, int d
   if (rec.m_param[kParamStyle] >= kFineStampStyle) m_nStampCount = 0;
   int first = sizes.start;
   for (int t = 0; t != major; t += step) {
-    const int size = InterpolateStampSize(t, major, minor, sizes, &gLiveStroke.up, &gLiveStroke.down);
+    int size = 0;
+    if (gradient == 0) {
+      size = InterpolateStampSize(t, major, minor, sizes, &gLiveStroke.up, &gLiveStroke.down);
+    } else {
+      const int span = m_gradientValues[2] != 0 ? m_gradientValues[2] : std::abs(major);
+      const int at = GradientPosition(std::abs(t), m_gradientValues[0], m_gradientValues[1], span, gradient);
+      size = std::clamp(at, std::min(rec.PickSetting(gradient != kGradientEnds ? 1 : 0), kLargestStamp), kLargestStamp);
+    }
     if (t == 0) first = size;
     if (t + step == major) gLiveStroke.lastStampSize = size;
     gLiveStroke.runningSize = size;

@@ -14,6 +14,7 @@
 #include "core/document/tmb_doc.h"
 #include "core/state/draw_state.h"
 #include "core/state/mouse_messages.h"
+#include "platform/ui/child_frame.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/paper_scroll.h"
 #include "platform/ui/timers.h"
@@ -82,10 +83,19 @@ void CTmbView::OnInitialUpdate() {
   m_pArea->horizontalScrollBar()->setValue(m_pArea->horizontalScrollBar()->maximum());
   m_pArea->verticalScrollBar()->setValue(0);
   FlushMouseMessages();
+  // The user cannot close a drawing window; the program still may (a file of one window),
+  // and then command 32810 opens window A again.
+  if (tmb::ui::ChildFrame* f = frame()) f->DisableClose();
   Invalidate();
 }
 
 void CTmbView::OnUpdate() { Invalidate(); }
+
+void CTmbView::ShowNow() {
+  // The surface holds what is to be seen: the paint only shows it.
+  m_bNeedsDraw = false;
+  m_pArea->viewport()->repaint();
+}
 
 void CTmbView::Invalidate() {
   m_bNeedsDraw = true;
@@ -171,11 +181,13 @@ void CTmbView::SendFrameCommand(int id) {
   if (auto* main = qobject_cast<tmb::ui::MainFrame*>(window())) main->ExecuteCommand(id);
 }
 
+void CTmbView::ShowWindowNow() { m_pArea->viewport()->repaint(); }
+
 void CTmbView::RedrawSettingsPane() {
   auto* splitter = qobject_cast<QSplitter*>(parentWidget());
   if (splitter && splitter->count() > kSettingsPane) splitter->widget(kSettingsPane)->repaint();
 }
 
-tmb::Surface* CTmbView::BackBuffer() { return m_pShownBrushState ? &m_pShownBrushState->m_bitmap : nullptr; }
+tmb::Surface* CTmbView::BackBuffer() { return m_pShownBitmap ? m_pShownBitmap : ShownBitmap(); }
 
 tmb::Surface* CTmbView::DrawingBitmap() { return m_pBrushState ? &m_pBrushState->m_bitmap : nullptr; }

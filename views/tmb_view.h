@@ -25,6 +25,7 @@ class CCharData;
 class CCharDataFull;
 class CKeyEdit;
 class CLayoutDlg;
+class CStrokePathEx;
 class CTmbDoc;
 class CTmbViewArea;
 class QPushButton;
@@ -102,6 +103,9 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   void LoadParamsFromBrushState();
   void SyncBrushState();
   void PaintBrushCharacter(tmb::DeviceContext& dc, tmb::Colour colour, int mode);
+  // Renders the window's brush set again when the brush kind, style, scatter or size of the
+  // record differ from those it was rendered from.
+  void RenderBrushSetIfChanged(tmb::DeviceContext& dc);
 
   // ---- focus, idle timer, mouse speed
   void OnSetFocus();
@@ -135,6 +139,11 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   // zoom window paints the writing area this way); a pixel off the buffer is left alone.
   void DrawPenDotOnCharacterView(int x, int y, tmb::Colour colour);
   void RepaintNow();
+  // The window shows what was drawn into it at once, not at the next paint (the frames of
+  // an animation, drawn one after the other without a return to the event loop).
+  void ShowWindowNow();
+  // The settings pane beside the view is drawn again at once.
+  void RedrawSettingsPane();
   void RepaintBackBuffer();
   void RedrawGuides();
   // Moves a scroll bar (0 horizontal, else vertical) by delta and shows the writing area.
@@ -142,6 +151,9 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   // A 4 x 4 dot around (x, y): outline in pen, inside in brush.
   static void DrawDot(tmb::DeviceContext& dc, int x, int y, tmb::Colour pen, tmb::Colour brush);
   void RedrawInSteps(int force);
+  // The written strokes as lines of colour: into the back buffer from the first point
+  // (offscreen 1), else onto the window from the first point not yet painted.
+  void DrawStrokeLines(tmb::DeviceContext& dc, tmb::Colour colour, int offscreen);
   void ShowOriginalLineDrawMode();
   int TogglePointDisplay(int toggle);
 
@@ -181,8 +193,21 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   // hidden puts the view back into drawing mode.
   void ShowRegistrationPanel(int state);
   void DrawRegistrationPanel(tmb::DeviceContext& dc);
-  // The picture box.
+  // The picture box, with the picture it took in.
   void PaintRegistrationPanel(tmb::DeviceContext& dc);
+  // The panel's fonts, made once per run.
+  void CreatePanelFonts(tmb::DeviceContext& dc);
+  // The square part of the image editor's shown selection, stretched into the picture box
+  // or into the writing box of the back buffer; false (nothing changed) without one.
+  enum SelectionTarget { kIntoPictureBox = 0, kIntoWritingBox = 1 };
+  bool TakeEditorSelection(int target);
+  // The picture box's picture over the writing box of the back buffer.
+  void StretchPanelPictureIntoWritingBox();
+  // The selection into the writing box, shown; a beep when the editor shows none.
+  void CopySelectionToPanel(tmb::DeviceContext& dc);
+  // Asks for a folder and writes one line per registered picture in it on the window:
+  // character, code and path. Returns the count; 0 when no folder was chosen.
+  int ShowPictureListing();
   // Event 1 move, 2 release over a wide list's boxes.
   void PanelListMouse(tmb::DeviceContext& dc, int x, int y, int event);
   // Saves what is written as the current character's picture; 1 when saved.
@@ -249,6 +274,8 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   // ---- live stroke drawing: stamps of the brush set along each new segment
   // kind: 1 a stroke's first segment, 2 its last, 0 one between.
   void DrawLiveStroke(tmb::DeviceContext& dc, tmb::Point from, tmb::Point to, int kind);
+  // The live segment as a black line of width 2, in the back buffer and on the window.
+  void DrawPlainLiveLine(tmb::DeviceContext& dc, tmb::Point from, tmb::Point to);
   // The width of a segment (fx, fy) by the settings of the live-stroke work object; rec
   // holds the previous length, the pressure (-1 none), a residue and the last length.
   static int StrokeWidthAt(float fx, float fy, int kind, int endFlag, const CPointRecord& rec);
@@ -256,9 +283,10 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   // Stamps the segment from (x0, y0) by (dx, dy), its last pixel left out; live stamps go
   // to the window dc (and the back buffer where the window does not show them), others
   // to the back buffer. Returns the size of the first stamp.
+  // gradient (0 none) sizes the stamps by GradientPosition of m_gradientValues instead.
   int StampSegment(tmb::DeviceContext& dc, int x0, int y0, int dx, int dy, const CStampSizes& sizes,
-                   tmb::DeviceContext& brushDC, tmb::DeviceContext& backDC, int endFlag, const CCharData& rec,
-                   int live);
+                   tmb::DeviceContext& brushDC, tmb::DeviceContext& backDC, int gradient, int endFlag,
+                   const CCharData& rec, int live);
   // The stamp size at step t of n along the segment, moving the running size by one.
   static int InterpolateStampSize(int t, int n, int minor, const CStampSizes& sizes, int* up, int* down);
   // The brush set column of the next stamp; stored in *out and returned.
@@ -282,6 +310,32 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   const tmb::Surface* PrintPicture() override;
   tmb::Rect PrintSelection() override;
 
+  // ---- raster routines over the canvas rectangle (no command runs them)
+  // A colour-key mask of a's pixels of colour, through which a is merged into b.
+  void MaskMergeColour(tmb::DeviceContext& dc, tmb::Surface* a, tmb::Surface* b, tmb::Colour colour);
+  // The same through mask, filled with colour first.
+  void MaskMerge(tmb::DeviceContext& dc, tmb::Surface* a, tmb::Surface* b, tmb::Surface* mask, tmb::Colour colour);
+  // source (w x h) into target with the inverse of colour ORed into it first (0: the copy
+  // inverted; white: copied as it is).
+  void CopyWithTint(tmb::DeviceContext& dc, tmb::Surface* target, tmb::Surface* source, int w, int h,
+                    tmb::Colour colour);
+  // source's pixels where mask is 0, dc's kept where it is 1; a beep when it fails.
+  void MaskedCopy(tmb::DeviceContext& dc, int left, int top, int right, int bottom, tmb::DeviceContext& source,
+                  const tmb::Surface* mask);
+  void CopyBitmapRect(tmb::DeviceContext& dc, tmb::Surface* target, int left, int top, int right, int bottom,
+                      tmb::Surface* source);
+  // A copy of rect from source with dc's background colour set for it.
+  void CopyWithBackground(tmb::DeviceContext& dc, tmb::DeviceContext& source, tmb::Colour background,
+                          const tmb::Rect& rect);
+  void HalftoneCopyBitmaps(tmb::DeviceContext& dc, tmb::Surface* a, tmb::Surface* b, tmb::Size size);
+  // Every stroke of rec through the brush-shape renderer, as the picture of each stroke
+  // in the canvas's third mask bitmap; the number of strokes.
+  int RenderBrushShapesTo(tmb::DeviceContext& dc, const CCharDataFull& rec);
+  // The same for the window's character, on the view's own contexts.
+  int RenderBrushShapesOfCharacter();
+  // path's side lines (dark red and green) and then the path itself, into target.
+  void DrawSideLinesTo(tmb::DeviceContext& dc, const CStrokePathEx& path, tmb::Surface* target);
+
   // ---- cursors
   void BeginWaitCursor();
   void EndWaitCursor();
@@ -304,6 +358,7 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
 
   // ---- state (names as the rest of the system reads them)
   CBrushState* m_pShownBrushState = nullptr;  // whose picture m_dcBack holds
+  tmb::Surface* m_pShownBitmap = nullptr;     // the picture m_dcBack holds while prepared
   CBrushState* m_pBrushState = nullptr;       // gBrushStates[m_nIndex]
   // Its tip strip, brush set and two masks, used by the brush painting.
   std::array<tmb::Surface*, 4> m_pBrushBitmaps{};
@@ -322,6 +377,10 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   int32_t m_bOffscreen = 0;
   int32_t m_bBusy = 0;
   std::array<int32_t, 2> m_renderWords{};
+  int32_t m_bThinLine = 0;  // live strokes as plain lines in the ink colour
+  // A stamp size by gradient: the size to start from, the range it spans and the length
+  // over which it does (0: the segment's).
+  std::array<int32_t, 3> m_gradientValues{};
   std::array<int32_t, 2> m_sheetRunning{};  // 1 while a comparison sheet renders
   tmb::DeviceContext m_dcBrush;  // the brush set of the window's state
   tmb::DeviceContext m_dcBack;   // the back buffer: the picture of m_pShownBrushState
@@ -333,6 +392,10 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   int32_t m_bBackgroundOption = 0;  // clear to parameter 157 instead of white
   int32_t m_nAutoCapture = -1;     // capture of the first drawing into the image editor
   int32_t m_bCaptureOption = 0;
+  // The brush kind, style, scatter and size the brush set was rendered from; none yet.
+  std::array<int32_t, 4> m_brushSetSource{INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN};
+  tmb::Surface m_panelPicture;  // what the registration panel's picture box shows
+  tmb::Surface m_previewBlank;  // the blank page drawn on instead of the preview's picture
   tmb::Point m_ptErase{};  // paper point of the erase from the nearby part on
 
   // Pen input: stroke capture, rubber bands, point edits, tablet sampling.
@@ -378,9 +441,35 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
     bool mine_;
   };
 
+  // The wait cursor and m_bBusy for the length of a piece of painting; an inner scope
+  // leaves them to the outer one.
+  class BusyScope {
+   public:
+    explicit BusyScope(CTmbView& view);
+    ~BusyScope();
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+   private:
+    CTmbView& view_;
+    bool mine_;
+  };
+
   CCharDataFull* DrawnRecord() const;
+  // The feature markers and the analysis overlay of the last conversion, into the back
+  // buffer.
+  void DrawConversionMarks(tmb::DeviceContext& dc);
   void BindBrushState();
   void RenderBrushSetNow(tmb::DeviceContext& dc);
+  // The record's brush values that the window's brush set now comes from.
+  void NoteBrushSetSource();
+  // Copies a character of more than five points into the image editor once, when the
+  // capture option asks for it.
+  void CaptureFirstCharacter(const CCharDataFull& rec);
+  // The picture the back buffer is: the window's own, or with the preview as the source the
+  // preview's (a blank copy when the record asks for one) or the first character window's.
+  tmb::Surface* ShownBitmap();
+  void TakeShownPicture(const CCharDataFull& rec);
   void WarnAboutDisplay();
   // Runs work after the present event: what a paint must not do inside a paint event.
   void AfterPaint(std::function<void()> work);
@@ -389,13 +478,14 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   void RegisterCommands();
   void RegisterPrintCommands();
   void RegisterStyleCommands();
-  void RedrawSettingsPane();
   void UpdateCursor();
   void UpdateScrollRanges();
   // The window surface at the size of the viewport; a new one asks for a full redraw.
   void FitWindowSurface();
   // The window shows the back buffer again at the next paint.
   void Invalidate();
+  // What was drawn on the window surface reaches the screen now, not at the next paint.
+  void ShowNow();
 
   // Pen input: the stroke's end after the last sample, the points and the edit modes.
   // A point of the window in logical coordinates (the scroll position added).

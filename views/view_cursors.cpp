@@ -65,6 +65,16 @@ void CTmbView::EndWaitCursor() {
   m_bBusy = 0;
 }
 
+CTmbView::BusyScope::BusyScope(CTmbView& view) : view_(view), mine_(!view.m_bBusy) {
+  if (mine_) view_.BeginWaitCursor();
+}
+
+CTmbView::BusyScope::~BusyScope() {
+  if (!mine_) return;
+  view_.EndWaitCursor();
+  view_.UpdateCursor();
+}
+
 void CTmbView::RestoreArrowCursor() {
   m_pArea->viewport()->setCursor(Qt::ArrowCursor);
   m_bBusy = 0;

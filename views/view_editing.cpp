@@ -5,13 +5,16 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "convert/driver/tablet_ink.h"
 #include "core/document/doc_windows.h"
+#include "core/file/char_block_convert.h"
 #include "core/document/tmb_doc.h"
 #include "core/state/draw_state.h"
 #include "platform/ui/child_frame.h"
 #include "platform/ui/document.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/virtual_keys.h"
+#include "resources/command_ids.h"
 #include "views/shape_sheet_windows.h"
 #include "views/tmb_view.h"
 #include "views/tmb_view_area.h"
@@ -139,6 +142,8 @@ void CTmbView::CopyDataBetweenWindows(int direction) {
   if (CTmbView* view = ViewOfKind(targetKind)) {
     auto* main = qobject_cast<tmb::ui::MainFrame*>(window());
     if (main && view->frame()) main->ActivateChildFrame(view->frame());
+    // The main window's title and bars follow the window now in front.
+    SendFrameCommand(tmb::kCmdUpdateTitle);
     view->RedrawInSteps(0);
     if (view->document()) view->document()->UpdateAllViews();
   }
@@ -147,6 +152,8 @@ void CTmbView::CopyDataBetweenWindows(int direction) {
 }
 
 void CTmbView::RefreshAfterLoad() {
+  // A character read from a file is no handwriting collected here.
+  TabletInkOf(m_nIndex).ClearInk();
   ClientDC dc(*this);
   if (!m_bInitialised) {
     SetUpPalette(dc);
@@ -154,6 +161,15 @@ void CTmbView::RefreshAfterLoad() {
     const int windows = std::clamp(gDrawState.m_nCharWindows, 0, int(gDrawState.m_charWindowKinds.size()));
     for (int i = 0; i < windows; ++i) {
       if (CTmbView* view = ViewOfKind(gDrawState.m_charWindowKinds[size_t(i)])) view->RefreshWritingArea();
+    }
+  }
+  // A file of the old brush layout takes the style chosen in the style menus, once, in
+  // every window (the title and the sheets follow the load where it is handed out).
+  if (gOldBrushLayout) {
+    gOldBrushLayout = 0;
+    const int windows = std::clamp(gDrawState.m_nCharWindows, 0, int(gDrawState.m_charWindowKinds.size()));
+    for (int i = 0; i < windows; ++i) {
+      if (CTmbView* view = ViewOfKind(gDrawState.m_charWindowKinds[size_t(i)])) view->ApplyStyleCommand(-1);
     }
   }
   m_pArea->horizontalScrollBar()->setValue(m_pArea->horizontalScrollBar()->maximum());

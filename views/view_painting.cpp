@@ -6,6 +6,7 @@
 #include "brush/bitmap/palettes.h"
 #include "brush/render/brush_state.h"
 #include "convert/driver/analysis_overlay.h"
+#include "convert/driver/marker_list.h"
 #include "convert/driver/tablet_ink.h"
 #include "core/canvas/box_drawing.h"
 #include "core/canvas/dc_line_sink.h"
@@ -14,7 +15,7 @@
 #include "core/state/draw_state.h"
 #include "platform/service/messages.h"
 #include "platform/service/progress.h"
-#include "platform/service/wait_cursor.h"
+#include "views/registration/key_edit.h"
 #include "views/shape_sheet_windows.h"
 #include "views/tmb_view.h"
 #include "views/view_params.h"
@@ -23,6 +24,11 @@ namespace {
 
 constexpr tmb::Colour kWhite = 0xFFFFFF;
 constexpr tmb::Colour kGuideGrey = 0xA0A0A0;
+constexpr tmb::Colour kStrokeLineBlue = 0xF00000;
+// Values of CDrawState::m_bDrawTempOriginalLine: the written lines shown while the first
+// conversion of new strokes runs, or over the converted character for one repaint.
+constexpr int kTempLinesAtConversion = 1;
+constexpr int kTempLinesOverlay = 2;
 // Commands the painting sends to the main frame.
 constexpr int kCmdRefreshTitle = 32937;
 
@@ -54,11 +60,18 @@ void CTmbView::OnDraw(tmb::DeviceContext& dc) {
 int CTmbView::PaintCharacterView(tmb::DeviceContext& dc) {
   CTmbDoc* doc = GetDocument();
   if (!doc) return -1;
-  tmb::WaitCursor wait;
+  BusyScope busy(*this);
   CCharDataFull& rec = doc->m_char;
-  m_pShownBrushState = m_pBrushState;
+  CaptureFirstCharacter(rec);
+  TakeShownPicture(rec);
   // While the image editor follows the drawing windows, the sheets stand out of its way.
   if (gDrawState.m_bEditorSync) SheetWindows().HideSheets();
+  RenderBrushSetIfChanged(dc);
+  if (doc->m_bBrushCharPending) {
+    // The colour line modes stamp with the set in the new colour.
+    PaintBrushCharacter(dc, doc->m_crBrushCharPending, rec.m_param[kShapeModeParam] != 0 ? 1 : 0);
+    doc->m_bBrushCharPending = 0;
+  }
   if (rec.m_param[kParamDisplayMode] == 0 && rec.m_nPoints == 0) {
     ClearWritingArea(dc, 0);
     return 1;
@@ -72,14 +85,31 @@ int CTmbView::PaintCharacterView(tmb::DeviceContext& dc) {
       tmb::Beep();
     }
   }
+  // The hand's lines stay in sight while the brush draws what was newly written.
+  const bool converts = rec.m_param[kParamPenMode] == 0 && rec.m_param[kParamDisplayMode] == 0;
+  if (converts && gDrawState.m_bDrawTempOriginalLine == kTempLinesAtConversion && rec.m_nPoints > doc->m_nLastPainted) {
+    DrawStrokeLines(dc, kStrokeLineBlue, 0);
+    ShowNow();
+  }
   const int result = DrawCharacterStrokes(dc, 0, -1);
+  if (converts && rec.m_param[kParamShowFeatures]) DrawConversionMarks(dc);
   if (switched) rec.m_param[kParamPenLineMode] = 2;
   ReleaseOffscreenDCs();
   tmb::Progress().SetPos(0);
-  PaintWritingArea(dc);
+  if (!m_bPreviewSource) {
+    if (gDrawState.m_bDrawTempOriginalLine == kTempLinesOverlay) DrawStrokeLines(dc, kStrokeLineBlue, 1);
+    PaintWritingArea(dc);
+    if (gDrawState.m_toolPanel.m_bShown && m_edit && m_edit->hasFocus()) RefreshPanelText();
+  }
   doc->m_nLastPainted = rec.m_nPoints;
-  UpdateCursor();
   return result;
+}
+
+void CTmbView::DrawConversionMarks(tmb::DeviceContext& dc) {
+  OffscreenScope offscreen(*this, dc);
+  if (!m_bOffscreen) return;
+  gAnalysisOverlay.Draw(m_dcBack, false, false);
+  gMarkers.DrawMarkers(m_dcBack);
 }
 
 int CTmbView::DrawCharacterStrokes(tmb::DeviceContext& dc, int from, int to) {
@@ -106,6 +136,10 @@ void CTmbView::PaintWritingArea(tmb::DeviceContext& dc) {
   const tmb::Point o = gDrawState.m_ptCanvasOrigin;
   const CRegistrationPanel& panel = gDrawState.m_toolPanel;
   if (panel.m_bShown) {
+    // The panel's page: blank paper but for the writing box and the panel.
+    const tmb::Colour around = m_nKind == kKindDrawB ? gDrawState.m_crBackB : gDrawState.m_crBackA;
+    FillAroundRect(dc, ClientRectLogical(), gDrawState.m_rcCanvas, around);
+    dc.FillSolidRect(gDrawState.m_rcCanvas, kWhite);
     const tmb::Rect& r = panel.m_rcWriting;
     if (m_bOffscreen) {
       dc.BitBlt(r.left + o.x, r.top + o.y, r.Width(), r.Height(), &m_dcBack, r.left, r.top, tmb::kSrcCopy);
@@ -116,7 +150,7 @@ void CTmbView::PaintWritingArea(tmb::DeviceContext& dc) {
   const tmb::Colour around = m_nKind == kKindDrawB ? gDrawState.m_crBackB : gDrawState.m_crBackA;
   FillAroundRect(dc, ClientRectLogical(), gDrawState.m_rcCanvas, around);
   if (m_bOffscreen) {
-    const tmb::Surface& back = m_pShownBrushState->m_bitmap;
+    const tmb::Surface& back = *m_pShownBitmap;
     dc.BitBlt(o.x, o.y, back.width(), back.height(), &m_dcBack, 0, 0, tmb::kSrcCopy);
   } else {
     // Before the window's brush state exists there is only blank paper to show.
@@ -137,7 +171,7 @@ void CTmbView::ClearWritingArea(tmb::DeviceContext& dc, int mode) {
     OffscreenScope offscreen(*this, dc);
     if (m_bOffscreen) {
       const tmb::Colour fill = PaletteRgb(m_bBackgroundOption ? tmb::Colour(rec.m_param[kParamBackColour]) : kWhite);
-      m_pShownBrushState->m_bitmap.Fill(fill);
+      m_pShownBitmap->Fill(fill);
     }
   }
   CEditRegions& regions = rec.m_regions.m_list;

@@ -15,4 +15,5 @@ enum ViewParam {
   kParamPenLineMode = 240,
   kParamLineModeSwitch = 243,
   kParamShowPoints = 291,
+  kParamShowFeatures = 361,  // the conversion's feature marks are shown over the character
 };

@@ -12,8 +12,8 @@
 #include "platform/service/display_modes.h"
 #include "platform/service/machine.h"
 #include "platform/service/messages.h"
-#include "platform/service/wait_cursor.h"
 #include "platform/ui/timers.h"
+#include "views/registration/key_edit.h"
 #include "views/tmb_view.h"
 #include "views/view_params.h"
 
@@ -64,7 +64,7 @@ void CTmbView::WarnAboutDisplay() {
 }
 
 void CTmbView::InitDrawing(tmb::DeviceContext& dc) {
-  tmb::WaitCursor wait;
+  BusyScope busy(*this);
   CTmbDoc* doc = GetDocument();
   // A record that a file filled keeps the file's settings.
   if (doc && doc->m_char.m_nLoadState != 2) doc->m_char.LoadSettingsFromSlot(m_nKind != kKindDrawA);
@@ -78,7 +78,13 @@ void CTmbView::InitDrawing(tmb::DeviceContext& dc) {
   BindBrushState();
   // Window B stamps with the brush set of window A, whichever of the two was set up first.
   CTmbView* other = ViewOfKind(m_nIndex == 0 ? kKindDrawB : kKindDrawA);
-  if (other && other != this && other->m_bDrawingReady) gBrushStates[1].BuildMasks(&dc, gBrushStates[0]);
+  if (other && other != this && other->m_bDrawingReady) {
+    gBrushStates[1].BuildMasks(&dc, gBrushStates[0]);
+    CTmbView* a = m_nIndex == 0 ? this : other;
+    CTmbView* b = m_nIndex == 0 ? other : this;
+    b->m_brushSetSource = a->m_brushSetSource;
+    CreatePanelFonts(dc);
+  }
   m_bDrawingReady = 1;
   m_dwLastInput = tmb::TickCount();
   ClearWritingArea(dc, 1);
@@ -119,13 +125,15 @@ void CTmbView::SyncBrushState() {
 
 void CTmbView::RenderBrushSetNow(tmb::DeviceContext& dc) {
   SaveParamsToBrushState();
+  const bool requested = gBrushStates[m_nIndex].m_bRenderRequest != 0;
   gBrushStates[m_nIndex].RenderBrushSet(&dc);
   LoadParamsFromBrushState();
+  if (requested) NoteBrushSetSource();
 }
 
 void CTmbView::PaintBrushCharacter(tmb::DeviceContext& dc, tmb::Colour colour, int mode) {
   if (!IsDrawingWindowIndex(m_nIndex)) return;
-  tmb::WaitCursor wait;
+  BusyScope busy(*this);
   SaveParamsToBrushState();
   gBrushStates[m_nIndex].PaintCharacter(&dc, colour, mode);
   LoadParamsFromBrushState();
@@ -138,8 +146,12 @@ void CTmbView::PrepareOffscreenDCs(tmb::DeviceContext& dc) {
   m_dcBrush = tmb::DeviceContext::CompatibleWith(&dc);
   m_pOldBrushBitmap = m_dcBrush.SelectSurface(&m_pBrushState->m_brushSet);
   m_dcBack = tmb::DeviceContext::CompatibleWith(&dc);
+  m_pShownBitmap = ShownBitmap();
   m_pShownBrushState = m_pBrushState;
-  m_pOldBackBitmap = m_dcBack.SelectSurface(&m_pShownBrushState->m_bitmap);
+  for (CBrushState& state : gBrushStates) {
+    if (m_pShownBitmap == &state.m_bitmap) m_pShownBrushState = &state;
+  }
+  m_pOldBackBitmap = m_dcBack.SelectSurface(m_pShownBitmap);
   m_bOffscreen = 1;
 }
 
@@ -150,6 +162,7 @@ void CTmbView::ReleaseOffscreenDCs() {
   m_dcBrush = tmb::DeviceContext();
   m_dcBack = tmb::DeviceContext();
   m_pOldBrushBitmap = m_pOldBackBitmap = nullptr;
+  m_pShownBitmap = nullptr;
   m_bOffscreen = 0;
 }
 
@@ -172,6 +185,10 @@ void CTmbView::OnSetFocus() {
   for (int i = 0; i < windows && doc; ++i) {
     const int kind = gDrawState.m_charWindowKinds[size_t(i)];
     if (TmbDocOfKind(kind) == doc) gDrawState.m_nCurDrawKind = kind;
+  }
+  // The registration panel's text box takes the keys while the panel is up.
+  if (gDrawState.m_toolPanel.m_bShown && gDrawState.m_toolPanel.m_bFocusEdit && m_edit && m_edit->isVisible()) {
+    m_edit->setFocus();
   }
   SetMouseSpeedForMode(1);
   if (!m_bOffscreen) {

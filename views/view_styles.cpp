@@ -95,16 +95,16 @@ int CTmbView::ApplyStyleCommand(int id) {
 
 int CTmbView::ApplyStylePreset(tmb::DeviceContext& dc, int id) {
   CCharDataFull* rec = DrawnRecord();
-  // An id without values changes nothing: the user's settings stay as they were.
-  if (!rec || !StyleHasValues(id)) return 0;
+  // An id without a style changes nothing: the user's settings stay as they were.
+  if (!rec || !StyleApplies(id)) return 0;
   const CStyleSavedValues saved = SaveStyleValues(*rec);
-  SetStyleValues(*rec, id, SlotIndex(), saved);
+  const bool styled = SetStyleValues(*rec, id, SlotIndex(), saved);
   StyleWindows().ReloadShapeSheet();
   PrepareOffscreenDCs(dc);
   PaintCharacterView(dc);
   ReleaseOffscreenDCs();
   RedrawSettingsPane();
-  EndStyleValues(*rec, saved);
+  EndStyleValues(*rec, saved, styled);
   RestoreArrowCursor();
   return 1;
 }
@@ -135,7 +135,7 @@ int CTmbView::RenderPresetSheet(tmb::DeviceContext& dc, int id) {
     rec->m_param = base;
     const std::string name = pictures.Apply(rec->m_param, written);
     PrepareOffscreenDCs(dc);
-    rec->m_bChanged = 1;
+    rec->m_bConvertRequested = 1;
     const int painted = PaintCharacterView(dc);
     ReleaseOffscreenDCs();
     if (painted == -1) break;

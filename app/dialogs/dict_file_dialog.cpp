@@ -6,6 +6,7 @@
 
 #include "app/settings/settings_glue.h"
 #include "app/tmb_app.h"
+#include "convert/driver/tablet_ink.h"
 #include "core/document/tmb_doc.h"
 #include "core/file/path_helpers.h"
 #include "core/record/log_font.h"
@@ -145,8 +146,17 @@ void CDictFileDlg::Expand(tmb::ui::DialogWindow& window) {
   p[kDictCentreParam] = m_bCentre;
   p[kDictPercentParam] = m_nScale;
   if (ExpandTextCharacters(*doc, text) != 1) return;
+  // The strokes written before are gone with the expansion: the redraw drops the ink
+  // they were, and the expanded characters are no ink to be read again.
+  const int w = m_nWindow ? 1 : 0;
+  gInkModes[size_t(w)] = kInkDiscard;
   view->ReleaseOffscreenDCs();
   view->RedrawInSteps(0);
+  // A redraw that converted nothing (the points shown bare) dropped nothing either.
+  if (TabletInkOf(w).InkPointCount() > 0) TabletInkOf(w).ClearInk();
+  gInkModes[size_t(w)] = kInkLeave;
+  // The frames of the expanded characters over them, with their labels.
+  view->RepaintBackBuffer();
   window.accept();
 }
 
@@ -154,7 +164,7 @@ void CDictFileDlg::Register() {
   CTmbView* view = nullptr;
   CTmbDoc* doc = TargetDocument(view);
   if (!doc) return;
-  const int result = RegisterTextCharacters(doc->m_char, tmb::Utf8ToSjisLossy(m_strText));
+  const int result = RegisterTextCharacters(doc->m_char, tmb::Utf8ToSjisLossy(m_strText), m_nWindow ? 1 : 0);
   if (result == 0) tmb::Beep();
   if (result < 0) tmb::ShowMessage(kMsgFileError);
   view->RedrawInSteps(0);

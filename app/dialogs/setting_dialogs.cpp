@@ -1,7 +1,6 @@
 #include "app/dialogs/setting_dialogs.h"
 
-#include <QLabel>
-#include <QLayout>
+#include <QString>
 
 #include "core/state/draw_state.h"
 
@@ -37,9 +36,14 @@ std::vector<tmb::ui::Binding> CInitSettingDlg::Bindings() {
   };
 }
 
+std::vector<tmb::ui::Binding> CAboutDlg::Bindings() {
+  const QString version = QStringLiteral("Tamberi  %1.%2")
+                              .arg(gDrawState.m_nProgramVersion / 100)
+                              .arg(gDrawState.m_nProgramVersion % 100, 2, 10, QLatin1Char('0'));
+  return {tmb::ui::Label(kVersionText, version.toStdString())};
+}
+
 void CAboutDlg::OnInitDialog(tmb::ui::DialogWindow& window) {
-  auto* text = new QLabel(QStringLiteral("Tamberi  %1.%2").arg(gDrawState.m_nProgramVersion / 100)
-                              .arg(gDrawState.m_nProgramVersion % 100, 2, 10, QLatin1Char('0')),
-                          &window);
-  window.layout()->addWidget(text);
+  // The box only tells: OK closes it, there is nothing to cancel.
+  if (QWidget* cancel = window.Control(tmb::ui::kIdCancel)) cancel->hide();
 }

@@ -51,9 +51,10 @@ class CInitSettingDlg : public tmb::ui::ModalDialog {
 class CAboutDlg : public tmb::ui::ModalDialog {
  public:
   CAboutDlg() : ModalDialog(322, "关于 Tamberi") {}
+  static constexpr int kVersionText = 1000;
 
  protected:
-  std::vector<tmb::ui::Binding> Bindings() override { return {}; }
+  std::vector<tmb::ui::Binding> Bindings() override;
   void OnInitDialog(tmb::ui::DialogWindow& window) override;
 };
 

@@ -30,6 +30,10 @@ std::vector<tmb::ui::Binding> CStdSettingForm::Bindings() {
 }
 
 void CStdSettingForm::OnInitDialog(tmb::ui::DialogWindow& window) {
+  // A copy between the windows is named as its menu item names it.
+  if (m_values.m_nCopy == 1 || m_values.m_nCopy == 2) {
+    window.setWindowTitle(QString::fromUtf8(m_values.m_nCopy == 1 ? "窗口间复制 A→B" : "窗口间复制 B→A"));
+  }
   if (m_values.m_nMode == 0) return;
   // The same dialog then only chooses what to save or load: no source to pick.
   window.setWindowTitle(QString::fromStdString(tmb::LoadStringText(kCaptionString)));

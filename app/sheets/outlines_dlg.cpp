@@ -1,6 +1,9 @@
 #include "app/sheets/outlines_dlg.h"
 
 #include "app/dialogs/font_page_dialog.h"
+#include "brush/render/outline_preview.h"
+#include "core/state/draw_state.h"
+#include "views/tmb_view.h"
 
 namespace {
 
@@ -8,6 +11,7 @@ namespace {
 // numbered on from 480.
 constexpr int kModeButtons[] = {480, 740, 741};
 constexpr int kFontPageButton = 505;
+constexpr int kPreviewButton = 488;
 
 }  // namespace
 
@@ -29,7 +33,7 @@ std::vector<tmb::ui::Binding> COutlinesDlg::PageBindings() {
       SignedEdit(509, &v.m_nValue509, 8, 256, "509"),
       SignedEdit(506, &v.m_nValue506, 1, 64, "506"),
       SignedEdit(507, &v.m_nValue507, 1, 64, "507"),
-      PushButton(488, "プレビュー"),
+      PushButton(kPreviewButton, "プレビュー"),
       Label(497, "モード 2"),
       PushButton(kFontPageButton, "フォント設定"),
   };
@@ -40,6 +44,11 @@ void COutlinesDlg::OnControlNotify(int id, tmb::ui::Notify code) {
   if (id == kFontPageButton) {
     CFontPageDlg fontPage;
     if (tmb::ui::IsAccepted(fontPage.Run(m_block))) ShowValues();
+    return;
+  }
+  if (id == kPreviewButton) {
+    // The outlines of the window's character over the image editor's picture.
+    PreviewOutlineOnView(CTmbView::ViewOfKind(kKindCurrentDraw));
     return;
   }
   for (int button : kModeButtons) {

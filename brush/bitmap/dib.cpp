@@ -8,6 +8,7 @@
 
 #include "platform/file/little_endian.h"
 #include "platform/gdi/bitmap_memory.h"
+#include "platform/service/display_modes.h"
 #include "platform/service/messages.h"
 
 namespace {
@@ -27,6 +28,12 @@ bool AllocateBlock(std::vector<uint8_t>& block, size_t bytes) {
     return false;
   }
   return true;
+}
+
+// A monochrome bitmap has one bit a pixel; a colour one is made for the display and has
+// its depth.
+int BitmapBitsPerPixel(const tmb::Surface& bitmap) {
+  return bitmap.IsMono() ? 1 : tmb::Display().CurrentBitsPerPixel();
 }
 
 void ReleaseBlock(std::vector<uint8_t>& block) {
@@ -166,10 +173,11 @@ int CDib::StretchDraw(tmb::DeviceContext* pDC, tmb::Point point, tmb::Size size,
   return rows;
 }
 
-int CDib::CreateFromBitmap(tmb::DeviceContext* /*hDC*/, const tmb::Surface* hBitmap, const tmb::Palette* /*hPalette*/) {
+int CDib::CreateFromBitmap(tmb::DeviceContext* hDC, const tmb::Surface* hBitmap, const tmb::Palette* hPalette,
+                           int bitCount) {
   if (!hBitmap || hBitmap->IsNull()) return 0;
-  // Monochrome bitmaps become 1 bit per pixel, colour ones 24.
-  const int bitCount = hBitmap->IsMono() ? 1 : 24;
+  if (bitCount == 0) bitCount = BlockBitCount(BitmapBitsPerPixel(*hBitmap));
+  if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 24) return 0;
   const int w = hBitmap->width(), h = hBitmap->height();
   const uint64_t stride = uint64_t(tmb::DibStride(w, bitCount));
   const uint64_t image = stride * uint64_t(h);
@@ -178,6 +186,15 @@ int CDib::CreateFromBitmap(tmb::DeviceContext* /*hDC*/, const tmb::Surface* hBit
   if (blockSize > UINT32_MAX) return -1;
   FreeBits();
   if (!AllocateBlock(m_block, size_t(blockSize))) return -1;
+  // The colours of a block of 4 or 8 bits are the selected palette's.
+  const tmb::Palette* previous = hDC ? hDC->SelectPalette(hPalette, false) : nullptr;
+  if (hDC) hDC->RealizePalette();
+  std::vector<tmb::RgbQuad> table;
+  if (hPalette && hPalette->IsCreated() && colours > 2) {
+    std::vector<tmb::PaletteEntry> entries(std::min<size_t>(colours, size_t(hPalette->EntryCount())));
+    hPalette->GetEntries(0, entries);
+    for (const tmb::PaletteEntry& e : entries) table.push_back({e.blue, e.green, e.red, 0});
+  }
   m_blockSize = {w, h};
   m_nBlockSize = uint32_t(blockSize);
   m_pBlock = m_block.data();
@@ -195,13 +212,17 @@ int CDib::CreateFromBitmap(tmb::DeviceContext* /*hDC*/, const tmb::Surface* hBit
   m_pBlockInfo = m_pBlock + kFileHeaderSize;
   m_pBits = m_pBlock + bitsOffset;
   m_bOwnsBlock = 1;
-  const int rows = tmb::GetDibRows(*hBitmap, 0, h, {m_pBits, size_t(image)}, info);
+  const int rows = tmb::GetDibRows(*hBitmap, 0, h, {m_pBits, size_t(image)}, info, table);
   for (size_t i = 0; i < info.colours.size() && i < colours; ++i) {
     uint8_t* e = m_pBlockInfo + tmb::kDibHeaderSize + 4 * i;
     e[0] = info.colours[i].blue;
     e[1] = info.colours[i].green;
     e[2] = info.colours[i].red;
     e[3] = 0;
+  }
+  if (hDC) {
+    hDC->SelectPalette(previous, false);
+    hDC->RealizePalette();
   }
   return rows > 0 ? 1 : 0;
 }

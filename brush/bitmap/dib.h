@@ -44,9 +44,14 @@ class CDib {
   virtual int StretchDraw(tmb::DeviceContext* pDC, tmb::Point point, tmb::Size size, int paletteBackground);
   tmb::Size GetSize() const { return m_size; }
 
-  // Builds the block from a bitmap (1 bit for monochrome, 24 for colour): 1 on success, 0
-  // when the bitmap cannot be read, -1 when there is no memory for the block.
-  int CreateFromBitmap(tmb::DeviceContext* hDC, const tmb::Surface* hBitmap, const tmb::Palette* hPalette);
+  // Builds the block from a bitmap with hPalette selected into hDC meanwhile. The bit
+  // count is the bitmap's own (BlockBitCount of 1 for monochrome, of the display's depth
+  // for colour) unless bitCount (1, 4, 8 or 24) asks for another; a block of 4 or 8 bits
+  // takes its colours from hPalette (the standard ones without it). 1 on success, 0 when
+  // the bitmap cannot be read or bitCount is none of those, -1 when there is no memory
+  // for the block.
+  int CreateFromBitmap(tmb::DeviceContext* hDC, const tmb::Surface* hBitmap, const tmb::Palette* hPalette,
+                       int bitCount = 0);
   // Releases the block (nothing happens when there is none).
   void FreeBits();
   // Copy the picture rows rect.top to rect.bottom - 1 (top-down numbering) between a
@@ -96,6 +101,12 @@ class CDib {
   tmb::DibInfo m_fileInfo;
   size_t m_nFileBitsSize = 0;
 };
+
+// The bit count of a block made from a bitmap of bitsPerPixel (planes x bits): below 2
+// one bit, below 5 four, above 8 twenty-four, else eight.
+constexpr int BlockBitCount(int bitsPerPixel) {
+  return bitsPerPixel < 2 ? 1 : bitsPerPixel < 5 ? 4 : bitsPerPixel > 8 ? 24 : 8;
+}
 
 // Copies tightly packed 24-bit rows (width x 3 bytes each) into rows padded to 4 bytes;
 // false when either buffer is too small.

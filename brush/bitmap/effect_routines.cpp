@@ -6,6 +6,7 @@
 #include "brush/bitmap/hls_colour.h"
 #include "brush/bitmap/mask_effects.h"
 #include "brush/bitmap/pixel_effects.h"
+#include "brush/bitmap/smoothing_passes.h"
 #include "core/canvas/work_canvas.h"
 #include "core/state/draw_state.h"
 #include "imageedit/effects/colour_functions.h"
@@ -73,7 +74,8 @@ void Mask(CEffectDef& def, Surface& target, CEffectRandom& random) {
   if (kEffect == 17) added = def.m_colour1[kEffectColourPen];
   MaskStepValues values;
   values.density = std::clamp(Value(def, kEffectStone), 0, 100);
-  ApplyMaskEffect(target, Area(def, target), kEffect, Paper(def), added, Value(def, kEffectHollow), values, random);
+  ApplyMaskEffect(target, Area(def, target), kEffect, Paper(def), added, Value(def, kEffectHollow), values, random,
+                  1);
 }
 
 void LightColouring(CEffectDef& def, Surface& target, CEffectRandom&) {
@@ -107,27 +109,15 @@ bool CopyArea(const Surface& s, const tmb::Rect& r, Surface& before) {
   return true;
 }
 
-// Averages over a copy, so that every pixel sees the picture as it was; onlyKey limits
-// the change to the pixels of that colour (ink bleeding into the paper).
-void Average(Surface& s, const tmb::Rect& r, int radius, bool onlyPaper, Colour paper) {
-  Surface before;
-  if (!CopyArea(s, r, before)) return;
-  const uint32_t key = tmb::StoredFromColour(paper);
-  for (int y = r.top; y < r.bottom; ++y) {
-    uint32_t* row = s.ColourRow(y);
-    for (int x = r.left; x < r.right; ++x) {
-      if (onlyPaper && before.ColourRow(y)[x] != key) continue;
-      NeighbourhoodParams p{r, tmb::ColourFromStored(before.ColourRow(y)[x]), radius};
-      if (AverageNeighbourhood(before, x, y, p)) row[x] = tmb::StoredFromColour(p.colour);
-    }
-  }
-}
-
 void Fog(CEffectDef& def, Surface& target, CEffectRandom&) {
-  Average(target, Area(def, target), std::clamp(Value(def, kEffectFog), 1, kMaxAverageRadius), false, 0);
+  ApplyMaskStepSet(target, Area(def, target), std::clamp(Value(def, kEffectFog), 1, kMaxAverageRadius), nullptr, -1,
+                   1);
 }
+// Ink bleeding into the paper: only the paper's pixels change.
 void Shade(CEffectDef& def, Surface& target, CEffectRandom&) {
-  Average(target, Area(def, target), std::clamp(Value(def, kEffectShade), 1, kMaxAverageRadius), true, Paper(def));
+  const Colour paper = Paper(def);
+  ApplyMaskStepSet(target, Area(def, target), std::clamp(Value(def, kEffectShade), 1, kMaxAverageRadius), &paper, -1,
+                   1);
 }
 
 // Effects 21 to 24: saturation up, down, lightness up, down, by the effect's value in

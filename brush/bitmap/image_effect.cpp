@@ -8,6 +8,7 @@
 #include "core/canvas/work_canvas.h"
 #include "imageedit/effects/effect_def.h"
 #include "imageedit/effects/paper_colour.h"
+#include "platform/service/clock.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ bool FillRoutines() {
 }  // namespace
 
 ImageEffectRoutine gImageEffectRoutines[kEffectSlots] = {};
+int gEffectSeedFromClock = 0;
 
 namespace {
 [[maybe_unused]] const bool gRoutinesFilled = FillRoutines();
@@ -42,7 +44,7 @@ void ResetImageEffectRoutines() { FillRoutines(); }
 
 void PrepareImageEffect(CEffectDef& def, tmb::DeviceContext* pDC, tmb::Surface* image, tmb::Surface* work, int pass,
                         int position) {
-  CEffectRandom random(1);
+  CEffectRandom random(gEffectSeedFromClock ? tmb::TickCount() : 1);
   const tmb::Rect canvas{0, 0, gWorkCanvas.m_width, gWorkCanvas.m_height};
   const int effect = def.m_nCurrentEffect;
   def.m_region.Normalize();

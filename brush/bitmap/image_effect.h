@@ -29,6 +29,10 @@ class CEffectRandom {
   uint32_t m_state;
 };
 
+// When set, every effect step draws its random numbers from a seed of the clock's time
+// instead of 1, so that the same effect may look different each time. Off at start-up.
+extern int gEffectSeedFromClock;
+
 // The pixel routine of one effect: works on def's region of image or work (pass as
 // PrepareImageEffect got it) and may change def's colours.
 using ImageEffectRoutine = void (*)(CEffectDef& def, tmb::DeviceContext* pDC, tmb::Surface* image, tmb::Surface* work,
@@ -46,7 +50,7 @@ extern ImageEffectRoutine gImageEffectRoutines[kEffectSlots];
 // Puts the table back as it starts.
 void ResetImageEffectRoutines();
 
-// Runs def's current effect. Puts the region's corners in order (effect 56 works on the
+// Runs def's current effect, its random numbers seeded as gEffectSeedFromClock says. Puts the region's corners in order (effect 56 works on the
 // whole canvas); when pass is not 2 and position is 1 (the first of a script) fills work
 // with the background colour over the canvas and copies the region of image into it; for
 // effect 55 the background colour becomes the paper colour when pass is non-zero or the

@@ -1,9 +1,15 @@
 #include "brush/bitmap/mask_effects.h"
 
 #include <algorithm>
-#include <cstring>
+#include <span>
+#include <vector>
 
+#include "core/canvas/work_canvas.h"
+#include "imageedit/onebit/region_scan.h"
+#include "imageedit/onebit/thinning.h"
+#include "imageedit/vectorise/mask_rows.h"
 #include "platform/gdi/raster_ops.h"
+#include "platform/service/progress.h"
 
 namespace {
 
@@ -29,23 +35,35 @@ bool EdgeEffect(int effect) {
 
 }  // namespace
 
-bool OneBitPlane::Make(tmb::Size size, const tmb::Rect& region) {
+bool OneBitPlane::Make(tmb::Size size, const tmb::Rect& region, int canvasDib) {
   if (size.cx <= 0 || size.cy <= 0) return false;
-  m_bits.assign(size_t(tmb::MonoStride(size.cx)) * size_t(size.cy), 0xFF);
-  m_map.Attach(m_bits.data(), region.left, region.top, region.right, region.bottom, size.cx, size.cy);
+  const size_t bytes = size_t(tmb::MonoStride(size.cx)) * size_t(size.cy);
+  const std::span<uint8_t> dib = MaskDibRows(canvasDib);
+  const bool fits = dib.size() == bytes && gWorkCanvas.m_maskDibs[canvasDib].m_blockSize == size;
+  if (fits) {
+    std::vector<uint8_t>().swap(m_bits);
+    m_pRows = dib.data();
+  } else {
+    m_bits.assign(bytes, 0);
+    m_pRows = m_bits.data();
+  }
+  m_map.Attach(m_pRows, region.left, region.top, region.right, region.bottom, size.cx, size.cy);
+  m_map.Clear();
   return true;
 }
 
 void OneBitPlane::CopyFrom(const OneBitPlane& other) {
-  m_bits = other.m_bits;
+  m_bits.assign(other.m_pRows, other.m_pRows + size_t(other.m_map.m_stride) * size_t(other.m_map.m_rows));
+  m_pRows = m_bits.data();
   const CMonoBitmap& o = other.m_map;
-  m_map.Attach(m_bits.data(), o.m_left, o.m_top, o.m_right, o.m_bottom, o.m_width, o.m_height);
+  m_map.Attach(m_pRows, o.m_left, o.m_top, o.m_right, o.m_bottom, o.m_width, o.m_height);
 }
 
-bool ReadInkPlane(const tmb::Surface& picture, const tmb::Rect& region, tmb::Colour paper, OneBitPlane& plane) {
+bool ReadInkPlane(const tmb::Surface& picture, const tmb::Rect& region, tmb::Colour paper, OneBitPlane& plane,
+                  int canvasDib) {
   if (picture.IsNull() || picture.IsMono()) return false;
   const tmb::Rect r = tmb::Rect::Intersection(region, picture.Bounds());
-  if (!plane.Make(picture.size(), r)) return false;
+  if (!plane.Make(picture.size(), r, canvasDib)) return false;
   const uint32_t key = tmb::StoredFromColour(paper) & 0xFFFFFFu;
   CMonoBitmap& m = plane.map();
   for (int y = r.top; y < r.bottom; ++y) {
@@ -86,14 +104,16 @@ int WriteMaskChanges(tmb::Surface& picture, const tmb::Rect& region, const CMono
 }
 
 int MaskNeighbourhoodStep(const CMonoBitmap& source, CMonoBitmap& destination, int effect,
-                          const MaskStepValues& values, CEffectRandom& random) {
+                          const MaskStepValues& values, CEffectRandom& random, int showProgress) {
   const CMonoBitmap& scan = effect == kMaskAxis ? destination : source;
   if (!scan.m_pBits) return 0;
   const int left = std::max(scan.m_left, 0), right = std::min(scan.m_right, scan.m_width);
   const int top = std::max(scan.m_top, 0), bottom = std::min(scan.m_bottom, scan.m_rows);
   const uint8_t skip = effect == kMaskStone ? 0x00 : 0xFF;
+  const int tenth = std::max((bottom - top) / 10, 1);
   int cleared = 0;
   for (int y = top; y < bottom; ++y) {
+    if (showProgress && (y - top) % tenth == 0) tmb::Progress().SetPos(std::min((y - top) / tenth * 10, 100));
     const uint8_t* row = RowOf(scan, y);
     for (int x = left; x < right; ++x) {
       if ((x & 7) == 0 && x + 8 <= right && row[x >> 3] == skip) {
@@ -127,53 +147,57 @@ int MaskNeighbourhoodStep(const CMonoBitmap& source, CMonoBitmap& destination, i
       }
     }
   }
+  if (showProgress) tmb::Progress().SetPos(-1);
   return cleared;
 }
 
 int ApplyMaskEffect(tmb::Surface& picture, const tmb::Rect& region, int effect, tmb::Colour paper,
-                    tmb::Colour added, int rounds, const MaskStepValues& values, CEffectRandom& random) {
-  OneBitPlane source, result;
-  if (!ReadInkPlane(picture, region, paper, source)) return -1;
+                    tmb::Colour added, int repeat, const MaskStepValues& values, CEffectRandom& random,
+                    int showProgress) {
+  OneBitPlane source, result, gathered;
+  if (!ReadInkPlane(picture, region, paper, source, 0)) return -1;
   const CMonoBitmap& s = source.map();
+  const tmb::Rect r = tmb::Rect::Intersection(region, picture.Bounds());
+  if (!result.Make(picture.size(), r, 1)) return -1;
+  CMonoBitmap& out = result.map();
+  // Every byte of the rows: what lies outside the region is background in all planes.
+  auto merge = [&](CMonoBitmap& into, const OneBitPlane& from, uint32_t op) {
+    into.RasterOp(from.bits(), 0, 0, into.m_width - 1, into.m_rows, op);
+  };
+  if (effect == 0 || effect == 2 || effect == kMaskFluff || effect == 5) merge(out, source, tmb::kSrcCopy);
   switch (effect) {
     case kMaskAxis:
-    case kMaskThin: {
-      result.CopyFrom(source);
-      const int most = effect == kMaskThin ? 1 : kMaxThinRounds;
-      for (int round = 0; round < most; ++round) {
-        if (MaskNeighbourhoodStep(s, result.map(), kMaskAxis, values, random) == 0) break;
-      }
+    case kMaskThin:
+      // The vectoriser's thinning: the thinning test alone, whether its pixels go all at
+      // once or one by one, wears staircase bands away from their ends.
+      merge(out, source, tmb::kSrcCopy);
+      ThinMask(out, effect == kMaskThin ? 1 : kMaxThinRounds, showProgress);
       break;
-    }
     case kMaskHollow: {
-      // The ink is worn away edge by edge; what is left inside becomes paper, leaving a
-      // frame as wide as the rounds that wore something away.
-      OneBitPlane inner, edge;
-      inner.CopyFrom(source);
-      edge.CopyFrom(source);
-      const int most = std::clamp(rounds, 1, kMaxHollowRounds);
-      for (int round = 0; round < most; ++round) {
+      // The second plane keeps the ink not yet worn, the third gathers every edge worn.
+      if (!gathered.Make(picture.size(), r, 2)) return -1;
+      OneBitPlane edge;
+      if (!edge.Make(picture.size(), r)) return -1;
+      merge(out, source, tmb::kSrcCopy);
+      const int rounds = std::clamp(repeat, 1, kMaxHollowRounds);
+      for (int round = 0; round < rounds; ++round) {
         edge.map().Clear();
-        MaskNeighbourhoodStep(inner.map(), edge.map(), kMaskOutline, values, random);
-        const std::vector<uint8_t> previous(inner.bits(), inner.bits() + (inner.map().m_stride * inner.map().m_rows));
-        inner.map().RasterOp(edge.bits(), 0, 0, s.m_width - 1, s.m_rows, tmb::kMergePaint);
-        if (std::memcmp(previous.data(), inner.bits(), previous.size()) == 0) break;
+        MaskNeighbourhoodStep(out, edge.map(), kMaskOutline, values, random, showProgress);
+        if (CountInkPixels(edge.map()) == 0) break;
+        merge(out, edge, tmb::kMergePaint);
+        merge(gathered.map(), edge, tmb::kSrcAnd);
       }
-      result.CopyFrom(source);
-      result.map().RasterOp(inner.bits(), 0, 0, s.m_width - 1, s.m_rows, tmb::kMergePaint);
-      break;
+      return WriteMaskChanges(picture, region, s, gathered.map(), paper, added);
     }
     case kMaskStone:
-    case kMaskFluff:
     case kMaskDrag:
-      result.CopyFrom(source);
-      MaskNeighbourhoodStep(s, result.map(), effect, values, random);
+      // What these add goes onto the ink there was.
+      MaskNeighbourhoodStep(s, out, effect, values, random, showProgress);
+      merge(out, source, tmb::kSrcAnd);
       break;
     default:
-      result.CopyFrom(source);
-      result.map().Clear();
-      MaskNeighbourhoodStep(s, result.map(), effect, values, random);
+      MaskNeighbourhoodStep(s, out, effect, values, random, showProgress);
       break;
   }
-  return WriteMaskChanges(picture, region, s, result.map(), paper, added);
+  return WriteMaskChanges(picture, region, s, out, paper, added);
 }

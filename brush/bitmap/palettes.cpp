@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/document/doc_windows.h"
+#include "core/record/char_data_full.h"
 #include "platform/gdi/pixel.h"
 
 int gPaletteMode = 0;
@@ -20,8 +22,11 @@ int gPaletteState[kColourTableEntries] = {};
 tmb::Colour gExcludedColour = 0;
 int gPaletteReduced = 0;
 int gPaletteCounter = 0;
+int gWindowPaletteFull[2] = {0, 0};
 
 namespace {
+
+constexpr int kPaperParam = 157;
 
 tmb::Palette* const kPalettes[] = {&gAppPalette, &gEditPalette, &gRemapSourcePalette, &gRemapTargetPalette,
                                    &gSparePalette};
@@ -58,6 +63,7 @@ void ResetPalettes() {
   gExcludedColour = 0;
   gPaletteReduced = 0;
   gPaletteCounter = 0;
+  gWindowPaletteFull[0] = gWindowPaletteFull[1] = 0;
 }
 
 tmb::Colour PaletteRgb(tmb::Colour colour) { return gPaletteMode ? (0x02000000u | colour) : colour; }
@@ -108,6 +114,8 @@ void InitAppPalettes() {
 void ResetPaletteTables() {
   for (ColourTable& t : gColourTables) t.fill({});
   gColourTables[0][255] = {255, 255, 255, 0};
+  // The tables the drawing windows filled are empty again: they take colours once more.
+  for (int& full : gWindowPaletteFull) full = 0;
 }
 
 int FindOrAddColour(ColourTable& table, int first, int last, tmb::Colour colour) {
@@ -157,6 +165,13 @@ int AddWindowPaletteColour(int& paletteFull, tmb::Colour documentColour, tmb::Co
   }
   FindOrAddColour(gColourTables[1], 0, kPaletteSearchEntries, colour);
   return r;
+}
+
+int AddDrawingWindowColour(int kind, tmb::Colour colour) {
+  const CCharDataFull* record = kind == 0 || kind == 2 ? DrawnRecordOfKind(kind) : nullptr;
+  if (!record) return 0;
+  return AddWindowPaletteColour(gWindowPaletteFull[kind / 2], tmb::Colour(uint32_t(record->m_param[kPaperParam])),
+                                colour);
 }
 
 int CopyPaletteColours(ColourTable& dst, const ColourTable& src, int first, int last) {
@@ -287,27 +302,26 @@ void RemapBitmapColours(tmb::DeviceContext* pDst, tmb::DeviceContext* pSrc, int 
   inSrc.Offset(-so.x, -so.y);
   inDst.Offset(-dso.x, -dso.y);
   block = tmb::Rect::Intersection(inSrc, inDst);
-  // Stored source words and the words they become.
-  std::vector<std::pair<uint32_t, uint32_t>> map;
+  // Source colours and the colours they become.
+  std::vector<std::pair<tmb::Colour, tmb::Colour>> map;
   for (int k = 0; k < kPaletteSearchEntries && size_t(k) < links.size(); ++k) {
     const int to = links[size_t(k)];
-    if (to >= 0 && to < kColourTableEntries) {
-      map.push_back({tmb::StoredFromColour(ColourOf(srcTable[size_t(k)])), tmb::StoredFromColour(ColourOf(srcTable[size_t(to)]))});
-    }
+    if (to >= 0 && to < kColourTableEntries) map.push_back({ColourOf(srcTable[size_t(k)]), ColourOf(srcTable[size_t(to)])});
   }
   for (int y = block.top; y < block.bottom; ++y) {
     const uint32_t* in = src.ColourRow(y + so.y) + so.x;
     uint32_t* out = dst.ColourRow(y + dso.y) + dso.x;
     for (int x = block.left; x < block.right; ++x) {
-      uint32_t word = in[x];
+      tmb::Colour colour = tmb::ColourFromStored(in[x]);
       // The first table entry of the colour decides, as a search of the table would.
       for (const auto& [from, to] : map) {
-        if (from == word) {
-          word = to;
+        if (from == colour) {
+          colour = to;
           break;
         }
       }
-      out[x] = word;
+      // Written as the palette takes it; the pixel keeps the colour alone.
+      out[x] = tmb::StoredFromColour(PaletteRgb(colour));
     }
   }
   pSrc->BitBlt(left, top, right - left, bottom - top, pDst, left, top, tmb::kSrcCopy);

@@ -49,7 +49,8 @@ int SelectEditPalette3(tmb::DeviceContext* a, tmb::DeviceContext* b, tmb::Device
 // In palette mode: makes the five palettes that do not exist yet (256 entries), resets
 // the tables, loads table 0 into all five and makes gAppPalette and table 0 current.
 void InitAppPalettes();
-// Table 0 black but for entry 255 white; tables 1 and 2 all black.
+// Table 0 black but for entry 255 white; tables 1 and 2 all black; the drawing windows'
+// palette-full flags cleared.
 void ResetPaletteTables();
 
 // Outside palette mode 1. last when colour is among entries [first, last); otherwise
@@ -64,6 +65,11 @@ int AddPaletteColour(int& paletteFull, tmb::Colour colour);
 // The drawing windows' add: documentColour becomes the excluded colour and every state
 // entry -1; then through table A and palette A, recording into table 1.
 int AddWindowPaletteColour(int& paletteFull, tmb::Colour documentColour, tmb::Colour colour);
+// The twins of drawing windows A (kind 0) and B (kind 2): AddWindowPaletteColour with the
+// window's own palette-full flag and its paper colour (parameter 157 of its document's
+// drawn record) as the document colour. 0 for another kind or a window without document.
+int AddDrawingWindowColour(int kind, tmb::Colour colour);
+extern int gWindowPaletteFull[2];  // of windows A and B
 
 // Copies red, green and blue of entries [first, last) with flags 0; returns 1.
 int CopyPaletteColours(ColourTable& dst, const ColourTable& src, int first, int last);

@@ -4,7 +4,6 @@
 // resampling float arrays, the rounded ones to the record.
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 
 #include "brush/outline/outline_state.h"
 #include "brush/outline/point_rebuild.h"
@@ -53,11 +52,12 @@ bool CircleCut(tmb::Point k, tmb::Point p0, tmb::Point p1, double r, double* x, 
   return true;
 }
 
-// Walks the segment from point i to point i + 1 of rec, appending a point with point i's
-// attributes and the given flag each time the last kept point k lies more than step from
-// the segment's end. A cut that brings no point nearer to the end stops the walk (it
-// could only repeat). False when out is full.
-bool WalkSegment(PointRebuild& out, const CCharData& rec, int i, double step, uint8_t flag, tmb::Point& k) {
+// Walks the segment from point i to point i + 1 of rec, appending a point each time the
+// last kept point k lies more than step from the segment's end. A new point takes point
+// i's attributes but continues the stroke: with the start's flag, every point made on a
+// stroke's first segment would be a stroke of one point. A cut that brings no point nearer
+// to the end stops the walk (it could only repeat). False when out is full.
+bool WalkSegment(PointRebuild& out, const CCharData& rec, int i, double step, tmb::Point& k) {
   const tmb::Point p0 = rec.m_pPoints[i];
   const tmb::Point p1 = rec.m_pPoints[i + 1];
   if (p0 == p1) return true;
@@ -69,7 +69,7 @@ bool WalkSegment(PointRebuild& out, const CCharData& rec, int i, double step, ui
     const tmb::Point r = exact.RoundToPoint();
     const double now = Dist2(r.x, r.y, p1.x, p1.y);
     if (now >= left) break;
-    if (!out.AppendAt(rec, i, r, flag, exact.x, exact.y)) return false;
+    if (!out.AppendAt(rec, i, r, 0, exact.x, exact.y)) return false;
     k = r;
     left = now;
   }
@@ -83,14 +83,14 @@ void CCharData::ResampleStrokes(int step) {
   const double r = std::max(step, 1);
   PointRebuild out;
   tmb::Point k{0, 0};
+  // The walk takes in the last point too: a dot written last is a stroke of its own.
   for (int i = 0; i < m_nPoints; ++i) {
     if (i == 0 || m_pFlags[i] != 0) {
       if (!out.Append(*this, i)) break;
       k = m_pPoints[i];
     }
     if (IsStrokeEnd(i)) continue;
-    // The new points are copies of point i, its flag byte with the rest.
-    if (!WalkSegment(out, *this, i, r, m_pFlags[i], k)) break;
+    if (!WalkSegment(out, *this, i, r, k)) break;
   }
   out.CopyTo(*this);
   out.CopyFloatsTo(gResampleX.data(), gResampleY.data());
@@ -113,9 +113,7 @@ void CCharData::ResampleStrokesFloat(int step, int mode) {
       if (mode == kStepPerStroke) r = std::max(2 * (FindStrokeEnd(i) - i) / step, 2);
     }
     if (!IsStrokeEnd(i)) {
-      // The conversion styles take the new points as continuations; the others keep point
-      // i's flag byte, as the integer form does.
-      if (!WalkSegment(out, *this, i, r, floatStyle ? 0 : m_pFlags[i], k)) break;
+      if (!WalkSegment(out, *this, i, r, k)) break;
       ++walked;
       continue;
     }

@@ -10,6 +10,8 @@
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/surface.h"
 
+class CStrokeWork;
+
 class CBrushState {
  public:
   static constexpr int kKinds = 8;
@@ -40,6 +42,10 @@ class CBrushState {
   // greys lighter shades of it, white stays white) and renders the set from it, masks
   // unchanged. Clears the first saved value.
   void PaintCharacter(tmb::DeviceContext* pDC, tmb::Colour colour, int mode);
+  // The parameters and the five brush values of work into gBrushStates[index], and the five
+  // values back into work; nothing for an index that names no state.
+  static void SaveToWork(const CStrokeWork& work, int index);
+  static void RestoreToWork(CStrokeWork& work, int index);
   // The 32 x 32 cell of kind and size index (size - 1) in the brush set.
   static tmb::Rect GetCellRect(int kind, int sizeIndex);
   // Back to the state after construction (tests start from here).

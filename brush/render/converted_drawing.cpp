@@ -120,7 +120,9 @@ void CStrokeWork::DrawConverted(tmb::DeviceContext* pDC, int start, int end) {
   gDrawScratch.counters = {};
   if (m_param[kStyle] < kStyleKeepsFlag) m_drawFlags[2] = 0;
   if (m_param[kPartialDisplay] != 0) PartialDisplayRange(m_param, m_nCount, start, end);
-  const int mode = DrawingMode(m_param);
+  // No switch asking for a way of drawing (a file older than the switches clears them)
+  // still draws the strokes: at paper size, as the stroke pictures draw them.
+  const int mode = std::max(DrawingMode(m_param), 1);
   const tmb::Colour paper = ParamColour(m_param[kPaperColour]);
   const tmb::Colour fill = ParamColour(m_rangeFrom) == kWhite ? paper : kWhite;
 
@@ -174,9 +176,10 @@ void CStrokeWork::DrawStrokeRange(tmb::DeviceContext* pDC, int from, int to, int
   from = std::max(from, 0);
   to = std::min(to, m_nCount);
   // A stroke runs to the next stroke start (flag 1, or 2 of a section): the codes the
-  // passes leave inside it (turns, corners, loops) are part of its brush shape. The range
-  // may begin inside a stroke (the partial display): that stroke is drawn from there on.
-  for (int i = from; i < to;) {
+  // passes leave inside it (turns, corners, loops) are part of its brush shape. A range
+  // that begins inside a stroke (the partial display) starts with the next stroke.
+  int i = from > 0 ? FindNextBreak(from - 1) : 0;
+  while (i < to) {
     const int last = std::min(FindNextBreak(i) - 1, to - 1);
     DrawStroke(pDC, i, last, mode);
     i = last + 1;

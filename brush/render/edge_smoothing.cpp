@@ -1,6 +1,7 @@
 #include "brush/render/edge_smoothing.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <vector>
 
@@ -20,6 +21,8 @@ constexpr int kMinOutline = 4;
 constexpr int kStrengthBase = 75;
 constexpr int kStrengthSpread = 26;
 constexpr int kStrengthStep = 5;
+// Runs shorter than this that open at both ends are left as the brush drew them.
+constexpr int kShortOpenRun = 8;
 
 int Channel(tmb::Colour c, int k) { return int((c >> (8 * k)) & 0xFFu); }
 
@@ -85,6 +88,8 @@ struct Smoother {
   tmb::Colour background;
   int strength;
   int level;
+  CSmoothingVariant variant;
+  tmb::Point farCorner{};  // the outline's point farthest from its first
 
   bool IsInk(tmb::Point p) const { return paper.Get(p) == ink; }
 
@@ -101,7 +106,8 @@ struct Smoother {
     const tmb::Point open = inkSide > 0 ? sideB : sideA;
     const int half = n / 2 + ((n % 2 == 1 && (unit.x < 0 || unit.y < 0)) ? 1 : 0);
     const int base = level == 1 ? 4 : 8;
-    const int runStrength = n < base ? ((10 - base) + half) * s / 10 : s;
+    const bool atFarCorner = p == farCorner || q == farCorner;
+    const int runStrength = n >= base ? s : atFarCorner ? 100 : ((10 - base) + half) * s / 10;
     // Towards the ink: the component of a step along the normal, signed so that + is ink.
     auto towardsInk = [&](tmb::Point d) { return (d.x * normal.x + d.y * normal.y) * inkSide; };
     auto shade = [&](tmb::Point from, tmb::Point step) {
@@ -113,25 +119,61 @@ struct Smoother {
         paper.Set(at, ShadeRunColour(near, ink, runStrength, half, j));
       }
     };
-    if (towardsInk({after.x - q.x, after.y - q.y}) > 0) shade(q, {-unit.x, -unit.y});
-    if (towardsInk({p.x - before.x, p.y - before.y}) < 0) shade(p, unit);
+    const bool fromEnd = towardsInk({after.x - q.x, after.y - q.y}) > 0;
+    const bool fromStart = towardsInk({p.x - before.x, p.y - before.y}) < 0;
+    // A short ledge open at both ends is a detail of the brush, not a staircase.
+    if (fromEnd && fromStart && n < kShortOpenRun && !variant.everyRun) return;
+    if (fromEnd) shade(q, {-unit.x, -unit.y});
+    if (fromStart) shade(p, unit);
   }
 
+  // The neighbour of p on the paper's side, p itself when every neighbour is ink.
+  tmb::Point Outside(tmb::Point p) const {
+    for (tmb::Point d : {tmb::Point{0, -1}, tmb::Point{1, 0}, tmb::Point{0, 1}, tmb::Point{-1, 0}}) {
+      const tmb::Point q{p.x + d.x, p.y + d.y};
+      if (!IsInk(q)) return q;
+    }
+    return p;
+  }
+
+  // A corner pixel takes the mean of its neighbours along the outline; level 3 also
+  // softens the paper pixel outside it from the pixels outside those neighbours.
+  void SmoothCorner(tmb::Point p, tmb::Point pred, tmb::Point succ) {
+    const tmb::Colour atCorner = Average(paper.Get(pred), paper.Get(succ));
+    if (level >= 3) {
+      const tmb::Point out = Outside(p);
+      const tmb::Point shift{out.x - p.x, out.y - p.y};
+      const tmb::Colour outside =
+          Average(paper.Get({pred.x + shift.x, pred.y + shift.y}), paper.Get({succ.x + shift.x, succ.y + shift.y}));
+      if (out != p) paper.Set(out, outside);
+    }
+    paper.Set(p, atCorner);
+  }
   void Outline(const CStrokePathLite& path, int first, int last) {
     const int n = last - first + 1;
     auto at = [&](int k) { return path.m_pPoints[first + ((k % n) + n) % n]; };
+    farCorner = at(0);
+    int64_t farthest = -1;
+    for (int k = 0; k < n; ++k) {
+      const int64_t dx = at(k).x - at(0).x, dy = at(k).y - at(0).y;
+      if (dx * dx + dy * dy > farthest) {
+        farthest = dx * dx + dy * dy;
+        farCorner = at(k);
+      }
+    }
     int r = 0;
     for (int k = 0; k < n; ++k, r += kStrengthStep) {
       const tmb::Point p = at(k), pred = at(k - 1), succ = at(k + 1);
       const tmb::Point d{succ.x - p.x, succ.y - p.y}, dp{p.x - pred.x, p.y - pred.y};
       const bool run = (d.y == 0 && d.x != 0) || (d.x == 0 && d.y != 0);
       const bool predRun = (dp.y == 0 && dp.x != 0) || (dp.x == 0 && dp.y != 0);
-      if (IsStepCorner(path, first + k, first, last)) {
+      if (!variant.plainCorners && IsStepCorner(path, first + k, first, last)) {
         paper.Set(p, Average(paper.Get(p), ink));
       } else if (!run || (level >= 2 && !predRun)) {
-        paper.Set(p, Average(paper.Get(pred), paper.Get(succ)));
+        SmoothCorner(p, pred, succ);
       }
-      if (run) ShadeRun(p, succ, pred, at(k + 2), strength * (kStrengthBase + r % kStrengthSpread) / 100);
+      const int spread = variant.evenStrength ? kStrengthBase : kStrengthBase + r % kStrengthSpread;
+      if (run) ShadeRun(p, succ, pred, at(k + 2), strength * spread / 100);
     }
   }
 };
@@ -176,6 +218,20 @@ int IsStepCorner(const CStrokePathLite& path, int i, int first, int last) {
   return vertical(before) && vertical(after) ? 1 : 0;
 }
 
+void SmoothOutline(CStrokePathLite& path) {
+  for (int first = 0; first < path.m_nCount;) {
+    const int last = path.FindStrokeEnd(first);
+    const tmb::Point start = path.m_pPoints[first];
+    for (int i = first; i <= last; ++i) {
+      const tmb::Point a = path.m_pPoints[i], b = i < last ? path.m_pPoints[i + 1] : start;
+      // Halves away from zero, as every rounding of points.
+      const auto mid = [](int u, int v) { return int(std::lround((double(u) + double(v)) / 2.0)); };
+      path.m_pPoints[i] = {mid(a.x, b.x), mid(a.y, b.y)};
+    }
+    first = last + 1;
+  }
+}
+
 int CloseOutlines(CStrokePathLite& path) {
   std::vector<tmb::Point> points;
   std::vector<uint8_t> flags;
@@ -213,6 +269,11 @@ int CloseOutlines(CStrokePathLite& path) {
 
 void RenderStrokesByStroke(tmb::DeviceContext* pDC, tmb::Surface* bitmap, tmb::Colour background, tmb::Colour ink,
                            int strength, int level) {
+  SmoothPaintedEdges(pDC, bitmap, background, ink, strength, level, {});
+}
+
+void SmoothPaintedEdges(tmb::DeviceContext* pDC, tmb::Surface* bitmap, tmb::Colour background, tmb::Colour ink,
+                        int strength, int level, const CSmoothingVariant& variant) {
   if (!bitmap || bitmap->IsNull() || bitmap->IsMono() || !gTraceBuffer.m_bAllocated) return;
   strength = std::clamp(strength, 0, 100);
   level = std::clamp(level, 1, 3);
@@ -253,7 +314,8 @@ void RenderStrokesByStroke(tmb::DeviceContext* pDC, tmb::Surface* bitmap, tmb::C
 
   CStrokePathLite outlines(gTraceBuffer.m_nCapacity);
   CopyOutlines(*gTraceBuffer.m_pLite, outlines);
-  Smoother smoother{paper, ink, background, strength, level};
+  if (variant.midpointOutline) SmoothOutline(outlines);
+  Smoother smoother{paper, ink, background, strength, level, variant};
   for (int first = 0; first < outlines.m_nCount;) {
     const int last = outlines.FindStrokeEnd(first);
     if (last - first + 1 > kMinOutline) smoother.Outline(outlines, first, last);

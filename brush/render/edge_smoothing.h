@@ -7,12 +7,28 @@
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/surface.h"
 
+// What sets the variants of the smoothing apart.
+struct CSmoothingVariant {
+  bool everyRun = false;         // short ledges open at both ends are shaded too
+  bool midpointOutline = false;  // the outline is first smoothed by midpoints
+  bool plainCorners = false;     // one-pixel jogs are treated as any other corner
+  bool evenStrength = false;     // every run at the base strength, without the spread
+};
+
 // Gives the edges of the character painted in ink over background in bitmap (the canvas's
 // size, colour) intermediate colours: strength is a percent (clamped to 0..100), level 1
 // to 3 (clamped) chooses how much of the neighbourhood is read. Pixels outside the paper
 // are read as background and never written.
 void RenderStrokesByStroke(tmb::DeviceContext* pDC, tmb::Surface* bitmap, tmb::Colour background, tmb::Colour ink,
                            int strength, int level);
+
+// The same in a variant of the smoothing.
+void SmoothPaintedEdges(tmb::DeviceContext* pDC, tmb::Surface* bitmap, tmb::Colour background, tmb::Colour ink,
+                        int strength, int level, const CSmoothingVariant& variant);
+
+// Every point of each outline of path becomes the rounded midpoint of it and its
+// successor (the outline taken as closed).
+void SmoothOutline(CStrokePathLite& path);
 
 // The colour of pixel j (0 to runHalf) of a shaded run: from near towards ink by
 // ((100 - s) + j s / (runHalf + 1)) percent, channel by channel, in whole numbers.

@@ -1,6 +1,7 @@
 // Outline contours painted into a device context: curved runs flattened, each contour
 // drawn as its outline or filled as one polygon by its flag, and collected as integer
 // points on request.
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -75,9 +76,10 @@ void CStrokeWork::FillOutlines(tmb::DeviceContext* pDC, tmb::Colour colour, int 
   if (dc) {
     saved.emplace(dc);
     if (!keepBackground) {
-      // The paper at the drawing's scale, so that no earlier picture shows beside it.
-      const CFPoint far = CFPoint(float(gWorkCanvas.m_width), float(gWorkCanvas.m_height)) * scale;
-      const tmb::Point size = far.RoundToPoint();
+      // The paper, and at a scale above 1 the paper at the drawing's scale, so that no
+      // earlier picture shows beside the drawing.
+      const CFPoint paper(float(gWorkCanvas.m_width), float(gWorkCanvas.m_height));
+      const tmb::Point size = (paper * std::max(scale, 1.0f)).RoundToPoint();
       dc->FillRect({0, 0, size.x, size.y}, tmb::Brush::Solid(0xFFFFFF));
     }
     oldFill = dc->SetPolyFillMode(tmb::kWinding);
@@ -95,7 +97,8 @@ void CStrokeWork::FillOutlines(tmb::DeviceContext* pDC, tmb::Colour colour, int 
     const int first = s;
     s = last + 1;
     if (mode == 5 || !InSelectedDivision(last)) continue;
-    // A last point that is a control point was used by the run that closes the contour.
+    // A last point that is a control point was used by the run that closes the contour
+    // through the first point: added again, the contour would run out to it in a spike.
     if (m_pAttrs[last] != kAttrSkip || first == last) contour.push_back(m_pPoints[last]);
     polygon.clear();
     for (const CFPoint& p : contour) polygon.push_back(Scaled(p, scale));

@@ -21,8 +21,9 @@ void AnchorIfReversed(const CStrokePath& outline, const CFPoint& side, const CFP
   const int k = outline.WalkUntilOutsideBox(j, step, w, maxSteps);
   const CFPoint v = outline.m_pPoints[k] - outline.m_pPoints[j];
   // More than a right angle between them: the outline runs back against the stroke. (The
-  // shared angle function reads an exactly equal direction as pi, which here would anchor
-  // every straight end.)
+  // shared angle function reads an exactly equal direction as pi: by it, an outline running
+  // on along its stroke would be held wherever the float directions happen to agree
+  // exactly, leaving level ends square and slanting ones square or lopsided by chance.)
   if (double(d.x) * v.x + double(d.y) * v.y < 0) {
     anchors.AddPoint(found.x, found.y, static_cast<uint8_t>(kind), j);
   }

@@ -39,8 +39,9 @@ struct COverlayMark {
   // 1 when the mark continues the written part of the mark before it rather than starting
   // one of its own (the pass manager's marks each start one).
   int continued = 0;
-  // The number of the mark's first stroke in the path it was made on (counting stroke
-  // starts from 0), by which its strokes are found in the character's ink; -1 unknown.
+  // The first stroke of the converted character's source (its drawn record, counting
+  // stroke starts from 0) that begins in the mark, by which the mark's strokes are found
+  // in the character's ink; -1 when the marks cannot be told as the source's strokes.
   int firstStroke = -1;
 };
 
@@ -55,9 +56,9 @@ class CAnalysisOverlay {
   // Every mark reset (colours red, cyan, green, blue; the last part not shown); no marks,
   // no mark starts.
   void Clear();
-  // Adds a mark over points first to last of path, whose first point starts stroke
-  // firstStroke (-1 unknown); dropped when the overlay is full or the range lies outside
-  // the path. 1 when added, else 0.
+  // Adds a mark over points first to last of path, the first source stroke beginning in
+  // it being firstStroke (-1 unknown); dropped when the overlay is full or the range lies
+  // outside the path. 1 when added, else 0.
   int AddMark(int first, int last, const CStrokePath& path, int firstStroke = -1);
   // The first shown mark whose run holds point j; -1 when none does.
   int FindEntryOfPoint(int j) const;

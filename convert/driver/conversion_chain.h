@@ -18,6 +18,9 @@ struct ConversionRun {
   int window;                         // the drawing window of the source, 0 (A) or 1 (B)
   std::vector<int> unitStarts;        // per stroke: 1 where a written unit begins
   std::vector<uint8_t> savedFlags;    // the flags as the reference copy was taken
+  // Per stroke of the work path (pass manager stages): the number of the source's stroke
+  // it was written as, or -1; empty when the strokes are not the source's to tell.
+  std::vector<int> strokeOrigins;
 };
 
 // Which entry runs a stage: the pass manager (analysis of the resampled copy) or the

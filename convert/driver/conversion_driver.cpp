@@ -1,7 +1,9 @@
 #include "convert/driver/conversion_driver.h"
 
 #include <algorithm>
+#include <numeric>
 
+#include "convert/driver/analysis_overlay.h"
 #include "convert/driver/conversion_chain.h"
 #include "convert/driver/marker_list.h"
 #include "convert/driver/path_resampling.h"
@@ -34,13 +36,14 @@ void MergeInk(CStrokeWork& source) {
   CTabletInk& ink = frameEnd ? TabletInkOf(1 - w) : own;
   // Ink the capture wrote into a record is that record's strokes: it is there already.
   if (ink.WrittenIntoRecord()) return;
-  const int before = source.GetCount();
   ink.OffsetInk(CFPoint(0, 0), -1);
-  ink.CopyInkToStrokes(source);
+  // The ink comes into a path of its own, which it empties first, and joins the source
+  // after the source's strokes, as far as there is room.
+  ScratchPath collected(source.GetCapacity());
+  ink.CopyInkToStrokes(*collected);
   const tmb::Point origin = gWorkCanvas.m_ptOrigin;
-  for (int i = before; i < source.GetCount(); ++i) {
-    source.m_pPoints[i].AddInPlace(static_cast<float>(-origin.x), static_cast<float>(-origin.y));
-  }
+  collected->Translate(static_cast<float>(-origin.x), static_cast<float>(-origin.y));
+  source.AppendRangeFrom(*collected, 0, std::min(collected->GetCount(), source.GetCapacity() - source.GetCount()), 0);
   ink.ClearInk();
 }
 
@@ -69,6 +72,9 @@ void RunConversionPasses(CStrokeWork& work, CStrokeWork& source, int copyMode) {
   work.m_bLinkPoints = 0;
   if (work.m_param[kPenMode] != 0) return;
   ConversionRun run(work);
+  // The copy's strokes are the source's, one for one, until a pass changes them.
+  run.strokeOrigins.resize(size_t(work.CountStrokes()));
+  std::iota(run.strokeOrigins.begin(), run.strokeOrigins.end(), 0);
   RunChainPart(ChainPart::kPassManager, run);
 }
 
@@ -90,6 +96,8 @@ int CStrokeWork::ConvertCharacter(CStrokeWork& source) {
     ScratchPath morph(GetCapacity());
     gMorphPair.MorphInto(*morph, source);
     RunConversionPasses(*this, *morph, 1);
+    // The in-between character's strokes are none of the source's own.
+    for (int m = 0; m < gAnalysisOverlay.m_nCount; ++m) gAnalysisOverlay.m_marks[size_t(m)].firstStroke = -1;
   } else {
     RunConversionPasses(*this, source, 1);
   }

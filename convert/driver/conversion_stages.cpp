@@ -71,7 +71,15 @@ bool IsKeptPoint(uint8_t flag) { return flag == kFlagLoopEntry || flag == kFlagL
 
 void RewriteThreeSegmentsStage(ConversionRun& run) {
   const int64_t sum = int64_t{run.work.m_param[kCursiveDegree]} + run.work.m_param[kBrushVein];
-  if (sum >= kRewriteSum) RewriteThreeSegmentStrokes(run.work, sum >= kReverseRewriteSum);
+  if (sum < kRewriteSum) return;
+  std::vector<int> before;
+  RewriteThreeSegmentStrokes(run.work, sum >= kReverseRewriteSum, &before);
+  // The reversed form writes a stroke as two: both halves are of the stroke it was.
+  std::vector<int> origins;
+  for (int k : before) {
+    origins.push_back(k >= 0 && size_t(k) < run.strokeOrigins.size() ? run.strokeOrigins[size_t(k)] : -1);
+  }
+  run.strokeOrigins = std::move(origins);
 }
 
 void GroupUnitsStage(ConversionRun& run) {
@@ -117,17 +125,36 @@ void StrokeFormStage(ConversionRun& run) {
   if (p[kShearForm] != 0) ApplyStrokeForm(run.work, kFormShear, kShear);
 }
 
+namespace {
+
+// The first of the source's strokes that begins in work strokes [k, next): the origin of
+// stroke k, or the one after it when stroke k is the second half of a stroke written as
+// two. -1 when the work strokes cannot be told as the source's (a pass since the copy
+// made or lost a stroke, or the strokes are not the source's at all).
+int FirstSourceStroke(const std::vector<int>& origins, int strokes, int k, int next) {
+  if (static_cast<int>(origins.size()) != strokes || origins[size_t(k)] < 0) return -1;
+  const int origin = origins[size_t(k)];
+  if (k == 0 || origins[size_t(k - 1)] != origin) return origin;
+  for (int j = k + 1; j < next; ++j) {
+    if (origins[size_t(j)] != origin) return origins[size_t(j)];
+  }
+  return origin + 1;  // the mark holds no start of a source stroke
+}
+
+}  // namespace
+
 void OverlayMarksStage(ConversionRun& run) {
   gAnalysisOverlay.Clear();
   std::vector<int> starts;
   ListStrokeStarts(run.work, starts);
-  const int n = std::min<int>(static_cast<int>(starts.size()), static_cast<int>(run.unitStarts.size()));
+  const int strokes = static_cast<int>(starts.size());
+  const int n = std::min<int>(strokes, static_cast<int>(run.unitStarts.size()));
   for (int k = 0; k < n; ++k) {
     if (run.unitStarts[k] == 0) continue;
     int next = k + 1;
     while (next < n && run.unitStarts[next] == 0) ++next;
     const int last = next < n ? starts[next] - 1 : run.work.GetCount() - 1;
-    gAnalysisOverlay.AddMark(starts[k], last, run.work, k);
+    gAnalysisOverlay.AddMark(starts[k], last, run.work, FirstSourceStroke(run.strokeOrigins, strokes, k, next));
     k = next - 1;
   }
   gAnalysisOverlay.BuildRunStarts(run.work);

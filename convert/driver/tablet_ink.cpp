@@ -79,6 +79,19 @@ int FitIntoReadingBox(std::vector<std::vector<tmb::Point>>& strokes) {
   return int(std::min<int64_t>(side, INT_MAX));
 }
 
+// Reads strokes (points in writing order) as one character with the windows' recogniser:
+// its top reading that code page 932 can hold; "" when none can or there are no points.
+std::string ReadHandwriting(std::vector<std::vector<tmb::Point>> strokes) {
+  const tmb::HandwritingRecogniser& recogniser = Shared().recogniser;
+  const int side = FitIntoReadingBox(strokes);
+  if (side == 0 || !recogniser.IsOpen()) return {};
+  tmb::WaitCursor wait;
+  for (const tmb::InkCandidate& c : recogniser.Classify(strokes, side, side, kCandidates)) {
+    if (std::optional<std::string> sjis = tmb::Utf8ToSjis(c.text); sjis && !sjis->empty()) return *sjis;
+  }
+  return {};
+}
+
 }  // namespace
 
 std::vector<std::string> HandwritingModelPlaces() {
@@ -105,9 +118,11 @@ int CTabletInk::Attach(CTmbView* view, int index) {
   if (!shared.found) return 0;
   m_pView = view;
   m_nIndex = index == 1 ? 1 : 0;
+  m_nInkStart = -1;
+  // A model that cannot be read leaves the ink attached but not active: the window works
+  // with the mouse and the tablet only, and says nothing.
   m_bActive = shared.recogniser.IsOpen() ? 1 : 0;
   gInkActive = m_bActive;
-  if (!m_bActive) return -1;
   SetInkDrawingAttributes(1, gInkPenColour, -1);
   m_bInitialised = 1;
   return 0;
@@ -118,13 +133,34 @@ void CTabletInk::Detach() {
   m_pView = nullptr;
   m_bInitialised = 0;
   m_bActive = 0;
+  m_nInkStart = -1;
   gInkActive = gTabletInk[0].m_bActive || gTabletInk[1].m_bActive ? 1 : 0;
 }
 
+void CTabletInk::CollectStrokeFrom(int first) {
+  if (m_bActive && first >= 0 && InkPointCount() == 0) m_nInkStart = first;
+}
+
+int CTabletInk::InkStartIn(const CCharData& rec) const {
+  const int n = std::clamp(rec.m_nPoints, 0, kMaxCharPoints);
+  if (m_nInkStart < 0) return n;
+  int i = m_nInkStart;
+  while (i < n && i != 0 && rec.m_pFlags[i] != CStrokePath::kFlagStart) ++i;
+  return std::min(i, n);
+}
+
 int CTabletInk::InkPointCount() const {
-  if (!m_bActive) return 0;
+  const CCharData* rec = m_bActive ? RecordOfWindow(m_nIndex) : nullptr;
+  return rec ? std::clamp(rec->m_nPoints, 0, kMaxCharPoints) - InkStartIn(*rec) : 0;
+}
+
+int CTabletInk::FirstInkStroke() const {
   const CCharData* rec = RecordOfWindow(m_nIndex);
-  return rec ? std::clamp(rec->m_nPoints, 0, kMaxCharPoints) : 0;
+  if (!rec) return 0;
+  const int start = m_bActive ? InkStartIn(*rec) : std::clamp(rec->m_nPoints, 0, kMaxCharPoints);
+  int strokes = 0;
+  for (int i = 0; i < start; ++i) strokes += i == 0 || rec->m_pFlags[i] == CStrokePath::kFlagStart;
+  return strokes;
 }
 
 std::vector<std::vector<tmb::Point>> CTabletInk::Strokes() const {
@@ -132,7 +168,7 @@ std::vector<std::vector<tmb::Point>> CTabletInk::Strokes() const {
   const CCharData* rec = m_bActive ? RecordOfWindow(m_nIndex) : nullptr;
   if (!rec) return strokes;
   const int n = std::clamp(rec->m_nPoints, 0, kMaxCharPoints);
-  for (int i = 0; i < n; ++i) {
+  for (int i = InkStartIn(*rec); i < n; ++i) {
     if (strokes.empty() || rec->m_pFlags[i] == CStrokePath::kFlagStart) strokes.emplace_back();
     strokes.back().push_back(rec->m_pPoints[i]);
   }
@@ -146,18 +182,21 @@ void CTabletInk::OffsetInk(CFPoint offset, int store) {
 }
 
 void CTabletInk::CopyInkToStrokes(CStrokeWork& path) {
+  path.SetCount(0);
   const CCharData* rec = m_bActive ? RecordOfWindow(m_nIndex) : nullptr;
   if (!rec) return;
   const tmb::Point o = gDrawState.m_ptCanvasOrigin;
   const int n = std::clamp(rec->m_nPoints, 0, kMaxCharPoints);
-  for (int i = 0; i < n; ++i) {
+  const int first = InkStartIn(*rec);
+  for (int i = first; i < n; ++i) {
     const tmb::Point p = rec->m_pPoints[i];
-    const int start = i == 0 || rec->m_pFlags[i] == CStrokePath::kFlagStart ? 1 : 0;
+    const int start = i == first || rec->m_pFlags[i] == CStrokePath::kFlagStart ? 1 : 0;
     if (!path.AddSample(p.x + o.x, p.y + o.y, rec->m_pPressure[i], start)) return;
   }
 }
 
 int CTabletInk::ClearInk() {
+  m_nInkStart = -1;
   m_nMovedStrokes = 0;
   return 1;
 }
@@ -171,17 +210,6 @@ int CTabletInk::RecognizeText(int first, int end, std::string& text) {
   strokes.erase(strokes.begin(), strokes.begin() + first);
   text = ReadHandwriting(std::move(strokes));
   return 1;
-}
-
-std::string ReadHandwriting(std::vector<std::vector<tmb::Point>> strokes) {
-  const tmb::HandwritingRecogniser& recogniser = Shared().recogniser;
-  const int side = FitIntoReadingBox(strokes);
-  if (side == 0 || !recogniser.IsOpen()) return {};
-  tmb::WaitCursor wait;
-  for (const tmb::InkCandidate& c : recogniser.Classify(strokes, side, side, kCandidates)) {
-    if (std::optional<std::string> sjis = tmb::Utf8ToSjis(c.text); sjis && !sjis->empty()) return *sjis;
-  }
-  return {};
 }
 
 void CTabletInk::SetPenAttributes(int width, tmb::Colour colour) {

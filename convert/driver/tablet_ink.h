@@ -2,11 +2,14 @@
 // recogniser reads them as text, and as the conversion merges them into a character.
 //
 // A window's pen and mouse capture writes every stroke once, into the window's drawn
-// record, and the live drawing shows it as it is written. The ink is that record's
-// strokes, read where they lie when asked, never a copy: nothing of it is drawn, merged or
-// stored a second time. What the ink adds is the recogniser. Attached with a model that
-// could be read, the ink is active; without one every operation returns at once and the
-// ink holds nothing, and the program works as it does on a machine without a recogniser.
+// record, and the live drawing shows it as it is written. The ink is the run of that
+// record's strokes the capture wrote since the ink was last cleared, read where they lie
+// when asked, never a copy: nothing of it is drawn, merged or stored a second time. What
+// the ink adds is the recogniser, and the line between handwriting still to be read and
+// strokes that came otherwise (from a file, from the dictionary). Attached with a model
+// that could be read, the ink is active; without one every operation returns at once and
+// the ink holds nothing, and the program works as it does on a machine without a
+// recogniser.
 #pragma once
 
 #include <array>
@@ -18,6 +21,7 @@
 #include "platform/gdi/geometry.h"
 #include "platform/ink/handwriting_recogniser.h"
 
+class CCharData;
 class CStrokePath;
 class CStrokeWork;
 class CTmbView;
@@ -27,14 +31,20 @@ class CTabletInk {
   virtual ~CTabletInk() = default;
 
   // Makes the ink of window index (0 A, 1 B) the ink of view, reading with the shared
-  // recogniser. 0 when done or when no model is found (the ink stays inactive), -1 when a
-  // model was found but cannot be read. Nothing happens once attached.
+  // recogniser. 0 when done, also when no model is found (nothing is set up) or when the
+  // model found cannot be read (attached, but not active). Nothing happens once attached.
   int Attach(CTmbView* view, int index);
   // The view is going: the ink becomes inactive. The application runs on.
   void Detach();
 
-  // The number of ink points collected: those of the window's drawn record while active.
+  // The capture starts a stroke at point first of the window's drawn record: while the
+  // ink holds no stroke, the ink begins there. Nothing while the ink is not active.
+  void CollectStrokeFrom(int first);
+  // The number of ink points collected: the drawn record's from the ink's first stroke on.
   virtual int InkPointCount() const;
+  // The number of the drawn record's stroke (counting from 0) that the ink begins with;
+  // the record's stroke count when the ink holds nothing.
+  virtual int FirstInkStroke() const;
   // Whether the ink's strokes are the drawn record's own, written and shown as they came
   // (as they are whenever the ink is active): then neither the live drawing nor the
   // conversion's merge adds anything of them.
@@ -42,10 +52,11 @@ class CTabletInk {
   // Keeps the scroll offset (when store is not negative) and counts the strokes as moved
   // onto the canvas: the capture stores paper points, which scrolling does not move.
   virtual void OffsetInk(CFPoint offset, int store);
-  // Appends the ink's points to path, with their stroke starts and pressures, in canvas
-  // coordinates of the screen (paper point plus the canvas origin).
+  // Empties path and gives it the ink's points, with their stroke starts and pressures,
+  // in canvas coordinates of the screen (paper point plus the canvas origin).
   virtual void CopyInkToStrokes(CStrokeWork& path);
-  // Forgets what was counted of the ink; the strokes stay the record's. Returns 1.
+  // The ink holds nothing from now on, until the capture writes again; the strokes stay
+  // the record's. Returns 1.
   virtual int ClearInk();
   // Reads strokes [first, end) of the ink as one character: its top reading that code
   // page 932 can hold, or "" when none can. 1 when read; 0 when the ink is not active or
@@ -61,7 +72,8 @@ class CTabletInk {
   // A reading whose candidates are the fixed words in order, best first.
   static std::vector<tmb::InkCandidate> MakeFixedRecognition();
 
-  // The strokes of the ink: the drawn record's, split at its stroke starts.
+  // The strokes of the ink: the drawn record's from the ink's first stroke, split at
+  // their starts.
   std::vector<std::vector<tmb::Point>> Strokes() const;
 
   // How a collector would draw the ink: width, colour, transparency (-1 none set).
@@ -79,8 +91,13 @@ class CTabletInk {
   int m_nIndex = 0;  // window index: 0 A, 1 B
   tmb::Point m_ptScroll{};
   int m_nMovedStrokes = 0;
+  int m_nInkStart = -1;  // the drawn record's point the ink begins at; -1 none
 
  private:
+  // The record's point the ink begins at: the first stroke start at or after
+  // m_nInkStart (the record may have been edited since); the count when none.
+  int InkStartIn(const CCharData& rec) const;
+
   DrawingAttributes m_attributes;
 };
 
@@ -92,11 +109,6 @@ extern int gInkAvailable;
 extern int gInkActive;
 // The colour a newly attached ink is drawn in.
 extern tmb::Colour gInkPenColour;
-
-// Reads strokes (points in writing order) as one character with the windows' recogniser:
-// its top reading that code page 932 can hold; "" when none can, there are no points or
-// no model is loaded.
-std::string ReadHandwriting(std::vector<std::vector<tmb::Point>> strokes);
 
 // The files the recogniser's model is looked for in, in order: where its package puts
 // it, then the data folder.

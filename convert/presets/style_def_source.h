@@ -11,8 +11,6 @@
 class StyleDefSource {
  public:
   virtual ~StyleDefSource() = default;
-  // Whether a style is chosen in the style menus.
-  virtual bool HasChosenStyle() const { return false; }
   // Collects the values of the chosen style into params, ancestors first (a value of
   // -1000 leaves the entry to them). false, with params untouched, when none is chosen.
   virtual bool CollectChosenValues(ParamBlock& /*params*/) { return false; }

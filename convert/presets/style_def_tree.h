@@ -78,9 +78,10 @@ class CStyleDefTree final : public StyleDefSource {
   int ClassOfCommand(int id) const;
   int TableOfCommand(int id) const;
 
+  // Whether a class is chosen in the menus.
+  bool HasChosenStyle() const;
   // What the style commands read: the class chosen in the menus, the styles of the
   // current table and the keep switches.
-  bool HasChosenStyle() const override;
   bool CollectChosenValues(ParamBlock& params) override;
   // The number of styles of the current table; 0 when none is chosen.
   int StyleCount() const override;

@@ -16,14 +16,11 @@ constexpr int kShapeModeOneColour = 3;
 
 }  // namespace
 
-bool StyleHasValues(int id) {
-  if (id == kStyleFromStyleMenus) return StyleDefs().HasChosenStyle();
-  return PresetOfStyleCommand(id) >= 0;
-}
+bool StyleApplies(int id) { return id == kStyleFromStyleMenus || PresetOfStyleCommand(id) >= 0; }
 
 CStyleSavedValues SaveStyleValues(const CCharDataFull& rec) { return {rec.m_param, rec.m_paramMax, rec.m_rangeFrom}; }
 
-void SetStyleValues(CCharDataFull& rec, int id, int slot, const CStyleSavedValues& saved) {
+bool SetStyleValues(CCharDataFull& rec, int id, int slot, const CStyleSavedValues& saved) {
   // The defaults are those of the parameters alone: a style must not take the points, the
   // texts or the background pictures with it.
   const CCharDataFull& defaults = gCharSlots[0];
@@ -31,23 +28,24 @@ void SetStyleValues(CCharDataFull& rec, int id, int slot, const CStyleSavedValue
     if (k != kUncopiedParam) rec.m_param[size_t(k)] = defaults.m_param[size_t(k)];
   }
   rec.CopySettingsByCategory(kCategoryBrush, &gCharSlots[slot]);
+  rec.m_bConvertRequested = 1;
   if (id != kStyleFromStyleMenus) {
     gPresetList.Apply(rec.m_param, PresetOfStyleCommand(id));
-  } else {
-    StyleDefSource& styles = StyleDefs();
-    styles.CollectChosenValues(rec.m_param);
-    if (styles.KeepsFlyingWhite()) rec.m_param[kFlyingWhiteParam] = saved.params[kFlyingWhiteParam];
-    if (styles.KeepsShapeColours()) {
-      for (int k : {kShapeModeParam, kShapeColourParam, kShapeColour2Param}) rec.m_param[size_t(k)] = saved.params[size_t(k)];
-      rec.m_rangeFrom = saved.params[kShapeModeParam] == kShapeModeOneColour ? saved.params[kShapeColourParam] : 0;
-    }
+    return true;
   }
-  rec.m_bChanged = 1;
+  StyleDefSource& styles = StyleDefs();
+  const bool styled = styles.CollectChosenValues(rec.m_param);
+  if (styles.KeepsFlyingWhite()) rec.m_param[kFlyingWhiteParam] = saved.params[kFlyingWhiteParam];
+  if (styles.KeepsShapeColours()) {
+    for (int k : {kShapeModeParam, kShapeColourParam, kShapeColour2Param}) rec.m_param[size_t(k)] = saved.params[size_t(k)];
+    rec.m_rangeFrom = saved.params[kShapeModeParam] == kShapeModeOneColour ? saved.params[kShapeColourParam] : 0;
+  }
+  return styled;
 }
 
-void EndStyleValues(CCharDataFull& rec, const CStyleSavedValues& saved) {
+void EndStyleValues(CCharDataFull& rec, const CStyleSavedValues& saved, bool styled) {
   // The switch is the user's, as it was before the style's defaults replaced it.
-  if (!saved.params[kStyleKeepParam]) {
+  if (!styled || !saved.params[kStyleKeepParam]) {
     rec.m_param = saved.params;
     rec.m_paramMax = saved.maxima;
     rec.m_rangeFrom = saved.rangeFrom;

@@ -10,9 +10,9 @@ class CCharDataFull;
 // Parameter 380 on: a style's values stay after the drawing; off: they were a preview.
 constexpr int kStyleKeepParam = 380;
 
-// Whether style id names values: a style command with a preset, or id -1 while a style is
-// chosen in the style menus.
-bool StyleHasValues(int id);
+// Whether style id can be applied: a style command with a preset, or id -1, the style
+// menus (their chosen style, or while none is chosen the defaults alone).
+bool StyleApplies(int id);
 
 // The values before a style command, kept for the way back.
 struct CStyleSavedValues {
@@ -22,11 +22,16 @@ struct CStyleSavedValues {
 };
 CStyleSavedValues SaveStyleValues(const CCharDataFull& rec);
 
-// Only for an id StyleHasValues accepts: every parameter from character slot 0 (194 is
+// Only for an id StyleApplies accepts: every parameter from character slot 0 (194 is
 // never copied) and the brush values (0 to 7, with their maxima) from slot, then the values
-// of style id. Texts, points and everything else of the record stay.
-void SetStyleValues(CCharDataFull& rec, int id, int slot, const CStyleSavedValues& saved);
+// of style id (for id -1 those of the chosen style, none while no style is chosen, and the
+// keep switches either way), and the record asks for its conversion. Texts, points and
+// everything else of the record stay. Whether a style's values were applied: false for the
+// defaults alone.
+bool SetStyleValues(CCharDataFull& rec, int id, int slot, const CStyleSavedValues& saved);
 
-// After the drawing: with parameter 380 on (in the saved values) the style's values stay, otherwise the saved
-// ones come back; either way the pen mode (47) is off.
-void EndStyleValues(CCharDataFull& rec, const CStyleSavedValues& saved);
+// After the drawing: with parameter 380 on (in the saved values) the style's values stay,
+// otherwise the saved ones come back; either way the pen mode (47) is off. The defaults
+// alone (styled false) were only shown: the saved values always come back, for nothing
+// else would bring back what the user had set.
+void EndStyleValues(CCharDataFull& rec, const CStyleSavedValues& saved, bool styled);

@@ -73,6 +73,10 @@ class CTmbDoc {
   int32_t m_bHasPath = 0;   // the characters were loaded from or saved to the current path
   int32_t m_nIndex = 0;     // the index of the window showing the document: 0 (A) or 1 (B)
   int32_t m_nLastPainted = 0;  // the point count when the character was last painted
+  int32_t m_bLiveDrawn = 0;    // a stroke was drawn live since the document began
+  // The brush set is to be painted in m_crBrushCharPending at the next paint.
+  int32_t m_bBrushCharPending = 0;
+  tmb::Colour m_crBrushCharPending = 0;
 
  private:
   std::unique_ptr<uint8_t[]> m_attr;

@@ -100,8 +100,18 @@ int CTmbDoc::LoadFile(const std::string& path, int settingsOnly) {
   const int probe = ProbeCharBlock(file);
   if (probe < 0 || !file.Seek(0)) return 0;
   const bool twoParts = probe == 1;
-  if (windows[0].doc && (choice <= 2 || choice == 5)) windows[0].doc->SaveUndoCopy();
-  if (windows[1].doc && (choice <= 1 || choice == 3 || choice == 4)) windows[1].doc->SaveUndoCopy();
+  // A window the file loads into keeps what it held for one undo. A character read into
+  // an empty window leaves no undo at all: one undo would only throw the file's
+  // character away (and an older copy would put back what the open replaced).
+  auto keepForUndo = [settingsOnly](CTmbDoc& doc) {
+    if (settingsOnly || doc.m_char.m_nPoints > 0) {
+      doc.SaveUndoCopy();
+    } else {
+      doc.m_bUndoValid = 0;
+    }
+  };
+  if (windows[0].doc && (choice <= 2 || choice == 5)) keepForUndo(*windows[0].doc);
+  if (windows[1].doc && (choice <= 1 || choice == 3 || choice == 4)) keepForUndo(*windows[1].doc);
 
   // A window's block refills the window's temporary store set; the old set is kept aside
   // until the window has taken the whole block, and put back when it has not (the

@@ -185,6 +185,9 @@ class CStrokeWork : public CStrokePath {
   int m_bWorkDCsPrepared = 0;
   // Set by a drawing; the view clears the first before it draws, a style below 300 the third.
   std::array<int, 3> m_drawFlags{};
+  // The brush values a brush render state keeps across a redraw, in the order the state
+  // takes them (CBrushState::SaveToWork).
+  std::array<int32_t, 5> m_brushWords{};
 
  protected:
   // The widths, levels and pressures travel with their points.

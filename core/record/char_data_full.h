@@ -153,6 +153,9 @@ class CCharDataFull : public CCharData {
   std::unique_ptr<uint8_t[]> m_pLinks;
   // Set to 1 when the brush engine took the working record from the conversion.
   int32_t m_bConverted = 0;
+  // Raised by the style commands; handed to the work path with the settings, where the
+  // conversion clears it.
+  int32_t m_bConvertRequested = 0;
   // BrushValueIndex: a new record asks for its brush set to be rendered.
   std::array<int32_t, kBrushValueCount> m_brushValues{1, 0, 0, 0, 0};
 };

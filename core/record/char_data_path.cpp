@@ -98,5 +98,6 @@ void CCharData::CopySettingsToWork(CStrokeWork& work) const {
     work.m_nFrameCount = full->m_nFrameCount;
     work.m_nRecordValue = full->m_nExtWorkValue;
     work.m_nMaxWidth = full->m_nMaxLevel;
+    work.m_bConvertRequested = full->m_bConvertRequested;
   }
 }

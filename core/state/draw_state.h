@@ -128,6 +128,8 @@ class CDrawState {
   int m_nMouseSpeedMode = -1;
   int m_bTabletPresent = 0;   // a tablet answered and its context is open
   int m_nPenPressure = -1;    // of the current sample, percent; -1 none, -2 right after a stroke start
+  int m_nLiveLineMode = 0;    // 2: a live stroke is drawn as a plain line of width 2, not stamped
+  int m_bInkDisplay = 1;      // collected Tablet PC ink shows its own strokes while they are written
   int m_nPressureMax = 0;     // the maximum of the tablet's pressure axis
   int m_bChangeMouseSpeed = 0;
   int m_bChangeMouseSpeedDefault = 0;

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/gdi/font.h"
 #include "platform/gdi/geometry.h"
 
 // A list file larger than this is not read.
@@ -70,6 +71,16 @@ struct CRegistrationPanel {
   int32_t m_nPressed = -1;   // the button held down, -1 none
   int32_t m_bStarted = 0;    // the text box and the folder are set up
   int32_t m_nTextHeight = 16;
+  // The text box takes the keyboard when the view gets it, while the panel is shown.
+  int32_t m_bFocusEdit = 0;
+  int32_t m_bPictureFilled = 0;  // the picture box holds a picture
+
+  // ---- fonts, made once per run by the view
+  int32_t m_bFontsMade = 0;
+  int32_t m_bLargeText = 0;  // the system's text is taller than 15 pixels
+  tmb::Font m_fontPanel;     // prompt and list text
+  tmb::Font m_fontButton;    // bold with large text
+  tmb::Font m_fontList;      // the characters of a wide list's boxes
 
   // Takes list as the panel's list: no current entry, done flags looked up.
   void SetList(CCharacterList list);
@@ -123,6 +134,15 @@ int LargestPictureNumber(const std::string& folder, const std::string& base);
 // The character a picture file name stands for ("__" and a character, or "_" and four
 // hex digits, either with a "_k" number): its code point, or -1.
 int ParsePictureName(const std::string& fileName);
+// A picture of folder that names a registered character.
+struct CRegisteredPicture {
+  std::string path;  // UTF-8
+  std::string text;  // the character, UTF-8
+  uint32_t code = 0;
+};
+// Every "_*.bmp" of folder that names a character, in the order of their names, into
+// table; returns the count (0 for a folder that cannot be read).
+int ListRegisteredPictures(const std::string& folder, std::vector<CRegisteredPicture>& table);
 // The folder a list information file names (code page 932, perhaps a Windows path "c:\x\")
 // as a folder of this system: a Windows path or a relative one becomes the folder of its
 // last name under userFolder; an empty one "fontbmp" there.

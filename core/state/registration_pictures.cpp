@@ -125,3 +125,26 @@ std::string RegistrationFolderOf(const std::string& stored, const std::string& u
   const std::string name = cut == std::string::npos ? path : path.substr(cut + 1);
   return (user / std::filesystem::path(name.empty() ? kDefaultFolder : name)).string();
 }
+
+int ListRegisteredPictures(const std::string& folder, std::vector<CRegisteredPicture>& table) {
+  table.clear();
+  std::error_code ec;
+  std::filesystem::directory_iterator it(std::filesystem::path(folder), ec);
+  if (ec) return 0;
+  for (const std::filesystem::directory_entry& e : it) {
+    const std::string name = e.path().filename().string();
+    if (!name.starts_with("_") || !e.is_regular_file(ec)) continue;
+    const int code = ParsePictureName(name);
+    if (code < 0) continue;
+    std::u16string wide;
+    if (code >= 0x10000) {
+      wide = {char16_t(0xD800 + ((code - 0x10000) >> 10)), char16_t(0xDC00 + ((code - 0x10000) & 0x3FF))};
+    } else {
+      wide = {char16_t(code)};
+    }
+    table.push_back({e.path().string(), tmb::Utf16ToUtf8(wide).value_or(""), uint32_t(code)});
+  }
+  std::sort(table.begin(), table.end(),
+            [](const CRegisteredPicture& a, const CRegisteredPicture& b) { return a.path < b.path; });
+  return int(table.size());
+}

@@ -1,18 +1,89 @@
 #include "core/store/character_parts.h"
 
 #include <algorithm>
+#include <array>
+#include <climits>
+#include <deque>
 #include <string>
 #include <vector>
 
 #include "convert/driver/analysis_overlay.h"
 #include "convert/driver/tablet_ink.h"
 #include "core/canvas/work_canvas.h"
+#include "core/document/doc_windows.h"
 #include "core/path/stroke_work.h"
+#include "core/record/char_data_full.h"
 #include "core/state/draw_state.h"
 #include "core/store/text_store.h"
 #include "core/text/name_list.h"
 
 namespace {
+
+// Parts whose reading is kept per window, the oldest forgotten first.
+constexpr size_t kKeptReadings = 256;
+
+// The points of a part on the paper, with 1 where a stroke starts.
+struct PartPoints {
+  std::vector<tmb::Point> points;
+  std::vector<uint8_t> starts;
+  friend bool operator==(const PartPoints&, const PartPoints&) = default;
+};
+
+struct Reading {
+  PartPoints part;
+  std::string name;
+};
+
+// What the recogniser read in the parts registered from each window, so that a listing
+// names a part that is no longer ink (read from a file, say) as it was read.
+std::array<std::deque<Reading>, 2>& Readings() {
+  static std::array<std::deque<Reading>, 2> readings;
+  return readings;
+}
+
+void RememberReading(int window, PartPoints part, const std::string& name) {
+  if (window != 0 && window != 1) return;
+  std::deque<Reading>& kept = Readings()[size_t(window)];
+  std::erase_if(kept, [&](const Reading& r) { return r.part == part; });
+  kept.push_back({std::move(part), name});
+  if (kept.size() > kKeptReadings) kept.pop_front();
+}
+
+std::string RememberedReading(int window, const PartPoints& part) {
+  if ((window != 0 && window != 1) || part.points.empty()) return {};
+  for (const Reading& r : Readings()[size_t(window)]) {
+    if (r.part == part) return r.name;
+  }
+  return {};
+}
+
+// Points [first, end) of path as a part.
+PartPoints PointsOf(const CStrokePath& path, int first, int end) {
+  PartPoints part;
+  for (int i = first; i < end; ++i) {
+    part.points.push_back(path.m_pPoints[i].RoundToPoint());
+    part.starts.push_back(i == first || path.m_pFlags[i] == CStrokePath::kFlagStart ? 1 : 0);
+  }
+  return part;
+}
+
+// Strokes [s0, s1) of the drawn record of window.
+PartPoints RecordStrokes(int window, int s0, int s1) {
+  PartPoints part;
+  const CCharData* rec = DrawnRecordOfKind(window == 1 ? kKindDrawB : kKindDrawA);
+  if (!rec || s0 < 0) return part;
+  const int n = std::clamp(rec->m_nPoints, 0, kMaxCharPoints);
+  int stroke = -1;
+  for (int i = 0; i < n; ++i) {
+    const bool start = i == 0 || rec->m_pFlags[i] == CStrokePath::kFlagStart;
+    stroke += start;
+    if (stroke >= s1) break;
+    if (stroke < s0) continue;
+    part.points.push_back(rec->m_pPoints[i]);
+    part.starts.push_back(start ? 1 : 0);
+  }
+  return part;
+}
 
 // The same points, as the store keeps them (whole pixels), with the same flags.
 bool SamePoints(const CStrokePath& a, const CStrokePath& b) {
@@ -32,31 +103,31 @@ std::vector<int> StrokeStarts(const CStrokePath& path) {
   return starts;
 }
 
-// The stroke of the ink that mark begins. The conversion's marks count the points of its
-// own resampled path, which the ink's need not match, but the strokes are the same; a
-// mark made without its stroke is taken where its first point lies in the ink.
-int FirstStrokeOf(const COverlayMark& mark, const std::vector<int>& starts, int points) {
-  if (mark.firstStroke >= 0) return mark.firstStroke;
-  const int first = mark.parts[0].first;
-  if (first >= points) return static_cast<int>(starts.size());
-  return std::max(static_cast<int>(std::upper_bound(starts.begin(), starts.end(), first) - starts.begin()) - 1, 0);
-}
+// A part of the character: its first mark and the record's strokes [s0, s1) it holds (s0
+// -1 when the marks cannot be told as the record's strokes).
+struct Part {
+  int mark;
+  int s0, s1;
+};
 
-// Recognises strokes [s0, s1) of work, the part of mark, into the mark's label and
-// stores them under it. A part without strokes, or whose strokes read as nothing, keeps
-// an empty label and is not stored.
-void StorePart(int window, const CStrokeWork& work, const std::vector<int>& starts, int mark, int s0, int s1) {
-  COverlayMark& record = gAnalysisOverlay.m_marks[size_t(mark)];
+// Recognises the part's strokes of the ink (work, whose stroke 0 is the record's stroke
+// firstInk) into its mark's label and stores them under it. A part whose strokes are not
+// all ink (written before the ink began, or not to be told), has none, or reads as
+// nothing, keeps an empty label and is not stored.
+void StorePart(int window, const CStrokeWork& work, const std::vector<int>& starts, int firstInk, const Part& p) {
+  COverlayMark& record = gAnalysisOverlay.m_marks[size_t(p.mark)];
   record.label.clear();
   const int strokes = static_cast<int>(starts.size());
-  s0 = std::clamp(s0, 0, strokes);
-  s1 = std::clamp(s1, s0, strokes);
-  if (s1 == s0) return;
+  const int a = p.s0 - firstInk;
+  if (p.s0 < 0 || a < 0 || a >= strokes) return;
+  const int b = static_cast<int>(std::clamp<int64_t>(int64_t{p.s1} - firstInk, a, strokes));
+  if (b == a) return;
   std::string text;
-  if (TabletInkOf(window).RecognizeText(s0, s1, text) != 1 || text.empty()) return;
+  if (TabletInkOf(window).RecognizeText(a, b, text) != 1 || text.empty()) return;
   record.label = text;
-  const int first = starts[size_t(s0)];
-  const int end = s1 < strokes ? starts[size_t(s1)] : work.GetCount();
+  const int first = starts[size_t(a)];
+  const int end = b < strokes ? starts[size_t(b)] : work.GetCount();
+  RememberReading(window, PointsOf(work, first, end), text);
   CStrokeWork part(end - first);
   part.CopyRangeFrom(work, first, end);
   part.Translate(-float(record.parts[0].rect.left), -float(record.parts[0].rect.top));
@@ -66,36 +137,46 @@ void StorePart(int window, const CStrokeWork& work, const std::vector<int>& star
   SaveTextCharacter(part, record.label);
 }
 
+// Lists the part in gNameList under its mark's label, or, when that is empty, under what
+// the recogniser read in the same strokes when they were registered. 0 when the list is
+// full.
+int ListPart(int window, const CStrokeWork& work, int marks, int next, const Part& p) {
+  COverlayMark& mark = gAnalysisOverlay.m_marks[size_t(p.mark)];
+  if (mark.label.empty() && p.s0 >= 0) mark.label = RememberedReading(window, RecordStrokes(window, p.s0, p.s1));
+  const int first = mark.parts[0].first;
+  const int last = (next < marks ? gAnalysisOverlay.m_marks[size_t(next)].parts[0].first : work.GetCount()) - 1;
+  const tmb::Rect& box = mark.parts[0].rect;
+  return gNameList.Add(mark.label, first, last, box.left, box.top, box.right, box.bottom);
+}
+
 }  // namespace
 
 int RegisterCharacterParts(int window, int mode) {
   CStrokeWork work;
+  CTabletInk& ink = TabletInkOf(window);
   if (gWorkCanvas.m_bInkActive != 0 || gInkActive != 0) {
-    TabletInkOf(window).CopyInkToStrokes(work);
+    ink.CopyInkToStrokes(work);
     const tmb::Point origin = gDrawState.m_ptCanvasOrigin;
     work.Translate(-float(origin.x), -float(origin.y));
   }
   if (mode == 0) gNameList.Reset();
   const int marks = std::clamp(gAnalysisOverlay.m_nCount, 0, CAnalysisOverlay::kCapacity);
   auto starts = [](int r) { return gAnalysisOverlay.m_marks[size_t(r)].continued == 0; };
-  const std::vector<int> strokeStarts = StrokeStarts(work);
-  auto strokeOf = [&](int r) {
-    if (r >= marks) return static_cast<int>(strokeStarts.size());
-    return FirstStrokeOf(gAnalysisOverlay.m_marks[size_t(r)], strokeStarts, work.GetCount());
-  };
+  const std::vector<int> inkStarts = StrokeStarts(work);
+  const int firstInk = ink.FirstInkStroke();
   int parts = 0;
   for (int r = 0; r < marks; ++r) {
     if (!starts(r)) continue;
     int next = r + 1;
     while (next < marks && !starts(next)) ++next;
+    Part part{r, gAnalysisOverlay.m_marks[size_t(r)].firstStroke, INT_MAX};
+    if (next < marks) part.s1 = gAnalysisOverlay.m_marks[size_t(next)].firstStroke;
+    // Marks that cannot all be told as the record's strokes tell none.
+    if (part.s1 < 0) part.s0 = -1;
     if (mode == 0) {
-      const COverlayMark& mark = gAnalysisOverlay.m_marks[size_t(r)];
-      const int first = mark.parts[0].first;
-      const int last = (next < marks ? gAnalysisOverlay.m_marks[size_t(next)].parts[0].first : work.GetCount()) - 1;
-      const tmb::Rect& box = mark.parts[0].rect;
-      if (gNameList.Add(mark.label, first, last, box.left, box.top, box.right, box.bottom) == 0) break;
+      if (ListPart(window, work, marks, next, part) == 0) break;
     } else {
-      StorePart(window, work, strokeStarts, r, strokeOf(r), strokeOf(next));
+      StorePart(window, work, inkStarts, firstInk, part);
     }
     ++parts;
   }

@@ -18,6 +18,7 @@
 namespace {
 
 constexpr int kMaxPercent = 1000;
+constexpr int kMsgNotInDictionary = 61625;
 
 bool IsSkipped(std::string_view c) { return c == " " || c == "\r" || c == "\n" || c == "\t" || c == "\x81\x40"; }
 
@@ -83,16 +84,6 @@ int CellOf(const CCellGrid& grid, int cells, tmb::Point p) {
   return -1;
 }
 
-// The strokes of path as point lists in writing order.
-std::vector<std::vector<tmb::Point>> StrokesOf(const CStrokePath& path) {
-  std::vector<std::vector<tmb::Point>> strokes;
-  for (int i = 0; i < path.GetCount(); ++i) {
-    if (strokes.empty() || path.m_pFlags[i] == CStrokePath::kFlagStart) strokes.emplace_back();
-    strokes.back().push_back(path.m_pPoints[i].RoundToPoint());
-  }
-  return strokes;
-}
-
 }  // namespace
 
 int SplitTextCharacters(std::string_view text) {
@@ -124,6 +115,13 @@ int ExpandTextCharacters(CTmbDoc& doc, std::string_view text) {
     total += path->GetCount();
     placed.push_back(std::move(path));
   }
+  // None of the characters is stored: the window keeps its character, and the user is
+  // told why nothing came.
+  if (placed.empty()) {
+    tmb::Beep();
+    tmb::ShowMessage(kMsgNotInDictionary, tmb::kMsgOk, {tmb::SjisToUtf8Lossy(text.substr(0, kDictTextLimit))});
+    return 0;
+  }
   // An append needs room for one point more than it brings.
   CStrokePath all(total + 1);
   for (const auto& path : placed) all.AppendAllFrom(*path);
@@ -136,28 +134,48 @@ int ExpandTextCharacters(CTmbDoc& doc, std::string_view text) {
   return 1;
 }
 
-int RegisterTextCharacters(CCharDataFull& record, std::string_view text) {
+int RegisterTextCharacters(CCharDataFull& record, std::string_view text, int window) {
   if (record.m_nPoints <= 0) return 0;
   const int cells = LayOutCells(record);
   const std::vector<std::string_view> chars = TextCharacters(text);
-  // With ink input the cells the text does not reach are named by what is written there.
-  const bool reading = gInkActive != 0;
-  std::vector<std::unique_ptr<CStrokePath>> parts(reading ? std::max<size_t>(size_t(cells), chars.size()) : chars.size());
-  for (int start = 0; start < record.m_nPoints;) {
+  // With the window's ink active the cells the text does not reach are named by what is
+  // written there.
+  CTabletInk& ink = TabletInkOf(window);
+  const bool reading = ink.m_bActive != 0;
+  const size_t room = reading ? std::max<size_t>(size_t(cells), chars.size()) : chars.size();
+  std::vector<std::unique_ptr<CStrokePath>> parts(room);
+  // The record's strokes each cell holds, as a run [first, end) while they follow one
+  // another (-1 once they do not).
+  std::vector<std::pair<int, int>> runs(room, {-1, -1});
+  int stroke = 0;
+  for (int start = 0; start < record.m_nPoints; ++stroke) {
     int end = start + 1;
     while (end < record.m_nPoints && record.m_pFlags[end] == 0) ++end;
     const int cell = CellOf(record.m_cellGrid, cells, record.m_pPoints[start]);
     if (cell >= 0 && size_t(cell) < parts.size()) {
-      if (!parts[size_t(cell)]) parts[size_t(cell)] = std::make_unique<CStrokePath>(kMaxCharPoints);
+      if (!parts[size_t(cell)]) {
+        parts[size_t(cell)] = std::make_unique<CStrokePath>(kMaxCharPoints);
+        runs[size_t(cell)] = {stroke, stroke + 1};
+      } else if (runs[size_t(cell)].second == stroke) {
+        ++runs[size_t(cell)].second;
+      } else {
+        runs[size_t(cell)] = {-1, -1};
+      }
       CStrokePath& part = *parts[size_t(cell)];
       for (int j = start; j < end; ++j) part.AppendPoint(record.m_pPoints[j].x, record.m_pPoints[j].y, j == start ? 1 : 0);
     }
     start = end;
   }
+  const int firstInk = reading ? ink.FirstInkStroke() : 0;
   int stored = 0;
   for (size_t i = 0; i < parts.size(); ++i) {
     if (!parts[i]) continue;
-    const std::string name = i < chars.size() ? std::string(chars[i]) : ReadHandwriting(StrokesOf(*parts[i]));
+    std::string name = i < chars.size() ? std::string(chars[i]) : std::string();
+    // The recogniser reads a run of the ink's strokes: a cell's strokes that were not
+    // written one after another since the ink began stay unnamed.
+    if (i >= chars.size() && runs[i].first >= firstInk) {
+      ink.RecognizeText(runs[i].first - firstInk, runs[i].second - firstInk, name);
+    }
     if (name.empty()) continue;
     CFRect box;
     parts[i]->GetBounds(box);

@@ -26,13 +26,16 @@ int SplitTextCharacters(std::string_view text);
 // store holds for it, fitted into the cell of its place in the record's guide grid
 // (scaled by p302 percent while p300 is on, centred while p301 is on). The undo copy is
 // taken first; a character the store lacks leaves its cell empty. 1 when done; 0, with
-// nothing changed, when text has no characters or the grid no cell (after a beep).
+// nothing changed, when text has no characters or the grid no cell (after a beep), or
+// when the store holds none of the characters (after a beep and a message).
 int ExpandTextCharacters(CTmbDoc& doc, std::string_view text);
 
 // Stores the strokes written into the cells of the record's guide grid under the
 // characters of text, in order: each stroke belongs to the cell of its first point, and
 // the strokes of a cell are moved so that their box's top-left corner is the origin. A
-// cell without strokes is passed over; while ink input works, a written cell past the
-// text's characters is stored under what the recogniser reads in it (if anything). 1 when some strokes were stored; 0 when the record
-// has no strokes in the cells of the text, -1 when the store could not be written.
-int RegisterTextCharacters(CCharDataFull& record, std::string_view text);
+// cell without strokes is passed over; while the ink of window (0 A, 1 B, the record's)
+// is active, a written cell past the text's characters is stored under what the
+// recogniser reads in its strokes, when they are ink written one after another. 1 when
+// some strokes were stored; 0 when the record has no strokes in the cells of the text,
+// -1 when the store could not be written.
+int RegisterTextCharacters(CCharDataFull& record, std::string_view text, int window);

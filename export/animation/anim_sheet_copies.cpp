@@ -12,6 +12,7 @@
 
 CAnimChainSettings gAnimChain;
 int gAnimTestFlag = 0;
+int gAnimSavePageFilled = 0;
 tmb::Rect gAnimSaveRegion{};
 int gAnimRegionSet = 0;
 
@@ -45,7 +46,9 @@ enum SheetParam {
   kBarModeFirst = 270,   // 筆脈, 連綿, 太さ, 抑揚, 掠れ
   kBarValueFirst = 275,
   kSplitOutput = 281,
+  kFontEdge = 260,
   kFontSoftness = 261,
+  kFontOff = 266,
   kFontSmoothing = 267,
   kGradient = 282,
   kLineColour = 284,
@@ -53,8 +56,12 @@ enum SheetParam {
   kPointMeaning = 286,
 };
 
+// The wait of every frame when the file page is first filled, 1/100 s.
+constexpr int32_t kFirstFillWait = 10;
+
 // The order in which all pages are copied.
-constexpr int kAllPages[] = {kAnimPageMotion, kAnimPageSave, kAnimPageSpecial, kAnimPageSaveEx, kAnimPageSwf};
+constexpr int kAllPages[] = {kAnimPageMotion, kAnimPageSave, kAnimPageSpecial, kAnimPageSaveEx, kAnimPageSwf,
+                             kAnimPageFont};
 
 // The mode and value places of each median bar.
 constexpr int kMedianModeParam[kMedianBars] = {kBarModeFirst, kBarModeFirst + 1, kBarModeFirst + 2,
@@ -110,6 +117,14 @@ constexpr Place<W> kSwfPlaces[] = {
     {&W::m_bSplitFont, kSplitFont}, {&W::m_bCompress, kCompress},       {&W::m_nGradient, kGradient},
     {&W::m_nLineColour, kLineColour}, {&W::m_nFillArea, kFillArea},     {&W::m_nPointMeaning, kPointMeaning},
     {&W::m_nSmoothing, kSmoothing, 0, kSheetMaxSmoothing},
+};
+
+using FC = CAnimateFontValues;
+constexpr Place<FC> kFontPlaces[] = {
+    {&FC::m_nEdge, kFontEdge, 0, kSheetMaxEdgeEmphasis},
+    {&FC::m_nSoftness, kFontSoftness, kSheetMinFontSoftness, kSheetMaxPercent},
+    {&FC::m_nSmoothing, kFontSmoothing, 0, kSheetMaxFontSmoothing},
+    {&FC::m_bOff, kFontOff},
 };
 
 using GB = CGlyphAnimBaseValues;
@@ -181,6 +196,13 @@ void AnimToSavePage(const CCharData& record, CAniSaveValues& page) {
   page.m_bTest = gAnimTestFlag;
   page.m_waits = record.m_valueTable;
   page.m_nWaitCount = std::clamp(record.m_param[kAnimFrames], 0, kValueTableSize);
+  if (gAnimSavePageFilled) return;
+  // The first fill of a run starts the page at the default folder, a wait of 10 for every
+  // frame and no frame count, so that leaving the motion page fits the waits to it.
+  gAnimSavePageFilled = 1;
+  page.m_strFolder = gDrawState.m_szCurFolder;
+  page.m_waits.fill(kFirstFillWait);
+  page.m_nWaitCount = 0;
 }
 
 void AnimFromSavePage(CCharData& record, const CAniSaveValues& page) {
@@ -208,6 +230,10 @@ void AnimFromSaveExPage(CCharData& record, const CAnimateSaveExValues& page) {
   gAnimChain.m_bInheritName = page.m_bInheritName;
   record.m_param[kSplitOutput] = page.m_nSplitOutput;
 }
+
+void AnimToFontPage(const CCharData& record, CAnimateFontValues& page) { ToPage(record, page, kFontPlaces); }
+
+void AnimFromFontPage(CCharData& record, const CAnimateFontValues& page) { FromPage(record, page, kFontPlaces); }
 
 void AnimToGlyphBasePage(const CCharData& record, CGlyphAnimBaseValues& page) {
   ToPage(record, page, kGlyphBasePlaces);
@@ -249,6 +275,7 @@ bool LoadAnimSettings(CCharData& record, const CAniSheetValues& sheet, int page)
     case kAnimPageSpecial: AnimFromSpecialPage(record, sheet.special); return true;
     case kAnimPageSaveEx: AnimFromSaveExPage(record, sheet.saveEx); return true;
     case kAnimPageSwf: AnimFromSwfPage(record, sheet.swf); return true;
+    case kAnimPageFont: AnimFromFontPage(record, sheet.font); return true;
     default: return false;
   }
 }
@@ -263,6 +290,7 @@ bool LoadAnimSheetPage(const CCharData& record, CAniSheetValues& sheet, int page
     case kAnimPageSpecial: AnimToSpecialPage(record, sheet.special); return true;
     case kAnimPageSaveEx: AnimToSaveExPage(record, sheet.saveEx); return true;
     case kAnimPageSwf: AnimToSwfPage(record, sheet.swf); return true;
+    case kAnimPageFont: AnimToFontPage(record, sheet.font); return true;
     default: return false;
   }
 }

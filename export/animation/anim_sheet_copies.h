@@ -25,6 +25,10 @@ void AnimFromSwfPage(CCharData& record, const CSwfFileValues& page);
 void AnimToSaveExPage(const CCharData& record, CAnimateSaveExValues& page);
 void AnimFromSaveExPage(CCharData& record, const CAnimateSaveExValues& page);
 
+// The font correction page: 260, 261, 267 and the switch 266.
+void AnimToFontPage(const CCharData& record, CAnimateFontValues& page);
+void AnimFromFontPage(CCharData& record, const CAnimateFontValues& page);
+
 // The glyph family's pages: the motion page (50, 64, 65, 142, 61, 78, 71 and the medians
 // 276, 141, 271, 140), its reduced twin (50, 65, 61, 78, 71) and the font correction
 // page (261, 267). Every value is written as the page holds it; a value the page shows
@@ -38,10 +42,10 @@ void AnimFromGlyphLiteFontPage(CCharData& record, const CGlyphAnimLiteFontValues
 // All three from record.
 void LoadGlyphAnimPages(const CCharData& record, CGlyphAnimValues& pages);
 
-// The sheet's page (AnimSheetPage; -1 all five) into record. Returns false, copying
+// The sheet's page (AnimSheetPage; -1 all six tabs) into record. Returns false, copying
 // nothing, for any other page number.
 bool LoadAnimSettings(CCharData& record, const CAniSheetValues& sheet, int page);
-// The way back: record into the sheet's page (-1 all five); false for any other number.
+// The way back: record into the sheet's page (-1 all six); false for any other number.
 bool LoadAnimSheetPage(const CCharData& record, CAniSheetValues& sheet, int page);
 
 // Runs store on the drawn record of each character window of one animation (the first

@@ -17,6 +17,7 @@ enum AnimSheetPage {
   kAnimPageMotion = 20,
   kAnimPageSave = 21,
   kAnimPageSpecial = 22,
+  kAnimPageFont = 23,
   kAnimPageSwf = 24,
   kAnimPageSaveEx = 25,
 };
@@ -33,6 +34,10 @@ constexpr int kSheetMaxEdgeDistance = 2000;
 constexpr int kSheetMaxMargin = 5000;
 constexpr int kSheetMaxWait = 6000;  // 1/100 s
 constexpr int kSheetMaxSmoothing = 20;
+// The font correction page's ranges.
+constexpr int kSheetMaxEdgeEmphasis = 5;
+constexpr int kSheetMinFontSoftness = 10;  // percent
+constexpr int kSheetMaxFontSmoothing = 300;  // percent
 
 // The conversion bars whose transition frames may run through a median value.
 enum MedianBar { kMedianVein, kMedianLinking, kMedianWidth, kMedianModulation, kMedianBlur, kMedianFlow, kMedianBars };
@@ -119,6 +124,14 @@ struct CAnimateSaveExValues {
   int m_nSplitOutput = -1;  // special split output with blocks
 };
 
+// "フォント形状補正"
+struct CAnimateFontValues {
+  int m_nEdge = 0;       // edge emphasis, 0..kSheetMaxEdgeEmphasis
+  int m_nSoftness = 0;   // kSheetMinFontSoftness..100 percent
+  int m_nSmoothing = 0;  // 0..kSheetMaxFontSmoothing percent
+  int m_bOff = 0;        // "一時オフ": the correction left out for now
+};
+
 // The pages of the glyph family that the sheet holds beside its tabs: the motion page,
 // its reduced twin and the font correction page. The numbers the motion pages show run
 // within the tabs' ranges (frames kSheetMinFrames..kSheetMaxFrames).
@@ -166,6 +179,7 @@ struct CAniSheetValues {
   CAniSaveValues save;
   CSwfFileValues swf;
   CAnimateSaveExValues saveEx;
+  CAnimateFontValues font;
   CGlyphAnimValues glyph;
 };
 
@@ -178,6 +192,9 @@ struct CAnimChainSettings {
 extern CAnimChainSettings gAnimChain;
 // The file page's hidden test switch.
 extern int gAnimTestFlag;
+// The file page was filled from a record once in this run (its first fill sets the page
+// up); 0 again lets the next fill be a first one.
+extern int gAnimSavePageFilled;
 // The save region the file page's "詳細設定" edits, from the preview's selection, and
 // whether it was set there.
 extern tmb::Rect gAnimSaveRegion;

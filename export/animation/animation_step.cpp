@@ -7,6 +7,7 @@
 #include "core/path/path_sequence.h"
 #include "core/state/draw_state.h"
 #include "core/state/mouse_messages.h"
+#include "export/animation/animation_flags.h"
 #include "export/animation/animation_params.h"
 #include "export/animation/frame_interpolation.h"
 #include "platform/gdi/pixel.h"
@@ -52,13 +53,19 @@ void ChooseTransitionStyle(ParamBlock& params, int percent, int ownStyle) {
   }
 }
 
+// The record's points, settings, frame flags and derived state.
+void CopyAnimatedRecord(CCharDataFull& to, const CCharDataFull& from) {
+  to.CopyFrom(from);
+  to.m_flags = from.m_flags;
+  to.m_bDerived = from.m_bDerived;
+}
+
 }  // namespace
 
 void SetUpFrameRecord(CCharDataFull& out, const CAnimationRecords& records, int frame, int frames, int pass,
                       int ownStyle, int& changedOut) {
-  const CCharDataFull& record = *records.record;
-  out.CopyFrom(record);
-  out.m_flags = record.m_flags;
+  CCharDataFull& record = *records.record;
+  CopyAnimatedRecord(out, record);
   ParamBlock& params = out.m_param;
   const double exponent = EasingExponent(record.m_param);
   const int percent = FramePercent(frame, frames, exponent);
@@ -68,6 +75,8 @@ void SetUpFrameRecord(CCharDataFull& out, const CAnimationRecords& records, int 
     out.m_flags[kFlagMorphState] = kStateFirst;
     out.CopyPoints(*records.b);
     params[kAnimDisplayMode] = records.sourceRecord->m_param[kAnimDisplayMode];
+    // Settings derived from page colours differ from B's own at the end as well.
+    if (out.m_bDerived) changedOut = 1;
   }
   if (percent == 0) out.m_flags[kFlagMorphState] = kStateFirst;
   if (percent != 0 || pass != 0) {
@@ -78,6 +87,8 @@ void SetUpFrameRecord(CCharDataFull& out, const CAnimationRecords& records, int 
                              exponent)) {
         changedOut = 1;
         out.UpdateRangeFromMode();
+        // The last frame reports the change too, when it takes B's points.
+        out.m_bDerived = record.m_bDerived = 1;
       }
     }
     BlendThroughMedians(params, percent);
@@ -115,28 +126,41 @@ int StepAnimationFrame(AnimationFrameView& view, tmb::DeviceContext& dc, int fra
   auto out = std::make_unique<CCharDataFull>();
   SetUpFrameRecord(*out, records, frame, frames, pass, ownStyle, changedOut);
   const int cellPreview = settings[kAnimCellPreview];
-  if (!view.PaintFrame(dc, *out, cellPreview ? 2 : 1)) {
+  // The outline engine draws the frame as a frame of an animation while this is set.
+  gAnimationMode = 1;
+  const bool painted = view.PaintFrame(dc, *out);
+  gAnimationMode = 0;
+  if (!painted) {
     gAnimAborted = 1;
     return -1;
   }
-  AnimWindows().RefreshAfterFrame(kind, cellPreview);
+  AnimWindows().RefreshAfterFrame(kind, *out, cellPreview);
   LoadShapeSheetForKind(kind);
-  if (settings[kAnimClipboard] && !AnimWindows().CopyFrameToClipboard(gPlaybackOutput.m_rcCanvas)) return 0;
+  if (settings[kAnimClipboard] && !AnimWindows().CopyFrameToClipboard(view.Picture(), gPlaybackOutput.m_rcCanvas)) {
+    return 0;
+  }
   if (single) return 1;
   passes = std::max(passes, 1);
   int number = frame + frames * pass;
   const int count = frames * passes + (passes >= 2 ? 2 : 0);
   if (passes > 1 && pass == passes - 1) number += 2;
   if (gPlaybackOutput.SaveFrameImage(out->m_param, frame, frames, number, count, dc, view.Picture()) < 0) return -1;
-  // The frame's outline went into the path sequence as it was drawn; its colours follow.
+  // The frame's outline went into the path sequence as it was drawn; its colours follow,
+  // and the run's movie keeps it as its next picture.
   if (settings[kAnimSwf]) {
-    gPathSequence.AddFrame(tmb::PlainColour(tmb::Colour(uint32_t(out->m_rangeFrom))), out->m_param);
+    const tmb::Colour colour = tmb::PlainColour(tmb::Colour(uint32_t(out->m_rangeFrom)));
+    gPathSequence.AddFrame(colour, out->m_param);
+    gPlaybackOutput.AddSwfPicture(colour, out->m_param);
   }
   return 1;
 }
 
 int RunAnimation(AnimationFrameView& view, tmb::DeviceContext& dc, const CAnimationRecords& records, int kind) {
-  const CCharDataFull& record = *records.record;
+  auto animated = std::make_unique<CCharDataFull>();
+  CopyAnimatedRecord(*animated, *records.record);
+  CAnimationRecords run = records;
+  run.record = animated.get();
+  const CCharDataFull& record = *animated;
   const int frames = std::clamp(record.m_param[kAnimFrames], kMinAnimFrames, kMaxAnimFrames);
   CFrameOutput& output = gPlaybackOutput;
   if (output.Begin(record, frames) < 0) {
@@ -151,7 +175,7 @@ int RunAnimation(AnimationFrameView& view, tmb::DeviceContext& dc, const CAnimat
   int result = 1;
   tmb::Progress().SetPos(0);
   for (int frame = 0; frame < frames && result == 1; ++frame) {
-    result = StepAnimationFrame(view, dc, frame, frames, 0, 1, ownStyle, records, kind, 0, changed);
+    result = StepAnimationFrame(view, dc, frame, frames, 0, 1, ownStyle, run, kind, 0, changed);
     if (result == 1) tmb::Progress().SetPos((frame + 1) * 100 / frames);
   }
   if (result != 1) gAnimAborted = 1;

@@ -7,10 +7,11 @@
 #include "export/animation/animation_windows.h"
 #include "export/animation/frame_output.h"
 
-// Where a frame's records come from. record is never changed: the frame is set up in a
-// copy of it.
+// Where a frame's records come from. The frame is set up in a copy of record; of record
+// itself the step changes only m_bDerived, raised when a frame's blended colours changed,
+// so that the frames after see it.
 struct CAnimationRecords {
-  const CCharDataFull* record = nullptr;  // the animated window's record and its settings
+  CCharDataFull* record = nullptr;        // the animated record and its settings
   const CCharDataFull* a = nullptr;       // the start and end characters
   const CCharDataFull* b = nullptr;
   const CCharDataFull* modeRecord = nullptr;    // its parameter 233 picks morph state -2
@@ -35,6 +36,7 @@ int LoadShapeSheetForKind(int kind);
 
 // Runs every frame of records.record's animation through view into output (gPlaybackOutput
 // for the step): Begin, the frames with progress, End, and OpenResults after a whole run.
-// With morphing on, A and B are paired as the run starts and the pair is dropped at its
-// end. Returns 1 for a whole run, 0 stopped, -1 aborted or failed.
+// The frames animate a copy of records.record, which keeps its own state. With morphing
+// on, A and B are paired as the run starts and the pair is dropped at its end. Returns 1
+// for a whole run, 0 stopped, -1 aborted or failed.
 int RunAnimation(AnimationFrameView& view, tmb::DeviceContext& dc, const CAnimationRecords& records, int kind);

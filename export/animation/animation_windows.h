@@ -13,9 +13,8 @@ class AnimationFrameView {
  public:
   virtual ~AnimationFrameView() = default;
   // Draws frame (a copy of the window's record, set up for this frame) as a frame of an
-  // animation into the window's picture; cellMode 2 lays it into the preview's cells, 1
-  // draws it whole. false when the drawing failed.
-  virtual bool PaintFrame(tmb::DeviceContext& dc, CCharDataFull& frame, int cellMode) = 0;
+  // animation into the window's picture and shows it there. false when the drawing failed.
+  virtual bool PaintFrame(tmb::DeviceContext& dc, CCharDataFull& frame) = 0;
   // The window's picture, holding the frame last drawn.
   virtual const tmb::Surface& Picture() const = 0;
 };
@@ -25,13 +24,14 @@ class AnimationWindows {
   virtual ~AnimationWindows() = default;
   // The drawing view of window kind (0 A, 2 B, -1 the current one); null when none.
   virtual AnimationFrameView* ViewOfKind(int /*kind*/) { return nullptr; }
-  // After a frame: the preview (its cells when cellPreview), the shape sheet of window
-  // kind and the settings pane show it.
-  virtual void RefreshAfterFrame(int /*kind*/, int /*cellPreview*/) {}
+  // After frame (the record window kind drew): the preview shows it, with cellPreview its
+  // written cells in vertical order, and the window's settings pane is drawn again.
+  virtual void RefreshAfterFrame(int /*kind*/, CCharDataFull& /*frame*/, int /*cellPreview*/) {}
   // The shape sheet shows the current drawing window's record again; its result.
   virtual int LoadShapeSheet() { return 0; }
-  // Puts the canvas on the clipboard and tells the user; false when the user stops.
-  virtual bool CopyFrameToClipboard(const tmb::Rect& /*canvas*/) { return true; }
+  // Puts the canvas block of frame (the picture last drawn) on the clipboard and tells
+  // the user; false when the user stops the animation there.
+  virtual bool CopyFrameToClipboard(const tmb::Surface& /*frame*/, const tmb::Rect& /*canvas*/) { return true; }
 };
 
 AnimationWindows& AnimWindows();

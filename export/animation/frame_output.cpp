@@ -15,6 +15,7 @@
 #include "export/animation/frame_movie_outputs.h"
 #include "export/picture/picture_file_writer.h"
 #include "export/picture/png_reader.h"
+#include "export/swf/swf_animation_export.h"
 #include "export/picture/picture_read_result.h"
 #include "platform/service/messages.h"
 #include "platform/service/shell_open.h"
@@ -26,6 +27,10 @@ CFrameOutput gPlaybackOutput;
 CFrameOutput gSaveOutput;
 
 namespace {
+
+// Flags of the outline points the SWF export reads: a new shape, a new picture.
+constexpr uint8_t kFlagShapeStart = 2;
+constexpr uint8_t kFlagPictureStart = 3;
 
 constexpr int kMsgAviNotMade = 61590;
 constexpr int kMsgNoFolder = 61591;
@@ -66,6 +71,7 @@ bool CFrameOutput::BackAndForth(const ParamBlock& params) const { return On(para
 
 void CFrameOutput::Abandon() {
   gFrameRecording = 0;
+  m_pSwfMovie.reset();
   if (m_bAviOpen) AviMovie().Abandon();
   m_bAviOpen = 0;
   m_mng.m_pFile.reset();
@@ -109,6 +115,7 @@ int CFrameOutput::Begin(const CCharData& record, int frames) {
     gFrameRecording = 1;
     m_szSwf = m_szBase + ".swf";
     m_szSvg = m_szBase + ".svg";
+    if (!m_bNoFiles) BeginSwfMovie(params, frames);
   }
   if (m_bNoFiles) return 1;
   int result = 1;
@@ -155,15 +162,15 @@ void CFrameOutput::OpenMovies(const ParamBlock& params, int frames, int& result)
   }
 }
 
+int CFrameOutput::FrameWait(const ParamBlock& params, int frame, int frames) const {
+  if (params[kAnimWaitMode] == 1) return m_frameWait[size_t(std::clamp(frame, 0, kMaxAnimFrames - 1))];
+  if (frame == 0) return params[kAnimWaitFirst];
+  if (frame == frames - 1) return params[kAnimWaitLast];
+  return params[kAnimWaitMiddle];
+}
+
 void CFrameOutput::SetFrameDelay(const ParamBlock& params, int frame, int frames, int number) {
-  int wait = params[kAnimWaitMiddle];
-  if (params[kAnimWaitMode] == 1) {
-    wait = m_frameWait[size_t(std::clamp(frame, 0, kMaxAnimFrames - 1))];
-  } else if (frame == 0) {
-    wait = params[kAnimWaitFirst];
-  } else if (frame == frames - 1) {
-    wait = params[kAnimWaitLast];
-  }
+  const int wait = FrameWait(params, frame, frames);
   const auto paper = uint32_t(params[kAnimPaperColour]);
   if (On(params, kAnimMng)) {
     m_nMngWait = wait;
@@ -286,7 +293,51 @@ int CFrameOutput::End(const ParamBlock& params, tmb::DeviceContext& dc, int fram
   m_tempFolder.Remove();
   m_tempNames.clear();
   if (!CloseMovies(params)) result = 0;
+  if (On(params, kAnimSwf) && !WriteSwfMovie(params, frames)) result = 0;
   return result;
+}
+
+void CFrameOutput::BeginSwfMovie(const ParamBlock& params, int frames) {
+  m_bSwfFullTold = 0;
+  m_pSwfMovie = std::make_unique<CPathSequence>();
+  m_pSwfMovie->Init(frames);
+  m_pSwfMovie->m_rcCanvas = m_rcCanvas;
+  m_pSwfMovie->m_bBackAndForth = params[kAnimBackAndForth];
+}
+
+void CFrameOutput::AddSwfPicture(tmb::Colour colour, const ParamBlock& params) {
+  // The drawing leaves only the frame just drawn in the path sequence: the run keeps the
+  // outline of every frame, each opening a picture of its own.
+  const CStrokePath* drawn = gPathSequence.m_pPath;
+  if (!m_pSwfMovie || !m_pSwfMovie->m_pPath || !drawn || drawn->GetCount() == 0) return;
+  CStrokePath& path = *m_pSwfMovie->m_pPath;
+  const int first = path.GetCount();
+  if (first + drawn->GetCount() > path.GetCapacity()) {
+    if (!m_bSwfFullTold) TellMovieNotWritten(m_szSwf, "the outlines of the frames do not fit into it");
+    m_bSwfFullTold = 1;
+    return;
+  }
+  for (int i = 0; i < drawn->GetCount(); ++i) {
+    path.AppendPointFrom(*drawn, i);
+    if (path.m_pFlags[first + i] == kFlagPictureStart) path.m_pFlags[first + i] = kFlagShapeStart;
+  }
+  path.m_pFlags[first] = kFlagPictureStart;
+  m_pSwfMovie->AddFrame(colour, params);
+}
+
+bool CFrameOutput::WriteSwfMovie(const ParamBlock& params, int frames) {
+  if (!m_pSwfMovie) return true;
+  std::unique_ptr<CPathSequence> movie = std::move(m_pSwfMovie);
+  const int pictures = movie->m_nFrameCounter;
+  if (pictures == 0) return true;
+  // Each picture lasts the wait its frame has in the other movies.
+  std::vector<int32_t> waits(static_cast<size_t>(pictures));
+  for (int i = 0; i < pictures; ++i) waits[size_t(i)] = FrameWait(params, i, frames);
+  if (tmb::Status s = ExportSwfAnimation(*movie, std::filesystem::u8path(m_szSwf), waits, params); !s) {
+    TellMovieNotWritten(m_szSwf, s.message());
+    return false;
+  }
+  return true;
 }
 
 int CFrameOutput::OpenResults(const ParamBlock& params) {

@@ -5,9 +5,11 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "core/path/path_sequence.h"
 #include "core/record/param_block.h"
 #include "export/animation/animation_params.h"
 #include "export/gif/gif_file_writer.h"
@@ -39,14 +41,20 @@ class CFrameOutput {
                      const tmb::Surface& bitmap);
   // The wait and transparency of this frame for the movies.
   void SetFrameDelay(const ParamBlock& params, int frame, int frames, int number);
+  // The wait (1/100 s) of frame of frames: its own in the individual-wait mode, else the
+  // first, middle or last wait.
+  int FrameWait(const ParamBlock& params, int frame, int frames) const;
   // Finishes the run of count numbers: the index page, the way back of a back-and-forth,
-  // and the movies put in place. After an abort the movies are dropped and files of
+  // the movies put in place and the SWF movie of the collected outlines written. After an abort the movies are dropped and files of
   // their names stay as they were. Returns 1; 0 when a movie could not be finished (told).
   int End(const ParamBlock& params, tmb::DeviceContext& dc, int frames, int count);
   // Opens the GIF, MNG and SWF files the settings ask to see, after a whole run. Returns 1.
   int OpenResults(const ParamBlock& params);
   // Drops whatever the run holds open; no file of the run's names changes.
   void Abandon();
+  // With SWF on: the outline the frame just drawn left in the path sequence becomes the
+  // next picture of the run's SWF movie, in colour with params' colours.
+  void AddSwfPicture(tmb::Colour colour, const ParamBlock& params);
 
   // Frame pictures get no number and no movie is written (set by the caller).
   int m_bNoFiles = 0;
@@ -82,12 +90,19 @@ class CFrameOutput {
   bool KeepForWayBack(int number, int count, tmb::DeviceContext& dc, const tmb::Surface& bitmap);
   int PlayWayBack(const ParamBlock& params, tmb::DeviceContext& dc, int frames, int count);
   int CloseMovies(const ParamBlock& params);
+  void BeginSwfMovie(const ParamBlock& params, int frames);
+  // The SWF movie of the outlines the run collected (SWF on); false when it could not be
+  // written (told; an earlier file of its name stays).
+  bool WriteSwfMovie(const ParamBlock& params, int frames);
   void OpenMovies(const ParamBlock& params, int frames, int& result);
 
   int m_bAviOpen = 0;
   // The frames kept for the way back, by number, in a folder of the run's own.
   tmb::TempFolder m_tempFolder;
   std::vector<std::string> m_tempNames;
+  // The pictures of the SWF movie, one per frame drawn.
+  std::unique_ptr<CPathSequence> m_pSwfMovie;
+  int m_bSwfFullTold = 0;
 };
 
 // Any movie output is on (set by Begin); a user abort of a frame step (cleared by Begin).

@@ -79,6 +79,14 @@ int CloseAviFile() {
 
 void AbandonAviFile() { gMovie.reset(); }
 
+int ChooseAviCodec() {
+  if (!gMovie) return 0;
+  AviCodecChoice choice = gLastChoice;
+  if (!AviCodecs().Choose(choice)) return 0;
+  gLastChoice = choice;
+  return 1;
+}
+
 int RecompressAvi(const std::string& newPath, const std::string& oldPath) {
   AviCodecChoice choice = gLastChoice;
   if (!AviCodecs().Choose(choice)) return 0;

@@ -28,6 +28,10 @@ void AbandonAviFile();
 // Why the last call failed, in words for a message.
 const std::string& AviError();
 
+// Asks for the codec of the movie being written (its frames; an audio stream is carried
+// over as it stands); the answer is what the next recompression proposes. 1 chosen; 0
+// when the user cancelled or no movie is open.
+int ChooseAviCodec();
 // Asks for a codec and writes the uncompressed movie oldPath again into newPath (may be
 // the same), with progress; the user may stop it by a click. 1 when written; 0 when the
 // user cancelled the question or the work, or the save failed (told): newPath then stays

@@ -17,5 +17,5 @@ int SaveCharacterImageFile(tmb::DeviceContext* pDC, const tmb::Surface& picture,
   tmb::DeviceContext src(const_cast<tmb::Surface*>(&picture));
   tmb::DeviceContext dst(&image);
   dst.BitBlt(0, 0, size.cx, size.cy, &src, topLeft.x, topLeft.y, tmb::kSrcCopy);
-  return WritePictureFile(pDC, &image, nullptr, path, size.cx, size.cy, kFormatBmp);
+  return WritePictureFile(pDC, &image, PaletteOfPictureWrites(), path, size.cx, size.cy, kFormatBmp);
 }

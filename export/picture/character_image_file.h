@@ -9,7 +9,8 @@
 #include "platform/gdi/surface.h"
 
 // Copies the block of the character-image size at topLeft of picture into a new bitmap and
-// writes it as BMP under path (UTF-8). Returns 1, or 0 after a beep and 62063 when the
-// bitmap cannot be made, or after the writer's message.
+// writes it as BMP under path (UTF-8), with the characters' palette on a display that
+// works through one. Returns 1, or 0 after a beep and 62063 when the bitmap cannot be
+// made, or after the writer's message.
 int SaveCharacterImageFile(tmb::DeviceContext* pDC, const tmb::Surface& picture, tmb::Point topLeft,
                            const std::string& path);

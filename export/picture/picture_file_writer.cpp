@@ -6,6 +6,7 @@
 #include <span>
 
 #include "brush/bitmap/dib.h"
+#include "brush/bitmap/palettes.h"
 #include "core/file/path_helpers.h"
 #include "export/picture/jpeg_writer.h"
 #include "export/picture/png_writer.h"
@@ -43,24 +44,27 @@ bool AddFrames(const CDib& dib, const CPictureFrames& frames) {
 
 }  // namespace
 
+const tmb::Palette* PaletteOfPictureWrites() { return gPaletteMode ? gCurPaletteA : nullptr; }
+
 int WritePictureFile(tmb::DeviceContext* pDC, const tmb::Surface* bitmap, const tmb::Palette* palette,
                      const std::string& path, int width, int height, int format, const CPictureFrames& frames) {
   if (!bitmap || bitmap->IsNull() || bitmap->width() != width || bitmap->height() != height) {
     tmb::ShowMessage(kMsgOpenFile);
     return 0;
   }
-  CDib dib;
-  const int made = dib.CreateFromBitmap(pDC, bitmap, palette);
-  if (made != 1) {
-    tmb::ShowMessage(made < 0 ? kMsgMemoryError : kMsgOpenFile);
-    return 0;
-  }
-  // The coded formats and the animations take 24-bit pixels only.
+  // The coded formats and the animations take 24-bit pixels only, whatever the display's
+  // depth; a BMP file keeps the bitmap's own, with the palette's colours.
   const bool colour = !bitmap->IsMono();
   const bool coded = format == kFormatJpeg || format == kFormatPng || format == kFormatGif;
   const bool wantsFrames = frames.mng || frames.gif;
   if (!colour && (coded || wantsFrames)) {
     tmb::ShowMessage(kMsgOpenFile);
+    return 0;
+  }
+  CDib dib;
+  const int made = dib.CreateFromBitmap(pDC, bitmap, palette, coded || wantsFrames ? 24 : 0);
+  if (made != 1) {
+    tmb::ShowMessage(made < 0 ? kMsgMemoryError : kMsgOpenFile);
     return 0;
   }
   // A write that failed names its file: a batch or a registration writes many.
@@ -75,7 +79,8 @@ int SaveDCImageFile(tmb::DeviceContext* pDC, const tmb::Surface* source, int x, 
                     const std::string& path, int format, int region, const CPictureFrames& frames) {
   if (!source || source->IsNull()) return 0;
   if (!region) {
-    return WritePictureFile(pDC, source, nullptr, path, source->width(), source->height(), format, frames);
+    return WritePictureFile(pDC, source, PaletteOfPictureWrites(), path, source->width(), source->height(), format,
+                            frames);
   }
   tmb::Surface block;
   if (width <= 0 || height <= 0 || !block.Create(width, height, pDC ? pDC->CompatibleFormat() : tmb::PixelFormat::kColour32)) {
@@ -86,7 +91,7 @@ int SaveDCImageFile(tmb::DeviceContext* pDC, const tmb::Surface* source, int x, 
   tmb::DeviceContext src(const_cast<tmb::Surface*>(source));
   tmb::DeviceContext dst(&block);
   dst.BitBlt(0, 0, width, height, &src, x, y, tmb::kSrcCopy);
-  return WritePictureFile(pDC, &block, nullptr, path, width, height, format, frames);
+  return WritePictureFile(pDC, &block, PaletteOfPictureWrites(), path, width, height, format, frames);
 }
 
 int PictureFormatOfPath(const std::string& path) {

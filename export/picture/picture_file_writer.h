@@ -24,6 +24,10 @@ struct CPictureFrames {
   GifFrameSetup gifSetup{};
 };
 
+// The palette pictures are written with: the characters' application palette while the
+// display works through one, none otherwise.
+const tmb::Palette* PaletteOfPictureWrites();
+
 // Writes bitmap (width x height, its own size) under path (UTF-8) in format, then adds it
 // to the frames given. A file is replaced only by a complete picture. JPEG, PNG and GIF
 // take colour bitmaps only. Returns 1, or 0 after one message: 62043 when the picture's

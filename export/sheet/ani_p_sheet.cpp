@@ -4,6 +4,7 @@
 #include "export/sheet/ani_base_page.h"
 #include "export/sheet/ani_save_page.h"
 #include "export/sheet/ani_special_page.h"
+#include "export/sheet/animate_font_page.h"
 #include "export/sheet/animate_save_ex_page.h"
 #include "export/sheet/glyph_animate_pages.h"
 #include "export/sheet/swf_file_page.h"
@@ -21,7 +22,7 @@ CAniPSheet::CAniPSheet(QWidget* parent)
       m_pGlyphLiteBase(std::make_unique<CGlyphTideAnimatePageLiteBase>(m_values)),
       m_pGlyphLiteFont(std::make_unique<CGlyphTideAnimatePageLiteFont>(m_values)) {
   m_pages = {new CAniBasePage(m_values), new CAniBasePage2(m_values), new CAniSavePage(m_values),
-             new CAnimateSaveExPage(m_values), new CSwfFilePage(m_values)};
+             new CAnimateSaveExPage(m_values), new CSwfFilePage(m_values), new CAnimateFont(m_values)};
   for (CAniPage* page : m_pages) AddPage(page);
   for (CAniPage* page : AllPages()) Connect(*page);
 }

@@ -1,4 +1,4 @@
-// The animation sheet: five pages over one plain record of their values. A page
+// The animation sheet: six pages over one plain record of their values. A page
 // confirmed is checked here (names a record can keep, waits fitted to the frames) before
 // the sheet's owner writes it into the records; a page cancelled goes to the owner,
 // which reloads it from the record.
@@ -21,7 +21,7 @@ class CAniPSheet : public tmb::ui::PropertySheet {
 
  public:
   // Tab positions, which the sheet commands name.
-  enum Tab { kTabMotion, kTabSpecial, kTabSave, kTabSaveEx, kTabSwf, kTabs };
+  enum Tab { kTabMotion, kTabSpecial, kTabSave, kTabSaveEx, kTabSwf, kTabFont, kTabs };
 
   explicit CAniPSheet(QWidget* parent = nullptr);
   ~CAniPSheet() override;

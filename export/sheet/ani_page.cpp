@@ -8,13 +8,16 @@ CAniPage::CAniPage(int templateId, const std::string& caption, int pageIndex, CA
 std::vector<tmb::ui::Binding> CAniPage::Bindings() {
   std::vector<tmb::ui::Binding> lines = PageBindings();
   lines.push_back(tmb::ui::PushButton(kConfirm, "実行"));
+  lines.push_back(tmb::ui::PushButton(kOk, "OK"));
   lines.push_back(tmb::ui::PushButton(kCancel, "キャンセル"));
   return lines;
 }
 
 void CAniPage::OnNotify(int id, tmb::ui::Notify code) {
   if (id == kConfirm && code == tmb::ui::Notify::kClicked) {
-    Confirm();
+    Confirm(kApplyConfirm);
+  } else if (id == kOk && code == tmb::ui::Notify::kClicked) {
+    Confirm(kApplyOk);
   } else if (id == kCancel && code == tmb::ui::Notify::kClicked) {
     Cancel();
   } else {

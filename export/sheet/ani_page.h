@@ -1,6 +1,6 @@
-// What the five pages of the animation sheet share: their values in the sheet's plain
-// record of pages, a page number for the copies, and their own "実行" and cancel
-// buttons, which hand the page to the sheet.
+// What the pages of the animation sheet share: their values in the sheet's plain record
+// of pages, a page number for the copies, and their own "実行", "OK" and cancel buttons,
+// which hand the page to the sheet.
 #pragma once
 
 #include <functional>
@@ -15,8 +15,9 @@ class CAniPage : public tmb::ui::PropertyPage {
 
  public:
   // The page's own buttons.
-  static constexpr int kConfirm = 1;  // "実行"
+  static constexpr int kConfirm = 1;  // "実行": applies the settings
   static constexpr int kCancel = 2;
+  static constexpr int kOk = 324;     // "OK": applies only
 
   CAniPage(int templateId, const std::string& caption, int pageIndex, CAniSheetValues& values);
 
@@ -32,21 +33,24 @@ class CAniPage : public tmb::ui::PropertyPage {
   // What the confirmed page writes into each record of the animation: every tab.
   virtual void StoreInto(CCharData& record) const;
 
-  // How a confirmed page is applied: "OK", "実行", or "表示", which then shows the
-  // animation. "OK" and "実行" apply alike.
-  enum ApplyMode { kApplyOk = 0, kApplyRun = 1, kApplyShow = 2 };
+  // How a confirmed page is applied: "実行" and "OK" apply the settings to every
+  // character window; "表示" then runs the animation in the current drawing window
+  // through the outputs the sheet switches on.
+  enum ApplyMode { kApplyOk = 0, kApplyConfirm = 1, kApplyShow = 2 };
 
   // Set by the sheet: a page read its controls and is confirmed; a page is cancelled.
   std::function<void(CAniPage&, ApplyMode)> m_onConfirm;
   std::function<void(CAniPage&)> m_onCancel;
 
   // Reads the controls (a bad value keeps the page as it is) and hands the page over.
-  bool Confirm(ApplyMode mode = kApplyRun);
+  bool Confirm(ApplyMode mode = kApplyConfirm);
   void Cancel();
 
  protected:
   // The page's own lines, then its buttons.
   virtual std::vector<tmb::ui::Binding> PageBindings() = 0;
+  // Two columns keep the tallest page within a screen of 768 lines.
+  int Columns() const override { return 2; }
   // A control of the page's own told it something.
   virtual void OnPageNotify(int /*id*/, tmb::ui::Notify) {}
   // Hides the controls of ids.

@@ -18,6 +18,8 @@ class CAniSavePage : public CAniPage {
   static constexpr int kTestCheck = 439;
 
   explicit CAniSavePage(CAniSheetValues& values);
+  // The page of the most controls.
+  int Columns() const override { return 3; }
 
  protected:
   std::vector<tmb::ui::Binding> PageBindings() override;

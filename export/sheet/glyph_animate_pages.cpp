@@ -14,9 +14,7 @@ constexpr int kMaxSmoothing = 300;
 }  // namespace
 
 void CGlyphAnimPage::OnPageNotify(int id, tmb::ui::Notify code) {
-  if (code == tmb::ui::Notify::kClicked && id == kOkButton) {
-    Confirm(kApplyOk);
-  } else if (code == tmb::ui::Notify::kClicked && id == kShowButton) {
+  if (code == tmb::ui::Notify::kClicked && id == kShowButton) {
     Confirm(kApplyShow);
   } else {
     OnGlyphNotify(id, code);
@@ -54,7 +52,6 @@ std::vector<tmb::ui::Binding> CGlyphTideAnimatePageBase::PageBindings() {
       SpinButton(412, 366, 0, kSheetMaxPercent),
       RadioChoice(367, &v.m_nMedianMode, {"順次", "指定中央値"}, "強度変化"),
       PushButton(kMedianButton, "設定"),
-      PushButton(kOkButton, "OK"),
       PushButton(kShowButton, "表示"),
   };
   lines.insert(lines.end(), more.begin(), more.end());
@@ -94,7 +91,6 @@ std::vector<tmb::ui::Binding> CGlyphTideAnimatePageLiteBase::PageBindings() {
       SignedEdit(366, &v.m_nCrush, 0, kSheetMaxMedian, "形状崩し度"),
       Slider(437, nullptr, 0, kMaxCrushSlider, 366, ""),
       RadioChoice(365, &v.m_nDirection, {"A→B", "B→A"}, "方向"),
-      PushButton(kOkButton, "OK"),
       PushButton(kShowButton, "表示"),
   };
   lines.insert(lines.end(), more.begin(), more.end());
@@ -113,7 +109,6 @@ std::vector<tmb::ui::Binding> CGlyphTideAnimatePageLiteFont::PageBindings() {
       Slider(594, nullptr, kMinSoftness, kSheetMaxPercent, 595, ""),
       SignedEdit(597, &v.m_nSmoothing, 0, kMaxSmoothing, "アウトラインスムージング"),
       Slider(596, nullptr, 0, kMaxSmoothing, 597, ""),
-      PushButton(kOkButton, "OK"),
   };
 }
 

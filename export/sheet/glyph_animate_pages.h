@@ -11,7 +11,6 @@ class CGlyphAnimPage : public CAniPage {
   Q_OBJECT
 
  public:
-  static constexpr int kOkButton = 324;
   static constexpr int kShowButton = 403;
 
   bool StoresOnConfirm() const override { return false; }

@@ -111,6 +111,10 @@ class CBmpView {
   // 62047 cannot open, 62048 refused, 62043 too large. Returns the reader's result.
   int LoadPicture(const std::string& path, tmb::Surface* pCallerBitmap = nullptr);
   int OpenDroppedImage();
+  // A picture read elsewhere (a character file's background picture): the block of size
+  // at (0, 0) of from, cut to the picture, becomes the picture on the background colour,
+  // as a picture file loaded whole does.
+  void ShowPicture(const tmb::Surface& from, tmb::Size size);
   // One file of the batch effect: in is read into a picture of its own (the editor's
   // pictures stay as they are), run through the one-touch effect (unless noEffect) and
   // written to out in the format its extension names. 1, or 0 when either the read or the
@@ -118,8 +122,11 @@ class CBmpView {
   // failed write.
   int ProcessPictureFile(const std::string& in, const std::string& out, int noEffect);
   // The clipboard's picture: whole, aligned to the right edge of the picture (the left
-  // part kept); else into the clip buffer for a paste. Cut to the picture's size.
-  void ReceiveClipboard(const tmb::Surface& picture, int whole);
+  // part kept); else into the clip buffer for a paste. Cut to the picture's size. On a
+  // display of 256 colours the palette the picture came with (when it came with one)
+  // becomes the application palette and the colours of tables 0 and 1, and the picture
+  // counts as changed.
+  void ReceiveClipboard(const tmb::Surface& picture, int whole, const tmb::Palette* palette = nullptr);
 
   // ---- the image effects
   // Whether the region holds part of the picture.
@@ -167,7 +174,8 @@ class CBmpView {
   int m_bForeignPaste = 0;
   int m_nEditOperation = 0;
   int m_bModified = 0;
-  int m_bPaletteChanged = 0;
+  int m_bPaletteChanged = 0;  // clearing the picture then resets the palette tables
+  int m_bPaletteFull = 0;     // the editor's palette took all the colours it can
   int m_bPrinting = 0;
   int m_bPreviewHidBar = 0;
   tmb::Point m_ptLastRef{};
@@ -209,6 +217,8 @@ class CBmpView {
   void RegionUp();
   void FloatMove(tmb::Point logical, tmb::Point p);
   void FloatUp(tmb::Point p);
+  // The colours in use by the drawing windows added to the editor's palette.
+  void MergeWindowColours();
   void LiftMove(tmb::Point p);
   void LiftUp(tmb::Point p);
   void RestoreFloatArea(tmb::DeviceContext& dc);

@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "brush/bitmap/palettes.h"
 #include "core/canvas/box_drawing.h"
+#include "core/canvas/cell_order.h"
 #include "core/canvas/work_canvas.h"
-#include "core/geometry/cell_grid.h"
 #include "core/path/path_sequence.h"
 #include "core/record/char_data.h"
 #include "core/state/draw_state.h"
@@ -65,6 +66,9 @@ void CBmpView::FillImageRect(const tmb::Rect& rect, int withFrame) {
   Redraw();
   if (m_bPaletteChanged) {
     m_bPaletteChanged = 0;
+    ResetPaletteTables();
+    // The emptied tables take the colours of later drops again.
+    m_bPaletteFull = 0;
     m_pHost->SendCommand(kCmdPaletteReset);
   }
   if (m_bSetUpDone) {
@@ -217,31 +221,8 @@ void CBmpView::CaptureWindowImage(int byRegion, int noRedraw, int kind) {
 }
 
 void CBmpView::CopyCellsToVerticalOrder(tmb::Surface& dest, const tmb::Surface& source, int kind) {
-  CCharData* record = m_pHost->WindowRecord(kind, 0);
-  if (!record) return;
-  record->DrawGuideLines(gWorkCanvas.m_width, gWorkCanvas.m_height, nullptr);
-  const CCellGrid& grid = record->m_cellGrid;
-  if (grid.IsEmpty()) return;
-  const CCharData* second = m_pHost->WindowRecord(kind, 1);
-  auto holdsWriting = [&](const tmb::Rect& cell) {
-    for (const CCharData* r : {static_cast<const CCharData*>(record), second}) {
-      if (!r) continue;
-      for (int i = 0; i < r->m_nPoints; ++i) {
-        if (cell.Contains(r->m_pPoints[i])) return true;
-      }
-    }
-    return false;
-  };
-  // Cells are numbered down the columns from the right: the next place is the next number.
-  const int rows = grid.m_nRows;
-  int next = 0;
-  for (int row = 0; row < rows; ++row) {
-    for (int column = grid.m_nColumns - 1; column >= 0; --column) {
-      const tmb::Rect cell = grid.CellRect(column * rows + row);
-      if (!holdsWriting(cell)) continue;
-      const tmb::Rect to = grid.CellRect(next++);
-      CopyBlock(dest, to.left, to.top, source, cell.left, cell.top, cell.Width(), cell.Height());
-    }
+  if (CCharData* record = m_pHost->WindowRecord(kind, 0)) {
+    ::CopyCellsToVerticalOrder(dest, source, *record, m_pHost->WindowRecord(kind, 1));
   }
 }
 

@@ -2,6 +2,7 @@
 // floating paste, and the stretch and move of a lifted block, with auto-scroll.
 #include <cstdlib>
 
+#include "brush/bitmap/palettes.h"
 #include "core/canvas/work_canvas.h"
 #include "core/state/draw_state.h"
 #include "imageedit/editor/bmp_view.h"
@@ -174,7 +175,21 @@ void CBmpView::FloatUp(tmb::Point p) {
   PlaceRegionAt(p.x, p.y);
   m_nFrameState = 0;
   m_nFloatState = kFloatNone;
+  if (m_bForeignPaste && gDrawState.m_bPaletteDevice) MergeWindowColours();
   m_bForeignPaste = 0;
+}
+
+void CBmpView::MergeWindowColours() {
+  // A block from another window brings the drawing windows' colours into the picture.
+  tmb::DeviceContext work(&m_bmpWork);
+  SelectEditPalette(&work);
+  const ColourTable& used = gColourTables[1];
+  for (int i = 0; i < kColourTableEntries - 1; ++i) {
+    const tmb::PaletteEntry& e = used[size_t(i)];
+    if (e.red == 0 && e.green == 0 && e.blue == 0) break;
+    AddPaletteColour(m_bPaletteFull, tmb::MakeRgb(e.red, e.green, e.blue));
+  }
+  m_bPaletteChanged = 1;
 }
 
 void CBmpView::LiftMove(tmb::Point p) {

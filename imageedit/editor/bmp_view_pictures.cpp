@@ -2,6 +2,7 @@
 // clip buffer, the per-file step of the batch effect, and the clipboard's picture.
 #include <algorithm>
 
+#include "brush/bitmap/palettes.h"
 #include "core/canvas/work_canvas.h"
 #include "core/state/draw_state.h"
 #include "export/picture/picture_file_reader.h"
@@ -67,6 +68,19 @@ int CBmpView::LoadPicture(const std::string& path, tmb::Surface* pCallerBitmap) 
 
 int CBmpView::OpenDroppedImage() { return LoadPicture(gDrawState.m_szPictureFilePath); }
 
+void CBmpView::ShowPicture(const tmb::Surface& from, tmb::Size size) {
+  if (!EnsureSetup(nullptr) || m_bmpWork.IsNull() || from.IsNull()) return;
+  HideRegionFrame();
+  SaveUndoImage();
+  m_bmpWork.Fill(BackgroundColour());
+  tmb::DeviceContext work(&m_bmpWork);
+  tmb::DeviceContext src(const_cast<tmb::Surface*>(&from));
+  work.BitBlt(0, 0, std::min(size.cx, from.width()), std::min(size.cy, from.height()), &src, 0, 0, tmb::kSrcCopy);
+  Redraw();
+  m_bModified = gDrawState.m_bPaletteDevice ? 1 : 0;
+  FollowInZoomView();
+}
+
 int CBmpView::ProcessPictureFile(const std::string& in, const std::string& out, int noEffect) {
   const tmb::Size canvas = CanvasSize();
   tmb::Surface picture;
@@ -81,8 +95,17 @@ int CBmpView::ProcessPictureFile(const std::string& in, const std::string& out, 
   return SaveDCImageFile(nullptr, &picture, 0, 0, size.cx, size.cy, out, format, 1);
 }
 
-void CBmpView::ReceiveClipboard(const tmb::Surface& picture, int whole) {
+void CBmpView::ReceiveClipboard(const tmb::Surface& picture, int whole, const tmb::Palette* palette) {
   if (!EnsureSetup(nullptr) || picture.IsNull() || m_bmpWork.IsNull() || m_bmpClip.IsNull()) return;
+  if (gDrawState.m_bPaletteDevice && palette && palette->IsCreated()) {
+    CopyPalette(gCurPaletteA, palette);
+    GetPaletteColours(gColourTables[0], gCurPaletteA);
+    CopyPaletteColours(gColourTables[1], gColourTables[0], 0, kColourTableEntries);
+    tmb::DeviceContext dc;
+    m_pHost->PrepareClientDC(dc);
+    SelectAppPalette(&dc);
+    Modified();
+  }
   const int w = std::min(picture.width(), m_bmpWork.width());
   const int h = std::min(picture.height(), m_bmpWork.height());
   tmb::DeviceContext src(const_cast<tmb::Surface*>(&picture));

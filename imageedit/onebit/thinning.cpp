@@ -8,6 +8,7 @@
 
 #include "imageedit/onebit/pixel_window.h"
 #include "imageedit/onebit/region_scan.h"
+#include "platform/service/progress.h"
 
 namespace {
 
@@ -239,19 +240,28 @@ int DespeckleMask(CMonoBitmap& mask, int maxPasses) {
   return total;
 }
 
-int ThinMask(CMonoBitmap& mask, int maxPasses) {
+int ThinMask(CMonoBitmap& mask, int maxPasses, int showProgress) {
   const uint64_t* canThin = CanThinBits();
-  Candidates candidates(mask, PassArea(mask));
+  const tmb::Rect area = PassArea(mask);
+  Candidates candidates(mask, area);
   candidates.MarkBorder(mask);
   // A pass flags at most every ink pixel, and writes eight entries past its last.
   std::vector<tmb::Point> flagged(size_t(CountInkPixels(mask)) + 8);
+  const int tenth = std::max(area.Height() / 10, 1);
+  int shown = 0;
   int total = 0;
   for (int pass = 0; pass < maxPasses; ++pass) {
     // Every test of a pass sees the mask as the pass found it; the removals follow. The
     // eight pixels of a byte are tested without branching on the outcome, which is as
     // likely one way as the other.
     size_t count = 0;
+    if (showProgress) tmb::Progress().SetPos(shown = 0);
     candidates.Sweep(mask, [&](const ByteWindows& windows, int b, int y, unsigned pixels) {
+      if (showProgress) {
+        // Each pass moves through the rows by tens of percent.
+        const int at = std::min((y - area.top) / tenth * 10, 100);
+        if (at != shown) tmb::Progress().SetPos(shown = at);
+      }
       for (int i = 0; i < 8; ++i) {
         const uint32_t window = windows.At(i);
         flagged[count] = {b * 8 + i, y};
@@ -262,5 +272,7 @@ int ThinMask(CMonoBitmap& mask, int maxPasses) {
     total += removed;
     if (removed == 0) break;
   }
-  return total + BreakInkBlocks(mask);
+  total += BreakInkBlocks(mask);
+  if (showProgress) tmb::Progress().SetPos(-1);
+  return total;
 }

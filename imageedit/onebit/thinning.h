@@ -30,5 +30,7 @@ int DespeckleMask(CMonoBitmap& mask, int maxPasses = 100);
 
 // Thins mask's region: passes of ThinningPass (kThinningFlag) and RemoveThinnedPixels
 // until one removes nothing or maxPasses ran, then BreakInkBlocks, with the same result
-// as running those. Returns the number of pixels removed.
-int ThinMask(CMonoBitmap& mask, int maxPasses = 100);
+// as running those. With showProgress each pass moves the progress through the rows by
+// tens of percent, and the progress is reset to -1 at the end. Returns the number of
+// pixels removed.
+int ThinMask(CMonoBitmap& mask, int maxPasses = 100, int showProgress = 0);

@@ -26,6 +26,12 @@ struct TracePoints {
 int FollowOutline(const CMonoBitmap& mask, int x, int y, const TracePoints& out, int runLimit, CMonoBitmap& visited,
                   int hole);
 
+// Follows the chain of ink of mask from (x, y), each next pixel the first ink neighbour
+// from the east round clockwise, consuming (making background) every pixel it reaches;
+// points are stored and merged as FollowOutline stores them. Returns the number of points
+// stored, 0 for an isolated pixel, -1 when out has no room for the whole chain.
+int FollowChain(CMonoBitmap& mask, int x, int y, const TracePoints& out, int runLimit);
+
 // Whether the ink pixel (x, y) of border may start an outline, judged from its
 // neighbours in border and in the filled mask.
 bool IsContourStart(int x, int y, const CMonoBitmap& border, const CMonoBitmap& filled);

@@ -19,22 +19,18 @@ const tmb::Point* JunctionNear(tmb::Point p, std::span<const tmb::Point> junctio
   return nullptr;
 }
 
-// The step to the next pixel of a branch from p: the first ink neighbour along an axis,
-// else the first diagonal one; -1 when none is ink.
+// The step to the first ink neighbour of p, the neighbours taken from the east round
+// clockwise; -1 when none is ink.
 int NextStep(const CMonoBitmap& mask, tmb::Point p) {
-  int diagonal = -1;
   for (int k = 0; k < 8; ++k) {
-    if (mask.TestBit(p.x + kSteps[k].x, p.y + kSteps[k].y)) continue;
-    if ((k & 1) == 0) return k;
-    if (diagonal < 0) diagonal = k;
+    if (!mask.TestBit(p.x + kSteps[k].x, p.y + kSteps[k].y)) return k;
   }
-  return diagonal;
+  return -1;
 }
 
-// Whether the ink neighbours of (x, y) form one group: the pixel ends a branch.
+// Whether the pixel ends a branch: one ink neighbour.
 bool EndsBranch(const CMonoBitmap& mask, int x, int y) {
-  int ring[8];
-  return mask.GetRing(x, y, ring) > 0 && RingConnectivity8(ring) == 1;
+  return mask.CountInk8(x, y) == 1;
 }
 
 }  // namespace
@@ -56,9 +52,10 @@ int FollowSkeletonLine(CMonoBitmap& mask, int x, int y, std::span<tmb::Point> ou
   store(start);
   mask.SetBit(x, y, 1);
   tmb::Point cur = start;
-  // Past the junctions the ink ahead is one group: the next pixel, or two at the corner of
-  // a step, where the one straight ahead comes first.
-  for (int next = NextStep(mask, cur); !full && next >= 0; next = NextStep(mask, cur)) {
+  // Past the junctions a branch pixel has one neighbour ahead; the walk stops where that
+  // is not so. The start is stored once, not again as the walk's first point.
+  for (int next = NextStep(mask, cur); !full && next >= 0 && mask.CountInk8(cur.x, cur.y) == 1;
+       next = NextStep(mask, cur)) {
     cur = {cur.x + kSteps[next].x, cur.y + kSteps[next].y};
     store(cur);
     mask.SetBit(cur.x, cur.y, 1);

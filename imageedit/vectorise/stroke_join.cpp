@@ -66,8 +66,10 @@ int JoinTracedStrokes(CStrokePath& path, int /*mode*/) {
     } else {
       AppendRun(*rebuilt, path, j, i, CStrokePath::kFlagStart);
     }
+    const int joint = rebuilt->GetCount();
     const size_t f = size_t(partnerOf[opener]);
     AppendRun(*rebuilt, path, endIndex(f), endIndex(partner(f)), CStrokePath::kFlagContinue);
+    if (opener == a && joint < rebuilt->GetCount()) rebuilt->m_pAttrs[joint] = kAttrReversedJoint;
     ++joins;
   }
   path.CopyFrom(*rebuilt);

@@ -19,9 +19,14 @@ inline constexpr int kMaxJoinPairs = 10000;
 // 1, or -1 when not every splice fitted (those that did are made).
 int SimplifyTracedStrokes(CStrokePath& path, float radius, float lengthLimit);
 
+// The attribute of the point where a stroke joined at its start, and so taken backwards,
+// goes on into the stroke joined to it.
+inline constexpr uint8_t kAttrReversedJoint = 2;
+
 // Joins every two strokes one of whose ends has exactly one other end within 3 pixels (an
-// end of the stroke itself counting twice), each stroke once a pass. Returns the number
-// of joins.
+// end of the stroke itself counting twice), each stroke once a pass; a stroke joined at
+// its start runs backwards into the other, the joint's attribute kAttrReversedJoint.
+// Returns the number of joins.
 int JoinTracedStrokes(CStrokePath& path, int mode);
 
 // The end of a short stroke (ends less than limit apart) that point i lies near: when

@@ -133,7 +133,8 @@ void CBmpViewWindow::RegisterCommands() {
 }
 
 void CBmpViewWindow::OnFilePrint(int preview) {
-  CWindowPrintJob job([this](bool p) { m_view.OnBeginPrinting(p ? 1 : 0); },
+  CWindowPrintJob job([] { return CanPrintPageOfKind(kKindImageEditor); },
+                      [this](bool p) { m_view.OnBeginPrinting(p ? 1 : 0); },
                       [](tmb::PageContext& page) { return RenderPrintPageOfKind(page, kKindImageEditor); },
                       [this] { m_view.OnEndPrinting(); });
   tmb::ui::RunPrintJob(job, preview != 0);
@@ -334,9 +335,12 @@ void CBmpViewWindow::OpenImageFileDialog() {
 }
 
 void CBmpViewWindow::ReceiveClipboard(int whole) {
+  const QImage image = tmb::ui::Clipboard().Image();
   tmb::Surface picture;
-  if (!SurfaceFromImage(tmb::ui::Clipboard().Image(), picture)) return;
-  m_view.ReceiveClipboard(picture, whole);
+  if (!SurfaceFromImage(image, picture)) return;
+  tmb::Palette palette;
+  PaletteOfImage(image, palette);
+  m_view.ReceiveClipboard(picture, whole, &palette);
   SyncModified();
 }
 

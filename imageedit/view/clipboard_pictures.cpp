@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 bool SurfaceFromImage(const QImage& image, tmb::Surface& out) {
   if (image.isNull()) return false;
@@ -27,4 +28,14 @@ QImage ImageFromSurface(const tmb::Surface& surface, const tmb::Rect& block) {
     }
   }
   return image;
+}
+
+bool PaletteOfImage(const QImage& image, tmb::Palette& palette) {
+  const QList<QRgb> table = image.colorTable();
+  if (table.isEmpty()) return false;
+  std::vector<tmb::PaletteEntry> entries;
+  for (qsizetype i = 0; i < table.size() && i < tmb::Palette::kMaxEntries; ++i) {
+    entries.push_back({uint8_t(qRed(table[i])), uint8_t(qGreen(table[i])), uint8_t(qBlue(table[i])), 0});
+  }
+  return palette.Create(entries);
 }

@@ -40,6 +40,24 @@ std::string LowerExtension(const std::string& path) {
 }
 
 constexpr int kMsgOpenFile = 62047;
+constexpr int kMsgNoRegion = 62059;
+
+// The filter the save dialog showed for the last picture saved, counted from 0.
+int gSaveFilterIndex = 0;
+
+// The entry of filter ("label|pattern|...") whose pattern is "*.ext"; -1 when none is.
+int FilterIndexOfExtension(const std::string& filter, const std::string& ext) {
+  const std::string pattern = "*." + ext;
+  size_t at = 0;
+  for (int index = 0;; ++index) {
+    const size_t bar = filter.find('|', at);
+    if (bar == std::string::npos || bar == at) return -1;
+    const size_t end = filter.find('|', bar + 1);
+    if (end == std::string::npos) return -1;
+    if (filter.compare(bar + 1, end - bar - 1, pattern) == 0) return index;
+    at = end + 1;
+  }
+}
 
 // The drawing window's character as an SWF movie or an SVG picture: the outlines its
 // strokes leave in the path sequence while the view redraws, framed by the canvas or by
@@ -110,10 +128,15 @@ bool SaveImageAs(int kind) {
   tmb::FileChoice choice;
   choice.filter = gDrawState.m_bPaletteDevice ? kFilterPalette : IsDrawingKind(kind) ? kFilterDrawing : kFilterOther;
   choice.folder = gDrawState.m_szLastFolder;
+  choice.filterIndex = gSaveFilterIndex;
   std::string path;
   const bool chosen = tmb::Choosers().SaveFile(choice, path);
   FlushMouseMessages();
   if (!chosen) return false;
+  // The next save offers the filter of this one's format; a name the filter does not
+  // list keeps the filter there was.
+  const int shown = FilterIndexOfExtension(choice.filter, LowerExtension(path));
+  if (shown >= 0) gSaveFilterIndex = shown;
   const int format = PictureFormatOfPath(path);
   if (IsDrawingKind(kind) && format == kFormatNone) return SaveVectorPicture(kind, path, LowerExtension(path) == "swf");
   tmb::Surface* picture = WindowPictureOfKind(kind);
@@ -135,6 +158,8 @@ void SendImageToClipboard(int kind, int whole) {
   const tmb::Rect block = picture ? BlockOf(kind, *picture, whole) : tmb::Rect{};
   if (!picture || block.IsEmpty()) {
     tmb::Beep();
+    // The window's frame (or region) is what a send of part of it takes.
+    if (picture && !whole) tmb::ShowMessage(kMsgNoRegion);
     return;
   }
   gDrawState.m_sizeClipboard = {block.Width(), block.Height()};

@@ -94,7 +94,8 @@ DibHeader ReadDibHeader(const uint8_t* in) {
   return h;
 }
 
-int GetDibRows(const Surface& surface, int startScan, int numScans, std::span<uint8_t> bits, DibInfo& info) {
+int GetDibRows(const Surface& surface, int startScan, int numScans, std::span<uint8_t> bits, DibInfo& info,
+               std::span<const RgbQuad> table) {
   const int bitCount = info.header.bitCount;
   if (surface.IsNull() || !IsSupportedBitCount(bitCount)) return 0;
   const int w = surface.width(), h = surface.height();
@@ -106,8 +107,23 @@ int GetDibRows(const Surface& surface, int startScan, int numScans, std::span<ui
   info.header.compression = kDibUncompressed;
   info.header.sizeImage = uint32_t(stride * h);
   info.header.clrUsed = 0;
-  info.colours = TableFor(bitCount);
+  const bool ownTable = !table.empty() && (bitCount == 4 || bitCount == 8);
+  if (ownTable) {
+    info.colours.assign(table.begin(), table.begin() + std::min<size_t>(table.size(), size_t(1) << bitCount));
+  } else {
+    info.colours = TableFor(bitCount);
+  }
   if (bits.empty()) return h;
+  // The last colour searched and its entry: pictures hold runs of one colour.
+  uint32_t lastStored = 0;
+  int lastIndex = -1;
+  auto indexOf = [&](uint32_t p) {
+    if (lastIndex < 0 || p != lastStored) {
+      lastStored = p;
+      lastIndex = NearestIndex(info.colours, p);
+    }
+    return lastIndex;
+  };
   if (startScan < 0 || startScan >= h || numScans <= 0) return 0;
   numScans = int(std::min<int64_t>({int64_t(numScans), int64_t(h - startScan), int64_t(bits.size()) / stride}));
   const int64_t signedH = topDown ? -h : h;
@@ -124,11 +140,13 @@ int GetDibRows(const Surface& surface, int startScan, int numScans, std::span<ui
         std::memset(out + (w + 7) / 8, 0xFF, size_t(stride - (w + 7) / 8));
         continue;
       }
+      const int white = ownTable ? indexOf(kStoredWhite) : bitCount == 4 ? 15 : 215;
+      const int black = ownTable ? indexOf(kStoredBlack) : 0;
       for (int x = 0; x < w; ++x) {
         const bool bit = MonoBit(row, x);
         switch (bitCount) {
-          case 4: out[x / 2] |= uint8_t((bit ? 15 : 0) << (x % 2 ? 0 : 4)); break;
-          case 8: out[x] = bit ? 215 : 0; break;
+          case 4: out[x / 2] |= uint8_t((bit ? white : black) << (x % 2 ? 0 : 4)); break;
+          case 8: out[x] = uint8_t(bit ? white : black); break;
           case 24: std::memset(out + 3 * x, bit ? 0xFF : 0, 3); break;
           default: std::memset(out + 4 * x, bit ? 0xFF : 0, 3); break;
         }
@@ -160,8 +178,12 @@ int GetDibRows(const Surface& surface, int startScan, int numScans, std::span<ui
     for (int x = 0; x < w; ++x) {
       const uint32_t p = row[x];
       switch (bitCount) {
-        case 4: out[x / 2] |= uint8_t(NearestIndex(info.colours, p) << (x % 2 ? 0 : 4)); break;
+        case 4: out[x / 2] |= uint8_t(indexOf(p) << (x % 2 ? 0 : 4)); break;
         case 8: {
+          if (ownTable) {
+            out[x] = uint8_t(indexOf(p));
+            break;
+          }
           const int r = (((p >> 16) & 0xFF) + 25) / 51, g = (((p >> 8) & 0xFF) + 25) / 51, b = ((p & 0xFF) + 25) / 51;
           out[x] = uint8_t(b + 6 * g + 36 * r);
           break;

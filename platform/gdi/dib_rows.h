@@ -60,8 +60,11 @@ DibHeader ReadDibHeader(const uint8_t* in);                   // 40 bytes
 // Colours become the nearest entry. Padding bits of 1-bit rows are 1, so an empty
 // monochrome row reads as all 0xFF; other padding bytes are 0. With empty bits only info
 // is filled. Returns the number of lines copied (the surface height when bits is empty),
-// or 0 for an unsupported bit count.
-int GetDibRows(const Surface& surface, int startScan, int numScans, std::span<uint8_t> bits, DibInfo& info);
+// or 0 for an unsupported bit count. At 4 and 8 bits a table given (the entries of the
+// palette selected for the copy, at most 16 or 256 used) takes the place of the standard
+// one, as the colour table written and the colours searched.
+int GetDibRows(const Surface& surface, int startScan, int numScans, std::span<uint8_t> bits, DibInfo& info,
+               std::span<const RgbQuad> table = {});
 
 // Sets rows of surface from numScans scan lines of a bitmap described by info, from scan
 // startScan; bits holds those lines only. The bitmap's top-left pixel lands on the

@@ -13,6 +13,7 @@ struct FileChoice {
   std::string folder;         // the folder the chooser starts in
   std::string fileName;       // proposed name
   std::string defaultExtension;  // added to a saved name without one ("wdf")
+  int filterIndex = 0;           // the filter shown first, counted from 0
 };
 
 class FileChooser {

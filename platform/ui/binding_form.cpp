@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,6 +14,8 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 #include <QVBoxLayout>
 
 #include "platform/service/messages.h"
@@ -47,10 +50,25 @@ T InRange(const Binding& b, T value) {
 // Sliders and spins follow the edits they mirror, so they load after every edit.
 bool FollowsEdits(BindKind kind) { return kind == BindKind::kSlider || kind == BindKind::kSpin; }
 
+// The up and down arrows beside an edit: the edit shows the number, the arrows only step
+// it, so the value is shown once.
+class ArrowSpin final : public QSpinBox {
+ public:
+  explicit ArrowSpin(QWidget* parent) : QSpinBox(parent) {
+    lineEdit()->hide();
+    setFocusPolicy(Qt::NoFocus);
+    QStyleOptionSpinBox option;
+    initStyleOption(&option);
+    option.rect = QRect(0, 0, 100, 24);
+    const QRect up = style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, this);
+    setFixedWidth(up.width() + 2 * style()->pixelMetric(QStyle::PM_SpinBoxFrameWidth, &option, this) + 2);
+  }
+};
+
 }  // namespace
 
-BindingForm::BindingForm(std::vector<Binding> table, QWidget* parent)
-    : QWidget(parent), table_(std::move(table)) {
+BindingForm::BindingForm(std::vector<Binding> table, QWidget* parent, int columns)
+    : QWidget(parent), table_(std::move(table)), columns_(columns) {
   Build();
 }
 
@@ -60,23 +78,57 @@ QWidget* BindingForm::Control(int id) const {
 }
 
 void BindingForm::Build() {
-  auto* grid = new QGridLayout(this);
-  int row = 0;
-  for (const Binding& b : table_) {
-    if (b.kind == BindKind::kRadio) {
-      grid->addWidget(BuildRadio(b), row++, 0, 1, 2);
-      continue;
-    }
-    QWidget* control = BuildControl(b);
-    control->setObjectName(QStringLiteral("ctl%1").arg(b.id));
-    controls_[b.id] = control;
-    const bool captioned = b.kind == BindKind::kCheck || b.kind == BindKind::kButton || b.kind == BindKind::kPush ||
-                           b.kind == BindKind::kFrame || b.kind == BindKind::kLabel;
-    const bool labelled = !captioned && !b.label.empty();
-    if (labelled) grid->addWidget(new QLabel(Text(b.label), this), row, 0);
-    grid->addWidget(control, row, labelled ? 1 : 0, 1, labelled ? 1 : 2);
-    ++row;
+  if (columns_ <= 1) {
+    auto* grid = new QGridLayout(this);
+    for (size_t i = 0; i < table_.size(); ++i) AddRow(*grid, int(i), table_[i]);
+    return;
   }
+  // Columns side by side, each filled to about an equal height from the top.
+  auto* row = new QHBoxLayout(this);
+  int total = 0;
+  for (const Binding& b : table_) total += RowUnits(b);
+  const int perColumn = (total + columns_ - 1) / columns_;
+  QGridLayout* grid = nullptr;
+  int used = 0, line = 0, column = 0;
+  for (const Binding& b : table_) {
+    const int units = RowUnits(b);
+    if (!grid || (used > 0 && used + units > perColumn && column < columns_)) {
+      auto* stack = new QVBoxLayout;
+      grid = new QGridLayout;
+      stack->addLayout(grid);
+      stack->addStretch();
+      row->addLayout(stack);
+      used = line = 0;
+      ++column;
+    }
+    AddRow(*grid, line++, b);
+    used += units;
+  }
+}
+
+int BindingForm::RowUnits(const Binding& b) {
+  switch (b.kind) {
+    case BindKind::kRadio: return int(b.options.size()) + 1;
+    case BindKind::kList:
+    case BindKind::kSelectList:
+    case BindKind::kMultiText: return 5;
+    default: return 1;
+  }
+}
+
+void BindingForm::AddRow(QGridLayout& grid, int row, const Binding& b) {
+  if (b.kind == BindKind::kRadio) {
+    grid.addWidget(BuildRadio(b), row, 0, 1, 2);
+    return;
+  }
+  QWidget* control = BuildControl(b);
+  control->setObjectName(QStringLiteral("ctl%1").arg(b.id));
+  controls_[b.id] = control;
+  const bool captioned = b.kind == BindKind::kCheck || b.kind == BindKind::kButton || b.kind == BindKind::kPush ||
+                         b.kind == BindKind::kFrame || b.kind == BindKind::kLabel;
+  const bool labelled = !captioned && !b.label.empty();
+  if (labelled) grid.addWidget(new QLabel(Text(b.label), this), row, 0);
+  grid.addWidget(control, row, labelled ? 1 : 0, 1, labelled ? 1 : 2);
 }
 
 QWidget* BindingForm::BuildRadio(const Binding& b) {
@@ -103,8 +155,10 @@ QWidget* BindingForm::BuildControl(const Binding& b) {
     case BindKind::kFloat:
     case BindKind::kText: {
       auto* edit = new QLineEdit(this);
-      connect(edit, &QLineEdit::textChanged, this, [this, id = b.id] {
+      connect(edit, &QLineEdit::textChanged, this, [this, id = b.id, number = IsNumberEdit(b.kind)] {
         Touch(id);
+        // The arrows beside the edit stand at each number typed.
+        if (number) MirrorEdit(id, true);
         TellChange(id);
       });
       connect(edit, &QLineEdit::editingFinished, this, [this, id = b.id, number = IsNumberEdit(b.kind)] {
@@ -146,7 +200,7 @@ QWidget* BindingForm::BuildControl(const Binding& b) {
       return slider;
     }
     case BindKind::kSpin: {
-      auto* spin = new QSpinBox(this);
+      auto* spin = new ArrowSpin(this);
       spin->setRange(static_cast<int>(b.min), static_cast<int>(b.max));
       connect(spin, &QSpinBox::valueChanged, this, [this, buddy = b.buddy, id = b.id](int value) {
         if (auto* edit = qobject_cast<QLineEdit*>(Control(buddy))) edit->setText(QString::number(value));
@@ -334,19 +388,54 @@ bool BindingForm::SaveOne(const Binding& b) {
   return true;
 }
 
+void BindingForm::showEvent(QShowEvent* event) {
+  if (!arrowsPlaced_) {
+    arrowsPlaced_ = true;
+    PlaceArrowsBesideEdits();
+  }
+  QWidget::showEvent(event);
+}
+
+void BindingForm::PlaceArrowsBesideEdits() {
+  // The grid that holds control, and its cell there.
+  struct Cell {
+    QGridLayout* grid = nullptr;
+    int row = 0, column = 0, rows = 0, columns = 0;
+  };
+  auto cellOf = [this](QWidget* control) {
+    Cell cell;
+    for (QGridLayout* grid : findChildren<QGridLayout*>()) {
+      const int index = grid->indexOf(control);
+      if (index < 0) continue;
+      cell.grid = grid;
+      grid->getItemPosition(index, &cell.row, &cell.column, &cell.rows, &cell.columns);
+    }
+    return cell;
+  };
+  for (const Binding& b : table_) {
+    if (b.kind != BindKind::kSpin) continue;
+    QWidget* arrows = Control(b.id);
+    const Cell edit = cellOf(Control(b.buddy));
+    const Cell own = cellOf(arrows);
+    if (!arrows || !edit.grid || !own.grid) continue;
+    own.grid->removeWidget(arrows);
+    edit.grid->addWidget(arrows, edit.row, edit.column + edit.columns);
+  }
+}
+
 void BindingForm::MirrorSlider(const Binding& slider, int position) {
   const int value = position * slider.factor;
   if (auto* m = MemberAs<int>(slider)) *m = value;
   if (auto* edit = qobject_cast<QLineEdit*>(Control(slider.buddy))) edit->setText(QString::number(value));
 }
 
-void BindingForm::MirrorEdit(int editId) {
+void BindingForm::MirrorEdit(int editId, bool spinsOnly) {
   bool ok = false;
   int value = static_cast<QLineEdit*>(Control(editId))->text().trimmed().toInt(&ok);
   if (!ok) return;
   for (const Binding& b : table_) {
     if (b.buddy != editId) continue;
-    if (b.kind == BindKind::kSlider) {
+    if (b.kind == BindKind::kSlider && !spinsOnly) {
       auto* slider = static_cast<QSlider*>(Control(b.id));
       QSignalBlocker block(slider);
       slider->setValue(value / b.factor);

@@ -1,8 +1,10 @@
-// The controls of a binding table, laid out one per row with their labels, and the data
-// exchange between them and the bound members.
+// The controls of a binding table, laid out one per row with their labels (in columns
+// side by side where asked), and the data exchange between them and the bound members.
 #pragma once
 
 #include <QWidget>
+
+class QGridLayout;
 #include <functional>
 #include <map>
 #include <set>
@@ -16,7 +18,9 @@ class BindingForm : public QWidget {
   Q_OBJECT
 
  public:
-  explicit BindingForm(std::vector<Binding> table, QWidget* parent = nullptr);
+  // With columns above 1 the rows are shared out over that many columns of about equal
+  // height, in table order.
+  explicit BindingForm(std::vector<Binding> table, QWidget* parent = nullptr, int columns = 1);
 
   // Saving (true): controls to members, each number checked against its range; on the
   // first bad one the range message is shown, the focus goes back to that control and
@@ -33,15 +37,23 @@ class BindingForm : public QWidget {
   // Called with the control id when a control tells its dialog something.
   void SetNotifyHandler(std::function<void(int, Notify)> handler) { onNotify_ = std::move(handler); }
 
+ protected:
+  // Before the form is first shown, the arrows of each edit move beside it.
+  void showEvent(QShowEvent* event) override;
+
  private:
   void Build();
+  void AddRow(QGridLayout& grid, int row, const Binding& b);
+  // The height of a binding's row, in rows of one line.
+  static int RowUnits(const Binding& b);
   bool SaveOne(const Binding& b);
   void LoadOne(const Binding& b);
   QWidget* BuildRadio(const Binding& b);
   QWidget* BuildControl(const Binding& b);
   void MirrorSlider(const Binding& slider, int position);
-  // An edit that a slider or spin mirrors moves it when the user leaves the edit.
-  void MirrorEdit(int editId);
+  // An edit that a slider or spin mirrors moves it when the user leaves the edit (spins
+  // also follow each number typed: spinsOnly).
+  void MirrorEdit(int editId, bool spinsOnly = false);
   void Tell(int id, Notify code);
   // The control of binding id changed since the last exchange (not by a load).
   void Touch(int id);
@@ -49,12 +61,16 @@ class BindingForm : public QWidget {
   void TellChange(int id);
 
   std::vector<Binding> table_;
+  int columns_ = 1;
   std::map<int, QWidget*> controls_;
   // The bindings whose controls changed since they were last loaded or saved.
   std::set<int> touched_;
   bool loading_ = false;
   std::function<void(int)> onAction_;
   std::function<void(int, Notify)> onNotify_;
+  // The arrows of an edit stand in its row, right of it.
+  void PlaceArrowsBesideEdits();
+  bool arrowsPlaced_ = false;
 };
 
 }  // namespace tmb::ui

@@ -7,9 +7,11 @@
 
 namespace tmb::ui {
 
-// "(*.wdf)|*.wdf|(*.*)|*.*||" as the dialogs want it: "(*.wdf) (*.wdf);;(*.*) (*)".
+// "(*.wdf)|*.wdf|(*.*)|*.*||" as the dialogs want it: "Character data (*.wdf);;All files (*)".
+// A label that only repeats its pattern is replaced by what the files are, where known.
 QString ConvertFilter(const std::string& filter);
 
+// A saved name typed without an extension takes that of the file type chosen.
 class FileChooserDialogs final : public FileChooser {
  public:
   bool OpenFile(const FileChoice& choice, std::string& path) override;

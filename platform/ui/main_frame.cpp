@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 
@@ -14,6 +15,7 @@
 #include "platform/ui/document.h"
 #include "platform/ui/view.h"
 #include "resources/menus.h"
+#include "resources/string_table.h"
 
 namespace tmb::ui {
 namespace {
@@ -194,7 +196,12 @@ QToolBar* MainFrame::CreateToolBar(std::span<const ToolbarButton> buttons) {
     }
     QAction* action = ActionFor(b.id);
     if (b.icon) action->setIcon(QIcon(QString::fromUtf8(b.icon)));
-    if (b.tip && *b.tip) action->setToolTip(QString::fromUtf8(b.tip));
+    // The prompt: the status bar's line, then after a line break the tip.
+    const QString prompt = QString::fromStdString(LoadStringText(b.id));
+    if (!prompt.isEmpty()) {
+      action->setStatusTip(prompt.section(QLatin1Char('\n'), 0, 0));
+      action->setToolTip(prompt.section(QLatin1Char('\n'), -1));
+    }
     bar->addAction(action);
   }
   addToolBar(Qt::TopToolBarArea, bar);
@@ -245,7 +252,29 @@ void MainFrame::UpdateAllActions() {
   for (auto& [id, action] : actions_) UpdateAction(action, router);
 }
 
-void MainFrame::CascadeFrames() { mdi_->cascadeSubWindows(); }
+void MainFrame::CascadeFrames() {
+  // Each window a caption lower and further right than the one before, at its own size
+  // unless the work area is smaller; the active one ends in front. (The work area's own
+  // cascade makes every window small.)
+  QList<QMdiSubWindow*> frames;
+  for (QMdiSubWindow* frame : mdi_->subWindowList(QMdiArea::CreationOrder)) {
+    if (frame->isVisible() && !frame->isMinimized()) frames << frame;
+  }
+  QMdiSubWindow* active = mdi_->activeSubWindow();
+  if (frames.removeOne(active)) frames << active;
+  const QSize area = mdi_->viewport()->size();
+  int offset = 0;
+  for (QMdiSubWindow* frame : frames) {
+    if (frame->isMaximized()) frame->showNormal();
+    const int step = frame->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, frame) + 4;
+    if (offset + step > area.height() / 2) offset = 0;
+    const QSize size = frame->size().boundedTo(area - QSize(offset, offset)).expandedTo(frame->minimumSize());
+    frame->setGeometry(offset, offset, size.width(), size.height());
+    frame->raise();
+    offset += step;
+  }
+  if (active) mdi_->setActiveSubWindow(active);
+}
 
 void MainFrame::TileFrames() { mdi_->tileSubWindows(); }
 

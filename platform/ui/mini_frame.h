@@ -1,5 +1,6 @@
 // A mini frame: a small tool window that floats above the main window and holds one
-// widget, such as a property sheet.
+// widget, such as a property sheet. It has a caption with a close button, and Escape
+// closes it as that button does, so it can be closed where no window manager draws one.
 #pragma once
 
 #include <QWidget>
@@ -16,6 +17,9 @@ class MiniFrame : public QWidget {
   QWidget* content() const { return content_; }
   // Centres the frame over its owner.
   void CentreOnOwner();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QWidget* content_ = nullptr;

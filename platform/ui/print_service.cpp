@@ -105,6 +105,7 @@ bool PrintPageOn(QPrinter& printer, PrintJob& job, bool preview) {
 }
 
 bool RunPrintJob(PrintJob& job, bool preview) {
+  if (!job.CanPrint()) return false;
   QPrinter printer(QPrinter::HighResolution);
   printer.setResolution(kPrintResolution);
   printer.setFromTo(1, 1);

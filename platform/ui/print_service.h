@@ -16,6 +16,9 @@ namespace tmb::ui {
 class PrintJob {
  public:
   virtual ~PrintJob() = default;
+  // Whether there is a page to print; when not, the job has told the user why, and no
+  // printer is asked for and no preview shown.
+  virtual bool CanPrint() { return true; }
   virtual void BeginPrinting(bool preview) = 0;
   // Draws the page: 1 printed, 0 nothing printed, -1 stopped by the user. A preview may
   // ask for the page several times.
@@ -40,7 +43,7 @@ void SetPrintService(PrintService* service);
 // Dots per inch of the printed page: a colour A4 page at 1,200 dpi would take 557 MB.
 constexpr int kPrintResolution = 300;
 
-// Prints (or previews) job. A print asks for the printer first; a cancel there ends the
+// Prints (or previews) job, when it can print. A print asks for the printer first; a cancel there ends the
 // job before it begins. True when the page was printed (a preview: when it was shown).
 bool RunPrintJob(PrintJob& job, bool preview);
 // Prints job's page on printer; false, the job abandoned and nothing sent, when the page

@@ -21,7 +21,7 @@ bool PropertyPage::UpdateData(bool save) { return form_ ? form_->UpdateData(save
 bool PropertyPage::OnSetActive() {
   const bool first = !form_;
   if (first) {
-    form_ = new BindingForm(Bindings(), this);
+    form_ = new BindingForm(Bindings(), this, Columns());
     form_->SetNotifyHandler([this](int id, Notify code) { OnNotify(id, code); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(form_);

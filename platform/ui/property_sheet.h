@@ -38,6 +38,8 @@ class PropertyPage : public QWidget {
 
  protected:
   virtual std::vector<Binding> Bindings() = 0;
+  // The columns the page's controls are laid out in (a tall page fits a small screen).
+  virtual int Columns() const { return 1; }
   // Once, after the page was built and first loaded.
   virtual void OnInitDialog() {}
   // A control told the page something (buttons that stay open, sliders, edits).

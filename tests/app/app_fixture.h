@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QMenuBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -99,6 +100,17 @@ class AppTest : public ::testing::Test {
   ScriptedChooser chooser;
   ScriptedColourChooser colours;
   MemoryProfile profile;
+};
+
+// The application started and on the screen, for tests that work it through its menus.
+class ShownAppTest : public AppTest {
+ protected:
+  void SetUp() override {
+    AppTest::SetUp();
+    ASSERT_TRUE(Start());
+    ShowAndPaint();
+  }
+  QMenuBar* bar() const { return frame()->menuBar(); }
 };
 
 }  // namespace tmb::test

@@ -6,7 +6,10 @@
 #include "app/dummy_doc.h"
 #include "app/kind_lookup.h"
 #include "app/tmb_document.h"
+#include "brush/bitmap/palettes.h"
 #include "core/file/file_select.h"
+#include "export/picture/picture_file_writer.h"
+#include "imageedit/view/bmp_view_window.h"
 #include "resources/command_ids.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
@@ -25,6 +28,7 @@ class CharFiles : public AppTest {
   }
   void TearDown() override {
     gFileSelect.Reset();
+    ResetPalettes();
     AppTest::TearDown();
   }
   static CCharDataFull& Record(int kind) { return *GetCharDocumentOfKind(kind)->DrawnRecord(); }
@@ -101,6 +105,60 @@ TEST_F(CharFiles, SaveAsThenOneTouchConversionTakesOnlySettings) {
   EXPECT_EQ(Record(kKindDrawA).m_pPoints[0].x, 50);
   EXPECT_EQ(Record(kKindDrawA).m_param[3], 21);
   EXPECT_EQ(gDrawState.m_szCharFilePath, saved.string());
+}
+
+// A background picture saved in the file by the program's own writer comes back in the
+// image editor when the file is opened, the editor opening for it.
+TEST_F(CharFiles, AFileWithABackgroundPictureOpensWithItInTheImageEditor) {
+  Surface picture;
+  ASSERT_TRUE(picture.Create(40, 30, PixelFormat::kColour32));
+  picture.Fill(0x30A0F0);
+  for (int x = 0; x < 40; ++x) picture.SetPixel(x, x * 3 / 4, 0x000000);
+  const fs::path png = dir / "behind.png";
+  ASSERT_EQ(WritePictureFile(nullptr, &picture, nullptr, png.string(), 40, 30, kFormatPng), 1);
+  CCharDataFull& a = Record(kKindDrawA);
+  a.m_picturePath[0] = png.string();
+  a.m_param[115] = 1;  // the picture is in use, so it is embedded
+  const fs::path saved = dir / "with picture.wdf";
+  chooser.Next(saved.string());
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdFileSaveAs));
+  // The file holds the picture itself: the source may go.
+  fs::remove(png);
+  a.m_picturePath[0].clear();
+  EXPECT_EQ(CBmpViewWindow::Instance(), nullptr);
+
+  chooser.Next(saved.string());
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdFileOpen));
+  CBmpViewWindow* editor = CBmpViewWindow::Instance();
+  ASSERT_NE(editor, nullptr);
+  const Surface& shown = editor->editor().m_bmpWork;
+  for (int y = 0; y < 30; ++y) {
+    for (int x = 0; x < 40; ++x) ASSERT_EQ(shown.GetPixel(x, y), picture.GetPixel(x, y)) << x << "," << y;
+  }
+  EXPECT_EQ(shown.GetPixel(45, 5), editor->editor().BackgroundColour()) << "beyond the picture";
+  EXPECT_EQ(a.m_bPicturesPending, 0);
+  EXPECT_TRUE(messages.ids.empty());
+  // A file without pictures leaves the editor's picture as it is.
+  chooser.Next(TwoParts("plain.wdf").string());
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdFileOpen));
+  EXPECT_EQ(shown.GetPixel(0, 0), picture.GetPixel(0, 0));
+}
+
+// On a display of 256 colours a loaded character's colour enters its window's palette,
+// the window's paper kept out.
+TEST_F(CharFiles, OnAPaletteDisplayALoadedCharactersColourEntersThePalette) {
+  gPaletteMode = 1;
+  InitAppPalettes();
+  WdfBlock part = CharPart(1, {{100, 110, 1, 30}});
+  part.params[170] = 3;
+  part.params[156] = 0x3080C0;
+  part.params[157] = 0xF0F0E0;
+  const fs::path path = dir / "coloured.wdf";
+  WriteFileBytes(path, BuildWdfFile({part}));
+  chooser.Next(path.string());
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdFileOpen));
+  EXPECT_EQ(gColourTables[1][0], (PaletteEntry{0xC0, 0x80, 0x30, 0}));
+  EXPECT_EQ(gExcludedColour, 0xF0F0E0u);
 }
 
 TEST_F(CharFiles, PictureWindowsHaveADocumentThatHoldsNothing) {

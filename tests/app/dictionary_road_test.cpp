@@ -1,6 +1,7 @@
 // The dictionary in the started program: the dictionary command on window A expands two
 // characters of a store into A's record, cell by cell, with the detail values stored back;
 // the font division and the file options open their dialogs from the menus.
+#include <QMenuBar>
 #include <QPlainTextEdit>
 
 #include "app/app_fixture.h"
@@ -14,6 +15,7 @@
 #include "support/path_points.h"
 #include "support/picture_files.h"
 #include "support/store_folder.h"
+#include "support/ui/menu_path.h"
 
 namespace tmb::test {
 namespace {
@@ -82,6 +84,12 @@ TEST_F(DictionaryRoad, TypedCharactersAreExpandedIntoWindowAsCellsAndTheDetailVa
   const Surface& shown = gBrushStates[0].m_bitmap;
   EXPECT_FALSE(SavePictureForViewing(shown, "dictionary_expansion").empty());
   EXPECT_GT(CountInk(shown), 0);
+  // The frames of the runs the conversion marked, in their colours, over the characters.
+  int framed = 0;
+  for (int y = 0; y < shown.height(); ++y) {
+    for (int x = 0; x < shown.width(); ++x) framed += shown.GetPixel(x, y) == 0xFF0000;
+  }
+  EXPECT_GT(framed, 0);
   ASSERT_EQ(DocA().m_bUndoValid, 1);
   const CCharData& undo = DocA().m_base[kBaseUndo];
   EXPECT_EQ(std::vector<Point>(undo.m_pPoints.get(), undo.m_pPoints.get() + undo.m_nPoints),
@@ -117,6 +125,27 @@ TEST_F(DictionaryRoad, TheFontDivisionAndTheFileOptionsOpenTheirDialogs) {
   EXPECT_TRUE(frame()->ExecuteCommand(kCmdFontDivision));
   EXPECT_TRUE(frame()->ExecuteCommand(kCmdFileOptions));
   EXPECT_EQ(dialogs.shown, (std::vector<int>{312, 230}));
+}
+
+TEST_F(DictionaryRoad, ExpandingCharactersTheDictionaryLacksKeepsWindowAAndSaysSo) {
+  CCharDataFull& a = DocA().m_char;
+  a.m_nPoints = 2;
+  a.m_pPoints[0] = {5, 5};
+  a.m_pPoints[1] = {6, 6};
+  a.m_pFlags[0] = 1;
+  a.m_pFlags[1] = 0;
+  bool stayed = false;
+  dialogs.Then([&stayed](ui::DialogWindow& d) {
+    qobject_cast<QPlainTextEdit*>(d.Control(524))->setPlainText(QStringLiteral("永"));
+    ScriptedDialogs::Click(d, 409);  // 展開: 実行
+    stayed = d.result() != QDialog::Accepted;
+    return ui::kIdCancel;
+  });
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"设置", "辞書"}));
+  EXPECT_EQ(dialogs.shown, std::vector<int>{313});
+  EXPECT_TRUE(stayed) << "the dialog stays for another text";
+  EXPECT_EQ(a.m_nPoints, 2);
+  EXPECT_EQ(messages.ids, std::vector<int>{61625});
 }
 
 }  // namespace

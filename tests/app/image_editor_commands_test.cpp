@@ -4,6 +4,7 @@
 
 #include <QAbstractScrollArea>
 #include <QScrollBar>
+#include <QSplitter>
 #include <algorithm>
 #include <fstream>
 #include <string>
@@ -11,6 +12,7 @@
 
 #include "app/app_fixture.h"
 #include "app/child_frames.h"
+#include "app/frame_view.h"
 #include "app/kind_lookup.h"
 #include "core/canvas/work_canvas.h"
 #include "imageedit/effects/effect_names.h"
@@ -18,6 +20,7 @@
 #include "imageedit/view/bmpl_view.h"
 #include "imageedit/view/clipboard_pictures.h"
 #include "imageedit/view/zoom_cursor.h"
+#include "resources/command_ids.h"
 #include "resources/menus.h"
 #include "support/picture_files.h"
 #include "support/temp_dir.h"
@@ -108,6 +111,29 @@ TEST_F(ImageEditorCommands, WithTheEditorClosedItsCommandsChangeNothing) {
   SetZoomFactor(6);  // no zoom window: nothing happens
   EXPECT_EQ(GetViewOfKind(kKindZoom), nullptr);
   EXPECT_EQ(GetViewOfKind(kKindImageEditor), nullptr);
+}
+
+// 32911 (no menu item) brings the current drawing window forward, makes its drawing view
+// (the splitter's middle pane) the active one, whichever pane was, and shows that view's
+// print preview.
+TEST_F(ImageEditorCommands, ThePreviewOfTheDrawingWindowGoesThroughItsDrawingView) {
+  ASSERT_NE(OpenEditor(), nullptr);
+  frame()->ActivateViewOfKind(kKindDrawB, 0);
+  CFrame_View* drawing = FrameOfKind(kKindDrawB);
+  ASSERT_NE(drawing, nullptr);
+  auto* list = qobject_cast<ui::View*>(drawing->splitter()->widget(0));
+  auto* view = qobject_cast<CTmbView*>(drawing->splitter()->widget(1));
+  ASSERT_TRUE(list && view);
+  drawing->SetActiveView(list);
+  std::vector<int> shown;
+  view->OnCommand(kCmdFramePrintPreview, [&shown] { shown.push_back(kCmdFramePrintPreview); });
+  frame()->ActivateViewOfKind(kKindImageEditor, 0);
+  auto* editorFrame = qobject_cast<CFrame_Bmp*>(CBmpViewWindow::Instance()->frame());
+  ASSERT_NE(editorFrame, nullptr);
+  ASSERT_TRUE(tmb::ui::CommandRouter({editorFrame}).Execute(32911));
+  EXPECT_EQ(drawing->activeView(), view);
+  EXPECT_EQ(frame()->ActiveChildFrame(), drawing);
+  EXPECT_EQ(shown, (std::vector<int>{kCmdFramePrintPreview}));
 }
 
 TEST_F(ImageEditorCommands, TheZoomPaintsTheSourcePixelUnderAClickAndNothingOutside) {

@@ -28,6 +28,7 @@
 #include "support/picture_files.h"
 #include "support/scripted_effect_dialogs.h"
 #include "support/temp_dir.h"
+#include "support/ui/menu_path.h"
 #include "support/ui/pen_events.h"
 
 namespace tmb::test {
@@ -67,41 +68,6 @@ class ImageEditorRoad : public AppTest {
   ManualClock clock;
   std::unique_ptr<PenEvents> mouse;
 };
-
-// A menu text without its access key and its keys: "元に戻す(&U)\tCtrl+Z" is "元に戻す".
-QString Label(const QAction* action) {
-  QString text = action->text().section(QLatin1Char('\t'), 0, 0);
-  const qsizetype key = text.indexOf(QLatin1String("(&"));
-  if (key >= 0) text.truncate(key);
-  return text.remove(QLatin1Char('&'));
-}
-
-// The menu bar's item at the end of path (labels), each popup on the way opened as the
-// user opens it, so that its items are enabled and ticked; null when the path is missing.
-QAction* MenuItem(QMenuBar* bar, std::initializer_list<const char*> path) {
-  QList<QAction*> items = bar->actions();
-  QAction* found = nullptr;
-  for (const char* label : path) {
-    found = nullptr;
-    for (QAction* a : items) {
-      if (Label(a) == QString::fromUtf8(label)) found = a;
-    }
-    if (!found) return nullptr;
-    if (QMenu* popup = found->menu()) {
-      emit popup->aboutToShow();
-      items = popup->actions();
-    }
-  }
-  return found;
-}
-
-// Chooses the menu item at path; false when it is missing or disabled.
-bool Choose(QMenuBar* bar, std::initializer_list<const char*> path) {
-  QAction* item = MenuItem(bar, path);
-  if (!item || !item->isEnabled()) return false;
-  item->trigger();
-  return true;
-}
 
 std::vector<Colour> PixelsOf(const Surface& s) {
   std::vector<Colour> all;
@@ -237,7 +203,7 @@ TEST_F(ImageEditorRoad, MirrorUndoOneTouchAndZoomFromTheEditorsMenu) {
   ASSERT_EQ(editor.m_region, area);
 
   // Mirrored left to right inside the area: the L's bar moves to the right side.
-  ASSERT_TRUE(Choose(bar, {"加工", "特殊効果", "左右反転"}));
+  ASSERT_TRUE(ChooseMenuItem(bar, {"加工", "特殊効果", "左右反転"}));
   EXPECT_EQ(editor.m_nEffect, 11);
   int differing = 0;
   for (int y = 0; y < image.height(); ++y) {
@@ -255,7 +221,7 @@ TEST_F(ImageEditorRoad, MirrorUndoOneTouchAndZoomFromTheEditorsMenu) {
   SavePictureForViewing(image, "editor_menu_road_mirrored");
 
   // Undone: the picture as opened.
-  ASSERT_TRUE(Choose(bar, {"画像編集", "元に戻す"}));
+  ASSERT_TRUE(ChooseMenuItem(bar, {"画像編集", "元に戻す"}));
   EXPECT_EQ(PixelsOf(image), opened);
   SavePictureForViewing(image, "editor_menu_road_undone");
 
@@ -268,7 +234,7 @@ TEST_F(ImageEditorRoad, MirrorUndoOneTouchAndZoomFromTheEditorsMenu) {
     d.m_nAction = 0;
     return kAnswerOk;
   };
-  ASSERT_TRUE(Choose(bar, {"加工", "ワンタッチエフェクト"}));
+  ASSERT_TRUE(ChooseMenuItem(bar, {"加工", "ワンタッチエフェクト"}));
   EXPECT_EQ(std::filesystem::path(script).filename(), "ef_sample1.txt");
   constexpr Colour kOutline = 0xC0FFC0, kShadow = 0x608060;
   int outline = 0, shadow = 0, outside = 0;
@@ -292,7 +258,7 @@ TEST_F(ImageEditorRoad, MirrorUndoOneTouchAndZoomFromTheEditorsMenu) {
   SavePictureForViewing(image, "editor_menu_road_one_touch");
 
   // Four times: ticked, and each picture pixel a 4 x 4 square in the zoom window.
-  ASSERT_TRUE(Choose(bar, {"拡大ｳｨﾝﾄﾞｳ", "拡大率", "４倍"}));
+  ASSERT_TRUE(ChooseMenuItem(bar, {"拡大ｳｨﾝﾄﾞｳ", "拡大率", "４倍"}));
   for (const char* factor : {"２倍", "４倍", "６倍"}) {
     QAction* item = MenuItem(bar, {"拡大ｳｨﾝﾄﾞｳ", "拡大率", factor});
     ASSERT_NE(item, nullptr);

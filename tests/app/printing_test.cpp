@@ -159,7 +159,7 @@ TEST_F(Printing, ThePreviewWindowsPictureReachesThePrintedPage) {
   DeviceContext(&preview.m_bmpPreview).FillSolidRect({100, 200, 200, 300}, 0x000000);
   frame()->ActivateViewOfKind(kKindPreview, 0);
   gDrawState.m_nPrintTarget = -1;
-  gDrawState.m_nPrintMode = 1;  // the preview prints its picture all the same
+  gDrawState.m_nPrintMode = 0;  // image mode: the preview's picture itself
   printing.pdfPath = (dir / "preview_window.pdf").string();
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdFilePrint));
   EXPECT_EQ(gPrintSourceKind, kKindPreview);
@@ -202,9 +202,9 @@ TEST_F(Printing, TheImageEditorPrintsItsPictureWhenItIsActive) {
   picture.Fill(0xFFFFFF);
   DeviceContext(&picture).FillSolidRect({300, 400, 450, 500}, 0x000000);
   ASSERT_EQ(frame()->GetActiveViewKind(), kKindImageEditor);
-  // Whatever the target and mode, the active editor prints its own picture.
+  // Whatever the target, the active editor prints its own picture in image mode.
   gDrawState.m_nPrintTarget = kKindDrawB;
-  gDrawState.m_nPrintMode = 1;
+  gDrawState.m_nPrintMode = 0;
   printing.pdfPath = (dir / "editor.pdf").string();
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdFilePrint));
   EXPECT_EQ(gDrawState.m_nPrintTarget, kKindDrawB);

@@ -1,13 +1,16 @@
 // The drawing views' right-button menus: which popup a press opens in each state of the
 // view, the style popup in the drawing menu, and the frame-part commands run from the
 // edit menu on the strokes of the current edit rectangle.
+#include <QApplication>
 #include <QMenu>
+#include <QTimer>
 
 #include "app/app_fixture.h"
 #include "app/kind_lookup.h"
 #include "app/tmb_document.h"
 #include "core/canvas/work_canvas.h"
 #include "core/document/tmb_doc.h"
+#include "platform/ui/popup_menus.h"
 #include "resources/command_ids.h"
 #include "resources/menus.h"
 #include "views/tmb_view.h"
@@ -66,6 +69,41 @@ class ViewPopupMenus : public AppTest {
   CTmbView* view = nullptr;
   CTmbDoc* doc = nullptr;
 };
+
+TEST_F(ViewPopupMenus, TheStylePopupHoldsTheStyleMenusAndEscapeClosesItThenTheMenu) {
+  // The menus as they run on the screen, not noted.
+  ui::SetPopupMenuService(nullptr);
+  QStringList styles;
+  bool subMenuClosedAlone = false;
+  bool closed = false;
+  QTimer::singleShot(0, [&] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_TRUE(menu);
+    QMenu* sub = menu->findChild<QMenu*>(QStringLiteral("stylePopup"));
+    ASSERT_TRUE(sub);
+    emit sub->aboutToShow();
+    for (QAction* a : sub->actions()) styles << a->text();
+    // Into the style popup with the arrow key, out of it and out of the menu with Escape.
+    menu->setActiveAction(sub->menuAction());
+    QTest::keyClick(menu, Qt::Key_Right);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    subMenuClosedAlone = !sub->isVisible() && menu->isVisible();
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    closed = !menu->isVisible();
+  });
+  // Should a key not close it, the menu is closed all the same so the test goes on.
+  QTimer guard;
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, [] {
+    while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+  });
+  guard.start(2000);
+  view->OnRButtonDown({50, 50});
+  ui::SetPopupMenuService(&popups);
+  EXPECT_GT(styles.size(), 3) << "the style definitions' menus";
+  EXPECT_TRUE(subMenuClosedAlone);
+  EXPECT_TRUE(closed);
+}
 
 TEST_F(ViewPopupMenus, ThePopupFollowsWhatTheViewIsDoing) {
   SetStyleMenuFiller([](QMenu& menu) { menu.addAction(QStringLiteral("style"))->setData(33150); });

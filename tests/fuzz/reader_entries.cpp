@@ -86,16 +86,20 @@ Bytes ReadBack(const fs::path& path) {
 int Folded(int result) { return result == 1 ? 1 : std::min(result, 0); }
 int Folded(const Status& status) { return status ? 1 : 0; }
 
-// Pictures are drawn into a canvas-sized target, as the image editor draws them.
-constexpr int kTargetWidth = 500;
-constexpr int kTargetHeight = 750;
+// The paper of the program's default canvas.
+constexpr int kPaperWidth = 500;
+constexpr int kPaperHeight = 750;
+// Pictures are drawn cut to a small target: filling a paper-sized one for every input
+// took most of a fuzzer's time.
+constexpr int kTargetWidth = 96;
+constexpr int kTargetHeight = 96;
 
 int ReadBmp(std::span<const uint8_t> bytes) {
   const std::string path = WriteInput(bytes, "in.bmp");
   CDib dib;
   const int loaded = dib.LoadFile(path);
   if (loaded != CDib::kLoaded) return Folded(loaded);
-  tmb::test::Canvas target(64, 64, PixelFormat::kColour32);
+  tmb::test::Canvas target(kTargetWidth, kTargetHeight, PixelFormat::kColour32);
   return dib.Draw(&target.dc, {0, 0}, nullptr, 0) > 0 ? 1 : 0;
 }
 
@@ -389,7 +393,7 @@ void PrepareReaders() {
   gDrawState.Reset();
   gCharSlots.Reset();
   gWorkCanvas.Reset();
-  gWorkCanvas.Init(kTargetWidth, kTargetHeight, "", 32000, 32, 32);
+  gWorkCanvas.Init(kPaperWidth, kPaperHeight, "", 32000, 32, 32);
   gWorkCanvas.m_folder = folders.store.string();
   gFontSubTable.Reset();
   SetCharFileDialogs(nullptr);

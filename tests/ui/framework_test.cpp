@@ -26,8 +26,11 @@ TEST(Framework, FiltersBecomeTheDialogsOwn) {
     const char* filter;
     const char* converted;
   } cases[] = {
-      {"(*.wdf)|*.wdf|(*.*)|*.*||", "(*.wdf) (*.wdf);;(*.*) (*)"},
+      {"(*.wdf)|*.wdf|(*.*)|*.*||", "Character data (*.wdf);;All files (*)"},
       {"Pictures|*.bmp;*.png||", "Pictures (*.bmp *.png)"},
+      {"(*.bmp)|*.bmp|(*.png)|*.png|(*.swf)|*.swf||", "BMP picture (*.bmp);;PNG picture (*.png);;SWF movie (*.swf)"},
+      {"(*.bmp;*.png;*.jpg;)|*.bmp;*.png;*.jpg;||", "Pictures (*.bmp *.png *.jpg)"},
+      {"(ef*.txt)|ef*.txt|(*.xyz)|*.xyz||", "Text (ef*.txt);;(*.xyz) (*.xyz)"},
       {"", ""},
   };
   for (const Case& c : cases) EXPECT_EQ(ConvertFilter(c.filter), QString::fromUtf8(c.converted)) << c.filter;

@@ -148,7 +148,7 @@ TEST_F(StyleCommands, NoConversionIsDrawnOnceThenTheOldValuesReturnOrStay) {
 TEST_F(StyleCommands, IdsWithoutAStyleChangeNothingAndDrawNothing) {
   const ParamBlock before = a.m_param;
   const std::vector<Colour> shown = Picture();
-  for (int id : {10, 23, 24, -1}) {
+  for (int id : {10, 23, 24}) {
     CTmbView::ClientDC dc(*view);
     EXPECT_EQ(view->ApplyStylePreset(dc, id), 0) << id;
     EXPECT_EQ(view->ApplyStyleCommand(id), 1) << id;
@@ -156,6 +156,35 @@ TEST_F(StyleCommands, IdsWithoutAStyleChangeNothingAndDrawNothing) {
     EXPECT_EQ(a.m_param[3], 25) << id;
     EXPECT_EQ(Picture(), shown) << id;
   }
+}
+
+// The style menus with no style chosen draw the character with the defaults and the
+// slot's brush values, then give the user's own settings back, even with the switch that
+// keeps a style's values on.
+TEST_F(StyleCommands, TheStyleMenusWithoutAChosenStyleDrawTheDefaultsThenGiveTheValuesBack) {
+  for (int keep : {0, 1}) {
+    SCOPED_TRACE(keep);
+    a.m_param[kStyleKeepParam] = keep;
+    a.m_param[47] = 1;
+    a.m_bConvertRequested = 0;
+    const ParamBlock before = a.m_param;
+    {
+      CTmbView::ClientDC dc(*view);
+      EXPECT_EQ(view->ApplyStylePreset(dc, kStyleFromStyleMenus), 1);
+    }
+    const std::vector<Colour> drawn = Picture();
+    EXPECT_EQ(a.m_bConvertRequested, 1);
+    ParamBlock expected = before;
+    expected[47] = 0;
+    EXPECT_EQ(a.m_param, expected);
+    EXPECT_EQ(a.m_param[3], 25);
+    EXPECT_FALSE(SetStyleValues(a, kStyleFromStyleMenus, view->SlotIndex(), SaveStyleValues(a)));
+    const ParamBlock defaults = a.m_param;
+    a.m_param = expected;
+    EXPECT_EQ(drawn, PaintedWith(defaults));
+    EXPECT_NE(drawn, PaintedWith(expected));
+  }
+  EXPECT_TRUE(messages.ids.empty());
 }
 
 TEST_F(StyleCommands, EveryStyleCommandOfTheMenusReachesItsStyle) {
@@ -173,7 +202,9 @@ TEST_F(StyleCommands, EveryStyleCommandOfTheMenusReachesItsStyle) {
 TEST_F(StyleCommands, TheConversionTypesSheetSavesFivePicturesByNameAndGivesTheValuesBack) {
   FakeSheetOutput output(view);
   const ParamBlock before = a.m_param;
+  a.m_bConvertRequested = 0;
   EXPECT_EQ(view->ApplyStyleCommand(kStyleSheetConversionTypes), 1);
+  EXPECT_EQ(a.m_bConvertRequested, 1);  // each picture asks for its conversion
   ASSERT_EQ(output.pictures.size(), 5u);
   const char* names[] = {"無変換", "行書・細字", "行書・標準", "草書", "旧版"};
   const int presets[] = {0, 3, 2, 4, 1};

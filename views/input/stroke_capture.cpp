@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "convert/driver/tablet_ink.h"
 #include "core/canvas/work_canvas.h"
 #include "core/document/tmb_doc.h"
 #include "core/path/stroke_path.h"
@@ -164,6 +165,9 @@ void CTmbView::BeginStroke(tmb::DeviceContext& /*dc*/, int x, int y) {
   m_bCapacityWarning = 0;
   SampleLogBeginStroke(rec);
   if (rec.m_nPoints >= kMaxCharPoints) return;
+  // Handwriting for the recogniser: the ink runs from the first stroke written since it
+  // was last cleared.
+  TabletInkOf(m_nIndex).CollectStrokeFrom(rec.m_nPoints);
   StorePoint(*doc, x, y, CStrokePath::kFlagStart);
   if (rec.m_bChanged == 0) rec.m_bChanged = -1;
   rec.m_bRedraw1 = 1;

@@ -1,6 +1,7 @@
 #include "views/print/page_renderer.h"
 
 #include <algorithm>
+#include <string>
 
 #include "core/canvas/work_canvas.h"
 #include "core/path/path_sequence.h"
@@ -20,6 +21,16 @@ constexpr tmb::Colour kWhite = 0xFFFFFF;
 
 bool IsPrintKind(int kind) {
   return kind == kKindDrawA || kind == kKindImageEditor || kind == kKindDrawB || kind == kKindPreview;
+}
+
+// The window's name as the print target menu names it.
+std::string PrintWindowName(int kind) {
+  switch (kind) {
+    case kKindDrawA: return "描画ｳｨﾝﾄﾞｳA";
+    case kKindDrawB: return "描画ｳｨﾝﾄﾞｳB";
+    case kKindImageEditor: return "編集ｳｨﾝﾄﾞｳ";
+    default: return "ﾌﾟﾚﾋﾞｭｰｳｨﾝﾄﾞｳ";
+  }
 }
 
 int Fail() {
@@ -83,29 +94,68 @@ int PrintVectorPage(tmb::PageContext& page, CPrintWindows& windows, int kind, co
   return 0;
 }
 
-}  // namespace
+// What a page prints: the window, its picture (image mode) and the part of the paper.
+struct CPrintChoice {
+  int target = -1;
+  CPrintSource* source = nullptr;
+  bool image = false;
+  const tmb::Surface* picture = nullptr;
+  int range = 0;
+  tmb::Rect region;
+};
 
-int RenderPrintPage(tmb::PageContext& page, CPrintWindows& windows) {
-  const int target = gDrawState.m_nPrintTarget == -1 ? gPrintSourceKind : gDrawState.m_nPrintTarget;
-  if (!IsPrintKind(target)) return Fail();
-  CPrintSource* source = windows.SourceOfKind(target);
-  if (!source) return Fail();
-  const bool drawing = target == kKindDrawA || target == kKindDrawB;
-  if (!drawing) source->BringForward();
-  // The editor and the preview hold pictures, not characters: they print in image mode.
-  const bool image = !drawing || gDrawState.m_nPrintMode == kModeImage;
-  const tmb::Surface* picture = source->PrintPicture();
-  if (image && (!picture || picture->IsNull())) return Fail();
-
+// The window a page prints (as the print target names it) and its part; false, after a
+// beep and a message saying why, when there is nothing to print.
+bool ChoosePrintSource(CPrintWindows& windows, CPrintChoice& choice) {
+  choice.target = gDrawState.m_nPrintTarget == -1 ? gPrintSourceKind : gDrawState.m_nPrintTarget;
+  if (!IsPrintKind(choice.target)) {
+    tmb::Beep();
+    tmb::ShowMessage(kMsgNoPrintWindow);
+    return false;
+  }
+  choice.source = windows.SourceOfKind(choice.target);
+  const std::string name = PrintWindowName(choice.target);
+  if (!choice.source) {
+    tmb::Beep();
+    tmb::ShowMessage(kMsgPrintWindowClosed, tmb::kMsgOk, {name});
+    return false;
+  }
+  // In vector mode every target prints the current character, over the part it names.
+  choice.image = gDrawState.m_nPrintMode == kModeImage;
+  choice.picture = choice.source->PrintPicture();
+  if (choice.image && (!choice.picture || choice.picture->IsNull())) {
+    tmb::Beep();
+    tmb::ShowMessage(kMsgPrintWindowEmpty, tmb::kMsgOk, {name});
+    return false;
+  }
+  choice.range = gDrawState.m_nPrintRange == kRangeRegion ? kRangeRegion : 0;
+  choice.region = choice.range == kRangeRegion ? choice.source->PrintSelection() : tmb::Rect{};
   const tmb::Size canvas{gWorkCanvas.m_width, gWorkCanvas.m_height};
-  const int range = gDrawState.m_nPrintRange == kRangeRegion ? kRangeRegion : 0;
-  const tmb::Rect region = range == kRangeRegion ? source->PrintSelection() : tmb::Rect{};
-  if (range == kRangeRegion && NormalisePrintRegion(region, canvas).IsEmpty()) {
+  if (choice.range == kRangeRegion && NormalisePrintRegion(choice.region, canvas).IsEmpty()) {
     tmb::Beep();
     tmb::ShowMessage(kMsgNoRegion);
-    return 0;
+    return false;
   }
+  return true;
+}
+
+}  // namespace
+
+bool CanRenderPrintPage(CPrintWindows& windows) {
+  CPrintChoice choice;
+  return ChoosePrintSource(windows, choice);
+}
+
+int RenderPrintPage(tmb::PageContext& page, CPrintWindows& windows) {
+  CPrintChoice choice;
+  if (!ChoosePrintSource(windows, choice)) return 0;
+  if (choice.target != kKindDrawA && choice.target != kKindDrawB) choice.source->BringForward();
+  const tmb::Size canvas{gWorkCanvas.m_width, gWorkCanvas.m_height};
   CPageGeometry g;
-  if (!ComputePageGeometry(page.PageSize(), canvas, range, region, gDrawState.m_nPrintScale, g)) return Fail();
-  return image ? PrintImagePage(page, *picture, g) : PrintVectorPage(page, windows, target, g);
+  if (!ComputePageGeometry(page.PageSize(), canvas, choice.range, choice.region, gDrawState.m_nPrintScale, g)) {
+    return Fail();
+  }
+  if (choice.image) return PrintImagePage(page, *choice.picture, g);
+  const bool drawing = choice.target == kKindDrawA || choice.target == kKindDrawB;
+  return PrintVectorPage(page, windows, drawing ? choice.target : gDrawState.ResolveKind(kKindCurrentDraw), g);
 }

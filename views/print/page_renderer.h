@@ -29,7 +29,15 @@ constexpr int kMsgNoColourPrint = 61581;
 // Region printing without a selection, and a picture that did not reach the page.
 constexpr int kMsgNoRegion = 62059;
 constexpr int kMsgPageCopyFailed = 62057;
+// No window to print: none active, the one named not open, or it shows no picture.
+constexpr int kMsgNoPrintWindow = 61620;
+constexpr int kMsgPrintWindowClosed = 61621;
+constexpr int kMsgPrintWindowEmpty = 61622;
 
+// Whether the print settings name something to print: a window that is open, its picture
+// in image mode, and a region when the range asks for one. When not, the user is told
+// why (a beep and a message).
+bool CanRenderPrintPage(CPrintWindows& windows);
 // Renders the page: 1 printed, 0 nothing printed (after a beep and, where it helps, a
 // message), -1 the user stopped or no page picture could be made.
 int RenderPrintPage(tmb::PageContext& page, CPrintWindows& windows);

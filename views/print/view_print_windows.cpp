@@ -34,11 +34,25 @@ bool CViewPrintWindows::LayOutOutlines(int kind, CPathSequence& sequence) {
   return true;
 }
 
-int RenderPrintPageOfKind(tmb::PageContext& page, int kind) {
+namespace {
+
+// work's result with the print target held at kind meanwhile.
+template <typename Work>
+auto WithPrintTarget(int kind, Work work) {
   const int target = gDrawState.m_nPrintTarget;
   gDrawState.m_nPrintTarget = kind;
   CViewPrintWindows windows;
-  const int result = RenderPrintPage(page, windows);
+  const auto result = work(windows);
   gDrawState.m_nPrintTarget = target;
   return result;
+}
+
+}  // namespace
+
+int RenderPrintPageOfKind(tmb::PageContext& page, int kind) {
+  return WithPrintTarget(kind, [&page](CViewPrintWindows& windows) { return RenderPrintPage(page, windows); });
+}
+
+bool CanPrintPageOfKind(int kind) {
+  return WithPrintTarget(kind, [](CViewPrintWindows& windows) { return CanRenderPrintPage(windows); });
 }

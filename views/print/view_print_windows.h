@@ -10,6 +10,7 @@ class CViewPrintWindows final : public CPrintWindows {
   bool LayOutOutlines(int kind, CPathSequence& sequence) override;
 };
 
-// The page renderer's page of the windows, with the print target held at kind meanwhile:
-// a window that prints itself prints its own picture.
+// The page renderer's page of the windows, and whether there is one, with the print target
+// held at kind meanwhile: a window that prints itself prints its own picture.
 int RenderPrintPageOfKind(tmb::PageContext& page, int kind);
+bool CanPrintPageOfKind(int kind);

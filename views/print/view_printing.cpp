@@ -30,7 +30,12 @@ void CTmbView::RegisterPrintCommands() {
 }
 
 void CTmbView::OnFilePrint(int preview) {
-  CWindowPrintJob job([this](bool p) { OnBeginPrinting(p ? 1 : 0); },
+  CWindowPrintJob job(
+      [] {
+        CViewPrintWindows windows;
+        return CanRenderPrintPage(windows);
+      },
+      [this](bool p) { OnBeginPrinting(p ? 1 : 0); },
                       [this](tmb::PageContext& page) { return OnPrint(page); }, [this] { OnEndPrinting(); });
   tmb::ui::RunPrintJob(job, preview != 0);
 }

@@ -1,5 +1,6 @@
 // The print job of a window that prints itself: the begin and end of the job go to the
-// window, and its page to the page renderer through the window's own call.
+// window, and its page and whether it has one to the page renderer through the window's
+// own calls.
 #pragma once
 
 #include <functional>
@@ -8,15 +9,17 @@
 
 class CWindowPrintJob final : public tmb::ui::PrintJob {
  public:
-  CWindowPrintJob(std::function<void(bool)> begin, std::function<int(tmb::PageContext&)> page,
-                  std::function<void()> end)
-      : begin_(std::move(begin)), page_(std::move(page)), end_(std::move(end)) {}
+  CWindowPrintJob(std::function<bool()> ready, std::function<void(bool)> begin,
+                  std::function<int(tmb::PageContext&)> page, std::function<void()> end)
+      : ready_(std::move(ready)), begin_(std::move(begin)), page_(std::move(page)), end_(std::move(end)) {}
 
+  bool CanPrint() override { return ready_(); }
   void BeginPrinting(bool preview) override { begin_(preview); }
   int PrintPage(tmb::PageContext& page) override { return page_(page); }
   void EndPrinting() override { end_(); }
 
  private:
+  std::function<bool()> ready_;
   std::function<void(bool)> begin_;
   std::function<int(tmb::PageContext&)> page_;
   std::function<void()> end_;

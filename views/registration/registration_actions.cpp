@@ -64,11 +64,11 @@ void CTmbView::StartRegistration() {
       MakeFolder(panel.m_szFolder);
     }
   }
-  // Before the first paint there is no picture to clear yet.
   if (m_bInitialised) {
     ClientDC dc(*this);
-    ClearWritingArea(dc, 1);
+    CreatePanelFonts(dc);
   }
+  // The writing box shows what the window holds: what a confirm saves.
   panel.m_bShown = 1;
   ShowRegistrationPanel(1);
   if (!gDrawState.m_szArgT.empty()) {
@@ -169,7 +169,9 @@ int CTmbView::ConfirmAndSave(tmb::DeviceContext& dc) {
   CTmbDoc* doc = GetDocument();
   if (!doc) return 0;
   CRegistrationPanel& panel = Panel();
-  if (doc->m_char.m_nPoints == 0) {
+  // With nothing written, the picture the box took in is the character's picture.
+  const bool fromBox = doc->m_char.m_nPoints == 0;
+  if (fromBox && !(panel.m_bPictureBox && panel.m_bPictureFilled)) {
     tmb::ShowMessage(kMsgNothingWritten);
     return 0;
   }
@@ -197,9 +199,11 @@ int CTmbView::ConfirmAndSave(tmb::DeviceContext& dc) {
   // happens to show.
   PrepareOffscreenDCs(dc);
   PaintCharacterView(dc);
+  if (fromBox) StretchPanelPictureIntoWritingBox();
   const tmb::Point topLeft{panel.m_rcWriting.left, panel.m_rcWriting.top};
   // A save that failed has told the user; the character stays current to be saved again.
-  if (!m_pShownBrushState || SaveCharacterImageFile(&dc, m_pShownBrushState->m_bitmap, topLeft, path) != 1) {
+  const tmb::Surface* picture = BackBuffer();
+  if (!picture || SaveCharacterImageFile(&dc, *picture, topLeft, path) != 1) {
     return 0;
   }
   panel.m_entries[size_t(panel.m_nCurrent)].done = 1;
@@ -244,7 +248,7 @@ void CTmbView::PanelOptions() {
   options.m_bCheck176 = panel.m_bSaveData;
   options.m_bCheck188 = panel.m_bCodeNames;
   options.m_nRadio132 = panel.m_bOverwrite ? 0 : 1;
-  options.m_nRadio137 = panel.m_nOptionWord;
+  options.m_nRadio137 = panel.m_bNoCheck ? 1 : 0;
   options.m_bCheck189 = panel.m_bPictureBox;
   options.m_nValue = unsigned(std::clamp(panel.m_sizePicture.cx, int(CDlg198::kMinValue), int(CDlg198::kMaxValue)));
   options.m_strText = panel.m_szFolder;
@@ -256,11 +260,12 @@ void CTmbView::PanelOptions() {
   const bool boxChanged = (options.m_bCheck189 != 0) != (panel.m_bPictureBox != 0);
   const bool sizeChanged = int(options.m_nValue) != panel.m_sizePicture.cx;
   const bool namesChanged = (options.m_bCheck188 != 0) != (panel.m_bCodeNames != 0) ||
-                            options.m_strText != panel.m_szFolder;
+                            options.m_strText != panel.m_szFolder || (options.m_nRadio137 == 1) != (panel.m_bNoCheck != 0);
   panel.m_bSaveData = options.m_bCheck176;
   panel.m_bCodeNames = options.m_bCheck188;
   panel.m_bOverwrite = options.m_nRadio132 == 0;
   panel.m_nOptionWord = options.m_nRadio137;
+  panel.m_bNoCheck = options.m_nRadio137 == 1 ? 1 : 0;
   panel.m_bPictureBox = options.m_bCheck189;
   panel.m_szFolder = options.m_strText;
   if (namesChanged) panel.LookUpPictures();

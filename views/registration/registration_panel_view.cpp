@@ -8,6 +8,7 @@
 #include "core/state/draw_state.h"
 #include "platform/gdi/font.h"
 #include "platform/text/code_page.h"
+#include "platform/ui/font_chooser_dialog.h"
 #include "views/registration/key_edit.h"
 #include "views/tmb_view.h"
 #include "views/tmb_view_area.h"
@@ -23,7 +24,11 @@ constexpr tmb::Colour kCurrentBox = 0xFF0000;
 constexpr tmb::Colour kDoneBox = 0x0000FF;
 constexpr tmb::Colour kOpenBox = 0x80FFFF;
 constexpr tmb::Colour kHoverBox = 0x008080;
+constexpr tmb::Colour kButtonHighlightLarge = 0xE0E0E0;
 constexpr char kPanelFace[] = "ＭＳ ゴシック";
+constexpr int kShiftJisCharSet = 128;
+// Text taller than this is large: buttons take a bold face and a softer highlight.
+constexpr int kLargeTextAscent = 15;
 constexpr const char* kButtonLabels[] = {"確定･保存", "次へ", "ﾃｷｽﾄ読込", "ｵﾌﾟｼｮﾝ"};
 enum MouseEvent { kMousePress = 0, kMouseMove = 1, kMouseRelease = 2 };
 
@@ -42,17 +47,22 @@ void Frame3d(tmb::DeviceContext& dc, const tmb::Rect& r, tmb::Colour light, tmb:
   dc.FillSolidRect({r.right - 1, r.top, r.right, r.bottom}, dark);
 }
 
-void TextIn(tmb::DeviceContext& dc, const tmb::Rect& r, const std::string& utf8, int height, bool centred) {
-  tmb::Font font;
-  font.height = -height;
-  font.faceName = kPanelFace;
-  font.charSet = 128;
+void TextIn(tmb::DeviceContext& dc, const tmb::Rect& r, const std::string& utf8, const tmb::Font& font, bool centred) {
   const tmb::Font old = dc.SelectFont(font);
   const std::u16string text = tmb::Utf8ToUtf16(utf8).value_or(u"");
   const tmb::Size extent = dc.GetTextExtent(text);
   const int x = centred ? r.left + (r.Width() - extent.cx) / 2 : r.left + 2;
   dc.TextOut(x, r.top + (r.Height() - extent.cy) / 2, text);
   dc.SelectFont(old);
+}
+
+tmb::Font PanelFont(int height, int weight) {
+  tmb::Font font;
+  font.height = -height;
+  font.weight = weight;
+  font.faceName = kPanelFace;
+  font.charSet = kShiftJisCharSet;
+  return font;
 }
 
 }  // namespace
@@ -63,14 +73,22 @@ void CTmbView::ShowRegistrationPanel(int state) {
   if (!panel.m_bShown) {
     m_nMode = kModeDraw;
     SetMouseSpeedForMode(1);
+    panel.m_bFocusEdit = 0;
     if (m_edit) m_edit->hide();
+    // The window shows its whole character again.
+    if (m_bInitialised) {
+      ClientDC dc(*this);
+      PaintCharacterView(dc);
+    }
     Invalidate();
     return;
   }
   if (state == 1) {
     if (CTmbDoc* doc = GetDocument()) doc->SaveUndoCopy();
   }
+  panel.m_bFocusEdit = 1;
   panel.Layout(gWorkCanvas.m_width, gDrawState.m_sizeCharImage, gDrawState.m_nRowHeight);
+  panel.m_fontList.height = -(panel.m_nCellHeight * 3 / 4);
   for (int i = 0; i < 4; ++i) {
     m_buttons[size_t(i)].m_rect = panel.m_rcButtons[size_t(i)];
     m_buttons[size_t(i)].m_bEnabled = 1;
@@ -82,16 +100,32 @@ void CTmbView::ShowRegistrationPanel(int state) {
       const tmb::Rect r = OnWindow(panel.m_rcList);
       m_edit->setGeometry(r.left - m_pArea->horizontalScrollBar()->value(),
                           r.top - m_pArea->verticalScrollBar()->value(), r.Width(), r.Height());
+      m_edit->setFont(tmb::ui::ToQFont(panel.m_fontPanel));
       m_edit->show();
     }
   }
+  // Entered from the edit mode, the picture box takes the image editor's selection.
+  if (state == 1 && m_nMode == kModeEdit && panel.m_bPictureBox) TakeEditorSelection(kIntoPictureBox);
   if (state == 1) panel.m_nCurrent = -1;
   Invalidate();
 }
 
+void CTmbView::CreatePanelFonts(tmb::DeviceContext& dc) {
+  CRegistrationPanel& panel = Panel();
+  if (panel.m_bFontsMade) return;
+  tmb::TextMetrics metrics;
+  panel.m_bLargeText = dc.GetTextMetrics(metrics) && metrics.ascent > kLargeTextAscent ? 1 : 0;
+  const int row = std::max(gDrawState.m_nRowHeight, panel.m_nTextHeight);
+  panel.m_fontPanel = PanelFont(row * 6 / 10, 400);
+  panel.m_fontButton = PanelFont(row * 7 / 10, panel.m_bLargeText ? 700 : 400);
+  panel.m_fontList = PanelFont(panel.m_nCellHeight * 3 / 4, 400);
+  panel.m_bFontsMade = 1;
+}
+
 void CTmbView::DrawRegistrationPanel(tmb::DeviceContext& dc) {
-  const CRegistrationPanel& panel = Panel();
+  CRegistrationPanel& panel = Panel();
   if (!panel.m_bShown || m_nKind != kKindDrawA) return;
+  if (!panel.m_bFontsMade) CreatePanelFonts(dc);
   const tmb::Rect whole = OnWindow(panel.m_rcPanel);
   dc.FillSolidRect(whole, kWhite);
   Frame3d(dc, whole, kLight, kDark);
@@ -99,8 +133,9 @@ void CTmbView::DrawRegistrationPanel(tmb::DeviceContext& dc) {
     const tmb::Rect b = OnWindow(panel.m_rcButtons[size_t(i)]);
     dc.FillSolidRect(b, kButtonFace);
     const bool pressed = panel.m_nPressed == i;
-    Frame3d(dc, b, pressed ? kButtonShadow : kWhite, pressed ? kWhite : kButtonShadow);
-    TextIn(dc, b, kButtonLabels[i], panel.m_nTextHeight * 7 / 10, true);
+    const tmb::Colour highlight = panel.m_bLargeText ? kButtonHighlightLarge : kWhite;
+    Frame3d(dc, b, pressed ? kButtonShadow : highlight, pressed ? highlight : kButtonShadow);
+    TextIn(dc, b, kButtonLabels[i], panel.m_fontButton, true);
   }
   if (panel.m_bWide) {
     for (int i = 0; i < int(panel.m_entries.size()); ++i) {
@@ -112,12 +147,12 @@ void CTmbView::DrawRegistrationPanel(tmb::DeviceContext& dc) {
       const tmb::Rect box = OnWindow(panel.BoxOf(i));
       dc.FillSolidRect(box, fill);
       Frame3d(dc, box, kLight, kDark);
-      TextIn(dc, box, e.text, panel.m_nCellHeight * 3 / 4, true);
+      TextIn(dc, box, e.text, panel.m_fontList, true);
     }
   }
   const tmb::Rect prompt = OnWindow(panel.m_rcPrompt);
   dc.FillSolidRect(prompt, kWhite);
-  TextIn(dc, prompt, panel.Prompt(), panel.m_nTextHeight * 6 / 10, false);
+  TextIn(dc, prompt, panel.Prompt(), panel.m_fontPanel, false);
   if (panel.m_bPictureBox) PaintRegistrationPanel(dc);
 }
 
@@ -126,6 +161,11 @@ void CTmbView::PaintRegistrationPanel(tmb::DeviceContext& dc) {
   if (!panel.m_bPictureBox || panel.m_rcPicture.IsEmpty()) return;
   const tmb::Rect box = OnWindow(panel.m_rcPicture);
   dc.FillSolidRect(box, kWhite);
+  if (panel.m_bPictureFilled && !m_panelPicture.IsNull()) {
+    tmb::DeviceContext picture(&m_panelPicture);
+    dc.StretchBlt(box.left, box.top, box.Width(), box.Height(), &picture, 0, 0, m_panelPicture.width(),
+                  m_panelPicture.height(), tmb::kSrcCopy);
+  }
   Frame3d(dc, box, kDark, kLight);
 }
 

@@ -167,7 +167,7 @@ std::vector<PageCase> Pages() {
        },
        {{436, 78}, {306, 50}, {402, 71}, {366, 65}},
        {{365 + ui::kSecondButton, 61}, {367 + ui::kSecondButton, 64}},
-       CGlyphAnimPage::kOkButton,
+       CAniPage::kOk,
        [](ui::PropertyPage* p) { GlyphPages::Type(p, 306, 15); },
        {50, 15}},
       {"motion lite",
@@ -196,7 +196,7 @@ std::vector<PageCase> Pages() {
        },
        {{595, 261}, {597, 267}},
        {},
-       CGlyphAnimPage::kOkButton,
+       CAniPage::kOk,
        [](ui::PropertyPage* p) { GlyphPages::Type(p, 597, 250); },
        {267, 250}},
   };
@@ -417,7 +417,7 @@ TEST_F(GlyphPages, TheMotionPageGoesIntoEveryWindowWithoutTheTabsUnconfirmedValu
   const int strengthA = Record().m_param[146];
   const int strengthB = b.m_param[146];
   Type(page, 306, 16);
-  Button(page, CGlyphAnimPage::kOkButton)->click();
+  Button(page, CAniPage::kOk)->click();
   EXPECT_FALSE(frame()->m_pAniSheetFrame->isVisible());
   EXPECT_EQ(Record().m_param[50], 16);
   EXPECT_EQ(b.m_param[50], 16);

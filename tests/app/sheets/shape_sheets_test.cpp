@@ -4,6 +4,7 @@
 // reload and hide them.
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QSlider>
 
 #include "app/app_fixture.h"
@@ -21,6 +22,7 @@
 #include "export/animation/animation_windows.h"
 #include "platform/ui/dialog.h"
 #include "resources/command_ids.h"
+#include "support/ui/menu_path.h"
 #include "views/live_stroke.h"
 #include "views/shape_sheet_windows.h"
 #include "views/style_command_windows.h"
@@ -226,6 +228,40 @@ TEST_F(ShapeSheets, ClosingHidesTheSheetAndShowingItAgainReloadsIt) {
   EXPECT_EQ(Frame(kKindDrawA), closed.data());
   EXPECT_EQ(Sheet(kKindDrawA).m_bShown, 1);
   EXPECT_EQ(Edit(Sheet(kKindDrawA).basicPage(), kSmoothEdit)->text(), QStringLiteral("44"));
+}
+
+TEST_F(ShapeSheets, EscapeAndTheFramesCloseButtonHideTheSheetOpenedFromTheMenu) {
+  ShowAndPaint();
+  Record(kKindDrawA).m_param[201] = 12;
+  QMenuBar* bar = frame()->menuBar();
+  // The outline item keeps the page last shown: the sheet holds no outline page.
+  const struct {
+    const char* item;
+    int page;
+  } items[] = {{"形状", 0}, {"色彩", 1}, {"フォーム", 0}, {"アウトライン", 0}, {"カラー", 1}, {"アウトライン", 1}};
+  for (const auto& [item, page] : items) {
+    SCOPED_TRACE(item);
+    ASSERT_TRUE(ChooseMenuItem(bar, {"形状", item}));
+    CShapePropSheetFrame* sheet = Frame(kKindDrawA);
+    ASSERT_TRUE(sheet);
+    ASSERT_TRUE(sheet->isVisible());
+    EXPECT_EQ(Sheet(kKindDrawA).ActiveIndex(), page);
+    EXPECT_TRUE(sheet->windowFlags() & Qt::WindowCloseButtonHint);
+    // The key goes to the control that has the focus, as the user's key does.
+    QLineEdit* edit = Edit(Sheet(kKindDrawA).basicPage(), kSmoothEdit);
+    edit->setText(QStringLiteral("33"));
+    QTest::keyClick(edit, Qt::Key_Escape);
+    EXPECT_FALSE(sheet->isVisible());
+    EXPECT_EQ(Sheet(kKindDrawA).m_bShown, 0);
+    EXPECT_FALSE(frame()->IsAnySheetShown());
+    EXPECT_EQ(Record(kKindDrawA).m_param[201], 12) << "closing hands nothing over";
+  }
+  // Window B's sheet, opened from the Window menu, closes the same way.
+  ASSERT_TRUE(ChooseMenuItem(bar, {"窗口", "设置窗口B", "显示"}));
+  ASSERT_TRUE(Frame(kKindDrawB) && Frame(kKindDrawB)->isVisible());
+  QTest::keyClick(Frame(kKindDrawB)->focusWidget() ? Frame(kKindDrawB)->focusWidget() : Frame(kKindDrawB),
+                  Qt::Key_Escape);
+  EXPECT_FALSE(Frame(kKindDrawB)->isVisible());
 }
 
 TEST_F(ShapeSheets, SpecialShapeCancelReloadsEveryPageItselfTooAndMayHideTheSheet) {

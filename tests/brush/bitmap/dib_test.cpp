@@ -8,6 +8,7 @@
 #include "platform/file/byte_writer.h"
 #include "platform/file/little_endian.h"
 #include "platform/file/safe_save.h"
+#include "support/scripted_display.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
 
@@ -109,21 +110,21 @@ TEST_F(DibTest, ATwentyFourBitBlockOf3By2HasNoColourTable) {
 }
 
 TEST_F(DibTest, PicturesRoundTripThroughBmpFilesAtEveryBitCount) {
+  // The picture save's road: the block built from a bitmap, written unchanged. A colour
+  // bitmap has the display's depth, so a display of 4 or 8 bits gives blocks of 4 or 8.
+  tmb::test::ScriptedDisplay display;
   for (int bits : {1, 4, 8, 24}) {
     const Surface picture = Picture(37, 11, bits);
-    std::vector<uint8_t> file;
-    if (bits == 1 || bits == 24) {
-      // The picture save's road: the built block, written unchanged.
-      Surface source;
-      ASSERT_TRUE(source.Create(37, 11, bits == 1 ? PixelFormat::kMono1 : PixelFormat::kColour32));
-      tmb::DeviceContext s(&source), p(const_cast<Surface*>(&picture));
-      s.BitBlt(0, 0, 37, 11, &p, 0, 0, tmb::kSrcCopy);
-      CDib built;
-      ASSERT_EQ(built.CreateFromBitmap(&screen, &source, nullptr), 1);
-      file.assign(built.m_pBlock, built.m_pBlock + built.m_nBlockSize);
-    } else {
-      file = BmpFile(picture, bits);
-    }
+    display.bits = bits == 24 ? 16 : bits;
+    Surface source;
+    ASSERT_TRUE(source.Create(37, 11, bits == 1 ? PixelFormat::kMono1 : PixelFormat::kColour32));
+    tmb::DeviceContext s(&source), p(const_cast<Surface*>(&picture));
+    s.BitBlt(0, 0, 37, 11, &p, 0, 0, tmb::kSrcCopy);
+    CDib built;
+    ASSERT_EQ(built.CreateFromBitmap(&screen, &source, nullptr), 1);
+    ASSERT_EQ(tmb::LoadU16(built.m_pBlock + 28), bits);
+    ASSERT_EQ(tmb::LoadU32(built.m_pBlock + 10), 54u + 4u * uint32_t(tmb::DefaultColourCount(bits)));
+    const std::vector<uint8_t> file(built.m_pBlock, built.m_pBlock + built.m_nBlockSize);
     std::string name = "p";
     name += std::to_string(bits);
     const auto path = dir / (name + ".bmp");
@@ -143,6 +144,38 @@ TEST_F(DibTest, PicturesRoundTripThroughBmpFilesAtEveryBitCount) {
     }
     EXPECT_TRUE(messages.ids.empty());
   }
+}
+
+// A block of 8 bits takes its colour table from the palette selected for the build, and
+// each pixel the nearest entry; the context gets its own palette back.
+TEST_F(DibTest, AnEightBitBlockHasTheGivenPalettesColours) {
+  tmb::test::ScriptedDisplay display;
+  display.bits = 8;
+  std::vector<tmb::PaletteEntry> entries(256);
+  entries[0] = {250, 250, 250, 0};
+  entries[1] = {10, 20, 200, 0};
+  entries[7] = {200, 10, 10, 0};
+  tmb::Palette palette;
+  ASSERT_TRUE(palette.Create(entries));
+  tmb::Palette before;
+  ASSERT_TRUE(before.Create(entries));
+  screen.SelectPalette(&before, false);
+  Surface picture;
+  ASSERT_TRUE(picture.Create(4, 1, PixelFormat::kColour32));
+  const tmb::Colour colours[] = {0xFFFFFF, 0xC81400, 0x0000FF, 0x0A0ACA};
+  for (int x = 0; x < 4; ++x) picture.SetPixel(x, 0, colours[x]);
+  CDib dib;
+  ASSERT_EQ(dib.CreateFromBitmap(&screen, &picture, &palette), 1);
+  EXPECT_EQ(screen.palette(), &before);
+  const uint8_t* table = dib.m_pBlock + 54;
+  EXPECT_EQ(tmb::LoadU32(table + 4 * 1), 0x000A14C8u) << "blue, green, red, 0";
+  EXPECT_EQ(tmb::LoadU32(table + 4 * 7), 0x00C80A0Au);
+  EXPECT_EQ(std::vector<uint8_t>(dib.m_pBits, dib.m_pBits + 4), (std::vector<uint8_t>{0, 1, 7, 7}));
+  // Asked for 24 bits, as the coded formats ask, the same bitmap keeps its colours.
+  ASSERT_EQ(dib.CreateFromBitmap(&screen, &picture, &palette, 24), 1);
+  EXPECT_EQ(tmb::LoadU16(dib.m_pBlock + 28), 24);
+  EXPECT_EQ(dib.m_pBits[3 * 2 + 2], 0xFF) << "red of the third pixel";
+  EXPECT_EQ(dib.CreateFromBitmap(&screen, &picture, &palette, 16), 0);
 }
 
 TEST_F(DibTest, RightAlignedDrawingEndsAtThePointAndIsCutToIt) {

@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "brush/bitmap/mask_effects.h"
 #include "core/canvas/work_canvas.h"
 #include "imageedit/effects/effect_def.h"
 #include "imageedit/effects/effect_dialogs.h"
+#include "tests/support/manual_clock.h"
 #include "tests/support/picture_files.h"
 
 namespace {
@@ -97,6 +99,24 @@ TEST_F(EffectRoutines, TheSameEffectGivesTheSamePictureEveryTime) {
     Run(effect);
     EXPECT_TRUE(std::equal(image.bits(), image.bits() + image.ByteSize(), first.bits())) << effect;
   }
+}
+
+// With the clock's seed switched on, the dots of the stone effect follow the time: the
+// same at the same time, others at another.
+TEST_F(EffectRoutines, TheClocksSeedMakesTheDotsFollowTheTime) {
+  tmb::test::ManualClock clock;
+  gEffectSeedFromClock = 1;
+  auto stone = [&](uint32_t now) {
+    clock.now = now;
+    Restore();
+    Run(3);
+    return std::vector<uint8_t>(image.bits(), image.bits() + image.ByteSize());
+  };
+  const std::vector<uint8_t> first = stone(1000);
+  EXPECT_EQ(stone(1000), first);
+  EXPECT_NE(stone(2000), first);
+  gEffectSeedFromClock = 0;
+  EXPECT_EQ(stone(3000), stone(4000));
 }
 
 TEST_F(EffectRoutines, InARunOverFilesTheStepsChangeThePictureItself) {

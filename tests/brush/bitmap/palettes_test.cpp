@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "support/drawing_windows.h"
+
 namespace {
 
 class PaletteTest : public ::testing::Test {
@@ -96,23 +98,60 @@ TEST_F(PaletteTest, ReducingLinksColoursOfOneGridBoxAndRemovesThem) {
 }
 
 TEST_F(PaletteTest, RemappingReplacesLinkedColours) {
-  tmb::Surface src, dst;
-  ASSERT_TRUE(src.Create(3, 1, tmb::PixelFormat::kColour32));
-  ASSERT_TRUE(dst.Create(3, 1, tmb::PixelFormat::kColour32));
-  src.SetPixel(0, 0, 0x0000FF);
-  src.SetPixel(1, 0, 0x00FF00);
-  src.SetPixel(2, 0, 0x0000FE);
-  ColourTable table{};
-  table[0] = {255, 0, 0, 0};
-  table[1] = {254, 0, 0, 0};
-  table[2] = {0, 255, 0, 0};
-  std::vector<int> links(216, -1);
-  links[1] = 0;
-  tmb::DeviceContext s(&src), d(&dst);
-  RemapBitmapColours(&d, &s, 0, 0, 3, 1, table, {}, {}, links);
-  EXPECT_EQ(src.GetPixel(2, 0), 0x0000FFu);
-  EXPECT_EQ(src.GetPixel(1, 0), 0x00FF00u);
-  EXPECT_EQ(dst.GetPixel(2, 0), 0x0000FFu);
+  // On a display of 256 colours too: the colours go through PaletteRgb and the pixels
+  // keep the colour alone.
+  for (int mode : {0, 1}) {
+    SCOPED_TRACE(mode);
+    gPaletteMode = mode;
+    InitAppPalettes();
+    tmb::Surface src, dst;
+    ASSERT_TRUE(src.Create(3, 1, tmb::PixelFormat::kColour32));
+    ASSERT_TRUE(dst.Create(3, 1, tmb::PixelFormat::kColour32));
+    src.SetPixel(0, 0, 0x0000FF);
+    src.SetPixel(1, 0, 0x00FF00);
+    src.SetPixel(2, 0, 0x0000FE);
+    ColourTable table{};
+    table[0] = {255, 0, 0, 0};
+    table[1] = {254, 0, 0, 0};
+    table[2] = {0, 255, 0, 0};
+    std::vector<int> links(216, -1);
+    links[1] = 0;
+    tmb::DeviceContext s(&src), d(&dst);
+    RemapBitmapColours(&d, &s, 0, 0, 3, 1, table, {}, {}, links);
+    EXPECT_EQ(src.GetPixel(2, 0), 0x0000FFu);
+    EXPECT_EQ(src.GetPixel(1, 0), 0x00FF00u);
+    EXPECT_EQ(dst.GetPixel(2, 0), 0x0000FFu);
+    EXPECT_EQ(src.ColourRow(0)[2], tmb::StoredFromColour(0x0000FF));
+  }
+}
+
+// The twins of drawing windows A and B: each adds through table A into table 1 with the
+// paper colour of its own document excluded, and has a palette-full flag of its own.
+TEST_F(PaletteTest, EachDrawingWindowAddsWithItsOwnPaperExcludedAndItsOwnFullFlag) {
+  tmb::test::DrawingWindows windows;
+  windows.a->m_param[157] = 0x00FFFF;
+  windows.b->m_param[157] = 0xFF00FF;
+  gPaletteMode = 1;
+  InitAppPalettes();
+  EXPECT_EQ(AddDrawingWindowColour(0, 0x0000FF), 0);
+  EXPECT_EQ(gExcludedColour, 0x00FFFFu);
+  EXPECT_EQ(gPaletteState[7], -1);
+  EXPECT_EQ(gColourTables[1][0], (tmb::PaletteEntry{255, 0, 0, 0}));
+  EXPECT_EQ(AddDrawingWindowColour(2, 0x00FF00), 1);
+  EXPECT_EQ(gExcludedColour, 0xFF00FFu);
+  EXPECT_EQ(AddDrawingWindowColour(1, 0x00FF00), 0) << "not a drawing window";
+  for (int i = 2; i < 216; ++i) AddDrawingWindowColour(0, tmb::MakeRgb(i, 3, 4));
+  EXPECT_EQ(AddDrawingWindowColour(0, 0x010101), -2);
+  EXPECT_EQ(gWindowPaletteFull[0], 1);
+  EXPECT_EQ(gWindowPaletteFull[1], 0);
+  EXPECT_EQ(AddDrawingWindowColour(0, 0x010102), 0) << "window A's palette is full";
+  EXPECT_EQ(AddDrawingWindowColour(2, 0x010102), -2) << "window B finds the shared table full itself";
+  // Tables started again take colours again, in both windows.
+  ResetPaletteTables();
+  EXPECT_EQ(gWindowPaletteFull[0], 0);
+  EXPECT_EQ(gWindowPaletteFull[1], 0);
+  EXPECT_EQ(AddDrawingWindowColour(0, 0x010102), 0);
+  EXPECT_EQ(AddDrawingWindowColour(2, 0x020202), 1);
 }
 
 }  // namespace

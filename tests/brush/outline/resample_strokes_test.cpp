@@ -42,22 +42,10 @@ class ResampleStrokesTest : public tmb::test::BrushEngineTest {
     source->CopyFrom(*work);
   }
 
-  // Where each drawn stroke begins in the resampled record: its start point, flagged.
-  // (Points resampled on a stroke's first segment are copies of its start, flag and all.)
-  std::vector<int> DrawnStartsInWork() const {
-    std::vector<int> starts;
-    int i = 0;
-    for (int s : StrokeStartsOf(*source)) {
-      while (i < work->m_nPoints && !(work->m_pFlags[i] == 1 && work->m_pPoints[i] == source->m_pPoints[s])) ++i;
-      starts.push_back(i++);
-    }
-    return starts;
-  }
-
   // The properties every resampling keeps, for a step of `step` pixels.
   void ExpectEvenSteps(double step) {
     const std::vector<int> inStarts = StrokeStartsOf(*source);
-    const std::vector<int> outStarts = DrawnStartsInWork();
+    const std::vector<int> outStarts = StrokeStartsOf(*work);
     ASSERT_EQ(outStarts.size(), inStarts.size());
     ASSERT_LT(outStarts.back(), work->m_nPoints);
     EXPECT_EQ(work->m_pPoints[work->m_nPoints - 1], (Point{700, 700}));
@@ -67,12 +55,9 @@ class ResampleStrokesTest : public tmb::test::BrushEngineTest {
       const int to = s + 1 < outStarts.size() ? outStarts[s + 1] : work->m_nPoints;
       const int srcStart = inStarts[s];
       const int srcEnd = source->FindStrokeEnd(srcStart);
+      ASSERT_EQ(work->m_pPoints[from], source->m_pPoints[srcStart]) << "stroke " << s;
       for (int i = from; i < to; ++i) {
         const Point p = work->m_pPoints[i];
-        // The start's flag is copied only as long as its first segment lasts.
-        if (i > from) {
-          ASSERT_LE(work->m_pFlags[i], work->m_pFlags[i - 1]) << "point " << i;
-        }
         ASSERT_LE(PolylineDistance(*source, srcStart, srcEnd, p), kRounding) << "point " << i;
         ASSERT_EQ(p, CFPoint(gResampleX[size_t(i)], gResampleY[size_t(i)]).RoundToPoint()) << "point " << i;
         if (i + 1 < to) {
@@ -103,11 +88,11 @@ TEST_F(ResampleStrokesTest, NewPointsAreCopiesOfThePointBeforeThem) {
     std::vector<int> flags;
   };
   // A stroke (0, 0) - (10, 0) - (10, 10) at step 4: (4, 0) and (8, 0) come from its start,
-  // (10, 3) and (10, 7) from its second point. The conversion styles' float form writes
-  // every new point as a continuation (and ends a short stroke on its last point).
+  // (10, 3) and (10, 7) from its second point, and every new point continues the stroke.
+  // The conversion styles' float form ends a short stroke on its last point.
   const Case cases[] = {
-      {0, false, {1, 1, 1, 0, 0}},
-      {0, true, {1, 1, 1, 0, 0}},
+      {0, false, {1, 0, 0, 0, 0}},
+      {0, true, {1, 0, 0, 0, 0}},
       {300, true, {1, 0, 0, 0, 0, 0}},
   };
   const std::vector<Point> points{{0, 0}, {4, 0}, {8, 0}, {10, 3}, {10, 7}, {10, 10}};
@@ -153,13 +138,11 @@ TEST_F(ResampleStrokesTest, StrokeEndsOfTheFloatForm) {
     std::vector<Point> out;
   };
   const Case cases[] = {
-      // A stroke whose last added point is a resampled one (flag 0) does not take its last
-      // point in mode 0.
+      // A stroke whose last added point is a resampled one does not take its last point in
+      // mode 0 ...
       {0, {{0, 0}, {2, 0}, {10, 0}}, {{0, 0}, {4, 0}, {8, 0}}},
-      // Points resampled on the first segment keep the start's flag below style 300, so
-      // such a stroke takes its last point ...
-      {0, {{0, 0}, {10, 0}}, {{0, 0}, {4, 0}, {8, 0}, {10, 0}}},
-      // ... and so does any stroke of fewer than 6 points in the conversion styles.
+      {0, {{0, 0}, {10, 0}}, {{0, 0}, {4, 0}, {8, 0}}},
+      // ... except a stroke of fewer than 6 points in the conversion styles.
       {300, {{0, 0}, {10, 0}}, {{0, 0}, {4, 0}, {8, 0}, {10, 0}}},
       // A stroke shorter than the step keeps its last point.
       {0, {{0, 0}, {3, 0}}, {{0, 0}, {3, 0}}},
@@ -187,6 +170,56 @@ TEST_F(ResampleStrokesTest, PerStrokeStepOfTheFloatForm) {
   ASSERT_GE(work->m_nPoints, 4);
   EXPECT_EQ(work->m_pPoints[1], (Point{10, 0}));
   EXPECT_EQ(work->m_pPoints[2], (Point{20, 0}));
+}
+
+// A point resampled on a stroke's first segment takes the start's attributes but not its
+// stroke-start flag: with it, each such point would be a stroke of one point for
+// everything that reads stroke starts later (links, contrast, the flow step, the shaping).
+TEST_F(ResampleStrokesTest, AStrokeWithALongFirstSegmentStaysOneStroke) {
+  struct Case {
+    const char* what;
+    int style;
+    bool floatForm;
+  };
+  const Case cases[] = {
+      {"integer form", 0, false},
+      {"float form below the conversion styles", 0, true},
+      {"float form of the conversion styles", 300, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    work->ClearPoints();
+    work->m_param[37] = c.style;
+    AddStroke(*work, {{0, 0}, {20, 0}, {20, 6}});
+    work->m_pPressure[0] = 35;
+    if (c.floatForm) {
+      work->ResampleStrokesFloat(2, 0);
+    } else {
+      work->ResampleStrokes(2);
+    }
+    ASSERT_GE(work->m_nPoints, 10);
+    EXPECT_EQ(StrokeStartsOf(*work), std::vector<int>{0});
+    EXPECT_EQ(work->m_pPoints[9], (Point{18, 0}));
+    EXPECT_EQ(work->m_pPressure[9], 35);
+  }
+}
+
+// A stroke of one point after the others, such as a dot written last, keeps its ink.
+TEST_F(ResampleStrokesTest, ADotWrittenLastIsKept) {
+  for (bool floatForm : {false, true}) {
+    SCOPED_TRACE(floatForm);
+    work->ClearPoints();
+    AddStroke(*work, {{0, 0}, {10, 0}});
+    AddStroke(*work, {{40, 40}});
+    if (floatForm) {
+      work->ResampleStrokesFloat(4, 0);
+    } else {
+      work->ResampleStrokes(4);
+    }
+    ASSERT_GE(work->m_nPoints, 2);
+    EXPECT_EQ(work->m_pPoints[work->m_nPoints - 1], (Point{40, 40}));
+    EXPECT_EQ(StrokeStartsOf(*work), (std::vector<int>{0, work->m_nPoints - 1}));
+  }
 }
 
 TEST_F(ResampleStrokesTest, EmptyRecordIsLeftAlone) {

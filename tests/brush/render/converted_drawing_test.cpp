@@ -109,17 +109,20 @@ TEST(PartialDisplayRange, NarrowsThePointsToTheWindowOfEachMode) {
   }
 }
 
-TEST_F(ConvertedDrawingTest, ThePartialDisplayDrawsOnlyItsWindowOfTheStroke) {
-  // 200 points from x = 0: point i lies at column i, 2 pixels wide round row 50.
-  AddStroke(0, 50, 200, 4);
+TEST_F(ConvertedDrawingTest, ThePartialDisplayDrawsTheStrokesThatStartInItsWindow) {
+  // 20 strokes of 10 points from x = 0: point i lies at column i, 2 pixels wide round row
+  // 50, and a stroke starts at every tenth.
+  for (int k = 0; k < 20; ++k) AddStroke(10 * k, 50, 10, 4);
   work->m_param[90] = 1;
   work->m_param[92] = 10;
-  work->m_param[93] = 25;
   const struct {
-    int mode, first, last;
-  } cases[] = {{0, 50, 69}, {1, 40, 59}, {2, 30, 49}};
+    int mode, centre, first, last;
+  } cases[] = {{0, 25, 50, 69}, {1, 25, 40, 59}, {2, 25, 30, 49},
+               // A window from point 52 leaves the rest of the stroke it begins in.
+               {0, 26, 60, 71}};
   for (const auto& c : cases) {
     work->m_param[91] = c.mode;
+    work->m_param[93] = c.centre;
     EXPECT_EQ(work->DrawCharacter(&screen, 0, -1, *work), 1);
     const std::vector<int> ink = ColumnsNot(Picture(), 50, kWhite);
     ASSERT_FALSE(ink.empty()) << c.mode;
@@ -309,6 +312,23 @@ TEST_F(ConvertedDrawingTest, StrokePicturesShowTheStrokesWithFlyingWhiteAndSmoot
   EXPECT_EQ(Picture().GetPixel(80, 10), kPaleYellow);
   work->DrawCharacter(&screen, 0, -1, *work);
   EXPECT_EQ(inkInBand(), streaked);  // the same streaks every time
+}
+
+TEST_F(ConvertedDrawingTest, WithEveryWayOfDrawingSwitchedOffTheStrokesAreDrawnAtPaperSize) {
+  // As a file from before the switches reads: no stroke pictures, no scaled road.
+  AddStroke(20, 50, 120, 24);
+  work->m_param[240] = 0;
+  work->m_param[220] = work->m_param[221] = 0;
+  work->m_rangeFrom = int32_t(kRed);
+  work->m_param[157] = int32_t(kPaleYellow);
+  ASSERT_EQ(DrawingMode(work->m_param), 0);
+  work->DrawCharacter(&screen, 0, -1, *work);
+  int ink = 0;
+  for (int y = 45; y < 65; ++y) {
+    for (int x = 30; x < 130; ++x) ink += Picture().GetPixel(x, y) == kRed;
+  }
+  EXPECT_GT(ink, 100 * 20 * 9 / 10);
+  EXPECT_EQ(Picture().GetPixel(80, 10), kPaleYellow);
 }
 
 }  // namespace

@@ -118,6 +118,59 @@ TEST_F(EdgeSmoothingTest, InkAtThePapersEdgeIsSmoothedWithinThePaperOnly) {
   RenderStrokesByStroke(&canvas.screen, nullptr, kWhite, kBlack, 100, 2);
 }
 
+TEST_F(EdgeSmoothingTest, LevelThreeAlsoSoftensThePaperOutsideTheCorners) {
+  auto smoothed = [this](int level) {
+    Surface s = Paper(kWhite);
+    PaintBand(s, kBlack);
+    RenderStrokesByStroke(&canvas.screen, &s, kWhite, kBlack, 100, level);
+    return s;
+  };
+  const Surface two = smoothed(2), three = smoothed(3);
+  tmb::test::SavePictureForViewing(three, "edge_smoothing_band_level_3");
+  Surface plain = Paper(kWhite);
+  PaintBand(plain, kBlack);
+  EXPECT_GT(Changed(two, three), 10);
+  // Level 3 greys pixels of the paper that level 2 leaves white.
+  int paperGreyed = 0, paperGreyedAtTwo = 0;
+  for (int y = 0; y < plain.height(); ++y) {
+    for (int x = 0; x < plain.width(); ++x) {
+      if (plain.GetPixel(x, y) != kWhite) continue;
+      paperGreyed += three.GetPixel(x, y) != kWhite;
+      paperGreyedAtTwo += two.GetPixel(x, y) != kWhite;
+    }
+  }
+  EXPECT_GT(paperGreyed, paperGreyedAtTwo);
+}
+
+TEST_F(EdgeSmoothingTest, AShortLedgeOpenAtBothEndsIsLeftAndALongOneShaded) {
+  struct Case {
+    int length;
+    bool shaded;
+  } cases[] = {{5, false}, {16, true}};
+  for (const Case& c : cases) {
+    // A block with a one-pixel ledge on its top edge.
+    Surface s = Paper(kWhite);
+    tmb::DeviceContext(&s).FillSolidRect({40, 60, 160, 120}, kBlack);
+    tmb::DeviceContext(&s).FillSolidRect({90, 59, 90 + c.length, 60}, kBlack);
+    Surface before = Paper(kWhite);
+    std::copy(s.bits(), s.bits() + s.ByteSize(), before.bits());
+    RenderStrokesByStroke(&canvas.screen, &s, kWhite, kBlack, 100, 2);
+    int ledge = 0;
+    for (int x = 91; x < 89 + c.length; ++x) ledge += s.GetPixel(x, 59) != before.GetPixel(x, 59);
+    EXPECT_EQ(ledge > 0, c.shaded) << c.length;
+  }
+}
+
+TEST(SmoothOutline, EachPointBecomesTheMidpointToItsSuccessor) {
+  CStrokePathLite square(8);
+  const Point points[] = {{0, 0}, {10, 0}, {10, 10}, {0, 10}};
+  for (const Point& p : points) square.m_pPoints[square.m_nCount++] = p;
+  square.m_pFlags[0] = 1;
+  SmoothOutline(square);
+  const Point expected[] = {{5, 0}, {10, 5}, {5, 10}, {0, 5}};
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(square.m_pPoints[i], expected[i]) << i;
+}
+
 TEST(IsStepCorner, AJogIsACornerAndADiagonalStaircaseIsNot) {
   CStrokePathLite jog(16);
   const Point points[] = {{0, 0}, {20, 0}, {20, 6}, {40, 6}, {40, 20}, {0, 20}};

@@ -267,17 +267,49 @@ TEST_F(OutlineFillTest, OutlineModeDrawsTheContourClosed) {
   EXPECT_EQ(canvas.surface.GetPixel(10, 8), kWhite);
 }
 
-TEST_F(OutlineFillTest, AtAScaleTheWholeScaledPaperIsClearedFirst) {
+// The paper is cleared whatever the scale, and at a scale above 1 the whole scaled paper:
+// cleared at its plain size only, an earlier drawing would stay beside the new one.
+TEST_F(OutlineFillTest, TheWholePaperIsClearedFirstAtEveryScale) {
   tmb::test::Canvas big{160, 120, PixelFormat::kColour32, 0x00FF00};
+  CStrokeWork earlier(20);
+  Square(earlier, 30, 20, 36, 26, true);
+  earlier.FillOutlines(&big.dc, kInk, 4, 0, nullptr, 4.0f, 0);
+  ASSERT_EQ(big.surface.GetPixel(130, 90), kInk);
   CStrokeWork work(20);
   Square(work, 5, 5, 10, 10, true);
   work.FillOutlines(&big.dc, kInk, 4, 0, nullptr, 4.0f, 0);
   EXPECT_EQ(big.surface.GetPixel(30, 30), kInk);
+  EXPECT_EQ(big.surface.GetPixel(130, 90), kWhite) << "the earlier drawing is gone";
   EXPECT_EQ(big.surface.GetPixel(150, 110), kWhite);
+  // Below 1 the paper itself is cleared, not only the part the drawing covers.
+  canvas.surface.Fill(0x00FF00);
+  work.FillOutlines(&canvas.dc, kInk, 4, 0, nullptr, 0.5f, 0);
+  EXPECT_EQ(canvas.surface.GetPixel(4, 4), kInk);
+  EXPECT_EQ(canvas.surface.GetPixel(38, 28), kWhite);
   // With keepBackground the picture stays.
   big.surface.Fill(0x00FF00);
   work.FillOutlines(&big.dc, kInk, 4, 1, nullptr, 4.0f, 0);
   EXPECT_EQ(big.surface.GetPixel(150, 110), 0x00FF00u);
+}
+
+// A contour whose last point is a control point closes through its curve back to its
+// first point. Taken into the polygon once more, that point would draw a line out to it
+// along the side of the curve (here down the paper's left edge at x = 5).
+TEST_F(OutlineFillTest, AContourEndingOnAControlPointClosesThroughItsCurve) {
+  CStrokeWork work(20);
+  Fill(work, {{5, 5, 1}, {35, 5, 0}, {35, 25, 0}, {5, 25, 0}});
+  work.m_pAttrs[3] = CStrokePath::kAttrSkip;
+  for (int mode : {1, 2}) {
+    SCOPED_TRACE(mode);
+    CStrokePath collected(2000);
+    canvas.surface.Fill(kWhite);
+    work.FillOutlines(&canvas.dc, kInk, mode, 0, &collected, 1.0f, 0);
+    EXPECT_EQ(canvas.surface.GetPixel(30, 5), kInk);
+    EXPECT_EQ(canvas.surface.GetPixel(16, 22), kInk);  // on the curve
+    for (int y = 15; y <= 25; ++y) EXPECT_EQ(canvas.surface.GetPixel(5, y), kWhite) << y;
+    ASSERT_GT(collected.GetCount(), 4);
+    EXPECT_NE(collected.GetLastPoint(), CFPoint(5, 25));
+  }
 }
 
 TEST_F(OutlineFillTest, FlaggedContoursAreWhiteAnd255AlsoLosesItsOutline) {

@@ -350,6 +350,7 @@ class FakeInk : public CTabletInk {
   int InkPointCount() const override { return int(ink.size()); }
   void OffsetInk(CFPoint, int value) override { offsets.push_back(value); }
   void CopyInkToStrokes(CStrokeWork& path) override {
+    path.SetCount(0);
     for (size_t k = 0; k < ink.size(); ++k) {
       path.AddSample(0, 0, 50, k == 0 ? 1 : 0);
       path.m_pPoints[path.m_nCount - 1] = ink[k];

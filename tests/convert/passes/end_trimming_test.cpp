@@ -192,21 +192,38 @@ TEST_F(TrimStrokeEndsTest, DoubledPointsAreSmoothedAway) {
   }
 }
 
-// A start turn on the path's last point, a turning point just before it: what lies past
-// the count changes nothing.
+// A start turn on the path's last point has no step on to flatten it toward (the cut of
+// its stroke's end then uses it up): what lies past the count changes nothing, whether the
+// turn lies beyond p / 2 of its segment's start or within it.
 TEST_F(TrimStrokeEndsTest, NothingPastTheCountIsRead) {
-  const Points points = {{0, 0, 1}, {45, 0}, {90, 0, 21}, {95, 5}, {100, 10, 25}};
-  Load(points, 30);
-  TrimStrokeEnds(path, 0);
-  const Points clean = PointsOf(path);
-  for (uint8_t poison : {0, 1, 2}) {
-    Load(points, 30);
-    for (int i = path.GetCount(); i < path.GetCapacity(); ++i) {
-      path.m_pFlags[i] = poison;
-      path.m_pPoints[i] = CFPoint(100, 10);
+  struct Case {
+    const char* what;
+    Points points, trimmed;
+  };
+  const Case cases[] = {
+      {"beyond p / 2, after a turning point",
+       {{0, 0, 1}, {45, 0}, {90, 0, 21}, {95, 5}, {100, 10, 25}},
+       {{0, 0, 1}, {45, 0}, {60, 0}, {75, 0}, {90, 0}}},
+      {"within p / 2", {{0, 0, 1}, {5, -5}, {10, 0, 25}}, {{0, 0, 1}, {5, -5}, {10, 0}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    for (uint8_t poison : {0, 1, 2}) {
+      Load(c.points, 30);
+      for (int i = path.GetCount(); i < path.GetCapacity(); ++i) {
+        path.m_pFlags[i] = poison;
+        path.m_pPoints[i] = CFPoint(100, 100);
+      }
+      EXPECT_EQ(TrimStrokeEnds(path, 0), 1);
+      EXPECT_EQ(PointsOf(path), c.trimmed) << int(poison);
     }
-    TrimStrokeEnds(path, 0);
-    EXPECT_EQ(PointsOf(path), clean) << int(poison);
+    // A path with no room past its points: the sanitizer build sees any read beyond them.
+    CStrokeWork full(int(c.points.size()));
+    full.m_param[3] = 30;
+    for (const PathPoint& q : c.points) full.AddPointUnique(q.x, q.y, q.flag, 1);
+    ASSERT_EQ(full.GetCount(), full.GetCapacity());
+    EXPECT_EQ(TrimStrokeEnds(full, 0), 1);
+    EXPECT_EQ(PointsOf(full), c.trimmed);
   }
 }
 

@@ -128,10 +128,10 @@ TEST_F(StyleDefTree, TheStyleCommandsReadTheChosenClassAndTable) {
   ASSERT_EQ(Read("<class \"楷\"> 崩し 1 </class><class \"草\" : \"楷\"> 太さ 2 </class><table \"t\"> 草 </table>"), 0);
   const StyleDefSource& source = tree;
   ParamBlock values{};
-  EXPECT_FALSE(source.HasChosenStyle());
+  EXPECT_FALSE(tree.HasChosenStyle());
   EXPECT_FALSE(tree.CollectChosenValues(values));
   tree.m_nCurClass = 1;
-  ASSERT_TRUE(source.HasChosenStyle());
+  ASSERT_TRUE(tree.HasChosenStyle());
   ASSERT_TRUE(tree.CollectChosenValues(values));
   EXPECT_EQ(values[0], 1);
   EXPECT_EQ(values[3], 2);

@@ -19,7 +19,6 @@ namespace {
 // A chosen style of the style menus: 崩し 40, 太さ 120, and its own colours.
 class ChosenStyle : public StyleDefSource {
  public:
-  bool HasChosenStyle() const override { return true; }
   bool CollectChosenValues(ParamBlock& params) override {
     params[0] = 40;
     params[3] = 120;
@@ -59,9 +58,11 @@ class StyleValues : public CharGlobalsTest {
   // Applies style id as a style command does up to the drawing.
   CStyleSavedValues Apply(int id, int slot = 0) {
     const CStyleSavedValues saved = SaveStyleValues(*rec);
-    SetStyleValues(*rec, id, slot, saved);
+    styled = SetStyleValues(*rec, id, slot, saved);
     return saved;
   }
+
+  bool styled = false;
 
   std::unique_ptr<CCharDataFull> rec = std::make_unique<CCharDataFull>();
 };
@@ -78,13 +79,14 @@ TEST_F(StyleValues, NoConversionOnTheDefaultsThenTheOldValuesOrTheStylesStay) {
     EXPECT_EQ(p[100], gCharSlots[0].m_param[100]);
     EXPECT_EQ(p[47], gCharSlots[0].m_param[47]);
     EXPECT_EQ(p[194], 11);
-    EXPECT_EQ(rec->m_bChanged, 1);
+    EXPECT_TRUE(styled);
+    EXPECT_EQ(rec->m_bConvertRequested, 1);
     // The points and the texts are the user's.
     EXPECT_EQ(rec->m_nPoints, 2);
     EXPECT_EQ(rec->m_pPoints[1], (Point{5, 6}));
     EXPECT_EQ(rec->m_text[kTextPicture1], "mine.bmp");
 
-    EndStyleValues(*rec, saved);
+    EndStyleValues(*rec, saved, styled);
     ParamBlock expected = before;
     if (keep) expected = p;
     expected[47] = 0;
@@ -105,13 +107,46 @@ TEST_F(StyleValues, TheBrushValuesComeFromTheWindowsSlotThenThePreset) {
   EXPECT_EQ(rec->m_param[328], 1);
 }
 
-TEST_F(StyleValues, OnlyListedIdsAndAChosenStyleHaveValues) {
-  for (int id : {0, 1, 4, 9, 11, 22}) EXPECT_TRUE(StyleHasValues(id)) << id;
-  for (int id : {2, 3, 10, 23, 24, -2}) EXPECT_FALSE(StyleHasValues(id)) << id;
-  EXPECT_FALSE(StyleHasValues(kStyleFromStyleMenus));
-  ChosenStyle chosen;
-  SetStyleDefSource(&chosen);
-  EXPECT_TRUE(StyleHasValues(kStyleFromStyleMenus));
+TEST_F(StyleValues, OnlyListedIdsAndTheStyleMenusApply) {
+  for (int id : {0, 1, 4, 9, 11, 22, kStyleFromStyleMenus}) EXPECT_TRUE(StyleApplies(id)) << id;
+  for (int id : {2, 3, 10, 23, 24, -2}) EXPECT_FALSE(StyleApplies(id)) << id;
+}
+
+// A tree with no style chosen, whose keep switches are on.
+class NoChosenStyle : public StyleDefSource {
+ public:
+  bool KeepsFlyingWhite() const override { return true; }
+  bool KeepsShapeColours() const override { return true; }
+};
+
+// The style menus with no style chosen give the defaults and the window's brush values,
+// with what the keep switches keep, and nothing of a style. With parameter 380 on they
+// would stay and the user's own settings would be gone for good: they were only shown,
+// and the saved values come back.
+TEST_F(StyleValues, TheStyleMenusWithoutAChosenStyleShowTheDefaultsAndGiveTheValuesBack) {
+  NoChosenStyle none;
+  SetStyleDefSource(&none);
+  gCharSlots[1].m_param[0] = 62;
+  rec->m_param[5] = 3;
+  rec->m_param[156] = 0xF06020;
+  for (int keep : {0, 1}) {
+    SCOPED_TRACE(keep);
+    rec->m_param[kStyleKeepParam] = keep;
+    const ParamBlock before = rec->m_param;
+    const CStyleSavedValues saved = Apply(kStyleFromStyleMenus, 1);
+    EXPECT_FALSE(styled);
+    EXPECT_EQ(rec->m_bConvertRequested, 1);
+    EXPECT_EQ(rec->m_param[0], 62);
+    EXPECT_EQ(rec->m_param[100], gCharSlots[0].m_param[100]);
+    EXPECT_EQ(rec->m_param[5], 3);
+    EXPECT_EQ(rec->m_param[156], 0xF06020);
+    EndStyleValues(*rec, saved, styled);
+    ParamBlock expected = before;
+    expected[47] = 0;
+    EXPECT_EQ(rec->m_param, expected);
+    EXPECT_EQ(rec->m_paramMax[0], 33);
+    rec->m_param = before;
+  }
 }
 
 TEST_F(StyleValues, TheChosenStyleWithAndWithoutItsKeepSwitches) {

@@ -155,6 +155,31 @@ TEST_F(CharDocument, TheFileChoiceModesGiveThePartsToTheirWindows) {
   EXPECT_TRUE(messages.ids.empty());
 }
 
+TEST_F(CharDocument, AnEmptyWindowTheFileLoadsIntoKeepsNoUndoThatWouldThrowTheFileAway) {
+  const fs::path path = NewFile();
+  gFileSelect.m_nMode = kSelectAtoA_BtoB;
+  for (int settingsOnly : {0, 1}) {
+    SCOPED_TRACE(settingsOnly);
+    Reset();
+    // Window A is empty and still holds the copy of an earlier edit; window B holds its
+    // character.
+    A().m_char.ClearPoints();
+    A().SaveUndoCopy();
+    SetPoints(A().m_base[kBaseUndo], kOld);
+    EXPECT_EQ(A().LoadFile(path.string(), settingsOnly), 1);
+    EXPECT_EQ(RecordPoints(B().m_base[kBaseUndo]), kB);
+    EXPECT_EQ(B().m_bUndoValid, 1);
+    if (settingsOnly) {
+      // Only settings came: the undo takes them back and the points stay as they are.
+      EXPECT_EQ(A().m_bUndoValid, 1);
+      EXPECT_EQ(A().m_base[kBaseUndo].m_nPoints, 0);
+    } else {
+      EXPECT_EQ(RecordPoints(A().m_char), kPart1);
+      EXPECT_EQ(A().m_bUndoValid, 0);
+    }
+  }
+}
+
 TEST_F(CharDocument, APartThatFailsKeepsItsWindowAndAFailedFirstPartSkipsTheSecond) {
   // Only one block: part 2 is missing, which is silent.
   const fs::path single = WriteBytes("one.wdf", BuildWdfBlock(Block(kPart1, 1)));

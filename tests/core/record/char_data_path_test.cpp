@@ -157,6 +157,7 @@ TEST_F(CharDataPathTest, ToStrokeWorkCarriesPerPointValuesAndSettings) {
   rec->m_flags[kFlagMorphPercent] = 70;
   rec->m_nFrameCount = 12;
   rec->m_nExtWorkValue = 9;
+  rec->m_bConvertRequested = 1;
   CStrokeWork work(32);
   rec->ToStrokeWork(work);
   ASSERT_EQ(work.GetCount(), 4);
@@ -174,6 +175,7 @@ TEST_F(CharDataPathTest, ToStrokeWorkCarriesPerPointValuesAndSettings) {
   EXPECT_EQ(work.m_nMorphPercent, 70);
   EXPECT_EQ(work.m_nFrameCount, 12);
   EXPECT_EQ(work.m_nRecordValue, 9);
+  EXPECT_EQ(work.m_bConvertRequested, 1);
 
   // The live stroke's work object holds 10 points: the rest is left out.
   rec->m_nPoints = 0;

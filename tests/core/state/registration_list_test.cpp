@@ -156,6 +156,24 @@ TEST(PictureNames, FurtherPicturesAreNumberedAfterTheLargestUnlessOverwriting) {
   EXPECT_EQ(panel.m_entries[0].done, 0);
 }
 
+TEST(PictureNames, AFolderListsThePicturesThatNameACharacter) {
+  TempDir dir;
+  for (const char* name : {"__永.bmp", "_6c38_2.bmp", "__𠀋.bmp", "x.bmp", "_zz.bmp", "__永.txt", "_0041.bmp"}) {
+    Touch(dir / name);
+  }
+  std::vector<CRegisteredPicture> table;
+  ASSERT_EQ(ListRegisteredPictures(dir.path().string(), table), 4);
+  // In the order of their names, each with its character and code.
+  const std::vector<std::pair<std::string, uint32_t>> expected = {
+      {"A", 0x41}, {"永", 0x6C38}, {"永", 0x6C38}, {"𠀋", 0x2000B}};
+  std::vector<std::pair<std::string, uint32_t>> found;
+  for (const CRegisteredPicture& p : table) found.emplace_back(p.text, p.code);
+  EXPECT_EQ(found, expected);
+  EXPECT_EQ(table[0].path, (dir / "_0041.bmp").string());
+  EXPECT_EQ(ListRegisteredPictures((dir / "missing").string(), table), 0);
+  EXPECT_TRUE(table.empty());
+}
+
 TEST(RegistrationPanel, LayoutPromptsAndTheNextCharacter) {
   CRegistrationPanel panel;
   panel.SetList(ReadCharacterList(Bytes({0xFF, 0xFE})));

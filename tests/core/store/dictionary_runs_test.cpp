@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,7 +16,6 @@
 #include "support/scoped_work_canvas.h"
 #include "support/scripted_messages.h"
 #include "support/store_folder.h"
-#include "support/written_characters.h"
 #include "platform/text/code_page.h"
 
 namespace tmb::test {
@@ -26,7 +25,7 @@ const char kEi[] = "\x89\x69";     // 永
 const char kIchi[] = "\x88\xea";   // 一
 const char kSpace[] = "\x81\x40";  // the full-width space
 constexpr int kMsgCapacity = 62045;
-constexpr char kPackageModel[] = "/usr/share/tegaki/models/zinnia/handwriting-ja.model";
+constexpr int kMsgNotInDictionary = 61625;
 
 std::vector<std::string> ListedNames() {
   std::vector<std::string> names;
@@ -140,6 +139,17 @@ TEST_F(Expansion, ACharacterTheStoreLacksLeavesItsCellEmpty) {
   EXPECT_EQ(doc->m_char.m_pPoints[0], (Point{250, 350})) << "in the second cell";
 }
 
+TEST_F(Expansion, CharactersTheStoreLacksAllLeaveTheStrokesAndSaySo) {
+  StoreCross(kIchi, 40, 80);
+  EXPECT_EQ(ExpandTextCharacters(*doc, std::string(kEi) + kEi), 0);
+  EXPECT_EQ(Points(), (std::vector<Point>{{7, 7}, {9, 9}}));
+  EXPECT_EQ(doc->m_bUndoValid, 0);
+  EXPECT_EQ(messages.ids, std::vector<int>{kMsgNotInDictionary});
+  ASSERT_EQ(messages.texts.size(), 1u);
+  EXPECT_NE(messages.texts[0].find("永永"), std::string::npos) << messages.texts[0];
+  EXPECT_EQ(messages.beeps, 1);
+}
+
 TEST_F(Expansion, MorePointsThanARecordHoldsKeepWhatFitsAndTellTheUser) {
   CStrokePath big(9000);
   for (int i = 0; i < 9000; ++i) big.AppendPoint(i % 100, i / 100, i % 100 == 0 ? 1 : 0);
@@ -160,7 +170,7 @@ TEST_F(Expansion, AGridWithoutCellsExpandsNothing) {
 
 TEST_F(Expansion, RegisteringStoresTheStrokesOfEachCellUnderItsCharacter) {
   CCharDataFull& rec = doc->m_char;
-  EXPECT_EQ(RegisterTextCharacters(rec, kEi), 0) << "no stroke starts in a cell";
+  EXPECT_EQ(RegisterTextCharacters(rec, kEi, 0), 0) << "no stroke starts in a cell";
   // One stroke in the first cell, two in the second.
   const std::vector<std::pair<Point, int>> points = {{{300, 100}, 1}, {{400, 100}, 0}, {{300, 300}, 1},
                                                      {{320, 300}, 0}, {{310, 290}, 1}, {{310, 330}, 0}};
@@ -169,7 +179,7 @@ TEST_F(Expansion, RegisteringStoresTheStrokesOfEachCellUnderItsCharacter) {
     rec.m_pPoints[i] = points[i].first;
     rec.m_pFlags[i] = uint8_t(points[i].second);
   }
-  EXPECT_EQ(RegisterTextCharacters(rec, std::string(kEi) + " " + kIchi), 1);
+  EXPECT_EQ(RegisterTextCharacters(rec, std::string(kEi) + " " + kIchi, 0), 1);
   CStrokePath loaded(100);
   ASSERT_EQ(LoadTextCharacter(loaded, kEi), 1);
   EXPECT_EQ(PointsOf(loaded), (std::vector<PathPoint>{{0, 0, 1}, {100, 0, 0}}));
@@ -177,29 +187,67 @@ TEST_F(Expansion, RegisteringStoresTheStrokesOfEachCellUnderItsCharacter) {
   EXPECT_EQ(PointsOf(loaded), (std::vector<PathPoint>{{0, 10, 1}, {20, 10, 0}, {10, 0, 1}, {10, 40, 0}}));
 }
 
-TEST_F(Expansion, WithInkInputACellPastTheTextIsStoredUnderWhatIsWrittenThere) {
-  if (!std::filesystem::exists(kPackageModel)) GTEST_SKIP() << "no handwriting model installed";
-  CCharDataFull& rec = doc->m_char;
-  rec.ClearPoints();
-  // A level stroke in the first cell, a ten in the second.
-  AddStroke(rec, {{300, 100}, {400, 100}});
-  for (const auto& stroke : WrittenCharacters()[1].strokes) AddStroke(rec, StrokeSamples(stroke, 1, {300, 290}, 8));
-  const std::string ten = Utf8ToSjis("十").value();
-  CStrokePath loaded(100);
-  // Without ink input the text names only the first cell.
-  EXPECT_EQ(RegisterTextCharacters(rec, kEi), 1);
-  ASSERT_EQ(LoadTextCharacter(loaded, ten), 1);
-  EXPECT_EQ(loaded.GetCount(), 0);
+// The ink of window A: active or not, beginning at a stroke of the record, and reading
+// each run of its strokes as the text given for the run's first.
+class FakeInk : public CTabletInk {
+ public:
+  int FirstInkStroke() const override { return firstInk; }
+  int RecognizeText(int first, int end, std::string& text) override {
+    reads.push_back({first, end});
+    text = texts.count(first) ? texts.at(first) : std::string();
+    return m_bActive ? 1 : 0;
+  }
+  int firstInk = 0;
+  std::map<int, std::string> texts;
+  std::vector<std::pair<int, int>> reads;
+};
 
-  SetHandwritingModelPlaces({kPackageModel});
-  ASSERT_EQ(gTabletInk[0].Attach(nullptr, 0), 0);
-  ASSERT_EQ(gInkActive, 1);
-  EXPECT_EQ(RegisterTextCharacters(rec, kEi), 1);
-  gTabletInk[0].Detach();
-  SetHandwritingModelPlaces({});
-  ASSERT_EQ(LoadTextCharacter(loaded, ten), 1);
-  EXPECT_EQ(loaded.GetCount(), rec.m_nPoints - 2);
-  EXPECT_EQ(loaded.CountStrokes(), 2);
+TEST_F(Expansion, ACellPastTheTextIsStoredUnderWhatTheWindowsInkReadsInItsStrokes) {
+  const std::string ten = Utf8ToSjis("十").value(), ki = Utf8ToSjis("木").value();
+  // The record's strokes: a level one in the first cell (the text's), a level and an
+  // upright one in the second and a level one in the third; or the upright one last, after
+  // the third cell's.
+  struct Case {
+    const char* name;
+    int active, firstInk;
+    bool uprightLast;
+    std::map<int, std::string> texts;  // by the first ink stroke read
+    std::vector<std::pair<int, int>> reads;
+    bool tenStored;
+  };
+  const Case cases[] = {
+      {"ink not active", 0, 1, false, {{0, ten}, {2, ki}}, {}, false},
+      {"the cells' strokes are ink", 1, 1, false, {{0, ten}, {2, ki}}, {{0, 2}, {2, 3}}, true},
+      {"a cell's first stroke came before the ink", 1, 2, false, {{1, ki}}, {{1, 2}}, false},
+      {"a cell's strokes do not follow one another", 1, 1, true, {{1, ki}}, {{1, 2}}, false},
+  };
+  for (const Case& c : cases) {
+    ScopedStoreFolder store;
+    FakeInk ink;
+    ink.m_bActive = c.active;
+    ink.firstInk = c.firstInk;
+    ink.texts = c.texts;
+    SetTabletInk(0, &ink);
+    CCharDataFull& rec = doc->m_char;
+    rec.ClearPoints();
+    AddStroke(rec, {{300, 100}, {400, 100}});
+    AddStroke(rec, {{300, 300}, {400, 300}});
+    if (!c.uprightLast) AddStroke(rec, {{350, 260}, {350, 400}});
+    AddStroke(rec, {{100, 100}, {200, 100}});
+    if (c.uprightLast) AddStroke(rec, {{350, 260}, {350, 400}});
+    EXPECT_EQ(RegisterTextCharacters(rec, kEi, 0), 1) << c.name;
+    SetTabletInk(0, nullptr);
+    EXPECT_EQ(ink.reads, c.reads) << c.name;
+    CStrokePath loaded(100);
+    ASSERT_EQ(LoadTextCharacter(loaded, kEi), 1);
+    EXPECT_EQ(loaded.GetCount(), 2) << c.name;
+    ASSERT_EQ(LoadTextCharacter(loaded, ten), 1);
+    const std::vector<PathPoint> tenPoints{{0, 40, 1}, {100, 40, 0}, {50, 0, 1}, {50, 140, 0}};
+    EXPECT_EQ(PointsOf(loaded), c.tenStored ? tenPoints : std::vector<PathPoint>{}) << c.name;
+    ASSERT_EQ(LoadTextCharacter(loaded, ki), 1);
+    const std::vector<PathPoint> kiPoints{{0, 0, 1}, {100, 0, 0}};
+    EXPECT_EQ(PointsOf(loaded), c.active ? kiPoints : std::vector<PathPoint>{}) << c.name;
+  }
 }
 
 }  // namespace

@@ -57,11 +57,14 @@ CAniSheetValues DistinctSheet() {
   s.swf.m_nGradient = 2;
   s.saveEx.m_nSplitOutput = 2;
   s.saveEx.m_nChain = 1;
+  s.font = {4, 55, 250, 1};
   return s;
 }
 
 class AnimSheetCopies : public ::testing::Test {
  protected:
+  // The copies as they run once the file page had its first fill.
+  void SetUp() override { gAnimSavePageFilled = 1; }
   void TearDown() override {
     gDrawState.Reset();
     gAnimChain = {};
@@ -117,6 +120,51 @@ TEST_F(AnimSheetCopies, EachPageGoesToItsPlacesAndComesBackTheSame) {
   EXPECT_EQ(back.saveEx.m_nSplitOutput, 2);
 }
 
+TEST_F(AnimSheetCopies, TheFontPageRoundTripsItsFourParametersThroughARecord) {
+  auto record = std::make_unique<CCharDataFull>();
+  const CAnimateFontValues font{3, 40, 120, 1};
+  AnimFromFontPage(*record, font);
+  EXPECT_EQ(record->m_param[260], 3);
+  EXPECT_EQ(record->m_param[261], 40);
+  EXPECT_EQ(record->m_param[267], 120);
+  EXPECT_EQ(record->m_param[266], 1);
+  CAnimateFontValues back;
+  AnimToFontPage(*record, back);
+  EXPECT_EQ(back.m_nEdge, 3);
+  EXPECT_EQ(back.m_nSoftness, 40);
+  EXPECT_EQ(back.m_nSmoothing, 120);
+  EXPECT_EQ(back.m_bOff, 1);
+  // A file's values outside the page's ranges are shown within them.
+  record->m_param[260] = 9;
+  record->m_param[261] = 0;
+  record->m_param[267] = 301;
+  AnimToFontPage(*record, back);
+  EXPECT_EQ(back.m_nEdge, kSheetMaxEdgeEmphasis);
+  EXPECT_EQ(back.m_nSoftness, kSheetMinFontSoftness);
+  EXPECT_EQ(back.m_nSmoothing, kSheetMaxFontSmoothing);
+}
+
+TEST_F(AnimSheetCopies, TheFilePagesFirstFillOfARunStartsAtTheDefaultFolderAndWaitsOfTen) {
+  gDrawState.m_szCurFolder = "/data/tamberi";
+  auto record = std::make_unique<CCharDataFull>();
+  record->m_param[kAnimFrames] = 12;
+  record->m_text[kTextFolder] = "/home/user/anim";
+  record->m_valueTable.fill(70);
+  CAniSaveValues page;
+  gAnimSavePageFilled = 0;
+  AnimToSavePage(*record, page);
+  EXPECT_EQ(page.m_strFolder, "/data/tamberi");
+  EXPECT_EQ(page.m_waits[0], 10);
+  EXPECT_EQ(page.m_waits[255], 10);
+  EXPECT_EQ(page.m_nWaitCount, 0);
+  EXPECT_EQ(page.m_nWaitMiddle, record->m_param[kAnimWaitMiddle]) << "the other fields come from the record";
+  // Once a run: the next fill shows the record as it is.
+  AnimToSavePage(*record, page);
+  EXPECT_EQ(page.m_strFolder, "/home/user/anim");
+  EXPECT_EQ(page.m_waits[0], 70);
+  EXPECT_EQ(page.m_nWaitCount, 12);
+}
+
 TEST_F(AnimSheetCopies, APageNumberCopiesOnlyItsPage) {
   struct Case {
     int page;
@@ -125,10 +173,10 @@ TEST_F(AnimSheetCopies, APageNumberCopiesOnlyItsPage) {
   } cases[] = {
       {kAnimPageMotion, true, kAnimFrames},  {kAnimPageSave, true, kAnimAvi},
       {kAnimPageSpecial, true, 263},         {kAnimPageSwf, true, 256},
-      {kAnimPageSaveEx, true, 281},          {23, false, 0},
+      {kAnimPageSaveEx, true, 281},          {kAnimPageFont, true, 267},
       {26, false, 0},                         {-2, false, 0},
   };
-  const int written[] = {kAnimFrames, kAnimAvi, 263, 256, 281};
+  const int written[] = {kAnimFrames, kAnimAvi, 263, 256, 281, 267};
   const CAniSheetValues sheet = DistinctSheet();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.page);
@@ -141,7 +189,7 @@ TEST_F(AnimSheetCopies, APageNumberCopiesOnlyItsPage) {
   }
 }
 
-TEST_F(AnimSheetCopies, AConfirmWritesAllFivePagesIntoEachOfThreeWindows) {
+TEST_F(AnimSheetCopies, AConfirmWritesAllSixPagesIntoEachOfThreeWindows) {
   CharWindows windows({kKindDrawA, kKindDrawB, kKindFontAxis});
   gDrawState.m_nCharWindows = 3;
   gDrawState.m_charWindowKinds = {kKindDrawA, kKindDrawB, kKindFontAxis};
@@ -154,6 +202,7 @@ TEST_F(AnimSheetCopies, AConfirmWritesAllFivePagesIntoEachOfThreeWindows) {
     EXPECT_EQ(p[263], 1500);        // special motion
     EXPECT_EQ(p[281], 2);           // file extension
     EXPECT_EQ(p[256], 1);           // SWF
+    EXPECT_EQ(p[260], 4);           // font correction
   }
 }
 

@@ -84,17 +84,18 @@ TEST(Interpolate, SwitchedValuesFollowA) {
 class RecordingView final : public AnimationFrameView {
  public:
   RecordingView() { picture.Create(8, 8, tmb::PixelFormat::kColour32); }
-  bool PaintFrame(tmb::DeviceContext&, CCharDataFull& frame, int cellMode) override {
+  bool PaintFrame(tmb::DeviceContext&, CCharDataFull& frame) override {
     percents.push_back(frame.m_flags[kFlagMorphPercent]);
     params.push_back(frame.m_param);
     points.push_back(frame.m_nPoints);
-    cellModes.push_back(cellMode);
+    modes.push_back(gAnimationMode);
+    derived.push_back(frame.m_bDerived);
     return true;
   }
   const tmb::Surface& Picture() const override { return picture; }
 
   tmb::Surface picture;
-  std::vector<int> percents, points, cellModes;
+  std::vector<int> percents, points, modes, derived;
   std::vector<ParamBlock> params;
 };
 
@@ -109,6 +110,9 @@ class StepFixture : public ::testing::Test {
   }
   int Step(int frame, int frames, int single = 0) {
     int changed = 0;
+    return StepReporting(frame, frames, changed, single);
+  }
+  int StepReporting(int frame, int frames, int& changed, int single = 0) {
     return StepAnimationFrame(view, dc, frame, frames, 0, 1, 7, records, 0, single, changed);
   }
 
@@ -190,10 +194,84 @@ TEST_F(StepFixture, FramesOfARunWithSwfOnAreRecordedInThePathSequence) {
   gPathSequence.FreePath();
 }
 
-TEST_F(StepFixture, CellPreviewDrawsIntoCells) {
-  record->m_param[kAnimCellPreview] = 1;
-  ASSERT_EQ(Step(1, 3), 1);
-  EXPECT_EQ(view.cellModes.back(), 2);
+TEST_F(StepFixture, FramesAreDrawnAsAnimationFramesAndTheModeEndsWithThem) {
+  gAnimationMode = 0;
+  for (int frame : {0, 2, 4}) ASSERT_EQ(Step(frame, 5), 1);
+  EXPECT_EQ(view.modes, (std::vector<int>{1, 1, 1}));
+  EXPECT_EQ(gAnimationMode, 0);
+}
+
+TEST_F(StepFixture, DerivedColoursAreReportedAtTheEndAndByEachWarpedColourChange) {
+  struct Case {
+    int derived, morph, warp, frame;
+    int changed, frameDerived;
+  } cases[] = {
+      {1, 1, 0, 4, 1, 1},  // derived settings report at B
+      {0, 1, 0, 4, 0, 0},
+      {1, 0, 0, 4, 0, 1},  // no morph: nothing taken from B
+      {1, 1, 0, 2, 0, 1},  // not yet at B
+      {0, 0, 1, 2, 1, 1},  // a blended colour changed: the frame's settings are derived
+  };
+  b->m_param[151] = 0x0000FF;
+  for (const Case& c : cases) {
+    record->m_bDerived = c.derived;
+    record->m_param[kAnimMorphSwitch] = c.morph;
+    record->m_param[kAnimWarpSwitch] = c.warp;
+    int changed = 0;
+    ASSERT_EQ(StepReporting(c.frame, 5, changed), 1);
+    EXPECT_EQ(changed, c.changed) << c.derived << c.morph << c.warp << c.frame;
+    EXPECT_EQ(view.derived.back(), c.frameDerived) << c.derived << c.morph << c.warp << c.frame;
+    // The animated record keeps the derivation for the frames after.
+    EXPECT_EQ(record->m_bDerived, c.frameDerived) << c.derived << c.morph << c.warp << c.frame;
+    EXPECT_EQ(record->m_param[151], 0) << "the colours change in the frame only";
+  }
+}
+
+// Window B's own character animated from A: the last frame has B's colours, which its
+// own blend no longer changes; that the frames before blended them is still reported.
+TEST_F(StepFixture, TheLastFrameReportsTheColoursTheFramesBeforeIt) {
+  auto a = std::make_unique<CCharDataFull>();
+  a->ClearPoints();
+  a->m_param[151] = 0x0000FF;
+  records = {b.get(), a.get(), b.get(), b.get(), b.get()};
+  b->m_param[kAnimMorphSwitch] = 1;
+  b->m_param[kAnimWarpSwitch] = 1;
+  int last = 0;
+  ASSERT_EQ(StepReporting(4, 5, last), 1);
+  EXPECT_EQ(last, 0) << "a run that starts at its last frame has nothing derived";
+  int middle = 0;
+  ASSERT_EQ(StepReporting(2, 5, middle), 1);
+  EXPECT_EQ(middle, 1);
+  last = 0;
+  ASSERT_EQ(StepReporting(4, 5, last), 1);
+  EXPECT_EQ(last, 1);
+  EXPECT_EQ(b->m_param[151], 0);
+}
+
+// What the windows are told after each frame: the preview takes the frame whole, or only
+// its written cells when the cell preview is on.
+class RecordingWindows final : public AnimationWindows {
+ public:
+  RecordingWindows() { SetAnimationWindows(this); }
+  ~RecordingWindows() override { SetAnimationWindows(nullptr); }
+  void RefreshAfterFrame(int kind, CCharDataFull& frame, int cellPreview) override {
+    kinds.push_back(kind);
+    cellPreviews.push_back(cellPreview);
+    points.push_back(frame.m_nPoints);
+  }
+  std::vector<int> kinds, cellPreviews, points;
+};
+
+TEST_F(StepFixture, ThePreviewIsToldOfEachFrameAndWhetherItTakesTheWrittenCells) {
+  RecordingWindows windows;
+  record->m_param[kAnimMorphSwitch] = 1;
+  for (int cells : {0, 1}) {
+    record->m_param[kAnimCellPreview] = cells;
+    ASSERT_EQ(Step(2, 3), 1);
+  }
+  EXPECT_EQ(windows.cellPreviews, (std::vector<int>{0, 1}));
+  EXPECT_EQ(windows.kinds, (std::vector<int>{0, 0}));
+  EXPECT_EQ(windows.points, (std::vector<int>{5, 5})) << "the frame as it was drawn";
 }
 
 }  // namespace

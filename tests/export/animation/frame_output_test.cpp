@@ -337,7 +337,7 @@ TEST_F(FrameOutputTest, AWholeRunOpensWhatTheSettingsAskToSee) {
 class ColourView final : public AnimationFrameView {
  public:
   ColourView() { picture.Create(kWidth, kHeight, tmb::PixelFormat::kColour32); }
-  bool PaintFrame(tmb::DeviceContext&, CCharDataFull&, int) override {
+  bool PaintFrame(tmb::DeviceContext&, CCharDataFull&) override {
     PaintFrame(picture, painted++);
     return true;
   }

@@ -42,12 +42,15 @@ class ScriptedCodecs final : public AviCodecChooser {
   ~ScriptedCodecs() override { SetAviCodecChooser(nullptr); }
   bool Choose(AviCodecChoice& choice) override {
     ++asked;
+    proposed.push_back(choice.quality);
     if (fillDisk) disk = std::make_unique<tmb::test::SmallDisk>(1000);
     choice.codec = tmb::AviCodec::kMotionJpeg;
-    choice.quality = 90;
+    choice.quality = quality;
     return answer;
   }
   bool answer = true;
+  int quality = 90;
+  std::vector<int> proposed;
   bool fillDisk = false;
   int asked = 0;
   std::unique_ptr<tmb::test::SmallDisk> disk;
@@ -211,6 +214,24 @@ TEST_F(AviMovieFileTest, ACancelledOrFailedRecompressionKeepsTheUncompressedMovi
   EXPECT_EQ(tmb::test::FileBytes(Movie()), uncompressed);
   EXPECT_EQ(entries(), 1);  // no temporary file is left beside it
   EXPECT_EQ(codecs.asked, 3);
+}
+
+TEST_F(AviMovieFileTest, TheCodecChosenWhileAMovieIsWrittenIsWhatItsRecompressionProposes) {
+  ScriptedCodecs codecs;
+  EXPECT_EQ(ChooseAviCodec(), 0) << "no movie is open";
+  EXPECT_EQ(codecs.asked, 0);
+  ASSERT_EQ(OpenAviFile((dir / "m.avi").string(), 4, 4, 1, 10), 1);
+  codecs.quality = 33;
+  EXPECT_EQ(ChooseAviCodec(), 1);
+  codecs.answer = false;
+  codecs.quality = 5;
+  EXPECT_EQ(ChooseAviCodec(), 0);  // a cancelled question keeps the choice before it
+  AbandonAviFile();
+  codecs.answer = true;
+  params()[kAnimAviRecompress] = 1;
+  ASSERT_EQ(Run(2), 1);
+  ASSERT_EQ(codecs.proposed.size(), 3u);
+  EXPECT_EQ(codecs.proposed.back(), 33);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "brush/bitmap/palettes.h"
 #include "core/state/draw_state.h"
 #include "export/gif/gif_reader.h"
 #include "export/picture/character_image_file.h"
@@ -16,6 +17,7 @@
 #include "support/colour_blocks.h"
 #include "support/file_bytes.h"
 #include "support/gif_builder.h"
+#include "support/scripted_display.h"
 #include "support/scripted_messages.h"
 #include "support/small_disk.h"
 #include "support/temp_dir.h"
@@ -50,7 +52,10 @@ std::vector<uint8_t> SmallGif() {
 class PictureFiles : public ::testing::Test {
  protected:
   void SetUp() override { gDrawState.Reset(); }
-  void TearDown() override { gDrawState.Reset(); }
+  void TearDown() override {
+    gDrawState.Reset();
+    ResetPalettes();
+  }
 
   // Writes the blocks in format and returns the file's bytes.
   std::vector<uint8_t> Written(int format, const std::string& name) {
@@ -134,6 +139,74 @@ TEST_F(PictureFiles, ColourBlocksSurviveBmpAndPngExactlyAndJpegWithinFour) {
   tmb::test::ExpectPngcheckPasses(dir / "blocks.png");
   if (!tmb::test::ToolInstalled("djpeg")) GTEST_SKIP() << "djpeg is not installed";
   const tmb::test::ToolRun run = tmb::test::RunTool("djpeg -bmp '" + (dir / "blocks.jpg").string() + "' > /dev/null");
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+}
+
+// On a display of 256 colours a BMP file keeps the display's eight bits with the
+// application palette as its colour table; the coded formats still get 24-bit pixels.
+TEST_F(PictureFiles, OnAPaletteDisplayBmpFilesHaveEightBitsAndTheApplicationPalette) {
+  tmb::test::ScriptedDisplay display;
+  display.bits = 8;
+  gPaletteMode = 1;
+  InitAppPalettes();
+  const tmb::test::ColourBlocks blocks = tmb::test::MakeColourBlocks(61, 45);
+  for (int y : {0, 20, 44}) AddColourToPalette(gColourTables[0], blocks.ColourOfRow(y), gCurPaletteA);
+  Canvas source = BlockCanvas(61, 45);
+  for (const char* name : {"eight.bmp", "still.png"}) {
+    SCOPED_TRACE(name);
+    const fs::path path = dir / name;
+    ASSERT_EQ(SaveDCImageFile(&source.dc, &source.surface, 0, 0, 61, 45, path.string(), PictureFormatOfPath(name), 0), 1);
+    Canvas back(61, 45, PixelFormat::kColour32, kGrey);
+    tmb::Size size{};
+    ASSERT_EQ(ReadPictureFile(&back.dc, path.string(), &back.surface, &size), kPictureRead);
+    EXPECT_EQ(tmb::test::MaxBlockDifference(back.surface, blocks, 0), 0);
+  }
+  const std::vector<uint8_t> bmp = tmb::test::FileBytes(dir / "eight.bmp");
+  ASSERT_GT(bmp.size(), 54u + 1024u);
+  EXPECT_EQ(bmp[28], 8) << "bits per pixel";
+  EXPECT_EQ(bmp.size(), 54u + 1024u + 64u * 45u);
+  ResetPalettes();
+  tmb::test::ExpectPngcheckPasses(dir / "still.png");
+  if (!tmb::test::ToolInstalled("cjpeg")) GTEST_SKIP() << "cjpeg is not installed";
+  const tmb::test::ToolRun run = tmb::test::RunTool("cjpeg '" + (dir / "eight.bmp").string() + "' > /dev/null");
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+}
+
+// A colour character image on a display of 256 colours: eight bits whose colour table is
+// the characters' palette, so its colours are those the character was drawn in.
+TEST_F(PictureFiles, OnAPaletteDisplayAColourCharacterImageHasTheCharactersPalette) {
+  tmb::test::ScriptedDisplay display;
+  display.bits = 8;
+  gPaletteMode = 1;
+  InitAppPalettes();
+  const tmb::Colour ink = 0x3050A0, wash = 0x90C0E0;
+  for (tmb::Colour c : {ink, wash, tmb::Colour(0xFFFFFF)}) AddColourToPalette(gColourTables[0], c, gCurPaletteA);
+  gDrawState.m_sizeCharImage = {32, 24};
+  gDrawState.m_bCharImageMono = 0;
+  Canvas picture(100, 100, PixelFormat::kColour32);
+  picture.dc.FillSolidRect({0, 0, 100, 100}, 0xFFFFFF);
+  picture.dc.FillSolidRect({10, 10, 20, 20}, ink);
+  picture.dc.FillSolidRect({20, 10, 30, 20}, wash);
+  const fs::path path = dir / "char8.bmp";
+  ASSERT_EQ(SaveCharacterImageFile(&picture.dc, picture.surface, {5, 5}, path.string()), 1);
+  const std::vector<uint8_t> bmp = tmb::test::FileBytes(path);
+  ASSERT_GT(bmp.size(), 54u + 1024u);
+  EXPECT_EQ(bmp[28], 8) << "bits per pixel";
+  std::vector<tmb::PaletteEntry> entries(3);
+  gCurPaletteA->GetEntries(0, entries);
+  for (size_t i = 0; i < entries.size(); ++i) {
+    const uint8_t* quad = bmp.data() + 54 + 4 * i;
+    EXPECT_EQ((tmb::PaletteEntry{quad[2], quad[1], quad[0], 0}), entries[i]) << "colour table entry " << i;
+  }
+  Canvas back(32, 24, PixelFormat::kColour32, kGrey);
+  tmb::Size size{};
+  ASSERT_EQ(ReadPictureFile(&back.dc, path.string(), &back.surface, &size), kPictureRead);
+  EXPECT_EQ(back.surface.GetPixel(6, 6), ink);
+  EXPECT_EQ(back.surface.GetPixel(16, 6), wash);
+  EXPECT_EQ(back.surface.GetPixel(1, 1), 0xFFFFFFu);
+  ResetPalettes();
+  if (!tmb::test::ToolInstalled("cjpeg")) GTEST_SKIP() << "cjpeg is not installed";
+  const tmb::test::ToolRun run = tmb::test::RunTool("cjpeg '" + path.string() + "' > /dev/null");
   EXPECT_EQ(run.exitCode, 0) << run.output;
 }
 

@@ -54,20 +54,22 @@ class AniSheet : public ::testing::Test {
   std::vector<CAniPage::ApplyMode> modes;
 };
 
-TEST_F(AniSheet, FivePagesInTheirOrderEachWithControlsOfTheirOwnIds) {
-  ASSERT_EQ(sheet.pageCount(), 5);
-  const std::vector<std::string> captions = {"動作", "特殊動作", "ファイル", "ファイル拡張", "swfファイル"};
+TEST_F(AniSheet, SixPagesInTheirOrderEachWithControlsOfTheirOwnIds) {
+  ASSERT_EQ(sheet.pageCount(), 6);
+  const std::vector<std::string> captions = {"動作", "特殊動作", "ファイル", "ファイル拡張", "swfファイル",
+                                             "フォント形状補正"};
   const std::vector<int> numbers = {kAnimPageMotion, kAnimPageSpecial, kAnimPageSave, kAnimPageSaveEx,
-                                    kAnimPageSwf};
+                                    kAnimPageSwf,    kAnimPageFont};
   // The radio sets whose template numbering ran into other controls keep their ids.
   const std::vector<std::vector<int>> mustHave = {
-      {306, 411, 365, 366, 367, 368, 369, 402, 409, 605, 403, 1, 2},
-      {462, 463, 550, 544, 543, 1, 2},
-      {308, 320, 314, 388, 389, 393, 579, 523, 1, 2},
-      {606, 607, 608, 609, 617, 1, 2},
-      {622, 623, 624, 625, 652, 422, 613, 1, 2},
+      {306, 411, 365, 366, 367, 368, 369, 402, 409, 605, 403, 1, 324, 2},
+      {462, 463, 550, 544, 543, 1, 324, 2},
+      {308, 320, 314, 388, 389, 393, 579, 523, 1, 324, 2},
+      {606, 607, 608, 609, 617, 1, 324, 2},
+      {622, 623, 624, 625, 652, 422, 613, 1, 324, 2},
+      {592, 593, 594, 595, 596, 597, 615, 1, 324, 2},
   };
-  for (int tab = 0; tab < 5; ++tab) {
+  for (int tab = 0; tab < 6; ++tab) {
     SCOPED_TRACE(tab);
     CAniPage& page = Page(tab);
     EXPECT_EQ(page.caption(), captions[size_t(tab)]);
@@ -75,7 +77,7 @@ TEST_F(AniSheet, FivePagesInTheirOrderEachWithControlsOfTheirOwnIds) {
     EXPECT_EQ(sheet.PageOfIndex(numbers[size_t(tab)]), &page);
     ExpectEveryIdOnce(page, mustHave[size_t(tab)]);
   }
-  EXPECT_EQ(sheet.PageOfIndex(23), nullptr);
+  EXPECT_EQ(sheet.PageOfIndex(26), nullptr);
 
   // The dialogs the pages open, likewise.
   for (int button : {CAniBasePage::kMedianButton}) {
@@ -254,7 +256,8 @@ TEST_F(AniSheet, ANameOutsideCodePage932IsRefusedWhicheverPageConfirms) {
   EXPECT_EQ(confirmed, std::vector<int>{kAnimPageSave});
   Click(Page(CAniPSheet::kTabMotion), CAniBasePage::kShowButton);
   EXPECT_EQ(confirmed, (std::vector<int>{kAnimPageSave, kAnimPageMotion}));
-  EXPECT_EQ(modes, (std::vector<CAniPage::ApplyMode>{CAniPage::kApplyRun, CAniPage::kApplyShow}));
+  Click(save, CAniPage::kOk);
+  EXPECT_EQ(modes, (std::vector<CAniPage::ApplyMode>{CAniPage::kApplyConfirm, CAniPage::kApplyShow, CAniPage::kApplyOk}));
   Click(save, CAniPage::kCancel);
   EXPECT_EQ(cancelled, std::vector<int>{kAnimPageSave});
 }

@@ -144,14 +144,14 @@ TEST_F(GlyphAnimatePages, EachButtonConfirmsWithItsModeAndCancelKeepsTheValues) 
     CAniPage::ApplyMode mode;
   };
   const std::vector<Case> cases = {
-      {&sheet.glyphBasePage(), CAniPage::kConfirm, CAniPage::kApplyRun},
-      {&sheet.glyphBasePage(), CGlyphAnimPage::kOkButton, CAniPage::kApplyOk},
+      {&sheet.glyphBasePage(), CAniPage::kConfirm, CAniPage::kApplyConfirm},
+      {&sheet.glyphBasePage(), CAniPage::kOk, CAniPage::kApplyOk},
       {&sheet.glyphBasePage(), CGlyphAnimPage::kShowButton, CAniPage::kApplyShow},
-      {&sheet.glyphLiteBasePage(), CAniPage::kConfirm, CAniPage::kApplyRun},
-      {&sheet.glyphLiteBasePage(), CGlyphAnimPage::kOkButton, CAniPage::kApplyOk},
+      {&sheet.glyphLiteBasePage(), CAniPage::kConfirm, CAniPage::kApplyConfirm},
+      {&sheet.glyphLiteBasePage(), CAniPage::kOk, CAniPage::kApplyOk},
       {&sheet.glyphLiteBasePage(), CGlyphAnimPage::kShowButton, CAniPage::kApplyShow},
-      {&sheet.glyphLiteFontPage(), CAniPage::kConfirm, CAniPage::kApplyRun},
-      {&sheet.glyphLiteFontPage(), CGlyphAnimPage::kOkButton, CAniPage::kApplyOk},
+      {&sheet.glyphLiteFontPage(), CAniPage::kConfirm, CAniPage::kApplyConfirm},
+      {&sheet.glyphLiteFontPage(), CAniPage::kOk, CAniPage::kApplyOk},
   };
   for (const Case& c : cases) {
     confirmed.clear();

@@ -2,10 +2,12 @@
 // clipboard, the batch step, the region's copy, cut and undo, and the recorded regions.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "brush/bitmap/palettes.h"
 #include "core/canvas/work_canvas.h"
 #include "core/path/path_sequence.h"
 #include "core/record/char_data.h"
@@ -64,12 +66,20 @@ class ImageEditor : public ::testing::Test {
     EXPECT_EQ(WritePictureFile(&c.dc, &c.surface, nullptr, path, width, height, format), 1);
     return path;
   }
+  // Another window's picture to take blocks from, on a display of 256 colours.
+  void ForeignPictureOnPaletteDisplay() {
+    host.picture = &foreign.surface;
+    host.region = {0, 0, 20, 20};
+    gPaletteMode = 1;
+    InitAppPalettes();
+  }
 
   tmb::test::ScopedWorkCanvas canvas{kWidth, kHeight};
   tmb::test::ScriptedMessages messages;
   tmb::test::TempDir dir;
   tmb::test::EditorHost host{kWidth + 64, kHeight + 64};
   CBmpView view{&host};
+  tmb::test::Canvas foreign{kWidth, kHeight, PixelFormat::kColour32, 0x123456};
 };
 
 TEST_F(ImageEditor, ADamagedOrMissingPictureChangesNothingAndIsToldOnce) {
@@ -91,7 +101,8 @@ TEST_F(ImageEditor, ADamagedOrMissingPictureChangesNothingAndIsToldOnce) {
       {"GIF without an image", gifCut, 62048},
       {"GIF cut in its header", {'G', 'I', 'F', '8', '9', 'a', 4}, 62048},
       {"JPEG cut short", tmb::test::JpegHeaderOnly(40, 30, 300), 62048},
-      {"JPEG of 65,500 x 65,500 in 300 bytes", tmb::test::JpegHeaderOnly(65500, 65500, 300), 62043},
+      // Too many pixels for its bytes: damaged, not a lack of memory.
+      {"JPEG of 65,500 x 65,500 in 300 bytes", tmb::test::JpegHeaderOnly(65500, 65500, 300), 62048},
       {"no known magic", {'G', 'I', 'F', '7'}, 62048},
       {"empty", {}, 62048},
   };
@@ -342,6 +353,75 @@ TEST_F(ImageEditor, PaintModeSetsDotsWhereThePointerGoes) {
   EXPECT_NE(view.m_bmpWork.GetPixel(53, 53), 0x00FF00u);
   view.OnLButtonDown(device(-5, 20));
   EXPECT_EQ(messages.beeps, 1) << "off the picture";
+}
+
+// On a display of 256 colours a block taken from another window and dropped on the
+// picture brings the colours the drawing windows use (up to the first free entry) into
+// the editor's palette; the palette tables start again when the picture is next cleared.
+TEST_F(ImageEditor, ADroppedForeignBlockMergesTheWindowsColoursUntilTheNextClear) {
+  ForeignPictureOnPaletteDisplay();
+  const Point o = gDrawState.m_ptCanvasOrigin;
+  const tmb::PaletteEntry used[] = {{0x56, 0x34, 0x12, 0}, {200, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 99, 0}};
+  struct Case {
+    int device;
+    bool foreign;
+    int merged;  // entries of table 2 afterwards
+  } cases[] = {{1, true, 2}, {0, true, 0}, {1, false, 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.device << c.foreign);
+    ResetPaletteTables();
+    std::copy(std::begin(used), std::end(used), gColourTables[1].begin());
+    gDrawState.m_bPaletteDevice = c.device;
+    view.m_bPaletteChanged = 0;
+    if (c.foreign) {
+      view.TakeWindowRegion(kKindDrawA);
+    } else {
+      view.m_region = {0, 0, 20, 20};
+      view.Copy();
+      view.BeginPaste();
+    }
+    view.OnMouseMove({50 + o.x, 50 + o.y}, true);
+    view.OnLButtonUp({50 + o.x, 50 + o.y});
+    EXPECT_EQ(view.m_bForeignPaste, 0);
+    int merged = 0;
+    while (merged < 4 && !(gColourTables[2][size_t(merged)] == tmb::PaletteEntry{})) ++merged;
+    EXPECT_EQ(merged, c.merged);
+    EXPECT_EQ(gColourTables[2][1], c.merged ? used[1] : tmb::PaletteEntry{});
+    EXPECT_EQ(view.m_bPaletteChanged, c.merged ? 1 : 0);
+  }
+  view.m_bPaletteChanged = 1;
+  gColourTables[2][0] = {1, 2, 3, 0};
+  view.ClearImage(0);
+  EXPECT_EQ(gColourTables[2][0], tmb::PaletteEntry{});
+  EXPECT_EQ(gColourTables[0][255], (tmb::PaletteEntry{255, 255, 255, 0}));
+  EXPECT_EQ(host.commands.back(), 32929);
+  EXPECT_EQ(view.m_bPaletteChanged, 0);
+  ResetPalettes();
+}
+
+// Once drops filled the editor's palette, later drops add nothing; the clear that starts
+// the palette tables again lets the next drop bring its colours in.
+TEST_F(ImageEditor, AFullPaletteTakesColoursAgainOnceTheTablesStartAgain) {
+  ForeignPictureOnPaletteDisplay();
+  gDrawState.m_bPaletteDevice = 1;
+  const Point o = gDrawState.m_ptCanvasOrigin;
+  const tmb::PaletteEntry used{0x56, 0x34, 0x12, 0};
+  auto drop = [&] {
+    gColourTables[1][0] = used;
+    view.TakeWindowRegion(kKindDrawA);
+    view.OnMouseMove({50 + o.x, 50 + o.y}, true);
+    view.OnLButtonUp({50 + o.x, 50 + o.y});
+  };
+  for (int i = 0; i < kPaletteSearchEntries; ++i) (*gCurTableB)[size_t(i)] = {uint8_t(i + 1), 7, 7, 0};
+  drop();
+  EXPECT_EQ(view.m_bPaletteFull, 1);
+  EXPECT_EQ(gColourTables[2][0], tmb::PaletteEntry{});
+  view.ClearImage(0);
+  EXPECT_EQ(view.m_bPaletteFull, 0);
+  drop();
+  EXPECT_EQ(view.m_bPaletteFull, 0);
+  EXPECT_EQ(gColourTables[2][0], used) << "the drop after the clear adds its colour";
+  ResetPalettes();
 }
 
 TEST_F(ImageEditor, TheRegionDialogOpensOnTheRegionUntilItWasOnceConfirmed) {

@@ -51,6 +51,35 @@ TEST(FollowOutline, ARunLimitOfOneLeavesOutEverySecondStepOfAStraightRun) {
   EXPECT_EQ(FollowOutline(mask.bitmap, 1, 1, lists.Out(), 100, again.bitmap, 0), 6);
 }
 
+// The chain follower takes the first ink neighbour from the east on at every step and
+// consumes what it reaches: it walks a line to its end, eastward first at a fork.
+TEST(FollowChain, WalksTheChainEastFirstAndConsumesIt) {
+  MonoBlock mask({
+      "........",
+      ".####...",
+      "....#...",
+      "....#...",
+      ".....##.",
+      "........",
+  });
+  Lists lists(32);
+  const int n = FollowChain(mask.bitmap, 1, 1, lists.Out(), 100);
+  // A stored point stands for the steps of its run after it.
+  const std::vector<Point> expected = {{1, 1}, {2, 1}, {4, 2}, {5, 4}, {6, 4}};
+  EXPECT_EQ(lists.Stored(n), expected);
+  EXPECT_EQ(lists.directions[1], 0) << "east";
+  EXPECT_EQ(lists.runs[1], (Point{2, 0}));
+  EXPECT_EQ(lists.directions[3], 1) << "south-east";
+  EXPECT_EQ(mask.Text(), MonoBlock(std::vector<std::string>(6, "........")).Text()) << "consumed";
+
+  MonoBlock dot({"...", ".#.", "..."});
+  EXPECT_EQ(FollowChain(dot.bitmap, 1, 1, lists.Out(), 1), 0);
+  EXPECT_FALSE(dot.IsInk(1, 1));
+  MonoBlock line({"........", ".######.", "........"});
+  Lists small(2);
+  EXPECT_EQ(FollowChain(line.bitmap, 1, 1, small.Out(), 1), -1) << "no room";
+}
+
 TEST(FollowOutline, TooLittleRoomGivesMinusOne) {
   MonoBlock mask({"......", ".####.", ".#..#.", ".####.", "......"});
   MonoBlock visited(mask);

@@ -79,6 +79,24 @@ TEST_F(TraceSkeletonTest, ARingIsOneStrokeOfFlagTwoClosingOnItsStart) {
   EXPECT_EQ(path->GetCount(), 17) << "every pixel once, the first again at the end";
 }
 
+// A walk goes on while the pixel it stands on has exactly one ink neighbour: at a fork
+// it stops, leaving the fork's arms, and it stores its start only once.
+TEST(FollowSkeletonLine, StopsWhereAPixelHasMoreThanOneInkNeighbour) {
+  MonoBlock block({
+      "........",
+      "......#.",
+      ".#####..",
+      "......#.",
+      "........",
+  });
+  std::vector<Point> out(16);
+  const int n = FollowSkeletonLine(block.bitmap, 1, 2, out, {});
+  EXPECT_EQ(std::vector<Point>(out.begin(), out.begin() + n), (std::vector<Point>{{1, 2}, {2, 2}, {3, 2}, {4, 2}, {5, 2}}));
+  EXPECT_TRUE(block.IsInk(6, 1));
+  EXPECT_TRUE(block.IsInk(6, 3));
+  EXPECT_FALSE(block.IsInk(5, 2)) << "the pixel it stopped on is taken";
+}
+
 TEST_F(TraceSkeletonTest, AFullPathKeepsWholeBranches) {
   MonoBlock block(64, 40);
   for (int y = 4; y < 40; y += 6) {

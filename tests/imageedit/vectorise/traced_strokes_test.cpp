@@ -61,7 +61,18 @@ TEST_F(TracedStrokesTest, StrokesWhoseEndsTouchAreJoinedOnlyWhereOneEndMeetsOne)
   JoinTracedStrokes(*path, 0);
   EXPECT_EQ(path->GetPoint(0).RoundToPoint(), (Point{10, 10}));
   EXPECT_EQ(path->GetLastPoint().RoundToPoint(), (Point{80, 10}));
+  // The first stroke was taken backwards: its joint with the second is flagged.
+  for (int i = 0; i < path->GetCount(); ++i) {
+    const bool joint = path->GetPoint(i).RoundToPoint() == Point{42, 10};
+    EXPECT_EQ(path->m_pAttrs[i], joint ? kAttrReversedJoint : CStrokePath::kAttrDefault) << i;
+  }
   EXPECT_EQ(JoinTracedStrokes(*path, 0), 0) << "a joint is no end to join again";
+  // Joined at its end, a stroke runs forwards and flags nothing.
+  path->SetCount(0);
+  AddPolyline(*path, {{10, 10}, {40, 10}});
+  AddPolyline(*path, {{42, 10}, {80, 10}});
+  ASSERT_EQ(JoinTracedStrokes(*path, 0), 1);
+  for (int i = 0; i < path->GetCount(); ++i) EXPECT_EQ(path->m_pAttrs[i], CStrokePath::kAttrDefault) << i;
 }
 
 TEST_F(TracedStrokesTest, AShortPieceAtAStrokeStartGetsItsTargetBeforeIt) {

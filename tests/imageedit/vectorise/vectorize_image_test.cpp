@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "core/canvas/work_canvas.h"
+#include "imageedit/onebit/region_scan.h"
+#include "imageedit/onebit/thinning.h"
 #include "platform/gdi/device_context.h"
 #include "support/ink_compare.h"
 #include "support/path_points.h"
@@ -111,6 +113,29 @@ TEST_F(VectorizeImageTest, AnIsolatedSpeckGivesNoStroke) {
   tmb::DeviceContext(&picture).FillSolidRect({200, 200, 203, 203}, 0x000000);
   EXPECT_EQ(VectorizeImage(*path, &canvas.screen, &picture, 0, 0, kWidth, kHeight, nullptr, nullptr, 0), 1);
   EXPECT_EQ(path->GetCount(), 0);
+}
+
+// Specks go as blots that fit in three by three pixels. Despeckling by neighbour counts
+// (a pixel with fewer than four ink neighbours goes, pass after pass) would wear thin
+// lines away from their ends to nothing; they come back as strokes.
+TEST_F(VectorizeImageTest, ThinLinesSurviveWhereDespecklingByNeighboursWouldEraseThem) {
+  for (int width : {1, 2}) {
+    SCOPED_TRACE(width);
+    Surface picture = WhitePaper();
+    tmb::DeviceContext(&picture).FillSolidRect({100, 300, 160, 300 + width}, 0x000000);
+    std::vector<uint8_t> rows(size_t(tmb::MonoStride(kWidth)) * kHeight, 0xFF);
+    CMonoBitmap speckled;
+    speckled.Attach(rows.data(), 0, 0, kWidth, kHeight, kWidth, kHeight);
+    for (int y = 300; y < 300 + width; ++y) {
+      for (int x = 100; x < 160; ++x) speckled.SetBit(x, y, 0);
+    }
+    DespeckleMask(speckled);
+    EXPECT_EQ(CountInkPixels(speckled), 0) << "the neighbour counts erase the line";
+    ASSERT_EQ(VectorizeImage(*path, &canvas.screen, &picture, 0, 0, kWidth, kHeight, nullptr, nullptr, 0), 1);
+    ASSERT_EQ(StrokeRanges(*path).size(), 1u);
+    EXPECT_LE(path->GetPoint(0).x, 103.0f);
+    EXPECT_GE(path->GetLastPoint().x, 156.0f);
+  }
 }
 
 TEST_F(VectorizeImageTest, TheRegionIsCutToThePaperAndAnEmptyOneGivesNothing) {

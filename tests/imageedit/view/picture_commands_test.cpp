@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/view_classes.h"
+#include "brush/bitmap/palettes.h"
 #include "core/state/draw_state.h"
 #include "export/picture/picture_file_reader.h"
 #include "export/picture/picture_read_result.h"
@@ -41,6 +42,7 @@ class PictureCommands : public ::testing::Test {
   void TearDown() override {
     window.reset();
     gDrawState.Reset();
+    ResetPalettes();
   }
   CBmpView& editor() { return window->editor(); }
 
@@ -53,13 +55,16 @@ class PictureCommands : public ::testing::Test {
 };
 
 TEST_F(PictureCommands, TheSaveTakesItsFormatFromTheNamesExtension) {
+  // Each save's dialog opens on the filter of the save before: the entry of the shown
+  // filter that names its extension; a name it does not list keeps the filter there was.
   struct Case {
     const char* name;
-    int kind;  // PictureFileKind of the file written; kPictureFileUnknown: none
+    int kind;       // PictureFileKind of the file written; kPictureFileUnknown: none
+    int opensWith;  // the filter index the dialog opens with; -1: whatever came before
   } cases[] = {
-      {"a.bmp", kPictureFileBmp},  {"b.PNG", kPictureFilePng},  {"c.Jpg", kPictureFileJpeg},
-      {"d.gif", kPictureFileGif},  {"e.tif", kPictureFileBmp},  {"f", kPictureFileBmp},
-      {"g.svg", kPictureFileUnknown}, {"h.SWF", kPictureFileUnknown},
+      {"a.bmp", kPictureFileBmp, -1},  {"b.PNG", kPictureFilePng, 0},      {"c.Jpg", kPictureFileJpeg, 1},
+      {"d.gif", kPictureFileGif, 2},   {"e.tif", kPictureFileBmp, 2},      {"f", kPictureFileBmp, 2},
+      {"g.svg", kPictureFileUnknown, 2}, {"h.SWF", kPictureFileUnknown, 3},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -67,6 +72,9 @@ TEST_F(PictureCommands, TheSaveTakesItsFormatFromTheNamesExtension) {
     chooser.Next(path.string());
     messages.beeps = 0;
     const bool saved = SaveImageAs(kKindImageEditor);
+    if (c.opensWith >= 0) {
+      EXPECT_EQ(chooser.asked.back().filterIndex, c.opensWith);
+    }
     EXPECT_EQ(saved, c.kind != kPictureFileUnknown);
     EXPECT_EQ(fs::exists(path), saved);
     if (!saved) {
@@ -76,6 +84,7 @@ TEST_F(PictureCommands, TheSaveTakesItsFormatFromTheNamesExtension) {
     EXPECT_EQ(PictureFileKindOf(path.string()), c.kind);
   }
   EXPECT_FALSE(SaveImageAs(kKindImageEditor)) << "the dialog cancelled";
+  EXPECT_EQ(chooser.asked.back().filterIndex, 3) << "the editor's filter lists SVG fourth";
   EXPECT_TRUE(messages.ids.empty());
 }
 
@@ -111,6 +120,7 @@ TEST_F(PictureCommands, ThePictureGoesToTheClipboardWholeOrByRegion) {
   editor().m_region = {30, 30, 30, 60};
   SendImageToClipboard(kKindImageEditor, 0);
   EXPECT_EQ(messages.beeps, 3);
+  EXPECT_EQ(messages.ids, std::vector<int>{62059}) << "a part asked for without a region says so";
   EXPECT_EQ(clipboard.image, held);
 }
 
@@ -125,6 +135,32 @@ TEST_F(PictureCommands, AClipboardPictureComesBackWholeAlignedRight) {
   clipboard.Clear();
   window->ReceiveClipboard(1);  // an empty clipboard changes nothing
   EXPECT_EQ(editor().m_bmpWork.GetPixel(kWidth - 30, 0), 0x00FF00u);
+}
+
+// On a display of 256 colours a picture that comes with its palette brings it: the
+// palette becomes the application palette and the colours of tables 0 and 1. Elsewhere
+// the palette is left alone.
+TEST_F(PictureCommands, AClipboardPicturesPaletteIsTakenOnAPaletteDisplayOnly) {
+  QImage indexed(8, 4, QImage::Format_Indexed8);
+  indexed.setColorTable({qRgb(250, 0, 0), qRgb(0, 90, 0), qRgb(1, 2, 3)});
+  indexed.fill(1);
+  gPaletteMode = 1;
+  InitAppPalettes();
+  for (int device : {0, 1}) {
+    SCOPED_TRACE(device);
+    gDrawState.m_bPaletteDevice = device;
+    editor().m_bModified = 0;
+    clipboard.image = indexed;
+    window->ReceiveClipboard(1);
+    EXPECT_EQ(editor().m_bmpWork.GetPixel(kWidth - 1, 0), 0x005A00u);
+    const tmb::PaletteEntry first = device ? tmb::PaletteEntry{250, 0, 0, 0} : tmb::PaletteEntry{};
+    EXPECT_EQ(gColourTables[0][0], first);
+    EXPECT_EQ(gColourTables[1][2], device ? tmb::PaletteEntry({1, 2, 3, 0}) : tmb::PaletteEntry{});
+    std::vector<tmb::PaletteEntry> app(3);
+    gCurPaletteA->GetEntries(0, app);
+    EXPECT_EQ(app[1], device ? tmb::PaletteEntry({0, 90, 0, 0}) : tmb::PaletteEntry{});
+  }
+  EXPECT_EQ(gColourTables[0][255], (tmb::PaletteEntry{255, 255, 255, 0})) << "entries the picture's palette lacks stay";
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
-// A clipboard for tests: holds one image and one text in memory, installed for the life of the object.
+// A clipboard for tests: holds one image and one text in memory, and every image it was
+// given, installed for the life of the object.
 #pragma once
 
 #include <QImage>
+#include <vector>
 
 #include "platform/ui/clipboard.h"
 
@@ -14,7 +16,10 @@ class MemoryClipboard final : public ui::ClipboardService {
   MemoryClipboard(const MemoryClipboard&) = delete;
   MemoryClipboard& operator=(const MemoryClipboard&) = delete;
 
-  void SetImage(const QImage& picture) override { image = picture; }
+  void SetImage(const QImage& picture) override {
+    image = picture;
+    images.push_back(picture);
+  }
   QImage Image() const override { return image; }
   QString Text() const override { return text; }
   void Clear() override {
@@ -24,6 +29,7 @@ class MemoryClipboard final : public ui::ClipboardService {
 
   QImage image;
   QString text;
+  std::vector<QImage> images;  // in the order they were set
 };
 
 }  // namespace tmb::test

@@ -26,6 +26,7 @@ class ScriptedDialogs final : public ui::DialogRunner {
 
   int Run(ui::DialogWindow& dialog) override {
     shown.push_back(dialog.templateId());
+    if (onShown) onShown(dialog);
     if (steps_.empty()) return ui::kIdCancel;
     Step step = std::move(steps_.front());
     steps_.pop_front();
@@ -67,6 +68,8 @@ class ScriptedDialogs final : public ui::DialogRunner {
   }
 
   std::vector<int> shown;  // template ids, in order
+  // Looks at every dialog before its step (or its cancel) runs.
+  std::function<void(ui::DialogWindow&)> onShown;
 
  private:
   std::deque<Step> steps_;

@@ -185,11 +185,11 @@ TEST_F(LiveStroke, AStampAtAnyEdgeOfThePaperShowsTheCellsPartThatIsOnThePaper) {
   gBrushStates[0].m_bitmap.Fill(kWhite);
   const int stamps = gLiveStroke.stampCount;
   CStampSizes sizes{5, 5, 5};
-  EXPECT_EQ(view->StampSegment(dc, 100, 100, 0, 0, sizes, view->m_dcBrush, view->m_dcBack, 0, a, 0), 5);
+  EXPECT_EQ(view->StampSegment(dc, 100, 100, 0, 0, sizes, view->m_dcBrush, view->m_dcBack, 0, 0, a, 0), 5);
   EXPECT_EQ(gLiveStroke.stampCount, stamps);
   EXPECT_EQ(InkIn({0, 0, kPaperWidth, kPaperHeight}), 0);
   // A segment of n pixels: n stamps, its last pixel left out.
-  view->StampSegment(dc, 100, 100, -7, 3, sizes, view->m_dcBrush, view->m_dcBack, 0, a, 0);
+  view->StampSegment(dc, 100, 100, -7, 3, sizes, view->m_dcBrush, view->m_dcBack, 0, 0, a, 0);
   EXPECT_EQ(gLiveStroke.stampCount, stamps + 7);
 }
 
@@ -221,6 +221,85 @@ TEST_F(LiveStroke, EachSampleStoresTheWidthOfTheSegmentItStarts) {
   EXPECT_EQ(a.m_pLevels[1], CTmbView::StrokeWidthAt(36, 0, kSegmentFirst, 0, rec));
   // A slow segment is wider than a fast one.
   EXPECT_GT(a.m_pLevels[0], a.m_pLevels[1]);
+}
+
+}  // namespace
+}  // namespace tmb::test
+
+namespace tmb::test {
+namespace {
+
+// The dark pixels of column x of s between rows top and bottom.
+int ColumnInk(const Surface& s, int x, int top, int bottom) {
+  int n = 0;
+  for (int y = top; y < bottom; ++y) n += RedOf(s.GetPixel(x, y)) < 160 || GreenOf(s.GetPixel(x, y)) < 160;
+  return n;
+}
+
+TEST_F(LiveStroke, AThinLineAPlainLineModeOrTheBrushDrawWhatIsWritten) {
+  struct Case {
+    const char* what;
+    int thinLine, lineMode;
+    int widest;  // of the written line, at most, in pixels
+    int narrowest;
+  } cases[] = {
+      {"thin line in the ink colour", 1, 0, 1, 1},
+      {"plain line of width 2", 0, 2, 3, 2},
+      {"stamps of the brush", 0, 0, 40, 4},
+  };
+  a.m_param[3] = 80;  // a broad brush
+  int y = 100;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    view->m_bThinLine = c.thinLine;
+    gDrawState.m_nLiveLineMode = c.lineMode;
+    a.m_brushValues[kBrushInkColour] = 0x0000C0;
+    windows.docA->m_bLiveDrawn = 0;
+    // Slowly, a sample every 3 pixels.
+    pen->Press(At(100, y));
+    for (int x = 103; x < 190; x += 3) pen->Move(At(x, y));
+    pen->Release(At(190, y));
+    const int ink = ColumnInk(BackBuffer(), 145, y - 30, y + 30);
+    EXPECT_LE(ink, c.widest);
+    EXPECT_GE(ink, c.narrowest);
+    // Only the brush tells the document that a stroke was drawn live.
+    EXPECT_EQ(windows.docA->m_bLiveDrawn, c.thinLine ? 0 : 1);
+    y += 100;
+  }
+  // The thin line takes the record's ink colour.
+  EXPECT_EQ(BackBuffer().GetPixel(145, 100), Colour(0x0000C0));
+  SavePictureForViewing(BackBuffer(), "live_stroke_line_kinds");
+}
+
+TEST_F(LiveStroke, AGradientSizesTheStampsAlongTheSegmentByItsKind) {
+  a.m_param[49] = 1;  // the smallest end size
+  a.m_param[39] = 6;  // the smallest inside size
+  view->m_gradientValues = {10, 8, 0};  // from 10, over a range of 8, along the segment
+  struct Case {
+    int kind;
+    int first;  // GradientPosition at the first step, at least the kind's minimum
+  } cases[] = {{1, 2}, {2, 10}, {3, 10}, {4, 2}, {5, 2}};
+  CTmbView::ClientDC dc(*view);
+  view->PrepareOffscreenDCs(dc);
+  for (const Case& c : cases) {
+    const CStampSizes sizes{20, 20, 20};
+    const int first = view->StampSegment(dc, 100, 300, 20, 0, sizes, view->m_dcBrush, view->m_dcBack, c.kind, 0, a, 0);
+    EXPECT_EQ(first, std::max(c.first, c.kind == 3 ? 6 : 1)) << c.kind;
+  }
+  view->ReleaseOffscreenDCs();
+}
+
+TEST_F(LiveStroke, WithoutFlyingWhiteTheBrushKindChoosesTheColumn) {
+  CStrokeWork& work = LiveStrokeWork();
+  struct Case {
+    int kind, column;
+  } cases[] = {{0, 0}, {3, 3}, {5, 5}, {7, 5}, {-2, 0}};
+  for (const Case& c : cases) {
+    work.m_param.fill(0);
+    work.m_param[10] = c.kind;
+    int column = -1;
+    EXPECT_EQ(CTmbView::PickStampColumn(&column, 10, 0, 0), c.column) << c.kind;
+  }
 }
 
 }  // namespace

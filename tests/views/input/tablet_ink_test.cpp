@@ -94,10 +94,12 @@ TEST_F(TabletInk, TheInkIsTheRecordsOwnStrokesNeverACopy) {
   Write(Named("十"), 2, {50, 60});
   ASSERT_GT(a.m_nPoints, 4);
   EXPECT_EQ(ink.InkPointCount(), a.m_nPoints);
+  EXPECT_EQ(ink.FirstInkStroke(), 0);
   EXPECT_TRUE(ink.WrittenIntoRecord());
   // The conversion takes the points on the screen's canvas, stroke starts and pressures
-  // with them.
+  // with them, into a path the ink empties first.
   CStrokeWork path(100);
+  path.AppendPoint(1, 1, 1);
   ink.CopyInkToStrokes(path);
   ASSERT_EQ(path.GetCount(), a.m_nPoints);
   const Point o = gDrawState.m_ptCanvasOrigin;
@@ -106,15 +108,8 @@ TEST_F(TabletInk, TheInkIsTheRecordsOwnStrokesNeverACopy) {
     EXPECT_EQ(path.m_pFlags[i], a.m_pFlags[i]) << i;
     EXPECT_EQ(path.m_pPressure[i], a.m_pPressure[i]) << i;
   }
-  // Clearing the ink and moving it leave the character alone.
-  const int points = a.m_nPoints;
-  ink.OffsetInk(CFPoint(30, 40), 1);
-  EXPECT_EQ(ink.m_nMovedStrokes, 2);
-  EXPECT_EQ(ink.ClearInk(), 1);
-  EXPECT_EQ(ink.m_nMovedStrokes, 0);
-  EXPECT_EQ(a.m_nPoints, points);
-  EXPECT_EQ(ink.InkPointCount(), points);
   // Converting the character merges nothing into it: the record holds the ink already.
+  const int points = a.m_nPoints;
   CStrokeWork source, converted;
   a.ToStrokeWork(source);
   a.CopySettingsToWork(converted);
@@ -122,6 +117,27 @@ TEST_F(TabletInk, TheInkIsTheRecordsOwnStrokesNeverACopy) {
   gInkModes[0] = kInkMerge;
   converted.ConvertCharacter(source);
   EXPECT_EQ(source.GetCount(), points);
+  // Moving the ink leaves the character alone; clearing it leaves the strokes the
+  // character's, and no longer ink.
+  ink.OffsetInk(CFPoint(30, 40), 1);
+  EXPECT_EQ(ink.m_nMovedStrokes, 2);
+  EXPECT_EQ(ink.ClearInk(), 1);
+  EXPECT_EQ(ink.m_nMovedStrokes, 0);
+  EXPECT_EQ(a.m_nPoints, points);
+  EXPECT_EQ(ink.InkPointCount(), 0);
+  EXPECT_EQ(ink.FirstInkStroke(), 2);
+  ink.CopyInkToStrokes(path);
+  EXPECT_EQ(path.GetCount(), 0);
+  // What is written next is the ink, from its first stroke on.
+  Write(Named("一"), 2, {300, 60});
+  EXPECT_EQ(ink.InkPointCount(), a.m_nPoints - points);
+  EXPECT_EQ(ink.FirstInkStroke(), 2);
+  EXPECT_EQ(Read(0, 1), Sjis("一"));
+  std::string text;
+  EXPECT_EQ(ink.RecognizeText(0, 2, text), 0) << "the ink holds one stroke";
+  // Strokes undone below the ink's start leave no ink.
+  a.m_nPoints = points - 3;
+  EXPECT_EQ(ink.InkPointCount(), 0);
 }
 
 TEST_F(TabletInk, AStrokeRangeOutsideTheInkReadsNothing) {
@@ -145,28 +161,35 @@ TEST_F(TabletInk, TwoCharactersSideBySideAreStoredAndListedUnderTheirNames) {
   Write(Named("十"), 2, {30, 200});
   const int tenPoints = a.m_nPoints;
   Write(Named("木"), 2, {280, 200});
-  // What the registration command asks of a repaint: the parts of the character stored.
+  // What the registration command asks of a repaint while the window holds ink: the
+  // parts of the character stored.
   a.m_param[kStoreParts] = 1;
   view->RepaintNow();
-  a.m_param[kStoreParts] = 0;
   ASSERT_EQ(gAnalysisOverlay.m_nCount, 2) << "the overlay finds one part per character";
   EXPECT_EQ(gAnalysisOverlay.m_marks[0].label, Sjis("十"));
   EXPECT_EQ(gAnalysisOverlay.m_marks[1].label, Sjis("木"));
 
   // Each part comes back with its own points, its box's corner at the origin.
-  const Point o{gAnalysisOverlay.m_marks[0].parts[0].rect.left, gAnalysisOverlay.m_marks[0].parts[0].rect.top};
-  CStrokePath part(100);
-  ASSERT_EQ(LoadTextCharacter(part, Sjis("十")), 1);
-  ASSERT_EQ(part.GetCount(), tenPoints);
-  for (int i = 0; i < tenPoints; ++i) {
-    EXPECT_EQ(part.m_pPoints[i].RoundToPoint(), (Point{a.m_pPoints[i].x - o.x, a.m_pPoints[i].y - o.y})) << i;
-  }
-  ASSERT_EQ(LoadTextCharacter(part, Sjis("木")), 1);
-  EXPECT_EQ(part.GetCount(), a.m_nPoints - tenPoints);
-  EXPECT_EQ(part.CountStrokes(), 4);
+  const auto expectStored = [&](const char* name, int first, int end) {
+    const COverlayMark& mark = gAnalysisOverlay.m_marks[first == 0 ? 0 : 1];
+    const Point o{mark.parts[0].rect.left, mark.parts[0].rect.top};
+    CStrokePath part(200);
+    ASSERT_EQ(LoadTextCharacter(part, Sjis(name)), 1);
+    ASSERT_EQ(part.GetCount(), end - first) << name;
+    for (int i = first; i < end; ++i) {
+      EXPECT_EQ(part.m_pPoints[i - first].RoundToPoint(), (Point{a.m_pPoints[i].x - o.x, a.m_pPoints[i].y - o.y}))
+          << name << " " << i;
+      EXPECT_EQ(part.m_pFlags[i - first], a.m_pFlags[i]) << name << " " << i;
+    }
+  };
+  expectStored("十", 0, tenPoints);
+  expectStored("木", tenPoints, a.m_nPoints);
 
-  // The list mode lists both names.
-  EXPECT_EQ(RegisterCharacterParts(0, 0), 2);
+  // Once the strokes are no longer ink (as after opening the character from a file), the
+  // same repaint lists the parts instead, under the names they were read as.
+  ink.ClearInk();
+  view->RepaintNow();
+  a.m_param[kStoreParts] = 0;
   ASSERT_EQ(gNameList.GetCount(), 2);
   EXPECT_EQ(gNameList.Entry(0).m_strName, Sjis("十"));
   EXPECT_EQ(gNameList.Entry(1).m_strName, Sjis("木"));
@@ -264,12 +287,14 @@ TEST_F(NoRecogniser, EveryInkOperationReturnsAtOnceAndTheWindowWorksOn) {
   };
   const std::string missing = (dir / "missing.model").string();
   const std::string damaged = (dir / "damaged.model").string();
-  for (const Case& c : {Case{"missing", {missing}, 0, 0}, Case{"damaged", {damaged}, -1, 1}}) {
+  for (const Case& c : {Case{"missing", {missing}, 0, 0}, Case{"damaged", {damaged}, 0, 1}}) {
     ModelPlaces places(c.places);
     CTabletInk& ink = gTabletInk[0];
     ink.Detach();
     EXPECT_EQ(AttachTabletInk(*view, 0), c.attach) << c.name;
     EXPECT_EQ(gInkAvailable, c.available) << c.name;
+    // A model that is there but cannot be read leaves the ink attached, not active.
+    EXPECT_EQ(ink.m_bInitialised, c.available) << c.name;
     EXPECT_EQ(ink.m_bActive, 0) << c.name;
     EXPECT_EQ(gInkActive, 0) << c.name;
     a.ClearPoints();

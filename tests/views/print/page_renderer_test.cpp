@@ -128,11 +128,12 @@ TEST_F(PageRendererTest, PageGeometryOnAScriptedPage) {
   EXPECT_TRUE(messages.ids.empty());
 }
 
-TEST_F(PageRendererTest, TheEditorAndThePreviewPrintTheirPictureWhateverTheMode) {
+TEST_F(PageRendererTest, TheEditorAndThePreviewPrintTheirPictureOrInVectorModeTheCurrentCharacter) {
+  windows.layout = SquareAtTopRight(kBlack, kWhite);
   for (int kind : {kKindImageEditor, kKindPreview}) {
     FakeSource& source = sources[size_t(kind)];
     source.picture.SetPixel(499, 0, kBlack);
-    Print(kind, kVector);
+    Print(kind, kImage);
     RecordingPage page({1000, 1500});
     EXPECT_EQ(RenderPrintPage(page, windows), 1) << kind;
     ASSERT_EQ(page.transfers.size(), 1u) << kind;
@@ -140,52 +141,74 @@ TEST_F(PageRendererTest, TheEditorAndThePreviewPrintTheirPictureWhateverTheMode)
     EXPECT_EQ(source.broughtForward, 1) << kind;
   }
   EXPECT_EQ(windows.layouts, 0);
+  // Vector mode lays the current character out whatever the target, over the part of the
+  // paper the target's selection names.
+  for (int kind : {kKindImageEditor, kKindPreview}) {
+    const int before = windows.layouts;
+    sources[size_t(kind)].selection = {400, 0, 500, 100};
+    Print(kind, kVector, 1);
+    RecordingPage page({1000, 1000});
+    EXPECT_EQ(RenderPrintPage(page, windows), 1) << kind;
+    EXPECT_EQ(windows.layouts, before + 1) << kind;
+    ASSERT_EQ(page.transfers.size(), 1u) << kind;
+    // The square (440..490, 10..60) scaled by ten from the region's corner.
+    const Surface& printed = page.transfers[0].picture;
+    EXPECT_EQ(printed.GetPixel(650, 350), kBlack) << kind;
+    EXPECT_EQ(printed.GetPixel(200, 350), kWhite) << kind;
+  }
   // The active window stands for the target -1.
-  Print(-1, kVector);
+  Print(-1, kImage);
   gPrintSourceKind = kKindPreview;
   RecordingPage page({1000, 1500});
   EXPECT_EQ(RenderPrintPage(page, windows), 1);
-  EXPECT_EQ(sources[kKindPreview].broughtForward, 2);
-  EXPECT_EQ(windows.layouts, 0);
+  EXPECT_EQ(sources[kKindPreview].broughtForward, 3);
 }
 
-TEST_F(PageRendererTest, RegionPrintingWithoutASelectionSaysSo) {
+TEST_F(PageRendererTest, RegionPrintingWithoutASelectionPrintsNothingAndSaysSo) {
   // Nothing selected, and a click's single point.
   for (Rect selection : {Rect{}, Rect{100, 100, 100, 100}}) {
     for (int kind : {kKindImageEditor, kKindPreview, kKindDrawA}) {
-      sources[size_t(kind)].selection = selection;
-      Print(kind, kImage, 1);
-      RecordingPage page({1000, 1500});
-      messages.ids.clear();
-      const int beeps = messages.beeps;
-      EXPECT_EQ(RenderPrintPage(page, windows), 0) << kind;
-      EXPECT_TRUE(page.transfers.empty()) << kind;
-      EXPECT_EQ(messages.ids, std::vector<int>{kMsgNoRegion}) << kind;
-      EXPECT_EQ(messages.beeps, beeps + 1) << kind;
+      for (int mode : {kImage, kVector}) {
+        sources[size_t(kind)].selection = selection;
+        Print(kind, mode, 1);
+        RecordingPage page({1000, 1500});
+        messages.ids.clear();
+        const int beeps = messages.beeps;
+        EXPECT_EQ(RenderPrintPage(page, windows), 0) << kind;
+        EXPECT_TRUE(page.transfers.empty()) << kind;
+        // A drawing window without an edit rectangle says so too: a print of nothing is
+        // never silent.
+        EXPECT_EQ(messages.ids, std::vector<int>{kMsgNoRegion}) << kind;
+        EXPECT_EQ(messages.beeps, beeps + 1) << kind;
+      }
     }
   }
 }
 
-TEST_F(PageRendererTest, AMissingWindowOrPicturePrintsNothing) {
+TEST_F(PageRendererTest, AMissingWindowOrPicturePrintsNothingAndSaysWhy) {
   windows.sources[kKindDrawB] = nullptr;  // window B closed
   sources[kKindImageEditor].picture.Destroy();
   struct Case {
     int target;
     int sourceKind;
     int mode;
+    int message;
   };
-  for (Case c : {Case{kKindDrawB, -1, kVector}, Case{kKindDrawB, -1, kImage}, Case{kKindImageEditor, -1, kImage},
-                 Case{-1, kKindSettings, kImage}, Case{-1, -1, kVector}}) {
+  for (Case c : {Case{kKindDrawB, -1, kVector, kMsgPrintWindowClosed}, Case{kKindDrawB, -1, kImage, kMsgPrintWindowClosed},
+                 Case{kKindImageEditor, -1, kImage, kMsgPrintWindowEmpty}, Case{-1, kKindSettings, kImage, kMsgNoPrintWindow},
+                 Case{-1, -1, kVector, kMsgNoPrintWindow}}) {
     Print(c.target, c.mode);
     gPrintSourceKind = c.sourceKind;
     RecordingPage page({1000, 1500});
+    messages.ids.clear();
+    EXPECT_FALSE(CanRenderPrintPage(windows)) << c.target << " " << c.sourceKind;
     const int beeps = messages.beeps;
     EXPECT_EQ(RenderPrintPage(page, windows), 0) << c.target << " " << c.sourceKind;
     EXPECT_TRUE(page.transfers.empty());
     EXPECT_EQ(messages.beeps, beeps + 1);
+    EXPECT_EQ(messages.ids, (std::vector<int>{c.message, c.message})) << c.target << " " << c.sourceKind;
   }
   EXPECT_EQ(windows.layouts, 0);
-  EXPECT_TRUE(messages.ids.empty());
 }
 
 TEST_F(PageRendererTest, APageThatRefusesThePictureAbandonsTheJob) {

@@ -1,0 +1,90 @@
+// How a drawing window starts and takes a loaded file: the user cannot close it, and a
+// file of the old brush layout takes the style chosen in the style menus in every window.
+#include <QAction>
+#include <QMdiSubWindow>
+#include <QMenu>
+
+#include "app/app_fixture.h"
+#include "app/kind_lookup.h"
+#include "app/tmb_document.h"
+#include "core/file/char_block_convert.h"
+#include "resources/command_ids.h"
+#include "support/recorded_character_file.h"
+#include "support/temp_dir.h"
+#include "views/tmb_view.h"
+
+namespace tmb::test {
+namespace {
+
+// The command of the first entry of the style menus.
+constexpr int kFirstStyleOfTheMenus = 1000;
+
+using DrawingWindowSetup = AppTest;
+
+TEST_F(DrawingWindowSetup, TheUserCannotCloseADrawingWindowAndTheProgramCanOpenAAgain) {
+  ASSERT_TRUE(Start());
+  ShowAndPaint();
+  for (int kind : {kKindDrawA, kKindDrawB}) {
+    CFrame_View* f = FrameOfKind(kind);
+    ASSERT_TRUE(f);
+    EXPECT_FALSE(f->windowFlags() & Qt::WindowCloseButtonHint) << kind;
+    for (QAction* a : f->systemMenu() ? f->systemMenu()->actions() : QList<QAction*>{}) {
+      if (a->shortcut() == QKeySequence(QKeySequence::Close)) {
+        EXPECT_FALSE(a->isEnabled()) << kind;
+      }
+    }
+  }
+  // Closed by the program, window A comes back with 32810.
+  FrameOfKind(kKindDrawA)->close();
+  FlushDeletes();
+  ASSERT_EQ(FrameOfKind(kKindDrawA), nullptr);
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdReopenA));
+  ASSERT_TRUE(FrameOfKind(kKindDrawA));
+  EXPECT_FALSE(FrameOfKind(kKindDrawA)->windowFlags() & Qt::WindowCloseButtonHint);
+}
+
+TEST_F(DrawingWindowSetup, AFileOfTheOldBrushLayoutTakesTheStyleChosenInTheStyleMenusOnce) {
+  struct Case {
+    bool oldLayout;  // the reader found the old brush layout in the file
+    bool choose;     // the user chose the first style of the menus, "楷書風" (width 100)
+    int width;       // parameter 3 of window A's record after the load
+  } cases[] = {{true, true, 100}, {true, false, 40}, {false, true, 40}};
+  for (const Case& c : cases) {
+    TempDir dir;
+    const std::string path = (dir / "file.wdf").string();
+    // A level stroke of width 40, a point every 4 pixels.
+    ASSERT_TRUE(WriteWindowACharacterFile(path, [](CCharData& a) {
+      a.m_param[3] = 40;
+      for (int x = 100; x <= 300; x += 4) {
+        const int k = a.m_nPoints++;
+        a.m_pPoints[k] = {x, 200};
+        a.m_pFlags[k] = x == 100 ? 1 : 0;
+        a.m_pPressure[k] = -1;
+      }
+    }));
+    ASSERT_TRUE(Start());
+    ShowAndPaint();
+    if (c.choose) {
+      ASSERT_TRUE(frame()->ExecuteCommand(kFirstStyleOfTheMenus));
+    }
+    chooser.Next(path);
+    // What the reader raises for a block of the old layout.
+    gOldBrushLayout = c.oldLayout ? 1 : 0;
+    ASSERT_TRUE(frame()->ExecuteCommand(kCmdFileOpen));
+    QCoreApplication::processEvents();
+    // The record keeps the conversion values a style brings (parameter 380 of the file).
+    const CCharDataFull& rec = *GetCharDocumentOfKind(kKindDrawA)->DrawnRecord();
+    ASSERT_NE(rec.m_param[380], 0);
+    EXPECT_EQ(rec.m_param[3], c.width) << c.oldLayout << c.choose;
+    // Once: the next file starts without it.
+    EXPECT_EQ(gOldBrushLayout, 0);
+    theApp.Reset();
+    FlushDeletes();
+    gDrawState.Reset();
+    ResetPanes();
+    theApp.SetScreenMetrics(TestScreen());
+  }
+}
+
+}  // namespace
+}  // namespace tmb::test
