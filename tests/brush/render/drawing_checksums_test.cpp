@@ -115,7 +115,7 @@ const DrawCase kCases[] = {
        w.m_param[157] = 0xFEFEFE;
      },
      0, -1, 0xf010ad669ab47aa0, 0xf5ab9d19a330be6a},
-    {"scaled_range", Character::kRecorded, 500, 750, Defaults, 120, 400, 0x1e39748b2c9ea11c, 0xdab0a3fba2549fe2},
+    {"scaled_range", Character::kRecorded, 500, 750, Defaults, 120, 400, 0x5e0518e97230d0b8, 0xf5a81ecf2ffdd5f7},
     {"scaled_partial", Character::kRecorded, 500, 750,
      [](CStrokeWork& w) {
        w.m_param[90] = 1;
@@ -123,23 +123,23 @@ const DrawCase kCases[] = {
        w.m_param[92] = 20;
        w.m_param[93] = 50;
      },
-     0, -1, 0x244d77721d5e4ab5, 0x7eab2524381db64f},
+     0, -1, 0xe1b95b45ed7e33bc, 0x316451f912535092},
     {"scaled_animation_frame", Character::kRecorded, 500, 750, AnimationFrame, 0, -1, 0x785174a48f2abdfc,
      0xecb584fb55f8ff3f},
-    {"stroke_pictures", Character::kRecorded, 500, 750, StrokePictures, 0, -1, 0xf010ad669ab47aa0, 0x3a70cf71fb2aede5},
+    {"stroke_pictures", Character::kRecorded, 500, 750, StrokePictures, 0, -1, 0xf010ad669ab47aa0, 0x6c21f32e0497fe95},
     {"stroke_pictures_unsmoothed", Character::kRecorded, 500, 750,
      [](CStrokeWork& w) {
        w.m_param[240] = 0;
        w.m_param[242] = 0;
      },
-     0, -1, 0xf010ad669ab47aa0, 0x26f8cae73d7e616a},
+     0, -1, 0xf010ad669ab47aa0, 0xac494702b80263c2},
     {"stroke_pictures_coloured", Character::kRecorded, 500, 750,
      [](CStrokeWork& w) {
        w.m_param[240] = 0;
        w.m_param[157] = kPaleYellow;
        w.m_rangeFrom = kRed;
      },
-     0, -1, 0xf010ad669ab47aa0, 0xa70a11bf17d9b4f2},
+     0, -1, 0xf010ad669ab47aa0, 0x6c2ed427635ff809},
     {"stroke_pictures_outline_unset", Character::kRecorded, 500, 750,
      [](CStrokeWork& w) {
        w.m_param[240] = 0;
@@ -154,26 +154,26 @@ const DrawCase kCases[] = {
        w.m_param[92] = 30;
        w.m_param[93] = 10;
      },
-     0, -1, 0x4a76e371b2f568c9, 0x57433a4c0872a47a},
+     0, -1, 0xc99413b9362cd0d8, 0x552fcdafba759526},
     {"stroke_pictures_animation_frame", Character::kRecorded, 500, 750,
      [](CStrokeWork& w) {
        StrokePictures(w);
        AnimationFrame(w);
      },
-     0, -1, 0x785174a48f2abdfc, 0x3a70cf71fb2aede5},
+     0, -1, 0x785174a48f2abdfc, 0x6c21f32e0497fe95},
     {"flying_white", Character::kRecorded, 500, 750,
      [](CStrokeWork& w) {
        w.m_param[3] = 40;
        w.m_param[5] = 20;
        for (int i = 0; i < w.GetCount(); ++i) w.m_pWidths[i] = 20;
      },
-     0, -1, 0x774f99d09aeb9281, 0x6ff5040cc18a9a4a},
+     0, -1, 0x774f99d09aeb9281, 0x1d7024a21e5eb5a8},
     {"no_stroke_pictures", Character::kRecorded, 500, 750,
      [](CStrokeWork& w) {
        w.m_param[220] = 0;
        w.m_param[240] = 0;
      },
-     0, -1, 0x8e8f63a79356022a, 0xf5ab9d19a330be6a},
+     0, -1, 0xf010ad669ab47aa0, 0x6c21f32e0497fe95},
     {"no_linking", Character::kRecorded, 500, 750, [](CStrokeWork& w) { w.m_param[2] = 0; }, 0, -1, 0x69ff00d94a3c39f5,
      0xf5ab9d19a330be6a},
     {"dots", Character::kRecorded, 500, 750, [](CStrokeWork& w) { w.m_param[291] = 1; }, 0, -1, 0x69ff00d94a3c39f5,
@@ -187,7 +187,7 @@ const DrawCase kCases[] = {
     // Papers smaller than the character, and one smaller than the colour work bitmap.
     {"small_paper_scaled", Character::kRecorded, 300, 260, Defaults, 0, -1, 0xf010ad669ab47aa0, 0x4b55fe88be485dba},
     {"small_paper_stroke_pictures", Character::kRecorded, 300, 260, StrokePictures, 0, -1, 0xf010ad669ab47aa0,
-     0x5928e8545ce7da7d},
+     0xeb8ee3641ffcccd9},
     {"tiny_paper_scaled_coloured", Character::kRecorded, 100, 200,
      [](CStrokeWork& w) {
        w.m_param[157] = kPaleYellow;
@@ -196,17 +196,17 @@ const DrawCase kCases[] = {
      0, -1, 0xf010ad669ab47aa0, 0x2f236c9ebf9e5952},
     {"trees_scaled", Character::kTrees, 500, 750, Defaults, 0, -1, 0x4207a296dab8252a, 0xf5d25864d01b3af7},
     {"trees_stroke_pictures", Character::kTrees, 500, 750, StrokePictures, 0, -1, 0x4207a296dab8252a,
-     0x7ed0f926cdf8da73},
+     0x2a0d58f8bac510c2},
     {"scattered_scaled", Character::kScattered, 500, 750, Defaults, 0, -1, 0x3aa5595f39493429, 0xaed6568f5caa0c9a},
     {"scattered_stroke_pictures", Character::kScattered, 500, 750, StrokePictures, 0, -1, 0x3aa5595f39493429,
-     0x7c53323fe172c6ad},
+     0x15a435a048db5a22},
     {"off_the_paper_scaled", Character::kOffThePaper, 500, 750, Defaults, 0, -1, 0x8a26ed9f1f2e3098,
      0x02695058b4f5de52},
     {"off_the_paper_stroke_pictures", Character::kOffThePaper, 500, 750, StrokePictures, 0, -1, 0x8a26ed9f1f2e3098,
-     0x670b06ec57e75c74},
+     0x1ba77eea30014867},
     {"awkward_scaled", Character::kAwkward, 500, 750, Defaults, 0, -1, 0x8d38c3d6b3aed47a, 0x79f5cff01180884f},
     {"awkward_stroke_pictures", Character::kAwkward, 500, 750, StrokePictures, 0, -1, 0x8d38c3d6b3aed47a,
-     0xcd85ec8f847c1f1e},
+     0x522d367a7d7743dd},
     {"awkward_dots", Character::kAwkward, 500, 750, [](CStrokeWork& w) { w.m_param[291] = 1; }, 0, -1,
      0xfdd76c654cd2663e, 0x7a938b4632ed74a2},
 };
