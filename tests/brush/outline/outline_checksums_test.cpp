@@ -14,17 +14,16 @@
 #include "brush/outline/outline_state.h"
 #include "convert/presets/param_defaults.h"
 #include "core/record/char_data_full.h"
-#include "support/generated_character.h"
-#include "support/recorded_character.h"
+#include "support/sample_characters.h"
 #include "support/surface_checksum.h"
 
 namespace {
 
-enum class Character { kRecorded, kTrees, kScattered, kEightCopies };
+using tmb::test::SampleCharacter;
 
 struct RebuildCase {
   const char* name;
-  Character character;
+  SampleCharacter character;
   std::initializer_list<std::pair<int, int32_t>> params;
   uint64_t checksum;
 };
@@ -32,27 +31,27 @@ struct RebuildCase {
 void PrintTo(const RebuildCase& c, std::ostream* os) { *os << c.name; }
 
 const RebuildCase kCases[] = {
-    {"defaults", Character::kRecorded, {}, 0x3acab473c464fb39},
-    {"no_cursive_passes", Character::kRecorded, {{0, 0}}, 0x44a6cb6aca630ec0},
-    {"many_cursive_passes_weak", Character::kRecorded, {{0, 12}, {230, 60}}, 0x18b191bfec6044ef},
-    {"cursive_halved", Character::kRecorded, {{0, 7}, {234, 1}}, 0xd0cf1ce2eb33add6},
-    {"cursive_squared", Character::kRecorded, {{0, 6}, {11, 5}}, 0x1ab2f4c3862e5711},
-    {"cursive_pulled", Character::kRecorded, {{0, 5}, {211, 1}, {210, 6}, {212, 40}}, 0x2a89df4e8b6ccb20},
-    {"cursive_growing_join", Character::kRecorded, {{0, 5}, {211, -100}}, 0xccbed6c4d9094626},
-    {"high_cursive", Character::kRecorded, {{0, 120}}, 0xb1ac88d6d3cb1e9b},
-    {"averaging_once", Character::kRecorded, {{111, 1}}, 0xc5063bd3c4d141f1},
-    {"averaging_long", Character::kRecorded, {{111, 41}}, 0x8ef4c8770bdd67a0},
-    {"averaging_per_stroke", Character::kRecorded, {{6, 0}, {111, 9}}, 0xb2bd5e0a201e4940},
-    {"no_smoothing", Character::kRecorded, {{13, 1}}, 0xb9075465702f452f},
-    {"halving_steps", Character::kRecorded, {{13, 2}}, 0x40258f5772e07280},
-    {"single_steps", Character::kRecorded, {{13, 0}}, 0x5ba579127d878620},
-    {"tapers_and_thin_ends", Character::kRecorded, {{14, 3}, {42, 1}, {49, 1}}, 0xe6343cb1a840940b},
-    {"contrast", Character::kRecorded, {{113, 50}}, 0x89a83ed3f4982ca8},
-    {"integer_levels_with_pressure", Character::kRecorded, {{37, 200}, {43, 1}}, 0xb2d36db54b6a8381},
-    {"pen_mode", Character::kRecorded, {{47, 1}}, 0x175f1a2f0041b2d2},
-    {"trees", Character::kTrees, {}, 0x0e3c33baff04e360},
-    {"scattered", Character::kScattered, {}, 0x99d4dc488ff2bda0},
-    {"eight_copies_high_cursive", Character::kEightCopies, {{0, 120}}, 0x3c8d6021012f4b07},
+    {"defaults", SampleCharacter::kRecorded, {}, 0x3acab473c464fb39},
+    {"no_cursive_passes", SampleCharacter::kRecorded, {{0, 0}}, 0x44a6cb6aca630ec0},
+    {"many_cursive_passes_weak", SampleCharacter::kRecorded, {{0, 12}, {230, 60}}, 0x18b191bfec6044ef},
+    {"cursive_halved", SampleCharacter::kRecorded, {{0, 7}, {234, 1}}, 0xd0cf1ce2eb33add6},
+    {"cursive_squared", SampleCharacter::kRecorded, {{0, 6}, {11, 5}}, 0x1ab2f4c3862e5711},
+    {"cursive_pulled", SampleCharacter::kRecorded, {{0, 5}, {211, 1}, {210, 6}, {212, 40}}, 0x2a89df4e8b6ccb20},
+    {"cursive_growing_join", SampleCharacter::kRecorded, {{0, 5}, {211, -100}}, 0xccbed6c4d9094626},
+    {"high_cursive", SampleCharacter::kRecorded, {{0, 120}}, 0xb1ac88d6d3cb1e9b},
+    {"averaging_once", SampleCharacter::kRecorded, {{111, 1}}, 0xc5063bd3c4d141f1},
+    {"averaging_long", SampleCharacter::kRecorded, {{111, 41}}, 0x8ef4c8770bdd67a0},
+    {"averaging_per_stroke", SampleCharacter::kRecorded, {{6, 0}, {111, 9}}, 0xb2bd5e0a201e4940},
+    {"no_smoothing", SampleCharacter::kRecorded, {{13, 1}}, 0xb9075465702f452f},
+    {"halving_steps", SampleCharacter::kRecorded, {{13, 2}}, 0x40258f5772e07280},
+    {"single_steps", SampleCharacter::kRecorded, {{13, 0}}, 0x5ba579127d878620},
+    {"tapers_and_thin_ends", SampleCharacter::kRecorded, {{14, 3}, {42, 1}, {49, 1}}, 0xe6343cb1a840940b},
+    {"contrast", SampleCharacter::kRecorded, {{113, 50}}, 0x89a83ed3f4982ca8},
+    {"integer_levels_with_pressure", SampleCharacter::kRecorded, {{37, 200}, {43, 1}}, 0xb2d36db54b6a8381},
+    {"pen_mode", SampleCharacter::kRecorded, {{47, 1}}, 0x175f1a2f0041b2d2},
+    {"trees", SampleCharacter::kTrees, {}, 0x0e3c33baff04e360},
+    {"scattered", SampleCharacter::kScattered, {}, 0x5adee616fa11c7e0},
+    {"eight_copies_high_cursive", SampleCharacter::kEightCopies, {{0, 120}}, 0x3c8d6021012f4b07},
 };
 
 void Mix(uint64_t& h, uint64_t v) { h = (h ^ v) * 0x100000001B3ull; }
@@ -83,20 +82,7 @@ TEST_P(OutlineChecksums, TheRebuildStaysBitForBit) {
     GetSlotParamDefaults(rec->m_param, {}, 0);
     rec->m_param[37] = 0;  // the brush outline, not the conversion
   }
-  switch (c.character) {
-    case Character::kRecorded:
-      tmb::test::AppendRecordedCharacter(*drawn);
-      break;
-    case Character::kTrees:
-      tmb::test::AppendRecordedTrees(*drawn);
-      break;
-    case Character::kScattered:
-      tmb::test::AppendGeneratedCharacter(*drawn, 9, 16, 70);
-      break;
-    case Character::kEightCopies:
-      tmb::test::AppendRecordedCharacter(*drawn, 8);
-      break;
-  }
+  tmb::test::AppendSampleCharacter(*drawn, c.character);
   for (const auto& [index, value] : c.params) drawn->m_param[size_t(index)] = value;
   ResetOutlineEngine();
   drawn->m_bChanged = 1;

@@ -7,8 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <ostream>
+#include <string>
+#include <utility>
 
 #include "brush/render/brush_state.h"
 #include "convert/driver/path_resampling.h"
@@ -18,9 +21,8 @@
 #include "core/record/char_data_full.h"
 #include "export/animation/animation_flags.h"
 #include "support/awkward_character.h"
-#include "support/generated_character.h"
 #include "support/picture_files.h"
-#include "support/recorded_character.h"
+#include "support/sample_characters.h"
 #include "support/scoped_work_canvas.h"
 #include "support/surface_checksum.h"
 
@@ -28,34 +30,20 @@ namespace {
 
 using tmb::test::ChecksumText;
 
-enum class Character { kRecorded, kTrees, kScattered, kOffThePaper, kAwkward };
+using Sample = tmb::test::SampleCharacter;
+// The made-up awkward strokes (awkward_character.h), which go into the work path itself.
+constexpr Sample kAwkward = Sample(-1);
 
 // A character converted at the default style of window A, as the drawing view converts it.
 struct Converted {
-  explicit Converted(Character which) {
+  explicit Converted(Sample which) {
     drawn->ClearPoints();
     drawn->SetDefaultParams();
     GetSlotParamDefaults(drawn->m_param, {}, 0);
     drawn->m_param[37] = 400;
-    switch (which) {
-      case Character::kRecorded:
-        tmb::test::AppendRecordedCharacter(*drawn);
-        break;
-      case Character::kTrees:
-        tmb::test::AppendRecordedTrees(*drawn);
-        break;
-      case Character::kScattered:
-        tmb::test::AppendGeneratedCharacter(*drawn, 5, 12, 60);
-        break;
-      // Strokes reach past the left and top edges of the paper.
-      case Character::kOffThePaper:
-        tmb::test::AppendGeneratedCharacter(*drawn, 11, 30, 40, -60, -40);
-        break;
-      case Character::kAwkward:
-        break;
-    }
+    if (which != kAwkward) tmb::test::AppendSampleCharacter(*drawn, which);
     drawn->ToStrokeWork(*source);
-    if (which == Character::kAwkward) tmb::test::AddAwkwardCharacter(*source, 24, 3);
+    if (which == kAwkward) tmb::test::AddAwkwardCharacter(*source, 24, 3);
     drawn->CopySettingsToWork(*converted);
     converted->ConvertCharacter(*source);
   }
@@ -65,150 +53,73 @@ struct Converted {
 };
 
 constexpr int32_t kPaleYellow = 0x80FFFF, kBlue = 0xFF0000, kRed = 0x0000FF, kWhite = 0xFFFFFF;
+constexpr int32_t kKeep = -1;  // the outline colour as the conversion left it
+constexpr tmb::Size kPaper{500, 750};
+constexpr Sample kRecorded = Sample::kRecorded, kTrees = Sample::kTrees, kScattered = Sample::kScattered,
+                 kOffThePaper = Sample::kOffThePaper;
+
+// What a case changes besides the parameters.
+struct Options {
+  int32_t outline = kKeep;  // the outline colour word
+  int widths = 0;           // every point's brush width; 0 keeps the converted ones
+  bool frame = false;       // a frame of an animation is being recorded: the outline merge runs too
+  int start = 0, end = -1;  // the points drawn
+};
 
 struct DrawCase {
   const char* name;
-  Character character;
-  int width, height;  // the paper
-  void (*setup)(CStrokeWork& work);
-  int start, end;
+  Sample character;
+  tmb::Size paper;
+  std::initializer_list<std::pair<int, int32_t>> params;  // set on the converted character
+  Options options;
   uint64_t given;    // the converted points and widths, and the brush outlines made of them
   uint64_t picture;  // the state's picture
 };
 
-void Defaults(CStrokeWork&) {}
-void StrokePictures(CStrokeWork& w) { w.m_param[240] = 0; }
-// A frame of an animation is being recorded: the outline merge runs too.
-void AnimationFrame(CStrokeWork&) { gFrameRecording = 1; }
-
 const DrawCase kCases[] = {
-    {"scaled", Character::kRecorded, 500, 750, Defaults, 0, -1, 0xf010ad669ab47aa0, 0xecb584fb55f8ff3f},
-    {"scaled_coloured", Character::kRecorded, 500, 750,
-     [](CStrokeWork& w) {
-       w.m_param[157] = kPaleYellow;
-       w.m_rangeFrom = kBlue;
-     },
-     0, -1, 0xf010ad669ab47aa0, 0x9269d5d342374257},
-    {"scaled_outline_unset", Character::kRecorded, 500, 750,
-     [](CStrokeWork& w) {
-       w.m_param[157] = kPaleYellow;
-       w.m_rangeFrom = kWhite;
-     },
-     0, -1, 0xf010ad669ab47aa0, 0x986233cf8330f062},
-    {"scaled_curved_grown_edge", Character::kRecorded, 500, 750,
-     [](CStrokeWork& w) {
-       w.m_param[241] = 60;
-       w.m_param[244] = 2;
-     },
-     0, -1, 0xf010ad669ab47aa0, 0x2ad0f7eb4e75a4e8},
-    {"scaled_white_ink", Character::kRecorded, 500, 750,
-     [](CStrokeWork& w) {
-       w.m_param[170] = 3;
-       w.m_param[156] = kWhite;
-       w.m_param[157] = 0x403020;
-     },
-     0, -1, 0xf010ad669ab47aa0, 0x02fac80090028209},
-    {"scaled_white_ink_near_white_paper", Character::kRecorded, 500, 750,
-     [](CStrokeWork& w) {
-       w.m_param[170] = 3;
-       w.m_param[156] = kWhite;
-       w.m_param[157] = 0xFEFEFE;
-     },
-     0, -1, 0xf010ad669ab47aa0, 0xf5ab9d19a330be6a},
-    {"scaled_range", Character::kRecorded, 500, 750, Defaults, 120, 400, 0x5e0518e97230d0b8, 0xf5a81ecf2ffdd5f7},
-    {"scaled_partial", Character::kRecorded, 500, 750,
-     [](CStrokeWork& w) {
-       w.m_param[90] = 1;
-       w.m_param[91] = 1;
-       w.m_param[92] = 20;
-       w.m_param[93] = 50;
-     },
-     0, -1, 0xe1b95b45ed7e33bc, 0x316451f912535092},
-    {"scaled_animation_frame", Character::kRecorded, 500, 750, AnimationFrame, 0, -1, 0x785174a48f2abdfc,
-     0xecb584fb55f8ff3f},
-    {"stroke_pictures", Character::kRecorded, 500, 750, StrokePictures, 0, -1, 0xf010ad669ab47aa0, 0x6c21f32e0497fe95},
-    {"stroke_pictures_unsmoothed", Character::kRecorded, 500, 750,
-     [](CStrokeWork& w) {
-       w.m_param[240] = 0;
-       w.m_param[242] = 0;
-     },
-     0, -1, 0xf010ad669ab47aa0, 0xac494702b80263c2},
-    {"stroke_pictures_coloured", Character::kRecorded, 500, 750,
-     [](CStrokeWork& w) {
-       w.m_param[240] = 0;
-       w.m_param[157] = kPaleYellow;
-       w.m_rangeFrom = kRed;
-     },
-     0, -1, 0xf010ad669ab47aa0, 0x6c2ed427635ff809},
-    {"stroke_pictures_outline_unset", Character::kRecorded, 500, 750,
-     [](CStrokeWork& w) {
-       w.m_param[240] = 0;
-       w.m_param[157] = 0x604020;
-       w.m_rangeFrom = kWhite;
-     },
-     0, -1, 0xf010ad669ab47aa0, 0xbd3ab7390d577b0a},
-    {"stroke_pictures_partial", Character::kRecorded, 500, 750,
-     [](CStrokeWork& w) {
-       w.m_param[240] = 0;
-       w.m_param[90] = 1;
-       w.m_param[92] = 30;
-       w.m_param[93] = 10;
-     },
-     0, -1, 0xc99413b9362cd0d8, 0x552fcdafba759526},
-    {"stroke_pictures_animation_frame", Character::kRecorded, 500, 750,
-     [](CStrokeWork& w) {
-       StrokePictures(w);
-       AnimationFrame(w);
-     },
-     0, -1, 0x785174a48f2abdfc, 0x6c21f32e0497fe95},
-    {"flying_white", Character::kRecorded, 500, 750,
-     [](CStrokeWork& w) {
-       w.m_param[3] = 40;
-       w.m_param[5] = 20;
-       for (int i = 0; i < w.GetCount(); ++i) w.m_pWidths[i] = 20;
-     },
-     0, -1, 0x774f99d09aeb9281, 0x1d7024a21e5eb5a8},
-    {"no_stroke_pictures", Character::kRecorded, 500, 750,
-     [](CStrokeWork& w) {
-       w.m_param[220] = 0;
-       w.m_param[240] = 0;
-     },
-     0, -1, 0xf010ad669ab47aa0, 0x6c21f32e0497fe95},
-    {"no_linking", Character::kRecorded, 500, 750, [](CStrokeWork& w) { w.m_param[2] = 0; }, 0, -1, 0x69ff00d94a3c39f5,
-     0xf5ab9d19a330be6a},
-    {"dots", Character::kRecorded, 500, 750, [](CStrokeWork& w) { w.m_param[291] = 1; }, 0, -1, 0x69ff00d94a3c39f5,
-     0xeaecb542f99ff2ba},
-    {"dots_of_the_written_points", Character::kRecorded, 500, 750,
-     [](CStrokeWork& w) {
-       w.m_param[291] = 1;
-       w.m_param[47] = 1;
-     },
-     0, -1, 0x69ff00d94a3c39f5, 0xa54435ed806cfa1f},
+    {"scaled", kRecorded, kPaper, {}, {}, 0xf010ad669ab47aa0, 0xecb584fb55f8ff3f},
+    {"scaled_coloured", kRecorded, kPaper, {{157, kPaleYellow}}, {.outline = kBlue},
+     0xf010ad669ab47aa0, 0x9269d5d342374257},
+    {"scaled_outline_unset", kRecorded, kPaper, {{157, kPaleYellow}}, {.outline = kWhite},
+     0xf010ad669ab47aa0, 0x986233cf8330f062},
+    {"scaled_curved_grown_edge", kRecorded, kPaper, {{241, 60}, {244, 2}}, {}, 0xf010ad669ab47aa0, 0x2ad0f7eb4e75a4e8},
+    {"scaled_white_ink", kRecorded, kPaper, {{170, 3}, {156, kWhite}, {157, 0x403020}}, {},
+     0xf010ad669ab47aa0, 0x02fac80090028209},
+    {"scaled_white_ink_near_white_paper", kRecorded, kPaper, {{170, 3}, {156, kWhite}, {157, 0xFEFEFE}}, {},
+     0xf010ad669ab47aa0, 0xf5ab9d19a330be6a},
+    {"scaled_range", kRecorded, kPaper, {}, {.start = 120, .end = 400}, 0x5e0518e97230d0b8, 0xf5a81ecf2ffdd5f7},
+    {"scaled_partial", kRecorded, kPaper, {{90, 1}, {91, 1}, {92, 20}, {93, 50}}, {},
+     0xe1b95b45ed7e33bc, 0x316451f912535092},
+    {"scaled_animation_frame", kRecorded, kPaper, {}, {.frame = true}, 0x785174a48f2abdfc, 0xecb584fb55f8ff3f},
+    {"stroke_pictures", kRecorded, kPaper, {{240, 0}}, {}, 0xf010ad669ab47aa0, 0x6c21f32e0497fe95},
+    {"stroke_pictures_unsmoothed", kRecorded, kPaper, {{240, 0}, {242, 0}}, {}, 0xf010ad669ab47aa0, 0xac494702b80263c2},
+    {"stroke_pictures_coloured", kRecorded, kPaper, {{240, 0}, {157, kPaleYellow}}, {.outline = kRed},
+     0xf010ad669ab47aa0, 0x6c2ed427635ff809},
+    {"stroke_pictures_outline_unset", kRecorded, kPaper, {{240, 0}, {157, 0x604020}}, {.outline = kWhite},
+     0xf010ad669ab47aa0, 0xbd3ab7390d577b0a},
+    {"stroke_pictures_partial", kRecorded, kPaper, {{240, 0}, {90, 1}, {92, 30}, {93, 10}}, {},
+     0xc99413b9362cd0d8, 0x552fcdafba759526},
+    {"stroke_pictures_animation_frame", kRecorded, kPaper, {{240, 0}}, {.frame = true},
+     0x785174a48f2abdfc, 0x6c21f32e0497fe95},
+    {"flying_white", kRecorded, kPaper, {{3, 40}, {5, 20}}, {.widths = 20}, 0x774f99d09aeb9281, 0x1d7024a21e5eb5a8},
+    {"no_stroke_pictures", kRecorded, kPaper, {{220, 0}, {240, 0}}, {}, 0xf010ad669ab47aa0, 0x6c21f32e0497fe95},
+    {"no_linking", kRecorded, kPaper, {{2, 0}}, {}, 0x69ff00d94a3c39f5, 0xf5ab9d19a330be6a},
+    {"dots", kRecorded, kPaper, {{291, 1}}, {}, 0x69ff00d94a3c39f5, 0xeaecb542f99ff2ba},
+    {"dots_of_the_written_points", kRecorded, kPaper, {{291, 1}, {47, 1}}, {}, 0x69ff00d94a3c39f5, 0xa54435ed806cfa1f},
     // Papers smaller than the character, and one smaller than the colour work bitmap.
-    {"small_paper_scaled", Character::kRecorded, 300, 260, Defaults, 0, -1, 0xf010ad669ab47aa0, 0x4b55fe88be485dba},
-    {"small_paper_stroke_pictures", Character::kRecorded, 300, 260, StrokePictures, 0, -1, 0xf010ad669ab47aa0,
-     0xeb8ee3641ffcccd9},
-    {"tiny_paper_scaled_coloured", Character::kRecorded, 100, 200,
-     [](CStrokeWork& w) {
-       w.m_param[157] = kPaleYellow;
-       w.m_rangeFrom = kBlue;
-     },
-     0, -1, 0xf010ad669ab47aa0, 0x2f236c9ebf9e5952},
-    {"trees_scaled", Character::kTrees, 500, 750, Defaults, 0, -1, 0x4207a296dab8252a, 0xf5d25864d01b3af7},
-    {"trees_stroke_pictures", Character::kTrees, 500, 750, StrokePictures, 0, -1, 0x4207a296dab8252a,
-     0x2a0d58f8bac510c2},
-    {"scattered_scaled", Character::kScattered, 500, 750, Defaults, 0, -1, 0x3aa5595f39493429, 0xaed6568f5caa0c9a},
-    {"scattered_stroke_pictures", Character::kScattered, 500, 750, StrokePictures, 0, -1, 0x3aa5595f39493429,
-     0x15a435a048db5a22},
-    {"off_the_paper_scaled", Character::kOffThePaper, 500, 750, Defaults, 0, -1, 0x8a26ed9f1f2e3098,
-     0x02695058b4f5de52},
-    {"off_the_paper_stroke_pictures", Character::kOffThePaper, 500, 750, StrokePictures, 0, -1, 0x8a26ed9f1f2e3098,
-     0x1ba77eea30014867},
-    {"awkward_scaled", Character::kAwkward, 500, 750, Defaults, 0, -1, 0x8d38c3d6b3aed47a, 0x79f5cff01180884f},
-    {"awkward_stroke_pictures", Character::kAwkward, 500, 750, StrokePictures, 0, -1, 0x8d38c3d6b3aed47a,
-     0x522d367a7d7743dd},
-    {"awkward_dots", Character::kAwkward, 500, 750, [](CStrokeWork& w) { w.m_param[291] = 1; }, 0, -1,
-     0xfdd76c654cd2663e, 0x7a938b4632ed74a2},
+    {"small_paper_scaled", kRecorded, {300, 260}, {}, {}, 0xf010ad669ab47aa0, 0x4b55fe88be485dba},
+    {"small_paper_stroke_pictures", kRecorded, {300, 260}, {{240, 0}}, {}, 0xf010ad669ab47aa0, 0xeb8ee3641ffcccd9},
+    {"tiny_paper_scaled_coloured", kRecorded, {100, 200}, {{157, kPaleYellow}}, {.outline = kBlue},
+     0xf010ad669ab47aa0, 0x2f236c9ebf9e5952},
+    {"trees_scaled", kTrees, kPaper, {}, {}, 0x4207a296dab8252a, 0xf5d25864d01b3af7},
+    {"trees_stroke_pictures", kTrees, kPaper, {{240, 0}}, {}, 0x4207a296dab8252a, 0x2a0d58f8bac510c2},
+    {"scattered_scaled", kScattered, kPaper, {}, {}, 0x3aa5595f39493429, 0xaed6568f5caa0c9a},
+    {"scattered_stroke_pictures", kScattered, kPaper, {{240, 0}}, {}, 0x3aa5595f39493429, 0x15a435a048db5a22},
+    {"off_the_paper_scaled", kOffThePaper, kPaper, {}, {}, 0x8a26ed9f1f2e3098, 0x02695058b4f5de52},
+    {"off_the_paper_stroke_pictures", kOffThePaper, kPaper, {{240, 0}}, {}, 0x8a26ed9f1f2e3098, 0x1ba77eea30014867},
+    {"awkward_scaled", kAwkward, kPaper, {}, {}, 0x8d38c3d6b3aed47a, 0x79f5cff01180884f},
+    {"awkward_stroke_pictures", kAwkward, kPaper, {{240, 0}}, {}, 0x8d38c3d6b3aed47a, 0x522d367a7d7743dd},
+    {"awkward_dots", kAwkward, kPaper, {{291, 1}}, {}, 0xfdd76c654cd2663e, 0x7a938b4632ed74a2},
 };
 
 // What the painting was given: the converted points, their widths and the brush outlines
@@ -234,17 +145,21 @@ class DrawingChecksums : public ::testing::TestWithParam<DrawCase> {
 
 TEST_P(DrawingChecksums, ThePictureStaysBitForBit) {
   const DrawCase& c = GetParam();
-  tmb::test::ScopedWorkCanvas canvas(c.width, c.height);
+  tmb::test::ScopedWorkCanvas canvas(c.paper.cx, c.paper.cy);
   gBrushStates[0].Reset();
   ASSERT_EQ(gBrushStates[0].Create(&canvas.screen, 1), 1);
   Converted character(c.character);
   CStrokeWork& converted = *character.converted;
   ASSERT_GT(converted.GetCount(), 0);
-  c.setup(converted);
+  for (const auto& [index, value] : c.params) converted.m_param[size_t(index)] = value;
+  const Options& o = c.options;
+  if (o.outline != kKeep) converted.m_rangeFrom = o.outline;
+  for (int i = 0; o.widths != 0 && i < converted.GetCount(); ++i) converted.m_pWidths[i] = uint8_t(o.widths);
+  gFrameRecording = o.frame ? 1 : 0;
   converted.m_nWindow = 0;
   converted.SelectBrushState(nullptr);
   converted.m_drawFlags[0] = 0;
-  ASSERT_EQ(converted.DrawCharacter(&canvas.screen, c.start, c.end, *character.source), 1);
+  ASSERT_EQ(converted.DrawCharacter(&canvas.screen, o.start, o.end, *character.source), 1);
   const tmb::Surface& picture = gBrushStates[0].m_bitmap;
   EXPECT_FALSE(tmb::test::SavePictureForViewing(picture, std::string("pixels_") + c.name).empty());
 
