@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "brush/outline/side_by_side_rounds.h"
 #include "core/record/char_data.h"
 
 namespace {
@@ -51,11 +52,10 @@ void AverageLevels(const CCharData& work, const uint8_t* links, int8_t* levels, 
     held[i] = perStroke ? (f[i] != 0 || f[i + 1] != 0 || f[i + 2] != 0) : (links[i - 1] || links[i] || links[i + 1]);
   }
   const int passes = std::clamp(work.m_param[kAveragingPasses], 0, kMaxAveragingPasses);
-  for (int pass = 0; pass < passes; ++pass) {
-    for (int i = 1; i + 2 < n; ++i) {
-      if (!held[i]) v[i] = (v[i - 1] + v[i + 1]) / 2;
-    }
-  }
+  // The passes of 15 over a character took a fifth of its rebuild one after the other.
+  RunRoundsSideBySide(1, n - 3, passes, [v, held](int i) {
+    if (!held[i]) v[i] = (v[i - 1] + v[i + 1]) / 2;
+  });
   for (int i = 0; i < n; ++i) levels[i] = static_cast<int8_t>(std::clamp(std::round(v[i]), -128.0, 127.0));
 }
 

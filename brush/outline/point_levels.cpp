@@ -3,6 +3,7 @@
 // parameters; and the link flags that mark the jumps between strokes.
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "core/geometry/point_distance.h"
 #include "core/record/char_data.h"
@@ -28,26 +29,45 @@ using Wide = __int128;
 
 Wide Bound(int64_t v, int64_t bound) { return std::clamp(v, -bound, bound); }
 
+// Inputs within these bounds keep every product below in 64 bits, where the 128-bit
+// divisions cost more than the rest of the level: real widths, speeds, pressures and
+// segment lengths lie far inside them.
+constexpr int64_t kNarrowParam = 1000;
+constexpr double kNarrowLength = 100000;
+
+// The level formula in the integer type I (see ComputePointLevel), before the caps.
+template <class I>
+I LevelFormula(double dist, bool integerStyle, int penMode, I w, I m, I s, I second, int pressure, bool heavy) {
+  if (!integerStyle) return (w * (500 - I(std::trunc(dist)) * m)) / 1000;
+  const I r = static_cast<int64_t>(std::round(dist));  // halves away from zero
+  const I e = penMode ? r : r + ((second - r) * s) / 10;
+  I level = (((w * m) * (-e)) / 500 + w) / 2;
+  if (pressure != -1) {
+    const I weight = heavy ? 5 : 1;
+    const I k = penMode ? 10 : s;
+    const I p = pressure;
+    level = (level * (10 - weight) + ((weight * (((p - 50) * k) / 10 + 50) * w * m) * 32) / 250000) / 10;
+  }
+  return level;
+}
+
+bool Narrow(int64_t v) { return v >= -kNarrowParam && v <= kNarrowParam; }
+
 }  // namespace
 
 int CCharData::ComputePointLevel(int dx, int dy, int penMode, int second, int pressure, int which) const {
   const double dist = std::sqrt(double(dx) * dx + double(dy) * dy);
-  const Wide w = Bound(m_param[kWidth], kParamBound);
-  const Wide m = Bound(m_param[kModulation], kParamBound);
-  const Wide s = Bound(m_param[kSpeed], kParamBound);
+  const bool integerStyle = m_param[kStyle] >= kIntegerStyle;
+  const bool heavy = m_param[kPressureWeight] != 0;
   Wide level = 0;
-  if (m_param[kStyle] < kIntegerStyle) {
-    level = (w * (500 - Wide(std::trunc(dist)) * m)) / 1000;
+  if (Narrow(m_param[kWidth]) && Narrow(m_param[kModulation]) && Narrow(m_param[kSpeed]) && Narrow(pressure) &&
+      dist < kNarrowLength && std::abs(int64_t{second}) < int64_t(kNarrowLength)) {
+    level = LevelFormula<int64_t>(dist, integerStyle, penMode, m_param[kWidth], m_param[kModulation],
+                                  m_param[kSpeed], second, pressure, heavy);
   } else {
-    const Wide r = static_cast<int64_t>(std::round(dist));  // halves away from zero
-    const Wide e = penMode ? r : r + ((Bound(second, kLengthBound) - r) * s) / 10;
-    level = (((w * m) * (-e)) / 500 + w) / 2;
-    if (pressure != -1) {
-      const Wide weight = m_param[kPressureWeight] != 0 ? 5 : 1;
-      const Wide k = penMode ? 10 : s;
-      const Wide p = Bound(pressure, kParamBound);
-      level = (level * (10 - weight) + ((weight * (((p - 50) * k) / 10 + 50) * w * m) * 32) / 250000) / 10;
-    }
+    level = LevelFormula<Wide>(dist, integerStyle, penMode, Bound(m_param[kWidth], kParamBound),
+                               Bound(m_param[kModulation], kParamBound), Bound(m_param[kSpeed], kParamBound),
+                               Bound(second, kLengthBound), int(Bound(pressure, kParamBound)), heavy);
   }
   const CCharDataFull* full = Full();
   const Wide maxLevel = full ? full->m_nMaxLevel : kDefaultMaxLevel;

@@ -37,34 +37,10 @@ PointRebuild::~PointRebuild() {
   if (!m_pOwned) gSharedInUse = false;
 }
 
-bool PointRebuild::Room() {
-  if (m_nCount < m_nLimit) return true;
+bool PointRebuild::Refuse() {
   if (!m_bOverflow) ReportCharCapacity();
   m_bOverflow = true;
   return false;
-}
-
-bool PointRebuild::Append(const CCharData& src, int j) {
-  return AppendAt(src, j, src.m_pPoints[j], src.m_pFlags[j], float(src.m_pPoints[j].x),
-                  float(src.m_pPoints[j].y));
-}
-
-bool PointRebuild::AppendAt(const CCharData& src, int j, tmb::Point at, uint8_t flag) {
-  return AppendAt(src, j, at, flag, float(at.x), float(at.y));
-}
-
-bool PointRebuild::AppendAt(const CCharData& src, int j, tmb::Point at, uint8_t flag, float fx, float fy) {
-  if (!Room()) return false;
-  Arrays& a = *m_pArrays;
-  const int i = m_nCount++;
-  a.points[i] = at;
-  a.flags[i] = flag;
-  a.pressure[i] = src.m_pPressure[j];
-  a.segLength[i] = src.m_pSegLength[j];
-  a.widthLevel[i] = src.m_pWidthLevel[j];
-  a.fx[i] = fx;
-  a.fy[i] = fy;
-  return true;
 }
 
 void PointRebuild::SetPoint(int i, tmb::Point at) {

@@ -18,12 +18,29 @@ class PointRebuild {
   PointRebuild& operator=(const PointRebuild&) = delete;
 
   // Appends point j of src with its flag, pressure, step length and width level; false
-  // when there is no room.
-  bool Append(const CCharData& src, int j);
+  // when there is no room. Inline: the filters append every point they make.
+  bool Append(const CCharData& src, int j) {
+    return AppendAt(src, j, src.m_pPoints[j], src.m_pFlags[j], float(src.m_pPoints[j].x),
+                    float(src.m_pPoints[j].y));
+  }
   // The same, placed at `at` with the given flag byte.
-  bool AppendAt(const CCharData& src, int j, tmb::Point at, uint8_t flag);
+  bool AppendAt(const CCharData& src, int j, tmb::Point at, uint8_t flag) {
+    return AppendAt(src, j, at, flag, float(at.x), float(at.y));
+  }
   // The same, also keeping the exact position (fx, fy) in the float arrays.
-  bool AppendAt(const CCharData& src, int j, tmb::Point at, uint8_t flag, float fx, float fy);
+  bool AppendAt(const CCharData& src, int j, tmb::Point at, uint8_t flag, float fx, float fy) {
+    if (m_nCount >= m_nLimit) return Refuse();
+    Arrays& a = *m_pArrays;
+    const int i = m_nCount++;
+    a.points[i] = at;
+    a.flags[i] = flag;
+    a.pressure[i] = src.m_pPressure[j];
+    a.segLength[i] = src.m_pSegLength[j];
+    a.widthLevel[i] = src.m_pWidthLevel[j];
+    a.fx[i] = fx;
+    a.fy[i] = fy;
+    return true;
+  }
 
   int Count() const { return m_nCount; }
   // True once an append was refused.
@@ -53,7 +70,8 @@ class PointRebuild {
   };
 
  private:
-  bool Room();
+  // Tells of the first refused append (62045) and returns false.
+  bool Refuse();
 
   Arrays* m_pArrays = nullptr;
   std::unique_ptr<Arrays> m_pOwned;  // only when the shared arrays are in use already

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <memory>
 
+#include "brush/outline/side_by_side_rounds.h"
 #include "core/geometry/point_distance.h"
 #include "core/record/char_data.h"
 
@@ -134,6 +135,34 @@ void CCharData::ShapeCursive(CFPoint* f, const ParamBlock& params) {
 
   MarkJumps(*this, t2, jump);
   MarkMoves(*this, type, t2, jump, moves);
+  // Point j moves between its neighbours, the one before as moved in this pass.
+  auto move = [f, moves, type, strength, share](int j) {
+    if (!moves[j - 1]) return;
+    const CFPoint a = f[j - 1];
+    const CFPoint c = f[j + 1];
+    CFPoint& b = f[j];
+    if (type == 5) {
+      const double dx = std::fabs(std::trunc(double(c.x) - a.x));
+      const double dy = std::fabs(std::trunc(double(c.y) - a.y));
+      if (dx > dy) {
+        b.y = a.y;
+      } else {
+        b.x = a.x;
+      }
+    } else if (strength == 100) {
+      b = CFPoint(static_cast<float>((double(a.x) + c.x) / 2), static_cast<float>((double(a.y) + c.y) / 2));
+    } else {
+      b = CFPoint(static_cast<float>(b.x * (1 - share) + (double(a.x) + c.x) * share / 2),
+                  static_cast<float>(b.y * (1 - share) + (double(a.y) + c.y) * share / 2));
+    }
+  };
+  // Without a pull or a growing join the marks stay, and the passes run side by side.
+  const bool pulled = params[kPullOn] != 0 && params[kPullStrength] >= 1;
+  if (!pulled && params[kPullOn] != kGrowingJoin) {
+    RunRoundsSideBySide(1, n - 2, passes, move);
+    for (int i = 0; i < n; ++i) m_pPoints[i] = f[i].RoundToPoint();
+    return;
+  }
   for (int k = 0; k < passes; ++k) {
     if (params[kPullOn] == kGrowingJoin) {
       const int64_t grown = join * (k + 1) / passes;
@@ -145,26 +174,7 @@ void CCharData::ShapeCursive(CFPoint* f, const ParamBlock& params) {
       PullStrokes(*this, f, float(params[kPullStrength]) / float(passes), params[kPullPosition]);
     }
     // In place: a point moved in this pass is seen by the next.
-    for (int i = 0; i + 2 < n; ++i) {
-      if (!moves[i]) continue;
-      const CFPoint a = f[i];
-      const CFPoint c = f[i + 2];
-      CFPoint& b = f[i + 1];
-      if (type == 5) {
-        const double dx = std::fabs(std::trunc(double(c.x) - a.x));
-        const double dy = std::fabs(std::trunc(double(c.y) - a.y));
-        if (dx > dy) {
-          b.y = a.y;
-        } else {
-          b.x = a.x;
-        }
-      } else if (strength == 100) {
-        b = CFPoint(static_cast<float>((double(a.x) + c.x) / 2), static_cast<float>((double(a.y) + c.y) / 2));
-      } else {
-        b = CFPoint(static_cast<float>(b.x * (1 - share) + (double(a.x) + c.x) * share / 2),
-                    static_cast<float>(b.y * (1 - share) + (double(a.y) + c.y) * share / 2));
-      }
-    }
+    for (int i = 0; i + 2 < n; ++i) move(i + 1);
   }
   for (int i = 0; i < n; ++i) m_pPoints[i] = f[i].RoundToPoint();
 }

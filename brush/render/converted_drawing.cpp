@@ -130,7 +130,8 @@ void CStrokeWork::DrawConverted(tmb::DeviceContext* pDC, int start, int end) {
     CWorkBitmap& scaled = canvas.m_scaledMaskBitmap;
     FillBitmap(pDC, &scaled, scaled.width(), scaled.height(), kWhite);
   }
-  FillBitmap(pDC, m_pStateBitmap, canvas.m_width, canvas.m_height, fill);
+  // The whole state bitmap was filled white above.
+  if (fill != kWhite) FillBitmap(pDC, m_pStateBitmap, canvas.m_width, canvas.m_height, fill);
   DrawStrokeRange(pDC, start, end, mode);
 
   // White ink would vanish in the white of the paper: it is drawn a shade darker and

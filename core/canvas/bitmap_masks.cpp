@@ -17,6 +17,29 @@ tmb::DeviceContext ContextOn(tmb::DeviceContext* pDC, tmb::Surface* bitmap) {
 
 const tmb::Rect& Paper() { return gWorkCanvas.m_rect; }
 
+tmb::Rect Within(const tmb::Rect& rect, const tmb::Surface& s) { return tmb::Rect::Intersection(rect, s.Bounds()); }
+
+// Replaces every pixel of area by change(pixel), a stored colour word (its alpha byte set
+// again afterwards, as the block transfers do). A monochrome pixel is taken as a black or
+// white word and comes back white only as white.
+template <class Change>
+void ChangePixels(tmb::Surface& s, const tmb::Rect& area, Change change) {
+  if (area.IsEmpty()) return;
+  if (!s.IsMono()) {
+    for (int y = area.top; y < area.bottom; ++y) {
+      uint32_t* row = s.ColourRow(y);
+      for (int x = area.left; x < area.right; ++x) row[x] = change(row[x]) | tmb::kStoredAlpha;
+    }
+    return;
+  }
+  const bool one = (change(tmb::kStoredWhite) | tmb::kStoredAlpha) == tmb::kStoredWhite;
+  const bool zero = (change(tmb::kStoredBlack) | tmb::kStoredAlpha) == tmb::kStoredWhite;
+  for (int y = area.top; y < area.bottom; ++y) {
+    uint8_t* row = s.Row(y);
+    for (int x = area.left; x < area.right; ++x) tmb::SetMonoBit(row, x, tmb::MonoBit(row, x) ? one : zero);
+  }
+}
+
 }  // namespace
 
 void FillBitmap(tmb::DeviceContext* pDC, tmb::Surface* bitmap, int w, int h, tmb::Colour colour) {
@@ -102,30 +125,30 @@ void LiftNearWhitePixels(tmb::DeviceContext* pDC) {
   }
 }
 
-void TintBitmapOnCanvas(tmb::DeviceContext* pDC, tmb::Surface* bitmap, tmb::Colour colour, tmb::Colour tint) {
+void TintBitmapOnCanvas(tmb::DeviceContext*, tmb::Surface* bitmap, tmb::Colour colour, tmb::Colour tint) {
   tmb::Surface* canvas = gWorkCanvas.m_pColorBitmap;
   if (!bitmap || !canvas || canvas->IsNull()) return;
+  // The colour is ORed in over the part of the paper that both bitmaps hold; white first
+  // inverts the paper. Row by row on the bitmap itself, not by filling the canvas colour
+  // bitmap and ORing it in, which went over the paper twice more.
   const tmb::Rect& paper = Paper();
-  if (tmb::PlainColour(colour) == 0xFFFFFF) {
-    tmb::DeviceContext dc = ContextOn(pDC, bitmap);
-    dc.PatBlt(paper.left, paper.top, paper.Width(), paper.Height(), tmb::kDstInvert);
-    FillAndOrBitmap(pDC, bitmap, canvas, paper.Width(), paper.Height(), tint);
-    return;
-  }
-  FillAndOrBitmap(pDC, bitmap, canvas, paper.Width(), paper.Height(), colour);
+  const bool white = tmb::PlainColour(colour) == 0xFFFFFF;
+  if (white) ChangePixels(*bitmap, Within(paper, *bitmap), [](uint32_t p) { return ~p; });
+  const uint32_t add = tmb::StoredFromColour(white ? tint : colour);
+  ChangePixels(*bitmap, Within(Within(paper, *bitmap), *canvas), [add](uint32_t p) { return p | add; });
 }
 
-void FillWhiteWithColour(tmb::DeviceContext* pDC, tmb::Surface* bitmap, tmb::Colour colour) {
+void FillWhiteWithColour(tmb::DeviceContext*, tmb::Surface* bitmap, tmb::Colour colour) {
   tmb::Surface* canvas = gWorkCanvas.m_pColorBitmap;
   tmb::Surface* mask = &gWorkCanvas.m_maskBitmaps[0];
   if (!bitmap || !canvas || canvas->IsNull() || mask->IsNull()) return;
-  const tmb::Rect& paper = Paper();
-  FillBitmap(pDC, canvas, paper.Width(), paper.Height(), colour);
-  tmb::DeviceContext a = ContextOn(pDC, canvas);
-  tmb::DeviceContext b = ContextOn(pDC, bitmap);
-  tmb::DeviceContext m = ContextOn(pDC, mask);
-  BitBltRect(&m, paper.left, paper.top, paper.right, paper.bottom, &b, tmb::kSrcCopy);
-  MergeThroughMask(&m, &b, &a, paper, 1);
+  // Over the paper as far as the mask and the canvas colour bitmap reach, as the merge
+  // through them did. Row by row: the merge took 48 of the 88 million instructions of
+  // drawing the recorded character, even on white paper, where nothing changes.
+  const tmb::Rect area = Within(Within(Within(Paper(), *bitmap), *mask), *canvas);
+  const uint32_t fill = tmb::StoredFromColour(colour);
+  if (fill == tmb::kStoredWhite) return;
+  ChangePixels(*bitmap, area, [fill](uint32_t p) { return p == tmb::kStoredWhite ? fill : p; });
 }
 
 int RenderToWorkBitmap(tmb::DeviceContext* pDC, tmb::Surface* target, const tmb::Surface* source,

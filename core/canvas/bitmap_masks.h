@@ -34,10 +34,13 @@ void MergeOntoCanvas(tmb::DeviceContext* pB, tmb::DeviceContext* pM, tmb::Device
 // Over the paper of pDC's bitmap, every pixel whose red, green and blue all exceed 240
 // gets each channel raised by one (at most 255).
 void LiftNearWhitePixels(tmb::DeviceContext* pDC);
-// With colour white: inverts bitmap over the paper and ORs in the canvas colour bitmap
-// filled with tint. Other colours: ORs in the canvas colour bitmap filled with colour.
+// With colour white: inverts bitmap over the paper and ORs tint into every pixel. Other
+// colours: ORs colour into every pixel over the paper. Nothing happens while the canvas
+// has no colour bitmap, and no pixel beyond it changes.
 void TintBitmapOnCanvas(tmb::DeviceContext* pDC, tmb::Surface* bitmap, tmb::Colour colour, tmb::Colour tint);
-// Paints colour into the white pixels of bitmap over the paper.
+// Paints colour into the white pixels of bitmap over the paper (on a monochrome bitmap a
+// colour other than white blackens them). Nothing happens while the canvas has no colour
+// bitmap or first mask bitmap, and no pixel beyond either changes.
 void FillWhiteWithColour(tmb::DeviceContext* pDC, tmb::Surface* bitmap, tmb::Colour colour);
 // Lays the paper of source (the work canvas's size) under target: target keeps its own
 // pixels wherever source has the colour transparent and is ANDed with source elsewhere,

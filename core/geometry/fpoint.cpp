@@ -50,16 +50,14 @@ CFPoint CFPoint::AddInPlace(float dx, float dy) {
   return *this;
 }
 
-int RoundHalfAway(float v) {
-  double d = v;
-  double t = std::trunc(d);
+int RoundHalfAwayBeyondInt(float v) {
+  const double d = v;
+  const double t = std::trunc(d);
   // |trunc(2v) - 2t| >= 1 means the fraction is at least one half in magnitude.
-  double correction = std::fabs(std::trunc(2.0 * d) - 2.0 * t) >= 1.0 ? (d >= 0 ? 1.0 : -1.0) : 0.0;
+  const double correction = std::fabs(std::trunc(2.0 * d) - 2.0 * t) >= 1.0 ? (d >= 0 ? 1.0 : -1.0) : 0.0;
   // Coordinates from damaged input can be huge or NaN.
   return SaturateToInt(t + correction);
 }
-
-tmb::Point CFPoint::RoundToPoint() const { return {RoundHalfAway(x), RoundHalfAway(y)}; }
 
 tmb::Point CFPoint::Truncate() const {
   return {SaturateToInt(double(x)), SaturateToInt(double(y))};

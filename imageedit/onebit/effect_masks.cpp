@@ -1,6 +1,7 @@
 #include "imageedit/onebit/effect_masks.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -30,7 +31,8 @@ bool CopyMono(const tmb::Surface& source, tmb::Surface& mask) {
 
 // Adds to ink[i] the ink pixels of mask row sy in columns [base + i s, base + (i + 1) s),
 // counting only columns x0 to x1 - 1.
-void CountRowInk(const tmb::Surface& mask, int sy, int base, int x0, int x1, int s, int* ink) {
+template <class Count>
+void CountRowInk(const tmb::Surface& mask, int sy, int base, int x0, int x1, int s, Count* ink) {
   const uint8_t* row = mask.Row(sy);
   for (int sx = x0; sx < x1; ++sx) {
     if (!tmb::MonoBit(row, sx)) ++ink[(sx - base) / s];
@@ -89,6 +91,155 @@ void StoreInk(tmb::Surface& mask, int y, const std::vector<uint64_t>& ink) {
   }
 }
 
+// The ink bits (0 pixels, as 1 bits) of bytes first to last of a monochrome row, the
+// pixels before bit head of the first byte and after bit tail of the last left out.
+struct InkBytes {
+  const uint8_t* row;
+  int first, last;
+  uint8_t head, tail;
+
+  uint8_t At(int b) const {
+    uint8_t bits = uint8_t(~row[b]);
+    if (b == first) bits &= head;
+    if (b == last) bits &= tail;
+    return bits;
+  }
+  bool WhiteWord(int b) const {
+    uint64_t word;
+    std::memcpy(&word, row + b, 8);
+    return word == ~0ull;
+  }
+  // The first byte with ink, or last + 1; paper is passed over eight bytes at a time.
+  int Forward() const {
+    if (At(first)) return first;
+    int b = first + 1;
+    while (b + 8 <= last && WhiteWord(b)) b += 8;
+    while (b <= last && !At(b)) ++b;
+    return b;
+  }
+  // The last byte with ink; only called on a row that has some.
+  int Backward() const {
+    if (At(last)) return last;
+    int b = last - 1;
+    while (b - 8 >= first && WhiteWord(b - 7)) b -= 8;
+    while (!At(b)) --b;
+    return b;
+  }
+};
+
+// The columns [left, right) of one row from its first to its last ink pixel; none when
+// right <= left.
+struct InkRun {
+  int left = 0, right = 0;
+};
+
+// The ink runs of the rows of region (row region.top first) in runs, and the smallest
+// rectangle holding every ink pixel of the monochrome mask there; empty when there is none.
+tmb::Rect FindInkRuns(const tmb::Surface& mask, const tmb::Rect& region, std::vector<InkRun>& runs) {
+  runs.assign(size_t(std::max(region.Height(), 0)), InkRun{});
+  if (region.IsEmpty()) return {};
+  InkBytes bytes{nullptr, region.left >> 3, (region.right - 1) >> 3, uint8_t(0xFFu >> (region.left & 7)),
+                 uint8_t(0xFFu << (7 - ((region.right - 1) & 7)))};
+  tmb::Rect box{region.right, region.bottom, region.left, region.top};
+  for (int y = region.top; y < region.bottom; ++y) {
+    bytes.row = mask.Row(y);
+    const int b = bytes.Forward();
+    if (b > bytes.last) continue;
+    const int e = bytes.Backward();
+    InkRun& run = runs[size_t(y - region.top)];
+    run.left = 8 * b + std::countl_zero(bytes.At(b));
+    run.right = 8 * e + 8 - std::countr_zero(bytes.At(e));
+    box.left = std::min(box.left, run.left);
+    box.right = std::max(box.right, run.right);
+    box.top = std::min(box.top, y);
+    box.bottom = y + 1;
+  }
+  return box.left < box.right ? box : tmb::Rect{};
+}
+
+// The blocks of a reduction: the mask's region cut into scale x scale blocks, those from
+// (bx0, by0) on in a grid of columns x rows, each becoming the target pixel of its place.
+struct BlockGrid {
+  const tmb::Surface& mask;
+  tmb::Surface& target;
+  tmb::Rect region;
+  int scale, bx0, by0, columns, rows;
+  const std::vector<tmb::Colour>& shade;
+  tmb::Colour paper;
+};
+
+// The number of blocks without ink among the seven neighbours of block (i, j) of a grid of
+// counts; 0 on the grid's border.
+template <class Count>
+int EmptyNeighbours(const Count* counts, int columns, int rows, int i, int j) {
+  if (i <= 0 || j <= 0 || i >= columns - 1 || j >= rows - 1) return 0;
+  static constexpr int kNeighbours[7][2] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {1, 0}, {-1, 1}, {0, 1}};
+  int empty = 0;
+  for (const auto& d : kNeighbours) {
+    if (counts[size_t(j + d[1]) * size_t(columns) + size_t(i + d[0])] == 0) ++empty;
+  }
+  return empty;
+}
+
+// Shades the blocks of g that hold ink, given the ink's bounds and runs. The blocks are
+// counted in a grid reaching one block past the ink on each side, which holds every
+// neighbour the speck test reads (blocks further out hold no ink, and the test sees them
+// so); within it each row of blocks is counted from its first ink to its last.
+template <class Count>
+void ReduceBlocks(const BlockGrid& g, const tmb::Rect& inked, const std::vector<InkRun>& runs) {
+  const int scale = g.scale;
+  const tmb::Rect& region = g.region;
+  const int bx1 = g.bx0 + g.columns, by1 = g.by0 + g.rows;
+  const int gx0 = std::max(g.bx0, inked.left / scale - 1), gx1 = std::min(bx1, (inked.right - 1) / scale + 2);
+  const int gy0 = std::max(g.by0, inked.top / scale - 1), gy1 = std::min(by1, (inked.bottom - 1) / scale + 2);
+  if (gx0 >= gx1 || gy0 >= gy1) return;
+
+  // The ink count of every block, and the blocks [left, right) of each row that may hold ink.
+  const int gridColumns = gx1 - gx0, gridRows = gy1 - gy0;
+  std::vector<Count> counts(size_t(gridColumns) * size_t(gridRows), 0);
+  std::vector<InkRun> inkBlocks(static_cast<size_t>(gridRows));
+  std::vector<uint8_t> ones(static_cast<size_t>(gridColumns));
+  for (int by = gy0; by < gy1; ++by) {
+    Count* row = counts.data() + size_t(by - gy0) * size_t(gridColumns);
+    const int sy0 = std::max(by * scale, region.top), sy1 = std::min((by + 1) * scale, region.bottom);
+    InkRun band{region.right, region.left};
+    for (int sy = sy0; sy < sy1; ++sy) {
+      const InkRun& run = runs[size_t(sy - region.top)];
+      if (run.right <= run.left) continue;
+      band.left = std::min(band.left, run.left);
+      band.right = std::max(band.right, run.right);
+    }
+    if (band.right <= band.left) continue;
+    const int b0 = std::max(gx0, band.left / scale), b1 = std::min(gx1, (band.right - 1) / scale + 1);
+    if (b0 >= b1) continue;
+    inkBlocks[size_t(by - gy0)] = {b0 - gx0, b1 - gx0};
+    const int sx0 = std::max(b0 * scale, region.left), sx1 = std::min(b1 * scale, region.right);
+    // Whole 4 x 4 blocks are counted 64 pixels at a time: the supersampling factor.
+    if (scale == 4 && sy1 - sy0 == 4 && sx0 == b0 * 4 && sx1 == b1 * 4) {
+      tmb::blit::CountOnes4x4(g.mask, sx0, sy0, b1 - b0, ones.data());
+      for (int i = 0; i < b1 - b0; ++i) row[b0 - gx0 + i] = Count(16 - ones[size_t(i)]);
+    } else {
+      for (int sy = sy0; sy < sy1; ++sy) CountRowInk(g.mask, sy, b0 * scale, sx0, sx1, scale, row + (b0 - gx0));
+    }
+  }
+  constexpr int kSpeckEmpty = 6;
+  for (int j = 0; j < gridRows; ++j) {
+    const Count* row = counts.data() + size_t(j) * size_t(gridColumns);
+    const int fj = gy0 - g.by0 + j;
+    for (int i = inkBlocks[size_t(j)].left; i < inkBlocks[size_t(j)].right; ++i) {
+      const int c = row[i];
+      if (c == 0) continue;
+      // A block on the border of the whole region has no neighbours to count; one with
+      // ink on both sides has too few empty ones to be a speck.
+      const int fi = gx0 - g.bx0 + i;
+      const bool border = fi <= 0 || fj <= 0 || fi >= g.columns - 1 || fj >= g.rows - 1;
+      const bool speck = !border && (row[i - 1] == 0 || row[i + 1] == 0) &&
+                         EmptyNeighbours(counts.data(), gridColumns, gridRows, i, j) >= kSpeckEmpty;
+      SetTargetPixel(g.target, gx0 + i, gy0 + j, speck ? g.paper : g.shade[size_t(c)]);
+    }
+  }
+}
+
 }  // namespace
 
 bool GrowMask(tmb::Surface& mask) {
@@ -126,13 +277,7 @@ bool GrowMask(tmb::Surface& mask) {
 }
 
 int CountEmptyNeighbourCells(const int* counts, int columns, int rows, int i, int j) {
-  if (i <= 0 || j <= 0 || i >= columns - 1 || j >= rows - 1) return 0;
-  static constexpr int kNeighbours[7][2] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {1, 0}, {-1, 1}, {0, 1}};
-  int empty = 0;
-  for (const auto& d : kNeighbours) {
-    if (counts[size_t(j + d[1]) * size_t(columns) + size_t(i + d[0])] == 0) ++empty;
-  }
-  return empty;
+  return EmptyNeighbours(counts, columns, rows, i, j);
 }
 
 void BuildEffectMasks(tmb::DeviceContext* pDC, tmb::Surface* target, const tmb::Surface* source, int x, int y, int w,
@@ -168,30 +313,17 @@ void BuildEffectMasks(tmb::DeviceContext* pDC, tmb::Surface* target, const tmb::
   const int by1 = std::min((region.bottom + scale - 1) / scale, target->height());
   if (bx0 >= bx1 || by0 >= by1) return;
 
-  // The ink count of every block.
-  const int columns = bx1 - bx0, rows = by1 - by0;
-  std::vector<int> counts(size_t(columns) * size_t(rows), 0);
-  std::vector<uint8_t> ones(static_cast<size_t>(columns));
-  for (int by = by0; by < by1; ++by) {
-    int* row = counts.data() + size_t(by - by0) * size_t(columns);
-    const int sy0 = std::max(by * scale, region.top), sy1 = std::min((by + 1) * scale, region.bottom);
-    const int sx0 = std::max(bx0 * scale, region.left), sx1 = std::min(bx1 * scale, region.right);
-    // Whole 4 x 4 blocks are counted 64 pixels at a time: the supersampling factor.
-    if (scale == 4 && sy1 - sy0 == 4 && sx0 == bx0 * 4 && sx1 == bx1 * 4) {
-      tmb::blit::CountOnes4x4(*mask, sx0, sy0, columns, ones.data());
-      for (int i = 0; i < columns; ++i) row[i] = 16 - ones[size_t(i)];
-    } else {
-      for (int sy = sy0; sy < sy1; ++sy) CountRowInk(*mask, sy, bx0 * scale, sx0, sx1, scale, row);
-    }
-  }
-  constexpr int kSpeckEmpty = 6;
-  for (int j = 0; j < rows; ++j) {
-    const int* row = counts.data() + size_t(j) * size_t(columns);
-    for (int i = 0; i < columns; ++i) {
-      const int c = row[i];
-      if (c == 0) continue;
-      const bool speck = CountEmptyNeighbourCells(counts.data(), columns, rows, i, j) >= kSpeckEmpty;
-      SetTargetPixel(*target, bx0 + i, by0 + j, speck ? paper : shade[size_t(c)]);
-    }
+  // Only the blocks round the ink are counted: a character covers a part of its paper, and
+  // counting all 2,000 x 3,000 pixels of the default one took 12.5 of the 20 million
+  // instructions of its reduction.
+  std::vector<InkRun> runs;
+  const tmb::Rect inked = FindInkRuns(*mask, region, runs);
+  if (inked.IsEmpty()) return;
+  const BlockGrid grid{*mask, *target, region, scale, bx0, by0, bx1 - bx0, by1 - by0, shade, paper};
+  // Byte counts while a block's count fits: a quarter of the memory to clear and read.
+  if (cells <= 255) {
+    ReduceBlocks<uint8_t>(grid, inked, runs);
+  } else {
+    ReduceBlocks<int>(grid, inked, runs);
   }
 }

@@ -56,7 +56,7 @@ int ConnectTracedStrokes(CStrokePath& path, const CMonoBitmap& mask, const CStro
     const int q = e == first ? std::min(e + kDirectionReach, last) : std::max(e - kDirectionReach, first);
     const CFPoint p = path.GetPoint(e), from = path.GetPoint(q);
     if (p.x == from.x && p.y == from.y) continue;
-    CFPoint hit;
+    CFPoint hit(0, 0);
     if (!FindHit(target, p, from, hit)) continue;
     work.SetCount(0);
     work.AppendLinePoints(p.RoundToPoint(), hit.RoundToPoint(), 1, nullptr);

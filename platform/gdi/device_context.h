@@ -141,7 +141,6 @@ class DeviceContext {
   void PaintSpans(const SpanList& spans, Colour colour, int mode);
   void FillPolygons(std::span<const Point> points, std::span<const int> counts);
   void StrokePolyline(std::span<const Point> points, bool closed);
-  void ThinLine(Point a, Point b);
   void WideLines(std::span<const Point> points, bool closed, bool caps);
   Rect Clip() const;
   // A logical point in device pixels, kept within kCoordLimit so that no sum overflows.

@@ -64,6 +64,67 @@ void AddPolygon(std::initializer_list<FixedPoint> pts, const Rect& clip, SpanLis
   ScanPolygons(v, counts, kWinding, clip, out);
 }
 
+// What the thin segments of one polyline share, made once for all of them: the outlines
+// of a supersampled character are thousands of segments of two to four pixels, and making
+// the pens and bounds for every segment took a fifth of their instructions.
+struct ThinPens {
+  Rect clip;
+  SpanPainter pen;
+  SpanPainter gap;
+  const DashPattern* pattern;
+  bool paintGaps;
+};
+
+// One thin segment from device point a to b with the pens of its polyline; step counts
+// the pattern's steps along the polyline.
+void ThinSegment(ThinPens& t, Point a, Point b, int& step) {
+  const int64_t dx = int64_t(b.x) - a.x, dy = int64_t(b.y) - a.y;
+  const int64_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
+  const int64_t n = std::max(adx, ady);
+  if (n == 0) return;
+  const Rect& clip = t.clip;
+  const bool xMajor = adx >= ady;
+  const int64_t minor = xMajor ? dy : dx;
+  const int64_t aminor = minor < 0 ? -minor : minor;
+  const int sMajor = (xMajor ? dx : dy) < 0 ? -1 : 1;
+  const int sMinor = minor < 0 ? -1 : 1;
+  // Only the steps whose major coordinate lies on the surface are walked.
+  const int64_t start = xMajor ? a.x : a.y;
+  const int64_t lo = xMajor ? clip.left : clip.top, hi = xMajor ? clip.right : clip.bottom;
+  int64_t i0 = sMajor > 0 ? lo - start : start - hi + 1;
+  int64_t i1 = sMajor > 0 ? hi - start : start - lo + 1;
+  i0 = std::max<int64_t>(i0, 0);
+  i1 = std::min<int64_t>(i1, n);
+  // Pixel i of n: the major coordinate steps by one, the minor one is the exact position
+  // rounded (halves away from the start), m = (2 i aminor + n) / (2 n); the end point
+  // itself is left out. m is stepped with its remainder, not divided out at every pixel.
+  const int64_t den = 2 * n;
+  int64_t m = (2 * i0 * aminor + n) / den;
+  int64_t rest = (2 * i0 * aminor + n) % den;
+  for (int64_t i = i0; i < i1; ++i) {
+    if (i > i0) {
+      rest += 2 * aminor;
+      if (rest >= den) {
+        rest -= den;
+        ++m;
+      }
+    }
+    const int64_t px = xMajor ? a.x + sMajor * i : a.x + sMinor * m;
+    const int64_t py = xMajor ? a.y + sMinor * m : a.y + sMajor * i;
+    if (px < clip.left || px >= clip.right || py < clip.top || py >= clip.bottom) continue;
+    if (!t.pattern) {
+      t.pen.Pixel(int(py), int(px));
+      continue;
+    }
+    if (DashOn(*t.pattern, int((step + i) % kDashPeriods))) {
+      t.pen.Pixel(int(py), int(px));
+    } else if (t.paintGaps) {
+      t.gap.Pixel(int(py), int(px));
+    }
+  }
+  if (t.pattern) step = int((step + n) % kDashPeriods);
+}
+
 // Wider pens are drawn this wide.
 constexpr int kMaxPenWidth = 4096;
 
@@ -105,50 +166,21 @@ void DeviceContext::StrokePolyline(std::span<const Point> points, bool closed) {
     WideLines(points, closed, !closed);
     return;
   }
-  for (size_t i = 0; i + 1 < points.size(); ++i) ThinLine(points[i], points[i + 1]);
-  if (closed && points.size() > 1) ThinLine(points.back(), points.front());
+  if (points.size() < 2) return;
+  const DashPattern* pattern = PatternOf(pen_.style);
+  ThinPens pens{Clip(), SpanPainter(*surface_, pen_.colour, drawMode_),
+                SpanPainter(*surface_, backgroundColour_, drawMode_), pattern,
+                pattern && backgroundMode_ == kOpaque && Rop2UsesPen(drawMode_)};
+  const Point first = ToDevice(points[0].x, points[0].y);
+  Point a = first;
+  for (size_t i = 1; i < points.size(); ++i) {
+    const Point b = ToDevice(points[i].x, points[i].y);
+    ThinSegment(pens, a, b, styleStep_);
+    a = b;
+  }
+  if (closed) ThinSegment(pens, a, first, styleStep_);
 }
 
-void DeviceContext::ThinLine(Point a, Point b) {
-  a = ToDevice(a.x, a.y);
-  b = ToDevice(b.x, b.y);
-  const int64_t dx = int64_t(b.x) - a.x, dy = int64_t(b.y) - a.y;
-  const int64_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
-  const int64_t n = std::max(adx, ady);
-  if (n == 0) return;
-  const Rect clip = Clip();
-  SpanPainter pen(*surface_, pen_.colour, drawMode_);
-  const DashPattern* pattern = PatternOf(pen_.style);
-  const bool paintGaps = pattern && backgroundMode_ == kOpaque && Rop2UsesPen(drawMode_);
-  SpanPainter gap(*surface_, backgroundColour_, drawMode_);
-  const bool xMajor = adx >= ady;
-  const int64_t minor = xMajor ? dy : dx;
-  const int64_t aminor = minor < 0 ? -minor : minor;
-  const int sMajor = (xMajor ? dx : dy) < 0 ? -1 : 1;
-  const int sMinor = minor < 0 ? -1 : 1;
-  // Only the steps whose major coordinate lies on the surface are walked.
-  const int64_t start = xMajor ? a.x : a.y;
-  const int64_t lo = xMajor ? clip.left : clip.top, hi = xMajor ? clip.right : clip.bottom;
-  int64_t i0 = sMajor > 0 ? lo - start : start - hi + 1;
-  int64_t i1 = sMajor > 0 ? hi - start : start - lo + 1;
-  i0 = std::max<int64_t>(i0, 0);
-  i1 = std::min<int64_t>(i1, n);
-  // Pixel i of n: the major coordinate steps by one, the minor one is the exact position
-  // rounded (halves away from the start); the end point itself is left out.
-  for (int64_t i = i0; i < i1; ++i) {
-    const int64_t m = (2 * i * aminor + n) / (2 * n);
-    const int64_t px = xMajor ? a.x + sMajor * i : a.x + sMinor * m;
-    const int64_t py = xMajor ? a.y + sMinor * m : a.y + sMajor * i;
-    if (px < clip.left || px >= clip.right || py < clip.top || py >= clip.bottom) continue;
-    const bool on = !pattern || DashOn(*pattern, int((styleStep_ + i) % kDashPeriods));
-    if (on) {
-      pen.Span(int(py), int(px), int(px) + 1);
-    } else if (paintGaps) {
-      gap.Span(int(py), int(px), int(px) + 1);
-    }
-  }
-  if (pattern) styleStep_ = int((styleStep_ + n) % kDashPeriods);
-}
 
 void DeviceContext::WideLines(std::span<const Point> points, bool closed, bool caps) {
   const int w = std::min(pen_.width, kMaxPenWidth);

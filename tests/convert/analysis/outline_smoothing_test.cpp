@@ -104,39 +104,44 @@ int ReferenceSmoothing(CStrokePath& path, int passes, const std::vector<uint8_t>
 }
 
 TEST(SmoothContoursAnchored, MovesEveryFreePointToTheMeanOfItsCyclicNeighbours) {
-  // Contours of 2 to 9 points and a lone point, anchored by index, by position, out of
-  // range and released, over the whole path and over part of it.
+  // Contours of 2 to 40 points and a lone point, anchored by index (at a contour's start,
+  // inside it, or nowhere), by position, out of range and released, over the whole path
+  // and over part of it, in one round and in enough for rounds to run side by side.
   uint32_t seed = 3;
   auto next = [&seed](int range) {
     seed = seed * 1103515245u + 12345u;
     return int((seed >> 16) % uint32_t(range));
   };
-  CStrokePath base(64);
-  for (int n : {5, 2, 9, 1, 7, 3}) {
+  CStrokePath base(128);
+  for (int n : {5, 2, 9, 1, 7, 3, 40, 25}) {
     for (int k = 0; k < n; ++k) base.AddPointUnique(float(next(100)), float(next(100)), k == 0 ? 1 : 0, 1);
   }
   const int count = base.GetCount();
   CPointIndexList anchors(8);
   anchors.AddPoint(0, 0, 1, 3);
+  anchors.AddPoint(0, 0, 4, 67);  // the first point of the last contour
   anchors.AddPoint(0, 0, 12, 9);
   anchors.AddPoint(0, 0, 255, 4);     // released
   anchors.AddPoint(0, 0, 4, count + 3);  // past the path: fixes nothing
   anchors.AddPoint(0, 0, 8, -2);
   anchors.AddPoint(base.m_pPoints[20].x, base.m_pPoints[20].y, 0, 0);  // by position
   std::vector<uint8_t> fixed(size_t(count), 0);
-  fixed[3] = fixed[9] = fixed[20] = 1;
+  fixed[3] = fixed[9] = fixed[20] = fixed[67] = 1;
   struct Case {
     int first, last, inPlace;
   } cases[] = {{-1, -1, 0}, {-1, -1, 1}, {4, 19, 0}, {4, 19, 1}, {6, 100, 0}};
-  for (const Case& c : cases) {
-    CStrokePath path(64), want(64);
-    path.CopyFrom(base);
-    want.CopyFrom(base);
-    const int first = c.first < 0 ? 0 : c.first;
-    const int last = c.first < 0 ? count : std::min(c.last, count);
-    const int expected = ReferenceSmoothing(want, 3, fixed, first, last, c.inPlace);
-    EXPECT_EQ(SmoothContoursAnchored(path, 3, anchors, c.first, c.last, c.inPlace, 1), expected) << c.first;
-    EXPECT_EQ(PointsOf(path), PointsOf(want)) << c.first << " " << c.inPlace;
+  for (int passes : {1, 3, 9, 30}) {
+    for (const Case& c : cases) {
+      CStrokePath path(128), want(128);
+      path.CopyFrom(base);
+      want.CopyFrom(base);
+      const int first = c.first < 0 ? 0 : c.first;
+      const int last = c.first < 0 ? count : std::min(c.last, count);
+      const int expected = ReferenceSmoothing(want, passes, fixed, first, last, c.inPlace);
+      EXPECT_EQ(SmoothContoursAnchored(path, passes, anchors, c.first, c.last, c.inPlace, 1), expected)
+          << passes << " " << c.first;
+      EXPECT_EQ(PointsOf(path), PointsOf(want)) << passes << " " << c.first << " " << c.inPlace;
+    }
   }
 }
 

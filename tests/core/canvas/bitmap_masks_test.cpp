@@ -86,6 +86,45 @@ TEST_F(MaskTest, TintingWithWhiteInvertsThenAddsTheTint) {
   EXPECT_EQ(b.GetPixel(0, 0), 0x200010u);
 }
 
+// A bitmap larger than the paper changes over the paper only; a monochrome one takes
+// black or white as the block transfers would leave it.
+TEST_F(MaskTest, OnlyThePaperChangesAndAMonochromeBitmapKeepsBlackAndWhite) {
+  tmb::Surface big, mono;
+  ASSERT_TRUE(big.Create(8, 3, tmb::PixelFormat::kColour32));
+  ASSERT_TRUE(mono.Create(8, 3, tmb::PixelFormat::kMono1));
+  big.Fill(0xFFFFFF);
+  FillWhiteWithColour(&screen, &big, 0x0080FF);
+  EXPECT_EQ(tmb::test::CountPixels(big, 0x0080FF), 12);
+  EXPECT_EQ(big.GetPixel(6, 0), 0xFFFFFFu);
+  TintBitmapOnCanvas(&screen, &big, 0x100000, 0);
+  EXPECT_EQ(big.GetPixel(0, 0), 0x0080FFu | 0x100000u);
+  EXPECT_EQ(big.GetPixel(0, 2), 0xFFFFFFu);
+
+  const struct {
+    void (*paint)(tmb::DeviceContext*, tmb::Surface*);
+    const char* text;
+  } cases[] = {
+      {[](tmb::DeviceContext* dc, tmb::Surface* s) { FillWhiteWithColour(dc, s, 0x0080FF); },
+       "######.#\n######..\n.#.#.#.#\n"},
+      {[](tmb::DeviceContext* dc, tmb::Surface* s) { FillWhiteWithColour(dc, s, 0xFFFFFF); },
+       ".#.#.#.#\n#.#.#...\n.#.#.#.#\n"},
+      {[](tmb::DeviceContext* dc, tmb::Surface* s) { TintBitmapOnCanvas(dc, s, 0xFFFFFF, 0x000000); },
+       "#.#.#..#\n.#.#.#..\n.#.#.#.#\n"},
+      {[](tmb::DeviceContext* dc, tmb::Surface* s) { TintBitmapOnCanvas(dc, s, 0xFFFFFF, 0xFFFFFF); },
+       ".......#\n........\n.#.#.#.#\n"},
+      {[](tmb::DeviceContext* dc, tmb::Surface* s) { TintBitmapOnCanvas(dc, s, 0x000010, 0xFFFFFF); },
+       ".#.#.#.#\n#.#.#...\n.#.#.#.#\n"},
+  };
+  for (const auto& c : cases) {
+    for (int y = 0; y < 3; ++y) {
+      for (int x = 0; x < 8; ++x) mono.SetPixel(x, y, (x + y) % 2 ? 0x000000 : 0xFFFFFF);
+    }
+    mono.SetPixel(6, 1, 0xFFFFFF);
+    c.paint(&screen, &mono);
+    EXPECT_EQ(SurfaceText(mono), c.text);
+  }
+}
+
 TEST_F(MaskTest, NearWhitePixelsAreLiftedByOneUpToWhite) {
   const struct {
     tmb::Colour in, out;

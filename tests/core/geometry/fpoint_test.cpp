@@ -1,6 +1,8 @@
 #include "core/geometry/fpoint.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -17,6 +19,22 @@ TEST(FPoint, RoundToPointGoesHalvesAwayFromZero) {
     EXPECT_EQ(CFPoint(c.v, -c.v).RoundToPoint(), (tmb::Point{c.expected, c.v == 0 ? 0 : -c.expected}))
         << c.v;
   }
+}
+
+// Every float of a sweep over all magnitudes against floor(v + 1/2) (ceil(v - 1/2) below
+// zero), which double arithmetic gives exactly for floats of this size.
+TEST(FPoint, RoundingMatchesHalfAwayFromZeroOverAllMagnitudes) {
+  for (uint32_t bits = 0; bits < 0x4F000000u; bits += 997) {
+    const float v = std::bit_cast<float>(bits);
+    const int expected = int(std::floor(double(v) + 0.5));
+    ASSERT_EQ(RoundHalfAway(v), expected) << v;
+    ASSERT_EQ(RoundHalfAway(-v), -expected) << -v;
+  }
+  EXPECT_EQ(RoundHalfAway(2147483520.0f), 2147483520);
+  EXPECT_EQ(RoundHalfAway(-2147483648.0f), std::numeric_limits<int>::min());
+  EXPECT_EQ(RoundHalfAway(2147483648.0f), std::numeric_limits<int>::max());
+  EXPECT_EQ(RoundHalfAway(8388607.5f), 8388608);
+  EXPECT_EQ(RoundHalfAway(-8388607.5f), -8388608);
 }
 
 TEST(FPoint, RoundingSaturatesInsteadOfOverflowing) {

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "support/surface_copies.h"
+#include "support/surface_text.h"
 #include "support/test_canvas.h"
 
 namespace {
@@ -166,6 +169,47 @@ TEST(BuildEffectMasks, TheCurveBendsTheShareAndAStraySpeckBecomesPaper) {
   BuildEffectMasks(nullptr, &dark.surface, &source.surface, 0, 0, 20, 20, 4, kWhite, 0x000000, 0, 50);
   // Q above P: Q + (1/2)^2 x (P - Q) = 255 - 63.75, truncated towards zero: 191.
   EXPECT_EQ(dark.surface.GetPixel(2, 2), tmb::MakeRgb(191, 191, 191));
+}
+
+TEST(BuildEffectMasks, ASpeckIsJudgedByItsPlaceInTheWholeRegionWhereverTheInkLies) {
+  // A 10 x 7 grid of cells at scale 4 with one ink pixel in each listed cell; a cell on the
+  // border of the region (or of a target narrower than it) is never a speck.
+  struct Cell {
+    int x, y;
+    bool speck;
+  };
+  struct Case {
+    int regionLeft, targetWidth;
+    std::vector<Cell> cells;
+  };
+  const Case cases[] = {
+      {0, 10, {{1, 1, true}}},
+      {0, 10, {{8, 5, true}}},
+      {0, 10, {{0, 3, false}}},
+      {0, 10, {{9, 3, false}}},
+      {0, 10, {{4, 6, false}}},
+      {6, 10, {{1, 3, false}}},  // the region starts in cell 1
+      {6, 10, {{2, 3, true}}},
+      {0, 8, {{7, 3, false}}},  // the target ends at cell 7
+      {0, 8, {{6, 3, true}}},
+      {0, 10, {{4, 3, true}, {5, 3, true}}},
+      {0, 10, {{4, 3, true}, {5, 4, true}}},
+      {0, 10, {{3, 3, true}, {4, 3, false}, {5, 3, true}}},
+  };
+  for (const Case& c : cases) {
+    tmb::test::Canvas source(40, 28, PixelFormat::kMono1);
+    for (const Cell& cell : c.cells) source.surface.SetPixel(4 * cell.x + 2, 4 * cell.y + 2, 0x000000);
+    tmb::test::Canvas target(c.targetWidth, 7, PixelFormat::kColour32, kGreen);
+    BuildEffectMasks(nullptr, &target.surface, &source.surface, c.regionLeft, 0, 40 - c.regionLeft, 28, 4, 0x000000,
+                     kWhite, 0, 100);
+    int painted = 0;
+    for (const Cell& cell : c.cells) {
+      EXPECT_EQ(target.surface.GetPixel(cell.x, cell.y), cell.speck ? kWhite : tmb::MakeRgb(240, 240, 240))
+          << c.regionLeft << " " << c.targetWidth << " cell " << cell.x << "," << cell.y;
+      ++painted;
+    }
+    EXPECT_EQ(tmb::test::CountPixels(target.surface, kGreen), c.targetWidth * 7 - painted);
+  }
 }
 
 TEST(CountEmptyNeighbourCells, CountsSevenNeighboursAndNothingOnTheBorder) {
