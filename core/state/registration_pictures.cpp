@@ -63,11 +63,18 @@ int SingleCodePoint(std::string_view s) {
 }  // namespace
 
 std::string PictureBaseName(const CRegistrationEntry& entry, bool codeNames) {
-  if (codeNames) return "_" + Hex(entry.code, 4);
-  if (entry.code < 0x80 && kNotInFileNames.find(char(entry.code)) != std::string_view::npos) {
-    return "_" + Hex(entry.code, 1);
+  // Appended rather than prefixed: GCC's optimiser warns wrongly of an overlapping copy
+  // on a literal put in front of a temporary string.
+  std::string name = "_";
+  if (codeNames) {
+    name += Hex(entry.code, 4);
+  } else if (entry.code < 0x80 && kNotInFileNames.find(char(entry.code)) != std::string_view::npos) {
+    name += Hex(entry.code, 1);
+  } else {
+    name += '_';
+    name += entry.text;
   }
-  return "__" + entry.text;
+  return name;
 }
 
 int LargestPictureNumber(const std::string& folder, const std::string& base) {

@@ -84,7 +84,7 @@ class CharacterParts : public ::testing::Test {
     paper.Translate(-32, -32);
     for (int s = 0; s < 3; ++s) gAnalysisOverlay.AddMark(4 * s, 4 * s + 3, paper, s);
     gAnalysisOverlay.m_marks[1].continued = 1;
-    for (int m = 0; m < 3; ++m) gAnalysisOverlay.m_marks[size_t(m)].label = "m" + std::to_string(m);
+    for (int m = 0; m < 3; ++m) gAnalysisOverlay.m_marks[size_t(m)].label = std::string("m").append(std::to_string(m));
   }
   void TearDown() override {
     SetTabletInk(0, nullptr);
@@ -243,7 +243,7 @@ class SourceInk : public CTabletInk {
   }
   int RecognizeText(int first, int end, std::string& text) override {
     reads.push_back({first, end});
-    text = "r" + std::to_string(first);
+    text = std::string("r").append(std::to_string(first));
     return 1;
   }
   std::vector<std::pair<int, int>> reads;

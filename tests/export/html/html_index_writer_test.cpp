@@ -79,7 +79,7 @@ TEST_F(HtmlIndexWriterTest, AsManyColumnsAsFitInEightyPercentOfTheScreen) {
   for (const Case& c : cases) {
     CHtmlIndexWriter page;
     page.SetImageRect(10, 10, 10 + c.width, 60);
-    for (int i = 0; i < c.pictures; ++i) page.AddImageName("p" + std::to_string(i) + ".png");
+    for (int i = 0; i < c.pictures; ++i) page.AddImageName(std::string("p").append(std::to_string(i)).append(".png"));
     page.Layout(c.screen);
     EXPECT_EQ(page.m_nColumns, c.columns) << c.pictures << " of " << c.width;
     EXPECT_EQ(page.m_nRows, c.rows) << c.pictures << " of " << c.width;

@@ -15,9 +15,8 @@ namespace {
 using Bytes = std::vector<char>;
 
 void PutU32(Bytes& out, uint32_t v) {
-  char b[4];
-  std::memcpy(b, &v, 4);
-  out.insert(out.end(), b, b + 4);
+  // Byte by byte, low first, as the model file keeps its words.
+  for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>(v >> (8 * i)));
 }
 
 // A character's record: its name, a bias and (index, value) pairs, ended by index -1.
