@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 
@@ -78,19 +78,14 @@ void AverageLevels(const CCharData& work, const uint8_t* links, int8_t* levels, 
   // The passes of 15 over a character took a fifth of its rebuild one after the other.
   // Side by side, one time's levels are worked out together; the hold picks between the
   // level and the mean by their bits, which the processor does for two levels at once.
-  const auto half = [](double* out, const uint64_t* held, const double* before, const double* after, int low,
-                       int high) {
-    for (int m = low; m <= high; ++m) {
-      const uint64_t mean = std::bit_cast<uint64_t>((before[m] + after[m]) / 2);
-      const uint64_t kept = std::bit_cast<uint64_t>(out[m]);
-      out[m] = std::bit_cast<double>((kept & held[m]) | (mean & ~held[m]));
-    }
+  const auto keep = [](uint64_t held, double level, double mean) {
+    return std::bit_cast<double>((std::bit_cast<uint64_t>(level) & held) | (std::bit_cast<uint64_t>(mean) & ~held));
   };
   RunRoundsByHalves(1, n - 3, passes, [=](int parity, int low, int high) {
     if (parity == 0) {
-      half(even, evenHeld, odd - 1, odd, low, high);
+      for (int m = low; m <= high; ++m) even[m] = keep(evenHeld[m], even[m], (odd[m - 1] + odd[m]) / 2);
     } else {
-      half(odd, oddHeld, even, even + 1, low, high);
+      for (int m = low; m <= high; ++m) odd[m] = keep(oddHeld[m], odd[m], (even[m] + even[m + 1]) / 2);
     }
   });
   for (int i = 0; i < n; ++i) levels[i] = RoundLevel((i & 1 ? odd : even)[i / 2]);
