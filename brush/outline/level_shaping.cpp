@@ -68,12 +68,15 @@ void AverageLevels(const CCharData& work, const uint8_t* links, int8_t* levels, 
   uint64_t* evenHeld = b.evenHeld.get();
   uint64_t* oddHeld = b.oddHeld.get();
   const uint8_t* f = work.m_pFlags.get();
-  for (int i = 0; i < n; ++i) (i & 1 ? odd : even)[i / 2] = levels[i];
-  for (int i = 1; i + 2 < n; ++i) {
-    const bool held =
+  for (int m = 0; 2 * m < n; ++m) even[m] = levels[2 * m];
+  for (int m = 0; 2 * m + 1 < n; ++m) odd[m] = levels[2 * m + 1];
+  const auto held = [=](int i) -> uint64_t {
+    const bool stays =
         perStroke ? (f[i] != 0 || f[i + 1] != 0 || f[i + 2] != 0) : (links[i - 1] || links[i] || links[i + 1]);
-    (i & 1 ? oddHeld : evenHeld)[i / 2] = held ? ~uint64_t{0} : 0;
-  }
+    return stays ? ~uint64_t{0} : 0;
+  };
+  for (int m = 1; 2 * m + 2 < n; ++m) evenHeld[m] = held(2 * m);
+  for (int m = 0; 2 * m + 3 < n; ++m) oddHeld[m] = held(2 * m + 1);
   const int passes = std::clamp(work.m_param[kAveragingPasses], 0, kMaxAveragingPasses);
   // The passes of 15 over a character took a fifth of its rebuild one after the other.
   // Side by side, one time's levels are worked out together; the hold picks between the
@@ -88,7 +91,8 @@ void AverageLevels(const CCharData& work, const uint8_t* links, int8_t* levels, 
       for (int m = low; m <= high; ++m) odd[m] = keep(oddHeld[m], odd[m], (even[m] + even[m + 1]) / 2);
     }
   });
-  for (int i = 0; i < n; ++i) levels[i] = RoundLevel((i & 1 ? odd : even)[i / 2]);
+  for (int m = 0; 2 * m < n; ++m) levels[2 * m] = RoundLevel(even[m]);
+  for (int m = 0; 2 * m + 1 < n; ++m) levels[2 * m + 1] = RoundLevel(odd[m]);
 }
 
 // A change of more than one level between neighbours is halved (mode 2) or cut to one
