@@ -1,7 +1,9 @@
 #include "brush/outline/level_shaping.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 
@@ -28,10 +30,16 @@ constexpr int kThinLevel = 10;
 
 int Sign(int v) { return (v > 0) - (v < 0); }
 
-// Work arrays of the averaging passes, allocated once.
+// Work arrays of the averaging passes, allocated once: the levels and their holds at
+// even and at odd places, so that the entries one time of the passes works on lie side
+// by side.
 struct AveragingBuffers {
-  std::unique_ptr<double[]> values = std::make_unique<double[]>(kMaxCharPoints);
-  std::unique_ptr<uint8_t[]> held = std::make_unique<uint8_t[]>(kMaxCharPoints);
+  static constexpr int kHalf = kMaxCharPoints / 2 + 1;
+  std::unique_ptr<double[]> even = std::make_unique<double[]>(kHalf);
+  std::unique_ptr<double[]> odd = std::make_unique<double[]>(kHalf);
+  // All ones where a level stays, nothing where it moves: a mask of the level's bits.
+  std::unique_ptr<uint64_t[]> evenHeld = std::make_unique<uint64_t[]>(kHalf);
+  std::unique_ptr<uint64_t[]> oddHeld = std::make_unique<uint64_t[]>(kHalf);
 };
 
 AveragingBuffers& Buffers() {
@@ -39,24 +47,52 @@ AveragingBuffers& Buffers() {
   return buffers;
 }
 
+// The level nearest to v, halves away from zero, within the byte. Means of levels stay
+// within the byte's range, where a truncating conversion leaves an exact fraction: the
+// library's rounding call cost as much as a pass.
+int8_t RoundLevel(double v) {
+  if (!(v > -129 && v < 128)) return static_cast<int8_t>(std::clamp(std::round(v), -128.0, 127.0));
+  const int whole = static_cast<int>(v);
+  const double fraction = v - whole;
+  const int level = whole + (fraction >= 0.5 ? 1 : fraction <= -0.5 ? -1 : 0);
+  return static_cast<int8_t>(std::clamp(level, -128, 127));
+}
+
 // Each pass sets every free level to the mean of its neighbours, in place; a level next
 // to a stroke start (per stroke) or a link (otherwise) stays.
 void AverageLevels(const CCharData& work, const uint8_t* links, int8_t* levels, bool perStroke) {
   const int n = work.m_nPoints;
   AveragingBuffers& b = Buffers();
-  double* v = b.values.get();
-  uint8_t* held = b.held.get();
+  double* even = b.even.get();
+  double* odd = b.odd.get();
+  uint64_t* evenHeld = b.evenHeld.get();
+  uint64_t* oddHeld = b.oddHeld.get();
   const uint8_t* f = work.m_pFlags.get();
-  for (int i = 0; i < n; ++i) v[i] = levels[i];
-  for (int i = 1; i + 2 < n; ++i) {
-    held[i] = perStroke ? (f[i] != 0 || f[i + 1] != 0 || f[i + 2] != 0) : (links[i - 1] || links[i] || links[i + 1]);
-  }
+  for (int m = 0; 2 * m < n; ++m) even[m] = levels[2 * m];
+  for (int m = 0; 2 * m + 1 < n; ++m) odd[m] = levels[2 * m + 1];
+  const auto held = [=](int i) -> uint64_t {
+    const bool stays =
+        perStroke ? (f[i] != 0 || f[i + 1] != 0 || f[i + 2] != 0) : (links[i - 1] || links[i] || links[i + 1]);
+    return stays ? ~uint64_t{0} : 0;
+  };
+  for (int m = 1; 2 * m + 2 < n; ++m) evenHeld[m] = held(2 * m);
+  for (int m = 0; 2 * m + 3 < n; ++m) oddHeld[m] = held(2 * m + 1);
   const int passes = std::clamp(work.m_param[kAveragingPasses], 0, kMaxAveragingPasses);
   // The passes of 15 over a character took a fifth of its rebuild one after the other.
-  RunRoundsSideBySide(1, n - 3, passes, [v, held](int i) {
-    if (!held[i]) v[i] = (v[i - 1] + v[i + 1]) / 2;
+  // Side by side, one time's levels are worked out together; the hold picks between the
+  // level and the mean by their bits, which the processor does for two levels at once.
+  const auto keep = [](uint64_t held, double level, double mean) {
+    return std::bit_cast<double>((std::bit_cast<uint64_t>(level) & held) | (std::bit_cast<uint64_t>(mean) & ~held));
+  };
+  RunRoundsByHalves(1, n - 3, passes, [=](int parity, int low, int high) {
+    if (parity == 0) {
+      for (int m = low; m <= high; ++m) even[m] = keep(evenHeld[m], even[m], (odd[m - 1] + odd[m]) / 2);
+    } else {
+      for (int m = low; m <= high; ++m) odd[m] = keep(oddHeld[m], odd[m], (even[m] + even[m + 1]) / 2);
+    }
   });
-  for (int i = 0; i < n; ++i) levels[i] = static_cast<int8_t>(std::clamp(std::round(v[i]), -128.0, 127.0));
+  for (int m = 0; 2 * m < n; ++m) levels[2 * m] = RoundLevel(even[m]);
+  for (int m = 0; 2 * m + 1 < n; ++m) levels[2 * m + 1] = RoundLevel(odd[m]);
 }
 
 // A change of more than one level between neighbours is halved (mode 2) or cut to one

@@ -18,39 +18,65 @@ constexpr int kWalkedForEnd = 5;
 
 double Dist2(double ax, double ay, double bx, double by) { return (ax - bx) * (ax - bx) + (ay - by) * (ay - by); }
 
-// Of the points where the circle of radius r around k cuts the line through p0 and p1,
-// the one nearer to p1 (the first on a tie); false when the line misses the circle.
-bool CircleCut(tmb::Point k, tmb::Point p0, tmb::Point p1, double r, double* x, double* y) {
-  const double kx = k.x, ky = k.y;
-  double x1, y1, x2, y2;
-  if (p1.x == p0.x) {
-    const double h = r * r - (double(p1.x) - kx) * (double(p1.x) - kx);
-    if (h < 0) return false;
-    x1 = x2 = p1.x;
-    y1 = ky + std::sqrt(h);
-    y2 = ky - std::sqrt(h);
-  } else {
-    const double m = (double(p1.y) - p0.y) / (double(p1.x) - p0.x);
-    const double c = p0.y - m * p0.x;
+// The line of one segment, p0 to p1, with what the circle cuts on it need of it worked out
+// once: a walk cuts it again for every point it makes.
+struct SegmentLine {
+  SegmentLine(tmb::Point from, tmb::Point to, double r)
+      : p0(from), p1(to), vertical(to.x == from.x), rr(r * r),
+        // The cut nearer to p1 is nearly always the root on p1's side.
+        plusFirst(vertical ? to.y > from.y : to.x > from.x) {
+    if (vertical) return;
+    m = (double(p1.y) - p0.y) / (double(p1.x) - p0.x);
+    c = p0.y - m * p0.x;
     const double a = m * m + 1;
+    twoA = 2 * a;
+    fourA = 4 * a;
+  }
+
+  // Of the points where the circle of radius r around k cuts the line, the one nearer to
+  // p1 (on a tie the one with the added root); false when the line misses the circle.
+  bool Cut(tmb::Point k, double* x, double* y) const {
+    const double kx = k.x, ky = k.y;
+    if (vertical) {
+      const double h = rr - (double(p1.x) - kx) * (double(p1.x) - kx);
+      if (h < 0) return false;
+      const double root = plusFirst ? std::sqrt(h) : -std::sqrt(h);
+      return Nearer(p1.x, ky + root, p1.x, ky - root, x, y);
+    }
     const double b = -2 * (kx - m * (c - ky));
-    const double cc = kx * kx + (c - ky) * (c - ky) - r * r;
-    const double disc = b * b - 4 * a * cc;
+    const double cc = kx * kx + (c - ky) * (c - ky) - rr;
+    const double disc = b * b - fourA * cc;
     if (disc < 0) return false;
-    x1 = (-b + std::sqrt(disc)) / (2 * a);
-    x2 = (-b - std::sqrt(disc)) / (2 * a);
-    y1 = m * x1 + c;
-    y2 = m * x2 + c;
+    const double root = plusFirst ? std::sqrt(disc) : -std::sqrt(disc);
+    const double xe = (-b + root) / twoA;
+    const double xo = (-b - root) / twoA;
+    return Nearer(xe, m * xe + c, xo, m * xo + c, x, y);
   }
-  if (Dist2(x2, y2, p1.x, p1.y) < Dist2(x1, y1, p1.x, p1.y)) {
-    *x = x2;
-    *y = y2;
-  } else {
-    *x = x1;
-    *y = y1;
+
+  // Picks the expected cut (xe, ye) unless the other one (xo, yo) lies nearer to p1. The
+  // test is nearly always passed: as a branch it stays off the chain from one cut to the
+  // next, which is what a walk waits for.
+  bool Nearer(double xe, double ye, double xo, double yo, double* x, double* y) const {
+    const double de = Dist2(xe, ye, p1.x, p1.y);
+    const double dox = Dist2(xo, yo, p1.x, p1.y);
+    // On a tie the added root wins: the other cut when the expected one subtracted it.
+    const bool other = plusFirst ? dox < de : dox <= de;
+    if (__builtin_expect_with_probability(other, 0, 0.999)) {
+      *x = xo;
+      *y = yo;
+    } else {
+      *x = xe;
+      *y = ye;
+    }
+    return true;
   }
-  return true;
-}
+
+  tmb::Point p0, p1;
+  bool vertical;
+  double rr;
+  bool plusFirst;
+  double m = 0, c = 0, twoA = 0, fourA = 0;
+};
 
 // Walks the segment from point i to point i + 1 of rec, appending a point each time the
 // last kept point k lies more than step from the segment's end. A new point takes point
@@ -62,9 +88,11 @@ bool WalkSegment(PointRebuild& out, const CCharData& rec, int i, double step, tm
   const tmb::Point p1 = rec.m_pPoints[i + 1];
   if (p0 == p1) return true;
   double left = Dist2(k.x, k.y, p1.x, p1.y);
+  if (!(left > step * step)) return true;
+  const SegmentLine line(p0, p1, step);
   while (left > step * step) {
     double x = 0, y = 0;
-    if (!CircleCut(k, p0, p1, step, &x, &y)) break;
+    if (!line.Cut(k, &x, &y)) break;
     const CFPoint exact(static_cast<float>(x), static_cast<float>(y));
     const tmb::Point r = exact.RoundToPoint();
     const double now = Dist2(r.x, r.y, p1.x, p1.y);

@@ -58,30 +58,32 @@ void MarkJumps(const CCharData& rec, int64_t t2, uint8_t* jump) {
 void MarkMoves(const CCharData& rec, int type, int64_t t2, const uint8_t* jump, uint8_t* moves) {
   const int n = rec.m_nPoints;
   const uint8_t* f = rec.m_pFlags.get();
-  for (int i = 0; i + 2 < n; ++i) {
-    const bool near = SquaredDistance(rec.m_pPoints[i], rec.m_pPoints[i + 2]) < t2;
-    bool move = false;
-    switch (type) {
-      case 0:
-      case 5:
-        move = near;
-        break;
-      case 1:
-        move = f[i + 1] == 0 && f[i + 2] == 0;
-        break;
-      case 2:
-        move = f[i + 2] == 0 && near;
-        break;
-      case 3:
-        move = f[i + 1] == 0 && near;
-        break;
-      case 4:
-        move = jump[i] == 0;
-        break;
-      default:
-        break;
-    }
-    moves[i] = move ? 1 : 0;
+  const tmb::Point* p = rec.m_pPoints.get();
+  // One loop per type: the type test in the loop cost more than the marks.
+  const auto mark = [n, moves](auto move) {
+    for (int i = 0; i + 2 < n; ++i) moves[i] = move(i) ? 1 : 0;
+  };
+  const auto near = [p, t2](int i) { return SquaredDistance(p[i], p[i + 2]) < t2; };
+  switch (type) {
+    case 0:
+    case 5:
+      mark(near);
+      break;
+    case 1:
+      mark([f](int i) { return f[i + 1] == 0 && f[i + 2] == 0; });
+      break;
+    case 2:
+      mark([f, near](int i) { return f[i + 2] == 0 && near(i); });
+      break;
+    case 3:
+      mark([f, near](int i) { return f[i + 1] == 0 && near(i); });
+      break;
+    case 4:
+      mark([jump](int i) { return jump[i] == 0; });
+      break;
+    default:
+      mark([](int) { return false; });
+      break;
   }
 }
 
@@ -136,30 +138,41 @@ void CCharData::ShapeCursive(CFPoint* f, const ParamBlock& params) {
   MarkJumps(*this, t2, jump);
   MarkMoves(*this, type, t2, jump, moves);
   // Point j moves between its neighbours, the one before as moved in this pass.
-  auto move = [f, moves, type, strength, share](int j) {
-    if (!moves[j - 1]) return;
-    const CFPoint a = f[j - 1];
-    const CFPoint c = f[j + 1];
-    CFPoint& b = f[j];
-    if (type == 5) {
-      const double dx = std::fabs(std::trunc(double(c.x) - a.x));
-      const double dy = std::fabs(std::trunc(double(c.y) - a.y));
-      if (dx > dy) {
-        b.y = a.y;
-      } else {
-        b.x = a.x;
-      }
-    } else if (strength == 100) {
-      b = CFPoint(static_cast<float>((double(a.x) + c.x) / 2), static_cast<float>((double(a.y) + c.y) / 2));
+  const auto moveWith = [f, moves](auto place) {
+    return [f, moves, place](int j) {
+      if (moves[j - 1]) place(f[j - 1], f[j], f[j + 1]);
+    };
+  };
+  const auto square = moveWith([](const CFPoint& a, CFPoint& b, const CFPoint& c) {
+    const double dx = std::fabs(std::trunc(double(c.x) - a.x));
+    const double dy = std::fabs(std::trunc(double(c.y) - a.y));
+    if (dx > dy) {
+      b.y = a.y;
     } else {
-      b = CFPoint(static_cast<float>(b.x * (1 - share) + (double(a.x) + c.x) * share / 2),
-                  static_cast<float>(b.y * (1 - share) + (double(a.y) + c.y) * share / 2));
+      b.x = a.x;
+    }
+  });
+  const auto middle = moveWith([](const CFPoint& a, CFPoint& b, const CFPoint& c) {
+    b = CFPoint(static_cast<float>((double(a.x) + c.x) / 2), static_cast<float>((double(a.y) + c.y) / 2));
+  });
+  const auto toward = moveWith([share](const CFPoint& a, CFPoint& b, const CFPoint& c) {
+    b = CFPoint(static_cast<float>(b.x * (1 - share) + (double(a.x) + c.x) * share / 2),
+                static_cast<float>(b.y * (1 - share) + (double(a.y) + c.y) * share / 2));
+  });
+  // The passes with one kind of move, chosen once: a test per move cost as much as the move.
+  const auto runPasses = [&](auto run) {
+    if (type == 5) {
+      run(square);
+    } else if (strength == 100) {
+      run(middle);
+    } else {
+      run(toward);
     }
   };
   // Without a pull or a growing join the marks stay, and the passes run side by side.
   const bool pulled = params[kPullOn] != 0 && params[kPullStrength] >= 1;
   if (!pulled && params[kPullOn] != kGrowingJoin) {
-    RunRoundsSideBySide(1, n - 2, passes, move);
+    runPasses([n, passes](auto move) { RunRoundsSideBySide(1, n - 2, passes, move); });
     for (int i = 0; i < n; ++i) m_pPoints[i] = f[i].RoundToPoint();
     return;
   }
@@ -174,7 +187,9 @@ void CCharData::ShapeCursive(CFPoint* f, const ParamBlock& params) {
       PullStrokes(*this, f, float(params[kPullStrength]) / float(passes), params[kPullPosition]);
     }
     // In place: a point moved in this pass is seen by the next.
-    for (int i = 0; i + 2 < n; ++i) move(i + 1);
+    runPasses([n](auto move) {
+      for (int i = 0; i + 2 < n; ++i) move(i + 1);
+    });
   }
   for (int i = 0; i < n; ++i) m_pPoints[i] = f[i].RoundToPoint();
 }

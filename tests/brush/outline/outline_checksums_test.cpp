@@ -34,6 +34,8 @@ const RebuildCase kCases[] = {
     {"defaults", SampleCharacter::kRecorded, {}, 0x3acab473c464fb39},
     {"no_cursive_passes", SampleCharacter::kRecorded, {{0, 0}}, 0x44a6cb6aca630ec0},
     {"many_cursive_passes_weak", SampleCharacter::kRecorded, {{0, 12}, {230, 60}}, 0x18b191bfec6044ef},
+    {"cursive_full_strength", SampleCharacter::kRecorded, {{0, 4}, {230, 100}}, 0x8b96c61ff2d46480},
+    {"cursive_midpoints_per_stroke_step", SampleCharacter::kRecorded, {{0, 2}, {230, 100}, {26, 7}, {111, 0}}, 0x8ef8223e61f278d0},
     {"cursive_halved", SampleCharacter::kRecorded, {{0, 7}, {234, 1}}, 0xd0cf1ce2eb33add6},
     {"cursive_squared", SampleCharacter::kRecorded, {{0, 6}, {11, 5}}, 0x1ab2f4c3862e5711},
     {"cursive_pulled", SampleCharacter::kRecorded, {{0, 5}, {211, 1}, {210, 6}, {212, 40}}, 0x2a89df4e8b6ccb20},
