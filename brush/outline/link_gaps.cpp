@@ -11,9 +11,12 @@ namespace {
 
 constexpr uint8_t kGapFlag = 255;
 
-// from + g x t / length for 0 <= t < length, which lies between the gap's ends; the
-// product needs more than 64 bits when the ends lie far apart.
+// from + g x t / length for 0 <= t < length, which lies between the gap's ends. With |g|
+// below 2^31 and length below 2^32 the product fits in 64 bits; ends farther apart need 128.
 int Along(int from, int64_t g, int64_t t, int64_t length) {
+  if (g >= -INT32_MAX && g <= INT32_MAX && length <= INT64_C(0xFFFFFFFF)) {
+    return static_cast<int>(from + g * t / length);
+  }
   return static_cast<int>(from + static_cast<int64_t>(__int128{g} * t / length));
 }
 
@@ -25,9 +28,13 @@ void CCharData::FillLinkGaps(int step, int repeat, int mode) {
   const float* fy = gResampleY.data();
   PointRebuild out;
   bool full = false;
-  for (int i = 0; i < m_nPoints && !full; ++i) {
-    full = !out.AppendAt(*this, i, m_pPoints[i], m_pFlags[i], fx[i], fy[i]);
-    if (full || i + 1 >= m_nPoints || m_pFlags[i + 1] == 0) continue;
+  for (int first = 0; first < m_nPoints && !full;) {
+    // The points up to the next stroke start go over as one run; the gap follows its last.
+    int i = first;
+    while (i + 1 < m_nPoints && m_pFlags[i + 1] == 0) ++i;
+    full = !out.AppendRun(*this, first, i - first + 1, fx, fy);
+    first = i + 1;
+    if (full || i + 1 >= m_nPoints) continue;
     const tmb::Point a = m_pPoints[i];
     const tmb::Point b = m_pPoints[i + 1];
     const int64_t gx = int64_t{b.x} - a.x;

@@ -12,6 +12,7 @@
 #include "brush/outline/level_shaping.h"
 #include "brush/outline/outline_document.h"
 #include "brush/outline/outline_state.h"
+#include "brush/outline/point_level_calculator.h"
 #include "core/canvas/work_canvas.h"
 #include "core/geometry/saturate.h"
 #include "core/path/stroke_work.h"
@@ -127,18 +128,9 @@ int CCharData::BuildOutline(CCharDataFull& source, COutlineDocument* doc) {
   if (gDropFlaggedPoints) DropFlaggedPoints();
 
   // Levels: one per segment; a one-point dip or bump between equal levels is levelled.
-  const int n = m_nPoints;
   int8_t* levels = source.m_pLevels.get();
   const bool keepDips = penMode && m_param[kStyle] >= kIntegerStyle;
-  for (int i = 0; i + 1 < n; ++i) {
-    const int dx = SaturateToInt(int64_t{m_pPoints[i + 1].x} - m_pPoints[i].x);
-    const int dy = SaturateToInt(int64_t{m_pPoints[i + 1].y} - m_pPoints[i].y);
-    const int level = source.ComputePointLevel(dx, dy, penMode ? 1 : 0, m_pSegLength[i], m_pPressure[i], 0);
-    levels[i] = static_cast<int8_t>(std::clamp(level, -128, 127));
-    if (!keepDips && i > 1 && levels[i - 2] == levels[i] && std::abs(levels[i] - levels[i - 1]) < 4) {
-      levels[i - 1] = levels[i];
-    }
-  }
+  PointLevelCalculator(source, penMode ? 1 : 0, 0).FillSegmentLevels(*this, levels, keepDips);
   if (penMode) {
     ApplyTransforms();
     source.m_bChanged = 0;

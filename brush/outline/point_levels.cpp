@@ -5,7 +5,9 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "brush/outline/point_level_calculator.h"
 #include "core/geometry/point_distance.h"
+#include "core/geometry/saturate.h"
 #include "core/record/char_data.h"
 #include "core/record/char_data_full.h"
 
@@ -20,8 +22,8 @@ constexpr int kPressureWeight = 43;
 constexpr int kIntegerStyle = 200;
 constexpr int kDefaultMaxLevel = 31;
 
-// Inputs are bounded so that no product below can overflow: no meaningful width,
-// modulation, speed or pressure comes near these.
+// Inputs are bounded so that no product of the wide formula can overflow: no meaningful
+// width, modulation, speed or pressure comes near these.
 constexpr int64_t kParamBound = 1000000;
 constexpr int64_t kLengthBound = 1000000000;
 
@@ -29,53 +31,61 @@ using Wide = __int128;
 
 Wide Bound(int64_t v, int64_t bound) { return std::clamp(v, -bound, bound); }
 
-// Inputs within these bounds keep every product below in 64 bits, where the 128-bit
-// divisions cost more than the rest of the level: real widths, speeds, pressures and
-// segment lengths lie far inside them.
-constexpr int64_t kNarrowParam = 1000;
-constexpr double kNarrowLength = 100000;
-
-// The level formula in the integer type I (see ComputePointLevel), before the caps.
-template <class I>
-I LevelFormula(double dist, bool integerStyle, int penMode, I w, I m, I s, I second, int pressure, bool heavy) {
-  if (!integerStyle) return (w * (500 - I(std::trunc(dist)) * m)) / 1000;
-  const I r = static_cast<int64_t>(std::round(dist));  // halves away from zero
-  const I e = penMode ? r : r + ((second - r) * s) / 10;
-  I level = (((w * m) * (-e)) / 500 + w) / 2;
-  if (pressure != -1) {
-    const I weight = heavy ? 5 : 1;
-    const I k = penMode ? 10 : s;
-    const I p = pressure;
-    level = (level * (10 - weight) + ((weight * (((p - 50) * k) / 10 + 50) * w * m) * 32) / 250000) / 10;
-  }
-  return level;
+int MaxLevel(const CCharData& rec) {
+  const CCharDataFull* full = rec.Full();
+  return full ? full->m_nMaxLevel : kDefaultMaxLevel;
 }
-
-bool Narrow(int64_t v) { return v >= -kNarrowParam && v <= kNarrowParam; }
 
 }  // namespace
 
-int CCharData::ComputePointLevel(int dx, int dy, int penMode, int second, int pressure, int which) const {
-  const double dist = std::sqrt(double(dx) * dx + double(dy) * dy);
-  const bool integerStyle = m_param[kStyle] >= kIntegerStyle;
-  const bool heavy = m_param[kPressureWeight] != 0;
-  Wide level = 0;
-  if (Narrow(m_param[kWidth]) && Narrow(m_param[kModulation]) && Narrow(m_param[kSpeed]) && Narrow(pressure) &&
-      dist < kNarrowLength && std::abs(int64_t{second}) < int64_t(kNarrowLength)) {
-    level = LevelFormula<int64_t>(dist, integerStyle, penMode, m_param[kWidth], m_param[kModulation],
-                                  m_param[kSpeed], second, pressure, heavy);
-  } else {
-    level = LevelFormula<Wide>(dist, integerStyle, penMode, Bound(m_param[kWidth], kParamBound),
-                               Bound(m_param[kModulation], kParamBound), Bound(m_param[kSpeed], kParamBound),
-                               Bound(second, kLengthBound), int(Bound(pressure, kParamBound)), heavy);
+PointLevelCalculator::PointLevelCalculator(const CCharData& rec, int penMode, int which)
+    : m_nPenMode(penMode),
+      m_bIntegerStyle(rec.m_param[kStyle] >= kIntegerStyle),
+      m_bHeavy(rec.m_param[kPressureWeight] != 0),
+      m_bNarrowParams(Narrow(rec.m_param[kWidth]) && Narrow(rec.m_param[kModulation]) && Narrow(rec.m_param[kSpeed])),
+      m_bPlainNarrow(m_bNarrowParams && !m_bIntegerStyle),
+      m_nWidth(rec.m_param[kWidth]),
+      m_nModulation(rec.m_param[kModulation]),
+      m_nSpeed(rec.m_param[kSpeed]),
+      m_nMaxLevel(MaxLevel(rec)),
+      m_nMinimum(rec.PickSetting(which)) {}
+
+int PointLevelCalculator::OtherLevel(PointLevelCalculator calc, double dist, int second, int pressure) {
+  if (calc.m_bNarrowParams && Narrow(pressure) && dist < kNarrowLength &&
+      std::abs(int64_t{second}) < int64_t(kNarrowLength)) {
+    return calc.Capped(calc.Formula<int64_t>(dist, calc.m_nWidth, calc.m_nModulation, calc.m_nSpeed, second, pressure));
   }
-  const CCharDataFull* full = Full();
-  const Wide maxLevel = full ? full->m_nMaxLevel : kDefaultMaxLevel;
-  level = std::min(level, maxLevel);
-  if (penMode) return static_cast<int>(std::max<Wide>(level, 1));
-  const int minimum = PickSetting(which);
-  if (level < minimum) return minimum;
-  return static_cast<int>(std::max<Wide>(level, INT32_MIN));
+  return calc.Capped(calc.Formula<Wide>(dist, Bound(calc.m_nWidth, kParamBound), Bound(calc.m_nModulation, kParamBound),
+                                        Bound(calc.m_nSpeed, kParamBound), Bound(second, kLengthBound),
+                                        int(Bound(pressure, kParamBound))));
+}
+
+void PointLevelCalculator::FillSegmentLevels(const CCharData& work, int8_t* levels, bool keepDips) const {
+  // Everything the loop reads lives in locals: the byte stores to the levels could alias
+  // anything in memory.
+  const PointLevelCalculator calc = *this;
+  const int n = work.m_nPoints;
+  const tmb::Point* points = work.m_pPoints.get();
+  const int32_t* segLength = work.m_pSegLength.get();
+  const int32_t* pressure = work.m_pPressure.get();
+  int8_t before = 0;  // levels[i - 2] and levels[i - 1] as they stand
+  int8_t last = 0;
+  for (int i = 0; i + 1 < n; ++i) {
+    const int dx = SaturatedSub(points[i + 1].x, points[i].x);
+    const int dy = SaturatedSub(points[i + 1].y, points[i].y);
+    const int8_t level = static_cast<int8_t>(std::clamp(calc.Level(dx, dy, segLength[i], pressure[i]), -128, 127));
+    levels[i] = level;
+    if (!keepDips && i > 1 && before == level && std::abs(level - last) < 4) {
+      levels[i - 1] = level;
+      last = level;
+    }
+    before = last;
+    last = level;
+  }
+}
+
+int CCharData::ComputePointLevel(int dx, int dy, int penMode, int second, int pressure, int which) const {
+  return PointLevelCalculator(*this, penMode, which).Level(dx, dy, second, pressure);
 }
 
 int64_t CCharData::SegmentLengthSq(int i) const {

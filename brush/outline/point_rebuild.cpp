@@ -43,6 +43,21 @@ bool PointRebuild::Refuse() {
   return false;
 }
 
+bool PointRebuild::AppendRun(const CCharData& src, int from, int count, const float* xs, const float* ys) {
+  const int fits = std::clamp(count, 0, m_nLimit - m_nCount);
+  Arrays& a = *m_pArrays;
+  const int to = m_nCount;
+  std::copy_n(src.m_pPoints.get() + from, fits, a.points.get() + to);
+  std::copy_n(src.m_pFlags.get() + from, fits, a.flags.get() + to);
+  std::copy_n(src.m_pPressure.get() + from, fits, a.pressure.get() + to);
+  std::copy_n(src.m_pSegLength.get() + from, fits, a.segLength.get() + to);
+  std::copy_n(src.m_pWidthLevel.get() + from, fits, a.widthLevel.get() + to);
+  std::copy_n(xs + from, fits, a.fx.get() + to);
+  std::copy_n(ys + from, fits, a.fy.get() + to);
+  m_nCount += fits;
+  return fits == count || count < 0 || Refuse();
+}
+
 void PointRebuild::SetPoint(int i, tmb::Point at) {
   if (i < 0 || i >= m_nCount) return;
   m_pArrays->points[i] = at;

@@ -42,6 +42,10 @@ class PointRebuild {
     return true;
   }
 
+  // Appends points [from, from + count) of src as Append does, their exact positions
+  // taken from xs and ys (indexed like src); false when not all fit.
+  bool AppendRun(const CCharData& src, int from, int count, const float* xs, const float* ys);
+
   int Count() const { return m_nCount; }
   // True once an append was refused.
   bool Overflowed() const { return m_bOverflow; }

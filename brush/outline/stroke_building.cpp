@@ -54,26 +54,25 @@ tmb::Point Offset(tmb::Point p, tmb::Point d) {
   return {SaturateToInt(int64_t{p.x} + d.x), SaturateToInt(int64_t{p.y} + d.y)};
 }
 
-}  // namespace
-
-void CCharData::BuildStrokePoints(const CCharData& source) {
+// The building point by point: the leads, the thinning or the doubling.
+void BuildStrokesPointByPoint(CCharData& rec, const CCharData& source, int mode) {
+  const ParamBlock& param = rec.m_param;
   PointRebuild out(kBuildLimit);
   const int n = source.m_nPoints;
-  const bool floatDirections = m_param[kStyle] >= kFloatDirectionStyle;
-  const int mode = m_param[kResample] != 0 || m_param[kPenMode] != 0 ? 0 : m_param[kThinMode];
+  const bool floatDirections = param[kStyle] >= kFloatDirectionStyle;
   // Past the last point counts as the start of a further stroke.
   auto startsStroke = [&](int k) { return k >= n || source.m_pFlags[k] != 0; };
 
   for (int i = 0; i < n; ++i) {
     const tmb::Point p = source.m_pPoints[i];
     if (!out.Append(source, i)) break;
-    if (m_param[kLeadInOn] != 0 && source.m_pFlags[i] != 0) {
+    if (param[kLeadInOn] != 0 && source.m_pFlags[i] != 0) {
       // The stroke begins `length` pixels out along the lead-in direction and walks back
       // toward the drawn start in whole steps: a length that is no multiple of the step
       // stops short of it, and the stroke goes on from its next drawn point.
-      const int64_t length = m_param[kLeadInLength];
-      const int step = LeadStep(m_param[kLeadInStep]);
-      const int angle = m_param[kLeadInAngle];
+      const int64_t length = param[kLeadInLength];
+      const int step = LeadStep(param[kLeadInStep]);
+      const int angle = param[kLeadInAngle];
       out.SetPoint(out.Count() - 1, Offset(p, LeadOffset(angle, length, floatDirections)));
       bool full = false;
       for (int64_t t = step; t <= length && !full; t += step) {
@@ -96,10 +95,10 @@ void CCharData::BuildStrokePoints(const CCharData& source) {
       }
       continue;
     }
-    if (m_param[kLeadOutOn] != 0) {
-      const int64_t length = m_param[kLeadOutLength];
-      const int step = LeadStep(m_param[kLeadOutStep]);
-      const int angle = m_param[kLeadOutAngle];
+    if (param[kLeadOutOn] != 0) {
+      const int64_t length = param[kLeadOutLength];
+      const int step = LeadStep(param[kLeadOutStep]);
+      const int angle = param[kLeadOutAngle];
       bool full = false;
       // The lead-out continues the stroke: its points never start one.
       for (int64_t t = step; t <= length && !full; t += step) {
@@ -108,7 +107,23 @@ void CCharData::BuildStrokePoints(const CCharData& source) {
       if (full) break;
     }
   }
-  out.CopyTo(*this);
+  out.CopyTo(rec);
+}
+
+}  // namespace
+
+void CCharData::BuildStrokePoints(const CCharData& source) {
+  const int mode = m_param[kResample] != 0 || m_param[kPenMode] != 0 ? 0 : m_param[kThinMode];
+  if (m_param[kLeadInOn] != 0 || m_param[kLeadOutOn] != 0 || mode != 0) {
+    BuildStrokesPointByPoint(*this, source, mode);
+  } else {
+    // Without leads or thinning every point is kept as it is, up to the building's limit:
+    // a copy of whole arrays.
+    const int count = std::clamp(source.m_nPoints, 0, kBuildLimit);
+    if (&source != this) CopyPointRange(source, 0, count);
+    m_nPoints = count;
+    if (source.m_nPoints > kBuildLimit) ReportCharCapacity();
+  }
   if (m_param[kPenMode] == 0 && m_param[kPadding] != 0) PadShortStrokes(m_param[kPadding] == 1 ? 3 : 7, 2);
 }
 

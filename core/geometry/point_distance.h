@@ -13,15 +13,19 @@
 #include "platform/gdi/geometry.h"
 
 inline int64_t SquaredDistance(const tmb::Point& a, const tmb::Point& b) {
-  const __int128 dx = int64_t{b.x} - a.x;
-  const __int128 dy = int64_t{b.y} - a.y;
-  return static_cast<int64_t>(std::min<__int128>(dx * dx + dy * dy, INT64_MAX));
+  const int64_t dx = int64_t{b.x} - a.x;
+  const int64_t dy = int64_t{b.y} - a.y;
+  // Steps within the int range keep the sum in 64 bits; the wide sum is for the rest.
+  if (dx >= -INT32_MAX && dx <= INT32_MAX && dy >= -INT32_MAX && dy <= INT32_MAX) return dx * dx + dy * dy;
+  return static_cast<int64_t>(std::min<__int128>(__int128{dx} * dx + __int128{dy} * dy, INT64_MAX));
 }
 
-// The distance of two integer points rounded half up, held at the int maximum.
+// The distance of two integer points rounded half up, held at the int maximum. The
+// distance stays below 2^32, where the conversions truncate like std::trunc.
 inline int RoundedDistance(const tmb::Point& a, const tmb::Point& b) {
   const double d = std::sqrt(double(SquaredDistance(a, b)));
-  return static_cast<int>(std::min(std::trunc(2 * d) - std::trunc(d), double(INT32_MAX)));
+  const int64_t rounded = static_cast<int64_t>(2 * d) - static_cast<int64_t>(d);
+  return static_cast<int>(std::min<int64_t>(rounded, INT32_MAX));
 }
 
 inline double SquaredDistance(const CFPoint& a, const CFPoint& b) {

@@ -11,3 +11,10 @@ inline int SaturateToInt(int64_t v) { return static_cast<int>(std::clamp<int64_t
 inline int SaturateToInt(double v) {
   return v == v ? static_cast<int>(std::clamp(v, double(INT32_MIN), double(INT32_MAX))) : 0;
 }
+
+// a - b held within the int range; cheaper than widening where it runs per point.
+inline int SaturatedSub(int a, int b) {
+  int d;
+  if (__builtin_sub_overflow(a, b, &d)) return a < b ? INT32_MIN : INT32_MAX;
+  return d;
+}

@@ -36,16 +36,6 @@ void CCharData::ClearPoints() {
   std::fill_n(m_pWidthLevel.get(), kMaxCharPoints, uint8_t{0});
 }
 
-bool CCharData::IsStrokeEnd(int i) const {
-  return i < 0 || i >= m_nPoints - 1 || m_pFlags[i + 1] != 0;
-}
-
-int CCharData::FindStrokeEnd(int i) const {
-  int j = std::max(i, 0);
-  while (!IsStrokeEnd(j)) ++j;
-  return j;
-}
-
 void CCharData::GetStrokeBounds(int i, int* start, int* end) const {
   int s = std::clamp(i, 0, std::max(m_nPoints - 1, 0));
   while (s > 0 && m_pFlags[s] == 0) --s;

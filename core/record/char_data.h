@@ -70,8 +70,13 @@ class CCharData {
   // No points; every flag 0, step length 1, pressure -1 and width level 0.
   void ClearPoints();
 
-  bool IsStrokeEnd(int i) const;
-  int FindStrokeEnd(int i) const;
+  // Inline: the brush engine asks once per point.
+  bool IsStrokeEnd(int i) const { return i < 0 || i >= m_nPoints - 1 || m_pFlags[i + 1] != 0; }
+  int FindStrokeEnd(int i) const {
+    int j = i < 0 ? 0 : i;
+    while (!IsStrokeEnd(j)) ++j;
+    return j;
+  }
   void GetStrokeBounds(int i, int* start, int* end) const;
   // Start of the stroke of the first point inside rect and end of the stroke of the last
   // point inside it; 0 and 0 when no point is inside.

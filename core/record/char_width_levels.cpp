@@ -22,38 +22,43 @@ float Diff(int b, int a) { return static_cast<float>(int64_t{b} - a); }
 }  // namespace
 
 void CCharData::ComputeWidthLevels() {
-  for (int i = 0; i + 1 < m_nPoints; ++i) m_pSegLength[i] = RoundedDistance(m_pPoints[i], m_pPoints[i + 1]);
+  // Locals, as the stores to the lengths could alias the record's fields.
+  const int n = m_nPoints;
+  const tmb::Point* points = m_pPoints.get();
+  int32_t* segLength = m_pSegLength.get();
+  for (int i = 0; i + 1 < n; ++i) segLength[i] = RoundedDistance(points[i], points[i + 1]);
   std::fill_n(m_pWidthLevel.get(), std::max(m_nPoints, 0), uint8_t{0});
   if (m_param[kWidthParam] != 0) ComputeWidthLevelsBy(kLevelDivisor);
 }
 
 void CCharData::ComputeWidthLevelsBy(int divisor) {
   if (divisor <= 0) return;
+  // Locals, as the stores to the levels could alias the record's fields.
+  const int n = m_nPoints;
+  const tmb::Point* points = m_pPoints.get();
+  const uint8_t* flags = m_pFlags.get();
+  uint8_t* widthLevel = m_pWidthLevel.get();
   int corner = 0;
-  bool skip = false;
   int i = 0;
-  while (i < m_nPoints - 1) {
-    if (i == 0 || m_pFlags[i] != 0) {
+  while (i < n - 1) {
+    if (i == 0 || flags[i] != 0) {
       corner = i;
-      skip = SquaredDistance(m_pPoints[corner], m_pPoints[FindStrokeEnd(i)]) < kShortStroke2;
+      const int end = FindStrokeEnd(i);
+      if (SquaredDistance(points[corner], points[end]) < kShortStroke2) {
+        i = end + 1;
+        continue;
+      }
     }
-    if (skip) {
-      ++i;
-      continue;
-    }
-    const double d = std::sqrt(double(SquaredDistance(m_pPoints[corner], m_pPoints[i])));
+    const double d = std::sqrt(double(SquaredDistance(points[corner], points[i])));
     bool newCorner = false;
-    if (d > 3 && m_pFlags[i + 1] == 0) {
+    if (d > 3 && flags[i + 1] == 0) {
       // Look ahead along the stroke for the first point more than 3 px from point i.
       int j = i + 1;
-      while (j < m_nPoints - 1 && m_pFlags[j + 1] == 0 &&
-             SquaredDistance(m_pPoints[i], m_pPoints[j + 1]) <= kLookAhead2) {
-        ++j;
-      }
-      if (j < m_nPoints - 1 && m_pFlags[j + 1] == 0) {
-        const tmb::Point at = m_pPoints[i];
-        const tmb::Point& back = m_pPoints[corner];
-        const tmb::Point& on = m_pPoints[j + 1];
+      while (j < n - 1 && flags[j + 1] == 0 && SquaredDistance(points[i], points[j + 1]) <= kLookAhead2) ++j;
+      if (j < n - 1 && flags[j + 1] == 0) {
+        const tmb::Point at = points[i];
+        const tmb::Point& back = points[corner];
+        const tmb::Point& on = points[j + 1];
         i = j;
         const float angle = VectorAngle(Diff(back.x, at.x), Diff(back.y, at.y), Diff(on.x, at.x),
                                         Diff(on.y, at.y), kAngleFirstReversed);
@@ -63,8 +68,9 @@ void CCharData::ComputeWidthLevelsBy(int divisor) {
         }
       }
     }
-    if (!newCorner && i + 1 < m_nPoints && m_pFlags[i + 1] == 0) {
-      m_pWidthLevel[i] = static_cast<uint8_t>(std::min<double>(std::trunc(d / divisor), kMaxWidthLevel));
+    if (!newCorner && i + 1 < n && flags[i + 1] == 0) {
+      // d / divisor stays below 2^32, where the conversion truncates.
+      widthLevel[i] = static_cast<uint8_t>(std::min<int64_t>(static_cast<int64_t>(d / divisor), kMaxWidthLevel));
     }
     ++i;
   }

@@ -93,6 +93,20 @@ TEST_F(PointPrepTest, GapPointsAlongAJumpAcrossTheIntRange) {
     EXPECT_EQ(work->m_pPoints[i].x, work->m_pPoints[i].y) << i;
     EXPECT_GT(work->m_pPoints[i].x, work->m_pPoints[i - 1].x) << i;
   }
+  // A steep jump, its across step just inside the int range and its length beyond 2^32:
+  // the gap points climb evenly along the line.
+  work->ClearPoints();
+  AddStroke(*work, {{-1, INT32_MIN}});
+  AddStroke(*work, {{INT32_MAX - 1, INT32_MAX}});
+  constexpr int kLongStep = 1500000000;
+  work->FillLinkGaps(kLongStep, 1000, 0);
+  ASSERT_EQ(work->m_nPoints, 5);
+  const double length = std::hypot(double(INT32_MAX), double(UINT32_MAX));
+  for (int i = 1; i < 4; ++i) {
+    const double t = double(i) * kLongStep / length;
+    EXPECT_NEAR(work->m_pPoints[i].x, -1 + t * INT32_MAX, 1) << i;
+    EXPECT_NEAR(work->m_pPoints[i].y, INT32_MIN + t * UINT32_MAX, 1) << i;
+  }
 }
 
 TEST_F(PointPrepTest, GapPointsKeepTheExactPositionsInStep) {
