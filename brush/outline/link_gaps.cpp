@@ -26,15 +26,17 @@ void CCharData::FillLinkGaps(int step, int repeat, int mode) {
   if (step <= 0 || repeat == 0 || m_nPoints <= 0) return;
   const float* fx = gResampleX.data();
   const float* fy = gResampleY.data();
+  const int n = m_nPoints;
+  const uint8_t* flags = m_pFlags.get();
   PointRebuild out;
   bool full = false;
-  for (int first = 0; first < m_nPoints && !full;) {
+  for (int first = 0; first < n && !full;) {
     // The points up to the next stroke start go over as one run; the gap follows its last.
     int i = first;
-    while (i + 1 < m_nPoints && m_pFlags[i + 1] == 0) ++i;
+    while (i + 1 < n && flags[i + 1] == 0) ++i;
     full = !out.AppendRun(*this, first, i - first + 1, fx, fy);
     first = i + 1;
-    if (full || i + 1 >= m_nPoints) continue;
+    if (full || i + 1 >= n) continue;
     const tmb::Point a = m_pPoints[i];
     const tmb::Point b = m_pPoints[i + 1];
     const int64_t gx = int64_t{b.x} - a.x;

@@ -16,11 +16,8 @@ class PointLevelCalculator {
   PointLevelCalculator(const CCharData& rec, int penMode, int which);
 
   int Level(int dx, int dy, int second, int pressure) const {
-    const double dist = std::sqrt(double(dx) * dx + double(dy) * dy);
-    // The plain style reads only the length; with narrow parameters its products stay
-    // far inside 64 bits for any segment of int steps.
-    if (m_bPlainNarrow) return Capped((m_nWidth * (500 - static_cast<int64_t>(dist) * m_nModulation)) / 1000);
-    return OtherLevel(*this, dist, second, pressure);
+    if (m_bPlainNarrow) return PlainLevel(dx, dy);
+    return OtherLevel(*this, std::sqrt(double(dx) * dx + double(dy) * dy), second, pressure);
   }
 
   // The level of every segment of work into levels (clamped to the byte); a one-point dip
@@ -49,6 +46,13 @@ class PointLevelCalculator {
       level = (level * (10 - weight) + ((weight * (((p - 50) * k) / 10 + 50) * w * m) * 32) / 250000) / 10;
     }
     return level;
+  }
+
+  // The plain style reads only the length; with narrow parameters its products stay far
+  // inside 64 bits for any segment of int steps.
+  int PlainLevel(int dx, int dy) const {
+    const double dist = std::sqrt(double(dx) * dx + double(dy) * dy);
+    return Capped((m_nWidth * (500 - static_cast<int64_t>(dist) * m_nModulation)) / 1000);
   }
 
   static bool Narrow(int64_t v) { return v >= -kNarrowParam && v <= kNarrowParam; }

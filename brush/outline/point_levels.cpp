@@ -36,6 +36,31 @@ int MaxLevel(const CCharData& rec) {
   return full ? full->m_nMaxLevel : kDefaultMaxLevel;
 }
 
+// One level per segment of work by levelOf(dx, dy, second, pressure), held within the
+// byte; a one-point dip or bump between two equal levels is levelled unless keepDips.
+template <class LevelOf>
+void FillLevels(const CCharData& work, int8_t* levels, bool keepDips, LevelOf levelOf) {
+  // Locals: the byte stores to the levels could alias anything in memory.
+  const int n = work.m_nPoints;
+  const tmb::Point* points = work.m_pPoints.get();
+  const int32_t* segLength = work.m_pSegLength.get();
+  const int32_t* pressure = work.m_pPressure.get();
+  int8_t before = 0;  // levels[i - 2] and levels[i - 1] as they stand
+  int8_t last = 0;
+  for (int i = 0; i + 1 < n; ++i) {
+    const int dx = SaturatedSub(points[i + 1].x, points[i].x);
+    const int dy = SaturatedSub(points[i + 1].y, points[i].y);
+    const int8_t level = static_cast<int8_t>(std::clamp(levelOf(dx, dy, segLength[i], pressure[i]), -128, 127));
+    levels[i] = level;
+    if (!keepDips && i > 1 && before == level && std::abs(level - last) < 4) {
+      levels[i - 1] = level;
+      last = level;
+    }
+    before = last;
+    last = level;
+  }
+}
+
 }  // namespace
 
 PointLevelCalculator::PointLevelCalculator(const CCharData& rec, int penMode, int which)
@@ -61,26 +86,15 @@ int PointLevelCalculator::OtherLevel(PointLevelCalculator calc, double dist, int
 }
 
 void PointLevelCalculator::FillSegmentLevels(const CCharData& work, int8_t* levels, bool keepDips) const {
-  // Everything the loop reads lives in locals: the byte stores to the levels could alias
-  // anything in memory.
+  // The plain style gets a loop without a call in it, so that everything it reads stays in
+  // registers.
   const PointLevelCalculator calc = *this;
-  const int n = work.m_nPoints;
-  const tmb::Point* points = work.m_pPoints.get();
-  const int32_t* segLength = work.m_pSegLength.get();
-  const int32_t* pressure = work.m_pPressure.get();
-  int8_t before = 0;  // levels[i - 2] and levels[i - 1] as they stand
-  int8_t last = 0;
-  for (int i = 0; i + 1 < n; ++i) {
-    const int dx = SaturatedSub(points[i + 1].x, points[i].x);
-    const int dy = SaturatedSub(points[i + 1].y, points[i].y);
-    const int8_t level = static_cast<int8_t>(std::clamp(calc.Level(dx, dy, segLength[i], pressure[i]), -128, 127));
-    levels[i] = level;
-    if (!keepDips && i > 1 && before == level && std::abs(level - last) < 4) {
-      levels[i - 1] = level;
-      last = level;
-    }
-    before = last;
-    last = level;
+  if (calc.m_bPlainNarrow) {
+    FillLevels(work, levels, keepDips, [calc](int dx, int dy, int, int) { return calc.PlainLevel(dx, dy); });
+  } else {
+    FillLevels(work, levels, keepDips, [calc](int dx, int dy, int second, int pressure) {
+      return OtherLevel(calc, std::sqrt(double(dx) * dx + double(dy) * dy), second, pressure);
+    });
   }
 }
 
@@ -97,10 +111,12 @@ void CCharData::FlagLinkSegments(const CCharData& work) {
   CCharDataFull* full = Full();
   if (!full) return;
   uint8_t* link = full->m_pLinks.get();
-  std::fill_n(link, kMaxCharPoints, uint8_t{0});
-  const int n = work.m_nPoints;
+  const int n = std::clamp(work.m_nPoints, 0, kMaxCharPoints);
   const int64_t min = m_param[kLinkLength];
-  for (int i = 0; i + 1 < n; ++i) link[i] = work.SegmentLengthSq(i) >= min * min ? 1 : 0;
+  const tmb::Point* points = work.m_pPoints.get();
+  for (int i = 0; i + 1 < n; ++i) link[i] = SquaredDistance(points[i], points[i + 1]) >= min * min ? 1 : 0;
+  const int segments = std::max(n - 1, 0);
+  std::fill_n(link + segments, kMaxCharPoints - segments, uint8_t{0});
 
   // A run of long segments is a link only when it ends at a stroke start; a run that
   // meets a short segment first is a fast stroke, not a jump. The look from i and the

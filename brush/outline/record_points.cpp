@@ -10,17 +10,21 @@ constexpr uint8_t kDropFlag = 255;
 }  // namespace
 
 void CCharData::DropFlaggedPoints() {
+  const int n = m_nPoints;
+  const uint8_t* flags = m_pFlags.get();
   int kept = 0;
-  for (int i = 0; i < m_nPoints; ++i) {
-    if (m_pFlags[i] == kDropFlag) continue;
-    if (kept != i) {
-      m_pPoints[kept] = m_pPoints[i];
-      m_pFlags[kept] = m_pFlags[i];
-      m_pPressure[kept] = m_pPressure[i];
-      m_pSegLength[kept] = m_pSegLength[i];
-      m_pWidthLevel[kept] = m_pWidthLevel[i];
+  int i = 0;
+  while (i < n) {
+    if (flags[i] == kDropFlag) {
+      ++i;
+      continue;
     }
-    ++kept;
+    // The points up to the next dropped one move down as a block.
+    int end = i + 1;
+    while (end < n && flags[end] != kDropFlag) ++end;
+    CopyPointBlock(kept, *this, i, end - i);
+    kept += end - i;
+    i = end;
   }
   m_nPoints = kept;
 }

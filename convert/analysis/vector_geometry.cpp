@@ -24,23 +24,52 @@ CFPoint MeanOfFour(const CFPoint& p1, const CFPoint& p2, const CFPoint& p3, cons
 
 }  // namespace
 
+namespace {
+
+// The cosine of the angle VectorAngle gives, for every mode but the signed directions;
+// false for a zero vector.
+bool AngleCosine(float ax, float ay, float bx, float by, int mode, float* cosine) {
+  CFPoint a(ax, ay);
+  if (mode == kAngleFirstReversed) a *= -1.0f;
+  float p = Narrow((double(a.x) * a.x + double(a.y) * a.y) * (double(bx) * bx + double(by) * by));
+  if (p == 0.0f) return false;
+  float c = Narrow((double(a.x) * bx + double(a.y) * by) / std::sqrt(double(p)));
+  // Rounding can push the cosine of (anti)parallel vectors just past +-1, where acos gives
+  // NaN; such a pair is treated as exactly (anti)parallel.
+  *cosine = std::clamp(c, -1.0f, 1.0f);
+  return true;
+}
+
+}  // namespace
+
 float VectorAngle(float ax, float ay, float bx, float by, int mode) {
   if (mode == kAngleSignedDirections) {
     float da = Narrow(std::atan2(double(ay), double(ax)));
     float db = Narrow(std::atan2(double(by), double(bx)));
     return Narrow(double(da) - double(db));
   }
-  CFPoint a(ax, ay);
-  if (mode == kAngleFirstReversed) a *= -1.0f;
-  float p = Narrow((double(a.x) * a.x + double(a.y) * a.y) * (double(bx) * bx + double(by) * by));
-  if (p == 0.0f) return 0.0f;
-  float c = Narrow((double(a.x) * bx + double(a.y) * by) / std::sqrt(double(p)));
-  // Rounding can push the cosine of (anti)parallel vectors just past +-1, where acos gives
-  // NaN; such a pair is treated as exactly (anti)parallel.
-  c = std::clamp(c, -1.0f, 1.0f);
+  float c = 0.0f;
+  if (!AngleCosine(ax, ay, bx, by, mode, &c)) return 0.0f;
   if (c == 1.0f) return kPi;
   if (c == 0.0f) return 0.0f;
   return Narrow(std::acos(double(c)));
+}
+
+AngleLimit::AngleLimit(float angle) : limit(angle), cosine(std::cos(double(angle))) {}
+
+bool VectorAngleBelow(float ax, float ay, float bx, float by, int mode, const AngleLimit& limit) {
+  if (mode == kAngleSignedDirections || !(limit.limit > 0.0f && limit.limit < kPi)) {
+    return VectorAngle(ax, ay, bx, by, mode) < limit.limit;
+  }
+  float c = 0.0f;
+  if (!AngleCosine(ax, ay, bx, by, mode, &c) || c == 0.0f) return true;  // the angle reads 0
+  if (c == 1.0f) return false;                                           // it reads pi
+  // acos falls at least as fast as the cosine rises: a cosine this far from the limit's
+  // lies on its side of the limit whatever the rounding of the angle.
+  constexpr double kMargin = 1e-6;
+  if (double(c) > limit.cosine + kMargin) return true;
+  if (double(c) < limit.cosine - kMargin) return false;
+  return Narrow(std::acos(double(c))) < limit.limit;
 }
 
 double JointAngleDegrees(const CFPoint& in, const CFPoint& on, float pi) {

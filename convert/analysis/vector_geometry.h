@@ -18,6 +18,15 @@ enum VectorAngleMode {
 // "straight on" reads as pi when a is reversed); a cosine of exactly 0 gives 0, not pi/2;
 // any other cosine, kept within -1..1 against rounding, gives acos.
 float VectorAngle(float ax, float ay, float bx, float by, int mode);
+// An angle in radians with its cosine, for comparisons that spare the arc cosine.
+struct AngleLimit {
+  explicit AngleLimit(float angle);
+  float limit;
+  double cosine;
+};
+// VectorAngle(ax, ay, bx, by, mode) < limit, without the arc cosine where the cosine
+// settles it (the brush engine asks at every corner of a character).
+bool VectorAngleBelow(float ax, float ay, float bx, float by, int mode, const AngleLimit& limit);
 
 // The angle in degrees at the joint of the way in and the way on (VectorAngle with
 // kAngleFirstReversed: 180 for straight on), turned into degrees with pi, the path's own

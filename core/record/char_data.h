@@ -108,6 +108,10 @@ class CCharData {
   void CopyPoints(const CCharData& src);
   int CopyStroke(const CCharData& src, int to, int from);
   void CopyPointRange(const CCharData& src, int from, int to);
+  // Points [from, from + count) of src with their per-point values to index `to`, array by
+  // array (the brush engine moves whole characters on every rebuild); moving down within
+  // one record is safe. The point count stays.
+  void CopyPointBlock(int to, const CCharData& src, int from, int count);
 
   // ---- settings
   void CopyActiveShapeParams(const CCharData& src);

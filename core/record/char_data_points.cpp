@@ -11,18 +11,6 @@ namespace {
 
 bool ValidIndex(int i) { return i >= 0 && i < kMaxCharPoints; }
 
-// Points [from, from + count) of src with their per-point values to `to` of dst, array by
-// array: the brush engine copies whole characters on every rebuild. Moving down within one
-// record is safe.
-void CopyPointBlock(CCharData& dst, int to, const CCharData& src, int from, int count) {
-  if (count <= 0 || (&dst == &src && to == from)) return;
-  std::copy_n(src.m_pPoints.get() + from, count, dst.m_pPoints.get() + to);
-  std::copy_n(src.m_pFlags.get() + from, count, dst.m_pFlags.get() + to);
-  std::copy_n(src.m_pPressure.get() + from, count, dst.m_pPressure.get() + to);
-  std::copy_n(src.m_pSegLength.get() + from, count, dst.m_pSegLength.get() + to);
-  std::copy_n(src.m_pWidthLevel.get() + from, count, dst.m_pWidthLevel.get() + to);
-}
-
 }  // namespace
 
 void CCharData::CopyPointFull(int i, const CCharData& src, int j) {
@@ -84,7 +72,7 @@ int CCharData::InsertPoints(int at, const CCharData& src) {
 void CCharData::CopyPoints(const CCharData& src) {
   if (&src == this) return;
   const int count = std::clamp(src.m_nPoints, 0, kMaxCharPoints);
-  CopyPointBlock(*this, 0, src, 0, count);
+  CopyPointBlock(0, src, 0, count);
   m_nPoints = count;
 }
 
@@ -109,9 +97,18 @@ int CCharData::CopyStroke(const CCharData& src, int to, int from) {
   return next;
 }
 
+void CCharData::CopyPointBlock(int to, const CCharData& src, int from, int count) {
+  if (count <= 0 || (&src == this && to == from)) return;
+  std::copy_n(src.m_pPoints.get() + from, count, m_pPoints.get() + to);
+  std::copy_n(src.m_pFlags.get() + from, count, m_pFlags.get() + to);
+  std::copy_n(src.m_pPressure.get() + from, count, m_pPressure.get() + to);
+  std::copy_n(src.m_pSegLength.get() + from, count, m_pSegLength.get() + to);
+  std::copy_n(src.m_pWidthLevel.get() + from, count, m_pWidthLevel.get() + to);
+}
+
 void CCharData::CopyPointRange(const CCharData& src, int from, int to) {
   from = std::clamp(from, 0, src.m_nPoints);
   to = std::clamp(to, from, src.m_nPoints);
-  CopyPointBlock(*this, 0, src, from, to - from);
+  CopyPointBlock(0, src, from, to - from);
   m_nPoints = to - from;
 }

@@ -19,6 +19,16 @@ constexpr float kCornerAngle = 3.1415927f * 7 / 12;  // 105 degrees
 // b - a without overflow: coordinates read from a file can lie anywhere.
 float Diff(int b, int a) { return static_cast<float>(int64_t{b} - a); }
 
+// The level of a point at squared distance sq from the corner: trunc(distance / divisor),
+// at most 4. From topSq (4 x divisor squared, exact in a double) on the level is 4
+// without the root, which most points of a long stroke are.
+uint8_t LevelAt(int64_t sq, int divisor, int64_t topSq) {
+  if (sq >= topSq) return kMaxWidthLevel;
+  // The quotient stays below 2^32, where the conversion truncates.
+  const double d = std::sqrt(double(sq));
+  return static_cast<uint8_t>(std::min<int64_t>(static_cast<int64_t>(d / divisor), kMaxWidthLevel));
+}
+
 }  // namespace
 
 void CCharData::ComputeWidthLevels() {
@@ -38,6 +48,9 @@ void CCharData::ComputeWidthLevelsBy(int divisor) {
   const tmb::Point* points = m_pPoints.get();
   const uint8_t* flags = m_pFlags.get();
   uint8_t* widthLevel = m_pWidthLevel.get();
+  const int64_t top = int64_t{kMaxWidthLevel} * divisor;
+  const int64_t topSq = divisor <= (1 << 20) ? top * top : INT64_MAX;
+  static const AngleLimit cornerAngle(kCornerAngle);
   int corner = 0;
   int i = 0;
   while (i < n - 1) {
@@ -49,9 +62,9 @@ void CCharData::ComputeWidthLevelsBy(int divisor) {
         continue;
       }
     }
-    const double d = std::sqrt(double(SquaredDistance(points[corner], points[i])));
+    const int64_t sq = SquaredDistance(points[corner], points[i]);
     bool newCorner = false;
-    if (d > 3 && flags[i + 1] == 0) {
+    if (sq > 9 && flags[i + 1] == 0) {  // more than 3 px from the corner
       // Look ahead along the stroke for the first point more than 3 px from point i.
       int j = i + 1;
       while (j < n - 1 && flags[j + 1] == 0 && SquaredDistance(points[i], points[j + 1]) <= kLookAhead2) ++j;
@@ -60,18 +73,14 @@ void CCharData::ComputeWidthLevelsBy(int divisor) {
         const tmb::Point& back = points[corner];
         const tmb::Point& on = points[j + 1];
         i = j;
-        const float angle = VectorAngle(Diff(back.x, at.x), Diff(back.y, at.y), Diff(on.x, at.x),
-                                        Diff(on.y, at.y), kAngleFirstReversed);
-        if (angle < kCornerAngle) {
+        if (VectorAngleBelow(Diff(back.x, at.x), Diff(back.y, at.y), Diff(on.x, at.x), Diff(on.y, at.y),
+                             kAngleFirstReversed, cornerAngle)) {
           corner = i;
           newCorner = true;
         }
       }
     }
-    if (!newCorner && i + 1 < n && flags[i + 1] == 0) {
-      // d / divisor stays below 2^32, where the conversion truncates.
-      widthLevel[i] = static_cast<uint8_t>(std::min<int64_t>(static_cast<int64_t>(d / divisor), kMaxWidthLevel));
-    }
+    if (!newCorner && i + 1 < n && flags[i + 1] == 0) widthLevel[i] = LevelAt(sq, divisor, topSq);
     ++i;
   }
 }

@@ -62,6 +62,38 @@ TEST(VectorAngle, CosinePushedPastOneByRoundingNeverGivesNaN) {
   }
 }
 
+// The comparison without the arc cosine decides as the angle does: integer vectors all
+// around, vectors whose angle lies within a few float steps of the limit, and the exact
+// cosines 0 and 1, in every mode and against limits outside 0..pi too.
+TEST(VectorAngleBelow, DecidesAsTheAngleDoes) {
+  const float limits[] = {kPi * 7 / 12, 0.5f, 2.9f, kPi / 2, 0.0f, kPi, 4.0f, -1.0f};
+  for (float limit : limits) {
+    const AngleLimit below(limit);
+    int checked = 0;
+    auto check = [&](float ax, float ay, float bx, float by) {
+      for (int mode : {kAngleSignedDirections, kAngleBetween, kAngleFirstReversed}) {
+        ASSERT_EQ(VectorAngleBelow(ax, ay, bx, by, mode, below), VectorAngle(ax, ay, bx, by, mode) < limit)
+            << ax << " " << ay << " " << bx << " " << by << " mode " << mode << " limit " << limit;
+        ++checked;
+      }
+    };
+    for (int ax = -6; ax <= 6; ++ax) {
+      for (int ay = -6; ay <= 6; ++ay) {
+        for (int bx = -6; bx <= 6; ++bx) {
+          for (int by = -6; by <= 6; ++by) check(float(ax), float(ay), float(bx), float(by));
+        }
+      }
+    }
+    // b turned from a by the limit and by a few steps either side of it.
+    for (int k = -40; k <= 40; ++k) {
+      const double turn = double(limit) + k * 1e-8;
+      check(1000, 0, float(1000 * std::cos(turn)), float(1000 * std::sin(turn)));
+      check(-3, 7, float(-3 * std::cos(turn) - 7 * std::sin(turn)), float(-3 * std::sin(turn) + 7 * std::cos(turn)));
+    }
+    EXPECT_GT(checked, 80000);
+  }
+}
+
 TEST(JointAngleDegrees, TheWayInIsReversedAndTheAngleTurnedIntoDegrees) {
   struct Case {
     CFPoint in;
