@@ -34,6 +34,7 @@ Status AviReader::Damaged(const char* what) const { return Status::Fail(std::str
 
 Status AviReader::Open(const std::filesystem::path& path) {
   streams_.clear();
+  samplesHeld_ = 0;
   videoStream_ = audioStream_ = -1;
   format_ = {};
   if (!file_.Open(path, BinaryFile::Mode::kRead)) return Status::Fail(file_.error());
@@ -176,8 +177,11 @@ Status AviReader::ReadFrameList(int64_t end, int depth) {
                           : stream.info.type == FourCc("auds") ? kind == Kind("wb")
                                                                : true;
       if (sample) {
-        if (stream.samples.size() >= size_t(kMaxAviReadFrames)) return Damaged("too many frames");
+        if (stream.samples.size() >= size_t(kMaxAviReadFrames) || samplesHeld_ >= size_t(kMaxAviReadSamples)) {
+          return Damaged("too many frames");
+        }
         stream.samples.push_back({body, size});
+        ++samplesHeld_;
       }
     }
     if (!file_.Seek(chunkEnd + (size & 1))) return Damaged("a frame runs past the end of the file");

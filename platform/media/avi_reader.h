@@ -17,6 +17,9 @@ namespace tmb {
 
 // More frames (or samples of a stream) than any movie of ours holds are taken as damage.
 constexpr int kMaxAviReadFrames = 1 << 20;
+// So are more samples of all streams together than its frames and as many sound chunks:
+// every stream kept is held in memory, and a movie has up to a hundred.
+constexpr int kMaxAviReadSamples = 2 * kMaxAviReadFrames;
 
 class AviReader {
  public:
@@ -67,6 +70,7 @@ class AviReader {
   int64_t fileSize_ = 0;
   AviFormat format_;
   std::vector<Stream> streams_;
+  size_t samplesHeld_ = 0;  // of every stream together
   int videoStream_ = -1, audioStream_ = -1;
 };
 

@@ -208,6 +208,69 @@ TEST_F(AviAudio, AnyStreamIsCopiedIntoAnotherMovieWithItsHeaderFormatAndEverySam
   if (!probe) GTEST_SKIP() << "ffprobe is not installed";
 }
 
+// Every stream's samples are held in memory: a movie of a hundred streams, each within
+// the frame limit, could otherwise hold a hundred times as many. Beside its one frame two
+// text streams take chunks up to that limit together, or one past it.
+TEST_F(AviAudio, MoreSamplesOfAllStreamsTogetherThanAMovieOfOursHoldsAreRefused) {
+  const fs::path small = dir / "streams.avi";
+  {
+    BinaryFile file;
+    ASSERT_TRUE(file.Open(small, BinaryFile::Mode::kCreate));
+    AviWriter writer(file);
+    tmb::AviFormat format;
+    format.width = format.height = 4;
+    ASSERT_TRUE(writer.Start(format));
+    AviStreamInfo text;
+    text.type = tmb::FourCc("txts");
+    text.scale = text.rate = 1;
+    int stream = 0;
+    for (int k = 0; k < 2; ++k) ASSERT_TRUE(writer.CreateStream(text, stream));
+    const std::vector<uint8_t> rows(tmb::AviFrameBytes(4, 4), 0);
+    ASSERT_TRUE(writer.AddFrame(rows.data(), ptrdiff_t(tmb::AviFrameBytes(4, 1))));
+    ASSERT_TRUE(writer.Finish());
+    ASSERT_TRUE(file.Close());
+  }
+  const std::vector<uint8_t> bytes = tmb::test::FileBytes(small);
+  const size_t movi = std::string(bytes.begin(), bytes.end()).find("movi");
+  ASSERT_NE(movi, std::string::npos);
+  const size_t moviEnd = movi + tmb::LoadU32(bytes.data() + movi - 4);
+  const struct {
+    int second;
+    bool refused;
+  } cases[] = {{tmb::kMaxAviReadFrames - 1, false}, {tmb::kMaxAviReadFrames, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.second);
+    // Empty chunks of streams 1 and 2 at the end of the frames' list.
+    std::vector<uint8_t> chunks;
+    for (const auto& [id, count] : {std::pair{tmb::FourCc("01tx"), tmb::kMaxAviReadFrames},
+                                    std::pair{tmb::FourCc("02tx"), c.second}}) {
+      for (int i = 0; i < count; ++i) {
+        for (const uint32_t word : {id, 0u}) {
+          for (int b = 0; b < 4; ++b) chunks.push_back(uint8_t(word >> (8 * b)));
+        }
+      }
+    }
+    std::vector<uint8_t> movie(bytes.begin(), bytes.begin() + ptrdiff_t(moviEnd));
+    movie.insert(movie.end(), chunks.begin(), chunks.end());
+    movie.insert(movie.end(), bytes.begin() + ptrdiff_t(moviEnd), bytes.end());
+    tmb::StoreU32(movie.data() + 4, tmb::LoadU32(movie.data() + 4) + uint32_t(chunks.size()));
+    tmb::StoreU32(movie.data() + movi - 4, tmb::LoadU32(movie.data() + movi - 4) + uint32_t(chunks.size()));
+    const fs::path path = dir / "many.avi";
+    tmb::test::WriteFileBytes(path, movie);
+    AviReader reader;
+    const tmb::Status s = reader.Open(path);
+    if (c.refused) {
+      EXPECT_FALSE(s);
+      EXPECT_NE(s.message().find("too many"), std::string::npos) << s.message();
+    } else {
+      ASSERT_TRUE(s) << s.message();
+      EXPECT_EQ(reader.frames(), 1);
+      EXPECT_EQ(reader.samples(1), tmb::kMaxAviReadFrames);
+      EXPECT_EQ(reader.samples(2), c.second);
+    }
+  }
+}
+
 TEST_F(AviAudio, DamagedSoundIsRefusedOrLeftWithoutReadingPastTheFile) {
   const fs::path good = dir / "good.avi";
   ASSERT_TRUE(WriteMovieWithAudio(good, 2, 2));
