@@ -51,11 +51,10 @@ std::vector<std::vector<char>> SplitZinniaModel(std::span<const char> file, size
   std::vector<std::vector<char>> out;
   size_t first = 0;
   for (size_t part = 0; part < parts; ++part) {
-    // The part ends at the first record past its share of the bytes.
+    // The part ends at the first record past its share of the bytes; the last takes the rest.
     const size_t goal = kHeaderBytes + body * (part + 1) / parts;
-    size_t last = first + 1;
-    while (last < characters && (part + 1 == parts || starts[last] < goal)) ++last;
-    if (part + 1 == parts) last = characters;
+    size_t last = part + 1 == parts ? characters : first + 1;
+    while (last < characters && starts[last] < goal) ++last;
     std::vector<char> model(file.begin(), file.begin() + kHeaderBytes);
     const uint32_t count = uint32_t(last - first);
     std::memcpy(model.data() + 8, &count, sizeof count);
