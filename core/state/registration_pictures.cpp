@@ -136,11 +136,13 @@ std::string RegistrationFolderOf(const std::string& stored, const std::string& u
 int ListRegisteredPictures(const std::string& folder, std::vector<CRegisteredPicture>& table) {
   table.clear();
   std::error_code ec;
-  std::filesystem::directory_iterator it(std::filesystem::path(folder), ec);
-  if (ec) return 0;
-  for (const std::filesystem::directory_entry& e : it) {
+  // Stepped with an error code, as a folder that fails while it is read must not throw.
+  for (std::filesystem::directory_iterator it(std::filesystem::path(folder), ec), end; !ec && it != end;
+       it.increment(ec)) {
+    const std::filesystem::directory_entry& e = *it;
     const std::string name = e.path().filename().string();
-    if (!name.starts_with("_") || !e.is_regular_file(ec)) continue;
+    std::error_code kind;
+    if (!name.starts_with("_") || !e.is_regular_file(kind)) continue;
     const int code = ParsePictureName(name);
     if (code < 0) continue;
     std::u16string wide;
