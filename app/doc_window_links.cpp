@@ -1,6 +1,5 @@
 #include "app/doc_window_links.h"
 
-
 #include "app/kind_lookup.h"
 #include "app/main_frame.h"
 #include "app/tmb_app.h"

@@ -111,8 +111,9 @@ void CMainFrame::ConnectShapeSheet(CShapePropSheetFrame& frame) {
   const int window = sheet->m_nWindow;
   frame.m_onActivate = [this, window, sheet] {
     m_nActiveSheet = window;
-    // The colour and text-outline pages write into the record as their buttons are
-    // pressed: they get the record the window holds now (none once the window closed).
+    // The colour, image-effect and text-outline pages write into the record as their
+    // buttons are pressed: they get the record the window holds now (none once the window
+    // closed).
     sheet->SetRecord(RecordOfKind(sheet->kind()));
   };
   sheet->m_onApply = [this, kind = sheet->kind()] { ApplyShapePages(kind, true); };

@@ -95,7 +95,7 @@ bool CColorPage::ChoosePictureFile(int index) {
   std::string path;
   if (!tmb::Choosers().OpenFile(choice, path)) return false;
   m_strPictures[size_t(index)] = path;
-  m_pRecord->m_text[size_t(kTextFirstPicture + index)] = tmb::Utf8ToSjis(path).value_or(tmb::Utf8ToSjisLossy(path));
+  m_pRecord->m_text[size_t(kTextFirstPicture + index)] = tmb::Utf8ToSjisLossy(path);
   m_pRecord->m_bModified = 1;
   return true;
 }

@@ -57,7 +57,7 @@ void CImageEffectPage::ChangeFile() {
   std::string path;
   if (!tmb::Choosers().OpenFile(choice, path)) return;
   CEffectDef& effect = m_pRecord->m_effect;
-  effect.m_strFile = tmb::Utf8ToSjis(path).value_or(tmb::Utf8ToSjisLossy(path));
+  effect.m_strFile = tmb::Utf8ToSjisLossy(path);
   // A file that cannot run is told about; its name stays, as the user chose it.
   effect.ReportScript(effect.Reload(1));
   m_values.m_strFile = path;

@@ -52,6 +52,7 @@ CModelessShapePropSheet::CModelessShapePropSheet(int window, QWidget* parent)
 
 void CModelessShapePropSheet::SetRecord(CCharDataFull* rec) {
   m_pColorPage->m_pRecord = rec;
+  m_pEffectPage->m_pRecord = rec;
   m_pOutlinesPage->m_pRecord = rec;
 }
 
@@ -88,7 +89,6 @@ void CModelessShapePropSheet::Connect(CShapeSheetPage* page) {
 
 void CModelessShapePropSheet::LoadPages(int page, const CCharDataFull& rec, bool refresh) {
   SetRecord(const_cast<CCharDataFull*>(&rec));
-  m_pEffectPage->m_pRecord = const_cast<CCharDataFull*>(&rec);
   m_copies.Load(page, rec);
   if (page < 0 || page == kColourSheetPage) ShowColourValues();
   if (!refresh) return;

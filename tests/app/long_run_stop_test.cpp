@@ -1,9 +1,6 @@
 // Long work stopped by the user in the started program: a click (or Escape) that arrives
 // while an animation of 100 frames, an AVI recompression or a batch of pictures runs asks
 // whether to stop; yes stops it within one frame (or file) and leaves no half-written file.
-#include <QKeyEvent>
-#include <QMouseEvent>
-
 #include <algorithm>
 #include <filesystem>
 #include <functional>
@@ -27,6 +24,7 @@
 #include "support/recorded_services.h"
 #include "support/temp_dir.h"
 #include "support/test_canvas.h"
+#include "support/ui/posted_input.h"
 #include "views/tmb_view.h"
 
 namespace tmb::test {
@@ -37,22 +35,8 @@ namespace fs = std::filesystem;
 constexpr int kMsgStop = 62091;
 constexpr int kMsgBatchCancelled = 61547;
 
-// The user's input, arriving the way input arrives while the program is busy: queued
-// behind the work.
-void PostClick(QWidget* widget, Qt::MouseButton button) {
-  const QPointF at(40, 40);
-  const QPointF global = widget->mapToGlobal(at);
-  QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseMove, at, global, Qt::NoButton, Qt::NoButton,
-                                                      Qt::NoModifier));
-  QCoreApplication::postEvent(widget,
-                              new QMouseEvent(QEvent::MouseButtonPress, at, global, button, button, Qt::NoModifier));
-  QCoreApplication::postEvent(
-      widget, new QMouseEvent(QEvent::MouseButtonRelease, at, global, button, Qt::NoButton, Qt::NoModifier));
-}
-void PostEscape(QWidget* widget) {
-  QCoreApplication::postEvent(widget, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
-  QCoreApplication::postEvent(widget, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier));
-}
+// Where the user's clicks land on a window.
+constexpr QPointF kClickPoint(40, 40);
 
 // The progress of the work, which gives the user's input once it passed a position; the
 // cancel questions go on to the main window's own display.
@@ -114,9 +98,9 @@ TEST_F(LongRunStop, AClickOrEscapeStopsAHundredFrameAnimationWithinAFrameAndLeav
     const char* what;
     std::function<void(QWidget*)> input;
   } cases[] = {
-      {"left click", [](QWidget* w) { PostClick(w, Qt::LeftButton); }},
-      {"right click", [](QWidget* w) { PostClick(w, Qt::RightButton); }},
-      {"escape", [](QWidget* w) { PostEscape(w); }},
+      {"left click", [](QWidget* w) { PostClick(w, Qt::LeftButton, kClickPoint); }},
+      {"right click", [](QWidget* w) { PostClick(w, Qt::RightButton, kClickPoint); }},
+      {"escape", [](QWidget* w) { PostKey(w, Qt::Key_Escape); }},
   };
   AppendRecordedCharacter(Record(kKindDrawA));
   AppendRecordedCharacter(Record(kKindDrawB));
@@ -170,7 +154,7 @@ TEST_F(LongRunStop, AnAnswerOfNoLetsTheAnimationRunToItsEnd) {
     r.m_param[kAnimFrames] = 12;
   }
   messages.Answer(kAnswerNo);
-  InputAtProgress progress(frame(), 50, [&] { PostClick(ViewA(), Qt::LeftButton); });
+  InputAtProgress progress(frame(), 50, [&] { PostClick(ViewA(), Qt::LeftButton, kClickPoint); });
   ASSERT_TRUE(frame()->ExecuteCommand(33098));
   auto* page = static_cast<CAniPage*>(frame()->AnimationSheet()->Page(frame()->AnimationSheet()->ActiveIndex()));
   qobject_cast<QAbstractButton*>(page->Control(CAniBasePage::kShowButton))->click();
@@ -200,7 +184,7 @@ TEST_F(LongRunStop, AClickStopsTheRecompressionAtOnceAndKeepsTheWholeUncompresse
   const auto before = fs::file_size(movie);
   dialogs.Then([](ui::DialogWindow&) { return ui::kIdOk; });  // the codec question
   messages.Answer(kAnswerYes);
-  InputAtProgress progress(frame(), 50, [&] { PostClick(ViewA(), Qt::LeftButton); });
+  InputAtProgress progress(frame(), 50, [&] { PostClick(ViewA(), Qt::LeftButton, kClickPoint); });
   EXPECT_EQ(RecompressAvi(movie.string(), movie.string()), 0);
   ASSERT_TRUE(progress.given);
   EXPECT_EQ(messages.ids, std::vector<int>{kMsgStop}) << "a stop is not told as a failure";
@@ -233,7 +217,7 @@ TEST_F(LongRunStop, AClickStopsTheBatchAfterTheFileInHandAndTheBatchSaysSo) {
     sources.push_back(path);
   }
   messages.Answer(kAnswerYes);
-  InputAtProgress progress(frame(), 25, [&] { PostClick(editor, Qt::LeftButton); });
+  InputAtProgress progress(frame(), 25, [&] { PostClick(editor, Qt::LeftButton, kClickPoint); });
   const CBatchResult result = RunBatchEffect(view, sources);
   ASSERT_TRUE(progress.given);
   EXPECT_TRUE(result.cancelled);

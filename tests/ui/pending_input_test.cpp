@@ -12,9 +12,13 @@
 
 #include "platform/ui/pending_input.h"
 #include "support/scripted_messages.h"
+#include "support/ui/posted_input.h"
 
 namespace tmb::ui {
 namespace {
+
+using test::PostClick;
+using test::PostKey;
 
 class Counting final : public QWidget {
  public:
@@ -25,18 +29,8 @@ class Counting final : public QWidget {
   void keyPressEvent(QKeyEvent*) override { ++keys; }
 };
 
-void PostRelease(QWidget* widget, Qt::MouseButton button) {
-  const QPointF at(5, 5);
-  QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), button,
-                                                      button, Qt::NoModifier));
-  QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at),
-                                                      button, Qt::NoButton, Qt::NoModifier));
-}
-
-void PostKey(QWidget* widget, int key) {
-  QCoreApplication::postEvent(widget, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
-  QCoreApplication::postEvent(widget, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier));
-}
+// Where the user's clicks land on a widget.
+constexpr QPointF kClickPoint(5, 5);
 
 TEST(PendingInput, EachInputIsTakenAwayFromItsWidgetAndReleasesAndEscapeAreStopRequests) {
   PendingInput input;
@@ -49,9 +43,9 @@ TEST(PendingInput, EachInputIsTakenAwayFromItsWidgetAndReleasesAndEscapeAreStopR
     std::function<void()> post;
     std::vector<int> kinds;  // the stop requests taken, in order
   } cases[] = {
-      {"left click", [&] { PostRelease(&widget, Qt::LeftButton); }, {kMouseLeftUp}},
-      {"right click", [&] { PostRelease(&widget, Qt::RightButton); }, {kMouseRightUp}},
-      {"middle click", [&] { PostRelease(&widget, Qt::MiddleButton); }, {}},
+      {"left click", [&] { PostClick(&widget, Qt::LeftButton, kClickPoint); }, {kMouseLeftUp}},
+      {"right click", [&] { PostClick(&widget, Qt::RightButton, kClickPoint); }, {kMouseRightUp}},
+      {"middle click", [&] { PostClick(&widget, Qt::MiddleButton, kClickPoint); }, {}},
       {"escape", [&] { PostKey(&widget, Qt::Key_Escape); }, {kKeyEscape}},
       {"another key", [&] { PostKey(&widget, Qt::Key_A); }, {}},
   };
@@ -74,7 +68,7 @@ TEST(PendingInput, WithoutAQuestionInputReachesItsWidgetAndTheQueueGoesWithTheOb
   {
     PendingInput input;
     EXPECT_EQ(&Mouse(), &input);
-    PostRelease(&widget, Qt::LeftButton);
+    PostClick(&widget, Qt::LeftButton, kClickPoint);
     QCoreApplication::processEvents();
     EXPECT_EQ(widget.clicks, 1);
     EXPECT_EQ(Mouse().TakeMouseMessage(false), kMouseNone);
@@ -88,7 +82,7 @@ TEST(PendingInput, StaleInputIsDroppedInTheRunningProgramAndLeftAloneWhileItStar
   widget.show();
   QCoreApplication::processEvents();
   // Before the event loop runs, what is queued is the start's own work: nothing is let in.
-  PostRelease(&widget, Qt::LeftButton);
+  PostClick(&widget, Qt::LeftButton, kClickPoint);
   FlushMouseMessages();
   EXPECT_EQ(widget.clicks, 0);
   QCoreApplication::processEvents();
@@ -97,7 +91,7 @@ TEST(PendingInput, StaleInputIsDroppedInTheRunningProgramAndLeftAloneWhileItStar
   // A command of the running program that flushes drops the clicks that wait.
   QEventLoop loop;
   QTimer::singleShot(0, [&] {
-    PostRelease(&widget, Qt::LeftButton);
+    PostClick(&widget, Qt::LeftButton, kClickPoint);
     FlushMouseMessages();
     loop.quit();
   });
@@ -118,12 +112,12 @@ TEST(PendingInput, AClickDuringTheWorkAsksWhetherToStopAndTheMarkedButtonKeepsIt
   window.show();
   QCoreApplication::processEvents();
 
-  PostRelease(cancel, Qt::LeftButton);
+  PostClick(cancel, Qt::LeftButton, kClickPoint);
   EXPECT_EQ(CheckUserAbort(), 0);
   EXPECT_EQ(cancels, 1) << "the cancel took its click";
   EXPECT_TRUE(messages.ids.empty());
 
-  PostRelease(&window, Qt::LeftButton);
+  PostClick(&window, Qt::LeftButton, kClickPoint);
   messages.Answer(kAnswerNo);
   EXPECT_EQ(CheckUserAbort(), 0) << "the release asks; no goes on";
   PostKey(&window, Qt::Key_Escape);
