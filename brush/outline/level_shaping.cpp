@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "brush/outline/side_by_side_rounds.h"
+#include "core/geometry/fpoint.h"
 #include "core/record/char_data.h"
 
 namespace {
@@ -47,16 +48,9 @@ AveragingBuffers& Buffers() {
   return buffers;
 }
 
-// The level nearest to v, halves away from zero, within the byte. Means of levels stay
-// within the byte's range, where a truncating conversion leaves an exact fraction: the
-// library's rounding call cost as much as a pass.
-int8_t RoundLevel(double v) {
-  if (!(v > -129 && v < 128)) return static_cast<int8_t>(std::clamp(std::round(v), -128.0, 127.0));
-  const int whole = static_cast<int>(v);
-  const double fraction = v - whole;
-  const int level = whole + (fraction >= 0.5 ? 1 : fraction <= -0.5 ? -1 : 0);
-  return static_cast<int8_t>(std::clamp(level, -128, 127));
-}
+// The level nearest to v, halves away from zero, within the byte: the library's rounding
+// call cost as much as a pass.
+int8_t RoundLevel(double v) { return static_cast<int8_t>(std::clamp(RoundDoubleHalfAway(v), -128, 127)); }
 
 // Each pass sets every free level to the mean of its neighbours, in place; a level next
 // to a stroke start (per stroke) or a link (otherwise) stays.

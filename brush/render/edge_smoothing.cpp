@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/canvas/work_canvas.h"
+#include "core/geometry/point_distance.h"
 #include "imageedit/onebit/region_masks.h"
 #include "platform/gdi/dib_rows.h"
 #include "imageedit/onebit/trace_buffer.h"
@@ -155,9 +156,9 @@ struct Smoother {
     farCorner = at(0);
     int64_t farthest = -1;
     for (int k = 0; k < n; ++k) {
-      const int64_t dx = at(k).x - at(0).x, dy = at(k).y - at(0).y;
-      if (dx * dx + dy * dy > farthest) {
-        farthest = dx * dx + dy * dy;
+      const int64_t d2 = SquaredDistance(at(0), at(k));
+      if (d2 > farthest) {
+        farthest = d2;
         farCorner = at(k);
       }
     }

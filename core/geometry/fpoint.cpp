@@ -50,8 +50,7 @@ CFPoint CFPoint::AddInPlace(float dx, float dy) {
   return *this;
 }
 
-int RoundHalfAwayBeyondInt(float v) {
-  const double d = v;
+int RoundHalfAwayBeyondInt(double d) {
   const double t = std::trunc(d);
   // |trunc(2v) - 2t| >= 1 means the fraction is at least one half in magnitude.
   const double correction = std::fabs(std::trunc(2.0 * d) - 2.0 * t) >= 1.0 ? (d >= 0 ? 1.0 : -1.0) : 0.0;

@@ -37,20 +37,20 @@ struct CFPoint {
   tmb::Point Truncate() const;
 };
 
-// RoundHalfAway of a value outside the int range (or NaN, which gives 0).
-int RoundHalfAwayBeyondInt(float v);
+// RoundDoubleHalfAway of a value outside the int range (or NaN, which gives 0).
+int RoundHalfAwayBeyondInt(double v);
 
 // Rounds v to the nearest integer with halves away from zero, independent of the
 // processor's rounding mode. Within the int range a conversion truncates and the fraction
 // left is exact; inline, as the painters and the brush engine round every point (a call
 // per coordinate was a tenth of a brush rebuild).
-inline int RoundHalfAway(float v) {
-  const double d = v;
-  if (!(d > -2147483648.0 && d < 2147483648.0)) return RoundHalfAwayBeyondInt(v);
+inline int RoundDoubleHalfAway(double d) {
+  if (!(d > -2147483648.0 && d < 2147483648.0)) return RoundHalfAwayBeyondInt(d);
   const int64_t whole = static_cast<int64_t>(d);
   const double fraction = d - static_cast<double>(whole);
   return SaturateToInt(whole + (fraction >= 0.5 ? 1 : fraction <= -0.5 ? -1 : 0));
 }
+inline int RoundHalfAway(float v) { return RoundDoubleHalfAway(v); }
 
 inline tmb::Point CFPoint::RoundToPoint() const { return {RoundHalfAway(x), RoundHalfAway(y)}; }
 
