@@ -8,6 +8,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "app/dialogs/dict_file_dialog.h"
 #include "app/frame_view.h"
 #include "app/main_frame.h"
 #include "app/pane_factories.h"
@@ -80,6 +81,9 @@ class AppTest : public ::testing::Test {
     SetProfileStore(nullptr);
     gDrawState.Reset();
     gStartLoading = 0;
+    // The dictionary dialog lives as long as the program: the next test finds it as a
+    // start does, without the text or window a test chose.
+    gDictFileDlg = CDictFileDlg();
   }
   bool Start(const std::string& commandLine = "") {
     theApp.SetCommandLine(commandLine);

@@ -5,7 +5,6 @@
 #include <QPlainTextEdit>
 
 #include "app/app_fixture.h"
-#include "app/dialogs/dict_file_dialog.h"
 #include "app/kind_lookup.h"
 #include "brush/render/brush_state.h"
 #include "core/document/tmb_doc.h"
@@ -34,9 +33,6 @@ class DictionaryRoad : public AppTest {
   }
   void TearDown() override {
     folder.reset();
-    // The dialog lives as long as the program: the next test finds it as a start does,
-    // without the text typed here.
-    gDictFileDlg = CDictFileDlg();
     AppTest::TearDown();
   }
   static CTmbDoc& DocA() { return GetCharDocumentOfKind(kKindDrawA)->engine(); }
