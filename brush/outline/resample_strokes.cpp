@@ -22,12 +22,12 @@ double Dist2(double ax, double ay, double bx, double by) { return (ax - bx) * (a
 // once: a walk cuts it again for every point it makes.
 struct SegmentLine {
   SegmentLine(tmb::Point from, tmb::Point to, double r)
-      : p0(from), p1(to), vertical(to.x == from.x), rr(r * r),
+      : p1(to), vertical(to.x == from.x), rr(r * r),
         // The cut nearer to p1 is nearly always the root on p1's side.
         plusFirst(vertical ? to.y > from.y : to.x > from.x) {
     if (vertical) return;
-    m = (double(p1.y) - p0.y) / (double(p1.x) - p0.x);
-    c = p0.y - m * p0.x;
+    m = (double(to.y) - from.y) / (double(to.x) - from.x);
+    c = from.y - m * from.x;
     const double a = m * m + 1;
     twoA = 2 * a;
     fourA = 4 * a;
@@ -41,7 +41,8 @@ struct SegmentLine {
       const double h = rr - (double(p1.x) - kx) * (double(p1.x) - kx);
       if (h < 0) return false;
       const double root = plusFirst ? std::sqrt(h) : -std::sqrt(h);
-      return Nearer(p1.x, ky + root, p1.x, ky - root, x, y);
+      Nearer(p1.x, ky + root, p1.x, ky - root, x, y);
+      return true;
     }
     const double b = -2 * (kx - m * (c - ky));
     const double cc = kx * kx + (c - ky) * (c - ky) - rr;
@@ -50,13 +51,14 @@ struct SegmentLine {
     const double root = plusFirst ? std::sqrt(disc) : -std::sqrt(disc);
     const double xe = (-b + root) / twoA;
     const double xo = (-b - root) / twoA;
-    return Nearer(xe, m * xe + c, xo, m * xo + c, x, y);
+    Nearer(xe, m * xe + c, xo, m * xo + c, x, y);
+    return true;
   }
 
   // Picks the expected cut (xe, ye) unless the other one (xo, yo) lies nearer to p1. The
   // test is nearly always passed: as a branch it stays off the chain from one cut to the
   // next, which is what a walk waits for.
-  bool Nearer(double xe, double ye, double xo, double yo, double* x, double* y) const {
+  void Nearer(double xe, double ye, double xo, double yo, double* x, double* y) const {
     const double de = Dist2(xe, ye, p1.x, p1.y);
     const double dox = Dist2(xo, yo, p1.x, p1.y);
     // On a tie the added root wins: the other cut when the expected one subtracted it.
@@ -68,10 +70,9 @@ struct SegmentLine {
       *x = xe;
       *y = ye;
     }
-    return true;
   }
 
-  tmb::Point p0, p1;
+  tmb::Point p1;
   bool vertical;
   double rr;
   bool plusFirst;
