@@ -179,7 +179,9 @@ int RunAnimation(AnimationFrameView& view, tmb::DeviceContext& dc, const CAnimat
     if (result == 1) tmb::Progress().SetPos((frame + 1) * 100 / frames);
   }
   if (result != 1) gAnimAborted = 1;
-  output.End(record.m_param, dc, frames, frames);
+  // A movie that could not be finished fails the run (told): the file of its name is an
+  // earlier one, not to be opened as the result.
+  if (output.End(record.m_param, dc, frames, frames) != 1 && result == 1) result = -1;
   if (result == 1) output.OpenResults(record.m_param);
   if (morph) gMorphPair.Clear();
   tmb::Progress().SetPos(0);

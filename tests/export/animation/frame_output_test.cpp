@@ -28,6 +28,7 @@
 #include "support/file_bytes.h"
 #include "support/recorded_services.h"
 #include "support/scripted_messages.h"
+#include "support/small_disk.h"
 #include "support/temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -72,6 +73,8 @@ class FakeIndexPage final : public FrameIndexPage {
   int writes = 0;
 };
 
+const std::string kEarlierGif = "an older animation";
+
 class FrameOutputTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -104,6 +107,18 @@ class FrameOutputTest : public ::testing::Test {
       if (output.SaveFrameImage(params(), i, frames, i, frames, dc, surface) < 0) return -1;
     }
     return output.End(params(), dc, frames, frames);
+  }
+  // An earlier movie under the GIF's name, and whether it is still there unchanged.
+  void PutEarlierGif() { std::ofstream(dir / "ani.gif", std::ios::binary) << kEarlierGif; }
+  void ExpectEarlierGifKept() {
+    const std::vector<uint8_t> kept = tmb::test::FileBytes(dir / "ani.gif");
+    EXPECT_EQ(std::string(kept.begin(), kept.end()), kEarlierGif);
+  }
+  // The whole animation of the record through view into the playback output.
+  int Animate(AnimationFrameView& view) {
+    const CAnimationRecords records{record.get(), record.get(), record.get(), record.get(), record.get()};
+    gPlaybackOutput.m_rcCanvas = {0, 0, kWidth, kHeight};
+    return RunAnimation(view, dc, records, 0);
   }
   int PrivateFolders() const {
     int n = 0;
@@ -348,8 +363,7 @@ class ColourView final : public AnimationFrameView {
 };
 
 TEST_F(FrameOutputTest, AReleaseAnsweredYesLeavesTheEarlierMoviesAsTheyWere) {
-  const std::string old = "an older animation";
-  std::ofstream(dir / "ani.gif", std::ios::binary) << old;
+  PutEarlierGif();
   tmb::test::RecordedShell shell;
   tmb::test::RecordedProgress progress;
   ColourView view;
@@ -360,15 +374,12 @@ TEST_F(FrameOutputTest, AReleaseAnsweredYesLeavesTheEarlierMoviesAsTheyWere) {
   params()[kAnimOpenGif] = 1;
   params()[kAnimMng] = 1;
   params()[kAnimBackAndForth] = 1;
-  const CAnimationRecords records{record.get(), record.get(), record.get(), record.get(), record.get()};
-  gPlaybackOutput.m_rcCanvas = {0, 0, kWidth, kHeight};
-  EXPECT_EQ(RunAnimation(view, dc, records, 0), -1);
+  EXPECT_EQ(Animate(view), -1);
   EXPECT_EQ(messages.ids, (std::vector<int>{62091}));
   EXPECT_EQ(view.painted, 3);
   EXPECT_EQ(progress.positions, (std::vector<int>{0, 16, 33, 50, 0}));  // per frame drawn
   EXPECT_EQ(gAnimAborted, 1);
-  const std::vector<uint8_t> kept = tmb::test::FileBytes(dir / "ani.gif");
-  EXPECT_EQ(std::string(kept.begin(), kept.end()), old);
+  ExpectEarlierGifKept();
   EXPECT_FALSE(fs::exists(dir / "ani.mng"));
   EXPECT_TRUE(shell.opened.empty());
   // Nothing but the old file and the test's own folder is left.
@@ -376,6 +387,27 @@ TEST_F(FrameOutputTest, AReleaseAnsweredYesLeavesTheEarlierMoviesAsTheyWere) {
   for (const auto& e : fs::directory_iterator(dir.path())) entries += e.path().filename() != "tmp" ? 1 : 0;
   EXPECT_EQ(entries, 1);
   EXPECT_TRUE(fs::is_empty(dir / "tmp"));
+}
+
+// A movie that cannot be finished (the disk fills as it is put in place) makes the run a
+// failed one: the earlier file of its name is not opened as if it were the new movie.
+TEST_F(FrameOutputTest, AMovieThatCannotBeFinishedFailsTheRunAndOpensNothing) {
+  PutEarlierGif();
+  tmb::test::RecordedShell shell;
+  tmb::test::RecordedProgress progress;
+  ColourView view;
+  params()[kAnimFrames] = 3;
+  params()[kAnimGif] = 1;
+  params()[kAnimOpenGif] = 1;
+  int result = 0;
+  {
+    tmb::test::SmallDisk disk(200);
+    result = Animate(view);
+  }
+  EXPECT_EQ(result, -1);
+  EXPECT_EQ(messages.CountOf(61592), 1);
+  EXPECT_TRUE(shell.opened.empty());
+  ExpectEarlierGifKept();
 }
 
 }  // namespace
