@@ -11,7 +11,11 @@ void CSheetFrameOutput::GrowSaveArea(const tmb::Rect& /*rect*/) {
   m_output.m_rcCanvas = {0, 0, gWorkCanvas.m_width, gWorkCanvas.m_height};
 }
 
-int CSheetFrameOutput::Begin(const CCharData& record, int count) { return m_output.Begin(record, count); }
+int CSheetFrameOutput::Begin(const CCharData& record, int count) {
+  m_nCount = count;
+  m_bWhole = false;
+  return m_output.Begin(record, count);
+}
 
 int CSheetFrameOutput::SaveFrameImage(const ParamBlock& params, int index, int count, tmb::DeviceContext& dc,
                                       const tmb::Surface& picture) {
@@ -23,7 +27,13 @@ void CSheetFrameOutput::AddImageName(const std::string& name) {
 }
 
 void CSheetFrameOutput::End(const ParamBlock& params, tmb::DeviceContext& dc, int count) {
-  m_output.End(params, dc, count, count);
+  // A sheet cut short (a picture not drawn or not written) ends as a stopped run: no half
+  // movie replaces an earlier one of its name.
+  if (count < m_nCount) gAnimAborted = 1;
+  m_bWhole = m_output.End(params, dc, count, count) == 1 && !gAnimAborted;
 }
 
-void CSheetFrameOutput::OpenResults(const ParamBlock& params) { m_output.OpenResults(params); }
+void CSheetFrameOutput::OpenResults(const ParamBlock& params) {
+  // A movie that could not be finished left an earlier file under its name.
+  if (m_bWhole) m_output.OpenResults(params);
+}

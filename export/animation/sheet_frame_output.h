@@ -22,6 +22,8 @@ class CSheetFrameOutput final : public PresetSheetOutput {
 
  private:
   CFrameOutput& m_output;
+  int m_nCount = 0;      // the pictures Begin was told of
+  bool m_bWhole = false;  // End finished a whole sheet with every movie in place
 };
 
 // The sheets' output over gSaveOutput, installed by the application at start-up.
