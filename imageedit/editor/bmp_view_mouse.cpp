@@ -92,6 +92,9 @@ void CBmpView::RegionDown(tmb::Point p) {
     HideRegionFrame();
     SaveUndoImage();
     if (Copy()) {
+      // Only the part on the picture was lifted: the move and the stretch go from its corner.
+      m_region = {m_ptLift.x, m_ptLift.y, m_ptLift.x + m_sizeClip.cx, m_ptLift.y + m_sizeClip.cy};
+      m_ptGrab = {p.x - m_ptLift.x, p.y - m_ptLift.y};
       m_nMode = m_nEdgeHit ? kModeStretch : kModeMove;
       m_nFloatState = kFloatNone;
       return;

@@ -331,6 +331,38 @@ TEST_F(ImageEditor, ARegionCoveringThePictureTakesNoGrip) {
   EXPECT_FALSE(view.HitRegionInside({50, 60})) << "only a shown frame is gripped";
 }
 
+// A region reaching off the top or left of the picture lifts only its part on the picture:
+// that part follows the pointer from where it was gripped and stretches from its own corner.
+TEST_F(ImageEditor, ALiftedRegionHangingOffThePictureMovesAndStretchesFromThePartOnIt) {
+  const Point o = gDrawState.m_ptCanvasOrigin;
+  auto device = [&](Point p) { return Point{p.x + o.x, p.y + o.y}; };
+  const Surface start = CopyOfSurface(view.m_bmpWork);
+  struct Case {
+    const char* name;
+    Point press, release;
+    Rect lifted;  // where the part on the picture ends
+  } cases[] = {
+      {"moved", {20, 20}, {40, 35}, {20, 15, 70, 65}},
+      {"stretched by the right edge", {50, 20}, {100, 80}, {0, 0, 100, 80}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    view.m_region = {-10, -5, 50, 50};
+    view.m_nFrameState = 1;
+    view.OnLButtonDown(device(c.press));
+    view.OnMouseMove(device({(c.press.x + c.release.x) / 2, (c.press.y + c.release.y) / 2}), true);
+    view.OnMouseMove(device(c.release), true);
+    view.OnLButtonUp(device(c.release));
+    const Rect& to = c.lifted;
+    // The block's corners land on the corners of what was lifted, (0, 0)-(50, 50).
+    EXPECT_EQ(view.m_bmpWork.GetPixel(to.left, to.top), start.GetPixel(0, 0));
+    EXPECT_EQ(view.m_bmpWork.GetPixel(to.right - 1, to.bottom - 1), start.GetPixel(49, 49));
+    EXPECT_EQ(view.m_region, to);
+    view.Undo();
+    EXPECT_TRUE(SamePixels(view.m_bmpWork, start));
+  }
+}
+
 TEST_F(ImageEditor, PaintModeSetsDotsWhereThePointerGoes) {
   view.m_nMode = CBmpView::kModePaint;
   gDrawState.m_crDot = 0x00FF00;
