@@ -170,6 +170,8 @@ void CBmpView::FloatUp(tmb::Point p) {
     m_nMode = kModeRegion;
     return;
   }
+  // The paste is undone alone, not back to whatever was saved before it.
+  SaveUndoImage();
   m_nFloatState = kFloatCommit;
   DrawFloatAt(p.x, p.y);
   Modified();

@@ -215,6 +215,32 @@ TEST_F(ImageEditor, CopyTakesOnlyThePictureAndCutLeavesTheBackground) {
   EXPECT_TRUE(SamePixels(view.m_bmpWork, before));
 }
 
+// Undo after a paste takes away the paste alone: what was done before it stays, whether
+// the block came from the picture or from another window.
+TEST_F(ImageEditor, UndoAfterAPasteRestoresThePictureAsItWasBeforeThePaste) {
+  host.picture = &foreign.surface;
+  host.region = {0, 0, 20, 20};
+  const Point o = gDrawState.m_ptCanvasOrigin;
+  for (bool fromWindow : {false, true}) {
+    SCOPED_TRACE(fromWindow ? "from another window" : "from the picture");
+    view.m_region = {10, 10, 30, 40};
+    view.Cut();  // an earlier operation that can be undone
+    const Surface beforePaste = CopyOfSurface(view.m_bmpWork);
+    if (fromWindow) {
+      view.TakeWindowRegion(kKindDrawA);
+    } else {
+      view.m_region = {100, 100, 120, 120};
+      ASSERT_TRUE(view.Copy());
+      view.BeginPaste();
+    }
+    view.OnMouseMove({60 + o.x, 60 + o.y}, true);
+    view.OnLButtonUp({60 + o.x, 60 + o.y});
+    ASSERT_FALSE(SamePixels(view.m_bmpWork, beforePaste)) << "the block was pasted";
+    view.Undo();
+    EXPECT_TRUE(SamePixels(view.m_bmpWork, beforePaste));
+  }
+}
+
 TEST_F(ImageEditor, AWindowWithoutPictureOrAnEmptyBlockGivesNothingToPaste) {
   view.TakeWindowRegion(kKindDrawB);
   EXPECT_EQ(messages.beeps, 1);
