@@ -241,6 +241,37 @@ TEST_F(ImageEditor, UndoAfterAPasteRestoresThePictureAsItWasBeforeThePaste) {
   }
 }
 
+// Gripping the region without moving it changes nothing, so the operation before it can
+// still be undone: a click inside the frame, or a press inside or on its edge released
+// off the picture.
+TEST_F(ImageEditor, AGripThatMovesNothingKeepsTheUndoOfTheOperationBefore) {
+  const Point o = gDrawState.m_ptCanvasOrigin;
+  auto device = [&](Point p) { return Point{p.x + o.x, p.y + o.y}; };
+  const Surface start = CopyOfSurface(view.m_bmpWork);
+  struct Case {
+    const char* name;
+    Point press, release;
+  } cases[] = {
+      {"a click inside", {30, 30}, {31, 30}},
+      {"released off the picture", {30, 30}, {-20, 30}},
+      {"the edge released off the picture", {60, 30}, {-20, 30}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    view.m_region = {10, 10, 60, 60};
+    view.Cut();
+    const Surface cut = CopyOfSurface(view.m_bmpWork);
+    view.m_region = {20, 20, 60, 60};
+    view.m_nFrameState = 1;
+    view.OnLButtonDown(device(c.press));
+    view.OnLButtonUp(device(c.release));
+    EXPECT_EQ(view.m_nMode, CBmpView::kModeRegion);
+    EXPECT_TRUE(SamePixels(view.m_bmpWork, cut));
+    view.Undo();
+    EXPECT_TRUE(SamePixels(view.m_bmpWork, start)) << "the cut is undone";
+  }
+}
+
 TEST_F(ImageEditor, AWindowWithoutPictureOrAnEmptyBlockGivesNothingToPaste) {
   view.TakeWindowRegion(kKindDrawB);
   EXPECT_EQ(messages.beeps, 1);
