@@ -66,6 +66,11 @@ class ImageEditor : public ::testing::Test {
     EXPECT_EQ(WritePictureFile(&c.dc, &c.surface, nullptr, path, width, height, format), 1);
     return path;
   }
+  // The device point of an image point.
+  static Point Device(Point image) {
+    const Point o = gDrawState.m_ptCanvasOrigin;
+    return {image.x + o.x, image.y + o.y};
+  }
   // Another window's picture to take blocks from, on a display of 256 colours.
   void ForeignPictureOnPaletteDisplay() {
     host.picture = &foreign.surface;
@@ -245,8 +250,6 @@ TEST_F(ImageEditor, UndoAfterAPasteRestoresThePictureAsItWasBeforeThePaste) {
 // still be undone: a click inside the frame, or a press inside or on its edge released
 // off the picture.
 TEST_F(ImageEditor, AGripThatMovesNothingKeepsTheUndoOfTheOperationBefore) {
-  const Point o = gDrawState.m_ptCanvasOrigin;
-  auto device = [&](Point p) { return Point{p.x + o.x, p.y + o.y}; };
   const Surface start = CopyOfSurface(view.m_bmpWork);
   struct Case {
     const char* name;
@@ -263,8 +266,8 @@ TEST_F(ImageEditor, AGripThatMovesNothingKeepsTheUndoOfTheOperationBefore) {
     const Surface cut = CopyOfSurface(view.m_bmpWork);
     view.m_region = {20, 20, 60, 60};
     view.m_nFrameState = 1;
-    view.OnLButtonDown(device(c.press));
-    view.OnLButtonUp(device(c.release));
+    view.OnLButtonDown(Device(c.press));
+    view.OnLButtonUp(Device(c.release));
     EXPECT_EQ(view.m_nMode, CBmpView::kModeRegion);
     EXPECT_TRUE(SamePixels(view.m_bmpWork, cut));
     view.Undo();
@@ -391,8 +394,6 @@ TEST_F(ImageEditor, ARegionCoveringThePictureTakesNoGrip) {
 // A region reaching off the top or left of the picture lifts only its part on the picture:
 // that part follows the pointer from where it was gripped and stretches from its own corner.
 TEST_F(ImageEditor, ALiftedRegionHangingOffThePictureMovesAndStretchesFromThePartOnIt) {
-  const Point o = gDrawState.m_ptCanvasOrigin;
-  auto device = [&](Point p) { return Point{p.x + o.x, p.y + o.y}; };
   const Surface start = CopyOfSurface(view.m_bmpWork);
   struct Case {
     const char* name;
@@ -406,10 +407,10 @@ TEST_F(ImageEditor, ALiftedRegionHangingOffThePictureMovesAndStretchesFromThePar
     SCOPED_TRACE(c.name);
     view.m_region = {-10, -5, 50, 50};
     view.m_nFrameState = 1;
-    view.OnLButtonDown(device(c.press));
-    view.OnMouseMove(device({(c.press.x + c.release.x) / 2, (c.press.y + c.release.y) / 2}), true);
-    view.OnMouseMove(device(c.release), true);
-    view.OnLButtonUp(device(c.release));
+    view.OnLButtonDown(Device(c.press));
+    view.OnMouseMove(Device({(c.press.x + c.release.x) / 2, (c.press.y + c.release.y) / 2}), true);
+    view.OnMouseMove(Device(c.release), true);
+    view.OnLButtonUp(Device(c.release));
     const Rect& to = c.lifted;
     // The block's corners land on the corners of what was lifted, (0, 0)-(50, 50).
     EXPECT_EQ(view.m_bmpWork.GetPixel(to.left, to.top), start.GetPixel(0, 0));
