@@ -190,6 +190,7 @@ class CBmpView {
   int m_bFirstCaptureDone = 0;
   int m_bWaitCursor = 0;
   int m_bAutoScrolled = 0;
+  int m_bLifted = 0;  // the gripped block left its place (the picture was saved for undo)
   int m_nEdgeHit = 0;
   int m_nInsideHit = 0;
   tmb::Point m_ptGrab{};

@@ -90,8 +90,13 @@ void CBmpView::RegionDown(tmb::Point p) {
   m_nInsideHit = m_nEdgeHit ? 0 : HitRegionInside(p);
   if (m_nEdgeHit || m_nInsideHit) {
     HideRegionFrame();
-    SaveUndoImage();
+    // The picture is saved for undo only once the block leaves its place: a grip that moves
+    // nothing keeps the undo of the operation before.
+    m_bLifted = 0;
     if (Copy()) {
+      // Only the part on the picture was lifted: the move and the stretch go from its corner.
+      m_region = {m_ptLift.x, m_ptLift.y, m_ptLift.x + m_sizeClip.cx, m_ptLift.y + m_sizeClip.cy};
+      m_ptGrab = {p.x - m_ptLift.x, p.y - m_ptLift.y};
       m_nMode = m_nEdgeHit ? kModeStretch : kModeMove;
       m_nFloatState = kFloatNone;
       return;
@@ -167,6 +172,8 @@ void CBmpView::FloatUp(tmb::Point p) {
     m_nMode = kModeRegion;
     return;
   }
+  // The paste is undone alone, not back to whatever was saved before it.
+  SaveUndoImage();
   m_nFloatState = kFloatCommit;
   DrawFloatAt(p.x, p.y);
   Modified();
@@ -195,6 +202,10 @@ void CBmpView::MergeWindowColours() {
 void CBmpView::LiftMove(tmb::Point p) {
   tmb::Point ref = m_nMode == kModeStretch ? p : tmb::Point{p.x - m_ptGrab.x, p.y - m_ptGrab.y};
   if (!InCanvas(ref)) return;
+  if (!m_bLifted) {
+    SaveUndoImage();
+    m_bLifted = 1;
+  }
   if (m_nFloatState == kFloatNone) {
     // The block leaves its place: the background shows there, in the picture and on screen.
     const tmb::Rect lifted{m_ptLift.x, m_ptLift.y, m_ptLift.x + m_sizeClip.cx, m_ptLift.y + m_sizeClip.cy};
@@ -218,23 +229,31 @@ void CBmpView::LiftMove(tmb::Point p) {
 
 void CBmpView::LiftUp(tmb::Point p) {
   const tmb::Point ref = m_nMode == kModeStretch ? p : tmb::Point{p.x - m_ptGrab.x, p.y - m_ptGrab.y};
+  const bool lifted = m_bLifted != 0;
+  m_bLifted = 0;
+  // A block committed without having left its place changes the picture only now.
+  auto saveUnlessLifted = [&] {
+    if (!lifted) SaveUndoImage();
+  };
   m_nFloatState = kFloatCommit;
   if (!InCanvas(ref)) {
     tmb::Beep();
-    Undo();
+    if (lifted) Undo();
     if (m_nMode == kModeMove) HideRegionFrame();
   } else if (m_nMode == kModeStretch) {
     const int w = ref.x - m_region.left, h = ref.y - m_region.top;
     if (std::abs(w) > kMinStretchSpan && std::abs(h) > kMinStretchSpan) {
+      saveUnlessLifted();
       DrawFloat(m_region.left, m_region.top, w, h, m_sizeClip);
       m_region = {m_region.left, m_region.top, m_region.left + w, m_region.top + h};
       m_region.Normalize();
     }
   } else if (ShortSpan(p.x - m_ptPress.x, p.y - m_ptPress.y, kClickSpan)) {
-    Undo();
+    if (lifted) Undo();
     HideRegionFrame();
     m_ptLastRef = m_ptPress;
   } else {
+    saveUnlessLifted();
     DrawFloatAt(ref.x, ref.y);
     PlaceRegionAt(ref.x, ref.y);
   }

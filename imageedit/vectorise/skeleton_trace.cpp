@@ -60,6 +60,8 @@ int FollowSkeletonLine(CMonoBitmap& mask, int x, int y, std::span<tmb::Point> ou
     store(cur);
     mask.SetBit(cur.x, cur.y, 1);
   }
+  // Without room nothing was stored to end on.
+  if (n == 0) return -1;
   if (const tmb::Point* j = JunctionNear(out[n - 1], junctions)) store(*j);
   return full ? -1 : int(n);
 }

@@ -66,6 +66,11 @@ class ImageEditor : public ::testing::Test {
     EXPECT_EQ(WritePictureFile(&c.dc, &c.surface, nullptr, path, width, height, format), 1);
     return path;
   }
+  // The device point of an image point.
+  static Point Device(Point image) {
+    const Point o = gDrawState.m_ptCanvasOrigin;
+    return {image.x + o.x, image.y + o.y};
+  }
   // Another window's picture to take blocks from, on a display of 256 colours.
   void ForeignPictureOnPaletteDisplay() {
     host.picture = &foreign.surface;
@@ -215,6 +220,61 @@ TEST_F(ImageEditor, CopyTakesOnlyThePictureAndCutLeavesTheBackground) {
   EXPECT_TRUE(SamePixels(view.m_bmpWork, before));
 }
 
+// Undo after a paste takes away the paste alone: what was done before it stays, whether
+// the block came from the picture or from another window.
+TEST_F(ImageEditor, UndoAfterAPasteRestoresThePictureAsItWasBeforeThePaste) {
+  host.picture = &foreign.surface;
+  host.region = {0, 0, 20, 20};
+  const Point o = gDrawState.m_ptCanvasOrigin;
+  for (bool fromWindow : {false, true}) {
+    SCOPED_TRACE(fromWindow ? "from another window" : "from the picture");
+    view.m_region = {10, 10, 30, 40};
+    view.Cut();  // an earlier operation that can be undone
+    const Surface beforePaste = CopyOfSurface(view.m_bmpWork);
+    if (fromWindow) {
+      view.TakeWindowRegion(kKindDrawA);
+    } else {
+      view.m_region = {100, 100, 120, 120};
+      ASSERT_TRUE(view.Copy());
+      view.BeginPaste();
+    }
+    view.OnMouseMove({60 + o.x, 60 + o.y}, true);
+    view.OnLButtonUp({60 + o.x, 60 + o.y});
+    ASSERT_FALSE(SamePixels(view.m_bmpWork, beforePaste)) << "the block was pasted";
+    view.Undo();
+    EXPECT_TRUE(SamePixels(view.m_bmpWork, beforePaste));
+  }
+}
+
+// Gripping the region without moving it changes nothing, so the operation before it can
+// still be undone: a click inside the frame, or a press inside or on its edge released
+// off the picture.
+TEST_F(ImageEditor, AGripThatMovesNothingKeepsTheUndoOfTheOperationBefore) {
+  const Surface start = CopyOfSurface(view.m_bmpWork);
+  struct Case {
+    const char* name;
+    Point press, release;
+  } cases[] = {
+      {"a click inside", {30, 30}, {31, 30}},
+      {"released off the picture", {30, 30}, {-20, 30}},
+      {"the edge released off the picture", {60, 30}, {-20, 30}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    view.m_region = {10, 10, 60, 60};
+    view.Cut();
+    const Surface cut = CopyOfSurface(view.m_bmpWork);
+    view.m_region = {20, 20, 60, 60};
+    view.m_nFrameState = 1;
+    view.OnLButtonDown(Device(c.press));
+    view.OnLButtonUp(Device(c.release));
+    EXPECT_EQ(view.m_nMode, CBmpView::kModeRegion);
+    EXPECT_TRUE(SamePixels(view.m_bmpWork, cut));
+    view.Undo();
+    EXPECT_TRUE(SamePixels(view.m_bmpWork, start)) << "the cut is undone";
+  }
+}
+
 TEST_F(ImageEditor, AWindowWithoutPictureOrAnEmptyBlockGivesNothingToPaste) {
   view.TakeWindowRegion(kKindDrawB);
   EXPECT_EQ(messages.beeps, 1);
@@ -329,6 +389,36 @@ TEST_F(ImageEditor, ARegionCoveringThePictureTakesNoGrip) {
   EXPECT_EQ(view.HitRegionEdge({kWidth - 3, 60}), 1);
   view.m_nFrameState = 0;
   EXPECT_FALSE(view.HitRegionInside({50, 60})) << "only a shown frame is gripped";
+}
+
+// A region reaching off the top or left of the picture lifts only its part on the picture:
+// that part follows the pointer from where it was gripped and stretches from its own corner.
+TEST_F(ImageEditor, ALiftedRegionHangingOffThePictureMovesAndStretchesFromThePartOnIt) {
+  const Surface start = CopyOfSurface(view.m_bmpWork);
+  struct Case {
+    const char* name;
+    Point press, release;
+    Rect lifted;  // where the part on the picture ends
+  } cases[] = {
+      {"moved", {20, 20}, {40, 35}, {20, 15, 70, 65}},
+      {"stretched by the right edge", {50, 20}, {100, 80}, {0, 0, 100, 80}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    view.m_region = {-10, -5, 50, 50};
+    view.m_nFrameState = 1;
+    view.OnLButtonDown(Device(c.press));
+    view.OnMouseMove(Device({(c.press.x + c.release.x) / 2, (c.press.y + c.release.y) / 2}), true);
+    view.OnMouseMove(Device(c.release), true);
+    view.OnLButtonUp(Device(c.release));
+    const Rect& to = c.lifted;
+    // The block's corners land on the corners of what was lifted, (0, 0)-(50, 50).
+    EXPECT_EQ(view.m_bmpWork.GetPixel(to.left, to.top), start.GetPixel(0, 0));
+    EXPECT_EQ(view.m_bmpWork.GetPixel(to.right - 1, to.bottom - 1), start.GetPixel(49, 49));
+    EXPECT_EQ(view.m_region, to);
+    view.Undo();
+    EXPECT_TRUE(SamePixels(view.m_bmpWork, start));
+  }
 }
 
 TEST_F(ImageEditor, PaintModeSetsDotsWhereThePointerGoes) {

@@ -109,6 +109,24 @@ TEST_F(TraceSkeletonTest, AFullPathKeepsWholeBranches) {
   EXPECT_EQ(path->GetCount(), 2 * 58);
 }
 
+// A path filled exactly by its first branches has no room at all for the next: that one
+// is refused without being read from the empty room.
+TEST_F(TraceSkeletonTest, APathFilledExactlyRefusesTheNextBranch) {
+  for (int capacity : {58, 2 * 58}) {
+    SCOPED_TRACE(capacity);
+    MonoBlock block(64, 20);
+    for (int y = 4; y < 20; y += 6) {
+      for (int x = 2; x < 60; ++x) block.Ink(x, y);
+    }
+    path = std::make_unique<CStrokePath>(capacity);
+    EXPECT_EQ(Trace(block), -1);
+    EXPECT_EQ(StrokeRanges(*path).size(), size_t(capacity / 58));
+    EXPECT_EQ(path->GetCount(), capacity);
+  }
+  MonoBlock line({"......", ".####.", "......"});
+  EXPECT_EQ(FollowSkeletonLine(line.bitmap, 1, 1, {}, {}), -1) << "no room";
+}
+
 // A band thinned as the vectoriser thins it, with the number of branches its skeleton
 // gives.
 int Branches(MonoBlock& block) {
