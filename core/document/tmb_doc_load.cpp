@@ -35,6 +35,26 @@ struct LoadTarget {
   bool loaded = false;
 };
 
+// A window's undo as it was before a load, to be put back when the load does not reach
+// the window.
+class KeptUndo {
+ public:
+  explicit KeptUndo(const CTmbDoc& doc)
+      : copy_(std::make_unique<CCharData>()), valid_(doc.m_bUndoValid), atNextStroke_(doc.m_bUndoAtNextStroke) {
+    copy_->CopyFrom(doc.m_base[kBaseUndo]);
+  }
+  void PutBack(CTmbDoc& doc) const {
+    doc.m_base[kBaseUndo].CopyFrom(*copy_);
+    doc.m_bUndoValid = valid_;
+    doc.m_bUndoAtNextStroke = atNextStroke_;
+  }
+
+ private:
+  std::unique_ptr<CCharData> copy_;
+  int32_t valid_;
+  int32_t atNextStroke_;
+};
+
 // Which window (0 A, 1 B) part 1 and part 2 go to in each file-choice mode; -1 for the
 // scratch record (part 1) or no read (part 2).
 constexpr int kPart1Window[] = {0, 1, 0, 1, -1, -1};
@@ -102,16 +122,20 @@ int CTmbDoc::LoadFile(const std::string& path, int settingsOnly) {
   const bool twoParts = probe == 1;
   // A window the file loads into keeps what it held for one undo. A character read into
   // an empty window leaves no undo at all: one undo would only throw the file's
-  // character away (and an older copy would put back what the open replaced).
-  auto keepForUndo = [settingsOnly](CTmbDoc& doc) {
+  // character away (and an older copy would put back what the open replaced). The undo
+  // it had is kept aside until the window has taken its part, and put back when it has
+  // not: a failed open replaced nothing, so the last edit can still be taken back.
+  std::array<std::optional<KeptUndo>, kLoadWindows> undos;
+  auto keepForUndo = [settingsOnly, &undos](int window, CTmbDoc& doc) {
+    undos[window].emplace(doc);
     if (settingsOnly || doc.m_char.m_nPoints > 0) {
       doc.SaveUndoCopy();
     } else {
       doc.m_bUndoValid = 0;
     }
   };
-  if (windows[0].doc && (choice <= 2 || choice == 5)) keepForUndo(*windows[0].doc);
-  if (windows[1].doc && (choice <= 1 || choice == 3 || choice == 4)) keepForUndo(*windows[1].doc);
+  if (windows[0].doc && (choice <= 2 || choice == 5)) keepForUndo(0, *windows[0].doc);
+  if (windows[1].doc && (choice <= 1 || choice == 3 || choice == 4)) keepForUndo(1, *windows[1].doc);
 
   // A window's block refills the window's temporary store set; the old set is kept aside
   // until the window has taken the whole block, and put back when it has not (the
@@ -146,6 +170,7 @@ int CTmbDoc::LoadFile(const std::string& path, int settingsOnly) {
   file.Close();
   for (int i = 0; i < kLoadWindows; ++i) {
     if (keepers[i] && windows[i].loaded) keepers[i]->Commit();
+    if (undos[i] && !windows[i].loaded) undos[i]->PutBack(*windows[i].doc);
   }
 
   bool any = false;

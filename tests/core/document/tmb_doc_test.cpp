@@ -122,12 +122,13 @@ TEST_F(CharDocument, TheFileChoiceModesGiveThePartsToTheirWindows) {
       {kSelectBtoB, kA, kPart2, false, true, {2}},
       {kSelectBtoA, kPart2, kB, true, false, {0}},
   }, oldFile[] = {
-      {kSelectAtoA_BtoB, kOld, kB, true, true, {0}},
-      {kSelectAtoB_BtoA, kA, kOld, true, true, {2}},
+      // One block: a window it does not reach keeps its undo (here none).
+      {kSelectAtoA_BtoB, kOld, kB, true, false, {0}},
+      {kSelectAtoB_BtoA, kA, kOld, false, true, {2}},
       {kSelectAtoA, kOld, kB, true, false, {0}},
       {kSelectAtoB, kA, kOld, false, true, {2}},
-      {kSelectBtoB, kA, kB, false, true, {}},
-      {kSelectBtoA, kA, kB, true, false, {}},
+      {kSelectBtoB, kA, kB, false, false, {}},
+      {kSelectBtoA, kA, kB, false, false, {}},
   };
   for (auto [path, cases] : {std::pair{NewFile(), newFile}, std::pair{OldFile(), oldFile}}) {
     for (int i = 0; i < 6; ++i) {
@@ -198,6 +199,49 @@ TEST_F(CharDocument, APartThatFailsKeepsItsWindowAndAFailedFirstPartSkipsTheSeco
   EXPECT_EQ(RecordPoints(A().m_char), kA);
   EXPECT_EQ(RecordPoints(B().m_char), kB);
   EXPECT_EQ(messages.ids, std::vector<int>{61521});
+}
+
+// A load that does not reach a window leaves its undo as it was: the open replaced
+// nothing, so the user's last edit can still be taken back. The cases: a damaged first
+// part, a file with no second part (window B), a second part cut short.
+TEST_F(CharDocument, AFailedLoadKeepsTheWindowsUndo) {
+  Bytes cutSecond = BuildWdfFile({Block(kPart1, 1), Block(kPart2, 0)});
+  cutSecond.pop_back();
+  Bytes badFirst = BuildWdfFile({Block(kPart1, 1), Block(kPart2, 0)});
+  badFirst[32] = 0xFF;  // 65,535 points
+  badFirst[33] = 0xFF;
+  const struct Case {
+    const char* name;
+    Bytes bytes;
+    bool aLoads;
+  } cases[] = {
+      {"bad first", badFirst, false},
+      {"one part", BuildWdfBlock(Block(kPart1, 1)), true},
+      {"cut second", cutSecond, true},
+  };
+  for (const Case& c : cases) {
+    for (const bool emptyB : {false, true}) {
+      SCOPED_TRACE(std::string(c.name) + (emptyB ? ", B empty" : ""));
+      Reset();
+      if (emptyB) B().m_char.ClearPoints();
+      for (CTmbDoc* d : {&A(), &B()}) {
+        d->SaveUndoCopy();
+        SetPoints(d->m_base[kBaseUndo], kOld);
+        d->m_bUndoAtNextStroke = 1;
+      }
+      A().LoadFile(WriteBytes("f.wdf", c.bytes).string(), 0);
+      EXPECT_EQ(RecordPoints(B().m_char), emptyB ? Points{} : kB);
+      EXPECT_EQ(B().m_bUndoValid, 1);
+      EXPECT_EQ(RecordPoints(B().m_base[kBaseUndo]), kOld);
+      EXPECT_EQ(B().m_bUndoAtNextStroke, 1);
+      if (!c.aLoads) {
+        EXPECT_EQ(RecordPoints(A().m_char), kA);
+        EXPECT_EQ(A().m_bUndoValid, 1);
+        EXPECT_EQ(RecordPoints(A().m_base[kBaseUndo]), kOld);
+        EXPECT_EQ(A().m_bUndoAtNextStroke, 1);
+      }
+    }
+  }
 }
 
 TEST_F(CharDocument, ThePathChangesOnlyWithASuccessfulLoad) {
