@@ -117,9 +117,12 @@ int CTmbDoc::LoadFile(const std::string& path, int settingsOnly) {
     tmb::ShowMessage(62051);
     return 0;
   }
-  const int probe = ProbeCharBlock(file);
+  int firstPart = 1;
+  const int probe = ProbeCharBlock(file, &firstPart);
   if (probe < 0 || !file.Seek(0)) return 0;
   const bool twoParts = probe == 1;
+  // A save made while window A was closed holds B's block alone, marked as part 2.
+  const bool startsWithPart2 = twoParts && firstPart == 0;
   // A window the file loads into keeps what it held for one undo. A character read into
   // an empty window leaves no undo at all: one undo would only throw the file's
   // character away (and an older copy would put back what the open replaced). The undo
@@ -150,7 +153,16 @@ int CTmbDoc::LoadFile(const std::string& path, int settingsOnly) {
   };
   int mode = settingsOnly ? kReadSettings : kReadAll;
   const int first = kPart1Window[choice];
-  if (twoParts) {
+  auto readPart2 = [&] {
+    const int second = kPart2Window[choice];
+    if (second >= 0 && windows[second].doc && keepSet(second)) {
+      windows[second].loaded =
+          windows[second].doc->m_char.ReadBlock(file, mode, anchor, 2, StoreSetOfWindow(second)) >= 0;
+    }
+  };
+  if (startsWithPart2) {
+    readPart2();
+  } else if (twoParts) {
     // A part whose window has no document is read into the scratch record all the same,
     // so that the second part is found after it; it refills no window's store set.
     auto scratch = std::make_unique<CCharDataFull>();
@@ -158,11 +170,7 @@ int CTmbDoc::LoadFile(const std::string& path, int settingsOnly) {
     CCharDataFull& record1 = target1 ? target1->doc->m_char : *scratch;
     if (record1.ReadBlock(file, mode, anchor, 1, target1 ? StoreSetOfWindow(first) : 0) >= 0) {
       if (target1) target1->loaded = true;
-      const int second = kPart2Window[choice];
-      if (second >= 0 && windows[second].doc && keepSet(second)) {
-        windows[second].loaded =
-            windows[second].doc->m_char.ReadBlock(file, mode, anchor, 2, StoreSetOfWindow(second)) >= 0;
-      }
+      readPart2();
     }
   } else if (first >= 0 && choice <= 3 && windows[first].doc && keepSet(first)) {
     windows[first].loaded = windows[first].doc->m_char.ReadBlock(file, mode, anchor, 1, StoreSetOfWindow(first)) >= 0;

@@ -309,6 +309,28 @@ TEST_F(CharDocument, SaveWritesEveryWindowAndReadsBack) {
   EXPECT_EQ(gDrawState.m_szCharFilePath, path.string());
 }
 
+// With window A closed the file holds only B's block, marked as part 2: it goes back to
+// window B, whether A is open again or still closed, and never into A.
+TEST_F(CharDocument, AFileSavedWithWindowAClosedOpensIntoWindowB) {
+  SetPoints(B().m_char, kPart2);
+  std::unique_ptr<CTmbDoc> closedA = std::move(windows->a);
+  const fs::path path = dir / "b only.wdf";
+  ASSERT_EQ(B().SaveCharacterFile(path.string()), 1);
+
+  SetPoints(B().m_char, kB);
+  EXPECT_EQ(B().LoadFile(path.string(), 0), 1);
+  EXPECT_EQ(RecordPoints(B().m_char), kPart2);
+  EXPECT_EQ(windows->refreshed, std::vector<int>{2});
+
+  windows->a = std::move(closedA);
+  Reset();
+  EXPECT_EQ(A().LoadFile(path.string(), 0), 1);
+  EXPECT_EQ(RecordPoints(A().m_char), kA);
+  EXPECT_EQ(RecordPoints(B().m_char), kPart2);
+  EXPECT_EQ(A().m_bUndoValid, 0);
+  EXPECT_TRUE(messages.ids.empty());
+}
+
 TEST_F(CharDocument, ASaveThatFailsPartWayKeepsTheOldFileAndTheChanges) {
   const fs::path path = dir / "work.wdf";
   const Bytes before = BuildWdfFile({Block(kPart1, 1), Block(kPart2, 0)});
@@ -467,10 +489,11 @@ TEST_F(EmbeddedCharacters, EveryFileChoiceModeKeepsEachWindowsCharactersInItsOwn
       {kSelectAtoA, &kFile1, &kOwnB, true, false},      {kSelectAtoB, &kOwnA, &kFile1, false, true},
       {kSelectBtoB, &kOwnA, &kFile2, false, true},      {kSelectBtoA, &kFile2, &kOwnB, true, false},
   };
+  // B's lone block is part 2: it goes where each mode sends part 2.
   const Case bAloneCases[] = {
-      {kSelectAtoA_BtoB, &kFile2, &kOwnB, true, false}, {kSelectAtoB_BtoA, &kOwnA, &kFile2, false, true},
-      {kSelectAtoA, &kFile2, &kOwnB, true, false},      {kSelectAtoB, &kOwnA, &kFile2, false, true},
-      {kSelectBtoB, &kOwnA, &kOwnB, false, false},      {kSelectBtoA, &kOwnA, &kOwnB, false, false},
+      {kSelectAtoA_BtoB, &kOwnA, &kFile2, false, true}, {kSelectAtoB_BtoA, &kFile2, &kOwnB, true, false},
+      {kSelectAtoA, &kOwnA, &kOwnB, false, false},      {kSelectAtoB, &kOwnA, &kOwnB, false, false},
+      {kSelectBtoB, &kOwnA, &kFile2, false, true},      {kSelectBtoA, &kFile2, &kOwnB, true, false},
   };
   for (auto [path, cases] : {std::pair{both, bothCases}, std::pair{bAlone, bAloneCases}}) {
     for (int i = 0; i < 6; ++i) {
