@@ -11,7 +11,6 @@
 #include "core/file/char_block_format.h"
 #include "core/file/file_select.h"
 #include "core/file/path_helpers.h"
-#include "core/file/stored_path.h"
 #include "core/record/char_slots.h"
 #include "core/state/draw_state.h"
 #include "core/state/mouse_messages.h"
@@ -224,7 +223,7 @@ void CTmbDoc::AfterLoad(CCharDataFull& record) {
   record.m_nFrameFirst = record.m_nFrameEnd = 0;
   for (int k = 0; k < 2; ++k) {
     std::string& text = record.m_text[kTextPicture1 + k];
-    const std::string shown = ResolveStoredPath(text);
+    const std::string shown = record.BackgroundPicturePath(k);
     record.m_picturePath[static_cast<size_t>(k)] = shown;
     const std::string& temp = record.m_tempPictures.Path(k);
     if (!temp.empty() && shown == temp) text.clear();

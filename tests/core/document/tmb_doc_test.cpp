@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -399,6 +401,41 @@ TEST_F(CharDocument, EmbeddedPicturesSurviveALoadAndTheNextSave) {
   // The record's own temporary files go with the record.
   windows->a.reset();
   EXPECT_FALSE(fs::exists(temp));
+}
+
+// A temporary folder whose name code page 932 cannot spell (the user's own, say) still
+// carries the embedded pictures through a load and the next save.
+TEST_F(CharDocument, EmbeddedPicturesSurviveATemporaryFolderOutsideCodePage932) {
+  const char* tmp = std::getenv("TMPDIR");
+  const std::optional<std::string> saved = tmp ? std::optional<std::string>(tmp) : std::nullopt;
+  const fs::path folder = dir / "tmp \xC3\xA9\xF0\x9F\x8E\xA8";  // é and an emoji
+  fs::create_directory(folder);
+  setenv("TMPDIR", folder.c_str(), 1);
+  WdfBlock b = Block(kPart1, 1);
+  b.picture1 = {0, BmpBytes()};
+  b.picture2 = {2, PngBytes()};
+  b.params[115] = b.params[116] = 1;
+  gFileSelect.m_nMode = kSelectAtoA;
+  ASSERT_EQ(A().LoadFile(WriteBytes("pics.wdf", BuildWdfBlock(b)).string(), 0), 1);
+  const std::string temp = A().m_char.m_tempPictures.Path(0);
+  EXPECT_EQ(fs::path(temp).parent_path(), folder);
+  EXPECT_EQ(A().m_char.m_picturePath[0], temp);
+  EXPECT_EQ(A().m_char.m_picturePath[1], A().m_char.m_tempPictures.Path(1));
+  EXPECT_TRUE(A().m_char.m_text[kTextPicture1].empty());
+  EXPECT_TRUE(A().m_char.m_text[kTextPicture2].empty());
+
+  const fs::path again = dir / "again.wdf";
+  ASSERT_EQ(A().SaveCharacterFile(again.string()), 1);
+  CCharDataFull back;
+  ASSERT_EQ(ReadFile(back, again), 1);
+  EXPECT_EQ(FileBytes(back.m_tempPictures.Path(0)), BmpBytes());
+  EXPECT_EQ(FileBytes(back.m_tempPictures.Path(1)), PngBytes());
+  windows->a.reset();
+  if (saved) {
+    setenv("TMPDIR", saved->c_str(), 1);
+  } else {
+    unsetenv("TMPDIR");
+  }
 }
 
 // A window's text characters: a font character and a picture place, each with strokes
