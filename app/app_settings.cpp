@@ -1,7 +1,9 @@
 #include "app/app_settings.h"
 
 #include <algorithm>
+#include <limits>
 
+#include "app/dialogs/pen_dialogs.h"
 #include "app/value_limits.h"
 #include "core/state/draw_state.h"
 #include "platform/service/profile.h"
@@ -25,16 +27,21 @@ tmb::Colour ColourFromProfile(tmb::ProfileStore& profile, const char* key, tmb::
 
 void LoadProfileValues(tmb::ProfileStore& profile, CDrawState& state) {
   const bool modern = state.m_nWinVersion >= 501;
-  state.m_nPenDelayStart = profile.GetInt(kData, "PenDelay", 15);
+  // The pen values are held to the ranges the pen dialog offers; the speed is stored one
+  // above its level.
+  state.m_nPenDelayStart =
+      std::clamp(profile.GetInt(kData, "PenDelay", 15), 0, static_cast<int>(CBrushSetDlg::kMaxDelay));
   state.m_nPenDelay = state.m_nPenDelayStart;
-  state.m_nPenSpeedStart = profile.GetInt(kData, "PenSpeed", modern ? 3 : 1) - 1;
+  const int speed = profile.GetInt(kData, "PenSpeed", modern ? 3 : 1);
+  state.m_nPenSpeedStart = std::clamp(speed, 1, CBrushSetDlg::kMaxSpeed + 1) - 1;
   state.m_bChangeMouseSpeed = profile.GetInt(kData, "ChangeMouseSpeed", modern ? 0 : 1);
   state.m_nPenRestrainStart = profile.GetInt(kData, "PenRestrain", 0);
   state.m_sizeCanvas = {ReadCanvasSide(profile, "BmpWidthV3", CDrawState::kDefaultCanvasWidth),
                         ReadCanvasSide(profile, "BmpHeightV3", CDrawState::kDefaultCanvasHeight)};
   state.m_nMaxDataSize = std::clamp(profile.GetInt(kData, "MaxDataSize", 1), CDrawState::kMinMaxDataSize,
                                     CDrawState::kMaxMaxDataSize);
-  state.m_nStartCount = profile.GetInt(kData, "CountV3", 0);
+  // Counted up at every shut-down: never below zero, and never past the largest count.
+  state.m_nStartCount = std::clamp(profile.GetInt(kData, "CountV3", 0), 0, std::numeric_limits<int>::max() - 1);
   state.m_nStartSetting = profile.GetInt(kData, "StartSetting", 1);
   // The user's files belong in the user's folder: the data folder is only read.
   std::string drawPath = profile.GetString(kData, "DrawFilePath", state.m_szUserFolder);

@@ -6,7 +6,6 @@
 #include "app/tmb_document.h"
 #include "brush/bitmap/palettes.h"
 #include "core/canvas/work_canvas.h"
-#include "core/file/stored_path.h"
 #include "core/record/param_block.h"
 #include "export/picture/picture_read_result.h"
 #include "imageedit/editor/background_pictures.h"
@@ -40,8 +39,7 @@ void CDocWindowLinks::LoadImageIntoView(int kind, int picture) {
   // names (every new record names the default pictures) stays behind the character, or
   // each file opened would open the editor over the window it was opened into.
   const std::string& carried = record->m_tempPictures.Path(picture);
-  const bool fromFile =
-      !carried.empty() && ResolveStoredPath(record->m_text[size_t(kTextPicture1 + picture)]) == carried;
+  const bool fromFile = !carried.empty() && record->BackgroundPicturePath(picture) == carried;
   tmb::Size size{};
   const int read = ReadBackgroundPicture(*record, picture, size);
   // A picture the file names but that is gone is passed over; a damaged one is told.

@@ -11,7 +11,6 @@
 #include "core/file/char_block_format.h"
 #include "core/file/file_select.h"
 #include "core/file/path_helpers.h"
-#include "core/file/stored_path.h"
 #include "core/record/char_slots.h"
 #include "core/state/draw_state.h"
 #include "core/state/mouse_messages.h"
@@ -33,6 +32,26 @@ struct LoadTarget {
   int kind = -1;
   CTmbDoc* doc = nullptr;
   bool loaded = false;
+};
+
+// A window's undo as it was before a load, to be put back when the load does not reach
+// the window.
+class KeptUndo {
+ public:
+  explicit KeptUndo(const CTmbDoc& doc)
+      : copy_(std::make_unique<CCharData>()), valid_(doc.m_bUndoValid), atNextStroke_(doc.m_bUndoAtNextStroke) {
+    copy_->CopyFrom(doc.m_base[kBaseUndo]);
+  }
+  void PutBack(CTmbDoc& doc) const {
+    doc.m_base[kBaseUndo].CopyFrom(*copy_);
+    doc.m_bUndoValid = valid_;
+    doc.m_bUndoAtNextStroke = atNextStroke_;
+  }
+
+ private:
+  std::unique_ptr<CCharData> copy_;
+  int32_t valid_;
+  int32_t atNextStroke_;
 };
 
 // Which window (0 A, 1 B) part 1 and part 2 go to in each file-choice mode; -1 for the
@@ -97,21 +116,28 @@ int CTmbDoc::LoadFile(const std::string& path, int settingsOnly) {
     tmb::ShowMessage(62051);
     return 0;
   }
-  const int probe = ProbeCharBlock(file);
+  int firstPart = 1;
+  const int probe = ProbeCharBlock(file, &firstPart);
   if (probe < 0 || !file.Seek(0)) return 0;
   const bool twoParts = probe == 1;
+  // A save made while window A was closed holds B's block alone, marked as part 2.
+  const bool startsWithPart2 = twoParts && firstPart == 0;
   // A window the file loads into keeps what it held for one undo. A character read into
   // an empty window leaves no undo at all: one undo would only throw the file's
-  // character away (and an older copy would put back what the open replaced).
-  auto keepForUndo = [settingsOnly](CTmbDoc& doc) {
+  // character away (and an older copy would put back what the open replaced). The undo
+  // it had is kept aside until the window has taken its part, and put back when it has
+  // not: a failed open replaced nothing, so the last edit can still be taken back.
+  std::array<std::optional<KeptUndo>, kLoadWindows> undos;
+  auto keepForUndo = [settingsOnly, &undos](int window, CTmbDoc& doc) {
+    undos[window].emplace(doc);
     if (settingsOnly || doc.m_char.m_nPoints > 0) {
       doc.SaveUndoCopy();
     } else {
       doc.m_bUndoValid = 0;
     }
   };
-  if (windows[0].doc && (choice <= 2 || choice == 5)) keepForUndo(*windows[0].doc);
-  if (windows[1].doc && (choice <= 1 || choice == 3 || choice == 4)) keepForUndo(*windows[1].doc);
+  if (windows[0].doc && (choice <= 2 || choice == 5)) keepForUndo(0, *windows[0].doc);
+  if (windows[1].doc && (choice <= 1 || choice == 3 || choice == 4)) keepForUndo(1, *windows[1].doc);
 
   // A window's block refills the window's temporary store set; the old set is kept aside
   // until the window has taken the whole block, and put back when it has not (the
@@ -126,7 +152,16 @@ int CTmbDoc::LoadFile(const std::string& path, int settingsOnly) {
   };
   int mode = settingsOnly ? kReadSettings : kReadAll;
   const int first = kPart1Window[choice];
-  if (twoParts) {
+  auto readPart2 = [&] {
+    const int second = kPart2Window[choice];
+    if (second >= 0 && windows[second].doc && keepSet(second)) {
+      windows[second].loaded =
+          windows[second].doc->m_char.ReadBlock(file, mode, anchor, 2, StoreSetOfWindow(second)) >= 0;
+    }
+  };
+  if (startsWithPart2) {
+    readPart2();
+  } else if (twoParts) {
     // A part whose window has no document is read into the scratch record all the same,
     // so that the second part is found after it; it refills no window's store set.
     auto scratch = std::make_unique<CCharDataFull>();
@@ -134,11 +169,7 @@ int CTmbDoc::LoadFile(const std::string& path, int settingsOnly) {
     CCharDataFull& record1 = target1 ? target1->doc->m_char : *scratch;
     if (record1.ReadBlock(file, mode, anchor, 1, target1 ? StoreSetOfWindow(first) : 0) >= 0) {
       if (target1) target1->loaded = true;
-      const int second = kPart2Window[choice];
-      if (second >= 0 && windows[second].doc && keepSet(second)) {
-        windows[second].loaded =
-            windows[second].doc->m_char.ReadBlock(file, mode, anchor, 2, StoreSetOfWindow(second)) >= 0;
-      }
+      readPart2();
     }
   } else if (first >= 0 && choice <= 3 && windows[first].doc && keepSet(first)) {
     windows[first].loaded = windows[first].doc->m_char.ReadBlock(file, mode, anchor, 1, StoreSetOfWindow(first)) >= 0;
@@ -146,6 +177,7 @@ int CTmbDoc::LoadFile(const std::string& path, int settingsOnly) {
   file.Close();
   for (int i = 0; i < kLoadWindows; ++i) {
     if (keepers[i] && windows[i].loaded) keepers[i]->Commit();
+    if (undos[i] && !windows[i].loaded) undos[i]->PutBack(*windows[i].doc);
   }
 
   bool any = false;
@@ -191,7 +223,7 @@ void CTmbDoc::AfterLoad(CCharDataFull& record) {
   record.m_nFrameFirst = record.m_nFrameEnd = 0;
   for (int k = 0; k < 2; ++k) {
     std::string& text = record.m_text[kTextPicture1 + k];
-    const std::string shown = ResolveStoredPath(text);
+    const std::string shown = record.BackgroundPicturePath(k);
     record.m_picturePath[static_cast<size_t>(k)] = shown;
     const std::string& temp = record.m_tempPictures.Path(k);
     if (!temp.empty() && shown == temp) text.clear();

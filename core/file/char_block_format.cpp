@@ -74,8 +74,9 @@ int ReadBlockHead(tmb::BinaryFile& file, CharBlockHeader& header) {
   return 1;
 }
 
-int ProbeCharBlock(tmb::BinaryFile& file) {
+int ProbeCharBlock(tmb::BinaryFile& file, int* firstPart) {
   CharBlockHeader header;
   if (ReadBlockHead(file, header) != 1) return -1;
+  if (firstPart) *firstPart = header.firstPart;
   return header.version < 300 ? 0 : 1;
 }

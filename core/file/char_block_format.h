@@ -60,5 +60,6 @@ struct CharBlockHeader {
 // left to read: silent); -1 for a short or unrecognised magic, after a beep and 62051.
 int ReadBlockHead(tmb::BinaryFile& file, CharBlockHeader& header);
 // The probe of a file: 1 for data version 3.00 or later, 0 before, -1 when no block can be
-// read (62051 shown for a wrong magic).
-int ProbeCharBlock(tmb::BinaryFile& file);
+// read (62051 shown for a wrong magic). firstPart, when given, takes the block's
+// first-part flag.
+int ProbeCharBlock(tmb::BinaryFile& file, int* firstPart = nullptr);

@@ -100,6 +100,10 @@ class CCharDataFull : public CCharData {
   int WritePicture(tmb::BinaryFile& file, int kind);
   // The first (parameter 50) entries of m_valueTable. 1, or 0 when a write failed.
   int WriteValueTable(tmb::BinaryFile& file);
+  // The file background picture k (0 or 1) is read from: the temporary file the last load
+  // wrote it to while text 3 + k names that file (in code page 932, which may not spell
+  // the temporary folder's name exactly), else the path text 3 + k stores.
+  std::string BackgroundPicturePath(int k) const;
 
   // 0: the brush outline is up to date; 1: points or settings changed and the outline
   // must be rebuilt; -1: a stroke began on an up-to-date outline. The brush engine

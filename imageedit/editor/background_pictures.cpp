@@ -1,7 +1,6 @@
 #include "imageedit/editor/background_pictures.h"
 
 #include "core/canvas/work_canvas.h"
-#include "core/file/stored_path.h"
 #include "core/record/char_data_full.h"
 #include "export/picture/picture_file_reader.h"
 #include "export/picture/picture_read_result.h"
@@ -9,7 +8,7 @@
 int ReadBackgroundPicture(CCharDataFull& record, int which, tmb::Size& size) {
   if (which != 0 && which != 1) return kPictureNotOpened;
   record.m_bPicturesPending &= ~(1 << which);
-  const std::string path = ResolveStoredPath(record.m_text[size_t(kTextPicture1 + which)]);
+  const std::string path = record.BackgroundPicturePath(which);
   CWorkBitmap& canvas = gWorkCanvas.m_colorBitmap;
   if (path.empty() || canvas.IsNull()) return kPictureNotOpened;
   size = canvas.size();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "core/state/draw_state.h"
 #include "platform/service/profile.h"
 #include "support/scripted_messages.h"
@@ -92,6 +94,40 @@ TEST(AppSettings, PaperSizeAndDataSizeAreReadWithinTheirRanges) {
     LoadProfileValues(p, s);
     EXPECT_EQ(s.m_sizeCanvas, c.size) << c.width << " x " << c.height;
     EXPECT_EQ(s.m_nMaxDataSize, c.kept);
+  }
+}
+
+// A damaged profile's pen values come within the pen dialog's ranges, and the start
+// count at its largest stays there instead of wrapping below zero.
+TEST(AppSettings, HostilePenValuesAndStartCountStayInRange) {
+  constexpr int kLow = std::numeric_limits<int>::min(), kHigh = std::numeric_limits<int>::max();
+  struct Case {
+    int speed, delay, count;
+    int speedStart, delayStart, countWritten;
+  } cases[] = {
+      {kLow, kLow, kLow, 0, 0, 1},
+      {kHigh, kHigh, kHigh, 6, 2000, kHigh},
+      {0, -1, -5, 0, 0, 1},
+      {8, 2001, 7, 6, 2000, 8},
+      {7, 2000, 0, 6, 2000, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.speed);
+    tmb::MemoryProfile p;
+    p.WriteInt("Data", "PenSpeed", c.speed);
+    p.WriteInt("Data", "PenDelay", c.delay);
+    p.WriteInt("Data", "CountV3", c.count);
+    CDrawState s;
+    LoadProfileValues(p, s);
+    EXPECT_EQ(s.m_nPenSpeedStart, c.speedStart);
+    EXPECT_EQ(s.m_nPenDelayStart, c.delayStart);
+    EXPECT_EQ(s.m_nPenDelay, c.delayStart);
+    s.m_nPenSpeed = s.m_nPenSpeedStart;
+    s.m_nPenDelay = s.m_nPenDelayStart;
+    tmb::MemoryProfile out;
+    SaveProfileValues(out, s);
+    EXPECT_EQ(out.GetInt("Data", "CountV3", -1), c.countWritten);
+    EXPECT_EQ(out.GetInt("Data", "PenSpeed", -1), c.speedStart + 1);
   }
 }
 

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -122,12 +124,13 @@ TEST_F(CharDocument, TheFileChoiceModesGiveThePartsToTheirWindows) {
       {kSelectBtoB, kA, kPart2, false, true, {2}},
       {kSelectBtoA, kPart2, kB, true, false, {0}},
   }, oldFile[] = {
-      {kSelectAtoA_BtoB, kOld, kB, true, true, {0}},
-      {kSelectAtoB_BtoA, kA, kOld, true, true, {2}},
+      // One block: a window it does not reach keeps its undo (here none).
+      {kSelectAtoA_BtoB, kOld, kB, true, false, {0}},
+      {kSelectAtoB_BtoA, kA, kOld, false, true, {2}},
       {kSelectAtoA, kOld, kB, true, false, {0}},
       {kSelectAtoB, kA, kOld, false, true, {2}},
-      {kSelectBtoB, kA, kB, false, true, {}},
-      {kSelectBtoA, kA, kB, true, false, {}},
+      {kSelectBtoB, kA, kB, false, false, {}},
+      {kSelectBtoA, kA, kB, false, false, {}},
   };
   for (auto [path, cases] : {std::pair{NewFile(), newFile}, std::pair{OldFile(), oldFile}}) {
     for (int i = 0; i < 6; ++i) {
@@ -200,6 +203,49 @@ TEST_F(CharDocument, APartThatFailsKeepsItsWindowAndAFailedFirstPartSkipsTheSeco
   EXPECT_EQ(messages.ids, std::vector<int>{61521});
 }
 
+// A load that does not reach a window leaves its undo as it was: the open replaced
+// nothing, so the user's last edit can still be taken back. The cases: a damaged first
+// part, a file with no second part (window B), a second part cut short.
+TEST_F(CharDocument, AFailedLoadKeepsTheWindowsUndo) {
+  Bytes cutSecond = BuildWdfFile({Block(kPart1, 1), Block(kPart2, 0)});
+  cutSecond.pop_back();
+  Bytes badFirst = BuildWdfFile({Block(kPart1, 1), Block(kPart2, 0)});
+  badFirst[32] = 0xFF;  // 65,535 points
+  badFirst[33] = 0xFF;
+  const struct Case {
+    const char* name;
+    Bytes bytes;
+    bool aLoads;
+  } cases[] = {
+      {"bad first", badFirst, false},
+      {"one part", BuildWdfBlock(Block(kPart1, 1)), true},
+      {"cut second", cutSecond, true},
+  };
+  for (const Case& c : cases) {
+    for (const bool emptyB : {false, true}) {
+      SCOPED_TRACE(std::string(c.name) + (emptyB ? ", B empty" : ""));
+      Reset();
+      if (emptyB) B().m_char.ClearPoints();
+      for (CTmbDoc* d : {&A(), &B()}) {
+        d->SaveUndoCopy();
+        SetPoints(d->m_base[kBaseUndo], kOld);
+        d->m_bUndoAtNextStroke = 1;
+      }
+      A().LoadFile(WriteBytes("f.wdf", c.bytes).string(), 0);
+      EXPECT_EQ(RecordPoints(B().m_char), emptyB ? Points{} : kB);
+      EXPECT_EQ(B().m_bUndoValid, 1);
+      EXPECT_EQ(RecordPoints(B().m_base[kBaseUndo]), kOld);
+      EXPECT_EQ(B().m_bUndoAtNextStroke, 1);
+      if (!c.aLoads) {
+        EXPECT_EQ(RecordPoints(A().m_char), kA);
+        EXPECT_EQ(A().m_bUndoValid, 1);
+        EXPECT_EQ(RecordPoints(A().m_base[kBaseUndo]), kOld);
+        EXPECT_EQ(A().m_bUndoAtNextStroke, 1);
+      }
+    }
+  }
+}
+
 TEST_F(CharDocument, ThePathChangesOnlyWithASuccessfulLoad) {
   const fs::path good = NewFile();
   ASSERT_EQ(A().LoadFile(good.string(), 0), 1);
@@ -263,6 +309,28 @@ TEST_F(CharDocument, SaveWritesEveryWindowAndReadsBack) {
   // A cancelled save dialog changes nothing.
   EXPECT_EQ(A().SaveAs(), 0);
   EXPECT_EQ(gDrawState.m_szCharFilePath, path.string());
+}
+
+// With window A closed the file holds only B's block, marked as part 2: it goes back to
+// window B, whether A is open again or still closed, and never into A.
+TEST_F(CharDocument, AFileSavedWithWindowAClosedOpensIntoWindowB) {
+  SetPoints(B().m_char, kPart2);
+  std::unique_ptr<CTmbDoc> closedA = std::move(windows->a);
+  const fs::path path = dir / "b only.wdf";
+  ASSERT_EQ(B().SaveCharacterFile(path.string()), 1);
+
+  SetPoints(B().m_char, kB);
+  EXPECT_EQ(B().LoadFile(path.string(), 0), 1);
+  EXPECT_EQ(RecordPoints(B().m_char), kPart2);
+  EXPECT_EQ(windows->refreshed, std::vector<int>{2});
+
+  windows->a = std::move(closedA);
+  Reset();
+  EXPECT_EQ(A().LoadFile(path.string(), 0), 1);
+  EXPECT_EQ(RecordPoints(A().m_char), kA);
+  EXPECT_EQ(RecordPoints(B().m_char), kPart2);
+  EXPECT_EQ(A().m_bUndoValid, 0);
+  EXPECT_TRUE(messages.ids.empty());
 }
 
 TEST_F(CharDocument, ASaveThatFailsPartWayKeepsTheOldFileAndTheChanges) {
@@ -333,6 +401,41 @@ TEST_F(CharDocument, EmbeddedPicturesSurviveALoadAndTheNextSave) {
   // The record's own temporary files go with the record.
   windows->a.reset();
   EXPECT_FALSE(fs::exists(temp));
+}
+
+// A temporary folder whose name code page 932 cannot spell (the user's own, say) still
+// carries the embedded pictures through a load and the next save.
+TEST_F(CharDocument, EmbeddedPicturesSurviveATemporaryFolderOutsideCodePage932) {
+  const char* tmp = std::getenv("TMPDIR");
+  const std::optional<std::string> saved = tmp ? std::optional<std::string>(tmp) : std::nullopt;
+  const fs::path folder = dir / "tmp \xC3\xA9\xF0\x9F\x8E\xA8";  // é and an emoji
+  fs::create_directory(folder);
+  setenv("TMPDIR", folder.c_str(), 1);
+  WdfBlock b = Block(kPart1, 1);
+  b.picture1 = {0, BmpBytes()};
+  b.picture2 = {2, PngBytes()};
+  b.params[115] = b.params[116] = 1;
+  gFileSelect.m_nMode = kSelectAtoA;
+  ASSERT_EQ(A().LoadFile(WriteBytes("pics.wdf", BuildWdfBlock(b)).string(), 0), 1);
+  const std::string temp = A().m_char.m_tempPictures.Path(0);
+  EXPECT_EQ(fs::path(temp).parent_path(), folder);
+  EXPECT_EQ(A().m_char.m_picturePath[0], temp);
+  EXPECT_EQ(A().m_char.m_picturePath[1], A().m_char.m_tempPictures.Path(1));
+  EXPECT_TRUE(A().m_char.m_text[kTextPicture1].empty());
+  EXPECT_TRUE(A().m_char.m_text[kTextPicture2].empty());
+
+  const fs::path again = dir / "again.wdf";
+  ASSERT_EQ(A().SaveCharacterFile(again.string()), 1);
+  CCharDataFull back;
+  ASSERT_EQ(ReadFile(back, again), 1);
+  EXPECT_EQ(FileBytes(back.m_tempPictures.Path(0)), BmpBytes());
+  EXPECT_EQ(FileBytes(back.m_tempPictures.Path(1)), PngBytes());
+  windows->a.reset();
+  if (saved) {
+    setenv("TMPDIR", saved->c_str(), 1);
+  } else {
+    unsetenv("TMPDIR");
+  }
 }
 
 // A window's text characters: a font character and a picture place, each with strokes
@@ -423,10 +526,11 @@ TEST_F(EmbeddedCharacters, EveryFileChoiceModeKeepsEachWindowsCharactersInItsOwn
       {kSelectAtoA, &kFile1, &kOwnB, true, false},      {kSelectAtoB, &kOwnA, &kFile1, false, true},
       {kSelectBtoB, &kOwnA, &kFile2, false, true},      {kSelectBtoA, &kFile2, &kOwnB, true, false},
   };
+  // B's lone block is part 2: it goes where each mode sends part 2.
   const Case bAloneCases[] = {
-      {kSelectAtoA_BtoB, &kFile2, &kOwnB, true, false}, {kSelectAtoB_BtoA, &kOwnA, &kFile2, false, true},
-      {kSelectAtoA, &kFile2, &kOwnB, true, false},      {kSelectAtoB, &kOwnA, &kFile2, false, true},
-      {kSelectBtoB, &kOwnA, &kOwnB, false, false},      {kSelectBtoA, &kOwnA, &kOwnB, false, false},
+      {kSelectAtoA_BtoB, &kOwnA, &kFile2, false, true}, {kSelectAtoB_BtoA, &kFile2, &kOwnB, true, false},
+      {kSelectAtoA, &kOwnA, &kOwnB, false, false},      {kSelectAtoB, &kOwnA, &kOwnB, false, false},
+      {kSelectBtoB, &kOwnA, &kFile2, false, true},      {kSelectBtoA, &kFile2, &kOwnB, true, false},
   };
   for (auto [path, cases] : {std::pair{both, bothCases}, std::pair{bAlone, bAloneCases}}) {
     for (int i = 0; i < 6; ++i) {
