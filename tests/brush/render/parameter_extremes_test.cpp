@@ -113,3 +113,39 @@ TEST_F(ParameterExtremes, EveryParameterAtItsEndsConvertsAndDraws) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ParameterExtremesPaper, AwkwardStrokesDrawOnPapersOfEverySmallSize) {
+  const tmb::Size papers[] = {{1, 1}, {1, 300}, {300, 1}, {2, 3}, {7, 5}, {33, 17}, {255, 257}};
+  for (tmb::Size paper : papers) {
+    SCOPED_TRACE(std::to_string(paper.cx) + " x " + std::to_string(paper.cy));
+    tmb::test::ResetConversionGlobals();
+    tmb::test::ScopedWorkCanvas canvas(paper.cx, paper.cy);
+    gBrushStates[0].Reset();
+    ASSERT_EQ(gBrushStates[0].Create(&canvas.screen, 1), 1);
+    auto rec = std::make_unique<CCharDataFull>();
+    auto source = std::make_unique<CStrokeWork>();
+    auto converted = std::make_unique<CStrokeWork>();
+    rec->ClearPoints();
+    AddAwkwardStrokes(*rec);
+    for (int style : {0, 240}) {
+      rec->SetDefaultParams();
+      GetSlotParamDefaults(rec->m_param, {}, 0);
+      rec->m_param[37] = 400;
+      rec->m_param[240] = style;
+      rec->ToStrokeWork(*source);
+      rec->CopySettingsToWork(*converted);
+      converted->ConvertCharacter(*source);
+      converted->m_nWindow = 0;
+      converted->SelectBrushState(nullptr);
+      converted->m_drawFlags[0] = 0;
+      converted->DrawCharacter(&canvas.screen, 0, -1, *source);
+    }
+    gBrushStates[0].Reset();
+    gPathSequence.FreePath();
+  }
+  tmb::test::ResetConversionGlobals();
+}
+
+}  // namespace
