@@ -16,6 +16,7 @@
 #include "core/path/stroke_work.h"
 #include "core/record/char_data_full.h"
 #include "export/animation/animation_flags.h"
+#include "support/brush_fixture.h"
 #include "support/conversion_globals.h"
 #include "support/scoped_work_canvas.h"
 
@@ -23,16 +24,7 @@ namespace {
 
 constexpr int32_t kValues[] = {INT32_MIN, -1, 0, 1, 101, 1001, 65536, INT32_MAX};
 
-void AddStroke(CCharDataFull& rec, std::initializer_list<tmb::Point> points) {
-  bool first = true;
-  for (tmb::Point p : points) {
-    rec.m_pPoints[rec.m_nPoints] = p;
-    rec.m_pFlags[rec.m_nPoints] = first ? 1 : 0;
-    rec.m_pPressure[rec.m_nPoints] = -1;
-    ++rec.m_nPoints;
-    first = false;
-  }
-}
+using tmb::test::AddStroke;
 
 // A dot, a resting pen, a stroke that doubles back on itself, and a plain one.
 void AddAwkwardStrokes(CCharDataFull& rec) {

@@ -12,21 +12,13 @@
 
 #include "convert/morph/character_interpolation.h"
 #include "convert/morph/morph_pair.h"
+#include "support/brush_fixture.h"
 #include "support/generated_character.h"
 #include "support/morph_fixture.h"
 
 namespace {
 
-void AddStroke(CCharData& rec, std::initializer_list<tmb::Point> points) {
-  bool first = true;
-  for (tmb::Point p : points) {
-    rec.m_pPoints[rec.m_nPoints] = p;
-    rec.m_pFlags[rec.m_nPoints] = first ? 1 : 0;
-    rec.m_pPressure[rec.m_nPoints] = -1;
-    ++rec.m_nPoints;
-    first = false;
-  }
-}
+using tmb::test::AddStroke;
 
 struct Character {
   const char* name;
