@@ -10,10 +10,12 @@ namespace {
 // In floating point: the product of two 64-bit spans need not fit in 64 bits.
 double Area(const tmb::Rect& r) { return double(RectWidth64(r)) * double(RectHeight64(r)); }
 
-int64_t CentreDistance2(const tmb::Rect& a, const tmb::Rect& b) {
+// In floating point too: centres at opposite ends of the int range are 2^32 apart, whose
+// square does not fit in 64 bits.
+double CentreDistance2(const tmb::Rect& a, const tmb::Rect& b) {
   const int64_t dx = (int64_t{a.left} + a.right) / 2 - (int64_t{b.left} + b.right) / 2;
   const int64_t dy = (int64_t{a.top} + a.bottom) / 2 - (int64_t{b.top} + b.bottom) / 2;
-  return dx * dx + dy * dy;
+  return double(dx) * double(dx) + double(dy) * double(dy);
 }
 
 // The point before the stroke of record m starts, or the path's last point.

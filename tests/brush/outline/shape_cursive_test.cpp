@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <utility>
 #include <vector>
 
 #include "support/brush_fixture.h"
@@ -111,6 +113,22 @@ TEST_F(ShapeCursiveTest, PointsAcrossTheIntRangeAreNeverNear) {
     Make(points, {1, 0, 0});
     Shape(1, type, INT32_MAX, 100);
     EXPECT_EQ(PointsOf(*work), points) << type;
+  }
+}
+
+// A damaged file can hold any strength; past the settings' 0 to 150 % the passes would
+// throw the points out of the paper.
+TEST_F(ShapeCursiveTest, StrengthsPastTheirRangeShapeAsTheNearestEnd) {
+  const std::pair<int, int> cases[] = {{151, 150}, {1001, 150}, {INT32_MAX, 150}, {-1, 0}, {INT32_MIN, 0}};
+  const std::vector<Point> zigzag{{0, 0}, {10, 8}, {20, 0}, {30, 8}, {40, 0}, {50, 8}, {60, 0}};
+  const std::vector<int> flags{1, 0, 0, 0, 0, 0, 0};
+  for (auto [given, end] : cases) {
+    Make(zigzag, flags);
+    Shape(200, 0, 100, end);
+    const std::vector<Point> want = PointsOf(*work);
+    Make(zigzag, flags);
+    Shape(200, 0, 100, given);
+    EXPECT_EQ(PointsOf(*work), want) << given;
   }
 }
 

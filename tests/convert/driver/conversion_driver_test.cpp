@@ -299,6 +299,18 @@ TEST_F(ConversionTest, GeneratedCharactersConvertSafely) {
   }
 }
 
+// A damaged file can put strokes at both ends of the coordinate range: a large stroke, a
+// small one beside it and one at the far corner, whose centres lie 2^32 apart.
+TEST_F(ConversionTest, StrokesAtBothEndsOfTheCoordinateRangeConvert) {
+  AddLine(*source, {-2.1e9f, -2.1e9f}, {-2.0e9f, -2.0e9f}, 4);
+  AddLine(*source, {-2.0e9f, -2.0e9f}, {-2.0e9f + 2, -2.0e9f + 2}, 2);
+  AddLine(*source, {2.1e9f, 2.1e9f}, {2.1e9f + 2, 2.1e9f + 2}, 2);
+  ParamBlock params = SlotDefaults(0);
+  params[1] = 0;  // no resampling: the strokes keep their few points
+  EXPECT_EQ(Convert(params).returned, 1);
+  EXPECT_TRUE(AllPointsFinite(*dest));
+}
+
 TEST_F(ConversionTest, NoStateLeaksFromOneConversionToTheNext) {
   ParamBlock params = SlotDefaults(0);
   params[361] = 1;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <utility>
 #include <vector>
 
 #include "core/path/stroke_work.h"
@@ -87,6 +89,26 @@ TEST_F(SmoothWorkPathTest, TheStrengthBlendsTowardTheMidpoint) {
   path.m_param[234] = 1;  // halved
   SmoothWorkPath(path);
   EXPECT_FLOAT_EQ(Ys(path)[1], 4);
+}
+
+// A damaged file can hold any strength; past the settings' 0 to 150 % the passes would
+// push the points further out each time, to infinity.
+TEST_F(SmoothWorkPathTest, StrengthsPastTheirRangeSmoothAsTheNearestEnd) {
+  const std::pair<int, int> cases[] = {{151, 150}, {1001, 150}, {INT32_MAX, 150}, {-1, 0}, {INT32_MIN, 0}};
+  path.m_param[11] = 0;
+  path.m_param[0] = 1000;
+  for (auto [given, end] : cases) {
+    path.SetCount(0);
+    AddZigzag(path);
+    path.m_param[230] = end;
+    SmoothWorkPath(path);
+    const std::vector<float> want = Ys(path);
+    path.SetCount(0);
+    AddZigzag(path);
+    path.m_param[230] = given;
+    SmoothWorkPath(path);
+    EXPECT_EQ(Ys(path), want) << given;
+  }
 }
 
 TEST_F(SmoothWorkPathTest, ShortPathsAndZeroPassesStay) {
