@@ -9,6 +9,7 @@
 #include "brush/outline/side_by_side_rounds.h"
 #include "core/geometry/point_distance.h"
 #include "core/record/char_data.h"
+#include "core/record/param_block.h"
 
 namespace {
 
@@ -18,10 +19,7 @@ constexpr int kCursiveType = 11;
 constexpr int kPullOn = 211;
 constexpr int kPullStrength = 210;
 constexpr int kPullPosition = 212;
-constexpr int kStrength = 230;
 constexpr int kHalve = 234;
-// The settings give 0 to 150 %; past them each pass pushes the points further out.
-constexpr int kMaxStrength = 150;
 constexpr int kGrowingJoin = -100;
 // No control goes near this many passes; a damaged file could ask for billions, which
 // would hang the program in one rebuild. 1,000 passes over 16,000 points take about 0.1 s.
@@ -130,7 +128,7 @@ void CCharData::ShapeCursive(CFPoint* f, const ParamBlock& params) {
   const int type = params[kCursiveType];
   const int64_t join = params[kJoinDistance];
   int64_t t2 = join * join;
-  double strength = std::clamp(params[kStrength], 0, kMaxStrength);
+  double strength = CursiveStrength(params);
   if (params[kHalve] != 0) strength /= 2;
   const double share = strength / 100;
   ShapeMarks& marks = Marks();

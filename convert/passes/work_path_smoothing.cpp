@@ -4,15 +4,13 @@
 #include <vector>
 
 #include "core/path/stroke_work.h"
+#include "core/record/param_block.h"
 
 namespace {
 
 constexpr int kPasses = 0;
 constexpr int kMode = 11;
-constexpr int kStrength = 230;
 constexpr int kHalveStrength = 234;
-// The settings give 0 to 150 %; past them each pass pushes the points further out.
-constexpr int kMaxStrength = 150;
 constexpr uint8_t kJunctionFirst = 55;
 constexpr uint8_t kJunctionLast = 59;
 constexpr uint8_t kJunctionRewritten = 50;
@@ -46,7 +44,7 @@ void SmoothWorkPath(CStrokeWork& path) {
     protect[i] = protect[i + 1] = 1;
     if (flags[i + 1] == kJunctionLast) flags[i + 1] = kJunctionRewritten;
   }
-  int w = std::clamp(path.m_param[kStrength], 0, kMaxStrength);
+  int w = CursiveStrength(path.m_param);
   if (path.m_param[kHalveStrength] != 0) w /= 2;
   const double r = w / 100.0;
   const int mode = path.m_param[kMode];

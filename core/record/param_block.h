@@ -17,5 +17,15 @@ constexpr int kStyleFlagFirst = 310;
 constexpr int kStyleFlagCount = 64;
 using StyleFlags = std::array<int32_t, kStyleFlagCount>;
 
+// The cursive smoothing strength in percent, shared by the brush outline and the
+// conversion. The settings give 0 to 150; past them each pass pushes the points further
+// out, so a damaged file's value is held there.
+constexpr int kCursiveStrengthParam = 230;
+constexpr int kMaxCursiveStrength = 150;
+inline int CursiveStrength(const ParamBlock& params) {
+  const int32_t strength = params[kCursiveStrengthParam];
+  return strength < 0 ? 0 : strength > kMaxCursiveStrength ? kMaxCursiveStrength : strength;
+}
+
 // 32-bit colour as the parameters hold it: red in the low byte.
 constexpr int32_t RgbParam(int r, int g, int b) { return r | (g << 8) | (b << 16); }
