@@ -20,6 +20,7 @@
 #include "platform/ui/screen_display_modes.h"
 #include "platform/ui/settings_profile.h"
 #include "platform/ui/start_options.h"
+#include "platform/ui/x11_pointer_speed.h"
 #include "platform/ui/wait_cursor_service.h"
 #include "resources/string_table.h"
 
@@ -46,6 +47,7 @@ int main(int argc, char** argv) {
   tmb::ui::WaitCursorService cursors;
   tmb::ui::ScreenDisplayModes display;
   tmb::ui::DesktopOpen desktop;
+  tmb::ui::X11PointerSpeed pointer;
   std::unique_ptr<tmb::ProfileStore> profile;
   tmb::ui::SettingsProfile* settings = nullptr;
   if (smoke) {

@@ -32,13 +32,13 @@
 #include "core/file/path_helpers.h"
 #include "core/state/draw_state.h"
 #include "core/state/mouse_messages.h"
+#include "core/state/mouse_speed.h"
 #include "export/animation/frame_movie_outputs.h"
 #include "export/animation/sheet_frame_output.h"
 #include "export/avi/avi_movie_output.h"
 #include "export/html/html_index_page.h"
 #include "imageedit/editor/bmp_view.h"
 #include "imageedit/view/bmp_view_window.h"
-#include "platform/service/machine.h"
 #include "platform/service/messages.h"
 #include "platform/service/shell_open.h"
 #include "platform/service/wait_cursor.h"
@@ -401,7 +401,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     gDrawState.m_bmpClipboard.Destroy();
     gDrawState.m_bClipboardOwned = 0;
   }
-  tmb::Machine().SetMouseSpeedLevel(gDrawState.m_nSavedMouseSpeed);
+  RestoreMouseSpeed(gDrawState.m_nSavedMouseSpeed);
   event->accept();
 }
 

@@ -22,7 +22,7 @@ std::string ExistingFolder(const std::string& folder) {
 
 }  // namespace
 
-int CheckStartMachine(const std::string& folder) {
+int CheckFreeDiskSpace(const std::string& folder) {
   int64_t free = tmb::Machine().FreeDiskMegabytes(ExistingFolder(folder));
   // Space that cannot be read is no reason to stop.
   if (free < 0 || free > kLowDiskMegabytes) return 1;

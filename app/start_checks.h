@@ -7,4 +7,4 @@
 // the folder is not made yet: at 50 MB (decimal) or less the user is asked whether to go
 // on. 1 to go on, -1 when the user chose to stop. There is no counterpart of the old
 // systems' resource meter, so no resource question is asked.
-int CheckStartMachine(const std::string& folder);
+int CheckFreeDiskSpace(const std::string& folder);

@@ -29,6 +29,7 @@
 #include "core/record/char_slots.h"
 #include "core/record/std_setting_dlg.h"
 #include "core/state/draw_state.h"
+#include "core/state/mouse_speed.h"
 #include "core/state/start_globals.h"
 #include "core/store/character_parts.h"
 #include "core/store/font_sub_table.h"
@@ -113,7 +114,7 @@ bool CTmbApp::InitInstance() {
   // 1. The machine: its free space is that of the user's folder, the one the program
   // writes to.
   s.m_szUserFolder = UserDataFolder();
-  if (CheckStartMachine(s.m_szUserFolder) == -1) return false;
+  if (CheckFreeDiskSpace(s.m_szUserFolder) == -1) return false;
   // The image effects' pixel routines, which scripts and menu commands run by number.
   RegisterEffectRoutines();
   // 2. to 6. Folders, the start drive and the help file. The data folder is found from
@@ -135,7 +136,7 @@ bool CTmbApp::InitInstance() {
   LoadProfileValues(profile, s);
   LoadWindowBoxes(profile, s);
   LoadAppSettings(profile, s);
-  s.m_nSavedMouseSpeed = tmb::Machine().GetMouseSpeedLevel();
+  s.m_nSavedMouseSpeed = GetMouseSpeedLevel(gSavedMouseThresholds);
   // The engine's services of fonts and parts: the face cache computes a face's value from
   // its glyphs, and conversions store the parts of handwritten characters.
   gFontSubTable.SetValueFunction(GlyphFaceTurnValue);

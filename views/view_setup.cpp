@@ -8,9 +8,9 @@
 #include "core/document/doc_windows.h"
 #include "core/document/tmb_doc.h"
 #include "core/state/draw_state.h"
+#include "core/state/mouse_speed.h"
 #include "platform/service/clock.h"
 #include "platform/service/display_modes.h"
-#include "platform/service/machine.h"
 #include "platform/service/messages.h"
 #include "platform/ui/timers.h"
 #include "views/registration/key_edit.h"
@@ -222,10 +222,14 @@ void CTmbView::SetMouseSpeedForMode(int on) {
   if (!gDrawState.m_bChangeMouseSpeed) return;
   if (!on) {
     gDrawState.m_nMouseSpeedMode = -1;
-    tmb::Machine().SetMouseSpeedLevel(gDrawState.m_nSavedMouseSpeed);
+    RestoreMouseSpeed(gDrawState.m_nSavedMouseSpeed);
     return;
   }
   if (m_nMode == gDrawState.m_nMouseSpeedMode) return;
-  tmb::Machine().SetMouseSpeedLevel(m_nMode == kModeDraw ? gDrawState.m_nPenSpeed : gDrawState.m_nSavedMouseSpeed);
+  if (m_nMode == kModeDraw) {
+    SetMouseSpeedLevel(gDrawState.m_nPenSpeed);
+  } else {
+    RestoreMouseSpeed(gDrawState.m_nSavedMouseSpeed);
+  }
   gDrawState.m_nMouseSpeedMode = m_nMode;
 }

@@ -6,7 +6,7 @@
 #include "app/tmb_app.h"
 #include "core/record/char_data_full.h"
 #include "core/state/draw_state.h"
-#include "platform/service/machine.h"
+#include "core/state/mouse_speed.h"
 #include "views/tmb_view.h"
 
 namespace {
@@ -36,7 +36,8 @@ int RunPenSettings() {
   gDrawState.m_nPenRestrain = dlg.m_nRestrain;
   gDrawState.m_bChangeMouseSpeed = dlg.m_bChangeSpeed;
   gDrawState.m_nPenSwitch = dlg.m_bPlainTabletLine;
-  tmb::Machine().SetMouseSpeedLevel(gDrawState.m_nPenSpeed);
+  // The pointer stays the user's own unless the view may change it.
+  if (gDrawState.m_bChangeMouseSpeed) SetMouseSpeedLevel(gDrawState.m_nPenSpeed);
   // The speed each view last set for its mode is stale: the next move sets it again.
   gDrawState.m_nMouseSpeedMode = -1;
   for (int kind : {kKindDrawA, kKindDrawB}) {

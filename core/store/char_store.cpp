@@ -45,12 +45,6 @@ void ParseRecords(const std::vector<uint8_t>& bytes, std::vector<Record>& out, v
   }
 }
 
-// Shrinks a file back to the length it had before a failed append.
-void TruncateTo(const fs::path& name, int64_t length) {
-  std::error_code ec;
-  fs::resize_file(name, static_cast<uintmax_t>(length), ec);
-}
-
 // Writes record after the records on disk of the index file name (the header first when
 // the file is empty). When the file holds another number of records than `records`
 // (another store added some), `records` is read again from it first. Returns the
@@ -84,17 +78,24 @@ int AppendIndexRecord(const fs::path& name, std::string_view magic, StoreHeaderK
   record.Store(buffer);
   bool ok = oldLength > 0 || file.Write(magic.data(), kStoreHeaderSize);
   ok = ok && file.Seek(static_cast<int64_t>(kStoreHeaderSize + index * Record::kSize)) &&
-       file.Write(buffer, sizeof buffer);
-  ok = file.Close() && ok;
+       file.Write(buffer, sizeof buffer) && file.Flush();
+  // Cut back while the file is still held, so no other program's record goes with it.
   if (!ok) {
-    TruncateTo(name, oldLength);
+    file.Truncate(oldLength);
     return -1;
   }
   records.push_back(record);
   return static_cast<int>(index);
 }
 
+// Reads a whole index file, creating it empty when it is missing.
+bool ReadIndexFile(const fs::path& name, std::vector<uint8_t>& out) {
+  tmb::BinaryFile file;
+  return OpenStoreFile(file, name) && ReadAll(file, out);
+}
+
 // Opens a data file for an append: its length, or -1 when it cannot take another record.
+// The file stays held until the addition is over, its index record included.
 int64_t OpenForAppend(tmb::BinaryFile& file, const fs::path& name) {
   if (!OpenStoreFile(file, name)) return -1;
   int64_t length = file.Size();
@@ -102,17 +103,19 @@ int64_t OpenForAppend(tmb::BinaryFile& file, const fs::path& name) {
   return length;
 }
 
-// Closes a data file after an append; on failure the file is cut back to length.
-bool FinishAppend(tmb::BinaryFile& file, const fs::path& name, int64_t length, bool written) {
-  bool ok = file.Close() && written;
-  if (!ok) TruncateTo(name, length);
-  return ok;
+// Makes sure an appended record is in the file; otherwise cuts the file back to length.
+bool FinishAppend(tmb::BinaryFile& file, int64_t length, bool written) {
+  if (written && file.Flush()) return true;
+  file.Truncate(length);
+  return false;
 }
 
 }  // namespace
 
 int OpenStoreFile(tmb::BinaryFile& file, const fs::path& name) {
-  return MakeFolderOf(name) && file.Open(name, tmb::BinaryFile::Mode::kOpenOrCreate) ? 1 : 0;
+  if (MakeFolderOf(name) && file.Open(name, tmb::BinaryFile::Mode::kOpenOrCreate) && file.Lock()) return 1;
+  file.Close();
+  return 0;
 }
 
 bool ReadStoreFile(const fs::path& name, std::vector<uint8_t>& out) {
@@ -148,7 +151,7 @@ int CharStore::MakeFileNames(int tempSet, bool namesOnly, bool textMode) {
 CharStore::IndexState CharStore::ReadFontIndex() {
   m_fontRecords.clear();
   std::vector<uint8_t> bytes;
-  if (!ReadStoreFile(m_fontIndexName, bytes)) return IndexState::kRefused;
+  if (!ReadIndexFile(m_fontIndexName, bytes)) return IndexState::kRefused;
   switch (ClassifyStoreHeader(bytes.data(), bytes.size())) {
     case StoreHeaderKind::kEmpty:
       return IndexState::kOk;
@@ -165,7 +168,7 @@ CharStore::IndexState CharStore::ReadFontIndex() {
 CharStore::IndexState CharStore::ReadPictureRecords() {
   m_pictureRecords.clear();
   std::vector<uint8_t> bytes;
-  if (!ReadStoreFile(m_pictureIndexName, bytes)) return IndexState::kRefused;
+  if (!ReadIndexFile(m_pictureIndexName, bytes)) return IndexState::kRefused;
   switch (ClassifyStoreHeader(bytes.data(), bytes.size())) {
     case StoreHeaderKind::kEmpty:
       break;
@@ -282,8 +285,7 @@ int CharStore::AddFontCharacter(const CTextCharEntry& entry, const CStrokePath& 
   if (!m_bOpen) return -1;
   tmb::BinaryFile data;
   const int64_t offset = OpenForAppend(data, m_fontDataName);
-  if (offset < 0) return -1;
-  if (!FinishAppend(data, m_fontDataName, offset, WritePointRecord(data, path))) return -1;
+  if (offset < 0 || !FinishAppend(data, offset, WritePointRecord(data, path))) return -1;
 
   CFontIndexRecord record;
   record.m_nTag = kRecordTagAdded;
@@ -295,7 +297,7 @@ int CharStore::AddFontCharacter(const CTextCharEntry& entry, const CStrokePath& 
   if (AppendIndexRecord(m_fontIndexName, kFontIndexMagic, StoreHeaderKind::kCurrentFont,
                         m_fontRecords, record, CleanKey) < 0) {
     // The data record would only be unreferenced, but the file is left as it was.
-    TruncateTo(m_fontDataName, offset);
+    data.Truncate(offset);
     return -1;
   }
   return 1;
@@ -308,7 +310,7 @@ int CharStore::AddPicture(std::string_view pathName, const CStrokePath& path1, c
   if (offset < 0) return -1;
   bool written = WritePointRecord(data, path1) && WritePointRecord(data, path2) &&
                  WriteStrokeBytes(data, path2);
-  if (!FinishAppend(data, m_pictureDataName, offset, written)) return -1;
+  if (!FinishAppend(data, offset, written)) return -1;
 
   CPictureIndexRecord record;
   record.m_nTag = kRecordTagAdded;
@@ -318,7 +320,7 @@ int CharStore::AddPicture(std::string_view pathName, const CStrokePath& path1, c
                                         CountStrokeStarts(path2));
   int index = AppendIndexRecord(m_pictureIndexName, kPictureIndexMagic,
                                 StoreHeaderKind::kCurrentPicture, m_pictureRecords, record, NoCleaning);
-  if (index < 0) TruncateTo(m_pictureDataName, offset);
+  if (index < 0) data.Truncate(offset);
   return index;
 }
 

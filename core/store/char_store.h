@@ -8,7 +8,9 @@
 // Index files start with a 16-byte magic; an index of the old narrow format is converted
 // (after the user agrees) before it is read, never read as the current one. Additions
 // go to the end of the file as it is on disk, so two stores open at once never write over
-// each other's records, and an addition that fails leaves both files as they were.
+// each other's records, and an addition that fails leaves both files as they were. Each
+// store file is held for one program's use while it is open, so another program writing
+// the same store waits for the operation to end and never interleaves its records.
 #pragma once
 
 #include <cstdint>
@@ -22,8 +24,9 @@
 class CStrokePath;
 struct CTextCharEntry;
 
-// Opens the file for reading and writing, creating it empty when it is missing; an
-// existing file is never truncated. 1 when open, else 0.
+// Opens the file for reading and writing, creating it empty (and its folder) when it is
+// missing; an existing file is never truncated. The file is held for this opening alone
+// until it is closed (another program's opening waits). 1 when open, else 0.
 int OpenStoreFile(tmb::BinaryFile& file, const std::filesystem::path& name);
 // Reads a whole store file; a missing file reads as empty and is not created.
 bool ReadStoreFile(const std::filesystem::path& name, std::vector<uint8_t>& out);
@@ -40,7 +43,7 @@ class CharStore {
 
   // Closes the store and names set tempSet (0 main, 1 or 2 temporary) of the font store,
   // or in text mode of the text store (the picture names then stay as they were). Unless
-  // namesOnly, reads both index files (a missing one reads as empty). 1 when named
+  // namesOnly, reads both index files (a missing one is created empty). 1 when named
   // (and opened), -1 when an index could not be read or tempSet is not 0, 1 or 2.
   int MakeFileNames(int tempSet, bool namesOnly, bool textMode);
   // Reads both index files; an old font index is converted first when the user agrees.

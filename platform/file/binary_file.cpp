@@ -3,8 +3,13 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <stdio_ext.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <chrono>
+#include <thread>
 #include <utility>
 
 #include "platform/file/little_endian.h"
@@ -173,6 +178,28 @@ bool BinaryFile::Sync() {
   if (!Flush()) return false;
   if (::fsync(::fileno(fp_)) != 0) return Fail("sync");
   return true;
+}
+
+bool BinaryFile::Lock() {
+  if (!fp_) return Fail("lock");
+  using namespace std::chrono_literals;
+  constexpr auto kPause = 5ms;
+  constexpr int kTries = 2000;
+  for (int i = 0; i < kTries; ++i) {
+    if (::flock(::fileno(fp_), LOCK_EX | LOCK_NB) == 0) return true;
+    if (errno == EINTR) continue;
+    if (errno != EWOULDBLOCK) return true;
+    std::this_thread::sleep_for(kPause);
+  }
+  return Fail("lock");
+}
+
+bool BinaryFile::Truncate(int64_t length) {
+  if (!fp_) return Fail("truncate");
+  __fpurge(fp_);
+  errno = 0;
+  if (::ftruncate(::fileno(fp_), static_cast<off_t>(length)) != 0) return Fail("truncate");
+  return Seek(length);
 }
 
 }  // namespace tmb

@@ -58,6 +58,12 @@ class BinaryFile {
   bool Flush();
   // Flushes to the disk itself (fsync), for saves that must survive a crash.
   bool Sync();
+  // Waits, up to ten seconds, until no other opening of the file holds it, then holds it
+  // until the file is closed; false when it stayed held. A file system that keeps no locks
+  // lets every opening through.
+  bool Lock();
+  // Drops the bytes not yet written and cuts the file to length; the position moves there.
+  bool Truncate(int64_t length);
 
   // Why the last operation failed, in words for a message.
   const std::string& error() const { return error_; }

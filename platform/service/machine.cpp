@@ -23,9 +23,6 @@ class RealMachine final : public MachineService {
     if (::statfs(folder.empty() ? "." : folder.c_str(), &fs) != 0) return false;
     return fs.f_type == kIso9660Magic || fs.f_type == kUdfMagic;
   }
-  // Desktops keep the pointer speed as a user setting of their own.
-  int GetMouseSpeedLevel() override { return 0; }
-  void SetMouseSpeedLevel(int) override {}
 };
 
 RealMachine gReal;

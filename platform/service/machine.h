@@ -1,5 +1,5 @@
-// What the start-up asks of the machine: free disk space, the kind of the start drive
-// and the pointer speed to restore at close. Tests install a machine of their own.
+// What the start-up asks of the machine: free disk space and the kind of the start drive.
+// Tests install a machine of their own.
 #pragma once
 
 #include <cstdint>
@@ -15,13 +15,9 @@ class MachineService {
   virtual int64_t FreeDiskMegabytes(const std::string& folder) = 0;
   // Whether folder lies on a CD or DVD file system.
   virtual bool IsOnOpticalDisc(const std::string& folder) = 0;
-  // Pointer speed: a level the program may change while a drawing view has the focus.
-  virtual int GetMouseSpeedLevel() = 0;
-  virtual void SetMouseSpeedLevel(int level) = 0;
 };
 
-// The installed service; by default the real machine, whose pointer speed is left to
-// the desktop (read as 0, never changed).
+// The installed service; by default the real machine.
 MachineService& Machine();
 void SetMachineService(MachineService* service);
 

@@ -13,6 +13,7 @@
 #include "app/main_frame.h"
 #include "app/pane_factories.h"
 #include "app/tmb_app.h"
+#include "core/canvas/work_canvas.h"
 #include "core/state/draw_state.h"
 #include "core/state/start_globals.h"
 #include "platform/service/profile.h"
@@ -20,6 +21,7 @@
 #include "support/scripted_colour_chooser.h"
 #include "support/scripted_machine.h"
 #include "support/scripted_messages.h"
+#include "support/temp_dir.h"
 #include "support/ui/noted_popups.h"
 #include "support/ui/scripted_dialogs.h"
 #include "support/ui/scripted_printing.h"
@@ -73,6 +75,10 @@ class AppTest : public ::testing::Test {
     theApp.SetScreenMetrics(TestScreen());
     // The program of the build tree, whose data folder lies beside it.
     theApp.SetProgramFile(TMB_BUILD_DIR "/tamberi");
+    // Files written before the start, whose saving looks into the character store, find
+    // a store of their own; the start gives it the user's folder.
+    savedStoreFolder = gWorkCanvas.m_folder;
+    gWorkCanvas.m_folder = storeBeforeStart.path().string();
   }
   void TearDown() override {
     theApp.Reset();
@@ -84,6 +90,7 @@ class AppTest : public ::testing::Test {
     // The dictionary dialog lives as long as the program: the next test finds it as a
     // start does, without the text or window a test chose.
     gDictFileDlg = CDictFileDlg();
+    gWorkCanvas.m_folder = savedStoreFolder;
   }
   bool Start(const std::string& commandLine = "") {
     theApp.SetCommandLine(commandLine);
@@ -96,6 +103,8 @@ class AppTest : public ::testing::Test {
     QCoreApplication::processEvents();
   }
 
+  TempDir storeBeforeStart;
+  std::string savedStoreFolder;
   ScriptedMessages messages;
   ScriptedMachine machine;
   ScriptedDialogs dialogs;

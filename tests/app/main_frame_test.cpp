@@ -39,7 +39,7 @@ TEST_F(MainFrameTest, ClosingWithNothingChangedAsksNothing) {
   FlushDeletes();
   EXPECT_TRUE(main.isNull());
   EXPECT_TRUE(messages.ids.empty());
-  EXPECT_EQ(machine.speedsSet, std::vector<int>{0});  // the saved pointer speed is restored
+  EXPECT_EQ(machine.speedsSet, std::vector<int>{10});  // the speed read at start is restored
 }
 
 TEST_F(MainFrameTest, SaveQuestionsFollowTheAnswers) {

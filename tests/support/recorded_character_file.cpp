@@ -1,8 +1,12 @@
 #include "support/recorded_character_file.h"
 
+#include <optional>
+
 #include "convert/presets/param_defaults.h"
+#include "core/canvas/work_canvas.h"
 #include "support/drawing_windows.h"
 #include "support/recorded_character.h"
+#include "support/temp_dir.h"
 
 namespace tmb::test {
 
@@ -14,7 +18,17 @@ bool WriteWindowACharacterFile(const std::string& path, const std::function<void
     GetSlotParamDefaults(doc->m_char.m_param, {}, 0);
   }
   draw(*windows.a);
-  return windows.docA->SaveCharacterFile(path) == 1;
+  // Saving looks into the character store: before a start has given it the user's folder
+  // it looks into a folder of its own, not into the current one.
+  std::optional<TempDir> store;
+  const std::string folder = gWorkCanvas.m_folder;
+  if (folder.empty()) {
+    store.emplace();
+    gWorkCanvas.m_folder = store->path().string();
+  }
+  const bool saved = windows.docA->SaveCharacterFile(path) == 1;
+  gWorkCanvas.m_folder = folder;
+  return saved;
 }
 
 bool WriteRecordedCharacterFile(const std::string& path) {

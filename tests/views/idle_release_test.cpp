@@ -113,7 +113,8 @@ TEST_F(IdleRelease, ThePointerSpeedFollowsTheModeOnlyWhenTheSettingsAllowIt) {
   view.OnSetFocus();
   view.OnSetFocus();  // once per change of mode
   view.OnKillFocus();
-  EXPECT_EQ(machine.speedsSet, (std::vector<int>{7, 3}));
+  // The pen level is held to the fastest preset (speed 18); the saved speed comes back.
+  EXPECT_EQ(machine.speedsSet, (std::vector<int>{18, 3}));
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "support/scripted_chooser.h"
 #include "support/scripted_font_chooser.h"
 #include "support/scripted_messages.h"
+#include "support/store_folder.h"
 #include "support/temp_dir.h"
 #include "support/ui/scripted_dialogs.h"
 
@@ -76,6 +77,7 @@ TEST(FontPageList, WeightsNameTheirHundredAndNothingOutsideTheTable) {
 
 class FontPageOnSheet : public ::testing::Test {
  protected:
+  ScopedStoreFolder store;
   void SetUp() override {
     doc = std::make_unique<CTmbDoc>();
     CCharDataFull& rec = doc->m_char;

@@ -81,8 +81,17 @@ TEST_F(SettingsGlue, ThePenDialogEditsTheDrawingStateAndAppliesTheSpeed) {
   EXPECT_EQ(gDrawState.m_nPenRestrain, 1);
   EXPECT_EQ(gDrawState.m_bChangeMouseSpeed, 1);
   EXPECT_EQ(gDrawState.m_nPenSwitch, 1);
-  EXPECT_EQ(machine.speedsSet, std::vector<int>{5});
+  EXPECT_EQ(machine.speedsSet, std::vector<int>{16});  // level 5's speed
   EXPECT_EQ(gDrawState.m_nMouseSpeedMode, -1) << "the views set their speed anew";
+
+  // With the switch turned off the pointer stays the user's own.
+  dialogs.Then([](DialogWindow& d) {
+    ScriptedDialogs::Check(d, 583, false);
+    return ScriptedDialogs::PressOk(d);
+  });
+  EXPECT_EQ(RunPenSettings(), 1);
+  EXPECT_EQ(gDrawState.m_bChangeMouseSpeed, 0);
+  EXPECT_EQ(machine.speedsSet, std::vector<int>{16});
 }
 
 TEST_F(SettingsGlue, TheGuideFrameDialogEditsParameters32To36) {

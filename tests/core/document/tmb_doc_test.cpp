@@ -558,9 +558,11 @@ TEST_F(EmbeddedCharacters, EveryFileChoiceModeKeepsEachWindowsCharactersInItsOwn
       ExpectHolds(B(), 2, *c.b);
     }
   }
-  // Only the temporary sets ever held them.
-  EXPECT_FALSE(fs::exists(*store / "fontdata.idx"));
-  EXPECT_FALSE(fs::exists(*store / "picdata.idx"));
+  // Only the temporary sets ever held them: the main set's indexes were made but stay empty.
+  EXPECT_EQ(fs::file_size(*store / "fontdata.idx"), 0u);
+  EXPECT_EQ(fs::file_size(*store / "picdata.idx"), 0u);
+  EXPECT_FALSE(fs::exists(*store / "fontdata.dat"));
+  EXPECT_FALSE(fs::exists(*store / "picdata.dat"));
   EXPECT_TRUE(messages.ids.empty());
 }
 

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -89,12 +91,18 @@ class CharStoreTest : public ::testing::Test {
   tmb::test::ScriptedMessages messages_;
 };
 
-TEST_F(CharStoreTest, MissingIndexesAreMadeOnlyByTheFirstAdditionWithTheirHeader) {
+TEST_F(CharStoreTest, MissingIndexesAreMadeEmptyByTheFirstOpeningAndTheFirstAdditionWritesTheHeader) {
   CharStore store;
   ASSERT_TRUE(store.IsOpen());
   EXPECT_EQ(store.FontIndexName(), folder_ / "fontdata.idx");
-  // Opening an empty store leaves the folder as it was.
-  EXPECT_TRUE(fs::is_empty(folder_.path()));
+  // Opening a new store makes both index files, empty; the data files wait for an addition.
+  EXPECT_EQ(fs::file_size(folder_ / "fontdata.idx"), 0u);
+  EXPECT_EQ(fs::file_size(folder_ / "picdata.idx"), 0u);
+  EXPECT_FALSE(fs::exists(folder_ / "fontdata.dat"));
+  EXPECT_FALSE(fs::exists(folder_ / "picdata.dat"));
+  CharStore text;
+  ASSERT_EQ(text.MakeFileNames(0, false, true), 1);
+  EXPECT_EQ(fs::file_size(folder_ / "textdata.idx"), 0u);
 
   CStrokePath path(10);
   Set(path, {{1, 2, 1}, {3, 4, 0}});
@@ -115,24 +123,24 @@ TEST_F(CharStoreTest, MissingIndexesAreMadeOnlyByTheFirstAdditionWithTheirHeader
             ByteWriter().I32(2).I32(1).I32(2).I32(3).I32(4).U8(1).U8(0).bytes());
 }
 
-TEST_F(CharStoreTest, AMissingStoreFolderIsMadeByTheFirstAdditionOnly) {
-  // The user's data folder does not exist before the program first writes there.
+TEST_F(CharStoreTest, AMissingStoreFolderIsMadeByTheFirstOpening) {
+  // The user's data folder does not exist before the program first uses the store.
   const fs::path user = folder_ / "home/.local/share/Tamberi";
   gWorkCanvas.m_folder = user.string();
   {
     CharStore store;
     ASSERT_TRUE(store.IsOpen());
+    EXPECT_TRUE(fs::is_regular_file(user / "fontdata.idx"));
     EXPECT_TRUE(Loaded(store, Entry(kKanji)).empty());
-    EXPECT_EQ(store.RemoveTempFiles(-1), 1);
   }
-  EXPECT_FALSE(fs::exists(folder_ / "home"));
   Add(Entry(kKanji), Strokes(0, 4));
-  EXPECT_TRUE(fs::is_regular_file(user / "fontdata.idx"));
   CharStore store;
   EXPECT_EQ(Loaded(store, Entry(kKanji)), Strokes(0, 4));
-  // A folder that cannot be made (a file is in its way) fails the addition, no more.
-  gWorkCanvas.m_folder = (folder_ / "home/.local/share/Tamberi/fontdata.idx/sub").string();
+  // A folder that cannot be made (a file is in its way) fails the opening, and with it
+  // every addition.
+  gWorkCanvas.m_folder = (user / "fontdata.idx/sub").string();
   CharStore blocked;
+  EXPECT_FALSE(blocked.IsOpen());
   CStrokePath path(10);
   Set(path, Strokes(0, 2));
   EXPECT_EQ(blocked.AddFontCharacter(Entry(kKanji), path), -1);
@@ -190,6 +198,62 @@ TEST_F(CharStoreTest, StoresOpenAtTheSameTimeSeeEachOthersAdditionsAndKeepThem) 
   EXPECT_EQ(fs::file_size(folder_ / "fontdata.idx"), 16u + 2 * 112);
   EXPECT_EQ(Loaded(third, Entry("a")), Strokes(0, 3));
   EXPECT_EQ(Loaded(third, Entry("b")), Strokes(5, 4));
+}
+
+// The entry and points that program p adds as its i-th character.
+CTextCharEntry ProgramEntry(int p, int i) {
+  CTextCharEntry e = Entry("a");
+  e.m_font.weight = 1000 * p + i;
+  return e;
+}
+Points ProgramPoints(int p, int i) { return Strokes(float(1000 * p + i), 2 + i % 5); }
+
+TEST_F(CharStoreTest, TwoProgramsAddingToOneStoreAtOnceLoseNoRecord) {
+  constexpr int kPrograms = 2;
+  constexpr int kAdditions = 500;
+  int go[2];
+  ASSERT_EQ(pipe(go), 0);
+  std::vector<pid_t> children;
+  for (int p = 0; p < kPrograms; ++p) {
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+      // Both programs start adding at the same moment; each adds through stores of its
+      // own, as the registration does, and leaves without running the test's cleanup.
+      char byte = 0;
+      close(go[1]);
+      if (read(go[0], &byte, 1) != 1) _exit(2);
+      CStrokePath path(100);
+      for (int i = 0; i < kAdditions; ++i) {
+        CharStore store;
+        Set(path, ProgramPoints(p, i));
+        if (store.AddFontCharacter(ProgramEntry(p, i), path) != 1) _exit(1);
+      }
+      _exit(0);
+    }
+    children.push_back(pid);
+  }
+  close(go[0]);
+  const char start[kPrograms] = {};
+  ASSERT_EQ(write(go[1], start, sizeof start), ssize_t(sizeof start));
+  close(go[1]);
+  for (pid_t pid : children) {
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  }
+
+  CharStore store;
+  EXPECT_EQ(store.GetFontCount(), kPrograms * kAdditions);
+  EXPECT_EQ(fs::file_size(folder_ / "fontdata.idx"), 16u + 112u * kPrograms * kAdditions);
+  uintmax_t data = 0;
+  for (int p = 0; p < kPrograms; ++p) {
+    for (int i = 0; i < kAdditions; ++i) {
+      EXPECT_EQ(Loaded(store, ProgramEntry(p, i)), ProgramPoints(p, i)) << p << " " << i;
+      data += uintmax_t(PointRecordSize(int(ProgramPoints(p, i).size())));
+    }
+  }
+  EXPECT_EQ(fs::file_size(folder_ / "fontdata.dat"), data);
 }
 
 TEST_F(CharStoreTest, AnIndexRemovedWhileAStoreIsOpenStartsAgainAtItsHeader) {

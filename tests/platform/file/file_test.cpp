@@ -65,6 +65,25 @@ TEST(BinaryFile, OpenOrCreateNeverTruncates) {
   EXPECT_EQ(f.Size(), 0);
 }
 
+TEST(BinaryFile, TruncateDropsTheBytesNotYetWritten) {
+  test::TempDir dir;
+  {
+    std::ofstream(dir / "dat", std::ios::binary) << "RECORD";
+  }
+  BinaryFile f;
+  ASSERT_TRUE(f.Open(dir / "dat", BinaryFile::Mode::kOpenOrCreate));
+  ASSERT_TRUE(f.Lock());
+  f.Seek(0, SEEK_END);
+  f.Write("half a record", 13);  // still in the stream's buffer
+  ASSERT_TRUE(f.Truncate(6));
+  EXPECT_EQ(f.Tell(), 6);
+  ASSERT_TRUE(f.Close());
+  EXPECT_EQ(Slurp(dir / "dat"), "RECORD");
+  // Closing gave the file up: the next opening holds it at once.
+  ASSERT_TRUE(f.Open(dir / "dat", BinaryFile::Mode::kOpenOrCreate));
+  EXPECT_TRUE(f.Lock());
+}
+
 TEST(BinaryFile, MissingFileFailsToOpenForReading) {
   test::TempDir dir;
   BinaryFile f;
