@@ -38,7 +38,7 @@ void BM_RecogniseTenStrokeCharacter(benchmark::State& state) {
       first = false;
     }
   }
-  CTabletInk& ink = gTabletInk[0];
+  CTabletInk& ink = gInkSamples[0];
   ink.Attach(nullptr, 0);
   ink.CollectStrokeFrom(0);  // the strokes are handwriting, as the capture writes it
   if (!ink.m_bActive) {

@@ -193,7 +193,9 @@ void ShapeAnalysis::RecordTurn(int i, int e) {
         j = k;
       }
     }
-    if (j < 0) j = std::min(i + 2, e);  // the corner stays inside the run
+    // Two points on, even past a run of one or two points; only a run at the path's end
+    // holds it on the last point, for there is no side point beyond.
+    if (j < 0) j = std::min(i + 2, n_ - 1);
     if (params_[kCornerSharpening] == kSharpenMoves) {
       for (int k = i + 1; k < j; ++k) a[k] = k <= (i + j) / 2 ? a[i] : a[j];
     }

@@ -32,7 +32,7 @@ void CAnalysisOverlay::Clear() {
 int CAnalysisOverlay::AddMark(int first, int last, const CStrokePath& path, int firstStroke) {
   if (m_nCount >= kCapacity || first < 0 || last < first || last >= path.GetCount()) return 0;
   tmb::Rect rect;
-  path.GetIntRangeBounds(rect, first, last + 1);
+  path.GetRangeBoundsAndCentre(rect, first, last + 1);
   if (RectHeight64(rect) < kMinSide) rect.bottom = SaturateToInt(int64_t{rect.top} + kMinSide);
   if (RectWidth64(rect) < kMinSide) rect.right = SaturateToInt(int64_t{rect.left} + kMinSide);
   rect.Normalize();

@@ -48,12 +48,20 @@ class CountSink {
   bool AppendFrom(const CStrokePath& path, int i, uint8_t flag) {
     if (count_ >= capacity_) return false;
     ++count_;
+    previous_ = last_;
+    previousFlag_ = lastFlag_;
     last_ = path.m_pPoints[i];
     lastFlag_ = flag;
     return true;
   }
   void SetLastPoint(CFPoint p) { last_ = p; }
-  void DropLast() { --count_; }
+  // Only ever right after an append: the point before it is the last one again, with its
+  // flag, as in a path.
+  void DropLast() {
+    --count_;
+    last_ = previous_;
+    lastFlag_ = previousFlag_;
+  }
   CFPoint LastPoint() const { return last_; }
   uint8_t LastFlag() const { return lastFlag_; }
 
@@ -62,6 +70,8 @@ class CountSink {
   int count_ = 0;
   CFPoint last_{0, 0};
   uint8_t lastFlag_ = 0;
+  CFPoint previous_{0, 0};
+  uint8_t previousFlag_ = 0;
 };
 
 template <typename Sink>
@@ -69,7 +79,8 @@ ResampleResult Walk(const CStrokePath& path, Sink& temp, float s, int endRule, i
   double s2 = double(s) * s;
   if (!(s2 > 0)) return {};
   const int n = path.GetCount();
-  // New points along a segment stop one short of the capacity.
+  // New points along a segment stop one short of the capacity, and once the path holds
+  // that many the walk ends.
   const int limit = temp.capacity() - 1;
   bool truncated = false;
   CFPoint anchor(0, 0);
@@ -91,11 +102,7 @@ ResampleResult Walk(const CStrokePath& path, Sink& temp, float s, int endRule, i
       if (p != next) {
         const CFPoint seg = next - p;
         const double seg2 = SquaredDistance(p, next);
-        while (SquaredDistance(anchor, next) >= s2) {
-          if (temp.count() >= limit) {
-            truncated = true;
-            break;
-          }
+        while (SquaredDistance(anchor, next) >= s2 && temp.count() < limit) {
           CFPoint foot = anchor;
           ProjectPointOnLine(p, next, anchor, &foot);
           const double h2 = SquaredDistance(anchor, foot);
@@ -110,6 +117,10 @@ ResampleResult Walk(const CStrokePath& path, Sink& temp, float s, int endRule, i
             break;
           }
           anchor = made;
+        }
+        if (temp.count() >= limit) {
+          truncated = true;
+          break;
         }
       }
       ++walked;

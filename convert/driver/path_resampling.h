@@ -28,7 +28,7 @@ constexpr int kResampleNoEnds = -2;   // a stroke's end point is never added aga
 constexpr int kResampleAllEnds = -1;  // it is added whenever it lies farther than the end distance
 
 // What a resampling did: the new point count (0 when nothing was done), and whether the
-// path filled up before the walk was through (the path then holds what fitted).
+// path filled up and ended the walk early (the path then holds what fitted).
 struct ResampleResult {
   int count = 0;
   bool truncated = false;
@@ -40,7 +40,8 @@ struct ResampleResult {
 // point they follow and flag 0. A stroke's last point is added again when it lies farther
 // than the square root of endDistance2 from the last new point, unless endRule is
 // kResampleNoEnds, or endRule is a count of points that the stroke walked past while
-// something was written after its start. Stops one point short of the path's capacity.
+// something was written after its start. The walk ends as soon as the points along a
+// segment bring the path to one point short of its capacity.
 // When s squared is not above 0 the path is left unchanged and the count is 0.
 ResampleResult ResamplePath(CStrokePath& path, float s, int endRule, int endDistance2);
 // The same walk with path left as it is and the new points written into out (emptied

@@ -49,7 +49,7 @@ void ListStrokeStarts(const CStrokePath& path, std::vector<int>& starts) {
 void SetUnitSpan(CStrokeUnit& record, int first, int last, const CStrokePath& path) {
   record.first = first;
   record.last = last;
-  path.GetIntRangeBounds(record.rect, first, last + 1);
+  path.GetRangeBoundsAndCentre(record.rect, first, last + 1);
   record.rect.Normalize();
 }
 

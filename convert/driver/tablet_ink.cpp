@@ -14,7 +14,7 @@
 #include "platform/service/wait_cursor.h"
 #include "platform/text/code_page.h"
 
-std::array<CTabletInk, 2> gTabletInk;
+std::array<CTabletInk, 2> gInkSamples;
 int gInkAvailable = 0;
 int gInkActive = 0;
 tmb::Colour gInkPenColour = 0;
@@ -28,7 +28,7 @@ constexpr char kPackageModel[] = "/usr/share/tegaki/models/zinnia/handwriting-ja
 constexpr size_t kCandidates = 10;
 
 CTabletInk gNoInk;
-std::array<CTabletInk*, 2> gInks{&gTabletInk[0], &gTabletInk[1]};
+std::array<CTabletInk*, 2> gInks{&gInkSamples[0], &gInkSamples[1]};
 std::vector<std::string> gModelPlaces;
 
 // The one recogniser of both windows, its model read at the first attach that finds one.
@@ -134,7 +134,7 @@ void CTabletInk::Detach() {
   m_bInitialised = 0;
   m_bActive = 0;
   m_nInkStart = -1;
-  gInkActive = gTabletInk[0].m_bActive || gTabletInk[1].m_bActive ? 1 : 0;
+  gInkActive = gInkSamples[0].m_bActive || gInkSamples[1].m_bActive ? 1 : 0;
 }
 
 void CTabletInk::CollectStrokeFrom(int first) {
@@ -142,7 +142,7 @@ void CTabletInk::CollectStrokeFrom(int first) {
 }
 
 int CTabletInk::InkStartIn(const CCharData& rec) const {
-  const int n = std::clamp(rec.m_nPoints, 0, kMaxCharPoints);
+  const int n = std::clamp(rec.GetPointCount(), 0, kMaxCharPoints);
   if (m_nInkStart < 0) return n;
   int i = m_nInkStart;
   while (i < n && i != 0 && rec.m_pFlags[i] != CStrokePath::kFlagStart) ++i;
@@ -151,13 +151,13 @@ int CTabletInk::InkStartIn(const CCharData& rec) const {
 
 int CTabletInk::InkPointCount() const {
   const CCharData* rec = m_bActive ? RecordOfWindow(m_nIndex) : nullptr;
-  return rec ? std::clamp(rec->m_nPoints, 0, kMaxCharPoints) - InkStartIn(*rec) : 0;
+  return rec ? std::clamp(rec->GetPointCount(), 0, kMaxCharPoints) - InkStartIn(*rec) : 0;
 }
 
 int CTabletInk::FirstInkStroke() const {
   const CCharData* rec = RecordOfWindow(m_nIndex);
   if (!rec) return 0;
-  const int start = m_bActive ? InkStartIn(*rec) : std::clamp(rec->m_nPoints, 0, kMaxCharPoints);
+  const int start = m_bActive ? InkStartIn(*rec) : std::clamp(rec->GetPointCount(), 0, kMaxCharPoints);
   int strokes = 0;
   for (int i = 0; i < start; ++i) strokes += i == 0 || rec->m_pFlags[i] == CStrokePath::kFlagStart;
   return strokes;
@@ -167,7 +167,7 @@ std::vector<std::vector<tmb::Point>> CTabletInk::Strokes() const {
   std::vector<std::vector<tmb::Point>> strokes;
   const CCharData* rec = m_bActive ? RecordOfWindow(m_nIndex) : nullptr;
   if (!rec) return strokes;
-  const int n = std::clamp(rec->m_nPoints, 0, kMaxCharPoints);
+  const int n = std::clamp(rec->GetPointCount(), 0, kMaxCharPoints);
   for (int i = InkStartIn(*rec); i < n; ++i) {
     if (strokes.empty() || rec->m_pFlags[i] == CStrokePath::kFlagStart) strokes.emplace_back();
     strokes.back().push_back(rec->m_pPoints[i]);
@@ -186,7 +186,7 @@ void CTabletInk::CopyInkToStrokes(CStrokeWork& path) {
   const CCharData* rec = m_bActive ? RecordOfWindow(m_nIndex) : nullptr;
   if (!rec) return;
   const tmb::Point o = gDrawState.m_ptCanvasOrigin;
-  const int n = std::clamp(rec->m_nPoints, 0, kMaxCharPoints);
+  const int n = std::clamp(rec->GetPointCount(), 0, kMaxCharPoints);
   const int first = InkStartIn(*rec);
   for (int i = first; i < n; ++i) {
     const tmb::Point p = rec->m_pPoints[i];
@@ -253,5 +253,5 @@ CTabletInk& TabletInkOf(int window) {
 
 void SetTabletInk(int window, CTabletInk* ink) {
   if (window < 0 || window >= static_cast<int>(gInks.size())) return;
-  gInks[window] = ink ? ink : &gTabletInk[size_t(window)];
+  gInks[window] = ink ? ink : &gInkSamples[size_t(window)];
 }

@@ -102,7 +102,7 @@ class CTabletInk {
 };
 
 // The ink of each drawing window (0 = A, 1 = B).
-extern std::array<CTabletInk, 2> gTabletInk;
+extern std::array<CTabletInk, 2> gInkSamples;
 // Whether the last attach found a recogniser's model (read or not).
 extern int gInkAvailable;
 // Whether ink input works: the last attach loaded the recogniser's model.

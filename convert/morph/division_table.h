@@ -9,12 +9,11 @@
 
 #include "convert/presets/division_selection.h"
 
-constexpr int kDivisionCapacity = 2048;
-// A match fills entry divisions + 1 of the end list, so one entry stays in hand.
-constexpr int kMaxDivisions = kDivisionCapacity - 1;
-
 class CDivisionTable final : public DivisionSelection {
  public:
+  // The entries of each list.
+  static constexpr int32_t m_capacity = 2048;
+
   // The selection mode (1 or 2) while m_active is set; else 0.
   int ActiveMode() const override;
   // While m_active is set: [m_endIndex[c], m_endIndex[c + 1]) with c = m_current held
@@ -26,15 +25,18 @@ class CDivisionTable final : public DivisionSelection {
 
   int32_t m_count = 0;
   // Entry 0 is 0, entry k + 1 the end of division k in the equalised A path.
-  std::array<int32_t, kDivisionCapacity> m_endIndex{};
+  std::array<int32_t, m_capacity> m_endIndex{};
   // The stroke number of division k's first point in the input A and B; entry m_count
   // holds the path's stroke count plus 1.
-  std::array<int32_t, kDivisionCapacity> m_strokeA{};
-  std::array<int32_t, kDivisionCapacity> m_strokeB{};
+  std::array<int32_t, m_capacity> m_strokeA{};
+  std::array<int32_t, m_capacity> m_strokeB{};
   // Nothing in the system sets these; a division editor would.
   int32_t m_active = 0;
   int32_t m_current = 0;
   int32_t m_selectMode = 0;
 };
+
+// A match fills entry divisions + 1 of the end list, so one entry stays in hand.
+constexpr int kMaxDivisions = CDivisionTable::m_capacity - 1;
 
 extern CDivisionTable gDivisionTable;

@@ -44,8 +44,8 @@ bool SetStyleValues(CCharDataFull& rec, int id, int slot, const CStyleSavedValue
 }
 
 void EndStyleValues(CCharDataFull& rec, const CStyleSavedValues& saved, bool styled) {
-  // The switch is the user's, as it was before the style's defaults replaced it.
-  if (!styled || !saved.params[kStyleKeepParam]) {
+  // The switch is read as the style left it: the defaults with the style's values.
+  if (!styled || !rec.m_param[kStyleKeepParam]) {
     rec.m_param = saved.params;
     rec.m_paramMax = saved.maxima;
     rec.m_rangeFrom = saved.rangeFrom;

@@ -30,8 +30,9 @@ CStyleSavedValues SaveStyleValues(const CCharDataFull& rec);
 // defaults alone.
 bool SetStyleValues(CCharDataFull& rec, int id, int slot, const CStyleSavedValues& saved);
 
-// After the drawing: with parameter 380 on (in the saved values) the style's values stay,
-// otherwise the saved ones come back; either way the pen mode (47) is off. The defaults
-// alone (styled false) were only shown: the saved values always come back, for nothing
-// else would bring back what the user had set.
+// After the drawing: with parameter 380 on as the defaults and the style left it (not as
+// the user had it before) the style's values stay, otherwise the saved ones come back;
+// either way the pen mode (47) is off. The defaults alone (styled false) were only shown:
+// the saved values always come back, for nothing else would bring back what the user had
+// set.
 void EndStyleValues(CCharDataFull& rec, const CStyleSavedValues& saved, bool styled);

@@ -28,6 +28,7 @@
 #include "core/file/char_block_format.h"
 #include "core/file/char_block_place.h"
 #include "core/file/char_file_services.h"
+#include "core/file/font_block.h"
 #include "core/file/string_records.h"
 #include "core/record/char_data.h"
 #include "core/record/char_data_full.h"
@@ -217,14 +218,10 @@ class BlockBody {
   }
 
   bool ReadFontBlock() {
-    uint16_t present = 0;
-    if (!file_.ReadU16(present)) return false;
-    if (present == 0) return true;
-    std::vector<uint8_t> b;
-    if (!ReadBytes(b, CLogFont::kSize)) return false;
-    x_.font = CLogFont::FromBytes(b.data());
-    x_.fontRead = true;
-    return h_.revision2 <= 5 || ReadNarrowStringRecord(file_, r_.m_text[kTextTextMode], kNarrowTextMaxBytes) >= 0;
+    int present = 0;
+    const bool read = ::ReadFontBlock(file_, present, h_.revision2 > 5, x_.font, r_.m_text[kTextTextMode]);
+    x_.fontRead = read && present != 0;
+    return read;
   }
 
   bool ReadValueTable() {

@@ -333,8 +333,10 @@ class CStrokePath {
   CFPoint GetBounds(CFRect& rect) const;
   // The bounds rounded to whole units, halves away from zero.
   void GetIntBoundingRect(tmb::Rect& rect) const;
-  // The bounds of points [first, last) truncated to whole units.
-  void GetIntRangeBounds(tmb::Rect& rect, int first, int last) const;
+  // The bounds of points [first, last) truncated to whole units, and their centre (left +
+  // width / 2, top + height / 2 in integers). An empty range gives an empty rectangle at
+  // (0, 0).
+  tmb::Point GetRangeBoundsAndCentre(tmb::Rect& rect, int first, int last) const;
   // For every frame, the truncated bounds of the point ranges listed for it, into the
   // frame's extent (the second rectangle list); a frame with no points gets its own
   // rectangle as extent.
@@ -373,6 +375,9 @@ class CStrokePath {
 
   // Transformation.
   void Translate(float dx, float dy);
+  // Moves point i by (dx, dy) when it is a slot of the path (0 to the capacity - 1); else
+  // false and nothing moves.
+  bool OffsetPoint(int i, float dx, float dy);
   void Scale(float s);
   void ScaleXY(float sx, float sy);
   void ScaleRange(float sx, float sy, int first, int last);

@@ -1,6 +1,7 @@
 // Bounding rectangles of paths, point ranges and the point groups of edit frames. The
 // bounds start from the first point of the range, so negative and large coordinates count.
 #include <algorithm>
+#include <cstdint>
 
 #include "core/geometry/saturate.h"
 #include "core/path/region_members.h"
@@ -43,12 +44,16 @@ void CStrokePath::GetIntBoundingRect(tmb::Rect& rect) const {
   rect = {lo.x, lo.y, hi.x, hi.y};
 }
 
-void CStrokePath::GetIntRangeBounds(tmb::Rect& rect, int first, int last) const {
+tmb::Point CStrokePath::GetRangeBoundsAndCentre(tmb::Rect& rect, int first, int last) const {
   CFRect r;
   GetBoundsOfRange(r, first, last, {});
   // The narrowing truncates toward zero.
   rect = {SaturateToInt(double(r.left)), SaturateToInt(double(r.top)), SaturateToInt(double(r.right)),
           SaturateToInt(double(r.bottom))};
+  // Half the size in integers, taken in 64 bits: a rectangle across the whole int range
+  // has no int width.
+  return {SaturateToInt(int64_t{rect.left} + (int64_t{rect.right} - rect.left) / 2),
+          SaturateToInt(int64_t{rect.top} + (int64_t{rect.bottom} - rect.top) / 2)};
 }
 
 void CStrokePath::GroupBounds(CEditRegions& regions, const CRegionMembers& members) const {
@@ -64,7 +69,7 @@ void CStrokePath::GroupBounds(CEditRegions& regions, const CRegionMembers& membe
       ClipRange(first, last);
       if (m.region != f || first >= last) continue;
       tmb::Rect r;
-      GetIntRangeBounds(r, first, last);
+      GetRangeBoundsAndCentre(r, first, last);
       box = any ? tmb::Rect{std::min(box.left, r.left), std::min(box.top, r.top), std::max(box.right, r.right),
                             std::max(box.bottom, r.bottom)}
                 : r;

@@ -167,6 +167,13 @@ void CStrokePath::Translate(float dx, float dy) {
   for (int i = 0; i < m_nCount; ++i) m_pPoints[i].AddInPlace(dx, dy);
 }
 
+bool CStrokePath::OffsetPoint(int i, float dx, float dy) {
+  // A slot past the count is still the path's memory; one outside it is not.
+  if (i < 0 || i >= m_nCapacity) return false;
+  m_pPoints[i].AddInPlace(dx, dy);
+  return true;
+}
+
 void CStrokePath::Scale(float s) { ScaleRange(s, s, 0, m_nCount); }
 
 void CStrokePath::ScaleXY(float sx, float sy) { ScaleRange(sx, sy, 0, m_nCount); }

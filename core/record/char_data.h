@@ -70,6 +70,7 @@ class CCharData {
   // No points; every flag 0, step length 1, pressure -1 and width level 0.
   void ClearPoints();
 
+  int GetPointCount() const { return m_nPoints; }
   // Inline: the brush engine asks once per point.
   bool IsStrokeEnd(int i) const { return i < 0 || i >= m_nPoints - 1 || m_pFlags[i + 1] != 0; }
   int FindStrokeEnd(int i) const {

@@ -239,7 +239,7 @@ int CharStore::LoadFontRecord(const CTextCharEntry& entry, CStrokePath& path) {
   const CFontIndexRecord& r = m_fontRecords[static_cast<size_t>(i)];
   if (r.m_nOffset < 0 || !data.Seek(r.m_nOffset)) return -1;
   // A record whose size disagrees with its index entry is not the one the index meant.
-  int n = ReadPointRecord(data, path);
+  int n = ReadRecord(data, path);
   if (n < 0 || PointRecordSize(n) != r.m_nSize) {
     path.SetCount(0);
     return -1;
@@ -254,8 +254,8 @@ int CharStore::LoadPicture(int index, CStrokePath& path1, CStrokePath& path2) {
   const CPictureIndexRecord& r = m_pictureRecords[static_cast<size_t>(index)];
   if (r.m_nOffset < 0 || !data.Seek(r.m_nOffset)) return -1;
   int storedStarts = 0;
-  int n1 = ReadPointRecord(data, path1);
-  int n2 = n1 < 0 ? -1 : ReadPointRecord(data, path2, &storedStarts);
+  int n1 = ReadRecord(data, path1);
+  int n2 = n1 < 0 ? -1 : ReadRecord(data, path2, &storedStarts);
   if (n2 < 0 || PointRecordSize(n1) + PointRecordSize(n2) + storedStarts != r.m_nSize ||
       !ReadStrokeBytes(data, path2, storedStarts)) {
     path1.SetCount(0);

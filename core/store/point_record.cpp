@@ -57,7 +57,7 @@ bool WritePointRecord(tmb::BinaryFile& file, const CStrokePath& path) {
   return file.Write(w.bytes().data(), w.size());
 }
 
-int ReadPointRecord(tmb::BinaryFile& file, CStrokePath& path, int* storedStarts) {
+int ReadRecord(tmb::BinaryFile& file, CStrokePath& path, int* storedStarts) {
   path.SetCount(0);
   const int n = ReadCount(file);
   if (n < 0) return -1;

@@ -22,7 +22,7 @@ bool WritePointRecord(tmb::BinaryFile& file, const CStrokePath& path);
 // are dropped (the file position still ends after the record). Returns n as stored and,
 // in storedStarts, the number of stroke starts among all n stored flags; -1 for a
 // damaged record (negative n, or fewer bytes left than it claims), the path then empty.
-int ReadPointRecord(tmb::BinaryFile& file, CStrokePath& path, int* storedStarts = nullptr);
+int ReadRecord(tmb::BinaryFile& file, CStrokePath& path, int* storedStarts = nullptr);
 // Checks the record at the file's position and steps over it without keeping it.
 // Returns n and its stored starts, or -1 for a damaged record.
 int SkipPointRecord(tmb::BinaryFile& file, int* storedStarts = nullptr);

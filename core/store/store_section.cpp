@@ -158,9 +158,9 @@ bool RefillTemporarySet(tmb::BinaryFile& file, StoreSectionRead& s) {
     CTextCharEntry& e = s.entryRecords[i];
     if (!s.strokes[i]) continue;
     int starts = 0;
-    if (!file.Seek(*s.strokes[i]) || ReadPointRecord(file, path1) < 0) return false;
+    if (!file.Seek(*s.strokes[i]) || ReadRecord(file, path1) < 0) return false;
     if (IsPictureEntry(e)) {
-      if (ReadPointRecord(file, path2, &starts) < 0 || !ReadStrokeBytes(file, path2, starts)) return false;
+      if (ReadRecord(file, path2, &starts) < 0 || !ReadStrokeBytes(file, path2, starts)) return false;
       e.m_nPictureIndex = store.AddPicture(e.Picture(), path1, path2);
       if (e.m_nPictureIndex < 0) return false;
     } else if (store.AddFontCharacter(e, path1) != 1) {

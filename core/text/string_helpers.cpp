@@ -45,12 +45,16 @@ int CopyNarrow(std::span<char> dst, const std::string& narrow, size_t limit) {
 
 }  // namespace
 
+void ZeroAfterFirstNul(std::span<char16_t> text) {
+  auto zero = std::find(text.begin(), text.end(), char16_t(0));
+  if (zero != text.end()) std::fill(zero, text.end(), char16_t(0));
+}
+
 int MultiByteToWide(std::span<char16_t> dst, const char* src, int n) {
   if (!src) return 0;
   const size_t bytes = n < 1 ? std::strlen(src) : size_t(n);
   const int count = ConvertToWide(dst, src, bytes);
-  auto zero = std::find(dst.begin(), dst.end(), char16_t(0));
-  if (zero != dst.end()) std::fill(zero, dst.end(), char16_t(0));
+  ZeroAfterFirstNul(dst);
   return count;
 }
 

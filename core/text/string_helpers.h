@@ -5,8 +5,12 @@
 #include <span>
 #include <string_view>
 
+// Zeroes every character of text after its first zero (nothing without one), so that no
+// remnant of an earlier text follows the new one.
+void ZeroAfterFirstNul(std::span<char16_t> text);
 // Converts n bytes of src (its length when n < 1) into dst, as much as fits, then zeroes
-// every wide character after the first zero; returns the number converted.
+// every wide character after the first zero (ZeroAfterFirstNul); returns the number
+// converted.
 int MultiByteToWide(std::span<char16_t> dst, const char* src, int n);
 // Converts n bytes (the length when n < 0) and writes a zero after the text and at index
 // n (where dst has room); returns the number converted.

@@ -114,7 +114,7 @@ TEST_F(HandwritingRoad, WrittenCharactersAreStoredByTheRegistrationAndListedOnce
   const int tenPoints = RecordA().m_nPoints;
   Write(Named("木"), {box.left + 125, box.top + 40});
   ASSERT_EQ(RecordA().CountStrokes(), 6);
-  EXPECT_EQ(gTabletInk[0].InkPointCount(), RecordA().m_nPoints);
+  EXPECT_EQ(gInkSamples[0].InkPointCount(), RecordA().m_nPoints);
 
   // The automatic registration stores each written character under what it reads as.
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdAutoRegistration));
@@ -134,7 +134,7 @@ TEST_F(HandwritingRoad, WrittenCharactersAreStoredByTheRegistrationAndListedOnce
   chooser.Next(path);
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdFileOpen));
   ASSERT_EQ(RecordA().CountStrokes(), 6);
-  EXPECT_EQ(gTabletInk[0].InkPointCount(), 0);
+  EXPECT_EQ(gInkSamples[0].InkPointCount(), 0);
   gNameList.Reset();
   ShowWritingBox();
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdAutoRegistration));
@@ -158,7 +158,7 @@ TEST_F(HandwritingRoad, CharactersExpandedFromTheDictionaryAreNotStoredAgainByTh
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdDictionary));
   ASSERT_EQ(RecordA().CountStrokes(), 6);
   EXPECT_EQ(gInkModes[0], kInkLeave);
-  EXPECT_EQ(gTabletInk[0].InkPointCount(), 0) << "the expanded characters are no ink";
+  EXPECT_EQ(gInkSamples[0].InkPointCount(), 0) << "the expanded characters are no ink";
   ShowWritingBox();
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdAutoRegistration));
   EXPECT_EQ(StoredCount(), 2) << "nothing is stored again";
@@ -167,16 +167,16 @@ TEST_F(HandwritingRoad, CharactersExpandedFromTheDictionaryAreNotStoredAgainByTh
   const int before = RecordA().m_nPoints;
   Write(Named("一"), {box.left + 60, box.top + 170});
   EXPECT_EQ(gInkModes[0], kInkMerge);
-  EXPECT_EQ(gTabletInk[0].InkPointCount(), RecordA().m_nPoints - before);
-  EXPECT_EQ(gTabletInk[0].FirstInkStroke(), 6);
+  EXPECT_EQ(gInkSamples[0].InkPointCount(), RecordA().m_nPoints - before);
+  EXPECT_EQ(gInkSamples[0].FirstInkStroke(), 6);
 }
 
 TEST_F(HandwritingRoad, TheTabletPenColourCommandColoursTheInkOfBothWindows) {
-  ASSERT_EQ(gTabletInk[0].m_bActive, 1);
-  ASSERT_EQ(gTabletInk[1].m_bActive, 1);
+  ASSERT_EQ(gInkSamples[0].m_bActive, 1);
+  ASSERT_EQ(gInkSamples[1].m_bActive, 1);
   colours.Next(0x123456);
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdTabletPen));
-  for (const CTabletInk& ink : gTabletInk) {
+  for (const CTabletInk& ink : gInkSamples) {
     EXPECT_EQ(ink.GetDrawingAttributes().colour, 0x123456u);
     EXPECT_EQ(ink.GetDrawingAttributes().width, 1);
   }

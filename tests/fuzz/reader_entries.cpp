@@ -209,7 +209,7 @@ int ReadStore(std::span<const uint8_t> bytes) {
   bool whole = true;
   for (int i = 0; i < store.GetFontCount(); ++i) {
     const CFontIndexRecord& record = store.FontRecord(i);
-    whole &= record.m_nOffset >= 0 && data.Seek(record.m_nOffset) && ReadPointRecord(data, path) >= 0;
+    whole &= record.m_nOffset >= 0 && data.Seek(record.m_nOffset) && ReadRecord(data, path) >= 0;
   }
   for (int i = 0; i < store.GetPictureCount(); ++i) whole &= store.LoadPicture(i, path, second) == 1;
   return whole ? 1 : 0;

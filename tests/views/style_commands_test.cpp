@@ -9,6 +9,7 @@
 #include "convert/presets/style_def_source.h"
 #include "convert/presets/style_values.h"
 #include "core/document/tmb_doc.h"
+#include "core/record/char_slots.h"
 #include "resources/style_commands.h"
 #include "support/recorded_character.h"
 #include "views/view_fixture.h"
@@ -114,10 +115,13 @@ class StyleCommands : public DrawingViewTest {
   CTmbView* view = nullptr;
 };
 
+// The keep switch is read after the defaults replaced the user's one: the user's opposite
+// value must not decide.
 TEST_F(StyleCommands, NoConversionIsDrawnOnceThenTheOldValuesReturnOrStay) {
   for (int keep : {0, 1}) {
     SCOPED_TRACE(keep);
-    a.m_param[kStyleKeepParam] = keep;
+    a.m_param[kStyleKeepParam] = 1 - keep;
+    gCharSlots[0].m_param[kStyleKeepParam] = keep;
     a.m_param[47] = 1;
     const ParamBlock before = a.m_param;
     EXPECT_EQ(view->RunCommand(33138), true);  // 無変換: style 1
@@ -188,7 +192,7 @@ TEST_F(StyleCommands, TheStyleMenusWithoutAChosenStyleDrawTheDefaultsThenGiveThe
 }
 
 TEST_F(StyleCommands, EveryStyleCommandOfTheMenusReachesItsStyle) {
-  a.m_param[kStyleKeepParam] = 1;
+  gCharSlots[0].m_param[kStyleKeepParam] = 1;
   for (const tmb::StyleCommand& c : tmb::StyleCommands()) {
     const int preset = PresetOfStyleCommand(c.style);
     if (preset < 0) continue;  // the sheets

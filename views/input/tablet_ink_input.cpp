@@ -4,14 +4,14 @@
 
 int AttachTabletInk(CTmbView& view, int index) {
   if (index != 0 && index != 1) return 0;
-  return gTabletInk[size_t(index)].Attach(&view, index);
+  return gInkSamples[size_t(index)].Attach(&view, index);
 }
 
 void DetachTabletInk(int index) {
-  if (index == 0 || index == 1) gTabletInk[size_t(index)].Detach();
+  if (index == 0 || index == 1) gInkSamples[size_t(index)].Detach();
 }
 
 void SetTabletPenColour(tmb::Colour colour) {
   if (!gInkActive) return;
-  for (CTabletInk& ink : gTabletInk) ink.SetPenAttributes(1, colour);
+  for (CTabletInk& ink : gInkSamples) ink.SetPenAttributes(1, colour);
 }

@@ -130,6 +130,30 @@ TEST(StrokeShapes, WithoutACandidateWithinTheLengthScaleTheCornerIsTwoPointsOn) 
   EXPECT_EQ(corners[0].point, path.m_pSide1[12]);
 }
 
+// A turn whose run is one or two points long (the next turn follows at once) still
+// takes its corner two points on when no candidate is found: the point beyond its run.
+TEST(StrokeShapes, WithoutACandidateAShortTurnRunsCornerIsStillTwoPointsOn) {
+  struct Case {
+    int nextTurn;
+    std::vector<int> corners;  // first-side points, in order of the turns
+  } cases[] = {
+      {11, {12, 13}},  // a run of one point
+      {12, {12, 14}},  // a run of two
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.nextTurn);
+    CStrokePathEx path(64);
+    AddTurn(path);
+    path.m_pFlags[c.nextTurn] = 3;
+    CPointIndexList anchors(64);
+    AnalyseStrokeShapes(path, anchors, Params(1, 0), 0);
+    std::vector<CFPoint> found, expected;
+    for (const Anchor& a : AnchorsOf(anchors, kAnchorCorner)) found.push_back(a.point);
+    for (int k : c.corners) expected.push_back(path.m_pSide1[k]);
+    EXPECT_EQ(found, expected);
+  }
+}
+
 TEST(StrokeShapes, TurnMarkersArePostedOnlyWhenAsked) {
   for (int show : {0, 1}) {
     gMarkers.Clear();

@@ -113,11 +113,38 @@ TEST_F(ResampleTest, AFullPathStopsTheWalkWithWhatWasWrittenAndSaysSo) {
   EXPECT_EQ(result.count, 9);
   EXPECT_TRUE(result.truncated);
   for (int i = 1; i < 9; ++i) EXPECT_EQ(small.m_pPoints[i], CFPoint(float(i), 0)) << i;
-  // Using all the room a walk may use is no truncation.
+  // An end point may take the last room a walk uses: no truncation.
   small.SetCount(0);
-  Fill(small, {{0, 0, 1}, {8, 0, 0}});
+  Fill(small, {{0, 0, 1}, {7.5f, 0, 0}});
   EXPECT_EQ(ResamplePath(small, 1, kResampleAllEnds, 0).truncated, false);
   EXPECT_EQ(small.GetCount(), 9);
+  EXPECT_EQ(PointsOf(small).back(), (PathPoint{7.5f, 0, 0}));
+}
+
+// Once the points along a segment bring the path to one short of its capacity the whole
+// walk ends: no later stroke start, end or point takes the last place.
+TEST_F(ResampleTest, AWalkThatReachesTheLastPlaceButOneEndsThere) {
+  struct Case {
+    std::initializer_list<PathPoint> points;
+    int endRule;
+  };
+  const Case cases[] = {
+      {{{0, 0, 1}, {8, 0, 0}, {0, 50, 1}, {10, 50, 0}}, kResampleAllEnds},  // a later stroke start
+      {{{0, 0, 1}, {8, 0, 0}, {8, 0.5f, 0}}, kResampleAllEnds},              // the stroke's own end
+      {{{0, 0, 1}, {8, 0, 0}, {8, 0.5f, 0}}, 5},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.endRule);
+    CStrokeWork small(10);
+    Fill(small, c.points);
+    const ResampleResult result = ResamplePath(small, 1, c.endRule, 0);
+    EXPECT_EQ(result.count, 9);
+    EXPECT_TRUE(result.truncated);
+    EXPECT_EQ(PointsOf(small).back(), (PathPoint{8, 0, 0}));
+    CStrokeWork source(10);
+    Fill(source, c.points);
+    EXPECT_EQ(CountResampledPoints(source, 1, c.endRule, 0, 10), 9);
+  }
 }
 
 TEST_F(ResampleTest, ASpacingBelowTheFloatStepMakesNoRunawayPoints) {
@@ -181,6 +208,37 @@ TEST(ResampleInto, CountsAndPointsAgreeWithTheResamplingInPlace) {
     EXPECT_EQ(into.truncated, expected.truncated);
     EXPECT_EQ(PointsOf(out), PointsOf(inPlace));
     EXPECT_EQ(PointsOf(source), given);
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// A spacing below the float step at the coordinates takes every step back; the count
+// alone must still see the stroke start before it, as the real walk does, under every end
+// rule, for strokes that walk fewer and more points than a count end rule.
+TEST(ResampleInto, TheCountAgreesWhenEveryStepIsTakenBack) {
+  const std::initializer_list<PathPoint> paths[] = {
+      {{100000, 0, 1}, {100001, 0, 0}, {100002, 0, 0}},
+      {{100000, 0, 1}, {100001, 0, 0}, {100002, 0, 0}, {100003, 0, 0}, {100004, 0, 0}, {100005, 0, 0},
+       {100006, 0, 0}, {100007, 0, 0}},
+      {{100000, 0, 1}, {100001, 0, 0}, {100002, 0, 0}, {100003, 0, 0}, {100004, 0, 0}, {100005, 0, 0},
+       {100006, 0, 0}, {100000, 50, 1}, {100001, 50, 0}, {100002, 50, 0}},
+  };
+  for (const auto& points : paths) {
+    for (int endRule : {kResampleNoEnds, kResampleAllEnds, 0, 1, 5, 20}) {
+      SCOPED_TRACE(testing::Message() << int(points.size()) << " points, end rule " << endRule);
+      CStrokeWork inPlace(200), source(200);
+      Fill(inPlace, points);
+      Fill(source, points);
+      const int expected = ResamplePath(inPlace, 1e-4f, endRule, 2).count;
+      EXPECT_EQ(CountResampledPoints(source, 1e-4f, endRule, 2, 200), expected);
+      // The end comes again wherever the rule allows it: no step stood in its way.
+      if (endRule != kResampleNoEnds) {
+        EXPECT_EQ(expected, 2 * inPlace.CountStrokes());
+      }
+    }
   }
 }
 

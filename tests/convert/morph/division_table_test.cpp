@@ -57,6 +57,16 @@ TEST_F(DivisionTableTest, TheCurrentDivisionRunsFromThePreviousEndToItsOwn) {
   EXPECT_EQ(hi, 0);
 }
 
+// Every list holds the table's capacity of entries, one more than a match may divide into
+// (its end list needs divisions + 1).
+TEST_F(DivisionTableTest, EachListHoldsTheCapacity) {
+  EXPECT_EQ(CDivisionTable::m_capacity, 2048);
+  for (size_t size : {table.m_endIndex.size(), table.m_strokeA.size(), table.m_strokeB.size()}) {
+    EXPECT_EQ(size, size_t(CDivisionTable::m_capacity));
+  }
+  EXPECT_EQ(kMaxDivisions + 1, CDivisionTable::m_capacity);
+}
+
 // The table is the selection the point-path appends consult while division editing is on.
 TEST_F(DivisionTableTest, PathAppendsTakeTheSelectedDivisionOfTheTable) {
   EXPECT_EQ(&CurrentDivisionSelection(), &gDivisionTable);

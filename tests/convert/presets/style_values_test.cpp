@@ -26,6 +26,7 @@ class ChosenStyle : public StyleDefSource {
     params[156] = 0x123456;
     params[157] = 0x654321;
     params[kShapeModeParam] = 1;
+    if (keep >= 0) params[kStyleKeepParam] = keep;
     return true;
   }
   bool KeepsFlyingWhite() const override { return keepFlyingWhite; }
@@ -33,6 +34,7 @@ class ChosenStyle : public StyleDefSource {
 
   bool keepFlyingWhite = false;
   bool keepColours = false;
+  int keep = -1;  // the style's own keep switch; -1 leaves the defaults' one
 };
 
 class StyleValues : public CharGlobalsTest {
@@ -67,10 +69,18 @@ class StyleValues : public CharGlobalsTest {
   std::unique_ptr<CCharDataFull> rec = std::make_unique<CCharDataFull>();
 };
 
+// The keep switch that decides is the one the style leaves in the record (the defaults'
+// here, no preset sets it), not the user's from before: with the two different the
+// user's would take the other way.
 TEST_F(StyleValues, NoConversionOnTheDefaultsThenTheOldValuesOrTheStylesStay) {
-  for (int keep : {0, 1}) {
-    SCOPED_TRACE(keep);
-    rec->m_param[kStyleKeepParam] = keep;
+  struct Case {
+    int user, defaults;
+  };
+  for (const Case c : {Case{0, 0}, Case{1, 1}, Case{0, 1}, Case{1, 0}}) {
+    SCOPED_TRACE(testing::Message() << "user " << c.user << " defaults " << c.defaults);
+    rec->m_param[kStyleKeepParam] = c.user;
+    gCharSlots[0].m_param[kStyleKeepParam] = c.defaults;
+    const bool keep = c.defaults != 0;
     const ParamBlock before = rec->m_param;
     const CStyleSavedValues saved = Apply(1);
     const ParamBlock& p = rec->m_param;
@@ -78,6 +88,7 @@ TEST_F(StyleValues, NoConversionOnTheDefaultsThenTheOldValuesOrTheStylesStay) {
     // Everything else is the defaults, but for the parameter no copy carries.
     EXPECT_EQ(p[100], gCharSlots[0].m_param[100]);
     EXPECT_EQ(p[47], gCharSlots[0].m_param[47]);
+    EXPECT_EQ(p[kStyleKeepParam], c.defaults);
     EXPECT_EQ(p[194], 11);
     EXPECT_TRUE(styled);
     EXPECT_EQ(rec->m_bConvertRequested, 1);
@@ -179,6 +190,27 @@ TEST_F(StyleValues, TheChosenStyleWithAndWithoutItsKeepSwitches) {
   rec->m_param[kShapeModeParam] = 1;
   Apply(kStyleFromStyleMenus);
   EXPECT_EQ(rec->m_rangeFrom, 0);
+}
+
+// A chosen style that sets the keep switch itself overrides the defaults' one and the
+// user's: the decision is taken on the values the style was drawn with.
+TEST_F(StyleValues, TheChosenStylesOwnKeepSwitchDecides) {
+  ChosenStyle chosen;
+  SetStyleDefSource(&chosen);
+  for (int keep : {0, 1}) {
+    SCOPED_TRACE(keep);
+    chosen.keep = keep;
+    rec->m_param[kStyleKeepParam] = 1 - keep;
+    gCharSlots[0].m_param[kStyleKeepParam] = 1 - keep;
+    const ParamBlock before = rec->m_param;
+    const CStyleSavedValues saved = Apply(kStyleFromStyleMenus);
+    ASSERT_TRUE(styled);
+    EndStyleValues(*rec, saved, styled);
+    EXPECT_EQ(rec->m_param[0], keep ? 40 : before[0]);
+    EXPECT_EQ(rec->m_param[3], keep ? 120 : before[3]);
+    EXPECT_EQ(rec->m_param[kStyleKeepParam], keep ? keep : 1 - keep);
+    rec->m_param = before;
+  }
 }
 
 }  // namespace

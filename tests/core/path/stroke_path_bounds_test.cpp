@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "core/path/region_members.h"
 #include "core/path/stroke_path.h"
 #include "core/record/edit_regions.h"
@@ -59,10 +61,34 @@ TEST(StrokePathBounds, IntegerBoundsRoundOrTruncate) {
   tmb::Rect r;
   path.GetIntBoundingRect(r);
   EXPECT_EQ(r, (tmb::Rect{-3, -1, 4, 8}));
-  path.GetIntRangeBounds(r, 0, 3);
+  path.GetRangeBoundsAndCentre(r, 0, 3);
   EXPECT_EQ(r, (tmb::Rect{-2, 0, 3, 7}));
-  path.GetIntRangeBounds(r, 1, 2);
+  path.GetRangeBoundsAndCentre(r, 1, 2);
   EXPECT_EQ(r, (tmb::Rect{3, 0, 3, 0}));
+}
+
+// The centre of a range's truncated bounds is half their integer size in from the left
+// and top, also across negative coordinates and the whole int range.
+TEST(StrokePathBounds, TheRangeBoundsGiveTheirIntegerCentre) {
+  struct Case {
+    std::initializer_list<tmb::test::PathPoint> points;
+    tmb::Rect rect;
+    tmb::Point centre;
+  } cases[] = {
+      {{{10, 20, 1}, {15.9f, 31.5f, 0}}, {10, 20, 15, 31}, {12, 25}},
+      {{{-7.5f, -3, 1}, {0, 4, 0}}, {-7, -3, 0, 4}, {-4, 0}},
+      {{{-3e9f, -3e9f, 1}, {3e9f, 3e9f, 0}}, {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, {-1, -1}},
+  };
+  for (const Case& c : cases) {
+    CStrokePath path(8);
+    Fill(path, c.points);
+    tmb::Rect r;
+    EXPECT_EQ(path.GetRangeBoundsAndCentre(r, 0, 2), c.centre) << c.rect.left;
+    EXPECT_EQ(r, c.rect);
+  }
+  CStrokePath empty(8);
+  tmb::Rect r;
+  EXPECT_EQ(empty.GetRangeBoundsAndCentre(r, 0, 0), (tmb::Point{0, 0}));
 }
 
 TEST(StrokePathBounds, GroupBoundsCollectsTheRangesOfEachFrame) {

@@ -63,6 +63,28 @@ TEST(StrokePathEx, CopiesCarrySidePointsAndWeightsWithEachPoint) {
   EXPECT_EQ(dst.m_pGuideMarks[0], 0);
 }
 
+// Dropping repeated points in place (as the end-turn smoothing and the glyph end clipping
+// do) moves each kept point's side points and weights with it.
+TEST(StrokePathEx, CopyingWithoutDuplicatesCarriesTheExtrasOfTheKeptPoints) {
+  CStrokePathEx path(8);
+  Fill(path, {{0, 0, 1}, {0, 0, 0}, {3, 0, 0}, {3, 0, 0}, {5, 0, 0}});
+  ASSERT_TRUE(path.AllocWeights());
+  for (int i = 0; i < 5; ++i) {
+    path.m_pSide1[i] = CFPoint(float(i), 1);
+    path.m_pSide2[i] = CFPoint(float(i), -1);
+    path.m_pWeight1[i] = 10.0f + i;
+    path.m_pWeight2[i] = 20.0f + i;
+  }
+  EXPECT_EQ(path.CopyWithoutDuplicates(path, 1), 3);
+  const int kept[] = {0, 2, 4};
+  for (int k = 0; k < 3; ++k) {
+    EXPECT_EQ(path.m_pSide1[k], CFPoint(float(kept[k]), 1)) << k;
+    EXPECT_EQ(path.m_pSide2[k], CFPoint(float(kept[k]), -1)) << k;
+    EXPECT_EQ(path.m_pWeight1[k], 10.0f + kept[k]) << k;
+    EXPECT_EQ(path.m_pWeight2[k], 20.0f + kept[k]) << k;
+  }
+}
+
 TEST(StrokePathEx, ReallocateKeepsTheWeightArraysWhenTheyExisted) {
   CStrokePathEx path(8);
   path.AllocWeights();

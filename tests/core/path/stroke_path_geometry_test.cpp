@@ -165,6 +165,22 @@ TEST(StrokePathLengths, ChordVectorIsMovedBackAtTheStrokeEnd) {
   EXPECT_FALSE(CStrokePath::PointsWithin(CFPoint(1, 1), CFPoint(2.5f, 1), 1.0f));
 }
 
+// One point moves, within the path's slots only: past the count but inside the capacity
+// it still moves; below 0 or at the capacity nothing does.
+TEST(StrokePathTransform, OffsetPointMovesOnePointInsideThePathsSlots) {
+  CStrokePath path(4);
+  Fill(path, {{1, 2, 1}, {3, 4, 0}});
+  EXPECT_TRUE(path.OffsetPoint(1, 0.5f, -4));
+  EXPECT_EQ(path.GetPoint(1), CFPoint(3.5f, 0));
+  EXPECT_EQ(path.GetPoint(0), CFPoint(1, 2));
+  path.m_pPoints[3] = CFPoint(7, 7);
+  EXPECT_TRUE(path.OffsetPoint(3, 1, 1));
+  EXPECT_EQ(path.m_pPoints[3], CFPoint(8, 8));
+  for (int i : {-1, 4, 1 << 30}) EXPECT_FALSE(path.OffsetPoint(i, 1, 1)) << i;
+  EXPECT_EQ(path.GetPoint(0), CFPoint(1, 2));
+  EXPECT_EQ(path.GetPoint(1), CFPoint(3.5f, 0));
+}
+
 TEST(StrokePathTransform, TranslateScaleAndCopyScaled) {
   CStrokePath path(8);
   Fill(path, {{1, 2, 1}, {3, 4, 0}, {5, 6, 0}});

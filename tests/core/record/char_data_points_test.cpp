@@ -1,4 +1,4 @@
-// Moving every point of a character record (CCharData::MoveAllPoints).
+// Moving every point of a character record (CCharData::MoveAllPoints), and its point count.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -54,6 +54,25 @@ TEST(MoveAllPoints, FarPointsStopAtTheEndsOfTheIntRange) {
   rec->MoveAllPoints(0, 2, 10, -10);
   EXPECT_EQ(rec->m_pPoints[0], (tmb::Point{INT_MAX, INT_MIN}));
   EXPECT_EQ(rec->m_pPoints[1], (tmb::Point{11, -10}));
+}
+
+}  // namespace
+
+namespace {
+
+// The point count follows every edit of the points.
+TEST(PointCount, FollowsTheEditsOfThePoints) {
+  auto rec = RecordOf(10);
+  EXPECT_EQ(rec->GetPointCount(), 10);
+  rec->DeletePoints(2, 5);
+  EXPECT_EQ(rec->GetPointCount(), 7);
+  auto other = RecordOf(4);
+  rec->InsertPoints(1, *other);
+  EXPECT_EQ(rec->GetPointCount(), 11);
+  rec->CopyPointRange(*other, 1, 3);
+  EXPECT_EQ(rec->GetPointCount(), 2);
+  rec->ClearPoints();
+  EXPECT_EQ(rec->GetPointCount(), 0);
 }
 
 }  // namespace

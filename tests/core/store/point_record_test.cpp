@@ -49,7 +49,7 @@ TEST_F(PointRecordTest, RecordIsCountRoundedPointsAndFlags) {
 
   BinaryFile in = OpenRead(dir_ / "w.bin");
   CStrokePath back(10);
-  EXPECT_EQ(ReadPointRecord(in, back), 3);
+  EXPECT_EQ(ReadRecord(in, back), 3);
   EXPECT_EQ(PointsOf(back), (Points{{2, -3, 1}, {3, 4, 0}, {-1, 7, 4}}));
 }
 
@@ -71,7 +71,7 @@ TEST_F(PointRecordTest, PointsBeyondTheCapacityAreDroppedAndTheNextRecordStillFo
   BinaryFile f = OpenRead(Write(w.bytes()));
   CStrokePath path(3);
   int starts = 0;
-  EXPECT_EQ(ReadPointRecord(f, path, &starts), 5);
+  EXPECT_EQ(ReadRecord(f, path, &starts), 5);
   EXPECT_EQ(PointsOf(path), (Points{{0, 0, 1}, {1, 10, 0}, {2, 20, 0}}));
   EXPECT_EQ(starts, 3);  // counted over every stored flag
   int32_t next = 0;
@@ -94,7 +94,7 @@ TEST_F(PointRecordTest, DamagedRecordsAreRefusedAndLeaveThePathEmpty) {
     BinaryFile f = OpenRead(Write(c.bytes));
     CStrokePath path(100);
     Fill(path, {{9, 9, 1}});
-    EXPECT_EQ(ReadPointRecord(f, path), -1) << c.name;
+    EXPECT_EQ(ReadRecord(f, path), -1) << c.name;
     EXPECT_EQ(path.GetCount(), 0) << c.name;
     BinaryFile g = OpenRead(dir_ / "r.bin");
     EXPECT_EQ(SkipPointRecord(g), -1) << c.name;
@@ -121,7 +121,7 @@ TEST_F(PointRecordTest, StrokeBytesFollowTheStrokeStartsAndFitThePath) {
   BinaryFile in = OpenRead(Write(bytes));
   CStrokePath small(3);
   int starts = 0;
-  ASSERT_EQ(ReadPointRecord(in, small, &starts), 5);
+  ASSERT_EQ(ReadRecord(in, small, &starts), 5);
   ASSERT_TRUE(ReadStrokeBytes(in, small, starts));
   ASSERT_NE(small.m_pStrokeMarks, nullptr);
   EXPECT_EQ(small.m_pStrokeMarks->m_nUsed, 2);
@@ -133,7 +133,7 @@ TEST_F(PointRecordTest, StrokeBytesFollowTheStrokeStartsAndFitThePath) {
 
   BinaryFile cut = OpenRead(Write(std::vector<uint8_t>(bytes.begin(), bytes.end() - 3)));
   CStrokePath again(10);
-  ASSERT_EQ(ReadPointRecord(cut, again, &starts), 5);
+  ASSERT_EQ(ReadRecord(cut, again, &starts), 5);
   EXPECT_FALSE(ReadStrokeBytes(cut, again, starts));
 }
 

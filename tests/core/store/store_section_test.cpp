@@ -246,7 +246,7 @@ TEST_F(StoreSectionTest, TheBlocksTemporarySetComesBeforeTheMainSet) {
     tmb::test::WriteFileBytes(files_ / "r.bin", strokes);
     ASSERT_TRUE(f.Open(files_ / "r.bin", BinaryFile::Mode::kRead));
     CStrokePath path(100);
-    ASSERT_GE(ReadPointRecord(f, path), 0);
+    ASSERT_GE(ReadRecord(f, path), 0);
     EXPECT_EQ(PointsOf(path), points) << part;
   }
 }

@@ -7,6 +7,25 @@
 
 namespace {
 
+// Whatever followed the first zero is cleared to the end; a text without a zero, or one
+// that starts with it, is left or cleared whole.
+TEST(StringHelpers, ZeroAfterFirstNulClearsTheRemnantOfAnEarlierText) {
+  struct Case {
+    std::u16string given, expected;
+  };
+  const Case cases[] = {
+      {std::u16string(u"ab\0cd\0e", 8), std::u16string(u"ab\0\0\0\0\0\0", 8)},
+      {std::u16string(u"\0xyz", 4), std::u16string(4, u'\0')},
+      {u"abcd", u"abcd"},
+      {u"", u""},
+  };
+  for (const Case& c : cases) {
+    std::u16string text = c.given;
+    ZeroAfterFirstNul(text);
+    EXPECT_EQ(text, c.expected);
+  }
+}
+
 TEST(StringHelpers, ConversionsStayWithinTheirBuffers) {
   const char sjis[] = "\x8a\xbf\x8e\x9a" "ab";  // 漢字ab
   std::array<char16_t, 8> wide;

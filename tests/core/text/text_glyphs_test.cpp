@@ -193,8 +193,8 @@ TEST_F(TextGlyphs, TextGlyphsTakeTheirOwnScaleAndCellAndStopWhenThePathIsFull) {
   EXPECT_EQ(block.m_entries[0].m_font.height, 24);
   const int half = path.GetCount() / 2;
   tmb::Rect first, second;
-  path.GetIntRangeBounds(first, 0, half);
-  path.GetIntRangeBounds(second, half, path.GetCount());
+  path.GetRangeBoundsAndCentre(first, 0, half);
+  path.GetRangeBoundsAndCentre(second, half, path.GetCount());
   // Cell 128, scale 100: factor 0.5; the second entry at column 3 and half the factor.
   EXPECT_NEAR(second.Width(), first.Width() / 2, 1);
   EXPECT_NEAR(second.left - 128, (first.left) / 2, 1);

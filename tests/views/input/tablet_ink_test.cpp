@@ -33,7 +33,7 @@ std::string Sjis(const char* utf8) { return Utf8ToSjis(utf8).value(); }
 struct ModelPlaces {
   explicit ModelPlaces(std::vector<std::string> places) { SetHandwritingModelPlaces(std::move(places)); }
   ~ModelPlaces() {
-    for (CTabletInk& ink : gTabletInk) ink.Detach();
+    for (CTabletInk& ink : gInkSamples) ink.Detach();
     SetHandwritingModelPlaces({});
   }
 };
@@ -63,12 +63,12 @@ class TabletInk : public PenInputTest {
   }
   std::string Read(int first, int end) {
     std::string text;
-    EXPECT_EQ(gTabletInk[0].RecognizeText(first, end, text), 1);
+    EXPECT_EQ(gInkSamples[0].RecognizeText(first, end, text), 1);
     return text;
   }
 
   ModelPlaces places{{kPackageModel}};
-  CTabletInk& ink = gTabletInk[0];
+  CTabletInk& ink = gInkSamples[0];
 };
 
 TEST_F(TabletInk, CharactersWrittenWithTheMouseReadAsTheirText) {
@@ -233,7 +233,7 @@ TEST_F(TabletInk, ThePenColourCommandColoursBothWindowsInkWhileItWorks) {
   ink.SetPenAttributes(-1, 0x00FF00);
   EXPECT_EQ(ink.GetDrawingAttributes().colour, 0x0000FFu) << "a negative width changes nothing";
   ink.Detach();
-  gTabletInk[1].Detach();
+  gInkSamples[1].Detach();
   SetTabletPenColour(0xFF0000);
   EXPECT_EQ(ink.GetDrawingAttributes().colour, 0x0000FFu) << "without ink input nothing is coloured";
   gInkPenColour = 0;
@@ -241,11 +241,11 @@ TEST_F(TabletInk, ThePenColourCommandColoursBothWindowsInkWhileItWorks) {
 
 TEST_F(TabletInk, DestroyingAViewLeavesTheApplicationRunning) {
   CTmbView& other = MakeView(2);
-  ASSERT_EQ(gTabletInk[1].m_bActive, 1);
+  ASSERT_EQ(gInkSamples[1].m_bActive, 1);
   ink.Detach();
   EXPECT_EQ(ink.m_bActive, 0);
   EXPECT_EQ(gInkActive, 1) << "window B still reads";
-  gTabletInk[1].Detach();
+  gInkSamples[1].Detach();
   EXPECT_EQ(gInkActive, 0);
   (void)other;
   QEventLoop loop;
@@ -289,7 +289,7 @@ TEST_F(NoRecogniser, EveryInkOperationReturnsAtOnceAndTheWindowWorksOn) {
   const std::string damaged = (dir / "damaged.model").string();
   for (const Case& c : {Case{"missing", {missing}, 0, 0}, Case{"damaged", {damaged}, 0, 1}}) {
     ModelPlaces places(c.places);
-    CTabletInk& ink = gTabletInk[0];
+    CTabletInk& ink = gInkSamples[0];
     ink.Detach();
     EXPECT_EQ(AttachTabletInk(*view, 0), c.attach) << c.name;
     EXPECT_EQ(gInkAvailable, c.available) << c.name;
