@@ -26,6 +26,7 @@
 #include "app/image_editor_link.h"
 #include "app/kind_lookup.h"
 #include "app/settings/style_menus.h"
+#include "convert/presets/style_def_tree.h"
 #include "app/tmb_app.h"
 #include "app/value_limits.h"
 #include "app/view_classes.h"
@@ -114,7 +115,7 @@ CMainFrame::CMainFrame(tmb::ui::Application* app) : tmb::ui::MainFrame(app) {
   // The drawing views' popup menus hold the style menus of the Settings menu.
   SetStyleMenuFiller([this](QMenu& menu) {
     UpdateWhenShown(&menu);
-    BuildStyleMenus(menu, [this](int id) { return ActionFor(id); }, [this](QMenu* popup) { UpdateWhenShown(popup); });
+    gStyleDefRoot.BuildMenus(menu, [this](int id) { return ActionFor(id); }, [this](QMenu* popup) { UpdateWhenShown(popup); });
   });
   InstallImageEditorLink();
   // Bringing a drawing window forward makes it the current one, as its view taking the

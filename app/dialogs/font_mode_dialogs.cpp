@@ -35,6 +35,10 @@ std::vector<tmb::ui::Binding> CImageListDlg::Bindings() {
   };
 }
 
+void CImageListDlg::OnInitDialog(tmb::ui::DialogWindow& window) {
+  window.SetControlText(tmb::ui::kIdOk, "新規画像ファイル");
+}
+
 void CImageListDlg::OnNotify(tmb::ui::DialogWindow& window, int id, tmb::ui::Notify code) {
   if (id != kList || code != tmb::ui::Notify::kDoubleClick) return;
   const int row = tmb::ui::SelectedRow(window.Control(kList));
