@@ -10,6 +10,7 @@
 #include "core/document/doc_windows.h"
 #include "core/record/char_slots.h"
 #include "platform/ui/settings_profile.h"
+#include "resources/command_ids.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
@@ -119,6 +120,18 @@ TEST_F(StartUp, WithOneSharedDocumentEveryKindFindsWindowA) {
   EXPECT_EQ(messages.beeps, 0);
   EXPECT_EQ(GetViewOfKind(kKindPreview), nullptr);
   EXPECT_EQ(messages.beeps, 1);
+}
+
+// The sheet command of the target characters makes the current window kind 1: the
+// current window's view and document are then both B's, never B's view over A's document.
+TEST_F(StartUp, TheCurrentWindowsViewAndDocumentAreOneWindowsWhateverTheSheetCommandSet) {
+  ASSERT_TRUE(Start());
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdSheetTarget));
+  ASSERT_EQ(gDrawState.m_nCurDrawKind, 1);
+  ui::View* view = GetViewOfKind(kKindCurrentDraw);
+  ASSERT_TRUE(view);
+  EXPECT_EQ(view->document(), theApp.m_pKindDoc[2]);
+  EXPECT_EQ(GetDocumentOfKind(kKindCurrentDraw), theApp.m_pKindDoc[2]);
 }
 
 TEST_F(StartUp, ClosingADrawingWindowClearsOnlyItsOwnFlag) {
