@@ -12,11 +12,6 @@ namespace {
 
 const char kData[] = "Data";
 
-int ReadCanvasSide(tmb::ProfileStore& profile, const char* key, int standard) {
-  int value = profile.GetInt(kData, key, standard);
-  return value >= CDrawState::kMinCanvasSide && value <= CDrawState::kMaxCanvasSide ? value : standard;
-}
-
 int ColourToProfile(tmb::Colour c) { return static_cast<int>(c & 0xFFFFFF); }
 
 tmb::Colour ColourFromProfile(tmb::ProfileStore& profile, const char* key, tmb::Colour fallback) {
@@ -36,8 +31,9 @@ void LoadProfileValues(tmb::ProfileStore& profile, CDrawState& state) {
   state.m_nPenSpeedStart = std::clamp(speed, 1, CBrushSetDlg::kMaxSpeed + 1) - 1;
   state.m_bChangeMouseSpeed = profile.GetInt(kData, "ChangeMouseSpeed", modern ? 0 : 1);
   state.m_nPenRestrainStart = profile.GetInt(kData, "PenRestrain", 0);
-  state.m_sizeCanvas = {ReadCanvasSide(profile, "BmpWidthV3", CDrawState::kDefaultCanvasWidth),
-                        ReadCanvasSide(profile, "BmpHeightV3", CDrawState::kDefaultCanvasHeight)};
+  // The paper size saved at shut-down is not read back: every start begins with the
+  // standard paper, which only the start-settings dialog changes for the run.
+  state.m_sizeCanvas = {CDrawState::kDefaultCanvasWidth, CDrawState::kDefaultCanvasHeight};
   state.m_nMaxDataSize = std::clamp(profile.GetInt(kData, "MaxDataSize", 1), CDrawState::kMinMaxDataSize,
                                     CDrawState::kMaxMaxDataSize);
   // Counted up at every shut-down: never below zero, and never past the largest count.

@@ -26,6 +26,7 @@
 #include "app/image_editor_link.h"
 #include "app/kind_lookup.h"
 #include "app/settings/style_menus.h"
+#include "convert/presets/style_def_tree.h"
 #include "app/tmb_app.h"
 #include "app/value_limits.h"
 #include "app/view_classes.h"
@@ -114,7 +115,7 @@ CMainFrame::CMainFrame(tmb::ui::Application* app) : tmb::ui::MainFrame(app) {
   // The drawing views' popup menus hold the style menus of the Settings menu.
   SetStyleMenuFiller([this](QMenu& menu) {
     UpdateWhenShown(&menu);
-    BuildStyleMenus(menu, [this](int id) { return ActionFor(id); }, [this](QMenu* popup) { UpdateWhenShown(popup); });
+    gStyleDefRoot.BuildMenus(menu, [this](int id) { return ActionFor(id); }, [this](QMenu* popup) { UpdateWhenShown(popup); });
   });
   InstallImageEditorLink();
   // Bringing a drawing window forward makes it the current one, as its view taking the
@@ -160,6 +161,8 @@ ScreenMetrics CMainFrame::MeasureDisplay() const {
 bool CMainFrame::Create(const std::optional<ScreenMetrics>& metrics) {
   setAcceptDrops(true);
   m_wndToolBar = CreateToolBar(tmb::MainToolbar());
+  InstallContextHelpButton();
+  m_wndStatusBar = statusBar();
   LoadAccelerators(tmb::MainAccelerators());
   LoadMenu(DefaultMenu());
 
@@ -169,20 +172,20 @@ bool CMainFrame::Create(const std::optional<ScreenMetrics>& metrics) {
   m_wndProgress->setRange(0, 100);
   m_wndProgress->setValue(0);
   m_wndProgress->setTextVisible(false);
-  statusBar()->addWidget(m_wndProgress);
+  m_wndStatusBar->addWidget(m_wndProgress);
   m_btnCancel = new QPushButton(QString::fromStdString(tmb::LoadStringText(62110)), this);
   m_btnCancel->setObjectName(QStringLiteral("progressCancel"));
   m_btnCancel->hide();
   tmb::ui::PendingInput::MarkTakesInputWhileBusy(m_btnCancel);
   connect(m_btnCancel, &QPushButton::clicked, this, [this] { m_bCancelPressed = true; });
-  statusBar()->addWidget(m_btnCancel);
-  statusBar()->addWidget(new QLabel(this), 1);
+  m_wndStatusBar->addWidget(m_btnCancel);
+  m_wndStatusBar->addWidget(new QLabel(this), 1);
   m_paneX = new QLabel(QStringLiteral("    "), this);
   m_paneY = new QLabel(QStringLiteral("    "), this);
   m_paneX->setObjectName(QStringLiteral("pane%1").arg(tmb::kPaneCursorX));
   m_paneY->setObjectName(QStringLiteral("pane%1").arg(tmb::kPaneCursorY));
-  statusBar()->addPermanentWidget(m_paneX);
-  statusBar()->addPermanentWidget(m_paneY);
+  m_wndStatusBar->addPermanentWidget(m_paneX);
+  m_wndStatusBar->addPermanentWidget(m_paneY);
 
   metrics_ = metrics ? *metrics : MeasureDisplay();
   gDrawState.m_sizeScreen = metrics_.screen;
@@ -192,7 +195,7 @@ bool CMainFrame::Create(const std::optional<ScreenMetrics>& metrics) {
   const int r = gDrawState.m_nRowHeight;
   setGeometry(r, r, std::max(1, metrics_.screen.cx - 2 * r), std::max(1, metrics_.screen.cy - 2 * r));
   const int bars = menuBar()->sizeHint().height() + m_wndToolBar->sizeHint().height() +
-                   statusBar()->sizeHint().height();
+                   m_wndStatusBar->sizeHint().height();
   QRect client = rect();
   gDrawState.m_rcMainClient = {0, 0, client.width(), std::max(0, client.height() - bars)};
   gDrawState.LayoutWindows(gDrawState.m_rcMainClient, metrics_);
@@ -314,7 +317,7 @@ int CMainFrame::StartCanvas() {
 void CMainFrame::SetProgressPos(int pos) {
   if (gDrawState.m_bNoProgress || pos == m_nLastProgress || !m_wndProgress) return;
   m_wndProgress->setValue(pos);
-  statusBar()->repaint();
+  m_wndStatusBar->repaint();
   m_nLastProgress = pos;
 }
 
@@ -378,7 +381,24 @@ void CMainFrame::OnDropFiles(const QStringList& paths) {
   UpdateMainTitle();
 }
 
+void CMainFrame::InstallContextHelpButton() {
+  // The menus' help command opens the help at once; the toolbar's button of the same
+  // command asks for the window first, so it gets an action of its own.
+  for (QAction* shared : m_wndToolBar->actions()) {
+    if (shared->isSeparator() || shared->data().toInt() != tmb::kCmdHelp) continue;
+    auto* button = new QAction(shared->icon(), shared->text(), m_wndToolBar);
+    button->setData(tmb::kCmdHelp);
+    button->setToolTip(shared->toolTip());
+    button->setStatusTip(shared->statusTip());
+    connect(button, &QAction::triggered, this, [this] { m_helpMode.Enter(); });
+    m_wndToolBar->insertAction(shared, button);
+    m_wndToolBar->removeAction(shared);
+    return;
+  }
+}
+
 void CMainFrame::WinHelp(int) {
+  m_helpMode.Leave();
   tmb::WaitCursor wait;
   // A drag under way ends before the help window comes up.
   if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();

@@ -9,6 +9,7 @@
 
 #include "core/state/screen_metrics.h"
 #include "platform/service/progress.h"
+#include "app/context_help_mode.h"
 #include "platform/ui/context_help.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/pending_input.h"
@@ -23,6 +24,7 @@ class QAction;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QStatusBar;
 class QToolBar;
 
 class CMainFrame : public tmb::ui::MainFrame {
@@ -86,6 +88,8 @@ class CMainFrame : public tmb::ui::MainFrame {
   // The pages of the sheet of window kind into its record; with redraw the character is
   // converted and shown. false as above.
   bool ApplyShapePages(int kind, bool redraw);
+  bool ApplyShapePagesNoRedraw(int kind) { return ApplyShapePages(kind, false); }
+  bool ApplyShapePagesRedraw(int kind) { return ApplyShapePages(kind, true); }
   // Copies the record into sheet pages: page below 0 all, else the pages of that number;
   // which names the sheet (any other value: the current one). With refresh the pages
   // show the new values. 0 when that sheet is not shown, else 1.
@@ -189,6 +193,8 @@ class CMainFrame : public tmb::ui::MainFrame {
   void ReopenWindowA();
   // Shows the background colour of window kind again; kinds not open are left alone.
   void RefreshBackground(int kind);
+  // The toolbar's help button enters the context help instead of opening the help.
+  void InstallContextHelpButton();
   tmb::ui::View* LookupView(int kind, bool beep);
   ScreenMetrics MeasureDisplay() const;
 
@@ -198,9 +204,12 @@ class CMainFrame : public tmb::ui::MainFrame {
   tmb::ui::PendingInput input_;
   // F1 in a dialog or a sheet's page: the help at its context.
   tmb::ui::ContextHelp help_{[this](int context) { WinHelp(context); }};
+  // The toolbar's help button: the help of the next control or window clicked.
+  CContextHelpMode m_helpMode{[this](int context) { WinHelp(context); }};
   QProgressBar* m_wndProgress = nullptr;
   QPushButton* m_btnCancel = nullptr;
   bool m_bCancelPressed = false;
+  QStatusBar* m_wndStatusBar = nullptr;
   QToolBar* m_wndToolBar = nullptr;
   QPointer<QAction> m_recentSeparator;  // after the recent files in the File menu shown
   QLabel* m_paneX = nullptr;

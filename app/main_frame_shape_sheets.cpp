@@ -116,7 +116,7 @@ void CMainFrame::ConnectShapeSheet(CShapePropSheetFrame& frame) {
     // closed).
     sheet->SetRecord(RecordOfKind(sheet->kind()));
   };
-  sheet->m_onApply = [this, kind = sheet->kind()] { ApplyShapePages(kind, true); };
+  sheet->m_onApply = [this, kind = sheet->kind()] { ApplyShapePagesRedraw(kind); };
   // Turning to a writing page makes its sheet the active one and its window the current
   // one, with the auxiliary page's bar values in the record.
   sheet->m_onPageFront = [this, window] {
@@ -159,7 +159,7 @@ void CMainFrame::ShowShapeSheet(bool centre) {
 bool CMainFrame::ApplyShapeSheet(QWidget* frame) {
   CShapePropSheetFrame* sheetFrame = AsSheetFrame(frame);
   if (!sheetFrame || !sheetFrame->isVisible()) return false;
-  return ApplyShapePages(sheetFrame->m_pSheet->kind(), false);
+  return ApplyShapePagesNoRedraw(sheetFrame->m_pSheet->kind());
 }
 
 void CMainFrame::ApplyBothSheets() {
@@ -172,7 +172,7 @@ void CMainFrame::ApplyAuxPage() {
   const int kind = frame->m_pSheet->kind();
   CCharDataFull* rec = RecordOfKind(kind);
   if (!rec) return;
-  if (!frame->m_pSheet->AuxPageMatches(*rec) && !ApplyShapePages(kind, false)) return;
+  if (!frame->m_pSheet->AuxPageMatches(*rec) && !ApplyShapePagesNoRedraw(kind)) return;
   gDrawState.m_nCurDrawKind = kind;
   if (tmb::ui::View* panel = PeekViewOfKind(kKindSettings)) panel->RedrawNow();
 }

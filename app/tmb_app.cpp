@@ -156,7 +156,7 @@ bool CTmbApp::InitInstance() {
   frame->show();
   CheckDataFiles(s.m_szCurFolder, dataFolders);
   // 13. The character slots, which also put the pen values at their start values.
-  gCharSlots.InitDefaults();
+  InitCharacterSlots();
   // 14. The start-settings dialog when the user wants it.
   if (s.m_nStartSetting == 0) BasicSettingsDialog(1);
   // 15. The canvas.
@@ -206,11 +206,11 @@ void CTmbApp::ApplyCommandLine() {
 void CTmbApp::LoadStartFile() {
   CDrawState& s = gDrawState;
   if (s.m_nStartLoadMode != kStartNamedFile || s.m_strStartFile.empty()) return;
-  // The start file gives its settings only: it never becomes the file of the characters.
+  // The start file gives its settings only, and the title names it; the windows get no
+  // path, so a save still asks where to write.
+  s.m_szCharFilePath = WithExtension(s.m_strStartFile, ".wdf");
   gStartLoading = 1;
-  if (auto* doc = qobject_cast<CTmbDocument*>(m_pSharedDoc.data())) {
-    doc->engine().LoadFile(WithExtension(s.m_strStartFile, ".wdf"), 0);
-  }
+  if (auto* doc = qobject_cast<CTmbDocument*>(m_pSharedDoc.data())) doc->engine().LoadFile(s.m_szCharFilePath, 0);
   gStartLoading = 0;
 }
 
@@ -274,7 +274,7 @@ void CTmbApp::BasicSettingsDialog(int mode) {
   const tmb::Size size{static_cast<int>(dlg.m_nWidth), static_cast<int>(dlg.m_nHeight)};
   if (size == s.m_sizeCanvas && dlg.m_nDataSize == s.m_nMaxDataSize) return;
   if (tmb::ShowMessage(62049, tmb::kMsgOkCancel) != tmb::kAnswerOk) return;
-  // The new size takes effect at the next start, which reads it back from the profile.
+  // The program ends; the new values are written at shut-down.
   s.m_sizeCanvas = size;
   s.m_nMaxDataSize = dlg.m_nDataSize;
   if (mainWindow()) mainWindow()->close();

@@ -84,8 +84,8 @@ constexpr StringEntry kStrings[] = {
     {62045, "The limit with capacity of drawing data"},
     {62047, "Error : Open File"},
     {62048, "This is not a bitmap file "},
-    {62049, "The new paper size or amount of data takes effect when the program is started again. "
-            "Close the program now?"},
+    {62049, "The new amount of data takes effect when the program is started again; every start "
+            "begins with the standard paper. Close the program now?"},
     {62051, "This is not a tamberi data file"},
     {62054, "本书写数据已经发生改变，是否保存？"},
     {62055, "The editing picture was changed.  Save changes?"},

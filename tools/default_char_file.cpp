@@ -7,7 +7,7 @@
 int WriteDefaultCharFile(const std::filesystem::path& path) {
   // No data folder: the defaults then name their files without one.
   gDrawState.m_szCurFolder.clear();
-  gCharSlots.InitDefaults();
+  InitCharacterSlots();
   tmb::SafeSave save(path);
   if (!save.Begin()) return 0;
   for (int part = 1; part <= 2; ++part) {

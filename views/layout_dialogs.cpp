@@ -6,7 +6,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "core/canvas/work_canvas.h"
 #include "platform/ui/binding_form.h"
 
 CLayoutDlg gLayoutDlg;
@@ -14,11 +13,9 @@ CMoveDlg gMoveDlg;
 
 namespace {
 
-// Offsets reach twice the paper either way, and never past what the spins offer: far
-// enough to move anything off and back, and the sums stay far from the int range.
+// Offsets reach 10000 pixels either way, whatever the paper; the sums stay far from the
+// int range.
 constexpr int kMaxOffset = 10000;
-int MaxOffsetX() { return std::min(kMaxOffset, 2 * gWorkCanvas.m_width); }
-int MaxOffsetY() { return std::min(kMaxOffset, 2 * gWorkCanvas.m_height); }
 
 // The grid column right of the edits and their arrows.
 constexpr int kSecondColumn = 3;
@@ -33,10 +30,10 @@ std::vector<tmb::ui::Binding> CLayoutDlg::Bindings() {
                  {"縁／軸合わせ", "均等配置", "大きさの相同化", "移動", "拡大縮小（％）", "用紙の中央に配置"}, "操作"),
       RadioGroup(kBoxRadio, &m_nBox, {"枠内文字の最小範囲", "枠自体"}, "範囲"),
       RadioGroup(kDimensionRadio, &m_nDimension, {"横・幅", "縦・高さ", "双方"}, "方向"),
-      SignedEdit(kMoveXEdit, &m_nMoveX, -MaxOffsetX(), MaxOffsetX(), "移動 X"),
-      SpinButton(456, kMoveXEdit, -MaxOffsetX(), MaxOffsetX()),
-      SignedEdit(kMoveYEdit, &m_nMoveY, -MaxOffsetY(), MaxOffsetY(), "移動 Y"),
-      SpinButton(457, kMoveYEdit, -MaxOffsetY(), MaxOffsetY()),
+      SignedEdit(kMoveXEdit, &m_nMoveX, -kMaxOffset, kMaxOffset, "移動 X"),
+      SpinButton(456, kMoveXEdit, -kMaxOffset, kMaxOffset),
+      SignedEdit(kMoveYEdit, &m_nMoveY, -kMaxOffset, kMaxOffset, "移動 Y"),
+      SpinButton(457, kMoveYEdit, -kMaxOffset, kMaxOffset),
       SignedEdit(kScaleXEdit, &m_nScaleX, -kMaxPercent, kMaxPercent, "拡大縮小 X（％）"),
       SpinButton(458, kScaleXEdit, -kMaxPercent, kMaxPercent),
       SignedEdit(kScaleYEdit, &m_nScaleY, -kMaxPercent, kMaxPercent, "拡大縮小 Y（％）"),
@@ -67,9 +64,9 @@ void CLayoutDlg::OnInitDialog(tmb::ui::DialogWindow& window) {
 std::vector<tmb::ui::Binding> CMoveDlg::Bindings() {
   using namespace tmb::ui;
   return {
-      SignedEdit(kXEdit, &m_nX, -MaxOffsetX(), MaxOffsetX(), "X"),
-      SpinButton(457, kXEdit, -MaxOffsetX(), MaxOffsetX()),
-      SignedEdit(kYEdit, &m_nY, -MaxOffsetY(), MaxOffsetY(), "Y"),
-      SpinButton(456, kYEdit, -MaxOffsetY(), MaxOffsetY()),
+      SignedEdit(kXEdit, &m_nX, -kMaxOffset, kMaxOffset, "X"),
+      SpinButton(457, kXEdit, -kMaxOffset, kMaxOffset),
+      SignedEdit(kYEdit, &m_nY, -kMaxOffset, kMaxOffset, "Y"),
+      SpinButton(456, kYEdit, -kMaxOffset, kMaxOffset),
   };
 }

@@ -24,7 +24,7 @@ class CLayoutDlg : public tmb::ui::ModalDialog {
   int m_nOperation = 3;   // LayoutOperation, 0 to 5; the move first
   int m_nBox = 0;         // LayoutBox
   int m_nDimension = 2;   // LayoutDimension; both ways first
-  int m_nMoveX = 0;       // pixels, within twice the paper either way and at most 10000
+  int m_nMoveX = 0;       // pixels, -10000 to 10000
   int m_nMoveY = 0;
   int m_nScaleX = 100;    // percent, -500 to 500
   int m_nScaleY = 100;
@@ -41,7 +41,7 @@ class CMoveDlg : public tmb::ui::ModalDialog {
 
   CMoveDlg() : ModalDialog(251, "全体移动") {}
 
-  int m_nX = 0;  // pixels, within twice the paper either way and at most 10000
+  int m_nX = 0;  // pixels, -10000 to 10000
   int m_nY = 0;
 
  protected:

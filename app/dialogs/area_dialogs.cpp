@@ -1,6 +1,8 @@
 #include "app/dialogs/area_dialogs.h"
 
 #include <algorithm>
+#include <string>
+#include <utility>
 
 #include "app/tmb_app.h"
 #include "app/window_boxes.h"
@@ -41,26 +43,30 @@ std::vector<tmb::ui::Binding> CZoomForm::Bindings() {
 
 std::vector<tmb::ui::Binding> CGuideLineDlg::Bindings() {
   using namespace tmb::ui;
-  // A spin may offer only what its edit accepts: both keep within the paper and the
-  // edit's own limit.
-  const int width = static_cast<int>(std::min(kMaxWidth, CanvasSide(gWorkCanvas.m_width)));
-  const int height = static_cast<int>(std::min(kMaxHeight, CanvasSide(gWorkCanvas.m_height)));
+  // The arrows run over the whole paper; the edits keep their own limits, which OK checks.
   const int paperWidth = static_cast<int>(CanvasSide(gWorkCanvas.m_width));
   const int paperHeight = static_cast<int>(CanvasSide(gWorkCanvas.m_height));
   return {
-      UnsignedEdit(102, &m_nWidth, 1, unsigned(width), "宽"),
-      SpinButton(172, 102, 1, width),
-      UnsignedEdit(103, &m_nHeight, 1, unsigned(height), "高"),
-      SpinButton(173, 103, 1, height),
-      UnsignedEdit(105, &m_nRight, 0, unsigned(paperWidth), "右边距"),
-      SpinButton(174, 105, 0, paperWidth),
-      UnsignedEdit(108, &m_nTop, 0, unsigned(paperHeight), "上边距"),
-      SpinButton(175, 108, 0, paperHeight),
+      UnsignedEdit(kWidthEdit, &m_nWidth, 1, kMaxWidth, "宽"),
+      SpinButton(172, kWidthEdit, 0, paperWidth),
+      UnsignedEdit(kHeightEdit, &m_nHeight, 1, kMaxHeight, "高"),
+      SpinButton(173, kHeightEdit, 0, paperHeight),
+      UnsignedEdit(kRightEdit, &m_nRight, 0, unsigned(paperWidth), "右边距"),
+      SpinButton(174, kRightEdit, 0, paperWidth),
+      UnsignedEdit(kTopEdit, &m_nTop, 0, unsigned(paperHeight), "上边距"),
+      SpinButton(175, kTopEdit, 0, paperHeight),
       RadioGroup(132, &m_nDisplay, {"仅在选择时", "总是", "与文字一致时"}, "显示"),
   };
 }
 
-void CGuideLineDlg::OnInitDialog(tmb::ui::DialogWindow&) { m_bOption = 0; }
+void CGuideLineDlg::OnInitDialog(tmb::ui::DialogWindow& window) {
+  m_bOption = 0;
+  // Every number is checked by OK, the ones handed in too: each edit shows its value as
+  // it is, not brought into range, so a value out of range is refused with its range.
+  const std::pair<int, unsigned> numbers[] = {
+      {kWidthEdit, m_nWidth}, {kHeightEdit, m_nHeight}, {kRightEdit, m_nRight}, {kTopEdit, m_nTop}};
+  for (const auto& [id, value] : numbers) window.SetControlText(id, std::to_string(value));
+}
 
 void CImageFileSetDlg::AddBox(const tmb::Rect& box) { m_boxes.push_back(FormatBoxText(box)); }
 

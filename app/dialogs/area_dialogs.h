@@ -34,6 +34,7 @@ class CGuideLineDlg : public tmb::ui::ModalDialog {
  public:
   static constexpr unsigned kMaxWidth = 1000;
   static constexpr unsigned kMaxHeight = 1500;
+  static constexpr int kWidthEdit = 102, kHeightEdit = 103, kRightEdit = 105, kTopEdit = 108;
 
   CGuideLineDlg() : ModalDialog(150, "参考线") {}
 

@@ -16,6 +16,8 @@ constexpr int kModeRadio = 667;
 constexpr int kSingleColourButton = 679;
 constexpr int kSetRadio = 668;
 constexpr int kColourBox = 672;
+constexpr int kCharSwatch = 671;
+constexpr int kPaperSwatch = 670;
 constexpr char kPictureFilter[] = "(*.bmp;*.png;*.jpg;)|*.bmp;*.png;*.jpg;|(*.*)|*.*||";
 constexpr int kTextFirstPicture = 3;  // texts 3 and 4: background pictures 1 and 2
 
@@ -23,7 +25,7 @@ constexpr int kTextFirstPicture = 3;  // texts 3 and 4: background pictures 1 an
 
 CColorPage::CColorPage()
     : PropertyPage(317, "颜色"),
-      m_colours({{671, 670}, {673, 674, 675}, {676, 677, 678}, SliderScale::kDirect, true}) {}
+      m_colours({{kCharSwatch, kPaperSwatch}, {673, 674, 675}, {676, 677, 678}, SliderScale::kDirect, true}) {}
 
 std::vector<tmb::ui::Binding> CColorPage::Bindings() {
   using namespace tmb::ui;
@@ -45,6 +47,11 @@ void CColorPage::OnInitDialog() {
 }
 
 void CColorPage::OnNotify(int id, tmb::ui::Notify code) {
+  // A click into a swatch chooses its slot as its "設定" button does.
+  if (code == tmb::ui::Notify::kSetFocus && (id == kCharSwatch || id == kPaperSwatch)) {
+    ChooseSlot(id == kCharSwatch ? kCharColour : kPaperColour);
+    return;
+  }
   if (m_colours.OnNotify(id, code)) return;
   if (id == tmb::ui::kIdOk) {
     OnOK();
@@ -53,10 +60,15 @@ void CColorPage::OnNotify(int id, tmb::ui::Notify code) {
   } else if (id == kColourBox) {
     m_colours.ChooseFromColourBox();
   } else if (id == kSetRadio || id == kSetRadio + 1) {
-    m_nSetRadio = id - kSetRadio;
-    WriteModeToRecord();
-    m_colours.SelectSlot(m_nSetRadio);
+    ChooseSlot(id - kSetRadio);
   }
+}
+
+void CColorPage::ChooseSlot(int slot) {
+  m_nSetRadio = slot;
+  if (auto* button = qobject_cast<QAbstractButton*>(Control(kSetRadio + slot))) button->setChecked(true);
+  WriteModeToRecord();
+  m_colours.SelectSlot(slot);
 }
 
 void CColorPage::WriteModeToRecord() {

@@ -53,6 +53,8 @@ class CColorPage : public tmb::ui::PropertyPage {
   // Writes the chosen mode into the record, remembering the value it held before the
   // first such write since the last OK or Cancel, however often the page came to the front.
   void WriteModeToRecord();
+  // Makes slot current as its "設定" button does, writing the mode into the record.
+  void ChooseSlot(int slot);
 
   bool m_bRemembered = false;
   int m_nRememberedMode = 0;

@@ -5,8 +5,10 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <algorithm>
+#include <string>
 
 #include "platform/service/colour_chooser.h"
+#include "platform/service/messages.h"
 #include "platform/ui/dialog.h"
 
 namespace {
@@ -14,6 +16,7 @@ namespace {
 constexpr int kChannelMax = 255;
 constexpr int kPercentMax = 100;
 constexpr int kAllChannels = 7;
+constexpr int kMsgRange = 61501;
 constexpr const char* kChannelNames[] = {"赤", "緑", "青"};
 
 }  // namespace
@@ -123,13 +126,19 @@ void ColourSlotEditor::StoreEdit(int channel) {
   if (!edit) return;
   bool ok = false;
   const long long typed = edit->text().trimmed().toLongLong(&ok);
-  // A page refuses a number outside 0..255 when it is saved; a dialog keeps it within
-  // 0..255 rather than taking its low byte, which would turn 300 into 44.
-  if (ok && (!m_controls.checkedEdits || (typed >= 0 && typed <= kChannelMax))) {
-    m_slots[size_t(CurrentSlot())][size_t(channel)] = uint8_t(std::clamp<long long>(typed, 0, kChannelMax));
-  } else if (m_controls.checkedEdits) {
+  // A page refuses a number outside 0..255 as soon as its edit is left, and keeps the
+  // focus there; a dialog keeps it within 0..255 rather than taking its low byte, which
+  // would turn 300 into 44.
+  if (m_controls.checkedEdits && !(ok && typed >= 0 && typed <= kChannelMax)) {
+    if (m_bRefusing) return;  // the message took the focus from the edit
+    m_bRefusing = true;
+    tmb::ShowMessage(kMsgRange, tmb::kMsgOk, {"0", std::to_string(kChannelMax)});
+    edit->setFocus();
+    edit->selectAll();
+    m_bRefusing = false;
     return;
   }
+  if (ok) m_slots[size_t(CurrentSlot())][size_t(channel)] = uint8_t(std::clamp<long long>(typed, 0, kChannelMax));
   Refresh(1 << channel);
 }
 

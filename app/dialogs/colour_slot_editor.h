@@ -75,5 +75,6 @@ class ColourSlotEditor {
   std::vector<Rgb> m_slots;
   int m_nCurrent = 0;
   std::array<int, 3> m_channel{};  // the checked edits' members
+  bool m_bRefusing = false;        // a range message about an edit is up
   std::function<QWidget*(int)> control_;
 };

@@ -1,15 +1,16 @@
 #include "app/dialogs/dict_file_dialog.h"
 
+#include <QFont>
 #include <QWidget>
 #include <algorithm>
 #include <filesystem>
 
 #include "app/settings/settings_glue.h"
+#include "app/dialogs/font_page.h"
 #include "app/tmb_app.h"
 #include "convert/driver/tablet_ink.h"
 #include "core/document/tmb_doc.h"
 #include "core/file/path_helpers.h"
-#include "core/record/log_font.h"
 #include "core/state/draw_state.h"
 #include "core/store/dictionary_runs.h"
 #include "imageedit/effects/effect_script.h"
@@ -18,7 +19,6 @@
 #include "platform/service/messages.h"
 #include "platform/text/code_page.h"
 #include "platform/ui/binding_form.h"
-#include "platform/ui/font_chooser_dialog.h"
 #include "views/tmb_view.h"
 
 CDictFileDlg gDictFileDlg;
@@ -67,7 +67,7 @@ std::vector<tmb::ui::Binding> CDictFileDlg::Bindings() {
 }
 
 void CDictFileDlg::OnInitDialog(tmb::ui::DialogWindow& window) {
-  if (QWidget* edit = window.Control(kTextEdit)) edit->setFont(tmb::ui::ToQFont(PlatformFontOf(DefaultTextFont())));
+  if (QWidget* edit = window.Control(kTextEdit)) edit->setFont(CFontPage::ListFont());
 }
 
 void CDictFileDlg::OnNotify(tmb::ui::DialogWindow& window, int id, tmb::ui::Notify code) {

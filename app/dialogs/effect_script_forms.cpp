@@ -1,18 +1,18 @@
 #include "app/dialogs/effect_script_forms.h"
 
+#include <QFont>
 #include <QWidget>
 #include <cstdint>
 
+#include "app/dialogs/font_page.h"
 #include "app/tmb_app.h"
 #include "core/file/path_helpers.h"
 #include "core/file/stored_path.h"
-#include "core/record/log_font.h"
 #include "imageedit/effects/effect_def.h"
 #include "platform/service/file_chooser.h"
 #include "platform/service/messages.h"
 #include "platform/text/code_page.h"
 #include "platform/ui/binding_form.h"
-#include "platform/ui/font_chooser_dialog.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ constexpr char kScriptFilter[] = "(ef*.txt)|ef*.txt|(*.txt)|*.txt|(*.*)|*.*||";
 
 // Scripts show in the text font of the drawing state.
 void UseTextFont(tmb::ui::DialogWindow& window) {
-  if (QWidget* edit = window.Control(kScriptEdit)) edit->setFont(tmb::ui::ToQFont(PlatformFontOf(DefaultTextFont())));
+  if (QWidget* edit = window.Control(kScriptEdit)) edit->setFont(CFontPage::ListFont());
 }
 
 std::string Narrow(const std::string& utf8) { return tmb::Utf8ToSjis(utf8).value_or(tmb::Utf8ToSjisLossy(utf8)); }

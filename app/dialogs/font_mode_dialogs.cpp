@@ -35,6 +35,10 @@ std::vector<tmb::ui::Binding> CImageListDlg::Bindings() {
   };
 }
 
+void CImageListDlg::OnInitDialog(tmb::ui::DialogWindow& window) {
+  window.SetControlText(tmb::ui::kIdOk, "新規画像ファイル");
+}
+
 void CImageListDlg::OnNotify(tmb::ui::DialogWindow& window, int id, tmb::ui::Notify code) {
   if (id != kList || code != tmb::ui::Notify::kDoubleClick) return;
   const int row = tmb::ui::SelectedRow(window.Control(kList));
@@ -81,9 +85,9 @@ std::vector<tmb::ui::Binding> CDlg267::Bindings() {
 }
 
 void CDlg267::OnInitDialog(tmb::ui::DialogWindow& window) {
-  for (int id : {483, 482, 486, 487}) window.EnableControl(id, m_nMode == 1);
-  for (int id : {477, 481, 485, 484}) window.EnableControl(id, m_nMode == 2);
-  window.EnableControl(476, m_nMode == 1 || m_nMode == 2);
+  // 476 stands in both runs; the second decides, so the text is open in mode 2 only.
+  for (int id : {483, 482, 476, 486, 487}) window.EnableControl(id, m_nMode == 1);
+  for (int id : {477, 481, 476, 485, 484}) window.EnableControl(id, m_nMode == 2);
 }
 
 void CDlg267::OnNotify(tmb::ui::DialogWindow& window, int id, tmb::ui::Notify code) {

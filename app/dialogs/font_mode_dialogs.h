@@ -25,6 +25,8 @@ class CImageListDlg : public tmb::ui::ModalDialog {
 
  protected:
   std::vector<tmb::ui::Binding> Bindings() override;
+  // OK asks for a new picture file rather than a listed one, and says so.
+  void OnInitDialog(tmb::ui::DialogWindow& window) override;
   void OnNotify(tmb::ui::DialogWindow& window, int id, tmb::ui::Notify code) override;
 
  private:

@@ -7,6 +7,7 @@
 #include "core/record/char_data_full.h"
 #include "core/state/draw_state.h"
 #include "core/state/mouse_speed.h"
+#include "imageedit/view/bmp_view_window.h"
 #include "views/tmb_view.h"
 
 namespace {
@@ -71,6 +72,10 @@ int RunGuideFrameCommand() {
   if (result == 0) return 0;
   view->RefreshWritingArea();
   view->RedrawGuides();
+  // The dialog's option takes the image editor's picture in again, when it is open.
+  if (result == 2) {
+    if (CBmpViewWindow* editor = CBmpViewWindow::Instance()) editor->editor().CaptureWindowImage(0, 0, kKindImageEditor);
+  }
   return result;
 }
 

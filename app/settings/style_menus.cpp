@@ -94,16 +94,16 @@ void CMainFrame::OnMenuLoaded(int menuId) {
   QMenu* root = settings->addMenu(QString::fromStdString(tmb::LoadStringText(kStyleMenuTitle)));
   root->setObjectName(QStringLiteral("styleMenu"));
   UpdateWhenShown(root);
-  BuildStyleMenus(
+  gStyleDefRoot.BuildMenus(
       *root, [this](int id) { return ActionFor(id); }, [this](QMenu* popup) { UpdateWhenShown(popup); });
 }
 
-void BuildStyleMenus(QMenu& root, const std::function<QAction*(int)>& actionOf,
-                     const std::function<void(QMenu*)>& watch) {
+void CStyleDefTree::BuildMenus(QMenu& root, const std::function<QAction*(int)>& actionOf,
+                               const std::function<void(QMenu*)>& watch) const {
   // levels[d]: the menu of depth d, opened by the last popup of depth d - 1.
   std::array<QMenu*, CStyleDefTree::kMaxDepths> levels{};
   levels[0] = &root;
-  for (const CStyleDefTree::MenuEntry& entry : gStyleDefRoot.entries()) {
+  for (const MenuEntry& entry : m_entries) {
     QMenu* menu = entry.depth >= 0 && entry.depth < CStyleDefTree::kMaxDepths ? levels[size_t(entry.depth)] : nullptr;
     if (!menu) continue;
     if (entry.type == CStyleDefTree::kSeparator) {

@@ -3,11 +3,7 @@
 // view's style command applies, and 2000-2127 a style table.
 #pragma once
 
-#include <functional>
 #include <string>
-
-class QAction;
-class QMenu;
 
 // Reads the style file once (the one beside the program, else the data folder's copy)
 // and gives the tree to the style commands. Returns 1.
@@ -16,7 +12,3 @@ int ReadStyleDef(const std::string& programFolder, const std::string& dataFolder
 // character slots, when it has one.
 void ApplyStyleVersion();
 
-// Fills root with the style menus of gStyleDefRoot: its items take the actions actionOf
-// gives for their ids, and each popup made is handed to watch (for its update pass).
-void BuildStyleMenus(QMenu& root, const std::function<QAction*(int)>& actionOf,
-                     const std::function<void(QMenu*)>& watch);

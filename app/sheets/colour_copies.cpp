@@ -19,16 +19,17 @@ RgbBytes BytesOf(int32_t colour) { return RgbBytesOf(static_cast<tmb::Colour>(co
 int32_t ColourOf(const RgbBytes& rgb) { return RgbParam(rgb[0], rgb[1], rgb[2]); }
 
 // Runs write (which returns how many values it wrote) as a page's store, then derives
-// what follows from the colours: the range pair, the effect's background colour and the
-// derived flag when a colour changed.
+// what follows from the colours: the range pair, the effect's background colour (always:
+// the paper colour may have changed behind the page) and the derived flag when a colour
+// changed.
 template <class Write>
 void StoreColours(CCharDataFull& record, Write&& write) {
   const ParamBlock before = record.m_param;
   int written = 0;
   StoreSettings(record, [&](ParamBlock& p) { written = write(p); });
   record.UpdateRangeFromMode();
-  if (written == 0) return;
   record.m_effect.m_colour1[kEffectColourBack] = static_cast<tmb::Colour>(record.m_param[kPaperColourParam]);
+  if (written == 0) return;
   for (int k = kColourFirst; k <= kColourLast; ++k) {
     if (before[size_t(k)] != record.m_param[size_t(k)]) record.m_bDerived = 1;
   }

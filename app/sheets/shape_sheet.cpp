@@ -149,7 +149,11 @@ void CShapePropSheetFrame::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_onActivate) m_onActivate();
 }
 
-void CShapePropSheetFrame::mousePressEvent(QMouseEvent* event) {
-  MiniFrame::mousePressEvent(event);
-  gDrawState.m_nMouseSpeedMode = kSheetMouseSpeedMode;
+bool CShapePropSheetFrame::event(QEvent* event) {
+  const bool handled = MiniFrame::event(event);
+  if (event->type() == QEvent::NonClientAreaMouseButtonPress &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    gDrawState.m_nMouseSpeedMode = kSheetMouseSpeedMode;
+  }
+  return handled;
 }

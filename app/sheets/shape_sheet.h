@@ -114,5 +114,6 @@ class CShapePropSheetFrame : public tmb::ui::MiniFrame {
   // Closing only hides the frame.
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
+  // A left press on the title area tells the drawing views to set their pointer speed anew.
+  bool event(QEvent* event) override;
 };

@@ -91,13 +91,9 @@ class TagReader {
       Advance();
     }
     const std::string_view word = text_.substr(start, pos_ - start);
-    // Only a word that starts with a digit is a number: "-7" is a word, like a name.
-    const bool number = IsDigit(word[0]);
-    if (number) {
-      int value = 0;
-      if (!ParseStyleNumber(word, value)) return Damage(line);
-    }
-    Add(number ? "val" : "data", line).text = Cut(word);
+    // Only a word that starts with a digit is a value, whatever follows its digits: "-7"
+    // is a word, like a name. The class that holds a value reads its number.
+    Add(IsDigit(word[0]) ? "val" : "data", line).text = Cut(word);
   }
 
   // A name, a bare value or a quoted value, up to the next delimiter.

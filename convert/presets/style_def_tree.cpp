@@ -1,6 +1,7 @@
 #include "convert/presets/style_def_tree.h"
 
 #include <algorithm>
+#include <charconv>
 #include <filesystem>
 
 #include "convert/presets/style_def_parser.h"
@@ -18,6 +19,16 @@ namespace {
 constexpr size_t kMaxFileBytes = size_t(1) << 20;
 constexpr int kMsgNoStyleFile = 61575;
 constexpr int kMsgDamagedStyleFile = 61576;
+
+// The number a value starts with ("12a" holds 12); false when it starts with none or the
+// number does not fit 32 bits.
+bool ParseLeadingNumber(std::string_view text, int& value) {
+  int32_t v = 0;
+  const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+  if (ec != std::errc() || ptr == text.data()) return false;
+  value = v;
+  return true;
+}
 
 template <size_t N>
 void SetName(std::array<char, N>& field, std::string_view text) {
@@ -86,7 +97,7 @@ class CStyleDefTree::Builder {
       const CStyleElement& number = elements_[size_t(j) + 1];
       if (!Is(word, "data") || !Is(number, "val")) break;
       int value = 0;
-      if (!ParseStyleNumber(number.text, value)) {
+      if (!ParseLeadingNumber(number.text, value)) {
         damage_ = number.line;
         return;
       }

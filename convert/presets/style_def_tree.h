@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,8 @@
 #include "core/record/param_block.h"
 
 struct CStyleParse;
+class QAction;
+class QMenu;
 
 class CStyleDefTree final : public StyleDefSource {
  public:
@@ -88,6 +91,12 @@ class CStyleDefTree final : public StyleDefSource {
   std::string ApplyStyle(ParamBlock& params, int index) override;
   bool KeepsFlyingWhite() const override { return m_bKeepFlyingWhite != 0; }
   bool KeepsShapeColours() const override { return m_bKeepColours != 0; }
+
+  // Fills root with the style menus: items take the actions actionOf gives for their ids,
+  // and each popup made is handed to watch (for its update pass). The menus are widgets of
+  // the shell, which defines this with them.
+  void BuildMenus(QMenu& root, const std::function<QAction*(int)>& actionOf,
+                  const std::function<void(QMenu*)>& watch) const;
 
   const std::vector<ClassNode>& classes() const { return m_classes; }
   const std::vector<MenuEntry>& entries() const { return m_entries; }

@@ -10,13 +10,13 @@ CCharDataFull& CCharSlots::operator[](int i) {
   return *slot;
 }
 
-void CCharSlots::InitDefaults() {
-  for (int i = 0; i < kCharSlotCount; ++i) {
-    (*this)[i].ResetSettings();
-    (*this)[i].SetDefaultsBySlot(i);
-  }
-}
-
 void CCharSlots::Reset() {
   for (auto& slot : m_slots) slot.reset();
+}
+
+void InitCharacterSlots() {
+  for (int i = 0; i < kCharSlotCount; ++i) {
+    gCharSlots[i].ResetSettings();
+    gCharSlots[i].SetDefaultsBySlot(i);
+  }
 }

@@ -15,8 +15,6 @@ class CCharSlots {
  public:
   // Slot i (kept within 0 to 5); built on first use, after the drawing state exists.
   CCharDataFull& operator[](int i);
-  // The start-up defaults: every slot reset, then given the defaults of its index.
-  void InitDefaults();
   // Drops every slot; the next use builds fresh records (tests start from here).
   void Reset();
 
@@ -25,3 +23,6 @@ class CCharSlots {
 };
 
 extern CCharSlots gCharSlots;
+
+// The start-up defaults: every slot reset, then given the defaults of its index.
+void InitCharacterSlots();

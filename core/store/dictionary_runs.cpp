@@ -46,10 +46,15 @@ std::vector<std::string_view> TextCharacters(std::string_view text) {
   return chars;
 }
 
+// The number of cells of rec's guide grid as last laid out.
+int GridCells(const CCharDataFull& rec) {
+  return rec.m_cellGrid.IsEmpty() ? 0 : rec.m_cellGrid.m_nColumns * rec.m_cellGrid.m_nRows;
+}
+
 // The guide grid of rec laid over the canvas; the number of its cells.
 int LayOutCells(CCharDataFull& rec) {
   rec.DrawGuideLines(gWorkCanvas.m_width, gWorkCanvas.m_height, nullptr);
-  return rec.m_cellGrid.IsEmpty() ? 0 : rec.m_cellGrid.m_nColumns * rec.m_cellGrid.m_nRows;
+  return GridCells(rec);
 }
 
 // Moves and scales path so that it sits in cell: as large as fits with its proportions
@@ -88,17 +93,20 @@ int CellOf(const CCellGrid& grid, int cells, tmb::Point p) {
 
 // The analysis overlay gets one mark for each written stroke, from its flagged start to the
 // point before the next: the view shows the runs that were registered.
-void MarkStrokeRuns(const CCharDataFull& record) {
+// Returns the number of strokes.
+int MarkStrokeRuns(const CCharDataFull& record) {
   CStrokeWork work(std::max(record.m_nPoints + 1, 1));
   record.ToStrokeWork(work);
   gAnalysisOverlay.Clear();
   const int n = work.GetCount();
-  for (int start = 0; start < n;) {
+  int strokes = 0;
+  for (int start = 0; start < n; ++strokes) {
     int end = start + 1;
     while (end < n && work.m_pFlags[end] != 1) ++end;
     gAnalysisOverlay.AddMark(start, end - 1, work);
     start = end;
   }
+  return strokes;
 }
 
 }  // namespace
@@ -151,54 +159,82 @@ int ExpandTextCharacters(CTmbDoc& doc, std::string_view text) {
   return 1;
 }
 
+int LoadDictionaryCharacter(CStrokePath& path, const CCharDataFull& record, const CNameEntry& entry) {
+  path.SetCount(0);
+  const int cells = GridCells(record);
+  int strokes = 0;
+  for (int start = 0; start < record.m_nPoints;) {
+    int end = start + 1;
+    while (end < record.m_nPoints && record.m_pFlags[end] == 0) ++end;
+    if (entry.m_nFirst >= 0 && CellOf(record.m_cellGrid, cells, record.m_pPoints[start]) == entry.m_nFirst) {
+      for (int j = start; j < end; ++j) path.AppendPoint(record.m_pPoints[j].x, record.m_pPoints[j].y, j == start ? 1 : 0);
+      ++strokes;
+    }
+    start = end;
+  }
+  if (strokes == 0) return 0;
+  CFRect box;
+  path.GetBounds(box);
+  path.Translate(-box.left, -box.top);
+  return strokes;
+}
+
+int LoadFontCharacter(const CStrokePath& path, std::string_view name) { return SaveTextCharacter(path, name); }
+
 int RegisterTextCharacters(CCharDataFull& record, std::string_view text, int window) {
   if (record.m_nPoints <= 0) return 0;
-  MarkStrokeRuns(record);
+  const int strokes = MarkStrokeRuns(record);
   const int cells = LayOutCells(record);
   const std::vector<std::string_view> chars = TextCharacters(text);
-  // With the window's ink active the cells the text does not reach are named by what is
-  // written there.
-  CTabletInk& ink = TabletInkOf(window);
-  const bool reading = ink.m_bActive != 0;
-  const size_t room = reading ? std::max<size_t>(size_t(cells), chars.size()) : chars.size();
-  std::vector<std::unique_ptr<CStrokePath>> parts(room);
   // The record's strokes each cell holds, as a run [first, end) while they follow one
-  // another (-1 once they do not).
-  std::vector<std::pair<int, int>> runs(room, {-1, -1});
+  // another (-1 once they do not); empty for a cell without strokes.
+  std::vector<std::pair<int, int>> runs(size_t(cells), {-2, -2});
   int stroke = 0;
   for (int start = 0; start < record.m_nPoints; ++stroke) {
     int end = start + 1;
     while (end < record.m_nPoints && record.m_pFlags[end] == 0) ++end;
     const int cell = CellOf(record.m_cellGrid, cells, record.m_pPoints[start]);
-    if (cell >= 0 && size_t(cell) < parts.size()) {
-      if (!parts[size_t(cell)]) {
-        parts[size_t(cell)] = std::make_unique<CStrokePath>(kMaxCharPoints);
-        runs[size_t(cell)] = {stroke, stroke + 1};
-      } else if (runs[size_t(cell)].second == stroke) {
-        ++runs[size_t(cell)].second;
+    if (cell >= 0) {
+      std::pair<int, int>& run = runs[size_t(cell)];
+      if (run.first == -2) {
+        run = {stroke, stroke + 1};
+      } else if (run.second == stroke) {
+        ++run.second;
       } else {
-        runs[size_t(cell)] = {-1, -1};
+        run = {-1, -1};
       }
-      CStrokePath& part = *parts[size_t(cell)];
-      for (int j = start; j < end; ++j) part.AppendPoint(record.m_pPoints[j].x, record.m_pPoints[j].y, j == start ? 1 : 0);
     }
     start = end;
   }
-  const int firstInk = reading ? ink.FirstInkStroke() : 0;
-  int stored = 0;
-  for (size_t i = 0; i < parts.size(); ++i) {
-    if (!parts[i]) continue;
-    std::string name = i < chars.size() ? std::string(chars[i]) : std::string();
-    // The recogniser reads a run of the ink's strokes: a cell's strokes that were not
-    // written one after another since the ink began stay unnamed.
-    if (i >= chars.size() && runs[i].first >= firstInk) {
-      ink.RecognizeText(runs[i].first - firstInk, runs[i].second - firstInk, name);
+  // Entry i of the list names cell i; each written cell is one character at most, so the
+  // list needs room for the text or the strokes, whichever is more.
+  gNameList.Reserve(std::max(strokes, static_cast<int>(chars.size())));
+  auto addEntry = [&record, cells](std::string_view name, int cell) {
+    const tmb::Rect box = cell < cells ? record.m_cellGrid.CellRect(cell) : tmb::Rect{};
+    const int place = cell < cells ? cell : -1;
+    return gNameList.Add(name, place, place, box.left, box.top, box.right, box.bottom);
+  };
+  for (size_t i = 0; i < chars.size(); ++i) addEntry(chars[i], static_cast<int>(i));
+  // With the window's ink active the written cells the text does not reach are named by
+  // what the recogniser reads in their strokes, when they are ink written one after
+  // another.
+  CTabletInk& ink = TabletInkOf(window);
+  if (ink.m_bActive != 0) {
+    const int firstInk = ink.FirstInkStroke();
+    for (int cell = static_cast<int>(chars.size()); cell < cells; ++cell) {
+      const std::pair<int, int>& run = runs[size_t(cell)];
+      if (run.first < firstInk) continue;
+      std::string name;
+      ink.RecognizeText(run.first - firstInk, run.second - firstInk, name);
+      if (!name.empty() && !addEntry(name, cell)) break;
     }
-    if (name.empty()) continue;
-    CFRect box;
-    parts[i]->GetBounds(box);
-    parts[i]->Translate(-box.left, -box.top);
-    if (SaveTextCharacter(*parts[i], name) != 1) return -1;
+  }
+  CStrokePath path(kMaxCharPoints);
+  int stored = 0;
+  for (int i = 0; i < gNameList.GetCount(); ++i) {
+    const CNameEntry& entry = gNameList.Entry(i);
+    if (LoadDictionaryCharacter(path, record, entry) == 0) continue;
+    if (LoadFontCharacter(path, entry.m_strName) != 1) return -1;
     ++stored;
   }
   return stored > 0 ? 1 : 0;

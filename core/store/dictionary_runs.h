@@ -7,7 +7,9 @@
 #include <string_view>
 
 class CCharDataFull;
+class CStrokePath;
 class CTmbDoc;
+struct CNameEntry;
 
 // Parameters of the expansion: scale the characters (by p302 percent), centre them in
 // their cells.
@@ -31,7 +33,8 @@ int SplitTextCharacters(std::string_view text);
 int ExpandTextCharacters(CTmbDoc& doc, std::string_view text);
 
 // Stores the strokes written into the cells of the record's guide grid under the
-// characters of text, in order: each stroke belongs to the cell of its first point, and
+// characters of text, which become the entries of gNameList (entry i naming cell i), in
+// order: each stroke belongs to the cell of its first point, and
 // the strokes of a cell are moved so that their box's top-left corner is the origin. A
 // cell without strokes is passed over; while the ink of window (0 A, 1 B, the record's)
 // is active, a written cell past the text's characters is stored under what the
@@ -39,3 +42,11 @@ int ExpandTextCharacters(CTmbDoc& doc, std::string_view text);
 // some strokes were stored; 0 when the record has no strokes in the cells of the text,
 // -1 when the store could not be written.
 int RegisterTextCharacters(CCharDataFull& record, std::string_view text, int window);
+
+// The strokes of record that start in the cell entry names (its first point index is the
+// cell of the record's guide grid; -1 none) into path, moved so that their box's top-left
+// corner is the origin. The number of strokes; 0 when the cell holds none.
+int LoadDictionaryCharacter(CStrokePath& path, const CCharDataFull& record, const CNameEntry& entry);
+// Hands path to the text store under name: 1 when stored, -1 when the store could not be
+// written.
+int LoadFontCharacter(const CStrokePath& path, std::string_view name);

@@ -74,14 +74,16 @@ TEST(AppSettings, StoredValuesAreRead) {
   EXPECT_EQ(s.m_crBackB, 0x123456u);
 }
 
-TEST(AppSettings, PaperSizeAndDataSizeAreReadWithinTheirRanges) {
+// The saved paper size is written at shut-down only: whatever it holds, the paper starts
+// at 500 x 750.
+TEST(AppSettings, ThePaperStartsStandardAndTheDataSizeIsReadWithinItsRange) {
   struct Case {
     int width, height, dataSize;
     tmb::Size size;
     int kept;
   } cases[] = {
-      {640, 900, 7, {640, 900}, 4},
-      {300, 3000, 0, {300, 3000}, 1},
+      {640, 900, 7, {500, 750}, 4},
+      {300, 3000, 0, {500, 750}, 1},
       {299, 3001, 2, {500, 750}, 2},
       {-640, 0, -1, {500, 750}, 1},
   };
@@ -188,10 +190,10 @@ TEST(AppSettings, ShutDownWritesEveryValueInOrder) {
   EXPECT_EQ(p.GetInt("Data", "BackColorEdit", -1), 0x010203);
   EXPECT_EQ(p.GetString("Data", "DrawFilePath", ""), "/home/u/chars");
 
-  // What one run writes, the next reads.
+  // What one run writes, the next reads; but the paper, which starts standard.
   CDrawState next;
   LoadProfileValues(p, next);
-  EXPECT_EQ(next.m_sizeCanvas, (tmb::Size{640, 900}));
+  EXPECT_EQ(next.m_sizeCanvas, (tmb::Size{500, 750}));
   EXPECT_EQ(next.m_nPenSpeedStart, 4);
   EXPECT_EQ(next.m_nStartCount, 42);
 }

@@ -1,9 +1,16 @@
 // Help: 帮助 > 帮助 opens the help page, and says where the page is when no program opens
-// it; F1 in a dialog asks for the help of the control with the focus, and the dialog stays.
+// it; F1 in a dialog asks for the help of the control with the focus, and the dialog stays;
+// the toolbar's help button opens the help of the next window clicked.
+#include <QToolBar>
+
 #include "app/app_fixture.h"
+#include "app/kind_lookup.h"
 #include "app/dialogs/pen_dialogs.h"
 #include "resources/command_ids.h"
 #include "support/recorded_services.h"
+#include "support/ui/toolbar_button.h"
+#include "views/tmb_view.h"
+#include "views/tmb_view_area.h"
 
 namespace tmb::test {
 namespace {
@@ -48,6 +55,33 @@ TEST_F(Help, F1InADialogOpensTheHelpAndLeavesTheDialogOpen) {
   dlg.DoModal(frame());
   EXPECT_EQ(shell.opened, std::vector<std::string>{theApp.m_strHelpPath});
   EXPECT_TRUE(stillOpen);
+}
+
+using ContextHelpButton = ShownAppTest;
+
+// The button waits for a click: the click opens the help instead of reaching the window
+// (no stroke), and the mode ends with it; Escape leaves the mode without help.
+TEST_F(ContextHelpButton, TheNextClickOpensTheHelpForItAndEscapeLeaves) {
+  RecordedShell shell;
+  QToolButton* help = ButtonOfCommand(frame()->toolBar(), kCmdHelp);
+  ASSERT_TRUE(help);
+  QWidget* paper = CTmbView::ViewOfKind(kKindDrawA)->area()->viewport();
+  const int points = GetCharDocumentOfKind(kKindDrawA)->DrawnRecord()->m_nPoints;
+
+  QTest::mouseClick(help, Qt::LeftButton);
+  EXPECT_TRUE(shell.opened.empty()) << "the button only waits for a window";
+  QTest::mouseClick(paper, Qt::LeftButton, {}, QPoint(120, 120));
+  EXPECT_EQ(shell.opened, std::vector<std::string>{theApp.m_strHelpPath});
+  EXPECT_EQ(GetCharDocumentOfKind(kKindDrawA)->DrawnRecord()->m_nPoints, points) << "the click drew";
+
+  QTest::mouseClick(paper, Qt::LeftButton, {}, QPoint(120, 120));
+  EXPECT_EQ(shell.opened.size(), 1u) << "the mode ended with the help";
+
+  QTest::mouseClick(help, Qt::LeftButton);
+  QTest::keyClick(paper, Qt::Key_Escape);
+  QTest::mouseClick(paper, Qt::LeftButton, {}, QPoint(120, 120));
+  EXPECT_EQ(shell.opened.size(), 1u) << "Escape left the mode";
+  EXPECT_TRUE(messages.ids.empty());
 }
 
 }  // namespace

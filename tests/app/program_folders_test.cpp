@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "app/app_fixture.h"
+#include "app/kind_lookup.h"
 #include "core/canvas/work_canvas.h"
 #include "core/document/tmb_doc.h"
 #include "core/file/stored_path.h"
@@ -83,12 +84,13 @@ TEST_F(StartFolders, TheDefaultFileLoadsFromTheDataFolderWhereverTheProgramStart
   ASSERT_TRUE(started);
   EXPECT_EQ(gDrawState.m_nStartLoadMode, kStartNamedFile);
   // Its settings, the defaults of slots 0 and 1, became the start settings of slots 4 and
-  // 5 (whose own brush preset differs), and no file is the current one.
+  // 5 (whose own brush preset differs); the title names it, and no window saves to it.
   for (int slot : {4, 5}) {
     EXPECT_EQ(gCharSlots[slot].m_param[0], 3) << slot;
     EXPECT_EQ(gCharSlots[slot].m_param[3], 15) << slot;
   }
-  EXPECT_TRUE(gDrawState.m_szCharFilePath.empty());
+  EXPECT_EQ(gDrawState.m_szCharFilePath, "standerd.wdf");
+  EXPECT_FALSE(GetCharDocumentOfKind(kKindDrawA)->HasPath());
   EXPECT_TRUE(messages.ids.empty());
 }
 

@@ -1,4 +1,5 @@
 #include <QFile>
+#include <QLineEdit>
 #include <QSplitter>
 
 #include "app/app_fixture.h"
@@ -9,6 +10,7 @@
 #include "core/document/doc_windows.h"
 #include "core/record/char_slots.h"
 #include "platform/ui/settings_profile.h"
+#include "resources/command_ids.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
@@ -120,6 +122,18 @@ TEST_F(StartUp, WithOneSharedDocumentEveryKindFindsWindowA) {
   EXPECT_EQ(messages.beeps, 1);
 }
 
+// The sheet command of the target characters makes the current window kind 1: the
+// current window's view and document are then both B's, never B's view over A's document.
+TEST_F(StartUp, TheCurrentWindowsViewAndDocumentAreOneWindowsWhateverTheSheetCommandSet) {
+  ASSERT_TRUE(Start());
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdSheetTarget));
+  ASSERT_EQ(gDrawState.m_nCurDrawKind, 1);
+  ui::View* view = GetViewOfKind(kKindCurrentDraw);
+  ASSERT_TRUE(view);
+  EXPECT_EQ(view->document(), theApp.m_pKindDoc[2]);
+  EXPECT_EQ(GetDocumentOfKind(kKindCurrentDraw), theApp.m_pKindDoc[2]);
+}
+
 TEST_F(StartUp, ClosingADrawingWindowClearsOnlyItsOwnFlag) {
   ASSERT_TRUE(Start());
   QPointer<ui::Document> docB = theApp.m_pKindDoc[2];
@@ -153,8 +167,8 @@ TEST_F(StartUp, ProfileValuesReadAtStartAreWrittenBackAtShutDown) {
   ASSERT_TRUE(Start());
   EXPECT_EQ(gDrawState.m_nStartCount, 7);
   EXPECT_EQ(gDrawState.m_nPenRestrain, 2);
-  EXPECT_EQ(gDrawState.m_sizeCanvas, (tmb::Size{640, 800}));
-  EXPECT_EQ(gWorkCanvas.m_width, 640);
+  EXPECT_EQ(gDrawState.m_sizeCanvas, (tmb::Size{500, 750}));  // the saved size is not read
+  EXPECT_EQ(gWorkCanvas.m_width, 500);
   EXPECT_EQ(gDrawState.m_crBackA, 0x112233u);
   ASSERT_EQ(gDrawState.m_boxes.size(), 1u);
   EXPECT_EQ(gDrawState.m_boxes[0], (tmb::Rect{-4, 5, 60, 70}));
@@ -168,7 +182,8 @@ TEST_F(StartUp, ProfileValuesReadAtStartAreWrittenBackAtShutDown) {
   EXPECT_EQ(after.GetInt("Data", "CountV3", 0), 8);
   EXPECT_EQ(after.GetInt("Data", "PenRestrain", -1), 1);  // the pen switch
   EXPECT_EQ(after.GetInt("Data", "PenSpeed", 0), 3);
-  EXPECT_EQ(after.GetInt("Data", "BmpWidthV3", 0), 640);
+  EXPECT_EQ(after.GetInt("Data", "BmpWidthV3", 0), 500);
+  EXPECT_EQ(after.GetInt("Data", "BmpHeightV3", 0), 750);
   EXPECT_EQ(after.GetString("Data", "StartLoadFileName", ""), "(Default1)");
   EXPECT_EQ(after.GetInt("SubData", "Total", 0), 2);
   EXPECT_EQ(after.GetString("SubData", "Box2", ""), "(   1,   2)-(   3,   4)");
@@ -206,13 +221,15 @@ TEST_F(StartUp, TheStartFileLoadsQuietlyWithItsExtensionMadeWdf) {
   WriteFile(dir / "start.wdf", 57);
   profile.WriteString("Data", "StartLoadFileName", (dir / "start.txt").string());
   ASSERT_TRUE(Start());
-  // Settings only: the start file gives its parameters, keeps no points, names no file,
-  // and becomes the start settings of slots 4 and 5.
+  // Settings only: the start file gives its parameters, keeps no points, gives the
+  // windows no path to save to, names itself in the title, and becomes the start
+  // settings of slots 4 and 5.
   CTmbDocument* doc = SharedDoc();
   EXPECT_EQ(doc->DrawnRecord()->m_param[3], 57);
   EXPECT_EQ(doc->DrawnRecord()->m_nPoints, 0);
   EXPECT_FALSE(doc->HasPath());
-  EXPECT_TRUE(gDrawState.m_szCharFilePath.empty());
+  EXPECT_EQ(gDrawState.m_szCharFilePath, (dir / "start.wdf").string());
+  EXPECT_TRUE(frame()->windowTitle().endsWith(QStringLiteral(" - start.wdf"))) << frame()->windowTitle().toStdString();
   EXPECT_EQ(gCharSlots[4].m_param[3], 57);
   EXPECT_EQ(gCharSlots[5].m_param[3], 57);
   EXPECT_EQ(gStartLoading, 0);
@@ -235,7 +252,10 @@ TEST_F(StartUp, TheStartSettingsDialogIsShownOnlyWhenAskedFor) {
   theApp.Reset();
 
   profile.WriteInt("Data", "StartSetting", 0);
+  profile.WriteInt("Data", "BmpWidthV3", 640);  // the last run's paper is not offered
   dialogs.Then([](ui::DialogWindow& d) {
+    EXPECT_EQ(qobject_cast<QLineEdit*>(d.Control(571))->text(), QStringLiteral("500"));
+    EXPECT_EQ(qobject_cast<QLineEdit*>(d.Control(570))->text(), QStringLiteral("750"));
     ScriptedDialogs::Type(d, 571, "800");
     ScriptedDialogs::Type(d, 570, "3001");
     EXPECT_EQ(ScriptedDialogs::PressOk(d), 0);  // out of range: the dialog stays
@@ -253,7 +273,10 @@ TEST_F(StartUp, TheStartSettingsDialogIsShownOnlyWhenAskedFor) {
 
 TEST_F(StartUp, ADialogThatNeverOpenedChangesNothing) {
   profile.WriteInt("Data", "StartSetting", 0);
+  profile.WriteInt("Data", "BmpWidthV3", 640);  // the last run's paper is not offered
   dialogs.Then([](ui::DialogWindow& d) {
+    EXPECT_EQ(qobject_cast<QLineEdit*>(d.Control(571))->text(), QStringLiteral("500"));
+    EXPECT_EQ(qobject_cast<QLineEdit*>(d.Control(570))->text(), QStringLiteral("750"));
     ScriptedDialogs::Type(d, 571, "800");
     return ui::kIdFailed;
   });
@@ -279,7 +302,9 @@ TEST_F(StartUp, LowDiskSpaceAsksWhetherToGoOn) {
   EXPECT_TRUE(messages.ids.empty());
 }
 
-TEST_F(StartUp, BasicSettingsTakeANewPaperSizeAtTheNextStart) {
+// The new sizes are written at shut-down; the next start takes the data size, while its
+// paper starts standard as at every start.
+TEST_F(StartUp, BasicSettingsEndTheProgramAndTheNextStartTakesTheDataSize) {
   ASSERT_TRUE(Start());
   gDrawState.m_strStartFile = "/somewhere/x.wdf";
   gDrawState.m_nStartLoadMode = kStartNamedFile;
@@ -300,8 +325,9 @@ TEST_F(StartUp, BasicSettingsTakeANewPaperSizeAtTheNextStart) {
   theApp.ExitInstance();
   theApp.Reset();
   gDrawState.Reset();
+  EXPECT_EQ(profile.GetInt("Data", "BmpWidthV3", 0), 600);
   ASSERT_TRUE(Start());
-  EXPECT_EQ(gDrawState.m_sizeCanvas, (tmb::Size{600, 750}));
+  EXPECT_EQ(gDrawState.m_sizeCanvas, (tmb::Size{500, 750}));
   EXPECT_EQ(gDrawState.m_nMaxDataSize, 2);
 }
 

@@ -29,7 +29,7 @@ using DefaultFile = CharFileTest;
 TEST_F(DefaultFile, ReadsBackAsTheDefaultsOfSlotsZeroAndOne) {
   // The file was written with no data folder: its texts name the files bare.
   gDrawState.m_szCurFolder.clear();
-  gCharSlots.InitDefaults();
+  InitCharacterSlots();
   BinaryFile file;
   ASSERT_TRUE(file.Open(kDataFolder / kDefaultCharFile, BinaryFile::Mode::kRead));
   for (int part = 1; part <= 2; ++part) {

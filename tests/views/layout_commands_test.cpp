@@ -93,19 +93,20 @@ TEST_F(LayoutCommands, MoveAndScaleTakeTheirOwnPairOfValues) {
   EXPECT_EQ(Points(), (std::vector<Point>{{105, 93}, {155, 93}, {155, 193}, {230, 193}, {100, 400}, {200, 500}}));
 }
 
-TEST_F(LayoutCommands, OffsetsBeyondTwiceThePaperKeepTheDialogOpen) {
+// The offsets reach 10000 pixels either way on any paper, here one of 500 x 750.
+TEST_F(LayoutCommands, OffsetsBeyond10000KeepTheDialogOpen) {
   int firstTry = -1;
   dialogs.Then([&firstTry](ui::DialogWindow& d) {
     ScriptedDialogs::Check(d, CLayoutDlg::kOperationRadio + kLayoutMove, true);
-    ScriptedDialogs::Type(d, CLayoutDlg::kMoveXEdit, "1001");  // the paper is 500 wide
+    ScriptedDialogs::Type(d, CLayoutDlg::kMoveXEdit, "10001");
     firstTry = ScriptedDialogs::PressOk(d);
-    ScriptedDialogs::Type(d, CLayoutDlg::kMoveXEdit, "1000");
-    ScriptedDialogs::Type(d, CLayoutDlg::kMoveYEdit, "-1500");  // and 750 high
+    ScriptedDialogs::Type(d, CLayoutDlg::kMoveXEdit, "10000");
+    ScriptedDialogs::Type(d, CLayoutDlg::kMoveYEdit, "-10000");
     return ScriptedDialogs::PressOk(d);
   });
   view->OnLayout();
   EXPECT_EQ(firstTry, 0);
-  EXPECT_EQ(a.m_pPoints[0], (Point{1100, -1400}));
+  EXPECT_EQ(a.m_pPoints[0], (Point{10100, -9900}));
   EXPECT_EQ(a.m_pPoints[4], (Point{100, 400}));
 }
 

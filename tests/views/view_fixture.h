@@ -34,7 +34,7 @@ class DrawingViewTest : public ::testing::Test {
     const Point o = gDrawState.m_ptCanvasOrigin;
     gDrawState.m_rcCanvas = {o.x, o.y, o.x + kPaperWidth, o.y + kPaperHeight};
     gCharSlots.Reset();
-    gCharSlots.InitDefaults();
+    InitCharacterSlots();
     for (CBrushState& s : gBrushStates) s.Reset();
     windows.docA->OnNewDocument();
     windows.docB->OnNewDocument();

@@ -1,9 +1,11 @@
 // The colour-slot editor in its dialogs, boxes and page: scales, swatches, channel edits,
 // the colour box, the buttons of the colour change and the hand-over of each.
+#include <QAbstractButton>
 #include <QImage>
 #include <QLineEdit>
 #include <QPointer>
 #include <QSlider>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -274,12 +276,38 @@ TEST_F(ColourPage, ChoosingASlotWritesTheModeIntoTheRecordAndCancelTakesItBack) 
   EXPECT_EQ(reloads, 1);
 }
 
+// A click into a swatch chooses its slot as the "設定" buttons do: the slot is current,
+// its button checked, and the chosen colour mode is in the record.
+TEST_F(ColourPage, AClickIntoASwatchChoosesItsSlotAndWritesTheModeIntoTheRecord) {
+  sheet.show();
+  sheet.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&sheet));
+  page->m_colours.SetSlotColour(CColorPage::kPaperColour, MakeRgb(1, 2, 3));
+  qobject_cast<QAbstractButton*>(page->Control(679))->setChecked(true);  // single colour
+  QTest::mouseClick(page->Control(670), Qt::LeftButton);
+  EXPECT_EQ(page->m_colours.CurrentSlot(), CColorPage::kPaperColour);
+  EXPECT_TRUE(qobject_cast<QAbstractButton*>(page->Control(669))->isChecked());
+  EXPECT_EQ(qobject_cast<QLineEdit*>(page->Control(673))->text(), QStringLiteral("1"));
+  EXPECT_EQ(record->m_param[CColorPage::kColourModeParam], CColorPage::kSingleColourMode);
+  EXPECT_EQ(record->m_bChanged, 1);
+  qobject_cast<QAbstractButton*>(page->Control(667))->setChecked(true);  // black ink
+  QTest::mouseClick(page->Control(671), Qt::LeftButton);
+  EXPECT_EQ(page->m_colours.CurrentSlot(), CColorPage::kCharColour);
+  EXPECT_EQ(record->m_param[CColorPage::kColourModeParam], 0);
+  sheet.PressCancel();
+  EXPECT_EQ(record->m_param[CColorPage::kColourModeParam], 0) << "the mode the record held";
+}
+
+// Leaving a channel edit with a number out of range says so at once; OK refuses it too.
 TEST_F(ColourPage, ARefusedChannelKeepsThePageAndOkHandsOverOtherwise) {
   auto* red = qobject_cast<QLineEdit*>(page->Control(673));
   red->setText(QStringLiteral("300"));
   emit red->editingFinished();
-  EXPECT_FALSE(sheet.PressOk());
   EXPECT_EQ(messages.ids, std::vector<int>{61501});
+  EXPECT_EQ(messages.texts, std::vector<std::string>{"Enter an integer between 0 and 255."});
+  EXPECT_EQ(page->m_colours.SlotColour(CColorPage::kCharColour), MakeRgb(128, 10, 20));
+  EXPECT_FALSE(sheet.PressOk());
+  EXPECT_EQ(messages.ids, (std::vector<int>{61501, 61501}));
   EXPECT_EQ(applies, 0);
   red->setText(QStringLiteral("255"));
   emit red->editingFinished();

@@ -13,6 +13,7 @@
 #include "app/dialogs/effect_dialog_forms.h"
 #include "app/dialogs/export_setting_dialog.h"
 #include "app/dialogs/file_select_dialog.h"
+#include "app/dialogs/font_mode_dialogs.h"
 #include "app/window_boxes.h"
 #include "core/file/file_select.h"
 #include "core/state/draw_state.h"
@@ -275,11 +276,11 @@ TEST_F(OneTouch, TheOpenAndEditButtonsWorkOnTheDefinitionsScript) {
   EXPECT_GT(def->m_nEntries, 0);
 }
 
+// On the standard paper the offsets still reach 10000 either way, and no further.
 TEST(MoveAndLayout, OffsetsPast10000AreRefusedWhateverThePaperAndTheSpinsStopThere) {
   ScriptedMessages messages;
   ScriptedDialogs dialogs;
-  const int width = gWorkCanvas.m_width, height = gWorkCanvas.m_height;
-  gWorkCanvas.m_width = gWorkCanvas.m_height = 6000;
+  ScopedWorkCanvas canvas(500, 750);
   for (ui::ModalDialog* dlg : {static_cast<ui::ModalDialog*>(&gMoveDlg), static_cast<ui::ModalDialog*>(&gLayoutDlg)}) {
     dialogs.Then([](DialogWindow& d) {
       for (int spin : {456, 457}) {
@@ -300,8 +301,39 @@ TEST(MoveAndLayout, OffsetsPast10000AreRefusedWhateverThePaperAndTheSpinsStopThe
   EXPECT_EQ(gMoveDlg.m_nX, -10000);
   EXPECT_EQ(gLayoutDlg.m_nMoveY, -10000);
   gMoveDlg.m_nX = gMoveDlg.m_nY = gLayoutDlg.m_nMoveX = gLayoutDlg.m_nMoveY = 0;
-  gWorkCanvas.m_width = width;
-  gWorkCanvas.m_height = height;
+}
+
+// The text-font options open their controls by mode: the text 476 only in mode 2, and a
+// click on a mode button opens that mode's controls at once.
+TEST(TextFontOptions, EachModeOpensItsOwnControlsAndTheTextOnlyInMode2) {
+  struct Case {
+    int mode;
+    bool text, value, second;  // 476; 483 of mode 1; 477 of mode 2
+  } cases[] = {{-1, false, false, false}, {0, false, false, false}, {1, false, true, false}, {2, true, false, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.mode);
+    ScriptedDialogs dialogs;
+    CDlg267 dlg;
+    dlg.m_nMode = c.mode;
+    dialogs.Then([&](DialogWindow& d) {
+      EXPECT_EQ(d.Control(476)->isEnabled(), c.text);
+      EXPECT_EQ(d.Control(483)->isEnabled(), c.value);
+      EXPECT_EQ(d.Control(477)->isEnabled(), c.second);
+      return ui::kIdCancel;
+    });
+    dlg.DoModal();
+  }
+  ScriptedDialogs dialogs;
+  CDlg267 dlg;
+  dialogs.Then([](DialogWindow& d) {
+    ScriptedDialogs::Click(d, 305);
+    EXPECT_TRUE(d.Control(476)->isEnabled());
+    ScriptedDialogs::Click(d, 304);
+    EXPECT_FALSE(d.Control(476)->isEnabled());
+    EXPECT_TRUE(d.Control(483)->isEnabled());
+    return ui::kIdCancel;
+  });
+  dlg.DoModal();
 }
 
 TEST(FileOptions, TheDialogEditsTheFileChoiceOnOkOnly) {

@@ -1,6 +1,7 @@
 // The font page: the lines of its list, the text laid out again as it is typed, the
 // entries, fonts and pictures of the selected lines, and the block stored back into the
 // record; and the dictionary-file dialog on its own.
+#include <QAbstractButton>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QListWidget>
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "app/dialogs/dict_file_dialog.h"
+#include "app/dialogs/effect_script_forms.h"
 #include "app/dialogs/font_mode_dialogs.h"
 #include "app/dialogs/font_page.h"
 #include "app/dialogs/line_option_dialog.h"
@@ -209,6 +211,30 @@ TEST(FontPageListFont, BothFontPagesShowTheirListsInTheDrawingStatesFont) {
   }
 }
 
+// The dictionary's text and the script edits are written in the drawing state's font.
+TEST(FontPageListFont, TheDictionaryTextAndTheScriptsUseTheDrawingStatesFont) {
+  struct Restore {
+    ~Restore() { gDrawState.Reset(); }
+  } restore;
+  gDrawState.m_font.faceName = "IPAGothic";
+  gDrawState.m_font.height = -19;
+  ScriptedDialogs dialogs;
+  std::vector<QString> families;
+  auto look = [&families](int edit) {
+    return [&families, edit](ui::DialogWindow& d) {
+      families.push_back(d.Control(edit)->font().family());
+      return ui::kIdCancel;
+    };
+  };
+  dialogs.Then(look(524));
+  CDictFileDlg dictionary;
+  dictionary.DoModal();
+  dialogs.Then(look(102));
+  CFontModeScriptDlg script;
+  script.DoModal();
+  EXPECT_EQ(families, (std::vector<QString>{QStringLiteral("IPAGothic"), QStringLiteral("IPAGothic")}));
+}
+
 TEST(FontPageDialogs, APictureOfTheListIsChosenByDoubleClickAndOkAsksForANewFile) {
   ScriptedDialogs dialogs;
   CImageListDlg list;
@@ -223,7 +249,10 @@ TEST(FontPageDialogs, APictureOfTheListIsChosenByDoubleClickAndOkAsksForANewFile
   EXPECT_EQ(list.DoModal(), ui::kIdOk);
   EXPECT_EQ(list.m_nChosen, 1);
   EXPECT_EQ(list.m_strChosen, "\x89\x69.png");
-  dialogs.Then([](ui::DialogWindow& d) { return ScriptedDialogs::PressOk(d); });
+  dialogs.Then([](ui::DialogWindow& d) {
+    EXPECT_EQ(qobject_cast<QAbstractButton*>(d.Control(ui::kIdOk))->text(), QString::fromUtf8("新規画像ファイル"));
+    return ScriptedDialogs::PressOk(d);
+  });
   EXPECT_EQ(list.DoModal(), ui::kIdOk);
   EXPECT_EQ(list.m_nChosen, -1) << "no picture chosen: a new file is asked for";
 }

@@ -81,14 +81,18 @@ TEST(ZoomDialog, PixelsKeepWithinTheCanvasAndPercentsEdgesAndAnglesWithinTheirRa
   }
 }
 
-TEST(GuideLineDialog, ItsSpinsOfferOnlyWhatTheirEditsAccept) {
+// The arrows run from 0 over the whole paper, the edits take 1..1000 and 1..1500: what
+// an arrow offers beyond its edit is refused by OK with the edit's range.
+TEST(GuideLineDialog, ItsSpinsRunOverThePaperAndOkHoldsTheEditsToTheirRanges) {
   struct Case {
     int width, height;
-    int spanWidth, spanHeight;  // the top of spins 172 and 173
-  } cases[] = {{500, 750, 500, 750}, {2000, 3000, 1000, 1500}};
+    bool accepted;  // the arrows of 172 and 173 moved to their tops
+    std::vector<std::string> texts;
+  } cases[] = {{500, 750, true, {}}, {2000, 3000, false, {"Enter an integer between 1 and 1000."}}};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);
     ScopedWorkCanvas canvas(c.width, c.height);
+    ScriptedMessages messages;
     ScriptedDialogs dialogs;
     CGuideLineDlg dlg;
     dlg.m_nWidth = 50;
@@ -98,19 +102,67 @@ TEST(GuideLineDialog, ItsSpinsOfferOnlyWhatTheirEditsAccept) {
       auto* spinWidth = qobject_cast<QSpinBox*>(d.Control(172));
       auto* spinHeight = qobject_cast<QSpinBox*>(d.Control(173));
       EXPECT_EQ(spinWidth->value(), 50);
-      EXPECT_EQ(spinWidth->minimum(), 1);
-      EXPECT_EQ(spinWidth->maximum(), c.spanWidth);
-      EXPECT_EQ(spinHeight->maximum(), c.spanHeight);
+      for (int id : {172, 173, 174, 175}) EXPECT_EQ(qobject_cast<QSpinBox*>(d.Control(id))->minimum(), 0) << id;
+      EXPECT_EQ(spinWidth->maximum(), c.width);
+      EXPECT_EQ(spinHeight->maximum(), c.height);
       EXPECT_EQ(qobject_cast<QSpinBox*>(d.Control(174))->maximum(), c.width);
       EXPECT_EQ(qobject_cast<QSpinBox*>(d.Control(175))->maximum(), c.height);
       spinWidth->setValue(spinWidth->maximum());
       spinHeight->setValue(spinHeight->maximum());
-      return ScriptedDialogs::PressOk(d);
+      const int result = ScriptedDialogs::PressOk(d);
+      return result ? result : ui::kIdCancel;
     });
-    EXPECT_EQ(dlg.DoModal(), ui::kIdOk) << "what the spin offered is accepted";
-    EXPECT_EQ(dlg.m_nWidth, unsigned(c.spanWidth));
-    EXPECT_EQ(dlg.m_nHeight, unsigned(c.spanHeight));
+    EXPECT_EQ(dlg.DoModal() == ui::kIdOk, c.accepted);
+    EXPECT_EQ(messages.texts, c.texts);
+    if (!c.accepted) continue;
+    EXPECT_EQ(dlg.m_nWidth, unsigned(c.width));
+    EXPECT_EQ(dlg.m_nHeight, unsigned(c.height));
     EXPECT_EQ(dlg.m_bOption, 0);
+  }
+}
+
+// OK checks every number, also one the caller handed in and the user never touched: the
+// edit shows it as it is and OK refuses it with its range.
+TEST(GuideLineDialog, AHandedInValueOutOfRangeIsShownAsItIsAndRefusedByOk) {
+  ScopedWorkCanvas canvas(500, 750);
+  struct Case {
+    unsigned width, height, right, top;
+    int refusedEdit;  // 0: accepted
+    const char* range;
+  } cases[] = {
+      {1000, 1500, 500, 750, 0, ""},
+      {5000, 60, 10, 20, 102, "1 and 1000"},
+      {40, 0, 10, 20, 103, "1 and 1500"},
+      {40, 60, 501, 20, 105, "0 and 500"},
+      {40, 60, 10, 751, 108, "0 and 750"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.refusedEdit);
+    ScriptedMessages messages;
+    ScriptedDialogs dialogs;
+    CGuideLineDlg dlg;
+    dlg.m_nWidth = c.width;
+    dlg.m_nHeight = c.height;
+    dlg.m_nRight = c.right;
+    dlg.m_nTop = c.top;
+    dialogs.Then([&](DialogWindow& d) {
+      if (c.refusedEdit) {
+        const unsigned shown = c.refusedEdit == 102 ? c.width : c.refusedEdit == 103 ? c.height
+                             : c.refusedEdit == 105 ? c.right : c.top;
+        EXPECT_EQ(qobject_cast<QLineEdit*>(d.Control(c.refusedEdit))->text(), QString::number(shown));
+      }
+      const int result = ScriptedDialogs::PressOk(d);
+      if (c.refusedEdit) {
+        EXPECT_EQ(d.focusWidget(), d.Control(c.refusedEdit));
+      }
+      return result ? result : ui::kIdCancel;
+    });
+    EXPECT_EQ(dlg.DoModal() == ui::kIdOk, c.refusedEdit == 0);
+    if (c.refusedEdit == 0) {
+      EXPECT_TRUE(messages.ids.empty());
+      continue;
+    }
+    EXPECT_EQ(messages.texts, std::vector<std::string>{std::string("Enter an integer between ") + c.range + "."});
   }
 }
 

@@ -9,6 +9,7 @@
 #include <QSplitter>
 #include <QTabBar>
 #include <QTest>
+#include <functional>
 
 #include "app/app_fixture.h"
 #include "app/dialogs/colour_page.h"
@@ -188,6 +189,33 @@ TEST_F(ShapeSheets, ValuesChangedBehindTheSheetSurviveConvertAndABadValueChanges
   Convert(page);
   EXPECT_EQ(rec.m_param[201], 5);
   EXPECT_EQ(rec.m_param[CColorPage::kColourModeParam], CColorPage::kSingleColourMode);
+}
+
+// A left press on the frame's title area or a right press in the sheet tells the drawing
+// views to set their pointer speed anew; other presses do not.
+TEST_F(ShapeSheets, ATitlePressOrARightPressInTheSheetMarksThePointerSpeedStale) {
+  Open(kKindDrawA);
+  CShapePropSheetFrame* sheetFrame = Frame(kKindDrawA);
+  auto titlePress = [sheetFrame](Qt::MouseButton button) {
+    QMouseEvent press(QEvent::NonClientAreaMouseButtonPress, QPointF(20, -8), QPointF(20, -8), button, button, {});
+    QCoreApplication::sendEvent(sheetFrame, &press);
+  };
+  struct Case {
+    const char* press;
+    std::function<void()> run;
+    int mode;
+  } cases[] = {
+      {"left on the title", [&] { titlePress(Qt::LeftButton); }, 1},
+      {"right on the title", [&] { titlePress(Qt::RightButton); }, 0},
+      {"right in the sheet", [&] { QTest::mousePress(&Sheet(kKindDrawA), Qt::RightButton, {}, QPoint(2, 2)); }, 1},
+      {"left in the frame", [&] { QTest::mousePress(sheetFrame, Qt::LeftButton, {}, QPoint(1, 1)); }, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.press);
+    gDrawState.m_nMouseSpeedMode = 0;
+    c.run();
+    EXPECT_EQ(gDrawState.m_nMouseSpeedMode, c.mode);
+  }
 }
 
 TEST_F(ShapeSheets, APageTheSheetDoesNotHoldLeavesThePageInFront) {

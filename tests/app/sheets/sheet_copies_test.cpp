@@ -402,6 +402,40 @@ TEST_F(SheetCopies, TheColourPageWritesOnlyTheColoursTheUserChanged) {
   EXPECT_EQ(rec->m_param[170], 0);
 }
 
+// A store that changes no colour still gives the effect the record's paper colour.
+TEST_F(SheetCopies, EveryColourStoreGivesTheEffectThePaperColour) {
+  auto rec = BackgroundRecord();
+  rec->m_param[157] = RgbParam(9, 8, 7);
+  struct Case {
+    const char* page;
+    std::function<void()> store;
+  } cases[] = {
+      {"colour switch", [&] {
+         ColourPageValues loaded;
+         CopyColourSwitchToPage(*rec, loaded);
+         CopyColoursFromPage(loaded, loaded, *rec);
+       }},
+      {"two colours", [&] {
+         TwoColourValues loaded;
+         CopyTwoColoursToPage(*rec, loaded);
+         CopyTwoColoursFromPage(loaded, loaded, *rec);
+       }},
+      {"six colours", [&] {
+         SixColourValues loaded;
+         CopySixColoursToPage(*rec, loaded);
+         CopySixColoursFromPage(loaded, loaded, *rec);
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.page);
+    rec->m_effect.m_colour1[kEffectColourBack] = 0;
+    rec->m_bDerived = 0;
+    c.store();
+    EXPECT_EQ(rec->m_effect.m_colour1[kEffectColourBack], MakeRgb(9, 8, 7));
+    EXPECT_EQ(rec->m_bDerived, 0);
+  }
+}
+
 TEST_F(SheetCopies, AStoreFlagsTheChangedSettingsForRedraw) {
   auto rec = std::make_unique<CCharDataFull>();
   rec->m_flags[kFlagRedrawShape] = 0;

@@ -195,7 +195,8 @@ TEST_F(StyleDefTree, DamageKeepsTheStylesBeforeItWithOneMessage) {
       {"popup outside a menu", "\n<popup \"p\"> A </popup>", 4},
       {"separator outside a menu", "<s/>", 3},
       {"line under an item", "<menu \"n\"> <data> A <s/> </data> </menu>", 3},
-      {"value that is no number", "<class \"B\"> 崩し <val>1x</val> </class>", 3},
+      {"value that is no number", "<class \"B\"> 崩し <val>x1</val> </class>", 3},
+      {"value past 32 bits", "<class \"B\"> 崩し 99999999999 </class>", 3},
       {"unterminated comment and tag", "<class \"B\" // open", 3},
   };
   for (const auto& c : cases) {
@@ -209,6 +210,20 @@ TEST_F(StyleDefTree, DamageKeepsTheStylesBeforeItWithOneMessage) {
     EXPECT_EQ(tree.FindClass("late", 10), -1) << c.name;
     EXPECT_EQ(tree.ClassOfCommand(1000), 0) << c.name;
   }
+}
+
+// A value that starts with its number holds that number, and the classes after it are
+// read: "12a" is 12.
+TEST_F(StyleDefTree, AValueWithLettersAfterItsDigitsHoldsItsNumberAndTheFileReadsOn) {
+  ASSERT_EQ(Read("<class \"A\"> 崩し 12a 太さ 30 </class>\n<class \"late\"> 崩し 5 </class>"), 0);
+  EXPECT_TRUE(messages.ids.empty());
+  ASSERT_EQ(tree.FindClass("late", 10), 1);
+  ParamBlock values{};
+  tree.CollectValues(0, values);
+  EXPECT_EQ(values[0], 12);
+  EXPECT_EQ(values[3], 30);
+  tree.CollectValues(1, values);
+  EXPECT_EQ(values[0], 5);
 }
 
 TEST_F(StyleDefTree, ASecondReadReplacesTheTree) {

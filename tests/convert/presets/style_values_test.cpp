@@ -41,7 +41,7 @@ class StyleValues : public CharGlobalsTest {
  protected:
   void SetUp() override {
     CharGlobalsTest::SetUp();
-    gCharSlots.InitDefaults();
+    InitCharacterSlots();
     rec->CopySettingsByCategory(kCategoryAll, nullptr);
     // The user's own settings, a character and a background picture.
     rec->m_param[0] = 7;

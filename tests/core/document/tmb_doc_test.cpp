@@ -365,7 +365,7 @@ TEST_F(CharDocument, LoadingAnOldFileDeletesNothingOfTheDataFolder) {
   const fs::path data = dir / "data";
   fs::create_directory(data);
   gDrawState.m_szCurFolder = data.string();
-  gCharSlots.InitDefaults();
+  InitCharacterSlots();
   const fs::path hanami = data / "花見.bmp";
   const fs::path mori = data / "森.bmp";
   WriteFileBytes(hanami, BmpBytes());

@@ -259,7 +259,7 @@ TEST_F(CharDefaultsTest, SlotOutsideTheSixChangesNothing) {
 TEST_F(CharDefaultsTest, StartUpSlotsHoldTheDefaultsOfTheirIndex) {
   gDrawState.m_szCurFolder = "/d";
   gCharSlots[3].m_param[0] = 99;
-  gCharSlots.InitDefaults();
+  InitCharacterSlots();
   const int param0[] = {3, 3, 0, 0, 0, 0};
   const int shape[] = {0, 0, 3, 3, 0, 0};
   for (int i = 0; i < kCharSlotCount; ++i) {

@@ -180,7 +180,14 @@ TEST_F(Expansion, RegisteringStoresTheStrokesOfEachCellUnderItsCharacter) {
     rec.m_pPoints[i] = points[i].first;
     rec.m_pFlags[i] = uint8_t(points[i].second);
   }
+  gNameList = CNameList(1);  // too small: the run makes the room it needs
   EXPECT_EQ(RegisterTextCharacters(rec, std::string(kEi) + " " + kIchi, 0), 1);
+  // The text's characters are the list's entries, one per cell, with room for the three
+  // strokes.
+  EXPECT_EQ(ListedNames(), (std::vector<std::string>{kEi, kIchi}));
+  EXPECT_EQ(gNameList.GetCapacity(), 3);
+  EXPECT_EQ(gNameList.Entry(1).m_box, rec.m_cellGrid.CellRect(1));
+  gNameList = CNameList();
   CStrokePath loaded(100);
   ASSERT_EQ(LoadTextCharacter(loaded, kEi), 1);
   EXPECT_EQ(PointsOf(loaded), (std::vector<PathPoint>{{0, 0, 1}, {100, 0, 0}}));
@@ -248,6 +255,11 @@ TEST_F(Expansion, ACellPastTheTextIsStoredUnderWhatTheWindowsInkReadsInItsStroke
     EXPECT_EQ(RegisterTextCharacters(rec, kEi, 0), 1) << c.name;
     SetTabletInk(0, nullptr);
     EXPECT_EQ(ink.reads, c.reads) << c.name;
+    // The list names the text's cell, then each cell the ink named.
+    std::vector<std::string> listed = {kEi};
+    if (c.tenStored) listed.push_back(ten);
+    if (c.active) listed.push_back(ki);
+    EXPECT_EQ(ListedNames(), listed) << c.name;
     CStrokePath loaded(100);
     ASSERT_EQ(LoadTextCharacter(loaded, kEi), 1);
     EXPECT_EQ(loaded.GetCount(), 2) << c.name;
