@@ -54,11 +54,10 @@ void CTmbView::OnDraw(tmb::DeviceContext& dc) {
   // Printing is rendered by the print road.
   if (!m_bPrintPreview) PaintWritingArea(dc);
   // What the paint asks of the frame runs once the paint event is over.
-  AfterPaint([this] {
-    SendFrameCommand(kCmdRefreshTitle);
-    if (m_nKind == kKindDrawB) EmptyDrawStep();
-    InsertStyleMenu();
-  });
+  AfterPaint([this] { SendFrameCommand(kCmdRefreshTitle); });
+  if (m_nKind == kKindDrawB) EmptyDrawStep();
+  // At once, so that the menu bar a user meets after the paint holds it.
+  InsertStyleMenu();
 }
 
 void CTmbView::EmptyDrawStep() {}

@@ -163,7 +163,7 @@ TEST_F(FileMenuRoad, PrintingWhatThePrintSettingsCannotGiveSaysWhyAndShowsNoPrev
       EXPECT_EQ(printing.previews, previews) << "no preview of nothing";
       EXPECT_EQ(printing.choices, 0) << "no printer is asked for";
     }
-    EXPECT_EQ(messages.ids, c.message ? std::vector<int>{c.message, c.message} : std::vector<int>{});
+    EXPECT_EQ(messages.ids, (c.message ? std::vector<int>{c.message, c.message} : std::vector<int>{}));
     EXPECT_EQ(messages.beeps, beeps + 2);
     EXPECT_FALSE(std::filesystem::exists(pdf));
   }

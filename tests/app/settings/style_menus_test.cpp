@@ -130,6 +130,7 @@ TEST_F(StyleMenus, ADamagedStyleFileKeepsTheStylesBeforeTheDamageWithOneMessage)
                          "<class \"三\"></class>");
   theApp.SetProgramFile((dir / "bin" / "tamberi").string());
   ASSERT_TRUE(Start());
+  ShowAndPaint();
   ASSERT_EQ(messages.ids, std::vector<int>{61576});
   EXPECT_NE(messages.texts[0].find("line 4"), std::string::npos);
   EXPECT_NE(messages.texts[0].find((dir / "bin" / "style_def.dat").string()), std::string::npos);
