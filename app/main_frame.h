@@ -60,7 +60,7 @@ class CMainFrame : public tmb::ui::MainFrame {
   void UpdateMainTitle();
   // ---- the shape sheets of windows A and B (frames made on first use, closed = hidden)
   // Whether the sheet of A or of B is shown.
-  bool IsAnySheetShown() const;
+  bool IsShapeSheetShown() const;
   // The frame of the sheet that last came to the front; null when none.
   QWidget* GetActiveSheetFrame() const;
   // The frame of the current drawing window's sheet; null until it was made.

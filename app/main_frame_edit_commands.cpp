@@ -10,6 +10,7 @@
 #include "platform/ui/popup_menus.h"
 #include "resources/command_ids.h"
 #include "resources/menus.h"
+#include "views/view_popup_menus.h"
 
 namespace {
 
@@ -17,8 +18,8 @@ namespace {
 constexpr int kDrawingViewCommands[] = {tmb::kCmdEditLayout, tmb::kCmdEditMoveAll};
 
 // The frame-part commands and what each needs: an edit rectangle, and for the moves the
-// part saved before. Looked at whenever a menu shows them, never only when the view's
-// popup opened.
+// part saved before. The flags are taken from the record whenever a menu shows them: the
+// Edit menu carries the same commands as the view's popup.
 struct FrameCommand {
   int id;
   int mode;
@@ -31,8 +32,6 @@ constexpr FrameCommand kFrameCommands[] = {
     {tmb::kCmdFrameInsert, kFrameKeepForNew, false},  {tmb::kCmdFrameCopy, kFrameCopy, false},
 };
 
-bool RegionsExist(const CCharDataFull& rec) { return rec.m_regions.m_list.m_nCount != 0; }
-bool SavedPartExists(const CCharDataFull& rec) { return rec.m_nFrameFirst != 0 || rec.m_nFrameEnd != 0; }
 
 // The mode commands act while the drawing views are ready and no registration panel is up.
 tmb::ui::CommandTarget::UpdateHandler ModeUpdate(int mode) {
@@ -76,7 +75,7 @@ void CMainFrame::RegisterEditCommands() {
     CTmbView* view = CommandView();
     CTmbDoc* doc = view ? view->GetDocument() : nullptr;
     if (!doc) return;
-    Cells(doc->m_char).Clear();
+    CCellRectTable::Clear(Cells(doc->m_char));
     view->RefreshWritingArea();
   });
   OnCommand(tmb::kCmdSeveralFrames, [] {
@@ -85,7 +84,7 @@ void CMainFrame::RegisterEditCommands() {
     if (!doc) return;
     CEditRegions& cells = Cells(doc->m_char);
     cells.m_bAppend = cells.m_bAppend ? 0 : 1;
-    cells.Clear();
+    CCellRectTable::Clear(cells);
     view->RefreshWritingArea();
   });
   OnUpdate(tmb::kCmdSeveralFrames, CheckFromRecord([](const CCharDataFull& rec) {
@@ -108,7 +107,8 @@ void CMainFrame::RegisterEditCommands() {
     OnCommand(c.id, OnCurrentView(&CTmbView::ClearFramePart, c.mode));
     OnUpdate(c.id, [c](tmb::ui::CommandUpdate& u) {
       const CCharDataFull* rec = PeekCurrentRecord();
-      u.Enable(rec && RegionsExist(*rec) && (!c.needsSaved || SavedPartExists(*rec)));
+      if (rec) NoteFramePartFlags(*rec);
+      u.Enable(rec && (c.needsSaved ? gRegionsAndSaved : gRegionsExist));
     });
   }
   // "Cancel" of the popup menus.

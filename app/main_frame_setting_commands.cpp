@@ -27,7 +27,7 @@ void ChangeCurrentRecord(const std::function<void(ParamBlock&)>& change) {
   if (!doc) return;
   CCharDataFull& rec = *doc->DrawnRecord();
   change(rec.m_param);
-  rec.m_bChanged = 1;
+  rec.m_nOutlineDirty = 1;
 }
 
 void Toggle(ParamBlock& params, int index) { params[size_t(index)] = params[size_t(index)] ? 0 : 1; }

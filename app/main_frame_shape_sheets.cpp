@@ -56,7 +56,7 @@ std::unique_ptr<CSheetLinks> gSheetLinks;
 }  // namespace
 
 void CMainFrame::InstallShapeSheetLinks() {
-  SetShapeSheetQuery([this] { return IsAnySheetShown(); });
+  SetShapeSheetQuery([this] { return IsShapeSheetShown(); });
   gSheetLinks = std::make_unique<CSheetLinks>(*this);
   SetStyleCommandWindows(gSheetLinks.get());
   SetShapeSheetWindows(gSheetLinks.get());
@@ -73,7 +73,7 @@ CShapePropSheetFrame* CMainFrame::SheetFrameOfWindow(int window) const {
   return AsSheetFrame(window == kWindowB ? m_pSheetFrameB : m_pSheetFrameA);
 }
 
-bool CMainFrame::IsAnySheetShown() const {
+bool CMainFrame::IsShapeSheetShown() const {
   for (int window : {kWindowA, kWindowB}) {
     if (CShapePropSheetFrame* frame = SheetFrameOfWindow(window); frame && frame->isVisible()) return true;
   }

@@ -32,7 +32,7 @@ struct Records {
 void BM_OutlineFullRebuild(benchmark::State& state) {
   Records r(1);
   for (auto _ : state) {
-    r.drawn->m_bChanged = 1;
+    r.drawn->m_nOutlineDirty = 1;
     r.work->BuildOutline(*r.drawn);
     benchmark::DoNotOptimize(r.drawn->m_pLevels.get());
   }
@@ -58,7 +58,7 @@ void BM_OutlineFullCharacterHighCursive(benchmark::State& state) {
   Records r(8);  // 16,000 points
   r.drawn->m_param[0] = 120;
   for (auto _ : state) {
-    r.drawn->m_bChanged = 1;
+    r.drawn->m_nOutlineDirty = 1;
     r.work->BuildOutline(*r.drawn);
     benchmark::DoNotOptimize(r.drawn->m_pLevels.get());
   }

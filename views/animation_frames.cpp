@@ -19,7 +19,7 @@ namespace {
 void CopyFrameRecord(CCharDataFull& to, const CCharDataFull& from) {
   to.CopyFrom(from);
   to.m_flags = from.m_flags;
-  to.m_bChanged = 1;
+  to.m_nOutlineDirty = 1;
 }
 
 }  // namespace

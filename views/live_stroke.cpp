@@ -28,6 +28,8 @@ constexpr tmb::Colour kWhite = 0xFFFFFF;
 // The live line mode that draws plain lines, and their width.
 constexpr int kLiveLinePlain = 2;
 constexpr int kPlainLiveLineWidth = 2;
+// Destination AND (pattern OR source): the cell's ink takes the brush's colour.
+constexpr uint32_t kPaperAndPenOrCell = 0x00A803A9;
 
 // How stamps combine with the picture.
 enum StampMode {
@@ -70,10 +72,13 @@ void CTmbView::DrawLiveStroke(tmb::DeviceContext& dc, tmb::Point from, tmb::Poin
   }
   gLiveStroke.sheetShown = IsShapeSheetShown() ? 1 : 0;
   // Where a collector gathers the ink apart from the record and the ink is shown, the ink
-  // shows the stroke itself; ink the capture writes into the record is drawn here like any
-  // stroke.
+  // shows the stroke itself; ink the capture writes into the record is stamped like any
+  // stroke, in the ink pen's colour while the ink is shown.
   const CTabletInk& ink = TabletInkOf(m_nIndex);
-  if (!plainLine && (ink.InkPointCount() == 0 || ink.WrittenIntoRecord() || !gDrawState.m_bInkDisplay)) {
+  const bool inkShown = gDrawState.m_bInkDisplay && ink.InkPointCount() > 0;
+  gLiveStroke.inkPen = inkShown && ink.WrittenIntoRecord() ? 1 : 0;
+  gLiveStroke.inkColour = ink.GetDrawingAttributes().colour;
+  if (!plainLine && (!inkShown || ink.WrittenIntoRecord())) {
     PrepareOffscreenDCs(dc);
     const int i = rec.m_nPoints - 1;
     rec.CopySettingsToWork(LiveStrokeWork());
@@ -95,6 +100,7 @@ void CTmbView::DrawLiveStroke(tmb::DeviceContext& dc, tmb::Point from, tmb::Poin
   doc->m_bLiveDrawn = 1;
   if (m_nIndex == 0 || m_nIndex == 1) gInkModes[size_t(m_nIndex)] = kInkMerge;
   gLiveStroke.sheetShown = 0;
+  gLiveStroke.inkPen = 0;
 }
 
 void CTmbView::DrawPlainLiveLine(tmb::DeviceContext& dc, tmb::Point from, tmb::Point to) {
@@ -211,17 +217,22 @@ void CTmbView::StampCell(tmb::DeviceContext& dc, tmb::DeviceContext& brushDC, tm
     brushDC.SelectSurface(cells);
     target.BitBlt(tx, ty, block.width, block.height, &brushDC, sx, sy, rop);
   };
+  // The ink pen's colour where the cell has ink: paper and (pen or cell).
+  const bool inkPen = live && gLiveStroke.inkPen && mode != kStampColour;
+  const tmb::Brush oldBrush = target.SelectBrush(tmb::Brush::Solid(gLiveStroke.inkColour));
+  const uint32_t dark = inkPen ? kPaperAndPenOrCell : tmb::kSrcAnd;
   switch (mode) {
     case kStampBlack:
-      blit(&m_pBrushState->m_mask2, tmb::kSrcAnd);
+      blit(&m_pBrushState->m_mask2, dark);
       break;
     case kStampColour:
       blit(&m_pBrushState->m_mask1, tmb::kSrcPaint);
       blit(&m_pBrushState->m_brushSet, tmb::kSrcAnd);
       break;
     default:
-      blit(&m_pBrushState->m_brushSet, tmb::kSrcAnd);
+      blit(&m_pBrushState->m_brushSet, dark);
       break;
   }
+  target.SelectBrush(oldBrush);
   brushDC.SelectSurface(&m_pBrushState->m_brushSet);
 }

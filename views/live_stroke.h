@@ -32,6 +32,10 @@ struct CLiveStrokeState {
   int drawTwice = 0;      // the next stamp goes to the back buffer as well
   int sheetShown = 0;     // the shape sheet is shown: every stamp goes to both
   int noStepping = 0;     // every stamp takes the segment's start size
+  // The pen colour of the window's ink while it shows the stroke being written; the
+  // stamps then darken the paper in that colour rather than in their own grey or black.
+  int inkPen = 0;
+  tmb::Colour inkColour = 0;
 };
 extern CLiveStrokeState gLiveStroke;
 

@@ -249,13 +249,13 @@ void CPre_View::ToggleFrame(tmb::DeviceContext& dc) {
   DrawRubberBandRect(dc, record);
 }
 
-void CPre_View::ShowSelectionFrame(tmb::DeviceContext& dc) {
+void CPre_View::ShowSelection(tmb::DeviceContext& dc) {
   if (m_nFrameShown == 1) return;
   ToggleFrame(dc);
   m_nFrameShown = 1;
 }
 
-void CPre_View::HideSelectionFrame(tmb::DeviceContext& dc) {
+void CPre_View::HideSelection(tmb::DeviceContext& dc) {
   if (m_nFrameShown != 1) return;
   ToggleFrame(dc);
   m_nFrameShown = 0;
@@ -275,7 +275,7 @@ void CPre_View::OnLButtonDown(tmb::Point device) {
   tmb::Point p;
   if (!CanvasPointOf(device, p)) return;
   ClientDC dc(*this);
-  HideSelectionFrame(dc.dc());
+  HideSelection(dc.dc());
   if (m_nDrag == 0) {
     m_rcSelect = {p.x, p.y, p.x, p.y};
     m_nDrag = 1;
@@ -288,7 +288,7 @@ void CPre_View::OnMouseMove(tmb::Point device) {
   if (!CanvasPointOf(device, p) || m_nDrag == 0) return;
   m_nDrag = 2;
   ClientDC dc(*this);
-  HideSelectionFrame(dc.dc());
+  HideSelection(dc.dc());
   m_ptPrevCorner = {m_rcSelect.right, m_rcSelect.bottom};
   m_rcSelect.right = p.x;
   m_rcSelect.bottom = p.y;
@@ -298,7 +298,7 @@ void CPre_View::OnMouseMove(tmb::Point device) {
     m_rcSelect.right = client.left + device.x - gDrawState.m_ptCanvasOrigin.x;
     m_rcSelect.bottom = client.top + device.y - gDrawState.m_ptCanvasOrigin.y;
   }
-  ShowSelectionFrame(dc.dc());
+  ShowSelection(dc.dc());
 }
 
 bool CPre_View::AutoScroll(tmb::DeviceContext& dc, tmb::Point device) {
@@ -326,7 +326,7 @@ void CPre_View::OnLButtonUp(tmb::Point) {
   // A click hides the frame; a release after a press beside the paper leaves it alone.
   if (m_nDrag == 1) {
     ClientDC dc(*this);
-    HideSelectionFrame(dc.dc());
+    HideSelection(dc.dc());
   }
   m_nDrag = 0;
 }

@@ -52,8 +52,8 @@ class CPre_View : public tmb::ui::View, public CPrintSource {
   // False, after a beep and with the clipboard unchanged, when it holds no part of it.
   bool CopyPictureToClipboard(const tmb::Rect& rect);
   // The selection frame on the window, drawn so that drawing it again takes it off.
-  void ShowSelectionFrame(tmb::DeviceContext& dc);
-  void HideSelectionFrame(tmb::DeviceContext& dc);
+  void ShowSelection(tmb::DeviceContext& dc);
+  void HideSelection(tmb::DeviceContext& dc);
 
   // ---- mouse, in device pixels of the window
   void OnLButtonDown(tmb::Point device);

@@ -21,9 +21,9 @@ constexpr int kParamStartMode = 38;
 constexpr int kParamMinWidth = 39;
 constexpr int kParamEmphasis = 43;
 constexpr int kParamMinEndWidth = 49;
-// Without flying white a stroke stamps with the whole tip, whatever the brush kind: the
-// later columns hold the tip ever more thinned.
-constexpr int kDefaultColumn = 0;
+// The brush kind: without flying white it chooses the column of the brush set a stroke
+// stamps with (the later columns hold the tip ever more thinned).
+constexpr int kParamBrushKind = 10;
 constexpr int kLiveWorkCapacity = 10;
 
 // Settings and lengths are bounded so that no product below overflows: no meaningful
@@ -58,7 +58,7 @@ CLiveStrokeValues LiveStrokeValuesOf(const CStrokeWork& work) {
   v.minNormal = p[kParamMinWidth];
   v.minEnd = p[kParamMinEndWidth];
   v.blur = p[kParamBlur];
-  v.defaultColumn = kDefaultColumn;
+  v.defaultColumn = std::clamp(p[kParamBrushKind], 0, kStampColumns - 1);
   return v;
 }
 

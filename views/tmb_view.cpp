@@ -128,6 +128,14 @@ void CTmbView::ScrollBy(tmb::DeviceContext& dc, int bar, int delta) {
   m_bNeedsDraw = false;
 }
 
+void CTmbView::ScrollTo(tmb::DeviceContext& dc, int x, int y) {
+  m_pArea->horizontalScrollBar()->setValue(x);
+  m_pArea->verticalScrollBar()->setValue(y);
+  OnPrepareDC(dc);
+  PaintWritingArea(dc);
+  m_bNeedsDraw = false;
+}
+
 void CTmbView::OnPrepareDC(tmb::DeviceContext& dc) {
   dc.SetViewportOrigin({-m_pArea->horizontalScrollBar()->value(), -m_pArea->verticalScrollBar()->value()});
 }

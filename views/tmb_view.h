@@ -94,6 +94,8 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   // ---- set-up (first paint) and the off-screen contexts
   void OnDraw(tmb::DeviceContext& dc);
   void SetUpPalette(tmb::DeviceContext& dc);
+  // Window B's step of every paint, which has nothing to do.
+  void EmptyDrawStep();
   void InitDrawing(tmb::DeviceContext& dc);
   void PrepareOffscreenDCs(tmb::DeviceContext& dc);
   void ReleaseOffscreenDCs() override;
@@ -129,6 +131,11 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   // ---- painting
   int PaintCharacterView(tmb::DeviceContext& dc);
   int DrawCharacterStrokes(tmb::DeviceContext& dc, int from, int to);
+  // DrawCharacterStrokes with the rendering words at 3 and 101 for the one call.
+  int DrawCharacterStrokesAlt(tmb::DeviceContext& dc, int from, int to);
+  // The point display once, when the record's outline is not marked changed; afterwards
+  // it is.
+  void RedrawStrokesIfChanged(tmb::DeviceContext& dc);
   void PaintWritingArea(tmb::DeviceContext& dc);
   // Mode 0 fills the back buffer and shows it, 1 only fills it, 2 also forgets the
   // strokes' drawing state.
@@ -149,6 +156,8 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   void RedrawGuides();
   // Moves a scroll bar (0 horizontal, else vertical) by delta and shows the writing area.
   void ScrollBy(tmb::DeviceContext& dc, int bar, int delta);
+  // Both scroll positions to (x, y), and the writing area shown.
+  void ScrollTo(tmb::DeviceContext& dc, int x, int y);
   // A 4 x 4 dot around (x, y): outline in pen, inside in brush.
   static void DrawDot(tmb::DeviceContext& dc, int x, int y, tmb::Colour pen, tmb::Colour brush);
   void RedrawInSteps(int force);
@@ -179,6 +188,9 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   void ShowContextMenu(tmb::Point device);
   // The style popup at the paper's bottom-right corner.
   void ShowStyleMenu();
+  // While this view's window is the active one: the style menu "字体(&S)" as the menu
+  // bar's second menu, once per menu bar.
+  void InsertStyleMenu();
   // The frame-part command mode (FramePartMode) on the current edit rectangle; a mode that
   // cannot act beeps and leaves the character as it was.
   void ClearFramePart(int mode);
@@ -196,6 +208,8 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   void DrawRegistrationPanel(tmb::DeviceContext& dc);
   // The picture box, with the picture it took in.
   void PaintRegistrationPanel(tmb::DeviceContext& dc);
+  // The picture box again while the panel is shown.
+  void RefreshRegistrationPanel(tmb::DeviceContext& dc);
   // The panel's fonts, made once per run.
   void CreatePanelFonts(tmb::DeviceContext& dc);
   // The square part of the image editor's shown selection, stretched into the picture box
@@ -257,6 +271,8 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   // leftHeld: the left button is down during the move.
   void OnMouseMove(tmb::Point device, bool leftHeld);
   void OnLButtonUp(tmb::Point device);
+  // A double click's second press: the framework's handling only, no stroke.
+  void OnLButtonDblClk(tmb::Point device);
   void OnRButtonDown(tmb::Point device);
   void OnRButtonUp(tmb::Point device);
   void BeginStroke(tmb::DeviceContext& dc, int x, int y);
@@ -274,6 +290,10 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   // when the view goes.
   void OpenTablet();
   void CloseTablet();
+  // The sample log's six columns of one value per point of the record (the sweep starts
+  // from no minimum interval), and their release.
+  void AllocSampleBuffers();
+  void FreeSampleBuffers();
 
   // ---- live stroke drawing: stamps of the brush set along each new segment
   // kind: 1 a stroke's first segment, 2 its last, 0 one between.
@@ -339,6 +359,12 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   int RenderBrushShapesOfCharacter();
   // path's side lines (dark red and green) and then the path itself, into target.
   void DrawSideLinesTo(tmb::DeviceContext& dc, const CStrokePathEx& path, tmb::Surface* target);
+  // Part (x, y, w, h) of the shown picture onto dc at the same paper place; with shaded,
+  // line mode 0 and bit 0 of parameter 176 its ink in grey.
+  void CopyWithGreyShade(tmb::DeviceContext& dc, int x, int y, int w, int h, int shaded);
+  // A white 750 x 1050 picture with three nested frames, saved as "gakuhut.png" in the
+  // current folder; the writer's result.
+  int SavePictureFrame(tmb::DeviceContext& dc);
 
   // ---- cursors
   void BeginWaitCursor();

@@ -65,11 +65,13 @@ bool CTmbViewArea::ViewportMouse(const QMouseEvent& event) {
   const QPoint at = event.position().toPoint();
   const tmb::Point device{at.x(), at.y()};
   switch (event.type()) {
-    // A quick second press is a stroke of its own, as a press is.
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
       if (event.button() == Qt::LeftButton) view_->OnLButtonDown(device);
       if (event.button() == Qt::RightButton) view_->OnRButtonDown(device);
+      break;
+    // The second press of a double click starts nothing.
+    case QEvent::MouseButtonDblClick:
+      if (event.button() == Qt::LeftButton) view_->OnLButtonDblClk(device);
       break;
     case QEvent::MouseButtonRelease:
       if (event.button() == Qt::LeftButton) view_->OnLButtonUp(device);

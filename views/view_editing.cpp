@@ -29,7 +29,7 @@ enum SettingAction { kApplySheet = 0, kStyleMenu = 1, kClearAll = 2, kStandardSe
 
 // The record was edited: its outline must be built again and the file saved.
 void MarkEdited(CCharDataFull& rec) {
-  rec.m_bChanged = 1;
+  rec.m_nOutlineDirty = 1;
   rec.m_bModified = 1;
 }
 

@@ -43,7 +43,7 @@ void CTmbView::ApplyLayout(const CLayoutDlg& dialog, int clear, int a, int b) {
   LayoutFrames(*path, nullptr, clear ? kLayoutClear : dialog.m_nOperation, rec.m_regions.m_list, dialog.m_nEdge,
                dialog.m_nBox, dialog.m_nDimension, a, b);
   rec.FromStrokeWork(*path);
-  rec.m_bChanged = 1;
+  rec.m_nOutlineDirty = 1;
   rec.m_bModified = 1;
 }
 

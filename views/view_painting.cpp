@@ -55,7 +55,12 @@ void CTmbView::OnDraw(tmb::DeviceContext& dc) {
   if (!m_bPrintPreview) PaintWritingArea(dc);
   // What the paint asks of the frame runs once the paint event is over.
   AfterPaint([this] { SendFrameCommand(kCmdRefreshTitle); });
+  if (m_nKind == kKindDrawB) EmptyDrawStep();
+  // At once, so that the menu bar a user meets after the paint holds it.
+  InsertStyleMenu();
 }
+
+void CTmbView::EmptyDrawStep() {}
 
 int CTmbView::PaintCharacterView(tmb::DeviceContext& dc) {
   CTmbDoc* doc = GetDocument();
@@ -99,7 +104,7 @@ int CTmbView::PaintCharacterView(tmb::DeviceContext& dc) {
   if (!m_bPreviewSource) {
     if (gDrawState.m_bDrawTempOriginalLine == kTempLinesOverlay) DrawStrokeLines(dc, kStrokeLineBlue, 1);
     PaintWritingArea(dc);
-    if (gDrawState.m_toolPanel.m_bShown && m_edit && m_edit->hasFocus()) RefreshPanelText();
+    if (m_edit && m_edit->hasFocus()) RefreshRegistrationPanel(dc);
   }
   doc->m_nLastPainted = rec.m_nPoints;
   return result;
@@ -128,6 +133,26 @@ int CTmbView::DrawCharacterStrokes(tmb::DeviceContext& dc, int from, int to) {
   converted->SelectBrushState(nullptr);
   converted->m_drawFlags[0] = 0;
   return converted->DrawCharacter(&dc, from, to, *source);
+}
+
+int CTmbView::DrawCharacterStrokesAlt(tmb::DeviceContext& dc, int from, int to) {
+  const std::array<int32_t, 2> saved = m_renderWords;
+  m_renderWords = {3, 101};
+  const int result = DrawCharacterStrokes(dc, from, to);
+  m_renderWords = saved;
+  return result;
+}
+
+void CTmbView::RedrawStrokesIfChanged(tmb::DeviceContext& dc) {
+  CCharDataFull* rec = DrawnRecord();
+  if (!rec) return;
+  if (rec->m_nOutlineDirty != 1) {
+    const int pointDisplay = rec->m_param[kParamPenMode];
+    rec->m_param[kParamPenMode] = 1;
+    DrawCharacterStrokes(dc, 0, -1);
+    rec->m_param[kParamPenMode] = pointDisplay;
+  }
+  rec->m_nOutlineDirty = 1;
 }
 
 void CTmbView::PaintWritingArea(tmb::DeviceContext& dc) {
@@ -180,12 +205,15 @@ void CTmbView::ClearWritingArea(tmb::DeviceContext& dc, int mode) {
   regions.m_nDisplay = 0;
   if (mode == 2) {
     if (rec.m_param[kParamResyncBrush]) SyncBrushState();
-    regions.Clear();
+    CCellRectTable::Clear(regions);
     m_nAutoCapture = 0;
     TabletInkOf(m_nIndex).ClearInk();
     doc->m_nLastPainted = 0;
   }
-  if (mode == 0 || mode == 2) PaintWritingArea(dc);
+  if (mode == 0 || mode == 2) {
+    PaintWritingArea(dc);
+    RefreshRegistrationPanel(dc);
+  }
   if (mode == 2) {
     if (m_bGuidesDrawn || rec.m_param[kParamGuideMode] == 2) DrawGuides(dc);
   } else {

@@ -3,8 +3,10 @@
 #include "views/view_popup_menus.h"
 
 #include <QMenu>
+#include <QMenuBar>
 #include <QScrollBar>
 
+#include "convert/presets/style_def_tree.h"
 #include "core/canvas/work_canvas.h"
 #include "core/document/tmb_doc.h"
 #include "core/state/draw_state.h"
@@ -23,6 +25,10 @@ namespace {
 constexpr int kMsgStyleCaption = 62137;
 // The style popup's place in the drawing-mode menu.
 constexpr int kStylePopupPosition = 2;
+// The style menu's place in the menu bar of a drawing window, and the length of the bar
+// that holds it.
+constexpr int kStyleMenuBarPosition = 1;
+constexpr int kMenuBarWithStyles = 9;
 
 StyleMenuFiller& Filler() {
   static StyleMenuFiller filler;
@@ -30,6 +36,16 @@ StyleMenuFiller& Filler() {
 }
 
 }  // namespace
+
+int gRegionsExist = 0;
+int gSavedPartExists = 0;
+int gRegionsAndSaved = 0;
+
+void NoteFramePartFlags(const CCharDataFull& rec) {
+  gRegionsExist = rec.m_regions.m_list.m_nCount != 0 ? 1 : 0;
+  gSavedPartExists = rec.m_nFrameFirst != 0 || rec.m_nFrameEnd != 0 ? 1 : 0;
+  gRegionsAndSaved = gRegionsExist && gSavedPartExists ? 1 : 0;
+}
 
 void SetStyleMenuFiller(StyleMenuFiller filler) { Filler() = std::move(filler); }
 
@@ -53,6 +69,8 @@ void CTmbView::ShowContextMenu(tmb::Point device) {
   if (popup == tmb::kPopupDrawing || popup == tmb::kPopupEdit) {
     m_ptErase = {p.x - gDrawState.m_ptCanvasOrigin.x, p.y - gDrawState.m_ptCanvasOrigin.y};
   }
+  const CCharDataFull* rec = DrawnRecord();
+  if (popup == tmb::kPopupEdit && !gDrawState.m_toolPanel.m_bShown && rec) NoteFramePartFlags(*rec);
   auto* main = qobject_cast<tmb::ui::MainFrame*>(window());
   if (!main) return;
   QMenu menu(this);
@@ -66,6 +84,20 @@ void CTmbView::ShowContextMenu(tmb::Point device) {
     menu.insertMenu(items.value(kStylePopupPosition), styles);
   }
   tmb::ui::PopupMenus().Track(menu, m_pArea->viewport()->mapToGlobal(QPoint(device.x, device.y)));
+}
+
+void CTmbView::InsertStyleMenu() {
+  auto* main = qobject_cast<tmb::ui::MainFrame*>(window());
+  if (!main || m_bPrintPreview || gStyleDefRoot.entries().empty() || !frame()) return;
+  if (main->ActiveChildFrame() != frame()) return;
+  QMenuBar* bar = main->menuBar();
+  // A bar that already holds the style menu (or any longer bar) stays as it is.
+  const QList<QAction*> tops = bar->actions();
+  if (tops.size() >= kMenuBarWithStyles) return;
+  auto* styles = new QMenu(QStringLiteral("字体(&S)"), bar);
+  styles->setObjectName(QStringLiteral("styleMenu"));
+  FillStyleMenu(*styles);
+  bar->insertMenu(tops.value(kStyleMenuBarPosition), styles);
 }
 
 void CTmbView::ShowStyleMenu() {

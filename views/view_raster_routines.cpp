@@ -1,18 +1,22 @@
 // The drawing view's raster routines on memory contexts: colour-key and mask merges,
-// tinted, masked and background copies, a halftone copy, the brush shapes of the drawn
-// character and the side lines of a path.
+// tinted, masked, background and grey-shaded copies, a halftone copy, the brush shapes of
+// the drawn character, the side lines of a path and the picture-frame picture.
 #include <vector>
 
 #include "brush/bitmap/palettes.h"
+#include "brush/render/brush_state.h"
 #include "core/canvas/bitmap_blits.h"
 #include "core/canvas/bitmap_masks.h"
 #include "core/canvas/work_canvas.h"
 #include "core/document/tmb_doc.h"
 #include "core/path/stroke_path_ex.h"
 #include "core/path/stroke_work.h"
+#include "core/state/draw_state.h"
+#include "export/picture/picture_file_writer.h"
 #include "platform/gdi/raster_ops.h"
 #include "platform/service/messages.h"
 #include "views/tmb_view.h"
+#include "views/view_params.h"
 
 namespace {
 
@@ -23,6 +27,14 @@ constexpr tmb::Colour kSideLineB = 0x00C000;
 constexpr uint32_t kSourceWhereMaskClear = 0xCCAA0029;
 // The brush-shape renderer's style that paints each stroke into the canvas's third mask.
 constexpr int kShapesAsStrokePicture = 0;
+
+constexpr tmb::Colour kShadeGrey = 0x808080;
+// The picture-frame picture: its size, file and three frames from the outside in.
+constexpr int kFrameWidth = 750;
+constexpr int kFrameHeight = 1050;
+constexpr char kFrameFile[] = "gakuhut.png";
+constexpr std::array<tmb::Colour, 3> kFramePens{0x808080, 0x000000, 0xE0E0E0};
+constexpr int kFrameStep = 10;
 
 tmb::Rect CanvasRect() { return {0, 0, gWorkCanvas.m_width, gWorkCanvas.m_height}; }
 
@@ -117,4 +129,44 @@ void CTmbView::DrawSideLinesTo(tmb::DeviceContext& dc, const CStrokePathEx& path
   tmb::DeviceContext memory = Holding(dc, target);
   path.DrawSideLines(&memory, kSideLineA, kSideLineB, 1);
   path.DrawLines(&memory, 0x000000, 0, 0);
+}
+
+void CTmbView::CopyWithGreyShade(tmb::DeviceContext& dc, int x, int y, int w, int h, int shaded) {
+  CBrushState* state = m_pShownBrushState ? m_pShownBrushState : m_pBrushState;
+  const CCharDataFull* rec = DrawnRecord();
+  if (!state || !rec || state->m_bitmap.IsNull()) return;
+  tmb::DeviceContext from = Holding(dc, &state->m_bitmap);
+  const tmb::Point o = gDrawState.m_ptCanvasOrigin;
+  // The display is always true colour here, so only the record decides.
+  const bool grey = shaded && (rec->m_param[kParamLineModeMask] & 1) != 0 && rec->m_param[kShapeModeParam] == 0;
+  if (!grey) {
+    dc.BitBlt(x + o.x, y + o.y, w, h, &from, x, y, tmb::kSrcCopy);
+    return;
+  }
+  // not (not picture and grey) = picture or light grey: the ink turns grey, the paper stays.
+  tmb::DeviceContext work = Holding(dc, &gWorkCanvas.m_spareBitmap);
+  tmb::DeviceContext shade = Holding(dc, &gWorkCanvas.m_colorBitmap);
+  shade.FillSolidRect({0, 0, w, h}, kShadeGrey);
+  work.BitBlt(0, 0, w, h, &from, x, y, tmb::kSrcCopy);
+  work.PatBlt(0, 0, w, h, tmb::kDstInvert);
+  work.BitBlt(0, 0, w, h, &shade, 0, 0, tmb::kSrcAnd);
+  work.PatBlt(0, 0, w, h, tmb::kDstInvert);
+  const int mode = dc.SetStretchMode(tmb::kHalftone);
+  dc.StretchBlt(x + o.x, y + o.y, w, h, &work, 0, 0, w, h, tmb::kSrcCopy);
+  dc.SetStretchMode(mode);
+}
+
+int CTmbView::SavePictureFrame(tmb::DeviceContext& dc) {
+  tmb::Surface picture;
+  if (!picture.Create(kFrameWidth, kFrameHeight, tmb::PixelFormat::kColour32)) return 0;
+  picture.Fill(kWhite);
+  tmb::DeviceContext memory = Holding(dc, &picture);
+  memory.SelectBrush(tmb::Brush::Null());
+  int inset = kFrameStep;
+  for (const tmb::Colour colour : kFramePens) {
+    memory.SelectPen(tmb::Pen::Solid(1, colour));
+    memory.Rectangle(inset, inset, kFrameWidth - inset, kFrameHeight - inset);
+    inset += kFrameStep;
+  }
+  return WritePictureFile(&dc, &picture, nullptr, kFrameFile, kFrameWidth, kFrameHeight, kFormatPng);
 }

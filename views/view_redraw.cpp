@@ -46,7 +46,7 @@ void CTmbView::ShowOriginalLineDrawMode() {
   CCharDataFull* rec = DrawnRecord();
   if (!rec) return;
   rec->m_param[kParamPenMode] = 1;
-  rec->m_bChanged = 1;
+  rec->m_nOutlineDirty = 1;
   RedrawInSteps(0);
   rec->m_param[kParamPenMode] = 0;
 }

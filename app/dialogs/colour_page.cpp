@@ -81,7 +81,7 @@ void CColorPage::WriteModeToRecord() {
     m_bRemembered = true;
   }
   m_pRecord->m_param[kColourModeParam] = m_nColourMode ? kSingleColourMode : 0;
-  m_pRecord->m_bChanged = 1;
+  m_pRecord->m_nOutlineDirty = 1;
 }
 
 void CColorPage::OnOK() {

@@ -87,7 +87,7 @@ void CFontPage::Store(CTmbDoc& doc) {
   rec.m_textSettings[0].CopyFrom(m_block, 0);
   rec.m_param[kFontModeParam] = m_bFontMode;
   rec.m_param[kOptionParam] = m_nOption;
-  rec.m_bChanged = 1;
+  rec.m_nOutlineDirty = 1;
   rec.m_bModified = 1;
 }
 

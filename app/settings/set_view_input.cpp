@@ -32,7 +32,7 @@ void CSetView::OnHScroll(int row, int code, int pos) {
   if (value < 0) return;
   rec.m_param[size_t(p)] = value;
   if (value != before) {
-    rec.m_bChanged = 1;
+    rec.m_nOutlineDirty = 1;
     rec.m_bModified = 1;
   }
   RedrawNow();
@@ -43,7 +43,7 @@ void CSetView::ApplyValue(CTmbDoc& doc, int p, int32_t value) {
   // The last value is only worth remembering while the outline still stands on it: a
   // load, an undo, a sheet or a style may have changed the record since.
   const bool built = m_lastApplied[size_t(p)] == value && doc.m_work.m_param[size_t(p)] == value &&
-                     doc.m_char.m_bChanged == 0;
+                     doc.m_char.m_nOutlineDirty == 0;
   if (built) return;
   // A shown sheet of the window takes the settled value into its pages.
   if (CMainFrame* main = theApp.mainFrame()) main->LoadShapeSheetPage(-1, 1, CMainFrame::kCurrentSheet);

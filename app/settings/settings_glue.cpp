@@ -99,7 +99,7 @@ int RunAutoRegistrationCommand() {
 int RunAutoRegistration(CCharDataFull& record, const std::function<void()>& repaintNow) {
   if (!IsAutoRegistrationOn()) return 0;
   record.m_param[kStoreLoaderParam] = 1;
-  record.m_bChanged = 1;
+  record.m_nOutlineDirty = 1;
   if (repaintNow) repaintNow();
   record.m_param[kStoreLoaderParam] = 0;
   return 1;

@@ -1,7 +1,6 @@
 #include "app/settings/style_menus.h"
 
 #include <QMenu>
-#include <QMenuBar>
 #include <filesystem>
 
 #include "app/frame_command_helpers.h"
@@ -12,15 +11,11 @@
 #include "core/record/char_slots.h"
 #include "core/state/draw_state.h"
 #include "platform/text/code_page.h"
-#include "resources/command_ids.h"
-#include "resources/menus.h"
-#include "resources/string_table.h"
 
 namespace {
 
 constexpr int kParamChosenStyle = 381;
 constexpr int kParamStyleVersion = 382;
-constexpr int kStyleMenuTitle = 62081;
 // The style command a table item runs once its table is chosen.
 constexpr int kStyleAfterTableChoice = 1;
 QString MenuText(const std::array<char, CStyleDefTree::kNameBytes>& field) {
@@ -80,22 +75,9 @@ void CMainFrame::RegisterStyleCommands() {
   }
 }
 
-void CMainFrame::OnMenuLoaded(int menuId) {
+void CMainFrame::OnMenuLoaded(int /*menuId*/) {
+  // The style menu joins the bar when a drawing window paints while it is active.
   AddRecentFileMenu();
-  if (menuId != tmb::kMenuCharacter || gStyleDefRoot.entries().empty()) return;
-  // The Settings menu is the one that holds the standard settings.
-  QAction* anchor = ActionOf(tmb::kCmdStandardSettings);
-  QMenu* settings = nullptr;
-  for (QAction* top : menuBar()->actions()) {
-    if (top->menu() && anchor && top->menu()->actions().contains(anchor)) settings = top->menu();
-  }
-  if (!settings) return;
-  settings->addSeparator();
-  QMenu* root = settings->addMenu(QString::fromStdString(tmb::LoadStringText(kStyleMenuTitle)));
-  root->setObjectName(QStringLiteral("styleMenu"));
-  UpdateWhenShown(root);
-  gStyleDefRoot.BuildMenus(
-      *root, [this](int id) { return ActionFor(id); }, [this](QMenu* popup) { UpdateWhenShown(popup); });
 }
 
 void CStyleDefTree::BuildMenus(QMenu& root, const std::function<QAction*(int)>& actionOf,

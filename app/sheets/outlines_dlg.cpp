@@ -50,7 +50,7 @@ void COutlinesDlg::OnControlNotify(int id, tmb::ui::Notify code) {
     if (!tmb::ui::IsAccepted(fontPage.Run(block))) return;
     if (m_pRecord) {
       m_block.CopyFrom(block, 0);
-      m_pRecord->m_bChanged = 1;
+      m_pRecord->m_nOutlineDirty = 1;
       m_pRecord->m_bModified = 1;
     }
     ShowValues();

@@ -62,5 +62,5 @@ void StoreSettings(CCharDataFull& record, Write&& write) {
   record.SnapshotSettings();
   write(record.m_param);
   record.DetectSettingsChanges();
-  record.m_bChanged = 1;
+  record.m_nOutlineDirty = 1;
 }

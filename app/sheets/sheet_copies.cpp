@@ -243,6 +243,6 @@ void CopyFontBlockFromPage(const FontBlockValues& page, const FontBlockValues& l
     return;
   }
   record.m_textSettings[0].CopyFrom(shown, 0);
-  record.m_bChanged = 1;
+  record.m_nOutlineDirty = 1;
   record.m_bModified = 1;
 }

@@ -6,7 +6,7 @@
 // keeps the record's own value even where the page shows it mapped (a style choice, a
 // switch, a range class) or a damaged value the page cannot show. Each store snapshots
 // the parameters first, flags the changed settings for redraw afterwards and marks the
-// outline for a rebuild (m_bChanged).
+// outline for a rebuild (m_nOutlineDirty).
 #pragma once
 
 #include <array>

@@ -98,7 +98,7 @@ int CCharData::BuildOutline(CCharDataFull& source, COutlineDocument* doc) {
     // shows it as drawn, and the drawn record keeps its own points.
     const int converted = Converter().ConvertCharacter(*paths.converted, *paths.source);
     FromStrokePathDedup(*paths.converted, &source);
-    source.m_bChanged = 0;
+    source.m_nOutlineDirty = 0;
     source.m_bConverted = 1;
     if (inkActive) {
       CurrentInkHandler().SetCollectorFlag(0);
@@ -113,7 +113,7 @@ int CCharData::BuildOutline(CCharDataFull& source, COutlineDocument* doc) {
   source.ComputeWidthLevels();
 
   const bool penMode = m_param[kPenMode] != 0;
-  if (source.m_bChanged != 0 || changed) {
+  if (source.m_nOutlineDirty != 0 || changed) {
     std::optional<tmb::WaitCursor> wait;
     if (m_param[kCursiveDegree] > kWaitDegree) wait.emplace();
     if (doc) doc->m_pSourceRecord = &source;
@@ -133,7 +133,7 @@ int CCharData::BuildOutline(CCharDataFull& source, COutlineDocument* doc) {
   PointLevelCalculator(source, penMode ? 1 : 0, 0).FillSegmentLevels(*this, levels, keepDips);
   if (penMode) {
     ApplyTransforms();
-    source.m_bChanged = 0;
+    source.m_nOutlineDirty = 0;
     return 1;
   }
 
@@ -144,6 +144,6 @@ int CCharData::BuildOutline(CCharDataFull& source, COutlineDocument* doc) {
   SmoothLevels(*this, links, levels, perStroke);
   TaperLevels(*this, links, levels);
   ApplyTransforms();
-  source.m_bChanged = 0;
+  source.m_nOutlineDirty = 0;
   return 1;
 }

@@ -51,7 +51,7 @@ void CStrokePath::DrawRange(tmb::DeviceContext* pDC, tmb::Colour colour, int mod
       ++strokes;
       if (shaded) pDC->SelectPen(OnePixel(strokes <= 4 ? tmb::MakeRgb((strokes - 1) * 64, 0, 0) : 0x000000));
       if (coloured) {
-        const tmb::Pen pen = OnePixel(CycleMarkColour(strokes - 1, 1));
+        const tmb::Pen pen = OnePixel(CyclePathColour(strokes - 1, 1));
         pDC->SelectPen(pen);
         if (markRadius != 0) {
           const tmb::Point p = m_pPoints[i].RoundToPoint();
@@ -146,7 +146,7 @@ void CStrokePathEx::DrawSideLines(tmb::DeviceContext* pDC, tmb::Colour colourA, 
     int stroke = 0;
     for (int i = 0; i < m_nCount; ++i) {
       if (!givenColours && (i == 0 || m_pFlags[i] != 0)) {
-        const tmb::Colour c = CycleMarkColour(stroke++, 1);
+        const tmb::Colour c = CyclePathColour(stroke++, 1);
         pDC->SelectPen(OnePixel(pass == 0 ? c : Dimmed(c, 70)));
       }
       Line(pDC, m_pPoints[i], sides[i]);

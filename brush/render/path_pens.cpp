@@ -8,7 +8,7 @@ const std::array<tmb::Pen, 8> gPathPens = {
 
 const tmb::Pen& PathPen(int n) { return gPathPens[size_t(n - 1)]; }
 
-tmb::Colour CycleMarkColour(int index, int alternative) {
+tmb::Colour CyclePathColour(int index, int alternative) {
   static constexpr tmb::Colour kColours[2][3] = {{0xFF0000, 0x00FF00, 0xFFFF00}, {0x0000FF, 0x00FF00, 0x00FFFF}};
   return kColours[alternative ? 1 : 0][((index % 3) + 3) % 3];
 }

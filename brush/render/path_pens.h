@@ -15,7 +15,7 @@ const tmb::Pen& PathPen(int n);
 
 // The colour of mark index (modulo 3): red, green, yellow with alternative non-zero, else
 // blue, green, cyan.
-tmb::Colour CycleMarkColour(int index, int alternative);
+tmb::Colour CyclePathColour(int index, int alternative);
 
 // Fills the square (x - r, y - r) to (x + r, y + r) with colour.
 void FillSquareMark(tmb::DeviceContext* pDC, int x, int y, int r, tmb::Colour colour);

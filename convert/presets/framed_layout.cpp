@@ -196,7 +196,7 @@ int LayoutFrames(CStrokePath& path, CStrokePath* second, int operation, CEditReg
   path.MatchStrokes(target, regions, *members);
   if (operation == kLayoutClear) {
     DeleteMembers(target, *members);
-    regions.Clear();
+    CCellRectTable::Clear(regions);
     return 1;
   }
   FrameLayout layout(target, regions, *members, box);

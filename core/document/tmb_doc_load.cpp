@@ -216,7 +216,7 @@ void CTmbDoc::AfterLoad(CCharDataFull& record) {
   record.m_effect.m_strFile.clear();
   record.m_bEffectChanged = 0;
   record.m_bLoaded = 1;
-  record.m_bChanged = 1;
+  record.m_nOutlineDirty = 1;
   record.m_flags[kFlagRedrawA] = 1;
   // The frame commands' ranges named points of the character that was replaced.
   record.m_nFramePending = 0;

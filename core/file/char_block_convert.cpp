@@ -46,7 +46,7 @@ void Convert200To299(CCharData& r, const CharBlockHeader& h) {
   ParamBlock& p = r.m_param;
   if (h.version < 201) {
     if (p[181] == 0) p[181] = 4;
-    r.m_bRedraw1 = 1;
+    r.m_bRedrawStrokes = 1;
     r.m_bRedraw2 = 1;
     p[190] = 0;
   }

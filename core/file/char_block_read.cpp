@@ -39,7 +39,7 @@ std::unique_ptr<CCharData> PrimeScratch(const CCharDataFull& target) {
   scratch->m_valueTable = target.m_valueTable;
   scratch->m_effect.CopyFrom(target.m_effect);
   scratch->m_bEffectChanged = target.m_bEffectChanged;
-  scratch->m_bRedraw1 = target.m_bRedraw1;
+  scratch->m_bRedrawStrokes = target.m_bRedrawStrokes;
   scratch->m_bRedraw2 = target.m_bRedraw2;
   scratch->CopySettingsByCategory(kCategoryAll, nullptr);
   return scratch;
@@ -99,8 +99,8 @@ int CCharDataFull::ReadBlock(tmb::BinaryFile& file, int& mode, int anchor, int p
     m_bModified = 0;
   }
   UpdateRangeFromMode();
-  m_bChanged = 1;
-  m_bRedraw1 = 1;
+  m_nOutlineDirty = 1;
+  m_bRedrawStrokes = 1;
   DetectSettingsChanges();
   if (h.revision2 < kFirstNewBrushRevision) gOldBrushLayout = 1;
   if (extras.cut) tmb::ShowMessage(kMsgCharacterCut);

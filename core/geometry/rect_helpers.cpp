@@ -1,7 +1,9 @@
 #include "core/geometry/rect_helpers.h"
 
+void NormalizeRect(tmb::Rect& rect) { rect.Normalize(); }
+
 bool NormalizeAndClipRect(tmb::Rect& rect, const tmb::Rect& clip) {
-  rect.Normalize();
+  NormalizeRect(rect);
   rect = tmb::Rect::Intersection(rect, clip);
   return !rect.IsEmpty();
 }

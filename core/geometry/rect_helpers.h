@@ -9,6 +9,9 @@
 inline int64_t RectWidth64(const tmb::Rect& r) { return int64_t{r.right} - r.left; }
 inline int64_t RectHeight64(const tmb::Rect& r) { return int64_t{r.bottom} - r.top; }
 
+// Puts rect's corners in order (left <= right, top <= bottom): a rectangle dragged up or
+// to the left becomes the same rectangle dragged down and to the right.
+void NormalizeRect(tmb::Rect& rect);
 // Normalises rect and intersects it with clip; returns whether they overlap (rect holds
 // the overlap, or is emptied).
 bool NormalizeAndClipRect(tmb::Rect& rect, const tmb::Rect& clip);

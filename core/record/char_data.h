@@ -240,7 +240,7 @@ class CCharData {
   std::array<CTextSettings, 2> m_textSettings;
   int32_t m_nLoadState = 0;   // 2 after a file load filled the record; 1 after a reset
   int32_t m_bStrokeEnded = 0; // 1 at the end of every pen stroke and after a reset
-  int32_t m_bRedraw1 = 0;     // raised by parameter copies and defaults; the view clears
+  int32_t m_bRedrawStrokes = 0; // raised by the defaults, the loader and a stroke start
   int32_t m_bRedraw2 = 0;
   int32_t m_bDerived = 0;     // 1 when blended or page-copied colours changed the settings
   CRegionBlock m_regions;

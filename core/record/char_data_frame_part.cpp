@@ -34,7 +34,7 @@ int CCharDataFull::ReplaceFramePart(int mode, const tmb::Rect& frame, CCharData&
   if (mode == kFrameFinishPending) {
     const int pending = m_nFramePending;
     m_nFramePending = 0;
-    m_bChanged = 1;
+    m_nOutlineDirty = 1;
     if (pending == 0) return 1;
     mode = pending == 1 ? kFrameReplace : kFrameInsertBefore;
     if (!PendingRangeHolds(*this)) {
@@ -81,7 +81,7 @@ int CCharDataFull::ReplaceFramePart(int mode, const tmb::Rect& frame, CCharData&
   }
   // After a move the range no longer names the saved part.
   if (mode == kFrameMoveAfter || mode == kFrameMoveFirst) m_nFrameFirst = m_nFrameEnd = 0;
-  m_bChanged = 1;
+  m_nOutlineDirty = 1;
   if (setUp) m_nFrameSplit = m_nPoints;
   m_nFramePending = 0;
   return 1;

@@ -108,7 +108,7 @@ class CCharDataFull : public CCharData {
   // 0: the brush outline is up to date; 1: points or settings changed and the outline
   // must be rebuilt; -1: a stroke began on an up-to-date outline. The brush engine
   // rebuilds while it is non-zero and then clears it.
-  int32_t m_bChanged = 0;
+  int32_t m_nOutlineDirty = 0;
   int32_t m_rangeFrom = 0;  // the derived range pair (UpdateRangeFromMode)
   int32_t m_rangeTo = 0;
   // Per-point attribute bytes of the point path; the document allocates them for its

@@ -45,7 +45,7 @@ void CCharData::MoveAllPoints(int from, int to, int dx, int dy) {
     p = {SaturateToInt(int64_t{p.x} + dx), SaturateToInt(int64_t{p.y} + dy)};
   }
   if (CCharDataFull* full = Full()) {
-    full->m_bChanged = 1;
+    full->m_nOutlineDirty = 1;
     full->m_bModified = 1;
   }
 }

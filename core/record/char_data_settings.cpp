@@ -38,7 +38,7 @@ bool CCharData::IsParamActive(int k) const {
 
 void CCharData::CopyActiveShapeParams(const CCharData& src) {
   for (int k = kShapeFirst; k <= kShapeLast; ++k) {
-    if (IsParamActive(k) && m_param[k] != src.m_param[k] && Full()) Full()->m_bChanged = 1;
+    if (IsParamActive(k) && m_param[k] != src.m_param[k] && Full()) Full()->m_nOutlineDirty = 1;
     m_param[k] = src.m_param[k];
   }
 }
@@ -113,14 +113,14 @@ void CCharData::DetectSettingsChanges() {
   if (!full) return;
   auto changed = [&](int k) { return m_param[k] != full->m_paramSnapshot[k]; };
   auto raise = [&](bool all) {
-    full->m_bChanged = 1;
+    full->m_nOutlineDirty = 1;
     full->m_flags[kFlagRedrawA] = 1;
     full->m_flags[kFlagRedrawB] = 1;
     if (all) full->m_flags[kFlagRedrawShape] = 1;
   };
   if (changed(191) || changed(192)) raise(true);
   if (changed(10) || changed(181) || changed(176)) raise(false);
-  if (changed(kShapeModeParam)) full->m_bChanged = 1;
+  if (changed(kShapeModeParam)) full->m_nOutlineDirty = 1;
   if (changed(40) || changed(41) || changed(37)) raise(false);
 }
 

@@ -65,7 +65,7 @@ void CCharData::SetDefaultParams() {
   m_text[kTextAnimationName] = "ani";
   m_text[kTextFolder] = DataFolder();
   if (CCharDataFull* full = Full()) {
-    full->m_bChanged = 1;
+    full->m_nOutlineDirty = 1;
     full->m_rangeFrom = 0;
   }
 }
@@ -97,7 +97,7 @@ void CCharData::SetDefaultsBySlot(int slot) {
     if (slot == 3) m_param[100] = 1;
     if (full) full->m_flags[kFlagRedrawA] = 1;
   }
-  m_bRedraw1 = 1;
+  m_bRedrawStrokes = 1;
   m_bRedraw2 = 1;
 }
 
@@ -123,7 +123,7 @@ void CCharData::CopySettingsByCategory(int category, const CCharData* src) {
         m_param[k] = from.m_param[k];
       }
       m_text = from.m_text;
-      m_bRedraw1 = 1;
+      m_bRedrawStrokes = 1;
       m_bRedraw2 = 1;
       break;
     case kCategoryGuide:
@@ -134,7 +134,7 @@ void CCharData::CopySettingsByCategory(int category, const CCharData* src) {
       CopyParams(m_param, from.m_param, 150, 193);
       if (full) {
         full->m_flags[kFlagRedrawShape] = 1;
-        full->m_bChanged = 1;
+        full->m_nOutlineDirty = 1;
       }
       UpdateRangeFromMode();
       break;
@@ -176,11 +176,11 @@ int CCharData::ApplySettingsCopy(const CCharData& source, const CStdSettingDlg& 
   if (dialog.m_bBrush) CopySettingsByCategory(kCategoryBrush, &source);
   if (dialog.m_bOther) {
     CopySettingsByCategory(kCategoryOther, &source);
-    m_bRedraw1 = 1;
+    m_bRedrawStrokes = 1;
     m_bRedraw2 = 1;
     if (full) {
       full->m_flags[kFlagRedrawA] = 1;
-      full->m_bChanged = 1;
+      full->m_nOutlineDirty = 1;
     }
   }
   if (dialog.m_bShape) {
@@ -188,7 +188,7 @@ int CCharData::ApplySettingsCopy(const CCharData& source, const CStdSettingDlg& 
     if (full) {
       full->m_flags[kFlagRedrawA] = 1;
       full->m_flags[kFlagRedrawShape] = 1;
-      full->m_bChanged = 1;
+      full->m_nOutlineDirty = 1;
     }
   }
   if (dialog.m_bEffect) {

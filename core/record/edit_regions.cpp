@@ -70,8 +70,8 @@ tmb::Rect CEditRegions::GetCurrent() const {
   return m_rects[size_t(m_nCurrent)];
 }
 
-void CEditRegions::Clear() {
-  m_nCount = 0;
-  m_nCurrent = 0;
-  m_nReference = 0;
+void CCellRectTable::Clear(CEditRegions& table) {
+  table.m_nCount = 0;
+  table.m_nCurrent = 0;
+  table.m_nReference = 0;
 }

@@ -39,12 +39,16 @@ struct CEditRegions {
   void ToggleCurrent(tmb::DeviceContext& dc);
   // The current rectangle; an empty one when the index lies outside the list.
   tmb::Rect GetCurrent() const;
-  // No rectangles: count, current index and reference index 0.
-  void Clear();
 
  private:
   int HeldCount() const;
   void FrameAll(tmb::DeviceContext& dc);
+};
+
+// A document's cell-rectangle table: the edit-region list of its drawn record.
+struct CCellRectTable {
+  // No rectangles: count, current index and reference index 0.
+  static void Clear(CEditRegions& table);
 };
 
 // The list and its companion area: 20,500 bytes in all.

@@ -22,6 +22,11 @@ CDrawState::CDrawState() {
 
 void CDrawState::Reset() { *this = CDrawState(); }
 
+void CDrawState::SetRegistrationFlags(int on) {
+  m_toolPanel.m_bShown = on ? 1 : 0;
+  m_toolPanel.m_bFocusEdit = on ? 1 : 0;
+}
+
 int CDrawState::MeasureScreen(const ScreenMetrics& metrics) {
   m_sizeScreen = metrics.screen;
   m_nRowHeight = metrics.textHeight + metrics.externalLeading;

@@ -83,6 +83,9 @@ class CDrawState {
   int ResolveKind(int kind) const;
   // Applies row 0 or 1 of the background colour schemes.
   void ApplyBackScheme(int row);
+  // The registration panel shown (on 1) or hidden (0), its text box taking the keyboard
+  // while it is shown.
+  void SetRegistrationFlags(int on);
 
   tmb::Rect m_rcMainClient{};  // main client area less the toolbar and status bar
   int m_bMultiDoc = 0;         // 1: every window kind has its own document

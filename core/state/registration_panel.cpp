@@ -16,11 +16,17 @@ constexpr int kTextListWidth = 240;
 constexpr int kTextListHeight = 50;
 constexpr int kCellsPerRow = 20;  // a box is two cells wide
 constexpr int kBoxesPerRow = kCellsPerRow / 2;
-constexpr int kEmptyListRows = 2;
+// An empty wide list is laid out as one of this many bytes.
+constexpr int kEmptyListBytes = 40;
 constexpr int kGap = 20;  // between the list, the prompt, the picture box and the writing box
 constexpr int kMinRowHeight = 16;
 
 }  // namespace
+
+int CRegistrationPanel::ListRows() const {
+  const int bytes = m_entries.empty() ? kEmptyListBytes : int(m_entries.size() * 2);
+  return bytes / kCellsPerRow + 1;
+}
 
 void CRegistrationPanel::SetList(CCharacterList list) {
   m_entries = std::move(list.entries);
@@ -37,7 +43,7 @@ void CRegistrationPanel::SetList(CCharacterList list) {
 void CRegistrationPanel::LayOutRows() {
   m_rows.clear();
   if (!m_bWide) return;
-  const int rows = m_entries.empty() ? kEmptyListRows : int(m_entries.size() * 2) / kCellsPerRow + 1;
+  const int rows = ListRows();
   gDrawState.m_textCell = {2 * m_nCellWidth, m_nCellHeight};
   m_rows.resize(size_t(rows));
   for (int r = 0; r < rows; ++r) {
@@ -54,7 +60,7 @@ void CRegistrationPanel::LookUpPictures() {
 
 void CRegistrationPanel::Layout(int canvasWidth, tmb::Size characterImage, int rowHeight) {
   const int row = std::max(rowHeight, kMinRowHeight);
-  const int buttonHeight = row * 9 / 10 + 8;
+  const int buttonHeight = row * 9 / 10;
   const int width = std::max(2 * kButtonWidth + 2 * kPanelMargin, m_sizePicture.cx);
   const int left = canvasWidth - kPanelRightInset - width;
   m_rcPanel = {left, kPanelTop, left + width, kPanelTop};
@@ -68,7 +74,7 @@ void CRegistrationPanel::Layout(int canvasWidth, tmb::Size characterImage, int r
   if (m_bWide) {
     m_nCellWidth = (width - 2 * 10) / kCellsPerRow;
     m_nCellHeight = 2 * m_nCellWidth;
-    const int rows = m_entries.empty() ? kEmptyListRows : int(m_entries.size() * 2) / kCellsPerRow + 1;
+    const int rows = ListRows();
     const int listWidth = m_nCellWidth * kCellsPerRow;
     const int lx = left + (width - listWidth) / 2;
     m_rcList = {lx, y, lx + listWidth, y + rows * m_nCellHeight};

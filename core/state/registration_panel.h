@@ -77,6 +77,7 @@ struct CRegistrationPanel {
   // The text box takes the keyboard when the view gets it, while the panel is shown.
   int32_t m_bFocusEdit = 0;
   int32_t m_bPictureFilled = 0;  // the picture box holds a picture
+  tmb::Point m_ptCaret{};  // the text box's caret (x, y + 1) at its last key or click
 
   // ---- fonts, made once per run by the view
   int32_t m_bFontsMade = 0;
@@ -96,6 +97,8 @@ struct CRegistrationPanel {
   // Lays a wide list's rows of boxes out in the list rectangle, one row of text cells
   // for every ten boxes; a text list has none.
   void LayOutRows();
+  // A wide list's rows of boxes: one for every ten boxes and one more.
+  int ListRows() const;
   // The entry of the box at paper point (x, y) of a wide list; -1 outside every box.
   int EntryAt(int x, int y) const;
   // The rectangle of entry i's box, and the part of it its character is centred in.

@@ -154,7 +154,7 @@ int ExpandTextCharacters(CTmbDoc& doc, std::string_view text) {
   rec.ClearPoints();
   // Past the record's capacity the points that fit are kept, and the user is told.
   rec.FromStrokePath(all, false);
-  rec.m_bChanged = 1;
+  rec.m_nOutlineDirty = 1;
   rec.m_bModified = 1;
   return 1;
 }

@@ -99,7 +99,7 @@ void SetUpFrameRecord(CCharDataFull& out, const CAnimationRecords& records, int 
   } else {
     for (int p : kResetParams) params[size_t(p)] = 0;
   }
-  out.m_bChanged = 1;
+  out.m_nOutlineDirty = 1;
 }
 
 int LoadShapeSheetForKind(int kind) {

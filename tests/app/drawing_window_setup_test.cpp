@@ -111,7 +111,7 @@ TEST_F(DrawingWindowSetup, OpeningAFileOfTheOldBrushLayoutGivesEveryWindowTheSty
   ASSERT_TRUE(Start());
   ShowAndPaint();
   // The user chooses the first style of the menus, 楷書風 (width 100), then opens the file.
-  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"设置", "字体", "楷書風"}));
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"字体", "楷書風"}));
   for (int kind : {kKindDrawA, kKindDrawB}) GetCharDocumentOfKind(kind)->DrawnRecord()->m_param[3] = 40;
   chooser.Next(path);
   ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"文件", "打开"}));

@@ -146,7 +146,7 @@ TEST_F(FileMenuRoad, PrintingWhatThePrintSettingsCannotGiveSaysWhyAndShowsNoPrev
     const char* choice;
     int message;
   } cases[] = {
-      {"打印范围", "区域", 62059},                 // window A has no edit rectangle
+      {"打印范围", "区域", 0},                     // window A has no edit rectangle: a beep only
       {"打印对象", "編集ｳｨﾝﾄﾞｳ", 61621},          // the image editor was never opened
       {"打印对象", "ﾌﾟﾚﾋﾞｭｰｳｨﾝﾄﾞｳ", 61621},       // nor the preview
   };
@@ -156,13 +156,15 @@ TEST_F(FileMenuRoad, PrintingWhatThePrintSettingsCannotGiveSaysWhyAndShowsNoPrev
     ASSERT_TRUE(ChooseMenuItem(bar(), {"文件", "打印对象", "描画ｳｨﾝﾄﾞｳA"}));
     ASSERT_TRUE(ChooseMenuItem(bar(), {"文件", c.popup, c.choice}));
     messages.ids.clear();
+    const int beeps = messages.beeps;
     const int previews = printing.previews;
     for (const char* command : {"打印预览", "打印"}) {
       ASSERT_TRUE(ChooseMenuItem(bar(), {"文件", command}));
       EXPECT_EQ(printing.previews, previews) << "no preview of nothing";
       EXPECT_EQ(printing.choices, 0) << "no printer is asked for";
     }
-    EXPECT_EQ(messages.ids, (std::vector<int>{c.message, c.message}));
+    EXPECT_EQ(messages.ids, (c.message ? std::vector<int>{c.message, c.message} : std::vector<int>{}));
+    EXPECT_EQ(messages.beeps, beeps + 2);
     EXPECT_FALSE(std::filesystem::exists(pdf));
   }
   // With the whole paper of window A, the preview shows its page.

@@ -91,10 +91,10 @@ TEST_F(FrameCommandValues, EachSwitchCommandFlipsItsSwitchInTheCurrentRecord) {
       const size_t entry = size_t(310 + i);
       const int before = rec.m_param[entry];
       const int otherBefore = other.m_param[entry];
-      rec.m_bChanged = 0;
+      rec.m_nOutlineDirty = 0;
       ASSERT_TRUE(frame()->ExecuteCommand(id)) << id;
       EXPECT_EQ(rec.m_param[entry], before ? 0 : 1) << id;
-      EXPECT_EQ(rec.m_bChanged, 1) << id;
+      EXPECT_EQ(rec.m_nOutlineDirty, 1) << id;
       EXPECT_EQ(other.m_param[entry], otherBefore) << id;
       EXPECT_EQ(Checked(id), rec.m_param[entry] != 0) << id;
       ASSERT_TRUE(frame()->ExecuteCommand(id));
@@ -110,10 +110,10 @@ TEST_F(FrameCommandValues, AllOnAllOffAndKeepingTheConversionValues) {
   ParamBlock expected = rec.m_param;
   InitStyleEnableFlags(nullptr, expected);
   std::fill_n(rec.m_param.begin() + kStyleFlagFirst, kStyleFlagCount, 7);
-  rec.m_bChanged = 0;
+  rec.m_nOutlineDirty = 0;
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdSwitchesAllOn));
   EXPECT_EQ(rec.m_param, expected);
-  EXPECT_EQ(rec.m_bChanged, 1);
+  EXPECT_EQ(rec.m_nOutlineDirty, 1);
   // Some switches stay off: the pattern is not all ones.
   EXPECT_NE(std::count(expected.begin() + kStyleFlagFirst, expected.begin() + kStyleFlagFirst + kStyleFlagCount, 1),
             kStyleFlagCount);
@@ -124,10 +124,10 @@ TEST_F(FrameCommandValues, AllOnAllOffAndKeepingTheConversionValues) {
   EXPECT_EQ(rec.m_param[374], expected[374]);
 
   const int keep = rec.m_param[380];
-  rec.m_bChanged = 0;
+  rec.m_nOutlineDirty = 0;
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdKeepConversion));
   EXPECT_EQ(rec.m_param[380], keep ? 0 : 1);
-  EXPECT_EQ(rec.m_bChanged, 1);
+  EXPECT_EQ(rec.m_nOutlineDirty, 1);
   EXPECT_EQ(Checked(kCmdKeepConversion), rec.m_param[380] != 0);
   EXPECT_EQ(Record(kKindDrawA).m_param[380], keep);
 }

@@ -111,7 +111,7 @@ TEST_F(MorphWindows, WindowAPaintsAThenSomethingUnlikeBothThenB) {
   const int percents[3] = {0, 50, 100};
   for (int i = 0; i < 3; ++i) {
     a.m_flags[kFlagMorphPercent] = percents[i];
-    a.m_bChanged = 1;
+    a.m_nOutlineDirty = 1;
     at[i] = Painted(kKindDrawA);
     EXPECT_FALSE(SavePictureForViewing(at[i], "morph_window_a_" + std::to_string(percents[i])).empty());
     EXPECT_GT(Ink(at[i]), Ink(ownA) / 3) << percents[i];
@@ -129,7 +129,7 @@ TEST_F(MorphWindows, WindowAPaintsAThenSomethingUnlikeBothThenB) {
 
   // Without the pair window A is its own character again.
   gMorphPair.Clear();
-  a.m_bChanged = 1;
+  a.m_nOutlineDirty = 1;
   EXPECT_EQ(Differing(Painted(kKindDrawA), ownA), 0);
   EXPECT_TRUE(messages.ids.empty());
 }

@@ -251,7 +251,7 @@ TEST_F(Printing, WindowAsCharacterShowsInkUnderItsStrokesInBothModes) {
       rec.m_pPressure[i] = -1;
     }
   }
-  rec.m_bChanged = 1;
+  rec.m_nOutlineDirty = 1;
   view.RebuildOutlineAndRedraw(1);
   gDrawState.m_nPrintTarget = kKindDrawA;
   for (int mode : {1, 0}) {

@@ -217,6 +217,19 @@ TEST_F(RegistrationScreen, EnteredFromTheEditModeThePanelTakesTheEditorsSelectio
       // The square of the selection (120 x 120) fills the box: half black, half white.
       EXPECT_EQ(WindowAt({box.left + box.Width() / 4, box.top + box.Height() / 2}), kBlack);
       EXPECT_EQ(WindowAt({box.left + 3 * box.Width() / 4, box.top + box.Height() / 2}), kWhite);
+      // Painted over, the box gets its picture back from the panel's refresh.
+      const Point o = gDrawState.m_ptCanvasOrigin;
+      const Point inBlack{box.left + box.Width() / 4, box.top + box.Height() / 2};
+      {
+        CTmbView::ClientDC dc(*view);
+        dc.dc().FillSolidRect({box.left + o.x, box.top + o.y, box.right + o.x, box.bottom + o.y}, 0x00FF00);
+      }
+      ASSERT_EQ(WindowAt(inBlack), 0x00FF00u);
+      {
+        CTmbView::ClientDC dc(*view);
+        view->RefreshRegistrationPanel(dc);
+      }
+      EXPECT_EQ(WindowAt(inBlack), kBlack);
     }
 
     // No character is current: the one the user names is saved, from the box's picture.

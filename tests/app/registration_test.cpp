@@ -10,11 +10,13 @@
 
 #include "app/app_fixture.h"
 #include "core/document/tmb_doc.h"
+#include "core/state/mouse_messages.h"
 #include "resources/command_ids.h"
 #include "support/manual_clock.h"
 #include "support/list_info_file.h"
 #include "support/temp_dir.h"
 #include "support/ui/memory_clipboard.h"
+#include "support/ui/menu_path.h"
 #include "support/ui/pen_events.h"
 #include "views/registration/key_edit.h"
 #include "views/tmb_view.h"
@@ -153,15 +155,18 @@ TEST_F(Registration, AListNamedOnTheCommandLineIsWrittenCharacterByCharacterInto
   PressButton(0);
   EXPECT_FALSE(std::filesystem::exists(pictures / "__あ_3.bmp"));
 
-  // With the save-data option a character data file joins the picture; the document keeps
-  // the path it had.
-  const std::string before = gDrawState.m_szCharFilePath;
+  // With the save-data option a character data file joins the picture and becomes the
+  // document's file, which the File menu's save writes again.
   panel.m_nCurrent = 1;
   panel.m_bSaveData = 1;
   WriteCross();
   PressButton(0);
-  EXPECT_TRUE(std::filesystem::exists(pictures / "__い.wdf"));
-  EXPECT_EQ(gDrawState.m_szCharFilePath, before);
+  const std::filesystem::path data = pictures / "__い.wdf";
+  ASSERT_TRUE(std::filesystem::exists(data));
+  EXPECT_EQ(gDrawState.m_szCharFilePath, data.string());
+  std::filesystem::remove(data);
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"文件", "保存"}));
+  EXPECT_TRUE(std::filesystem::exists(data)) << "saved to the document's path, no chooser asked";
   // Confirming with nothing written saves nothing.
   panel.m_nCurrent = 1;
   PressButton(0);
@@ -185,7 +190,23 @@ TEST_F(Registration, TheCaretInTheTextBoxChoosesTheCurrentCharacter) {
     QKeyEvent up(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier);
     QCoreApplication::sendEvent(view->m_edit, &up);
     EXPECT_EQ(Panel().m_nCurrent, c.current) << c.caret;
+    const QRect caret = view->m_edit->cursorRect();
+    EXPECT_EQ(Panel().m_ptCaret, (Point{caret.left(), caret.top() + 1})) << c.caret;
   }
+  // A right click notes the caret and keeps the current character; a left click takes
+  // the character at the caret.
+  QTextCursor cursor = view->m_edit->textCursor();
+  cursor.setPosition(5);
+  view->m_edit->setTextCursor(cursor);
+  Panel().m_nCurrent = 0;
+  Panel().m_ptCaret = {};
+  QWidget* area = view->m_edit->viewport();
+  const QPoint p = view->m_edit->cursorRect().center();
+  QTest::mouseRelease(area, Qt::RightButton, Qt::NoModifier, p);
+  EXPECT_EQ(Panel().m_nCurrent, 0);
+  EXPECT_NE(Panel().m_ptCaret, Point{});
+  QTest::mouseRelease(area, Qt::LeftButton, Qt::NoModifier, p);
+  EXPECT_EQ(Panel().m_nCurrent, 2);
 }
 
 TEST_F(Registration, TheOptionsDialogSetsTheOptionsAndTheSizeOfThePictureBox) {
@@ -324,6 +345,40 @@ TEST_F(Registration, DamagedAndOversizedListsAreToldOnceAndReadAsFarAsTheyAreCha
   EXPECT_TRUE(panel.m_entries.empty());
   EXPECT_EQ(panel.m_bWide, 1);
   EXPECT_EQ(panel.Prompt(), "文字の書き込みが可能です");
+}
+
+TEST_F(Registration, AListFileChosenFromTheTextButtonIsReadAfterTheChoosersClicksAreDropped) {
+  ASSERT_TRUE(StartWith(""));
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdRegistrationPanel));
+  const std::filesystem::path list = dir / "chosen.txt";
+  WriteBytes(list, {'A', 'B'});
+  struct Pending : MouseQueue {
+    int taken = 0;
+    int TakeMouseMessage(bool) override {
+      ++taken;
+      return kMouseNone;
+    }
+  } pending;
+  MouseQueue& before = Mouse();
+  dialogs.Then([](ui::DialogWindow& d) {
+    ScriptedDialogs::Click(d, 135);  // from a file
+    return ui::kIdOk;
+  });
+  chooser.Next(list.string());
+  view->area()->verticalScrollBar()->setValue(0);
+  QCoreApplication::processEvents();
+  const Rect b = Panel().m_rcButtons[2];
+  const Point mid{(b.left + b.right) / 2, (b.top + b.bottom) / 2};
+  pen->Press(At(mid));
+  SetMouseQueue(&pending);
+  pen->Release(At(mid));
+  SetMouseQueue(&before);
+  ASSERT_EQ(chooser.asked.size(), 1u);
+  EXPECT_EQ(chooser.asked[0].filter, "(*.txt)|*.txt|(*.*)|*.*||");
+  // Twice one message of the window and one of the program.
+  EXPECT_EQ(pending.taken, 4);
+  ASSERT_EQ(Panel().m_entries.size(), 2u);
+  EXPECT_EQ(Panel().m_nCurrent, 0);
 }
 
 TEST_F(Registration, TheEditMenuShowsAndHidesThePanelAndAPastedListIsLookedUp) {

@@ -198,6 +198,24 @@ TEST_F(ViewPopupMenus, TheFrameCommandsAreEnabledByTheRecordWheneverAMenuShowsTh
   EXPECT_TRUE(doc->m_bUndoValid);
 }
 
+TEST_F(ViewPopupMenus, TheEditModePopupNotesWhatTheFrameCommandsMayActOn) {
+  view->SetEditMode(CTmbView::kModeEdit);
+  struct Case {
+    bool frame, saved;
+  };
+  for (Case c : {Case{false, false}, Case{true, false}, Case{false, true}, Case{true, true}}) {
+    doc->m_char.m_regions.m_list.m_nCount = 0;
+    if (c.frame) FrameOn(1);
+    doc->m_char.m_nFrameFirst = 0;
+    doc->m_char.m_nFrameEnd = c.saved ? 2 : 0;
+    gRegionsExist = gSavedPartExists = gRegionsAndSaved = -1;
+    EXPECT_EQ(RightPress(), "viewPopup3");
+    EXPECT_EQ(gRegionsExist, c.frame ? 1 : 0);
+    EXPECT_EQ(gSavedPartExists, c.saved ? 1 : 0);
+    EXPECT_EQ(gRegionsAndSaved, c.frame && c.saved ? 1 : 0);
+  }
+}
+
 TEST_F(ViewPopupMenus, AReplacementIsWrittenAndTakesThePlaceOfTheCutPartAtTheNextDisplay) {
   for (int k : {1, 2, 3}) AddStroke(k);
   FrameOn(2);

@@ -64,7 +64,7 @@ class AnimationMorph : public DrawingViewTest {
     auto own = std::make_unique<CCharDataFull>();
     own->CopyPoints(a);
     a.CopyPoints(points);
-    a.m_bChanged = 1;
+    a.m_nOutlineDirty = 1;
     {
       CTmbView::ClientDC dc(*view);
       view->PrepareOffscreenDCs(dc);
@@ -72,7 +72,7 @@ class AnimationMorph : public DrawingViewTest {
       view->ReleaseOffscreenDCs();
     }
     a.CopyPoints(*own);
-    a.m_bChanged = 1;
+    a.m_nOutlineDirty = 1;
     Surface copy;
     copy.Create(kPaperWidth, kPaperHeight, PixelFormat::kColour32);
     DeviceContext to(&copy);

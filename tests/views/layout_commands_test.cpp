@@ -118,7 +118,7 @@ TEST_F(LayoutCommands, ClearingTheFramedTextKeepsTheFreeStrokeWhole) {
   EXPECT_EQ(a.m_pPressure[0], 14);
   EXPECT_EQ(a.m_pPressure[1], 15);
   EXPECT_EQ(a.m_regions.m_list.m_nCount, 0);
-  EXPECT_EQ(a.m_bChanged, 1);
+  EXPECT_EQ(a.m_nOutlineDirty, 1);
 }
 
 TEST_F(LayoutCommands, MoveAllMovesEveryPointOnOkOnly) {

@@ -105,7 +105,7 @@ class StyleCommands : public DrawingViewTest {
   std::vector<Colour> PaintedWith(const ParamBlock& params) {
     const ParamBlock own = a.m_param;
     a.m_param = params;
-    a.m_bChanged = 1;
+    a.m_nOutlineDirty = 1;
     CTmbView::ClientDC dc(*view);
     view->PaintCharacterView(dc);
     a.m_param = own;

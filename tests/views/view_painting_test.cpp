@@ -2,6 +2,7 @@
 // writing area shown from it with its surroundings, guides and edit rectangles, the
 // clearing of the back buffer, and the first paint's warnings about the display.
 #include <QCoreApplication>
+#include <array>
 
 #include "convert/analysis/stroke_feature_list.h"
 #include "core/document/tmb_doc.h"
@@ -262,6 +263,61 @@ TEST_F(ViewPainting, ScrollingByAStepShowsThePaperAtItsNewPlace) {
   }
   EXPECT_GT(compared, 200 * 200);
   EXPECT_EQ(differ, 0);
+}
+
+TEST_F(ViewPainting, ScrollingToAPlaceShowsThePaperThere) {
+  AddThreeStrokes(a);
+  CTmbView& view = MakeView();
+  view.resize(300, 300);
+  QCoreApplication::sendPostedEvents();
+  FirstPaint(view);
+  CTmbView::ClientDC dc(view);
+  view.ScrollTo(dc, 40, 100);
+  const Rect client = view.ClientRectLogical();
+  EXPECT_EQ(client.left, 40);
+  EXPECT_EQ(client.top, 100);
+  const Surface& back = BackBuffer();
+  int differ = 0, compared = 0;
+  for (int y = 0; y < back.height(); ++y) {
+    for (int x = 0; x < back.width(); ++x) {
+      const Colour c = WindowPixel(view, x, y);
+      if (c == kInvalidColour) continue;
+      ++compared;
+      differ += c != back.GetPixel(x, y);
+    }
+  }
+  EXPECT_GT(compared, 200 * 200);
+  EXPECT_EQ(differ, 0);
+}
+
+TEST_F(ViewPainting, TheOtherStrokeDrawingHoldsTheRenderingWordsForItsOneCall) {
+  AddThreeStrokes(a);
+  CTmbView& view = MakeView();
+  FirstPaint(view);
+  view.m_renderWords = {7, 8};
+  CTmbView::ClientDC dc(view);
+  EXPECT_EQ(view.DrawCharacterStrokesAlt(dc, 0, -1), view.DrawCharacterStrokes(dc, 0, -1));
+  EXPECT_EQ(view.m_renderWords, (std::array<int32_t, 2>{7, 8}));
+}
+
+TEST_F(ViewPainting, TheStrokesAreStampedAgainOnlyWhileTheOutlineIsNotMarkedChanged) {
+  AddThreeStrokes(a);
+  CTmbView& view = MakeView();
+  FirstPaint(view);
+  CTmbView::ClientDC dc(view);
+  struct Case {
+    int dirty;
+    bool stamped;
+  } cases[] = {{0, true}, {-1, true}, {1, false}};
+  for (const Case& c : cases) {
+    view.ClearWritingArea(dc, 1);
+    ASSERT_EQ(CountNot(BackBuffer(), kWhite), 0);
+    a.m_nOutlineDirty = c.dirty;
+    view.RedrawStrokesIfChanged(dc);
+    EXPECT_EQ(CountNot(BackBuffer(), kWhite) > 500, c.stamped) << c.dirty;
+    EXPECT_EQ(a.m_nOutlineDirty, 1) << c.dirty;
+    EXPECT_EQ(a.m_param[47], 0) << "the point display is the record's own again";
+  }
 }
 
 TEST(DrawDot, IsAFourPixelRoundDotInItsColours) {

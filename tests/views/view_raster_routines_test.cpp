@@ -1,9 +1,14 @@
 // The drawing view's raster routines: merges through colour-key and given masks, the tinted,
-// masked, background and halftone copies, the brush shapes of the drawn character and the
-// side lines of a path.
+// masked, background, halftone and grey-shaded copies, the brush shapes of the drawn
+// character, the side lines of a path and the picture-frame picture.
+#include <QDir>
+#include <QImage>
+#include <filesystem>
+
 #include "core/canvas/work_canvas.h"
 #include "core/path/stroke_path_ex.h"
 #include "support/picture_files.h"
+#include "support/temp_dir.h"
 #include "views/view_fixture.h"
 
 namespace tmb::test {
@@ -136,6 +141,63 @@ TEST_F(ViewRasterRoutines, SideLinesAreDrawnInTheirTwoColoursAndThePathInBlack) 
   EXPECT_GT(CountOf(target, 0x0000C0), 10);
   EXPECT_GT(CountOf(target, 0x00C000), 10);
   EXPECT_GT(CountOf(target, kBlack), 100);
+}
+
+TEST_F(ViewRasterRoutines, AGreyShadedCopyGreysTheInkOnlyWhenTheRecordAllowsIt) {
+  CTmbView& view = MakeView();
+  FirstPaint(view);
+  gBrushStates[0].m_bitmap.Fill(kWhite);
+  DeviceContext(&gBrushStates[0].m_bitmap).FillSolidRect({20, 20, 60, 60}, kBlack);
+  const Rect client = view.ClientRectLogical();
+  const Point o = gDrawState.m_ptCanvasOrigin;
+  const auto shown = [&](int x, int y) { return view.windowSurface().GetPixel(x + o.x - client.left, y + o.y - client.top); };
+  struct Case {
+    int shaded, mask, lineMode;
+    Colour ink;
+  } cases[] = {
+      {1, 1, 0, 0x7F7F7F},  // shaded: the ink in grey
+      {0, 1, 0, kBlack},    // not asked for
+      {1, 2, 0, kBlack},    // bit 0 of parameter 176 clear
+      {1, 1, 1, kBlack},    // a line mode
+  };
+  for (const Case& c : cases) {
+    a.m_param[176] = c.mask;
+    a.m_param[170] = c.lineMode;
+    {
+      CTmbView::ClientDC dc(view);
+      dc.dc().FillSolidRect({o.x, o.y, o.x + 100, o.y + 100}, kGreen);
+      view.CopyWithGreyShade(dc, 10, 10, 80, 80, c.shaded);
+    }
+    EXPECT_EQ(shown(40, 40), c.ink) << c.shaded << c.mask << c.lineMode;
+    EXPECT_EQ(shown(15, 15), kWhite) << "the paper stays white";
+    EXPECT_EQ(shown(95, 95), kGreen) << "outside the part nothing is copied";
+  }
+}
+
+TEST_F(ViewRasterRoutines, ThePictureFrameIsSavedAsAPngWithThreeNestedFrames) {
+  CTmbView& view = MakeView();
+  DeviceContext dc;
+  view.PrepareClientDC(dc);
+  TempDir dir;
+  const std::filesystem::path previous = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());
+  EXPECT_EQ(view.SavePictureFrame(dc), 1);
+  std::filesystem::current_path(previous);
+  const QImage image(QString::fromStdString((dir / "gakuhut.png").string()), "PNG");
+  ASSERT_FALSE(image.isNull());
+  QDir().mkpath(QStringLiteral(TMB_BUILD_DIR "/pictures"));
+  image.save(QStringLiteral(TMB_BUILD_DIR "/pictures/picture_frame.png"));
+  EXPECT_EQ(image.size(), QSize(750, 1050));
+  const auto at = [&](int x, int y) { return image.pixel(x, y) & 0xFFFFFF; };
+  // From the outside in: white margin, grey, black, light grey frames, white inside.
+  EXPECT_EQ(at(5, 500), 0xFFFFFFu);
+  EXPECT_EQ(at(10, 500), 0x808080u);
+  EXPECT_EQ(at(20, 500), 0x000000u);
+  EXPECT_EQ(at(30, 500), 0xE0E0E0u);
+  EXPECT_EQ(at(375, 10), 0x808080u);
+  EXPECT_EQ(at(739, 500), 0x808080u);
+  EXPECT_EQ(at(375, 1039), 0x808080u);
+  EXPECT_EQ(at(375, 525), 0xFFFFFFu);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "core/document/tmb_doc.h"
+#include "core/geometry/rect_helpers.h"
 #include "core/path/stroke_path.h"
 #include "core/state/draw_state.h"
 #include "platform/service/messages.h"
@@ -26,7 +27,7 @@ constexpr tmb::Colour kDeletedDot = 0xFFFFFF;
 int64_t Squared(int64_t dx, int64_t dy) { return dx * dx + dy * dy; }
 
 void MarkEdited(CCharDataFull& rec) {
-  rec.m_bChanged = 1;
+  rec.m_nOutlineDirty = 1;
   rec.m_bModified = 1;
 }
 
@@ -40,7 +41,7 @@ void CTmbView::PressRubberBand(tmb::DeviceContext& dc, tmb::Point /*device*/, in
   CEditRegions& list = doc->m_char.m_regions.m_list;
   if (!list.m_bAppend) {
     list.HideAll(dc);
-    list.Clear();
+    CCellRectTable::Clear(list);
   } else {
     // A full list takes no further rectangle.
     const int count = std::max(list.m_nCount, 0);
@@ -106,7 +107,7 @@ void CTmbView::ReleaseRubberBand(tmb::DeviceContext& dc, int x, int y) {
     if (list.m_bAppend) list.HitTest(x, y);
   } else {
     list.m_nCount = list.m_bAppend ? std::max(list.m_nCount, 0) + 1 : 1;
-    list.m_rects[size_t(list.m_nCount - 1)].Normalize();
+    NormalizeRect(list.m_rects[size_t(list.m_nCount - 1)]);
     list.m_nDisplay = 1;
   }
   m_nRubber = 0;

@@ -31,10 +31,8 @@ constexpr size_t kLogLineSize = 96;
 void CTmbView::SampleLogBeginStroke(CCharDataFull& rec) {
   if (m_nSampleLog == kLogRequested) {
     rec.m_nPoints = 0;
-    for (std::vector<int32_t>& column : m_sampleColumns) column.assign(kMaxCharPoints, 0);
+    AllocSampleBuffers();
     m_nSampleLog = kLogRunning;
-    gDrawState.m_nPenDelay = 0;
-    m_nSampleStroke = m_nSampleStep = m_nSampleCount = 0;
   }
   const int i = rec.m_nPoints;
   if (m_nSampleLog != kLogRunning || i >= kMaxCharPoints) return;
@@ -79,6 +77,17 @@ void CTmbView::SampleLogEndStroke() {
     tmb::SaveFileAtomically(kLogFile, text.data(), text.size());
   }
   m_nSampleLog = kLogOff;
-  for (std::vector<int32_t>& column : m_sampleColumns) std::vector<int32_t>().swap(column);
+  FreeSampleBuffers();
   gDrawState.m_nPenDelay = kDelayAfterLog;
+}
+
+void CTmbView::AllocSampleBuffers() {
+  for (std::vector<int32_t>& column : m_sampleColumns) column.assign(kMaxCharPoints, 0);
+  // The sweep starts from no minimum interval.
+  gDrawState.m_nPenDelay = 0;
+  m_nSampleStroke = m_nSampleStep = m_nSampleCount = 0;
+}
+
+void CTmbView::FreeSampleBuffers() {
+  for (std::vector<int32_t>& column : m_sampleColumns) std::vector<int32_t>().swap(column);
 }

@@ -157,6 +157,8 @@ void CTmbView::StorePoint(CTmbDoc& doc, int x, int y, int flag) {
   m_ptLast = {x, y};
 }
 
+void CTmbView::OnLButtonDblClk(tmb::Point /*device*/) {}
+
 void CTmbView::BeginStroke(tmb::DeviceContext& /*dc*/, int x, int y) {
   CTmbDoc* doc = GetDocument();
   if (!doc) return;
@@ -170,8 +172,8 @@ void CTmbView::BeginStroke(tmb::DeviceContext& /*dc*/, int x, int y) {
   // was last cleared.
   TabletInkOf(m_nIndex).CollectStrokeFrom(rec.m_nPoints);
   StorePoint(*doc, x, y, CStrokePath::kFlagStart);
-  if (rec.m_bChanged == 0) rec.m_bChanged = -1;
-  rec.m_bRedraw1 = 1;
+  if (rec.m_nOutlineDirty == 0) rec.m_nOutlineDirty = -1;
+  rec.m_bRedrawStrokes = 1;
   rec.m_bModified = 1;
   NoteInputTime(tmb::TickCount());
   DrainStartPackets();

@@ -39,11 +39,12 @@ int Fail() {
 }
 
 int PrintImagePage(tmb::PageContext& page, const tmb::Surface& picture, const CPageGeometry& g) {
-  if (page.StretchToPage(picture, g.source, g.page)) return 1;
-  // Nothing reached the page: the job is abandoned rather than a blank page sent.
-  tmb::Beep();
-  tmb::ShowMessage(kMsgPageCopyFailed);
-  return 0;
+  if (!page.StretchToPage(picture, g.source, g.page)) {
+    // The user is told; the page itself goes on.
+    tmb::Beep();
+    tmb::ShowMessage(kMsgPageCopyFailed);
+  }
+  return 1;
 }
 
 // The picture of the page: one bit for black ink on white paper, else colour, made
@@ -132,8 +133,9 @@ bool ChoosePrintSource(CPrintWindows& windows, CPrintChoice& choice) {
   choice.region = choice.range == kRangeRegion ? choice.source->PrintSelection() : tmb::Rect{};
   const tmb::Size canvas{gWorkCanvas.m_width, gWorkCanvas.m_height};
   if (choice.range == kRangeRegion && NormalisePrintRegion(choice.region, canvas).IsEmpty()) {
+    // A drawing window's empty edit rectangle prints nothing, as a page of no width does.
     tmb::Beep();
-    tmb::ShowMessage(kMsgNoRegion);
+    if (choice.target != kKindDrawA && choice.target != kKindDrawB) tmb::ShowMessage(kMsgNoRegion);
     return false;
   }
   return true;

@@ -26,7 +26,8 @@ class CPrintWindows {
 // The two questions of a colour page too large for memory.
 constexpr int kMsgLowerResolution = 61580;
 constexpr int kMsgNoColourPrint = 61581;
-// Region printing without a selection, and a picture that did not reach the page.
+// Region printing of the image editor or the preview without a selection, and a picture
+// that did not reach the page.
 constexpr int kMsgNoRegion = 62059;
 constexpr int kMsgPageCopyFailed = 62057;
 // No window to print: none active, the one named not open, or it shows no picture.
@@ -38,6 +39,7 @@ constexpr int kMsgPrintWindowEmpty = 61622;
 // in image mode, and a region when the range asks for one. When not, the user is told
 // why (a beep and a message).
 bool CanRenderPrintPage(CPrintWindows& windows);
-// Renders the page: 1 printed, 0 nothing printed (after a beep and, where it helps, a
+// Renders the page: 1 printed (also when the picture did not reach the page in image
+// mode, after a beep and 62057), 0 nothing printed (after a beep and, where it helps, a
 // message), -1 the user stopped or no page picture could be made.
 int RenderPrintPage(tmb::PageContext& page, CPrintWindows& windows);

@@ -1,7 +1,9 @@
 #include "views/registration/key_edit.h"
 
+#include <QMouseEvent>
 #include <QTextBlock>
 
+#include "core/state/draw_state.h"
 #include "views/tmb_view.h"
 
 CKeyEdit::CKeyEdit(CTmbView* view, QWidget* parent) : QPlainTextEdit(parent), view_(view) {
@@ -26,7 +28,15 @@ void CKeyEdit::SelectAt(int pos) {
   ensureCursorVisible();
 }
 
-void CKeyEdit::TakeCaret() { view_->OnPanelCaret(textCursor().selectionStart()); }
+void CKeyEdit::NoteCaret() {
+  const QRect caret = cursorRect();
+  gDrawState.m_toolPanel.m_ptCaret = {caret.left(), caret.top() + 1};
+}
+
+void CKeyEdit::TakeCaret() {
+  NoteCaret();
+  view_->OnPanelCaret(textCursor().selectionStart());
+}
 
 void CKeyEdit::keyReleaseEvent(QKeyEvent* event) {
   TakeCaret();
@@ -35,5 +45,11 @@ void CKeyEdit::keyReleaseEvent(QKeyEvent* event) {
 
 void CKeyEdit::mouseReleaseEvent(QMouseEvent* event) {
   QPlainTextEdit::mouseReleaseEvent(event);
-  TakeCaret();
+  if (event->button() != Qt::RightButton) {
+    TakeCaret();
+    return;
+  }
+  // The right button leaves the current character as it is.
+  NoteCaret();
+  view_->RefreshPanelText();
 }

@@ -1,6 +1,6 @@
-// The registration panel's text box: the list of characters as text. A key or a click
-// makes the character at the caret the current one; an edit or a paste reads the list
-// again.
+// The registration panel's text box: the list of characters as text. A key or a left
+// click makes the character at the caret the current one (a right click only notes the
+// caret); an edit or a paste reads the list again.
 #pragma once
 
 #include <QPlainTextEdit>
@@ -26,6 +26,9 @@ class CKeyEdit : public QPlainTextEdit {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  // The caret's place into the panel, as a point just inside its line.
+  void NoteCaret();
+  // The caret's place noted and its character made the current one.
   void TakeCaret();
 
   CTmbView* view_;

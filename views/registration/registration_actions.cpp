@@ -1,7 +1,6 @@
 // What the registration panel's buttons and start do: reading a list (file, clipboard or
 // the list information file), saving the written character as its picture, moving on to
 // the next character without one, and the options.
-#include <QCoreApplication>
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
@@ -12,6 +11,7 @@
 #include "core/document/tmb_doc.h"
 #include "core/file/path_edit.h"
 #include "core/state/draw_state.h"
+#include "core/state/mouse_messages.h"
 #include "export/picture/character_image_file.h"
 #include "platform/file/safe_save.h"
 #include "platform/service/file_chooser.h"
@@ -71,7 +71,7 @@ void CTmbView::StartRegistration() {
     CreatePanelFonts(dc);
   }
   // The writing box shows what the window holds: what a confirm saves.
-  panel.m_bShown = 1;
+  gDrawState.SetRegistrationFlags(1);
   ShowRegistrationPanel(1);
   if (!gDrawState.m_szArgT.empty()) {
     ClientDC dc(*this);
@@ -82,12 +82,12 @@ void CTmbView::StartRegistration() {
 void CTmbView::ToggleRegistration() {
   CRegistrationPanel& panel = Panel();
   if (panel.m_bShown) {
-    panel.m_bShown = 0;
+    gDrawState.SetRegistrationFlags(0);
     ShowRegistrationPanel(0);
   } else if (!panel.m_bStarted) {
     StartRegistration();
   } else {
-    panel.m_bShown = 1;
+    gDrawState.SetRegistrationFlags(1);
     ShowRegistrationPanel(1);
   }
 }
@@ -210,10 +210,12 @@ int CTmbView::ConfirmAndSave(tmb::DeviceContext& dc) {
   }
   panel.m_entries[size_t(panel.m_nCurrent)].done = 1;
   if (panel.m_bSaveData) {
-    // A copy beside the picture; the document keeps its own path.
+    // The character data file beside the picture becomes the document's file.
     std::filesystem::path data = std::filesystem::path(path);
     data.replace_extension(kDataExtension);
-    if (doc->SaveCharacterFile(data.string()) != 1) return 0;
+    gDrawState.m_szCharFilePath = data.string();
+    doc->m_bHasPath = 1;
+    if (doc->SaveToCurrentPath() != 1) return 0;
   }
   NextCharacter(dc);
   return 1;
@@ -230,7 +232,8 @@ void CTmbView::ReadCharacterText(tmb::DeviceContext& dc) {
     std::string path;
     const bool chosen = tmb::Choosers().OpenFile(choice, path);
     // The clicks that closed the chooser are not meant for the panel.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    FlushMouseMessages();
+    FlushMouseMessages();
     if (chosen) LoadCharacterList(dc, path);
     return;
   }

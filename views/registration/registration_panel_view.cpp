@@ -86,7 +86,7 @@ void CTmbView::ShowRegistrationPanel(int state) {
   if (state == 1) {
     if (CTmbDoc* doc = GetDocument()) doc->SaveUndoCopy();
   }
-  panel.m_bFocusEdit = 1;
+  gDrawState.SetRegistrationFlags(1);
   panel.Layout(gWorkCanvas.m_width, gDrawState.m_sizeCharImage, gDrawState.m_nRowHeight);
   panel.m_fontList.height = -(panel.m_nCellHeight * 3 / 4);
   for (int i = 0; i < 4; ++i) {
@@ -179,6 +179,10 @@ void CTmbView::PanelListMouse(tmb::DeviceContext& dc, int x, int y, int event) {
   }
   panel.m_nHover = event == kMouseMove ? box : -1;
   DrawRegistrationPanel(dc);
+}
+
+void CTmbView::RefreshRegistrationPanel(tmb::DeviceContext& dc) {
+  if (Panel().m_bShown && m_nKind == kKindDrawA) PaintRegistrationPanel(dc);
 }
 
 void CTmbView::RefreshPanelText() {

@@ -264,7 +264,7 @@ TEST_F(ColourPage, ChoosingASlotWritesTheModeIntoTheRecordAndCancelTakesItBack) 
   qobject_cast<QAbstractButton*>(page->Control(679))->setChecked(true);  // single colour
   qobject_cast<QAbstractButton*>(page->Control(669))->click();
   EXPECT_EQ(record->m_param[CColorPage::kColourModeParam], CColorPage::kSingleColourMode);
-  EXPECT_EQ(record->m_bChanged, 1);
+  EXPECT_EQ(record->m_nOutlineDirty, 1);
   EXPECT_EQ(page->m_colours.CurrentSlot(), CColorPage::kPaperColour);
   // Another page in front and back again: the first value is still the one to restore.
   sheet.AddPage(new CColorPage);

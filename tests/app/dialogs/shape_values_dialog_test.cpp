@@ -26,7 +26,7 @@ TEST_F(ShapeValuesDialog, AConfirmedDialogSetsTheWordsAndRebuildsTheOutline) {
     drawn.m_pFlags[i] = x == 100 ? 1 : 0;
     drawn.m_pPressure[i] = -1;
   }
-  drawn.m_bChanged = 1;
+  drawn.m_nOutlineDirty = 1;
   doc->m_work.m_nPoints = 0;
   view->m_renderWords = {1, 0};
 

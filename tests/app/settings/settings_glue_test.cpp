@@ -32,12 +32,12 @@ class SettingsGlue : public ::testing::Test {
 
 TEST_F(SettingsGlue, AutoRegistrationRunsOnlyWhileItIsOn) {
   auto rec = std::make_unique<CCharDataFull>();
-  rec->m_bChanged = 0;
+  rec->m_nOutlineDirty = 0;
   int repaints = 0;
   EXPECT_FALSE(IsAutoRegistrationOn());
   EXPECT_EQ(RunAutoRegistration(*rec, [&] { ++repaints; }), 0);
   EXPECT_EQ(repaints, 0);
-  EXPECT_EQ(rec->m_bChanged, 0);
+  EXPECT_EQ(rec->m_nOutlineDirty, 0);
   EXPECT_EQ(rec->m_param[334], 0);
 
   gDrawState.m_toolPanel.m_bShown = 1;
@@ -45,7 +45,7 @@ TEST_F(SettingsGlue, AutoRegistrationRunsOnlyWhileItIsOn) {
                                 [&] {
                                   ++repaints;
                                   EXPECT_EQ(rec->m_param[334], 1) << "the conversion loads from the store";
-                                  EXPECT_EQ(rec->m_bChanged, 1);
+                                  EXPECT_EQ(rec->m_nOutlineDirty, 1);
                                 }),
             1);
   EXPECT_EQ(repaints, 1);

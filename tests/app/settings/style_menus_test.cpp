@@ -1,5 +1,6 @@
 // The style menus in the running application: the style file beside the program gives the
-// Settings menu its styles, and choosing one hands it to the drawing view's style command.
+// menu bar of a drawing window its style menu, and choosing a style hands it to the drawing
+// view's style command.
 #include <QMenu>
 #include <QMenuBar>
 #include <filesystem>
@@ -16,6 +17,7 @@
 #include "resources/menus.h"
 #include "support/temp_dir.h"
 #include "views/tmb_view.h"
+#include "views/tmb_view_area.h"
 
 namespace tmb::test {
 namespace {
@@ -48,13 +50,19 @@ class StyleMenus : public AppTest {
   QMenu* StyleMenu() const { return frame()->menuBar()->findChild<QMenu*>(QStringLiteral("styleMenu")); }
 };
 
-TEST_F(StyleMenus, TheShippedStylesAppearInTheSettingsMenuAndGoToTheViewWhenChosen) {
+TEST_F(StyleMenus, TheShippedStylesAppearInTheMenuBarAndGoToTheViewWhenChosen) {
   ASSERT_TRUE(Start());
   ShowAndPaint();
   ASSERT_EQ(frame()->currentMenu(), kMenuCharacter);
   QMenu* styles = StyleMenu();
   ASSERT_TRUE(styles);
   EXPECT_EQ(Lines(*styles), "楷書風 行書風 草書風 - 太さ[細字 太字] 比較[基本 太さ]");
+  // The second menu of the bar, once.
+  const QList<QAction*> tops = frame()->menuBar()->actions();
+  ASSERT_EQ(tops.size(), 9);
+  EXPECT_EQ(tops[1]->menu(), styles);
+  EXPECT_EQ(tops[1]->text(), QStringLiteral("字体(&S)"));
+  EXPECT_EQ(tops[0]->text(), QStringLiteral("文件(&F)"));
   // The file's version is the style selection of both windows and of every record read.
   for (int kind : {kKindDrawA, kKindDrawB}) EXPECT_EQ(GetCharDocumentOfKind(kind)->DrawnRecord()->m_param[382], 1);
   EXPECT_EQ(FileDialogs().StyleSelection(), 1);
@@ -99,11 +107,21 @@ TEST_F(StyleMenus, TheShippedStylesAppearInTheSettingsMenuAndGoToTheViewWhenChos
   EXPECT_FALSE(frame()->QueryCommand(1005).enabled());
   EXPECT_FALSE(frame()->QueryCommand(2002).enabled());
 
-  // Each load of the menu brings the styles once.
+  // A menu bar loaded again gets the styles once, at the next paint of the drawing window
+  // in front, however often it paints.
   frame()->LoadMenu(kMenuMain);
   frame()->LoadMenu(kMenuCharacter);
   FlushDeletes();
+  EXPECT_EQ(frame()->menuBar()->findChildren<QMenu*>(QStringLiteral("styleMenu")).size(), 0);
+  for (int i = 0; i < 2; ++i) {
+    CTmbView* front = CTmbView::ViewOfKind(kKindCurrentDraw);
+    ASSERT_TRUE(front);
+    front->OnUpdate();
+    front->area()->viewport()->repaint();
+    QCoreApplication::processEvents();
+  }
   EXPECT_EQ(frame()->menuBar()->findChildren<QMenu*>(QStringLiteral("styleMenu")).size(), 1);
+  EXPECT_EQ(frame()->menuBar()->actions().size(), 9);
   EXPECT_TRUE(messages.ids.empty());
 }
 
@@ -116,6 +134,7 @@ TEST_F(StyleMenus, ADamagedStyleFileKeepsTheStylesBeforeTheDamageWithOneMessage)
                          "<class \"三\"></class>");
   theApp.SetProgramFile((dir / "bin" / "tamberi").string());
   ASSERT_TRUE(Start());
+  ShowAndPaint();
   ASSERT_EQ(messages.ids, std::vector<int>{61576});
   EXPECT_NE(messages.texts[0].find("line 4"), std::string::npos);
   EXPECT_NE(messages.texts[0].find((dir / "bin" / "style_def.dat").string()), std::string::npos);

@@ -124,7 +124,7 @@ TEST_F(ShapeSheetCopiesTest, ARecordThroughEveryPageComesBackWhole) {
   }
   EXPECT_EQ(rec->m_paramMax, maxima);
   EXPECT_EQ(rec->m_text, texts);
-  EXPECT_EQ(rec->m_bChanged, 1);
+  EXPECT_EQ(rec->m_nOutlineDirty, 1);
   EXPECT_EQ(rec->m_bDerived, 0);
 
   // Without the auxiliary and colour pages in front, not even 37 and 170 change.
@@ -203,13 +203,13 @@ TEST_F(ShapeSheetCopiesTest, ARefusedPageStopsTheStoreWithTheRecordUnchanged) {
   pages.basic.m_nSmooth = 30;  // stored first, if anything were
   pages.scale.m_nMoveX = 5;
   pages.accepts[5] = false;
-  rec->m_bChanged = 0;
+  rec->m_nOutlineDirty = 0;
   const ParamBlock params = rec->m_param;
   const ParamBlock maxima = rec->m_paramMax;
   EXPECT_FALSE(copies.Store(*rec));
   EXPECT_EQ(rec->m_param, params);
   EXPECT_EQ(rec->m_paramMax, maxima);
-  EXPECT_EQ(rec->m_bChanged, 0);
+  EXPECT_EQ(rec->m_nOutlineDirty, 0);
   EXPECT_EQ(gDrawState.m_nDetailMode, 0);
 
   pages.accepts[5] = true;

@@ -91,12 +91,12 @@ TEST_F(ShapeSheets, TheShapeCommandOpensWindowAsSheetAndConvertStoresTheChangedS
   EXPECT_EQ(frame()->m_pSheetFrameB, nullptr);
   CWriteBasicPage* page = Sheet(kKindDrawA).basicPage();
   EXPECT_EQ(Edit(page, kSmoothEdit)->text(), QStringLiteral("12"));
-  Record(kKindDrawA).m_bChanged = 0;
+  Record(kKindDrawA).m_nOutlineDirty = 0;
   qobject_cast<QSlider*>(page->Control(kSmoothSlider))->setValue(30);
   Convert(page);
   CCharDataFull& a = Record(kKindDrawA);
   EXPECT_EQ(a.m_param[201], 30);
-  EXPECT_EQ(a.m_bChanged, 1);
+  EXPECT_EQ(a.m_nOutlineDirty, 1);
   for (size_t i = 0; i < before.size(); ++i) {
     if (i != 201) {
       EXPECT_EQ(a.m_param[i], before[i]) << i;
@@ -178,12 +178,12 @@ TEST_F(ShapeSheets, ValuesChangedBehindTheSheetSurviveConvertAndABadValueChanges
   Click(Sheet(kKindDrawA).colourPage(), 679);
   ASSERT_TRUE(Sheet(kKindDrawA).SetActivePage(0));
   const ParamBlock before = rec.m_param;
-  rec.m_bChanged = 0;
+  rec.m_nOutlineDirty = 0;
   Edit(page, kSmoothEdit)->setText(QStringLiteral("51"));
   Convert(page);
   EXPECT_EQ(messages.ids.size(), 1u);
   EXPECT_EQ(rec.m_param, before);
-  EXPECT_EQ(rec.m_bChanged, 0);
+  EXPECT_EQ(rec.m_nOutlineDirty, 0);
   // Put right, both pages go in: the colour switch is stored as 3.
   Edit(page, kSmoothEdit)->setText(QStringLiteral("5"));
   Convert(page);
@@ -254,7 +254,7 @@ TEST_F(ShapeSheets, BsSheetOpensBesideAsWhoseUnappliedEditStays) {
 TEST_F(ShapeSheets, ClosingHidesTheSheetAndShowingItAgainReloadsIt) {
   Record(kKindDrawA).m_param[201] = 12;
   Open(kKindDrawA);
-  EXPECT_TRUE(frame()->IsAnySheetShown());
+  EXPECT_TRUE(frame()->IsShapeSheetShown());
   EXPECT_TRUE(IsShapeSheetShown());
   Edit(Sheet(kKindDrawA).basicPage(), kSmoothEdit)->setText(QStringLiteral("33"));
   QPointer<CShapePropSheetFrame> closed = Frame(kKindDrawA);
@@ -328,7 +328,7 @@ TEST_F(ShapeSheets, EscapeAndTheFramesCloseButtonHideTheSheetOpenedFromTheMenu) 
     CloseSheet(sheet, control, close == kEscape);
     EXPECT_FALSE(sheet->isVisible());
     EXPECT_EQ(Sheet(kKindDrawA).m_bShown, 0);
-    EXPECT_FALSE(frame()->IsAnySheetShown());
+    EXPECT_FALSE(frame()->IsShapeSheetShown());
     EXPECT_EQ(Record(kKindDrawA).m_param, before) << "closing hands nothing over";
   }
 }
@@ -371,7 +371,7 @@ TEST_F(ShapeSheets, TheWindowMenusAndTheToolbarsSheetButtonsOpenASheetThatCloses
     ASSERT_TRUE(control);
     CloseSheet(sheet, control, round++ % 2 == 0);
     EXPECT_FALSE(sheet->isVisible());
-    EXPECT_FALSE(frame()->IsAnySheetShown());
+    EXPECT_FALSE(frame()->IsShapeSheetShown());
   }
   EXPECT_EQ(messages.beeps, 0);
 }
@@ -637,11 +637,11 @@ TEST_F(ShapeSheets, TheTextOutlineTabsFontPageButtonEditsItsOwnWindowsFirstTextB
     text->setText(QStringLiteral("new"));
     return ScriptedDialogs::PressOk(d);
   });
-  b.m_bChanged = 0;
+  b.m_nOutlineDirty = 0;
   Click(page, COutlinesDlg::kFontPageButton);
   EXPECT_EQ(dialogs.shown, std::vector<int>{275});
   EXPECT_EQ(b.m_textSettings[0].m_strText, "new");
-  EXPECT_EQ(b.m_bChanged, 1);
+  EXPECT_EQ(b.m_nOutlineDirty, 1);
   EXPECT_EQ(a.m_textSettings[0].m_strText, "aaa");
 }
 

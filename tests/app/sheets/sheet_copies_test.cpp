@@ -56,7 +56,7 @@ void PageToRecordToPage(const PageSpec<V>& spec) {
   }
   if (spec.setMapped) spec.setMapped(shown, loaded);
   spec.fromPage(shown, loaded, *rec);
-  EXPECT_EQ(rec->m_bChanged, 1);
+  EXPECT_EQ(rec->m_nOutlineDirty, 1);
 
   std::set<int> written(spec.mappedParams.begin(), spec.mappedParams.end());
   for (const ParamField<V>& f : spec.fields) {
@@ -446,7 +446,7 @@ TEST_F(SheetCopies, AStoreFlagsTheChangedSettingsForRedraw) {
   CopyParamSetCFromPage(page, loaded, *rec);
   EXPECT_EQ(rec->m_param[191], page.m_nGrainFlow);
   EXPECT_EQ(rec->m_flags[kFlagRedrawShape], 1);
-  EXPECT_EQ(rec->m_bChanged, 1);
+  EXPECT_EQ(rec->m_nOutlineDirty, 1);
 }
 
 TEST_F(SheetCopies, AnEffectStoreKeepsTheFileNamesBytesAndSetsTheDefinitionAgain) {

@@ -225,13 +225,13 @@ TEST_F(TextOutlinePage, TheFontPageButtonEditsACopyOfTheRecordsFirstBlockAndWrit
     d.findChild<QLineEdit*>(QStringLiteral("ctl532"))->setText(QStringLiteral("new"));
     return ScriptedDialogs::PressOk(d);
   });
-  rec->m_bChanged = 0;
+  rec->m_nOutlineDirty = 0;
   Click(COutlinesDlg::kFontPageButton);
   EXPECT_EQ(rec->m_textSettings[0].m_strText, "rec") << "cancelled: the record keeps its block";
-  EXPECT_EQ(rec->m_bChanged, 0);
+  EXPECT_EQ(rec->m_nOutlineDirty, 0);
   Click(COutlinesDlg::kFontPageButton);
   EXPECT_EQ(rec->m_textSettings[0].m_strText, "new");
-  EXPECT_EQ(rec->m_bChanged, 1);
+  EXPECT_EQ(rec->m_nOutlineDirty, 1);
   EXPECT_EQ(page->m_block.m_strText, "new") << "and the page shows it";
 }
 

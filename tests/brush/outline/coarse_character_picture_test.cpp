@@ -49,7 +49,7 @@ TEST_F(CoarseCharacterPicture, EveryStrokeComesOutWholeAndInkedFromItsStart) {
     drawn->m_param[37] = style;
     tmb::test::AppendRecordedCharacter(*drawn, 1, kCoarseSamples);
     ASSERT_NE(drawn->m_param[22], 0);  // resampling on, at a step shorter than a sample
-    drawn->m_bChanged = 1;
+    drawn->m_nOutlineDirty = 1;
     work->BuildOutline(*drawn);
     const std::vector<int> starts = tmb::test::StrokeStartsOf(*work);
     EXPECT_EQ(starts.size(), size_t(tmb::test::kRecordedStrokeCount));

@@ -193,7 +193,7 @@ class HostileInputTest : public tmb::test::BrushEngineTest {
       EXPECT_EQ(tmb::test::FlagsOf(*drawn), drawnFlags);
     }
     if (shortRoad || conversionRoad) return;
-    EXPECT_EQ(drawn->m_bChanged, 0);
+    EXPECT_EQ(drawn->m_nOutlineDirty, 0);
 
     // Every level lies between the lowest floor and the highest ceiling the parameters set.
     const bool penMode = p[47] != 0;
@@ -224,7 +224,7 @@ class HostileInputTest : public tmb::test::BrushEngineTest {
     tmb::test::SetBrushDefaults(*work);
     FillParams(rng, drawn->m_param);
     FillPoints(rng, *drawn);
-    drawn->m_bChanged = 1;
+    drawn->m_nOutlineDirty = 1;
     gWorkCanvas.m_bInkActive = rng.Percent(5) ? 1 : 0;
     const std::string trace = "seed " + std::to_string(seed);
 

@@ -87,7 +87,7 @@ TEST_P(OutlineChecksums, TheRebuildStaysBitForBit) {
   tmb::test::AppendSampleCharacter(*drawn, c.character);
   for (const auto& [index, value] : c.params) drawn->m_param[size_t(index)] = value;
   ResetOutlineEngine();
-  drawn->m_bChanged = 1;
+  drawn->m_nOutlineDirty = 1;
   ASSERT_EQ(work->BuildOutline(*drawn), 1);
   ASSERT_GT(work->m_nPoints, 0);
   uint64_t h = RebuildChecksum(*drawn, *work);

@@ -42,7 +42,7 @@ class OutlineEngineTest : public tmb::test::BrushEngineTest {
   // prepared the points again.
   void BuildAndTamper() {
     work->BuildOutline(*drawn);
-    ASSERT_EQ(drawn->m_bChanged, 0);
+    ASSERT_EQ(drawn->m_nOutlineDirty, 0);
     work->m_pPoints[0] = kTampered;
   }
   bool Rebuilt() const { return work->m_pPoints[0] != kTampered; }
@@ -79,10 +79,10 @@ TEST_F(OutlineEngineTest, WidthSliderRecomputesLevelsWithoutPreparingThePoints) 
   EXPECT_FALSE(Rebuilt());
   EXPECT_NE(LevelsOf(*drawn, work->m_nPoints), before);
   // New pen input prepares them again.
-  drawn->m_bChanged = 1;
+  drawn->m_nOutlineDirty = 1;
   work->BuildOutline(*drawn);
   EXPECT_TRUE(Rebuilt());
-  EXPECT_EQ(drawn->m_bChanged, 0);
+  EXPECT_EQ(drawn->m_nOutlineDirty, 0);
 }
 
 TEST_F(OutlineEngineTest, EveryParameterThePreparationReadsRebuildsWhenChangedAlone) {
@@ -91,7 +91,7 @@ TEST_F(OutlineEngineTest, EveryParameterThePreparationReadsRebuildsWhenChangedAl
   for (int p : rebuildParams) {
     SCOPED_TRACE(p);
     ResetOutlineEngine();
-    drawn->m_bChanged = 1;
+    drawn->m_nOutlineDirty = 1;
     BuildAndTamper();
     const int saved = drawn->m_param[p];
     drawn->m_param[p] = saved + 1;
@@ -123,11 +123,11 @@ TEST_F(OutlineEngineTest, ShortRecordIsOnlyPrepared) {
   work->BuildOutline(*drawn);
   EXPECT_EQ(PointsOf(*work), (std::vector<Point>{{10, 10}, {12, 10}}));  // resampled at step 2
   EXPECT_EQ(drawn->m_pLevels[0], 99);
-  EXPECT_EQ(drawn->m_bChanged, 1);
+  EXPECT_EQ(drawn->m_nOutlineDirty, 1);
   drawn->m_param[200] = 1;
   work->BuildOutline(*drawn);
   EXPECT_NE(drawn->m_pLevels[0], 99);
-  EXPECT_EQ(drawn->m_bChanged, 0);
+  EXPECT_EQ(drawn->m_nOutlineDirty, 0);
 }
 
 TEST_F(OutlineEngineTest, ShortRecordKeepsNoGapPoints) {
@@ -165,7 +165,7 @@ TEST_F(OutlineEngineTest, OneSegmentDipIsLevelled) {
       tmb::test::AddStroke(*drawn, {{c.xs[k], 0}});
       if (k > 0) drawn->m_pFlags[k] = 0;
     }
-    drawn->m_bChanged = 1;
+    drawn->m_nOutlineDirty = 1;
     work->BuildOutline(*drawn);
     EXPECT_EQ(LevelsOf(*drawn, int(c.levels.size())), c.levels);
   }
@@ -197,7 +197,7 @@ TEST_F(OutlineEngineTest, ConversionStylesTakeTheConvertedCharacter) {
   EXPECT_EQ(work->m_nPoints, 30);
   EXPECT_EQ(work->m_pPoints[29], (Point{29, 0}));
   EXPECT_EQ(drawn->m_pLevels[0], 99);  // no levels for a converted character
-  EXPECT_EQ(drawn->m_bChanged, 0);
+  EXPECT_EQ(drawn->m_nOutlineDirty, 0);
   EXPECT_EQ(drawn->m_bConverted, 1);
   EXPECT_EQ(drawn->m_nPoints, 2000);  // without ink the drawn points stay
 }

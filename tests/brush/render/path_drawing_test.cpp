@@ -252,10 +252,10 @@ TEST(PathPens, TheTableAndTheMarkColoursAreInRedLowByteOrder) {
   EXPECT_EQ(PathPen(7).colour, 0xFF0000u);  // blue
   EXPECT_EQ(PathPen(8).colour, 0x00A0E0u);  // orange
   for (const tmb::Pen& p : gPathPens) EXPECT_FALSE(p.IsWide());
-  EXPECT_EQ(CycleMarkColour(0, 1), 0x0000FFu);
-  EXPECT_EQ(CycleMarkColour(4, 1), 0x00FF00u);
-  EXPECT_EQ(CycleMarkColour(5, 0), 0xFFFF00u);
-  EXPECT_EQ(CycleMarkColour(-1, 1), 0x00FFFFu);
+  EXPECT_EQ(CyclePathColour(0, 1), 0x0000FFu);
+  EXPECT_EQ(CyclePathColour(4, 1), 0x00FF00u);
+  EXPECT_EQ(CyclePathColour(5, 0), 0xFFFF00u);
+  EXPECT_EQ(CyclePathColour(-1, 1), 0x00FFFFu);
 }
 
 }  // namespace

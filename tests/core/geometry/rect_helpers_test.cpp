@@ -4,6 +4,14 @@
 
 namespace {
 
+TEST(RectHelpers, NormalizeRectOrdersTheCornersOfADragInAnyDirection) {
+  const tmb::Rect cases[] = {{10, 20, 30, 40}, {30, 20, 10, 40}, {10, 40, 30, 20}, {30, 40, 10, 20}};
+  for (tmb::Rect r : cases) {
+    NormalizeRect(r);
+    EXPECT_EQ(r, (tmb::Rect{10, 20, 30, 40}));
+  }
+}
+
 TEST(RectHelpers, ClipNormalisesAndReportsOverlap) {
   tmb::Rect r{10, 8, 2, 1};
   EXPECT_TRUE(NormalizeAndClipRect(r, {0, 0, 5, 5}));

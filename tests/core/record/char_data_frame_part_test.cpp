@@ -133,10 +133,10 @@ TEST_F(FramePart, AnEmptyFrameSavesAndDeletesNothingAndSetsNoReplacementUp) {
 }
 
 TEST_F(FramePart, FinishingWithNothingPendingOnlyMarksTheOutline) {
-  rec->m_bChanged = 0;
+  rec->m_nOutlineDirty = 0;
   EXPECT_EQ(Run(kFrameFinishPending, 2), 1);
   EXPECT_EQ(Order(), (std::vector<int>{1, 2, 3}));
-  EXPECT_EQ(rec->m_bChanged, 1);
+  EXPECT_EQ(rec->m_nOutlineDirty, 1);
   EXPECT_EQ(saved->m_nPoints, 0);
 }
 

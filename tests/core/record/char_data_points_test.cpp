@@ -17,7 +17,7 @@ std::unique_ptr<CCharDataFull> RecordOf(int n) {
     rec->m_pFlags[i] = i % 100 == 0 ? 1 : 0;
   }
   rec->m_nPoints = n;
-  rec->m_bChanged = 0;
+  rec->m_nOutlineDirty = 0;
   rec->m_bModified = 0;
   return rec;
 }
@@ -29,7 +29,7 @@ TEST(MoveAllPoints, AFullRecordMovesEveryPointAndNothingPastIt) {
     ASSERT_EQ(rec->m_pPoints[i], (tmb::Point{i % 500 + 20, i / 500 - 10})) << i;
   }
   EXPECT_EQ(rec->m_nPoints, kMaxCharPoints);
-  EXPECT_EQ(rec->m_bChanged, 1);
+  EXPECT_EQ(rec->m_nOutlineDirty, 1);
   EXPECT_EQ(rec->m_bModified, 1);
 }
 

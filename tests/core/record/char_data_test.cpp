@@ -374,11 +374,11 @@ TEST_F(CharDataTest, ChangeDetectionRaisesTheListedFlags) {
   };
   for (const Case& c : cases) {
     rec->SnapshotSettings();
-    rec->m_bChanged = 0;
+    rec->m_nOutlineDirty = 0;
     rec->m_flags.fill(0);
     rec->m_param[c.param] += 1;
     rec->DetectSettingsChanges();
-    EXPECT_EQ(rec->m_bChanged, c.changed ? 1 : 0) << c.param;
+    EXPECT_EQ(rec->m_nOutlineDirty, c.changed ? 1 : 0) << c.param;
     EXPECT_EQ(rec->m_flags[7], c.redrawAB ? 1 : 0) << c.param;
     EXPECT_EQ(rec->m_flags[8], c.redrawAB ? 1 : 0) << c.param;
     EXPECT_EQ(rec->m_flags[9], c.redrawShape ? 1 : 0) << c.param;
@@ -415,13 +415,13 @@ TEST_F(CharDataTest, ActiveShapeCopyRaisesChangedOnlyForActiveDifferences) {
   rec->m_param[170] = 2;
   src->m_param = rec->m_param;
   src->m_param[152] = 77;  // not active in mode 2
-  rec->m_bChanged = 0;
+  rec->m_nOutlineDirty = 0;
   rec->CopyActiveShapeParams(*src);
   EXPECT_EQ(rec->m_param[152], 77);
-  EXPECT_EQ(rec->m_bChanged, 0);
+  EXPECT_EQ(rec->m_nOutlineDirty, 0);
   src->m_param[151] = 78;  // active in mode 2
   rec->CopyActiveShapeParams(*src);
-  EXPECT_EQ(rec->m_bChanged, 1);
+  EXPECT_EQ(rec->m_nOutlineDirty, 1);
 }
 
 TEST_F(CharDataTest, CopyFromAndSwapCarryEverything) {

@@ -71,7 +71,7 @@ TEST_F(CharDefaultsTest, CopyCategoriesCopyExactlyTheirParameters) {
       dst->m_paramMax[k] = k;
     }
     dst->m_text.fill("dst");
-    dst->m_bRedraw1 = dst->m_bRedraw2 = dst->m_bEffectChanged = dst->m_bChanged = 0;
+    dst->m_bRedrawStrokes = dst->m_bRedraw2 = dst->m_bEffectChanged = dst->m_nOutlineDirty = 0;
     dst->m_flags.fill(0);
 
     dst->CopySettingsByCategory(c.category, src.get());
@@ -89,10 +89,10 @@ TEST_F(CharDefaultsTest, CopyCategoriesCopyExactlyTheirParameters) {
     const bool other = c.category == kCategoryOther || c.category == kCategoryAll;
     const bool shapeCopied = c.category == kCategoryShape || c.category == kCategoryAll;
     const bool effectCopied = c.category == kCategoryEffect || c.category == kCategoryAll;
-    EXPECT_EQ(dst->m_bRedraw1, other ? 1 : 0) << c.category;
+    EXPECT_EQ(dst->m_bRedrawStrokes, other ? 1 : 0) << c.category;
     EXPECT_EQ(dst->m_bRedraw2, other ? 1 : 0) << c.category;
     EXPECT_EQ(dst->m_flags[kFlagRedrawShape], shapeCopied ? 1 : 0) << c.category;
-    EXPECT_EQ(dst->m_bChanged, shapeCopied ? 1 : 0) << c.category;
+    EXPECT_EQ(dst->m_nOutlineDirty, shapeCopied ? 1 : 0) << c.category;
     EXPECT_EQ(dst->m_bEffectChanged, effectCopied ? 1 : 0) << c.category;
   }
 }
@@ -172,7 +172,7 @@ TEST_F(CharDefaultsTest, DefaultParamsFillTheValueTableAndTexts) {
   gDrawState.m_szCurFolder = "/data/筆";
   auto rec = std::make_unique<CCharDataFull>();
   rec->m_valueTable.fill(-1);
-  rec->m_bChanged = 0;
+  rec->m_nOutlineDirty = 0;
   rec->m_rangeFrom = 5;
   rec->SetDefaultParams();
   EXPECT_EQ(rec->m_param[121], 10);
@@ -184,7 +184,7 @@ TEST_F(CharDefaultsTest, DefaultParamsFillTheValueTableAndTexts) {
   }
   EXPECT_EQ(rec->m_text[kTextAnimationName], "ani");
   EXPECT_EQ(rec->m_text[kTextFolder], Sjis("/data/筆"));
-  EXPECT_EQ(rec->m_bChanged, 1);
+  EXPECT_EQ(rec->m_nOutlineDirty, 1);
   EXPECT_EQ(rec->m_rangeFrom, 0);
 }
 
@@ -222,7 +222,7 @@ TEST_F(CharDefaultsTest, SlotDefaultsForEverySlot) {
       rec->m_param[9] = -4;
       rec->m_rangeFrom = -3;
       rec->m_text[kTextEffectFile] = "keep";
-      rec->m_bRedraw1 = rec->m_bRedraw2 = 0;
+      rec->m_bRedrawStrokes = rec->m_bRedraw2 = 0;
       rec->m_flags.fill(0);
       rec->m_paramMax.fill(-1);
       rec->SetDefaultsBySlot(c.slot);
@@ -241,7 +241,7 @@ TEST_F(CharDefaultsTest, SlotDefaultsForEverySlot) {
       EXPECT_EQ(rec->m_rangeFrom, c.colour < 0 ? -3 : c.colour) << where;
       EXPECT_EQ(rec->m_param[10], c.param10 < 0 ? 7 : c.param10) << where;
       EXPECT_EQ(rec->m_param[100], c.param100 < 0 ? 8 : c.param100) << where;
-      EXPECT_EQ(rec->m_bRedraw1, 1) << where;
+      EXPECT_EQ(rec->m_bRedrawStrokes, 1) << where;
       EXPECT_EQ(rec->m_bRedraw2, 1) << where;
       EXPECT_EQ(rec->m_flags[kFlagRedrawA], c.slot <= 3 ? 1 : 0) << where;
     }
@@ -340,7 +340,7 @@ TEST_F(CharDefaultsTest, SettingsCopyResultByChecks) {
     auto rec = std::make_unique<CCharDataFull>();
     rec->ClearPoints();
     rec->m_bLoaded = 0;
-    rec->m_bChanged = 0;
+    rec->m_nOutlineDirty = 0;
     rec->m_flags.fill(0);
     CStdSettingDlg dialog;
     dialog.m_bBrush = c.brush;
@@ -358,7 +358,7 @@ TEST_F(CharDefaultsTest, SettingsCopyResultByChecks) {
     EXPECT_EQ(rec->m_nPoints, c.character ? 4 : 0) << c.name;
     EXPECT_EQ(rec->m_textSettings[0].m_nEntries, c.character ? 2 : 0) << c.name;
     EXPECT_EQ(rec->m_bLoaded, c.result == 1 ? 1 : 0) << c.name;
-    EXPECT_EQ(rec->m_bChanged, c.other || c.shape ? 1 : 0) << c.name;
+    EXPECT_EQ(rec->m_nOutlineDirty, c.other || c.shape ? 1 : 0) << c.name;
     EXPECT_EQ(rec->m_flags[kFlagRedrawShape], c.shape ? 1 : 0) << c.name;
     EXPECT_EQ(rec->m_flags[kFlagRedrawA], c.other || c.shape ? 1 : 0) << c.name;
   }

@@ -93,7 +93,7 @@ TEST(EditRegions, TheCurrentRectangleAndClearing) {
   regions->m_nCurrent = kEditRegionCount;
   EXPECT_EQ(regions->GetCurrent(), tmb::Rect{});
   regions->m_nReference = 9;
-  regions->Clear();
+  CCellRectTable::Clear(*regions);
   EXPECT_EQ(regions->m_nCount, 0);
   EXPECT_EQ(regions->m_nCurrent, 0);
   EXPECT_EQ(regions->m_nReference, 0);

@@ -18,6 +18,15 @@ class DrawStateTest : public ::testing::Test {
   }
 };
 
+TEST_F(DrawStateTest, TheRegistrationFlagsShowThePanelWithItsTextBoxTakingTheKeys) {
+  gDrawState.SetRegistrationFlags(1);
+  EXPECT_EQ(gDrawState.m_toolPanel.m_bShown, 1);
+  EXPECT_EQ(gDrawState.m_toolPanel.m_bFocusEdit, 1);
+  gDrawState.SetRegistrationFlags(0);
+  EXPECT_EQ(gDrawState.m_toolPanel.m_bShown, 0);
+  EXPECT_EQ(gDrawState.m_toolPanel.m_bFocusEdit, 0);
+}
+
 TEST_F(DrawStateTest, RowHeightGrowsForSmallScreenFonts) {
   struct Case {
     int height, leading, ascent, row;

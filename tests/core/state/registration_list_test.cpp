@@ -175,6 +175,15 @@ TEST(PictureNames, AFolderListsThePicturesThatNameACharacter) {
   EXPECT_TRUE(table.empty());
 }
 
+TEST(RegistrationPanel, TheButtonsAreNineTenthsOfTheRowHigh) {
+  CRegistrationPanel panel;
+  for (int row : {20, 30, 41}) {
+    panel.Layout(500, {256, 256}, row);
+    for (const Rect& b : panel.m_rcButtons) EXPECT_EQ(b.Height(), row * 9 / 10) << row;
+    EXPECT_EQ(panel.m_rcButtons[2].top, panel.m_rcButtons[0].bottom) << row;
+  }
+}
+
 TEST(RegistrationPanel, LayoutPromptsAndTheNextCharacter) {
   CRegistrationPanel panel;
   panel.SetList(ReadCharacterList(Bytes({0xFF, 0xFE})));
@@ -245,6 +254,9 @@ TEST(RegistrationPanel, AWideListsBoxesAreRowsOfTextCellsWithTheCharacterInside)
   panel.SetList(ReadCharacterList(bytes));
   EXPECT_EQ(panel.m_rows.size(), 5u);
   EXPECT_EQ(panel.EntryAt(panel.BoxOf(44).left, panel.BoxOf(44).top), 44);
+  // An empty wide list is laid out as a list of 40 bytes.
+  panel.SetList(ReadCharacterList(Bytes({0xFF, 0xFE})));
+  EXPECT_EQ(panel.m_rows.size(), 3u);
   // A text list has no boxes.
   panel.SetList(ReadCharacterList(Bytes({'A', 'B'})));
   EXPECT_TRUE(panel.m_rows.empty());

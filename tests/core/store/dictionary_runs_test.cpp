@@ -104,7 +104,7 @@ TEST_F(Expansion, AnEmptyTextChangesNothingAndTakesNoUndoCopy) {
 TEST_F(Expansion, EachCharacterFillsItsCellAfterTheUndoCopyOfTheOldStrokes) {
   StoreCross(kEi, 100, 50);
   StoreCross(kIchi, 40, 80);
-  doc->m_char.m_bChanged = 0;
+  doc->m_char.m_nOutlineDirty = 0;
   EXPECT_EQ(ExpandTextCharacters(*doc, std::string(kEi) + kIchi), 1);
   const CCharDataFull& rec = doc->m_char;
   const Rect c0 = rec.m_cellGrid.CellRect(0);
@@ -117,7 +117,7 @@ TEST_F(Expansion, EachCharacterFillsItsCellAfterTheUndoCopyOfTheOldStrokes) {
   EXPECT_EQ((std::vector<int>{rec.m_pFlags[0], rec.m_pFlags[2], rec.m_pFlags[4], rec.m_pFlags[6]}),
             (std::vector<int>{1, 1, 1, 1}));
   EXPECT_EQ(rec.m_pPressure[0], -1);
-  EXPECT_EQ(rec.m_bChanged, 1);
+  EXPECT_EQ(rec.m_nOutlineDirty, 1);
   ASSERT_EQ(doc->m_bUndoValid, 1);
   const CCharData& undo = doc->m_base[kBaseUndo];
   EXPECT_EQ(std::vector<Point>(undo.m_pPoints.get(), undo.m_pPoints.get() + undo.m_nPoints),

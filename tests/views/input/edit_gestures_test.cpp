@@ -68,7 +68,7 @@ TEST_F(EditGestures, AFullListTakesNoFurtherRectangle) {
 TEST_F(EditGestures, APointInsertedBetweenTwoTakesItsPlaceWithPressuresAndWidthsInStep) {
   AddPressedStroke({{100, 100}, {200, 100}, {300, 100}});
   AddPressedStroke({{350, 100}, {450, 100}});
-  a.m_bChanged = 0;
+  a.m_nOutlineDirty = 0;
   view->m_nMode = CTmbView::kModePointEdit;
   const auto click = [this](int x, int y) {
     pen->Press(At(x, y));
@@ -82,7 +82,7 @@ TEST_F(EditGestures, APointInsertedBetweenTwoTakesItsPlaceWithPressuresAndWidths
   EXPECT_EQ(view->m_ptEdited, (Point{100, 100}));
   EXPECT_EQ(view->m_nEditedIndex, 0);
   EXPECT_EQ(view->m_nEditedFlag, 1);
-  EXPECT_EQ(a.m_bChanged, 1);
+  EXPECT_EQ(a.m_nOutlineDirty, 1);
   // Inserted before a stroke's start, the point starts the stroke.
   click(325, 101);
   EXPECT_EQ(Flags(), (std::vector<int>{1, 0, 0, 0, 1, 0, 0}));

@@ -295,23 +295,29 @@ TEST_F(LiveStroke, AGradientSizesTheStampsAlongTheSegmentByItsKind) {
   view->ReleaseOffscreenDCs();
 }
 
-TEST_F(LiveStroke, WithoutFlyingWhiteEveryBrushKindStampsWithTheWholeTip) {
+TEST_F(LiveStroke, WithoutFlyingWhiteTheBrushKindChoosesTheColumnOfTheBrushSet) {
   a.m_param[5] = 0;
+  struct Case {
+    int kind, column;
+  };
+  // Kinds past the set's last column stamp with the last one.
+  const Case cases[] = {{0, 0}, {4, 4}, {5, 5}, {7, 5}};
   std::vector<Surface> pictures;
-  for (int kind : {0, 4, 5, 7}) {
-    a.m_param[10] = kind;
+  for (const Case& c : cases) {
+    a.m_param[10] = c.kind;
     view->ClearAll();
     pen->Press(At(100, 200));
     for (int x = 104; x < 300; x += 4) pen->Move(At(x, 200 + (x - 100) / 4));
     pen->Release(At(300, 250));
     pictures.push_back(CopyOfSurface(BackBuffer()));
+    EXPECT_GT(InkIn({100, 180, 310, 270}), 100) << c.kind;
     int column = -1;
-    EXPECT_EQ(CTmbView::PickStampColumn(&column, 10, 0, 0), 0) << kind;
+    EXPECT_EQ(CTmbView::PickStampColumn(&column, 10, 0, 0), c.column) << c.kind;
   }
-  SavePictureForViewing(pictures.back(), "live_stroke_brush_kind_7");
-  EXPECT_GT(InkIn({100, 180, 310, 270}), 500);
-  // Every brush kind writes the one stroke.
-  for (size_t k = 1; k < pictures.size(); ++k) EXPECT_TRUE(SamePixels(pictures[0], pictures[k])) << k;
+  SavePictureForViewing(pictures[1], "live_stroke_brush_kind_4");
+  // The whole tip and a thinned one write different strokes; kinds 5 and 7 the same one.
+  EXPECT_FALSE(SamePixels(pictures[0], pictures[1]));
+  EXPECT_TRUE(SamePixels(pictures[2], pictures[3]));
 }
 
 }  // namespace
@@ -342,6 +348,52 @@ TEST_F(LiveStroke, CollectedInkShowsTheStrokeItselfUnlessItsDisplayIsOff) {
     EXPECT_EQ(InkIn({90, 270, 280, 330}) > 100, c.stamped) << c.inkDisplay;
     EXPECT_EQ(windows.docA->m_bLiveDrawn, 1) << c.inkDisplay;
   }
+  gDrawState.m_bInkDisplay = 1;
+  SetTabletInk(0, nullptr);
+}
+
+// Ink the capture writes into the record, as an attached recogniser's ink is.
+class WrittenInk final : public CTabletInk {
+ public:
+  WrittenInk() { m_bActive = 1; }
+  int InkPointCount() const override { return 12; }
+};
+
+TEST_F(LiveStroke, InkBeingWrittenShowsInThePensColourWhileItsDisplayIsOn) {
+  WrittenInk ink;
+  SetTabletInk(0, &ink);
+  constexpr Colour kRed = 0x0000FF;
+  // The tablet pen colour command gives the ink its colour.
+  ink.SetPenAttributes(1, kRed);
+  const Rect client = view->ClientRectLogical();
+  const Point o = gDrawState.m_ptCanvasOrigin;
+  const auto shown = [&](int x, int y) { return view->windowSurface().GetPixel(x + o.x - client.left, y + o.y - client.top); };
+  // The brush's ink in red: no blue or green where the red is full.
+  const auto reddish = [](Colour c) { return (c & 0xFF) > 0xC0 && ((c >> 8) & 0xFF) < 0x60 && (c >> 16) < 0x60; };
+  struct Case {
+    int inkDisplay;
+    bool red;
+  } cases[] = {{1, true}, {0, false}};
+  std::vector<Surface> pictures;
+  for (const Case& c : cases) {
+    view->ClearAll();
+    gDrawState.m_bInkDisplay = c.inkDisplay;
+    pen->Press(At(100, 300));
+    for (int x = 104; x < 260; x += 4) pen->Move(At(x, 300));
+    // Looked at while the stroke is written.
+    int red = 0, dark = 0;
+    for (int y = 280; y < 320; ++y) {
+      for (int x = 110; x < 250; ++x) {
+        red += reddish(shown(x, y));
+        dark += RedOf(shown(x, y)) < 128;
+      }
+    }
+    pen->Release(At(260, 300));
+    pictures.push_back(CopyOfSurface(BackBuffer()));
+    EXPECT_EQ(red > 300, c.red) << c.inkDisplay;
+    EXPECT_EQ(dark > 300, !c.red) << c.inkDisplay;
+  }
+  SavePictureForViewing(pictures[0], "live_stroke_ink_pen_red");
   gDrawState.m_bInkDisplay = 1;
   SetTabletInk(0, nullptr);
 }

@@ -97,5 +97,19 @@ TEST_F(SampleLog, ALogThatCannotBeWrittenKeepsThePreviousOneWhole) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1);
 }
 
+TEST_F(SampleLog, TheBuffersHoldAValuePerPointUntilTheLogIsWritten) {
+  gDrawState.m_nPenDelay = 15;
+  view->AllocSampleBuffers();
+  for (const std::vector<int32_t>& column : view->m_sampleColumns) {
+    EXPECT_EQ(column.size() * sizeof(int32_t), 64000u);
+  }
+  EXPECT_EQ(gDrawState.m_nPenDelay, 0);
+  view->FreeSampleBuffers();
+  for (const std::vector<int32_t>& column : view->m_sampleColumns) EXPECT_EQ(column.capacity(), 0u);
+  // A whole log leaves nothing behind.
+  ASSERT_NO_FATAL_FAILURE(DrawLogStrokes());
+  for (const std::vector<int32_t>& column : view->m_sampleColumns) EXPECT_EQ(column.capacity(), 0u);
+}
+
 }  // namespace
 }  // namespace tmb::test

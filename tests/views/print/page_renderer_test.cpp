@@ -44,14 +44,16 @@ class FakeWindows final : public CPrintWindows {
   CPrintSource* SourceOfKind(int kind) override {
     return kind >= 0 && kind < 4 ? sources[size_t(kind)] : nullptr;
   }
-  bool LayOutOutlines(int, CPathSequence& sequence) override {
+  bool LayOutOutlines(int kind, CPathSequence& sequence) override {
     ++layouts;
+    laidOut = kind;
     return layout && layout(sequence);
   }
 
   std::array<CPrintSource*, 4> sources{};
   std::function<bool(CPathSequence&)> layout;
   int layouts = 0;
+  int laidOut = -1;
 };
 
 // A square outline of 50 paper pixels at the paper's top right, in ink on paper.
@@ -167,7 +169,7 @@ TEST_F(PageRendererTest, TheEditorAndThePreviewPrintTheirPictureOrInVectorModeTh
 TEST_F(PageRendererTest, RegionPrintingWithoutASelectionPrintsNothingAndSaysSo) {
   // Nothing selected, and a click's single point.
   for (Rect selection : {Rect{}, Rect{100, 100, 100, 100}}) {
-    for (int kind : {kKindImageEditor, kKindPreview, kKindDrawA}) {
+    for (int kind : {kKindImageEditor, kKindPreview, kKindDrawA, kKindDrawB}) {
       for (int mode : {kImage, kVector}) {
         sources[size_t(kind)].selection = selection;
         Print(kind, mode, 1);
@@ -176,12 +178,29 @@ TEST_F(PageRendererTest, RegionPrintingWithoutASelectionPrintsNothingAndSaysSo) 
         const int beeps = messages.beeps;
         EXPECT_EQ(RenderPrintPage(page, windows), 0) << kind;
         EXPECT_TRUE(page.transfers.empty()) << kind;
-        // A drawing window without an edit rectangle says so too: a print of nothing is
-        // never silent.
-        EXPECT_EQ(messages.ids, std::vector<int>{kMsgNoRegion}) << kind;
+        // The editor and the preview say what is missing; a drawing window's empty edit
+        // rectangle is a part of no width, which only beeps.
+        const bool drawing = kind == kKindDrawA || kind == kKindDrawB;
+        EXPECT_EQ(messages.ids, drawing ? std::vector<int>{} : std::vector<int>{kMsgNoRegion}) << kind;
         EXPECT_EQ(messages.beeps, beeps + 1) << kind;
       }
     }
+  }
+}
+
+TEST_F(PageRendererTest, VectorModeLaysOutTheCharacterOfTheDrawingWindowItPrints) {
+  windows.layout = SquareAtTopRight(kBlack, kWhite);
+  gDrawState.m_nCurDrawKind = kKindDrawA;
+  struct Case {
+    int target, laidOut;
+  };
+  // A named drawing window prints its own character, whichever window is current; the
+  // other targets the current one's.
+  for (Case c : {Case{kKindDrawB, kKindDrawB}, Case{kKindDrawA, kKindDrawA}, Case{kKindPreview, kKindDrawA}}) {
+    Print(c.target, kVector);
+    RecordingPage page({1000, 1500});
+    EXPECT_EQ(RenderPrintPage(page, windows), 1) << c.target;
+    EXPECT_EQ(windows.laidOut, c.laidOut) << c.target;
   }
 }
 
@@ -211,15 +230,19 @@ TEST_F(PageRendererTest, AMissingWindowOrPicturePrintsNothingAndSaysWhy) {
   EXPECT_EQ(windows.layouts, 0);
 }
 
-TEST_F(PageRendererTest, APageThatRefusesThePictureAbandonsTheJob) {
+TEST_F(PageRendererTest, APageThatRefusesThePictureSaysSo) {
   windows.layout = SquareAtTopRight(kBlack, kWhite);
-  for (int mode : {kImage, kVector}) {
-    Print(kKindDrawA, mode);
+  struct Case {
+    int mode, result;
+  };
+  // The image page goes on after the message; the vector page is abandoned.
+  for (Case c : {Case{kImage, 1}, Case{kVector, 0}}) {
+    Print(kKindDrawA, c.mode);
     RecordingPage page({1000, 1500});
     page.refuse = true;
     messages.ids.clear();
-    EXPECT_EQ(RenderPrintPage(page, windows), 0) << mode;
-    EXPECT_EQ(messages.ids, std::vector<int>{kMsgPageCopyFailed}) << mode;
+    EXPECT_EQ(RenderPrintPage(page, windows), c.result) << c.mode;
+    EXPECT_EQ(messages.ids, std::vector<int>{kMsgPageCopyFailed}) << c.mode;
   }
   EXPECT_EQ(messages.beeps, 2);
 }
