@@ -184,6 +184,15 @@ int RegisterTextCharacters(CCharDataFull& record, std::string_view text, int win
     }
     start = end;
   }
+  // One character written larger than the grid's cells leaves its own cell empty: the
+  // one character of the text names everything written, and no cell is read apart.
+  if (chars.size() == 1 && !parts[0]) {
+    parts.resize(1);
+    parts[0] = std::make_unique<CStrokePath>(kMaxCharPoints);
+    for (int j = 0; j < record.m_nPoints; ++j) {
+      parts[0]->AppendPoint(record.m_pPoints[j].x, record.m_pPoints[j].y, record.m_pFlags[j] ? 1 : 0);
+    }
+  }
   const int firstInk = reading ? ink.FirstInkStroke() : 0;
   int stored = 0;
   for (size_t i = 0; i < parts.size(); ++i) {

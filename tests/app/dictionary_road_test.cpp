@@ -14,6 +14,7 @@
 #include "support/ink_compare.h"
 #include "support/path_points.h"
 #include "support/picture_files.h"
+#include "support/recorded_character.h"
 #include "support/store_folder.h"
 #include "support/ui/menu_path.h"
 
@@ -146,6 +147,33 @@ TEST_F(DictionaryRoad, ExpandingCharactersTheDictionaryLacksKeepsWindowAAndSaysS
   EXPECT_TRUE(stayed) << "the dialog stays for another text";
   EXPECT_EQ(a.m_nPoints, 2);
   EXPECT_EQ(messages.ids, std::vector<int>{61625});
+}
+
+TEST_F(DictionaryRoad, ACharacterWrittenInTheWindowIsRegisteredUnderTheTypedTextAndExpandedBack) {
+  CCharDataFull& a = DocA().m_char;
+  AppendRecordedCharacter(a);
+  ASSERT_GT(a.m_nPoints, 0);
+  int written = 0;
+  for (int i = 0; i < a.m_nPoints; ++i) written += a.m_pFlags[i] == 1;
+  bool registerStayed = false;
+  dialogs.Then([&registerStayed](ui::DialogWindow& d) {
+    qobject_cast<QPlainTextEdit*>(d.Control(524))->setPlainText(QStringLiteral("永"));
+    ScriptedDialogs::Click(d, 410);  // 登録: 実行
+    registerStayed = d.result() != QDialog::Accepted;
+    ScriptedDialogs::Click(d, 409);  // 展開: 実行
+    return d.result() == QDialog::Accepted ? ui::kIdOk : ui::kIdCancel;
+  });
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"设置", "辞書"}));
+  EXPECT_TRUE(registerStayed);
+  EXPECT_EQ(messages.ids, std::vector<int>{}) << "the character is in the dictionary";
+  EXPECT_EQ(messages.beeps, 0);
+  // Every stroke written came back, expanded into the window.
+  CStrokePath stored(kMaxCharPoints);
+  ASSERT_EQ(LoadTextCharacter(stored, kEi), 1);
+  EXPECT_EQ(stored.CountStrokes(), written);
+  int expanded = 0;
+  for (int i = 0; i < a.m_nPoints; ++i) expanded += a.m_pFlags[i] == 1;
+  EXPECT_EQ(expanded, written);
 }
 
 }  // namespace
