@@ -20,6 +20,7 @@
 #include "resources/command_ids.h"
 #include "support/picture_files.h"
 #include "support/surface_copies.h"
+#include "support/ui/menu_path.h"
 #include "support/ui/scripted_dialogs.h"
 #include "views/registration/key_edit.h"
 
@@ -98,6 +99,39 @@ TEST_F(RegistrationScreen, ThePanelsPageIsBlankPaperAndLeavingItShowsTheCharacte
   // The undo copy the panel took is the same character, drawn the same.
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdEditUndo));
   EXPECT_TRUE(SamePixels(Window(), before));
+  EXPECT_TRUE(messages.ids.empty());
+}
+
+// Characters written and cleared in the mode never cost the character loaded before it:
+// leaving the mode shows it again, and one undo brings back the last one written.
+TEST_F(RegistrationScreen, LeavingTheModeAfterWritingShowsTheLoadedCharacterAgain) {
+  const Surface before = CopyOfSurface(Window());
+  const CCharDataFull& rec = GetCharDocumentOfKind(kKindDrawA)->engine().m_char;
+  const int loaded = rec.m_nPoints;
+  ASSERT_GT(loaded, 0);
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"编辑", "手書き文字登録"}));
+  ASSERT_EQ(Panel().m_bShown, 1);
+  const Rect box = Panel().m_rcWriting;
+  auto write = [&](int dy) {
+    view->area()->verticalScrollBar()->setValue(0);
+    QCoreApplication::processEvents();
+    PenEvents mouse(view->area()->viewport(), clock, 12);
+    mouse.Press(Device({box.left + 20, box.top + 20 + dy}));
+    for (int k = 1; k <= 20; ++k) mouse.Move(Device({box.left + 20 + 5 * k, box.top + 20 + dy + k / 4}));
+    mouse.Release(Device({box.left + 125, box.top + 25 + dy}));
+  };
+  write(0);
+  PressButton(1);  // 次へ: the writing box is cleared for the next character
+  EXPECT_EQ(rec.m_nPoints, 0);
+  write(40);
+  const int written = rec.m_nPoints;
+  ASSERT_GT(written, 0);
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"编辑", "手書き文字登録"}));
+  ASSERT_EQ(Panel().m_bShown, 0);
+  EXPECT_EQ(rec.m_nPoints, loaded);
+  EXPECT_TRUE(SamePixels(Window(), before));
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"编辑", "还原"}));
+  EXPECT_EQ(rec.m_nPoints, written);
   EXPECT_TRUE(messages.ids.empty());
 }
 

@@ -75,6 +75,15 @@ void CTmbView::ShowRegistrationPanel(int state) {
     SetMouseSpeedForMode(1);
     panel.m_bFocusEdit = 0;
     if (m_edit) m_edit->hide();
+    // The characters written in the mode were saved or cleared: the window takes back the
+    // one it held before, and the last one written stays one undo away.
+    CTmbDoc* doc = GetDocument();
+    if (m_pPanelKept && doc) {
+      doc->SaveUndoCopy();
+      doc->m_char.CopyFrom(*m_pPanelKept);
+      doc->m_char.m_bChanged = 1;
+    }
+    m_pPanelKept.reset();
     // The window shows its whole character again.
     if (m_bInitialised) {
       ClientDC dc(*this);
@@ -84,7 +93,11 @@ void CTmbView::ShowRegistrationPanel(int state) {
     return;
   }
   if (state == 1) {
-    if (CTmbDoc* doc = GetDocument()) doc->SaveUndoCopy();
+    if (CTmbDoc* doc = GetDocument()) {
+      doc->SaveUndoCopy();
+      if (!m_pPanelKept) m_pPanelKept = std::make_unique<CCharData>();
+      m_pPanelKept->CopyFrom(doc->m_char);
+    }
   }
   panel.m_bFocusEdit = 1;
   panel.Layout(gWorkCanvas.m_width, gDrawState.m_sizeCharImage, gDrawState.m_nRowHeight);
