@@ -28,6 +28,7 @@ namespace tmb::test {
 namespace {
 
 constexpr Colour kBlack = 0x000000, kWhite = 0xFFFFFF;
+constexpr Colour kFrameLight = 0xC0C0C0, kFrameDark = 0x404040;
 
 CRegistrationPanel& Panel() { return gDrawState.m_toolPanel; }
 
@@ -74,7 +75,7 @@ TEST_F(RegistrationScreen, ThePanelsPageIsBlankPaperAndLeavingItShowsTheCharacte
   const Point o = gDrawState.m_ptCanvasOrigin;
   // Outside the panel and the writing box the paper is white: no part of the character
   // peeks out from under the panel.
-  int stray = 0, box = 0, boxSame = 0;
+  int stray = 0, box = 0, boxSame = 0, framed = 0, frameRight = 0;
   for (int y = 0; y < gWorkCanvas.m_height; ++y) {
     for (int x = 0; x < gWorkCanvas.m_width; ++x) {
       const Colour c = page.GetPixel(x + o.x - client.left, y + o.y - client.top);
@@ -84,10 +85,22 @@ TEST_F(RegistrationScreen, ThePanelsPageIsBlankPaperAndLeavingItShowsTheCharacte
         boxSame += c == gBrushStates[0].m_bitmap.GetPixel(x, y);
         continue;
       }
+      // The writing box's frame, sunk into the page: dark above and left, light below
+      // and right.
+      const Rect& w = panel.m_rcWriting;
+      const bool ring = x >= w.left - 1 && x <= w.right && y >= w.top - 1 && y <= w.bottom;
+      if (ring) {
+        const bool darkSide = (x == w.left - 1 || y == w.top - 1) && x < w.right && y < w.bottom;
+        ++framed;
+        frameRight += c == (darkSide ? kFrameDark : kFrameLight);
+        continue;
+      }
       stray += c != 0xFFFFFF;
     }
   }
   EXPECT_EQ(stray, 0);
+  EXPECT_GT(framed, 0);
+  EXPECT_EQ(frameRight, framed);
   // The writing box shows the window's character there: what a confirm would save.
   EXPECT_GT(box, 0);
   EXPECT_EQ(boxSame, box);

@@ -143,6 +143,9 @@ void CTmbView::DrawRegistrationPanel(tmb::DeviceContext& dc) {
   const tmb::Rect whole = OnWindow(panel.m_rcPanel);
   dc.FillSolidRect(whole, kWhite);
   Frame3d(dc, whole, kLight, kDark);
+  // The writing box sunk into the page, its frame just outside what a confirm saves.
+  const tmb::Rect writing = OnWindow(panel.m_rcWriting);
+  Frame3d(dc, {writing.left - 1, writing.top - 1, writing.right + 1, writing.bottom + 1}, kDark, kLight);
   for (int i = 0; i < 4; ++i) {
     const tmb::Rect b = OnWindow(panel.m_rcButtons[size_t(i)]);
     dc.FillSolidRect(b, kButtonFace);
