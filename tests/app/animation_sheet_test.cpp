@@ -508,5 +508,31 @@ TEST_F(AnimationSheet, EveryPageFitsAScreenOf1024By768AndEachMenuItemOpensItsOwn
   SavePictureForViewing(shown, "animation_sheet_file_page");
 }
 
+// A frame count typed past its range is told by whichever button confirms the page, and
+// the sheet stays with the count for the user to mend.
+TEST_F(AnimationSheet, AFrameCountOutOfRangeIsToldByEveryButtonThatConfirms) {
+  LoadBothWindows();
+  for (int button : {int(CAniBasePage::kShowButton), int(CAniPage::kConfirm), int(CAniPage::kOk)}) {
+    SCOPED_TRACE(button);
+    messages.ids.clear();
+    ASSERT_TRUE(ChooseMenu({"动画", "基本設定"}));
+    QCoreApplication::processEvents();
+    auto* frames = qobject_cast<QLineEdit*>(ShownPage().Control(CAniBasePage::kFramesEdit));
+    ASSERT_TRUE(frames);
+    QTest::mouseClick(frames, Qt::LeftButton);
+    frames->selectAll();
+    QTest::keyClicks(frames, "300");
+    auto* press = qobject_cast<QAbstractButton*>(ShownPage().Control(button));
+    ASSERT_TRUE(press);
+    QTest::mouseClick(press, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(messages.ids, std::vector<int>{61501});
+    EXPECT_TRUE(SheetShown());
+    EXPECT_EQ(frames->text(), QStringLiteral("300"));
+    EXPECT_NE(Record(kKindDrawA).m_param[kAnimFrames], 300);
+    frame()->HideAnimationSheet();
+  }
+}
+
 }  // namespace
 }  // namespace tmb::test
