@@ -47,6 +47,9 @@ T InRange(const Binding& b, T value) {
   return value;
 }
 
+// The digits a text edit has room for at least.
+constexpr int kTextEditChars = 24;
+
 // Sliders and spins follow the edits they mirror, so they load after every edit.
 bool FollowsEdits(BindKind kind) { return kind == BindKind::kSlider || kind == BindKind::kSpin; }
 
@@ -78,6 +81,12 @@ QWidget* BindingForm::Control(int id) const {
 }
 
 void BindingForm::Build() {
+  BuildRows();
+  // Placed while the form is made, so that it has its final size before it is first shown.
+  PlaceArrowsBesideEdits();
+}
+
+void BindingForm::BuildRows() {
   if (columns_ <= 1) {
     auto* grid = new QGridLayout(this);
     for (size_t i = 0; i < table_.size(); ++i) AddRow(*grid, int(i), table_[i]);
@@ -155,6 +164,10 @@ QWidget* BindingForm::BuildControl(const Binding& b) {
     case BindKind::kFloat:
     case BindKind::kText: {
       auto* edit = new QLineEdit(this);
+      // A name or a folder stays readable however narrow its column would lay out.
+      if (b.kind == BindKind::kText) {
+        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * kTextEditChars);
+      }
       connect(edit, &QLineEdit::textChanged, this, [this, id = b.id, number = IsNumberEdit(b.kind)] {
         Touch(id);
         // The arrows beside the edit stand at each number typed.
@@ -386,14 +399,6 @@ bool BindingForm::SaveOne(const Binding& b) {
   }
   touched_.erase(b.id);
   return true;
-}
-
-void BindingForm::showEvent(QShowEvent* event) {
-  if (!arrowsPlaced_) {
-    arrowsPlaced_ = true;
-    PlaceArrowsBesideEdits();
-  }
-  QWidget::showEvent(event);
 }
 
 void BindingForm::PlaceArrowsBesideEdits() {

@@ -5,6 +5,8 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QLineEdit>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QSplitter>
 
 #include <fstream>
@@ -506,6 +508,36 @@ TEST_F(AnimationSheet, EveryPageFitsAScreenOf1024By768AndEachMenuItemOpensItsOwn
   Surface shown;
   ASSERT_TRUE(SurfaceFromImage(frame()->m_pAniSheetFrame->grab().toImage(), shown));
   SavePictureForViewing(shown, "animation_sheet_file_page");
+}
+
+// The sheet opens at the size its largest page needs, with every tab readable, and keeps
+// that size through all its pages.
+TEST_F(AnimationSheet, TheSheetOpensAtItsFinalSizeWithEveryTabShown) {
+  ShowAndPaint();
+  ASSERT_TRUE(ChooseMenu({"动画", "基本設定"}));
+  QCoreApplication::processEvents();
+  QWidget* sheetFrame = frame()->m_pAniSheetFrame;
+  const QSize opened = sheetFrame->size();
+  auto* tabs = sheetFrame->findChild<QTabWidget*>();
+  ASSERT_TRUE(tabs);
+  EXPECT_GE(tabs->width(), tabs->tabBar()->sizeHint().width()) << "the tabs are cut";
+  for (const char* item : {"特殊動作", "ファイル", "ファイル拡張", "SWFオプション", "形状補正", "基本設定"}) {
+    ASSERT_TRUE(ChooseMenu({"动画", item}));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(sheetFrame->size(), opened) << item;
+  }
+}
+
+// The file page's name and folder edits show a name and a folder, not a few letters.
+TEST_F(AnimationSheet, TheFilePagesNameAndFolderAreWideEnoughToRead) {
+  ShowAndPaint();
+  ASSERT_TRUE(ChooseMenu({"动画", "ファイル"}));
+  QCoreApplication::processEvents();
+  for (int id : {CAniSavePage::kBaseEdit, CAniSavePage::kFolderEdit}) {
+    auto* edit = qobject_cast<QLineEdit*>(ShownPage().Control(id));
+    ASSERT_TRUE(edit) << id;
+    EXPECT_GE(edit->width(), edit->fontMetrics().horizontalAdvance(QStringLiteral("/home/user/data/ani"))) << id;
+  }
 }
 
 // A frame count typed past its range is told by whichever button confirms the page, and
