@@ -417,14 +417,21 @@ void BindingForm::PlaceArrowsBesideEdits() {
     }
     return cell;
   };
-  for (const Binding& b : table_) {
-    if (b.kind != BindKind::kSpin) continue;
-    QWidget* arrows = Control(b.id);
-    const Cell edit = cellOf(Control(b.buddy));
-    const Cell own = cellOf(arrows);
-    if (!arrows || !edit.grid || !own.grid) continue;
-    own.grid->removeWidget(arrows);
-    edit.grid->addWidget(arrows, edit.row, edit.column + edit.columns);
+  // The arrows first, then a slider after them: each takes the first free cell of the
+  // edit's row.
+  for (BindKind kind : {BindKind::kSpin, BindKind::kSlider}) {
+    for (const Binding& b : table_) {
+      // A slider with a caption of its own keeps its row beside the caption.
+      if (b.kind != kind || b.buddy <= 0 || (kind == BindKind::kSlider && !b.label.empty())) continue;
+      QWidget* control = Control(b.id);
+      const Cell edit = cellOf(Control(b.buddy));
+      const Cell own = cellOf(control);
+      if (!control || !edit.grid || !own.grid || !qobject_cast<QLineEdit*>(Control(b.buddy))) continue;
+      own.grid->removeWidget(control);
+      int column = edit.column + edit.columns;
+      while (edit.grid->itemAtPosition(edit.row, column)) ++column;
+      edit.grid->addWidget(control, edit.row, column);
+    }
   }
 }
 

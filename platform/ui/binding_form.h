@@ -68,7 +68,7 @@ class BindingForm : public QWidget {
   bool loading_ = false;
   std::function<void(int)> onAction_;
   std::function<void(int, Notify)> onNotify_;
-  // The arrows of an edit stand in its row, right of it.
+  // The arrows and the slider of an edit stand in its row, right of it.
   void PlaceArrowsBesideEdits();
 };
 

@@ -5,6 +5,8 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QLineEdit>
+#include <QSlider>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QSplitter>
@@ -537,6 +539,30 @@ TEST_F(AnimationSheet, TheFilePagesNameAndFolderAreWideEnoughToRead) {
     auto* edit = qobject_cast<QLineEdit*>(ShownPage().Control(id));
     ASSERT_TRUE(edit) << id;
     EXPECT_GE(edit->width(), edit->fontMetrics().horizontalAdvance(QStringLiteral("/home/user/data/ani"))) << id;
+  }
+}
+
+// Every slider of the sheet's pages stands in the row of the edit it mirrors, just right
+// of it.
+TEST_F(AnimationSheet, EverySliderSitsBesideItsEdit) {
+  ShowAndPaint();
+  constexpr int kRoom = 48;  // the edit's arrows and the gaps
+  for (const char* item : {"基本設定", "特殊動作", "形状補正"}) {
+    SCOPED_TRACE(item);
+    ASSERT_TRUE(ChooseMenu({"动画", item}));
+    QCoreApplication::processEvents();
+    const QList<QSlider*> sliders = ShownPage().findChildren<QSlider*>();
+    EXPECT_FALSE(sliders.isEmpty());
+    for (QSlider* slider : sliders) {
+      const QRect s(slider->mapTo(&ShownPage(), QPoint(0, 0)), slider->size());
+      bool beside = false;
+      for (QLineEdit* edit : ShownPage().findChildren<QLineEdit*>()) {
+        if (!edit->isVisible() || qobject_cast<QSpinBox*>(edit->parentWidget())) continue;
+        const QRect e(edit->mapTo(&ShownPage(), QPoint(0, 0)), edit->size());
+        beside |= std::abs(e.center().y() - s.center().y()) <= 8 && s.left() >= e.right() && s.left() - e.right() <= kRoom;
+      }
+      EXPECT_TRUE(beside) << slider->objectName().toStdString() << " at " << s.x() << "," << s.y();
+    }
   }
 }
 
