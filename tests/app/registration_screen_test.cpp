@@ -148,6 +148,21 @@ TEST_F(RegistrationScreen, LeavingTheModeAfterWritingShowsTheLoadedCharacterAgai
   EXPECT_TRUE(messages.ids.empty());
 }
 
+// The list box lies inside the panel's frame, on the list's place.
+TEST_F(RegistrationScreen, TheListBoxStaysInsideThePanelsFrame) {
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"编辑", "手書き文字登録"}));
+  QCoreApplication::processEvents();
+  const CRegistrationPanel& panel = Panel();
+  CKeyEdit* box = view->findChild<CKeyEdit*>();
+  ASSERT_TRUE(box && box->isVisible());
+  const Rect p = panel.m_rcPanel;
+  const QRect inside(Device({p.left + 1, p.top + 1}), Device({p.right - 2, p.bottom - 2}));
+  const QRect shown(box->mapTo(view->area()->viewport(), QPoint(0, 0)), box->size());
+  EXPECT_TRUE(inside.contains(shown)) << "box " << shown.x() << "," << shown.y() << " " << shown.width() << "x"
+                                      << shown.height() << " in " << inside.x() << "," << inside.y() << " "
+                                      << inside.width() << "x" << inside.height();
+}
+
 TEST_F(RegistrationScreen, TheTextBoxTakesTheFocusTheWindowGetsAndKeepsItThroughARepaint) {
   QApplication::setActiveWindow(frame());
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdRegistrationPanel));

@@ -2,6 +2,7 @@
 // with the text box, its painting (buttons, list boxes, prompt, picture box) and the mouse
 // over its buttons and boxes.
 #include <QScrollBar>
+#include <algorithm>
 
 #include "core/canvas/work_canvas.h"
 #include "core/document/tmb_doc.h"
@@ -110,7 +111,11 @@ void CTmbView::ShowRegistrationPanel(int state) {
     if (panel.m_bWide) {
       m_edit->hide();
     } else {
-      const tmb::Rect r = OnWindow(panel.m_rcList);
+      // The list's place, kept inside the panel's frame, which it would cover as wide.
+      const tmb::Rect p = OnWindow(panel.m_rcPanel);
+      const tmb::Rect l = OnWindow(panel.m_rcList);
+      const tmb::Rect r{std::max(l.left, p.left + 1), std::max(l.top, p.top + 1), std::min(l.right, p.right - 1),
+                        std::min(l.bottom, p.bottom - 1)};
       m_edit->setGeometry(r.left - m_pArea->horizontalScrollBar()->value(),
                           r.top - m_pArea->verticalScrollBar()->value(), r.Width(), r.Height());
       m_edit->setFont(tmb::ui::ToQFont(panel.m_fontPanel));
