@@ -92,6 +92,10 @@ void CMainFrame::ShowAnimationSheet(int page) {
       HideAnimationSheet();
       LoadAnimationSheetPage(cancelled.pageIndex(), 1);
     };
+    // Each page made and loaded once before the sheet is first shown: it opens at the
+    // size of its largest page instead of growing as the tabs are visited.
+    LoadAnimationSheetPage(kAnimPageAll, 0);
+    for (int i = 0; i < sheet->pageCount(); ++i) sheet->SetActivePage(i);
     frame->CentreOnOwner();
   }
   LoadAnimationSheetPage(kAnimPageAll, 1);

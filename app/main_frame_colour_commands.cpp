@@ -3,9 +3,11 @@
 #include "app/frame_command_helpers.h"
 #include "app/main_frame.h"
 #include "app/tmb_app.h"
+#include "imageedit/view/bmp_view_window.h"
 #include "platform/service/colour_chooser.h"
 #include "resources/command_ids.h"
 #include "views/input/tablet_ink_input.h"
+#include "views/pre_view.h"
 
 namespace {
 
@@ -46,8 +48,13 @@ void CMainFrame::RegisterColourCommands() {
 void CMainFrame::RefreshBackground(int kind) {
   if (kind < 0 || (kind == kKindImageEditor && !EnsureImageEditor(0))) return;
   tmb::ui::View* view = PeekViewOfKind(kind);
+  // Each window paints its surround into its own surface, which the screen only copies.
   if (auto* drawing = qobject_cast<CTmbView*>(view)) {
     drawing->RefreshWritingArea();
+  } else if (auto* editor = qobject_cast<CBmpViewWindow*>(view)) {
+    editor->editor().Redraw();
+  } else if (auto* preview = qobject_cast<CPre_View*>(view)) {
+    preview->RedrawPreview();
   } else if (view) {
     view->RedrawNow();
   }

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "brush/render/outline_preview.h"
@@ -450,6 +451,9 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   int32_t m_bCapacityWarning = 0;  // the stroke filled the record past the warning mark
   QCursor m_savedCursor;           // the cursor before the wait cursor
 
+  // The character the window held when the registration panel came up, shown again when
+  // the panel goes; null while the panel is not shown.
+  std::unique_ptr<CCharData> m_pPanelKept;
   // The registration panel's list box and push button, made by the registration.
   CKeyEdit* m_edit = nullptr;
   QPushButton* m_button = nullptr;

@@ -40,6 +40,18 @@ tmb::FileChoice TextChoice(const std::string& path) {
   return choice;
 }
 
+// The text of a file's bytes: UTF-8 when they begin with its byte order mark, or when
+// they are UTF-8 and no code page 932 text; code page 932 otherwise.
+std::string TextOfFileBytes(std::string_view bytes) {
+  constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+  if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) {
+    const std::string_view rest = bytes.substr(kUtf8Mark.size());
+    if (tmb::Utf8ToUtf16(rest).has_value()) return std::string(rest);
+  }
+  if (!tmb::SjisToUtf8(bytes).has_value() && tmb::Utf8ToUtf16(bytes).has_value()) return std::string(bytes);
+  return tmb::SjisToUtf8Lossy(bytes);
+}
+
 }  // namespace
 
 std::vector<tmb::ui::Binding> CDetailSettingDlg::Bindings() {
@@ -108,7 +120,7 @@ void CDictFileDlg::ReadTextFile(tmb::ui::DialogWindow& window) {
     return;
   }
   m_strPath = path;
-  m_strText = tmb::SjisToUtf8Lossy(bytes);
+  m_strText = TextOfFileBytes(bytes);
   window.form()->UpdateData(false);
   OnInitDialog(window);
   m_nAction = kActionRead;

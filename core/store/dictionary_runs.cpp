@@ -109,6 +109,18 @@ int MarkStrokeRuns(const CCharDataFull& record) {
   return strokes;
 }
 
+// Every stroke of the record, moved to the origin as a stored character is.
+int LoadWholeWriting(CStrokePath& path, const CCharDataFull& record) {
+  path.SetCount(0);
+  for (int j = 0; j < record.m_nPoints; ++j) {
+    path.AppendPoint(record.m_pPoints[j].x, record.m_pPoints[j].y, record.m_pFlags[j] ? 1 : 0);
+  }
+  CFRect box;
+  path.GetBounds(box);
+  path.Translate(-box.left, -box.top);
+  return record.m_nPoints;
+}
+
 }  // namespace
 
 int SplitTextCharacters(std::string_view text) {
@@ -233,7 +245,11 @@ int RegisterTextCharacters(CCharDataFull& record, std::string_view text, int win
   int stored = 0;
   for (int i = 0; i < gNameList.GetCount(); ++i) {
     const CNameEntry& entry = gNameList.Entry(i);
-    if (LoadDictionaryCharacter(path, record, entry) == 0) continue;
+    int got = LoadDictionaryCharacter(path, record, entry);
+    // One character written larger than the grid's cells leaves its own cell empty: the
+    // one character of the text names everything written.
+    if (got == 0 && i == 0 && chars.size() == 1) got = LoadWholeWriting(path, record);
+    if (got == 0) continue;
     if (LoadFontCharacter(path, entry.m_strName) != 1) return -1;
     ++stored;
   }

@@ -47,6 +47,9 @@ T InRange(const Binding& b, T value) {
   return value;
 }
 
+// The digits a text edit has room for at least.
+constexpr int kTextEditChars = 24;
+
 // Sliders and spins follow the edits they mirror, so they load after every edit.
 bool FollowsEdits(BindKind kind) { return kind == BindKind::kSlider || kind == BindKind::kSpin; }
 
@@ -78,6 +81,12 @@ QWidget* BindingForm::Control(int id) const {
 }
 
 void BindingForm::Build() {
+  BuildRows();
+  // Placed while the form is made, so that it has its final size before it is first shown.
+  PlaceArrowsBesideEdits();
+}
+
+void BindingForm::BuildRows() {
   if (columns_ <= 1) {
     auto* grid = new QGridLayout(this);
     for (size_t i = 0; i < table_.size(); ++i) AddRow(*grid, int(i), table_[i]);
@@ -155,6 +164,10 @@ QWidget* BindingForm::BuildControl(const Binding& b) {
     case BindKind::kFloat:
     case BindKind::kText: {
       auto* edit = new QLineEdit(this);
+      // A name or a folder stays readable however narrow its column would lay out.
+      if (b.kind == BindKind::kText) {
+        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * kTextEditChars);
+      }
       connect(edit, &QLineEdit::textChanged, this, [this, id = b.id, number = IsNumberEdit(b.kind)] {
         Touch(id);
         // The arrows beside the edit stand at each number typed.
@@ -388,14 +401,6 @@ bool BindingForm::SaveOne(const Binding& b) {
   return true;
 }
 
-void BindingForm::showEvent(QShowEvent* event) {
-  if (!arrowsPlaced_) {
-    arrowsPlaced_ = true;
-    PlaceArrowsBesideEdits();
-  }
-  QWidget::showEvent(event);
-}
-
 void BindingForm::PlaceArrowsBesideEdits() {
   // The grid that holds control, and its cell there.
   struct Cell {
@@ -412,14 +417,21 @@ void BindingForm::PlaceArrowsBesideEdits() {
     }
     return cell;
   };
-  for (const Binding& b : table_) {
-    if (b.kind != BindKind::kSpin) continue;
-    QWidget* arrows = Control(b.id);
-    const Cell edit = cellOf(Control(b.buddy));
-    const Cell own = cellOf(arrows);
-    if (!arrows || !edit.grid || !own.grid) continue;
-    own.grid->removeWidget(arrows);
-    edit.grid->addWidget(arrows, edit.row, edit.column + edit.columns);
+  // The arrows first, then a slider after them: each takes the first free cell of the
+  // edit's row.
+  for (BindKind kind : {BindKind::kSpin, BindKind::kSlider}) {
+    for (const Binding& b : table_) {
+      // A slider with a caption of its own keeps its row beside the caption.
+      if (b.kind != kind || b.buddy <= 0 || (kind == BindKind::kSlider && !b.label.empty())) continue;
+      QWidget* control = Control(b.id);
+      const Cell edit = cellOf(Control(b.buddy));
+      const Cell own = cellOf(control);
+      if (!control || !edit.grid || !own.grid || !qobject_cast<QLineEdit*>(Control(b.buddy))) continue;
+      own.grid->removeWidget(control);
+      int column = edit.column + edit.columns;
+      while (edit.grid->itemAtPosition(edit.row, column)) ++column;
+      edit.grid->addWidget(control, edit.row, column);
+    }
   }
 }
 

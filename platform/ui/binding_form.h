@@ -39,12 +39,10 @@ class BindingForm : public QWidget {
   // Called with the control id when a control tells its dialog something.
   void SetNotifyHandler(std::function<void(int, Notify)> handler) { onNotify_ = std::move(handler); }
 
- protected:
-  // Before the form is first shown, the arrows of each edit move beside it.
-  void showEvent(QShowEvent* event) override;
-
  private:
   void Build();
+  // The rows of the table in their grids, one column or several side by side.
+  void BuildRows();
   void AddRow(QGridLayout& grid, int row, const Binding& b);
   // The height of a binding's row, in rows of one line.
   static int RowUnits(const Binding& b);
@@ -70,9 +68,8 @@ class BindingForm : public QWidget {
   bool loading_ = false;
   std::function<void(int)> onAction_;
   std::function<void(int, Notify)> onNotify_;
-  // The arrows of an edit stand in its row, right of it.
+  // The arrows and the slider of an edit stand in its row, right of it.
   void PlaceArrowsBesideEdits();
-  bool arrowsPlaced_ = false;
 };
 
 }  // namespace tmb::ui

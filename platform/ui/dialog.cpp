@@ -109,6 +109,10 @@ bool ModelessDialog::Create(QWidget* parent) {
   });
   OnInitDialog(*window_);
   window_->show();
+  // The box comes up with the keyboard, as the window it was asked from had it; a desktop
+  // without a window manager gives it none by itself.
+  window_->raise();
+  window_->activateWindow();
   return true;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/ui/mini_frame.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
@@ -30,9 +32,14 @@ void MiniFrame::keyPressEvent(QKeyEvent* event) {
 void MiniFrame::CentreOnOwner() {
   QWidget* owner = parentWidget();
   if (!owner) return;
+  // A page just chosen or a frame just shown has its size still to come: the pending
+  // layouts run first, so the frame is centred at its final size.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
   adjustSize();
   QRect area = owner->frameGeometry();
-  move(area.center() - QPoint(width() / 2, height() / 2));
+  // move() places the frame's outer corner: its outer size is the one centred.
+  const QSize size = frameGeometry().size();
+  move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
 }
 
 }  // namespace tmb::ui

@@ -82,5 +82,24 @@ TEST_F(AboutAndCopyRoad, AnAcceptedCopyBringsTheTargetWindowInFrontWithTheMainTi
   EXPECT_EQ(frame()->GetActiveViewKind(), kKindDrawB);
 }
 
+// A copy takes its values from the other window: the source of the standard settings (the
+// start-up file or the defaults) stands greyed, and the standard settings offer it.
+TEST_F(AboutAndCopyRoad, TheCopyBetweenTheWindowsOffersNoSourceOfSettings) {
+  constexpr int kSourceControls[] = {252, 470, 471};  // "设置值", "启动时使用的设置文件", "默认值"
+  struct Case {
+    std::initializer_list<const char*> item;
+    bool sourceEnabled;
+  } cases[] = {{{"编辑", "窗口间复制", "A→B"}, false}, {{"编辑", "窗口间复制", "B→A"}, false}, {{"设置", "標準設定"}, true}};
+  for (const Case& c : cases) {
+    std::vector<bool> enabled;
+    dialogs.Then([&enabled, &kSourceControls](ui::DialogWindow& d) {
+      for (int id : kSourceControls) enabled.push_back(d.Control(id) && d.Control(id)->isEnabled());
+      return ui::kIdCancel;
+    });
+    ASSERT_TRUE(ChooseMenuItem(bar(), c.item));
+    EXPECT_EQ(enabled, std::vector<bool>(3, c.sourceEnabled)) << *(c.item.end() - 1);
+  }
+}
+
 }  // namespace
 }  // namespace tmb::test

@@ -5,6 +5,10 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QLineEdit>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QSplitter>
 
 #include <fstream>
@@ -506,6 +510,86 @@ TEST_F(AnimationSheet, EveryPageFitsAScreenOf1024By768AndEachMenuItemOpensItsOwn
   Surface shown;
   ASSERT_TRUE(SurfaceFromImage(frame()->m_pAniSheetFrame->grab().toImage(), shown));
   SavePictureForViewing(shown, "animation_sheet_file_page");
+}
+
+// The sheet opens at the size its largest page needs, with every tab readable, and keeps
+// that size through all its pages.
+TEST_F(AnimationSheet, TheSheetOpensAtItsFinalSizeWithEveryTabShown) {
+  ShowAndPaint();
+  ASSERT_TRUE(ChooseMenu({"动画", "基本設定"}));
+  QCoreApplication::processEvents();
+  QWidget* sheetFrame = frame()->m_pAniSheetFrame;
+  const QSize opened = sheetFrame->size();
+  auto* tabs = sheetFrame->findChild<QTabWidget*>();
+  ASSERT_TRUE(tabs);
+  EXPECT_GE(tabs->width(), tabs->tabBar()->sizeHint().width()) << "the tabs are cut";
+  for (const char* item : {"特殊動作", "ファイル", "ファイル拡張", "SWFオプション", "形状補正", "基本設定"}) {
+    ASSERT_TRUE(ChooseMenu({"动画", item}));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(sheetFrame->size(), opened) << item;
+  }
+}
+
+// The file page's name and folder edits show a name and a folder, not a few letters.
+TEST_F(AnimationSheet, TheFilePagesNameAndFolderAreWideEnoughToRead) {
+  ShowAndPaint();
+  ASSERT_TRUE(ChooseMenu({"动画", "ファイル"}));
+  QCoreApplication::processEvents();
+  for (int id : {CAniSavePage::kBaseEdit, CAniSavePage::kFolderEdit}) {
+    auto* edit = qobject_cast<QLineEdit*>(ShownPage().Control(id));
+    ASSERT_TRUE(edit) << id;
+    EXPECT_GE(edit->width(), edit->fontMetrics().horizontalAdvance(QStringLiteral("/home/user/data/ani"))) << id;
+  }
+}
+
+// Every slider of the sheet's pages stands in the row of the edit it mirrors, just right
+// of it.
+TEST_F(AnimationSheet, EverySliderSitsBesideItsEdit) {
+  ShowAndPaint();
+  constexpr int kRoom = 48;  // the edit's arrows and the gaps
+  for (const char* item : {"基本設定", "特殊動作", "形状補正"}) {
+    SCOPED_TRACE(item);
+    ASSERT_TRUE(ChooseMenu({"动画", item}));
+    QCoreApplication::processEvents();
+    const QList<QSlider*> sliders = ShownPage().findChildren<QSlider*>();
+    EXPECT_FALSE(sliders.isEmpty());
+    for (QSlider* slider : sliders) {
+      const QRect s(slider->mapTo(&ShownPage(), QPoint(0, 0)), slider->size());
+      bool beside = false;
+      for (QLineEdit* edit : ShownPage().findChildren<QLineEdit*>()) {
+        if (!edit->isVisible() || qobject_cast<QSpinBox*>(edit->parentWidget())) continue;
+        const QRect e(edit->mapTo(&ShownPage(), QPoint(0, 0)), edit->size());
+        beside |= std::abs(e.center().y() - s.center().y()) <= 8 && s.left() >= e.right() && s.left() - e.right() <= kRoom;
+      }
+      EXPECT_TRUE(beside) << slider->objectName().toStdString() << " at " << s.x() << "," << s.y();
+    }
+  }
+}
+
+// A frame count typed past its range is told by whichever button confirms the page, and
+// the sheet stays with the count for the user to mend.
+TEST_F(AnimationSheet, AFrameCountOutOfRangeIsToldByEveryButtonThatConfirms) {
+  LoadBothWindows();
+  for (int button : {int(CAniBasePage::kShowButton), int(CAniPage::kConfirm), int(CAniPage::kOk)}) {
+    SCOPED_TRACE(button);
+    messages.ids.clear();
+    ASSERT_TRUE(ChooseMenu({"动画", "基本設定"}));
+    QCoreApplication::processEvents();
+    auto* frames = qobject_cast<QLineEdit*>(ShownPage().Control(CAniBasePage::kFramesEdit));
+    ASSERT_TRUE(frames);
+    QTest::mouseClick(frames, Qt::LeftButton);
+    frames->selectAll();
+    QTest::keyClicks(frames, "300");
+    auto* press = qobject_cast<QAbstractButton*>(ShownPage().Control(button));
+    ASSERT_TRUE(press);
+    QTest::mouseClick(press, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(messages.ids, std::vector<int>{61501});
+    EXPECT_TRUE(SheetShown());
+    EXPECT_EQ(frames->text(), QStringLiteral("300"));
+    EXPECT_NE(Record(kKindDrawA).m_param[kAnimFrames], 300);
+    frame()->HideAnimationSheet();
+  }
 }
 
 }  // namespace

@@ -2,11 +2,15 @@
 // current colour, and shown at once; a cancelled choice changes and refreshes nothing;
 // the two colour schemes set all four colours.
 #include <QAbstractScrollArea>
+#include <functional>
 
 #include "app/app_fixture.h"
 #include "app/kind_lookup.h"
+#include "imageedit/view/bmp_view_window.h"
 #include "resources/command_ids.h"
+#include "support/ui/menu_path.h"
 #include "support/ui/paint_counter.h"
+#include "views/pre_view.h"
 #include "views/tmb_view.h"
 #include "views/tmb_view_area.h"
 
@@ -101,6 +105,38 @@ TEST_F(BackgroundColours, TheSchemesSetAllFourColoursAndShowThem) {
     EXPECT_GT(CountColour(View(kKindDrawB)->windowSurface(), scheme[1]), 0) << row;
   }
   EXPECT_TRUE(colours.offered.empty());
+}
+
+// The surround of the image editor and of the preview is painted in the colour chosen
+// from the menu, or in a scheme's, at once.
+TEST_F(BackgroundColours, TheEditorAndThePreviewShowTheirChosenColourAtOnce) {
+  theApp.OpenImageEditor();
+  frame()->ActivateViewOfKind(kKindPreview, 0);
+  QCoreApplication::processEvents();
+  ASSERT_TRUE(CBmpViewWindow::Instance() && CPre_View::Instance());
+  const auto editorShown = [] { return &CBmpViewWindow::Instance()->windowSurface(); };
+  const auto previewShown = [] { return &CPre_View::Instance()->windowSurface(); };
+  const Colour red = MakeRgb(250, 0, 0), green = MakeRgb(0, 250, 0);
+  struct Case {
+    const char* label;
+    Colour colour;
+    std::function<const Surface*()> shown;
+  } cases[] = {{"編集・拡大ｳｨﾝﾄﾞｳ", red, editorShown}, {"ﾌﾟﾚﾋﾞｭｰｳｨﾝﾄﾞｳ", green, previewShown}};
+  for (const Case& c : cases) {
+    ASSERT_EQ(CountColour(*c.shown(), c.colour), 0) << c.label;
+    colours.Next(c.colour);
+    ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"窗口", "背景色", c.label})) << c.label;
+    QCoreApplication::processEvents();
+    EXPECT_GT(CountColour(*c.shown(), c.colour), 0) << c.label;
+  }
+  for (const char* scheme : {"默认B", "默认A"}) {
+    ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"窗口", "背景色", scheme})) << scheme;
+    QCoreApplication::processEvents();
+    EXPECT_GT(CountColour(*editorShown(), gDrawState.m_crBackEdit), 0) << scheme;
+    EXPECT_GT(CountColour(*previewShown(), gDrawState.m_crBackPreview), 0) << scheme;
+    EXPECT_EQ(CountColour(*editorShown(), red), 0) << scheme;
+    EXPECT_EQ(CountColour(*previewShown(), green), 0) << scheme;
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // the font division and the file options open their dialogs from the menus.
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <fstream>
 
 #include "app/app_fixture.h"
 #include "app/kind_lookup.h"
@@ -10,11 +11,14 @@
 #include "core/document/tmb_doc.h"
 #include "core/path/stroke_path.h"
 #include "core/store/text_store.h"
+#include "platform/text/code_page.h"
 #include "resources/command_ids.h"
 #include "support/ink_compare.h"
 #include "support/path_points.h"
 #include "support/picture_files.h"
+#include "support/recorded_character.h"
 #include "support/store_folder.h"
+#include "support/temp_dir.h"
 #include "support/ui/menu_path.h"
 
 namespace tmb::test {
@@ -146,6 +150,65 @@ TEST_F(DictionaryRoad, ExpandingCharactersTheDictionaryLacksKeepsWindowAAndSaysS
   EXPECT_TRUE(stayed) << "the dialog stays for another text";
   EXPECT_EQ(a.m_nPoints, 2);
   EXPECT_EQ(messages.ids, std::vector<int>{61625});
+}
+
+TEST_F(DictionaryRoad, ACharacterWrittenInTheWindowIsRegisteredUnderTheTypedTextAndExpandedBack) {
+  CCharDataFull& a = DocA().m_char;
+  AppendRecordedCharacter(a);
+  ASSERT_GT(a.m_nPoints, 0);
+  int written = 0;
+  for (int i = 0; i < a.m_nPoints; ++i) written += a.m_pFlags[i] == 1;
+  bool registerStayed = false;
+  dialogs.Then([&registerStayed](ui::DialogWindow& d) {
+    qobject_cast<QPlainTextEdit*>(d.Control(524))->setPlainText(QStringLiteral("永"));
+    ScriptedDialogs::Click(d, 410);  // 登録: 実行
+    registerStayed = d.result() != QDialog::Accepted;
+    ScriptedDialogs::Click(d, 409);  // 展開: 実行
+    return d.result() == QDialog::Accepted ? ui::kIdOk : ui::kIdCancel;
+  });
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"设置", "辞書"}));
+  EXPECT_TRUE(registerStayed);
+  EXPECT_EQ(messages.ids, std::vector<int>{}) << "the character is in the dictionary";
+  EXPECT_EQ(messages.beeps, 0);
+  // Every stroke written came back, expanded into the window.
+  CStrokePath stored(kMaxCharPoints);
+  ASSERT_EQ(LoadTextCharacter(stored, kEi), 1);
+  EXPECT_EQ(stored.CountStrokes(), written);
+  int expanded = 0;
+  for (int i = 0; i < a.m_nPoints; ++i) expanded += a.m_pFlags[i] == 1;
+  EXPECT_EQ(expanded, written);
+}
+
+// A text file read into the dialog shows its characters: UTF-8 with or without its byte
+// order mark, and code page 932 as before.
+TEST_F(DictionaryRoad, ReadingATextFileShowsItsCharactersInEitherEncoding) {
+  const std::string utf8 = "漢字の辞書、永遠";
+  ASSERT_FALSE(SjisToUtf8(utf8).has_value()) << "the UTF-8 bytes must not read as code page 932";
+  const std::string sjis = Utf8ToSjis("永一").value();
+  const struct {
+    const char* name;
+    std::string bytes;
+    std::string shown;
+  } cases[] = {
+      {"bom.txt", "\xEF\xBB\xBF" + std::string("永一"), "永一"},
+      {"utf8.txt", utf8, utf8},
+      {"sjis.txt", sjis, "永一"},
+  };
+  TempDir dir;
+  for (const auto& c : cases) {
+    const std::string path = (dir / c.name).string();
+    std::ofstream(path, std::ios::binary) << c.bytes;
+    chooser.Next(path);
+    QString shown;
+    dialogs.Then([&shown](ui::DialogWindow& d) {
+      ScriptedDialogs::Click(d, 408);  // 読込
+      shown = qobject_cast<QPlainTextEdit*>(d.Control(524))->toPlainText();
+      return ui::kIdCancel;
+    });
+    ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"设置", "辞書"})) << c.name;
+    EXPECT_EQ(shown.toStdString(), c.shown) << c.name;
+  }
+  EXPECT_TRUE(messages.ids.empty());
 }
 
 }  // namespace

@@ -3,11 +3,17 @@
 // the toolbar's help button opens the help of the next window clicked.
 #include <QToolBar>
 
+#include <filesystem>
+#include <fstream>
+
 #include "app/app_fixture.h"
 #include "app/kind_lookup.h"
 #include "app/dialogs/pen_dialogs.h"
 #include "resources/command_ids.h"
+#include "platform/ui/desktop_open.h"
 #include "support/recorded_services.h"
+#include "support/temp_dir.h"
+#include "support/ui/menu_path.h"
 #include "support/ui/toolbar_button.h"
 #include "views/tmb_view.h"
 #include "views/tmb_view_area.h"
@@ -82,6 +88,45 @@ TEST_F(ContextHelpButton, TheNextClickOpensTheHelpForItAndEscapeLeaves) {
   QTest::mouseClick(paper, Qt::LeftButton, {}, QPoint(120, 120));
   EXPECT_EQ(shell.opened.size(), 1u) << "Escape left the mode";
   EXPECT_TRUE(messages.ids.empty());
+}
+
+// The desktop's opener in a folder put first on the path, ending with status.
+class FakeOpener {
+ public:
+  explicit FakeOpener(int status) : path_(qgetenv("PATH")) {
+    const std::filesystem::path script = dir_ / "xdg-open";
+    std::ofstream(script) << "#!/bin/sh\necho \"xdg-open: no method available for opening '$1'\" >&2\nexit " << status
+                          << "\n";
+    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+    qputenv("PATH", QByteArray::fromStdString(dir_.path().string()) + ":" + path_);
+    SetShellOpenService(&desktop_);
+  }
+  ~FakeOpener() {
+    SetShellOpenService(nullptr);
+    qputenv("PATH", path_);
+  }
+
+ private:
+  TempDir dir_;
+  QByteArray path_;
+  ui::DesktopOpen desktop_;
+};
+
+TEST_F(Help, AnOpenerThatFindsNoProgramIsToldWithThePagesPathFromTheMenuAndF1) {
+  {
+    FakeOpener failing(3);
+    ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"帮助", "帮助"}));
+    ASSERT_EQ(messages.ids, std::vector<int>{kMsgHelpNotShown});
+    EXPECT_NE(messages.texts[0].find(theApp.m_strHelpPath), std::string::npos);
+    frame()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame()));
+    frame()->UpdateAllActions();
+    QTest::keyClick(frame(), Qt::Key_F1);
+    EXPECT_EQ(messages.ids, (std::vector<int>{kMsgHelpNotShown, kMsgHelpNotShown}));
+  }
+  FakeOpener opening(0);
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"帮助", "帮助"}));
+  EXPECT_EQ(messages.ids.size(), 2u);
 }
 
 }  // namespace

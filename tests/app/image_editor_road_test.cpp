@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QGuiApplication>
+#include <QWindow>
 #include <QColor>
 #include <QImage>
 #include <QLineEdit>
@@ -22,6 +25,7 @@
 #include "imageedit/effects/effect_dialogs.h"
 #include "imageedit/view/bmp_view_window.h"
 #include "imageedit/view/bmpl_view.h"
+#include "platform/ui/dialog.h"
 #include "imageedit/view/clipboard_pictures.h"
 #include "platform/ui/child_frame.h"
 #include "support/checking_tool.h"
@@ -312,6 +316,33 @@ TEST_F(ImageEditorRoad, TheColourChangeTakesTheColourAtTheCornerOfTheRegionDragg
   EXPECT_EQ(red, QStringLiteral("255"));
   EXPECT_EQ(green, QStringLiteral("0"));
   EXPECT_EQ(messages.beeps, 0);
+}
+
+// The colour-correction box shown from the zoom window's menu takes the keyboard, so
+// Escape closes it without a click into it.
+TEST_F(ImageEditorRoad, TheColourCorrectionBoxTakesTheKeyboardSoEscapeClosesIt) {
+  ASSERT_TRUE(Start());
+  ShowAndPaint();
+  Surface picture;
+  ASSERT_TRUE(picture.Create(60, 40, PixelFormat::kColour32));
+  picture.Fill(kWhite);
+  ASSERT_NE(OpenPicture(picture, "plain.bmp"), nullptr);
+  QMenuBar* bar = frame()->menuBar();
+  ASSERT_TRUE(ChooseMenuItem(bar, {"拡大ｳｨﾝﾄﾞｳ", "拡大率", "４倍"}));
+  ASSERT_TRUE(CBmplView::Instance());
+  const auto shownBox = [] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (w->isVisible() && qobject_cast<ui::DialogWindow*>(w)) return w;
+    }
+    return static_cast<QWidget*>(nullptr);
+  };
+  ASSERT_EQ(shownBox(), nullptr);
+  ASSERT_TRUE(ChooseMenuItem(bar, {"拡大ｳｨﾝﾄﾞｳ", "修正色の変更"}));
+  QWidget* box = shownBox();
+  ASSERT_TRUE(box);
+  ASSERT_TRUE(QTest::qWaitFor([box] { return QGuiApplication::focusWindow() == box->windowHandle(); }));
+  QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Escape);
+  EXPECT_TRUE(QTest::qWaitFor([box] { return !box->isVisible(); }));
 }
 
 }  // namespace

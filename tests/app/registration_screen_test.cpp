@@ -20,6 +20,7 @@
 #include "resources/command_ids.h"
 #include "support/picture_files.h"
 #include "support/surface_copies.h"
+#include "support/ui/menu_path.h"
 #include "support/ui/scripted_dialogs.h"
 #include "views/registration/key_edit.h"
 
@@ -27,6 +28,7 @@ namespace tmb::test {
 namespace {
 
 constexpr Colour kBlack = 0x000000, kWhite = 0xFFFFFF;
+constexpr Colour kFrameLight = 0xC0C0C0, kFrameDark = 0x404040;
 
 CRegistrationPanel& Panel() { return gDrawState.m_toolPanel; }
 
@@ -73,7 +75,7 @@ TEST_F(RegistrationScreen, ThePanelsPageIsBlankPaperAndLeavingItShowsTheCharacte
   const Point o = gDrawState.m_ptCanvasOrigin;
   // Outside the panel and the writing box the paper is white: no part of the character
   // peeks out from under the panel.
-  int stray = 0, box = 0, boxSame = 0;
+  int stray = 0, box = 0, boxSame = 0, framed = 0, frameRight = 0;
   for (int y = 0; y < gWorkCanvas.m_height; ++y) {
     for (int x = 0; x < gWorkCanvas.m_width; ++x) {
       const Colour c = page.GetPixel(x + o.x - client.left, y + o.y - client.top);
@@ -83,10 +85,22 @@ TEST_F(RegistrationScreen, ThePanelsPageIsBlankPaperAndLeavingItShowsTheCharacte
         boxSame += c == gBrushStates[0].m_bitmap.GetPixel(x, y);
         continue;
       }
+      // The writing box's frame, sunk into the page: dark above and left, light below
+      // and right.
+      const Rect& w = panel.m_rcWriting;
+      const bool ring = x >= w.left - 1 && x <= w.right && y >= w.top - 1 && y <= w.bottom;
+      if (ring) {
+        const bool darkSide = (x == w.left - 1 || y == w.top - 1) && x < w.right && y < w.bottom;
+        ++framed;
+        frameRight += c == (darkSide ? kFrameDark : kFrameLight);
+        continue;
+      }
       stray += c != 0xFFFFFF;
     }
   }
   EXPECT_EQ(stray, 0);
+  EXPECT_GT(framed, 0);
+  EXPECT_EQ(frameRight, framed);
   // The writing box shows the window's character there: what a confirm would save.
   EXPECT_GT(box, 0);
   EXPECT_EQ(boxSame, box);
@@ -99,6 +113,54 @@ TEST_F(RegistrationScreen, ThePanelsPageIsBlankPaperAndLeavingItShowsTheCharacte
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdEditUndo));
   EXPECT_TRUE(SamePixels(Window(), before));
   EXPECT_TRUE(messages.ids.empty());
+}
+
+// Characters written and cleared in the mode never cost the character loaded before it:
+// leaving the mode shows it again, and one undo brings back the last one written.
+TEST_F(RegistrationScreen, LeavingTheModeAfterWritingShowsTheLoadedCharacterAgain) {
+  const Surface before = CopyOfSurface(Window());
+  const CCharDataFull& rec = GetCharDocumentOfKind(kKindDrawA)->engine().m_char;
+  const int loaded = rec.m_nPoints;
+  ASSERT_GT(loaded, 0);
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"编辑", "手書き文字登録"}));
+  ASSERT_EQ(Panel().m_bShown, 1);
+  const Rect box = Panel().m_rcWriting;
+  auto write = [&](int dy) {
+    view->area()->verticalScrollBar()->setValue(0);
+    QCoreApplication::processEvents();
+    PenEvents mouse(view->area()->viewport(), clock, 12);
+    mouse.Press(Device({box.left + 20, box.top + 20 + dy}));
+    for (int k = 1; k <= 20; ++k) mouse.Move(Device({box.left + 20 + 5 * k, box.top + 20 + dy + k / 4}));
+    mouse.Release(Device({box.left + 125, box.top + 25 + dy}));
+  };
+  write(0);
+  PressButton(1);  // 次へ: the writing box is cleared for the next character
+  EXPECT_EQ(rec.m_nPoints, 0);
+  write(40);
+  const int written = rec.m_nPoints;
+  ASSERT_GT(written, 0);
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"编辑", "手書き文字登録"}));
+  ASSERT_EQ(Panel().m_bShown, 0);
+  EXPECT_EQ(rec.m_nPoints, loaded);
+  EXPECT_TRUE(SamePixels(Window(), before));
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"编辑", "还原"}));
+  EXPECT_EQ(rec.m_nPoints, written);
+  EXPECT_TRUE(messages.ids.empty());
+}
+
+// The list box lies inside the panel's frame, on the list's place.
+TEST_F(RegistrationScreen, TheListBoxStaysInsideThePanelsFrame) {
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"编辑", "手書き文字登録"}));
+  QCoreApplication::processEvents();
+  const CRegistrationPanel& panel = Panel();
+  CKeyEdit* box = view->findChild<CKeyEdit*>();
+  ASSERT_TRUE(box && box->isVisible());
+  const Rect p = panel.m_rcPanel;
+  const QRect inside(Device({p.left + 1, p.top + 1}), Device({p.right - 2, p.bottom - 2}));
+  const QRect shown(box->mapTo(view->area()->viewport(), QPoint(0, 0)), box->size());
+  EXPECT_TRUE(inside.contains(shown)) << "box " << shown.x() << "," << shown.y() << " " << shown.width() << "x"
+                                      << shown.height() << " in " << inside.x() << "," << inside.y() << " "
+                                      << inside.width() << "x" << inside.height();
 }
 
 TEST_F(RegistrationScreen, TheTextBoxTakesTheFocusTheWindowGetsAndKeepsItThroughARepaint) {

@@ -4,12 +4,15 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QTest>
 #include <QToolButton>
+#include <cstdlib>
 #include <map>
 
 #include "app/app_fixture.h"
 #include "app/kind_lookup.h"
 #include "app/tmb_document.h"
+#include "resources/command_ids.h"
 #include "resources/menus.h"
 #include "resources/string_table.h"
 #include "resources/toolbars.h"
@@ -90,6 +93,28 @@ TEST_F(ToolbarRoad, TheGuideButtonDrawsTheGuideGridOnWindowA) {
   EXPECT_GT(greyPixels(), before + 500);
   EXPECT_EQ(view->m_bGuidesDrawn, 1);
   EXPECT_TRUE(messages.ids.empty());
+}
+
+// One press of a sheet's centring button puts the sheet in the middle of the main window,
+// also the first time, when the sheet opens with it.
+TEST_F(ToolbarRoad, OnePressOfTheSheetsCentringButtonCentresTheSheet) {
+  for (int id : {kCmdCentreSheetA, kCmdCentreSheetB}) {
+    SCOPED_TRACE(id);
+    QToolButton* button = Button(id);
+    ASSERT_TRUE(button && button->isEnabled());
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QWidget* sheet = frame()->m_pCurSheetFrame;
+    ASSERT_TRUE(sheet && sheet->isVisible());
+    const QPoint middle = frame()->frameGeometry().center();
+    const QRect first = sheet->frameGeometry();
+    // Halves of odd sizes round: a pixel either way.
+    EXPECT_LE(std::abs(first.center().x() - middle.x()), 1) << first.width();
+    EXPECT_LE(std::abs(first.center().y() - middle.y()), 1) << first.height();
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(sheet->frameGeometry(), first) << "the second press moves it no more";
+  }
 }
 
 }  // namespace

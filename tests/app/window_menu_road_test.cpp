@@ -1,6 +1,9 @@
 // The Window menu as a user works it: the preview window shown and centred, the font-axis
 // items, and cascading the windows.
+#include <QGuiApplication>
 #include <QMdiArea>
+#include <QTest>
+#include <QWindow>
 #include <QMenuBar>
 
 #include "app/app_fixture.h"
@@ -86,6 +89,24 @@ TEST_F(WindowMenuRoad, CascadeSetsTheWindowsOneCaptionApartAtTheirOwnSize) {
   EXPECT_EQ(a->pos().x(), a->pos().y());
   EXPECT_EQ(frame()->ActiveChildFrame(), a);
   EXPECT_TRUE(messages.ids.empty());
+}
+
+// A writing sheet shown from the menus takes the keyboard: Escape, typed without a click
+// into the sheet, closes it.
+TEST_F(WindowMenuRoad, AShownWritingSheetTakesTheKeyboardSoEscapeClosesIt) {
+  const std::initializer_list<const char*> items[] = {
+      {"窗口", "设置窗口A", "显示"}, {"窗口", "设置窗口B", "显示"}, {"形状", "形状"}};
+  for (const auto& item : items) {
+    SCOPED_TRACE(*(item.end() - 2));
+    frame()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame()));
+    ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), item));
+    QWidget* sheet = frame()->m_pCurSheetFrame;
+    ASSERT_TRUE(sheet && sheet->isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([sheet] { return QGuiApplication::focusWindow() == sheet->windowHandle(); }));
+    QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([sheet] { return !sheet->isVisible(); }));
+  }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // with the text box, its painting (buttons, list boxes, prompt, picture box) and the mouse
 // over its buttons and boxes.
 #include <QScrollBar>
+#include <algorithm>
 
 #include "core/canvas/work_canvas.h"
 #include "core/document/tmb_doc.h"
@@ -75,6 +76,15 @@ void CTmbView::ShowRegistrationPanel(int state) {
     SetMouseSpeedForMode(1);
     panel.m_bFocusEdit = 0;
     if (m_edit) m_edit->hide();
+    // The characters written in the mode were saved or cleared: the window takes back the
+    // one it held before, and the last one written stays one undo away.
+    CTmbDoc* doc = GetDocument();
+    if (m_pPanelKept && doc) {
+      doc->SaveUndoCopy();
+      doc->m_char.CopyFrom(*m_pPanelKept);
+      doc->m_char.m_bChanged = 1;
+    }
+    m_pPanelKept.reset();
     // The window shows its whole character again.
     if (m_bInitialised) {
       ClientDC dc(*this);
@@ -84,7 +94,11 @@ void CTmbView::ShowRegistrationPanel(int state) {
     return;
   }
   if (state == 1) {
-    if (CTmbDoc* doc = GetDocument()) doc->SaveUndoCopy();
+    if (CTmbDoc* doc = GetDocument()) {
+      doc->SaveUndoCopy();
+      if (!m_pPanelKept) m_pPanelKept = std::make_unique<CCharData>();
+      m_pPanelKept->CopyFrom(doc->m_char);
+    }
   }
   gDrawState.SetRegistrationFlags(1);
   panel.Layout(gWorkCanvas.m_width, gDrawState.m_sizeCharImage, gDrawState.m_nRowHeight);
@@ -97,7 +111,11 @@ void CTmbView::ShowRegistrationPanel(int state) {
     if (panel.m_bWide) {
       m_edit->hide();
     } else {
-      const tmb::Rect r = OnWindow(panel.m_rcList);
+      // The list's place, kept inside the panel's frame, which it would cover as wide.
+      const tmb::Rect p = OnWindow(panel.m_rcPanel);
+      const tmb::Rect l = OnWindow(panel.m_rcList);
+      const tmb::Rect r{std::max(l.left, p.left + 1), std::max(l.top, p.top + 1), std::min(l.right, p.right - 1),
+                        std::min(l.bottom, p.bottom - 1)};
       m_edit->setGeometry(r.left - m_pArea->horizontalScrollBar()->value(),
                           r.top - m_pArea->verticalScrollBar()->value(), r.Width(), r.Height());
       m_edit->setFont(tmb::ui::ToQFont(panel.m_fontPanel));
@@ -130,6 +148,9 @@ void CTmbView::DrawRegistrationPanel(tmb::DeviceContext& dc) {
   const tmb::Rect whole = OnWindow(panel.m_rcPanel);
   dc.FillSolidRect(whole, kWhite);
   Frame3d(dc, whole, kLight, kDark);
+  // The writing box sunk into the page, its frame just outside what a confirm saves.
+  const tmb::Rect writing = OnWindow(panel.m_rcWriting);
+  Frame3d(dc, {writing.left - 1, writing.top - 1, writing.right + 1, writing.bottom + 1}, kDark, kLight);
   for (int i = 0; i < 4; ++i) {
     const tmb::Rect b = OnWindow(panel.m_rcButtons[size_t(i)]);
     dc.FillSolidRect(b, kButtonFace);

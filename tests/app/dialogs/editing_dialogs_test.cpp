@@ -230,6 +230,24 @@ TEST_F(OneTouch, ASuffixNamingAFolderIsRefusedAndTheDialogStaysOpen) {
   EXPECT_EQ(values.m_nAction, 1);
 }
 
+TEST_F(OneTouch, TheScriptFileAndTheSuffixAreWideEnoughToRead) {
+  COneTouchEffectDlg values;
+  values.m_strFile = "eff_sample1.txt";
+  std::vector<bool> readable;
+  dialogs.Then([&readable](DialogWindow& d) {
+    d.show();
+    QCoreApplication::processEvents();
+    for (int id : {COneTouchEffectForm::kFile, COneTouchEffectForm::kSuffix}) {
+      auto* edit = qobject_cast<QLineEdit*>(d.Control(id));
+      readable.push_back(edit && edit->width() >= edit->fontMetrics().horizontalAdvance(QStringLiteral("eff_sample1.txt")));
+    }
+    d.hide();
+    return ui::kIdCancel;
+  });
+  values.DoModal();
+  EXPECT_EQ(readable, (std::vector<bool>{true, true}));
+}
+
 TEST_F(OneTouch, TheScriptEditorHandsBackTheTextAndTheSaveButtonsAction) {
   CEffectScriptDlg values;
   values.m_strText = "1 \x89\x69\r\n";  // 永

@@ -171,7 +171,7 @@ TEST_F(Expansion, AGridWithoutCellsExpandsNothing) {
 
 TEST_F(Expansion, RegisteringStoresTheStrokesOfEachCellUnderItsCharacter) {
   CCharDataFull& rec = doc->m_char;
-  EXPECT_EQ(RegisterTextCharacters(rec, kEi, 0), 0) << "no stroke starts in a cell";
+  EXPECT_EQ(RegisterTextCharacters(rec, std::string(kEi) + kIchi, 0), 0) << "no stroke starts in a cell";
   // One stroke in the first cell, two in the second.
   const std::vector<std::pair<Point, int>> points = {{{300, 100}, 1}, {{400, 100}, 0}, {{300, 300}, 1},
                                                      {{320, 300}, 0}, {{310, 290}, 1}, {{310, 330}, 0}};
