@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractScrollArea>
+#include <QContextMenuEvent>
 #include <QMdiArea>
 #include <QScrollBar>
 #include <QSplitter>
@@ -425,6 +426,41 @@ TEST_F(ImageEditorCommands, TheEditorOpenedForADroppedPictureComesForwardCentred
   frame()->OnDropFiles({QString::fromStdString(path)});
   EXPECT_EQ(editor->pos(), QPoint(3, 4));
   EXPECT_TRUE(messages.ids.empty());
+}
+
+// A right press in the editor is the editor's alone: no window around it is asked for a
+// menu of its own (the main window would offer its bars), and the floating paste under way
+// waits for the button's release, which cancels it.
+TEST_F(ImageEditorCommands, ARightPressInTheEditorAsksNoOtherWindowForAMenu) {
+  CBmpViewWindow* window = OpenEditor();
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(frame()));
+  struct MenuAsks final : QObject {
+    bool eventFilter(QObject*, QEvent* e) override {
+      asks += e->type() == QEvent::ContextMenu ? 1 : 0;
+      return e->type() == QEvent::ContextMenu;  // none is shown here
+    }
+    int asks = 0;
+  } asks;
+  frame()->installEventFilter(&asks);
+  window->installEventFilter(&asks);
+  CBmpView& editor = window->editor();
+  editor.m_region = {10, 10, 60, 40};
+  ASSERT_TRUE(editor.Copy());
+  editor.BeginPaste();
+  const Point o = gDrawState.m_ptCanvasOrigin;
+  const QPoint at(o.x + 100 - window->ScrollPosition().x, o.y + 80 - window->ScrollPosition().y);
+  QTest::mouseMove(window->viewport(), at);
+  QTest::mousePress(window->viewport(), Qt::RightButton, {}, at);
+  // The menu request the window system makes of a right press on this desktop.
+  QContextMenuEvent request(QContextMenuEvent::Mouse, at, window->viewport()->mapToGlobal(at));
+  QCoreApplication::sendEvent(window->viewport(), &request);
+  EXPECT_EQ(asks.asks, 0);
+  EXPECT_EQ(editor.m_nMode, CBmpView::kModeFloat);
+  QTest::mouseRelease(window->viewport(), Qt::RightButton, {}, at);
+  EXPECT_EQ(editor.m_nMode, CBmpView::kModeRegion);
+  frame()->removeEventFilter(&asks);
+  window->removeEventFilter(&asks);
 }
 
 }  // namespace
