@@ -50,7 +50,7 @@ void CDocWindowLinks::LoadImageIntoView(int kind, int picture) {
   }
   if (!fromFile) return;
   CMainFrame* frame = theApp.mainFrame();
-  if (frame) frame->EnsureImageEditor(1);
+  if (frame) frame->EnsureImageEditorOpen();
   if (CBmpViewWindow* editor = CBmpViewWindow::Instance()) {
     editor->editor().ShowPicture(gWorkCanvas.m_colorBitmap, size);
     editor->SyncModified();

@@ -278,14 +278,15 @@ int CMainFrame::AskSaveChanges(int askCharacters, int askPicture) {
   return result;
 }
 
-int CMainFrame::EnsureImageEditor(int create) {
-  if (!create) return theApp.m_bImageEditorOpen;
-  if (!theApp.m_bImageEditorOpen) theApp.OpenImageEditor();
+int CMainFrame::EnsureImageEditorOpen() {
+  if (theApp.m_bImageEditorOpen) return 1;
+  if (!theApp.OpenImageEditor()) return 0;
+  ActivateViewOfKind(kKindImageEditor, 1);
   return 1;
 }
 
 void CMainFrame::ActivateViewOfKind(int kind, int mode) {
-  if (kind == kKindImageEditor) EnsureImageEditor(1);
+  if (kind == kKindImageEditor && !theApp.m_bImageEditorOpen) theApp.OpenImageEditor();
   // Nothing else opens the preview window: the commands that show it open it, and it
   // opens minimised.
   const bool opened = kind == kKindPreview && theApp.OpenPreview();
@@ -364,7 +365,7 @@ void CMainFrame::OnDropFiles(const QStringList& paths) {
   if (!AcceptPathValue(path)) return;
   const QString extension = QFileInfo(paths.first()).suffix().toLower();
   if (extension == QLatin1String("bmp")) {
-    EnsureImageEditor(1);
+    EnsureImageEditorOpen();
     CBmpViewWindow* editor = CBmpViewWindow::Instance();
     // The picture's name is shown only once the picture is in the editor.
     const std::string previous = gDrawState.m_szPictureFilePath;

@@ -48,7 +48,9 @@ class CMainFrame : public tmb::ui::MainFrame {
   // -1 when the user cancelled or a save the user asked for did not happen, 1 when
   // something was saved, else 0.
   int AskSaveChanges(int askCharacters, int askPicture);
-  int EnsureImageEditor(int create);
+  // Opens the image editor when the application has not yet and brings it forward,
+  // centred; 1 when it is open, 0 when it could not be opened.
+  int EnsureImageEditorOpen();
   // Mode 0 brings the frame forward unless it already is; 1 also centres it; 2 only shows it.
   // The image editor and the preview are opened first when they are not open.
   void ActivateViewOfKind(int kind, int mode);

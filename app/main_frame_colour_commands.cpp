@@ -31,7 +31,7 @@ constexpr ColourChoice kColourChoices[] = {
 void CMainFrame::RegisterColourCommands() {
   for (const ColourChoice& c : kColourChoices) {
     OnCommand(c.id, [this, c] {
-      if (c.kind == kKindImageEditor) EnsureImageEditor(1);
+      if (c.kind == kKindImageEditor && !theApp.m_bImageEditorOpen) theApp.OpenImageEditor();
       if (!tmb::ChooseColour(gDrawState.*c.colour)) return;
       if (c.id == tmb::kCmdTabletPen) SetTabletPenColour(gDrawState.m_crTabletPen);
       RefreshBackground(c.kind);
@@ -46,7 +46,7 @@ void CMainFrame::RegisterColourCommands() {
 }
 
 void CMainFrame::RefreshBackground(int kind) {
-  if (kind < 0 || (kind == kKindImageEditor && !EnsureImageEditor(0))) return;
+  if (kind < 0 || (kind == kKindImageEditor && !theApp.m_bImageEditorOpen)) return;
   tmb::ui::View* view = PeekViewOfKind(kind);
   // Each window paints its surround into its own surface, which the screen only copies.
   if (auto* drawing = qobject_cast<CTmbView*>(view)) {

@@ -246,7 +246,7 @@ void CPre_View::ScrollBy(tmb::DeviceContext& dc, int vertical, int delta) {
 
 void CPre_View::ToggleFrame(tmb::DeviceContext& dc) {
   CLineRecord record{m_rcSelect.left, m_rcSelect.top, m_rcSelect.right, m_rcSelect.bottom, 1, 1};
-  DrawRubberBandRect(dc, record);
+  DrawRubberBandLine(dc, record);
 }
 
 void CPre_View::ShowSelection(tmb::DeviceContext& dc) {

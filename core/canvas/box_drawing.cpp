@@ -17,7 +17,7 @@ void FillIfAny(tmb::DeviceContext& dc, const tmb::Rect& r, tmb::Colour colour) {
 
 }  // namespace
 
-void DrawRubberBandRect(tmb::DeviceContext& dc, CLineRecord& record) {
+void DrawRubberBandLine(tmb::DeviceContext& dc, CLineRecord& record) {
   if (record.shift) {
     const tmb::Point o = gDrawState.m_ptCanvasOrigin;
     record.x1 += o.x;
@@ -43,7 +43,7 @@ void DrawRubberBandRect(tmb::DeviceContext& dc, CLineRecord& record) {
 
 void DrawRubberBandLinePts(tmb::DeviceContext& dc, tmb::Point p1, tmb::Point p2, int shift, int width) {
   CLineRecord record{p1.x, p1.y, p2.x, p2.y, shift, width};
-  DrawRubberBandRect(dc, record);
+  DrawRubberBandLine(dc, record);
 }
 
 void FillColouredRect(tmb::DeviceContext& dc, const CLineRecord& record) {

@@ -19,7 +19,7 @@ struct CLineRecord {
 // what it covers, so that drawing it again removes it. The record is brought into the
 // form it was drawn in: shifted by the canvas origin (the shift flag then cleared, so a
 // second drawing lands on the first) and its corners put in order.
-void DrawRubberBandRect(tmb::DeviceContext& dc, CLineRecord& record);
+void DrawRubberBandLine(tmb::DeviceContext& dc, CLineRecord& record);
 void DrawRubberBandLinePts(tmb::DeviceContext& dc, tmb::Point p1, tmb::Point p2, int shift, int width);
 // Fills the record's rectangle with the colour in value.
 void FillColouredRect(tmb::DeviceContext& dc, const CLineRecord& record);

@@ -18,7 +18,7 @@ size_t NameStart(std::string_view path) {
 
 std::string GetFileNameOfPath(std::string_view path) { return std::string(path.substr(NameStart(path))); }
 
-std::string GetFileExtension(std::string_view path) {
+std::string GetFileExt(std::string_view path) {
   const std::string_view name = path.substr(NameStart(path));
   const size_t dot = name.rfind('.');
   return dot == std::string_view::npos ? std::string() : std::string(name.substr(dot + 1));

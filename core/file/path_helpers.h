@@ -8,7 +8,7 @@
 // The file name and extension of path.
 std::string GetFileNameOfPath(std::string_view path);
 // The extension of path's file name, without its dot; empty when it has none.
-std::string GetFileExtension(std::string_view path);
+std::string GetFileExt(std::string_view path);
 // The drive and folder of path without a trailing separator.
 std::string GetDirectoryOfPath(std::string_view path);
 // dir and name joined by '/', unless dir is empty or already ends with a separator.

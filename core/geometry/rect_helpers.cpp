@@ -1,5 +1,7 @@
 #include "core/geometry/rect_helpers.h"
 
+#include "core/geometry/fpoint.h"
+
 void NormalizeRect(tmb::Rect& rect) { rect.Normalize(); }
 
 bool NormalizeAndClipRect(tmb::Rect& rect, const tmb::Rect& clip) {
@@ -15,4 +17,8 @@ void ClipCornersToRect(tmb::Point& p1, tmb::Point& p2, const tmb::Rect& clip) {
   if (r == clip) return;
   p1 = {r.left, r.top};
   p2 = {r.right, r.bottom};
+}
+
+tmb::Rect RoundFloatRect(float left, float top, float right, float bottom) {
+  return {RoundHalfAway(left), RoundHalfAway(top), RoundHalfAway(right), RoundHalfAway(bottom)};
 }

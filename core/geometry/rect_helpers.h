@@ -18,3 +18,5 @@ bool NormalizeAndClipRect(tmb::Rect& rect, const tmb::Rect& clip);
 // The rectangle of two corner points, normalised and intersected with clip; unless the
 // result equals clip, p1 receives its top-left and p2 its bottom-right.
 void ClipCornersToRect(tmb::Point& p1, tmb::Point& p2, const tmb::Rect& clip);
+// A rectangle of float coordinates with each rounded half away from zero.
+tmb::Rect RoundFloatRect(float left, float top, float right, float bottom);

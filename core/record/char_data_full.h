@@ -43,7 +43,6 @@ enum FramePartMode {
 
 enum CharFlagIndex {
   kFlagMorphState = 0,    // animation frame in progress: 0 none, 1, 2 or -2
-  kFlagMorphReset = 1,    // read by the animation frame step
   kFlagMorphPercent = 5,  // percentage of the frame, 0 to 100
   kFlagRedrawA = 7,       // redraw flags raised by parameter changes
   kFlagRedrawB = 8,
@@ -123,6 +122,12 @@ class CCharDataFull : public CCharData {
   int32_t m_bModified = 0;        // set by pen input; cleared by reading and writing a file
   int32_t m_bEverySample = 0;     // pen input keeps every sample, however soon it comes
   std::array<int32_t, kCharFlagCount> m_flags{0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 0};
+  // Read by the animation frame step: while set, a frame keeps its morph state and draws
+  // with parameters 1, 8 and 9 at 0.
+  int32_t m_bMorphReset = 0;
+  // The picture colour of an animation frame, which the frame step hands to the path
+  // sequence with the frame's parameters.
+  int32_t m_nFrameValue = 0;
   CGuideLines m_guide;
   // Source paths (UTF-8) of background pictures 1 and 2, embedded by the writer.
   std::array<std::string, 2> m_picturePath;

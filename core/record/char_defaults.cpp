@@ -23,8 +23,9 @@ constexpr int kFrameCountParam = 50;
 
 bool InRange(int k, int a, int b) { return k >= a && k <= b; }
 
-// The data folder in code page 932, as records hold texts.
-std::string DataFolder() { return tmb::Utf8ToSjisLossy(gDrawState.m_szCurFolder); }
+// The default folder for what a record's settings write (the current folder at start), in
+// code page 932 as records hold texts. The data folder is only read, never written to.
+std::string DefaultOutputFolder() { return tmb::Utf8ToSjisLossy(gDrawState.m_szCurFolderCrt); }
 
 // name (UTF-8) in the data folder, in code page 932.
 std::string DataFile(const char* name) { return tmb::Utf8ToSjisLossy(JoinPath(gDrawState.m_szCurFolder, name)); }
@@ -63,7 +64,7 @@ void CCharData::SetDefaultParams() {
   // Parameter 50 (the frame count) names the last entry; kept within the table.
   m_valueTable[std::clamp(m_param[kFrameCountParam], 1, kValueTableSize) - 1] = kValueTableFill;
   m_text[kTextAnimationName] = "ani";
-  m_text[kTextFolder] = DataFolder();
+  m_text[kTextFolder] = DefaultOutputFolder();
   if (CCharDataFull* full = Full()) {
     full->m_nOutlineDirty = 1;
     full->m_rangeFrom = 0;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/canvas/box_drawing.h"
+#include "core/geometry/saturate.h"
 
 namespace {
 
@@ -68,6 +69,21 @@ void CEditRegions::ToggleCurrent(tmb::DeviceContext& dc) {
 tmb::Rect CEditRegions::GetCurrent() const {
   if (m_nCurrent < 0 || m_nCurrent >= kEditRegionCount) return {};
   return m_rects[size_t(m_nCurrent)];
+}
+
+tmb::Point CEditRegions::GetCurrentTopLeft() const {
+  const tmb::Rect r = GetCurrent();
+  return {r.left, r.top};
+}
+
+tmb::Point CEditRegions::GetCurrentBottomRight() const {
+  const tmb::Rect r = GetCurrent();
+  return {r.right, r.bottom};
+}
+
+tmb::Size CEditRegions::GetCurrentSize() const {
+  const tmb::Rect r = GetCurrent();
+  return {SaturateToInt(int64_t{r.right} - r.left), SaturateToInt(int64_t{r.bottom} - r.top)};
 }
 
 void CCellRectTable::Clear(CEditRegions& table) {

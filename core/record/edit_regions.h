@@ -39,6 +39,11 @@ struct CEditRegions {
   void ToggleCurrent(tmb::DeviceContext& dc);
   // The current rectangle; an empty one when the index lies outside the list.
   tmb::Rect GetCurrent() const;
+  // Its corners as stored and its size (right minus left, bottom minus top): the block of
+  // a drawing window that a picture save or a clipboard send takes.
+  tmb::Point GetCurrentTopLeft() const;
+  tmb::Point GetCurrentBottomRight() const;
+  tmb::Size GetCurrentSize() const;
 
  private:
   int HeldCount() const;

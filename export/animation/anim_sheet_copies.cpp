@@ -11,6 +11,7 @@
 #include "platform/text/code_page.h"
 
 CAnimChainSettings gAnimChain;
+std::string gAnimListFile;
 int gAnimTestFlag = 0;
 int gAnimSavePageFilled = 0;
 tmb::Rect gAnimSaveRegion{};
@@ -200,7 +201,7 @@ void AnimToSavePage(const CCharData& record, CAniSaveValues& page) {
   // The first fill of a run starts the page at the default folder, a wait of 10 for every
   // frame and no frame count, so that leaving the motion page fits the waits to it.
   gAnimSavePageFilled = 1;
-  page.m_strFolder = gDrawState.m_szCurFolder;
+  page.m_strFolder = gDrawState.m_szCurFolderCrt;
   page.m_waits.fill(kFirstFillWait);
   page.m_nWaitCount = 0;
 }

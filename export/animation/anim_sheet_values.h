@@ -190,6 +190,8 @@ struct CAnimChainSettings {
   int m_bInheritName = 0;
 };
 extern CAnimChainSettings gAnimChain;
+// The list file the continuous file processing was last given ("読込・実行"), UTF-8.
+extern std::string gAnimListFile;
 // The file page's hidden test switch.
 extern int gAnimTestFlag;
 // The file page was filled from a record once in this run (its first fill sets the page

@@ -57,6 +57,7 @@ void ChooseTransitionStyle(ParamBlock& params, int percent, int ownStyle) {
 void CopyAnimatedRecord(CCharDataFull& to, const CCharDataFull& from) {
   to.CopyFrom(from);
   to.m_flags = from.m_flags;
+  to.m_bMorphReset = from.m_bMorphReset;
   to.m_bDerived = from.m_bDerived;
 }
 
@@ -94,12 +95,13 @@ void SetUpFrameRecord(CCharDataFull& out, const CAnimationRecords& records, int 
     BlendThroughMedians(params, percent);
     ChooseTransitionStyle(params, percent, ownStyle);
   }
-  if (out.m_flags[kFlagMorphReset] == 0) {
+  if (out.m_bMorphReset == 0) {
     out.m_flags[kFlagMorphState] = 0;
   } else {
     for (int p : kResetParams) params[size_t(p)] = 0;
   }
   out.m_nOutlineDirty = 1;
+  out.m_nFrameValue = int32_t(tmb::PlainColour(tmb::Colour(uint32_t(out.m_rangeFrom))));
 }
 
 int LoadShapeSheetForKind(int kind) {
@@ -148,7 +150,7 @@ int StepAnimationFrame(AnimationFrameView& view, tmb::DeviceContext& dc, int fra
   // The frame's outline went into the path sequence as it was drawn; its colours follow,
   // and the run's movie keeps it as its next picture.
   if (settings[kAnimSwf]) {
-    const tmb::Colour colour = tmb::PlainColour(tmb::Colour(uint32_t(out->m_rangeFrom)));
+    const auto colour = tmb::Colour(uint32_t(out->m_nFrameValue));
     gPathSequence.AddFrame(colour, out->m_param);
     gPlaybackOutput.AddSwfPicture(colour, out->m_param);
   }

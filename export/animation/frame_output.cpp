@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
+
+#include <unistd.h>
 
 #include "core/canvas/work_canvas.h"
 #include "core/file/path_helpers.h"
@@ -11,6 +14,7 @@
 #include "core/file/stored_path.h"
 #include "core/path/path_sequence.h"
 #include "core/record/char_data.h"
+#include "core/state/draw_state.h"
 #include "export/animation/animation_flags.h"
 #include "export/animation/frame_movie_outputs.h"
 #include "export/picture/picture_file_writer.h"
@@ -35,6 +39,7 @@ constexpr uint8_t kFlagPictureStart = 3;
 constexpr int kMsgAviNotMade = 61590;
 constexpr int kMsgNoFolder = 61591;
 constexpr int kMsgMovieNotWritten = 61592;
+constexpr int kMsgOpenFileError = 62047;
 
 bool On(const ParamBlock& params, int index) { return params[size_t(index)] != 0; }
 
@@ -50,6 +55,17 @@ int FrameFormat(const ParamBlock& params) {
 // The writer's formats number the picture types alike, so a format names its extension.
 static_assert(int(kFormatBmp) == int(kPictureBmp) && int(kFormatJpeg) == int(kPictureJpeg) &&
               int(kFormatPng) == int(kPicturePng));
+
+// Whether a file can be made in folder: a file of a name of its own is made and removed
+// again, so that neither the permissions of the user nor a read-only disc is guessed.
+bool FolderTakesFiles(const std::string& folder) {
+  std::string probe = JoinPath(folder.empty() ? "." : folder, ".tamberi_probe_XXXXXX");
+  const int fd = mkstemp(probe.data());
+  if (fd < 0) return false;
+  close(fd);
+  unlink(probe.c_str());
+  return true;
+}
 
 void TellMovieNotWritten(const std::string& path, const std::string& why) {
   tmb::ShowMessage(kMsgMovieNotWritten, tmb::kMsgOk, {path, why});
@@ -79,7 +95,7 @@ void CFrameOutput::Abandon() {
   m_mng.m_nFramesWritten = 0;
   AbandonGifFile(m_gif);
   m_tempFolder.Remove();
-  m_tempNames.clear();
+  m_pTempNames.clear();
 }
 
 int CFrameOutput::Begin(const CCharData& record, int frames) {
@@ -89,7 +105,9 @@ int CFrameOutput::Begin(const CCharData& record, int frames) {
   const ParamBlock& params = record.m_param;
   frames = std::clamp(frames, 1, kMaxAnimFrames);
   if (m_rcCanvas.IsEmpty()) m_rcCanvas = {0, 0, gWorkCanvas.m_width, gWorkCanvas.m_height};
-  const std::string folder = ResolveStoredPath(record.m_text[kTextFolder]);
+  // A record that names no folder writes into the current folder the program started in.
+  std::string folder = ResolveStoredPath(record.m_text[kTextFolder]);
+  if (folder.empty()) folder = gDrawState.m_szCurFolderCrt;
   m_szBase = JoinPath(folder, tmb::SjisToUtf8Lossy(record.m_text[kTextAnimationName]));
   // Whatever is written goes into the folder: a missing one is refused before anything.
   const bool writes = On(params, kAnimFrameFiles) || On(params, kAnimHtml) ||
@@ -98,6 +116,12 @@ int CFrameOutput::Begin(const CCharData& record, int frames) {
   std::error_code ec;
   if (writes && !std::filesystem::is_directory(std::filesystem::u8path(folder.empty() ? "." : folder), ec)) {
     tmb::ShowMessage(kMsgNoFolder, tmb::kMsgOk, {folder});
+    return -1;
+  }
+  // A folder that takes no files fails the run before its first frame, not at each one.
+  if (writes && !FolderTakesFiles(folder)) {
+    tmb::Beep();
+    tmb::ShowMessage(kMsgOpenFileError);
     return -1;
   }
   for (size_t i = 0; i < m_frameWait.size(); ++i) {
@@ -230,8 +254,8 @@ int CFrameOutput::SaveFrameImage(const ParamBlock& params, int frame, int frames
 
 bool CFrameOutput::KeepForWayBack(int number, int count, tmb::DeviceContext& dc, const tmb::Surface& bitmap) {
   if (!m_tempFolder.IsMade() || number < 0 || number >= count) return true;
-  if (m_tempNames.size() < size_t(count)) m_tempNames.resize(size_t(count));
-  std::string& name = m_tempNames[size_t(number)];
+  if (m_pTempNames.size() < size_t(count)) m_pTempNames.resize(size_t(count));
+  std::string& name = m_pTempNames[size_t(number)];
   name = (m_tempFolder.path() / ("frame_" + std::to_string(number) + ".png")).string();
   return SaveDCImageFile(&dc, &bitmap, 0, 0, m_rcCanvas.right, m_rcCanvas.bottom, name, kFormatPng, 1) == 1;
 }
@@ -241,9 +265,9 @@ int CFrameOutput::PlayWayBack(const ParamBlock& params, tmb::DeviceContext& dc, 
   if (!picture.Create(m_rcCanvas.right, m_rcCanvas.bottom, dc.CompatibleFormat())) return 0;
   for (int k = 2; k <= count; ++k) {
     const int index = count - k;
-    if (size_t(index) >= m_tempNames.size() || m_tempNames[size_t(index)].empty()) continue;
+    if (size_t(index) >= m_pTempNames.size() || m_pTempNames[size_t(index)].empty()) continue;
     tmb::Size size;
-    if (ReadPngFile(&dc, m_tempNames[size_t(index)], &size, &picture) != kPictureRead) continue;
+    if (ReadPngFile(&dc, m_pTempNames[size_t(index)], &size, &picture) != kPictureRead) continue;
     SetFrameDelay(params, index, frames, k);
     // The last frame of the way back is the first one again: a looping movie shows it once.
     if (!AddToMovies(params, dc, picture, k < count)) return 0;
@@ -276,7 +300,8 @@ int CFrameOutput::CloseMovies(const ParamBlock& params) {
 int CFrameOutput::End(const ParamBlock& params, tmb::DeviceContext& dc, int frames, int count) {
   gFrameRecording = 0;
   if (m_bNoFiles) return 1;
-  if (m_bHtml && !gAnimAborted) IndexPage().Write();
+  // The page lists the pictures written, also those of a stopped run.
+  if (m_bHtml) IndexPage().Write();
   int result = 1;
   if (gAnimAborted) {
     // A stopped run leaves no half movie under the names, and earlier files as they were.
@@ -291,7 +316,7 @@ int CFrameOutput::End(const ParamBlock& params, tmb::DeviceContext& dc, int fram
     }
   }
   m_tempFolder.Remove();
-  m_tempNames.clear();
+  m_pTempNames.clear();
   if (!CloseMovies(params)) result = 0;
   if (On(params, kAnimSwf) && !WriteSwfMovie(params, frames)) result = 0;
   return result;

@@ -30,9 +30,9 @@ class CFrameOutput {
 
   // Prepares a run of frames frames from record's settings, file-name base, save folder
   // and per-frame waits: the index page, the path sequence (SWF on) and the movies. A run
-  // still open is abandoned first. Returns 1; -1 when the folder does not exist (nothing
-  // is opened then) or when a movie cannot be made (that movie is switched off, the
-  // others are opened).
+  // still open is abandoned first. Returns 1; -1 when the folder does not exist or takes
+  // no files (told; nothing is opened then) or when a movie cannot be made (that movie is
+  // switched off, the others are opened).
   int Begin(const CCharData& record, int frames);
   // Writes frame number (of count numbers the run writes) as a frame picture and adds it
   // to the open movies; with back-and-forth it is also kept for the way back. Returns 0
@@ -99,7 +99,7 @@ class CFrameOutput {
   int m_bAviOpen = 0;
   // The frames kept for the way back, by number, in a folder of the run's own.
   tmb::TempFolder m_tempFolder;
-  std::vector<std::string> m_tempNames;
+  std::vector<std::string> m_pTempNames;
   // The pictures of the SWF movie, one per frame drawn.
   std::unique_ptr<CPathSequence> m_pSwfMovie;
   int m_bSwfFullTold = 0;

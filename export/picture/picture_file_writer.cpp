@@ -95,7 +95,7 @@ int SaveDCImageFile(tmb::DeviceContext* pDC, const tmb::Surface* source, int x, 
 }
 
 int PictureFormatOfPath(const std::string& path) {
-  std::string ext = GetFileExtension(path);
+  std::string ext = GetFileExt(path);
   std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
   if (ext == "jpg" || ext == "jpeg") return kFormatJpeg;
   if (ext == "png") return kFormatPng;

@@ -1,6 +1,14 @@
 #include "export/sheet/animate_save_ex_page.h"
 
+#include "core/state/mouse_messages.h"
+#include "platform/service/file_chooser.h"
 #include "platform/ui/radio_choice.h"
+
+namespace {
+
+constexpr char kListFilter[] = "(*.txt;*.doc;)|*.txt;*.doc;|(*.*)|*.*||";
+
+}  // namespace
 
 CAnimateSaveExPage::CAnimateSaveExPage(CAniSheetValues& values)
     : CAniPage(300, "ファイル拡張", kAnimPageSaveEx, values) {}
@@ -17,6 +25,22 @@ std::vector<tmb::ui::Binding> CAnimateSaveExPage::PageBindings() {
   };
 }
 
-void CAnimateSaveExPage::OnInitDialog() {
-  if (QWidget* run = Control(kRunListButton)) run->setEnabled(false);
+void CAnimateSaveExPage::OnPageNotify(int id, tmb::ui::Notify code) {
+  if (code == tmb::ui::Notify::kClicked && id == kRunListButton) ReadAndRun();
+}
+
+void CAnimateSaveExPage::ReadAndRun() {
+  tmb::FileChoice choice;
+  choice.filter = kListFilter;
+  choice.defaultExtension = "txt";
+  std::string path;
+  const bool chosen = tmb::Choosers().OpenFile(choice, path);
+  FlushMouseMessages();
+  if (!chosen || !UpdateData(true)) return;
+  const CAnimateSaveExValues& v = m_values.saveEx;
+  gAnimChain.m_nChain = v.m_nChain;
+  gAnimChain.m_bInheritArea = v.m_bInheritArea;
+  gAnimChain.m_bInheritName = v.m_bInheritName;
+  gAnimListFile = path;
+  Confirm();
 }

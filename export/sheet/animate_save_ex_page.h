@@ -9,12 +9,16 @@ class CAnimateSaveExPage : public CAniPage {
   Q_OBJECT
 
  public:
-  // "読込・実行": the continuous file processing, which this program does not run.
+  // "読込・実行": names the list file of the continuous file processing and confirms
+  // the page; the run over the list is not made here.
   static constexpr int kRunListButton = 606;
 
   explicit CAnimateSaveExPage(CAniSheetValues& values);
 
  protected:
   std::vector<tmb::ui::Binding> PageBindings() override;
-  void OnInitDialog() override;
+  void OnPageNotify(int id, tmb::ui::Notify code) override;
+
+ private:
+  void ReadAndRun();
 };

@@ -137,7 +137,7 @@ void CBmpView::DrawRegion() {
 
 void CBmpView::DrawFrame(tmb::DeviceContext& dc) {
   CLineRecord band{m_region.left, m_region.top, m_region.right, m_region.bottom, 1, 1};
-  DrawRubberBandRect(dc, band);
+  DrawRubberBandLine(dc, band);
 }
 
 void CBmpView::ShowRegionFrame() {

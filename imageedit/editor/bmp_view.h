@@ -143,6 +143,12 @@ class CBmpView {
   void OnMouseMove(tmb::Point device, bool leftOnly);
   void OnLButtonUp(tmb::Point device);
   void OnRButtonUp(tmb::Point device);
+  // A right press, a key press and the loss of the focus take the default processing and
+  // change nothing: the popup and the cancel of a paste come with the right button's
+  // release, the editor's keys are its accelerators, and a paste under way stays.
+  void OnRButtonDown(tmb::Point device);
+  void OnKeyDown(int key);
+  void OnKillFocus();
   // 1 right edge, 2 bottom edge, else 0 (frame shown only).
   int HitRegionEdge(tmb::Point p) const;
   // Whether p lies in the region; a region covering the whole canvas counts for nothing.

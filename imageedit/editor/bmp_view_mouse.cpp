@@ -85,6 +85,12 @@ void CBmpView::OnRButtonUp(tmb::Point device) {
   Redraw();
 }
 
+void CBmpView::OnRButtonDown(tmb::Point /*device*/) {}
+
+void CBmpView::OnKeyDown(int /*key*/) {}
+
+void CBmpView::OnKillFocus() {}
+
 void CBmpView::RegionDown(tmb::Point p) {
   m_nEdgeHit = HitRegionEdge(p);
   m_nInsideHit = m_nEdgeHit ? 0 : HitRegionInside(p);

@@ -7,6 +7,7 @@
 
 #include "core/file/path_helpers.h"
 #include "core/file/stored_path.h"
+#include "core/state/draw_state.h"
 #include "imageedit/effects/effect_def.h"
 #include "imageedit/effects/effect_dialogs.h"
 #include "imageedit/effects/effect_script.h"
@@ -23,6 +24,20 @@ constexpr int kMsgScriptTooLarge = 61541;    // the limit in bytes, the file
 constexpr int kMsgScriptEmpty = 61542;       // the file
 constexpr int kMsgScriptDropped = 61543;     // the entries kept, the lines dropped, the file
 constexpr const char* kScriptFilter = "(ef*.txt)|ef*.txt|(*.txt)|*.txt|(*.*)|*.*||";
+
+// The data folder is only read: a script of it is saved under its name into the user's
+// data folder (made when missing), and the definition names that copy from then on.
+std::string WritableScriptPath(const std::string& path) {
+  const std::string& data = gDrawState.m_szCurFolder;
+  const std::string& user = gDrawState.m_szUserFolder;
+  std::error_code ec;
+  if (data.empty() || user.empty() ||
+      !std::filesystem::equivalent(std::filesystem::u8path(GetDirectoryOfPath(path)), std::filesystem::u8path(data), ec)) {
+    return path;
+  }
+  std::filesystem::create_directories(std::filesystem::u8path(user), ec);
+  return JoinPath(user, GetFileNameOfPath(path));
+}
 
 }  // namespace
 
@@ -71,7 +86,7 @@ int CEffectDef::SaveText(const std::string& path) {
 
 int CEffectDef::SaveScriptAs(std::string& fileName, int mode) {
   const std::string previous = fileName;
-  std::string path = ResolveStoredPath(fileName);
+  std::string path = WritableScriptPath(ResolveStoredPath(fileName));
   if (mode == 2) {
     tmb::FileChoice choice;
     choice.filter = kScriptFilter;
@@ -79,12 +94,12 @@ int CEffectDef::SaveScriptAs(std::string& fileName, int mode) {
     choice.fileName = GetFileNameOfPath(path);
     choice.defaultExtension = "txt";
     if (!tmb::Choosers().SaveFile(choice, path)) return 0;
-    fileName = tmb::Utf8ToSjis(path).value_or(tmb::Utf8ToSjisLossy(path));
   }
   if (SaveText(path) < 0) {
     fileName = previous;
     return 0;
   }
+  if (path != ResolveStoredPath(fileName)) fileName = tmb::Utf8ToSjis(path).value_or(tmb::Utf8ToSjisLossy(path));
   return 1;
 }
 

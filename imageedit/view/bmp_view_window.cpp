@@ -41,6 +41,8 @@ constexpr int kMsgCancel = 62110;
 constexpr int kScrollLine = 16;
 constexpr int kParamPaperColour = 157;
 constexpr char kOpenFilter[] = "(*.bmp;*.png;*.jpg)|*.bmp;*.png;*.jpg|(*.*)|*.*||";
+// A 256-colour display takes BMP pictures with their palettes only.
+constexpr char kOpenFilterPalette[] = "(*.bmp)|*.bmp|(*.*)|*.*||";
 
 CBmpViewWindow* gInstance = nullptr;
 
@@ -49,6 +51,10 @@ class BmpViewArea final : public tmb::ui::SurfaceScrollArea<CBmpViewWindow> {
  public:
   explicit BmpViewArea(CBmpViewWindow* view) : SurfaceScrollArea(view) {
     setFocusPolicy(Qt::StrongFocus);
+    // The right button's release shows the editor's own popup; no other menu answers the
+    // press (which would reach the main window's menu of bars).
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
     viewport()->setMouseTracking(true);
     viewport()->setObjectName(QStringLiteral("imageEditorViewport"));
   }
@@ -64,6 +70,15 @@ class BmpViewArea final : public tmb::ui::SurfaceScrollArea<CBmpViewWindow> {
   }
   void scrollContentsBy(int, int) override {
     if (view_) view_->OnUpdate();
+  }
+  // Keys do not scroll the picture: they go to the editor, which leaves them alone.
+  void keyPressEvent(QKeyEvent* event) override {
+    if (view_) view_->editor().OnKeyDown(tmb::ui::VirtualKeyOf(event->key()));
+    event->accept();
+  }
+  void focusOutEvent(QFocusEvent* event) override {
+    if (view_) view_->editor().OnKillFocus();
+    QAbstractScrollArea::focusOutEvent(event);
   }
   void keyReleaseEvent(QKeyEvent* event) override {
     if (view_ && !event->isAutoRepeat()) view_->OnKeyUp(tmb::ui::VirtualKeyOf(event->key()));
@@ -292,6 +307,7 @@ void CBmpViewWindow::OnMouseEvent(const QMouseEvent& event) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
       if (event.button() == Qt::LeftButton) m_view.OnLButtonDown(device);
+      if (event.button() == Qt::RightButton) m_view.OnRButtonDown(device);
       break;
     case QEvent::MouseButtonRelease:
       if (event.button() == Qt::LeftButton) m_view.OnLButtonUp(device);
@@ -319,7 +335,7 @@ void CBmpViewWindow::SyncModified() {
 
 void CBmpViewWindow::OpenImageFileDialog() {
   tmb::FileChoice choice;
-  choice.filter = kOpenFilter;
+  choice.filter = gDrawState.m_bPaletteDevice ? kOpenFilterPalette : kOpenFilter;
   choice.defaultExtension = "bmp";
   choice.folder = gDrawState.m_szLastFolder;
   std::string path;

@@ -36,7 +36,7 @@ constexpr char kFilterOther[] = "(*.bmp)|*.bmp|(*.png)|*.png|(*.jpg)|*.jpg|(*.sv
 bool IsDrawingKind(int kind) { return kind == kKindCurrentDraw || kind == kKindDrawA || kind == kKindDrawB; }
 
 std::string LowerExtension(const std::string& path) {
-  std::string ext = GetFileExtension(path);
+  std::string ext = GetFileExt(path);
   std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
   return ext;
 }
@@ -123,7 +123,10 @@ tmb::Rect WindowRegionOfKind(int kind) {
   }
   CTmbView* view = IsDrawingKind(kind) ? CTmbView::ViewOfKind(kind) : nullptr;
   CTmbDoc* doc = view ? view->GetDocument() : nullptr;
-  return doc ? doc->m_char.m_regions.m_list.GetCurrent() : tmb::Rect{};
+  if (!doc) return {};
+  const CEditRegions& table = doc->m_char.m_regions.m_list;
+  const tmb::Point topLeft = table.GetCurrentTopLeft(), bottomRight = table.GetCurrentBottomRight();
+  return {topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
 }
 
 bool SaveImageAs(int kind) {

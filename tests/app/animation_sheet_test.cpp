@@ -27,6 +27,7 @@
 #include "export/sheet/ani_base_page.h"
 #include "export/sheet/ani_p_sheet.h"
 #include "export/sheet/ani_save_page.h"
+#include "export/sheet/animate_save_ex_page.h"
 #include "export/swf/swf_animation_export.h"
 #include "imageedit/editor/area_setting.h"
 #include "imageedit/view/bmp_view_window.h"
@@ -590,6 +591,38 @@ TEST_F(AnimationSheet, AFrameCountOutOfRangeIsToldByEveryButtonThatConfirms) {
     EXPECT_NE(Record(kKindDrawA).m_param[kAnimFrames], 300);
     frame()->HideAnimationSheet();
   }
+}
+
+// "読込・実行" on the file extension page asks for the list file; a chosen one is kept
+// with the page's chain settings and the page is confirmed into both windows' records; a
+// cancelled choice takes nothing and leaves the sheet open.
+TEST_F(AnimationSheet, ReadAndRunNamesTheListFileAndConfirmsTheFileExtensionPage) {
+  constexpr int kSplitOutputParam = 281;
+  gAnimChain = {};
+  gAnimListFile.clear();
+  ASSERT_TRUE(ChooseMenu({"动画", "ファイル拡張"}));
+  ASSERT_TRUE(SheetShown());
+  Click(609);                                // inherit the save area
+  Click(607 + ui::kSecondButton);            // "一組ごと"
+  Click(617 + 2 * ui::kSecondButton);        // "ステップ分割"
+  Click(CAnimateSaveExPage::kRunListButton);  // cancelled
+  ASSERT_EQ(chooser.asked.size(), 1u);
+  EXPECT_EQ(chooser.asked[0].filter, "(*.txt;*.doc;)|*.txt;*.doc;|(*.*)|*.*||");
+  EXPECT_TRUE(SheetShown());
+  EXPECT_EQ(gAnimListFile, "");
+  EXPECT_EQ(gAnimChain.m_bInheritArea, 0);
+  for (int kind : {kKindDrawA, kKindDrawB}) EXPECT_NE(Record(kind).m_param[kSplitOutputParam], 2);
+
+  const std::string list = (dir / "一覧.txt").string();
+  chooser.Next(list);
+  Click(CAnimateSaveExPage::kRunListButton);
+  EXPECT_EQ(gAnimListFile, list);
+  EXPECT_EQ(gAnimChain.m_bInheritArea, 1);
+  EXPECT_EQ(gAnimChain.m_bInheritName, 0);
+  EXPECT_EQ(gAnimChain.m_nChain, 1);
+  EXPECT_FALSE(SheetShown());
+  for (int kind : {kKindDrawA, kKindDrawB}) EXPECT_EQ(Record(kind).m_param[kSplitOutputParam], 2) << kind;
+  EXPECT_TRUE(messages.ids.empty());
 }
 
 }  // namespace

@@ -45,9 +45,9 @@ TEST_F(BackgroundColours, ACancelledChoiceChangesAndRefreshesNothing) {
       {kCmdTabletPen, &gDrawState.m_crTabletPen},
   };
   // The editor's colour opens the image editor first, even when the choice is cancelled.
-  ASSERT_EQ(frame()->EnsureImageEditor(0), 0);
+  ASSERT_EQ(theApp.m_bImageEditorOpen, 0);
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdBackEditor));
-  EXPECT_EQ(frame()->EnsureImageEditor(0), 1);
+  EXPECT_EQ(theApp.m_bImageEditorOpen, 1);
   PaintCounter counter;
   for (int kind : {kKindDrawA, kKindDrawB}) counter.Watch(View(kind)->area()->viewport());
   for (const Case& c : cases) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractScrollArea>
+#include <QContextMenuEvent>
+#include <QMdiArea>
 #include <QScrollBar>
 #include <QSplitter>
 #include <algorithm>
@@ -15,6 +17,7 @@
 #include "app/frame_view.h"
 #include "app/kind_lookup.h"
 #include "core/canvas/work_canvas.h"
+#include "export/picture/picture_file_writer.h"
 #include "imageedit/effects/effect_dialogs.h"
 #include "imageedit/effects/effect_names.h"
 #include "imageedit/view/bmp_view_window.h"
@@ -397,6 +400,67 @@ TEST_F(ImageEditorCommands, TheColourChangeTakesTheBackgroundFromTheRegionsCorne
   ASSERT_EQ(dialogs.shown, std::vector<int>{217});
   EXPECT_EQ(messages.beeps, 0);
   EXPECT_EQ(gColorChangeDlg.m_slots[CColorChangeDlg::kSlotBackground], (RgbSlot{0x56, 0x34, 0x12}));
+}
+
+// A picture dropped while the image editor is not open opens it and brings it forward,
+// centred over the windows; once open, the next drop leaves it where the user put it.
+TEST_F(ImageEditorCommands, TheEditorOpenedForADroppedPictureComesForwardCentred) {
+  ASSERT_TRUE(Start());
+  TempDir dir;
+  Surface picture;
+  ASSERT_TRUE(picture.Create(40, 30, PixelFormat::kColour32));
+  picture.Fill(kRed);
+  const std::string path = (dir / "dropped.bmp").string();
+  ASSERT_EQ(WritePictureFile(nullptr, &picture, nullptr, path, 40, 30, kFormatBmp), 1);
+  ASSERT_EQ(theApp.m_bImageEditorOpen, 0);
+  frame()->OnDropFiles({QString::fromStdString(path)});
+  ASSERT_EQ(theApp.m_bImageEditorOpen, 1);
+  EXPECT_EQ(frame()->GetActiveViewKind(), kKindImageEditor);
+  ui::ChildFrame* editor = CBmpViewWindow::Instance()->frame();
+  ASSERT_NE(editor, nullptr);
+  const QRect area = frame()->mdiArea()->viewport()->rect();
+  EXPECT_EQ(editor->pos(), QPoint(std::max(0, (area.width() - editor->width()) / 2),
+                                  std::max(0, (area.height() - editor->height()) / 2)));
+  editor->move(3, 4);
+  frame()->ActivateViewOfKind(kKindDrawA, 0);
+  frame()->OnDropFiles({QString::fromStdString(path)});
+  EXPECT_EQ(editor->pos(), QPoint(3, 4));
+  EXPECT_TRUE(messages.ids.empty());
+}
+
+// A right press in the editor is the editor's alone: no window around it is asked for a
+// menu of its own (the main window would offer its bars), and the floating paste under way
+// waits for the button's release, which cancels it.
+TEST_F(ImageEditorCommands, ARightPressInTheEditorAsksNoOtherWindowForAMenu) {
+  CBmpViewWindow* window = OpenEditor();
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(frame()));
+  struct MenuAsks final : QObject {
+    bool eventFilter(QObject*, QEvent* e) override {
+      asks += e->type() == QEvent::ContextMenu ? 1 : 0;
+      return e->type() == QEvent::ContextMenu;  // none is shown here
+    }
+    int asks = 0;
+  } asks;
+  frame()->installEventFilter(&asks);
+  window->installEventFilter(&asks);
+  CBmpView& editor = window->editor();
+  editor.m_region = {10, 10, 60, 40};
+  ASSERT_TRUE(editor.Copy());
+  editor.BeginPaste();
+  const Point o = gDrawState.m_ptCanvasOrigin;
+  const QPoint at(o.x + 100 - window->ScrollPosition().x, o.y + 80 - window->ScrollPosition().y);
+  QTest::mouseMove(window->viewport(), at);
+  QTest::mousePress(window->viewport(), Qt::RightButton, {}, at);
+  // The menu request the window system makes of a right press on this desktop.
+  QContextMenuEvent request(QContextMenuEvent::Mouse, at, window->viewport()->mapToGlobal(at));
+  QCoreApplication::sendEvent(window->viewport(), &request);
+  EXPECT_EQ(asks.asks, 0);
+  EXPECT_EQ(editor.m_nMode, CBmpView::kModeFloat);
+  QTest::mouseRelease(window->viewport(), Qt::RightButton, {}, at);
+  EXPECT_EQ(editor.m_nMode, CBmpView::kModeRegion);
+  frame()->removeEventFilter(&asks);
+  window->removeEventFilter(&asks);
 }
 
 }  // namespace

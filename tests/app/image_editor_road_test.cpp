@@ -293,6 +293,30 @@ TEST_F(ImageEditorRoad, MirrorUndoOneTouchAndZoomFromTheEditorsMenu) {
   SavePictureForViewing(shown, "editor_menu_road_zoom_4x");
 }
 
+// On a 256-colour display the open dialog offers BMP pictures (which carry a palette) and
+// all files; on a true-colour one BMP, PNG and JPEG.
+TEST_F(ImageEditorRoad, TheOpenDialogOffersThePicturesTheDisplayCanShow) {
+  ASSERT_TRUE(Start());
+  ShowAndPaint();
+  Surface picture;
+  ASSERT_TRUE(picture.Create(20, 20, PixelFormat::kColour32));
+  picture.Fill(kWhite);
+  ASSERT_NE(OpenPicture(picture, "white.bmp"), nullptr);
+  const struct {
+    int palette;
+    const char* filter;
+  } cases[] = {{1, "(*.bmp)|*.bmp|(*.*)|*.*||"}, {0, "(*.bmp;*.png;*.jpg)|*.bmp;*.png;*.jpg|(*.*)|*.*||"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.palette);
+    gDrawState.m_bPaletteDevice = c.palette;
+    chooser.asked.clear();
+    ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"画像ﾌｧｲﾙ", "開く"}));  // cancelled
+    ASSERT_EQ(chooser.asked.size(), 1u);
+    EXPECT_EQ(chooser.asked[0].filter, c.filter);
+  }
+  EXPECT_EQ(gDrawState.m_szPictureFilePath, (dir / "white.bmp").string()) << "a cancel keeps the picture";
+}
+
 TEST_F(ImageEditorRoad, TheColourChangeTakesTheColourAtTheCornerOfTheRegionDragged) {
   ASSERT_TRUE(Start());
   Surface picture;

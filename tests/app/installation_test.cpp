@@ -3,6 +3,7 @@
 // installed program started with a fresh home, which reads its data from the prefix,
 // keeps the user's characters and store in the user's folder and writes nothing into the
 // prefix (which the tests make read-only and compare before and after).
+#include <QAbstractButton>
 #include <QStandardPaths>
 #include <cstdlib>
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include <optional>
 
 #include "app/app_fixture.h"
+#include "app/kind_lookup.h"
 #include "app/program_folders.h"
 #include "app/tmb_document.h"
 #include "brush/bitmap/dib.h"
@@ -24,11 +26,16 @@
 #include "core/record/log_font.h"
 #include "core/store/char_store.h"
 #include "core/text/text_settings.h"
+#include "export/animation/anim_sheet_values.h"
+#include "export/sheet/ani_base_page.h"
+#include "export/sheet/ani_p_sheet.h"
+#include "export/sheet/ani_save_page.h"
 #include "platform/file/binary_file.h"
 #include "support/char_file_fixture.h"
 #include "support/checking_tool.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
+#include "support/ui/menu_path.h"
 
 namespace tmb::test {
 namespace {
@@ -238,6 +245,55 @@ TEST_F(Installed, TheInstalledDataServesTheStartAndTheUsersCharactersStayInTheUs
   EXPECT_EQ(RecordPoints(record), kStrokes);
   // The reopened file refilled window A's temporary set, beside the main store.
   EXPECT_TRUE(fs::is_regular_file(user / "fontdata_tmp1.idx"));
+  EXPECT_TRUE(messages.ids.empty());
+  EXPECT_EQ(Take(prefix.path()), before);
+}
+
+// A new record and the file page's first fill name the folder the program was started in
+// as the save folder, so the first animation of an installed program writes its frames
+// there, even when the process has moved on to another folder, and nothing into the
+// prefix.
+TEST_F(Installed, TheFirstAnimationWritesItsFramesIntoTheCurrentFolderAtStart) {
+  UseFreshHome();
+  SetWritable(prefix.path(), false);
+  const Snapshot before = Take(prefix.path());
+  const fs::path work = home / "work";
+  fs::create_directories(work);
+  const fs::path previous = fs::current_path();
+  const int filled = gAnimSavePageFilled;
+  gAnimSavePageFilled = 0;  // a fresh start of the program
+  theApp.SetProgramFile((prefix / "bin" / "tamberi").string());
+  fs::current_path(work);
+  const bool started = Start();
+  fs::current_path(previous);
+  ASSERT_TRUE(started);
+  ShowAndPaint();
+  EXPECT_EQ(ResolveStoredPath(gCharSlots[0].m_text[kTextFolder]), work.string());
+
+  auto click = [this](int id) {
+    CAniPSheet& sheet = *frame()->AnimationSheet();
+    auto* page = static_cast<CAniPage*>(sheet.Page(sheet.ActiveIndex()));
+    auto* button = qobject_cast<QAbstractButton*>(page->Control(id));
+    ASSERT_NE(button, nullptr) << id;
+    button->click();
+  };
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"动画", "ファイル"}));
+  click(450);  // "作成する": the frame pictures
+  click(CAniPage::kConfirm);
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"动画", "基本設定"}));
+  click(CAniBasePage::kShowButton);
+  gAnimSavePageFilled = filled;
+
+  const int frames = GetCharDocumentOfKind(kKindDrawA)->DrawnRecord()->m_param[50];
+  ASSERT_GE(frames, 2);
+  int written = 0;
+  for (const fs::directory_entry& e : fs::directory_iterator(work)) {
+    const std::string name = e.path().filename().string();
+    EXPECT_EQ(name.rfind("ani_", 0), 0u) << name;
+    ++written;
+  }
+  EXPECT_EQ(written, frames);
+  EXPECT_TRUE(fs::exists(work / "ani_01.bmp") || fs::exists(work / "ani_01.png") || fs::exists(work / "ani_01.jpg"));
   EXPECT_TRUE(messages.ids.empty());
   EXPECT_EQ(Take(prefix.path()), before);
 }

@@ -201,7 +201,7 @@ TEST_F(LongRunStop, AClickStopsTheRecompressionAtOnceAndKeepsTheWholeUncompresse
 }
 
 TEST_F(LongRunStop, AClickStopsTheBatchAfterTheFileInHandAndTheBatchSaysSo) {
-  frame()->EnsureImageEditor(1);
+  frame()->EnsureImageEditorOpen();
   CBmpViewWindow* editor = CBmpViewWindow::Instance();
   ASSERT_NE(editor, nullptr);
   CBmpView& view = editor->editor();

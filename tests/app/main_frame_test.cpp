@@ -325,7 +325,7 @@ TEST_F(MainFrameTest, ActivatingAViewBringsItsFrameForward) {
   EXPECT_EQ(frame()->GetActiveViewKind(), kKindDrawB);
   frame()->ActivateViewOfKind(kKindImageEditor, 0);
   EXPECT_EQ(frame()->GetActiveViewKind(), kKindImageEditor);
-  EXPECT_EQ(frame()->EnsureImageEditor(0), 1);
+  EXPECT_EQ(theApp.m_bImageEditorOpen, 1);
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ class StatusPanes : public AppTest {
 
 TEST_F(StatusPanes, ShowTheEditorsCursorPointWhileThePointerMovesOverIt) {
   const QString blank = Pane(kPaneCursorX);
-  frame()->EnsureImageEditor(1);
+  frame()->EnsureImageEditorOpen();
   CBmpViewWindow* editor = CBmpViewWindow::Instance();
   ASSERT_NE(editor, nullptr);
   QWidget* surface = editor->viewport();

@@ -37,7 +37,7 @@ TEST_F(BoxDrawing, ARubberBandDrawnTwiceLeavesTheScreenAsItWas) {
   gDrawState.m_ptCanvasOrigin = {10, 5};
   surface.Fill(0x336699);
   CLineRecord record{40, 30, 2, 4, 1, 1};
-  DrawRubberBandRect(dc, record);
+  DrawRubberBandLine(dc, record);
   // Moved by the origin, corners in order, and no longer to be moved.
   EXPECT_EQ(record.x1, 12);
   EXPECT_EQ(record.y1, 9);
@@ -47,7 +47,7 @@ TEST_F(BoxDrawing, ARubberBandDrawnTwiceLeavesTheScreenAsItWas) {
   EXPECT_GT(CountOf(~0x336699u & 0xFFFFFF), 0);  // inverted dots
   EXPECT_EQ(dc.GetPixel(12, 9), ~0x336699u & 0xFFFFFF);
   EXPECT_EQ(dc.GetPixel(30, 20), 0x336699u);     // the inside untouched
-  DrawRubberBandRect(dc, record);
+  DrawRubberBandLine(dc, record);
   EXPECT_EQ(CountOf(0x336699), 80 * 80);
   // The drawing state of the context is as it was.
   EXPECT_EQ(dc.drawMode(), tmb::kR2CopyPen);

@@ -13,8 +13,8 @@ TEST(PathHelpers, SplitAndJoinPathsWithEitherSeparator) {
   EXPECT_EQ(GetFileNameOfPath("c:\\data\\fontbmp\\a.bmp"), "a.bmp");
   EXPECT_EQ(GetFileNameOfPath("/home/u/x.wdf"), "x.wdf");
   EXPECT_EQ(GetFileNameOfPath("c:name.txt"), "name.txt");
-  EXPECT_EQ(GetFileExtension("/a.b/c.JPG"), "JPG");
-  EXPECT_EQ(GetFileExtension("/a.b/noext"), "");
+  EXPECT_EQ(GetFileExt("/a.b/c.JPG"), "JPG");
+  EXPECT_EQ(GetFileExt("/a.b/noext"), "");
   EXPECT_EQ(GetDirectoryOfPath("c:\\data\\a.bmp"), "c:\\data");
   EXPECT_EQ(GetDirectoryOfPath("c:\\a.bmp"), "c:\\");
   EXPECT_EQ(GetDirectoryOfPath("/home/u/x.wdf"), "/home/u");

@@ -27,4 +27,17 @@ TEST(RectHelpers, ClipNormalisesAndReportsOverlap) {
   EXPECT_EQ(q1, (tmb::Point{-1, -1})) << "a result equal to the clip leaves the points";
 }
 
+// Each coordinate is rounded half away from zero: halves go outwards on either side of 0.
+TEST(RoundFloatRect, RoundsEachCoordinateHalfAwayFromZero) {
+  struct Case {
+    float l, t, r, b;
+    tmb::Rect rounded;
+  } cases[] = {
+      {0.5f, 1.5f, 2.49f, 2.5f, {1, 2, 2, 3}},
+      {-0.5f, -1.5f, -2.49f, -2.5f, {-1, -2, -2, -3}},
+      {10.f, -0.4f, 499.5f, 749.5f, {10, 0, 500, 750}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(RoundFloatRect(c.l, c.t, c.r, c.b), c.rounded) << c.l;
+}
+
 }  // namespace

@@ -169,7 +169,9 @@ TEST_F(CharDefaultsTest, ResetRestoresDefaultsAndKeeps381) {
 }
 
 TEST_F(CharDefaultsTest, DefaultParamsFillTheValueTableAndTexts) {
-  gDrawState.m_szCurFolder = "/data/筆";
+  // What a record writes goes to the folder the program started in, never the data folder.
+  gDrawState.m_szCurFolder = "/usr/share/tamberi";
+  gDrawState.m_szCurFolderCrt = "/data/筆";
   auto rec = std::make_unique<CCharDataFull>();
   rec->m_valueTable.fill(-1);
   rec->m_nOutlineDirty = 0;

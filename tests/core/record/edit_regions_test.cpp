@@ -99,4 +99,30 @@ TEST(EditRegions, TheCurrentRectangleAndClearing) {
   EXPECT_EQ(regions->m_nReference, 0);
 }
 
+// The corners and size of the current rectangle as a save or a send takes them: as stored
+// (a rectangle dragged up or left has a negative size), none outside the list, and a
+// damaged file's far corners held to the int range.
+TEST(EditRegions, TheCurrentCornersAndSize) {
+  struct Case {
+    tmb::Rect rect;
+    int current;
+    tmb::Point topLeft, bottomRight;
+    tmb::Size size;
+  } cases[] = {
+      {{10, 20, 110, 70}, 0, {10, 20}, {110, 70}, {100, 50}},
+      {{110, 70, 10, 20}, 0, {110, 70}, {10, 20}, {-100, -50}},
+      {{10, 20, 110, 70}, kEditRegionCount, {0, 0}, {0, 0}, {0, 0}},
+      {{10, 20, 110, 70}, -1, {0, 0}, {0, 0}, {0, 0}},
+      {{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, 0, {INT32_MIN, INT32_MIN}, {INT32_MAX, INT32_MAX},
+       {INT32_MAX, INT32_MAX}},
+  };
+  for (const Case& c : cases) {
+    auto regions = RegionsOf({c.rect});
+    regions->m_nCurrent = c.current;
+    EXPECT_EQ(regions->GetCurrentTopLeft(), c.topLeft) << c.current;
+    EXPECT_EQ(regions->GetCurrentBottomRight(), c.bottomRight) << c.current;
+    EXPECT_EQ(regions->GetCurrentSize(), c.size) << c.current;
+  }
+}
+
 }  // namespace

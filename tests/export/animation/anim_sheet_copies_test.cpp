@@ -145,7 +145,8 @@ TEST_F(AnimSheetCopies, TheFontPageRoundTripsItsFourParametersThroughARecord) {
 }
 
 TEST_F(AnimSheetCopies, TheFilePagesFirstFillOfARunStartsAtTheDefaultFolderAndWaitsOfTen) {
-  gDrawState.m_szCurFolder = "/data/tamberi";
+  gDrawState.m_szCurFolder = "/usr/share/tamberi";  // the data folder is only read
+  gDrawState.m_szCurFolderCrt = "/data/tamberi";
   auto record = std::make_unique<CCharDataFull>();
   record->m_param[kAnimFrames] = 12;
   record->m_text[kTextFolder] = "/home/user/anim";

@@ -12,6 +12,7 @@
 #include "export/animation/animation_step.h"
 #include "export/animation/frame_interpolation.h"
 #include "export/animation/frame_output.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -181,6 +182,8 @@ TEST_F(StepFixture, FramesOfARunWithSwfOnAreRecordedInThePathSequence) {
   record->m_param[kAnimWarpSwitch] = 1;
   record->m_param[157] = 0x00FF00;  // colour B
   b->m_param[157] = 0x0000FF;
+  const tmb::test::TempDir dir;  // the run's movie goes here, not into the current folder
+  record->m_text[kTextFolder] = dir.path().string();
   ASSERT_EQ(gPlaybackOutput.Begin(*record, 3), 1);
   EXPECT_EQ(gFrameRecording, 1);
   EXPECT_EQ(gPathSequence.m_bBackAndForth, 1);
@@ -191,6 +194,60 @@ TEST_F(StepFixture, FramesOfARunWithSwfOnAreRecordedInThePathSequence) {
   EXPECT_EQ(gPathSequence.m_frames[2].colourB, 0x0000FFu);
   EXPECT_EQ(gPlaybackOutput.End(record->m_param, dc, 3, 3), 1);
   EXPECT_EQ(gFrameRecording, 0);
+  gPathSequence.FreePath();
+}
+
+// While the record asks for the morph reset, every frame keeps its morph state and draws
+// with parameters 1, 8 and 9 at 0; without it the state is cleared and they stay.
+TEST_F(StepFixture, TheMorphResetKeepsTheStateAndClearsThreeBrushValues) {
+  record->m_param[kAnimMorphSwitch] = 1;
+  for (int p : {1, 8, 9}) record->m_param[size_t(p)] = 40 + p;
+  record->m_param[kAnimWarpSwitch] = 0;  // B's values do not blend in
+  for (int p : {270, 271, 272}) record->m_param[size_t(p)] = 0;  // nor do the median bars
+  struct StateView final : AnimationFrameView {
+    StateView() { picture.Create(8, 8, tmb::PixelFormat::kColour32); }
+    bool PaintFrame(tmb::DeviceContext&, CCharDataFull& frame) override {
+      states.push_back(frame.m_flags[kFlagMorphState]);
+      values.push_back({frame.m_param[1], frame.m_param[8], frame.m_param[9]});
+      return true;
+    }
+    const tmb::Surface& Picture() const override { return picture; }
+    tmb::Surface picture;
+    std::vector<int> states;
+    std::vector<std::vector<int>> values;
+  };
+  for (int reset : {1, 0}) {
+    SCOPED_TRACE(reset);
+    record->m_bMorphReset = reset;
+    StateView shown;
+    int changed = 0;
+    for (int frame : {0, 2, 4}) ASSERT_EQ(StepAnimationFrame(shown, dc, frame, 5, 0, 1, 7, records, 0, 0, changed), 1);
+    const std::vector<int> kept = reset ? std::vector<int>{1, 2, 2} : std::vector<int>{0, 0, 0};
+    EXPECT_EQ(shown.states, kept);
+    const std::vector<int> values = reset ? std::vector<int>{0, 0, 0} : std::vector<int>{41, 48, 49};
+    for (const std::vector<int>& v : shown.values) EXPECT_EQ(v, values);
+  }
+  EXPECT_EQ(record->m_param[8], 48) << "the window's record keeps its values";
+}
+
+// The path sequence takes each frame's picture colour: its frame value, the shape colour
+// of the frame's record.
+TEST_F(StepFixture, EachRecordedFrameCarriesItsFrameValue) {
+  const tmb::test::TempDir dir;
+  record->m_text[kTextFolder] = dir.path().string();
+  record->m_param[kAnimSwf] = 1;
+  record->m_param[kAnimWarpSwitch] = 1;
+  for (auto* r : {record.get(), b.get()}) r->m_param[170] = 3;  // one colour: parameter 156
+  record->m_param[156] = 0x000000;
+  b->m_param[156] = 0x0000C8;
+  record->UpdateRangeFromMode();
+  ASSERT_EQ(gPlaybackOutput.Begin(*record, 3), 1);
+  for (int frame = 0; frame < 3; ++frame) EXPECT_EQ(Step(frame, 3), 1);
+  ASSERT_EQ(gPathSequence.m_nFrameCounter, 3);
+  EXPECT_EQ(gPathSequence.m_frames[0].colour, 0x000000u);
+  EXPECT_EQ(gPathSequence.m_frames[1].colour, 0x000064u);
+  EXPECT_EQ(gPathSequence.m_frames[2].colour, 0x0000C8u);
+  EXPECT_EQ(gPlaybackOutput.End(record->m_param, dc, 3, 3), 1);
   gPathSequence.FreePath();
 }
 

@@ -2,6 +2,7 @@
 // forwards and back, the private folder of the way back, refusals, and a stopped run that
 // leaves the files of its names as they were.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -408,6 +409,59 @@ TEST_F(FrameOutputTest, AMovieThatCannotBeFinishedFailsTheRunAndOpensNothing) {
   EXPECT_EQ(messages.CountOf(61592), 1);
   EXPECT_TRUE(shell.opened.empty());
   ExpectEarlierGifKept();
+}
+
+// A folder the user may not write to (or a file system that takes no files) fails the
+// run before its first frame with the message of a file that cannot be made, once.
+TEST_F(FrameOutputTest, AFolderThatTakesNoFilesIsRefusedBeforeTheFirstFrame) {
+  std::vector<fs::path> folders = {"/proc"};  // read-only even for the administrator
+  const fs::path locked = dir / "locked";
+  fs::create_directories(locked);
+  fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+  if (geteuid() != 0) folders.push_back(locked);  // the administrator writes anywhere
+  tmb::test::RecordedShell shell;
+  for (const fs::path& folder : folders) {
+    SCOPED_TRACE(folder.string());
+    messages.ids.clear();
+    FakeIndexPage page;
+    ColourView view;
+    record->m_text[kTextFolder] = folder.string();
+    params()[kAnimFrames] = 3;
+    params()[kAnimFrameFiles] = 1;
+    params()[kAnimGif] = 1;
+    params()[kAnimHtml] = 1;
+    params()[kAnimOpenGif] = 1;
+    EXPECT_EQ(Animate(view), -1);
+    EXPECT_EQ(messages.ids, (std::vector<int>{62047}));
+    EXPECT_EQ(view.painted, 0);
+    EXPECT_EQ(page.writes, 0);
+    EXPECT_FALSE(output.m_gif.IsOpen());
+  }
+  EXPECT_TRUE(shell.opened.empty());
+  fs::permissions(locked, fs::perms::owner_all);
+  EXPECT_TRUE(fs::is_empty(locked));
+  EXPECT_TRUE(fs::is_empty(dir / "tmp"));
+}
+
+// A stopped run still writes its index page when it is on, listing the pictures that were
+// written before the stop.
+TEST_F(FrameOutputTest, AStoppedRunWritesTheIndexPageOfThePicturesItWrote) {
+  FakeIndexPage page;
+  tmb::test::RecordedShell shell;
+  ColourView view;
+  tmb::test::ReleaseAt release(3);
+  messages.Answer(tmb::kAnswerYes);
+  params()[kAnimFrames] = 6;
+  params()[kAnimFrameFiles] = 1;
+  params()[kAnimFrameFormat] = 1;  // PNG
+  params()[kAnimHtml] = 1;
+  EXPECT_EQ(Animate(view), -1);
+  EXPECT_EQ(gAnimAborted, 1);
+  EXPECT_EQ(page.names, (std::vector<std::string>{"ani_01.png", "ani_02.png", "ani_03.png"}));
+  for (const std::string& name : page.names) EXPECT_TRUE(fs::exists(dir / name)) << name;
+  EXPECT_FALSE(fs::exists(dir / "ani_04.png"));
+  EXPECT_EQ(page.writes, 1);
+  EXPECT_TRUE(shell.opened.empty());
 }
 
 }  // namespace

@@ -239,6 +239,47 @@ TEST_F(EffectDef, SaveScriptAsAsksForANameOrKeepsTheOldOne) {
   EXPECT_EQ(name, Sjis((dir / "ef新.txt").string())) << "the previous name is back";
 }
 
+// The data folder is only read: a script of it (named by a stored bare name or by its
+// path) is saved into the user's data folder, which the definition names afterwards; the
+// data folder's file stays as it was.
+TEST_F(EffectDef, AScriptOfTheDataFolderIsSavedIntoTheUsersFolder) {
+  const fs::path data = dir / "data", user = dir / "user";
+  fs::create_directories(data);
+  const fs::path shipped = data / "ef_sample1.txt";
+  WriteFileBytes(shipped, Bytes("shipped\r\n"));
+  gDrawState.m_szCurFolder = data.string();
+  gDrawState.m_szUserFolder = user.string();
+  struct Case {
+    std::string stored;
+    int mode;
+  } cases[] = {{"ef_sample1.txt", 1}, {Sjis(shipped.string()), 1}, {Sjis(shipped.string()), 2}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.stored + " mode " + std::to_string(c.mode));
+    fs::remove_all(user);
+    chooser.asked.clear();
+    if (c.mode == 2) chooser.Next((user / "ef_sample1.txt").string());
+    def->m_script = "edited";
+    std::string name = c.stored;
+    ASSERT_EQ(def->SaveScriptAs(name, c.mode), 1);
+    EXPECT_EQ(FileBytes(shipped), Bytes("shipped\r\n"));
+    EXPECT_EQ(FileBytes(user / "ef_sample1.txt"), Bytes("edited"));
+    EXPECT_EQ(name, Sjis((user / "ef_sample1.txt").string()));
+    if (c.mode == 2) {
+      ASSERT_EQ(chooser.asked.size(), 1u);
+      EXPECT_EQ(chooser.asked[0].folder, user.string()) << "the chooser starts in the user's folder";
+    }
+    def->m_strFile = name;
+    EXPECT_EQ(def->Reload(0), 6);
+    EXPECT_EQ(def->m_script, "edited");
+  }
+  // A script outside the data folder is saved where it is.
+  std::string other = Sjis((dir / "mine.txt").string());
+  ASSERT_EQ(def->SaveScriptAs(other, 1), 1);
+  EXPECT_EQ(FileBytes(dir / "mine.txt"), Bytes("edited"));
+  EXPECT_EQ(other, Sjis((dir / "mine.txt").string()));
+  EXPECT_TRUE(messages.ids.empty());
+}
+
 TEST_F(EffectDef, EditedTextStaysWhenSavingItFails) {
   def->m_script = Sjis("影 3\r\n");
   std::string name = Sjis((dir / "no folder" / "ef.txt").string());

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QScrollBar>
+#include <QKeyEvent>
 #include <memory>
 
 #include "app/view_classes.h"
@@ -213,6 +214,45 @@ TEST_F(EditorMouse, AutoScrollStepsBy32OnlyWhileThePointerGoesOn) {
   EXPECT_EQ(h->value(), 32);
   EXPECT_EQ(v.m_bAutoScrolled, 0);
   events->Release(At({nearRight + 30, 60}));
+}
+
+// Keys pressed in the editor take the default processing: they neither scroll the picture
+// nor change it, its region or a paste under way; the loss of the focus and a right press
+// leave the paste following the pointer, which the right button's release cancels.
+TEST_F(EditorMouse, KeysTheLostFocusAndARightPressLeaveThePictureWhereItIs) {
+  CBmpView& v = Open(200, 150).editor();
+  QWidget* area = window->viewport()->parentWidget();
+  const QList<QScrollBar*> bars = window->findChildren<QScrollBar*>();
+  ASSERT_FALSE(bars.empty());
+  for (QScrollBar* bar : bars) bar->setValue(bar->maximum() / 2);  // room to scroll either way
+  std::vector<int> scrolled;
+  for (QScrollBar* bar : bars) scrolled.push_back(bar->value());
+  Drag({60, 30}, {120, 70});  // the right part of the red block, in sight
+  ASSERT_TRUE(v.Copy());
+  const Surface before = Snapshot();
+  const Rect region = v.m_region;
+  for (Qt::Key key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_Down, Qt::Key_Up, Qt::Key_PageDown, Qt::Key_PageUp,
+                      Qt::Key_Home, Qt::Key_End, Qt::Key_Space, Qt::Key_Escape}) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(area, &press);
+    QCoreApplication::sendEvent(area, &release);
+    for (qsizetype i = 0; i < bars.size(); ++i) EXPECT_EQ(bars[i]->value(), scrolled[size_t(i)]) << key;
+  }
+  EXPECT_TRUE(SamePixels(v.m_bmpWork, before));
+  EXPECT_EQ(v.m_region, region);
+  EXPECT_EQ(v.m_nMode, CBmpView::kModeRegion);
+
+  v.BeginPaste();
+  events->Move(At({100, 80}));
+  QFocusEvent lost(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+  QCoreApplication::sendEvent(area, &lost);
+  events->Press(At({100, 80}), Qt::RightButton);
+  EXPECT_EQ(v.m_nMode, CBmpView::kModeFloat);
+  EXPECT_EQ(Shown({110, 90}), kRed) << "the block still follows the pointer";
+  events->Release(At({100, 80}), Qt::RightButton);
+  EXPECT_EQ(v.m_nMode, CBmpView::kModeRegion);
+  EXPECT_TRUE(SamePixels(v.m_bmpWork, before));
 }
 
 }  // namespace
