@@ -82,7 +82,7 @@ void CTmbView::ShowRegistrationPanel(int state) {
     if (m_pPanelKept && doc) {
       doc->SaveUndoCopy();
       doc->m_char.CopyFrom(*m_pPanelKept);
-      doc->m_char.m_bChanged = 1;
+      doc->m_char.m_nOutlineDirty = 1;
     }
     m_pPanelKept.reset();
     // The window shows its whole character again.

@@ -289,7 +289,7 @@ TEST_F(ColourPage, AClickIntoASwatchChoosesItsSlotAndWritesTheModeIntoTheRecord)
   EXPECT_TRUE(qobject_cast<QAbstractButton*>(page->Control(669))->isChecked());
   EXPECT_EQ(qobject_cast<QLineEdit*>(page->Control(673))->text(), QStringLiteral("1"));
   EXPECT_EQ(record->m_param[CColorPage::kColourModeParam], CColorPage::kSingleColourMode);
-  EXPECT_EQ(record->m_bChanged, 1);
+  EXPECT_EQ(record->m_nOutlineDirty, 1);
   qobject_cast<QAbstractButton*>(page->Control(667))->setChecked(true);  // black ink
   QTest::mouseClick(page->Control(671), Qt::LeftButton);
   EXPECT_EQ(page->m_colours.CurrentSlot(), CColorPage::kCharColour);

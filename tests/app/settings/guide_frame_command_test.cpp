@@ -12,7 +12,7 @@ namespace {
 using GuideFrameCommand = ShownAppTest;
 
 TEST_F(GuideFrameCommand, TheOptionTakesTheImageEditorsPictureInAgain) {
-  ASSERT_EQ(frame()->EnsureImageEditor(1), 1);
+  ASSERT_EQ(frame()->EnsureImageEditorOpen(), 1);
   CBmpViewWindow* editor = CBmpViewWindow::Instance();
   ASSERT_TRUE(editor);
   // The character window's menus hold the command.
