@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
   gifsicle giflib-tools
-  pngcheck libjpeg-turbo-progs poppler-utils
+  pngcheck libjpeg-turbo-progs poppler-utils imagemagick
   libxml2-utils librsvg2-bin ffmpeg
   desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
   potrace  # a timing reference for the vectoriser benchmark only

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <new>
 
+#include "brush/bitmap/bmp_pixels.h"
 #include "platform/file/little_endian.h"
 #include "platform/gdi/bitmap_memory.h"
 #include "platform/service/display_modes.h"
@@ -41,36 +42,99 @@ void ReleaseBlock(std::vector<uint8_t>& block) {
   std::vector<uint8_t>().swap(block);
 }
 
+// Where the pixels of a file lie and how they become rows the drawing reads.
+struct BmpLayout {
+  tmb::DibInfo info;  // the rows as drawn: uncompressed
+  uint32_t bitsOffset = 0;
+  size_t bitsSize = 0;  // bytes of the file's pixel data
+  uint32_t compression = tmb::kDibUncompressed;
+  int fileBitCount = 0;
+  bool expand = false;  // 16-bit and bit-field pixels become 32-bit rows
+  tmb::BitField fields[3];
+};
+
+// The red, green and blue masks of a 16- or 32-bit picture: bit fields stand in the
+// longer headers or follow the short one. A short header whose bits start right after it
+// has no room for them: such a file (as some writers make them) has the plain layout.
+bool ReadMasks(const std::vector<uint8_t>& f, const tmb::DibHeader& h, uint32_t headerSize, uint32_t bitsOffset,
+               uint32_t& maskBytes, uint32_t masks[3]) {
+  maskBytes = 0;
+  const bool fields = h.compression == tmb::kBmpBitFields;
+  const uint64_t after = CDib::kFileHeaderSize + uint64_t(headerSize);
+  const uint8_t* at = nullptr;
+  if (fields && headerSize >= 52) {
+    at = &f[CDib::kFileHeaderSize + tmb::kDibHeaderSize];
+  } else if (fields && bitsOffset >= after + 12 && after + 12 <= f.size()) {
+    at = &f[after];
+    maskBytes = 12;
+  }
+  if (at) {
+    for (int i = 0; i < 3; ++i) masks[i] = tmb::LoadU32(at + 4 * i);
+  } else if (h.bitCount == 16) {
+    masks[0] = 0x7C00, masks[1] = 0x03E0, masks[2] = 0x001F;
+  } else {
+    masks[0] = 0xFF0000, masks[1] = 0x00FF00, masks[2] = 0x0000FF;
+  }
+  return !(h.bitCount == 16 && (masks[0] | masks[1] | masks[2]) > 0xFFFF) && (masks[0] | masks[1] | masks[2]) != 0;
+}
+
 // Checks a file image as a BMP file this program can draw and describes it; false for
 // anything that is not wholly within its bytes.
-bool ParseBmp(const std::vector<uint8_t>& f, tmb::DibInfo& info, uint32_t& bitsOffset, size_t& bitsSize) {
+bool ParseBmp(const std::vector<uint8_t>& f, BmpLayout& layout) {
   const uint64_t size = f.size();
   if (size < CDib::kFileHeaderSize + tmb::kDibHeaderSize || f[0] != 'B' || f[1] != 'M') return false;
-  bitsOffset = tmb::LoadU32(&f[10]);
+  const uint32_t bitsOffset = tmb::LoadU32(&f[10]);
   const uint32_t headerSize = tmb::LoadU32(&f[14]);
-  // The information header and its later, longer forms, all uncompressed here.
+  // The information header and its later, longer forms.
   if (headerSize != 40 && headerSize != 52 && headerSize != 56 && headerSize != 108 && headerSize != 124) return false;
   if (CDib::kFileHeaderSize + uint64_t(headerSize) > size) return false;
-  info.header = tmb::ReadDibHeader(&f[14]);
-  const tmb::DibHeader& h = info.header;
-  if (h.planes != 1 || !tmb::IsSupportedBitCount(h.bitCount) || h.compression != tmb::kDibUncompressed) return false;
+  tmb::DibHeader h = tmb::ReadDibHeader(&f[14]);
+  if (h.planes != 1) return false;
   if (h.width <= 0 || h.width > tmb::Surface::kMaxSide || h.height == 0 || h.height < -tmb::Surface::kMaxSide ||
       h.height > tmb::Surface::kMaxSide) {
     return false;
+  }
+  // Run lengths are written bottom row first only.
+  const bool rle = (h.compression == tmb::kBmpRle8 && h.bitCount == 8) ||
+                   (h.compression == tmb::kBmpRle4 && h.bitCount == 4);
+  const bool plain = h.compression == tmb::kDibUncompressed && (tmb::IsSupportedBitCount(h.bitCount) || h.bitCount == 16);
+  const bool fields = h.compression == tmb::kBmpBitFields && (h.bitCount == 16 || h.bitCount == 32);
+  if (!(plain || fields || (rle && h.height > 0))) return false;
+  uint32_t maskBytes = 0;
+  layout.expand = h.bitCount == 16 || fields;
+  if (layout.expand) {
+    uint32_t masks[3];
+    if (!ReadMasks(f, h, headerSize, bitsOffset, maskBytes, masks)) return false;
+    for (int i = 0; i < 3; ++i) {
+      if (!tmb::BitFieldOfMask(masks[i], layout.fields[i])) return false;
+    }
   }
   // A colour table of the used count (or the full one up to 8 bits), at most 256 entries.
   const int full = tmb::DefaultColourCount(h.bitCount);
   if (h.clrUsed > 256 || (full > 0 && h.clrUsed > uint32_t(full))) return false;
   const uint32_t colours = h.clrUsed ? h.clrUsed : uint32_t(full);
-  const uint64_t tableEnd = CDib::kFileHeaderSize + uint64_t(headerSize) + 4ull * colours;
+  const uint64_t tableEnd = CDib::kFileHeaderSize + uint64_t(headerSize) + maskBytes + 4ull * colours;
   if (tableEnd > bitsOffset || bitsOffset > size) return false;
   const uint64_t rows = uint64_t(h.height < 0 ? -int64_t(h.height) : h.height);
-  const uint64_t bytes = uint64_t(tmb::DibStride(h.width, h.bitCount)) * rows;
+  uint64_t bytes = uint64_t(tmb::DibStride(h.width, h.bitCount)) * rows;
+  if (rle) {
+    // The data runs to the end of the file, or to its stated size where that lies within.
+    bytes = size - bitsOffset;
+    if (h.sizeImage > 0 && h.sizeImage < bytes) bytes = h.sizeImage;
+  }
   if (bytes == 0 || bitsOffset + bytes > size) return false;
-  info.colours.resize(colours);
-  const uint8_t* table = &f[CDib::kFileHeaderSize + headerSize];
-  for (uint32_t i = 0; i < colours; ++i) info.colours[i] = {table[4 * i], table[4 * i + 1], table[4 * i + 2], 0};
-  bitsSize = size_t(bytes);
+  layout.info.colours.resize(colours);
+  const uint8_t* table = &f[CDib::kFileHeaderSize + headerSize + maskBytes];
+  for (uint32_t i = 0; i < colours; ++i) layout.info.colours[i] = {table[4 * i], table[4 * i + 1], table[4 * i + 2], 0};
+  layout.bitsOffset = bitsOffset;
+  layout.bitsSize = size_t(bytes);
+  layout.compression = h.compression;
+  layout.fileBitCount = h.bitCount;
+  // The rows as drawn.
+  h.compression = tmb::kDibUncompressed;
+  if (layout.expand) h.bitCount = 32;
+  h.sizeImage = uint32_t(std::min<uint64_t>(uint64_t(tmb::DibStride(h.width, h.bitCount)) * rows, UINT32_MAX));
+  layout.info.header = h;
   return true;
 }
 
@@ -83,6 +147,7 @@ CDib::~CDib() {
 
 void CDib::FreeFile() {
   ReleaseBlock(m_file);
+  ReleaseBlock(m_decoded);
   m_pPalette.reset();
   m_pFile = m_pInfoHeader = m_pInfo = m_pFileBits = nullptr;
   m_nFileSize = 0;
@@ -112,16 +177,36 @@ int CDib::LoadFile(const std::string& path) {
   if (ec) return kNotOpened;
   if (length > kMaxFileSize || !AllocateBlock(m_file, size_t(length))) return kNoMemory;
   in.read(reinterpret_cast<char*>(m_file.data()), std::streamsize(length));
-  uint32_t bitsOffset = 0;
-  if (size_t(in.gcount()) != m_file.size() || !ParseBmp(m_file, m_fileInfo, bitsOffset, m_nFileBitsSize)) {
+  BmpLayout layout;
+  if (size_t(in.gcount()) != m_file.size() || !ParseBmp(m_file, layout)) {
     FreeFile();
     return kNotABitmap;
   }
+  m_fileInfo = layout.info;
   m_pFile = m_file.data();
   m_nFileSize = uint32_t(m_file.size());
   m_pInfoHeader = m_pInfo = m_pFile + kFileHeaderSize;
-  m_pFileBits = m_pFile + bitsOffset;
+  m_pFileBits = m_pFile + layout.bitsOffset;
+  m_nFileBitsSize = layout.bitsSize;
   m_size = {m_fileInfo.header.width, std::abs(m_fileInfo.header.height)};
+  if (layout.compression != tmb::kDibUncompressed || layout.expand) {
+    // Compressed, 16-bit and bit-field pixels are drawn from plain rows made once here.
+    const tmb::DibHeader& h = m_fileInfo.header;
+    const int64_t stride = tmb::DibStride(h.width, h.bitCount);
+    if (!AllocateBlock(m_decoded, size_t(stride) * size_t(m_size.cy))) {
+      FreeFile();
+      return kNoMemory;
+    }
+    const std::span<const uint8_t> data(m_pFileBits, m_nFileBitsSize);
+    if (layout.expand) {
+      tmb::ExpandBitFields(data, layout.fileBitCount, h.width, m_size.cy, layout.fields, m_decoded);
+    } else if (!tmb::DecodeRunLengths(data, h.bitCount, h.width, m_size.cy, stride, m_decoded)) {
+      FreeFile();
+      return kNotABitmap;
+    }
+    m_pFileBits = m_decoded.data();
+    m_nFileBitsSize = m_decoded.size();
+  }
 
   // The palette of the colour table; a picture without one gets a 6 x 6 x 6 cube.
   std::vector<tmb::PaletteEntry> entries;

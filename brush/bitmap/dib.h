@@ -31,8 +31,9 @@ class CDib {
   enum LoadResult { kLoaded = 1, kNotOpened = 0, kNotABitmap = -1, kNoPalette = -2, kNoMemory = -3 };
 
   // Loads a BMP file: 1 when loaded, else 0. A file that cannot be opened fails quietly;
-  // one that is not an uncompressed BMP of 1, 4, 8, 24 or 32 bits that lies wholly within
-  // its bytes shows 62048; no memory shows 62043. A failed load leaves nothing loaded.
+  // one that is not a BMP of 1, 4, 8, 16, 24 or 32 bits (run-length compressed at 4 and 8
+  // bits, bit fields at 16 and 32) that lies wholly within its bytes shows 62048; no
+  // memory shows 62043. A failed load leaves nothing loaded.
   int ReadFile(const std::string& path);
   // The same load without any message: a LoadResult.
   int LoadFile(const std::string& path);
@@ -98,7 +99,8 @@ class CDib {
   // The loaded file's rows and description.
   int DrawFile(tmb::DeviceContext* pDC, const tmb::Rect& dst, const tmb::Rect& src);
 
-  tmb::DibInfo m_fileInfo;
+  tmb::DibInfo m_fileInfo;  // the rows as drawn
+  std::vector<uint8_t> m_decoded;  // the rows of a file whose pixels are not plain rows
   size_t m_nFileBitsSize = 0;
 };
 

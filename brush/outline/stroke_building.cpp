@@ -10,7 +10,8 @@
 
 namespace {
 
-// The building stops this far below the record's capacity.
+// The walk stops after the input point that takes the count past this, a little below the
+// record's capacity; the leads of that point are kept as far as the record holds them.
 constexpr int kBuildLimit = 15900;
 
 constexpr int kLeadInOn = 213;
@@ -57,7 +58,7 @@ tmb::Point Offset(tmb::Point p, tmb::Point d) {
 // The building point by point: the leads, the thinning or the doubling.
 void BuildStrokesPointByPoint(CCharData& rec, const CCharData& source, int mode) {
   const ParamBlock& param = rec.m_param;
-  PointRebuild out(kBuildLimit);
+  PointRebuild out;
   const int n = source.m_nPoints;
   const bool floatDirections = param[kStyle] >= kFloatDirectionStyle;
   // Past the last point counts as the start of a further stroke.
@@ -93,18 +94,21 @@ void BuildStrokesPointByPoint(CCharData& rec, const CCharData& source, int mode)
                  (std::llabs(int64_t{next.x} - p.x) < 2 || std::llabs(int64_t{next.y} - p.y) < 2)) {
         ++i;  // a near step: the next point is left out
       }
-      continue;
-    }
-    if (param[kLeadOutOn] != 0) {
+    } else if (param[kLeadOutOn] != 0) {
       const int64_t length = param[kLeadOutLength];
       const int step = LeadStep(param[kLeadOutStep]);
       const int angle = param[kLeadOutAngle];
       bool full = false;
-      // The lead-out continues the stroke: its points never start one.
+      // The lead-out continues the stroke: its points never start one. Copies of a dot's
+      // start flag would split the dot's tail into a row of dots.
       for (int64_t t = step; t <= length && !full; t += step) {
         full = !out.AppendAt(source, i, Offset(p, LeadOffset(angle, t, floatDirections)), 0);
       }
       if (full) break;
+    }
+    if (out.Count() > kBuildLimit) {
+      ReportCharCapacity();
+      break;
     }
   }
   out.CopyTo(rec);
@@ -117,12 +121,12 @@ void CCharData::BuildStrokePoints(const CCharData& source) {
   if (m_param[kLeadInOn] != 0 || m_param[kLeadOutOn] != 0 || mode != 0) {
     BuildStrokesPointByPoint(*this, source, mode);
   } else {
-    // Without leads or thinning every point is kept as it is, up to the building's limit:
-    // a copy of whole arrays.
-    const int count = std::clamp(source.m_nPoints, 0, kBuildLimit);
+    // Without leads or thinning every point is kept as it is, up to the point that takes
+    // the count past the building's limit: a copy of whole arrays.
+    const int count = std::clamp(source.m_nPoints, 0, kBuildLimit + 1);
     if (&source != this) CopyPointRange(source, 0, count);
     m_nPoints = count;
-    if (source.m_nPoints > kBuildLimit) ReportCharCapacity();
+    if (count > kBuildLimit) ReportCharCapacity();
   }
   if (m_param[kPenMode] == 0 && m_param[kPadding] != 0) PadShortStrokes(m_param[kPadding] == 1 ? 3 : 7, 2);
 }

@@ -94,10 +94,10 @@ void CBrushState::FinishKindZeroCell(int s) {
   const int y0 = kCell * (s - 1);
   const int style = m_param[kStyleParam];
   auto pixel = [this, y0](int x, int y) -> uint32_t& { return m_brushSet.ColourRow(y0 + y)[x]; };
-  // A white pixel right of the corner between two inked ones is inked like the corner.
+  // A white pixel right of the corner between two inked ones is made black.
   auto fillGap = [&pixel](int c) {
     if (IsWhite(pixel(c + 1, c)) && !IsWhite(pixel(c, c)) && !IsWhite(pixel(c + 1, c + 1))) {
-      pixel(c + 1, c) = pixel(c, c);
+      pixel(c + 1, c) = tmb::kStoredBlack;
     }
   };
   if (style >= 300) fillGap(0);
@@ -117,11 +117,13 @@ void CBrushState::FinishKindZeroCell(int s) {
 }
 
 void CBrushState::RecolourStrip(tmb::Colour colour) {
-  // c + (255 - c) g / 255 per channel for grey g of the top row: black takes the colour,
-  // lighter greys move toward white, white stays white.
+  // c + (255 - c) g / 255 per channel for grey g of the unthinned tips: black takes the
+  // colour, lighter greys move toward white, white stays white. The greys are read from
+  // the tips as loaded (what the bottom row held before any recolouring): read from the
+  // bottom row itself, a second colour would shade the first one's shades.
   auto shade = [](int c, int g) { return c + (255 - c) * g / 255; };
   for (int y = 0; y < kCell; ++y) {
-    const uint32_t* from = m_tipStrip.ColourRow(y);
+    const uint32_t* from = m_loadedTips.ColourRow(y);
     uint32_t* to = m_tipStrip.ColourRow(kCell + y);
     for (int x = 0; x < kSetWidth; ++x) {
       if (IsWhite(from[x])) {

@@ -95,13 +95,13 @@ void CBrushState::PaintCharacter(tmb::DeviceContext* pDC, tmb::Colour colour, in
   m_saved[3] = int(colour);
   if (m_bCreated && mode == 0) {
     // Colour under the ink of the set: the filled area ORed with the set's white.
-    tmb::Surface& target = gWorkCanvas.m_colorBitmap;
-    if (!target.IsNull()) {
+    tmb::DeviceContext mask = tmb::DeviceContext::CompatibleWith(pDC);
+    mask.SelectSurface(&m_mask2);
+    for (tmb::Surface* target : {&gWorkCanvas.m_colorBitmap, &gWorkCanvas.m_spareBitmap}) {
+      if (target->IsNull()) continue;
       tmb::DeviceContext dc = tmb::DeviceContext::CompatibleWith(pDC);
-      dc.SelectSurface(&target);
+      dc.SelectSurface(target);
       dc.FillRect({0, 0, kSetWidth, kSetHeight}, tmb::Brush::Solid(colour));
-      tmb::DeviceContext mask = tmb::DeviceContext::CompatibleWith(pDC);
-      mask.SelectSurface(&m_mask2);
       dc.BitBlt(0, 0, kSetWidth, kSetHeight, &mask, 0, 0, tmb::kSrcPaint);
     }
   } else if (m_bCreated && mode == 1) {

@@ -37,10 +37,11 @@ class CBrushState {
   // the set and its masks from the strip's top row and clears the request.
   void RenderBrushSet(tmb::DeviceContext* pDC);
   // Keeps colour as the brush colour. Mode 0 paints the set in colour through its masks
-  // into the canvas's colour bitmap (colour where a tip has ink, white elsewhere); mode 1
-  // recolours the strip's bottom row from the top row (black becomes colour, lighter
-  // greys lighter shades of it, white stays white) and renders the set from it, masks
-  // unchanged. Clears the first saved value.
+  // into the canvas's two colour work bitmaps, the colour bitmap and the spare bitmap
+  // (colour where a tip has ink, white elsewhere); mode 1 recolours the strip's bottom
+  // row, the unthinned tips (black becomes colour, lighter greys lighter shades of it,
+  // white stays white), and renders the set from it, masks unchanged. Clears the first
+  // saved value.
   void PaintCharacter(tmb::DeviceContext* pDC, tmb::Colour colour, int mode);
   // The parameters and the five brush values of work into gBrushStates[index], and the five
   // values back into work; nothing for an index that names no state.
@@ -75,9 +76,9 @@ class CBrushState {
   // Renders every size of every kind from the strip row at y = row; with rebuildMasks
   // makes the masks of the set again.
   void RenderSetFromRow(tmb::DeviceContext* pDC, int row, bool rebuildMasks);
-  // Writes the centre of kind 0's ink for size s and fills its corner gaps.
+  // Writes the centre of kind 0's ink for size s and fills its corner gaps in black.
   void FinishKindZeroCell(int s);
-  // The strip's bottom row as the top row's tips in colour.
+  // The strip's bottom row as the unthinned tips in colour.
   void RecolourStrip(tmb::Colour colour);
 };
 

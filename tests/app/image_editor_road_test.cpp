@@ -29,6 +29,7 @@
 #include "imageedit/view/clipboard_pictures.h"
 #include "platform/ui/child_frame.h"
 #include "support/checking_tool.h"
+#include "support/magick_pictures.h"
 #include "support/manual_clock.h"
 #include "support/picture_files.h"
 #include "support/scripted_effect_dialogs.h"
@@ -149,6 +150,35 @@ TEST_F(ImageEditorRoad, OpenCopyPasteByMouseAndSaveAsPngReadsBackTheSame) {
   }
   EXPECT_EQ(differing, 0);
   SavePictureForViewing(back, "image_editor_saved_png");
+  EXPECT_TRUE(messages.ids.empty());
+}
+
+TEST_F(ImageEditorRoad, ARunLengthBmpOfAnotherEditorOpensByTheMenu) {
+  if (!MagickWritesBmp()) GTEST_SKIP() << "ImageMagick's convert is not installed";
+  ASSERT_TRUE(Start());
+  const Surface picture = MagickTestPicture();
+  ASSERT_TRUE(WritePpm(picture, dir / "picture.ppm"));
+  const MagickBmpKind& rle = MagickBmpKinds()[0];
+  ASSERT_EQ(std::string(rle.name), "rle8");
+  const std::filesystem::path bmp = dir / "run lengths.bmp", png = dir / "run lengths.png";
+  ASSERT_TRUE(MakeMagickBmp(rle, dir / "picture.ppm", bmp));
+  ASSERT_TRUE(MagickPng(bmp, png));
+  Surface expected;
+  ASSERT_TRUE(expected.Create(picture.width(), picture.height(), PixelFormat::kColour32));
+  ASSERT_EQ(ReadPictureFile(nullptr, png.string(), &expected, nullptr), kPictureRead);
+
+  chooser.Next(bmp.string());
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"文件", "画像ファイルを開く"}));
+  CBmpViewWindow* window = CBmpViewWindow::Instance();
+  ASSERT_NE(window, nullptr);
+  const Surface& shown = window->editor().m_bmpWork;
+  int differing = 0;
+  for (int y = 0; y < picture.height(); ++y) {
+    for (int x = 0; x < picture.width(); ++x) differing += shown.GetPixel(x, y) != expected.GetPixel(x, y);
+  }
+  EXPECT_EQ(differing, 0);
+  EXPECT_EQ(shown.GetPixel(picture.width(), 0), kWhite) << "the canvas around the picture is background";
+  EXPECT_EQ(gDrawState.m_szPictureFilePath, bmp.string());
   EXPECT_TRUE(messages.ids.empty());
 }
 

@@ -244,8 +244,8 @@ TEST_F(DibTest, DamagedFilesAreRefusedAndLeaveTheObjectEmpty) {
   patched(22, 0x80000000u, 4);      // the most negative height
   patched(22, 0, 4);                // no height
   patched(26, 2, 2);                // planes
-  patched(28, 16, 2);               // a bit count it does not read
-  patched(30, 1, 4);                // run-length compressed
+  patched(28, 16, 2);               // 16 bits a pixel: rows past the end
+  patched(30, 1, 4);                // plain rows read as run lengths run past the row
   patched(46, 0xFFFFFFFFu, 4);      // huge colour count
   patched(46, 257, 4);              // more colours than 8 bits hold
   const auto path = dir / "bad.bmp";
@@ -268,6 +268,44 @@ TEST_F(DibTest, DamagedFilesAreRefusedAndLeaveTheObjectEmpty) {
     EXPECT_EQ(dib.StretchDraw(&dc, {0, 0}, {8, 8}, 0), 0);
     EXPECT_EQ(s.GetPixel(0, 0), 0x808080u);
   }
+}
+
+TEST_F(DibTest, AFourBitRunLengthFileLoadsWithItsColourTable) {
+  // No tool at hand writes these: 5 x 2 pixels, colours 0 white, 1 red, 2 blue.
+  tmb::ByteWriter w;
+  const std::vector<uint8_t> data = {5, 0x12, 0, 0, 0, 3, 0x20, 0x10, 2, 0x00, 0, 0, 0, 1};
+  const uint32_t offset = 54 + 4 * 3;
+  w.U8('B').U8('M').U32(offset + uint32_t(data.size())).U16(0).U16(0).U32(offset);
+  tmb::DibHeader header;
+  header.width = 5;
+  header.height = 2;
+  header.bitCount = 4;
+  header.compression = 2;
+  header.sizeImage = uint32_t(data.size());
+  header.clrUsed = 3;
+  uint8_t bytes[40];
+  tmb::WriteDibHeader(header, bytes);
+  w.Bytes(bytes, 40);
+  w.U8(255).U8(255).U8(255).U8(0).U8(0).U8(0).U8(255).U8(0).U8(255).U8(0).U8(0).U8(0);
+  w.Bytes(data.data(), data.size());
+  const auto path = dir / "rle4.bmp";
+  WriteFile(path, w.bytes());
+  CDib dib;
+  ASSERT_EQ(dib.ReadFile(path.string()), 1);
+  EXPECT_EQ(dib.GetSize(), (tmb::Size{5, 2}));
+  Surface s;
+  ASSERT_TRUE(s.Create(5, 2, PixelFormat::kColour32));
+  tmb::DeviceContext dc(&s);
+  EXPECT_EQ(dib.Draw(&dc, {0, 0}, nullptr, 0), 2);
+  // The bottom row alternates red and blue; the top row is blue, white, red and then two
+  // pixels of index 0.
+  const tmb::Colour red = 0x0000FF, blue = 0xFF0000, white = 0xFFFFFF;
+  const tmb::Colour bottom[] = {red, blue, red, blue, red}, top[] = {blue, white, red, white, white};
+  for (int x = 0; x < 5; ++x) {
+    EXPECT_EQ(s.GetPixel(x, 1), bottom[x]) << x;
+    EXPECT_EQ(s.GetPixel(x, 0), top[x]) << x;
+  }
+  EXPECT_TRUE(messages.ids.empty());
 }
 
 TEST_F(DibTest, AMissingFileFailsQuietlyAndLeavesNothingLoaded) {

@@ -107,6 +107,8 @@ TEST_F(StrokeBuildingTest, LeadOutContinuesEveryStrokeEvenADot) {
   EXPECT_EQ(PointsOf(*work), (std::vector<Point>{{10, 10}, {20, 10}, {20, 12}, {20, 14}, {20, 16},
                                                  {40, 40}, {40, 42}, {40, 44}, {40, 46}}));
   EXPECT_EQ(FlagsOf(*work), (std::vector<int>{1, 0, 0, 0, 0, 1, 0, 0, 0}));
+  // Copies of the dot's flag would make each lead-out point a dot of its own.
+  EXPECT_EQ(tmb::test::StrokeStartsOf(*work).size(), 2u);
 }
 
 TEST_F(StrokeBuildingTest, HalvingNeverSkipsThePointBeforeAStrokeStart) {
@@ -187,7 +189,9 @@ TEST_F(StrokeBuildingTest, FullCharacterWithLongLeadsStaysWithinCapacity) {
   LeadIn(200, 2, 90);
   LeadOut(200, 2, 180);
   work->BuildStrokePoints(*drawn);
-  EXPECT_EQ(work->m_nPoints, 15900);
+  // 53 strokes fill 15,900 points exactly; the 54th start's lead-in would pass the
+  // record's capacity and stops at it.
+  EXPECT_EQ(work->m_nPoints, kMaxCharPoints);
   EXPECT_EQ(messages.CountOf(62045), 1);
   EXPECT_EQ(messages.beeps, 1);
   EXPECT_EQ(work->m_pFlags[0], 1);
@@ -201,6 +205,45 @@ TEST_F(StrokeBuildingTest, FullCharacterWithLongLeadsStaysWithinCapacity) {
   work->PreparePoints(*drawn, true);
   EXPECT_LE(work->m_nPoints, kMaxCharPoints);
   EXPECT_GE(messages.CountOf(62045), 2);
+}
+
+TEST_F(StrokeBuildingTest, TheWalkKeepsThePointThatPassesTheLimitAndStops) {
+  struct Case {
+    int points;     // one line of this many drawn points
+    bool leadOut;   // 10 px in steps of 2: five lead-out points after the last point
+    int kept;
+    int messages;   // 62045 with one beep
+  };
+  const Case cases[] = {
+      {15900, false, 15900, 0}, {15901, false, 15901, 1}, {15999, false, 15901, 1},
+      {15900, true, 15905, 1},  {15895, true, 15900, 0},  {15999, true, 15901, 1},
+  };
+  for (const Case& c : cases) {
+    drawn->ClearPoints();
+    messages.ids.clear();
+    messages.beeps = 0;
+    AddLine(*drawn, {0, 0}, 0, 1, c.points);
+    work->m_param[214] = 0;
+    if (c.leadOut) LeadOut(10, 2, 90);
+    work->BuildStrokePoints(*drawn);
+    EXPECT_EQ(work->m_nPoints, c.kept) << c.points << (c.leadOut ? " with lead-out" : "");
+    EXPECT_EQ(messages.CountOf(62045), c.messages) << c.points;
+    EXPECT_EQ(messages.beeps, c.messages) << c.points;
+    if (c.kept == 15901) {
+      EXPECT_EQ(work->m_pPoints[15900], (Point{0, 15900}));
+    }
+  }
+}
+
+TEST_F(StrokeBuildingTest, OneLongLeadNeverWritesPastTheRecord) {
+  // 15,899 points, then the last one's lead-out of 2,000 steps: the record fills up and
+  // the building tells of it once.
+  AddLine(*drawn, {0, 0}, 0, 1, 15899);
+  LeadOut(4000, 2, 90);
+  work->BuildStrokePoints(*drawn);
+  EXPECT_EQ(work->m_nPoints, kMaxCharPoints);
+  EXPECT_EQ(messages.CountOf(62045), 1);
+  EXPECT_EQ(work->m_pPoints[kMaxCharPoints - 1], (Point{2 * (kMaxCharPoints - 15899), 15898}));
 }
 
 }  // namespace

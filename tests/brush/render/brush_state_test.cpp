@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/canvas/work_canvas.h"
 #include "resources/bitmaps.h"
 #include "support/picture_files.h"
@@ -235,15 +237,78 @@ TEST_F(BrushStateTest, RecolouringGivesBlackTheBrushColourKeepsWhiteAndCanBeRepe
   EXPECT_TRUE(SameBlock(a.m_mask1, mask1Before, mask1Before.Bounds(), 0, 0));
 }
 
-TEST_F(BrushStateTest, PaintingModeZeroPutsTheSetInTheBrushColourOnTheCanvas) {
+TEST_F(BrushStateTest, PaintingModeZeroPutsTheSetInTheBrushColourOnBothColourWorkBitmaps) {
   CBrushState& a = RenderedState();
+  gWorkCanvas.m_spareBitmap.Fill(0x123456);
   a.PaintCharacter(&screen, 0x00A000, 0);
-  const Surface& canvas = gWorkCanvas.m_colorBitmap;
-  for (int y = 0; y < CBrushState::kSetHeight; y += 3) {
-    for (int x = 0; x < CBrushState::kSetWidth; ++x) {
-      const bool ink = !IsWhite(a.m_brushSet.GetPixel(x, y));
-      ASSERT_EQ(canvas.GetPixel(x, y), ink ? 0x00A000u : 0xFFFFFFu) << x << "," << y;
+  // The spare bitmap has the paper's size (500 x 750) and takes what of the set fits.
+  for (const Surface* canvas : {static_cast<const Surface*>(&gWorkCanvas.m_colorBitmap),
+                                static_cast<const Surface*>(&gWorkCanvas.m_spareBitmap)}) {
+    ASSERT_FALSE(canvas->IsNull());
+    const int height = std::min(canvas->height(), CBrushState::kSetHeight);
+    for (int y = 0; y < height; y += 3) {
+      for (int x = 0; x < CBrushState::kSetWidth; ++x) {
+        const bool ink = !IsWhite(a.m_brushSet.GetPixel(x, y));
+        ASSERT_EQ(canvas->GetPixel(x, y), ink ? 0x00A000u : 0xFFFFFFu) << x << "," << y;
+      }
     }
+  }
+  EXPECT_EQ(gWorkCanvas.m_spareBitmap.GetPixel(CBrushState::kSetWidth, 0), 0x123456u);
+}
+
+TEST_F(BrushStateTest, TheColouredSetIsMadeFromTheUnthinnedTipsOfTheBottomRow) {
+  CBrushState& a = RenderedState(0, 3);
+  const Surface tip = Tip();
+  const Colour colour = 0x2040C0;
+  a.PaintCharacter(&screen, colour, 1);
+  auto shaded = [colour](Colour t) {
+    if (IsWhite(t)) return Colour(0xFFFFFF);
+    const int g = tmb::RedOf(t);
+    auto shade = [g](int c) { return c + (255 - c) * g / 255; };
+    return tmb::MakeRgb(shade(tmb::RedOf(colour)), shade(tmb::GreenOf(colour)), shade(tmb::BlueOf(colour)));
+  };
+  // At full size every kind, the thinned ones too, is the whole tip in colour.
+  for (int k = 0; k < 8; ++k) {
+    const tmb::Rect cell = CBrushState::GetCellRect(k, 31);
+    for (int y = 0; y < kCell; ++y) {
+      for (int x = 0; x < kCell; ++x) {
+        ASSERT_EQ(a.m_brushSet.GetPixel(cell.left + x, cell.top + y), shaded(tip.GetPixel(x, y)))
+            << "kind " << k << " at " << x << "," << y;
+      }
+    }
+  }
+  // The top row keeps its thinned tips for the next rendering.
+  EXPECT_FALSE(SameBlock(a.m_tipStrip, tip, {kCell, 0, 2 * kCell, kCell}, 0, 0));
+}
+
+TEST_F(BrushStateTest, TheCornerGapOfKindZeroIsFilledInBlack) {
+  struct Case {
+    int style;
+    int corner;  // the corner whose gap is filled: 0, 1, or -1 for none
+  };
+  const Case cases[] = {{300, 0}, {300, 1}, {100, 1}, {100, -1}, {250, -1}};
+  for (const Case& c : cases) {
+    for (CBrushState& s : gBrushStates) s.Reset();
+    CBrushState& a = RenderedState(c.style);
+    // Kind 0 becomes a grey pair of pixels on the diagonal with white between them.
+    const int d = c.corner < 0 ? (c.style < 200 ? 0 : 1) : c.corner;
+    for (tmb::Surface* s : {&a.m_tipStrip, &a.m_loadedTips}) {
+      for (int y = 0; y < kCell; ++y) {
+        for (int x = 0; x < kCell; ++x) s->SetPixel(x, y, 0xFFFFFF);
+      }
+      s->SetPixel(d, d, 0x808080);
+      s->SetPixel(d + 1, d + 1, 0x808080);
+    }
+    a.m_param[37] = c.style;
+    a.m_bRenderRequest = 1;
+    a.RenderBrushSet(&screen);
+    const tmb::Rect cell = CBrushState::GetCellRect(0, 31);
+    const Colour gap = c.corner < 0 ? 0xFFFFFF : 0x000000;
+    EXPECT_EQ(a.m_brushSet.GetPixel(cell.left + d + 1, cell.top + d), gap) << "style " << c.style;
+    // In a brush colour too.
+    a.PaintCharacter(&screen, 0x0000FF, 1);
+    EXPECT_EQ(a.m_brushSet.GetPixel(cell.left + d + 1, cell.top + d), gap) << "style " << c.style;
+    EXPECT_EQ(a.m_brushSet.GetPixel(cell.left + d, cell.top + d), tmb::MakeRgb(255, 128, 128));
   }
 }
 

@@ -22,6 +22,7 @@
 #include "support/file_bytes.h"
 #include "support/gif_builder.h"
 #include "support/jpeg_header.h"
+#include "support/magick_pictures.h"
 #include "support/paper_state.h"
 #include "support/scoped_work_canvas.h"
 #include "support/scripted_messages.h"
@@ -156,6 +157,32 @@ TEST_F(ImageEditor, APictureLoadsIntoThePictureOrIntoTheClipBuffer) {
   }
   ASSERT_EQ(view.LoadPicture(path), kPictureRead);
   EXPECT_EQ(view.m_sizeClip, (Size{kWidth, 40})) << "cut to the buffer";
+}
+
+TEST_F(ImageEditor, EveryBmpKindOpensAsTheWritersOwnPngOfIt) {
+  if (!tmb::test::MagickWritesBmp()) GTEST_SKIP() << "ImageMagick's convert is not installed";
+  const Surface picture = tmb::test::MagickTestPicture();
+  ASSERT_TRUE(tmb::test::WritePpm(picture, dir / "picture.ppm"));
+  int opened = 0;
+  for (const tmb::test::MagickBmpKind& kind : tmb::test::MagickBmpKinds()) {
+    if (std::string(kind.tool) == "ffmpeg" && !tmb::test::FfmpegInstalled()) continue;
+    SCOPED_TRACE(kind.name);
+    const tmb::test::MagickBmpKind& reference = tmb::test::MagickReferenceKind(kind);
+    const fs::path bmp = dir / (std::string(kind.name) + ".bmp"), png = dir / (std::string(kind.name) + ".png");
+    const fs::path referenceBmp = dir / (std::string(reference.name) + ".bmp");
+    ASSERT_TRUE(tmb::test::MakeMagickBmp(kind, dir / "picture.ppm", bmp));
+    ASSERT_TRUE(tmb::test::MakeMagickBmp(reference, dir / "picture.ppm", referenceBmp));
+    ASSERT_TRUE(tmb::test::MagickPng(referenceBmp, png));
+    ASSERT_EQ(view.LoadPicture(png.string()), kPictureRead);
+    const Surface expected = CopyOfSurface(view.m_bmpWork);
+    view.m_bmpWork.Fill(0x123456);
+    ASSERT_EQ(view.LoadPicture(bmp.string()), kPictureRead);
+    EXPECT_TRUE(SamePixels(view.m_bmpWork, expected));
+    EXPECT_NE(view.m_bmpWork.GetPixel(0, 0), kWhite);
+    ++opened;
+  }
+  EXPECT_GE(opened, 10);
+  EXPECT_TRUE(messages.ids.empty());
 }
 
 TEST_F(ImageEditor, TheBatchStepWritesTheLoadedPictureAndNothingAfterAFailedLoad) {
