@@ -56,7 +56,7 @@ std::vector<SmoothingStage> PlanSmoothingStages(const ParamBlock& params, int pe
   if (params[kQuarterWindow] != 0) w /= 4;
   auto passes = [w](int64_t stagePercent) {
     const double p = double(w) * double(stagePercent) / 100.0;
-    return int(std::clamp(std::trunc(p), 1.0, double(kMaxSmoothingPasses)));
+    return int(std::clamp(std::trunc(p), 1.0, double(kMaxStagePasses)));
   };
   if (params[kStages] == kOneStage) return {{kReleaseAll, passes(kFirstPercent)}};
   const int64_t last = int64_t(std::trunc(params[kWidth] * LastStageFactor(params[kStages])));

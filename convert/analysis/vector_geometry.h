@@ -67,8 +67,8 @@ enum IntersectMode {
 
 // Intersects the line through p1-p2 with segment p3-p4; out receives the crossing of the
 // two lines. Parallel segments (in modes other than 2) take out as the mean of the four
-// end points: collinear ones count as a hit when that mean lies in the span box(es),
-// parallel ones on different lines never do. Returns 1 for a hit, 0 for none, 2 for a
+// end points, which counts as a hit when it lies in the span box(es), whether or not the
+// segments share a line. Returns 1 for a hit, 0 for none, 2 for a
 // parallel pair in mode 2 (out untouched then).
 int IntersectSegments(const CFPoint& p1, const CFPoint& p2, const CFPoint& p3, const CFPoint& p4,
                       CFPoint* out, int mode);

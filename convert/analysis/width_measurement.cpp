@@ -48,12 +48,12 @@ struct PointFrame {
 
 PointFrame FrameOf(const CStrokePathEx& path, int i) {
   PointFrame f;
-  const bool last = path.IsStrokeLast(i);
-  f.kind = (i == 0 || path.m_pFlags[i] != 0) ? kSideStrokeStart : last ? kSideSectionEnd : kSideInner;
+  f.kind = (i == 0 || path.m_pFlags[i] != 0) ? kSideStrokeStart : path.IsStrokeLast(i) ? kSideSectionEnd : kSideInner;
   f.cur = path.m_pPoints[i];
   const CFPoint prev = f.kind == kSideStrokeStart ? f.cur : path.m_pPoints[i - 1];
-  // The point after a stroke's last point belongs to another stroke or lies past the path.
-  const CFPoint next = last ? f.cur : path.m_pPoints[i + 1];
+  // A stroke of one point takes its direction from the next stroke's start; the path's
+  // last point has no point after it and takes itself.
+  const CFPoint next = i + 1 < path.GetCount() ? path.m_pPoints[i + 1] : f.cur;
   const double ax = double(prev.x) - f.cur.x, ay = double(prev.y) - f.cur.y;
   const double bx = double(f.cur.x) - next.x, by = double(f.cur.y) - next.y;
   const double la = std::hypot(ax, ay), lb = std::hypot(bx, by);

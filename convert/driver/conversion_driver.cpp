@@ -67,8 +67,6 @@ void RunConversionPasses(CStrokeWork& work, CStrokeWork& source, int copyMode) {
   } else {
     work.CopyWithoutDuplicates(source, 0);
   }
-  // The first point starts a stroke whatever its flag; the passes count on the flag.
-  if (work.GetCount() > 0) work.m_pFlags[0] = CStrokePath::kFlagStart;
   work.m_bLinkPoints = 0;
   if (work.m_param[kPenMode] != 0) return;
   ConversionRun run(work);

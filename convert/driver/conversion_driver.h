@@ -17,16 +17,12 @@ struct ParamRange {
   int32_t hi;
 };
 
-// The ranges of the settings bars the conversion reads, and of the counts that set how
-// long its passes run.
+// The parameters held while the conversion runs: the modulation is a percentage, and the
+// cursive degree is the number of passes of the work-path smoothing, which a damaged
+// file's 2^31 would make run for hours; the settings bar gives it up to 1000.
 inline constexpr ParamRange kConversionParamRanges[] = {
-    {0, 0, 1000},  // cursive degree: the smoothing passes
-    {1, 0, 1500},  // brush vein: the resampling spacing
-    {2, 0, 1500},  // linking
-    {3, 0, 200},   // width: the brush width of every point is half of it
-    {4, 0, 100},   // modulation, a percentage
-    {5, 0, 200},   // flying white
-    {201, 0, 100}, // contour smoothing: its window grows with it and the width
+    {0, INT32_MIN, 1000},  // cursive degree
+    {4, INT32_MIN, 100},   // modulation
 };
 
 // work becomes a copy of source (its first point starting a stroke) and, unless the

@@ -39,7 +39,7 @@ void MarkBendingJoins(CStrokeWork& path, const CStrokeWork& reference) {
     if (ReferenceFlag(reference, i) == 0 || path.m_pFlags[i] != 0 || FlagOrStart(path, i + 1) != 0) continue;
     const int a = path.FindStrokeStart(i);
     const int e = path.FindStrokeEnd(i);
-    if (TrueJointAngleDegrees(p[i] - p[a], p[e] - p[i], path.m_fParam) < kBendingJoin) path.m_pFlags[i] = kFlagCorner;
+    if (JointAngleDegrees(p[i] - p[a], p[e] - p[i], path.m_fParam) < kBendingJoin) path.m_pFlags[i] = kFlagCorner;
   }
 }
 
@@ -69,7 +69,7 @@ CornerKind KindOfCorner(const CStrokeWork& path, int i, int e, int64_t p) {
       kind = kTurnInto;
     }
   }
-  if (kind == kFold && TrueJointAngleDegrees(v, u, path.m_fParam) < kSharpCorner) kind = kTurnInto;
+  if (kind == kFold && JointAngleDegrees(v, u, path.m_fParam) < kSharpCorner) kind = kTurnInto;
   return static_cast<CornerKind>(kind);
 }
 

@@ -167,20 +167,33 @@ TEST(SmoothContoursAnchored, ReleasedAnchorsFixNothing) {
   EXPECT_EQ(PointsOf(fixedPath), PointsOf(freePath));
 }
 
+// A contour of one point has no neighbours of its own: averaged with the point after it,
+// it would be drawn towards the next contour's start, or at the path's end towards what
+// lies past the count.
 TEST(SmoothContoursAnchored, ALonePointStaysAndItsNeighboursIgnoreIt) {
   CStrokePath with(32), without(32);
   for (CStrokePath* path : {&with, &without}) {
     AddZigzag(*path, 0, 0, 5);
     if (path == &with) Fill(*path, {{50, 50, 1}});
     AddZigzag(*path, 10, 10, 5);
+    if (path == &with) Fill(*path, {{70, 20, 1}, {90, 30, 1}});
   }
   CPointIndexList none(1);
-  SmoothContoursAnchored(with, 2, none, -1, -1, 0, 1);
-  SmoothContoursAnchored(without, 2, none, -1, -1, 0, 1);
-  auto a = PointsOf(with), b = PointsOf(without);
-  EXPECT_EQ(a[5], (tmb::test::PathPoint{50, 50, 1}));
-  a.erase(a.begin() + 5);
-  EXPECT_EQ(a, b);
+  for (int inPlace : {0, 1}) {
+    CStrokePath a(32), b(32);
+    a.CopyFrom(with);
+    b.CopyFrom(without);
+    for (int i = a.GetCount(); i < a.GetCapacity(); ++i) a.m_pPoints[i] = CFPoint(NAN, 1e30f);
+    SmoothContoursAnchored(a, 2, none, -1, -1, inPlace, 1);
+    SmoothContoursAnchored(b, 2, none, -1, -1, inPlace, 1);
+    auto pa = PointsOf(a);
+    EXPECT_EQ(pa[5], (tmb::test::PathPoint{50, 50, 1}));
+    EXPECT_EQ(pa[11], (tmb::test::PathPoint{70, 20, 1}));
+    EXPECT_EQ(pa[12], (tmb::test::PathPoint{90, 30, 1}));
+    pa.erase(pa.begin() + 11, pa.end());
+    pa.erase(pa.begin() + 5);
+    EXPECT_EQ(pa, PointsOf(b)) << inPlace;
+  }
 }
 
 TEST(SmoothContoursAnchored, PositionAnchorsFixTheEqualOrTheNearerOfTheNearPointAndItsSuccessor) {

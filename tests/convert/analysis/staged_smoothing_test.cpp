@@ -44,9 +44,13 @@ TEST(StagedSmoothing, StagePassesFollowTheWindowAndTheStageCount) {
       {10, 15, 0, 0, 50, {30, 14, 14, 7}},  // a percentage up to 100 leaves the window
       {-10, 15, 0, 0, 0, {1, 1, 1, 1}},
       {0, 15, 0, 0, 0, {}},
-      // File values far out of range: in 64 bits, and each stage held to its cap.
-      {INT_MAX, INT_MAX, 0, 0, 0, {1000, 1000, 1000, 1000}},
-      {INT_MAX, INT_MIN, 2, 0, 0, {1, 1, 1, 1000}},  // a negative window at a negative width
+      // The settings bars at their ends run every pass they ask for.
+      {50, 100, 0, 0, 0, {1000, 480, 480, 1600}},
+      {100, 200, 2, 0, 0, {4000, 1920, 1920, 32000}},
+      // File values far out of range: in 64 bits, and each stage held to the most the
+      // settings bars can ask for.
+      {INT_MAX, INT_MAX, 0, 0, 0, {32000, 32000, 32000, 32000}},
+      {INT_MAX, INT_MIN, 2, 0, 0, {1, 1, 1, 32000}},  // a negative window at a negative width
       {INT_MIN, INT_MAX, 0, 0, INT_MIN, {1, 1, 1, 1}},
   };
   for (const Case& c : cases) {
@@ -94,6 +98,15 @@ TEST(StagedSmoothing, StagesReleaseTheirKindsAndKeepTheEndsFixed) {
   AnchoredStar oneStage;
   SmoothContoursInStages(oneStage.outline, oneStage.anchors, Params(10, 15, 1, 0), 0);
   EXPECT_EQ(oneStage.Kinds(), (std::vector<int>{255, 255, 255, 255, 255, 255, 255, 255, 255, 0}));
+}
+
+// Smoothing and width of 2^31 - 1 read from a file ask for billions of passes a stage.
+TEST(StagedSmoothing, ParametersFromADamagedFileStillFinish) {
+  AnchoredStar star;
+  ASSERT_EQ(SmoothContoursInStages(star.outline, star.anchors, Params(INT_MAX, INT_MAX, 0, 0), 0), 1);
+  for (int i = 0; i < star.outline.GetCount(); ++i) {
+    EXPECT_TRUE(std::isfinite(star.outline.m_pPoints[i].x) && std::isfinite(star.outline.m_pPoints[i].y)) << i;
+  }
 }
 
 TEST(StagedSmoothing, WithoutTheSmoothingParameterNothingChanges) {

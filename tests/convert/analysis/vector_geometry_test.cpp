@@ -186,7 +186,10 @@ TEST(IntersectSegments, CrossingTouchingParallelAndCollinearPairs) {
       // The first segment only reaches the second one when extended.
       {"line hits, segment short", {0, 0}, {2, 2}, {0, 10}, {10, 0}, 1, 0, 0, {5, 5}},
       {"lines cross outside second", {0, 0}, {10, 10}, {20, 0}, {30, -10}, 0, 0, 0, {10, 10}},
-      {"parallel diagonal", {0, 0}, {10, 10}, {0, 1}, {10, 11}, 0, 0, 2, {5, 5.5f}},
+      // Parallel pairs, on one line or not, take the mean of the four end points and
+      // count where the boxes hold it.
+      {"parallel diagonal", {0, 0}, {10, 10}, {0, 1}, {10, 11}, 1, 1, 2, {5, 5.5f}},
+      {"parallel, mean in the second box only", {0, 0}, {1, 1}, {0, 1}, {20, 21}, 1, 0, 2, {5.25f, 5.75f}},
       {"parallel horizontal", {0, 0}, {10, 0}, {0, 3}, {10, 3}, 0, 0, 2, {5, 1.5f}},
       {"collinear overlapping", {0, 0}, {10, 0}, {5, 0}, {15, 0}, 1, 1, 2, {7.5f, 0}},
       {"collinear apart", {0, 0}, {2, 0}, {10, 0}, {12, 0}, 0, 0, 2, {6, 0}},

@@ -70,6 +70,26 @@ TEST(WeightCleaning, ScaleWeightsChangesNothingAt100AndScalesTheSidesOtherwise) 
   EXPECT_NEAR(std::hypot(path.m_pSide1[10].x - p.x, path.m_pSide1[10].y - p.y), 2.0, 1e-4);
 }
 
+// Scaling updates the side points without the update's end smoothing: at the values 0
+// and 25 that smoothing runs 130 passes over 150 percent of every stroke, which folds the
+// centre line onto the stroke's two ends and loses its inner points.
+TEST(WeightCleaning, ScaleWeightsKeepsTheCentreLineThatTheEndSmoothingWouldFold) {
+  CStrokePathEx scaled(32), smoothed(32);
+  LevelStroke(scaled, 20, 4);
+  LevelStroke(smoothed, 20, 4);
+  const auto line = tmb::test::PointsOf(scaled);
+  ASSERT_EQ(ScaleWeights(scaled, 150), 1);
+  EXPECT_EQ(tmb::test::PointsOf(scaled), line);
+  EXPECT_EQ(Weights1(scaled), std::vector<float>(20, 6.0f));
+
+  UpdateSidePoints(smoothed, 1, 0, 0, 25);
+  std::vector<float> xs;
+  for (int i = 0; i < smoothed.GetCount(); ++i) xs.push_back(smoothed.m_pPoints[i].x);
+  EXPECT_LE(smoothed.GetCount(), 3) << "folded onto its ends";
+  EXPECT_EQ(xs.front(), 0.0f);
+  EXPECT_EQ(xs.back(), 57.0f);
+}
+
 TEST(WeightCleaning, CapWeightRangeCapsByTheWeightsAroundTheRun) {
   // Weights 1 .. 10 over one stroke of ten points; the run's weights start at 20.
   struct Case {

@@ -213,4 +213,23 @@ TEST(WidthMeasurement, APointWithoutDirectionFindsNothing) {
   }
 }
 
+// A stroke of one point has no way of its own: its normal runs across the way to the next
+// point of the path, the next stroke's start. A one-point stroke at the path's end has no
+// next point and finds nothing, whatever lies past the count.
+TEST(WidthMeasurement, AOnePointStrokeMeasuresAcrossTheWayToTheNextStroke) {
+  CStrokePath outline(16);
+  AddContour(outline, {{40, 45}, {60, 45}, {60, 55}, {40, 55}});
+  CStrokePathEx path(16);
+  Fill(path, {{50, 50, 1}, {50, 80, 1}, {90, 80, 0}, {50, 50, 1}});
+  for (int i = path.GetCount(); i < path.GetCapacity(); ++i) path.m_pPoints[i] = CFPoint(NAN, 1e30f);
+  for (int i : {0, 3}) {
+    path.m_pSide1[i] = path.m_pSide2[i] = path.m_pPoints[i];
+    EXPECT_EQ(FindSidePointsOnOutline(path, outline, i, nullptr), 1);
+  }
+  EXPECT_EQ(path.m_pSide1[0], CFPoint(60, 50));
+  EXPECT_EQ(path.m_pSide2[0], CFPoint(40, 50));
+  EXPECT_EQ(path.m_pSide1[3], CFPoint(50, 50));
+  EXPECT_EQ(path.m_pSide2[3], CFPoint(50, 50));
+}
+
 }  // namespace

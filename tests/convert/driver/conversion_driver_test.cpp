@@ -123,27 +123,83 @@ TEST_F(ConversionTest, ASwitchedOffConversionGivesTheCharacterUnchanged) {
 TEST_F(ConversionTest, ParametersAreHeldToTheirRangesOnlyWhileTheConversionRuns) {
   ParamBlock params = SlotDefaults(0);
   params[0] = 100000;
+  params[1] = 5000;
   params[3] = 1000;
   params[4] = -20;
   params[201] = 1 << 30;
   {
     ScopedParamRanges ranges(params);
     EXPECT_EQ(params[0], 1000);
-    EXPECT_EQ(params[3], 200);
-    EXPECT_EQ(params[4], 0);
-    EXPECT_EQ(params[201], 100);
+    EXPECT_EQ(params[4], -20);  // only its top is held
+    // The others are seen as given.
+    EXPECT_EQ(params[1], 5000);
+    EXPECT_EQ(params[3], 1000);
+    EXPECT_EQ(params[201], 1 << 30);
+    params[4] = 150;
   }
   EXPECT_EQ(params[0], 100000);
   EXPECT_EQ(params[4], -20);
 
+  struct Case {
+    int modulation, seenAs;
+  } cases[] = {{150, 100}, {100, 100}, {60, 60}};
   AddLine(*source, {10, 10}, {60, 10}, 5);
-  params[4] = 150;
-  const ParamBlock given = params;
+  for (const Case& c : cases) {
+    params = SlotDefaults(0);
+    params[3] = 40;
+    params[4] = c.modulation;
+    const ParamBlock given = params;
+    Convert(params);
+    std::vector<uint8_t> widths(dest->m_pWidths, dest->m_pWidths + dest->GetCount());
+    params[4] = c.seenAs;
+    Convert(params);
+    EXPECT_EQ(widths, std::vector<uint8_t>(dest->m_pWidths, dest->m_pWidths + dest->GetCount())) << c.modulation;
+    params[4] = c.modulation;
+    Convert(params);
+    EXPECT_EQ(dest->m_param[4], c.modulation) << "the settings as given, after";
+    EXPECT_EQ(source->m_param, given);
+  }
+  // A width past the settings bar is the brush width asked for, up to what a point holds.
+  params = SlotDefaults(0);
+  params[3] = 300;
   Convert(params);
-  EXPECT_EQ(dest->m_pWidths[0], 100);  // the width as seen: 200 / 2
-  EXPECT_EQ(dest->m_param[4], 150);    // and the settings as given, after
-  EXPECT_EQ(dest->m_param[0], 100000);
-  EXPECT_EQ(source->m_param, given);
+  EXPECT_EQ(dest->m_pWidths[0], 150);
+}
+
+// The cursive degree is the number of passes of the work-path smoothing: a damaged file's
+// 2^31 - 1 is held to the settings bar's 1000, or the conversion would run for hours.
+TEST_F(ConversionTest, ACursiveDegreeFromADamagedFileConvertsAsTheHighestSetting) {
+  AddAwkwardCharacter(*source, 6, 11);
+  ParamBlock params = SlotDefaults(0);
+  params[0] = 1000;
+  const Result highest = Convert(params);
+  params[0] = INT32_MAX;
+  EXPECT_EQ(Convert(params), highest);
+}
+
+// A damaged record may hold a first point that does not start a stroke: it is copied as it
+// is, and the passes take the point as the first of a stroke all the same.
+TEST_F(ConversionTest, AFirstPointThatStartsNoStrokeConverts) {
+  std::vector<ParamBlock> settings{SlotDefaults(0), SlotDefaults(2)};
+  settings.push_back(SlotDefaults(0));
+  settings.back()[356] = 1;  // the alternative linking
+  settings.back()[7] = 3;
+  for (int strokes : {1, 4, 13}) {
+    for (size_t k = 0; k < settings.size(); ++k) {
+      SCOPED_TRACE(testing::Message() << strokes << " strokes, settings " << k);
+      source->SetCount(0);
+      AddAwkwardCharacter(*source, strokes, uint32_t(strokes + 5 * k));
+      source->m_pFlags[0] = 0;
+      dest->m_param = settings[k];
+      RunConversionPasses(*dest, *source, 1);
+      EXPECT_EQ(dest->m_pFlags[0], 0) << "copied as it is";
+      const Result r = Convert(settings[k]);
+      EXPECT_EQ(r.returned, 1);
+      EXPECT_TRUE(AllPointsFinite(*dest));
+      EXPECT_GT(dest->GetCount(), 0);
+      for (int i = 0; i < dest->GetCount(); ++i) ASSERT_GE(dest->m_pWidths[i], 1) << i;
+    }
+  }
 }
 
 // A tree radical and a stroke up to its right (the form the rewrite takes).
@@ -387,6 +443,9 @@ TEST_F(ConversionTest, MergedInkMovesOnPaperOnceAndComesOnlyOnce) {
   ParamBlock params = SlotDefaults(0);
   params[47] = 1;  // no conversion: the merged source shows as it is
   Convert(params);
+  // Only the ink comes from the screen: the character's own strokes are on paper already,
+  // and moved by the origin too they would shift by (-32, -32) with every merge.
+  ASSERT_NE(origin, (tmb::Point{0, 0}));
   const std::vector<PathPoint> merged{{10, 10, 1}, {20, 10, 0}, {30, 10, 0}, {40, 10, 0}, {50, 10, 0}, {60, 10, 0},
                                       {100.0f - origin.x, 100.0f - origin.y, 1},
                                       {150.0f - origin.x, 100.0f - origin.y, 0}};

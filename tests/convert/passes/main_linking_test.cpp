@@ -230,15 +230,21 @@ TEST_F(ShapeLinkedStrokesAltTest, CornersAreCodedByTheWaysInAndOnAndTheirAngle) 
       {"a join bending to 140 degrees: a corner, written as a fold", {{0, 0}, {100, 0, kJoin}, {176.6f, 64.3f}},
        {1, 5, 0}},
       {"a join turning down: a corner that stays", {{0, 0}, {100, 0, kJoin}, {100, 100}}, {1, 3, 0}},
+      {"a join turning straight back reads as going on (180 degrees)", {{0, 0}, {100, 0, kJoin}, {20, 0}}, {1, 0, 0}},
       {"from above, on level right", {{0, 0}, {0, 100, kCorner}, {100, 100}}, {1, 3, 0}},
       {"from the upper right, on level right", {{100, 0}, {60, 100, kCorner}, {160, 100}}, {1, 3, 0}},
       {"from above, on down to the left", {{0, 0}, {0, 100, kCorner}, {-100, 200}}, {1, 22, 0}},
       {"from above, on up to the right", {{0, 0}, {0, 100, kCorner}, {100, 50}}, {1, 22, 0}},
-      {"in to the right, on upwards at 90 degrees", {{0, 0}, {100, 0, kCorner}, {100, -100}}, {1, 5, 0}},
-      {"in falling gently, on up at 90 degrees off the axes", {{0, 0}, {100, 20, kCorner}, {120, -80}}, {1, 5, 0}},
+      {"in to the right, on up at 93 degrees: a fold", {{0, 0}, {100, 0, kCorner}, {105, -100}}, {1, 5, 0}},
+      // The joint angle is the vector angle's: a cosine of exactly 0 (a right angle, on
+      // the axes or off them) reads as 0 degrees, a sharp corner; a cosine of exactly 1
+      // (the way on straight back) reads as 180, a fold.
+      {"in to the right, on upwards at exactly 90 degrees", {{0, 0}, {100, 0, kCorner}, {100, -100}}, {1, 22, 0}},
+      {"in falling gently, on up at exactly 90 degrees off the axes", {{0, 0}, {100, 20, kCorner}, {120, -80}},
+       {1, 22, 0}},
+      {"in to the right, on straight back", {{0, 0}, {100, 0, kCorner}, {10, 0}}, {1, 5, 0}},
       // (Not split into two movements by the turn splitting: wider than high.)
       {"in to the right, back up to the left at 11 degrees", {{0, 0}, {100, 0, kCorner}, {0, -20}}, {1, 22, 0}},
-      {"in to the right, on straight back", {{0, 0}, {100, 0, kCorner}, {10, 0}}, {1, 22, 0}},
       {"in to the right, on steeply down", {{0, 0}, {100, 0, kCorner}, {100, 100}}, {1, 3, 0}},
       {"in to the right, down 90 to a code", {{0, 0}, {100, 0, kCorner}, {100, 100, kCorner}, {200, 100}},
        {1, 3, 3, 0}},
