@@ -33,6 +33,22 @@ bool WindowShowsBackBuffer(const CTmbView& view) {
   return true;
 }
 
+// The part of the paper the window shows, after a scroll, is the back buffer unchanged.
+void ExpectShownPaperIsTheBackBuffer(const CTmbView& view) {
+  const Surface& back = gBrushStates[0].m_bitmap;
+  int differ = 0, compared = 0;
+  for (int y = 0; y < back.height(); ++y) {
+    for (int x = 0; x < back.width(); ++x) {
+      const Colour c = WindowPixel(view, x, y);
+      if (c == kInvalidColour) continue;
+      ++compared;
+      differ += c != back.GetPixel(x, y);
+    }
+  }
+  EXPECT_GT(compared, 200 * 200);
+  EXPECT_EQ(differ, 0);
+}
+
 int CountNot(const Surface& s, Colour colour) {
   int n = 0;
   for (int y = 0; y < s.height(); ++y) {
@@ -251,18 +267,7 @@ TEST_F(ViewPainting, ScrollingByAStepShowsThePaperAtItsNewPlace) {
   const Rect after = view.ClientRectLogical();
   EXPECT_EQ(after.top, before.top + 32);
   EXPECT_EQ(after.left, before.left - 32);
-  const Surface& back = BackBuffer();
-  int differ = 0, compared = 0;
-  for (int y = 0; y < back.height(); ++y) {
-    for (int x = 0; x < back.width(); ++x) {
-      const Colour c = WindowPixel(view, x, y);
-      if (c == kInvalidColour) continue;
-      ++compared;
-      differ += c != back.GetPixel(x, y);
-    }
-  }
-  EXPECT_GT(compared, 200 * 200);
-  EXPECT_EQ(differ, 0);
+  ExpectShownPaperIsTheBackBuffer(view);
 }
 
 TEST_F(ViewPainting, ScrollingToAPlaceShowsThePaperThere) {
@@ -276,18 +281,7 @@ TEST_F(ViewPainting, ScrollingToAPlaceShowsThePaperThere) {
   const Rect client = view.ClientRectLogical();
   EXPECT_EQ(client.left, 40);
   EXPECT_EQ(client.top, 100);
-  const Surface& back = BackBuffer();
-  int differ = 0, compared = 0;
-  for (int y = 0; y < back.height(); ++y) {
-    for (int x = 0; x < back.width(); ++x) {
-      const Colour c = WindowPixel(view, x, y);
-      if (c == kInvalidColour) continue;
-      ++compared;
-      differ += c != back.GetPixel(x, y);
-    }
-  }
-  EXPECT_GT(compared, 200 * 200);
-  EXPECT_EQ(differ, 0);
+  ExpectShownPaperIsTheBackBuffer(view);
 }
 
 TEST_F(ViewPainting, TheOtherStrokeDrawingHoldsTheRenderingWordsForItsOneCall) {
