@@ -111,6 +111,7 @@ CMainFrame::CMainFrame(tmb::ui::Application* app) : tmb::ui::MainFrame(app) {
   SetAnimationWindows(&gViewAnimationWindows);
   gViewAnimationWindows.SetShapeSheetLoader([this] { return LoadShapeSheetPage(-1, 1, kCurrentSheet); });
   gViewAnimationWindows.SetClipboardNotice([this] { return tmb::ui::IsAccepted(CClipboardNoticeDlg().DoModal(this)); });
+  gViewAnimationWindows.SetAnimationSheetShower([this](int page) { ShowAnimationSheet(page); });
   InstallShapeSheetLinks();
   // The drawing views' popup menus hold the style menus of the Settings menu.
   SetStyleMenuFiller([this](QMenu& menu) {
@@ -135,6 +136,7 @@ CMainFrame::~CMainFrame() {
   if (&AnimWindows() == &gViewAnimationWindows) SetAnimationWindows(nullptr);
   gViewAnimationWindows.SetShapeSheetLoader(nullptr);
   gViewAnimationWindows.SetClipboardNotice(nullptr);
+  gViewAnimationWindows.SetAnimationSheetShower(nullptr);
   RemoveShapeSheetLinks();
   SetStyleMenuFiller(nullptr);
   RemoveImageEditorLink();

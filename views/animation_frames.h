@@ -37,9 +37,15 @@ class CViewAnimationWindows final : public AnimationWindows {
   bool CopyFrameToClipboard(const tmb::Surface& frame, const tmb::Rect& canvas) override;
   // The notice after each frame sent: true goes on to the next frame.
   void SetClipboardNotice(std::function<bool()> notice) { m_clipboardNotice = std::move(notice); }
+  // The sheet shown at page by the shower the shell sets; nothing without one.
+  void ShowAnimationSheet(int page) override {
+    if (m_showSheet) m_showSheet(page);
+  }
+  void SetAnimationSheetShower(std::function<void(int)> show) { m_showSheet = std::move(show); }
 
  private:
   std::unique_ptr<CViewAnimationFrame> m_frame;
   std::function<int()> m_loadShapeSheet;
   std::function<bool()> m_clipboardNotice;
+  std::function<void(int)> m_showSheet;
 };

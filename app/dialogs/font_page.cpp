@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "app/dialogs/font_mode_dialogs.h"
+#include "core/document/doc_windows.h"
 #include "core/document/tmb_doc.h"
 #include "core/file/path_helpers.h"
 #include "core/record/char_data_full.h"
@@ -59,7 +60,6 @@ void CFontPage::Load(CCharDataFull& record) {
   record.m_textSettings[1].CopyFrom(record.m_textSettings[0], 0);
   m_bFontMode = record.m_param[kFontModeParam];
   m_nOption = record.m_param[kOptionParam];
-  m_bRelayout = 0;
   MembersFromBlock();
   if (built()) {
     UpdateData(false);
@@ -236,7 +236,7 @@ void CFontPage::ChoosePicture() {
     e.m_nPictureIndex = t.m_nPictureIndex;
   }
   BuildList();
-  m_bRelayout = 1;
+  NeedRelayout();
 }
 
 void CFontPage::ChooseFont() {
@@ -260,8 +260,12 @@ void CFontPage::RunOption() {
     // The axis lines saved with files were read into this window's temporary store.
     CharStore store;
     store.RemoveTempFiles(m_nWindowKind == kKindDrawB ? 2 : 1);
+    NeedRelayout();
   }
-  m_bRelayout = 1;
+}
+
+void CFontPage::NeedRelayout() const {
+  if (CTmbDoc* doc = TmbDocOfKind(m_nWindowKind)) doc->m_nFontModeState = kFontModeRelayout;
 }
 
 void CFontPage::OnNotify(int id, tmb::ui::Notify code) {
@@ -285,7 +289,7 @@ void CFontPage::OnNotify(int id, tmb::ui::Notify code) {
 }
 
 void CFontPage::OnOK() {
-  m_bRelayout = 1;
+  NeedRelayout();
   if (built()) MembersIntoBlock();
   if (m_onHandOver) m_onHandOver();
 }

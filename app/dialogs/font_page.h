@@ -50,7 +50,8 @@ class CFontPage : public tmb::ui::PropertyPage {
   void Store(CTmbDoc& doc);
 
   // The sheet's hand-over on OK and its reload on Cancel; the window kind (0 A, 2 B)
-  // whose temporary store files the option's release deletes.
+  // whose document the page edits and whose temporary store files the option's release
+  // deletes.
   std::function<void()> m_onHandOver;
   std::function<void()> m_onReload;
   int m_nWindowKind = 0;
@@ -62,7 +63,6 @@ class CFontPage : public tmb::ui::PropertyPage {
   int m_nState = 0;  // 0 after the page was set up, 2 after the axis order was set again
   int m_bFontMode = 0;   // 536
   int m_nOption = 0;     // the font-mode option's check
-  int m_bRelayout = 0;   // the document's font mode must lay out again
   // Bound members.
   int m_nCharsPerLine = 10;  // 527
   int m_nCellSize = 128;     // 356
@@ -95,5 +95,7 @@ class CFontPage : public tmb::ui::PropertyPage {
   void ChooseFont();
   void SetAxisOrder();
   void RunOption();
+  // The document of the page's window is told its font-mode text is to be laid out again.
+  void NeedRelayout() const;
   std::vector<int> Selected() const;
 };

@@ -23,6 +23,9 @@ inline constexpr char kCharFileFilter[] = "(*.wdf)|*.wdf|(*.*)|*.*||";
 
 enum BaseRecord { kBaseUndo = 0, kBaseTempSave = 1, kBaseSpare = 2 };
 
+// The font-mode state of a document that asks for its text to be laid out again.
+inline constexpr int32_t kFontModeRelayout = 2;
+
 class CTmbDoc {
  public:
   // Allocates the attribute buffers of the drawn record and the float points; a float
@@ -81,6 +84,9 @@ class CTmbDoc {
   // The brush set is to be painted in m_crBrushCharPending at the next paint.
   int32_t m_bBrushCharPending = 0;
   tmb::Colour m_crBrushCharPending = 0;
+  // kFontModeRelayout after the font pages changed what the font mode's text is laid out
+  // from (pictures, the released axis lines, or the block confirmed).
+  int32_t m_nFontModeState = 0;
 
  private:
   std::unique_ptr<uint8_t[]> m_attr;

@@ -10,3 +10,5 @@ AnimationWindows* gWindows = &gNone;
 AnimationWindows& AnimWindows() { return *gWindows; }
 
 void SetAnimationWindows(AnimationWindows* windows) { gWindows = windows ? windows : &gNone; }
+
+void OpenAnimationSheet(int page) { gWindows->ShowAnimationSheet(page); }

@@ -1,6 +1,7 @@
-// What the animation stepping asks of the windows: a drawing view that draws a frame's
-// record into its picture, and the windows around it refreshed after each frame. The
-// views install theirs; until then no view is found and nothing is refreshed.
+// What the animation stepping and its sheet ask of the windows: a drawing view that draws
+// a frame's record into its picture, the windows around it refreshed after each frame,
+// and the main frame showing the animation sheet. The views install theirs; until then no
+// view is found and nothing is refreshed or shown.
 #pragma once
 
 #include "platform/gdi/device_context.h"
@@ -32,8 +33,13 @@ class AnimationWindows {
   // Puts the canvas block of frame (the picture last drawn) on the clipboard and tells
   // the user; false when the user stops the animation there.
   virtual bool CopyFrameToClipboard(const tmb::Surface& /*frame*/, const tmb::Rect& /*canvas*/) { return true; }
+  // The main frame shows the animation sheet at page (a tab number; -1 keeps the tab).
+  virtual void ShowAnimationSheet(int /*page*/) {}
 };
 
 AnimationWindows& AnimWindows();
 // Installs windows (not owned); nullptr restores the default.
 void SetAnimationWindows(AnimationWindows* windows);
+
+// Asks the main frame, through the installed windows, to show the sheet at page.
+void OpenAnimationSheet(int page);

@@ -2,13 +2,18 @@
 
 #include <algorithm>
 
-int FillWaitList(std::span<int32_t> waits, int first, int middle, int last, int count) {
+int FillWaitList(std::span<int32_t> waits, const SimpleWaits& simple, int count) {
   count = std::clamp(count, 0, int(waits.size()));
   if (count == 0) return 0;
+  const auto [first, middle, last] = simple;
   waits[0] = first;
   for (int i = 1; i < count - 1; ++i) waits[size_t(i)] = middle;
   waits[size_t(count - 1)] = last;
   return count;
+}
+
+int FillWaitList3(std::span<int32_t> waits, int first, int middle, int last, int count) {
+  return FillWaitList(waits, {first, middle, last}, count);
 }
 
 void SpreadWaits(std::span<int32_t> waits, std::span<const int> selected) {

@@ -40,7 +40,7 @@ void CWaitTimeDlg::OnNotify(tmb::ui::DialogWindow& window, int id, tmb::ui::Noti
   } else if (id == kSpreadButton) {
     SpreadWaits(m_waits, selected);
   } else if (id == kResetButton) {
-    FillWaitList(m_waits, m_nFirst, m_nMiddle, m_nLast, Lines());
+    FillWaitList(m_waits, {m_nFirst, m_nMiddle, m_nLast}, Lines());
   } else {
     return;
   }

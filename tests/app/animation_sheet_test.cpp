@@ -23,6 +23,7 @@
 #include "convert/presets/preset_sheets.h"
 #include "export/animation/anim_sheet_values.h"
 #include "export/animation/animation_params.h"
+#include "export/animation/animation_windows.h"
 #include "export/animation/frame_output.h"
 #include "export/sheet/ani_base_page.h"
 #include "export/sheet/ani_p_sheet.h"
@@ -168,6 +169,22 @@ TEST_F(AnimationSheet, TheCommandsOpenTheirTabsAndTheSheetButtonsKeepTheTabShown
   EXPECT_FALSE(SheetShown());
   EXPECT_EQ(Sheet().m_bShown, 0);
   ASSERT_TRUE(frame()->m_pAniSheetFrame);
+}
+
+// The engine's request reaches the main frame: the sheet is made on first use and shown
+// at the page asked for; -1 keeps the tab in front.
+TEST_F(AnimationSheet, TheEnginesRequestShowsTheSheetAtItsPage) {
+  ASSERT_EQ(frame()->AnimationSheet(), nullptr);
+  OpenAnimationSheet(CAniPSheet::kTabSwf);
+  ASSERT_NE(frame()->AnimationSheet(), nullptr);
+  EXPECT_TRUE(SheetShown());
+  EXPECT_EQ(Sheet().ActiveIndex(), CAniPSheet::kTabSwf);
+  frame()->HideAnimationSheet();
+  OpenAnimationSheet(-1);
+  EXPECT_TRUE(SheetShown());
+  EXPECT_EQ(Sheet().ActiveIndex(), CAniPSheet::kTabSwf);
+  OpenAnimationSheet(CAniPSheet::kTabSpecial);
+  EXPECT_EQ(Sheet().ActiveIndex(), CAniPSheet::kTabSpecial);
 }
 
 TEST_F(AnimationSheet, CancelLeavesTheRecordsAndShowsTheirValuesAgain) {

@@ -20,6 +20,7 @@
 #include "core/document/tmb_doc.h"
 #include "core/state/draw_state.h"
 #include "platform/ui/list_rows.h"
+#include "support/drawing_windows.h"
 #include "support/file_bytes.h"
 #include "support/scripted_chooser.h"
 #include "support/scripted_font_chooser.h"
@@ -183,6 +184,62 @@ TEST_F(FontPageOnSheet, APictureFileIsAskedForWhenTheListGivesNoneAndItsFolderIs
   EXPECT_EQ(std::string(page->m_block.m_entries[0].Picture()), "/pictures/logo.bmp");
   EXPECT_EQ(gDrawState.m_szLastFolder, "/pictures");
   gDrawState.Reset();
+}
+
+// The page edits window B's block: its document, not A's, is asked to lay its text out
+// again.
+class FontPageOfWindow : public ::testing::Test {
+ protected:
+  ScopedStoreFolder store;
+  void SetUp() override {
+    windows.b->m_textSettings[0].Init();
+    windows.b->m_textSettings[0].Reparse("abcd");
+    page = new CFontPage;
+    page->m_nWindowKind = kKindDrawB;
+    page->Load(*windows.b);
+    sheet.AddPage(page);
+  }
+  void TearDown() override { gDrawState.Reset(); }
+  void Click(int id) const { qobject_cast<QAbstractButton*>(page->Control(id))->click(); }
+  // The font-mode states of windows A and B.
+  std::pair<int, int> States() const { return {windows.docA->m_nFontModeState, windows.docB->m_nFontModeState}; }
+
+  DrawingWindows windows;
+  ScriptedMessages messages;
+  ScriptedDialogs dialogs;
+  ScriptedChooser chooser;
+  ui::PropertySheet sheet{"sheet"};
+  CFontPage* page = nullptr;
+};
+
+TEST_F(FontPageOfWindow, OkAsksTheWindowsDocumentToLayItsTextOutAgain) {
+  ASSERT_EQ(States(), std::make_pair(0, 0));
+  qobject_cast<QLineEdit*>(page->Control(CFontPage::kText))->setText(QStringLiteral("xyz"));
+  ASSERT_TRUE(sheet.PressOk());
+  EXPECT_EQ(States(), std::make_pair(0, kFontModeRelayout));
+  EXPECT_EQ(page->m_block.m_strText, "xyz") << "the block was taken from the page";
+}
+
+TEST_F(FontPageOfWindow, AChosenPictureAndReleasedAxisLinesAskForTheLayoutAndWhatIsCancelledDoesNot) {
+  ui::SelectRows(page->Control(CFontPage::kList), {0});
+  Click(CFontPage::kPicture);  // the list and then the file dialog cancelled
+  EXPECT_EQ(States(), std::make_pair(0, 0)) << "no picture chosen";
+  dialogs.Then(ScriptedDialogs::PressOk);
+  Click(CFontPage::kOption);
+  EXPECT_EQ(States(), std::make_pair(0, 0)) << "the option kept without releasing the axis lines";
+  dialogs.Then([](ui::DialogWindow& d) {
+    ScriptedDialogs::Click(d, CFontModeOptionDlg::kRelease);
+    return d.result() == QDialog::Accepted ? ui::kIdOk : 0;
+  });
+  Click(CFontPage::kOption);
+  EXPECT_EQ(States(), std::make_pair(0, kFontModeRelayout)) << "the axis lines released";
+
+  windows.docB->m_nFontModeState = 0;
+  chooser.Next("/pictures/logo.bmp");
+  Click(CFontPage::kPicture);
+  EXPECT_EQ(std::string(page->m_block.m_entries[0].Picture()), "/pictures/logo.bmp");
+  EXPECT_EQ(States(), std::make_pair(0, kFontModeRelayout)) << "a picture chosen";
+  EXPECT_EQ(dialogs.shown, (std::vector<int>{279, 284, 284, 279}));
 }
 
 TEST_F(FontPageOnSheet, TheListShowsItsColumnsInTheFixedPitchFont) {

@@ -25,11 +25,16 @@ TEST(WaitList, FillsFirstMiddlesAndLastWithinTheTable) {
   for (const Case& c : cases) {
     std::array<int32_t, 256> waits;
     waits.fill(7);
-    EXPECT_EQ(FillWaitList(waits, 1, 2, 3, c.count), c.filled) << c.count;
+    EXPECT_EQ(FillWaitList(waits, {1, 2, 3}, c.count), c.filled) << c.count;
     EXPECT_EQ(std::vector<int32_t>(waits.begin(), waits.begin() + 5), c.head) << c.count;
     if (c.count >= 256) {
       EXPECT_EQ(waits[255], 3);
     }
+    // The three waits one by one fill the same.
+    std::array<int32_t, 256> byOne;
+    byOne.fill(7);
+    EXPECT_EQ(FillWaitList3(byOne, 1, 2, 3, c.count), c.filled) << c.count;
+    EXPECT_EQ(byOne, waits) << c.count;
   }
 }
 
