@@ -7,7 +7,7 @@
 #include <functional>
 #include <optional>
 
-#include "app/dialogs/colour_slot_editor.h"
+#include "platform/ui/colour_slot_editor.h"
 #include "imageedit/effects/effect_dialogs.h"
 #include "platform/ui/dialog.h"
 

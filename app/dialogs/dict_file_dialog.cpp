@@ -12,7 +12,7 @@
 #include "core/document/tmb_doc.h"
 #include "core/file/path_helpers.h"
 #include "core/state/draw_state.h"
-#include "core/store/dictionary_runs.h"
+#include "convert/driver/dictionary_runs.h"
 #include "imageedit/effects/effect_script.h"
 #include "platform/file/safe_save.h"
 #include "platform/service/file_chooser.h"

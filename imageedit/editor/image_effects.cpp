@@ -8,7 +8,7 @@
 #include "imageedit/editor/bmp_view.h"
 #include "imageedit/effects/bitmap_pixel.h"
 #include "imageedit/effects/effect_dialogs.h"
-#include "imageedit/effects/paper_colour.h"
+#include "brush/bitmap/paper_colour.h"
 #include "platform/service/messages.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "imageedit/effects/effect_def.h"
+#include "core/record/effect_def.h"
 
 #include "brush/bitmap/image_effect.h"
 #include "core/canvas/work_canvas.h"

@@ -8,7 +8,7 @@
 #include "core/file/path_helpers.h"
 #include "core/file/stored_path.h"
 #include "core/state/draw_state.h"
-#include "imageedit/effects/effect_def.h"
+#include "core/record/effect_def.h"
 #include "imageedit/effects/effect_dialogs.h"
 #include "imageedit/effects/effect_script.h"
 #include "platform/file/safe_save.h"

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/text/mbcs_scan.h"
-#include "imageedit/effects/effect_def.h"
+#include "core/record/effect_def.h"
 #include "imageedit/effects/effect_script.h"
 #include "platform/text/code_page.h"
 

@@ -9,7 +9,7 @@
 
 #include "core/canvas/work_canvas.h"
 #include "core/text/mbcs_scan.h"
-#include "imageedit/effects/effect_def.h"
+#include "core/record/effect_def.h"
 #include "platform/file/safe_save.h"
 
 namespace {

@@ -19,7 +19,7 @@
 #include "core/canvas/work_canvas.h"
 #include "export/picture/picture_file_writer.h"
 #include "imageedit/effects/effect_dialogs.h"
-#include "imageedit/effects/effect_names.h"
+#include "core/record/effect_names.h"
 #include "imageedit/view/bmp_view_window.h"
 #include "imageedit/view/bmpl_view.h"
 #include "imageedit/view/clipboard_pictures.h"

@@ -1,6 +1,6 @@
 // An effect definition's life: defaults, files read and saved, the dialogs it shares
 // values with, and the scripts the program ships.
-#include "imageedit/effects/effect_def.h"
+#include "core/record/effect_def.h"
 
 #include <gtest/gtest.h>
 

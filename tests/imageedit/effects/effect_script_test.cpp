@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/canvas/work_canvas.h"
-#include "imageedit/effects/effect_def.h"
+#include "core/record/effect_def.h"
 #include "platform/text/code_page.h"
 
 namespace {
