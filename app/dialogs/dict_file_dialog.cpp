@@ -13,7 +13,7 @@
 #include "core/file/path_helpers.h"
 #include "core/state/draw_state.h"
 #include "convert/driver/dictionary_runs.h"
-#include "imageedit/effects/effect_script.h"
+#include "core/effect/effect_script.h"
 #include "platform/file/safe_save.h"
 #include "platform/service/file_chooser.h"
 #include "platform/service/messages.h"

@@ -10,7 +10,7 @@
 #include "core/canvas/work_canvas.h"
 #include "core/state/draw_state.h"
 #include "brush/bitmap/colour_functions.h"
-#include "core/record/effect_def.h"
+#include "core/effect/effect_def.h"
 
 namespace {
 

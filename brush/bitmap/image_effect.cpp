@@ -6,7 +6,7 @@
 #include "core/canvas/bitmap_blits.h"
 #include "core/canvas/bitmap_masks.h"
 #include "core/canvas/work_canvas.h"
-#include "core/record/effect_def.h"
+#include "core/effect/effect_def.h"
 #include "brush/bitmap/paper_colour.h"
 #include "platform/service/clock.h"
 

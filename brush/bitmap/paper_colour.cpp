@@ -1,6 +1,6 @@
 #include "brush/bitmap/paper_colour.h"
 
-#include "core/record/effect_def.h"
+#include "core/effect/effect_def.h"
 #include "platform/gdi/pixel.h"
 
 int ChangeWholePaperColour(CEffectDef& def, tmb::DeviceContext* /*pDC*/, tmb::Surface* image, const tmb::Rect& rect) {

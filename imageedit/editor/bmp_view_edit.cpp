@@ -12,7 +12,7 @@
 #include "core/state/draw_state.h"
 #include "imageedit/editor/area_setting.h"
 #include "imageedit/editor/bmp_view.h"
-#include "core/record/effect_names.h"
+#include "core/effect/effect_names.h"
 #include "platform/gdi/raster_ops.h"
 #include "platform/service/messages.h"
 

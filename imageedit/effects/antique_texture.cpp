@@ -6,7 +6,7 @@
 #include "brush/bitmap/hls_colour.h"
 #include "brush/bitmap/image_effect.h"
 #include "brush/bitmap/colour_functions.h"
-#include "core/record/effect_def.h"
+#include "core/effect/effect_def.h"
 #include "platform/service/progress.h"
 
 namespace {

@@ -34,7 +34,7 @@
 #include "export/picture/png_reader.h"
 #include "export/picture/png_writer.h"
 #include "export/swf/swf_wave_file.h"
-#include "core/record/effect_def.h"
+#include "core/effect/effect_def.h"
 #include "platform/file/binary_file.h"
 #include "platform/file/little_endian.h"
 #include "platform/media/avi_reader.h"

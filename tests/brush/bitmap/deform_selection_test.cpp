@@ -6,7 +6,7 @@
 
 #include "brush/bitmap/image_effect.h"
 #include "core/canvas/work_canvas.h"
-#include "core/record/effect_def.h"
+#include "core/effect/effect_def.h"
 #include "brush/bitmap/paper_colour.h"
 #include "support/picture_files.h"
 #include "support/surface_copies.h"

@@ -7,7 +7,7 @@
 #include "brush/bitmap/image_effect.h"
 #include "core/canvas/work_canvas.h"
 #include "core/state/draw_state.h"
-#include "core/record/effect_def.h"
+#include "core/effect/effect_def.h"
 #include "platform/text/code_page.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // An effect definition's life: defaults, files read and saved, the dialogs it shares
 // values with, and the scripts the program ships.
-#include "core/record/effect_def.h"
+#include "core/effect/effect_def.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 
 #include "core/canvas/work_canvas.h"
 #include "core/state/draw_state.h"
-#include "imageedit/effects/effect_dialogs.h"
+#include "core/effect/effect_dialogs.h"
 #include "platform/text/code_page.h"
 #include "support/file_bytes.h"
 #include "support/scripted_chooser.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/canvas/work_canvas.h"
-#include "core/record/effect_def.h"
+#include "core/effect/effect_def.h"
 #include "support/file_bytes.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "imageedit/effects/effect_script.h"
+#include "core/effect/effect_script.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -9,7 +9,7 @@
 
 #include "core/canvas/work_canvas.h"
 #include "core/text/mbcs_scan.h"
-#include "core/record/effect_def.h"
+#include "core/effect/effect_def.h"
 #include "platform/file/safe_save.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "core/text/mbcs_scan.h"
-#include "core/record/effect_def.h"
-#include "imageedit/effects/effect_script.h"
+#include "core/effect/effect_def.h"
+#include "core/effect/effect_script.h"
 #include "platform/text/code_page.h"
 
 namespace {

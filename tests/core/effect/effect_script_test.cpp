@@ -1,6 +1,6 @@
 // Reading effect scripts: which lines become entries and what their values set, also when
 // the script is damaged.
-#include "imageedit/effects/effect_script.h"
+#include "core/effect/effect_script.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/canvas/work_canvas.h"
-#include "core/record/effect_def.h"
+#include "core/effect/effect_def.h"
 #include "platform/text/code_page.h"
 
 namespace {

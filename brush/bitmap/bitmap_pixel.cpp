@@ -1,4 +1,4 @@
-#include "imageedit/effects/bitmap_pixel.h"
+#include "brush/bitmap/bitmap_pixel.h"
 
 tmb::Colour GetBitmapPixel(tmb::DeviceContext* pDC, int x, int y, tmb::Surface* bitmap) {
   if (!bitmap) return tmb::kInvalidColour;

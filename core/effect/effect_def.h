@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-#include "core/record/effect_names.h"
+#include "core/effect/effect_names.h"
 #include "platform/gdi/geometry.h"
 
 namespace tmb {
@@ -61,7 +61,7 @@ class CEffectDef {
   int RunOneTouchDialog();
 
   // Runs every entry in order on the region of image, with work as the scratch bitmap;
-  // batch is 1 in a run over many files.
+  // batch is 1 in a run over many files. It lives with the effects it runs (brush/bitmap).
   void Render(tmb::DeviceContext* pDC, tmb::Surface* image, tmb::Surface* work, int batch);
 
   // The exchange with the shared dialogs.

@@ -1,4 +1,4 @@
-#include "core/record/effect_names.h"
+#include "core/effect/effect_names.h"
 
 #include <iterator>
 #include <string_view>

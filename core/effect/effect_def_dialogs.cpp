@@ -1,7 +1,7 @@
 // The values a definition shares with the detail, colour-change and zoom dialogs.
 #include "core/state/draw_state.h"
-#include "core/record/effect_def.h"
-#include "imageedit/effects/effect_dialogs.h"
+#include "core/effect/effect_def.h"
+#include "core/effect/effect_dialogs.h"
 #include "platform/service/messages.h"
 
 void CEffectDef::PushColoursToDialogs() const {

@@ -1,4 +1,4 @@
-#include "imageedit/effects/effect_dialogs.h"
+#include "core/effect/effect_dialogs.h"
 
 #include "platform/service/messages.h"
 
