@@ -21,7 +21,7 @@ CHAIN = [
     "imageedit",
     "platform/ui",
     "views",
-    "view-and-sheet",
+    "view/ and sheet/ subfolders",
     "app",
 ]
 ENGINE_TOP = CHAIN.index("imageedit")
@@ -32,7 +32,7 @@ SOURCE = re.compile(r"\.(h|hpp|cpp|cc)$")
 
 def rank_of(path):
     if SUBFOLDER.match(path):
-        return CHAIN.index("view-and-sheet")
+        return CHAIN.index("view/ and sheet/ subfolders")
     if path.startswith("platform/ui/"):
         return CHAIN.index("platform/ui")
     top = path.split("/", 1)[0]
@@ -46,9 +46,10 @@ def list_files(root):
         return out.splitlines()
     except (OSError, subprocess.CalledProcessError):
         found = []
-        for folder, _, names in os.walk(root):
-            for name in names:
-                found.append(os.path.relpath(os.path.join(folder, name), root))
+        for top in {c.split("/", 1)[0] for c in CHAIN}:
+            for folder, _, names in os.walk(os.path.join(root, top)):
+                for name in names:
+                    found.append(os.path.relpath(os.path.join(folder, name), root))
         return found
 
 
