@@ -4,7 +4,7 @@
 #include "app/main_frame.h"
 #include "app/tmb_app.h"
 #include "app/tmb_document.h"
-#include "brush/bitmap/palettes.h"
+#include "core/bitmap/palettes.h"
 #include "core/canvas/work_canvas.h"
 #include "core/record/param_block.h"
 #include "export/picture/picture_read_result.h"

@@ -11,7 +11,7 @@
 #include "app/main_frame.h"
 #include "app/settings/settings_glue.h"
 #include "app/tmb_document.h"
-#include "convert/presets/param_defaults.h"
+#include "core/record/param_defaults.h"
 #include "resources/command_ids.h"
 #include "resources/style_commands.h"
 

@@ -31,7 +31,7 @@
 #include "core/state/draw_state.h"
 #include "core/state/mouse_speed.h"
 #include "core/state/start_globals.h"
-#include "core/store/character_parts.h"
+#include "convert/driver/character_parts.h"
 #include "core/store/font_sub_table.h"
 #include "core/text/glyph_outline_read.h"
 #include "platform/service/machine.h"

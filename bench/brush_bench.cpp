@@ -14,7 +14,7 @@
 #include <memory>
 #include <vector>
 
-#include "brush/bitmap/dib.h"
+#include "core/bitmap/dib.h"
 #include "brush/bitmap/mask_effects.h"
 #include "brush/render/brush_state.h"
 #include "brush/render/edge_smoothing.h"

@@ -15,7 +15,7 @@
 #include "convert/driver/conversion_stages.h"
 #include "convert/driver/path_resampling.h"
 #include "convert/passes/stroke_features.h"
-#include "convert/presets/param_defaults.h"
+#include "core/record/param_defaults.h"
 #include "core/path/stroke_work.h"
 #include "core/record/char_data_full.h"
 #include "tests/support/disc_staircase.h"

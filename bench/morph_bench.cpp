@@ -8,7 +8,7 @@
 #include "convert/driver/scratch_paths.h"
 #include "convert/morph/character_interpolation.h"
 #include "convert/morph/morph_pair.h"
-#include "convert/presets/param_defaults.h"
+#include "core/record/param_defaults.h"
 #include "core/path/stroke_work.h"
 #include "core/record/char_data_full.h"
 #include "tests/support/generated_character.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "brush/bitmap/dib.h"
+#include "core/bitmap/dib.h"
 #include "platform/file/safe_save.h"
 #include "platform/gdi/pixel.h"
 

@@ -12,7 +12,7 @@
 #include "core/record/char_data_full.h"
 #include "core/state/draw_state.h"
 #include "imageedit/editor/bmp_view.h"
-#include "imageedit/view/bmp_view_window.h"
+#include "imageedit/editor/shown_editor.h"
 #include "resources/command_ids.h"
 #include "views/pre_view.h"
 #include "views/tmb_view.h"
@@ -36,7 +36,7 @@ void CTmbView::CaptureFirstCharacter(const CCharDataFull& rec) {
   const int state = m_nAutoCapture;
   gPendingCaptureKind = m_nKind;
   if (state == -1) SendFrameCommand(tmb::kCmdShowEditor);
-  if (CBmpViewWindow* editor = CBmpViewWindow::Instance()) editor->editor().CaptureNow();
+  if (CBmpView* editor = ShownImageEditor()) editor->CaptureNow();
   if (state == -1) SendFrameCommand(m_nKind == kKindDrawB ? tmb::kCmdShowB : tmb::kCmdShowA);
   // A capture no editor took is not left for a later one to find.
   gPendingCaptureKind = -1;

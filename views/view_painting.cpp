@@ -3,7 +3,7 @@
 // rectangles, and the clearing of the back buffer.
 #include <memory>
 
-#include "brush/bitmap/palettes.h"
+#include "core/bitmap/palettes.h"
 #include "brush/render/brush_state.h"
 #include "convert/driver/analysis_overlay.h"
 #include "convert/driver/marker_list.h"

@@ -3,7 +3,7 @@
 // the drawn character, the side lines of a path and the picture-frame picture.
 #include <vector>
 
-#include "brush/bitmap/palettes.h"
+#include "core/bitmap/palettes.h"
 #include "brush/render/brush_state.h"
 #include "core/canvas/bitmap_blits.h"
 #include "core/canvas/bitmap_masks.h"

@@ -2,7 +2,7 @@
 // two off-screen contexts and their release when the user is idle or leaves the view.
 #include <algorithm>
 
-#include "brush/bitmap/palettes.h"
+#include "core/bitmap/palettes.h"
 #include "brush/render/brush_state.h"
 #include "convert/analysis/stroke_feature_list.h"
 #include "core/document/doc_windows.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "imageedit/effects/effect_dialogs.h"
+#include "core/effect/effect_dialogs.h"
 #include "platform/gdi/geometry.h"
 #include "platform/ui/dialog.h"
 

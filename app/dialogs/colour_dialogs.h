@@ -7,8 +7,8 @@
 #include <functional>
 #include <optional>
 
-#include "app/dialogs/colour_slot_editor.h"
-#include "imageedit/effects/effect_dialogs.h"
+#include "platform/ui/colour_slot_editor.h"
+#include "core/effect/effect_dialogs.h"
 #include "platform/ui/dialog.h"
 
 class CEffectDetailForm final : public tmb::ui::ModalDialog {

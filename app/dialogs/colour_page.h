@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "app/dialogs/colour_slot_editor.h"
+#include "platform/ui/colour_slot_editor.h"
 #include "platform/ui/property_sheet.h"
 
 class CCharDataFull;

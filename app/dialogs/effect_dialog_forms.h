@@ -5,7 +5,7 @@
 #include "app/dialogs/area_dialogs.h"
 #include "app/dialogs/colour_dialogs.h"
 #include "app/dialogs/effect_script_forms.h"
-#include "imageedit/effects/effect_dialogs.h"
+#include "core/effect/effect_dialogs.h"
 
 class CEffectDialogForms final : public EffectDialogRunner {
  public:

@@ -8,7 +8,7 @@
 #include "app/tmb_app.h"
 #include "core/file/path_helpers.h"
 #include "core/file/stored_path.h"
-#include "imageedit/effects/effect_def.h"
+#include "core/effect/effect_def.h"
 #include "platform/service/file_chooser.h"
 #include "platform/service/messages.h"
 #include "platform/text/code_page.h"

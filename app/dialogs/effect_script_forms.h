@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "imageedit/effects/effect_dialogs.h"
+#include "core/effect/effect_dialogs.h"
 #include "platform/ui/dialog.h"
 
 class COneTouchEffectForm final : public tmb::ui::ModalDialog {

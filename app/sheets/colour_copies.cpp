@@ -3,7 +3,7 @@
 #include "app/sheets/param_fields.h"
 #include "app/sheets/sheet_copies.h"
 #include "core/record/char_data_full.h"
-#include "imageedit/effects/effect_names.h"
+#include "core/effect/effect_names.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/dialogs/colour_slot_editor.h"
+#include "platform/ui/colour_slot_editor.h"
 #include "app/sheets/shape_sheet_page.h"
 #include "app/sheets/sheet_page_values.h"
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "imageedit/effects/effect_def.h"
+#include "core/effect/effect_def.h"
 
 namespace {
 

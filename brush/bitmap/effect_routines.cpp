@@ -9,8 +9,8 @@
 #include "brush/bitmap/smoothing_passes.h"
 #include "core/canvas/work_canvas.h"
 #include "core/state/draw_state.h"
-#include "imageedit/effects/colour_functions.h"
-#include "imageedit/effects/effect_def.h"
+#include "brush/bitmap/colour_functions.h"
+#include "core/effect/effect_def.h"
 
 namespace {
 

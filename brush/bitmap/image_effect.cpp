@@ -6,8 +6,8 @@
 #include "core/canvas/bitmap_blits.h"
 #include "core/canvas/bitmap_masks.h"
 #include "core/canvas/work_canvas.h"
-#include "imageedit/effects/effect_def.h"
-#include "imageedit/effects/paper_colour.h"
+#include "core/effect/effect_def.h"
+#include "brush/bitmap/paper_colour.h"
 #include "platform/service/clock.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "imageedit/effects/effect_names.h"
+#include "core/effect/effect_names.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/surface.h"
 

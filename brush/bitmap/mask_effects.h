@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "brush/bitmap/image_effect.h"
-#include "imageedit/onebit/mono_bitmap.h"
+#include "core/onebit/mono_bitmap.h"
 #include "platform/gdi/geometry.h"
 #include "platform/gdi/surface.h"
 

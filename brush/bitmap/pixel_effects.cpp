@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "imageedit/effects/colour_functions.h"
+#include "brush/bitmap/colour_functions.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <new>
 
-#include "brush/bitmap/palettes.h"
+#include "core/bitmap/palettes.h"
 #include "brush/bitmap/pixel_effects.h"
 #include "platform/service/progress.h"
 

@@ -18,7 +18,7 @@
 #include "core/path/stroke_work.h"
 #include "core/record/char_data.h"
 #include "core/record/char_data_full.h"
-#include "export/animation/animation_flags.h"
+#include "core/state/animation_flags.h"
 #include "platform/service/wait_cursor.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "core/canvas/work_canvas.h"
 #include "platform/service/messages.h"
-#include "resources/bitmaps.h"
+#include "platform/gdi/resource_bitmaps.h"
 
 CBrushState gBrushStates[2];
 int gBrushDrawOption = 0;

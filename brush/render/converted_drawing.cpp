@@ -16,7 +16,7 @@
 #include "core/canvas/work_canvas.h"
 #include "core/path/path_sequence.h"
 #include "core/path/stroke_work.h"
-#include "export/animation/animation_flags.h"
+#include "core/state/animation_flags.h"
 
 CDrawScratch gDrawScratch;
 

@@ -7,7 +7,7 @@
 
 #include "brush/render/curve_runs.h"
 #include "brush/render/saved_tools.h"
-#include "convert/presets/division_selection.h"
+#include "core/path/division_selection.h"
 #include "core/canvas/work_canvas.h"
 #include "core/path/stroke_marks.h"
 #include "core/path/stroke_work.h"

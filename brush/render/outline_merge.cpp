@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "brush/bitmap/dib.h"
+#include "core/bitmap/dib.h"
 #include "brush/render/sequence_capacity.h"
 #include "brush/render/supersampled_render.h"
 #include "convert/analysis/stroke_crossings.h"
@@ -17,7 +17,7 @@
 #include "core/path/path_sequence.h"
 #include "core/path/stroke_path.h"
 #include "core/path/stroke_work.h"
-#include "imageedit/onebit/mono_bitmap.h"
+#include "core/onebit/mono_bitmap.h"
 #include "platform/gdi/dib_rows.h"
 
 namespace {

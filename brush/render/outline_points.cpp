@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "convert/analysis/vector_geometry.h"
+#include "core/geometry/vector_geometry.h"
 #include "core/path/stroke_path.h"
 #include "core/path/stroke_work.h"
 

@@ -5,8 +5,8 @@
 #include "core/canvas/bitmap_blits.h"
 #include "core/canvas/work_canvas.h"
 #include "core/path/stroke_path.h"
-#include "imageedit/onebit/trace_buffer.h"
-#include "imageedit/vectorise/outline_trace.h"
+#include "core/onebit/trace_buffer.h"
+#include "core/onebit/outline_trace.h"
 
 namespace {
 

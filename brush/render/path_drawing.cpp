@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "brush/render/path_pens.h"
+#include "core/canvas/path_pens.h"
 #include "brush/render/saved_tools.h"
 #include "core/canvas/work_canvas.h"
 #include "core/path/stroke_path.h"

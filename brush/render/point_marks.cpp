@@ -1,6 +1,6 @@
 // The point markers of a path (the kind of every point at a glance) and its points as
 // single pixels.
-#include "brush/render/path_pens.h"
+#include "core/canvas/path_pens.h"
 #include "brush/render/saved_tools.h"
 #include "core/path/stroke_path.h"
 

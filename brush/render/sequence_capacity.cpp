@@ -1,6 +1,6 @@
 #include "brush/render/sequence_capacity.h"
 
-#include "export/animation/animation_flags.h"
+#include "core/state/animation_flags.h"
 #include "platform/service/messages.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "core/canvas/work_canvas.h"
 #include "core/path/stroke_marks.h"
 #include "core/path/stroke_work.h"
-#include "imageedit/onebit/effect_masks.h"
+#include "core/onebit/effect_masks.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "brush/render/path_pens.h"
+#include "core/canvas/path_pens.h"
 
 CCornerList gCornerList;
 std::vector<float> gCornerAngle;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "convert/analysis/vector_geometry.h"
+#include "core/geometry/vector_geometry.h"
 #include "core/geometry/point_distance.h"
 #include "core/path/stroke_path.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "convert/analysis/crossing_record.h"
-#include "convert/analysis/vector_geometry.h"
+#include "core/geometry/vector_geometry.h"
 #include "core/path/stroke_path.h"
 
 namespace {

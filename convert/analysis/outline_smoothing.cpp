@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "convert/analysis/vector_geometry.h"
+#include "core/geometry/vector_geometry.h"
 #include "convert/driver/marker_list.h"
 #include "core/path/point_index_list.h"
 #include "core/path/stroke_path.h"

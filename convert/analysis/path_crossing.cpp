@@ -1,6 +1,6 @@
 #include "convert/analysis/path_crossing.h"
 
-#include "convert/analysis/vector_geometry.h"
+#include "core/geometry/vector_geometry.h"
 #include "core/geometry/point_distance.h"
 #include "core/path/stroke_path.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "convert/analysis/vector_geometry.h"
+#include "core/geometry/vector_geometry.h"
 #include "core/path/stroke_path_ex.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "convert/analysis/vector_geometry.h"
+#include "core/geometry/vector_geometry.h"
 #include "core/geometry/point_distance.h"
 #include "core/path/stroke_path_ex.h"
 

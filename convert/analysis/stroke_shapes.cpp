@@ -8,7 +8,7 @@
 #include "convert/analysis/loop_marks.h"
 #include "convert/analysis/shape_records.h"
 #include "convert/analysis/side_points.h"
-#include "convert/analysis/vector_geometry.h"
+#include "core/geometry/vector_geometry.h"
 #include "convert/driver/marker_list.h"
 #include "convert/passes/direction_changes.h"
 #include "convert/passes/turn_splitting.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "convert/analysis/side_points.h"
-#include "convert/analysis/vector_geometry.h"
+#include "core/geometry/vector_geometry.h"
 #include "core/geometry/point_distance.h"
 #include "core/path/stroke_path_ex.h"
 

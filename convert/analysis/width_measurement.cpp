@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "convert/analysis/side_points.h"
-#include "convert/analysis/vector_geometry.h"
+#include "core/geometry/vector_geometry.h"
 #include "convert/analysis/weight_cleaning.h"
 #include "convert/driver/path_resampling.h"
 #include "core/geometry/point_distance.h"

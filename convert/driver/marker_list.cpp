@@ -1,6 +1,6 @@
 #include "convert/driver/marker_list.h"
 
-#include "brush/render/path_pens.h"
+#include "core/canvas/path_pens.h"
 #include "convert/driver/label_font.h"
 #include "platform/gdi/device_context.h"
 

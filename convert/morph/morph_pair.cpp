@@ -1,7 +1,7 @@
 #include "convert/morph/morph_pair.h"
 
 #include "convert/driver/scratch_paths.h"
-#include "convert/morph/division_table.h"
+#include "core/path/division_table.h"
 #include "core/canvas/work_canvas.h"
 #include "core/document/doc_windows.h"
 #include "core/path/stroke_work.h"

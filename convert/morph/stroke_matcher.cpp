@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "convert/driver/scratch_paths.h"
-#include "convert/morph/division_table.h"
+#include "core/path/division_table.h"
 #include "core/path/stroke_work.h"
 #include "core/text/text_settings.h"
 #include "platform/service/messages.h"

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "convert/morph/division_table.h"
+#include "core/path/division_table.h"
 #include "core/path/stroke_index.h"
 #include "core/path/stroke_path_ex.h"
 

@@ -1,6 +1,6 @@
 #include "convert/passes/direction_changes.h"
 
-#include "convert/analysis/vector_geometry.h"
+#include "core/geometry/vector_geometry.h"
 #include "convert/driver/marker_list.h"
 #include "core/path/stroke_path.h"
 

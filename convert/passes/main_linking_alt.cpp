@@ -7,7 +7,7 @@
 #include "convert/analysis/run_reads.h"
 #include "convert/analysis/short_segment_codes.h"
 #include "convert/analysis/stroke_end_codes.h"
-#include "convert/analysis/vector_geometry.h"
+#include "core/geometry/vector_geometry.h"
 #include "convert/driver/marker_list.h"
 #include "convert/passes/corner_loop_removal.h"
 #include "convert/passes/turn_splitting.h"

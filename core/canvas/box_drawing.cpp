@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "brush/bitmap/palettes.h"
+#include "core/bitmap/palettes.h"
 #include "core/geometry/box_geometry.h"
 #include "core/state/draw_state.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "imageedit/onebit/trace_buffer.h"
+#include "core/onebit/trace_buffer.h"
 #include "platform/service/messages.h"
 
 CWorkCanvas gWorkCanvas;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "brush/bitmap/dib.h"
+#include "core/bitmap/dib.h"
 #include "core/canvas/work_bitmap.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/geometry.h"

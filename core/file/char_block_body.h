@@ -11,7 +11,7 @@
 #include "core/record/log_font.h"
 #include "core/store/store_section.h"
 #include "core/text/text_settings.h"
-#include "imageedit/effects/effect_def.h"
+#include "core/effect/effect_def.h"
 
 namespace tmb {
 class BinaryFile;

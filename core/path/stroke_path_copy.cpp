@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "convert/presets/division_selection.h"
+#include "core/path/division_selection.h"
 #include "core/path/stroke_marks.h"
 #include "core/path/stroke_path.h"
 #include "core/path/stroke_path_lite.h"

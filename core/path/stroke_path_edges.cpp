@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "convert/analysis/vector_geometry.h"
+#include "core/geometry/vector_geometry.h"
 #include "core/path/stroke_path.h"
 
 float CStrokePath::CornerMeasure(CFPoint p0, CFPoint p1, CFPoint p2, int minLen) {

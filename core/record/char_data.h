@@ -18,7 +18,7 @@
 #include "core/record/edit_regions.h"
 #include "core/record/param_block.h"
 #include "core/text/text_settings.h"
-#include "imageedit/effects/effect_def.h"
+#include "core/effect/effect_def.h"
 #include "platform/gdi/geometry.h"
 
 class CCharDataFull;

@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-#include "convert/presets/param_defaults.h"
+#include "core/record/param_defaults.h"
 #include "core/document/doc_windows.h"
 #include "core/file/path_helpers.h"
 #include "core/record/char_data.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "convert/analysis/vector_geometry.h"
+#include "core/geometry/vector_geometry.h"
 #include "core/geometry/point_distance.h"
 #include "core/record/char_data.h"
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <utility>
 
-#include "convert/analysis/vector_geometry.h"
+#include "core/geometry/vector_geometry.h"
 #include "core/geometry/point_distance.h"
 #include "core/path/stroke_path_ex.h"
 

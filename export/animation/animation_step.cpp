@@ -7,7 +7,7 @@
 #include "core/path/path_sequence.h"
 #include "core/state/draw_state.h"
 #include "core/state/mouse_messages.h"
-#include "export/animation/animation_flags.h"
+#include "core/state/animation_flags.h"
 #include "export/animation/animation_params.h"
 #include "export/animation/frame_interpolation.h"
 #include "platform/gdi/pixel.h"

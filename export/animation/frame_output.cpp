@@ -15,7 +15,7 @@
 #include "core/path/path_sequence.h"
 #include "core/record/char_data.h"
 #include "core/state/draw_state.h"
-#include "export/animation/animation_flags.h"
+#include "core/state/animation_flags.h"
 #include "export/animation/frame_movie_outputs.h"
 #include "export/picture/picture_file_writer.h"
 #include "export/picture/png_reader.h"

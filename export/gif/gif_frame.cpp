@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "brush/bitmap/dib.h"
+#include "core/bitmap/dib.h"
 #include "export/gif/gif_lzw_decoder.h"
 #include "export/gif/gif_sub_blocks.h"
 #include "export/picture/picture_read_result.h"

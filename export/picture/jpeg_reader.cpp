@@ -1,6 +1,6 @@
 #include "export/picture/jpeg_reader.h"
 
-#include "brush/bitmap/dib.h"
+#include "core/bitmap/dib.h"
 #include "core/file/picture_bytes.h"
 #include "export/picture/picture_file_bytes.h"
 #include "export/picture/picture_read_result.h"

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <span>
 
-#include "brush/bitmap/dib.h"
+#include "core/bitmap/dib.h"
 #include "core/file/picture_bytes.h"
 #include "export/gif/gif_reader.h"
 #include "export/picture/jpeg_reader.h"

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <span>
 
-#include "brush/bitmap/dib.h"
-#include "brush/bitmap/palettes.h"
+#include "core/bitmap/dib.h"
+#include "core/bitmap/palettes.h"
 #include "core/file/path_helpers.h"
 #include "export/picture/jpeg_writer.h"
 #include "export/picture/png_writer.h"

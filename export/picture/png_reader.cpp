@@ -9,7 +9,7 @@
 
 #include <png.h>
 
-#include "brush/bitmap/dib.h"
+#include "core/bitmap/dib.h"
 #include "export/picture/picture_file_bytes.h"
 #include "export/picture/picture_read_result.h"
 #include "export/picture/png_error_handlers.h"

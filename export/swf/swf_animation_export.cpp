@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "convert/presets/division_selection.h"
+#include "core/path/division_selection.h"
 #include "core/path/path_sequence.h"
 #include "core/path/stroke_marks.h"
 #include "core/path/stroke_path.h"

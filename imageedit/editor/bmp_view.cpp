@@ -4,7 +4,7 @@
 #include "core/canvas/box_drawing.h"
 #include "core/canvas/work_canvas.h"
 #include "core/state/draw_state.h"
-#include "imageedit/effects/effect_names.h"
+#include "core/effect/effect_names.h"
 #include "platform/gdi/raster_ops.h"
 #include "platform/text/code_page.h"
 #include "resources/command_ids.h"

@@ -9,7 +9,7 @@
 
 #include "core/canvas/work_bitmap.h"
 #include "imageedit/editor/bmp_view_host.h"
-#include "imageedit/effects/effect_def.h"
+#include "core/effect/effect_def.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/geometry.h"
 

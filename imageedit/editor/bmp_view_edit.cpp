@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "brush/bitmap/palettes.h"
+#include "core/bitmap/palettes.h"
 #include "core/canvas/box_drawing.h"
 #include "core/canvas/cell_order.h"
 #include "core/canvas/work_canvas.h"
@@ -12,7 +12,7 @@
 #include "core/state/draw_state.h"
 #include "imageedit/editor/area_setting.h"
 #include "imageedit/editor/bmp_view.h"
-#include "imageedit/effects/effect_names.h"
+#include "core/effect/effect_names.h"
 #include "platform/gdi/raster_ops.h"
 #include "platform/service/messages.h"
 

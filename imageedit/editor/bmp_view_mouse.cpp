@@ -2,7 +2,7 @@
 // floating paste, and the stretch and move of a lifted block, with auto-scroll.
 #include <cstdlib>
 
-#include "brush/bitmap/palettes.h"
+#include "core/bitmap/palettes.h"
 #include "core/canvas/work_canvas.h"
 #include "core/state/draw_state.h"
 #include "imageedit/editor/bmp_view.h"

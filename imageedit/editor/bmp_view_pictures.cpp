@@ -2,7 +2,7 @@
 // clip buffer, the per-file step of the batch effect, and the clipboard's picture.
 #include <algorithm>
 
-#include "brush/bitmap/palettes.h"
+#include "core/bitmap/palettes.h"
 #include "core/canvas/work_canvas.h"
 #include "core/state/draw_state.h"
 #include "export/picture/picture_file_reader.h"

@@ -6,9 +6,9 @@
 #include "brush/bitmap/image_effect.h"
 #include "core/canvas/work_canvas.h"
 #include "imageedit/editor/bmp_view.h"
-#include "imageedit/effects/bitmap_pixel.h"
-#include "imageedit/effects/effect_dialogs.h"
-#include "imageedit/effects/paper_colour.h"
+#include "brush/bitmap/bitmap_pixel.h"
+#include "core/effect/effect_dialogs.h"
+#include "brush/bitmap/paper_colour.h"
 #include "platform/service/messages.h"
 
 namespace {

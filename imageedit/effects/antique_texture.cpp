@@ -5,8 +5,8 @@
 
 #include "brush/bitmap/hls_colour.h"
 #include "brush/bitmap/image_effect.h"
-#include "imageedit/effects/colour_functions.h"
-#include "imageedit/effects/effect_def.h"
+#include "brush/bitmap/colour_functions.h"
+#include "core/effect/effect_def.h"
 #include "platform/service/progress.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <utility>
 
-#include "imageedit/onebit/mask_line.h"
+#include "core/onebit/mask_line.h"
 #include "imageedit/vectorise/stroke_spans.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "core/path/stroke_path.h"
-#include "imageedit/onebit/mono_bitmap.h"
+#include "core/onebit/mono_bitmap.h"
 
 class CStrokePathLite;
 

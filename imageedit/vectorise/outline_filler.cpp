@@ -4,9 +4,9 @@
 #include <cmath>
 #include <vector>
 
-#include "imageedit/onebit/region_masks.h"
-#include "imageedit/onebit/region_scan.h"
-#include "imageedit/vectorise/outline_trace.h"
+#include "core/onebit/region_masks.h"
+#include "core/onebit/region_scan.h"
+#include "core/onebit/outline_trace.h"
 
 int gOutlineFillFollower = 0;
 

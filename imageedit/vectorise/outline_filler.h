@@ -2,7 +2,7 @@
 // outlines: each outline is filled as a fan of triangles about its centre.
 #pragma once
 
-#include "imageedit/onebit/mono_bitmap.h"
+#include "core/onebit/mono_bitmap.h"
 #include "platform/gdi/surface.h"
 
 // Which follower traces the outlines: 0 the outline follower (every 8-connected region's

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "core/canvas/work_canvas.h"
-#include "imageedit/onebit/region_scan.h"
+#include "core/onebit/region_scan.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/path/stroke_path.h"
-#include "imageedit/onebit/mono_bitmap.h"
+#include "core/onebit/mono_bitmap.h"
 
 // Walks the branch of mask from (x, y), making its pixels background, into out: first a
 // junction within one pixel of the start, the branch's pixels while each has exactly one

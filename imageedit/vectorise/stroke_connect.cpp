@@ -2,7 +2,7 @@
 #include <memory>
 #include <vector>
 
-#include "convert/analysis/vector_geometry.h"
+#include "core/geometry/vector_geometry.h"
 #include "imageedit/vectorise/stroke_spans.h"
 #include "imageedit/vectorise/traced_strokes.h"
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "convert/analysis/index_search.h"
-#include "convert/analysis/vector_geometry.h"
+#include "core/geometry/vector_geometry.h"
 #include "imageedit/vectorise/stroke_spans.h"
 #include "imageedit/vectorise/traced_strokes.h"
 #include "imageedit/vectorise/vectorize_settings.h"

@@ -6,7 +6,7 @@
 #include <span>
 
 #include "core/path/stroke_path.h"
-#include "imageedit/onebit/mono_bitmap.h"
+#include "core/onebit/mono_bitmap.h"
 #include "platform/gdi/device_context.h"
 
 // Capacities of the passes.

@@ -4,12 +4,12 @@
 #include <memory>
 
 #include "core/canvas/work_canvas.h"
-#include "imageedit/onebit/one_pixel_lines.h"
-#include "imageedit/onebit/region_scan.h"
-#include "imageedit/onebit/specks.h"
-#include "imageedit/onebit/staircase.h"
-#include "imageedit/onebit/thinning.h"
-#include "imageedit/vectorise/mask_rows.h"
+#include "core/onebit/one_pixel_lines.h"
+#include "core/onebit/region_scan.h"
+#include "core/onebit/specks.h"
+#include "core/onebit/staircase.h"
+#include "core/onebit/thinning.h"
+#include "core/onebit/mask_rows.h"
 #include "imageedit/vectorise/skeleton_trace.h"
 #include "imageedit/vectorise/traced_strokes.h"
 #include "imageedit/vectorise/vectorize_settings.h"

@@ -12,6 +12,7 @@
 #include "core/state/draw_state.h"
 #include "core/state/key_up.h"
 #include "core/state/mouse_messages.h"
+#include "imageedit/editor/shown_editor.h"
 #include "imageedit/view/bmpl_view.h"
 #include "imageedit/view/clipboard_pictures.h"
 #include "imageedit/view/editor_keys.h"
@@ -127,13 +128,17 @@ CBmpViewWindow::CBmpViewWindow(tmb::ui::Document* document, int viewClass, QWidg
   InstallEditorKeys(this);
   RegisterPrintSource(kKindImageEditor, this);
   gInstance = this;
+  InstallShownImageEditor(&m_view);
 }
 
 CBmpViewWindow::~CBmpViewWindow() {
   static_cast<BmpViewArea*>(m_pArea)->Detach();
   m_view.SetHost(nullptr);
   UnregisterPrintSource(this);
-  if (gInstance == this) gInstance = nullptr;
+  if (gInstance == this) {
+    gInstance = nullptr;
+    InstallShownImageEditor(nullptr);
+  }
 }
 
 CBmpViewWindow* CBmpViewWindow::Instance() { return gInstance; }

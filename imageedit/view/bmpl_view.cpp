@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/dialogs/colour_boxes.h"
+#include "platform/ui/colour_boxes.h"
 #include "core/canvas/work_canvas.h"
 #include "core/state/draw_state.h"
 #include "core/state/key_up.h"

@@ -6,7 +6,7 @@
 
 #include <QPointer>
 
-#include "app/dialogs/colour_boxes.h"
+#include "platform/ui/colour_boxes.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/geometry.h"
 #include "platform/gdi/surface.h"

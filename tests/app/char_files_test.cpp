@@ -6,7 +6,7 @@
 #include "app/dummy_doc.h"
 #include "app/kind_lookup.h"
 #include "app/tmb_document.h"
-#include "brush/bitmap/palettes.h"
+#include "core/bitmap/palettes.h"
 #include "core/file/file_select.h"
 #include "export/picture/picture_file_writer.h"
 #include "imageedit/view/bmp_view_window.h"

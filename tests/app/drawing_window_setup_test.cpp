@@ -9,7 +9,7 @@
 #include "app/app_fixture.h"
 #include "app/kind_lookup.h"
 #include "app/tmb_document.h"
-#include "convert/presets/param_defaults.h"
+#include "core/record/param_defaults.h"
 #include "core/file/char_block_convert.h"
 #include "resources/command_ids.h"
 #include "support/file_bytes.h"

@@ -9,7 +9,7 @@
 #include "app/conversion_switches.h"
 #include "app/kind_lookup.h"
 #include "app/tmb_document.h"
-#include "convert/presets/param_defaults.h"
+#include "core/record/param_defaults.h"
 #include "resources/command_ids.h"
 #include "support/ui/paint_counter.h"
 #include "views/tmb_view.h"

@@ -23,7 +23,7 @@
 #include "export/picture/picture_file_reader.h"
 #include "export/picture/picture_file_writer.h"
 #include "export/picture/picture_read_result.h"
-#include "imageedit/effects/effect_dialogs.h"
+#include "core/effect/effect_dialogs.h"
 #include "imageedit/view/bmp_view_window.h"
 #include "imageedit/view/bmpl_view.h"
 #include "platform/ui/dialog.h"

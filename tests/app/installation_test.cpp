@@ -15,7 +15,7 @@
 #include "app/kind_lookup.h"
 #include "app/program_folders.h"
 #include "app/tmb_document.h"
-#include "brush/bitmap/dib.h"
+#include "core/bitmap/dib.h"
 #include "core/canvas/work_canvas.h"
 #include "core/document/tmb_doc.h"
 #include "core/file/char_block_format.h"

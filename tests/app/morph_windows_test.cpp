@@ -8,7 +8,7 @@
 #include "app/tmb_document.h"
 #include "brush/render/brush_state.h"
 #include "convert/morph/morph_pair.h"
-#include "convert/presets/param_defaults.h"
+#include "core/record/param_defaults.h"
 #include "core/record/char_data_full.h"
 #include "resources/command_ids.h"
 #include "support/drawing_windows.h"

@@ -9,7 +9,7 @@
 #include "convert/driver/path_resampling.h"
 #include "core/canvas/work_canvas.h"
 #include "core/path/path_sequence.h"
-#include "export/animation/animation_flags.h"
+#include "core/state/animation_flags.h"
 #include "export/svg/svg_writer.h"
 #include "export/swf/swf_picture_save.h"
 #include "support/converted_character.h"

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "brush/bitmap/dib.h"
+#include "core/bitmap/dib.h"
 #include "convert/presets/style_def_tree.h"
 #include "core/canvas/work_canvas.h"
 #include "core/file/char_file_services.h"
@@ -34,7 +34,7 @@
 #include "export/picture/png_reader.h"
 #include "export/picture/png_writer.h"
 #include "export/swf/swf_wave_file.h"
-#include "imageedit/effects/effect_def.h"
+#include "core/effect/effect_def.h"
 #include "platform/file/binary_file.h"
 #include "platform/file/little_endian.h"
 #include "platform/media/avi_reader.h"

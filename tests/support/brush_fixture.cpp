@@ -3,9 +3,9 @@
 #include "brush/outline/character_converter.h"
 #include "brush/outline/ink_handler.h"
 #include "brush/outline/outline_state.h"
-#include "convert/presets/param_defaults.h"
+#include "core/record/param_defaults.h"
 #include "core/canvas/work_canvas.h"
-#include "export/animation/animation_flags.h"
+#include "core/state/animation_flags.h"
 #include "platform/service/wait_cursor.h"
 
 namespace tmb::test {

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "convert/presets/param_defaults.h"
+#include "core/record/param_defaults.h"
 #include "core/path/stroke_work.h"
 #include "core/record/char_data_full.h"
 #include "tests/support/recorded_character.h"

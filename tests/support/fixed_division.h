@@ -2,7 +2,7 @@
 // correspondence's current division.
 #pragma once
 
-#include "convert/presets/division_selection.h"
+#include "core/path/division_selection.h"
 
 namespace tmb::test {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "imageedit/onebit/mono_bitmap.h"
+#include "core/onebit/mono_bitmap.h"
 
 namespace tmb::test {
 

@@ -5,7 +5,7 @@
 #include "convert/driver/path_resampling.h"
 #include "convert/driver/scratch_paths.h"
 #include "convert/morph/morph_pair.h"
-#include "convert/presets/param_defaults.h"
+#include "core/record/param_defaults.h"
 
 namespace tmb::test {
 

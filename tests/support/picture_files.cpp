@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "brush/bitmap/dib.h"
+#include "core/bitmap/dib.h"
 #include "export/picture/png_writer.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/raster_ops.h"

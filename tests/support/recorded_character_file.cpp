@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "convert/presets/param_defaults.h"
+#include "core/record/param_defaults.h"
 #include "core/canvas/work_canvas.h"
 #include "support/drawing_windows.h"
 #include "support/recorded_character.h"

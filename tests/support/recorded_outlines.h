@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "brush/outline/outline_state.h"
-#include "convert/presets/param_defaults.h"
+#include "core/record/param_defaults.h"
 #include "core/path/stroke_work.h"
 #include "core/record/char_data_full.h"
 #include "tests/support/recorded_character.h"

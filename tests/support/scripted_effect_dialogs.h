@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "imageedit/effects/effect_dialogs.h"
+#include "core/effect/effect_dialogs.h"
 #include "platform/service/messages.h"
 
 namespace tmb::test {

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "brush/bitmap/dib.h"
+#include "core/bitmap/dib.h"
 #include "core/document/tmb_doc.h"
 #include "core/file/char_block_format.h"
 #include "core/record/char_slots.h"

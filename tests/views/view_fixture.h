@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "brush/bitmap/palettes.h"
+#include "core/bitmap/palettes.h"
 #include "brush/render/brush_state.h"
 #include "core/record/char_slots.h"
 #include "core/state/draw_state.h"

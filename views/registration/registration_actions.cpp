@@ -6,7 +6,7 @@
 #include <system_error>
 #include <vector>
 
-#include "app/dialogs/view_mouse_dialogs.h"
+#include "views/view_mouse_dialogs.h"
 #include "brush/render/brush_state.h"
 #include "core/document/tmb_doc.h"
 #include "core/file/path_edit.h"

@@ -7,7 +7,7 @@
 
 #include "core/state/draw_state.h"
 #include "imageedit/editor/bmp_view.h"
-#include "imageedit/view/bmp_view_window.h"
+#include "imageedit/editor/shown_editor.h"
 #include "platform/service/file_chooser.h"
 #include "platform/service/messages.h"
 #include "platform/text/code_page.h"
@@ -23,9 +23,9 @@ CRegistrationPanel& Panel() { return gDrawState.m_toolPanel; }
 // The image editor's picture and the square at the top left of its shown selection (the
 // smaller side of the selection); false while the editor shows none.
 bool EditorSelectionSquare(const tmb::Surface*& picture, tmb::Rect& square) {
-  CBmpViewWindow* window = CBmpViewWindow::Instance();
-  if (!window) return false;
-  const CBmpView& editor = window->editor();
+  const CBmpView* shown = ShownImageEditor();
+  if (!shown) return false;
+  const CBmpView& editor = *shown;
   tmb::Rect r = editor.m_region;
   r.Normalize();
   r = tmb::Rect::Intersection(r, editor.m_bmpWork.Bounds());

@@ -10,7 +10,7 @@
 
 #include <memory>
 
-#include "app/dialogs/colour_boxes.h"
+#include "platform/ui/colour_boxes.h"
 #include "app/dialogs/colour_page.h"
 #include "app/dialogs/effect_dialog_forms.h"
 #include "core/record/char_data_full.h"

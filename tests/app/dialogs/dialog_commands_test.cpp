@@ -6,7 +6,7 @@
 #include "app/dialogs/conv_option_dialog.h"
 #include "app/kind_lookup.h"
 #include "core/record/char_slots.h"
-#include "imageedit/effects/effect_dialogs.h"
+#include "core/effect/effect_dialogs.h"
 #include "resources/command_ids.h"
 #include "support/char_file_fixture.h"
 #include "support/file_bytes.h"

@@ -17,7 +17,7 @@
 #include "app/window_boxes.h"
 #include "core/file/file_select.h"
 #include "core/state/draw_state.h"
-#include "imageedit/effects/effect_def.h"
+#include "core/effect/effect_def.h"
 #include "platform/text/code_page.h"
 #include "platform/ui/list_rows.h"
 #include "support/file_bytes.h"

@@ -12,7 +12,7 @@
 #include "app/dialogs/notice_dialogs.h"
 #include "app/dialogs/pen_dialogs.h"
 #include "app/dialogs/settings_value_dialogs.h"
-#include "app/dialogs/view_mouse_dialogs.h"
+#include "views/view_mouse_dialogs.h"
 #include "resources/string_table.h"
 #include "support/scoped_work_canvas.h"
 #include "support/scripted_messages.h"

@@ -13,7 +13,7 @@
 #include "app/sheets/param_fields.h"
 #include "core/record/char_data_full.h"
 #include "core/state/draw_state.h"
-#include "imageedit/effects/effect_names.h"
+#include "core/effect/effect_names.h"
 
 namespace tmb::test {
 namespace {

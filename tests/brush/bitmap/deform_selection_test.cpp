@@ -6,8 +6,8 @@
 
 #include "brush/bitmap/image_effect.h"
 #include "core/canvas/work_canvas.h"
-#include "imageedit/effects/effect_def.h"
-#include "imageedit/effects/paper_colour.h"
+#include "core/effect/effect_def.h"
+#include "brush/bitmap/paper_colour.h"
 #include "support/picture_files.h"
 #include "support/surface_copies.h"
 

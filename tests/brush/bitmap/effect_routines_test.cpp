@@ -9,8 +9,8 @@
 
 #include "brush/bitmap/mask_effects.h"
 #include "core/canvas/work_canvas.h"
-#include "imageedit/effects/effect_def.h"
-#include "imageedit/effects/effect_dialogs.h"
+#include "core/effect/effect_def.h"
+#include "core/effect/effect_dialogs.h"
 #include "tests/support/manual_clock.h"
 #include "tests/support/picture_files.h"
 

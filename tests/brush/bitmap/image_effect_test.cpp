@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/canvas/work_canvas.h"
-#include "imageedit/effects/effect_def.h"
+#include "core/effect/effect_def.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "imageedit/onebit/region_scan.h"
-#include "imageedit/vectorise/mask_rows.h"
+#include "core/onebit/region_scan.h"
+#include "core/onebit/mask_rows.h"
 #include "support/recorded_services.h"
 #include "support/scoped_work_canvas.h"
 

@@ -12,7 +12,7 @@
 #include <utility>
 
 #include "brush/outline/outline_state.h"
-#include "convert/presets/param_defaults.h"
+#include "core/record/param_defaults.h"
 #include "core/record/char_data_full.h"
 #include "support/sample_characters.h"
 #include "support/surface_checksum.h"

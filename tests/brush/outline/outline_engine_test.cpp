@@ -10,7 +10,7 @@
 #include "brush/outline/outline_state.h"
 #include "core/canvas/work_canvas.h"
 #include "core/path/stroke_work.h"
-#include "export/animation/animation_flags.h"
+#include "core/state/animation_flags.h"
 #include "platform/service/wait_cursor.h"
 #include "support/brush_fixture.h"
 #include "support/recorded_character.h"

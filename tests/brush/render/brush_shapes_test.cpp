@@ -10,7 +10,7 @@
 #include "core/path/path_sequence.h"
 #include "core/path/stroke_path_ex.h"
 #include "core/path/stroke_work.h"
-#include "export/animation/animation_flags.h"
+#include "core/state/animation_flags.h"
 #include "support/path_points.h"
 #include "support/scoped_work_canvas.h"
 #include "support/scripted_messages.h"

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "core/canvas/work_canvas.h"
-#include "resources/bitmaps.h"
+#include "platform/gdi/resource_bitmaps.h"
 #include "support/picture_files.h"
 #include "support/scoped_work_canvas.h"
 #include "support/scripted_messages.h"

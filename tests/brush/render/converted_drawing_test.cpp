@@ -10,7 +10,7 @@
 #include "core/canvas/work_canvas.h"
 #include "core/path/path_sequence.h"
 #include "core/path/stroke_work.h"
-#include "export/animation/animation_flags.h"
+#include "core/state/animation_flags.h"
 #include "support/picture_files.h"
 #include "support/scoped_work_canvas.h"
 #include "support/surface_copies.h"

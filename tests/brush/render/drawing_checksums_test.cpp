@@ -15,11 +15,11 @@
 
 #include "brush/render/brush_state.h"
 #include "convert/driver/path_resampling.h"
-#include "convert/presets/param_defaults.h"
+#include "core/record/param_defaults.h"
 #include "core/path/path_sequence.h"
 #include "core/path/stroke_work.h"
 #include "core/record/char_data_full.h"
-#include "export/animation/animation_flags.h"
+#include "core/state/animation_flags.h"
 #include "support/awkward_character.h"
 #include "support/picture_files.h"
 #include "support/sample_characters.h"

@@ -13,7 +13,7 @@
 #include "convert/driver/path_resampling.h"
 #include "core/canvas/work_canvas.h"
 #include "core/path/path_sequence.h"
-#include "export/animation/animation_flags.h"
+#include "core/state/animation_flags.h"
 #include "platform/gdi/polygon_scan.h"
 #include "support/converted_character.h"
 #include "support/path_points.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/canvas/work_canvas.h"
-#include "imageedit/onebit/trace_buffer.h"
+#include "core/onebit/trace_buffer.h"
 #include "support/scoped_work_canvas.h"
 #include "support/surface_text.h"
 

@@ -11,11 +11,11 @@
 #include <string>
 
 #include "brush/render/brush_state.h"
-#include "convert/presets/param_defaults.h"
+#include "core/record/param_defaults.h"
 #include "core/path/path_sequence.h"
 #include "core/path/stroke_work.h"
 #include "core/record/char_data_full.h"
-#include "export/animation/animation_flags.h"
+#include "core/state/animation_flags.h"
 #include "support/brush_fixture.h"
 #include "support/conversion_globals.h"
 #include "support/scoped_work_canvas.h"

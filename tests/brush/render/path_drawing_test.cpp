@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "brush/render/path_pens.h"
+#include "core/canvas/path_pens.h"
 #include "core/canvas/work_canvas.h"
 #include "core/path/stroke_path.h"
 #include "core/path/stroke_path_ex.h"

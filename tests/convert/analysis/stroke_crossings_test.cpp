@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "convert/analysis/vector_geometry.h"
+#include "core/geometry/vector_geometry.h"
 #include "core/path/stroke_path.h"
 #include "support/path_points.h"
 

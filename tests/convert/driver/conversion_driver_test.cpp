@@ -16,7 +16,7 @@
 #include "convert/driver/path_resampling.h"
 #include "convert/driver/scratch_paths.h"
 #include "convert/driver/tablet_ink.h"
-#include "convert/presets/param_defaults.h"
+#include "core/record/param_defaults.h"
 #include "core/canvas/work_canvas.h"
 #include "core/path/stroke_work.h"
 #include "support/awkward_character.h"

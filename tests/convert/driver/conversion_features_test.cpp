@@ -13,7 +13,7 @@
 #include "convert/analysis/stroke_feature_list.h"
 #include "convert/analysis/stroke_feature_table.h"
 #include "convert/driver/marker_list.h"
-#include "convert/presets/param_defaults.h"
+#include "core/record/param_defaults.h"
 #include "core/path/stroke_work.h"
 #include "support/conversion_globals.h"
 #include "support/polyline_strokes.h"

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "convert/driver/path_resampling.h"
-#include "convert/presets/param_defaults.h"
+#include "core/record/param_defaults.h"
 #include "core/path/stroke_work.h"
 #include "core/record/char_data_full.h"
 #include "platform/gdi/device_context.h"

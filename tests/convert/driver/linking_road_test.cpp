@@ -16,7 +16,7 @@
 #include "convert/driver/conversion_driver.h"
 #include "convert/driver/conversion_stages.h"
 #include "convert/driver/scratch_paths.h"
-#include "convert/presets/param_defaults.h"
+#include "core/record/param_defaults.h"
 #include "core/path/stroke_work.h"
 #include "core/record/char_data_full.h"
 #include "support/brush_fixture.h"

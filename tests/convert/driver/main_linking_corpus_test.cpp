@@ -11,7 +11,7 @@
 #include "convert/driver/conversion_driver.h"
 #include "convert/driver/path_resampling.h"
 #include "convert/driver/scratch_paths.h"
-#include "convert/presets/param_defaults.h"
+#include "core/record/param_defaults.h"
 #include "core/path/stroke_work.h"
 #include "support/awkward_character.h"
 #include "support/conversion_globals.h"

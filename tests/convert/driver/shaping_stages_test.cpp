@@ -10,7 +10,7 @@
 #include "convert/passes/stroke_bow.h"
 #include "convert/passes/stroke_extension.h"
 #include "convert/passes/stroke_form.h"
-#include "convert/presets/param_defaults.h"
+#include "core/record/param_defaults.h"
 #include "core/path/stroke_work.h"
 #include "support/conversion_globals.h"
 #include "support/path_points.h"

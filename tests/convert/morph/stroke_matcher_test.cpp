@@ -8,7 +8,7 @@
 
 #include "convert/driver/path_resampling.h"
 #include "convert/driver/scratch_paths.h"
-#include "convert/morph/division_table.h"
+#include "core/path/division_table.h"
 #include "core/path/stroke_index.h"
 #include "core/path/stroke_work.h"
 #include "core/record/char_data.h"

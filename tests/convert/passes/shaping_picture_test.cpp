@@ -8,7 +8,7 @@
 #include "convert/driver/conversion_driver.h"
 #include "convert/driver/marker_list.h"
 #include "convert/driver/path_resampling.h"
-#include "convert/presets/param_defaults.h"
+#include "core/record/param_defaults.h"
 #include "core/path/stroke_work.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/surface.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "imageedit/onebit/trace_buffer.h"
+#include "core/onebit/trace_buffer.h"
 #include "platform/gdi/bitmap_memory.h"
 #include "support/scripted_messages.h"
 

@@ -7,7 +7,7 @@
 
 #include "core/path/path_sequence.h"
 #include "core/record/char_data_full.h"
-#include "export/animation/animation_flags.h"
+#include "core/state/animation_flags.h"
 #include "export/animation/animation_params.h"
 #include "export/animation/animation_step.h"
 #include "export/animation/frame_interpolation.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "brush/bitmap/dib.h"
+#include "core/bitmap/dib.h"
 #include "export/picture/picture_file_reader.h"
 #include "export/picture/picture_read_result.h"
 #include "platform/file/little_endian.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "brush/bitmap/palettes.h"
+#include "core/bitmap/palettes.h"
 #include "core/state/draw_state.h"
 #include "export/gif/gif_reader.h"
 #include "export/picture/character_image_file.h"

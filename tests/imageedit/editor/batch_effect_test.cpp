@@ -14,7 +14,7 @@
 #include "export/picture/picture_file_writer.h"
 #include "export/picture/picture_read_result.h"
 #include "imageedit/editor/bmp_view.h"
-#include "imageedit/effects/effect_dialogs.h"
+#include "core/effect/effect_dialogs.h"
 #include "platform/service/progress.h"
 #include "platform/text/code_page.h"
 #include "support/checking_tool.h"

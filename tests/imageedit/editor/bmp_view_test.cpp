@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "brush/bitmap/palettes.h"
+#include "core/bitmap/palettes.h"
 #include "core/canvas/work_canvas.h"
 #include "core/path/path_sequence.h"
 #include "core/record/char_data.h"

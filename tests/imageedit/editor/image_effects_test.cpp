@@ -7,7 +7,7 @@
 #include "brush/bitmap/image_effect.h"
 #include "core/state/draw_state.h"
 #include "imageedit/editor/bmp_view.h"
-#include "imageedit/effects/effect_dialogs.h"
+#include "core/effect/effect_dialogs.h"
 #include "support/editor_host.h"
 #include "support/paper_state.h"
 #include "support/scoped_work_canvas.h"

@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "imageedit/effects/attractor.h"
-#include "imageedit/effects/effect_def.h"
+#include "core/effect/effect_def.h"
 #include "support/picture_files.h"
 #include "support/surface_copies.h"
 #include "support/test_canvas.h"

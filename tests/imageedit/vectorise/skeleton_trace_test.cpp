@@ -7,9 +7,9 @@
 #include <memory>
 #include <vector>
 
-#include "imageedit/onebit/one_pixel_lines.h"
-#include "imageedit/onebit/staircase.h"
-#include "imageedit/onebit/thinning.h"
+#include "core/onebit/one_pixel_lines.h"
+#include "core/onebit/staircase.h"
+#include "core/onebit/thinning.h"
 #include "support/mono_block.h"
 #include "support/path_points.h"
 #include "support/scoped_work_canvas.h"

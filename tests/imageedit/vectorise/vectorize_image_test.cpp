@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "core/canvas/work_canvas.h"
-#include "imageedit/onebit/region_scan.h"
-#include "imageedit/onebit/thinning.h"
+#include "core/onebit/region_scan.h"
+#include "core/onebit/thinning.h"
 #include "platform/gdi/device_context.h"
 #include "support/ink_compare.h"
 #include "support/path_points.h"

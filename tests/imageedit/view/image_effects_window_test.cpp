@@ -7,7 +7,7 @@
 #include "core/canvas/work_canvas.h"
 #include "core/state/draw_state.h"
 #include "imageedit/editor/image_effects.h"
-#include "imageedit/effects/effect_dialogs.h"
+#include "core/effect/effect_dialogs.h"
 #include "imageedit/view/bmp_view_window.h"
 #include "support/paper_state.h"
 #include "support/picture_files.h"

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "app/view_classes.h"
-#include "brush/bitmap/palettes.h"
+#include "core/bitmap/palettes.h"
 #include "core/state/draw_state.h"
 #include "export/picture/picture_file_reader.h"
 #include "export/picture/picture_read_result.h"

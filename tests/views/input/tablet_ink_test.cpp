@@ -10,7 +10,7 @@
 #include "convert/driver/analysis_overlay.h"
 #include "convert/driver/tablet_ink.h"
 #include "core/path/stroke_work.h"
-#include "core/store/character_parts.h"
+#include "convert/driver/character_parts.h"
 #include "core/store/text_store.h"
 #include "core/text/name_list.h"
 #include "platform/text/code_page.h"

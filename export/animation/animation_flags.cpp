@@ -1,5 +1,0 @@
-#include "export/animation/animation_flags.h"
-
-int gAnimationMode = 0;
-int gFrameRecording = 0;
-int gFramePlayback = 0;
