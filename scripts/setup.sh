@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config git ccache
+  build-essential cmake ninja-build pkg-config git ccache python3
   qt6-base-dev qt6-qpa-plugins libqt6printsupport6 libgl-dev libxkbcommon-dev libx11-dev
   zlib1g-dev libpng-dev libjpeg62-turbo-dev libfreetype-dev libfontconfig-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-wqy-microhei fonts-urw-base35
