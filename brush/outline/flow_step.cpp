@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "brush/outline/quad_sampling.h"
 #include "core/canvas/work_canvas.h"
 #include "core/geometry/saturate.h"
+#include "core/path/quad_sampling.h"
 #include "core/path/stroke_path.h"
 #include "core/path/stroke_work.h"
 #include "core/record/char_data.h"

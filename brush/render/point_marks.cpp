@@ -1,7 +1,7 @@
 // The point markers of a path (the kind of every point at a glance) and its points as
 // single pixels.
 #include "core/canvas/path_pens.h"
-#include "brush/render/saved_tools.h"
+#include "core/canvas/saved_tools.h"
 #include "core/path/stroke_path.h"
 
 namespace {

@@ -1,9 +1,9 @@
-#include "brush/render/curve_runs.h"
+#include "core/path/curve_runs.h"
 
 #include <cmath>
 #include <cstdlib>
 
-#include "brush/outline/quad_sampling.h"
+#include "core/path/quad_sampling.h"
 
 int gOutlineCurveMode = 0;
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "brush/render/curve_runs.h"
 #include "core/canvas/work_canvas.h"
+#include "core/path/curve_runs.h"
 #include "core/path/stroke_marks.h"
 #include "core/path/stroke_work.h"
 #include "support/fixed_division.h"

@@ -1,4 +1,4 @@
-#include "brush/outline/quad_sampling.h"
+#include "core/path/quad_sampling.h"
 
 #include <gtest/gtest.h>
 

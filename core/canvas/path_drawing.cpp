@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/canvas/path_pens.h"
-#include "brush/render/saved_tools.h"
+#include "core/canvas/saved_tools.h"
 #include "core/canvas/work_canvas.h"
 #include "core/path/stroke_path.h"
 #include "core/path/stroke_path_ex.h"

@@ -5,10 +5,10 @@
 #include <optional>
 #include <vector>
 
-#include "brush/render/curve_runs.h"
-#include "brush/render/saved_tools.h"
-#include "core/path/division_selection.h"
+#include "core/canvas/saved_tools.h"
 #include "core/canvas/work_canvas.h"
+#include "core/path/curve_runs.h"
+#include "core/path/division_selection.h"
 #include "core/path/stroke_marks.h"
 #include "core/path/stroke_work.h"
 
