@@ -39,6 +39,14 @@ class PointerSpeedOnX11 : public AppTest {
     QCoreApplication::processEvents();
   }
 
+  // Window A's drawing view once the frame is shown and active; null when it is not.
+  CTmbView* ShownDrawingViewA() {
+    if (!QTest::qWaitForWindowExposed(frame())) return nullptr;
+    frame()->activateWindow();
+    if (!QTest::qWaitForWindowActive(frame())) return nullptr;
+    return qobject_cast<CTmbView*>(FrameOfKind(kKindDrawA)->activeView());
+  }
+
   std::unique_ptr<XPointerControl> x_;
   Control before_;
 };
@@ -56,10 +64,7 @@ TEST_F(PointerSpeedOnX11, ADrawingViewSetsThePensSpeedAndTheUsersComesBackAtFocu
   ASSERT_TRUE(Start());
   EXPECT_EQ(Read(), user) << "the start only reads the speed";
   EXPECT_EQ(gDrawState.m_nSavedMouseSpeed, 17);
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(frame()));
-  frame()->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(frame()));
-  auto* view = qobject_cast<CTmbView*>(FrameOfKind(kKindDrawA)->activeView());
+  CTmbView* view = ShownDrawingViewA();
   ASSERT_TRUE(view);
 
   Focus(view, true);
@@ -80,10 +85,7 @@ TEST_F(PointerSpeedOnX11, WithTheSwitchOffTheSpeedIsNeverChanged) {
   ui::X11PointerSpeed pointer;
   ASSERT_TRUE(Start());
   EXPECT_EQ(gDrawState.m_bChangeMouseSpeed, 0) << "off unless the user turns it on";
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(frame()));
-  frame()->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(frame()));
-  auto* view = qobject_cast<CTmbView*>(FrameOfKind(kKindDrawA)->activeView());
+  CTmbView* view = ShownDrawingViewA();
   ASSERT_TRUE(view);
   Focus(view, true);
   EXPECT_EQ(Read(), user);
