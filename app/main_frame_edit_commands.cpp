@@ -17,20 +17,35 @@ namespace {
 // Commands of the drawing view's own: layout and moving everything.
 constexpr int kDrawingViewCommands[] = {tmb::kCmdEditLayout, tmb::kCmdEditMoveAll};
 
-// The frame-part commands and what each needs: an edit rectangle, and for the moves the
-// part saved before. The flags are taken from the record whenever a menu shows them: the
-// Edit menu carries the same commands as the view's popup.
+// The frame-part commands and what each needs: an edit rectangle; for the move after the
+// frame also the part saved before; for the move to the start only that part, as it
+// computes no range of the frame. The flags are taken from the record whenever a menu
+// shows them: the Edit menu carries the same commands as the view's popup.
+enum class FrameNeeds { kRegions, kSaved, kBoth };
 struct FrameCommand {
   int id;
   int mode;
-  bool needsSaved;
+  FrameNeeds needs;
 };
 constexpr FrameCommand kFrameCommands[] = {
-    {tmb::kCmdFrameClear, kFrameCut, false},         {tmb::kCmdFrameKeep, kFrameKeep, false},
-    {tmb::kCmdFrameMoveAfter, kFrameMoveAfter, true}, {tmb::kCmdFrameMoveFirst, kFrameMoveFirst, true},
-    {tmb::kCmdFrameRange, kFrameRange, false},        {tmb::kCmdFrameReplace, kFrameCutForNew, false},
-    {tmb::kCmdFrameInsert, kFrameKeepForNew, false},  {tmb::kCmdFrameCopy, kFrameCopy, false},
+    {tmb::kCmdFrameClear, kFrameCut, FrameNeeds::kRegions},
+    {tmb::kCmdFrameKeep, kFrameKeep, FrameNeeds::kRegions},
+    {tmb::kCmdFrameMoveAfter, kFrameMoveAfter, FrameNeeds::kBoth},
+    {tmb::kCmdFrameMoveFirst, kFrameMoveFirst, FrameNeeds::kSaved},
+    {tmb::kCmdFrameRange, kFrameRange, FrameNeeds::kRegions},
+    {tmb::kCmdFrameReplace, kFrameCutForNew, FrameNeeds::kRegions},
+    {tmb::kCmdFrameInsert, kFrameKeepForNew, FrameNeeds::kRegions},
+    {tmb::kCmdFrameCopy, kFrameCopy, FrameNeeds::kRegions},
 };
+
+bool FrameCommandAllowed(FrameNeeds needs) {
+  switch (needs) {
+    case FrameNeeds::kRegions: return gRegionsExist != 0;
+    case FrameNeeds::kSaved: return gSavedPartExists != 0;
+    case FrameNeeds::kBoth: return gRegionsAndSaved != 0;
+  }
+  return false;
+}
 
 
 // The mode commands act while the drawing views are ready and no registration panel is up.
@@ -108,7 +123,7 @@ void CMainFrame::RegisterEditCommands() {
     OnUpdate(c.id, [c](tmb::ui::CommandUpdate& u) {
       const CCharDataFull* rec = PeekCurrentRecord();
       if (rec) NoteFramePartFlags(*rec);
-      u.Enable(rec && (c.needsSaved ? gRegionsAndSaved : gRegionsExist));
+      u.Enable(rec && FrameCommandAllowed(c.needs));
     });
   }
   // "Cancel" of the popup menus.

@@ -213,6 +213,10 @@ TEST_F(ViewPopupMenus, TheEditModePopupNotesWhatTheFrameCommandsMayActOn) {
     EXPECT_EQ(gRegionsExist, c.frame ? 1 : 0);
     EXPECT_EQ(gSavedPartExists, c.saved ? 1 : 0);
     EXPECT_EQ(gRegionsAndSaved, c.frame && c.saved ? 1 : 0);
+    // The move to the start needs the saved part alone; the move after the frame both.
+    EXPECT_EQ(frame()->QueryCommand(kCmdFrameMoveFirst).enabled(), c.saved);
+    EXPECT_EQ(frame()->QueryCommand(kCmdFrameMoveAfter).enabled(), c.frame && c.saved);
+    EXPECT_EQ(frame()->QueryCommand(kCmdFrameKeep).enabled(), c.frame);
   }
 }
 
