@@ -109,16 +109,18 @@ int MarkStrokeRuns(const CCharDataFull& record) {
   return strokes;
 }
 
-// Every stroke of the record, moved to the origin as a stored character is.
-int LoadWholeWriting(CStrokePath& path, const CCharDataFull& record) {
-  path.SetCount(0);
-  for (int j = 0; j < record.m_nPoints; ++j) {
-    path.AppendPoint(record.m_pPoints[j].x, record.m_pPoints[j].y, record.m_pFlags[j] ? 1 : 0);
-  }
+// A stored character starts at the origin.
+void MoveToOrigin(CStrokePath& path) {
   CFRect box;
   path.GetBounds(box);
   path.Translate(-box.left, -box.top);
-  return record.m_nPoints;
+}
+
+// Every stroke of the record, as a stored character.
+int LoadWholeWriting(CStrokePath& path, const CCharDataFull& record) {
+  record.ToStrokePath(path, nullptr, -1, 0);
+  MoveToOrigin(path);
+  return path.GetCount();
 }
 
 }  // namespace
@@ -185,9 +187,7 @@ int LoadDictionaryCharacter(CStrokePath& path, const CCharDataFull& record, cons
     start = end;
   }
   if (strokes == 0) return 0;
-  CFRect box;
-  path.GetBounds(box);
-  path.Translate(-box.left, -box.top);
+  MoveToOrigin(path);
   return strokes;
 }
 
