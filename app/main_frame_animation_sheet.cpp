@@ -95,7 +95,9 @@ void CMainFrame::ShowAnimationSheet(int page) {
     // Each page made and loaded once before the sheet is first shown: it opens at the
     // size of its largest page instead of growing as the tabs are visited.
     LoadAnimationSheetPage(kAnimPageAll, 0);
+    const int first = sheet->ActiveIndex();
     for (int i = 0; i < sheet->pageCount(); ++i) sheet->SetActivePage(i);
+    sheet->SetActivePage(first);
     frame->CentreOnOwner();
   }
   LoadAnimationSheetPage(kAnimPageAll, 1);

@@ -175,9 +175,11 @@ TEST_F(AnimationSheet, TheCommandsOpenTheirTabsAndTheSheetButtonsKeepTheTabShown
 // at the page asked for; -1 keeps the tab in front.
 TEST_F(AnimationSheet, TheEnginesRequestShowsTheSheetAtItsPage) {
   ASSERT_EQ(frame()->AnimationSheet(), nullptr);
-  OpenAnimationSheet(CAniPSheet::kTabSwf);
+  OpenAnimationSheet(-1);
   ASSERT_NE(frame()->AnimationSheet(), nullptr);
   EXPECT_TRUE(SheetShown());
+  EXPECT_EQ(Sheet().ActiveIndex(), 0) << "a sheet first shown at its tab in front opens at the first";
+  OpenAnimationSheet(CAniPSheet::kTabSwf);
   EXPECT_EQ(Sheet().ActiveIndex(), CAniPSheet::kTabSwf);
   frame()->HideAnimationSheet();
   OpenAnimationSheet(-1);
