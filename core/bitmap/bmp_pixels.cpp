@@ -1,5 +1,6 @@
 #include "core/bitmap/bmp_pixels.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace tmb {
@@ -98,11 +99,16 @@ bool DecodeRunLengths(std::span<const uint8_t> data, int bitCount, int width, in
   return y == height;
 }
 
-void ExpandBitFields(std::span<const uint8_t> bits, int bitCount, int width, int64_t rowCount, const BitField fields[3],
+bool ExpandBitFields(std::span<const uint8_t> bits, int bitCount, int width, int64_t rowCount, const BitField fields[3],
                      std::span<uint8_t> rows) {
+  if ((bitCount != 16 && bitCount != 32) || width < 0 || rowCount < 0) return false;
   const int bytes = bitCount / 8;
   const size_t inStride = (size_t(width) * size_t(bitCount) + 31) / 32 * 4;
   const size_t outStride = size_t(width) * 4;
+  if (bits.size() / std::max<size_t>(inStride, 1) < size_t(rowCount) ||
+      rows.size() / std::max<size_t>(outStride, 1) < size_t(rowCount)) {
+    return false;
+  }
   for (int64_t k = 0; k < rowCount; ++k) {
     const uint8_t* in = bits.data() + size_t(k) * inStride;
     uint8_t* out = rows.data() + size_t(k) * outStride;
@@ -115,6 +121,7 @@ void ExpandBitFields(std::span<const uint8_t> bits, int bitCount, int width, int
       out[3] = 0;
     }
   }
+  return true;
 }
 
 }  // namespace tmb

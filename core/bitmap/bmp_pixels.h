@@ -34,9 +34,10 @@ bool DecodeRunLengths(std::span<const uint8_t> data, int bitCount, int width, in
 
 // Expands rows of 16- or 32-bit pixels (little-endian words, rows padded to 4 bytes) in
 // the channels red, green, blue to 32-bit rows of the same order, each channel widened
-// to 8 bits by repeating its bits (a channel of no bits is 0). bits holds rowCount padded rows and
-// rows room for rowCount rows of width x 4 bytes.
-void ExpandBitFields(std::span<const uint8_t> bits, int bitCount, int width, int64_t rowCount, const BitField fields[3],
+// to 8 bits by repeating its bits (a channel of no bits is 0). False, with nothing
+// written, when bits holds fewer than rowCount padded rows or rows has no room for rowCount
+// rows of width x 4 bytes.
+bool ExpandBitFields(std::span<const uint8_t> bits, int bitCount, int width, int64_t rowCount, const BitField fields[3],
                      std::span<uint8_t> rows);
 
 }  // namespace tmb

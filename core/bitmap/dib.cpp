@@ -198,9 +198,10 @@ int CDib::LoadFile(const std::string& path) {
       return kNoMemory;
     }
     const std::span<const uint8_t> data(m_pFileBits, m_nFileBitsSize);
-    if (layout.expand) {
-      tmb::ExpandBitFields(data, layout.fileBitCount, h.width, m_size.cy, layout.fields, m_decoded);
-    } else if (!tmb::DecodeRunLengths(data, h.bitCount, h.width, m_size.cy, stride, m_decoded)) {
+    const bool decoded = layout.expand
+                             ? tmb::ExpandBitFields(data, layout.fileBitCount, h.width, m_size.cy, layout.fields, m_decoded)
+                             : tmb::DecodeRunLengths(data, h.bitCount, h.width, m_size.cy, stride, m_decoded);
+    if (!decoded) {
       FreeFile();
       return kNotABitmap;
     }

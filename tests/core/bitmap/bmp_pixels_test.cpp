@@ -98,8 +98,13 @@ TEST(BitFields, ChannelsWidenTo8BitsByRepeatingTheirBits) {
     Bytes in(c.bitCount == 16 ? 4 : 8, 0);
     for (int i = 0; i < c.bitCount / 8; ++i) in[size_t(i)] = uint8_t(c.pixel >> (8 * i));
     Bytes out(8, 0xEE);
-    tmb::ExpandBitFields(in, c.bitCount, 2, 1, f, out);
+    ASSERT_TRUE(tmb::ExpandBitFields(in, c.bitCount, 2, 1, f, out));
     EXPECT_EQ(out, (Bytes{c.b, c.g, c.r, 0, 0, 0, 0, 0}));
+    // Rows the buffers cannot hold are refused before anything is written.
+    Bytes untouched(8, 0xEE);
+    EXPECT_FALSE(tmb::ExpandBitFields(in, c.bitCount, 2, 2, f, untouched));
+    EXPECT_FALSE(tmb::ExpandBitFields(in, c.bitCount, 3, 1, f, untouched));
+    EXPECT_EQ(untouched, Bytes(8, 0xEE));
   }
 }
 
