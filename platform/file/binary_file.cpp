@@ -188,7 +188,9 @@ bool BinaryFile::Lock() {
   for (int i = 0; i < kTries; ++i) {
     if (::flock(::fileno(fp_), LOCK_EX | LOCK_NB) == 0) return true;
     if (errno == EINTR) continue;
-    if (errno != EWOULDBLOCK) return true;
+    // A file system that keeps no locks lets the opening through; any other refusal is one.
+    if (errno == ENOLCK || errno == EOPNOTSUPP || errno == ENOSYS) return true;
+    if (errno != EWOULDBLOCK) return Fail("lock");
     std::this_thread::sleep_for(kPause);
   }
   return Fail("lock");
