@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 
 #include "app/settings/settings_glue.h"
 #include "app/dialogs/font_page.h"
@@ -48,7 +49,8 @@ std::string TextOfFileBytes(std::string_view bytes) {
     const std::string_view rest = bytes.substr(kUtf8Mark.size());
     if (tmb::Utf8ToUtf16(rest).has_value()) return std::string(rest);
   }
-  if (!tmb::SjisToUtf8(bytes).has_value() && tmb::Utf8ToUtf16(bytes).has_value()) return std::string(bytes);
+  if (std::optional<std::string> sjis = tmb::SjisToUtf8(bytes)) return *std::move(sjis);
+  if (tmb::Utf8ToUtf16(bytes).has_value()) return std::string(bytes);
   return tmb::SjisToUtf8Lossy(bytes);
 }
 
