@@ -288,7 +288,7 @@ int CMainFrame::EnsureImageEditorOpen() {
 }
 
 void CMainFrame::ActivateViewOfKind(int kind, int mode) {
-  if (kind == kKindImageEditor && !theApp.m_bImageEditorOpen) theApp.OpenImageEditor();
+  if (kind == kKindImageEditor) theApp.OpenImageEditor();
   // Nothing else opens the preview window: the commands that show it open it, and it
   // opens minimised.
   const bool opened = kind == kKindPreview && theApp.OpenPreview();

@@ -31,7 +31,7 @@ constexpr ColourChoice kColourChoices[] = {
 void CMainFrame::RegisterColourCommands() {
   for (const ColourChoice& c : kColourChoices) {
     OnCommand(c.id, [this, c] {
-      if (c.kind == kKindImageEditor && !theApp.m_bImageEditorOpen) theApp.OpenImageEditor();
+      if (c.kind == kKindImageEditor) theApp.OpenImageEditor();
       if (!tmb::ChooseColour(gDrawState.*c.colour)) return;
       if (c.id == tmb::kCmdTabletPen) SetTabletPenColour(gDrawState.m_crTabletPen);
       RefreshBackground(c.kind);
