@@ -5,6 +5,7 @@
 
 #include "core/record/cp932_field.h"
 #include "core/store/wide_text.h"
+#include "core/text/string_helpers.h"
 
 CWideLogFont CWideLogFont::FromLogFont(const CLogFont& font) {
   CWideLogFont w;
@@ -26,10 +27,7 @@ CLogFont CWideLogFont::ToLogFont() const {
 
 void CWideLogFont::ClearSize() { std::fill_n(numbers.begin(), 8, uint8_t{0}); }
 
-void CWideLogFont::CleanFaceName() {
-  auto zero = std::find(faceName.begin(), faceName.end(), u'\0');
-  std::fill(zero, faceName.end(), u'\0');
-}
+void CWideLogFont::CleanFaceName() { ZeroAfterFirstNul(faceName); }
 
 void CWideLogFont::Store(uint8_t* out) const {
   std::memcpy(out, numbers.data(), kNumberBytes);
