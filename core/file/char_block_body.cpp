@@ -42,7 +42,6 @@ namespace {
 
 constexpr int kShapeRecordSize = 252;
 constexpr int kFixedTextSize = 256;
-constexpr int kNarrowTextMaxBytes = 2 * kStringRecordMaxChars;  // 1,024 two-byte characters
 
 class BlockBody {
  public:

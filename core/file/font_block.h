@@ -8,11 +8,12 @@
 #include <string>
 #include <string_view>
 
+#include "core/file/string_records.h"
 #include "core/record/log_font.h"
 #include "platform/file/binary_file.h"
 
-// The longest text-mode text the block holds, in bytes: 1,024 two-byte characters.
-constexpr int kFontBlockTextMaxBytes = 2048;
+// The longest text-mode text the block holds, in bytes.
+constexpr int kFontBlockTextMaxBytes = kNarrowTextMaxBytes;
 
 // Reads the block at the file's position: flag receives the present flag; when it is
 // non-zero, font the text font and, withText, text the text (at most

@@ -14,6 +14,8 @@
 
 // The longest string, in characters (UTF-16 units or bytes), of a record.
 constexpr int kStringRecordMaxChars = 1024;
+// The longest narrow text a block holds, in bytes: 1,024 two-byte characters.
+constexpr int kNarrowTextMaxBytes = 2 * kStringRecordMaxChars;
 
 // Writes text (up to its first NUL) as a wide record of at most maxChars units (0 or less:
 // kStringRecordMaxChars). Returns L, or -1 when the write failed.
