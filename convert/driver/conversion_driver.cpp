@@ -53,7 +53,7 @@ ScopedParamRanges::ScopedParamRanges(ParamBlock& params) : params_(params) {
   for (size_t k = 0; k < std::size(kConversionParamRanges); ++k) {
     const ParamRange& r = kConversionParamRanges[k];
     saved_[k] = params[r.index];
-    params[r.index] = std::clamp(params[r.index], r.lo, r.hi);
+    params[r.index] = std::min(params[r.index], r.hi);
   }
 }
 

@@ -10,10 +10,9 @@
 
 class CStrokeWork;
 
-// A parameter the conversion holds to a range while it runs.
+// A parameter the conversion holds to at most hi while it runs.
 struct ParamRange {
   int index;
-  int32_t lo;
   int32_t hi;
 };
 
@@ -21,11 +20,11 @@ struct ParamRange {
 // cursive degree is the number of passes of the work-path smoothing, which a damaged
 // file's 2^31 would make run for hours; the settings bar gives it up to 1000.
 inline constexpr ParamRange kConversionParamRanges[] = {
-    {0, INT32_MIN, 1000},  // cursive degree
-    {4, INT32_MIN, 100},   // modulation
+    {0, 1000},  // cursive degree
+    {4, 100},   // modulation
 };
 
-// work becomes a copy of source (its first point starting a stroke) and, unless the
+// work becomes a copy of source and, unless the
 // conversion is switched off (parameter 47 of work), the resampled and analysed copy: the
 // pass manager's stages of the chain run on it. copyMode 0 copies without the stroke
 // marks.
