@@ -2,11 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
-
-#include <unistd.h>
 
 #include "core/canvas/work_canvas.h"
 #include "core/file/path_helpers.h"
@@ -21,6 +18,7 @@
 #include "export/picture/png_reader.h"
 #include "export/swf/swf_animation_export.h"
 #include "export/picture/picture_read_result.h"
+#include "platform/file/safe_save.h"
 #include "platform/service/messages.h"
 #include "platform/service/shell_open.h"
 #include "platform/text/code_page.h"
@@ -56,15 +54,12 @@ int FrameFormat(const ParamBlock& params) {
 static_assert(int(kFormatBmp) == int(kPictureBmp) && int(kFormatJpeg) == int(kPictureJpeg) &&
               int(kFormatPng) == int(kPicturePng));
 
-// Whether a file can be made in folder: a file of a name of its own is made and removed
-// again, so that neither the permissions of the user nor a read-only disc is guessed.
+// Whether a file can be made in folder: the temporary file of a save is made there and
+// dropped again, so that neither the permissions of the user nor a read-only disc is
+// guessed.
 bool FolderTakesFiles(const std::string& folder) {
-  std::string probe = JoinPath(folder.empty() ? "." : folder, ".tamberi_probe_XXXXXX");
-  const int fd = mkstemp(probe.data());
-  if (fd < 0) return false;
-  close(fd);
-  unlink(probe.c_str());
-  return true;
+  tmb::SafeSave probe(std::filesystem::u8path(JoinPath(folder.empty() ? "." : folder, ".tamberi_probe")));
+  return bool(probe.Begin());
 }
 
 void TellMovieNotWritten(const std::string& path, const std::string& why) {
