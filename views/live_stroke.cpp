@@ -219,7 +219,7 @@ void CTmbView::StampCell(tmb::DeviceContext& dc, tmb::DeviceContext& brushDC, tm
   };
   // The ink pen's colour where the cell has ink: paper and (pen or cell).
   const bool inkPen = live && gLiveStroke.inkPen && mode != kStampColour;
-  const tmb::Brush oldBrush = target.SelectBrush(tmb::Brush::Solid(gLiveStroke.inkColour));
+  const tmb::Brush oldBrush = inkPen ? target.SelectBrush(tmb::Brush::Solid(gLiveStroke.inkColour)) : tmb::Brush{};
   const uint32_t dark = inkPen ? kPaperAndPenOrCell : tmb::kSrcAnd;
   switch (mode) {
     case kStampBlack:
@@ -233,6 +233,6 @@ void CTmbView::StampCell(tmb::DeviceContext& dc, tmb::DeviceContext& brushDC, tm
       blit(&m_pBrushState->m_brushSet, dark);
       break;
   }
-  target.SelectBrush(oldBrush);
+  if (inkPen) target.SelectBrush(oldBrush);
   brushDC.SelectSurface(&m_pBrushState->m_brushSet);
 }
