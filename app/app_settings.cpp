@@ -21,7 +21,7 @@ tmb::Colour ColourFromProfile(tmb::ProfileStore& profile, const char* key, tmb::
 }  // namespace
 
 void LoadProfileValues(tmb::ProfileStore& profile, CDrawState& state) {
-  const bool modern = state.m_nWinVersion >= 501;
+  const bool modern = state.m_nWinVersion >= kPointerSpeedVersion;
   // The pen values are held to the ranges the pen dialog offers; the speed is stored one
   // above its level.
   state.m_nPenDelayStart =

@@ -17,7 +17,7 @@ int gPrintSourceKind = -1;
 
 CDrawState::CDrawState() {
   m_windowOpen.fill(-1);
-  m_bChangeMouseSpeedDefault = m_nWinVersion < 501 ? 1 : 0;
+  m_bChangeMouseSpeedDefault = m_nWinVersion < kPointerSpeedVersion ? 1 : 0;
 }
 
 void CDrawState::Reset() { *this = CDrawState(); }

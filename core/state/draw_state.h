@@ -44,6 +44,10 @@ enum LayoutEntry {
 // Start modes of the start file.
 enum StartLoadMode { kStartDefault1 = 0, kStartDefault2 = 1, kStartNamedFile = 2 };
 
+// The first system version whose pointer takes a speed (major x 100 + minor): older ones
+// take acceleration thresholds, and change the pointer for the pen unless told not to.
+inline constexpr int kPointerSpeedVersion = 501;
+
 class CDrawState {
  public:
   static constexpr size_t kLayoutEntries = 75;
@@ -106,7 +110,7 @@ class CDrawState {
   std::array<int, 8> m_charWindowKinds{0, 2};
   tmb::Point m_ptCanvasOrigin{32, 32};
   tmb::Rect m_rcCanvas{};
-  int m_nWinVersion = 501;    // major x 100 + minor of the system the program emulates
+  int m_nWinVersion = kPointerSpeedVersion;  // major x 100 + minor of the system the program emulates
   int m_nProgramVersion = 400;
   int m_nDataVersion = 400;   // data version of the last character block read
   int m_nMaxDataSize = 1;     // size class of the point buffers, 1 to 4

@@ -10,8 +10,6 @@ int gSavedMouseSpeed = 10;
 
 namespace {
 
-constexpr int kSpeedVersion = 501;
-
 constexpr std::array<tmb::MouseThresholds, kMouseSpeedLevels> kPresets = {{
     {0, 0, 0},
     {10, 0, 1},
@@ -22,7 +20,7 @@ constexpr std::array<tmb::MouseThresholds, kMouseSpeedLevels> kPresets = {{
     {4, 6, 2},
 }};
 
-bool UsesSpeed() { return gDrawState.m_nWinVersion >= kSpeedVersion; }
+bool UsesSpeed() { return gDrawState.m_nWinVersion >= kPointerSpeedVersion; }
 
 int HeldLevel(int level) { return std::clamp(level, 0, kMouseSpeedLevels - 1); }
 
