@@ -225,10 +225,14 @@ void AnimToSaveExPage(const CCharData& record, CAnimateSaveExValues& page) {
   page.m_nSplitOutput = record.m_param[kSplitOutput];
 }
 
-void AnimFromSaveExPage(CCharData& record, const CAnimateSaveExValues& page) {
+void StoreAnimChain(const CAnimateSaveExValues& page) {
   gAnimChain.m_nChain = page.m_nChain;
   gAnimChain.m_bInheritArea = page.m_bInheritArea;
   gAnimChain.m_bInheritName = page.m_bInheritName;
+}
+
+void AnimFromSaveExPage(CCharData& record, const CAnimateSaveExValues& page) {
+  StoreAnimChain(page);
   record.m_param[kSplitOutput] = page.m_nSplitOutput;
 }
 

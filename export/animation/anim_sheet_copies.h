@@ -24,6 +24,8 @@ void AnimFromSwfPage(CCharData& record, const CSwfFileValues& page);
 // With the three chain settings.
 void AnimToSaveExPage(const CCharData& record, CAnimateSaveExValues& page);
 void AnimFromSaveExPage(CCharData& record, const CAnimateSaveExValues& page);
+// The page's three chain settings into their globals (gAnimChain).
+void StoreAnimChain(const CAnimateSaveExValues& page);
 
 // The font correction page: 260, 261, 267 and the switch 266.
 void AnimToFontPage(const CCharData& record, CAnimateFontValues& page);

@@ -1,6 +1,7 @@
 #include "export/sheet/animate_save_ex_page.h"
 
 #include "core/state/mouse_messages.h"
+#include "export/animation/anim_sheet_copies.h"
 #include "platform/service/file_chooser.h"
 #include "platform/ui/radio_choice.h"
 
@@ -37,10 +38,8 @@ void CAnimateSaveExPage::ReadAndRun() {
   const bool chosen = tmb::Choosers().OpenFile(choice, path);
   FlushMouseMessages();
   if (!chosen || !UpdateData(true)) return;
-  const CAnimateSaveExValues& v = m_values.saveEx;
-  gAnimChain.m_nChain = v.m_nChain;
-  gAnimChain.m_bInheritArea = v.m_bInheritArea;
-  gAnimChain.m_bInheritName = v.m_bInheritName;
+  // Kept also when no drawn record takes the confirmed page.
+  StoreAnimChain(m_values.saveEx);
   gAnimListFile = path;
   Confirm();
 }
