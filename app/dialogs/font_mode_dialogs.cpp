@@ -85,8 +85,7 @@ std::vector<tmb::ui::Binding> CDlg267::Bindings() {
 }
 
 void CDlg267::OnInitDialog(tmb::ui::DialogWindow& window) {
-  // 476 stands in both runs; the second decides, so the text is open in mode 2 only.
-  for (int id : {483, 482, 476, 486, 487}) window.EnableControl(id, m_nMode == 1);
+  for (int id : {483, 482, 486, 487}) window.EnableControl(id, m_nMode == 1);
   for (int id : {477, 481, 476, 485, 484}) window.EnableControl(id, m_nMode == 2);
 }
 
