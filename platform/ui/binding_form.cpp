@@ -70,6 +70,12 @@ class ArrowSpin final : public QSpinBox {
 
 }  // namespace
 
+void RefuseNumber(QLineEdit& edit, double min, double max, bool fractional) {
+  tmb::ShowMessage(fractional ? 61502 : 61501, tmb::kMsgOk, {NumberText(min).toStdString(), NumberText(max).toStdString()});
+  edit.setFocus();
+  edit.selectAll();
+}
+
 BindingForm::BindingForm(std::vector<Binding> table, QWidget* parent, int columns)
     : QWidget(parent), table_(std::move(table)), columns_(columns) {
   Build();
@@ -362,11 +368,7 @@ bool BindingForm::SaveOne(const Binding& b) {
     double value = b.kind == BindKind::kFloat ? text.toDouble(&ok) : double(text.toLongLong(&ok));
     // Written so that "nan", which parses, fails the range as well.
     if (!ok || !(value >= b.min && value <= b.max)) {
-      int message = b.kind == BindKind::kFloat ? 61502 : 61501;
-      tmb::ShowMessage(message, tmb::kMsgOk,
-                       {NumberText(b.min).toStdString(), NumberText(b.max).toStdString()});
-      edit->setFocus();
-      edit->selectAll();
+      RefuseNumber(*edit, b.min, b.max, b.kind == BindKind::kFloat);
       return false;
     }
     if (auto* m = MemberAs<unsigned>(b)) *m = static_cast<unsigned>(value);

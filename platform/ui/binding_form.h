@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QGridLayout;
+class QLineEdit;
 #include <functional>
 #include <map>
 #include <set>
@@ -13,6 +14,10 @@ class QGridLayout;
 #include "platform/ui/binding.h"
 
 namespace tmb::ui {
+
+// Tells that the number typed into edit lies outside min..max (61502 for a fractional
+// number, else 61501) and gives the edit back the focus with its text selected.
+void RefuseNumber(QLineEdit& edit, double min, double max, bool fractional);
 
 class BindingForm : public QWidget {
   Q_OBJECT

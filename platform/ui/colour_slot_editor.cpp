@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/service/colour_chooser.h"
-#include "platform/service/messages.h"
+#include "platform/ui/binding_form.h"
 #include "platform/ui/dialog.h"
 
 namespace {
@@ -16,7 +16,6 @@ namespace {
 constexpr int kChannelMax = 255;
 constexpr int kPercentMax = 100;
 constexpr int kAllChannels = 7;
-constexpr int kMsgRange = 61501;
 constexpr const char* kChannelNames[] = {"赤", "緑", "青"};
 
 }  // namespace
@@ -132,9 +131,7 @@ void ColourSlotEditor::StoreEdit(int channel) {
   if (m_controls.checkedEdits && !(ok && typed >= 0 && typed <= kChannelMax)) {
     if (m_bRefusing) return;  // the message took the focus from the edit
     m_bRefusing = true;
-    tmb::ShowMessage(kMsgRange, tmb::kMsgOk, {"0", std::to_string(kChannelMax)});
-    edit->setFocus();
-    edit->selectAll();
+    tmb::ui::RefuseNumber(*edit, 0, kChannelMax, false);
     m_bRefusing = false;
     return;
   }
