@@ -30,16 +30,13 @@ std::vector<tmb::ui::Binding> CStdSettingForm::Bindings() {
 }
 
 void CStdSettingForm::OnInitDialog(tmb::ui::DialogWindow& window) {
-  // A copy between the windows is named as its menu item names it.
-  // Its values come from the other window, so no source of settings is offered.
-  if (m_values.m_nCopy == 1 || m_values.m_nCopy == 2) {
-    window.setWindowTitle(QString::fromUtf8(m_values.m_nCopy == 1 ? "窗口间复制 A→B" : "窗口间复制 B→A"));
-    for (int id : {kSourceRadio, kSourceRadio + 1, kSourceFrame}) window.EnableControl(id, false);
-    return;
-  }
-  if (m_values.m_nMode == 0) return;
-  // The same dialog then only chooses what to save or load: no source to pick.
-  window.setWindowTitle(QString::fromStdString(tmb::LoadStringText(kCaptionString)));
+  // A copy between the windows is named as its menu item names it; its values come from
+  // the other window. Outside mode 0 the same dialog only chooses what to save or load.
+  // Either way no source of settings is offered.
+  const bool copy = m_values.m_nCopy == 1 || m_values.m_nCopy == 2;
+  if (!copy && m_values.m_nMode == 0) return;
+  window.setWindowTitle(copy ? QString::fromUtf8(m_values.m_nCopy == 1 ? "窗口间复制 A→B" : "窗口间复制 B→A")
+                             : QString::fromStdString(tmb::LoadStringText(kCaptionString)));
   for (int id : {kSourceRadio, kSourceRadio + 1, kSourceFrame}) window.EnableControl(id, false);
 }
 
