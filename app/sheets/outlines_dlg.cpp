@@ -62,8 +62,9 @@ void COutlinesDlg::OnControlNotify(int id, tmb::ui::Notify code) {
     return;
   }
   if (id == kPreviewButton) {
-    // The outlines of the window's character over the image editor's picture.
-    PreviewOutlineOnView(CTmbView::ViewOfKind(kKindCurrentDraw));
+    // The contours of the sheet's window's picture, over the image editor's picture while
+    // an editor is open.
+    PreviewOutlineOnView(CTmbView::ViewOfKind(m_nWindowKind));
     return;
   }
   for (int button : kModeButtons) {
