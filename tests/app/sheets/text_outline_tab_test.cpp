@@ -1,7 +1,9 @@
 // The text-outline tab of a window's shape sheet in the running application: the font
 // page its button opens acts on the sheet's own window, the temporary store files that
-// its options release among them.
+// its options release among them; and the sheet, grown for the tab, stays on a screen of
+// 1,024 x 768.
 #include <QAbstractButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTest>
 #include <filesystem>
@@ -98,6 +100,48 @@ TEST_F(TextOutlineTab, TheFontPageOfBsSheetReleasesBsTemporaryStoreAndAsksBsDocu
   EXPECT_EQ(Doc(kKindDrawB).m_nFontModeState, kFontModeRelayout);
   EXPECT_EQ(Doc(kKindDrawA).m_nFontModeState, stateA);
   EXPECT_TRUE(messages.ids.empty());
+}
+
+// The smallest screen the program is made for; the test runs where the offscreen
+// platform was given it (ctest's app_sheets_on_a_1024_by_768_screen).
+constexpr QSize kSmallScreen{1024, 768};
+
+class OnA1024By768Screen : public AppTest {
+ protected:
+  void SetUp() override {
+    if (QGuiApplication::primaryScreen()->size() != kSmallScreen) GTEST_SKIP() << "needs a screen of 1,024 x 768";
+    AppTest::SetUp();
+    // The program measures the screen it runs on.
+    ScreenMetrics metrics = TestScreen();
+    metrics.screen = {kSmallScreen.width(), kSmallScreen.height()};
+    theApp.SetScreenMetrics(metrics);
+    ASSERT_TRUE(Start());
+    ShowAndPaint();
+  }
+};
+
+TEST_F(OnA1024By768Screen, TheShapeSheetGrownForItsTextOutlineTabKeepsItsButtonsOnTheScreen) {
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"形状", "形状"}));
+  QCoreApplication::processEvents();
+  auto* sheetFrame = qobject_cast<CShapePropSheetFrame*>(frame()->m_pSheetFrameA);
+  ASSERT_TRUE(sheetFrame);
+  EXPECT_TRUE(area.contains(sheetFrame->frameGeometry()));
+  const int opened = sheetFrame->height();
+  QTabBar* tabs = sheetFrame->findChild<QTabBar*>();
+  ASSERT_TRUE(tabs);
+  QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(kOutlineTab).center());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return sheetFrame->height() > opened; }, 1000)) << "the tab is taller";
+  QCoreApplication::processEvents();
+
+  EXPECT_TRUE(area.contains(sheetFrame->frameGeometry())) << "the sheet lies within the screen";
+  COutlinesDlg* page = sheetFrame->m_pSheet->outlinesPage();
+  for (int id : {ui::kIdOk, ui::kIdCancel, COutlinesDlg::kFontPageButton}) {
+    QWidget* button = page->Control(id);
+    ASSERT_TRUE(button && button->isVisible()) << id;
+    const QRect shown(button->mapToGlobal(QPoint(0, 0)), button->size());
+    EXPECT_TRUE(area.contains(shown)) << id << " lies within the screen";
+  }
 }
 
 }  // namespace
