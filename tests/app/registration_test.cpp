@@ -65,13 +65,22 @@ class Registration : public AppTest {
     view->area()->horizontalScrollBar()->setValue(std::max(0, w.left + o.x - 10));
     QCoreApplication::processEvents();
   }
-  // A cross written in the writing box: a level and an upright stroke through its middle.
+  // A cross written in the writing box: a level and an upright stroke through its middle,
+  // sampled every few pixels as a hand moves the mouse.
   void WriteCross() {
     ShowWritingBox();
     const Rect w = Panel().m_rcWriting;
     const int cx = (w.left + w.right) / 2, cy = (w.top + w.bottom) / 2;
-    pen->Stroke({At({w.left + 40, cy}), At({cx, cy}), At({w.right - 40, cy})});
-    pen->Stroke({At({cx, w.top + 40}), At({cx, cy}), At({cx, w.bottom - 40})});
+    auto stroke = [&](Point from, Point to) {
+      constexpr int kSteps = 44;
+      pen->Press(At(from));
+      for (int k = 1; k < kSteps; ++k) {
+        pen->Move(At({from.x + (to.x - from.x) * k / kSteps, from.y + (to.y - from.y) * k / kSteps}));
+      }
+      pen->Release(At(to));
+    };
+    stroke({w.left + 40, cy}, {w.right - 40, cy});
+    stroke({cx, w.top + 40}, {cx, w.bottom - 40});
   }
   void Click(const Rect& r) {
     const Point mid{(r.left + r.right) / 2, (r.top + r.bottom) / 2};

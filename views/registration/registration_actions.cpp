@@ -197,10 +197,8 @@ int CTmbView::ConfirmAndSave(tmb::DeviceContext& dc) {
     tmb::Messages().Show(kMsgOpenFile, tmb::LoadStringText(kMsgOpenFile) + "\n" + path, tmb::kMsgOk);
     return 0;
   }
-  // The picture is the character as the brush renders it, not the live strokes the window
-  // happens to show.
-  PrepareOffscreenDCs(dc);
-  PaintCharacterView(dc);
+  // The picture is what the writing box holds as it stands: the strokes written into it,
+  // not the character run again through the conversion and the brush.
   if (fromBox) StretchPanelPictureIntoWritingBox();
   const tmb::Point topLeft{panel.m_rcWriting.left, panel.m_rcWriting.top};
   // A save that failed has told the user; the character stays current to be saved again.
