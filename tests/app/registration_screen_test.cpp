@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -221,6 +222,37 @@ TEST_F(RegistrationScreen, AConfirmStoresWhatWasWrittenIntoTheBoxAndNoneOfTheLoa
   // Leaving the mode brings the loaded character back.
   ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"编辑", "手書き文字登録"}));
   EXPECT_TRUE(SamePixels(Window(), before));
+}
+
+// The panel lies on the paper as the back buffer holds it: the character opened again in
+// the mode shows under the panel, between its buttons and its frame.
+TEST_F(RegistrationScreen, ThePanelShowsThePaperOfTheBackBufferUnderItsFrame) {
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"编辑", "手書き文字登録"}));
+  chooser.Next(path);
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"文件", "打开"}));
+  view->area()->verticalScrollBar()->setValue(0);
+  const Surface& shown = Window();
+  SavePictureForViewing(shown, "registration_panel_over_paper");
+  // The panel's rows of buttons and its list are drawn over the paper; around them, and
+  // below the prompt, the paper shows.
+  const CRegistrationPanel& panel = Panel();
+  const Rect& p = panel.m_rcPanel;
+  int seen = 0, same = 0, ink = 0;
+  for (int y = p.top + 1; y < p.bottom - 1; ++y) {
+    for (int x = p.left + 1; x < p.right - 1; ++x) {
+      const bool drawnOver = panel.m_rcPrompt.Contains({x, y}) || panel.m_rcList.Contains({x, y}) ||
+                             std::any_of(panel.m_rcButtons.begin(), panel.m_rcButtons.end(),
+                                         [&](const Rect& b) { return b.Contains({x, y}); });
+      const Colour c = WindowAt({x, y});
+      if (drawnOver || c == kInvalidColour) continue;
+      const Colour back = gBrushStates[0].m_bitmap.GetPixel(x, y);
+      ++seen;
+      same += c == back;
+      ink += RedOf(back) < 128;
+    }
+  }
+  EXPECT_GT(ink, 50) << "the opened character lies under the panel";
+  EXPECT_EQ(same, seen);
 }
 
 // The list box lies inside the panel's frame, on the list's place.

@@ -396,16 +396,24 @@ TEST_F(Registration, TheEditMenuShowsAndHidesThePanelAndAPastedListIsLookedUp) {
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdRegistrationPanel));
   EXPECT_EQ(Panel().m_bShown, 1);
   EXPECT_EQ(Panel().m_szFolder, (std::filesystem::path(userFolder) / "fontbmp").string());
-  // The clipboard's text becomes the list; a picture already there marks its character.
+  // The clipboard's text replaces the text box's and becomes the list; a picture already
+  // there marks its character. Nothing else happens: no character is made current, and
+  // what was written stays.
   Panel().m_szFolder = pictures.string();
   WriteBytes(pictures / "__字.bmp", {0});
+  view->m_edit->setPlainText(QStringLiteral("ABC"));
+  WriteCross();
+  const int written = view->GetDocument()->m_char.m_nPoints;
+  ASSERT_GT(written, 0);
   MemoryClipboard clipboard;
   clipboard.text = QString::fromUtf8("字 形");
   dialogs.Then([](ui::DialogWindow&) { return ui::kIdOk; });  // the clipboard, not a file
   PressButton(2);
+  EXPECT_EQ(view->m_edit->toPlainText(), QString::fromUtf8("字 形"));
   ASSERT_EQ(Panel().m_entries.size(), 2u);
   EXPECT_EQ(Panel().m_entries[0].done, 1);
-  EXPECT_EQ(Panel().m_nCurrent, 1);
+  EXPECT_EQ(Panel().m_nCurrent, -1);
+  EXPECT_EQ(view->GetDocument()->m_char.m_nPoints, written);
   // Typing into the text box reads the list again.
   view->m_edit->setPlainText(QString::fromUtf8("形字"));
   EXPECT_EQ(Panel().m_entries[1].done, 1);

@@ -145,7 +145,10 @@ int CTmbView::LoadRegistrationList(tmb::DeviceContext& dc) {
 
 void CTmbView::OnPanelTextEdited(const std::string& utf8) {
   CRegistrationPanel& panel = Panel();
+  const int wasWide = panel.m_bWide;
   panel.SetList(CharacterListOfText(utf8));
+  // A text that follows a wide list shows in the text box again.
+  if (wasWide) ShowRegistrationPanel(2);
   RefreshPanelText();
 }
 
@@ -235,14 +238,9 @@ void CTmbView::ReadCharacterText(tmb::DeviceContext& dc) {
     if (chosen) LoadCharacterList(dc, path);
     return;
   }
-  const std::string text = tmb::ui::Clipboard().Text().toStdString();
-  CRegistrationPanel& panel = Panel();
-  CCharacterList list = CharacterListOfText(text);
-  panel.SetList(std::move(list));
-  if (m_edit) m_edit->ShowList(QString::fromStdString(panel.m_listText));
-  ShowRegistrationPanel(2);
-  if (!panel.m_entries.empty()) NextCharacter(dc);
-  DrawRegistrationPanel(dc);
+  // The clipboard's text takes the text box's place, and the box reads it as any edit;
+  // what is written stays.
+  if (m_edit) m_edit->PasteOver(tmb::ui::Clipboard().Text());
 }
 
 void CTmbView::PanelOptions() {

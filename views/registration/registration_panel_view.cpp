@@ -165,7 +165,16 @@ void CTmbView::DrawRegistrationPanel(tmb::DeviceContext& dc) {
   if (!panel.m_bShown || m_nKind != kKindDrawA) return;
   if (!panel.m_bFontsMade) CreatePanelFonts(dc);
   const tmb::Rect whole = OnWindow(panel.m_rcPanel);
-  dc.FillSolidRect(whole, kWhite);
+  {
+    // The panel lies on the paper as the back buffer holds it.
+    OffscreenScope offscreen(*this, dc);
+    const tmb::Rect& r = panel.m_rcPanel;
+    if (m_bOffscreen) {
+      dc.BitBlt(whole.left, whole.top, r.Width(), r.Height(), &m_dcBack, r.left, r.top, tmb::kSrcCopy);
+    } else {
+      dc.FillSolidRect(whole, kWhite);
+    }
+  }
   Frame3d(dc, whole, kLight, kDark);
   // The writing box sunk into the page, its frame just outside what a confirm saves.
   const tmb::Rect writing = OnWindow(panel.m_rcWriting);
