@@ -15,6 +15,7 @@
 #include "support/manual_clock.h"
 #include "support/list_info_file.h"
 #include "support/temp_dir.h"
+#include "support/text_file_forms.h"
 #include "support/ui/memory_clipboard.h"
 #include "support/ui/menu_path.h"
 #include "support/ui/pen_events.h"
@@ -388,6 +389,29 @@ TEST_F(Registration, AListFileChosenFromTheTextButtonIsReadAfterTheChoosersClick
   EXPECT_EQ(pending.taken, 4);
   ASSERT_EQ(Panel().m_entries.size(), 2u);
   EXPECT_EQ(Panel().m_nCurrent, 0);
+}
+
+// A list file chosen from ﾃｷｽﾄ読込 reads in UTF-8, with or without its byte order mark, or
+// in code page 932; a UTF-8 file whose bytes are code page 932 as well reads as that.
+TEST_F(Registration, TheTextButtonReadsAListFileInUTF8OrCodePage932) {
+  ASSERT_TRUE(StartWith(""));
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"编辑", "手書き文字登録"}));
+  const std::filesystem::path list = dir / "list.txt";
+  for (const TextFileForm& form : TextFileForms("一二三", "山川木")) {
+    SCOPED_TRACE(form.what);
+    WriteBytes(list, {form.bytes.begin(), form.bytes.end()});
+    dialogs.Then([](ui::DialogWindow& d) {
+      ScriptedDialogs::Click(d, 135);  // from a file
+      return ui::kIdOk;
+    });
+    chooser.Next(list.string());
+    PressButton(2);  // ﾃｷｽﾄ読込
+    const QString read = QString::fromStdString(form.read);
+    EXPECT_EQ(view->m_edit->toPlainText(), read);
+    EXPECT_EQ(Panel().m_entries.size(), size_t(read.size()));
+    EXPECT_EQ(Panel().Prompt(), "「 " + read.left(1).toStdString() + " 」を書き込んでください   ");
+  }
+  EXPECT_TRUE(messages.ids.empty());
 }
 
 TEST_F(Registration, TheEditMenuShowsAndHidesThePanelAndAPastedListIsLookedUp) {
