@@ -200,12 +200,15 @@ TEST_F(StartUp, CommandLineFilesAndValues) {
   EXPECT_EQ(gDrawState.m_bArgF, 0);
   CTmbDocument* doc = SharedDoc();
   ASSERT_TRUE(doc);
-  EXPECT_EQ(doc->DrawnRecord()->m_nPoints, 1);
   EXPECT_EQ(gDrawState.m_szCharFilePath, present);
   EXPECT_TRUE(doc->HasPath());
   // The list named with /t starts the registration; it is not there, and the user is told.
   EXPECT_EQ(gDrawState.m_toolPanel.m_bShown, 1);
   EXPECT_EQ(messages.ids, (std::vector<int>{62047}));
+  // The registration writes on a clear box; the file's character comes back when it ends.
+  EXPECT_EQ(doc->DrawnRecord()->m_nPoints, 0);
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdRegistrationPanel));
+  EXPECT_EQ(doc->DrawnRecord()->m_nPoints, 1);
 }
 
 TEST_F(StartUp, AMissingCommandLineFileIsReportedAndStartUpGoesOn) {
