@@ -1,6 +1,6 @@
 // The text files a user hands the program (character lists, dictionary texts, effect
 // scripts, writing styles): code page 932, as the program's own files are, unless they
-// are plainly UTF-8. Every reader of such a file recognises it here, so that one file
+// read as UTF-8. Every reader of such a file recognises it here, so that one file
 // reads alike wherever it is opened.
 #pragma once
 
@@ -16,9 +16,8 @@ struct UserText {
   std::string_view text;  // the file's bytes after a UTF-8 byte order mark
 };
 
-// UTF-8 when bytes begin with the UTF-8 byte order mark, or are valid UTF-8 and not valid
-// code page 932; code page 932 otherwise, so a file that is valid as both reads as it
-// always did.
+// UTF-8 when bytes begin with the UTF-8 byte order mark, or are valid UTF-8 with a byte
+// beyond ASCII (even where they are valid code page 932 too); code page 932 otherwise.
 UserText RecogniseUserText(std::string_view bytes);
 
 // The file's text as UTF-8, for the user interface; bytes its encoding cannot read

@@ -13,7 +13,7 @@ std::vector<TextFileForm> TextFileForms(const std::string& text, const std::stri
       {"UTF-8 with its byte order mark", "\xEF\xBB\xBF" + text, text, sjis},
       {"UTF-8 without it", text, text, sjis},
       {"code page 932", sjis, text, sjis},
-      {"UTF-8 that is valid code page 932 as well", both, SjisToUtf8(both).value(), both},
+      {"UTF-8 that is valid code page 932 as well", both, both, Utf8ToSjis(both).value()},
   };
 }
 

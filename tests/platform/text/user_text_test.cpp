@@ -8,8 +8,8 @@ namespace tmb {
 namespace {
 
 // A user's text file in each form it comes in, and how it reads. "山川木" in UTF-8 happens
-// to be valid code page 932 as well ("螻ｱ蟾晄惠"): such a file reads as it always did.
-TEST(UserText, UTF8WithItsMarkOrUnreadableAsCodePage932IsReadAsUTF8) {
+// to be valid code page 932 as well ("螻ｱ蟾晄惠"): it still reads as the UTF-8 it is.
+TEST(UserText, UTF8WithItsMarkOrWithoutIsReadAsUTF8EvenWhereCodePage932ReadsItToo) {
   const std::string sjis = Utf8ToSjis("永一").value();
   const std::string both = "山川木";
   ASSERT_TRUE(SjisToUtf8(both).has_value());
@@ -24,7 +24,7 @@ TEST(UserText, UTF8WithItsMarkOrUnreadableAsCodePage932IsReadAsUTF8) {
       {"UTF-8 with its mark", "\xEF\xBB\xBF" + both, TextEncoding::kUtf8, both},
       {"UTF-8 without", utf8Only, TextEncoding::kUtf8, utf8Only},
       {"code page 932", sjis, TextEncoding::kCodePage932, "永一"},
-      {"valid as both", both, TextEncoding::kCodePage932, SjisToUtf8(both).value()},
+      {"valid as both", both, TextEncoding::kUtf8, both},
       {"plain ASCII", "abc\r\n", TextEncoding::kCodePage932, "abc\r\n"},
       {"the mark on damaged UTF-8", "\xEF\xBB\xBF" "a\xFF" "b", TextEncoding::kUtf8, "a?b"},
       {"neither", "a\x82", TextEncoding::kCodePage932, "a?"},
