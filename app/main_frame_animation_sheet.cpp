@@ -104,7 +104,10 @@ void CMainFrame::ShowAnimationSheet(int page) {
   CAniPSheet* sheet = frame->m_pSheet;
   if (page >= 0 && page < sheet->pageCount()) sheet->SetActivePage(page);
   frame->show();
+  // The sheet comes up with the keyboard, as the writing sheets do, so that Escape closes
+  // it without a click into it.
   frame->raise();
+  frame->activateWindow();
   sheet->m_bShown = 1;
 }
 
