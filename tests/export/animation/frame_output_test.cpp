@@ -18,6 +18,8 @@
 #include "export/animation/frame_movie_outputs.h"
 #include "export/animation/frame_output.h"
 #include "export/gif/gif_reader.h"
+#include "export/html/html_index_page.h"
+#include "export/html/html_index_writer.h"
 #include "export/picture/picture_read_result.h"
 #include "export/picture/png_reader.h"
 #include "platform/gdi/device_context.h"
@@ -235,6 +237,28 @@ TEST_F(FrameOutputTest, PathSequenceAloneKeepsNoFramesForTheWayBack) {
   EXPECT_EQ(PrivateFolders(), 0);
   EXPECT_EQ(output.End(params(), dc, 5, 5), 1);
   EXPECT_TRUE(fs::is_empty(dir / "tmp"));
+}
+
+// The index page of a run lists every picture it wrote, also past the 256 a fixed list
+// would hold: a run has up to kMaxAnimFrames frames.
+TEST_F(FrameOutputTest, TheIndexPageListsEveryPictureOfARunOfMoreThan256Frames) {
+  static_assert(kHtmlIndexLimit >= kMaxAnimFrames);
+  SetFrameIndexPage(&gHtmlIndexPage);
+  tmb::test::RecordedShell shell;
+  params()[kAnimFrameFiles] = 1;
+  params()[kAnimFrameFormat] = 0;  // BMP
+  params()[kAnimHtml] = 1;
+  constexpr int kFrames = 300;
+  const int result = Run(kFrames);
+  SetFrameIndexPage(nullptr);
+  ASSERT_EQ(result, 1);
+  const std::vector<uint8_t> bytes = tmb::test::FileBytes(dir / "ani.html");
+  const std::string page(bytes.begin(), bytes.end());
+  int listed = 0;
+  for (size_t at = page.find("<img src="); at != std::string::npos; at = page.find("<img src=", at + 1)) ++listed;
+  EXPECT_EQ(listed, kFrames);
+  EXPECT_NE(page.find("\"ani_300.bmp\""), std::string::npos);
+  EXPECT_TRUE(fs::exists(dir / "ani_300.bmp"));
 }
 
 TEST_F(FrameOutputTest, FramePicturesAndTheGifShowTheSameFrames) {
