@@ -2,7 +2,7 @@
 // floating frame made on first use, and the copies between its pages and the records.
 // A confirmed page goes into the record of every character window of the animation; a
 // cancelled one is shown again as the record holds it. The glyph pages the sheet holds
-// beside its tabs are loaded with all tabs and write only their own values.
+// beside its tabs are loaded with all tabs and, confirmed, apply the tabs as a tab does.
 #include "app/main_frame.h"
 #include "core/document/doc_windows.h"
 #include "core/record/char_data_full.h"
@@ -76,12 +76,11 @@ void CMainFrame::ShowAnimationSheet(int page) {
     m_pAniSheetFrame = frame;
     CAniPSheet* sheet = frame->m_pSheet;
     frame->m_onClose = [this] { HideAnimationSheet(); };
-    sheet->m_onConfirm = [this](CAniPage& confirmed, CAniPage::ApplyMode mode) {
+    sheet->m_onConfirm = [this, sheet](CAniPage& confirmed, CAniPage::ApplyMode mode) {
       if (confirmed.StoresOnConfirm()) StoreAnimationSheet();
       HideAnimationSheet();
       UpdateWindowAndSheets();
-      // Each page writes its own: a tab the whole sheet, a glyph page its own values.
-      ApplyToAnimationRecords([&confirmed](CCharData& record) { confirmed.StoreInto(record); });
+      ApplyAnimSheetToAllDocs(sheet->m_values);
       if (mode == CAniPage::kApplyShow) {
         ShowAnimation();
       } else if (CTmbView* view = CTmbView::ViewOfKind(gDrawState.ResolveKind(kKindCurrentDraw))) {
@@ -104,7 +103,10 @@ void CMainFrame::ShowAnimationSheet(int page) {
   CAniPSheet* sheet = frame->m_pSheet;
   if (page >= 0 && page < sheet->pageCount()) sheet->SetActivePage(page);
   frame->show();
+  // The sheet comes up with the keyboard, as the writing sheets do, so that Escape closes
+  // it without a click into it.
   frame->raise();
+  frame->activateWindow();
   sheet->m_bShown = 1;
 }
 

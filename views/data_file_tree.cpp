@@ -93,21 +93,22 @@ void CListv::OnInitialUpdate() {
   const int root = FindRootOf(roots, gDrawState.m_szCurFolderCrt, below);
   if (root < 0) return;
   QTreeWidgetItem* item = rootItems[size_t(root)];
-  QTreeWidgetItem* parent = nullptr;
+  // The folder listed last on the way down: the start folder's parent.
+  QTreeWidgetItem* filled = nullptr;
   for (const std::string& name : below) {
     if (!FillFolder(item)) break;
+    filled = item;
     QTreeWidgetItem* next = nullptr;
     for (int c = 0; c < item->childCount() && !next; ++c) {
       QTreeWidgetItem* child = item->child(c);
       if (IsFolderItem(child) && PathOf(child) == PathOf(item) + (PathOf(item) == "/" ? "" : "/") + name) next = child;
     }
     if (!next) break;
-    parent = item;
     item = next;
   }
-  // The start folder shows in its opened parent, at the top of the tree.
-  for (QTreeWidgetItem* up = parent; up; up = up->parent()) up->setExpanded(true);
-  m_pTree->scrollToItem(item, QAbstractItemView::PositionAtTop);
+  // The start folder shows in its opened parent, which is the first item in sight.
+  for (QTreeWidgetItem* up = filled; up; up = up->parent()) up->setExpanded(true);
+  m_pTree->scrollToItem(filled ? filled : item, QAbstractItemView::PositionAtTop);
 }
 
 void CListv::OnExpanded(QTreeWidgetItem* item) {

@@ -217,20 +217,24 @@ void CTmbView::StampCell(tmb::DeviceContext& dc, tmb::DeviceContext& brushDC, tm
     brushDC.SelectSurface(cells);
     target.BitBlt(tx, ty, block.width, block.height, &brushDC, sx, sy, rop);
   };
-  // The ink pen's colour where the cell has ink: paper and (pen or cell).
-  const bool inkPen = live && gLiveStroke.inkPen && mode != kStampColour;
+  // The ink pen's colour where the cell has ink: paper and (pen or cell). The set of a
+  // colour line mode holds the line's own colour, so there the pen takes the set's ink
+  // mask, black where the set has ink.
+  const bool inkPen = live && gLiveStroke.inkPen;
   const tmb::Brush oldBrush = inkPen ? target.SelectBrush(tmb::Brush::Solid(gLiveStroke.inkColour)) : tmb::Brush{};
   const uint32_t dark = inkPen ? kPaperAndPenOrCell : tmb::kSrcAnd;
+  const bool colourSet = mode == kStampColour || mode == kStampOnWhite;
+  tmb::Surface* cells = inkPen && colourSet ? &m_pBrushState->m_mask2 : &m_pBrushState->m_brushSet;
   switch (mode) {
     case kStampBlack:
       blit(&m_pBrushState->m_mask2, dark);
       break;
     case kStampColour:
       blit(&m_pBrushState->m_mask1, tmb::kSrcPaint);
-      blit(&m_pBrushState->m_brushSet, tmb::kSrcAnd);
+      blit(cells, dark);
       break;
     default:
-      blit(&m_pBrushState->m_brushSet, dark);
+      blit(cells, dark);
       break;
   }
   if (inkPen) target.SelectBrush(oldBrush);

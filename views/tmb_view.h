@@ -203,9 +203,12 @@ class CTmbView : public tmb::ui::View, public COutlinePreviewView, public CPrint
   void StartRegistration();
   // Shows the panel (started the first time) or hides it.
   void ToggleRegistration();
-  // With the panel shown lays it out and shows it (state 1 takes the undo copy); with it
-  // hidden puts the view back into drawing mode.
+  // With the panel shown lays it out and shows it (state 1 takes the undo copy, puts the
+  // window's character aside and clears the writing box); with it hidden puts the view
+  // back into drawing mode and takes back the character put aside.
   void ShowRegistrationPanel(int state);
+  // Empties the window's character and the writing box, keeping the modified flag.
+  void ClearPanelWritingBox();
   void DrawRegistrationPanel(tmb::DeviceContext& dc);
   // The picture box, with the picture it took in.
   void PaintRegistrationPanel(tmb::DeviceContext& dc);

@@ -4,7 +4,6 @@
 #include <QWidget>
 #include <algorithm>
 #include <filesystem>
-#include <optional>
 
 #include "app/settings/settings_glue.h"
 #include "app/dialogs/font_page.h"
@@ -19,6 +18,7 @@
 #include "platform/service/file_chooser.h"
 #include "platform/service/messages.h"
 #include "platform/text/code_page.h"
+#include "platform/text/user_text.h"
 #include "platform/ui/binding_form.h"
 #include "views/tmb_view.h"
 
@@ -39,19 +39,6 @@ tmb::FileChoice TextChoice(const std::string& path) {
   choice.fileName = path.empty() ? "*.txt" : GetFileNameOfPath(path);
   choice.defaultExtension = "txt";
   return choice;
-}
-
-// The text of a file's bytes: UTF-8 when they begin with its byte order mark, or when
-// they are UTF-8 and no code page 932 text; code page 932 otherwise.
-std::string TextOfFileBytes(std::string_view bytes) {
-  constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-  if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) {
-    const std::string_view rest = bytes.substr(kUtf8Mark.size());
-    if (tmb::Utf8ToUtf16(rest).has_value()) return std::string(rest);
-  }
-  if (std::optional<std::string> sjis = tmb::SjisToUtf8(bytes)) return *std::move(sjis);
-  if (tmb::Utf8ToUtf16(bytes).has_value()) return std::string(bytes);
-  return tmb::SjisToUtf8Lossy(bytes);
 }
 
 }  // namespace
@@ -122,7 +109,7 @@ void CDictFileDlg::ReadTextFile(tmb::ui::DialogWindow& window) {
     return;
   }
   m_strPath = path;
-  m_strText = TextOfFileBytes(bytes);
+  m_strText = tmb::UserTextToUtf8(bytes);
   window.form()->UpdateData(false);
   OnInitDialog(window);
   m_nAction = kActionRead;

@@ -13,6 +13,7 @@ int CFontPageDlg::Run(CTextSettings& block) {
 
 void CFontPageDlg::OnInitDialog(tmb::ui::DialogWindow& window) {
   m_page = new CFontPage;
+  m_page->m_nWindowKind = m_nWindowKind;
   m_page->LoadBlock(m_block);
   if (auto* column = qobject_cast<QVBoxLayout*>(window.layout())) column->insertWidget(0, m_page);
   m_page->OnSetActive();

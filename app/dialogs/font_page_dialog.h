@@ -9,7 +9,9 @@
 
 class CFontPageDlg final : public tmb::ui::ModalDialog {
  public:
-  CFontPageDlg() : ModalDialog(275, "フォント") {}
+  // windowKind: the drawing window (A or B) whose document and temporary store the page
+  // acts on.
+  explicit CFontPageDlg(int windowKind) : ModalDialog(275, "フォント"), m_nWindowKind(windowKind) {}
 
   // Shows the page on a copy of block; on OK the edited copy goes back into block.
   int Run(CTextSettings& block);
@@ -22,6 +24,7 @@ class CFontPageDlg final : public tmb::ui::ModalDialog {
   bool OnValidate(tmb::ui::DialogWindow& window) override;
 
  private:
+  int m_nWindowKind;
   CTextSettings m_block;
   QPointer<CFontPage> m_page;
 };

@@ -46,7 +46,7 @@ void COutlinesDlg::OnControlNotify(int id, tmb::ui::Notify code) {
   if (id == kFontPageButton) {
     // A copy of the block goes to the font page; OK brings it back.
     CTextSettings& block = m_pRecord ? m_pRecord->m_textSettings[0] : m_block;
-    CFontPageDlg fontPage;
+    CFontPageDlg fontPage(m_nWindowKind);
     if (!tmb::ui::IsAccepted(fontPage.Run(block))) return;
     if (m_pRecord) {
       m_block.CopyFrom(block, 0);
@@ -62,8 +62,9 @@ void COutlinesDlg::OnControlNotify(int id, tmb::ui::Notify code) {
     return;
   }
   if (id == kPreviewButton) {
-    // The outlines of the window's character over the image editor's picture.
-    PreviewOutlineOnView(CTmbView::ViewOfKind(kKindCurrentDraw));
+    // The contours of the sheet's window's picture, over the image editor's picture while
+    // an editor is open.
+    PreviewOutlineOnView(CTmbView::ViewOfKind(m_nWindowKind));
     return;
   }
   for (int button : kModeButtons) {

@@ -47,6 +47,7 @@ CModelessShapePropSheet::CModelessShapePropSheet(int window, QWidget* parent)
   HoldPage(m_pAuxPage, CopyBasicToPage, CopyBasicFromPage);
   // The text-outline page stores nothing with an apply: its font-page button writes the
   // record's first text block back at once.
+  m_pOutlinesPage->m_nWindowKind = kind();
   Connect(m_pOutlinesPage);
 }
 

@@ -20,13 +20,16 @@ ImageEditorLink& ImageEditor() { return *gImageEditor; }
 void SetImageEditorLink(ImageEditorLink* link) { gImageEditor = link ? link : &gNoImageEditor; }
 
 void PreviewOutlineOnView(COutlinePreviewView* pView) {
-  tmb::Surface* picture = ImageEditor().Picture();
-  if (!pView || !picture) return;
+  if (!pView) return;
   pView->ReleaseOffscreenDCs();
   tmb::DeviceContext dc;
   pView->PrepareClientDC(dc);
   const int w = gWorkCanvas.m_width, h = gWorkCanvas.m_height;
-  CopyBitmapArea(&dc, pView->BackBuffer(), 0, 0, w, h, picture, 0, 0);
+  // Only the background comes from the image editor: the contours are those of the
+  // view's own picture, traced whether an editor is open or not.
+  if (tmb::Surface* picture = ImageEditor().Picture()) {
+    CopyBitmapArea(&dc, pView->BackBuffer(), 0, 0, w, h, picture, 0, 0);
+  }
 
   tmb::Surface* drawing = pView->DrawingBitmap();
   CWorkBitmap& mask = gWorkCanvas.m_maskBitmaps[2];

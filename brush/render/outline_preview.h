@@ -1,6 +1,6 @@
-// The outline preview of the outline page: the image editor's picture is shown behind the
-// drawing view's character, the character's picture is traced into contours, and the
-// contours are drawn over a cleared writing area.
+// The outline preview of the outline page: the image editor's picture, when one is open,
+// is shown behind the drawing view's character, the view's picture is traced into
+// contours, and the contours are drawn over a cleared writing area.
 #pragma once
 
 #include "platform/gdi/device_context.h"
@@ -33,7 +33,6 @@ ImageEditorLink& ImageEditor();
 // Installs link (not owned); nullptr restores the default.
 void SetImageEditorLink(ImageEditorLink* link);
 
-// Shows the image editor's picture in pView's back buffer, traces pView's drawing bitmap
-// and draws the traced contours in black into it. Does nothing while no image editor is
-// open.
+// Shows the image editor's picture in pView's back buffer (while an editor is open),
+// traces pView's drawing bitmap and draws the traced contours in black into it.
 void PreviewOutlineOnView(COutlinePreviewView* pView);

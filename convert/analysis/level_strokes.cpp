@@ -12,8 +12,6 @@ namespace {
 constexpr int kChordTolerance = 4;
 // Flatter than 1 in this many counts as level.
 constexpr float kLevelSlope = 4.0f;
-// A closed stroke (〇) has a chord of nothing: it has no direction to be level in.
-constexpr double kMinChord = 1.0;
 
 }  // namespace
 
@@ -28,7 +26,9 @@ int CStrokeWork::RaiseLevelStrokes() {
     const CFPoint g = m_pPoints[e] - start;
     const double chord = std::sqrt(SquaredDistance(start, m_pPoints[e]));
     const bool level = g.y == 0 || kLevelSlope * std::fabs(g.y) < std::fabs(g.x);
-    if (level && chord >= kMinChord && IsNearChord(*this, i, e, kChordTolerance)) {
+    // A stroke that ends where it began (〇) has no direction to be level in, and its
+    // chord of nothing would let every bulge pass as near it.
+    if (level && chord > 0 && IsNearChord(*this, i, e, kChordTolerance)) {
       for (int j = i; j <= e; ++j) {
         const double d = std::sqrt(SquaredDistance(m_pPoints[j], start));
         m_pPoints[j].y = float(m_pPoints[j].y + (chord / 2 - d) / 4);

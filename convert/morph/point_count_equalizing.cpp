@@ -81,7 +81,7 @@ int CStrokeMatcher::EqualizePointCounts(CStrokePath& a, CStrokePath& b) const {
       Resample(shorter, s0);
       return 0;
     }
-    if (count == target) return takeTrial(s);
+    // A trial that reaches the target only closes the bracket: the bisection chooses.
     if (direction > 0 && count <= target) {
       upper = s;
       break;

@@ -69,9 +69,9 @@ void MarkStartHooks(CStrokeWork& path, int64_t p) {
     if (SquaredDistance(pt[e], pt[j]) <= Squared(p)) continue;
     int h = 0;
     for (int k = j; k < (j + e) / 2; ++k) {
-      // A resting pen has no direction: the walk passes over it.
-      if (pt[k + 1] == pt[k]) continue;
-      if (TrueJointAngleDegrees(pt[k + 1] - pt[k], pt[e] - pt[k + 1], path.m_fParam) >= kHookTurn) break;
+      // The vector angle reads a resting pen as 0 (the walk goes on past it) and a step
+      // exactly opposite the way on as 180 (the walk stops there).
+      if (JointAngleDegrees(pt[k + 1] - pt[k], pt[e] - pt[k + 1], path.m_fParam) >= kHookTurn) break;
       h = k + 1;
     }
     if (h != 0 && SquaredDistance(pt[h], pt[j]) > Squared(p / 8)) path.m_pFlags[h] = kFlagCorner;

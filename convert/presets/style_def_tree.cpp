@@ -10,6 +10,7 @@
 #include "platform/file/safe_save.h"
 #include "platform/service/messages.h"
 #include "platform/text/code_page.h"
+#include "platform/text/user_text.h"
 
 CStyleDefTree gStyleDefRoot;
 
@@ -239,7 +240,7 @@ int CStyleDefTree::ReadFile(const std::string& path) {
     tmb::ShowMessage(kMsgNoStyleFile);
     return 1;
   }
-  Parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), path);
+  Parse(tmb::UserTextToCp932({reinterpret_cast<const char*>(bytes.data()), bytes.size()}), path);
   return 1;
 }
 

@@ -16,6 +16,8 @@ constexpr int kShapeModeOneColour = 3;
 
 }  // namespace
 
+CCharDataFull& StyleDefaultsRecord() { return gCharSlots[0]; }
+
 bool StyleApplies(int id) { return id == kStyleFromStyleMenus || PresetOfStyleCommand(id) >= 0; }
 
 CStyleSavedValues SaveStyleValues(const CCharDataFull& rec) { return {rec.m_param, rec.m_paramMax, rec.m_rangeFrom}; }
@@ -23,7 +25,7 @@ CStyleSavedValues SaveStyleValues(const CCharDataFull& rec) { return {rec.m_para
 bool SetStyleValues(CCharDataFull& rec, int id, int slot, const CStyleSavedValues& saved) {
   // The defaults are those of the parameters alone: a style must not take the points, the
   // texts or the background pictures with it.
-  const CCharDataFull& defaults = gCharSlots[0];
+  const CCharDataFull& defaults = StyleDefaultsRecord();
   for (int k = 0; k < kParamCount; ++k) {
     if (k != kUncopiedParam) rec.m_param[size_t(k)] = defaults.m_param[size_t(k)];
   }

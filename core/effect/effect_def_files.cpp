@@ -15,6 +15,7 @@
 #include "platform/service/file_chooser.h"
 #include "platform/service/messages.h"
 #include "platform/text/code_page.h"
+#include "platform/text/user_text.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ int CEffectDef::Reload(int parse) {
   std::string text;
   const int length = LoadTextFile(text, ResolveStoredPath(m_strFile), kMaxScriptChars);
   if (length < 0) return length;
-  m_script = std::move(text);
+  m_script = tmb::UserTextToCp932(text);
   m_nEntries = 0;
   m_nDroppedEntries = 0;
   if (parse) Parse();

@@ -76,17 +76,6 @@ double JointAngleDegrees(const CFPoint& in, const CFPoint& on, float pi) {
   return double(VectorAngle(in.x, in.y, on.x, on.y, kAngleFirstReversed)) * 180.0 / double(pi);
 }
 
-double TrueJointAngleDegrees(const CFPoint& in, const CFPoint& on, float pi) {
-  // The way back (in reversed) against the way on.
-  const double bx = -double(in.x);
-  const double by = -double(in.y);
-  if ((bx == 0 && by == 0) || (on.x == 0 && on.y == 0)) return 180.0;
-  const double cross = bx * on.y - by * on.x;
-  const double dot = bx * on.x + by * on.y;
-  const float angle = Narrow(std::atan2(std::fabs(cross), dot));
-  return double(angle) * 180.0 / double(pi);
-}
-
 int PointInSpanBox(float x, float y, float x1, float y1, float x2, float y2) {
   return InSpan(x, x1, x2) && InSpan(y, y1, y2) ? 1 : 0;
 }

@@ -33,12 +33,6 @@ bool VectorAngleBelow(float ax, float ay, float bx, float by, int mode, const An
 // value of it.
 double JointAngleDegrees(const CFPoint& in, const CFPoint& on, float pi);
 
-// The same joint angle as geometry has it, for the passes that tell corners by it: 90 for
-// a right angle (axis-aligned too), 0 when the way on runs straight back, 180 for straight
-// on; a way of no length makes no corner and reads as straight on (180). The radians are
-// kept as a float before pi turns them into degrees, so a right angle reads exactly 90.
-double TrueJointAngleDegrees(const CFPoint& in, const CFPoint& on, float pi);
-
 // 1 when (x, y) lies in the box spanned by (x1, y1) and (x2, y2), widened by 1e-5 on
 // every side (edges included); else 0.
 int PointInSpanBox(float x, float y, float x1, float y1, float x2, float y2);

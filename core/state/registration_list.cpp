@@ -6,6 +6,7 @@
 #include "core/state/registration_panel.h"
 #include "platform/file/byte_reader.h"
 #include "platform/text/code_page.h"
+#include "platform/text/user_text.h"
 
 namespace {
 
@@ -151,8 +152,9 @@ CCharacterList ReadCharacterList(std::span<const uint8_t> bytes) {
     ReadUtf16(bytes.subspan(2), list);
     return list.Take(1);
   }
-  if (bytes.size() >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF) {
-    ReadUtf8(bytes.subspan(3), list);
+  const tmb::UserText file = tmb::RecogniseUserText({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+  if (file.encoding == tmb::TextEncoding::kUtf8) {
+    ReadUtf8({reinterpret_cast<const uint8_t*>(file.text.data()), file.text.size()}, list);
   } else {
     ReadCodePage932(bytes, list);
   }

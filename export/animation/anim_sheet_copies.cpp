@@ -300,20 +300,16 @@ bool LoadAnimSheetPage(const CCharData& record, CAniSheetValues& sheet, int page
   }
 }
 
-int ApplyToAnimationRecords(const std::function<void(CCharData&)>& store) {
+int ApplyAnimSheetToAllDocs(const CAniSheetValues& sheet) {
   const int windows = std::clamp(gDrawState.m_nCharWindows, 0, int(gDrawState.m_charWindowKinds.size()));
   int written = 0;
   for (int i = 0; i < windows; ++i) {
     CCharDataFull* record = DrawnRecordOfKind(gDrawState.m_charWindowKinds[size_t(i)]);
     if (!record) continue;
-    store(*record);
+    LoadAnimSettings(*record, sheet, kAnimPageAll);
     ++written;
   }
   return written;
-}
-
-int ApplyAnimSheetToAllDocs(const CAniSheetValues& sheet) {
-  return ApplyToAnimationRecords([&sheet](CCharData& record) { LoadAnimSettings(record, sheet, kAnimPageAll); });
 }
 
 void FitWaitsToFrames(CAniSheetValues& sheet) { FitWaitsToFrameCount(sheet.save, sheet.base.m_nFrames); }

@@ -4,7 +4,6 @@
 // can keep.
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "export/animation/anim_sheet_values.h"
@@ -50,11 +49,9 @@ bool LoadAnimSettings(CCharData& record, const CAniSheetValues& sheet, int page)
 // The way back: record into the sheet's page (-1 all six); false for any other number.
 bool LoadAnimSheetPage(const CCharData& record, CAniSheetValues& sheet, int page);
 
-// Runs store on the drawn record of each character window of one animation (the first
+// Every tab into the drawn record of each character window of one animation (the first
 // m_nCharWindows of m_charWindowKinds, held to that table); windows without a document
 // are passed by. Returns the number of records written.
-int ApplyToAnimationRecords(const std::function<void(CCharData&)>& store);
-// Every tab into those records.
 int ApplyAnimSheetToAllDocs(const CAniSheetValues& sheet);
 
 // Leaving the motion page: when its frame count differs from the count the waits were

@@ -153,6 +153,7 @@ void CFrameOutput::OpenMovies(const ParamBlock& params, int frames, int& result)
   const bool back = BackAndForth(params);
   if (On(params, kAnimAvi)) {
     m_nAviFrames = 0;
+    m_bAviFailed = 0;
     m_szAvi = m_szBase + ".avi";
     const int length = back ? 2 * frames - 1 : frames;
     m_bAviOpen = AviMovie().Open(m_szAvi, width, height, length, params[kAnimAviWait]) ? 1 : 0;
@@ -208,7 +209,11 @@ bool CFrameOutput::AddToMovies(const ParamBlock& params, tmb::DeviceContext& dc,
   bool ok = true;
   if (AviOn(params)) {
     ok = AviMovie().AddFrame(dc, picture, m_rcCanvas.right, m_rcCanvas.bottom);
-    if (ok) ++m_nAviFrames;
+    if (ok) {
+      ++m_nAviFrames;
+    } else {
+      m_bAviFailed = 1;
+    }
   }
   if (!mngAndGif || !(MngOn(params) || GifOn(params))) return ok;
   CPictureFrames frames;
@@ -270,6 +275,15 @@ int CFrameOutput::PlayWayBack(const ParamBlock& params, tmb::DeviceContext& dc, 
   return 1;
 }
 
+void CFrameOutput::DropMoviesOfNoUse() {
+  if (m_bAviOpen && (m_bAviFailed || m_nAviFrames == 0)) {
+    AviMovie().Abandon();
+    m_bAviOpen = 0;
+  }
+  if (m_mng.m_pFile && (m_mng.m_bFailed || m_mng.m_nFramesWritten == 0)) m_mng.m_pFile.reset();
+  if (m_gif.IsOpen() && (m_gif.IsBroken() || m_gif.ImageCount() == 0)) AbandonGifFile(m_gif);
+}
+
 int CFrameOutput::CloseMovies(const ParamBlock& params) {
   int result = 1;
   if (m_bAviOpen) {
@@ -299,11 +313,10 @@ int CFrameOutput::End(const ParamBlock& params, tmb::DeviceContext& dc, int fram
   if (m_bHtml) IndexPage().Write();
   int result = 1;
   if (gAnimAborted) {
-    // A stopped run leaves no half movie under the names, and earlier files as they were.
-    Abandon();
-    return 1;
-  }
-  if (BackAndForth(params) && AnyMovieOn(params) && m_tempFolder.IsMade()) {
+    // A stopped run goes no way back: its movies end with the frames written so far.
+    DropMoviesOfNoUse();
+    if (m_pSwfMovie) m_pSwfMovie->m_bBackAndForth = 0;
+  } else if (BackAndForth(params) && AnyMovieOn(params) && m_tempFolder.IsMade()) {
     if (!PlayWayBack(params, dc, frames, count)) {
       Abandon();
       TellMovieNotWritten(m_szBase, "the frames of the way back could not be added");

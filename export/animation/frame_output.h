@@ -45,8 +45,10 @@ class CFrameOutput {
   // first, middle or last wait.
   int FrameWait(const ParamBlock& params, int frame, int frames) const;
   // Finishes the run of count numbers: the index page, the way back of a back-and-forth,
-  // the movies put in place and the SWF movie of the collected outlines written. After an abort the movies are dropped and files of
-  // their names stay as they were. Returns 1; 0 when a movie could not be finished (told).
+  // the movies put in place and the SWF movie of the collected outlines written. After an
+  // abort there is no way back and the movies hold the frames written before it; one that
+  // holds none, or whose write failed (told then), is dropped and a file of its name stays
+  // as it was. Returns 1; 0 when a movie could not be finished (told).
   int End(const ParamBlock& params, tmb::DeviceContext& dc, int frames, int count);
   // Opens the GIF, MNG and SWF files the settings ask to see, after a whole run. Returns 1.
   int OpenResults(const ParamBlock& params);
@@ -89,6 +91,8 @@ class CFrameOutput {
   bool AddToMovies(const ParamBlock& params, tmb::DeviceContext& dc, const tmb::Surface& picture, bool mngAndGif);
   bool KeepForWayBack(int number, int count, tmb::DeviceContext& dc, const tmb::Surface& bitmap);
   int PlayWayBack(const ParamBlock& params, tmb::DeviceContext& dc, int frames, int count);
+  // Drops the movies a stopped run cannot finish: empty ones and those whose write failed.
+  void DropMoviesOfNoUse();
   int CloseMovies(const ParamBlock& params);
   void BeginSwfMovie(const ParamBlock& params, int frames);
   // The SWF movie of the outlines the run collected (SWF on); false when it could not be
@@ -97,6 +101,7 @@ class CFrameOutput {
   void OpenMovies(const ParamBlock& params, int frames, int& result);
 
   int m_bAviOpen = 0;
+  int m_bAviFailed = 0;  // a frame was refused (told)
   // The frames kept for the way back, by number, in a folder of the run's own.
   tmb::TempFolder m_tempFolder;
   std::vector<std::string> m_pTempNames;

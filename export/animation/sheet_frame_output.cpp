@@ -27,8 +27,8 @@ void CSheetFrameOutput::AddImageName(const std::string& name) {
 }
 
 void CSheetFrameOutput::End(const ParamBlock& params, tmb::DeviceContext& dc, int count) {
-  // A sheet cut short (a picture not drawn or not written) ends as a stopped run: no half
-  // movie replaces an earlier one of its name.
+  // A sheet cut short (a picture not drawn or not written) ends as a stopped run: its
+  // movies hold the pictures written, and it opens none of them.
   if (count < m_nCount) gAnimAborted = 1;
   m_bWhole = m_output.End(params, dc, count, count) == 1 && !gAnimAborted;
 }

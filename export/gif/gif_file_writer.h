@@ -35,6 +35,8 @@ class CGifFile {
 
   bool IsOpen() const { return m_pSave != nullptr; }
   int ImageCount() const { return m_nImages; }
+  // A write failed: the file cannot be finished.
+  bool IsBroken() const { return !m_broken.ok(); }
 
  private:
   friend tmb::Status OpenGifFile(CGifFile& file, const std::filesystem::path& path);

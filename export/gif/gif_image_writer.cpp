@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "export/gif/gif_block_writer.h"
 #include "export/gif/gif_byte_sink.h"
@@ -11,12 +12,27 @@ namespace {
 
 constexpr int kFrameColourResolution = 8;
 
+// The rows in the order an interlaced image stores them: every eighth from row 0, every
+// eighth from row 4, every fourth from row 2, then every second from row 1.
+std::vector<uint8_t> InterlacedRows(std::span<const uint8_t> pixels, int width, int height) {
+  constexpr int kPassStart[] = {0, 4, 2, 1};
+  constexpr int kPassStep[] = {8, 8, 4, 2};
+  std::vector<uint8_t> rows;
+  rows.reserve(size_t(width) * size_t(height));
+  for (int pass = 0; pass < 4; ++pass) {
+    for (int y = kPassStart[pass]; y < height; y += kPassStep[pass]) {
+      const auto row = pixels.subspan(size_t(y) * size_t(width), size_t(width));
+      rows.insert(rows.end(), row.begin(), row.end());
+    }
+  }
+  return rows;
+}
+
 }  // namespace
 
 tmb::Status WriteGifImage(GifByteSink& sink, int width, int height, std::span<const uint8_t> pixels,
                           std::span<const uint8_t> palette, int colourResolution, int interlace, int tableBits,
                           int rescale) {
-  if (interlace) return tmb::Status::Fail("interlaced GIF images are not written: the rows would need reordering");
   if (width < 1 || height < 1 || pixels.size() < size_t(width) * size_t(height)) {
     return tmb::Status::Fail("the GIF image has fewer pixels than its size");
   }
@@ -30,10 +46,14 @@ tmb::Status WriteGifImage(GifByteSink& sink, int width, int height, std::span<co
   if (tmb::Status s = WriteGifHeader(sink, width, height, colourResolution, 0, tableBits, rescale, palette); !s) {
     return s;
   }
-  if (tmb::Status s = WriteGifImageDescriptor(sink, 0, 0, width, height, colourResolution, 0, tableBits, rescale, {});
+  if (tmb::Status s =
+          WriteGifImageDescriptor(sink, 0, 0, width, height, colourResolution, interlace, tableBits, rescale, {});
       !s) {
     return s;
   }
+  // A reader of an interlaced image puts the rows where their pass says: they are coded
+  // in that order.
+  if (interlace & 1) return GifLzwCompress(tableBits, width, height, InterlacedRows(pixels, width, height), sink);
   return GifLzwCompress(tableBits, width, height, pixels, sink);
 }
 

@@ -13,9 +13,9 @@ class GifByteSink;
 // red, green, blue, spare (only the first 2^(table bits) are written).
 
 // The header with the palette as global table (background 0), one image at (0, 0) without
-// a local table and its image data at minimum code size = table bits; no trailer. Fails,
-// writing nothing, for interlace (the rows are not reordered), a pixel past the
-// 2^(table bits) entries of the table, or what the record writers refuse.
+// a local table and its image data at minimum code size = table bits, its rows in the
+// order of the four passes when interlaced; no trailer. Fails, writing nothing, for a
+// pixel past the 2^(table bits) entries of the table, or what the record writers refuse.
 tmb::Status WriteGifImage(GifByteSink& sink, int width, int height, std::span<const uint8_t> pixels,
                           std::span<const uint8_t> palette, int colourResolution, int interlace, int tableBits,
                           int rescale);

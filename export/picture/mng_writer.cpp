@@ -33,16 +33,27 @@ bool WriteChunk(tmb::BinaryFile& file, const char (&type)[5], std::span<const ui
   return file.Write(number, 4);
 }
 
-bool WriteHeader(tmb::BinaryFile& file, int width, int height, int frames, bool transparent) {
+// The movie header: frame size, ticks per second, layers (the frames and the background),
+// frames, play time and simplicity profile.
+bool WriteMovieHeader(tmb::BinaryFile& file, const CMngWriter& state, int frames) {
   std::array<uint8_t, 28> mhdr{};
-  const uint32_t fields[] = {uint32_t(width), uint32_t(height), kMngTicksPerSecond, uint32_t(frames) + 1,
-                             uint32_t(frames), 0, transparent ? kMngProfileTransparent : kMngProfileSimple};
+  const uint32_t fields[] = {uint32_t(state.m_nWidth),
+                             uint32_t(state.m_nHeight),
+                             kMngTicksPerSecond,
+                             uint32_t(frames) + 1,
+                             uint32_t(frames),
+                             0,
+                             state.m_bHeaderTransparent ? kMngProfileTransparent : kMngProfileSimple};
   for (size_t i = 0; i < std::size(fields); ++i) tmb::StoreBigU32(&mhdr[4 * i], fields[i]);
+  return WriteChunk(file, "MHDR", mhdr);
+}
+
+bool WriteHeader(tmb::BinaryFile& file, const CMngWriter& state) {
   std::array<uint8_t, 10> term{};
   term[0] = kTermAfterLastFrame;  // then action after iterations 0 and delay 0
   tmb::StoreBigU32(&term[6], kTermIterationMax);
   file.Write(kMngSignature.data(), kMngSignature.size());
-  WriteChunk(file, "MHDR", mhdr);
+  WriteMovieHeader(file, state, state.m_nHeaderFrames);
   return WriteChunk(file, "TERM", term);
 }
 
@@ -58,7 +69,11 @@ int OpenMngFile(CMngWriter& state, const std::string& path, int width, int heigh
   }
   auto save = std::make_unique<tmb::SafeSave>(std::filesystem::u8path(path));
   if (!save->Begin()) return 0;
-  if (!WriteHeader(save->file(), width, height, frames, state.m_bTransparent != 0)) return 0;
+  state.m_nWidth = width;
+  state.m_nHeight = height;
+  state.m_nHeaderFrames = frames;
+  state.m_bHeaderTransparent = state.m_bTransparent != 0 ? 1 : 0;
+  if (!WriteHeader(save->file(), state)) return 0;
   state.m_pFile = std::move(save);
   return 1;
 }
@@ -86,5 +101,10 @@ int CloseMngFile(CMngWriter& state) {
   if (!state.m_pFile) return 0;
   std::unique_ptr<tmb::SafeSave> save = std::move(state.m_pFile);
   if (state.m_bFailed || !WriteChunk(save->file(), "MEND", {})) return 0;
+  // A player may trust the counts: a movie cut short says how many frames it holds.
+  if (state.m_nFramesWritten != state.m_nHeaderFrames) {
+    tmb::BinaryFile& file = save->file();
+    if (!file.Seek(int64_t(kMngSignature.size())) || !WriteMovieHeader(file, state, state.m_nFramesWritten)) return 0;
+  }
   return save->Commit() ? 1 : 0;
 }

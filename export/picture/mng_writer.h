@@ -24,6 +24,11 @@ struct CMngWriter {
   // A write failed: the movie is incomplete and will not replace any file.
   int m_bFailed = 0;
   int m_nFramesWritten = 0;
+  // What the header says: the frame size and profile, and the frames it counts.
+  int m_nWidth = 0;
+  int m_nHeight = 0;
+  int m_nHeaderFrames = 0;
+  int m_bHeaderTransparent = 0;
 };
 
 // Chunk layout constants of the movie header.
@@ -38,6 +43,7 @@ int OpenMngFile(CMngWriter& state, const std::string& path, int width, int heigh
 // Adds a frame whose pixels are laid out as dib_pixels.h says: FRAM with the state's wait, then the PNG
 // datastream. Returns 1, or 0 when no movie is open or the frame cannot be written.
 int AddMngFrame(CMngWriter& state, int width, int height, std::span<const uint8_t> pixels);
-// Writes MEND and puts the file in place. Returns 1, or 0 when no movie is open or any
+// Writes MEND and puts the file in place; a header that counts frames never written (a
+// run stopped early) gets the count written. Returns 1, or 0 when no movie is open or any
 // write failed (no file is replaced then).
 int CloseMngFile(CMngWriter& state);

@@ -58,11 +58,11 @@ void CAniPSheet::ShowValues(int pageIndex) {
 void CAniPSheet::OnPageConfirmed(CAniPage& page, CAniPage::ApplyMode mode) {
   // The tabs go into the records, so a name typed on the file page is checked whichever
   // page confirms them.
-  if (const std::string bad = UnstorableSaveName(m_values.save); page.WritesSheet() && !bad.empty()) {
+  if (const std::string bad = UnstorableSaveName(m_values.save); !bad.empty()) {
     tmb::ShowMessage(kMsgNameNotStorable, tmb::kMsgOk, {bad});
     SetActivePage(kTabSave);
     return;
   }
-  page.FitWaits();
+  FitWaitsToFrames(m_values);
   if (m_onConfirm) m_onConfirm(page, mode);
 }

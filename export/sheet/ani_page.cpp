@@ -1,7 +1,5 @@
 #include "export/sheet/ani_page.h"
 
-#include "export/animation/anim_sheet_copies.h"
-
 CAniPage::CAniPage(int templateId, const std::string& caption, int pageIndex, CAniSheetValues& values)
     : PropertyPage(templateId, caption), m_values(values), m_nPageIndex(pageIndex) {}
 
@@ -40,7 +38,3 @@ void CAniPage::HideControls(std::initializer_list<int> ids) {
     if (QWidget* control = Control(id)) control->hide();
   }
 }
-
-void CAniPage::FitWaits() { FitWaitsToFrames(m_values); }
-
-void CAniPage::StoreInto(CCharData& record) const { LoadAnimSettings(record, m_values, kAnimPageAll); }

@@ -8,8 +8,6 @@
 #include "export/animation/anim_sheet_values.h"
 #include "platform/ui/property_sheet.h"
 
-class CCharData;
-
 class CAniPage : public tmb::ui::PropertyPage {
   Q_OBJECT
 
@@ -25,13 +23,6 @@ class CAniPage : public tmb::ui::PropertyPage {
   int pageIndex() const { return m_nPageIndex; }
   // Whether confirming this page first stores the sheet into the current record.
   virtual bool StoresOnConfirm() const { return true; }
-  // Whether confirming this page writes the sheet's tabs into a record, so that the
-  // names of the file page must be ones a record can keep.
-  virtual bool WritesSheet() const { return true; }
-  // Before the page is applied: the file page's waits fitted to the frame count.
-  virtual void FitWaits();
-  // What the confirmed page writes into each record of the animation: every tab.
-  virtual void StoreInto(CCharData& record) const;
 
   // How a confirmed page is applied: "実行" and "OK" apply the settings to every
   // character window; "表示" then runs the animation in the current drawing window

@@ -23,11 +23,9 @@ void CGlyphAnimPage::OnPageNotify(int id, tmb::ui::Notify code) {
 
 bool CGlyphAnimMotionPage::OnKillActive() {
   if (!UpdateData(true)) return false;
-  FitWaits();
+  FitWaitsToFrameCount(m_values.save, Frames());
   return true;
 }
-
-void CGlyphAnimMotionPage::FitWaits() { FitWaitsToFrameCount(m_values.save, Frames()); }
 
 std::vector<tmb::ui::Binding> CGlyphAnimMotionPage::MotionLines(int* stretch, int* frames, int* split) {
   using namespace tmb::ui;
@@ -77,10 +75,6 @@ void CGlyphTideAnimatePageBase::RunMedianDialog() {
   v.m_nFlowMode = m.m_mode[kMedianFlow];
 }
 
-void CGlyphTideAnimatePageBase::StoreInto(CCharData& record) const {
-  AnimFromGlyphBasePage(record, m_values.glyph.base);
-}
-
 std::vector<tmb::ui::Binding> CGlyphTideAnimatePageLiteBase::PageBindings() {
   using namespace tmb::ui;
   CGlyphAnimLiteBaseValues& v = m_values.glyph.liteBase;
@@ -97,10 +91,6 @@ std::vector<tmb::ui::Binding> CGlyphTideAnimatePageLiteBase::PageBindings() {
   return lines;
 }
 
-void CGlyphTideAnimatePageLiteBase::StoreInto(CCharData& record) const {
-  AnimFromGlyphLiteBasePage(record, m_values.glyph.liteBase);
-}
-
 std::vector<tmb::ui::Binding> CGlyphTideAnimatePageLiteFont::PageBindings() {
   using namespace tmb::ui;
   CGlyphAnimLiteFontValues& v = m_values.glyph.liteFont;
@@ -110,8 +100,4 @@ std::vector<tmb::ui::Binding> CGlyphTideAnimatePageLiteFont::PageBindings() {
       SignedEdit(597, &v.m_nSmoothing, 0, kMaxSmoothing, "アウトラインスムージング"),
       Slider(596, nullptr, 0, kMaxSmoothing, 597, ""),
   };
-}
-
-void CGlyphTideAnimatePageLiteFont::StoreInto(CCharData& record) const {
-  AnimFromGlyphLiteFontPage(record, m_values.glyph.liteFont);
 }

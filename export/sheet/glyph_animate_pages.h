@@ -1,8 +1,9 @@
 // The animation sheet's pages of the glyph family, which it holds beside its tabs: the
 // motion page "動作" (template 301), its reduced twin (template 307) and the font
-// correction page "補正" (template 309). Each applies its own values to every record of
-// the animation ("実行", "OK", and on the motion pages "表示"); Cancel hides the sheet
-// and the page keeps its values.
+// correction page "補正" (template 309). Their buttons ("実行", "OK", and on the motion
+// pages "表示") apply the sheet's tabs to every record of the animation, as a tab's do;
+// the reduced motion page first stores the tabs into the current window's record.
+// Cancel hides the sheet and the page keeps its values.
 #pragma once
 
 #include "export/sheet/ani_page.h"
@@ -14,8 +15,6 @@ class CGlyphAnimPage : public CAniPage {
   static constexpr int kShowButton = 403;
 
   bool StoresOnConfirm() const override { return false; }
-  bool WritesSheet() const override { return false; }
-  void FitWaits() override {}
 
  protected:
   CGlyphAnimPage(int templateId, const std::string& caption, CAniSheetValues& values)
@@ -34,7 +33,6 @@ class CGlyphAnimMotionPage : public CGlyphAnimPage {
   static constexpr int kFramesSpin = 411;
 
   bool OnKillActive() override;
-  void FitWaits() override;
 
  protected:
   using CGlyphAnimPage::CGlyphAnimPage;
@@ -50,7 +48,6 @@ class CGlyphTideAnimatePageBase : public CGlyphAnimMotionPage {
   static constexpr int kMedianButton = 605;
 
   explicit CGlyphTideAnimatePageBase(CAniSheetValues& values) : CGlyphAnimMotionPage(301, "動作", values) {}
-  void StoreInto(CCharData& record) const override;
 
  protected:
   std::vector<tmb::ui::Binding> PageBindings() override;
@@ -61,14 +58,12 @@ class CGlyphTideAnimatePageBase : public CGlyphAnimMotionPage {
   void RunMedianDialog();
 };
 
-// The reduced twin writes its own values only, as the full page does: the tabs' values,
-// maybe edited and never confirmed, stay out of the records.
 class CGlyphTideAnimatePageLiteBase : public CGlyphAnimMotionPage {
   Q_OBJECT
 
  public:
   explicit CGlyphTideAnimatePageLiteBase(CAniSheetValues& values) : CGlyphAnimMotionPage(307, "動作", values) {}
-  void StoreInto(CCharData& record) const override;
+  bool StoresOnConfirm() const override { return true; }
 
  protected:
   std::vector<tmb::ui::Binding> PageBindings() override;
@@ -80,7 +75,6 @@ class CGlyphTideAnimatePageLiteFont : public CGlyphAnimPage {
 
  public:
   explicit CGlyphTideAnimatePageLiteFont(CAniSheetValues& values) : CGlyphAnimPage(309, "補正", values) {}
-  void StoreInto(CCharData& record) const override;
 
  protected:
   std::vector<tmb::ui::Binding> PageBindings() override;

@@ -23,7 +23,10 @@ int gSwfSinglePicture = 0;
 namespace {
 
 constexpr int kLineWidth = kTwipsPerPixel;  // one pixel
-constexpr int kFirstOutlineDepth = 2;       // depth 1 is the paper rectangle's
+// Every shape of a picture has a depth of its own: a player places no second character
+// on a depth in use, so shapes sharing one would show only one of them.
+constexpr int kPaperDepth = 1;
+constexpr int kFirstOutlineDepth = kPaperDepth + 1;
 
 // A shape on the stage: its character id and depth.
 struct Placed {
@@ -142,14 +145,14 @@ std::vector<Placed> AnimationBuilder::BuildPicture(int start, int end, int pictu
     shapes.push_back({id, depth});
   };
   if (!gSwfSinglePicture) m_nNextDepth = kFirstOutlineDepth;
-  // The paper goes beneath the outlines.
-  if (m_param[kSwfFrameRectParam] != 0) add(PaperRectangle(picture), 1);
   for (int first = start; first < end;) {
     int last = first;
     while (last + 1 < end && m_path.GetFlag(last + 1) < CStrokePath::kFlagSection) ++last;
     add(OutlineShape(first, last, picture), NextDepth());
     first = last + 1;
   }
+  // The paper is the picture's last shape, beneath the outlines at the lowest depth.
+  if (m_param[kSwfFrameRectParam] != 0) add(PaperRectangle(picture), kPaperDepth);
   return shapes;
 }
 

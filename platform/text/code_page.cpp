@@ -129,6 +129,11 @@ std::string Utf8ToSjisLossy(std::string_view utf8) {
   return c.Run(utf8.data(), utf8.size(), true, "?", true).value_or(std::string());
 }
 
+std::string Utf8Lossy(std::string_view utf8) {
+  Converter c(kUtf8, kUtf8);
+  return c.Run(utf8.data(), utf8.size(), true, "?", true).value_or(std::string());
+}
+
 size_t BoundedLength(const char* field, size_t capacity) {
   const void* nul = std::memchr(field, 0, capacity);
   return nul ? static_cast<size_t>(static_cast<const char*>(nul) - field) : capacity;

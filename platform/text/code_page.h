@@ -26,6 +26,8 @@ std::optional<std::string> Utf16ToUtf8(std::u16string_view utf16);
 // Lenient forms for display and file names: undecodable bytes become '?'.
 std::string SjisToUtf8Lossy(std::string_view sjis);
 std::string Utf8ToSjisLossy(std::string_view utf8);
+// UTF-8 with each undecodable sequence as '?'.
+std::string Utf8Lossy(std::string_view utf8);
 
 // Length in bytes of the zero-terminated narrow string within a fixed field.
 size_t BoundedLength(const char* field, size_t capacity);

@@ -3,7 +3,10 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QResizeEvent>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace tmb::ui {
 
@@ -40,6 +43,25 @@ void MiniFrame::CentreOnOwner() {
   // move() places the frame's outer corner: its outer size is the one centred.
   const QSize size = frameGeometry().size();
   move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+  KeepOnScreen();
+}
+
+void MiniFrame::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  // A frame grows downwards and to the right from where it stands: a sheet turning to a
+  // taller page would push its buttons off the bottom of a small screen.
+  const QSize old = event->oldSize();
+  if (old.isValid() && (event->size().width() > old.width() || event->size().height() > old.height())) KeepOnScreen();
+}
+
+void MiniFrame::KeepOnScreen() {
+  const QScreen* shown = screen();
+  if (!shown) return;
+  const QRect area = shown->availableGeometry();
+  const QRect outer = frameGeometry();
+  const int x = std::max(area.left(), std::min(outer.left(), area.right() - outer.width() + 1));
+  const int y = std::max(area.top(), std::min(outer.top(), area.bottom() - outer.height() + 1));
+  if (x != outer.left() || y != outer.top()) move(x, y);
 }
 
 }  // namespace tmb::ui

@@ -4,11 +4,17 @@
 // together with its index page, and its region button runs the region dialog.
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QApplication>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
 #include <QSplitter>
 
 #include <fstream>
@@ -169,6 +175,57 @@ TEST_F(AnimationSheet, TheCommandsOpenTheirTabsAndTheSheetButtonsKeepTheTabShown
   EXPECT_FALSE(SheetShown());
   EXPECT_EQ(Sheet().m_bShown, 0);
   ASSERT_TRUE(frame()->m_pAniSheetFrame);
+}
+
+// The sheet comes up with the keyboard, from each item of the animation menu, the preview
+// window's "設定" and the preview's right-button "設定": Escape, typed without a click into
+// the sheet, closes it.
+TEST_F(AnimationSheet, ASheetOpenedByItsMenuLabelsTakesTheKeyboardSoEscapeClosesIt) {
+  ShowAndPaint();
+  ASSERT_EQ(theApp.OpenWindowOfKind(kKindPreview), 1);
+  QCoreApplication::processEvents();
+  ASSERT_TRUE(CPre_View::Instance());
+  // The preview runs its right-button menu itself: "設定" is chosen once it is shown.
+  auto rightButtonSettings = [] {
+    QTimer::singleShot(0, [] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (!menu) return;
+      for (QAction* a : menu->actions()) {
+        if (MenuLabel(a) == QStringLiteral("設定")) {
+          menu->close();
+          a->trigger();
+          return;
+        }
+      }
+      menu->close();
+    });
+    QWidget* viewport = CPre_View::Instance()->area()->viewport();
+    QTest::mousePress(viewport, Qt::RightButton, {}, QPoint(60, 60));
+    QTest::mouseRelease(viewport, Qt::RightButton, {}, QPoint(60, 60));
+    return true;
+  };
+  struct Case {
+    const char* how;
+    std::function<bool()> open;
+  };
+  std::vector<Case> cases;
+  for (const char* item : {"基本設定", "特殊動作", "ファイル", "ファイル拡張", "SWFオプション", "形状補正"}) {
+    cases.push_back({item, [this, item] { return ChooseMenu({"动画", item}); }});
+  }
+  cases.push_back({"preview window", [this] { return ChooseMenu({"窗口", "ﾌﾟﾚﾋﾞｭｰｳｨﾝﾄﾞｳ", "設定"}); }});
+  cases.push_back({"preview's right button", rightButtonSettings});
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.how);
+    frame()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame()));
+    ASSERT_TRUE(c.open());
+    QWidget* sheet = frame()->m_pAniSheetFrame;
+    ASSERT_TRUE(sheet && sheet->isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([sheet] { return QGuiApplication::focusWindow() == sheet->windowHandle(); }));
+    QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([sheet] { return !sheet->isVisible(); }));
+  }
+  EXPECT_TRUE(messages.ids.empty());
 }
 
 // The engine's request reaches the main frame: the sheet is made on first use and shown

@@ -19,6 +19,7 @@
 #include "support/recorded_character.h"
 #include "support/store_folder.h"
 #include "support/temp_dir.h"
+#include "support/text_file_forms.h"
 #include "support/ui/menu_path.h"
 
 namespace tmb::test {
@@ -180,23 +181,13 @@ TEST_F(DictionaryRoad, ACharacterWrittenInTheWindowIsRegisteredUnderTheTypedText
 }
 
 // A text file read into the dialog shows its characters: UTF-8 with or without its byte
-// order mark, and code page 932 as before.
+// order mark, code page 932 as before, and UTF-8 that is code page 932 as well as the
+// code page 932 it also is.
 TEST_F(DictionaryRoad, ReadingATextFileShowsItsCharactersInEitherEncoding) {
-  const std::string utf8 = "漢字の辞書、永遠";
-  ASSERT_FALSE(SjisToUtf8(utf8).has_value()) << "the UTF-8 bytes must not read as code page 932";
-  const std::string sjis = Utf8ToSjis("永一").value();
-  const struct {
-    const char* name;
-    std::string bytes;
-    std::string shown;
-  } cases[] = {
-      {"bom.txt", "\xEF\xBB\xBF" + std::string("永一"), "永一"},
-      {"utf8.txt", utf8, utf8},
-      {"sjis.txt", sjis, "永一"},
-  };
+  const std::vector<TextFileForm> forms = TextFileForms("漢字の辞書、永遠", "山川木");
   TempDir dir;
-  for (const auto& c : cases) {
-    const std::string path = (dir / c.name).string();
+  for (const TextFileForm& c : forms) {
+    const std::string path = (dir / "text.txt").string();
     std::ofstream(path, std::ios::binary) << c.bytes;
     chooser.Next(path);
     QString shown;
@@ -205,8 +196,8 @@ TEST_F(DictionaryRoad, ReadingATextFileShowsItsCharactersInEitherEncoding) {
       shown = qobject_cast<QPlainTextEdit*>(d.Control(524))->toPlainText();
       return ui::kIdCancel;
     });
-    ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"设置", "辞書"})) << c.name;
-    EXPECT_EQ(shown.toStdString(), c.shown) << c.name;
+    ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"设置", "辞書"})) << c.what;
+    EXPECT_EQ(shown.toStdString(), c.read) << c.what;
   }
   EXPECT_TRUE(messages.ids.empty());
 }

@@ -2,13 +2,18 @@
 // A's writing box are stored under what the recogniser reads when the automatic
 // registration runs, and listed under those names when it runs on them again once they
 // are no longer ink (opened from a file, or expanded from the dictionary, which stores
-// nothing again); the tablet pen colour command colours both windows' ink.
+// nothing again); the tablet pen colour command colours both windows' ink, which shows in
+// that colour while it is written, in every line mode.
+#include <QAbstractButton>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QSlider>
 #include <filesystem>
 
 #include "app/app_fixture.h"
+#include "app/dialogs/colour_page.h"
 #include "app/kind_lookup.h"
+#include "app/sheets/shape_sheet.h"
 #include "convert/driver/tablet_ink.h"
 #include "core/document/tmb_doc.h"
 #include "core/path/stroke_path.h"
@@ -18,8 +23,10 @@
 #include "platform/text/code_page.h"
 #include "resources/command_ids.h"
 #include "support/manual_clock.h"
+#include "support/picture_files.h"
 #include "support/store_folder.h"
 #include "support/temp_dir.h"
+#include "support/ui/menu_path.h"
 #include "support/ui/pen_events.h"
 #include "support/written_characters.h"
 #include "views/tmb_view.h"
@@ -179,6 +186,69 @@ TEST_F(HandwritingRoad, TheTabletPenColourCommandColoursTheInkOfBothWindows) {
   for (const CTabletInk& ink : gInkSamples) {
     EXPECT_EQ(ink.GetDrawingAttributes().colour, 0x123456u);
     EXPECT_EQ(ink.GetDrawingAttributes().width, 1);
+  }
+}
+
+// While the ink is shown, what is being written shows in the tablet pen's colour in every
+// line mode: black ink, and a single colour on white or on tinted paper.
+TEST_F(HandwritingRoad, TheInkBeingWrittenShowsInThePensColourInEveryLineMode) {
+  ASSERT_EQ(gDrawState.m_bInkDisplay, 1) << "the ink is shown";
+  colours.Next(0x0000FF);  // red
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"窗口", "背景色", "Tablet画笔"}));
+  struct Case {
+    const char* what;
+    int singleColour;
+    Colour paper;
+  } cases[] = {
+      {"black ink", 0, 0xFFFFFF},
+      {"blue on white paper", 1, 0xFFFFFF},
+      {"blue on yellow paper", 1, 0xC0FFFF},
+  };
+  const Rect client = view->ClientRectLogical();
+  const Point o = gDrawState.m_ptCanvasOrigin;
+  const auto shown = [&](int x, int y) { return view->windowSurface().GetPixel(x + o.x - client.left, y + o.y - client.top); };
+  const auto reddish = [](Colour c) { return RedOf(c) > 0xC0 && GreenOf(c) < 0x60 && BlueOf(c) < 0x60; };
+  const auto bluish = [](Colour c) { return BlueOf(c) > 0xA0 && RedOf(c) < 0x60; };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    // The colour page of window A's sheet: the colour mode, the character's colour (blue)
+    // and the paper's, then "変換表示".
+    ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"形状", "色彩"}));
+    auto* sheetFrame = qobject_cast<CShapePropSheetFrame*>(frame()->m_pSheetFrameA.data());
+    ASSERT_TRUE(sheetFrame);
+    CColorPage* page = sheetFrame->m_pSheet->colourPage();
+    ASSERT_TRUE(page);
+    const auto click = [page](int id) { qobject_cast<QAbstractButton*>(page->Control(id))->click(); };
+    const auto rgb = [page](Colour colour) {
+      qobject_cast<QSlider*>(page->Control(676))->setValue(RedOf(colour));
+      qobject_cast<QSlider*>(page->Control(677))->setValue(GreenOf(colour));
+      qobject_cast<QSlider*>(page->Control(678))->setValue(BlueOf(colour));
+    };
+    click(c.singleColour ? 679 : 667);
+    click(668);  // the character's colour
+    rgb(0xFF0000);
+    click(669);  // the paper's
+    rgb(c.paper);
+    click(ui::kIdOk);
+    ASSERT_EQ(RecordA().m_param[CColorPage::kColourModeParam], c.singleColour ? CColorPage::kSingleColourMode : 0);
+    sheetFrame->hide();
+    ASSERT_TRUE(frame()->ExecuteCommand(kCmdClearAll));
+    QCoreApplication::processEvents();
+
+    pen->Press(At({100, 300}));
+    for (int x = 104; x < 260; x += 4) pen->Move(At({x, 300}));
+    // Looked at while the stroke is written.
+    int red = 0, blue = 0;
+    for (int y = 280; y < 320; ++y) {
+      for (int x = 110; x < 250; ++x) {
+        red += reddish(shown(x, y));
+        blue += bluish(shown(x, y));
+      }
+    }
+    if (c.paper != 0xFFFFFF) SavePictureForViewing(view->windowSurface(), "live_ink_pen_on_colour_line_mode");
+    pen->Release(At({260, 300}));
+    EXPECT_GT(red, 300);
+    EXPECT_EQ(blue, 0);
   }
 }
 

@@ -1,6 +1,7 @@
 // Long work stopped by the user in the started program: a click (or Escape) that arrives
 // while an animation of 100 frames, an AVI recompression or a batch of pictures runs asks
-// whether to stop; yes stops it within one frame (or file) and leaves no half-written file.
+// whether to stop; yes stops it within one frame (or file) and leaves no half-written file:
+// the animation's movies hold the frames made before the stop.
 #include <algorithm>
 #include <filesystem>
 #include <functional>
@@ -16,12 +17,16 @@
 #include "export/sheet/ani_p_sheet.h"
 #include "imageedit/editor/batch_effect.h"
 #include "imageedit/view/bmp_view_window.h"
+#include "platform/file/big_endian.h"
 #include "platform/gdi/dib_rows.h"
 #include "platform/media/avi_writer.h"
 #include "platform/text/code_page.h"
+#include "support/checking_tool.h"
+#include "support/file_bytes.h"
 #include "support/movie_probe.h"
 #include "support/recorded_character.h"
 #include "support/recorded_services.h"
+#include "support/swf_display_list.h"
 #include "support/temp_dir.h"
 #include "support/test_canvas.h"
 #include "support/ui/posted_input.h"
@@ -93,7 +98,7 @@ class LongRunStop : public AppTest {
   RecordedShell shell;
 };
 
-TEST_F(LongRunStop, AClickOrEscapeStopsAHundredFrameAnimationWithinAFrameAndLeavesNoMovie) {
+TEST_F(LongRunStop, AClickOrEscapeStopsAHundredFrameAnimationWithinAFrameAndItsMoviesHoldTheFramesMade) {
   struct Case {
     const char* what;
     std::function<void(QWidget*)> input;
@@ -116,6 +121,7 @@ TEST_F(LongRunStop, AClickOrEscapeStopsAHundredFrameAnimationWithinAFrameAndLeav
       r.m_param[kAnimFrameFormat] = 1;  // PNG
       r.m_param[kAnimAvi] = 1;
       r.m_param[kAnimGif] = 1;
+      r.m_param[kAnimMng] = 1;
       r.m_param[kAnimAviRecompress] = 0;
     }
     ASSERT_TRUE(frame()->ExecuteCommand(33098));
@@ -131,14 +137,39 @@ TEST_F(LongRunStop, AClickOrEscapeStopsAHundredFrameAnimationWithinAFrameAndLeav
     EXPECT_EQ(messages.ids, std::vector<int>{kMsgStop});
     EXPECT_EQ(gAnimAborted, 1);
     // The input came after the tenth frame; the next frame is the last one made.
-    const std::set<std::string> names = Names(folder);
+    std::set<std::string> names = Names(folder);
     for (const char* made : {"run_01.png", "run_05.png", "run_10.png"}) EXPECT_TRUE(names.count(made)) << made;
     EXPECT_FALSE(names.count("run_12.png"));
+    for (const char* movie : {"run.avi", "run.gif", "run.mng", "run.swf"}) {
+      EXPECT_EQ(names.erase(movie), 1u) << movie;
+    }
     for (const std::string& name : names) {
       EXPECT_EQ(name.rfind("run_", 0), 0u) << name << ": only whole frame pictures stay";
       EXPECT_EQ(fs::path(name).extension(), ".png") << name;
     }
     EXPECT_TRUE(shell.opened.empty()) << "a stopped run opens nothing";
+    // Each movie holds the frames made before the stop, and says so.
+    const int made = int(names.size());
+    const std::vector<uint8_t> mng = FileBytes(folder / "run.mng");
+    ASSERT_GT(mng.size(), 40u);
+    EXPECT_EQ(LoadBigU32(&mng[32]), uint32_t(made)) << "the header's frame count";
+    ExpectPngcheckPasses(folder / "run.mng");
+    const MovieProbe probe = ProbeMovie(folder / "run.avi");
+    if (probe.ran) {
+      EXPECT_TRUE(probe.clean) << probe.output;
+      EXPECT_EQ(probe.frames, made);
+    }
+    SwfFileInfo swf;
+    std::string why;
+    ASSERT_TRUE(ParseSwfFile(FileBytes(folder / "run.swf"), swf, why)) << why;
+    const SwfDisplayFrames play = PlaySwfTags(swf.tags);
+    EXPECT_TRUE(play.faults.empty()) << play.faults.front();
+    EXPECT_GE(play.frames.size(), 1u);
+    if (ToolInstalled("gifsicle")) {
+      const ToolRun info = RunTool("gifsicle --info '" + (folder / "run.gif").string() + "' 2>&1");
+      EXPECT_EQ(info.exitCode, 0) << info.output;
+      EXPECT_NE(info.output.find(" " + std::to_string(made) + " images"), std::string::npos) << info.output;
+    }
   }
 }
 

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -75,14 +76,15 @@ TEST_F(RegistrationScreen, ThePanelsPageIsBlankPaperAndLeavingItShowsTheCharacte
   const Point o = gDrawState.m_ptCanvasOrigin;
   // Outside the panel and the writing box the paper is white: no part of the character
   // peeks out from under the panel.
-  int stray = 0, box = 0, boxSame = 0, framed = 0, frameRight = 0;
+  int stray = 0, box = 0, boxWhite = 0, boxInkBefore = 0, framed = 0, frameRight = 0;
   for (int y = 0; y < gWorkCanvas.m_height; ++y) {
     for (int x = 0; x < gWorkCanvas.m_width; ++x) {
       const Colour c = page.GetPixel(x + o.x - client.left, y + o.y - client.top);
       if (c == kInvalidColour || panel.m_rcPanel.Contains({x, y})) continue;
       if (panel.m_rcWriting.Contains({x, y})) {
         ++box;
-        boxSame += c == gBrushStates[0].m_bitmap.GetPixel(x, y);
+        boxWhite += c == kWhite && gBrushStates[0].m_bitmap.GetPixel(x, y) == kWhite;
+        boxInkBefore += RedOf(before.GetPixel(x + o.x - client.left, y + o.y - client.top)) < 128;
         continue;
       }
       // The writing box's frame, sunk into the page: dark above and left, light below
@@ -101,9 +103,11 @@ TEST_F(RegistrationScreen, ThePanelsPageIsBlankPaperAndLeavingItShowsTheCharacte
   EXPECT_EQ(stray, 0);
   EXPECT_GT(framed, 0);
   EXPECT_EQ(frameRight, framed);
-  // The writing box shows the window's character there: what a confirm would save.
+  // The writing box starts clear, on the window and in the back buffer a confirm saves
+  // from, where the window's character was.
   EXPECT_GT(box, 0);
-  EXPECT_EQ(boxSame, box);
+  EXPECT_GT(boxInkBefore, 100);
+  EXPECT_EQ(boxWhite, box);
 
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdRegistrationPanel));
   const Surface& left = Window();
@@ -146,6 +150,109 @@ TEST_F(RegistrationScreen, LeavingTheModeAfterWritingShowsTheLoadedCharacterAgai
   ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"编辑", "还原"}));
   EXPECT_EQ(rec.m_nPoints, written);
   EXPECT_TRUE(messages.ids.empty());
+}
+
+// Entered with a character loaded, the mode starts on a clear writing box: 確定･保存 stores
+// what was written into the box as the box holds it, none of the loaded character, which
+// comes back when the mode is left.
+TEST_F(RegistrationScreen, AConfirmStoresWhatWasWrittenIntoTheBoxAndNoneOfTheLoadedCharacter) {
+  const Surface before = CopyOfSurface(Window());
+  const Surface loaded = CopyOfSurface(gBrushStates[0].m_bitmap);
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"编辑", "手書き文字登録"}));
+  const Rect box = Panel().m_rcWriting;
+  const std::filesystem::path folder = dir / "fontbmp";
+  std::filesystem::create_directories(folder);
+  dialogs.Then([&](ui::DialogWindow& d) {
+    ScriptedDialogs::Type(d, 102, QString::fromStdString(folder.string()));
+    return ScriptedDialogs::PressOk(d);
+  });
+  PressButton(3);  // ｵﾌﾟｼｮﾝ: the picture folder
+
+  // 十 written into the box with the mouse.
+  const int cx = (box.left + box.right) / 2, cy = box.top + 100;
+  view->area()->verticalScrollBar()->setValue(0);
+  QCoreApplication::processEvents();
+  auto stroke = [&](Point from, Point to) {
+    PenEvents mouse(view->area()->viewport(), clock, 12);
+    constexpr int kSteps = 40;
+    mouse.Press(Device(from));
+    for (int k = 1; k < kSteps; ++k) {
+      mouse.Move(Device({from.x + (to.x - from.x) * k / kSteps, from.y + (to.y - from.y) * k / kSteps}));
+    }
+    mouse.Release(Device(to));
+  };
+  stroke({box.left + 40, cy}, {box.right - 40, cy});
+  stroke({cx, box.top + 30}, {cx, box.top + 170});
+  const Surface written = CopyOfSurface(gBrushStates[0].m_bitmap);
+  dialogs.Then([](ui::DialogWindow& d) {
+    ScriptedDialogs::Type(d, 102, QString::fromUtf8("十"));
+    return ScriptedDialogs::PressOk(d);
+  });
+  PressButton(0);  // 確定･保存
+  EXPECT_TRUE(messages.ids.empty());
+  const std::filesystem::path saved = folder / "__十.bmp";
+  ASSERT_TRUE(std::filesystem::exists(saved));
+  QImage image(QString::fromStdString(saved.string()), "BMP");
+  ASSERT_FALSE(image.isNull());
+  image.save(QStringLiteral(TMB_BUILD_DIR "/pictures/registration_written_over_loaded.png"));
+  ASSERT_EQ(image.size(), QSize(box.Width(), box.Height()));
+  // The picture is the box as it stood: the written strokes, and where the loaded
+  // character had its ink away from them, white paper.
+  int differ = 0, strokeInk = 0, loadedInk = 0, loadedShown = 0;
+  for (int y = 0; y < box.Height(); ++y) {
+    for (int x = 0; x < box.Width(); ++x) {
+      const QRgb p = image.pixel(x, y);
+      const Colour c = written.GetPixel(box.left + x, box.top + y);
+      differ += p != qRgb(RedOf(c), GreenOf(c), BlueOf(c));
+      const bool dark = qRed(p) < 128;
+      const bool nearStroke = std::abs(box.top + y - cy) < 12 || std::abs(box.left + x - cx) < 12;
+      if (nearStroke) {
+        strokeInk += dark;
+      } else if (RedOf(loaded.GetPixel(box.left + x, box.top + y)) < 128) {
+        ++loadedInk;
+        loadedShown += dark;
+      }
+    }
+  }
+  EXPECT_EQ(differ, 0);
+  EXPECT_GT(strokeInk, 300);
+  EXPECT_GT(loadedInk, 100) << "the loaded character has ink in the box";
+  EXPECT_EQ(loadedShown, 0);
+
+  // Leaving the mode brings the loaded character back.
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"编辑", "手書き文字登録"}));
+  EXPECT_TRUE(SamePixels(Window(), before));
+}
+
+// The panel lies on the paper as the back buffer holds it: the character opened again in
+// the mode shows under the panel, between its buttons and its frame.
+TEST_F(RegistrationScreen, ThePanelShowsThePaperOfTheBackBufferUnderItsFrame) {
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"编辑", "手書き文字登録"}));
+  chooser.Next(path);
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"文件", "打开"}));
+  view->area()->verticalScrollBar()->setValue(0);
+  const Surface& shown = Window();
+  SavePictureForViewing(shown, "registration_panel_over_paper");
+  // The panel's rows of buttons and its list are drawn over the paper; around them, and
+  // below the prompt, the paper shows.
+  const CRegistrationPanel& panel = Panel();
+  const Rect& p = panel.m_rcPanel;
+  int seen = 0, same = 0, ink = 0;
+  for (int y = p.top + 1; y < p.bottom - 1; ++y) {
+    for (int x = p.left + 1; x < p.right - 1; ++x) {
+      const bool drawnOver = panel.m_rcPrompt.Contains({x, y}) || panel.m_rcList.Contains({x, y}) ||
+                             std::any_of(panel.m_rcButtons.begin(), panel.m_rcButtons.end(),
+                                         [&](const Rect& b) { return b.Contains({x, y}); });
+      const Colour c = WindowAt({x, y});
+      if (drawnOver || c == kInvalidColour) continue;
+      const Colour back = gBrushStates[0].m_bitmap.GetPixel(x, y);
+      ++seen;
+      same += c == back;
+      ink += RedOf(back) < 128;
+    }
+  }
+  EXPECT_GT(ink, 50) << "the opened character lies under the panel";
+  EXPECT_EQ(same, seen);
 }
 
 // The list box lies inside the panel's frame, on the list's place.

@@ -15,6 +15,7 @@
 #include "support/manual_clock.h"
 #include "support/list_info_file.h"
 #include "support/temp_dir.h"
+#include "support/text_file_forms.h"
 #include "support/ui/memory_clipboard.h"
 #include "support/ui/menu_path.h"
 #include "support/ui/pen_events.h"
@@ -65,13 +66,22 @@ class Registration : public AppTest {
     view->area()->horizontalScrollBar()->setValue(std::max(0, w.left + o.x - 10));
     QCoreApplication::processEvents();
   }
-  // A cross written in the writing box: a level and an upright stroke through its middle.
+  // A cross written in the writing box: a level and an upright stroke through its middle,
+  // sampled every few pixels as a hand moves the mouse.
   void WriteCross() {
     ShowWritingBox();
     const Rect w = Panel().m_rcWriting;
     const int cx = (w.left + w.right) / 2, cy = (w.top + w.bottom) / 2;
-    pen->Stroke({At({w.left + 40, cy}), At({cx, cy}), At({w.right - 40, cy})});
-    pen->Stroke({At({cx, w.top + 40}), At({cx, cy}), At({cx, w.bottom - 40})});
+    auto stroke = [&](Point from, Point to) {
+      constexpr int kSteps = 44;
+      pen->Press(At(from));
+      for (int k = 1; k < kSteps; ++k) {
+        pen->Move(At({from.x + (to.x - from.x) * k / kSteps, from.y + (to.y - from.y) * k / kSteps}));
+      }
+      pen->Release(At(to));
+    };
+    stroke({w.left + 40, cy}, {w.right - 40, cy});
+    stroke({cx, w.top + 40}, {cx, w.bottom - 40});
   }
   void Click(const Rect& r) {
     const Point mid{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
@@ -381,22 +391,53 @@ TEST_F(Registration, AListFileChosenFromTheTextButtonIsReadAfterTheChoosersClick
   EXPECT_EQ(Panel().m_nCurrent, 0);
 }
 
+// A list file chosen from ﾃｷｽﾄ読込 reads in UTF-8, with or without its byte order mark, or
+// in code page 932; a UTF-8 file whose bytes are code page 932 as well reads as that.
+TEST_F(Registration, TheTextButtonReadsAListFileInUTF8OrCodePage932) {
+  ASSERT_TRUE(StartWith(""));
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"编辑", "手書き文字登録"}));
+  const std::filesystem::path list = dir / "list.txt";
+  for (const TextFileForm& form : TextFileForms("一二三", "山川木")) {
+    SCOPED_TRACE(form.what);
+    WriteBytes(list, {form.bytes.begin(), form.bytes.end()});
+    dialogs.Then([](ui::DialogWindow& d) {
+      ScriptedDialogs::Click(d, 135);  // from a file
+      return ui::kIdOk;
+    });
+    chooser.Next(list.string());
+    PressButton(2);  // ﾃｷｽﾄ読込
+    const QString read = QString::fromStdString(form.read);
+    EXPECT_EQ(view->m_edit->toPlainText(), read);
+    EXPECT_EQ(Panel().m_entries.size(), size_t(read.size()));
+    EXPECT_EQ(Panel().Prompt(), "「 " + read.left(1).toStdString() + " 」を書き込んでください   ");
+  }
+  EXPECT_TRUE(messages.ids.empty());
+}
+
 TEST_F(Registration, TheEditMenuShowsAndHidesThePanelAndAPastedListIsLookedUp) {
   ASSERT_TRUE(StartWith(""));
   EXPECT_EQ(Panel().m_bShown, 0);
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdRegistrationPanel));
   EXPECT_EQ(Panel().m_bShown, 1);
   EXPECT_EQ(Panel().m_szFolder, (std::filesystem::path(userFolder) / "fontbmp").string());
-  // The clipboard's text becomes the list; a picture already there marks its character.
+  // The clipboard's text replaces the text box's and becomes the list; a picture already
+  // there marks its character. Nothing else happens: no character is made current, and
+  // what was written stays.
   Panel().m_szFolder = pictures.string();
   WriteBytes(pictures / "__字.bmp", {0});
+  view->m_edit->setPlainText(QStringLiteral("ABC"));
+  WriteCross();
+  const int written = view->GetDocument()->m_char.m_nPoints;
+  ASSERT_GT(written, 0);
   MemoryClipboard clipboard;
   clipboard.text = QString::fromUtf8("字 形");
   dialogs.Then([](ui::DialogWindow&) { return ui::kIdOk; });  // the clipboard, not a file
   PressButton(2);
+  EXPECT_EQ(view->m_edit->toPlainText(), QString::fromUtf8("字 形"));
   ASSERT_EQ(Panel().m_entries.size(), 2u);
   EXPECT_EQ(Panel().m_entries[0].done, 1);
-  EXPECT_EQ(Panel().m_nCurrent, 1);
+  EXPECT_EQ(Panel().m_nCurrent, -1);
+  EXPECT_EQ(view->GetDocument()->m_char.m_nPoints, written);
   // Typing into the text box reads the list again.
   view->m_edit->setPlainText(QString::fromUtf8("形字"));
   EXPECT_EQ(Panel().m_entries[1].done, 1);

@@ -1,6 +1,9 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QSplitter>
+#include <QTest>
+#include <QTreeWidget>
+#include <filesystem>
 
 #include "app/app_fixture.h"
 #include "app/kind_lookup.h"
@@ -13,6 +16,7 @@
 #include "resources/command_ids.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
+#include "views/data_file_tree.h"
 
 namespace tmb::test {
 namespace {
@@ -53,6 +57,36 @@ TEST_F(StartUp, OpensWindowsAAndBAsThreePaneFramesWithADrawingViewActive) {
   EXPECT_NE(theApp.m_pKindDoc[0], theApp.m_pKindDoc[2]);
   EXPECT_EQ(gWorkCanvas.m_width, 500);
   EXPECT_TRUE(messages.ids.empty());
+}
+
+// The data-file tree opens with the parent of the folder the program was started in
+// expanded and at its top, the start folder in sight below it.
+TEST_F(StartUp, TheDataFileTreeShowsTheStartFoldersParentOpenedAtItsTop) {
+  TempDir dir;
+  const std::filesystem::path start = dir / "works" / "characters";
+  std::filesystem::create_directories(start);
+  // Folders enough beside it that the parent can be scrolled to the top.
+  for (int i = 0; i < 60; ++i) std::filesystem::create_directories(dir / "works" / ("sketches" + std::to_string(i)));
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::filesystem::current_path(start);
+  const bool started = Start();
+  std::filesystem::current_path(before);
+  ASSERT_TRUE(started);
+  CFrame_View* a = FrameOfKind(kKindDrawA);
+  ASSERT_TRUE(a);
+  a->splitter()->setSizes({300, 600, 300});
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(frame()));
+  CListv* list = a->findChild<CListv*>();
+  ASSERT_TRUE(list);
+  QTreeWidget* tree = list->tree();
+  QTreeWidgetItem* top = tree->itemAt(QPoint(4, 4));
+  ASSERT_TRUE(top);
+  EXPECT_EQ(CListv::PathOf(top), (dir / "works").string());
+  EXPECT_TRUE(top->isExpanded());
+  // The start folder among its parent's folders.
+  bool listed = false;
+  for (int c = 0; c < top->childCount(); ++c) listed = listed || CListv::PathOf(top->child(c)) == start.string();
+  EXPECT_TRUE(listed);
 }
 
 TEST_F(StartUp, KindLookupsPairViewsAndDocumentsOfOneWindow) {
@@ -200,12 +234,15 @@ TEST_F(StartUp, CommandLineFilesAndValues) {
   EXPECT_EQ(gDrawState.m_bArgF, 0);
   CTmbDocument* doc = SharedDoc();
   ASSERT_TRUE(doc);
-  EXPECT_EQ(doc->DrawnRecord()->m_nPoints, 1);
   EXPECT_EQ(gDrawState.m_szCharFilePath, present);
   EXPECT_TRUE(doc->HasPath());
   // The list named with /t starts the registration; it is not there, and the user is told.
   EXPECT_EQ(gDrawState.m_toolPanel.m_bShown, 1);
   EXPECT_EQ(messages.ids, (std::vector<int>{62047}));
+  // The registration writes on a clear box; the file's character comes back when it ends.
+  EXPECT_EQ(doc->DrawnRecord()->m_nPoints, 0);
+  ASSERT_TRUE(frame()->ExecuteCommand(kCmdRegistrationPanel));
+  EXPECT_EQ(doc->DrawnRecord()->m_nPoints, 1);
 }
 
 TEST_F(StartUp, AMissingCommandLineFileIsReportedAndStartUpGoesOn) {

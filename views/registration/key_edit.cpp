@@ -28,6 +28,13 @@ void CKeyEdit::SelectAt(int pos) {
   ensureCursorVisible();
 }
 
+void CKeyEdit::PasteOver(const QString& text) {
+  selectAll();
+  textCursor().removeSelectedText();
+  moveCursor(QTextCursor::Start);
+  insertPlainText(text);
+}
+
 void CKeyEdit::NoteCaret() {
   const QRect caret = cursorRect();
   gDrawState.m_toolPanel.m_ptCaret = {caret.left(), caret.top() + 1};

@@ -20,6 +20,8 @@ class CKeyEdit : public QPlainTextEdit {
   void ShowList(const QString& text);
   // Selects the character at UTF-16 position pos and scrolls it into sight.
   void SelectAt(int pos);
+  // Clears the box, puts the caret at its start and pastes text there.
+  void PasteOver(const QString& text);
 
  protected:
   void keyReleaseEvent(QKeyEvent* event) override;

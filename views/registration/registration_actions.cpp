@@ -145,7 +145,10 @@ int CTmbView::LoadRegistrationList(tmb::DeviceContext& dc) {
 
 void CTmbView::OnPanelTextEdited(const std::string& utf8) {
   CRegistrationPanel& panel = Panel();
+  const int wasWide = panel.m_bWide;
   panel.SetList(CharacterListOfText(utf8));
+  // A text that follows a wide list shows in the text box again.
+  if (wasWide) ShowRegistrationPanel(2);
   RefreshPanelText();
 }
 
@@ -197,10 +200,8 @@ int CTmbView::ConfirmAndSave(tmb::DeviceContext& dc) {
     tmb::Messages().Show(kMsgOpenFile, tmb::LoadStringText(kMsgOpenFile) + "\n" + path, tmb::kMsgOk);
     return 0;
   }
-  // The picture is the character as the brush renders it, not the live strokes the window
-  // happens to show.
-  PrepareOffscreenDCs(dc);
-  PaintCharacterView(dc);
+  // The picture is what the writing box holds as it stands: the strokes written into it,
+  // not the character run again through the conversion and the brush.
   if (fromBox) StretchPanelPictureIntoWritingBox();
   const tmb::Point topLeft{panel.m_rcWriting.left, panel.m_rcWriting.top};
   // A save that failed has told the user; the character stays current to be saved again.
@@ -237,14 +238,9 @@ void CTmbView::ReadCharacterText(tmb::DeviceContext& dc) {
     if (chosen) LoadCharacterList(dc, path);
     return;
   }
-  const std::string text = tmb::ui::Clipboard().Text().toStdString();
-  CRegistrationPanel& panel = Panel();
-  CCharacterList list = CharacterListOfText(text);
-  panel.SetList(std::move(list));
-  if (m_edit) m_edit->ShowList(QString::fromStdString(panel.m_listText));
-  ShowRegistrationPanel(2);
-  if (!panel.m_entries.empty()) NextCharacter(dc);
-  DrawRegistrationPanel(dc);
+  // The clipboard's text takes the text box's place, and the box reads it as any edit;
+  // what is written stays.
+  if (m_edit) m_edit->PasteOver(tmb::ui::Clipboard().Text());
 }
 
 void CTmbView::PanelOptions() {

@@ -77,10 +77,11 @@ void CTmbView::ShowRegistrationPanel(int state) {
     panel.m_bFocusEdit = 0;
     if (m_edit) m_edit->hide();
     // The characters written in the mode were saved or cleared: the window takes back the
-    // one it held before, and the last one written stays one undo away.
+    // one it held before, and the last one written stays one undo away (with nothing
+    // written since the last clear, the undo copy already holds it).
     CTmbDoc* doc = GetDocument();
     if (m_pPanelKept && doc) {
-      doc->SaveUndoCopy();
+      if (doc->m_char.m_nPoints > 0) doc->SaveUndoCopy();
       doc->m_char.CopyFrom(*m_pPanelKept);
       doc->m_char.m_nOutlineDirty = 1;
     }
@@ -125,8 +126,26 @@ void CTmbView::ShowRegistrationPanel(int state) {
   // Entered from the edit mode, the picture box takes the image editor's selection, shown
   // or not.
   if (state == 1 && m_nMode == kModeEdit) TakeEditorSelection(kIntoPictureBox);
-  if (state == 1) panel.m_nCurrent = -1;
+  if (state == 1) {
+    panel.m_nCurrent = -1;
+    ClearPanelWritingBox();
+  }
   Invalidate();
+}
+
+void CTmbView::ClearPanelWritingBox() {
+  CTmbDoc* doc = GetDocument();
+  if (!doc) return;
+  // The writing box starts clear, so that a confirm saves only what is written into it;
+  // the character put aside is not changed by that, so its modified flag stays.
+  const int32_t modified = doc->m_char.m_bModified;
+  if (m_bInitialised) {
+    ClearAll();
+  } else {
+    // Before the first paint nothing is drawn yet: the paint finds the record empty.
+    doc->m_char.ClearPoints();
+  }
+  doc->m_char.m_bModified = modified;
 }
 
 void CTmbView::CreatePanelFonts(tmb::DeviceContext& dc) {
@@ -146,7 +165,16 @@ void CTmbView::DrawRegistrationPanel(tmb::DeviceContext& dc) {
   if (!panel.m_bShown || m_nKind != kKindDrawA) return;
   if (!panel.m_bFontsMade) CreatePanelFonts(dc);
   const tmb::Rect whole = OnWindow(panel.m_rcPanel);
-  dc.FillSolidRect(whole, kWhite);
+  {
+    // The panel lies on the paper as the back buffer holds it.
+    OffscreenScope offscreen(*this, dc);
+    const tmb::Rect& r = panel.m_rcPanel;
+    if (m_bOffscreen) {
+      dc.BitBlt(whole.left, whole.top, r.Width(), r.Height(), &m_dcBack, r.left, r.top, tmb::kSrcCopy);
+    } else {
+      dc.FillSolidRect(whole, kWhite);
+    }
+  }
   Frame3d(dc, whole, kLight, kDark);
   // The writing box sunk into the page, its frame just outside what a confirm saves.
   const tmb::Rect writing = OnWindow(panel.m_rcWriting);

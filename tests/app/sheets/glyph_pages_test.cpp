@@ -1,13 +1,15 @@
 // The glyph family's pages in the started application, each in window A's sheet: a
 // record of distinct values shows in the controls and goes back unchanged on OK, damaged
-// values show clamped and survive, a changed field is stored; the colour page's swatch
-// and "set" buttons choose the slot the sliders show; the font-point page refuses a long
-// text and sets entries and the axis order; Cancel reloads the page.
+// values show clamped and survive, a changed field of a shape page is stored, while the
+// animation pages apply the animation sheet's tabs instead of their own values; the
+// colour page's swatch and "set" buttons choose the slot the sliders show; the font-point
+// page refuses a long text and sets entries and the axis order; Cancel reloads the page.
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QSlider>
 
 #include <functional>
@@ -28,6 +30,7 @@
 #include "platform/ui/radio_choice.h"
 #include "support/scripted_font_chooser.h"
 #include "support/ui/control_ids.h"
+#include "support/ui/menu_path.h"
 
 namespace tmb::test {
 namespace {
@@ -59,6 +62,9 @@ class GlyphPages : public AppTest {
   // The distinct values, and a text-settings block of distinct values laid out.
   static void SetRecord() {
     for (const ParamValue& v : kDistinct) Record().m_param[size_t(v.param)] = v.value;
+    // The animation pages apply the sheet's tabs, and the file tab keeps its "open when
+    // done" in three places: the record holds them alike, as the tab writes them.
+    for (int p : {126, 136, 252}) Record().m_param[size_t(p)] = 1;
     CTextSettings& b = Record().m_textSettings[0];
     b.Init();
     b.m_nCharsPerLine = 3;
@@ -110,7 +116,8 @@ struct Shows {
 // One page: how it is opened, the edits and checks (ticked when not 0) that show a
 // parameter or (the font-point page) a field of the text-settings block with its value,
 // its OK button, and one change of the user with the parameter and value it stores (or,
-// with parameter -1, the check of the block it changed).
+// with parameter -1, none: the font-point page's change is checked in the block, and an
+// animation page's change stays on the page, which applies the sheet's tabs).
 struct PageCase {
   const char* name;
   std::function<ui::PropertyPage*(GlyphPages&)> open;
@@ -169,7 +176,7 @@ std::vector<PageCase> Pages() {
        {{365 + ui::kSecondButton, 61}, {367 + ui::kSecondButton, 64}},
        CAniPage::kOk,
        [](ui::PropertyPage* p) { GlyphPages::Type(p, 306, 15); },
-       {50, 15}},
+       {-1, 0}},
       {"motion lite",
        [](GlyphPages& t) {
          return t.InAnimationSheet([](CAniPSheet& s) -> CAniPage& { return s.glyphLiteBasePage(); });
@@ -178,7 +185,7 @@ std::vector<PageCase> Pages() {
        {{365 + ui::kSecondButton, 61}},
        ui::kIdOk,
        [](ui::PropertyPage* p) { GlyphPages::Type(p, 366, 9); },
-       {65, 9}},
+       {-1, 0}},
       {"font point",
        [](GlyphPages& t) {
          return t.InShapeSheet(new CGlyphTidePageLiteFontPoint, CopyFontBlockToPage, CopyFontBlockFromPage);
@@ -198,7 +205,7 @@ std::vector<PageCase> Pages() {
        {},
        CAniPage::kOk,
        [](ui::PropertyPage* p) { GlyphPages::Type(p, 597, 250); },
-       {267, 250}},
+       {-1, 0}},
   };
 }
 
@@ -408,22 +415,47 @@ TEST_F(GlyphPages, CancelShowsTheRecordAgain) {
   EXPECT_EQ(Record().m_textSettings[0].m_nCellSize, 140);
 }
 
-TEST_F(GlyphPages, TheMotionPageGoesIntoEveryWindowWithoutTheTabsUnconfirmedValues) {
+// Each animation page's "実行" and "OK" apply the sheet's tabs, as the user left them, to
+// both windows' records; the page's own change stays on the page.
+TEST_F(GlyphPages, AnAnimationPageAppliesTheSheetsTabsToEveryWindowInsteadOfItsOwnValues) {
+  struct Case {
+    const char* name;
+    CAniPage& (*which)(CAniPSheet&);
+    int edit, value;
+  } cases[] = {
+      {"motion", [](CAniPSheet& s) -> CAniPage& { return s.glyphBasePage(); }, 306, 16},
+      {"motion lite", [](CAniPSheet& s) -> CAniPage& { return s.glyphLiteBasePage(); }, 306, 16},
+      {"font correction", [](CAniPSheet& s) -> CAniPage& { return s.glyphLiteFontPage(); }, 597, 250},
+  };
   CCharDataFull& b = *GetCharDocumentOfKind(kKindDrawB)->DrawnRecord();
-  b.m_param[50] = 30;
-  CAniPage* page = InAnimationSheet([](CAniPSheet& s) -> CAniPage& { return s.glyphBasePage(); });
-  CAniPSheet& sheet = *frame()->AnimationSheet();
-  sheet.m_values.special.m_nStrength = 99;  // typed on a tab, never confirmed
-  const int strengthA = Record().m_param[146];
-  const int strengthB = b.m_param[146];
-  Type(page, 306, 16);
-  Button(page, CAniPage::kOk)->click();
-  EXPECT_FALSE(frame()->m_pAniSheetFrame->isVisible());
-  EXPECT_EQ(Record().m_param[50], 16);
-  EXPECT_EQ(b.m_param[50], 16);
-  EXPECT_EQ(b.m_param[71], 60);
-  EXPECT_EQ(Record().m_param[146], strengthA);
-  EXPECT_EQ(b.m_param[146], strengthB);
+  for (const Case& c : cases) {
+    for (int button : {CAniPage::kConfirm, CAniPage::kOk}) {
+      SCOPED_TRACE(std::string(c.name) + " " + std::to_string(button));
+      SetRecord();
+      b.m_param[50] = 30;
+      b.m_param[71] = 10;
+      b.m_param[267] = 5;
+      gDrawState.m_nCurDrawKind = kKindDrawA;
+      // A strength typed on the special-motion tab, left for the motion tab, not confirmed.
+      ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"动画", "特殊動作"}));
+      CAniPSheet& sheet = *frame()->AnimationSheet();
+      Type(sheet.Page(CAniPSheet::kTabSpecial), 544, 99);
+      ASSERT_TRUE(sheet.SetActivePage(CAniPSheet::kTabMotion));
+      CAniPage& page = c.which(sheet);
+      page.OnSetActive();
+      Type(&page, c.edit, c.value);
+      Button(&page, button)->click();
+      EXPECT_FALSE(frame()->m_pAniSheetFrame->isVisible());
+      EXPECT_TRUE(messages.ids.empty());
+      for (const CCharDataFull* r : {&Record(), &b}) {
+        EXPECT_EQ(r->m_param[146], 99) << "the tab's strength";
+        EXPECT_EQ(r->m_param[50], 12) << "the motion tab's frames, not the page's";
+        EXPECT_EQ(r->m_param[71], 60);
+        EXPECT_EQ(r->m_param[267], 210) << "the font tab's smoothing, not the page's";
+      }
+      EXPECT_EQ(Edit(&page, c.edit)->text().toInt(), c.value) << "the page keeps its value";
+    }
+  }
 }
 
 }  // namespace

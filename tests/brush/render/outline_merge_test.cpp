@@ -107,6 +107,22 @@ TEST_F(OutlineMergeTest, AnOutlineBuriedInInkIsLeftOut) {
   EXPECT_EQ(contours[0].second + 1, 400);
 }
 
+// A contour left out is judged alone: the walk goes on past points it may not take (here
+// flagged 200) without judging the contour before it again by the hidden points of the
+// one left out, which are more than a quarter of the kept box's 400.
+TEST_F(OutlineMergeTest, AContourLeftOutDoesNotTakeTheOneBeforeItAlong) {
+  AddBox(outlines, 20, 20, 120, 120);
+  AddBox(outlines, 40, 40, 100, 100);  // 240 points, every one inside the ink
+  const int flagged = outlines.GetCount();
+  AddBox(outlines, 150, 20, 160, 30);
+  for (int i = flagged; i < outlines.GetCount(); ++i) outlines.m_pFlags[i] = 200;
+  ASSERT_EQ(Merge(), 1);
+  const auto contours = StrokeRanges(Result());
+  ASSERT_EQ(contours.size(), 1u);
+  EXPECT_EQ(contours[0].second + 1, 400);
+  EXPECT_EQ(Result().m_pPoints[0], CFPoint(20, 20));
+}
+
 TEST_F(OutlineMergeTest, AnInputLargerThanTheDefaultCapacityIsWalkedWhole) {
   // 800 points in, the box of 400 out, at a default capacity of 500.
   tmb::test::ScopedMaxPoints capacity(500);

@@ -57,28 +57,26 @@ class OutlinePreviewTest : public ::testing::Test {
   tmb::test::ScopedWorkCanvas paper{20, 12, 100};
 };
 
-TEST_F(OutlinePreviewTest, WithoutAnImageEditorNothingIsTouched) {
-  FakeView view;
-  PreviewOutlineOnView(&view);
-  EXPECT_TRUE(view.calls.empty());
-  EXPECT_EQ(tmb::test::CountPixels(view.back, 0xFFFFFF), 20 * 12);
-  PreviewOutlineOnView(nullptr);
-}
-
-TEST_F(OutlinePreviewTest, ThePictureGoesBehindAndTheTracedContoursAreDrawnInBlack) {
+// The contours are the drawing's own, with or without an image editor; only the
+// background comes from the editor.
+TEST_F(OutlinePreviewTest, TheTracedContoursAreDrawnInBlackOverTheEditorsPictureWhenOneIsOpen) {
   FakeEditor editor;
-  SetImageEditorLink(&editor);
-  FakeView view;
-  tmb::DeviceContext(&view.drawing).FillSolidRect({4, 3, 14, 9}, 0x000000);  // the character's ink
-  PreviewOutlineOnView(&view);
-  EXPECT_EQ(view.calls, (std::vector<std::string>{"release", "prepare", "clear", "refresh"}));
-  EXPECT_EQ(tmb::test::CountPixels(view.back, 0x0000FF), 20 * 12);
-  EXPECT_EQ(view.drawing.GetPixel(8, 3), 0x000000u) << "the top edge";
-  EXPECT_EQ(view.drawing.GetPixel(4, 6), 0x000000u) << "the left edge";
-  EXPECT_EQ(view.drawing.GetPixel(13, 6), 0x000000u) << "the right edge";
-  EXPECT_EQ(view.drawing.GetPixel(8, 8), 0x000000u) << "the contour is closed";
-  EXPECT_EQ(view.drawing.GetPixel(8, 6), 0xFFFFFFu) << "inside the ink only the contour is drawn";
-  EXPECT_EQ(tmb::test::CountPixels(view.drawing, 0x000000), 2 * 10 + 2 * 4);
+  for (const bool editorOpen : {true, false}) {
+    SCOPED_TRACE(editorOpen ? "editor open" : "editor closed");
+    SetImageEditorLink(editorOpen ? &editor : nullptr);
+    FakeView view;
+    tmb::DeviceContext(&view.drawing).FillSolidRect({4, 3, 14, 9}, 0x000000);  // the character's ink
+    PreviewOutlineOnView(&view);
+    EXPECT_EQ(view.calls, (std::vector<std::string>{"release", "prepare", "clear", "refresh"}));
+    EXPECT_EQ(tmb::test::CountPixels(view.back, editorOpen ? 0x0000FF : 0xFFFFFF), 20 * 12) << "the background";
+    EXPECT_EQ(view.drawing.GetPixel(8, 3), 0x000000u) << "the top edge";
+    EXPECT_EQ(view.drawing.GetPixel(4, 6), 0x000000u) << "the left edge";
+    EXPECT_EQ(view.drawing.GetPixel(13, 6), 0x000000u) << "the right edge";
+    EXPECT_EQ(view.drawing.GetPixel(8, 8), 0x000000u) << "the contour is closed";
+    EXPECT_EQ(view.drawing.GetPixel(8, 6), 0xFFFFFFu) << "inside the ink only the contour is drawn";
+    EXPECT_EQ(tmb::test::CountPixels(view.drawing, 0x000000), 2 * 10 + 2 * 4);
+  }
+  PreviewOutlineOnView(nullptr);
 }
 
 }  // namespace

@@ -70,6 +70,23 @@ TEST(CurveFitting, OneControlPointPassesTheCurveThroughItsMiddleSampleAlsoAfterA
   EXPECT_EQ(FitControlPoints(out, out, 1, 1, samples, 0), 0) << "an empty run";
 }
 
+// The closing run of a stroke whose last point lies a pixel from its first: one sample on
+// the way and the run's end, which is the stroke's first point, never point last (the
+// next stroke's start, or past a path filled to its capacity).
+TEST(CurveFitting, AClosingRunEndsAtItsStrokesFirstPoint) {
+  std::vector<CFPoint> samples(1000);
+  CStrokePath out(8);
+  for (bool secondStroke : {true, false}) {
+    SCOPED_TRACE(secondStroke);
+    CStrokePath source(secondStroke ? 7 : 5);
+    Fill(source, {{0, 0, 1}, {10, 0, 0}, {10, 10, 0}, {0, 10, 0}, {0, 1, 0}});
+    if (secondStroke) Fill(source, {{50, 50, 1}, {60, 50, 0}});
+    ASSERT_EQ(FitControlPoints(out, source, 4, 5, samples, 0), 2);
+    // Of the two samples the second is the middle one.
+    EXPECT_EQ(CurveMiddle(source.m_pPoints[4], out.m_pPoints[1], source.m_pPoints[4]), CFPoint(0, 0));
+  }
+}
+
 TEST(CurveFitting, EveryContourEndsWithACopyOfItsFirstPoint) {
   CStrokePath staircases(2000);
   ASSERT_TRUE(tmb::test::AppendDiscStaircase(staircases, 30, 30, 20));

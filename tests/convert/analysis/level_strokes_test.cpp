@@ -44,7 +44,7 @@ TEST(RaiseLevelStrokes, OnlyNearlyLevelNearlyStraightStrokesAreTurned) {
       {"bulging 0.19 of the chord", {{0, 0}, {40, 15.2f}, {80, 0}}, false},
       {"bulging 0.17 of the chord", {{0, 0}, {40, 13.6f}, {80, 0}}, true},
       {"closed", ring, false},
-      {"a chord of half a pixel", {{0, 0}, {0.25f, 0}, {0.5f, 0}}, false},
+      {"a chord of half a pixel", {{0, 0}, {0.25f, 0}, {0.5f, 0}}, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -101,6 +101,13 @@ TEST(SidePoints, AOnePointStrokeLooksAtNoOtherStrokeAndMakesAnOutlineOfTwoPoints
   EXPECT_EQ(outline.m_pFlags[2], 1);
   EXPECT_EQ(outline.m_pPoints[2], path.m_pSide1[1]);
   EXPECT_EQ(outline.m_pPoints[7], path.m_pSide2[1]);
+
+  // The same stroke last in a path filled to its capacity: nothing past the path is read.
+  CStrokePathEx full(3);
+  Build(full, {{50, 60, 1}, {60, 60, 0}, {5, 5, 1}}, 3, 5);
+  ComputeAllSidePoints(full);
+  EXPECT_EQ(full.m_pSide1[2], out1);
+  EXPECT_EQ(full.m_pSide2[2], out2);
 }
 
 TEST(SidePoints, OutlinesStopAtTheCapacityOfTheOutputPath) {

@@ -80,6 +80,18 @@ TEST_F(StrokeMatcherTest, APathOfTwoPointsStaysUnequal) {
   EXPECT_EQ(b->GetCount(), 50);
 }
 
+// Lines 6 and 7 long: at the first spacing of 1 they have 7 and 8 points. The spacing
+// 6 / 8 = 0.75 gives 9 points, the bracketing step to 0.85 gives 8, which only closes the
+// bracket [0.75, 0.85]; the bisection's first trial, 0.8, gives 8 as well and is taken.
+TEST_F(StrokeMatcherTest, ABracketingTrialThatReachesTheCountLeavesTheChoiceToTheBisection) {
+  AddLineStroke(*a, {0, 0}, {6, 0}, 6);
+  AddLineStroke(*b, {0, 0}, {7, 0}, 7);
+  EXPECT_EQ(matcher.EqualizePointCounts(*a, *b), 1);
+  ASSERT_EQ(a->GetCount(), 8);
+  ASSERT_EQ(b->GetCount(), 8);
+  for (int i = 0; i < 8; ++i) EXPECT_NEAR(a->m_pPoints[i].x, 0.8f * float(i), 1e-4) << i;
+}
+
 // Whatever the lengths, the shorter path is brought to the longer one's count without
 // losing a stroke or moving a stroke's start.
 TEST_F(StrokeMatcherTest, GeneratedPairsComeOutWithEqualCountsAndTheirStrokes) {

@@ -118,33 +118,38 @@ TEST_F(ShapeLinkedStrokesTest, AShortStrokeJoinedOnAcrossAGapIsSmoothedIntoTheJo
   }
 }
 
-// After a first stroke elsewhere: a vertical stroke from (0, 0) that first climbs `hook`
-// and then runs down to (0, 100), so that its first steps lead away from its end.
+// After a first stroke elsewhere: a stroke from (0, 0) that first climbs `hook` to its top
+// (`dx` to the side) and then runs down to (0, 100), so that its first steps lead away
+// from its end. The walk reads its angles as the vector angle does: a resting pen (a step
+// of no length) reads 0 and is walked past, a step exactly opposite the way on reads 180
+// and stops the walk.
 TEST_F(ShapeLinkedStrokesTest, AStrokeStartingWithAHookAwayFromItsEndGetsACorner) {
   struct Case {
     const char* what;
-    float hook;
+    float dx, hook;
     int p;
-    int repeats;  // the pen rests at the start: the first point stands this many times more
-    bool corner;
+    int restAtStart, restAtTop;  // the pen rests there: the point stands this many times more
+    bool corner;                 // at the top's last point
   };
   const Case cases[] = {
-      {"a hook of 25", 25, 40, 0, true},
-      {"a hook of 25 after a resting pen", 25, 40, 3, true},
-      {"a chord of p or less", 20, 110, 0, false},
-      {"a hook within p / 8", 10, 90, 0, false},
+      {"a hook of 25", -5, 25, 40, 0, 0, true},
+      {"a hook of 25 after a resting pen", -5, 25, 40, 3, 0, true},
+      {"a hook of 25 resting at its top: the corner where the pen leaves", -5, 25, 40, 0, 3, true},
+      {"a hook straight back along the stroke reads as going on", 0, 25, 40, 0, 0, false},
+      {"a chord of p or less", -5, 20, 110, 0, 0, false},
+      {"a hook within p / 8", -2, 10, 90, 0, 0, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     Reset(c.p);
     Add({{500, 500}, {510, 500}});
-    const int start = path.GetCount();
-    for (int k = 0; k < c.repeats; ++k) path.AddPointUnique(0, 0, k == 0 ? 1 : 0, 1);
-    const std::vector<int> at = Add({{0, 0}, {0, -c.hook}, {0, 100}}, 5);
-    if (c.repeats > 0) path.m_pFlags[at[0]] = 0;
-    Codes expected = {{0, 1}, {start, 1}};
+    std::vector<Corner> corners(size_t(1 + c.restAtStart), Corner{0, 0});
+    corners.insert(corners.end(), size_t(1 + c.restAtTop), Corner{c.dx, -c.hook});
+    corners.push_back({0, 100});
+    const std::vector<int> at = Add(corners, 5);
+    Codes expected = {{0, 1}, {at[0], 1}};
     // It lies farther than p / 2 from the start and goes on steeply down: it stays a corner.
-    if (c.corner) expected[at[1]] = 3;
+    if (c.corner) expected[at[corners.size() - 2]] = 3;
     EXPECT_EQ(Shape(), expected);
   }
 }

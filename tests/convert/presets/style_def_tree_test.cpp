@@ -8,6 +8,7 @@
 #include "platform/text/code_page.h"
 #include "support/scripted_messages.h"
 #include "support/temp_dir.h"
+#include "support/text_file_forms.h"
 
 namespace tmb::test {
 namespace {
@@ -276,6 +277,26 @@ TEST_F(StyleDefTree, TheShippedFileCutAtEveryByteKeepsWholeStylesOnly) {
       ASSERT_EQ(tree.classes()[c].values, full.classes()[c].values) << n;
     }
   }
+}
+
+// A style file in UTF-8 reads as the same file in code page 932 would, also one whose
+// bytes happen to be code page 932 as well.
+TEST_F(StyleDefTree, AFileInUTF8ReadsAsItsCodePage932Text) {
+  TempDir dir;
+  const std::string path = (dir / "style_def.dat").string();
+  for (const TextFileForm& form : TextFileForms("<class \"草書風\"> 崩し 80 </class>", "<class \"山川木\"> </class>")) {
+    SCOPED_TRACE(form.what);
+    std::ofstream(path, std::ios::binary) << form.bytes;
+    ASSERT_EQ(tree.ReadFile(path), 1);
+    CStyleDefTree expected;
+    expected.Parse(form.sjis, "expected");
+    ASSERT_EQ(tree.classes().size(), 1u);
+    ASSERT_EQ(expected.classes().size(), 1u);
+    EXPECT_EQ(StyleName(tree.classes()[0].name), StyleName(expected.classes()[0].name));
+    EXPECT_EQ(tree.classes()[0].values, expected.classes()[0].values);
+  }
+  EXPECT_EQ(tree.FindClass(Sjis("山川木"), 1), 0);
+  EXPECT_TRUE(messages.ids.empty());
 }
 
 TEST_F(StyleDefTree, AMissingFileLeavesTheTreeEmpty) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -363,6 +364,27 @@ TEST(FlattenCurveRun, ALongRunGivesAllItsPointsOnePixelApart) {
   std::vector<CFPoint> out;
   const CFPoint same[] = {{4, 4}, {4, 4}, {4, 4}};
   EXPECT_EQ(FlattenCurveRun(same, out), 1);
+}
+
+// A run is one curve from its first point through the midpoints of its inner segments to
+// its last: it reaches its last point and never jumps, whatever the number of pieces.
+TEST(FlattenCurveRun, AQuadraticRunIsOneUnbrokenCurveFromItsFirstPointToItsLast) {
+  const std::vector<std::vector<CFPoint>> runs = {
+      {{0, 0}, {60, 0}, {60, 60}},                       // one piece
+      {{0, 0}, {60, 0}, {60, 60}, {120, 60}},            // two
+      {{0, 0}, {60, 0}, {60, 60}, {120, 60}, {120, 0}},  // three
+  };
+  gOutlineCurveMode = 0;
+  for (const std::vector<CFPoint>& run : runs) {
+    SCOPED_TRACE(run.size());
+    std::vector<CFPoint> out;
+    ASSERT_GT(FlattenCurveRun(run, out), 2);
+    EXPECT_EQ(out.front(), run.front());
+    EXPECT_LE(std::hypot(out.back().x - run.back().x, out.back().y - run.back().y), 1.5f);
+    for (size_t k = 1; k < out.size(); ++k) {
+      ASSERT_LE(std::hypot(out[k].x - out[k - 1].x, out[k].y - out[k - 1].y), 1.5f) << k;
+    }
+  }
 }
 
 struct SnapCase {

@@ -19,6 +19,7 @@
 #include "support/scripted_messages.h"
 #include "support/small_disk.h"
 #include "support/temp_dir.h"
+#include "support/text_file_forms.h"
 
 namespace tmb::test {
 namespace {
@@ -129,6 +130,21 @@ TEST_F(EffectDef, ReloadReadsTheNamedFileOrKeepsWhatItHad) {
   EXPECT_EQ(def->Reload(0), 6);
   EXPECT_EQ(def->m_nEntries, 0) << "read but not parsed";
   EXPECT_TRUE(messages.ids.empty());
+}
+
+// A script file in UTF-8 reads as the code page 932 script the definition holds, also one
+// whose bytes happen to be code page 932 as well.
+TEST_F(EffectDef, ReloadReadsAScriptInUTF8OrCodePage932) {
+  for (const TextFileForm& form : TextFileForms("浮き彫り 4 ON\r\n影 2\r\n", "影 2\r\n")) {
+    SCOPED_TRACE(form.what);
+    const fs::path path = dir / "ef.txt";
+    WriteFileBytes(path, Bytes(form.bytes));
+    def->m_strFile = Sjis(path.string());
+    ASSERT_GT(def->Reload(1), 0);
+    EXPECT_EQ(def->m_script, form.sjis);
+    const bool written = form.read == "浮き彫り 4 ON\r\n影 2\r\n";
+    EXPECT_EQ(Entries(*def), (written ? std::vector<int>{6, 7} : std::vector<int>{7}));
+  }
 }
 
 TEST_F(EffectDef, TheOneTouchDialogTellsWhyAScriptCannotRun) {

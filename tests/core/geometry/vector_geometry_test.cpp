@@ -114,29 +114,6 @@ TEST(JointAngleDegrees, TheWayInIsReversedAndTheAngleTurnedIntoDegrees) {
   EXPECT_NEAR(JointAngleDegrees({10, 0}, {5, 5}, 3.0f), 135 * kPi / 3.0, 1e-3);
 }
 
-TEST(TrueJointAngleDegrees, RightAnglesAndReversalsReadAsGeometryHasThem) {
-  struct Case {
-    CFPoint in;
-    CFPoint on;
-    double expected;
-  } cases[] = {
-      {{10, 0}, {5, 0}, 180},     // straight on
-      {{10, 0}, {5, 5}, 135},     // a turn of 45 degrees
-      {{10, 0}, {-5, -5}, 45},    // nearly back
-      {{10, 0}, {-5, 0}, 0},      // exactly back
-      {{0, -7}, {3, 0}, 90},      // down, then right
-      {{10, 0}, {0, -5}, 90},     // right, then up
-      {{0, 0}, {5, 5}, 180},      // no way in: no corner
-      {{3, 4}, {0, 0}, 180},      // no way on: no corner
-  };
-  for (const Case& c : cases) {
-    EXPECT_NEAR(TrueJointAngleDegrees(c.in, c.on, kPi), c.expected, 1e-4) << c.on.x << "," << c.on.y;
-  }
-  // An axis-aligned right angle is exactly 90 with the path's pi, not a hair below it.
-  EXPECT_EQ(TrueJointAngleDegrees({10, 0}, {0, 5}, kPi), 90.0);
-  EXPECT_EQ(TrueJointAngleDegrees({0, 10}, {-5, 0}, kPi), 90.0);
-}
-
 TEST(PointInSpanBox, EdgesAndToleranceCount) {
   struct Case {
     float x, y;

@@ -1,6 +1,6 @@
 // The output of an animation run: frame pictures, the looping GIF and MNG movies played
-// forwards and back, the private folder of the way back, refusals, and a stopped run that
-// leaves the files of its names as they were.
+// forwards and back, the private folder of the way back, refusals, and a stopped run whose
+// movies hold the frames drawn before the stop.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -18,6 +18,8 @@
 #include "export/animation/frame_movie_outputs.h"
 #include "export/animation/frame_output.h"
 #include "export/gif/gif_reader.h"
+#include "export/html/html_index_page.h"
+#include "export/html/html_index_writer.h"
 #include "export/picture/picture_read_result.h"
 #include "export/picture/png_reader.h"
 #include "platform/gdi/device_context.h"
@@ -237,6 +239,28 @@ TEST_F(FrameOutputTest, PathSequenceAloneKeepsNoFramesForTheWayBack) {
   EXPECT_TRUE(fs::is_empty(dir / "tmp"));
 }
 
+// The index page of a run lists every picture it wrote, also past the 256 a fixed list
+// would hold: a run has up to kMaxAnimFrames frames.
+TEST_F(FrameOutputTest, TheIndexPageListsEveryPictureOfARunOfMoreThan256Frames) {
+  static_assert(kHtmlIndexLimit >= kMaxAnimFrames);
+  SetFrameIndexPage(&gHtmlIndexPage);
+  tmb::test::RecordedShell shell;
+  params()[kAnimFrameFiles] = 1;
+  params()[kAnimFrameFormat] = 0;  // BMP
+  params()[kAnimHtml] = 1;
+  constexpr int kFrames = 300;
+  const int result = Run(kFrames);
+  SetFrameIndexPage(nullptr);
+  ASSERT_EQ(result, 1);
+  const std::vector<uint8_t> bytes = tmb::test::FileBytes(dir / "ani.html");
+  const std::string page(bytes.begin(), bytes.end());
+  int listed = 0;
+  for (size_t at = page.find("<img src="); at != std::string::npos; at = page.find("<img src=", at + 1)) ++listed;
+  EXPECT_EQ(listed, kFrames);
+  EXPECT_NE(page.find("\"ani_300.bmp\""), std::string::npos);
+  EXPECT_TRUE(fs::exists(dir / "ani_300.bmp"));
+}
+
 TEST_F(FrameOutputTest, FramePicturesAndTheGifShowTheSameFrames) {
   if (!tmb::test::ToolInstalled("gifsicle")) GTEST_SKIP() << "gifsicle is not installed";
   FakeIndexPage page;
@@ -363,31 +387,57 @@ class ColourView final : public AnimationFrameView {
   int painted = 0;
 };
 
-TEST_F(FrameOutputTest, AReleaseAnsweredYesLeavesTheEarlierMoviesAsTheyWere) {
-  PutEarlierGif();
-  tmb::test::RecordedShell shell;
-  tmb::test::RecordedProgress progress;
-  ColourView view;
-  tmb::test::ReleaseAt release(3);
-  messages.Answer(tmb::kAnswerYes);
-  params()[kAnimFrames] = 6;
-  params()[kAnimGif] = 1;
-  params()[kAnimOpenGif] = 1;
-  params()[kAnimMng] = 1;
-  params()[kAnimBackAndForth] = 1;
-  EXPECT_EQ(Animate(view), -1);
-  EXPECT_EQ(messages.ids, (std::vector<int>{62091}));
-  EXPECT_EQ(view.painted, 3);
-  EXPECT_EQ(progress.positions, (std::vector<int>{0, 16, 33, 50, 0}));  // per frame drawn
-  EXPECT_EQ(gAnimAborted, 1);
-  ExpectEarlierGifKept();
-  EXPECT_FALSE(fs::exists(dir / "ani.mng"));
-  EXPECT_TRUE(shell.opened.empty());
-  // Nothing but the old file and the test's own folder is left.
-  int entries = 0;
-  for (const auto& e : fs::directory_iterator(dir.path())) entries += e.path().filename() != "tmp" ? 1 : 0;
-  EXPECT_EQ(entries, 1);
-  EXPECT_TRUE(fs::is_empty(dir / "tmp"));
+// A release answered yes stops the run: the frames drawn before it end the movies, with
+// no way back and the count the MNG header gives; a stop before the first frame leaves no
+// empty movie, and the earlier file of its name stays.
+TEST_F(FrameOutputTest, AReleaseAnsweredYesEndsTheMoviesWithTheFramesDrawnAndNoWayBack) {
+  struct Case {
+    int releaseAt;
+    int drawn;
+  } cases[] = {{3, 3}, {0, 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.releaseAt);
+    fs::remove(dir / "ani.mng");
+    PutEarlierGif();
+    messages.ids.clear();
+    tmb::test::RecordedShell shell;
+    tmb::test::RecordedProgress progress;
+    ColourView view;
+    tmb::test::ReleaseAt release(c.releaseAt);
+    messages.Answer(tmb::kAnswerYes);
+    params()[kAnimFrames] = 6;
+    params()[kAnimGif] = 1;
+    params()[kAnimOpenGif] = 1;
+    params()[kAnimMng] = 1;
+    params()[kAnimBackAndForth] = 1;
+    EXPECT_EQ(Animate(view), -1);
+    EXPECT_EQ(messages.ids, (std::vector<int>{62091}));
+    EXPECT_EQ(view.painted, c.drawn);
+    EXPECT_EQ(gAnimAborted, 1);
+    EXPECT_TRUE(shell.opened.empty());
+    EXPECT_TRUE(fs::is_empty(dir / "tmp"));
+    if (c.drawn == 0) {
+      ExpectEarlierGifKept();
+      EXPECT_FALSE(fs::exists(dir / "ani.mng"));
+      continue;
+    }
+    const std::vector<uint8_t> mng = tmb::test::FileBytes(dir / "ani.mng");
+    ASSERT_GT(mng.size(), 40u);
+    EXPECT_EQ(BigU32(mng, 28), 4u);  // layers: the frames and the background
+    EXPECT_EQ(BigU32(mng, 32), 3u);  // frames
+    EXPECT_EQ(CountChunks(mng, "IHDR"), 3);
+    tmb::test::ExpectPngcheckPasses(dir / "ani.mng");
+    if (!tmb::test::ToolInstalled("gifsicle")) continue;
+    EXPECT_EQ(GifsicleInfo(dir / "ani.gif").images, 3);
+    CGifFileRecord file;
+    std::vector<CGifFrameRecord> frames;
+    ASSERT_EQ(ReadGifFile(&dc, (dir / "ani.gif").string(), nullptr, 1, file, frames), kPictureRead);
+    ASSERT_EQ(frames.size(), 3u);
+    tmb::Surface last;
+    ASSERT_TRUE(last.Create(kWidth, kHeight, tmb::PixelFormat::kColour32));
+    ASSERT_EQ(DrawGifFrame(&dc, (dir / "ani.gif").string(), &last, frames[2]), kPictureRead);
+    EXPECT_EQ(last.GetPixel(0, 0), FrameColour(2)) << "the last frame drawn, not one of a way back";
+  }
 }
 
 // A movie that cannot be finished (the disk fills as it is put in place) makes the run a

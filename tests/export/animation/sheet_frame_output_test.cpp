@@ -1,5 +1,6 @@
-// The picture series of a comparison sheet: a sheet cut short or a movie that cannot be
-// finished leaves the earlier movies of its names as they were and opens nothing.
+// The picture series of a comparison sheet: a sheet cut short ends its movies with the
+// pictures it wrote and opens nothing; a movie that cannot be finished leaves the earlier
+// one of its name as it was and is not opened.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -13,7 +14,9 @@
 #include "export/animation/frame_output.h"
 #include "export/animation/sheet_frame_output.h"
 #include "platform/gdi/device_context.h"
+#include "platform/file/big_endian.h"
 #include "platform/gdi/surface.h"
+#include "support/checking_tool.h"
 #include "support/file_bytes.h"
 #include "support/recorded_services.h"
 #include "support/scripted_messages.h"
@@ -72,12 +75,32 @@ class SheetFrameOutputTest : public ::testing::Test {
   tmb::DeviceContext dc{&surface};
 };
 
-TEST_F(SheetFrameOutputTest, ASheetCutShortPutsNoHalfMovieOverTheEarlierOnes) {
+// A sheet cut short ends its movies with the pictures it wrote, the MNG header counting
+// them, and opens none of them; one cut before its first picture leaves the earlier movies.
+TEST_F(SheetFrameOutputTest, ASheetCutShortEndsItsMoviesWithThePicturesWrittenAndOpensNothing) {
   SavePictures(2);
   sheet.End(params(), dc, 2);
+  sheet.OpenResults(params());
+  EXPECT_TRUE(shell.opened.empty());
+  EXPECT_TRUE(messages.ids.empty());
+  const std::vector<uint8_t> mng = tmb::test::FileBytes(dir / "sheet.mng");
+  ASSERT_GT(mng.size(), 40u);
+  EXPECT_EQ(tmb::LoadBigU32(&mng[32]), 2u);  // the header's frame count
+  tmb::test::ExpectPngcheckPasses(dir / "sheet.mng");
+  if (tmb::test::ToolInstalled("gifsicle")) {
+    const tmb::test::ToolRun info = tmb::test::RunTool("gifsicle --info '" + (dir / "sheet.gif").string() + "' 2>&1");
+    EXPECT_EQ(info.exitCode, 0) << info.output;
+    EXPECT_NE(info.output.find(" 2 images"), std::string::npos) << info.output;
+  }
+}
+
+TEST_F(SheetFrameOutputTest, ASheetCutBeforeItsFirstPictureLeavesTheEarlierMovies) {
+  SavePictures(0);
+  sheet.End(params(), dc, 0);
   ExpectEarlierMoviesKept();
   sheet.OpenResults(params());
   EXPECT_TRUE(shell.opened.empty());
+  EXPECT_TRUE(messages.ids.empty());
 }
 
 TEST_F(SheetFrameOutputTest, AMovieThatCannotBeFinishedIsNotOpened) {

@@ -1,6 +1,6 @@
 // GIF records and images as bytes: the first frame of an animation with its header, global
 // table and loop extension, later frames with their control extension and local table,
-// transparency, rescaled tables, and what the record writers refuse.
+// transparency, rescaled tables, interlaced rows, and what the record writers refuse.
 #include "export/gif/gif_image_writer.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,9 @@
 
 #include "export/gif/gif_block_writer.h"
 #include "export/gif/gif_byte_sink.h"
+#include "support/file_bytes.h"
 #include "support/gif_encoding_checks.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -106,13 +108,41 @@ TEST(WriteGifImage, HeaderGlobalTableDescriptorAndDataAtTheTableBits) {
   EXPECT_EQ(data[expected.size()], 3);  // minimum code size
 }
 
-TEST(WriteGifImage, RefusesInterlaceAndPixelsPastTheTable) {
+TEST(WriteGifImage, RefusesPixelsPastTheTable) {
   GifMemorySink sink;
-  EXPECT_FALSE(WriteGifImage(sink, 3, 2, kPixels, Palette(0), 8, 1, 8, 0));
   EXPECT_FALSE(WriteGifImage(sink, 3, 2, kPixels, Palette(0), 8, 0, 2, 0));  // pixel 5 in a 4-entry table
   EXPECT_FALSE(WriteGifImage(sink, 3, 2, kPixels, Palette(0), 8, 0, 0, 0));
   EXPECT_FALSE(WriteGifImage(sink, 3, 2, kPixels, Palette(0), 8, 0, 9, 0));
   EXPECT_TRUE(sink.m_bytes.empty());
+}
+
+// An interlaced image says so in its descriptor and codes its rows pass by pass, so that
+// giflib's gif2rgb, which places each row by its pass, gives the picture back in row order.
+TEST(WriteGifImage, AnInterlacedImageReadsBackInRowOrder) {
+  constexpr int kW = 3, kH = 11;  // rows in all four passes
+  Bytes pixels;
+  for (int y = 0; y < kH; ++y) {
+    for (int x = 0; x < kW; ++x) pixels.push_back(static_cast<uint8_t>(20 * y + x));
+  }
+  const Bytes palette = Palette(0);  // red is the index
+  GifMemorySink sink;
+  const tmb::Status s = WriteGifImage(sink, kW, kH, pixels, palette, 8, 1, 8, 0);
+  ASSERT_TRUE(s) << s.message();
+  const size_t descriptor = 13 + 256 * 3;
+  ASSERT_GT(sink.m_bytes.size(), descriptor + 10);
+  EXPECT_EQ(sink.m_bytes[descriptor], 0x2C);
+  EXPECT_EQ(sink.m_bytes[descriptor + 9], 0x40) << "the interlace bit";
+  if (!tmb::test::ToolInstalled("gif2rgb")) GTEST_SKIP() << "gif2rgb is not installed";
+  sink.m_bytes.push_back(0x3B);
+  tmb::test::TempDir dir;
+  const auto path = dir / "interlaced.gif";
+  tmb::test::WriteFileBytes(path, sink.m_bytes);
+  std::string why;
+  const Bytes rgb = tmb::test::DecodeWithGif2Rgb(path, why);
+  ASSERT_EQ(rgb.size(), pixels.size() * 3) << why;
+  Bytes reds;
+  for (size_t i = 0; i < rgb.size(); i += 3) reds.push_back(rgb[i]);
+  EXPECT_EQ(reds, pixels);
 }
 
 TEST(GifRecords, HeaderWithoutTableAndRescaledTables) {

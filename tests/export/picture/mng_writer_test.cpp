@@ -150,6 +150,25 @@ TEST_F(MngFiles, ABadFrameIsRefusedAndTheMovieGoesOn) {
   EXPECT_EQ(Chunks(FileBytes(path)).size(), 7u);
 }
 
+// A movie closed before the frames its header announced (a run stopped early) counts the
+// frames it holds; the rest of the header stays.
+TEST_F(MngFiles, AMovieClosedEarlyCountsTheFramesItHolds) {
+  for (int transparent : {0, 1}) {
+    SCOPED_TRACE(transparent);
+    const fs::path path = dir_ / "short.mng";
+    CMngWriter mng;
+    mng.m_bTransparent = transparent;
+    ASSERT_EQ(OpenMngFile(mng, path.string(), blocks_.width, blocks_.height, 8), 1);
+    for (int i = 0; i < 3; ++i) ASSERT_EQ(AddMngFrame(mng, blocks_.width, blocks_.height, blocks_.pixels), 1);
+    ASSERT_EQ(CloseMngFile(mng), 1);
+    const std::vector<Chunk> chunks = Chunks(FileBytes(path));
+    ASSERT_FALSE(chunks.empty());
+    EXPECT_EQ(Words(chunks[0].data), (std::vector<uint32_t>{21, 15, 100, 4, 3, 0, transparent ? 11u : 3u}));
+    EXPECT_EQ(chunks.back().type, "MEND");
+    tmb::test::ExpectPngcheckPasses(path);
+  }
+}
+
 TEST_F(MngFiles, AMovieThatFailsOrIsNeverClosedKeepsTheOldFile) {
   const fs::path path = dir_ / "old.mng";
   const std::vector<uint8_t> old = {'o', 'l', 'd'};

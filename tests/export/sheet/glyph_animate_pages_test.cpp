@@ -1,13 +1,15 @@
 // The animation sheet's glyph pages on their own: leaving a motion page fits the file
 // page's waits to its frame count within the wait table, the frame count keeps the
-// tabs' range, the median button hands over four values, and each page's buttons
-// confirm with their mode and write only the page's own values.
+// tabs' range, the median button hands over four values, each page's buttons confirm
+// with their mode, and the copies between a record and the pages reach only their own
+// places.
 #include "export/sheet/glyph_animate_pages.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -172,31 +174,38 @@ TEST_F(GlyphAnimatePages, EachButtonConfirmsWithItsModeAndCancelKeepsTheValues) 
   EXPECT_EQ(qobject_cast<QLineEdit*>(font.Control(597))->text(), QStringLiteral("123"));
 }
 
-TEST_F(GlyphAnimatePages, AConfirmedGlyphPageWritesItsOwnValuesOnly) {
+// The copies between a record and the glyph pages reach only the pages' own places.
+TEST_F(GlyphAnimatePages, TheGlyphPagesCopiesReachOnlyTheirOwnRecordPlaces) {
   struct Case {
-    CAniPage* page;
+    const char* name;
+    std::function<void(CCharData&, const CGlyphAnimValues&)> from;
     std::vector<int> params;
   };
   const std::vector<Case> cases = {
-      {&sheet.glyphBasePage(), {50, 64, 65, 142, 61, 78, 71, 276, 141, 271, 140}},
-      {&sheet.glyphLiteBasePage(), {50, 65, 61, 78, 71}},
-      {&sheet.glyphLiteFontPage(), {261, 267}},
+      {"motion", [](CCharData& r, const CGlyphAnimValues& g) { AnimFromGlyphBasePage(r, g.base); },
+       {50, 64, 65, 142, 61, 78, 71, 276, 141, 271, 140}},
+      {"motion lite", [](CCharData& r, const CGlyphAnimValues& g) { AnimFromGlyphLiteBasePage(r, g.liteBase); },
+       {50, 65, 61, 78, 71}},
+      {"font correction", [](CCharData& r, const CGlyphAnimValues& g) { AnimFromGlyphLiteFontPage(r, g.liteFont); },
+       {261, 267}},
   };
-  // Tab values the user never confirmed, which must stay out of the record.
-  sheet.m_values.special.m_nStrength = 99;
-  sheet.m_values.save.m_nWaitFirst = 55;
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
     CCharDataFull rec;
     for (int k = 0; k < kParamCount; ++k) rec.m_param[size_t(k)] = -7000 - k;
-    sheet.m_values.glyph = {};
+    CGlyphAnimValues glyph;
     int value = 1;
     for (int p : c.params) rec.m_param[size_t(p)] = value++;
     const ParamBlock before = rec.m_param;
-    LoadGlyphAnimPages(rec, sheet.m_values.glyph);
+    LoadGlyphAnimPages(rec, glyph);
     CCharDataFull other;
-    c.page->StoreInto(other);
-    for (int p : c.params) EXPECT_EQ(other.m_param[size_t(p)], before[size_t(p)]) << p;
-    c.page->StoreInto(rec);
+    const ParamBlock untouched = other.m_param;
+    c.from(other, glyph);
+    for (int k = 0; k < kParamCount; ++k) {
+      const bool own = std::find(c.params.begin(), c.params.end(), k) != c.params.end();
+      EXPECT_EQ(other.m_param[size_t(k)], own ? before[size_t(k)] : untouched[size_t(k)]) << k;
+    }
+    c.from(rec, glyph);
     EXPECT_EQ(rec.m_param, before);
   }
 }

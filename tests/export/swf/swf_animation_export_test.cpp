@@ -256,6 +256,7 @@ TEST(SwfAnimationExport, ThePaperRectangleLiesBeneathThePicture) {
   ASSERT_EQ(stage.size(), 3u);
   const auto shapes = tmb::test::SwfShapesById(info.tags);
   const auto& paper = shapes.at(stage.begin()->second);  // the lowest depth
+  EXPECT_EQ(stage.begin()->second, shapes.rbegin()->first) << "the paper is the picture's last shape";
   ASSERT_EQ(paper.shape.fills.size(), 1u);
   EXPECT_EQ(paper.shape.fills[0].colour, (tmb::test::SwfRgba{0xF0, 0xE0, 0xD0, 255}));
   const auto corners = SwfContours(paper.shape.records)[0];
