@@ -2,11 +2,15 @@
 // right beside it, drawn whole at its size hint: in each dialog, sheet page and box that
 // has them. Those the menus open are opened by their labels, each tab of a sheet shown and
 // the buttons that open a further dialog pressed; those no command opens are shown on
-// their own.
+// their own. The special-effect details and the layout dialog are left as pictures under
+// pictures/, and every pair of arrows shows the ink of both its arrows.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QImage>
 #include <QMenu>
 #include <QPointer>
+#include <QSpinBox>
 #include <functional>
 #include <map>
 #include <memory>
@@ -42,6 +46,19 @@ const Kinds kArrows = {"arrows"};
 // The line page's button that opens its options.
 constexpr int kLineOptionButton = 499;
 
+// Whether a pair of arrows shows the dark ink of an arrow in its upper half and in its
+// lower half.
+bool BothArrowsInked(QWidget& arrows) {
+  const QImage image = arrows.grab().toImage();
+  int upper = 0, lower = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (qGray(image.pixel(x, y)) < 128) ++(y < image.height() / 2 ? upper : lower);
+    }
+  }
+  return upper > 0 && lower > 0;
+}
+
 // What was looked at: each window or tab by its name with the kinds of control it holds
 // beside edits, and every fault found.
 struct Looked {
@@ -51,8 +68,16 @@ struct Looked {
   void At(const QWidget& window, const std::string& name) {
     for (std::string& fault : MisplacedInWindow(window, name)) faults.push_back(std::move(fault));
     if (Kinds found = KindsBesideEdits(window); !found.empty()) kinds[name] = std::move(found);
+    for (QSpinBox* arrows : window.findChildren<QSpinBox*>()) {
+      if (arrows->isVisible() && !BothArrowsInked(*arrows)) {
+        faults.push_back(name + ": arrows " + arrows->objectName().toStdString() + " lack the ink of an arrow");
+      }
+    }
   }
 };
+
+// The dialogs left as pictures for a person to look at.
+const std::set<int> kPictured = {179, 276};
 
 // The name a floating window goes by in the messages.
 std::string NameOf(const QWidget& window) {
@@ -69,6 +94,10 @@ class ControlsBesideEdits : public ShownAppTest {
       d.show();
       QCoreApplication::processEvents();
       looked.At(d, "dialog " + std::to_string(d.templateId()));
+      if (kPictured.count(d.templateId())) {
+        QDir().mkpath(QStringLiteral(TMB_BUILD_DIR "/pictures"));
+        d.grab().save(QStringLiteral(TMB_BUILD_DIR "/pictures/controls_beside_edits_%1.png").arg(d.templateId()));
+      }
       if (auto* button = qobject_cast<QAbstractButton*>(d.Control(press)); button && ++depth == 1) button->click();
       d.hide();
     };
