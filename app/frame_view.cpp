@@ -1,6 +1,5 @@
 #include "app/frame_view.h"
 
-#include <QCloseEvent>
 #include <QSplitter>
 
 #include "app/pane_factories.h"
@@ -35,15 +34,10 @@ bool CFrame_View::OnCreateClient(const tmb::ui::ViewFactory&) {
   return true;
 }
 
-void CFrame_View::closeEvent(QCloseEvent* event) {
+bool CFrame_View::CanClose() {
   auto* doc = qobject_cast<CTmbDocument*>(document());
-  if (doc && doc->IsModified()) {
-    const int answer = tmb::ShowMessage(62054, tmb::kMsgYesNoCancel);
-    // Cancel, or a save that did not happen, keeps the window and its changes.
-    if (answer == tmb::kAnswerCancel || (answer == tmb::kAnswerYes && !doc->engine().SaveAs())) {
-      event->ignore();
-      return;
-    }
-  }
-  tmb::ui::ChildFrame::closeEvent(event);
+  if (!doc || !doc->IsModified()) return true;
+  const int answer = tmb::ShowMessage(62054, tmb::kMsgYesNoCancel);
+  // Cancel, or a save that did not happen, keeps the window and its changes.
+  return answer != tmb::kAnswerCancel && (answer != tmb::kAnswerYes || doc->engine().SaveAs());
 }

@@ -79,16 +79,8 @@ void CTmbView::ClearAll() {
 
 void CTmbView::RestoreCharacter(int which) {
   CTmbDoc* doc = GetDocument();
-  if (!doc) return;
   // Without a copy to go back to, the character stays as it is.
-  if (which == 0) {
-    if (!doc->m_bUndoValid) return;
-    doc->m_char.CopyFrom(doc->m_base[kBaseUndo]);
-    doc->m_bUndoValid = 0;
-  } else {
-    if (!doc->m_bTempSaved) return;
-    doc->m_char.CopyFrom(doc->m_base[kBaseTempSave]);
-  }
+  if (!doc || !doc->RestoreBase(which == 0 ? kBaseUndo : kBaseTempSave)) return;
   MarkEdited(doc->m_char);
   // A shown sheet would otherwise hand the values gone back on its next apply.
   SheetWindows().ReloadSheetOf(m_nKind);

@@ -27,6 +27,7 @@ int CTmbDoc::OnNewDocument() {
   m_bUndoValid = 0;
   m_bUndoAtNextStroke = 0;
   m_bTempSaved = 0;
+  m_bUndoBeforeOpen = m_bTempSaveBeforeOpen = 0;
   m_work.m_nPoints = 0;
   m_base[kBaseUndo].m_nPoints = 0;
   m_base[kBaseTempSave].m_nPoints = 0;
@@ -42,9 +43,21 @@ void CTmbDoc::SaveUndoCopy() {
   m_base[kBaseUndo].CopyFrom(m_char);
   m_bUndoValid = 1;
   m_bUndoAtNextStroke = 0;
+  m_bUndoBeforeOpen = 0;
 }
 
 void CTmbDoc::TempSave() {
   m_base[kBaseTempSave].CopyFrom(m_char);
   m_bTempSaved = 1;
+  m_bTempSaveBeforeOpen = 0;
+}
+
+int CTmbDoc::RestoreBase(BaseRecord which) {
+  const bool undo = which == kBaseUndo;
+  if (!(undo ? m_bUndoValid : m_bTempSaved)) return 0;
+  m_char.CopyFrom(m_base[which]);
+  if (undo) m_bUndoValid = 0;
+  // Saved under the opened file's path, that file would get the character it replaced.
+  if (undo ? m_bUndoBeforeOpen : m_bTempSaveBeforeOpen) ForgetCurrentFile();
+  return 1;
 }

@@ -40,6 +40,11 @@ class CTmbDoc {
   int OnNewDocument();
   void SaveUndoCopy();
   void TempSave();
+  // Brings the undo copy (kBaseUndo, then spent) or the temporary save (kBaseTempSave)
+  // back into the drawn record; 0 when there is none. One taken before a file was opened
+  // over it holds another file's character: the documents then lose the current path, so
+  // that the title names no file and a save waits for the user to choose one.
+  int RestoreBase(BaseRecord which);
 
   // The open dialog and the load of the chosen file (settings only while busy).
   void OpenFileDialog();
@@ -80,6 +85,10 @@ class CTmbDoc {
   // copy, so that one undo takes that stroke back and leaves the file's character. Any
   // undo copy taken clears it.
   int32_t m_bUndoAtNextStroke = 0;
+  // The undo copy and the temporary save were taken before the last full open of a file
+  // into this window, so each holds the character that open replaced.
+  int32_t m_bUndoBeforeOpen = 0;
+  int32_t m_bTempSaveBeforeOpen = 0;
   int32_t m_bLiveDrawn = 0;    // a stroke was drawn live since the document began
   // The brush set is to be painted in m_crBrushCharPending at the next paint.
   int32_t m_bBrushCharPending = 0;
@@ -89,6 +98,10 @@ class CTmbDoc {
   int32_t m_nFontModeState = 0;
 
  private:
+  // The character windows no longer hold the current file's characters: no current path
+  // (an overwrite save does nothing), and the title names no file.
+  void ForgetCurrentFile();
+
   std::unique_ptr<uint8_t[]> m_attr;
   std::unique_ptr<uint8_t[]> m_attr2;
   bool m_bConvertedOnce = false;

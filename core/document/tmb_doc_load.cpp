@@ -39,19 +39,24 @@ struct LoadTarget {
 class KeptUndo {
  public:
   explicit KeptUndo(const CTmbDoc& doc)
-      : copy_(std::make_unique<CCharData>()), valid_(doc.m_bUndoValid), atNextStroke_(doc.m_bUndoAtNextStroke) {
+      : copy_(std::make_unique<CCharData>()),
+        valid_(doc.m_bUndoValid),
+        atNextStroke_(doc.m_bUndoAtNextStroke),
+        beforeOpen_(doc.m_bUndoBeforeOpen) {
     copy_->CopyFrom(doc.m_base[kBaseUndo]);
   }
   void PutBack(CTmbDoc& doc) const {
     doc.m_base[kBaseUndo].CopyFrom(*copy_);
     doc.m_bUndoValid = valid_;
     doc.m_bUndoAtNextStroke = atNextStroke_;
+    doc.m_bUndoBeforeOpen = beforeOpen_;
   }
 
  private:
   std::unique_ptr<CCharData> copy_;
   int32_t valid_;
   int32_t atNextStroke_;
+  int32_t beforeOpen_;
 };
 
 // Which window (0 A, 1 B) part 1 and part 2 go to in each file-choice mode; -1 for the
@@ -198,7 +203,13 @@ int CTmbDoc::LoadFile(const std::string& path, int settingsOnly) {
   for (LoadTarget& w : windows) {
     if (!w.loaded) continue;
     w.doc->m_char.m_nLoadState = 2;
-    if (mode == kReadAll) w.doc->m_bHasPath = 1;
+    if (mode == kReadAll) {
+      w.doc->m_bHasPath = 1;
+      // What the window held before is not the opened file's; settings alone replace no
+      // character.
+      w.doc->m_bUndoBeforeOpen = w.doc->m_bUndoValid;
+      w.doc->m_bTempSaveBeforeOpen = w.doc->m_bTempSaved;
+    }
     if (!quiet) w.doc->m_bUndoAtNextStroke = 1;
     DocWindows().RefreshAfterLoad(w.kind);
   }

@@ -73,3 +73,11 @@ int CTmbDoc::SaveAs() {
   DocWindows().UpdateAllViews(*this);
   return saved;
 }
+
+void CTmbDoc::ForgetCurrentFile() {
+  gDrawState.m_szCharFilePath.clear();
+  for (CTmbDoc* doc : CharWindowDocs()) {
+    if (doc) doc->m_bHasPath = 0;
+  }
+  DocWindows().UpdateAllViews(*this);
+}

@@ -10,7 +10,8 @@ std::filesystem::path StoreFilePath(std::string_view fileName) {
 
 bool MakeFolderOf(const std::filesystem::path& file) {
   const std::filesystem::path folder = file.parent_path();
-  if (folder.empty()) return true;  // the current folder
+  // A store whose folder was never named would land wherever the program was started.
+  if (folder.empty()) return false;
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
   return std::filesystem::is_directory(folder, ec);

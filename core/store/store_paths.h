@@ -16,7 +16,8 @@ inline constexpr std::string_view kFontSubFileName = "fontsubdata.dat";
 // The file name in the store's folder (gWorkCanvas.m_folder).
 std::filesystem::path StoreFilePath(std::string_view fileName);
 // Makes the folder of a store file, with its parents, when it is missing: the store's
-// files and folder are made on first need, not at start. Whether the folder is there.
+// files and folder are made on first need, not at start. Whether the folder is there;
+// false for a file without a folder (the store's folder not named), which is never made.
 bool MakeFolderOf(const std::filesystem::path& file);
 // base, "_tmp" and tempSet when tempSet is not 0, then ext, in the store's folder.
 std::filesystem::path StoreSetPath(std::string_view base, int tempSet, std::string_view ext);

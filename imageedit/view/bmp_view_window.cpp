@@ -153,7 +153,7 @@ void CBmpViewWindow::RegisterCommands() {
 }
 
 void CBmpViewWindow::OnFilePrint(int preview) {
-  CWindowPrintJob job([] { return CanPrintPageOfKind(kKindImageEditor); },
+  CWindowPrintJob job(PrintJobName(kKindImageEditor), [] { return CanPrintPageOfKind(kKindImageEditor); },
                       [this](bool p) { m_view.OnBeginPrinting(p ? 1 : 0); },
                       [](tmb::PageContext& page) { return RenderPrintPageOfKind(page, kKindImageEditor); },
                       [this] { m_view.OnEndPrinting(); });

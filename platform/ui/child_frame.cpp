@@ -1,7 +1,9 @@
 #include "platform/ui/child_frame.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QMenu>
+#include <QScopedValueRollback>
 #include <QSplitter>
 
 #include "platform/ui/view.h"
@@ -15,10 +17,28 @@ ChildFrame::ChildFrame(Document* document) : document_(document) {
 ChildFrame::~ChildFrame() = default;
 
 void ChildFrame::DisableClose() {
-  setWindowFlag(Qt::WindowCloseButtonHint, false);
+  userMayClose_ = false;
+  // Qt's MDI draws a close button unless the frame names the buttons it has.
+  setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinMaxButtonsHint);
   for (QAction* action : systemMenu() ? systemMenu()->actions() : QList<QAction*>{}) {
     if (action->shortcut() == QKeySequence(QKeySequence::Close)) action->setEnabled(false);
   }
+}
+
+bool ChildFrame::CloseByProgram() {
+  const QScopedValueRollback<bool> closing(closingByProgram_, true);
+  return close();
+}
+
+void ChildFrame::closeEvent(QCloseEvent* event) {
+  // The user's closes come by roads of Qt's own (a double click on the menu icon closes
+  // whatever the menu offers), so they are told from the program's here.
+  if ((!userMayClose_ && !closingByProgram_) || !CanClose()) {
+    event->ignore();
+    return;
+  }
+  QMdiSubWindow::closeEvent(event);
 }
 
 void ChildFrame::SetActiveView(View* view) {

@@ -109,6 +109,7 @@ bool RunPrintJob(PrintJob& job, bool preview) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setResolution(kPrintResolution);
   printer.setFromTo(1, 1);
+  printer.setDocName(QString::fromStdString(job.DocumentName()));
   if (!preview) {
     if (!Printing().ChoosePrinter(printer)) return false;
     JobScope scope(job, false);

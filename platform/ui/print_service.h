@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "platform/gdi/page_context.h"
 
@@ -19,6 +20,8 @@ class PrintJob {
   // Whether there is a page to print; when not, the job has told the user why, and no
   // printer is asked for and no preview shown.
   virtual bool CanPrint() { return true; }
+  // What the job is called where the user finds it: the printer's queue, a PDF's title.
+  virtual std::string DocumentName() = 0;
   virtual void BeginPrinting(bool preview) = 0;
   // Draws the page: 1 printed, 0 nothing printed, -1 stopped by the user. A preview may
   // ask for the page several times.

@@ -53,7 +53,7 @@ TEST_F(ChildFrames, ClosingAChangedDrawingWindowAsksFirst) {
     messages.Answer(c.answer);
     if (c.chosenPath) chooser.Next(c.chosenPath);
     QPointer<CFrame_View> frame = FrameOfKind(kKindDrawB);
-    frame->close();
+    frame->CloseByProgram();
     FlushDeletes();
     EXPECT_EQ(frame.isNull(), c.closes) << c.answer;
   }

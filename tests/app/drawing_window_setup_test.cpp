@@ -1,10 +1,16 @@
-// How a drawing window starts and takes a loaded file: the user cannot close it, and a
+// How a drawing window starts and takes a loaded file: no road of the user's closes it, and a
 // file of the old brush layout takes the style chosen in the style menus in every window,
 // opened from the File menu as a user opens it.
 #include <QAction>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMenu>
+#include <QPointer>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
+#include <functional>
+#include <string>
 
 #include "app/app_fixture.h"
 #include "app/kind_lookup.h"
@@ -27,26 +33,103 @@ constexpr int kFirstStyleOfTheMenus = 1000;
 
 using DrawingWindowSetup = AppTest;
 
-TEST_F(DrawingWindowSetup, TheUserCannotCloseADrawingWindowAndTheProgramCanOpenAAgain) {
+// The centre of a part of frame's title bar where Qt's MDI puts it for a sub-window
+// with the usual buttons, close included: where the user reaches for it.
+QPoint TitleBarPart(QMdiSubWindow& frame, QStyle::SubControl part) {
+  QStyleOptionTitleBar o;
+  o.initFrom(&frame);
+  o.subControls = QStyle::SC_All;
+  o.titleBarFlags = Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                    Qt::WindowCloseButtonHint;
+  o.titleBarState = frame.windowState();
+  constexpr int kBorder = 4;  // the frame's edge around its title bar
+  QStyle* style = frame.style();
+  o.rect = QRect(kBorder, kBorder, frame.width() - 2 * kBorder,
+                 style->pixelMetric(QStyle::PM_TitleBarHeight, &o, &frame));
+  return style->subControlRect(QStyle::CC_TitleBar, &o, part, &frame).center();
+}
+
+// The centre of the close button that a maximised sub-window puts among its buttons at
+// the menu bar's right end.
+QPoint MenuBarCloseButton(QWidget& buttons) {
+  QStyleOptionComplex o;
+  o.initFrom(&buttons);
+  o.subControls = QStyle::SC_MdiMinButton | QStyle::SC_MdiNormalButton | QStyle::SC_MdiCloseButton;
+  return buttons.style()->subControlRect(QStyle::CC_MdiControls, &o, QStyle::SC_MdiCloseButton, &buttons).center();
+}
+
+// A click (or a double click) of the pointer brought there first, as a title bar notes
+// what lies under the pointer before a press.
+void ClickAt(QWidget* widget, QPoint at, bool twice) {
+  ASSERT_TRUE(widget);
+  QTest::mouseMove(widget, at);
+  if (twice) {
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
+  } else {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+  }
+}
+
+TEST_F(DrawingWindowSetup, NoRoadOfTheUsersClosesADrawingWindowAndTheProgramOpensAAgainAfterItsOwnClose) {
   ASSERT_TRUE(Start());
   ShowAndPaint();
-  for (int kind : {kKindDrawA, kKindDrawB}) {
-    CFrame_View* f = FrameOfKind(kind);
-    ASSERT_TRUE(f);
-    EXPECT_FALSE(f->windowFlags() & Qt::WindowCloseButtonHint) << kind;
-    for (QAction* a : f->systemMenu() ? f->systemMenu()->actions() : QList<QAction*>{}) {
-      if (a->shortcut() == QKeySequence(QKeySequence::Close)) {
-        EXPECT_FALSE(a->isEnabled()) << kind;
-      }
+  QMenuBar* bar = frame()->menuBar();
+  const struct Road {
+    const char* name;
+    bool maximised;
+    std::function<void(QMdiSubWindow&)> take;
+  } roads[] = {
+      {"the close button", false,
+       [](QMdiSubWindow& f) { ClickAt(&f, TitleBarPart(f, QStyle::SC_TitleBarCloseButton), false); }},
+      {"a double click on the menu icon", false,
+       [](QMdiSubWindow& f) { ClickAt(&f, TitleBarPart(f, QStyle::SC_TitleBarSysMenu), true); }},
+      {"the window menu's close", false,
+       [](QMdiSubWindow& f) {
+         for (QAction* a : f.systemMenu()->actions()) {
+           if (a->isEnabled() && a->shortcut() == QKeySequence(QKeySequence::Close)) a->trigger();
+         }
+       }},
+      {"Ctrl+F4", false, [](QMdiSubWindow& f) { QTest::keyClick(f.widget(), Qt::Key_F4, Qt::ControlModifier); }},
+      // Maximised, the window's icon and buttons move into the menu bar.
+      {"the menu bar's close button", true,
+       [bar](QMdiSubWindow&) {
+         QWidget* buttons = bar->cornerWidget(Qt::TopRightCorner);
+         ASSERT_TRUE(buttons);
+         ClickAt(buttons, MenuBarCloseButton(*buttons), false);
+       }},
+      {"a double click on the menu bar's icon", true,
+       [bar](QMdiSubWindow&) {
+         QWidget* icon = bar->cornerWidget(Qt::TopLeftCorner);
+         ASSERT_TRUE(icon);
+         ClickAt(icon, icon->rect().center(), true);
+       }},
+  };
+  auto tryRoads = [&](int kind) {
+    for (const Road& road : roads) {
+      SCOPED_TRACE(std::string(road.name) + (kind == kKindDrawA ? " of A" : " of B"));
+      QPointer<CFrame_View> f = FrameOfKind(kind);
+      ASSERT_TRUE(f);
+      frame()->mdiArea()->setActiveSubWindow(f);
+      if (road.maximised) f->showMaximized();
+      QCoreApplication::processEvents();
+      road.take(*f);
+      FlushDeletes();
+      ASSERT_TRUE(f);
+      EXPECT_TRUE(f->isVisible());
+      EXPECT_EQ(gDrawState.m_windowOpen[kind], -1);
+      f->showNormal();
     }
-  }
-  // Closed by the program, window A comes back with 32810.
-  FrameOfKind(kKindDrawA)->close();
+  };
+  tryRoads(kKindDrawA);
+  tryRoads(kKindDrawB);
+  // Closed by the program, window A comes back with 32810, and no more closable.
+  ASSERT_TRUE(FrameOfKind(kKindDrawA)->CloseByProgram());
   FlushDeletes();
   ASSERT_EQ(FrameOfKind(kKindDrawA), nullptr);
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdReopenA));
   ASSERT_TRUE(FrameOfKind(kKindDrawA));
-  EXPECT_FALSE(FrameOfKind(kKindDrawA)->windowFlags() & Qt::WindowCloseButtonHint);
+  tryRoads(kKindDrawA);
+  EXPECT_TRUE(messages.ids.empty());
 }
 
 TEST_F(DrawingWindowSetup, AFileOfTheOldBrushLayoutTakesTheStyleChosenInTheStyleMenusOnce) {

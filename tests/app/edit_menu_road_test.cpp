@@ -1,6 +1,6 @@
 // The Edit menu as a user works it, with a character written with the mouse or opened
-// from a file: undo after an open, the frame commands of the edit mode and sending to
-// the clipboard.
+// from a file: undo after an open and what a save after it may overwrite, the frame
+// commands of the edit mode and sending to the clipboard.
 #include <QLineEdit>
 #include <QMenuBar>
 #include <functional>
@@ -12,6 +12,7 @@
 #include "app/kind_lookup.h"
 #include "app/tmb_document.h"
 #include "core/canvas/work_canvas.h"
+#include "support/file_bytes.h"
 #include "support/manual_clock.h"
 #include "support/recorded_character.h"
 #include "support/recorded_character_file.h"
@@ -123,6 +124,65 @@ std::vector<Colour> ShownPixels() {
     for (int x = 0; x < s.width(); ++x) all.push_back(s.GetPixel(x, y));
   }
   return all;
+}
+
+TEST_F(EditMenuRoad, BringingBackACharacterAnOpenReplacedNamesNoFileASaveWouldOverwrite) {
+  // Files X and Y: a level stroke in each part, of 5 points in X and 9 in Y.
+  auto writeFile = [this](const char* name, int points) {
+    std::vector<WdfPoint> stroke;
+    for (int k = 0; k < points; ++k) stroke.push_back({100 + 20 * k, 200, k == 0 ? 1 : 0, -1});
+    const std::string path = (dir / name).string();
+    WriteFileBytes(path, BuildWdfFile({CharPart(1, stroke, 40), CharPart(0, stroke, 40)}));
+    return path;
+  };
+  const std::string x = writeFile("x.wdf", 5);
+  const std::string y = writeFile("y.wdf", 9);
+  const std::vector<uint8_t> yBytes = FileBytes(y);
+  StartShown();
+  auto open = [this](const std::string& path) {
+    chooser.Next(path);
+    ASSERT_TRUE(ChooseMenuItem(bar(), {"文件", "打开"}));
+  };
+  auto title = [this] { return frame()->windowTitle().toStdString(); };
+  auto choose = [this](std::initializer_list<const char*> item) { return ChooseMenuItem(bar(), item); };
+  const struct Case {
+    const char* name;
+    std::function<bool()> withX;  // what the user does with X open
+    std::function<bool()> withY;  // and then with Y open
+  } cases[] = {
+      {"undo", [] { return true; },
+       [&] { return choose({"字体", "草書風"}) && choose({"编辑", "还原"}); }},
+      {"the temporary save", [&] { return choose({"编辑", "临时保存", "保存"}); },
+       [&] { return choose({"编辑", "临时保存", "读取"}); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    open(x);
+    ASSERT_TRUE(c.withX());
+    open(y);
+    ASSERT_EQ(RecordA().m_nPoints, 9);
+    ASSERT_NE(title().find("y.wdf"), std::string::npos);
+    ASSERT_TRUE(c.withY());
+    // X's character is back in window A, and nothing names Y any more: the save waits
+    // for the user to choose a file.
+    ASSERT_EQ(RecordA().m_nPoints, 5);
+    EXPECT_EQ(title().find(".wdf"), std::string::npos) << title();
+    EXPECT_FALSE(ChooseMenuItem(bar(), {"文件", "保存"}));
+    frame()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame()));
+    frame()->UpdateAllActions();
+    QTest::keySequence(frame(), QKeySequence::Save);
+    EXPECT_EQ(FileBytes(y), yBytes);
+    // The file the user then chooses takes both windows and is named from then on.
+    const std::string chosen = (dir / "chosen.wdf").string();
+    chooser.Next(chosen);
+    ASSERT_TRUE(ChooseMenuItem(bar(), {"文件", "另存为"}));
+    EXPECT_NE(title().find("chosen.wdf"), std::string::npos) << title();
+    EXPECT_FALSE(FileBytes(chosen).empty());
+    EXPECT_TRUE(MenuItem(bar(), {"文件", "保存"})->isEnabled());
+    EXPECT_EQ(FileBytes(y), yBytes);
+  }
+  EXPECT_TRUE(messages.ids.empty());
 }
 
 TEST_F(EditMenuRoad, FramesDrawnInEditModeAreSeveralWhileSetAndTheFrameItemDeletesThem) {

@@ -153,7 +153,7 @@ TEST_F(FrameCommandValues, OneRedrawValuesComeBackOnEveryPath) {
   EXPECT_EQ(gDrawState.m_bDrawTempOriginalLine, 1);
 
   // The current window is gone: the lookup fails and the values still come back.
-  FrameOfKind(kKindDrawB)->close();
+  FrameOfKind(kKindDrawB)->CloseByProgram();
   FlushDeletes();
   gDrawState.m_nCurDrawKind = kKindDrawB;
   ASSERT_EQ(GetViewOfKind(kKindCurrentDraw), nullptr);
@@ -172,7 +172,7 @@ TEST_F(FrameCommandValues, UndoFollowsTheFlagOfTheCurrentWindow) {
   GetCharDocumentOfKind(kKindDrawB)->engine().SaveUndoCopy();
   EXPECT_TRUE(frame()->QueryCommand(kCmdEditUndo).enabled());
   // Window A closed: B's undo is still there.
-  FrameOfKind(kKindDrawA)->close();
+  FrameOfKind(kKindDrawA)->CloseByProgram();
   FlushDeletes();
   ASSERT_EQ(gDrawState.m_windowOpen[kKindDrawA], 0);
   EXPECT_TRUE(frame()->QueryCommand(kCmdEditUndo).enabled());
@@ -311,7 +311,7 @@ TEST_F(FrameCommandValues, CommandsOfTheDrawingViewReachItFromAnotherActiveWindo
 TEST_F(FrameCommandValues, AfterWindowAClosedOneReopenOpensOneWindowAAtItsOwnSize) {
   const Rect entry = gDrawState.m_layout[kLayoutFrameA];
   ASSERT_GT(entry.Width(), gDrawState.m_layout[kLayoutDrawPane].Width());
-  FrameOfKind(kKindDrawA)->close();
+  FrameOfKind(kKindDrawA)->CloseByProgram();
   FlushDeletes();
   ASSERT_EQ(FrameOfKind(kKindDrawA), nullptr);
   ASSERT_EQ(gDrawState.m_windowOpen[kKindDrawA], 0);

@@ -75,7 +75,7 @@ class FrameCommandWalk : public AppTest {
 
   void Enter(Walk walk) {
     if (walk == Walk::kBClosed && FrameOfKind(kKindDrawB)) {
-      FrameOfKind(kKindDrawB)->close();
+      FrameOfKind(kKindDrawB)->CloseByProgram();
       FlushDeletes();
     }
     frame()->ActivateViewOfKind(walk == Walk::kBCurrent ? kKindDrawB : kKindDrawA, 0);

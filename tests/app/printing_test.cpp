@@ -1,7 +1,7 @@
 // Printing in the running application through a PDF printer: the preview's begin and end
 // around the main window's bar, a cancelled printer dialog, the pictures of the preview
 // window and the image editor and window A's character in both modes on the printed page
-// (read back with poppler's tools), and the preview's commands.
+// (read back with poppler's tools), the name a job carries, and the preview's commands.
 #include <QCoreApplication>
 #include <cstdio>
 #include <fstream>
@@ -13,12 +13,15 @@
 #include "brush/render/brush_state.h"
 #include "core/canvas/work_canvas.h"
 #include "core/document/tmb_doc.h"
+#include "export/picture/picture_file_writer.h"
 #include "imageedit/view/bmp_view_window.h"
 #include "resources/command_ids.h"
 #include "support/checking_tool.h"
+#include "support/file_bytes.h"
 #include "support/picture_files.h"
 #include "support/temp_dir.h"
 #include "support/ui/memory_clipboard.h"
+#include "support/ui/menu_path.h"
 #include "views/pre_view.h"
 #include "views/tmb_view.h"
 #include "views/tmb_view_area.h"
@@ -89,6 +92,19 @@ int PageCount(const std::filesystem::path& pdf) {
     if (line.rfind("Pages:", 0) == 0) return std::stoi(line.substr(6));
   }
   return -1;
+}
+
+// The title of pdf as pdfinfo reads it; empty when it has none.
+std::string PdfTitle(const std::filesystem::path& pdf) {
+  const ToolRun run = RunTool("pdfinfo -enc UTF-8 '" + pdf.string() + "'");
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  std::istringstream lines(run.output);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("Title:", 0) != 0) continue;
+    const size_t start = line.find_first_not_of(' ', 6);
+    return start == std::string::npos ? std::string() : line.substr(start);
+  }
+  return {};
 }
 
 class Printing : public AppTest {
@@ -223,6 +239,39 @@ TEST_F(Printing, TheImageEditorPrintsItsPictureWhenItIsActive) {
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdFilePrintPreview));
   EXPECT_EQ(bar, (std::vector<int>{kCmdHideBar, kCmdShowBar}));
   EXPECT_EQ(editor->editor().m_bPrinting, 0);
+}
+
+TEST_F(Printing, AJobIsNamedAfterTheFileItPrintsOrElseItsWindow) {
+  SkipWithoutPoppler();
+  const std::string character = (dir / "花.wdf").string();
+  WriteFileBytes(character, BuildWdfFile({CharPart(1, {{100, 300, 1, -1}, {400, 300, 0, -1}}, 40), CharPart(0, {})}));
+  Surface picture;
+  ASSERT_TRUE(picture.Create(40, 30, PixelFormat::kColour32));
+  picture.Fill(0x000000);
+  const std::string pictureFile = (dir / "景色.bmp").string();
+  ASSERT_EQ(WritePictureFile(nullptr, &picture, nullptr, pictureFile, 40, 30, kFormatBmp), 1);
+  int jobs = 0;
+  // The title of the PDF that the menu's print item makes.
+  auto print = [&](std::initializer_list<const char*> item) {
+    printing.pdfPath = (dir / ("job" + std::to_string(++jobs) + ".pdf")).string();
+    EXPECT_TRUE(ChooseMenuItem(frame()->menuBar(), item));
+    return PdfTitle(printing.pdfPath);
+  };
+  // Window A's picture before any file is open: the window's name.
+  ViewA();
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"文件", "打印方式", "位图(保持飞白)"}));
+  EXPECT_EQ(print({"文件", "打印"}), "描画ｳｨﾝﾄﾞｳA");
+  // The character file the user opened, in either mode.
+  chooser.Next(character);
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"文件", "打开"}));
+  EXPECT_EQ(print({"文件", "打印"}), "花.wdf");
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"文件", "打印方式", "矢量"}));
+  EXPECT_EQ(print({"文件", "打印"}), "花.wdf");
+  // The image editor prints its picture under the picture file's name.
+  frame()->OnDropFiles({QString::fromStdString(pictureFile)});
+  ASSERT_EQ(frame()->GetActiveViewKind(), kKindImageEditor);
+  EXPECT_EQ(print({"画像ﾌｧｲﾙ", "印刷"}), "景色.bmp");
+  EXPECT_TRUE(messages.ids.empty());
 }
 
 TEST_F(Printing, ThePreviewsSelectionGoesToTheClipboard) {

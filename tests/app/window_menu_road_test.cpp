@@ -51,7 +51,7 @@ TEST_F(WindowMenuRoad, AClosedPreviewOpensAgainFromItsShowItem) {
     EXPECT_FALSE(shown->isMinimized());
     EXPECT_EQ(frame()->ActiveChildFrame(), shown);
     EXPECT_EQ(frame()->GetActiveViewKind(), kKindPreview);
-    ASSERT_TRUE(shown->close());
+    ASSERT_TRUE(shown->CloseByProgram());
     QCoreApplication::processEvents();
     EXPECT_FALSE(shown && shown->isVisible());
     if (deleted) FlushDeletes();

@@ -1,10 +1,14 @@
 // The data folder as the build makes it: the default character file read back through the
-// block reader, and the two default pictures through the bitmap reader.
+// block reader, the two default pictures through the bitmap reader, and nothing else made
+// where the maker runs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "core/bitmap/dib.h"
 #include "core/document/tmb_doc.h"
@@ -15,7 +19,9 @@
 #include "platform/file/binary_file.h"
 #include "platform/gdi/device_context.h"
 #include "support/char_file_fixture.h"
+#include "support/checking_tool.h"
 #include "support/picture_files.h"
+#include "support/temp_dir.h"
 
 namespace tmb::test {
 namespace {
@@ -117,6 +123,23 @@ TEST_F(DefaultFile, ThePicturesReadBackAsPalePapersOfTheCanvasSize) {
     }
   }
   EXPECT_TRUE(messages.ids.empty());
+}
+
+TEST(DataMaker, WritesItsThreeFilesAndNoStoreInTheFolderItRunsIn) {
+  TempDir dir;
+  const ToolRun run = RunTool("cd '" + dir.path().string() + "' && '" TMB_BUILD_DIR "/tamberi_make_data' data 2>&1");
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  std::vector<std::string> made;
+  for (const fs::directory_entry& e : fs::recursive_directory_iterator(dir.path())) {
+    if (!e.is_directory()) made.push_back(fs::relative(e.path(), dir.path()).generic_string());
+  }
+  std::vector<std::string> expected;
+  for (const char* name : {kDefaultCharFile, kDefaultPictureFlowers, kDefaultPictureForest}) {
+    expected.push_back(std::string("data/") + name);
+  }
+  std::sort(made.begin(), made.end());
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(made, expected);
 }
 
 }  // namespace

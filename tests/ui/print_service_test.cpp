@@ -43,6 +43,7 @@ class BlockJob final : public ui::PrintJob {
     return page.StretchToPage(picture, {0, 0, 200, 200}, {2000, 2000}) ? 1 : 0;
   }
   void EndPrinting() override { ++ends; }
+  std::string DocumentName() override { return "block"; }
 
   Surface picture;
   int result = 1;

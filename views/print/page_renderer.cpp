@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/canvas/work_canvas.h"
+#include "core/file/path_helpers.h"
 #include "core/path/path_sequence.h"
 #include "core/state/draw_state.h"
 #include "platform/gdi/device_context.h"
@@ -108,7 +109,7 @@ struct CPrintChoice {
 // The window a page prints (as the print target names it) and its part; false, after a
 // beep and a message saying why, when there is nothing to print.
 bool ChoosePrintSource(CPrintWindows& windows, CPrintChoice& choice) {
-  choice.target = gDrawState.m_nPrintTarget == -1 ? gPrintSourceKind : gDrawState.m_nPrintTarget;
+  choice.target = PrintTargetKind();
   if (!IsPrintKind(choice.target)) {
     tmb::Beep();
     tmb::ShowMessage(kMsgNoPrintWindow);
@@ -142,6 +143,13 @@ bool ChoosePrintSource(CPrintWindows& windows, CPrintChoice& choice) {
 }
 
 }  // namespace
+
+int PrintTargetKind() { return gDrawState.m_nPrintTarget == -1 ? gPrintSourceKind : gDrawState.m_nPrintTarget; }
+
+std::string PrintJobName(int kind) {
+  const std::string& file = kind == kKindImageEditor ? gDrawState.m_szPictureFilePath : gDrawState.m_szCharFilePath;
+  return file.empty() ? PrintWindowName(kind) : GetFileNameOfPath(file);
+}
 
 bool CanRenderPrintPage(CPrintWindows& windows) {
   CPrintChoice choice;

@@ -5,6 +5,8 @@
 // either mode; the image editor and the preview always print their picture.
 #pragma once
 
+#include <string>
+
 #include "platform/gdi/page_context.h"
 
 class CPathSequence;
@@ -34,6 +36,14 @@ constexpr int kMsgPageCopyFailed = 62057;
 constexpr int kMsgNoPrintWindow = 61620;
 constexpr int kMsgPrintWindowClosed = 61621;
 constexpr int kMsgPrintWindowEmpty = 61622;
+
+// The window kind a page prints: the print target, or the window that was active when
+// printing began while the target is the active window.
+int PrintTargetKind();
+// What a print job of window kind is called in the print queue (and in a PDF's title): the
+// file the window shows, the picture file for the image editor and the character file for
+// the others, or the window's name while it shows none.
+std::string PrintJobName(int kind);
 
 // Whether the print settings name something to print: a window that is open, its picture
 // in image mode, and a region when the range asks for one. When not, the user is told

@@ -31,12 +31,13 @@ void CTmbView::RegisterPrintCommands() {
 
 void CTmbView::OnFilePrint(int preview) {
   CWindowPrintJob job(
+      PrintJobName(PrintTargetKind()),
       [] {
         CViewPrintWindows windows;
         return CanRenderPrintPage(windows);
       },
-      [this](bool p) { OnBeginPrinting(p ? 1 : 0); },
-                      [this](tmb::PageContext& page) { return OnPrint(page); }, [this] { OnEndPrinting(); });
+      [this](bool p) { OnBeginPrinting(p ? 1 : 0); }, [this](tmb::PageContext& page) { return OnPrint(page); },
+      [this] { OnEndPrinting(); });
   tmb::ui::RunPrintJob(job, preview != 0);
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -244,6 +245,57 @@ TEST_F(CharDocument, AFailedLoadKeepsTheWindowsUndo) {
       }
     }
   }
+}
+
+// An undo copy or a temporary save taken before a file was opened over the window holds
+// a character of no file the path names: bringing it back leaves the windows without a
+// current path. A copy taken after the open, a window the open did not reach and an open
+// of settings alone keep the path.
+TEST_F(CharDocument, BringingBackWhatAnOpenReplacedForgetsTheCurrentFile) {
+  const std::string file = NewFile().string();
+  Bytes bad = BuildWdfFile({Block(kPart1, 1), Block(kPart2, 0)});
+  bad[32] = 0xFF;  // 65,535 points
+  bad[33] = 0xFF;
+  const std::string damaged = WriteBytes("bad.wdf", bad).string();
+  const struct Case {
+    const char* name;
+    int mode;
+    int settingsOnly;
+    std::function<void(CTmbDoc&)> afterOpen;
+    BaseRecord which;
+    bool forgets;
+  } cases[] = {
+      {"undo of the open", kSelectAtoA_BtoB, 0, [](CTmbDoc&) {}, kBaseUndo, true},
+      {"temporary save before the open", kSelectBtoA, 0, [](CTmbDoc&) {}, kBaseTempSave, true},
+      {"undo kept by a failed open", kSelectAtoA_BtoB, 0, [&](CTmbDoc& a) { a.LoadFile(damaged, 0); },
+       kBaseUndo, true},
+      {"undo of an edit after the open", kSelectAtoA_BtoB, 0, [](CTmbDoc& a) { a.SaveUndoCopy(); }, kBaseUndo,
+       false},
+      {"temporary save after the open", kSelectAtoA_BtoB, 0, [](CTmbDoc& a) { a.TempSave(); }, kBaseTempSave,
+       false},
+      {"a window the open did not reach", kSelectBtoB, 0, [](CTmbDoc&) {}, kBaseUndo, false},
+      {"an open of settings alone", kSelectAtoA_BtoB, 1, [](CTmbDoc&) {}, kBaseUndo, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Reset();
+    A().SaveUndoCopy();
+    A().TempSave();
+    gDrawState.m_szCharFilePath = "/earlier.wdf";
+    A().m_bHasPath = B().m_bHasPath = 1;
+    gFileSelect.m_nMode = c.mode;
+    ASSERT_EQ(A().LoadFile(file, c.settingsOnly), 1);
+    c.afterOpen(A());
+    const std::string path = gDrawState.m_szCharFilePath;
+    const int updates = windows->updates;
+    ASSERT_EQ(A().RestoreBase(c.which), 1);
+    EXPECT_EQ(gDrawState.m_szCharFilePath, c.forgets ? std::string() : path);
+    EXPECT_EQ(A().m_bHasPath + B().m_bHasPath, c.forgets ? 0 : 2);
+    // The title follows.
+    EXPECT_EQ(windows->updates, updates + (c.forgets ? 1 : 0));
+  }
+  // Spent, the undo brings nothing back.
+  EXPECT_EQ(A().RestoreBase(kBaseUndo), 0);
 }
 
 TEST_F(CharDocument, ThePathChangesOnlyWithASuccessfulLoad) {
