@@ -31,14 +31,14 @@ int CDlg220::SpanFrames() const {
 std::vector<tmb::ui::Binding> CDlg220::Bindings() {
   using namespace tmb::ui;
   return {
-      Slider(kShiftSlider, &m_nSlider440, 0, 0, 0, "440"),
-      Slider(kStretchSlider, &m_nSlider435, 0, kStretchMax, 0, "435"),
+      SliderBeside(kShiftSlider, &m_nSlider440, 0, 0, kShiftEdit, "440"),
+      SliderBeside(kStretchSlider, &m_nSlider435, 0, kStretchMax, kStretchEdit, "435"),
       Slider(415, &m_nSlider415, 0, kPercentMax, 0, "415"),
       Slider(414, &m_nSlider414, 0, kPercentMax, 0, "414"),
       Slider(412, &m_nSlider412, 0, kPercentMax, 0, "412"),
       Slider(413, &m_nSlider413, 0, kPercentMax, 0, "413"),
       Slider(411, &m_nSlider411, 0, kPercentMax, 0, "411"),
-      Slider(kSplitSlider, &m_nSlider409, 0, kPercentMax, 0, "409"),
+      SliderBeside(kSplitSlider, &m_nSlider409, 0, kPercentMax, kSplitEdit, "409"),
       Slider(333, &m_nSlider333, 0, kPercentMax, 0, "333"),
       UnsignedEdit(306, &m_nFrames, 0, std::numeric_limits<int>::max(), "コマ枚数"),
       TextEdit(308, &m_strName, "ファイル名基本部"),

@@ -43,7 +43,8 @@ std::vector<tmb::ui::Binding> CZoomForm::Bindings() {
 
 std::vector<tmb::ui::Binding> CGuideLineDlg::Bindings() {
   using namespace tmb::ui;
-  // The arrows run over the whole paper; the edits keep their own limits, which OK checks.
+  // The arrows run over the whole paper; the edits keep their own limits, which OK checks:
+  // the margins take any unsigned number.
   const int paperWidth = static_cast<int>(CanvasSide(gWorkCanvas.m_width));
   const int paperHeight = static_cast<int>(CanvasSide(gWorkCanvas.m_height));
   return {
@@ -51,9 +52,9 @@ std::vector<tmb::ui::Binding> CGuideLineDlg::Bindings() {
       SpinButton(172, kWidthEdit, 0, paperWidth),
       UnsignedEdit(kHeightEdit, &m_nHeight, 1, kMaxHeight, "高"),
       SpinButton(173, kHeightEdit, 0, paperHeight),
-      UnsignedEdit(kRightEdit, &m_nRight, 0, unsigned(paperWidth), "右边距"),
+      UnsignedEdit(kRightEdit, &m_nRight, 0, kMaxMargin, "右边距"),
       SpinButton(174, kRightEdit, 0, paperWidth),
-      UnsignedEdit(kTopEdit, &m_nTop, 0, unsigned(paperHeight), "上边距"),
+      UnsignedEdit(kTopEdit, &m_nTop, 0, kMaxMargin, "上边距"),
       SpinButton(175, kTopEdit, 0, paperHeight),
       RadioGroup(132, &m_nDisplay, {"仅在选择时", "总是", "与文字一致时"}, "显示"),
   };

@@ -4,6 +4,7 @@
 // are taken from the work canvas each time a dialog opens.
 #pragma once
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,7 @@ class CGuideLineDlg : public tmb::ui::ModalDialog {
  public:
   static constexpr unsigned kMaxWidth = 1000;
   static constexpr unsigned kMaxHeight = 1500;
+  static constexpr unsigned kMaxMargin = std::numeric_limits<unsigned>::max();
   static constexpr int kWidthEdit = 102, kHeightEdit = 103, kRightEdit = 105, kTopEdit = 108;
 
   CGuideLineDlg() : ModalDialog(150, "参考线") {}

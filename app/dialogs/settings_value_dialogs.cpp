@@ -30,13 +30,10 @@ std::vector<tmb::ui::Binding> CStdSettingForm::Bindings() {
 }
 
 void CStdSettingForm::OnInitDialog(tmb::ui::DialogWindow& window) {
-  // A copy between the windows is named as its menu item names it; its values come from
-  // the other window. Outside mode 0 the same dialog only chooses what to save or load.
-  // Either way no source of settings is offered.
-  const bool copy = m_values.m_nCopy == 1 || m_values.m_nCopy == 2;
-  if (!copy && m_values.m_nMode == 0) return;
-  window.setWindowTitle(copy ? QString::fromUtf8(m_values.m_nCopy == 1 ? "窗口间复制 A→B" : "窗口间复制 B→A")
-                             : QString::fromStdString(tmb::LoadStringText(kCaptionString)));
+  // Outside mode 0 the same dialog only chooses what to save or load: it says so and
+  // offers no source of settings.
+  if (m_values.m_nMode == 0) return;
+  window.setWindowTitle(QString::fromStdString(tmb::LoadStringText(kCaptionString)));
   for (int id : {kSourceRadio, kSourceRadio + 1, kSourceFrame}) window.EnableControl(id, false);
 }
 

@@ -157,7 +157,6 @@ void CCharData::LoadSettingsFromSlot(bool second) {
 
 int CCharData::CopySettingsWithDialog(int source, bool second) {
   CStdSettingDlg& dialog = gStdSettingDlgs[source == 0 ? 0 : 1];
-  dialog.m_nCopy = source;
   if (dialog.DoModal() != tmb::kAnswerOk) return 0;
   const int pair = second ? 1 : 0;
   if (source == 0) {

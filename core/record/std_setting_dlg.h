@@ -25,7 +25,6 @@ class CStdSettingDlg {
   int m_bCharacter = 0;
   int m_bEffect = 0;
   int m_nSource = 0;  // 0: the first source option (the start-up settings file's slots)
-  int m_nCopy = 0;    // the copy between the windows it chooses for: 1 A to B, 2 B to A; 0 none
 };
 
 // The two application-wide instances: [0] for the settings of a slot, [1] for the copies

@@ -45,12 +45,20 @@ Binding RadioGroup(int id, int* member, std::vector<std::string> buttons, std::s
 }
 
 Binding Slider(int id, int* member, int min, int max, int buddy, std::string label) {
-  return Line(id, BindKind::kSlider, member, double(min), double(max), std::move(label), {}, buddy);
+  Binding b = Line(id, BindKind::kSlider, member, double(min), double(max), std::move(label), {}, buddy);
+  b.beside = buddy;
+  return b;
 }
 
 Binding ScaledSlider(int id, int* member, int min, int max, int buddy, int factor, std::string label) {
   Binding b = Slider(id, member, min, max, buddy, std::move(label));
   b.factor = factor == 0 ? 1 : factor;
+  return b;
+}
+
+Binding SliderBeside(int id, int* member, int min, int max, int edit, std::string label) {
+  Binding b = Slider(id, member, min, max, 0, std::move(label));
+  b.beside = edit;
   return b;
 }
 
@@ -74,7 +82,9 @@ Binding PushButton(int id, std::string label) {
 }
 
 Binding SpinButton(int id, int buddy, int min, int max) {
-  return Line(id, BindKind::kSpin, std::monostate{}, double(min), double(max), {}, {}, buddy);
+  Binding b = Line(id, BindKind::kSpin, std::monostate{}, double(min), double(max), {}, {}, buddy);
+  b.beside = buddy;
+  return b;
 }
 
 Binding ListBox(int id, std::vector<std::string>* member, std::string label) {

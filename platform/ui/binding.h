@@ -35,6 +35,7 @@ struct Binding {
   std::string label;                 // text beside the control, or the group's caption
   std::vector<std::string> options;  // radio buttons (ids id, id + 1, ...) or combo items
   int buddy = 0;                     // slider, spin: the edit it mirrors; button: its action number
+  int beside = 0;                    // slider, spin: the edit whose row it stands in, right of it
   int factor = 1;                    // slider: its edit shows the position times factor
   std::vector<int> ids;              // radio buttons whose ids do not follow each other
   std::function<Colour()> colour;    // swatch: the colour it shows, read at each paint
@@ -52,6 +53,9 @@ Binding Slider(int id, int* member, int min, int max, int buddy, std::string lab
 // A slider whose edit shows the position times factor and which stands at the edit's
 // value divided by factor (rounded toward zero); member, when given, gets the edit's value.
 Binding ScaledSlider(int id, int* member, int min, int max, int buddy, int factor, std::string label);
+// A slider that stands beside edit, which its dialog keeps in step with it on a scale of
+// its own: the form mirrors nothing between them.
+Binding SliderBeside(int id, int* member, int min, int max, int edit, std::string label);
 Binding ComboIndex(int id, int* member, std::vector<std::string> items, std::string label);
 // A button that stores action into the dialog's action member and ends it as OK does.
 Binding ActionButton(int id, int action, std::string label);

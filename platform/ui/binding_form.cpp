@@ -14,9 +14,9 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QSpinBox>
-#include <QStyle>
-#include <QStyleOptionSpinBox>
+#include <QToolButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "platform/service/messages.h"
 #include "platform/ui/list_rows.h"
@@ -54,18 +54,37 @@ constexpr int kTextEditChars = 24;
 bool FollowsEdits(BindKind kind) { return kind == BindKind::kSlider || kind == BindKind::kSpin; }
 
 // The up and down arrows beside an edit: the edit shows the number, the arrows only step
-// it, so the value is shown once.
+// it, so the value is shown once. Two whole buttons, one above the other, cover the box,
+// which is as high as a spin box and as wide as the style draws a button with an arrow;
+// the layout gives it that size.
 class ArrowSpin final : public QSpinBox {
  public:
   explicit ArrowSpin(QWidget* parent) : QSpinBox(parent) {
     lineEdit()->hide();
     setFocusPolicy(Qt::NoFocus);
-    QStyleOptionSpinBox option;
-    initStyleOption(&option);
-    option.rect = QRect(0, 0, 100, 24);
-    const QRect up = style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, this);
-    setFixedWidth(up.width() + 2 * style()->pixelMetric(QStyle::PM_SpinBoxFrameWidth, &option, this) + 2);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    for (auto [arrow, step] : {std::pair{Qt::UpArrow, 1}, std::pair{Qt::DownArrow, -1}}) {
+      auto* button = new QToolButton(this);
+      button->setArrowType(arrow);
+      button->setAutoRepeat(true);
+      button->setFocusPolicy(Qt::NoFocus);
+      button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+      connect(button, &QToolButton::clicked, this, [this, step = step] { stepBy(step); });
+      column->addWidget(button);
+    }
   }
+  QSize sizeHint() const override {
+    const QToolButton* up = findChild<QToolButton*>();
+    return {up->sizeHint().width(), QSpinBox::sizeHint().height()};
+  }
+  QSize minimumSizeHint() const override { return sizeHint(); }
+
+ protected:
+  // The buttons cover the box: the spin box itself draws nothing.
+  void paintEvent(QPaintEvent*) override {}
 };
 
 }  // namespace
@@ -89,7 +108,7 @@ QWidget* BindingForm::Control(int id) const {
 void BindingForm::Build() {
   BuildRows();
   // Placed while the form is made, so that it has its final size before it is first shown.
-  PlaceArrowsBesideEdits();
+  PlaceBesideEdits();
 }
 
 void BindingForm::BuildRows() {
@@ -209,6 +228,8 @@ QWidget* BindingForm::BuildControl(const Binding& b) {
     case BindKind::kSlider: {
       auto* slider = new QSlider(Qt::Horizontal, this);
       slider->setRange(static_cast<int>(b.min), static_cast<int>(b.max));
+      // A window squeezed to fit the screen keeps its sliders long enough to drag.
+      slider->setMinimumWidth(slider->sizeHint().width());
       // Every step of a drag, not only its end, reaches the edit.
       connect(slider, &QSlider::valueChanged, this, [this, index = &b - table_.data()](int position) {
         const Binding& line = table_[static_cast<size_t>(index)];
@@ -403,7 +424,7 @@ bool BindingForm::SaveOne(const Binding& b) {
   return true;
 }
 
-void BindingForm::PlaceArrowsBesideEdits() {
+void BindingForm::PlaceBesideEdits() {
   // The grid that holds control, and its cell there.
   struct Cell {
     QGridLayout* grid = nullptr;
@@ -419,20 +440,25 @@ void BindingForm::PlaceArrowsBesideEdits() {
     }
     return cell;
   };
-  // The arrows first, then a slider after them: each takes the first free cell of the
+  // The arrows first, then a slider after them: each takes the first free cells of the
   // edit's row.
   for (BindKind kind : {BindKind::kSpin, BindKind::kSlider}) {
     for (const Binding& b : table_) {
-      // A slider with a caption of its own keeps its row beside the caption.
-      if (b.kind != kind || b.buddy <= 0 || (kind == BindKind::kSlider && !b.label.empty())) continue;
+      if (b.kind != kind || b.beside <= 0) continue;
       QWidget* control = Control(b.id);
-      const Cell edit = cellOf(Control(b.buddy));
+      const Cell edit = cellOf(Control(b.beside));
       const Cell own = cellOf(control);
-      if (!control || !edit.grid || !own.grid || !qobject_cast<QLineEdit*>(Control(b.buddy))) continue;
-      own.grid->removeWidget(control);
+      if (!control || !edit.grid || !own.grid || !qobject_cast<QLineEdit*>(Control(b.beside))) continue;
+      // A slider's caption (its two ends, "弱 - 強") stood left of it and follows it right.
+      QLayoutItem* caption = own.column > 0 ? own.grid->itemAtPosition(own.row, 0) : nullptr;
+      QWidget* label = caption ? caption->widget() : nullptr;
       int column = edit.column + edit.columns;
       while (edit.grid->itemAtPosition(edit.row, column)) ++column;
-      edit.grid->addWidget(control, edit.row, column);
+      for (QWidget* moved : {control, label}) {
+        if (!moved) continue;
+        own.grid->removeWidget(moved);
+        edit.grid->addWidget(moved, edit.row, column++, Qt::AlignVCenter);
+      }
     }
   }
 }

@@ -73,8 +73,9 @@ class BindingForm : public QWidget {
   bool loading_ = false;
   std::function<void(int)> onAction_;
   std::function<void(int, Notify)> onNotify_;
-  // The arrows and the slider of an edit stand in its row, right of it.
-  void PlaceArrowsBesideEdits();
+  // The arrows and the slider of an edit stand in its row, right of it, the slider's
+  // caption after it.
+  void PlaceBesideEdits();
 };
 
 }  // namespace tmb::ui

@@ -57,7 +57,8 @@ std::vector<tmb::ui::Binding> ColourSlotEditor::Bindings(const std::vector<std::
     } else {
       lines.push_back(TextEdit(m_controls.edits[c], nullptr, kChannelNames[c]));
     }
-    lines.push_back(Slider(m_controls.sliders[c], nullptr, 0, sliderMax, 0, std::string()));
+    // The editor moves a slider and its edit itself, through its own scale.
+    lines.push_back(SliderBeside(m_controls.sliders[c], nullptr, 0, sliderMax, m_controls.edits[c], std::string()));
   }
   return lines;
 }

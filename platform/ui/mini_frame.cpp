@@ -54,6 +54,13 @@ void MiniFrame::resizeEvent(QResizeEvent* event) {
   if (old.isValid() && (event->size().width() > old.width() || event->size().height() > old.height())) KeepOnScreen();
 }
 
+void MiniFrame::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // A hidden frame that grew (its sheet brought a taller page in front for its next
+  // showing) learns of its new size only now, with no old size to compare.
+  KeepOnScreen();
+}
+
 void MiniFrame::KeepOnScreen() {
   const QScreen* shown = screen();
   if (!shown) return;

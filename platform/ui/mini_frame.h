@@ -1,8 +1,9 @@
 // A mini frame: a small tool window that floats above the main window and holds one
 // widget, such as a property sheet. It has a caption with a close button, and Escape
 // closes it as that button does, so it can be closed where no window manager draws one.
-// A frame that grows with its content (a sheet turning to a taller page) or is centred
-// keeps itself on the screen's available area, moving up and left as far as it must.
+// A frame that grows with its content (a sheet turning to a taller page), is shown again
+// or is centred keeps itself on the screen's available area, moving up and left as far as
+// it must.
 #pragma once
 
 #include <QWidget>
@@ -23,6 +24,7 @@ class MiniFrame : public QWidget {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   // Moves the frame (its outer edges) into the available area of its screen; a frame

@@ -1,6 +1,7 @@
-// The dialogs the Help and Edit menus open that only tell or choose: the about box with
-// its one button below the version, and the copy between the windows named as its item,
-// which once accepted brings the target window in front under a refreshed main title.
+// The dialogs the Help, Edit and Settings menus open that only tell or choose: the about
+// box with its one button below the version, and the standard settings, under their own
+// caption with their source offered whichever item opens them, which for a copy between
+// the windows once accepted bring the target window in front under a refreshed main title.
 #include <QAbstractButton>
 #include <QLabel>
 #include <QMenuBar>
@@ -40,24 +41,27 @@ TEST_F(AboutAndCopyRoad, TheAboutBoxShowsTheVersionAboveItsOneButton) {
   EXPECT_EQ(dialogs.shown, std::vector<int>{322});
 }
 
-TEST_F(AboutAndCopyRoad, TheCopyBetweenTheWindowsIsNamedAsItsItem) {
-  QStringList titles;
-  for (int k = 0; k < 2; ++k) {
-    dialogs.Then([&titles](ui::DialogWindow& d) {
-      titles << d.windowTitle();
+// The standard settings, the copies between the windows included, keep the caption of
+// their own and offer their source of settings: only the choice of what to save or load,
+// which no item opens, takes another caption and greys the source.
+TEST_F(AboutAndCopyRoad, TheStandardSettingsKeepTheirCaptionAndSourceWhicheverItemOpensThem) {
+  constexpr int kSourceControls[] = {252, 470, 471};  // "设置值", "启动时使用的设置文件", "默认值"
+  const std::initializer_list<const char*> items[] = {
+      {"设置", "標準設定"}, {"编辑", "窗口间复制", "A→B"}, {"编辑", "窗口间复制", "B→A"}};
+  for (const auto& item : items) {
+    SCOPED_TRACE(*(item.end() - 1));
+    QString title;
+    std::vector<bool> enabled;
+    dialogs.Then([&](ui::DialogWindow& d) {
+      title = d.windowTitle();
+      for (int id : kSourceControls) enabled.push_back(d.Control(id) && d.Control(id)->isEnabled());
       return ui::kIdCancel;
     });
+    ASSERT_TRUE(ChooseMenuItem(bar(), item));
+    EXPECT_EQ(dialogs.shown.back(), 194);
+    EXPECT_EQ(title, QStringLiteral("标准设置"));
+    EXPECT_EQ(enabled, std::vector<bool>(3, true));
   }
-  ASSERT_TRUE(ChooseMenuItem(bar(), {"编辑", "窗口间复制", "A→B"}));
-  ASSERT_TRUE(ChooseMenuItem(bar(), {"编辑", "窗口间复制", "B→A"}));
-  EXPECT_EQ(titles, (QStringList{QStringLiteral("窗口间复制 A→B"), QStringLiteral("窗口间复制 B→A")}));
-  // The standard settings keep their own name.
-  dialogs.Then([&titles](ui::DialogWindow& d) {
-    titles << d.windowTitle();
-    return ui::kIdCancel;
-  });
-  ASSERT_TRUE(ChooseMenuItem(bar(), {"设置", "標準設定"}));
-  EXPECT_EQ(titles.last(), QStringLiteral("标准设置"));
 }
 
 TEST_F(AboutAndCopyRoad, AnAcceptedCopyBringsTheTargetWindowInFrontWithTheMainTitleRefreshed) {
@@ -80,25 +84,6 @@ TEST_F(AboutAndCopyRoad, AnAcceptedCopyBringsTheTargetWindowInFrontWithTheMainTi
     EXPECT_EQ(gDrawState.m_nCurDrawKind, c.accept ? kKindDrawB : kKindDrawA) << c.accept;
   }
   EXPECT_EQ(frame()->GetActiveViewKind(), kKindDrawB);
-}
-
-// A copy takes its values from the other window: the source of the standard settings (the
-// start-up file or the defaults) stands greyed, and the standard settings offer it.
-TEST_F(AboutAndCopyRoad, TheCopyBetweenTheWindowsOffersNoSourceOfSettings) {
-  constexpr int kSourceControls[] = {252, 470, 471};  // "设置值", "启动时使用的设置文件", "默认值"
-  struct Case {
-    std::initializer_list<const char*> item;
-    bool sourceEnabled;
-  } cases[] = {{{"编辑", "窗口间复制", "A→B"}, false}, {{"编辑", "窗口间复制", "B→A"}, false}, {{"设置", "標準設定"}, true}};
-  for (const Case& c : cases) {
-    std::vector<bool> enabled;
-    dialogs.Then([&enabled, &kSourceControls](ui::DialogWindow& d) {
-      for (int id : kSourceControls) enabled.push_back(d.Control(id) && d.Control(id)->isEnabled());
-      return ui::kIdCancel;
-    });
-    ASSERT_TRUE(ChooseMenuItem(bar(), c.item));
-    EXPECT_EQ(enabled, std::vector<bool>(3, c.sourceEnabled)) << *(c.item.end() - 1);
-  }
 }
 
 }  // namespace

@@ -1,15 +1,17 @@
 // Every item of the menus, toolbar and keys of the main window, tried in the states a user
 // meets: each is enabled and runs its handler. Dialogs, choosers and questions are
-// cancelled; the idle update pass never beeps and the main window stays open. With a
-// real character in both windows and window A or B current, every item of the menu bar
-// (popups and the style menus built as they open), of the drawing view's right-click
-// menus in each of its modes, of the image editor's menu bar and of the preview's
-// right-click menu, and every toolbar button, is chosen as a user chooses it: none beeps
-// (the update pass neither), every dialog (with the dialogs its buttons open) and every
-// floating window fits a 1,024 x 768 screen, and every floating window left closes with
-// Escape.
+// cancelled; the idle update pass never beeps and the main window stays open. On a screen
+// of 1,024 x 768, with a real character in both windows and window A or B current, every
+// item of the menu bar (popups and the style menus built as they open), of the drawing
+// view's right-click menus in each of its modes, of the image editor's menu bar and of the
+// preview's right-click menu, and every toolbar button, is chosen as a user chooses it:
+// none beeps (the update pass neither), every dialog (with the dialogs its buttons open)
+// and every floating window, each tab of a sheet shown, lies on the screen with its
+// sliders and arrows beside their edits, no dialog stays open, and every floating window
+// left closes with Escape.
 #include <QAction>
 #include <QApplication>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -30,6 +32,7 @@
 #include "support/recorded_character_file.h"
 #include "support/temp_dir.h"
 #include "support/manual_clock.h"
+#include "support/ui/control_placement.h"
 #include "support/ui/menu_walk.h"
 #include "support/ui/pen_events.h"
 #include "imageedit/view/bmp_view_window.h"
@@ -173,6 +176,9 @@ class RealCharacterWalk : public AppTest {
  protected:
   void SetUp() override {
     AppTest::SetUp();
+    // The program measures the screen itself, as it does on the user's desktop.
+    theApp.SetScreenMetrics(std::nullopt);
+    ASSERT_EQ(QGuiApplication::primaryScreen()->geometry(), QRect(0, 0, kScreenWidth, kScreenHeight));
     // The recorded character in window A and, read from the same file, in window B.
     path = (dir / "walk.wdf").string();
     ASSERT_TRUE(WriteRecordedCharacterFile(path));
@@ -193,7 +199,9 @@ class RealCharacterWalk : public AppTest {
     if (depth > 1) ++nested;
     d.show();
     QCoreApplication::processEvents();
-    CheckFits(d, "dialog " + std::to_string(d.templateId()));
+    const std::string name = "dialog " + std::to_string(d.templateId());
+    CheckFits(d, name);
+    CheckPlacement(d, name);
     if (depth == 1 && d.form()) {
       for (const ui::Binding& b : d.form()->table()) {
         if (b.kind != ui::BindKind::kPush || kButtonsNotPressed.count({d.templateId(), b.id})) continue;
@@ -208,10 +216,16 @@ class RealCharacterWalk : public AppTest {
   }
   void CheckFits(QWidget* w, const std::string& name) {
     const QRect r = w->frameGeometry();
-    EXPECT_LE(r.width(), kScreenWidth) << name << " is wider than the screen";
-    EXPECT_LE(r.height() + kTitleBar, kScreenHeight) << name << " is taller than the screen";
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->geometry().contains(r))
+        << name << " at " << r.x() << "," << r.y() << " sized " << r.width() << " x " << r.height()
+        << " reaches past the screen";
+    EXPECT_LE(r.height() + kTitleBar, kScreenHeight) << name << " leaves no room for its title bar";
   }
   void CheckFits(QWidget& w, const std::string& name) { CheckFits(&w, name); }
+  // The sliders and arrows of every form shown in window stand beside their edits.
+  static void CheckPlacement(const QWidget& window, const std::string& name) {
+    for (const std::string& fault : MisplacedInWindow(window, name)) ADD_FAILURE() << fault;
+  }
 
   // The character opened into both windows, with a frame set around a part of it.
   void LoadCharacters() {
@@ -255,23 +269,31 @@ class RealCharacterWalk : public AppTest {
     if (scene == Scene::kEditing) view->SetEditMode(CTmbView::kModeEdit);
     if (scene == Scene::kConverted) GetCharDocumentOfKind(kind)->DrawnRecord()->m_param[kParamDisplayMode] = 1;
   }
-  // After one item: the main window is there, nothing beeped since beeps, and every
-  // floating window fits the screen and closes with Escape.
+  // After one item: the main window is there, nothing beeped since beeps, no dialog
+  // stays open, and every floating window fits the screen with each of its tabs and
+  // closes with Escape.
   void CheckAfter(const std::string& what, int beeps) {
     SCOPED_TRACE(what);
     ASSERT_FALSE(main.isNull());
     ASSERT_TRUE(main->isVisible());
-    EXPECT_EQ(messages.beeps, beeps) << "a beep";
     QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "a dialog stays open";
     for (QWidget* window : QApplication::topLevelWidgets()) {
       if (window == main || !window->isVisible() || qobject_cast<QMenu*>(window)) continue;
-      const std::string name = window->objectName().toStdString();
+      const std::string name =
+          (window->objectName().isEmpty() ? window->windowTitle() : window->objectName()).toStdString();
       CheckFits(window, name);
+      CheckPlacement(*window, name);
+      ClickEachTab(*window, name, [&](const std::string& page) {
+        CheckFits(window, page);
+        CheckPlacement(*window, page);
+      });
       QWidget* focus = window->focusWidget() ? window->focusWidget() : window;
       QTest::keyClick(focus, Qt::Key_Escape);
       EXPECT_FALSE(window->isVisible()) << name << " stays after Escape";
       window->close();
     }
+    EXPECT_EQ(messages.beeps, beeps) << "a beep";
     ++run;
   }
   // Each of items chosen once, in a state of its own made by prepare. choose chooses

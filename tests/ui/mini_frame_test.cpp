@@ -1,5 +1,5 @@
-// A mini frame whose content grows, or which is centred over an owner reaching past the
-// screen, keeps itself on the screen's available area.
+// A mini frame whose content grows, also while it is hidden, or which is centred over an
+// owner reaching past the screen, keeps itself on the screen's available area.
 #include <QApplication>
 #include <QScreen>
 #include <gtest/gtest.h>
@@ -55,6 +55,22 @@ TEST_F(GrowingFrame, AFrameThatStillFitsStaysWhereItIs) {
   const QPoint placed = frame.frameGeometry().topLeft();
   Grow({300, 260});
   EXPECT_EQ(frame.frameGeometry().topLeft(), placed);
+}
+
+TEST_F(GrowingFrame, AFrameThatGrewWhileHiddenIsBackOnTheScreenWhenShownAgain) {
+  const QRect area = Area();
+  const QSize outer = frame.frameGeometry().size();
+  frame.move(area.right() - outer.width() - 10, area.bottom() - outer.height() - 20);
+  QCoreApplication::processEvents();
+  frame.hide();
+  content->setMinimumSize(300, 260);
+  frame.adjustSize();
+  frame.show();
+  QCoreApplication::processEvents();
+  const QRect shown = frame.frameGeometry();
+  EXPECT_EQ(shown.height(), outer.height() + 110);
+  EXPECT_TRUE(area.contains(shown)) << "within the screen";
+  EXPECT_EQ(shown.bottom(), area.bottom()) << "moved up only as far as it must";
 }
 
 TEST_F(GrowingFrame, AFrameTallerThanTheScreenKeepsItsTopLeftCornerOnIt) {
