@@ -11,13 +11,13 @@
 #include "app/main_frame.h"
 #include "app/settings/settings_glue.h"
 #include "app/tmb_document.h"
-#include "convert/presets/style_values.h"
 #include "core/record/param_defaults.h"
 #include "resources/command_ids.h"
 #include "resources/style_commands.h"
 
 namespace {
 
+constexpr int kKeepConversionParam = 380;
 constexpr int kStandardSettingsAction = 3;
 
 // Changes the drawn record of the current drawing window and marks its outline for a
@@ -44,11 +44,9 @@ void CMainFrame::RegisterSettingCommands() {
   OnCommand(tmb::kCmdAutoRegistration, [] { RunAutoRegistrationCommand(); });
   OnUpdate(tmb::kCmdAutoRegistration, [](tmb::ui::CommandUpdate& u) { u.SetCheck(IsAutoRegistrationOn()); });
 
-  // The style commands take their switch from the record they start from, not from the
-  // window's character, whose values they replace before they read it.
-  OnCommand(tmb::kCmdKeepConversion, [] { Toggle(StyleDefaultsRecord().m_param, kStyleKeepParam); });
+  OnCommand(tmb::kCmdKeepConversion, [] { ChangeCurrentRecord([](ParamBlock& p) { Toggle(p, kKeepConversionParam); }); });
   OnUpdate(tmb::kCmdKeepConversion,
-           CheckFromRecord([](const CCharDataFull&) { return StyleDefaultsRecord().m_param[kStyleKeepParam] != 0; }));
+           CheckFromRecord([](const CCharDataFull& rec) { return rec.m_param[kKeepConversionParam] != 0; }));
 
   for (const SwitchCommand& c : SwitchCommands()) {
     const int index = kStyleFlagFirst + c.i;

@@ -16,8 +16,6 @@ constexpr int kShapeModeOneColour = 3;
 
 }  // namespace
 
-CCharDataFull& StyleDefaultsRecord() { return gCharSlots[0]; }
-
 bool StyleApplies(int id) { return id == kStyleFromStyleMenus || PresetOfStyleCommand(id) >= 0; }
 
 CStyleSavedValues SaveStyleValues(const CCharDataFull& rec) { return {rec.m_param, rec.m_paramMax, rec.m_rangeFrom}; }
@@ -25,11 +23,14 @@ CStyleSavedValues SaveStyleValues(const CCharDataFull& rec) { return {rec.m_para
 bool SetStyleValues(CCharDataFull& rec, int id, int slot, const CStyleSavedValues& saved) {
   // The defaults are those of the parameters alone: a style must not take the points, the
   // texts or the background pictures with it.
-  const CCharDataFull& defaults = StyleDefaultsRecord();
+  const CCharDataFull& defaults = gCharSlots[0];
   for (int k = 0; k < kParamCount; ++k) {
     if (k != kUncopiedParam) rec.m_param[size_t(k)] = defaults.m_param[size_t(k)];
   }
   rec.CopySettingsByCategory(kCategoryBrush, &gCharSlots[slot]);
+  // The keep switch is the user's, set on this character by its menu item: the defaults
+  // must not replace it before the end of the style reads it.
+  rec.m_param[kStyleKeepParam] = saved.params[kStyleKeepParam];
   rec.m_bConvertRequested = 1;
   if (id != kStyleFromStyleMenus) {
     gPresetList.Apply(rec.m_param, PresetOfStyleCommand(id));
@@ -46,7 +47,6 @@ bool SetStyleValues(CCharDataFull& rec, int id, int slot, const CStyleSavedValue
 }
 
 void EndStyleValues(CCharDataFull& rec, const CStyleSavedValues& saved, bool styled) {
-  // The switch is read as the style left it: the defaults with the style's values.
   if (!styled || !rec.m_param[kStyleKeepParam]) {
     rec.m_param = saved.params;
     rec.m_paramMax = saved.maxima;

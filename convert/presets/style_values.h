@@ -10,11 +10,6 @@ class CCharDataFull;
 // Parameter 380 on: a style's values stay after the drawing; off: they were a preview.
 constexpr int kStyleKeepParam = 380;
 
-// The record whose parameters a style command starts from (character slot 0). Its keep
-// switch is the one the command reads after the drawing, so the switch the user sets for
-// the style commands is this record's.
-CCharDataFull& StyleDefaultsRecord();
-
 // Whether style id can be applied: a style command with a preset, or id -1, the style
 // menus (their chosen style, or while none is chosen the defaults alone).
 bool StyleApplies(int id);

@@ -9,7 +9,6 @@
 #include "app/conversion_switches.h"
 #include "app/kind_lookup.h"
 #include "app/tmb_document.h"
-#include "core/record/char_slots.h"
 #include "core/record/param_defaults.h"
 #include "resources/command_ids.h"
 #include "support/ui/paint_counter.h"
@@ -124,15 +123,13 @@ TEST_F(FrameCommandValues, AllOnAllOffAndKeepingTheConversionValues) {
   EXPECT_EQ(rec.m_param[309], expected[309]);
   EXPECT_EQ(rec.m_param[374], expected[374]);
 
-  // The switch that keeps a style's values is the one of the record the style commands
-  // start from; the windows' characters keep theirs.
-  const int keep = gCharSlots[0].m_param[380];
-  const int keepA = Record(kKindDrawA).m_param[380], keepB = rec.m_param[380];
+  const int keep = rec.m_param[380];
+  rec.m_nOutlineDirty = 0;
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdKeepConversion));
-  EXPECT_EQ(gCharSlots[0].m_param[380], keep ? 0 : 1);
-  EXPECT_EQ(Checked(kCmdKeepConversion), gCharSlots[0].m_param[380] != 0);
-  EXPECT_EQ(Record(kKindDrawA).m_param[380], keepA);
-  EXPECT_EQ(rec.m_param[380], keepB);
+  EXPECT_EQ(rec.m_param[380], keep ? 0 : 1);
+  EXPECT_EQ(rec.m_nOutlineDirty, 1);
+  EXPECT_EQ(Checked(kCmdKeepConversion), rec.m_param[380] != 0);
+  EXPECT_EQ(Record(kKindDrawA).m_param[380], keep);
 }
 
 TEST_F(FrameCommandValues, OneRedrawValuesComeBackOnEveryPath) {

@@ -115,13 +115,12 @@ class StyleCommands : public DrawingViewTest {
   CTmbView* view = nullptr;
 };
 
-// The keep switch is read after the defaults replaced the user's one: the user's opposite
-// value must not decide.
+// The keep switch is the character's own, not that of the defaults the style starts from.
 TEST_F(StyleCommands, NoConversionIsDrawnOnceThenTheOldValuesReturnOrStay) {
   for (int keep : {0, 1}) {
     SCOPED_TRACE(keep);
-    a.m_param[kStyleKeepParam] = 1 - keep;
-    gCharSlots[0].m_param[kStyleKeepParam] = keep;
+    a.m_param[kStyleKeepParam] = keep;
+    gCharSlots[0].m_param[kStyleKeepParam] = 1 - keep;
     a.m_param[47] = 1;
     const ParamBlock before = a.m_param;
     EXPECT_EQ(view->RunCommand(33138), true);  // 無変換: style 1

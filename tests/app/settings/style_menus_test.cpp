@@ -66,14 +66,14 @@ TEST_F(StyleMenus, TheShippedStylesAppearInTheMenuBarAndGoToTheViewWhenChosen) {
   // The file's version is the style selection of both windows and of every record read.
   for (int kind : {kKindDrawA, kKindDrawB}) EXPECT_EQ(GetCharDocumentOfKind(kind)->DrawnRecord()->m_param[382], 1);
   EXPECT_EQ(FileDialogs().StyleSelection(), 1);
-  // Choosing a style applies it to the current window's record; with the keep switch
-  // (380) of the defaults the style starts from its values stay.
+  // Choosing a style applies it to the current window's record; with the record's keep
+  // switch (380) its values stay, whatever the defaults the style starts from say.
   frame()->ActivateViewOfKind(kKindDrawB, 0);
   CCharDataFull& recA = *GetCharDocumentOfKind(kKindDrawA)->DrawnRecord();
   CCharDataFull& recB = *GetCharDocumentOfKind(kKindDrawB)->DrawnRecord();
   const int32_t cursiveA = recA.m_param[0];
-  gCharSlots[0].m_param[380] = 1;
-  recB.m_param[380] = 0;
+  gCharSlots[0].m_param[380] = 0;
+  recB.m_param[380] = 1;
   recB.m_param[3] = 77;
   ASSERT_TRUE(frame()->QueryCommand(1002).enabled());
   ASSERT_TRUE(frame()->ExecuteCommand(1002));  // 草書風: 崩し 80 over 行書風 over 楷書風
@@ -86,17 +86,16 @@ TEST_F(StyleMenus, TheShippedStylesAppearInTheMenuBarAndGoToTheViewWhenChosen) {
   EXPECT_EQ(recA.m_param[0], cursiveA);
   EXPECT_TRUE(frame()->QueryCommand(1002).checked());
   EXPECT_FALSE(frame()->QueryCommand(1000).checked());
-  // Without the keep switch the record shows the style once and keeps its own values,
-  // whatever the record's own switch said.
-  gCharSlots[0].m_param[380] = 0;
-  recB.m_param[380] = 1;
+  // Without the keep switch the record shows the style once and keeps its own values.
+  gCharSlots[0].m_param[380] = 1;
+  recB.m_param[380] = 0;
   recB.m_param[3] = 77;
   ASSERT_TRUE(frame()->ExecuteCommand(1003));
   EXPECT_EQ(recB.m_param[3], 77);
   EXPECT_EQ(recB.m_param[381], 3);
   // A table item chooses the table whose styles a comparison goes through, then runs the
   // style command 1 (whose preset, with the keep switch on, stays in the record).
-  gCharSlots[0].m_param[380] = 1;
+  recB.m_param[380] = 1;
   ASSERT_TRUE(frame()->ExecuteCommand(2001));
   EXPECT_EQ(gStyleDefRoot.m_nCurTable, 1);
   EXPECT_EQ(recB.m_param[3], 6);

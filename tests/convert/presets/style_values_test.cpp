@@ -69,9 +69,9 @@ class StyleValues : public CharGlobalsTest {
   std::unique_ptr<CCharDataFull> rec = std::make_unique<CCharDataFull>();
 };
 
-// The keep switch that decides is the one the style leaves in the record (the defaults'
-// here, no preset sets it), not the user's from before: with the two different the
-// user's would take the other way.
+// The keep switch that decides is the character's own (no preset sets it), not the one of
+// the defaults the style starts from: with the two different the defaults' would take the
+// other way.
 TEST_F(StyleValues, NoConversionOnTheDefaultsThenTheOldValuesOrTheStylesStay) {
   struct Case {
     int user, defaults;
@@ -80,7 +80,7 @@ TEST_F(StyleValues, NoConversionOnTheDefaultsThenTheOldValuesOrTheStylesStay) {
     SCOPED_TRACE(testing::Message() << "user " << c.user << " defaults " << c.defaults);
     rec->m_param[kStyleKeepParam] = c.user;
     gCharSlots[0].m_param[kStyleKeepParam] = c.defaults;
-    const bool keep = c.defaults != 0;
+    const bool keep = c.user != 0;
     const ParamBlock before = rec->m_param;
     const CStyleSavedValues saved = Apply(1);
     const ParamBlock& p = rec->m_param;
@@ -88,7 +88,7 @@ TEST_F(StyleValues, NoConversionOnTheDefaultsThenTheOldValuesOrTheStylesStay) {
     // Everything else is the defaults, but for the parameter no copy carries.
     EXPECT_EQ(p[100], gCharSlots[0].m_param[100]);
     EXPECT_EQ(p[47], gCharSlots[0].m_param[47]);
-    EXPECT_EQ(p[kStyleKeepParam], c.defaults);
+    EXPECT_EQ(p[kStyleKeepParam], c.user);
     EXPECT_EQ(p[194], 11);
     EXPECT_TRUE(styled);
     EXPECT_EQ(rec->m_bConvertRequested, 1);
