@@ -104,7 +104,9 @@ void CTmbView::DrawLiveStroke(tmb::DeviceContext& dc, tmb::Point from, tmb::Poin
 }
 
 void CTmbView::DrawPlainLiveLine(tmb::DeviceContext& dc, tmb::Point from, tmb::Point to) {
-  const tmb::Pen pen = tmb::Pen::Solid(kPlainLiveLineWidth, 0x000000);
+  // Shown ink keeps its pen's colour in this mode too.
+  const tmb::Colour colour = gLiveStroke.inkPen ? gLiveStroke.inkColour : tmb::Colour(0x000000);
+  const tmb::Pen pen = tmb::Pen::Solid(kPlainLiveLineWidth, colour);
   const tmb::Point o = gDrawState.m_ptCanvasOrigin;
   auto line = [&](tmb::DeviceContext& target, tmb::Point shift) {
     const tmb::Pen oldPen = target.SelectPen(pen);
