@@ -83,8 +83,8 @@ void CTmbView::OnInitialUpdate() {
   m_pArea->horizontalScrollBar()->setValue(m_pArea->horizontalScrollBar()->maximum());
   m_pArea->verticalScrollBar()->setValue(0);
   FlushMouseMessages();
-  // The user cannot close a drawing window; the program still may (a file of one window),
-  // and then command 32810 opens window A again.
+  // The user cannot close a drawing window: files open into it and save from it while the
+  // program runs.
   if (tmb::ui::ChildFrame* f = frame()) f->DisableClose();
   Invalidate();
 }
