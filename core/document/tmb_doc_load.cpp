@@ -15,6 +15,7 @@
 #include "core/state/draw_state.h"
 #include "core/state/mouse_messages.h"
 #include "core/state/start_globals.h"
+#include "core/store/store_paths.h"
 #include "core/store/store_section.h"
 #include "core/store/temp_set_keeper.h"
 #include "platform/file/binary_file.h"
@@ -27,6 +28,7 @@ namespace {
 constexpr int kLoadWindows = 2;
 constexpr int kStartSlot = 4;  // slots 4 and 5 take the start file's settings
 constexpr int kMsgFileNotWritten = 62047;
+constexpr int kMsgStoreNotWritten = 61522;  // the store's folder
 
 struct LoadTarget {
   int kind = -1;
@@ -180,9 +182,20 @@ int CTmbDoc::LoadFile(const std::string& path, int settingsOnly) {
     windows[first].loaded = windows[first].doc->m_char.ReadBlock(file, mode, anchor, 1, StoreSetOfWindow(first)) >= 0;
   }
   file.Close();
+  bool held = false;
   for (int i = 0; i < kLoadWindows; ++i) {
-    if (keepers[i] && windows[i].loaded) keepers[i]->Commit();
+    if (keepers[i] && windows[i].loaded) {
+      held = held || keepers[i]->RefillHeld();
+      keepers[i]->Commit();
+    }
     if (undos[i] && !windows[i].loaded) undos[i]->PutBack(*windows[i].doc);
+  }
+  // The file is in; only the store could not take its text characters, which the
+  // windows keep for their next save.
+  if (held) {
+    tmb::Beep();
+    const std::string folder = StoreSetPath(kFontStoreBase, 0, kIndexExt).parent_path().string();
+    tmb::ShowMessage(kMsgStoreNotWritten, tmb::kMsgOk, {folder});
   }
 
   bool any = false;

@@ -38,5 +38,20 @@ int CEffectDef::SetFile(const std::string& file, int colourSource) {
 
 void CEffectDef::CopyFrom(const CEffectDef& other) {
   if (&other == this) return;
-  *this = other;
+  m_nEntries = other.m_nEntries;
+  m_entries = other.m_entries;
+  m_nDroppedEntries = other.m_nDroppedEntries;
+  m_region = other.m_region;
+  m_nCurrentEffect = other.m_nCurrentEffect;
+  m_crPaper = other.m_crPaper;
+  m_nColourSource = other.m_nColourSource;
+  m_ptSample = other.m_ptSample;
+  m_script = other.m_script;
+  m_value1 = other.m_value1;
+  m_value2 = other.m_value2;
+  m_flagA = other.m_flagA;
+  m_flagBG = other.m_flagBG;
+  m_flagT = other.m_flagT;
+  m_colour1 = other.m_colour1;
+  m_colour2 = other.m_colour2;
 }

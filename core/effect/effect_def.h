@@ -34,7 +34,10 @@ class CEffectDef {
   // page 932) as the script's name and the colour source; parses the text held (the file
   // is not read). Returns 1.
   int SetFile(const std::string& file, int colourSource);
-  // Copies the whole definition.
+  // Copies the entries, the region, the current effect, the colours, the sample point and
+  // the tables, and with them the script text they were parsed from, so that a copied
+  // record saves the script it runs. The file name, the batch suffix and the exchange
+  // words stay this definition's own.
   void CopyFrom(const CEffectDef& other);
 
   // Reads the named file as the script: its length, or a ReadFailure with the text and

@@ -7,7 +7,6 @@
 #include <system_error>
 #include <vector>
 
-#include "core/canvas/work_canvas.h"
 #include "core/text/mbcs_scan.h"
 #include "core/effect/effect_def.h"
 #include "platform/file/safe_save.h"
@@ -24,44 +23,12 @@ size_t CharLengthAt(std::string_view text, size_t pos) {
   return length == 2 ? 2 : 1;
 }
 
-struct Range {
-  int low, high;
-};
-
-// The range of the dialog control that feeds a slot (which 1: value1, 2: value2); slots
-// without one take any number.
-Range SlotRange(int effect, int which) {
-  constexpr Range kAny{std::numeric_limits<int>::min(), std::numeric_limits<int>::max()};
-  if (which == 2) {
-    switch (effect) {
-      case kEffectScalePixels: return {1, std::max(1, gWorkCanvas.m_height)};
-      case kEffectScaleRatio: return {1, 500};
-      case kEffectScaleTrapezoid: return {-500, 500};
-      default: return kAny;
-    }
-  }
-  switch (effect) {
-    case kEffectLightColouring:
-    case kEffectStone:
-    case kEffectRelief:
-    case kEffectShadow:
-    case kEffectFrame: return {1, 100};
-    case kEffectHollow: return {1, 20};
-    case kEffectAntique:
-    case kEffectFog:
-    case kEffectShade: return {1, 10};
-    case kEffectScaleSame:
-    case kEffectScaleRatio: return {1, 500};
-    case kEffectScalePixels: return {1, std::max(1, gWorkCanvas.m_width)};
-    case kEffectScaleTrapezoid: return {-500, 500};
-    case kEffectScaleIncline: return {0, 359};
-    default: return kAny;
-  }
-}
-
-void StoreValue(CEffectDef& def, int effect, int which, int value) {
-  const Range r = SlotRange(effect, which);
-  (which == 1 ? def.m_value1 : def.m_value2)[size_t(effect)] = std::clamp(value, r.low, r.high);
+// The triple as the script gives it: red + green x 256 + blue x 65536, combined by OR.
+// Only the 24 colour bits are kept: a high byte would mark a palette colour, or make the
+// invalid colour that a pixel read outside a picture answers.
+tmb::Colour TripleColour(const int (&channels)[3]) {
+  const uint32_t rgb = uint32_t(channels[0]) | uint32_t(channels[1]) << 8 | uint32_t(channels[2]) << 16;
+  return rgb & 0xFFFFFFu;
 }
 
 bool StartsWith(std::string_view text, size_t pos, std::string_view word) {
@@ -101,14 +68,13 @@ void ParseEffectLine(CEffectDef& def, std::string_view line, int effect, int lim
       }
       const int number = int(value);
       if (open) {
-        channels[inTriple++] = std::min(number, 255);
+        channels[inTriple++] = number;
         if (inTriple == 3) {
-          (triples++ == 0 ? def.m_colour1 : def.m_colour2)[size_t(effect)] =
-              tmb::MakeRgb(channels[0], channels[1], channels[2]);
+          (triples++ == 0 ? def.m_colour1 : def.m_colour2)[size_t(effect)] = TripleColour(channels);
           open = false;
         }
       } else if (plain < 2) {
-        StoreValue(def, effect, ++plain, number);
+        (plain++ == 0 ? def.m_value1 : def.m_value2)[size_t(effect)] = number;
       }
       // The character after a number is its separator and is passed over unread.
       if (i < end) i += CharLengthAt(line, i);

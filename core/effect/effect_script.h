@@ -18,8 +18,9 @@ int LoadTextFile(std::string& text, const std::string& path, size_t maxBytes);
 
 // Fills the slots of effect in def from the first limit bytes of line: numbers go to
 // value1 and value2, the first completed colour triple to colour1 and any later one to
-// colour2, switch words set or clear the switches. Slots with a dialog range are held
-// within it; a colour channel within 0..255.
+// colour2, switch words set or clear the switches. Numbers are stored as written; only a
+// run of digits too long for 32 bits is held at the largest number, and a triple keeps
+// only its 24 colour bits.
 void ParseEffectLine(CEffectDef& def, std::string_view line, int effect, int limit);
 
 // Applies the switch word that starts at pos of text, if any, to the switches of effect:

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "core/path/stroke_path.h"
+#include "core/store/held_strokes.h"
 #include "core/store/point_record.h"
 #include "core/store/store_paths.h"
 #include "core/store/wide_text.h"
@@ -329,8 +330,18 @@ int CharStore::RemoveTempFiles(int set) {
   for (int k = 1; k <= 2; ++k) {
     if (set != -1 && set != k) continue;
     MakeFileNames(k, true, false);
+    HoldCharacters(k, nullptr);
     for (const fs::path* name : {&m_fontIndexName, &m_fontDataName, &m_pictureIndexName, &m_pictureDataName}) {
+      // A file another program holds is its to finish: it is taken in turn, as every
+      // store file is, and one still held past the wait stays, and so does the rest of
+      // its set.
       std::error_code ec;
+      if (!fs::exists(*name, ec)) continue;
+      tmb::BinaryFile held;
+      if (held.Open(*name, tmb::BinaryFile::Mode::kReadWrite) && !held.Lock()) {
+        result = -1;
+        break;
+      }
       fs::remove(*name, ec);
       if (ec) result = -1;
     }

@@ -74,8 +74,10 @@ class CharStore {
   // Appends a picture under the file name of pathName: its index, or -1.
   int AddPicture(std::string_view pathName, const CStrokePath& path1, const CStrokePath& path2);
 
-  // Deletes the files of temporary set 1 or 2, or of both when set is -1. Leaves the
-  // store closed. 1, or -1 when a file could not be deleted.
+  // Deletes the files of temporary set 1 or 2, or of both when set is -1, and what the
+  // set holds in memory (held_strokes.h). Each file is taken in turn first: a set with a
+  // file another program holds past the wait keeps that file and the ones after it.
+  // Leaves the store closed. 1, or -1 when a file could not be deleted.
   int RemoveTempFiles(int set);
   // Frees the records and marks the store closed.
   void Close();

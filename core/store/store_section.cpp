@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "core/path/stroke_path_ex.h"
 #include "core/record/cp932_field.h"
 #include "core/store/char_store.h"
+#include "core/store/held_strokes.h"
 #include "core/store/point_record.h"
 #include "core/store/wide_log_font.h"
 #include "core/store/wide_text.h"
@@ -36,11 +38,13 @@ std::u16string PictureName(const CTextCharEntry& entry) {
 // and it opens) and the main set.
 class EntryLookup {
  public:
-  explicit EntryLookup(int part) {
+  explicit EntryLookup(int part) : part_(part) {
     if (part != 0 && temp_.MakeFileNames(part, false, false) == 1) useTemp_ = true;
   }
 
   int Load(CStrokePath& path1, CStrokePath& path2, const CTextCharEntry& entry) {
+    // What the set could not take when the file was read is held in memory for it.
+    if (LoadHeldCharacter(part_, entry, path1, path2)) return 1;
     if (useTemp_ && TempHolds(entry) && temp_.LoadCharacter(entry, path1, path2) == 1) return 1;
     return main_.LoadCharacter(entry, path1, path2);
   }
@@ -53,6 +57,7 @@ class EntryLookup {
            temp_.PictureRecord(index).Name() == PictureName(entry);
   }
 
+  int part_;
   CharStore temp_;
   CharStore main_;
   bool useTemp_ = false;
@@ -145,29 +150,40 @@ std::optional<int64_t> SkipEntryStrokes(tmb::BinaryFile& file, bool picture, boo
   return offset;
 }
 
+enum class Refill { kStored, kHeld, kFileFailed };
+
 // Puts the strokes of the read entries into their temporary set; a picture entry takes
-// its place there as its picture index. False when any of them did not get there (a full
-// disk): a block taken without its strokes would lose them at the next save.
-bool RefillTemporarySet(tmb::BinaryFile& file, StoreSectionRead& s) {
+// its place there as its picture index. When the set cannot take them all (a full disk,
+// a set another program holds past the wait), every entry's strokes are held in memory
+// for the set instead: a block taken without its strokes would lose them at its next
+// save. kFileFailed when the strokes could not be read back from the file.
+Refill RefillTemporarySet(tmb::BinaryFile& file, StoreSectionRead& s) {
   CharStore store;
-  store.RemoveTempFiles(s.part);
-  if (store.MakeFileNames(s.part, false, false) != 1) return false;
+  bool stored = store.RemoveTempFiles(s.part) == 1 && store.MakeFileNames(s.part, false, false) == 1;
+  auto held = std::make_shared<std::vector<HeldCharacter>>();
   CStrokePathEx path1;
   CStrokePath path2;
   for (size_t i = 0; i < s.entryRecords.size(); ++i) {
     CTextCharEntry& e = s.entryRecords[i];
     if (!s.strokes[i]) continue;
     int starts = 0;
-    if (!file.Seek(*s.strokes[i]) || ReadRecord(file, path1) < 0) return false;
-    if (IsPictureEntry(e)) {
-      if (ReadRecord(file, path2, &starts) < 0 || !ReadStrokeBytes(file, path2, starts)) return false;
-      e.m_nPictureIndex = store.AddPicture(e.Picture(), path1, path2);
-      if (e.m_nPictureIndex < 0) return false;
-    } else if (store.AddFontCharacter(e, path1) != 1) {
-      return false;
+    if (!file.Seek(*s.strokes[i]) || ReadRecord(file, path1) < 0) return Refill::kFileFailed;
+    const bool picture = IsPictureEntry(e);
+    if (picture && (ReadRecord(file, path2, &starts) < 0 || !ReadStrokeBytes(file, path2, starts))) {
+      return Refill::kFileFailed;
     }
+    if (stored && picture) {
+      e.m_nPictureIndex = store.AddPicture(e.Picture(), path1, path2);
+      stored = e.m_nPictureIndex >= 0;
+    } else if (stored) {
+      stored = store.AddFontCharacter(e, path1) == 1;
+    } else if (picture) {
+      e.m_nPictureIndex = -1;  // no place in the set
+    }
+    held->push_back(HoldCopy(e, path1, picture ? &path2 : nullptr));
   }
-  return true;
+  HoldCharacters(s.part, stored ? nullptr : std::move(held));
+  return stored ? Refill::kStored : Refill::kHeld;
 }
 
 }  // namespace
@@ -247,7 +263,9 @@ bool ReadStoreSection(tmb::BinaryFile& file, const CTextSettings& settings, int 
 int TakeStoreSection(StoreSectionRead& s, tmb::BinaryFile& file, CTextSettings& settings) {
   if (s.part != 0 && s.version > 100 && s.entries > 0) {
     const int64_t end = file.Tell();
-    if (!RefillTemporarySet(file, s) || !file.Seek(end)) return -1;
+    const Refill refill = RefillTemporarySet(file, s);
+    if (refill == Refill::kFileFailed || !file.Seek(end)) return -1;
+    s.held = refill == Refill::kHeld;
   }
   settings.m_nEntries = s.entries;
   settings.m_nCellSize = s.head[0];

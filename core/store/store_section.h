@@ -43,6 +43,9 @@ struct StoreSectionRead {
   std::string text;
   std::vector<CTextCharEntry> entryRecords;
   std::vector<std::optional<int64_t>> strokes;  // per entry; nullopt when none are stored
+  // Set by the take when the temporary set could not be written: the strokes are held in
+  // memory for it (held_strokes.h).
+  bool held = false;
 };
 
 // Writes the section of settings at the file's position, each entry's strokes looked up
@@ -51,7 +54,8 @@ struct StoreSectionRead {
 int SaveStoreSection(const CTextSettings& settings, tmb::BinaryFile& file, int part);
 
 // Reads a section at the file's position into settings and refills temporary set part
-// (1 or 2) with its strokes; part 0 reads the section and leaves every set alone.
+// (1 or 2) with its strokes; part 0 reads the section and leaves every set alone. When
+// the set cannot be written, the strokes are held in memory for it (held_strokes.h).
 // Returns the entry count, or 0 for a section with strokes but no entries (the store
 // then untouched). A damaged section (an entry count above the capacity, a string or
 // record longer than allowed or than the file, a short read) returns -1 and changes
@@ -63,13 +67,15 @@ int LoadStoreSection(CTextSettings& settings, tmb::BinaryFile& file, int part);
 // for damage or another part.
 bool ReadStoreSection(tmb::BinaryFile& file, const CTextSettings& settings, int part, StoreSectionRead& out);
 // Refills the section's temporary set (if any) from the strokes in file (its position
-// is kept) and puts the section into settings. The entry count, or -1 when a character
-// could not be stored in the set (a full disk) or the file's position could not be
-// restored (settings then unchanged).
+// is kept) and puts the section into settings. A set that cannot take the strokes (a
+// full disk, a set another program holds past the wait) gets them held in memory
+// instead, and section.held is set. The entry count, or -1 when the strokes could not be
+// read back or the file's position could not be restored (settings then unchanged).
 int TakeStoreSection(StoreSectionRead& section, tmb::BinaryFile& file, CTextSettings& settings);
 
 // Fills path1 (and path2 with its stroke bytes, for a picture entry) with the entry's
-// strokes: from temporary set part when it holds them, else from the main set. A picture
-// is taken from the temporary set only when the picture at the entry's index there has
-// the entry's picture name, since the index then belongs to that set. 1 when found, else 0.
+// strokes: from what temporary set part holds in memory or in its files, else from the
+// main set. A picture is taken from the temporary set's files only when the picture at
+// the entry's index there has the entry's picture name, since the index then belongs to
+// that set. 1 when found, else 0.
 int LoadEntryCharacter(CStrokePath& path1, CStrokePath& path2, const CTextCharEntry& entry, int part);

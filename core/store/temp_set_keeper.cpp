@@ -22,6 +22,8 @@ bool KeepFile(const fs::path& name, const fs::path& backup) {
 
 TempSetKeeper::TempSetKeeper(int set) {
   if (set != 1 && set != 2) return;
+  set_ = set;
+  held_ = HeldCharactersOfSet(set);
   size_t k = 0;
   for (std::string_view base : {kFontStoreBase, kPictureStoreBase}) {
     for (std::string_view ext : {kIndexExt, kDataExt}) {
@@ -43,6 +45,7 @@ TempSetKeeper::TempSetKeeper(int set) {
 
 TempSetKeeper::~TempSetKeeper() {
   if (!kept_) return;
+  HoldCharacters(set_, held_);
   for (const SetFile& f : files_) {
     std::error_code ec;
     // Removed first: renaming a link onto another link of the same file does nothing.
@@ -55,6 +58,11 @@ void TempSetKeeper::Commit() {
   if (!kept_) return;
   DropBackups();
   kept_ = false;
+}
+
+bool TempSetKeeper::RefillHeld() const {
+  const HeldCharacters now = HeldCharactersOfSet(set_);
+  return now && now != held_;
 }
 
 void TempSetKeeper::DropBackups() {

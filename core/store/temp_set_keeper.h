@@ -1,11 +1,13 @@
 // Keeping a character window's temporary store set aside while a load refills it: the
 // window takes the new set only when it takes the whole document, and a load that fails
-// (a full disk half-way through the refill, a damaged block after it) puts the old set
-// back, so that the window's old document still finds its strokes at its next save.
+// (a damaged block after the refill) puts the old set back, its files and what it held in
+// memory, so that the window's old document still finds its strokes at its next save.
 #pragma once
 
 #include <array>
 #include <filesystem>
+
+#include "core/store/held_strokes.h"
 
 class TempSetKeeper {
  public:
@@ -23,6 +25,8 @@ class TempSetKeeper {
   bool Kept() const { return kept_; }
   // The window took the new document: the kept files are dropped.
   void Commit();
+  // Whether the refill could not write the set and holds its strokes in memory instead.
+  bool RefillHeld() const;
 
  private:
   struct SetFile {
@@ -32,6 +36,8 @@ class TempSetKeeper {
   };
   void DropBackups();
 
+  int set_ = 0;
   std::array<SetFile, 4> files_;
+  HeldCharacters held_;
   bool kept_ = false;
 };

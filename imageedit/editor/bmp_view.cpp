@@ -10,6 +10,7 @@
 #include "resources/command_ids.h"
 
 int gPendingCaptureKind = -1;
+int gPainterCapture = 0;
 tmb::Point gEditorPointer{};
 
 namespace {

@@ -236,5 +236,8 @@ class CBmpView {
 // The pending capture: a window kind whose picture the editor takes at its next paint
 // (-1 none). The drawing view's painter and the main frame set it.
 extern int gPendingCaptureKind;
+// Raised while the drawing view's painter has the editor take its picture: the painter
+// decides which window is in front, so the capture leaves the editor where it is.
+extern int gPainterCapture;
 // The pointer's last image position in the editor (the main frame shows it).
 extern tmb::Point gEditorPointer;

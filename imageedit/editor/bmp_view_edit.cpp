@@ -198,7 +198,7 @@ void CBmpView::CaptureWindowImage(int byRegion, int noRedraw, int kind) {
     tmb::Beep();
     return;
   }
-  m_pHost->ActivateEditor();
+  if (!gPainterCapture) m_pHost->ActivateEditor();
   BeginWaitCursor();
   SaveUndoImage();
   if (byRegion) {

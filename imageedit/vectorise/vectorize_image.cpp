@@ -63,13 +63,14 @@ int VectorizeImage(CStrokePath& path, tmb::DeviceContext* pDC, tmb::Surface* pic
                    int bottom, const CStrokePath* reference, const CStrokePath* target, int mode) {
   path.SetCount(0);
   if (!picture || picture->IsNull()) return 0;
-  tmb::Rect region{left, top, right, bottom};
-  region.Normalize();
-  region = tmb::Rect::Intersection(tmb::Rect::Intersection(region, gWorkCanvas.m_rect), picture->Bounds());
-  if (region.IsEmpty()) return 0;
   const size_t bytes = size_t(tmb::DibStride(picture->width(), 1)) * size_t(picture->height());
   const std::span<uint8_t> rowsA = MaskDibRows(0), rowsB = MaskDibRows(1), rowsC = MaskDibRows(2);
   if (rowsA.size() < bytes || rowsB.size() < bytes || rowsC.size() < bytes) return 0;
+  tmb::Rect region{left, top, right, bottom};
+  region.Normalize();
+  region = tmb::Rect::Intersection(tmb::Rect::Intersection(region, gWorkCanvas.m_rect), picture->Bounds());
+  // A region off the paper holds no ink: nothing to trace.
+  if (region.IsEmpty()) return 1;
 
   // A: the ink, thinned to the skeleton; C: the ink as it was, which new segments must
   // follow; B: the skeleton again, consumed by the tracing, so that A can go back.

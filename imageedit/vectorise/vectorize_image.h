@@ -12,12 +12,13 @@
 // reference (when given) and joins touching strokes while the settings ask for it; every
 // mode attaches short pieces and carries free ends on to target (when given), along ink
 // only. Unless mode is 0 the skeleton is written back into the region of picture.
-// picture must have the canvas's size. Returns 1; 0 (path empty) when the region is empty
-// or the canvas has no one-bit blocks; -1 when the lists filled up, path then holding the
-// strokes that fitted.
+// picture must have the canvas's size. Returns 1 (path empty for a region off the
+// paper); 0 (path empty) when there is no picture or the canvas has no one-bit blocks to
+// trace in; -1 when the lists filled up, path then holding the strokes that fitted.
 int VectorizeImage(CStrokePath& path, tmb::DeviceContext* pDC, tmb::Surface* picture, int left, int top, int right,
                    int bottom, const CStrokePath* reference, const CStrokePath* target, int mode);
 
-// VectorizeImage in mode 2.
+// VectorizeImage in mode 2, with its result: a trace that could not run or lost strokes
+// is not told as done.
 int VectorizeImageRegion(CStrokePath& path, tmb::DeviceContext* pDC, tmb::Surface* picture, int left, int top,
                          int right, int bottom, const CStrokePath* reference, const CStrokePath* target);

@@ -62,7 +62,8 @@ CBmpView* Editor() {
 // from the top-left corner of the registration panel's writing area while the panel is
 // shown, else from the paper's corner.
 bool PanelMode() { return gDrawState.m_bZoomPanelMode != 0; }
-bool PanelShown() { return PanelMode() && gDrawState.m_toolPanel.m_bShown; }
+bool ToolPanelShown() { return gDrawState.m_toolPanel.m_bShown != 0; }
+bool PanelShown() { return PanelMode() && ToolPanelShown(); }
 tmb::Point PanelOrigin() {
   if (!PanelShown()) return {0, 0};
   const tmb::Rect& r = gDrawState.m_toolPanel.m_rcWriting;
@@ -93,10 +94,11 @@ CBmplView* CBmplView::Instance() { return gInstance; }
 QWidget* CBmplView::viewport() const { return m_pArea->viewport(); }
 
 tmb::Size CBmplView::SourceSize() const {
-  if (!PanelMode()) return {gWorkCanvas.m_width, gWorkCanvas.m_height};
-  // The panel's frame line around the writing area is left out.
-  const tmb::Size image = gDrawState.m_sizeCharImage;
-  return PanelShown() ? tmb::Size{image.cx - 1, image.cy - 1} : image;
+  const tmb::Size canvas{gWorkCanvas.m_width, gWorkCanvas.m_height};
+  const tmb::Size size = PanelMode() ? gDrawState.m_sizeCharImage : canvas;
+  // While the tool panel shows, the last column and row are left out (in panel mode the
+  // frame line around the writing area).
+  return ToolPanelShown() ? tmb::Size{size.cx - 1, size.cy - 1} : size;
 }
 
 const tmb::Surface* CBmplView::Source() const {
@@ -112,8 +114,8 @@ void CBmplView::OnInitialUpdate() {
   m_rcPicture = {0, 0, m_sizeExtent.cx + 1, m_sizeExtent.cy + 1};
   tmb::ui::SetPaperScrollRanges(*m_pArea, {m_sizeExtent.cx, m_sizeExtent.cy}, kScrollLine);
   const QSize client = m_pArea->viewport()->size();
-  if (PanelShown()) {
-    // The writing area in the middle of the window.
+  if (ToolPanelShown()) {
+    // The picture in the middle of the window.
     m_pArea->horizontalScrollBar()->setValue(std::max(0, (m_sizeExtent.cx - client.width()) / 2));
     m_pArea->verticalScrollBar()->setValue(std::max(0, (m_sizeExtent.cy - client.height()) / 2));
   } else if (client.width() > m_sizeExtent.cx) {
@@ -179,18 +181,18 @@ bool CBmplView::PaintPixelAt(tmb::Point view, bool white) {
   tmb::Colour colour = PaintColour();
   if (gDrawState.m_nFixColourMode != 0) colour = white ? 0xFFFFFF : 0x000000;
   PaintCell(pixel, colour);
+  CBmpViewWindow* window = CBmpViewWindow::Instance();
   if (PanelMode()) {
-    // The drawing window's paper changes, not the editor's picture.
+    // The drawing window's paper changes, not the editor's picture; a paint still counts
+    // as a change of the editor's.
     const tmb::Point at = gDrawState.m_ptZoomPixel;
     if (CTmbView* view = CTmbView::ViewOfKind(kKindCurrentDraw)) view->DrawPenDotOnCharacterView(at.x, at.y, colour);
-    return true;
-  }
-  CBmpViewWindow* window = CBmpViewWindow::Instance();
-  if (window) {
+    if (window) window->editor().m_bModified = 1;
+  } else if (window) {
     window->editor().DrawPenDot(pixel.x, pixel.y, colour);
     window->OnUpdate();
-    window->SyncModified();
   }
+  if (window) window->SyncModified();
   return true;
 }
 

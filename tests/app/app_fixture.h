@@ -16,6 +16,7 @@
 #include "core/canvas/work_canvas.h"
 #include "core/state/draw_state.h"
 #include "core/state/start_globals.h"
+#include "core/store/held_strokes.h"
 #include "platform/service/profile.h"
 #include "support/scripted_chooser.h"
 #include "support/scripted_colour_chooser.h"
@@ -91,6 +92,7 @@ class AppTest : public ::testing::Test {
     // start does, without the text or window a test chose.
     gDictFileDlg = CDictFileDlg();
     gWorkCanvas.m_folder = savedStoreFolder;
+    ReleaseHeldCharacters();
   }
   bool Start(const std::string& commandLine = "") {
     theApp.SetCommandLine(commandLine);

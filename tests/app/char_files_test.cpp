@@ -1,6 +1,12 @@
 // Character data files through the application: the File menu's open, save and save as,
 // the one-touch conversion and dropped files, with the user's answers scripted.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
+#include <functional>
 
 #include "app/app_fixture.h"
 #include "app/dummy_doc.h"
@@ -9,10 +15,19 @@
 #include "core/bitmap/palettes.h"
 #include "core/file/file_select.h"
 #include "export/picture/picture_file_writer.h"
+#include "core/path/stroke_path.h"
+#include "core/record/log_font.h"
+#include "core/store/char_store.h"
+#include "core/store/store_paths.h"
+#include "core/store/store_records.h"
+#include "core/store/store_section.h"
 #include "imageedit/view/bmp_view_window.h"
 #include "resources/command_ids.h"
 #include "support/file_bytes.h"
+#include "support/path_points.h"
+#include "support/small_disk.h"
 #include "support/temp_dir.h"
+#include "support/ui/menu_path.h"
 
 namespace tmb::test {
 namespace {
@@ -70,6 +85,130 @@ TEST_F(CharFiles, TheOpenCommandLoadsBothPartsIntoWindowsAAndB) {
   EXPECT_TRUE(frame()->ExecuteCommand(kCmdFileOpen));
   ASSERT_EQ(Record(kKindDrawB).m_nPoints, 2);
   EXPECT_EQ(Record(kKindDrawB).m_pPoints[1].x, 300);
+}
+
+// Another program that holds a store file: a process that takes the file's lock and
+// keeps it until the object goes.
+class StoreFileHolder {
+ public:
+  explicit StoreFileHolder(const fs::path& file) {
+    int held[2], release[2];
+    if (pipe(held) != 0 || pipe(release) != 0) return;
+    pid_ = fork();
+    if (pid_ == 0) {
+      close(held[0]);
+      close(release[1]);
+      const int fd = open(file.c_str(), O_RDWR | O_CREAT, 0644);
+      const char taken = fd >= 0 && flock(fd, LOCK_EX) == 0 ? 1 : 0;
+      if (write(held[1], &taken, 1) != 1) _exit(1);
+      char byte = 0;
+      while (read(release[0], &byte, 1) < 0) {
+      }
+      _exit(0);
+    }
+    close(held[1]);
+    close(release[0]);
+    release_ = release[1];
+    char taken = 0;
+    holding_ = pid_ > 0 && read(held[0], &taken, 1) == 1 && taken == 1;
+    close(held[0]);
+  }
+  ~StoreFileHolder() {
+    if (release_ >= 0) close(release_);
+    if (pid_ > 0) waitpid(pid_, nullptr, 0);
+  }
+  StoreFileHolder(const StoreFileHolder&) = delete;
+  StoreFileHolder& operator=(const StoreFileHolder&) = delete;
+  bool holding() const { return holding_; }
+
+ private:
+  pid_t pid_ = -1;
+  int release_ = -1;
+  bool holding_ = false;
+};
+
+// A store that cannot be written while a file is opened (a full disk, a store another
+// program holds past the wait) is told as what it is, not as a damaged file. The file
+// opens: window A shows its character, and the strokes of its text character, which
+// only the file carried, go into the next file the user saves.
+TEST_F(CharFiles, AStoreThatCannotBeWrittenWhileAFileOpensIsToldAndTheFilesStrokesStay) {
+  constexpr int kMsgStoreNotWritten = 61522;
+  const char kKanji[] = "\x8A\xBF";  // 漢
+  const std::vector<PathPoint> strokes = {{10, 20, 1}, {30, 40, 0}, {50, 60, 1}};
+  CCharDataFull& a = Record(kKindDrawA);
+  a.m_nPoints = 2;
+  a.m_pPoints[0] = {100, 110};
+  a.m_pPoints[1] = {120, 130};
+  a.m_pFlags[0] = 1;
+  a.m_pFlags[1] = 0;
+  CTextSettings& text = a.m_textSettings[0];
+  text.m_nEntries = 1;
+  text.m_entries[0] = CTextCharEntry();
+  text.m_entries[0].SetChar(kKanji);
+  text.m_entries[0].m_font = DefaultTextFont();
+  text.m_entries[0].m_nScale = 100;
+  const CTextCharEntry entry = text.m_entries[0];
+  {
+    CharStore set1;
+    ASSERT_EQ(set1.MakeFileNames(1, false, false), 1);
+    CStrokePath path(10);
+    for (const PathPoint& p : strokes) path.AppendPoint(int(p.x), int(p.y), p.flag);
+    ASSERT_EQ(set1.AddFontCharacter(entry, path), 1);
+  }
+  const fs::path file = dir / "text.wdf";
+  chooser.Next(file.string());
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"文件", "另存为"}));
+  const fs::path set1Index = StoreSetPath(kFontStoreBase, 1, kIndexExt);
+
+  const struct {
+    const char* road;
+    std::function<void(const std::function<void()>&)> around;
+  } roads[] = {
+      {"a full disk", [](const std::function<void()>& open) {
+         SmallDisk full(kStoreHeaderSize);
+         open();
+       }},
+      {"a store another program holds", [&set1Index](const std::function<void()>& open) {
+         StoreFileHolder holder(set1Index);
+         ASSERT_TRUE(holder.holding());
+         open();
+       }},
+  };
+  for (const auto& r : roads) {
+    SCOPED_TRACE(r.road);
+    // Only the file carries the text character's strokes; the window holds nothing.
+    CharStore().RemoveTempFiles(-1);
+    a.m_nPoints = 0;
+    text.m_nEntries = 0;
+    messages.ids.clear();
+    messages.texts.clear();
+    r.around([&] {
+      chooser.Next(file.string());
+      ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"文件", "打开"}));
+    });
+    EXPECT_EQ(messages.ids, std::vector<int>{kMsgStoreNotWritten});
+    ASSERT_FALSE(messages.texts.empty());
+    EXPECT_NE(messages.texts[0].find(set1Index.parent_path().string()), std::string::npos);
+    ASSERT_EQ(a.m_nPoints, 2);
+    EXPECT_EQ(a.m_pPoints[1].x, 120);
+    ASSERT_EQ(text.m_nEntries, 1);
+    EXPECT_EQ(text.m_entries[0].Char(), kKanji);
+    EXPECT_EQ(gDrawState.m_szCharFilePath, file.string());
+
+    // Saved where the store can be written again, and read back with nothing else: the
+    // character's strokes came through.
+    const fs::path again = dir / "again.wdf";
+    chooser.Next(again.string());
+    ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"文件", "另存为"}));
+    CharStore().RemoveTempFiles(-1);
+    messages.ids.clear();
+    chooser.Next(again.string());
+    ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"文件", "打开"}));
+    EXPECT_TRUE(messages.ids.empty());
+    CStrokePath p1(10), p2(10);
+    ASSERT_EQ(LoadEntryCharacter(p1, p2, entry, 1), 1);
+    EXPECT_EQ(PointsOf(p1), strokes);
+  }
 }
 
 TEST_F(CharFiles, ADroppedFileLoadsIntoBothWindowsAsTheFileChoiceSays) {

@@ -28,6 +28,7 @@
 #include "resources/menus.h"
 #include "support/picture_files.h"
 #include "support/temp_dir.h"
+#include "support/ui/menu_path.h"
 #include "views/tmb_view.h"
 
 namespace tmb::test {
@@ -206,7 +207,7 @@ TEST_F(ImageEditorCommands, TheColourBoxTogglesAndRedrawsClearTheEditorsBitsOnce
 
 // Panel mode: the zoom window shows drawing window A's writing area from its top-left
 // corner, centred in the window; a click paints the drawing window's paper there and
-// leaves the editor's picture as it was.
+// leaves the editor's picture as it was, though it counts as a change of the editor's.
 TEST_F(ImageEditorCommands, InPanelModeTheZoomShowsAndPaintsTheWritingArea) {
   TempDir dir;
   const std::filesystem::path list = dir / "list.txt";
@@ -262,10 +263,34 @@ TEST_F(ImageEditorCommands, InPanelModeTheZoomShowsAndPaintsTheWritingArea) {
   const std::vector<Colour> after = {editor.m_bmpWork.GetPixel(128, 127),
                                      editor.m_bmpWork.GetPixel(w.left + 128, w.top + 127)};
   EXPECT_EQ(after, before);
-  EXPECT_FALSE(GetDocumentOfKind(kKindImageEditor)->IsModified());
+  EXPECT_TRUE(GetDocumentOfKind(kKindImageEditor)->IsModified()) << "a paint counts as the editor's change";
   EXPECT_FALSE(zoom->PaintPixelAt({255 * 4, 10}, false)) << "the frame line is no picture pixel";
   zoom->TakeColourAt({127 * 4 + 3, 127 * 4});
   EXPECT_EQ(gDrawState.m_crRightClick, kRed);
+}
+
+// While the tool panel shows, the zoom window shows the editor's picture less its last
+// column and row, centred in the window, whenever its magnification is chosen.
+TEST_F(ImageEditorCommands, WithTheToolPanelShownTheZoomCutsAndCentresThePicture) {
+  ASSERT_TRUE(Start());
+  ShowAndPaint();
+  if (!gDrawState.m_toolPanel.m_bShown) {
+    ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"编辑", "手書き文字登録"}));
+  }
+  ASSERT_EQ(gDrawState.m_toolPanel.m_bShown, 1);
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"窗口", "編集ｳｨﾝﾄﾞｳ", "表示"}));
+  CBmplView* zoom = CBmplView::Instance();
+  ASSERT_NE(zoom, nullptr);
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"拡大ｳｨﾝﾄﾞｳ", "拡大率", "２倍"}));
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"拡大ｳｨﾝﾄﾞｳ", "拡大率", "４倍"}));
+  const int w = gWorkCanvas.m_width - 1, h = gWorkCanvas.m_height - 1;
+  const QSize client = zoom->viewport()->size();
+  EXPECT_EQ(zoom->ScrollPosition(), (Point{std::max(0, (w * 4 - client.width()) / 2),
+                                           std::max(0, (h * 4 - client.height()) / 2)}));
+  EXPECT_FALSE(zoom->PaintPixelAt({w * 4 + 1, 5}, false)) << "the last column is left out";
+  EXPECT_FALSE(zoom->PaintPixelAt({5, h * 4 + 1}, false)) << "the last row is left out";
+  EXPECT_TRUE(zoom->PaintPixelAt({w * 4 - 1, h * 4 - 1}, false));
+  EXPECT_EQ(gDrawState.m_ptZoomPixel, (Point{w - 1, h - 1}));
 }
 
 // The zoom window shows its own painting cursor over the picture; the scroll bars keep

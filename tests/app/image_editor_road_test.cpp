@@ -12,6 +12,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
+#include <QTest>
 #include <filesystem>
 #include <initializer_list>
 #include <memory>
@@ -180,6 +183,50 @@ TEST_F(ImageEditorRoad, ARunLengthBmpOfAnotherEditorOpensByTheMenu) {
   EXPECT_EQ(differing, 0);
   EXPECT_EQ(shown.GetPixel(picture.width(), 0), kWhite) << "the canvas around the picture is background";
   EXPECT_EQ(gDrawState.m_szPictureFilePath, bmp.string());
+  EXPECT_TRUE(messages.ids.empty());
+}
+
+// The editor stays open for the program's life: neither its window icon (a double click
+// on it closes other windows), nor Ctrl+F4, nor the greyed item of its window menu closes
+// it. So the picture the main window's title names is the one the editor still shows,
+// and a changed picture is still asked about when the program ends.
+TEST_F(ImageEditorRoad, NoRoadClosesTheEditorSoTheTitleNamesThePictureItShows) {
+  ASSERT_TRUE(Start());
+  ShowAndPaint();
+  Surface picture;
+  ASSERT_TRUE(picture.Create(40, 30, PixelFormat::kColour32));
+  picture.Fill(kRed);
+  const std::string path = (dir / "Scan.bmp").string();
+  ASSERT_EQ(WritePictureFile(nullptr, &picture, nullptr, path, 40, 30, kFormatBmp), 1);
+  chooser.Next(path);
+  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"文件", "画像ファイルを開く"}));
+  CBmpViewWindow* window = CBmpViewWindow::Instance();
+  ASSERT_NE(window, nullptr);
+  QPointer<ui::ChildFrame> editorFrame = window->frame();
+  ASSERT_TRUE(editorFrame);
+  ASSERT_EQ(frame()->windowTitle(), QStringLiteral("Tamberi - Scan.bmp"));
+
+  QStyleOptionTitleBar bar;
+  bar.initFrom(editorFrame);
+  bar.subControls = QStyle::SC_All;
+  bar.titleBarFlags = editorFrame->windowFlags();
+  bar.titleBarState = editorFrame->windowState();
+  bar.rect = QRect(0, 0, editorFrame->width(),
+                   editorFrame->style()->pixelMetric(QStyle::PM_TitleBarHeight, &bar, editorFrame));
+  const QPoint icon =
+      editorFrame->style()->subControlRect(QStyle::CC_TitleBar, &bar, QStyle::SC_TitleBarSysMenu, editorFrame).center();
+  QTest::mouseMove(editorFrame, icon);
+  QTest::mouseDClick(editorFrame, Qt::LeftButton, {}, icon);
+  QTest::keyClick(editorFrame, Qt::Key_F4, Qt::ControlModifier);
+  for (QAction* item : editorFrame->systemMenu()->actions()) {
+    if (item->shortcut() == QKeySequence(QKeySequence::Close)) item->trigger();
+  }
+  FlushDeletes();
+  ASSERT_TRUE(editorFrame);
+  EXPECT_TRUE(editorFrame->isVisible());
+  EXPECT_EQ(CBmpViewWindow::Instance(), window);
+  EXPECT_EQ(window->editor().m_bmpWork.GetPixel(20, 20), kRed);
+  EXPECT_EQ(frame()->windowTitle(), QStringLiteral("Tamberi - Scan.bmp"));
   EXPECT_TRUE(messages.ids.empty());
 }
 

@@ -3,6 +3,7 @@
 #include "core/canvas/work_canvas.h"
 #include "core/store/char_store.h"
 #include "core/store/font_sub_table.h"
+#include "core/store/held_strokes.h"
 
 namespace tmb::test {
 
@@ -10,6 +11,7 @@ ScopedStoreFolder::ScopedStoreFolder() : saved_(gWorkCanvas.m_folder) {
   gWorkCanvas.m_folder = dir_.path().string();
   gFontSubTable.Reset();
   CharStore::ForgetUpgradeAnswer();
+  ReleaseHeldCharacters();
 }
 
 ScopedStoreFolder::~ScopedStoreFolder() {
@@ -17,6 +19,7 @@ ScopedStoreFolder::~ScopedStoreFolder() {
   gFontSubTable.Reset();
   gFontSubTable.SetValueFunction(nullptr);
   CharStore::ForgetUpgradeAnswer();
+  ReleaseHeldCharacters();
 }
 
 }  // namespace tmb::test

@@ -11,6 +11,7 @@
 #include "core/canvas/work_canvas.h"
 #include "core/effect/effect_def.h"
 #include "core/effect/effect_dialogs.h"
+#include "core/effect/effect_names.h"
 #include "tests/support/manual_clock.h"
 #include "tests/support/picture_files.h"
 
@@ -75,6 +76,24 @@ TEST_F(EffectRoutines, EveryMenuEffectChangesTheAreaAndNothingOutside) {
     EXPECT_GT(Changed(kArea, true), 0) << "effect " << effect;
     EXPECT_EQ(Changed(kArea, false), 0) << "effect " << effect;
     tmb::test::SavePictureForViewing(image, "effect_" + std::to_string(effect));
+  }
+}
+
+// A script's numbers reach the effects as written: every effect a script can name holds
+// what it cannot use, so the smallest and the largest numbers run to an end and change
+// nothing outside the area (the sanitizers watch the reads and writes).
+TEST_F(EffectRoutines, EveryScriptEffectRunsWithTheSmallestAndLargestNumbers) {
+  for (const ScriptLabel& label : ScriptLabels()) {
+    for (const char* numbers : {" 0 0 (0,0,0) (0,0,0) ON ON_B ON_T",
+                                " 99999999999 99999999999 (99999,99999,99999) (99999,99999,99999) ON ON_B ON_T"}) {
+      SCOPED_TRACE(std::string(label.english) + numbers);
+      def.m_script = std::string(label.english) + numbers + "\r\n";
+      ASSERT_EQ(def.Parse(), 1);
+      Restore();
+      def.m_region = kArea;
+      def.Render(nullptr, &image, &work, 0);
+      EXPECT_EQ(Changed(kArea, false), 0);
+    }
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -94,23 +95,33 @@ TEST_F(EffectDef, SetFileTakesTheDialogsThenParsesTheTextItHolds) {
   EXPECT_EQ(def->m_nColourSource, 1);
 }
 
-TEST_F(EffectDef, CopyFromTakesTheWholeDefinition) {
+// A copy takes the parsed script with the text it came from, so that a copied record
+// saves the script it runs; the names and the dialog's exchange words stay its own.
+TEST_F(EffectDef, CopyFromTakesTheScriptWithItsTablesAndLeavesTheNames) {
   def->m_script = Sjis("影 4 (1,2,3) ON\r\n");
   def->SetFile("x.txt", 1);
   def->m_strSuffix = "t";
   def->m_exchange = {1, 2, 3};
   def->m_ptSample = {5, 6};
   CEffectDef copy;
+  copy.m_strFile = "own.txt";
   copy.CopyFrom(*def);
   copy.CopyFrom(copy);
   EXPECT_EQ(copy.m_script, def->m_script);
-  EXPECT_EQ(copy.m_strFile, "x.txt");
-  EXPECT_EQ(copy.m_strSuffix, "t");
   EXPECT_EQ(Entries(copy), std::vector<int>{7});
   EXPECT_EQ(copy.m_colour1, def->m_colour1);
   EXPECT_EQ(copy.m_flagA, def->m_flagA);
-  EXPECT_EQ(copy.m_exchange, def->m_exchange);
+  EXPECT_EQ(copy.m_value1, def->m_value1);
+  EXPECT_EQ(copy.m_region, def->m_region);
+  EXPECT_EQ(copy.m_nColourSource, 1);
   EXPECT_EQ(copy.m_ptSample, (tmb::Point{5, 6}));
+  EXPECT_EQ(copy.m_strFile, "own.txt");
+  EXPECT_EQ(copy.m_strSuffix, "_");
+  EXPECT_EQ(copy.m_exchange, (std::array<int, 3>{}));
+  // Parsed again, the copy runs what the original runs.
+  copy.Parse();
+  EXPECT_EQ(Entries(copy), std::vector<int>{7});
+  EXPECT_EQ(copy.m_value1[7], 4);
 }
 
 TEST_F(EffectDef, ReloadReadsTheNamedFileOrKeepsWhatItHad) {

@@ -80,10 +80,6 @@ TEST(EffectScriptMutation, DamagedSamplesParseToSaneDefinitions) {
       ASSERT_GE(def.m_value1[size_t(e)], 0) << e;
       for (auto flags : {&def.m_flagA, &def.m_flagBG, &def.m_flagT}) ASSERT_LE(unsigned((*flags)[size_t(e)]), 1u);
     }
-    // Slots with a dialog range, once given, lie within it.
-    for (int e : {2, 3, 6, 7, 28}) ASSERT_LE(def.m_value1[size_t(e)], 100);
-    for (int e : {15, 16, 27}) ASSERT_LE(def.m_value1[size_t(e)], 10);
-    ASSERT_LE(def.m_value1[13], 20);
     withEntries += def.m_nEntries > 0;
   }
   EXPECT_GT(withEntries, 1000) << "most damaged samples still name effects";

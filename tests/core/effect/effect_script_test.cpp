@@ -127,31 +127,44 @@ TEST_F(EffectScript, OnlyTheFirst128BytesOfALineGiveValues) {
   const auto def = Parsed({std::string(130, 'x') + "影 9"});
   EXPECT_EQ(Entries(*def), std::vector<int>{7}) << "the label is found anywhere";
   EXPECT_EQ(def->m_value1[7], 0);
-  EXPECT_EQ(Parsed({"影" + std::string(120, ' ') + "12345"})->m_value1[7], 100) << "cut at byte 128, then held";
+  EXPECT_EQ(Parsed({"影" + std::string(124, ' ') + "12345"})->m_value1[7], 12) << "cut at byte 128";
 }
 
-TEST_F(EffectScript, ValuesStayWithinTheirLineAndTheirRanges) {
-  // Damaged numbers: held at the largest number, and within the slot's dialog range.
-  auto def = Parsed({"影 99999999999999999999 99999999999999999999 (300,0,99999999999)"});
-  EXPECT_EQ(def->m_value1[7], 100);
-  EXPECT_EQ(def->m_value2[7], INT_MAX);
-  EXPECT_EQ(def->m_colour1[7], 0xFF00FFu) << "each channel within 0..255";
+TEST_F(EffectScript, NumbersAreStoredAsWrittenAndOnlyAnOverflowIsHeld) {
+  // A number beyond any dialog's range is the script's own: the effects hold what they
+  // cannot use. Only a run of digits too long for 32 bits is held at the largest number.
   const struct {
     const char* line;
     int effect, value1, value2;
-  } ranges[] = {
-      {"くり抜き 50", 13, 20, 0},           {"古色化 0", 27, 1, 0},
-      {"Expansion/Pixel 9000 9000", 41, 500, 750}, {"Expansion/Incline 400", 44, 359, 0},
-      {"Expansion/Ratio 0 900", 42, 1, 500},  {"Expansion/Trapez 600 20", 43, 500, 20},
-      {"左右反転 123456", 11, 123456, 0},
+  } written[] = {
+      {"くり抜き 50", 13, 50, 0},                  {"古色化 0", 27, 0, 0},
+      {"Expansion/Pixel 9000 9000", 41, 9000, 9000}, {"Expansion/Incline 400", 44, 400, 0},
+      {"Expansion/Ratio 0 900", 42, 0, 900},         {"Expansion/Trapez 600 20", 43, 600, 20},
+      {"影 99999999999999999999 7", 7, INT_MAX, 7},  {"左右反転 123456", 11, 123456, 0},
   };
-  for (const auto& r : ranges) {
-    def = Parsed({r.line});
-    EXPECT_EQ(def->m_value1[size_t(r.effect)], r.value1) << r.line;
-    EXPECT_EQ(def->m_value2[size_t(r.effect)], r.value2) << r.line;
+  for (const auto& w : written) {
+    const auto def = Parsed({w.line});
+    EXPECT_EQ(def->m_value1[size_t(w.effect)], w.value1) << w.line;
+    EXPECT_EQ(def->m_value2[size_t(w.effect)], w.value2) << w.line;
   }
+  // A triple is red + green x 256 + blue x 65536 combined by OR; what reaches beyond the
+  // 24 colour bits is dropped.
+  const struct {
+    const char* line;
+    tmb::Colour colour;
+  } triples[] = {
+      {"影 (1,2,3)", 0x030201},
+      {"影 (300,0,0)", 0x00012C},
+      {"影 (0,0,256)", 0x000000},
+      {"影 (0,65535,0)", 0xFFFF00},
+      {"影 (0,0,99999999999)", 0xFF0000},
+  };
+  for (const auto& t : triples) EXPECT_EQ(Parsed({t.line})->m_colour1[7], t.colour) << t.line;
+}
+
+TEST_F(EffectScript, ValuesStayWithinTheirLine) {
   // Neither the window nor the skip after a number runs on into the next line.
-  def = Parsed({"影", "5 6 ON"});
+  auto def = Parsed({"影", "5 6 ON"});
   EXPECT_EQ(def->m_value1[7], 0);
   EXPECT_EQ(def->m_flagA[7], 0);
   def = Parsed({"浮き彫り 4", "ON"});

@@ -430,6 +430,7 @@ TEST_F(CharDataTest, CopyFromAndSwapCarryEverything) {
   AddStroke(*other, Line(5, 5, 1, 1, 3));
   other->m_param[300] = 42;
   other->m_text[kTextTextMode] = "\x82\xa0";
+  other->m_effect.m_script = "script";
   other->m_effect.m_strFile = "ef.txt";
   other->m_regions.m_list.m_nCount = 4;
   other->m_regions.m_area.back() = 9;
@@ -438,7 +439,8 @@ TEST_F(CharDataTest, CopyFromAndSwapCarryEverything) {
   EXPECT_EQ(rec->m_nPoints, 3);
   EXPECT_EQ(rec->m_param[300], 42);
   EXPECT_EQ(rec->m_text[kTextTextMode], "\x82\xa0");
-  EXPECT_EQ(rec->m_effect.m_strFile, "ef.txt");
+  EXPECT_EQ(rec->m_effect.m_script, "script");
+  EXPECT_EQ(rec->m_effect.m_strFile, "") << "the effect's file name goes with the category copies only";
   EXPECT_EQ(rec->m_regions.m_list.m_nCount, 4);
   EXPECT_EQ(rec->m_regions.m_area.back(), 9);
   EXPECT_EQ(other->m_nPoints, 6);

@@ -141,9 +141,11 @@ TEST_F(VectorizeImageTest, ThinLinesSurviveWhereDespecklingByNeighboursWouldEras
 TEST_F(VectorizeImageTest, TheRegionIsCutToThePaperAndAnEmptyOneGivesNothing) {
   Surface picture = WhitePaper();
   DrawPolylines(picture, {{{100, 300}, {400, 300}}}, 10);
-  EXPECT_EQ(VectorizeImage(*path, &canvas.screen, &picture, 300, 0, 300, kHeight, nullptr, nullptr, 0), 0);
+  // An empty region, or one off the paper, holds no ink: traced, and nothing found.
+  EXPECT_EQ(VectorizeImage(*path, &canvas.screen, &picture, 300, 0, 300, kHeight, nullptr, nullptr, 0), 1);
   EXPECT_EQ(path->GetCount(), 0);
-  EXPECT_EQ(VectorizeImage(*path, &canvas.screen, &picture, 600, 0, 900, 900, nullptr, nullptr, 0), 0);
+  EXPECT_EQ(VectorizeImageRegion(*path, &canvas.screen, &picture, 600, 0, 900, 900, nullptr, nullptr), 1);
+  EXPECT_EQ(path->GetCount(), 0);
   // Only the part within the region, which runs past the paper, is traced.
   ASSERT_EQ(VectorizeImage(*path, &canvas.screen, &picture, 250, -50, 900, 900, nullptr, nullptr, 0), 1);
   ASSERT_EQ(StrokeRanges(*path).size(), 1u);
@@ -151,8 +153,10 @@ TEST_F(VectorizeImageTest, TheRegionIsCutToThePaperAndAnEmptyOneGivesNothing) {
   path->GetBounds(bounds);
   EXPECT_GE(bounds.left, 250);
   EXPECT_GE(bounds.right, 390);
+  // Without a picture nothing could be traced, and the wrapper does not say it was.
   Surface none;
   EXPECT_EQ(VectorizeImage(*path, &canvas.screen, &none, 0, 0, kWidth, kHeight, nullptr, nullptr, 0), 0);
+  EXPECT_EQ(VectorizeImageRegion(*path, &canvas.screen, &none, 0, 0, kWidth, kHeight, nullptr, nullptr), 0);
 }
 
 TEST_F(VectorizeImageTest, ModesOtherThanZeroWriteTheSkeletonBackIntoTheRegionOnly) {
@@ -176,6 +180,10 @@ TEST_F(VectorizeImageTest, FullListsKeepTheStrokesThatFitted) {
   for (int y = 50; y < 700; y += 40) bars.push_back({{50, y}, {450, y}});
   DrawPolylines(picture, bars, 6);
   auto small = std::make_unique<CStrokePath>(1000);
+  // The wrapper tells the strokes that did not fit as the vectoriser does.
+  Surface copy = WhitePaper();
+  DrawPolylines(copy, bars, 6);
+  EXPECT_EQ(VectorizeImageRegion(*small, &canvas.screen, &copy, 0, 0, kWidth, kHeight, nullptr, nullptr), -1);
   EXPECT_EQ(VectorizeImage(*small, &canvas.screen, &picture, 0, 0, kWidth, kHeight, nullptr, nullptr, 0), -1);
   const auto starts = StrokeRanges(*small);
   EXPECT_GE(starts.size(), 2u);

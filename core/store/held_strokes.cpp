@@ -1,0 +1,72 @@
+#include "core/store/held_strokes.h"
+
+#include <algorithm>
+#include <array>
+
+#include "core/store/wide_log_font.h"
+#include "core/store/wide_text.h"
+
+namespace {
+
+std::array<HeldCharacters, 2> gHeld;
+
+HeldCharacters* SlotOfSet(int set) { return set == 1 || set == 2 ? &gHeld[size_t(set - 1)] : nullptr; }
+
+bool IsPicture(const CTextCharEntry& entry) { return entry.m_bHidden != 0; }
+
+CWideLogFont StoreKey(const CTextCharEntry& entry) {
+  CWideLogFont key = CWideLogFont::FromLogFont(entry.m_font);
+  key.ClearSize();
+  key.CleanFaceName();
+  return key;
+}
+
+// The store's own rule: a font character by its code and font, a picture by its name.
+bool SameCharacter(const CTextCharEntry& a, const CTextCharEntry& b) {
+  if (IsPicture(a) != IsPicture(b)) return false;
+  if (IsPicture(a)) return Cp932FileName(a.Picture()) == Cp932FileName(b.Picture());
+  return FirstCharUnit(a.Char()) == FirstCharUnit(b.Char()) && StoreKey(a) == StoreKey(b);
+}
+
+std::unique_ptr<CStrokePath> SizedCopy(const CStrokePath& path) {
+  auto copy = std::make_unique<CStrokePath>(std::max(path.GetCount(), 1));
+  copy->CopyFrom(path);
+  return copy;
+}
+
+}  // namespace
+
+HeldCharacters HeldCharactersOfSet(int set) {
+  const HeldCharacters* slot = SlotOfSet(set);
+  return slot ? *slot : nullptr;
+}
+
+void HoldCharacters(int set, HeldCharacters characters) {
+  if (HeldCharacters* slot = SlotOfSet(set)) *slot = std::move(characters);
+}
+
+void ReleaseHeldCharacters() { gHeld = {}; }
+
+HeldCharacter HoldCopy(const CTextCharEntry& entry, const CStrokePath& path1, const CStrokePath* path2) {
+  HeldCharacter held;
+  held.entry = entry;
+  held.path1 = SizedCopy(path1);
+  if (path2) held.path2 = SizedCopy(*path2);
+  return held;
+}
+
+bool LoadHeldCharacter(int set, const CTextCharEntry& entry, CStrokePath& path1, CStrokePath& path2) {
+  const HeldCharacters held = HeldCharactersOfSet(set);
+  if (!held) return false;
+  for (auto it = held->rbegin(); it != held->rend(); ++it) {
+    if (!SameCharacter(it->entry, entry)) continue;
+    path1.CopyFrom(*it->path1);
+    if (it->path2) {
+      path2.CopyFrom(*it->path2);
+    } else {
+      path2.SetCount(0);
+    }
+    return true;
+  }
+  return false;
+}
