@@ -1,6 +1,5 @@
 #include "app/child_frames.h"
 
-#include <QCloseEvent>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -36,8 +35,6 @@ bool CFrame_Bmp::OnCreateClient(const tmb::ui::ViewFactory&) {
   SetActiveView(static_cast<tmb::ui::View*>(m_wndSplitter->widget(0)));
   return true;
 }
-
-void CFrame_Bmp::closeEvent(QCloseEvent* event) { event->ignore(); }
 
 CFrame_Pre::CFrame_Pre(tmb::ui::Document* document) : tmb::ui::ChildFrame(document) {
   SetPlacement(gDrawState.m_layout[kLayoutPreviewFrame]);

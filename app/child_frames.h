@@ -20,9 +20,6 @@ class CFrame_Bmp : public tmb::ui::ChildFrame {
 
  protected:
   bool OnCreateClient(const tmb::ui::ViewFactory& templateView) override;
-  // The editor stays open for the program's life: a close reaching the frame by a road
-  // its greyed close item does not cover (a double click on its window icon) is refused.
-  void closeEvent(QCloseEvent* event) override;
 
  private:
   // The editor's commands (frame_bmp_commands.cpp).
