@@ -27,7 +27,6 @@ namespace {
 // Windows A and B: the first two of the character windows.
 constexpr int kLoadWindows = 2;
 constexpr int kStartSlot = 4;  // slots 4 and 5 take the start file's settings
-constexpr int kMsgFileNotWritten = 62047;
 constexpr int kMsgStoreNotWritten = 61522;  // the store's folder
 
 struct LoadTarget {
@@ -148,20 +147,16 @@ int CTmbDoc::LoadFile(const std::string& path, int settingsOnly) {
 
   // A window's block refills the window's temporary store set; the old set is kept aside
   // until the window has taken the whole block, and put back when it has not (the
-  // window then keeps its old document, whose strokes only that set holds). A window
-  // whose set cannot be kept aside is not loaded.
+  // window then keeps its old document, whose strokes only that set holds). A set that
+  // cannot be kept aside is left alone, and the block's strokes are held in memory.
   std::array<std::optional<TempSetKeeper>, kLoadWindows> keepers;
-  auto keepSet = [&](int window) {
-    if (keepers[window].emplace(StoreSetOfWindow(window)).Kept()) return true;
-    tmb::Beep();
-    tmb::ShowMessage(kMsgFileNotWritten);
-    return false;
-  };
+  auto keepSet = [&](int window) { keepers[window].emplace(StoreSetOfWindow(window)); };
   int mode = settingsOnly ? kReadSettings : kReadAll;
   const int first = kPart1Window[choice];
   auto readPart2 = [&] {
     const int second = kPart2Window[choice];
-    if (second >= 0 && windows[second].doc && keepSet(second)) {
+    if (second >= 0 && windows[second].doc) {
+      keepSet(second);
       windows[second].loaded =
           windows[second].doc->m_char.ReadBlock(file, mode, anchor, 2, StoreSetOfWindow(second)) >= 0;
     }
@@ -172,13 +167,15 @@ int CTmbDoc::LoadFile(const std::string& path, int settingsOnly) {
     // A part whose window has no document is read into the scratch record all the same,
     // so that the second part is found after it; it refills no window's store set.
     auto scratch = std::make_unique<CCharDataFull>();
-    LoadTarget* target1 = first >= 0 && windows[first].doc && keepSet(first) ? &windows[first] : nullptr;
+    LoadTarget* target1 = first >= 0 && windows[first].doc ? &windows[first] : nullptr;
+    if (target1) keepSet(first);
     CCharDataFull& record1 = target1 ? target1->doc->m_char : *scratch;
     if (record1.ReadBlock(file, mode, anchor, 1, target1 ? StoreSetOfWindow(first) : 0) >= 0) {
       if (target1) target1->loaded = true;
       readPart2();
     }
-  } else if (first >= 0 && choice <= 3 && windows[first].doc && keepSet(first)) {
+  } else if (first >= 0 && choice <= 3 && windows[first].doc) {
+    keepSet(first);
     windows[first].loaded = windows[first].doc->m_char.ReadBlock(file, mode, anchor, 1, StoreSetOfWindow(first)) >= 0;
   }
   file.Close();

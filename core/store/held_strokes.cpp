@@ -9,6 +9,7 @@
 namespace {
 
 std::array<HeldCharacters, 2> gHeld;
+std::array<bool, 2> gHoldOnly{};
 
 HeldCharacters* SlotOfSet(int set) { return set == 1 || set == 2 ? &gHeld[size_t(set - 1)] : nullptr; }
 
@@ -45,7 +46,16 @@ void HoldCharacters(int set, HeldCharacters characters) {
   if (HeldCharacters* slot = SlotOfSet(set)) *slot = std::move(characters);
 }
 
-void ReleaseHeldCharacters() { gHeld = {}; }
+void ReleaseHeldCharacters() {
+  gHeld = {};
+  gHoldOnly = {};
+}
+
+void SetHoldOnly(int set, bool on) {
+  if (set == 1 || set == 2) gHoldOnly[size_t(set - 1)] = on;
+}
+
+bool IsHoldOnly(int set) { return (set == 1 || set == 2) && gHoldOnly[size_t(set - 1)]; }
 
 HeldCharacter HoldCopy(const CTextCharEntry& entry, const CStrokePath& path1, const CStrokePath* path2) {
   HeldCharacter held;

@@ -28,6 +28,11 @@ void HoldCharacters(int set, HeldCharacters characters);
 // Neither set holds anything in memory, as at start.
 void ReleaseHeldCharacters();
 
+// While set 1 or 2 cannot be kept aside for a load (its folder takes no copy), the load's
+// refill leaves the set's files as they are and holds the file's strokes in memory only.
+void SetHoldOnly(int set, bool on);
+bool IsHoldOnly(int set);
+
 // A held character for the entry's strokes: an entry standing for the same character
 // (the same code and font, or the same picture name). A copy sized to path's points.
 HeldCharacter HoldCopy(const CTextCharEntry& entry, const CStrokePath& path1, const CStrokePath* path2);

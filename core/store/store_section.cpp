@@ -159,7 +159,8 @@ enum class Refill { kStored, kHeld, kFileFailed };
 // save. kFileFailed when the strokes could not be read back from the file.
 Refill RefillTemporarySet(tmb::BinaryFile& file, StoreSectionRead& s) {
   CharStore store;
-  bool stored = store.RemoveTempFiles(s.part) == 1 && store.MakeFileNames(s.part, false, false) == 1;
+  bool stored = !IsHoldOnly(s.part) && store.RemoveTempFiles(s.part) == 1 &&
+                store.MakeFileNames(s.part, false, false) == 1;
   auto held = std::make_shared<std::vector<HeldCharacter>>();
   CStrokePathEx path1;
   CStrokePath path2;

@@ -40,12 +40,18 @@ TempSetKeeper::TempSetKeeper(int set) {
     f.existed = fs::exists(f.name, ec);
     if (ec || (f.existed && !KeepFile(f.name, f.backup))) kept_ = false;
   }
-  if (!kept_) DropBackups();
+  if (!kept_) {
+    DropBackups();
+    holdOnly_ = true;
+    SetHoldOnly(set_, true);
+  }
 }
 
 TempSetKeeper::~TempSetKeeper() {
-  if (!kept_) return;
+  if (holdOnly_) SetHoldOnly(set_, false);
+  if (committed_ || set_ == 0) return;
   HoldCharacters(set_, held_);
+  if (!kept_) return;
   for (const SetFile& f : files_) {
     std::error_code ec;
     // Removed first: renaming a link onto another link of the same file does nothing.
@@ -55,9 +61,8 @@ TempSetKeeper::~TempSetKeeper() {
 }
 
 void TempSetKeeper::Commit() {
-  if (!kept_) return;
-  DropBackups();
-  kept_ = false;
+  if (kept_) DropBackups();
+  committed_ = true;
 }
 
 bool TempSetKeeper::RefillHeld() const {

@@ -1,7 +1,9 @@
 // Keeping a character window's temporary store set aside while a load refills it: the
 // window takes the new set only when it takes the whole document, and a load that fails
 // (a damaged block after the refill) puts the old set back, its files and what it held in
-// memory, so that the window's old document still finds its strokes at its next save.
+// memory, so that the window's old document still finds its strokes at its next save. A
+// set whose files cannot be kept aside (a folder the program may not write) is not touched
+// at all: the load holds the file's strokes in memory instead.
 #pragma once
 
 #include <array>
@@ -21,9 +23,10 @@ class TempSetKeeper {
   TempSetKeeper(const TempSetKeeper&) = delete;
   TempSetKeeper& operator=(const TempSetKeeper&) = delete;
 
-  // Whether the set is kept; when not, nothing was changed and nothing will be.
+  // Whether the set's files are kept aside; when not, the load leaves them as they are.
   bool Kept() const { return kept_; }
-  // The window took the new document: the kept files are dropped.
+  // The window took the new document: the kept files are dropped, what the load holds in
+  // memory stays.
   void Commit();
   // Whether the refill could not write the set and holds its strokes in memory instead.
   bool RefillHeld() const;
@@ -40,4 +43,6 @@ class TempSetKeeper {
   std::array<SetFile, 4> files_;
   HeldCharacters held_;
   bool kept_ = false;
+  bool holdOnly_ = false;
+  bool committed_ = false;
 };

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "core/store/char_store.h"
+#include "core/store/held_strokes.h"
 #include "support/file_bytes.h"
+#include "support/read_only_folder.h"
 #include "support/store_folder.h"
 
 namespace {
@@ -72,6 +74,36 @@ TEST_F(TempSetKeeperTest, ACommittedLoadKeepsTheNewSetAndDropsTheOldOne) {
   for (const auto& [exists, bytes] : Files()) EXPECT_EQ(bytes, (Bytes{9, 9, 9}));
   EXPECT_EQ(Kept(), 0u);
   EXPECT_FALSE(TempSetKeeper(0).Kept());
+}
+
+// A folder that takes no copy keeps nothing aside: the load then leaves the set's files
+// alone and holds the file's strokes in memory, which stay when the window takes the file
+// and give way to what the set held before when it does not.
+TEST_F(TempSetKeeperTest, ASetThatCannotBeKeptAsideIsLeftAloneAndTheLoadHoldsInMemory) {
+  tmb::test::WriteFileBytes(folder_ / kSetFiles[0], Bytes{1, 2, 3});
+  const auto before = Files();
+  const HeldCharacters earlier = std::make_shared<std::vector<HeldCharacter>>();
+  for (bool committed : {false, true}) {
+    SCOPED_TRACE(committed);
+    HoldCharacters(2, earlier);
+    const HeldCharacters loaded = std::make_shared<std::vector<HeldCharacter>>(1);
+    {
+      tmb::test::ReadOnlyFolder readOnly(folder_.path());
+      if (!readOnly.refusing()) GTEST_SKIP() << "the store folder cannot be made read-only here";
+      TempSetKeeper keeper(2);
+      EXPECT_FALSE(keeper.Kept());
+      EXPECT_TRUE(IsHoldOnly(2));
+      EXPECT_FALSE(IsHoldOnly(1));
+      HoldCharacters(2, loaded);  // what the refill holds
+      EXPECT_TRUE(keeper.RefillHeld());
+      if (committed) keeper.Commit();
+    }
+    EXPECT_FALSE(IsHoldOnly(2));
+    EXPECT_EQ(HeldCharactersOfSet(2), committed ? loaded : earlier);
+    EXPECT_EQ(Files(), before);
+    EXPECT_EQ(Kept(), 0u);
+  }
+  ReleaseHeldCharacters();
 }
 
 }  // namespace
