@@ -46,6 +46,8 @@ constexpr StringEntry kStrings[] = {
     {61522, "The character store could not be written (the disk is full, its folder may not be "
             "written, or another program holds it): the file was read, and the strokes of its text "
             "characters are kept with the window and saved with it.\n%1"},
+    {61523, "The window's temporary character store could not be removed (its folder may not be "
+            "written, or another program holds it): what it holds stays.\n%1"},
     {61540, "The effect script file could not be read:\n%1"},
     {61541, "The effect script file is larger than %1 bytes and was not read:\n%2"},
     {61542, "The effect script file names no effect:\n%1"},

@@ -14,8 +14,10 @@
 #include "core/record/char_data_full.h"
 #include "core/state/draw_state.h"
 #include "core/store/char_store.h"
+#include "core/store/store_paths.h"
 #include "platform/service/file_chooser.h"
 #include "platform/service/font_chooser.h"
+#include "platform/service/messages.h"
 #include "platform/text/code_page.h"
 #include "platform/ui/font_chooser_dialog.h"
 #include "platform/ui/list_rows.h"
@@ -26,6 +28,7 @@ constexpr char kPictureFilter[] = "(*.bmp;*.png;*.jpg;)|*.bmp;*.png;*.jpg;|(*.*)
 constexpr std::array<const char*, 10> kWeightNames = {"",       "THIN",   "ELIGHT", "LIGHT",  "",
                                                       "MEDIUM", "S_BOLD", "B",      "E_BOLD", "HEAVY"};
 constexpr int kPictureIndexNone = -1;
+constexpr int kMsgStoreNotReleased = 61523;
 
 std::string Field(const char* field, size_t capacity) { return std::string(field, tmb::BoundedLength(field, capacity)); }
 
@@ -258,8 +261,12 @@ void CFontPage::RunOption() {
   m_nOption = option.m_bOutlineEffect;
   if (option.m_nAction == CFontModeOptionDlg::kActionRelease) {
     // The axis lines saved with files were read into this window's temporary store.
-    CharStore store;
-    store.RemoveTempFiles(m_nWindowKind == kKindDrawB ? 2 : 1);
+    const int set = m_nWindowKind == kKindDrawB ? 2 : 1;
+    if (CharStore().RemoveTempFiles(set) != 1) {
+      tmb::Beep();
+      tmb::ShowMessage(kMsgStoreNotReleased, tmb::kMsgOk,
+                       {StoreSetPath(kFontStoreBase, set, kIndexExt).parent_path().string()});
+    }
     NeedRelayout();
   }
 }

@@ -18,6 +18,7 @@
 #include "app/sheets/shape_sheet.h"
 #include "app/tmb_document.h"
 #include "core/document/tmb_doc.h"
+#include "support/read_only_folder.h"
 #include "support/store_folder.h"
 #include "support/ui/menu_path.h"
 
@@ -100,6 +101,34 @@ TEST_F(TextOutlineTab, TheFontPageOfBsSheetReleasesBsTemporaryStoreAndAsksBsDocu
   EXPECT_EQ(Doc(kKindDrawB).m_nFontModeState, kFontModeRelayout);
   EXPECT_EQ(Doc(kKindDrawA).m_nFontModeState, stateA);
   EXPECT_TRUE(messages.ids.empty());
+}
+
+// A store folder the program may not write keeps B's set: the user is told so, and
+// nothing of the set is lost.
+TEST_F(TextOutlineTab, AReleaseTheStoreRefusesIsToldAndKeepsTheSet) {
+  constexpr int kMsgStoreNotReleased = 61523;
+  COutlinesDlg* page = OpenOutlineTab(kKindDrawB);
+  ASSERT_TRUE(page);
+  dialogs.Then([](ui::DialogWindow& d) {
+    Click(d.findChild<QAbstractButton*>(QStringLiteral("ctl%1").arg(CFontPage::kOption)));
+    return ui::kIdCancel;
+  });
+  dialogs.Then([](ui::DialogWindow& d) {
+    ScriptedDialogs::Click(d, CFontModeOptionDlg::kRelease);
+    return d.result() == QDialog::Accepted ? ui::kIdOk : 0;
+  });
+  {
+    ReadOnlyFolder readOnly(store->path());
+    if (!readOnly.refusing()) GTEST_SKIP() << "the store folder cannot be made read-only here";
+    Click(page->Control(COutlinesDlg::kFontPageButton));
+  }
+  ASSERT_EQ(dialogs.shown, (std::vector<int>{275, 284}));
+  EXPECT_EQ(messages.ids, std::vector<int>{kMsgStoreNotReleased});
+  ASSERT_FALSE(messages.texts.empty());
+  EXPECT_NE(messages.texts[0].find(store->path().string()), std::string::npos);
+  for (int set : {1, 2}) {
+    for (const std::string& name : TempSetFiles(set)) EXPECT_TRUE(fs::exists(*store / name)) << name;
+  }
 }
 
 // The smallest screen the program is made for; the test runs where the offscreen
