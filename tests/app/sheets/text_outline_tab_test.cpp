@@ -70,6 +70,18 @@ class TextOutlineTab : public AppTest {
     return sheet.Page(sheet.ActiveIndex()) == sheet.outlinesPage() ? sheet.outlinesPage() : nullptr;
   }
   static void Click(QWidget* button) { qobject_cast<QAbstractButton*>(button)->click(); }
+  // Answers the next font page: its options, released with "解除"; the page itself
+  // cancelled.
+  void ReleaseFromTheFontPage() {
+    dialogs.Then([](ui::DialogWindow& d) {
+      Click(d.findChild<QAbstractButton*>(QStringLiteral("ctl%1").arg(CFontPage::kOption)));
+      return ui::kIdCancel;
+    });
+    dialogs.Then([](ui::DialogWindow& d) {
+      ScriptedDialogs::Click(d, CFontModeOptionDlg::kRelease);
+      return d.result() == QDialog::Accepted ? ui::kIdOk : 0;
+    });
+  }
 
   std::optional<ScopedStoreFolder> store;
 };
@@ -79,15 +91,7 @@ TEST_F(TextOutlineTab, TheFontPageOfBsSheetReleasesBsTemporaryStoreAndAsksBsDocu
   Doc(kKindDrawB).m_nFontModeState = 0;
   COutlinesDlg* page = OpenOutlineTab(kKindDrawB);
   ASSERT_TRUE(page);
-  // The font page's options, released with "解除"; the font page itself cancelled.
-  dialogs.Then([](ui::DialogWindow& d) {
-    Click(d.findChild<QAbstractButton*>(QStringLiteral("ctl%1").arg(CFontPage::kOption)));
-    return ui::kIdCancel;
-  });
-  dialogs.Then([](ui::DialogWindow& d) {
-    ScriptedDialogs::Click(d, CFontModeOptionDlg::kRelease);
-    return d.result() == QDialog::Accepted ? ui::kIdOk : 0;
-  });
+  ReleaseFromTheFontPage();
   Click(page->Control(COutlinesDlg::kFontPageButton));
   ASSERT_EQ(dialogs.shown, (std::vector<int>{275, 284}));
   for (const std::string& name : TempSetFiles(2)) EXPECT_FALSE(fs::exists(*store / name)) << name;
@@ -109,14 +113,7 @@ TEST_F(TextOutlineTab, AReleaseTheStoreRefusesIsToldAndKeepsTheSet) {
   constexpr int kMsgStoreNotReleased = 61523;
   COutlinesDlg* page = OpenOutlineTab(kKindDrawB);
   ASSERT_TRUE(page);
-  dialogs.Then([](ui::DialogWindow& d) {
-    Click(d.findChild<QAbstractButton*>(QStringLiteral("ctl%1").arg(CFontPage::kOption)));
-    return ui::kIdCancel;
-  });
-  dialogs.Then([](ui::DialogWindow& d) {
-    ScriptedDialogs::Click(d, CFontModeOptionDlg::kRelease);
-    return d.result() == QDialog::Accepted ? ui::kIdOk : 0;
-  });
+  ReleaseFromTheFontPage();
   {
     ReadOnlyFolder readOnly(store->path());
     if (!readOnly.refusing()) GTEST_SKIP() << "the store folder cannot be made read-only here";
