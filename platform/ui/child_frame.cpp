@@ -1,14 +1,48 @@
 #include "platform/ui/child_frame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenu>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QScopedValueRollback>
 #include <QSplitter>
+#include <QStyleOption>
 
 #include "platform/ui/view.h"
 
 namespace tmb::ui {
+namespace {
+
+// Qt's styles draw a title bar's close button wherever they draw its window menu icon, so
+// a frame without the close hint would still show one: this style leaves it out, and a
+// click where it stood hits nothing.
+class NoCloseButtonStyle final : public QProxyStyle {
+ public:
+  // Over a fresh copy of the application's own style, which the proxy then owns.
+  NoCloseButtonStyle() : QProxyStyle(QApplication::style()->name()) {}
+  QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
+                       const QWidget* widget) const override {
+    if (control == CC_TitleBar && sub == SC_TitleBarCloseButton) {
+      const auto* bar = qstyleoption_cast<const QStyleOptionTitleBar*>(option);
+      if (bar && !(bar->titleBarFlags & Qt::WindowCloseButtonHint)) return {};
+    }
+    return QProxyStyle::subControlRect(control, option, sub, widget);
+  }
+};
+
+// One for every frame of the application, owned by it.
+QStyle* NoCloseButton() {
+  static QPointer<QStyle> style;
+  if (!style) {
+    style = new NoCloseButtonStyle;
+    style->setParent(QApplication::instance());
+  }
+  return style;
+}
+
+}  // namespace
 
 ChildFrame::ChildFrame(Document* document) : document_(document) {
   setAttribute(Qt::WA_DeleteOnClose);
@@ -21,6 +55,7 @@ void ChildFrame::DisableClose() {
   // Qt's MDI draws a close button unless the frame names the buttons it has.
   setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinMaxButtonsHint);
+  setStyle(NoCloseButton());
   for (QAction* action : systemMenu() ? systemMenu()->actions() : QList<QAction*>{}) {
     if (action->shortcut() == QKeySequence(QKeySequence::Close)) action->setEnabled(false);
   }

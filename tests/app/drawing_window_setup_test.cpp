@@ -33,20 +33,27 @@ constexpr int kFirstStyleOfTheMenus = 1000;
 
 using DrawingWindowSetup = AppTest;
 
-// The centre of a part of frame's title bar where Qt's MDI puts it for a sub-window
-// with the usual buttons, close included: where the user reaches for it.
-QPoint TitleBarPart(QMdiSubWindow& frame, QStyle::SubControl part) {
+// Where frame's style puts a part of its title bar, for a title bar with the given flags.
+QRect TitleBarRect(QMdiSubWindow& frame, QStyle::SubControl part, Qt::WindowFlags flags) {
   QStyleOptionTitleBar o;
   o.initFrom(&frame);
   o.subControls = QStyle::SC_All;
-  o.titleBarFlags = Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
-                    Qt::WindowCloseButtonHint;
+  o.titleBarFlags = flags;
   o.titleBarState = frame.windowState();
   constexpr int kBorder = 4;  // the frame's edge around its title bar
   QStyle* style = frame.style();
   o.rect = QRect(kBorder, kBorder, frame.width() - 2 * kBorder,
                  style->pixelMetric(QStyle::PM_TitleBarHeight, &o, &frame));
-  return style->subControlRect(QStyle::CC_TitleBar, &o, part, &frame).center();
+  return style->subControlRect(QStyle::CC_TitleBar, &o, part, &frame);
+}
+
+// The centre of a part of frame's title bar where Qt's MDI puts it for a sub-window
+// with the usual buttons, close included: where the user reaches for it.
+QPoint TitleBarPart(QMdiSubWindow& frame, QStyle::SubControl part) {
+  return TitleBarRect(frame, part,
+                      Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                          Qt::WindowCloseButtonHint)
+      .center();
 }
 
 // The centre of the close button that a maximised sub-window puts among its buttons at
@@ -105,6 +112,11 @@ TEST_F(DrawingWindowSetup, NoRoadOfTheUsersClosesADrawingWindowAndTheProgramOpen
        }},
   };
   auto tryRoads = [&](int kind) {
+    // The title bar as the frame draws it has no close button to show.
+    QMdiSubWindow* shown = FrameOfKind(kind);
+    ASSERT_TRUE(shown);
+    EXPECT_FALSE(TitleBarRect(*shown, QStyle::SC_TitleBarCloseButton, shown->windowFlags()).isValid());
+    EXPECT_TRUE(TitleBarRect(*shown, QStyle::SC_TitleBarSysMenu, shown->windowFlags()).isValid());
     for (const Road& road : roads) {
       SCOPED_TRACE(std::string(road.name) + (kind == kKindDrawA ? " of A" : " of B"));
       QPointer<CFrame_View> f = FrameOfKind(kind);
