@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <vector>
 
+#include "brush/bitmap/colour_functions.h"
 #include "brush/bitmap/hls_colour.h"
 #include "brush/bitmap/mask_effects.h"
 #include "brush/bitmap/pixel_effects.h"
 #include "brush/bitmap/smoothing_passes.h"
 #include "core/canvas/work_canvas.h"
-#include "core/state/draw_state.h"
-#include "brush/bitmap/colour_functions.h"
 #include "core/effect/effect_def.h"
+#include "core/state/draw_state.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "brush/bitmap/deform_selection.h"
+#include "brush/bitmap/paper_colour.h"
 #include "core/canvas/bitmap_blits.h"
 #include "core/canvas/bitmap_masks.h"
 #include "core/canvas/work_canvas.h"
 #include "core/effect/effect_def.h"
-#include "brush/bitmap/paper_colour.h"
 #include "platform/service/clock.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "core/canvas/work_canvas.h"
+#include "core/onebit/mask_rows.h"
 #include "core/onebit/region_scan.h"
 #include "core/onebit/thinning.h"
-#include "core/onebit/mask_rows.h"
 #include "platform/gdi/raster_ops.h"
 #include "platform/service/progress.h"
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <new>
 
-#include "core/bitmap/palettes.h"
 #include "brush/bitmap/pixel_effects.h"
+#include "core/bitmap/palettes.h"
 #include "platform/service/progress.h"
 
 int ApplyMaskStepSet(tmb::Surface& picture, const tmb::Rect& rect, int radius, const tmb::Colour* onlyColour,

@@ -1,8 +1,8 @@
 #include "brush/render/brush_state.h"
 
 #include "core/canvas/work_canvas.h"
-#include "platform/service/messages.h"
 #include "platform/gdi/resource_bitmaps.h"
+#include "platform/service/messages.h"
 
 CBrushState gBrushStates[2];
 int gBrushDrawOption = 0;

@@ -7,11 +7,11 @@
 
 #include "core/canvas/work_canvas.h"
 #include "core/geometry/point_distance.h"
-#include "core/onebit/region_masks.h"
-#include "platform/gdi/dib_rows.h"
-#include "core/onebit/trace_buffer.h"
 #include "core/onebit/mask_rows.h"
 #include "core/onebit/outline_trace.h"
+#include "core/onebit/region_masks.h"
+#include "core/onebit/trace_buffer.h"
+#include "platform/gdi/dib_rows.h"
 #include "platform/gdi/pixel.h"
 
 namespace {

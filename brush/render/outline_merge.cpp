@@ -7,17 +7,17 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/bitmap/dib.h"
 #include "brush/render/sequence_capacity.h"
 #include "brush/render/supersampled_render.h"
 #include "convert/analysis/stroke_crossings.h"
 #include "convert/driver/marker_list.h"
 #include "convert/driver/path_resampling.h"
+#include "core/bitmap/dib.h"
 #include "core/canvas/work_canvas.h"
+#include "core/onebit/mono_bitmap.h"
 #include "core/path/path_sequence.h"
 #include "core/path/stroke_path.h"
 #include "core/path/stroke_work.h"
-#include "core/onebit/mono_bitmap.h"
 #include "platform/gdi/dib_rows.h"
 
 namespace {

@@ -4,9 +4,9 @@
 
 #include "core/canvas/bitmap_blits.h"
 #include "core/canvas/work_canvas.h"
-#include "core/path/stroke_path.h"
-#include "core/onebit/trace_buffer.h"
 #include "core/onebit/outline_trace.h"
+#include "core/onebit/trace_buffer.h"
+#include "core/path/stroke_path.h"
 
 namespace {
 

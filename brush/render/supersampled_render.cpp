@@ -9,9 +9,9 @@
 
 #include "core/canvas/bitmap_masks.h"
 #include "core/canvas/work_canvas.h"
+#include "core/onebit/effect_masks.h"
 #include "core/path/stroke_marks.h"
 #include "core/path/stroke_work.h"
-#include "core/onebit/effect_masks.h"
 
 namespace {
 

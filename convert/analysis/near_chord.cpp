@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/geometry/vector_geometry.h"
 #include "core/geometry/point_distance.h"
+#include "core/geometry/vector_geometry.h"
 #include "core/path/stroke_path.h"
 
 int IsNearChord(const CStrokePath& path, int a, int b, int m, int* far) {

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/geometry/vector_geometry.h"
 #include "convert/driver/marker_list.h"
+#include "core/geometry/vector_geometry.h"
 #include "core/path/point_index_list.h"
 #include "core/path/stroke_path.h"
 #include "core/path/stroke_path_ex.h"

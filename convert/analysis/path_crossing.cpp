@@ -1,7 +1,7 @@
 #include "convert/analysis/path_crossing.h"
 
-#include "core/geometry/vector_geometry.h"
 #include "core/geometry/point_distance.h"
+#include "core/geometry/vector_geometry.h"
 #include "core/path/stroke_path.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <vector>
 
-#include "core/geometry/vector_geometry.h"
 #include "core/geometry/point_distance.h"
+#include "core/geometry/vector_geometry.h"
 #include "core/path/stroke_path_ex.h"
 
 namespace {

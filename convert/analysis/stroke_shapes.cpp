@@ -8,12 +8,12 @@
 #include "convert/analysis/loop_marks.h"
 #include "convert/analysis/shape_records.h"
 #include "convert/analysis/side_points.h"
-#include "core/geometry/vector_geometry.h"
 #include "convert/driver/marker_list.h"
 #include "convert/passes/direction_changes.h"
 #include "convert/passes/turn_splitting.h"
 #include "core/canvas/work_canvas.h"
 #include "core/geometry/point_distance.h"
+#include "core/geometry/vector_geometry.h"
 #include "core/path/point_index_list.h"
 #include "core/path/stroke_path_ex.h"
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "convert/analysis/side_points.h"
-#include "core/geometry/vector_geometry.h"
 #include "core/geometry/point_distance.h"
+#include "core/geometry/vector_geometry.h"
 #include "core/path/stroke_path_ex.h"
 
 namespace {

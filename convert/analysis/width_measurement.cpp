@@ -8,10 +8,10 @@
 #include <memory>
 
 #include "convert/analysis/side_points.h"
-#include "core/geometry/vector_geometry.h"
 #include "convert/analysis/weight_cleaning.h"
 #include "convert/driver/path_resampling.h"
 #include "core/geometry/point_distance.h"
+#include "core/geometry/vector_geometry.h"
 #include "core/path/stroke_path_ex.h"
 #include "core/path/stroke_work.h"
 

@@ -24,10 +24,9 @@ inline constexpr ParamRange kConversionParamRanges[] = {
     {4, 100},   // modulation
 };
 
-// work becomes a copy of source and, unless the
-// conversion is switched off (parameter 47 of work), the resampled and analysed copy: the
-// pass manager's stages of the chain run on it. copyMode 0 copies without the stroke
-// marks.
+// work becomes a copy of source and, unless the conversion is switched off (parameter 47
+// of work), the resampled and analysed copy: the pass manager's stages of the chain run on
+// it. copyMode 0 copies without the stroke marks.
 void RunConversionPasses(CStrokeWork& work, CStrokeWork& source, int copyMode);
 
 // Holds the parameters of work to kConversionParamRanges for the life of the object and

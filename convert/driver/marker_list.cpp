@@ -1,7 +1,7 @@
 #include "convert/driver/marker_list.h"
 
-#include "core/canvas/path_pens.h"
 #include "convert/driver/label_font.h"
+#include "core/canvas/path_pens.h"
 #include "platform/gdi/device_context.h"
 
 CTesData gMarkers;

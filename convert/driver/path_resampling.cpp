@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/geometry/vector_geometry.h"
 #include "convert/driver/scratch_paths.h"
 #include "core/geometry/point_distance.h"
+#include "core/geometry/vector_geometry.h"
 #include "core/path/stroke_work.h"
 
 int gUnitPassActive = 0;

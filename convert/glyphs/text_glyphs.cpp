@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "convert/analysis/side_points.h"
-#include "core/text/glyph_outline_read.h"
 #include "convert/glyphs/glyph_strokes.h"
 #include "core/path/stroke_marks.h"
 #include "core/path/stroke_path_ex.h"
 #include "core/path/stroke_work.h"
 #include "core/store/font_sub_table.h"
+#include "core/text/glyph_outline_read.h"
 #include "core/text/text_settings.h"
 
 namespace {

@@ -1,9 +1,9 @@
 #include "convert/morph/morph_pair.h"
 
 #include "convert/driver/scratch_paths.h"
-#include "core/path/division_table.h"
 #include "core/canvas/work_canvas.h"
 #include "core/document/doc_windows.h"
+#include "core/path/division_table.h"
 #include "core/path/stroke_work.h"
 #include "core/record/char_data_full.h"
 

@@ -3,9 +3,9 @@
 #include <cstdint>
 
 #include "convert/analysis/midpoint_smoothing.h"
-#include "core/geometry/vector_geometry.h"
 #include "convert/driver/marker_list.h"
 #include "core/geometry/point_distance.h"
+#include "core/geometry/vector_geometry.h"
 #include "core/path/stroke_work.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "convert/passes/direction_changes.h"
 
-#include "core/geometry/vector_geometry.h"
 #include "convert/driver/marker_list.h"
+#include "core/geometry/vector_geometry.h"
 #include "core/path/stroke_path.h"
 
 namespace {

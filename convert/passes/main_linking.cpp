@@ -10,12 +10,12 @@
 #include "convert/analysis/run_reads.h"
 #include "convert/analysis/short_segment_codes.h"
 #include "convert/analysis/stroke_end_codes.h"
-#include "core/geometry/vector_geometry.h"
 #include "convert/driver/analysis_overlay.h"
 #include "convert/driver/marker_list.h"
 #include "convert/passes/corner_loop_removal.h"
 #include "convert/passes/turn_splitting.h"
 #include "core/geometry/point_distance.h"
+#include "core/geometry/vector_geometry.h"
 #include "core/path/stroke_work.h"
 
 namespace {

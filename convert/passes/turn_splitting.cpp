@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "convert/analysis/run_reads.h"
-#include "core/geometry/vector_geometry.h"
 #include "convert/driver/marker_list.h"
 #include "core/geometry/point_distance.h"
+#include "core/geometry/vector_geometry.h"
 #include "core/path/stroke_work.h"
 
 namespace {

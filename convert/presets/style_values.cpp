@@ -22,15 +22,13 @@ CStyleSavedValues SaveStyleValues(const CCharDataFull& rec) { return {rec.m_para
 
 bool SetStyleValues(CCharDataFull& rec, int id, int slot, const CStyleSavedValues& saved) {
   // The defaults are those of the parameters alone: a style must not take the points, the
-  // texts or the background pictures with it.
+  // texts or the background pictures with it. The keep switch is the user's, set on this
+  // character by its menu item, for the end of the style to read.
   const CCharDataFull& defaults = gCharSlots[0];
   for (int k = 0; k < kParamCount; ++k) {
-    if (k != kUncopiedParam) rec.m_param[size_t(k)] = defaults.m_param[size_t(k)];
+    if (k != kUncopiedParam && k != kStyleKeepParam) rec.m_param[size_t(k)] = defaults.m_param[size_t(k)];
   }
   rec.CopySettingsByCategory(kCategoryBrush, &gCharSlots[slot]);
-  // The keep switch is the user's, set on this character by its menu item: the defaults
-  // must not replace it before the end of the style reads it.
-  rec.m_param[kStyleKeepParam] = saved.params[kStyleKeepParam];
   rec.m_bConvertRequested = 1;
   if (id != kStyleFromStyleMenus) {
     gPresetList.Apply(rec.m_param, PresetOfStyleCommand(id));

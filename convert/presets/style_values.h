@@ -22,17 +22,17 @@ struct CStyleSavedValues {
 };
 CStyleSavedValues SaveStyleValues(const CCharDataFull& rec);
 
-// Only for an id StyleApplies accepts: every parameter from character slot 0 (194 is
-// never copied) and the brush values (0 to 7, with their maxima) from slot, then the values
-// of style id (for id -1 those of the chosen style, none while no style is chosen, and the
-// keep switches either way), and the record asks for its conversion. Texts, points and
-// everything else of the record stay. Whether a style's values were applied: false for the
-// defaults alone.
+// Only for an id StyleApplies accepts: every parameter from character slot 0 (194 and the
+// keep switch 380 are never copied) and the brush values (0 to 7, with their maxima) from
+// slot, then the values of style id (for id -1 those of the chosen style, none while no
+// style is chosen, and the keep switches either way), and the record asks for its
+// conversion. Texts, points and everything else of the record stay. Whether a style's
+// values were applied: false for the defaults alone.
 bool SetStyleValues(CCharDataFull& rec, int id, int slot, const CStyleSavedValues& saved);
 
-// After the drawing: with parameter 380 on as the defaults and the style left it (not as
-// the user had it before) the style's values stay, otherwise the saved ones come back;
-// either way the pen mode (47) is off. The defaults alone (styled false) were only shown:
-// the saved values always come back, for nothing else would bring back what the user had
-// set.
+// After the drawing: with parameter 380 on as the style left it (the character's own
+// switch unless the style sets it) the style's values stay, otherwise the saved ones come
+// back; either way the pen mode (47) is off. The defaults alone (styled false) were only
+// shown: the saved values always come back, for nothing else would bring back what the
+// user had set.
 void EndStyleValues(CCharDataFull& rec, const CStyleSavedValues& saved, bool styled);
