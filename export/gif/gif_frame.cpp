@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/bitmap/dib.h"
+#include "export/gif/gif_interlace.h"
 #include "export/gif/gif_lzw_decoder.h"
 #include "export/gif/gif_sub_blocks.h"
 #include "export/picture/picture_read_result.h"
@@ -12,20 +13,14 @@
 
 namespace {
 
-// The four passes of an interlaced frame: first row and row step of each.
-constexpr int kPassStart[4] = {0, 4, 2, 1};
-constexpr int kPassStep[4] = {8, 8, 4, 2};
-
 // Moves rows stored pass by pass into picture order.
 void DeinterlaceRows(const uint8_t* stored, uint8_t* out, int width, int height) {
   const size_t rowBytes = size_t(width);
   size_t next = 0;
-  for (int pass = 0; pass < 4; ++pass) {
-    for (int y = kPassStart[pass]; y < height; y += kPassStep[pass]) {
-      std::memcpy(out + size_t(y) * rowBytes, stored + next * rowBytes, rowBytes);
-      ++next;
-    }
-  }
+  ForEachInterlacedRow(height, [&](int y) {
+    std::memcpy(out + size_t(y) * rowBytes, stored + next * rowBytes, rowBytes);
+    ++next;
+  });
 }
 
 // The most pixels one byte of image data can give: codes are at least 2 bits and none

@@ -6,25 +6,21 @@
 
 #include "export/gif/gif_block_writer.h"
 #include "export/gif/gif_byte_sink.h"
+#include "export/gif/gif_interlace.h"
 #include "export/gif/gif_lzw_encoder.h"
 
 namespace {
 
 constexpr int kFrameColourResolution = 8;
 
-// The rows in the order an interlaced image stores them: every eighth from row 0, every
-// eighth from row 4, every fourth from row 2, then every second from row 1.
+// The rows in the order an interlaced image stores them.
 std::vector<uint8_t> InterlacedRows(std::span<const uint8_t> pixels, int width, int height) {
-  constexpr int kPassStart[] = {0, 4, 2, 1};
-  constexpr int kPassStep[] = {8, 8, 4, 2};
   std::vector<uint8_t> rows;
   rows.reserve(size_t(width) * size_t(height));
-  for (int pass = 0; pass < 4; ++pass) {
-    for (int y = kPassStart[pass]; y < height; y += kPassStep[pass]) {
-      const auto row = pixels.subspan(size_t(y) * size_t(width), size_t(width));
-      rows.insert(rows.end(), row.begin(), row.end());
-    }
-  }
+  ForEachInterlacedRow(height, [&](int y) {
+    const auto row = pixels.subspan(size_t(y) * size_t(width), size_t(width));
+    rows.insert(rows.end(), row.begin(), row.end());
+  });
   return rows;
 }
 
