@@ -36,11 +36,7 @@ void CTmbView::CaptureFirstCharacter(const CCharDataFull& rec) {
   const int state = m_nAutoCapture;
   gPendingCaptureKind = m_nKind;
   if (state == -1) SendFrameCommand(tmb::kCmdShowEditor);
-  if (CBmpView* editor = ShownImageEditor()) {
-    gPainterCapture = 1;
-    editor->CaptureNow();
-    gPainterCapture = 0;
-  }
+  if (CBmpView* editor = ShownImageEditor()) editor->CaptureNow();
   if (state == -1) SendFrameCommand(m_nKind == kKindDrawB ? tmb::kCmdShowB : tmb::kCmdShowA);
   // A capture no editor took is not left for a later one to find.
   gPendingCaptureKind = -1;

@@ -10,7 +10,6 @@
 #include "resources/command_ids.h"
 
 int gPendingCaptureKind = -1;
-int gPainterCapture = 0;
 tmb::Point gEditorPointer{};
 
 namespace {
@@ -98,7 +97,8 @@ bool CBmpView::EnsureSetup(tmb::DeviceContext* pDC) {
     const int kind = gPendingCaptureKind;
     gPendingCaptureKind = -1;
     m_bFirstCaptureDone = 1;
-    CaptureWindowImage(0, 0, kind);
+    // The painter that asked for it decides which window is in front.
+    CaptureWindowImage(0, 0, kind, false);
   }
   return true;
 }

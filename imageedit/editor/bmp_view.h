@@ -84,9 +84,10 @@ class CBmpView {
   // window has no picture or the block is empty.
   void TakeWindowRegion(int kind);
   // Takes the picture of window kind into the picture: whole, or byRegion its cells that
-  // hold writing, put in vertical order. A beep and no change when that window has no
-  // picture (or, by region, no characters).
-  void CaptureWindowImage(int byRegion, int noRedraw, int kind);
+  // hold writing, put in vertical order, the editor brought forward first unless not
+  // bringForward. A beep and no change when that window has no picture (or, by region,
+  // no characters).
+  void CaptureWindowImage(int byRegion, int noRedraw, int kind, bool bringForward = true);
   // The cells of source's grid (kind's character's guide grid) that hold a point of its
   // drawn or working record, read row by row from the left, copied into dest down the
   // columns from the right.
@@ -234,10 +235,7 @@ class CBmpView {
 };
 
 // The pending capture: a window kind whose picture the editor takes at its next paint
-// (-1 none). The drawing view's painter and the main frame set it.
+// (-1 none). The drawing view's painter sets it.
 extern int gPendingCaptureKind;
-// Raised while the drawing view's painter has the editor take its picture: the painter
-// decides which window is in front, so the capture leaves the editor where it is.
-extern int gPainterCapture;
 // The pointer's last image position in the editor (the main frame shows it).
 extern tmb::Point gEditorPointer;

@@ -192,13 +192,13 @@ void CBmpView::TakeWindowRegion(int kind) {
   PasteBitmapRegion({r.left, r.top}, {r.right, r.bottom}, *source);
 }
 
-void CBmpView::CaptureWindowImage(int byRegion, int noRedraw, int kind) {
+void CBmpView::CaptureWindowImage(int byRegion, int noRedraw, int kind, bool bringForward) {
   tmb::Surface* source = m_pHost->WindowPicture(kind);
   if (!source || m_bmpWork.IsNull() || (byRegion && !m_pHost->WindowRecord(kind, 0))) {
     tmb::Beep();
     return;
   }
-  if (!gPainterCapture) m_pHost->ActivateEditor();
+  if (bringForward) m_pHost->ActivateEditor();
   BeginWaitCursor();
   SaveUndoImage();
   if (byRegion) {
