@@ -150,14 +150,12 @@ std::optional<int64_t> SkipEntryStrokes(tmb::BinaryFile& file, bool picture, boo
   return offset;
 }
 
-enum class Refill { kStored, kHeld, kFileFailed };
-
 // Puts the strokes of the read entries into their temporary set; a picture entry takes
 // its place there as its picture index. When the set cannot take them all (a full disk,
 // a set another program holds past the wait), every entry's strokes are held in memory
 // for the set instead: a block taken without its strokes would lose them at its next
-// save. kFileFailed when the strokes could not be read back from the file.
-Refill RefillTemporarySet(tmb::BinaryFile& file, StoreSectionRead& s) {
+// save. False when the strokes could not be read back from the file.
+bool RefillTemporarySet(tmb::BinaryFile& file, StoreSectionRead& s) {
   CharStore store;
   bool stored = !IsHoldOnly(s.part) && store.RemoveTempFiles(s.part) == 1 &&
                 store.MakeFileNames(s.part, false, false) == 1;
@@ -168,10 +166,10 @@ Refill RefillTemporarySet(tmb::BinaryFile& file, StoreSectionRead& s) {
     CTextCharEntry& e = s.entryRecords[i];
     if (!s.strokes[i]) continue;
     int starts = 0;
-    if (!file.Seek(*s.strokes[i]) || ReadRecord(file, path1) < 0) return Refill::kFileFailed;
+    if (!file.Seek(*s.strokes[i]) || ReadRecord(file, path1) < 0) return false;
     const bool picture = IsPictureEntry(e);
     if (picture && (ReadRecord(file, path2, &starts) < 0 || !ReadStrokeBytes(file, path2, starts))) {
-      return Refill::kFileFailed;
+      return false;
     }
     if (stored && picture) {
       e.m_nPictureIndex = store.AddPicture(e.Picture(), path1, path2);
@@ -184,7 +182,7 @@ Refill RefillTemporarySet(tmb::BinaryFile& file, StoreSectionRead& s) {
     held->push_back(HoldCopy(e, path1, picture ? &path2 : nullptr));
   }
   HoldCharacters(s.part, stored ? nullptr : std::move(held));
-  return stored ? Refill::kStored : Refill::kHeld;
+  return true;
 }
 
 }  // namespace
@@ -264,9 +262,7 @@ bool ReadStoreSection(tmb::BinaryFile& file, const CTextSettings& settings, int 
 int TakeStoreSection(StoreSectionRead& s, tmb::BinaryFile& file, CTextSettings& settings) {
   if (s.part != 0 && s.version > 100 && s.entries > 0) {
     const int64_t end = file.Tell();
-    const Refill refill = RefillTemporarySet(file, s);
-    if (refill == Refill::kFileFailed || !file.Seek(end)) return -1;
-    s.held = refill == Refill::kHeld;
+    if (!RefillTemporarySet(file, s) || !file.Seek(end)) return -1;
   }
   settings.m_nEntries = s.entries;
   settings.m_nCellSize = s.head[0];

@@ -42,7 +42,6 @@ class TempSetKeeper {
   int set_ = 0;
   std::array<SetFile, 4> files_;
   HeldCharacters held_;
-  bool kept_ = false;
-  bool holdOnly_ = false;
+  bool kept_ = false;  // when not, a keeper of set 1 or 2 makes the set hold-only
   bool committed_ = false;
 };
