@@ -17,20 +17,12 @@ std::array<SetInMemory, 2> gSets;
 
 SetInMemory* SlotOfSet(int set) { return set == 1 || set == 2 ? &gSets[size_t(set - 1)] : nullptr; }
 
-bool IsPicture(const CTextCharEntry& entry) { return entry.m_bHidden != 0; }
-
-CWideLogFont StoreKey(const CTextCharEntry& entry) {
-  CWideLogFont key = CWideLogFont::FromLogFont(entry.m_font);
-  key.ClearSize();
-  key.CleanFaceName();
-  return key;
-}
-
 // The store's own rule: a font character by its code and font, a picture by its name.
 bool SameCharacter(const CTextCharEntry& a, const CTextCharEntry& b) {
-  if (IsPicture(a) != IsPicture(b)) return false;
-  if (IsPicture(a)) return Cp932FileName(a.Picture()) == Cp932FileName(b.Picture());
-  return FirstCharUnit(a.Char()) == FirstCharUnit(b.Char()) && StoreKey(a) == StoreKey(b);
+  if (a.IsPicturePlace() != b.IsPicturePlace()) return false;
+  if (a.IsPicturePlace()) return Cp932FileName(a.Picture()) == Cp932FileName(b.Picture());
+  return FirstCharUnit(a.Char()) == FirstCharUnit(b.Char()) &&
+         CWideLogFont::StoreKey(a.m_font) == CWideLogFont::StoreKey(b.m_font);
 }
 
 std::unique_ptr<CStrokePath> SizedCopy(const CStrokePath& path) {

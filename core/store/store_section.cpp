@@ -28,8 +28,6 @@ constexpr size_t kEntrySize200 = 648;
 constexpr size_t kEntrySizeNarrow = 352;
 constexpr int kReservedWords = 4;
 
-bool IsPictureEntry(const CTextCharEntry& entry) { return entry.m_bHidden != 0; }
-
 std::u16string PictureName(const CTextCharEntry& entry) {
   return Cp932ToUtf16(Cp932FileName(entry.Picture()));
 }
@@ -51,7 +49,7 @@ class EntryLookup {
 
  private:
   bool TempHolds(const CTextCharEntry& entry) const {
-    if (!IsPictureEntry(entry)) return true;
+    if (!entry.IsPicturePlace()) return true;
     int index = entry.m_nPictureIndex;
     return index >= 0 && index < temp_.GetPictureCount() &&
            temp_.PictureRecord(index).Name() == PictureName(entry);
@@ -167,7 +165,7 @@ bool RefillTemporarySet(tmb::BinaryFile& file, StoreSectionRead& s) {
     if (!s.strokes[i]) continue;
     int starts = 0;
     if (!file.Seek(*s.strokes[i]) || ReadRecord(file, path1) < 0) return false;
-    const bool picture = IsPictureEntry(e);
+    const bool picture = e.IsPicturePlace();
     if (picture && (ReadRecord(file, path2, &starts) < 0 || !ReadStrokeBytes(file, path2, starts))) {
       return false;
     }
@@ -217,7 +215,7 @@ int SaveStoreSection(const CTextSettings& settings, tmb::BinaryFile& file, int p
     bool ok = file.WriteI32(found);
     if (found == 1) {
       ok = ok && WritePointRecord(file, path1);
-      if (IsPictureEntry(e)) ok = ok && WritePointRecord(file, path2) && WriteStrokeBytes(file, path2);
+      if (e.IsPicturePlace()) ok = ok && WritePointRecord(file, path2) && WriteStrokeBytes(file, path2);
     }
     if (!ok) return -1;
   }
@@ -252,7 +250,7 @@ bool ReadStoreSection(tmb::BinaryFile& file, const CTextSettings& settings, int 
   if (s.version > 100) {
     bool ok = true;
     for (const CTextCharEntry& e : s.entryRecords) {
-      s.strokes.push_back(SkipEntryStrokes(file, IsPictureEntry(e), ok));
+      s.strokes.push_back(SkipEntryStrokes(file, e.IsPicturePlace(), ok));
       if (!ok) return false;
     }
   }
