@@ -264,8 +264,7 @@ void CFontPage::RunOption() {
     const int set = m_nWindowKind == kKindDrawB ? 2 : 1;
     if (CharStore().RemoveTempFiles(set) != 1) {
       tmb::Beep();
-      tmb::ShowMessage(kMsgStoreNotReleased, tmb::kMsgOk,
-                       {StoreSetPath(kFontStoreBase, set, kIndexExt).parent_path().string()});
+      tmb::ShowMessage(kMsgStoreNotReleased, tmb::kMsgOk, {StoreFolder().string()});
     }
     NeedRelayout();
   }

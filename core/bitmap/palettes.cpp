@@ -51,6 +51,19 @@ bool InTable(const ColourTable& table, tmb::Colour colour) {
   return false;
 }
 
+// Adds colour through table and pPalette and records it in inUse, the table of the
+// colours their windows use; a full table sets paletteFull.
+int AddColourInUse(int& paletteFull, ColourTable& table, tmb::Palette* pPalette, ColourTable& inUse,
+                   tmb::Colour colour) {
+  const int r = AddColourToPalette(table, colour, pPalette);
+  if (r == -2) {
+    paletteFull = 1;
+    return -2;
+  }
+  FindOrAddColour(inUse, 0, kPaletteSearchEntries, colour);
+  return r;
+}
+
 }  // namespace
 
 void ResetPalettes() {
@@ -145,26 +158,14 @@ int AddColourToPalette(ColourTable& table, tmb::Colour colour, tmb::Palette* pPa
 
 int AddPaletteColour(int& paletteFull, tmb::Colour colour) {
   if (!gPaletteMode || paletteFull) return 0;
-  const int r = AddColourToPalette(*gCurTableB, colour, gCurPaletteB);
-  if (r == -2) {
-    paletteFull = 1;
-    return -2;
-  }
-  FindOrAddColour(gColourTables[2], 0, kPaletteSearchEntries, colour);
-  return r;
+  return AddColourInUse(paletteFull, *gCurTableB, gCurPaletteB, gColourTables[2], colour);
 }
 
 int AddWindowPaletteColour(int& paletteFull, tmb::Colour documentColour, tmb::Colour colour) {
   if (!gPaletteMode || paletteFull) return 0;
   gExcludedColour = documentColour;
   std::fill(std::begin(gPaletteState), std::end(gPaletteState), -1);
-  const int r = AddColourToPalette(*gCurTableA, colour, gCurPaletteA);
-  if (r == -2) {
-    paletteFull = 1;
-    return -2;
-  }
-  FindOrAddColour(gColourTables[1], 0, kPaletteSearchEntries, colour);
-  return r;
+  return AddColourInUse(paletteFull, *gCurTableA, gCurPaletteA, gColourTables[1], colour);
 }
 
 int AddDrawingWindowColour(int kind, tmb::Colour colour) {

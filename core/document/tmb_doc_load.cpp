@@ -191,8 +191,7 @@ int CTmbDoc::LoadFile(const std::string& path, int settingsOnly) {
   // windows keep for their next save.
   if (held) {
     tmb::Beep();
-    const std::string folder = StoreSetPath(kFontStoreBase, 0, kIndexExt).parent_path().string();
-    tmb::ShowMessage(kMsgStoreNotWritten, tmb::kMsgOk, {folder});
+    tmb::ShowMessage(kMsgStoreNotWritten, tmb::kMsgOk, {StoreFolder().string()});
   }
 
   bool any = false;

@@ -82,6 +82,11 @@ struct PolylineArgs {
   void MarkStart(int position) const {
     if (position >= 0 && size_t(position) < startFlags.size()) startFlags[size_t(position)] = 1;
   }
+  // Points [from, from + n) end at the last output point; the output count.
+  int EndAt(const CurveWriter& w, int from, int n) const {
+    for (int k = 0; k < n; ++k) SetVertex(from + k, w.Count() - 1);
+    return w.Count();
+  }
 };
 
 // Clips n to the points that exist from first on; 0 when first lies outside.
@@ -109,11 +114,8 @@ int SampleQuadraticPolyline(std::span<const CFPoint> points, int first, int n, s
   const PolylineArgs args{vertexIndex, startFlags};
   n = ClipCount(points, first, n);
   CurveWriter w(out, count);
-  if (n < 3) {
-    // No triple: each point ends where the output ends now.
-    for (int k = 0; k < n; ++k) args.SetVertex(first + k, w.Count() - 1);
-    return w.Count();
-  }
+  // No triple: each point ends where the output ends now.
+  if (n < 3) return args.EndAt(w, first, n);
   for (int k = 0; k + 2 < n && !w.Full(); ++k) {
     args.SetVertex(first + k, w.Count() - (k > 0 ? 1 : 0));
     args.MarkStart(w.Count());
@@ -125,9 +127,7 @@ int SampleQuadraticPolyline(std::span<const CFPoint> points, int first, int n, s
     }
     SampleQuadraticPiece(w, &points[size_t(first + k)], mode);
   }
-  args.SetVertex(first + n - 2, w.Count() - 1);
-  args.SetVertex(first + n - 1, w.Count() - 1);
-  return w.Count();
+  return args.EndAt(w, first + n - 2, 2);
 }
 
 int SampleBSplinePolyline(std::span<const CFPoint> points, int first, int n, std::span<CFPoint> out,
@@ -135,10 +135,7 @@ int SampleBSplinePolyline(std::span<const CFPoint> points, int first, int n, std
   const PolylineArgs args{vertexIndex, startFlags};
   n = ClipCount(points, first, n);
   CurveWriter w(out, count);
-  if (n < 2) {
-    for (int k = 0; k < n; ++k) args.SetVertex(first + k, w.Count() - 1);
-    return w.Count();
-  }
+  if (n < 2) return args.EndAt(w, first, n);
   const CFPoint* p = &points[size_t(first)];
   SampleBSplinePiece(w, p, -1);
   for (int k = 0; k + 1 < n && !w.Full(); ++k) {
@@ -146,6 +143,5 @@ int SampleBSplinePolyline(std::span<const CFPoint> points, int first, int n, std
     args.MarkStart(w.Count());
     SampleBSplinePiece(w, p + k, k == n - 2 ? -2 : 1);
   }
-  args.SetVertex(first + n - 1, w.Count() - 1);
-  return w.Count();
+  return args.EndAt(w, first + n - 1, 1);
 }

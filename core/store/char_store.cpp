@@ -215,9 +215,7 @@ void CharStore::Close() {
   m_bOpen = false;
 }
 
-int CharStore::FindFontRecord(CWideLogFont key, uint16_t code) const {
-  key.ClearSize();
-  key.CleanFaceName();
+int CharStore::FindFontRecord(const CWideLogFont& key, uint16_t code) const {
   for (size_t i = m_fontRecords.size(); i-- > 0;) {
     const CFontIndexRecord& r = m_fontRecords[i];
     if (r.m_nCode == code && (m_bTextMode || r.m_key == key)) return static_cast<int>(i);
@@ -233,7 +231,7 @@ int CharStore::FindPictureRecord(std::u16string_view name) const {
 }
 
 int CharStore::LoadFontRecord(const CTextCharEntry& entry, CStrokePath& path) {
-  int i = FindFontRecord(CWideLogFont::FromLogFont(entry.m_font), FirstCharUnit(entry.Char()));
+  int i = FindFontRecord(CWideLogFont::StoreKey(entry.m_font), FirstCharUnit(entry.Char()));
   if (i < 0) return -1;
   tmb::BinaryFile data;
   if (!data.Open(m_fontDataName, tmb::BinaryFile::Mode::kRead)) return -1;
@@ -275,7 +273,7 @@ int CharStore::LoadPictureByName(std::string_view pathName, CStrokePath& path1, 
 
 int CharStore::LoadCharacter(const CTextCharEntry& entry, CStrokePath& path1, CStrokePath& path2) {
   path1.SetCount(0);
-  if (entry.m_bHidden != 0) {
+  if (entry.IsPicturePlace()) {
     path2.SetCount(0);
     return entry.m_nPictureIndex >= 0 && LoadPicture(entry.m_nPictureIndex, path1, path2) == 1 ? 1 : 0;
   }
@@ -291,8 +289,7 @@ int CharStore::AddFontCharacter(const CTextCharEntry& entry, const CStrokePath& 
   CFontIndexRecord record;
   record.m_nTag = kRecordTagAdded;
   record.m_nCode = FirstCharUnit(entry.Char());
-  record.m_key = CWideLogFont::FromLogFont(entry.m_font);
-  record.m_key.ClearSize();
+  record.m_key = CWideLogFont::StoreKey(entry.m_font);
   record.m_nOffset = static_cast<int32_t>(offset);
   record.m_nSize = static_cast<int32_t>(PointRecordSize(path.GetCount()));
   if (AppendIndexRecord(m_fontIndexName, kFontIndexMagic, StoreHeaderKind::kCurrentFont,

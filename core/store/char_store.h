@@ -52,9 +52,9 @@ class CharStore {
   // Reads the picture index: the number of pictures, or -1.
   int ReadPictureIndex();
 
-  // The last record with the code and, unless in text mode, the key (compared with
-  // height and width 0); -1 when none.
-  int FindFontRecord(CWideLogFont key, uint16_t code) const;
+  // The last record with the code and, unless in text mode, the key (a StoreKey); -1
+  // when none.
+  int FindFontRecord(const CWideLogFont& key, uint16_t code) const;
   // The last picture record named name; -1 when none.
   int FindPictureRecord(std::u16string_view name) const;
 

@@ -8,25 +8,21 @@
 
 namespace {
 
-std::array<HeldCharacters, 2> gHeld;
-std::array<bool, 2> gHoldOnly{};
+// What temporary set 1 or 2 holds in memory, and whether a load may write its files.
+struct SetInMemory {
+  HeldCharacters characters;
+  bool holdOnly = false;
+};
+std::array<SetInMemory, 2> gSets;
 
-HeldCharacters* SlotOfSet(int set) { return set == 1 || set == 2 ? &gHeld[size_t(set - 1)] : nullptr; }
-
-bool IsPicture(const CTextCharEntry& entry) { return entry.m_bHidden != 0; }
-
-CWideLogFont StoreKey(const CTextCharEntry& entry) {
-  CWideLogFont key = CWideLogFont::FromLogFont(entry.m_font);
-  key.ClearSize();
-  key.CleanFaceName();
-  return key;
-}
+SetInMemory* SlotOfSet(int set) { return set == 1 || set == 2 ? &gSets[size_t(set - 1)] : nullptr; }
 
 // The store's own rule: a font character by its code and font, a picture by its name.
 bool SameCharacter(const CTextCharEntry& a, const CTextCharEntry& b) {
-  if (IsPicture(a) != IsPicture(b)) return false;
-  if (IsPicture(a)) return Cp932FileName(a.Picture()) == Cp932FileName(b.Picture());
-  return FirstCharUnit(a.Char()) == FirstCharUnit(b.Char()) && StoreKey(a) == StoreKey(b);
+  if (a.IsPicturePlace() != b.IsPicturePlace()) return false;
+  if (a.IsPicturePlace()) return Cp932FileName(a.Picture()) == Cp932FileName(b.Picture());
+  return FirstCharUnit(a.Char()) == FirstCharUnit(b.Char()) &&
+         CWideLogFont::StoreKey(a.m_font) == CWideLogFont::StoreKey(b.m_font);
 }
 
 std::unique_ptr<CStrokePath> SizedCopy(const CStrokePath& path) {
@@ -38,24 +34,24 @@ std::unique_ptr<CStrokePath> SizedCopy(const CStrokePath& path) {
 }  // namespace
 
 HeldCharacters HeldCharactersOfSet(int set) {
-  const HeldCharacters* slot = SlotOfSet(set);
-  return slot ? *slot : nullptr;
+  const SetInMemory* slot = SlotOfSet(set);
+  return slot ? slot->characters : nullptr;
 }
 
 void HoldCharacters(int set, HeldCharacters characters) {
-  if (HeldCharacters* slot = SlotOfSet(set)) *slot = std::move(characters);
+  if (SetInMemory* slot = SlotOfSet(set)) slot->characters = std::move(characters);
 }
 
-void ReleaseHeldCharacters() {
-  gHeld = {};
-  gHoldOnly = {};
-}
+void ReleaseHeldCharacters() { gSets = {}; }
 
 void SetHoldOnly(int set, bool on) {
-  if (set == 1 || set == 2) gHoldOnly[size_t(set - 1)] = on;
+  if (SetInMemory* slot = SlotOfSet(set)) slot->holdOnly = on;
 }
 
-bool IsHoldOnly(int set) { return (set == 1 || set == 2) && gHoldOnly[size_t(set - 1)]; }
+bool IsHoldOnly(int set) {
+  const SetInMemory* slot = SlotOfSet(set);
+  return slot && slot->holdOnly;
+}
 
 HeldCharacter HoldCopy(const CTextCharEntry& entry, const CStrokePath& path1, const CStrokePath* path2) {
   HeldCharacter held;

@@ -8,6 +8,8 @@ std::filesystem::path StoreFilePath(std::string_view fileName) {
   return std::filesystem::path(gWorkCanvas.m_folder) / std::filesystem::path(fileName);
 }
 
+std::filesystem::path StoreFolder() { return StoreFilePath(kFontSubFileName).parent_path(); }
+
 bool MakeFolderOf(const std::filesystem::path& file) {
   const std::filesystem::path folder = file.parent_path();
   // A store whose folder was never named would land wherever the program was started.

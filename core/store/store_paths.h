@@ -15,6 +15,8 @@ inline constexpr std::string_view kFontSubFileName = "fontsubdata.dat";
 
 // The file name in the store's folder (gWorkCanvas.m_folder).
 std::filesystem::path StoreFilePath(std::string_view fileName);
+// The store's folder as its files name it, for telling the user where the store is.
+std::filesystem::path StoreFolder();
 // Makes the folder of a store file, with its parents, when it is missing: the store's
 // files and folder are made on first need, not at start. Whether the folder is there;
 // false for a file without a folder (the store's folder not named), which is never made.

@@ -28,8 +28,6 @@ constexpr size_t kEntrySize200 = 648;
 constexpr size_t kEntrySizeNarrow = 352;
 constexpr int kReservedWords = 4;
 
-bool IsPictureEntry(const CTextCharEntry& entry) { return entry.m_bHidden != 0; }
-
 std::u16string PictureName(const CTextCharEntry& entry) {
   return Cp932ToUtf16(Cp932FileName(entry.Picture()));
 }
@@ -51,7 +49,7 @@ class EntryLookup {
 
  private:
   bool TempHolds(const CTextCharEntry& entry) const {
-    if (!IsPictureEntry(entry)) return true;
+    if (!entry.IsPicturePlace()) return true;
     int index = entry.m_nPictureIndex;
     return index >= 0 && index < temp_.GetPictureCount() &&
            temp_.PictureRecord(index).Name() == PictureName(entry);
@@ -150,14 +148,12 @@ std::optional<int64_t> SkipEntryStrokes(tmb::BinaryFile& file, bool picture, boo
   return offset;
 }
 
-enum class Refill { kStored, kHeld, kFileFailed };
-
 // Puts the strokes of the read entries into their temporary set; a picture entry takes
 // its place there as its picture index. When the set cannot take them all (a full disk,
 // a set another program holds past the wait), every entry's strokes are held in memory
 // for the set instead: a block taken without its strokes would lose them at its next
-// save. kFileFailed when the strokes could not be read back from the file.
-Refill RefillTemporarySet(tmb::BinaryFile& file, StoreSectionRead& s) {
+// save. False when the strokes could not be read back from the file.
+bool RefillTemporarySet(tmb::BinaryFile& file, StoreSectionRead& s) {
   CharStore store;
   bool stored = !IsHoldOnly(s.part) && store.RemoveTempFiles(s.part) == 1 &&
                 store.MakeFileNames(s.part, false, false) == 1;
@@ -168,10 +164,10 @@ Refill RefillTemporarySet(tmb::BinaryFile& file, StoreSectionRead& s) {
     CTextCharEntry& e = s.entryRecords[i];
     if (!s.strokes[i]) continue;
     int starts = 0;
-    if (!file.Seek(*s.strokes[i]) || ReadRecord(file, path1) < 0) return Refill::kFileFailed;
-    const bool picture = IsPictureEntry(e);
+    if (!file.Seek(*s.strokes[i]) || ReadRecord(file, path1) < 0) return false;
+    const bool picture = e.IsPicturePlace();
     if (picture && (ReadRecord(file, path2, &starts) < 0 || !ReadStrokeBytes(file, path2, starts))) {
-      return Refill::kFileFailed;
+      return false;
     }
     if (stored && picture) {
       e.m_nPictureIndex = store.AddPicture(e.Picture(), path1, path2);
@@ -184,7 +180,7 @@ Refill RefillTemporarySet(tmb::BinaryFile& file, StoreSectionRead& s) {
     held->push_back(HoldCopy(e, path1, picture ? &path2 : nullptr));
   }
   HoldCharacters(s.part, stored ? nullptr : std::move(held));
-  return stored ? Refill::kStored : Refill::kHeld;
+  return true;
 }
 
 }  // namespace
@@ -219,7 +215,7 @@ int SaveStoreSection(const CTextSettings& settings, tmb::BinaryFile& file, int p
     bool ok = file.WriteI32(found);
     if (found == 1) {
       ok = ok && WritePointRecord(file, path1);
-      if (IsPictureEntry(e)) ok = ok && WritePointRecord(file, path2) && WriteStrokeBytes(file, path2);
+      if (e.IsPicturePlace()) ok = ok && WritePointRecord(file, path2) && WriteStrokeBytes(file, path2);
     }
     if (!ok) return -1;
   }
@@ -254,7 +250,7 @@ bool ReadStoreSection(tmb::BinaryFile& file, const CTextSettings& settings, int 
   if (s.version > 100) {
     bool ok = true;
     for (const CTextCharEntry& e : s.entryRecords) {
-      s.strokes.push_back(SkipEntryStrokes(file, IsPictureEntry(e), ok));
+      s.strokes.push_back(SkipEntryStrokes(file, e.IsPicturePlace(), ok));
       if (!ok) return false;
     }
   }
@@ -264,9 +260,7 @@ bool ReadStoreSection(tmb::BinaryFile& file, const CTextSettings& settings, int 
 int TakeStoreSection(StoreSectionRead& s, tmb::BinaryFile& file, CTextSettings& settings) {
   if (s.part != 0 && s.version > 100 && s.entries > 0) {
     const int64_t end = file.Tell();
-    const Refill refill = RefillTemporarySet(file, s);
-    if (refill == Refill::kFileFailed || !file.Seek(end)) return -1;
-    s.held = refill == Refill::kHeld;
+    if (!RefillTemporarySet(file, s) || !file.Seek(end)) return -1;
   }
   settings.m_nEntries = s.entries;
   settings.m_nCellSize = s.head[0];

@@ -43,9 +43,6 @@ struct StoreSectionRead {
   std::string text;
   std::vector<CTextCharEntry> entryRecords;
   std::vector<std::optional<int64_t>> strokes;  // per entry; nullopt when none are stored
-  // Set by the take when the temporary set could not be written: the strokes are held in
-  // memory for it (held_strokes.h).
-  bool held = false;
 };
 
 // Writes the section of settings at the file's position, each entry's strokes looked up
@@ -69,7 +66,7 @@ bool ReadStoreSection(tmb::BinaryFile& file, const CTextSettings& settings, int 
 // Refills the section's temporary set (if any) from the strokes in file (its position
 // is kept) and puts the section into settings. A set that cannot take the strokes (a
 // full disk, a set another program holds past the wait) gets them held in memory
-// instead, and section.held is set. The entry count, or -1 when the strokes could not be
+// instead (held_strokes.h). The entry count, or -1 when the strokes could not be
 // read back or the file's position could not be restored (settings then unchanged).
 int TakeStoreSection(StoreSectionRead& section, tmb::BinaryFile& file, CTextSettings& settings);
 

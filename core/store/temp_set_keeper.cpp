@@ -42,14 +42,14 @@ TempSetKeeper::TempSetKeeper(int set) {
   }
   if (!kept_) {
     DropBackups();
-    holdOnly_ = true;
     SetHoldOnly(set_, true);
   }
 }
 
 TempSetKeeper::~TempSetKeeper() {
-  if (holdOnly_) SetHoldOnly(set_, false);
-  if (committed_ || set_ == 0) return;
+  if (set_ == 0) return;
+  if (!kept_) SetHoldOnly(set_, false);
+  if (committed_) return;
   HoldCharacters(set_, held_);
   if (!kept_) return;
   for (const SetFile& f : files_) {

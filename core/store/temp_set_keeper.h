@@ -16,15 +16,14 @@ class TempSetKeeper {
   // Keeps the files of temporary set 1 or 2 under backup names beside them. A backup is
   // a second link to the file where the folder allows it (it takes no room on a full
   // disk), else a copy: the refill deletes the set's files before it writes new ones,
-  // so either keeps the old contents.
+  // so either keeps the old contents. When a file cannot be kept aside, the set is
+  // hold-only (IsHoldOnly) while the keeper lives.
   explicit TempSetKeeper(int set);
   // Puts the kept set back, unless the load was committed.
   ~TempSetKeeper();
   TempSetKeeper(const TempSetKeeper&) = delete;
   TempSetKeeper& operator=(const TempSetKeeper&) = delete;
 
-  // Whether the set's files are kept aside; when not, the load leaves them as they are.
-  bool Kept() const { return kept_; }
   // The window took the new document: the kept files are dropped, what the load holds in
   // memory stays.
   void Commit();
@@ -42,7 +41,6 @@ class TempSetKeeper {
   int set_ = 0;
   std::array<SetFile, 4> files_;
   HeldCharacters held_;
-  bool kept_ = false;
-  bool holdOnly_ = false;
+  bool kept_ = false;  // when not, a keeper of set 1 or 2 makes the set hold-only
   bool committed_ = false;
 };

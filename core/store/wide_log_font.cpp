@@ -16,6 +16,12 @@ CWideLogFont CWideLogFont::FromLogFont(const CLogFont& font) {
   return w;
 }
 
+CWideLogFont CWideLogFont::StoreKey(const CLogFont& font) {
+  CWideLogFont key = FromLogFont(font);
+  key.ClearSize();
+  return key;
+}
+
 CLogFont CWideLogFont::ToLogFont() const {
   CLogFont::Bytes bytes{};
   std::copy(numbers.begin(), numbers.end(), bytes.begin());

@@ -21,6 +21,8 @@ struct CWideLogFont {
   static CWideLogFont FromLogFont(const CLogFont& font);
   // The number bytes copied back and the face name converted to code page 932.
   CLogFont ToLogFont() const;
+  // The key the store files a character of font under: font with height and width 0.
+  static CWideLogFont StoreKey(const CLogFont& font);
 
   // Height and width (the first two numbers) to 0: a key for any size of the face.
   void ClearSize();

@@ -40,6 +40,7 @@ struct CTextCharEntry {
 
   static constexpr size_t kStoredSize = 356;
 
+  bool IsPicturePlace() const { return m_bHidden != 0; }
   std::string_view Char() const;
   std::string_view Picture() const;
   void SetChar(std::string_view cp932);

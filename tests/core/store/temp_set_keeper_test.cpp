@@ -54,7 +54,7 @@ TEST_F(TempSetKeeperTest, ALoadThatIsNotCommittedPutsTheSetBackAsItWas) {
     SCOPED_TRACE(refilled);
     {
       TempSetKeeper keeper(2);
-      ASSERT_TRUE(keeper.Kept());
+      ASSERT_FALSE(IsHoldOnly(2)) << "the set is kept aside";
       if (refilled) Refill();
     }
     EXPECT_EQ(Files(), before);
@@ -67,13 +67,19 @@ TEST_F(TempSetKeeperTest, ACommittedLoadKeepsTheNewSetAndDropsTheOldOne) {
   tmb::test::WriteFileBytes(folder_ / (std::string(kSetFiles[3]) + ".kept"), Bytes{7});  // left by a crash
   {
     TempSetKeeper keeper(2);
-    ASSERT_TRUE(keeper.Kept());
+    ASSERT_FALSE(IsHoldOnly(2)) << "the set is kept aside";
     Refill();
     keeper.Commit();
   }
   for (const auto& [exists, bytes] : Files()) EXPECT_EQ(bytes, (Bytes{9, 9, 9}));
   EXPECT_EQ(Kept(), 0u);
-  EXPECT_FALSE(TempSetKeeper(0).Kept());
+  {
+    // A keeper of no set keeps nothing aside and makes no set hold-only.
+    TempSetKeeper none(0);
+    EXPECT_EQ(Kept(), 0u);
+    EXPECT_FALSE(IsHoldOnly(1));
+    EXPECT_FALSE(IsHoldOnly(2));
+  }
 }
 
 // A folder that takes no copy keeps nothing aside: the load then leaves the set's files
@@ -91,8 +97,7 @@ TEST_F(TempSetKeeperTest, ASetThatCannotBeKeptAsideIsLeftAloneAndTheLoadHoldsInM
       tmb::test::ReadOnlyFolder readOnly(folder_.path());
       if (!readOnly.refusing()) GTEST_SKIP() << "the store folder cannot be made read-only here";
       TempSetKeeper keeper(2);
-      EXPECT_FALSE(keeper.Kept());
-      EXPECT_TRUE(IsHoldOnly(2));
+      EXPECT_TRUE(IsHoldOnly(2)) << "the set is not kept aside";
       EXPECT_FALSE(IsHoldOnly(1));
       HoldCharacters(2, loaded);  // what the refill holds
       EXPECT_TRUE(keeper.RefillHeld());
