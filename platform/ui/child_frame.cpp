@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QMenu>
-#include <QScopedValueRollback>
 #include <QSplitter>
 
 #include "platform/ui/view.h"
@@ -26,15 +25,10 @@ void ChildFrame::DisableClose() {
   }
 }
 
-bool ChildFrame::CloseByProgram() {
-  const QScopedValueRollback<bool> closing(closingByProgram_, true);
-  return close();
-}
-
 void ChildFrame::closeEvent(QCloseEvent* event) {
   // The user's closes come by roads of Qt's own (a double click on the menu icon closes
-  // whatever the menu offers), so they are told from the program's here.
-  if ((!userMayClose_ && !closingByProgram_) || !CanClose()) {
+  // whatever the menu offers), so they are refused here, whichever road they took.
+  if (!userMayClose_) {
     event->ignore();
     return;
   }
