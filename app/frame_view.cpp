@@ -3,9 +3,7 @@
 #include <QSplitter>
 
 #include "app/pane_factories.h"
-#include "app/tmb_document.h"
 #include "core/state/draw_state.h"
-#include "platform/service/messages.h"
 #include "platform/ui/view.h"
 #include "resources/string_table.h"
 
@@ -32,12 +30,4 @@ bool CFrame_View::OnCreateClient(const tmb::ui::ViewFactory&) {
   if (panelWidth > 0) m_wndSplitter->widget(2)->setMaximumWidth(panelWidth);
   SetActiveView(static_cast<tmb::ui::View*>(m_wndSplitter->widget(1)));
   return true;
-}
-
-bool CFrame_View::CanClose() {
-  auto* doc = qobject_cast<CTmbDocument*>(document());
-  if (!doc || !doc->IsModified()) return true;
-  const int answer = tmb::ShowMessage(62054, tmb::kMsgYesNoCancel);
-  // Cancel, or a save that did not happen, keeps the window and its changes.
-  return answer != tmb::kAnswerCancel && (answer != tmb::kAnswerYes || doc->engine().SaveAs());
 }

@@ -20,8 +20,6 @@ class CFrame_View : public tmb::ui::ChildFrame {
 
  protected:
   bool OnCreateClient(const tmb::ui::ViewFactory& templateView) override;
-  // A window whose document holds changes asks to save them first.
-  bool CanClose() override;
 
  private:
   int m_nKind;

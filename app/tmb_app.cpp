@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <algorithm>
 #include <filesystem>
 
 #include "app/app_settings.h"
@@ -238,14 +237,8 @@ int CTmbApp::OpenImageEditor() {
 }
 
 int CTmbApp::OpenPreview() {
-  // A frame closed a moment ago waits for its deletion: its document no longer counts.
-  if (tmb::ui::Document* doc = m_pKindDoc[kKindPreview]) {
-    const auto& views = doc->views();
-    const bool closed = std::all_of(views.begin(), views.end(), [](tmb::ui::View* v) {
-      return !v->frame() || v->frame()->isHidden();
-    });
-    if (!closed) return 0;
-  }
+  // Once open, the preview stays for the program's life: its frame refuses every close.
+  if (m_pKindDoc[kKindPreview]) return 0;
   gDrawState.m_nCreatingKind = kKindPreview;
   return OpenWindowOfKind(kKindPreview);
 }

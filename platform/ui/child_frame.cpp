@@ -6,7 +6,6 @@
 #include <QMenu>
 #include <QPointer>
 #include <QProxyStyle>
-#include <QScopedValueRollback>
 #include <QSplitter>
 #include <QStyleOption>
 
@@ -52,7 +51,8 @@ ChildFrame::~ChildFrame() = default;
 
 void ChildFrame::DisableClose() {
   userMayClose_ = false;
-  // Qt's MDI draws a close button unless the frame names the buttons it has.
+  // Qt's MDI offers a close unless the frame names the buttons it has, and its styles
+  // draw the close button beside the window icon all the same.
   setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinMaxButtonsHint);
   setStyle(NoCloseButton());
@@ -61,15 +61,10 @@ void ChildFrame::DisableClose() {
   }
 }
 
-bool ChildFrame::CloseByProgram() {
-  const QScopedValueRollback<bool> closing(closingByProgram_, true);
-  return close();
-}
-
 void ChildFrame::closeEvent(QCloseEvent* event) {
   // The user's closes come by roads of Qt's own (a double click on the menu icon closes
-  // whatever the menu offers), so they are told from the program's here.
-  if ((!userMayClose_ && !closingByProgram_) || !CanClose()) {
+  // whatever the menu offers), so they are refused here, whichever road they took.
+  if (!userMayClose_) {
     event->ignore();
     return;
   }

@@ -38,11 +38,8 @@ class ChildFrame : public QMdiSubWindow, public CommandTarget {
   void SetStartMinimized(bool on) { startMinimized_ = on; }
   // A window that stays open for the program's life: no close button, the close item of
   // its window menu greyed, and every other close the user asks for (a double click on
-  // the menu icon, Ctrl+F4) refused. The program still closes it with CloseByProgram.
+  // the menu icon, Ctrl+F4) refused.
   void DisableClose();
-  // Closes the frame as the program does, also one the user cannot close; a frame that
-  // asks before it closes still asks. Whether it closed.
-  bool CloseByProgram();
   const std::optional<QRect>& placement() const { return placement_; }
   bool startMinimized() const { return startMinimized_; }
   // The menu resource shown while this frame is active; 0 for the main menu.
@@ -61,8 +58,6 @@ class ChildFrame : public QMdiSubWindow, public CommandTarget {
 
  protected:
   virtual bool OnCreateClient(const ViewFactory& templateView);
-  // Whether a close that may happen goes ahead; the frame may ask the user first.
-  virtual bool CanClose() { return true; }
   void closeEvent(QCloseEvent* event) override;
   // Makes the panes' views and puts them side by side (or one above the other) in a
   // splitter that becomes the frame's widget. Null, with no view left behind, when a
@@ -76,7 +71,6 @@ class ChildFrame : public QMdiSubWindow, public CommandTarget {
   std::optional<QRect> placement_;
   bool startMinimized_ = false;
   bool userMayClose_ = true;
-  bool closingByProgram_ = false;
 };
 
 }  // namespace tmb::ui

@@ -66,6 +66,14 @@ inline void FlushDeletes() {
   QCoreApplication::processEvents();
 }
 
+// Destroys the drawing window frame of kind, its views and its document with it: the
+// program refuses every close of a drawing window, and what follows a frame's end (the
+// window flags, command 32810) follows its destruction.
+inline void DestroyDrawingFrame(int kind) {
+  delete FrameOfKind(kind);
+  FlushDeletes();
+}
+
 class AppTest : public ::testing::Test {
  protected:
   void SetUp() override {

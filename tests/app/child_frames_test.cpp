@@ -2,10 +2,8 @@
 
 #include "app/app_fixture.h"
 #include "app/kind_lookup.h"
-#include "app/tmb_document.h"
 #include "app/view_classes.h"
 #include "platform/ui/document.h"
-#include "support/temp_dir.h"
 
 namespace tmb::test {
 namespace {
@@ -30,35 +28,6 @@ TEST_F(ChildFrames, ThePreviewStartsMinimisedAndTheEditorHasPictureAndZoom) {
   EXPECT_EQ(picture->frame()->activeView(), picture);
   const tmb::Rect& place = gDrawState.m_layout[kLayoutEditorFrame];
   EXPECT_EQ(picture->frame()->geometry(), QRect(place.left, place.top, place.Width(), place.Height()));
-}
-
-TEST_F(ChildFrames, ClosingAChangedDrawingWindowAsksFirst) {
-  ASSERT_TRUE(Start());
-  CFrame_View* b = FrameOfKind(kKindDrawB);
-  auto* doc = qobject_cast<CTmbDocument*>(b->document());
-  ASSERT_TRUE(doc);
-  doc->DrawnRecord()->m_bModified = 1;  // as pen input marks it
-  TempDir dir;
-  const std::string saved = (dir / "b.wdf").string();
-  struct Case {
-    int answer;
-    const char* chosenPath;  // null: the save dialog is cancelled
-    bool closes;
-  } cases[] = {
-      {kAnswerCancel, nullptr, false},
-      {kAnswerYes, nullptr, false},  // the save did not happen: keep the changes
-      {kAnswerYes, saved.c_str(), true},
-  };
-  for (const Case& c : cases) {
-    messages.Answer(c.answer);
-    if (c.chosenPath) chooser.Next(c.chosenPath);
-    QPointer<CFrame_View> frame = FrameOfKind(kKindDrawB);
-    frame->CloseByProgram();
-    FlushDeletes();
-    EXPECT_EQ(frame.isNull(), c.closes) << c.answer;
-  }
-  EXPECT_EQ(messages.ids, (std::vector<int>{62054, 62054, 62054}));
-  EXPECT_EQ(gDrawState.m_windowOpen[kKindDrawB], 0);
 }
 
 TEST_F(ChildFrames, TheSettingsFrameNeverGrowsPastThePanel) {

@@ -77,7 +77,7 @@ void ClickAt(QWidget* widget, QPoint at, bool twice) {
   }
 }
 
-TEST_F(DrawingWindowSetup, NoRoadOfTheUsersClosesADrawingWindowAndTheProgramOpensAAgainAfterItsOwnClose) {
+TEST_F(DrawingWindowSetup, NoRoadOfTheUsersClosesADrawingWindowAndAWindowAWhoseFrameIsGoneOpensAgain) {
   ASSERT_TRUE(Start());
   ShowAndPaint();
   QMenuBar* bar = frame()->menuBar();
@@ -134,9 +134,8 @@ TEST_F(DrawingWindowSetup, NoRoadOfTheUsersClosesADrawingWindowAndTheProgramOpen
   };
   tryRoads(kKindDrawA);
   tryRoads(kKindDrawB);
-  // Closed by the program, window A comes back with 32810, and no more closable.
-  ASSERT_TRUE(FrameOfKind(kKindDrawA)->CloseByProgram());
-  FlushDeletes();
+  // Once its frame is gone, window A comes back with 32810, and no more closable.
+  DestroyDrawingFrame(kKindDrawA);
   ASSERT_EQ(FrameOfKind(kKindDrawA), nullptr);
   ASSERT_TRUE(frame()->ExecuteCommand(kCmdReopenA));
   ASSERT_TRUE(FrameOfKind(kKindDrawA));

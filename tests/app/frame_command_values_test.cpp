@@ -150,8 +150,7 @@ TEST_F(FrameCommandValues, OneRedrawValuesComeBackOnEveryPath) {
   EXPECT_EQ(gDrawState.m_bDrawTempOriginalLine, 1);
 
   // The current window is gone: the lookup fails and the values still come back.
-  FrameOfKind(kKindDrawB)->CloseByProgram();
-  FlushDeletes();
+  DestroyDrawingFrame(kKindDrawB);
   gDrawState.m_nCurDrawKind = kKindDrawB;
   ASSERT_EQ(GetViewOfKind(kKindCurrentDraw), nullptr);
   for (int steps : {0, 1}) {
@@ -169,8 +168,7 @@ TEST_F(FrameCommandValues, UndoFollowsTheFlagOfTheCurrentWindow) {
   GetCharDocumentOfKind(kKindDrawB)->engine().SaveUndoCopy();
   EXPECT_TRUE(frame()->QueryCommand(kCmdEditUndo).enabled());
   // Window A closed: B's undo is still there.
-  FrameOfKind(kKindDrawA)->CloseByProgram();
-  FlushDeletes();
+  DestroyDrawingFrame(kKindDrawA);
   ASSERT_EQ(gDrawState.m_windowOpen[kKindDrawA], 0);
   EXPECT_TRUE(frame()->QueryCommand(kCmdEditUndo).enabled());
   gDrawState.m_windowOpen[kKindDrawB] = 0;
@@ -308,8 +306,7 @@ TEST_F(FrameCommandValues, CommandsOfTheDrawingViewReachItFromAnotherActiveWindo
 TEST_F(FrameCommandValues, AfterWindowAClosedOneReopenOpensOneWindowAAtItsOwnSize) {
   const Rect entry = gDrawState.m_layout[kLayoutFrameA];
   ASSERT_GT(entry.Width(), gDrawState.m_layout[kLayoutDrawPane].Width());
-  FrameOfKind(kKindDrawA)->CloseByProgram();
-  FlushDeletes();
+  DestroyDrawingFrame(kKindDrawA);
   ASSERT_EQ(FrameOfKind(kKindDrawA), nullptr);
   ASSERT_EQ(gDrawState.m_windowOpen[kKindDrawA], 0);
   // The first time by its key.

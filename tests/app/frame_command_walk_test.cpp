@@ -75,8 +75,7 @@ class FrameCommandWalk : public AppTest {
 
   void Enter(Walk walk) {
     if (walk == Walk::kBClosed && FrameOfKind(kKindDrawB)) {
-      FrameOfKind(kKindDrawB)->CloseByProgram();
-      FlushDeletes();
+      DestroyDrawingFrame(kKindDrawB);
     }
     frame()->ActivateViewOfKind(walk == Walk::kBCurrent ? kKindDrawB : kKindDrawA, 0);
     // The sheet commands choose their window themselves; the window already in front

@@ -171,15 +171,13 @@ TEST_F(StartUp, TheCurrentWindowsViewAndDocumentAreOneWindowsWhateverTheSheetCom
 TEST_F(StartUp, ClosingADrawingWindowClearsOnlyItsOwnFlag) {
   ASSERT_TRUE(Start());
   QPointer<ui::Document> docB = theApp.m_pKindDoc[2];
-  FrameOfKind(kKindDrawB)->CloseByProgram();
-  FlushDeletes();
+  DestroyDrawingFrame(kKindDrawB);
   EXPECT_EQ(gDrawState.m_windowOpen[kKindDrawB], 0);
   EXPECT_EQ(gDrawState.m_windowOpen[kKindDrawA], -1);
   EXPECT_TRUE(docB.isNull());
   gDrawState.m_nCurDrawKind = 2;
   EXPECT_EQ(GetDocumentOfKind(-1), nullptr);  // no dangling document
-  FrameOfKind(kKindDrawA)->CloseByProgram();
-  FlushDeletes();
+  DestroyDrawingFrame(kKindDrawA);
   EXPECT_EQ(gDrawState.m_windowOpen[kKindDrawA], 0);
 }
 

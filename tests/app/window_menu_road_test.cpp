@@ -37,30 +37,6 @@ TEST_F(WindowMenuRoad, ThePreviewsShowItemOpensThePreviewWindowInFront) {
   EXPECT_TRUE(messages.ids.empty());
 }
 
-TEST_F(WindowMenuRoad, AClosedPreviewOpensAgainFromItsShowItem) {
-  // Shown again at once, while the closed frame still waits for its deletion, and again
-  // once it is gone.
-  for (const bool deleted : {false, true, false}) {
-    SCOPED_TRACE(deleted);
-    ASSERT_TRUE(ChooseMenuItem(bar(), {"窗口", "ﾌﾟﾚﾋﾞｭｰｳｨﾝﾄﾞｳ", "表示"}));
-    CPre_View* preview = CPre_View::Instance();
-    ASSERT_TRUE(preview);
-    QPointer<ui::ChildFrame> shown = preview->frame();
-    ASSERT_TRUE(shown);
-    EXPECT_TRUE(shown->isVisible());
-    EXPECT_FALSE(shown->isMinimized());
-    EXPECT_EQ(frame()->ActiveChildFrame(), shown);
-    EXPECT_EQ(frame()->GetActiveViewKind(), kKindPreview);
-    ASSERT_TRUE(shown->CloseByProgram());
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(shown && shown->isVisible());
-    if (deleted) FlushDeletes();
-  }
-  FlushDeletes();
-  EXPECT_EQ(CPre_View::Instance(), nullptr);
-  EXPECT_EQ(messages.beeps, 0);
-}
-
 TEST_F(WindowMenuRoad, TheFontAxisItemsShowTheSheetTheCurrentKindNamesAndMoveNoWindow) {
   // No window of the font axis exists: its show item brings up the sheet of the window
   // its kind reads as (B), and centring it moves nothing.
