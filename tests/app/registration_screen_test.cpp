@@ -172,17 +172,10 @@ TEST_F(RegistrationScreen, AConfirmStoresWhatWasWrittenIntoTheBoxAndNoneOfTheLoa
   const int cx = (box.left + box.right) / 2, cy = box.top + 100;
   view->area()->verticalScrollBar()->setValue(0);
   QCoreApplication::processEvents();
-  auto stroke = [&](Point from, Point to) {
-    PenEvents mouse(view->area()->viewport(), clock, 12);
-    constexpr int kSteps = 40;
-    mouse.Press(Device(from));
-    for (int k = 1; k < kSteps; ++k) {
-      mouse.Move(Device({from.x + (to.x - from.x) * k / kSteps, from.y + (to.y - from.y) * k / kSteps}));
-    }
-    mouse.Release(Device(to));
-  };
-  stroke({box.left + 40, cy}, {box.right - 40, cy});
-  stroke({cx, box.top + 30}, {cx, box.top + 170});
+  PenEvents mouse(view->area()->viewport(), clock, 12);
+  constexpr int kSteps = 40;
+  mouse.Line(Device({box.left + 40, cy}), Device({box.right - 40, cy}), kSteps);
+  mouse.Line(Device({cx, box.top + 30}), Device({cx, box.top + 170}), kSteps);
   const Surface written = CopyOfSurface(gBrushStates[0].m_bitmap);
   dialogs.Then([](ui::DialogWindow& d) {
     ScriptedDialogs::Type(d, 102, QString::fromUtf8("十"));

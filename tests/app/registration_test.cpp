@@ -72,16 +72,9 @@ class Registration : public AppTest {
     ShowWritingBox();
     const Rect w = Panel().m_rcWriting;
     const int cx = (w.left + w.right) / 2, cy = (w.top + w.bottom) / 2;
-    auto stroke = [&](Point from, Point to) {
-      constexpr int kSteps = 44;
-      pen->Press(At(from));
-      for (int k = 1; k < kSteps; ++k) {
-        pen->Move(At({from.x + (to.x - from.x) * k / kSteps, from.y + (to.y - from.y) * k / kSteps}));
-      }
-      pen->Release(At(to));
-    };
-    stroke({w.left + 40, cy}, {w.right - 40, cy});
-    stroke({cx, w.top + 40}, {cx, w.bottom - 40});
+    constexpr int kSteps = 44;
+    pen->Line(At({w.left + 40, cy}), At({w.right - 40, cy}), kSteps);
+    pen->Line(At({cx, w.top + 40}), At({cx, w.bottom - 40}), kSteps);
   }
   void Click(const Rect& r) {
     const Point mid{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
