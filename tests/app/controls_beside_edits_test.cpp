@@ -79,11 +79,6 @@ struct Looked {
 // The dialogs left as pictures for a person to look at.
 const std::set<int> kPictured = {179, 276};
 
-// The name a floating window goes by in the messages.
-std::string NameOf(const QWidget& window) {
-  return (window.objectName().isEmpty() ? window.windowTitle() : window.objectName()).toStdString();
-}
-
 class ControlsBesideEdits : public ShownAppTest {
  protected:
   void SetUp() override {
@@ -117,7 +112,7 @@ class ControlsBesideEdits : public ShownAppTest {
           button && button->isVisible()) {
         button->click();
       }
-      const std::string name = NameOf(*window);
+      const std::string name = WindowName(*window);
       looked.At(*window, name);
       ClickEachTab(*window, name, [&](const std::string& page) { looked.At(*window, page); });
       window->close();
