@@ -4,7 +4,6 @@
 // 1,024 x 768.
 #include <QAbstractButton>
 #include <QScreen>
-#include <QTabBar>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
@@ -16,6 +15,7 @@
 #include "app/kind_lookup.h"
 #include "app/sheets/outlines_dlg.h"
 #include "app/sheets/shape_sheet.h"
+#include "app/sheets/shape_sheet_tabs.h"
 #include "app/tmb_document.h"
 #include "core/document/tmb_doc.h"
 #include "support/read_only_folder.h"
@@ -26,8 +26,6 @@ namespace tmb::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr int kOutlineTab = 2;
 
 // The four files of temporary store set n.
 std::vector<std::string> TempSetFiles(int n) {
@@ -56,19 +54,6 @@ class TextOutlineTab : public AppTest {
     AppTest::TearDown();
   }
   static CTmbDoc& Doc(int kind) { return GetCharDocumentOfKind(kind)->engine(); }
-  CShapePropSheetFrame* Frame(int kind) const {
-    return qobject_cast<CShapePropSheetFrame*>(kind == kKindDrawB ? frame()->m_pSheetFrameB : frame()->m_pSheetFrameA);
-  }
-  // Window kind's sheet opened from the window menu, with its text-outline tab clicked.
-  COutlinesDlg* OpenOutlineTab(int kind) {
-    const char* item = kind == kKindDrawB ? "设置窗口B" : "设置窗口A";
-    if (!ChooseMenuItem(frame()->menuBar(), {"窗口", item, "显示"}) || !Frame(kind)) return nullptr;
-    QTabBar* tabs = Frame(kind)->findChild<QTabBar*>();
-    if (!tabs || tabs->count() <= kOutlineTab) return nullptr;
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(kOutlineTab).center());
-    CModelessShapePropSheet& sheet = *Frame(kind)->m_pSheet;
-    return sheet.Page(sheet.ActiveIndex()) == sheet.outlinesPage() ? sheet.outlinesPage() : nullptr;
-  }
   static void Click(QWidget* button) { qobject_cast<QAbstractButton*>(button)->click(); }
   // Answers the next font page: its options, released with "解除"; the page itself
   // cancelled.
@@ -150,13 +135,11 @@ TEST_F(OnA1024By768Screen, TheShapeSheetGrownForItsTextOutlineTabKeepsItsButtons
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
   ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"形状", "形状"}));
   QCoreApplication::processEvents();
-  auto* sheetFrame = qobject_cast<CShapePropSheetFrame*>(frame()->m_pSheetFrameA);
+  CShapePropSheetFrame* sheetFrame = ShapeSheetFrame(kKindDrawA);
   ASSERT_TRUE(sheetFrame);
   EXPECT_TRUE(area.contains(sheetFrame->frameGeometry()));
   const int opened = sheetFrame->height();
-  QTabBar* tabs = sheetFrame->findChild<QTabBar*>();
-  ASSERT_TRUE(tabs);
-  QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(kOutlineTab).center());
+  ASSERT_TRUE(ClickTab(*sheetFrame, kOutlineTab));
   ASSERT_TRUE(QTest::qWaitFor([&] { return sheetFrame->height() > opened; }, 1000)) << "the tab is taller";
   QCoreApplication::processEvents();
 
