@@ -21,6 +21,7 @@
 #include "resources/command_ids.h"
 #include "support/picture_files.h"
 #include "support/surface_copies.h"
+#include "support/ui/image_for_viewing.h"
 #include "support/ui/menu_path.h"
 #include "support/ui/scripted_dialogs.h"
 #include "views/registration/key_edit.h"
@@ -187,7 +188,7 @@ TEST_F(RegistrationScreen, AConfirmStoresWhatWasWrittenIntoTheBoxAndNoneOfTheLoa
   ASSERT_TRUE(std::filesystem::exists(saved));
   QImage image(QString::fromStdString(saved.string()), "BMP");
   ASSERT_FALSE(image.isNull());
-  image.save(QStringLiteral(TMB_BUILD_DIR "/pictures/registration_written_over_loaded.png"));
+  SaveImageForViewing(image, "registration_written_over_loaded");
   ASSERT_EQ(image.size(), QSize(box.Width(), box.Height()));
   // The picture is the box as it stood: the written strokes, and where the loaded
   // character had its ink away from them, white paper.
@@ -406,7 +407,7 @@ TEST_F(RegistrationScreen, EnteredFromTheEditModeThePanelTakesTheEditorsSelectio
     ASSERT_EQ(saved.size(), 1u);
     QImage image(QString::fromStdString(saved[0].string()), "BMP");
     ASSERT_FALSE(image.isNull());
-    if (c.pictureBox) image.save(QStringLiteral(TMB_BUILD_DIR "/pictures/registration_saved_from_box.png"));
+    if (c.pictureBox) SaveImageForViewing(image, "registration_saved_from_box");
     EXPECT_EQ(image.pixel(image.width() / 4, image.height() / 2), qRgb(0, 0, 0));
     EXPECT_EQ(image.pixel(3 * image.width() / 4, image.height() / 2), qRgb(255, 255, 255));
     ASSERT_TRUE(frame()->ExecuteCommand(kCmdRegistrationPanel));  // the panel is left

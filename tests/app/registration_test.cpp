@@ -1,7 +1,6 @@
 // The handwritten registration in the started program: a list named on the command line,
 // characters written with the mouse into the writing box and saved as pictures with the
 // panel's button, the list information file and the damaged files the panel meets.
-#include <QDir>
 #include <QImage>
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -16,6 +15,7 @@
 #include "support/list_info_file.h"
 #include "support/temp_dir.h"
 #include "support/text_file_forms.h"
+#include "support/ui/image_for_viewing.h"
 #include "support/ui/memory_clipboard.h"
 #include "support/ui/menu_path.h"
 #include "support/ui/pen_events.h"
@@ -91,8 +91,7 @@ class Registration : public AppTest {
   void ExpectCross(const std::filesystem::path& path, const std::string& name) {
     QImage image(QString::fromStdString(path.string()), "BMP");
     ASSERT_FALSE(image.isNull()) << path;
-    QDir().mkpath(TMB_BUILD_DIR "/pictures");
-    image.save(QString::fromStdString(std::string(TMB_BUILD_DIR "/pictures/registration_") + name + ".png"));
+    SaveImageForViewing(image, "registration_" + name);
     EXPECT_EQ(image.size(), QSize(256, 256));
     auto dark = [&](int x, int y) { return qRed(image.pixel(x, y)) < 128; };
     // The brush slants the level stroke a little: each stroke is looked for in a band.
