@@ -36,12 +36,10 @@ std::vector<std::string> TempSetFiles(int n) {
   return names;
 }
 
-class TextOutlineTab : public AppTest {
+class TextOutlineTab : public ShownAppTest {
  protected:
   void SetUp() override {
-    AppTest::SetUp();
-    ASSERT_TRUE(Start());
-    ShowAndPaint();
+    ShownAppTest::SetUp();
     // The store of the user's data folder, for this test alone, holding what files read
     // into windows A and B left in their temporary sets.
     store.emplace();
@@ -51,7 +49,7 @@ class TextOutlineTab : public AppTest {
   }
   void TearDown() override {
     store.reset();
-    AppTest::TearDown();
+    ShownAppTest::TearDown();
   }
   static CTmbDoc& Doc(int kind) { return GetCharDocumentOfKind(kind)->engine(); }
   static void Click(QWidget* button) { qobject_cast<QAbstractButton*>(button)->click(); }
