@@ -2,7 +2,6 @@
 // forwards and back, the private folder of the way back, refusals, and a stopped run whose
 // movies hold the frames drawn before the stop.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -31,6 +30,7 @@
 #include "support/checking_tool.h"
 #include "support/file_bytes.h"
 #include "support/gif_encoding_checks.h"
+#include "support/read_only_folder.h"
 #include "support/recorded_services.h"
 #include "support/scripted_messages.h"
 #include "support/small_disk.h"
@@ -435,8 +435,8 @@ TEST_F(FrameOutputTest, AFolderThatTakesNoFilesIsRefusedBeforeTheFirstFrame) {
   std::vector<fs::path> folders = {"/proc"};  // read-only even for the administrator
   const fs::path locked = dir / "locked";
   fs::create_directories(locked);
-  fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
-  if (geteuid() != 0) folders.push_back(locked);  // the administrator writes anywhere
+  const tmb::test::ReadOnlyFolder readOnly(locked);
+  if (readOnly.refusing()) folders.push_back(locked);
   tmb::test::RecordedShell shell;
   for (const fs::path& folder : folders) {
     SCOPED_TRACE(folder.string());
@@ -456,7 +456,6 @@ TEST_F(FrameOutputTest, AFolderThatTakesNoFilesIsRefusedBeforeTheFirstFrame) {
     EXPECT_FALSE(output.m_gif.IsOpen());
   }
   EXPECT_TRUE(shell.opened.empty());
-  fs::permissions(locked, fs::perms::owner_all);
   EXPECT_TRUE(fs::is_empty(locked));
   EXPECT_TRUE(fs::is_empty(dir / "tmp"));
 }
