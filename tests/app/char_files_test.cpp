@@ -2,7 +2,6 @@
 // the one-touch conversion and dropped files, with the user's answers scripted.
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -88,43 +87,23 @@ TEST_F(CharFiles, TheOpenCommandLoadsBothPartsIntoWindowsAAndB) {
   EXPECT_EQ(Record(kKindDrawB).m_pPoints[1].x, 300);
 }
 
-// Another program that holds a store file: a process that takes the file's lock and
-// keeps it until the object goes.
+// Another program that holds a store file: the file opened apart and locked until the
+// object goes. A lock belongs to its opening of the file, so the program's own opening
+// waits for it as for another program's.
 class StoreFileHolder {
  public:
-  explicit StoreFileHolder(const fs::path& file) {
-    int held[2], release[2];
-    if (pipe(held) != 0 || pipe(release) != 0) return;
-    pid_ = fork();
-    if (pid_ == 0) {
-      close(held[0]);
-      close(release[1]);
-      const int fd = open(file.c_str(), O_RDWR | O_CREAT, 0644);
-      const char taken = fd >= 0 && flock(fd, LOCK_EX) == 0 ? 1 : 0;
-      if (write(held[1], &taken, 1) != 1) _exit(1);
-      char byte = 0;
-      while (read(release[0], &byte, 1) < 0) {
-      }
-      _exit(0);
-    }
-    close(held[1]);
-    close(release[0]);
-    release_ = release[1];
-    char taken = 0;
-    holding_ = pid_ > 0 && read(held[0], &taken, 1) == 1 && taken == 1;
-    close(held[0]);
+  explicit StoreFileHolder(const fs::path& file) : fd_(open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)) {
+    holding_ = fd_ >= 0 && flock(fd_, LOCK_EX | LOCK_NB) == 0;
   }
   ~StoreFileHolder() {
-    if (release_ >= 0) close(release_);
-    if (pid_ > 0) waitpid(pid_, nullptr, 0);
+    if (fd_ >= 0) close(fd_);
   }
   StoreFileHolder(const StoreFileHolder&) = delete;
   StoreFileHolder& operator=(const StoreFileHolder&) = delete;
   bool holding() const { return holding_; }
 
  private:
-  pid_t pid_ = -1;
-  int release_ = -1;
+  int fd_;
   bool holding_ = false;
 };
 

@@ -6,7 +6,6 @@
 // pictures/, and every pair of arrows shows the ink of both its arrows.
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
 #include <QImage>
 #include <QMenu>
 #include <QPointer>
@@ -34,6 +33,7 @@
 #include "platform/ui/colour_boxes.h"
 #include "platform/ui/property_sheet.h"
 #include "support/ui/control_placement.h"
+#include "support/ui/image_for_viewing.h"
 #include "support/ui/menu_path.h"
 
 namespace tmb::test {
@@ -79,11 +79,6 @@ struct Looked {
 // The dialogs left as pictures for a person to look at.
 const std::set<int> kPictured = {179, 276};
 
-// The name a floating window goes by in the messages.
-std::string NameOf(const QWidget& window) {
-  return (window.objectName().isEmpty() ? window.windowTitle() : window.objectName()).toStdString();
-}
-
 class ControlsBesideEdits : public ShownAppTest {
  protected:
   void SetUp() override {
@@ -95,8 +90,7 @@ class ControlsBesideEdits : public ShownAppTest {
       QCoreApplication::processEvents();
       looked.At(d, "dialog " + std::to_string(d.templateId()));
       if (kPictured.count(d.templateId())) {
-        QDir().mkpath(QStringLiteral(TMB_BUILD_DIR "/pictures"));
-        d.grab().save(QStringLiteral(TMB_BUILD_DIR "/pictures/controls_beside_edits_%1.png").arg(d.templateId()));
+        SaveImageForViewing(d.grab().toImage(), "controls_beside_edits_" + std::to_string(d.templateId()));
       }
       if (auto* button = qobject_cast<QAbstractButton*>(d.Control(press)); button && ++depth == 1) button->click();
       d.hide();
@@ -117,7 +111,7 @@ class ControlsBesideEdits : public ShownAppTest {
           button && button->isVisible()) {
         button->click();
       }
-      const std::string name = NameOf(*window);
+      const std::string name = WindowName(*window);
       looked.At(*window, name);
       ClickEachTab(*window, name, [&](const std::string& page) { looked.At(*window, page); });
       window->close();

@@ -279,8 +279,7 @@ class RealCharacterWalk : public AppTest {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "a dialog stays open";
     for (QWidget* window : QApplication::topLevelWidgets()) {
       if (window == main || !window->isVisible() || qobject_cast<QMenu*>(window)) continue;
-      const std::string name =
-          (window->objectName().isEmpty() ? window->windowTitle() : window->objectName()).toStdString();
+      const std::string name = WindowName(*window);
       CheckFits(window, name);
       CheckPlacement(*window, name);
       ClickEachTab(*window, name, [&](const std::string& page) {

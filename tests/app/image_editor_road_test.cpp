@@ -13,7 +13,6 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QStyle>
-#include <QStyleOptionTitleBar>
 #include <QTest>
 #include <filesystem>
 #include <initializer_list>
@@ -40,6 +39,7 @@
 #include "support/temp_dir.h"
 #include "support/ui/menu_path.h"
 #include "support/ui/pen_events.h"
+#include "support/ui/title_bar.h"
 
 namespace tmb::test {
 namespace {
@@ -206,17 +206,7 @@ TEST_F(ImageEditorRoad, NoRoadClosesTheEditorSoTheTitleNamesThePictureItShows) {
   ASSERT_TRUE(editorFrame);
   ASSERT_EQ(frame()->windowTitle(), QStringLiteral("Tamberi - Scan.bmp"));
 
-  QStyleOptionTitleBar bar;
-  bar.initFrom(editorFrame);
-  bar.subControls = QStyle::SC_All;
-  bar.titleBarFlags = editorFrame->windowFlags();
-  bar.titleBarState = editorFrame->windowState();
-  bar.rect = QRect(0, 0, editorFrame->width(),
-                   editorFrame->style()->pixelMetric(QStyle::PM_TitleBarHeight, &bar, editorFrame));
-  const QPoint icon =
-      editorFrame->style()->subControlRect(QStyle::CC_TitleBar, &bar, QStyle::SC_TitleBarSysMenu, editorFrame).center();
-  QTest::mouseMove(editorFrame, icon);
-  QTest::mouseDClick(editorFrame, Qt::LeftButton, {}, icon);
+  ClickAt(editorFrame, TitleBarPart(*editorFrame, QStyle::SC_TitleBarSysMenu), true);
   QTest::keyClick(editorFrame, Qt::Key_F4, Qt::ControlModifier);
   for (QAction* item : editorFrame->systemMenu()->actions()) {
     if (item->shortcut() == QKeySequence(QKeySequence::Close)) item->trigger();

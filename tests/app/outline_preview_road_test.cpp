@@ -2,12 +2,10 @@
 // the window's picture are drawn over a cleared writing area of the sheet's window, with
 // the image editor's picture behind them while the editor is open.
 #include <QAbstractButton>
-#include <QTabBar>
-#include <QTest>
 
 #include "app/recorded_window_fixture.h"
 #include "app/sheets/outlines_dlg.h"
-#include "app/sheets/shape_sheet.h"
+#include "app/sheets/shape_sheet_tabs.h"
 #include "brush/render/brush_state.h"
 #include "brush/render/outline_preview.h"
 #include "imageedit/view/bmp_view_window.h"
@@ -80,14 +78,8 @@ TEST_F(OutlinePreviewRoad, WithTheEditorClosedThePreviewDrawsTheContoursOfTheShe
   ASSERT_EQ(ImageEditor().Picture(), nullptr) << "no image editor is open";
   // Window A's sheet at its text-outline tab, in the preview's mode; then window B is
   // brought forward and becomes the current window.
-  ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"窗口", "设置窗口A", "显示"}));
-  auto* sheetFrame = qobject_cast<CShapePropSheetFrame*>(frame()->m_pSheetFrameA);
-  ASSERT_TRUE(sheetFrame);
-  QTabBar* tabs = sheetFrame->findChild<QTabBar*>();
-  ASSERT_TRUE(tabs);
-  QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
-  COutlinesDlg* page = sheetFrame->m_pSheet->outlinesPage();
-  ASSERT_EQ(sheetFrame->m_pSheet->Page(sheetFrame->m_pSheet->ActiveIndex()), page);
+  COutlinesDlg* page = OpenOutlineTab(kKindDrawA);
+  ASSERT_TRUE(page);
   qobject_cast<QAbstractButton*>(page->Control(741))->click();
   ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"窗口", "书写窗口B", "显示"}));
   ASSERT_EQ(gDrawState.ResolveKind(kKindCurrentDraw), kKindDrawB);

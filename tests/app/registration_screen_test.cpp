@@ -21,6 +21,7 @@
 #include "resources/command_ids.h"
 #include "support/picture_files.h"
 #include "support/surface_copies.h"
+#include "support/ui/image_for_viewing.h"
 #include "support/ui/menu_path.h"
 #include "support/ui/scripted_dialogs.h"
 #include "views/registration/key_edit.h"
@@ -172,17 +173,10 @@ TEST_F(RegistrationScreen, AConfirmStoresWhatWasWrittenIntoTheBoxAndNoneOfTheLoa
   const int cx = (box.left + box.right) / 2, cy = box.top + 100;
   view->area()->verticalScrollBar()->setValue(0);
   QCoreApplication::processEvents();
-  auto stroke = [&](Point from, Point to) {
-    PenEvents mouse(view->area()->viewport(), clock, 12);
-    constexpr int kSteps = 40;
-    mouse.Press(Device(from));
-    for (int k = 1; k < kSteps; ++k) {
-      mouse.Move(Device({from.x + (to.x - from.x) * k / kSteps, from.y + (to.y - from.y) * k / kSteps}));
-    }
-    mouse.Release(Device(to));
-  };
-  stroke({box.left + 40, cy}, {box.right - 40, cy});
-  stroke({cx, box.top + 30}, {cx, box.top + 170});
+  PenEvents mouse(view->area()->viewport(), clock, 12);
+  constexpr int kSteps = 40;
+  mouse.Line(Device({box.left + 40, cy}), Device({box.right - 40, cy}), kSteps);
+  mouse.Line(Device({cx, box.top + 30}), Device({cx, box.top + 170}), kSteps);
   const Surface written = CopyOfSurface(gBrushStates[0].m_bitmap);
   dialogs.Then([](ui::DialogWindow& d) {
     ScriptedDialogs::Type(d, 102, QString::fromUtf8("十"));
@@ -194,7 +188,7 @@ TEST_F(RegistrationScreen, AConfirmStoresWhatWasWrittenIntoTheBoxAndNoneOfTheLoa
   ASSERT_TRUE(std::filesystem::exists(saved));
   QImage image(QString::fromStdString(saved.string()), "BMP");
   ASSERT_FALSE(image.isNull());
-  image.save(QStringLiteral(TMB_BUILD_DIR "/pictures/registration_written_over_loaded.png"));
+  SaveImageForViewing(image, "registration_written_over_loaded");
   ASSERT_EQ(image.size(), QSize(box.Width(), box.Height()));
   // The picture is the box as it stood: the written strokes, and where the loaded
   // character had its ink away from them, white paper.
@@ -413,7 +407,7 @@ TEST_F(RegistrationScreen, EnteredFromTheEditModeThePanelTakesTheEditorsSelectio
     ASSERT_EQ(saved.size(), 1u);
     QImage image(QString::fromStdString(saved[0].string()), "BMP");
     ASSERT_FALSE(image.isNull());
-    if (c.pictureBox) image.save(QStringLiteral(TMB_BUILD_DIR "/pictures/registration_saved_from_box.png"));
+    if (c.pictureBox) SaveImageForViewing(image, "registration_saved_from_box");
     EXPECT_EQ(image.pixel(image.width() / 4, image.height() / 2), qRgb(0, 0, 0));
     EXPECT_EQ(image.pixel(3 * image.width() / 4, image.height() / 2), qRgb(255, 255, 255));
     ASSERT_TRUE(frame()->ExecuteCommand(kCmdRegistrationPanel));  // the panel is left

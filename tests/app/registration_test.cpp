@@ -1,7 +1,6 @@
 // The handwritten registration in the started program: a list named on the command line,
 // characters written with the mouse into the writing box and saved as pictures with the
 // panel's button, the list information file and the damaged files the panel meets.
-#include <QDir>
 #include <QImage>
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -16,6 +15,7 @@
 #include "support/list_info_file.h"
 #include "support/temp_dir.h"
 #include "support/text_file_forms.h"
+#include "support/ui/image_for_viewing.h"
 #include "support/ui/memory_clipboard.h"
 #include "support/ui/menu_path.h"
 #include "support/ui/pen_events.h"
@@ -72,16 +72,9 @@ class Registration : public AppTest {
     ShowWritingBox();
     const Rect w = Panel().m_rcWriting;
     const int cx = (w.left + w.right) / 2, cy = (w.top + w.bottom) / 2;
-    auto stroke = [&](Point from, Point to) {
-      constexpr int kSteps = 44;
-      pen->Press(At(from));
-      for (int k = 1; k < kSteps; ++k) {
-        pen->Move(At({from.x + (to.x - from.x) * k / kSteps, from.y + (to.y - from.y) * k / kSteps}));
-      }
-      pen->Release(At(to));
-    };
-    stroke({w.left + 40, cy}, {w.right - 40, cy});
-    stroke({cx, w.top + 40}, {cx, w.bottom - 40});
+    constexpr int kSteps = 44;
+    pen->Line(At({w.left + 40, cy}), At({w.right - 40, cy}), kSteps);
+    pen->Line(At({cx, w.top + 40}), At({cx, w.bottom - 40}), kSteps);
   }
   void Click(const Rect& r) {
     const Point mid{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
@@ -98,8 +91,7 @@ class Registration : public AppTest {
   void ExpectCross(const std::filesystem::path& path, const std::string& name) {
     QImage image(QString::fromStdString(path.string()), "BMP");
     ASSERT_FALSE(image.isNull()) << path;
-    QDir().mkpath(TMB_BUILD_DIR "/pictures");
-    image.save(QString::fromStdString(std::string(TMB_BUILD_DIR "/pictures/registration_") + name + ".png"));
+    SaveImageForViewing(image, "registration_" + name);
     EXPECT_EQ(image.size(), QSize(256, 256));
     auto dark = [&](int x, int y) { return qRed(image.pixel(x, y)) < 128; };
     // The brush slants the level stroke a little: each stroke is looked for in a band.

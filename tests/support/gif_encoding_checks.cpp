@@ -6,6 +6,36 @@
 
 namespace tmb::test {
 
+namespace {
+
+// The text after each occurrence of key, up to the next character of stops.
+std::vector<std::string> ValuesAfter(const std::string& text, const std::string& key, const char* stops) {
+  std::vector<std::string> values;
+  for (size_t at = text.find(key); at != std::string::npos; at = text.find(key, at + key.size())) {
+    const size_t from = at + key.size();
+    values.push_back(text.substr(from, text.find_first_of(stops, from) - from));
+  }
+  return values;
+}
+
+}  // namespace
+
+GifInfo GifsicleInfo(const std::filesystem::path& gif) {
+  const ToolRun run = RunTool("gifsicle --info '" + gif.string() + "' 2>&1");
+  GifInfo info;
+  info.exitCode = run.exitCode;
+  info.output = run.output;
+  const std::string& out = run.output;
+  // "* name.gif 8 images": the count is the word before " images".
+  if (const size_t at = out.find(" images"); at != std::string::npos) {
+    const size_t from = out.rfind(' ', at - 1) + 1;
+    info.images = std::stoi(out.substr(from, at - from));
+  }
+  if (const auto loops = ValuesAfter(out, "loop count ", " \n"); !loops.empty()) info.loop = loops[0];
+  info.delays = ValuesAfter(out, "delay ", "s");
+  return info;
+}
+
 std::vector<uint8_t> DecodeWithGif2Rgb(const std::filesystem::path& gif, std::string& why) {
   const std::filesystem::path rgb = gif.string() + ".rgb";
   const ToolRun run = RunTool("gif2rgb -1 -o '" + rgb.string() + "' '" + gif.string() + "'");

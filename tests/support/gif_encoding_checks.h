@@ -14,6 +14,17 @@
 
 namespace tmb::test {
 
+// What gifsicle --info tells of a GIF: how it ended and what it printed, its image count
+// (-1 where it names none), its loop count and its delays.
+struct GifInfo {
+  int exitCode = -1;
+  std::string output;
+  int images = -1;
+  std::string loop;
+  std::vector<std::string> delays;
+};
+GifInfo GifsicleInfo(const std::filesystem::path& gif);
+
 // A GIF decoded by gif2rgb: its first image's pixels as red, green, blue triples, top row
 // first; empty when gif2rgb refused the file (why says what it printed).
 std::vector<uint8_t> DecodeWithGif2Rgb(const std::filesystem::path& gif, std::string& why);

@@ -4,7 +4,6 @@
 // 1,024 x 768.
 #include <QAbstractButton>
 #include <QScreen>
-#include <QTabBar>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
@@ -16,6 +15,7 @@
 #include "app/kind_lookup.h"
 #include "app/sheets/outlines_dlg.h"
 #include "app/sheets/shape_sheet.h"
+#include "app/sheets/shape_sheet_tabs.h"
 #include "app/tmb_document.h"
 #include "core/document/tmb_doc.h"
 #include "support/read_only_folder.h"
@@ -27,8 +27,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kOutlineTab = 2;
-
 // The four files of temporary store set n.
 std::vector<std::string> TempSetFiles(int n) {
   std::vector<std::string> names;
@@ -38,12 +36,10 @@ std::vector<std::string> TempSetFiles(int n) {
   return names;
 }
 
-class TextOutlineTab : public AppTest {
+class TextOutlineTab : public ShownAppTest {
  protected:
   void SetUp() override {
-    AppTest::SetUp();
-    ASSERT_TRUE(Start());
-    ShowAndPaint();
+    ShownAppTest::SetUp();
     // The store of the user's data folder, for this test alone, holding what files read
     // into windows A and B left in their temporary sets.
     store.emplace();
@@ -53,22 +49,9 @@ class TextOutlineTab : public AppTest {
   }
   void TearDown() override {
     store.reset();
-    AppTest::TearDown();
+    ShownAppTest::TearDown();
   }
   static CTmbDoc& Doc(int kind) { return GetCharDocumentOfKind(kind)->engine(); }
-  CShapePropSheetFrame* Frame(int kind) const {
-    return qobject_cast<CShapePropSheetFrame*>(kind == kKindDrawB ? frame()->m_pSheetFrameB : frame()->m_pSheetFrameA);
-  }
-  // Window kind's sheet opened from the window menu, with its text-outline tab clicked.
-  COutlinesDlg* OpenOutlineTab(int kind) {
-    const char* item = kind == kKindDrawB ? "设置窗口B" : "设置窗口A";
-    if (!ChooseMenuItem(frame()->menuBar(), {"窗口", item, "显示"}) || !Frame(kind)) return nullptr;
-    QTabBar* tabs = Frame(kind)->findChild<QTabBar*>();
-    if (!tabs || tabs->count() <= kOutlineTab) return nullptr;
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(kOutlineTab).center());
-    CModelessShapePropSheet& sheet = *Frame(kind)->m_pSheet;
-    return sheet.Page(sheet.ActiveIndex()) == sheet.outlinesPage() ? sheet.outlinesPage() : nullptr;
-  }
   static void Click(QWidget* button) { qobject_cast<QAbstractButton*>(button)->click(); }
   // Answers the next font page: its options, released with "解除"; the page itself
   // cancelled.
@@ -128,19 +111,17 @@ TEST_F(TextOutlineTab, AReleaseTheStoreRefusesIsToldAndKeepsTheSet) {
   }
 }
 
-// The smallest screen the program is made for; the test runs where the offscreen
-// platform was given it (ctest's app_sheets_on_a_1024_by_768_screen).
+// The smallest screen the program is made for, which the UI tests' offscreen platform
+// is given.
 constexpr QSize kSmallScreen{1024, 768};
 
 class OnA1024By768Screen : public AppTest {
  protected:
   void SetUp() override {
-    if (QGuiApplication::primaryScreen()->size() != kSmallScreen) GTEST_SKIP() << "needs a screen of 1,024 x 768";
     AppTest::SetUp();
+    ASSERT_EQ(QGuiApplication::primaryScreen()->size(), kSmallScreen);
     // The program measures the screen it runs on.
-    ScreenMetrics metrics = TestScreen();
-    metrics.screen = {kSmallScreen.width(), kSmallScreen.height()};
-    theApp.SetScreenMetrics(metrics);
+    theApp.SetScreenMetrics(std::nullopt);
     ASSERT_TRUE(Start());
     ShowAndPaint();
   }
@@ -150,13 +131,11 @@ TEST_F(OnA1024By768Screen, TheShapeSheetGrownForItsTextOutlineTabKeepsItsButtons
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
   ASSERT_TRUE(ChooseMenuItem(frame()->menuBar(), {"形状", "形状"}));
   QCoreApplication::processEvents();
-  auto* sheetFrame = qobject_cast<CShapePropSheetFrame*>(frame()->m_pSheetFrameA);
+  CShapePropSheetFrame* sheetFrame = ShapeSheetFrame(kKindDrawA);
   ASSERT_TRUE(sheetFrame);
   EXPECT_TRUE(area.contains(sheetFrame->frameGeometry()));
   const int opened = sheetFrame->height();
-  QTabBar* tabs = sheetFrame->findChild<QTabBar*>();
-  ASSERT_TRUE(tabs);
-  QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(kOutlineTab).center());
+  ASSERT_TRUE(ClickTab(*sheetFrame, kOutlineTab));
   ASSERT_TRUE(QTest::qWaitFor([&] { return sheetFrame->height() > opened; }, 1000)) << "the tab is taller";
   QCoreApplication::processEvents();
 

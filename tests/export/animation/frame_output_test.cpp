@@ -2,7 +2,6 @@
 // forwards and back, the private folder of the way back, refusals, and a stopped run whose
 // movies hold the frames drawn before the stop.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -22,6 +21,7 @@
 #include "export/html/html_index_writer.h"
 #include "export/picture/picture_read_result.h"
 #include "export/picture/png_reader.h"
+#include "platform/file/big_endian.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/surface.h"
 #include "platform/service/messages.h"
@@ -29,6 +29,8 @@
 #include "platform/service/shell_open.h"
 #include "support/checking_tool.h"
 #include "support/file_bytes.h"
+#include "support/gif_encoding_checks.h"
+#include "support/read_only_folder.h"
 #include "support/recorded_services.h"
 #include "support/scripted_messages.h"
 #include "support/small_disk.h"
@@ -141,40 +143,6 @@ class FrameOutputTest : public ::testing::Test {
   bool hadTmp_ = false;
 };
 
-// What gifsicle --info tells of a GIF: its image count, loop count and delays.
-struct GifInfo {
-  int images = -1;
-  std::string loop;
-  std::vector<std::string> delays;
-};
-
-// The text after each occurrence of key, up to the next character of stops.
-std::vector<std::string> ValuesAfter(const std::string& text, const std::string& key, const char* stops) {
-  std::vector<std::string> values;
-  for (size_t at = text.find(key); at != std::string::npos; at = text.find(key, at + key.size())) {
-    const size_t from = at + key.size();
-    values.push_back(text.substr(from, text.find_first_of(stops, from) - from));
-  }
-  return values;
-}
-
-GifInfo GifsicleInfo(const fs::path& gif) {
-  const std::string out = tmb::test::RunTool("gifsicle --info '" + gif.string() + "' 2>&1").output;
-  GifInfo info;
-  // "* name.gif 8 images": the count is the word before " images".
-  if (const size_t at = out.find(" images"); at != std::string::npos) {
-    const size_t from = out.rfind(' ', at - 1) + 1;
-    info.images = std::stoi(out.substr(from, at - from));
-  }
-  if (const auto loops = ValuesAfter(out, "loop count ", " \n"); !loops.empty()) info.loop = loops[0];
-  info.delays = ValuesAfter(out, "delay ", "s");
-  return info;
-}
-
-uint32_t BigU32(const std::vector<uint8_t>& b, size_t at) {
-  return uint32_t(b[at]) << 24 | uint32_t(b[at + 1]) << 16 | uint32_t(b[at + 2]) << 8 | b[at + 3];
-}
-
 int CountChunks(const std::vector<uint8_t>& b, const char* type) {
   const std::string s(b.begin(), b.end());
   int n = 0;
@@ -206,10 +174,10 @@ TEST_F(FrameOutputTest, BackAndForthPlaysTheFramesBackWithoutRepeatingTheEnds) {
   EXPECT_TRUE(avi.closed);
   const std::vector<uint8_t> mng = tmb::test::FileBytes(dir / "ani.mng");
   ASSERT_GT(mng.size(), 40u);
-  EXPECT_EQ(BigU32(mng, 32), 8u);  // the header's frame count
+  EXPECT_EQ(tmb::LoadBigU32(&mng[32]), 8u);  // the header's frame count
   EXPECT_EQ(CountChunks(mng, "IHDR"), 8);
   tmb::test::ExpectPngcheckPasses(dir / "ani.mng");
-  const GifInfo info = GifsicleInfo(dir / "ani.gif");
+  const tmb::test::GifInfo info = tmb::test::GifsicleInfo(dir / "ani.gif");
   EXPECT_EQ(info.images, 8);
   EXPECT_EQ(info.loop, "1000");
   EXPECT_EQ(info.delays,
@@ -271,7 +239,7 @@ TEST_F(FrameOutputTest, FramePicturesAndTheGifShowTheSameFrames) {
   ASSERT_EQ(Run(5), 1);
   EXPECT_EQ(page.names, (std::vector<std::string>{"ani_01.png", "ani_02.png", "ani_03.png", "ani_04.png", "ani_05.png"}));
   EXPECT_EQ(page.writes, 1);
-  EXPECT_EQ(GifsicleInfo(dir / "ani.gif").images, 5);
+  EXPECT_EQ(tmb::test::GifsicleInfo(dir / "ani.gif").images, 5);
   CGifFileRecord file;
   std::vector<CGifFrameRecord> frames;
   const std::string gif = (dir / "ani.gif").string();
@@ -423,12 +391,12 @@ TEST_F(FrameOutputTest, AReleaseAnsweredYesEndsTheMoviesWithTheFramesDrawnAndNoW
     }
     const std::vector<uint8_t> mng = tmb::test::FileBytes(dir / "ani.mng");
     ASSERT_GT(mng.size(), 40u);
-    EXPECT_EQ(BigU32(mng, 28), 4u);  // layers: the frames and the background
-    EXPECT_EQ(BigU32(mng, 32), 3u);  // frames
+    EXPECT_EQ(tmb::LoadBigU32(&mng[28]), 4u);  // layers: the frames and the background
+    EXPECT_EQ(tmb::LoadBigU32(&mng[32]), 3u);  // frames
     EXPECT_EQ(CountChunks(mng, "IHDR"), 3);
     tmb::test::ExpectPngcheckPasses(dir / "ani.mng");
     if (!tmb::test::ToolInstalled("gifsicle")) continue;
-    EXPECT_EQ(GifsicleInfo(dir / "ani.gif").images, 3);
+    EXPECT_EQ(tmb::test::GifsicleInfo(dir / "ani.gif").images, 3);
     CGifFileRecord file;
     std::vector<CGifFrameRecord> frames;
     ASSERT_EQ(ReadGifFile(&dc, (dir / "ani.gif").string(), nullptr, 1, file, frames), kPictureRead);
@@ -467,8 +435,8 @@ TEST_F(FrameOutputTest, AFolderThatTakesNoFilesIsRefusedBeforeTheFirstFrame) {
   std::vector<fs::path> folders = {"/proc"};  // read-only even for the administrator
   const fs::path locked = dir / "locked";
   fs::create_directories(locked);
-  fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
-  if (geteuid() != 0) folders.push_back(locked);  // the administrator writes anywhere
+  const tmb::test::ReadOnlyFolder readOnly(locked);
+  if (readOnly.refusing()) folders.push_back(locked);
   tmb::test::RecordedShell shell;
   for (const fs::path& folder : folders) {
     SCOPED_TRACE(folder.string());
@@ -488,7 +456,6 @@ TEST_F(FrameOutputTest, AFolderThatTakesNoFilesIsRefusedBeforeTheFirstFrame) {
     EXPECT_FALSE(output.m_gif.IsOpen());
   }
   EXPECT_TRUE(shell.opened.empty());
-  fs::permissions(locked, fs::perms::owner_all);
   EXPECT_TRUE(fs::is_empty(locked));
   EXPECT_TRUE(fs::is_empty(dir / "tmp"));
 }

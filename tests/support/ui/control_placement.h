@@ -92,6 +92,11 @@ inline std::set<std::string> KindsBesideEdits(const QWidget& window) {
   return kinds;
 }
 
+// The name a floating window goes by in the messages: its object name, or else its title.
+inline std::string WindowName(const QWidget& window) {
+  return (window.objectName().isEmpty() ? window.windowTitle() : window.objectName()).toStdString();
+}
+
 // Each tab of the sheets in window brought in front as a click on it does; look is called
 // after each with where and the tab's text.
 inline void ClickEachTab(QWidget& window, const std::string& where, const std::function<void(const std::string&)>& look) {

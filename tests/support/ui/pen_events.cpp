@@ -56,6 +56,13 @@ void PenEvents::Stroke(std::initializer_list<QPoint> points) {
   Release(*(points.end() - 1));
 }
 
+void PenEvents::Line(QPoint from, QPoint to, int steps) {
+  Press(from);
+  const QPoint way = to - from;
+  for (int k = 1; k < steps; ++k) Move(from + QPoint(way.x() * k / steps, way.y() * k / steps));
+  Release(to);
+}
+
 void PenEvents::Tablet(QEvent::Type type, QPoint at, double pressure, bool withMouse) {
   if (withMouse) clock_.Advance(stepMs_);
   const bool down = type != QEvent::TabletRelease;

@@ -30,6 +30,9 @@ class PenEvents {
   // A whole stroke: press at the first point, a move to each later one, release at the
   // last.
   void Stroke(std::initializer_list<QPoint> points);
+  // A straight stroke from from to to in steps even steps, as a hand moves the mouse:
+  // press at from, a move at each step between, release at to.
+  void Line(QPoint from, QPoint to, int steps);
 
   // The tablet pen at a pressure of 0 to 1 (more for a pen that overshoots).
   void PenPress(QPoint at, double pressure);
